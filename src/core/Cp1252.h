@@ -1,0 +1,20 @@
+#pragma once
+// Windows-1252, the single-byte code of every text in records, files, CAN
+// frames and printer streams. Converted to QString only at the edge of a window.
+
+#include <QByteArray>
+#include <QString>
+
+namespace Cp1252 {
+
+// Bytes without a character in Windows-1252 (0x81, 0x8D, 0x8F, 0x90, 0x9D)
+// become U+FFFD.
+QChar toUnicode(unsigned char byte);
+QString decode(const char* data, qsizetype length);
+QString decode(const QByteArray& bytes);
+
+// Characters that Windows-1252 cannot hold become '?'.
+char fromUnicode(QChar c);
+QByteArray encode(const QString& text);
+
+}  // namespace Cp1252

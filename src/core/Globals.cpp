@@ -1,0 +1,61 @@
+#include "Globals.h"
+
+#include <memory>
+
+Array1<TWettkampfDaten, MaxWettkaempfe> Wettkaempfe;
+Array1<u8, MaxWettkaempfe> WettkampfBelegt;
+u8 WettkampfAnzahl = 0;
+u8 AktWettkampfNr = 0;
+TWettkampfDaten* AktWettkampf = nullptr;
+TSpielerEintrag* AktSpieler = nullptr;
+u32 AktSpielerNr = 0;
+Array1<TBahnDaten, MaxBahnen> BahnDaten;
+u8 BahnAnzahl = 4;
+u8 OffeneFenster = 0;
+QString Spielordner;
+
+TEinstellungen Einst;
+
+u8 AnzeigeBoardEin = 0;
+u8 MannschNamenAnzeigen = 0;
+u8 MannschaftsanzeigeAn = 0;
+u8 NamenanzeigeAn = 0;
+
+QStringList WurfvorwListe;
+
+Array1<TPaar, MaxPaare> Paare;
+
+void BahnDatenStartwerte()
+{
+    for (long n = 1; n <= MaxBahnen; ++n) {
+        TBahnDaten& b = BahnDaten[n];
+        std::destroy_at(&b);
+        std::construct_at(&b);
+        b.BahnNr = u8(n);
+    }
+}
+
+void GlobalsZuruecksetzen()
+{
+    for (TWettkampfDaten& w : Wettkaempfe) {
+        std::destroy_at(&w);
+        std::construct_at(&w);
+    }
+    WettkampfBelegt.fill(0);
+    WettkampfAnzahl = 0;
+    AktWettkampfNr = 0;
+    AktWettkampf = nullptr;
+    AktSpieler = nullptr;
+    AktSpielerNr = 0;
+    BahnDatenStartwerte();
+    Einst = TEinstellungen{};
+    BahnAnzahl = 4;
+    OffeneFenster = 0;
+    Spielordner.clear();
+    AnzeigeBoardEin = 0;
+    MannschNamenAnzeigen = 0;
+    MannschaftsanzeigeAn = 0;
+    NamenanzeigeAn = 0;
+    WurfvorwListe.clear();
+    Paare.fill(TPaar{});
+}

@@ -1,0 +1,36 @@
+#pragma once
+// Operations on the match, player and lane records shared by most units:
+// clearing and copying players, the sudden-victory table, the bus address of
+// a match, the lane range and throw preset of the current match, and the
+// defaults of a new match.
+
+#include "Records.h"
+
+#include <QDate>
+#include <QString>
+
+void SpielerLoeschen(TSpielerEintrag& s);
+void SpielerKopieren(TSpielerEintrag& ziel, const TSpielerEintrag& quelle);
+void SuddenVictoryLoeschen(TWettkampfDaten& w);
+
+// Slot number 1..6 of the record OR (PcEinheit shl 4); 0 for a record that
+// is not one of the six slots.
+u8 WettkampfAdresse(const TWettkampfDaten* w);
+
+// First and last lane of the current match from a text such as "Bahn 1 bis 4";
+// the one-lane form "Bahn n" gives n for both.
+void ZweiZahlenLesen(const QString& bahnText);
+
+// Volle, Abräumen, minutes and set mode of the current match from line i
+// (counted from 0) of WurfvorwListe.
+void WurfvorwahlLaden(int i);
+
+// The defaults that creating a match writes into its slot (fields not named
+// keep what the slot held). `heute` gives the match date.
+void WettkampfGrundwerteSetzen(TWettkampfDaten& w, const QDate& heute);
+// The second half: the values taken over from the settings, the empty advert
+// lists and the phase "set up".
+void WettkampfEinstellungenUebernehmen(TWettkampfDaten& w);
+
+// "dd.mm.yy", independent of the locale.
+QByteArray DatumText(const QDate& datum);
