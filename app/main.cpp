@@ -1,8 +1,13 @@
 #include "DesktopShell.h"
 #include "Globals.h"
+#include "QtSound.h"
+#include "SettingsFile.h"
 #include "Shell.h"
+#include "Sound.h"
+#include "WidgetBoxen.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QMainWindow>
 
 int main(int argc, char** argv)
@@ -13,15 +18,25 @@ int main(int argc, char** argv)
     QApplication::setApplicationVersion(QStringLiteral("2.21.0062"));
 
     GlobalsZuruecksetzen();
+    // The program folder is the current directory at start.
+    const QStringList fehler = EinstellungenLaden(QDir::currentPath());
+
     DesktopShell shell;
     setShellStarter(&shell);
+    QtSound sound;
+    setSoundAusgabe(&sound);
 
     QMainWindow fenster;
     fenster.setWindowTitle(QStringLiteral("Corvalink"));
     fenster.resize(1024, 768);
+    WidgetBoxen boxen(&fenster);
+    setBoxen(&boxen);
     fenster.show();
+    if (!fehler.isEmpty()) boxen.hinweis(fehler.join(QLatin1Char('\n')));
 
     const int ergebnis = app.exec();
+    setBoxen(nullptr);
+    setSoundAusgabe(nullptr);
     setShellStarter(nullptr);
     return ergebnis;
 }

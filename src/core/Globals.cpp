@@ -1,5 +1,7 @@
 #include "Globals.h"
 
+#include "SettingsFile.h"
+
 #include <memory>
 
 Array1<TWettkampfDaten, MaxWettkaempfe> Wettkaempfe;
@@ -48,8 +50,11 @@ void GlobalsZuruecksetzen()
     AktSpieler = nullptr;
     AktSpielerNr = 0;
     BahnDatenStartwerte();
-    Einst = TEinstellungen{};
-    BahnAnzahl = 4;
+    EinstellungenVorbelegen();  // also BahnAnzahl
+    InfListe.clear();
+    PositionListe.clear();
+    for (auto& zeile : FeldPositionen) zeile.fill(TFeldPosition{});
+    for (QStringList* l : {&EmailAnListe, &GruppeListe, &KlasseListe, &FormularNamen, &FormularDateien}) l->clear();
     OffeneFenster = 0;
     Spielordner.clear();
     AnzeigeBoardEin = 0;

@@ -1,0 +1,31 @@
+#include "Boxes.h"
+
+namespace {
+SkriptBoxen g_skript;
+Boxen* g_boxen = &g_skript;
+}  // namespace
+
+void SkriptBoxen::hinweis(const QString& text) { gezeigt.append(text); }
+
+int SkriptBoxen::hinweisJa(const QString& text)
+{
+    gezeigt.append(text);
+    return antworten.isEmpty() ? ErgebnisNein : antworten.takeFirst();
+}
+
+int SkriptBoxen::hinweisOk(const QString& text)
+{
+    gezeigt.append(text);
+    return antworten.isEmpty() ? ErgebnisAbbrechen : antworten.takeFirst();
+}
+
+std::optional<QString> SkriptBoxen::eingabe(const EingabeAnfrage& anfrage)
+{
+    anfragen.append(anfrage);
+    gezeigt.append(anfrage.beschriftung);
+    return eingaben.isEmpty() ? std::nullopt : eingaben.takeFirst();
+}
+
+void setBoxen(Boxen* b) { g_boxen = b ? b : &g_skript; }
+Boxen& boxen() { return *g_boxen; }
+SkriptBoxen& skriptBoxen() { return g_skript; }

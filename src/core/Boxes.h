@@ -1,0 +1,62 @@
+#pragma once
+// The operator's message and input boxes, as the logic reaches them. The
+// shell installs the windows at start; until then (and in tests) a scripted
+// stand-in answers.
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+// Modal results of the boxes.
+enum Modalergebnis : int {
+    ErgebnisOk = 1,
+    ErgebnisAbbrechen = 2,
+    ErgebnisJa = 6,
+    ErgebnisNein = 7,
+};
+
+// What the input box is asked to edit.
+struct EingabeAnfrage {
+    QString beschriftung;  // label, such as "Total:"
+    QString hinweis;       // tool tip of the edit
+    QString text;          // start value
+    float schritt = 1;     // step of the up and down buttons
+    QString format;        // number format of the steps, such as "##0" or "0.0"
+    int modus = 0;         // 2: half-step mode
+    bool pfeileSichtbar = true;
+};
+
+class Boxen {
+public:
+    virtual ~Boxen() = default;
+    // Notice with "&Ok"; the error sound.
+    virtual void hinweis(const QString& text) = 0;
+    // Question with yes and no: ErgebnisJa or ErgebnisNein.
+    virtual int hinweisJa(const QString& text) = 0;
+    // Question with OK and cancel: ErgebnisOk or ErgebnisAbbrechen.
+    virtual int hinweisOk(const QString& text) = 0;
+    // The edited text after OK; nullopt after cancel.
+    virtual std::optional<QString> eingabe(const EingabeAnfrage& anfrage) = 0;
+};
+
+// Answers from a script and records what was asked. With an empty script a
+// question is answered "no" or "cancel" and an input is cancelled.
+class SkriptBoxen : public Boxen {
+public:
+    QList<int> antworten;           // next answers of hinweisJa and hinweisOk
+    QList<std::optional<QString>> eingaben;  // next answers of eingabe
+    QStringList gezeigt;            // every text shown, in order
+    QList<EingabeAnfrage> anfragen;
+
+    void hinweis(const QString& text) override;
+    int hinweisJa(const QString& text) override;
+    int hinweisOk(const QString& text) override;
+    std::optional<QString> eingabe(const EingabeAnfrage& anfrage) override;
+};
+
+// The installed boxes; null restores the scripted stand-in.
+void setBoxen(Boxen* boxen);
+Boxen& boxen();
+// The stand-in itself, for tests to script.
+SkriptBoxen& skriptBoxen();

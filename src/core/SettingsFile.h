@@ -1,0 +1,124 @@
+#pragma once
+// The settings file "Bravolin.inf" of the program folder, held in memory as
+// its lines; "Position.inf" with the text positions of the free forms; the
+// optional lists of the data folder; the folders derived from the program
+// folder. Text files are Windows-1252, read with CR LF or LF, written with
+// CR LF, and saved whole under a temporary name first.
+
+#include "CheckedArray.h"
+#include "Records.h"
+
+#include <QDateTime>
+#include <QString>
+#include <QStringList>
+#include <optional>
+#include <variant>
+#include <vector>
+
+// --- Text files ---------------------------------------------------------------
+// The lines of a file; nullopt when it is missing or cannot be read.
+std::optional<QStringList> TextdateiLesen(const QString& pfad);
+// Writes the lines whole (temporary file, then rename); false on failure, the
+// old file stays.
+bool TextdateiSchreiben(const QString& pfad, const QStringList& zeilen);
+// The file of that name in the folder; a name that differs only in case is
+// found as well (files taken over from Windows installations).
+QString DateiImOrdner(const QString& ordner, const QString& name);
+
+// --- The key table -----------------------------------------------------------------
+enum class Wertform {
+    Text,
+    Zahl,     // decimal or "$" hexadecimal, written decimal
+    Hex2,     // read as Zahl, written "$" and 2 hex digits
+    Hex4,     // read as Zahl, written "$" and 4 hex digits
+    Ziffern,  // every character a digit, unchecked
+    Bool,     // "True" / "False"
+    DatumZeit,
+    Verschluesselt,  // text stored scrambled
+};
+
+using Einstellungsziel = std::variant<QString*, bool*, u8*, u16*, i32*, u32*, QDateTime*>;
+
+struct Einstellungsschluessel {
+    QString sektion;  // header under which the writers put the key, such as "[Allgemein]"
+    QString name;     // as written
+    Wertform form;
+    Einstellungsziel ziel;
+    QString standard;  // default, in the key's value form
+    qint64 min = 0;    // range of numbers used as counts or indices;
+    qint64 max = -1;   // max < min: none, the low bits of the variable's width remain
+};
+
+// Every key in reading order.
+const std::vector<Einstellungsschluessel>& EinstellungsTabelle();
+const Einstellungsschluessel* SchluesselSuchen(QStringView name);
+
+// Every setting to its default.
+void EinstellungenVorbelegen();
+// The value of a setting as the file holds it.
+QString EinstellungText(const Einstellungsschluessel& s);
+// Stores a value text in the key's variable; false (variable unchanged) when
+// it is no number or out of range.
+bool EinstellungSetzen(const Einstellungsschluessel& s, const QString& wert);
+
+// Colours by name ("ColorHinweis"); 0 for an unknown name.
+u32 Farbe(QStringView name);
+void FarbeSetzen(QStringView name, u32 wert);
+
+// --- Settings file -------------------------------------------------------------------
+extern QStringList InfListe;
+extern QString InfDatei;
+
+// Splits 'Key = Value': the key ends at the first blank or '=', the value
+// begins after the run of blanks and '=' that follows.
+struct KeyWert {
+    QString key;
+    QString wert;
+};
+KeyWert SchluesselWert(const QString& zeile);
+
+// Reads every known key of InfListe into its variable. A value that is no
+// number or out of range leaves that key at its default; the returned
+// messages name each such line.
+QStringList EinstellungenLesen();
+
+// Sets key = value in the section of the list (does not save).
+void ListeSchreiben(QStringList& liste, const QString& sektion, const QString& key, const QString& wert);
+void InfSchreiben(const QString& sektion, const QString& key, const QString& wert);
+// Writes the setting's current value under its section.
+void EinstellungSchreiben(const Einstellungsschluessel& s);
+bool InfListeSpeichern();
+
+// --- Position.inf ---------------------------------------------------------------------
+struct TFeldPosition {
+    u8 Gesetzt = 0;
+    i32 A = 0;
+    i32 B = 0;
+    i32 C = 0;
+};
+extern CheckedArray<CheckedArray<TFeldPosition, 0, 19>, 1, 200> FeldPositionen;
+extern QStringList PositionListe;
+
+// One line 'Name(i.j) = a,b,c'; false for a line that is skipped.
+bool PositionZeileLesen(const QString& zeile);
+void PositionSchreiben(const QString& sektion, const QString& key, const QString& wert);
+void PositionLoeschen(const QString& name);
+
+// --- Folders and lists ---------------------------------------------------------------
+extern QString Startverzeichnis;
+extern QString Programmverzeichnis;
+extern QString BitmapVerzeichnis;
+extern QString Datenverzeichnis;
+extern QString Hilfeverzeichnis;
+extern QString BravolinWav, ClickWav, TastWav, FrageWav, ErrorWav;
+
+extern QStringList EmailAnListe, GruppeListe, KlasseListe, FormularNamen, FormularDateien;
+// WurfvorwListe: Globals.h
+
+// Sets the program folder and the folders and files derived from it.
+void OrdnerSetzen(const QString& programmordner);
+
+// The start sequence of the settings: folders, defaults, "Bravolin.inf",
+// "Position.inf" and the lists. Returns the messages of lines that could not
+// be read.
+QStringList EinstellungenLaden(const QString& programmordner);

@@ -1,0 +1,21 @@
+#pragma once
+// Sounds of the program folder, played asynchronously. A missing file or a
+// sound switched off in the settings is silence, never an error.
+
+#include <QString>
+
+class SoundAusgabe {
+public:
+    virtual ~SoundAusgabe() = default;
+    // Starts playing the WAV file and returns at once.
+    virtual void abspielen(const QString& pfad) = 0;
+};
+
+// The installed output; null restores the silent one.
+void setSoundAusgabe(SoundAusgabe* ausgabe);
+
+// A sound of the program folder, named by its file name ("Frage.wav"), when
+// SoundAktiv is on and the file exists.
+void SoundSpielen(const QString& dateiname);
+// "Click.wav" when ClickSoundAktiv is on and the file exists.
+void KlickSoundSpielen();

@@ -1,0 +1,103 @@
+#include "Hinweis.h"
+
+#include "Boxes.h"
+#include "Farben.h"
+#include "Sound.h"
+
+#include <QFont>
+#include <QLabel>
+#include <QPushButton>
+
+namespace {
+constexpr int FensterBreite = 480;
+constexpr int FensterHoehe = 163;
+constexpr int LabelOben = 32;
+constexpr int KnopfBreite = 89;
+constexpr int KnopfHoehe = 25;
+constexpr int KnopfAbstand = 16;
+constexpr int KnopfOben = FensterHoehe - KnopfHoehe - 20;
+}  // namespace
+
+int HinweisBreite(int labelBreite, int aktuelleBreite, int obereGrenze)
+{
+    if (labelBreite < 401) return FensterBreite;
+    if (labelBreite > obereGrenze) return labelBreite + 60;
+    return aktuelleBreite;
+}
+
+QPushButton* BoxKnopf(QWidget* eltern, const QString& name, const QString& text)
+{
+    auto* k = new QPushButton(text, eltern);
+    k->setObjectName(name);
+    QObject::connect(k, &QPushButton::pressed, k, [] { KlickSoundSpielen(); });
+    return k;
+}
+
+THinweisFenster::THinweisFenster(QWidget* parent, const Art& art) : QDialog(parent), m_art(art)
+{
+    setWindowTitle(art.titel);
+    setFixedSize(FensterBreite, FensterHoehe);
+    HintergrundSetzen(this, u"ColorHinweis");
+
+    LHinweis = new QLabel(this);
+    LHinweis->setObjectName(QStringLiteral("LHinweis"));
+    LHinweis->setTextFormat(Qt::PlainText);
+    LHinweis->setFont(QFont(QStringLiteral("Arial"), 12));
+    LHinweis->move(0, LabelOben);
+}
+
+QPushButton* THinweisFenster::knopf(const QString& name, const QString& text, int ergebnis)
+{
+    QPushButton* k = BoxKnopf(this, name, text);
+    k->resize(KnopfBreite, KnopfHoehe);
+    connect(k, &QPushButton::clicked, this, [this, ergebnis] { done(ergebnis); });
+    if (m_knoepfe.isEmpty()) k->setDefault(true);
+    m_knoepfe.append(k);
+    anordnen();
+    return k;
+}
+
+void THinweisFenster::BreiteAnpassen()
+{
+    if (m_art.schrift12) {
+        QFont f = LHinweis->font();
+        f.setPointSize(12);
+        LHinweis->setFont(f);
+    }
+    LHinweis->adjustSize();
+    setFixedWidth(HinweisBreite(LHinweis->width(), width(), m_art.obereGrenze));
+}
+
+void THinweisFenster::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    SoundSpielen(m_art.sound);
+    LHinweis->adjustSize();
+    anordnen();
+}
+
+void THinweisFenster::resizeEvent(QResizeEvent* event)
+{
+    QDialog::resizeEvent(event);
+    anordnen();
+}
+
+void THinweisFenster::reject() { done(m_art.abbruch); }
+
+// Label and buttons centred across the width.
+void THinweisFenster::anordnen()
+{
+    LHinweis->move((width() - LHinweis->width()) / 2, LabelOben);
+    const int reihe = static_cast<int>(m_knoepfe.size()) * (KnopfBreite + KnopfAbstand) - KnopfAbstand;
+    int x = (width() - reihe) / 2;
+    for (QPushButton* k : m_knoepfe) {
+        k->move(x, KnopfOben);
+        x += KnopfBreite + KnopfAbstand;
+    }
+}
+
+THinweis::THinweis(QWidget* parent)
+    : THinweisFenster(parent, {QStringLiteral("Achtung"), QStringLiteral("Error.wav"), ErgebnisOk, 420, false})
+{
+    BtnOk = knopf(QStringLiteral("BtnOk"), QStringLiteral("&Ok"), ErgebnisOk);
+}

@@ -1,0 +1,58 @@
+#pragma once
+// The notice windows of the operator: a centred text and one or two buttons.
+// THinweis is the plain notice; THinweisJa and THinweisOk ask.
+
+#include <QDialog>
+#include <QList>
+#include <QString>
+
+class QLabel;
+class QPushButton;
+
+// Width of a notice window for a label of that width: 480 up to 400 pixels,
+// label + 60 above the upper limit, unchanged in between.
+int HinweisBreite(int labelBreite, int aktuelleBreite, int obereGrenze);
+
+// A button of the boxes: name, text, click sound when pressed.
+QPushButton* BoxKnopf(QWidget* eltern, const QString& name, const QString& text);
+
+// What the three notice windows share: size, colour, label, sound, width rule.
+class THinweisFenster : public QDialog {
+    Q_OBJECT
+public:
+    QLabel* LHinweis;
+
+    // After the caller has set the text: the window width for it.
+    void BreiteAnpassen();
+
+protected:
+    struct Art {
+        QString titel;
+        QString sound;        // played when shown
+        int abbruch;          // modal result of Esc and close
+        int obereGrenze;      // of the width rule
+        bool schrift12;       // label set to 12 point before measuring
+    };
+    THinweisFenster(QWidget* parent, const Art& art);
+    // A button at the bottom that closes with 'ergebnis'.
+    QPushButton* knopf(const QString& name, const QString& text, int ergebnis);
+
+    void showEvent(QShowEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+public slots:
+    void reject() override;
+
+private:
+    void anordnen();
+
+    Art m_art;
+    QList<QPushButton*> m_knoepfe;
+};
+
+class THinweis : public THinweisFenster {
+    Q_OBJECT
+public:
+    explicit THinweis(QWidget* parent = nullptr);
+    QPushButton* BtnOk;
+};

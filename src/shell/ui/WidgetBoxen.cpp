@@ -1,0 +1,76 @@
+#include "WidgetBoxen.h"
+
+#include "Eingabe.h"
+#include "Hinweis.h"
+#include "HinweisJa.h"
+#include "HinweisOk.h"
+
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
+
+namespace {
+
+void zentrieren(QWidget* fenster)
+{
+    const QScreen* bildschirm = fenster->screen() ? fenster->screen() : QGuiApplication::primaryScreen();
+    if (!bildschirm) return;
+    const QRect r = bildschirm->availableGeometry();
+    fenster->move(r.x() + (r.width() - fenster->width()) / 2, r.y() + (r.height() - fenster->height()) / 2);
+}
+
+// Label text, width, centred, modal.
+int zeigen(THinweisFenster* fenster, const QString& text, int besetzt)
+{
+    if (!fenster || fenster->isVisible()) return besetzt;
+    fenster->LHinweis->setText(text);
+    fenster->BreiteAnpassen();
+    zentrieren(fenster);
+    return fenster->exec();
+}
+
+}  // namespace
+
+WidgetBoxen::WidgetBoxen(QWidget* hauptfenster)
+    : m_hinweis(new THinweis(hauptfenster)),
+      m_hinweisJa(new THinweisJa(hauptfenster)),
+      m_hinweisOk(new THinweisOk(hauptfenster)),
+      m_eingabe(new TEingabefenster(hauptfenster))
+{
+}
+
+// The main window may have deleted its children first.
+WidgetBoxen::~WidgetBoxen()
+{
+    if (&boxen() == this) setBoxen(nullptr);
+    delete m_eingabe.data();
+    delete m_hinweisOk.data();
+    delete m_hinweisJa.data();
+    delete m_hinweis.data();
+}
+
+void WidgetBoxen::hinweis(const QString& text) { zeigen(m_hinweis, text, ErgebnisOk); }
+
+int WidgetBoxen::hinweisJa(const QString& text) { return zeigen(m_hinweisJa, text, ErgebnisNein); }
+
+int WidgetBoxen::hinweisOk(const QString& text) { return zeigen(m_hinweisOk, text, ErgebnisAbbrechen); }
+
+std::optional<QString> WidgetBoxen::eingabe(const EingabeAnfrage& anfrage)
+{
+    TEingabefenster* f = m_eingabe;
+    if (!f || f->isVisible()) return std::nullopt;
+    f->LEingabe->setText(anfrage.beschriftung);
+    f->EEingabe->setText(anfrage.text);
+    f->EEingabe->setToolTip(anfrage.hinweis);
+    f->Schritt = anfrage.schritt;
+    f->Zahlformat = anfrage.format;
+    f->Modus = anfrage.modus;
+    f->BtnUp->setVisible(anfrage.pfeileSichtbar);
+    f->BtnDown->setVisible(anfrage.pfeileSichtbar);
+    f->adjustSize();
+    zentrieren(f);
+    if (f->exec() != ErgebnisOk) return std::nullopt;
+    return f->EEingabe->text();
+}

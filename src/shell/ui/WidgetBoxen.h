@@ -1,0 +1,36 @@
+#pragma once
+// The boxes of the logic as windows. The windows are created once and reused.
+
+#include "Boxes.h"
+#include "Eingabe.h"
+#include "Hinweis.h"
+#include "HinweisJa.h"
+#include "HinweisOk.h"
+
+#include <QPointer>
+
+class WidgetBoxen final : public Boxen {
+public:
+    explicit WidgetBoxen(QWidget* hauptfenster = nullptr);
+    ~WidgetBoxen() override;
+    WidgetBoxen(const WidgetBoxen&) = delete;
+    WidgetBoxen& operator=(const WidgetBoxen&) = delete;
+
+    // A window that is already showing is not opened again: the notice is
+    // dropped, a question answered no or cancel, an input cancelled.
+    void hinweis(const QString& text) override;
+    int hinweisJa(const QString& text) override;
+    int hinweisOk(const QString& text) override;
+    std::optional<QString> eingabe(const EingabeAnfrage& anfrage) override;
+
+    THinweis* hinweisFenster() const { return m_hinweis; }
+    THinweisJa* hinweisJaFenster() const { return m_hinweisJa; }
+    THinweisOk* hinweisOkFenster() const { return m_hinweisOk; }
+    TEingabefenster* eingabeFenster() const { return m_eingabe; }
+
+private:
+    QPointer<THinweis> m_hinweis;
+    QPointer<THinweisJa> m_hinweisJa;
+    QPointer<THinweisOk> m_hinweisOk;
+    QPointer<TEingabefenster> m_eingabe;
+};

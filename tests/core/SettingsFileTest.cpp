@@ -1,0 +1,275 @@
+#include "Globals.h"
+#include "Password.h"
+#include "SettingsFile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+#include <map>
+
+namespace {
+
+class SettingsFile : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        GlobalsZuruecksetzen();
+        ASSERT_TRUE(dir.isValid());
+    }
+    void TearDown() override { GlobalsZuruecksetzen(); }
+
+    QString pfad(const QString& name) const { return dir.filePath(name); }
+    void schreiben(const QString& name, const QByteArray& daten) const
+    {
+        QFile f(pfad(name));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(daten);
+    }
+    QByteArray lesen(const QString& name) const
+    {
+        QFile f(pfad(name));
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+
+    QTemporaryDir dir;
+};
+
+// A value for the key that is not its default.
+QString Beispiel(const Einstellungsschluessel& s)
+{
+    switch (s.form) {
+    case Wertform::Text:
+        return QStringLiteral("Grüß ") + s.name + QStringLiteral(" [x]  ");
+    case Wertform::Verschluesselt:
+        return PasswortKodieren(QStringLiteral("geheim-ß ") + s.name);
+    case Wertform::Bool:
+        return s.standard == QLatin1String("True") ? QStringLiteral("False") : QStringLiteral("True");
+    case Wertform::Hex2:
+        return QStringLiteral("$1C");
+    case Wertform::Hex4:
+        return QStringLiteral("$D800");
+    case Wertform::Ziffern:
+        return QStringLiteral("42");
+    case Wertform::DatumZeit:
+        return QStringLiteral("24.12.2026 18:30:05");
+    case Wertform::Zahl:
+        if (s.max >= s.min) return QString::number(s.standard == QString::number(s.max) ? s.min : s.max);
+        return s.standard == QLatin1String("3") ? QStringLiteral("2") : QStringLiteral("3");
+    }
+    return {};
+}
+
+}  // namespace
+
+TEST_F(SettingsFile, KeyAndValueOfALine)
+{
+    const struct {
+        const char *zeile, *key, *wert;
+    } faelle[] = {
+        {"key=value", "key", "value"},     {"key = value", "key", "value"},  {"key  ==  value", "key", "value"},
+        {"key= =value", "key", "value"},   {"key = a = b", "key", "a = b"},  {"key = value  ", "key", "value  "},
+        {"ohneTrenner", "ohneTrenner", ""}, {"key =", "key", ""},
+    };
+    for (const auto& f : faelle) {
+        const KeyWert kw = SchluesselWert(QString::fromLatin1(f.zeile));
+        EXPECT_EQ(kw.key, QLatin1String(f.key)) << f.zeile;
+        EXPECT_EQ(kw.wert, QLatin1String(f.wert)) << f.zeile;
+    }
+}
+
+TEST_F(SettingsFile, DefaultsWithoutFileAndWithAnEmptyFile)
+{
+    for (bool leereDatei : {false, true}) {
+        if (leereDatei) schreiben(QStringLiteral("Bravolin.inf"), {});
+        BahnAnzahl = 9;
+        Einst.Hinweise = false;
+        EXPECT_TRUE(EinstellungenLaden(dir.path()).isEmpty());
+        EXPECT_EQ(InfDatei, pfad(QStringLiteral("Bravolin.inf")));
+        EXPECT_EQ(BahnAnzahl, 4);
+        EXPECT_TRUE(Einst.Hinweise);
+        EXPECT_TRUE(Einst.TouchAktiv);
+        EXPECT_EQ(Einst.DoppelclickSpeed, 1500);
+        EXPECT_EQ(Einst.PcVerbund, 1);
+        EXPECT_EQ(Einst.PcEinheit, 0);
+        EXPECT_EQ(Einst.CanBusMem, 53248);
+        EXPECT_EQ(Einst.CanBusIrq, 7);
+        EXPECT_EQ(Einst.CanBusTimer, 10);
+        EXPECT_EQ(Einst.ChipkartePort, 1);
+        EXPECT_TRUE(Einst.DrGrafik);
+        EXPECT_TRUE(Einst.NamenOn);
+        EXPECT_TRUE(Einst.NaVorWechsel);
+        EXPECT_EQ(Einst.Drucker[1].DrBahnVon, 1);
+        EXPECT_EQ(Einst.Drucker[4].DrBahnBis, 4);  // the lane count
+        EXPECT_EQ(Einst.FormularEinstellungen[0].SpFontName, QStringLiteral("Arial"));
+        EXPECT_EQ(Einst.FormularEinstellungen[19].SpFontSize, 30);
+        EXPECT_EQ(Farbe(u"ColorHinweis"), 12632256u);
+        EXPECT_EQ(Farbe(u"ColorHeim"), 2147483670u);
+        EXPECT_EQ(Farbe(u"ColorSpielbericht"), 11964280u);
+        EXPECT_EQ(Farbe(u"ColorITFertig"), 16777215u);
+        EXPECT_EQ(Farbe(u"ColorMannschaftanz"), 0u);
+        EXPECT_EQ(Einst.Spieleverzeichnis, pfad(QStringLiteral("Spiele")));
+        EXPECT_EQ(Spielordner, Einst.Spieleverzeichnis);
+        EXPECT_EQ(Einst.DatenbankPfad, pfad(QStringLiteral("Daten")));
+        EXPECT_EQ(ClickWav, pfad(QStringLiteral("Click.wav")));
+        EXPECT_TRUE(WurfvorwListe.isEmpty());
+    }
+}
+
+TEST_F(SettingsFile, EveryKeyIsReadAndWrittenBackUnchanged)
+{
+    // A file as the program writes it: every section once, closed by a blank line.
+    std::map<QString, QStringList> sektionen;
+    QStringList reihenfolge;
+    for (const Einstellungsschluessel& s : EinstellungsTabelle()) {
+        if (!sektionen.count(s.sektion)) reihenfolge << s.sektion;
+        sektionen[s.sektion] << s.name + QStringLiteral(" = ") + Beispiel(s);
+    }
+    QStringList zeilen;
+    for (const QString& sek : reihenfolge) zeilen << sek << sektionen[sek] << QString();
+    ASSERT_TRUE(TextdateiSchreiben(pfad(QStringLiteral("Bravolin.inf")), zeilen));
+    const QByteArray original = lesen(QStringLiteral("Bravolin.inf"));
+    EXPECT_TRUE(original.contains("Gr\xFC\xDF WettkDir [x]  \r\n"));
+
+    EXPECT_TRUE(EinstellungenLaden(dir.path()).isEmpty());
+    for (const Einstellungsschluessel& s : EinstellungsTabelle())
+        EXPECT_EQ(EinstellungText(s), Beispiel(s)) << qPrintable(s.name);
+    EXPECT_EQ(Einst.FtpZugang, QStringLiteral("geheim-ß FtpZugang"));
+    EXPECT_EQ(Einst.DrSs, 0x1C);
+    EXPECT_EQ(Einst.CanBusMem, 0xD800);
+
+    // Written back into the list and saved: the same bytes.
+    for (const Einstellungsschluessel& s : EinstellungsTabelle()) EinstellungSchreiben(s);
+    InfDatei = pfad(QStringLiteral("Kopie.inf"));
+    ASSERT_TRUE(InfListeSpeichern());
+    EXPECT_EQ(lesen(QStringLiteral("Kopie.inf")), original);
+}
+
+TEST_F(SettingsFile, KeysAreFoundInAnySectionAndInAnyCase)
+{
+    schreiben(QStringLiteral("bravolin.INF"),
+              "[Irgendwas]\nbahnen = 8\r\nPCEINHEIT=3\nClub = KSV 1  \n[Allgemein]\nBahnen = 6\nunbekannt = 5\nkeinTrenner\n");
+    EXPECT_TRUE(EinstellungenLaden(dir.path()).isEmpty());
+    EXPECT_EQ(BahnAnzahl, 6);  // the later line wins
+    EXPECT_EQ(Einst.PcEinheit, 3);
+    EXPECT_EQ(Einst.Club, QStringLiteral("KSV 1  "));
+    EXPECT_EQ(InfDatei, pfad(QStringLiteral("bravolin.INF")));
+}
+
+TEST_F(SettingsFile, ABadValueKeepsItsDefaultAndTheRestIsRead)
+{
+    schreiben(QStringLiteral("Bravolin.inf"),
+              "[Bahnsteuerung]\r\nBahnen = viele\r\nPcEinheit = 9\r\nBahnSteuerung = 3\r\nTimeoutBahnw = 5\r\n"
+              "CanBusTakt = $10\r\nDrBahnBis2 = 17\r\n[CanBus]\r\nCanBusIrq = $0A\r\nCanBusTimer = 2x\r\n");
+    const QStringList fehler = EinstellungenLaden(dir.path());
+    EXPECT_EQ(fehler.size(), 6);
+    EXPECT_TRUE(fehler.value(0).contains(QStringLiteral("Zeile 2"))) << qPrintable(fehler.value(0));
+    EXPECT_EQ(BahnAnzahl, 4);
+    EXPECT_EQ(Einst.PcEinheit, 0);
+    EXPECT_EQ(Einst.Bahnsteuerung, 0);
+    EXPECT_EQ(Einst.CanBusTakt, 0);
+    EXPECT_EQ(Einst.Drucker[2].DrBahnBis, 4);
+    EXPECT_EQ(Einst.CanBusTimer, 10);
+    EXPECT_EQ(Einst.TimeoutBahnw, 5);
+    EXPECT_EQ(Einst.CanBusIrq, 10);
+}
+
+TEST_F(SettingsFile, WriterPlacesKeysInTheirSection)
+{
+    auto liste = [] {
+        return QStringList{QStringLiteral("[Allgemein]"), QStringLiteral("Club  ==  Alt"),
+                           QStringLiteral("Land = [Bayern]"), QString(), QStringLiteral("[Ansicht]"),
+                           QStringLiteral("ColorSpiel = 1"), QString()};
+    };
+    QStringList l = liste();
+    ListeSchreiben(l, QStringLiteral("[Allgemein]"), QStringLiteral("club"), QStringLiteral("Neu"));
+    EXPECT_EQ(l.at(1), QStringLiteral("Club  ==  Neu"));  // key and separator stay as they were
+    EXPECT_EQ(l.size(), 7);
+
+    // A new key goes before the blank line that closes its section, also
+    // after a value that holds a '['.
+    ListeSchreiben(l, QStringLiteral("[Allgemein]"), QStringLiteral("Bezirk"), QStringLiteral("Nord"));
+    EXPECT_EQ(l.at(3), QStringLiteral("Bezirk = Nord"));
+    EXPECT_EQ(l.at(4), QString());
+    EXPECT_EQ(l.at(5), QStringLiteral("[Ansicht]"));
+
+    // 'Color' is not 'ColorSpiel'; the last section is appended to.
+    ListeSchreiben(l, QStringLiteral("[Ansicht]"), QStringLiteral("Color"), QStringLiteral("5"));
+    EXPECT_EQ(l.at(6), QStringLiteral("ColorSpiel = 1"));
+    EXPECT_EQ(l.last(), QStringLiteral("Color = 5"));
+
+    // A missing section is appended after an empty line.
+    ListeSchreiben(l, QStringLiteral("[CanBus]"), QStringLiteral("CanBusKarte"), QStringLiteral("3"));
+    EXPECT_EQ(l.mid(l.size() - 3),
+              (QStringList{QString(), QStringLiteral("[CanBus]"), QStringLiteral("CanBusKarte = 3")}));
+
+    // In an empty list no empty line comes first.
+    QStringList leer;
+    ListeSchreiben(leer, QStringLiteral("[email]"), QStringLiteral("EmailHost"), QStringLiteral("mail"));
+    EXPECT_EQ(leer, (QStringList{QStringLiteral("[email]"), QStringLiteral("EmailHost = mail")}));
+
+    // Two lines of a key: only the first one changes.
+    QStringList doppelt{QStringLiteral("[A]"), QStringLiteral("K = 1"), QStringLiteral("K = 2")};
+    ListeSchreiben(doppelt, QStringLiteral("[A]"), QStringLiteral("K"), QStringLiteral("3"));
+    EXPECT_EQ(doppelt.at(1), QStringLiteral("K = 3"));
+    EXPECT_EQ(doppelt.at(2), QStringLiteral("K = 2"));
+
+    // A section with no lines before the next header gets the key under its own header.
+    QStringList ohneZeilen{QStringLiteral("[A]"), QStringLiteral("[B]"), QStringLiteral("X = 1")};
+    ListeSchreiben(ohneZeilen, QStringLiteral("[A]"), QStringLiteral("K"), QStringLiteral("1"));
+    EXPECT_EQ(ohneZeilen.at(1), QStringLiteral("K = 1"));
+}
+
+TEST_F(SettingsFile, AValueWithABracketDoesNotSplitItsSection)
+{
+    schreiben(QStringLiteral("Bravolin.inf"), "[Allgemein]\r\nClub = KSV [Nord]\r\n\r\n[Ansicht]\r\nHinweise = False\r\n\r\n");
+    EinstellungenLaden(dir.path());
+    Einst.Bezirk = QStringLiteral("Süd");
+    EinstellungSchreiben(*SchluesselSuchen(u"Bezirk"));
+    ASSERT_TRUE(InfListeSpeichern());
+    EXPECT_EQ(lesen(QStringLiteral("Bravolin.inf")),
+              QByteArray("[Allgemein]\r\nClub = KSV [Nord]\r\nBezirk = S\xFC"
+                         "d\r\n\r\n[Ansicht]\r\nHinweise = False\r\n\r\n"));
+    Einst.Bezirk.clear();
+    EinstellungenLaden(dir.path());
+    EXPECT_EQ(Einst.Bezirk, QStringLiteral("Süd"));
+    EXPECT_EQ(Einst.Club, QStringLiteral("KSV [Nord]"));
+}
+
+TEST_F(SettingsFile, AFailedSaveIsReportedAndKeepsTheOldFile)
+{
+    InfListe = {QStringLiteral("[A]"), QStringLiteral("K = 1")};
+    InfDatei = pfad(QStringLiteral("fehlt/Bravolin.inf"));
+    EXPECT_FALSE(InfListeSpeichern());
+}
+
+TEST_F(SettingsFile, PositionsAndListsWithBadLines)
+{
+    schreiben(QStringLiteral("Position.inf"),
+              "[Formular_A]\r\nFeld_Name(3.4) = 10,-20,30\r\nX(201.0) = 1,2,3\r\nY(2.20) = 1,2,3\r\n"
+              "Z(1.1) = 1,x,3\r\nW(200.0)=5,6,7\r\nKurz(1.2) = 1,2\r\n\r\n");
+    QDir(dir.path()).mkdir(QStringLiteral("Daten"));
+    schreiben(QStringLiteral("Daten/Wurfvorw.inf"), "120 Wurf;60;60;18;2;\r\nKaputt;x;;\n100 Wurf;50;50;15;4;");
+    schreiben(QStringLiteral("Daten/klasse.inf"), "Bezirksliga\nLandesliga\r\n");
+    schreiben(QStringLiteral("Daten/Gruppe.inf"), "Herren\r\n\r\nDamen\r\n");
+
+    EinstellungenLaden(dir.path());
+    EXPECT_EQ(FeldPositionen[3][4].Gesetzt, 1);
+    EXPECT_EQ(FeldPositionen[3][4].B, -20);
+    EXPECT_EQ(FeldPositionen[200][0].C, 7);
+    EXPECT_EQ(FeldPositionen[1][1].Gesetzt, 0);
+    EXPECT_EQ(FeldPositionen[1][2].Gesetzt, 0);
+    EXPECT_EQ(FeldPositionen[2][19].Gesetzt, 0);
+
+    EXPECT_EQ(WurfvorwListe.size(), 3);
+    EXPECT_EQ(WurfvorwListe.at(1), QStringLiteral("Kaputt;x;;"));
+    EXPECT_EQ(KlasseListe, (QStringList{QStringLiteral("Bezirksliga"), QStringLiteral("Landesliga")}));
+    EXPECT_EQ(GruppeListe.size(), 3);  // an empty line keeps its place
+    EXPECT_TRUE(EmailAnListe.isEmpty());
+
+    PositionSchreiben(QStringLiteral("[Formular_A]"), QStringLiteral("Feld Name(5.0)"), QStringLiteral("1,2,3"));
+    EXPECT_EQ(PositionListe.at(8), QStringLiteral("Feld_Name(5.0) = 1,2,3"));  // last section: appended
+    PositionLoeschen(QStringLiteral("feld name"));
+    EXPECT_EQ(PositionListe.at(1), QStringLiteral("X(201.0) = 1,2,3"));
+    EXPECT_EQ(PositionListe.at(7), QStringLiteral("Feld_Name(5.0) = 1,2,3"));
+}
