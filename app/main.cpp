@@ -1,5 +1,7 @@
+#include "CanKarte.h"
 #include "DesktopShell.h"
 #include "Globals.h"
+#include "QtCanAdapter.h"
 #include "QtSound.h"
 #include "SettingsFile.h"
 #include "Shell.h"
@@ -25,6 +27,10 @@ int main(int argc, char** argv)
     setShellStarter(&shell);
     QtSound sound;
     setSoundAusgabe(&sound);
+    QtCanAdapter can;
+    setCanAdapter(&can);
+    CanEinstellungenUebernehmen();
+    CanKarteOeffnen();
 
     QMainWindow fenster;
     fenster.setWindowTitle(QStringLiteral("Corvalink"));
@@ -36,6 +42,7 @@ int main(int argc, char** argv)
 
     const int ergebnis = app.exec();
     setBoxen(nullptr);
+    setCanAdapter(nullptr);
     setSoundAusgabe(nullptr);
     setShellStarter(nullptr);
     return ergebnis;

@@ -1,0 +1,183 @@
+#pragma once
+// The data bytes of every frame the PC sends to a lane controller or to the
+// result boards. d0 is the message kind. Multi-byte numbers go high byte
+// first, except the pin masks of kinds 33 and 13/176 (low byte first).
+// Display digits (kind 35) are values 0..9; date and time digits are
+// characters.
+
+#include <QByteArray>
+#include <QDate>
+#include <QTime>
+#include <array>
+#include <cstdint>
+#include <initializer_list>
+
+struct CanDaten {
+    std::uint8_t laenge = 0;  // 1..8
+    std::array<std::uint8_t, 8> d{};
+
+    CanDaten() = default;
+    // Length = number of bytes given; more than 8 bytes keep the first 8.
+    CanDaten(std::initializer_list<std::uint8_t> bytes);
+    bool operator==(const CanDaten&) const = default;
+};
+
+// The builders below return the data bytes of one frame each; the caller
+// queues them for a lane (CanNachrichtSenden) or a board
+// (AnzeigeNachrichtSenden). Byte parameters are taken as they are; a number
+// wider than its field keeps its low byte(s). Pin masks: bit k-1 = pin k.
+namespace CanRahmen {
+
+using u8 = std::uint8_t;
+using u16 = std::uint16_t;
+
+// Sub-codes of kind 5 (game parameters for the first lane).
+constexpr u8 ParamProbeWuerfe = '[';
+constexpr u8 ParamProbeMinuten = '\\';
+constexpr u8 ParamWuerfe = 177;     // throws a player: (Volle + Abraeumen) x Durchgaenge, low byte
+constexpr u8 ParamVolle = 178;
+constexpr u8 ParamAbraeumen = 179;
+constexpr u8 ParamWurfzeit = 180;   // minutes
+constexpr u8 ParamBahnen = 181;     // LetzteSpielbahn - ErsteSpielbahn + 1
+constexpr u8 ParamArt = 182;        // lane arrangement
+constexpr u8 ParamSpieler = 183;    // players per team
+
+// Control codes of kind 34.
+constexpr u8 BefehlBahnzeit = 'H';
+constexpr u8 BefehlVolle = 'Q';
+constexpr u8 BefehlAbraeumen = 'R';
+constexpr u8 BefehlZeitAus = 'T';
+constexpr u8 BefehlZeitEin = 'U';
+constexpr u8 BefehlZeitStart = 'W';
+constexpr u8 BefehlZeitStopp = 'X';
+constexpr u8 BefehlSportAus = 'Y';
+constexpr u8 BefehlProbeStart = 'Z';
+constexpr u8 BefehlProbeWuerfe = '[';
+constexpr u8 BefehlProbeMinuten = '\\';
+constexpr u8 BefehlProbeEnde = '_';
+constexpr u8 BefehlStart = 'a';
+constexpr u8 BefehlUebertrittAus = 'b';
+constexpr u8 BefehlUebertrittEin = 'c';
+constexpr u8 BefehlUebertrittWert = 'd';
+constexpr u8 BefehlVerwarnung = 'e';
+constexpr u8 BefehlVerwarnungLoeschen = 'f';
+constexpr u8 BefehlLauf = 'm';
+constexpr u8 BefehlHalt = 'n';
+constexpr u8 BefehlNullwurf = 'q';
+constexpr u8 BefehlUngueltig = 'r';
+constexpr u8 BefehlDurchlaeufer = 0x80;
+
+// Display codes of kind 35.
+constexpr u8 AnzWurfNr = 161;         // 3 digits
+constexpr u8 AnzHolz = 162;           // 3 digits: pins of the part
+constexpr u8 AnzSumme = 163;          // 4 digits: running total
+constexpr u8 AnzRestPhase = 164;      // 3 digits: throws left in Volle or Abraeumen
+constexpr u8 AnzFehler = 165;         // 3 digits: misses
+constexpr u8 AnzTeilwert = 166;       // one byte
+constexpr u8 AnzSatzpunkte = 167;     // units and tenths
+constexpr u8 AnzRestDurchgang = 168;  // 3 digits: throws left in the part
+constexpr u8 AnzKorrektur = 169;      // throw number, previous pins, new pins
+
+// Counter codes of the state replay (kinds 0x31..0x3D; the lanes use the
+// same codes in their counter reports).
+constexpr u8 ZaehlerVolleGesamt = 0x31;         // 16 bit, player
+constexpr u8 ZaehlerVolleDurchgang = 0x32;      // 16 bit
+constexpr u8 ZaehlerAbraeumenGesamt = 0x33;     // 16 bit, player
+constexpr u8 ZaehlerAbraeumenDurchgang = 0x34;  // 16 bit
+constexpr u8 ZaehlerFehlerSpieler = 0x35;       // byte, player
+constexpr u8 ZaehlerFehlerDurchgang = 0x36;     // byte (BahnFehler)
+constexpr u8 ZaehlerHolzDurchgang = 0x37;       // 16 bit
+constexpr u8 ZaehlerHolzGesamt = 0x38;          // 16 bit, player
+constexpr u8 ZaehlerLaufendeSumme = 0x39;       // 16 bit
+constexpr u8 ZaehlerVerwarnungenSpieler = 0x3A; // byte, player
+constexpr u8 ZaehlerVerwarnungen = 0x3B;        // byte
+constexpr u8 ZaehlerWuerfeSpieler = 0x3C;       // byte (low byte), player
+constexpr u8 ZaehlerWurfNr = 0x3D;              // byte
+
+// ---- PC to lane ----
+
+CanDaten ZustandEnde();                   // 2, 27: end of the state replay
+CanDaten ParameterEnde(u8 spielNr);       // 3: after the game parameters
+CanDaten Abmelden();                      // 4
+CanDaten Spielparameter(u8 subCode, int wert);  // 5: one Param... value (low byte)
+CanDaten SpielNrAnfrage();                // 10
+CanDaten SpielZuordnung(u8 spielNr);      // 12: the lane belongs to this match
+CanDaten KegelbildAnzeigen(u16 maske);    // 13, 176: mask low byte first
+CanDaten SpielBeitreten();                // 29
+// 30: probeMinuten and probeWuerfe are 0 when the lane is not in practice.
+CanDaten Startblock(u8 probeMinuten, u8 probeWuerfe, u8 volle, u8 abraeumen, u8 minuten);
+CanDaten KegelStellen(u16 maske);         // 33: pins 1..8, then pin 9 (low byte first)
+
+// 34: a control code without further bytes (codes with further bytes have
+// their own builders below; given here, they get no further bytes either).
+CanDaten Steuerbefehl(u8 code);
+CanDaten Bahnzeit(u16 zehntelMinuten);    // 34, 'H', time high first
+CanDaten ProbeWuerfe(u8 wuerfe, bool heim);    // 34, '['
+CanDaten ProbeMinuten(u8 minuten, bool heim);  // 34, '\'
+CanDaten DurchgangStart(u8 volle, u8 abraeumen, u8 minuten, bool heim);  // 34, 'a'
+
+// 35 with 161..165 or 168: the value as decimal digits 0..9, most
+// significant first, zero-padded to the code's digit count (163: 4, the
+// others 3; 3 as well for any other code). A longer value keeps its lowest
+// digits; a negative value shows as 0.
+CanDaten BahnanzeigeWert(u8 code, int wert);
+CanDaten BahnanzeigeTeilwert(u8 wert);    // 35, 166
+// 35, 167: units and tenths, cut (not rounded) to tenths; below 0 shows 0.0,
+// 10 and more keep the units digit.
+CanDaten BahnanzeigeSatzpunkte(float punkte);
+CanDaten BahnanzeigeKorrektur(u8 wurfNr, u8 holzAlt, u8 holzNeu);  // 35, 169
+
+CanDaten Konfiguration(u8 pcEinheit);     // 36
+CanDaten ProgrammEnde(u8 pcEinheit);      // 37
+CanDaten Online();                        // 38
+CanDaten Freigeben();                     // 39
+CanDaten SpieleUebernehmen();             // 41
+CanDaten StatusAnfrage();                 // 42
+
+// 0x31..0x3D: layout by code (see the Zaehler... constants): 16-bit values
+// high byte first, then the player number where the code carries one. An
+// unknown code gets the one-byte layout.
+CanDaten Zaehlerstand(u8 code, int wert, u8 spieler = 0);
+CanDaten KegelbildZustand(u16 maske);     // 0x41: mask high byte first
+CanDaten Ersatzspieler(u8 spielerNr);     // 0x42
+CanDaten Auswechslungen(bool heim1, bool heim2, bool gast1, bool gast2);  // 0x43
+CanDaten SpielerAufBahn(u8 spielerNr);    // 166
+
+// 170..173: player number and characters 1-6, 7-12, 13-18, 19-24 of the
+// name (Windows-1252). The name ends at its first NUL; missing characters
+// are sent as blanks (0x20). nullptr counts as an empty name.
+std::array<CanDaten, 4> SpielerName(u8 spielerNr, const char* name);
+std::array<CanDaten, 4> SpielerName(u8 spielerNr, const QByteArray& name);
+
+// 174: characters 1, 2, 4, 5, 7, 8 of the date text "dd.mm.yy" as they are
+// (characters, not digit values); a shorter text gives blanks for the
+// missing characters. The QDate form writes the same text (an invalid date
+// gives blanks).
+CanDaten Datum(const char* datum);
+CanDaten Datum(const QByteArray& datum);
+CanDaten Datum(const QDate& datum);
+// 175: "hhmmss" as characters; an invalid time gives blanks.
+CanDaten Uhrzeit(const QTime& zeit);
+
+CanDaten KorrekturStart();                // 195
+CanDaten DruckerEin();                    // 196
+CanDaten DruckerAus();                    // 197
+CanDaten MannschaftssummeHeim(u16 summe); // 211
+CanDaten MannschaftssummeGast(u16 summe); // 212
+// 236: player numbers on the match's first lane and the next three (0
+// beyond the match's last lane).
+CanDaten BahnSpielerNummern(u8 nr1, u8 nr2, u8 nr3, u8 nr4);
+
+// ---- result boards ----
+
+// 234: address byte and six characters (Windows-1252; the text ends at its
+// first NUL, missing characters are blanks, more than six are cut).
+CanDaten AnzeigeText(u8 adresse, const char* text);
+CanDaten AnzeigeText(u8 adresse, const QByteArray& text);
+CanDaten AnzeigenEin(u8 pcEinheit);       // 236
+CanDaten AnzeigenAus(u8 pcEinheit);       // 237
+CanDaten AnzeigenAusBahn();               // 237 alone, as a frame to the first lane
+CanDaten AnzeigenKonfiguration(u8 anzahl, u8 breite);  // 238
+CanDaten AnzeigenHelligkeit(u8 helligkeit);            // 239
+
+}  // namespace CanRahmen

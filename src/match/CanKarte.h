@@ -1,0 +1,68 @@
+#pragma once
+// The CAN adapter in use: which kind the settings name, opening and closing
+// it with its bit timing, and the outcome for the options dialog. The adapter
+// kinds of the settings map onto Linux CAN interfaces; the key
+// CanSchnittstelle names the interface, otherwise the kind gives the default.
+
+#include "CanAdapter.h"
+#include "Records.h"
+
+#include <QString>
+#include <QStringList>
+
+struct TCanEinstellungen {
+    u8 Btr0 = 0;
+    u8 Btr1 = 0;
+    i32 KartenTyp = 0;
+    u16 Port = 0;  // 0xFFFF: search for it
+    u8 Irq = 0;    // 0xFF: search for it
+    i32 CanBusKarte = 0;
+    u16 CanBusMem = 0;
+    u8 CanBusIrq = 0;
+    u8 CanBusTakt = 0;
+    u8 CanBusTakt0 = 0;
+    u8 CanBusTakt1 = 0;
+    QString KartenName;
+    QString PortText;
+    QString IrqText;
+    QString StatusText;
+};
+
+extern TCanEinstellungen CanEinstellungen;
+extern u8 CanKarteOffen;  // an adapter was opened and started
+extern u8 CanAktiv;       // the bus is in use (callers copy CanKarteOffen)
+
+// Acceptance code and mask of the lane identifiers.
+constexpr u32 CanAkzeptanzCode = 0x200;
+constexpr u32 CanAkzeptanzMaske = 0xFF07;
+
+// Adapter kinds 0..11 as the options dialog shows them.
+extern const QStringList CanKartenTexte;
+// Bus clock choices 0..7: options text, BTR0, BTR1.
+struct TCanBusTakt {
+    const char* text;
+    u8 btr0;
+    u8 btr1;
+};
+extern const TCanBusTakt CanBusTaktTabelle[8];
+
+// Bit rate of the two timing register bytes (SJA1000, 8 MHz CAN clock).
+u32 BitrateAusBtr(u8 btr0, u8 btr1);
+// The Linux interface for the adapter kind: the setting CanSchnittstelle, or
+// the kind's default; empty for kinds without a driver.
+QString CanSchnittstelleFuer(i32 kartenTyp);
+
+// Copies the stored settings into the fields in use; timing bytes that are
+// both 0 come from CanBusTakt.
+void CanEinstellungenUebernehmen();
+
+// The adapter object behind the layer; the program installs the Qt one,
+// tests a fake. Null: no adapter can be opened.
+void setCanAdapter(CanAdapter* adapter);
+CanAdapter* canAdapter();
+
+void VciInitialisieren();   // kinds 1..7
+void PcanInitialisieren();  // kinds 8..10
+void CanKarteSchliessen();  // kind 11, and closing whatever is open
+// Opens by KartenTyp (0: nothing) and sets CanAktiv := CanKarteOffen.
+void CanKarteOeffnen();

@@ -1,0 +1,267 @@
+#include "CanSenden.h"
+
+#include "CanKarte.h"
+#include "CanLog.h"
+#include "Clock.h"
+#include "Globals.h"
+#include "Zeitgeber.h"
+
+Array1<TCanNachricht, MaxBahnen> CanSendeBahn;
+Array1<TCanNachricht, MaxBahnen> CanSendeDrucker;
+TCanNachricht CanSendeAnzeige;
+u32 MannschanzCanId = 0x308;
+u32 NamenanzCanId = 0x310;
+
+Array1<CheckedArray<TCanNachricht, 0, BahnPufferGroesse - 1>, MaxBahnen> BahnSendepuffer;
+Array1<u8, MaxBahnen> BahnSendeSchreibzeiger;
+Array1<u8, MaxBahnen> BahnSendeLesezeiger;
+Array1<u16, MaxBahnen> BahnSendeAnzahl;
+u16 BahnSendenAusstehend = 0;
+Array1<i32, MaxBahnen> BahnSendeErgebnis;
+
+CheckedArray<TCanNachricht, 0, AnzeigePufferGroesse - 1> AnzeigeSendepuffer;
+u8 AnzeigeSendeSchreibzeiger = 0;
+u8 AnzeigeSendeLesezeiger = 0;
+u16 AnzeigeSendeAnzahl = 0;
+u16 AnzeigeSendenAktiv = 0;
+i32 CanSendeErgebnis = 1;
+
+u32 CanSendeVerworfen = 0;
+
+namespace {
+
+DruckerSendeFunktion g_drucker = nullptr;
+// One log line per overflow: set at the first refused frame, cleared when
+// the queue has drained.
+Array1<bool, MaxBahnen> g_bahnUeberlauf;
+bool g_anzeigeUeberlauf = false;
+
+void Verwerfen(bool& gemeldet, const char* was)
+{
+    ++CanSendeVerworfen;
+    if (!gemeldet) qWarning("CAN: %s voll, Nachricht verworfen", was);
+    gemeldet = true;
+}
+
+void Fuellen(TCanNachricht& n, const CanDaten& d)
+{
+    n.Laenge = d.laenge;
+    for (int i = 0; i < 8; ++i) n.Daten[i] = i < d.laenge ? d.d[std::size_t(i)] : 0;
+}
+
+// Hands the frame to the adapter; 1 when it went out, 0 when refused.
+i32 Uebergeben(const TCanNachricht& n)
+{
+    CanAdapter* a = canAdapter();
+    if (!a) return 0;
+    CanRohRahmen r;
+    r.id = n.Id;
+    r.laenge = n.Laenge;
+    for (int i = 0; i < 8; ++i) r.daten[std::size_t(i)] = n.Daten[i];
+    return a->senden(r) ? 1 : 0;
+}
+
+void LogAus(const QByteArray& kopf, const TCanNachricht& n)
+{
+    u8 daten[8];
+    for (int i = 0; i < 8; ++i) daten[i] = n.Daten[i];
+    CanLogZeile(CanLogRahmen(kopf, n.Laenge, daten, Jetzt().time()));
+}
+
+bool Gueltig(const CanDaten& d) { return d.laenge >= 1 && d.laenge <= 8; }
+
+}  // namespace
+
+u32 StationsOffset()
+{
+    const u8 p = Einst.PcEinheit;
+    return (p >= 2 && p <= 8) ? u32(p - 1) : 0;
+}
+
+u32 BahnCanId(int bahn) { return 0x600 + 8 * u32(bahn) + StationsOffset(); }
+u32 DruckerCanId(int bahn) { return 0x700 + 8 * u32(bahn); }
+
+void CanTabellenSetzen()
+{
+    for (int n = 1; n <= MaxBahnen; ++n) {
+        CanSendeBahn[n].Id = BahnCanId(n);
+        CanSendeBahn[n].Typ = 0;
+        CanSendeDrucker[n].Id = DruckerCanId(n);
+        CanSendeDrucker[n].Typ = 0;
+        // Nothing queued before the adapter was (re)opened is sent.
+        BahnSendeSchreibzeiger[n] = 0;
+        BahnSendeLesezeiger[n] = 0;
+        BahnSendeAnzahl[n] = 0;
+        BahnSendeErgebnis[n] = 1;
+        g_bahnUeberlauf[n] = false;
+    }
+    CanSendeAnzeige.Typ = 0;
+    MannschanzCanId = 0x308 + StationsOffset();
+    NamenanzCanId = 0x310 + StationsOffset();
+    BahnSendenAusstehend = 0;
+    AnzeigeSendeSchreibzeiger = 0;
+    AnzeigeSendeLesezeiger = 0;
+    AnzeigeSendeAnzahl = 0;
+    AnzeigeSendenAktiv = 0;
+    CanSendeErgebnis = 1;
+    g_anzeigeUeberlauf = false;
+    CanSendeTimer().setInterval(Einst.CanBusTimer ? Einst.CanBusTimer : 10);
+}
+
+void CanSendenZuruecksetzen()
+{
+    CanTabellenSetzen();
+    CanSendeVerworfen = 0;
+    CanSendeTimer().setEnabled(false);
+}
+
+bool CanNachrichtSenden(int bahn, const CanDaten& daten)
+{
+    if (!CanAktiv) return false;
+    if (bahn < 1 || bahn > BahnAnzahl || !Gueltig(daten)) {
+        ++CanSendeVerworfen;
+        qWarning("CAN: Nachricht an Bahn %d verworfen", bahn);
+        return false;
+    }
+    if (BahnSendeAnzahl[bahn] >= BahnPufferGroesse) {
+        Verwerfen(g_bahnUeberlauf[bahn], "Sendepuffer der Bahn");
+        return false;
+    }
+    const u8 s = BahnSendeSchreibzeiger[bahn];
+    Fuellen(BahnSendepuffer[bahn][s], daten);
+    BahnSendeSchreibzeiger[bahn] = u8((s + 1) % BahnPufferGroesse);
+    ++BahnSendeAnzahl[bahn];
+    BahnSendenAusstehend |= u16(1u << (bahn - 1));
+    CanSendeTimer().setEnabled(true);
+    return true;
+}
+
+bool CanNachrichtSenden1(int b, u8 d0) { return CanNachrichtSenden(b, {d0}); }
+bool CanNachrichtSenden2(int b, u8 d0, u8 d1) { return CanNachrichtSenden(b, {d0, d1}); }
+bool CanNachrichtSenden3(int b, u8 d0, u8 d1, u8 d2) { return CanNachrichtSenden(b, {d0, d1, d2}); }
+bool CanNachrichtSenden4(int b, u8 d0, u8 d1, u8 d2, u8 d3) { return CanNachrichtSenden(b, {d0, d1, d2, d3}); }
+bool CanNachrichtSenden5(int b, u8 d0, u8 d1, u8 d2, u8 d3, u8 d4)
+{
+    return CanNachrichtSenden(b, {d0, d1, d2, d3, d4});
+}
+bool CanNachrichtSenden6(int b, u8 d0, u8 d1, u8 d2, u8 d3, u8 d4, u8 d5)
+{
+    return CanNachrichtSenden(b, {d0, d1, d2, d3, d4, d5});
+}
+bool CanNachrichtSenden7(int b, u8 d0, u8 d1, u8 d2, u8 d3, u8 d4, u8 d5, u8 d6)
+{
+    return CanNachrichtSenden(b, {d0, d1, d2, d3, d4, d5, d6});
+}
+bool CanNachrichtSenden8(int b, u8 d0, u8 d1, u8 d2, u8 d3, u8 d4, u8 d5, u8 d6, u8 d7)
+{
+    return CanNachrichtSenden(b, {d0, d1, d2, d3, d4, d5, d6, d7});
+}
+
+bool AnzeigeNachrichtSenden(u32 id, const CanDaten& daten)
+{
+    if (!CanAktiv || !Gueltig(daten)) return false;
+    if (AnzeigeSendeAnzahl >= AnzeigePufferGroesse) {
+        Verwerfen(g_anzeigeUeberlauf, "Sendepuffer der Anzeigen");
+        return false;
+    }
+    TCanNachricht& slot = AnzeigeSendepuffer[AnzeigeSendeSchreibzeiger];
+    slot.Id = id;
+    Fuellen(slot, daten);
+    ++AnzeigeSendeSchreibzeiger;  // wraps after 255
+    ++AnzeigeSendeAnzahl;
+    AnzeigeSendenAktiv = 1;
+    CanSendeTimer().setEnabled(true);
+    return true;
+}
+
+bool AnzeigeNachrichtSenden2(u32 id, u8 d0, u8 d1) { return AnzeigeNachrichtSenden(id, {d0, d1}); }
+bool AnzeigeNachrichtSenden3(u32 id, u8 d0, u8 d1, u8 d2) { return AnzeigeNachrichtSenden(id, {d0, d1, d2}); }
+bool AnzeigeNachrichtSenden8(u32 id, u8 d0, u8 d1, u8 d2, u8 d3, u8 d4, u8 d5, u8 d6, u8 d7)
+{
+    return AnzeigeNachrichtSenden(id, {d0, d1, d2, d3, d4, d5, d6, d7});
+}
+
+void BahnSendepufferSenden(int bahn)
+{
+    if (!CanAktiv || !CanSendeBahn.contains(bahn)) return;
+    const u16 bit = u16(1u << (bahn - 1));
+    if (BahnSendeErgebnis[bahn] == 1) {
+        if (BahnSendeAnzahl[bahn] == 0) {
+            BahnSendenAusstehend &= u16(~bit);
+            return;
+        }
+        const TCanNachricht& slot = BahnSendepuffer[bahn][BahnSendeLesezeiger[bahn]];
+        CanSendeBahn[bahn].Laenge = slot.Laenge;
+        CanSendeBahn[bahn].Daten = slot.Daten;
+        BahnSendeLesezeiger[bahn] = u8((BahnSendeLesezeiger[bahn] + 1) % BahnPufferGroesse);
+        --BahnSendeAnzahl[bahn];
+        if (Einst.CANOut && Einst.CANBahnsteuerung && Einst.CANBahn[bahn])
+            LogAus(CanLogBahnKopf("Out ", bahn), CanSendeBahn[bahn]);
+    }
+    // A refused frame stays in the template and goes again at the next tick.
+    BahnSendeErgebnis[bahn] = Uebergeben(CanSendeBahn[bahn]);
+    if (BahnSendeAnzahl[bahn] == 0 && BahnSendeErgebnis[bahn] == 1) {
+        BahnSendenAusstehend &= u16(~bit);
+        BahnSendeSchreibzeiger[bahn] = 0;
+        BahnSendeLesezeiger[bahn] = 0;
+        g_bahnUeberlauf[bahn] = false;
+    }
+}
+
+void AnzeigepufferSenden()
+{
+    if (!CanAktiv) return;
+    if (CanSendeErgebnis == 1) {
+        if (AnzeigeSendeAnzahl == 0) {
+            AnzeigeSendenAktiv = 0;
+            return;
+        }
+        CanSendeAnzeige = AnzeigeSendepuffer[AnzeigeSendeLesezeiger];
+        ++AnzeigeSendeLesezeiger;
+        --AnzeigeSendeAnzahl;
+        if (Einst.CANOut) {
+            if (Einst.CANMannschaftanzeige && CanSendeAnzeige.Id == MannschanzCanId)
+                LogAus("Out Mannsch   ", CanSendeAnzeige);
+            else if (Einst.CANNamenanzeige && CanSendeAnzeige.Id == NamenanzCanId)
+                LogAus("Out Namen    ", CanSendeAnzeige);
+        }
+    }
+    CanSendeErgebnis = Uebergeben(CanSendeAnzeige);
+    if (AnzeigeSendeAnzahl == 0 && CanSendeErgebnis == 1) {
+        AnzeigeSendenAktiv = 0;
+        AnzeigeSendeSchreibzeiger = 0;
+        AnzeigeSendeLesezeiger = 0;
+        g_anzeigeUeberlauf = false;
+    }
+}
+
+Zeitgeber& CanSendeTimer()
+{
+    static Zeitgeber timer(&CanSendenTick, 10);
+    return timer;
+}
+
+void setDruckerSenden(DruckerSendeFunktion f) { g_drucker = f; }
+
+void CanSendenTick()
+{
+    Zeitgeber& timer = CanSendeTimer();
+    timer.setEnabled(false);
+    const bool einzeln = Einst.CanSendType == 0;
+    if (AnzeigeSendenAktiv == 1) {
+        AnzeigepufferSenden();
+        timer.setEnabled(true);
+        if (einzeln) return;
+    }
+    for (int n = 1; n <= BahnAnzahl && n <= MaxBahnen; ++n) {
+        if (BahnSendenAusstehend & (1u << (n - 1))) {
+            BahnSendepufferSenden(n);
+            timer.setEnabled(true);
+            if (einzeln) return;
+        }
+        if (g_drucker && g_drucker(n)) {
+            timer.setEnabled(true);
+            if (einzeln) return;
+        }
+    }
+}

@@ -1,0 +1,96 @@
+#include "CanTestUmgebung.h"
+
+TEST(CanKarteBitrate, EveryBusClockChoiceGivesItsStandardRate)
+{
+    const u32 raten[8] = {1000000, 1000000, 800000, 500000, 250000, 125000, 100000, 50000};
+    for (int i = 0; i < 8; ++i)
+        EXPECT_EQ(BitrateAusBtr(CanBusTaktTabelle[i].btr0, CanBusTaktTabelle[i].btr1), raten[i]) << CanBusTaktTabelle[i].text;
+}
+
+class CanKarte : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        GlobalsZuruecksetzen();
+        setCanAdapter(&adapter);
+    }
+    void TearDown() override
+    {
+        setCanAdapter(nullptr);
+        CanEinstellungen = {};
+        GlobalsZuruecksetzen();
+    }
+    FakeCanAdapter adapter;
+};
+
+TEST_F(CanKarte, StoredTimingOrTheBusClockTable)
+{
+    Einst.CanBusTakt = 4;
+    CanEinstellungenUebernehmen();
+    EXPECT_EQ(CanEinstellungen.Btr0, 0x01);
+    EXPECT_EQ(CanEinstellungen.Btr1, 0x2B);
+
+    Einst.CanBusTakt0 = 0;
+    Einst.CanBusTakt1 = 0x1C;
+    CanEinstellungenUebernehmen();
+    EXPECT_EQ(CanEinstellungen.Btr0, 0x00);
+    EXPECT_EQ(CanEinstellungen.Btr1, 0x1C);
+    EXPECT_EQ(CanEinstellungen.Port, 0xD000);
+    EXPECT_EQ(CanEinstellungen.Irq, 7);
+}
+
+TEST_F(CanKarte, OpeningByKindWithItsStatusText)
+{
+    const struct {
+        i32 typ;
+        bool gelingt;
+        const char* status;
+        u8 offen;
+    } faelle[] = {
+        {0, true, "", 0},
+        {1, true, "CanBus VCI initialisiert !", 1},
+        {7, false, "Karte nicht gefunden !", 0},
+        {8, true, "CAN Karte Ok !", 1},
+        {10, false, "CAN Karte nicht gefunden !", 0},
+        {11, true, "CAN Karte nicht gefunden !", 0},
+    };
+    for (const auto& f : faelle) {
+        Einst.CanBusKarte = f.typ;
+        CanEinstellungenUebernehmen();
+        adapter.oeffnenGelingt = f.gelingt;
+        CanKarteOeffnen();
+        EXPECT_EQ(CanEinstellungen.StatusText, QLatin1String(f.status)) << f.typ;
+        EXPECT_EQ(CanKarteOffen, f.offen) << f.typ;
+        EXPECT_EQ(CanAktiv, f.offen) << f.typ;
+        EXPECT_EQ(adapter.istOffen(), f.offen == 1) << f.typ;
+    }
+    EXPECT_EQ(CanKartenTexte.size(), 12);
+}
+
+TEST_F(CanKarte, TheInterfaceBitRateAndFilterReachTheAdapter)
+{
+    Einst.CanBusKarte = 3;
+    Einst.CanBusMem = 0x0300;
+    Einst.CanBusIrq = 5;
+    Einst.CanBusTakt = 3;
+    CanEinstellungenUebernehmen();
+    CanKarteOeffnen();
+    EXPECT_EQ(adapter.letzteOeffnung.schnittstelle, QStringLiteral("socketcan:can0"));
+    EXPECT_EQ(adapter.letzteOeffnung.bitrate, 500000u);
+    EXPECT_EQ(adapter.letzteOeffnung.filterCode, 0x200u);
+    EXPECT_EQ(CanEinstellungen.PortText, QStringLiteral("$0300"));
+    EXPECT_EQ(CanEinstellungen.IrqText, QStringLiteral("5"));
+
+    Einst.CanSchnittstelle = QStringLiteral("virtualcan:tcp://127.0.0.1:35480/can0");
+    Einst.CanBusKarte = 9;
+    CanEinstellungenUebernehmen();
+    CanKarteOeffnen();
+    EXPECT_EQ(adapter.letzteOeffnung.schnittstelle, Einst.CanSchnittstelle);
+    EXPECT_GE(adapter.schliessungen, 1);  // the open adapter was closed first
+
+    Einst.CanBusKarte = 0;  // "keine Karte" takes the bus off
+    CanEinstellungenUebernehmen();
+    CanKarteOeffnen();
+    EXPECT_FALSE(adapter.istOffen());
+    EXPECT_EQ(CanAktiv, 0);
+}

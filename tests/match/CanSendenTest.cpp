@@ -1,0 +1,194 @@
+#include "CanTestUmgebung.h"
+#include "Zeitgeber.h"
+
+using CanSenden = CanUmgebung;
+
+TEST_F(CanSenden, IdentifiersFollowTheStationNumber)
+{
+    const struct {
+        u8 pcEinheit;
+        u32 bahn1, bahn16, mannsch, namen;
+    } faelle[] = {
+        {0, 0x608, 0x680, 0x308, 0x310}, {1, 0x608, 0x680, 0x308, 0x310}, {9, 0x608, 0x680, 0x308, 0x310},
+        {2, 0x609, 0x681, 0x309, 0x311}, {8, 0x60F, 0x687, 0x30F, 0x317},
+    };
+    for (const auto& f : faelle) {
+        Einst.PcEinheit = f.pcEinheit;
+        CanTabellenSetzen();
+        EXPECT_EQ(CanSendeBahn[1].Id, f.bahn1) << int(f.pcEinheit);
+        EXPECT_EQ(CanSendeBahn[16].Id, f.bahn16);
+        EXPECT_EQ(MannschanzCanId, f.mannsch);
+        EXPECT_EQ(NamenanzCanId, f.namen);
+        EXPECT_EQ(CanSendeDrucker[3].Id, 0x718u);  // printers carry no station offset
+    }
+}
+
+TEST_F(CanSenden, OneFramePerTickLowestLaneFirst)
+{
+    BahnAnzahl = 8;
+    for (u8 i = 1; i <= 3; ++i) CanNachrichtSenden2(5, 50 + i, 0);
+    for (u8 i = 1; i <= 2; ++i) CanNachrichtSenden2(2, 20 + i, 0);
+    EXPECT_TRUE(CanSendeTimer().enabled());
+    for (int t = 0; t < 5; ++t) CanSendenTick();
+    EXPECT_EQ(gesendeteKinds(), (QList<int>{21, 22, 51, 52, 53}));
+    EXPECT_EQ(adapter.gesendet.at(0).id, 0x610u);
+    EXPECT_EQ(adapter.gesendet.at(2).id, 0x628u);
+    EXPECT_EQ(BahnSendenAusstehend, 0);
+    EXPECT_TRUE(CanSendeTimer().enabled());  // on after it sent something
+    CanSendenTick();
+    EXPECT_FALSE(CanSendeTimer().enabled());
+    EXPECT_EQ(adapter.gesendet.size(), 5);
+}
+
+TEST_F(CanSenden, OneFramePerLaneAndTickWithMultipleMessages)
+{
+    Einst.CanSendType = 1;
+    BahnAnzahl = 8;
+    for (u8 i = 1; i <= 3; ++i) CanNachrichtSenden1(5, 50 + i);
+    for (u8 i = 1; i <= 2; ++i) CanNachrichtSenden1(2, 20 + i);
+    CanSendenTick();
+    EXPECT_EQ(gesendeteKinds(), (QList<int>{21, 51}));
+    CanSendenTick();
+    EXPECT_EQ(gesendeteKinds(), (QList<int>{21, 51, 22, 52}));
+    CanSendenTick();
+    EXPECT_EQ(gesendeteKinds(), (QList<int>{21, 51, 22, 52, 53}));
+}
+
+TEST_F(CanSenden, BoardFramesGoFirst)
+{
+    CanNachrichtSenden1(1, 38);
+    AnzeigeNachrichtSenden2(NamenanzCanId, 236, 0);
+    CanSendenTick();
+    ASSERT_EQ(adapter.gesendet.size(), 1);
+    EXPECT_EQ(adapter.gesendet.at(0).id, NamenanzCanId);
+    EXPECT_EQ(adapter.gesendet.at(0).daten[0], 236);
+    EXPECT_EQ(adapter.gesendet.at(0).laenge, 2);
+    CanSendenTick();
+    EXPECT_EQ(gesendeteKinds(), (QList<int>{236, 38}));
+}
+
+TEST_F(CanSenden, ARefusedFrameIsSentAgainAndBlocksTheLane)
+{
+    CanNachrichtSenden1(3, 1);
+    CanNachrichtSenden1(3, 2);
+    CanNachrichtSenden1(3, 3);
+    adapter.annehmen = {true, false, false, true, true};
+    for (int t = 0; t < 4; ++t) CanSendenTick();
+    EXPECT_EQ(gesendeteKinds(), (QList<int>{1, 2}));
+    EXPECT_NE(BahnSendenAusstehend & 0x4, 0);
+    CanSendenTick();
+    EXPECT_EQ(gesendeteKinds(), (QList<int>{1, 2, 3}));
+    EXPECT_EQ(BahnSendenAusstehend, 0);
+    EXPECT_EQ(adapter.versuche, 5);
+}
+
+TEST_F(CanSenden, ABoardFrameRefusedIsSentAgain)
+{
+    AnzeigeNachrichtSenden2(MannschanzCanId, 239, 5);
+    adapter.annehmen = {false};
+    CanSendenTick();
+    EXPECT_EQ(AnzeigeSendenAktiv, 1);
+    CanSendenTick();
+    EXPECT_EQ(gesendeteKinds(), (QList<int>{239}));
+    EXPECT_EQ(AnzeigeSendenAktiv, 0);
+}
+
+TEST_F(CanSenden, NothingIsQueuedWithoutBusOrForAnUnknownLane)
+{
+    CanAktiv = 0;
+    EXPECT_FALSE(CanNachrichtSenden2(1, 36, 0));
+    EXPECT_FALSE(AnzeigeNachrichtSenden2(NamenanzCanId, 237, 0));
+    EXPECT_EQ(BahnSendenAusstehend, 0);
+    EXPECT_EQ(BahnSendeAnzahl[1], 0);
+    EXPECT_FALSE(CanSendeTimer().enabled());
+
+    CanAktiv = 1;
+    BahnAnzahl = 4;
+    EXPECT_FALSE(CanNachrichtSenden1(5, 38));
+    EXPECT_FALSE(CanNachrichtSenden1(0, 38));
+    EXPECT_FALSE(CanNachrichtSenden(1, CanDaten{}));  // no kind byte
+    EXPECT_EQ(BahnSendenAusstehend, 0);
+    EXPECT_EQ(CanSendeVerworfen, 3u);
+}
+
+TEST_F(CanSenden, AFullQueueRefusesTheNewFrameAndKeepsTheOthers)
+{
+    for (int i = 0; i < BahnPufferGroesse; ++i) ASSERT_TRUE(CanNachrichtSenden2(2, 7, u8(i)));
+    EXPECT_FALSE(CanNachrichtSenden2(2, 7, 200));
+    EXPECT_EQ(CanSendeVerworfen, 1u);
+    EXPECT_EQ(BahnSendeAnzahl[1], 0);  // lane 1 untouched
+    CanSendenTick();
+    ASSERT_TRUE(CanNachrichtSenden2(2, 7, 128));  // room for one again
+    for (int t = 0; t < BahnPufferGroesse + 1; ++t) CanSendenTick();
+    ASSERT_EQ(adapter.gesendet.size(), BahnPufferGroesse + 1);
+    for (int i = 0; i <= BahnPufferGroesse; ++i) EXPECT_EQ(adapter.gesendet.at(i).daten[1], i) << i;
+    EXPECT_EQ(BahnSendenAusstehend, 0);
+
+    for (int i = 0; i < AnzeigePufferGroesse; ++i) ASSERT_TRUE(AnzeigeNachrichtSenden2(NamenanzCanId, 234, u8(i)));
+    EXPECT_FALSE(AnzeigeNachrichtSenden2(NamenanzCanId, 234, 0));
+    for (int t = 0; t < AnzeigePufferGroesse; ++t) CanSendenTick();
+    for (int i = 0; i < AnzeigePufferGroesse; ++i)
+        EXPECT_EQ(adapter.gesendet.at(BahnPufferGroesse + 1 + i).daten[1], i);
+    EXPECT_EQ(AnzeigeSendenAktiv, 0);
+}
+
+TEST_F(CanSenden, ReopeningDropsWhatWasPending)
+{
+    CanNachrichtSenden1(1, 1);
+    adapter.annehmen = {false};
+    CanSendenTick();
+    AnzeigeNachrichtSenden2(NamenanzCanId, 236, 0);
+    EXPECT_EQ(BahnSendeErgebnis[1], 0);
+    CanKarteOeffnen();
+    EXPECT_EQ(BahnSendenAusstehend, 0);
+    EXPECT_EQ(AnzeigeSendenAktiv, 0);
+    EXPECT_EQ(BahnSendeErgebnis[1], 1);
+    EXPECT_EQ(CanSendeErgebnis, 1);
+    CanSendenTick();
+    EXPECT_TRUE(adapter.gesendet.isEmpty());
+}
+
+TEST_F(CanSenden, OutLinesOfTheTrafficLog)
+{
+    LogAufnahme log;
+    setCanLog(&log);
+    Einst.CANAufzeichnen = Einst.CANOut = Einst.CANBahnsteuerung = true;
+    Einst.CANBahn[3] = true;
+    Einst.CANNamenanzeige = true;
+    BahnAnzahl = 12;
+    CanNachrichtSenden6(3, 34, 0x61, 25, 25, 20, 1);
+    CanNachrichtSenden1(12, 38);  // lane 12 not logged
+    AnzeigeNachrichtSenden2(NamenanzCanId, 236, 0);
+    AnzeigeNachrichtSenden2(MannschanzCanId, 236, 0);  // team boards not logged
+    adapter.annehmen = {true, true, true, false, true};
+    for (int t = 0; t < 6; ++t) CanSendenTick();
+    EXPECT_EQ(log.zeilen, (QList<QByteArray>{
+                              "Out Namen    2 Bytes  14:05:09   EC 00",
+                              "Out Bahn  3   6 Bytes  14:05:09   22 61 19 19 14 01",
+                          }));
+    Einst.CANBahn[12] = true;
+    CanNachrichtSenden1(12, 39);
+    CanSendenTick();
+    EXPECT_EQ(log.zeilen.last(), QByteArray("Out Bahn 12   1 Bytes  14:05:09   27"));
+}
+
+TEST_F(CanSenden, PrinterOutputTakesItsTurnAfterTheLane)
+{
+    static int druckerRahmen;
+    druckerRahmen = 2;
+    setDruckerSenden([](int bahn) {
+        if (bahn != 2 || druckerRahmen == 0) return false;
+        --druckerRahmen;
+        return true;
+    });
+    CanNachrichtSenden1(2, 38);
+    CanSendenTick();  // the lane frame
+    EXPECT_EQ(druckerRahmen, 2);
+    CanSendenTick();  // then a printer frame per tick
+    CanSendenTick();
+    EXPECT_EQ(druckerRahmen, 0);
+    EXPECT_TRUE(CanSendeTimer().enabled());
+    CanSendenTick();
+    EXPECT_FALSE(CanSendeTimer().enabled());
+    setDruckerSenden(nullptr);
+}
