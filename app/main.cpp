@@ -1,5 +1,7 @@
 #include "CanKarte.h"
+#include "CanTiming.h"
 #include "DesktopShell.h"
+#include "Fensterhub.h"
 #include "Globals.h"
 #include "QtCanAdapter.h"
 #include "QtSound.h"
@@ -37,10 +39,15 @@ int main(int argc, char** argv)
     fenster.resize(1024, 768);
     WidgetBoxen boxen(&fenster);
     setBoxen(&boxen);
+    Fensterhub hub;
+    hub.setHauptfenster(&fenster);
+    hub.registrieren(Dialog::CanTiming, [](QWidget* eltern) { return new TCanTiming(eltern); });
+    setFensterDienste(&hub);
     fenster.show();
     if (!fehler.isEmpty()) boxen.hinweis(fehler.join(QLatin1Char('\n')));
 
     const int ergebnis = app.exec();
+    setFensterDienste(nullptr);
     setBoxen(nullptr);
     setCanAdapter(nullptr);
     setSoundAusgabe(nullptr);

@@ -19,6 +19,12 @@ int SkriptBoxen::hinweisOk(const QString& text)
     return antworten.isEmpty() ? ErgebnisAbbrechen : antworten.takeFirst();
 }
 
+int SkriptBoxen::hinweisMulti(const QString& text)
+{
+    gezeigt.append(text);
+    return antworten.isEmpty() ? ErgebnisAbbrechen : antworten.takeFirst();
+}
+
 std::optional<QString> SkriptBoxen::eingabe(const EingabeAnfrage& anfrage)
 {
     anfragen.append(anfrage);

@@ -38,10 +38,13 @@ public:
     virtual int hinweisOk(const QString& text) = 0;
     // The edited text after OK; nullopt after cancel.
     virtual std::optional<QString> eingabe(const EingabeAnfrage& anfrage) = 0;
+    // Question with yes, no and cancel: ErgebnisJa, ErgebnisNein or ErgebnisAbbrechen.
+    virtual int hinweisMulti(const QString& text) = 0;
 };
 
 // Answers from a script and records what was asked. With an empty script a
-// question is answered "no" or "cancel" and an input is cancelled.
+// yes/no question is answered "no", the others "cancel", and an input is
+// cancelled.
 class SkriptBoxen : public Boxen {
 public:
     QList<int> antworten;           // next answers of hinweisJa and hinweisOk
@@ -53,6 +56,7 @@ public:
     int hinweisJa(const QString& text) override;
     int hinweisOk(const QString& text) override;
     std::optional<QString> eingabe(const EingabeAnfrage& anfrage) override;
+    int hinweisMulti(const QString& text) override;
 };
 
 // The installed boxes; null restores the scripted stand-in.

@@ -4,6 +4,7 @@
 #include "Hilfe.h"
 #include "Hinweis.h"
 #include "HinweisJa.h"
+#include "HinweisMulti.h"
 #include "HinweisOk.h"
 #include "SettingsFile.h"
 #include "Sound.h"
@@ -53,6 +54,15 @@ INSTANTIATE_TEST_SUITE_P(Grenzen, HinweisBreiteTabelle,
                                          BreitenFall{401, 700, 410, 700}, BreitenFall{405, 555, 410, 555},
                                          BreitenFall{405, 555, 420, 555}, BreitenFall{415, 555, 410, 475},
                                          BreitenFall{415, 555, 420, 555}, BreitenFall{421, 555, 420, 481}));
+
+TEST(HinweisMultiBreite, FixedUpTo464ThenLabelPlus60)
+{
+    EXPECT_EQ(HinweisMultiBreite(0), 524);
+    EXPECT_EQ(HinweisMultiBreite(300), 524);
+    EXPECT_EQ(HinweisMultiBreite(464), 524);
+    EXPECT_EQ(HinweisMultiBreite(465), 525);
+    EXPECT_EQ(HinweisMultiBreite(500), 560);
+}
 
 // --- Colours ------------------------------------------------------------------------------
 
@@ -253,6 +263,70 @@ TEST_F(BoxesFenster, WindowAlreadyShowingIsNotOpenedAgain)
     EXPECT_EQ(m_boxen.hinweisJa(QStringLiteral("erste Frage")), ErgebnisJa);
     EXPECT_EQ(innen, ErgebnisNein);
     EXPECT_EQ(m_boxen.hinweisJaFenster()->LHinweis->text(), QStringLiteral("erste Frage"));
+}
+
+TEST_F(BoxesFenster, MultiNamesShortTextAndSounds)
+{
+    THinweisMulti* f = m_boxen.hinweisMultiFenster();
+    EXPECT_EQ(f->windowTitle(), QStringLiteral("Achtung !"));
+    EXPECT_EQ(f->size(), QSize(524, 163));
+    EXPECT_EQ(f->LHinweis->font().family(), QStringLiteral("Arial"));
+    const QStringList knoepfe[] = {{"BtnJa", "&Ja"}, {"BtnNein", "&Nein"}, {"BtnAbbrechen", "&Abbrechen"}};
+    for (const QStringList& k : knoepfe) {
+        auto* b = f->findChild<QPushButton*>(k[0]);
+        ASSERT_TRUE(b) << k[0].toStdString();
+        EXPECT_EQ(b->text(), k[1]);
+    }
+
+    int links = -1, erwartetLinks = -2, punkte = 0;
+    imFenster([&] {
+        links = f->LHinweis->x();
+        erwartetLinks = (f->width() - f->LHinweis->width()) / 2;
+        punkte = f->LHinweis->font().pointSize();
+        klicken(f, "BtnNein");
+    });
+    EXPECT_EQ(m_boxen.hinweisMulti(QStringLiteral("Wettkampf speichern?")), ErgebnisNein);
+    EXPECT_EQ(f->width(), 524);
+    EXPECT_EQ(links, erwartetLinks);
+    EXPECT_EQ(punkte, 12);
+    EXPECT_EQ(m_sound.gespielt, (QStringList{"Frage.wav", "Click.wav"}));
+}
+
+TEST_F(BoxesFenster, MultiLongTextWidensAndShortShrinks)
+{
+    THinweisMulti* f = m_boxen.hinweisMultiFenster();
+    imFenster([&] { klicken(f, "BtnJa"); });
+    EXPECT_EQ(m_boxen.hinweisMulti(QStringLiteral("Der Wettkampf wurde geändert und ist noch nicht gespeichert. "
+                                                  "Soll er vor dem Schließen gespeichert werden?")),
+              ErgebnisJa);
+    ASSERT_GT(f->LHinweis->width(), 464);
+    EXPECT_EQ(f->width(), f->LHinweis->width() + 60);
+
+    f->LHinweis->setText(QStringLiteral("Ok?"));
+    f->HinweisBreiteAnpassen();
+    EXPECT_EQ(f->width(), 524);
+}
+
+TEST_F(BoxesFenster, MultiResultsEscapeAndAlreadyShowing)
+{
+    THinweisMulti* f = m_boxen.hinweisMultiFenster();
+    imFenster([&] { klicken(f, "BtnJa"); });
+    EXPECT_EQ(m_boxen.hinweisMulti(QStringLiteral("a")), ErgebnisJa);
+    imFenster([&] { klicken(f, "BtnNein"); });
+    EXPECT_EQ(m_boxen.hinweisMulti(QStringLiteral("b")), ErgebnisNein);
+    imFenster([&] { klicken(f, "BtnAbbrechen"); });
+    EXPECT_EQ(m_boxen.hinweisMulti(QStringLiteral("c")), ErgebnisAbbrechen);
+    imFenster([&] { f->close(); });
+    EXPECT_EQ(m_boxen.hinweisMulti(QStringLiteral("d")), ErgebnisAbbrechen);
+    int innen = 0;
+    imFenster([&] {
+        innen = m_boxen.hinweisMulti(QStringLiteral("zweite"));
+        QKeyEvent esc(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+        QApplication::sendEvent(f, &esc);
+    });
+    EXPECT_EQ(m_boxen.hinweisMulti(QStringLiteral("e")), ErgebnisAbbrechen);
+    EXPECT_EQ(innen, ErgebnisAbbrechen);
+    EXPECT_EQ(f->LHinweis->text(), QStringLiteral("e"));
 }
 
 // --- Input box ---------------------------------------------------------------------------

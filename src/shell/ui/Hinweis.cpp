@@ -25,6 +25,8 @@ int HinweisBreite(int labelBreite, int aktuelleBreite, int obereGrenze)
     return aktuelleBreite;
 }
 
+int HinweisMultiBreite(int labelBreite) { return labelBreite > 464 ? labelBreite + 60 : 524; }
+
 QPushButton* BoxKnopf(QWidget* eltern, const QString& name, const QString& text)
 {
     auto* k = new QPushButton(text, eltern);
@@ -36,7 +38,7 @@ QPushButton* BoxKnopf(QWidget* eltern, const QString& name, const QString& text)
 THinweisFenster::THinweisFenster(QWidget* parent, const Art& art) : QDialog(parent), m_art(art)
 {
     setWindowTitle(art.titel);
-    setFixedSize(FensterBreite, FensterHoehe);
+    setFixedSize(art.breite ? art.breite(0) : FensterBreite, FensterHoehe);
     HintergrundSetzen(this, u"ColorHinweis");
 
     LHinweis = new QLabel(this);
@@ -65,7 +67,8 @@ void THinweisFenster::BreiteAnpassen()
         LHinweis->setFont(f);
     }
     LHinweis->adjustSize();
-    setFixedWidth(HinweisBreite(LHinweis->width(), width(), m_art.obereGrenze));
+    const int w = LHinweis->width();
+    setFixedWidth(m_art.breite ? m_art.breite(w) : HinweisBreite(w, width(), m_art.obereGrenze));
 }
 
 void THinweisFenster::showEvent(QShowEvent* event)

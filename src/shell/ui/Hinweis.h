@@ -1,6 +1,6 @@
 #pragma once
-// The notice windows of the operator: a centred text and one or two buttons.
-// THinweis is the plain notice; THinweisJa and THinweisOk ask.
+// The notice windows of the operator: a centred text and one to three buttons.
+// THinweis is the plain notice; THinweisJa, THinweisOk and THinweisMulti ask.
 
 #include <QDialog>
 #include <QList>
@@ -12,6 +12,9 @@ class QPushButton;
 // Width of a notice window for a label of that width: 480 up to 400 pixels,
 // label + 60 above the upper limit, unchanged in between.
 int HinweisBreite(int labelBreite, int aktuelleBreite, int obereGrenze);
+
+// Width of the question with three buttons: 524, label + 60 above 464 pixels.
+int HinweisMultiBreite(int labelBreite);
 
 // A button of the boxes: name, text, click sound when pressed.
 QPushButton* BoxKnopf(QWidget* eltern, const QString& name, const QString& text);
@@ -32,6 +35,7 @@ protected:
         int abbruch;          // modal result of Esc and close
         int obereGrenze;      // of the width rule
         bool schrift12;       // label set to 12 point before measuring
+        int (*breite)(int labelBreite) = nullptr;  // own rule in place of HinweisBreite
     };
     THinweisFenster(QWidget* parent, const Art& art);
     // A button at the bottom that closes with 'ergebnis'.

@@ -3,6 +3,7 @@
 #include "Eingabe.h"
 #include "Hinweis.h"
 #include "HinweisJa.h"
+#include "HinweisMulti.h"
 #include "HinweisOk.h"
 
 #include <QGuiApplication>
@@ -37,7 +38,8 @@ WidgetBoxen::WidgetBoxen(QWidget* hauptfenster)
     : m_hinweis(new THinweis(hauptfenster)),
       m_hinweisJa(new THinweisJa(hauptfenster)),
       m_hinweisOk(new THinweisOk(hauptfenster)),
-      m_eingabe(new TEingabefenster(hauptfenster))
+      m_eingabe(new TEingabefenster(hauptfenster)),
+      m_hinweisMulti(new THinweisMulti(hauptfenster))
 {
 }
 
@@ -45,6 +47,7 @@ WidgetBoxen::WidgetBoxen(QWidget* hauptfenster)
 WidgetBoxen::~WidgetBoxen()
 {
     if (&boxen() == this) setBoxen(nullptr);
+    delete m_hinweisMulti.data();
     delete m_eingabe.data();
     delete m_hinweisOk.data();
     delete m_hinweisJa.data();
@@ -56,6 +59,8 @@ void WidgetBoxen::hinweis(const QString& text) { zeigen(m_hinweis, text, Ergebni
 int WidgetBoxen::hinweisJa(const QString& text) { return zeigen(m_hinweisJa, text, ErgebnisNein); }
 
 int WidgetBoxen::hinweisOk(const QString& text) { return zeigen(m_hinweisOk, text, ErgebnisAbbrechen); }
+
+int WidgetBoxen::hinweisMulti(const QString& text) { return zeigen(m_hinweisMulti, text, ErgebnisAbbrechen); }
 
 std::optional<QString> WidgetBoxen::eingabe(const EingabeAnfrage& anfrage)
 {

@@ -5,6 +5,7 @@
 #include "Eingabe.h"
 #include "Hinweis.h"
 #include "HinweisJa.h"
+#include "HinweisMulti.h"
 #include "HinweisOk.h"
 
 #include <QPointer>
@@ -22,15 +23,18 @@ public:
     int hinweisJa(const QString& text) override;
     int hinweisOk(const QString& text) override;
     std::optional<QString> eingabe(const EingabeAnfrage& anfrage) override;
+    int hinweisMulti(const QString& text) override;
 
     THinweis* hinweisFenster() const { return m_hinweis; }
     THinweisJa* hinweisJaFenster() const { return m_hinweisJa; }
     THinweisOk* hinweisOkFenster() const { return m_hinweisOk; }
     TEingabefenster* eingabeFenster() const { return m_eingabe; }
+    THinweisMulti* hinweisMultiFenster() const { return m_hinweisMulti; }
 
 private:
     QPointer<THinweis> m_hinweis;
     QPointer<THinweisJa> m_hinweisJa;
     QPointer<THinweisOk> m_hinweisOk;
     QPointer<TEingabefenster> m_eingabe;
+    QPointer<THinweisMulti> m_hinweisMulti;
 };

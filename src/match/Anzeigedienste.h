@@ -1,0 +1,42 @@
+#pragma once
+// What the displays (boards on the bus, lane monitors) do for the match
+// logic. The display code installs its implementation; until then nothing
+// is shown.
+
+#include "CheckedArray.h"
+#include "Records.h"
+
+class AnzeigeDienste {
+public:
+    virtual ~AnzeigeDienste() = default;
+    // Team result boards of the lanes erste..letzte.
+    virtual void mannschaftsanzeigeLoeschen(int erste, int letzte) = 0;
+    virtual void mannschaftsanzeigeKennzeichnen(int erste, int letzte) = 0;
+    virtual void mannschaftsanzeigeProbe(int bahn) = 0;
+    virtual void mannschaftsergebnisAnzeigen(int bahn) = 0;
+    // Lane name boards.
+    virtual void namenanzeigeLoeschen(int bahn) = 0;
+    virtual void namenanzeigeAktualisieren(int bahn) = 0;
+    virtual void namenanzWerbungLaden(TWettkampfDaten& w) = 0;
+    virtual void namenanzWerbungStarten(TWettkampfDaten& w) = 0;
+    // Result board adverts.
+    virtual void grossanzWerbungLaden(TWettkampfDaten& w) = 0;
+    // Lane monitor clients.
+    virtual void monitorKonfigurationExportieren(TWettkampfDaten& w) = 0;
+    virtual void monitorMannschaftExportieren(TWettkampfDaten& w) = 0;
+    virtual void monitorSpielerExportieren(int bahn) = 0;
+    virtual void monitorStatusExportieren(TWettkampfDaten& w) = 0;
+    virtual void monitorBeenden(int bahn) = 0;
+};
+
+// The installed displays; null restores the stand-in that shows nothing.
+void setAnzeigeDienste(AnzeigeDienste* a);
+AnzeigeDienste& anzeigen();
+
+// Display state that the match logic reads and clears.
+extern Array1<TWettkampfDaten*, MaxBahnen> BahnWettkampf;     // match a lane's name board serves
+extern Array1<TWettkampfDaten*, MaxBahnen> MonitorWettkampf;  // match a lane's monitor shows
+extern TWettkampfDaten* AnzeigeWettkampf;                     // match on the result board
+extern u8 MannschanzBreite;  // team-board width in characters, 0: no team boards
+
+void AnzeigezustandZuruecksetzen();

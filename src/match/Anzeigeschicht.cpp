@@ -1,0 +1,178 @@
+#include "Anzeigeschicht.h"
+
+#include "Anzeigedienste.h"
+#include "CanFrames.h"
+#include "CanSenden.h"
+#include "Fenster.h"
+#include "Globals.h"
+#include "Wettbewerbdienste.h"
+
+#include <algorithm>
+
+namespace {
+
+// The lanes of the match, within the lanes that exist.
+struct Bereich {
+    int erste, letzte;
+};
+Bereich BahnenVon(const TWettkampfDaten& w)
+{
+    return {std::max<int>(w.ErsteSpielbahn, 1), std::min<int>(w.LetzteSpielbahn, MaxBahnen)};
+}
+
+TWettkampfDaten* MatchDerBahn(int bahn)
+{
+    return BahnDaten.contains(bahn) ? BahnDaten[bahn].Wettk : nullptr;
+}
+
+}  // namespace
+
+void WettkampfFensterOeffnen()
+{
+    if (!fenster().offen(MdiFenster::Wettkampf)) DatenbankGeaendert = 0;
+    fenster().oeffnen(MdiFenster::Wettkampf);
+}
+
+void ErgebnistafelOeffnen() { fenster().oeffnen(MdiFenster::Ergebnis); }
+void SpielberichtOeffnen() { fenster().oeffnen(MdiFenster::Spielbericht); }
+void ErgebnistafelAktualisieren() { fenster().aktualisieren(MdiFenster::Ergebnis); }
+void ErgebnistafelBahnAktualisieren(int spielerNr) { fenster().spielerAktualisieren(MdiFenster::Ergebnis, spielerNr); }
+
+void MannschaftsanzeigenLeeren(TWettkampfDaten& w)
+{
+    const Bereich b = BahnenVon(w);
+    anzeigen().mannschaftsanzeigeLoeschen(b.erste, b.letzte);
+}
+
+void MannschaftsanzeigenKennzeichnen(TWettkampfDaten& w)
+{
+    if (!w.MannschaftsanzeigeEin || w.Spielphase == PhaseProbe) return;
+    const Bereich b = BahnenVon(w);
+    anzeigen().mannschaftsanzeigeKennzeichnen(b.erste, b.letzte);
+}
+
+void MannschaftsanzeigeBahnAktualisieren(int bahn)
+{
+    const TWettkampfDaten* w = MatchDerBahn(bahn);
+    if (!w || !w->MannschaftsanzeigeEin) return;
+    if (w->Spielphase == PhaseProbe)
+        anzeigen().mannschaftsanzeigeProbe(bahn);
+    else
+        anzeigen().mannschaftsergebnisAnzeigen(bahn);
+}
+
+void MannschaftsanzeigenAktualisieren(TWettkampfDaten& w)
+{
+    if (!w.MannschaftsanzeigeEin) return;
+    const int erste = w.ErsteSpielbahn;
+    if (MannschanzBreite != 0) {
+        MannschaftsanzeigenKennzeichnen(w);
+        for (int bahn : {erste, erste + 1}) {
+            if (!BahnDaten.contains(bahn)) continue;
+            if (w.Spielphase == PhaseProbe)
+                anzeigen().mannschaftsanzeigeProbe(bahn);
+            else if (w.Spielphase == PhaseSpiel)
+                anzeigen().mannschaftsergebnisAnzeigen(bahn);
+        }
+        return;
+    }
+    // Without team boards the match's first lane controller shows the team
+    // state; four lanes fit the frame.
+    auto spieler = [&](int bahn) -> u8 {
+        return bahn <= w.LetzteSpielbahn && BahnDaten.contains(bahn) ? BahnDaten[bahn].SpielerNr : 0;
+    };
+    CanNachrichtSenden(erste, CanRahmen::BahnSpielerNummern(spieler(erste), spieler(erste + 1), spieler(erste + 2),
+                                                             spieler(erste + 3)));
+    CanNachrichtSenden(erste, CanRahmen::MannschaftssummeHeim(w.Heim.Total.Zahl));
+    CanNachrichtSenden(erste, CanRahmen::MannschaftssummeGast(w.Gast.Total.Zahl));
+}
+
+void NamenanzeigenLeeren(TWettkampfDaten& w)
+{
+    const Bereich b = BahnenVon(w);
+    for (int bahn = b.erste; bahn <= b.letzte; ++bahn) anzeigen().namenanzeigeLoeschen(bahn);
+}
+
+void NamenanzeigeBahnAktualisieren(int bahn)
+{
+    if (Einst.NamenanzOn && MatchDerBahn(bahn)) anzeigen().namenanzeigeAktualisieren(bahn);
+}
+
+void NamenanzWerbungVorbereiten(TWettkampfDaten& w)
+{
+    if (Einst.NamenanzOn) anzeigen().namenanzWerbungLaden(w);
+}
+
+void NamenanzWerbungEinschalten(TWettkampfDaten& w)
+{
+    if (w.NamenanzeigeEin) anzeigen().namenanzWerbungStarten(w);
+}
+
+void GrossanzWerbungVorbereiten(TWettkampfDaten& w)
+{
+    if (w.GrossanzeigeEin && w.GrossanzWerbung.Werbung) anzeigen().grossanzWerbungLaden(w);
+}
+
+void AnzeigefensterOeffnen() { fenster().anzeigefensterOeffnen(); }
+void AnzeigefensterSchliessen() { fenster().anzeigefensterSchliessen(); }
+
+void AnzeigefensterAufbauen(TWettkampfDaten& w)
+{
+    AnzeigeWettkampf = &w;
+    fenster().anzeigefensterAufbauen();
+}
+
+void AnzeigefensterSpielerAktualisieren(int spielerNr) { fenster().anzeigefensterSpielerAktualisieren(spielerNr); }
+
+void MonitorKonfigurationVerteilen(TWettkampfDaten& w)
+{
+    if (w.MonitoreEin) anzeigen().monitorKonfigurationExportieren(w);
+}
+
+void MonitorMannschaftSenden(TWettkampfDaten& w)
+{
+    if (w.MonitoreEin) anzeigen().monitorMannschaftExportieren(w);
+}
+
+void MonitorSpielerSenden(int bahn)
+{
+    const TWettkampfDaten* w = MatchDerBahn(bahn);
+    if (w && w->MonitoreEin) anzeigen().monitorSpielerExportieren(bahn);
+}
+
+void MonitorStatusSenden(TWettkampfDaten& w)
+{
+    if (!w.MonitoreEin) return;
+    const Bereich b = BahnenVon(w);
+    for (int bahn = b.erste; bahn <= b.letzte; ++bahn) MonitorWettkampf[bahn] = &w;
+    anzeigen().monitorStatusExportieren(w);
+}
+
+void MonitoreBeenden()
+{
+    const Bereich b = AktWettkampf ? BahnenVon(*AktWettkampf) : Bereich{1, std::min<int>(BahnAnzahl, MaxBahnen)};
+    for (int bahn = b.erste; bahn <= b.letzte; ++bahn) anzeigen().monitorBeenden(bahn);
+}
+
+void GrossanzeigeSchalten()
+{
+    if (AktWettkampf && AktWettkampf->GrossanzeigeEin) {
+        AnzeigefensterOeffnen();
+        GrossanzWerbungVorbereiten(*AktWettkampf);
+    } else {
+        AnzeigefensterSchliessen();
+    }
+    fenster().hauptmenueAktualisieren();
+}
+
+void MonitoranzeigeSchalten()
+{
+    if (AktWettkampf) {
+        MonitorStatusSenden(*AktWettkampf);
+        if (AktWettkampf->MonitoreEin) {
+            MonitorMannschaftSenden(*AktWettkampf);
+            MonitorKonfigurationVerteilen(*AktWettkampf);
+        }
+    }
+    fenster().hauptmenueAktualisieren();
+}

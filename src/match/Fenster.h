@@ -1,0 +1,65 @@
+#pragma once
+// The windows as the match logic reaches them: the single MDI children, the
+// display configuration windows, the result board on the second monitor,
+// the one-use dialogs and the main window's status bar and menu. The window
+// hub installs the real implementation at start; until then (and in tests)
+// nothing is opened and every dialog counts as cancelled.
+
+#include <QString>
+
+enum class MdiFenster { Wettkampf, Ergebnis, Spielbericht };
+enum class KonfigFenster { Mannschaftanz, Namenanz, Grossanz, Monitoranz, Infoterminal };
+enum class Dialog {
+    SpielaufstellungImportieren,
+    MannschaftImportieren,
+    SpielerdatenbankImportieren,
+    Export,
+    Spielerkarte,
+    Optionen,
+    Explorer,
+    Druckerport,
+    CanTiming,
+    EmailSenden,
+    FaxSenden,
+    FtpSenden,
+    FtpServer,
+    Internet,
+};
+
+class FensterDienste {
+public:
+    virtual ~FensterDienste() = default;
+
+    // Opens the MDI child for the current match, or brings it to the front.
+    virtual void oeffnen(MdiFenster f) = 0;
+    virtual bool offen(MdiFenster f) const = 0;
+    virtual void schliessen(MdiFenster f) = 0;
+    // Refills an open MDI child from the current match.
+    virtual void aktualisieren(MdiFenster f) = 0;
+    // Refreshes one player's line of the open result window.
+    virtual void spielerAktualisieren(MdiFenster f, int spielerNr) = 0;
+
+    // Creates the configuration window once: false when it exists already.
+    virtual bool erzeugen(KonfigFenster f) = 0;
+    virtual void freigeben(KonfigFenster f) = 0;
+    virtual bool vorhanden(KonfigFenster f) const = 0;
+
+    // The result board on the second monitor.
+    virtual void anzeigefensterOeffnen() = 0;
+    virtual void anzeigefensterSchliessen() = 0;
+    virtual bool anzeigefensterOffen() const = 0;
+    virtual void anzeigefensterAufbauen() = 0;
+    virtual void anzeigefensterSpielerAktualisieren(int spielerNr) = 0;
+
+    // Runs a one-use dialog modally; true when it ended with OK. `seite` is
+    // the side for MannschaftImportieren.
+    virtual bool dialog(Dialog d, int seite = 0) = 0;
+
+    // Main window: status bar panel text, menu and tool bar state.
+    virtual void statusText(int panel, const QString& text) = 0;
+    virtual void hauptmenueAktualisieren() = 0;
+};
+
+// The installed windows; null restores the stand-in that opens nothing.
+void setFensterDienste(FensterDienste* f);
+FensterDienste& fenster();

@@ -1,0 +1,21 @@
+#include "Wettbewerbdienste.h"
+
+namespace {
+
+class KeinWettbewerb final : public WettbewerbDienste {
+public:
+    void spielerGridUebernehmen() override {}
+    void spielerdatenbankSpeichern() override {}
+    void speichernDialog() override {}
+    bool startfolgeLaden(int, int) override { return false; }
+};
+
+KeinWettbewerb g_kein;
+WettbewerbDienste* g_wettbewerb = &g_kein;
+
+}  // namespace
+
+u8 DatenbankGeaendert = 0;
+
+void setWettbewerbDienste(WettbewerbDienste* w) { g_wettbewerb = w ? w : &g_kein; }
+WettbewerbDienste& wettbewerb() { return *g_wettbewerb; }

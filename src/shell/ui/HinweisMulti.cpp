@@ -1,0 +1,12 @@
+#include "HinweisMulti.h"
+
+#include "Boxes.h"
+
+THinweisMulti::THinweisMulti(QWidget* parent)
+    : THinweisFenster(parent, {QStringLiteral("Achtung !"), QStringLiteral("Frage.wav"), ErgebnisAbbrechen, 464, true,
+                               &HinweisMultiBreite})
+{
+    BtnJa = knopf(QStringLiteral("BtnJa"), QStringLiteral("&Ja"), ErgebnisJa);
+    BtnNein = knopf(QStringLiteral("BtnNein"), QStringLiteral("&Nein"), ErgebnisNein);
+    BtnAbbrechen = knopf(QStringLiteral("BtnAbbrechen"), QStringLiteral("&Abbrechen"), ErgebnisAbbrechen);
+}

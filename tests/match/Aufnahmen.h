@@ -1,0 +1,87 @@
+#pragma once
+// Stand-ins for the displays, the windows and the competition administration
+// that record every call as a line of text.
+
+#include "Anzeigedienste.h"
+#include "Fenster.h"
+#include "Records.h"
+#include "Wettbewerbdienste.h"
+
+#include <QStringList>
+#include <functional>
+
+inline QString Nr(const TWettkampfDaten& w) { return QString::number(w.ErsteSpielbahn); }
+
+struct AnzeigenAufnahme : AnzeigeDienste {
+    QStringList aufrufe;
+    void mannschaftsanzeigeLoeschen(int e, int l) override { aufrufe << QStringLiteral("MLoeschen %1-%2").arg(e).arg(l); }
+    void mannschaftsanzeigeKennzeichnen(int e, int l) override { aufrufe << QStringLiteral("MKenn %1-%2").arg(e).arg(l); }
+    void mannschaftsanzeigeProbe(int b) override { aufrufe << QStringLiteral("MProbe %1").arg(b); }
+    void mannschaftsergebnisAnzeigen(int b) override { aufrufe << QStringLiteral("MErgebnis %1").arg(b); }
+    void namenanzeigeLoeschen(int b) override { aufrufe << QStringLiteral("NLoeschen %1").arg(b); }
+    void namenanzeigeAktualisieren(int b) override { aufrufe << QStringLiteral("NAkt %1").arg(b); }
+    void namenanzWerbungLaden(TWettkampfDaten& w) override { aufrufe << QStringLiteral("NWerbungLaden ") + Nr(w); }
+    void namenanzWerbungStarten(TWettkampfDaten& w) override { aufrufe << QStringLiteral("NWerbungStart ") + Nr(w); }
+    void grossanzWerbungLaden(TWettkampfDaten& w) override { aufrufe << QStringLiteral("GWerbungLaden ") + Nr(w); }
+    void monitorKonfigurationExportieren(TWettkampfDaten& w) override { aufrufe << QStringLiteral("MonKonfig ") + Nr(w); }
+    void monitorMannschaftExportieren(TWettkampfDaten& w) override { aufrufe << QStringLiteral("MonMannsch ") + Nr(w); }
+    void monitorSpielerExportieren(int b) override { aufrufe << QStringLiteral("MonSpieler %1").arg(b); }
+    void monitorStatusExportieren(TWettkampfDaten& w) override { aufrufe << QStringLiteral("MonStatus ") + Nr(w); }
+    void monitorBeenden(int b) override { aufrufe << QStringLiteral("MonEnde %1").arg(b); }
+};
+
+struct FensterAufnahme : FensterDienste {
+    QStringList aufrufe;
+    QList<MdiFenster> geoeffnet;
+    bool anzeigeOffen = false;
+    QStringList status{QString(), QString(), QString(), QString()};
+
+    void oeffnen(MdiFenster f) override
+    {
+        if (!geoeffnet.contains(f)) geoeffnet << f;
+        aufrufe << QStringLiteral("oeffnen %1").arg(int(f));
+    }
+    bool offen(MdiFenster f) const override { return geoeffnet.contains(f); }
+    void schliessen(MdiFenster f) override
+    {
+        geoeffnet.removeAll(f);
+        aufrufe << QStringLiteral("schliessen %1").arg(int(f));
+    }
+    void aktualisieren(MdiFenster f) override { aufrufe << QStringLiteral("aktualisieren %1").arg(int(f)); }
+    void spielerAktualisieren(MdiFenster f, int n) override
+    {
+        aufrufe << QStringLiteral("spieler %1 %2").arg(int(f)).arg(n);
+    }
+    bool erzeugen(KonfigFenster) override { return false; }
+    void freigeben(KonfigFenster) override {}
+    bool vorhanden(KonfigFenster) const override { return false; }
+    void anzeigefensterOeffnen() override
+    {
+        anzeigeOffen = true;
+        aufrufe << QStringLiteral("anzeige auf");
+    }
+    void anzeigefensterSchliessen() override
+    {
+        anzeigeOffen = false;
+        aufrufe << QStringLiteral("anzeige zu");
+    }
+    bool anzeigefensterOffen() const override { return anzeigeOffen; }
+    void anzeigefensterAufbauen() override { aufrufe << QStringLiteral("anzeige aufbauen"); }
+    void anzeigefensterSpielerAktualisieren(int n) override { aufrufe << QStringLiteral("anzeige spieler %1").arg(n); }
+    bool dialog(Dialog, int) override { return false; }
+    void statusText(int panel, const QString& text) override { status[panel] = text; }
+    void hauptmenueAktualisieren() override { aufrufe << QStringLiteral("menue"); }
+};
+
+struct WettbewerbAufnahme : WettbewerbDienste {
+    QStringList aufrufe;
+    std::function<bool(int, int)> startfolge;
+    void spielerGridUebernehmen() override { aufrufe << QStringLiteral("grid"); }
+    void spielerdatenbankSpeichern() override { aufrufe << QStringLiteral("datenbank"); }
+    void speichernDialog() override { aufrufe << QStringLiteral("speichern"); }
+    bool startfolgeLaden(int n, int zeilen) override
+    {
+        aufrufe << QStringLiteral("startfolge %1 %2").arg(n).arg(zeilen);
+        return startfolge && startfolge(n, zeilen);
+    }
+};

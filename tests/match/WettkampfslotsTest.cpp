@@ -1,0 +1,329 @@
+#include "Aufnahmen.h"
+#include "Boxes.h"
+#include "CanKarte.h"
+#include "CanSenden.h"
+#include "Clock.h"
+#include "Globals.h"
+#include "Wettkampfslots.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class Wettkampfslots : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        GlobalsZuruecksetzen();
+        AnzeigezustandZuruecksetzen();
+        skriptBoxen() = SkriptBoxen{};
+        setAnzeigeDienste(&anzeigen);
+        setFensterDienste(&fenster);
+        setWettbewerbDienste(&wettbewerb);
+        setUhr([] { return QDateTime(QDate(2026, 12, 6), QTime(10, 0)); });
+    }
+    void TearDown() override
+    {
+        setAnzeigeDienste(nullptr);
+        setFensterDienste(nullptr);
+        setWettbewerbDienste(nullptr);
+        setUhr({});
+        skriptBoxen() = SkriptBoxen{};
+        UebernahmeWettkampf = nullptr;
+        DatenbankGeaendert = 0;
+        CanAktiv = 0;
+        CanSendenZuruecksetzen();
+        AnzeigezustandZuruecksetzen();
+        GlobalsZuruecksetzen();
+    }
+
+    // Makes slot k current, as the main window's match list does.
+    void wechseln(int k)
+    {
+        AktWettkampfNr = u8(k);
+        AktWettkampf = &Wettkaempfe[k];
+    }
+    TWettkampfDaten& neu()
+    {
+        EXPECT_TRUE(WettkampfAnlegen());
+        WettkampfVorgabenSetzen();
+        return *AktWettkampf;
+    }
+
+    AnzeigenAufnahme anzeigen;
+    FensterAufnahme fenster;
+    WettbewerbAufnahme wettbewerb;
+};
+
+struct AnsichtAttrappe : OptionenAnsicht {
+    int groesse = 2, zeilen = 0, bahnIdx = 0;
+    bool groesseAktiv = true, wechselSichtbar = false;
+    QString probe, bahn = QStringLiteral("Bahn 1 bis 4");
+    int spieleranzahlIndex() const override { return groesse; }
+    void setSpieleranzahlIndex(int i) override { groesse = i; }
+    void setSpieleranzahlAktiv(bool a) override { groesseAktiv = a; }
+    void setSpielerzeilen(int n) override { zeilen = n; }
+    QString probeText() const override { return probe; }
+    void probeAuswahlFuellen() override {}
+    QString bahnText() const override { return bahn; }
+    int bahnIndex() const override { return bahnIdx; }
+    void setBahnIndex(int i) override { bahnIdx = i; }
+    bool bahnwechselAuswahlFuellen() override { return wechselSichtbar; }
+};
+
+}  // namespace
+
+TEST_F(Wettkampfslots, LowestFreeSlotAndTheCurrentMatchAfterClosing)
+{
+    for (int k = 1; k <= 3; ++k) {
+        neu();
+        EXPECT_EQ(AktWettkampfNr, k);
+    }
+    EXPECT_EQ(Wettkaempfe[2].Datum, "06.12.26");
+    wechseln(2);
+    ASSERT_TRUE(WettkampfSchliessen());
+    EXPECT_EQ(AktWettkampfNr, 3);
+    EXPECT_EQ(AktWettkampf, &Wettkaempfe[3]);
+    ASSERT_TRUE(WettkampfSchliessen());
+    EXPECT_EQ(AktWettkampfNr, 1);
+    neu();
+    EXPECT_EQ(AktWettkampfNr, 2);
+    EXPECT_EQ(WettkampfAnzahl, 2);
+
+    while (WettkampfAnzahl < 6) neu();
+    EXPECT_FALSE(WettkampfAnlegen());
+    EXPECT_EQ(WettkampfAnzahl, 6);
+    EXPECT_EQ(AktWettkampfNr, 6);
+    EXPECT_FALSE(SpielUebernehmen(3, 0, 6, 0, 1));  // a lane's game is not taken over either
+}
+
+TEST_F(Wettkampfslots, TheSaveQuestionDecidesWhetherTheMatchCloses)
+{
+    TWettkampfDaten& w = neu();
+    w.Gastmannschaft = "SKC Gast";
+    w.Geaendert = 1;
+    skriptBoxen().antworten = {ErgebnisAbbrechen};
+    EXPECT_FALSE(WettkampfSchliessen());
+    EXPECT_EQ(WettkampfAnzahl, 1);
+    EXPECT_EQ(AktWettkampf, &w);
+    EXPECT_EQ(skriptBoxen().gezeigt, QStringList{QStringLiteral("Wettkampf ´ 1 - SKC Gast´ speichern ?")});
+
+    skriptBoxen().antworten = {ErgebnisNein};
+    EXPECT_TRUE(WettkampfSchliessen());
+    EXPECT_FALSE(wettbewerb.aufrufe.contains(QStringLiteral("speichern")));
+    EXPECT_EQ(WettkampfAnzahl, 0);
+    EXPECT_EQ(AktWettkampf, nullptr);
+
+    neu().Geaendert = 1;
+    skriptBoxen().antworten = {ErgebnisJa};
+    EXPECT_TRUE(WettkampfSchliessen());
+    EXPECT_TRUE(wettbewerb.aufrufe.contains(QStringLiteral("speichern")));
+
+    neu().Geaendert = 0;  // unchanged: no question
+    skriptBoxen().gezeigt.clear();
+    EXPECT_TRUE(WettkampfSchliessen());
+    EXPECT_TRUE(skriptBoxen().gezeigt.isEmpty());
+}
+
+TEST_F(Wettkampfslots, ClosingReleasesLanesDisplaysAndTheHandOver)
+{
+    Einst.MannschanzOn = Einst.NamenanzOn = true;
+    Einst.PcEinheit = 2;
+    CanAktiv = 1;
+    CanTabellenSetzen();
+    TWettkampfDaten& w = neu();
+    w.ErsteSpielbahn = 1;
+    w.LetzteSpielbahn = 2;
+    w.MannschaftsanzeigeEin = w.NamenanzeigeEin = w.MonitoreEin = 1;
+    w.Beendet = 1;
+    for (int b : {1, 2}) {
+        BahnDaten[b].Wettk = &w;
+        BahnWettkampf[b] = &w;
+        MonitorWettkampf[b] = &w;
+    }
+    BahnDaten[2].BahnStatus = 1;  // still busy
+    UebernahmeWettkampf = &w;
+    AnzeigeBoardEin = 1;
+    anzeigen.aufrufe.clear();
+
+    ASSERT_TRUE(WettkampfSchliessen());
+    EXPECT_EQ(BahnDaten[1].Wettk, nullptr);
+    EXPECT_EQ(BahnDaten[2].Wettk, nullptr);
+    EXPECT_EQ(BahnWettkampf[1], nullptr);
+    EXPECT_EQ(MonitorWettkampf[2], nullptr);
+    EXPECT_EQ(UebernahmeWettkampf, nullptr);
+    EXPECT_FALSE(w.NamenanzWerbung.Liste);
+    EXPECT_FALSE(w.GrossanzWerbung.Liste);
+    EXPECT_EQ(w.Spielphase, PhaseKeine);
+    EXPECT_EQ(AnzeigeBoardEin, 0);
+    // Lane 2 is busy: the team boards stay, only lane 1's name board is blanked.
+    EXPECT_EQ(anzeigen.aufrufe, QStringList{"NLoeschen 1"});
+    EXPECT_EQ(fenster.aufrufe.count(QStringLiteral("schliessen 1")), 1);
+    // The last match closed: both board families blanked with the station number.
+    ASSERT_EQ(AnzeigeSendeAnzahl, 2);
+    EXPECT_EQ(AnzeigeSendepuffer[0].Id, 0x309u);
+    EXPECT_EQ(AnzeigeSendepuffer[0].Daten[0], 237);
+    EXPECT_EQ(AnzeigeSendepuffer[0].Daten[1], 2);
+    EXPECT_EQ(AnzeigeSendepuffer[1].Id, 0x311u);
+}
+
+TEST_F(Wettkampfslots, AFreeRangeHasItsBoardsBlanked)
+{
+    TWettkampfDaten& w = neu();
+    w.ErsteSpielbahn = 3;
+    w.LetzteSpielbahn = 4;
+    w.MannschaftsanzeigeEin = w.NamenanzeigeEin = 1;
+    neu();  // a second match stays open
+    wechseln(1);
+    ASSERT_TRUE(WettkampfSchliessen());
+    EXPECT_EQ(anzeigen.aufrufe, (QStringList{"MLoeschen 3-4", "NLoeschen 3", "NLoeschen 4"}));
+    EXPECT_EQ(AktWettkampfNr, 2);
+    EXPECT_EQ(AnzeigeSendeAnzahl, 0);
+}
+
+TEST_F(Wettkampfslots, TheNextMatchKeepsItsChangedMarkWhenItsWindowIsFilled)
+{
+    neu();
+    TWettkampfDaten& zweiter = neu();
+    zweiter.Geaendert = 0;
+    wechseln(1);
+    ASSERT_TRUE(WettkampfSchliessen());
+    EXPECT_EQ(zweiter.Geaendert, 0);
+    EXPECT_TRUE(fenster.aufrufe.contains(QStringLiteral("aktualisieren 0")));
+}
+
+TEST_F(Wettkampfslots, PlayerDatabaseAndStatusText)
+{
+    DatenbankGeaendert = 1;
+    skriptBoxen().antworten = {ErgebnisJa};
+    SpielerdatenbankSpeichernFragen();
+    EXPECT_EQ(wettbewerb.aufrufe, QStringList{"datenbank"});
+    EXPECT_EQ(DatenbankGeaendert, 0);
+    SpielerdatenbankSpeichernFragen();  // not changed: no question
+    EXPECT_EQ(skriptBoxen().gezeigt.size(), 1);
+
+    TWettkampfDaten& w = neu();
+    SpielstatusAnzeigen();
+    EXPECT_EQ(fenster.status[2], QString());
+    w.Gestartet = 1;
+    SpielstatusAnzeigen();
+    EXPECT_EQ(fenster.status[2], QStringLiteral("gestartet"));
+    w.Gestoppt = 1;
+    w.Beendet = 1;
+    SpielstatusAnzeigen();
+    EXPECT_EQ(fenster.status[2], QStringLiteral("fertig"));
+}
+
+TEST_F(Wettkampfslots, PracticeThrowsAndMinutes)
+{
+    TWettkampfDaten& w = neu();
+    const struct {
+        u16 probe;
+        const char* text;
+        int wuerfe, minuten;
+    } faelle[] = {
+        {0, "", 0, 0},          {1, "", 0, 3}, {2, "", 0, 5}, {3, "", 5, 0}, {4, "", 10, 0},
+        {5, "7 Wurf Probe", 7, 0}, {6, "7 min. Probe", 0, 7},
+    };
+    for (const auto& f : faelle) {
+        w.Probe = f.probe;
+        ProbewuerfeUebernehmen(QString::fromUtf8(f.text));
+        EXPECT_EQ(w.Probewuerfe, f.wuerfe) << f.probe;
+        EXPECT_EQ(w.Probezeit, f.minuten) << f.probe;
+    }
+}
+
+TEST_F(Wettkampfslots, PlanAssignmentAndTheOwnPlan)
+{
+    TWettkampfDaten& w = neu();
+    w.ErsteBahn = 1;
+    w.LetzteBahn = 4;
+    w.Spielmodus = 2;
+    w.Spieleranzahl = 6;
+    EXPECT_TRUE(StartfolgeZuordnen());
+    ASSERT_NE(w.StartplanZeiger, nullptr);
+    EXPECT_EQ((*w.StartplanZeiger)[1][1], 1);
+    EXPECT_EQ(w.LetzteSpielbahn, 4);
+
+    // Four lanes, mode 1, five players: no plan; the old one must not stay.
+    w.Spielmodus = 1;
+    w.Spieleranzahl = 5;
+    EXPECT_FALSE(StartfolgeZuordnen());
+    EXPECT_EQ(w.StartplanZeiger, nullptr);
+
+    // The own plan: read under the throw preset's index and checked.
+    w.Spielmodus = 5;
+    w.Wurfvorwahl = 3;
+    wettbewerb.startfolge = [&](int, int) {
+        w.Startfolge[1][1] = 1;
+        w.Startfolge[2][1] = 9;
+        return true;
+    };
+    EXPECT_TRUE(StartfolgeZuordnen());
+    EXPECT_EQ(w.StartplanZeiger, &w.Startfolge);
+    EXPECT_TRUE(wettbewerb.aufrufe.contains(QStringLiteral("startfolge 3 4")));
+
+    wettbewerb.startfolge = [&](int, int) {
+        w.Startfolge[3][2] = 17;
+        return true;
+    };
+    EXPECT_FALSE(StartfolgeZuordnen());
+    EXPECT_EQ(w.StartplanZeiger, nullptr);
+    EXPECT_EQ(skriptBoxen().gezeigt.size(), 1);  // the operator is told why
+}
+
+TEST_F(Wettkampfslots, OptionsFollowTheMatchWindow)
+{
+    WurfvorwListe = {QStringLiteral("200 Wurf;50;50;15;2;"), QStringLiteral("120 Wurf;30;30;12;4;")};
+    TWettkampfDaten& w = neu();
+    AnsichtAttrappe a;
+    a.groesse = 0;
+    a.bahn = QStringLiteral("Bahn 1 und 2");
+    a.bahnIdx = 3;
+    a.wechselSichtbar = true;
+    WettkampfOptionenAnzeigen(OptionAlle, a);
+    EXPECT_EQ(w.Volle + w.Abraeumen, 100);
+    EXPECT_EQ(w.Durchgaenge, 2);
+    EXPECT_FALSE(a.groesseAktiv);  // 200 throws: always six players
+    EXPECT_EQ(a.groesse, 2);
+    EXPECT_EQ(w.Spieleranzahl, 6);
+    EXPECT_EQ(w.SpieleranzahlWaehlbar, 0);
+    EXPECT_EQ(a.bahnIdx, 0);  // a new practice choice resets the lane choice
+    EXPECT_EQ(w.ErsteBahn, 1);
+    EXPECT_EQ(w.LetzteBahn, 2);
+    EXPECT_EQ(w.ArtWaehlbar, 1);
+    EXPECT_NE(w.StartplanZeiger, nullptr);
+
+    w.Wurfvorwahl = 1;
+    a.groesse = 1;
+    WettkampfOptionenAnzeigen(OptionWurfvorwahl | OptionSpieleranzahl, a);
+    EXPECT_TRUE(a.groesseAktiv);
+    EXPECT_EQ(w.Spieleranzahl, 5);
+    EXPECT_EQ(a.zeilen, 5);
+
+    w.Streichspiel = 1;
+    WettkampfOptionenAnzeigen(OptionWurfvorwahl | OptionSpieleranzahl, a);
+    EXPECT_FALSE(a.groesseAktiv);
+    EXPECT_EQ(w.Spieleranzahl, 8);
+}
+
+TEST_F(Wettkampfslots, AGameALaneRunsIsTakenOver)
+{
+    WurfvorwListe = {QStringLiteral("a;1;1;1;1;"), QStringLiteral("b;1;1;1;1;")};
+    TWettkampfDaten* w = SpielUebernehmen(3, 1, 5, 4, 2);
+    ASSERT_NE(w, nullptr);
+    EXPECT_EQ(UebernahmeWettkampf, w);
+    EXPECT_EQ(w->Probe, 2);
+    EXPECT_EQ(w->Wurfvorwahl, 1);
+    EXPECT_EQ(w->Spieleranzahl, 5);
+    EXPECT_EQ(w->BahnenIndex, 4);
+    EXPECT_EQ(w->Durchgang, 2);
+    EXPECT_EQ(w->Art, 2);
+    EXPECT_EQ(w->Spielphase, PhaseKeine);
+    EXPECT_FALSE(w->NamenanzWerbung.Liste);
+    EXPECT_TRUE(fenster.offen(MdiFenster::Wettkampf));
+
+    const u8 falsch[][5] = {{0, 0, 6, 0, 1}, {8, 0, 6, 0, 1}, {3, 2, 6, 0, 1}, {3, 0, 7, 0, 1}, {3, 0, 6, 0, 26}};
+    for (const auto& f : falsch) EXPECT_EQ(SpielUebernehmen(f[0], f[1], f[2], f[3], f[4]), nullptr);
+    EXPECT_EQ(WettkampfAnzahl, 1);
+}
