@@ -1,5 +1,7 @@
 #include "Anzeigedienste.h"
 
+#include "Globals.h"
+
 namespace {
 
 class KeineAnzeigen final : public AnzeigeDienste {
@@ -18,6 +20,7 @@ public:
     void monitorSpielerExportieren(int) override {}
     void monitorStatusExportieren(TWettkampfDaten&) override {}
     void monitorBeenden(int) override {}
+    void mannschaftsanzeigenZuordnen(int, int) override {}
 };
 
 KeineAnzeigen g_keine;
@@ -28,7 +31,9 @@ AnzeigeDienste* g_anzeigen = &g_keine;
 Array1<TWettkampfDaten*, MaxBahnen> BahnWettkampf;
 Array1<TWettkampfDaten*, MaxBahnen> MonitorWettkampf;
 TWettkampfDaten* AnzeigeWettkampf = nullptr;
-u8 MannschanzBreite = 0;
+u8& MannschanzBreite = Einst.MannschAnzeigeDig;
+Array1<u8, MaxBahnen> MannschanzZuordnung;
+Array1<TWettkampfDaten*, MaxBahnen> MannschanzWettkampf;
 
 void setAnzeigeDienste(AnzeigeDienste* a) { g_anzeigen = a ? a : &g_keine; }
 AnzeigeDienste& anzeigen() { return *g_anzeigen; }
@@ -38,5 +43,6 @@ void AnzeigezustandZuruecksetzen()
     BahnWettkampf.fill(nullptr);
     MonitorWettkampf.fill(nullptr);
     AnzeigeWettkampf = nullptr;
-    MannschanzBreite = 0;
+    MannschanzZuordnung.fill(0);
+    MannschanzWettkampf.fill(nullptr);
 }

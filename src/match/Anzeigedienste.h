@@ -27,6 +27,8 @@ public:
     virtual void monitorSpielerExportieren(int bahn) = 0;
     virtual void monitorStatusExportieren(TWettkampfDaten& w) = 0;
     virtual void monitorBeenden(int bahn) = 0;
+    // Assigns the team boards to the lanes erste..letzte (MannschanzZuordnung).
+    virtual void mannschaftsanzeigenZuordnen(int erste, int letzte) = 0;
 };
 
 // The installed displays; null restores the stand-in that shows nothing.
@@ -37,6 +39,10 @@ AnzeigeDienste& anzeigen();
 extern Array1<TWettkampfDaten*, MaxBahnen> BahnWettkampf;     // match a lane's name board serves
 extern Array1<TWettkampfDaten*, MaxBahnen> MonitorWettkampf;  // match a lane's monitor shows
 extern TWettkampfDaten* AnzeigeWettkampf;                     // match on the result board
-extern u8 MannschanzBreite;  // team-board width in characters, 0: no team boards
+// Team-board width in characters, 0: no team boards (the setting MannschAnzeigeDig).
+extern u8& MannschanzBreite;
+// The team board serving each lane, and the match each team board serves.
+extern Array1<u8, MaxBahnen> MannschanzZuordnung;
+extern Array1<TWettkampfDaten*, MaxBahnen> MannschanzWettkampf;
 
 void AnzeigezustandZuruecksetzen();

@@ -154,6 +154,58 @@ void MonitoreBeenden()
     for (int bahn = b.erste; bahn <= b.letzte; ++bahn) anzeigen().monitorBeenden(bahn);
 }
 
+void MannschaftsanzeigeSchalten()
+{
+    const u8 pc = Einst.PcEinheit;
+    if (MannschanzBreite > 0) {
+        AnzeigeNachrichtSenden(MannschanzCanId, CanRahmen::AnzeigenKonfiguration(Einst.MannschAnzeigeAnz, MannschanzBreite));
+        AnzeigeNachrichtSenden(MannschanzCanId, CanRahmen::AnzeigenHelligkeit(Einst.AnzeigeHelligkeit));
+    }
+    if (TWettkampfDaten* w = AktWettkampf) {
+        if (!w->MannschaftsanzeigeEin) {
+            if (MannschanzBreite == 0) {
+                CanNachrichtSenden(w->ErsteSpielbahn, CanRahmen::AnzeigenAusBahn());
+            } else {
+                MannschaftsanzeigenLeeren(*w);
+                MannschaftsanzeigeAn = 0;
+                for (const TBahnDaten& b : BahnDaten)
+                    if (b.Wettk && b.Wettk->MannschaftsanzeigeEin) MannschaftsanzeigeAn = 1;
+                if (!MannschaftsanzeigeAn) AnzeigeNachrichtSenden(MannschanzCanId, CanRahmen::AnzeigenAus(pc));
+            }
+        } else {
+            if (MannschanzBreite > 0 && !MannschaftsanzeigeAn) {
+                AnzeigeNachrichtSenden(MannschanzCanId, CanRahmen::AnzeigenEin(pc));
+                MannschaftsanzeigeAn = 1;
+            }
+            MannschaftsanzeigenAktualisieren(*w);
+        }
+    }
+    fenster().hauptmenueAktualisieren();
+}
+
+void NamenanzeigeSchalten()
+{
+    AnzeigeNachrichtSenden(NamenanzCanId, CanRahmen::AnzeigenKonfiguration(BahnAnzahl, Einst.NamenAnzeigeDig));
+    AnzeigeNachrichtSenden(NamenanzCanId, CanRahmen::AnzeigenHelligkeit(Einst.AnzeigeHelligkeit));
+    if (TWettkampfDaten* w = AktWettkampf) {
+        if (w->NamenanzeigeEin) {
+            if (!NamenanzeigeAn) AnzeigeNachrichtSenden(NamenanzCanId, CanRahmen::AnzeigenEin(Einst.PcEinheit));
+            NamenanzeigeAn = 1;
+            const Bereich b = BahnenVon(*w);
+            for (int bahn = b.erste; bahn <= b.letzte; ++bahn) BahnWettkampf[bahn] = w;
+            NamenanzWerbungVorbereiten(*w);
+            if (w->Gestartet)
+                for (int bahn = b.erste; bahn <= b.letzte; ++bahn) {
+                    const TSpielerEintrag* s = BahnDaten[bahn].BahnSpieler;
+                    if (s && s->Gestartet && !s->Fertig) NamenanzeigeBahnAktualisieren(bahn);
+                }
+        } else {
+            NamenanzeigenLeeren(*w);
+        }
+    }
+    fenster().hauptmenueAktualisieren();
+}
+
 void GrossanzeigeSchalten()
 {
     if (AktWettkampf && AktWettkampf->GrossanzeigeEin) {

@@ -39,7 +39,9 @@ void MonitorSpielerSenden(int bahn);
 void MonitorStatusSenden(TWettkampfDaten& w);
 void MonitoreBeenden();
 
-// Applies the current match's switches for the result board and the
-// monitors, then refreshes the main menu.
+// Apply the current match's display switches to the boards, the result
+// board window and the monitors, then refresh the main menu.
+void MannschaftsanzeigeSchalten();
+void NamenanzeigeSchalten();
 void GrossanzeigeSchalten();
 void MonitoranzeigeSchalten();

@@ -2,6 +2,9 @@
 
 #include "Globals.h"
 
+#include <QDir>
+#include <QFile>
+
 namespace {
 CanLogSchreiber* g_log = nullptr;
 }
@@ -33,4 +36,47 @@ QByteArray CanLogBahnKopf(const char* richtung, int bahn)
     k += QByteArray::number(bahn);
     k += "   ";
     return k;
+}
+
+CanLogDatei::CanLogDatei() : m_datei(new QFile) {}
+
+CanLogDatei::~CanLogDatei()
+{
+    schliessen();
+    delete m_datei;
+}
+
+QString CanLogDatei::dateiname(const QDateTime& zeit)
+{
+    const QDate d = zeit.date();
+    const QTime t = zeit.time();
+    return QString::asprintf("CAN %02d_%02d_%02d_%02d_%02d_%02d.dat", d.day(), d.month(), d.year() % 100, t.hour(),
+                             t.minute(), t.second());
+}
+
+bool CanLogDatei::oeffnen(const QString& ordner, const QDateTime& zeit)
+{
+    schliessen();
+    m_datei->setFileName(QDir(ordner).filePath(dateiname(zeit)));
+    if (m_datei->open(QIODevice::WriteOnly | QIODevice::Truncate)) return true;
+    qWarning("CAN-Aufzeichnung: %s kann nicht angelegt werden", qPrintable(m_datei->fileName()));
+    return false;
+}
+
+void CanLogDatei::schliessen()
+{
+    if (m_datei->isOpen()) m_datei->close();
+}
+
+bool CanLogDatei::offen() const { return m_datei->isOpen(); }
+QString CanLogDatei::pfad() const { return m_datei->fileName(); }
+
+void CanLogDatei::zeile(const QByteArray& z)
+{
+    if (!m_datei->isOpen()) return;
+    const QByteArray daten = z + "\r\n";
+    if (m_datei->write(daten) != daten.size() || !m_datei->flush()) {
+        qWarning("CAN-Aufzeichnung: Schreibfehler in %s, Aufzeichnung beendet", qPrintable(m_datei->fileName()));
+        m_datei->close();
+    }
 }

@@ -6,6 +6,8 @@
 #include "Records.h"
 
 #include <QByteArray>
+#include <QDateTime>
+#include <QString>
 #include <QTime>
 
 class CanLogSchreiber {
@@ -24,3 +26,22 @@ void CanLogZeile(const QByteArray& zeile);
 QByteArray CanLogRahmen(const QByteArray& kopf, u8 laenge, const u8* daten, const QTime& zeit);
 // "Bahn " with a blank before one-digit lane numbers, then "   ".
 QByteArray CanLogBahnKopf(const char* richtung, int bahn);
+
+// The log file "CAN <date>_<time>.dat" in a folder, "." and ":" of date and
+// time as "_"; created empty, lines appended with CR LF. A write error ends
+// the log (reported once) rather than the program.
+class QFile;
+class CanLogDatei final : public CanLogSchreiber {
+public:
+    CanLogDatei();
+    ~CanLogDatei() override;
+    static QString dateiname(const QDateTime& zeit);
+    bool oeffnen(const QString& ordner, const QDateTime& zeit);
+    void schliessen();
+    bool offen() const;
+    QString pfad() const;
+    void zeile(const QByteArray& zeile) override;
+
+private:
+    QFile* m_datei;
+};

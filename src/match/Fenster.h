@@ -58,6 +58,8 @@ public:
     // Main window: status bar panel text, menu and tool bar state.
     virtual void statusText(int panel, const QString& text) = 0;
     virtual void hauptmenueAktualisieren() = 0;
+    // Gives the keyboard focus back to the main window (and the match window).
+    virtual void hauptfensterFokus() {}
 };
 
 // The installed windows; null restores the stand-in that opens nothing.

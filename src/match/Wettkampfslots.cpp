@@ -8,6 +8,7 @@
 #include "Fenster.h"
 #include "Globals.h"
 #include "RecordFunctions.h"
+#include "Spielende.h"
 #include "Startplaene.h"
 #include "Wettbewerbdienste.h"
 
@@ -207,6 +208,7 @@ bool WettkampfSchliessen()
         if (MonitorWettkampf[bahn] == &w) MonitorWettkampf[bahn] = nullptr;
     }
     if (UebernahmeWettkampf == &w) UebernahmeWettkampf = nullptr;
+    RundenwechselVergessen(w);
     w.GrossanzeigeEin = 0;
     w.Spielphase = PhaseKeine;
     w.MonitoreEin = 0;

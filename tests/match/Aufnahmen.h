@@ -28,6 +28,7 @@ struct AnzeigenAufnahme : AnzeigeDienste {
     void monitorSpielerExportieren(int b) override { aufrufe << QStringLiteral("MonSpieler %1").arg(b); }
     void monitorStatusExportieren(TWettkampfDaten& w) override { aufrufe << QStringLiteral("MonStatus ") + Nr(w); }
     void monitorBeenden(int b) override { aufrufe << QStringLiteral("MonEnde %1").arg(b); }
+    void mannschaftsanzeigenZuordnen(int e, int l) override { aufrufe << QStringLiteral("MZuordnen %1-%2").arg(e).arg(l); }
 };
 
 struct FensterAufnahme : FensterDienste {

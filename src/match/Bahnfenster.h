@@ -1,0 +1,21 @@
+#pragma once
+// The operator's lane windows as the engine reaches them after a change of a
+// lane: the lane control window, the lane overview and the correction panel.
+// Each window decides itself whether it shows that lane.
+
+class BahnfensterDienste {
+public:
+    virtual ~BahnfensterDienste() = default;
+    // The lane control window, when it is showing and shows the lane.
+    virtual void bahnsteuerungAktualisieren(int bahn) = 0;
+    // The lane's panel of the lane overview, when the overview is active.
+    virtual void bahnuebersichtAktualisieren(int bahn) = 0;
+    // The correction panel, when it is showing the lane.
+    virtual void korrekturAktualisieren(int bahn) = 0;
+    // The result table and the report window are the active window.
+    virtual bool ergebnistafelAktiv() const = 0;
+    virtual bool spielberichtAktiv() const = 0;
+};
+
+void setBahnfensterDienste(BahnfensterDienste* b);
+BahnfensterDienste& bahnfenster();

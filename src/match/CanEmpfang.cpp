@@ -1,0 +1,338 @@
+#include "CanEmpfang.h"
+
+#include "Anzeigeschicht.h"
+#include "Bahnfenster.h"
+#include "CanKarte.h"
+#include "CanLog.h"
+#include "Clock.h"
+#include "Druckdienste.h"
+#include "Globals.h"
+#include "Spielablauf.h"
+#include "Wertung.h"
+#include "Wettkampfslots.h"
+#include "Zeitgeber.h"
+#include "Zeitgeberliste.h"
+
+#include <algorithm>
+#include <bit>
+
+TCanNachricht CanEmpfangspuffer;
+u8 WurfGesehen = 0;
+
+namespace {
+
+bool Gestartet(const TWettkampfDaten* m) { return m && m->Gestartet; }
+bool Laeuft(const TWettkampfDaten* m) { return m && m->Gestartet && !m->Beendet; }
+
+void Senden(int bahn, const CanDaten& d) { CanNachrichtSenden(bahn, d); }
+
+void LogEin(int bahn, const TCanNachricht& n)
+{
+    if (!CanLogAktiv() || !Einst.CANIn || !Einst.CANBahn[bahn]) return;
+    const bool wurf = n.Daten[0] == 1;
+    if (wurf ? !Einst.CANWuerfe : !Einst.CANBahnsteuerung) return;
+    u8 daten[8];
+    for (int i = 0; i < 8; ++i) daten[i] = n.Daten[i];
+    CanLogZeile(CanLogRahmen(CanLogBahnKopf("In  ", bahn), n.Laenge, daten, Jetzt().time()));
+}
+
+// Pins of the current Abräumen rack: the throws from the last one down to the
+// first Abräumen throw, up to a throw that set the pins up again (flag 0x04).
+u16 Raeumbild(const TWettkampfDaten& m, const TSpielerEintrag& p, int wurfNr)
+{
+    u16 bild = 0;
+    if (!p.AktDurchgang) return 0;
+    for (int t = std::min(wurfNr, MaxWuerfe); t > m.Volle && t >= 1; --t) {
+        if (p.AktDurchgang->Wurfart[t] & 0x04) break;
+        bild |= p.AktDurchgang->Wurfbild[t];
+    }
+    return bild;
+}
+
+// The lane controller restarted: its state is sent to it again.
+void ZustandWiederholen(int bahn, TWettkampfDaten& m)
+{
+    using namespace CanRahmen;
+    TBahnDaten& l = BahnDaten[bahn];
+    BahnAnmelden(bahn);
+    Senden(bahn, SpielZuordnung(m.WettkampfNummer));
+    Senden(bahn, SpielerAufBahn(l.SpielerNr));
+    const TSpielerEintrag* p = l.BahnSpieler;
+    if (p) {
+        const u8 nr = l.SpielerNr;
+        Senden(bahn, Zaehlerstand(ZaehlerVolleGesamt, p->Volle.Zahl, nr));
+        Senden(bahn, Zaehlerstand(ZaehlerVolleDurchgang, l.BahnVolle));
+        Senden(bahn, Zaehlerstand(ZaehlerAbraeumenGesamt, p->Abr.Zahl, nr));
+        Senden(bahn, Zaehlerstand(ZaehlerAbraeumenDurchgang, l.BahnAbraeumen));
+        Senden(bahn, Zaehlerstand(ZaehlerFehlerSpieler, p->Fehler.Zahl, nr));
+        Senden(bahn, Zaehlerstand(ZaehlerFehlerDurchgang, l.BahnFehler));
+        Senden(bahn, Zaehlerstand(ZaehlerHolzDurchgang, l.BahnGesamt));
+        Senden(bahn, Zaehlerstand(ZaehlerHolzGesamt, p->Total.Zahl, nr));
+        Senden(bahn, Zaehlerstand(ZaehlerLaufendeSumme, l.BahnTotal));
+        Senden(bahn, Zaehlerstand(ZaehlerVerwarnungenSpieler, p->VerwarnungAnzahl, nr));
+        Senden(bahn, Zaehlerstand(ZaehlerVerwarnungen, l.BahnVerwarnungen));
+        Senden(bahn, Zaehlerstand(ZaehlerWuerfeSpieler, p->Wurf.Zahl, nr));
+        Senden(bahn, Zaehlerstand(ZaehlerWurfNr, l.WurfNr));
+        if (l.WurfNr > m.Volle) Senden(bahn, KegelbildZustand(Raeumbild(m, *p, l.WurfNr)));
+    }
+    const bool probe = l.ProbeLaeuft;
+    Senden(bahn, Startblock(probe ? m.Probezeit : 0, probe ? m.Probewuerfe : 0, u8(m.Volle), u8(m.Abraeumen),
+                            u8(m.Wurfzeit)));
+    Senden(bahn, Auswechslungen(m.Heim.Ersatz7Eingesetzt, m.Heim.Ersatz8Eingesetzt, m.Gast.Ersatz7Eingesetzt,
+                                m.Gast.Ersatz8Eingesetzt));
+    Senden(bahn, ZustandEnde());
+}
+
+void ProbeBeendet(int bahn, TWettkampfDaten& m)
+{
+    bool probe = false;
+    for (int k = std::max<int>(m.ErsteSpielbahn, 1); k <= std::min<int>(m.LetzteSpielbahn, MaxBahnen); ++k)
+        if (m.BahnImSpiel[k] && BahnDaten[k].ProbeLaeuft) probe = true;
+    if (!probe) {
+        m.Spielphase = PhaseSpiel;
+        if (Einst.Bahnsteuerung == 1) {
+            for (int k = std::max<int>(m.ErsteSpielbahn, 1); k <= std::min<int>(m.LetzteSpielbahn, MaxBahnen); ++k) {
+                const TSpielerEintrag* s = BahnDaten[k].BahnSpieler;
+                Senden(k, CanRahmen::DurchgangStart(u8(m.Volle), u8(m.Abraeumen), u8(m.Wurfzeit),
+                                                    s && s->IstHeim ? 1 : 0));
+            }
+            MannschaftsanzeigenLeeren(m);
+            MannschaftsanzeigenKennzeichnen(m);
+            MannschaftsanzeigeBahnAktualisieren(m.ErsteSpielbahn);
+            MannschaftsanzeigeBahnAktualisieren(m.ErsteSpielbahn + 1);
+        }
+    }
+    NamenanzeigeBahnAktualisieren(bahn);
+    MonitorStatusSenden(m);
+    MonitorSpielerSenden(bahn);
+}
+
+// Returns whether the lane windows are to be refreshed.
+bool Taste(int bahn, TBahnDaten& l, TWettkampfDaten* m, const TCanNachricht& n)
+{
+    switch (n.Daten[1]) {
+    case 't':
+        l.ProbeLaeuft = 0;
+        l.TeilLaeuft = 0;
+        return false;
+    case 'u':
+        if (l.BahnStatus != 2) return false;
+        BahnFortsetzen(bahn);
+        return true;
+    case '_':
+        l.ProbeLaeuft = 0;
+        if (m) ProbeBeendet(bahn, *m);
+        return true;
+    case 'r':
+        if (!m) return false;
+        WurfUngueltigWerten(bahn);
+        return true;
+    case 'q':
+        if (!m) return false;
+        WurfNullWerten(bahn);
+        return true;
+    case 0x81:
+        if (!m) return false;
+        WurfWerten(bahn);
+        return true;
+    case 'b':
+        l.BahnVerwarnungen = 0;
+        if (l.BahnSpieler) {
+            l.BahnSpieler->VerwarnungText = " ";
+            l.BahnSpieler->VerwarnungAnzahl = 0;
+        }
+        return true;
+    case 'e':
+        if (m) SpielerVerwarnen(bahn);
+        return true;
+    case 'B':
+        if (!l.BahnSpieler) return false;
+        SpielerWechseln(bahn, n.Daten[2]);
+        return true;
+    case 'H':
+        if (!Einst.WurfzeitBahn) return false;
+        l.BahnWurfzeit = (n.Daten[2] << 8) | n.Daten[3];
+        if (!l.BahnSpieler) return false;
+        if (l.BahnSpieler->AktDurchgang) l.BahnSpieler->AktDurchgang->Bahnzeit = l.BahnWurfzeit;
+        return true;
+    default:
+        return false;
+    }
+}
+
+void Statuswort(TBahnDaten& l, u16 wort)
+{
+    l.StatusWort = wort;
+    l.ProbeLaeuft = (wort & 0x100) ? 1 : 0;
+    l.ZeitStatus = 0;
+    if (wort & 0x01) l.ZeitStatus = 1;
+    if (wort & 0x02) l.ZeitStatus = 2;
+    if (wort & 0x04) l.ZeitStatus = 1;
+    if (wort & 0x08) l.ZeitStatus = 2;
+    l.UebertrittStatus = 0;
+    if (wort & 0x400) l.UebertrittStatus = 1;
+    if (wort & 0x800) l.UebertrittStatus = 2;
+    l.BahnGestoppt = (wort & 0x4000) ? 1 : 0;
+}
+
+void Drucker(int bahn, TWettkampfDaten* m, bool ein)
+{
+    WurfblattDrucker[bahn] = ein;
+    if (BahndruckMaske & (1u << (bahn - 1))) BahnDruckerStatus[bahn] = 5;
+    if (!m || !m->DrWurfblatt) return;
+    if (m->DrZweiBahnen) {
+        const int partner = (bahn % 2) ? bahn + 1 : bahn - 1;
+        if (WurfblattDrucker.contains(partner)) WurfblattDrucker[partner] = ein;
+    }
+    if (m->DrZentral && bahn == m->ErsteSpielbahn)
+        for (int k = bahn; k <= std::min<int>(m->LetzteSpielbahn, MaxBahnen); ++k) WurfblattDrucker[k] = ein;
+}
+
+}  // namespace
+
+int BahnVonCanId(u32 id)
+{
+    if (id < 0x208 || id > 0x280 || (id - 0x200) % 8 != 0) return 0;
+    return int((id - 0x200) / 8);
+}
+
+void CanEmpfangZuruecksetzen()
+{
+    CanEmpfangspuffer = {};
+    WurfGesehen = 0;
+}
+
+void CanNachrichtLesen()
+{
+    if (!CanAktiv || WurfGesehen) return;
+    const i32 typ = CanEinstellungen.KartenTyp;
+    if (typ < 1 || typ > 10) return;
+    CanAdapter* a = canAdapter();
+    if (!a) return;
+    const std::optional<CanRohRahmen> r = a->lesen();
+    if (!r) return;
+    const int bahn = BahnVonCanId(r->id);
+    if (bahn == 0) return;
+    // Bytes beyond the frame's length read as 0.
+    CanEmpfangspuffer = {};
+    CanEmpfangspuffer.Id = r->id;
+    CanEmpfangspuffer.Laenge = std::min<u8>(r->laenge, 8);
+    for (int i = 0; i < CanEmpfangspuffer.Laenge; ++i) CanEmpfangspuffer.Daten[i] = r->daten[std::size_t(i)];
+    LogEin(bahn, CanEmpfangspuffer);
+    CanNachrichtVerarbeiten(bahn, CanEmpfangspuffer);
+}
+
+void CanNachrichtVerarbeiten(int bahn, const TCanNachricht& n)
+{
+    if (!BahnDaten.contains(bahn)) return;
+    TBahnDaten& l = BahnDaten[bahn];
+    TWettkampfDaten* m = l.Wettk;
+    const auto& d = n.Daten;
+    bool auffrischen = false;
+
+    switch (d[0]) {
+    case 1: {
+        const u16 bild = u16((d[2] << 7) | d[1] | WurfbildVorhanden);
+        l.WurfHolz = i8(std::popcount(unsigned(bild & WurfbildKegelMaske)));
+        l.WurfBild = bild;
+        l.WurfFlags = l.ZeitGeaendert ? u16(d[3] | 0x100) : d[3];
+        if (Einst.WurfzeitBahn) l.BahnWurfzeit = (d[4] << 8) | d[5];
+        if ((d[3] & 0x03) == 0x03) {  // foul throw
+            if (l.WurfHolz > 0) {
+                l.WurfFlags |= 0x200;
+                l.FehlwurfHolz = 1;
+            }
+            l.WurfHolz = 0;
+        }
+        if (d[3] & 0x01) l.WurfHolz = 0;
+        l.WurfOffen = 1;
+        if (d[3] & 0x20) {
+            l.WurfOffen = 0;
+            WurfUngueltigWerten(bahn);
+            auffrischen = true;
+        } else if (d[3] & 0x10) {
+            l.WurfOffen = 0;
+            if (d[3] & 0x40)
+                WurfNullWerten(bahn);
+            else
+                WurfWerten(bahn);
+            auffrischen = true;
+        }
+        if (Gestartet(m)) WurfGesehen = 1;
+        break;
+    }
+    case 3:
+        SpielUebernehmen(d[1], d[2], d[3], d[4], d[5]);
+        break;
+    case 10:
+        l.GemeldeteSpielNr = d[1];
+        if (d[1] == 0) {
+            if (l.BahnStatus != 2) l.BahnStatus = 0;
+        } else {
+            l.BahnStatus = 3;
+            if (Laeuft(m) && d[1] == m->WettkampfNummer) {
+                l.BahnStatus = 2;
+                BahnanzeigeLoeschen(bahn);
+            }
+        }
+        auffrischen = true;
+        break;
+    case 14:
+        if (Einst.Bahnsteuerung != 2 || !Gestartet(m)) return;
+        ZustandWiederholen(bahn, *m);
+        auffrischen = true;
+        break;
+    case 34:
+        auffrischen = Taste(bahn, l, m, n);
+        break;
+    case 35:
+        TotalKorrigieren(bahn, u16((d[4] << 8) | d[5]));
+        GesamtKorrigieren(bahn, u16((d[2] << 8) | d[3]));
+        WurfNrKorrigieren(bahn, d[1]);
+        auffrischen = true;
+        break;
+    case 36:
+        CanNachrichtSenden(bahn, CanRahmen::Konfiguration(Einst.PcEinheit));
+        if (Laeuft(m)) {
+            CanNachrichtSenden(bahn, CanRahmen::Online());
+            l.BahnOnline = 1;
+        }
+        auffrischen = true;
+        break;
+    case 38:
+        l.BahnOnline = 1;
+        auffrischen = true;
+        break;
+    case 39:
+        l.BahnOnline = 0;
+        auffrischen = true;
+        break;
+    case 41:
+        if (UebernahmeWettkampf) UebernahmeWettkampf->Gestartet = 1;
+        break;
+    case 42:
+        Statuswort(l, u16((d[1] << 8) | d[2]));
+        auffrischen = true;
+        break;
+    case 166:
+        ZaehlerSetzen(d[1], d[2], d[3], d[4], d[5]);
+        break;
+    case 194:
+        if (Einst.DrStatus) {
+            DruckerAnfrageMaske |= u16(1u << (bahn - 1));
+            Timer9().setEnabled(true);
+        }
+        break;
+    case 196:
+    case 197:
+        Drucker(bahn, m, d[0] == 196);
+        break;
+    default:
+        break;
+    }
+
+    if (auffrischen) l.UebersichtAktualisieren = 1;
+    bahnfenster().bahnsteuerungAktualisieren(bahn);
+    if (l.UebersichtAktualisieren) bahnfenster().bahnuebersichtAktualisieren(bahn);
+    bahnfenster().korrekturAktualisieren(bahn);
+}

@@ -1,0 +1,36 @@
+#include "Druckdienste.h"
+
+namespace {
+
+class KeinDruck final : public DruckDienste {
+public:
+    void bahndruckBeginnen(int) override {}
+    void druckspalteBestimmen(int) override {}
+    void bahndruckVorStart(int) override {}
+    void bahndruckNachStart(int) override {}
+    void bahndruckKopf(int) override {}
+    void bahndruckSpielerKopf(int) override {}
+    void bahndruckKopfStart(int) override {}
+    void bahndruckVorschub(int) override {}
+    void bahndruckSpielerStart(int) override {}
+    void bahndruckWurf(int, char, char) override {}
+    void bahndruckAbschnitt(int, char, char) override {}
+    void bahndruckVorWurf(int) override {}
+    void bahndruckVorWertung(int) override {}
+    void bahndruckWurfzeile(int, int, char) override {}
+    void bahndruckSummenzeile(int, int, char, char) override {}
+};
+
+KeinDruck g_kein;
+DruckDienste* g_druck = &g_kein;
+
+}  // namespace
+
+Array1<u8, MaxBahnen> WurfblattDrucker;
+u16 BahndruckMaske = 0;
+u16 DruckerpruefMaske = 0;
+u16 DruckerAnfrageMaske = 0;
+Array1<u8, MaxBahnen> BahnDruckerStatus;
+
+void setDruckDienste(DruckDienste* d) { g_druck = d ? d : &g_kein; }
+DruckDienste& drucker() { return *g_druck; }

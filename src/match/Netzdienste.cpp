@@ -1,0 +1,20 @@
+#include "Netzdienste.h"
+
+namespace {
+
+class KeinNetz final : public NetzDienste {
+public:
+    void internetUpdate(TWettkampfDaten&) override {}
+    void uploadTimer(bool, int) override {}
+};
+
+KeinNetz g_kein;
+NetzDienste* g_netz = &g_kein;
+
+}  // namespace
+
+u8 AktJavaUpdate = 0;
+i32 AktUpdateIntervall = 0;
+
+void setNetzDienste(NetzDienste* n) { g_netz = n ? n : &g_kein; }
+NetzDienste& netz() { return *g_netz; }

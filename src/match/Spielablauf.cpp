@@ -1,0 +1,787 @@
+#include "Spielablauf.h"
+
+#include "Spielende.h"
+
+#include "Anzeigedienste.h"
+#include "Anzeigeschicht.h"
+#include "Bahnfenster.h"
+#include "Boxes.h"
+#include "CanFrames.h"
+#include "CanLog.h"
+#include "CanSenden.h"
+#include "Clock.h"
+#include "Druckdienste.h"
+#include "Fenster.h"
+#include "Globals.h"
+#include "Netzdienste.h"
+#include "RecordFunctions.h"
+#include "Sound.h"
+#include "TextFunctions.h"
+#include "Wertung.h"
+#include "Wettkampfslots.h"
+#include "Zeitgeber.h"
+#include "Zeitgeberliste.h"
+
+#include <algorithm>
+#include <array>
+#include <bit>
+#include <limits>
+
+u16 AnmeldeMaske = 0;
+u16 VorbereitungsMaske = 0;
+u16 StartMaske = 0;
+Array1<i32, MaxBahnen> Startzaehler;
+
+namespace {
+
+using namespace CanRahmen;
+
+// Flag bits of a booked throw (Wurfart). The first three make it count zero.
+constexpr u16 WurfartUebertritt = 0x01;
+constexpr u16 WurfartNullGewertet = 0x40;
+constexpr u16 WurfartFehlwurfHolz = 0x200;  // a foul that felled pins: zero, but no miss
+constexpr u16 WurfartNeuesBild = 0x04;      // the rack was set up anew before this throw
+
+struct Bereich {
+    int erste, letzte;
+};
+
+// The lanes of the match, within the lane records.
+Bereich BahnenVon(const TWettkampfDaten& m)
+{
+    return {std::max<int>(m.ErsteSpielbahn, 1), std::min<int>(m.LetzteSpielbahn, MaxBahnen)};
+}
+
+bool GueltigeBahn(int bahn) { return bahn >= 1 && bahn <= MaxBahnen; }
+bool GueltigerSpieler(int nr) { return nr >= 1 && nr <= MaxSpieler; }
+u16 Bit(int bahn) { return u16(1u << (bahn - 1)); }
+int Modus() { return Einst.Bahnsteuerung; }
+
+bool Druckt(const TWettkampfDaten& m, int bahn) { return m.DrWurfblatt && drucker().wurfblattDrucker(bahn); }
+
+void Senden(int bahn, const CanDaten& d) { CanNachrichtSenden(bahn, d); }
+
+// The player that the plan puts on the lane in the round; 0 for nobody, for a
+// round or lane outside the plan and for an entry that is no player number.
+int PlanEintrag(const TWettkampfDaten& m, int bahn, int runde)
+{
+    if (!m.StartplanZeiger) return 0;
+    const long zeile = long(bahn) - m.ErsteSpielbahn + 1;
+    if (!TStartplan::contains(zeile) || runde < 1 || runde > MaxStartplanRunden) return 0;
+    const int nr = (*m.StartplanZeiger)[zeile][runde];
+    return GueltigerSpieler(nr) ? nr : 0;
+}
+
+TSpielerEintrag* SpielerVon(TWettkampfDaten& m, int nr)
+{
+    return GueltigerSpieler(nr) ? m.SpielerZeiger[nr] : nullptr;
+}
+
+// A player and at most two records along a link of the substitute chain
+// (ErsetztDurch forwards, Ersatz backwards). The links come from files, so
+// only numbers 1..16 are followed and no record is taken twice.
+struct Kette {
+    std::array<TSpielerEintrag*, 3> s{};
+    int anzahl = 0;
+};
+
+template <typename Verweis>
+Kette KetteFolgen(TWettkampfDaten& m, TSpielerEintrag* p, Verweis verweis)
+{
+    Kette k;
+    if (!p) return k;
+    k.s[0] = p;
+    k.anzahl = 1;
+    while (k.anzahl < 3) {
+        TSpielerEintrag* q = SpielerVon(m, verweis(*k.s[std::size_t(k.anzahl - 1)]));
+        if (!q || std::find(k.s.begin(), k.s.begin() + k.anzahl, q) != k.s.begin() + k.anzahl) break;
+        k.s[std::size_t(k.anzahl++)] = q;
+    }
+    return k;
+}
+
+Kette Nachfolger(TWettkampfDaten& m, TSpielerEintrag* p)
+{
+    return KetteFolgen(m, p, [](const TSpielerEintrag& s) { return int(s.ErsetztDurch); });
+}
+
+// The player and those he replaced.
+Kette Vorgaenger(TWettkampfDaten& m, TSpielerEintrag* p)
+{
+    return KetteFolgen(m, p, [](const TSpielerEintrag& s) { return int(s.Ersatz); });
+}
+
+int Summe(const Kette& k, auto feld)
+{
+    int n = 0;
+    for (int i = 0; i < k.anzahl; ++i) n += int(feld(*k.s[std::size_t(i)]));
+    return n;
+}
+
+// The block in use: DurchgangNr, within 1..4.
+long BlockNr(const TSpielerEintrag& p) { return std::clamp<long>(p.DurchgangNr, 1, MaxDurchgaenge); }
+
+template <std::size_t N, typename Z>
+void Rechts(TextZahl<N, Z>& t, Z zahl, int breite)
+{
+    t.Zahl = zahl;
+    ZahlRechtsbuendig(t.Text, zahl, breite);
+}
+
+template <std::size_t N, typename Z>
+void Links(TextZahl<N, Z>& t, Z zahl, int breite)
+{
+    t.Zahl = zahl;
+    ZahlLinksbuendig(t.Text, zahl, breite);
+}
+
+void RestDruckSetzen(TBahnDaten& l, int rest)
+{
+    l.WuerfeRestDruck.Zahl = u8(std::clamp(rest, 0, 255));
+    ZahlMitNullen(l.WuerfeRestDruck.Text, l.WuerfeRestDruck.Zahl, 3);
+}
+
+void BahnTexteBilden(TBahnDaten& l)
+{
+    ZahlRechtsbuendig(l.TextVolle, l.BahnVolle, 3);
+    ZahlRechtsbuendig(l.TextAbraeumen, l.BahnAbraeumen, 3);
+    ZahlRechtsbuendig(l.TextFehler, l.BahnFehler, 3);
+    ZahlRechtsbuendig(l.TextGesamt, l.BahnGesamt, 3);
+    ZahlRechtsbuendig(l.TextTotal, l.BahnTotal, 4);
+}
+
+// The running total on the lane: the player's pins and those of the players
+// he replaced.
+void BahnTotalSetzen(TWettkampfDaten& m, TBahnDaten& l, TSpielerEintrag& p)
+{
+    l.BahnTotal = u16(Summe(Vorgaenger(m, &p), [](const TSpielerEintrag& s) { return s.Total.Zahl; }));
+    BahnTexteBilden(l);
+}
+
+int Fehlersumme(TWettkampfDaten& m, TSpielerEintrag& p)
+{
+    return Summe(Vorgaenger(m, &p), [](const TSpielerEintrag& s) { return s.Fehler.Zahl; });
+}
+
+void HeimSetzen(TWettkampfDaten& m, int bahn, TSpielerEintrag& p)
+{
+    const int nr = m.Bahnbelegung[bahn];
+    if (GueltigerSpieler(nr)) p.IstHeim = nr <= 8 ? 1 : 0;
+}
+
+float DuellSatzpunkte(TWettkampfDaten& m, TSpielerEintrag& p)
+{
+    const TSpielerEintrag* t = Ergebnistraeger(m, &p);
+    return t ? t->SaP : 0.0f;
+}
+
+void OptionenSenden(const TWettkampfDaten& m, int bahn)
+{
+    if (m.Uebertritt == 1) Senden(bahn, Steuerbefehl(BefehlUebertrittWert));
+    if (m.Durchlaeufer == 1) Senden(bahn, Steuerbefehl(BefehlDurchlaeufer));
+}
+
+void SpielstartSenden(const TWettkampfDaten& m, int bahn, bool heim)
+{
+    if (Modus() == 1)
+        Senden(bahn, DurchgangStart(u8(m.Volle), u8(m.Abraeumen), u8(m.Wurfzeit), heim));
+    else if (Modus() == 2)
+        Senden(bahn, Startblock(0, 0, u8(m.Volle), u8(m.Abraeumen), u8(m.Wurfzeit)));
+}
+
+void ProbestartSenden(const TWettkampfDaten& m, int bahn, bool heim)
+{
+    if (Modus() == 1)
+        Senden(bahn, m.Probewuerfe ? ProbeWuerfe(m.Probewuerfe, heim) : ProbeMinuten(m.Probezeit, heim));
+    else if (Modus() == 2)
+        Senden(bahn, Startblock(m.Probezeit, m.Probewuerfe, u8(m.Volle), u8(m.Abraeumen), u8(m.Wurfzeit)));
+}
+
+// The start of a part with or without practice, by the match's practice kind.
+void TeilstartSenden(const TWettkampfDaten& m, TBahnDaten& l, int bahn, bool heim)
+{
+    l.ProbeLaeuft = m.Probe != 0 ? 1 : 0;
+    if (!l.BahnOnline) return;
+    if (l.ProbeLaeuft)
+        ProbestartSenden(m, bahn, heim);
+    else
+        SpielstartSenden(m, bahn, heim);
+    if (Modus() != 0) OptionenSenden(m, bahn);
+}
+
+void BlockBeginnen(TSpielerEintrag& p, int bahn)
+{
+    TDurchgangBlock& b = p.Durchgang[BlockNr(p)];
+    p.AktDurchgang = &b;
+    b.Bahn = u8(bahn);
+    b.Bahnzeit = 0;
+}
+
+// The sheet heads at the start of a part.
+void KopfDrucken(const TWettkampfDaten& m, int bahn)
+{
+    if (!Druckt(m, bahn)) return;
+    DruckDienste& d = drucker();
+    if (m.DrEinzelbahn) {
+        d.bahndruckVorStart(bahn);
+        d.bahndruckNachStart(bahn);
+    }
+    d.druckspalteBestimmen(bahn);
+    if (m.DrZweiBahnen) {
+        if (bahn % 2 == 1 && m.Durchgang % 2 == 1) d.bahndruckKopf(bahn);
+        d.bahndruckSpielerKopf(bahn);
+    }
+    if (m.DrZentral) {
+        if (bahn == m.ErsteSpielbahn) {
+            const bool sparen = m.LetzteSpielbahn - m.ErsteSpielbahn + 1 == 2 && m.DrSparmodus;
+            if (sparen && m.Durchgang % 2 == 0)
+                d.bahndruckVorschub(bahn);
+            else
+                d.bahndruckKopfStart(bahn);
+        }
+        d.bahndruckSpielerStart(bahn);
+    }
+}
+
+// Windows, sheet heads and displays after a lane started or resumed its part.
+void TeilstartAnzeigen(TWettkampfDaten& m, int bahn)
+{
+    const TBahnDaten& l = BahnDaten[bahn];
+    const bool aktuell = &m == AktWettkampf;
+    bahnfenster().bahnuebersichtAktualisieren(bahn);
+    if (aktuell) fenster().spielerAktualisieren(MdiFenster::Wettkampf, l.SpielerNr);
+    KopfDrucken(m, bahn);
+    if (aktuell) fenster().aktualisieren(MdiFenster::Wettkampf);
+    m.Spielphase = l.ProbeLaeuft ? PhaseProbe : PhaseSpiel;
+    if (bahn == m.ErsteSpielbahn) MannschaftsanzeigenAktualisieren(m);
+    NamenanzeigeBahnAktualisieren(bahn);
+    AnzeigefensterSpielerAktualisieren(l.SpielerNr);
+    MonitorStatusSenden(m);
+    MonitorSpielerSenden(bahn);
+}
+
+// Starting the lane printer is what switches it on: the print code decides.
+void BahndruckBeginnen(const TWettkampfDaten& m, int bahn)
+{
+    if (m.DrWurfblatt) drucker().bahndruckBeginnen(bahn);
+}
+
+bool AlleBahnenBereit(const TWettkampfDaten& m)
+{
+    const Bereich b = BahnenVon(m);
+    for (int k = b.erste; k <= b.letzte; ++k)
+        if (m.Bahnbelegung[k] != 0 && !BahnDaten[k].BahnBereit) return false;
+    return true;
+}
+
+void SpielparameterSenden(const TWettkampfDaten& m)
+{
+    const int erste = m.ErsteSpielbahn;
+    Senden(erste, m.Probewuerfe ? Spielparameter(ParamProbeWuerfe, m.Probewuerfe)
+                                : Spielparameter(ParamProbeMinuten, m.Probezeit));
+    Senden(erste, Spielparameter(ParamWuerfe, m.Durchgaenge * (m.Volle + m.Abraeumen)));
+    Senden(erste, Spielparameter(ParamVolle, m.Volle));
+    Senden(erste, Spielparameter(ParamAbraeumen, m.Abraeumen));
+    Senden(erste, Spielparameter(ParamWurfzeit, m.Wurfzeit));
+    Senden(erste, Spielparameter(ParamBahnen, m.LetzteSpielbahn - m.ErsteSpielbahn + 1));
+    Senden(erste, Spielparameter(ParamArt, m.Art));
+    Senden(erste, Spielparameter(ParamSpieler, m.Spieleranzahl));
+    Senden(erste, ParameterEnde(m.WettkampfNummer));
+}
+
+void SpielFortsetzen(TWettkampfDaten& m)
+{
+    // A round change that found its lanes still busy is carried out now, once.
+    if (RundenwechselNachholen(m)) {
+        SpielstatusAnzeigen();
+        return;
+    }
+    const Bereich b = BahnenVon(m);
+    for (int k = b.erste; k <= b.letzte; ++k)
+        if (BahnDaten[k].BahnStatus == 2 && !m.BahnImSpiel[k]) return;  // runs for somebody else
+    for (int k = b.erste; k <= b.letzte; ++k)
+        if (m.BahnImSpiel[k] && BahnDaten[k].BahnStatus == 3) return;
+    for (int k = b.erste; k <= b.letzte; ++k) {
+        TBahnDaten& l = BahnDaten[k];
+        if (m.BahnImSpiel[k]) {
+            l.BahnGestartet = 1;
+            l.BahnGestoppt = 0;
+            Senden(k, Steuerbefehl(BefehlLauf));
+        } else if (m.Bahnbelegung[k] != 0) {
+            // Registered again and started without a new preparation.
+            Startzaehler[k] = 0;
+            l.Wettk = &m;
+            BahnAnmelden(k);
+            StartMaske |= Bit(k);
+            BahndruckBeginnen(m, k);
+        }
+    }
+    m.Gestoppt = 0;
+    SpielstatusAnzeigen();
+}
+
+void SpielNeuStarten(TWettkampfDaten& m)
+{
+    SoundSpielen(QStringLiteral("Start.wav"));
+    // A match handed over or saved in a later round goes on where it stands.
+    const bool fortsetzen = m.Durchgang > 0 && !m.Beendet;
+    if (!fortsetzen) m.Durchgang = 1;
+    const Bereich b = BahnenVon(m);
+    for (int k = b.erste; k <= b.letzte; ++k) m.Bahnbelegung[k] = u8(PlanEintrag(m, k, m.Durchgang));
+    for (int k = b.erste; k <= b.letzte; ++k)
+        if (m.Bahnbelegung[k] != 0 && BahnDaten[k].BahnStatus > 1) return;
+    for (int k = b.erste; k <= b.letzte; ++k) {
+        if (m.Bahnbelegung[k] == 0) continue;
+        TBahnDaten& l = BahnDaten[k];
+        l.Wiederherstellen = fortsetzen ? 1 : 0;
+        l.Wettk = &m;
+        Startzaehler[k] = 0;
+        BahnAnmelden(k);
+        BahnVormerken(k);
+        BahndruckBeginnen(m, k);
+    }
+}
+
+// The pins a stored throw counts: a count entered without a picture, or the
+// felled pins; zero for a throw booked as counting zero.
+int GezaehlteHolz(u16 wurfbild, u16 wurfart)
+{
+    if (wurfart & (WurfartUebertritt | WurfartNullGewertet | WurfartFehlwurfHolz)) return 0;
+    if (wurfbild & WurfbildZahlEingabe) return std::min(wurfbild & 0x0F, 9);
+    return std::popcount(unsigned(wurfbild & WurfbildKegelMaske));
+}
+
+TextZahl<3, u8>& Spalte(TBahnDaten& l, int k)
+{
+    return k <= 10 ? l.Spalte1 : k <= 20 ? l.Spalte2 : l.Spalte3;
+}
+
+// Puts the pin digit of throw k of a phase into the lane's texts.
+void WurfEintragen(TBahnDaten& l, bool volle, int k, int holz)
+{
+    const char ziffer = char('0' + holz);
+    if (k <= MaxPhasenWuerfe) {
+        auto& text = volle ? l.WurfHolzVolle : l.WurfHolzAbraeumen;
+        text.zeichen(k) = ziffer;
+        text.zeichen(k + 1) = 0;
+    }
+    if (k <= 25) l.TextName1[volle ? 1 : 2].marke(k) = holz ? ziffer : 'x';
+    if (volle && k <= 25) {
+        TextZahl<3, u8>& s = Spalte(l, k);
+        s.Zahl = u8(s.Zahl + holz);
+        ZahlMitNullen(s.Text, s.Zahl, 2);
+    }
+}
+
+}  // namespace
+
+void SpielablaufZuruecksetzen()
+{
+    AnmeldeMaske = 0;
+    VorbereitungsMaske = 0;
+    StartMaske = 0;
+    Startzaehler.fill(0);
+    RundenwechselZuruecksetzen();
+}
+
+void SpielStarten(TWettkampfDaten& m)
+{
+    if (m.Beendet) {
+        boxen().hinweis(QStringLiteral("Der Wettkampf ist bereits beendet !"));
+        return;
+    }
+    if (!m.StartplanZeiger) {
+        boxen().hinweis(QStringLiteral("Für diesen Wettkampf gibt es keine Startfolge !"));
+        return;
+    }
+    if (m.Gestartet)
+        SpielFortsetzen(m);
+    else
+        SpielNeuStarten(m);
+}
+
+void SpielStoppen(TWettkampfDaten& m)
+{
+    const Bereich b = BahnenVon(m);
+    for (int k = b.erste; k <= b.letzte; ++k) {
+        if (!m.BahnImSpiel[k]) continue;
+        BahnDaten[k].BahnGestoppt = 1;
+        Senden(k, Steuerbefehl(BefehlHalt));
+        NamenanzeigeBahnAktualisieren(k);
+    }
+    m.Gestoppt = 1;
+    SpielstatusAnzeigen();
+}
+
+void SpielbeginnMelden(TWettkampfDaten& m)
+{
+    m.Beginn.setzen(Jetzt().toString(QStringLiteral("hh:mm:ss")).toLatin1());
+    m.Ende.leeren();
+    m.WechselAnstehend = 0;
+    m.Gestoppt = 0;
+    m.EndeAngefordert = 0;
+    m.Gestartet = 1;
+    m.Spielphase = PhaseBegonnen;
+
+    if (Einst.MannschanzOn) {
+        anzeigen().mannschaftsanzeigenZuordnen(m.ErsteSpielbahn, m.LetzteSpielbahn);
+        const int tafel = MannschanzZuordnung.contains(m.ErsteSpielbahn) ? MannschanzZuordnung[m.ErsteSpielbahn] : 0;
+        if (MannschanzWettkampf.contains(tafel) && !MannschanzWettkampf[tafel]) {
+            MannschanzWettkampf[tafel] = &m;
+            m.MannschaftsanzeigeEin = 1;
+            MannschaftsanzeigeSchalten();
+        } else {
+            m.MannschaftsanzeigeEin = 0;
+        }
+    }
+    if (Einst.NamenanzOn) {
+        m.NamenanzeigeEin = 1;
+        NamenanzeigeSchalten();
+    }
+    MonitorStatusSenden(m);
+    MonitorMannschaftSenden(m);
+    CanLogZeile(QByteArray("Spielbeginn Bahn ") + QByteArray::number(m.ErsteSpielbahn));
+    if (m.FtpUpdate) {
+        const qint64 ms = std::clamp<qint64>(qint64(m.FtpUpdateInterv) * 60000, 0, std::numeric_limits<int>::max());
+        netz().uploadTimer(m.FtpUpdateZeit != 0, int(ms));
+        AktJavaUpdate = m.JavaUpdate;
+        AktUpdateIntervall = m.FtpUpdateInterv;
+        netz().internetUpdate(m);
+    }
+}
+
+void BahnAnmelden(int bahn)
+{
+    if (!GueltigeBahn(bahn)) return;
+    TBahnDaten& l = BahnDaten[bahn];
+    l.BahnOnline = 0;
+    l.AnmeldeZaehler = 1;
+    l.BahnendeZaehler = 0;  // a sign-off still counting must not hit the new registration
+    AnmeldeMaske |= Bit(bahn);
+    Senden(bahn, Konfiguration(Einst.PcEinheit));
+    Senden(bahn, Online());
+    Timer9().setEnabled(true);
+}
+
+void BahnVormerken(int bahn)
+{
+    if (!GueltigeBahn(bahn)) return;
+    BahnDaten[bahn].BahnBereit = 0;
+    VorbereitungsMaske |= Bit(bahn);
+    StartMaske |= Bit(bahn);
+    Timer9().setEnabled(true);
+}
+
+void BahnVorbereiten(int bahn)
+{
+    if (!GueltigeBahn(bahn) || !BahnDaten[bahn].Wettk) return;
+    TBahnDaten& l = BahnDaten[bahn];
+    TWettkampfDaten& m = *l.Wettk;
+
+    BahnanzeigeLoeschen(bahn);
+    l.BahnBereit = 1;
+    const bool alleBereit = AlleBahnenBereit(m);
+
+    // The lane carries the substitute who plays now.
+    const Kette kette = Nachfolger(m, SpielerVon(m, m.Bahnbelegung[bahn]));
+    TSpielerEintrag* p = kette.anzahl ? kette.s[std::size_t(kette.anzahl - 1)] : nullptr;
+    l.BahnSpieler = p;
+    l.SpielerNr = u8(p ? SpielerNummer(m, p) : 0);
+
+    const int ziel = Modus() != 0 ? bahn : m.ErsteSpielbahn;
+    if (!m.Gestartet) m.WettkampfNummer = WettkampfAdresse(&m);
+
+    if (l.BahnOnline) {
+        switch (Modus()) {
+        case 0:
+            if (!m.Gestartet && bahn == m.ErsteSpielbahn) Senden(bahn, SpielZuordnung(m.WettkampfNummer));
+            break;
+        case 1:
+            Senden(ziel, SpielerAufBahn(l.SpielerNr));
+            break;
+        case 2:
+            Senden(ziel, m.Gestartet ? SpielBeitreten() : SpielZuordnung(m.WettkampfNummer));
+            Senden(ziel, SpielerAufBahn(l.SpielerNr));
+            break;
+        default:
+            break;
+        }
+        for (const CanDaten& d : SpielerName(l.SpielerNr, p ? p->Name.c_str() : ""))
+            Senden(ziel, d);
+        Senden(ziel, Datum(m.Datum.c_str()));
+        Senden(ziel, Uhrzeit(Jetzt().time()));
+        if (!m.Gestartet) {
+            if (Modus() == 0 && alleBereit)
+                SpielparameterSenden(m);
+            else if (Modus() == 1)
+                Senden(bahn, ParameterEnde(m.WettkampfNummer));
+        }
+    }
+    if (alleBereit && !m.Gestartet) SpielbeginnMelden(m);
+}
+
+void BahnStarten(int bahn)
+{
+    if (!GueltigeBahn(bahn)) return;
+    TBahnDaten& l = BahnDaten[bahn];
+    if (!l.Wettk || !l.BahnSpieler) return;
+    TWettkampfDaten& m = *l.Wettk;
+    TSpielerEintrag& p = *l.BahnSpieler;
+
+    l.BahnendeZaehler = 0;
+    l.BahnWurfzeit = i32(m.Wurfzeit) * 10;
+    m.BahnImSpiel[bahn] = 1;
+    l.BahnStatus = 2;
+    l.WurfGedruckt.fill(0);
+    if (l.Wiederherstellen) {
+        BahnWiederherstellen(bahn);
+        return;
+    }
+
+    RestDruckSetzen(l, m.Volle);
+    l.TeilBeendet = 0;
+    HeimSetzen(m, bahn, p);
+    BahnTotalSetzen(m, l, p);
+    const bool heim = p.IstHeim != 0;
+    const bool aktiv = l.BahnOnline && Modus() != 0;
+
+    if (m.SVictoryLaeuft) {
+        const long zeile = long(bahn) - m.ErsteSpielbahn + 1;
+        const bool imPlan = m.SVictoryTabelle.contains(zeile) && m.SVictoryRunde >= 1 && m.SVictoryRunde <= MaxSVRunden;
+        if (imPlan) m.SVictoryTabelle[zeile][m.SVictoryRunde].SpielerNr = l.SpielerNr;
+        if (aktiv) {
+            Senden(bahn, DurchgangStart(u8(m.SVictoryWuerfe), 0, u8(m.Wurfzeit), false));
+            OptionenSenden(m, bahn);
+            Senden(bahn, BahnanzeigeWert(AnzSumme, 0));
+            if (p.VerwarnungAnzahl) Senden(bahn, Steuerbefehl(BefehlVerwarnung));
+            if (Einst.SaPWand)
+                Senden(bahn, BahnanzeigeSatzpunkte(imPlan ? m.SVictoryTabelle[zeile][m.SVictoryRunde].SaP : 0.0f));
+        }
+    } else if (p.Gestartet) {
+        // A further round; a fifth round of an own plan stays in the last block.
+        p.DurchgangNr = u8(std::min<int>(p.DurchgangNr + 1, MaxDurchgaenge));
+        BlockBeginnen(p, bahn);
+        if (l.BahnOnline) SpielstartSenden(m, bahn, heim);
+        if (aktiv) {
+            OptionenSenden(m, bahn);
+            Senden(bahn, BahnanzeigeWert(AnzSumme, l.BahnTotal));
+            if (Einst.Wurffehler) Senden(bahn, BahnanzeigeWert(AnzFehler, Fehlersumme(m, p)));
+            if (p.VerwarnungAnzahl) Senden(bahn, Steuerbefehl(BefehlVerwarnung));
+            if (m.Punktespiel && Einst.SaPWand) Senden(bahn, BahnanzeigeSatzpunkte(DuellSatzpunkte(m, p)));
+        }
+    } else {
+        p.Gestartet = 1;
+        p.DurchgangNr = 1;
+        BlockBeginnen(p, bahn);
+        TeilstartSenden(m, l, bahn, heim);
+    }
+
+    l.BahnGestoppt = 0;
+    l.TeilLaeuft = 1;
+    l.BahnGestartet = 1;
+    TeilstartAnzeigen(m, bahn);
+}
+
+void BahnWiederherstellen(int bahn)
+{
+    if (!GueltigeBahn(bahn)) return;
+    TBahnDaten& l = BahnDaten[bahn];
+    if (!l.Wettk || !l.BahnSpieler) return;
+    TWettkampfDaten& m = *l.Wettk;
+    TSpielerEintrag& p = *l.BahnSpieler;
+
+    // The part's throws are the last ones of the starting player and his
+    // substitutes, in the order they played; the lane may already carry the
+    // substitute, so the chain is taken from the starting player.
+    const Kette zurueck = Vorgaenger(m, &p);
+    const Kette kette = Nachfolger(m, zurueck.s[std::size_t(zurueck.anzahl - 1)]);
+    const int n = Summe(kette, [](const TSpielerEintrag& s) { return s.Wurf.Zahl; });
+    const int proTeil = m.Volle + m.Abraeumen;
+    const int anzahl = proTeil > 0 ? std::min(n % proTeil, MaxWuerfe) : 0;  // nothing to rebuild without throws
+
+    BahnanzeigeLoeschen(bahn);
+    Array1<u16, MaxWuerfe> bild;
+    Array1<u16, MaxWuerfe> art;
+    for (int i = 1; i <= anzahl; ++i) {
+        // Which record threw it: its place among all throws of the chain.
+        int platz = n - anzahl + i;
+        int r = 0;
+        while (r < kette.anzahl - 1 && platz > kette.s[std::size_t(r)]->Wurf.Zahl)
+            platz -= kette.s[std::size_t(r++)]->Wurf.Zahl;
+        const TSpielerEintrag& s = *kette.s[std::size_t(r)];
+        const TDurchgangBlock& b = s.Durchgang[BlockNr(s)];
+        bild[i] = b.Wurfbild[i];
+        art[i] = b.Wurfart[i];
+
+        ++l.WurfNr;
+        const int holz = GezaehlteHolz(bild[i], art[i]);
+        const bool volle = l.WurfNr <= m.Volle;
+        l.BahnGesamt = u16(l.BahnGesamt + holz);
+        if (volle)
+            l.BahnVolle = u16(l.BahnVolle + holz);
+        else
+            l.BahnAbraeumen = u16(l.BahnAbraeumen + holz);
+        if (holz == 0 && !(art[i] & WurfartFehlwurfHolz)) ++l.BahnFehler;
+        WurfEintragen(l, volle, volle ? l.WurfNr : l.WurfNr - m.Volle, holz);
+    }
+    if (anzahl > 0) ZahlRechtsbuendig(l.TextWurfNr, l.WurfNr, 3);
+    const int rest = l.WurfNr < m.Volle ? m.Volle - l.WurfNr : proTeil - l.WurfNr;
+
+    RestDruckSetzen(l, rest);
+    l.TeilBeendet = 0;
+    HeimSetzen(m, bahn, p);
+    BahnTotalSetzen(m, l, p);
+    p.Gestartet = 1;
+    p.DurchgangNr = u8(BlockNr(p));
+    p.AktDurchgang = &p.Durchgang[p.DurchgangNr];
+    p.AktDurchgang->Bahn = u8(bahn);
+    SatzpunkteSenden(bahn);
+
+    const bool heim = p.IstHeim != 0;
+    if (m.Probe == 0) {
+        l.ProbeLaeuft = 0;
+        if (l.BahnOnline) SpielstartSenden(m, bahn, heim);
+        if (l.BahnOnline && Modus() != 0) {
+            OptionenSenden(m, bahn);
+            if (Einst.WurfzeitBahn) Senden(bahn, Bahnzeit(u16(l.BahnWurfzeit)));
+            Senden(bahn, BahnanzeigeWert(AnzWurfNr, l.WurfNr));
+            Senden(bahn, BahnanzeigeWert(AnzHolz, l.BahnGesamt));
+            Senden(bahn, BahnanzeigeWert(AnzSumme, l.BahnTotal));
+            const int nr = SpielerNummer(m, &p);
+            Senden(bahn, BahnanzeigeTeilwert(u8(nr > 8 ? nr - 8 : nr)));
+            Senden(bahn, BahnanzeigeWert(AnzRestPhase, rest));
+            Senden(bahn, BahnanzeigeWert(AnzFehler, Einst.Wurffehler ? Fehlersumme(m, p) : l.BahnFehler));
+            if (p.VerwarnungAnzahl) Senden(bahn, Steuerbefehl(BefehlVerwarnung));
+            if (m.Punktespiel && Einst.SaPWand) Senden(bahn, BahnanzeigeSatzpunkte(DuellSatzpunkte(m, p)));
+            if (l.WurfNr > m.Volle) {
+                // The pins down in the current rack: back to the last new rack.
+                u16 maske = 0;
+                for (int i = l.WurfNr; i > m.Volle; --i) {
+                    if (art[i] & WurfartNeuesBild) break;
+                    if (!(bild[i] & WurfbildZahlEingabe)) maske |= bild[i] & WurfbildKegelMaske;
+                }
+                Senden(bahn, Modus() == 1 ? KegelbildAnzeigen(maske) : KegelbildZustand(maske));
+            }
+        }
+    } else {
+        TeilstartSenden(m, l, bahn, heim);
+    }
+
+    l.TeilLaeuft = 1;
+    l.BahnGestartet = 1;
+    l.BahnGestoppt = 0;
+    TeilstartAnzeigen(m, bahn);
+}
+
+void BahnFortsetzen(int bahn)
+{
+    if (!GueltigeBahn(bahn) || !BahnDaten[bahn].Wettk) return;
+    TBahnDaten& l = BahnDaten[bahn];
+    TWettkampfDaten& m = *l.Wettk;
+    l.TeilBeendet = 0;
+    l.BahnGestartet = 1;
+    l.TeilLaeuft = 1;
+    l.BahnStatus = 2;
+    m.BahnImSpiel[bahn] = 1;
+    m.Spielphase = PhaseSpiel;
+    if (l.BahnSpieler) l.BahnSpieler->Fertig = 0;
+    AnzeigefensterSpielerAktualisieren(l.SpielerNr);
+    MonitorStatusSenden(m);
+    MonitorSpielerSenden(bahn);
+    NamenanzeigeBahnAktualisieren(bahn);
+    bahnfenster().bahnuebersichtAktualisieren(bahn);
+}
+
+void BahnwerteLoeschen(int bahn)
+{
+    if (!GueltigeBahn(bahn)) return;
+    TBahnDaten& l = BahnDaten[bahn];
+    l.ZeitGeaendert = 0;
+    l.WurfOffen = 0;
+    l.Ersatzwurf = 0;
+    l.WurfKorrigiert = 0;
+    l.FehlwurfHolz = 0;
+}
+
+void BahnanzeigeLoeschen(int bahn)
+{
+    if (!GueltigeBahn(bahn)) return;
+    TBahnDaten& l = BahnDaten[bahn];
+    for (TWurfMarken& t : l.TextName1) t.leeren();
+    for (TextZahl<3, u8>* s : {&l.Spalte1, &l.Spalte2, &l.Spalte3}) {
+        s->Text = "  ";
+        s->Zahl = 0;
+    }
+    l.TextWurfNr = " 0";
+    l.WurfHolzVolle.leeren();
+    l.WurfHolzAbraeumen.leeren();
+    l.BahnVolle = 0;
+    l.BahnAbraeumen = 0;
+    l.BahnFehler = 0;
+    l.BahnGesamt = 0;
+    l.WurfNr = 0;
+    ZahlRechtsbuendig(l.TextVolle, 0, 3);
+    ZahlRechtsbuendig(l.TextAbraeumen, 0, 3);
+    ZahlRechtsbuendig(l.TextFehler, 0, 3);
+    ZahlRechtsbuendig(l.TextGesamt, 0, 3);
+    BahnwerteLoeschen(bahn);
+    l.BahnVerwarnungen = 0;
+    l.WurfKorrigiert = 0;
+    l.DruckAbschnitt = 0;
+}
+
+void ZaehlerSetzen(int spielerNr, int bahn, u8 code, u8 hoch, u8 tief)
+{
+    if (!UebernahmeWettkampf || !GueltigerSpieler(spielerNr) || !GueltigeBahn(bahn)) return;
+    TSpielerEintrag& p = *UebernahmeWettkampf->SpielerZeiger[spielerNr];
+    TBahnDaten& l = BahnDaten[bahn];
+    // A fresh hand-over has no block in use yet: the first one.
+    TDurchgangBlock& b = p.Durchgang[BlockNr(p)];
+    b.Bahn = u8(bahn);
+    l.SpielerNr = u8(spielerNr);
+    p.IstHeim = spielerNr <= 8 ? 1 : 0;
+
+    const u16 wert = u16(hoch * 256 + tief);
+    switch (code) {
+    case ZaehlerVolleGesamt:
+        Rechts(p.Volle, wert, 3);
+        break;
+    case ZaehlerVolleDurchgang:
+        l.BahnVolle = wert;
+        ZahlRechtsbuendig(l.TextVolle, wert, 3);
+        Rechts(b.Volle, wert, 3);
+        break;
+    case ZaehlerAbraeumenGesamt:
+        Rechts(p.Abr, wert, 3);
+        break;
+    case ZaehlerAbraeumenDurchgang:
+        l.BahnAbraeumen = wert;
+        ZahlRechtsbuendig(l.TextAbraeumen, wert, 3);
+        Rechts(b.Abr, wert, 3);
+        break;
+    case ZaehlerFehlerSpieler:
+        Rechts(p.Fehler, u16(hoch), 3);
+        break;
+    case ZaehlerFehlerDurchgang:
+        // A byte counter, like the lane's: the value is the high byte.
+        l.BahnFehler = hoch;
+        ZahlRechtsbuendig(l.TextFehler, hoch, 3);
+        Rechts(b.Fehler, u16(hoch), 3);
+        break;
+    case ZaehlerVerwarnungenSpieler:
+        p.VerwarnungAnzahl = hoch;
+        p.VerwarnungText = hoch == 1 ? "V" : hoch == 2 ? "VV" : "";
+        break;
+    case ZaehlerWuerfeSpieler:
+        Links(p.Wurf, u16(hoch), 3);
+        p.Gestartet = 1;
+        break;
+    case ZaehlerWurfNr:
+        l.WurfNr = hoch;
+        ZahlRechtsbuendig(l.TextWurfNr, hoch, 3);
+        Links(b.Wurf, u16(hoch), 3);
+        break;
+    default:
+        break;  // the lane's own counters ('7', '8', '9', ';') are not kept
+    }
+}

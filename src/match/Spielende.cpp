@@ -1,0 +1,361 @@
+#include "Spielende.h"
+
+#include "Anzeigedienste.h"
+#include "Anzeigeschicht.h"
+#include "Bahnfenster.h"
+#include "Boxes.h"
+#include "CanFrames.h"
+#include "CanLog.h"
+#include "CanSenden.h"
+#include "Clock.h"
+#include "Druckdienste.h"
+#include "Fenster.h"
+#include "Globals.h"
+#include "Netzdienste.h"
+#include "Spielablauf.h"
+#include "Wertung.h"
+#include "Wettkampfslots.h"
+#include "Zeitgeber.h"
+#include "Zeitgeberliste.h"
+
+#include <algorithm>
+
+namespace {
+
+struct Bereich {
+    int erste, letzte;
+};
+Bereich BahnenVon(const TWettkampfDaten& m)
+{
+    return {std::max<int>(m.ErsteSpielbahn, 1), std::min<int>(m.LetzteSpielbahn, MaxBahnen)};
+}
+
+bool Modus0() { return Einst.Bahnsteuerung == 0; }
+
+bool Druckt(const TWettkampfDaten& m, int bahn) { return m.DrWurfblatt && drucker().wurfblattDrucker(bahn); }
+
+// Whether the player stands on any lane of the match in the round.
+bool SpieltInRunde(const TWettkampfDaten& m, int spielerNr, int runde)
+{
+    if (spielerNr == 0) return false;
+    const Bereich b = BahnenVon(m);
+    for (int k = b.erste; k <= b.letzte; ++k)
+        if (PlanSpieler(m, k, runde) == spielerNr) return true;
+    return false;
+}
+
+void Hochladen(TWettkampfDaten& m, i32 intervall)
+{
+    AktJavaUpdate = m.JavaUpdate;
+    AktUpdateIntervall = intervall;
+    netz().internetUpdate(m);
+}
+
+void EndeAnfordern(TWettkampfDaten& m)
+{
+    m.EndeAngefordert = 1;
+    TimerSpielEnde().setEnabled(true);
+}
+
+// Per match slot: the lane whose part ended last when the round change
+// stopped at busy lanes; 0 when none is pending.
+Array1<int, MaxWettkaempfe> g_wechselOffen;
+
+int& WechselOffen(const TWettkampfDaten& m)
+{
+    static int keiner;
+    const long slot = Wettkaempfe.indexOf(&m);
+    keiner = 0;
+    return Wettkaempfe.contains(slot) ? g_wechselOffen[slot] : keiner;
+}
+
+void PartEndeDrucken(TWettkampfDaten& m, int bahn)
+{
+    if (!Druckt(m, bahn)) return;
+    TBahnDaten& l = BahnDaten[bahn];
+    if (m.DrEinzelbahn) drucker().bahndruckVorBahnende(bahn);
+    if (m.DrZweiBahnen) {
+        drucker().bahndruckBahnergebnis(bahn);
+        const int nachbar = (bahn % 2) ? bahn + 1 : bahn - 1;
+        if (BahnDaten.contains(nachbar) && BahnDaten[nachbar].TeilBeendet && m.Durchgang % 2 == 0)
+            drucker().bahndruckFusszeile(bahn);
+    }
+    if (m.DrZentral) {
+        if (l.WurfNr < m.Volle + m.Abraeumen) drucker().bahndruckAbschnitt(bahn, ' ', ' ');
+        drucker().bahndruckSpielerergebnis(bahn);
+        bool alleBeendet = true;
+        const Bereich b = BahnenVon(m);
+        for (int k = b.erste; k <= b.letzte; ++k)
+            if (m.BahnImSpiel[k] && !BahnDaten[k].TeilBeendet) alleBeendet = false;
+        const bool zweiBahnenSparen = (b.letzte - b.erste + 1) == 2 && m.DrSparmodus;
+        if (alleBeendet && (!zweiBahnenSparen || m.Durchgang % 2 == 0)) drucker().bahndruckFusszeileKurz(bahn);
+    }
+}
+
+}  // namespace
+
+int PlanSpieler(const TWettkampfDaten& m, int bahn, int runde)
+{
+    if (!m.StartplanZeiger) return 0;
+    const int zeile = bahn - int(m.ErsteSpielbahn) + 1;
+    if (zeile < 1 || zeile > MaxStartplanBahnen || runde < 1 || runde > MaxStartplanRunden) return 0;
+    const int nr = (*m.StartplanZeiger)[zeile][runde];
+    return nr <= MaxSpieler ? nr : 0;
+}
+
+void BahnendePruefen()
+{
+    for (int bahn = 1; bahn <= BahnAnzahl && bahn <= MaxBahnen; ++bahn) {
+        TBahnDaten& l = BahnDaten[bahn];
+        if (!l.BahnGestartet) continue;
+        if (!l.TeilLaeuft) {
+            Bahnende(bahn);
+            continue;
+        }
+        if (l.BahnGestoppt || !l.WurfOffen) continue;
+        l.ProbeLaeuft = 0;
+        const TWettkampfDaten* m = l.Wettk;
+        // Throws beyond the part (or the sudden-victory round) are dropped.
+        int wuerfe = m ? m->Volle + m->Abraeumen : 0;
+        if (m && m->SVictoryLaeuft) wuerfe = std::min<int>(m->SVictoryWuerfe, MaxPhasenWuerfe);
+        if (m && l.WurfNr < wuerfe)
+            WurfAbschliessen(bahn);
+        else
+            BahnwerteLoeschen(bahn);
+    }
+}
+
+void Bahnende(int bahn)
+{
+    if (!BahnDaten.contains(bahn)) return;
+    TBahnDaten& l = BahnDaten[bahn];
+    TWettkampfDaten* mp = l.Wettk;
+    if (!mp) {
+        l.BahnGestartet = 0;
+        return;
+    }
+    TWettkampfDaten& m = *mp;
+    TSpielerEintrag* p = l.BahnSpieler;
+
+    SatzVergleichen(bahn);
+    l.Wiederherstellen = 0;
+    l.TeilBeendet = 1;
+    l.BahnGestartet = 0;
+    l.BahnGestoppt = 0;
+    l.BahnStatus = 1;
+    l.GemeldeteSpielNr = 0;
+    PartEndeDrucken(m, bahn);
+
+    m.Spielphase = PhaseSpielerwechsel;
+    if (p) p->Fertig = 1;
+    if (SpieltInRunde(m, PlanSpieler(m, bahn, m.Durchgang), m.Durchgang + 1)) {
+        m.Spielphase = PhaseBahnwechsel;
+        if (p) p->Fertig = 0;
+    }
+    if (p && p->Fertig && &m == AktWettkampf) {
+        if (bahnfenster().spielberichtAktiv()) fenster().aktualisieren(MdiFenster::Spielbericht);
+        fenster().spielerAktualisieren(MdiFenster::Wettkampf, l.SpielerNr);
+    }
+    if (p && p->Fertig && AnzeigeWettkampf == &m) AnzeigefensterSpielerAktualisieren(l.SpielerNr);
+    MonitorStatusSenden(m);
+    MonitorSpielerSenden(bahn);
+    bahnfenster().bahnuebersichtAktualisieren(bahn);
+
+    if (!RundeVorbei(m)) return;
+    RundeWechseln(m, bahn);
+}
+
+bool RundeVorbei(const TWettkampfDaten& m)
+{
+    const Bereich b = BahnenVon(m);
+    for (int k = b.erste; k <= b.letzte; ++k)
+        if (m.BahnImSpiel[k] && !BahnDaten[k].TeilBeendet) return false;
+    return true;
+}
+
+void RundeWechseln(TWettkampfDaten& m, int bahn)
+{
+    if (!BahnDaten.contains(bahn)) return;
+    const Bereich b = BahnenVon(m);
+    // The next round is checked whole before anything changes: a lane that is
+    // still busy stops the match; the start command tries the change again.
+    const int naechste = m.Durchgang + 1;
+    bool weitereRunde = false;
+    for (int k = b.erste; k <= b.letzte; ++k) {
+        if (PlanSpieler(m, k, naechste) == 0) continue;
+        weitereRunde = true;
+        if (BahnDaten[k].BahnStatus > 1) {
+            WechselOffen(m) = bahn;
+            m.Gestoppt = 1;
+            boxen().hinweis(QStringLiteral("Bahnen sind noch belegt !"));
+            fenster().hauptmenueAktualisieren();
+            return;
+        }
+    }
+    WechselOffen(m) = 0;
+    const TSpielerEintrag* p = BahnDaten[bahn].BahnSpieler;
+    if (m.FtpUpdate && ((p && p->Fertig) ? (m.FtpUpdateDurchg || m.FtpUpdateWechsel) : m.FtpUpdateDurchg))
+        Hochladen(m, m.FtpUpdateInterv);
+    NamenanzeigeBahnAktualisieren(bahn);
+    m.Durchgang = u8(std::min(naechste, MaxStartplanRunden + 1));
+    m.KeinNaechsterDurchgang = weitereRunde ? 0 : 1;
+
+    if (!weitereRunde) {
+        if (m.ManuellerBahnwechsel)
+            m.WechselAnstehend = 1;
+        else if (!m.Punktespiel)
+            EndeAnfordern(m);
+        else
+            SuddenVictoryFragen(bahn);
+        return;
+    }
+    for (int k = b.erste; k <= b.letzte; ++k) {
+        m.Bahnbelegung[k] = u8(PlanSpieler(m, k, m.Durchgang));
+        if (m.Bahnbelegung[k] == 0) {
+            if (!m.BahnImSpiel[k]) continue;
+            // The lane leaves the match.
+            TBahnDaten& lk = BahnDaten[k];
+            lk.BahnStatus = 0;
+            m.BahnImSpiel[k] = 0;
+            CanNachrichtSenden(k, CanRahmen::Steuerbefehl(CanRahmen::BefehlLauf));
+            if (!Modus0() && lk.BahnOnline) {
+                lk.BahnendeZaehler = 1;
+                TimerBahnEnde().setEnabled(true);
+            }
+            drucker().zentralDruckerFreigeben(k);
+            continue;
+        }
+        if (m.ManuellerBahnwechsel) {
+            Startzaehler[k] = 0;
+            m.WechselAnstehend = 1;
+        } else {
+            Startzaehler[k] = Einst.TimeoutBahnw;
+        }
+        BahnDaten[k].Wettk = &m;
+        BahnAnmelden(k);
+        BahnVormerken(k);
+        if (m.DrWurfblatt) drucker().bahndruckBeginnen(k);
+    }
+}
+
+void SuddenVictoryFragen(int bahn)
+{
+    if (!BahnDaten.contains(bahn) || !BahnDaten[bahn].Wettk) return;
+    TWettkampfDaten& m = *BahnDaten[bahn].Wettk;
+    m.WechselAnstehend = 0;
+    bool gleich = false;
+    if (m.Punktespiel) {
+        TabellenpunkteBerechnen(m);
+        const bool sapGleich = m.SVictoryHeimSaP == m.SVictoryGastSaP;
+        gleich = sapGleich && ((m.SVictory1Spiel && m.Heim.TotalMaP == m.Gast.TotalMaP) ||
+                               (m.SVictory2Spiele && m.Heim.TaP.text().toInt() == m.Gast.TaP.text().toInt()));
+    }
+    // The table holds ten rounds: a level tenth round ends the game.
+    if (gleich && m.SVictoryRunde < MaxSVRunden &&
+        boxen().hinweisJa(QStringLiteral("Sudden Victory durchführen ?")) == ErgebnisJa) {
+        const Bereich b = BahnenVon(m);
+        if (m.SVictoryLaeuft) {
+            for (int k = b.erste; k + 1 <= b.letzte; k += 2) std::swap(m.Bahnbelegung[k], m.Bahnbelegung[k + 1]);
+            if (TSpielerEintrag* p = BahnDaten[bahn].BahnSpieler) p->Fertig = 0;
+        }
+        ++m.SVictoryRunde;
+        m.SVictoryLaeuft = 1;
+        for (int k = b.erste; k <= b.letzte; ++k) {
+            if (m.Bahnbelegung[k] == 0) continue;  // only lanes with a player
+            BahnDaten[k].Wettk = &m;
+            BahnAnmelden(k);
+            BahnVormerken(k);
+            if (m.DrWurfblatt) drucker().bahndruckBeginnen(k);
+        }
+        return;
+    }
+    EndeAnfordern(m);
+}
+
+void SpielBeenden(TWettkampfDaten& m)
+{
+    m.Gestartet = 0;
+    m.Beendet = 1;
+    m.EndeAngefordert = 0;
+    RundenwechselVergessen(m);
+    // Struck players leave the side totals before the points are taken.
+    SpielerplatzierungBerechnen(m);
+    PunkteBerechnen(m);
+    m.Ende.setzen(Jetzt().time().toString(QStringLiteral("hh:mm:ss")).toLatin1());
+
+    const Bereich b = BahnenVon(m);
+    for (int k = b.erste; k <= b.letzte; ++k) {
+        TBahnDaten& l = BahnDaten[k];
+        if (l.Wettk == &m) l.Wettk = nullptr;
+        if (m.BahnImSpiel[k]) {
+            l.BahnStatus = 0;
+            m.BahnImSpiel[k] = 0;
+            l.BahnGestartet = 0;
+            l.BahnGestoppt = 0;
+            if (l.BahnSpieler) l.BahnSpieler->Fertig = 1;
+            bahnfenster().bahnuebersichtAktualisieren(k);
+        }
+        CanNachrichtSenden(k, CanRahmen::Steuerbefehl(CanRahmen::BefehlLauf));
+        if (!Modus0() && l.BahnOnline) {
+            CanNachrichtSenden(k, CanRahmen::Steuerbefehl(CanRahmen::BefehlSportAus));
+            CanNachrichtSenden(k, CanRahmen::Freigeben());
+            CanNachrichtSenden(k, CanRahmen::Abmelden());
+        }
+        NamenanzeigeBahnAktualisieren(k);
+    }
+    for (int k = b.erste; k <= b.letzte; ++k) drucker().zentralDruckerFreigeben(k);
+    if (Modus0()) CanNachrichtSenden(b.erste, CanRahmen::Abmelden());
+
+    fenster().hauptmenueAktualisieren();
+    if (&m == AktWettkampf) {
+        fenster().aktualisieren(MdiFenster::Wettkampf);
+        if (bahnfenster().spielberichtAktiv()) fenster().aktualisieren(MdiFenster::Spielbericht);
+        SpielstatusAnzeigen();
+    }
+    m.Spielphase = PhaseBeendet;
+    if (BahnDaten.contains(b.erste)) {
+        const u8 tafel = MannschanzZuordnung[b.erste];
+        if (MannschanzWettkampf.contains(tafel) && MannschanzWettkampf[tafel] == &m) MannschanzWettkampf[tafel] = nullptr;
+    }
+    NamenanzWerbungEinschalten(m);
+    MonitorMannschaftSenden(m);
+    MonitorStatusSenden(m);
+    CanLogZeile("Spielende Bahn " + QByteArray::number(m.ErsteSpielbahn));
+    if (m.FtpUpdate) Hochladen(m, 0);
+}
+
+void BahnAbmelden(int bahn)
+{
+    if (!BahnDaten.contains(bahn)) return;
+    TBahnDaten& l = BahnDaten[bahn];
+    l.BahnendeZaehler = 0;
+    if (!l.BahnOnline) return;
+    AnmeldeMaske &= u16(~(1u << (bahn - 1)));
+    CanNachrichtSenden(bahn, CanRahmen::Steuerbefehl(CanRahmen::BefehlSportAus));
+    CanNachrichtSenden(bahn, CanRahmen::Abmelden());
+    CanNachrichtSenden(bahn, CanRahmen::Freigeben());
+    l.BahnOnline = 0;
+    NamenanzeigeBahnAktualisieren(bahn);
+}
+
+bool RundenwechselNachholen(TWettkampfDaten& m)
+{
+    const int bahn = WechselOffen(m);
+    if (bahn == 0) return false;
+    m.Gestoppt = 0;
+    RundeWechseln(m, bahn);
+    return true;
+}
+
+void RundenwechselVergessen(const TWettkampfDaten& m) { WechselOffen(m) = 0; }
+void RundenwechselZuruecksetzen() { g_wechselOffen.fill(0); }
+
+void WechselFreigeben(TWettkampfDaten& m)
+{
+    m.WechselAnstehend = 0;
+    if (!m.KeinNaechsterDurchgang) return;  // the timer module carries out the waiting lane change
+    if (m.Punktespiel)
+        SuddenVictoryFragen(m.ErsteSpielbahn);
+    else
+        EndeAnfordern(m);  // a game without points ends as well
+}

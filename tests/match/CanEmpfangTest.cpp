@@ -1,0 +1,258 @@
+#include "CanEmpfang.h"
+#include "CanTestUmgebung.h"
+#include "Druckdienste.h"
+#include "Spielablauf.h"
+
+#include <QTemporaryDir>
+
+namespace {
+
+class CanEmpfang : public CanUmgebung {
+protected:
+    void SetUp() override
+    {
+        CanUmgebung::SetUp();
+        CanEmpfangZuruecksetzen();
+        SpielablaufZuruecksetzen();
+        BahnAnzahl = 4;
+    }
+    void TearDown() override
+    {
+        CanEmpfangZuruecksetzen();
+        SpielablaufZuruecksetzen();
+        WurfblattDrucker.fill(0);
+        CanUmgebung::TearDown();
+    }
+    void empfangen(int bahn, std::initializer_list<u8> bytes)
+    {
+        CanRohRahmen r;
+        r.id = 0x200 + 8 * u32(bahn);
+        for (u8 b : bytes) r.daten[r.laenge++] = b;
+        adapter.empfangen << r;
+    }
+    // A started match on lanes 1..4.
+    TWettkampfDaten& spiel()
+    {
+        TWettkampfDaten& m = Wettkaempfe[1];
+        m.ErsteSpielbahn = 1;
+        m.LetzteSpielbahn = 4;
+        m.Gestartet = 1;
+        m.Volle = m.Abraeumen = 15;
+        m.WettkampfNummer = 0x21;
+        for (int b = 1; b <= 4; ++b) BahnDaten[b].Wettk = &m;
+        return m;
+    }
+    QList<QList<int>> gesendet(int bahn) const
+    {
+        QList<QList<int>> r;
+        for (int i = 0; i < BahnSendeAnzahl[bahn]; ++i) {
+            const TCanNachricht& n = BahnSendepuffer[bahn][(BahnSendeLesezeiger[bahn] + i) % BahnPufferGroesse];
+            QList<int> b;
+            for (int k = 0; k < n.Laenge; ++k) b << n.Daten[k];
+            r << b;
+        }
+        return r;
+    }
+};
+
+}  // namespace
+
+TEST_F(CanEmpfang, OnlyTheSixteenLaneIdentifiersAreTaken)
+{
+    const struct {
+        u32 id;
+        int bahn;
+    } faelle[] = {{0x208, 1}, {0x210, 2}, {0x280, 16}, {0x200, 0}, {0x209, 0}, {0x288, 0}, {0x608, 0}, {0x20F, 0}};
+    for (const auto& f : faelle) EXPECT_EQ(BahnVonCanId(f.id), f.bahn) << std::hex << f.id;
+
+    LogAufnahme log;
+    setCanLog(&log);
+    Einst.CANAufzeichnen = Einst.CANIn = Einst.CANBahnsteuerung = Einst.CANWuerfe = true;
+    Einst.CANBahn.fill(true);
+    for (u32 id : {0x288u, 0x209u}) adapter.empfangen << CanRohRahmen{id, 2, {38, 0}};
+    CanNachrichtLesen();
+    CanNachrichtLesen();
+    EXPECT_TRUE(log.zeilen.isEmpty());
+    EXPECT_TRUE(adapter.empfangen.isEmpty());
+}
+
+TEST_F(CanEmpfang, AThrowOfAStartedMatchClosesTheGateUntilTheLaneCheck)
+{
+    spiel();
+    empfangen(2, {1, 0x7F, 0x03, 0x00});
+    empfangen(2, {38});
+    CanNachrichtLesen();
+    const TBahnDaten& l = BahnDaten[2];
+    EXPECT_EQ(l.WurfHolz, 9);
+    EXPECT_EQ(l.WurfBild, 0x41FF);
+    EXPECT_EQ(l.WurfOffen, 1);
+    EXPECT_EQ(WurfGesehen, 1);
+    CanNachrichtLesen();  // nothing is read
+    EXPECT_EQ(adapter.empfangen.size(), 1);
+    WurfGesehen = 0;  // the end-of-lane check ran
+    CanNachrichtLesen();
+    EXPECT_EQ(BahnDaten[2].BahnOnline, 1);
+}
+
+TEST_F(CanEmpfang, FoulThrowsAndThrowsThatCountZero)
+{
+    const struct {
+        u8 flags;
+        int holz;
+        u16 wurfFlags;
+        u8 fehlwurfHolz;
+    } faelle[] = {{0x03, 0, 0x203, 1}, {0x01, 0, 0x01, 0}, {0x02, 3, 0x02, 0}, {0x00, 3, 0x00, 0}};
+    for (const auto& f : faelle) {
+        BahnDaten[1].FehlwurfHolz = 0;
+        empfangen(1, {1, 0x07, 0x00, f.flags});
+        CanNachrichtLesen();
+        EXPECT_EQ(BahnDaten[1].WurfHolz, f.holz) << int(f.flags);
+        EXPECT_EQ(BahnDaten[1].WurfFlags, f.wurfFlags) << int(f.flags);
+        EXPECT_EQ(BahnDaten[1].FehlwurfHolz, f.fehlwurfHolz) << int(f.flags);
+        EXPECT_EQ(WurfGesehen, 0);  // no match: no gate
+    }
+    BahnDaten[1].ZeitGeaendert = 1;
+    empfangen(1, {1, 0x01, 0x00, 0x00});
+    CanNachrichtLesen();
+    EXPECT_EQ(BahnDaten[1].WurfFlags, 0x100);
+    empfangen(1, {1, 0x01, 0x00, 0x50});  // booked at once as a zero throw
+    CanNachrichtLesen();
+    EXPECT_EQ(BahnDaten[1].WurfOffen, 0);
+}
+
+TEST_F(CanEmpfang, LaneStateFromItsMessages)
+{
+    TWettkampfDaten& m = spiel();
+    empfangen(1, {42, 0x01, 0x0A});
+    CanNachrichtLesen();
+    const TBahnDaten& l1 = BahnDaten[1];
+    EXPECT_EQ(l1.StatusWort, 0x010A);
+    EXPECT_EQ(l1.ProbeLaeuft, 1);
+    EXPECT_EQ(l1.ZeitStatus, 2);
+    EXPECT_EQ(l1.UebertrittStatus, 0);
+    EXPECT_EQ(l1.BahnGestoppt, 0);
+    empfangen(1, {42, 0x4C, 0x05});
+    CanNachrichtLesen();
+    EXPECT_EQ(l1.ZeitStatus, 1);
+    EXPECT_EQ(l1.UebertrittStatus, 2);
+    EXPECT_EQ(l1.BahnGestoppt, 1);
+    EXPECT_EQ(l1.ProbeLaeuft, 0);
+
+    BahnDaten[2].BahnStatus = 2;
+    BahnDaten[3].BahnStatus = 3;
+    empfangen(2, {10, 0});
+    empfangen(3, {10, 0});
+    empfangen(4, {10, 0x21});
+    for (int i = 0; i < 3; ++i) CanNachrichtLesen();
+    EXPECT_EQ(BahnDaten[2].BahnStatus, 2);
+    EXPECT_EQ(BahnDaten[3].BahnStatus, 0);
+    EXPECT_EQ(BahnDaten[4].BahnStatus, 2);  // reports this running match
+    EXPECT_EQ(BahnDaten[4].GemeldeteSpielNr, 0x21);
+    m.Gestartet = 0;
+    empfangen(4, {10, 0x21});
+    CanNachrichtLesen();
+    EXPECT_EQ(BahnDaten[4].BahnStatus, 3);
+
+    m.Gestartet = 1;
+    Einst.PcEinheit = 3;
+    empfangen(2, {36});
+    CanNachrichtLesen();
+    EXPECT_EQ(gesendet(2), (QList<QList<int>>{{36, 3}, {38}}));
+    EXPECT_EQ(BahnDaten[2].BahnOnline, 1);
+    empfangen(2, {39});
+    CanNachrichtLesen();
+    EXPECT_EQ(BahnDaten[2].BahnOnline, 0);
+}
+
+TEST_F(CanEmpfang, InLinesFollowTheFilters)
+{
+    LogAufnahme log;
+    setCanLog(&log);
+    Einst.CANAufzeichnen = Einst.CANIn = Einst.CANWuerfe = true;
+    Einst.CANBahn[3] = true;
+    empfangen(3, {0x01, 0x7F, 0x03, 0x10, 0x00, 0xC8});
+    empfangen(3, {38});
+    empfangen(2, {1, 0x01, 0, 0});
+    for (int i = 0; i < 3; ++i) CanNachrichtLesen();
+    EXPECT_EQ(log.zeilen, QList<QByteArray>{"In  Bahn  3   6 Bytes  14:05:09   01 7F 03 10 00 C8"});
+}
+
+TEST_F(CanEmpfang, ALaneThatRestartedGetsItsStateAgain)
+{
+    Einst.Bahnsteuerung = 2;
+    TWettkampfDaten& m = spiel();
+    m.Volle = 2;
+    m.Abraeumen = 3;
+    m.Wurfzeit = 12;
+    m.Gast.Ersatz7Eingesetzt = 1;
+    TSpielerEintrag& p = m.Spieler[9];
+    p.AktDurchgang = &p.Durchgang[1];
+    p.Volle.Zahl = 300;
+    p.Total.Zahl = 0x1234;
+    p.Fehler.Zahl = 2;
+    p.Wurf.Zahl = 40;
+    TBahnDaten& l = BahnDaten[2];
+    l.BahnSpieler = &p;
+    l.SpielerNr = 9;
+    l.WurfNr = 4;
+    l.BahnTotal = 500;
+    p.AktDurchgang->Wurfbild[3] = 0x4003;
+    p.AktDurchgang->Wurfbild[4] = 0x4104;
+    empfangen(2, {14});
+    CanNachrichtLesen();
+    QList<int> arten;
+    for (const QList<int>& f : gesendet(2)) arten << f.value(0);
+    EXPECT_EQ(arten, (QList<int>{36, 38, 12, 166, 0x31, 0x32, 0x33, 0x34, 0x35, 0x36, 0x37, 0x38, 0x39, 0x3A, 0x3B,
+                                 0x3C, 0x3D, 0x41, 30, 0x43, 2}));
+    const QList<QList<int>> f = gesendet(2);
+    EXPECT_EQ(f.at(2), (QList<int>{12, 0x21}));
+    EXPECT_EQ(f.at(4), (QList<int>{0x31, 0x01, 0x2C, 9}));
+    EXPECT_EQ(f.at(11), (QList<int>{0x38, 0x12, 0x34, 9}));
+    EXPECT_EQ(f.at(17), (QList<int>{0x41, 0x41, 0x07}));  // throws 4 and 3, high byte first
+    EXPECT_EQ(f.at(18), (QList<int>{30, 0, 0, 2, 3, 12}));
+    EXPECT_EQ(f.at(19), (QList<int>{0x43, 0, 0, 1, 0}));
+    EXPECT_EQ(f.at(20), (QList<int>{2, 27}));
+
+    Einst.Bahnsteuerung = 1;  // only in mode 2
+    CanSendenZuruecksetzen();
+    empfangen(2, {14});
+    CanNachrichtLesen();
+    EXPECT_EQ(BahnSendeAnzahl[2], 0);
+}
+
+TEST_F(CanEmpfang, PrinterSwitchesFollowTheSheetOptions)
+{
+    TWettkampfDaten& m = spiel();
+    m.DrWurfblatt = 1;
+    m.DrZweiBahnen = 1;
+    empfangen(3, {196});
+    CanNachrichtLesen();
+    EXPECT_EQ(WurfblattDrucker[3], 1);
+    EXPECT_EQ(WurfblattDrucker[4], 1);
+    EXPECT_EQ(WurfblattDrucker[2], 0);
+    m.DrZweiBahnen = 0;
+    m.DrZentral = 1;
+    empfangen(1, {196});
+    CanNachrichtLesen();
+    for (int b = 1; b <= 4; ++b) EXPECT_EQ(WurfblattDrucker[b], 1) << b;
+    empfangen(2, {197});
+    CanNachrichtLesen();
+    EXPECT_EQ(WurfblattDrucker[2], 0);
+    EXPECT_EQ(WurfblattDrucker[1], 1);
+}
+
+TEST(CanLogDatei, NameAndLines)
+{
+    EXPECT_EQ(CanLogDatei::dateiname(QDateTime(QDate(2026, 3, 5), QTime(14, 5, 9))),
+              QStringLiteral("CAN 05_03_26_14_05_09.dat"));
+    QTemporaryDir dir;
+    CanLogDatei datei;
+    ASSERT_TRUE(datei.oeffnen(dir.path(), QDateTime(QDate(2026, 3, 5), QTime(14, 5, 9))));
+    datei.zeile("Spielbeginn Bahn 1");
+    datei.zeile("Marke");
+    datei.schliessen();
+    QFile f(datei.pfad());
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_EQ(f.readAll(), QByteArray("Spielbeginn Bahn 1\r\nMarke\r\n"));
+    EXPECT_FALSE(datei.oeffnen(dir.filePath(QStringLiteral("fehlt")), QDateTime::currentDateTime()));
+}
