@@ -7,6 +7,8 @@
 #include "QtSound.h"
 #include "SettingsFile.h"
 #include "Shell.h"
+#include "Startfenster.h"
+#include "TimerModul.h"
 #include "Sound.h"
 #include "WidgetBoxen.h"
 
@@ -43,10 +45,19 @@ int main(int argc, char** argv)
     hub.setHauptfenster(&fenster);
     hub.registrieren(Dialog::CanTiming, [](QWidget* eltern) { return new TCanTiming(eltern); });
     setFensterDienste(&hub);
+    WidgetPrompts prompts;
+    setStartPrompts(&prompts);
     fenster.show();
+
+    // The periodic jobs start last, when every window exists.
+    BahnendeTimerAktiv = 1;
+    CanEmpfangTimerAktiv = 1;
+    TimerModulStarten();
     if (!fehler.isEmpty()) boxen.hinweis(fehler.join(QLatin1Char('\n')));
 
     const int ergebnis = app.exec();
+    TimerModulBeenden();
+    setStartPrompts(nullptr);
     setFensterDienste(nullptr);
     setBoxen(nullptr);
     setCanAdapter(nullptr);

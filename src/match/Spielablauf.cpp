@@ -61,17 +61,6 @@ bool Druckt(const TWettkampfDaten& m, int bahn) { return m.DrWurfblatt && drucke
 
 void Senden(int bahn, const CanDaten& d) { CanNachrichtSenden(bahn, d); }
 
-// The player that the plan puts on the lane in the round; 0 for nobody, for a
-// round or lane outside the plan and for an entry that is no player number.
-int PlanEintrag(const TWettkampfDaten& m, int bahn, int runde)
-{
-    if (!m.StartplanZeiger) return 0;
-    const long zeile = long(bahn) - m.ErsteSpielbahn + 1;
-    if (!TStartplan::contains(zeile) || runde < 1 || runde > MaxStartplanRunden) return 0;
-    const int nr = (*m.StartplanZeiger)[zeile][runde];
-    return GueltigerSpieler(nr) ? nr : 0;
-}
-
 TSpielerEintrag* SpielerVon(TWettkampfDaten& m, int nr)
 {
     return GueltigerSpieler(nr) ? m.SpielerZeiger[nr] : nullptr;
@@ -304,10 +293,12 @@ void SpielFortsetzen(TWettkampfDaten& m)
     for (int k = b.erste; k <= b.letzte; ++k) {
         TBahnDaten& l = BahnDaten[k];
         if (m.BahnImSpiel[k]) {
+            // A lane whose part has ended waits for the next round.
+            if (l.TeilBeendet) continue;
             l.BahnGestartet = 1;
             l.BahnGestoppt = 0;
             Senden(k, Steuerbefehl(BefehlLauf));
-        } else if (m.Bahnbelegung[k] != 0) {
+        } else if (m.Bahnbelegung[k] != 0 && !((AnmeldeMaske | StartMaske) & Bit(k))) {
             // Registered again and started without a new preparation.
             Startzaehler[k] = 0;
             l.Wettk = &m;
@@ -327,7 +318,7 @@ void SpielNeuStarten(TWettkampfDaten& m)
     const bool fortsetzen = m.Durchgang > 0 && !m.Beendet;
     if (!fortsetzen) m.Durchgang = 1;
     const Bereich b = BahnenVon(m);
-    for (int k = b.erste; k <= b.letzte; ++k) m.Bahnbelegung[k] = u8(PlanEintrag(m, k, m.Durchgang));
+    for (int k = b.erste; k <= b.letzte; ++k) m.Bahnbelegung[k] = u8(PlanSpieler(m, k, m.Durchgang));
     for (int k = b.erste; k <= b.letzte; ++k)
         if (m.Bahnbelegung[k] != 0 && BahnDaten[k].BahnStatus > 1) return;
     for (int k = b.erste; k <= b.letzte; ++k) {

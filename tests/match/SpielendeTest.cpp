@@ -1,0 +1,374 @@
+#include "Aufnahmen.h"
+#include "Boxes.h"
+#include "CanKarte.h"
+#include "CanLog.h"
+#include "CanSenden.h"
+#include "Globals.h"
+#include "Spielablauf.h"
+#include "Spielende.h"
+#include "Startprompts.h"
+#include "TimerModul.h"
+#include "Wertung.h"
+#include "Zeitgeber.h"
+#include "Zeitgeberliste.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using Rahmen = QList<int>;
+
+struct LogAufnahme : CanLogSchreiber {
+    QList<QByteArray> zeilen;
+    void zeile(const QByteArray& z) override { zeilen << z; }
+};
+
+// Four lanes; round 1: lanes 1..4 = 1, 9, 2, 10; round 2: lanes 1, 2 = 3, 11,
+// lanes 3 and 4 idle.
+TStartplan PlanVierBahnen()
+{
+    TStartplan p;
+    const u8 runde1[] = {1, 9, 2, 10};
+    for (int r = 1; r <= 4; ++r) p[r][1] = runde1[r - 1];
+    p[1][2] = 3;
+    p[2][2] = 11;
+    return p;
+}
+
+class Spielende : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        GlobalsZuruecksetzen();
+        SpielablaufZuruecksetzen();
+        skriptBoxen() = SkriptBoxen{};
+        skriptPrompts() = SkriptPrompts{};
+        setFensterDienste(&fenster);
+        CanAktiv = 1;
+        CanSendenZuruecksetzen();
+        Einst.Bahnsteuerung = 1;
+        plan = PlanVierBahnen();
+        TWettkampfDaten& m = Wettkaempfe[1];
+        WettkampfBelegt[1] = 1;
+        WettkampfAnzahl = 1;
+        AktWettkampfNr = 1;
+        AktWettkampf = &m;
+        m.ErsteSpielbahn = 1;
+        m.LetzteSpielbahn = 4;
+        m.StartplanZeiger = &plan;
+        m.Volle = 1;
+        m.Abraeumen = 1;
+        m.Durchgaenge = 1;
+        m.Spieleranzahl = 4;
+        m.Durchgang = 1;
+        m.Gestartet = 1;
+        m.Spielphase = PhaseSpiel;
+        for (int b = 1; b <= 4; ++b) {
+            const int nr = plan[b][1];
+            m.Bahnbelegung[b] = u8(nr);
+            m.BahnImSpiel[b] = 1;
+            TSpielerEintrag& p = m.Spieler[nr];
+            p.IstHeim = nr <= 8;
+            p.Gestartet = 1;
+            p.DurchgangNr = 1;
+            p.AktDurchgang = &p.Durchgang[1];
+            TBahnDaten& l = BahnDaten[b];
+            l.Wettk = &m;
+            l.BahnSpieler = &p;
+            l.SpielerNr = u8(nr);
+            l.BahnStatus = 2;
+            l.BahnGestartet = 1;
+            l.TeilLaeuft = 1;
+            l.BahnOnline = 1;
+        }
+    }
+    void TearDown() override
+    {
+        setFensterDienste(nullptr);
+        setCanLog(nullptr);
+        for (Zeitgeber* t : {&Timer9(), &TimerSpielEnde(), &TimerBahnEnde()}) t->setEnabled(false);
+        skriptBoxen() = SkriptBoxen{};
+        skriptPrompts() = SkriptPrompts{};
+        CanSendenZuruecksetzen();
+        CanAktiv = 0;
+        SpielablaufZuruecksetzen();
+        GlobalsZuruecksetzen();
+    }
+
+    TWettkampfDaten& m() { return Wettkaempfe[1]; }
+    void teilBeenden(std::initializer_list<int> bahnen)
+    {
+        for (int b : bahnen) BahnDaten[b].TeilLaeuft = 0;
+        BahnendePruefen();
+    }
+    QList<Rahmen> gesendet(int bahn) const
+    {
+        QList<Rahmen> r;
+        for (int i = 0; i < BahnSendeAnzahl[bahn]; ++i) {
+            const TCanNachricht& n = BahnSendepuffer[bahn][(BahnSendeLesezeiger[bahn] + i) % BahnPufferGroesse];
+            Rahmen b;
+            for (int k = 0; k < n.Laenge; ++k) b << n.Daten[k];
+            r << b;
+        }
+        return r;
+    }
+
+    TStartplan plan;
+    FensterAufnahme fenster;
+};
+
+}  // namespace
+
+TEST_F(Spielende, ThePlanIsReadOnlyWithinItsRoundsAndPlayers)
+{
+    EXPECT_EQ(PlanSpieler(m(), 2, 1), 9);
+    EXPECT_EQ(PlanSpieler(m(), 3, 2), 0);
+    EXPECT_EQ(PlanSpieler(m(), 1, 26), 0);
+    EXPECT_EQ(PlanSpieler(m(), 1, 0), 0);
+    EXPECT_EQ(PlanSpieler(m(), 7, 1), 0);
+    plan[1][3] = 17;
+    EXPECT_EQ(PlanSpieler(m(), 1, 3), 0);
+    m().StartplanZeiger = nullptr;
+    EXPECT_EQ(PlanSpieler(m(), 1, 1), 0);
+}
+
+TEST_F(Spielende, APartEndsAsALaneChangeOrAPlayerChange)
+{
+    plan[1][2] = 9;  // the player of lane 2 goes on to lane 1
+    plan[2][2] = 1;
+    teilBeenden({2});
+    EXPECT_EQ(m().Spielphase, PhaseBahnwechsel);
+    EXPECT_EQ(m().Spieler[9].Fertig, 0);
+    EXPECT_EQ(BahnDaten[2].BahnStatus, 1);
+    EXPECT_EQ(BahnDaten[2].TeilBeendet, 1);
+    EXPECT_EQ(BahnDaten[2].BahnGestartet, 0);
+    teilBeenden({3});
+    EXPECT_EQ(m().Spielphase, PhaseSpielerwechsel);
+    EXPECT_EQ(m().Spieler[2].Fertig, 1);
+    EXPECT_EQ(m().Durchgang, 1);  // lanes 1 and 4 still play
+}
+
+TEST_F(Spielende, TheNextRoundRegistersItsLanesAndLetsIdleLanesGo)
+{
+    Einst.TimeoutBahnw = 5;
+    teilBeenden({1, 2, 3, 4});
+    EXPECT_EQ(m().Durchgang, 2);
+    EXPECT_EQ(m().KeinNaechsterDurchgang, 0);
+    EXPECT_EQ(m().Bahnbelegung[1], 3);
+    EXPECT_EQ(m().Bahnbelegung[2], 11);
+    EXPECT_EQ(AnmeldeMaske, 0b0011);
+    EXPECT_EQ(StartMaske, 0b0011);
+    EXPECT_EQ(Startzaehler[1], 5);
+    EXPECT_EQ(gesendet(1), (QList<Rahmen>{{36, 0}, {38}}));
+    for (int b : {3, 4}) {
+        EXPECT_EQ(m().BahnImSpiel[b], 0);
+        EXPECT_EQ(BahnDaten[b].BahnStatus, 0);
+        EXPECT_EQ(gesendet(b), (QList<Rahmen>{{34, 'm'}}));
+        EXPECT_EQ(BahnDaten[b].BahnendeZaehler, 1);
+    }
+    EXPECT_TRUE(TimerBahnEnde().enabled());
+
+    // The idle lanes are signed off five ticks later.
+    for (int t = 1; t <= 4; ++t) TimerBahnEndeGo();
+    EXPECT_EQ(BahnDaten[3].BahnOnline, 1);
+    TimerBahnEndeGo();
+    EXPECT_EQ(BahnDaten[3].BahnOnline, 0);
+    EXPECT_EQ(gesendet(3).mid(1), (QList<Rahmen>{{34, 'Y'}, {4}, {39}}));
+    EXPECT_EQ(BahnDaten[3].BahnendeZaehler, 0);
+    TimerBahnEndeGo();
+    EXPECT_FALSE(TimerBahnEnde().enabled());
+}
+
+TEST_F(Spielende, ALaneRegisteredAgainIsNotSignedOffInTheMiddle)
+{
+    Einst.TimeoutBahnw = 3;
+    teilBeenden({1, 2, 3, 4});
+    ASSERT_EQ(BahnDaten[3].BahnendeZaehler, 1);
+    TimerBahnEndeGo();
+    BahnAnmelden(3);  // the lane is taken into play again before its sign-off
+    BahnDaten[3].BahnOnline = 1;
+    for (int t = 0; t < 5; ++t) TimerBahnEndeGo();
+    EXPECT_EQ(BahnDaten[3].BahnOnline, 1);
+}
+
+TEST_F(Spielende, BusyLanesStopTheMatchAndTheRoundChangesOnceOnContinue)
+{
+    teilBeenden({1, 3, 4});
+    BahnDaten[2].TeilLaeuft = 0;
+    BahnDaten[2].BahnStatus = 2;
+    m().BahnImSpiel[2] = 1;
+    // Lane 2 ends too, but another match has taken lane 1 meanwhile.
+    BahnDaten[1].BahnStatus = 3;
+    BahnendePruefen();
+    EXPECT_EQ(m().Gestoppt, 1);
+    EXPECT_EQ(m().Durchgang, 1);
+    EXPECT_EQ(skriptBoxen().gezeigt, QStringList{QStringLiteral("Bahnen sind noch belegt !")});
+    EXPECT_EQ(AnmeldeMaske, 0);
+
+    BahnDaten[1].BahnStatus = 1;  // free again
+    SpielStarten(m());
+    EXPECT_EQ(m().Gestoppt, 0);
+    EXPECT_EQ(m().Durchgang, 2);
+    EXPECT_EQ(AnmeldeMaske, 0b0011);
+    SpielStarten(m());  // continuing again while the next round registers
+    BahnendePruefen();
+    EXPECT_EQ(m().Durchgang, 2);
+    EXPECT_EQ(BahnDaten[1].BahnGestartet, 0);
+}
+
+TEST_F(Spielende, TheEndOfThePlan)
+{
+    plan[1][2] = plan[2][2] = 0;
+    Einst.TimeoutBahnw = 2;
+    teilBeenden({1, 2, 3, 4});
+    EXPECT_EQ(m().KeinNaechsterDurchgang, 1);
+    EXPECT_EQ(m().EndeAngefordert, 1);
+    EXPECT_TRUE(TimerSpielEnde().enabled());
+    TimerSpielEndeGo();
+    EXPECT_EQ(m().Beendet, 0);
+    TimerSpielEndeGo();
+    EXPECT_EQ(m().Beendet, 1);
+    EXPECT_EQ(m().Spielphase, PhaseBeendet);
+    TimerSpielEndeGo();
+    EXPECT_FALSE(TimerSpielEnde().enabled());
+}
+
+TEST_F(Spielende, TheGoAheadEndsAGameWithoutPointsThatWaitsAtTheEnd)
+{
+    plan[1][2] = plan[2][2] = 0;
+    m().ManuellerBahnwechsel = 1;
+    teilBeenden({1, 2, 3, 4});
+    EXPECT_EQ(m().WechselAnstehend, 1);
+    EXPECT_EQ(m().EndeAngefordert, 0);
+    WechselFreigeben(m());
+    EXPECT_EQ(m().WechselAnstehend, 0);
+    EXPECT_EQ(m().EndeAngefordert, 1);
+}
+
+TEST_F(Spielende, TheGameEndFreesEveryLane)
+{
+    LogAufnahme log;
+    setCanLog(&log);
+    Einst.CANAufzeichnen = true;
+    BahnDaten[4].BahnOnline = 0;
+    SpielBeenden(m());
+    EXPECT_EQ(m().Beendet, 1);
+    EXPECT_EQ(m().Gestartet, 0);
+    for (int b = 1; b <= 4; ++b) {
+        EXPECT_EQ(BahnDaten[b].Wettk, nullptr);
+        EXPECT_EQ(BahnDaten[b].BahnStatus, 0);
+        EXPECT_EQ(m().BahnImSpiel[b], 0);
+    }
+    EXPECT_EQ(gesendet(1), (QList<Rahmen>{{34, 'm'}, {34, 'Y'}, {39}, {4}}));
+    EXPECT_EQ(gesendet(4), (QList<Rahmen>{{34, 'm'}}));
+    EXPECT_EQ(log.zeilen, QList<QByteArray>{"Spielende Bahn 1"});
+
+    // Mode 0: the first lane gets the end.
+    SetUp();
+    Einst.Bahnsteuerung = 0;
+    SpielBeenden(m());
+    EXPECT_EQ(gesendet(1), (QList<Rahmen>{{34, 'm'}, {4}}));
+    EXPECT_EQ(gesendet(2), (QList<Rahmen>{{34, 'm'}}));
+}
+
+TEST_F(Spielende, SuddenVictoryRoundsAndTheirLimit)
+{
+    m().Punktespiel = 1;
+    m().SVictory1Spiel = 1;
+    m().SVictoryWuerfe = 3;
+    m().Bahnbelegung[3] = 0;  // a lane pair without players is not registered
+    m().Bahnbelegung[4] = 0;
+    skriptBoxen().antworten = {ErgebnisJa, ErgebnisJa};
+    SuddenVictoryFragen(1);
+    EXPECT_EQ(m().SVictoryLaeuft, 1);
+    EXPECT_EQ(m().SVictoryRunde, 1);
+    EXPECT_EQ(AnmeldeMaske, 0b0011);
+    EXPECT_EQ(skriptBoxen().gezeigt, QStringList{QStringLiteral("Sudden Victory durchführen ?")});
+
+    SuddenVictoryFragen(1);  // level again: the pairs change lanes
+    EXPECT_EQ(m().SVictoryRunde, 2);
+    EXPECT_EQ(m().Bahnbelegung[1], 9);
+    EXPECT_EQ(m().Bahnbelegung[2], 1);
+
+    // The table holds ten rounds: a level tenth round ends the game.
+    m().SVictoryRunde = 10;
+    skriptBoxen().antworten = {ErgebnisJa};
+    SuddenVictoryFragen(1);
+    EXPECT_EQ(m().SVictoryRunde, 10);
+    EXPECT_EQ(m().EndeAngefordert, 1);
+}
+
+TEST_F(Spielende, ThrowsBeyondTheSuddenVictoryRoundAreDropped)
+{
+    m().SVictoryLaeuft = 1;
+    m().SVictoryRunde = 1;
+    m().SVictoryWuerfe = 3;
+    m().Volle = 15;
+    TBahnDaten& l = BahnDaten[1];
+    l.WurfNr = 3;
+    l.WurfOffen = 1;
+    l.WurfHolz = 9;
+    l.WurfBild = 0x41FF;
+    BahnendePruefen();
+    EXPECT_EQ(l.WurfNr, 3);
+    EXPECT_EQ(l.WurfOffen, 0);
+    EXPECT_EQ(m().SVictoryTabelle[1][1].Holz.Zahl, 0);
+}
+
+TEST(TimerModul, AnOfflineLaneHoldsTheOthersUntilTheOperatorGivesItUp)
+{
+    GlobalsZuruecksetzen();
+    SpielablaufZuruecksetzen();
+    skriptPrompts() = SkriptPrompts{};
+    CanAktiv = 1;
+    CanSendenZuruecksetzen();
+    TWettkampfDaten& m = Wettkaempfe[1];
+    m.ErsteSpielbahn = 1;
+    m.LetzteSpielbahn = 2;
+    for (int b : {1, 2}) {
+        BahnDaten[b].Wettk = &m;
+        BahnAnmelden(b);
+        BahnVormerken(b);
+    }
+    BahnDaten[1].BahnOnline = 1;  // lane 1 answered, lane 2 does not
+    Timer9Go();
+    EXPECT_EQ(AnmeldeMaske, 0b10);
+    EXPECT_EQ(BahnDaten[1].BahnStatus, 3);
+    EXPECT_TRUE(skriptPrompts().startSichtbar);
+    for (int t = 2; t <= 22; ++t) Timer9Go();
+    EXPECT_TRUE(skriptPrompts().tags.isEmpty());
+    EXPECT_EQ(VorbereitungsMaske, 0b11);  // nobody is prepared while lane 2 is waited for
+    Timer9Go();  // the 23rd tick: "Bahn 2 ist nicht bereit !"
+    EXPECT_EQ(skriptPrompts().tags, QList<int>{2});
+    EXPECT_EQ(PruefenText(2), QStringLiteral("Bahn 2 ist nicht bereit !"));
+    EXPECT_EQ(AnmeldeMaske, 0);  // "Abbrechen" gave the lane up
+    EXPECT_EQ(BahnDaten[2].BahnOnline, 0);
+    EXPECT_TRUE(Timer9().enabled());
+
+    Timer9().setEnabled(false);
+    CanSendenZuruecksetzen();
+    CanAktiv = 0;
+    SpielablaufZuruecksetzen();
+    GlobalsZuruecksetzen();
+}
+
+TEST(TimerModul, ACountdownOfFiveTicksAsksOnTheFifth)
+{
+    GlobalsZuruecksetzen();
+    SpielablaufZuruecksetzen();
+    CanAktiv = 1;
+    CanSendenZuruecksetzen();
+    BahnAnmelden(3);
+    Startzaehler[3] = 5;
+    BahnDaten[3].BahnOnline = 1;
+    for (int t = 1; t <= 4; ++t) Timer9Go();
+    EXPECT_EQ(AnmeldeMaske, 0b100);
+    Timer9Go();
+    EXPECT_EQ(AnmeldeMaske, 0);
+    EXPECT_EQ(BahnSendepuffer[3][BahnSendeAnzahl[3] - 1].Daten[0], 10);
+    Timer9().setEnabled(false);
+    CanSendenZuruecksetzen();
+    CanAktiv = 0;
+    SpielablaufZuruecksetzen();
+    GlobalsZuruecksetzen();
+}
