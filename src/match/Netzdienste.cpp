@@ -18,3 +18,10 @@ i32 AktUpdateIntervall = 0;
 
 void setNetzDienste(NetzDienste* n) { g_netz = n ? n : &g_kein; }
 NetzDienste& netz() { return *g_netz; }
+
+void LiveErgebnisHochladen(TWettkampfDaten& w, i32 intervall)
+{
+    AktJavaUpdate = w.JavaUpdate;
+    AktUpdateIntervall = intervall;
+    g_netz->internetUpdate(w);
+}

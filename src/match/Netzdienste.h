@@ -18,3 +18,7 @@ NetzDienste& netz();
 
 extern u8 AktJavaUpdate;
 extern i32 AktUpdateIntervall;
+
+// One live-result upload of the match, with its script option and the
+// reload interval (minutes; 0 at the game end).
+void LiveErgebnisHochladen(TWettkampfDaten& w, i32 intervall);

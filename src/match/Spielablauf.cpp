@@ -435,9 +435,7 @@ void SpielbeginnMelden(TWettkampfDaten& m)
     if (m.FtpUpdate) {
         const qint64 ms = std::clamp<qint64>(qint64(m.FtpUpdateInterv) * 60000, 0, std::numeric_limits<int>::max());
         netz().uploadTimer(m.FtpUpdateZeit != 0, int(ms));
-        AktJavaUpdate = m.JavaUpdate;
-        AktUpdateIntervall = m.FtpUpdateInterv;
-        netz().internetUpdate(m);
+        LiveErgebnisHochladen(m, m.FtpUpdateInterv);
     }
 }
 

@@ -44,13 +44,6 @@ bool SpieltInRunde(const TWettkampfDaten& m, int spielerNr, int runde)
     return false;
 }
 
-void Hochladen(TWettkampfDaten& m, i32 intervall)
-{
-    AktJavaUpdate = m.JavaUpdate;
-    AktUpdateIntervall = intervall;
-    netz().internetUpdate(m);
-}
-
 void EndeAnfordern(TWettkampfDaten& m)
 {
     m.EndeAngefordert = 1;
@@ -195,7 +188,7 @@ void RundeWechseln(TWettkampfDaten& m, int bahn)
     WechselOffen(m) = 0;
     const TSpielerEintrag* p = BahnDaten[bahn].BahnSpieler;
     if (m.FtpUpdate && ((p && p->Fertig) ? (m.FtpUpdateDurchg || m.FtpUpdateWechsel) : m.FtpUpdateDurchg))
-        Hochladen(m, m.FtpUpdateInterv);
+        LiveErgebnisHochladen(m, m.FtpUpdateInterv);
     NamenanzeigeBahnAktualisieren(bahn);
     m.Durchgang = u8(std::min(naechste, MaxStartplanRunden + 1));
     m.KeinNaechsterDurchgang = weitereRunde ? 0 : 1;
@@ -321,7 +314,7 @@ void SpielBeenden(TWettkampfDaten& m)
     MonitorMannschaftSenden(m);
     MonitorStatusSenden(m);
     CanLogZeile("Spielende Bahn " + QByteArray::number(m.ErsteSpielbahn));
-    if (m.FtpUpdate) Hochladen(m, 0);
+    if (m.FtpUpdate) LiveErgebnisHochladen(m, 0);
 }
 
 void BahnAbmelden(int bahn)
