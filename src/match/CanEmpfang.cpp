@@ -91,7 +91,9 @@ void ProbeBeendet(int bahn, TWettkampfDaten& m)
     if (!probe) {
         m.Spielphase = PhaseSpiel;
         if (Einst.Bahnsteuerung == 1) {
+            // Only the lanes in play: a lane the round leaves idle has nobody to start.
             for (int k = std::max<int>(m.ErsteSpielbahn, 1); k <= std::min<int>(m.LetzteSpielbahn, MaxBahnen); ++k) {
+                if (!m.BahnImSpiel[k]) continue;
                 const TSpielerEintrag* s = BahnDaten[k].BahnSpieler;
                 Senden(k, CanRahmen::DurchgangStart(u8(m.Volle), u8(m.Abraeumen), u8(m.Wurfzeit),
                                                     s && s->IstHeim ? 1 : 0));
@@ -272,7 +274,9 @@ void CanNachrichtVerarbeiten(int bahn, const TCanNachricht& n)
             l.BahnStatus = 3;
             if (Laeuft(m) && d[1] == m->WettkampfNummer) {
                 l.BahnStatus = 2;
-                BahnanzeigeLoeschen(bahn);
+                // A lane registered again within its part (restart and state
+                // replay) keeps the part's values.
+                if (!l.BahnGestartet) BahnanzeigeLoeschen(bahn);
             }
         }
         auffrischen = true;

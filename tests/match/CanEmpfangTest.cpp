@@ -164,6 +164,54 @@ TEST_F(CanEmpfang, LaneStateFromItsMessages)
     EXPECT_EQ(BahnDaten[2].BahnOnline, 0);
 }
 
+// The match number of the running match clears the lane's part values of a
+// lane that comes to its next part; a lane registered again in the middle of
+// its part (after a restart and the state replay) keeps them.
+TEST_F(CanEmpfang, MatchNumberClearsThePartOnlyBetweenParts)
+{
+    spiel();
+    for (int b : {1, 2}) {
+        BahnDaten[b].WurfNr = 5;
+        BahnDaten[b].BahnGesamt = 30;
+        BahnDaten[b].BahnStatus = 3;
+    }
+    BahnDaten[2].BahnGestartet = 1;
+    BahnDaten[2].TeilLaeuft = 1;
+    empfangen(1, {10, 0x21});
+    empfangen(2, {10, 0x21});
+    CanNachrichtLesen();
+    CanNachrichtLesen();
+    for (int b : {1, 2}) EXPECT_EQ(BahnDaten[b].BahnStatus, 2) << b;
+    EXPECT_EQ(BahnDaten[1].WurfNr, 0);
+    EXPECT_EQ(BahnDaten[1].BahnGesamt, 0);
+    EXPECT_EQ(BahnDaten[2].WurfNr, 5);
+    EXPECT_EQ(BahnDaten[2].BahnGesamt, 30);
+}
+
+// Mode 1: the last lane to end its practice starts the lanes in play; lanes
+// of the range that the round leaves idle get no start.
+TEST_F(CanEmpfang, PracticeEndStartsOnlyTheLanesInPlay)
+{
+    Einst.Bahnsteuerung = 1;
+    TWettkampfDaten& m = spiel();
+    m.Volle = 3;
+    m.Abraeumen = 3;
+    m.Wurfzeit = 12;
+    for (int b : {1, 2}) {
+        m.BahnImSpiel[b] = 1;
+        BahnDaten[b].BahnSpieler = &m.Spieler[b == 1 ? 1 : 9];
+    }
+    m.Spieler[1].IstHeim = 1;
+    BahnDaten[2].ProbeLaeuft = 1;
+    empfangen(2, {34, '_'});
+    CanNachrichtLesen();
+    EXPECT_EQ(m.Spielphase, PhaseSpiel);
+    EXPECT_EQ(gesendet(1), (QList<QList<int>>{{34, 'a', 3, 3, 12, 1}}));
+    EXPECT_EQ(gesendet(2), (QList<QList<int>>{{34, 'a', 3, 3, 12, 0}}));
+    EXPECT_TRUE(gesendet(3).isEmpty());
+    EXPECT_TRUE(gesendet(4).isEmpty());
+}
+
 TEST_F(CanEmpfang, InLinesFollowTheFilters)
 {
     LogAufnahme log;

@@ -1,0 +1,367 @@
+#include "Bahnsimulator.h"
+#include "QtCanAdapter.h"
+#include "VirtualCanBruecke.h"
+#include "Wurfskript.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace {
+
+using Bytes = std::vector<int>;
+
+Bahnsimulator::Vorgaben Vorgaben(int pc = 1)
+{
+    Bahnsimulator::Vorgaben v;
+    v.bahnen = 4;
+    v.pcEinheit = pc;
+    v.wurfTakt = 2;
+    v.startVerzoegerung = 3;
+    v.probeTakte = 5;
+    return v;
+}
+
+class Simulator : public ::testing::Test {
+protected:
+    // A frame of the PC to lane n of station 1.
+    void pc(int bahn, Bytes daten)
+    {
+        CanRohRahmen r;
+        r.id = sim.empfangsId(bahn);
+        for (int b : daten) r.daten[r.laenge++] = std::uint8_t(b);
+        sim.empfangen(r);
+    }
+    // Every lane frame sent so far, as lane and bytes.
+    std::vector<std::pair<int, Bytes>> frames()
+    {
+        std::vector<std::pair<int, Bytes>> f;
+        while (const std::optional<CanRohRahmen> r = sim.naechster()) {
+            Bytes b(r->daten.begin(), r->daten.begin() + r->laenge);
+            f.push_back({int((r->id - 0x200) / 8), b});
+        }
+        return f;
+    }
+    std::vector<std::pair<int, Bytes>> ticks(int n)
+    {
+        for (int i = 0; i < n; ++i) sim.tick();
+        return frames();
+    }
+    void skript(int bahn, const char* text) { sim.setSkript(bahn, *WuerfeLesen(QString::fromLatin1(text))); }
+
+    Bahnsimulator sim{Vorgaben()};
+};
+
+TEST(Wurfskript, TokensAndFile)
+{
+    using W = Wurfangabe;
+    EXPECT_EQ(WuerfeLesen(u"9 0 | X 0x1F3 5! 4@01 x"),
+              (Wurfliste{W::zahl(9), W::zahl(0), W::alle(), W::maske(0x1F3), W::zahl(5, FlagsFoul), W::zahl(4, 0x01),
+                         W::alle()}));
+    QString fehler;
+    for (const char* falsch : {"10", "Y", "0x200", "5?", "5@", "5@xyz"}) {
+        EXPECT_FALSE(WuerfeLesen(QString::fromLatin1(falsch), &fehler)) << falsch;
+        EXPECT_TRUE(fehler.contains(QString::fromLatin1(falsch))) << falsch;
+    }
+    const auto s = SkriptLesen(QStringLiteral("# Bahn 1 und 3\n1: 9 8 | 7\n\n3:X # abgeräumt\r\n1: 0\n"));
+    ASSERT_TRUE(s);
+    EXPECT_EQ(s->size(), 2u);
+    EXPECT_EQ(s->at(1), (Wurfliste{W::zahl(9), W::zahl(8), W::zahl(7), W::zahl(0)}));
+    EXPECT_EQ(s->at(3), (Wurfliste{W::alle()}));
+    EXPECT_FALSE(SkriptLesen(QStringLiteral("1: 9\n17: 9\n"), &fehler));
+    EXPECT_EQ(fehler, QStringLiteral("Zeile 2: erwartet \"<Bahn 1..16>: <Würfe>\""));
+    EXPECT_FALSE(SkriptLesen(QStringLiteral("2: 9 Q"), &fehler));
+    EXPECT_EQ(fehler, QStringLiteral("Zeile 1: unbekannter Wurf \"Q\""));
+}
+
+TEST_F(Simulator, IdentifiersFollowTheStation)
+{
+    for (auto [pc, id] : {std::pair{1, 0x618u}, {0, 0x618u}, {9, 0x618u}, {2, 0x619u}, {8, 0x61Fu}})
+        EXPECT_EQ(Bahnsimulator(Vorgaben(pc)).empfangsId(3), id) << pc;
+    EXPECT_EQ(Bahnsimulator::sendeId(3), 0x218u);
+    Bahnsimulator s3(Vorgaben(3));
+    for (std::uint32_t id : {0x608u, 0x708u, 0x30Au, 0x60Cu, 0x628u + 2}) s3.empfangen({id, 1, {38}});
+    EXPECT_FALSE(s3.naechster());  // other stations, printer, boards, lane 5 of 4
+    s3.empfangen({0x60A, 1, {38}});
+    EXPECT_EQ(s3.naechster(), (CanRohRahmen{0x208, 1, {38}}));
+}
+
+TEST_F(Simulator, RegistrationMatchNumberAndStatus)
+{
+    pc(2, {36, 1});
+    pc(2, {38});
+    pc(2, {10});
+    pc(2, {12, 0x21});
+    pc(2, {10});
+    pc(2, {42});
+    EXPECT_EQ(frames(), (std::vector<std::pair<int, Bytes>>{{2, {38}}, {2, {10, 0}}, {2, {10, 0x21}}, {2, {42, 2, 0}}}));
+    EXPECT_TRUE(sim.online(2));
+    EXPECT_EQ(sim.pcEinheit(2), 1);
+    pc(2, {3, 0x22});  // without game parameters: only the number
+    EXPECT_EQ(sim.spielNr(2), 0x22);
+    EXPECT_FALSE(sim.teilLaeuft(2));
+    for (Bytes verlassen : {Bytes{34, 'Y'}, Bytes{4}, Bytes{39}}) {
+        pc(2, {12, 0x21});
+        pc(2, verlassen);
+        EXPECT_EQ(sim.spielNr(2), 0);
+    }
+    EXPECT_FALSE(sim.online(2));
+    EXPECT_EQ(frames(), (std::vector<std::pair<int, Bytes>>{{2, {39}}}));
+}
+
+// A part of 3 + 3: full racks on Volle, the rack cleared throw by throw on
+// Abräumen, flag 0x04 on the throw that fells the last pins, then 't'.
+TEST_F(Simulator, PartReportsEveryThrowAndItsEnd)
+{
+    skript(1, "9 8 7 | 5 X 6");
+    pc(1, {166, 9});
+    pc(1, {34, 'a', 3, 3, 12, 0});
+    EXPECT_TRUE(ticks(3).empty());  // the start delay
+    EXPECT_TRUE(sim.teilLaeuft(1));
+    EXPECT_EQ(sim.statuswort(1), 0x210);
+    const auto f = ticks(12);
+    const std::vector<std::pair<int, Bytes>> erwartet{
+        {1, {1, 0x7F, 3, 0, 0, 120}}, {1, {1, 0x7F, 1, 0, 0, 120}},    {1, {1, 0x7F, 0, 0, 0, 120}},
+        {1, {1, 0x1F, 0, 0, 0, 120}}, {1, {1, 0x60, 3, 0x04, 0, 120}}, {1, {1, 0x3F, 0, 0, 0, 120}},
+        {1, {34, 't'}}};
+    EXPECT_EQ(f, erwartet);
+    EXPECT_FALSE(sim.teilLaeuft(1));
+    ASSERT_EQ(sim.teile(1).size(), 1u);
+    const Teil& t = sim.teile(1)[0];
+    EXPECT_TRUE(t.fertig);
+    EXPECT_EQ(t.spieler, 9);
+    EXPECT_EQ(t.wuerfe[4].stehend, 0x1E0);
+    EXPECT_EQ(t.zaehlung(), (Zaehlung{24, 15, 0, 6}));
+    EXPECT_EQ(sim.zaehlung(1), t.zaehlung());
+    EXPECT_EQ(sim.spielerZaehlung(9), t.zaehlung());
+    EXPECT_EQ(sim.spielerZaehlung(1), Zaehlung{});
+}
+
+// The pins a throw counts and whether it is a miss, by the PC's rules.
+TEST_F(Simulator, TallyCountsAsThePcBooks)
+{
+    const struct {
+        const char* wurf;
+        int holz;
+        bool fehler;
+    } faelle[] = {{"7", 7, false}, {"0", 0, true}, {"7!", 0, false}, {"0!", 0, true},
+                  {"7@01", 0, true}, {"7@02", 7, false}, {"0x111", 3, false}, {"X@80", 9, false}};
+    for (const auto& f : faelle) {
+        Bahnsimulator s(Vorgaben());
+        s.setSkript(1, *WuerfeLesen(QString::fromLatin1(f.wurf)));
+        s.empfangen({s.empfangsId(1), 6, {34, 'a', 1, 0, 12, 0}});
+        for (int i = 0; i < 10; ++i) s.tick();
+        ASSERT_EQ(s.teile(1).size(), 1u) << f.wurf;
+        const GemeldeterWurf& w = s.teile(1)[0].wuerfe.at(0);
+        EXPECT_EQ(w.holz, f.holz) << f.wurf;
+        EXPECT_EQ(w.fehler, f.fehler) << f.wurf;
+        EXPECT_EQ(s.zaehlung(1), (Zaehlung{f.holz, 0, f.fehler ? 1 : 0, 1})) << f.wurf;
+    }
+}
+
+TEST_F(Simulator, KeysCorrectTheLanesCount)
+{
+    skript(1, "5 6 | 4 3 2 1");
+    pc(1, {34, 'a', 2, 3, 12, 1});
+    ticks(5);  // the start delay and the first throw
+    ASSERT_EQ(sim.teile(1)[0].wuerfe.size(), 1u);
+    ticks(2);
+    sim.taste(1, 'q');  // the 6 counts zero: a miss
+    sim.taste(1, 'B', {7});
+    EXPECT_EQ(frames().back(), (std::pair<int, Bytes>{1, {34, 'B', 7}}));
+    EXPECT_EQ(sim.spieler(1), 7);
+    ticks(2);  // Abräumen 4: pins 1..4
+    sim.taste(1, 'r');  // invalid: thrown again on the full rack
+    ticks(2);  // 3: pins 1..3
+    EXPECT_EQ(sim.teile(1)[0].wuerfe.back().bild, 0x007);
+    EXPECT_EQ(sim.teile(1)[0].wuerfe.back().stehend, 0x1FF);
+    ticks(2);  // 2: pins 4, 5
+    sim.taste(1, 't');  // the part ends after four throws
+    EXPECT_FALSE(sim.teilLaeuft(1));
+    frames();
+    EXPECT_TRUE(ticks(10).empty());
+    const Teil& t = sim.teile(1)[0];
+    EXPECT_TRUE(t.fertig);
+    ASSERT_EQ(t.wuerfe.size(), 4u);
+    EXPECT_EQ(t.wuerfe[3].bild, 0x018);
+    EXPECT_EQ(t.zaehlung(), (Zaehlung{5, 5, 1, 4}));
+    EXPECT_EQ(sim.spielerZaehlung(7), (Zaehlung{0, 5, 0, 2}));
+    EXPECT_EQ(sim.skriptRest(1), 1u);
+}
+
+// Scripted corrections: 0x20 takes the last throw back (it is thrown again),
+// 0x50 books it as zero, 0x10 counts the frame's pins for it after all.
+TEST_F(Simulator, ScriptedCorrectionsOfTheLastThrow)
+{
+    skript(1, "5 6 2@20 4 3@50 X@10 1");
+    pc(1, {34, 'a', 3, 0, 12, 0});
+    const auto f = ticks(3 + 7 * 2 + 1);
+    std::vector<int> flags;
+    for (const auto& [bahn, d] : f)
+        if (d[0] == 1) flags.push_back(d[3]);
+    EXPECT_EQ(flags, (std::vector<int>{0, 0, 0x20, 0, 0x50, 0x10, 0}));
+    EXPECT_EQ(f.back(), (std::pair<int, Bytes>{1, {34, 't'}}));
+    const Teil& t = sim.teile(1).at(0);
+    ASSERT_EQ(t.wuerfe.size(), 3u);
+    EXPECT_EQ(t.wuerfe[1].bild, 0x1FF);
+    EXPECT_EQ(t.wuerfe[1].holz, 9);
+    EXPECT_FALSE(t.wuerfe[1].fehler);
+    EXPECT_EQ(t.zaehlung(), (Zaehlung{15, 0, 0, 3}));
+}
+
+TEST_F(Simulator, StopHoldsTheLane)
+{
+    pc(1, {34, 'a', 5, 0, 12, 0});
+    ticks(5);
+    pc(1, {34, 'n'});
+    EXPECT_TRUE(sim.gestoppt(1));
+    EXPECT_EQ(sim.statuswort(1) & 0x4000, 0x4000);
+    const std::size_t n = sim.teile(1)[0].wuerfe.size();
+    EXPECT_TRUE(ticks(20).empty());
+    pc(1, {34, 'm'});
+    sim.anhalten(1, true);
+    EXPECT_TRUE(ticks(20).empty());
+    sim.anhalten(1, false);
+    ticks(2);
+    EXPECT_EQ(sim.teile(1)[0].wuerfe.size(), n + 1);
+}
+
+TEST_F(Simulator, PracticeEndsWithItsKey)
+{
+    pc(1, {34, '[', 5, 1});
+    EXPECT_TRUE(sim.probeLaeuft(1));
+    EXPECT_EQ(sim.statuswort(1), 0x300);
+    EXPECT_EQ(ticks(5), (std::vector<std::pair<int, Bytes>>{{1, {34, '_'}}}));
+    EXPECT_TRUE(ticks(20).empty());  // mode 1: the part waits for its start
+    // Mode 2: the start block with practice starts the part after it.
+    pc(2, {30, 3, 0, 2, 0, 12});
+    ticks(5);
+    EXPECT_FALSE(sim.probeLaeuft(2));
+    ticks(7);
+    EXPECT_EQ(sim.teile(2).size(), 1u);
+    EXPECT_EQ(sim.teile(2)[0].wuerfe.size(), 2u);
+    pc(3, {30, 0, 0, 1, 0, 12});  // without practice
+    ticks(5);
+    EXPECT_EQ(sim.teile(3).size(), 1u);
+    EXPECT_TRUE(sim.teile(3)[0].fertig);
+}
+
+// Game parameters and [3] to the first lane: the lanes run the game
+// themselves and start each further part once registered again.
+TEST_F(Simulator, LanesRunAGameOfTheirOwn)
+{
+    // 2 + 0 throws, 4 a player: 2 rounds; 2 lanes, 1 player a side: 2 parts a lane.
+    for (auto [code, wert] : {std::pair{int('\\'), 0}, {177, 4}, {178, 2}, {179, 0}, {180, 12}, {181, 2}, {182, 0}, {183, 1}})
+        pc(2, {5, code, wert});
+    pc(2, {3, 0x21});
+    ticks(10);
+    for (int l : {2, 3}) {
+        EXPECT_EQ(sim.spielNr(l), 0x21) << l;
+        ASSERT_EQ(sim.teile(l).size(), 1u) << l;
+        EXPECT_TRUE(sim.teile(l)[0].fertig) << l;
+    }
+    EXPECT_TRUE(sim.teile(1).empty());
+    EXPECT_TRUE(sim.teile(4).empty());
+    pc(3, {10});  // asked without a new registration: no part
+    ticks(10);
+    EXPECT_EQ(sim.teile(3).size(), 1u);
+    pc(3, {38});
+    pc(3, {10});
+    ticks(10);
+    EXPECT_EQ(sim.teile(3).size(), 2u);
+    pc(3, {38});
+    pc(3, {10});  // no part left
+    ticks(10);
+    EXPECT_EQ(sim.teile(3).size(), 2u);
+    pc(2, {4});  // the game ends on the first lane: both lanes leave
+    EXPECT_EQ(sim.spielNr(2), 0);
+    EXPECT_EQ(sim.spielNr(3), 0);
+}
+
+TEST_F(Simulator, RestartGoesOnFromTheReplay)
+{
+    skript(1, "9 9 | 5 2 2");
+    pc(1, {166, 3});
+    pc(1, {34, 'a', 2, 3, 12, 1});
+    ticks(11);  // four throws: the rack has pins 8, 9 left
+    ASSERT_EQ(sim.teile(1)[0].wuerfe.size(), 4u);
+    sim.neustart(1);
+    EXPECT_EQ(frames().back(), (std::pair<int, Bytes>{1, {14}}));
+    EXPECT_FALSE(sim.online(1));
+    EXPECT_EQ(sim.spieler(1), 0);
+    pc(1, {38});
+    pc(1, {12, 0x21});
+    pc(1, {166, 3});
+    pc(1, {0x3D, 4});
+    pc(1, {0x41, 0x00, 0x7F});
+    pc(1, {30, 0, 0, 2, 3, 12});
+    pc(1, {2, 27});
+    ticks(10);
+    const Teil& t = sim.teile(1)[0];
+    ASSERT_EQ(sim.teile(1).size(), 1u);
+    EXPECT_TRUE(t.fertig);
+    ASSERT_EQ(t.wuerfe.size(), 5u);
+    EXPECT_EQ(t.wuerfe[4].nr, 5);
+    EXPECT_EQ(t.wuerfe[4].bild, 0x180);
+    EXPECT_EQ(t.wuerfe[4].flags, 0x04);
+}
+
+TEST_F(Simulator, RandomThrowsRepeatWithTheSeed)
+{
+    auto spielen = [](std::uint32_t seed) {
+        Bahnsimulator::Vorgaben v = Vorgaben();
+        v.seed = seed;
+        Bahnsimulator s(v);
+        s.empfangen({s.empfangsId(1), 6, {34, 'a', 20, 20, 12, 0}});
+        for (int i = 0; i < 200; ++i) s.tick();
+        return s.teile(1).at(0).wuerfe;
+    };
+    const std::vector<GemeldeterWurf> a = spielen(5);
+    ASSERT_EQ(a.size(), 40u);
+    for (const GemeldeterWurf& w : a) EXPECT_EQ(w.bild & ~w.stehend, 0) << w.nr;  // only standing pins fall
+    auto bilder = [](const std::vector<GemeldeterWurf>& w) {
+        std::vector<int> b;
+        for (const GemeldeterWurf& x : w) b.push_back(x.bild);
+        return b;
+    };
+    EXPECT_EQ(bilder(spielen(5)), bilder(a));
+    EXPECT_NE(bilder(spielen(6)), bilder(a));
+}
+
+// Over Qt's virtual bus: the bridge answers a registration and plays a part.
+TEST(VirtualCanBruecke, AnswersOnTheVirtualBus)
+{
+    const QString bus = QStringLiteral("virtualcan:tcp://127.0.0.1:35472/can0");
+    Bahnsimulator sim(Vorgaben());
+    sim.setSkript(2, *WuerfeLesen(u"7"));
+    VirtualCanBruecke bruecke(sim);
+    bruecke.setTaktMs(5);
+    QString fehler;
+    ASSERT_TRUE(bruecke.oeffnen(bus, &fehler)) << fehler.toStdString();
+    QtCanAdapter programm;
+    ASSERT_TRUE(programm.oeffnen({bus}, &fehler)) << fehler.toStdString();
+    QList<CanRohRahmen> empfangen;
+    auto warten = [&](int anzahl) {
+        QElapsedTimer uhr;
+        uhr.start();
+        while (empfangen.size() < anzahl && uhr.elapsed() < 3000) {
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+            while (const std::optional<CanRohRahmen> r = programm.lesen()) empfangen << *r;
+        }
+        return empfangen.size() >= anzahl;
+    };
+    ASSERT_TRUE(programm.senden({0x610, 1, {38}}));
+    ASSERT_TRUE(warten(1));
+    EXPECT_EQ(empfangen[0], (CanRohRahmen{0x210, 1, {38}}));
+    ASSERT_TRUE(programm.senden({0x610, 6, {34, 'a', 1, 0, 12, 0}}));
+    ASSERT_TRUE(warten(3));
+    EXPECT_EQ(empfangen[1], (CanRohRahmen{0x210, 6, {1, 0x7F, 0, 0, 0, 120}}));
+    EXPECT_EQ(empfangen[2], (CanRohRahmen{0x210, 2, {34, 't'}}));
+    programm.schliessen();
+    bruecke.schliessen();
+    EXPECT_FALSE(bruecke.istOffen());
+}
+
+}  // namespace

@@ -1,0 +1,189 @@
+#pragma once
+// The lane controllers of an alley, as the PC meets them on the bus: lanes
+// 1..16 of one PC station answer registration and start, play their parts
+// and report every throw, practice end, part end and keypad command.
+//
+// Synchronous: the caller hands in every frame the PC sent (empfangen), hands
+// the lanes' frames to the PC in order (naechster) and advances the
+// simulated time one tick at a time (tick). Throws come from a script per
+// lane; a lane without one (or past its end) throws at random from a seed.
+//
+// [34, 'a'] and the start block [30] start a part (after practice when [30]
+// names one); [34, '['] and [34, '\\'] start practice, which ends with
+// [34, '_']. A part: the Volle throws on a full rack, the Abräumen throws on
+// what still stands (the throw that fells the last pins carries flag 0x04 and
+// the rack is set up again), then [34, 't']. Game parameters (kind 5) and [3]
+// to the first lane: the lanes of that game run it themselves, each further
+// part once the PC registered the lane again ([38], [10]), (2 x players x
+// rounds a player) / lanes parts a lane. A scripted throw with flag 0x20, or
+// 0x10 (with 0x40), is the lane's correction of its last throw.
+//
+// The simulator keeps its own tally of what it reported, counted the way the
+// PC books it: a throw with flag bit 0x01 counts zero pins; a throw counting
+// zero pins is a miss, except a foul (flags 0x03) that felled pins.
+
+#include "CanAdapter.h"
+#include "Wurfskript.h"
+
+#include <QString>
+#include <array>
+#include <cstdint>
+#include <deque>
+#include <functional>
+#include <initializer_list>
+#include <optional>
+#include <random>
+#include <vector>
+
+struct GemeldeterWurf {
+    int nr = 0;                   // throw number in the part, 1..
+    int spieler = 0;              // player on the lane (kind 166 or 0x42), 0 unknown
+    std::uint16_t bild = 0;       // felled pins, bit k-1 = pin k
+    std::uint8_t flags = 0;       // d3 as reported
+    bool abraeumen = false;
+    int holz = 0;                 // pins the throw counts
+    bool fehler = false;          // counts as a miss
+    std::uint16_t stehend = 0;    // standing pins before the throw
+};
+
+struct Zaehlung {
+    int volle = 0;      // pins on Volle throws
+    int abraeumen = 0;  // pins on Abräumen throws
+    int fehler = 0;     // misses
+    int wuerfe = 0;
+    int gesamt() const { return volle + abraeumen; }
+    void addieren(const GemeldeterWurf& w);
+    Zaehlung& operator+=(const Zaehlung& z);
+    bool operator==(const Zaehlung&) const = default;
+};
+
+// One part a lane played (or plays): its throws as reported and corrected.
+struct Teil {
+    int spieler = 0;  // player on the lane at the start
+    int volle = 0;
+    int abraeumen = 0;
+    bool fertig = false;  // part end [34, 't'] sent
+    std::vector<GemeldeterWurf> wuerfe;
+    Zaehlung zaehlung() const;
+};
+
+class Bahnsimulator {
+public:
+    struct Vorgaben {
+        int bahnen = 16;              // lanes 1..bahnen answer
+        int pcEinheit = 1;            // station of the PC the lanes listen to
+        int wurfTakt = 20;            // ticks from one throw to the next
+        int startVerzoegerung = 20;   // ticks from a start to its part
+        int probeTakte = 40;          // ticks of practice
+        int zehntelTakt = 120;        // ticks per tenth of a minute of lane time
+        std::uint32_t seed = 1;       // random throws
+    };
+
+    explicit Bahnsimulator(const Vorgaben& v);
+    Bahnsimulator() : Bahnsimulator(Vorgaben{}) {}
+
+    // Lane n listens on 0x600 + 8n + k (k = station - 1 for stations 2..8,
+    // else 0) and sends on 0x200 + 8n.
+    std::uint32_t empfangsId(int bahn) const;
+    static std::uint32_t sendeId(int bahn) { return 0x200u + 8u * std::uint32_t(bahn); }
+
+    // A frame the PC sent; frames for other stations, printers and boards
+    // are taken and ignored.
+    void empfangen(const CanRohRahmen& r);
+    // The next frame of a lane to the PC, in the order the lanes sent them.
+    std::optional<CanRohRahmen> naechster();
+    void tick();
+
+    // Throws of a lane, replacing what is left of its script.
+    void setSkript(int bahn, Wurfliste wuerfe);
+    // A keypad command of the lane: [34, code, extra...]. The lane does what
+    // the command means for its own count: 'q' the last throw counts zero,
+    // 'r' it is invalid (gone, thrown again), 't' the running part ends,
+    // '_' practice ends, 'B' with a number: that substitute throws on.
+    void taste(int bahn, std::uint8_t code, std::initializer_list<std::uint8_t> extra = {});
+    // The lane's stop key: as [34, 'n'] / [34, 'm'] from the PC.
+    void anhalten(int bahn, bool halt);
+    // The controller restarts: it forgets its game and reports [14]. From the
+    // PC's state replay (throw number 0x3D, rack 0x41, start block 30) it goes
+    // on with the part it had begun.
+    void neustart(int bahn);
+
+    // Notes on what the lanes do, for the command-line program.
+    void setProtokoll(std::function<void(const QString&)> f) { m_protokoll = std::move(f); }
+
+    bool online(int bahn) const { return lane(bahn).online; }
+    std::uint8_t pcEinheit(int bahn) const { return lane(bahn).pc; }
+    std::uint8_t spielNr(int bahn) const { return lane(bahn).spielNr; }
+    std::uint8_t spieler(int bahn) const { return lane(bahn).spieler; }
+    bool gestoppt(int bahn) const { return lane(bahn).gestoppt; }
+    bool probeLaeuft(int bahn) const { return lane(bahn).phase == Phase::Probe; }
+    bool teilLaeuft(int bahn) const { return lane(bahn).phase == Phase::Spiel; }
+    std::uint16_t statuswort(int bahn) const;
+    // Throws still in the lane's script.
+    std::size_t skriptRest(int bahn) const { return lane(bahn).skript.size(); }
+
+    const std::vector<Teil>& teile(int bahn) const { return lane(bahn).teile; }
+    Zaehlung zaehlung(int bahn) const;
+    Zaehlung spielerZaehlung(int spielerNr) const;
+
+private:
+    enum class Phase { Ruhe, Probe, Startet, Spiel };
+
+    // Game parameters of a game the lanes run themselves (kind 5).
+    struct Spielparameter {
+        int probeWuerfe = 0, probeMinuten = 0, wuerfe = 0, volle = 0, abraeumen = 0;
+        int minuten = 0, bahnen = 0, art = 0, spieler = 0;
+        bool gesetzt = false;
+    };
+
+    struct Bahn {
+        bool online = false;
+        std::uint8_t pc = 0;
+        std::uint8_t spielNr = 0;
+        std::uint8_t spieler = 0;
+        bool gestoppt = false;
+        Phase phase = Phase::Ruhe;
+        int countdown = 0;
+        bool teilNachProbe = false;
+        int volle = 0, abraeumen = 0, minuten = 0;
+        int wurfNr = 0;
+        std::uint16_t stehend = 0x1FF;
+        int zehntel = 0;        // lane time left, tenths of a minute
+        int zehntelTicks = 0;
+        std::deque<Wurfangabe> skript;
+        std::vector<Teil> teile;
+        Spielparameter param;
+        int spielErste = 0;     // first lane of the game it runs itself, 0 none
+        int restTeile = 0;
+        bool neuAngemeldet = false;
+        bool wiederherstellen = false;  // restarted, until the replay ends [2, 27]
+        bool fortsetzen = false;        // the next start goes on with the open part
+        int replayWurfNr = 0;
+        std::uint16_t replayBild = 0;
+    };
+
+    Bahn& lane(int bahn);
+    const Bahn& lane(int bahn) const;
+    bool gueltig(int bahn) const { return bahn >= 1 && bahn <= m_vorgaben.bahnen; }
+
+    void senden(int bahn, std::initializer_list<std::uint8_t> daten);
+    void melden(int bahn, const QString& text);
+    void steuerbefehl(int bahn, const CanRohRahmen& r);
+    void teilPlanen(int bahn, int volle, int abraeumen, int minuten);
+    void probePlanen(int bahn, bool danachTeil);
+    void probeEnde(int bahn, bool melden);
+    void teilBeginnen(int bahn);
+    void teilEnde(int bahn, bool frame);
+    void werfen(int bahn);
+    void spielUebernehmen(int bahn, std::uint8_t nr);
+    void spielVerlassen(int bahn);
+    GemeldeterWurf* letzterWurf(int bahn);
+    void nullWerten(int bahn);
+    void ungueltig(int bahn);
+
+    Vorgaben m_vorgaben;
+    std::array<Bahn, 17> m_bahnen;  // 1..16
+    std::deque<CanRohRahmen> m_ausgang;
+    std::mt19937 m_zufall;
+    std::function<void(const QString&)> m_protokoll;
+};
