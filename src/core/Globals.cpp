@@ -23,6 +23,21 @@ u8 MannschNamenAnzeigen = 0;
 u8 MannschaftsanzeigeAn = 0;
 u8 NamenanzeigeAn = 0;
 
+QString Versionstext;
+u8 AktivesFenster = 0;
+u8 TouchEingabe = 0;
+u8 KartenleserAktiv = 0;
+u8 KartenTimerAktiv = 0;
+QString KartenStatusText;
+u8 HinweisStatusleisteAus = 0;
+u8 NetzBeschaeftigt = 0;
+Array1<i32, MaxBahnen> DruckerSendeErgebnis = [] {
+    Array1<i32, MaxBahnen> a;
+    a.fill(1);
+    return a;
+}();
+u16 BahnDruckAusstehend = 0;
+
 QStringList WurfvorwListe;
 
 Array1<TPaar, MaxPaare> Paare;
@@ -61,6 +76,15 @@ void GlobalsZuruecksetzen()
     MannschNamenAnzeigen = 0;
     MannschaftsanzeigeAn = 0;
     NamenanzeigeAn = 0;
+    AktivesFenster = 0;
+    TouchEingabe = 0;
+    KartenleserAktiv = 0;
+    KartenTimerAktiv = 0;
+    KartenStatusText.clear();
+    HinweisStatusleisteAus = 0;
+    NetzBeschaeftigt = 0;
+    DruckerSendeErgebnis.fill(1);
+    BahnDruckAusstehend = 0;
     WurfvorwListe.clear();
     Paare.fill(TPaar{});
 }

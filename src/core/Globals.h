@@ -30,6 +30,20 @@ extern u8 MannschNamenAnzeigen;
 extern u8 MannschaftsanzeigeAn;
 extern u8 NamenanzeigeAn;
 
+// Program-wide state of the shell, the devices and the windows.
+extern QString Versionstext;
+extern u8 AktivesFenster;          // kind (OffenesFenster) of the active child window, 0 none
+extern u8 TouchEingabe;            // a tap on an edit opens the on-screen keyboard
+extern u8 KartenleserAktiv;        // a chip-card reader is open
+extern u8 KartenTimerAktiv;        // the card poll may run
+extern QString KartenStatusText;   // shown on the start-up window
+extern u8 HinweisStatusleisteAus;  // the network transfers use status panel 0
+extern u8 NetzBeschaeftigt;        // the network module is sending to a monitor client
+// Lane printers behind the lane controllers: result of each lane's last
+// printer frame (1 = sent) and the lanes whose printer output waits.
+extern Array1<i32, MaxBahnen> DruckerSendeErgebnis;
+extern u16 BahnDruckAusstehend;
+
 // Throw presets, one a line of "Wurfvorw.inf", fields separated by ';'.
 extern QStringList WurfvorwListe;
 

@@ -1,6 +1,7 @@
 #include "Anzeigeschicht.h"
 
 #include "Anzeigedienste.h"
+#include "Boxes.h"
 #include "CanFrames.h"
 #include "CanSenden.h"
 #include "Fenster.h"
@@ -8,6 +9,9 @@
 #include "Wettbewerbdienste.h"
 
 #include <algorithm>
+
+u8 MannschanzZuschalten = 0;
+u8 MonitorWerbungNeu = 0;
 
 namespace {
 
@@ -160,6 +164,7 @@ void MannschaftsanzeigeSchalten()
     if (MannschanzBreite > 0) {
         AnzeigeNachrichtSenden(MannschanzCanId, CanRahmen::AnzeigenKonfiguration(Einst.MannschAnzeigeAnz, MannschanzBreite));
         AnzeigeNachrichtSenden(MannschanzCanId, CanRahmen::AnzeigenHelligkeit(Einst.AnzeigeHelligkeit));
+        MannschanzZuschalten = Einst.MannschAnzeigeAnz >= 2;
     }
     if (TWettkampfDaten* w = AktWettkampf) {
         if (!w->MannschaftsanzeigeEin) {
@@ -227,4 +232,109 @@ void MonitoranzeigeSchalten()
         }
     }
     fenster().hauptmenueAktualisieren();
+}
+
+// --- Commands of the display menu --------------------------------------------------------
+
+void MannschanzEinschalten()
+{
+    TWettkampfDaten* w = AktWettkampf;
+    if (!Einst.MannschanzOn || !w) return;
+    w->MannschaftsanzeigeEin = !w->MannschaftsanzeigeEin;
+    if (w->MannschaftsanzeigeEin) {
+        anzeigen().mannschaftsanzeigenZuordnen(w->ErsteSpielbahn, w->LetzteSpielbahn);
+        // The match's board is the one of its first lane.
+        const int tafel = MannschanzZuordnung.contains(w->ErsteSpielbahn) ? MannschanzZuordnung[w->ErsteSpielbahn] : 0;
+        if (MannschanzWettkampf.contains(tafel)) {
+            if (!MannschanzWettkampf[tafel])
+                MannschanzWettkampf[tafel] = w;
+            else if (MannschanzWettkampf[tafel] != w)
+                w->MannschaftsanzeigeEin = 0;
+        }
+    }
+    MannschaftsanzeigeSchalten();
+}
+
+void MannschanzUpdate()
+{
+    TWettkampfDaten* w = AktWettkampf;
+    if (!Einst.MannschanzOn || !w) return;
+    if (w->Gestartet) MannschaftsanzeigenAktualisieren(*w);
+}
+
+void NamenanzEinschalten()
+{
+    TWettkampfDaten* w = AktWettkampf;
+    if (!Einst.NamenanzOn || !w) return;
+    w->NamenanzeigeEin = !w->NamenanzeigeEin;
+    NamenanzeigeSchalten();
+}
+
+void NamenanzUpdate()
+{
+    TWettkampfDaten* w = AktWettkampf;
+    if (!Einst.NamenanzOn || !w) return;
+    const Bereich b = BahnenVon(*w);
+    for (int bahn = b.erste; bahn <= b.letzte; ++bahn)
+        if (TWettkampfDaten* vorher = BahnWettkampf[bahn]) vorher->NamenanzeigeEin = 0;
+    w->NamenanzeigeEin = 1;
+    for (int bahn = b.erste; bahn <= b.letzte; ++bahn) BahnWettkampf[bahn] = w;
+    NamenanzWerbungVorbereiten(*w);
+    if (w->Gestartet)
+        for (int bahn = b.erste; bahn <= b.letzte; ++bahn) {
+            const TSpielerEintrag* s = BahnDaten[bahn].BahnSpieler;
+            if (s && s->Gestartet && !s->Fertig) NamenanzeigeBahnAktualisieren(bahn);
+        }
+    fenster().hauptmenueAktualisieren();
+}
+
+void GrossanzEinschalten()
+{
+    TWettkampfDaten* w = AktWettkampf;
+    if (!Einst.GrossAnzeige || !w) return;
+    // One switch: the board is on or off for the program, and the current
+    // match is the one it shows while it is on.
+    const u8 ein = AnzeigeBoardEin ? 0 : 1;
+    if (AnzeigeWettkampf && AnzeigeWettkampf != w) AnzeigeWettkampf->GrossanzeigeEin = 0;
+    AnzeigeBoardEin = ein;
+    w->GrossanzeigeEin = ein;
+    GrossanzeigeSchalten();
+}
+
+void GrossanzUpdate()
+{
+    TWettkampfDaten* w = AktWettkampf;
+    if (!Einst.GrossAnzeige || !w) return;
+    if (AnzeigeWettkampf) AnzeigeWettkampf->GrossanzeigeEin = 0;
+    w->GrossanzeigeEin = 1;
+    GrossanzWerbungVorbereiten(*w);
+    AnzeigefensterAufbauen(*w);
+    fenster().hauptmenueAktualisieren();
+}
+
+void MonitorEinschalten()
+{
+    TWettkampfDaten* w = AktWettkampf;
+    if (!Einst.MonitorAnzeige || !w) return;
+    w->MonitoreEin = !w->MonitoreEin;
+    if (w->MonitoreEin) MonitorWerbungNeu = 1;
+    MonitoranzeigeSchalten();
+}
+
+void MonitorUpdate()
+{
+    TWettkampfDaten* w = AktWettkampf;
+    if (!Einst.MonitorAnzeige || !w) return;
+    const Bereich b = BahnenVon(*w);
+    for (int bahn = b.erste; bahn <= b.letzte; ++bahn)
+        if (TWettkampfDaten* vorher = MonitorWettkampf[bahn]) vorher->MonitoreEin = 0;
+    w->MonitoreEin = 1;
+    MonitorStatusSenden(*w);
+    MonitorMannschaftSenden(*w);
+    fenster().hauptmenueAktualisieren();
+}
+
+void MonitorAusschalten()
+{
+    if (boxen().hinweisJa(QStringLiteral("Monitorprogramm beenden und ausschalten ?")) == ErgebnisJa) MonitoreBeenden();
 }

@@ -39,9 +39,31 @@ void MonitorSpielerSenden(int bahn);
 void MonitorStatusSenden(TWettkampfDaten& w);
 void MonitoreBeenden();
 
+// Set by MannschaftsanzeigeSchalten: the team-board dialog may join two
+// boards (its check box CBZuschalten), with two team boards or more.
+extern u8 MannschanzZuschalten;
+// The advert files go to the monitor clients again at the next export.
+extern u8 MonitorWerbungNeu;
+
 // Apply the current match's display switches to the boards, the result
 // board window and the monitors, then refresh the main menu.
 void MannschaftsanzeigeSchalten();
 void NamenanzeigeSchalten();
 void GrossanzeigeSchalten();
 void MonitoranzeigeSchalten();
+
+// The display menu's commands on the current match. Each does nothing
+// without a current match or while its display is not installed.
+// Toggles the team boards; a board that serves another match stays with it.
+void MannschanzEinschalten();
+void MannschanzUpdate();
+void NamenanzEinschalten();
+// Takes the name boards of the match's lanes over from whichever match held them.
+void NamenanzUpdate();
+// Toggles the second-monitor board; the match's switch follows the program-wide one.
+void GrossanzEinschalten();
+void GrossanzUpdate();
+void MonitorEinschalten();
+void MonitorUpdate();
+// Asks first, then ends the monitor programs.
+void MonitorAusschalten();

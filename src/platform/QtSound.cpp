@@ -3,6 +3,8 @@
 #include <QSoundEffect>
 #include <QUrl>
 
+#include <algorithm>
+
 namespace {
 // More files than the program plays; beyond it the idle ones are dropped.
 constexpr qsizetype MaxEffekte = 16;
@@ -34,8 +36,15 @@ void QtSound::abspielen(const QString& pfad)
         }
         effekt = new QSoundEffect(this);
         effekt->setSource(QUrl::fromLocalFile(pfad));
+        effekt->setVolume(float(m_lautstaerke));
         m_effekte.insert(pfad, effekt);
     }
     // While the file is still loading, the effect plays once it is ready.
     effekt->play();
+}
+
+void QtSound::setLautstaerke(double lautstaerke)
+{
+    m_lautstaerke = std::clamp(lautstaerke, 0.0, 1.0);
+    for (QSoundEffect* e : std::as_const(m_effekte)) e->setVolume(float(m_lautstaerke));
 }

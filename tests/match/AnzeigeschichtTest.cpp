@@ -1,5 +1,6 @@
 #include "Anzeigeschicht.h"
 #include "Aufnahmen.h"
+#include "Boxes.h"
 #include "CanKarte.h"
 #include "CanSenden.h"
 #include "Globals.h"
@@ -144,4 +145,181 @@ TEST_F(Anzeigeschicht, TheResultBoardFollowsTheCurrentMatch)
     GrossanzeigeSchalten();
     EXPECT_FALSE(fenster.anzeigeOffen);
     EXPECT_EQ(fenster.aufrufe.count(QStringLiteral("menue")), 3);
+}
+
+// --- The display menu's commands -------------------------------------------------------
+
+namespace {
+
+// The board frames queued so far: identifier and data bytes.
+QStringList Tafelrahmen()
+{
+    QStringList r;
+    for (int i = 0; i < AnzeigeSendeAnzahl; ++i) {
+        const TCanNachricht& n = AnzeigeSendepuffer[AnzeigeSendeLesezeiger + i];
+        QString s = QString::number(n.Id, 16);
+        for (int k = 0; k < n.Laenge; ++k) s += QLatin1Char(' ') + QString::number(n.Daten[k]);
+        r << s;
+    }
+    return r;
+}
+
+class Anzeigeschalter : public Anzeigeschicht {
+protected:
+    void SetUp() override
+    {
+        Anzeigeschicht::SetUp();
+        CanAktiv = 1;
+        CanSendenZuruecksetzen();
+        AktWettkampf = &w;
+        Einst.PcEinheit = 1;
+        Einst.AnzeigeHelligkeit = 7;
+        other.ErsteSpielbahn = 1;
+        other.LetzteSpielbahn = 4;
+        for (int b = 1; b <= 4; ++b) BahnDaten[b].Wettk = &other;
+    }
+    TWettkampfDaten other;
+};
+
+}  // namespace
+
+TEST_F(Anzeigeschalter, TeamBoardsSwitchOnWithAFreeBoard)
+{
+    Einst.MannschanzOn = true;
+    MannschanzBreite = 10;
+    Einst.MannschAnzeigeAnz = 2;
+    MannschanzZuordnung[5] = 2;
+    MannschanzEinschalten();
+    EXPECT_EQ(w.MannschaftsanzeigeEin, 1);
+    EXPECT_EQ(MannschanzWettkampf[2], &w);
+    EXPECT_EQ(MannschaftsanzeigeAn, 1);
+    EXPECT_EQ(MannschanzZuschalten, 1);
+    EXPECT_EQ(Tafelrahmen(), (QStringList{"308 238 2 10", "308 239 7", "308 236 1"}));
+    EXPECT_TRUE(anzeigen.aufrufe.contains(QStringLiteral("MZuordnen 5-8")));
+}
+
+TEST_F(Anzeigeschalter, BoardOfAnotherMatchStaysWithIt)
+{
+    Einst.MannschanzOn = true;
+    MannschanzBreite = 10;
+    Einst.MannschAnzeigeAnz = 1;
+    MannschanzZuordnung[5] = 1;
+    MannschanzWettkampf[1] = &other;
+    other.MannschaftsanzeigeEin = 1;
+    MannschaftsanzeigeAn = 1;
+    MannschanzEinschalten();
+    EXPECT_EQ(w.MannschaftsanzeigeEin, 0);
+    EXPECT_EQ(MannschanzWettkampf[1], &other);
+    EXPECT_EQ(MannschaftsanzeigeAn, 1);
+    EXPECT_EQ(MannschanzZuschalten, 0);  // one board: nothing to join
+    EXPECT_EQ(Tafelrahmen(), (QStringList{"308 238 1 10", "308 239 7"}));  // no 236, no 237
+}
+
+TEST_F(Anzeigeschalter, CommandsNeedTheirDisplay)
+{
+    MannschanzEinschalten();
+    NamenanzEinschalten();
+    NamenanzUpdate();
+    GrossanzEinschalten();
+    GrossanzUpdate();
+    MonitorEinschalten();
+    MonitorUpdate();
+    EXPECT_EQ(w.MannschaftsanzeigeEin + w.NamenanzeigeEin + w.GrossanzeigeEin + w.MonitoreEin, 0);
+    EXPECT_EQ(AnzeigeBoardEin, 0);
+    EXPECT_TRUE(Tafelrahmen().isEmpty());
+    EXPECT_TRUE(fenster.aufrufe.isEmpty());
+}
+
+TEST_F(Anzeigeschalter, NameBoardsOffSendNoSwitchOffFrame)
+{
+    Einst.NamenanzOn = true;
+    Einst.NamenAnzeigeDig = 16;
+    NamenanzEinschalten();
+    EXPECT_EQ(Tafelrahmen(), (QStringList{"310 238 8 16", "310 239 7", "310 236 1"}));
+    CanSendenZuruecksetzen();
+    NamenanzEinschalten();
+    EXPECT_EQ(w.NamenanzeigeEin, 0);
+    EXPECT_EQ(NamenanzeigeAn, 1);
+    EXPECT_EQ(Tafelrahmen(), (QStringList{"310 238 8 16", "310 239 7"}));
+}
+
+TEST_F(Anzeigeschalter, NameBoardUpdateTakesTheLanesOver)
+{
+    Einst.NamenanzOn = true;
+    other.NamenanzeigeEin = 1;
+    BahnWettkampf[5] = BahnWettkampf[6] = &other;
+    NamenanzUpdate();
+    EXPECT_EQ(other.NamenanzeigeEin, 0);
+    EXPECT_EQ(w.NamenanzeigeEin, 1);
+    for (int b = 5; b <= 8; ++b) EXPECT_EQ(BahnWettkampf[b], &w);
+    EXPECT_EQ(BahnWettkampf[4], nullptr);
+    EXPECT_TRUE(Tafelrahmen().isEmpty());  // no switch-on frame
+    EXPECT_EQ(anzeigen.aufrufe, QStringList{"NWerbungLaden 5"});
+}
+
+// The match's switch follows the program-wide one: they cannot drift apart.
+TEST_F(Anzeigeschalter, SecondMonitorSwitchIsOneFlag)
+{
+    Einst.GrossAnzeige = true;
+    AnzeigeBoardEin = 1;
+    AnzeigeWettkampf = &other;
+    other.GrossanzeigeEin = 1;
+    GrossanzEinschalten();  // from the other match's board: off for everyone
+    EXPECT_EQ(AnzeigeBoardEin, 0);
+    EXPECT_EQ(w.GrossanzeigeEin, 0);
+    EXPECT_EQ(other.GrossanzeigeEin, 0);
+    EXPECT_TRUE(fenster.aufrufe.contains(QStringLiteral("anzeige zu")));
+    GrossanzEinschalten();
+    EXPECT_EQ(AnzeigeBoardEin, 1);
+    EXPECT_EQ(w.GrossanzeigeEin, 1);
+    EXPECT_TRUE(fenster.anzeigeOffen);
+    GrossanzEinschalten();
+    EXPECT_EQ(AnzeigeBoardEin, w.GrossanzeigeEin);
+    EXPECT_FALSE(fenster.anzeigeOffen);
+}
+
+TEST_F(Anzeigeschalter, SecondMonitorUpdateMovesTheBoard)
+{
+    Einst.GrossAnzeige = true;
+    AnzeigeBoardEin = 1;
+    AnzeigeWettkampf = &other;
+    other.GrossanzeigeEin = 1;
+    GrossanzUpdate();
+    EXPECT_EQ(other.GrossanzeigeEin, 0);
+    EXPECT_EQ(w.GrossanzeigeEin, 1);
+    EXPECT_EQ(AnzeigeWettkampf, &w);
+    EXPECT_TRUE(fenster.aufrufe.contains(QStringLiteral("anzeige aufbauen")));
+}
+
+TEST_F(Anzeigeschalter, MonitorsOnAgainCopyTheAdverts)
+{
+    Einst.MonitorAnzeige = true;
+    MonitorWerbungNeu = 0;
+    MonitorEinschalten();
+    EXPECT_EQ(w.MonitoreEin, 1);
+    EXPECT_EQ(MonitorWerbungNeu, 1);
+    EXPECT_EQ(anzeigen.aufrufe, (QStringList{"MonStatus 5", "MonMannsch 5", "MonKonfig 5"}));
+    MonitorWerbungNeu = 0;
+    anzeigen.aufrufe.clear();
+    MonitorEinschalten();
+    EXPECT_EQ(MonitorWerbungNeu, 0);
+    EXPECT_TRUE(anzeigen.aufrufe.isEmpty());  // off: the status forwarder is silent
+
+    other.MonitoreEin = 1;
+    MonitorWettkampf[6] = &other;
+    MonitorUpdate();
+    EXPECT_EQ(other.MonitoreEin, 0);
+    EXPECT_EQ(w.MonitoreEin, 1);
+    EXPECT_EQ(anzeigen.aufrufe, (QStringList{"MonStatus 5", "MonMannsch 5"}));
+}
+
+TEST_F(Anzeigeschalter, MonitorsOffAsksFirst)
+{
+    MonitorAusschalten();
+    EXPECT_EQ(skriptBoxen().gezeigt.value(skriptBoxen().gezeigt.size() - 1),
+              QStringLiteral("Monitorprogramm beenden und ausschalten ?"));
+    EXPECT_TRUE(anzeigen.aufrufe.isEmpty());
+    skriptBoxen().antworten << ErgebnisJa;
+    MonitorAusschalten();
+    EXPECT_EQ(anzeigen.aufrufe.size(), 4);
 }

@@ -1,0 +1,227 @@
+#include "Hauptbefehle.h"
+
+#include "Anzeigeschicht.h"
+#include "Boxes.h"
+#include "CanFrames.h"
+#include "CanSenden.h"
+#include "Cp1252.h"
+#include "Fenster.h"
+#include "Globals.h"
+#include "Netzdienste.h"
+#include "SettingsFile.h"
+#include "Shell.h"
+#include "Spielablauf.h"
+#include "Spielende.h"
+#include "TimerModul.h"
+#include "Wettkampfslots.h"
+#include "Zeitgeber.h"
+#include "Zeitgeberliste.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <algorithm>
+#include <cctype>
+#include <vector>
+
+namespace {
+
+constexpr int AnzeigeNormal = 1;
+
+// Remembers the current match's modified flag and puts it back.
+class GeaendertMerken {
+public:
+    GeaendertMerken() : m_w(AktWettkampf), m_geaendert(m_w ? m_w->Geaendert : 0) {}
+    ~GeaendertMerken()
+    {
+        if (m_w) m_w->Geaendert = m_geaendert;
+    }
+    GeaendertMerken(const GeaendertMerken&) = delete;
+    GeaendertMerken& operator=(const GeaendertMerken&) = delete;
+
+private:
+    TWettkampfDaten* m_w;
+    u8 m_geaendert;
+};
+
+}  // namespace
+
+bool NeuAnlegen()
+{
+    if (WettkampfAnzahl >= MaxWettkaempfe) return false;
+    {
+        GeaendertMerken merken;
+        if (!WettkampfAnlegen()) return false;
+        WettkampfVorgabenSetzen();
+        TWettkampfDaten* neu = AktWettkampf;
+        WettkampfFensterOeffnen();
+        neu->Geaendert = 0;
+    }
+    fenster().hauptmenueAktualisieren();
+    return true;
+}
+
+bool Importieren()
+{
+    bool ok = false;
+    {
+        GeaendertMerken merken;
+        const TWettkampfDaten* vorher = AktWettkampf;
+        ok = fenster().dialog(Dialog::SpielaufstellungImportieren) && AktWettkampf;
+        if (ok) {
+            TWettkampfDaten* neu = AktWettkampf;
+            WettkampfFensterOeffnen();
+            if (neu != vorher) neu->Geaendert = 0;
+        }
+    }
+    fenster().hauptmenueAktualisieren();
+    return ok;
+}
+
+void SpielStartBefehl()
+{
+    if (TWettkampfDaten* w = AktWettkampf) {
+        if (!w->Gestartet) {
+            if (boxen().hinweisJa(QStringLiteral("Spiel starten ? ")) == ErgebnisJa) SpielStarten(*w);
+        } else if (w->Gestoppt) {
+            if (boxen().hinweisJa(QStringLiteral("Spiel starten ?")) == ErgebnisJa) SpielStarten(*w);
+        } else if (!w->WechselAnstehend) {
+            if (boxen().hinweisJa(QStringLiteral("Spiel stoppen ?")) == ErgebnisJa) SpielStoppen(*w);
+        } else {
+            // The waiting lane change or game end goes ahead without a question.
+            WechselFreigeben(*w);
+        }
+    }
+    fenster().hauptmenueAktualisieren();
+}
+
+void SpielAbbrechenBefehl()
+{
+    if (!AktWettkampf) return;
+    if (boxen().hinweisJa(QStringLiteral("Spiel beenden ?")) != ErgebnisJa || !AktWettkampf) return;
+    AktWettkampf->EndeAngefordert = 1;
+    TimerSpielEnde().setEnabled(true);
+}
+
+void SpieleUebernehmenBefehl()
+{
+    for (int bahn = 1; bahn <= std::min<int>(BahnAnzahl, MaxBahnen); ++bahn)
+        CanNachrichtSenden(bahn, CanRahmen::SpieleUebernehmen());
+}
+
+void InternetUpdateBefehl()
+{
+    if (TWettkampfDaten* w = AktWettkampf) LiveErgebnisHochladen(*w, w->FtpUpdateInterv);
+}
+
+bool EintragWaehlen(int k)
+{
+    if (!WettkampfBelegt.contains(k) || !WettkampfBelegt[k] || k == AktWettkampfNr) return false;
+    TWettkampfDaten* vorher = AktWettkampf;
+    const u8 geaendert = vorher ? vorher->Geaendert : 0;
+    AktWettkampfNr = u8(k);
+    AktWettkampf = &Wettkaempfe[k];
+    if (fenster().offen(MdiFenster::Wettkampf)) {
+        fenster().aktualisieren(MdiFenster::Wettkampf);
+        if (vorher) vorher->Geaendert = geaendert;
+    }
+    if (fenster().offen(MdiFenster::Spielbericht)) fenster().aktualisieren(MdiFenster::Spielbericht);
+    if (fenster().offen(MdiFenster::Ergebnis)) fenster().aktualisieren(MdiFenster::Ergebnis);
+    fenster().hauptmenueAktualisieren();
+    return true;
+}
+
+bool UebersichtFrei() { return !((AktivesFenster & FensterBahnuebersicht) && EingabeGesperrt); }
+
+void ProgrammStarten(int n)
+{
+    if (n < 1 || n > 3) return;
+    const QString programm = Einst.Programm[n].trimmed();
+    if (programm.isEmpty()) return;
+    const QFileInfo info(QDir::fromNativeSeparators(programm));
+    DateiAusfuehren(info.filePath(), info.absolutePath(), QString(), AnzeigeNormal);
+}
+
+void HilfeOeffnen()
+{
+    const QString datei = DateiImOrdner(Hilfeverzeichnis, QStringLiteral("Bravolin.hlp"));
+    if (QFileInfo(datei).isFile()) DateiAusfuehren(datei, Hilfeverzeichnis, QString(), AnzeigeNormal);
+}
+
+std::optional<QString> TippsText()
+{
+    QFile f(DateiImOrdner(Hilfeverzeichnis, QStringLiteral("Hilfe_Tipps.rtf")));
+    if (!f.open(QIODevice::ReadOnly)) return std::nullopt;
+    return RtfZuText(f.readAll());
+}
+
+QString RtfZuText(const QByteArray& rtf)
+{
+    static const QStringList Auslassen = {"fonttbl", "colortbl", "stylesheet", "info", "pict", "object",
+                                          "header", "footer", "generator", "listtable", "listoverridetable"};
+    QString text;
+    std::vector<bool> stapel;  // whether the enclosing group is left out
+    bool auslassen = false;
+    int ucSkip = 0;  // characters after \u that stand in for it
+    const qsizetype n = rtf.size();
+    auto schreiben = [&](const QString& s) {
+        if (!auslassen) text += s;
+    };
+    for (qsizetype i = 0; i < n; ++i) {
+        const char c = rtf.at(i);
+        if (c == '{') {
+            stapel.push_back(auslassen);
+        } else if (c == '}') {
+            if (!stapel.empty()) {
+                auslassen = stapel.back();
+                stapel.pop_back();
+            }
+        } else if (c == '\r' || c == '\n') {
+            continue;
+        } else if (c != '\\') {
+            if (ucSkip > 0) {
+                --ucSkip;
+                continue;
+            }
+            schreiben(Cp1252::toUnicode(static_cast<unsigned char>(c)));
+        } else if (i + 1 < n) {
+            const char d = rtf.at(++i);
+            if (d == '\\' || d == '{' || d == '}') {
+                schreiben(QChar::fromLatin1(d));
+            } else if (d == '\'') {
+                bool ok = false;
+                const int byte = rtf.mid(i + 1, 2).toInt(&ok, 16);
+                i += 2;
+                if (ucSkip > 0)
+                    --ucSkip;
+                else if (ok)
+                    schreiben(Cp1252::toUnicode(static_cast<unsigned char>(byte)));
+            } else if (d == '*') {
+                auslassen = true;
+            } else if (d == '~') {
+                schreiben(QChar(0x00A0));
+            } else if ((d >= 'a' && d <= 'z') || (d >= 'A' && d <= 'Z')) {
+                qsizetype j = i;
+                while (j < n && std::isalpha(static_cast<unsigned char>(rtf.at(j)))) ++j;
+                const QString wort = QString::fromLatin1(rtf.mid(i, j - i));
+                qsizetype k = j;
+                if (k < n && (rtf.at(k) == '-' || std::isdigit(static_cast<unsigned char>(rtf.at(k))))) ++k;
+                while (k < n && std::isdigit(static_cast<unsigned char>(rtf.at(k)))) ++k;
+                const int zahl = rtf.mid(j, k - j).toInt();
+                if (k < n && rtf.at(k) == ' ') ++k;  // the delimiter belongs to the word
+                i = k - 1;
+                if (Auslassen.contains(wort)) {
+                    auslassen = true;
+                } else if (wort == QLatin1String("par") || wort == QLatin1String("line")) {
+                    schreiben(QStringLiteral("\n"));
+                } else if (wort == QLatin1String("tab")) {
+                    schreiben(QStringLiteral("\t"));
+                } else if (wort == QLatin1String("u")) {
+                    schreiben(QChar(char16_t(zahl < 0 ? zahl + 65536 : zahl)));
+                    ucSkip = 1;
+                }
+            }
+        }
+    }
+    return text;
+}

@@ -1,0 +1,39 @@
+#pragma once
+// The main menu's commands as far as they are logic: each reads and changes
+// the global state and reaches windows only through the window seam and the
+// boxes. The main window's handlers call these and refresh the menu.
+
+#include <QByteArray>
+#include <QString>
+#include <optional>
+
+// New match in the lowest free slot with its window; nothing with six open.
+// Neither the new match nor the one current before is marked modified.
+bool NeuAnlegen();
+// Line-up import into a new match (the import dialog); its window on success.
+bool Importieren();
+// Start, stop or continue the current match, with its question.
+void SpielStartBefehl();
+// Abort a stopped match after "Spiel beenden ?": the timer module ends it.
+void SpielAbbrechenBefehl();
+// Asks every lane for the game it runs (kind 41); the answers create matches.
+void SpieleUebernehmenBefehl();
+// The live-result upload of the current match.
+void InternetUpdateBefehl();
+// Makes slot k the current match and refreshes its open windows; false
+// (nothing changed) when k already is the current one or not in use.
+bool EintragWaehlen(int k);
+// The lane-overview guard: false while the overview is active and operator
+// input is locked.
+bool UebersichtFrei();
+
+// Starts the program of entry n (1..3) in its own folder.
+void ProgrammStarten(int n);
+// Opens "Bravolin.hlp" of the help folder through the desktop; a missing
+// file is ignored. The current directory is not changed.
+void HilfeOeffnen();
+// The text of "Hilfe_Tipps.rtf" in the help folder; nullopt when missing.
+std::optional<QString> TippsText();
+// The plain text of an RTF document (paragraphs, tabs, Windows-1252 and
+// Unicode escapes; groups such as the font table are left out).
+QString RtfZuText(const QByteArray& rtf);

@@ -1,0 +1,56 @@
+#include "Programmende.h"
+
+#include "CanFrames.h"
+#include "CanKarte.h"
+#include "CanSenden.h"
+#include "Globals.h"
+#include "Spielablauf.h"
+#include "Wettkampfslots.h"
+#include "Zeitgeber.h"
+#include "Zeitgeberliste.h"
+
+#include <algorithm>
+
+u8 WindowsBeenden = 0;
+
+bool SpielGestartet()
+{
+    for (long k = 1; k <= MaxWettkaempfe; ++k)
+        if (WettkampfBelegt[k] && Wettkaempfe[k].Gestartet) return true;
+    return false;
+}
+
+bool EndeDialogErlaubt() { return StartMaske == 0 && !SpielGestartet(); }
+
+bool ProgrammBeendenVorbereiten()
+{
+    while (WettkampfAnzahl > 0)
+        if (!WettkampfSchliessen()) return false;
+
+    const int bahnen = std::min<int>(BahnAnzahl, MaxBahnen);
+    for (int bahn = 1; bahn <= bahnen; ++bahn)
+        if (BahnDaten[bahn].BahnOnline) CanNachrichtSenden(bahn, CanRahmen::ProgrammEnde(Einst.PcEinheit));
+    if (Einst.MannschanzOn) AnzeigeNachrichtSenden(MannschanzCanId, CanRahmen::AnzeigenAus(Einst.PcEinheit));
+    if (Einst.NamenanzOn) AnzeigeNachrichtSenden(NamenanzCanId, CanRahmen::AnzeigenAus(Einst.PcEinheit));
+
+    Timer2().setEnabled(false);
+    Timer3().setEnabled(false);
+    return true;
+}
+
+bool EndeWarten::fertig()
+{
+    bool fehlgeschlagen = CanSendeErgebnis != 1;
+    for (int bahn = 1; bahn <= std::min<int>(BahnAnzahl, MaxBahnen); ++bahn)
+        if (BahnSendeErgebnis[bahn] != 1 || DruckerSendeErgebnis[bahn] != 1) fehlgeschlagen = true;
+
+    // After a failed send the queues are not waited for.
+    const bool ausstehend = BahnSendenAusstehend || BahnDruckAusstehend || AnzeigeSendenAktiv;
+    if (CanAktiv && !fehlgeschlagen && ausstehend && !m_aufgegeben) {
+        if (++m_schritte < MaxSchritte) return false;
+        m_aufgegeben = true;
+        qWarning("Programmende: CAN-Sendepuffer nach %d ms nicht leer, Ende ohne weiteres Warten",
+                 MaxSchritte * IntervallMs);
+    }
+    return !NetzBeschaeftigt;
+}

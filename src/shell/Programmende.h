@@ -1,0 +1,39 @@
+#pragma once
+// The program end without its dialog: the refusals, closing every match,
+// signing the lanes and the boards off, and the wait in 200 ms steps until
+// the CAN send queues and the network module are idle.
+
+#include "Records.h"
+
+// Set by the shut-down command of the main menu: the end also powers the
+// machine off. Cleared when the end dialog is closed without ending.
+extern u8 WindowsBeenden;
+
+// A match of the six slots is started (the end and the shut-down are refused).
+bool SpielGestartet();
+// The main window's close request may open the end dialog: no lane is being
+// prepared for a start and no match is started.
+bool EndeDialogErlaubt();
+
+// Closes every match with its save question; false when one is refused (the
+// rest stays open). Then signs the online lanes off (37, PcEinheit), switches
+// the installed boards off (237, PcEinheit) and stops the end-of-lane check
+// and the receive pump; the send pump keeps running for the queued frames.
+bool ProgrammBeendenVorbereiten();
+
+// One step of the wait after ProgrammBeendenVorbereiten.
+class EndeWarten {
+public:
+    static constexpr int IntervallMs = 200;
+    // Steps the send queues are waited for at most (5 s): a queue that does
+    // not drain does not hold the end up.
+    static constexpr int MaxSchritte = 25;
+
+    // True when the program may terminate now.
+    bool fertig();
+    int schritte() const { return m_schritte; }
+
+private:
+    int m_schritte = 0;
+    bool m_aufgegeben = false;
+};

@@ -1,0 +1,70 @@
+#include "Programmstart.h"
+
+#include "Anzeigedienste.h"
+#include "CanEmpfang.h"
+#include "CanKarte.h"
+#include "CanSenden.h"
+#include "Fenster.h"
+#include "Globals.h"
+#include "Programmende.h"
+#include "SettingsFile.h"
+#include "Spielablauf.h"
+#include "Spielende.h"
+#include "TimerModul.h"
+
+#include <QDir>
+
+namespace {
+
+// Every global as at program start, before the settings are read.
+void Startzustand()
+{
+    GlobalsZuruecksetzen();
+    SpielablaufZuruecksetzen();
+    RundenwechselZuruecksetzen();
+    AnzeigezustandZuruecksetzen();
+    CanEmpfangZuruecksetzen();
+    CanSendenZuruecksetzen();
+    BahnendeTimerAktiv = 0;
+    CanEmpfangTimerAktiv = 0;
+    KartenTimerAktiv = 0;
+    WindowsBeenden = 0;
+}
+
+}  // namespace
+
+QStringList ProgrammstartAusfuehren(const QString& programmordner, int bildschirme)
+{
+    Versionstext = ProgrammVersion;
+    Startzustand();
+
+    const QStringList meldungen = EinstellungenLaden(programmordner);
+    if (QDir(Datenverzeichnis).exists()) QDir::setCurrent(Datenverzeichnis);
+    TouchEingabe = Einst.TouchAktiv;
+
+    // CAN adapter with its bit timing; the bus runs from now on.
+    CanEinstellungenUebernehmen();
+    CanKarteOeffnen();
+    if (Einst.CanBusTimer == 0) Einst.CanBusTimer = 10;
+    BahnendeTimerAktiv = 1;
+    CanEmpfangTimerAktiv = 1;
+
+    // No chip-card reader layer: a configured reader is not found.
+    KartenleserAktiv = 0;
+    KartenTimerAktiv = 0;
+    KartenStatusText = Einst.Chipkarte > 0 ? QStringLiteral("Chipkarte nicht gefunden !")
+                                           : QStringLiteral("Chipkarte nicht vorhanden !");
+
+    // Display windows of the displays that are installed.
+    if (Einst.MannschanzOn) fenster().erzeugen(KonfigFenster::Mannschaftanz);
+    if (Einst.NamenanzOn) fenster().erzeugen(KonfigFenster::Namenanz);
+    if (bildschirme < 2) Einst.GrossAnzeige = false;
+    if (Einst.GrossAnzeige) fenster().erzeugen(KonfigFenster::Grossanz);
+    if (Einst.MonitorAnzeige) fenster().erzeugen(KonfigFenster::Monitoranz);
+    if (Einst.TerminalAnzeige) fenster().erzeugen(KonfigFenster::Infoterminal);
+
+    fenster().hauptmenueAktualisieren();
+    return meldungen;
+}
+
+double Ausgabelautstaerke() { return Einst.Volume == 0 ? 1.0 : Einst.Volume / 65535.0; }

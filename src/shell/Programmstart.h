@@ -1,0 +1,20 @@
+#pragma once
+// The start work of the main window without its widgets: the start state of
+// every global, the folders, the settings and lists, the CAN adapter, the
+// chip-card status, the display windows and the first menu state. The
+// windows around it are built by the program (Programm, src/shell/ui).
+
+#include <QString>
+#include <QStringList>
+
+inline const QString ProgrammVersion = QStringLiteral("2.21.0062");
+
+// Runs the start in the program folder; the data folder becomes the current
+// directory when it exists. `bildschirme` is the number of monitors (the
+// second-monitor board needs two). A settings value that cannot be read
+// keeps its default and does not stop the start: its message is returned.
+QStringList ProgrammstartAusfuehren(const QString& programmordner, int bildschirme);
+
+// The program's output volume 0..1 from the setting Volume (0..65535). The
+// default 0 means "not set": full volume.
+double Ausgabelautstaerke();

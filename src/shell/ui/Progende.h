@@ -1,0 +1,46 @@
+#pragma once
+// The end dialog: "Programm wirklich beenden ?". "Ja" closes every match,
+// signs lanes and boards off and waits in 200 ms steps until the send queues
+// and the network module are idle; then the application ends, and the
+// machine is powered off when the shut-down command chose it.
+
+#include "AbfShutdown.h"
+#include "Programmende.h"
+
+#include <QDialog>
+#include <functional>
+
+class QLabel;
+class QPushButton;
+class Zeitgeber;
+
+class TProgende : public QDialog {
+    Q_OBJECT
+public:
+    explicit TProgende(QWidget* parent = nullptr, Abschaltung* abschaltung = nullptr);
+
+    QLabel* LHinweis;
+    QPushButton* BtnJa;
+    QPushButton* BtnNein;
+    Zeitgeber* TimerEnde;
+    TabfShutdown abfShutdown;
+    // Tells the application to terminate (tests record it instead).
+    std::function<void()> Beenden;
+
+    void BtnJaClick();
+    // The end sequence; also run by the start-up window on a narrow screen.
+    void ProgrammBeenden();
+    void TimerEndeGo();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+public slots:
+    // Every way of closing without ending (Nein, Esc, the close button) clears
+    // the shut-down choice; hiding the dialog for the end keeps it.
+    void done(int ergebnis) override;
+
+private:
+    EndeWarten m_warten;
+    bool m_beendet = false;
+};

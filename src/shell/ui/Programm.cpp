@@ -1,0 +1,102 @@
+#include "Programm.h"
+
+#include "AbfShutdown.h"
+#include "CanKarte.h"
+#include "CanTiming.h"
+#include "DesktopShell.h"
+#include "Fensterhub.h"
+#include "Hilfe.h"
+#include "Info.h"
+#include "Main.h"
+#include "Progende.h"
+#include "Programmstart.h"
+#include "QtCanAdapter.h"
+#include "QtSound.h"
+#include "Shell.h"
+#include "Sound.h"
+#include "Startfenster.h"
+#include "Startprompts.h"
+#include "Tipps.h"
+#include "TimerModul.h"
+#include "WidgetBoxen.h"
+
+#include <QGuiApplication>
+
+Programm::Programm(const ProgrammOptionen& optionen) : m_optionen(optionen) {}
+
+Programm::~Programm()
+{
+    if (m_timerGestartet) TimerModulBeenden();
+    setStartPrompts(nullptr);
+    setBoxen(nullptr);
+    setFensterDienste(nullptr);
+    setCanAdapter(nullptr);  // closes the adapter
+    setSoundAusgabe(nullptr);
+    setShellStarter(nullptr);
+    m_tipps.reset();
+    m_boxen.reset();
+    m_prompts.reset();
+    m_hilfe.reset();
+    m_progende.reset();
+    m_info.reset();
+    m_main.reset();
+    m_hub.reset();
+}
+
+QStringList Programm::starten(const QString& programmordner)
+{
+    QGuiApplication::setApplicationName(QStringLiteral("Corvalink"));
+    m_shell = std::make_unique<DesktopShell>();
+    setShellStarter(m_shell.get());
+    m_sound = std::make_unique<QtSound>();
+    setSoundAusgabe(m_sound.get());
+    CanAdapter* adapter = m_optionen.adapter;
+    if (!adapter) {
+        m_can = std::make_unique<QtCanAdapter>();
+        adapter = m_can.get();
+    }
+    setCanAdapter(adapter);
+    Abschaltung* abschaltung = m_optionen.abschaltung;
+    if (!abschaltung) {
+        m_abschaltung = std::make_unique<SystemctlAbschaltung>();
+        abschaltung = m_abschaltung.get();
+    }
+
+    m_hub = std::make_unique<Fensterhub>();
+    m_hub->registrieren(Dialog::CanTiming, [](QWidget* eltern) { return new TCanTiming(eltern); });
+    setFensterDienste(m_hub.get());
+
+    // The main window first: its start work reads the settings.
+    m_main = std::make_unique<TMain>(*m_hub);
+    const int bildschirme =
+        m_optionen.bildschirme >= 0 ? m_optionen.bildschirme : int(QGuiApplication::screens().size());
+    const QStringList meldungen = m_main->FormCreate(programmordner, bildschirme);
+    m_sound->setLautstaerke(Ausgabelautstaerke());
+
+    m_info = std::make_unique<TInfo>(nullptr, m_optionen.bildschirmbreite);
+    m_progende = std::make_unique<TProgende>(m_main.get(), abschaltung);
+    m_info->Progende = m_progende.get();
+    m_main->Info = m_info.get();
+    m_main->Progende = m_progende.get();
+    m_info->NextStep(10);
+    m_hilfe = std::make_unique<THilfe>(m_main.get());
+    m_info->NextStep(15);
+    m_prompts = std::make_unique<WidgetPrompts>(m_main.get());
+    setStartPrompts(m_prompts.get());
+    m_info->NextStep(20);
+    m_boxen = std::make_unique<WidgetBoxen>(m_main.get());
+    setBoxen(m_boxen.get());
+    // The windows of the steps between belong to other parts of the program.
+    for (int schritt = 25; schritt <= 90; schritt += 5) m_info->NextStep(schritt);
+    m_tipps = std::make_unique<TTipps>(m_main.get());
+    m_main->Tipps = m_tipps.get();
+    m_info->NextStep(95);
+    // The periodic jobs start last, when every window exists.
+    TimerModulStarten();
+    m_timerGestartet = true;
+    m_info->NextStep(100);
+
+    m_main->showMaximized();
+    m_info->raise();
+    return meldungen;
+}

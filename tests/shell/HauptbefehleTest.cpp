@@ -1,0 +1,243 @@
+#include "../match/Aufnahmen.h"
+#include "Boxes.h"
+#include "CanKarte.h"
+#include "CanSenden.h"
+#include "FakeCanAdapter.h"
+#include "Globals.h"
+#include "Hauptbefehle.h"
+#include "SettingsFile.h"
+#include "Shell.h"
+#include "Spielablauf.h"
+#include "TimerModul.h"
+#include "Wettkampfslots.h"
+#include "Zeitgeber.h"
+#include "Zeitgeberliste.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+struct ShellAufnahme : ShellStarter {
+    QStringList aufrufe;
+    void oeffnen(const QString& datei, const QString& ordner, const QString& parameter, int modus) override
+    {
+        aufrufe << QStringLiteral("%1|%2|%3|%4").arg(datei, ordner, parameter).arg(modus);
+    }
+};
+
+// The match window's refresh marks the match it left as modified.
+struct MarkierendeFenster : FensterAufnahme {
+    TWettkampfDaten* markiert = nullptr;
+    void aktualisieren(MdiFenster f) override
+    {
+        FensterAufnahme::aktualisieren(f);
+        if (f == MdiFenster::Wettkampf && markiert) markiert->Geaendert = 1;
+    }
+};
+
+class Hauptbefehle : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        GlobalsZuruecksetzen();
+        SpielablaufZuruecksetzen();
+        setFensterDienste(&fenster);
+        skriptBoxen().antworten.clear();
+        skriptBoxen().gezeigt.clear();
+    }
+    void TearDown() override
+    {
+        setFensterDienste(nullptr);
+        setShellStarter(nullptr);
+        TimerSpielEnde().setEnabled(false);
+        SpielablaufZuruecksetzen();
+        GlobalsZuruecksetzen();
+    }
+    TWettkampfDaten& Match(u8 geaendert = 0)
+    {
+        EXPECT_TRUE(WettkampfAnlegen());
+        AktWettkampf->Geaendert = geaendert;
+        return *AktWettkampf;
+    }
+
+    MarkierendeFenster fenster;
+};
+
+}  // namespace
+
+TEST_F(Hauptbefehle, NewMatchMarksNothingModified)
+{
+    TWettkampfDaten& erster = Match(1);
+    ASSERT_TRUE(NeuAnlegen());
+    EXPECT_EQ(WettkampfAnzahl, 2);
+    EXPECT_EQ(AktWettkampfNr, 2);
+    EXPECT_EQ(AktWettkampf->Geaendert, 0);
+    EXPECT_EQ(erster.Geaendert, 1);
+    EXPECT_TRUE(fenster.geoeffnet.contains(MdiFenster::Wettkampf));
+    EXPECT_TRUE(fenster.aufrufe.contains(QStringLiteral("menue")));
+    for (int k = 3; k <= 6; ++k) ASSERT_TRUE(NeuAnlegen());
+    EXPECT_FALSE(NeuAnlegen());
+    EXPECT_EQ(WettkampfAnzahl, 6);
+}
+
+// The question (empty: none) and the outcome of the start command.
+struct StartFall {
+    const char* name;
+    u8 gestartet, gestoppt, wechsel;
+    const char16_t* frage;
+    int antwort;
+    u8 gestopptDanach, wechselDanach;
+};
+
+void PrintTo(const StartFall& f, std::ostream* os) { *os << f.name; }
+
+class StartBefehl : public Hauptbefehle, public testing::WithParamInterface<StartFall> {};
+
+TEST_P(StartBefehl, AsksAndActs)
+{
+    const StartFall& f = GetParam();
+    TWettkampfDaten& w = Match();
+    w.Gestartet = f.gestartet;
+    w.Gestoppt = f.gestoppt;
+    w.WechselAnstehend = f.wechsel;
+    w.KeinNaechsterDurchgang = 0;
+    skriptBoxen().antworten << f.antwort;
+    SpielStartBefehl();
+    const QString frage = QString::fromUtf16(f.frage);
+    if (frage.isEmpty())
+        EXPECT_TRUE(skriptBoxen().gezeigt.isEmpty());
+    else
+        EXPECT_EQ(skriptBoxen().gezeigt.value(0), frage);
+    EXPECT_EQ(w.Gestoppt, f.gestopptDanach);
+    EXPECT_EQ(w.WechselAnstehend, f.wechselDanach);
+    EXPECT_TRUE(fenster.aufrufe.contains(QStringLiteral("menue")));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Hauptbefehle, StartBefehl,
+    testing::Values(StartFall{"NichtGestartetNein", 0, 0, 0, u"Spiel starten ? ", ErgebnisNein, 0, 0},
+                    StartFall{"GestopptNein", 1, 1, 0, u"Spiel starten ?", ErgebnisNein, 1, 0},
+                    StartFall{"LaeuftNein", 1, 0, 0, u"Spiel stoppen ?", ErgebnisNein, 0, 0},
+                    StartFall{"LaeuftJa", 1, 0, 0, u"Spiel stoppen ?", ErgebnisJa, 1, 0},
+                    StartFall{"WechselOhneFrage", 1, 0, 1, u"", ErgebnisNein, 0, 0}),
+    [](const testing::TestParamInfo<StartFall>& i) { return std::string(i.param.name); });
+
+TEST_F(Hauptbefehle, NotStartedYesStartsTheMatch)
+{
+    Match();
+    skriptBoxen().antworten << ErgebnisJa;
+    SpielStartBefehl();
+    // Without a start plan the engine refuses with its message.
+    EXPECT_EQ(skriptBoxen().gezeigt,
+              (QStringList{"Spiel starten ? ", QStringLiteral("Für diesen Wettkampf gibt es keine Startfolge !")}));
+}
+
+TEST_F(Hauptbefehle, AbortAsksThenLetsTheTimerEndTheMatch)
+{
+    TWettkampfDaten& w = Match();
+    SpielAbbrechenBefehl();
+    EXPECT_EQ(skriptBoxen().gezeigt, QStringList{"Spiel beenden ?"});
+    EXPECT_EQ(w.EndeAngefordert, 0);
+    EXPECT_FALSE(TimerSpielEnde().enabled());
+    skriptBoxen().antworten << ErgebnisJa;
+    SpielAbbrechenBefehl();
+    EXPECT_EQ(w.EndeAngefordert, 1);
+    EXPECT_TRUE(TimerSpielEnde().enabled());
+}
+
+TEST_F(Hauptbefehle, TakeOverAsksEveryLane)
+{
+    FakeCanAdapter adapter;
+    setCanAdapter(&adapter);
+    Einst.CanBusKarte = 1;
+    CanEinstellungenUebernehmen();
+    CanKarteOeffnen();
+    CanSendenZuruecksetzen();
+    BahnAnzahl = 3;
+    SpieleUebernehmenBefehl();
+    for (int i = 0; i < 10; ++i) CanSendenTick();
+    ASSERT_EQ(adapter.gesendet.size(), 3);
+    for (int n = 1; n <= 3; ++n) {
+        EXPECT_EQ(adapter.gesendet[n - 1].id, BahnCanId(n));
+        EXPECT_EQ(adapter.gesendet[n - 1].laenge, 1);
+        EXPECT_EQ(adapter.gesendet[n - 1].daten[0], 41);
+    }
+    CanSendenZuruecksetzen();
+    setCanAdapter(nullptr);
+}
+
+TEST_F(Hauptbefehle, WindowListSwitchKeepsTheModifiedFlag)
+{
+    TWettkampfDaten& erster = Match(0);
+    Match(0);
+    fenster.geoeffnet << MdiFenster::Wettkampf << MdiFenster::Ergebnis;
+    fenster.markiert = &Wettkaempfe[2];
+    fenster.aufrufe.clear();
+    EXPECT_FALSE(EintragWaehlen(2));  // already current: nothing
+    EXPECT_FALSE(EintragWaehlen(4));  // not in use
+    EXPECT_TRUE(fenster.aufrufe.isEmpty());
+    ASSERT_TRUE(EintragWaehlen(1));
+    EXPECT_EQ(AktWettkampfNr, 1);
+    EXPECT_EQ(AktWettkampf, &erster);
+    EXPECT_EQ(Wettkaempfe[2].Geaendert, 0);
+    EXPECT_EQ(fenster.aufrufe, (QStringList{"aktualisieren 0", "aktualisieren 1", "menue"}));
+}
+
+TEST_F(Hauptbefehle, OverviewGuard)
+{
+    EXPECT_TRUE(UebersichtFrei());
+    AktivesFenster = FensterBahnuebersicht;
+    EXPECT_TRUE(UebersichtFrei());
+    EingabeGesperrt = 1;
+    EXPECT_FALSE(UebersichtFrei());
+    EingabeGesperrt = 0;
+}
+
+TEST_F(Hauptbefehle, HelpAndTipsLeaveTheCurrentDirectory)
+{
+    QTemporaryDir ordner;
+    ASSERT_TRUE(ordner.isValid());
+    const QString cwd = QDir::currentPath();
+    OrdnerSetzen(ordner.path());
+    ShellAufnahme shell;
+    setShellStarter(&shell);
+
+    HilfeOeffnen();
+    EXPECT_FALSE(TippsText().has_value());
+    EXPECT_TRUE(shell.aufrufe.isEmpty());  // no help file: nothing
+
+    ASSERT_TRUE(QDir(ordner.path()).mkdir(QStringLiteral("Hilfe")));
+    QFile hlp(QDir(Hilfeverzeichnis).filePath(QStringLiteral("Bravolin.hlp")));
+    ASSERT_TRUE(hlp.open(QIODevice::WriteOnly));
+    hlp.close();
+    QFile rtf(QDir(Hilfeverzeichnis).filePath(QStringLiteral("Hilfe_Tipps.rtf")));
+    ASSERT_TRUE(rtf.open(QIODevice::WriteOnly));
+    rtf.write("{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}}\\f0 Tipp 1\\par}");
+    rtf.close();
+
+    HilfeOeffnen();
+    ASSERT_EQ(shell.aufrufe.size(), 1);
+    EXPECT_EQ(shell.aufrufe.first(), hlp.fileName() + QLatin1Char('|') + Hilfeverzeichnis + QStringLiteral("||1"));
+    EXPECT_EQ(TippsText().value_or(QString()), QStringLiteral("Tipp 1\n"));
+    EXPECT_EQ(QDir::currentPath(), cwd);
+}
+
+TEST_F(Hauptbefehle, ProgramEntryStartsInItsFolder)
+{
+    ShellAufnahme shell;
+    setShellStarter(&shell);
+    Einst.Programm[2] = QStringLiteral("/opt/kasse/bin/kasse");
+    ProgrammStarten(1);  // empty entry
+    ProgrammStarten(2);
+    EXPECT_EQ(shell.aufrufe, QStringList{"/opt/kasse/bin/kasse|/opt/kasse/bin||1"});
+}
+
+TEST(RtfZuText, TextOfATipsFile)
+{
+    const QByteArray rtf = "{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0\\fswiss Arial;}}{\\colortbl;\\red0\\green0\\blue0;}\r\n"
+                           "{\\*\\generator Riched20;}\\pard\\f0\\fs20 Tipp 1:\\tab Doppelclick\\par\r\n"
+                           "Gr\\'fc\\'dfe \\{a\\}\\\\ \\u8364?uro\\line Ende\\par}";
+    EXPECT_EQ(RtfZuText(rtf), QStringLiteral("Tipp 1:\tDoppelclick\nGrüße {a}\\ €uro\nEnde\n"));
+}

@@ -1,0 +1,95 @@
+#include "AbfShutdown.h"
+#include "Boxes.h"
+#include "CanKarte.h"
+#include "Fensterhub.h"
+#include "Globals.h"
+#include "Info.h"
+#include "Main.h"
+#include "Progende.h"
+#include "Programm.h"
+#include "SettingsFile.h"
+#include "Startprompts.h"
+#include "WidgetBoxen.h"
+#include "Zeitgeber.h"
+#include "Zeitgeberliste.h"
+
+#include <QDir>
+#include <QLabel>
+#include <QMenuBar>
+#include <QProgressBar>
+#include <QStatusBar>
+#include <QTemporaryDir>
+#include <QToolBar>
+#include <gtest/gtest.h>
+
+namespace {
+
+class ProgrammStart : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(ordner.isValid());
+        m_cwd = QDir::currentPath();
+    }
+    void TearDown() override
+    {
+        QDir::setCurrent(m_cwd);
+        GlobalsZuruecksetzen();
+    }
+    ProgrammOptionen Optionen() { return {nullptr, &abschaltung, 1280, 1}; }
+
+    QTemporaryDir ordner;
+    FakeAbschaltung abschaltung;
+
+private:
+    QString m_cwd;
+};
+
+}  // namespace
+
+TEST_F(ProgrammStart, FromAnEmptyFolder)
+{
+    {
+        Programm p(Optionen());
+        const QStringList meldungen = p.starten(ordner.path());
+        EXPECT_TRUE(meldungen.isEmpty());
+        TMain* main = p.hauptfenster();
+        ASSERT_TRUE(main);
+        EXPECT_TRUE(main->isVisible());
+        EXPECT_EQ(main->windowTitle(), QStringLiteral("Corvalink"));
+        EXPECT_EQ(main->menuBar()->actions().size(), 7);
+        EXPECT_EQ(BahnAnzahl, 4);
+        EXPECT_EQ(CanAktiv, 0);
+        EXPECT_EQ(&fenster(), &p.hub());
+        EXPECT_TRUE(dynamic_cast<WidgetBoxen*>(&boxen()));
+        EXPECT_EQ(p.info()->ProgressBar->value(), 100);
+        EXPECT_EQ(p.info()->LKarteStatus->text(), QStringLiteral("Chipkarte nicht vorhanden !"));
+        EXPECT_EQ(p.info()->LVersion->text(), QStringLiteral("2.21.0062"));
+        EXPECT_EQ(main->Progende, p.progende());
+        EXPECT_EQ(main->MSpielStart->text(), QStringLiteral("Spiel Start     "));
+        EXPECT_FALSE(main->MSpielStart->isEnabled());
+        EXPECT_TRUE(Timer1().enabled());  // the timer module runs
+        EXPECT_TRUE(Timer2().enabled());
+        EXPECT_TRUE(Timer3().enabled());
+        p.hub().statusText(3, QStringLiteral("05.03.26   14:05"));
+        EXPECT_EQ(main->StatusPanel[4]->text(), QStringLiteral("05.03.26   14:05"));
+    }
+    // Everything is put back.
+    EXPECT_FALSE(Timer1().enabled());
+    EXPECT_EQ(&boxen(), &skriptBoxen());
+    EXPECT_EQ(&startPrompts(), &skriptPrompts());
+}
+
+TEST_F(ProgrammStart, BadSettingsValueShowsItsMessageAndGoesOn)
+{
+    ASSERT_TRUE(TextdateiSchreiben(QDir(ordner.path()).filePath(QStringLiteral("Bravolin.inf")),
+                                   {"[Ansicht]", "Statusleiste = True", "[Bahnsteuerung]", "Bahnen = sechs"}));
+    Programm p(Optionen());
+    const QStringList meldungen = p.starten(ordner.path());
+    ASSERT_EQ(meldungen.size(), 1);
+    EXPECT_TRUE(meldungen.first().contains(QStringLiteral("sechs")));
+    EXPECT_TRUE(p.hauptfenster()->isVisible());
+    EXPECT_EQ(BahnAnzahl, 4);  // the default
+    EXPECT_TRUE(p.hauptfenster()->statusBar()->isVisible());
+    EXPECT_EQ(p.info()->ProgressBar->value(), 100);
+}

@@ -1,0 +1,287 @@
+#include "../match/Aufnahmen.h"
+#include "AbfShutdown.h"
+#include "Boxes.h"
+#include "CanKarte.h"
+#include "CanSenden.h"
+#include "FakeCanAdapter.h"
+#include "Globals.h"
+#include "Progende.h"
+#include "Programmende.h"
+#include "Spielablauf.h"
+#include "Wettkampfslots.h"
+#include "Zeitgeber.h"
+#include "Zeitgeberliste.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <gtest/gtest.h>
+
+namespace {
+
+struct Rahmen {
+    u32 id;
+    QList<int> daten;
+    bool operator==(const Rahmen&) const = default;
+};
+
+void PrintTo(const Rahmen& r, std::ostream* os)
+{
+    *os << std::hex << r.id << std::dec << ":";
+    for (int d : r.daten) *os << " " << d;
+}
+
+// The bus with a fake adapter, station 3: lanes receive on 0x600 + 8n + 2,
+// the team boards on 0x30A, the name boards on 0x312.
+class Programmende : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        GlobalsZuruecksetzen();
+        SpielablaufZuruecksetzen();
+        setFensterDienste(&fenster);
+        setCanAdapter(&adapter);
+        Einst.CanBusKarte = 1;
+        Einst.PcEinheit = 3;
+        CanEinstellungenUebernehmen();
+        CanKarteOeffnen();
+        ASSERT_EQ(CanAktiv, 1);
+        CanSendenZuruecksetzen();
+        skriptBoxen().antworten.clear();
+        skriptBoxen().gezeigt.clear();
+        WindowsBeenden = 0;
+    }
+    void TearDown() override
+    {
+        WindowsBeenden = 0;
+        CanSendenZuruecksetzen();
+        setCanAdapter(nullptr);
+        setFensterDienste(nullptr);
+        for (Zeitgeber* t : {&Timer2(), &Timer3()}) t->setEnabled(false);
+        SpielablaufZuruecksetzen();
+        GlobalsZuruecksetzen();
+    }
+
+    // Runs the send pump until the queues are empty; the frames the adapter took.
+    QList<Rahmen> Senden()
+    {
+        for (int i = 0; i < 100 && (AnzeigeSendenAktiv || BahnSendenAusstehend); ++i) CanSendenTick();
+        QList<Rahmen> r;
+        for (const CanRohRahmen& f : adapter.gesendet) {
+            QList<int> d;
+            for (int i = 0; i < f.laenge; ++i) d << f.daten[std::size_t(i)];
+            r << Rahmen{f.id, d};
+        }
+        return r;
+    }
+
+    void MatchOeffnen(u8 geaendert, u8 gestartet = 0)
+    {
+        ASSERT_TRUE(WettkampfAnlegen());
+        AktWettkampf->Geaendert = geaendert;
+        AktWettkampf->Gestartet = gestartet;
+    }
+
+    FensterAufnahme fenster;
+    FakeCanAdapter adapter;
+};
+
+}  // namespace
+
+TEST_F(Programmende, RefusedWhileAMatchIsStarted)
+{
+    MatchOeffnen(0);
+    EXPECT_FALSE(SpielGestartet());
+    EXPECT_TRUE(EndeDialogErlaubt());
+    MatchOeffnen(0, 1);
+    EXPECT_TRUE(SpielGestartet());
+    EXPECT_FALSE(EndeDialogErlaubt());
+    AktWettkampf->Gestartet = 0;
+    StartMaske = 0x0002;  // a lane is being prepared
+    EXPECT_FALSE(EndeDialogErlaubt());
+}
+
+TEST_F(Programmende, SignsOffTheOnlineLanesAndTheBoards)
+{
+    BahnAnzahl = 4;
+    BahnDaten[1].BahnOnline = 1;
+    BahnDaten[3].BahnOnline = 1;
+    Einst.MannschanzOn = Einst.NamenanzOn = true;
+    Timer2().setEnabled(true);
+    Timer3().setEnabled(true);
+    ASSERT_TRUE(ProgrammBeendenVorbereiten());
+    EXPECT_FALSE(Timer2().enabled());
+    EXPECT_FALSE(Timer3().enabled());
+    EXPECT_TRUE(CanSendeTimer().enabled());  // the send pump goes on
+    EXPECT_EQ(Senden(), (QList<Rahmen>{{0x30A, {237, 3}}, {0x312, {237, 3}}, {0x60A, {37, 3}}, {0x61A, {37, 3}}}));
+}
+
+TEST_F(Programmende, NoLaneOnlineAndNoBoardsSendNothing)
+{
+    ASSERT_TRUE(ProgrammBeendenVorbereiten());
+    EXPECT_TRUE(Senden().isEmpty());
+    EndeWarten warten;
+    EXPECT_TRUE(warten.fertig());
+}
+
+TEST_F(Programmende, CancelledSaveQuestionAbortsTheEnd)
+{
+    MatchOeffnen(0);
+    MatchOeffnen(1);  // current, modified: the save question comes
+    BahnDaten[1].BahnOnline = 1;
+    skriptBoxen().antworten << ErgebnisAbbrechen;
+    EXPECT_FALSE(ProgrammBeendenVorbereiten());
+    EXPECT_EQ(WettkampfAnzahl, 2);
+    EXPECT_EQ(BahnSendenAusstehend, 0);
+
+    skriptBoxen().antworten << ErgebnisNein;  // close without saving; the other is unchanged
+    EXPECT_TRUE(ProgrammBeendenVorbereiten());
+    EXPECT_EQ(WettkampfAnzahl, 0);
+    EXPECT_EQ(BahnSendenAusstehend, 0x0001);
+}
+
+TEST_F(Programmende, WaitsForTheQueuesUntilTheyDrain)
+{
+    BahnAnzahl = 2;
+    BahnDaten[1].BahnOnline = BahnDaten[2].BahnOnline = 1;
+    ASSERT_TRUE(ProgrammBeendenVorbereiten());
+    EndeWarten warten;
+    EXPECT_FALSE(warten.fertig());
+    CanSendenTick();
+    EXPECT_FALSE(warten.fertig());
+    CanSendenTick();
+    EXPECT_TRUE(warten.fertig());
+}
+
+TEST_F(Programmende, WaitForTheQueuesIsBounded)
+{
+    CanNachrichtSenden1(1, 99);  // never pumped
+    EndeWarten warten;
+    for (int i = 1; i < EndeWarten::MaxSchritte; ++i) EXPECT_FALSE(warten.fertig()) << i;
+    EXPECT_TRUE(warten.fertig());
+    EXPECT_EQ(EndeWarten::MaxSchritte * EndeWarten::IntervallMs, 5000);
+}
+
+TEST_F(Programmende, FailedSendOrNoBusIsNotWaitedFor)
+{
+    CanNachrichtSenden1(1, 99);
+    BahnSendeErgebnis[2] = 0;
+    EXPECT_TRUE(EndeWarten().fertig());
+    BahnSendeErgebnis[2] = 1;
+    DruckerSendeErgebnis[1] = 0;
+    EXPECT_TRUE(EndeWarten().fertig());
+    DruckerSendeErgebnis[1] = 1;
+    EXPECT_FALSE(EndeWarten().fertig());
+    CanAktiv = 0;
+    EXPECT_TRUE(EndeWarten().fertig());
+}
+
+TEST_F(Programmende, WaitsForTheNetworkModule)
+{
+    NetzBeschaeftigt = 1;
+    EndeWarten warten;
+    for (int i = 0; i < 40; ++i) EXPECT_FALSE(warten.fertig());
+    NetzBeschaeftigt = 0;
+    EXPECT_TRUE(warten.fertig());
+}
+
+// --- The dialog -------------------------------------------------------------------------
+
+class EndDialog : public Programmende {
+protected:
+    void SetUp() override
+    {
+        Programmende::SetUp();
+        dialog = std::make_unique<TProgende>(nullptr, &abschaltung);
+        dialog->Beenden = [this] { ++beendet; };
+    }
+    void TearDown() override
+    {
+        dialog.reset();
+        Programmende::TearDown();
+    }
+
+    FakeAbschaltung abschaltung;
+    std::unique_ptr<TProgende> dialog;
+    int beendet = 0;
+};
+
+TEST_F(EndDialog, Captions)
+{
+    EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Programm Ende"));
+    EXPECT_EQ(dialog->LHinweis->text(), QStringLiteral("Programm wirklich beenden ?"));
+    EXPECT_EQ(dialog->BtnJa->text(), QStringLiteral("&Ja"));
+    EXPECT_EQ(dialog->BtnJa->toolTip(), QStringLiteral("Programm beenden"));
+    EXPECT_EQ(dialog->BtnNein->text(), QStringLiteral("&Nein"));
+    EXPECT_EQ(dialog->BtnNein->toolTip(), QStringLiteral("Programm nicht beenden"));
+    EXPECT_EQ(dialog->TimerEnde->interval(), 200);
+    EXPECT_FALSE(dialog->TimerEnde->enabled());
+    EXPECT_TRUE(dialog->windowFlags() & Qt::WindowStaysOnTopHint);
+    EXPECT_EQ(dialog->abfShutdown.ActionType, aatShutdown);
+}
+
+TEST_F(EndDialog, ShutDownChoiceSurvivesHidingAndRunsOnce)
+{
+    WindowsBeenden = 1;
+    dialog->show();
+    dialog->BtnJa->click();
+    EXPECT_FALSE(dialog->isVisible());
+    EXPECT_FALSE(dialog->BtnJa->isEnabled());
+    EXPECT_EQ(WindowsBeenden, 1);
+    EXPECT_TRUE(dialog->TimerEnde->enabled());
+    dialog->TimerEnde->tick();
+    EXPECT_EQ(beendet, 1);
+    EXPECT_FALSE(dialog->TimerEnde->enabled());
+    ASSERT_EQ(abschaltung.aufrufe.size(), 1);
+    EXPECT_EQ(abschaltung.aufrufe.first(), (QStringList{"systemctl", "poweroff"}));
+    dialog->TimerEndeGo();
+    EXPECT_EQ(beendet, 1);
+    EXPECT_EQ(abschaltung.aufrufe.size(), 1);
+}
+
+TEST_F(EndDialog, PlainEndDoesNotShutDown)
+{
+    abschaltung.ergebnis = false;  // a refusal would not matter either
+    dialog->BtnJa->click();
+    dialog->TimerEndeGo();
+    EXPECT_EQ(beendet, 1);
+    EXPECT_TRUE(abschaltung.aufrufe.isEmpty());
+}
+
+TEST_F(EndDialog, NoAfterTheShutDownCommandClearsIt)
+{
+    WindowsBeenden = 1;
+    dialog->show();
+    dialog->BtnNein->click();
+    EXPECT_FALSE(dialog->isVisible());
+    EXPECT_EQ(dialog->result(), ErgebnisNein);
+    EXPECT_EQ(WindowsBeenden, 0);
+    dialog->BtnJa->click();
+    dialog->TimerEndeGo();
+    EXPECT_EQ(beendet, 1);
+    EXPECT_TRUE(abschaltung.aufrufe.isEmpty());
+}
+
+TEST_F(EndDialog, RefusedMatchCloseKeepsTheProgramRunning)
+{
+    MatchOeffnen(1);
+    WindowsBeenden = 1;
+    skriptBoxen().antworten << ErgebnisAbbrechen;
+    dialog->BtnJa->click();
+    EXPECT_TRUE(dialog->BtnJa->isEnabled());
+    EXPECT_EQ(WindowsBeenden, 0);
+    EXPECT_FALSE(dialog->TimerEnde->enabled());
+    EXPECT_EQ(WettkampfAnzahl, 1);
+    EXPECT_EQ(beendet, 0);
+}
+
+TEST_F(EndDialog, WaitsInStepsWhileFramesAreQueued)
+{
+    BahnDaten[1].BahnOnline = 1;
+    dialog->BtnJa->click();
+    dialog->TimerEndeGo();
+    EXPECT_EQ(beendet, 0);
+    CanSendenTick();
+    dialog->TimerEndeGo();
+    EXPECT_EQ(beendet, 1);
+    EXPECT_EQ(fenster.aufrufe.count(QStringLiteral("anzeige zu")), 1);  // the result board closes
+}

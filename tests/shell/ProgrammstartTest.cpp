@@ -1,0 +1,159 @@
+#include "../match/Aufnahmen.h"
+#include "CanKarte.h"
+#include "CanSenden.h"
+#include "FakeCanAdapter.h"
+#include "Globals.h"
+#include "Programmstart.h"
+#include "SettingsFile.h"
+#include "TimerModul.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+// Records which display windows the start creates.
+struct KonfigAufnahme : FensterAufnahme {
+    QList<KonfigFenster> erzeugt;
+    int menue = 0;
+    bool erzeugen(KonfigFenster f) override
+    {
+        erzeugt << f;
+        return true;
+    }
+    void hauptmenueAktualisieren() override { ++menue; }
+};
+
+class Programmstart : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(ordner.isValid());
+        m_cwd = QDir::currentPath();
+        setFensterDienste(&fenster);
+        setCanAdapter(&adapter);
+    }
+    void TearDown() override
+    {
+        QDir::setCurrent(m_cwd);
+        setFensterDienste(nullptr);
+        setCanAdapter(nullptr);
+        CanSendenZuruecksetzen();
+        GlobalsZuruecksetzen();
+    }
+    void Einstellungen(const QStringList& zeilen)
+    {
+        ASSERT_TRUE(TextdateiSchreiben(ordner.filePath(QStringLiteral("Bravolin.inf")), zeilen));
+    }
+    QStringList Starten(int bildschirme = 1) { return ProgrammstartAusfuehren(ordner.path(), bildschirme); }
+
+    QTemporaryDir ordner;
+    KonfigAufnahme fenster;
+    FakeCanAdapter adapter;
+
+private:
+    QString m_cwd;
+};
+
+}  // namespace
+
+TEST_F(Programmstart, EmptyFolderGivesTheDefaults)
+{
+    BahnAnzahl = 9;  // left from an earlier run: the start state replaces it
+    const QStringList meldungen = Starten();
+    EXPECT_TRUE(meldungen.isEmpty());
+    EXPECT_EQ(Versionstext, QStringLiteral("2.21.0062"));
+    EXPECT_EQ(BahnAnzahl, 4);
+    EXPECT_EQ(CanAktiv, 0);
+    EXPECT_EQ(CanKarteOffen, 0);
+    EXPECT_EQ(adapter.oeffnungen, 0);
+    EXPECT_EQ(KartenleserAktiv, 0);
+    EXPECT_EQ(KartenTimerAktiv, 0);
+    EXPECT_EQ(KartenStatusText, QStringLiteral("Chipkarte nicht vorhanden !"));
+    EXPECT_EQ(BahnendeTimerAktiv, 1);
+    EXPECT_EQ(CanEmpfangTimerAktiv, 1);
+    EXPECT_EQ(Einst.CanBusTimer, 10);
+    EXPECT_FALSE(Einst.SchalterSichtbar);
+    EXPECT_TRUE(Einst.Hinweise);
+    EXPECT_EQ(Programmverzeichnis, QDir(ordner.path()).absolutePath());
+    EXPECT_EQ(Datenverzeichnis, QDir(ordner.path()).absoluteFilePath(QStringLiteral("Daten")));
+    EXPECT_EQ(Spielordner, QDir(ordner.path()).absoluteFilePath(QStringLiteral("Spiele")));
+    EXPECT_TRUE(fenster.erzeugt.isEmpty());  // no boards
+    EXPECT_EQ(WettkampfAnzahl, 0);
+    EXPECT_GE(fenster.menue, 1);
+    EXPECT_DOUBLE_EQ(Ausgabelautstaerke(), 1.0);
+}
+
+TEST_F(Programmstart, TheDataFolderBecomesTheCurrentDirectory)
+{
+    ASSERT_TRUE(QDir(ordner.path()).mkdir(QStringLiteral("Daten")));
+    Starten();
+    EXPECT_EQ(QDir::currentPath(), QDir(ordner.path()).absoluteFilePath(QStringLiteral("Daten")));
+}
+
+TEST_F(Programmstart, BadSettingsValueDoesNotStopTheStart)
+{
+    Einstellungen({"[Allgemein]", "SoundAktiv = True", "[Bahnsteuerung]", "Bahnen = acht", "PcEinheit = 3",
+                   "[System]", "Volume = 32768"});
+    const QStringList meldungen = Starten();
+    ASSERT_EQ(meldungen.size(), 1);
+    EXPECT_TRUE(meldungen.first().contains(QStringLiteral("acht"))) << meldungen.first().toStdString();
+    EXPECT_EQ(BahnAnzahl, 4);  // the default stays
+    EXPECT_EQ(Einst.PcEinheit, 3);
+    EXPECT_TRUE(Einst.SoundAktiv);
+    EXPECT_EQ(BahnendeTimerAktiv, 1);  // the steps after it ran
+    EXPECT_EQ(KartenStatusText, QStringLiteral("Chipkarte nicht vorhanden !"));
+    EXPECT_NEAR(Ausgabelautstaerke(), 0.5, 0.001);
+}
+
+TEST_F(Programmstart, BusClockFromItsIndex)
+{
+    Einstellungen({"[CanBus]", "CanBusKarte = 1", "CanBusTakt = 4"});
+    Starten();
+    EXPECT_EQ(CanEinstellungen.Btr0, 0x01);
+    EXPECT_EQ(CanEinstellungen.Btr1, 0x2B);
+    EXPECT_EQ(CanAktiv, 1);
+    EXPECT_EQ(adapter.letzteOeffnung.bitrate, 250000u);
+}
+
+TEST_F(Programmstart, StoredTimingBytesWin)
+{
+    Einstellungen({"[CanBus]", "CanBusKarte = 8", "CanBusTakt0 = 0", "CanBusTakt1 = 28"});
+    Starten();
+    EXPECT_EQ(CanEinstellungen.Btr0, 0);
+    EXPECT_EQ(CanEinstellungen.Btr1, 28);
+    EXPECT_EQ(CanAktiv, 1);
+}
+
+TEST_F(Programmstart, AnAdapterThatFailsLeavesTheBusOff)
+{
+    adapter.oeffnenGelingt = false;
+    Einstellungen({"[CanBus]", "CanBusKarte = 1"});
+    Starten();
+    EXPECT_EQ(CanAktiv, 0);
+    EXPECT_EQ(CanEinstellungen.StatusText, QStringLiteral("Karte nicht gefunden !"));
+    EXPECT_EQ(BahnendeTimerAktiv, 1);
+}
+
+TEST_F(Programmstart, SecondMonitorBoardNeedsTwoScreens)
+{
+    Einstellungen({"[Anzeige]", "GrossAnzeige = True", "MannschAnzeige = True", "MonitorAnzeige = True"});
+    Starten(1);
+    EXPECT_FALSE(Einst.GrossAnzeige);
+    EXPECT_EQ(fenster.erzeugt, (QList<KonfigFenster>{KonfigFenster::Mannschaftanz, KonfigFenster::Monitoranz}));
+
+    fenster.erzeugt.clear();
+    Starten(2);
+    EXPECT_TRUE(Einst.GrossAnzeige);
+    EXPECT_EQ(fenster.erzeugt, (QList<KonfigFenster>{KonfigFenster::Mannschaftanz, KonfigFenster::Grossanz,
+                                                    KonfigFenster::Monitoranz}));
+}
+
+TEST_F(Programmstart, ConfiguredReaderIsNotFound)
+{
+    Einstellungen({"[System]", "Chipkarte = 2"});
+    Starten();
+    EXPECT_EQ(KartenleserAktiv, 0);
+    EXPECT_EQ(KartenStatusText, QStringLiteral("Chipkarte nicht gefunden !"));
+}
