@@ -238,7 +238,8 @@ void CanNachrichtVerarbeiten(int bahn, const TCanNachricht& n)
         l.WurfHolz = i8(std::popcount(unsigned(bild & WurfbildKegelMaske)));
         l.WurfBild = bild;
         l.WurfFlags = l.ZeitGeaendert ? u16(d[3] | 0x100) : d[3];
-        if (Einst.WurfzeitBahn) l.BahnWurfzeit = (d[4] << 8) | d[5];
+        // The lane time only from a frame that carries it.
+        if (Einst.WurfzeitBahn && n.Laenge >= 6) l.BahnWurfzeit = (d[4] << 8) | d[5];
         if ((d[3] & 0x03) == 0x03) {  // foul throw
             if (l.WurfHolz > 0) {
                 l.WurfFlags |= 0x200;

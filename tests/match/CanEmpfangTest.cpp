@@ -120,6 +120,19 @@ TEST_F(CanEmpfang, FoulThrowsAndThrowsThatCountZero)
     EXPECT_EQ(BahnDaten[1].WurfOffen, 0);
 }
 
+TEST_F(CanEmpfang, AShortFrameTakesNoBytesOfTheFrameBefore)
+{
+    Einst.WurfzeitBahn = true;
+    empfangen(1, {1, 0x01, 0x00, 0x00, 0x01, 0x2C});
+    CanNachrichtLesen();
+    EXPECT_EQ(BahnDaten[1].BahnWurfzeit, 300);
+    empfangen(1, {1, 0x03});  // pins 1 and 2; no flags, no time
+    CanNachrichtLesen();
+    EXPECT_EQ(BahnDaten[1].WurfHolz, 2);
+    EXPECT_EQ(BahnDaten[1].WurfFlags, 0);
+    EXPECT_EQ(BahnDaten[1].BahnWurfzeit, 300);
+}
+
 TEST_F(CanEmpfang, LaneStateFromItsMessages)
 {
     TWettkampfDaten& m = spiel();
