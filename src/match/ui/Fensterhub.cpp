@@ -228,3 +228,9 @@ void Fensterhub::hauptmenueAktualisieren()
 {
     if (menueAktualisieren) menueAktualisieren();
 }
+
+void Fensterhub::hauptfensterFokus()
+{
+    if (m_haupt) m_haupt->activateWindow();
+    if (QWidget* w = mdiFenster(MdiFenster::Wettkampf)) w->setFocus(Qt::OtherFocusReason);
+}

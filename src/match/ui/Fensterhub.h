@@ -81,6 +81,8 @@ public:
 
     void statusText(int panel, const QString& text) override;
     void hauptmenueAktualisieren() override;
+    // The main window becomes active again; an open match window takes the focus.
+    void hauptfensterFokus() override;
 
     // The dialog running now; the options and FTP server dialogs also here.
     QPointer<QDialog> AktDialog;

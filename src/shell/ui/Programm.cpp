@@ -5,6 +5,8 @@
 #include "CanTiming.h"
 #include "DesktopShell.h"
 #include "Fensterhub.h"
+#include "Zeitgeberliste.h"
+#include "Zeitgeber.h"
 #include "Hilfe.h"
 #include "Info.h"
 #include "Main.h"
@@ -64,6 +66,8 @@ QStringList Programm::starten(const QString& programmordner)
 
     m_hub = std::make_unique<Fensterhub>();
     m_hub->registrieren(Dialog::CanTiming, [](QWidget* eltern) { return new TCanTiming(eltern); });
+    // The board on the second monitor takes the focus when it opens: a second later it goes back.
+    m_hub->nachAnzeigeOeffnen = [] { TimerFocus().setEnabled(true); };
     setFensterDienste(m_hub.get());
 
     // The main window first: its start work reads the settings.
