@@ -2,22 +2,12 @@
 // every 10 or 50 ms while nothing happens on the lanes, and a whole match
 // against the lane simulator.
 
-#include "Anzeigedienste.h"
-#include "Bahnsimulator.h"
-#include "Boxes.h"
-#include "CanEmpfang.h"
-#include "CanKarte.h"
 #include "CanSenden.h"
-#include "Clock.h"
-#include "FakeCanAdapter.h"
 #include "Globals.h"
 #include "Spielablauf.h"
-#include "Spielende.h"
+#include "Spielaufbau.h"
 #include "TimerModul.h"
 #include "Wertung.h"
-#include "Wettkampfslots.h"
-#include "Zeitgeber.h"
-#include "Zeitgeberliste.h"
 
 #include <QCoreApplication>
 #include <benchmark/benchmark.h>
@@ -81,135 +71,62 @@ void BM_LeerlaufTakt(benchmark::State& state)
 {
     GlobalsZuruecksetzen();
     FakeCanAdapter adapter;
-    setCanAdapter(&adapter);
-    Einst.CanBusKarte = 1;
-    CanEinstellungenUebernehmen();
-    CanKarteOeffnen();
+    CanAnschliessen(&adapter);
     BahnAnzahl = 16;
     for (auto _ : state) {
         Timer2Go();
         Timer3Go();
         CanSendenTick();
     }
-    setCanAdapter(nullptr);
-    GlobalsZuruecksetzen();
+    ProgrammAbbauen();
 }
 BENCHMARK(BM_LeerlaufTakt);
 
-// The program and the lanes on one fake bus, in steps of 50 ms of program
-// time, as the e2e tests run them: five ticks of the send pump, the receive
-// pump and the end-of-lane check, every 20th step the one-second timers;
-// then the frames cross the bus and the lanes advance one tick.
-struct Anlage {
-    FakeCanAdapter bus;
-    Bahnsimulator sim;
-    long schritte = 0;
-
-    static Bahnsimulator::Vorgaben Vorgaben()
-    {
-        Bahnsimulator::Vorgaben v;
-        v.bahnen = 4;
-        v.pcEinheit = 2;
-        v.wurfTakt = 5;
-        v.startVerzoegerung = 40;
-        v.seed = 2026;
-        return v;
-    }
-
-    Anlage() : sim(Vorgaben()) {}
-
-    void schritt()
-    {
-        for (int i = 0; i < 5; ++i)
-            if (CanSendeTimer().enabled()) CanSendenTick();
-        Timer3Go();
-        Timer2Go();
-        if (++schritte % 20 == 0) {
-            if (Timer9().enabled()) Timer9Go();
-            if (TimerSpielEnde().enabled()) TimerSpielEndeGo();
-            if (TimerBahnEnde().enabled()) TimerBahnEndeGo();
-        }
-        for (const CanRohRahmen& r : bus.gesendet) sim.empfangen(r);
-        bus.gesendet.clear();
-        while (const std::optional<CanRohRahmen> r = sim.naechster()) bus.empfangen.append(*r);
-        sim.tick();
-    }
-};
+const QDateTime Jetzt(QDate(2026, 3, 14), QTime(19, 30, 0));
 
 // A points game on four lanes in mode 1: six players a side, start-order
 // mode 3 (12 rounds), four rounds a player of 15 + 15 random throws.
-TWettkampfDaten& SpielAnlegen(Anlage& anlage)
+TWettkampfDaten* SpielAnlegen(Anlage& anlage)
 {
-    GlobalsZuruecksetzen();
-    SpielablaufZuruecksetzen();
-    CanSendenZuruecksetzen();
-    CanEmpfangZuruecksetzen();
-    AnzeigezustandZuruecksetzen();
-    skriptBoxen() = SkriptBoxen{};
-    Einst.PcEinheit = 2;
-    Einst.Bahnsteuerung = 1;
-    Einst.TimeoutBahnw = 2;
-    Einst.SaPWand = true;
-    setCanAdapter(&anlage.bus);
-    Einst.CanBusKarte = 1;
-    CanEinstellungenUebernehmen();
-    CanKarteOeffnen();
-    WettkampfAnlegen();
-    WettkampfVorgabenSetzen();
-    TWettkampfDaten& m = *AktWettkampf;
-    m.ErsteBahn = 1;
-    m.LetzteBahn = 4;
-    m.Volle = 15;
-    m.Abraeumen = 15;
-    m.Durchgaenge = 4;
-    m.Wurfzeit = 12;
-    m.Spielmodus = 3;
-    m.Spieleranzahl = 6;
-    m.Probe = 0;
-    ProbewuerfeUebernehmen();
-    m.Punktespiel = 1;
-    StartfolgeZuordnen();
-    return m;
-}
-
-void SpielAbbauen()
-{
-    TimerModulBeenden();
-    for (Zeitgeber* t : {&TimerSpielEnde(), &TimerBahnEnde(), &Timer9()}) t->setEnabled(false);
-    setCanAdapter(nullptr);
-    CanSendenZuruecksetzen();
-    CanEmpfangZuruecksetzen();
-    SpielablaufZuruecksetzen();
-    skriptBoxen() = SkriptBoxen{};
-    GlobalsZuruecksetzen();
+    ProgrammZuruecksetzen(Jetzt);
+    if (!CanAnschliessen(&anlage.bus)) return nullptr;
+    Spielart a;
+    a.volle = a.abraeumen = 15;
+    a.durchgaenge = 4;
+    a.spielmodus = 3;
+    a.spieleranzahl = 6;
+    a.punktespiel = true;
+    return WettkampfAufbauen(a);
 }
 
 void BM_GanzesSpiel(benchmark::State& state)
 {
-    setUhr([] { return QDateTime(QDate(2026, 3, 14), QTime(19, 30, 0)); });
     long schritte = 0, wuerfe = 0;
     for (auto _ : state) {
         state.PauseTiming();
-        auto anlage = std::make_unique<Anlage>();
-        TWettkampfDaten& m = SpielAnlegen(*anlage);
+        auto anlage = std::make_unique<Anlage>(SimVorgaben(5, 40, 40, 2026));
+        TWettkampfDaten* m = SpielAnlegen(*anlage);
         state.ResumeTiming();
 
-        SpielStarten(m);
-        while (!m.Beendet && anlage->schritte < 100000) anlage->schritt();
+        if (m) {
+            SpielStarten(*m);
+            anlage->bis([&] { return m->Beendet != 0; }, 100000);
+        }
 
         state.PauseTiming();
-        const bool beendet = m.Beendet != 0;
+        // Not timed: the match ended and booked what the lanes threw.
+        const bool beendet = m && m->Beendet != 0;
+        const bool gebucht = beendet && BuchungVergleichen(*m, anlage->sim, PlanVierBahnenSechsSpieler, true).empty();
         schritte = anlage->schritte;
-        wuerfe = m.Heim.Wuerfe.Zahl + m.Gast.Wuerfe.Zahl;
-        SpielAbbauen();
+        wuerfe = m ? m->Heim.Wuerfe.Zahl + m->Gast.Wuerfe.Zahl : 0;
+        ProgrammAbbauen();
         anlage.reset();
         state.ResumeTiming();
-        if (!beendet) {
-            state.SkipWithError("the match did not end");
+        if (!gebucht) {
+            state.SkipWithError(beendet ? "the bookings differ from the lanes' count" : "the match did not end");
             break;
         }
     }
-    setUhr({});
     state.counters["Schritte"] = double(schritte);
     state.counters["Wuerfe"] = double(wuerfe);
 }

@@ -1,10 +1,10 @@
+// The lane simulator on its own. Practice, the games the lanes run
+// themselves (mode 0), the restart and the virtual bus play whole matches
+// in tests/e2e.
+
 #include "Bahnsimulator.h"
-#include "QtCanAdapter.h"
-#include "VirtualCanBruecke.h"
 #include "Wurfskript.h"
 
-#include <QCoreApplication>
-#include <QElapsedTimer>
 #include <gtest/gtest.h>
 
 #include <vector>
@@ -12,6 +12,7 @@
 namespace {
 
 using Bytes = std::vector<int>;
+using Frames = std::vector<std::pair<int, Bytes>>;
 
 Bahnsimulator::Vorgaben Vorgaben(int pc = 1)
 {
@@ -35,16 +36,16 @@ protected:
         sim.empfangen(r);
     }
     // Every lane frame sent so far, as lane and bytes.
-    std::vector<std::pair<int, Bytes>> frames()
+    Frames frames()
     {
-        std::vector<std::pair<int, Bytes>> f;
+        Frames f;
         while (const std::optional<CanRohRahmen> r = sim.naechster()) {
             Bytes b(r->daten.begin(), r->daten.begin() + r->laenge);
             f.push_back({int((r->id - 0x200) / 8), b});
         }
         return f;
     }
-    std::vector<std::pair<int, Bytes>> ticks(int n)
+    Frames ticks(int n)
     {
         for (int i = 0; i < n; ++i) sim.tick();
         return frames();
@@ -96,7 +97,7 @@ TEST_F(Simulator, RegistrationMatchNumberAndStatus)
     pc(2, {12, 0x21});
     pc(2, {10});
     pc(2, {42});
-    EXPECT_EQ(frames(), (std::vector<std::pair<int, Bytes>>{{2, {38}}, {2, {10, 0}}, {2, {10, 0x21}}, {2, {42, 2, 0}}}));
+    EXPECT_EQ(frames(), (Frames{{2, {38}}, {2, {10, 0}}, {2, {10, 0x21}}, {2, {42, 2, 0}}}));
     EXPECT_TRUE(sim.online(2));
     EXPECT_EQ(sim.pcEinheit(2), 1);
     pc(2, {3, 0x22});  // without game parameters: only the number
@@ -108,7 +109,7 @@ TEST_F(Simulator, RegistrationMatchNumberAndStatus)
         EXPECT_EQ(sim.spielNr(2), 0);
     }
     EXPECT_FALSE(sim.online(2));
-    EXPECT_EQ(frames(), (std::vector<std::pair<int, Bytes>>{{2, {39}}}));
+    EXPECT_EQ(frames(), (Frames{{2, {39}}}));
 }
 
 // A part of 3 + 3: full racks on Volle, the rack cleared throw by throw on
@@ -122,7 +123,7 @@ TEST_F(Simulator, PartReportsEveryThrowAndItsEnd)
     EXPECT_TRUE(sim.teilLaeuft(1));
     EXPECT_EQ(sim.statuswort(1), 0x210);
     const auto f = ticks(12);
-    const std::vector<std::pair<int, Bytes>> erwartet{
+    const Frames erwartet{
         {1, {1, 0x7F, 3, 0, 0, 120}}, {1, {1, 0x7F, 1, 0, 0, 120}},    {1, {1, 0x7F, 0, 0, 0, 120}},
         {1, {1, 0x1F, 0, 0, 0, 120}}, {1, {1, 0x60, 3, 0x04, 0, 120}}, {1, {1, 0x3F, 0, 0, 0, 120}},
         {1, {34, 't'}}};
@@ -228,86 +229,6 @@ TEST_F(Simulator, StopHoldsTheLane)
     EXPECT_EQ(sim.teile(1)[0].wuerfe.size(), n + 1);
 }
 
-TEST_F(Simulator, PracticeEndsWithItsKey)
-{
-    pc(1, {34, '[', 5, 1});
-    EXPECT_TRUE(sim.probeLaeuft(1));
-    EXPECT_EQ(sim.statuswort(1), 0x300);
-    EXPECT_EQ(ticks(5), (std::vector<std::pair<int, Bytes>>{{1, {34, '_'}}}));
-    EXPECT_TRUE(ticks(20).empty());  // mode 1: the part waits for its start
-    // Mode 2: the start block with practice starts the part after it.
-    pc(2, {30, 3, 0, 2, 0, 12});
-    ticks(5);
-    EXPECT_FALSE(sim.probeLaeuft(2));
-    ticks(7);
-    EXPECT_EQ(sim.teile(2).size(), 1u);
-    EXPECT_EQ(sim.teile(2)[0].wuerfe.size(), 2u);
-    pc(3, {30, 0, 0, 1, 0, 12});  // without practice
-    ticks(5);
-    EXPECT_EQ(sim.teile(3).size(), 1u);
-    EXPECT_TRUE(sim.teile(3)[0].fertig);
-}
-
-// Game parameters and [3] to the first lane: the lanes run the game
-// themselves and start each further part once registered again.
-TEST_F(Simulator, LanesRunAGameOfTheirOwn)
-{
-    // 2 + 0 throws, 4 a player: 2 rounds; 2 lanes, 1 player a side: 2 parts a lane.
-    for (auto [code, wert] : {std::pair{int('\\'), 0}, {177, 4}, {178, 2}, {179, 0}, {180, 12}, {181, 2}, {182, 0}, {183, 1}})
-        pc(2, {5, code, wert});
-    pc(2, {3, 0x21});
-    ticks(10);
-    for (int l : {2, 3}) {
-        EXPECT_EQ(sim.spielNr(l), 0x21) << l;
-        ASSERT_EQ(sim.teile(l).size(), 1u) << l;
-        EXPECT_TRUE(sim.teile(l)[0].fertig) << l;
-    }
-    EXPECT_TRUE(sim.teile(1).empty());
-    EXPECT_TRUE(sim.teile(4).empty());
-    pc(3, {10});  // asked without a new registration: no part
-    ticks(10);
-    EXPECT_EQ(sim.teile(3).size(), 1u);
-    pc(3, {38});
-    pc(3, {10});
-    ticks(10);
-    EXPECT_EQ(sim.teile(3).size(), 2u);
-    pc(3, {38});
-    pc(3, {10});  // no part left
-    ticks(10);
-    EXPECT_EQ(sim.teile(3).size(), 2u);
-    pc(2, {4});  // the game ends on the first lane: both lanes leave
-    EXPECT_EQ(sim.spielNr(2), 0);
-    EXPECT_EQ(sim.spielNr(3), 0);
-}
-
-TEST_F(Simulator, RestartGoesOnFromTheReplay)
-{
-    skript(1, "9 9 | 5 2 2");
-    pc(1, {166, 3});
-    pc(1, {34, 'a', 2, 3, 12, 1});
-    ticks(11);  // four throws: the rack has pins 8, 9 left
-    ASSERT_EQ(sim.teile(1)[0].wuerfe.size(), 4u);
-    sim.neustart(1);
-    EXPECT_EQ(frames().back(), (std::pair<int, Bytes>{1, {14}}));
-    EXPECT_FALSE(sim.online(1));
-    EXPECT_EQ(sim.spieler(1), 0);
-    pc(1, {38});
-    pc(1, {12, 0x21});
-    pc(1, {166, 3});
-    pc(1, {0x3D, 4});
-    pc(1, {0x41, 0x00, 0x7F});
-    pc(1, {30, 0, 0, 2, 3, 12});
-    pc(1, {2, 27});
-    ticks(10);
-    const Teil& t = sim.teile(1)[0];
-    ASSERT_EQ(sim.teile(1).size(), 1u);
-    EXPECT_TRUE(t.fertig);
-    ASSERT_EQ(t.wuerfe.size(), 5u);
-    EXPECT_EQ(t.wuerfe[4].nr, 5);
-    EXPECT_EQ(t.wuerfe[4].bild, 0x180);
-    EXPECT_EQ(t.wuerfe[4].flags, 0x04);
-}
-
 TEST_F(Simulator, RandomThrowsRepeatWithTheSeed)
 {
     auto spielen = [](std::uint32_t seed) {
@@ -328,40 +249,6 @@ TEST_F(Simulator, RandomThrowsRepeatWithTheSeed)
     };
     EXPECT_EQ(bilder(spielen(5)), bilder(a));
     EXPECT_NE(bilder(spielen(6)), bilder(a));
-}
-
-// Over Qt's virtual bus: the bridge answers a registration and plays a part.
-TEST(VirtualCanBruecke, AnswersOnTheVirtualBus)
-{
-    const QString bus = QStringLiteral("virtualcan:tcp://127.0.0.1:35472/can0");
-    Bahnsimulator sim(Vorgaben());
-    sim.setSkript(2, *WuerfeLesen(u"7"));
-    VirtualCanBruecke bruecke(sim);
-    bruecke.setTaktMs(5);
-    QString fehler;
-    ASSERT_TRUE(bruecke.oeffnen(bus, &fehler)) << fehler.toStdString();
-    QtCanAdapter programm;
-    ASSERT_TRUE(programm.oeffnen({bus}, &fehler)) << fehler.toStdString();
-    QList<CanRohRahmen> empfangen;
-    auto warten = [&](int anzahl) {
-        QElapsedTimer uhr;
-        uhr.start();
-        while (empfangen.size() < anzahl && uhr.elapsed() < 3000) {
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-            while (const std::optional<CanRohRahmen> r = programm.lesen()) empfangen << *r;
-        }
-        return empfangen.size() >= anzahl;
-    };
-    ASSERT_TRUE(programm.senden({0x610, 1, {38}}));
-    ASSERT_TRUE(warten(1));
-    EXPECT_EQ(empfangen[0], (CanRohRahmen{0x210, 1, {38}}));
-    ASSERT_TRUE(programm.senden({0x610, 6, {34, 'a', 1, 0, 12, 0}}));
-    ASSERT_TRUE(warten(3));
-    EXPECT_EQ(empfangen[1], (CanRohRahmen{0x210, 6, {1, 0x7F, 0, 0, 0, 120}}));
-    EXPECT_EQ(empfangen[2], (CanRohRahmen{0x210, 2, {34, 't'}}));
-    programm.schliessen();
-    bruecke.schliessen();
-    EXPECT_FALSE(bruecke.istOffen());
 }
 
 }  // namespace

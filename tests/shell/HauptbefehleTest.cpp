@@ -82,56 +82,44 @@ TEST_F(Hauptbefehle, NewMatchMarksNothingModified)
     EXPECT_EQ(WettkampfAnzahl, 6);
 }
 
-// The question (empty: none) and the outcome of the start command.
-struct StartFall {
-    const char* name;
-    u8 gestartet, gestoppt, wechsel;
-    const char16_t* frage;
-    int antwort;
-    u8 gestopptDanach, wechselDanach;
-};
-
-void PrintTo(const StartFall& f, std::ostream* os) { *os << f.name; }
-
-class StartBefehl : public Hauptbefehle, public testing::WithParamInterface<StartFall> {};
-
-TEST_P(StartBefehl, AsksAndActs)
+// The questions and messages and the outcome of the start command by the
+// state of the match and the answer.
+TEST_F(Hauptbefehle, StartCommandAsksAndActs)
 {
-    const StartFall& f = GetParam();
-    TWettkampfDaten& w = Match();
-    w.Gestartet = f.gestartet;
-    w.Gestoppt = f.gestoppt;
-    w.WechselAnstehend = f.wechsel;
-    w.KeinNaechsterDurchgang = 0;
-    skriptBoxen().antworten << f.antwort;
-    SpielStartBefehl();
-    const QString frage = QString::fromUtf16(f.frage);
-    if (frage.isEmpty())
-        EXPECT_TRUE(skriptBoxen().gezeigt.isEmpty());
-    else
-        EXPECT_EQ(skriptBoxen().gezeigt.value(0), frage);
-    EXPECT_EQ(w.Gestoppt, f.gestopptDanach);
-    EXPECT_EQ(w.WechselAnstehend, f.wechselDanach);
-    EXPECT_TRUE(fenster.aufrufe.contains(QStringLiteral("menue")));
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Hauptbefehle, StartBefehl,
-    testing::Values(StartFall{"NichtGestartetNein", 0, 0, 0, u"Spiel starten ? ", ErgebnisNein, 0, 0},
-                    StartFall{"GestopptNein", 1, 1, 0, u"Spiel starten ?", ErgebnisNein, 1, 0},
-                    StartFall{"LaeuftNein", 1, 0, 0, u"Spiel stoppen ?", ErgebnisNein, 0, 0},
-                    StartFall{"LaeuftJa", 1, 0, 0, u"Spiel stoppen ?", ErgebnisJa, 1, 0},
-                    StartFall{"WechselOhneFrage", 1, 0, 1, u"", ErgebnisNein, 0, 0}),
-    [](const testing::TestParamInfo<StartFall>& i) { return std::string(i.param.name); });
-
-TEST_F(Hauptbefehle, NotStartedYesStartsTheMatch)
-{
-    Match();
-    skriptBoxen().antworten << ErgebnisJa;
-    SpielStartBefehl();
-    // Without a start plan the engine refuses with its message.
-    EXPECT_EQ(skriptBoxen().gezeigt,
-              (QStringList{"Spiel starten ? ", QStringLiteral("Für diesen Wettkampf gibt es keine Startfolge !")}));
+    const QString starten = QStringLiteral("Spiel starten ? "), stoppen = QStringLiteral("Spiel stoppen ?");
+    struct Fall {
+        const char* name;
+        u8 gestartet, gestoppt, wechsel;
+        int antwort;
+        QStringList gezeigt;
+        u8 gestopptDanach;
+    };
+    const Fall faelle[] = {
+        {"not started, no", 0, 0, 0, ErgebnisNein, {starten}, 0},
+        // Without a start plan the engine refuses with its message.
+        {"not started, yes", 0, 0, 0, ErgebnisJa, {starten, "Für diesen Wettkampf gibt es keine Startfolge !"}, 0},
+        {"stopped, no", 1, 1, 0, ErgebnisNein, {"Spiel starten ?"}, 1},
+        {"running, no", 1, 0, 0, ErgebnisNein, {stoppen}, 0},
+        {"running, yes", 1, 0, 0, ErgebnisJa, {stoppen}, 1},
+        {"change due: no question", 1, 0, 1, ErgebnisNein, {}, 0},
+    };
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(f.name);
+        GlobalsZuruecksetzen();
+        SpielablaufZuruecksetzen();
+        TWettkampfDaten& w = Match();
+        w.Gestartet = f.gestartet;
+        w.Gestoppt = f.gestoppt;
+        w.WechselAnstehend = f.wechsel;
+        skriptBoxen() = SkriptBoxen{};
+        skriptBoxen().antworten << f.antwort;
+        fenster.aufrufe.clear();
+        SpielStartBefehl();
+        EXPECT_EQ(skriptBoxen().gezeigt, f.gezeigt);
+        EXPECT_EQ(w.Gestoppt, f.gestopptDanach);
+        EXPECT_EQ(w.WechselAnstehend, 0);
+        EXPECT_TRUE(fenster.aufrufe.contains(QStringLiteral("menue")));
+    }
 }
 
 TEST_F(Hauptbefehle, AbortAsksThenLetsTheTimerEndTheMatch)
@@ -159,11 +147,7 @@ TEST_F(Hauptbefehle, TakeOverAsksEveryLane)
     SpieleUebernehmenBefehl();
     for (int i = 0; i < 10; ++i) CanSendenTick();
     ASSERT_EQ(adapter.gesendet.size(), 3);
-    for (int n = 1; n <= 3; ++n) {
-        EXPECT_EQ(adapter.gesendet[n - 1].id, BahnCanId(n));
-        EXPECT_EQ(adapter.gesendet[n - 1].laenge, 1);
-        EXPECT_EQ(adapter.gesendet[n - 1].daten[0], 41);
-    }
+    for (int n = 1; n <= 3; ++n) EXPECT_EQ(adapter.gesendet[n - 1], (CanRohRahmen{BahnCanId(n), 1, {41}})) << n;
     CanSendenZuruecksetzen();
     setCanAdapter(nullptr);
 }
@@ -183,16 +167,6 @@ TEST_F(Hauptbefehle, WindowListSwitchKeepsTheModifiedFlag)
     EXPECT_EQ(AktWettkampf, &erster);
     EXPECT_EQ(Wettkaempfe[2].Geaendert, 0);
     EXPECT_EQ(fenster.aufrufe, (QStringList{"aktualisieren 0", "aktualisieren 1", "menue"}));
-}
-
-TEST_F(Hauptbefehle, OverviewGuard)
-{
-    EXPECT_TRUE(UebersichtFrei());
-    AktivesFenster = FensterBahnuebersicht;
-    EXPECT_TRUE(UebersichtFrei());
-    EingabeGesperrt = 1;
-    EXPECT_FALSE(UebersichtFrei());
-    EingabeGesperrt = 0;
 }
 
 TEST_F(Hauptbefehle, HelpAndTipsLeaveTheCurrentDirectory)

@@ -28,11 +28,7 @@ protected:
         GlobalsZuruecksetzen();
         AnzeigezustandZuruecksetzen();
     }
-    void TearDown() override
-    {
-        GlobalsZuruecksetzen();
-        AnzeigezustandZuruecksetzen();
-    }
+    void TearDown() override { SetUp(); }
 
     // A factory of test windows that counts its calls.
     ::Fensterhub::Fabrik zaehlend(int& anzahl, QPointer<Testfenster>* letztes = nullptr)
@@ -48,27 +44,44 @@ protected:
     ::Fensterhub hub;
 };
 
-TEST_F(Fensterhub, SecondOpenBringsTheFirstToTheFront)
+// A second open raises the window and builds it anew instead of creating
+// another; refreshes reach it; closing forgets it and frees it.
+TEST_F(Fensterhub, OpenRaisesRefreshesAndCloseForgets)
 {
     QMdiArea area;
     area.show();
     hub.setMdiArea(&area);
     int ergebnis = 0, wettkampf = 0;
-    hub.registrieren(MdiFenster::Ergebnis, zaehlend(ergebnis));
+    QPointer<Testfenster> w;
+    hub.registrieren(MdiFenster::Ergebnis, zaehlend(ergebnis, &w));
     hub.registrieren(MdiFenster::Wettkampf, zaehlend(wettkampf));
+    hub.registrieren(MdiFenster::Spielbericht, [](QWidget* e) { return new QWidget(e); });  // no HubFenster
 
     hub.oeffnen(MdiFenster::Ergebnis);
-    QWidget* erstes = hub.mdiFenster(MdiFenster::Ergebnis);
+    ASSERT_TRUE(w);
+    EXPECT_EQ(w->aufbau, 1);
+    hub.oeffnen(MdiFenster::Spielbericht);
     hub.oeffnen(MdiFenster::Wettkampf);
     ASSERT_TRUE(area.activeSubWindow());
     EXPECT_EQ(area.activeSubWindow()->widget(), hub.mdiFenster(MdiFenster::Wettkampf));
+    hub.aktualisieren(MdiFenster::Ergebnis);
+    hub.spielerAktualisieren(MdiFenster::Ergebnis, 7);
+    hub.aktualisieren(MdiFenster::Spielbericht);
 
     hub.oeffnen(MdiFenster::Ergebnis);
     EXPECT_EQ(ergebnis, 1);
-    EXPECT_EQ(hub.mdiFenster(MdiFenster::Ergebnis), erstes);
-    EXPECT_EQ(area.activeSubWindow()->widget(), erstes);
-    EXPECT_EQ(area.subWindowList().size(), 2);
-    EXPECT_TRUE(erstes->isVisible());
+    EXPECT_EQ(hub.mdiFenster(MdiFenster::Ergebnis), w.data());
+    EXPECT_EQ(area.activeSubWindow()->widget(), w.data());
+    EXPECT_EQ(area.subWindowList().size(), 3);
+    EXPECT_TRUE(w->isVisible());
+    EXPECT_EQ(w->aufbau, 3);
+    EXPECT_EQ(w->spieler, QList<int>{7});
+
+    hub.schliessen(MdiFenster::Ergebnis);
+    EXPECT_FALSE(hub.offen(MdiFenster::Ergebnis));
+    EXPECT_TRUE(hub.offen(MdiFenster::Spielbericht));
+    loeschenAusfuehren();
+    EXPECT_FALSE(w);
 }
 
 TEST_F(Fensterhub, CaptionsFromTheTeamNames)
@@ -81,14 +94,11 @@ TEST_F(Fensterhub, CaptionsFromTheTeamNames)
     AktWettkampf->Gastmannschaft = "KV Neuhof";
     AktSpielerNr = 5;
 
-    hub.oeffnen(MdiFenster::Wettkampf);
-    hub.oeffnen(MdiFenster::Ergebnis);
-    hub.oeffnen(MdiFenster::Spielbericht);
-    EXPECT_EQ(hub.mdiFenster(MdiFenster::Wettkampf)->windowTitle(), QStringLiteral("SKC Mörfelden - KV Neuhof"));
-    EXPECT_EQ(hub.mdiFenster(MdiFenster::Ergebnis)->windowTitle(),
-              QStringLiteral("Ergebnistafel  SKC Mörfelden - KV Neuhof"));
-    EXPECT_EQ(hub.mdiFenster(MdiFenster::Spielbericht)->windowTitle(),
-              QStringLiteral("Spielbericht  SKC Mörfelden - KV Neuhof"));
+    for (auto [f, titel] : {std::pair{MdiFenster::Wettkampf, ""}, {MdiFenster::Ergebnis, "Ergebnistafel  "},
+                            {MdiFenster::Spielbericht, "Spielbericht  "}}) {
+        hub.oeffnen(f);
+        EXPECT_EQ(hub.mdiFenster(f)->windowTitle(), titel + QStringLiteral("SKC Mörfelden - KV Neuhof"));
+    }
     EXPECT_EQ(AktSpielerNr, 0u);
     EXPECT_TRUE(hub.mdiFenster(MdiFenster::Ergebnis)->isWindow());
 
@@ -142,30 +152,6 @@ TEST_F(Fensterhub, WindowClosedByTheUserIsCreatedAgain)
     }
 }
 
-TEST_F(Fensterhub, RefreshReachesTheWindowAndCloseForgetsIt)
-{
-    int n = 0;
-    QPointer<Testfenster> w;
-    hub.registrieren(MdiFenster::Ergebnis, zaehlend(n, &w));
-    hub.registrieren(MdiFenster::Spielbericht, [](QWidget* e) { return new QWidget(e); });
-    hub.oeffnen(MdiFenster::Ergebnis);
-    hub.oeffnen(MdiFenster::Spielbericht);
-    ASSERT_TRUE(w);
-    EXPECT_EQ(w->aufbau, 1);
-    hub.aktualisieren(MdiFenster::Ergebnis);
-    hub.spielerAktualisieren(MdiFenster::Ergebnis, 7);
-    hub.aktualisieren(MdiFenster::Spielbericht);
-    hub.oeffnen(MdiFenster::Ergebnis);
-    EXPECT_EQ(w->aufbau, 3);
-    EXPECT_EQ(w->spieler, QList<int>{7});
-
-    hub.schliessen(MdiFenster::Ergebnis);
-    EXPECT_FALSE(hub.offen(MdiFenster::Ergebnis));
-    EXPECT_TRUE(hub.offen(MdiFenster::Spielbericht));
-    loeschenAusfuehren();
-    EXPECT_FALSE(w);
-}
-
 TEST_F(Fensterhub, ConfigurationWindowsCreatedOnceAndFreed)
 {
     int n = 0;
@@ -187,16 +173,11 @@ TEST_F(Fensterhub, ConfigurationWindowsCreatedOnceAndFreed)
     EXPECT_EQ(n, 2);
 }
 
-TEST_F(Fensterhub, BoardClassByScreenWidth)
-{
-    EXPECT_EQ(AnzeigeKlasse(800), Anzeigefenster::Klein);
-    EXPECT_EQ(AnzeigeKlasse(1023), Anzeigefenster::Klein);
-    EXPECT_EQ(AnzeigeKlasse(1024), Anzeigefenster::Gross);
-    EXPECT_EQ(AnzeigeKlasse(1280), Anzeigefenster::Gross);
-}
-
+// The board of the second screen's class, small below 1024 pixels.
 TEST_F(Fensterhub, BoardOpenRebuildRefreshAndClose)
 {
+    for (auto [breite, klasse] : {std::pair{1023, Anzeigefenster::Klein}, {1024, Anzeigefenster::Gross}})
+        EXPECT_EQ(AnzeigeKlasse(breite), klasse) << breite;
     struct Fall {
         QRect bildschirm;
         int klein, gross;
