@@ -135,6 +135,7 @@ TEST_F(Anzeigeschicht, TheResultBoardFollowsTheCurrentMatch)
     w.GrossanzeigeEin = 0;
     GrossanzeigeSchalten();
     EXPECT_FALSE(fenster.anzeigeOffen);
+    EXPECT_EQ(fenster.aufrufe.count(QStringLiteral("menue")), 3);
 }
 
 // --- The display menu's commands -------------------------------------------------------
@@ -182,6 +183,7 @@ TEST_F(Anzeigeschalter, TeamBoardsSwitchOnWithAFreeBoard)
     MannschanzEinschalten();
     EXPECT_EQ(w.MannschaftsanzeigeEin, 1);
     EXPECT_EQ(MannschanzWettkampf[2], &w);
+    EXPECT_EQ(MannschaftsanzeigeAn, 1);
     EXPECT_EQ(MannschanzZuschalten, 1);  // two boards: joined
     EXPECT_EQ(Tafelrahmen(), (QStringList{"308 238 2 10", "308 239 7", "308 236 1"}));
     EXPECT_TRUE(anzeigen.aufrufe.contains(QStringLiteral("MZuordnen 5-8")));
@@ -227,6 +229,7 @@ TEST_F(Anzeigeschalter, NameBoardsOffSendNoSwitchOffFrame)
     CanSendenZuruecksetzen();
     NamenanzEinschalten();
     EXPECT_EQ(w.NamenanzeigeEin, 0);
+    EXPECT_EQ(NamenanzeigeAn, 1);
     EXPECT_EQ(Tafelrahmen(), (QStringList{"310 238 8 16", "310 239 7"}));
 }
 

@@ -392,6 +392,7 @@ TEST_F(SpielablaufBahnstart, FirstPartByModeAndPractice)
         EXPECT_EQ(Gesendet(2), gast);
 
         EXPECT_EQ(m.Spieler[1].AktDurchgang, &m.Spieler[1].Durchgang[1]);
+        EXPECT_EQ(m.BahnImSpiel[2], 1);
         EXPECT_EQ(BahnDaten[1].BahnWurfzeit, 120);  // tenths of a second
         EXPECT_EQ(BahnDaten[1].ProbeLaeuft, f.probe ? 1 : 0);
         EXPECT_EQ(m.Spielphase, f.probe ? PhaseProbe : PhaseSpiel);
@@ -420,6 +421,7 @@ TEST_F(SpielablaufBahnstart, FurtherRoundShowsTotalsMissesWarningsAndSetPoints)
                                         {34, 'e'}, {35, 167, 1, 5}}));
     EXPECT_EQ(p.AktDurchgang, &p.Durchgang[2]);
     EXPECT_EQ(p.Durchgang[2].Bahn, 1);
+    EXPECT_EQ(BahnDaten[1].TextTotal, " 127");
 
     // A fifth round of an own plan stays in the last block.
     p.DurchgangNr = MaxDurchgaenge;
@@ -454,8 +456,10 @@ TEST_F(SpielablaufBahnstart, SheetHeadsAndRefreshes)
     vorbereiten(m);
     m.Durchgang = 2;
     druck.aufrufe.clear();
+    fenster.aufrufe.clear();
     BahnStarten(1);
     BahnStarten(2);
+    EXPECT_TRUE(fenster.aufrufe.contains(QStringLiteral("spieler 0 9")));
     // Two lanes on a central printer, saving paper: an even round feeds on instead of a new head.
     EXPECT_EQ(druck.aufrufe,
               (QStringList{"Spalte 1", "Vorschub 1", "SpielerStart 1", "Spalte 2", "SpielerStart 2"}));
@@ -494,7 +498,9 @@ TEST_F(SpielablaufFortsetzen, ResumesLanesInPlayAndRegistersOnlyLanesWithAPlayer
         EXPECT_EQ(Gesendet(1), (Rahmenliste{{34, 'm'}}));
         EXPECT_EQ(Gesendet(2), (Rahmenliste{{34, 'm'}}));
         EXPECT_EQ(m.Gestoppt, 0);
+        EXPECT_EQ(fenster.status[2], QStringLiteral("gestartet"));
         EXPECT_EQ(Gesendet(3), dritte ? Anmeldung : Rahmenliste{});
+        EXPECT_EQ(BahnDaten[3].Wettk, dritte ? &m : nullptr);
         EXPECT_EQ(AnmeldeMaske, (dritte ? Bit(3) : 0) | Bit(4));
         EXPECT_EQ(StartMaske, (dritte ? Bit(3) : 0) | Bit(5));
         EXPECT_EQ(VorbereitungsMaske, 0);
@@ -595,6 +601,7 @@ TEST_F(SpielablaufWiederherstellen, TakesTheThrowsOfThePlayerAndHisSubstitute)
     EXPECT_EQ(l.WurfHolzAbraeumen, "20");
     EXPECT_EQ(l.BahnTotal, 71);
     EXPECT_EQ(s.AktDurchgang, &s.Durchgang[2]);
+    EXPECT_EQ(s.Durchgang[2].Bahn, 1);
     const Rahmenliste r = Gesendet(1);
     ASSERT_EQ(r.size(), 8u);
     EXPECT_EQ(r[0], (Rahmen{34, 'a', 5, 5, 12, 0}));

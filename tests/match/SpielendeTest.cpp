@@ -126,9 +126,10 @@ TEST_F(Spielende, TheNextRoundRegistersItsLanesAndLetsIdleLanesGo)
     EXPECT_EQ(Startzaehler[1], 5);
     EXPECT_EQ(gesendet(1), (QList<Rahmen>{{36, 0}, {38}}));
     for (int b : {3, 4}) {
-        EXPECT_EQ(m().BahnImSpiel[b], 0);
+        EXPECT_EQ(m().BahnImSpiel[b] + BahnDaten[b].BahnStatus, 0);
         EXPECT_EQ(gesendet(b), (QList<Rahmen>{{34, 'm'}}));
     }
+    EXPECT_TRUE(TimerBahnEnde().enabled());
 
     // The idle lanes are signed off five ticks later.
     for (int t = 1; t <= 4; ++t) TimerBahnEndeGo();
@@ -211,7 +212,10 @@ TEST_F(Spielende, TheGameEndFreesEveryLane)
     BahnDaten[4].BahnOnline = 0;
     SpielBeenden(m());
     EXPECT_EQ(m().Spielphase, PhaseBeendet);
-    for (int b = 1; b <= 4; ++b) EXPECT_EQ(BahnDaten[b].Wettk, nullptr);
+    for (int b = 1; b <= 4; ++b) {
+        EXPECT_EQ(BahnDaten[b].Wettk, nullptr);
+        EXPECT_EQ(m().BahnImSpiel[b], 0);
+    }
     EXPECT_EQ(gesendet(1), (QList<Rahmen>{{34, 'm'}, {34, 'Y'}, {39}, {4}}));
     EXPECT_EQ(gesendet(4), (QList<Rahmen>{{34, 'm'}}));
 

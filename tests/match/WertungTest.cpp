@@ -612,6 +612,7 @@ TEST_F(WertungSpieler, WarningsCountAndGoIntoTheRemarkLines)
     holz(1, 4);
     SpielerVerwarnen(1);
     EXPECT_EQ(p1.VerwarnungText.view(), "V");
+    EXPECT_EQ(m.Verwarnungen, 1);
     EXPECT_EQ(m.Heim.Text[1].view(), "Verwarnung Spieler 1");
     EXPECT_EQ(d1.Wurfart[1], 0x80);
     EXPECT_EQ(druck.aufrufe.back(), "Summenzeile 1 1  V");
@@ -648,7 +649,9 @@ TEST_F(WertungSpieler, SubstituteKeepsTheDuelInTheStartersRecords)
     EXPECT_EQ(p9.Fertig, 1);
     EXPECT_EQ(BahnDaten[2].SpielerNr, 15);
     EXPECT_EQ(p15.AktDurchgang, &p15.Durchgang[1]);
+    EXPECT_EQ(p15.Durchgang[1].Bahn + p15.Gestartet, 2 + 1);
     EXPECT_EQ(m.Gast.Ersatz7Eingesetzt, 1);
+    EXPECT_EQ(fenster.aufrufe, (QStringList{"spieler 0 9", "spieler 0 15"}));
     const auto r = rahmen(2);
     ASSERT_EQ(r.size(), 6u);
     EXPECT_EQ(r[0], (Rahmen{170, 15, 'E', 'r', 's', 'a', 't', 'z'}));

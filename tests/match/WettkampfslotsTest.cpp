@@ -105,6 +105,7 @@ TEST_F(Wettkampfslots, TheSaveQuestionDecidesWhetherTheMatchCloses)
     EXPECT_TRUE(WettkampfSchliessen());
     EXPECT_FALSE(wettbewerb.aufrufe.contains(QStringLiteral("speichern")));
     EXPECT_EQ(WettkampfAnzahl, 0);
+    EXPECT_EQ(AktWettkampf, nullptr);
 
     neu().Geaendert = 1;
     skriptBoxen().antworten = {ErgebnisJa};
@@ -143,6 +144,7 @@ TEST_F(Wettkampfslots, ClosingReleasesLanesDisplaysAndTheHandOver)
     EXPECT_EQ(BahnWettkampf[1], nullptr);
     EXPECT_EQ(MonitorWettkampf[2], nullptr);
     EXPECT_EQ(UebernahmeWettkampf, nullptr);
+    EXPECT_FALSE(w.NamenanzWerbung.Liste || w.GrossanzWerbung.Liste);
     // Lane 2 is busy: the team boards stay, only lane 1's name board is blanked.
     EXPECT_EQ(anzeigen.aufrufe, QStringList{"NLoeschen 1"});
     // The last match closed: both board families blanked with the station number.
@@ -282,9 +284,9 @@ TEST_F(Wettkampfslots, AGameALaneRunsIsTakenOver)
     TWettkampfDaten* w = SpielUebernehmen(3, 1, 5, 4, 2);
     ASSERT_NE(w, nullptr);
     EXPECT_EQ(UebernahmeWettkampf, w);
-    EXPECT_EQ(w->Probe, 2);  // the lane counts its practice kinds from 1
-    EXPECT_EQ(w->Art, 2);    // five players on four lanes
-    EXPECT_EQ(w->Durchgang, 2);
+    // Practice kind (the lane counts from 1), throw preset, players, lanes, round; five players on four lanes: Art 2.
+    EXPECT_EQ((std::vector<int>{w->Probe, w->Wurfvorwahl, w->Spieleranzahl, w->BahnenIndex, w->Durchgang, w->Art}),
+              (std::vector<int>{2, 1, 5, 4, 2, 2}));
     EXPECT_TRUE(fenster.offen(MdiFenster::Wettkampf));
 
     const u8 falsch[][5] = {{0, 0, 6, 0, 1}, {8, 0, 6, 0, 1}, {3, 2, 6, 0, 1}, {3, 0, 7, 0, 1}, {3, 0, 6, 0, 26}};
