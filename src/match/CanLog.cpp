@@ -1,6 +1,7 @@
 #include "CanLog.h"
 
 #include "Globals.h"
+#include "SettingsFile.h"
 
 #include <QDir>
 #include <QFile>
@@ -38,13 +39,7 @@ QByteArray CanLogBahnKopf(const char* richtung, int bahn)
     return k;
 }
 
-CanLogDatei::CanLogDatei() : m_datei(new QFile) {}
-
-CanLogDatei::~CanLogDatei()
-{
-    schliessen();
-    delete m_datei;
-}
+CanLogDatei::~CanLogDatei() { schliessen(); }
 
 QString CanLogDatei::dateiname(const QDateTime& zeit)
 {
@@ -57,26 +52,50 @@ QString CanLogDatei::dateiname(const QDateTime& zeit)
 bool CanLogDatei::oeffnen(const QString& ordner, const QDateTime& zeit)
 {
     schliessen();
-    m_datei->setFileName(QDir(ordner).filePath(dateiname(zeit)));
-    if (m_datei->open(QIODevice::WriteOnly | QIODevice::Truncate)) return true;
-    qWarning("CAN-Aufzeichnung: %s kann nicht angelegt werden", qPrintable(m_datei->fileName()));
+    m_datei.setFileName(QDir(ordner).filePath(dateiname(zeit)));
+    if (m_datei.open(QIODevice::WriteOnly | QIODevice::Truncate)) return true;
+    qWarning("CAN-Aufzeichnung: %s kann nicht angelegt werden", qPrintable(m_datei.fileName()));
     return false;
 }
 
 void CanLogDatei::schliessen()
 {
-    if (m_datei->isOpen()) m_datei->close();
+    if (m_datei.isOpen()) m_datei.close();
 }
 
-bool CanLogDatei::offen() const { return m_datei->isOpen(); }
-QString CanLogDatei::pfad() const { return m_datei->fileName(); }
+bool CanLogDatei::offen() const { return m_datei.isOpen(); }
+QString CanLogDatei::pfad() const { return m_datei.fileName(); }
 
 void CanLogDatei::zeile(const QByteArray& z)
 {
-    if (!m_datei->isOpen()) return;
+    if (!m_datei.isOpen()) return;
     const QByteArray daten = z + "\r\n";
-    if (m_datei->write(daten) != daten.size() || !m_datei->flush()) {
-        qWarning("CAN-Aufzeichnung: Schreibfehler in %s, Aufzeichnung beendet", qPrintable(m_datei->fileName()));
-        m_datei->close();
+    if (m_datei.write(daten) != daten.size() || !m_datei.flush()) {
+        qWarning("CAN-Aufzeichnung: Schreibfehler in %s, Aufzeichnung beendet", qPrintable(m_datei.fileName()));
+        m_datei.close();
     }
 }
+
+namespace {
+CanLogDatei& protokoll()
+{
+    static CanLogDatei datei;
+    return datei;
+}
+}  // namespace
+
+bool CanProtokollOeffnen(const QDateTime& zeit)
+{
+    CanProtokollSchliessen();
+    if (!protokoll().oeffnen(Datenverzeichnis, zeit)) return false;
+    setCanLog(&protokoll());
+    return true;
+}
+
+void CanProtokollSchliessen()
+{
+    if (g_log == &protokoll()) g_log = nullptr;
+    protokoll().schliessen();
+}
+
+const CanLogDatei& CanProtokolldatei() { return protokoll(); }

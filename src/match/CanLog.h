@@ -7,6 +7,7 @@
 
 #include <QByteArray>
 #include <QDateTime>
+#include <QFile>
 #include <QString>
 #include <QTime>
 
@@ -30,10 +31,8 @@ QByteArray CanLogBahnKopf(const char* richtung, int bahn);
 // The log file "CAN <date>_<time>.dat" in a folder, "." and ":" of date and
 // time as "_"; created empty, lines appended with CR LF. A write error ends
 // the log (reported once) rather than the program.
-class QFile;
 class CanLogDatei final : public CanLogSchreiber {
 public:
-    CanLogDatei();
     ~CanLogDatei() override;
     static QString dateiname(const QDateTime& zeit);
     bool oeffnen(const QString& ordner, const QDateTime& zeit);
@@ -43,5 +42,12 @@ public:
     void zeile(const QByteArray& zeile) override;
 
 private:
-    QFile* m_datei;
+    QFile m_datei;
 };
+
+// The program's own log file, kept open while recording is on: opened at
+// start when CANAufzeichnen is set (and by the service page), in the data
+// folder. Opening installs it as the log; false when it cannot be created.
+bool CanProtokollOeffnen(const QDateTime& zeit);
+void CanProtokollSchliessen();
+const CanLogDatei& CanProtokolldatei();

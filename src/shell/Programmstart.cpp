@@ -3,8 +3,10 @@
 #include "Anzeigedienste.h"
 #include "CanEmpfang.h"
 #include "CanKarte.h"
+#include "CanLog.h"
 #include "CanSenden.h"
 #include "Fenster.h"
+#include "Clock.h"
 #include "Globals.h"
 #include "Programmende.h"
 #include "SettingsFile.h"
@@ -29,6 +31,7 @@ void Startzustand()
     CanEmpfangTimerAktiv = 0;
     KartenTimerAktiv = 0;
     WindowsBeenden = 0;
+    CanProtokollSchliessen();
 }
 
 }  // namespace
@@ -38,9 +41,12 @@ QStringList ProgrammstartAusfuehren(const QString& programmordner, int bildschir
     Versionstext = ProgrammVersion;
     Startzustand();
 
-    const QStringList meldungen = EinstellungenLaden(programmordner);
+    QStringList meldungen = EinstellungenLaden(programmordner);
     if (QDir(Datenverzeichnis).exists()) QDir::setCurrent(Datenverzeichnis);
     TouchEingabe = Einst.TouchAktiv;
+    if (Einst.CANAufzeichnen && !CanProtokollOeffnen(Jetzt()))
+        meldungen << QStringLiteral("CAN-Aufzeichnung: ") + QDir::toNativeSeparators(CanProtokolldatei().pfad()) +
+                         QStringLiteral(" kann nicht angelegt werden");
 
     // CAN adapter with its bit timing; the bus runs from now on.
     CanEinstellungenUebernehmen();

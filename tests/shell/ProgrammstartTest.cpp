@@ -1,5 +1,7 @@
 #include "../match/Aufnahmen.h"
 #include "CanKarte.h"
+#include "CanLog.h"
+#include "Clock.h"
 #include "CanSenden.h"
 #include "FakeCanAdapter.h"
 #include "Globals.h"
@@ -90,6 +92,32 @@ TEST_F(Programmstart, TheDataFolderBecomesTheCurrentDirectory)
     ASSERT_TRUE(QDir(ordner.path()).mkdir(QStringLiteral("Daten")));
     Starten();
     EXPECT_EQ(QDir::currentPath(), QDir(ordner.path()).absoluteFilePath(QStringLiteral("Daten")));
+}
+
+TEST_F(Programmstart, RecordingOnOpensTheTrafficLogInTheDataFolder)
+{
+    setUhr([] { return QDateTime(QDate(2026, 3, 5), QTime(14, 5, 9)); });
+    Einstellungen({"[Service]", "CANAufzeichnen = True"});
+    // Without a data folder the log cannot be created: the operator is told.
+    QStringList meldungen = Starten();
+    ASSERT_EQ(meldungen.size(), 1);
+    EXPECT_TRUE(meldungen.first().startsWith(QStringLiteral("CAN-Aufzeichnung: "))) << meldungen.first().toStdString();
+    EXPECT_FALSE(CanLogAktiv());
+
+    ASSERT_TRUE(QDir(ordner.path()).mkdir(QStringLiteral("Daten")));
+    meldungen = Starten();
+    EXPECT_TRUE(meldungen.isEmpty());
+    ASSERT_TRUE(CanLogAktiv());
+    CanLogZeile("Marke");
+    QFile log(ordner.filePath(QStringLiteral("Daten/CAN 05_03_26_14_05_09.dat")));
+    ASSERT_TRUE(log.open(QIODevice::ReadOnly));
+    EXPECT_EQ(log.readAll(), "Marke\r\n");
+
+    // Recording off: a new start closes it.
+    Einstellungen({});
+    Starten();
+    EXPECT_FALSE(CanLogAktiv());
+    setUhr({});
 }
 
 TEST_F(Programmstart, BadSettingsValueDoesNotStopTheStart)
