@@ -1,6 +1,7 @@
 #include "RecordFunctions.h"
 
 #include "Globals.h"
+#include "Password.h"
 #include "TextFunctions.h"
 
 namespace {
@@ -307,7 +308,7 @@ void WettkampfEinstellungenUebernehmen(TWettkampfDaten& w)
 
     w.FtpHost = Einst.FtpHost;
     w.FtpKennung = Einst.FtpKennung;
-    w.FtpZugang = Einst.FtpZugang;
+    w.FtpZugang = PasswortKodieren(Einst.FtpZugang);  // kept scrambled, as the settings file stores it
     w.FtpUpdate = Einst.FtpUpdate;
     w.FtpUpdateZeit = Einst.FtpUpdateZeit;
     w.FtpUpdateInterv = Einst.FtpUpdateInterv;

@@ -1,4 +1,5 @@
 #include "Globals.h"
+#include "Password.h"
 #include "RecordFunctions.h"
 
 #include <gtest/gtest.h>
@@ -70,8 +71,13 @@ TEST_F(Records, NewMatchDefaults)
     Einst.MonitorIndex = 2;
     Spielordner = QStringLiteral("/daten/spiele");
     AnzeigeBoardEin = 1;
+    Einst.FtpZugang = QStringLiteral("geheim");
 
     TWettkampfDaten& w = neu(1, QDate(2026, 3, 7));
+
+    // The FTP access stays scrambled in the match; only the upload decodes it.
+    EXPECT_FALSE(w.FtpZugang.contains(QStringLiteral("geheim")));
+    EXPECT_EQ(PasswortDekodieren(w.FtpZugang), QStringLiteral("geheim"));
 
     EXPECT_EQ(w.Datum, "07.03.26");
     EXPECT_EQ(w.Club.text(), QStringLiteral("KSV Grün-Weiß"));
