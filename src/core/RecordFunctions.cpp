@@ -169,12 +169,30 @@ void ZweiZahlenLesen(const QString& bahnText)
     AktWettkampf->LetzteBahn = u8(letzte);
 }
 
+QString WurfvorwahlZeile(int i)
+{
+    if (i >= 0 && i < WurfvorwListe.size()) return WurfvorwListe.at(i);
+    if (i != 0 || !WurfvorwListe.isEmpty()) return {};
+    QString zeile = QStringLiteral("120 Wurf;15;15;12;3;;");
+    for (int bahnen : {6, 4, 2})
+        if (bahnen <= BahnAnzahl) zeile += QStringLiteral(";Bahn 1 bis %1").arg(bahnen);
+    return zeile;
+}
+
+QStringList WurfvorwahlBahnen(const QString& zeile)
+{
+    QStringList bahnen = zeile.split(QLatin1Char(';')).mid(7);
+    bahnen.removeAll(QString());
+    return bahnen;
+}
+
 void WurfvorwahlLaden(int i)
 {
-    if (!AktWettkampf || i < 0 || i >= WurfvorwListe.size()) return;
+    const QString zeile = WurfvorwahlZeile(i);
+    if (!AktWettkampf || zeile.isEmpty()) return;
     TWettkampfDaten& w = *AktWettkampf;
     // Field k (from 1; 1 is the name) counts only when a ';' closes it.
-    const QStringList felder = WurfvorwListe.at(i).split(QLatin1Char(';'));
+    const QStringList felder = zeile.split(QLatin1Char(';'));
     auto geschlossen = [&](int k) { return felder.size() > k; };
     auto wert = [&](int k) { return TextZuZahl(felder.at(k - 1)); };
     if (geschlossen(2)) w.Volle = wert(2);

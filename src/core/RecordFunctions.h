@@ -21,8 +21,16 @@ u8 WettkampfAdresse(const TWettkampfDaten* w);
 // the one-lane form "Bahn n" gives n for both.
 void ZweiZahlenLesen(const QString& bahnText);
 
+// Line i (counted from 0) of the throw presets. While no preset is kept,
+// line 0 is the built-in one, so that a new match can be played: 120 throws,
+// 15 Volle and 15 Abräumen on each of four lanes, set mode 3, with the lane
+// choices of the alley (6, 4 or 2 lanes from lane 1, at most BahnAnzahl).
+QString WurfvorwahlZeile(int i);
+// The lane choices of a preset line: every field after the practice fields.
+QStringList WurfvorwahlBahnen(const QString& zeile);
+
 // Volle, Abräumen, minutes and set mode of the current match from line i
-// (counted from 0) of WurfvorwListe.
+// (counted from 0) of the throw presets.
 void WurfvorwahlLaden(int i);
 
 // The defaults that creating a match writes into its slot (fields not named

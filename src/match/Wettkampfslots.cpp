@@ -155,6 +155,48 @@ void WettkampfOptionenAnzeigen(int bits, OptionenAnsicht& ansicht)
     StartfolgeZuordnen();
 }
 
+namespace {
+
+// The match window's choices as they stand for a match it has not shown yet.
+class Grundauswahl final : public OptionenAnsicht {
+public:
+    explicit Grundauswahl(const TWettkampfDaten& w)
+        : m_w(w),
+          m_spieleranzahl(std::clamp(int(w.Spieleranzahl) - 4, 0, 2)),
+          m_bahnen(WurfvorwahlBahnen(WurfvorwahlZeile(w.Wurfvorwahl)))
+    {
+    }
+    int spieleranzahlIndex() const override { return m_spieleranzahl; }
+    void setSpieleranzahlIndex(int i) override { m_spieleranzahl = i; }
+    void setSpieleranzahlAktiv(bool) override {}
+    void setSpielerzeilen(int) override {}
+    QString probeText() const override { return {}; }
+    void probeAuswahlFuellen() override {}
+    QString bahnText() const override { return m_bahnen.value(m_bahn); }
+    int bahnIndex() const override { return m_bahn; }
+    void setBahnIndex(int i) override { m_bahn = i; }
+    bool bahnwechselAuswahlFuellen() override
+    {
+        const int n = int(m_w.LetzteBahn) - int(m_w.ErsteBahn) + 1;
+        return m_w.Streichspiel ? n == 6 : m_w.Spieleranzahl == 5 && n == 4;
+    }
+
+private:
+    const TWettkampfDaten& m_w;
+    int m_spieleranzahl;
+    QStringList m_bahnen;
+    int m_bahn = 0;
+};
+
+}  // namespace
+
+void WettkampfGrundoptionenSetzen()
+{
+    if (!AktWettkampf) return;
+    Grundauswahl auswahl(*AktWettkampf);
+    WettkampfOptionenAnzeigen(OptionAlle, auswahl);
+}
+
 void SpielerdatenbankSpeichernFragen()
 {
     if (DatenbankGeaendert && boxen().hinweisJa(QStringLiteral("Spielerdatenbank speichern ?")) == ErgebnisJa)

@@ -53,6 +53,11 @@ enum OptionenBits : int {
 // ends with StartfolgeZuordnen.
 void WettkampfOptionenAnzeigen(int bits, OptionenAnsicht& ansicht);
 
+// The options of a new current match as its window shows them before any
+// choice is changed: the throw preset, the team size, the first lane choice
+// of the preset and the first lane-change item; ends with StartfolgeZuordnen.
+void WettkampfGrundoptionenSetzen();
+
 // Closes the current match after the save question; false when the operator
 // cancelled (nothing changed).
 bool WettkampfSchliessen();

@@ -53,6 +53,7 @@ bool NeuAnlegen()
         GeaendertMerken merken;
         if (!WettkampfAnlegen()) return false;
         WettkampfVorgabenSetzen();
+        WettkampfGrundoptionenSetzen();
         TWettkampfDaten* neu = AktWettkampf;
         WettkampfFensterOeffnen();
         neu->Geaendert = 0;

@@ -4,6 +4,7 @@
 #include "CanSenden.h"
 #include "Clock.h"
 #include "Globals.h"
+#include "Spielablauf.h"
 #include "Startplaene.h"
 #include "Wettkampfslots.h"
 
@@ -276,6 +277,89 @@ TEST_F(Wettkampfslots, OptionsFollowTheMatchWindow)
     WettkampfOptionenAnzeigen(OptionWurfvorwahl | OptionSpieleranzahl, a);
     EXPECT_FALSE(a.groesseAktiv);
     EXPECT_EQ(w.Spieleranzahl, 8);
+}
+
+TEST_F(Wettkampfslots, ANewMatchIsPlayableWithItsDefaults)
+{
+    // No throw preset kept: the built-in one, 120 throws (15 + 15 on four
+    // lanes, set mode 3), on the largest of 6, 4 or 2 lanes the alley has.
+    const struct {
+        int bahnAnzahl, letzteBahn;
+        const TStartplan* plan;
+    } faelle[] = {{4, 4, &PlanVierBahnenModus3Sechs},
+                  {6, 6, &PlanSechsBahnenModus3},
+                  {3, 2, &PlanZweiBahnenModus34Sechs},
+                  {1, 0, nullptr}};
+    for (const auto& f : faelle) {
+        GlobalsZuruecksetzen();  // a slot used before keeps its lanes
+        BahnAnzahl = f.bahnAnzahl;
+        TWettkampfDaten& w = neu();
+        WettkampfGrundoptionenSetzen();
+        EXPECT_EQ((std::vector<int>{w.Volle, w.Abraeumen, w.Wurfzeit, w.Spielmodus, w.Durchgaenge, w.Spieleranzahl,
+                                    w.Probezeit, w.ErsteSpielbahn, w.LetzteSpielbahn}),
+                  (std::vector<int>{15, 15, 12, 3, 4, 6, 5, f.plan ? 1 : 0, f.letzteBahn}))
+            << f.bahnAnzahl;
+        EXPECT_EQ(w.StartplanZeiger, f.plan) << f.bahnAnzahl;
+        ASSERT_TRUE(WettkampfSchliessen());
+    }
+
+    // A kept preset list: its first preset and that preset's first lane choice.
+    BahnAnzahl = 6;
+    WurfvorwListe = {QStringLiteral("100 Wurf;25;25;0;2;;;Bahn 3 bis 4;Bahn 1 bis 4"), QStringLiteral("x;1;1;1;1;")};
+    TWettkampfDaten& w = neu();
+    WettkampfGrundoptionenSetzen();
+    EXPECT_EQ((std::vector<int>{w.Volle, w.Abraeumen, w.Spielmodus, w.Durchgaenge, w.ErsteBahn, w.LetzteBahn}),
+              (std::vector<int>{25, 25, 2, 2, 3, 4}));
+    EXPECT_EQ(w.StartplanZeiger, &PlanZweiBahnenModus2Sechs);
+}
+
+// Every combination the match window offers for which a plan exists: the
+// options that follow the choices give the plan, and the match starts on the
+// lanes of its first round.
+TEST_F(Wettkampfslots, EveryOfferedCombinationWithAPlanStarts)
+{
+    BahnAnzahl = 6;
+    for (int modus = 1; modus <= 4; ++modus)
+        WurfvorwListe << QStringLiteral("M%1;15;15;12;%1;;;Bahn 1 bis 2;Bahn 1 bis 4;Bahn 1 bis 6").arg(modus);
+    // The plan table: lanes, mode, players (8: Streichspiel), Art.
+    struct Fall {
+        int bahnen, modus, spieler, art;
+    };
+    QList<Fall> faelle;
+    for (int spieler : {4, 5, 6}) {
+        for (int modus = 2; modus <= 4; ++modus) faelle << Fall{2, modus, spieler, 0} << Fall{6, modus, spieler, 0};
+        if (spieler != 5) faelle << Fall{2, 1, spieler, 0};
+    }
+    for (int modus : {1, 2, 3, 4})
+        for (int spieler : {4, 6}) faelle << Fall{4, modus, spieler, 0};
+    for (int art = 0; art <= 3; ++art) faelle << Fall{4, 2, 5, art} << Fall{6, 2, 8, art};
+    faelle << Fall{4, 2, 8, 0};
+    ASSERT_EQ(faelle.size(), 20 + 8 + 8 + 1);
+
+    for (const Fall& f : faelle) {
+        const std::string name = QStringLiteral("%1 Bahnen, Modus %2, %3 Spieler, Art %4")
+                                     .arg(f.bahnen).arg(f.modus).arg(f.spieler).arg(f.art).toStdString();
+        TWettkampfDaten& w = neu();
+        w.Wurfvorwahl = u16(f.modus - 1);
+        w.Streichspiel = f.spieler == 8 ? 1 : 0;
+        AnsichtAttrappe a;
+        a.groesse = std::min(f.spieler, 6) - 4;
+        a.bahn = QStringLiteral("Bahn 1 bis %1").arg(f.bahnen);
+        WettkampfOptionenAnzeigen(OptionAlle, a);
+        w.Art = u16(f.art);  // the lane-change choice
+        WettkampfOptionenAnzeigen(0, a);
+        ASSERT_NE(w.StartplanZeiger, nullptr) << name;
+
+        SpielStarten(w);
+        EXPECT_TRUE(skriptBoxen().gezeigt.isEmpty()) << name;
+        for (int bahn = 1; bahn <= f.bahnen; ++bahn)
+            EXPECT_EQ(BahnDaten[bahn].Wettk, (*w.StartplanZeiger)[bahn][1] ? &w : nullptr) << name << " Bahn " << bahn;
+        ASSERT_TRUE(WettkampfSchliessen());
+        SpielablaufZuruecksetzen();
+        BahnDatenStartwerte();
+        BahnAnzahl = 6;
+        skriptBoxen() = SkriptBoxen{};
+    }
 }
 
 TEST_F(Wettkampfslots, AGameALaneRunsIsTakenOver)

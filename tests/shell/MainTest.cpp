@@ -260,6 +260,19 @@ TEST_F(Hauptfenster, DisplayCommandsReachTheSwitches)
     EXPECT_TRUE(main->MGrossanzUpdate->isEnabled());
 }
 
+// "Neu" with the default options, then "Spiel Start": the lanes of the first
+// round are registered for the match (built-in preset: four lanes, six a side).
+TEST_F(Hauptfenster, ANewMatchStartsFromTheMenu)
+{
+    main->MNeu->trigger();
+    ASSERT_NE(AktWettkampf, nullptr);
+    skriptBoxen().antworten = {ErgebnisJa};
+    main->MSpielStart->trigger();
+    EXPECT_EQ(skriptBoxen().gezeigt, QStringList{QStringLiteral("Spiel starten ? ")});
+    for (int bahn = 1; bahn <= 4; ++bahn) EXPECT_EQ(BahnDaten[bahn].Wettk, AktWettkampf) << bahn;
+    EXPECT_NE(AnmeldeMaske, 0u);
+}
+
 // --- The start-up window ------------------------------------------------------------------
 
 TEST(Infofenster, WideScreenBecomesTheAboutWindow)
