@@ -347,17 +347,18 @@ TextZahl<3, u8>& Spalte(TBahnDaten& l, int k)
     return k <= 10 ? l.Spalte1 : k <= 20 ? l.Spalte2 : l.Spalte3;
 }
 
-// Puts the pin digit of throw k of a phase into the lane's texts.
+// Puts the pin digit of throw k of a phase into the lane's texts; a throw
+// whose pins are not known (holz < 0) is marked 'k' and adds nothing.
 void WurfEintragen(TBahnDaten& l, bool volle, int k, int holz)
 {
-    const char ziffer = char('0' + holz);
+    const char ziffer = holz < 0 ? 'k' : char('0' + holz);
     if (k <= MaxPhasenWuerfe) {
         auto& text = volle ? l.WurfHolzVolle : l.WurfHolzAbraeumen;
         text.zeichen(k) = ziffer;
         text.zeichen(k + 1) = 0;
     }
     if (k <= 25) l.TextName1[volle ? 1 : 2].marke(k) = holz ? ziffer : 'x';
-    if (volle && k <= 25) {
+    if (volle && k <= 25 && holz > 0) {
         TextZahl<3, u8>& s = Spalte(l, k);
         s.Zahl = u8(s.Zahl + holz);
         ZahlMitNullen(s.Text, s.Zahl, 2);
@@ -591,6 +592,7 @@ void BahnWiederherstellen(int bahn)
     BahnanzeigeLoeschen(bahn);
     Array1<u16, MaxWuerfe> bild;
     Array1<u16, MaxWuerfe> art;
+    bool bekannt = false;  // a throw with its picture
     for (int i = 1; i <= anzahl; ++i) {
         // Which record threw it: its place among all throws of the chain.
         int platz = n - anzahl + i;
@@ -603,15 +605,30 @@ void BahnWiederherstellen(int bahn)
         art[i] = b.Wurfart[i];
 
         ++l.WurfNr;
-        const int holz = GezaehlteHolz(bild[i], art[i]);
         const bool volle = l.WurfNr <= m.Volle;
+        const int k = volle ? l.WurfNr : l.WurfNr - m.Volle;
+        if (!(bild[i] & WurfbildVorhanden)) {
+            // A throw the lane counted before the hand-over: no picture here.
+            WurfEintragen(l, volle, k, -1);
+            continue;
+        }
+        bekannt = true;
+        const int holz = GezaehlteHolz(bild[i], art[i]);
         l.BahnGesamt = u16(l.BahnGesamt + holz);
         if (volle)
             l.BahnVolle = u16(l.BahnVolle + holz);
         else
             l.BahnAbraeumen = u16(l.BahnAbraeumen + holz);
         if (holz == 0 && !(art[i] & WurfartFehlwurfHolz)) ++l.BahnFehler;
-        WurfEintragen(l, volle, volle ? l.WurfNr : l.WurfNr - m.Volle, holz);
+        WurfEintragen(l, volle, k, holz);
+    }
+    if (anzahl > 0 && !bekannt) {
+        // A part handed over by the lane: its counters came with the hand-over.
+        const TDurchgangBlock& b = p.Durchgang[BlockNr(p)];
+        l.BahnVolle = b.Volle.Zahl;
+        l.BahnAbraeumen = b.Abr.Zahl;
+        l.BahnFehler = u8(std::min<int>(b.Fehler.Zahl, 255));
+        l.BahnGesamt = u16(l.BahnVolle + l.BahnAbraeumen);
     }
     if (anzahl > 0) ZahlRechtsbuendig(l.TextWurfNr, l.WurfNr, 3);
     const int rest = l.WurfNr < m.Volle ? m.Volle - l.WurfNr : proTeil - l.WurfNr;
@@ -642,7 +659,7 @@ void BahnWiederherstellen(int bahn)
             Senden(bahn, BahnanzeigeWert(AnzFehler, Einst.Wurffehler ? Fehlersumme(m, p) : l.BahnFehler));
             if (p.VerwarnungAnzahl) Senden(bahn, Steuerbefehl(BefehlVerwarnung));
             if (m.Punktespiel && Einst.SaPWand) Senden(bahn, BahnanzeigeSatzpunkte(DuellSatzpunkte(m, p)));
-            if (l.WurfNr > m.Volle) {
+            if (l.WurfNr > m.Volle && bekannt) {
                 // The pins down in the current rack: back to the last new rack.
                 u16 maske = 0;
                 for (int i = l.WurfNr; i > m.Volle; --i) {
@@ -737,7 +754,6 @@ void ZaehlerSetzen(int spielerNr, int bahn, u8 code, u8 hoch, u8 tief)
         break;
     case ZaehlerVolleDurchgang:
         l.BahnVolle = wert;
-        ZahlRechtsbuendig(l.TextVolle, wert, 3);
         Rechts(b.Volle, wert, 3);
         break;
     case ZaehlerAbraeumenGesamt:
@@ -745,7 +761,6 @@ void ZaehlerSetzen(int spielerNr, int bahn, u8 code, u8 hoch, u8 tief)
         break;
     case ZaehlerAbraeumenDurchgang:
         l.BahnAbraeumen = wert;
-        ZahlRechtsbuendig(l.TextAbraeumen, wert, 3);
         Rechts(b.Abr, wert, 3);
         break;
     case ZaehlerFehlerSpieler:
@@ -771,6 +786,19 @@ void ZaehlerSetzen(int spielerNr, int bahn, u8 code, u8 hoch, u8 tief)
         Links(b.Wurf, u16(hoch), 3);
         break;
     default:
-        break;  // the lane's own counters ('7', '8', '9', ';') are not kept
+        return;  // the lane's own counters ('7', '8', '9', ';') are not kept
     }
+    // The totals follow the pins, the sides their players.
+    Rechts(p.Total, u16(p.Volle.Zahl + p.Abr.Zahl), 4);
+    Rechts(b.Total, u16(b.Volle.Zahl + b.Abr.Zahl), 4);
+    l.BahnGesamt = u16(l.BahnVolle + l.BahnAbraeumen);
+    BahnTexteBilden(l);
+    TWettkampfDaten& m = *UebernahmeWettkampf;
+    for (TMannschaftBlock* x : {&m.Heim, &m.Gast}) {
+        const int erster = x == &m.Heim ? 1 : 9;
+        long wuerfe = 0;
+        for (int n = erster; n < erster + 8; ++n) wuerfe += m.Spieler[n].Wurf.Zahl;
+        x->Wuerfe.Zahl = u16(std::min<long>(wuerfe, 9999));
+    }
+    MannschaftssummenBilden(m);
 }

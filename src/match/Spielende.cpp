@@ -271,6 +271,9 @@ void SpielBeenden(TWettkampfDaten& m)
     m.Beendet = 1;
     m.EndeAngefordert = 0;
     RundenwechselVergessen(m);
+    // No sudden victory runs any more: the points are those of an ended game,
+    // its set-point sums stay as the last round left them.
+    m.SVictoryLaeuft = 0;
     // Struck players leave the side totals before the points are taken.
     SpielerplatzierungBerechnen(m);
     PunkteBerechnen(m);

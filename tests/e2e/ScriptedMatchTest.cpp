@@ -3,16 +3,21 @@
 // sudden victory and game end, with every throw scripted.
 
 #include "Boxes.h"
+#include "CanFrames.h"
+#include "CanSenden.h"
 #include "Globals.h"
 #include "Spielablauf.h"
 #include "Spielaufbau.h"
 #include "Wertung.h"
+#include "Wettkampfslots.h"
 
 #include <gtest/gtest.h>
 
 #include <array>
 #include <stdexcept>
 #include <string>
+#include <tuple>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -231,7 +236,7 @@ TEST_P(AktiverBetrieb, LevelPointsGameGoesToTwoSuddenVictoryRounds)
     endePruefen(m, Rundenzahl + 2);
     const QString frage = QStringLiteral("Sudden Victory durchführen ?");
     EXPECT_EQ(skriptBoxen().gezeigt, QStringList({frage, frage}));
-    EXPECT_EQ(m.SVictoryLaeuft, 1);
+    EXPECT_EQ(m.SVictoryLaeuft, 0);  // over with the game
     EXPECT_EQ(m.SVictoryRunde, 2);
     // Each sudden-victory round is a round of its own; the second exchanges
     // the players of each lane pair.
@@ -312,6 +317,80 @@ TEST_P(Neustart, ALaneRestartingMidPartGoesOnWhereItStood)
     ergebnisPruefen(m, SpielA);
 }
 
+// A game the lanes run themselves, taken over in the middle of its first
+// round: the lanes report their counters, the program starts the match, the
+// lanes go on with their parts and the program books the rest of the game.
+class Uebernahme : public Spielbetrieb {};
+
+TEST_P(Uebernahme, AGameTakenOverMidPartEndsWithTheLanesTotals)
+{
+    Bahnsimulator& sim = anlage.sim;
+    // Round 1: player 1 on lane 1 "9 8 7 | 5 X 6", player 9 on lane 2
+    // "8 8 8 | 4 3 2"; the later rounds throw at random.
+    sim.setSkript(1, Wuerfe(QStringLiteral("9 8 7 | 5 X 6")));
+    sim.setSkript(2, Wuerfe(QStringLiteral("8 8 8 | 4 3 2")));
+    auto anBahn = [&](int bahn, std::initializer_list<std::uint8_t> d) {
+        CanRohRahmen r{sim.empfangsId(bahn), 0, {}};
+        for (std::uint8_t b : d) r.daten[r.laenge++] = b;
+        sim.empfangen(r);
+    };
+    // Another station set the game up: 3 + 3 throws, 2 rounds, 2 lanes, 4 players.
+    anBahn(1, {166, 1});
+    anBahn(2, {166, 9});
+    for (auto [art, wert] : {std::pair{177, 12}, {178, 3}, {179, 3}, {180, 12}, {181, 2}, {183, 4}})
+        anBahn(1, {5, std::uint8_t(art), std::uint8_t(wert)});
+    anBahn(1, {3, 0x51});
+    while (sim.teile(2).empty() || sim.teile(2)[0].wuerfe.size() < 4) {
+        sim.tick();
+        while (sim.naechster()) {}
+    }
+    ASSERT_EQ(sim.teile(1)[0].wuerfe.size(), 4u);
+
+    for (int bahn : {1, 2}) CanNachrichtSenden(bahn, CanRahmen::SpieleUebernehmen());
+    ASSERT_TRUE(anlage.bis([] { return UebernahmeWettkampf != nullptr; }));
+    ASSERT_TRUE(anlage.ausklingen());
+    TWettkampfDaten& m = *UebernahmeWettkampf;
+    EXPECT_EQ(m.Durchgang, 1);
+    EXPECT_EQ(m.Spieleranzahl, 4);
+    // 9 8 7 | 5: Volle 24, Abräumen 5; 8 8 8 | 4: 24 and 4.
+    EXPECT_EQ(m.Spieler[1].Total.Zahl, 29);
+    EXPECT_EQ(m.Spieler[9].Total.Zahl, 28);
+
+    Spielart a;
+    a.bahnsteuerung = GetParam().modus;
+    a.ersteBahn = 1;
+    a.letzteBahn = 2;
+    ASSERT_TRUE(WettkampfEinrichten(a));
+    SpielStarten(m);
+    ASSERT_TRUE(anlage.bis([] { return BahnDaten[1].TeilLaeuft && BahnDaten[2].TeilLaeuft; }));
+    for (auto [bahn, volle, abr] : {std::tuple{1, 24, 5}, {2, 24, 4}}) {
+        const TBahnDaten& l = BahnDaten[bahn];
+        EXPECT_EQ((std::vector<int>{l.WurfNr, l.BahnVolle, l.BahnAbraeumen, l.BahnGesamt, l.BahnFehler, l.BahnTotal}),
+                  (std::vector<int>{4, volle, abr, volle + abr, 0, volle + abr}))
+            << "lane " << bahn;
+    }
+
+    ASSERT_TRUE(anlage.bis([&] { return m.Beendet != 0; })) << "Durchgang " << int(m.Durchgang);
+    EXPECT_TRUE(anlage.ausklingen());
+    // The taken-over parts went on: one part a round on each lane, 39 and 33 pins.
+    for (int bahn : {1, 2}) EXPECT_EQ(sim.teile(bahn).size(), PlanZweiBahnenVierSpieler.size()) << bahn;
+    EXPECT_EQ(m.Spieler[1].Durchgang[1].Total.Zahl, 39);
+    EXPECT_EQ(m.Spieler[9].Durchgang[1].Total.Zahl, 33);
+    for (int bahn : {1, 2}) {
+        const int nr = PlanZweiBahnenVierSpieler[0][std::size_t(bahn - 1)];
+        EXPECT_EQ(Abweichung(m.Spieler[nr].Durchgang[1], sim.teile(bahn)[0].zaehlung()), "") << "player " << nr;
+    }
+    Zaehlung heim, gast;
+    for (int nr : {1, 2, 3, 4, 9, 10, 11, 12}) {
+        const Zaehlung z = sim.spielerZaehlung(nr);
+        EXPECT_EQ(Abweichung(m.Spieler[nr], z), "") << "player " << nr;
+        (nr <= 8 ? heim : gast) += z;
+    }
+    EXPECT_EQ(Abweichung(m.Heim, heim), "");
+    EXPECT_EQ(Abweichung(m.Gast, gast), "");
+}
+
+INSTANTIATE_TEST_SUITE_P(Bahnsteuerung, Uebernahme, ::testing::Values(Betrieb{1, 0}, Betrieb{2, 0}), Name);
 INSTANTIATE_TEST_SUITE_P(Bahnsteuerung, Spielbetrieb,
                          ::testing::Values(Betrieb{0, 0}, Betrieb{1, 3}, Betrieb{2, 1}), Name);
 INSTANTIATE_TEST_SUITE_P(Bahnsteuerung, AktiverBetrieb, ::testing::Values(Betrieb{1, 0}, Betrieb{2, 0}), Name);

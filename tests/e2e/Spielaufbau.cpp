@@ -97,9 +97,15 @@ void ProgrammAbbauen()
 
 TWettkampfDaten* WettkampfAufbauen(const Spielart& a)
 {
-    Einst.Bahnsteuerung = u8(a.bahnsteuerung);
     if (!WettkampfAnlegen()) return nullptr;
     WettkampfVorgabenSetzen();
+    return WettkampfEinrichten(a) ? AktWettkampf : nullptr;
+}
+
+bool WettkampfEinrichten(const Spielart& a)
+{
+    Einst.Bahnsteuerung = u8(a.bahnsteuerung);
+    if (!AktWettkampf) return false;
     TWettkampfDaten& m = *AktWettkampf;
     m.Heimmannschaft = "KSC Ahorn 1";
     m.Gastmannschaft = "SG Birkenau 1";
@@ -117,9 +123,9 @@ TWettkampfDaten* WettkampfAufbauen(const Spielart& a)
     m.Punktespiel = a.punktespiel;
     m.SVictory1Spiel = a.suddenVictory;
     m.SVictoryWuerfe = 3;
-    if (!StartfolgeZuordnen()) return nullptr;
+    if (!StartfolgeZuordnen()) return false;
     for (int nr = 1; nr <= MaxSpieler; ++nr) m.Spieler[nr].Name = Spielernamen[nr];
-    return &m;
+    return true;
 }
 
 const Startplan PlanVierBahnenSechsSpieler{

@@ -49,6 +49,10 @@ struct Spielart {
 // A new match with these settings, its start order assigned and its players
 // named; nullptr when it could not be made.
 TWettkampfDaten* WettkampfAufbauen(const Spielart& a);
+// The current match (e.g. one taken over from the lanes) given these
+// settings, its start order and names, as the match window does; false when
+// no start order fits.
+bool WettkampfEinrichten(const Spielart& a);
 
 // Four lanes, six players a side, start-order mode 3, four rounds each:
 // duels on lanes 1+2 and 3+4.

@@ -278,6 +278,7 @@ TEST_F(SpielablaufStart, ReadsOnlyPlayerNumbersWithinThePlan)
 
 class SpielablaufVorbereitung : public SpielablaufBasis {};
 
+// Lanes 3 and 4: everything goes to the match's first lane, lane 3.
 TEST_F(SpielablaufVorbereitung, PassiveModeSendsTheGameParametersToTheFirstLaneOnceAllAreReady)
 {
     struct Fall {
@@ -286,35 +287,35 @@ TEST_F(SpielablaufVorbereitung, PassiveModeSendsTheGameParametersToTheFirstLaneO
     };
     for (const Fall& f : {Fall{5, 0, {5, '[', 5}}, Fall{0, 3, {5, '\\', 3}}}) {
         SetUp();
-        TWettkampfDaten& m = angemeldet(0);
+        Einst.Bahnsteuerung = 0;
+        TWettkampfDaten& m = wettkampf(3, 4);
+        m.Abraeumen = 4;
         m.Probe = 3;
         m.Probewuerfe = f.wuerfe;
         m.Probezeit = f.minuten;
+        SpielStarten(m);
+        BahnDaten[3].BahnOnline = BahnDaten[4].BahnOnline = 1;
+        CanSendenZuruecksetzen();
 
-        BahnVorbereiten(2);
-        EXPECT_EQ(Gesendet(1), Xaver + DatumZeit);
+        BahnVorbereiten(4);
+        EXPECT_EQ(Gesendet(3), Xaver + DatumZeit);
         EXPECT_EQ(m.Gestartet, 0);
 
         CanSendenZuruecksetzen();
-        BahnVorbereiten(1);
-        const Rahmenliste parameter{f.probe,      {5, 177, 20}, {5, 178, 5}, {5, 179, 5}, {5, 180, 12},
+        BahnVorbereiten(3);
+        // (5 + 4) x 2 throws a player.
+        const Rahmenliste parameter{f.probe,      {5, 177, 18}, {5, 178, 5}, {5, 179, 4}, {5, 180, 12},
                                     {5, 181, 2},  {5, 182, 0},  {5, 183, 4}, {3, SpielNr}};
-        EXPECT_EQ(Gesendet(1), (Rahmenliste{{12, SpielNr}} + Anna + DatumZeit + parameter));
-        EXPECT_TRUE(Gesendet(2).empty());
+        EXPECT_EQ(Gesendet(3), (Rahmenliste{{12, SpielNr}} + Anna + DatumZeit + parameter));
+        for (int b : {1, 2, 4}) EXPECT_TRUE(Gesendet(b).empty()) << b;
         EXPECT_EQ(m.Gestartet, 1);
     }
 }
 
-TEST_F(SpielablaufVorbereitung, ActiveModesSendTheSetUpToEachLane)
+// The whole-match tests run modes 1 and 2 through a lane simulator; what it
+// does not look at: the match number before the start, the join command after it.
+TEST_F(SpielablaufVorbereitung, ActiveLaneJoinsARunningMatch)
 {
-    angemeldet(1);
-    BahnVorbereiten(1);
-    BahnVorbereiten(2);
-    EXPECT_EQ(Gesendet(1), (Rahmenliste{{166, 1}} + Anna + DatumZeit + Rahmenliste{{3, SpielNr}}));
-    EXPECT_EQ(Gesendet(2), (Rahmenliste{{166, 9}} + Xaver + DatumZeit + Rahmenliste{{3, SpielNr}}));
-
-    // Mode 2: the match number before the start, the join command after it.
-    SetUp();
     TWettkampfDaten& m = angemeldet(2);
     BahnVorbereiten(1);
     EXPECT_EQ(Gesendet(1), (Rahmenliste{{12, SpielNr}, {166, 1}} + Anna + DatumZeit));
@@ -366,11 +367,11 @@ TEST_F(SpielablaufBahnstart, FirstPartByModeAndPractice)
         Rahmenliste heim;  // the guest's lane: the same, in mode 1 with the home flag 0
     };
     const Fall faelle[] = {
-        {"aktiv Spiel", 1, 0, 1, 1, 0, 0, {{34, 'a', 5, 5, 12, 1}, {34, 'd'}, {34, 0x80}}},
+        {"aktiv Spiel", 1, 0, 1, 1, 0, 0, {{34, 'a', 5, 4, 12, 1}, {34, 'd'}, {34, 0x80}}},
         {"Probewuerfe", 1, 3, 0, 0, 5, 0, {{34, '[', 5, 1}}},
         {"Probeminuten", 1, 1, 1, 0, 0, 3, {{34, '\\', 3, 1}, {34, 'd'}}},
-        {"aktiv Bahn", 2, 0, 1, 0, 0, 0, {{30, 0, 0, 5, 5, 12}, {34, 'd'}}},
-        {"aktiv Bahn Probe", 2, 1, 0, 0, 0, 3, {{30, 3, 0, 5, 5, 12}}},
+        {"aktiv Bahn", 2, 0, 1, 0, 0, 0, {{30, 0, 0, 5, 4, 12}, {34, 'd'}}},
+        {"aktiv Bahn Probe", 2, 1, 0, 0, 0, 3, {{30, 3, 0, 5, 4, 12}}},
         {"passiv", 0, 3, 1, 1, 5, 0, {}},
     };
     for (const Fall& f : faelle) {
@@ -378,6 +379,7 @@ TEST_F(SpielablaufBahnstart, FirstPartByModeAndPractice)
         SetUp();
         Einst.Bahnsteuerung = f.modus;
         TWettkampfDaten& m = wettkampf(1, 2);
+        m.Abraeumen = 4;
         m.Probe = f.probe;
         m.Probewuerfe = f.wuerfe;
         m.Probezeit = f.minuten;
@@ -404,6 +406,7 @@ TEST_F(SpielablaufBahnstart, FurtherRoundShowsTotalsMissesWarningsAndSetPoints)
     Einst.Wurffehler = Einst.SaPWand = true;
     TWettkampfDaten& m = wettkampf(1, 2);
     m.Uebertritt = m.Punktespiel = 1;
+    m.Abraeumen = 4;
     // Player 7 came in for player 1 in the first round.
     TSpielerEintrag& erster = m.Spieler[1];
     erster.ErsetztDurch = 7;
@@ -417,7 +420,7 @@ TEST_F(SpielablaufBahnstart, FurtherRoundShowsTotalsMissesWarningsAndSetPoints)
     vorbereiten(m);
     BahnStarten(1);
     // Total 87 + 40, misses 3 + 2, a warning, set points 1.5.
-    EXPECT_EQ(Gesendet(1), (Rahmenliste{{34, 'a', 5, 5, 12, 1}, {34, 'd'}, {35, 163, 0, 1, 2, 7}, {35, 165, 0, 0, 5},
+    EXPECT_EQ(Gesendet(1), (Rahmenliste{{34, 'a', 5, 4, 12, 1}, {34, 'd'}, {35, 163, 0, 1, 2, 7}, {35, 165, 0, 0, 5},
                                         {34, 'e'}, {35, 167, 1, 5}}));
     EXPECT_EQ(p.AktDurchgang, &p.Durchgang[2]);
     EXPECT_EQ(p.Durchgang[2].Bahn, 1);
@@ -606,6 +609,37 @@ TEST_F(SpielablaufWiederherstellen, TakesTheThrowsOfThePlayerAndHisSubstitute)
     ASSERT_EQ(r.size(), 8u);
     EXPECT_EQ(r[0], (Rahmen{34, 'a', 5, 5, 12, 0}));
     EXPECT_EQ(r[4], (Rahmen{35, 166, 7}));
+}
+
+// A part the lane handed over has no throw pictures: its counters are the
+// ones the lane reported, and the throws are marked 'k'.
+TEST_F(SpielablaufWiederherstellen, AHandedOverPartKeepsTheCountersOfTheLane)
+{
+    TWettkampfDaten& m = wettkampf(1, 2);
+    m.Durchgang = 1;
+    UebernahmeWettkampf = &m;
+    // Player 1 on lane 1 after 7 throws: 17 Volle, 2 Abräumen, 2 misses.
+    const u8 zaehler[][3] = {{'1', 0, 17}, {'2', 0, 17}, {'3', 0, 2}, {'4', 0, 2},
+                             {'5', 2, 0},  {'6', 2, 0},  {'<', 7, 0}, {'=', 7, 0}};
+    for (const auto& z : zaehler) ZaehlerSetzen(1, 1, z[0], z[1], z[2]);
+    const TSpielerEintrag& p = m.Spieler[1];
+    EXPECT_EQ(p.Total.Zahl, 19);
+    EXPECT_EQ(p.Durchgang[1].Total.Zahl, 19);
+    EXPECT_EQ(m.Heim.Total.Zahl, 19);
+    EXPECT_EQ(m.Heim.Wuerfe.Zahl, 7);
+    vorbereiten(m);
+    BahnStarten(1);
+
+    const TBahnDaten& l = BahnDaten[1];
+    EXPECT_EQ((std::vector<int>{l.WurfNr, l.BahnVolle, l.BahnAbraeumen, l.BahnGesamt, l.BahnFehler, l.BahnTotal}),
+              (std::vector<int>{7, 17, 2, 19, 2, 19}));
+    EXPECT_EQ(l.WurfHolzVolle, "kkkkk");
+    EXPECT_EQ(l.WurfHolzAbraeumen, "kk");
+    EXPECT_EQ(l.TextGesamt, " 19");
+    // Throw 7, 19 on the lane and in total, 3 left, 2 misses; the rack stays the lane's.
+    EXPECT_EQ(Gesendet(1), (Rahmenliste{{34, 'a', 5, 5, 12, 1}, {35, 161, 0, 0, 7}, {35, 162, 0, 1, 9},
+                                        {35, 163, 0, 0, 1, 9}, {35, 166, 1}, {35, 164, 0, 0, 3},
+                                        {35, 165, 0, 0, 2}}));
 }
 
 TEST_F(SpielablaufWiederherstellen, WithoutThrowsPerPartNothingIsRebuilt)

@@ -13,6 +13,8 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 namespace {
 
 using Rahmen = QList<int>;
@@ -155,27 +157,32 @@ TEST_F(Spielende, ALaneRegisteredAgainIsNotSignedOffInTheMiddle)
 
 TEST_F(Spielende, BusyLanesStopTheMatchAndTheRoundChangesOnceOnContinue)
 {
-    teilBeenden({1, 3, 4});
-    BahnDaten[2].TeilLaeuft = 0;
-    BahnDaten[2].BahnStatus = 2;
-    m().BahnImSpiel[2] = 1;
-    // Lane 2 ends too, but another match has taken lane 1 meanwhile.
-    BahnDaten[1].BahnStatus = 3;
-    BahnendePruefen();
-    EXPECT_EQ(m().Gestoppt, 1);
-    EXPECT_EQ(m().Durchgang, 1);
-    EXPECT_EQ(skriptBoxen().gezeigt, QStringList{QStringLiteral("Bahnen sind noch belegt !")});
-    EXPECT_EQ(AnmeldeMaske, 0);
+    // Lane 1, needed in round 2, reports a foreign match (3) or runs a part of one (2).
+    for (u8 status : {3, 2}) {
+        SCOPED_TRACE(int(status));
+        SetUp();
+        teilBeenden({1, 3, 4});
+        BahnDaten[2].TeilLaeuft = 0;
+        BahnDaten[2].BahnStatus = 2;
+        m().BahnImSpiel[2] = 1;
+        // Lane 2 ends too, but another match has taken lane 1 meanwhile.
+        BahnDaten[1].BahnStatus = status;
+        BahnendePruefen();
+        EXPECT_EQ(m().Gestoppt, 1);
+        EXPECT_EQ(m().Durchgang, 1);
+        EXPECT_EQ(skriptBoxen().gezeigt, QStringList{QStringLiteral("Bahnen sind noch belegt !")});
+        EXPECT_EQ(AnmeldeMaske, 0);
 
-    BahnDaten[1].BahnStatus = 1;  // free again
-    SpielStarten(m());
-    EXPECT_EQ(m().Gestoppt, 0);
-    EXPECT_EQ(m().Durchgang, 2);
-    EXPECT_EQ(AnmeldeMaske, 0b0011);
-    SpielStarten(m());  // continuing again while the next round registers
-    BahnendePruefen();
-    EXPECT_EQ(m().Durchgang, 2);
-    EXPECT_EQ(BahnDaten[1].BahnGestartet, 0);
+        BahnDaten[1].BahnStatus = 1;  // free again
+        SpielStarten(m());
+        EXPECT_EQ(m().Gestoppt, 0);
+        EXPECT_EQ(m().Durchgang, 2);
+        EXPECT_EQ(AnmeldeMaske, 0b0011);
+        SpielStarten(m());  // continuing again while the next round registers
+        BahnendePruefen();
+        EXPECT_EQ(m().Durchgang, 2);
+        EXPECT_EQ(BahnDaten[1].BahnGestartet, 0);
+    }
 }
 
 // The end of the plan ends a game without points after the countdown; with
@@ -225,6 +232,48 @@ TEST_F(Spielende, TheGameEndFreesEveryLane)
     SpielBeenden(m());
     EXPECT_EQ(gesendet(1), (QList<Rahmen>{{34, 'm'}, {4}}));
     EXPECT_EQ(gesendet(2), (QList<Rahmen>{{34, 'm'}}));
+}
+
+// A game ending after a sudden victory gets the points of any ended game;
+// the sudden-victory sums of its last round stay.
+TEST_F(Spielende, TheGameEndAfterASuddenVictoryTakesThePointsOfTheStruckSides)
+{
+    TWettkampfDaten& w = m();
+    w.Punktespiel = w.Streichspiel = 1;
+    w.Spieleranzahl = 6;
+    w.SVictoryLaeuft = w.SVictoryRunde = 1;
+    // Home 1..6 100 pins each, 7 and 8 nothing; guests 9..14 90 each, 15 and 16 50.
+    for (int nr = 1; nr <= 16; ++nr) {
+        TSpielerEintrag& p = w.Spieler[nr];
+        p.Wertung = 1;
+        p.Total.Zahl = u16(nr <= 6 ? 100 : nr <= 8 ? 0 : nr <= 14 ? 90 : 50);
+        p.Durchgang[1].SaP = 0;  // every round block lost on both sides
+    }
+    w.Heim.Total.Zahl = 600;
+    w.Gast.Total.Zahl = 640;  // 540 + 50 + 50 before the strike
+    w.Heim.ErgebnisMaP = 0;
+    w.Gast.ErgebnisMaP = 2;
+    const u8 sv[][2] = {{1, 2}, {9, 0}, {2, 1}, {10, 1}};  // player, set points x 2 on lanes 1..4
+    for (int zeile = 1; zeile <= 4; ++zeile) {
+        w.SVictoryTabelle[zeile][1].SpielerNr = sv[zeile - 1][0];
+        w.SVictoryTabelle[zeile][1].SaP = sv[zeile - 1][1] / 2.0f;
+    }
+    w.SVictoryHeimSaP = 1.5f;
+    w.SVictoryGastSaP = 0.5f;
+
+    SpielBeenden(w);
+    // 15 and 16 struck: 540 : 600, result points 2 : 0 home. Each block 0.5 :
+    // 0.5, so each duel goes by pins, 100 : 90 home: 6 : 0, total 8 : 0.
+    EXPECT_EQ(w.SVictoryLaeuft, 0);
+    EXPECT_EQ(w.Gast.Total.Zahl, 540);
+    EXPECT_EQ(w.Spieler[15].Wertung + w.Spieler[16].Wertung, 0);
+    EXPECT_FLOAT_EQ(w.Spieler[1].Durchgang[1].SaP, 0.5f);
+    EXPECT_FLOAT_EQ(w.Spieler[9].Durchgang[1].SaP, 0.5f);
+    EXPECT_EQ((std::vector<float>{w.Heim.SaP, w.Gast.SaP, w.Heim.MaP, w.Gast.MaP, w.Heim.ErgebnisMaP,
+                                  w.Gast.ErgebnisMaP, w.Heim.TotalMaP, w.Gast.TotalMaP}),
+              (std::vector<float>{3, 3, 6, 0, 2, 0, 8, 0}));
+    EXPECT_FLOAT_EQ(w.SVictoryHeimSaP, 1.5f);
+    EXPECT_FLOAT_EQ(w.SVictoryGastSaP, 0.5f);
 }
 
 TEST_F(Spielende, SuddenVictoryRoundsAndTheirLimit)

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <bit>
+#include <utility>
 
 namespace {
 
@@ -166,6 +167,9 @@ void Bahnsimulator::empfangen(const CanRohRahmen& r)
     case 3:
         spielUebernehmen(bahn, d[1]);
         break;
+    case 41:
+        spielUebergeben(bahn);
+        break;
     case 5: {
         Spielparameter& p = b.param;
         p.gesetzt = true;
@@ -207,7 +211,7 @@ void Bahnsimulator::empfangen(const CanRohRahmen& r)
         b.volle = d[3];
         b.abraeumen = d[4];
         b.minuten = d[5];
-        b.fortsetzen = b.wiederherstellen && !b.teile.empty() && !b.teile.back().fertig;
+        b.fortsetzen = (b.wiederherstellen && !b.teile.empty() && !b.teile.back().fertig) || weiterNachUebergabe(bahn);
         if (d[1] || d[2])
             probePlanen(bahn, true);
         else
@@ -232,7 +236,7 @@ void Bahnsimulator::steuerbefehl(int bahn, const CanRohRahmen& r)
     const auto& d = r.daten;
     switch (d[1]) {
     case 'a':
-        b.fortsetzen = false;
+        b.fortsetzen = weiterNachUebergabe(bahn);
         teilPlanen(bahn, d[2], d[3], d[4]);
         break;
     case '[':
@@ -520,6 +524,7 @@ void Bahnsimulator::spielUebernehmen(int bahn, std::uint8_t nr)
         x.volle = p.volle;
         x.abraeumen = p.abraeumen;
         x.minuten = p.minuten;
+        x.spielSpieler = p.spieler;
         if (p.probeWuerfe || p.probeMinuten)
             probePlanen(k, true);
         else
@@ -539,6 +544,40 @@ void Bahnsimulator::spielVerlassen(int bahn)
         x.restTeile = 0;
         x.phase = Phase::Ruhe;
     }
+}
+
+void Bahnsimulator::spielUebergeben(int bahn)
+{
+    Bahn& b = lane(bahn);
+    if (!b.spielErste || !b.spieler || b.teile.empty() || b.teile.back().fertig) return;
+    if (b.spielErste == bahn)  // no practice, preset 0, lane choice 0, the round
+        senden(bahn, {3, 1, 0, std::uint8_t(b.spielSpieler), 0, std::uint8_t(b.teile.size())});
+    const Zaehlung s = spielerZaehlung(b.spieler);
+    const Zaehlung t = b.teile.back().zaehlung();
+    const std::pair<char, int> zaehler[] = {{'1', s.volle},          {'2', t.volle},       {'3', s.abraeumen},
+                                            {'4', t.abraeumen},      {'5', s.fehler << 8}, {'6', t.fehler << 8},
+                                            {'<', s.wuerfe << 8},    {'=', b.wurfNr << 8}};
+    for (const auto& [code, wert] : zaehler)
+        senden(bahn, {166, b.spieler, std::uint8_t(bahn), std::uint8_t(code), std::uint8_t(wert >> 8),
+                      std::uint8_t(wert & 0xFF)});
+    // The PC runs the game from now on; the lane waits for its start.
+    b.uebergeben = true;
+    b.phase = Phase::Ruhe;
+    b.spielNr = 0;
+    b.spielErste = 0;
+    b.restTeile = 0;
+    melden(bahn, QStringLiteral("übergibt Spieler %1 nach Wurf %2").arg(b.spieler).arg(b.wurfNr));
+}
+
+// A start after the hand-over goes on with the part the lane had begun.
+bool Bahnsimulator::weiterNachUebergabe(int bahn)
+{
+    Bahn& b = lane(bahn);
+    if (!b.uebergeben) return false;
+    b.uebergeben = false;
+    b.replayWurfNr = b.wurfNr;
+    b.replayBild = b.wurfNr > b.volle ? std::uint16_t(VolleBild & ~b.stehend) : 0;
+    return true;
 }
 
 GemeldeterWurf* Bahnsimulator::letzterWurf(int bahn)

@@ -8,6 +8,11 @@
 // simulated time one tick at a time (tick). Throws come from a script per
 // lane; a lane without one (or past its end) throws at random from a seed.
 //
+// [41] asks the lanes to hand over the game they run themselves: the first
+// lane of the game reports it [3, ...], each lane the counters of its player
+// and of its running part [166, ...]; the lane then waits, and the PC's next
+// start of the lane goes on with that part.
+//
 // [34, 'a'] and the start block [30] start a part (after practice when [30]
 // names one); [34, '['] and [34, '\\'] start practice, which ends with
 // [34, '_']. A part: the Volle throws on a full rack, the Abräumen throws on
@@ -156,6 +161,8 @@ private:
         int spielErste = 0;     // first lane of the game it runs itself, 0 none
         int restTeile = 0;
         bool neuAngemeldet = false;
+        int spielSpieler = 0;           // players a side of the game it runs itself
+        bool uebergeben = false;        // handed over to the PC, until the next start
         bool wiederherstellen = false;  // restarted, until the replay ends [2, 27]
         bool fortsetzen = false;        // the next start goes on with the open part
         int replayWurfNr = 0;
@@ -177,6 +184,8 @@ private:
     void werfen(int bahn);
     void spielUebernehmen(int bahn, std::uint8_t nr);
     void spielVerlassen(int bahn);
+    void spielUebergeben(int bahn);
+    bool weiterNachUebergabe(int bahn);
     GemeldeterWurf* letzterWurf(int bahn);
     void nullWerten(int bahn);
     void ungueltig(int bahn);
