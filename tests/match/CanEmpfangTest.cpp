@@ -194,7 +194,8 @@ TEST_F(CanEmpfang, PracticeEndStartsOnlyTheLanesInPlay)
 {
     Einst.Bahnsteuerung = 1;
     TWettkampfDaten& m = spiel();
-    m.Volle = m.Abraeumen = 3;
+    m.Volle = 3;
+    m.Abraeumen = 2;
     m.Wurfzeit = 12;
     for (int b : {1, 2}) {
         m.BahnImSpiel[b] = 1;
@@ -205,8 +206,8 @@ TEST_F(CanEmpfang, PracticeEndStartsOnlyTheLanesInPlay)
     empfangen(2, {34, '_'});
     CanNachrichtLesen();
     EXPECT_EQ(m.Spielphase, PhaseSpiel);
-    EXPECT_EQ(gesendet(1), (QList<QList<int>>{{34, 'a', 3, 3, 12, 1}}));
-    EXPECT_EQ(gesendet(2), (QList<QList<int>>{{34, 'a', 3, 3, 12, 0}}));
+    EXPECT_EQ(gesendet(1), (QList<QList<int>>{{34, 'a', 3, 2, 12, 1}}));
+    EXPECT_EQ(gesendet(2), (QList<QList<int>>{{34, 'a', 3, 2, 12, 0}}));
     EXPECT_EQ(BahnSendeAnzahl[3] + BahnSendeAnzahl[4], 0);
 }
 

@@ -85,7 +85,7 @@ TEST(CanFramesTest, RahmenZurBahn)
         {"34 H FFFF", Bahnzeit(0xFFFF), {34, 0x48, 0xFF, 0xFF}},
         {"34 [", ProbeWuerfe(3, true), {34, 0x5B, 3, 1}},
         {"34 \\", ProbeMinuten(5, false), {34, 0x5C, 5, 0}},
-        {"34 a home", DurchgangStart(25, 25, 20, true), {34, 0x61, 25, 25, 20, 1}},
+        {"34 a home", DurchgangStart(25, 15, 20, true), {34, 0x61, 25, 15, 20, 1}},
         {"36", Konfiguration(2), {36, 2}},
         {"37", ProgrammEnde(1), {37, 1}},
         {"38", Online(), {38}},

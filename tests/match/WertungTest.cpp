@@ -1,5 +1,6 @@
 #include "Aufnahmen.h"
 #include "Bahnfenster.h"
+#include "CanEmpfang.h"
 #include "CanKarte.h"
 #include "CanSenden.h"
 #include "Druckdienste.h"
@@ -61,7 +62,7 @@ std::string Verbunden(const T&... teile)
     return s;
 }
 
-// Slot 1, lanes 1..4, a points game of 4 Volle and 4 Abräumen throws over
+// Slot 1, lanes 1..4, a points game of 4 Volle and 3 Abräumen throws over
 // two rounds: home 1 against guest 9 on lanes 1/2, home 2 against guest 10
 // on lanes 3/4.
 class Wertung : public ::testing::Test {
@@ -80,7 +81,7 @@ protected:
         setDruckDienste(&druck);
         WurfblattDrucker.fill(1);
         m.ErsteSpielbahn = 1, m.LetzteSpielbahn = 4;
-        m.Volle = m.Abraeumen = 4;
+        m.Volle = 4, m.Abraeumen = 3;
         m.Durchgaenge = 2, m.Spieleranzahl = 6;
         m.Punktespiel = m.Gestartet = 1;
         m.Spielphase = PhaseSpiel;
@@ -176,29 +177,30 @@ using WertungBuchung = Wertung;
 
 TEST_F(WertungBuchung, PartWithMissAndFoulsBooksLanePlayerBlockAndSide)
 {
-    // Volle: 9, miss, foul felling 3, 5; Abräumen: 3, 4, foul without pins, 2.
+    // Volle: 9, miss, foul felling 3, 5; Abräumen: 3, foul without pins, 2.
     holz(1, 9), holz(1, 0), foulMitHolz(1), holz(1, 5);
-    EXPECT_EQ(b1.WuerfeRestDruck.Zahl, 4);  // refilled for the Abräumen throws
-    holz(1, 3), holz(1, 4), holz(1, 0, 0x03), holz(1, 2);
+    EXPECT_EQ(b1.WuerfeRestDruck.Zahl, 3);  // refilled for the Abräumen throws
+    holz(1, 3), holz(1, 0, 0x03), holz(1, 2);
 
-    EXPECT_EQ(bahn1(), "  8| 14|  9| 23|0023|  2");
-    EXPECT_EQ(spieler(p1), " 14|  9|  2|0023|8  ");
-    EXPECT_EQ(seite(m.Heim), "0008|0023|14  |9   |2   |0023");
+    EXPECT_EQ(bahn1(), "  7| 14|  5| 19|0019|  2");
+    EXPECT_EQ(spieler(p1), " 14|  5|  2|0019|7  ");
+    EXPECT_EQ(seite(m.Heim), "0007|0019|14  |5   |2   |0019");
     EXPECT_EQ(fehler(), "2 2 2 2");
-    EXPECT_EQ(d1.Total.Zahl + d1.Wurf.Zahl, 23 + 8);
-    EXPECT_EQ(Verbunden(b1.WurfHolzVolle, b1.WurfHolzAbraeumen, b1.Spalte1.Text), "9005|3402|14");
-    EXPECT_EQ(Verbunden(b1.TextName1[1].Wuerfe1bis10, b1.TextName1[2].Wuerfe1bis10), "9005      |3402      ");
+    EXPECT_EQ(std::vector<int>({d1.Total.Zahl, d1.Volle.Zahl, d1.Abr.Zahl, d1.Wurf.Zahl}), (std::vector<int>{19, 14, 5, 7}));
+    EXPECT_EQ(Verbunden(b1.WurfHolzVolle, b1.WurfHolzAbraeumen, b1.Spalte1.Text), "9005|302|14");
+    EXPECT_EQ(Verbunden(b1.TextName1[1].Wuerfe1bis10, b1.TextName1[2].Wuerfe1bis10), "9005      |302       ");
     EXPECT_EQ(d1.Wurfbild[3], 0x4007);
     EXPECT_EQ(d1.Wurfart[3], 0x203);  // foul with pins: zero, no miss
-    EXPECT_EQ(d1.Wurfart[7], 0x03);   // foul without pins: a miss
+    EXPECT_EQ(d1.Wurfart[6], 0x03);   // foul without pins: a miss
 
     holz(1, 9);  // beyond the part: dropped
-    EXPECT_EQ(b1.WurfNr, 8);
-    EXPECT_EQ(b1.BahnGesamt, 23);
+    EXPECT_EQ(b1.WurfNr, 7);
+    EXPECT_EQ(b1.BahnGesamt, 19);
 }
 
 TEST_F(WertungBuchung, PrintCharactersAndMarks)
 {
+    m.Abraeumen = 4;
     m.DrWurfblatt = m.DrZweiBahnen = m.DrZentral = m.DrEinzelbahn = 1;
     struct Fall {
         int pins;
@@ -220,7 +222,8 @@ TEST_F(WertungBuchung, PrintCharactersAndMarks)
     EXPECT_EQ(Verbunden(b1.WurfHolzVolle, b1.WurfHolzAbraeumen), "7000|4444");
     // Three warnings, held at two.
     EXPECT_EQ(p1.VerwarnungText.view(), "VV");
-    EXPECT_EQ(b1.BahnVerwarnungen + p1.VerwarnungAnzahl, 4);
+    EXPECT_EQ(b1.BahnVerwarnungen, 2);
+    EXPECT_EQ(p1.VerwarnungAnzahl, 2);
 }
 
 TEST_F(WertungBuchung, OverviewGroupsColumnSumsAndPrintLine)
@@ -228,14 +231,15 @@ TEST_F(WertungBuchung, OverviewGroupsColumnSumsAndPrintLine)
     m.Volle = 25;
     b1.DruckSpalte = 10;
     std::vector<int> zeilen;
+    // 1..9 and 9 in each group of ten: throws 10 and 20 close their columns.
     for (int k = 1; k <= 25; ++k) {
-        holz(1, k % 10);
+        holz(1, k % 10 ? k % 10 : 9);
         if (k == 1 || k == 10 || k == 11 || k == 20 || k == 21) zeilen.push_back(b1.DruckZeile);
     }
     EXPECT_EQ(zeilen, (std::vector<int>{13, 22, 24, 33, 35}));
     const TWurfMarken& u = b1.TextName1[1];
-    EXPECT_EQ(Verbunden(u.Wuerfe1bis10, u.Wuerfe11bis20, u.Wuerfe21bis25), "1234567890|1234567890|12345");
-    EXPECT_EQ(Verbunden(b1.Spalte1.Text, b1.Spalte2.Text, b1.Spalte3.Text), "45|45|15");
+    EXPECT_EQ(Verbunden(u.Wuerfe1bis10, u.Wuerfe11bis20, u.Wuerfe21bis25), "1234567899|1234567899|12345");
+    EXPECT_EQ(Verbunden(b1.Spalte1.Text, b1.Spalte2.Text, b1.Spalte3.Text), "54|54|15");
 }
 
 TEST_F(WertungBuchung, SuddenVictoryBooksIntoTheEntryUpToItsThrows)
@@ -266,29 +270,6 @@ TEST_F(WertungBuchung, SuddenVictoryBooksIntoTheEntryUpToItsThrows)
 // --- Set points and match points -------------------------------------------------
 
 using WertungPunkte = Wertung;
-
-TEST_F(WertungPunkte, LiveSetPointsFollowTheDuel)
-{
-    Einst.SaPWand = true;
-    struct Schritt {
-        int bahn, pins;
-        float heim, gast;
-        Rahmen rahmen1, rahmen2;
-    };
-    const Schritt schritte[] = {{1, 5, 1.0f, 0.0f, {35, 167, 1, 0}, {35, 167, 0, 0}},
-                                {2, 5, 0.5f, 0.5f, {35, 167, 0, 5}, {35, 167, 0, 5}},
-                                {2, 3, 0.0f, 1.0f, {35, 167, 0, 0}, {35, 167, 1, 0}}};
-    for (const Schritt& s : schritte) {
-        holz(s.bahn, s.pins);
-        EXPECT_EQ(d1.SaP, s.heim);
-        EXPECT_EQ(m.Spieler[9].Durchgang[1].SaP, s.gast);
-        EXPECT_EQ(p1.SaP, s.heim);
-        EXPECT_EQ(letzter(1), s.rahmen1);
-        EXPECT_EQ(letzter(2), s.rahmen2);
-    }
-    EXPECT_EQ(m.Gast.SaP, 1.0f);
-    EXPECT_EQ(m.Heim.SaP, 0.0f);
-}
 
 TEST_F(WertungPunkte, MatchPointsBySetPointsThenPinsWithSubstitutes)
 {
@@ -438,46 +419,128 @@ TEST_F(WertungPlatz, StrikingDropsRanksSevenAndEightFromTotalsAndPoints)
     EXPECT_EQ(m.Heim.Total.Zahl, 1800);
 }
 
-// --- Corrections ---------------------------------------------------------------------
+// --- Corrections, warnings and substitutions from the lane ---------------------------
 
-using WertungKorrektur = Wertung;
+using WertungLane = Wertung;
 
-TEST_F(WertungKorrektur, CountZeroAndCountAfterAll)
+// A throw frame from the lane: pins 1..n felled, flag byte d3.
+Rahmen W(int pins, int flags = 0)
 {
-    Einst.Bahnsteuerung = 1;
-    m.DrWurfblatt = m.DrZweiBahnen = m.DrZentral = m.DrEinzelbahn = 1;
-    holz(1, 7);
-    CanSendenZuruecksetzen();
-    druck.aufrufe.clear();
-    korrektur(7, 0x50);
-    WurfNullWerten(1);
-    EXPECT_EQ(bahn1(), "  1|  0||  0|0000|  1");
-    EXPECT_EQ(spieler(p1), "  0|  0|  1|0000|1  ");
-    EXPECT_EQ(fehler(), "1 1 1 1");
-    EXPECT_EQ(m.Heim.Total.Text.view(), "0000");
-    EXPECT_EQ(Verbunden(b1.WurfHolzVolle, b1.Spalte1.Text), "0| 0");
-    EXPECT_EQ(b1.TextName1[1].marke(1), 'x');
-    EXPECT_EQ(d1.Wurfart[1], 0x50);
-    EXPECT_EQ(rahmen(1), (std::vector<Rahmen>{{35, 161, 0, 0, 1}, {35, 168, 0, 0, 7}, {35, 164, 0, 0, 3},
-                                              {35, 162, 0, 0, 0}, {35, 163, 0, 0, 0, 0}, {35, 165, 0, 0, 1}}));
-    EXPECT_EQ(druck.aufrufe, (Texte{"VorWertung 1", "Wurfzeile 1 1 X", "Summenzeile 1 1 XK"}));
+    const int maske = (1 << pins) - 1;
+    return {1, maske & 0x7F, maske >> 7, flags};
+}
+const Rahmen TeilEnde{};  // not a frame: the lane's part has ended
 
-    druck.aufrufe.clear();
-    korrektur(6, 0x10);
-    WurfWerten(1);
-    EXPECT_EQ(bahn1(), "  1|  6||  6|0006|  0");
-    EXPECT_EQ(fehler(), "0 0 0 0");
-    EXPECT_EQ(m.Heim.Total.Text.view(), "0006");
-    EXPECT_EQ(Verbunden(b1.WurfHolzVolle, b1.Spalte1.Text), "6| 6");
-    EXPECT_EQ(d1.Wurfart[1], 0x10);
-    EXPECT_EQ(druck.aufrufe, (Texte{"VorWertung 1", "Wurfzeile 1 1 6", "Summenzeile 1 1 6K"}));
+// Frames of lane 1 through the receiver; a received throw is booked as the
+// end-of-lane check does. Every counter afterwards: lane (throw number, part
+// sum, Volle, Abräumen, total, misses, throws left), the lane player and his
+// block (total, Volle, Abräumen, misses, throws), the home side (throws,
+// total, Volle, Abräumen, misses), stored pin characters and overview marks
+// (Volle/Abräumen), warnings (lane, player, mark, first remark line), the
+// display frames queued (count, last throws left in the phase and in the
+// part) and the last throw-sheet entry.
+TEST_F(WertungLane, CorrectionsWarningsAndSubstitutesByFrame)
+{
+    struct Fall {
+        const char* name;
+        std::vector<Rahmen> rahmen;
+        std::string erwartet;
+    };
+    const Rahmen Null{34, 'q'}, Werten{34, 0x81}, Weg{34, 'r'}, Warnen{34, 'e'};
+    const Fall faelle[] = {
+        {"zero on the last Volle throw", {W(9), W(0), W(3), W(7), W(7, 0x50)},
+         "L 4 12 12 0 12 2 3 | P 12 12 0 2 4 | S 4 12 12 0 2 | 9030/ 903x/ | V 0 0 - - | R 6 3 3 | Summenzeile 1 4 XK"},
+        {"after all on the last Volle throw", {W(9), W(0), W(3), W(7), W(7, 0x50), W(6, 0x10)},
+         "L 4 18 18 0 18 1 3 | P 18 18 0 1 4 | S 4 18 18 0 1 | 9036/ 9036/ | V 0 0 - - | R 6 3 3 | Summenzeile 1 4 6K"},
+        {"after all, a miss still without pins", {W(9), W(0), W(0, 0x10)},
+         "L 2 9 9 0 9 1 2 | P 9 9 0 1 2 | S 2 9 9 0 1 | 90/ 90/ | V 0 0 - - | R 0 - - | Summenzeile 1 2 XK"},
+        // A foul carries the overstep bit: a warning.
+        {"foul with pins: zero and after all, never a miss", {W(3, 0x03), Null, W(3, 0x10)},
+         "L 1 3 3 0 3 0 3 | P 3 3 0 0 1 | S 1 3 3 0 0 | 3/ 3/ | V 1 1 V - | R 6 3 6 | Summenzeile 1 1 3K"},
+        {"a filled-in throw holds no pins", {W(9), {35, 2, 0, 9, 0, 9}, Null, W(2, 0x10)},
+         "L 2 11 11 0 11 0 2 | P 11 11 0 0 2 | S 2 11 11 0 0 | 92/ 92/ | V 0 0 - - | R 6 2 5 | Summenzeile 1 2 2K"},
+        {"remove a miss", {W(9), W(0), Weg},
+         "L 1 9 9 0 9 0 3 | P 9 9 0 0 1 | S 1 9 9 0 0 | 9/ 9/ | V 0 0 - - | R 6 3 6 | VorWurf 1"},
+        {"remove the first Abräumen throw", {W(9), W(0), W(3), W(7), W(5), {1, 0, 0, 0x20}},
+         "L 4 19 19 0 19 1 3 | P 19 19 0 1 4 | S 4 19 19 0 1 | 9037/ 9037/ | V 0 0 - - | R 6 3 3 | VorWurf 1"},
+        {"remove all and one more", {W(9), W(0), Weg, Weg, Weg},
+         "L 0 0 0 0 0 0 4 | P 0 0 0 0 0 | S 0 0 0 0 0 | / / | V 0 0 - - | R 12 4 7 | VorWurf 1"},
+        {"nothing booked yet", {W(5, 0x50), W(5, 0x10), Null, Werten, Weg},
+         "L 0 0 0 0 0 0 4 | P 0 0 0 0 0 | S 0 0 0 0 0 | / / | V 0 0 - - | R 0 - - | -"},
+        // Total, then part sum (both to the Volle sums: throw 2), then the throw number.
+        {"total, part sum and throw number up", {W(9), W(5), {35, 6, 0, 20, 0, 17}},
+         "L 6 20 20 0 17 0 1 | P 17 17 0 0 6 | S 6 17 17 0 0 | 95kk/kk 95kk/kk | V 0 0 - - | R 0 - - | VorWurf 1"},
+        {"throw number down", {W(9), W(5), W(3), {35, 1, 0, 17, 0, 17}},
+         "L 1 9 9 0 9 0 3 | P 9 9 0 0 1 | S 1 9 9 0 0 | 9/ 9/ | V 0 0 - - | R 12 3 6 | VorWurf 1"},
+        {"throw number beyond the part", {W(9), {35, 200, 0, 9, 0, 9}},
+         "L 7 9 9 0 9 0 0 | P 9 9 0 0 7 | S 7 9 9 0 0 | 9kkk/kkk 9kkk/kkk | V 0 0 - - | R 0 - - | VorWurf 1"},
+        {"ended part: the lane's numbers only", {W(9), W(5), TeilEnde, {35, 3, 0, 30, 0, 40}},
+         "L 3 30 14 0 40 0 2 | P 14 14 0 0 2 | S 2 14 14 0 0 | 95/ 95/ | V 0 0 - - | R 0 - - | VorWurf 1"},
+        {"warned twice", {W(4), Warnen, Warnen},
+         "L 1 4 4 0 4 0 3 | P 4 4 0 0 1 | S 1 4 4 0 0 | 4/ 4/ | V 2 2 VV Verwarnung Spieler 1, 1 | R 0 - - | "
+         "Summenzeile 1 1  V"},
+        {"substitute in home slot 8, warned", {W(5), {34, 'B', 8}, W(3), Warnen},
+         "L 2 8 8 0 8 0 2 | P 3 3 0 0 1 | S 2 8 8 0 0 | 53/ 53/ | V 1 1 V Verwarnung Spieler 8 | R 6 - - | "
+         "Summenzeile 1 2  V"},
+        {"three oversteps, held at two", {W(4, 0x02), W(2, 0x02), W(1, 0x02)},
+         "L 3 7 7 0 7 0 1 | P 7 7 0 0 3 | S 3 7 7 0 0 | 421/ 421/ | V 2 2 VV - | R 0 - - | VorWurf 1"},
+    };
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(f.name);
+        SetUp();
+        Einst.Bahnsteuerung = 1;
+        m.DrWurfblatt = m.DrZweiBahnen = m.DrZentral = m.DrEinzelbahn = 1;
+        druck.aufrufe.clear();
+        for (const Rahmen& r : f.rahmen) {
+            if (r.empty()) {
+                b1.TeilBeendet = 1;
+                continue;
+            }
+            TCanNachricht n;
+            n.Id = 0x208;
+            n.Laenge = u8(r.size());
+            for (std::size_t i = 0; i < r.size(); ++i) n.Daten[int(i)] = u8(r[i]);
+            CanNachrichtVerarbeiten(1, n);
+            if (b1.WurfOffen) WurfAbschliessen(1);
+            WurfGesehen = 0;
+        }
+
+        const TSpielerEintrag& p = *b1.BahnSpieler;
+        const TDurchgangBlock& d = *p.AktDurchgang;
+        auto spielerZahlen = [](const auto& x) {
+            return N(x.Total.Zahl) + " " + N(x.Volle.Zahl) + " " + N(x.Abr.Zahl) + " " + N(x.Fehler.Zahl) + " " +
+                   N(x.Wurf.Zahl);
+        };
+        auto marken = [](const TWurfMarken& t) {
+            std::string s(t.Wuerfe1bis10.view());
+            return s.substr(0, s.find_last_not_of(' ') + 1);
+        };
+        auto oderStrich = [](std::string_view t) { return t.empty() ? std::string("-") : std::string(t); };
+        std::string anzeige[2] = {"-", "-"};  // codes 164, 168
+        for (const Rahmen& r : rahmen(1))
+            if (r[0] == 35 && (r[1] == 164 || r[1] == 168)) anzeige[r[1] == 168] = N(r[2] * 100 + r[3] * 10 + r[4]);
+        const TMannschaftBlock& h = m.Heim;
+        const std::string ist =
+            "L " + N(b1.WurfNr) + " " + N(b1.BahnGesamt) + " " + N(b1.BahnVolle) + " " + N(b1.BahnAbraeumen) + " " +
+            N(b1.BahnTotal) + " " + N(b1.BahnFehler) + " " + N(b1.WuerfeRestDruck.Zahl) + " | P " + spielerZahlen(p) +
+            " | S " + N(h.Wuerfe.Zahl) + " " + N(h.Total.Zahl) + " " + N(h.Volle.Zahl) + " " + N(h.Abr.Zahl) + " " +
+            N(h.Fehler.Zahl) + " | " + std::string(b1.WurfHolzVolle.view()) + "/" +
+            std::string(b1.WurfHolzAbraeumen.view()) + " " + marken(b1.TextName1[1]) + "/" + marken(b1.TextName1[2]) +
+            " | V " + N(b1.BahnVerwarnungen) + " " + N(p.VerwarnungAnzahl) + " " + oderStrich(p.VerwarnungText.view()) +
+            " " + oderStrich(h.Text[1].view()) + " | R " + N(int(rahmen(1).size())) + " " + anzeige[0] + " " +
+            anzeige[1] + " | " + (druck.aufrufe.empty() ? "-" : druck.aufrufe.back());
+        EXPECT_EQ(ist, f.erwartet);
+        EXPECT_EQ(spielerZahlen(d), spielerZahlen(p));
+        // A removed or never booked throw leaves no words behind.
+        for (int t = b1.WurfNr + 1; t <= 7; ++t) EXPECT_EQ(d.Wurfbild[t] | d.Wurfart[t], 0) << t;
+    }
 }
 
-TEST_F(WertungKorrektur, AbraeumenPictureGoesBackToTheLastClearedRack)
+TEST_F(WertungLane, AbraeumenPictureGoesBackToTheLastClearedRack)
 {
     Einst.Bahnsteuerung = 2;
     for (int i = 0; i < 4; ++i) holz(1, 9);
-    wurf(1, 0x007), wurf(1, 0x078, 0x04 /* rack cleared */), wurf(1, 0x003), wurf(1, 0x180);
+    wurf(1, 0x078, 0x04 /* rack cleared */), wurf(1, 0x003), wurf(1, 0x180);
     CanSendenZuruecksetzen();
     korrektur(0, 0x50);
     WurfNullWerten(1);
@@ -488,139 +551,14 @@ TEST_F(WertungKorrektur, AbraeumenPictureGoesBackToTheLastClearedRack)
     EXPECT_EQ(r[6], (Rahmen{13, 176, 0x03, 0x00}));
 }
 
-TEST_F(WertungKorrektur, ZeroThrowsWithoutAMissNeverTakeOrGiveOne)
-{
-    foulMitHolz(1);
-    korrektur(0, 0x50);
-    WurfNullWerten(1);
-    EXPECT_EQ(fehler(), "0 0 0 0");
-    korrektur(3, 0x10);
-    WurfWerten(1);
-    EXPECT_EQ(b1.BahnGesamt, 3);
-    EXPECT_EQ(fehler(), "0 0 0 0");
-
-    // A throw filled in by a throw-number correction ('k') holds no pins.
-    WurfNrKorrigieren(1, 2);
-    korrektur(0, 0x50);
-    WurfNullWerten(1);
-    EXPECT_EQ(b1.BahnGesamt + m.Heim.Total.Zahl, 3 + 3);
-    EXPECT_EQ(fehler(), "0 0 0 0");
-    korrektur(2, 0x10);
-    WurfWerten(1);
-    EXPECT_EQ(b1.BahnGesamt, 5);
-    EXPECT_EQ(fehler(), "0 0 0 0");
-
-    foulMitHolz(1);
-    WurfUngueltigWerten(1);
-    EXPECT_EQ(fehler(), "0 0 0 0");
-    EXPECT_EQ(b1.WurfNr, 2);
-}
-
-TEST_F(WertungKorrektur, RemoveTakesTheThrowOut)
-{
-    holz(1, 9), holz(1, 0);
-    WurfUngueltigWerten(1);
-    EXPECT_EQ(bahn1(), "  1|  9||  9|0009|  0");
-    EXPECT_EQ(spieler(p1), "  9|  0|  0|0009|1  ");
-    EXPECT_EQ(fehler(), "0 0 0 0");
-    EXPECT_EQ(m.Heim.Wuerfe.Text.view(), "0001");
-    EXPECT_EQ(Verbunden(b1.WuerfeRestDruck.Text, b1.WurfHolzVolle, b1.TextName1[1].Wuerfe1bis10), "003|9|9         ");
-    EXPECT_EQ(d1.Wurfbild[2] | d1.Wurfart[2], 0);
-
-    WurfUngueltigWerten(1);
-    EXPECT_EQ(bahn1(), "  0|  0||  0|0000|  0");
-    EXPECT_EQ(seite(m.Heim), "0000|0000|0   ||0   |0000");
-    EXPECT_EQ(b1.Spalte1.Zahl, 0);
-
-    WurfUngueltigWerten(1);  // nothing left to remove
-    EXPECT_EQ(m.Heim.Wuerfe.Zahl + p1.Wurf.Zahl + b1.WurfNr, 0);
-}
-
-TEST_F(WertungKorrektur, ThrowNumberFillsInAndRemovesThrows)
-{
-    holz(1, 9), holz(1, 5);
-    WurfNrKorrigieren(1, 5);
-    EXPECT_EQ(b1.WurfNr, 5);
-    EXPECT_EQ(Verbunden(b1.WurfHolzVolle, b1.WurfHolzAbraeumen, b1.TextName1[1].Wuerfe1bis10, b1.TextName1[2].Wuerfe1bis10),
-              "95kk|k|95kk      |k         ");
-    for (int t = 3; t <= 5; ++t) EXPECT_EQ(d1.Wurfbild[t] << 16 | d1.Wurfart[t], 0x6000 << 16 | 0x10);
-    EXPECT_EQ(Verbunden(p1.Wurf.Text, m.Heim.Wuerfe.Text, b1.WuerfeRestDruck.Text), "5  |0005|003");
-    EXPECT_EQ(b1.BahnGesamt, 14);
-    EXPECT_EQ(fehler(), "0 0 0 0");
-
-    WurfNrKorrigieren(1, 2);
-    EXPECT_EQ(b1.WurfNr, 2);
-    EXPECT_EQ(Verbunden(p1.Wurf.Text, m.Heim.Wuerfe.Text, b1.WuerfeRestDruck.Text), "2  |0002|002");
-    EXPECT_EQ(Verbunden(b1.WurfHolzVolle, b1.WurfHolzAbraeumen), "95|");
-    EXPECT_EQ(d1.Wurfbild[3] | d1.Wurfart[4] | d1.Wurfbild[5], 0);
-
-    // Clamped to the part; a lane without a match to the block size.
-    WurfNrKorrigieren(1, 200);
-    EXPECT_EQ(b1.WurfNr, 8);
-    EXPECT_EQ(b1.WurfHolzAbraeumen.view(), "kkkk");
-    EXPECT_EQ(p1.Wurf.Zahl, 8);
-    WurfNrKorrigieren(5, 300);
-    EXPECT_EQ(BahnDaten[5].WurfNr, MaxWuerfe);
-
-    b1.TeilBeendet = 1;  // a finished part takes only the number
-    WurfNrKorrigieren(1, 3);
-    EXPECT_EQ(b1.WurfNr, 3);
-    EXPECT_EQ(p1.Wurf.Zahl, 8);
-}
-
-TEST_F(WertungKorrektur, PartSumAndRunningTotal)
-{
-    holz(1, 9), holz(1, 5);
-    GesamtKorrigieren(1, 20);
-    EXPECT_EQ(bahn1(), "  2| 20|| 20|0014|");
-    EXPECT_EQ(p1.Total.Zahl, 14);
-    EXPECT_EQ(b1.WurfKorrigiert, 1);
-
-    b1.WurfKorrigiert = 0;
-    TotalKorrigieren(1, 17);
-    EXPECT_EQ(b1.TextTotal.view(), "0017");
-    EXPECT_EQ(spieler(p1), " 17|  0|  0|0017|2  ");
-    EXPECT_EQ(d1.Total.Zahl, 17);
-    EXPECT_EQ(seite(m.Heim), "0002|0017|17  ||0   |0017");
-    EXPECT_EQ(b1.WurfKorrigiert, 1);
-
-    b1.TeilBeendet = 1;
-    GesamtKorrigieren(1, 30);
-    TotalKorrigieren(1, 40);
-    EXPECT_EQ(bahn1(), "  2| 20|| 30|0040|");
-    EXPECT_EQ(p1.Total.Zahl, 17);
-}
-
-TEST_F(WertungKorrektur, WithoutABookedThrowNothingChanges)
-{
-    Einst.Bahnsteuerung = 1;
-    korrektur(5, 0x50);
-    WurfNullWerten(1), WurfWerten(1), WurfUngueltigWerten(1);
-    EXPECT_EQ(b1.BahnGesamt + b1.WurfNr + p1.Wurf.Zahl + m.Heim.Wuerfe.Zahl + m.Heim.Total.Zahl, 0);
-    EXPECT_EQ(fehler(), "0 0 0 0");
-    EXPECT_TRUE(rahmen(1).empty());
-    EXPECT_TRUE(b1.WurfHolzVolle.leer());
-}
-
-// --- Warnings and substitutions -------------------------------------------------------
-
-using WertungSpieler = Wertung;
-
-TEST_F(WertungSpieler, WarningsCountAndGoIntoTheRemarkLines)
+TEST_F(WertungLane, RemarkLinesOfTheSides)
 {
     m.DrWurfblatt = m.DrZweiBahnen = m.DrZentral = 1;
     holz(1, 4);
-    SpielerVerwarnen(1);
-    EXPECT_EQ(p1.VerwarnungText.view(), "V");
+    SpielerVerwarnen(1), SpielerVerwarnen(3);
     EXPECT_EQ(m.Verwarnungen, 1);
-    EXPECT_EQ(m.Heim.Text[1].view(), "Verwarnung Spieler 1");
+    EXPECT_EQ(m.Heim.Text[1].view(), "Verwarnung Spieler 1, 2");
     EXPECT_EQ(d1.Wurfart[1], 0x80);
-    EXPECT_EQ(druck.aufrufe.back(), "Summenzeile 1 1  V");
-
-    SpielerVerwarnen(3), SpielerVerwarnen(1);
-    EXPECT_EQ(m.Heim.Text[1].view(), "Verwarnung Spieler 1, 2, 1");
-    EXPECT_EQ(p1.VerwarnungText.view(), "VV");
-    EXPECT_EQ(b1.BahnVerwarnungen, 2);
 
     // Guest 9 has not thrown: the warning counts but marks no throw.
     m.Gast.Text[1] = "Protest";
@@ -635,6 +573,10 @@ TEST_F(WertungSpieler, WarningsCountAndGoIntoTheRemarkLines)
     EXPECT_EQ(m.Spieler[10].VerwarnungText.view(), "V");
     for (auto& zeile : m.Gast.Text) EXPECT_EQ(zeile.view(), "anderes");
 }
+
+// --- Substitutions -----------------------------------------------------------------
+
+using WertungSpieler = Wertung;
 
 TEST_F(WertungSpieler, SubstituteKeepsTheDuelInTheStartersRecords)
 {
@@ -699,19 +641,6 @@ TEST_F(WertungSpieler, SubstitutionRefusals)
 // --- Helpers and refreshes -----------------------------------------------------------
 
 using WertungHilfen = Wertung;
-
-TEST_F(WertungHilfen, PartnersCarriersAndNumbers)
-{
-    m.ErsteSpielbahn = 3;
-    EXPECT_EQ(std::vector<int>({PartnerBahn(m, 3), PartnerBahn(m, 4), PartnerBahn(m, 5)}), (std::vector<int>{4, 3, 6}));
-    m.Spieler[15].Ersatz = 9;
-    m.Spieler[16].Ersatz = 15;
-    EXPECT_EQ(Ergebnistraeger(m, &m.Spieler[16]), &m.Spieler[9]);
-    EXPECT_EQ(Ergebnistraeger(m, &m.Spieler[9]), &m.Spieler[9]);
-    EXPECT_EQ(Ergebnistraeger(m, nullptr), nullptr);
-    EXPECT_EQ(SpielerNummer(m, &m.Spieler[12]), 12);
-    EXPECT_EQ(SpielerNummer(m, &Wettkaempfe[2].Spieler[12]), 0);
-}
 
 TEST_F(WertungHilfen, BookingRefreshesLaneWindowsTablesAndBoards)
 {
