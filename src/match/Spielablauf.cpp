@@ -314,6 +314,7 @@ void SpielFortsetzen(TWettkampfDaten& m)
 void SpielNeuStarten(TWettkampfDaten& m)
 {
     SoundSpielen(QStringLiteral("Start.wav"));
+    m.Geaendert = 1;  // it gathers results from now on
     // A match handed over or saved in a later round goes on where it stands.
     const bool fortsetzen = m.Durchgang > 0 && !m.Beendet;
     if (!fortsetzen) m.Durchgang = 1;

@@ -269,6 +269,7 @@ void SpielBeenden(TWettkampfDaten& m)
 {
     m.Gestartet = 0;
     m.Beendet = 1;
+    m.Geaendert = 1;  // the results are not saved yet: closing asks
     m.EndeAngefordert = 0;
     RundenwechselVergessen(m);
     // No sudden victory runs any more: the points are those of an ended game,

@@ -217,8 +217,10 @@ TEST_F(Spielende, TheEndOfThePlanAndTheGoAheadEndAGameWithoutPoints)
 TEST_F(Spielende, TheGameEndFreesEveryLane)
 {
     BahnDaten[4].BahnOnline = 0;
+    m().Geaendert = 0;
     SpielBeenden(m());
     EXPECT_EQ(m().Spielphase, PhaseBeendet);
+    EXPECT_EQ(m().Geaendert, 1);  // unsaved results: closing asks
     for (int b = 1; b <= 4; ++b) {
         EXPECT_EQ(BahnDaten[b].Wettk, nullptr);
         EXPECT_EQ(m().BahnImSpiel[b], 0);

@@ -354,6 +354,7 @@ TEST_F(Wettkampfslots, EveryOfferedCombinationWithAPlanStarts)
         EXPECT_TRUE(skriptBoxen().gezeigt.isEmpty()) << name;
         for (int bahn = 1; bahn <= f.bahnen; ++bahn)
             EXPECT_EQ(BahnDaten[bahn].Wettk, (*w.StartplanZeiger)[bahn][1] ? &w : nullptr) << name << " Bahn " << bahn;
+        skriptBoxen().antworten = {ErgebnisNein};  // not saved
         ASSERT_TRUE(WettkampfSchliessen());
         SpielablaufZuruecksetzen();
         BahnDatenStartwerte();

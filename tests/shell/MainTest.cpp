@@ -271,6 +271,7 @@ TEST_F(Hauptfenster, ANewMatchStartsFromTheMenu)
     EXPECT_EQ(skriptBoxen().gezeigt, QStringList{QStringLiteral("Spiel starten ? ")});
     for (int bahn = 1; bahn <= 4; ++bahn) EXPECT_EQ(BahnDaten[bahn].Wettk, AktWettkampf) << bahn;
     EXPECT_NE(AnmeldeMaske, 0u);
+    EXPECT_EQ(AktWettkampf->Geaendert, 1);  // a started match is not closed without the save question
 }
 
 // --- The start-up window ------------------------------------------------------------------
