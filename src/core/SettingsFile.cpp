@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QHash>
 #include <QSaveFile>
+#include <algorithm>
 
 // --- Text files ---------------------------------------------------------------
 
@@ -141,9 +142,9 @@ public:
     {
         add(name, form, z, QString::number(standard));
     }
-    void ziffern(const QString& name, u16* z, qint64 standard = 0)
+    void ziffern(const QString& name, u16* z, qint64 standard = 0, qint64 min = 0, qint64 max = -1)
     {
-        add(name, Wertform::Ziffern, z, QString::number(standard));
+        add(name, Wertform::Ziffern, z, QString::number(standard), min, max);
     }
     void zeit(const QString& name, QDateTime* z) { add(name, Wertform::DatumZeit, z, {}); }
 
@@ -200,7 +201,7 @@ Tabelle tabelleBauen()
     b.sektion("[Bahnsteuerung]");
     b.zahl(L("Bahnen"), &BahnAnzahl, 4, 1, MaxBahnen);
     b.zahl(L("PcVerbund"), &e.PcVerbund, 1);
-    b.zahl(L("PcEinheit"), &e.PcEinheit, 0, 0, 8);
+    b.zahl(L("PcEinheit"), &e.PcEinheit, 0, 0, 15);
     b.zahl(L("BahnSteuerung"), &e.Bahnsteuerung, 0, 0, 2);
     b.janein(L("ManualBahnw"), &e.ManualBahnw);
     b.janein(L("WurfzeitBahn"), &e.WurfzeitBahn);
@@ -268,8 +269,8 @@ Tabelle tabelleBauen()
     b.zahl(L("ChipkartePort"), &e.ChipkartePort, 1);
     b.zahl(L("Chipkarte"), &e.Chipkarte, 0, 0, 4);
     b.zahl(L("AudioDevice"), &e.AudioDevice);
-    b.ziffern(L("Volume"), &e.Volume);
-    b.ziffern(L("Record"), &e.Record);
+    b.ziffern(L("Volume"), &e.Volume, 0, 0, 0xFFFF);
+    b.ziffern(L("Record"), &e.Record, 0, 0, 0xFFFF);
 
     b.sektion("[Programme]");
     for (int n = 1; n <= 3; ++n) {
@@ -440,6 +441,20 @@ QDateTime DatumZeitLesen(const QString& wert)
     return {};
 }
 
+// A digits value with a range: digits only, not cut to 16 bits, so that a
+// value beyond the range is caught.
+std::optional<qint64> ZiffernLesen(const QString& wert)
+{
+    const QString t = wert.trimmed();
+    if (t.isEmpty()) return 0;
+    qint64 z = 0;
+    for (QChar c : t) {
+        if (c < QLatin1Char('0') || c > QLatin1Char('9')) return std::nullopt;
+        z = std::min<qint64>(z * 10 + (c.unicode() - '0'), qint64(1) << 40);
+    }
+    return z;
+}
+
 template <typename T>
 bool ZahlSpeichern(T* z, qint64 wert, const Einstellungsschluessel& s)
 {
@@ -476,7 +491,11 @@ bool EinstellungSetzen(const Einstellungsschluessel& s, const QString& wert)
                 *z = DatumZeitLesen(wert);
                 return true;
             } else {
-                if (s.form == Wertform::Ziffern) return ZahlSpeichern(z, ZiffernZuZahl(Cp1252::encode(wert).constData()), s);
+                if (s.form == Wertform::Ziffern) {
+                    if (s.max < s.min) return ZahlSpeichern(z, ZiffernZuZahl(Cp1252::encode(wert).constData()), s);
+                    const std::optional<qint64> zahl = ZiffernLesen(wert);
+                    return zahl && ZahlSpeichern(z, *zahl, s);
+                }
                 const std::optional<qint64> zahl = ZahlLesen(wert);
                 return zahl && ZahlSpeichern(z, *zahl, s);
             }
@@ -567,9 +586,9 @@ QStringList EinstellungenLesen()
         const Einstellungsschluessel* s = SchluesselSuchen(kw.key);
         if (!s) continue;
         if (!EinstellungSetzen(*s, kw.wert))
-            fehler << QStringLiteral("Bravolin.inf, Zeile %1: „%2“ ist für %3 kein gültiger Wert.")
+            fehler << QStringLiteral("Bravolin.inf, Zeile %1: „%2“ ist für %3 kein gültiger Wert, es gilt %4.")
                           .arg(i + 1)
-                          .arg(kw.wert, s->name);
+                          .arg(kw.wert, s->name, EinstellungText(*s));
     }
     // A central printer without a last lane serves up to the last lane of the alley.
     for (TZentralDrucker& d : Einst.Drucker)

@@ -148,10 +148,11 @@ TEST_F(SettingsFile, EveryKeyIsReadAndWrittenBackUnchanged)
 TEST_F(SettingsFile, KeysAreFoundInAnySectionAndInAnyCase)
 {
     schreiben(QStringLiteral("bravolin.INF"),
-              "[Irgendwas]\nbahnen = 8\r\nPCEINHEIT=3\nClub = KSV 1  \n[Allgemein]\nBahnen = 6\nunbekannt = 5\nkeinTrenner\n");
+              "[Irgendwas]\nbahnen = 8\r\nPCEINHEIT=3\nClub = KSV 1  \n[Allgemein]\nBahnen = 6\nunbekannt = 5\nkeinTrenner\n"
+              "[Bahnsteuerung]\nPcEinheit = 15\n");
     EXPECT_TRUE(EinstellungenLaden(dir.path()).isEmpty());
     EXPECT_EQ(BahnAnzahl, 6);  // the later line wins
-    EXPECT_EQ(Einst.PcEinheit, 3);
+    EXPECT_EQ(Einst.PcEinheit, 15);  // 9..15 are stored; the identifiers treat them as 1
     EXPECT_EQ(Einst.Club, QStringLiteral("KSV 1  "));
     EXPECT_EQ(InfDatei, pfad(QStringLiteral("bravolin.INF")));
 }
@@ -159,11 +160,16 @@ TEST_F(SettingsFile, KeysAreFoundInAnySectionAndInAnyCase)
 TEST_F(SettingsFile, ABadValueKeepsItsDefaultAndTheRestIsRead)
 {
     schreiben(QStringLiteral("Bravolin.inf"),
-              "[Bahnsteuerung]\r\nBahnen = viele\r\nPcEinheit = 9\r\nBahnSteuerung = 3\r\nTimeoutBahnw = 5\r\n"
-              "CanBusTakt = $10\r\nDrBahnBis2 = 17\r\n[CanBus]\r\nCanBusIrq = $0A\r\nCanBusTimer = 2x\r\n");
+              "[Bahnsteuerung]\r\nBahnen = viele\r\nPcEinheit = 16\r\nBahnSteuerung = 3\r\nTimeoutBahnw = 5\r\n"
+              "CanBusTakt = $10\r\nDrBahnBis2 = 17\r\n[CanBus]\r\nCanBusIrq = $0A\r\nCanBusTimer = 2x\r\n"
+              "[System]\r\nVolume = 30000\r\nVolume = 70000\r\nRecord = 12\r\n");
     const QStringList fehler = EinstellungenLaden(dir.path());
-    EXPECT_EQ(fehler.size(), 6);
-    EXPECT_TRUE(fehler.value(0).contains(QStringLiteral("Zeile 2"))) << qPrintable(fehler.value(0));
+    EXPECT_EQ(fehler.size(), 7);
+    // Where, what, and the value that holds instead: the default, or an earlier line's.
+    EXPECT_EQ(fehler.value(0), QStringLiteral("Bravolin.inf, Zeile 2: „viele“ ist für Bahnen kein gültiger Wert, es gilt 4."));
+    EXPECT_EQ(fehler.value(6), QStringLiteral("Bravolin.inf, Zeile 13: „70000“ ist für Volume kein gültiger Wert, es gilt 30000."));
+    EXPECT_EQ(Einst.Volume, 30000);
+    EXPECT_EQ(Einst.Record, 12);
     EXPECT_EQ(BahnAnzahl, 4);
     EXPECT_EQ(Einst.PcEinheit, 0);
     EXPECT_EQ(Einst.Bahnsteuerung, 0);

@@ -142,9 +142,9 @@ TEST_F(BoxesFenster, NamesCaptionsAndSizes)
 {
     THilfe hilfe;
     const std::tuple<QDialog*, const char*, QStringList, QSize> faelle[] = {
-        {fenster('j'), "Achtung !", {"LHinweis", "BtnJa", "BtnNein"}, {480, 163}},
-        {fenster('o'), "Achtung !", {"LHinweis", "BtnOk", "BtnAbbrechen"}, {480, 163}},
-        {fenster('h'), "Achtung", {"LHinweis", "BtnOk"}, {480, 163}},
+        {fenster('j'), "Achtung !", {"LHinweis", "BtnJa", "BtnNein"}, {472, 163}},
+        {fenster('o'), "Achtung !", {"LHinweis", "BtnOk", "BtnAbbrechen"}, {472, 163}},
+        {fenster('h'), "Achtung", {"LHinweis", "BtnOk"}, {472, 163}},
         {fenster('m'), "Achtung !", {"LHinweis", "BtnJa", "BtnNein", "BtnAbbrechen"}, {524, 163}},
         {&hilfe, "Hilfe", {"REHilfe", "BtnOK"}, {}},
         {m_boxen.eingabeFenster(),
@@ -218,6 +218,27 @@ TEST_F(BoxesFenster, NoticeHasItsOwnUpperLimit)
     ja->BreiteAnpassen();
     ASSERT_EQ(ja->LHinweis->width(), w);  // same font
     EXPECT_EQ(ja->width(), w + 60);
+}
+
+// A list of several lines (the bad settings lines at start) makes the notice
+// taller: the last line stays above the button. A one-line text after it
+// gives the designed height again.
+TEST_F(BoxesFenster, ALongListStaysAboveTheButton)
+{
+    THinweisFenster* f = fenster('h');
+    QStringList zeilen;
+    for (int i = 1; i <= 8; ++i) zeilen << QStringLiteral("Bravolin.inf, Zeile %1: „x“ ist für Bahnen kein gültiger Wert, es gilt 4.").arg(i);
+    int textUnten = 0, knopfOben = 0;
+    imFenster([&] {
+        textUnten = f->LHinweis->geometry().bottom();
+        knopfOben = f->findChild<QPushButton*>(QStringLiteral("BtnOk"))->y();
+        klicken(f, "BtnOk");
+    });
+    zeigen('h', zeilen.join(QLatin1Char('\n')));
+    EXPECT_LT(textUnten, knopfOben);
+    imFenster([&] { klicken(f, "BtnOk"); });
+    zeigen('h', QStringLiteral("Ok?"));
+    EXPECT_EQ(f->height(), 163);
 }
 
 // Every button, Esc, closing and reject give the box's result.

@@ -68,6 +68,7 @@ TEST_F(ProgrammStart, FromAnEmptyFolder)
         EXPECT_EQ(main->Progende, p.progende());
         EXPECT_EQ(main->MSpielStart->text(), QStringLiteral("Spiel Start     "));
         EXPECT_FALSE(main->MSpielStart->isEnabled());
+        EXPECT_EQ(main->StatusPanel[1]->text(), QString());  // no hint yet
         EXPECT_TRUE(Timer1().enabled());  // the timer module runs
         EXPECT_TRUE(Timer2().enabled());
         EXPECT_TRUE(Timer3().enabled());

@@ -91,8 +91,8 @@ TEST_F(Programmende, RefusedWhileAMatchIsStarted)
 TEST_F(Programmende, SignsOffTheOnlineLanesAndTheBoards)
 {
     BahnAnzahl = 4;
-    BahnDaten[1].BahnOnline = 1;
-    BahnDaten[3].BahnOnline = 1;
+    for (int bahn : {1, 3, 4}) BahnDaten[bahn].BahnOnline = 1;  // 4: the last lane of the alley
+    BahnDaten[5].BahnOnline = 1;                                 // beyond it
     Einst.MannschanzOn = Einst.NamenanzOn = true;
     Timer2().setEnabled(true);
     Timer3().setEnabled(true);
@@ -100,7 +100,8 @@ TEST_F(Programmende, SignsOffTheOnlineLanesAndTheBoards)
     EXPECT_FALSE(Timer2().enabled());
     EXPECT_FALSE(Timer3().enabled());
     EXPECT_TRUE(CanSendeTimer().enabled());  // the send pump goes on
-    EXPECT_EQ(Senden(), (QList<QList<int>>{{0x30A, 237, 3}, {0x312, 237, 3}, {0x60A, 37, 3}, {0x61A, 37, 3}}));
+    EXPECT_EQ(Senden(), (QList<QList<int>>{
+                            {0x30A, 237, 3}, {0x312, 237, 3}, {0x60A, 37, 3}, {0x61A, 37, 3}, {0x622, 37, 3}}));
 }
 
 TEST_F(Programmende, NoLaneOnlineAndNoBoardsSendNothing)

@@ -156,17 +156,20 @@ QRect Fensterhub::zweiterBildschirm() const
 
 void Fensterhub::anzeigefensterOeffnen()
 {
-    if (m_anzeige || !Einst.GrossAnzeige) return;
-    const QRect r = zweiterBildschirm();
-    if (r.isEmpty()) return;
-    QWidget* w = erzeugt(m_anzeigeFabriken, AnzeigeKlasse(r.width()), nullptr);
-    if (!w) return;
-    m_anzeige = w;
-    if (m_zweiter.isEmpty()) w->setScreen(QGuiApplication::screens().value(1));
-    w->setWindowFlag(Qt::FramelessWindowHint);
-    w->setGeometry(r);
+    // An open board shows the current match again.
+    if (!m_anzeige) {
+        if (!Einst.GrossAnzeige) return;
+        const QRect r = zweiterBildschirm();
+        if (r.isEmpty()) return;
+        QWidget* w = erzeugt(m_anzeigeFabriken, AnzeigeKlasse(r.width()), nullptr);
+        if (!w) return;
+        m_anzeige = w;
+        if (m_zweiter.isEmpty()) w->setScreen(QGuiApplication::screens().value(1));
+        w->setWindowFlag(Qt::FramelessWindowHint);
+        w->setGeometry(r);
+    }
     AnzeigeWettkampf = AktWettkampf;
-    w->show();
+    m_anzeige->show();
     if (nachAnzeigeOeffnen) nachAnzeigeOeffnen();
 }
 

@@ -70,7 +70,8 @@ public:
     void freigeben(KonfigFenster f) override;
     bool vorhanden(KonfigFenster f) const override;
 
-    // Only with a second screen; AnzeigeWettkampf is set when a board opens.
+    // Only with a second screen. Every call, also on an open board, shows the
+    // current match (AnzeigeWettkampf) and hands the focus back after it.
     void anzeigefensterOeffnen() override;
     void anzeigefensterSchliessen() override;
     bool anzeigefensterOffen() const override { return m_anzeige; }

@@ -7,15 +7,17 @@
 #include <QFont>
 #include <QLabel>
 #include <QPushButton>
+#include <algorithm>
 
 namespace {
+constexpr int EntwurfBreite = 472;  // until the first width adjustment
 constexpr int FensterBreite = 480;
 constexpr int FensterHoehe = 163;
 constexpr int LabelOben = 32;
 constexpr int KnopfBreite = 89;
 constexpr int KnopfHoehe = 25;
 constexpr int KnopfAbstand = 16;
-constexpr int KnopfOben = FensterHoehe - KnopfHoehe - 20;
+constexpr int KnopfUnten = 20;  // below the buttons
 }  // namespace
 
 int HinweisBreite(int labelBreite, int aktuelleBreite, int obereGrenze)
@@ -38,7 +40,7 @@ QPushButton* BoxKnopf(QWidget* eltern, const QString& name, const QString& text)
 THinweisFenster::THinweisFenster(QWidget* parent, const Art& art) : QDialog(parent), m_art(art)
 {
     setWindowTitle(art.titel);
-    setFixedSize(art.breite ? art.breite(0) : FensterBreite, FensterHoehe);
+    setFixedSize(art.breite ? art.breite(0) : EntwurfBreite, FensterHoehe);
     HintergrundSetzen(this, u"ColorHinweis");
 
     LHinweis = new QLabel(this);
@@ -69,6 +71,8 @@ void THinweisFenster::BreiteAnpassen()
     LHinweis->adjustSize();
     const int w = LHinweis->width();
     setFixedWidth(m_art.breite ? m_art.breite(w) : HinweisBreite(w, width(), m_art.obereGrenze));
+    // A text of several lines makes the window taller, so the buttons never cover it.
+    setFixedHeight(std::max(FensterHoehe, LabelOben + LHinweis->height() + KnopfAbstand + KnopfHoehe + KnopfUnten));
 }
 
 void THinweisFenster::showEvent(QShowEvent* event)
@@ -94,7 +98,7 @@ void THinweisFenster::anordnen()
     const int reihe = static_cast<int>(m_knoepfe.size()) * (KnopfBreite + KnopfAbstand) - KnopfAbstand;
     int x = (width() - reihe) / 2;
     for (QPushButton* k : m_knoepfe) {
-        k->move(x, KnopfOben);
+        k->move(x, height() - KnopfHoehe - KnopfUnten);
         x += KnopfBreite + KnopfAbstand;
     }
 }

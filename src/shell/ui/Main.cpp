@@ -478,6 +478,7 @@ void TMain::statusleisteAufbauen()
         leiste->addWidget(l);
         StatusPanel[i + 1] = l;
     }
+    StatusPanel[1]->clear();
     StatusPanel[2]->clear();
     StatusPanel[3]->clear();
     StatusPanel[4]->setText(DatumZeit(Jetzt()));
@@ -747,7 +748,7 @@ void TMain::KonfigurationZeigen(KonfigFenster f, bool installiert, const QString
 
 void TMain::endeDialog(u8 windowsBeenden)
 {
-    if (SpielGestartet() || !Progende) return;
+    if (SpielGestartet() || !Progende || Progende->endeLaeuft()) return;
     WindowsBeenden = windowsBeenden;
     Progende->exec();
 }
@@ -757,7 +758,7 @@ void TMain::MProgrammEndeClick() { endeDialog(0); }
 
 void TMain::ProgrammClose()
 {
-    if (EndeDialogErlaubt() && Progende) Progende->exec();
+    if (EndeDialogErlaubt() && Progende && !Progende->endeLaeuft()) Progende->exec();
 }
 
 void TMain::MMaximierenClick()

@@ -120,7 +120,8 @@ public:
     // The configuration windows of the displays on one of their pages.
     void KonfigurationZeigen(KonfigFenster f, bool installiert, const QString& seite);
     // ProgrammClose: the answer to a close request is always no; it opens the
-    // end dialog when no lane is being prepared and no match is started.
+    // end dialog when no lane is being prepared, no match is started and the
+    // end is not already under way.
     void ProgrammClose();
 
 protected:

@@ -49,7 +49,7 @@ TProgende::TProgende(QWidget* parent, Abschaltung* abschaltung)
     connect(BtnNein, &QPushButton::clicked, this, [this] { done(ErgebnisNein); });
 
     TimerEnde = new Zeitgeber([this] { TimerEndeGo(); }, EndeWarten::IntervallMs, this);
-    Beenden = [] { QCoreApplication::quit(); };
+    Beenden = [] { QCoreApplication::exit(0); };
 }
 
 void TProgende::showEvent(QShowEvent* event)
@@ -83,6 +83,7 @@ void TProgende::ProgrammBeenden()
         return;
     }
     m_warten = EndeWarten();
+    m_laeuft = true;
     TimerEnde->setEnabled(true);
 }
 

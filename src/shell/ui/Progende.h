@@ -24,8 +24,11 @@ public:
     QPushButton* BtnNein;
     Zeitgeber* TimerEnde;
     TabfShutdown abfShutdown;
-    // Tells the application to terminate (tests record it instead).
+    // Tells the application to terminate (tests record it instead). No
+    // window is asked to close: the main window would refuse.
     std::function<void()> Beenden;
+    // From "Ja" with every match closed until the program terminates.
+    bool endeLaeuft() const { return m_laeuft; }
 
     void BtnJaClick();
     // The end sequence; also run by the start-up window on a narrow screen.
@@ -42,5 +45,6 @@ public slots:
 
 private:
     EndeWarten m_warten;
+    bool m_laeuft = false;
     bool m_beendet = false;
 };

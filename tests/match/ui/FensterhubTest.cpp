@@ -197,15 +197,21 @@ TEST_F(Fensterhub, BoardOpenRebuildRefreshAndClose)
 
         Einst.GrossAnzeige = true;
         hub.anzeigefensterOeffnen();
+        EXPECT_EQ(danach, 1);
+        ASSERT_TRUE(w);
+        EXPECT_EQ(AnzeigeWettkampf, &Wettkaempfe[2]);
+        // Opened again for another match: the same window shows it.
+        w->hide();
+        AktWettkampf = &Wettkaempfe[5];
         hub.anzeigefensterOeffnen();
         EXPECT_EQ(klein, f.klein);
         EXPECT_EQ(gross, f.gross);
-        EXPECT_EQ(danach, 1);
+        EXPECT_EQ(danach, 2);
         ASSERT_TRUE(w);
         EXPECT_TRUE(hub.anzeigefensterOffen());
         EXPECT_TRUE(w->isVisible());
         EXPECT_EQ(w->geometry(), f.bildschirm);
-        EXPECT_EQ(AnzeigeWettkampf, &Wettkaempfe[2]);
+        EXPECT_EQ(AnzeigeWettkampf, &Wettkaempfe[5]);
 
         hub.anzeigefensterAufbauen();
         hub.anzeigefensterSpielerAktualisieren(12);
