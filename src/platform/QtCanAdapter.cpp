@@ -167,10 +167,13 @@ bool QtCanAdapter::senden(const CanRohRahmen& rahmen)
 
 std::optional<CanRohRahmen> QtCanAdapter::lesen()
 {
-    if (!m_geraet) return std::nullopt;
+    // A device that lost its connection still counts the frames it kept but
+    // hands out none of them.
+    if (!istOffen()) return std::nullopt;
     while (m_geraet->framesAvailable() > 0) {
         const QCanBusFrame f = m_geraet->readFrame();
-        if (!f.isValid() || f.frameType() != QCanBusFrame::DataFrame || f.hasExtendedFrameFormat()) continue;
+        if (!f.isValid()) return std::nullopt;
+        if (f.frameType() != QCanBusFrame::DataFrame || f.hasExtendedFrameFormat()) continue;
         CanRohRahmen r;
         r.id = f.frameId();
         const QByteArray nutzdaten = f.payload();

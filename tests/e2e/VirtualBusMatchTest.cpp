@@ -1,9 +1,12 @@
 // Whole matches between the program and the lane simulator over Qt's virtual
-// CAN bus, with the program's timers really running: the timer module, the
-// receive and send pumps and the engine on their QTimers, the lanes on the
-// bridge's timer, all in this process's event loop. Every throw is scripted;
-// the bookings are checked against the lanes' own count and the points
-// against values worked out by hand.
+// CAN bus, each on a bus of its own, with the program's timers really
+// running: the receive and send pumps and the end-of-lane check on their
+// QTimers, all in this process's event loop. The receive pump's ticks are
+// the one clock of the run: the lanes advance and the engine's one-second
+// timers tick on counts of them, so a loaded machine slows the whole run down
+// alike and never changes what either side sees first. Every throw is
+// scripted; the bookings are checked against the lanes' own count and the
+// points against values worked out by hand.
 
 #include "Boxes.h"
 #include "CanKarte.h"
@@ -15,6 +18,7 @@
 #include "Startprompts.h"
 #include "TimerModul.h"
 #include "VirtualCanBruecke.h"
+#include "VirtuellerBus.h"
 #include "Zeitgeber.h"
 #include "Zeitgeberliste.h"
 
@@ -30,21 +34,27 @@
 
 namespace {
 
-// The plugin keeps one server per process: one port for this executable,
-// whose tests never run side by side (RUN_SERIAL in tests/CMakeLists.txt).
-const QString Bus = QStringLiteral("virtualcan:tcp://127.0.0.1:35473/can0");
-
-// Intervals in ms, shortened from 50 ms (end-of-lane check, receive pump),
-// 10 ms (send pump) and 1 s (lane start, match end, sign-off).
+// Intervals in ms, shortened from 50 ms (end-of-lane check, receive pump)
+// and 10 ms (send pump).
 constexpr int TaktBahnende = 2;
 constexpr int TaktEmpfang = 2;
 constexpr int TaktSenden = 2;
-constexpr int TaktSekunde = 50;
-// The lanes: a tick of 5 ms, a throw every 3 ticks, a part 30 ticks after
-// its start (three lane start ticks: the lanes of mode 0 start themselves,
-// the program must have started the lane first), 20 ticks of practice.
-constexpr int TaktBahnen = 5;
-constexpr int Frist = 50000;  // a whole match, ms
+// Counted in receive ticks: a second of the engine (lane start, match end,
+// sign-off; 1 s against 50 ms as in the program) and a tick of the lanes: a
+// throw every 3 lane ticks, a part 30 ticks after its start (three lane
+// start ticks: the lanes of mode 0 start themselves, the program must have
+// started the lane first), 20 ticks of practice.
+constexpr long EmpfangJeSekunde = 20;
+constexpr long EmpfangJeBahntakt = 3;
+// The engine's one-second timers stay switched as the engine wants them,
+// but their own QTimers never come due: the receive ticks run them.
+constexpr int Nie = 24 * 3600 * 1000;
+// Limits in receive ticks: a whole match (game (a) takes about 5800, (b)
+// about 3300), the sign-off after it.
+constexpr long GrenzeSpiel = 15000;
+constexpr long GrenzeAbmeldung = 2000;
+// Only a run whose timers stopped altogether meets this one, ms.
+constexpr int Notbremse = 400000;
 
 constexpr int Gruppen = 5;  // a phase: its group of three throws five times
 constexpr int Volle = 3 * Gruppen;
@@ -201,21 +211,36 @@ protected:
         for (std::size_t i = 0; i < timer.size(); ++i) intervalle[i] = timer[i]->interval();
         Timer2().setInterval(TaktBahnende);
         Timer3().setInterval(TaktEmpfang);
-        for (Zeitgeber* t : {&Timer9(), &TimerSpielEnde(), &TimerBahnEnde()}) t->setInterval(TaktSekunde);
+        for (Zeitgeber* t : sekundentimer) t->setInterval(Nie);
         Einst.CanBusTimer = TaktSenden;
-        Einst.CanSchnittstelle = Bus;
+        ASSERT_TRUE(bus.laeuft());
+        Einst.CanSchnittstelle = bus.schnittstelle();
 
         QString fehler;
-        bruecke.setTaktMs(TaktBahnen);
-        ASSERT_TRUE(bruecke.oeffnen(Bus, &fehler)) << fehler.toStdString();
+        bruecke.setTaktMs(0);
+        ASSERT_TRUE(bruecke.oeffnen(bus.schnittstelle(), &fehler)) << fehler.toStdString();
         ASSERT_TRUE(CanAnschliessen(&adapter)) << CanEinstellungen.StatusText.toStdString();
     }
 
     void TearDown() override
     {
         ProgrammAbbauen();
+        Timer3().setJob(&Timer3Go);
         bruecke.schliessen();
         for (std::size_t i = 0; i < timer.size(); ++i) timer[i]->setInterval(intervalle[i]);
+    }
+
+    // The receive pump's job, then what hangs on its ticks.
+    void empfangsTakt()
+    {
+        Timer3Go();
+        ++empfangsTakte;
+        if (empfangsTakte % EmpfangJeBahntakt == 0) bruecke.takt();
+        if (empfangsTakte % EmpfangJeSekunde == 0)
+            for (Zeitgeber* t : sekundentimer)
+                if (t->enabled()) t->tick();
+        if (beobachter) beobachter();
+        if (imTakt) imTakt();
     }
 
     TWettkampfDaten& wettkampf(const Spielvorgabe& v)
@@ -240,21 +265,22 @@ protected:
         return *m;
     }
 
-    // Runs the event loop until ziel holds or frist ms have passed; the
-    // observer looks at the match every millisecond.
-    bool laufen(const std::function<bool()>& ziel, int frist)
+    // Runs the event loop until ziel holds or grenze receive ticks have
+    // passed; the observer looks at the match at every receive tick.
+    bool laufen(const std::function<bool()>& ziel, long grenze)
     {
+        if (ziel()) return true;
         QEventLoop schleife;
-        QTimer pruefen, ablauf;
-        QObject::connect(&pruefen, &QTimer::timeout, &schleife, [&] {
-            if (beobachter) beobachter();
-            if (ziel()) schleife.quit();
-        });
-        ablauf.setSingleShot(true);
-        QObject::connect(&ablauf, &QTimer::timeout, &schleife, &QEventLoop::quit);
-        pruefen.start(1);
-        ablauf.start(frist);
-        if (!ziel()) schleife.exec();
+        const long ende = empfangsTakte + grenze;
+        imTakt = [&] {
+            if (ziel() || empfangsTakte >= ende) schleife.quit();
+        };
+        QTimer notbremse;
+        notbremse.setSingleShot(true);
+        QObject::connect(&notbremse, &QTimer::timeout, &schleife, &QEventLoop::quit);
+        notbremse.start(Notbremse);
+        schleife.exec();
+        imTakt = nullptr;
         return ziel();
     }
 
@@ -267,8 +293,9 @@ protected:
         TimerModulStarten();
         EXPECT_TRUE(Timer2().laeuft());
         EXPECT_TRUE(Timer3().laeuft());
+        Timer3().setJob([this] { empfangsTakt(); });
         SpielStarten(m);
-        ASSERT_TRUE(laufen([&] { return m.Beendet != 0; }, Frist)) << "Durchgang " << int(m.Durchgang);
+        ASSERT_TRUE(laufen([&] { return m.Beendet != 0; }, GrenzeSpiel)) << "Durchgang " << int(m.Durchgang);
         // The sign-off reaches the lanes.
         EXPECT_TRUE(laufen(
             [&] {
@@ -276,7 +303,7 @@ protected:
                     if (sim.spielNr(bahn) != 0 || sim.teilLaeuft(bahn)) return false;
                 return BahnSendenAusstehend == 0;
             },
-            5000));
+            GrenzeAbmeldung));
 
         EXPECT_EQ(m.Beendet, 1);
         EXPECT_EQ(m.Gestartet, 0);
@@ -311,12 +338,16 @@ protected:
         EXPECT_EQ(Abweichung(m.Gast, v.gast), "");
     }
 
+    VirtuellerBus bus;
     Bahnsimulator sim{SimVorgaben(3, 30, 20, 11)};
     VirtualCanBruecke bruecke{sim};
     QtCanAdapter adapter;
     std::function<void()> beobachter;
+    std::function<void()> imTakt;  // the waiting loop's check
+    long empfangsTakte = 0;
     Runden runden;
     const std::array<Zeitgeber*, 5> timer{&Timer2(), &Timer3(), &Timer9(), &TimerSpielEnde(), &TimerBahnEnde()};
+    const std::array<Zeitgeber*, 3> sekundentimer{&Timer9(), &TimerSpielEnde(), &TimerBahnEnde()};
     std::array<int, 5> intervalle{};
 };
 
@@ -327,5 +358,26 @@ TEST_F(VirtualBusMatch, FourLanePointsGameInMode1) { spielen(SpielA); }
 // (b) Two lanes in mode 0: the lanes run the game from the game parameters
 // and start each further part once the program registered them again.
 TEST_F(VirtualBusMatch, TwoLanePointsGameInMode0) { spielen(SpielB); }
+
+// The bus goes away under the lanes: the bridge's ticks stop and it says so
+// once; the program's adapter is cut off as well.
+TEST_F(VirtualBusMatch, LanesStopWhenTheBusGoesAway)
+{
+    int getrennt = 0;
+    QEventLoop schleife;
+    QObject::connect(&bruecke, &VirtualCanBruecke::getrennt, &schleife, [&] {
+        ++getrennt;
+        schleife.quit();
+    });
+    QTimer::singleShot(Notbremse, &schleife, &QEventLoop::quit);
+    bruecke.setTaktMs(1);
+    bus.beenden();
+    schleife.exec();
+    EXPECT_EQ(getrennt, 1);
+    EXPECT_FALSE(bruecke.istOffen());
+    EXPECT_FALSE(adapter.istOffen());
+    bruecke.takt();
+    EXPECT_EQ(getrennt, 1);
+}
 
 }  // namespace

@@ -2,35 +2,49 @@
 #include "CanSenden.h"
 #include "Globals.h"
 #include "QtCanAdapter.h"
+#include "VirtuellerBus.h"
 
-#include <QCoreApplication>
-#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QTimer>
+#include <functional>
 #include <gtest/gtest.h>
 
 namespace {
 
-// A port of its own so that the test does not meet another virtual bus.
-const QString Bus = QStringLiteral("virtualcan:tcp://127.0.0.1:35471/can0");
+// Only a failing wait runs into it: generous for a loaded machine.
+constexpr int Frist = 30000;
 
-// Delivery goes through the plugin's TCP server: poll with a bounded wait.
+// Runs the event loop until ziel holds or the deadline has passed.
+bool warten(const std::function<bool()>& ziel)
+{
+    QEventLoop schleife;
+    QTimer pruefen;
+    QObject::connect(&pruefen, &QTimer::timeout, &schleife, [&] {
+        if (ziel()) schleife.quit();
+    });
+    QTimer::singleShot(Frist, &schleife, &QEventLoop::quit);
+    pruefen.start(1);
+    if (!ziel()) schleife.exec();
+    return ziel();
+}
+
+// Delivery goes through the bus's TCP server.
 std::optional<CanRohRahmen> empfangen(CanAdapter& adapter)
 {
-    QElapsedTimer uhr;
-    uhr.start();
-    while (uhr.elapsed() < 3000) {
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-        if (auto r = adapter.lesen()) return r;
-    }
-    return std::nullopt;
+    std::optional<CanRohRahmen> r;
+    warten([&] {
+        if (!r) r = adapter.lesen();
+        return r.has_value();
+    });
+    return r;
 }
 
 // The program's send pump puts a queued frame on the bus; a lane's adapter
-// sees it. Runs inside the one test that uses the virtual bus: the plugin
-// keeps one server per process.
-void PumpeSendetAufDenBus()
+// sees it.
+void PumpeSendetAufDenBus(const QString& bus)
 {
     GlobalsZuruecksetzen();
-    Einst.CanSchnittstelle = QStringLiteral("virtualcan:tcp://127.0.0.1:35471/can0");
+    Einst.CanSchnittstelle = bus;
     Einst.CanBusKarte = 1;
     Einst.PcEinheit = 3;
     QtCanAdapter programm, bahn;
@@ -55,14 +69,16 @@ void PumpeSendetAufDenBus()
 
 TEST(VirtualCan, FrameGoesFromOneAdapterToTheOther)
 {
+    VirtuellerBus bus;
+    ASSERT_TRUE(bus.laeuft());
     // Bit rate and filter are not for virtualcan: opening ignores them.
-    const CanOeffnung oeffnung{Bus, 125000, 0x200, 0xFF07};
+    const CanOeffnung oeffnung{bus.schnittstelle(), 125000, 0x200, 0xFF07};
     QtCanAdapter sender, empfaenger;
     QString fehler;
     ASSERT_TRUE(empfaenger.oeffnen(oeffnung, &fehler)) << fehler.toStdString();
     ASSERT_TRUE(sender.oeffnen(oeffnung, &fehler)) << fehler.toStdString();
     EXPECT_TRUE(sender.istOffen());
-    EXPECT_EQ(sender.name(), Bus);
+    EXPECT_EQ(sender.name(), bus.schnittstelle());
     EXPECT_FALSE(empfaenger.lesen());
 
     const CanRohRahmen rahmen{0x235, 3, {0x11, 0x22, 0x33}};
@@ -82,7 +98,26 @@ TEST(VirtualCan, FrameGoesFromOneAdapterToTheOther)
     EXPECT_FALSE(sender.lesen());
     empfaenger.schliessen();
 
-    PumpeSendetAufDenBus();
+    PumpeSendetAufDenBus(bus.schnittstelle());
+}
+
+// The bus goes away while a frame still waits in the adapter: the device
+// keeps counting it but no longer hands it out. Reading returns at once,
+// sending is refused.
+TEST(VirtualCan, ReadingStopsWhenTheBusGoesAway)
+{
+    VirtuellerBus bus;
+    QtCanAdapter sender, empfaenger;
+    QString fehler;
+    ASSERT_TRUE(empfaenger.oeffnen({bus.schnittstelle()}, &fehler)) << fehler.toStdString();
+    ASSERT_TRUE(sender.oeffnen({bus.schnittstelle()}, &fehler)) << fehler.toStdString();
+    ASSERT_TRUE(sender.senden({0x235, 1, {7}}));
+    ASSERT_TRUE(warten([&] { return bus.rahmen() == 1; }));
+
+    bus.beenden();
+    ASSERT_TRUE(warten([&] { return !empfaenger.istOffen() && !sender.istOffen(); }));
+    EXPECT_FALSE(empfaenger.lesen());
+    EXPECT_FALSE(empfaenger.senden({0x100, 1, {1}}));
 }
 
 TEST(VirtualCan, UnknownPluginOrBadTextIsRefused)
@@ -98,4 +133,3 @@ TEST(VirtualCan, UnknownPluginOrBadTextIsRefused)
 }
 
 }  // namespace
-

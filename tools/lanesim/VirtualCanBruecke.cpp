@@ -2,7 +2,7 @@
 
 VirtualCanBruecke::VirtualCanBruecke(Bahnsimulator& sim, QObject* parent) : QObject(parent), m_sim(sim)
 {
-    m_timer.setInterval(50);
+    m_timer.setInterval(m_taktMs);
     connect(&m_timer, &QTimer::timeout, this, &VirtualCanBruecke::takt);
 }
 
@@ -17,7 +17,8 @@ bool VirtualCanBruecke::oeffnen(const QString& schnittstelle, QString* fehler)
     CanOeffnung oeffnung;
     oeffnung.schnittstelle = schnittstelle;
     if (!m_adapter.oeffnen(oeffnung, fehler)) return false;
-    m_timer.start();
+    m_offen = true;
+    if (m_taktMs > 0) m_timer.start();
     return true;
 }
 
@@ -25,16 +26,30 @@ void VirtualCanBruecke::schliessen()
 {
     m_timer.stop();
     m_adapter.schliessen();
+    m_offen = false;
     m_ausstehend.clear();
 }
 
 void VirtualCanBruecke::setTaktMs(int ms)
 {
-    m_timer.setInterval(std::max(ms, 1));
+    m_taktMs = std::max(ms, 0);
+    if (m_taktMs == 0) {
+        m_timer.stop();
+        return;
+    }
+    m_timer.setInterval(m_taktMs);
+    if (m_offen && !m_timer.isActive()) m_timer.start();
 }
 
 void VirtualCanBruecke::takt()
 {
+    if (!m_offen) return;
+    if (!m_adapter.istOffen()) {
+        m_offen = false;
+        m_timer.stop();
+        emit getrennt();
+        return;
+    }
     while (const std::optional<CanRohRahmen> r = m_adapter.lesen()) {
         emit vomPc(*r);
         m_sim.empfangen(*r);

@@ -134,6 +134,11 @@ int main(int argc, char** argv)
         QObject::connect(&bruecke, &VirtualCanBruecke::zumPc,
                          [](const CanRohRahmen& r) { aus() << "Bahn -> " << Rahmen(r) << '\n' << Qt::flush; });
     }
+    // Without the bus (the program that served it has ended) the lanes are gone too.
+    QObject::connect(&bruecke, &VirtualCanBruecke::getrennt, &app, [&app] {
+        aus() << QStringLiteral("lanesim: Verbindung zum CAN-Bus verloren\n") << Qt::flush;
+        app.exit(1);
+    });
     QString fehler;
     if (!bruecke.oeffnen(p.value(schnittstelle), &fehler)) {
         aus() << QStringLiteral("lanesim: %1\n").arg(fehler);
