@@ -6,6 +6,7 @@
 #include "Globals.h"
 #include "Spielablauf.h"
 #include "Spielaufbau.h"
+#include "Teilstart.h"
 #include "TimerModul.h"
 #include "Wertung.h"
 
@@ -29,22 +30,8 @@ void SpielAufbauen()
     m.Punktespiel = 1;
     m.Spieleranzahl = 1;
     m.Durchgaenge = 1;
-    for (int b : {1, 2}) {
-        const int nr = b == 1 ? 1 : 9;
-        TSpielerEintrag& p = m.Spieler[nr];
-        p.IstHeim = nr == 1;
-        p.Gestartet = 1;
-        p.DurchgangNr = 1;
-        p.AktDurchgang = &p.Durchgang[1];
-        TBahnDaten& l = BahnDaten[b];
-        l.Wettk = &m;
-        l.BahnSpieler = &p;
-        l.SpielerNr = u8(nr);
-        l.BahnStatus = 2;
-        l.BahnGestartet = 1;
-        l.TeilLaeuft = 1;
-        m.BahnImSpiel[b] = 1;
-    }
+    TeilLaeuft(m, 1, 1);
+    TeilLaeuft(m, 2, 9);
 }
 
 void BM_WurfBuchen(benchmark::State& state)

@@ -1,5 +1,6 @@
 #include "SettingsFile.h"
 
+#include "Boxes.h"
 #include "Cp1252.h"
 #include "Globals.h"
 #include "Password.h"
@@ -33,20 +34,24 @@ std::optional<QStringList> TextdateiLesen(const QString& pfad)
     return zeilen;
 }
 
-bool TextdateiSchreiben(const QString& pfad, const QStringList& zeilen)
+bool TextdateiSchreiben(const QString& pfad, const QStringList& zeilen, QString* fehler)
 {
-    QSaveFile f(pfad);
-    if (!f.open(QIODevice::WriteOnly)) return false;
     QByteArray daten;
     for (const QString& z : zeilen) {
         daten += Cp1252::encode(z);
         daten += "\r\n";
     }
-    if (f.write(daten) != daten.size()) {
-        f.cancelWriting();
-        return false;
-    }
-    return f.commit();
+    QSaveFile f(pfad);
+    // commit() does not see a write that fails while it flushes the buffer:
+    // every byte must have reached the temporary file before the rename.
+    const bool ok = f.open(QIODevice::WriteOnly) && f.write(daten) == daten.size() && f.flush() &&
+                    f.error() == QFileDevice::NoError;
+    if (ok && f.commit()) return true;
+    if (fehler)
+        *fehler = QStringLiteral("„%1“ konnte nicht gespeichert werden (%2). Die bisherige Datei bleibt unverändert.")
+                      .arg(QDir::toNativeSeparators(pfad), f.errorString());
+    if (f.isOpen()) f.cancelWriting();
+    return false;
 }
 
 QString DateiImOrdner(const QString& ordner, const QString& name)
@@ -599,6 +604,17 @@ QStringList EinstellungenLesen()
 void ListeSchreiben(QStringList& liste, const QString& sektion, const QString& key, const QString& wert)
 {
     const QString neueZeile = key + QStringLiteral(" = ") + wert;
+    // The reader takes a key's last line in whatever section: that line is
+    // the one to change, so that the value written is the value read.
+    for (qsizetype i = liste.size() - 1; i >= 0; --i) {
+        const QString& z = liste.at(i);
+        if (z.startsWith(QLatin1Char('['))) continue;
+        const QString zKey = SchluesselWert(z).key;
+        if (zKey.compare(key, Qt::CaseInsensitive) != 0) continue;
+        const qsizetype anfang = WertAnfang(z, zKey.size());
+        liste[i] = anfang > zKey.size() ? z.left(anfang) + wert : z + QStringLiteral(" = ") + wert;
+        return;
+    }
     const qsizetype kopf = liste.indexOf(sektion);
     if (kopf < 0) {
         if (!liste.isEmpty()) liste.append(QString());
@@ -609,14 +625,6 @@ void ListeSchreiben(QStringList& liste, const QString& sektion, const QString& k
     // The section ends before the next line that begins with '['.
     qsizetype ende = kopf + 1;
     while (ende < liste.size() && !liste.at(ende).startsWith(QLatin1Char('['))) ++ende;
-
-    for (qsizetype i = kopf + 1; i < ende; ++i) {
-        const QString& z = liste.at(i);
-        if (z.size() > key.size() && z.startsWith(key, Qt::CaseInsensitive) && IstTrenner(z.at(key.size()))) {
-            liste[i] = z.left(WertAnfang(z, key.size())) + wert;
-            return;
-        }
-    }
     if (ende == liste.size())
         liste.append(neueZeile);
     else if (ende == kopf + 1)
@@ -632,7 +640,13 @@ void InfSchreiben(const QString& sektion, const QString& key, const QString& wer
 
 void EinstellungSchreiben(const Einstellungsschluessel& s) { InfSchreiben(s.sektion, s.name, EinstellungText(s)); }
 
-bool InfListeSpeichern() { return TextdateiSchreiben(InfDatei, InfListe); }
+bool InfListeSpeichern()
+{
+    QString fehler;
+    if (TextdateiSchreiben(InfDatei, InfListe, &fehler)) return true;
+    boxen().hinweis(fehler);
+    return false;
+}
 
 // --- Position.inf ---------------------------------------------------------------------
 

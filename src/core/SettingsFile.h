@@ -19,8 +19,8 @@
 // The lines of a file; nullopt when it is missing or cannot be read.
 std::optional<QStringList> TextdateiLesen(const QString& pfad);
 // Writes the lines whole (temporary file, then rename); false on failure, the
-// old file stays.
-bool TextdateiSchreiben(const QString& pfad, const QStringList& zeilen);
+// old file stays, and *fehler gets the message for the operator.
+bool TextdateiSchreiben(const QString& pfad, const QStringList& zeilen, QString* fehler = nullptr);
 // The file of that name in the folder; a name that differs only in case is
 // found as well (files taken over from Windows installations).
 QString DateiImOrdner(const QString& ordner, const QString& name);
@@ -82,11 +82,14 @@ KeyWert SchluesselWert(const QString& zeile);
 // messages name each such line.
 QStringList EinstellungenLesen();
 
-// Sets key = value in the section of the list (does not save).
+// Sets key = value in the list (does not save): changes the key's last line,
+// wherever it stands, as that is the line the reader takes; a new key goes
+// into its section.
 void ListeSchreiben(QStringList& liste, const QString& sektion, const QString& key, const QString& wert);
 void InfSchreiben(const QString& sektion, const QString& key, const QString& wert);
 // Writes the setting's current value under its section.
 void EinstellungSchreiben(const Einstellungsschluessel& s);
+// Saves InfListe to InfDatei; a failure is shown to the operator.
 bool InfListeSpeichern();
 
 // --- Position.inf ---------------------------------------------------------------------

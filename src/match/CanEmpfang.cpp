@@ -8,18 +8,39 @@
 #include "Druckdienste.h"
 #include "Globals.h"
 #include "Spielablauf.h"
+#include "Spielende.h"
 #include "Wertung.h"
 #include "Wettkampfslots.h"
 #include "Zeitgeber.h"
 #include "Zeitgeberliste.h"
 
+#include <QtGlobal>
+
 #include <algorithm>
+#include <array>
 #include <bit>
 
 TCanNachricht CanEmpfangspuffer;
-u8 WurfGesehen = 0;
+u16 WurfGesehen = 0;
+u32 CanEmpfangVerworfen = 0;
 
 namespace {
+
+u16 Bit(int bahn) { return u16(1u << (bahn - 1)); }
+
+// A lane's frames read while the lane is held, oldest first.
+struct Warteschlange {
+    std::array<TCanNachricht, EmpfangWartePlaetze> rahmen;
+    int erster = 0;
+    int anzahl = 0;
+    bool ueberlaufGemeldet = false;  // cleared when the queue has drained
+};
+Array1<Warteschlange, MaxBahnen> g_warten;
+u16 g_wartend = 0;  // bit n-1: lane n has frames waiting
+
+// Lanes whose windows are refreshed once at the end of the tick.
+u16 g_auffrischen = 0;
+int g_lesetiefe = 0;
 
 bool Gestartet(const TWettkampfDaten* m) { return m && m->Gestartet; }
 bool Laeuft(const TWettkampfDaten* m) { return m && m->Gestartet && !m->Beendet; }
@@ -34,6 +55,54 @@ void LogEin(int bahn, const TCanNachricht& n)
     u8 daten[8];
     for (int i = 0; i < 8; ++i) daten[i] = n.Daten[i];
     CanLogZeile(CanLogRahmen(CanLogBahnKopf("In  ", bahn), n.Laenge, daten, Jetzt().time()));
+}
+
+void Auffrischen(int bahn)
+{
+    bahnfenster().bahnsteuerungAktualisieren(bahn);
+    if (BahnDaten[bahn].UebersichtAktualisieren) bahnfenster().bahnuebersichtAktualisieren(bahn);
+    bahnfenster().korrekturAktualisieren(bahn);
+}
+
+bool Gehalten(int bahn) { return WurfGesehen & Bit(bahn); }
+
+void Ausfuehren(int bahn, const TCanNachricht& n)
+{
+    CanEmpfangspuffer = n;
+    CanNachrichtVerarbeiten(bahn, n);
+}
+
+void Einreihen(int bahn, const TCanNachricht& n)
+{
+    Warteschlange& w = g_warten[bahn];
+    if (w.anzahl >= EmpfangWartePlaetze) {
+        ++CanEmpfangVerworfen;
+        if (!w.ueberlaufGemeldet) qWarning("CAN: Empfangspuffer der Bahn %d voll, Nachricht verworfen", bahn);
+        w.ueberlaufGemeldet = true;
+        return;
+    }
+    w.rahmen[std::size_t((w.erster + w.anzahl) % EmpfangWartePlaetze)] = n;
+    ++w.anzahl;
+    g_wartend |= Bit(bahn);
+}
+
+// Frames of lanes no longer held, in their order, until a throw holds the lane
+// again. Each frame leaves the queue before it takes effect.
+void WartendeAusfuehren()
+{
+    for (int bahn = 1; bahn <= MaxBahnen && (g_wartend & ~WurfGesehen); ++bahn) {
+        if (!(g_wartend & Bit(bahn))) continue;
+        Warteschlange& w = g_warten[bahn];
+        while (w.anzahl > 0 && !Gehalten(bahn)) {
+            const TCanNachricht n = w.rahmen[std::size_t(w.erster)];
+            w.erster = (w.erster + 1) % EmpfangWartePlaetze;
+            --w.anzahl;
+            Ausfuehren(bahn, n);
+        }
+        if (w.anzahl > 0) continue;
+        w.ueberlaufGemeldet = false;
+        g_wartend &= u16(~Bit(bahn));
+    }
 }
 
 // Pins of the current Abräumen rack: the throws from the last one down to the
@@ -202,26 +271,50 @@ void CanEmpfangZuruecksetzen()
 {
     CanEmpfangspuffer = {};
     WurfGesehen = 0;
+    CanEmpfangVerworfen = 0;
+    for (int bahn = 1; bahn <= MaxBahnen; ++bahn) g_warten[bahn] = {};
+    g_wartend = 0;
+    g_auffrischen = 0;
+}
+
+int CanEmpfangWartend(int bahn)
+{
+    if (bahn >= 1 && bahn <= MaxBahnen) return g_warten[bahn].anzahl;
+    int n = 0;
+    for (int k = 1; k <= MaxBahnen; ++k) n += g_warten[k].anzahl;
+    return n;
 }
 
 void CanNachrichtLesen()
 {
-    if (!CanAktiv || WurfGesehen) return;
+    if (!CanAktiv) return;
     const i32 typ = CanEinstellungen.KartenTyp;
     if (typ < 1 || typ > 10) return;
     CanAdapter* a = canAdapter();
     if (!a) return;
-    const std::optional<CanRohRahmen> r = a->lesen();
-    if (!r) return;
-    const int bahn = BahnVonCanId(r->id);
-    if (bahn == 0) return;
-    // Bytes beyond the frame's length read as 0.
-    CanEmpfangspuffer = {};
-    CanEmpfangspuffer.Id = r->id;
-    CanEmpfangspuffer.Laenge = std::min<u8>(r->laenge, 8);
-    for (int i = 0; i < CanEmpfangspuffer.Laenge; ++i) CanEmpfangspuffer.Daten[i] = r->daten[std::size_t(i)];
-    LogEin(bahn, CanEmpfangspuffer);
-    CanNachrichtVerarbeiten(bahn, CanEmpfangspuffer);
+    // A dialog opened by a dispatch runs the timers again: such a nested tick
+    // goes on reading, the windows are refreshed when the outer one ends.
+    ++g_lesetiefe;
+    WartendeAusfuehren();
+    while (const std::optional<CanRohRahmen> r = a->lesen()) {
+        const int bahn = BahnVonCanId(r->id);
+        if (bahn == 0) continue;
+        // Bytes beyond the frame's length read as 0.
+        TCanNachricht n;
+        n.Id = r->id;
+        n.Laenge = std::min<u8>(r->laenge, 8);
+        for (int i = 0; i < n.Laenge; ++i) n.Daten[i] = r->daten[std::size_t(i)];
+        LogEin(bahn, n);
+        if (Gehalten(bahn) || (g_wartend & Bit(bahn)))
+            Einreihen(bahn, n);
+        else
+            Ausfuehren(bahn, n);
+    }
+    if (--g_lesetiefe > 0) return;
+    const u16 auffrischen = g_auffrischen;
+    g_auffrischen = 0;
+    for (int bahn = 1; auffrischen >> (bahn - 1); ++bahn)
+        if (auffrischen & Bit(bahn)) Auffrischen(bahn);
 }
 
 void CanNachrichtVerarbeiten(int bahn, const TCanNachricht& n)
@@ -231,6 +324,8 @@ void CanNachrichtVerarbeiten(int bahn, const TCanNachricht& n)
     TWettkampfDaten* m = l.Wettk;
     const auto& d = n.Daten;
     bool auffrischen = false;
+    // A frame of a part the program has not started yet waits for it.
+    if (BahnrahmenZurueckhalten(bahn, n)) return;
 
     switch (d[0]) {
     case 1: {
@@ -261,7 +356,7 @@ void CanNachrichtVerarbeiten(int bahn, const TCanNachricht& n)
                 WurfWerten(bahn);
             auffrischen = true;
         }
-        if (Gestartet(m)) WurfGesehen = 1;
+        if (Gestartet(m)) WurfGesehen |= Bit(bahn);
         break;
     }
     case 3:
@@ -337,7 +432,8 @@ void CanNachrichtVerarbeiten(int bahn, const TCanNachricht& n)
     }
 
     if (auffrischen) l.UebersichtAktualisieren = 1;
-    bahnfenster().bahnsteuerungAktualisieren(bahn);
-    if (l.UebersichtAktualisieren) bahnfenster().bahnuebersichtAktualisieren(bahn);
-    bahnfenster().korrekturAktualisieren(bahn);
+    if (g_lesetiefe > 0)
+        g_auffrischen |= Bit(bahn);
+    else
+        Auffrischen(bahn);
 }

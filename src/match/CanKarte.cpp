@@ -1,11 +1,14 @@
 #include "CanKarte.h"
 
 #include "CanSenden.h"
+#include "Fenster.h"
 #include "Globals.h"
+#include "Zeitgeber.h"
 
 TCanEinstellungen CanEinstellungen;
 u8 CanKarteOffen = 0;
 u8 CanAktiv = 0;
+u8 CanKarteGetrennt = 0;
 
 const QStringList CanKartenTexte = {
     QStringLiteral("keine Karte"),
@@ -60,6 +63,14 @@ bool AdapterOeffnen()
     return false;
 }
 
+// The status bar shows the bus only while the adapter is lost.
+void GetrenntMelden(bool getrennt)
+{
+    if (CanKarteGetrennt == u8(getrennt)) return;
+    CanKarteGetrennt = getrennt;
+    fenster().statusText(StatusPanelCan, getrennt ? CanKarteGetrenntText : QString());
+}
+
 void PortTexteSetzen()
 {
     CanEinstellungen.PortText =
@@ -107,7 +118,11 @@ void setCanAdapter(CanAdapter* adapter)
 {
     if (g_adapter != adapter) AdapterSchliessen();
     g_adapter = adapter;
-    if (!adapter) CanKarteOffen = CanAktiv = 0;
+    if (!adapter) {
+        CanKarteOffen = CanAktiv = 0;
+        GetrenntMelden(false);
+        CanWacheTimer().setEnabled(false);
+    }
 }
 
 CanAdapter* canAdapter() { return g_adapter && g_adapter->istOffen() ? g_adapter : nullptr; }
@@ -127,6 +142,7 @@ void VciInitialisieren()
     CanTabellenSetzen();
     CanEinstellungen.StatusText = QStringLiteral("CanBus VCI initialisiert !");
     CanKarteOffen = 1;
+    GetrenntMelden(false);
 }
 
 void PcanInitialisieren()
@@ -144,6 +160,7 @@ void PcanInitialisieren()
     CanEinstellungen.KartenName = g_adapter->name();
     CanEinstellungen.StatusText = QStringLiteral("CAN Karte Ok !");
     CanTabellenSetzen();
+    GetrenntMelden(false);
 }
 
 void CanKarteSchliessen()
@@ -152,6 +169,7 @@ void CanKarteSchliessen()
     AdapterSchliessen();
     CanKarteOffen = 0;
     CanEinstellungen.StatusText = QStringLiteral("CAN Karte nicht gefunden !");
+    GetrenntMelden(false);
 }
 
 void CanKarteOeffnen()
@@ -169,4 +187,30 @@ void CanKarteOeffnen()
         CanKarteOffen = 0;
     }
     CanAktiv = CanKarteOffen;
+    GetrenntMelden(false);
+    CanWacheTimer().setEnabled(CanAktiv);
+}
+
+Zeitgeber& CanWacheTimer()
+{
+    static Zeitgeber timer(&CanWacheTick, CanWacheIntervallMs);
+    return timer;
+}
+
+void CanWacheTick()
+{
+    if (!CanAktiv || !CanKarteOffen || !g_adapter) return;
+    if (!CanKarteGetrennt) {
+        if (g_adapter->istOffen()) return;
+        qWarning("CAN-Adapter %s getrennt", qPrintable(g_adapter->name()));
+        GetrenntMelden(true);
+        CanEinstellungen.StatusText = CanKarteGetrenntText;
+    }
+    g_adapter->schliessen();
+    if (!AdapterOeffnen()) return;
+    CanEinstellungen.StatusText = CanEinstellungen.KartenTyp <= 7 ? QStringLiteral("CanBus VCI initialisiert !")
+                                                                  : QStringLiteral("CAN Karte Ok !");
+    GetrenntMelden(false);
+    // What was queued meanwhile goes out now.
+    CanTabellenSetzen();
 }

@@ -31,6 +31,10 @@ struct TCanEinstellungen {
 extern TCanEinstellungen CanEinstellungen;
 extern u8 CanKarteOffen;  // an adapter was opened and started
 extern u8 CanAktiv;       // the bus is in use (callers copy CanKarteOffen)
+// The adapter in use went away (a USB adapter pulled): the bus stays in use,
+// frames wait in their queues, and the watch timer opens it again.
+extern u8 CanKarteGetrennt;
+inline const QString CanKarteGetrenntText = QStringLiteral("CAN Karte getrennt !");
 
 // Acceptance code and mask of the lane identifiers.
 constexpr u32 CanAkzeptanzCode = 0x200;
@@ -64,5 +68,14 @@ CanAdapter* canAdapter();
 void VciInitialisieren();   // kinds 1..7
 void PcanInitialisieren();  // kinds 8..10
 void CanKarteSchliessen();  // kind 11, and closing whatever is open
-// Opens by KartenTyp (0: nothing) and sets CanAktiv := CanKarteOffen.
+// Opens by KartenTyp (0: nothing) and sets CanAktiv := CanKarteOffen; the
+// watch timer runs while the bus is in use.
 void CanKarteOeffnen();
+
+// Every few seconds while the bus is in use: notices an adapter that went
+// away, reports it in the status bar and tries to open it again; once it is
+// back, the match goes on with what was queued meanwhile.
+constexpr int CanWacheIntervallMs = 3000;
+class Zeitgeber;
+Zeitgeber& CanWacheTimer();
+void CanWacheTick();

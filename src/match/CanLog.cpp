@@ -53,7 +53,8 @@ bool CanLogDatei::oeffnen(const QString& ordner, const QDateTime& zeit)
 {
     schliessen();
     m_datei.setFileName(QDir(ordner).filePath(dateiname(zeit)));
-    if (m_datei.open(QIODevice::WriteOnly | QIODevice::Truncate)) return true;
+    // Unbuffered: a line reaches the file when it is written, or fails then.
+    if (m_datei.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered)) return true;
     qWarning("CAN-Aufzeichnung: %s kann nicht angelegt werden", qPrintable(m_datei.fileName()));
     return false;
 }
@@ -70,10 +71,12 @@ void CanLogDatei::zeile(const QByteArray& z)
 {
     if (!m_datei.isOpen()) return;
     const QByteArray daten = z + "\r\n";
-    if (m_datei.write(daten) != daten.size() || !m_datei.flush()) {
-        qWarning("CAN-Aufzeichnung: Schreibfehler in %s, Aufzeichnung beendet", qPrintable(m_datei.fileName()));
-        m_datei.close();
-    }
+    const qint64 ende = m_datei.pos();
+    if (m_datei.write(daten) == daten.size()) return;
+    // A line is kept whole or not at all: the part that got out is cut off.
+    m_datei.resize(ende);
+    qWarning("CAN-Aufzeichnung: Schreibfehler in %s, Aufzeichnung beendet", qPrintable(m_datei.fileName()));
+    m_datei.close();
 }
 
 namespace {

@@ -30,7 +30,8 @@ QByteArray CanLogBahnKopf(const char* richtung, int bahn);
 
 // The log file "CAN <date>_<time>.dat" in a folder, "." and ":" of date and
 // time as "_"; created empty, lines appended with CR LF. A write error ends
-// the log (reported once) rather than the program.
+// the log (reported once) rather than the program; the file then ends with
+// the last whole line.
 class CanLogDatei final : public CanLogSchreiber {
 public:
     ~CanLogDatei() override;

@@ -27,6 +27,7 @@ u16 AnzeigeSendenAktiv = 0;
 i32 CanSendeErgebnis = 1;
 
 u32 CanSendeVerworfen = 0;
+u32 CanGesendet = 0;
 
 namespace {
 
@@ -58,7 +59,9 @@ i32 Uebergeben(const TCanNachricht& n)
     r.id = n.Id;
     r.laenge = n.Laenge;
     for (int i = 0; i < 8; ++i) r.daten[std::size_t(i)] = n.Daten[i];
-    return a->senden(r) ? 1 : 0;
+    if (!a->senden(r)) return 0;
+    ++CanGesendet;
+    return 1;
 }
 
 void LogAus(const QByteArray& kopf, const TCanNachricht& n)
@@ -81,23 +84,60 @@ u32 StationsOffset()
 u32 BahnCanId(int bahn) { return 0x600 + 8 * u32(bahn) + StationsOffset(); }
 u32 DruckerCanId(int bahn) { return 0x700 + 8 * u32(bahn); }
 
+namespace {
+
+void BahnLeeren(int n)
+{
+    BahnSendeSchreibzeiger[n] = 0;
+    BahnSendeLesezeiger[n] = 0;
+    BahnSendeAnzahl[n] = 0;
+    BahnSendeErgebnis[n] = 1;
+    BahnSendenAusstehend &= u16(~(1u << (n - 1)));
+    g_bahnUeberlauf[n] = false;
+}
+
+}  // namespace
+
 void CanTabellenSetzen()
 {
+    const u32 mannschAlt = MannschanzCanId;
+    const u32 namenAlt = NamenanzCanId;
     for (int n = 1; n <= MaxBahnen; ++n) {
         CanSendeBahn[n].Id = BahnCanId(n);
         CanSendeBahn[n].Typ = 0;
         CanSendeDrucker[n].Id = DruckerCanId(n);
         CanSendeDrucker[n].Typ = 0;
-        // Nothing queued before the adapter was (re)opened is sent.
-        BahnSendeSchreibzeiger[n] = 0;
-        BahnSendeLesezeiger[n] = 0;
-        BahnSendeAnzahl[n] = 0;
-        BahnSendeErgebnis[n] = 1;
-        g_bahnUeberlauf[n] = false;
+        // What is queued survives a re-open: the slots hold no identifier,
+        // so it goes to the lane under the station in use. Lanes beyond the
+        // alley are never pumped, so their frames are dropped.
+        if (n > BahnAnzahl || !(BahnSendenAusstehend & (1u << (n - 1)))) BahnLeeren(n);
+    }
+    if (!AnzeigeSendenAktiv) {
+        AnzeigeSendeSchreibzeiger = 0;
+        AnzeigeSendeLesezeiger = 0;
+        AnzeigeSendeAnzahl = 0;
+        CanSendeErgebnis = 1;
+        g_anzeigeUeberlauf = false;
     }
     CanSendeAnzeige.Typ = 0;
     MannschanzCanId = 0x308 + StationsOffset();
     NamenanzCanId = 0x310 + StationsOffset();
+    // Queued board frames follow a changed station as well.
+    auto umsetzen = [&](TCanNachricht& n) {
+        if (n.Id == mannschAlt)
+            n.Id = MannschanzCanId;
+        else if (n.Id == namenAlt)
+            n.Id = NamenanzCanId;
+    };
+    for (int i = 0; i < AnzeigeSendeAnzahl; ++i) umsetzen(AnzeigeSendepuffer[u8(AnzeigeSendeLesezeiger + i)]);
+    if (CanSendeErgebnis != 1) umsetzen(CanSendeAnzeige);
+    CanSendeTimer().setInterval(Einst.CanBusTimer ? Einst.CanBusTimer : 10);
+    if (BahnSendenAusstehend || AnzeigeSendenAktiv) CanSendeTimer().setEnabled(true);
+}
+
+void CanSendenZuruecksetzen()
+{
+    for (int n = 1; n <= MaxBahnen; ++n) BahnLeeren(n);
     BahnSendenAusstehend = 0;
     AnzeigeSendeSchreibzeiger = 0;
     AnzeigeSendeLesezeiger = 0;
@@ -105,13 +145,9 @@ void CanTabellenSetzen()
     AnzeigeSendenAktiv = 0;
     CanSendeErgebnis = 1;
     g_anzeigeUeberlauf = false;
-    CanSendeTimer().setInterval(Einst.CanBusTimer ? Einst.CanBusTimer : 10);
-}
-
-void CanSendenZuruecksetzen()
-{
     CanTabellenSetzen();
     CanSendeVerworfen = 0;
+    CanGesendet = 0;
     CanSendeTimer().setEnabled(false);
 }
 
@@ -260,6 +296,7 @@ void CanSendenTick()
             if (einzeln) return;
         }
         if (g_drucker && g_drucker(n)) {
+            ++CanGesendet;
             timer.setEnabled(true);
             if (einzeln) return;
         }

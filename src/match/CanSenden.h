@@ -43,6 +43,9 @@ extern i32 CanSendeErgebnis;
 
 // Frames refused because their queue was full (or their lane unknown).
 extern u32 CanSendeVerworfen;
+// Frames the adapter took and printer blocks sent, counted on (wrapping): the
+// program end waits while it grows.
+extern u32 CanGesendet;
 
 // Lane n receives on 0x600 + 8n + k, its printer on 0x700 + 8n; k is
 // PcEinheit - 1 for PcEinheit 2..8, else 0.
@@ -50,10 +53,11 @@ u32 BahnCanId(int bahn);
 u32 DruckerCanId(int bahn);
 u32 StationsOffset();
 
-// Sets the identifiers and empties every queue, with the pending masks and
-// the send results (after an adapter was opened).
+// Sets the identifiers after an adapter was opened. What is queued is kept
+// (it goes out under the identifiers now in use), except for lanes beyond
+// BahnAnzahl, which are never pumped.
 void CanTabellenSetzen();
-// Queue state as at program start.
+// Queue state as at program start: every queue empty, every result 1.
 void CanSendenZuruecksetzen();
 
 // Queues one frame for lane 1..BahnAnzahl; false when refused (bus off, lane

@@ -7,6 +7,9 @@
 
 #include <QString>
 
+// The status bar panel of the bus state; shown only while it has a text.
+constexpr int StatusPanelCan = 4;
+
 enum class MdiFenster { Wettkampf, Ergebnis, Spielbericht };
 enum class KonfigFenster { Mannschaftanz, Namenanz, Grossanz, Monitoranz, Infoterminal };
 enum class Dialog {
@@ -55,7 +58,8 @@ public:
     // the side for MannschaftImportieren.
     virtual bool dialog(Dialog d, int seite = 0) = 0;
 
-    // Main window: status bar panel text, menu and tool bar state.
+    // Main window: status bar panel text (0..3, and StatusPanelCan), menu
+    // and tool bar state.
     virtual void statusText(int panel, const QString& text) = 0;
     virtual void hauptmenueAktualisieren() = 0;
     // Gives the keyboard focus back to the main window (and the match window).

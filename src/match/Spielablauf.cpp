@@ -34,6 +34,16 @@ Array1<i32, MaxBahnen> Startzaehler;
 
 namespace {
 
+// Lanes queued for preparation and start that were not prepared since: a
+// lane the operator gave up in the preparation is not started with the
+// player of an earlier round.
+Array1<u8, MaxBahnen> g_unvorbereitet;
+// The round (Durchgang) in which each lane last started a part.
+Array1<int, MaxBahnen> g_teilRunde;
+// Passive lanes: the group's first lane, taken online and prepared only to
+// lead the group (it has nobody in the first round).
+Array1<u8, MaxBahnen> g_leitbahn;
+
 using namespace CanRahmen;
 
 // Flag bits of a booked throw (Wurfart). The first three make it count zero.
@@ -260,6 +270,11 @@ bool AlleBahnenBereit(const TWettkampfDaten& m)
     const Bereich b = BahnenVon(m);
     for (int k = b.erste; k <= b.letzte; ++k)
         if (m.Bahnbelegung[k] != 0 && !BahnDaten[k].BahnBereit) return false;
+    // The lead lane takes the game parameters: while its preparation is
+    // pending, the group waits for it.
+    const int erste = m.ErsteSpielbahn;
+    if (GueltigeBahn(erste) && g_leitbahn[erste] && (VorbereitungsMaske & Bit(erste)) && !BahnDaten[erste].BahnBereit)
+        return false;
     return true;
 }
 
@@ -299,11 +314,15 @@ void SpielFortsetzen(TWettkampfDaten& m)
             l.BahnGestoppt = 0;
             Senden(k, Steuerbefehl(BefehlLauf));
         } else if (m.Bahnbelegung[k] != 0 && !((AnmeldeMaske | StartMaske) & Bit(k))) {
-            // Registered again and started without a new preparation.
+            // Registered again and started without a new preparation, unless
+            // it was never prepared for this round.
             Startzaehler[k] = 0;
             l.Wettk = &m;
             BahnAnmelden(k);
-            StartMaske |= Bit(k);
+            if (g_unvorbereitet[k])
+                BahnVormerken(k);
+            else
+                StartMaske |= Bit(k);
             BahndruckBeginnen(m, k);
         }
     }
@@ -322,6 +341,24 @@ void SpielNeuStarten(TWettkampfDaten& m)
     for (int k = b.erste; k <= b.letzte; ++k) m.Bahnbelegung[k] = u8(PlanSpieler(m, k, m.Durchgang));
     for (int k = b.erste; k <= b.letzte; ++k)
         if (m.Bahnbelegung[k] != 0 && BahnDaten[k].BahnStatus > 1) return;
+    FehlendeTeileVergessen(m);
+    for (int k = b.erste; k <= b.letzte; ++k) g_teilRunde[k] = 0;
+    for (int k = b.erste; k <= b.letzte; ++k) g_leitbahn[k] = 0;
+    // Passive lanes run the game from the group's first lane: it comes online
+    // and is prepared with the others, even with nobody on it in this round.
+    bool spielt = false;
+    for (int k = b.erste; k <= b.letzte; ++k) spielt = spielt || m.Bahnbelegung[k] != 0;
+    const int erste = m.ErsteSpielbahn;
+    if (Modus() == 0 && spielt && GueltigeBahn(erste) && m.Bahnbelegung[erste] == 0) {
+        TBahnDaten& l = BahnDaten[erste];
+        l.Wiederherstellen = 0;
+        l.Wettk = &m;
+        Startzaehler[erste] = 0;
+        g_leitbahn[erste] = 1;
+        BahnAnmelden(erste);
+        l.BahnBereit = 0;
+        VorbereitungsMaske |= Bit(erste);
+    }
     for (int k = b.erste; k <= b.letzte; ++k) {
         if (m.Bahnbelegung[k] == 0) continue;
         TBahnDaten& l = BahnDaten[k];
@@ -374,6 +411,9 @@ void SpielablaufZuruecksetzen()
     VorbereitungsMaske = 0;
     StartMaske = 0;
     Startzaehler.fill(0);
+    g_unvorbereitet.fill(0);
+    g_teilRunde.fill(0);
+    g_leitbahn.fill(0);
     RundenwechselZuruecksetzen();
 }
 
@@ -458,6 +498,7 @@ void BahnVormerken(int bahn)
 {
     if (!GueltigeBahn(bahn)) return;
     BahnDaten[bahn].BahnBereit = 0;
+    g_unvorbereitet[bahn] = 1;
     VorbereitungsMaske |= Bit(bahn);
     StartMaske |= Bit(bahn);
     Timer9().setEnabled(true);
@@ -471,6 +512,7 @@ void BahnVorbereiten(int bahn)
 
     BahnanzeigeLoeschen(bahn);
     l.BahnBereit = 1;
+    g_unvorbereitet[bahn] = 0;
     const bool alleBereit = AlleBahnenBereit(m);
 
     // The lane carries the substitute who plays now.
@@ -497,8 +539,8 @@ void BahnVorbereiten(int bahn)
         default:
             break;
         }
-        for (const CanDaten& d : SpielerName(l.SpielerNr, p ? p->Name.c_str() : ""))
-            Senden(ziel, d);
+        if (p)
+            for (const CanDaten& d : SpielerName(l.SpielerNr, p->Name.c_str())) Senden(ziel, d);
         Senden(ziel, Datum(m.Datum.c_str()));
         Senden(ziel, Uhrzeit(Jetzt().time()));
         if (!m.Gestartet) {
@@ -517,8 +559,19 @@ void BahnStarten(int bahn)
     TBahnDaten& l = BahnDaten[bahn];
     if (!l.Wettk || !l.BahnSpieler) return;
     TWettkampfDaten& m = *l.Wettk;
+    if (g_unvorbereitet[bahn]) {
+        // Given up in the preparation: the lane sits this round out; when no
+        // lane of the round plays, the round is over.
+        ZurueckgehalteneVerwerfen(bahn);
+        const Bereich b = BahnenVon(m);
+        bool wartet = false;
+        for (int k = b.erste; k <= b.letzte; ++k) wartet = wartet || (StartMaske & Bit(k));
+        if (!wartet && m.Gestartet && RundeVorbei(m)) RundeWechseln(m, bahn);
+        return;
+    }
     TSpielerEintrag& p = *l.BahnSpieler;
 
+    g_teilRunde[bahn] = m.Durchgang;
     l.BahnendeZaehler = 0;
     l.BahnWurfzeit = i32(m.Wurfzeit) * 10;
     m.BahnImSpiel[bahn] = 1;
@@ -572,6 +625,9 @@ void BahnStarten(int bahn)
     l.BahnGestartet = 1;
     TeilstartAnzeigen(m, bahn);
 }
+
+int TeilRunde(int bahn) { return GueltigeBahn(bahn) ? g_teilRunde[bahn] : 0; }
+bool BahnAufgegeben(int bahn) { return GueltigeBahn(bahn) && g_unvorbereitet[bahn] && !(StartMaske & Bit(bahn)); }
 
 void BahnWiederherstellen(int bahn)
 {

@@ -28,6 +28,11 @@ void BahnVormerken(int bahn);
 void BahnVorbereiten(int bahn);
 void BahnStarten(int bahn);
 void BahnWiederherstellen(int bahn);
+// The round (Durchgang) in which the lane last started a part; 0 none since
+// the match started.
+int TeilRunde(int bahn);
+// The lane was queued for a part but given up before it was prepared.
+bool BahnAufgegeben(int bahn);
 void BahnFortsetzen(int bahn);
 void BahnwerteLoeschen(int bahn);
 void BahnanzeigeLoeschen(int bahn);

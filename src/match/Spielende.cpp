@@ -4,6 +4,7 @@
 #include "Anzeigeschicht.h"
 #include "Bahnfenster.h"
 #include "Boxes.h"
+#include "CanEmpfang.h"
 #include "CanFrames.h"
 #include "CanLog.h"
 #include "CanSenden.h"
@@ -19,6 +20,9 @@
 #include "Zeitgeberliste.h"
 
 #include <algorithm>
+#include <deque>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -62,6 +66,34 @@ int& WechselOffen(const TWettkampfDaten& m)
     return Wettkaempfe.contains(slot) ? g_wechselOffen[slot] : keiner;
 }
 
+// Per lane: part frames that wait for the lane's part to run.
+constexpr std::size_t MaxZurueckgehalten = 512;
+Array1<std::deque<TCanNachricht>, MaxBahnen> g_zurueckgehalten;
+bool g_nachholen = false;
+
+bool Teilrahmen(const TCanNachricht& n) { return n.Daten[0] == 1 || n.Daten[0] == 34 || n.Daten[0] == 35; }
+
+// The lane has a player, answered its registration and waits for its part
+// to be prepared and started.
+bool WartetAufTeil(const TWettkampfDaten& m, int bahn)
+{
+    const TBahnDaten& l = BahnDaten[bahn];
+    if (!m.Gestartet || m.Beendet || l.BahnGestartet || m.Bahnbelegung[bahn] == 0) return false;
+    return ((VorbereitungsMaske | StartMaske) & u16(1u << (bahn - 1))) != 0;
+}
+
+// Per match slot: (round, lane) of the parts left unplayed or unbooked.
+Array1<std::vector<std::pair<int, int>>, MaxWettkaempfe> g_fehlend;
+
+void TeilFehlt(const TWettkampfDaten& m, int runde, int bahn)
+{
+    const long slot = Wettkaempfe.indexOf(&m);
+    if (!Wettkaempfe.contains(slot)) return;
+    auto& f = g_fehlend[slot];
+    const std::pair<int, int> t{runde, bahn};
+    if (std::find(f.begin(), f.end(), t) == f.end()) f.push_back(t);
+}
+
 void PartEndeDrucken(TWettkampfDaten& m, int bahn)
 {
     if (!Druckt(m, bahn)) return;
@@ -101,6 +133,15 @@ void BahnendePruefen()
     for (int bahn = 1; bahn <= BahnAnzahl && bahn <= MaxBahnen; ++bahn) {
         TBahnDaten& l = BahnDaten[bahn];
         if (!l.BahnGestartet) continue;
+        // A frame that waited for the part is taken now, one a check.
+        auto& warten = g_zurueckgehalten[bahn];
+        if (l.TeilLaeuft && !l.BahnGestoppt && !l.WurfOffen && !warten.empty()) {
+            const TCanNachricht n = warten.front();
+            warten.pop_front();
+            g_nachholen = true;
+            CanNachrichtVerarbeiten(bahn, n);
+            g_nachholen = false;
+        }
         if (!l.TeilLaeuft) {
             Bahnende(bahn);
             continue;
@@ -131,6 +172,7 @@ void Bahnende(int bahn)
     TSpielerEintrag* p = l.BahnSpieler;
 
     SatzVergleichen(bahn);
+    if (l.WurfNr == 0) TeilFehlt(m, m.Durchgang, bahn);
     l.Wiederherstellen = 0;
     l.TeilBeendet = 1;
     l.BahnGestartet = 0;
@@ -170,14 +212,22 @@ void RundeWechseln(TWettkampfDaten& m, int bahn)
 {
     if (!BahnDaten.contains(bahn)) return;
     const Bereich b = BahnenVon(m);
+    // A lane with a player that did not start its part in this round.
+    for (int k = b.erste; k <= b.letzte; ++k)
+        if (m.Bahnbelegung[k] != 0 && TeilRunde(k) != m.Durchgang) TeilFehlt(m, m.Durchgang, k);
     // The next round is checked whole before anything changes: a lane that is
     // still busy stops the match; the start command tries the change again.
+    // A lane of this match given up in its preparation is not busy, even
+    // when its answer to the match number query is still on the way.
     const int naechste = m.Durchgang + 1;
     bool weitereRunde = false;
     for (int k = b.erste; k <= b.letzte; ++k) {
         if (PlanSpieler(m, k, naechste) == 0) continue;
         weitereRunde = true;
-        if (BahnDaten[k].BahnStatus > 1) {
+        const TBahnDaten& lk = BahnDaten[k];
+        const bool eigeneFrei = lk.Wettk == &m && !lk.BahnGestartet && BahnAufgegeben(k) &&
+                                (lk.GemeldeteSpielNr == 0 || lk.GemeldeteSpielNr == m.WettkampfNummer);
+        if (lk.BahnStatus > 1 && !eigeneFrei) {
             WechselOffen(m) = bahn;
             m.Gestoppt = 1;
             boxen().hinweis(QStringLiteral("Bahnen sind noch belegt !"));
@@ -211,6 +261,7 @@ void RundeWechseln(TWettkampfDaten& m, int bahn)
             lk.BahnStatus = 0;
             m.BahnImSpiel[k] = 0;
             CanNachrichtSenden(k, CanRahmen::Steuerbefehl(CanRahmen::BefehlLauf));
+            ZurueckgehalteneVerwerfen(k);
             if (!Modus0() && lk.BahnOnline) {
                 lk.BahnendeZaehler = 1;
                 TimerBahnEnde().setEnabled(true);
@@ -283,7 +334,10 @@ void SpielBeenden(TWettkampfDaten& m)
     const Bereich b = BahnenVon(m);
     for (int k = b.erste; k <= b.letzte; ++k) {
         TBahnDaten& l = BahnDaten[k];
-        if (l.Wettk == &m) l.Wettk = nullptr;
+        if (l.Wettk == &m) {
+            l.Wettk = nullptr;
+            ZurueckgehalteneVerwerfen(k);
+        }
         if (m.BahnImSpiel[k]) {
             l.BahnStatus = 0;
             m.BahnImSpiel[k] = 0;
@@ -319,6 +373,10 @@ void SpielBeenden(TWettkampfDaten& m)
     MonitorStatusSenden(m);
     CanLogZeile("Spielende Bahn " + QByteArray::number(m.ErsteSpielbahn));
     if (m.FtpUpdate) LiveErgebnisHochladen(m, 0);
+    // The match ends all the same; the operator learns what is missing.
+    const QString fehlend = FehlendeTeileText(m);
+    FehlendeTeileVergessen(m);
+    if (!fehlend.isEmpty()) boxen().hinweis(fehlend);
 }
 
 void BahnAbmelden(int bahn)
@@ -326,6 +384,7 @@ void BahnAbmelden(int bahn)
     if (!BahnDaten.contains(bahn)) return;
     TBahnDaten& l = BahnDaten[bahn];
     l.BahnendeZaehler = 0;
+    ZurueckgehalteneVerwerfen(bahn);
     if (!l.BahnOnline) return;
     AnmeldeMaske &= u16(~(1u << (bahn - 1)));
     CanNachrichtSenden(bahn, CanRahmen::Steuerbefehl(CanRahmen::BefehlSportAus));
@@ -345,7 +404,46 @@ bool RundenwechselNachholen(TWettkampfDaten& m)
 }
 
 void RundenwechselVergessen(const TWettkampfDaten& m) { WechselOffen(m) = 0; }
-void RundenwechselZuruecksetzen() { g_wechselOffen.fill(0); }
+void RundenwechselZuruecksetzen()
+{
+    g_wechselOffen.fill(0);
+    for (auto& f : g_fehlend) f.clear();
+    for (auto& w : g_zurueckgehalten) w.clear();
+}
+
+bool BahnrahmenZurueckhalten(int bahn, const TCanNachricht& n)
+{
+    if (g_nachholen || !BahnDaten.contains(bahn) || !Teilrahmen(n)) return false;
+    auto& warten = g_zurueckgehalten[bahn];
+    const TWettkampfDaten* m = BahnDaten[bahn].Wettk;
+    if (warten.empty() && !(m && WartetAufTeil(*m, bahn))) return false;
+    if (warten.size() >= MaxZurueckgehalten) return false;
+    warten.push_back(n);
+    return true;
+}
+
+void ZurueckgehalteneVerwerfen(int bahn)
+{
+    if (BahnDaten.contains(bahn)) g_zurueckgehalten[bahn].clear();
+}
+
+QString FehlendeTeileText(const TWettkampfDaten& m)
+{
+    const long slot = Wettkaempfe.indexOf(&m);
+    if (!Wettkaempfe.contains(slot) || g_fehlend[slot].empty()) return {};
+    auto f = g_fehlend[slot];
+    std::sort(f.begin(), f.end());
+    QStringList teile;
+    for (const auto& [runde, bahn] : f) teile << QStringLiteral("Durchgang %1 auf Bahn %2").arg(runde).arg(bahn);
+    return QStringLiteral("Nicht gespielt oder ohne gewertete Würfe: ") + teile.join(QStringLiteral(", ")) +
+           QStringLiteral(" !");
+}
+
+void FehlendeTeileVergessen(const TWettkampfDaten& m)
+{
+    const long slot = Wettkaempfe.indexOf(&m);
+    if (Wettkaempfe.contains(slot)) g_fehlend[slot].clear();
+}
 
 void WechselFreigeben(TWettkampfDaten& m)
 {

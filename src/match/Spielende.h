@@ -3,7 +3,10 @@
 // parts and pending throws, the closing of a part, the round change along the
 // start plan, the sudden victory, the game end and the sign-off of lanes.
 
+#include "CanSenden.h"
 #include "Records.h"
+
+#include <QString>
 
 // Player number that the plan puts on the lane in the round; 0 for nobody,
 // for a round outside 1..25 or a lane outside the plan.
@@ -28,3 +31,16 @@ void RundenwechselZuruecksetzen();
 
 // The operator's go-ahead for a waiting lane change or game end.
 void WechselFreigeben(TWettkampfDaten& m);
+
+// Part frames of a lane (kinds 1, 34, 35) that arrive after the lane was
+// asked for its match number but before its part was started (late after a
+// bus outage, or from passive lanes that start on their own) wait, in order,
+// and are taken one a check once the part runs: true when the frame waits.
+// Behind a waiting frame every further part frame of the lane waits too.
+bool BahnrahmenZurueckhalten(int bahn, const TCanNachricht& n);
+void ZurueckgehalteneVerwerfen(int bahn);
+
+// Parts of a round that a lane with a player did not play or in which no
+// throw was booked; the game end tells the operator about them.
+QString FehlendeTeileText(const TWettkampfDaten& m);
+void FehlendeTeileVergessen(const TWettkampfDaten& m);

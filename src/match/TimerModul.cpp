@@ -170,11 +170,13 @@ void TimerModulStarten()
     Timer1().setEnabled(true);
     Timer2().setEnabled(BahnendeTimerAktiv);
     Timer3().setEnabled(CanEmpfangTimerAktiv);
+    CanWacheTimer().setEnabled(CanAktiv);
 }
 
 void TimerModulBeenden()
 {
-    for (Zeitgeber* t : {&Timer1(), &Timer2(), &Timer3(), &CanSendeTimer(), &Timer9()}) t->setEnabled(false);
+    for (Zeitgeber* t : {&Timer1(), &Timer2(), &Timer3(), &CanSendeTimer(), &Timer9(), &CanWacheTimer()})
+        t->setEnabled(false);
 }
 
 void Timer1Go()
@@ -187,6 +189,7 @@ void Timer1Go()
 void Timer2Go()
 {
     BahnendePruefen();
+    // Lanes held by a throw: their waiting frames go on at the next receive tick.
     WurfGesehen = 0;
 }
 

@@ -29,6 +29,9 @@ public:
     // False with a reason (for the log) when the interface cannot be opened.
     virtual bool oeffnen(const CanOeffnung& oeffnung, QString* fehler) = 0;
     virtual void schliessen() = 0;
+    // False once closed, and also when the adapter went away on its own (an
+    // unplugged USB adapter, a failed read): then it stays closed until it
+    // is opened again.
     virtual bool istOffen() const = 0;
     // Name of the interface or device, for the status display.
     virtual QString name() const = 0;

@@ -14,6 +14,8 @@ public:
     QString name() const override { return letzteOeffnung.schnittstelle; }
     bool senden(const CanRohRahmen& rahmen) override;
     std::optional<CanRohRahmen> lesen() override;
+    // Pulled out: closed without being told; frames sent on the bus wait.
+    void trennen() { offen = false; }
 
     bool oeffnenGelingt = true;
     QString oeffnenFehler = QStringLiteral("fake: open refused");

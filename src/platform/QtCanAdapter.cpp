@@ -67,6 +67,9 @@ bool QtCanAdapter::oeffnen(const CanOeffnung& oeffnung, QString* fehler)
                          if (art == QCanBusDevice::ConfigurationError) m_konfigFehler = true;
                          if (art == QCanBusDevice::WriteError || art == QCanBusDevice::ConnectionError)
                              m_sendeFehler = true;
+                         // The device itself failed (unplugged, interface gone).
+                         if (art == QCanBusDevice::ReadError || art == QCanBusDevice::ConnectionError)
+                             m_verloren = true;
                      });
 
     konfigurieren(plugin, oeffnung);
@@ -80,6 +83,11 @@ bool QtCanAdapter::oeffnen(const CanOeffnung& oeffnung, QString* fehler)
         return false;
     }
     m_sendeFehler = false;
+    m_verloren = false;
+    // Dropping out of the connected state on its own is a loss as well.
+    QObject::connect(m_geraet, &QCanBusDevice::stateChanged, m_geraet, [this](QCanBusDevice::CanBusDeviceState s) {
+        if (s != QCanBusDevice::ConnectedState) m_verloren = true;
+    });
     return true;
 }
 
@@ -136,11 +144,12 @@ void QtCanAdapter::schliessen()
     if (geraet->state() != QCanBusDevice::UnconnectedState) geraet->disconnectDevice();
     delete geraet;
     m_sendeFehler = false;
+    m_verloren = false;
 }
 
 bool QtCanAdapter::istOffen() const
 {
-    return m_geraet && m_geraet->state() == QCanBusDevice::ConnectedState;
+    return m_geraet && !m_verloren && m_geraet->state() == QCanBusDevice::ConnectedState;
 }
 
 QString QtCanAdapter::name() const

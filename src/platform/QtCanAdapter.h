@@ -30,4 +30,7 @@ private:
     bool m_konfigFehler = false;
     // A write or connection error reported since the last send.
     bool m_sendeFehler = false;
+    // A read or connection error, or the device left the connected state:
+    // it counts as closed until it is opened again.
+    bool m_verloren = false;
 };

@@ -38,6 +38,8 @@ bool ProgrammBeendenVorbereiten()
     return true;
 }
 
+EndeWarten::EndeWarten() : m_gesendet(CanGesendet) {}
+
 bool EndeWarten::fertig()
 {
     bool fehlgeschlagen = CanSendeErgebnis != 1;
@@ -47,10 +49,14 @@ bool EndeWarten::fertig()
     // After a failed send the queues are not waited for.
     const bool ausstehend = BahnSendenAusstehend || BahnDruckAusstehend || AnzeigeSendenAktiv;
     if (CanAktiv && !fehlgeschlagen && ausstehend && !m_aufgegeben) {
-        if (++m_schritte < MaxSchritte) return false;
+        if (CanGesendet != m_gesendet) {
+            m_gesendet = CanGesendet;
+            m_ohneFortschritt = 0;
+        }
+        if (++m_ohneFortschritt < MaxSchritteOhneFortschritt) return false;
         m_aufgegeben = true;
-        qWarning("Programmende: CAN-Sendepuffer nach %d ms nicht leer, Ende ohne weiteres Warten",
-                 MaxSchritte * IntervallMs);
+        qWarning("Programmende: seit %d ms kein CAN-Rahmen gesendet, Ende ohne weiteres Warten",
+                 MaxSchritteOhneFortschritt * IntervallMs);
     }
     return !NetzBeschaeftigt;
 }

@@ -21,19 +21,22 @@ bool EndeDialogErlaubt();
 // and the receive pump; the send pump keeps running for the queued frames.
 bool ProgrammBeendenVorbereiten();
 
-// One step of the wait after ProgrammBeendenVorbereiten.
+// One step of the wait after ProgrammBeendenVorbereiten. The send queues are
+// waited for while frames keep leaving (lane printers may queue kilobytes);
+// after a failed send, or when nothing has left for a while, the end goes on
+// without them.
 class EndeWarten {
 public:
     static constexpr int IntervallMs = 200;
-    // Steps the send queues are waited for at most (5 s): a queue that does
-    // not drain does not hold the end up.
-    static constexpr int MaxSchritte = 25;
+    // Steps without a frame sent after which the queues are given up (5 s).
+    static constexpr int MaxSchritteOhneFortschritt = 25;
 
+    EndeWarten();
     // True when the program may terminate now.
     bool fertig();
-    int schritte() const { return m_schritte; }
 
 private:
-    int m_schritte = 0;
+    u32 m_gesendet;
+    int m_ohneFortschritt = 0;
     bool m_aufgegeben = false;
 };

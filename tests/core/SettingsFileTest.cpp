@@ -1,3 +1,5 @@
+#include "../support/Dateigrenze.h"
+#include "Boxes.h"
 #include "Globals.h"
 #include "Password.h"
 #include "SettingsFile.h"
@@ -214,11 +216,11 @@ TEST_F(SettingsFile, WriterPlacesKeysInTheirSection)
     ListeSchreiben(leer, QStringLiteral("[email]"), QStringLiteral("EmailHost"), QStringLiteral("mail"));
     EXPECT_EQ(leer, (QStringList{QStringLiteral("[email]"), QStringLiteral("EmailHost = mail")}));
 
-    // Two lines of a key: only the first one changes.
+    // Two lines of a key: the last one changes, as the reader takes that one.
     QStringList doppelt{QStringLiteral("[A]"), QStringLiteral("K = 1"), QStringLiteral("K = 2")};
     ListeSchreiben(doppelt, QStringLiteral("[A]"), QStringLiteral("K"), QStringLiteral("3"));
-    EXPECT_EQ(doppelt.at(1), QStringLiteral("K = 3"));
-    EXPECT_EQ(doppelt.at(2), QStringLiteral("K = 2"));
+    EXPECT_EQ(doppelt.at(1), QStringLiteral("K = 1"));
+    EXPECT_EQ(doppelt.at(2), QStringLiteral("K = 3"));
 
     // A section with no lines before the next header gets the key under its own header.
     QStringList ohneZeilen{QStringLiteral("[A]"), QStringLiteral("[B]"), QStringLiteral("X = 1")};
@@ -242,11 +244,63 @@ TEST_F(SettingsFile, AValueWithABracketDoesNotSplitItsSection)
     EXPECT_EQ(Einst.Club, QStringLiteral("KSV [Nord]"));
 }
 
+// Hand-edited files with a key twice: the value saved is the value read at
+// the next start.
+TEST_F(SettingsFile, AChangedValueIsReadBackWhereverTheKeyStands)
+{
+    const struct {
+        const char* datei;
+        QByteArray gespeichert;
+    } faelle[] = {
+        // in two sections
+        {"[Bahnsteuerung]\r\nBahnen = 12\r\n\r\n[Allgemein]\r\nbahnen=8\r\n",
+         "[Bahnsteuerung]\r\nBahnen = 12\r\n\r\n[Allgemein]\r\nbahnen=4\r\n"},
+        // the section header written twice
+        {"[Bahnsteuerung]\r\nBahnen = 12\r\n\r\n[Bahnsteuerung]\r\nPcEinheit = 1\r\nBahnen = 6\r\n\r\n",
+         "[Bahnsteuerung]\r\nBahnen = 12\r\n\r\n[Bahnsteuerung]\r\nPcEinheit = 1\r\nBahnen = 4\r\n\r\n"},
+        // a last line without separator
+        {"[Bahnsteuerung]\r\nBahnen = 12\r\nBAHNEN\r\n\r\n",
+         "[Bahnsteuerung]\r\nBahnen = 12\r\nBAHNEN = 4\r\n\r\n"},
+    };
+    for (const auto& f : faelle) {
+        schreiben(QStringLiteral("Bravolin.inf"), f.datei);
+        EinstellungenLaden(dir.path());
+        BahnAnzahl = 4;
+        EinstellungSchreiben(*SchluesselSuchen(u"Bahnen"));
+        ASSERT_TRUE(InfListeSpeichern());
+        EXPECT_EQ(lesen(QStringLiteral("Bravolin.inf")), f.gespeichert) << f.datei;
+        EXPECT_TRUE(EinstellungenLaden(dir.path()).isEmpty()) << f.datei;
+        EXPECT_EQ(BahnAnzahl, 4) << f.datei;
+    }
+}
+
+// A save that cannot be written whole is reported and leaves the old file
+// as it was, without a temporary file beside it.
 TEST_F(SettingsFile, AFailedSaveIsReportedAndKeepsTheOldFile)
 {
+    skriptBoxen().gezeigt.clear();
     InfListe = {QStringLiteral("[A]"), QStringLiteral("K = 1")};
     InfDatei = pfad(QStringLiteral("fehlt/Bravolin.inf"));
     EXPECT_FALSE(InfListeSpeichern());
+
+    // A full disk: the text fits the write buffer, the file does not fit the disk.
+    const QByteArray alt = "[Allgemein]\r\nClub = KSV\r\n\r\n";
+    schreiben(QStringLiteral("Bravolin.inf"), alt);
+    InfDatei = pfad(QStringLiteral("Bravolin.inf"));
+    InfListe = QStringList(100, QStringLiteral("Club = Kegelsportverein Nord"));
+    {
+        Dateigrenze voll(1000);
+        ASSERT_TRUE(voll.gesetzt());
+        EXPECT_FALSE(InfListeSpeichern());
+    }
+    EXPECT_EQ(lesen(QStringLiteral("Bravolin.inf")), alt);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("Bravolin.inf")});
+
+    ASSERT_EQ(skriptBoxen().gezeigt.size(), 2);
+    EXPECT_TRUE(skriptBoxen().gezeigt.at(0).startsWith(QStringLiteral("„") + pfad(QStringLiteral("fehlt/Bravolin.inf")) +
+                                                       QStringLiteral("“ konnte nicht gespeichert werden (")));
+    EXPECT_TRUE(skriptBoxen().gezeigt.at(1).endsWith(QStringLiteral(". Die bisherige Datei bleibt unverändert.")));
+    skriptBoxen().gezeigt.clear();
 }
 
 TEST_F(SettingsFile, PositionsAndListsWithBadLines)

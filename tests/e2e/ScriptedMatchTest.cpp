@@ -8,12 +8,15 @@
 #include "Globals.h"
 #include "Spielablauf.h"
 #include "Spielaufbau.h"
+#include "Startprompts.h"
 #include "Wertung.h"
 #include "Wettkampfslots.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
+#include <map>
 #include <stdexcept>
 #include <string>
 #include <tuple>
@@ -389,6 +392,155 @@ TEST_P(Uebernahme, AGameTakenOverMidPartEndsWithTheLanesTotals)
     EXPECT_EQ(Abweichung(m.Heim, heim), "");
     EXPECT_EQ(Abweichung(m.Gast, gast), "");
 }
+
+// An outage of the bus: for a while the frames of both directions are held
+// back and then cross late, in order. Random throws from several seeds; the
+// outage falls into different rounds and moments (registration, a part, a
+// part end). A lane whose match number comes too late is asked for again
+// ("&Prüfen"): every throw is booked to the part it belongs to.
+struct Ausfall {
+    std::uint32_t seed;
+    int runde;    // the outage begins in this round ...
+    int schritt;  // ... this many steps after it began
+    int dauer;    // steps of 50 ms
+    bool nurVonBahnen = false;  // only the lanes' frames held
+};
+
+class Busausfall : public ::testing::TestWithParam<int> {
+protected:
+    void TearDown() override { ProgrammAbbauen(); }
+
+    // The match of four players a side on lanes 1..4 played to its end with
+    // the outage; the prompts answered as given.
+    TWettkampfDaten* spielen(Anlage& anlage, const Ausfall& f, int antwort)
+    {
+        ProgrammZuruecksetzen(QDateTime(QDate(2026, 3, 7), QTime(19, 30, 0)));
+        if (!CanAnschliessen(&anlage.bus)) return nullptr;
+        for (int i = 0; i < 100; ++i) skriptPrompts().antworten << antwort;
+        Spielart a;
+        a.bahnsteuerung = GetParam();
+        TWettkampfDaten* m = WettkampfAufbauen(a);
+        if (!m) return nullptr;
+        long beginn = -1;
+        anlage.beobachter = [&anlage, m, f, beginn]() mutable {
+            if (beginn < 0 && m->Durchgang == f.runde) beginn = anlage.schritte;
+            if (beginn >= 0 && anlage.schritte == beginn + f.schritt) {
+                anlage.halten = f.dauer;
+                anlage.nurVonBahnen = f.nurVonBahnen;
+            }
+        };
+        SpielStarten(*m);
+        EXPECT_TRUE(anlage.bis([&] { return m->Beendet != 0; }, 40000)) << "Durchgang " << int(m->Durchgang);
+        EXPECT_TRUE(anlage.ausklingen());
+        return m;
+    }
+};
+
+TEST_P(Busausfall, FramesHeldAndDeliveredLateAreBookedToTheirParts)
+{
+    // Both ways held, or only the lanes' frames (what the lanes sent just
+    // after the program's last frames reached them comes late).
+    const Ausfall faelle[] = {{1, 2, 0, 100},        {3, 3, 60, 100},       {5, 2, 10, 200},
+                              {5, 2, 3, 100, true},  {9, 3, 6, 100, true},  {13, 4, 9, 100, true},
+                              {23, 2, 21, 100, true}, {101, 2, 99, 100, true}};
+    for (const Ausfall& f : faelle) {
+        SCOPED_TRACE("seed " + std::to_string(f.seed) + ", round " + std::to_string(f.runde) + " + " +
+                     std::to_string(f.schritt) + " steps, " + std::to_string(f.dauer) + " steps held" +
+                     (f.nurVonBahnen ? " from the lanes" : ""));
+        Anlage anlage(SimVorgaben(5, 40, 60, f.seed));
+        TWettkampfDaten* m = spielen(anlage, f, 1);
+        ASSERT_NE(m, nullptr);
+        EXPECT_EQ(m->Durchgang, Rundenzahl + 1);
+        for (int bahn = 1; bahn <= Bahnen; ++bahn)
+            EXPECT_EQ(anlage.sim.teile(bahn).size(), std::size_t(Rundenzahl)) << "lane " << bahn;
+        EXPECT_EQ(BuchungVergleichen(*m, anlage.sim, Plan, GetParam() != 0), std::vector<std::string>{});
+        EXPECT_TRUE(skriptBoxen().gezeigt.isEmpty()) << skriptBoxen().gezeigt.join(u'|').toStdString();
+        ProgrammAbbauen();
+    }
+}
+
+// The same outage of 10 s just after the lanes of round 2 were asked for
+// their match number; the operator gives every lane up ("&Abbrechen"). The
+// lanes sit round 2 out (nobody is started with the player of round 1), the
+// match goes on with round 3 and ends, and the operator is told which parts
+// are missing. What the lanes played is booked to its part.
+class BahnenAufgegeben : public Busausfall {};
+
+TEST_P(BahnenAufgegeben, LanesGivenUpSitTheRoundOutAndTheEndSaysSo)
+{
+    Anlage anlage(SimVorgaben(5, 40, 60, 5));
+    TWettkampfDaten* m = spielen(anlage, {5, 2, 10, 200}, 2);
+    ASSERT_NE(m, nullptr);
+    EXPECT_EQ(skriptBoxen().gezeigt,
+              QStringList{QStringLiteral("Nicht gespielt oder ohne gewertete Würfe: Durchgang 2 auf Bahn 1, "
+                                         "Durchgang 2 auf Bahn 2, Durchgang 2 auf Bahn 3, Durchgang 2 auf Bahn 4 !")});
+    for (int bahn = 1; bahn <= Bahnen; ++bahn)
+        EXPECT_EQ(anlage.sim.teile(bahn).size(), std::size_t(Rundenzahl - 1)) << "lane " << bahn;
+    // The lanes played rounds 1, 3 and 4 and the program booked them.
+    const Startplan gespielt{Plan[0], Plan[2], Plan[3]};
+    EXPECT_EQ(BuchungVergleichen(*m, anlage.sim, gespielt, GetParam() != 0), std::vector<std::string>{});
+    // Players 1, 2, 9 and 10 lost their second round.
+    for (int nr : {1, 2, 3, 4, 9, 10, 11, 12})
+        EXPECT_EQ(m->Spieler[nr].Wurf.Zahl, (nr % 8 <= 2 ? 1 : 2) * 6) << "player " << nr;
+}
+
+// Passive lanes, five players a side on four lanes with lane change 1: the
+// plan leaves lanes 1 and 2 empty in rounds 1 and 2. With lanes that take
+// nothing while offline, the first lane, which leads the group, must be online
+// before it gets the match number and the game parameters, or no lane ever
+// starts. The lanes do not know the plan: at the game's start every lane
+// plays a part, lanes 1 and 2 one that nobody is booked for.
+TEST(PassiveGruppe, TheFirstLaneLeadsItsGroupAlsoWithNobodyOnIt)
+{
+    // Lanes 1..4, rounds 1..6 (row 1 is lane 1).
+    const Startplan plan{{0, 0, 10, 2, 4, 12}, {0, 0, 2, 10, 12, 4}, {1, 9, 11, 3, 5, 13}, {9, 1, 3, 11, 13, 5}};
+    for (std::uint32_t seed : {1u, 2u, 3u}) {
+        SCOPED_TRACE("seed " + std::to_string(seed));
+        ProgrammZuruecksetzen(QDateTime(QDate(2026, 3, 7), QTime(19, 30, 0)));
+        Bahnsimulator::Vorgaben v = SimVorgaben(5, 40, 60, seed);
+        v.offlineTaub = true;
+        Anlage anlage(v);
+        ASSERT_TRUE(CanAnschliessen(&anlage.bus));
+        Spielart a;
+        a.bahnsteuerung = 0;
+        a.spieleranzahl = 5;
+        a.art = 1;
+        TWettkampfDaten* m = WettkampfAufbauen(a);
+        ASSERT_NE(m, nullptr);
+        for (int bahn = 1; bahn <= Bahnen; ++bahn)
+            for (int r = 1; r <= 6; ++r)
+                ASSERT_EQ((*m->StartplanZeiger)[bahn][r], plan[std::size_t(bahn - 1)][std::size_t(r - 1)]) << bahn << ' ' << r;
+        SpielStarten(*m);
+        ASSERT_TRUE(anlage.bis([&] { return m->Beendet != 0; }, 40000)) << "Durchgang " << int(m->Durchgang);
+        EXPECT_TRUE(anlage.ausklingen());
+        EXPECT_TRUE(skriptBoxen().gezeigt.isEmpty()) << skriptBoxen().gezeigt.join(u'|').toStdString();
+
+        for (int bahn = 1; bahn <= Bahnen; ++bahn) {
+            const std::vector<int>& zeile = plan[std::size_t(bahn - 1)];
+            std::size_t teil = zeile[0] == 0 ? 1 : 0;  // past the part nobody is booked for
+            const auto besetzt = std::size_t(std::count_if(zeile.begin(), zeile.end(), [](int nr) { return nr != 0; }));
+            EXPECT_EQ(anlage.sim.teile(bahn).size(), teil + besetzt) << "lane " << bahn;
+            for (std::size_t r = 0; r < zeile.size() && teil < anlage.sim.teile(bahn).size(); ++r) {
+                if (zeile[r] == 0) continue;
+                const int nr = zeile[r];
+                int block = 1;  // the player's rounds before this one, plus 1
+                for (std::size_t q = 0; q < r; ++q)
+                    for (const std::vector<int>& z : plan) block += z[q] == nr ? 1 : 0;
+                const TDurchgangBlock& b = m->Spieler[nr].Durchgang[block];
+                EXPECT_EQ(b.Bahn, bahn) << "player " << nr << ", round " << r + 1;
+                EXPECT_EQ(Abweichung(b, anlage.sim.teile(bahn)[teil++].zaehlung()), "")
+                    << "player " << nr << ", round " << r + 1;
+            }
+        }
+        for (int nr : {1, 2, 3, 4, 5, 9, 10, 11, 12, 13}) EXPECT_EQ(m->Spieler[nr].Wurf.Zahl, 12) << "player " << nr;
+        ProgrammAbbauen();
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Bahnsteuerung, Busausfall, ::testing::Values(0, 2),
+                         [](const ::testing::TestParamInfo<int>& i) { return "Modus" + std::to_string(i.param); });
+INSTANTIATE_TEST_SUITE_P(Bahnsteuerung, BahnenAufgegeben, ::testing::Values(0, 2),
+                         [](const ::testing::TestParamInfo<int>& i) { return "Modus" + std::to_string(i.param); });
 
 INSTANTIATE_TEST_SUITE_P(Bahnsteuerung, Uebernahme, ::testing::Values(Betrieb{1, 0}, Betrieb{2, 0}), Name);
 INSTANTIATE_TEST_SUITE_P(Bahnsteuerung, Spielbetrieb,

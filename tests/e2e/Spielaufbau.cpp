@@ -206,9 +206,24 @@ void Anlage::schritt()
         if (TimerSpielEnde().enabled()) TimerSpielEndeGo();
         if (TimerBahnEnde().enabled()) TimerBahnEndeGo();
     }
-    for (const CanRohRahmen& r : bus.gesendet) sim.empfangen(r);
+    m_zurBahn.insert(m_zurBahn.end(), bus.gesendet.begin(), bus.gesendet.end());
     bus.gesendet.clear();
-    while (const std::optional<CanRohRahmen> r = sim.naechster()) bus.empfangen.append(*r);
+    while (const std::optional<CanRohRahmen> r = sim.naechster()) m_zumPc.push_back(*r);
+    if (halten > 0) {
+        --halten;
+        if (nurVonBahnen) {
+            for (const CanRohRahmen& r : m_zurBahn) sim.empfangen(r);
+            m_zurBahn.clear();
+            while (const std::optional<CanRohRahmen> r = sim.naechster()) m_zumPc.push_back(*r);
+        }
+    } else {
+        for (const CanRohRahmen& r : m_zurBahn) sim.empfangen(r);
+        for (const CanRohRahmen& r : m_zumPc) bus.empfangen.append(r);
+        m_zurBahn.clear();
+        m_zumPc.clear();
+        // What the lanes answer at once crosses in the same step.
+        while (const std::optional<CanRohRahmen> r = sim.naechster()) bus.empfangen.append(*r);
+    }
     sim.tick();
     if (beobachter) beobachter();
 }
@@ -224,7 +239,9 @@ bool Anlage::bis(const std::function<bool()>& ziel, long grenze)
 
 bool Anlage::ausklingen()
 {
-    return bis([this] { return BahnSendenAusstehend == 0 && bus.empfangen.isEmpty(); });
+    return bis([this] {
+        return BahnSendenAusstehend == 0 && bus.empfangen.isEmpty() && m_zurBahn.empty() && m_zumPc.empty();
+    });
 }
 
 std::string Abweichung(const TDurchgangBlock& b, const Zaehlung& z) { return Zaehlabweichung(b, b.Wurf.Zahl, z); }

@@ -89,12 +89,19 @@ struct Anlage {
     Bahnsimulator sim;
     long schritte = 0;
     std::function<void()> beobachter;  // after each step
+    // An outage: while above 0 (counted down each step) the frames of both
+    // directions are held back; then they cross, each direction in order.
+    long halten = 0;
+    bool nurVonBahnen = false;  // only the lanes' frames are held
 
     void schritt();
     // Steps until ziel holds, at most grenze steps; whether it holds.
     bool bis(const std::function<bool()>& ziel, long grenze = 20000);
     // Until the program has sent everything and read every lane frame.
     bool ausklingen();
+
+private:
+    std::vector<CanRohRahmen> m_zurBahn, m_zumPc;
 };
 
 // What the program booked for a part, a player or a side against a tally

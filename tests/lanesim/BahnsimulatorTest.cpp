@@ -112,6 +112,38 @@ TEST_F(Simulator, RegistrationMatchNumberAndStatus)
     EXPECT_EQ(frames(), (Frames{{2, {39}}}));
 }
 
+// A lane that takes nothing but its registration while offline (an option;
+// by default an offline lane takes everything).
+TEST(SimulatorOffline, AnOfflineLaneTakesOnlyItsRegistration)
+{
+    for (bool taub : {false, true}) {
+        SCOPED_TRACE(taub);
+        Bahnsimulator::Vorgaben v = Vorgaben();
+        v.offlineTaub = taub;
+        Bahnsimulator sim(v);
+        auto pc = [&](Bytes daten) {
+            CanRohRahmen r;
+            r.id = sim.empfangsId(1);
+            for (int b : daten) r.daten[r.laenge++] = std::uint8_t(b);
+            sim.empfangen(r);
+        };
+        pc({12, 0x21});
+        pc({10});
+        EXPECT_EQ(sim.spielNr(1), taub ? 0 : 0x21);
+        pc({36, 1});
+        pc({38});
+        pc({12, 0x22});
+        EXPECT_EQ(sim.pcEinheit(1), 1);
+        EXPECT_TRUE(sim.online(1));
+        EXPECT_EQ(sim.spielNr(1), 0x22);
+        std::vector<Bytes> gesendet;
+        while (const std::optional<CanRohRahmen> r = sim.naechster())
+            gesendet.push_back(Bytes(r->daten.begin(), r->daten.begin() + r->laenge));
+        const std::vector<Bytes> erwartet = taub ? std::vector<Bytes>{{38}} : std::vector<Bytes>{{10, 0x21}, {38}};
+        EXPECT_EQ(gesendet, erwartet);
+    }
+}
+
 // A part of 3 + 3: full racks on Volle, the rack cleared throw by throw on
 // Abräumen, flag 0x04 on the throw that fells the last pins, then 't'.
 TEST_F(Simulator, PartReportsEveryThrowAndItsEnd)

@@ -1,11 +1,20 @@
 #include "CanEmpfang.h"
 #include "CanTestUmgebung.h"
+#include "Dateigrenze.h"
 #include "Druckdienste.h"
 #include "Spielablauf.h"
+#include "Teilstart.h"
+#include "TimerModul.h"
 
 #include <QTemporaryDir>
 
 namespace {
+
+int g_empfangWarnungen = 0;
+void EmpfangWarnungZaehlen(QtMsgType typ, const QMessageLogContext&, const QString&)
+{
+    if (typ == QtWarningMsg) ++g_empfangWarnungen;
+}
 
 class CanEmpfang : public CanUmgebung {
 protected:
@@ -72,19 +81,102 @@ TEST_F(CanEmpfang, OnlyTheSixteenLaneIdentifiersAreTaken)
     EXPECT_TRUE(adapter.empfangen.isEmpty());
 }
 
-TEST_F(CanEmpfang, AThrowOfAStartedMatchClosesTheGateUntilTheLaneCheck)
+// A tick reads every waiting frame. A throw of a started match holds its lane
+// until the end-of-lane check: the lane's later frames wait in order, other
+// lanes go on; foreign identifiers take no place in the queue.
+TEST_F(CanEmpfang, AThrowHoldsOnlyItsLaneUntilTheLaneCheck)
 {
     spiel();
     empfangen(2, {1, 0x7F, 0x03, 0x00});
     empfangen(2, {38});
+    empfangen(3, {38});
+    adapter.empfangen << CanRohRahmen{0x209, 1, {38}};
+    empfangen(2, {1, 0x05, 0x01, 0x00});
+    empfangen(1, {38});
     CanNachrichtLesen();
+    EXPECT_TRUE(adapter.empfangen.isEmpty());
     EXPECT_EQ(BahnDaten[2].WurfBild, 0x41FF);  // nine pins, the picture present
     EXPECT_EQ(BahnDaten[2].WurfOffen, 1);
-    CanNachrichtLesen();  // nothing is read
-    EXPECT_EQ(adapter.empfangen.size(), 1);
-    WurfGesehen = 0;  // the end-of-lane check ran
+    EXPECT_EQ(WurfGesehen, 0x0002);
+    EXPECT_EQ((QList<int>{BahnDaten[1].BahnOnline, BahnDaten[2].BahnOnline, BahnDaten[3].BahnOnline}),
+              (QList<int>{1, 0, 1}));
+    EXPECT_EQ(CanEmpfangWartend(2), 2);
+    EXPECT_EQ(CanEmpfangWartend(), 2);
+    CanNachrichtLesen();  // still held
+    EXPECT_EQ(BahnDaten[2].WurfBild, 0x41FF);
+    EXPECT_EQ(BahnDaten[2].BahnOnline, 0);
+
+    Timer2Go();  // the end-of-lane check ran
+    EXPECT_EQ(WurfGesehen, 0);
     CanNachrichtLesen();
     EXPECT_EQ(BahnDaten[2].BahnOnline, 1);
+    EXPECT_EQ(BahnDaten[2].WurfBild, 0x4085);  // pins 1, 3 and 8
+    EXPECT_EQ(WurfGesehen, 0x0002);
+    EXPECT_EQ(CanEmpfangWartend(), 0);
+}
+
+// A held lane that keeps sending fills its queue; what does not fit is
+// dropped and counted, with one warning, and other lanes go on.
+TEST_F(CanEmpfang, AFloodBeyondTheQueueIsDroppedAndCounted)
+{
+    spiel();
+    empfangen(1, {1, 0x01, 0x00, 0x00});
+    for (int i = 1; i <= EmpfangWartePlaetze + 5; ++i) empfangen(1, {10, u8(i)});
+    empfangen(4, {38});
+    g_empfangWarnungen = 0;
+    const QtMessageHandler alt = qInstallMessageHandler(&EmpfangWarnungZaehlen);
+    CanNachrichtLesen();
+    qInstallMessageHandler(alt);
+    EXPECT_TRUE(adapter.empfangen.isEmpty());
+    EXPECT_EQ(BahnDaten[4].BahnOnline, 1);
+    EXPECT_EQ(CanEmpfangWartend(1), EmpfangWartePlaetze);
+    EXPECT_EQ(CanEmpfangVerworfen, 5u);
+    EXPECT_EQ(g_empfangWarnungen, 1);
+    Timer2Go();
+    CanNachrichtLesen();
+    EXPECT_EQ(CanEmpfangWartend(), 0);
+    EXPECT_EQ(BahnDaten[1].GemeldeteSpielNr, EmpfangWartePlaetze);  // the last that was kept
+}
+
+// At the full rate of a 125 kbit/s bus (48 frames a tick: throws of all 16
+// lanes, the lanes' status words, frames of other stations) every throw is
+// booked by the second end-of-lane check after its frame, in the lane's order,
+// also when a lane throws twice within a tick.
+TEST_F(CanEmpfang, ThrowsAtTheBusRateAreBookedWithinTwoTicks)
+{
+    BahnAnzahl = 16;
+    TWettkampfDaten& m = spiel();
+    m.LetzteSpielbahn = 16;
+    m.Volle = m.Abraeumen = 50;
+    for (int b = 1; b <= 16; ++b) TeilLaeuft(m, b, b);
+    Array1<QList<u16>, MaxBahnen> geworfen;  // pin words offered, per lane
+    Array1<int, MaxBahnen> faellig;          // throws to be booked by the end of this tick
+    for (int takt = 0; takt < 40; ++takt) {
+        for (int b = 1; b <= 16; ++b) faellig[b] = int(geworfen[b].size());
+        for (int i = 0; i < 48; ++i) {
+            const int b = 1 + (takt * 3 + i) % 16;
+            if (i % 17 == 0 || (i == 1 && takt % 4 == 0)) {  // three lanes throw, one of them twice
+                const u8 pins = u8(1 + (takt * 16 + i) % 127);
+                geworfen[b] << u16(WurfbildVorhanden | pins);
+                empfangen(b, {1, pins, 0, 0});
+            } else if (i % 3 == 0) {
+                empfangen(b, {42, 0, 0});
+            } else {
+                adapter.empfangen << CanRohRahmen{0x600 + 8 * u32(b) + 1, 2, {42, 0}};
+            }
+        }
+        Timer3Go();
+        Timer2Go();
+        for (int b = 1; b <= 16; ++b) ASSERT_GE(BahnDaten[b].WurfNr, faellig[b]) << "tick " << takt << ", lane " << b;
+    }
+    Timer3Go();
+    Timer2Go();
+    for (int b = 1; b <= 16; ++b) {
+        QList<u16> gebucht;
+        for (int t = 1; t <= BahnDaten[b].WurfNr; ++t) gebucht << m.Spieler[b].Durchgang[1].Wurfbild[t];
+        EXPECT_EQ(gebucht, geworfen[b]) << "lane " << b;
+    }
+    EXPECT_EQ(CanEmpfangVerworfen, 0u);
 }
 
 TEST_F(CanEmpfang, FoulThrowsAndThrowsThatCountZero)
@@ -298,4 +390,36 @@ TEST(CanLogDatei, NameAndLines)
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
     EXPECT_EQ(f.readAll(), QByteArray("Spielbeginn Bahn 1\r\nMarke\r\n"));
     EXPECT_FALSE(datei.oeffnen(dir.filePath(QStringLiteral("fehlt")), QDateTime::currentDateTime()));
+}
+
+namespace {
+int g_warnungen = 0;
+void WarnungZaehlen(QtMsgType typ, const QMessageLogContext&, const QString&)
+{
+    if (typ == QtWarningMsg) ++g_warnungen;
+}
+}  // namespace
+
+// On a full disk the log ends with the last whole line, with one warning.
+TEST(CanLogDatei, AFullDiskEndsTheLogAfterTheLastWholeLine)
+{
+    QTemporaryDir dir;
+    CanLogDatei datei;
+    ASSERT_TRUE(datei.oeffnen(dir.path(), QDateTime(QDate(2026, 3, 5), QTime(14, 5, 9))));
+    g_warnungen = 0;
+    const QtMessageHandler alt = qInstallMessageHandler(&WarnungZaehlen);
+    {
+        Dateigrenze voll(30);
+        ASSERT_TRUE(voll.gesetzt());
+        datei.zeile("Spielbeginn Bahn 1");  // 20 bytes
+        datei.zeile("In  Bahn  1   2 Bytes");  // would end at byte 43
+        datei.zeile("Marke");
+    }
+    datei.zeile("Marke");
+    qInstallMessageHandler(alt);
+    EXPECT_FALSE(datei.offen());
+    EXPECT_EQ(g_warnungen, 1);
+    QFile f(datei.pfad());
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_EQ(f.readAll(), QByteArray("Spielbeginn Bahn 1\r\n"));
 }

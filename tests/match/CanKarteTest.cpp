@@ -1,4 +1,8 @@
+#include "Aufnahmen.h"
 #include "CanTestUmgebung.h"
+#include "Zeitgeber.h"
+
+#include <QMap>
 
 TEST(CanKarteBitrate, EveryBusClockChoiceGivesItsStandardRate)
 {
@@ -93,4 +97,63 @@ TEST_F(CanKarte, TheInterfaceBitRateAndFilterReachTheAdapter)
     CanKarteOeffnen();
     EXPECT_FALSE(adapter.istOffen());
     EXPECT_EQ(CanAktiv, 0);
+}
+
+struct StatusAufnahme : FensterAufnahme {
+    QMap<int, QString> panels;
+    void statusText(int panel, const QString& text) override { panels[panel] = text; }
+};
+
+// A USB adapter pulled mid-match: the watch tick notices it, shows it in the
+// status bar, keeps the bus in use and opens the adapter again once it is
+// back; what was queued meanwhile then goes out.
+TEST_F(CanKarte, ALostAdapterIsShownAndOpenedAgain)
+{
+    StatusAufnahme f;
+    setFensterDienste(&f);
+    Einst.CanBusKarte = 10;
+    CanEinstellungenUebernehmen();
+    CanKarteOeffnen();
+    EXPECT_TRUE(CanWacheTimer().enabled());
+    CanWacheTick();
+    EXPECT_EQ(adapter.oeffnungen, 1);  // open: left alone
+    EXPECT_TRUE(f.panels.isEmpty());
+
+    adapter.trennen();
+    adapter.oeffnenGelingt = false;
+    const struct {
+        bool zurueck;
+        u8 getrennt;
+        const char* status;
+        const char* panel;
+    } ticks[] = {
+        {false, 1, "CAN Karte getrennt !", "CAN Karte getrennt !"},
+        {false, 1, "CAN Karte getrennt !", "CAN Karte getrennt !"},
+        {true, 0, "CAN Karte Ok !", ""},
+    };
+    int n = 1;
+    for (const auto& t : ticks) {
+        adapter.oeffnenGelingt = t.zurueck;
+        if (t.getrennt) {
+            EXPECT_TRUE(CanNachrichtSenden1(1, u8(n)));  // waits in the queue
+        }
+        CanWacheTick();
+        EXPECT_EQ(adapter.oeffnungen, ++n);
+        EXPECT_EQ(CanKarteGetrennt, t.getrennt) << n;
+        EXPECT_EQ(CanAktiv, 1) << n;
+        EXPECT_EQ(CanEinstellungen.StatusText, QLatin1String(t.status)) << n;
+        EXPECT_EQ(f.panels.value(StatusPanelCan), QLatin1String(t.panel)) << n;
+    }
+    EXPECT_TRUE(CanSendeTimer().enabled());
+    for (int i = 0; i < 3; ++i) CanSendenTick();
+    ASSERT_EQ(adapter.gesendet.size(), 2);
+    EXPECT_EQ(adapter.gesendet.at(0).daten[0], 1);
+    EXPECT_EQ(adapter.gesendet.at(1).daten[0], 2);
+
+    Einst.CanBusKarte = 0;  // the bus taken off: no more watching
+    CanEinstellungenUebernehmen();
+    CanKarteOeffnen();
+    EXPECT_FALSE(CanWacheTimer().enabled());
+    CanSendenZuruecksetzen();
+    setFensterDienste(nullptr);
 }

@@ -132,20 +132,32 @@ TEST_F(CanSenden, AFullQueueRefusesTheNewFrameAndKeepsTheOthers)
     EXPECT_EQ(AnzeigeSendenAktiv, 0);
 }
 
-TEST_F(CanSenden, ReopeningDropsWhatWasPending)
+// Opening the adapter again (the options dialog on OK) keeps what waits for
+// the lanes and the boards; it goes out under the station now in use.
+TEST_F(CanSenden, ReopeningKeepsWhatIsQueued)
 {
+    BahnAnzahl = 8;
     CanNachrichtSenden1(1, 1);
-    adapter.annehmen = {false};
-    CanSendenTick();
+    CanNachrichtSenden1(1, 2);
+    CanNachrichtSenden1(8, 8);
     AnzeigeNachrichtSenden2(NamenanzCanId, 236, 0);
-    EXPECT_EQ(BahnSendeErgebnis[1], 0);
+    adapter.annehmen = {true, false};
+    CanSendenTick();  // the board frame
+    CanSendenTick();  // lane 1's first frame refused
+    AnzeigeNachrichtSenden2(NamenanzCanId, 237, 0);
+    Einst.PcEinheit = 3;
+    BahnAnzahl = 4;  // lane 8 is gone: its frame can never go out
     CanKarteOeffnen();
+    EXPECT_EQ(BahnSendenAusstehend, 0x0001);
+    EXPECT_TRUE(CanSendeTimer().enabled());
+    for (int t = 0; t < 4; ++t) CanSendenTick();
+    EXPECT_EQ(gesendeteKinds(), (QList<int>{236, 237, 1, 2}));
+    // Station 3: boards on 0x310 + 2, lane 1 on 0x600 + 8 + 2.
+    EXPECT_EQ(adapter.gesendet.at(1).id, 0x312u);
+    EXPECT_EQ(adapter.gesendet.at(2).id, 0x60Au);
+    EXPECT_EQ(adapter.gesendet.at(3).id, 0x60Au);
     EXPECT_EQ(BahnSendenAusstehend, 0);
     EXPECT_EQ(AnzeigeSendenAktiv, 0);
-    EXPECT_EQ(BahnSendeErgebnis[1], 1);
-    EXPECT_EQ(CanSendeErgebnis, 1);
-    CanSendenTick();
-    EXPECT_TRUE(adapter.gesendet.isEmpty());
 }
 
 TEST_F(CanSenden, OutLinesOfTheTrafficLog)

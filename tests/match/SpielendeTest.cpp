@@ -6,6 +6,7 @@
 #include "Spielablauf.h"
 #include "Spielende.h"
 #include "Startprompts.h"
+#include "Teilstart.h"
 #include "TimerModul.h"
 #include "Wertung.h"
 #include "Zeitgeber.h"
@@ -47,17 +48,7 @@ protected:
         for (int b = 1; b <= 4; ++b) {
             const int nr = plan[b][1];
             m.Bahnbelegung[b] = u8(nr);
-            m.BahnImSpiel[b] = 1;
-            TSpielerEintrag& p = m.Spieler[nr];
-            p.IstHeim = nr <= 8;
-            p.Gestartet = p.DurchgangNr = 1;
-            p.AktDurchgang = &p.Durchgang[1];
-            TBahnDaten& l = BahnDaten[b];
-            l.Wettk = &m;
-            l.BahnSpieler = &p;
-            l.SpielerNr = u8(nr);
-            l.BahnStatus = 2;
-            l.BahnGestartet = l.TeilLaeuft = l.BahnOnline = 1;
+            TeilLaeuft(m, b, nr);
         }
     }
     void TearDown() override

@@ -41,6 +41,7 @@ protected:
     void TearDown() override
     {
         WindowsBeenden = 0;
+        setDruckerSenden(nullptr);
         CanSendenZuruecksetzen();
         setCanAdapter(nullptr);
         setFensterDienste(nullptr);
@@ -127,15 +128,47 @@ TEST_F(Programmende, CancelledSaveQuestionAbortsTheEnd)
     EXPECT_EQ(BahnSendenAusstehend, 0x0001);
 }
 
-// A queue that never drains holds the end up 5 s at most; a failed send or
+namespace {
+int DruckBloecke = 0;  // blocks the fake printer queue of lane 2 still holds
+
+bool DruckBlockSenden(int bahn)
+{
+    if (bahn != 2 || DruckBloecke == 0) return false;
+    if (--DruckBloecke == 0) BahnDruckAusstehend = 0;
+    return true;
+}
+}  // namespace
+
+// The end waits for the send queues as long as frames leave, one a step even;
+// a queue that stops draining holds it up 5 s more at most; a failed send or
 // no bus at all is not waited for; the network module is, without a bound.
 TEST_F(Programmende, WhatTheEndWaitsFor)
 {
-    CanNachrichtSenden1(1, 99);  // never pumped
+    for (int i = 0; i < 60; ++i) ASSERT_TRUE(CanNachrichtSenden1(1, u8(i)));
     EndeWarten warten;
-    for (int i = 1; i < EndeWarten::MaxSchritte; ++i) EXPECT_FALSE(warten.fertig()) << i;
-    EXPECT_TRUE(warten.fertig());
-    EXPECT_EQ(EndeWarten::MaxSchritte * EndeWarten::IntervallMs, 5000);
+    int schritte = 0;
+    for (; !warten.fertig() && schritte < 1000; ++schritte) CanSendenTick();
+    EXPECT_EQ(schritte, 60);
+    EXPECT_EQ(adapter.gesendet.size(), 60);
+
+    // Printer blocks count as frames that leave.
+    setDruckerSenden(&DruckBlockSenden);
+    DruckBloecke = 40;
+    BahnDruckAusstehend = 0x0002;
+    EndeWarten drucker;
+    for (schritte = 0; !drucker.fertig() && schritte < 1000; ++schritte) CanSendenTick();
+    setDruckerSenden(nullptr);
+    EXPECT_EQ(schritte, 40);
+    EXPECT_EQ(DruckBloecke, 0);
+
+    ASSERT_TRUE(CanNachrichtSenden1(1, 98));
+    ASSERT_TRUE(CanNachrichtSenden1(1, 99));
+    EndeWarten stockend;
+    EXPECT_FALSE(stockend.fertig());
+    CanSendenTick();  // one frame leaves, the other never does
+    for (int i = 1; i < EndeWarten::MaxSchritteOhneFortschritt; ++i) EXPECT_FALSE(stockend.fertig()) << i;
+    EXPECT_TRUE(stockend.fertig());
+    EXPECT_EQ(EndeWarten::MaxSchritteOhneFortschritt * EndeWarten::IntervallMs, 5000);
 
     for (auto* ergebnis : {&BahnSendeErgebnis[2], &DruckerSendeErgebnis[1]}) {
         *ergebnis = 0;

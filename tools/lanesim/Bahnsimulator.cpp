@@ -133,6 +133,10 @@ void Bahnsimulator::empfangen(const CanRohRahmen& r)
     if (bahn == 0) return;
     Bahn& b = lane(bahn);
     const auto& d = r.daten;
+    if (m_vorgaben.offlineTaub && !b.online && d[0] != 36 && d[0] != 38) {
+        melden(bahn, QStringLiteral("offline, überhört %1").arg(Hex(d[0], 2)));
+        return;
+    }
 
     switch (d[0]) {
     case 38:
@@ -513,9 +517,11 @@ void Bahnsimulator::spielUebernehmen(int bahn, std::uint8_t nr)
     const int letzte = std::min(bahn + bahnen - 1, m_vorgaben.bahnen);
     const int proTeil = p.volle + p.abraeumen;
     const int runden = proTeil > 0 ? p.wuerfe / proTeil : 0;
-    // Every player of both sides plays each of his rounds on some lane.
-    const int teile = std::max((2 * p.spieler * runden + bahnen - 1) / bahnen, 1);
-    melden(bahn, QStringLiteral("Spiel %1 auf Bahn %2 bis %3, %4 Durchgänge je Bahn").arg(Hex(nr, 2)).arg(bahn).arg(letzte).arg(teile));
+    // Every player of both sides plays each of his rounds on some lane; how
+    // the rounds fall on the lanes the lanes do not know: a lane plays at most
+    // all of them, each further one once the PC registered it again.
+    const int teile = std::max(2 * p.spieler * runden, 1);
+    melden(bahn, QStringLiteral("Spiel %1 auf Bahn %2 bis %3, %4 Durchgänge").arg(Hex(nr, 2)).arg(bahn).arg(letzte).arg(teile));
     for (int k = bahn; k <= letzte; ++k) {
         Bahn& x = lane(k);
         x.spielNr = nr;

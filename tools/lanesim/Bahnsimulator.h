@@ -18,9 +18,10 @@
 // [34, '_']. A part: the Volle throws on a full rack, the Abräumen throws on
 // what still stands (the throw that fells the last pins carries flag 0x04 and
 // the rack is set up again), then [34, 't']. Game parameters (kind 5) and [3]
-// to the first lane: the lanes of that game run it themselves, each further
-// part once the PC registered the lane again ([38], [10]), (2 x players x
-// rounds a player) / lanes parts a lane. A scripted throw with flag 0x20, or
+// to the first lane: the lanes of that game run it themselves, every lane its
+// first part at once, each further part once the PC registered the lane again
+// ([38], [10]), at most 2 x players x rounds a player parts a lane (the lanes
+// do not know the start plan). A scripted throw with flag 0x20, or
 // 0x10 (with 0x40), is the lane's correction of its last throw.
 //
 // The simulator keeps its own tally of what it reported, counted the way the
@@ -82,6 +83,9 @@ public:
         int probeTakte = 40;          // ticks of practice
         int zehntelTakt = 120;        // ticks per tenth of a minute of lane time
         std::uint32_t seed = 1;       // random throws
+        // An offline lane takes nothing but its registration (36, 38): names,
+        // match number, game parameters and starts sent before are lost.
+        bool offlineTaub = false;
     };
 
     explicit Bahnsimulator(const Vorgaben& v);

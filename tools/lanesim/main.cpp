@@ -91,7 +91,9 @@ int main(int argc, char** argv)
                                     QStringLiteral("Skriptdatei mit den Würfen je Bahn."), QStringLiteral("datei"));
     const QCommandLineOption rahmen({QStringLiteral("r"), QStringLiteral("rahmen")},
                                     QStringLiteral("Jeden Rahmen auf dem Bus ausgeben."));
-    p.addOptions({schnittstelle, bahnen, einheit, takt, wurftakt, verzoegerung, probe, seed, skript, rahmen});
+    const QCommandLineOption taub(QStringLiteral("offline-taub"),
+                                  QStringLiteral("Eine Bahn, die nicht online ist, überhört alles außer der Anmeldung."));
+    p.addOptions({schnittstelle, bahnen, einheit, takt, wurftakt, verzoegerung, probe, seed, skript, rahmen, taub});
     p.process(app);
 
     Bahnsimulator::Vorgaben v;
@@ -102,6 +104,7 @@ int main(int argc, char** argv)
         !Zahl(p, probe, 0, 100000, v.probeTakte) || !Zahl(p, seed, 0, 0x7FFFFFFF, zufall))
         return 2;
     v.seed = std::uint32_t(zufall);
+    v.offlineTaub = p.isSet(taub);
     // The lane time runs in tenths of a minute: 6 s.
     v.zehntelTakt = std::max(6000 / taktMs, 1);
 

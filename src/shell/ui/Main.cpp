@@ -482,6 +482,12 @@ void TMain::statusleisteAufbauen()
     StatusPanel[2]->clear();
     StatusPanel[3]->clear();
     StatusPanel[4]->setText(DatumZeit(Jetzt()));
+    SPCan = new QLabel(leiste);
+    SPCan->setObjectName(QStringLiteral("SPCan"));
+    SPCan->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    SPCan->setStyleSheet(QStringLiteral("color: #C00000; font-weight: bold"));
+    leiste->addPermanentWidget(SPCan);
+    SPCan->hide();
     leiste->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(leiste, &QWidget::customContextMenuRequested, this,
             [this, leiste](const QPoint& p) { PopupSpiele->exec(leiste->mapToGlobal(p)); });
@@ -610,6 +616,10 @@ void TMain::Anwenden(const Menuezustand& z)
 void TMain::StatusText(int panel, const QString& text)
 {
     if (panel >= 0 && panel <= 3) StatusPanel[panel + 1]->setText(text);
+    if (panel == StatusPanelCan) {
+        SPCan->setText(text);
+        SPCan->setVisible(!text.isEmpty());
+    }
 }
 
 void TMain::NachVorne()

@@ -85,6 +85,7 @@ public:
     QWidget* Ground;
     QLabel* ImageGround;
     Array1<QLabel*, 4> StatusPanel;  // panels 0..3 as 1..4
+    QLabel* SPCan;                   // the bus state, shown only while it has a text
 
     // --- Commands ---------------------------------------------------------------------
     void MNeuClick();

@@ -1,0 +1,186 @@
+// Whole matches while the CAN adapter is opened again or lost for a while:
+// what was queued for the lanes still goes out, the lanes start every part,
+// and every throw is booked to its part.
+
+#include "CanFrames.h"
+#include "CanKarte.h"
+#include "CanSenden.h"
+#include "Globals.h"
+#include "Spielablauf.h"
+#include "Spielaufbau.h"
+#include "Startprompts.h"
+#include "Zeitgeber.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <functional>
+#include <iterator>
+#include <string>
+
+namespace {
+
+constexpr int Bahnen = 4;
+constexpr int Rundenzahl = 4;
+// Start-order mode 2, four players a side: the player on lanes 1..4 in rounds 1..4.
+const Startplan Plan{{1, 9, 2, 10}, {9, 1, 10, 2}, {11, 3, 12, 4}, {3, 11, 4, 12}};
+
+// Steps of 50 ms in 5 s.
+constexpr long FuenfSekunden = 100;
+
+// What OK of the options dialog does with the bus: the adapter opened
+// again, every lane told the station.
+void OptionenOk()
+{
+    CanKarteOeffnen();
+    if (!CanAktiv) return;
+    for (int bahn = 1; bahn <= BahnAnzahl; ++bahn) CanNachrichtSenden(bahn, CanRahmen::Konfiguration(Einst.PcEinheit));
+}
+
+struct Fall {
+    int modus;  // Bahnsteuerung
+    int probe;
+    std::uint32_t seed;
+};
+
+void PrintTo(const Fall& f, std::ostream* os)
+{
+    *os << "Bahnsteuerung " << f.modus << ", Probe " << f.probe << ", seed " << f.seed;
+}
+
+std::string Name(const ::testing::TestParamInfo<Fall>& i)
+{
+    return "Modus" + std::to_string(i.param.modus) + "Seed" + std::to_string(i.param.seed);
+}
+
+class Busstoerung : public ::testing::TestWithParam<Fall> {
+protected:
+    void SetUp() override
+    {
+        ProgrammZuruecksetzen(QDateTime(QDate(2026, 3, 7), QTime(19, 30, 0)));
+        ASSERT_TRUE(CanAnschliessen(&anlage.bus));
+    }
+
+    void TearDown() override { ProgrammAbbauen(); }
+
+    // Random throws, 3 Volle + 3 Abräumen, two rounds a player on four lanes.
+    TWettkampfDaten& wettkampf()
+    {
+        Spielart a;
+        a.bahnsteuerung = GetParam().modus;
+        a.probe = GetParam().probe;
+        TWettkampfDaten* m = WettkampfAufbauen(a);
+        if (!m) throw std::runtime_error("no match");
+        return *m;
+    }
+
+    // The game over as the plan has it, every throw of the lanes booked to
+    // its part, no lane ever reported as not ready.
+    void endePruefen(const TWettkampfDaten& m)
+    {
+        EXPECT_TRUE(anlage.ausklingen());
+        EXPECT_EQ(m.Spielphase, PhaseBeendet);
+        EXPECT_EQ(m.Durchgang, Rundenzahl + 1);
+        for (int bahn = 1; bahn <= Bahnen; ++bahn) {
+            EXPECT_EQ(anlage.sim.teile(bahn).size(), std::size_t(Rundenzahl)) << "lane " << bahn;
+            EXPECT_EQ(anlage.sim.spielNr(bahn), 0) << "lane " << bahn;
+        }
+        EXPECT_EQ(BuchungVergleichen(m, anlage.sim, Plan, GetParam().modus != 0), std::vector<std::string>{});
+        EXPECT_TRUE(skriptPrompts().tags.isEmpty());
+    }
+
+    Anlage anlage{SimVorgaben(5, 40, 60, GetParam().seed)};
+};
+
+// Opened again right after the start, a few ticks later, whenever lanes
+// begin to register or to start, at every round change and every 5 s.
+TEST_P(Busstoerung, ReopeningTheAdapterMidMatchLosesNothingQueuedForTheLanes)
+{
+    TWettkampfDaten& m = wettkampf();
+    int oeffnungen = 0;
+    bool anmeldung = false, start = false;
+    int runde = 0;
+    anlage.beobachter = [&] {
+        bool jetzt = anlage.schritte == 3 || anlage.schritte % FuenfSekunden == 0;
+        if (AnmeldeMaske && !anmeldung) jetzt = true;
+        if (StartMaske && !start) jetzt = true;
+        if (m.Durchgang != runde) jetzt = true;
+        anmeldung = AnmeldeMaske != 0;
+        start = StartMaske != 0;
+        runde = m.Durchgang;
+        if (!jetzt || m.Beendet) return;
+        OptionenOk();
+        ++oeffnungen;
+    };
+    SpielStarten(m);
+    OptionenOk();
+    ASSERT_TRUE(anlage.bis([&] { return m.Beendet != 0; }))
+        << "Durchgang " << int(m.Durchgang) << " after " << anlage.schritte << " steps";
+    anlage.beobachter = nullptr;
+    EXPECT_GE(oeffnungen, 8);
+    EXPECT_EQ(CanAktiv, 1);
+    endePruefen(m);
+}
+
+// The adapter pulled right after the start, at the change to round 2 and
+// in the middle of a part of round 3, each time for a while; the watch
+// timer ticks every 3 s as it would. Each loss lasts longer than a watch
+// interval and is noticed, the match waits,
+// and once the adapter is back it goes on as if nothing had happened.
+TEST_P(Busstoerung, ALostAdapterIsOpenedAgainAndTheMatchGoesOn)
+{
+    TWettkampfDaten& m = wettkampf();
+    const Bahnsimulator& sim = anlage.sim;
+    const struct {
+        std::function<bool()> wann;
+        long dauer;  // steps until it is plugged in again
+    } ausfaelle[] = {
+        {[] { return true; }, 70},
+        {[&] { return m.Durchgang >= 2; }, 150},
+        {[&] { return sim.teile(1).size() >= 3 && sim.teile(1).back().wuerfe.size() >= 3; }, 90},
+    };
+    constexpr long WacheSchritte = CanWacheIntervallMs / 50;
+    std::size_t naechster = 0;
+    long seit = -1;
+    int bemerkt = 0, getrennt = 0;
+    long laengsteMeldung = 0;
+    anlage.beobachter = [&] {
+        const long s = anlage.schritte;
+        if (s % WacheSchritte == 0 && CanWacheTimer().enabled()) CanWacheTimer().tick();
+        if (CanKarteGetrennt) {
+            if (!getrennt) ++bemerkt;
+            laengsteMeldung = std::max(laengsteMeldung, long(++getrennt));
+            EXPECT_EQ(CanEinstellungen.StatusText, CanKarteGetrenntText);
+        } else {
+            getrennt = 0;
+        }
+        if (seit >= 0) {
+            if (s - seit < ausfaelle[naechster].dauer) return;
+            anlage.bus.oeffnenGelingt = true;
+            seit = -1;
+            ++naechster;
+        } else if (naechster < std::size(ausfaelle) && ausfaelle[naechster].wann()) {
+            anlage.bus.trennen();
+            anlage.bus.oeffnenGelingt = false;
+            seit = s;
+        }
+    };
+    SpielStarten(m);
+    ASSERT_TRUE(anlage.bis([&] { return m.Beendet != 0; }))
+        << "Durchgang " << int(m.Durchgang) << " after " << anlage.schritte << " steps";
+    anlage.beobachter = nullptr;
+    EXPECT_EQ(naechster, std::size(ausfaelle));
+    EXPECT_EQ(bemerkt, 3);
+    // Noticed within a watch interval, open again within one after it is back.
+    EXPECT_LE(laengsteMeldung, 150 + 2 * WacheSchritte);
+    EXPECT_EQ(CanKarteGetrennt, 0);
+    EXPECT_TRUE(anlage.bus.istOffen());
+    endePruefen(m);
+}
+
+INSTANTIATE_TEST_SUITE_P(Bahnsteuerung, Busstoerung,
+                         ::testing::Values(Fall{0, 0, 3}, Fall{0, 0, 17}, Fall{0, 0, 29}, Fall{1, 3, 5}, Fall{1, 0, 23},
+                                           Fall{1, 0, 31}, Fall{2, 1, 7}, Fall{2, 0, 41}, Fall{2, 1, 43}),
+                         Name);
+
+}  // namespace
