@@ -1,8 +1,8 @@
-#include "AbfShutdown.h"
-#include "Boxes.h"
-#include "Einzelinstanz.h"
-#include "Main.h"
-#include "Programm.h"
+#include "platform/AbfShutdown.h"
+#include "core/Boxes.h"
+#include "platform/Einzelinstanz.h"
+#include "shell/ui/Main.h"
+#include "shell/ui/Programm.h"
 
 #include <QAbstractButton>
 #include <QAction>

@@ -1,4 +1,4 @@
-#include "Boxes.h"
+#include "core/Boxes.h"
 
 namespace {
 SkriptBoxen g_skript;

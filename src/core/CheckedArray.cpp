@@ -1,4 +1,4 @@
-#include "CheckedArray.h"
+#include "core/CheckedArray.h"
 
 #include <QtGlobal>
 

@@ -1,4 +1,4 @@
-#include "Clock.h"
+#include "core/Clock.h"
 
 namespace {
 std::function<QDateTime()> g_uhr;

@@ -3,7 +3,7 @@
 // NUL, so a Text<31> holds at most 30 bytes (Windows-1252). Every assignment
 // cuts to N-1 bytes and nothing is ever written past the end.
 
-#include "Cp1252.h"
+#include "core/Cp1252.h"
 
 #include <QByteArray>
 #include <QString>

@@ -1,6 +1,6 @@
-#include "Globals.h"
+#include "core/Globals.h"
 
-#include "SettingsFile.h"
+#include "core/SettingsFile.h"
 
 #include <memory>
 

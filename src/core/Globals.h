@@ -3,9 +3,9 @@
 // the settings and the few variables that name the current match and player.
 // Everything runs on the one UI thread; there are no private copies.
 
-#include "CheckedArray.h"
-#include "Records.h"
-#include "Settings.h"
+#include "core/CheckedArray.h"
+#include "core/Records.h"
+#include "core/Settings.h"
 
 #include <QString>
 #include <QStringList>

@@ -1,6 +1,6 @@
-#include "Password.h"
+#include "core/Password.h"
 
-#include "Cp1252.h"
+#include "core/Cp1252.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
-#include "RecordFunctions.h"
+#include "core/RecordFunctions.h"
 
-#include "Globals.h"
-#include "Password.h"
-#include "TextFunctions.h"
+#include "core/Globals.h"
+#include "core/Password.h"
+#include "core/TextFunctions.h"
 
 namespace {
 

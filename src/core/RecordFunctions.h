@@ -4,7 +4,7 @@
 // a match, the lane range and throw preset of the current match, and the
 // defaults of a new match.
 
-#include "Records.h"
+#include "core/Records.h"
 
 #include <QDate>
 #include <QString>

@@ -1,4 +1,4 @@
-#include "Records.h"
+#include "core/Records.h"
 
 char& TWurfMarken::marke(long k)
 {

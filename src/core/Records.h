@@ -2,8 +2,8 @@
 // The match record, the player record, the round and team blocks and the lane
 // record. Plain data; the operations belong to the units that own each change.
 
-#include "CheckedArray.h"
-#include "FixedText.h"
+#include "core/CheckedArray.h"
+#include "core/FixedText.h"
 
 #include <QString>
 #include <QStringList>

@@ -3,7 +3,7 @@
 // key table of SettingsFile.cpp; EinstellungenVorbelegen() applies the
 // defaults, the reader of the settings file overwrites them.
 
-#include "CheckedArray.h"
+#include "core/CheckedArray.h"
 
 #include <QDateTime>
 #include <QString>

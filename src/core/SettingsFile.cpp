@@ -1,10 +1,10 @@
-#include "SettingsFile.h"
+#include "core/SettingsFile.h"
 
-#include "Boxes.h"
-#include "Cp1252.h"
-#include "Globals.h"
-#include "Password.h"
-#include "TextFunctions.h"
+#include "core/Boxes.h"
+#include "core/Cp1252.h"
+#include "core/Globals.h"
+#include "core/Password.h"
+#include "core/TextFunctions.h"
 
 #include <QDir>
 #include <QFile>

@@ -5,8 +5,8 @@
 // folder. Text files are Windows-1252, read with CR LF or LF, written with
 // CR LF, and saved whole under a temporary name first.
 
-#include "CheckedArray.h"
-#include "Records.h"
+#include "core/CheckedArray.h"
+#include "core/Records.h"
 
 #include <QDateTime>
 #include <QString>

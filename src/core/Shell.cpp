@@ -1,4 +1,4 @@
-#include "Shell.h"
+#include "core/Shell.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
-#include "Sound.h"
+#include "core/Sound.h"
 
-#include "Globals.h"
-#include "SettingsFile.h"
+#include "core/Globals.h"
+#include "core/SettingsFile.h"
 
 #include <QFileInfo>
 

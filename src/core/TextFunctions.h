@@ -7,7 +7,7 @@
 // zero-terminated texts are Windows-1252 `const char*`; a destination is a
 // TextZiel, written only within its capacity.
 
-#include "FixedText.h"
+#include "core/FixedText.h"
 
 #include <QString>
 #include <cstdint>

@@ -1,4 +1,4 @@
-#include "Zeitgeber.h"
+#include "core/Zeitgeber.h"
 
 Zeitgeber::Zeitgeber(std::function<void()> job, int intervallMs, QObject* parent)
     : QObject(parent), m_job(std::move(job)), m_intervall(intervallMs)

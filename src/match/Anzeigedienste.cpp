@@ -1,6 +1,6 @@
-#include "Anzeigedienste.h"
+#include "match/Anzeigedienste.h"
 
-#include "Globals.h"
+#include "core/Globals.h"
 
 namespace {
 

@@ -3,8 +3,8 @@
 // logic. The display code installs its implementation; until then nothing
 // is shown.
 
-#include "CheckedArray.h"
-#include "Records.h"
+#include "core/CheckedArray.h"
+#include "core/Records.h"
 
 class AnzeigeDienste {
 public:

@@ -1,12 +1,12 @@
-#include "Anzeigeschicht.h"
+#include "match/Anzeigeschicht.h"
 
-#include "Anzeigedienste.h"
-#include "Boxes.h"
-#include "CanFrames.h"
-#include "CanSenden.h"
-#include "Fenster.h"
-#include "Globals.h"
-#include "Wettbewerbdienste.h"
+#include "match/Anzeigedienste.h"
+#include "core/Boxes.h"
+#include "match/CanFrames.h"
+#include "match/CanSenden.h"
+#include "match/Fenster.h"
+#include "core/Globals.h"
+#include "match/Wettbewerbdienste.h"
 
 #include <algorithm>
 

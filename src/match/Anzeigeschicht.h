@@ -4,7 +4,7 @@
 // for the match (and whether a lane has a match) and only then passes the
 // work on to the displays or the windows.
 
-#include "Records.h"
+#include "core/Records.h"
 
 // MDI children of the current match.
 void WettkampfFensterOeffnen();

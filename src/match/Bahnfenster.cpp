@@ -1,4 +1,4 @@
-#include "Bahnfenster.h"
+#include "match/Bahnfenster.h"
 
 namespace {
 

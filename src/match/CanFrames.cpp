@@ -1,4 +1,4 @@
-#include "CanFrames.h"
+#include "match/CanFrames.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,9 +1,9 @@
-#include "CanKarte.h"
+#include "match/CanKarte.h"
 
-#include "CanSenden.h"
-#include "Fenster.h"
-#include "Globals.h"
-#include "Zeitgeber.h"
+#include "match/CanSenden.h"
+#include "match/Fenster.h"
+#include "core/Globals.h"
+#include "core/Zeitgeber.h"
 
 TCanEinstellungen CanEinstellungen;
 u8 CanKarteOffen = 0;

@@ -1,7 +1,7 @@
-#include "CanLog.h"
+#include "match/CanLog.h"
 
-#include "Globals.h"
-#include "SettingsFile.h"
+#include "core/Globals.h"
+#include "core/SettingsFile.h"
 
 #include <QDir>
 #include <QFile>

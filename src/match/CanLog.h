@@ -3,7 +3,7 @@
 // service page. The file writer is installed while the log is open; the
 // senders and the reader only format their lines and hand them over.
 
-#include "Records.h"
+#include "core/Records.h"
 
 #include <QByteArray>
 #include <QDateTime>

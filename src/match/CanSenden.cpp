@@ -1,10 +1,10 @@
-#include "CanSenden.h"
+#include "match/CanSenden.h"
 
-#include "CanKarte.h"
-#include "CanLog.h"
-#include "Clock.h"
-#include "Globals.h"
-#include "Zeitgeber.h"
+#include "match/CanKarte.h"
+#include "match/CanLog.h"
+#include "core/Clock.h"
+#include "core/Globals.h"
+#include "core/Zeitgeber.h"
 
 Array1<TCanNachricht, MaxBahnen> CanSendeBahn;
 Array1<TCanNachricht, MaxBahnen> CanSendeDrucker;

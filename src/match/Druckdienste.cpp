@@ -1,4 +1,4 @@
-#include "Druckdienste.h"
+#include "match/Druckdienste.h"
 
 namespace {
 

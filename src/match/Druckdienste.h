@@ -3,8 +3,8 @@
 // lines of one event to the lane's printer queue. The printer code installs
 // its implementation; until then nothing is printed.
 
-#include "CheckedArray.h"
-#include "Records.h"
+#include "core/CheckedArray.h"
+#include "core/Records.h"
 
 // Per lane: the throw-sheet printer is on (the lane reported it, or the
 // printer check found it).

@@ -1,4 +1,4 @@
-#include "Fenster.h"
+#include "match/Fenster.h"
 
 namespace {
 

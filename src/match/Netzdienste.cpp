@@ -1,4 +1,4 @@
-#include "Netzdienste.h"
+#include "match/Netzdienste.h"
 
 namespace {
 

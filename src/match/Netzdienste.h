@@ -1,7 +1,7 @@
 #pragma once
 // The live-result upload of the network module as the engine reaches it.
 
-#include "Records.h"
+#include "core/Records.h"
 
 class NetzDienste {
 public:

@@ -5,8 +5,8 @@
 // takes over, stop and continue. The lane start timer (Timer9) runs the
 // registration, preparation and start phases over the masks below.
 
-#include "CheckedArray.h"
-#include "Records.h"
+#include "core/CheckedArray.h"
+#include "core/Records.h"
 
 // Bit L-1: lane L is being registered / waits to be prepared / waits to be started.
 extern u16 AnmeldeMaske;

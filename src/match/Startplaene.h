@@ -7,7 +7,7 @@
 // player i and guest i + 8 are duel partners. Rows and rounds a plan does not
 // use are 0.
 
-#include "Records.h"
+#include "core/Records.h"
 
 #include <QString>
 

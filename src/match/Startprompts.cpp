@@ -1,4 +1,4 @@
-#include "Startprompts.h"
+#include "match/Startprompts.h"
 
 namespace {
 SkriptPrompts g_skript;

@@ -5,7 +5,7 @@
 // Each job is a plain function; the timers call them and tests call them
 // directly.
 
-#include "Records.h"
+#include "core/Records.h"
 
 extern u8 BahnendeTimerAktiv;
 extern u8 CanEmpfangTimerAktiv;

@@ -1,15 +1,15 @@
-#include "Wertung.h"
+#include "match/Wertung.h"
 
-#include "Anzeigedienste.h"
-#include "Anzeigeschicht.h"
-#include "Bahnfenster.h"
-#include "CanFrames.h"
-#include "CanSenden.h"
-#include "Druckdienste.h"
-#include "Fenster.h"
-#include "Globals.h"
-#include "Spielablauf.h"
-#include "TextFunctions.h"
+#include "match/Anzeigedienste.h"
+#include "match/Anzeigeschicht.h"
+#include "match/Bahnfenster.h"
+#include "match/CanFrames.h"
+#include "match/CanSenden.h"
+#include "match/Druckdienste.h"
+#include "match/Fenster.h"
+#include "core/Globals.h"
+#include "match/Spielablauf.h"
+#include "core/TextFunctions.h"
 
 #include <algorithm>
 #include <array>

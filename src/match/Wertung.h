@@ -5,7 +5,7 @@
 // points, table points and ranks. Also the lane-side corrections, warnings
 // and substitutions.
 
-#include "Records.h"
+#include "core/Records.h"
 
 // Set while the player dialog edits: no ranking.
 extern u8 PlatzierungGesperrt;

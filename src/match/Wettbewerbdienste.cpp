@@ -1,4 +1,4 @@
-#include "Wettbewerbdienste.h"
+#include "match/Wettbewerbdienste.h"
 
 namespace {
 

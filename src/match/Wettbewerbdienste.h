@@ -3,7 +3,7 @@
 // database, saved matches, start-order file) does for the match logic. Its
 // code installs the implementation; until then nothing is saved or read.
 
-#include "Records.h"
+#include "core/Records.h"
 
 class WettbewerbDienste {
 public:

@@ -1,16 +1,16 @@
-#include "Wettkampfslots.h"
+#include "match/Wettkampfslots.h"
 
-#include "Anzeigedienste.h"
-#include "Anzeigeschicht.h"
-#include "Boxes.h"
-#include "CanSenden.h"
-#include "Clock.h"
-#include "Fenster.h"
-#include "Globals.h"
-#include "RecordFunctions.h"
-#include "Spielende.h"
-#include "Startplaene.h"
-#include "Wettbewerbdienste.h"
+#include "match/Anzeigedienste.h"
+#include "match/Anzeigeschicht.h"
+#include "core/Boxes.h"
+#include "match/CanSenden.h"
+#include "core/Clock.h"
+#include "match/Fenster.h"
+#include "core/Globals.h"
+#include "core/RecordFunctions.h"
+#include "match/Spielende.h"
+#include "match/Startplaene.h"
+#include "match/Wettbewerbdienste.h"
 
 TWettkampfDaten* UebernahmeWettkampf = nullptr;
 

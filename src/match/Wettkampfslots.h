@@ -3,7 +3,7 @@
 // follow from the match window's choices, the start-order plan, closing with
 // the save question, and taking over a game that a lane runs.
 
-#include "Records.h"
+#include "core/Records.h"
 
 #include <QString>
 

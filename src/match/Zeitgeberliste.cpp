@@ -1,6 +1,6 @@
-#include "Zeitgeberliste.h"
+#include "match/Zeitgeberliste.h"
 
-#include "Zeitgeber.h"
+#include "core/Zeitgeber.h"
 
 Zeitgeber& Timer1()
 {

@@ -2,7 +2,7 @@
 // The desktop's way of opening things: web and mail addresses and documents
 // through the desktop's default application, programs started directly.
 
-#include "Shell.h"
+#include "core/Shell.h"
 
 class DesktopShell final : public ShellStarter {
 public:

@@ -1,4 +1,4 @@
-#include "Einzelinstanz.h"
+#include "platform/Einzelinstanz.h"
 
 #include <QDir>
 #include <QLocalSocket>

@@ -1,4 +1,4 @@
-#include "FakeCanAdapter.h"
+#include "platform/FakeCanAdapter.h"
 
 bool FakeCanAdapter::oeffnen(const CanOeffnung& oeffnung, QString* fehler)
 {

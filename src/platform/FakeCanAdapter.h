@@ -2,7 +2,7 @@
 // A CAN adapter for tests: records what is sent, refuses sends as scripted
 // and delivers queued frames. Closed, it sends and delivers nothing.
 
-#include "CanAdapter.h"
+#include "platform/CanAdapter.h"
 
 #include <QList>
 

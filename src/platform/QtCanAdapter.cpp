@@ -1,4 +1,4 @@
-#include "QtCanAdapter.h"
+#include "platform/QtCanAdapter.h"
 
 #include <QCanBus>
 #include <QCanBusFrame>

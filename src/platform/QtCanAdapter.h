@@ -3,7 +3,7 @@
 // "plugin:interface", split at the first ':' ("socketcan:can0",
 // "virtualcan:tcp://127.0.0.1:35470/can0").
 
-#include "CanAdapter.h"
+#include "platform/CanAdapter.h"
 
 #include <QCanBusDevice>
 

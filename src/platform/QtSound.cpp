@@ -1,4 +1,4 @@
-#include "QtSound.h"
+#include "platform/QtSound.h"
 
 #include <QSoundEffect>
 #include <QUrl>

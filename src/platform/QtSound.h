@@ -2,7 +2,7 @@
 // Sound output through Qt Multimedia. Each file is loaded once and kept;
 // playing returns at once. A file that cannot be decoded stays silent.
 
-#include "Sound.h"
+#include "core/Sound.h"
 
 #include <QHash>
 #include <QObject>

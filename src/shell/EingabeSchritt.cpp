@@ -1,6 +1,6 @@
-#include "EingabeSchritt.h"
+#include "shell/EingabeSchritt.h"
 
-#include "TextFunctions.h"
+#include "core/TextFunctions.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,7 +1,7 @@
-#include "Menuezustand.h"
+#include "shell/Menuezustand.h"
 
-#include "Globals.h"
-#include "Spielablauf.h"
+#include "core/Globals.h"
+#include "match/Spielablauf.h"
 
 #include <algorithm>
 

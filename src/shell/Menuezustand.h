@@ -4,8 +4,8 @@
 // and the settings. Nothing is remembered between two calls: the main window
 // computes the state and applies all of it (HauptmenueAktualisieren).
 
-#include "CheckedArray.h"
-#include "Records.h"
+#include "core/CheckedArray.h"
+#include "core/Records.h"
 
 #include <QString>
 #include <optional>

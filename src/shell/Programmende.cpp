@@ -1,13 +1,13 @@
-#include "Programmende.h"
+#include "shell/Programmende.h"
 
-#include "CanFrames.h"
-#include "CanKarte.h"
-#include "CanSenden.h"
-#include "Globals.h"
-#include "Spielablauf.h"
-#include "Wettkampfslots.h"
-#include "Zeitgeber.h"
-#include "Zeitgeberliste.h"
+#include "match/CanFrames.h"
+#include "match/CanKarte.h"
+#include "match/CanSenden.h"
+#include "core/Globals.h"
+#include "match/Spielablauf.h"
+#include "match/Wettkampfslots.h"
+#include "core/Zeitgeber.h"
+#include "match/Zeitgeberliste.h"
 
 #include <algorithm>
 

@@ -3,7 +3,7 @@
 // signing the lanes and the boards off, and the wait in 200 ms steps until
 // the CAN send queues and the network module are idle.
 
-#include "Records.h"
+#include "core/Records.h"
 
 // Set by the shut-down command of the main menu: the end also powers the
 // machine off. Cleared when the end dialog is closed without ending.

@@ -1,6 +1,6 @@
-#include "CheckedArray.h"
-#include "Cp1252.h"
-#include "FixedText.h"
+#include "core/CheckedArray.h"
+#include "core/Cp1252.h"
+#include "core/FixedText.h"
 
 #include <gtest/gtest.h>
 #include <stdexcept>

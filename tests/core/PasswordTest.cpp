@@ -1,4 +1,4 @@
-#include "Password.h"
+#include "core/Password.h"
 
 #include <gtest/gtest.h>
 

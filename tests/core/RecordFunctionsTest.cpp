@@ -1,5 +1,5 @@
-#include "Globals.h"
-#include "RecordFunctions.h"
+#include "core/Globals.h"
+#include "core/RecordFunctions.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
-#include "Globals.h"
-#include "Password.h"
-#include "RecordFunctions.h"
+#include "core/Globals.h"
+#include "core/Password.h"
+#include "core/RecordFunctions.h"
 
 #include <gtest/gtest.h>
 #include <stdexcept>

@@ -1,8 +1,8 @@
-#include "../support/Dateigrenze.h"
-#include "Boxes.h"
-#include "Globals.h"
-#include "Password.h"
-#include "SettingsFile.h"
+#include "support/Dateigrenze.h"
+#include "core/Boxes.h"
+#include "core/Globals.h"
+#include "core/Password.h"
+#include "core/SettingsFile.h"
 
 #include <QDir>
 #include <QFile>

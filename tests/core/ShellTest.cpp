@@ -1,5 +1,5 @@
-#include "DesktopShell.h"
-#include "Shell.h"
+#include "platform/DesktopShell.h"
+#include "core/Shell.h"
 
 #include <QFile>
 #include <QTemporaryDir>

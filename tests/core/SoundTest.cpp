@@ -1,6 +1,6 @@
-#include "Globals.h"
-#include "SettingsFile.h"
-#include "Sound.h"
+#include "core/Globals.h"
+#include "core/SettingsFile.h"
+#include "core/Sound.h"
 
 #include <QFile>
 #include <QTemporaryDir>

@@ -1,6 +1,6 @@
-#include "TextFunctions.h"
+#include "core/TextFunctions.h"
 
-#include "Globals.h"
+#include "core/Globals.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "Zeitgeber.h"
+#include "core/Zeitgeber.h"
 
 #include <gtest/gtest.h>
 

@@ -2,15 +2,15 @@
 // registration, practice, the parts of every round, the round changes,
 // sudden victory and game end, with every throw scripted.
 
-#include "Boxes.h"
-#include "CanFrames.h"
-#include "CanSenden.h"
-#include "Globals.h"
-#include "Spielablauf.h"
-#include "Spielaufbau.h"
-#include "Startprompts.h"
-#include "Wertung.h"
-#include "Wettkampfslots.h"
+#include "core/Boxes.h"
+#include "match/CanFrames.h"
+#include "match/CanSenden.h"
+#include "core/Globals.h"
+#include "match/Spielablauf.h"
+#include "e2e/Spielaufbau.h"
+#include "match/Startprompts.h"
+#include "match/Wertung.h"
+#include "match/Wettkampfslots.h"
 
 #include <gtest/gtest.h>
 

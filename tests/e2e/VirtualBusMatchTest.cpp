@@ -8,19 +8,19 @@
 // scripted; the bookings are checked against the lanes' own count and the
 // points against values worked out by hand.
 
-#include "Boxes.h"
-#include "CanKarte.h"
-#include "CanSenden.h"
-#include "Globals.h"
-#include "QtCanAdapter.h"
-#include "Spielablauf.h"
-#include "Spielaufbau.h"
-#include "Startprompts.h"
-#include "TimerModul.h"
-#include "VirtualCanBruecke.h"
-#include "VirtuellerBus.h"
-#include "Zeitgeber.h"
-#include "Zeitgeberliste.h"
+#include "core/Boxes.h"
+#include "match/CanKarte.h"
+#include "match/CanSenden.h"
+#include "core/Globals.h"
+#include "platform/QtCanAdapter.h"
+#include "match/Spielablauf.h"
+#include "e2e/Spielaufbau.h"
+#include "match/Startprompts.h"
+#include "match/TimerModul.h"
+#include "lanesim/VirtualCanBruecke.h"
+#include "support/VirtuellerBus.h"
+#include "core/Zeitgeber.h"
+#include "match/Zeitgeberliste.h"
 
 #include <QEventLoop>
 #include <QTimer>

@@ -2,8 +2,8 @@
 // themselves (mode 0), the restart and the virtual bus play whole matches
 // in tests/e2e.
 
-#include "Bahnsimulator.h"
-#include "Wurfskript.h"
+#include "lanesim/Bahnsimulator.h"
+#include "lanesim/Wurfskript.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
-#include "Anzeigeschicht.h"
-#include "Aufnahmen.h"
-#include "Boxes.h"
-#include "CanKarte.h"
-#include "CanSenden.h"
-#include "Globals.h"
+#include "match/Anzeigeschicht.h"
+#include "support/Aufnahmen.h"
+#include "core/Boxes.h"
+#include "match/CanKarte.h"
+#include "match/CanSenden.h"
+#include "core/Globals.h"
 
 #include <gtest/gtest.h>
 

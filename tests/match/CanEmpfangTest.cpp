@@ -1,10 +1,10 @@
-#include "CanEmpfang.h"
-#include "CanTestUmgebung.h"
-#include "Dateigrenze.h"
-#include "Druckdienste.h"
-#include "Spielablauf.h"
-#include "Teilstart.h"
-#include "TimerModul.h"
+#include "match/CanEmpfang.h"
+#include "support/CanTestUmgebung.h"
+#include "support/Dateigrenze.h"
+#include "match/Druckdienste.h"
+#include "match/Spielablauf.h"
+#include "support/Teilstart.h"
+#include "match/TimerModul.h"
 
 #include <QTemporaryDir>
 

@@ -1,6 +1,6 @@
-#include "Aufnahmen.h"
-#include "CanTestUmgebung.h"
-#include "Zeitgeber.h"
+#include "support/Aufnahmen.h"
+#include "support/CanTestUmgebung.h"
+#include "core/Zeitgeber.h"
 
 #include <QMap>
 

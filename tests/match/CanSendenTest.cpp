@@ -1,5 +1,5 @@
-#include "CanTestUmgebung.h"
-#include "Zeitgeber.h"
+#include "support/CanTestUmgebung.h"
+#include "core/Zeitgeber.h"
 
 using CanSenden = CanUmgebung;
 

@@ -1,4 +1,4 @@
-#include "Startplaene.h"
+#include "match/Startplaene.h"
 
 #include <gtest/gtest.h>
 

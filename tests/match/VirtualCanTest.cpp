@@ -1,8 +1,8 @@
-#include "CanKarte.h"
-#include "CanSenden.h"
-#include "Globals.h"
-#include "QtCanAdapter.h"
-#include "VirtuellerBus.h"
+#include "match/CanKarte.h"
+#include "match/CanSenden.h"
+#include "core/Globals.h"
+#include "platform/QtCanAdapter.h"
+#include "support/VirtuellerBus.h"
 
 #include <QEventLoop>
 #include <QTimer>

@@ -1,11 +1,11 @@
-#include "Aufnahmen.h"
-#include "Bahnfenster.h"
-#include "CanEmpfang.h"
-#include "CanKarte.h"
-#include "CanSenden.h"
-#include "Druckdienste.h"
-#include "Globals.h"
-#include "Wertung.h"
+#include "support/Aufnahmen.h"
+#include "match/Bahnfenster.h"
+#include "match/CanEmpfang.h"
+#include "match/CanKarte.h"
+#include "match/CanSenden.h"
+#include "match/Druckdienste.h"
+#include "core/Globals.h"
+#include "match/Wertung.h"
 
 #include <gtest/gtest.h>
 

@@ -1,12 +1,12 @@
-#include "Aufnahmen.h"
-#include "Boxes.h"
-#include "CanKarte.h"
-#include "CanSenden.h"
-#include "Clock.h"
-#include "Globals.h"
-#include "Spielablauf.h"
-#include "Startplaene.h"
-#include "Wettkampfslots.h"
+#include "support/Aufnahmen.h"
+#include "core/Boxes.h"
+#include "match/CanKarte.h"
+#include "match/CanSenden.h"
+#include "core/Clock.h"
+#include "core/Globals.h"
+#include "match/Spielablauf.h"
+#include "match/Startplaene.h"
+#include "match/Wettkampfslots.h"
 
 #include <gtest/gtest.h>
 

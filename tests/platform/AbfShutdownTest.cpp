@@ -1,4 +1,4 @@
-#include "AbfShutdown.h"
+#include "platform/AbfShutdown.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "Einzelinstanz.h"
+#include "platform/Einzelinstanz.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

@@ -1,4 +1,4 @@
-#include "EingabeSchritt.h"
+#include "shell/EingabeSchritt.h"
 
 #include <gtest/gtest.h>
 #include <ostream>

@@ -1,13 +1,13 @@
-#include "Boxes.h"
-#include "Fensterhub.h"
-#include "Globals.h"
-#include "Info.h"
-#include "Main.h"
-#include "Progende.h"
-#include "Programmende.h"
-#include "Spielablauf.h"
-#include "Wettkampfslots.h"
-#include "Zeitgeber.h"
+#include "core/Boxes.h"
+#include "match/ui/Fensterhub.h"
+#include "core/Globals.h"
+#include "shell/ui/Info.h"
+#include "shell/ui/Main.h"
+#include "shell/ui/Progende.h"
+#include "shell/Programmende.h"
+#include "match/Spielablauf.h"
+#include "match/Wettkampfslots.h"
+#include "core/Zeitgeber.h"
 
 #include <QAction>
 #include <QApplication>

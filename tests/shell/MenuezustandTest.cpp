@@ -1,6 +1,6 @@
-#include "Globals.h"
-#include "Menuezustand.h"
-#include "Spielablauf.h"
+#include "core/Globals.h"
+#include "shell/Menuezustand.h"
+#include "match/Spielablauf.h"
 
 #include <gtest/gtest.h>
 

@@ -1,13 +1,13 @@
-#include "../match/Aufnahmen.h"
-#include "CanKarte.h"
-#include "CanLog.h"
-#include "Clock.h"
-#include "CanSenden.h"
-#include "FakeCanAdapter.h"
-#include "Globals.h"
-#include "Programmstart.h"
-#include "SettingsFile.h"
-#include "TimerModul.h"
+#include "support/Aufnahmen.h"
+#include "match/CanKarte.h"
+#include "match/CanLog.h"
+#include "core/Clock.h"
+#include "match/CanSenden.h"
+#include "platform/FakeCanAdapter.h"
+#include "core/Globals.h"
+#include "shell/Programmstart.h"
+#include "core/SettingsFile.h"
+#include "match/TimerModul.h"
 
 #include <QDir>
 #include <QTemporaryDir>

@@ -2,7 +2,7 @@
 // Player nr on lane `bahn` of match m with his first part running, as the
 // lane start leaves them.
 
-#include "Globals.h"
+#include "core/Globals.h"
 
 inline void TeilLaeuft(TWettkampfDaten& m, int bahn, int nr)
 {

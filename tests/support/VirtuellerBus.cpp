@@ -1,4 +1,4 @@
-#include "VirtuellerBus.h"
+#include "support/VirtuellerBus.h"
 
 #include <QLoggingCategory>
 #include <QTcpSocket>

@@ -1,4 +1,4 @@
-#include "Bahnsimulator.h"
+#include "lanesim/Bahnsimulator.h"
 
 #include <algorithm>
 #include <bit>

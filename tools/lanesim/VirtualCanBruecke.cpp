@@ -1,4 +1,4 @@
-#include "VirtualCanBruecke.h"
+#include "lanesim/VirtualCanBruecke.h"
 
 VirtualCanBruecke::VirtualCanBruecke(Bahnsimulator& sim, QObject* parent) : QObject(parent), m_sim(sim)
 {

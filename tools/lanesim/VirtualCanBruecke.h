@@ -7,8 +7,8 @@
 // whoever calls takt(). When the interface loses its connection the ticks
 // stop and getrennt() tells so.
 
-#include "Bahnsimulator.h"
-#include "QtCanAdapter.h"
+#include "lanesim/Bahnsimulator.h"
+#include "platform/QtCanAdapter.h"
 
 #include <QObject>
 #include <QTimer>

@@ -1,4 +1,4 @@
-#include "Wurfskript.h"
+#include "lanesim/Wurfskript.h"
 
 #include <QStringList>
 

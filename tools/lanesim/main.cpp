@@ -2,9 +2,9 @@
 // answers registration and start on a CAN interface, plays the parts and
 // reports throws from a script or at random, and prints what it does.
 
-#include "Bahnsimulator.h"
-#include "VirtualCanBruecke.h"
-#include "Wurfskript.h"
+#include "lanesim/Bahnsimulator.h"
+#include "lanesim/VirtualCanBruecke.h"
+#include "lanesim/Wurfskript.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>

@@ -1,9 +1,9 @@
-#include "CanTiming.h"
+#include "match/ui/CanTiming.h"
 
-#include "CanKarte.h"
-#include "Farben.h"
-#include "Hinweis.h"
-#include "Sound.h"
+#include "match/CanKarte.h"
+#include "shell/ui/Farben.h"
+#include "shell/ui/Hinweis.h"
+#include "core/Sound.h"
 
 #include <QComboBox>
 #include <QGridLayout>

@@ -1,7 +1,7 @@
-#include "Fensterhub.h"
+#include "match/ui/Fensterhub.h"
 
-#include "Anzeigedienste.h"
-#include "Globals.h"
+#include "match/Anzeigedienste.h"
+#include "core/Globals.h"
 
 #include <QGuiApplication>
 #include <QMdiArea>

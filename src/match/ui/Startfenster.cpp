@@ -1,9 +1,9 @@
-#include "Startfenster.h"
+#include "match/ui/Startfenster.h"
 
-#include "Farben.h"
-#include "Globals.h"
-#include "Hinweis.h"
-#include "Sound.h"
+#include "shell/ui/Farben.h"
+#include "core/Globals.h"
+#include "shell/ui/Hinweis.h"
+#include "core/Sound.h"
 
 #include <QFont>
 #include <QGuiApplication>

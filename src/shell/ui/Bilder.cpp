@@ -1,4 +1,4 @@
-#include "Bilder.h"
+#include "shell/ui/Bilder.h"
 
 #include <QFont>
 #include <QLinearGradient>

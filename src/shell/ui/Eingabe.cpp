@@ -1,9 +1,9 @@
-#include "Eingabe.h"
+#include "shell/ui/Eingabe.h"
 
-#include "Boxes.h"
-#include "EingabeSchritt.h"
-#include "Farben.h"
-#include "Hinweis.h"
+#include "core/Boxes.h"
+#include "shell/EingabeSchritt.h"
+#include "shell/ui/Farben.h"
+#include "shell/ui/Hinweis.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>

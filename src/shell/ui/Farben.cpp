@@ -1,6 +1,6 @@
-#include "Farben.h"
+#include "shell/ui/Farben.h"
 
-#include "SettingsFile.h"
+#include "core/SettingsFile.h"
 
 #include <QGuiApplication>
 #include <QPalette>

@@ -1,8 +1,8 @@
-#include "Hilfe.h"
+#include "shell/ui/Hilfe.h"
 
-#include "Boxes.h"
-#include "Farben.h"
-#include "Hinweis.h"
+#include "core/Boxes.h"
+#include "shell/ui/Farben.h"
+#include "shell/ui/Hinweis.h"
 
 #include <QHBoxLayout>
 #include <QPushButton>

@@ -1,8 +1,8 @@
-#include "Hinweis.h"
+#include "shell/ui/Hinweis.h"
 
-#include "Boxes.h"
-#include "Farben.h"
-#include "Sound.h"
+#include "core/Boxes.h"
+#include "shell/ui/Farben.h"
+#include "core/Sound.h"
 
 #include <QFont>
 #include <QLabel>

@@ -1,6 +1,6 @@
-#include "HinweisJa.h"
+#include "shell/ui/HinweisJa.h"
 
-#include "Boxes.h"
+#include "core/Boxes.h"
 
 THinweisJa::THinweisJa(QWidget* parent)
     : THinweisFenster(parent, {QStringLiteral("Achtung !"), QStringLiteral("Frage.wav"), ErgebnisNein, 410, true})

@@ -1,6 +1,6 @@
-#include "HinweisMulti.h"
+#include "shell/ui/HinweisMulti.h"
 
-#include "Boxes.h"
+#include "core/Boxes.h"
 
 THinweisMulti::THinweisMulti(QWidget* parent)
     : THinweisFenster(parent, {QStringLiteral("Achtung !"), QStringLiteral("Frage.wav"), ErgebnisAbbrechen, 464, true,

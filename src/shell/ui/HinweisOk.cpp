@@ -1,6 +1,6 @@
-#include "HinweisOk.h"
+#include "shell/ui/HinweisOk.h"
 
-#include "Boxes.h"
+#include "core/Boxes.h"
 
 THinweisOk::THinweisOk(QWidget* parent)
     : THinweisFenster(parent, {QStringLiteral("Achtung !"), QStringLiteral("Frage.wav"), ErgebnisAbbrechen, 410, true})

@@ -1,7 +1,7 @@
 #pragma once
 // The question with OK (1) and cancel (2); Esc and close cancel.
 
-#include "Hinweis.h"
+#include "shell/ui/Hinweis.h"
 
 class THinweisOk : public THinweisFenster {
     Q_OBJECT

@@ -1,12 +1,12 @@
-#include "Info.h"
+#include "shell/ui/Info.h"
 
-#include "Bilder.h"
-#include "CanKarte.h"
-#include "Globals.h"
-#include "Progende.h"
-#include "Shell.h"
-#include "Sound.h"
-#include "Zeitgeber.h"
+#include "shell/ui/Bilder.h"
+#include "match/CanKarte.h"
+#include "core/Globals.h"
+#include "shell/ui/Progende.h"
+#include "core/Shell.h"
+#include "core/Sound.h"
+#include "core/Zeitgeber.h"
 
 #include <QApplication>
 #include <QCloseEvent>

@@ -5,8 +5,8 @@
 // always agree; HauptmenueAktualisieren computes the whole menu state
 // (Menuezustand) and applies it.
 
-#include "Fenster.h"
-#include "Menuezustand.h"
+#include "match/Fenster.h"
+#include "shell/Menuezustand.h"
 
 #include <QMainWindow>
 #include <QPointer>

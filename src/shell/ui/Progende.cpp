@@ -1,12 +1,12 @@
-#include "Progende.h"
+#include "shell/ui/Progende.h"
 
-#include "Anzeigeschicht.h"
-#include "Boxes.h"
-#include "Farben.h"
-#include "Globals.h"
-#include "Hinweis.h"
-#include "Sound.h"
-#include "Zeitgeber.h"
+#include "match/Anzeigeschicht.h"
+#include "core/Boxes.h"
+#include "shell/ui/Farben.h"
+#include "core/Globals.h"
+#include "shell/ui/Hinweis.h"
+#include "core/Sound.h"
+#include "core/Zeitgeber.h"
 
 #include <QCoreApplication>
 #include <QFont>

@@ -4,8 +4,8 @@
 // and the network module are idle; then the application ends, and the
 // machine is powered off when the shut-down command chose it.
 
-#include "AbfShutdown.h"
-#include "Programmende.h"
+#include "platform/AbfShutdown.h"
+#include "shell/Programmende.h"
 
 #include <QDialog>
 #include <functional>

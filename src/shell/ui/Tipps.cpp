@@ -1,7 +1,7 @@
-#include "Tipps.h"
+#include "shell/ui/Tipps.h"
 
-#include "Bilder.h"
-#include "Sound.h"
+#include "shell/ui/Bilder.h"
+#include "core/Sound.h"
 
 #include <QEvent>
 #include <QFrame>

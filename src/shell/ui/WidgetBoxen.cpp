@@ -1,10 +1,10 @@
-#include "WidgetBoxen.h"
+#include "shell/ui/WidgetBoxen.h"
 
-#include "Eingabe.h"
-#include "Hinweis.h"
-#include "HinweisJa.h"
-#include "HinweisMulti.h"
-#include "HinweisOk.h"
+#include "shell/ui/Eingabe.h"
+#include "shell/ui/Hinweis.h"
+#include "shell/ui/HinweisJa.h"
+#include "shell/ui/HinweisMulti.h"
+#include "shell/ui/HinweisOk.h"
 
 #include <QGuiApplication>
 #include <QLabel>

@@ -1,12 +1,12 @@
 #pragma once
 // The boxes of the logic as windows. The windows are created once and reused.
 
-#include "Boxes.h"
-#include "Eingabe.h"
-#include "Hinweis.h"
-#include "HinweisJa.h"
-#include "HinweisMulti.h"
-#include "HinweisOk.h"
+#include "core/Boxes.h"
+#include "shell/ui/Eingabe.h"
+#include "shell/ui/Hinweis.h"
+#include "shell/ui/HinweisJa.h"
+#include "shell/ui/HinweisMulti.h"
+#include "shell/ui/HinweisOk.h"
 
 #include <QPointer>
 

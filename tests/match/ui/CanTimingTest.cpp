@@ -1,8 +1,8 @@
-#include "CanKarte.h"
-#include "CanTiming.h"
-#include "Globals.h"
-#include "SettingsFile.h"
-#include "Sound.h"
+#include "match/CanKarte.h"
+#include "match/ui/CanTiming.h"
+#include "core/Globals.h"
+#include "core/SettingsFile.h"
+#include "core/Sound.h"
 
 #include <QApplication>
 #include <QComboBox>

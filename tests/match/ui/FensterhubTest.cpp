@@ -1,6 +1,6 @@
-#include "Anzeigedienste.h"
-#include "Fensterhub.h"
-#include "Globals.h"
+#include "match/Anzeigedienste.h"
+#include "match/ui/Fensterhub.h"
+#include "core/Globals.h"
 
 #include <QApplication>
 #include <QDialog>

@@ -1,8 +1,8 @@
-#include "Startfenster.h"
+#include "match/ui/Startfenster.h"
 
-#include "Globals.h"
-#include "SettingsFile.h"
-#include "Sound.h"
+#include "core/Globals.h"
+#include "core/SettingsFile.h"
+#include "core/Sound.h"
 
 #include <QApplication>
 #include <QFile>

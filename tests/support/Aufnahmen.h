@@ -2,10 +2,10 @@
 // Stand-ins for the displays, the windows and the competition administration
 // that record every call as a line of text.
 
-#include "Anzeigedienste.h"
-#include "Fenster.h"
-#include "Records.h"
-#include "Wettbewerbdienste.h"
+#include "match/Anzeigedienste.h"
+#include "match/Fenster.h"
+#include "core/Records.h"
+#include "match/Wettbewerbdienste.h"
 
 #include <QStringList>
 #include <functional>
