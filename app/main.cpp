@@ -1,5 +1,5 @@
-#include "platform/AbfShutdown.h"
 #include "core/Boxes.h"
+#include "platform/AbfShutdown.h"
 #include "platform/Einzelinstanz.h"
 #include "shell/ui/Main.h"
 #include "shell/ui/Programm.h"

@@ -2,12 +2,12 @@
 // bus (960 a second) and of a flooded one (7,700 a second) go through the
 // fake adapter and the real tick functions, 50 ms of bus time per iteration.
 
-#include "match/CanEmpfang.h"
-#include "match/CanSenden.h"
 #include "core/Globals.h"
 #include "e2e/Spielaufbau.h"
-#include "support/Teilstart.h"
+#include "match/CanEmpfang.h"
+#include "match/CanSenden.h"
 #include "match/TimerModul.h"
+#include "support/Teilstart.h"
 
 #include <benchmark/benchmark.h>
 

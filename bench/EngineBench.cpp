@@ -2,13 +2,13 @@
 // every 10 or 50 ms while nothing happens on the lanes, and a whole match
 // against the lane simulator.
 
-#include "match/CanSenden.h"
 #include "core/Globals.h"
-#include "match/Spielablauf.h"
 #include "e2e/Spielaufbau.h"
-#include "support/Teilstart.h"
+#include "match/CanSenden.h"
+#include "match/Spielablauf.h"
 #include "match/TimerModul.h"
 #include "match/Wertung.h"
+#include "support/Teilstart.h"
 
 #include <QCoreApplication>
 #include <benchmark/benchmark.h>

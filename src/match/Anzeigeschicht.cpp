@@ -1,11 +1,11 @@
 #include "match/Anzeigeschicht.h"
 
-#include "match/Anzeigedienste.h"
+#include "core/Anzeigedienste.h"
 #include "core/Boxes.h"
+#include "core/Fenster.h"
+#include "core/Globals.h"
 #include "match/CanFrames.h"
 #include "match/CanSenden.h"
-#include "match/Fenster.h"
-#include "core/Globals.h"
 #include "match/Wettbewerbdienste.h"
 
 #include <algorithm>

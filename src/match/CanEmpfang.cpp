@@ -1,17 +1,17 @@
 #include "match/CanEmpfang.h"
 
+#include "core/Clock.h"
+#include "core/Globals.h"
+#include "core/Zeitgeber.h"
 #include "match/Anzeigeschicht.h"
 #include "match/Bahnfenster.h"
 #include "match/CanKarte.h"
 #include "match/CanLog.h"
-#include "core/Clock.h"
 #include "match/Druckdienste.h"
-#include "core/Globals.h"
 #include "match/Spielablauf.h"
 #include "match/Spielende.h"
 #include "match/Wertung.h"
 #include "match/Wettkampfslots.h"
-#include "core/Zeitgeber.h"
 #include "match/Zeitgeberliste.h"
 
 #include <QtGlobal>

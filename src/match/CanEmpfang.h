@@ -9,8 +9,8 @@
 // and take effect at the next ticks; other lanes go on. A lane's frames beyond
 // the queue are dropped and counted (one warning per overflow).
 
-#include "match/CanSenden.h"
 #include "core/Records.h"
+#include "match/CanSenden.h"
 
 extern TCanNachricht CanEmpfangspuffer;
 // Bit n-1: a throw of lane n waits for the end-of-lane check, which clears

@@ -1,9 +1,9 @@
 #include "match/CanKarte.h"
 
-#include "match/CanSenden.h"
-#include "match/Fenster.h"
+#include "core/Fenster.h"
 #include "core/Globals.h"
 #include "core/Zeitgeber.h"
+#include "match/CanSenden.h"
 
 TCanEinstellungen CanEinstellungen;
 u8 CanKarteOffen = 0;

@@ -4,8 +4,8 @@
 // kinds of the settings map onto Linux CAN interfaces; the key
 // CanSchnittstelle names the interface, otherwise the kind gives the default.
 
-#include "platform/CanAdapter.h"
 #include "core/Records.h"
+#include "platform/CanAdapter.h"
 
 #include <QString>
 #include <QStringList>

@@ -1,10 +1,10 @@
 #include "match/CanSenden.h"
 
-#include "match/CanKarte.h"
-#include "match/CanLog.h"
 #include "core/Clock.h"
 #include "core/Globals.h"
 #include "core/Zeitgeber.h"
+#include "match/CanKarte.h"
+#include "match/CanLog.h"
 
 Array1<TCanNachricht, MaxBahnen> CanSendeBahn;
 Array1<TCanNachricht, MaxBahnen> CanSendeDrucker;

@@ -2,9 +2,9 @@
 // The send side of the bus: the identifier plan, the per-lane send queues and
 // the board queue, and the send pump that the send timer runs.
 
-#include "match/CanFrames.h"
 #include "core/CheckedArray.h"
 #include "core/Records.h"
+#include "match/CanFrames.h"
 
 class Zeitgeber;
 

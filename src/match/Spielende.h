@@ -3,8 +3,8 @@
 // parts and pending throws, the closing of a part, the round change along the
 // start plan, the sudden victory, the game end and the sign-off of lanes.
 
-#include "match/CanSenden.h"
 #include "core/Records.h"
+#include "match/CanSenden.h"
 
 #include <QString>
 

@@ -1,18 +1,18 @@
 #include "match/TimerModul.h"
 
+#include "core/Clock.h"
+#include "core/Fenster.h"
+#include "core/Globals.h"
+#include "core/Zeitgeber.h"
 #include "match/Anzeigeschicht.h"
 #include "match/CanEmpfang.h"
 #include "match/CanFrames.h"
 #include "match/CanKarte.h"
 #include "match/CanSenden.h"
-#include "core/Clock.h"
 #include "match/Druckdienste.h"
-#include "match/Fenster.h"
-#include "core/Globals.h"
 #include "match/Spielablauf.h"
 #include "match/Spielende.h"
 #include "match/Startprompts.h"
-#include "core/Zeitgeber.h"
 #include "match/Zeitgeberliste.h"
 
 u8 BahnendeTimerAktiv = 0;

@@ -1,15 +1,15 @@
 #include "match/Wertung.h"
 
-#include "match/Anzeigedienste.h"
+#include "core/Anzeigedienste.h"
+#include "core/Fenster.h"
+#include "core/Globals.h"
+#include "core/TextFunctions.h"
 #include "match/Anzeigeschicht.h"
 #include "match/Bahnfenster.h"
 #include "match/CanFrames.h"
 #include "match/CanSenden.h"
 #include "match/Druckdienste.h"
-#include "match/Fenster.h"
-#include "core/Globals.h"
 #include "match/Spielablauf.h"
-#include "core/TextFunctions.h"
 
 #include <algorithm>
 #include <array>

@@ -1,12 +1,12 @@
 #include "shell/Programmende.h"
 
+#include "core/Globals.h"
+#include "core/Zeitgeber.h"
 #include "match/CanFrames.h"
 #include "match/CanKarte.h"
 #include "match/CanSenden.h"
-#include "core/Globals.h"
 #include "match/Spielablauf.h"
 #include "match/Wettkampfslots.h"
-#include "core/Zeitgeber.h"
 #include "match/Zeitgeberliste.h"
 
 #include <algorithm>

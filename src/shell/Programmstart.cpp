@@ -1,18 +1,18 @@
 #include "shell/Programmstart.h"
 
-#include "match/Anzeigedienste.h"
+#include "core/Anzeigedienste.h"
+#include "core/Clock.h"
+#include "core/Fenster.h"
+#include "core/Globals.h"
+#include "core/SettingsFile.h"
 #include "match/CanEmpfang.h"
 #include "match/CanKarte.h"
 #include "match/CanLog.h"
 #include "match/CanSenden.h"
-#include "match/Fenster.h"
-#include "core/Clock.h"
-#include "core/Globals.h"
-#include "shell/Programmende.h"
-#include "core/SettingsFile.h"
 #include "match/Spielablauf.h"
 #include "match/Spielende.h"
 #include "match/TimerModul.h"
+#include "shell/Programmende.h"
 
 #include <QDir>
 

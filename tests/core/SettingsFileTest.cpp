@@ -1,8 +1,8 @@
-#include "support/Dateigrenze.h"
 #include "core/Boxes.h"
 #include "core/Globals.h"
 #include "core/Password.h"
 #include "core/SettingsFile.h"
+#include "support/Dateigrenze.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,5 +1,5 @@
-#include "platform/DesktopShell.h"
 #include "core/Shell.h"
+#include "platform/DesktopShell.h"
 
 #include <QFile>
 #include <QTemporaryDir>

@@ -2,14 +2,14 @@
 // what was queued for the lanes still goes out, the lanes start every part,
 // and every throw is booked to its part.
 
+#include "core/Globals.h"
+#include "core/Zeitgeber.h"
+#include "e2e/Spielaufbau.h"
 #include "match/CanFrames.h"
 #include "match/CanKarte.h"
 #include "match/CanSenden.h"
-#include "core/Globals.h"
 #include "match/Spielablauf.h"
-#include "e2e/Spielaufbau.h"
 #include "match/Startprompts.h"
-#include "core/Zeitgeber.h"
 
 #include <gtest/gtest.h>
 

@@ -3,11 +3,11 @@
 // sudden victory and game end, with every throw scripted.
 
 #include "core/Boxes.h"
+#include "core/Globals.h"
+#include "e2e/Spielaufbau.h"
 #include "match/CanFrames.h"
 #include "match/CanSenden.h"
-#include "core/Globals.h"
 #include "match/Spielablauf.h"
-#include "e2e/Spielaufbau.h"
 #include "match/Startprompts.h"
 #include "match/Wertung.h"
 #include "match/Wettkampfslots.h"

@@ -1,17 +1,17 @@
 #include "e2e/Spielaufbau.h"
 
-#include "match/Anzeigedienste.h"
+#include "core/Anzeigedienste.h"
 #include "core/Boxes.h"
+#include "core/Clock.h"
+#include "core/Globals.h"
+#include "core/Zeitgeber.h"
 #include "match/CanEmpfang.h"
 #include "match/CanKarte.h"
 #include "match/CanSenden.h"
-#include "core/Clock.h"
-#include "core/Globals.h"
 #include "match/Spielablauf.h"
 #include "match/Startprompts.h"
 #include "match/TimerModul.h"
 #include "match/Wettkampfslots.h"
-#include "core/Zeitgeber.h"
 #include "match/Zeitgeberliste.h"
 
 #include <sstream>

@@ -7,9 +7,9 @@
 // Free of GoogleTest: a comparison returns what differs, one line each
 // (empty when all agrees), and the caller decides what that means.
 
+#include "core/Records.h"
 #include "lanesim/Bahnsimulator.h"
 #include "platform/FakeCanAdapter.h"
-#include "core/Records.h"
 
 #include <QDateTime>
 #include <cstdint>

@@ -9,18 +9,18 @@
 // points against values worked out by hand.
 
 #include "core/Boxes.h"
+#include "core/Globals.h"
+#include "core/Zeitgeber.h"
+#include "e2e/Spielaufbau.h"
+#include "lanesim/VirtualCanBruecke.h"
 #include "match/CanKarte.h"
 #include "match/CanSenden.h"
-#include "core/Globals.h"
-#include "platform/QtCanAdapter.h"
 #include "match/Spielablauf.h"
-#include "e2e/Spielaufbau.h"
 #include "match/Startprompts.h"
 #include "match/TimerModul.h"
-#include "lanesim/VirtualCanBruecke.h"
-#include "support/VirtuellerBus.h"
-#include "core/Zeitgeber.h"
 #include "match/Zeitgeberliste.h"
+#include "platform/QtCanAdapter.h"
+#include "support/VirtuellerBus.h"
 
 #include <QEventLoop>
 #include <QTimer>

@@ -1,9 +1,9 @@
-#include "match/Anzeigeschicht.h"
-#include "support/Aufnahmen.h"
 #include "core/Boxes.h"
+#include "core/Globals.h"
+#include "match/Anzeigeschicht.h"
 #include "match/CanKarte.h"
 #include "match/CanSenden.h"
-#include "core/Globals.h"
+#include "support/Aufnahmen.h"
 
 #include <gtest/gtest.h>
 

@@ -1,10 +1,10 @@
 #include "match/CanEmpfang.h"
-#include "support/CanTestUmgebung.h"
-#include "support/Dateigrenze.h"
 #include "match/Druckdienste.h"
 #include "match/Spielablauf.h"
-#include "support/Teilstart.h"
 #include "match/TimerModul.h"
+#include "support/CanTestUmgebung.h"
+#include "support/Dateigrenze.h"
+#include "support/Teilstart.h"
 
 #include <QTemporaryDir>
 

@@ -1,6 +1,6 @@
+#include "core/Zeitgeber.h"
 #include "support/Aufnahmen.h"
 #include "support/CanTestUmgebung.h"
-#include "core/Zeitgeber.h"
 
 #include <QMap>
 

@@ -1,5 +1,5 @@
-#include "support/CanTestUmgebung.h"
 #include "core/Zeitgeber.h"
+#include "support/CanTestUmgebung.h"
 
 using CanSenden = CanUmgebung;
 

@@ -1,15 +1,15 @@
-#include "support/Aufnahmen.h"
 #include "core/Boxes.h"
+#include "core/Clock.h"
+#include "core/Globals.h"
+#include "core/Zeitgeber.h"
 #include "match/CanKarte.h"
 #include "match/CanSenden.h"
-#include "core/Clock.h"
 #include "match/Druckdienste.h"
-#include "core/Globals.h"
 #include "match/Netzdienste.h"
 #include "match/Spielablauf.h"
 #include "match/Wettkampfslots.h"
-#include "core/Zeitgeber.h"
 #include "match/Zeitgeberliste.h"
+#include "support/Aufnahmen.h"
 
 #include <gtest/gtest.h>
 

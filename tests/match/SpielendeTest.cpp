@@ -1,16 +1,16 @@
-#include "support/Aufnahmen.h"
 #include "core/Boxes.h"
+#include "core/Globals.h"
+#include "core/Zeitgeber.h"
 #include "match/CanKarte.h"
 #include "match/CanSenden.h"
-#include "core/Globals.h"
 #include "match/Spielablauf.h"
 #include "match/Spielende.h"
 #include "match/Startprompts.h"
-#include "support/Teilstart.h"
 #include "match/TimerModul.h"
 #include "match/Wertung.h"
-#include "core/Zeitgeber.h"
 #include "match/Zeitgeberliste.h"
+#include "support/Aufnahmen.h"
+#include "support/Teilstart.h"
 
 #include <gtest/gtest.h>
 

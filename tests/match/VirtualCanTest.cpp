@@ -1,6 +1,6 @@
+#include "core/Globals.h"
 #include "match/CanKarte.h"
 #include "match/CanSenden.h"
-#include "core/Globals.h"
 #include "platform/QtCanAdapter.h"
 #include "support/VirtuellerBus.h"
 

@@ -1,11 +1,11 @@
-#include "support/Aufnahmen.h"
+#include "core/Globals.h"
 #include "match/Bahnfenster.h"
 #include "match/CanEmpfang.h"
 #include "match/CanKarte.h"
 #include "match/CanSenden.h"
 #include "match/Druckdienste.h"
-#include "core/Globals.h"
 #include "match/Wertung.h"
+#include "support/Aufnahmen.h"
 
 #include <gtest/gtest.h>
 

@@ -1,12 +1,12 @@
-#include "support/Aufnahmen.h"
 #include "core/Boxes.h"
-#include "match/CanKarte.h"
-#include "match/CanSenden.h"
 #include "core/Clock.h"
 #include "core/Globals.h"
+#include "match/CanKarte.h"
+#include "match/CanSenden.h"
 #include "match/Spielablauf.h"
 #include "match/Startplaene.h"
 #include "match/Wettkampfslots.h"
+#include "support/Aufnahmen.h"
 
 #include <gtest/gtest.h>
 

@@ -1,17 +1,17 @@
-#include "support/Aufnahmen.h"
 #include "core/Boxes.h"
-#include "match/CanKarte.h"
-#include "match/CanSenden.h"
-#include "platform/FakeCanAdapter.h"
 #include "core/Globals.h"
-#include "shell/Hauptbefehle.h"
 #include "core/SettingsFile.h"
 #include "core/Shell.h"
+#include "core/Zeitgeber.h"
+#include "match/CanKarte.h"
+#include "match/CanSenden.h"
 #include "match/Spielablauf.h"
 #include "match/TimerModul.h"
 #include "match/Wettkampfslots.h"
-#include "core/Zeitgeber.h"
 #include "match/Zeitgeberliste.h"
+#include "platform/FakeCanAdapter.h"
+#include "shell/Hauptbefehle.h"
+#include "support/Aufnahmen.h"
 
 #include <QDir>
 #include <QTemporaryDir>

@@ -1,13 +1,13 @@
 #include "core/Boxes.h"
-#include "match/ui/Fensterhub.h"
 #include "core/Globals.h"
+#include "core/ui/Fensterhub.h"
+#include "core/Zeitgeber.h"
+#include "match/Spielablauf.h"
+#include "match/Wettkampfslots.h"
+#include "shell/Programmende.h"
 #include "shell/ui/Info.h"
 #include "shell/ui/Main.h"
 #include "shell/ui/Progende.h"
-#include "shell/Programmende.h"
-#include "match/Spielablauf.h"
-#include "match/Wettkampfslots.h"
-#include "core/Zeitgeber.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,6 +1,6 @@
 #include "core/Globals.h"
-#include "shell/Menuezustand.h"
 #include "match/Spielablauf.h"
+#include "shell/Menuezustand.h"
 
 #include <gtest/gtest.h>
 

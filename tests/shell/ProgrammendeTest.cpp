@@ -1,16 +1,16 @@
-#include "support/Aufnahmen.h"
-#include "platform/AbfShutdown.h"
 #include "core/Boxes.h"
+#include "core/Globals.h"
+#include "core/Zeitgeber.h"
 #include "match/CanKarte.h"
 #include "match/CanSenden.h"
-#include "platform/FakeCanAdapter.h"
-#include "core/Globals.h"
-#include "shell/ui/Progende.h"
-#include "shell/Programmende.h"
 #include "match/Spielablauf.h"
 #include "match/Wettkampfslots.h"
-#include "core/Zeitgeber.h"
 #include "match/Zeitgeberliste.h"
+#include "platform/AbfShutdown.h"
+#include "platform/FakeCanAdapter.h"
+#include "shell/Programmende.h"
+#include "shell/ui/Progende.h"
+#include "support/Aufnahmen.h"
 
 #include <QLabel>
 #include <QPushButton>

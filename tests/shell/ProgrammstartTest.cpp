@@ -1,13 +1,13 @@
-#include "support/Aufnahmen.h"
+#include "core/Clock.h"
+#include "core/Globals.h"
+#include "core/SettingsFile.h"
 #include "match/CanKarte.h"
 #include "match/CanLog.h"
-#include "core/Clock.h"
 #include "match/CanSenden.h"
-#include "platform/FakeCanAdapter.h"
-#include "core/Globals.h"
-#include "shell/Programmstart.h"
-#include "core/SettingsFile.h"
 #include "match/TimerModul.h"
+#include "platform/FakeCanAdapter.h"
+#include "shell/Programmstart.h"
+#include "support/Aufnahmen.h"
 
 #include <QDir>
 #include <QTemporaryDir>

@@ -2,8 +2,8 @@
 // Stand-ins for the displays, the windows and the competition administration
 // that record every call as a line of text.
 
-#include "match/Anzeigedienste.h"
-#include "match/Fenster.h"
+#include "core/Anzeigedienste.h"
+#include "core/Fenster.h"
 #include "core/Records.h"
 #include "match/Wettbewerbdienste.h"
 

@@ -1,12 +1,12 @@
 #pragma once
 // A bus with a fake adapter, as the send and receive tests need it.
 
+#include "core/Clock.h"
+#include "core/Globals.h"
 #include "match/CanKarte.h"
 #include "match/CanLog.h"
 #include "match/CanSenden.h"
-#include "core/Clock.h"
 #include "platform/FakeCanAdapter.h"
-#include "core/Globals.h"
 
 #include <gtest/gtest.h>
 

@@ -28,8 +28,8 @@
 // PC books it: a throw with flag bit 0x01 counts zero pins; a throw counting
 // zero pins is a miss, except a foul (flags 0x03) that felled pins.
 
-#include "platform/CanAdapter.h"
 #include "lanesim/Wurfskript.h"
+#include "platform/CanAdapter.h"
 
 #include <QString>
 #include <array>

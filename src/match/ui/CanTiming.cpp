@@ -1,9 +1,9 @@
 #include "match/ui/CanTiming.h"
 
-#include "match/CanKarte.h"
-#include "shell/ui/Farben.h"
-#include "shell/ui/Hinweis.h"
 #include "core/Sound.h"
+#include "core/ui/Farben.h"
+#include "core/ui/Hinweis.h"
+#include "match/CanKarte.h"
 
 #include <QComboBox>
 #include <QGridLayout>

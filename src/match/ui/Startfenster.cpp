@@ -1,9 +1,9 @@
 #include "match/ui/Startfenster.h"
 
-#include "shell/ui/Farben.h"
 #include "core/Globals.h"
-#include "shell/ui/Hinweis.h"
 #include "core/Sound.h"
+#include "core/ui/Farben.h"
+#include "core/ui/Hinweis.h"
 
 #include <QFont>
 #include <QGuiApplication>

@@ -1,12 +1,12 @@
 #include "shell/ui/Info.h"
 
-#include "shell/ui/Bilder.h"
-#include "match/CanKarte.h"
 #include "core/Globals.h"
-#include "shell/ui/Progende.h"
 #include "core/Shell.h"
 #include "core/Sound.h"
+#include "core/ui/Bilder.h"
 #include "core/Zeitgeber.h"
+#include "match/CanKarte.h"
+#include "shell/ui/Progende.h"
 
 #include <QApplication>
 #include <QCloseEvent>

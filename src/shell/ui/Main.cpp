@@ -1,19 +1,19 @@
 #include "shell/ui/Main.h"
 
-#include "match/Anzeigeschicht.h"
-#include "shell/ui/Bilder.h"
 #include "core/Clock.h"
-#include "match/ui/Fensterhub.h"
 #include "core/Globals.h"
-#include "shell/Hauptbefehle.h"
-#include "shell/ui/Info.h"
-#include "shell/ui/Progende.h"
-#include "shell/Programmende.h"
-#include "shell/Programmstart.h"
 #include "core/Sound.h"
-#include "shell/ui/Tipps.h"
+#include "core/ui/Bilder.h"
+#include "core/ui/Fensterhub.h"
+#include "match/Anzeigeschicht.h"
 #include "match/Wettbewerbdienste.h"
 #include "match/Wettkampfslots.h"
+#include "shell/Hauptbefehle.h"
+#include "shell/Programmende.h"
+#include "shell/Programmstart.h"
+#include "shell/ui/Info.h"
+#include "shell/ui/Progende.h"
+#include "shell/ui/Tipps.h"
 
 #include <QAction>
 #include <QActionGroup>

@@ -5,7 +5,7 @@
 // always agree; HauptmenueAktualisieren computes the whole menu state
 // (Menuezustand) and applies it.
 
-#include "match/Fenster.h"
+#include "core/Fenster.h"
 #include "shell/Menuezustand.h"
 
 #include <QMainWindow>

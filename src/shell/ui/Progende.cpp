@@ -1,12 +1,12 @@
 #include "shell/ui/Progende.h"
 
-#include "match/Anzeigeschicht.h"
 #include "core/Boxes.h"
-#include "shell/ui/Farben.h"
 #include "core/Globals.h"
-#include "shell/ui/Hinweis.h"
 #include "core/Sound.h"
+#include "core/ui/Farben.h"
+#include "core/ui/Hinweis.h"
 #include "core/Zeitgeber.h"
+#include "match/Anzeigeschicht.h"
 
 #include <QCoreApplication>
 #include <QFont>

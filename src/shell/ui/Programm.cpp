@@ -1,26 +1,26 @@
 #include "shell/ui/Programm.h"
 
-#include "platform/AbfShutdown.h"
-#include "match/CanKarte.h"
-#include "match/ui/CanTiming.h"
-#include "platform/DesktopShell.h"
-#include "match/ui/Fensterhub.h"
-#include "match/Zeitgeberliste.h"
+#include "core/Shell.h"
+#include "core/Sound.h"
+#include "core/ui/Fensterhub.h"
+#include "core/ui/Hilfe.h"
+#include "core/ui/WidgetBoxen.h"
 #include "core/Zeitgeber.h"
-#include "shell/ui/Hilfe.h"
+#include "match/CanKarte.h"
+#include "match/Startprompts.h"
+#include "match/TimerModul.h"
+#include "match/ui/Fensterregistrierung.h"
+#include "match/ui/Startfenster.h"
+#include "match/Zeitgeberliste.h"
+#include "platform/AbfShutdown.h"
+#include "platform/DesktopShell.h"
+#include "platform/QtCanAdapter.h"
+#include "platform/QtSound.h"
+#include "shell/Programmstart.h"
 #include "shell/ui/Info.h"
 #include "shell/ui/Main.h"
 #include "shell/ui/Progende.h"
-#include "shell/Programmstart.h"
-#include "platform/QtCanAdapter.h"
-#include "platform/QtSound.h"
-#include "core/Shell.h"
-#include "core/Sound.h"
-#include "match/ui/Startfenster.h"
-#include "match/Startprompts.h"
 #include "shell/ui/Tipps.h"
-#include "match/TimerModul.h"
-#include "shell/ui/WidgetBoxen.h"
 
 #include <QGuiApplication>
 
@@ -65,7 +65,7 @@ QStringList Programm::starten(const QString& programmordner)
     }
 
     m_hub = std::make_unique<Fensterhub>();
-    m_hub->registrieren(Dialog::CanTiming, [](QWidget* eltern) { return new TCanTiming(eltern); });
+    MatchFensterRegistrieren(*m_hub);
     // The board on the second monitor takes the focus when it opens: a second later it goes back.
     m_hub->nachAnzeigeOeffnen = [] { TimerFocus().setEnabled(true); };
     setFensterDienste(m_hub.get());

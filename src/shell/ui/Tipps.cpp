@@ -1,7 +1,7 @@
 #include "shell/ui/Tipps.h"
 
-#include "shell/ui/Bilder.h"
 #include "core/Sound.h"
+#include "core/ui/Bilder.h"
 
 #include <QEvent>
 #include <QFrame>

@@ -1,8 +1,8 @@
-#include "match/CanKarte.h"
-#include "match/ui/CanTiming.h"
 #include "core/Globals.h"
 #include "core/SettingsFile.h"
 #include "core/Sound.h"
+#include "match/CanKarte.h"
+#include "match/ui/CanTiming.h"
 
 #include <QApplication>
 #include <QComboBox>

@@ -1,4 +1,4 @@
-#include "shell/ui/HinweisJa.h"
+#include "core/ui/HinweisJa.h"
 
 #include "core/Boxes.h"
 

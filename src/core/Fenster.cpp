@@ -1,4 +1,4 @@
-#include "match/Fenster.h"
+#include "core/Fenster.h"
 
 namespace {
 

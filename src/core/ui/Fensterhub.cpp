@@ -1,6 +1,6 @@
-#include "match/ui/Fensterhub.h"
+#include "core/ui/Fensterhub.h"
 
-#include "match/Anzeigedienste.h"
+#include "core/Anzeigedienste.h"
 #include "core/Globals.h"
 
 #include <QGuiApplication>

@@ -3,7 +3,7 @@
 // runs the one-use dialogs. The windows come from registered factories, so
 // the hub includes none of their headers.
 
-#include "match/Fenster.h"
+#include "core/Fenster.h"
 
 #include <QDialog>
 #include <QPointer>

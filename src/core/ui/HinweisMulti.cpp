@@ -1,4 +1,4 @@
-#include "shell/ui/HinweisMulti.h"
+#include "core/ui/HinweisMulti.h"
 
 #include "core/Boxes.h"
 

@@ -2,11 +2,11 @@
 // The boxes of the logic as windows. The windows are created once and reused.
 
 #include "core/Boxes.h"
-#include "shell/ui/Eingabe.h"
-#include "shell/ui/Hinweis.h"
-#include "shell/ui/HinweisJa.h"
-#include "shell/ui/HinweisMulti.h"
-#include "shell/ui/HinweisOk.h"
+#include "core/ui/Eingabe.h"
+#include "core/ui/Hinweis.h"
+#include "core/ui/HinweisJa.h"
+#include "core/ui/HinweisMulti.h"
+#include "core/ui/HinweisOk.h"
 
 #include <QPointer>
 

@@ -1,8 +1,8 @@
-#include "shell/ui/Hinweis.h"
+#include "core/ui/Hinweis.h"
 
 #include "core/Boxes.h"
-#include "shell/ui/Farben.h"
 #include "core/Sound.h"
+#include "core/ui/Farben.h"
 
 #include <QFont>
 #include <QLabel>

@@ -1,4 +1,4 @@
-#include "shell/ui/Farben.h"
+#include "core/ui/Farben.h"
 
 #include "core/SettingsFile.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 // The question with yes (6), no (7) and cancel (2); Esc and close cancel.
 
-#include "shell/ui/Hinweis.h"
+#include "core/ui/Hinweis.h"
 
 class THinweisMulti : public THinweisFenster {
     Q_OBJECT

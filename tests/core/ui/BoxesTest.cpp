@@ -1,14 +1,14 @@
-#include "shell/ui/Eingabe.h"
-#include "shell/ui/Farben.h"
 #include "core/Globals.h"
-#include "shell/ui/Hilfe.h"
-#include "shell/ui/Hinweis.h"
-#include "shell/ui/HinweisJa.h"
-#include "shell/ui/HinweisMulti.h"
-#include "shell/ui/HinweisOk.h"
 #include "core/SettingsFile.h"
 #include "core/Sound.h"
-#include "shell/ui/WidgetBoxen.h"
+#include "core/ui/Eingabe.h"
+#include "core/ui/Farben.h"
+#include "core/ui/Hilfe.h"
+#include "core/ui/Hinweis.h"
+#include "core/ui/HinweisJa.h"
+#include "core/ui/HinweisMulti.h"
+#include "core/ui/HinweisOk.h"
+#include "core/ui/WidgetBoxen.h"
 
 #include <QApplication>
 #include <QFile>

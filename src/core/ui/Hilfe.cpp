@@ -1,8 +1,8 @@
-#include "shell/ui/Hilfe.h"
+#include "core/ui/Hilfe.h"
 
 #include "core/Boxes.h"
-#include "shell/ui/Farben.h"
-#include "shell/ui/Hinweis.h"
+#include "core/ui/Farben.h"
+#include "core/ui/Hinweis.h"
 
 #include <QHBoxLayout>
 #include <QPushButton>

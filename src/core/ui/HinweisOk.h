@@ -1,7 +1,7 @@
 #pragma once
 // The question with OK (1) and cancel (2); Esc and close cancel.
 
-#include "shell/ui/Hinweis.h"
+#include "core/ui/Hinweis.h"
 
 class THinweisOk : public THinweisFenster {
     Q_OBJECT

@@ -1,4 +1,4 @@
-#include "shell/EingabeSchritt.h"
+#include "core/EingabeSchritt.h"
 
 #include <gtest/gtest.h>
 #include <ostream>

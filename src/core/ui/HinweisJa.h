@@ -1,7 +1,7 @@
 #pragma once
 // The question with yes (6) and no (7); Esc and close answer no.
 
-#include "shell/ui/Hinweis.h"
+#include "core/ui/Hinweis.h"
 
 class THinweisJa : public THinweisFenster {
     Q_OBJECT

@@ -1,4 +1,4 @@
-#include "shell/ui/HinweisOk.h"
+#include "core/ui/HinweisOk.h"
 
 #include "core/Boxes.h"
 

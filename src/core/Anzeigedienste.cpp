@@ -1,4 +1,4 @@
-#include "match/Anzeigedienste.h"
+#include "core/Anzeigedienste.h"
 
 #include "core/Globals.h"
 

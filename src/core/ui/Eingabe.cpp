@@ -1,9 +1,9 @@
-#include "shell/ui/Eingabe.h"
+#include "core/ui/Eingabe.h"
 
 #include "core/Boxes.h"
-#include "shell/EingabeSchritt.h"
-#include "shell/ui/Farben.h"
-#include "shell/ui/Hinweis.h"
+#include "core/EingabeSchritt.h"
+#include "core/ui/Farben.h"
+#include "core/ui/Hinweis.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>

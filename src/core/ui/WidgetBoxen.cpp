@@ -1,10 +1,10 @@
-#include "shell/ui/WidgetBoxen.h"
+#include "core/ui/WidgetBoxen.h"
 
-#include "shell/ui/Eingabe.h"
-#include "shell/ui/Hinweis.h"
-#include "shell/ui/HinweisJa.h"
-#include "shell/ui/HinweisMulti.h"
-#include "shell/ui/HinweisOk.h"
+#include "core/ui/Eingabe.h"
+#include "core/ui/Hinweis.h"
+#include "core/ui/HinweisJa.h"
+#include "core/ui/HinweisMulti.h"
+#include "core/ui/HinweisOk.h"
 
 #include <QGuiApplication>
 #include <QLabel>

@@ -1,4 +1,4 @@
-#include "shell/ui/Bilder.h"
+#include "core/ui/Bilder.h"
 
 #include <QFont>
 #include <QLinearGradient>

@@ -1,6 +1,6 @@
-#include "match/Anzeigedienste.h"
-#include "match/ui/Fensterhub.h"
+#include "core/Anzeigedienste.h"
 #include "core/Globals.h"
+#include "core/ui/Fensterhub.h"
 
 #include <QApplication>
 #include <QDialog>
