@@ -4,6 +4,7 @@
 // is shown.
 
 #include "core/CheckedArray.h"
+#include "core/Eingesetzt.h"
 #include "core/Records.h"
 
 class AnzeigeDienste {
@@ -34,6 +35,7 @@ public:
 // The installed displays; null restores the stand-in that shows nothing.
 void setAnzeigeDienste(AnzeigeDienste* a);
 AnzeigeDienste& anzeigen();
+using AnzeigeDiensteEinsetzen = Eingesetzt<AnzeigeDienste, setAnzeigeDienste, anzeigen>;
 
 // Display state that the match logic reads and clears.
 extern Array1<TWettkampfDaten*, MaxBahnen> BahnWettkampf;     // match a lane's name board serves

@@ -3,6 +3,8 @@
 // shell installs the windows at start; until then (and in tests) a scripted
 // stand-in answers.
 
+#include "core/Eingesetzt.h"
+
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -62,5 +64,6 @@ public:
 // The installed boxes; null restores the scripted stand-in.
 void setBoxen(Boxen* boxen);
 Boxen& boxen();
+using BoxenEinsetzen = Eingesetzt<Boxen, setBoxen, boxen>;
 // The stand-in itself, for tests to script.
 SkriptBoxen& skriptBoxen();

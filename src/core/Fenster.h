@@ -5,6 +5,8 @@
 // hub installs the real implementation at start; until then (and in tests)
 // nothing is opened and every dialog counts as cancelled.
 
+#include "core/Eingesetzt.h"
+
 #include <QString>
 
 // The status bar panel of the bus state; shown only while it has a text.
@@ -69,3 +71,4 @@ public:
 // The installed windows; null restores the stand-in that opens nothing.
 void setFensterDienste(FensterDienste* f);
 FensterDienste& fenster();
+using FensterDiensteEinsetzen = Eingesetzt<FensterDienste, setFensterDienste, fenster>;

@@ -32,6 +32,23 @@ constexpr u16 WurfbildKegelMaske = 0x01FF;   // bit k-1 = pin k felled
 constexpr u16 WurfbildZahlEingabe = 0x2000;  // entered as a count without a picture
 constexpr u16 WurfbildVorhanden = 0x4000;    // the throw exists
 
+// Bits of a throw's flag word: the flag byte of the lane's throw frame (d3),
+// the lane's WurfFlags and the booked word (Wurfart).
+constexpr u16 WurfartNull = 0x01;         // the throw counts zero
+constexpr u16 WurfartUebertritt = 0x02;   // overstep: mark and warning
+constexpr u16 WurfartFoul = WurfartNull | WurfartUebertritt;  // both: a foul throw
+constexpr u16 WurfartNeuesBild = 0x04;    // the rack was set up anew before this throw
+constexpr u16 WurfartKorrektur = 0x10;    // the lane revalues its last booked throw;
+                                          // booked: filled in by a throw-number correction
+constexpr u16 WurfartUngueltig = 0x20;    // the last booked throw is removed
+constexpr u16 WurfartNullGewertet = 0x40; // with 0x10: the throw now counts zero
+constexpr u16 WurfartVerwarnung = 0x80;
+constexpr u16 WurfartZeitGeaendert = 0x100;  // the throw time changed (mark 'Z')
+// The throw counts zero and booked no miss (a foul that felled pins). The
+// booking keeps this bit true of every stored zero throw, so that a later
+// correction can tell a booked miss from a zero throw that never counted one.
+constexpr u16 WurfartFehlwurfHolz = 0x200;
+
 // Which single MDI children exist (OffeneFenster).
 enum OffenesFenster : u8 {
     FensterWettkampf = 1,

@@ -3,6 +3,8 @@
 // action. The program installs the desktop implementation at start; until
 // then nothing is opened.
 
+#include "core/Eingesetzt.h"
+
 #include <QString>
 
 class ShellStarter {
@@ -15,6 +17,7 @@ public:
 // The installed starter; null restores the one that opens nothing.
 void setShellStarter(ShellStarter* starter);
 ShellStarter& shellStarter();
+using ShellStarterEinsetzen = Eingesetzt<ShellStarter, setShellStarter, shellStarter>;
 
 // Asks the shell to open the file; each text is cut to 255 characters.
 void DateiAusfuehren(const QString& datei, const QString& ordner, const QString& parameter, int anzeigemodus);

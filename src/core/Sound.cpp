@@ -23,6 +23,7 @@ void wennVorhanden(const QString& pfad)
 }  // namespace
 
 void setSoundAusgabe(SoundAusgabe* ausgabe) { g_ausgabe = ausgabe ? ausgabe : &g_stille; }
+SoundAusgabe& soundAusgabe() { return *g_ausgabe; }
 
 void SoundSpielen(const QString& dateiname)
 {

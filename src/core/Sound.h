@@ -2,6 +2,8 @@
 // Sounds of the program folder, played asynchronously. A missing file or a
 // sound switched off in the settings is silence, never an error.
 
+#include "core/Eingesetzt.h"
+
 #include <QString>
 
 class SoundAusgabe {
@@ -13,6 +15,8 @@ public:
 
 // The installed output; null restores the silent one.
 void setSoundAusgabe(SoundAusgabe* ausgabe);
+SoundAusgabe& soundAusgabe();
+using SoundAusgabeEinsetzen = Eingesetzt<SoundAusgabe, setSoundAusgabe, soundAusgabe>;
 
 // A sound of the program folder, named by its file name ("Frage.wav"), when
 // SoundAktiv is on and the file exists.

@@ -6,30 +6,13 @@
 #include "core/Globals.h"
 #include "match/CanFrames.h"
 #include "match/CanSenden.h"
+#include "match/Spielbahnen.h"
 #include "match/Wettbewerbdienste.h"
 
 #include <algorithm>
 
 u8 MannschanzZuschalten = 0;
 u8 MonitorWerbungNeu = 0;
-
-namespace {
-
-// The lanes of the match, within the lanes that exist.
-struct Bereich {
-    int erste, letzte;
-};
-Bereich BahnenVon(const TWettkampfDaten& w)
-{
-    return {std::max<int>(w.ErsteSpielbahn, 1), std::min<int>(w.LetzteSpielbahn, MaxBahnen)};
-}
-
-TWettkampfDaten* MatchDerBahn(int bahn)
-{
-    return BahnDaten.contains(bahn) ? BahnDaten[bahn].Wettk : nullptr;
-}
-
-}  // namespace
 
 void WettkampfFensterOeffnen()
 {
@@ -44,20 +27,20 @@ void ErgebnistafelBahnAktualisieren(int spielerNr) { fenster().spielerAktualisie
 
 void MannschaftsanzeigenLeeren(TWettkampfDaten& w)
 {
-    const Bereich b = BahnenVon(w);
+    const Bahnbereich b = BahnenVon(w);
     anzeigen().mannschaftsanzeigeLoeschen(b.erste, b.letzte);
 }
 
 void MannschaftsanzeigenKennzeichnen(TWettkampfDaten& w)
 {
     if (!w.MannschaftsanzeigeEin || w.Spielphase == PhaseProbe) return;
-    const Bereich b = BahnenVon(w);
+    const Bahnbereich b = BahnenVon(w);
     anzeigen().mannschaftsanzeigeKennzeichnen(b.erste, b.letzte);
 }
 
 void MannschaftsanzeigeBahnAktualisieren(int bahn)
 {
-    const TWettkampfDaten* w = MatchDerBahn(bahn);
+    const TWettkampfDaten* w = WettkampfDerBahn(bahn);
     if (!w || !w->MannschaftsanzeigeEin) return;
     if (w->Spielphase == PhaseProbe)
         anzeigen().mannschaftsanzeigeProbe(bahn);
@@ -93,13 +76,13 @@ void MannschaftsanzeigenAktualisieren(TWettkampfDaten& w)
 
 void NamenanzeigenLeeren(TWettkampfDaten& w)
 {
-    const Bereich b = BahnenVon(w);
+    const Bahnbereich b = BahnenVon(w);
     for (int bahn = b.erste; bahn <= b.letzte; ++bahn) anzeigen().namenanzeigeLoeschen(bahn);
 }
 
 void NamenanzeigeBahnAktualisieren(int bahn)
 {
-    if (Einst.NamenanzOn && MatchDerBahn(bahn)) anzeigen().namenanzeigeAktualisieren(bahn);
+    if (Einst.NamenanzOn && WettkampfDerBahn(bahn)) anzeigen().namenanzeigeAktualisieren(bahn);
 }
 
 void NamenanzWerbungVorbereiten(TWettkampfDaten& w)
@@ -140,21 +123,21 @@ void MonitorMannschaftSenden(TWettkampfDaten& w)
 
 void MonitorSpielerSenden(int bahn)
 {
-    const TWettkampfDaten* w = MatchDerBahn(bahn);
+    const TWettkampfDaten* w = WettkampfDerBahn(bahn);
     if (w && w->MonitoreEin) anzeigen().monitorSpielerExportieren(bahn);
 }
 
 void MonitorStatusSenden(TWettkampfDaten& w)
 {
     if (!w.MonitoreEin) return;
-    const Bereich b = BahnenVon(w);
+    const Bahnbereich b = BahnenVon(w);
     for (int bahn = b.erste; bahn <= b.letzte; ++bahn) MonitorWettkampf[bahn] = &w;
     anzeigen().monitorStatusExportieren(w);
 }
 
 void MonitoreBeenden()
 {
-    const Bereich b = AktWettkampf ? BahnenVon(*AktWettkampf) : Bereich{1, std::min<int>(BahnAnzahl, MaxBahnen)};
+    const Bahnbereich b = AktWettkampf ? BahnenVon(*AktWettkampf) : Bahnbereich{1, std::min<int>(BahnAnzahl, MaxBahnen)};
     for (int bahn = b.erste; bahn <= b.letzte; ++bahn) anzeigen().monitorBeenden(bahn);
 }
 
@@ -196,7 +179,7 @@ void NamenanzeigeSchalten()
         if (w->NamenanzeigeEin) {
             if (!NamenanzeigeAn) AnzeigeNachrichtSenden(NamenanzCanId, CanRahmen::AnzeigenEin(Einst.PcEinheit));
             NamenanzeigeAn = 1;
-            const Bereich b = BahnenVon(*w);
+            const Bahnbereich b = BahnenVon(*w);
             for (int bahn = b.erste; bahn <= b.letzte; ++bahn) BahnWettkampf[bahn] = w;
             NamenanzWerbungVorbereiten(*w);
             if (w->Gestartet)
@@ -274,7 +257,7 @@ void NamenanzUpdate()
 {
     TWettkampfDaten* w = AktWettkampf;
     if (!Einst.NamenanzOn || !w) return;
-    const Bereich b = BahnenVon(*w);
+    const Bahnbereich b = BahnenVon(*w);
     for (int bahn = b.erste; bahn <= b.letzte; ++bahn)
         if (TWettkampfDaten* vorher = BahnWettkampf[bahn]) vorher->NamenanzeigeEin = 0;
     w->NamenanzeigeEin = 1;
@@ -325,7 +308,7 @@ void MonitorUpdate()
 {
     TWettkampfDaten* w = AktWettkampf;
     if (!Einst.MonitorAnzeige || !w) return;
-    const Bereich b = BahnenVon(*w);
+    const Bahnbereich b = BahnenVon(*w);
     for (int bahn = b.erste; bahn <= b.letzte; ++bahn)
         if (TWettkampfDaten* vorher = MonitorWettkampf[bahn]) vorher->MonitoreEin = 0;
     w->MonitoreEin = 1;

@@ -3,6 +3,8 @@
 // lane: the lane control window, the lane overview and the correction panel.
 // Each window decides itself whether it shows that lane.
 
+#include "core/Eingesetzt.h"
+
 class BahnfensterDienste {
 public:
     virtual ~BahnfensterDienste() = default;
@@ -19,3 +21,4 @@ public:
 
 void setBahnfensterDienste(BahnfensterDienste* b);
 BahnfensterDienste& bahnfenster();
+using BahnfensterDiensteEinsetzen = Eingesetzt<BahnfensterDienste, setBahnfensterDienste, bahnfenster>;

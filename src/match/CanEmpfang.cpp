@@ -7,9 +7,11 @@
 #include "match/Bahnfenster.h"
 #include "match/CanKarte.h"
 #include "match/CanLog.h"
+#include "match/Korrektur.h"
 #include "match/Druckdienste.h"
 #include "match/Spielablauf.h"
 #include "match/Spielende.h"
+#include "match/Spielbahnen.h"
 #include "match/Wertung.h"
 #include "match/Wettkampfslots.h"
 #include "match/Zeitgeberliste.h"
@@ -26,8 +28,6 @@ u32 CanEmpfangVerworfen = 0;
 
 namespace {
 
-u16 Bit(int bahn) { return u16(1u << (bahn - 1)); }
-
 // A lane's frames read while the lane is held, oldest first.
 struct Warteschlange {
     std::array<TCanNachricht, EmpfangWartePlaetze> rahmen;
@@ -43,14 +43,13 @@ u16 g_auffrischen = 0;
 int g_lesetiefe = 0;
 
 bool Gestartet(const TWettkampfDaten* m) { return m && m->Gestartet; }
-bool Laeuft(const TWettkampfDaten* m) { return m && m->Gestartet && !m->Beendet; }
 
 void Senden(int bahn, const CanDaten& d) { CanNachrichtSenden(bahn, d); }
 
 void LogEin(int bahn, const TCanNachricht& n)
 {
     if (!CanLogAktiv() || !Einst.CANIn || !Einst.CANBahn[bahn]) return;
-    const bool wurf = n.Daten[0] == 1;
+    const bool wurf = n.Daten[0] == CanRahmen::MeldungWurf;
     if (wurf ? !Einst.CANWuerfe : !Einst.CANBahnsteuerung) return;
     u8 daten[8];
     for (int i = 0; i < 8; ++i) daten[i] = n.Daten[i];
@@ -64,7 +63,15 @@ void Auffrischen(int bahn)
     bahnfenster().korrekturAktualisieren(bahn);
 }
 
-bool Gehalten(int bahn) { return WurfGesehen & Bit(bahn); }
+CanDaten CanDatenVon(const TCanNachricht& n)
+{
+    CanDaten r;
+    r.laenge = n.Laenge;
+    for (int i = 0; i < 8; ++i) r.d[std::size_t(i)] = n.Daten[i];
+    return r;
+}
+
+bool Gehalten(int bahn) { return WurfGesehen & BahnBit(bahn); }
 
 void Ausfuehren(int bahn, const TCanNachricht& n)
 {
@@ -83,7 +90,7 @@ void Einreihen(int bahn, const TCanNachricht& n)
     }
     w.rahmen[std::size_t((w.erster + w.anzahl) % EmpfangWartePlaetze)] = n;
     ++w.anzahl;
-    g_wartend |= Bit(bahn);
+    g_wartend |= BahnBit(bahn);
 }
 
 // Frames of lanes no longer held, in their order, until a throw holds the lane
@@ -91,7 +98,7 @@ void Einreihen(int bahn, const TCanNachricht& n)
 void WartendeAusfuehren()
 {
     for (int bahn = 1; bahn <= MaxBahnen && (g_wartend & ~WurfGesehen); ++bahn) {
-        if (!(g_wartend & Bit(bahn))) continue;
+        if (!(g_wartend & BahnBit(bahn))) continue;
         Warteschlange& w = g_warten[bahn];
         while (w.anzahl > 0 && !Gehalten(bahn)) {
             const TCanNachricht n = w.rahmen[std::size_t(w.erster)];
@@ -101,18 +108,18 @@ void WartendeAusfuehren()
         }
         if (w.anzahl > 0) continue;
         w.ueberlaufGemeldet = false;
-        g_wartend &= u16(~Bit(bahn));
+        g_wartend &= u16(~BahnBit(bahn));
     }
 }
 
 // Pins of the current Abräumen rack: the throws from the last one down to the
-// first Abräumen throw, up to a throw that set the pins up again (flag 0x04).
+// first Abräumen throw, up to a throw that set the pins up again.
 u16 Raeumbild(const TWettkampfDaten& m, const TSpielerEintrag& p, int wurfNr)
 {
     u16 bild = 0;
     if (!p.AktDurchgang) return 0;
     for (int t = std::min(wurfNr, MaxWuerfe); t > m.Volle && t >= 1; --t) {
-        if (p.AktDurchgang->Wurfart[t] & 0x04) break;
+        if (p.AktDurchgang->Wurfart[t] & WurfartNeuesBild) break;
         bild |= p.AktDurchgang->Wurfbild[t];
     }
     return bild;
@@ -155,13 +162,13 @@ void ZustandWiederholen(int bahn, TWettkampfDaten& m)
 void ProbeBeendet(int bahn, TWettkampfDaten& m)
 {
     bool probe = false;
-    for (int k = std::max<int>(m.ErsteSpielbahn, 1); k <= std::min<int>(m.LetzteSpielbahn, MaxBahnen); ++k)
+    for (int k : BahnenVon(m))
         if (m.BahnImSpiel[k] && BahnDaten[k].ProbeLaeuft) probe = true;
     if (!probe) {
         m.Spielphase = PhaseSpiel;
         if (Einst.Bahnsteuerung == 1) {
             // Only the lanes in play: a lane the round leaves idle has nobody to start.
-            for (int k = std::max<int>(m.ErsteSpielbahn, 1); k <= std::min<int>(m.LetzteSpielbahn, MaxBahnen); ++k) {
+            for (int k : BahnenVon(m)) {
                 if (!m.BahnImSpiel[k]) continue;
                 const TSpielerEintrag* s = BahnDaten[k].BahnSpieler;
                 Senden(k, CanRahmen::DurchgangStart(u8(m.Volle), u8(m.Abraeumen), u8(m.Wurfzeit),
@@ -249,14 +256,14 @@ void Statuswort(TBahnDaten& l, u16 wort)
 void Drucker(int bahn, TWettkampfDaten* m, bool ein)
 {
     WurfblattDrucker[bahn] = ein;
-    if (BahndruckMaske & (1u << (bahn - 1))) BahnDruckerStatus[bahn] = 5;
+    if (BahndruckMaske & BahnBit(bahn)) BahnDruckerStatus[bahn] = 5;
     if (!m || !m->DrWurfblatt) return;
     if (m->DrZweiBahnen) {
-        const int partner = (bahn % 2) ? bahn + 1 : bahn - 1;
+        const int partner = DruckerPaarBahn(bahn);
         if (WurfblattDrucker.contains(partner)) WurfblattDrucker[partner] = ein;
     }
     if (m->DrZentral && bahn == m->ErsteSpielbahn)
-        for (int k = bahn; k <= std::min<int>(m->LetzteSpielbahn, MaxBahnen); ++k) WurfblattDrucker[k] = ein;
+        for (int k : BahnenVon(*m)) WurfblattDrucker[k] = ein;
 }
 
 }  // namespace
@@ -305,7 +312,7 @@ void CanNachrichtLesen()
         n.Laenge = std::min<u8>(r->laenge, 8);
         for (int i = 0; i < n.Laenge; ++i) n.Daten[i] = r->daten[std::size_t(i)];
         LogEin(bahn, n);
-        if (Gehalten(bahn) || (g_wartend & Bit(bahn)))
+        if (Gehalten(bahn) || (g_wartend & BahnBit(bahn)))
             Einreihen(bahn, n);
         else
             Ausfuehren(bahn, n);
@@ -314,7 +321,7 @@ void CanNachrichtLesen()
     const u16 auffrischen = g_auffrischen;
     g_auffrischen = 0;
     for (int bahn = 1; auffrischen >> (bahn - 1); ++bahn)
-        if (auffrischen & Bit(bahn)) Auffrischen(bahn);
+        if (auffrischen & BahnBit(bahn)) Auffrischen(bahn);
 }
 
 void CanNachrichtVerarbeiten(int bahn, const TCanNachricht& n)
@@ -328,47 +335,40 @@ void CanNachrichtVerarbeiten(int bahn, const TCanNachricht& n)
     if (BahnrahmenZurueckhalten(bahn, n)) return;
 
     switch (d[0]) {
-    case 1: {
-        const u16 bild = u16((d[2] << 7) | d[1] | WurfbildVorhanden);
-        l.WurfHolz = i8(std::popcount(unsigned(bild & WurfbildKegelMaske)));
-        l.WurfBild = bild;
-        l.WurfFlags = l.ZeitGeaendert ? u16(d[3] | 0x100) : d[3];
+    case CanRahmen::MeldungWurf: {
+        const CanRahmen::Wurfmeldung w = CanRahmen::WurfmeldungLesen(CanDatenVon(n));
+        l.WurfHolz = i8(w.holz);
+        l.WurfBild = w.bild;
+        l.WurfFlags = l.ZeitGeaendert ? u16(w.flags | WurfartZeitGeaendert) : w.flags;
         // The lane time only from a frame that carries it.
-        if (Einst.WurfzeitBahn && n.Laenge >= 6) l.BahnWurfzeit = (d[4] << 8) | d[5];
-        if ((d[3] & 0x03) == 0x03) {  // foul throw
-            if (l.WurfHolz > 0) {
-                l.WurfFlags |= 0x200;
-                l.FehlwurfHolz = 1;
-            }
-            l.WurfHolz = 0;
-        }
-        if (d[3] & 0x01) l.WurfHolz = 0;
+        if (Einst.WurfzeitBahn && w.mitZeit) l.BahnWurfzeit = w.zeit;
+        if (w.fehlwurfHolz) l.FehlwurfHolz = 1;
         l.WurfOffen = 1;
-        if (d[3] & 0x20) {
+        if (w.flags & WurfartUngueltig) {
             l.WurfOffen = 0;
             WurfUngueltigWerten(bahn);
             auffrischen = true;
-        } else if (d[3] & 0x10) {
+        } else if (w.flags & WurfartKorrektur) {
             l.WurfOffen = 0;
-            if (d[3] & 0x40)
+            if (w.flags & WurfartNullGewertet)
                 WurfNullWerten(bahn);
             else
                 WurfWerten(bahn);
             auffrischen = true;
         }
-        if (Gestartet(m)) WurfGesehen |= Bit(bahn);
+        if (Gestartet(m)) WurfGesehen |= BahnBit(bahn);
         break;
     }
-    case 3:
+    case CanRahmen::MeldungSpielUebergabe:
         SpielUebernehmen(d[1], d[2], d[3], d[4], d[5]);
         break;
-    case 10:
+    case CanRahmen::MeldungSpielNr:
         l.GemeldeteSpielNr = d[1];
         if (d[1] == 0) {
             if (l.BahnStatus != 2) l.BahnStatus = 0;
         } else {
             l.BahnStatus = 3;
-            if (Laeuft(m) && d[1] == m->WettkampfNummer) {
+            if (SpielLaeuft(m) && d[1] == m->WettkampfNummer) {
                 l.BahnStatus = 2;
                 // A lane registered again within its part (restart and state
                 // replay) keeps the part's values.
@@ -377,55 +377,55 @@ void CanNachrichtVerarbeiten(int bahn, const TCanNachricht& n)
         }
         auffrischen = true;
         break;
-    case 14:
+    case CanRahmen::MeldungZustandAnfrage:
         if (Einst.Bahnsteuerung != 2 || !Gestartet(m)) return;
         ZustandWiederholen(bahn, *m);
         auffrischen = true;
         break;
-    case 34:
+    case CanRahmen::MeldungTaste:
         auffrischen = Taste(bahn, l, m, n);
         break;
-    case 35:
+    case CanRahmen::MeldungKorrektur:
         TotalKorrigieren(bahn, u16((d[4] << 8) | d[5]));
         GesamtKorrigieren(bahn, u16((d[2] << 8) | d[3]));
         WurfNrKorrigieren(bahn, d[1]);
         auffrischen = true;
         break;
-    case 36:
+    case CanRahmen::MeldungKonfiguration:
         CanNachrichtSenden(bahn, CanRahmen::Konfiguration(Einst.PcEinheit));
-        if (Laeuft(m)) {
+        if (SpielLaeuft(m)) {
             CanNachrichtSenden(bahn, CanRahmen::Online());
             l.BahnOnline = 1;
         }
         auffrischen = true;
         break;
-    case 38:
+    case CanRahmen::MeldungOnline:
         l.BahnOnline = 1;
         auffrischen = true;
         break;
-    case 39:
+    case CanRahmen::MeldungFrei:
         l.BahnOnline = 0;
         auffrischen = true;
         break;
-    case 41:
+    case CanRahmen::MeldungUebernommen:
         if (UebernahmeWettkampf) UebernahmeWettkampf->Gestartet = 1;
         break;
-    case 42:
+    case CanRahmen::MeldungStatus:
         Statuswort(l, u16((d[1] << 8) | d[2]));
         auffrischen = true;
         break;
-    case 166:
+    case CanRahmen::MeldungZaehler:
         ZaehlerSetzen(d[1], d[2], d[3], d[4], d[5]);
         break;
-    case 194:
+    case CanRahmen::MeldungDruckerAnfrage:
         if (Einst.DrStatus) {
-            DruckerAnfrageMaske |= u16(1u << (bahn - 1));
+            DruckerAnfrageMaske |= BahnBit(bahn);
             Timer9().setEnabled(true);
         }
         break;
-    case 196:
-    case 197:
-        Drucker(bahn, m, d[0] == 196);
+    case CanRahmen::MeldungDruckerEin:
+    case CanRahmen::MeldungDruckerAus:
+        Drucker(bahn, m, d[0] == CanRahmen::MeldungDruckerEin);
         break;
     default:
         break;
@@ -433,7 +433,7 @@ void CanNachrichtVerarbeiten(int bahn, const TCanNachricht& n)
 
     if (auffrischen) l.UebersichtAktualisieren = 1;
     if (g_lesetiefe > 0)
-        g_auffrischen |= Bit(bahn);
+        g_auffrischen |= BahnBit(bahn);
     else
         Auffrischen(bahn);
 }

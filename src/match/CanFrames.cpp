@@ -1,6 +1,7 @@
 #include "match/CanFrames.h"
 
 #include <algorithm>
+#include <bit>
 #include <cmath>
 #include <string_view>
 
@@ -209,5 +210,22 @@ CanDaten AnzeigenAus(u8 pcEinheit) { return {237, pcEinheit}; }
 CanDaten AnzeigenAusBahn() { return {237}; }
 CanDaten AnzeigenKonfiguration(u8 anzahl, u8 breite) { return {238, anzahl, breite}; }
 CanDaten AnzeigenHelligkeit(u8 helligkeit) { return {239, helligkeit}; }
+
+Wurfmeldung WurfmeldungLesen(const CanDaten& rahmen)
+{
+    const auto& d = rahmen.d;
+    Wurfmeldung w;
+    w.bild = u16((d[2] << 7) | d[1] | WurfbildVorhanden);
+    w.holz = std::popcount(unsigned(w.bild & WurfbildKegelMaske));
+    w.flags = d[3];
+    if ((d[3] & WurfartFoul) == WurfartFoul && w.holz > 0) {
+        w.flags |= WurfartFehlwurfHolz;
+        w.fehlwurfHolz = true;
+    }
+    if (d[3] & WurfartNull) w.holz = 0;
+    w.mitZeit = rahmen.laenge >= 6;
+    if (w.mitZeit) w.zeit = u16((d[4] << 8) | d[5]);
+    return w;
+}
 
 }  // namespace CanRahmen

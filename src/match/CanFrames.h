@@ -5,6 +5,8 @@
 // Display digits (kind 35) are values 0..9; date and time digits are
 // characters.
 
+#include "core/Records.h"
+
 #include <QByteArray>
 #include <QDate>
 #include <QTime>
@@ -167,6 +169,38 @@ CanDaten MannschaftssummeGast(u16 summe); // 212
 // 236: player numbers on the match's first lane and the next three (0
 // beyond the match's last lane).
 CanDaten BahnSpielerNummern(u8 nr1, u8 nr2, u8 nr3, u8 nr4);
+
+// ---- lane to PC ----
+
+// Message kinds (d0) of the frames a lane sends.
+constexpr u8 MeldungWurf = 1;              // Wurfmeldung below
+constexpr u8 MeldungSpielUebergabe = 3;    // the lane hands over the game it runs
+constexpr u8 MeldungSpielNr = 10;          // d1: the match number the lane plays, 0 none
+constexpr u8 MeldungZustandAnfrage = 14;   // asks for the state replay
+constexpr u8 MeldungTaste = 34;            // a keypad command
+constexpr u8 MeldungKorrektur = 35;        // throw number, part pins, running total
+constexpr u8 MeldungKonfiguration = 36;    // asks for the configuration
+constexpr u8 MeldungOnline = 38;
+constexpr u8 MeldungFrei = 39;
+constexpr u8 MeldungUebernommen = 41;      // the handed-over game was taken
+constexpr u8 MeldungStatus = 42;           // d1, d2: status word
+constexpr u8 MeldungZaehler = 166;         // one counter of a handed-over game
+constexpr u8 MeldungDruckerAnfrage = 194;
+constexpr u8 MeldungDruckerEin = 196;
+constexpr u8 MeldungDruckerAus = 197;
+
+// Kind 1, one throw: d1 pins 1..7 (bits 0..6), d2 pins 8 and 9 (bits 0, 1),
+// d3 the flag byte (Wurfart... bits), d4 d5 the lane time in tenths of a
+// minute, high byte first, when the frame is 6 bytes or longer.
+struct Wurfmeldung {
+    u16 bild = 0;        // pin word with WurfbildVorhanden
+    int holz = 0;        // pins that count: 0 for a throw that counts zero
+    u16 flags = 0;       // d3, with WurfartFehlwurfHolz for a foul that felled pins
+    bool fehlwurfHolz = false;  // a foul throw that felled pins
+    bool mitZeit = false;
+    u16 zeit = 0;
+};
+Wurfmeldung WurfmeldungLesen(const CanDaten& rahmen);
 
 // ---- result boards ----
 

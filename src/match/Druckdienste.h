@@ -4,6 +4,7 @@
 // its implementation; until then nothing is printed.
 
 #include "core/CheckedArray.h"
+#include "core/Eingesetzt.h"
 #include "core/Records.h"
 
 // Per lane: the throw-sheet printer is on (the lane reported it, or the
@@ -59,3 +60,4 @@ public:
 
 void setDruckDienste(DruckDienste* d);
 DruckDienste& drucker();
+using DruckDiensteEinsetzen = Eingesetzt<DruckDienste, setDruckDienste, drucker>;

@@ -1,6 +1,7 @@
 #pragma once
 // The live-result upload of the network module as the engine reaches it.
 
+#include "core/Eingesetzt.h"
 #include "core/Records.h"
 
 class NetzDienste {
@@ -15,6 +16,7 @@ public:
 
 void setNetzDienste(NetzDienste* n);
 NetzDienste& netz();
+using NetzDiensteEinsetzen = Eingesetzt<NetzDienste, setNetzDienste, netz>;
 
 extern u8 AktJavaUpdate;
 extern i32 AktUpdateIntervall;

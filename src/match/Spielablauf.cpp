@@ -17,7 +17,9 @@
 #include "match/CanLog.h"
 #include "match/CanSenden.h"
 #include "match/Druckdienste.h"
+#include "match/Ersatzkette.h"
 #include "match/Netzdienste.h"
+#include "match/Spielbahnen.h"
 #include "match/Wertung.h"
 #include "match/Wettkampfslots.h"
 #include "match/Zeitgeberliste.h"
@@ -46,28 +48,9 @@ Array1<u8, MaxBahnen> g_leitbahn;
 
 using namespace CanRahmen;
 
-// Flag bits of a booked throw (Wurfart). The first three make it count zero.
-constexpr u16 WurfartUebertritt = 0x01;
-constexpr u16 WurfartNullGewertet = 0x40;
-constexpr u16 WurfartFehlwurfHolz = 0x200;  // a foul that felled pins: zero, but no miss
-constexpr u16 WurfartNeuesBild = 0x04;      // the rack was set up anew before this throw
-
-struct Bereich {
-    int erste, letzte;
-};
-
-// The lanes of the match, within the lane records.
-Bereich BahnenVon(const TWettkampfDaten& m)
-{
-    return {std::max<int>(m.ErsteSpielbahn, 1), std::min<int>(m.LetzteSpielbahn, MaxBahnen)};
-}
-
 bool GueltigeBahn(int bahn) { return bahn >= 1 && bahn <= MaxBahnen; }
 bool GueltigerSpieler(int nr) { return nr >= 1 && nr <= MaxSpieler; }
-u16 Bit(int bahn) { return u16(1u << (bahn - 1)); }
 int Modus() { return Einst.Bahnsteuerung; }
-
-bool Druckt(const TWettkampfDaten& m, int bahn) { return m.DrWurfblatt && drucker().wurfblattDrucker(bahn); }
 
 void Senden(int bahn, const CanDaten& d) { CanNachrichtSenden(bahn, d); }
 
@@ -76,41 +59,7 @@ TSpielerEintrag* SpielerVon(TWettkampfDaten& m, int nr)
     return GueltigerSpieler(nr) ? m.SpielerZeiger[nr] : nullptr;
 }
 
-// A player and at most two records along a link of the substitute chain
-// (ErsetztDurch forwards, Ersatz backwards). The links come from files, so
-// only numbers 1..16 are followed and no record is taken twice.
-struct Kette {
-    std::array<TSpielerEintrag*, 3> s{};
-    int anzahl = 0;
-};
-
-template <typename Verweis>
-Kette KetteFolgen(TWettkampfDaten& m, TSpielerEintrag* p, Verweis verweis)
-{
-    Kette k;
-    if (!p) return k;
-    k.s[0] = p;
-    k.anzahl = 1;
-    while (k.anzahl < 3) {
-        TSpielerEintrag* q = SpielerVon(m, verweis(*k.s[std::size_t(k.anzahl - 1)]));
-        if (!q || std::find(k.s.begin(), k.s.begin() + k.anzahl, q) != k.s.begin() + k.anzahl) break;
-        k.s[std::size_t(k.anzahl++)] = q;
-    }
-    return k;
-}
-
-Kette Nachfolger(TWettkampfDaten& m, TSpielerEintrag* p)
-{
-    return KetteFolgen(m, p, [](const TSpielerEintrag& s) { return int(s.ErsetztDurch); });
-}
-
-// The player and those he replaced.
-Kette Vorgaenger(TWettkampfDaten& m, TSpielerEintrag* p)
-{
-    return KetteFolgen(m, p, [](const TSpielerEintrag& s) { return int(s.Ersatz); });
-}
-
-int Summe(const Kette& k, auto feld)
+int Summe(const Ersatzkette& k, auto feld)
 {
     int n = 0;
     for (int i = 0; i < k.anzahl; ++i) n += int(feld(*k.s[std::size_t(i)]));
@@ -219,7 +168,7 @@ void BlockBeginnen(TSpielerEintrag& p, int bahn)
 // The sheet heads at the start of a part.
 void KopfDrucken(const TWettkampfDaten& m, int bahn)
 {
-    if (!Druckt(m, bahn)) return;
+    if (!WurfblattDruckt(m, bahn)) return;
     DruckDienste& d = drucker();
     if (m.DrEinzelbahn) {
         d.bahndruckVorStart(bahn);
@@ -267,13 +216,13 @@ void BahndruckBeginnen(const TWettkampfDaten& m, int bahn)
 
 bool AlleBahnenBereit(const TWettkampfDaten& m)
 {
-    const Bereich b = BahnenVon(m);
+    const Bahnbereich b = BahnenVon(m);
     for (int k = b.erste; k <= b.letzte; ++k)
         if (m.Bahnbelegung[k] != 0 && !BahnDaten[k].BahnBereit) return false;
     // The lead lane takes the game parameters: while its preparation is
     // pending, the group waits for it.
     const int erste = m.ErsteSpielbahn;
-    if (GueltigeBahn(erste) && g_leitbahn[erste] && (VorbereitungsMaske & Bit(erste)) && !BahnDaten[erste].BahnBereit)
+    if (GueltigeBahn(erste) && g_leitbahn[erste] && (VorbereitungsMaske & BahnBit(erste)) && !BahnDaten[erste].BahnBereit)
         return false;
     return true;
 }
@@ -300,7 +249,7 @@ void SpielFortsetzen(TWettkampfDaten& m)
         SpielstatusAnzeigen();
         return;
     }
-    const Bereich b = BahnenVon(m);
+    const Bahnbereich b = BahnenVon(m);
     for (int k = b.erste; k <= b.letzte; ++k)
         if (BahnDaten[k].BahnStatus == 2 && !m.BahnImSpiel[k]) return;  // runs for somebody else
     for (int k = b.erste; k <= b.letzte; ++k)
@@ -313,7 +262,7 @@ void SpielFortsetzen(TWettkampfDaten& m)
             l.BahnGestartet = 1;
             l.BahnGestoppt = 0;
             Senden(k, Steuerbefehl(BefehlLauf));
-        } else if (m.Bahnbelegung[k] != 0 && !((AnmeldeMaske | StartMaske) & Bit(k))) {
+        } else if (m.Bahnbelegung[k] != 0 && !((AnmeldeMaske | StartMaske) & BahnBit(k))) {
             // Registered again and started without a new preparation, unless
             // it was never prepared for this round.
             Startzaehler[k] = 0;
@@ -322,7 +271,7 @@ void SpielFortsetzen(TWettkampfDaten& m)
             if (g_unvorbereitet[k])
                 BahnVormerken(k);
             else
-                StartMaske |= Bit(k);
+                StartMaske |= BahnBit(k);
             BahndruckBeginnen(m, k);
         }
     }
@@ -337,7 +286,7 @@ void SpielNeuStarten(TWettkampfDaten& m)
     // A match handed over or saved in a later round goes on where it stands.
     const bool fortsetzen = m.Durchgang > 0 && !m.Beendet;
     if (!fortsetzen) m.Durchgang = 1;
-    const Bereich b = BahnenVon(m);
+    const Bahnbereich b = BahnenVon(m);
     for (int k = b.erste; k <= b.letzte; ++k) m.Bahnbelegung[k] = u8(PlanSpieler(m, k, m.Durchgang));
     for (int k = b.erste; k <= b.letzte; ++k)
         if (m.Bahnbelegung[k] != 0 && BahnDaten[k].BahnStatus > 1) return;
@@ -357,7 +306,7 @@ void SpielNeuStarten(TWettkampfDaten& m)
         g_leitbahn[erste] = 1;
         BahnAnmelden(erste);
         l.BahnBereit = 0;
-        VorbereitungsMaske |= Bit(erste);
+        VorbereitungsMaske |= BahnBit(erste);
     }
     for (int k = b.erste; k <= b.letzte; ++k) {
         if (m.Bahnbelegung[k] == 0) continue;
@@ -375,7 +324,7 @@ void SpielNeuStarten(TWettkampfDaten& m)
 // felled pins; zero for a throw booked as counting zero.
 int GezaehlteHolz(u16 wurfbild, u16 wurfart)
 {
-    if (wurfart & (WurfartUebertritt | WurfartNullGewertet | WurfartFehlwurfHolz)) return 0;
+    if (wurfart & (WurfartNull | WurfartNullGewertet | WurfartFehlwurfHolz)) return 0;
     if (wurfbild & WurfbildZahlEingabe) return std::min(wurfbild & 0x0F, 9);
     return std::popcount(unsigned(wurfbild & WurfbildKegelMaske));
 }
@@ -435,7 +384,7 @@ void SpielStarten(TWettkampfDaten& m)
 
 void SpielStoppen(TWettkampfDaten& m)
 {
-    const Bereich b = BahnenVon(m);
+    const Bahnbereich b = BahnenVon(m);
     for (int k = b.erste; k <= b.letzte; ++k) {
         if (!m.BahnImSpiel[k]) continue;
         BahnDaten[k].BahnGestoppt = 1;
@@ -488,7 +437,7 @@ void BahnAnmelden(int bahn)
     l.BahnOnline = 0;
     l.AnmeldeZaehler = 1;
     l.BahnendeZaehler = 0;  // a sign-off still counting must not hit the new registration
-    AnmeldeMaske |= Bit(bahn);
+    AnmeldeMaske |= BahnBit(bahn);
     Senden(bahn, Konfiguration(Einst.PcEinheit));
     Senden(bahn, Online());
     Timer9().setEnabled(true);
@@ -499,8 +448,8 @@ void BahnVormerken(int bahn)
     if (!GueltigeBahn(bahn)) return;
     BahnDaten[bahn].BahnBereit = 0;
     g_unvorbereitet[bahn] = 1;
-    VorbereitungsMaske |= Bit(bahn);
-    StartMaske |= Bit(bahn);
+    VorbereitungsMaske |= BahnBit(bahn);
+    StartMaske |= BahnBit(bahn);
     Timer9().setEnabled(true);
 }
 
@@ -516,7 +465,7 @@ void BahnVorbereiten(int bahn)
     const bool alleBereit = AlleBahnenBereit(m);
 
     // The lane carries the substitute who plays now.
-    const Kette kette = Nachfolger(m, SpielerVon(m, m.Bahnbelegung[bahn]));
+    const Ersatzkette kette = Nachfolger(m, SpielerVon(m, m.Bahnbelegung[bahn]));
     TSpielerEintrag* p = kette.anzahl ? kette.s[std::size_t(kette.anzahl - 1)] : nullptr;
     l.BahnSpieler = p;
     l.SpielerNr = u8(p ? SpielerNummer(m, p) : 0);
@@ -563,9 +512,9 @@ void BahnStarten(int bahn)
         // Given up in the preparation: the lane sits this round out; when no
         // lane of the round plays, the round is over.
         ZurueckgehalteneVerwerfen(bahn);
-        const Bereich b = BahnenVon(m);
+        const Bahnbereich b = BahnenVon(m);
         bool wartet = false;
-        for (int k = b.erste; k <= b.letzte; ++k) wartet = wartet || (StartMaske & Bit(k));
+        for (int k = b.erste; k <= b.letzte; ++k) wartet = wartet || (StartMaske & BahnBit(k));
         if (!wartet && m.Gestartet && RundeVorbei(m)) RundeWechseln(m, bahn);
         return;
     }
@@ -627,7 +576,7 @@ void BahnStarten(int bahn)
 }
 
 int TeilRunde(int bahn) { return GueltigeBahn(bahn) ? g_teilRunde[bahn] : 0; }
-bool BahnAufgegeben(int bahn) { return GueltigeBahn(bahn) && g_unvorbereitet[bahn] && !(StartMaske & Bit(bahn)); }
+bool BahnAufgegeben(int bahn) { return GueltigeBahn(bahn) && g_unvorbereitet[bahn] && !(StartMaske & BahnBit(bahn)); }
 
 void BahnWiederherstellen(int bahn)
 {
@@ -640,8 +589,8 @@ void BahnWiederherstellen(int bahn)
     // The part's throws are the last ones of the starting player and his
     // substitutes, in the order they played; the lane may already carry the
     // substitute, so the chain is taken from the starting player.
-    const Kette zurueck = Vorgaenger(m, &p);
-    const Kette kette = Nachfolger(m, zurueck.s[std::size_t(zurueck.anzahl - 1)]);
+    const Ersatzkette zurueck = Vorgaenger(m, &p);
+    const Ersatzkette kette = Nachfolger(m, zurueck.s[std::size_t(zurueck.anzahl - 1)]);
     const int n = Summe(kette, [](const TSpielerEintrag& s) { return s.Wurf.Zahl; });
     const int proTeil = m.Volle + m.Abraeumen;
     const int anzahl = proTeil > 0 ? std::min(n % proTeil, MaxWuerfe) : 0;  // nothing to rebuild without throws
@@ -755,17 +704,6 @@ void BahnFortsetzen(int bahn)
     bahnfenster().bahnuebersichtAktualisieren(bahn);
 }
 
-void BahnwerteLoeschen(int bahn)
-{
-    if (!GueltigeBahn(bahn)) return;
-    TBahnDaten& l = BahnDaten[bahn];
-    l.ZeitGeaendert = 0;
-    l.WurfOffen = 0;
-    l.Ersatzwurf = 0;
-    l.WurfKorrigiert = 0;
-    l.FehlwurfHolz = 0;
-}
-
 void BahnanzeigeLoeschen(int bahn)
 {
     if (!GueltigeBahn(bahn)) return;
@@ -858,4 +796,6 @@ void ZaehlerSetzen(int spielerNr, int bahn, u8 code, u8 hoch, u8 tief)
         x->Wuerfe.Zahl = u16(std::min<long>(wuerfe, 9999));
     }
     MannschaftssummenBilden(m);
+    MannschaftsanzeigeBahnAktualisieren(m.ErsteSpielbahn);
+    MannschaftsanzeigeBahnAktualisieren(m.ErsteSpielbahn + 1);
 }

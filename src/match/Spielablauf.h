@@ -34,7 +34,6 @@ int TeilRunde(int bahn);
 // The lane was queued for a part but given up before it was prepared.
 bool BahnAufgegeben(int bahn);
 void BahnFortsetzen(int bahn);
-void BahnwerteLoeschen(int bahn);
 void BahnanzeigeLoeschen(int bahn);
 
 // One counter of a game that a lane handed over (message kind 166).

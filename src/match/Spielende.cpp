@@ -15,6 +15,7 @@
 #include "match/Druckdienste.h"
 #include "match/Netzdienste.h"
 #include "match/Spielablauf.h"
+#include "match/Spielbahnen.h"
 #include "match/Wertung.h"
 #include "match/Wettkampfslots.h"
 #include "match/Zeitgeberliste.h"
@@ -26,23 +27,13 @@
 
 namespace {
 
-struct Bereich {
-    int erste, letzte;
-};
-Bereich BahnenVon(const TWettkampfDaten& m)
-{
-    return {std::max<int>(m.ErsteSpielbahn, 1), std::min<int>(m.LetzteSpielbahn, MaxBahnen)};
-}
-
 bool Modus0() { return Einst.Bahnsteuerung == 0; }
-
-bool Druckt(const TWettkampfDaten& m, int bahn) { return m.DrWurfblatt && drucker().wurfblattDrucker(bahn); }
 
 // Whether the player stands on any lane of the match in the round.
 bool SpieltInRunde(const TWettkampfDaten& m, int spielerNr, int runde)
 {
     if (spielerNr == 0) return false;
-    const Bereich b = BahnenVon(m);
+    const Bahnbereich b = BahnenVon(m);
     for (int k = b.erste; k <= b.letzte; ++k)
         if (PlanSpieler(m, k, runde) == spielerNr) return true;
     return false;
@@ -71,7 +62,12 @@ constexpr std::size_t MaxZurueckgehalten = 512;
 Array1<std::deque<TCanNachricht>, MaxBahnen> g_zurueckgehalten;
 bool g_nachholen = false;
 
-bool Teilrahmen(const TCanNachricht& n) { return n.Daten[0] == 1 || n.Daten[0] == 34 || n.Daten[0] == 35; }
+bool Teilrahmen(const TCanNachricht& n)
+{
+    using namespace CanRahmen;
+    const u8 art = n.Daten[0];
+    return art == MeldungWurf || art == MeldungTaste || art == MeldungKorrektur;
+}
 
 // The lane has a player, answered its registration and waits for its part
 // to be prepared and started.
@@ -96,7 +92,7 @@ void TeilFehlt(const TWettkampfDaten& m, int runde, int bahn)
 
 void PartEndeDrucken(TWettkampfDaten& m, int bahn)
 {
-    if (!Druckt(m, bahn)) return;
+    if (!WurfblattDruckt(m, bahn)) return;
     TBahnDaten& l = BahnDaten[bahn];
     if (m.DrEinzelbahn) drucker().bahndruckVorBahnende(bahn);
     if (m.DrZweiBahnen) {
@@ -109,7 +105,7 @@ void PartEndeDrucken(TWettkampfDaten& m, int bahn)
         if (l.WurfNr < m.Volle + m.Abraeumen) drucker().bahndruckAbschnitt(bahn, ' ', ' ');
         drucker().bahndruckSpielerergebnis(bahn);
         bool alleBeendet = true;
-        const Bereich b = BahnenVon(m);
+        const Bahnbereich b = BahnenVon(m);
         for (int k = b.erste; k <= b.letzte; ++k)
             if (m.BahnImSpiel[k] && !BahnDaten[k].TeilBeendet) alleBeendet = false;
         const bool zweiBahnenSparen = (b.letzte - b.erste + 1) == 2 && m.DrSparmodus;
@@ -202,7 +198,7 @@ void Bahnende(int bahn)
 
 bool RundeVorbei(const TWettkampfDaten& m)
 {
-    const Bereich b = BahnenVon(m);
+    const Bahnbereich b = BahnenVon(m);
     for (int k = b.erste; k <= b.letzte; ++k)
         if (m.BahnImSpiel[k] && !BahnDaten[k].TeilBeendet) return false;
     return true;
@@ -211,7 +207,7 @@ bool RundeVorbei(const TWettkampfDaten& m)
 void RundeWechseln(TWettkampfDaten& m, int bahn)
 {
     if (!BahnDaten.contains(bahn)) return;
-    const Bereich b = BahnenVon(m);
+    const Bahnbereich b = BahnenVon(m);
     // A lane with a player that did not start its part in this round.
     for (int k = b.erste; k <= b.letzte; ++k)
         if (m.Bahnbelegung[k] != 0 && TeilRunde(k) != m.Durchgang) TeilFehlt(m, m.Durchgang, k);
@@ -297,7 +293,7 @@ void SuddenVictoryFragen(int bahn)
     // The table holds ten rounds: a level tenth round ends the game.
     if (gleich && m.SVictoryRunde < MaxSVRunden &&
         boxen().hinweisJa(QStringLiteral("Sudden Victory durchführen ?")) == ErgebnisJa) {
-        const Bereich b = BahnenVon(m);
+        const Bahnbereich b = BahnenVon(m);
         if (m.SVictoryLaeuft) {
             for (int k = b.erste; k + 1 <= b.letzte; k += 2) std::swap(m.Bahnbelegung[k], m.Bahnbelegung[k + 1]);
             if (TSpielerEintrag* p = BahnDaten[bahn].BahnSpieler) p->Fertig = 0;
@@ -328,10 +324,14 @@ void SpielBeenden(TWettkampfDaten& m)
     m.SVictoryLaeuft = 0;
     // Struck players leave the side totals before the points are taken.
     SpielerplatzierungBerechnen(m);
+    if (m.Streichspiel && !PlatzierungGesperrt) {
+        MannschaftsanzeigeBahnAktualisieren(m.ErsteSpielbahn);
+        MannschaftsanzeigeBahnAktualisieren(m.ErsteSpielbahn + 1);
+    }
     PunkteBerechnen(m);
     m.Ende.setzen(Jetzt().time().toString(QStringLiteral("hh:mm:ss")).toLatin1());
 
-    const Bereich b = BahnenVon(m);
+    const Bahnbereich b = BahnenVon(m);
     for (int k = b.erste; k <= b.letzte; ++k) {
         TBahnDaten& l = BahnDaten[k];
         if (l.Wettk == &m) {

@@ -3,6 +3,8 @@
 // reach them. The windows install the real ones; the stand-in answers
 // "Abbrechen" (or "Freigeben") unless a test scripts another answer.
 
+#include "core/Eingesetzt.h"
+
 #include <QList>
 #include <QStringList>
 
@@ -39,6 +41,7 @@ public:
 
 void setStartPrompts(StartPrompts* p);
 StartPrompts& startPrompts();
+using StartPromptsEinsetzen = Eingesetzt<StartPrompts, setStartPrompts, startPrompts>;
 SkriptPrompts& skriptPrompts();
 
 // The text of a lane prompt for its tag.

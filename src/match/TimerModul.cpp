@@ -12,6 +12,7 @@
 #include "match/Druckdienste.h"
 #include "match/Spielablauf.h"
 #include "match/Spielende.h"
+#include "match/Spielbahnen.h"
 #include "match/Startprompts.h"
 #include "match/Zeitgeberliste.h"
 
@@ -21,7 +22,6 @@ u8 EingabeGesperrt = 0;
 
 namespace {
 
-u16 Bit(int bahn) { return u16(1u << (bahn - 1)); }
 
 bool Wartet(int bahn)
 {
@@ -33,13 +33,13 @@ bool Wartet(int bahn)
 void Anmeldung()
 {
     for (int bahn = 1; bahn <= MaxBahnen; ++bahn) {
-        if (!(AnmeldeMaske & Bit(bahn)) || Wartet(bahn)) continue;
+        if (!(AnmeldeMaske & BahnBit(bahn)) || Wartet(bahn)) continue;
         TBahnDaten& l = BahnDaten[bahn];
         startPrompts().hinweisStartZeigen();
         ++l.AnmeldeZaehler;
         if (--Startzaehler[bahn] >= 1) continue;
         if (l.BahnOnline) {
-            AnmeldeMaske &= u16(~Bit(bahn));
+            AnmeldeMaske &= u16(~BahnBit(bahn));
             startPrompts().hinweisStartVerbergen();
             l.AnmeldeZaehler = 0;
             l.BahnStatus = 3;
@@ -50,7 +50,7 @@ void Anmeldung()
             if (startPrompts().pruefen(bahn) == 1) {
                 BahnAnmelden(bahn);
             } else {
-                AnmeldeMaske &= u16(~Bit(bahn));
+                AnmeldeMaske &= u16(~BahnBit(bahn));
                 l.BahnOnline = 0;
                 l.AnmeldeZaehler = 0;
             }
@@ -62,7 +62,7 @@ void Anmeldung()
 void Bahndrucker()
 {
     for (int bahn = 1; bahn <= MaxBahnen; ++bahn) {
-        if (!(BahndruckMaske & Bit(bahn))) continue;
+        if (!(BahndruckMaske & BahnBit(bahn))) continue;
         ++BahnDruckerStatus[bahn];
         if (!Einst.DrEinschalten) {
             BahnDruckerStatus[bahn] = 5;
@@ -71,12 +71,12 @@ void Bahndrucker()
         if (BahnDruckerStatus[bahn] <= 4) continue;
         if (WurfblattDrucker[bahn]) {
             BahnDruckerStatus[bahn] = 0;
-            BahndruckMaske &= u16(~Bit(bahn));
+            BahndruckMaske &= u16(~BahnBit(bahn));
         } else if (!startPrompts().pruefenSichtbar()) {
             if (startPrompts().pruefen(100 + bahn) == 1) {
                 drucker().bahndruckBeginnen(bahn);
             } else {
-                BahndruckMaske &= u16(~Bit(bahn));
+                BahndruckMaske &= u16(~BahnBit(bahn));
                 BahnDruckerStatus[bahn] = 0;
                 drucker().bahndruckBeenden(bahn);
             }
@@ -88,11 +88,11 @@ void Bahndrucker()
 void Vorbereitung()
 {
     for (int bahn = 1; bahn <= MaxBahnen; ++bahn) {
-        if (!(VorbereitungsMaske & Bit(bahn))) continue;
+        if (!(VorbereitungsMaske & BahnBit(bahn))) continue;
         TBahnDaten& l = BahnDaten[bahn];
         ++l.AnmeldeZaehler;
         if (!l.BahnOnline || l.BahnStatus < 3) {
-            VorbereitungsMaske &= u16(~Bit(bahn));
+            VorbereitungsMaske &= u16(~BahnBit(bahn));
             BahnVorbereiten(bahn);
             l.AnmeldeZaehler = 0;
         } else if (l.AnmeldeZaehler > 3 && !startPrompts().pruefenSichtbar()) {
@@ -100,7 +100,7 @@ void Vorbereitung()
             if (startPrompts().pruefen(bahn) == 1) {
                 CanNachrichtSenden(bahn, CanRahmen::SpielNrAnfrage());
             } else {
-                VorbereitungsMaske &= u16(~Bit(bahn));
+                VorbereitungsMaske &= u16(~BahnBit(bahn));
                 if (l.BahnStatus < 3) BahnVorbereiten(bahn);
             }
         }
@@ -111,7 +111,7 @@ void Vorbereitung()
 void Druckerpruefung()
 {
     for (int bahn = 1; bahn <= MaxBahnen; ++bahn) {
-        if (!(DruckerpruefMaske & Bit(bahn))) continue;
+        if (!(DruckerpruefMaske & BahnBit(bahn))) continue;
         const TWettkampfDaten* m = BahnDaten[bahn].Wettk;
         if (WurfblattDrucker[bahn] && m && m->DrWurfblatt) {
             bool ok = true;
@@ -119,7 +119,7 @@ void Druckerpruefung()
             if (m->DrZentral) ok = drucker().bahndruckerZuordnenSpiel(bahn);
             if (!ok) WurfblattDrucker[bahn] = 0;
         }
-        DruckerpruefMaske &= u16(~Bit(bahn));
+        DruckerpruefMaske &= u16(~BahnBit(bahn));
     }
 }
 
@@ -127,24 +127,24 @@ void Druckerpruefung()
 void Druckeranfragen()
 {
     for (int bahn = 1; bahn <= MaxBahnen; ++bahn) {
-        if (!(DruckerAnfrageMaske & Bit(bahn))) continue;
+        if (!(DruckerAnfrageMaske & BahnBit(bahn))) continue;
         if (startPrompts().pruefenSichtbar()) continue;
         const TWettkampfDaten* m = BahnDaten[bahn].Wettk;
-        const int paar = (bahn % 2) ? bahn + 1 : bahn - 1;
+        const int paar = DruckerPaarBahn(bahn);
         if (startPrompts().pruefen(200 + bahn) == 1) {
             if (m && m->DrZweiBahnen) {
                 WurfblattDrucker[bahn] = 1;
                 if (WurfblattDrucker.contains(paar)) WurfblattDrucker[paar] = 1;
             }
             if (m && m->DrZentral)
-                for (int k = std::max<int>(m->ErsteSpielbahn, 1); k <= std::min<int>(m->LetzteSpielbahn, MaxBahnen); ++k)
+                for (int k : BahnenVon(*m))
                     WurfblattDrucker[k] = 1;
             drucker().druckerInitialisieren(bahn);
             drucker().bahndruckAnstossen(bahn);
         } else {
             drucker().bahndruckBeenden(bahn);
         }
-        DruckerAnfrageMaske &= u16(~Bit(bahn));
+        DruckerAnfrageMaske &= u16(~BahnBit(bahn));
     }
 }
 
@@ -221,8 +221,8 @@ void Timer9Go()
         return;
     }
     for (int bahn = 1; bahn <= MaxBahnen; ++bahn) {
-        if (!(StartMaske & Bit(bahn))) continue;
-        StartMaske &= u16(~Bit(bahn));
+        if (!(StartMaske & BahnBit(bahn))) continue;
+        StartMaske &= u16(~BahnBit(bahn));
         BahnStarten(bahn);
     }
     if (StartMaske) {

@@ -3,6 +3,7 @@
 // database, saved matches, start-order file) does for the match logic. Its
 // code installs the implementation; until then nothing is saved or read.
 
+#include "core/Eingesetzt.h"
 #include "core/Records.h"
 
 class WettbewerbDienste {
@@ -21,6 +22,7 @@ public:
 
 void setWettbewerbDienste(WettbewerbDienste* w);
 WettbewerbDienste& wettbewerb();
+using WettbewerbDiensteEinsetzen = Eingesetzt<WettbewerbDienste, setWettbewerbDienste, wettbewerb>;
 
 // The player database was changed and not saved.
 extern u8 DatenbankGeaendert;

@@ -8,6 +8,7 @@
 #include "core/RecordFunctions.h"
 #include "match/Anzeigeschicht.h"
 #include "match/CanSenden.h"
+#include "match/Spielbahnen.h"
 #include "match/Spielende.h"
 #include "match/Startplaene.h"
 #include "match/Wettbewerbdienste.h"
@@ -18,7 +19,7 @@ namespace {
 
 bool BahnBelegt(const TWettkampfDaten& w)
 {
-    for (int bahn = std::max<int>(w.ErsteSpielbahn, 1); bahn <= std::min<int>(w.LetzteSpielbahn, MaxBahnen); ++bahn)
+    for (int bahn : BahnenVon(w))
         if (BahnDaten[bahn].BahnStatus != 0) return true;
     return false;
 }
@@ -234,15 +235,14 @@ bool WettkampfSchliessen()
 
     for (TBahnDaten& b : BahnDaten)
         if (b.Wettk == &w) b.Wettk = nullptr;
-    const int erste = std::max<int>(w.ErsteSpielbahn, 1);
-    const int letzte = std::min<int>(w.LetzteSpielbahn, MaxBahnen);
-    if (w.MannschaftsanzeigeEin && !BahnBelegt(w)) anzeigen().mannschaftsanzeigeLoeschen(erste, letzte);
+    const Bahnbereich bahnen = BahnenVon(w);
+    if (w.MannschaftsanzeigeEin && !BahnBelegt(w)) anzeigen().mannschaftsanzeigeLoeschen(bahnen.erste, bahnen.letzte);
     if (w.NamenanzeigeEin) {
         if (w.Beendet)
-            for (int bahn = erste; bahn <= letzte; ++bahn)
+            for (int bahn : bahnen)
                 if (BahnDaten[bahn].BahnStatus == 0) anzeigen().namenanzeigeLoeschen(bahn);
         if (!BahnBelegt(w))
-            for (int bahn = erste; bahn <= letzte; ++bahn) anzeigen().namenanzeigeLoeschen(bahn);
+            for (int bahn : bahnen) anzeigen().namenanzeigeLoeschen(bahn);
     }
 
     for (long bahn = 1; bahn <= MaxBahnen; ++bahn) {

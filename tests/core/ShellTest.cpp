@@ -1,38 +1,26 @@
 #include "core/Shell.h"
 #include "platform/DesktopShell.h"
+#include "support/KernAufnahmen.h"
 
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-namespace {
-
-struct AufzeichnenderStarter : ShellStarter {
-    QString datei, ordner, parameter;
-    int modus = -1;
-    void oeffnen(const QString& d, const QString& o, const QString& p, int m) override
-    {
-        datei = d;
-        ordner = o;
-        parameter = p;
-        modus = m;
-    }
-};
-
-}  // namespace
-
 TEST(Shell, DateiAusfuehrenPassesEachTextCutTo255)
 {
-    AufzeichnenderStarter s;
-    setShellStarter(&s);
     const QString lang(300, QLatin1Char('x'));
-    DateiAusfuehren(lang, QStringLiteral("/opt"), lang, 5);
-    setShellStarter(nullptr);
-    EXPECT_EQ(s.datei.size(), 255);
-    EXPECT_EQ(s.ordner, QStringLiteral("/opt"));
-    EXPECT_EQ(s.parameter.size(), 255);
-    EXPECT_EQ(s.modus, 5);
-    DateiAusfuehren(QStringLiteral("nichts"), {}, {}, 5);  // the null starter opens nothing
+    ShellAufnahme s, innen;
+    {
+        ShellStarterEinsetzen ein(&s);
+        {
+            ShellStarterEinsetzen nochEiner(&innen);
+        }
+        DateiAusfuehren(lang, QStringLiteral("/opt"), lang, 5);  // the outer guard's starter is back
+    }
+    EXPECT_EQ(s.aufrufe, QStringList{lang.left(255) + "|/opt|" + lang.left(255) + "|5"});
+    DateiAusfuehren(QStringLiteral("nichts"), {}, {}, 5);  // then the null starter, which opens nothing
+    EXPECT_EQ(s.aufrufe.size(), 1);
+    EXPECT_TRUE(innen.aufrufe.isEmpty());
 }
 
 TEST(Shell, DesktopDecidesHowToOpen)

@@ -1,19 +1,11 @@
 #include "core/Globals.h"
 #include "core/SettingsFile.h"
 #include "core/Sound.h"
+#include "support/KernAufnahmen.h"
 
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
-
-namespace {
-
-struct Aufnahme : SoundAusgabe {
-    QStringList gespielt;
-    void abspielen(const QString& pfad) override { gespielt << pfad; }
-};
-
-}  // namespace
 
 TEST(Sound, PlaysOnlyWhenSwitchedOnAndPresent)
 {
@@ -27,21 +19,20 @@ TEST(Sound, PlaysOnlyWhenSwitchedOnAndPresent)
     ASSERT_TRUE(klick.open(QIODevice::WriteOnly));
     klick.close();
 
-    Aufnahme a;
-    setSoundAusgabe(&a);
+    SoundAufnahme a;
+    SoundAusgabeEinsetzen ein(&a);
     SoundSpielen(QStringLiteral("Frage.wav"));  // sounds off
     KlickSoundSpielen();
-    EXPECT_TRUE(a.gespielt.isEmpty());
+    EXPECT_TRUE(a.pfade.isEmpty());
 
     Einst.SoundAktiv = true;
     SoundSpielen(QStringLiteral("Frage.wav"));
     SoundSpielen(QStringLiteral("Error.wav"));  // missing: silence
     KlickSoundSpielen();                        // click sounds have their own switch
-    EXPECT_EQ(a.gespielt, QStringList{dir.filePath(QStringLiteral("Frage.wav"))});
+    EXPECT_EQ(a.pfade, QStringList{dir.filePath(QStringLiteral("Frage.wav"))});
 
     Einst.ClickSoundAktiv = true;
     KlickSoundSpielen();
-    EXPECT_EQ(a.gespielt.last(), ClickWav);
-    setSoundAusgabe(nullptr);
+    EXPECT_EQ(a.pfade.last(), ClickWav);
     GlobalsZuruecksetzen();
 }

@@ -13,6 +13,7 @@
 #include "match/TimerModul.h"
 #include "match/Wettkampfslots.h"
 #include "match/Zeitgeberliste.h"
+#include "match/Zustand.h"
 
 #include <sstream>
 #include <stdexcept>
@@ -24,18 +25,6 @@ const char* const Spielernamen[] = {"",           "Anton Adler", "Bernd Brandt",
                                     "Jakob Jung",  "Emil Eder",   "Franz Fink",   "Georg Graf",
                                     "Hans Hahn",   "Karl Kern",   "Ludwig Lang",  "Max Moser",
                                     "Otto Ott"};
-
-void AllesZuruecksetzen()
-{
-    GlobalsZuruecksetzen();
-    SpielablaufZuruecksetzen();
-    CanSendenZuruecksetzen();
-    CanEmpfangZuruecksetzen();
-    AnzeigezustandZuruecksetzen();
-    UebernahmeWettkampf = nullptr;
-    skriptBoxen() = SkriptBoxen{};
-    skriptPrompts() = SkriptPrompts{};
-}
 
 void Anhaengen(std::string& s, const std::string& t)
 {
@@ -70,7 +59,7 @@ std::string Zaehlabweichung(const R& r, int wuerfe, const Zaehlung& z)
 
 void ProgrammZuruecksetzen(const QDateTime& jetzt)
 {
-    AllesZuruecksetzen();
+    ZustandZuruecksetzen();
     setUhr([jetzt] { return jetzt; });
     Einst.PcEinheit = 2;
     Einst.TimeoutBahnw = 2;
@@ -89,9 +78,8 @@ bool CanAnschliessen(CanAdapter* adapter)
 void ProgrammAbbauen()
 {
     TimerModulBeenden();
-    for (Zeitgeber* t : {&Timer9(), &TimerSpielEnde(), &TimerBahnEnde(), &TimerFocus()}) t->setEnabled(false);
     setCanAdapter(nullptr);
-    AllesZuruecksetzen();
+    ZustandZuruecksetzen();
     setUhr({});
 }
 

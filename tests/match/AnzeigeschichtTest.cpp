@@ -3,33 +3,21 @@
 #include "match/Anzeigeschicht.h"
 #include "match/CanKarte.h"
 #include "match/CanSenden.h"
-#include "support/Aufnahmen.h"
+#include "support/Grundlage.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
-class Anzeigeschicht : public ::testing::Test {
+class Anzeigeschicht : public Grundlage {
 protected:
     void SetUp() override
     {
-        GlobalsZuruecksetzen();
-        AnzeigezustandZuruecksetzen();
-        setAnzeigeDienste(&anzeigen);
-        setFensterDienste(&fenster);
+        Grundlage::SetUp();
         w.ErsteSpielbahn = 5;
         w.LetzteSpielbahn = 8;
         for (int b = 5; b <= 8; ++b) BahnDaten[b].Wettk = &w;
         BahnAnzahl = 8;
-    }
-    void TearDown() override
-    {
-        setAnzeigeDienste(nullptr);
-        setFensterDienste(nullptr);
-        CanAktiv = 0;
-        CanSendenZuruecksetzen();
-        AnzeigezustandZuruecksetzen();
-        GlobalsZuruecksetzen();
     }
 
     // Every forwarder once, for the match and for lane 6 and lane 2 (no match).
@@ -51,8 +39,6 @@ protected:
     }
 
     TWettkampfDaten w;
-    AnzeigenAufnahme anzeigen;
-    FensterAufnahme fenster;
 };
 
 }  // namespace
@@ -161,7 +147,6 @@ protected:
     {
         Anzeigeschicht::SetUp();
         CanAktiv = 1;
-        CanSendenZuruecksetzen();
         AktWettkampf = &w;
         Einst.PcEinheit = 1;
         Einst.AnzeigeHelligkeit = 7;

@@ -21,16 +21,7 @@ protected:
     void SetUp() override
     {
         CanUmgebung::SetUp();
-        CanEmpfangZuruecksetzen();
-        SpielablaufZuruecksetzen();
         BahnAnzahl = 4;
-    }
-    void TearDown() override
-    {
-        CanEmpfangZuruecksetzen();
-        SpielablaufZuruecksetzen();
-        WurfblattDrucker.fill(0);
-        CanUmgebung::TearDown();
     }
     void empfangen(int bahn, std::initializer_list<u8> bytes)
     {
@@ -71,7 +62,7 @@ TEST_F(CanEmpfang, OnlyTheSixteenLaneIdentifiersAreTaken)
     for (auto [id, bahn] : faelle) EXPECT_EQ(BahnVonCanId(id), bahn) << std::hex << id;
 
     LogAufnahme log;
-    setCanLog(&log);
+    CanLogEinsetzen logEin(&log);
     Einst.CANAufzeichnen = Einst.CANIn = Einst.CANBahnsteuerung = Einst.CANWuerfe = true;
     Einst.CANBahn.fill(true);
     for (u32 id : {0x288u, 0x209u}) adapter.empfangen << CanRohRahmen{id, 2, {38, 0}};
@@ -306,7 +297,7 @@ TEST_F(CanEmpfang, PracticeEndStartsOnlyTheLanesInPlay)
 TEST_F(CanEmpfang, InLinesFollowTheFilters)
 {
     LogAufnahme log;
-    setCanLog(&log);
+    CanLogEinsetzen logEin(&log);
     Einst.CANAufzeichnen = Einst.CANIn = Einst.CANWuerfe = true;
     Einst.CANBahn[3] = true;
     empfangen(3, {0x01, 0x7F, 0x03, 0x10, 0x00, 0xC8});

@@ -1,5 +1,4 @@
 #include "core/Zeitgeber.h"
-#include "support/Aufnahmen.h"
 #include "support/CanTestUmgebung.h"
 
 #include <QMap>
@@ -11,20 +10,10 @@ TEST(CanKarteBitrate, EveryBusClockChoiceGivesItsStandardRate)
         EXPECT_EQ(BitrateAusBtr(CanBusTaktTabelle[i].btr0, CanBusTaktTabelle[i].btr1), raten[i]) << CanBusTaktTabelle[i].text;
 }
 
-class CanKarte : public ::testing::Test {
+class CanKarte : public Grundlage {
 protected:
-    void SetUp() override
-    {
-        GlobalsZuruecksetzen();
-        setCanAdapter(&adapter);
-    }
-    void TearDown() override
-    {
-        setCanAdapter(nullptr);
-        CanEinstellungen = {};
-        GlobalsZuruecksetzen();
-    }
     FakeCanAdapter adapter;
+    CanAdapterEinsetzen m_adapter{&adapter};
 };
 
 TEST_F(CanKarte, StoredTimingOrTheBusClockTable)
@@ -110,7 +99,7 @@ struct StatusAufnahme : FensterAufnahme {
 TEST_F(CanKarte, ALostAdapterIsShownAndOpenedAgain)
 {
     StatusAufnahme f;
-    setFensterDienste(&f);
+    FensterDiensteEinsetzen fEin(&f);
     Einst.CanBusKarte = 10;
     CanEinstellungenUebernehmen();
     CanKarteOeffnen();
@@ -154,6 +143,4 @@ TEST_F(CanKarte, ALostAdapterIsShownAndOpenedAgain)
     CanEinstellungenUebernehmen();
     CanKarteOeffnen();
     EXPECT_FALSE(CanWacheTimer().enabled());
-    CanSendenZuruecksetzen();
-    setFensterDienste(nullptr);
 }

@@ -163,7 +163,7 @@ TEST_F(CanSenden, ReopeningKeepsWhatIsQueued)
 TEST_F(CanSenden, OutLinesOfTheTrafficLog)
 {
     LogAufnahme log;
-    setCanLog(&log);
+    CanLogEinsetzen logEin(&log);
     Einst.CANAufzeichnen = Einst.CANOut = Einst.CANBahnsteuerung = true;
     Einst.CANBahn[3] = true;
     Einst.CANNamenanzeige = true;
@@ -188,7 +188,7 @@ TEST_F(CanSenden, PrinterOutputTakesItsTurnAfterTheLane)
 {
     static int druckerRahmen;
     druckerRahmen = 2;
-    setDruckerSenden([](int bahn) {
+    DruckerSendenEinsetzen drucker([](int bahn) {
         if (bahn != 2 || druckerRahmen == 0) return false;
         --druckerRahmen;
         return true;
@@ -202,5 +202,4 @@ TEST_F(CanSenden, PrinterOutputTakesItsTurnAfterTheLane)
     EXPECT_TRUE(CanSendeTimer().enabled());
     CanSendenTick();
     EXPECT_FALSE(CanSendeTimer().enabled());
-    setDruckerSenden(nullptr);
 }

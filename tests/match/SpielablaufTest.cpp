@@ -9,7 +9,8 @@
 #include "match/Spielablauf.h"
 #include "match/Wettkampfslots.h"
 #include "match/Zeitgeberliste.h"
-#include "support/Aufnahmen.h"
+#include "support/Einsetzen.h"
+#include "support/Grundlage.h"
 
 #include <gtest/gtest.h>
 
@@ -20,6 +21,7 @@ namespace {
 
 using Rahmen = std::vector<int>;
 using Rahmenliste = std::vector<Rahmen>;
+using Texte = std::vector<std::string>;
 
 constexpr u8 Pc = 2;
 constexpr int SpielNr = 0x21;  // slot 1, station 2
@@ -68,46 +70,12 @@ void Angehalten(TWettkampfDaten& m)
     m.Bahnbelegung[2] = 9;
 }
 
-struct DruckAufnahme : DruckDienste {
-    QStringList aufrufe;
-    void merken(const char* was, int b) { aufrufe << QStringLiteral("%1 %2").arg(QLatin1String(was)).arg(b); }
-    void bahndruckBeginnen(int b) override { merken("Beginnen", b); }
-    void druckspalteBestimmen(int b) override { merken("Spalte", b); }
-    void bahndruckVorStart(int b) override { merken("VorStart", b); }
-    void bahndruckNachStart(int b) override { merken("NachStart", b); }
-    void bahndruckKopf(int b) override { merken("Kopf", b); }
-    void bahndruckSpielerKopf(int b) override { merken("SpielerKopf", b); }
-    void bahndruckKopfStart(int b) override { merken("KopfStart", b); }
-    void bahndruckVorschub(int b) override { merken("Vorschub", b); }
-    void bahndruckSpielerStart(int b) override { merken("SpielerStart", b); }
-    void bahndruckWurf(int, char, char) override {}
-    void bahndruckAbschnitt(int, char, char) override {}
-    void bahndruckVorWurf(int) override {}
-    void bahndruckVorWertung(int) override {}
-    void bahndruckWurfzeile(int, int, char) override {}
-    void bahndruckSummenzeile(int, int, char, char) override {}
-};
-
-struct NetzAufnahme : NetzDienste {
-    QStringList aufrufe;
-    void internetUpdate(TWettkampfDaten&) override
-    {
-        aufrufe << QStringLiteral("update %1 %2").arg(int(AktJavaUpdate)).arg(AktUpdateIntervall);
-    }
-    void uploadTimer(bool ein, int ms) override { aufrufe << QStringLiteral("timer %1 %2").arg(int(ein)).arg(ms); }
-};
-
-class SpielablaufBasis : public ::testing::Test {
+class SpielablaufBasis : public Grundlage {
 protected:
     // Also called by the cases of a table, each from scratch.
     void SetUp() override
     {
-        TearDown();
-        setAnzeigeDienste(&anzeigen);
-        setFensterDienste(&fenster);
-        setDruckDienste(&druck);
-        setNetzDienste(&netz);
-        setUhr([] { return QDateTime(QDate(2026, 3, 5), QTime(14, 5, 9)); });
+        Grundlage::SetUp();
         CanAktiv = 1;
         Einst.PcEinheit = Pc;
         Einst.Bahnsteuerung = 1;
@@ -117,24 +85,6 @@ protected:
         plan[1][2] = plan[2][1] = 9;
         plan[3][2] = 2;
     }
-    void TearDown() override
-    {
-        Timer9().setEnabled(false);
-        setAnzeigeDienste(nullptr);
-        setFensterDienste(nullptr);
-        setDruckDienste(nullptr);
-        setNetzDienste(nullptr);
-        setUhr({});
-        skriptBoxen() = SkriptBoxen{};
-        UebernahmeWettkampf = nullptr;
-        WurfblattDrucker.fill(0);
-        CanAktiv = 0;
-        CanSendenZuruecksetzen();
-        SpielablaufZuruecksetzen();
-        AnzeigezustandZuruecksetzen();
-        GlobalsZuruecksetzen();
-    }
-
     // Lanes erste..letzte, 5 + 5 throws in 12 minutes over two rounds, no practice, no options.
     TWettkampfDaten& wettkampf(int erste = 1, int letzte = 2)
     {
@@ -187,10 +137,7 @@ protected:
     }
 
     TStartplan plan;
-    AnzeigenAufnahme anzeigen;
-    FensterAufnahme fenster;
-    DruckAufnahme druck;
-    NetzAufnahme netz;
+    UhrEinsetzen uhr{FesteUhr()};
 };
 
 }  // namespace
@@ -216,7 +163,7 @@ TEST_F(SpielablaufStart, RegistersTheLanesOfTheFirstRoundAndBeginsWhenTheyAreRea
     EXPECT_EQ(BahnDaten[2].Wettk, &m);
     EXPECT_EQ(BahnDaten[3].Wettk, nullptr);
     EXPECT_EQ(BahnDaten[1].Wiederherstellen, 0);  // a new match has nothing to rebuild
-    EXPECT_EQ(druck.aufrufe, (QStringList{"Beginnen 1", "Beginnen 2"}));
+    EXPECT_EQ(druck.aufrufe, (Texte{"Beginnen 1", "Beginnen 2"}));
 
     // Offline lanes are prepared all the same, without frames; the idle lane does not hold the begin.
     BahnVorbereiten(1);
@@ -465,12 +412,12 @@ TEST_F(SpielablaufBahnstart, SheetHeadsAndRefreshes)
     EXPECT_TRUE(fenster.aufrufe.contains(QStringLiteral("spieler 0 9")));
     // Two lanes on a central printer, saving paper: an even round feeds on instead of a new head.
     EXPECT_EQ(druck.aufrufe,
-              (QStringList{"Spalte 1", "Vorschub 1", "SpielerStart 1", "Spalte 2", "SpielerStart 2"}));
+              (Texte{"Spalte 1", "Vorschub 1", "SpielerStart 1", "Spalte 2", "SpielerStart 2"}));
 
     WurfblattDrucker[1] = 0;
     druck.aufrufe.clear();
     BahnStarten(1);
-    EXPECT_TRUE(druck.aufrufe.isEmpty());
+    EXPECT_TRUE(druck.aufrufe.empty());
 }
 
 // ---- Continue and stop ---------------------------------------------------------

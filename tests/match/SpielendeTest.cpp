@@ -9,7 +9,7 @@
 #include "match/TimerModul.h"
 #include "match/Wertung.h"
 #include "match/Zeitgeberliste.h"
-#include "support/Aufnahmen.h"
+#include "support/Grundlage.h"
 #include "support/Teilstart.h"
 
 #include <gtest/gtest.h>
@@ -22,12 +22,11 @@ using Rahmen = QList<int>;
 
 // Four lanes; round 1: lanes 1..4 = 1, 9, 2, 10; round 2: lanes 1, 2 = 3, 11,
 // lanes 3 and 4 idle.
-class Spielende : public ::testing::Test {
+class Spielende : public Grundlage {
 protected:
     void SetUp() override
     {
-        TearDown();
-        setFensterDienste(&fenster);
+        Grundlage::SetUp();
         CanAktiv = 1;
         Einst.Bahnsteuerung = 1;
         plan = TStartplan{};
@@ -51,17 +50,6 @@ protected:
             TeilLaeuft(m, b, nr);
         }
     }
-    void TearDown() override
-    {
-        setFensterDienste(nullptr);
-        for (Zeitgeber* t : {&Timer9(), &TimerSpielEnde(), &TimerBahnEnde()}) t->setEnabled(false);
-        skriptBoxen() = SkriptBoxen{};
-        skriptPrompts() = SkriptPrompts{};
-        CanSendenZuruecksetzen();
-        CanAktiv = 0;
-        SpielablaufZuruecksetzen();
-        GlobalsZuruecksetzen();
-    }
 
     TWettkampfDaten& m() { return Wettkaempfe[1]; }
     void teilBeenden(std::initializer_list<int> bahnen)
@@ -80,7 +68,6 @@ protected:
     }
 
     TStartplan plan;
-    FensterAufnahme fenster;
 };
 
 }  // namespace
@@ -318,7 +305,7 @@ class TimerModul : public Spielende {
 protected:
     void SetUp() override
     {
-        TearDown();
+        Grundlage::SetUp();
         CanAktiv = 1;
     }
 };

@@ -2,6 +2,8 @@
 #include "match/CanKarte.h"
 #include "match/CanSenden.h"
 #include "platform/QtCanAdapter.h"
+#include "match/Zustand.h"
+#include "support/Einsetzen.h"
 #include "support/VirtuellerBus.h"
 
 #include <QEventLoop>
@@ -43,14 +45,14 @@ std::optional<CanRohRahmen> empfangen(CanAdapter& adapter)
 // sees it.
 void PumpeSendetAufDenBus(const QString& bus)
 {
-    GlobalsZuruecksetzen();
+    ZustandZuruecksetzen();
     Einst.CanSchnittstelle = bus;
     Einst.CanBusKarte = 1;
     Einst.PcEinheit = 3;
     QtCanAdapter programm, bahn;
     QString fehler;
     ASSERT_TRUE(bahn.oeffnen({Einst.CanSchnittstelle}, &fehler)) << fehler.toStdString();
-    setCanAdapter(&programm);
+    CanAdapterEinsetzen ein(&programm);
     CanEinstellungenUebernehmen();
     CanKarteOeffnen();
     ASSERT_EQ(CanAktiv, 1) << CanEinstellungen.StatusText.toStdString();
@@ -61,10 +63,7 @@ void PumpeSendetAufDenBus(const QString& bus)
     const CanRohRahmen erwartet{0x600 + 8 * 2 + 2, 2, {36, 3}};
     EXPECT_EQ(empfangen(bahn), erwartet);
     EXPECT_EQ(BahnSendenAusstehend, 0);
-
-    setCanAdapter(nullptr);
-    CanSendenZuruecksetzen();
-    GlobalsZuruecksetzen();
+    ZustandZuruecksetzen();
 }
 
 TEST(VirtualCan, FrameGoesFromOneAdapterToTheOther)

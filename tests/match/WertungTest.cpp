@@ -4,8 +4,9 @@
 #include "match/CanKarte.h"
 #include "match/CanSenden.h"
 #include "match/Druckdienste.h"
+#include "match/Korrektur.h"
 #include "match/Wertung.h"
-#include "support/Aufnahmen.h"
+#include "support/Grundlage.h"
 
 #include <gtest/gtest.h>
 
@@ -19,39 +20,6 @@ using Rahmen = std::vector<int>;
 using Texte = std::vector<std::string>;
 
 std::string N(int n) { return std::to_string(n); }
-std::string Z(char c) { return c ? std::string(1, c) : std::string("-"); }
-
-struct DruckAufnahme : DruckDienste {
-    Texte aufrufe;
-    void bahndruckBeginnen(int) override {}
-    void druckspalteBestimmen(int) override {}
-    void bahndruckVorStart(int) override {}
-    void bahndruckNachStart(int) override {}
-    void bahndruckKopf(int) override {}
-    void bahndruckSpielerKopf(int) override {}
-    void bahndruckKopfStart(int) override {}
-    void bahndruckVorschub(int) override {}
-    void bahndruckSpielerStart(int) override {}
-    void bahndruckWurf(int b, char h, char m) override { aufrufe.push_back("Wurf " + N(b) + " " + Z(h) + Z(m)); }
-    void bahndruckAbschnitt(int b, char h, char m) override { aufrufe.push_back("Abschnitt " + N(b) + " " + Z(h) + Z(m)); }
-    void bahndruckVorWurf(int b) override { aufrufe.push_back("VorWurf " + N(b)); }
-    void bahndruckVorWertung(int b) override { aufrufe.push_back("VorWertung " + N(b)); }
-    void bahndruckWurfzeile(int b, int n, char h) override { aufrufe.push_back("Wurfzeile " + N(b) + " " + N(n) + " " + Z(h)); }
-    void bahndruckSummenzeile(int b, int n, char h, char m) override
-    {
-        aufrufe.push_back("Summenzeile " + N(b) + " " + N(n) + " " + Z(h) + Z(m));
-    }
-};
-
-struct BahnfensterAufnahme : BahnfensterDienste {
-    Texte aufrufe;
-    bool aktiv = false;
-    void bahnsteuerungAktualisieren(int b) override { aufrufe.push_back("steuerung " + N(b)); }
-    void bahnuebersichtAktualisieren(int b) override { aufrufe.push_back("uebersicht " + N(b)); }
-    void korrekturAktualisieren(int b) override { aufrufe.push_back("korrektur " + N(b)); }
-    bool ergebnistafelAktiv() const override { return aktiv; }
-    bool spielberichtAktiv() const override { return aktiv; }
-};
 
 template <typename... T>
 std::string Verbunden(const T&... teile)
@@ -65,20 +33,13 @@ std::string Verbunden(const T&... teile)
 // Slot 1, lanes 1..4, a points game of 4 Volle and 3 Abräumen throws over
 // two rounds: home 1 against guest 9 on lanes 1/2, home 2 against guest 10
 // on lanes 3/4.
-class Wertung : public ::testing::Test {
+class Wertung : public Grundlage {
 protected:
     void SetUp() override
     {
-        GlobalsZuruecksetzen();
-        AnzeigezustandZuruecksetzen();
-        PlatzierungGesperrt = 0;
+        Grundlage::SetUp();
         BahnAnzahl = 4;
         CanAktiv = 1;
-        CanSendenZuruecksetzen();
-        setAnzeigeDienste(&anzeigen);
-        setFensterDienste(&fenster);
-        setBahnfensterDienste(&bahnfenster);
-        setDruckDienste(&druck);
         WurfblattDrucker.fill(1);
         m.ErsteSpielbahn = 1, m.LetzteSpielbahn = 4;
         m.Volle = 4, m.Abraeumen = 3;
@@ -88,20 +49,6 @@ protected:
         for (int n = 1; n <= MaxSpieler; ++n) m.Spieler[n].Wertung = 1, m.Spieler[n].IstHeim = n <= 8;
         aufBahn(1, 1), aufBahn(2, 9), aufBahn(3, 2), aufBahn(4, 10);
     }
-    void TearDown() override
-    {
-        setAnzeigeDienste(nullptr);
-        setFensterDienste(nullptr);
-        setBahnfensterDienste(nullptr);
-        setDruckDienste(nullptr);
-        WurfblattDrucker.fill(0);
-        CanAktiv = 0;
-        CanSendenZuruecksetzen();
-        AnzeigezustandZuruecksetzen();
-        GlobalsZuruecksetzen();
-        PlatzierungGesperrt = 0;
-    }
-
     void aufBahn(int bahn, int nr)
     {
         TBahnDaten& b = BahnDaten[bahn];
@@ -116,10 +63,11 @@ protected:
     void wurf(int bahn, u16 bild, u16 flags = 0)
     {
         TBahnDaten& b = BahnDaten[bahn];
-        b.WurfBild = u16(WurfbildVorhanden | bild), b.WurfFlags = flags, b.WurfOffen = 1;
-        b.WurfHolz = i8(std::popcount(unsigned(bild & WurfbildKegelMaske)));
-        if ((flags & 0x03) == 0x03 && b.WurfHolz > 0) b.WurfFlags |= 0x200, b.FehlwurfHolz = 1;
-        if (flags & 0x01) b.WurfHolz = 0;
+        const CanRahmen::Wurfmeldung w =
+            CanRahmen::WurfmeldungLesen({1, u8(bild & 0x7F), u8(bild >> 7), u8(flags)});
+        b.WurfBild = w.bild, b.WurfFlags = u16(w.flags | (flags & 0xFF00)), b.WurfOffen = 1;
+        b.WurfHolz = i8(w.holz);
+        if (w.fehlwurfHolz) b.FehlwurfHolz = 1;
         WurfAbschliessen(bahn);
     }
     void holz(int bahn, int pins, u16 flags = 0) { wurf(bahn, u16((1u << pins) - 1), flags); }
@@ -165,10 +113,6 @@ protected:
     TBahnDaten& b1 = BahnDaten[1];
     TSpielerEintrag& p1 = Wettkaempfe[1].Spieler[1];
     TDurchgangBlock& d1 = Wettkaempfe[1].Spieler[1].Durchgang[1];
-    AnzeigenAufnahme anzeigen;
-    FensterAufnahme fenster;
-    BahnfensterAufnahme bahnfenster;
-    DruckAufnahme druck;
 };
 
 // --- Booking -------------------------------------------------------------------
@@ -648,7 +592,7 @@ TEST_F(WertungHilfen, BookingRefreshesLaneWindowsTablesAndBoards)
     bahnfenster.aktiv = true;
     m.MannschaftsanzeigeEin = 1;
     holz(1, 5);
-    EXPECT_EQ(bahnfenster.aufrufe, (Texte{"steuerung 1", "uebersicht 1", "uebersicht 2", "korrektur 1"}));
+    EXPECT_EQ(bahnfenster.aufrufe, (QStringList{"steuerung 1", "uebersicht 1", "uebersicht 2", "korrektur 1"}));
     EXPECT_EQ(fenster.aufrufe,
               (QStringList{"spieler 1 1", "spieler 1 9", "aktualisieren 2", "anzeige spieler 1", "anzeige spieler 9"}));
     EXPECT_EQ(anzeigen.aufrufe, (QStringList{"MErgebnis 1", "MErgebnis 2"}));

@@ -6,39 +6,15 @@
 #include "match/Spielablauf.h"
 #include "match/Startplaene.h"
 #include "match/Wettkampfslots.h"
-#include "support/Aufnahmen.h"
+#include "support/Einsetzen.h"
+#include "support/Grundlage.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
-class Wettkampfslots : public ::testing::Test {
+class Wettkampfslots : public Grundlage {
 protected:
-    void SetUp() override
-    {
-        GlobalsZuruecksetzen();
-        AnzeigezustandZuruecksetzen();
-        skriptBoxen() = SkriptBoxen{};
-        setAnzeigeDienste(&anzeigen);
-        setFensterDienste(&fenster);
-        setWettbewerbDienste(&wettbewerb);
-        setUhr([] { return QDateTime(QDate(2026, 12, 6), QTime(10, 0)); });
-    }
-    void TearDown() override
-    {
-        setAnzeigeDienste(nullptr);
-        setFensterDienste(nullptr);
-        setWettbewerbDienste(nullptr);
-        setUhr({});
-        skriptBoxen() = SkriptBoxen{};
-        UebernahmeWettkampf = nullptr;
-        DatenbankGeaendert = 0;
-        CanAktiv = 0;
-        CanSendenZuruecksetzen();
-        AnzeigezustandZuruecksetzen();
-        GlobalsZuruecksetzen();
-    }
-
     // Makes slot k current, as the main window's match list does.
     void wechseln(int k)
     {
@@ -52,9 +28,7 @@ protected:
         return *AktWettkampf;
     }
 
-    AnzeigenAufnahme anzeigen;
-    FensterAufnahme fenster;
-    WettbewerbAufnahme wettbewerb;
+    UhrEinsetzen uhr{FesteUhr(QDateTime(QDate(2026, 12, 6), QTime(10, 0)))};
 };
 
 struct AnsichtAttrappe : OptionenAnsicht {

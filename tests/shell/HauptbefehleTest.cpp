@@ -11,21 +11,14 @@
 #include "match/Zeitgeberliste.h"
 #include "platform/FakeCanAdapter.h"
 #include "shell/Hauptbefehle.h"
-#include "support/Aufnahmen.h"
+#include "support/Einsetzen.h"
+#include "support/Grundlage.h"
 
 #include <QDir>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace {
-
-struct ShellAufnahme : ShellStarter {
-    QStringList aufrufe;
-    void oeffnen(const QString& datei, const QString& ordner, const QString& parameter, int modus) override
-    {
-        aufrufe << QStringLiteral("%1|%2|%3|%4").arg(datei, ordner, parameter).arg(modus);
-    }
-};
 
 // The match window's refresh marks the match it left as modified.
 struct MarkierendeFenster : FensterAufnahme {
@@ -37,24 +30,8 @@ struct MarkierendeFenster : FensterAufnahme {
     }
 };
 
-class Hauptbefehle : public testing::Test {
+class Hauptbefehle : public Grundlage {
 protected:
-    void SetUp() override
-    {
-        GlobalsZuruecksetzen();
-        SpielablaufZuruecksetzen();
-        setFensterDienste(&fenster);
-        skriptBoxen().antworten.clear();
-        skriptBoxen().gezeigt.clear();
-    }
-    void TearDown() override
-    {
-        setFensterDienste(nullptr);
-        setShellStarter(nullptr);
-        TimerSpielEnde().setEnabled(false);
-        SpielablaufZuruecksetzen();
-        GlobalsZuruecksetzen();
-    }
     TWettkampfDaten& Match(u8 geaendert = 0)
     {
         EXPECT_TRUE(WettkampfAnlegen());
@@ -63,6 +40,9 @@ protected:
     }
 
     MarkierendeFenster fenster;
+    FensterDiensteEinsetzen m_fenster{&fenster};
+    ShellAufnahme shell;
+    ShellStarterEinsetzen m_shell{&shell};
 };
 
 }  // namespace
@@ -105,13 +85,11 @@ TEST_F(Hauptbefehle, StartCommandAsksAndActs)
     };
     for (const Fall& f : faelle) {
         SCOPED_TRACE(f.name);
-        GlobalsZuruecksetzen();
-        SpielablaufZuruecksetzen();
+        ZustandZuruecksetzen();
         TWettkampfDaten& w = Match();
         w.Gestartet = f.gestartet;
         w.Gestoppt = f.gestoppt;
         w.WechselAnstehend = f.wechsel;
-        skriptBoxen() = SkriptBoxen{};
         skriptBoxen().antworten << f.antwort;
         fenster.aufrufe.clear();
         SpielStartBefehl();
@@ -138,7 +116,7 @@ TEST_F(Hauptbefehle, AbortAsksThenLetsTheTimerEndTheMatch)
 TEST_F(Hauptbefehle, TakeOverAsksEveryLane)
 {
     FakeCanAdapter adapter;
-    setCanAdapter(&adapter);
+    CanAdapterEinsetzen ein(&adapter);
     Einst.CanBusKarte = 1;
     CanEinstellungenUebernehmen();
     CanKarteOeffnen();
@@ -148,8 +126,6 @@ TEST_F(Hauptbefehle, TakeOverAsksEveryLane)
     for (int i = 0; i < 10; ++i) CanSendenTick();
     ASSERT_EQ(adapter.gesendet.size(), 3);
     for (int n = 1; n <= 3; ++n) EXPECT_EQ(adapter.gesendet[n - 1], (CanRohRahmen{BahnCanId(n), 1, {41}})) << n;
-    CanSendenZuruecksetzen();
-    setCanAdapter(nullptr);
 }
 
 TEST_F(Hauptbefehle, WindowListSwitchKeepsTheModifiedFlag)
@@ -175,8 +151,6 @@ TEST_F(Hauptbefehle, HelpAndTipsLeaveTheCurrentDirectory)
     ASSERT_TRUE(ordner.isValid());
     const QString cwd = QDir::currentPath();
     OrdnerSetzen(ordner.path());
-    ShellAufnahme shell;
-    setShellStarter(&shell);
 
     HilfeOeffnen();
     EXPECT_FALSE(TippsText().has_value());
@@ -200,8 +174,6 @@ TEST_F(Hauptbefehle, HelpAndTipsLeaveTheCurrentDirectory)
 
 TEST_F(Hauptbefehle, ProgramEntryStartsInItsFolder)
 {
-    ShellAufnahme shell;
-    setShellStarter(&shell);
     Einst.Programm[2] = QStringLiteral("/opt/kasse/bin/kasse");
     ProgrammStarten(1);  // empty entry
     ProgrammStarten(2);

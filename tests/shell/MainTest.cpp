@@ -4,6 +4,7 @@
 #include "core/Zeitgeber.h"
 #include "match/Spielablauf.h"
 #include "match/Wettkampfslots.h"
+#include "match/Zustand.h"
 #include "shell/Programmende.h"
 #include "shell/ui/Info.h"
 #include "shell/ui/Main.h"
@@ -32,19 +33,14 @@ class Hauptfenster : public testing::Test {
 protected:
     void SetUp() override
     {
-        GlobalsZuruecksetzen();
-        SpielablaufZuruecksetzen();
-        setFensterDienste(&hub);
+        ZustandZuruecksetzen();
         main = std::make_unique<TMain>(hub);
-        skriptBoxen().antworten.clear();
     }
     void TearDown() override
     {
         main.reset();
-        setFensterDienste(nullptr);
         WindowsBeenden = 0;
-        SpielablaufZuruecksetzen();
-        GlobalsZuruecksetzen();
+        ZustandZuruecksetzen();
     }
 
     // Closes the next modal window; Gezeigt() names it.
@@ -62,6 +58,7 @@ protected:
     QString Gezeigt() const { return m_gezeigt ? *m_gezeigt : QString(); }
 
     Fensterhub hub;
+    FensterDiensteEinsetzen m_hub{&hub};
     std::unique_ptr<TMain> main;
 
 private:

@@ -1,5 +1,6 @@
 #include "core/Globals.h"
 #include "match/Spielablauf.h"
+#include "match/Zustand.h"
 #include "shell/Menuezustand.h"
 
 #include <gtest/gtest.h>
@@ -225,8 +226,7 @@ TEST(Menuezustand, ProgramEntriesFromTheSettings)
 
 TEST(Menuezustand, InputFromTheGlobalState)
 {
-    GlobalsZuruecksetzen();
-    SpielablaufZuruecksetzen();
+    ZustandZuruecksetzen();
     WettkampfBelegt[3] = 1;
     WettkampfAnzahl = 1;
     AktWettkampfNr = 3;
@@ -248,6 +248,5 @@ TEST(Menuezustand, InputFromTheGlobalState)
     EXPECT_EQ(e.programmName[1], QStringLiteral("Editor"));
     EXPECT_EQ(e.startMaske, 0x0040);
     EXPECT_EQ(*MenuezustandBerechnen(e).MSpielStart.caption, QStringLiteral("Spiel fortsetzen"));  // a change due
-    SpielablaufZuruecksetzen();
-    GlobalsZuruecksetzen();
+    ZustandZuruecksetzen();
 }

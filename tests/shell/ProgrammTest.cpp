@@ -12,6 +12,7 @@
 #include "shell/ui/Main.h"
 #include "shell/ui/Progende.h"
 #include "shell/ui/Programm.h"
+#include "support/Programmordner.h"
 
 #include <QDir>
 #include <QLabel>
@@ -24,25 +25,11 @@
 
 namespace {
 
-class ProgrammStart : public testing::Test {
+class ProgrammStart : public Programmordner {
 protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(ordner.isValid());
-        m_cwd = QDir::currentPath();
-    }
-    void TearDown() override
-    {
-        QDir::setCurrent(m_cwd);
-        GlobalsZuruecksetzen();
-    }
     ProgrammOptionen Optionen() { return {nullptr, &abschaltung, 1280, 1}; }
 
-    QTemporaryDir ordner;
     FakeAbschaltung abschaltung;
-
-private:
-    QString m_cwd;
 };
 
 }  // namespace

@@ -10,7 +10,8 @@
 #include "platform/FakeCanAdapter.h"
 #include "shell/Programmende.h"
 #include "shell/ui/Progende.h"
-#include "support/Aufnahmen.h"
+#include "support/Einsetzen.h"
+#include "support/Grundlage.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -20,34 +21,23 @@ namespace {
 
 // The bus with a fake adapter, station 3: lanes receive on 0x600 + 8n + 2,
 // the team boards on 0x30A, the name boards on 0x312.
-class Programmende : public testing::Test {
+class Programmende : public Grundlage {
 protected:
     void SetUp() override
     {
-        GlobalsZuruecksetzen();
-        SpielablaufZuruecksetzen();
-        setFensterDienste(&fenster);
-        setCanAdapter(&adapter);
+        Grundlage::SetUp();
         Einst.CanBusKarte = 1;
         Einst.PcEinheit = 3;
         CanEinstellungenUebernehmen();
         CanKarteOeffnen();
         ASSERT_EQ(CanAktiv, 1);
         CanSendenZuruecksetzen();
-        skriptBoxen().antworten.clear();
-        skriptBoxen().gezeigt.clear();
         WindowsBeenden = 0;
     }
     void TearDown() override
     {
         WindowsBeenden = 0;
-        setDruckerSenden(nullptr);
-        CanSendenZuruecksetzen();
-        setCanAdapter(nullptr);
-        setFensterDienste(nullptr);
-        for (Zeitgeber* t : {&Timer2(), &Timer3()}) t->setEnabled(false);
-        SpielablaufZuruecksetzen();
-        GlobalsZuruecksetzen();
+        Grundlage::TearDown();
     }
 
     // Runs the send pump until the queues are empty; the frames the adapter
@@ -70,8 +60,8 @@ protected:
         AktWettkampf->Gestartet = gestartet;
     }
 
-    FensterAufnahme fenster;
     FakeCanAdapter adapter;
+    CanAdapterEinsetzen m_adapter{&adapter};
 };
 
 }  // namespace
@@ -152,12 +142,13 @@ TEST_F(Programmende, WhatTheEndWaitsFor)
     EXPECT_EQ(adapter.gesendet.size(), 60);
 
     // Printer blocks count as frames that leave.
-    setDruckerSenden(&DruckBlockSenden);
-    DruckBloecke = 40;
-    BahnDruckAusstehend = 0x0002;
-    EndeWarten drucker;
-    for (schritte = 0; !drucker.fertig() && schritte < 1000; ++schritte) CanSendenTick();
-    setDruckerSenden(nullptr);
+    {
+        DruckerSendenEinsetzen senden(&DruckBlockSenden);
+        DruckBloecke = 40;
+        BahnDruckAusstehend = 0x0002;
+        EndeWarten drucker;
+        for (schritte = 0; !drucker.fertig() && schritte < 1000; ++schritte) CanSendenTick();
+    }
     EXPECT_EQ(schritte, 40);
     EXPECT_EQ(DruckBloecke, 0);
 

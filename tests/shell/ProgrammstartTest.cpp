@@ -8,6 +8,8 @@
 #include "platform/FakeCanAdapter.h"
 #include "shell/Programmstart.h"
 #include "support/Aufnahmen.h"
+#include "support/Einsetzen.h"
+#include "support/Programmordner.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -27,35 +29,20 @@ struct KonfigAufnahme : FensterAufnahme {
     void hauptmenueAktualisieren() override { ++menue; }
 };
 
-class Programmstart : public testing::Test {
+class Programmstart : public Programmordner {
 protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(ordner.isValid());
-        m_cwd = QDir::currentPath();
-        setFensterDienste(&fenster);
-        setCanAdapter(&adapter);
-    }
-    void TearDown() override
-    {
-        QDir::setCurrent(m_cwd);
-        setFensterDienste(nullptr);
-        setCanAdapter(nullptr);
-        CanSendenZuruecksetzen();
-        GlobalsZuruecksetzen();
-    }
     void Einstellungen(const QStringList& zeilen)
     {
         ASSERT_TRUE(TextdateiSchreiben(ordner.filePath(QStringLiteral("Bravolin.inf")), zeilen));
     }
     QStringList Starten(int bildschirme = 1) { return ProgrammstartAusfuehren(ordner.path(), bildschirme); }
 
-    QTemporaryDir ordner;
     KonfigAufnahme fenster;
     FakeCanAdapter adapter;
 
 private:
-    QString m_cwd;
+    FensterDiensteEinsetzen m_fenster{&fenster};
+    CanAdapterEinsetzen m_adapter{&adapter};
 };
 
 }  // namespace
@@ -96,7 +83,7 @@ TEST_F(Programmstart, TheDataFolderBecomesTheCurrentDirectory)
 
 TEST_F(Programmstart, RecordingOnOpensTheTrafficLogInTheDataFolder)
 {
-    setUhr([] { return QDateTime(QDate(2026, 3, 5), QTime(14, 5, 9)); });
+    UhrEinsetzen uhr(FesteUhr());
     Einstellungen({"[Service]", "CANAufzeichnen = True"});
     // Without a data folder the log cannot be created: the operator is told.
     QStringList meldungen = Starten();
@@ -117,7 +104,6 @@ TEST_F(Programmstart, RecordingOnOpensTheTrafficLogInTheDataFolder)
     Einstellungen({});
     Starten();
     EXPECT_FALSE(CanLogAktiv());
-    setUhr({});
 }
 
 TEST_F(Programmstart, BadSettingsValueDoesNotStopTheStart)

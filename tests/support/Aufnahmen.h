@@ -1,14 +1,20 @@
 #pragma once
-// Stand-ins for the displays, the windows and the competition administration
-// that record every call as a line of text.
+// Stand-ins for the displays, the windows, the printers, the network and the
+// competition administration that record every call as a line of text.
 
 #include "core/Anzeigedienste.h"
 #include "core/Fenster.h"
 #include "core/Records.h"
+#include "match/Bahnfenster.h"
+#include "match/Druckdienste.h"
+#include "match/Netzdienste.h"
 #include "match/Wettbewerbdienste.h"
+#include "support/KernAufnahmen.h"
 
 #include <QStringList>
 #include <functional>
+#include <string>
+#include <vector>
 
 inline QString Nr(const TWettkampfDaten& w) { return QString::number(w.ErsteSpielbahn); }
 
@@ -85,4 +91,53 @@ struct WettbewerbAufnahme : WettbewerbDienste {
         aufrufe << QStringLiteral("startfolge %1 %2").arg(n).arg(zeilen);
         return startfolge && startfolge(n, zeilen);
     }
+};
+
+// Byte texts, as the printer streams carry them: "Wurf 1 7-" is lane 1, pin
+// character '7', no mark.
+struct DruckAufnahme : DruckDienste {
+    std::vector<std::string> aufrufe;
+
+    static std::string Z(char c) { return c ? std::string(1, c) : std::string("-"); }
+    void merken(const char* was, int b, const std::string& rest = {})
+    {
+        aufrufe.push_back(std::string(was) + " " + std::to_string(b) + (rest.empty() ? "" : " " + rest));
+    }
+    void bahndruckBeginnen(int b) override { merken("Beginnen", b); }
+    void druckspalteBestimmen(int b) override { merken("Spalte", b); }
+    void bahndruckVorStart(int b) override { merken("VorStart", b); }
+    void bahndruckNachStart(int b) override { merken("NachStart", b); }
+    void bahndruckKopf(int b) override { merken("Kopf", b); }
+    void bahndruckSpielerKopf(int b) override { merken("SpielerKopf", b); }
+    void bahndruckKopfStart(int b) override { merken("KopfStart", b); }
+    void bahndruckVorschub(int b) override { merken("Vorschub", b); }
+    void bahndruckSpielerStart(int b) override { merken("SpielerStart", b); }
+    void bahndruckWurf(int b, char h, char m) override { merken("Wurf", b, Z(h) + Z(m)); }
+    void bahndruckAbschnitt(int b, char h, char m) override { merken("Abschnitt", b, Z(h) + Z(m)); }
+    void bahndruckVorWurf(int b) override { merken("VorWurf", b); }
+    void bahndruckVorWertung(int b) override { merken("VorWertung", b); }
+    void bahndruckWurfzeile(int b, int n, char h) override { merken("Wurfzeile", b, std::to_string(n) + " " + Z(h)); }
+    void bahndruckSummenzeile(int b, int n, char h, char m) override
+    {
+        merken("Summenzeile", b, std::to_string(n) + " " + Z(h) + Z(m));
+    }
+};
+
+struct NetzAufnahme : NetzDienste {
+    QStringList aufrufe;
+    void internetUpdate(TWettkampfDaten&) override
+    {
+        aufrufe << QStringLiteral("update %1 %2").arg(int(AktJavaUpdate)).arg(AktUpdateIntervall);
+    }
+    void uploadTimer(bool ein, int ms) override { aufrufe << QStringLiteral("timer %1 %2").arg(int(ein)).arg(ms); }
+};
+
+struct BahnfensterAufnahme : BahnfensterDienste {
+    QStringList aufrufe;
+    bool aktiv = false;  // result board and match report
+    void bahnsteuerungAktualisieren(int b) override { aufrufe << QStringLiteral("steuerung %1").arg(b); }
+    void bahnuebersichtAktualisieren(int b) override { aufrufe << QStringLiteral("uebersicht %1").arg(b); }
+    void korrekturAktualisieren(int b) override { aufrufe << QStringLiteral("korrektur %1").arg(b); }
+    bool ergebnistafelAktiv() const override { return aktiv; }
+    bool spielberichtAktiv() const override { return aktiv; }
 };

@@ -5,13 +5,14 @@
 #include "core/ui/Farben.h"
 #include "core/ui/Hinweis.h"
 
+#include <QDialogButtonBox>
 #include <QGridLayout>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStyle>
 #include <QTimer>
+#include <QVBoxLayout>
 
 TEingabefenster::TEingabefenster(QWidget* parent) : QDialog(parent)
 {
@@ -39,8 +40,11 @@ TEingabefenster::TEingabefenster(QWidget* parent) : QDialog(parent)
     TimerBtn->setObjectName(QStringLiteral("TimerBtn"));
     TimerBtn->setInterval(300);
 
-    connect(BtnOk, &QPushButton::clicked, this, [this] { done(ErgebnisOk); });
-    connect(BtnAbbrechen, &QPushButton::clicked, this, [this] { done(ErgebnisAbbrechen); });
+    auto* knoepfe = new QDialogButtonBox(this);
+    knoepfe->addButton(BtnOk, QDialogButtonBox::AcceptRole);
+    knoepfe->addButton(BtnAbbrechen, QDialogButtonBox::RejectRole);
+    connect(knoepfe, &QDialogButtonBox::accepted, this, [this] { done(ErgebnisOk); });
+    connect(knoepfe, &QDialogButtonBox::rejected, this, [this] { done(ErgebnisAbbrechen); });
     connect(BtnUp, &QPushButton::pressed, this, &TEingabefenster::BtnUpGedrueckt);
     connect(BtnDown, &QPushButton::pressed, this, &TEingabefenster::BtnDownGedrueckt);
     connect(BtnUp, &QPushButton::released, this, &TEingabefenster::BtnLosgelassen);
@@ -53,13 +57,9 @@ TEingabefenster::TEingabefenster(QWidget* parent) : QDialog(parent)
     raster->addWidget(EEingabe, 1, 0, 2, 1);
     raster->addWidget(BtnUp, 1, 1);
     raster->addWidget(BtnDown, 2, 1);
-    auto* knoepfe = new QHBoxLayout;
-    knoepfe->addStretch();
-    knoepfe->addWidget(BtnOk);
-    knoepfe->addWidget(BtnAbbrechen);
     auto* spalte = new QVBoxLayout(this);
     spalte->addLayout(raster);
-    spalte->addLayout(knoepfe);
+    spalte->addWidget(knoepfe);
     spalte->setSizeConstraint(QLayout::SetFixedSize);
 }
 

@@ -6,8 +6,8 @@
 #include "match/CanKarte.h"
 
 #include <QComboBox>
+#include <QDialogButtonBox>
 #include <QGridLayout>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -46,8 +46,11 @@ TCanTiming::TCanTiming(QWidget* parent) : QDialog(parent)
     BtnOk = BoxKnopf(this, QStringLiteral("BtnOk"), QStringLiteral("&Ok"));
     BtnOk->setDefault(true);
     BtnAbbrechen = BoxKnopf(this, QStringLiteral("BtnAbbrechen"), QStringLiteral("&Abbrechen"));
-    connect(BtnOk, &QPushButton::clicked, this, &TCanTiming::BtnOkClick);
-    connect(BtnAbbrechen, &QPushButton::clicked, this, &QDialog::reject);
+    auto* knoepfe = new QDialogButtonBox(this);
+    knoepfe->addButton(BtnOk, QDialogButtonBox::AcceptRole);
+    knoepfe->addButton(BtnAbbrechen, QDialogButtonBox::RejectRole);
+    connect(knoepfe, &QDialogButtonBox::accepted, this, &TCanTiming::BtnOkClick);
+    connect(knoepfe, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
     auto* raster = new QGridLayout;
     const std::pair<const char*, QComboBox*> zeilen[] = {
@@ -62,13 +65,9 @@ TCanTiming::TCanTiming(QWidget* parent) : QDialog(parent)
         raster->addWidget(combo, zeile, 1);
         ++zeile;
     }
-    auto* knoepfe = new QHBoxLayout;
-    knoepfe->addStretch();
-    knoepfe->addWidget(BtnOk);
-    knoepfe->addWidget(BtnAbbrechen);
     auto* spalte = new QVBoxLayout(this);
     spalte->addLayout(raster);
-    spalte->addLayout(knoepfe);
+    spalte->addWidget(knoepfe);
     spalte->setSizeConstraint(QLayout::SetFixedSize);
 }
 

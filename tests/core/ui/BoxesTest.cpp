@@ -9,6 +9,7 @@
 #include "core/ui/HinweisMulti.h"
 #include "core/ui/HinweisOk.h"
 #include "core/ui/WidgetBoxen.h"
+#include "support/KernAufnahmen.h"
 
 #include <QApplication>
 #include <QFile>
@@ -69,11 +70,6 @@ TEST(Farben, WindowsTakeColorHinweisWhenCreated)
 
 // --- Windows -----------------------------------------------------------------------------
 
-struct Aufnahme : SoundAusgabe {
-    QStringList gespielt;
-    void abspielen(const QString& pfad) override { gespielt << QFileInfo(pfad).fileName(); }
-};
-
 class BoxesFenster : public testing::Test {
 protected:
     void SetUp() override
@@ -86,13 +82,8 @@ protected:
         }
         Einst.SoundAktiv = true;
         Einst.ClickSoundAktiv = true;
-        setSoundAusgabe(&m_sound);
     }
-    void TearDown() override
-    {
-        setSoundAusgabe(nullptr);
-        GlobalsZuruecksetzen();
-    }
+    void TearDown() override { GlobalsZuruecksetzen(); }
 
     // Runs once the next modal loop has started.
     static void imFenster(std::function<void()> handlung) { QTimer::singleShot(0, qApp, std::move(handlung)); }
@@ -134,7 +125,8 @@ protected:
     }
 
     QTemporaryDir m_ordner;
-    Aufnahme m_sound;
+    SoundAufnahme m_sound;
+    SoundAusgabeEinsetzen m_soundEin{&m_sound};
     WidgetBoxen m_boxen;
 };
 

@@ -2,12 +2,13 @@
 #include "core/SettingsFile.h"
 #include "core/Sound.h"
 #include "match/CanKarte.h"
+#include "match/Zustand.h"
 #include "match/ui/CanTiming.h"
+#include "support/KernAufnahmen.h"
 
 #include <QApplication>
 #include <QComboBox>
 #include <QFile>
-#include <QFileInfo>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -16,24 +17,10 @@
 
 namespace {
 
-struct Aufnahme : SoundAusgabe {
-    QStringList gespielt;
-    void abspielen(const QString& pfad) override { gespielt << QFileInfo(pfad).fileName(); }
-};
-
 class CanTiming : public testing::Test {
 protected:
-    void SetUp() override
-    {
-        GlobalsZuruecksetzen();
-        CanEinstellungen = {};
-    }
-    void TearDown() override
-    {
-        setSoundAusgabe(nullptr);
-        CanEinstellungen = {};
-        GlobalsZuruecksetzen();
-    }
+    void SetUp() override { ZustandZuruecksetzen(); }
+    void TearDown() override { ZustandZuruecksetzen(); }
 
     // The texts of the five fields, in the order of the dialog.
     static QStringList anzeige(const TCanTiming& d)
@@ -161,8 +148,8 @@ TEST_F(CanTiming, ColourAndClickSound)
     QFile klick(ordner.filePath(QStringLiteral("Click.wav")));
     ASSERT_TRUE(klick.open(QIODevice::WriteOnly));
     Einst.ClickSoundAktiv = true;
-    Aufnahme sound;
-    setSoundAusgabe(&sound);
+    SoundAufnahme sound;
+    SoundAusgabeEinsetzen soundEin(&sound);
 
     zeigen(d, 0x03, 0x2B);
     const QPointF p(2, 2);

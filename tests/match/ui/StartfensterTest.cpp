@@ -3,10 +3,11 @@
 #include "core/Globals.h"
 #include "core/SettingsFile.h"
 #include "core/Sound.h"
+#include "match/Zustand.h"
+#include "support/KernAufnahmen.h"
 
 #include <QApplication>
 #include <QFile>
-#include <QFileInfo>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
@@ -23,28 +24,18 @@ static void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdS
 
 namespace {
 
-struct Aufnahme : SoundAusgabe {
-    QStringList gespielt;
-    void abspielen(const QString& pfad) override { gespielt << QFileInfo(pfad).fileName(); }
-};
-
 class Startfenster : public testing::Test {
 protected:
     void SetUp() override
     {
-        GlobalsZuruecksetzen();
+        ZustandZuruecksetzen();
         OrdnerSetzen(m_ordner.path());
         for (const char* name : {"Nobahn.wav", "Nopaper.wav", "Click.wav"}) {
             QFile f(m_ordner.filePath(QString::fromLatin1(name)));
             ASSERT_TRUE(f.open(QIODevice::WriteOnly));
         }
-        setSoundAusgabe(&m_sound);
     }
-    void TearDown() override
-    {
-        setSoundAusgabe(nullptr);
-        GlobalsZuruecksetzen();
-    }
+    void TearDown() override { ZustandZuruecksetzen(); }
 
     // Runs once the next modal loop has started.
     static void imFenster(std::function<void()> handlung) { QTimer::singleShot(0, qApp, std::move(handlung)); }
@@ -56,7 +47,8 @@ protected:
     }
 
     QTemporaryDir m_ordner;
-    Aufnahme m_sound;
+    SoundAufnahme m_sound;
+    SoundAusgabeEinsetzen m_soundEin{&m_sound};
     WidgetPrompts m_prompts;
 };
 

@@ -1,0 +1,48 @@
+#include "match/Zustand.h"
+
+#include "core/Anzeigedienste.h"
+#include "core/Boxes.h"
+#include "core/Globals.h"
+#include "match/Anzeigeschicht.h"
+#include "match/CanEmpfang.h"
+#include "match/CanKarte.h"
+#include "match/CanSenden.h"
+#include "match/Druckdienste.h"
+#include "match/Netzdienste.h"
+#include "match/Spielablauf.h"
+#include "match/Spielende.h"
+#include "match/Startprompts.h"
+#include "match/TimerModul.h"
+#include "match/Wertung.h"
+#include "match/Wettbewerbdienste.h"
+#include "match/Wettkampfslots.h"
+#include "core/Zeitgeber.h"
+#include "match/Zeitgeberliste.h"
+
+void ZustandZuruecksetzen()
+{
+    for (Zeitgeber* t : {&Timer1(), &Timer2(), &Timer3(), &Timer9(), &TimerSpielEnde(), &TimerBahnEnde(),
+                         &TimerFocus(), &CanWacheTimer()})
+        t->setEnabled(false);
+    CanSendenZuruecksetzen();
+    CanEmpfangZuruecksetzen();
+    SpielablaufZuruecksetzen();  // also the round change
+    AnzeigezustandZuruecksetzen();
+    GlobalsZuruecksetzen();
+
+    CanAktiv = 0;
+    CanEinstellungen = {};
+    WurfblattDrucker.fill(0);
+    BahndruckMaske = DruckerpruefMaske = DruckerAnfrageMaske = 0;
+    BahnDruckerStatus.fill(0);
+    AktJavaUpdate = 0;
+    AktUpdateIntervall = 0;
+    BahnendeTimerAktiv = CanEmpfangTimerAktiv = EingabeGesperrt = 0;
+    MannschanzZuschalten = MonitorWerbungNeu = 0;
+    PlatzierungGesperrt = 0;
+    UebernahmeWettkampf = nullptr;
+    DatenbankGeaendert = 0;
+
+    skriptBoxen() = SkriptBoxen{};
+    skriptPrompts() = SkriptPrompts{};
+}
