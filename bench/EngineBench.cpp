@@ -4,6 +4,7 @@
 
 #include "core/Globals.h"
 #include "e2e/Spielaufbau.h"
+#include "match/Bahnzyklus.h"
 #include "match/CanSenden.h"
 #include "match/Spielablauf.h"
 #include "match/TimerModul.h"

@@ -1,3 +1,4 @@
+#include "match/Bahnzyklus.h"
 #include "match/CanEmpfang.h"
 
 #include "core/Clock.h"
@@ -10,7 +11,6 @@
 #include "match/Korrektur.h"
 #include "match/Druckdienste.h"
 #include "match/Spielablauf.h"
-#include "match/Spielende.h"
 #include "match/Spielbahnen.h"
 #include "match/Wertung.h"
 #include "match/Wettkampfslots.h"

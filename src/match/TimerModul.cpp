@@ -1,3 +1,4 @@
+#include "match/Bahnzyklus.h"
 #include "match/TimerModul.h"
 
 #include "core/Clock.h"
@@ -10,7 +11,6 @@
 #include "match/CanKarte.h"
 #include "match/CanSenden.h"
 #include "match/Druckdienste.h"
-#include "match/Spielablauf.h"
 #include "match/Spielende.h"
 #include "match/Spielbahnen.h"
 #include "match/Startprompts.h"

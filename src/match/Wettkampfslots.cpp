@@ -7,9 +7,9 @@
 #include "core/Globals.h"
 #include "core/RecordFunctions.h"
 #include "match/Anzeigeschicht.h"
+#include "match/Bahnzyklus.h"
 #include "match/CanSenden.h"
 #include "match/Spielbahnen.h"
-#include "match/Spielende.h"
 #include "match/Startplaene.h"
 #include "match/Wettbewerbdienste.h"
 

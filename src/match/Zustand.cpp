@@ -1,3 +1,4 @@
+#include "match/Bahnzyklus.h"
 #include "match/Zustand.h"
 
 #include "core/Anzeigedienste.h"
@@ -10,7 +11,6 @@
 #include "match/Druckdienste.h"
 #include "match/Netzdienste.h"
 #include "match/Spielablauf.h"
-#include "match/Spielende.h"
 #include "match/Startprompts.h"
 #include "match/TimerModul.h"
 #include "match/Wertung.h"

@@ -1,7 +1,7 @@
 #include "shell/Menuezustand.h"
 
 #include "core/Globals.h"
-#include "match/Spielablauf.h"
+#include "match/Bahnzyklus.h"
 
 #include <algorithm>
 

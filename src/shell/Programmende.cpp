@@ -2,10 +2,10 @@
 
 #include "core/Globals.h"
 #include "core/Zeitgeber.h"
+#include "match/Bahnzyklus.h"
 #include "match/CanFrames.h"
 #include "match/CanKarte.h"
 #include "match/CanSenden.h"
-#include "match/Spielablauf.h"
 #include "match/Wettkampfslots.h"
 #include "match/Zeitgeberliste.h"
 

@@ -5,12 +5,12 @@
 #include "core/Fenster.h"
 #include "core/Globals.h"
 #include "core/SettingsFile.h"
+#include "match/Bahnzyklus.h"
 #include "match/CanEmpfang.h"
 #include "match/CanKarte.h"
 #include "match/CanLog.h"
 #include "match/CanSenden.h"
 #include "match/Spielablauf.h"
-#include "match/Spielende.h"
 #include "match/TimerModul.h"
 #include "shell/Programmende.h"
 

@@ -5,6 +5,7 @@
 #include "core/Globals.h"
 #include "core/Zeitgeber.h"
 #include "e2e/Spielaufbau.h"
+#include "match/Bahnzyklus.h"
 #include "match/CanFrames.h"
 #include "match/CanKarte.h"
 #include "match/CanSenden.h"

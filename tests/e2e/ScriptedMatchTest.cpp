@@ -5,6 +5,7 @@
 #include "core/Boxes.h"
 #include "core/Globals.h"
 #include "e2e/Spielaufbau.h"
+#include "match/Bahnzyklus.h"
 #include "match/CanFrames.h"
 #include "match/CanSenden.h"
 #include "match/Spielablauf.h"

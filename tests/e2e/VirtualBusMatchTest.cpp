@@ -13,6 +13,7 @@
 #include "core/Zeitgeber.h"
 #include "e2e/Spielaufbau.h"
 #include "lanesim/VirtualCanBruecke.h"
+#include "match/Bahnzyklus.h"
 #include "match/CanKarte.h"
 #include "match/CanSenden.h"
 #include "match/Spielablauf.h"

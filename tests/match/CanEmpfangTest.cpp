@@ -1,6 +1,6 @@
+#include "match/Bahnzyklus.h"
 #include "match/CanEmpfang.h"
 #include "match/Druckdienste.h"
-#include "match/Spielablauf.h"
 #include "match/TimerModul.h"
 #include "support/CanTestUmgebung.h"
 #include "support/Dateigrenze.h"

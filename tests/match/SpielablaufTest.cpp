@@ -2,6 +2,7 @@
 #include "core/Clock.h"
 #include "core/Globals.h"
 #include "core/Zeitgeber.h"
+#include "match/Bahnzyklus.h"
 #include "match/CanKarte.h"
 #include "match/CanSenden.h"
 #include "match/Druckdienste.h"

@@ -1,6 +1,7 @@
 #include "core/Boxes.h"
 #include "core/Globals.h"
 #include "core/Zeitgeber.h"
+#include "match/Bahnzyklus.h"
 #include "match/CanKarte.h"
 #include "match/CanSenden.h"
 #include "match/Spielablauf.h"

@@ -1,6 +1,7 @@
 #include "core/Boxes.h"
 #include "core/Clock.h"
 #include "core/Globals.h"
+#include "match/Bahnzyklus.h"
 #include "match/CanKarte.h"
 #include "match/CanSenden.h"
 #include "match/Spielablauf.h"

@@ -2,7 +2,7 @@
 #include "core/Globals.h"
 #include "core/ui/Fensterhub.h"
 #include "core/Zeitgeber.h"
-#include "match/Spielablauf.h"
+#include "match/Bahnzyklus.h"
 #include "match/Wettkampfslots.h"
 #include "match/Zustand.h"
 #include "shell/Programmende.h"

@@ -1,5 +1,5 @@
 #include "core/Globals.h"
-#include "match/Spielablauf.h"
+#include "match/Bahnzyklus.h"
 #include "match/Zustand.h"
 #include "shell/Menuezustand.h"
 

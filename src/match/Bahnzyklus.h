@@ -1,0 +1,86 @@
+#pragma once
+// The cycle of a lane within a match: registering it with its controller,
+// preparing and starting its part for each round of the start plan,
+// rebuilding a part the program takes over, the 50 ms check that finds
+// finished parts and pending throws, the closing of a part, the round change
+// along the start plan, the sudden victory and the sign-off. The lane start
+// timer (Timer9) runs the registration, preparation and start phases over the
+// masks below. The match-level flow (start, continue, stop, game end, the
+// slots) calls in here; nothing here calls back up.
+
+#include "core/CheckedArray.h"
+#include "core/Records.h"
+#include "match/CanSenden.h"
+
+#include <QString>
+
+// Bit L-1: lane L is being registered / waits to be prepared / waits to be started.
+extern u16 AnmeldeMaske;
+extern u16 VorbereitungsMaske;
+extern u16 StartMaske;
+// Ticks of the lane start timer still to wait before the online test.
+extern Array1<i32, MaxBahnen> Startzaehler;
+
+void BahnzyklusZuruecksetzen();
+
+// The block of a player in use: DurchgangNr, within 1..4.
+long BlockNr(const TSpielerEintrag& p);
+// The count texts of a lane from its counters.
+void BahnTexteBilden(TBahnDaten& l);
+
+// Player number that the plan puts on the lane in the round; 0 for nobody,
+// for a round outside 1..25 or a lane outside the plan.
+int PlanSpieler(const TWettkampfDaten& m, int bahn, int runde);
+
+// A new start of the match: no part of it counts as missing, started or led.
+void TeileVergessen(const TWettkampfDaten& m);
+// Passive lanes: the group's first lane comes online and is prepared to lead
+// the group, even with nobody on it in this round.
+void LeitbahnAnmelden(TWettkampfDaten& m, int bahn);
+
+void BahnAnmelden(int bahn);
+void BahnVormerken(int bahn);
+void BahnVorbereiten(int bahn);
+// All lanes prepared: the match begins.
+void SpielbeginnMelden(TWettkampfDaten& m);
+void BahnStarten(int bahn);
+void BahnWiederherstellen(int bahn);
+// The round (Durchgang) in which the lane last started a part; 0 none since
+// the match started.
+int TeilRunde(int bahn);
+// The lane was queued for a part but given up before it was prepared.
+bool BahnAufgegeben(int bahn);
+void BahnFortsetzen(int bahn);
+void BahnanzeigeLoeschen(int bahn);
+
+void BahnendePruefen();
+void Bahnende(int bahn);
+// Every lane of the match in play has ended its part.
+bool RundeVorbei(const TWettkampfDaten& m);
+// Moves the match to the next round of its plan (from the lane that ended
+// last), or to the sudden victory or the end.
+void RundeWechseln(TWettkampfDaten& m, int bahn);
+void SuddenVictoryFragen(int bahn);
+void BahnAbmelden(int bahn);
+
+// A round change that stopped at busy lanes is tried again (the start command
+// continuing the match); false when none is pending.
+bool RundenwechselNachholen(TWettkampfDaten& m);
+void RundenwechselVergessen(const TWettkampfDaten& m);
+void RundenwechselZuruecksetzen();
+
+// The operator's go-ahead for a waiting lane change or game end.
+void WechselFreigeben(TWettkampfDaten& m);
+
+// Part frames of a lane (kinds 1, 34, 35) that arrive after the lane was
+// asked for its match number but before its part was started (late after a
+// bus outage, or from passive lanes that start on their own) wait, in order,
+// and are taken one a check once the part runs: true when the frame waits.
+// Behind a waiting frame every further part frame of the lane waits too.
+bool BahnrahmenZurueckhalten(int bahn, const TCanNachricht& n);
+void ZurueckgehalteneVerwerfen(int bahn);
+
+// Parts of a round that a lane with a player did not play or in which no
+// throw was booked; the game end tells the operator about them.
+QString FehlendeTeileText(const TWettkampfDaten& m);
+void FehlendeTeileVergessen(const TWettkampfDaten& m);
