@@ -28,21 +28,15 @@ AnzeigeDienste* g_anzeigen = &g_keine;
 
 }  // namespace
 
-Array1<TWettkampfDaten*, MaxBahnen> BahnWettkampf;
-Array1<TWettkampfDaten*, MaxBahnen> MonitorWettkampf;
-TWettkampfDaten* AnzeigeWettkampf = nullptr;
+AnzeigeZustand anzeigeZustand;
+Array1<TWettkampfDaten*, MaxBahnen>& BahnWettkampf = anzeigeZustand.BahnWettkampf;
+Array1<TWettkampfDaten*, MaxBahnen>& MonitorWettkampf = anzeigeZustand.MonitorWettkampf;
+TWettkampfDaten*& AnzeigeWettkampf = anzeigeZustand.AnzeigeWettkampf;
+Array1<u8, MaxBahnen>& MannschanzZuordnung = anzeigeZustand.MannschanzZuordnung;
+Array1<TWettkampfDaten*, MaxBahnen>& MannschanzWettkampf = anzeigeZustand.MannschanzWettkampf;
 u8& MannschanzBreite = Einst.MannschAnzeigeDig;
-Array1<u8, MaxBahnen> MannschanzZuordnung;
-Array1<TWettkampfDaten*, MaxBahnen> MannschanzWettkampf;
 
 void setAnzeigeDienste(AnzeigeDienste* a) { g_anzeigen = a ? a : &g_keine; }
 AnzeigeDienste& anzeigen() { return *g_anzeigen; }
 
-void AnzeigezustandZuruecksetzen()
-{
-    BahnWettkampf.fill(nullptr);
-    MonitorWettkampf.fill(nullptr);
-    AnzeigeWettkampf = nullptr;
-    MannschanzZuordnung.fill(0);
-    MannschanzWettkampf.fill(nullptr);
-}
+void AnzeigezustandZuruecksetzen() { anzeigeZustand.zuruecksetzen(); }

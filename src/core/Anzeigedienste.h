@@ -37,14 +37,26 @@ void setAnzeigeDienste(AnzeigeDienste* a);
 AnzeigeDienste& anzeigen();
 using AnzeigeDiensteEinsetzen = Eingesetzt<AnzeigeDienste, setAnzeigeDienste, anzeigen>;
 
-// Display state that the match logic reads and clears.
-extern Array1<TWettkampfDaten*, MaxBahnen> BahnWettkampf;     // match a lane's name board serves
-extern Array1<TWettkampfDaten*, MaxBahnen> MonitorWettkampf;  // match a lane's monitor shows
-extern TWettkampfDaten* AnzeigeWettkampf;                     // match on the result board
+// Display state that the match logic reads and clears; the names below
+// refer into it.
+struct AnzeigeZustand {
+    Array1<TWettkampfDaten*, MaxBahnen> BahnWettkampf{};     // match a lane's name board serves
+    Array1<TWettkampfDaten*, MaxBahnen> MonitorWettkampf{};  // match a lane's monitor shows
+    TWettkampfDaten* AnzeigeWettkampf = nullptr;             // match on the result board
+    // The team board serving each lane, and the match each team board serves.
+    Array1<u8, MaxBahnen> MannschanzZuordnung{};
+    Array1<TWettkampfDaten*, MaxBahnen> MannschanzWettkampf{};
+
+    void zuruecksetzen() { *this = AnzeigeZustand{}; }
+};
+extern AnzeigeZustand anzeigeZustand;
+
+extern Array1<TWettkampfDaten*, MaxBahnen>& BahnWettkampf;
+extern Array1<TWettkampfDaten*, MaxBahnen>& MonitorWettkampf;
+extern TWettkampfDaten*& AnzeigeWettkampf;
+extern Array1<u8, MaxBahnen>& MannschanzZuordnung;
+extern Array1<TWettkampfDaten*, MaxBahnen>& MannschanzWettkampf;
 // Team-board width in characters, 0: no team boards (the setting MannschAnzeigeDig).
 extern u8& MannschanzBreite;
-// The team board serving each lane, and the match each team board serves.
-extern Array1<u8, MaxBahnen> MannschanzZuordnung;
-extern Array1<TWettkampfDaten*, MaxBahnen> MannschanzWettkampf;
 
 void AnzeigezustandZuruecksetzen();

@@ -4,43 +4,35 @@
 
 #include <memory>
 
-Array1<TWettkampfDaten, MaxWettkaempfe> Wettkaempfe;
-Array1<u8, MaxWettkaempfe> WettkampfBelegt;
-u8 WettkampfAnzahl = 0;
-u8 AktWettkampfNr = 0;
-TWettkampfDaten* AktWettkampf = nullptr;
-TSpielerEintrag* AktSpieler = nullptr;
-u32 AktSpielerNr = 0;
-Array1<TBahnDaten, MaxBahnen> BahnDaten;
-u8 BahnAnzahl = 4;
-u8 OffeneFenster = 0;
-QString Spielordner;
-
-TEinstellungen Einst;
-
-u8 AnzeigeBoardEin = 0;
-u8 MannschNamenAnzeigen = 0;
-u8 MannschaftsanzeigeAn = 0;
-u8 NamenanzeigeAn = 0;
-
-QString Versionstext;
-u8 AktivesFenster = 0;
-u8 TouchEingabe = 0;
-u8 KartenleserAktiv = 0;
-u8 KartenTimerAktiv = 0;
-QString KartenStatusText;
-u8 HinweisStatusleisteAus = 0;
-u8 NetzBeschaeftigt = 0;
-Array1<i32, MaxBahnen> DruckerSendeErgebnis = [] {
-    Array1<i32, MaxBahnen> a;
-    a.fill(1);
-    return a;
-}();
-u16 BahnDruckAusstehend = 0;
-
-QStringList WurfvorwListe;
-
-Array1<TPaar, MaxPaare> Paare;
+GlobalsZustand globalsZustand;
+Array1<TWettkampfDaten, MaxWettkaempfe>& Wettkaempfe = globalsZustand.Wettkaempfe;
+Array1<u8, MaxWettkaempfe>& WettkampfBelegt = globalsZustand.WettkampfBelegt;
+u8& WettkampfAnzahl = globalsZustand.WettkampfAnzahl;
+u8& AktWettkampfNr = globalsZustand.AktWettkampfNr;
+TWettkampfDaten*& AktWettkampf = globalsZustand.AktWettkampf;
+TSpielerEintrag*& AktSpieler = globalsZustand.AktSpieler;
+u32& AktSpielerNr = globalsZustand.AktSpielerNr;
+Array1<TBahnDaten, MaxBahnen>& BahnDaten = globalsZustand.BahnDaten;
+u8& BahnAnzahl = globalsZustand.BahnAnzahl;
+u8& OffeneFenster = globalsZustand.OffeneFenster;
+QString& Spielordner = globalsZustand.Spielordner;
+TEinstellungen& Einst = globalsZustand.Einst;
+u8& AnzeigeBoardEin = globalsZustand.AnzeigeBoardEin;
+u8& MannschNamenAnzeigen = globalsZustand.MannschNamenAnzeigen;
+u8& MannschaftsanzeigeAn = globalsZustand.MannschaftsanzeigeAn;
+u8& NamenanzeigeAn = globalsZustand.NamenanzeigeAn;
+QString& Versionstext = globalsZustand.Versionstext;
+u8& AktivesFenster = globalsZustand.AktivesFenster;
+u8& TouchEingabe = globalsZustand.TouchEingabe;
+u8& KartenleserAktiv = globalsZustand.KartenleserAktiv;
+u8& KartenTimerAktiv = globalsZustand.KartenTimerAktiv;
+QString& KartenStatusText = globalsZustand.KartenStatusText;
+u8& HinweisStatusleisteAus = globalsZustand.HinweisStatusleisteAus;
+u8& NetzBeschaeftigt = globalsZustand.NetzBeschaeftigt;
+Array1<i32, MaxBahnen>& DruckerSendeErgebnis = globalsZustand.DruckerSendeErgebnis;
+u16& BahnDruckAusstehend = globalsZustand.BahnDruckAusstehend;
+QStringList& WurfvorwListe = globalsZustand.WurfvorwListe;
+Array1<TPaar, MaxPaare>& Paare = globalsZustand.Paare;
 
 void BahnDatenStartwerte()
 {
@@ -52,7 +44,7 @@ void BahnDatenStartwerte()
     }
 }
 
-void GlobalsZuruecksetzen()
+void GlobalsZustand::zuruecksetzen()
 {
     for (TWettkampfDaten& w : Wettkaempfe) {
         std::destroy_at(&w);
@@ -66,10 +58,6 @@ void GlobalsZuruecksetzen()
     AktSpielerNr = 0;
     BahnDatenStartwerte();
     EinstellungenVorbelegen();  // also BahnAnzahl
-    InfListe.clear();
-    PositionListe.clear();
-    for (auto& zeile : FeldPositionen) zeile.fill(TFeldPosition{});
-    for (QStringList* l : {&EmailAnListe, &GruppeListe, &KlasseListe, &FormularNamen, &FormularDateien}) l->clear();
     OffeneFenster = 0;
     Spielordner.clear();
     AnzeigeBoardEin = 0;
@@ -87,4 +75,10 @@ void GlobalsZuruecksetzen()
     BahnDruckAusstehend = 0;
     WurfvorwListe.clear();
     Paare.fill(TPaar{});
+}
+
+void GlobalsZuruecksetzen()
+{
+    globalsZustand.zuruecksetzen();
+    einstellungsdateiZustand.zuruecksetzen();
 }

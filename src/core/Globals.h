@@ -10,53 +10,96 @@
 #include <QString>
 #include <QStringList>
 
-extern Array1<TWettkampfDaten, MaxWettkaempfe> Wettkaempfe;
-extern Array1<u8, MaxWettkaempfe> WettkampfBelegt;
-extern u8 WettkampfAnzahl;
-extern u8 AktWettkampfNr;               // 1..6, 0 none
-extern TWettkampfDaten* AktWettkampf;   // Wettkaempfe[AktWettkampfNr] or null
-extern TSpielerEintrag* AktSpieler;
-extern u32 AktSpielerNr;                // 1..16, 0 none
-extern Array1<TBahnDaten, MaxBahnen> BahnDaten;
-extern u8 BahnAnzahl;                   // lanes of the alley: setting Bahnen, default 4
-extern u8 OffeneFenster;                // bits of OffenesFenster
-extern QString Spielordner;
-
-extern TEinstellungen Einst;
-
-// Program-wide display switches.
-extern u8 AnzeigeBoardEin;
-extern u8 MannschNamenAnzeigen;
-extern u8 MannschaftsanzeigeAn;
-extern u8 NamenanzeigeAn;
-
-// Program-wide state of the shell, the devices and the windows.
-extern QString Versionstext;
-extern u8 AktivesFenster;          // kind (OffenesFenster) of the active child window, 0 none
-extern u8 TouchEingabe;            // a tap on an edit opens the on-screen keyboard
-extern u8 KartenleserAktiv;        // a chip-card reader is open
-extern u8 KartenTimerAktiv;        // the card poll may run
-extern QString KartenStatusText;   // shown on the start-up window
-extern u8 HinweisStatusleisteAus;  // the network transfers use status panel 0
-extern u8 NetzBeschaeftigt;        // the network module is sending to a monitor client
-// Lane printers behind the lane controllers: result of each lane's last
-// printer frame (1 = sent) and the lanes whose printer output waits.
-extern Array1<i32, MaxBahnen> DruckerSendeErgebnis;
-extern u16 BahnDruckAusstehend;
-
-// Throw presets, one a line of "Wurfvorw.inf", fields separated by ';'.
-extern QStringList WurfvorwListe;
-
 // The pair table of the ranking sort.
 struct TPaar {
     qint64 Schluessel = 0;
     i32 Wert = 0;
 };
 constexpr int MaxPaare = 16;
-extern Array1<TPaar, MaxPaare> Paare;
+
+// The global state in one place; the names below refer into it.
+struct GlobalsZustand {
+    Array1<TWettkampfDaten, MaxWettkaempfe> Wettkaempfe;
+    Array1<u8, MaxWettkaempfe> WettkampfBelegt{};
+    u8 WettkampfAnzahl = 0;
+    u8 AktWettkampfNr = 0;                // 1..6, 0 none
+    TWettkampfDaten* AktWettkampf = nullptr;  // Wettkaempfe[AktWettkampfNr] or null
+    TSpielerEintrag* AktSpieler = nullptr;
+    u32 AktSpielerNr = 0;                 // 1..16, 0 none
+    Array1<TBahnDaten, MaxBahnen> BahnDaten;
+    u8 BahnAnzahl = 4;                    // lanes of the alley: setting Bahnen, default 4
+    u8 OffeneFenster = 0;                 // bits of OffenesFenster
+    QString Spielordner;
+
+    TEinstellungen Einst;
+
+    // Program-wide display switches.
+    u8 AnzeigeBoardEin = 0;
+    u8 MannschNamenAnzeigen = 0;
+    u8 MannschaftsanzeigeAn = 0;
+    u8 NamenanzeigeAn = 0;
+
+    // Program-wide state of the shell, the devices and the windows.
+    QString Versionstext;               // set once at the start; a reset keeps it
+    u8 AktivesFenster = 0;              // kind (OffenesFenster) of the active child window, 0 none
+    u8 TouchEingabe = 0;                // a tap on an edit opens the on-screen keyboard
+    u8 KartenleserAktiv = 0;            // a chip-card reader is open
+    u8 KartenTimerAktiv = 0;            // the card poll may run
+    QString KartenStatusText;           // shown on the start-up window
+    u8 HinweisStatusleisteAus = 0;      // the network transfers use status panel 0
+    u8 NetzBeschaeftigt = 0;            // the network module is sending to a monitor client
+    // Lane printers behind the lane controllers: result of each lane's last
+    // printer frame (1 = sent) and the lanes whose printer output waits.
+    Array1<i32, MaxBahnen> DruckerSendeErgebnis = [] {
+        Array1<i32, MaxBahnen> a;
+        a.fill(1);
+        return a;
+    }();
+    u16 BahnDruckAusstehend = 0;
+
+    // Throw presets, one a line of "Wurfvorw.inf", fields separated by ';'.
+    QStringList WurfvorwListe;
+
+    Array1<TPaar, MaxPaare> Paare{};
+
+    // The start state, field by field (the records are too large for a
+    // temporary); the settings are filled with their defaults.
+    void zuruecksetzen();
+};
+extern GlobalsZustand globalsZustand;
+
+extern Array1<TWettkampfDaten, MaxWettkaempfe>& Wettkaempfe;
+extern Array1<u8, MaxWettkaempfe>& WettkampfBelegt;
+extern u8& WettkampfAnzahl;
+extern u8& AktWettkampfNr;
+extern TWettkampfDaten*& AktWettkampf;
+extern TSpielerEintrag*& AktSpieler;
+extern u32& AktSpielerNr;
+extern Array1<TBahnDaten, MaxBahnen>& BahnDaten;
+extern u8& BahnAnzahl;
+extern u8& OffeneFenster;
+extern QString& Spielordner;
+extern TEinstellungen& Einst;
+extern u8& AnzeigeBoardEin;
+extern u8& MannschNamenAnzeigen;
+extern u8& MannschaftsanzeigeAn;
+extern u8& NamenanzeigeAn;
+extern QString& Versionstext;
+extern u8& AktivesFenster;
+extern u8& TouchEingabe;
+extern u8& KartenleserAktiv;
+extern u8& KartenTimerAktiv;
+extern QString& KartenStatusText;
+extern u8& HinweisStatusleisteAus;
+extern u8& NetzBeschaeftigt;
+extern Array1<i32, MaxBahnen>& DruckerSendeErgebnis;
+extern u16& BahnDruckAusstehend;
+extern QStringList& WurfvorwListe;
+extern Array1<TPaar, MaxPaare>& Paare;
 
 // Lane records as at program start: BahnNr = n, every other field 0.
 void BahnDatenStartwerte();
 
-// Restores the whole start state (for tests and the program start).
+// Restores the whole start state, with the settings file's lists (for tests
+// and the program start).
 void GlobalsZuruecksetzen();

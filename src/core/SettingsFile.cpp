@@ -556,8 +556,9 @@ void FarbeSetzen(QStringView name, u32 wert)
 
 // --- Settings file -------------------------------------------------------------------
 
-QStringList InfListe;
-QString InfDatei;
+EinstellungsdateiZustand einstellungsdateiZustand;
+QStringList& InfListe = einstellungsdateiZustand.InfListe;
+QString& InfDatei = einstellungsdateiZustand.InfDatei;
 
 namespace {
 
@@ -650,8 +651,8 @@ bool InfListeSpeichern()
 
 // --- Position.inf ---------------------------------------------------------------------
 
-CheckedArray<CheckedArray<TFeldPosition, 0, 19>, 1, 200> FeldPositionen;
-QStringList PositionListe;
+CheckedArray<CheckedArray<TFeldPosition, 0, 19>, 1, 200>& FeldPositionen = einstellungsdateiZustand.FeldPositionen;
+QStringList& PositionListe = einstellungsdateiZustand.PositionListe;
 
 bool PositionZeileLesen(const QString& zeile)
 {
@@ -702,13 +703,29 @@ void PositionLoeschen(const QString& name)
 
 // --- Folders and lists ---------------------------------------------------------------
 
-QString Startverzeichnis;
-QString Programmverzeichnis;
-QString BitmapVerzeichnis;
-QString Datenverzeichnis;
-QString Hilfeverzeichnis;
-QString BravolinWav, ClickWav, TastWav, FrageWav, ErrorWav;
-QStringList EmailAnListe, GruppeListe, KlasseListe, FormularNamen, FormularDateien;
+QString& Startverzeichnis = einstellungsdateiZustand.Startverzeichnis;
+QString& Programmverzeichnis = einstellungsdateiZustand.Programmverzeichnis;
+QString& BitmapVerzeichnis = einstellungsdateiZustand.BitmapVerzeichnis;
+QString& Datenverzeichnis = einstellungsdateiZustand.Datenverzeichnis;
+QString& Hilfeverzeichnis = einstellungsdateiZustand.Hilfeverzeichnis;
+QString& BravolinWav = einstellungsdateiZustand.BravolinWav;
+QString& ClickWav = einstellungsdateiZustand.ClickWav;
+QString& TastWav = einstellungsdateiZustand.TastWav;
+QString& FrageWav = einstellungsdateiZustand.FrageWav;
+QString& ErrorWav = einstellungsdateiZustand.ErrorWav;
+QStringList& EmailAnListe = einstellungsdateiZustand.EmailAnListe;
+QStringList& GruppeListe = einstellungsdateiZustand.GruppeListe;
+QStringList& KlasseListe = einstellungsdateiZustand.KlasseListe;
+QStringList& FormularNamen = einstellungsdateiZustand.FormularNamen;
+QStringList& FormularDateien = einstellungsdateiZustand.FormularDateien;
+
+void EinstellungsdateiZustand::zuruecksetzen()
+{
+    InfListe.clear();
+    PositionListe.clear();
+    for (auto& zeile : FeldPositionen) zeile.fill(TFeldPosition{});
+    for (QStringList* l : {&EmailAnListe, &GruppeListe, &KlasseListe, &FormularNamen, &FormularDateien}) l->clear();
+}
 
 void OrdnerSetzen(const QString& programmordner)
 {

@@ -66,8 +66,8 @@ u32 Farbe(QStringView name);
 void FarbeSetzen(QStringView name, u32 wert);
 
 // --- Settings file -------------------------------------------------------------------
-extern QStringList InfListe;
-extern QString InfDatei;
+extern QStringList& InfListe;
+extern QString& InfDatei;
 
 // Splits 'Key = Value': the key ends at the first blank or '=', the value
 // begins after the run of blanks and '=' that follows.
@@ -99,8 +99,8 @@ struct TFeldPosition {
     i32 B = 0;
     i32 C = 0;
 };
-extern CheckedArray<CheckedArray<TFeldPosition, 0, 19>, 1, 200> FeldPositionen;
-extern QStringList PositionListe;
+extern CheckedArray<CheckedArray<TFeldPosition, 0, 19>, 1, 200>& FeldPositionen;
+extern QStringList& PositionListe;
 
 // One line 'Name(i.j) = a,b,c'; false for a line that is skipped.
 bool PositionZeileLesen(const QString& zeile);
@@ -108,14 +108,34 @@ void PositionSchreiben(const QString& sektion, const QString& key, const QString
 void PositionLoeschen(const QString& name);
 
 // --- Folders and lists ---------------------------------------------------------------
-extern QString Startverzeichnis;
-extern QString Programmverzeichnis;
-extern QString BitmapVerzeichnis;
-extern QString Datenverzeichnis;
-extern QString Hilfeverzeichnis;
-extern QString BravolinWav, ClickWav, TastWav, FrageWav, ErrorWav;
+extern QString& Startverzeichnis;
+extern QString& Programmverzeichnis;
+extern QString& BitmapVerzeichnis;
+extern QString& Datenverzeichnis;
+extern QString& Hilfeverzeichnis;
+extern QString &BravolinWav, &ClickWav, &TastWav, &FrageWav, &ErrorWav;
 
-extern QStringList EmailAnListe, GruppeListe, KlasseListe, FormularNamen, FormularDateien;
+extern QStringList &EmailAnListe, &GruppeListe, &KlasseListe, &FormularNamen, &FormularDateien;
+
+// The settings file's state; the names above refer into it.
+struct EinstellungsdateiZustand {
+    QStringList InfListe;
+    QString InfDatei;
+    CheckedArray<CheckedArray<TFeldPosition, 0, 19>, 1, 200> FeldPositionen{};
+    QStringList PositionListe;
+    QString Startverzeichnis;
+    QString Programmverzeichnis;
+    QString BitmapVerzeichnis;
+    QString Datenverzeichnis;
+    QString Hilfeverzeichnis;
+    QString BravolinWav, ClickWav, TastWav, FrageWav, ErrorWav;
+    QStringList EmailAnListe, GruppeListe, KlasseListe, FormularNamen, FormularDateien;
+
+    // Empties the lists and the positions; the folders, the file names and
+    // the sounds are set once at the start and stay.
+    void zuruecksetzen();
+};
+extern EinstellungsdateiZustand einstellungsdateiZustand;
 // WurfvorwListe: Globals.h
 
 // Sets the program folder and the folders and files derived from it.

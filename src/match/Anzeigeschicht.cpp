@@ -11,8 +11,9 @@
 
 #include <algorithm>
 
-u8 MannschanzZuschalten = 0;
-u8 MonitorWerbungNeu = 0;
+AnzeigeschichtZustand anzeigeschichtZustand;
+u8& MannschanzZuschalten = anzeigeschichtZustand.MannschanzZuschalten;
+u8& MonitorWerbungNeu = anzeigeschichtZustand.MonitorWerbungNeu;
 
 void WettkampfFensterOeffnen()
 {

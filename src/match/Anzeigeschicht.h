@@ -39,11 +39,20 @@ void MonitorSpielerSenden(int bahn);
 void MonitorStatusSenden(TWettkampfDaten& w);
 void MonitoreBeenden();
 
-// Set by MannschaftsanzeigeSchalten: the team-board dialog may join two
-// boards (its check box CBZuschalten), with two team boards or more.
-extern u8 MannschanzZuschalten;
-// The advert files go to the monitor clients again at the next export.
-extern u8 MonitorWerbungNeu;
+// The display layer's flags; the names below refer into it.
+struct AnzeigeschichtZustand {
+    // Set by MannschaftsanzeigeSchalten: the team-board dialog may join two
+    // boards (its check box CBZuschalten), with two team boards or more.
+    u8 MannschanzZuschalten = 0;
+    // The advert files go to the monitor clients again at the next export.
+    u8 MonitorWerbungNeu = 0;
+
+    void zuruecksetzen() { *this = AnzeigeschichtZustand{}; }
+};
+extern AnzeigeschichtZustand anzeigeschichtZustand;
+
+extern u8& MannschanzZuschalten;
+extern u8& MonitorWerbungNeu;
 
 // Apply the current match's display switches to the boards, the result
 // board window and the monitors, then refresh the main menu.

@@ -29,22 +29,28 @@
 #include <utility>
 #include <vector>
 
-u16 AnmeldeMaske = 0;
-u16 VorbereitungsMaske = 0;
-u16 StartMaske = 0;
-Array1<i32, MaxBahnen> Startzaehler;
+BahnzyklusZustand bahnzyklusZustand;
+u16& AnmeldeMaske = bahnzyklusZustand.AnmeldeMaske;
+u16& VorbereitungsMaske = bahnzyklusZustand.VorbereitungsMaske;
+u16& StartMaske = bahnzyklusZustand.StartMaske;
+Array1<i32, MaxBahnen>& Startzaehler = bahnzyklusZustand.Startzaehler;
+
+void BahnzyklusZustand::rundenwechselZuruecksetzen()
+{
+    wechselOffen = {};
+    for (auto& f : fehlend) f.clear();
+    for (auto& w : zurueckgehalten) w.clear();
+}
 
 namespace {
 
-// Lanes queued for preparation and start that were not prepared since: a
-// lane the operator gave up in the preparation is not started with the
-// player of an earlier round.
-Array1<u8, MaxBahnen> g_unvorbereitet;
-// The round (Durchgang) in which each lane last started a part.
-Array1<int, MaxBahnen> g_teilRunde;
-// Passive lanes: the group's first lane, taken online and prepared only to
-// lead the group (it has nobody in the first round).
-Array1<u8, MaxBahnen> g_leitbahn;
+Array1<u8, MaxBahnen>& g_unvorbereitet = bahnzyklusZustand.unvorbereitet;
+Array1<int, MaxBahnen>& g_teilRunde = bahnzyklusZustand.teilRunde;
+Array1<u8, MaxBahnen>& g_leitbahn = bahnzyklusZustand.leitbahn;
+Array1<int, MaxWettkaempfe>& g_wechselOffen = bahnzyklusZustand.wechselOffen;
+Array1<std::vector<std::pair<int, int>>, MaxWettkaempfe>& g_fehlend = bahnzyklusZustand.fehlend;
+Array1<std::deque<TCanNachricht>, MaxBahnen>& g_zurueckgehalten = bahnzyklusZustand.zurueckgehalten;
+bool& g_nachholen = bahnzyklusZustand.nachholen;
 
 using namespace CanRahmen;
 
@@ -260,9 +266,6 @@ void EndeAnfordern(TWettkampfDaten& m)
     TimerSpielEnde().setEnabled(true);
 }
 
-// Per match slot: the lane whose part ended last when the round change
-// stopped at busy lanes; 0 when none is pending.
-Array1<int, MaxWettkaempfe> g_wechselOffen;
 
 int& WechselOffen(const TWettkampfDaten& m)
 {
@@ -272,10 +275,8 @@ int& WechselOffen(const TWettkampfDaten& m)
     return Wettkaempfe.contains(slot) ? g_wechselOffen[slot] : keiner;
 }
 
-// Per lane: part frames that wait for the lane's part to run.
+// Part frames held per lane at most.
 constexpr std::size_t MaxZurueckgehalten = 512;
-Array1<std::deque<TCanNachricht>, MaxBahnen> g_zurueckgehalten;
-bool g_nachholen = false;
 
 bool Teilrahmen(const TCanNachricht& n)
 {
@@ -293,8 +294,6 @@ bool WartetAufTeil(const TWettkampfDaten& m, int bahn)
     return ((VorbereitungsMaske | StartMaske) & u16(1u << (bahn - 1))) != 0;
 }
 
-// Per match slot: (round, lane) of the parts left unplayed or unbooked.
-Array1<std::vector<std::pair<int, int>>, MaxWettkaempfe> g_fehlend;
 
 void TeilFehlt(const TWettkampfDaten& m, int runde, int bahn)
 {
@@ -341,17 +340,7 @@ void BahnTexteBilden(TBahnDaten& l)
     ZahlRechtsbuendig(l.TextTotal, l.BahnTotal, 4);
 }
 
-void BahnzyklusZuruecksetzen()
-{
-    AnmeldeMaske = 0;
-    VorbereitungsMaske = 0;
-    StartMaske = 0;
-    Startzaehler.fill(0);
-    g_unvorbereitet.fill(0);
-    g_teilRunde.fill(0);
-    g_leitbahn.fill(0);
-    RundenwechselZuruecksetzen();
-}
+void BahnzyklusZuruecksetzen() { bahnzyklusZustand.zuruecksetzen(); }
 
 void TeileVergessen(const TWettkampfDaten& m)
 {
@@ -932,12 +921,7 @@ bool RundenwechselNachholen(TWettkampfDaten& m)
 }
 
 void RundenwechselVergessen(const TWettkampfDaten& m) { WechselOffen(m) = 0; }
-void RundenwechselZuruecksetzen()
-{
-    g_wechselOffen.fill(0);
-    for (auto& f : g_fehlend) f.clear();
-    for (auto& w : g_zurueckgehalten) w.clear();
-}
+void RundenwechselZuruecksetzen() { bahnzyklusZustand.rundenwechselZuruecksetzen(); }
 
 bool BahnrahmenZurueckhalten(int bahn, const TCanNachricht& n)
 {

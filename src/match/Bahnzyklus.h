@@ -14,12 +14,49 @@
 
 #include <QString>
 
-// Bit L-1: lane L is being registered / waits to be prepared / waits to be started.
-extern u16 AnmeldeMaske;
-extern u16 VorbereitungsMaske;
-extern u16 StartMaske;
-// Ticks of the lane start timer still to wait before the online test.
-extern Array1<i32, MaxBahnen> Startzaehler;
+#include <deque>
+#include <utility>
+#include <vector>
+
+// The lane cycle's state; the names below refer into it.
+struct BahnzyklusZustand {
+    // Bit L-1: lane L is being registered / waits to be prepared / waits to
+    // be started.
+    u16 AnmeldeMaske = 0;
+    u16 VorbereitungsMaske = 0;
+    u16 StartMaske = 0;
+    // Ticks of the lane start timer still to wait before the online test.
+    Array1<i32, MaxBahnen> Startzaehler{};
+
+    // Lanes queued for preparation and start that were not prepared since: a
+    // lane the operator gave up in the preparation is not started with the
+    // player of an earlier round.
+    Array1<u8, MaxBahnen> unvorbereitet{};
+    // The round (Durchgang) in which each lane last started a part.
+    Array1<int, MaxBahnen> teilRunde{};
+    // Passive lanes: the group's first lane, taken online and prepared only
+    // to lead the group (it has nobody in the first round).
+    Array1<u8, MaxBahnen> leitbahn{};
+
+    // The round change (reset alone by RundenwechselZuruecksetzen).
+    // Per match slot: the lane whose part ended last when the round change
+    // stopped at busy lanes; 0 when none is pending.
+    Array1<int, MaxWettkaempfe> wechselOffen{};
+    // Per match slot: (round, lane) of the parts left unplayed or unbooked.
+    Array1<std::vector<std::pair<int, int>>, MaxWettkaempfe> fehlend{};
+    // Per lane: part frames that wait for the lane's part to run.
+    Array1<std::deque<TCanNachricht>, MaxBahnen> zurueckgehalten{};
+    bool nachholen = false;  // held frames are being run
+
+    void zuruecksetzen() { *this = BahnzyklusZustand{}; }
+    void rundenwechselZuruecksetzen();
+};
+extern BahnzyklusZustand bahnzyklusZustand;
+
+extern u16& AnmeldeMaske;
+extern u16& VorbereitungsMaske;
+extern u16& StartMaske;
+extern Array1<i32, MaxBahnen>& Startzaehler;
 
 void BahnzyklusZuruecksetzen();
 

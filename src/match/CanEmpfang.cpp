@@ -22,25 +22,18 @@
 #include <array>
 #include <bit>
 
-TCanNachricht CanEmpfangspuffer;
-u16 WurfGesehen = 0;
-u32 CanEmpfangVerworfen = 0;
+CanEmpfangZustand canEmpfangZustand;
+TCanNachricht& CanEmpfangspuffer = canEmpfangZustand.CanEmpfangspuffer;
+u16& WurfGesehen = canEmpfangZustand.WurfGesehen;
+u32& CanEmpfangVerworfen = canEmpfangZustand.CanEmpfangVerworfen;
 
 namespace {
 
-// A lane's frames read while the lane is held, oldest first.
-struct Warteschlange {
-    std::array<TCanNachricht, EmpfangWartePlaetze> rahmen;
-    int erster = 0;
-    int anzahl = 0;
-    bool ueberlaufGemeldet = false;  // cleared when the queue has drained
-};
-Array1<Warteschlange, MaxBahnen> g_warten;
-u16 g_wartend = 0;  // bit n-1: lane n has frames waiting
-
-// Lanes whose windows are refreshed once at the end of the tick.
-u16 g_auffrischen = 0;
-int g_lesetiefe = 0;
+using Warteschlange = CanEmpfangZustand::Warteschlange;
+Array1<Warteschlange, MaxBahnen>& g_warten = canEmpfangZustand.warten;
+u16& g_wartend = canEmpfangZustand.wartend;
+u16& g_auffrischen = canEmpfangZustand.auffrischen;
+int& g_lesetiefe = canEmpfangZustand.lesetiefe;
 
 bool Gestartet(const TWettkampfDaten* m) { return m && m->Gestartet; }
 
@@ -274,15 +267,7 @@ int BahnVonCanId(u32 id)
     return int((id - 0x200) / 8);
 }
 
-void CanEmpfangZuruecksetzen()
-{
-    CanEmpfangspuffer = {};
-    WurfGesehen = 0;
-    CanEmpfangVerworfen = 0;
-    for (int bahn = 1; bahn <= MaxBahnen; ++bahn) g_warten[bahn] = {};
-    g_wartend = 0;
-    g_auffrischen = 0;
-}
+void CanEmpfangZuruecksetzen() { canEmpfangZustand.zuruecksetzen(); }
 
 int CanEmpfangWartend(int bahn)
 {

@@ -12,15 +12,40 @@
 #include "core/Records.h"
 #include "match/CanSenden.h"
 
-extern TCanNachricht CanEmpfangspuffer;
-// Bit n-1: a throw of lane n waits for the end-of-lane check, which clears
-// the whole word after each run.
-extern u16 WurfGesehen;
+#include <array>
 
 // Frames a held lane can keep waiting.
 constexpr int EmpfangWartePlaetze = 32;
-// Frames dropped because their lane's queue was full.
-extern u32 CanEmpfangVerworfen;
+
+// The receive side's state; the names below refer into it.
+struct CanEmpfangZustand {
+    TCanNachricht CanEmpfangspuffer{};
+    // Bit n-1: a throw of lane n waits for the end-of-lane check, which
+    // clears the whole word after each run.
+    u16 WurfGesehen = 0;
+    // Frames dropped because their lane's queue was full.
+    u32 CanEmpfangVerworfen = 0;
+
+    // A lane's frames read while the lane is held, oldest first.
+    struct Warteschlange {
+        std::array<TCanNachricht, EmpfangWartePlaetze> rahmen{};
+        int erster = 0;
+        int anzahl = 0;
+        bool ueberlaufGemeldet = false;  // cleared when the queue has drained
+    };
+    Array1<Warteschlange, MaxBahnen> warten{};
+    u16 wartend = 0;  // bit n-1: lane n has frames waiting
+    // Lanes whose windows are refreshed once at the end of the tick.
+    u16 auffrischen = 0;
+    int lesetiefe = 0;  // nested reads (a dialog opened by a dispatch)
+
+    void zuruecksetzen() { *this = CanEmpfangZustand{}; }
+};
+extern CanEmpfangZustand canEmpfangZustand;
+
+extern TCanNachricht& CanEmpfangspuffer;
+extern u16& WurfGesehen;
+extern u32& CanEmpfangVerworfen;
 
 // Lane n (1..16) of a lane identifier 0x200 + 8n; 0 for any other identifier.
 int BahnVonCanId(u32 id);

@@ -5,10 +5,11 @@
 #include "core/Zeitgeber.h"
 #include "match/CanSenden.h"
 
-TCanEinstellungen CanEinstellungen;
-u8 CanKarteOffen = 0;
-u8 CanAktiv = 0;
-u8 CanKarteGetrennt = 0;
+CanKarteZustand canKarteZustand;
+TCanEinstellungen& CanEinstellungen = canKarteZustand.CanEinstellungen;
+u8& CanKarteOffen = canKarteZustand.CanKarteOffen;
+u8& CanAktiv = canKarteZustand.CanAktiv;
+u8& CanKarteGetrennt = canKarteZustand.CanKarteGetrennt;
 
 const QStringList CanKartenTexte = {
     QStringLiteral("keine Karte"),

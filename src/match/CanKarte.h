@@ -28,12 +28,24 @@ struct TCanEinstellungen {
     QString StatusText;
 };
 
-extern TCanEinstellungen CanEinstellungen;
-extern u8 CanKarteOffen;  // an adapter was opened and started
-extern u8 CanAktiv;       // the bus is in use (callers copy CanKarteOffen)
-// The adapter in use went away (a USB adapter pulled): the bus stays in use,
-// frames wait in their queues, and the watch timer opens it again.
-extern u8 CanKarteGetrennt;
+// The adapter's state; the names below refer into it. The installed adapter
+// is a seam and stays.
+struct CanKarteZustand {
+    TCanEinstellungen CanEinstellungen;
+    u8 CanKarteOffen = 0;  // an adapter was opened and started
+    u8 CanAktiv = 0;       // the bus is in use (callers copy CanKarteOffen)
+    // The adapter in use went away (a USB adapter pulled): the bus stays in
+    // use, frames wait in their queues, and the watch timer opens it again.
+    u8 CanKarteGetrennt = 0;
+
+    void zuruecksetzen() { *this = CanKarteZustand{}; }
+};
+extern CanKarteZustand canKarteZustand;
+
+extern TCanEinstellungen& CanEinstellungen;
+extern u8& CanKarteOffen;
+extern u8& CanAktiv;
+extern u8& CanKarteGetrennt;
 inline const QString CanKarteGetrenntText = QStringLiteral("CAN Karte getrennt !");
 
 // Acceptance code and mask of the lane identifiers.

@@ -6,36 +6,40 @@
 #include "match/CanKarte.h"
 #include "match/CanLog.h"
 
-Array1<TCanNachricht, MaxBahnen> CanSendeBahn;
-Array1<TCanNachricht, MaxBahnen> CanSendeDrucker;
-TCanNachricht CanSendeAnzeige;
-u32 MannschanzCanId = 0x308;
-u32 NamenanzCanId = 0x310;
+CanSendenZustand canSendenZustand;
 
-Array1<CheckedArray<TCanNachricht, 0, BahnPufferGroesse - 1>, MaxBahnen> BahnSendepuffer;
-Array1<u8, MaxBahnen> BahnSendeSchreibzeiger;
-Array1<u8, MaxBahnen> BahnSendeLesezeiger;
-Array1<u16, MaxBahnen> BahnSendeAnzahl;
-u16 BahnSendenAusstehend = 0;
-Array1<i32, MaxBahnen> BahnSendeErgebnis;
+void CanSendenZustand::zuruecksetzen()
+{
+    *this = CanSendenZustand{};
+    BahnSendeErgebnis.fill(1);
+}
 
-CheckedArray<TCanNachricht, 0, AnzeigePufferGroesse - 1> AnzeigeSendepuffer;
-u8 AnzeigeSendeSchreibzeiger = 0;
-u8 AnzeigeSendeLesezeiger = 0;
-u16 AnzeigeSendeAnzahl = 0;
-u16 AnzeigeSendenAktiv = 0;
-i32 CanSendeErgebnis = 1;
-
-u32 CanSendeVerworfen = 0;
-u32 CanGesendet = 0;
+Array1<TCanNachricht, MaxBahnen>& CanSendeBahn = canSendenZustand.CanSendeBahn;
+Array1<TCanNachricht, MaxBahnen>& CanSendeDrucker = canSendenZustand.CanSendeDrucker;
+TCanNachricht& CanSendeAnzeige = canSendenZustand.CanSendeAnzeige;
+u32& MannschanzCanId = canSendenZustand.MannschanzCanId;
+u32& NamenanzCanId = canSendenZustand.NamenanzCanId;
+Array1<CheckedArray<TCanNachricht, 0, BahnPufferGroesse - 1>, MaxBahnen>& BahnSendepuffer =
+    canSendenZustand.BahnSendepuffer;
+Array1<u8, MaxBahnen>& BahnSendeSchreibzeiger = canSendenZustand.BahnSendeSchreibzeiger;
+Array1<u8, MaxBahnen>& BahnSendeLesezeiger = canSendenZustand.BahnSendeLesezeiger;
+Array1<u16, MaxBahnen>& BahnSendeAnzahl = canSendenZustand.BahnSendeAnzahl;
+u16& BahnSendenAusstehend = canSendenZustand.BahnSendenAusstehend;
+Array1<i32, MaxBahnen>& BahnSendeErgebnis = canSendenZustand.BahnSendeErgebnis;
+CheckedArray<TCanNachricht, 0, AnzeigePufferGroesse - 1>& AnzeigeSendepuffer = canSendenZustand.AnzeigeSendepuffer;
+u8& AnzeigeSendeSchreibzeiger = canSendenZustand.AnzeigeSendeSchreibzeiger;
+u8& AnzeigeSendeLesezeiger = canSendenZustand.AnzeigeSendeLesezeiger;
+u16& AnzeigeSendeAnzahl = canSendenZustand.AnzeigeSendeAnzahl;
+u16& AnzeigeSendenAktiv = canSendenZustand.AnzeigeSendenAktiv;
+i32& CanSendeErgebnis = canSendenZustand.CanSendeErgebnis;
+u32& CanSendeVerworfen = canSendenZustand.CanSendeVerworfen;
+u32& CanGesendet = canSendenZustand.CanGesendet;
 
 namespace {
 
 DruckerSendeFunktion g_drucker = nullptr;
-// One log line per overflow: set at the first refused frame, cleared when
-// the queue has drained.
-Array1<bool, MaxBahnen> g_bahnUeberlauf;
-bool g_anzeigeUeberlauf = false;
+Array1<bool, MaxBahnen>& g_bahnUeberlauf = canSendenZustand.bahnUeberlauf;
+bool& g_anzeigeUeberlauf = canSendenZustand.anzeigeUeberlauf;
 
 void Verwerfen(bool& gemeldet, const char* was)
 {
@@ -137,17 +141,8 @@ void CanTabellenSetzen()
 
 void CanSendenZuruecksetzen()
 {
-    for (int n = 1; n <= MaxBahnen; ++n) BahnLeeren(n);
-    BahnSendenAusstehend = 0;
-    AnzeigeSendeSchreibzeiger = 0;
-    AnzeigeSendeLesezeiger = 0;
-    AnzeigeSendeAnzahl = 0;
-    AnzeigeSendenAktiv = 0;
-    CanSendeErgebnis = 1;
-    g_anzeigeUeberlauf = false;
+    canSendenZustand.zuruecksetzen();
     CanTabellenSetzen();
-    CanSendeVerworfen = 0;
-    CanGesendet = 0;
     CanSendeTimer().setEnabled(false);
 }
 

@@ -18,34 +18,66 @@ struct TCanNachricht {
 constexpr int BahnPufferGroesse = 128;
 constexpr int AnzeigePufferGroesse = 256;
 
-// Identifiers (set by CanTabellenSetzen).
-extern Array1<TCanNachricht, MaxBahnen> CanSendeBahn;
-extern Array1<TCanNachricht, MaxBahnen> CanSendeDrucker;
-extern TCanNachricht CanSendeAnzeige;
-extern u32 MannschanzCanId;
-extern u32 NamenanzCanId;
+// The send side's state; the names below refer into it.
+struct CanSendenZustand {
+    // Identifiers (set by CanTabellenSetzen).
+    Array1<TCanNachricht, MaxBahnen> CanSendeBahn{};
+    Array1<TCanNachricht, MaxBahnen> CanSendeDrucker{};
+    TCanNachricht CanSendeAnzeige{};
+    u32 MannschanzCanId = 0x308;
+    u32 NamenanzCanId = 0x310;
 
-// Lane queues: rings of 128 frames; a frame that does not fit is refused.
-extern Array1<CheckedArray<TCanNachricht, 0, BahnPufferGroesse - 1>, MaxBahnen> BahnSendepuffer;
-extern Array1<u8, MaxBahnen> BahnSendeSchreibzeiger;
-extern Array1<u8, MaxBahnen> BahnSendeLesezeiger;
-extern Array1<u16, MaxBahnen> BahnSendeAnzahl;  // frames waiting in the ring
-extern u16 BahnSendenAusstehend;               // bit n-1: lane n has frames not yet confirmed
-extern Array1<i32, MaxBahnen> BahnSendeErgebnis;  // 1 = the last frame went out
+    // Lane queues: rings of 128 frames; a frame that does not fit is refused.
+    Array1<CheckedArray<TCanNachricht, 0, BahnPufferGroesse - 1>, MaxBahnen> BahnSendepuffer{};
+    Array1<u8, MaxBahnen> BahnSendeSchreibzeiger{};
+    Array1<u8, MaxBahnen> BahnSendeLesezeiger{};
+    Array1<u16, MaxBahnen> BahnSendeAnzahl{};  // frames waiting in the ring
+    u16 BahnSendenAusstehend = 0;              // bit n-1: lane n has frames not yet confirmed
+    Array1<i32, MaxBahnen> BahnSendeErgebnis{};  // 1 = the last frame went out
 
-// Board queue: a ring of 256 frames with their identifiers.
-extern CheckedArray<TCanNachricht, 0, AnzeigePufferGroesse - 1> AnzeigeSendepuffer;
-extern u8 AnzeigeSendeSchreibzeiger;
-extern u8 AnzeigeSendeLesezeiger;
-extern u16 AnzeigeSendeAnzahl;
-extern u16 AnzeigeSendenAktiv;
-extern i32 CanSendeErgebnis;
+    // Board queue: a ring of 256 frames with their identifiers.
+    CheckedArray<TCanNachricht, 0, AnzeigePufferGroesse - 1> AnzeigeSendepuffer{};
+    u8 AnzeigeSendeSchreibzeiger = 0;
+    u8 AnzeigeSendeLesezeiger = 0;
+    u16 AnzeigeSendeAnzahl = 0;
+    u16 AnzeigeSendenAktiv = 0;
+    i32 CanSendeErgebnis = 1;
 
-// Frames refused because their queue was full (or their lane unknown).
-extern u32 CanSendeVerworfen;
-// Frames the adapter took and printer blocks sent, counted on (wrapping): the
-// program end waits while it grows.
-extern u32 CanGesendet;
+    // Frames refused because their queue was full (or their lane unknown).
+    u32 CanSendeVerworfen = 0;
+    // Frames the adapter took and printer blocks sent, counted on (wrapping):
+    // the program end waits while it grows.
+    u32 CanGesendet = 0;
+
+    // One log line per overflow: set at the first refused frame, cleared
+    // when the queue has drained.
+    Array1<bool, MaxBahnen> bahnUeberlauf{};
+    bool anzeigeUeberlauf = false;
+
+    // Every queue empty, every result 1; the identifiers still to be set.
+    void zuruecksetzen();
+};
+extern CanSendenZustand canSendenZustand;
+
+extern Array1<TCanNachricht, MaxBahnen>& CanSendeBahn;
+extern Array1<TCanNachricht, MaxBahnen>& CanSendeDrucker;
+extern TCanNachricht& CanSendeAnzeige;
+extern u32& MannschanzCanId;
+extern u32& NamenanzCanId;
+extern Array1<CheckedArray<TCanNachricht, 0, BahnPufferGroesse - 1>, MaxBahnen>& BahnSendepuffer;
+extern Array1<u8, MaxBahnen>& BahnSendeSchreibzeiger;
+extern Array1<u8, MaxBahnen>& BahnSendeLesezeiger;
+extern Array1<u16, MaxBahnen>& BahnSendeAnzahl;
+extern u16& BahnSendenAusstehend;
+extern Array1<i32, MaxBahnen>& BahnSendeErgebnis;
+extern CheckedArray<TCanNachricht, 0, AnzeigePufferGroesse - 1>& AnzeigeSendepuffer;
+extern u8& AnzeigeSendeSchreibzeiger;
+extern u8& AnzeigeSendeLesezeiger;
+extern u16& AnzeigeSendeAnzahl;
+extern u16& AnzeigeSendenAktiv;
+extern i32& CanSendeErgebnis;
+extern u32& CanSendeVerworfen;
+extern u32& CanGesendet;
 
 // Lane n receives on 0x600 + 8n + k, its printer on 0x700 + 8n; k is
 // PcEinheit - 1 for PcEinheit 2..8, else 0.

@@ -26,11 +26,12 @@ DruckDienste* g_druck = &g_kein;
 
 }  // namespace
 
-Array1<u8, MaxBahnen> WurfblattDrucker;
-u16 BahndruckMaske = 0;
-u16 DruckerpruefMaske = 0;
-u16 DruckerAnfrageMaske = 0;
-Array1<u8, MaxBahnen> BahnDruckerStatus;
+DruckZustand druckZustand;
+Array1<u8, MaxBahnen>& WurfblattDrucker = druckZustand.WurfblattDrucker;
+u16& BahndruckMaske = druckZustand.BahndruckMaske;
+u16& DruckerpruefMaske = druckZustand.DruckerpruefMaske;
+u16& DruckerAnfrageMaske = druckZustand.DruckerAnfrageMaske;
+Array1<u8, MaxBahnen>& BahnDruckerStatus = druckZustand.BahnDruckerStatus;
 
 void setDruckDienste(DruckDienste* d) { g_druck = d ? d : &g_kein; }
 DruckDienste& drucker() { return *g_druck; }

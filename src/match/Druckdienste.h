@@ -7,14 +7,27 @@
 #include "core/Eingesetzt.h"
 #include "core/Records.h"
 
-// Per lane: the throw-sheet printer is on (the lane reported it, or the
-// printer check found it).
-extern Array1<u8, MaxBahnen> WurfblattDrucker;
-// Lane start sequence: lane printers to check, printer requests of lanes.
-extern u16 BahndruckMaske;
-extern u16 DruckerpruefMaske;
-extern u16 DruckerAnfrageMaske;
-extern Array1<u8, MaxBahnen> BahnDruckerStatus;
+// The printers' state; the names below refer into it. The installed print
+// jobs are a seam and stay.
+struct DruckZustand {
+    // Per lane: the throw-sheet printer is on (the lane reported it, or the
+    // printer check found it).
+    Array1<u8, MaxBahnen> WurfblattDrucker{};
+    // Lane start sequence: lane printers to check, printer requests of lanes.
+    u16 BahndruckMaske = 0;
+    u16 DruckerpruefMaske = 0;
+    u16 DruckerAnfrageMaske = 0;
+    Array1<u8, MaxBahnen> BahnDruckerStatus{};
+
+    void zuruecksetzen() { *this = DruckZustand{}; }
+};
+extern DruckZustand druckZustand;
+
+extern Array1<u8, MaxBahnen>& WurfblattDrucker;
+extern u16& BahndruckMaske;
+extern u16& DruckerpruefMaske;
+extern u16& DruckerAnfrageMaske;
+extern Array1<u8, MaxBahnen>& BahnDruckerStatus;
 
 class DruckDienste {
 public:

@@ -13,8 +13,9 @@ NetzDienste* g_netz = &g_kein;
 
 }  // namespace
 
-u8 AktJavaUpdate = 0;
-i32 AktUpdateIntervall = 0;
+NetzZustand netzZustand;
+u8& AktJavaUpdate = netzZustand.AktJavaUpdate;
+i32& AktUpdateIntervall = netzZustand.AktUpdateIntervall;
 
 void setNetzDienste(NetzDienste* n) { g_netz = n ? n : &g_kein; }
 NetzDienste& netz() { return *g_netz; }

@@ -18,8 +18,17 @@ void setNetzDienste(NetzDienste* n);
 NetzDienste& netz();
 using NetzDiensteEinsetzen = Eingesetzt<NetzDienste, setNetzDienste, netz>;
 
-extern u8 AktJavaUpdate;
-extern i32 AktUpdateIntervall;
+// The upload settings in use; the names below refer into it.
+struct NetzZustand {
+    u8 AktJavaUpdate = 0;
+    i32 AktUpdateIntervall = 0;
+
+    void zuruecksetzen() { *this = NetzZustand{}; }
+};
+extern NetzZustand netzZustand;
+
+extern u8& AktJavaUpdate;
+extern i32& AktUpdateIntervall;
 
 // One live-result upload of the match, with its script option and the
 // reload interval (minutes; 0 at the game end).

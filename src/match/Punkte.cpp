@@ -10,7 +10,8 @@
 
 using namespace Zaehler;
 
-u8 PlatzierungGesperrt = 0;
+PunkteZustand punkteZustand;
+u8& PlatzierungGesperrt = punkteZustand.PlatzierungGesperrt;
 
 void SatzpunkteBerechnen(TWettkampfDaten& w)
 {

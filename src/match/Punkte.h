@@ -5,8 +5,16 @@
 
 #include "core/Records.h"
 
-// Set while the player dialog edits: no ranking.
-extern u8 PlatzierungGesperrt;
+// The ranking's state; the names below refer into it.
+struct PunkteZustand {
+    // Set while the player dialog edits: no ranking.
+    u8 PlatzierungGesperrt = 0;
+
+    void zuruecksetzen() { *this = PunkteZustand{}; }
+};
+extern PunkteZustand punkteZustand;
+
+extern u8& PlatzierungGesperrt;
 
 // Set points of every duel and round from the pins of the players and their
 // substitutes; then PunkteBerechnen.

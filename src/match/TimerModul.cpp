@@ -16,9 +16,10 @@
 #include "match/Startprompts.h"
 #include "match/Zeitgeberliste.h"
 
-u8 BahnendeTimerAktiv = 0;
-u8 CanEmpfangTimerAktiv = 0;
-u8 EingabeGesperrt = 0;
+TimerZustand timerZustand;
+u8& BahnendeTimerAktiv = timerZustand.BahnendeTimerAktiv;
+u8& CanEmpfangTimerAktiv = timerZustand.CanEmpfangTimerAktiv;
+u8& EingabeGesperrt = timerZustand.EingabeGesperrt;
 
 namespace {
 

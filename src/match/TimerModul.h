@@ -7,9 +7,19 @@
 
 #include "core/Records.h"
 
-extern u8 BahnendeTimerAktiv;
-extern u8 CanEmpfangTimerAktiv;
-extern u8 EingabeGesperrt;
+// The flags of the periodic jobs; the names below refer into it.
+struct TimerZustand {
+    u8 BahnendeTimerAktiv = 0;
+    u8 CanEmpfangTimerAktiv = 0;
+    u8 EingabeGesperrt = 0;
+
+    void zuruecksetzen() { *this = TimerZustand{}; }
+};
+extern TimerZustand timerZustand;
+
+extern u8& BahnendeTimerAktiv;
+extern u8& CanEmpfangTimerAktiv;
+extern u8& EingabeGesperrt;
 
 // Gives the timers their jobs and intervals, greets the lanes and the boards
 // and starts the end-of-lane check and the receive pump.

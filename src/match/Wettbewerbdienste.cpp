@@ -15,7 +15,8 @@ WettbewerbDienste* g_wettbewerb = &g_kein;
 
 }  // namespace
 
-u8 DatenbankGeaendert = 0;
+WettbewerbZustand wettbewerbZustand;
+u8& DatenbankGeaendert = wettbewerbZustand.DatenbankGeaendert;
 
 void setWettbewerbDienste(WettbewerbDienste* w) { g_wettbewerb = w ? w : &g_kein; }
 WettbewerbDienste& wettbewerb() { return *g_wettbewerb; }

@@ -24,5 +24,13 @@ void setWettbewerbDienste(WettbewerbDienste* w);
 WettbewerbDienste& wettbewerb();
 using WettbewerbDiensteEinsetzen = Eingesetzt<WettbewerbDienste, setWettbewerbDienste, wettbewerb>;
 
-// The player database was changed and not saved.
-extern u8 DatenbankGeaendert;
+// The competition services' state; the names below refer into it.
+struct WettbewerbZustand {
+    // The player database was changed and not saved.
+    u8 DatenbankGeaendert = 0;
+
+    void zuruecksetzen() { *this = WettbewerbZustand{}; }
+};
+extern WettbewerbZustand wettbewerbZustand;
+
+extern u8& DatenbankGeaendert;

@@ -13,7 +13,8 @@
 #include "match/Startplaene.h"
 #include "match/Wettbewerbdienste.h"
 
-TWettkampfDaten* UebernahmeWettkampf = nullptr;
+WettkampfslotsZustand wettkampfslotsZustand;
+TWettkampfDaten*& UebernahmeWettkampf = wettkampfslotsZustand.UebernahmeWettkampf;
 
 namespace {
 

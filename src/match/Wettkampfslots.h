@@ -7,8 +7,16 @@
 
 #include <QString>
 
-// The match a lane handed over (message kind 3); null when none.
-extern TWettkampfDaten* UebernahmeWettkampf;
+// The slots' own state beside the match records; the names below refer into it.
+struct WettkampfslotsZustand {
+    // The match a lane handed over (message kind 3); null when none.
+    TWettkampfDaten* UebernahmeWettkampf = nullptr;
+
+    void zuruecksetzen() { *this = WettkampfslotsZustand{}; }
+};
+extern WettkampfslotsZustand wettkampfslotsZustand;
+
+extern TWettkampfDaten*& UebernahmeWettkampf;
 
 // Takes the lowest free slot and makes it the current match with the
 // defaults; false (nothing changed) when six matches are open.

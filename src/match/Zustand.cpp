@@ -30,18 +30,14 @@ void ZustandZuruecksetzen()
     AnzeigezustandZuruecksetzen();
     GlobalsZuruecksetzen();
 
-    CanAktiv = 0;
-    CanEinstellungen = {};
-    WurfblattDrucker.fill(0);
-    BahndruckMaske = DruckerpruefMaske = DruckerAnfrageMaske = 0;
-    BahnDruckerStatus.fill(0);
-    AktJavaUpdate = 0;
-    AktUpdateIntervall = 0;
-    BahnendeTimerAktiv = CanEmpfangTimerAktiv = EingabeGesperrt = 0;
-    MannschanzZuschalten = MonitorWerbungNeu = 0;
-    PlatzierungGesperrt = 0;
-    UebernahmeWettkampf = nullptr;
-    DatenbankGeaendert = 0;
+    canKarteZustand.zuruecksetzen();
+    druckZustand.zuruecksetzen();
+    netzZustand.zuruecksetzen();
+    timerZustand.zuruecksetzen();
+    anzeigeschichtZustand.zuruecksetzen();
+    punkteZustand.zuruecksetzen();
+    wettkampfslotsZustand.zuruecksetzen();
+    wettbewerbZustand.zuruecksetzen();
 
     skriptBoxen() = SkriptBoxen{};
     skriptPrompts() = SkriptPrompts{};
