@@ -1,12 +1,15 @@
 #include "match/Wettbewerbdienste.h"
 
+#include "core/Boxes.h"
+
 namespace {
 
 class KeinWettbewerb final : public WettbewerbDienste {
 public:
     void spielerGridUebernehmen() override {}
     void spielerdatenbankSpeichern() override {}
-    void speichernDialog() override {}
+    // No save dialog yet: the operator is told, the match keeps its changed mark.
+    void speichernDialog() override { boxen().hinweis(QStringLiteral("Speichern ist noch nicht möglich !")); }
     bool startfolgeLaden(int, int) override { return false; }
 };
 

@@ -233,6 +233,8 @@ bool WettkampfSchliessen()
         if (antwort == ErgebnisJa) wettbewerb().speichernDialog();
     }
     if (antwort == ErgebnisAbbrechen) return false;
+    // "Ja" without a save (cancelled, failed): the match stays open, its results are not lost.
+    if (antwort == ErgebnisJa && w.Geaendert) return false;
 
     for (TBahnDaten& b : BahnDaten)
         if (b.Wettk == &w) b.Wettk = nullptr;

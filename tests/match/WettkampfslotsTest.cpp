@@ -83,10 +83,16 @@ TEST_F(Wettkampfslots, TheSaveQuestionDecidesWhetherTheMatchCloses)
     EXPECT_EQ(WettkampfAnzahl, 0);
     EXPECT_EQ(AktWettkampf, nullptr);
 
+    // "Ja", and the save does not happen: the match stays open; then it is saved and closes.
     neu().Geaendert = 1;
+    wettbewerb.speichertErfolgreich = false;
+    skriptBoxen().antworten = {ErgebnisJa};
+    EXPECT_FALSE(WettkampfSchliessen());
+    EXPECT_EQ(WettkampfAnzahl, 1);
+    wettbewerb.speichertErfolgreich = true;
     skriptBoxen().antworten = {ErgebnisJa};
     EXPECT_TRUE(WettkampfSchliessen());
-    EXPECT_TRUE(wettbewerb.aufrufe.contains(QStringLiteral("speichern")));
+    EXPECT_EQ(wettbewerb.aufrufe.count(QStringLiteral("speichern")), 2);
 
     neu().Geaendert = 0;  // unchanged: no question
     skriptBoxen().gezeigt.clear();

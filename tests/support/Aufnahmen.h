@@ -4,6 +4,7 @@
 
 #include "core/Anzeigedienste.h"
 #include "core/Fenster.h"
+#include "core/Globals.h"
 #include "core/Records.h"
 #include "match/Bahnfenster.h"
 #include "match/Druckdienste.h"
@@ -85,7 +86,12 @@ struct WettbewerbAufnahme : WettbewerbDienste {
     std::function<bool(int, int)> startfolge;
     void spielerGridUebernehmen() override { aufrufe << QStringLiteral("grid"); }
     void spielerdatenbankSpeichern() override { aufrufe << QStringLiteral("datenbank"); }
-    void speichernDialog() override { aufrufe << QStringLiteral("speichern"); }
+    bool speichertErfolgreich = true;  // a save clears the match's changed mark
+    void speichernDialog() override
+    {
+        aufrufe << QStringLiteral("speichern");
+        if (speichertErfolgreich && AktWettkampf) AktWettkampf->Geaendert = 0;
+    }
     bool startfolgeLaden(int n, int zeilen) override
     {
         aufrufe << QStringLiteral("startfolge %1 %2").arg(n).arg(zeilen);
