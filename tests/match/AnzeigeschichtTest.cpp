@@ -98,32 +98,6 @@ TEST_F(Anzeigeschicht, WithoutTeamBoardsTheFirstLaneGetsTheTeamState)
     EXPECT_EQ(rahmen(0), (QList<int>{236, 1, 9, 0, 0}));
 }
 
-TEST_F(Anzeigeschicht, MonitorsEndOnTheCurrentMatchOrOnEveryLane)
-{
-    MonitoreBeenden();
-    EXPECT_EQ(anzeigen.aufrufe.size(), 8);
-    anzeigen.aufrufe.clear();
-    AktWettkampf = &w;
-    MonitoreBeenden();
-    EXPECT_EQ(anzeigen.aufrufe, (QStringList{"MonEnde 5", "MonEnde 6", "MonEnde 7", "MonEnde 8"}));
-}
-
-TEST_F(Anzeigeschicht, TheResultBoardFollowsTheCurrentMatch)
-{
-    GrossanzeigeSchalten();  // no match: closed
-    EXPECT_FALSE(fenster.anzeigeOffen);
-    AktWettkampf = &w;
-    w.GrossanzeigeEin = 1;
-    w.GrossanzWerbung.Werbung = 1;
-    GrossanzeigeSchalten();
-    EXPECT_TRUE(fenster.anzeigeOffen);
-    EXPECT_EQ(anzeigen.aufrufe, QStringList{"GWerbungLaden 5"});
-    w.GrossanzeigeEin = 0;
-    GrossanzeigeSchalten();
-    EXPECT_FALSE(fenster.anzeigeOffen);
-    EXPECT_EQ(fenster.aufrufe.count(QStringLiteral("menue")), 3);
-}
-
 // --- The display menu's commands -------------------------------------------------------
 
 namespace {
@@ -247,18 +221,6 @@ TEST_F(Anzeigeschalter, SecondMonitorSwitchIsOneFlag)
         EXPECT_EQ(fenster.anzeigeOffen, ein == 1);
     }
     EXPECT_EQ(other.GrossanzeigeEin, 0);
-}
-
-TEST_F(Anzeigeschalter, SecondMonitorUpdateMovesTheBoard)
-{
-    Einst.GrossAnzeige = true;
-    AnzeigeBoardEin = 1;
-    AnzeigeWettkampf = &other;
-    other.GrossanzeigeEin = 1;
-    GrossanzUpdate();
-    EXPECT_EQ(other.GrossanzeigeEin, 0);
-    EXPECT_EQ(w.GrossanzeigeEin, 1);
-    EXPECT_EQ(AnzeigeWettkampf, &w);
 }
 
 TEST_F(Anzeigeschalter, MonitorsOnAgainCopyTheAdverts)

@@ -134,17 +134,6 @@ TEST(Menuezustand, StateTable)
     }
 }
 
-TEST(Menuezustand, ToolButtonsFollowTheirItemsWithOneWindowKind)
-{
-    MenueEingabe e = Offen(1);
-    for (int art : {0, +FensterWettkampf, +FensterBahnuebersicht, +FensterErgebnis, +FensterSpielbericht}) {
-        e.aktivesFenster = u8(art);
-        const Menuezustand z = MenuezustandBerechnen(e);
-        EXPECT_EQ(z.SBtnNeu, z.MNeu.enabled) << art;
-        EXPECT_EQ(z.SBtnLaden, z.MLaden.enabled) << art;
-    }
-}
-
 // The background panel follows the setting only while no match is open.
 TEST(Menuezustand, BackgroundWithoutAMatch)
 {
@@ -211,19 +200,6 @@ TEST(Menuezustand, DisplaySwitchesOfTheCurrentMatch)
     EXPECT_TRUE(MenuezustandBerechnen(e).MMannschanzUpdate.enabled);
 }
 
-TEST(Menuezustand, ProgramEntriesFromTheSettings)
-{
-    MenueEingabe e;
-    EXPECT_FALSE(MenuezustandBerechnen(e).MProgrammTeiler.visible);
-    e.programmName[2] = QStringLiteral("Kalkulation");
-    const Menuezustand z = MenuezustandBerechnen(e);
-    EXPECT_FALSE(z.MProgramm[1].visible);
-    EXPECT_TRUE(z.MProgramm[2].visible);
-    EXPECT_EQ(*z.MProgramm[2].caption, QStringLiteral("Kalkulation"));
-    EXPECT_FALSE(z.MProgramm[3].visible);
-    EXPECT_TRUE(z.MProgrammTeiler.visible);
-}
-
 TEST(Menuezustand, InputFromTheGlobalState)
 {
     ZustandZuruecksetzen();
@@ -234,18 +210,14 @@ TEST(Menuezustand, InputFromTheGlobalState)
     AktWettkampf->Gestartet = AktWettkampf->WechselAnstehend = 1;
     AktWettkampf->ErsteSpielbahn = 5;
     AktWettkampf->LetzteSpielbahn = 8;
-    AktWettkampf->Heimmannschaft.setzenText(QStringLiteral("SKC"));
     BahnDaten[7].BahnStatus = 2;
     StartMaske = 0x0040;
-    Einst.ProgrammName[1] = QStringLiteral("Editor");
     const MenueEingabe e = MenueEingabeLesen();
     EXPECT_EQ(e.wettkampfAnzahl, 1);
     EXPECT_EQ(e.aktNr, 3);
-    EXPECT_EQ(e.heimmannschaft[3], QStringLiteral("SKC"));
     EXPECT_TRUE(e.bahnBelegt);  // lane 7 has a state
     EXPECT_EQ(e.aktErsteBahn, 5);
     EXPECT_EQ(e.aktLetzteBahn, 8);
-    EXPECT_EQ(e.programmName[1], QStringLiteral("Editor"));
     EXPECT_EQ(e.startMaske, 0x0040);
     EXPECT_EQ(*MenuezustandBerechnen(e).MSpielStart.caption, QStringLiteral("Spiel fortsetzen"));  // a change due
     ZustandZuruecksetzen();

@@ -152,27 +152,6 @@ TEST_F(Fensterhub, WindowClosedByTheUserIsCreatedAgain)
     }
 }
 
-TEST_F(Fensterhub, ConfigurationWindowsCreatedOnceAndFreed)
-{
-    int n = 0;
-    QPointer<Testfenster> w;
-    hub.registrieren(KonfigFenster::Grossanz, zaehlend(n, &w));
-    EXPECT_TRUE(hub.erzeugen(KonfigFenster::Grossanz));
-    EXPECT_FALSE(hub.erzeugen(KonfigFenster::Grossanz));
-    EXPECT_EQ(n, 1);
-    ASSERT_TRUE(w);
-    EXPECT_FALSE(w->isVisible());
-    EXPECT_FALSE(w->parent());
-    EXPECT_TRUE(hub.vorhanden(KonfigFenster::Grossanz));
-    EXPECT_FALSE(hub.vorhanden(KonfigFenster::Monitoranz));
-
-    hub.freigeben(KonfigFenster::Grossanz);
-    EXPECT_FALSE(w);
-    EXPECT_FALSE(hub.vorhanden(KonfigFenster::Grossanz));
-    EXPECT_TRUE(hub.erzeugen(KonfigFenster::Grossanz));
-    EXPECT_EQ(n, 2);
-}
-
 // The board of the second screen's class, small below 1024 pixels.
 TEST_F(Fensterhub, BoardOpenRebuildRefreshAndClose)
 {
