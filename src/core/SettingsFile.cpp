@@ -554,6 +554,13 @@ void FarbeSetzen(QStringView name, u32 wert)
     if (s && std::holds_alternative<u32*>(s->ziel)) *std::get<u32*>(s->ziel) = wert;
 }
 
+u32 FarbeStandard(QStringView name)
+{
+    for (const FarbDefinition& f : kFarben)
+        if (name.compare(QLatin1String(f.name), Qt::CaseInsensitive) == 0) return f.standard;
+    return 0;
+}
+
 // --- Settings file -------------------------------------------------------------------
 
 EinstellungsdateiZustand einstellungsdateiZustand;

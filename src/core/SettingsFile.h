@@ -64,6 +64,8 @@ bool EinstellungSetzen(const Einstellungsschluessel& s, const QString& wert);
 // Colours by name ("ColorHinweis"); 0 for an unknown name.
 u32 Farbe(QStringView name);
 void FarbeSetzen(QStringView name, u32 wert);
+// Its default; 0 for an unknown name.
+u32 FarbeStandard(QStringView name);
 
 // --- Settings file -------------------------------------------------------------------
 extern QStringList& InfListe;

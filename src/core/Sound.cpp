@@ -34,3 +34,8 @@ void KlickSoundSpielen()
 {
     if (Einst.ClickSoundAktiv) wennVorhanden(ClickWav);
 }
+
+void TastenklickSpielen()
+{
+    if (Einst.TastSoundAktiv) wennVorhanden(TastWav);
+}

@@ -23,3 +23,6 @@ using SoundAusgabeEinsetzen = Eingesetzt<SoundAusgabe, setSoundAusgabe, soundAus
 void SoundSpielen(const QString& dateiname);
 // "Click.wav" when ClickSoundAktiv is on and the file exists.
 void KlickSoundSpielen();
+// "Tast.wav", the on-screen keyboard's key click, when TastSoundAktiv is on
+// and the file exists.
+void TastenklickSpielen();

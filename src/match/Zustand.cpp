@@ -4,6 +4,7 @@
 #include "core/Anzeigedienste.h"
 #include "core/Boxes.h"
 #include "core/Globals.h"
+#include "core/Tastatur.h"
 #include "match/Anzeigeschicht.h"
 #include "match/CanEmpfang.h"
 #include "match/CanKarte.h"
@@ -38,6 +39,7 @@ void ZustandZuruecksetzen()
     punkteZustand.zuruecksetzen();
     wettkampfslotsZustand.zuruecksetzen();
     wettbewerbZustand.zuruecksetzen();
+    tastaturZustand.zuruecksetzen();
 
     skriptBoxen() = SkriptBoxen{};
     skriptPrompts() = SkriptPrompts{};

@@ -4,6 +4,7 @@
 #include "core/EingabeSchritt.h"
 #include "core/ui/Farben.h"
 #include "core/ui/Hinweis.h"
+#include "core/ui/Tastaturfelder.h"
 
 #include <QDialogButtonBox>
 #include <QGridLayout>
@@ -25,6 +26,8 @@ TEingabefenster::TEingabefenster(QWidget* parent) : QDialog(parent)
     EEingabe = new QLineEdit(this);
     EEingabe->setObjectName(QStringLiteral("EEingabe"));
     EEingabe->setMinimumWidth(200);
+    auto* felder = new TastaturFelder(this, FeldcodeEingabe, FeldcodeEingabe);
+    felder->feld(FeldcodeEingabe, QStringLiteral("Eingabe:"), ModusText, EEingabe);
 
     BtnOk = BoxKnopf(this, QStringLiteral("BtnOk"), QStringLiteral("&Ok"));
     BtnOk->setDefault(true);
@@ -101,6 +104,8 @@ void TEingabefenster::getippt(const QString& text)
 void TEingabefenster::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
+    FeldcodeMin = FeldcodeEingabe;
+    FeldcodeMax = FeldcodeEingabe;
     EEingabe->setFocus();
     EEingabe->selectAll();
 }

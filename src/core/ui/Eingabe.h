@@ -10,6 +10,9 @@ class QLineEdit;
 class QPushButton;
 class QTimer;
 
+// The input box's one field for the on-screen keyboard.
+constexpr unsigned short FeldcodeEingabe = 270;
+
 class TEingabefenster : public QDialog {
     Q_OBJECT
 public:

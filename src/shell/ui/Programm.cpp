@@ -4,6 +4,7 @@
 #include "core/Sound.h"
 #include "core/ui/Fensterhub.h"
 #include "core/ui/Hilfe.h"
+#include "core/ui/Keyb.h"
 #include "core/ui/WidgetBoxen.h"
 #include "core/Zeitgeber.h"
 #include "match/CanKarte.h"
@@ -90,6 +91,7 @@ QStringList Programm::starten(const QString& programmordner)
     m_info->NextStep(20);
     m_boxen = std::make_unique<WidgetBoxen>(m_main.get());
     setBoxen(m_boxen.get());
+    Keyb(m_main.get());  // the on-screen keyboard, owned by the main window
     // The windows of the steps between belong to other parts of the program.
     for (int schritt = 25; schritt <= 90; schritt += 5) m_info->NextStep(schritt);
     m_tipps = std::make_unique<TTipps>(m_main.get());
