@@ -1,5 +1,6 @@
 #include "shell/ui/Programm.h"
 
+#include "competition/ui/Fensterregistrierung.h"
 #include "core/Shell.h"
 #include "core/Sound.h"
 #include "core/ui/Fensterhub.h"
@@ -67,6 +68,7 @@ QStringList Programm::starten(const QString& programmordner)
 
     m_hub = std::make_unique<Fensterhub>();
     MatchFensterRegistrieren(*m_hub);
+    CompetitionFensterRegistrieren(*m_hub);
     // The board on the second monitor takes the focus when it opens: a second later it goes back.
     m_hub->nachAnzeigeOeffnen = [] { TimerFocus().setEnabled(true); };
     setFensterDienste(m_hub.get());

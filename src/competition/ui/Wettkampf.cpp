@@ -1,0 +1,810 @@
+#include "competition/ui/Wettkampf.h"
+
+#include "competition/Wettkampfanzeige.h"
+#include "competition/Wettkampfmenue.h"
+#include "core/Cp1252.h"
+#include "core/Fenster.h"
+#include "core/Globals.h"
+#include "core/RecordFunctions.h"
+#include "core/SettingsFile.h"
+#include "core/TextFunctions.h"
+#include "core/ui/Farbe.h"
+#include "core/ui/Farben.h"
+#include "core/ui/Tastaturfelder.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QContextMenuEvent>
+#include <QDrag>
+#include <QDropEvent>
+#include <QFrame>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMimeData>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QRegularExpressionValidator>
+#include <QSignalBlocker>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <vector>
+
+namespace {
+
+// What a dragged name carries: the source slot as decimal text.
+constexpr char SlotMimeTyp[] = "application/x-corvalink-slot";
+// WettkampfOptionenAnzeigen with no option bit: only the start plan again.
+constexpr int NurStartfolge = 16;
+constexpr int DragAbstand = 10;
+
+void grundfarbe(QWidget* w, u32 wert)
+{
+    QPalette p = w->palette();
+    const QColor c = FarbeZuQColor(wert);
+    for (auto gruppe : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) p.setColor(gruppe, QPalette::Base, c);
+    w->setPalette(p);
+}
+
+void schriftfarbe(QWidget* w, QStringView einstellung)
+{
+    QPalette p = w->palette();
+    p.setColor(QPalette::WindowText, FarbeZuQColor(Farbe(einstellung)));
+    w->setPalette(p);
+}
+
+QLineEdit* textEdit(QWidget* eltern, const char* name, int max)
+{
+    auto* e = new QLineEdit(eltern);
+    e->setObjectName(QLatin1String(name));
+    e->setMaxLength(max);
+    return e;
+}
+
+QLineEdit* ziffernEdit(QWidget* eltern, const QString& name, int max)
+{
+    auto* e = new QLineEdit(eltern);
+    e->setObjectName(name);
+    e->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), e));
+    e->setMaxLength(max);
+    return e;
+}
+
+QLineEdit* datumEdit(QWidget* eltern, const QString& name)
+{
+    auto* e = new QLineEdit(eltern);
+    e->setObjectName(name);
+    e->setInputMask(QStringLiteral("99.99.99; "));
+    return e;
+}
+
+QComboBox* auswahl(QWidget* eltern, const char* name, const QStringList& punkte, bool editierbar = false)
+{
+    auto* c = new QComboBox(eltern);
+    c->setObjectName(QLatin1String(name));
+    c->setEditable(editierbar);
+    c->addItems(punkte);
+    return c;
+}
+
+// "dd.mm.yy" of a masked date edit as the record keeps it.
+QByteArray datumAusEdit(const QLineEdit* e) { return Cp1252::encode(e->displayText()); }
+
+QString zeilenPrompt(int n, const char* feld)
+{
+    const bool heim = n <= 8;
+    const int k = heim ? n : n - 8;
+    if (k <= 6)
+        return QStringLiteral("%1spieler%2 - %3:").arg(heim ? u"Heim" : u"Gast").arg(k).arg(QLatin1String(feld));
+    return QStringLiteral("Ersatzspieler%1 %2 - %3:").arg(k - 6).arg(heim ? u"Heim" : u"Gast").arg(QLatin1String(feld));
+}
+
+}  // namespace
+
+TWettkampf::TWettkampf(QWidget* parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("Wettkampf"));
+    bauen();
+    aktionenBauen();
+    tastaturBauen();
+    verbinden();
+    OffeneFenster |= FensterWettkampf;
+}
+
+TWettkampf::~TWettkampf() = default;
+
+// --- Construction ---------------------------------------------------------------------
+
+void TWettkampf::bauen()
+{
+    HintergrundSetzen(this, u"ColorSpiel");
+    auto* haupt = new QVBoxLayout(this);
+    haupt->setContentsMargins(6, 6, 6, 6);
+    haupt->setSpacing(6);
+
+    auto* oben = new QHBoxLayout;
+    oben->addWidget(datenBauen(), 3);
+    oben->addWidget(optionenBauen(), 2);
+    haupt->addLayout(oben);
+
+    auto* mitte = new QHBoxLayout;
+    GHeim = mannschaftBauen(true);
+    GGast = mannschaftBauen(false);
+    mitte->addWidget(GHeim);
+    mitte->addWidget(GGast);
+    haupt->addLayout(mitte);
+
+    Splitter = new QFrame(this);
+    Splitter->setObjectName(QStringLiteral("Splitter"));
+    Splitter->setFrameShape(QFrame::HLine);
+    Splitter->setFixedHeight(6);
+    Splitter->setCursor(Qt::SplitVCursor);
+    haupt->addWidget(Splitter);
+    // The player database comes here; closed (height 0) until it exists.
+    DBStarterPanel = new QWidget(this);
+    DBStarterPanel->setObjectName(QStringLiteral("DBStarterPanel"));
+    DBStarterPanel->setFixedHeight(0);
+    haupt->addWidget(DBStarterPanel);
+    haupt->addStretch(1);
+}
+
+QWidget* TWettkampf::datenBauen()
+{
+    GSpieldaten = new QGroupBox(QStringLiteral("Spieldaten"), this);
+    GSpieldaten->setObjectName(QStringLiteral("GSpieldaten"));
+    auto* g = new QGridLayout(GSpieldaten);
+    auto label = [this](const char* name, const QString& text) {
+        auto* l = new QLabel(text, GSpieldaten);
+        l->setObjectName(QLatin1String(name));
+        return l;
+    };
+
+    EClub = textEdit(GSpieldaten, "EClub", 30);
+    EMannschaft = ziffernEdit(GSpieldaten, QStringLiteral("EMannschaft"), 2);
+    EMannschaft->setMaximumWidth(50);
+    EGast = textEdit(GSpieldaten, "EGast", 30);
+    CKlasse = auswahl(GSpieldaten, "CKlasse", KlasseListe, true);
+    CKlasse->lineEdit()->setMaxLength(30);
+    EDatum = datumEdit(GSpieldaten, QStringLiteral("EDatum"));
+    ESpielnummer = ziffernEdit(GSpieldaten, QStringLiteral("ESpielnummer"), 5);
+    CSpielart = auswahl(GSpieldaten, "CSpielart",
+                        {QStringLiteral("Clubspiel"), QStringLiteral("Pokalspiel"), QStringLiteral("Länderspiel"),
+                         QStringLiteral("CL-League")});
+    ESchiedsrichter = textEdit(GSpieldaten, "ESchiedsrichter", 30);
+    CGruppe = auswahl(GSpieldaten, "CGruppe", GruppeListe, true);
+    CGruppe->lineEdit()->setMaxLength(15);
+    EText = textEdit(GSpieldaten, "EText", 60);
+    BtnUp = new QPushButton(QStringLiteral("▲"), GSpieldaten);
+    BtnUp->setObjectName(QStringLiteral("BtnUp"));
+    BtnDown = new QPushButton(QStringLiteral("▼"), GSpieldaten);
+    BtnDown->setObjectName(QStringLiteral("BtnDown"));
+    for (QPushButton* b : {BtnUp, BtnDown}) {
+        b->setFixedWidth(28);
+        b->setFocusPolicy(Qt::NoFocus);
+    }
+    BtnUp->setToolTip(QStringLiteral("Zeile 1"));
+    BtnDown->setToolTip(QStringLiteral("Zeile 2"));
+
+    QLabel* lClub = label("LClub", QStringLiteral("Club:"));
+    QLabel* lMannschaft = label("LMannschaft", QStringLiteral("Mannschaft:"));
+    QLabel* lGast = label("LGast", QStringLiteral("Gast:"));
+    schriftfarbe(lClub, u"ColorHeaderHeim");
+    schriftfarbe(lMannschaft, u"ColorHeaderHeim");
+    schriftfarbe(lGast, u"ColorHeaderGast");
+
+    g->addWidget(lClub, 0, 0);
+    g->addWidget(EClub, 0, 1);
+    g->addWidget(lMannschaft, 0, 2);
+    g->addWidget(EMannschaft, 0, 3);
+    g->addWidget(lGast, 1, 0);
+    g->addWidget(EGast, 1, 1);
+    g->addWidget(label("LKlasse", QStringLiteral("Klasse:")), 1, 2);
+    g->addWidget(CKlasse, 1, 3);
+    g->addWidget(label("LDatum", QStringLiteral("Datum:")), 2, 0);
+    g->addWidget(EDatum, 2, 1);
+    g->addWidget(label("LSpielnummer", QStringLiteral("Spielnummer:")), 2, 2);
+    g->addWidget(ESpielnummer, 2, 3);
+    g->addWidget(label("LSpielart", QStringLiteral("Spielart:")), 3, 0);
+    g->addWidget(CSpielart, 3, 1);
+    g->addWidget(label("LGruppe", QStringLiteral("Gruppe:")), 3, 2);
+    g->addWidget(CGruppe, 3, 3);
+    g->addWidget(label("LSchiedsrichter", QStringLiteral("Schiedsrichter:")), 4, 0);
+    g->addWidget(ESchiedsrichter, 4, 1, 1, 3);
+    auto* text = new QHBoxLayout;
+    text->addWidget(EText, 1);
+    text->addWidget(BtnUp);
+    text->addWidget(BtnDown);
+    g->addWidget(label("LText", QStringLiteral("Text:")), 5, 0);
+    g->addLayout(text, 5, 1, 1, 3);
+    g->setColumnStretch(1, 3);
+    g->setColumnStretch(3, 2);
+    return GSpieldaten;
+}
+
+QWidget* TWettkampf::optionenBauen()
+{
+    auto* box = new QGroupBox(QStringLiteral("Optionen"), this);
+    box->setObjectName(QStringLiteral("GOptionen"));
+    auto* g = new QGridLayout(box);
+    QStringList wurf;
+    for (int i = 0;; ++i) {
+        const QString zeile = WurfvorwahlZeile(i);
+        if (zeile.isEmpty()) break;
+        wurf << zeile.section(QLatin1Char(';'), 0, 0);
+    }
+    CWurf = auswahl(box, "CWurf", wurf);
+    CSpieler = auswahl(box, "CSpieler", {QStringLiteral("4 Spieler"), QStringLiteral("5 Spieler"), QStringLiteral("6 Spieler")});
+    CBahnen = auswahl(box, "CBahnen", {});
+    CArt = auswahl(box, "CArt", {});
+    CArt->hide();
+    CProbe = auswahl(box, "CProbe", ProbeGrundpunkte() << QStringLiteral("eigene Vorgabe"));
+    CZeit = auswahl(box, "CZeit", {QStringLiteral("Zeit aus"), QStringLiteral("Zeit ein")});
+    CUebertritt = auswahl(box, "CUebertritt", {QStringLiteral("Übertritt aus"), QStringLiteral("Übertritt ein")});
+    CDurchlaeufer = auswahl(box, "CDurchlaeufer", {QStringLiteral("Durchläufer aus"), QStringLiteral("Durchläufer ein")});
+    g->addWidget(CWurf, 0, 0);
+    g->addWidget(CSpieler, 0, 1);
+    g->addWidget(CBahnen, 1, 0);
+    g->addWidget(CProbe, 1, 1);
+    g->addWidget(CZeit, 2, 0);
+    g->addWidget(CUebertritt, 2, 1);
+    g->addWidget(CDurchlaeufer, 3, 0);
+    g->addWidget(CArt, 3, 1);
+    g->setRowStretch(4, 1);
+    return box;
+}
+
+QGroupBox* TWettkampf::mannschaftBauen(bool heim)
+{
+    auto* box = new QGroupBox(heim ? QStringLiteral("Heimmannschaft") : QStringLiteral("Gastmannschaft"), this);
+    box->setObjectName(heim ? QStringLiteral("GHeim") : QStringLiteral("GGast"));
+    HintergrundSetzen(box, heim ? u"ColorHeim" : u"ColorGast");
+    schriftfarbe(box, heim ? u"ColorHeaderHeim" : u"ColorHeaderGast");
+    const QString seite = heim ? QStringLiteral("Heim") : QStringLiteral("Gast");
+    auto* g = new QGridLayout(box);
+    g->setVerticalSpacing(4);
+    g->addWidget(new QLabel(QStringLiteral("Name"), box), 0, 1);
+    g->addWidget(new QLabel(QStringLiteral("Pass"), box), 0, 2);
+    g->addWidget(new QLabel(QStringLiteral("Geb.-Datum"), box), 0, 3);
+    auto* ersatz = new QLabel(QStringLiteral("Ersatzspieler"), box);
+    ersatz->setObjectName(QStringLiteral("LErsatz") + seite);
+    (heim ? LErsatzHeim : LErsatzGast) = ersatz;
+
+    for (int k = 1; k <= 8; ++k) {
+        const int n = heim ? k : k + 8;
+        const int zeile = k <= 6 ? k : k + 1;
+        auto* nummer = new QLabel(k <= 6 ? QString::number(k) : QStringLiteral("E%1").arg(k - 6), box);
+        QLineEdit* name = textEdit(box, "", 30);
+        name->setObjectName(QStringLiteral("E%1Name%2").arg(seite).arg(k));
+        QLineEdit* pass = ziffernEdit(box, QStringLiteral("E%1Pass%2").arg(seite).arg(k), 6);
+        QLineEdit* geb = datumEdit(box, QStringLiteral("E%1Geb%2").arg(seite).arg(k));
+        pass->setMaximumWidth(80);
+        geb->setMaximumWidth(90);
+        for (QLineEdit* e : {name, pass, geb}) e->setProperty("Tag", n);
+        m_nummer[n - 1] = nummer;
+        m_name[n - 1] = name;
+        m_pass[n - 1] = pass;
+        m_geb[n - 1] = geb;
+        g->addWidget(nummer, zeile, 0);
+        g->addWidget(name, zeile, 1);
+        g->addWidget(pass, zeile, 2);
+        g->addWidget(geb, zeile, 3);
+    }
+    g->addWidget(ersatz, 7, 1, 1, 3);
+    g->setColumnStretch(1, 1);
+    return box;
+}
+
+void TWettkampf::aktionenBauen()
+{
+    PopupBearbeiten = new QMenu(this);
+    PopupBearbeiten->setObjectName(QStringLiteral("PopupBearbeiten"));
+    auto aktion = [this](QAction*& a, const char* name, const QString& text) {
+        a = new QAction(text, this);
+        a->setObjectName(QLatin1String(name));
+        addAction(a);
+        PopupBearbeiten->addAction(a);
+    };
+    aktion(MRueckg, "MRueckg", QStringLiteral("&Rückgängig"));
+    PopupBearbeiten->addSeparator();
+    aktion(MAusschneiden, "MAusschneiden", QStringLiteral("&Ausschneiden"));
+    aktion(MKopieren, "MKopieren", QStringLiteral("&Kopieren"));
+    aktion(MEinfuegen, "MEinfuegen", QStringLiteral("&Einfügen"));
+    PopupBearbeiten->addSeparator();
+    aktion(MSpielerAusschneiden, "MSpielerAusschneiden", QStringLiteral("Spieler ausschneiden"));
+    aktion(MSpielerKopieren, "MSpielerKopieren", QStringLiteral("Spieler kopieren"));
+    aktion(MSpielerEinfuegen, "MSpielerEinfuegen", QStringLiteral("Spieler einfügen"));
+    aktion(MSpielerLoeschen, "MSpielerLoeschen", QStringLiteral("Spieler löschen"));
+    aktion(MInhaltEinfuegen, "MInhaltEinfuegen", QStringLiteral("Inhalt einfügen"));
+    aktion(MInhaltLoeschen, "MInhaltLoeschen", QStringLiteral("Inhalt löschen"));
+    PopupBearbeiten->addSeparator();
+    aktion(MSpielerdaten, "MSpielerdaten", QStringLiteral("Spielerdaten..."));
+    aktion(MSpieldaten, "MSpieldaten", QStringLiteral("Spieldaten..."));
+    aktion(MSpielleiter, "MSpielleiter", QStringLiteral("Spielleiter..."));
+    aktion(MSpielerkarte, "MSpielerkarte", QStringLiteral("Spielerkarte..."));
+    PopupBearbeiten->addSeparator();
+    aktion(MTouchEingabe, "MTouchEingabe", QStringLiteral("Touch-Eingabe"));
+    aktion(MVerschieben, "MVerschieben", QStringLiteral("Verschieben"));
+    MTouchEingabe->setCheckable(true);
+    MVerschieben->setCheckable(true);
+    aktion(PopupColorGround, "PopupColorGround", QStringLiteral("Hintergrund..."));
+    // Their dialogs are not part of this window; the items follow the menu state.
+    for (QAction* a : {MSpielerdaten, MSpieldaten, MSpielleiter, MSpielerkarte}) a->setVisible(false);
+}
+
+void TWettkampf::tastaturBauen()
+{
+    m_tastatur = new TastaturFelder(this, 2, 58);
+    m_tastatur->feld(2, QStringLiteral("Club:"), ModusText, EClub);
+    m_tastatur->feld(3, QStringLiteral("Mannschaft:"), ModusZiffern, EMannschaft);
+    m_tastatur->feld(4, QStringLiteral("Spielnummer:"), ModusZiffern, ESpielnummer);
+    m_tastatur->feld(5, QStringLiteral("Gast:"), ModusText, EGast);
+    m_tastatur->feld(6, QStringLiteral("Klasse:"), ModusText, CKlasse);
+    m_tastatur->feld(7, QStringLiteral("Datum:"), ModusDatum, EDatum);
+    m_tastatur->feld(8, QStringLiteral("Schiedsrichter:"), ModusText, ESchiedsrichter);
+    // Code 9 edits greeting line 1, code 10 line 2; each shows its line in EText.
+    for (int i : {0, 1}) {
+        Tastaturfeld& f = m_textfeld[i];
+        f.code = u16(9 + i);
+        f.prompt = QStringLiteral("Begrüßungstext Zeile %1:").arg(i + 1);
+        f.modus = ModusText;
+        f.lesen = [this, i] {
+            textzeileZeigen(i);
+            return EText->text();
+        };
+        f.schreiben = [this, i](const QString& t) {
+            textzeileZeigen(i);
+            FeldSchreiben(EText, t);
+        };
+        f.maxLaenge = [] { return 60; };
+    }
+    m_tastatur->feld(m_textfeld[1], EText);
+    m_tastatur->feld(m_textfeld[0], EText);
+    m_textCode = 9;
+    for (int n = 1; n <= MaxSpieler; ++n) {
+        m_tastatur->feld(u16(10 + n), zeilenPrompt(n, "Name"), ModusText, name(n));
+        m_tastatur->feld(u16(26 + n), zeilenPrompt(n, "Pass"), ModusZiffern, pass(n));
+        m_tastatur->feld(u16(42 + n), zeilenPrompt(n, "Geb"), ModusDatum, geb(n));
+    }
+}
+
+void TWettkampf::verbinden()
+{
+    using F = Wettkampffeld;
+    auto text = [this](QLineEdit* e, F f, auto ziel, bool titel = false, bool menue = false) {
+        connect(e, &QLineEdit::textEdited, this, [this, f, ziel, titel, menue](const QString& t) {
+            if (feldSchreiben(f, [&](TWettkampfDaten& w) { (w.*ziel).setzenText(t); }) && titel)
+                titelAktualisieren(menue);
+        });
+    };
+    text(EClub, F::EClub, &TWettkampfDaten::Club, true, true);
+    text(EMannschaft, F::EMannschaft, &TWettkampfDaten::MannschaftNr, true, true);
+    text(EGast, F::EGast, &TWettkampfDaten::Gastmannschaft, true);
+    text(ESpielnummer, F::ESpielnummer, &TWettkampfDaten::Spielnummer);
+    text(ESchiedsrichter, F::ESchiedsrichter, &TWettkampfDaten::Schiedsrichter);
+    text(CKlasse->lineEdit(), F::CKlasse, &TWettkampfDaten::Klasse);
+    text(CGruppe->lineEdit(), F::CGruppe, &TWettkampfDaten::Gruppe);
+    connect(CKlasse, &QComboBox::activated, this, [this] { emit CKlasse->lineEdit()->textEdited(CKlasse->currentText()); });
+    connect(CGruppe, &QComboBox::activated, this, [this] { emit CGruppe->lineEdit()->textEdited(CGruppe->currentText()); });
+    connect(EDatum, &QLineEdit::textEdited, this, [this] {
+        feldSchreiben(F::EDatum, [this](TWettkampfDaten& w) { DatumBereinigen(w.Datum, datumAusEdit(EDatum).constData()); });
+    });
+    connect(EText, &QLineEdit::textEdited, this, [this](const QString& t) {
+        feldSchreiben(F::EText, [&](TWettkampfDaten& w) { w.Textzeile[TextzeileIndex + 1].setzenText(t); });
+    });
+    connect(CSpielart, &QComboBox::activated, this, [this] {
+        AktSpielerNr = 0;
+        GSpieldaten->setTitle(CSpielart->currentText());
+        feldSchreiben(F::CSpielart, [this](TWettkampfDaten& w) { w.Spielart.setzenText(CSpielart->currentText()); });
+    });
+    connect(BtnUp, &QPushButton::clicked, this, [this] { textzeileZeigen(0); });
+    connect(BtnDown, &QPushButton::clicked, this, [this] { textzeileZeigen(1); });
+
+    for (int n = 1; n <= MaxSpieler; ++n) {
+        connect(name(n), &QLineEdit::textEdited, this, [this, n](const QString& t) {
+            feldSchreiben(F::Spielerzeile, [&](TWettkampfDaten& w) { w.Spieler[n].Name.setzenText(t); });
+        });
+        connect(pass(n), &QLineEdit::textEdited, this, [this, n](const QString& t) {
+            feldSchreiben(F::Spielerzeile, [&](TWettkampfDaten& w) { w.Spieler[n].Pass.setzenText(t); });
+        });
+        connect(geb(n), &QLineEdit::textEdited, this, [this, n] {
+            feldSchreiben(F::Spielerzeile,
+                          [&](TWettkampfDaten& w) { DatumBereinigen(w.Spieler[n].Gebdat, datumAusEdit(geb(n)).constData()); });
+        });
+        name(n)->setAcceptDrops(true);
+    }
+
+    // The option choices (the shared click handler).
+    auto option = [this](QComboBox* c, std::function<void(TWettkampfDaten&, int)> wirkung) {
+        connect(c, &QComboBox::activated, this, [this, wirkung](int i) {
+            if (!AktWettkampf || optionenGesperrt()) return;
+            AktSpielerNr = 0;
+            FeldGeschrieben(*AktWettkampf, Wettkampffeld::Auswahl);
+            wirkung(*AktWettkampf, i);
+        });
+    };
+    option(CWurf, [this](TWettkampfDaten& w, int i) {
+        w.Wurfvorwahl = u16(i);
+        WettkampfOptionenAnzeigen(OptionAlle, *this);
+        CProbe->setCurrentIndex(w.Probe < CProbe->count() ? w.Probe : -1);
+    });
+    option(CSpieler, [this](TWettkampfDaten&, int) { WettkampfOptionenAnzeigen(OptionSpieleranzahl | OptionBahnen, *this); });
+    option(CBahnen, [this](TWettkampfDaten&, int) { WettkampfOptionenAnzeigen(OptionBahnen, *this); });
+    option(CArt, [this](TWettkampfDaten& w, int i) {
+        w.Art = u16(i);
+        WettkampfOptionenAnzeigen(NurStartfolge, *this);
+    });
+    option(CProbe, [this](TWettkampfDaten& w, int i) {
+        w.Probe = u16(i);
+        ProbewuerfeUebernehmen(CProbe->currentText());
+    });
+    option(CZeit, [](TWettkampfDaten& w, int i) { w.Zeit = u16(i); });
+    option(CUebertritt, [](TWettkampfDaten& w, int i) { w.Uebertritt = u16(i); });
+    option(CDurchlaeufer, [](TWettkampfDaten& w, int i) { w.Durchlaeufer = u16(i); });
+
+    // Menu commands.
+    auto spieler = [this](QAction* a, AufstellungErgebnis (*op)(TWettkampfDaten&, int)) {
+        connect(a, &QAction::triggered, this, [this, op] { spielerOperation(op); });
+    };
+    spieler(MSpielerAusschneiden, AufstellungAusschneiden);
+    spieler(MSpielerKopieren, AufstellungKopieren);
+    spieler(MSpielerEinfuegen, AufstellungEinfuegen);
+    spieler(MSpielerLoeschen, AufstellungLoeschen);
+    spieler(MInhaltEinfuegen, InhaltEinfuegen);
+    spieler(MInhaltLoeschen, InhaltLoeschen);
+    connect(MRueckg, &QAction::triggered, this, [this] {
+        if (AktWettkampf) ergebnisZeigen(AufstellungRueckgaengig(*AktWettkampf));
+        menueStatusSetzen();
+    });
+    connect(MAusschneiden, &QAction::triggered, this, [this] { textOperation([](QLineEdit* e) { e->cut(); }); });
+    connect(MKopieren, &QAction::triggered, this, [this] { textOperation([](QLineEdit* e) { e->copy(); }); });
+    connect(MEinfuegen, &QAction::triggered, this, [this] { textOperation([](QLineEdit* e) { e->paste(); }); });
+    connect(MTouchEingabe, &QAction::triggered, this, [this] {
+        TouchEingabe = TouchEingabe ? 0 : 1;
+        menueStatusSetzen();
+    });
+    connect(MVerschieben, &QAction::triggered, this, [this] {
+        GridVerschieben = GridVerschieben ? 0 : 1;
+        menueStatusSetzen();
+    });
+    connect(PopupColorGround, &QAction::triggered, this, [this] { HintergrundfarbeWaehlen(this, u"ColorSpiel"); });
+
+    // Presses on every edit tell the window which field is current.
+    for (QLineEdit* e : findChildren<QLineEdit*>()) {
+        e->installEventFilter(this);
+        e->setContextMenuPolicy(Qt::NoContextMenu);
+    }
+}
+
+// --- Fields ---------------------------------------------------------------------------
+
+bool TWettkampf::feldSchreiben(Wettkampffeld f, const std::function<void(TWettkampfDaten&)>& schreiben)
+{
+    if (!AktWettkampf) return false;
+    schreiben(*AktWettkampf);
+    FeldGeschrieben(*AktWettkampf, f);
+    return true;
+}
+
+void TWettkampf::titelAktualisieren(bool menue)
+{
+    if (!AktWettkampf) return;
+    const TWettkampfDaten& w = *AktWettkampf;
+    GHeim->setTitle(HeimTitel(w));
+    GGast->setTitle(GastTitel(w));
+    setWindowTitle(WettkampfTitel(w));
+    fenster().statusText(1, WettkampfTitel(w));
+    if (menue) fenster().hauptmenueAktualisieren();
+}
+
+void TWettkampf::textzeileZeigen(int index)
+{
+    TextzeileIndex = index == 1 ? 1 : 0;
+    {
+        const QSignalBlocker sperre(EText);
+        EText->setText(AktWettkampf ? AktWettkampf->Textzeile[TextzeileIndex + 1].text().left(60) : QString());
+    }
+    BtnUp->setVisible(TextzeileIndex == 1);
+    BtnDown->setVisible(TextzeileIndex == 0);
+}
+
+// A tap on EText opens the keyboard on the line it shows. Called before the
+// keyboard opens, never while it holds a field.
+void TWettkampf::textfeldAnmelden()
+{
+    const u16 code = u16(9 + TextzeileIndex);
+    if (code == m_textCode) return;
+    m_tastatur->feld(m_textfeld[TextzeileIndex], EText);
+    m_textCode = code;
+}
+
+bool TWettkampf::optionenGesperrt() const { return AktWettkampf && (AktWettkampf->Gestartet || AktWettkampf->Beendet); }
+
+// --- Fills ----------------------------------------------------------------------------
+
+void TWettkampf::aktualisieren()
+{
+    if (AktWettkampfNr >= 1 && AktWettkampfNr <= MaxWettkaempfe) AktWettkampf = &Wettkaempfe[AktWettkampfNr];
+    if (!AktWettkampf) return;
+    const TWettkampfDaten& w = *AktWettkampf;
+
+    std::vector<std::unique_ptr<QSignalBlocker>> sperren;
+    for (QWidget* c : findChildren<QWidget*>())
+        if (qobject_cast<QLineEdit*>(c) || qobject_cast<QComboBox*>(c)) sperren.push_back(std::make_unique<QSignalBlocker>(c));
+
+    EClub->setText(w.Club.text());
+    EMannschaft->setText(w.MannschaftNr.text());
+    EGast->setText(w.Gastmannschaft.text());
+    CKlasse->setEditText(w.Klasse.text());
+    EDatum->setText(w.Datum.text());
+    ESpielnummer->setText(w.Spielnummer.text());
+    CSpielart->setCurrentIndex(CSpielart->findText(w.Spielart.text()));
+    GSpieldaten->setTitle(w.Spielart.leer() ? QStringLiteral("Spieldaten") : w.Spielart.text());
+    ESchiedsrichter->setText(w.Schiedsrichter.text());
+    textzeileZeigen(0);
+    GHeim->setTitle(HeimTitel(w));
+    GGast->setTitle(GastTitel(w));
+
+    optionenSperren(false);
+    probeAuswahlFuellen();
+    CGruppe->setEditText(w.Gruppe.text());
+    CZeit->setCurrentIndex(std::min<int>(w.Zeit, 1));
+    CUebertritt->setCurrentIndex(std::min<int>(w.Uebertritt, 1));
+    CDurchlaeufer->setCurrentIndex(std::min<int>(w.Durchlaeufer, 1));
+    CWurf->setCurrentIndex(w.Wurfvorwahl < CWurf->count() ? w.Wurfvorwahl : -1);
+    CSpieler->setCurrentIndex(std::clamp(int(w.Spieleranzahl) - 4, 0, 2));
+    CSpieler->setEnabled(w.SpieleranzahlWaehlbar);
+    CProbe->setCurrentIndex(w.Probe < CProbe->count() ? w.Probe : -1);
+    CBahnen->setCurrentIndex(w.BahnenIndex < CBahnen->count() ? w.BahnenIndex : -1);
+    // Only shown: the options were derived when they were chosen, and a
+    // refresh must not apply the throw preset or the plan again.
+    CArt->clear();
+    CArt->addItems(BahnwechselPunkte(w));
+    CArt->setCurrentIndex(w.Art < CArt->count() ? w.Art : -1);
+    CArt->setVisible(w.ArtWaehlbar && CArt->count() > 0);
+    if (w.Gestartet || w.Beendet) optionenSperren(true);
+
+    zeilenAnordnen(w);
+    for (int n = 1; n <= MaxSpieler; ++n) spielerAktualisieren(n);
+
+    setWindowTitle(WettkampfTitel(w));
+    fenster().statusText(1, WettkampfTitel(w));
+    SpielstatusAnzeigen();
+    fenster().hauptmenueAktualisieren();
+}
+
+void TWettkampf::spielerAktualisieren(int n)
+{
+    if (n < 1 || n > MaxSpieler || !AktWettkampf) return;
+    const TSpielerEintrag& s = AktWettkampf->Spieler[n];
+    const QSignalBlocker s1(name(n)), s2(pass(n)), s3(geb(n));
+    name(n)->setText(s.Name.text().left(30));
+    pass(n)->setText(s.Pass.text());
+    geb(n)->setText(s.Gebdat.text());
+    const u32 farbe = SpielerzeileFarbe(s);
+    for (QLineEdit* e : {name(n), pass(n), geb(n)}) grundfarbe(e, farbe);
+}
+
+void TWettkampf::zeilenAnordnen(const TWettkampfDaten& w)
+{
+    for (int n = 1; n <= MaxSpieler; ++n) {
+        const bool sichtbar = SpielerzeileSichtbar(w, n <= 8 ? n : n - 8);
+        for (QWidget* e : {static_cast<QWidget*>(m_nummer[n - 1]), static_cast<QWidget*>(name(n)),
+                           static_cast<QWidget*>(pass(n)), static_cast<QWidget*>(geb(n))})
+            e->setVisible(sichtbar);
+    }
+    // With dropped results the substitutes are players like the others.
+    LErsatzHeim->setVisible(!w.Streichspiel);
+    LErsatzGast->setVisible(!w.Streichspiel);
+}
+
+void TWettkampf::optionenSperren(bool gesperrt)
+{
+    for (QComboBox* c : {CZeit, CUebertritt, CDurchlaeufer, CWurf, CSpieler, CBahnen, CArt, CProbe}) {
+        grundfarbe(c, gesperrt ? FarbeGesperrt : FarbeWeiss);
+        c->setEnabled(!gesperrt);
+    }
+}
+
+// --- OptionenAnsicht ------------------------------------------------------------------
+
+int TWettkampf::spieleranzahlIndex() const { return CSpieler->currentIndex(); }
+void TWettkampf::setSpieleranzahlIndex(int i) { CSpieler->setCurrentIndex(i); }
+void TWettkampf::setSpieleranzahlAktiv(bool aktiv) { CSpieler->setEnabled(aktiv); }
+
+void TWettkampf::setSpielerzeilen(int anzahl)
+{
+    for (int n = 1; n <= MaxSpieler; ++n) {
+        const int k = n <= 8 ? n : n - 8;
+        const bool sichtbar = k > 6 || k <= anzahl;
+        for (QWidget* e : {static_cast<QWidget*>(m_nummer[n - 1]), static_cast<QWidget*>(name(n)),
+                           static_cast<QWidget*>(pass(n)), static_cast<QWidget*>(geb(n))})
+            e->setVisible(sichtbar);
+    }
+}
+
+QString TWettkampf::probeText() const { return CProbe->currentText(); }
+
+// ProbeAuswahlFuellen: the preset's own practice items and its lane choices.
+void TWettkampf::probeAuswahlFuellen()
+{
+    if (!AktWettkampf) return;
+    const QSignalBlocker s1(CProbe), s2(CBahnen);
+    CBahnen->setEnabled(true);
+    CBahnen->clear();
+    const ProbeAuswahl a = ProbeAuswahlAusZeile(WurfvorwahlZeile(AktWettkampf->Wurfvorwahl));
+    while (CProbe->count() > 5) CProbe->removeItem(CProbe->count() - 1);
+    CProbe->addItems(a.eigeneProbe);
+    CBahnen->addItems(a.bahnen);
+}
+
+QString TWettkampf::bahnText() const { return CBahnen->currentText(); }
+int TWettkampf::bahnIndex() const { return CBahnen->currentIndex(); }
+void TWettkampf::setBahnIndex(int i) { CBahnen->setCurrentIndex(i < CBahnen->count() ? i : -1); }
+
+// BahnwechselAuswahlFuellen after a choice: the list goes to its first item.
+bool TWettkampf::bahnwechselAuswahlFuellen()
+{
+    const QSignalBlocker sperre(CArt);
+    CArt->clear();
+    if (AktWettkampf) CArt->addItems(BahnwechselPunkte(*AktWettkampf));
+    const bool gezeigt = CArt->count() > 0;
+    CArt->setVisible(gezeigt);
+    if (gezeigt) {
+        CArt->setCurrentIndex(0);
+        AktWettkampf->Art = 0;
+    }
+    return gezeigt;
+}
+
+// --- Player operations ----------------------------------------------------------------
+
+void TWettkampf::spielerOperation(AufstellungErgebnis (*op)(TWettkampfDaten&, int))
+{
+    const int n = static_cast<int>(AktSpielerNr);
+    if (!AktWettkampf || n < 1 || n > MaxSpieler) return;
+    ergebnisZeigen(op(*AktWettkampf, n));
+    menueStatusSetzen();
+}
+
+void TWettkampf::ergebnisZeigen(const AufstellungErgebnis& e)
+{
+    for (int n : e.liste()) spielerAktualisieren(n);
+}
+
+void TWettkampf::spielerAblegen(int quelle, int ziel)
+{
+    if (!AktWettkampf) return;
+    ergebnisZeigen(SpielerAblegen(*AktWettkampf, quelle, ziel));
+    menueStatusSetzen();
+}
+
+void TWettkampf::textOperation(void (*op)(QLineEdit*))
+{
+    const int n = static_cast<int>(AktSpielerNr);
+    if (n < 1 || n > MaxSpieler || !m_letztesEdit) return;
+    op(m_letztesEdit);
+}
+
+int TWettkampf::slotVon(const QObject* o) const
+{
+    const QVariant tag = o ? o->property("Tag") : QVariant();
+    return tag.isValid() ? tag.toInt() : 0;
+}
+
+void TWettkampf::menueStatusSetzen()
+{
+    const bool edit = m_letztesEdit;
+    const int auswahl = edit ? int(m_letztesEdit->selectedText().size()) : 0;
+    const bool ablage = !QApplication::clipboard()->text().isEmpty();
+    const Wettkampfmenue m = MenueStatusSetzen(WettkampfmenueEingabeLesen(edit, auswahl, ablage, -1, -1));
+    const std::pair<QAction*, WettkampfMenuepunkt> punkte[] = {
+        {MTouchEingabe, m.MTouchEingabe},     {MVerschieben, m.MVerschieben},
+        {MSpielerkarte, m.MSpielerkarte},     {MAusschneiden, m.MAusschneiden},
+        {MKopieren, m.MKopieren},             {MEinfuegen, m.MEinfuegen},
+        {MSpielerAusschneiden, m.MSpielerAusschneiden}, {MSpielerEinfuegen, m.MSpielerEinfuegen},
+        {MSpielerKopieren, m.MSpielerKopieren},         {MSpielerLoeschen, m.MSpielerLoeschen},
+        {MInhaltEinfuegen, m.MInhaltEinfuegen},         {MInhaltLoeschen, m.MInhaltLoeschen},
+        {MSpielerdaten, m.MSpielerdaten},     {MSpielleiter, m.MSpielleiter},
+        {MSpieldaten, m.MSpieldaten},         {MRueckg, m.MRueckg},
+    };
+    for (const auto& [a, p] : punkte) {
+        a->setEnabled(p.enabled);
+        if (a->isCheckable()) a->setChecked(p.checked);
+    }
+}
+
+// --- Events ---------------------------------------------------------------------------
+
+bool TWettkampf::eventFilter(QObject* o, QEvent* e)
+{
+    auto* edit = qobject_cast<QLineEdit*>(o);
+    if (!edit) return QWidget::eventFilter(o, e);
+    const int slot = slotVon(edit);
+    const bool istName = slot >= 1 && edit == name(slot);
+
+    switch (e->type()) {
+    case QEvent::MouseButtonPress: {
+        auto* m = static_cast<QMouseEvent*>(e);
+        AktSpielerNr = u32(slot);
+        AktSpieler = slot >= 1 && AktWettkampf ? &AktWettkampf->Spieler[slot] : nullptr;
+        m_letztesEdit = edit;
+        if (edit == EText) textfeldAnmelden();
+        if (m->button() == Qt::RightButton) {
+            edit->setFocus(Qt::MouseFocusReason);
+            menueStatusSetzen();
+        }
+        m_dragQuelle = 0;
+        if (m->button() == Qt::LeftButton && istName && GridVerschieben && AktWettkampf && SlotFrei(*AktWettkampf, slot)) {
+            m_dragQuelle = slot;
+            m_dragStart = m->position().toPoint();
+        }
+        break;
+    }
+    case QEvent::MouseMove: {
+        auto* m = static_cast<QMouseEvent*>(e);
+        if (m_dragQuelle == 0 || !(m->buttons() & Qt::LeftButton)) break;
+        if ((m->position().toPoint() - m_dragStart).manhattanLength() < DragAbstand) break;
+        const int quelle = m_dragQuelle;
+        m_dragQuelle = 0;
+        auto* daten = new QMimeData;
+        daten->setData(QLatin1String(SlotMimeTyp), QByteArray::number(quelle));
+        auto* drag = new QDrag(edit);
+        drag->setMimeData(daten);
+        drag->exec(Qt::MoveAction);
+        return true;
+    }
+    case QEvent::MouseButtonRelease:
+        m_dragQuelle = 0;
+        if (static_cast<QMouseEvent*>(e)->button() == Qt::LeftButton) menueStatusSetzen();
+        break;
+    case QEvent::DragEnter:
+    case QEvent::DragMove: {
+        auto* d = static_cast<QDragMoveEvent*>(e);
+        if (!d->mimeData()->hasFormat(QLatin1String(SlotMimeTyp))) break;
+        if (istName && AktWettkampf && SlotFrei(*AktWettkampf, slot))
+            d->acceptProposedAction();
+        else
+            d->ignore();
+        return true;
+    }
+    case QEvent::Drop: {
+        auto* d = static_cast<QDropEvent*>(e);
+        if (!d->mimeData()->hasFormat(QLatin1String(SlotMimeTyp))) break;
+        const int quelle = d->mimeData()->data(QLatin1String(SlotMimeTyp)).toInt();
+        if (istName) {
+            spielerAblegen(quelle, slot);
+            d->acceptProposedAction();
+        }
+        return true;
+    }
+    default: break;
+    }
+    return QWidget::eventFilter(o, e);
+}
+
+void TWettkampf::contextMenuEvent(QContextMenuEvent* e)
+{
+    menueStatusSetzen();
+    PopupBearbeiten->popup(e->globalPos());
+}
+
+void TWettkampf::showEvent(QShowEvent* e)
+{
+    QWidget::showEvent(e);
+    AktivesFenster = FensterWettkampf;
+    if (auto* rahmen = qobject_cast<QMdiSubWindow*>(parentWidget()); rahmen && !rahmen->isMaximized())
+        rahmen->showMaximized();
+}
+
+void TWettkampf::closeEvent(QCloseEvent* e)
+{
+    if (AktivesFenster == FensterWettkampf) AktivesFenster = 0;
+    OffeneFenster &= u8(~FensterWettkampf);
+    QWidget::closeEvent(e);
+}

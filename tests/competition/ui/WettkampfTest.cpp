@@ -1,0 +1,284 @@
+#include "competition/ui/Wettkampf.h"
+
+#include "competition/Aufstellung.h"
+#include "core/Globals.h"
+#include "core/Tastatur.h"
+#include "core/ui/Keyb.h"
+#include "match/Wettkampfslots.h"
+#include "support/Grundlage.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDropEvent>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMimeData>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QTimer>
+#include <memory>
+#include <ostream>
+
+static void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
+
+namespace {
+
+const QColor Weiss(255, 255, 255);
+const QColor Gesperrt(210, 210, 234);  // 15389394
+const QColor Fertig(162, 162, 208);    // 13673122
+
+void tippen(QWidget* w)
+{
+    const QPointF p = QRectF(w->rect()).center();
+    for (auto art : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+        QMouseEvent e(art, p, w->mapToGlobal(p), Qt::LeftButton,
+                      art == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(w, &e);
+    }
+}
+
+// As the operator types it: the text changes and textEdited follows.
+void eingeben(QLineEdit* e, const QString& text)
+{
+    e->setText(text);
+    emit e->textEdited(e->text());
+}
+
+QColor grund(const QWidget* w) { return w->palette().color(QPalette::Base); }
+
+class WettkampfFenster : public Grundlage {
+protected:
+    void SetUp() override
+    {
+        Grundlage::SetUp();
+        aufstellungZustand.zuruecksetzen();
+        WurfvorwListe = {QStringLiteral("Liga;25;25;12;3;7;12;Bahn 1 bis 4;Bahn 5 bis 8"),
+                         QStringLiteral("Kurz;15;15;12;3;;;Bahn 1 bis 4")};
+        ASSERT_TRUE(WettkampfAnlegen());
+        WettkampfGrundoptionenSetzen();
+        AktWettkampf->Geaendert = 0;
+        fensterW = std::make_unique<TWettkampf>();
+        fensterW->aktualisieren();
+    }
+    void TearDown() override
+    {
+        fensterW.reset();
+        aufstellungZustand.zuruecksetzen();
+        Grundlage::TearDown();
+    }
+    template <typename T>
+    T* kind(const char* name) const
+    {
+        return fensterW->findChild<T*>(QLatin1String(name));
+    }
+    TWettkampfDaten& w() const { return *AktWettkampf; }
+
+    std::unique_ptr<TWettkampf> fensterW;
+};
+
+TEST_F(WettkampfFenster, TypedLineUpIsWrittenIntoTheMatchAtOnce)
+{
+    EXPECT_EQ(w().Geaendert, 0);  // the fill marks nothing
+
+    // Fields that do not mark the match changed.
+    eingeben(kind<QLineEdit>("ESpielnummer"), QStringLiteral("123456"));
+    EXPECT_STREQ(w().Spielnummer.c_str(), "12345");
+    EXPECT_EQ(w().Geaendert, 0);
+
+    eingeben(kind<QLineEdit>("EClub"), QStringLiteral("Adler"));
+    eingeben(kind<QLineEdit>("EMannschaft"), QStringLiteral("2"));
+    EXPECT_STREQ(w().Heimmannschaft.c_str(), "Adler 2");
+    EXPECT_EQ(w().Geaendert, 1);
+    eingeben(kind<QLineEdit>("EGast"), QStringLiteral("Gast Kegler"));
+    eingeben(kind<QLineEdit>("EDatum"), QStringLiteral("07.12.26"));
+    eingeben(kind<QLineEdit>("EHeimName1"), QStringLiteral("Jürgen Groß"));
+    eingeben(kind<QLineEdit>("EHeimPass1"), QStringLiteral("4711"));
+    eingeben(kind<QLineEdit>("EHeimGeb1"), QStringLiteral("12.05.80"));
+    eingeben(kind<QLineEdit>("EGastName8"), QString(35, QLatin1Char('x')));
+    eingeben(kind<QLineEdit>("EText"), QStringLiteral("Gut Holz"));
+    tippen(kind<QPushButton>("BtnDown"));
+    eingeben(kind<QLineEdit>("EText"), QStringLiteral("Zeile zwei"));
+
+    EXPECT_STREQ(w().Club.c_str(), "Adler");
+    EXPECT_STREQ(w().Gastmannschaft.c_str(), "Gast Kegler");
+    EXPECT_STREQ(w().Datum.c_str(), "07.12.26");
+    EXPECT_STREQ(w().Spieler[1].Name.c_str(), "J\xfcrgen Gro\xdf");  // Windows-1252
+    EXPECT_STREQ(w().Spieler[1].Pass.c_str(), "4711");
+    EXPECT_STREQ(w().Spieler[1].Gebdat.c_str(), "12.05.80");
+    EXPECT_EQ(w().Spieler[16].Name.laenge(), 30u);
+    EXPECT_STREQ(w().Textzeile[1].c_str(), "Gut Holz");
+    EXPECT_STREQ(w().Textzeile[2].c_str(), "Zeile zwei");
+    EXPECT_EQ(fensterW->windowTitle(), QStringLiteral("Adler 2 - Gast Kegler"));
+    EXPECT_EQ(fenster.status[1], QStringLiteral("Adler 2 - Gast Kegler"));
+    EXPECT_EQ(kind<QGroupBox>("GHeim")->title(), QStringLiteral("Adler 2"));
+    EXPECT_EQ(kind<QGroupBox>("GGast")->title(), QStringLiteral("Gast Kegler"));
+
+    // An empty date mask stores nothing.
+    eingeben(kind<QLineEdit>("EHeimGeb1"), QString());
+    EXPECT_STREQ(w().Spieler[1].Gebdat.c_str(), "");
+}
+
+TEST_F(WettkampfFenster, PresetChoicesFollowTheThrowPreset)
+{
+    auto* probe = kind<QComboBox>("CProbe");
+    auto* bahnen = kind<QComboBox>("CBahnen");
+    ASSERT_EQ(probe->count(), 7);
+    EXPECT_EQ(probe->itemText(5), QStringLiteral("7 min. Probe"));
+    EXPECT_EQ(probe->itemText(6), QStringLiteral("12 Wurf Probe"));
+    ASSERT_EQ(bahnen->count(), 2);
+    EXPECT_EQ(bahnen->itemText(1), QStringLiteral("Bahn 5 bis 8"));
+
+    // The operator picks the second preset: its line has no own practice.
+    auto* wurf = kind<QComboBox>("CWurf");
+    wurf->setCurrentIndex(1);
+    emit wurf->activated(1);
+    EXPECT_EQ(w().Wurfvorwahl, 1);
+    EXPECT_EQ(w().Volle, 15);
+    EXPECT_EQ(probe->count(), 5);
+    EXPECT_EQ(bahnen->count(), 1);
+    EXPECT_EQ(w().Geaendert, 1);
+}
+
+TEST_F(WettkampfFenster, RefreshOfAStartedMatchOnlyShowsIt)
+{
+    for (u8 geaendert : {0, 1}) {
+        TWettkampfDaten& m = w();
+        m.Gestartet = 1;
+        m.Geaendert = geaendert;
+        // Counts that differ from the preset (set in the match's options).
+        m.Volle = 30;
+        m.Abraeumen = 0;
+        m.Wurfzeit = 20;
+        m.Spieler[2].Gestartet = 1;
+        m.Spieler[3].Gestartet = 1;
+        m.Spieler[3].Fertig = 1;
+        const TStartplan* plan = m.StartplanZeiger;
+        const u8 erste = m.ErsteSpielbahn, letzte = m.LetzteSpielbahn;
+
+        fensterW->aktualisieren();
+
+        EXPECT_EQ(m.Geaendert, geaendert);
+        EXPECT_EQ(m.Volle, 30);
+        EXPECT_EQ(m.Abraeumen, 0);
+        EXPECT_EQ(m.Wurfzeit, 20);
+        EXPECT_EQ(m.StartplanZeiger, plan);
+        EXPECT_EQ(m.ErsteSpielbahn, erste);
+        EXPECT_EQ(m.LetzteSpielbahn, letzte);
+        for (const char* name : {"CWurf", "CProbe", "CZeit", "CUebertritt", "CDurchlaeufer", "CSpieler", "CBahnen"}) {
+            SCOPED_TRACE(name);
+            EXPECT_FALSE(kind<QComboBox>(name)->isEnabled());
+            EXPECT_EQ(grund(kind<QComboBox>(name)), Gesperrt);
+        }
+        EXPECT_EQ(grund(kind<QLineEdit>("EHeimName1")), Weiss);
+        EXPECT_EQ(grund(kind<QLineEdit>("EHeimPass2")), Gesperrt);
+        EXPECT_EQ(grund(kind<QLineEdit>("EHeimGeb3")), Fertig);
+    }
+
+    // A match that is not started shows its choices white and enabled again.
+    w().Gestartet = 0;
+    fensterW->aktualisieren();
+    EXPECT_TRUE(kind<QComboBox>("CWurf")->isEnabled());
+    EXPECT_EQ(grund(kind<QComboBox>("CWurf")), Weiss);
+    EXPECT_EQ(kind<QGroupBox>("GGast")->title(), QStringLiteral("Gastmannschaft"));
+}
+
+TEST_F(WettkampfFenster, TeamSizeShowsItsLines)
+{
+    w().Spieleranzahl = 4;
+    fensterW->show();
+    fensterW->aktualisieren();
+    EXPECT_TRUE(kind<QLineEdit>("EHeimName4")->isVisible());
+    EXPECT_FALSE(kind<QLineEdit>("EHeimName5")->isVisible());
+    EXPECT_FALSE(kind<QLineEdit>("EGastName6")->isVisible());
+    EXPECT_TRUE(kind<QLineEdit>("EGastName7")->isVisible());
+    EXPECT_TRUE(kind<QLabel>("LErsatzHeim")->isVisible());
+    w().Streichspiel = 1;
+    fensterW->aktualisieren();
+    EXPECT_TRUE(kind<QLineEdit>("EHeimName5")->isVisible());
+    EXPECT_FALSE(kind<QLabel>("LErsatzGast")->isVisible());
+}
+
+TEST_F(WettkampfFenster, PlayerCommandsWorkOnTheSlotLastPressedAndDropsSkipStartedSlots)
+{
+    for (int n = 1; n <= 8; ++n) eingeben(fensterW->name(n), QStringLiteral("H%1").arg(n));
+    tippen(fensterW->name(3));
+    EXPECT_EQ(AktSpielerNr, 3u);
+    EXPECT_TRUE(fensterW->MSpielerAusschneiden->isEnabled());
+    fensterW->MSpielerAusschneiden->trigger();
+    EXPECT_EQ(fensterW->name(3)->text(), QStringLiteral("H4"));
+    EXPECT_EQ(fensterW->name(8)->text(), QString());
+    EXPECT_TRUE(fensterW->MRueckg->isEnabled());
+    fensterW->MRueckg->trigger();
+    EXPECT_EQ(fensterW->name(3)->text(), QStringLiteral("H3"));
+
+    // Drop of slot 1 onto guest slot 9, then onto a started slot.
+    auto ablegen = [&](int quelle, int ziel) {
+        QMimeData daten;
+        daten.setData(QStringLiteral("application/x-corvalink-slot"), QByteArray::number(quelle));
+        const QPoint p = fensterW->name(ziel)->rect().center();
+        QDragEnterEvent hinein(p, Qt::MoveAction, &daten, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(fensterW->name(ziel), &hinein);
+        if (!hinein.isAccepted()) return false;
+        QDropEvent ab(p, Qt::MoveAction, &daten, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(fensterW->name(ziel), &ab);
+        return true;
+    };
+    EXPECT_TRUE(ablegen(1, 9));
+    EXPECT_EQ(fensterW->name(9)->text(), QStringLiteral("H1"));
+    EXPECT_EQ(fensterW->name(1)->text(), QStringLiteral("H2"));
+    EXPECT_EQ(w().Spieler[9].IstHeim, 0);
+    w().Spieler[10].Gestartet = 1;
+    EXPECT_FALSE(ablegen(2, 10));
+    EXPECT_STREQ(w().Spieler[10].Name.c_str(), "");
+}
+
+TEST_F(WettkampfFenster, TouchTapOpensTheKeyboardOnTheFieldsCode)
+{
+    TouchEingabe = 1;
+    Einst.TastDoppelclick = false;
+    TKeyb* k = Keyb();
+    struct Fall {
+        QWidget* control;
+        u16 code;
+        QString prompt;
+    };
+    fensterW->show();
+    const Fall faelle[] = {
+        {fensterW->name(12), 22, QStringLiteral("Gastspieler4 - Name:")},
+        {fensterW->EText, 9, QStringLiteral("Begrüßungstext Zeile 1:")},
+    };
+    for (const Fall& f : faelle) {
+        bool gesehen = false;
+        QTimer::singleShot(0, qApp, [&] {
+            gesehen = k->isVisible();
+            EXPECT_EQ(Feldcode, f.code);
+            EXPECT_EQ(k->LText->text(), f.prompt);
+            tippen(k->BtnClear);
+            tippen(k->taste('A'));
+            tippen(k->BtnReturn);
+        });
+        tippen(f.control);
+        EXPECT_TRUE(gesehen);
+        EXPECT_EQ(FeldcodeMin, 2);
+        EXPECT_EQ(FeldcodeMax, 58);
+    }
+    EXPECT_STREQ(w().Spieler[12].Name.c_str(), "a");
+    EXPECT_STREQ(w().Textzeile[1].c_str(), "a");
+    EXPECT_EQ(w().Geaendert, 1);
+
+    // Line 2 shown: the tap opens line 2, and the keyboard writes line 2.
+    tippen(fensterW->BtnDown);
+    QTimer::singleShot(0, qApp, [&] {
+        EXPECT_EQ(Feldcode, 10);
+        tippen(k->BtnClear);
+        tippen(k->taste('B'));
+        tippen(k->BtnReturn);
+    });
+    tippen(fensterW->EText);
+    EXPECT_STREQ(w().Textzeile[2].c_str(), "b");
+    EXPECT_STREQ(w().Textzeile[1].c_str(), "a");
+    k->hide();
+}
+
+}  // namespace
