@@ -11,6 +11,9 @@
 #include "core/Boxes.h"
 #include "core/Globals.h"
 #include "core/Zeitgeber.h"
+#include "core/ui/Fensterhub.h"
+#include "competition/ui/Fensterregistrierung.h"
+#include "competition/ui/Wettkampf.h"
 #include "e2e/Spielaufbau.h"
 #include "lanesim/VirtualCanBruecke.h"
 #include "match/Bahnzyklus.h"
@@ -21,9 +24,14 @@
 #include "match/TimerModul.h"
 #include "match/Zeitgeberliste.h"
 #include "platform/QtCanAdapter.h"
+#include "shell/ui/Main.h"
 #include "support/VirtuellerBus.h"
 
+#include <QApplication>
+#include <QComboBox>
 #include <QEventLoop>
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QTimer>
 #include <gtest/gtest.h>
 
@@ -258,11 +266,7 @@ protected:
         a.punktespiel = a.suddenVictory = true;
         TWettkampfDaten* m = WettkampfAufbauen(a);
         if (!m) throw std::runtime_error("no match");
-        for (const auto& [bahn, wuerfe] : Skripte(v.plan, 1, [&](int nr, int d) {
-                 return Wurftext(Vorgabe(v, nr).teile[std::size_t(d - 1)]);
-             }))
-            sim.setSkript(bahn, wuerfe);
-        beobachter = [this, m] { RundeMerken(runden, *m); };
+        skripte(v);
         return *m;
     }
 
@@ -290,12 +294,33 @@ protected:
     void spielen(const Spielvorgabe& v)
     {
         TWettkampfDaten& m = wettkampf(v);
+        durchspielen(m, v, [&] { SpielStarten(m); });
+        for (const Spielervorgabe& s : v.spieler)
+            EXPECT_EQ(PunkteAbweichung(m.Spieler[s.nr], s.sap, s.map), "") << "player " << s.nr;
+        EXPECT_EQ(Abweichung(m.Heim, v.heim), "");
+        EXPECT_EQ(Abweichung(m.Gast, v.gast), "");
+    }
+
+    // The lanes' scripts of the plan, for a match set up elsewhere.
+    void skripte(const Spielvorgabe& v)
+    {
+        for (const auto& [bahn, wuerfe] : Skripte(v.plan, 1, [&](int nr, int d) {
+                 return Wurftext(Vorgabe(v, nr).teile[std::size_t(d - 1)]);
+             }))
+            sim.setSkript(bahn, wuerfe);
+    }
+
+    // Starts the timers, then the match by `start`, plays it to its end and
+    // checks the end and the bookings.
+    void durchspielen(TWettkampfDaten& m, const Spielvorgabe& v, const std::function<void()>& start)
+    {
+        beobachter = [this, &m] { RundeMerken(runden, m); };
         BahnendeTimerAktiv = CanEmpfangTimerAktiv = 1;
         TimerModulStarten();
         EXPECT_TRUE(Timer2().laeuft());
         EXPECT_TRUE(Timer3().laeuft());
         Timer3().setJob([this] { empfangsTakt(); });
-        SpielStarten(m);
+        start();
         ASSERT_TRUE(laufen([&] { return m.Beendet != 0; }, GrenzeSpiel)) << "Durchgang " << int(m.Durchgang);
         // The sign-off reaches the lanes.
         EXPECT_TRUE(laufen(
@@ -333,10 +358,7 @@ protected:
                 EXPECT_EQ(b.Fehler.Zahl, s.teile[d].fehler) << "block " << d + 1;
             }
             EXPECT_EQ(m.Spieler[s.nr].Total.Zahl, s.holz);
-            EXPECT_EQ(PunkteAbweichung(m.Spieler[s.nr], s.sap, s.map), "");
         }
-        EXPECT_EQ(Abweichung(m.Heim, v.heim), "");
-        EXPECT_EQ(Abweichung(m.Gast, v.gast), "");
     }
 
     VirtuellerBus bus;
@@ -359,6 +381,68 @@ TEST_F(VirtualBusMatch, FourLanePointsGameInMode1) { spielen(SpielA); }
 // (b) Two lanes in mode 0: the lanes run the game from the game parameters
 // and start each further part once the program registered them again.
 TEST_F(VirtualBusMatch, TwoLanePointsGameInMode0) { spielen(SpielB); }
+
+// Typed as the operator types, key by key.
+void eintippen(QLineEdit* edit, const QString& text)
+{
+    edit->setFocus();
+    for (QChar c : text) {
+        QKeyEvent taste(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
+        QApplication::sendEvent(edit, &taste);
+    }
+}
+
+void waehlen(QComboBox* combo, const QString& text)
+{
+    const int i = combo->findText(text);
+    ASSERT_GE(i, 0) << text.toStdString();
+    combo->setCurrentIndex(i);
+    emit combo->activated(i);
+}
+
+// Game (a) set up through the program's own windows: "Neu", teams and
+// line-up typed into the match window, the options chosen, "Spiel Start";
+// then played over the bus to its end. The pins and every booking match the
+// lanes' own count (the points need the match options, not set here).
+TEST_F(VirtualBusMatch, AMatchSetUpInTheWindowsPlaysToItsEnd)
+{
+    Fensterhub hub;
+    FensterDiensteEinsetzen fensterdienste(&hub);
+    CompetitionFensterRegistrieren(hub);
+    TMain main(hub);
+    Einst.Bahnsteuerung = 1;
+
+    main.MNeu->trigger();
+    auto* w = qobject_cast<TWettkampf*>(hub.mdiFenster(MdiFenster::Wettkampf));
+    ASSERT_NE(w, nullptr);
+    ASSERT_NE(AktWettkampf, nullptr);
+    TWettkampfDaten& m = *AktWettkampf;
+    // Opened on the club field, with the menu of a match-data field.
+    EXPECT_EQ(w->focusWidget(), w->EClub);
+    EXPECT_FALSE(w->MSpielerAusschneiden->isEnabled());
+    eintippen(w->EClub, QStringLiteral("Adler"));
+    eintippen(w->EGast, QStringLiteral("KSV Eiche"));
+    for (const Spielervorgabe& s : SpielA.spieler) eintippen(w->name(s.nr), QStringLiteral("Spieler %1").arg(s.nr));
+    waehlen(w->CSpieler, QStringLiteral("6 Spieler"));
+    waehlen(w->CBahnen, QStringLiteral("Bahn 1 bis 4"));
+    waehlen(w->CProbe, QStringLiteral("5 Wurf Probe"));
+    EXPECT_EQ(QString::fromLatin1(m.Heimmannschaft.c_str()), QStringLiteral("Adler 1"));
+    EXPECT_EQ(m.Volle, Volle);
+    EXPECT_EQ(m.Spielmodus, SpielA.spielmodus);
+    EXPECT_EQ(m.Durchgaenge, SpielA.durchgaenge);
+
+    skripte(SpielA);
+    durchspielen(m, SpielA, [&] {
+        skriptBoxen().antworten = {ErgebnisJa};
+        main.MSpielStart->trigger();
+        EXPECT_EQ(skriptBoxen().gezeigt, QStringList{QStringLiteral("Spiel starten ? ")});
+        skriptBoxen().gezeigt.clear();
+    });
+    for (const Spielervorgabe& s : SpielA.spieler)
+        EXPECT_EQ(QString::fromLatin1(m.Spieler[s.nr].Name.c_str()), QStringLiteral("Spieler %1").arg(s.nr));
+    EXPECT_EQ(m.Heim.Total.Zahl, SpielA.heim.total);
+    EXPECT_EQ(m.Gast.Total.Zahl, SpielA.gast.total);
+}
 
 // The bus goes away under the lanes: the bridge's ticks stop and it says so
 // once; the program's adapter is cut off as well.

@@ -697,6 +697,13 @@ int TWettkampf::slotVon(const QObject* o) const
     return tag.isValid() ? tag.toInt() : 0;
 }
 
+void TWettkampf::geoeffnet()
+{
+    EClub->setFocus();
+    m_letztesEdit = EClub;
+    menueStatusSetzen();
+}
+
 void TWettkampf::menueStatusSetzen()
 {
     const bool edit = m_letztesEdit;

@@ -36,6 +36,8 @@ public:
     // SpielerzeileAnzeigen: name, pass and birth date of player n (1..16) in
     // the colour of his state; other numbers are ignored.
     void spielerAktualisieren(int n) override;
+    // Focus on the club field and the edit menu for it.
+    void geoeffnet() override;
 
     // The edit menu from the control last pressed (MenueStatusSetzen).
     void menueStatusSetzen();

@@ -92,6 +92,7 @@ void Fensterhub::oeffnen(MdiFenster f)
     aktualisieren(f);
     if (w) titelSetzen(f, w);
     if (f == MdiFenster::Wettkampf) AktSpielerNr = 0;
+    if (HubFenster* h = hubFenster(w)) h->geoeffnet();
 }
 
 void Fensterhub::titelSetzen(MdiFenster f, QWidget* w) const

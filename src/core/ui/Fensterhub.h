@@ -20,6 +20,8 @@ public:
     virtual ~HubFenster() = default;
     virtual void aktualisieren() {}
     virtual void spielerAktualisieren(int /*spielerNr*/) {}
+    // After every opening, new or brought to the front, and its refresh.
+    virtual void geoeffnet() {}
 };
 
 // The two result boards of the second monitor.
