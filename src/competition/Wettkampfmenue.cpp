@@ -56,8 +56,7 @@ WettkampfmenueEingabe WettkampfmenueEingabeLesen(bool editAktiv, int selektionLa
                                                  int selStartCol, int selStartRow)
 {
     WettkampfmenueEingabe e;
-    // The grid is stored as -1 in the unsigned global.
-    e.aktSpielerNr = static_cast<int>(AktSpielerNr);
+    e.aktSpielerNr = AktSpielerNr;
     e.editAktiv = editAktiv;
     e.selektionLaenge = selektionLaenge;
     e.zwischenablageText = zwischenablageText;

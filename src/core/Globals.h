@@ -25,7 +25,7 @@ struct GlobalsZustand {
     u8 AktWettkampfNr = 0;                // 1..6, 0 none
     TWettkampfDaten* AktWettkampf = nullptr;  // Wettkaempfe[AktWettkampfNr] or null
     TSpielerEintrag* AktSpieler = nullptr;
-    u32 AktSpielerNr = 0;                 // 1..16, 0 none
+    i32 AktSpielerNr = 0;                 // 1..16 a line-up slot, 0 a match field, -1 the player grid
     Array1<TBahnDaten, MaxBahnen> BahnDaten;
     u8 BahnAnzahl = 4;                    // lanes of the alley: setting Bahnen, default 4
     u8 OffeneFenster = 0;                 // bits of OffenesFenster
@@ -74,7 +74,7 @@ extern u8& WettkampfAnzahl;
 extern u8& AktWettkampfNr;
 extern TWettkampfDaten*& AktWettkampf;
 extern TSpielerEintrag*& AktSpieler;
-extern u32& AktSpielerNr;
+extern i32& AktSpielerNr;
 extern Array1<TBahnDaten, MaxBahnen>& BahnDaten;
 extern u8& BahnAnzahl;
 extern u8& OffeneFenster;

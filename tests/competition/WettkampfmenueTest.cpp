@@ -80,7 +80,7 @@ TEST(Wettkampfmenue, SwitchesFromTheGlobalState)
 {
     GlobalsZuruecksetzen();
     aufstellungZustand.zuruecksetzen();
-    AktSpielerNr = static_cast<u32>(-1);
+    AktSpielerNr = -1;
     Einst.TouchAktiv = true;
     TouchEingabe = 1;
     KartenleserAktiv = 1;

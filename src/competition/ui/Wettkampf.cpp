@@ -666,7 +666,7 @@ bool TWettkampf::bahnwechselAuswahlFuellen()
 
 void TWettkampf::spielerOperation(AufstellungErgebnis (*op)(TWettkampfDaten&, int))
 {
-    const int n = static_cast<int>(AktSpielerNr);
+    const int n = AktSpielerNr;
     if (!AktWettkampf || n < 1 || n > MaxSpieler) return;
     ergebnisZeigen(op(*AktWettkampf, n));
     menueStatusSetzen();
@@ -686,7 +686,7 @@ void TWettkampf::spielerAblegen(int quelle, int ziel)
 
 void TWettkampf::textOperation(void (*op)(QLineEdit*))
 {
-    const int n = static_cast<int>(AktSpielerNr);
+    const int n = AktSpielerNr;
     if (n < 1 || n > MaxSpieler || !m_letztesEdit) return;
     op(m_letztesEdit);
 }
@@ -738,7 +738,7 @@ bool TWettkampf::eventFilter(QObject* o, QEvent* e)
     switch (e->type()) {
     case QEvent::MouseButtonPress: {
         auto* m = static_cast<QMouseEvent*>(e);
-        AktSpielerNr = u32(slot);
+        AktSpielerNr = slot;
         AktSpieler = slot >= 1 && AktWettkampf ? &AktWettkampf->Spieler[slot] : nullptr;
         m_letztesEdit = edit;
         if (edit == EText) textfeldAnmelden();

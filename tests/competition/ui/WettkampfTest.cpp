@@ -203,7 +203,7 @@ TEST_F(WettkampfFenster, PlayerCommandsWorkOnTheSlotLastPressedAndDropsSkipStart
 {
     for (int n = 1; n <= 8; ++n) eingeben(fensterW->name(n), QStringLiteral("H%1").arg(n));
     tippen(fensterW->name(3));
-    EXPECT_EQ(AktSpielerNr, 3u);
+    EXPECT_EQ(AktSpielerNr, 3);
     EXPECT_TRUE(fensterW->MSpielerAusschneiden->isEnabled());
     fensterW->MSpielerAusschneiden->trigger();
     EXPECT_EQ(fensterW->name(3)->text(), QStringLiteral("H4"));

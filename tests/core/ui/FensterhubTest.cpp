@@ -99,7 +99,7 @@ TEST_F(Fensterhub, CaptionsFromTheTeamNames)
         hub.oeffnen(f);
         EXPECT_EQ(hub.mdiFenster(f)->windowTitle(), titel + QStringLiteral("SKC Mörfelden - KV Neuhof"));
     }
-    EXPECT_EQ(AktSpielerNr, 0u);
+    EXPECT_EQ(AktSpielerNr, 0);
     EXPECT_TRUE(hub.mdiFenster(MdiFenster::Ergebnis)->isWindow());
 
     // raising renames it; only the match window resets the player
@@ -107,7 +107,7 @@ TEST_F(Fensterhub, CaptionsFromTheTeamNames)
     AktSpielerNr = 3;
     hub.oeffnen(MdiFenster::Ergebnis);
     EXPECT_EQ(hub.mdiFenster(MdiFenster::Ergebnis)->windowTitle(), QStringLiteral("Ergebnistafel  "));
-    EXPECT_EQ(AktSpielerNr, 3u);
+    EXPECT_EQ(AktSpielerNr, 3);
     EXPECT_EQ(n, 3);
 }
 
