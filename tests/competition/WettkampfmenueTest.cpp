@@ -74,8 +74,7 @@ TEST(Wettkampfmenue, StateTable)
     }
 }
 
-// The switches, read from the global state; the grid is kept as -1 in the
-// unsigned global.
+// The switches, read from the global state, with the grid current.
 TEST(Wettkampfmenue, SwitchesFromTheGlobalState)
 {
     GlobalsZuruecksetzen();
