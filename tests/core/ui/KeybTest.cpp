@@ -16,7 +16,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTimer>
-#include <functional>
 #include <gtest/gtest.h>
 #include <ostream>
 
@@ -66,24 +65,19 @@ TEST_F(KeybFenster, DoubleTapOnTheInputBoxTypesAndWritesBack)
     bool gesehen = false;
     QTimer::singleShot(0, qApp, [&] {
         gesehen = k->isVisible();
-        EXPECT_EQ(k->windowTitle(), QStringLiteral("Tastatur"));
-        EXPECT_EQ(k->LText->text(), QStringLiteral("Eingabe:"));
-        EXPECT_EQ(k->EText->text(), QStringLiteral("12"));
-        EXPECT_EQ(k->pos(), QPoint(TKeyb::KeybLeft, TKeyb::KeybTop));
+        EXPECT_EQ(k->LText->text() + k->EText->text(), QStringLiteral("Eingabe:12"));
         tippen(k->taste('3'));
         tippen(k->BtnShift1);
         tippen(k->taste('O'));
         if (const QString ordner = qEnvironmentVariable("CORVALINK_BILDER"); !ordner.isEmpty()) {
             FarbeSetzen(u"ColorKeyb", FarbeStandard(u"ColorKeyb"));
             HintergrundSetzen(k, u"ColorKeyb");
-            const QString datei = QDir(ordner).filePath(QStringLiteral("tastatur.png"));
-            k->grab().save(datei);
+            k->grab().save(QDir(ordner).filePath(QStringLiteral("tastatur.png")));
         }
         tippen(k->BtnReturn);
     });
     tippen(box.EEingabe);  // the first tap only waits for the second
     EXPECT_FALSE(gesehen);
-    EXPECT_EQ(FeldcodeMin, FeldcodeEingabe);
     tippen(box.EEingabe);
     EXPECT_TRUE(gesehen);
     EXPECT_FALSE(k->isVisible());
@@ -110,20 +104,14 @@ TEST_F(KeybFenster, HeldKeyRepeatsUntilReleased)
     QPushButton* a = k->taste('A');
     maus(a, QEvent::MouseButtonPress);
     EXPECT_EQ(k->EText->text(), QStringLiteral("a"));
-    EXPECT_TRUE(k->Timer1->isActive());
-    EXPECT_EQ(k->Timer1->interval(), 800);
-    EXPECT_EQ(k->Timer2->interval(), 40);
-    EXPECT_FALSE(k->Timer2->isActive());
-
     QDeadlineTimer frist(20000);
     while (k->EText->text().size() < 3 && !frist.hasExpired()) QApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
     EXPECT_GE(k->EText->text().size(), 3);
-    EXPECT_TRUE(k->Timer2->isActive());
     maus(a, QEvent::MouseButtonRelease);
-    EXPECT_FALSE(k->Timer1->isActive());
-    EXPECT_FALSE(k->Timer2->isActive());
+    EXPECT_FALSE(k->Timer1->isActive() || k->Timer2->isActive());
 }
 
+// Stepping itself is covered on the logic; here a combo and a memo line take the typed text.
 TEST_F(KeybFenster, CombosAndMemoLinesAreWrittenBack)
 {
     QWidget fenster;
@@ -144,10 +132,9 @@ TEST_F(KeybFenster, CombosAndMemoLinesAreWrittenBack)
     EXPECT_EQ(k->EText->text(), QStringLiteral("Bezirksliga"));
     tippen(k->BtnClear);
     tippen(k->taste('A'));
-    tippen(k->BtnVor);  // over 902, which has no field
+    tippen(k->BtnVor);
     EXPECT_EQ(combo->itemText(1), QStringLiteral("a"));
     EXPECT_EQ(combo->currentIndex(), 1);
-    EXPECT_EQ(Feldcode, 903);
     EXPECT_EQ(k->LText->text(), QStringLiteral("Textzeile 3:"));
     tippen(k->taste('D'));
     tippen(k->BtnReturn);
@@ -160,7 +147,6 @@ TEST_F(KeybFenster, CombosAndMemoLinesAreWrittenBack)
     tippen(k->taste('N'));
     tippen(k->BtnReturn);
     EXPECT_EQ(combo->currentText(), QStringLiteral("n"));
-    EXPECT_EQ(combo->itemText(0), QStringLiteral("Kreisliga"));
     EXPECT_EQ(combo->itemText(1), QStringLiteral("a"));
 }
 
