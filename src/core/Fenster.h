@@ -29,6 +29,11 @@ enum class Dialog {
     FtpSenden,
     FtpServer,
     Internet,
+    Spieldaten,        // the current match's options
+    Mannschaftsdaten,  // one side's first-leg result and free fields; seite 1 home, 2 guest
+    Spielleitung,      // the match officials
+    Startfolge,        // the own start-order plan of a throw preset
+    Position,          // a free form field's position (PositionSektion, -FeldName, -FeldNr)
 };
 
 class FensterDienste {

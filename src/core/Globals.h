@@ -48,6 +48,11 @@ struct GlobalsZustand {
     QString KartenStatusText;           // shown on the start-up window
     u8 HinweisStatusleisteAus = 0;      // the network transfers use status panel 0
     u8 NetzBeschaeftigt = 0;            // the network module is sending to a monitor client
+    // What the position dialog of the free form fields edits: the form's
+    // section, the field's name (the new name after OK) and number.
+    QString PositionSektion;
+    QString PositionFeldName;
+    i32 PositionFeldNr = 0;
     // Lane printers behind the lane controllers: result of each lane's last
     // printer frame (1 = sent) and the lanes whose printer output waits.
     Array1<i32, MaxBahnen> DruckerSendeErgebnis = [] {
@@ -85,6 +90,8 @@ extern u8& MannschNamenAnzeigen;
 extern u8& MannschaftsanzeigeAn;
 extern u8& NamenanzeigeAn;
 extern QString& Versionstext;
+extern QString &PositionSektion, &PositionFeldName;
+extern i32& PositionFeldNr;
 extern u8& AktivesFenster;
 extern u8& TouchEingabe;
 extern u8& KartenleserAktiv;

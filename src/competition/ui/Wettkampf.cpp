@@ -326,6 +326,7 @@ void TWettkampf::aktionenBauen()
     aktion(MSpielerdaten, "MSpielerdaten", QStringLiteral("Spielerdaten..."));
     aktion(MSpieldaten, "MSpieldaten", QStringLiteral("Spieldaten..."));
     aktion(MSpielleiter, "MSpielleiter", QStringLiteral("Spielleiter..."));
+    aktion(MMannschDaten, "MMannschDaten", QStringLiteral("Mannschaftsdaten..."));
     aktion(MSpielerkarte, "MSpielerkarte", QStringLiteral("Spielerkarte..."));
     PopupBearbeiten->addSeparator();
     aktion(MTouchEingabe, "MTouchEingabe", QStringLiteral("Touch-Eingabe"));
@@ -333,8 +334,8 @@ void TWettkampf::aktionenBauen()
     MTouchEingabe->setCheckable(true);
     MVerschieben->setCheckable(true);
     aktion(PopupColorGround, "PopupColorGround", QStringLiteral("Hintergrund..."));
-    // Their dialogs are not part of this window; the items follow the menu state.
-    for (QAction* a : {MSpielerdaten, MSpieldaten, MSpielleiter, MSpielerkarte}) a->setVisible(false);
+    // Their dialogs (player data, player card) are not built yet; the items follow the menu state.
+    for (QAction* a : {MSpielerdaten, MSpielerkarte}) a->setVisible(false);
 }
 
 void TWettkampf::tastaturBauen()
@@ -473,6 +474,15 @@ void TWettkampf::verbinden()
         menueStatusSetzen();
     });
     connect(PopupColorGround, &QAction::triggered, this, [this] { HintergrundfarbeWaehlen(this, u"ColorSpiel"); });
+    // The match's own dialogs; what they change shows after OK.
+    auto dialog = [this](QAction* a, Dialog d, std::function<int()> seite = [] { return 0; }) {
+        connect(a, &QAction::triggered, this, [this, d, seite] {
+            if (fenster().dialog(d, seite())) aktualisieren();
+        });
+    };
+    dialog(MSpieldaten, Dialog::Spieldaten);
+    dialog(MSpielleiter, Dialog::Spielleitung);
+    dialog(MMannschDaten, Dialog::Mannschaftsdaten, [] { return AktSpielerNr < 9 ? 1 : 2; });
 
     // Presses on every edit tell the window which field is current.
     for (QLineEdit* e : findChildren<QLineEdit*>()) {
@@ -766,6 +776,13 @@ bool TWettkampf::eventFilter(QObject* o, QEvent* e)
         drag->exec(Qt::MoveAction);
         return true;
     }
+    case QEvent::MouseButtonDblClick:
+        // Without touch input the team fields open the match's options, the
+        // referee the officials.
+        if (TouchEingabe || static_cast<QMouseEvent*>(e)->button() != Qt::LeftButton) break;
+        if (edit == EClub || edit == EGast) MSpieldaten->trigger();
+        else if (edit == ESchiedsrichter) MSpielleiter->trigger();
+        break;
     case QEvent::MouseButtonRelease:
         m_dragQuelle = 0;
         if (static_cast<QMouseEvent*>(e)->button() == Qt::LeftButton) menueStatusSetzen();

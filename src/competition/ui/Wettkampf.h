@@ -66,7 +66,7 @@ public:
     QAction *MInhaltEinfuegen, *MInhaltLoeschen, *MRueckg;
     QAction *MAusschneiden, *MKopieren, *MEinfuegen;
     QAction *MTouchEingabe, *MVerschieben, *MSpielerkarte;
-    QAction *MSpielerdaten, *MSpielleiter, *MSpieldaten;
+    QAction *MSpielerdaten, *MSpielleiter, *MSpieldaten, *MMannschDaten;
     QAction* PopupColorGround;
 
     TastaturFelder* tastatur() const { return m_tastatur; }

@@ -59,6 +59,13 @@ void Fensterhub::registrieren(Anzeigefenster k, Fabrik fabrik) { m_anzeigeFabrik
 
 void Fensterhub::registrieren(Dialog d, DialogFabrik fabrik, DialogOk beiOk)
 {
+    SeitenFabrik f;
+    if (fabrik) f = [fabrik = std::move(fabrik)](QWidget* eltern, int) { return fabrik(eltern); };
+    registrierenMitSeite(d, std::move(f), std::move(beiOk));
+}
+
+void Fensterhub::registrierenMitSeite(Dialog d, SeitenFabrik fabrik, DialogOk beiOk)
+{
     m_dialoge[d] = {std::move(fabrik), std::move(beiOk)};
 }
 
@@ -202,7 +209,7 @@ bool Fensterhub::dialog(Dialog d, int seite)
     const auto it = m_dialoge.find(d);
     if (it == m_dialoge.end() || !it->second.fabrik) return false;
     const DialogEintrag eintrag = it->second;
-    const QPointer<QDialog> dlg = eintrag.fabrik(m_haupt);
+    const QPointer<QDialog> dlg = eintrag.fabrik(m_haupt, seite);
     if (!dlg) return false;
 
     const QPointer<QDialog> vorher = AktDialog;

@@ -34,6 +34,8 @@ class Fensterhub final : public FensterDienste {
 public:
     using Fabrik = std::function<QWidget*(QWidget* eltern)>;
     using DialogFabrik = std::function<QDialog*(QWidget* eltern)>;
+    // A dialog that is made for one side (the `seite` of dialog()).
+    using SeitenFabrik = std::function<QDialog*(QWidget* eltern, int seite)>;
     using DialogOk = std::function<void(QDialog* dialog, int seite)>;
 
     explicit Fensterhub(QWidget* hauptfenster = nullptr);
@@ -54,6 +56,7 @@ public:
     void registrieren(KonfigFenster f, Fabrik fabrik);
     void registrieren(Anzeigefenster k, Fabrik fabrik);
     void registrieren(Dialog d, DialogFabrik fabrik, DialogOk beiOk = {});
+    void registrierenMitSeite(Dialog d, SeitenFabrik fabrik, DialogOk beiOk = {});
 
     QWidget* mdiFenster(MdiFenster f) const;
     QWidget* konfigFenster(KonfigFenster f) const;
@@ -98,7 +101,7 @@ public:
 
 private:
     struct DialogEintrag {
-        DialogFabrik fabrik;
+        SeitenFabrik fabrik;
         DialogOk beiOk;
     };
 
