@@ -155,16 +155,23 @@ u8 WettkampfAdresse(const TWettkampfDaten* w)
     return u8(slot | (Einst.PcEinheit << 4));
 }
 
-void ZweiZahlenLesen(const QString& bahnText)
+std::pair<int, int> BahnbereichLesen(const QString& bahnText)
 {
-    if (!AktWettkampf) return;
     const int erste = BahnZahl(bahnText, 6);
-    if (erste == 0) return;
+    if (erste == 0) return {0, 0};
     int letzte = erste;
     if (bahnText.size() >= 12) {
         const int pos = bahnText.at(11) == QLatin1Char(' ') ? 13 : 12;
         if (const int n = BahnZahl(bahnText, pos)) letzte = n;
     }
+    return {erste, letzte};
+}
+
+void ZweiZahlenLesen(const QString& bahnText)
+{
+    if (!AktWettkampf) return;
+    const auto [erste, letzte] = BahnbereichLesen(bahnText);
+    if (erste == 0) return;
     AktWettkampf->ErsteBahn = u8(erste);
     AktWettkampf->LetzteBahn = u8(letzte);
 }

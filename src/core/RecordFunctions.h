@@ -8,6 +8,7 @@
 
 #include <QDate>
 #include <QString>
+#include <utility>
 
 void SpielerLoeschen(TSpielerEintrag& s);
 void SpielerKopieren(TSpielerEintrag& ziel, const TSpielerEintrag& quelle);
@@ -20,6 +21,9 @@ u8 WettkampfAdresse(const TWettkampfDaten* w);
 // First and last lane of the current match from a text such as "Bahn 1 bis 4";
 // the one-lane form "Bahn n" gives n for both.
 void ZweiZahlenLesen(const QString& bahnText);
+// The two lanes of such a text, without touching the match; {0, 0} when the
+// text names no first lane.
+std::pair<int, int> BahnbereichLesen(const QString& bahnText);
 
 // Line i (counted from 0) of the throw presets. While no preset is kept,
 // line 0 is the built-in one, so that a new match can be played: 120 throws,

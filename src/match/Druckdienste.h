@@ -69,6 +69,12 @@ public:
     virtual bool bahndruckerZuordnenSpiel(int) { return false; }
     virtual void druckerInitialisieren(int) {}
     virtual void bahndruckAnstossen(int) {}
+    // Stand-ins until the port layer and the printer queues exist: the port
+    // I/O of the central printers with an interface is initialised once after
+    // the port library was loaded (DruckerportInit); the queue and line buffer
+    // of the printer that serves the lane go back to their start.
+    virtual void druckerportInit() {}
+    virtual void druckwarteschlangeLeeren(int) {}
 };
 
 void setDruckDienste(DruckDienste* d);

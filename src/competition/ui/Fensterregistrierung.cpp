@@ -1,9 +1,24 @@
 #include "competition/ui/Fensterregistrierung.h"
 
+#include "competition/ui/Mannschaftsdaten.h"
+#include "competition/ui/Spielleitung.h"
+#include "competition/ui/Startfolge.h"
 #include "competition/ui/Wettkampf.h"
+#include "competition/ui/Wettkoptionen.h"
+#include "core/Globals.h"
 #include "core/ui/Fensterhub.h"
 
 void CompetitionFensterRegistrieren(Fensterhub& hub)
 {
     hub.registrieren(MdiFenster::Wettkampf, [](QWidget* eltern) { return new TWettkampf(eltern); });
+    hub.registrierenMitSeite(Dialog::Mannschaftsdaten, [](QWidget* eltern, int seite) -> QDialog* {
+        if (!AktWettkampf) return nullptr;
+        return new TMannschaftsdaten(eltern, seite != 2);
+    });
+    hub.registrieren(Dialog::Spielleitung, [](QWidget* eltern) -> QDialog* {
+        if (!AktWettkampf) return nullptr;
+        return new TSpielleitung(eltern);
+    });
+    hub.registrieren(Dialog::Startfolge, [](QWidget* eltern) { return StartfolgeFuerWettkampf(eltern); });
+    hub.registrieren(Dialog::Spieldaten, [](QWidget* eltern) { return new TWettkoptionen(eltern); });
 }

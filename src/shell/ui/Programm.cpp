@@ -1,5 +1,6 @@
 #include "shell/ui/Programm.h"
 
+#include "competition/Wettbewerb.h"
 #include "competition/ui/Fensterregistrierung.h"
 #include "core/Shell.h"
 #include "core/Sound.h"
@@ -33,12 +34,14 @@ Programm::~Programm()
     if (m_timerGestartet) TimerModulBeenden();
     setStartPrompts(nullptr);
     setBoxen(nullptr);
+    setWettbewerbDienste(nullptr);
     setFensterDienste(nullptr);
     setCanAdapter(nullptr);  // closes the adapter
     setSoundAusgabe(nullptr);
     setShellStarter(nullptr);
     m_tipps.reset();
     m_boxen.reset();
+    m_wettbewerb.reset();
     m_prompts.reset();
     m_hilfe.reset();
     m_progende.reset();
@@ -93,6 +96,8 @@ QStringList Programm::starten(const QString& programmordner)
     m_info->NextStep(20);
     m_boxen = std::make_unique<WidgetBoxen>(m_main.get());
     setBoxen(m_boxen.get());
+    m_wettbewerb = std::make_unique<Wettbewerb>();
+    setWettbewerbDienste(m_wettbewerb.get());
     Keyb(m_main.get());  // the on-screen keyboard, owned by the main window
     // The windows of the steps between belong to other parts of the program.
     for (int schritt = 25; schritt <= 90; schritt += 5) m_info->NextStep(schritt);

@@ -22,6 +22,7 @@ class TProgende;
 class TTipps;
 class WidgetBoxen;
 class WidgetPrompts;
+class Wettbewerb;
 
 struct ProgrammOptionen {
     CanAdapter* adapter = nullptr;        // null: the Qt CAN adapter
@@ -62,5 +63,6 @@ private:
     std::unique_ptr<WidgetPrompts> m_prompts;
     std::unique_ptr<WidgetBoxen> m_boxen;
     std::unique_ptr<TTipps> m_tipps;
+    std::unique_ptr<Wettbewerb> m_wettbewerb;
     bool m_timerGestartet = false;
 };

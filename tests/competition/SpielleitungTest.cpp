@@ -1,0 +1,144 @@
+#include "competition/Spielleitung.h"
+
+#include "core/Boxes.h"
+#include "core/SettingsFile.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+#include <memory>
+#include <ostream>
+
+static void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
+
+namespace {
+
+// An empty data folder of its own.
+class Spielleitung : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(ordner.isValid());
+        m_alt = Datenverzeichnis;
+        Datenverzeichnis = ordner.path();
+        spielleitungZustand.zuruecksetzen();
+        skriptBoxen().gezeigt.clear();
+        w = std::make_unique<TWettkampfDaten>();
+    }
+    void TearDown() override
+    {
+        Datenverzeichnis = m_alt;
+        spielleitungZustand.zuruecksetzen();
+        skriptBoxen().gezeigt.clear();
+    }
+    static SpielleiterKnoepfe knoepfe(bool zurueck, bool vor, bool loeschen) { return {zurueck, vor, loeschen}; }
+    static void pruefen(const SpielleiterKnoepfe& soll)
+    {
+        const SpielleiterKnoepfe ist = SpielleiterKnopfzustand();
+        EXPECT_EQ(ist.zurueck, soll.zurueck);
+        EXPECT_EQ(ist.vor, soll.vor);
+        EXPECT_EQ(ist.loeschen, soll.loeschen);
+    }
+
+    QTemporaryDir ordner;
+    std::unique_ptr<TWettkampfDaten> w;
+
+private:
+    QString m_alt;
+};
+
+TEST_F(Spielleitung, LineSplitsIntoFiveFieldsMissingOnesEmpty)
+{
+    const struct {
+        const char* zeile;
+        SpielleiterFelder felder;
+    } faelle[] = {
+        {"Meier;Hauptstr. 1;53111;Bonn;0228 1", {"Meier", "Hauptstr. 1", "53111", "Bonn", "0228 1"}},
+        {"Meier;;;;", {"Meier", "", "", "", ""}},
+        {"Meier;Weg 2", {"Meier", "Weg 2", "", "", ""}},
+        {"", {"", "", "", "", ""}},
+    };
+    for (const auto& f : faelle) {
+        EXPECT_EQ(SpielleiterZerlegen(QString::fromUtf8(f.zeile)), f.felder) << f.zeile;
+        if (QByteArray(f.zeile).count(';') == 4) {
+            EXPECT_EQ(SpielleiterVerbinden(f.felder), QString::fromUtf8(f.zeile));
+        }
+    }
+}
+
+TEST_F(Spielleitung, SearchTakesTheFirstNameContainingTheTextAndActivationFallsBack)
+{
+    EXPECT_FALSE(SpielleiterSuchen(QStringLiteral("Meier")));  // empty list
+    SpielleiterListe = {QStringLiteral("Anna Berg;Meierweg 1;;Bonn;"), QStringLiteral("Karl Meier;;;;"),
+                        QStringLiteral("Meierhof;;;;"), QStringLiteral("Hans Sommer;;;Bonn;")};
+    EXPECT_TRUE(SpielleiterSuchen(QStringLiteral("Meier")));
+    EXPECT_EQ(SpielleiterIndex, 1);  // not line 0: only the name counts
+    EXPECT_FALSE(SpielleiterSuchen(QStringLiteral("Bonn")));
+    EXPECT_EQ(SpielleiterIndex, 1);
+
+    // The match's official first, then its referee, else line 0.
+    const struct {
+        const char* leiter;
+        const char* schiri;
+        int index;
+    } faelle[] = {{"Sommer", "Meier", 3}, {"", "Meierhof", 2}, {"Xaver", "Meier", 0}, {"", "", 0}};
+    for (const auto& f : faelle) {
+        SpielleiterIndex = 1;
+        w->Spielleiter.Name = f.leiter;
+        w->Schiedsrichter = f.schiri;
+        SpielleiterAktivieren(*w);
+        EXPECT_EQ(SpielleiterIndex, f.index) << f.leiter << "/" << f.schiri;
+    }
+    pruefen(knoepfe(false, true, true));
+}
+
+TEST_F(Spielleitung, NewChangeDeleteAndSaveKeepTheFileInWindows1252)
+{
+    SpielleiterLaden();  // no file yet
+    EXPECT_TRUE(SpielleiterListe.isEmpty());
+    pruefen(knoepfe(false, false, false));
+    EXPECT_EQ(SpielleiterAnzeigen(SpielleiterIndex), SpielleiterFelder{});
+
+    w->Schiedsrichter = "Otto";
+    EXPECT_FALSE(SpielleiterNeu({"", "Weg 1"}, *w));  // without a name nothing happens
+    EXPECT_TRUE(SpielleiterListe.isEmpty());
+    SpielleiterLoeschen();  // nothing to delete
+    EXPECT_TRUE(SpielleiterListe.isEmpty());
+
+    ASSERT_TRUE(SpielleiterNeu({"Jörg Bär", "Hauptstraße 5", "50667", "Köln", "0221 12"}, *w));
+    EXPECT_EQ(SpielleiterListe, QStringList({QStringLiteral("Jörg Bär;Hauptstraße 5;50667;Köln;0221 12"),
+                                             QStringLiteral("Otto;;;;")}));
+    EXPECT_EQ(SpielleiterIndex, 1);
+    pruefen(knoepfe(true, false, true));
+
+    SpielleiterAendern({"Otto", "Weg 1", "", "", ""});
+    ASSERT_TRUE(SpielleiterSpeichern({"Otto", "Weg 1", "", "Bonn", ""}));
+    QFile f(SpielleiterDatei());
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_EQ(f.readAll(), QByteArray("J\xF6rg B\xE4r;Hauptstra\xDF" "e 5;50667;K\xF6ln;0221 12\r\nOtto;Weg 1;;Bonn;\r\n"));
+    f.close();
+
+    SpielleiterVor();  // at the end already
+    EXPECT_EQ(SpielleiterIndex, 1);
+    SpielleiterLoeschen();
+    EXPECT_EQ(SpielleiterIndex, 0);
+    pruefen(knoepfe(false, false, true));
+    SpielleiterLoeschen();
+    EXPECT_TRUE(SpielleiterListe.isEmpty());
+    pruefen(knoepfe(false, false, false));
+
+    SpielleiterLaden();  // the saved file is unchanged by the deletes
+    EXPECT_EQ(SpielleiterAnzeigen(0), SpielleiterFelder({"Jörg Bär", "Hauptstraße 5", "50667", "Köln", "0221 12"}));
+    EXPECT_EQ(SpielleiterAnzeigen(1), SpielleiterFelder({"Otto", "Weg 1", "", "Bonn", ""}));
+    EXPECT_TRUE(skriptBoxen().gezeigt.isEmpty());
+}
+
+TEST_F(Spielleitung, FailedSaveIsReported)
+{
+    Datenverzeichnis = ordner.filePath(QStringLiteral("fehlt"));
+    EXPECT_FALSE(SpielleiterSpeichern({"Meier"}));
+    ASSERT_EQ(skriptBoxen().gezeigt.size(), 1);
+    EXPECT_TRUE(skriptBoxen().gezeigt[0].startsWith(QStringLiteral("Die Liste der Spielleiter wurde nicht gespeichert.")));
+}
+
+}  // namespace
