@@ -45,6 +45,10 @@ void HintergrundSetzen(QWidget* widget, QStringView einstellung)
 {
     QPalette p = widget->palette();
     p.setColor(QPalette::Window, FarbeZuQColor(Farbe(einstellung)));
+    // Greyed texts stay readable on the light grey window colours (the
+    // style's own disabled grey is nearly the window's).
+    for (QPalette::ColorRole rolle : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        p.setColor(QPalette::Disabled, rolle, QColor(128, 128, 128));
     widget->setPalette(p);
     widget->setAutoFillBackground(true);
 }
