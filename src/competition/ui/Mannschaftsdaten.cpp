@@ -97,9 +97,7 @@ TMannschaftsdaten::TMannschaftsdaten(QWidget* parent, bool heim) : QDialog(paren
     PopupFeld->setObjectName(QStringLiteral("PopupFeld"));
     PopupPosition = PopupFeld->addAction(QStringLiteral("Position..."));
     PopupPosition->setObjectName(QStringLiteral("PopupPosition"));
-    PopupColorGround = new QAction(QStringLiteral("Hintergrund..."), this);
-    PopupColorGround->setObjectName(QStringLiteral("PopupColorGround"));
-    addAction(PopupColorGround);
+    PopupColorGround = HintergrundAktion(this, u"ColorMannschaftsdaten");
     setContextMenuPolicy(Qt::ActionsContextMenu);
 
     connect(BtnNeu, &QPushButton::clicked, this, &TMannschaftsdaten::BtnNeuClick);
@@ -108,8 +106,6 @@ TMannschaftsdaten::TMannschaftsdaten(QWidget* parent, bool heim) : QDialog(paren
     connect(BtnLoeschen, &QPushButton::clicked, this, &TMannschaftsdaten::BtnLoeschenClick);
     connect(BtnOk, &QPushButton::clicked, this, &TMannschaftsdaten::BtnOkClick);
     connect(BtnAbbrechen, &QPushButton::clicked, this, &QDialog::reject);
-    connect(PopupColorGround, &QAction::triggered, this,
-            [this] { HintergrundfarbeWaehlen(this, u"ColorMannschaftsdaten"); });
 
     auto* feldKnoepfe = new QVBoxLayout;
     feldKnoepfe->addWidget(BtnNeu);

@@ -94,9 +94,7 @@ TSpielleitung::TSpielleitung(QWidget* parent) : QDialog(parent)
     PopupFeld->addSeparator();
     PopupPosition = PopupFeld->addAction(QStringLiteral("Position..."));
     PopupPosition->setObjectName(QStringLiteral("PopupPosition"));
-    PopupColorGround = new QAction(QStringLiteral("Hintergrund..."), this);
-    PopupColorGround->setObjectName(QStringLiteral("PopupColorGround"));
-    addAction(PopupColorGround);
+    PopupColorGround = HintergrundAktion(this, u"ColorSpielleiter");
     setContextMenuPolicy(Qt::ActionsContextMenu);
 
     connect(BtnZurueck, &QPushButton::clicked, this, [this] {
@@ -137,7 +135,6 @@ TSpielleitung::TSpielleitung(QWidget* parent) : QDialog(parent)
         PositionSektion = QStringLiteral("Spielleitung");
         fenster().dialog(Dialog::Position);
     });
-    connect(PopupColorGround, &QAction::triggered, this, [this] { HintergrundfarbeWaehlen(this, u"ColorSpielleiter"); });
 
     auto* blaettern = new QHBoxLayout;
     blaettern->addWidget(BtnZurueck);

@@ -135,9 +135,7 @@ TStartfolge::TStartfolge(QWidget* parent) : QDialog(parent)
 
     PopupColor = new QMenu(this);
     PopupColor->setObjectName(QStringLiteral("PopupColor"));
-    PopupColorGround = PopupColor->addAction(QStringLiteral("Hintergrund..."));
-    PopupColorGround->setObjectName(QStringLiteral("PopupColorGround"));
-    connect(PopupColorGround, &QAction::triggered, this, [this] { HintergrundfarbeWaehlen(this, u"ColorStartfolge"); });
+    PopupColorGround = HintergrundAktion(this, u"ColorStartfolge", PopupColor);
 }
 
 // Before the window is laid out: it is as wide as the lanes it shows.

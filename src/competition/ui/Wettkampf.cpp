@@ -333,7 +333,7 @@ void TWettkampf::aktionenBauen()
     aktion(MVerschieben, "MVerschieben", QStringLiteral("Verschieben"));
     MTouchEingabe->setCheckable(true);
     MVerschieben->setCheckable(true);
-    aktion(PopupColorGround, "PopupColorGround", QStringLiteral("Hintergrund..."));
+    PopupColorGround = HintergrundAktion(this, u"ColorSpiel", PopupBearbeiten);
     // Their dialogs (player data, player card) are not built yet; the items follow the menu state.
     for (QAction* a : {MSpielerdaten, MSpielerkarte}) a->setVisible(false);
 }
@@ -473,7 +473,6 @@ void TWettkampf::verbinden()
         GridVerschieben = GridVerschieben ? 0 : 1;
         menueStatusSetzen();
     });
-    connect(PopupColorGround, &QAction::triggered, this, [this] { HintergrundfarbeWaehlen(this, u"ColorSpiel"); });
     // The match's own dialogs; what they change shows after OK.
     auto dialog = [this](QAction* a, Dialog d, std::function<int()> seite = [] { return 0; }) {
         connect(a, &QAction::triggered, this, [this, d, seite] {

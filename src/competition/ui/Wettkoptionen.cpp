@@ -219,9 +219,7 @@ void TWettkoptionen::showEvent(QShowEvent* event)
 void TWettkoptionen::contextMenuEvent(QContextMenuEvent* event)
 {
     QMenu menue(this);
-    QAction* farbe = menue.addAction(QStringLiteral("Hintergrund..."));
-    farbe->setObjectName(QStringLiteral("PopupColorGround"));
-    connect(farbe, &QAction::triggered, this, [this] { HintergrundfarbeWaehlen(this, u"ColorSpieldaten"); });
+    HintergrundAktion(this, u"ColorSpieldaten", &menue);
     menue.exec(event->globalPos());
 }
 

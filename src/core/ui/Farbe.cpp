@@ -4,6 +4,8 @@
 #include "core/ui/Farben.h"
 #include "core/ui/Hinweis.h"
 
+#include <QAction>
+#include <QMenu>
 #include <QDrag>
 #include <QDragEnterEvent>
 #include <QDropEvent>
@@ -433,4 +435,15 @@ bool HintergrundfarbeWaehlen(QWidget* fenster, QStringView einstellung)
     InfListeSpeichern();
     HintergrundSetzen(fenster, einstellung);
     return true;
+}
+
+QAction* HintergrundAktion(QWidget* fenster, QStringView einstellung, QMenu* menue)
+{
+    auto* a = new QAction(QStringLiteral("Hintergrund..."), fenster);
+    a->setObjectName(QStringLiteral("PopupColorGround"));
+    QObject::connect(a, &QAction::triggered, fenster,
+                     [fenster, name = einstellung.toString()] { HintergrundfarbeWaehlen(fenster, name); });
+    if (menue) menue->addAction(a);
+    else fenster->addAction(a);
+    return a;
 }

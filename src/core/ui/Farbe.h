@@ -12,9 +12,11 @@
 #include <QStringView>
 #include <optional>
 
+class QAction;
 class QFrame;
 class QLabel;
 class QLineEdit;
+class QMenu;
 class QPushButton;
 class QSlider;
 
@@ -85,3 +87,6 @@ std::optional<quint32> FarbeWaehlen(QWidget* parent, quint32 alt);
 // ("ColorKeyb"); on OK stores it, writes it to "[Ansicht]", saves the
 // settings file and repaints the window. True on OK.
 bool HintergrundfarbeWaehlen(QWidget* fenster, QStringView einstellung);
+// The window's "Hintergrund..." command (PopupColorGround) for that setting,
+// added to the menu, or to the window's own actions without one.
+QAction* HintergrundAktion(QWidget* fenster, QStringView einstellung, QMenu* menue = nullptr);

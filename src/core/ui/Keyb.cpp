@@ -163,9 +163,7 @@ TKeyb::TKeyb(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::WindowStaysOnTo
 
     PopupColor = new QMenu(this);
     PopupColor->setObjectName(QStringLiteral("PopupColor"));
-    PopupColorGround = PopupColor->addAction(QStringLiteral("Hintergrund..."));
-    PopupColorGround->setObjectName(QStringLiteral("PopupColorGround"));
-    connect(PopupColorGround, &QAction::triggered, this, [this] { HintergrundfarbeWaehlen(this, u"ColorKeyb"); });
+    PopupColorGround = HintergrundAktion(this, u"ColorKeyb", PopupColor);
 
     lampen();
 }
