@@ -1,8 +1,8 @@
 #include "competition/Wettbewerb.h"
 
 #include "competition/Startfolge.h"
-#include "core/Boxes.h"
+#include "core/Fenster.h"
 
-void Wettbewerb::speichernDialog() { boxen().hinweis(QStringLiteral("Speichern ist noch nicht möglich !")); }
+void Wettbewerb::speichernDialog() { fenster().dialog(Dialog::Speichern); }
 
 bool Wettbewerb::startfolgeLaden(int n, int zeilen) { return StartfolgeLaden(n, zeilen); }

@@ -6,8 +6,8 @@
 
 class Wettbewerb final : public WettbewerbDienste {
 public:
-    // The player grid, the player database and the save dialog come with
-    // their windows; until then these do what the stand-in does.
+    // The player grid and the player database come with their windows;
+    // until then these do what the stand-in does.
     void spielerGridUebernehmen() override {}
     void spielerdatenbankSpeichern() override {}
     void speichernDialog() override;

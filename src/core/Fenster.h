@@ -34,6 +34,8 @@ enum class Dialog {
     Spielleitung,      // the match officials
     Startfolge,        // the own start-order plan of a throw preset
     Position,          // a free form field's position (PositionSektion, -FeldName, -FeldNr)
+    Laden,             // load a saved match into a new one; OK when WettkampfGeladen
+    Speichern,         // save the current match; OK when it was saved
 };
 
 class FensterDienste {

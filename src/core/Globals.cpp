@@ -16,6 +16,7 @@ Array1<TBahnDaten, MaxBahnen>& BahnDaten = globalsZustand.BahnDaten;
 u8& BahnAnzahl = globalsZustand.BahnAnzahl;
 u8& OffeneFenster = globalsZustand.OffeneFenster;
 QString& Spielordner = globalsZustand.Spielordner;
+u8& WettkampfGeladen = globalsZustand.WettkampfGeladen;
 TEinstellungen& Einst = globalsZustand.Einst;
 u8& AnzeigeBoardEin = globalsZustand.AnzeigeBoardEin;
 u8& MannschNamenAnzeigen = globalsZustand.MannschNamenAnzeigen;
@@ -63,6 +64,7 @@ void GlobalsZustand::zuruecksetzen()
     EinstellungenVorbelegen();  // also BahnAnzahl
     OffeneFenster = 0;
     Spielordner.clear();
+    WettkampfGeladen = 0;
     AnzeigeBoardEin = 0;
     MannschNamenAnzeigen = 0;
     MannschaftsanzeigeAn = 0;

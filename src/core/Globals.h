@@ -30,6 +30,7 @@ struct GlobalsZustand {
     u8 BahnAnzahl = 4;                    // lanes of the alley: setting Bahnen, default 4
     u8 OffeneFenster = 0;                 // bits of OffenesFenster
     QString Spielordner;
+    u8 WettkampfGeladen = 0;              // the last load filled a new match
 
     TEinstellungen Einst;
 
@@ -84,6 +85,7 @@ extern Array1<TBahnDaten, MaxBahnen>& BahnDaten;
 extern u8& BahnAnzahl;
 extern u8& OffeneFenster;
 extern QString& Spielordner;
+extern u8& WettkampfGeladen;
 extern TEinstellungen& Einst;
 extern u8& AnzeigeBoardEin;
 extern u8& MannschNamenAnzeigen;

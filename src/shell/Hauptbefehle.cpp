@@ -79,6 +79,24 @@ bool Importieren()
     return ok;
 }
 
+bool SpielLadenBefehl()
+{
+    bool ok = false;
+    {
+        GeaendertMerken merken;
+        const TWettkampfDaten* vorher = AktWettkampf;
+        WettkampfGeladen = 0;
+        ok = fenster().dialog(Dialog::Laden) && WettkampfGeladen && AktWettkampf && AktWettkampf != vorher;
+        if (ok) {
+            TWettkampfDaten* neu = AktWettkampf;
+            WettkampfFensterOeffnen();
+            neu->Geaendert = 0;
+        }
+    }
+    fenster().hauptmenueAktualisieren();
+    return ok;
+}
+
 void SpielStartBefehl()
 {
     if (TWettkampfDaten* w = AktWettkampf) {

@@ -12,6 +12,9 @@
 bool NeuAnlegen();
 // Line-up import into a new match (the import dialog); its window on success.
 bool Importieren();
+// The load window; a loaded match becomes current and gets its window, and
+// neither it nor the match current before is marked modified.
+bool SpielLadenBefehl();
 // Start, stop or continue the current match, with its question.
 void SpielStartBefehl();
 // Abort a stopped match after "Spiel beenden ?": the timer module ends it.

@@ -187,3 +187,36 @@ TEST(RtfZuText, TextOfATipsFile)
                            "Gr\\'fc\\'dfe \\{a\\}\\\\ \\u8364?uro\\line Ende\\par}";
     EXPECT_EQ(RtfZuText(rtf), QStringLiteral("Tipp 1:\tDoppelclick\nGrüße {a}\\ €uro\nEnde\n"));
 }
+
+// The load window fills a new match (marked modified by the filling) and
+// reports it through WettkampfGeladen; a load that fails opens nothing.
+TEST_F(Hauptbefehle, LoadOpensTheLoadedMatchUnmodified)
+{
+    struct LadeFenster : FensterAufnahme {
+        bool laedt = true;
+        bool dialog(Dialog d, int) override
+        {
+            if (d != Dialog::Laden || !laedt) return false;
+            WettkampfAnlegen();
+            AktWettkampf->Geaendert = 1;
+            WettkampfGeladen = 1;
+            return true;
+        }
+    } lade;
+    FensterDiensteEinsetzen einsetzen{&lade};
+    TWettkampfDaten& erster = Match(1);
+
+    lade.laedt = false;
+    WettkampfGeladen = 1;  // left from an earlier load
+    EXPECT_FALSE(SpielLadenBefehl());
+    EXPECT_EQ(WettkampfAnzahl, 1);
+    EXPECT_FALSE(lade.geoeffnet.contains(MdiFenster::Wettkampf));
+
+    lade.laedt = true;
+    ASSERT_TRUE(SpielLadenBefehl());
+    EXPECT_EQ(AktWettkampfNr, 2);
+    EXPECT_EQ(AktWettkampf->Geaendert, 0);
+    EXPECT_EQ(erster.Geaendert, 1);
+    EXPECT_TRUE(lade.geoeffnet.contains(MdiFenster::Wettkampf));
+    EXPECT_TRUE(lade.aufrufe.contains(QStringLiteral("menue")));
+}

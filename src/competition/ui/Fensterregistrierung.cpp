@@ -1,6 +1,8 @@
 #include "competition/ui/Fensterregistrierung.h"
 
+#include "competition/ui/Laden.h"
 #include "competition/ui/Mannschaftsdaten.h"
+#include "competition/ui/Speichern.h"
 #include "competition/ui/Spielleitung.h"
 #include "competition/ui/Startfolge.h"
 #include "competition/ui/Wettkampf.h"
@@ -21,4 +23,9 @@ void CompetitionFensterRegistrieren(Fensterhub& hub)
     });
     hub.registrieren(Dialog::Startfolge, [](QWidget* eltern) { return StartfolgeFuerWettkampf(eltern); });
     hub.registrieren(Dialog::Spieldaten, [](QWidget* eltern) { return new TWettkoptionen(eltern); });
+    hub.registrieren(Dialog::Laden, [](QWidget* eltern) { return new TLaden(eltern); });
+    hub.registrieren(Dialog::Speichern, [](QWidget* eltern) -> QDialog* {
+        if (!AktWettkampf) return nullptr;
+        return new TSpeichern(eltern);
+    });
 }

@@ -689,10 +689,10 @@ void TMain::resizeEvent(QResizeEvent* e)
 
 void TMain::MNeuClick() { NeuAnlegen(); }
 
-// The load and save dialogs, the card commands, the lane overview, the lane
-// control panel, the report form and the service page are windows of their
-// own; their commands wait for them.
-void TMain::MLadenClick() {}
+// The card commands, the lane overview, the lane control panel, the report
+// form and the service page are windows of their own; their commands wait
+// for them.
+void TMain::MLadenClick() { SpielLadenBefehl(); }
 void TMain::MKarteLadenClick() {}
 void TMain::MKarteSpeichernClick() {}
 void TMain::MBahnenClick() {}

@@ -1,0 +1,430 @@
+#include "competition/Spieldatei.h"
+
+#include "core/Boxes.h"
+#include "core/Clock.h"
+#include "core/Globals.h"
+#include "match/Wettkampfslots.h"
+#include "support/Grundlage.h"
+
+#include <QDir>
+#include <QFile>
+#include <QLocale>
+#include <QTemporaryDir>
+#include <functional>
+#include <gmock/gmock.h>
+#include <random>
+#include <unistd.h>
+
+// The fixture is a finished match built by hand from the file's table: six
+// players a side, 15 + 15 throws on four lanes, a substitute on each side
+// (home 3 by 7 after round 2, guest 12 by 15), a level duel decided by pins
+// (4: 560 against 270 + 280), sudden victory after one match with 3 throws.
+
+namespace {
+
+QByteArray Muster()
+{
+    QFile f(QStringLiteral(SPIELDATEI_MUSTER));
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+QList<QByteArray> Zeilen(QByteArray daten)
+{
+    QList<QByteArray> z = daten.split('\n');
+    if (!z.isEmpty() && z.last().isEmpty()) z.removeLast();
+    for (QByteArray& s : z)
+        if (s.endsWith('\r')) s.chop(1);
+    return z;
+}
+
+QByteArray Datei(const QList<QByteArray>& z)
+{
+    QByteArray d;
+    for (const QByteArray& s : z) d += s + "\r\n";
+    return d;
+}
+
+// The fixture with line n (from 0) replaced.
+QByteArray MitZeile(int n, const QByteArray& text)
+{
+    QList<QByteArray> z = Zeilen(Muster());
+    z[n] = text;
+    return Datei(z);
+}
+
+constexpr int Spieler(int p) { return 100 + 55 * (p - 1); }
+
+class Spieldatei_ : public Grundlage {
+protected:
+    void SetUp() override
+    {
+        Grundlage::SetUp();
+        WurfvorwListe.clear();
+        setUhr([] { return QDateTime(QDate(2026, 3, 20), QTime(10, 0)); });
+        ASSERT_TRUE(tmp.isValid());
+        ordner = tmp.path();
+        ASSERT_EQ(Zeilen(Muster()).size(), SpieldateiZeilen);
+    }
+    void TearDown() override
+    {
+        setUhr({});
+        QLocale::setDefault(QLocale::c());
+        Grundlage::TearDown();
+    }
+
+    void ablegen(const QByteArray& daten, const QString& name = QStringLiteral("Spiel0.dat"))
+    {
+        QFile f(QDir(ordner).filePath(name));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(daten);
+    }
+    QByteArray lesen(const QString& pfad) const
+    {
+        QFile f(pfad);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<fehlt>");
+    }
+    bool laden(bool mitErgebnissen)
+    {
+        skriptBoxen().antworten = {mitErgebnissen ? ErgebnisJa : ErgebnisNein};
+        return SpielLaden(ordner, 0, &fehler);
+    }
+    // An open match that a failed load must leave current.
+    void vorherOffen()
+    {
+        ASSERT_TRUE(WettkampfAnlegen());
+        AktWettkampf->Gastmannschaft = "vorher";
+    }
+    void nichtsGeladen()
+    {
+        EXPECT_THAT(fehler.toStdString(), ::testing::HasSubstr("kann nicht geladen werden"));
+        EXPECT_EQ(WettkampfGeladen, 0);
+        EXPECT_EQ(WettkampfAnzahl, 1);
+        EXPECT_EQ(WettkampfBelegt[2], 0);
+        EXPECT_EQ(AktWettkampfNr, 1);
+        EXPECT_EQ(AktWettkampf, &Wettkaempfe[1]);
+    }
+
+    QTemporaryDir tmp;
+    QString ordner;
+    QString fehler;
+};
+
+TEST_F(Spieldatei_, ThrowListCodec)
+{
+    TDurchgangBlock b;
+    b.Wurfbild[1] = 16895;
+    b.Wurfart[1] = 0;
+    b.Wurfbild[3] = 16384;
+    b.Wurfart[3] = 512;
+    EXPECT_EQ(WurflisteSchreiben(b, 3), QStringLiteral("16895.0, . ,16384.512;"));
+    EXPECT_EQ(WurflisteSchreiben(b, 0), QStringLiteral(";"));
+    EXPECT_EQ(WurflisteSchreiben(b, 256 + 2), QStringLiteral("16895.0, . ;"));  // 8-bit sum
+
+    const struct {
+        const char* zeile;
+        std::array<u16, 4> bild, art;
+    } faelle[] = {
+        {"16895.0, . ,16384.512;", {16895, 0, 16384, 0}, {0, 0, 512, 0}},
+        {"5.1,x.y,7.2;9.9", {0x4005, 0x4000, 0x4007, 0}, {1, 0, 2, 0}},  // lenient, stops at ';'
+        {";", {0, 0, 0, 0}, {0, 0, 0, 0}},
+        {"16895,16895;", {0, 0, 0, 0}, {0, 0, 0, 0}},  // no '.': no throws
+    };
+    for (const auto& f : faelle) {
+        b.Wurfbild.fill(7);
+        b.Wurfart.fill(7);
+        WurflisteLesen(b, QString::fromLatin1(f.zeile));
+        for (long i = 1; i <= 4; ++i) {
+            EXPECT_EQ(b.Wurfbild[i], f.bild[std::size_t(i - 1)]) << f.zeile << " " << i;
+            EXPECT_EQ(b.Wurfart[i], f.art[std::size_t(i - 1)]) << f.zeile << " " << i;
+        }
+        EXPECT_EQ(b.Wurfbild[100], 0);
+    }
+    // More than 100 tokens: the block holds 100.
+    QStringList viele(150, QStringLiteral("1.1"));
+    WurflisteLesen(b, viele.join(QLatin1Char(',')) + QLatin1Char(';'));
+    EXPECT_EQ(b.Wurfbild[100], 0x4001);
+}
+
+TEST_F(Spieldatei_, FixtureLoadsWithResultsAndSavesToTheSameBytes)
+{
+    ablegen(Cp1252::encode(QStringLiteral("Heimspiel gegen Großweil\r\n")), QStringLiteral("Spiele.inf"));
+    ablegen(Muster());
+    vorherOffen();
+    ASSERT_TRUE(laden(true)) << fehler.toStdString();
+    EXPECT_EQ(WettkampfGeladen, 1);
+    EXPECT_EQ(WettkampfAnzahl, 2);
+    ASSERT_EQ(AktWettkampf, &Wettkaempfe[2]);
+    TWettkampfDaten& w = *AktWettkampf;
+    EXPECT_EQ(w.Speichername, QStringLiteral("Heimspiel gegen Großweil"));
+    EXPECT_EQ(w.Speicherordner, ordner);
+    EXPECT_EQ(Spielordner, ordner);
+    EXPECT_EQ(w.Geaendert, 0);
+
+    EXPECT_EQ(w.Club.text(), QStringLiteral("KSV Münchberg"));
+    EXPECT_EQ(w.Heimmannschaft.text(), QStringLiteral("KSV Münchberg 1"));
+    EXPECT_EQ(w.Spieleranzahl, 6);
+    EXPECT_EQ(w.Volle + w.Abraeumen, 30);
+    EXPECT_EQ(w.BahnenIndex, 1);
+    EXPECT_EQ(w.NamenanzWerbung.Index, 3);
+    EXPECT_EQ(w.GrossanzWerbung.Index, 2);
+    EXPECT_EQ(w.MonitorWerbung.Index, 1);
+    EXPECT_EQ(w.SVictory1Spiel, 1);
+    EXPECT_EQ(w.SVictoryWuerfe, 3);
+    EXPECT_EQ(w.Beendet, 1);
+    EXPECT_EQ(w.Gast.VorTaP, -2);
+    EXPECT_FLOAT_EQ(w.Heim.VorSaP, 13.5f);
+    EXPECT_EQ(w.Gast.Text[4].laenge(), 80u);
+    EXPECT_EQ(w.FormularText[6], QStringLiteral("Mannschaftsführer Gast: Ömer Öztürk"));
+
+    const TSpielerEintrag& s1 = w.Spieler[1];
+    EXPECT_EQ(s1.Name.text(), QStringLiteral("Jörg Weiß"));
+    EXPECT_EQ(s1.IstHeim, 1);
+    EXPECT_EQ(w.Spieler[9].IstHeim, 0);
+    EXPECT_EQ(s1.Total.Zahl, 544);  // 374 + 170
+    EXPECT_EQ(s1.Total.Text, " 544");
+    EXPECT_EQ(s1.Durchgang[1].Total.Text, " 133");
+    EXPECT_EQ(s1.Durchgang[1].Bahn, 3);
+    EXPECT_EQ(s1.Durchgang[1].Wurfbild[1], 16624);
+    EXPECT_EQ(s1.Durchgang[1].Wurfart[1], 4);
+    EXPECT_EQ(s1.Durchgang[1].Wurfbild[5], 0);  // the absent throw
+    EXPECT_EQ(s1.Durchgang[1].Wurfbild[11], 25002);
+    EXPECT_EQ(s1.Bonus.Zahl, 5);
+    EXPECT_EQ(w.Spieler[2].VerwarnungAnzahl, 1);
+    EXPECT_EQ(w.Spieler[13].VerwarnungAnzahl, 2);
+    EXPECT_EQ(w.Spieler[3].ErsetztDurch, 7);
+    EXPECT_EQ(w.Spieler[7].Ersatz, 3);
+    EXPECT_EQ(w.Spieler[3].AktDurchgang, &w.Spieler[3].Durchgang[2]);
+    EXPECT_EQ(w.Spieler[8].AktDurchgang, nullptr);
+    EXPECT_EQ(w.Heim.Plus.Text, "0075");  // 3290 - 3215
+    EXPECT_EQ(w.Gast.Plus.Text, "0000");
+    // Points: set points 3 + 2.5 + 1 + 2 + 0.5 + 4 at home; duel 4 is level
+    // and goes home by pins.
+    EXPECT_FLOAT_EQ(w.Heim.SaP, 13.0f);
+    EXPECT_FLOAT_EQ(w.Gast.SaP, 11.0f);
+    EXPECT_FLOAT_EQ(w.Heim.MaP, 4.0f);
+    EXPECT_FLOAT_EQ(w.Gast.MaP, 2.0f);
+    EXPECT_FLOAT_EQ(w.Heim.TotalMaP, 6.0f);
+
+    QTemporaryDir ziel;
+    w.Geaendert = 1;
+    ASSERT_TRUE(SpielSpeichern(ziel.path(), 0, {QStringLiteral("Heimspiel gegen Großweil")}, &fehler));
+    EXPECT_EQ(lesen(QDir(ziel.path()).filePath("Spiel0.dat")), Muster());
+    EXPECT_EQ(lesen(QDir(ziel.path()).filePath("Spiele.inf")), QByteArray("Heimspiel gegen Gro\xdfweil\r\n"));
+    EXPECT_EQ(w.Geaendert, 0);
+    EXPECT_EQ(w.Speicherordner, ziel.path());
+    EXPECT_EQ(Spielordner, ziel.path());
+}
+
+// Without results: header lines 1-41, lines 83-93 and the line-up (+0..+12)
+// come from the file; every result stays as the new match has it.
+TEST_F(Spieldatei_, LoadWithoutResultsKeepsOnlyTheNamedLines)
+{
+    // A result line that would not load is not read at all.
+    ablegen(MitZeile(Spieler(1) + 25, "kaputt"));
+    ASSERT_TRUE(laden(false)) << fehler.toStdString();
+    EXPECT_EQ(WettkampfGeladen, 1);
+    const QList<QByteArray> muster = Zeilen(MitZeile(Spieler(1) + 25, "kaputt"));
+    const QStringList z = SpielZeilen(*AktWettkampf);
+    auto genannt = [](int n) {
+        if (n >= 1 && n <= 41) return true;
+        if (n >= 83 && n <= 93) return true;
+        return n >= 100 && (n - 100) % 55 <= 12;
+    };
+    for (int n = 0; n < SpieldateiZeilen; ++n)
+        if (genannt(n)) {
+            EXPECT_EQ(Cp1252::encode(z.at(n)), muster.at(n)) << "line " << n;
+        }
+    // Results as a new match on 20.03.26 has them.
+    const QString leereListe = QStringList(30, QStringLiteral(" . ")).join(QLatin1Char(',')) + QLatin1Char(';');
+    const std::pair<int, QString> ergebnisse[] = {
+        {43, "20.03.26"}, {44, ""},       {55, "0"},        {58, "0000"},   {63, "0"},
+        {81, "0"},        {82, "False"},  {Spieler(1) + 13, ""}, {Spieler(1) + 14, "False"},
+        {Spieler(1) + 19, "0"}, {Spieler(1) + 20, ""}, {Spieler(1) + 25, "0"}, {Spieler(1) + 27, "0"},
+        {Spieler(1) + 33, leereListe},
+    };
+    for (const auto& [n, text] : ergebnisse) EXPECT_EQ(z.at(n), text) << "line " << n;
+    EXPECT_EQ(AktWettkampf->Spieler[1].Total.Zahl, 0);
+    EXPECT_FLOAT_EQ(AktWettkampf->Heim.SaP, 0.0f);
+}
+
+TEST_F(Spieldatei_, BadFilesLoadNothingAndKeepTheCurrentMatch)
+{
+    QList<QByteArray> kurz = Zeilen(Muster());
+    kurz.removeLast();
+    const std::pair<const char*, QByteArray> faelle[] = {
+        {"979 lines", Datei(kurz)},
+        {"empty", QByteArray()},
+        {"wrong marker", MitZeile(0, "MWettk2")},
+        {"bad number", MitZeile(15, "6x")},
+        {"empty number", MitZeile(68 + 8, "")},
+        {"bad float", MitZeile(Spieler(2) + 25, "2;5")},
+        {"bad lane number", MitZeile(Spieler(16) + 48, "eins")},
+    };
+    vorherOffen();
+    for (const auto& [name, daten] : faelle) {
+        SCOPED_TRACE(name);
+        ablegen(daten);
+        fehler.clear();
+        EXPECT_FALSE(laden(true));
+        nichtsGeladen();
+        EXPECT_EQ(AktWettkampf->Gastmannschaft, "vorher");
+    }
+}
+
+TEST_F(Spieldatei_, SixOpenMatchesRefuseTheLoad)
+{
+    ablegen(Muster());
+    for (int i = 0; i < MaxWettkaempfe; ++i) ASSERT_TRUE(WettkampfAnlegen());
+    EXPECT_FALSE(laden(true));
+    EXPECT_THAT(fehler.toStdString(), ::testing::HasSubstr("6 Wettkämpfe"));
+    EXPECT_EQ(WettkampfAnzahl, MaxWettkaempfe);
+    EXPECT_EQ(WettkampfGeladen, 0);
+}
+
+// Numbers used as an index or a count read as the field's default when out
+// of range; booleans and text widths as the file table gives them.
+TEST_F(Spieldatei_, ValuesOutOfRangeReadAsDefaults)
+{
+    using W = const TWettkampfDaten&;
+    const struct {
+        int zeile;
+        QByteArray text;
+        std::function<long(W)> feld;
+        long erwartet;
+    } faelle[] = {
+        {15, "7", [](W w) { return w.Spieleranzahl; }, 6},
+        {16, "3", [](W w) { return w.Wurfvorwahl; }, 0},  // only the built-in preset
+        {17, "60", [](W w) { return w.Volle; }, 0},
+        {20, "9", [](W w) { return w.Probe; }, 2},
+        {21, "5", [](W w) { return w.Zeit; }, 1},
+        {24, "2", [](W w) { return w.BahnenIndex; }, 0},  // two lane choices
+        {25, "4", [](W w) { return w.Art; }, 0},
+        {26, "256", [](W w) { return w.FaxDeckblatt; }, 0},
+        {28, "x", [](W w) { return w.NamenanzWerbung.Index; }, 0},
+        {41, "51", [](W w) { return w.SVictoryWuerfe; }, 0},
+        {81, "26", [](W w) { return w.Durchgang; }, 0},
+        {Spieler(1) + 19, "5", [](W w) { return w.Spieler[1].DurchgangNr; }, 0},
+        {Spieler(1) + 19, "5", [](W w) { return long(w.Spieler[1].AktDurchgang != nullptr); }, 0},
+        {Spieler(3) + 16, "17", [](W w) { return w.Spieler[3].ErsetztDurch; }, 0},
+        {Spieler(7) + 17, "300", [](W w) { return w.Spieler[7].Ersatz; }, 0},
+        {Spieler(1) + 27, "17", [](W w) { return w.Spieler[1].Durchgang[1].Bahn; }, 0},
+        {37, "true", [](W w) { return w.Streichspiel; }, 1},
+        {38, "TRUE", [](W w) { return w.Punktespiel; }, 0},
+        {5, QByteArray(40, 'K'), [](W w) { return long(w.Klasse.laenge()); }, 30},
+        {61, "13.5", [](W w) { return long(w.Heim.VorSaP * 10); }, 135},
+    };
+    for (const auto& f : faelle) {
+        SCOPED_TRACE(f.zeile);
+        ablegen(MitZeile(f.zeile, f.text));
+        ASSERT_TRUE(laden(true)) << fehler.toStdString();
+        EXPECT_EQ(f.feld(*AktWettkampf), f.erwartet);
+        ASSERT_TRUE(WettkampfSchliessen());
+    }
+}
+
+// Decimals are written with ',' and read with ',' or '.' whatever the locale.
+TEST_F(Spieldatei_, DecimalsDoNotFollowTheLocale)
+{
+    for (const QLocale& l : {QLocale::c(), QLocale(QLocale::German), QLocale(QLocale::English, QLocale::UnitedStates)}) {
+        QLocale::setDefault(l);
+        SCOPED_TRACE(l.name().toStdString());
+        for (const char* text : {"0,5", "0.5"}) {
+            ablegen(MitZeile(62, text));  // home VorMaP
+            ASSERT_TRUE(laden(true)) << fehler.toStdString();
+            EXPECT_FLOAT_EQ(AktWettkampf->Heim.VorMaP, 0.5f);
+            EXPECT_EQ(SpielZeilen(*AktWettkampf).at(62), QStringLiteral("0,5"));
+            ASSERT_TRUE(WettkampfSchliessen());
+        }
+    }
+}
+
+// The match counts as saved only when the list and the file are both
+// written; a failed save keeps the old file and the match changed.
+TEST_F(Spieldatei_, FailedSaveKeepsTheOldFileAndTheMatchChanged)
+{
+    ASSERT_TRUE(WettkampfAnlegen());
+    Spielordner = QStringLiteral("/bisher");
+    const struct {
+        const char* name;
+        std::function<void(const QString&)> blockieren;
+        bool alteDateiPruefen;
+    } faelle[] = {
+        {"list is a folder", [](const QString& o) { QDir(o).mkpath(QStringLiteral("Spiele.inf/x")); }, true},
+        {"file is a folder", [](const QString& o) { QDir(o).mkpath(QStringLiteral("Spiel0.dat/x")); }, false},
+        {"folder missing", [](const QString& o) { QDir(o).removeRecursively(); }, false},
+        {"folder read-only",
+         [](const QString& o) { QFile::setPermissions(o, QFile::ReadOwner | QFile::ExeOwner); }, true},
+    };
+    for (const auto& f : faelle) {
+        SCOPED_TRACE(f.name);
+        if (std::string(f.name) == "folder read-only" && geteuid() == 0) continue;  // root writes anyway
+        QTemporaryDir d;
+        const QString o = d.path() + QStringLiteral("/spiele");
+        QDir().mkpath(o);
+        if (f.alteDateiPruefen) {
+            QFile alt(o + QStringLiteral("/Spiel0.dat"));
+            ASSERT_TRUE(alt.open(QIODevice::WriteOnly));
+            alt.write("alt\r\n");
+        }
+        f.blockieren(o);
+        AktWettkampf->Geaendert = 1;
+        fehler.clear();
+        EXPECT_FALSE(SpielSpeichern(o, 0, {QStringLiteral("neu")}, &fehler));
+        EXPECT_FALSE(fehler.isEmpty());
+        EXPECT_EQ(AktWettkampf->Geaendert, 1);
+        EXPECT_EQ(Spielordner, QStringLiteral("/bisher"));
+        EXPECT_NE(AktWettkampf->Speicherordner, o);
+        if (f.alteDateiPruefen) {
+            EXPECT_EQ(lesen(o + QStringLiteral("/Spiel0.dat")), QByteArray("alt\r\n"));
+        }
+        QFile::setPermissions(o, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    }
+}
+
+// Mutated copies of the fixture: the loader (after the file read) never crashes, a refused file
+// takes no slot, an accepted one takes exactly one.
+TEST_F(Spieldatei_, MutatedFilesNeverCrashOrLeaveASlot)
+{
+    QStringList muster;
+    for (const QByteArray& b : Zeilen(Muster())) muster << Cp1252::decode(b);
+    std::mt19937 zufall(4711);
+    auto wahl = [&](int n) { return int(zufall() % unsigned(n)); };
+    const char* const muell[] = {"", " ", "-1", "99999999999", "65536", "-2147483649", "1e9", "x", ".", ",",
+                                 "True", " . ", ";", "1.2.3", "\u00ff\u00fe", "0x10", "+5", "255", "256", "-0"};
+    vorherOffen();
+    int geladen = 0;
+    for (int runde = 0; runde < 2000; ++runde) {
+        // The lines as the file reader gives them; bad files go through the
+        // file in the tests above.
+        QStringList z = muster;
+        for (int m = 0, anzahl = 1 + wahl(3); m < anzahl; ++m) {
+            const int n = wahl(int(z.size()));
+            switch (wahl(5)) {
+            case 0: z[n] = QString::fromUtf8(muell[wahl(std::size(muell))]); break;
+            case 1: z.removeAt(n); break;
+            case 2: z.insert(n, z.at(n)); break;
+            case 3: z[n] = QString::number(int(zufall() % 70000) - 1000); break;
+            default: z[n].insert(wahl(int(z[n].size()) + 1), Cp1252::toUnicode(u8(zufall() % 256))); break;
+            }
+        }
+        fehler.clear();
+        if (SpielZeilenLaden(z, wahl(2) == 0, &fehler)) {
+            ++geladen;
+            ASSERT_EQ(WettkampfAnzahl, 2);
+            // Free the slot again without the closing dialogs.
+            WettkampfBelegt[2] = 0;
+            WettkampfAnzahl = 1;
+            AktWettkampfNr = 1;
+            AktWettkampf = &Wettkaempfe[1];
+        } else {
+            ASSERT_EQ(WettkampfAnzahl, 1) << runde;
+            ASSERT_EQ(AktWettkampf, &Wettkaempfe[1]) << runde;
+            ASSERT_FALSE(fehler.isEmpty()) << runde;
+        }
+    }
+    // Both outcomes occur.
+    EXPECT_GT(geladen, 100);
+    EXPECT_LT(geladen, 1900);
+}
+
+}  // namespace

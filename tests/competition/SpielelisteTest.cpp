@@ -1,0 +1,193 @@
+#include "competition/Spieleliste.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <functional>
+#include <gtest/gtest.h>
+#include <ostream>
+
+static void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
+
+namespace {
+
+class Spieleliste : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(tmp.isValid());
+        ordner = tmp.path();
+    }
+
+    void schreiben(const QString& name, const QByteArray& inhalt)
+    {
+        QFile f(QDir(ordner).filePath(name));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(inhalt);
+    }
+    QByteArray inhalt(const QString& name) const
+    {
+        QFile f(QDir(ordner).filePath(name));
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<fehlt>");
+    }
+    // The entries a, b, ... with the files "A", "B", ...
+    QStringList anlegen(int n)
+    {
+        QStringList liste;
+        for (int k = 0; k < n; ++k) {
+            liste << QString(QChar('a' + k));
+            schreiben(QStringLiteral("Spiel%1.dat").arg(k), QByteArray(1, char('A' + k)));
+        }
+        EXPECT_TRUE(SpielelisteSchreiben(ordner, liste, nullptr));
+        return liste;
+    }
+    // A folder where a file is expected: neither removed nor replaced.
+    void blockieren(const QString& name) { ASSERT_TRUE(QDir(ordner).mkpath(name + QStringLiteral("/x"))); }
+
+    QTemporaryDir tmp;
+    QString ordner;
+    QString fehler;
+};
+
+TEST_F(Spieleliste, InsertGoesBehindTheSelectionAndMovesTheFilesBehindIt)
+{
+    const struct {
+        int anzahl, auswahl, k;
+        const char* liste;
+        const char* dateien;  // Spiel0.dat.. in order: "-" missing, "x" the old file left there
+    } faelle[] = {
+        {0, -1, 0, "neu", "x"},
+        {3, 0, 1, "a,neu,b,c", "A-BC"},
+        {3, 1, 2, "a,b,neu,c", "AB-C"},
+        {3, 2, 3, "a,b,c,neu", "ABCx"},  // the last one selected: appended
+        {3, -1, 3, "a,b,c,neu", "ABCx"},
+    };
+    for (const auto& f : faelle) {
+        QTemporaryDir t;
+        ordner = t.path();
+        QStringList liste = anlegen(f.anzahl);
+        // A file left beyond the list (after "delete all") is no obstacle.
+        schreiben(QStringLiteral("Spiel%1.dat").arg(f.anzahl), "x");
+        EXPECT_EQ(SpieleintragEinfuegen(ordner, liste, f.auswahl, QStringLiteral("neu"), &fehler), f.k) << f.auswahl;
+        EXPECT_EQ(liste.join(','), QString::fromLatin1(f.liste));
+        for (int k = 0; f.dateien[k]; ++k)
+            EXPECT_EQ(inhalt(QStringLiteral("Spiel%1.dat").arg(k)),
+                      f.dateien[k] == '-' ? QByteArray("<fehlt>") : QByteArray(1, f.dateien[k]))
+                << f.auswahl << " " << k;
+        EXPECT_EQ(SpielelisteLesen(ordner).size(), f.anzahl);  // saved with the match, not here
+    }
+}
+
+TEST_F(Spieleliste, AFullListTakesNoMore)
+{
+    QStringList liste;
+    for (int k = 0; k < 256; ++k) liste << QString::number(k);
+    EXPECT_EQ(SpieleintragEinfuegen(ordner, liste, 0, QStringLiteral("neu"), &fehler), -1);
+    EXPECT_EQ(liste.size(), 256);
+    EXPECT_TRUE(fehler.contains(QStringLiteral("256")));
+    liste.removeLast();
+    EXPECT_EQ(SpieleintragEinfuegen(ordner, liste, -1, QStringLiteral("neu"), &fehler), 255);
+}
+
+TEST_F(Spieleliste, DeleteRenumbersRenameKeepsAndDeleteAllLeavesTheFiles)
+{
+    QStringList liste = anlegen(4);
+    ASSERT_TRUE(SpieleintragLoeschen(ordner, liste, 1, &fehler));
+    EXPECT_EQ(inhalt(QStringLiteral("Spiele.inf")), QByteArray("a\r\nc\r\nd\r\n"));
+    EXPECT_EQ(inhalt(QStringLiteral("Spiel0.dat")) + inhalt(QStringLiteral("Spiel1.dat")) +
+                  inhalt(QStringLiteral("Spiel2.dat")),
+              QByteArray("ACD"));
+    EXPECT_EQ(inhalt(QStringLiteral("Spiel3.dat")), QByteArray("<fehlt>"));
+
+    ASSERT_TRUE(SpieleintragUmbenennen(ordner, liste, 2, QStringLiteral("Dörfel"), &fehler));
+    EXPECT_EQ(inhalt(QStringLiteral("Spiele.inf")), QByteArray("a\r\nc\r\nD\xF6rfel\r\n"));
+    EXPECT_EQ(inhalt(QStringLiteral("Spiel2.dat")), QByteArray("D"));
+
+    ASSERT_TRUE(SpieleintraegeAlleLoeschen(ordner, liste, &fehler));
+    EXPECT_TRUE(liste.isEmpty());
+    EXPECT_EQ(inhalt(QStringLiteral("Spiele.inf")), QByteArray());
+    EXPECT_EQ(inhalt(QStringLiteral("Spiel0.dat")), QByteArray("A"));
+    // The next save takes entry file 0 again.
+    EXPECT_EQ(SpieleintragEinfuegen(ordner, liste, -1, QStringLiteral("neu"), &fehler), 0);
+}
+
+TEST_F(Spieleliste, SortIsByteOrderAndTheFilesFollowTheirNames)
+{
+    QStringList liste = {QStringLiteral("b"), QStringLiteral("Ärger"), QStringLiteral("a"), QStringLiteral("C")};
+    SpielelisteSchreiben(ordner, liste, nullptr);
+    for (int k = 0; k < 4; ++k) schreiben(QStringLiteral("Spiel%1.dat").arg(k), liste[k].toUtf8());
+    // Left over from a sort that broke off: neither blocks nor moves.
+    schreiben(QStringLiteral("Spielbak1.dat"), "alt");
+    ASSERT_TRUE(SpielelisteSortieren(ordner, liste, &fehler)) << fehler.toStdString();
+    EXPECT_EQ(liste.join(','), QStringLiteral("C,a,b,Ärger"));
+    EXPECT_EQ(inhalt(QStringLiteral("Spiele.inf")), QByteArray("C\r\na\r\nb\r\n\xC4rger\r\n"));
+    for (int k = 0; k < 4; ++k) EXPECT_EQ(inhalt(QStringLiteral("Spiel%1.dat").arg(k)), liste[k].toUtf8());
+    EXPECT_EQ(QDir(ordner).entryList({QStringLiteral("Spielbak*")}, QDir::Files), QStringList());
+}
+
+TEST_F(Spieleliste, SortTakesListsLongerThan256)
+{
+    QStringList liste;
+    for (int k = 0; k < 300; ++k) {
+        liste << QStringLiteral("n%1").arg(299 - k, 3, 10, QLatin1Char('0'));
+        schreiben(QStringLiteral("Spiel%1.dat").arg(k), liste.last().toLatin1());
+    }
+    ASSERT_TRUE(SpielelisteSortieren(ordner, liste, &fehler));
+    const QStringList gelesen = SpielelisteLesen(ordner);
+    ASSERT_EQ(gelesen.size(), 300);
+    for (int k : {0, 1, 150, 255, 256, 299}) {
+        const QString name = QStringLiteral("n%1").arg(k, 3, 10, QLatin1Char('0'));
+        EXPECT_EQ(gelesen[k], name);
+        EXPECT_EQ(inhalt(QStringLiteral("Spiel%1.dat").arg(k)), name.toLatin1());
+    }
+}
+
+TEST_F(Spieleliste, AFailedRenameStopsReportsAndTakesBackWhatWasDone)
+{
+    QStringList liste = anlegen(3);
+    liste = {QStringLiteral("c"), QStringLiteral("b"), QStringLiteral("a")};
+    SpielelisteSchreiben(ordner, liste, nullptr);
+    blockieren(QStringLiteral("Spielbak1.dat"));  // after Spiel0.dat has moved
+    EXPECT_FALSE(SpielelisteSortieren(ordner, liste, &fehler));
+    EXPECT_TRUE(fehler.contains(QStringLiteral("„Spiel1.dat“ konnte nicht in „Spielbak1.dat“ umbenannt werden")))
+        << fehler.toStdString();
+    EXPECT_EQ(liste.join(','), QStringLiteral("c,b,a"));
+    EXPECT_EQ(inhalt(QStringLiteral("Spiele.inf")), QByteArray("c\r\nb\r\na\r\n"));
+    EXPECT_EQ(inhalt(QStringLiteral("Spiel0.dat")) + inhalt(QStringLiteral("Spiel1.dat")) +
+                  inhalt(QStringLiteral("Spiel2.dat")),
+              QByteArray("ABC"));
+
+    fehler.clear();
+    blockieren(QStringLiteral("Spiel3.dat"));
+    EXPECT_EQ(SpieleintragEinfuegen(ordner, liste, 0, QStringLiteral("neu"), &fehler), -1);
+    EXPECT_TRUE(fehler.contains(QStringLiteral("„Spiel2.dat“ konnte nicht in „Spiel3.dat“")));
+    EXPECT_EQ(liste.size(), 3);
+    EXPECT_EQ(inhalt(QStringLiteral("Spiel2.dat")), QByteArray("C"));
+}
+
+TEST_F(Spieleliste, AFailedListWriteIsReportedAndChangesNothing)
+{
+    anlegen(2);
+    QStringList liste = {QStringLiteral("b"), QStringLiteral("a")};  // the sort has something to move
+    QFile::remove(QDir(ordner).filePath(QStringLiteral("Spiele.inf")));
+    blockieren(QStringLiteral("Spiele.inf"));
+    const struct {
+        const char* was;
+        std::function<bool()> tun;
+    } faelle[] = {
+        {"loeschen", [&] { return SpieleintragLoeschen(ordner, liste, 0, &fehler); }},
+        {"umbenennen", [&] { return SpieleintragUmbenennen(ordner, liste, 0, QStringLiteral("x"), &fehler); }},
+        {"alle", [&] { return SpieleintraegeAlleLoeschen(ordner, liste, &fehler); }},
+        {"sortieren", [&] { return SpielelisteSortieren(ordner, liste, &fehler); }},
+    };
+    for (const auto& f : faelle) {
+        fehler.clear();
+        const QStringList vorher = liste;
+        EXPECT_FALSE(f.tun()) << f.was;
+        EXPECT_TRUE(fehler.contains(QStringLiteral("konnte nicht gespeichert werden"))) << f.was;
+        EXPECT_EQ(liste, vorher) << f.was;
+        EXPECT_EQ(inhalt(QStringLiteral("Spiel0.dat")) + inhalt(QStringLiteral("Spiel1.dat")), QByteArray("AB"));
+    }
+}
+
+}  // namespace
