@@ -449,6 +449,7 @@ bool SpielZeilenLaden(const QStringList& zeilen, bool mitErgebnissen, QString* f
     SpielKopfLesen(w, zeilen);
     WettkampfVorgabenSetzen();
     SpielRestLesen(w, zeilen, mitErgebnissen);
+    WettkampfOptionenAbleiten();
     w.Geaendert = 0;
     return true;
 }

@@ -116,6 +116,14 @@ bool StartfolgeZuordnen()
     return false;
 }
 
+namespace {
+
+// The 200-throw game is always played by six.
+bool zweihundertWurf(const TWettkampfDaten& w) { return (w.Volle + w.Abraeumen) * w.Durchgaenge == 200; }
+bool spieleranzahlWaehlbar(const TWettkampfDaten& w) { return !w.Streichspiel && !zweihundertWurf(w); }
+
+}  // namespace
+
 void WettkampfOptionenAnzeigen(int bits, OptionenAnsicht& ansicht)
 {
     if (!AktWettkampf) return;
@@ -123,17 +131,12 @@ void WettkampfOptionenAnzeigen(int bits, OptionenAnsicht& ansicht)
     if (bits & OptionWurfvorwahl) {
         WurfvorwahlLaden(w.Wurfvorwahl);
         ProbewuerfeUebernehmen(ansicht.probeText());
-        bool waehlbar = true;
-        if (w.Streichspiel) {
-            waehlbar = false;
-        } else if ((w.Volle + w.Abraeumen) * w.Durchgaenge == 200) {
-            // The 200-throw game is always played by six.
+        if (!w.Streichspiel && zweihundertWurf(w)) {
             ansicht.setSpielerzeilen(8);
             ansicht.setSpieleranzahlIndex(2);
-            waehlbar = false;
         }
-        ansicht.setSpieleranzahlAktiv(waehlbar);
-        w.SpieleranzahlWaehlbar = waehlbar;
+        w.SpieleranzahlWaehlbar = spieleranzahlWaehlbar(w);
+        ansicht.setSpieleranzahlAktiv(w.SpieleranzahlWaehlbar);
     }
     if (bits & OptionProbe) {
         ansicht.probeAuswahlFuellen();
@@ -165,7 +168,8 @@ public:
     explicit Grundauswahl(const TWettkampfDaten& w)
         : m_w(w),
           m_spieleranzahl(std::clamp(int(w.Spieleranzahl) - 4, 0, 2)),
-          m_bahnen(WurfvorwahlBahnen(WurfvorwahlZeile(w.Wurfvorwahl)))
+          m_bahnen(WurfvorwahlBahnen(WurfvorwahlZeile(w.Wurfvorwahl))),
+          m_bahn(w.BahnenIndex < m_bahnen.size() ? int(w.BahnenIndex) : 0)
     {
     }
     int spieleranzahlIndex() const override { return m_spieleranzahl; }
@@ -187,7 +191,7 @@ private:
     const TWettkampfDaten& m_w;
     int m_spieleranzahl;
     QStringList m_bahnen;
-    int m_bahn = 0;
+    int m_bahn;
 };
 
 }  // namespace
@@ -197,6 +201,15 @@ void WettkampfGrundoptionenSetzen()
     if (!AktWettkampf) return;
     Grundauswahl auswahl(*AktWettkampf);
     WettkampfOptionenAnzeigen(OptionAlle, auswahl);
+}
+
+void WettkampfOptionenAbleiten()
+{
+    if (!AktWettkampf) return;
+    TWettkampfDaten& w = *AktWettkampf;
+    w.SpieleranzahlWaehlbar = spieleranzahlWaehlbar(w);
+    Grundauswahl auswahl(w);
+    WettkampfOptionenAnzeigen(OptionSpieleranzahl | OptionBahnen, auswahl);
 }
 
 void SpielerdatenbankSpeichernFragen()

@@ -65,6 +65,10 @@ void WettkampfOptionenAnzeigen(int bits, OptionenAnsicht& ansicht);
 // choice is changed: the throw preset, the team size, the first lane choice
 // of the preset and the first lane-change item; ends with StartfolgeZuordnen.
 void WettkampfGrundoptionenSetzen();
+// The options of a match read from a file, from its stored choices: team
+// size, lanes, lane-change choice and start plan; the throw preset's counts
+// are not applied again.
+void WettkampfOptionenAbleiten();
 
 // Closes the current match after the save question; false when the operator
 // cancelled (nothing changed).

@@ -245,6 +245,12 @@ TEST_F(Spieldatei_, LoadWithoutResultsKeepsOnlyTheNamedLines)
     for (const auto& [n, text] : ergebnisse) EXPECT_EQ(z.at(n), text) << "line " << n;
     EXPECT_EQ(AktWettkampf->Spieler[1].Total.Zahl, 0);
     EXPECT_FLOAT_EQ(AktWettkampf->Heim.SaP, 0.0f);
+    // Ready to be started: its lanes and start plan follow the stored choices
+    // (lane choice 1 of the built-in preset on four lanes: "Bahn 1 bis 2").
+    EXPECT_NE(AktWettkampf->StartplanZeiger, nullptr);
+    EXPECT_EQ(AktWettkampf->ErsteSpielbahn, 1);
+    EXPECT_EQ(AktWettkampf->LetzteSpielbahn, 2);
+    EXPECT_EQ(AktWettkampf->SpieleranzahlWaehlbar, 1);
 }
 
 TEST_F(Spieldatei_, BadFilesLoadNothingAndKeepTheCurrentMatch)
