@@ -4,6 +4,7 @@
 #include "core/Clock.h"
 #include "core/Globals.h"
 #include "match/Wettkampfslots.h"
+#include "support/Dateien.h"
 #include "support/Grundlage.h"
 
 #include <QDir>
@@ -74,15 +75,9 @@ protected:
 
     void ablegen(const QByteArray& daten, const QString& name = QStringLiteral("Spiel0.dat"))
     {
-        QFile f(QDir(ordner).filePath(name));
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(daten);
+        ASSERT_TRUE(DateiAblegen(ordner, name, daten));
     }
-    QByteArray lesen(const QString& pfad) const
-    {
-        QFile f(pfad);
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<fehlt>");
-    }
+    QByteArray lesen(const QString& pfad) const { return DateiInhalt(pfad); }
     bool laden(bool mitErgebnissen)
     {
         skriptBoxen().antworten = {mitErgebnissen ? ErgebnisJa : ErgebnisNein};

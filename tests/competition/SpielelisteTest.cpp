@@ -1,5 +1,7 @@
 #include "competition/Spieleliste.h"
 
+#include "support/Dateien.h"
+
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -19,17 +21,8 @@ protected:
         ordner = tmp.path();
     }
 
-    void schreiben(const QString& name, const QByteArray& inhalt)
-    {
-        QFile f(QDir(ordner).filePath(name));
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(inhalt);
-    }
-    QByteArray inhalt(const QString& name) const
-    {
-        QFile f(QDir(ordner).filePath(name));
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<fehlt>");
-    }
+    void schreiben(const QString& name, const QByteArray& inhalt) { ASSERT_TRUE(DateiAblegen(ordner, name, inhalt)); }
+    QByteArray inhalt(const QString& name) const { return DateiInhalt(QDir(ordner).filePath(name)); }
     // The entries a, b, ... with the files "A", "B", ...
     QStringList anlegen(int n)
     {

@@ -7,6 +7,7 @@
 #include "core/Globals.h"
 #include "core/ui/Fensterhub.h"
 #include "match/Wettkampfslots.h"
+#include "support/Dateien.h"
 #include "support/Grundlage.h"
 
 #include <QApplication>
@@ -50,17 +51,8 @@ protected:
         Grundlage::TearDown();
     }
 
-    void schreiben(const QString& name, const QByteArray& inhalt)
-    {
-        QFile f(QDir(ordner).filePath(name));
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(inhalt);
-    }
-    QByteArray inhalt(const QString& name) const
-    {
-        QFile f(QDir(ordner).filePath(name));
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<fehlt>");
-    }
+    void schreiben(const QString& name, const QByteArray& inhalt) { ASSERT_TRUE(DateiAblegen(ordner, name, inhalt)); }
+    QByteArray inhalt(const QString& name) const { return DateiInhalt(QDir(ordner).filePath(name)); }
 
     // Runs `handeln` inside the dialog that `oeffnen` opens; a dialog still
     // open afterwards is cancelled.
