@@ -4,6 +4,7 @@
 #include "core/Fenster.h"
 #include "core/Globals.h"
 #include "core/ui/Farbe.h"
+#include "core/ui/Hinweis.h"
 #include "core/ui/Farben.h"
 #include "core/ui/Tastaturfelder.h"
 
@@ -33,14 +34,6 @@ QLineEdit* zahlenfeld(QWidget* eltern, const char* name, int stellen)
     e->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("\\d{0,%1}").arg(stellen)), e));
     e->setFixedWidth(70);
     return e;
-}
-
-QPushButton* knopf(QWidget* eltern, const char* name, const QString& text)
-{
-    auto* b = new QPushButton(text, eltern);
-    b->setObjectName(QLatin1String(name));
-    b->setAutoDefault(false);
-    return b;
 }
 
 }  // namespace
@@ -86,12 +79,12 @@ TMannschaftsdaten::TMannschaftsdaten(QWidget* parent, bool heim) : QDialog(paren
         fr->addWidget(e, i - 1, 1);
     }
 
-    BtnNeu = knopf(this, "BtnNeu", QStringLiteral("&Neu..."));
-    BtnUmbenennen = knopf(this, "BtnUmbenennen", QStringLiteral("&Umbenennen..."));
-    BtnLoeschen = knopf(this, "BtnLoeschen", QStringLiteral("&Löschen"));
-    BtnOk = knopf(this, "BtnOk", QStringLiteral("&Ok"));
+    BtnNeu = DialogKnopf(this, "BtnNeu", QStringLiteral("&Neu..."));
+    BtnUmbenennen = DialogKnopf(this, "BtnUmbenennen", QStringLiteral("&Umbenennen..."));
+    BtnLoeschen = DialogKnopf(this, "BtnLoeschen", QStringLiteral("&Löschen"));
+    BtnOk = DialogKnopf(this, "BtnOk", QStringLiteral("&Ok"));
     BtnOk->setDefault(true);
-    BtnAbbrechen = knopf(this, "BtnAbbrechen", QStringLiteral("&Abbrechen"));
+    BtnAbbrechen = DialogKnopf(this, "BtnAbbrechen", QStringLiteral("&Abbrechen"));
 
     PopupFeld = new QMenu(this);
     PopupFeld->setObjectName(QStringLiteral("PopupFeld"));

@@ -3,6 +3,7 @@
 #include "core/Fenster.h"
 #include "core/Globals.h"
 #include "core/ui/Farbe.h"
+#include "core/ui/Hinweis.h"
 #include "core/ui/Farben.h"
 #include "core/ui/Tastaturfelder.h"
 
@@ -15,18 +16,6 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QVBoxLayout>
-
-namespace {
-
-QPushButton* knopf(QWidget* eltern, const char* name, const QString& text)
-{
-    auto* b = new QPushButton(text, eltern);
-    b->setObjectName(QLatin1String(name));
-    b->setAutoDefault(false);
-    return b;
-}
-
-}  // namespace
 
 TSpielleitung::TSpielleitung(QWidget* parent) : QDialog(parent)
 {
@@ -74,16 +63,16 @@ TSpielleitung::TSpielleitung(QWidget* parent) : QDialog(parent)
         raster->addWidget(e, r++, 1);
     }
 
-    BtnZurueck = knopf(this, "BtnZurueck", QStringLiteral("<"));
-    BtnVor = knopf(this, "BtnVor", QStringLiteral(">"));
-    BtnSuchen = knopf(this, "BtnSuchen", QStringLiteral("&Suchen"));
-    BtnNeu = knopf(this, "BtnNeu", QStringLiteral("&Neu"));
-    BtnAendern = knopf(this, "BtnAendern", QStringLiteral("Ä&ndern"));
-    BtnLoeschen = knopf(this, "BtnLoeschen", QStringLiteral("&Löschen"));
-    BtnSpeichern = knopf(this, "BtnSpeichern", QStringLiteral("S&peichern"));
-    BtnOk = knopf(this, "BtnOk", QStringLiteral("&Ok"));
+    BtnZurueck = DialogKnopf(this, "BtnZurueck", QStringLiteral("<"));
+    BtnVor = DialogKnopf(this, "BtnVor", QStringLiteral(">"));
+    BtnSuchen = DialogKnopf(this, "BtnSuchen", QStringLiteral("&Suchen"));
+    BtnNeu = DialogKnopf(this, "BtnNeu", QStringLiteral("&Neu"));
+    BtnAendern = DialogKnopf(this, "BtnAendern", QStringLiteral("Ä&ndern"));
+    BtnLoeschen = DialogKnopf(this, "BtnLoeschen", QStringLiteral("&Löschen"));
+    BtnSpeichern = DialogKnopf(this, "BtnSpeichern", QStringLiteral("S&peichern"));
+    BtnOk = DialogKnopf(this, "BtnOk", QStringLiteral("&Ok"));
     BtnOk->setDefault(true);
-    BtnAbbrechen = knopf(this, "BtnAbbrechen", QStringLiteral("&Abbrechen"));
+    BtnAbbrechen = DialogKnopf(this, "BtnAbbrechen", QStringLiteral("&Abbrechen"));
 
     PopupFeld = new QMenu(this);
     PopupFeld->setObjectName(QStringLiteral("PopupFeld"));

@@ -37,6 +37,14 @@ QPushButton* BoxKnopf(QWidget* eltern, const QString& name, const QString& text)
     return k;
 }
 
+QPushButton* DialogKnopf(QWidget* eltern, const char* name, const QString& text)
+{
+    auto* b = new QPushButton(text, eltern);
+    b->setObjectName(QLatin1String(name));
+    b->setAutoDefault(false);
+    return b;
+}
+
 THinweisFenster::THinweisFenster(QWidget* parent, const Art& art) : QDialog(parent), m_art(art)
 {
     setWindowTitle(art.titel);

@@ -18,6 +18,8 @@ int HinweisMultiBreite(int labelBreite);
 
 // A button of the boxes: name, text, click sound when pressed.
 QPushButton* BoxKnopf(QWidget* eltern, const QString& name, const QString& text);
+// A dialog's button that Return does not press unless it is the default.
+QPushButton* DialogKnopf(QWidget* eltern, const char* name, const QString& text);
 
 // What the three notice windows share: size, colour, label, sound, width rule.
 class THinweisFenster : public QDialog {
