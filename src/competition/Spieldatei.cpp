@@ -1,5 +1,6 @@
 #include "competition/Spieldatei.h"
 
+#include "competition/Spieleliste.h"
 #include "core/Boxes.h"
 #include "core/Cp1252.h"
 #include "core/Globals.h"
@@ -26,7 +27,6 @@ constexpr int KopfLetzteZeile = 41;
 
 int SpielerZeile(int p) { return SpielerErsteZeile + SpielerZeilen * (p - 1); }
 
-QString DateiName(int k) { return QStringLiteral("Spiel%1.dat").arg(k); }
 
 // Decimal, no leading zeros or blanks; nullopt for anything else.
 std::optional<long long> StrengeZahl(const QString& s)
@@ -428,8 +428,8 @@ bool SpielSpeichern(const QString& ordner, int k, const QStringList& liste, QStr
     };
     if (!AktWettkampf) return melden(QStringLiteral("Es ist kein Wettkampf geöffnet."));
     if (k < 0) return melden(QStringLiteral("Es ist kein Eintrag gewählt."));
-    if (!TextdateiSchreiben(DateiImOrdner(ordner, QStringLiteral("Spiele.inf")), liste, fehler)) return false;
-    if (!TextdateiSchreiben(DateiImOrdner(ordner, DateiName(k)), SpielZeilen(*AktWettkampf), fehler)) return false;
+    if (!SpielelisteSchreiben(ordner, liste, fehler)) return false;
+    if (!TextdateiSchreiben(SpielDatei(ordner, k), SpielZeilen(*AktWettkampf), fehler)) return false;
     AktWettkampf->Geaendert = 0;
     AktWettkampf->Speicherordner = ordner;
     Spielordner = ordner;
@@ -468,7 +468,7 @@ bool SpielLaden(const QString& ordner, int k, QString* fehler)
     const bool mitErgebnissen = boxen().hinweisJa(QStringLiteral("Spiel mit Ergebnissen laden ?")) == ErgebnisJa;
     if (k < 0) return false;
 
-    const QString pfad = DateiImOrdner(ordner, DateiName(k));
+    const QString pfad = SpielDatei(ordner, k);
     const QString name = QDir::toNativeSeparators(pfad);
     if (!QFileInfo::exists(pfad)) return melden(QStringLiteral("Die Datei „%1“ ist nicht vorhanden.").arg(name));
     const std::optional<QStringList> zeilen = TextdateiLesen(pfad);
@@ -478,8 +478,7 @@ bool SpielLaden(const QString& ordner, int k, QString* fehler)
         return melden(QStringLiteral("Die Datei „%1“ kann nicht geladen werden. %2").arg(name, grund));
 
     TWettkampfDaten& w = *AktWettkampf;
-    const std::optional<QStringList> liste = TextdateiLesen(DateiImOrdner(ordner, QStringLiteral("Spiele.inf")));
-    w.Speichername = liste && k < liste->size() ? liste->at(k) : QString();
+    w.Speichername = SpielelisteLesen(ordner).value(k);
     w.Speicherordner = ordner;
     Spielordner = ordner;
     WettkampfGeladen = 1;
