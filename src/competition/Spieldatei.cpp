@@ -324,8 +324,7 @@ void PlusSetzen(TextZahl<5>& plus, long d)
 void DurchgaengeSetzen(TWettkampfDaten& w)
 {
     const QStringList felder = WurfvorwahlZeile(w.Wurfvorwahl).split(QLatin1Char(';'));
-    w.Spielmodus = felder.size() > 5 ? TextZuZahl(felder.at(4)) : 3;
-    w.Durchgaenge = w.Spielmodus > 2 ? 4 : w.Spielmodus;
+    SpielmodusSetzen(w, u16(felder.size() > 5 ? TextZuZahl(felder.at(4)) : 3));
 }
 
 }  // namespace

@@ -205,10 +205,13 @@ void WurfvorwahlLaden(int i)
     if (geschlossen(2)) w.Volle = wert(2);
     if (geschlossen(3)) w.Abraeumen = wert(3);
     if (geschlossen(4)) w.Wurfzeit = wert(4);
-    if (geschlossen(5)) {
-        w.Spielmodus = wert(5);
-        w.Durchgaenge = w.Spielmodus > 2 ? 4 : w.Spielmodus;
-    }
+    if (geschlossen(5)) SpielmodusSetzen(w, u16(wert(5)));
+}
+
+void SpielmodusSetzen(TWettkampfDaten& w, u16 spielmodus)
+{
+    w.Spielmodus = spielmodus;
+    w.Durchgaenge = spielmodus > 2 ? 4 : spielmodus;
 }
 
 QByteArray DatumText(const QDate& datum)

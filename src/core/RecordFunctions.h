@@ -36,6 +36,8 @@ QStringList WurfvorwahlBahnen(const QString& zeile);
 // Volle, Abräumen, minutes and set mode of the current match from line i
 // (counted from 0) of the throw presets.
 void WurfvorwahlLaden(int i);
+// The start-order mode and the rounds a player plays that follow from it.
+void SpielmodusSetzen(TWettkampfDaten& w, u16 spielmodus);
 
 // The defaults that creating a match writes into its slot (fields not named
 // keep what the slot held). `heute` gives the match date.
