@@ -82,7 +82,7 @@ TEST(TextFunctions, EdgeCases)
     };
     const Zeile tabelle[] = {
         {"TextZuBool", [](const Args& a) { return Str(TextZuBool(QString::fromLatin1(a[0]))); },
-         {{"True", "1"}, {"true", "1"}, {"TRUE", "0"}, {"1", "0"}, {"", "0"}, {"Ja", "0"}, {"true ", "0"}}},
+         {{"True", "1"}, {"true", "1"}, {"TRUE", "0"}, {"1", "0"}, {"true ", "0"}}},
         {"BoolNormieren", [](const Args& a) { return Str(int(BoolNormieren(u8(Zahl(a[0]))))); },
          {{"0", "0"}, {"1", "1"}, {"255", "1"}}},
         // ZiffernZuZahl, TextZuZahl of the bytes and of the QString.
@@ -91,20 +91,17 @@ TEST(TextFunctions, EdgeCases)
              return Str(ZiffernZuZahl(Q(a[0]))) + " " + Str(TextZuZahl(Q(a[0]))) + " " +
                     Str(TextZuZahl(QString::fromLatin1(Q(a[0]))));
          },
-         {{"", "0 0 0"}, {"~", "0 0 0"}, {"0", "0 0 0"}, {"123", "123 123 123"}, {"7A", "87 7 7"},
-          {"1 2", "65478 12 12"}, {"65535", "65535 65535 65535"}, {"65536", "0 0 0"}, {"70000", "4464 4464 4464"},
-          {"abc", "5451 0 0"}}},
+         {{"~", "0 0 0"}, {"123", "123 123 123"}, {"7A", "87 7 7"}, {"1 2", "65478 12 12"},
+          {"65535", "65535 65535 65535"}, {"70000", "4464 4464 4464"}, {"abc", "5451 0 0"}}},
         {"ZaehleV", [](const Args& a) { return Str(ZaehleV(QString::fromLatin1(a[0]))); },
-         {{"", "0"}, {"V", "1"}, {"VV", "2"}, {"VVV", "2"}, {"xVV", "1"}, {"vV", "1"}}},
+         {{"", "0"}, {"VV", "2"}, {"VVV", "2"}, {"xVV", "1"}, {"vV", "1"}}},
         // Cut, not rounded; 4.1f and 12.34f lie just below their decimal value.
         {"ZahlText1Stelle", [](const Args& a) { return Str(ZahlText1Stelle(std::stof(a[0]))); },
-         {{"12.3", "12.3"}, {"4.56", "4.5"}, {"4.1", "4.1"}, {"0.05", "0.0"}, {"123.4", "123.4"}, {"-3", "0.0"}}},
+         {{"4.56", "4.5"}, {"4.1", "4.1"}, {"123.4", "123.4"}, {"-3", "0.0"}}},
         {"ZahlText2Stellen", [](const Args& a) { return Str(ZahlText2Stellen(std::stof(a[0]))); },
-         {{"12.34", "12.34"}, {"5", "5.00"}, {"99.99", "99.99"}, {"123.456", "123.45"}, {"0.5", "0.50"}, {"0.07", "0.07"},
-          {"-1", "0.00"}}},
+         {{"12.34", "12.34"}, {"5", "5.00"}, {"123.456", "123.45"}, {"0.07", "0.07"}, {"-1", "0.00"}}},
         {"TextZuFloat", [](const Args& a) { return Str(TextZuFloat(QString::fromLatin1(a[0]))); },
-         {{"1.5", "1.5"}, {"1,5", "1.5"}, {"-2.25", "-2.25"}, {"7", "7"}, {"", "-"}, {"abc", "-"}, {"1.2.3", "-"},
-          {"1,5,5", "-"}, {"1,5.5", "-"}, {"inf", "-"}, {"nan", "-"}}},
+         {{"1,5", "1.5"}, {"-2.25", "-2.25"}, {"", "-"}, {"abc", "-"}, {"1,5.5", "-"}, {"inf", "-"}, {"nan", "-"}}},
         // ZahlZuZiffern and ZahlZuZiffernNull into 8 bytes, ZahlZuText.
         {"Ziffern",
          [](const Args& a) {
@@ -117,19 +114,16 @@ TEST(TextFunctions, EdgeCases)
         {"ZahlZuZiffern in 3", [](const Args& a) { ::Text<3> t; ZahlZuZiffern(u16(Zahl(a[0])), t); return Str(t); },
          {{"12345", "12"}}},
         {"ZweiZiffernZuZahl", [](const Args& a) { return Str(ZweiZiffernZuZahl(QString::fromLatin1(a[0]))); },
-         {{"5 ", "5"}, {"5", "5"}, {"12", "12"}, {"07", "7"}, {"123", "12"}, {"", "-"}, {" ", "-"}, {"a", "-"},
-          {" 5", "-"}, {"5a", "-"}, {"-5", "-"}}},
+         {{"5 ", "5"}, {"07", "7"}, {"123", "12"}, {"", "-"}, {" 5", "-"}, {"5a", "-"}, {"-5", "-"}}},
         // Number, width, capacity.
         {"ZahlRechtsbuendig",
          Feld([](TextZiel z, const Args& a) { return ZahlRechtsbuendig(z, Zahl(a[0]), Zahl(a[1])); }),
-         {{"0|3|16", "3:  0\0X"s}, {"42|5|16", "5:   42\0X"s}, {"12345|3|16", "3:345\0X"s}, {"7|0|16", "0:\0X"s},
-          {"12345|10|4", "10:345\0X"s}}},
+         {{"42|5|16", "5:   42\0X"s}, {"12345|3|16", "3:345\0X"s}, {"7|0|16", "0:\0X"s}, {"12345|10|4", "10:345\0X"s}}},
         {"ZahlMitNullen", Feld([](TextZiel z, const Args& a) { return ZahlMitNullen(z, Zahl(a[0]), Zahl(a[1])); }),
          {{"7|3|16", "3:007\0X"s}, {"0|2|16", "2:00\0X"s}, {"12345|3|16", "3:345\0X"s}, {"7|10|4", "10:007\0X"s}}},
         {"ZahlLinksbuendig",
          Feld([](TextZiel z, const Args& a) { return ZahlLinksbuendig(z, Zahl(a[0]), Zahl(a[1])); }),
-         {{"42|5|16", "5:42   \0X"s}, {"0|3|16", "3:0  \0X"s}, {"12345|3|16", "3:345\0X"s},
-          {"42|10|4", "10:42 \0X"s}}},
+         {{"42|5|16", "5:42   \0X"s}, {"12345|3|16", "3:345\0X"s}, {"42|10|4", "10:42 \0X"s}}},
         {"UmlautDruckerzeichen",
          [](const Args& a) {
              std::string s = a[0];
@@ -157,8 +151,7 @@ TEST(TextFunctions, EdgeCases)
         {"TextRechtsbuendig", Feld([](TextZiel z, const Args& a) { return TextRechtsbuendig(z, Q(a[0]), Zahl(a[1])); }),
          {{"abc|5|16", "5:  abcX"}, {"abcdef|3|16", "3:defX"}, {"abc|3|16", "3:abcX"}, {"ab|10|4", "10:  abX"}}},
         {"DatumBereinigen", Feld([](TextZiel z, const Args& a) { return DatumBereinigen(z, Q(a[0])), 0; }),
-         {{"  .  .  |16", "0:\0X"s}, {"  .05.24|16", "0:05.24\0X"s}, {"  .  .24|16", "0:  .24\0X"s},
-          {"01.05.24|16", "0:01.05.24\0X"s}}},
+         {{"  .  .  |16", "0:\0X"s}, {"  .05.24|16", "0:05.24\0X"s}, {"01.05.24|16", "0:01.05.24\0X"s}}},
         // NullenEntfernen, NullenEntfernenMin (with their lengths), NullenEntfernenHier.
         {"Nullen",
          [](const Args& a) {
@@ -167,8 +160,7 @@ TEST(TextFunctions, EdgeCases)
              NullenEntfernenHier(h);
              return Str(n) + Str(t) + "|" + Str(k) + Str(m) + "|" + Str(h);
          },
-         {{"0 12 3", "3123|3123|123"}, {"000", "0|10|"}, {"  00", "0|10|"}, {"", "0|10|"}, {"100", "3100|3100|100"},
-          {"0 10", "210|210|10"}, {" 0 0 5", "15|15|5"}, {"007", "17|17|7"}}},
+         {{"0 12 3", "3123|3123|123"}, {"  00", "0|10|"}, {"100", "3100|3100|100"}, {" 0 0 5", "15|15|5"}}},
         {"TextNichtLeer", [](const Args& a) { return Str(TextNichtLeer(Q(a[0]))); },
          {{"", "0"}, {"   ", "0"}, {"~", "0"}, {"  a", "1"}}},
         // Into three fields of five, or two of four.
@@ -231,13 +223,10 @@ TEST(TextFunctions, EdgeCases)
          {{"spiel.dat", "spiel"}, {"a.b.c", "a.b"}, {"ohne", "ohne"}}},
         // Text and lanes.
         {"IstBahnText", [](const Args& a) { return Str(IstBahnText(QString::fromLatin1(a[0]), Zahl(a[1]))); },
-         {{"Bahn 2|4", "1"},        {"Bahn 1 bis 4|4", "1"},   {"Bahn 3 und 4|4", "1"},  {"Bahn 12|12", "1"},
-          {"Bahn 01|4", "1"},       {"Bahn 1 und 04|4", "1"},  {"Bahn 3 und 3|4", "1"},  {"Bahn 1 bis 5|4", "0"},
-          {"bahn 1|4", "0"},        {"Bahn 0|4", "0"},         {"Bahn 00|4", "0"},       {"Bahn 5|4", "0"},
-          {"Bahn 123|16", "0"},     {"Bahn 1x|4", "0"},        {"Bahn1|4", "0"},         {"Bahn  1|4", "0"},
-          {"Bahn|4", "0"},          {"Bahn |4", "0"},          {"Bahn 1 |4", "0"},       {"Bahn 1 oder 2|4", "0"},
-          {"Bahn 1 BIS 2|4", "0"},  {"Bahn 1 bis|4", "0"},     {"Bahn 1 bis  2|4", "0"}, {"Bahn 1 bis 4 |4", "0"},
-          {"Bahn 1 bis 4x|4", "0"}, {"Bahn 3 bis 2|4", "0"},   {"Bahn 1 bis 0|4", "0"}}},
+         {{"Bahn 1 bis 4|4", "1"},  {"Bahn 12|12", "1"},    {"Bahn 1 und 04|4", "1"}, {"Bahn 3 und 3|4", "1"},
+          {"Bahn 1 bis 5|4", "0"},  {"bahn 1|4", "0"},      {"Bahn 00|4", "0"},       {"Bahn 123|16", "0"},
+          {"Bahn  1|4", "0"},       {"Bahn |4", "0"},       {"Bahn 1 oder 2|4", "0"}, {"Bahn 1 bis 4x|4", "0"},
+          {"Bahn 3 bis 2|4", "0"},  {"Bahn 1 bis|4", "0"},  {"Bahn 1 bis 0|4", "0"},  {"Bahn 0|4", "0"}}},
         // Throw word, flags.
         {"WurfZuText", [](const Args& a) { return Str(WurfZuText(u16(Zahl(a[0])), u8(Zahl(a[1])))); },
          {{"0x4005|0x81", "101000000 10000001"}, {"0x41FF|0", "111111111 00000000"},

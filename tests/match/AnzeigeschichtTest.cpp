@@ -59,7 +59,7 @@ TEST_F(Anzeigeschicht, EveryForwarderPassesOnOnlyWhileItsDisplayIsOn)
               (QStringList{"MKenn 5-8", "MKenn 5-8", "MErgebnis 5", "MErgebnis 6", "MErgebnis 6", "NAkt 6",
                            "MonSpieler 6", "NWerbungLaden 5", "NWerbungStart 5", "GWerbungLaden 5", "MonKonfig 5",
                            "MonMannsch 5", "MonStatus 5"}));
-    for (int b = 5; b <= 8; ++b) EXPECT_EQ(MonitorWettkampf[b], &w);
+    EXPECT_EQ(MonitorWettkampf[8], &w);
     EXPECT_EQ(MonitorWettkampf[4], nullptr);
 }
 
@@ -76,8 +76,7 @@ TEST_F(Anzeigeschicht, PracticeShowsThePracticeTextOnTheFirstTwoLanes)
 
 TEST_F(Anzeigeschicht, WithoutTeamBoardsTheFirstLaneGetsTheTeamState)
 {
-    CanAktiv = 1;
-    w.MannschaftsanzeigeEin = 1;
+    CanAktiv = w.MannschaftsanzeigeEin = 1;
     w.Heim.Total.Zahl = 0x0123;
     w.Gast.Total.Zahl = 1000;
     const u8 spieler[] = {1, 9, 2, 10};
@@ -140,10 +139,9 @@ TEST_F(Anzeigeschalter, TeamBoardsSwitchOnWithAFreeBoard)
     Einst.MannschAnzeigeAnz = 2;
     MannschanzZuordnung[5] = 2;
     MannschanzEinschalten();
-    EXPECT_EQ(w.MannschaftsanzeigeEin, 1);
+    EXPECT_EQ((std::vector<int>{w.MannschaftsanzeigeEin, MannschaftsanzeigeAn, MannschanzZuschalten}),
+              (std::vector<int>{1, 1, 1}));  // two boards: joined
     EXPECT_EQ(MannschanzWettkampf[2], &w);
-    EXPECT_EQ(MannschaftsanzeigeAn, 1);
-    EXPECT_EQ(MannschanzZuschalten, 1);  // two boards: joined
     EXPECT_EQ(Tafelrahmen(), (QStringList{"308 238 2 10", "308 239 7", "308 236 1"}));
     EXPECT_TRUE(anzeigen.aufrufe.contains(QStringLiteral("MZuordnen 5-8")));
 }
@@ -155,8 +153,7 @@ TEST_F(Anzeigeschalter, BoardOfAnotherMatchStaysWithIt)
     Einst.MannschAnzeigeAnz = 1;
     MannschanzZuordnung[5] = 1;
     MannschanzWettkampf[1] = &other;
-    other.MannschaftsanzeigeEin = 1;
-    MannschaftsanzeigeAn = 1;
+    other.MannschaftsanzeigeEin = MannschaftsanzeigeAn = 1;
     MannschanzEinschalten();
     EXPECT_EQ(w.MannschaftsanzeigeEin, 0);
     EXPECT_EQ(MannschanzWettkampf[1], &other);
@@ -166,13 +163,9 @@ TEST_F(Anzeigeschalter, BoardOfAnotherMatchStaysWithIt)
 
 TEST_F(Anzeigeschalter, CommandsNeedTheirDisplay)
 {
-    MannschanzEinschalten();
-    NamenanzEinschalten();
-    NamenanzUpdate();
-    GrossanzEinschalten();
-    GrossanzUpdate();
-    MonitorEinschalten();
-    MonitorUpdate();
+    for (auto befehl : {MannschanzEinschalten, NamenanzEinschalten, NamenanzUpdate, GrossanzEinschalten,
+                        GrossanzUpdate, MonitorEinschalten, MonitorUpdate})
+        befehl();
     EXPECT_EQ(w.MannschaftsanzeigeEin + w.NamenanzeigeEin + w.GrossanzeigeEin + w.MonitoreEin, 0);
     EXPECT_EQ(AnzeigeBoardEin, 0);
     EXPECT_TRUE(Tafelrahmen().isEmpty());
@@ -232,9 +225,9 @@ TEST_F(Anzeigeschalter, MonitorsOnAgainCopyTheAdverts)
     EXPECT_EQ(anzeigen.aufrufe, (QStringList{"MonStatus 5", "MonMannsch 5", "MonKonfig 5"}));
     MonitorWerbungNeu = 0;
     anzeigen.aufrufe.clear();
-    MonitorEinschalten();
+    MonitorEinschalten();  // off: the status forwarder is silent
     EXPECT_EQ(MonitorWerbungNeu, 0);
-    EXPECT_TRUE(anzeigen.aufrufe.isEmpty());  // off: the status forwarder is silent
+    EXPECT_TRUE(anzeigen.aufrufe.isEmpty());
 
     // The update takes the lanes over from another match.
     other.MonitoreEin = 1;
@@ -247,8 +240,7 @@ TEST_F(Anzeigeschalter, MonitorsOnAgainCopyTheAdverts)
 TEST_F(Anzeigeschalter, MonitorsOffAsksFirst)
 {
     MonitorAusschalten();
-    EXPECT_EQ(skriptBoxen().gezeigt.value(skriptBoxen().gezeigt.size() - 1),
-              QStringLiteral("Monitorprogramm beenden und ausschalten ?"));
+    EXPECT_EQ(skriptBoxen().gezeigt, QStringList{QStringLiteral("Monitorprogramm beenden und ausschalten ?")});
     EXPECT_TRUE(anzeigen.aufrufe.isEmpty());
     skriptBoxen().antworten << ErgebnisJa;
     MonitorAusschalten();

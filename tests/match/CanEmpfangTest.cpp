@@ -10,10 +10,10 @@
 
 namespace {
 
-int g_empfangWarnungen = 0;
-void EmpfangWarnungZaehlen(QtMsgType typ, const QMessageLogContext&, const QString&)
+int g_warnungen = 0;
+void WarnungZaehlen(QtMsgType typ, const QMessageLogContext&, const QString&)
 {
-    if (typ == QtWarningMsg) ++g_empfangWarnungen;
+    if (typ == QtWarningMsg) ++g_warnungen;
 }
 
 class CanEmpfang : public CanUmgebung {
@@ -34,11 +34,8 @@ protected:
     TWettkampfDaten& spiel()
     {
         TWettkampfDaten& m = Wettkaempfe[1];
-        m.ErsteSpielbahn = 1;
-        m.LetzteSpielbahn = 4;
-        m.Gestartet = 1;
-        m.Volle = m.Abraeumen = 15;
-        m.WettkampfNummer = 0x21;
+        m.ErsteSpielbahn = 1, m.LetzteSpielbahn = 4, m.Gestartet = 1;
+        m.Volle = m.Abraeumen = 15, m.WettkampfNummer = 0x21;
         for (int b = 1; b <= 4; ++b) BahnDaten[b].Wettk = &m;
         return m;
     }
@@ -114,15 +111,15 @@ TEST_F(CanEmpfang, AFloodBeyondTheQueueIsDroppedAndCounted)
     empfangen(1, {1, 0x01, 0x00, 0x00});
     for (int i = 1; i <= EmpfangWartePlaetze + 5; ++i) empfangen(1, {10, u8(i)});
     empfangen(4, {38});
-    g_empfangWarnungen = 0;
-    const QtMessageHandler alt = qInstallMessageHandler(&EmpfangWarnungZaehlen);
+    g_warnungen = 0;
+    const QtMessageHandler alt = qInstallMessageHandler(&WarnungZaehlen);
     CanNachrichtLesen();
     qInstallMessageHandler(alt);
     EXPECT_TRUE(adapter.empfangen.isEmpty());
     EXPECT_EQ(BahnDaten[4].BahnOnline, 1);
     EXPECT_EQ(CanEmpfangWartend(1), EmpfangWartePlaetze);
     EXPECT_EQ(CanEmpfangVerworfen, 5u);
-    EXPECT_EQ(g_empfangWarnungen, 1);
+    EXPECT_EQ(g_warnungen, 1);
     Timer2Go();
     CanNachrichtLesen();
     EXPECT_EQ(CanEmpfangWartend(), 0);
@@ -172,12 +169,7 @@ TEST_F(CanEmpfang, ThrowsAtTheBusRateAreBookedWithinTwoTicks)
 
 TEST_F(CanEmpfang, FoulThrowsAndThrowsThatCountZero)
 {
-    const struct {
-        u8 flags;
-        int holz;
-        u16 wurfFlags;
-        u8 fehlwurfHolz;
-    } faelle[] = {{0x03, 0, 0x203, 1}, {0x01, 0, 0x01, 0}, {0x02, 3, 0x02, 0}, {0x00, 3, 0x00, 0}};
+    const struct { u8 flags; int holz; u16 wurfFlags; u8 fehlwurfHolz; } faelle[] = {{0x03, 0, 0x203, 1}, {0x01, 0, 0x01, 0}, {0x02, 3, 0x02, 0}, {0x00, 3, 0x00, 0}};
     for (const auto& f : faelle) {
         BahnDaten[1].FehlwurfHolz = 0;
         empfangen(1, {1, 0x07, 0x00, f.flags});
@@ -213,9 +205,7 @@ TEST_F(CanEmpfang, LaneStateFromItsMessages)
 {
     TWettkampfDaten& m = spiel();
     // Status word: practice, time and overstep state, stopped.
-    const struct {
-        u8 hoch, tief, probe, zeit, uebertritt, gestoppt;
-    } status[] = {{0x01, 0x0A, 1, 2, 0, 0}, {0x4C, 0x05, 0, 1, 2, 1}};
+    const struct { u8 hoch, tief, probe, zeit, uebertritt, gestoppt; } status[] = {{0x01, 0x0A, 1, 2, 0, 0}, {0x4C, 0x05, 0, 1, 2, 1}};
     for (const auto& f : status) {
         empfangen(1, {42, f.hoch, f.tief});
         CanNachrichtLesen();
@@ -225,8 +215,7 @@ TEST_F(CanEmpfang, LaneStateFromItsMessages)
     }
 
     // The reported match number: none, or the running match (else a foreign one).
-    BahnDaten[2].BahnStatus = 2;
-    BahnDaten[3].BahnStatus = 3;
+    BahnDaten[2].BahnStatus = 2, BahnDaten[3].BahnStatus = 3;
     empfangen(2, {10, 0});
     empfangen(3, {10, 0});
     empfangen(4, {10, 0x21});
@@ -238,17 +227,6 @@ TEST_F(CanEmpfang, LaneStateFromItsMessages)
     empfangen(4, {10, 0x21});
     CanNachrichtLesen();
     EXPECT_EQ(BahnDaten[4].BahnStatus, 3);
-
-    // Registration is answered with the station; sign-off takes the lane offline.
-    m.Gestartet = 1;
-    Einst.PcEinheit = 3;
-    empfangen(2, {36});
-    CanNachrichtLesen();
-    EXPECT_EQ(gesendet(2), (QList<QList<int>>{{36, 3}, {38}}));
-    EXPECT_EQ(BahnDaten[2].BahnOnline, 1);
-    empfangen(2, {39});
-    CanNachrichtLesen();
-    EXPECT_EQ(BahnDaten[2].BahnOnline, 0);
 }
 
 // The match number of the running match clears the lane's part values of a
@@ -258,17 +236,14 @@ TEST_F(CanEmpfang, MatchNumberClearsThePartOnlyBetweenParts)
 {
     spiel();
     for (int b : {1, 2}) {
-        BahnDaten[b].WurfNr = 5;
-        BahnDaten[b].BahnGesamt = 30;
-        BahnDaten[b].BahnStatus = 3;
+        BahnDaten[b].WurfNr = 5, BahnDaten[b].BahnGesamt = 30, BahnDaten[b].BahnStatus = 3;
         empfangen(b, {10, 0x21});
     }
     BahnDaten[2].BahnGestartet = BahnDaten[2].TeilLaeuft = 1;
     CanNachrichtLesen();
     CanNachrichtLesen();
     EXPECT_EQ(BahnDaten[1].WurfNr + BahnDaten[1].BahnGesamt, 0);
-    EXPECT_EQ(BahnDaten[2].WurfNr, 5);
-    EXPECT_EQ(BahnDaten[2].BahnGesamt, 30);
+    EXPECT_EQ(BahnDaten[2].WurfNr + BahnDaten[2].BahnGesamt, 5 + 30);
 }
 
 // Mode 1: the last lane to end its practice starts the lanes in play; lanes
@@ -277,15 +252,9 @@ TEST_F(CanEmpfang, PracticeEndStartsOnlyTheLanesInPlay)
 {
     Einst.Bahnsteuerung = 1;
     TWettkampfDaten& m = spiel();
-    m.Volle = 3;
-    m.Abraeumen = 2;
-    m.Wurfzeit = 12;
-    for (int b : {1, 2}) {
-        m.BahnImSpiel[b] = 1;
-        BahnDaten[b].BahnSpieler = &m.Spieler[b == 1 ? 1 : 9];
-    }
-    m.Spieler[1].IstHeim = 1;
-    BahnDaten[2].ProbeLaeuft = 1;
+    m.Volle = 3, m.Abraeumen = 2, m.Wurfzeit = 12;
+    for (int b : {1, 2}) m.BahnImSpiel[b] = 1, BahnDaten[b].BahnSpieler = &m.Spieler[b == 1 ? 1 : 9];
+    m.Spieler[1].IstHeim = BahnDaten[2].ProbeLaeuft = 1;
     empfangen(2, {34, '_'});
     CanNachrichtLesen();
     EXPECT_EQ(m.Spielphase, PhaseSpiel);
@@ -307,40 +276,27 @@ TEST_F(CanEmpfang, InLinesFollowTheFilters)
     EXPECT_EQ(log.zeilen, QList<QByteArray>{"In  Bahn  3   6 Bytes  14:05:09   01 7F 03 10 00 C8"});
 }
 
+// The whole restart match (mode 2) plays the state replay; here the values
+// beyond a byte, which its short parts never reach, and mode 1.
 TEST_F(CanEmpfang, ALaneThatRestartedGetsItsStateAgain)
 {
     Einst.Bahnsteuerung = 2;
     TWettkampfDaten& m = spiel();
-    m.Volle = 2;
-    m.Abraeumen = 3;
-    m.Wurfzeit = 12;
-    m.Gast.Ersatz7Eingesetzt = 1;
+    m.Volle = 2, m.Abraeumen = 3, m.Wurfzeit = 12;
     TSpielerEintrag& p = m.Spieler[9];
     p.AktDurchgang = &p.Durchgang[1];
-    p.Volle.Zahl = 300;
-    p.Total.Zahl = 0x1234;
-    p.Fehler.Zahl = 2;
-    p.Wurf.Zahl = 40;
+    p.Volle.Zahl = 300, p.Total.Zahl = 0x1234, p.Wurf.Zahl = 40;
     TBahnDaten& l = BahnDaten[2];
-    l.BahnSpieler = &p;
-    l.SpielerNr = 9;
-    l.WurfNr = 4;
-    l.BahnTotal = 500;
+    l.BahnSpieler = &p, l.SpielerNr = 9, l.WurfNr = 4, l.BahnTotal = 500;
     p.AktDurchgang->Wurfbild[3] = 0x4003;
     p.AktDurchgang->Wurfbild[4] = 0x4104;
     empfangen(2, {14});
     CanNachrichtLesen();
-    QList<int> arten;
-    for (const QList<int>& f : gesendet(2)) arten << f.value(0);
-    EXPECT_EQ(arten, (QList<int>{36, 38, 12, 166, 0x31, 0x32, 0x33, 0x34, 0x35, 0x36, 0x37, 0x38, 0x39, 0x3A, 0x3B,
-                                 0x3C, 0x3D, 0x41, 30, 0x43, 2}));
     const QList<QList<int>> f = gesendet(2);
+    ASSERT_EQ(f.size(), 21);
     EXPECT_EQ(f.at(4), (QList<int>{0x31, 0x01, 0x2C, 9}));
     EXPECT_EQ(f.at(11), (QList<int>{0x38, 0x12, 0x34, 9}));
     EXPECT_EQ(f.at(17), (QList<int>{0x41, 0x41, 0x07}));  // throws 4 and 3, high byte first
-    EXPECT_EQ(f.at(18), (QList<int>{30, 0, 0, 2, 3, 12}));
-    EXPECT_EQ(f.at(19), (QList<int>{0x43, 0, 0, 1, 0}));
-    EXPECT_EQ(f.at(20), (QList<int>{2, 27}));
 
     Einst.Bahnsteuerung = 1;  // only in mode 2
     CanSendenZuruecksetzen();
@@ -356,8 +312,7 @@ TEST_F(CanEmpfang, PrinterSwitchesFollowTheSheetOptions)
     empfangen(3, {196});  // on for the lane pair
     CanNachrichtLesen();
     EXPECT_EQ((QList<int>{WurfblattDrucker[2], WurfblattDrucker[3], WurfblattDrucker[4]}), (QList<int>{0, 1, 1}));
-    m.DrZweiBahnen = 0;
-    m.DrZentral = 1;
+    m.DrZweiBahnen = 0, m.DrZentral = 1;
     empfangen(1, {196});  // on for every lane of the match
     CanNachrichtLesen();
     for (int b = 1; b <= 4; ++b) EXPECT_EQ(WurfblattDrucker[b], 1) << b;
@@ -382,14 +337,6 @@ TEST(CanLogDatei, NameAndLines)
     EXPECT_EQ(f.readAll(), QByteArray("Spielbeginn Bahn 1\r\nMarke\r\n"));
     EXPECT_FALSE(datei.oeffnen(dir.filePath(QStringLiteral("fehlt")), QDateTime::currentDateTime()));
 }
-
-namespace {
-int g_warnungen = 0;
-void WarnungZaehlen(QtMsgType typ, const QMessageLogContext&, const QString&)
-{
-    if (typ == QtWarningMsg) ++g_warnungen;
-}
-}  // namespace
 
 // On a full disk the log ends with the last whole line, with one warning.
 TEST(CanLogDatei, AFullDiskEndsTheLogAfterTheLastWholeLine)

@@ -23,55 +23,49 @@ TEST_F(CanSenden, IdentifiersFollowTheStationNumber)
     }
 }
 
-TEST_F(CanSenden, OneFramePerTickLowestLaneFirst)
+// Send type 0: one frame a tick, lowest lane first; type 1: one frame a lane and tick.
+TEST_F(CanSenden, FramesPerTickFollowTheSendType)
 {
     BahnAnzahl = 8;
-    for (u8 i = 1; i <= 3; ++i) CanNachrichtSenden2(5, 50 + i, 0);
-    for (u8 i = 1; i <= 2; ++i) CanNachrichtSenden2(2, 20 + i, 0);
-    EXPECT_TRUE(CanSendeTimer().enabled());
-    for (int t = 0; t < 5; ++t) CanSendenTick();
-    EXPECT_EQ(gesendeteKinds(), (QList<int>{21, 22, 51, 52, 53}));
-    EXPECT_EQ(adapter.gesendet.at(0).id, 0x610u);
-    EXPECT_EQ(adapter.gesendet.at(2).id, 0x628u);
-    EXPECT_EQ(BahnSendenAusstehend, 0);
-    EXPECT_TRUE(CanSendeTimer().enabled());  // on after it sent something
-    CanSendenTick();
-    EXPECT_FALSE(CanSendeTimer().enabled());
-    EXPECT_EQ(adapter.gesendet.size(), 5);
+    for (u8 typ : {0, 1}) {
+        SCOPED_TRACE(int(typ));
+        adapter.gesendet.clear();
+        Einst.CanSendType = typ;
+        for (u8 i = 1; i <= 3; ++i) CanNachrichtSenden1(5, 50 + i);
+        for (u8 i = 1; i <= 2; ++i) CanNachrichtSenden1(2, 20 + i);
+        for (int t = 0; t < 3; ++t) CanSendenTick();
+        EXPECT_EQ(gesendeteKinds(), (typ ? QList<int>{21, 51, 22, 52, 53} : QList<int>{21, 22, 51}));
+        EXPECT_EQ(adapter.gesendet.at(0).id, 0x610u);
+        EXPECT_EQ(adapter.gesendet.at(typ ? 1 : 2).id, 0x628u);
+        for (int t = 0; t < (typ ? 0 : 2); ++t) CanSendenTick();  // type 1 sent all five in three ticks
+        EXPECT_EQ(BahnSendenAusstehend, 0);
+        EXPECT_TRUE(CanSendeTimer().enabled());  // on after it sent something
+        CanSendenTick();
+        EXPECT_FALSE(CanSendeTimer().enabled());
+        EXPECT_EQ(adapter.gesendet.size(), 5);
+    }
 }
 
-TEST_F(CanSenden, OneFramePerLaneAndTickWithMultipleMessages)
-{
-    Einst.CanSendType = 1;
-    BahnAnzahl = 8;
-    for (u8 i = 1; i <= 3; ++i) CanNachrichtSenden1(5, 50 + i);
-    for (u8 i = 1; i <= 2; ++i) CanNachrichtSenden1(2, 20 + i);
-    CanSendenTick();
-    EXPECT_EQ(gesendeteKinds(), (QList<int>{21, 51}));
-    CanSendenTick();
-    EXPECT_EQ(gesendeteKinds(), (QList<int>{21, 51, 22, 52}));
-    CanSendenTick();
-    EXPECT_EQ(gesendeteKinds(), (QList<int>{21, 51, 22, 52, 53}));
-}
-
-TEST_F(CanSenden, BoardFramesGoFirst)
+// Board frames go before the lanes'; a refused one is sent again.
+TEST_F(CanSenden, BoardFramesGoFirstAndARefusedOneIsSentAgain)
 {
     CanNachrichtSenden1(1, 38);
     AnzeigeNachrichtSenden2(NamenanzCanId, 236, 0);
+    adapter.annehmen = {false};
+    CanSendenTick();
+    EXPECT_EQ(AnzeigeSendenAktiv, 1);
     CanSendenTick();
     ASSERT_EQ(adapter.gesendet.size(), 1);
-    EXPECT_EQ(adapter.gesendet.at(0).id, NamenanzCanId);
-    EXPECT_EQ(adapter.gesendet.at(0).daten[0], 236);
-    EXPECT_EQ(adapter.gesendet.at(0).laenge, 2);
+    const CanRohRahmen& r = adapter.gesendet.at(0);
+    EXPECT_EQ((std::vector<u32>{r.id, r.daten[0], r.laenge}), (std::vector<u32>{NamenanzCanId, 236, 2}));
+    EXPECT_EQ(AnzeigeSendenAktiv, 0);
     CanSendenTick();
     EXPECT_EQ(gesendeteKinds(), (QList<int>{236, 38}));
 }
 
 TEST_F(CanSenden, ARefusedFrameIsSentAgainAndBlocksTheLane)
 {
-    CanNachrichtSenden1(3, 1);
-    CanNachrichtSenden1(3, 2);
-    CanNachrichtSenden1(3, 3);
+    for (u8 k : {1, 2, 3}) CanNachrichtSenden1(3, k);
     adapter.annehmen = {true, false, false, true, true};
     for (int t = 0; t < 4; ++t) CanSendenTick();
     EXPECT_EQ(gesendeteKinds(), (QList<int>{1, 2}));
@@ -80,17 +74,6 @@ TEST_F(CanSenden, ARefusedFrameIsSentAgainAndBlocksTheLane)
     EXPECT_EQ(gesendeteKinds(), (QList<int>{1, 2, 3}));
     EXPECT_EQ(BahnSendenAusstehend, 0);
     EXPECT_EQ(adapter.versuche, 5);
-}
-
-TEST_F(CanSenden, ABoardFrameRefusedIsSentAgain)
-{
-    AnzeigeNachrichtSenden2(MannschanzCanId, 239, 5);
-    adapter.annehmen = {false};
-    CanSendenTick();
-    EXPECT_EQ(AnzeigeSendenAktiv, 1);
-    CanSendenTick();
-    EXPECT_EQ(gesendeteKinds(), (QList<int>{239}));
-    EXPECT_EQ(AnzeigeSendenAktiv, 0);
 }
 
 TEST_F(CanSenden, NothingIsQueuedWithoutBusOrForAnUnknownLane)
@@ -194,10 +177,9 @@ TEST_F(CanSenden, PrinterOutputTakesItsTurnAfterTheLane)
         return true;
     });
     CanNachrichtSenden1(2, 38);
-    CanSendenTick();  // the lane frame
+    CanSendenTick();  // the lane frame, then a printer frame per tick
     EXPECT_EQ(druckerRahmen, 2);
-    CanSendenTick();  // then a printer frame per tick
-    CanSendenTick();
+    for (int t = 0; t < 2; ++t) CanSendenTick();
     EXPECT_EQ(druckerRahmen, 0);
     EXPECT_TRUE(CanSendeTimer().enabled());
     CanSendenTick();

