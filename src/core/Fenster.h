@@ -36,6 +36,8 @@ enum class Dialog {
     Position,          // a free form field's position (PositionSektion, -FeldName, -FeldNr)
     Laden,             // load a saved match into a new one; OK when WettkampfGeladen
     Speichern,         // save the current match; OK when it was saved
+    Spielerdaten,      // the player results of AktSpieler (AktSpielerNr)
+    Korrektur,         // the throw correction panel; seite is the lane
 };
 
 class FensterDienste {

@@ -17,6 +17,17 @@ public:
     // The result table and the report window are the active window.
     virtual bool ergebnistafelAktiv() const = 0;
     virtual bool spielberichtAktiv() const = 0;
+
+    // The main window's commands on the lane windows.
+    // Shows the lane overview from the lane ErsteAnzeigebahn on.
+    virtual void bahnuebersichtZeigen() {}
+    virtual void bahnuebersichtVerbergen() {}
+    // Selects the lane on the lane control window and shows it, on top.
+    virtual void bahnsteuerungZeigen(int /*bahn*/) {}
+    virtual void bahnsteuerungVerbergen() {}
+    // Brings the open lane control window to the front again after a
+    // dialog or a new window covered it.
+    virtual void bahnsteuerungNachVorn() {}
 };
 
 void setBahnfensterDienste(BahnfensterDienste* b);

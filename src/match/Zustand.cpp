@@ -6,6 +6,7 @@
 #include "core/Globals.h"
 #include "core/Tastatur.h"
 #include "match/Anzeigeschicht.h"
+#include "match/Bahnuebersicht.h"
 #include "match/CanEmpfang.h"
 #include "match/CanKarte.h"
 #include "match/CanSenden.h"
@@ -37,6 +38,7 @@ void ZustandZuruecksetzen()
     timerZustand.zuruecksetzen();
     anzeigeschichtZustand.zuruecksetzen();
     punkteZustand.zuruecksetzen();
+    bahnuebersichtZustand.zuruecksetzen();
     wettkampfslotsZustand.zuruecksetzen();
     wettbewerbZustand.zuruecksetzen();
     tastaturZustand.zuruecksetzen();

@@ -8,6 +8,8 @@
 #include "core/Shell.h"
 #include "core/Zeitgeber.h"
 #include "match/Anzeigeschicht.h"
+#include "match/Bahnfenster.h"
+#include "match/Bahnuebersicht.h"
 #include "match/Bahnzyklus.h"
 #include "match/CanFrames.h"
 #include "match/CanSenden.h"
@@ -150,7 +152,51 @@ bool EintragWaehlen(int k)
     return true;
 }
 
-bool UebersichtFrei() { return !((AktivesFenster & FensterBahnuebersicht) && EingabeGesperrt); }
+bool UebersichtFrei()
+{
+    if (!(AktivesFenster & FensterBahnuebersicht)) return true;
+    if (EingabeGesperrt) return false;
+    bahnfenster().bahnuebersichtVerbergen();
+    return true;
+}
+
+namespace {
+
+// The current match's first lane, or lane 1.
+int ErsteBahnDesSpiels()
+{
+    const TWettkampfDaten* w = AktWettkampf;
+    if (!w) return 1;
+    const int bahn = w->ErsteSpielbahn ? w->ErsteSpielbahn : w->ErsteBahn;
+    return bahn >= 1 && bahn <= MaxBahnen ? bahn : 1;
+}
+
+}  // namespace
+
+void BahnenBefehl()
+{
+    ErsteAnzeigebahn = u8(BahnAnzahl > 4 ? ErsteBahnDesSpiels() : 1);
+    bahnfenster().bahnuebersichtZeigen();
+    BahnsteuerungNachVorn();
+}
+
+void BahnsteuerungBefehl()
+{
+    if (OffeneFenster & FensterBahnsteuerung)
+        bahnfenster().bahnsteuerungVerbergen();
+    else
+        bahnfenster().bahnsteuerungZeigen(ErsteBahnDesSpiels());
+}
+
+void BahnsteuerungNachVorn()
+{
+    if (OffeneFenster & FensterBahnsteuerung) bahnfenster().bahnsteuerungNachVorn();
+}
+
+void BahnsteuerungVerbergen()
+{
+    if (OffeneFenster & FensterBahnsteuerung) bahnfenster().bahnsteuerungVerbergen();
+}
 
 void ProgrammStarten(int n)
 {

@@ -27,8 +27,19 @@ void InternetUpdateBefehl();
 // (nothing changed) when k already is the current one or not in use.
 bool EintragWaehlen(int k);
 // The lane-overview guard: false while the overview is active and operator
-// input is locked.
+// input is locked; else an active overview is hidden first.
 bool UebersichtFrei();
+// The lane overview from the current match's first lane (with more than four
+// lanes; else from lane 1).
+void BahnenBefehl();
+// Hides the lane control window when it is open, else shows it on the
+// current match's first lane (lane 1 without a match).
+void BahnsteuerungBefehl();
+// The open lane control window comes back on top after a dialog or a new
+// window covered it.
+void BahnsteuerungNachVorn();
+// Hides the open lane control window before a dialog that would cover it.
+void BahnsteuerungVerbergen();
 
 // Starts the program of entry n (1..3) in its own folder.
 void ProgrammStarten(int n);

@@ -123,6 +123,7 @@ Menuezustand MenuezustandBerechnen(const MenueEingabe& e)
     schalter(z.MMonitorEinschalten, e.aktMonitoreEin);
     z.MMonitoranzUpdate.enabled = aktuell && e.aktMonitoreEin;
     z.MInternetUpdate.enabled = aktuell;
+    z.MBahnsteuerung.caption = e.bahnsteuerungOffen ? BahnsteuerungAusText : BahnsteuerungEinText;
 
     // 10: the tool buttons copy their menu items.
     z.SBtnNeu = z.MNeu.enabled;
@@ -181,6 +182,7 @@ MenueEingabe MenueEingabeLesen()
     e.anmeldeMaske = AnmeldeMaske;
     e.startMaske = StartMaske;
     e.aktivesFenster = AktivesFenster;
+    e.bahnsteuerungOffen = OffeneFenster & FensterBahnsteuerung;
     e.anzeigeBoardEin = AnzeigeBoardEin;
     e.kartenleserAktiv = KartenleserAktiv;
     e.hintergrund = Einst.Hintergrund;

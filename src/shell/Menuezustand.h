@@ -33,6 +33,7 @@ struct MenueEingabe {
     u16 anmeldeMaske = 0;     // lanes being registered
     u16 startMaske = 0;       // lanes being prepared for the start
     u8 aktivesFenster = 0;
+    bool bahnsteuerungOffen = false;  // the lane control window is showing
     bool anzeigeBoardEin = false;
     bool kartenleserAktiv = false;
 
@@ -65,6 +66,8 @@ struct Menuezustand {
     Menuepunkt MGrossanzeige, MGrossanzEinschalten, MGrossanzUpdate;
     Menuepunkt MMonitoranzeige, MMonitorEinschalten, MMonitoranzUpdate;
     Menuepunkt MInternetUpdate;
+    // The lane control command in the menu bar: its caption names what it does next.
+    Menuepunkt MBahnsteuerung;
     // Spielbericht
     Menuepunkt MSpielbericht, MSpBearbeiten, MSpSchliessen;
     // Programm
@@ -86,6 +89,8 @@ inline const QString StartKeinSpiel = QStringLiteral("Spiel Start     ");  // 5 
 inline const QString StartText = QStringLiteral("Spiel Start      ");      // 6 blanks
 inline const QString StopText = QStringLiteral("Spiel Stop      ");        // 6 blanks
 inline const QString FortsetzenText = QStringLiteral("Spiel fortsetzen");
+inline const QString BahnsteuerungEinText = QStringLiteral("Ba&hnsteuerung Ein     ");  // 5 blanks
+inline const QString BahnsteuerungAusText = QStringLiteral("Ba&hnsteuerung Aus    ");  // 4 blanks
 inline const QString EinschaltenText = QStringLiteral("&Einschalten");
 inline const QString AusschaltenText = QStringLiteral("&Ausschalten");
 

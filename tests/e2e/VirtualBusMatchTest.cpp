@@ -16,6 +16,8 @@
 #include "competition/ui/Wettkampf.h"
 #include "e2e/Spielaufbau.h"
 #include "lanesim/VirtualCanBruecke.h"
+#include "match/Anzeigeschicht.h"
+#include "match/Bahnuebersicht.h"
 #include "match/Bahnzyklus.h"
 #include "match/CanKarte.h"
 #include "match/CanSenden.h"
@@ -23,6 +25,10 @@
 #include "match/Startprompts.h"
 #include "match/TimerModul.h"
 #include "match/Zeitgeberliste.h"
+#include "match/ui/Bahnen.h"
+#include "match/ui/Bahnfensterdienste.h"
+#include "match/ui/Fensterregistrierung.h"
+#include "match/ui/Steuerung.h"
 #include "platform/QtCanAdapter.h"
 #include "shell/ui/Main.h"
 #include "support/VirtuellerBus.h"
@@ -31,6 +37,7 @@
 #include <QComboBox>
 #include <QEventLoop>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -249,6 +256,7 @@ protected:
             for (Zeitgeber* t : sekundentimer)
                 if (t->enabled()) t->tick();
         if (beobachter) beobachter();
+        if (pruefen) pruefen();
         if (imTakt) imTakt();
     }
 
@@ -366,6 +374,7 @@ protected:
     VirtualCanBruecke bruecke{sim};
     QtCanAdapter adapter;
     std::function<void()> beobachter;
+    std::function<void()> pruefen;  // a test's own look at each tick
     std::function<void()> imTakt;  // the waiting loop's check
     long empfangsTakte = 0;
     Runden runden;
@@ -442,6 +451,143 @@ TEST_F(VirtualBusMatch, AMatchSetUpInTheWindowsPlaysToItsEnd)
         EXPECT_EQ(QString::fromLatin1(m.Spieler[s.nr].Name.c_str()), QStringLiteral("Spieler %1").arg(s.nr));
     EXPECT_EQ(m.Heim.Total.Zahl, SpielA.heim.total);
     EXPECT_EQ(m.Gast.Total.Zahl, SpielA.gast.total);
+}
+
+// The text a label, a button or a panel shows.
+QString Anzeige(const QWidget* fenster, const QString& name)
+{
+    const QObject* o = fenster ? fenster->findChild<QObject*>(name) : nullptr;
+    if (!o) {
+        ADD_FAILURE() << "no control " << name.toStdString();
+        return {};
+    }
+    return o->property("text").toString();
+}
+
+bool Sichtbar(const QWidget* fenster, const QString& name)
+{
+    const QWidget* w = fenster ? fenster->findChild<QWidget*>(name) : nullptr;
+    return w && w->isVisibleTo(fenster);
+}
+
+QString Latin(const char* text) { return QString::fromLatin1(text); }
+
+// Every player's line and the totals of the result window against the records.
+void ErgebnisVergleichen(const TWettkampfDaten& m, const QWidget* ergebnis)
+{
+    ASSERT_NE(ergebnis, nullptr);
+    for (int n = 1; n <= MaxSpieler; ++n) {
+        const TSpielerEintrag& p = m.Spieler[n];
+        if ((n - 1) % 8 >= m.Spieleranzahl) continue;
+        SCOPED_TRACE("player " + std::to_string(n));
+        const QString z = QString::number(n <= 8 ? n : n - 8);
+        const QString seite = n <= 8 ? QStringLiteral("Heim") : QStringLiteral("Gast");
+        EXPECT_EQ(Anzeige(ergebnis, "L" + seite + "Name" + z), Latin(p.Name.c_str()));
+        EXPECT_EQ(Anzeige(ergebnis, "L" + seite + "Volle" + z), Latin(p.Volle.Text.c_str()));
+        EXPECT_EQ(Anzeige(ergebnis, "L" + seite + "Abr" + z), Latin(p.Abr.Text.c_str()));
+        EXPECT_EQ(Anzeige(ergebnis, "L" + seite + "Fehler" + z), Latin(p.Fehler.Text.c_str()));
+        EXPECT_EQ(Anzeige(ergebnis, "L" + seite + "Total" + z), Latin(p.Total.Text.c_str()));
+    }
+    EXPECT_EQ(Anzeige(ergebnis, "LHeimTotal"), Latin(m.Heim.Total.Text.c_str()));
+    EXPECT_EQ(Anzeige(ergebnis, "LGastTotal"), Latin(m.Gast.Total.Text.c_str()));
+    EXPECT_EQ(Anzeige(ergebnis, "LHeimWurf"), Latin(m.Heim.Wuerfe.Text.c_str()));
+    EXPECT_EQ(Anzeige(ergebnis, "LGastWurf"), Latin(m.Gast.Wuerfe.Text.c_str()));
+    // The lead shows on the leading side only, right-aligned at home, left-aligned for the guests.
+    EXPECT_EQ(Sichtbar(ergebnis, "LHeimPlus"), m.Heim.Plus.Zahl != 0);
+    EXPECT_EQ(Sichtbar(ergebnis, "LGastPlus"), m.Gast.Plus.Zahl != 0);
+    if (m.Heim.Plus.Zahl) {
+        EXPECT_EQ(Anzeige(ergebnis, "LHeimPlus"), QString::number(m.Heim.Plus.Zahl).rightJustified(4));
+    }
+    if (m.Gast.Plus.Zahl) {
+        EXPECT_EQ(Anzeige(ergebnis, "LGastPlus"), QString::number(m.Gast.Plus.Zahl).leftJustified(4));
+    }
+}
+
+// The lane overview's first panel against lane 1.
+void UebersichtVergleichen(const TWettkampfDaten& m, const TBahnen& bahnen)
+{
+    const TBahnDaten& l = BahnDaten[1];
+    ASSERT_NE(l.BahnSpieler, nullptr);
+    EXPECT_EQ(Anzeige(&bahnen, "PName1Text"), Latin(l.BahnSpieler->Name.c_str()));
+    EXPECT_EQ(Anzeige(&bahnen, "LBahn1"), QStringLiteral("Bahn 1"));
+    EXPECT_EQ(Anzeige(&bahnen, "LBahn1WurfZ"), Latin(l.TextWurfNr.c_str()));
+    EXPECT_EQ(Anzeige(&bahnen, "LBahn1VolleS"), Latin(l.TextVolle.c_str()));
+    EXPECT_EQ(Anzeige(&bahnen, "LBahn1AbrS"), Latin(l.TextAbraeumen.c_str()));
+    EXPECT_EQ(Anzeige(&bahnen, "LBahn1FehlerS"), Latin(l.TextFehler.c_str()));
+    EXPECT_EQ(Anzeige(&bahnen, "LBahn1TotalS"), Latin(l.TextTotal.c_str()));
+    EXPECT_EQ(Anzeige(&bahnen, "LBahn1W1"), Latin(l.TextName1[1].Wuerfe1bis10.c_str()));
+    EXPECT_EQ(Anzeige(&bahnen, "LBahn1W4"), Latin(l.TextName1[2].Wuerfe1bis10.c_str()));
+    const TMannschaftBlock& seite = l.BahnSpieler->IstHeim ? m.Heim : m.Gast;
+    EXPECT_EQ(Anzeige(&bahnen, "LBahn1Mannschaft"), l.BahnSpieler->IstHeim ? QStringLiteral("Heim") : QStringLiteral("Gast"));
+    EXPECT_EQ(Anzeige(&bahnen, "LBahn1SpielTotal"), Latin(seite.Total.Text.c_str()));
+    const QWidget* panel = bahnen.findChild<QWidget*>(QStringLiteral("PBahn1"));
+    ASSERT_NE(panel, nullptr);
+    EXPECT_EQ(panel->height(), l.BahnStatus == 2 ? 580 : 30);
+}
+
+// The lane control window on lane 1 against its record.
+void SteuerungVergleichen(const TSteuerung& steuerung)
+{
+    const TBahnDaten& l = BahnDaten[1];
+    EXPECT_EQ(steuerung.Bahn(), 1);
+    EXPECT_EQ(Anzeige(&steuerung, "PAnzeigeHolz"), QString::number(l.WurfHolz));
+    EXPECT_NE(l.StatusWort & 0x200, 0);
+    EXPECT_EQ(Anzeige(&steuerung, "PAnzeigeWurf"), Latin(l.TextWurfNr.c_str()));
+    EXPECT_EQ(Anzeige(&steuerung, "PAnzeigeTotal"), Latin(l.TextTotal.c_str()));
+    EXPECT_EQ(Anzeige(&steuerung, "PAnzeigeGesamt"), Latin(l.TextGesamt.c_str()));
+    for (int k = 1; k <= 9; ++k)
+        EXPECT_EQ(Sichtbar(&steuerung, QStringLiteral("LedKegel%1").arg(k)), (l.WurfBild >> (k - 1)) & 1) << "pin " << k;
+}
+
+// Game (a) with the operator's live windows, each refreshed by the engine as
+// the throws come in: the result window while it is the active one, the
+// lane control window on lane 1 throughout, the lane overview while it is
+// shown over the result window. After a few throws of the first round and
+// when lane 1 has ended its part, what they show is what the records hold.
+TEST_F(VirtualBusMatch, TheLiveWindowsShowTheRecords)
+{
+    Fensterhub hub;
+    FensterDiensteEinsetzen fensterdienste(&hub);
+    MatchFensterRegistrieren(hub);
+    Bahnfensterdienste lanes(nullptr, [] {});
+    BahnfensterDiensteEinsetzen bahnfensterdienste(&lanes);
+    TWettkampfDaten& m = wettkampf(SpielA);
+    const TBahnen& bahnen = *lanes.bahnen();
+    const TSteuerung& steuerung = *lanes.steuerung();
+
+    int stufe = 0;
+    pruefen = [&] {
+        const TBahnDaten& l = BahnDaten[1];
+        if (stufe == 0 && m.Spielphase == PhaseSpiel) {
+            // Shown once the lanes play, the control window asks lane 1 for its state.
+            lanes.bahnsteuerungZeigen(1);
+            ++stufe;
+        } else if (stufe == 1 && l.BahnStatus == 2 && l.WurfNr >= 5) {
+            SCOPED_TRACE("after five throws");
+            EXPECT_EQ(AktivesFenster, FensterErgebnis);
+            ErgebnisVergleichen(m, hub.mdiFenster(MdiFenster::Ergebnis));
+            SteuerungVergleichen(steuerung);
+            ErsteAnzeigebahn = 1;
+            lanes.bahnuebersichtZeigen();
+            EXPECT_EQ(AktivesFenster, FensterBahnuebersicht);
+            UebersichtVergleichen(m, bahnen);
+            ++stufe;
+        } else if (stufe == 2 && l.BahnStatus == 1) {
+            SCOPED_TRACE("after the lane end");
+            UebersichtVergleichen(m, bahnen);
+            SteuerungVergleichen(steuerung);
+            // The overview goes; the result window comes back rebuilt.
+            lanes.bahnuebersichtVerbergen();
+            EXPECT_EQ(AktivesFenster, FensterErgebnis);
+            ErgebnisVergleichen(m, hub.mdiFenster(MdiFenster::Ergebnis));
+            ++stufe;
+        }
+    };
+    durchspielen(m, SpielA, [&] {
+        SpielStarten(m);
+        ErgebnistafelOeffnen();
+    });
+    EXPECT_EQ(stufe, 3);
 }
 
 // The bus goes away under the lanes: the bridge's ticks stop and it says so

@@ -3,6 +3,7 @@
 #include "core/SettingsFile.h"
 #include "core/Shell.h"
 #include "core/Zeitgeber.h"
+#include "match/Bahnuebersicht.h"
 #include "match/Bahnzyklus.h"
 #include "match/CanKarte.h"
 #include "match/CanSenden.h"
@@ -17,6 +18,8 @@
 #include <QDir>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+
+#include <functional>
 
 namespace {
 
@@ -58,6 +61,46 @@ TEST_F(Hauptbefehle, NewMatchMarksNothingModified)
     for (int k = 3; k <= 6; ++k) ASSERT_TRUE(NeuAnlegen());
     EXPECT_FALSE(NeuAnlegen());
     EXPECT_EQ(WettkampfAnzahl, 6);
+}
+
+// The lane window commands: the overview from the match's first lane with
+// more than four lanes, the control window toggled on the match's first lane
+// (lane 1 without a match) and brought back on top after the overview; the
+// overview guard hides an active overview unless input is locked.
+TEST_F(Hauptbefehle, LaneWindowCommands)
+{
+    auto aufrufe = [&](const std::function<void()>& befehl) {
+        bahnfenster.aufrufe.clear();
+        befehl();
+        return bahnfenster.aufrufe.join(u'|');
+    };
+    BahnAnzahl = 8;
+    EXPECT_EQ(aufrufe(BahnsteuerungBefehl), "steuerung zeigen 1");
+    EXPECT_EQ(aufrufe(BahnenBefehl), "uebersicht zeigen");
+    EXPECT_EQ(ErsteAnzeigebahn, 1);
+
+    TWettkampfDaten& m = Match();
+    m.ErsteBahn = 3;
+    EXPECT_EQ(aufrufe(BahnsteuerungBefehl), "steuerung zeigen 3");
+    m.ErsteSpielbahn = 5;
+    EXPECT_EQ(aufrufe(BahnenBefehl), "uebersicht zeigen");
+    EXPECT_EQ(ErsteAnzeigebahn, 5);
+    OffeneFenster |= FensterBahnsteuerung;
+    BahnAnzahl = 4;
+    EXPECT_EQ(aufrufe(BahnenBefehl), "uebersicht zeigen|steuerung nach vorn");
+    EXPECT_EQ(ErsteAnzeigebahn, 1);
+    EXPECT_EQ(aufrufe(BahnsteuerungBefehl), "steuerung verbergen");
+
+    bool frei = false;
+    EXPECT_EQ(aufrufe([&] { frei = UebersichtFrei(); }), "");
+    EXPECT_TRUE(frei);
+    AktivesFenster = FensterBahnuebersicht;
+    EingabeGesperrt = 1;
+    EXPECT_EQ(aufrufe([&] { frei = UebersichtFrei(); }), "");
+    EXPECT_FALSE(frei);
+    EingabeGesperrt = 0;
+    EXPECT_EQ(aufrufe([&] { frei = UebersichtFrei(); }), "uebersicht verbergen");
+    EXPECT_TRUE(frei);
 }
 
 // The questions and messages and the outcome of the start command by the

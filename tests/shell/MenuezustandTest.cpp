@@ -214,5 +214,10 @@ TEST(Menuezustand, InputFromTheGlobalState)
     EXPECT_EQ(e.aktLetzteBahn, 8);
     EXPECT_EQ(e.startMaske, 0x0040);
     EXPECT_EQ(*MenuezustandBerechnen(e).MSpielStart.caption, QStringLiteral("Spiel fortsetzen"));  // a change due
+    // The lane control command names what it does next.
+    EXPECT_EQ(*MenuezustandBerechnen(e).MBahnsteuerung.caption, QStringLiteral("Ba&hnsteuerung Ein     "));
+    OffeneFenster |= FensterBahnsteuerung;
+    EXPECT_EQ(*MenuezustandBerechnen(MenueEingabeLesen()).MBahnsteuerung.caption,
+              QStringLiteral("Ba&hnsteuerung Aus    "));
     ZustandZuruecksetzen();
 }

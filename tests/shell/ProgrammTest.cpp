@@ -14,6 +14,7 @@
 #include "shell/ui/Programm.h"
 #include "support/Programmordner.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QLabel>
 #include <QMenuBar>
@@ -80,4 +81,37 @@ TEST_F(ProgrammStart, BadSettingsValueShowsItsMessageAndGoesOn)
     EXPECT_EQ(BahnAnzahl, 4);  // the default
     EXPECT_TRUE(p.hauptfenster()->statusBar()->isVisible());
     EXPECT_EQ(p.info()->ProgressBar->value(), 100);
+}
+
+// The lane control command of the started program shows its window on lane 1
+// (no match open) and hides it again; the command's caption says which comes
+// next. The lane overview's command shows the overview.
+TEST_F(ProgrammStart, LaneWindowsFromTheMenu)
+{
+    Programm p(Optionen());
+    p.starten(ordner.path());
+    TMain* main = p.hauptfenster();
+    auto fenster = [](const char* name) {
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (w->objectName() == QLatin1String(name)) return w;
+        return static_cast<QWidget*>(nullptr);
+    };
+    QWidget* steuerung = fenster("Steuerung");
+    ASSERT_NE(steuerung, nullptr);
+    EXPECT_FALSE(steuerung->isVisible());
+    EXPECT_EQ(main->MBahnsteuerung->text(), QStringLiteral("Ba&hnsteuerung Ein     "));
+    main->MBahnsteuerung->trigger();
+    EXPECT_TRUE(steuerung->isVisible());
+    EXPECT_EQ(steuerung->findChild<QWidget*>(QStringLiteral("BtnBahnEin"))->property("text"), QStringLiteral("Bahn Ein"));
+    EXPECT_EQ(main->MBahnsteuerung->text(), QStringLiteral("Ba&hnsteuerung Aus    "));
+    main->MBahnsteuerung->trigger();
+    EXPECT_FALSE(steuerung->isVisible());
+    EXPECT_EQ(main->MBahnsteuerung->text(), QStringLiteral("Ba&hnsteuerung Ein     "));
+
+    QWidget* bahnen = fenster("Bahnen");
+    ASSERT_NE(bahnen, nullptr);
+    main->MBahnen->setEnabled(true);  // a lane in use enables it
+    main->MBahnen->trigger();
+    EXPECT_TRUE(bahnen->isVisible());
+    EXPECT_EQ(AktivesFenster, FensterBahnuebersicht);
 }

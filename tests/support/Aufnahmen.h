@@ -146,4 +146,9 @@ struct BahnfensterAufnahme : BahnfensterDienste {
     void korrekturAktualisieren(int b) override { aufrufe << QStringLiteral("korrektur %1").arg(b); }
     bool ergebnistafelAktiv() const override { return aktiv; }
     bool spielberichtAktiv() const override { return aktiv; }
+    void bahnuebersichtZeigen() override { aufrufe << QStringLiteral("uebersicht zeigen"); }
+    void bahnuebersichtVerbergen() override { aufrufe << QStringLiteral("uebersicht verbergen"); }
+    void bahnsteuerungZeigen(int b) override { aufrufe << QStringLiteral("steuerung zeigen %1").arg(b); }
+    void bahnsteuerungVerbergen() override { aufrufe << QStringLiteral("steuerung verbergen"); }
+    void bahnsteuerungNachVorn() override { aufrufe << QStringLiteral("steuerung nach vorn"); }
 };

@@ -224,7 +224,7 @@ void TMain::menuesAufbauen()
     MInternetKonfiguration = punkt(MInternet, "MInternetKonfiguration", konf);
 
     // Bahnsteuerung: a command in the menu bar itself
-    MBahnsteuerung = new QAction(QStringLiteral("Ba&hnsteuerung Ein") + MenueBreite, this);
+    MBahnsteuerung = new QAction(BahnsteuerungEinText, this);
     MBahnsteuerung->setObjectName(QStringLiteral("MBahnsteuerung"));
     MBahnsteuerung->setShortcut(Qt::Key_F8);
     MBahnsteuerung->setStatusTip(QStringLiteral("Tableau zur Bahnsteuerung ein- und ausschalten"));
@@ -588,6 +588,7 @@ void TMain::Anwenden(const Menuezustand& z)
         {MMonitorEinschalten, &z.MMonitorEinschalten},
         {MMonitoranzUpdate, &z.MMonitoranzUpdate},
         {MInternetUpdate, &z.MInternetUpdate},
+        {MBahnsteuerung, &z.MBahnsteuerung},
         {MSpielbericht->menuAction(), &z.MSpielbericht},
         {MSpBearbeiten, &z.MSpBearbeiten},
         {MSpSchliessen, &z.MSpSchliessen},
@@ -689,19 +690,31 @@ void TMain::resizeEvent(QResizeEvent* e)
 
 void TMain::MNeuClick() { NeuAnlegen(); }
 
-// The card commands, the lane overview, the lane control panel, the report
-// form and the service page are windows of their own; their commands wait
-// for them.
-void TMain::MLadenClick() { SpielLadenBefehl(); }
+// The card commands, the report form and the service page are windows of
+// their own; their commands wait for them. After a dialog or a new child
+// window the open lane control window comes back on top.
+void TMain::MLadenClick()
+{
+    SpielLadenBefehl();
+    BahnsteuerungNachVorn();
+}
 void TMain::MKarteLadenClick() {}
 void TMain::MKarteSpeichernClick() {}
-void TMain::MBahnenClick() {}
-void TMain::MBahnsteuerungClick() {}
+void TMain::MBahnenClick() { BahnenBefehl(); }
+void TMain::MBahnsteuerungClick() { BahnsteuerungBefehl(); }
 void TMain::MServiceClick() {}
 
 void TMain::MUebernehmenClick() { SpieleUebernehmenBefehl(); }
-void TMain::MImportierenClick() { Importieren(); }
-void TMain::MSpeichernClick() { wettbewerb().speichernDialog(); }
+void TMain::MImportierenClick()
+{
+    Importieren();
+    BahnsteuerungNachVorn();
+}
+void TMain::MSpeichernClick()
+{
+    wettbewerb().speichernDialog();
+    BahnsteuerungNachVorn();
+}
 void TMain::MExportClick() { fenster().dialog(Dialog::Export); }
 void TMain::MSchliessenClick() { WettkampfSchliessen(); }
 void TMain::MSpielStartClick() { SpielStartBefehl(); }
@@ -722,24 +735,34 @@ void TMain::MProgrammoptionenClick()
 
 void TMain::MSpielClick()
 {
-    if (UebersichtFrei()) WettkampfFensterOeffnen();
+    if (!UebersichtFrei()) return;
+    WettkampfFensterOeffnen();
+    BahnsteuerungNachVorn();
 }
 
 void TMain::MErgebnistafelClick()
 {
-    if (UebersichtFrei()) ErgebnistafelOeffnen();
+    if (!UebersichtFrei()) return;
+    ErgebnistafelOeffnen();
+    BahnsteuerungNachVorn();
 }
 
 void TMain::MSpBearbeitenClick()
 {
-    if (UebersichtFrei()) SpielberichtOeffnen();
+    if (!UebersichtFrei()) return;
+    SpielberichtOeffnen();
+    BahnsteuerungNachVorn();
 }
 
 void TMain::MSpSchliessenClick() { fenster().schliessen(MdiFenster::Spielbericht); }
 void TMain::MInternetUpdateClick() { InternetUpdateBefehl(); }
 void TMain::MInternetKonfigurationClick() { fenster().dialog(Dialog::Internet); }
 void TMain::MProgrammClick(int n) { ProgrammStarten(n); }
-void TMain::SBtnSpielerkarteClick() { fenster().dialog(Dialog::Spielerkarte); }
+void TMain::SBtnSpielerkarteClick()
+{
+    BahnsteuerungVerbergen();
+    fenster().dialog(Dialog::Spielerkarte);
+}
 
 void TMain::KonfigurationZeigen(KonfigFenster f, bool installiert, const QString& seite)
 {

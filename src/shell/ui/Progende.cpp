@@ -7,6 +7,7 @@
 #include "core/ui/Hinweis.h"
 #include "core/Zeitgeber.h"
 #include "match/Anzeigeschicht.h"
+#include "shell/Hauptbefehle.h"
 
 #include <QCoreApplication>
 #include <QFont>
@@ -93,6 +94,7 @@ void TProgende::TimerEndeGo()
     m_beendet = true;
     TimerEnde->setEnabled(false);
     AnzeigefensterSchliessen();
+    BahnsteuerungVerbergen();
     if (Beenden) Beenden();
     // The answer does not matter any more: the program is ending.
     if (WindowsBeenden) abfShutdown.Execute();

@@ -12,6 +12,8 @@
 #include "match/CanKarte.h"
 #include "match/Startprompts.h"
 #include "match/TimerModul.h"
+#include "match/Bahnfenster.h"
+#include "match/ui/Bahnfensterdienste.h"
 #include "match/ui/Fensterregistrierung.h"
 #include "match/ui/Startfenster.h"
 #include "match/Zeitgeberliste.h"
@@ -19,6 +21,7 @@
 #include "platform/DesktopShell.h"
 #include "platform/QtCanAdapter.h"
 #include "platform/QtSound.h"
+#include "shell/Hauptbefehle.h"
 #include "shell/Programmstart.h"
 #include "shell/ui/Info.h"
 #include "shell/ui/Main.h"
@@ -34,6 +37,7 @@ Programm::~Programm()
     if (m_timerGestartet) TimerModulBeenden();
     setStartPrompts(nullptr);
     setBoxen(nullptr);
+    setBahnfensterDienste(nullptr);
     setWettbewerbDienste(nullptr);
     setFensterDienste(nullptr);
     setCanAdapter(nullptr);  // closes the adapter
@@ -41,6 +45,7 @@ Programm::~Programm()
     setShellStarter(nullptr);
     m_tipps.reset();
     m_boxen.reset();
+    m_bahnfenster.reset();
     m_wettbewerb.reset();
     m_prompts.reset();
     m_hilfe.reset();
@@ -99,6 +104,9 @@ QStringList Programm::starten(const QString& programmordner)
     m_wettbewerb = std::make_unique<Wettbewerb>();
     setWettbewerbDienste(m_wettbewerb.get());
     Keyb(m_main.get());  // the on-screen keyboard, owned by the main window
+    // The lane control window and the lane overview, shown from the menu.
+    m_bahnfenster = std::make_unique<Bahnfensterdienste>(m_main.get(), [] { SpielStartBefehl(); });
+    setBahnfensterDienste(m_bahnfenster.get());
     // The windows of the steps between belong to other parts of the program.
     for (int schritt = 25; schritt <= 90; schritt += 5) m_info->NextStep(schritt);
     m_tipps = std::make_unique<TTipps>(m_main.get());

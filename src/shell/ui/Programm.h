@@ -9,6 +9,7 @@
 #include <memory>
 
 class Abschaltung;
+class Bahnfensterdienste;
 class CanAdapter;
 class DesktopShell;
 class Fensterhub;
@@ -64,5 +65,6 @@ private:
     std::unique_ptr<WidgetBoxen> m_boxen;
     std::unique_ptr<TTipps> m_tipps;
     std::unique_ptr<Wettbewerb> m_wettbewerb;
+    std::unique_ptr<Bahnfensterdienste> m_bahnfenster;
     bool m_timerGestartet = false;
 };
