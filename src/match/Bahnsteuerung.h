@@ -10,13 +10,6 @@
 #include <QString>
 #include <optional>
 
-// Status word bits of a lane (StatusWort, kind 42 answer).
-constexpr u16 StatusVolle = 0x0010;
-constexpr u16 StatusAbraeumen = 0x0020;
-constexpr u16 StatusProbe = 0x0100;   // practice running
-constexpr u16 StatusSport = 0x0200;   // game running on the lane
-constexpr u16 StatusGestoppt = 0x4000;
-
 // What the window shows for one lane.
 struct SteuerungAnzeige {
     int bahn = 0;

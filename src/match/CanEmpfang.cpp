@@ -234,7 +234,7 @@ bool Taste(int bahn, TBahnDaten& l, TWettkampfDaten* m, const TCanNachricht& n)
 void Statuswort(TBahnDaten& l, u16 wort)
 {
     l.StatusWort = wort;
-    l.ProbeLaeuft = (wort & 0x100) ? 1 : 0;
+    l.ProbeLaeuft = (wort & CanRahmen::StatusProbe) ? 1 : 0;
     l.ZeitStatus = 0;
     if (wort & 0x01) l.ZeitStatus = 1;
     if (wort & 0x02) l.ZeitStatus = 2;
@@ -243,7 +243,7 @@ void Statuswort(TBahnDaten& l, u16 wort)
     l.UebertrittStatus = 0;
     if (wort & 0x400) l.UebertrittStatus = 1;
     if (wort & 0x800) l.UebertrittStatus = 2;
-    l.BahnGestoppt = (wort & 0x4000) ? 1 : 0;
+    l.BahnGestoppt = (wort & CanRahmen::StatusGestoppt) ? 1 : 0;
 }
 
 void Drucker(int bahn, TWettkampfDaten* m, bool ein)

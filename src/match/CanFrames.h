@@ -189,6 +189,14 @@ constexpr u8 MeldungDruckerAnfrage = 194;
 constexpr u8 MeldungDruckerEin = 196;
 constexpr u8 MeldungDruckerAus = 197;
 
+// Bits of a lane's status word (the answer to kind 42); 0x01..0x08 give
+// the time state, 0x400 and 0x800 the foul-line state.
+constexpr u16 StatusVolle = 0x0010;
+constexpr u16 StatusAbraeumen = 0x0020;
+constexpr u16 StatusProbe = 0x0100;       // practice running
+constexpr u16 StatusSport = 0x0200;       // a game runs on the lane
+constexpr u16 StatusGestoppt = 0x4000;
+
 // Kind 1, one throw: d1 pins 1..7 (bits 0..6), d2 pins 8 and 9 (bits 0, 1),
 // d3 the flag byte (Wurfart... bits), d4 d5 the lane time in tenths of a
 // minute, high byte first, when the frame is 6 bytes or longer.

@@ -11,6 +11,8 @@
 
 namespace {
 
+using Dialoge = QList<std::pair<Dialog, int>>;
+
 // Six lanes; one match on lanes 1..4 with players 1, 9, 2, 10, started.
 class Bahnuebersicht : public Grundlage {
 protected:
@@ -27,15 +29,6 @@ protected:
         for (int b = 1; b <= 4; ++b) TeilLaeuft(w, b, spieler[b - 1]);
     }
     static TWettkampfDaten& m() { return Wettkaempfe[1]; }
-};
-
-struct Dialoge : FensterAufnahme {
-    QList<int> korrektur;
-    bool dialog(Dialog d, int seite) override
-    {
-        if (d == Dialog::Korrektur) korrektur << seite;
-        return false;
-    }
 };
 
 TEST_F(Bahnuebersicht, PagesByLanePairsWithinTheAlley)
@@ -236,8 +229,6 @@ TEST_F(Bahnuebersicht, LanesOffThePageOrWithoutAMatchDrawNoPanel)
 
 TEST_F(Bahnuebersicht, ClickOpensTheCorrectionOrOffersToRestore)
 {
-    Dialoge dialoge;
-    FensterDiensteEinsetzen eingesetzt(&dialoge);
     const struct {
         const char* fall;
         int erste, k;
@@ -269,12 +260,12 @@ TEST_F(Bahnuebersicht, ClickOpensTheCorrectionOrOffersToRestore)
         EXPECT_EQ(e.was, f.was) << f.fall;
         EXPECT_EQ(e.bahn, f.bahn) << f.fall;
 
-        dialoge.korrektur.clear();
+        fenster.dialoge.clear();
         const bool ja = f.wurfNr == 60;
         skriptBoxen().antworten = {ja ? ErgebnisJa : ErgebnisNein};
         BahnAngeklickt(f.k);
         EXPECT_EQ(BahnDaten[n].BahnStatus, ja ? 2 : f.status) << f.fall;
-        EXPECT_EQ(dialoge.korrektur, f.was == Bahnklick::Korrektur ? QList<int>{n} : QList<int>{}) << f.fall;
+        EXPECT_EQ(fenster.dialoge, (f.was == Bahnklick::Korrektur ? Dialoge{{Dialog::Korrektur, n}} : Dialoge{})) << f.fall;
         EXPECT_EQ(skriptBoxen().gezeigt, f.was == Bahnklick::Wiederherstellen
                                              ? QStringList{QStringLiteral("Bahn wieder herstellen ?")}
                                              : QStringList{})

@@ -5,6 +5,7 @@
 #include "support/CanTestUmgebung.h"
 #include "support/Dateigrenze.h"
 #include "support/Teilstart.h"
+#include "support/Sendepuffer.h"
 
 #include <QTemporaryDir>
 
@@ -41,12 +42,7 @@ protected:
     }
     QList<QList<int>> gesendet(int bahn) const
     {
-        QList<QList<int>> r;
-        for (int i = 0; i < BahnSendeAnzahl[bahn]; ++i) {
-            const TCanNachricht& n = BahnSendepuffer[bahn][(BahnSendeLesezeiger[bahn] + i) % BahnPufferGroesse];
-            r << QList<int>(n.Daten.begin(), n.Daten.begin() + n.Laenge);
-        }
-        return r;
+        return GesendeteRahmen<QList<QList<int>>>(bahn);
     }
 };
 

@@ -12,6 +12,7 @@
 #include "match/Zeitgeberliste.h"
 #include "support/Einsetzen.h"
 #include "support/Grundlage.h"
+#include "support/Sendepuffer.h"
 
 #include <gtest/gtest.h>
 
@@ -33,12 +34,7 @@ std::string Paar(const auto& a, const auto& b) { return std::string(a.view()) + 
 // Frames queued for a lane, oldest first.
 Rahmenliste Gesendet(int bahn)
 {
-    Rahmenliste r;
-    for (int i = 0; i < BahnSendeAnzahl[bahn]; ++i) {
-        const TCanNachricht& n = BahnSendepuffer[bahn][(BahnSendeLesezeiger[bahn] + i) % BahnPufferGroesse];
-        r.emplace_back(n.Daten.begin(), n.Daten.begin() + n.Laenge);
-    }
-    return r;
+    return GesendeteRahmen<Rahmenliste>(bahn);
 }
 
 // The four name frames: six characters each, blanks after the name's end.

@@ -12,6 +12,7 @@
 #include "match/Zeitgeberliste.h"
 #include "support/Grundlage.h"
 #include "support/Teilstart.h"
+#include "support/Sendepuffer.h"
 
 #include <gtest/gtest.h>
 
@@ -60,12 +61,7 @@ protected:
     }
     QList<Rahmen> gesendet(int bahn) const
     {
-        QList<Rahmen> r;
-        for (int i = 0; i < BahnSendeAnzahl[bahn]; ++i) {
-            const TCanNachricht& n = BahnSendepuffer[bahn][(BahnSendeLesezeiger[bahn] + i) % BahnPufferGroesse];
-            r << Rahmen(n.Daten.begin(), n.Daten.begin() + n.Laenge);
-        }
-        return r;
+        return GesendeteRahmen<QList<Rahmen>>(bahn);
     }
 
     TStartplan plan;

@@ -7,6 +7,7 @@
 #include "match/Korrektur.h"
 #include "match/Wertung.h"
 #include "support/Grundlage.h"
+#include "support/Sendepuffer.h"
 
 #include <gtest/gtest.h>
 
@@ -74,12 +75,7 @@ protected:
 
     std::vector<Rahmen> rahmen(int bahn) const
     {
-        std::vector<Rahmen> r;
-        for (int i = 0; i < BahnSendeAnzahl[bahn]; ++i) {
-            const TCanNachricht& n = BahnSendepuffer[bahn][(BahnSendeLesezeiger[bahn] + i) % BahnPufferGroesse];
-            r.emplace_back(n.Daten.begin(), n.Daten.begin() + n.Laenge);
-        }
-        return r;
+        return GesendeteRahmen<std::vector<Rahmen>>(bahn);
     }
 
     TWettkampfDaten& m = Wettkaempfe[1];

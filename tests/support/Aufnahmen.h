@@ -76,7 +76,13 @@ struct FensterAufnahme : FensterDienste {
     bool anzeigefensterOffen() const override { return anzeigeOffen; }
     void anzeigefensterAufbauen() override { aufrufe << QStringLiteral("anzeige aufbauen"); }
     void anzeigefensterSpielerAktualisieren(int n) override { aufrufe << QStringLiteral("anzeige spieler %1").arg(n); }
-    bool dialog(Dialog, int) override { return false; }
+    // Every dialog asked for, with its side or lane; none opens.
+    QList<std::pair<Dialog, int>> dialoge;
+    bool dialog(Dialog d, int seite) override
+    {
+        dialoge.append({d, seite});
+        return false;
+    }
     void statusText(int panel, const QString& text) override { status[panel] = text; }
     void hauptmenueAktualisieren() override { aufrufe << QStringLiteral("menue"); }
 };
