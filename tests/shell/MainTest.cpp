@@ -2,9 +2,11 @@
 #include "core/Globals.h"
 #include "core/ui/Fensterhub.h"
 #include "core/Zeitgeber.h"
+#include "competition/ui/Fensterregistrierung.h"
 #include "match/Bahnzyklus.h"
 #include "match/Wettkampfslots.h"
 #include "match/Zustand.h"
+#include "match/ui/Fensterregistrierung.h"
 #include "shell/Programmende.h"
 #include "shell/ui/Info.h"
 #include "shell/ui/Main.h"
@@ -248,4 +250,38 @@ TEST(Infofenster, NarrowScreenWarnsAndEndsTheProgram)
     EXPECT_TRUE(ende.TimerEnde->enabled());
     ende.TimerEndeGo();
     EXPECT_EQ(beendet, 1);
+}
+
+// The match window and the result window as the operator switches between
+// them: each becomes the active kind again when it is activated, the result
+// window rebuilt, and the menu follows (no "Neu" while the result window is
+// the active one).
+TEST_F(Hauptfenster, EachChildWindowBecomesTheActiveKindAgain)
+{
+    MatchFensterRegistrieren(hub);
+    CompetitionFensterRegistrieren(hub);
+    main->show();
+    QApplication::setActiveWindow(main.get());
+    main->MNeu->trigger();
+    ASSERT_NE(AktWettkampf, nullptr);
+    auto* area = main->findChild<QMdiArea*>();
+    ASSERT_NE(area, nullptr);
+    QMdiSubWindow* spiel = area->activeSubWindow();
+    ASSERT_NE(spiel, nullptr);
+    EXPECT_EQ(AktivesFenster, FensterWettkampf);
+
+    fenster().oeffnen(MdiFenster::Ergebnis);
+    QMdiSubWindow* ergebnis = area->activeSubWindow();
+    ASSERT_NE(ergebnis, spiel);
+    EXPECT_EQ(AktivesFenster, FensterErgebnis);
+    EXPECT_FALSE(main->MNeu->isEnabled());
+
+    area->setActiveSubWindow(spiel);
+    EXPECT_EQ(AktivesFenster, FensterWettkampf);
+    EXPECT_TRUE(main->MNeu->isEnabled());
+
+    AktWettkampf->Heim.Total.Text = "0123";
+    area->setActiveSubWindow(ergebnis);
+    EXPECT_EQ(AktivesFenster, FensterErgebnis);
+    EXPECT_EQ(ergebnis->findChild<QLabel*>(QStringLiteral("LHeimTotal"))->text(), QStringLiteral("0123"));
 }

@@ -114,6 +114,15 @@ TWettkampf::TWettkampf(QWidget* parent) : QWidget(parent)
     aktionenBauen();
     tastaturBauen();
     verbinden();
+    // Activated again (from another child window), it becomes the active
+    // kind and shows the record anew.
+    BeiAktivierung(this, [this] {
+        if (!(OffeneFenster & FensterWettkampf) || AktivesFenster == FensterWettkampf) return;
+        AktivesFenster = FensterWettkampf;
+        if (auto* rahmen = qobject_cast<QMdiSubWindow*>(parentWidget()); rahmen && !rahmen->isMaximized())
+            rahmen->showMaximized();
+        aktualisieren();
+    });
     OffeneFenster |= FensterWettkampf;
 }
 

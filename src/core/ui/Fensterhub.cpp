@@ -7,6 +7,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QScreen>
+#include <QShowEvent>
 
 namespace {
 
@@ -244,4 +245,48 @@ void Fensterhub::hauptfensterFokus()
 {
     if (m_haupt) m_haupt->activateWindow();
     if (QWidget* w = mdiFenster(MdiFenster::Wettkampf)) w->setFocus(Qt::OtherFocusReason);
+}
+
+namespace {
+
+// Watches its window: an MDI child through the frame's state, a window of
+// its own through its activation.
+class Aktivierungswaechter final : public QObject {
+public:
+    Aktivierungswaechter(QWidget* fenster, std::function<void()> aktiviert)
+        : QObject(fenster), m_fenster(fenster), m_aktiviert(std::move(aktiviert))
+    {
+        fenster->installEventFilter(this);
+    }
+
+    bool eventFilter(QObject* o, QEvent* e) override
+    {
+        if (o != m_fenster) return false;
+        if (e->type() == QEvent::Show) {
+            auto* rahmen = qobject_cast<QMdiSubWindow*>(m_fenster->parentWidget());
+            if (rahmen && !m_rahmen) {
+                m_rahmen = rahmen;
+                connect(rahmen, &QMdiSubWindow::windowStateChanged, this,
+                        [this](Qt::WindowStates vorher, Qt::WindowStates jetzt) {
+                            if (!(vorher & Qt::WindowActive) && (jetzt & Qt::WindowActive)) m_aktiviert();
+                        });
+            }
+            if (rahmen && rahmen->mdiArea() && rahmen->mdiArea()->activeSubWindow() == rahmen) m_aktiviert();
+        } else if (e->type() == QEvent::ActivationChange && m_fenster->isWindow() && m_fenster->isActiveWindow()) {
+            m_aktiviert();
+        }
+        return false;
+    }
+
+private:
+    QWidget* m_fenster;
+    std::function<void()> m_aktiviert;
+    QPointer<QMdiSubWindow> m_rahmen;
+};
+
+}  // namespace
+
+void BeiAktivierung(QWidget* fenster, std::function<void()> aktiviert)
+{
+    new Aktivierungswaechter(fenster, std::move(aktiviert));
 }

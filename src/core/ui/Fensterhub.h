@@ -24,6 +24,11 @@ public:
     virtual void geoeffnet() {}
 };
 
+// Calls `aktiviert` each time the window becomes the active child of its MDI
+// area (or, without an area, the active window). Made once, in the window's
+// constructor.
+void BeiAktivierung(QWidget* fenster, std::function<void()> aktiviert);
+
 // The two result boards of the second monitor.
 enum class Anzeigefenster { Klein, Gross };
 

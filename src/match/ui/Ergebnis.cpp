@@ -116,6 +116,7 @@ TErgebnis::TErgebnis(QWidget* parent) : QWidget(parent)
     // Holding the keyboard focus, the board stays the main window's current
     // child when the main window becomes active again.
     setFocusPolicy(Qt::StrongFocus);
+    BeiAktivierung(this, [this] { FormActivate(); });
     OffeneFenster |= FensterErgebnis;
 }
 
@@ -466,28 +467,6 @@ void TErgebnis::FormActivate()
         rahmen->showMaximized();
     fenster().hauptmenueAktualisieren();
     ErgebnistafelKopfAnzeigen();
-}
-
-void TErgebnis::showEvent(QShowEvent* e)
-{
-    QWidget::showEvent(e);
-    auto* rahmen = qobject_cast<QMdiSubWindow*>(parentWidget());
-    if (!rahmen) return;
-    if (!m_rahmenVerbunden) {
-        m_rahmenVerbunden = true;
-        connect(rahmen, &QMdiSubWindow::windowStateChanged, this,
-                [this](Qt::WindowStates vorher, Qt::WindowStates jetzt) {
-                    if (!(vorher & Qt::WindowActive) && (jetzt & Qt::WindowActive)) FormActivate();
-                });
-    }
-    if (rahmen->mdiArea() && rahmen->mdiArea()->activeSubWindow() == rahmen) FormActivate();
-}
-
-// Without an MDI area the window is a top-level one of its own.
-void TErgebnis::changeEvent(QEvent* e)
-{
-    QWidget::changeEvent(e);
-    if (e->type() == QEvent::ActivationChange && isWindow() && isActiveWindow()) FormActivate();
 }
 
 void TErgebnis::closeEvent(QCloseEvent* e)

@@ -69,8 +69,6 @@ public:
 
 protected:
     bool eventFilter(QObject* o, QEvent* e) override;
-    void showEvent(QShowEvent* e) override;
-    void changeEvent(QEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
 
 private:
@@ -91,5 +89,4 @@ private:
     QWidget* m_tafel = nullptr;
     QLabel* m_punkteTrenner = nullptr;
     bool m_geschlossen = false;
-    bool m_rahmenVerbunden = false;
 };
