@@ -3,14 +3,13 @@
 #include "core/Boxes.h"
 #include "core/Globals.h"
 #include "core/SettingsFile.h"
+#include "support/QtDrucken.h"
 
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <memory>
 #include <tuple>
 #include <ostream>
-
-static void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
 
 namespace {
 

@@ -1,6 +1,7 @@
 #include "competition/Spieleliste.h"
 
 #include "support/Dateien.h"
+#include "support/QtDrucken.h"
 
 #include <QDir>
 #include <QFile>
@@ -9,8 +10,6 @@
 #include <gtest/gtest.h>
 #include <cstring>
 #include <ostream>
-
-static void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
 
 namespace {
 

@@ -2,6 +2,7 @@
 
 #include "core/Boxes.h"
 #include "core/SettingsFile.h"
+#include "support/QtDrucken.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -9,8 +10,6 @@
 #include <memory>
 #include <tuple>
 #include <ostream>
-
-static void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
 
 namespace {
 

@@ -3,6 +3,7 @@
 #include "core/Boxes.h"
 #include "core/SettingsFile.h"
 #include "support/Dateien.h"
+#include "support/QtDrucken.h"
 
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -11,8 +12,6 @@
 #include <ostream>
 #include <tuple>
 #include <vector>
-
-static void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
 
 namespace {
 

@@ -1,13 +1,12 @@
 #include "competition/Wettkampfanzeige.h"
 
 #include "core/Globals.h"
+#include "support/QtDrucken.h"
 
 #include <gtest/gtest.h>
 #include <memory>
 #include <ostream>
 #include <tuple>
-
-static void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
 
 namespace {
 

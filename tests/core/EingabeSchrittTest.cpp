@@ -1,9 +1,8 @@
 #include "core/EingabeSchritt.h"
+#include "support/QtDrucken.h"
 
 #include <gtest/gtest.h>
 #include <ostream>
-
-static void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
 
 namespace {
 

@@ -1,12 +1,11 @@
 #include "core/Globals.h"
 #include "core/Tastatur.h"
+#include "support/QtDrucken.h"
 
 #include <QObject>
 #include <gtest/gtest.h>
 #include <memory>
 #include <ostream>
-
-static void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
 
 namespace {
 

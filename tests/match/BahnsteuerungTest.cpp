@@ -5,13 +5,12 @@
 #include "match/CanSenden.h"
 #include "support/Grundlage.h"
 #include "support/Sendepuffer.h"
+#include "support/QtDrucken.h"
 
 #include <array>
 #include <gtest/gtest.h>
 #include <optional>
 #include <ostream>
-
-static void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
 
 namespace {
 

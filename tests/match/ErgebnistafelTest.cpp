@@ -1,12 +1,11 @@
 #include "core/Globals.h"
 #include "match/Ergebnistafel.h"
 #include "support/Grundlage.h"
+#include "support/QtDrucken.h"
 
 #include <gtest/gtest.h>
 #include <ostream>
 #include <string>
-
-static void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
 
 namespace {
 

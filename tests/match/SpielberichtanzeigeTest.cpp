@@ -1,11 +1,10 @@
 #include "core/Globals.h"
 #include "match/Spielberichtanzeige.h"
 #include "support/Grundlage.h"
+#include "support/QtDrucken.h"
 
 #include <gtest/gtest.h>
 #include <ostream>
-
-static void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
 
 namespace {
 

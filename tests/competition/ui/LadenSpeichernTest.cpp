@@ -10,6 +10,7 @@
 #include "support/Dateien.h"
 #include "support/Grundlage.h"
 #include "support/ImDialog.h"
+#include "support/QtDrucken.h"
 
 #include <QDir>
 #include <QFile>
@@ -21,8 +22,6 @@
 #include <functional>
 #include <ostream>
 #include <tuple>
-
-static void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
 
 namespace {
 

@@ -8,6 +8,7 @@
 #include "match/Wettkampfslots.h"
 #include "support/Grundlage.h"
 #include "support/ImDialog.h"
+#include "support/QtDrucken.h"
 
 #include <QFile>
 #include <QLineEdit>
@@ -17,8 +18,6 @@
 #include <functional>
 #include <ostream>
 #include <tuple>
-
-static void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
 
 namespace {
 

@@ -6,6 +6,7 @@
 #include "core/ui/Keyb.h"
 #include "match/Wettkampfslots.h"
 #include "support/Grundlage.h"
+#include "support/QtDrucken.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -20,8 +21,6 @@
 #include <memory>
 #include <ostream>
 #include <tuple>
-
-static void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
 
 namespace {
 

@@ -9,6 +9,7 @@
 #include "core/ui/HinweisOk.h"
 #include "core/ui/WidgetBoxen.h"
 #include "support/KernAufnahmen.h"
+#include "support/QtDrucken.h"
 
 #include <QApplication>
 #include <QFile>
@@ -26,8 +27,6 @@
 #include <string>
 #include <tuple>
 #include <vector>
-
-static void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
 
 namespace {
 

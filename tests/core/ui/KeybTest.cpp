@@ -5,6 +5,7 @@
 #include "core/ui/Farben.h"
 #include "core/ui/Keyb.h"
 #include "core/ui/Tastaturfelder.h"
+#include "support/QtDrucken.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -18,8 +19,6 @@
 #include <QTimer>
 #include <gtest/gtest.h>
 #include <ostream>
-
-static void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
 
 namespace {
 

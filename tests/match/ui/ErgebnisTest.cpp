@@ -5,6 +5,7 @@
 #include "match/TimerModul.h"
 #include "match/ui/Fensterregistrierung.h"
 #include "support/Grundlage.h"
+#include "support/QtDrucken.h"
 
 #include <QApplication>
 #include <QGroupBox>
@@ -12,8 +13,6 @@
 #include <QMouseEvent>
 #include <QPointer>
 #include <ostream>
-
-static void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
 
 namespace {
 

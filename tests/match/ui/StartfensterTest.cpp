@@ -5,6 +5,7 @@
 #include "core/Sound.h"
 #include "match/Zustand.h"
 #include "support/KernAufnahmen.h"
+#include "support/QtDrucken.h"
 
 #include <QApplication>
 #include <QFile>
@@ -19,8 +20,6 @@
 #include <functional>
 #include <gtest/gtest.h>
 #include <ostream>
-
-static void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
 
 namespace {
 
