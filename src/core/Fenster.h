@@ -38,6 +38,7 @@ enum class Dialog {
     Speichern,         // save the current match; OK when it was saved
     Spielerdaten,      // the player results of AktSpieler (AktSpielerNr)
     Korrektur,         // the throw correction panel; seite is the lane
+    Wurfliste,         // the throw list of AktSpieler
 };
 
 class FensterDienste {

@@ -3,6 +3,7 @@
 #include "core/Globals.h"
 #include "core/ui/Keyb.h"
 #include "match/ui/Bahnen.h"
+#include "match/ui/Korrektur.h"
 #include "match/ui/Steuerung.h"
 
 Bahnfensterdienste::Bahnfensterdienste(QWidget* hauptfenster, std::function<void()> spielStart)
@@ -31,6 +32,11 @@ void Bahnfensterdienste::bahnsteuerungAktualisieren(int bahn)
 void Bahnfensterdienste::bahnuebersichtAktualisieren(int bahn)
 {
     if (m_bahnen && m_bahnen->isVisible() && (AktivesFenster & FensterBahnuebersicht)) m_bahnen->BahnfeldAnzeigen(bahn);
+}
+
+void Bahnfensterdienste::korrekturAktualisieren(int bahn)
+{
+    if (TKorrektur* k = TKorrektur::offen(); k && k->Bahn() == bahn) k->KorrekturUp();
 }
 
 bool Bahnfensterdienste::ergebnistafelAktiv() const { return AktivesFenster == FensterErgebnis; }

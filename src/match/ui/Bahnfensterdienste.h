@@ -26,7 +26,7 @@ public:
 
     void bahnsteuerungAktualisieren(int bahn) override;
     void bahnuebersichtAktualisieren(int bahn) override;
-    void korrekturAktualisieren(int) override {}
+    void korrekturAktualisieren(int bahn) override;
     bool ergebnistafelAktiv() const override;
     bool spielberichtAktiv() const override;
 

@@ -1,0 +1,118 @@
+#include "match/ui/Leinwanddruck.h"
+
+#include "core/Globals.h"
+#include "support/Einsetzen.h"
+#include "support/Grundlage.h"
+#include "support/QtDrucken.h"
+
+#include <QFile>
+#include <QPrinter>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+
+namespace {
+
+// Pages of a PDF file: its page objects; -1 when it is no PDF.
+int PdfSeiten(const QString& datei)
+{
+    QFile f(datei);
+    if (!f.open(QIODevice::ReadOnly)) return -1;
+    const QByteArray inhalt = f.readAll();
+    if (!inhalt.startsWith("%PDF")) return -1;
+    return int(QString::fromLatin1(inhalt).count(QRegularExpression(QStringLiteral("/Type\\s*/Page(?!s)"))));
+}
+
+class Leinwanddruck : public Grundlage {
+protected:
+    void SetUp() override
+    {
+        Grundlage::SetUp();
+        ASSERT_TRUE(ordner.isValid());
+        w.Heimmannschaft = "Adler 2";
+        w.Gastmannschaft = "KSV Eiche";
+        for (int p = 1; p <= 8; ++p) {
+            TSpielerEintrag& s = w.Spieler[p];
+            s.Gestartet = 1;
+            s.Name = QByteArray("Spieler ") + QByteArray::number(p);
+            for (int d = 1; d <= 4; ++d) {
+                s.Durchgang[d].Bahn = u8(d);
+                for (int t = 1; t <= 60; ++t) {
+                    s.Durchgang[d].Ausgewertet[t] = 1;
+                    s.Durchgang[d].Holz[t] = 9;
+                    s.Durchgang[d].Wurfbild[t] = WurfbildVorhanden | 0x1FF;
+                }
+            }
+        }
+        AktWettkampfNr = 1;
+        AktWettkampf = &w;
+        AktSpieler = &w.Spieler[1];
+    }
+    void TearDown() override
+    {
+        DruckdialogSetzen({});
+        Grundlage::TearDown();
+    }
+
+    QString datei(const char* name) const { return ordner.filePath(QString::fromLatin1(name)); }
+
+    UhrEinsetzen uhr{FesteUhr()};
+    TWettkampfDaten& w = Wettkaempfe[1];
+    QTemporaryDir ordner;
+};
+
+TEST_F(Leinwanddruck, EachPrintToPdf)
+{
+    const struct {
+        const char* datei;
+        Druckart art;
+        int seiten;
+    } faelle[] = {
+        {"protokoll.pdf", Druckart::Wurfprotokoll, 2},  // throws 51..60 on page 2
+        {"statistik.pdf", Druckart::Mannschaftsstatistik, 1},
+        {"seiten.pdf", Druckart::MannschaftsstatistikSeiten, 2},
+    };
+    for (const auto& f : faelle) {
+        EXPECT_TRUE(DruckAlsPdf(datei(f.datei), f.art, true)) << f.datei;
+        EXPECT_EQ(PdfSeiten(datei(f.datei)), f.seiten) << f.datei;
+    }
+    // Nothing to print without a current player: no file.
+    AktSpieler = nullptr;
+    EXPECT_FALSE(DruckAlsPdf(datei("leer.pdf"), Druckart::Wurfprotokoll, true));
+    EXPECT_FALSE(QFile::exists(datei("leer.pdf")));
+}
+
+// The buttons' prints: copies 1 and landscape in the dialog; cancel prints nothing.
+TEST_F(Leinwanddruck, DialogThenPrint)
+{
+    bool drucken = false;
+    QList<int> kopien;
+    QList<QPageLayout::Orientation> lagen;
+    QString ziel;
+    DruckdialogSetzen([&](QPrinter& d, QWidget*) {
+        kopien << d.copyCount();
+        lagen << d.pageLayout().orientation();
+        d.setOutputFormat(QPrinter::PdfFormat);
+        d.setOutputFileName(ziel);
+        d.setCopyCount(3);  // the next print starts from 1 again
+        return drucken;
+    });
+    ziel = datei("abgebrochen.pdf");
+    WurfprotokollDrucken(nullptr);
+    EXPECT_FALSE(QFile::exists(ziel));
+
+    drucken = true;
+    ziel = datei("gast.pdf");
+    MannschaftsstatistikSeitenDrucken(nullptr, false);
+    EXPECT_EQ(PdfSeiten(ziel), 1);  // guest side: nobody started, head only
+    ziel = datei("heim.pdf");
+    MannschaftsstatistikDrucken(nullptr, true);
+    EXPECT_EQ(PdfSeiten(ziel), 1);
+    EXPECT_EQ(kopien, QList<int>({1, 1, 1}));
+    EXPECT_EQ(lagen, QList<QPageLayout::Orientation>(3, QPageLayout::Landscape));
+
+    AktWettkampf = nullptr;  // without a match no dialog shows
+    MannschaftsstatistikDrucken(nullptr, true);
+    EXPECT_EQ(kopien.size(), 3);
+}
+
+}  // namespace
