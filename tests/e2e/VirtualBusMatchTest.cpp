@@ -19,6 +19,9 @@
 #include "match/Anzeigeschicht.h"
 #include "match/Bahnuebersicht.h"
 #include "match/Bahnzyklus.h"
+#include "match/Korrekturbefehle.h"
+#include "match/Punkte.h"
+#include "match/Wurfliste.h"
 #include "match/CanKarte.h"
 #include "match/CanSenden.h"
 #include "match/Spielablauf.h"
@@ -45,6 +48,7 @@
 #include <array>
 #include <functional>
 #include <stdexcept>
+#include <tuple>
 #include <string>
 #include <vector>
 
@@ -319,8 +323,8 @@ protected:
     }
 
     // Starts the timers, then the match by `start`, plays it to its end and
-    // checks the end and the bookings.
-    void durchspielen(TWettkampfDaten& m, const Spielvorgabe& v, const std::function<void()>& start)
+    // the lanes' sign-off, and checks how it ended.
+    void bisZumEnde(TWettkampfDaten& m, const Spielvorgabe& v, const std::function<void()>& start)
     {
         beobachter = [this, &m] { RundeMerken(runden, m); };
         BahnendeTimerAktiv = CanEmpfangTimerAktiv = 1;
@@ -354,7 +358,13 @@ protected:
         EXPECT_TRUE(skriptPrompts().tags.isEmpty());
         EXPECT_EQ(CanSendeVerworfen, 0u);
         EXPECT_EQ(runden, PlanRunden(v.plan));
+    }
 
+    // Plays the match to its end as bisZumEnde, then checks every booking
+    // against the lanes' own tally and the plan.
+    void durchspielen(TWettkampfDaten& m, const Spielvorgabe& v, const std::function<void()>& start)
+    {
+        bisZumEnde(m, v, start);
         // In mode 0 the lanes are not told who plays.
         EXPECT_EQ(BuchungVergleichen(m, sim, v.plan, v.modus != 0), std::vector<std::string>{});
         for (const Spielervorgabe& s : v.spieler) {
@@ -588,6 +598,130 @@ TEST_F(VirtualBusMatch, TheLiveWindowsShowTheRecords)
         ErgebnistafelOeffnen();
     });
     EXPECT_EQ(stufe, 3);
+}
+
+// What a recount of a block's final throw words gives: Volle, Abräumen, misses.
+struct Nachzaehlung {
+    int volle = 0, abr = 0, fehler = 0;
+};
+
+Nachzaehlung Nachzaehlen(TDurchgangBlock& b, int volle, int wuerfe)
+{
+    Nachzaehlung n;
+    for (int t = 1; t <= wuerfe; ++t) {
+        WurfAuswerten(b, t);
+        // A miss and a foul that felled pins count nothing.
+        if (!b.FehlWurf[t] && !b.NullWurf[t]) (t <= volle ? n.volle : n.abr) += b.Holz[t];
+        n.fehler += b.FehlWurf[t];
+    }
+    return n;
+}
+
+// Game (a) with throws corrected through the correction panel's commands
+// while it runs: on lane 1 a Volle throw of the first part, on the PC and
+// the lane; on lane 3 an Abräumen throw of the second round, on the PC only.
+// At the end every block, player and side agrees with a recount of the
+// final throw words, and the points with a recount from those results.
+TEST_F(VirtualBusMatch, CorrectionsWhileTheMatchRunsKeepEveryCountTrue)
+{
+    TWettkampfDaten& m = wettkampf(SpielA);
+    struct Korrektur {
+        int bahn, wurf;     // the throw of the part
+        Ausbesserung art;
+        int block = 0;      // of the player on the lane
+        TSpielerEintrag* spieler = nullptr;
+        int vorher = 0, nachher = 0;  // the throw's count
+        int totalVorher = 0;          // the block's, before the correction
+        bool erledigt = false;
+    };
+    Korrektur korrekturen[] = {{1, 4, Ausbesserung::PCBahn}, {3, Volle + 3, Ausbesserung::PC}};
+    pruefen = [&] {
+        for (Korrektur& k : korrekturen) {
+            TBahnDaten& l = BahnDaten[k.bahn];
+            const bool runde = k.bahn == 1 ? m.Durchgang == 1 : m.Durchgang == 2;
+            if (k.erledigt || !runde || m.Spielphase != PhaseSpiel || l.BahnStatus != 2 || l.WurfNr != k.wurf + 1)
+                continue;
+            const bool abr = k.wurf > Volle;
+            QByteArray marken(abr ? l.WurfHolzAbraeumen.c_str() : l.WurfHolzVolle.c_str());
+            const int i = abr ? k.wurf - Volle - 1 : k.wurf - 1;
+            ASSERT_GT(marken.size(), i);
+            const char alt = marken[i];
+            // A count becomes a miss, anything else five pins.
+            const char neu = alt >= '1' && alt <= '9' ? '0' : '5';
+            QByteArray eingabe(i + 1, ' ');
+            eingabe[i] = neu;
+            k.spieler = l.BahnSpieler;
+            k.block = l.BahnSpieler->DurchgangNr;
+            TDurchgangBlock& b = *l.BahnSpieler->AktDurchgang;
+            WurfAuswerten(b, k.wurf);
+            k.vorher = b.Holz[k.wurf];
+            k.totalVorher = b.Total.Zahl;
+            KorrekturRahmenSenden(abr ? Ausbessern(k.bahn, "", eingabe, k.art) : Ausbessern(k.bahn, eingabe, "", k.art));
+            k.nachher = neu - '0';
+            k.erledigt = true;
+            // Counted at once on the PC.
+            EXPECT_EQ(b.Total.Zahl, k.totalVorher + k.nachher - k.vorher) << "lane " << k.bahn;
+        }
+    };
+    bisZumEnde(m, SpielA, [&] { SpielStarten(m); });
+    for (const Korrektur& k : korrekturen) {
+        SCOPED_TRACE("lane " + std::to_string(k.bahn));
+        ASSERT_TRUE(k.erledigt);
+        const TDurchgangBlock& b = k.spieler->Durchgang[k.block];
+        EXPECT_EQ(WurfKegelzahl(b.Wurfbild[k.wurf]), k.nachher);
+        EXPECT_NE(b.Wurfart[k.wurf] & WurfartKorrektur, 0);
+    }
+
+    // Every block, player and side against the recount.
+    const int wuerfe = Volle + Abraeumen;
+    Nachzaehlung heim, gast;
+    for (int n = 1; n <= MaxSpieler; ++n) {
+        TSpielerEintrag& p = m.Spieler[n];
+        if (!p.Gestartet) continue;
+        SCOPED_TRACE("player " + std::to_string(n));
+        Nachzaehlung summe;
+        for (int d = 1; d <= MaxDurchgaenge; ++d) {
+            TDurchgangBlock& b = p.Durchgang[d];
+            if (!b.Bahn) continue;
+            const Nachzaehlung z = Nachzaehlen(b, Volle, wuerfe);
+            EXPECT_EQ(b.Volle.Zahl, z.volle) << "block " << d;
+            EXPECT_EQ(b.Abr.Zahl, z.abr) << "block " << d;
+            EXPECT_EQ(b.Fehler.Zahl, z.fehler) << "block " << d;
+            EXPECT_EQ(b.Total.Zahl, z.volle + z.abr) << "block " << d;
+            summe.volle += z.volle, summe.abr += z.abr, summe.fehler += z.fehler;
+        }
+        EXPECT_EQ(p.Volle.Zahl, summe.volle);
+        EXPECT_EQ(p.Abr.Zahl, summe.abr);
+        EXPECT_EQ(p.Fehler.Zahl, summe.fehler);
+        EXPECT_EQ(p.Total.Zahl, summe.volle + summe.abr);
+        Nachzaehlung& seite = p.IstHeim ? heim : gast;
+        seite.volle += summe.volle, seite.abr += summe.abr, seite.fehler += summe.fehler;
+    }
+    for (const auto& [name, block, z] : {std::tuple{"home", &m.Heim, heim}, std::tuple{"guest", &m.Gast, gast}}) {
+        SCOPED_TRACE(name);
+        EXPECT_EQ(block->Volle.Zahl, z.volle);
+        EXPECT_EQ(block->Abr.Zahl, z.abr);
+        EXPECT_EQ(block->Fehler.Zahl, z.fehler);
+        EXPECT_EQ(block->Total.Zahl, z.volle + z.abr);
+    }
+    EXPECT_EQ(m.Heim.Plus.Zahl, std::max(0, (heim.volle + heim.abr) - (gast.volle + gast.abr)));
+    EXPECT_EQ(m.Gast.Plus.Zahl, std::max(0, (gast.volle + gast.abr) - (heim.volle + heim.abr)));
+
+    // The points as the match kept them live against a recount from the results.
+    std::vector<float> live;
+    auto punkte = [&] {
+        std::vector<float> v;
+        for (int n = 1; n <= MaxSpieler; ++n) {
+            for (int d = 1; d <= MaxDurchgaenge; ++d) v.push_back(m.Spieler[n].Durchgang[d].SaP);
+            v.push_back(m.Spieler[n].SaP);
+            v.push_back(m.Spieler[n].MaP);
+        }
+        for (const TMannschaftBlock* s : {&m.Heim, &m.Gast}) v.insert(v.end(), {s->SaP, s->MaP, s->TotalMaP});
+        return v;
+    };
+    live = punkte();
+    SatzpunkteBerechnen(m);
+    EXPECT_EQ(punkte(), live);
 }
 
 // The bus goes away under the lanes: the bridge's ticks stop and it says so
