@@ -4,6 +4,7 @@
 #include "core/ui/Fensterhub.h"
 #include "core/ui/WidgetBoxen.h"
 #include "core/Zeitgeber.h"
+#include "match/Bahnfenster.h"
 #include "match/CanKarte.h"
 #include "match/Startprompts.h"
 #include "match/Zeitgeberliste.h"
@@ -107,6 +108,9 @@ TEST_F(ProgrammStart, LaneWindowsFromTheMenu)
     main->MBahnsteuerung->trigger();
     EXPECT_FALSE(steuerung->isVisible());
     EXPECT_EQ(main->MBahnsteuerung->text(), QStringLiteral("Ba&hnsteuerung Ein     "));
+    // Brought to the front after a dialog only when it is open.
+    bahnfenster().bahnsteuerungNachVorn();
+    EXPECT_FALSE(steuerung->isVisible());
 
     QWidget* bahnen = fenster("Bahnen");
     ASSERT_NE(bahnen, nullptr);

@@ -265,6 +265,12 @@ void TBahnen::vierBahnenZeichnen()
     for (int s = 0; s < 4; ++s) BahnfeldAnzeigen(ErsteAnzeigebahn + s);
 }
 
+void TBahnen::SeiteAnzeigen()
+{
+    blaetternAnwenden(SeiteBegrenzen());
+    vierBahnenZeichnen();
+}
+
 void TBahnen::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);

@@ -26,6 +26,8 @@ public:
 
     // Redraws lane n when it is on the page.
     void BahnfeldAnzeigen(int n);
+    // Pages to ErsteAnzeigebahn (kept within the alley) and redraws the four lanes.
+    void SeiteAnzeigen();
     // Right click on a lane panel: the lane control window on that lane, modally.
     std::function<void(int bahn)> bahnsteuerungModal;
 

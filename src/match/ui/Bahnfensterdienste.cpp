@@ -45,9 +45,10 @@ bool Bahnfensterdienste::spielberichtAktiv() const { return AktivesFenster == Fe
 void Bahnfensterdienste::bahnuebersichtZeigen()
 {
     if (!m_bahnen) return;
-    // Shown again, it pages and draws its lanes anew.
-    if (m_bahnen->isVisible()) m_bahnen->hide();
-    m_bahnen->show();
+    if (m_bahnen->isVisible())
+        m_bahnen->SeiteAnzeigen();
+    else
+        m_bahnen->show();
     m_bahnen->raise();
     m_bahnen->activateWindow();
 }
@@ -73,9 +74,7 @@ void Bahnfensterdienste::bahnsteuerungVerbergen()
 
 void Bahnfensterdienste::bahnsteuerungNachVorn()
 {
-    if (!m_steuerung) return;
-    if (!m_steuerung->isVisible()) m_steuerung->show();
-    m_steuerung->raise();
+    if (m_steuerung && m_steuerung->isVisible()) m_steuerung->raise();
 }
 
 void Bahnfensterdienste::bahnsteuerungModal(int bahn)

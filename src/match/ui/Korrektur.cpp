@@ -395,6 +395,12 @@ bool TKorrektur::eventFilter(QObject* o, QEvent* e)
         const QString t = k->text();
         if (!t.isEmpty() && t.at(0).isPrint() && !(t.at(0) >= QLatin1Char('0') && t.at(0) <= QLatin1Char('9')))
             return true;
+        // A digit overwrites the throw under the cursor; typed past the
+        // last one it adds a throw. Inserting would shift every later throw.
+        auto* feld = static_cast<QLineEdit*>(o);
+        if (!t.isEmpty() && t.at(0).isDigit() && !feld->hasSelectedText() &&
+            feld->cursorPosition() < feld->text().size())
+            feld->setSelection(feld->cursorPosition(), 1);
     }
     return QDialog::eventFilter(o, e);
 }

@@ -108,14 +108,15 @@ TEST_F(Korrektur, CorrectionBooksSendsAndCloses)
 
 TEST_F(Korrektur, CommandShapesAndLetterKeys)
 {
-    // A letter in a throw field is refused; a digit goes in.
+    // A letter in a throw field is refused; a digit overwrites the throw
+    // under the cursor, and past the last one it adds a throw.
     w->EVolle->setFocus();
-    w->EVolle->setCursorPosition(2);
-    for (auto [k, t] : {std::pair{Qt::Key_A, "a"}, {Qt::Key_3, "3"}}) {
+    w->EVolle->setCursorPosition(1);
+    for (auto [k, t] : {std::pair{Qt::Key_A, "a"}, {Qt::Key_3, "3"}, {Qt::Key_4, "4"}}) {
         QKeyEvent e(QEvent::KeyPress, k, Qt::NoModifier, QString::fromLatin1(t));
         QApplication::sendEvent(w->EVolle, &e);
     }
-    EXPECT_EQ(w->EVolle->text(), "753");
+    EXPECT_EQ(w->EVolle->text(), "734");
 
     w->SStop->click();
     EXPECT_EQ(BahnDaten[1].BahnGestoppt, 1);
