@@ -5,6 +5,7 @@
 #include "core/Cp1252.h"
 #include "core/Fenster.h"
 #include "core/Globals.h"
+#include "match/Bahnfenster.h"
 #include "core/RecordFunctions.h"
 #include "core/SettingsFile.h"
 #include "core/TextFunctions.h"
@@ -343,8 +344,8 @@ void TWettkampf::aktionenBauen()
     MTouchEingabe->setCheckable(true);
     MVerschieben->setCheckable(true);
     PopupColorGround = HintergrundAktion(this, u"ColorSpiel", PopupBearbeiten);
-    // Their dialogs (player data, player card) are not built yet; the items follow the menu state.
-    for (QAction* a : {MSpielerdaten, MSpielerkarte}) a->setVisible(false);
+    // The player card is not built yet; its item follows the menu state.
+    MSpielerkarte->setVisible(false);
 }
 
 void TWettkampf::tastaturBauen()
@@ -482,15 +483,24 @@ void TWettkampf::verbinden()
         GridVerschieben = GridVerschieben ? 0 : 1;
         menueStatusSetzen();
     });
-    // The match's own dialogs; what they change shows after OK.
+    // The match's own dialogs, with the lane control window out of their way;
+    // what they change shows after OK.
     auto dialog = [this](QAction* a, Dialog d, std::function<int()> seite = [] { return 0; }) {
         connect(a, &QAction::triggered, this, [this, d, seite] {
+            if (OffeneFenster & FensterBahnsteuerung) bahnfenster().bahnsteuerungVerbergen();
             if (fenster().dialog(d, seite())) aktualisieren();
         });
     };
     dialog(MSpieldaten, Dialog::Spieldaten);
     dialog(MSpielleiter, Dialog::Spielleitung);
     dialog(MMannschDaten, Dialog::Mannschaftsdaten, [] { return AktSpielerNr < 9 ? 1 : 2; });
+    // The player results of the current player line.
+    connect(MSpielerdaten, &QAction::triggered, this, [this] {
+        if (!AktWettkampf || AktSpielerNr < 1 || AktSpielerNr > MaxSpieler) return;
+        AktSpieler = AktWettkampf->SpielerZeiger[AktSpielerNr];
+        if (OffeneFenster & FensterBahnsteuerung) bahnfenster().bahnsteuerungVerbergen();
+        if (fenster().dialog(Dialog::Spielerdaten)) aktualisieren();
+    });
 
     // Presses on every edit tell the window which field is current.
     for (QLineEdit* e : findChildren<QLineEdit*>()) {
@@ -786,10 +796,11 @@ bool TWettkampf::eventFilter(QObject* o, QEvent* e)
     }
     case QEvent::MouseButtonDblClick:
         // Without touch input the team fields open the match's options, the
-        // referee the officials.
+        // referee the officials, a player's name his results.
         if (TouchEingabe || static_cast<QMouseEvent*>(e)->button() != Qt::LeftButton) break;
         if (edit == EClub || edit == EGast) MSpieldaten->trigger();
         else if (edit == ESchiedsrichter) MSpielleiter->trigger();
+        else if (AktSpielerNr >= 1 && edit == name(AktSpielerNr)) MSpielerdaten->trigger();
         break;
     case QEvent::MouseButtonRelease:
         m_dragQuelle = 0;

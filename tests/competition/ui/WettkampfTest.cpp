@@ -206,6 +206,22 @@ TEST_F(WettkampfFenster, PlayerCommandsWorkOnTheSlotLastPressedAndDropsSkipStart
     EXPECT_STREQ(w().Spieler[10].Name.c_str(), "");
 }
 
+// A double click on a player's name opens his results, with the lane
+// control window out of the way.
+TEST_F(WettkampfFenster, DoubleClickOnANameOpensThePlayersResults)
+{
+    OffeneFenster |= FensterBahnsteuerung;
+    QLineEdit* name = fensterW->name(10);
+    tippen(name);
+    const QPointF p = QRectF(name->rect()).center();
+    QMouseEvent doppel(QEvent::MouseButtonDblClick, p, name->mapToGlobal(p), Qt::LeftButton, Qt::LeftButton,
+                       Qt::NoModifier);
+    QApplication::sendEvent(name, &doppel);
+    EXPECT_EQ(fenster.dialoge, (QList<std::pair<Dialog, int>>{{Dialog::Spielerdaten, 0}}));
+    EXPECT_EQ(AktSpieler, &w().Spieler[10]);
+    EXPECT_EQ(bahnfenster.aufrufe, QStringList{QStringLiteral("steuerung verbergen")});
+}
+
 // Greeting lines 1 and 2 have codes 9 and 10; each tap writes its own line.
 TEST_F(WettkampfFenster, TouchTapOpensTheKeyboardOnTheFieldsCode)
 {
