@@ -1,13 +1,11 @@
 #include "core/Boxes.h"
-#include "core/Globals.h"
 #include "match/CanEmpfang.h"
 #include "match/CanFrames.h"
 #include "match/CanKarte.h"
 #include "match/Druckdienste.h"
 #include "match/Korrektur.h"
 #include "match/Korrekturbefehle.h"
-#include "match/Wertung.h"
-#include "support/Grundlage.h"
+#include "support/Korrekturlage.h"
 #include "support/QtDrucken.h"
 #include "support/Sendepuffer.h"
 
@@ -37,17 +35,10 @@ std::vector<Rahmen> Liste(const KorrekturRahmenliste& l)
 // the part and in the phase, pins of the part, total, misses.
 std::vector<Rahmen> Anzeige(int bahn, int c, int teil, int phase, int g, int s, int f)
 {
-    auto d3 = [](int v) { return Rahmen{v / 100 % 10, v / 10 % 10, v % 10}; };
     std::vector<Rahmen> r;
-    for (auto [code, v] : {std::pair{161, c}, {168, teil}, {164, phase}, {162, g}}) {
-        Rahmen x{bahn, 35, code};
-        for (int z : d3(v)) x.push_back(z);
-        r.push_back(x);
-    }
-    r.push_back({bahn, 35, 163, s / 1000 % 10, s / 100 % 10, s / 10 % 10, s % 10});
-    Rahmen x{bahn, 35, 165};
-    for (int z : d3(f)) x.push_back(z);
-    r.push_back(x);
+    for (auto [code, v] : {std::pair{161, c}, {168, teil}, {164, phase}, {162, g}, {165, f}})
+        r.push_back({bahn, 35, code, v / 100 % 10, v / 10 % 10, v % 10});
+    r.insert(r.end() - 1, Rahmen{bahn, 35, 163, s / 1000 % 10, s / 100 % 10, s / 10 % 10, s % 10});
     return r;
 }
 
@@ -57,135 +48,66 @@ std::vector<Rahmen> operator+(std::vector<Rahmen> a, const std::vector<Rahmen>& 
     return a;
 }
 
-// Match 1 on lanes 1..4: 4 Volle and 3 Abräumen throws, lane control mode 2;
-// home player 1 on lane 1, guest 9 on lane 2, both lanes online.
-class Korrekturbefehle : public Grundlage {
+class Korrekturbefehle : public Korrekturlage {
 protected:
-    void SetUp() override
-    {
-        Grundlage::SetUp();
-        BahnAnzahl = 4;
-        CanAktiv = 1;
-        Einst.Bahnsteuerung = 2;
-        WurfblattDrucker.fill(1);
-        m.ErsteSpielbahn = 1, m.LetzteSpielbahn = 4;
-        m.Volle = 4, m.Abraeumen = 3, m.Wurfzeit = 10;
-        m.Durchgaenge = 2, m.Spieleranzahl = 6;
-        m.Gestartet = 1;
-        m.Spielphase = PhaseSpiel;
-        for (int n = 1; n <= MaxSpieler; ++n) {
-            m.Spieler[n].Wertung = 1, m.Spieler[n].IstHeim = n <= 8;
-            m.Spieler[n].Name = ("Spieler " + std::to_string(n)).c_str();
-        }
-        aufBahn(1, 1), aufBahn(2, 9);
-    }
-    void aufBahn(int bahn, int nr)
-    {
-        TBahnDaten& b = BahnDaten[bahn];
-        TSpielerEintrag& s = m.Spieler[nr];
-        b.Wettk = &m, b.BahnSpieler = &s, b.SpielerNr = u8(nr), b.BahnOnline = 1, b.BahnGestartet = 1;
-        b.WuerfeRestDruck.Zahl = u8(m.Volle);
-        b.TextName1[1].leeren(), b.TextName1[2].leeren();
-        m.BahnImSpiel[bahn] = 1;
-        s.DurchgangNr = 1, s.AktDurchgang = &s.Durchgang[1], s.Durchgang[1].Bahn = u8(bahn), s.Gestartet = 1;
-    }
-    void holz(int bahn, int pins)
-    {
-        TBahnDaten& b = BahnDaten[bahn];
-        b.WurfBild = u16(WurfbildVorhanden | ((1u << pins) - 1)), b.WurfFlags = 0, b.WurfOffen = 1;
-        b.WurfHolz = i8(pins);
-        WurfAbschliessen(bahn);
-    }
-    std::vector<Rahmen> gesendet(int bahn)
-    {
-        std::vector<Rahmen> r;
-        for (const QList<int>& f : GesendeteRahmen(bahn)) {
-            Rahmen x{bahn};
-            x.insert(x.end(), f.begin(), f.end());
-            r.push_back(x);
-        }
-        return r;
-    }
-    void empfangen(int bahn, Rahmen r)
-    {
-        TCanNachricht n;
-        n.Laenge = u8(r.size());
-        for (std::size_t i = 0; i < r.size(); ++i) n.Daten[int(i)] = u8(r[i]);
-        CanNachrichtVerarbeiten(bahn, n);
-    }
-    // Lane | player | block | side: part pins or totals, Volle, misses, throws.
+    std::vector<Rahmen> gesendet(int bahn) { return GesendeteRahmen<std::vector<Rahmen>>(bahn); }
+    // Lane: pins, misses, throws | player: total, misses, throws. The side
+    // sums are left to the whole-match test.
     std::string zahlen()
     {
-        const TDurchgangBlock& d = *b1.BahnSpieler->AktDurchgang;
         const TSpielerEintrag& p = *b1.BahnSpieler;
-        const TMannschaftBlock& h = m.Heim;
         auto n = [](long v) { return std::to_string(v); };
-        return n(b1.BahnGesamt) + "," + n(b1.BahnTotal) + "," + n(b1.BahnVolle) + "," + n(b1.BahnFehler) + "," +
-               n(b1.WurfNr) + "|" + n(p.Total.Zahl) + "," + n(p.Volle.Zahl) + "," + n(p.Fehler.Zahl) + "," +
-               n(p.Wurf.Zahl) + "|" + n(d.Total.Zahl) + "," + n(d.Volle.Zahl) + "," + n(d.Fehler.Zahl) + "," +
-               n(d.Wurf.Zahl) + "|" + n(h.Total.Zahl) + "," + n(h.Volle.Zahl) + "," + n(h.Fehler.Zahl) + "," +
-               n(h.Wuerfe.Zahl);
+        return n(b1.BahnGesamt) + "," + n(b1.BahnFehler) + "," + n(b1.WurfNr) + "|" + n(p.Total.Zahl) + "," +
+               n(p.Fehler.Zahl) + "," + n(p.Wurf.Zahl);
     }
 
-    TWettkampfDaten& m = Wettkaempfe[1];
     TBahnDaten& b1 = BahnDaten[1];
     TSpielerEintrag& p1 = Wettkaempfe[1].Spieler[1];
     TDurchgangBlock& d1 = Wettkaempfe[1].Spieler[1].Durchgang[1];
 };
 
-// Volle throws 7, 0, 5 booked: 12 pins, one miss, three throws.
+// Volle throws 7, 0, 5 booked: 12 pins, one miss, three throws. The miss
+// flags follow the corrected words (0 -> 5 is no miss any more).
 TEST_F(Korrekturbefehle, VolleCorrections)
 {
     struct Fall {
-        const char* name;
         const char* text;
         Ausbesserung art;
         std::vector<Rahmen> rahmen;
         std::string zahlen;
         std::string zeichen;  // WurfHolzVolle, marks of the panel
         std::vector<int> worte;  // pin and flag word of throws 1..4
-        int spalte;
-        int rest;
     };
-    const std::string vorher = "12,12,12,1,3|12,12,1,3|12,12,1,3|12,12,1,3";
+    const std::string vorher = "12,1,3|12,1,3";
     const std::vector<int> alt{0x407F, 0, 0x4000, 0, 0x401F, 0, 0, 0};
     const Fall faelle[] = {
-        {"7 to 9", "905", Ausbesserung::PCBahn, std::vector<Rahmen>{{1, 35, 169, 1, 7, 9}} + Anzeige(1, 3, 4, 1, 14, 14, 1),
-         "14,14,14,1,3|14,14,1,3|14,14,1,3|14,14,1,3", "905|905       ", {0x6009, 0x10, 0x4000, 0, 0x401F, 0, 0, 0}, 14, 1},
-        {"0 to 5", "755", Ausbesserung::PCBahn, std::vector<Rahmen>{{1, 35, 169, 2, 0, 5}} + Anzeige(1, 3, 4, 1, 17, 17, 0),
-         "17,17,17,0,3|17,17,0,3|17,17,0,3|17,17,0,3", "755|755       ", {0x407F, 0, 0x6005, 0x10, 0x401F, 0, 0, 0}, 17, 1},
-        {"5 to 0", "700", Ausbesserung::PCBahn, std::vector<Rahmen>{{1, 35, 169, 3, 5, 0}} + Anzeige(1, 3, 4, 1, 7, 7, 2),
-         "7,7,7,2,3|7,7,2,3|7,7,2,3|7,7,2,3", "700|70x       ", {0x407F, 0, 0x4000, 0, 0x6000, 0x50, 0, 0}, 7, 1},
-        {"added throw", "7051", Ausbesserung::PCBahn,
-         std::vector<Rahmen>{{1, 35, 169, 4, 0, 1}} + Anzeige(1, 4, 3, 3, 13, 13, 1),
-         "13,13,13,1,4|13,13,1,4|13,13,1,4|13,13,1,4", "7051|7051      ", {0x407F, 0, 0x4000, 0, 0x401F, 0, 0x6001, 0x10}, 13, 3},
-        {"a second added throw is refused", "70512", Ausbesserung::PCBahn,
-         std::vector<Rahmen>{{1, 35, 169, 4, 0, 1}} + Anzeige(1, 4, 3, 3, 13, 13, 1),
-         "13,13,13,1,4|13,13,1,4|13,13,1,4|13,13,1,4", "7051|7051      ", {0x407F, 0, 0x4000, 0, 0x401F, 0, 0x6001, 0x10}, 13, 3},
-        {"added miss", "7050", Ausbesserung::PCBahn, std::vector<Rahmen>{{1, 35, 169, 4, 0, 0}} + Anzeige(1, 4, 3, 3, 12, 12, 2),
-         "12,12,12,2,4|12,12,2,4|12,12,2,4|12,12,2,4", "7050|705x      ", {0x407F, 0, 0x4000, 0, 0x401F, 0, 0x6000, 0x50}, 12, 3},
-        {"only on the PC", "905", Ausbesserung::PC, {},
-         "14,14,14,1,3|14,14,1,3|14,14,1,3|14,14,1,3", "905|905       ", {0x6009, 0x10, 0x4000, 0, 0x401F, 0, 0, 0}, 14, 1},
-        {"only on the lane", "9051", Ausbesserung::Bahn,
+        {"755", Ausbesserung::PCBahn, std::vector<Rahmen>{{1, 35, 169, 2, 0, 5}} + Anzeige(1, 3, 4, 1, 17, 17, 0),
+         "17,0,3|17,0,3", "755|755       ", {0x407F, 0, 0x6005, 0x10, 0x401F, 0, 0, 0}},
+        {"700", Ausbesserung::PCBahn, std::vector<Rahmen>{{1, 35, 169, 3, 5, 0}} + Anzeige(1, 3, 4, 1, 7, 7, 2),
+         "7,2,3|7,2,3", "700|70x       ", {0x407F, 0, 0x4000, 0, 0x6000, 0x50, 0, 0}},
+        {"7051", Ausbesserung::PCBahn, std::vector<Rahmen>{{1, 35, 169, 4, 0, 1}} + Anzeige(1, 4, 3, 3, 13, 13, 1),
+         "13,1,4|13,1,4", "7051|7051      ", {0x407F, 0, 0x4000, 0, 0x401F, 0, 0x6001, 0x10}},
+        // A second added throw is refused.
+        {"70512", Ausbesserung::PCBahn, std::vector<Rahmen>{{1, 35, 169, 4, 0, 1}} + Anzeige(1, 4, 3, 3, 13, 13, 1),
+         "13,1,4|13,1,4", "7051|7051      ", {0x407F, 0, 0x4000, 0, 0x401F, 0, 0x6001, 0x10}},
+        {"905", Ausbesserung::PC, {}, "14,1,3|14,1,3", "905|905       ", {0x6009, 0x10, 0x4000, 0, 0x401F, 0, 0, 0}},
+        {"9051", Ausbesserung::Bahn,
          std::vector<Rahmen>{{1, 35, 169, 1, 7, 9}, {1, 35, 169, 4, 0, 1}} + Anzeige(1, 4, 3, 3, 15, 15, 1), vorher,
-         "705|705       ", alt, 12, 1},
+         "705|705       ", alt},
         // A stray letter or a blank leaves the throw as it is (no miss).
-        {"letters and blanks", "a 5", Ausbesserung::PCBahn, Anzeige(1, 3, 4, 1, 12, 12, 1), vorher, "705|705       ", alt, 12, 1},
+        {"a 5", Ausbesserung::PCBahn, Anzeige(1, 3, 4, 1, 12, 12, 1), vorher, "705|705       ", alt},
     };
     for (const Fall& f : faelle) {
-        SCOPED_TRACE(f.name);
+        SCOPED_TRACE(f.text);
         SetUp();
         holz(1, 7), holz(1, 0), holz(1, 5);
         CanSendenZuruecksetzen();
-        ASSERT_EQ(zahlen(), vorher);
         EXPECT_EQ(Liste(Ausbessern(1, f.text, {}, f.art)), f.rahmen);
         EXPECT_EQ(zahlen(), f.zahlen);
         EXPECT_EQ(std::string(b1.WurfHolzVolle.view()) + "|" + std::string(b1.TextName1[1].Wuerfe1bis10.view()), f.zeichen);
         EXPECT_EQ((std::vector<int>{d1.Wurfbild[1], d1.Wurfart[1], d1.Wurfbild[2], d1.Wurfart[2], d1.Wurfbild[3],
                                     d1.Wurfart[3], d1.Wurfbild[4], d1.Wurfart[4]}),
                   f.worte);
-        EXPECT_EQ(b1.Spalte1.Zahl, f.spalte);
-        EXPECT_EQ(b1.WuerfeRestDruck.Zahl, f.rest);
         EXPECT_TRUE(gesendet(1).empty());  // the caller sends
     }
 }
@@ -195,34 +117,31 @@ TEST_F(Korrekturbefehle, AbraeumenCorrectionPlaceholderAndLaneEcho)
     holz(1, 7), holz(1, 0), holz(1, 5), holz(1, 9), holz(1, 3);
     // The lane fills in throw 6 without pins: a placeholder "k".
     WurfNrKorrigieren(1, 6);
-    ASSERT_EQ(std::string(b1.WurfHolzAbraeumen.view()), "3k");
     const KorrekturAnzeige a = KorrekturZustand(1);
-    EXPECT_EQ(a.volleText, "7059");
-    EXPECT_EQ(a.volleMax, 4);
-    EXPECT_TRUE(a.abrSichtbar);
     EXPECT_EQ(a.abrText, "3k");
     EXPECT_EQ(a.abrMax, 3);
 
     // Throw 5: 3 -> 4; throw 6: k -> 6 (no correction frame); throw 7 added: 2.
+    // The reprints follow the match's print flags, not the global layout.
     CanSendenZuruecksetzen();
     m.DrWurfblatt = 1, m.DrZweiBahnen = 1;
-    Einst.DrSingle = Einst.DrZentral = true;  // the global layout is not the match's
+    Einst.DrSingle = Einst.DrZentral = true;
     const auto r = Ausbessern(1, "7059", "462", Ausbesserung::PCBahn);
     EXPECT_EQ(Liste(r), (std::vector<Rahmen>{{1, 35, 169, 5, 3, 4}, {1, 35, 169, 7, 0, 2}} + Anzeige(1, 7, 0, 0, 33, 33, 1)));
-    EXPECT_EQ(zahlen(), "33,33,21,1,7|33,21,1,7|33,21,1,7|33,21,1,7");
-    EXPECT_EQ(b1.BahnAbraeumen, 12);
+    EXPECT_EQ(zahlen(), "33,1,7|33,1,7");
     EXPECT_EQ(p1.Abr.Zahl, 12);
-    EXPECT_EQ(m.Heim.Abr.Zahl, 12);
-    EXPECT_EQ(std::string(b1.TextName1[2].Wuerfe1bis10.view()), "462       ");
     EXPECT_EQ((std::vector<int>{d1.Wurfbild[6], d1.Wurfart[6], d1.Wurfbild[7], d1.Wurfart[7]}),
               (std::vector<int>{0x6006, 0x10, 0x6002, 0x10}));
     EXPECT_EQ(druck.aufrufe, (Texte{"Wurfzeile 1 5 4", "Wurfzeile 1 6 6", "Wurfzeile 1 7 2"}));
 
     // The lane answers with its own counts: nothing is booked twice.
     KorrekturRahmenSenden(r);
-    empfangen(1, {35, 7, 0, 33, 0, 33});
-    EXPECT_EQ(zahlen(), "33,33,21,1,7|33,21,1,7|33,21,1,7|33,21,1,7");
-    EXPECT_EQ(gesendet(1).front(), (Rahmen{1, 35, 169, 5, 3, 4}));
+    TCanNachricht n;
+    n.Laenge = 6;
+    for (int i = 0; const int x : {35, 7, 0, 33, 0, 33}) n.Daten[i++] = u8(x);
+    CanNachrichtVerarbeiten(1, n);
+    EXPECT_EQ(zahlen(), "33,1,7|33,1,7");
+    EXPECT_EQ(gesendet(1).front(), (Rahmen{35, 169, 5, 3, 4}));
 }
 
 TEST_F(Korrekturbefehle, SubstituteMissesAndSuddenVictory)
@@ -234,14 +153,10 @@ TEST_F(Korrekturbefehle, SubstituteMissesAndSuddenVictory)
     holz(1, 0);
     Einst.Wurffehler = true;
     CanSendenZuruecksetzen();
-    TSpielerEintrag& e = m.Spieler[7];
     EXPECT_EQ(Liste(Ausbessern(1, "703", {}, Ausbesserung::PCBahn)),
               (std::vector<Rahmen>{{1, 35, 169, 3, 0, 3}} + Anzeige(1, 3, 4, 1, 10, 10, 5)));
-    EXPECT_EQ(e.Volle.Zahl, 3);
-    EXPECT_EQ(e.Durchgang[1].Volle.Zahl, 3);
-    EXPECT_EQ(e.Fehler.Zahl, 0);
+    EXPECT_EQ(m.Spieler[7].Fehler.Zahl, 0);
     EXPECT_EQ(p1.Fehler.Zahl, 5);
-    EXPECT_EQ(p1.Volle.Zahl, 7);
 
     // A sudden-victory round of 3 throws: the entry takes the bookings.
     SetUp();
@@ -249,40 +164,25 @@ TEST_F(Korrekturbefehle, SubstituteMissesAndSuddenVictory)
     m.SVictoryLaeuft = 1, m.SVictoryWuerfe = 3, m.SVictoryRunde = 1;
     holz(1, 4), holz(1, 6);
     const TSuddenVictoryEintrag& sv = m.SVictoryTabelle[1][1];
-    ASSERT_EQ(sv.Holz.Zahl, 10);
-    const KorrekturAnzeige a = KorrekturZustand(1);
-    EXPECT_FALSE(a.abrSichtbar);
-    EXPECT_EQ(a.volleMax, 3);
+    EXPECT_EQ(KorrekturZustand(1).volleMax, 3);
     CanSendenZuruecksetzen();
     EXPECT_EQ(Liste(Ausbessern(1, "492", "1", Ausbesserung::PCBahn)),
               (std::vector<Rahmen>{{1, 35, 169, 2, 6, 9}, {1, 35, 169, 3, 0, 2}} + Anzeige(1, 3, 0, 0, 15, 15, 0)));
     EXPECT_EQ(sv.Holz.Zahl, 15);
     EXPECT_EQ(sv.Wuerfe.Zahl, 3);
     EXPECT_EQ(p1.Total.Zahl, 0);
-    EXPECT_EQ(m.Heim.Total.Zahl, 0);
-    EXPECT_EQ(b1.WuerfeRestDruck.Zahl, 0);
 }
 
 TEST_F(Korrekturbefehle, PanelState)
 {
-    KorrekturAnzeige a = KorrekturZustand(1);
-    EXPECT_FALSE(a.letzterWurfAktiv);
-    EXPECT_EQ(a.volleMax, 1);
-    EXPECT_FALSE(a.abrSichtbar);
-    EXPECT_EQ(a.name, "Spieler 1");
-    EXPECT_EQ(a.ersatz1Text, "Spieler 7");
-    EXPECT_EQ(a.stopText, "Bahn Stop");
-    EXPECT_EQ(a.spielStartText, "Spiel Stop");
-    EXPECT_TRUE(a.zeitSichtbar && a.korrekturSichtbar && a.ersatzSichtbar && a.stopBildSichtbar);
+    // The last-throw commands wait for a throw; a stopped lane and game in
+    // practice hide the time and the correction.
+    EXPECT_FALSE(KorrekturZustand(1).letzterWurfAktiv);
     holz(1, 5);
     b1.BahnGestoppt = 1, m.Gestoppt = 1, b1.ProbeLaeuft = 1;
-    a = KorrekturZustand(1);
+    KorrekturAnzeige a = KorrekturZustand(1);
     EXPECT_TRUE(a.letzterWurfAktiv);
-    EXPECT_EQ(a.volleText, "5");
-    EXPECT_EQ(a.volleMax, 2);
-    EXPECT_EQ(a.stopText, "Bahn Start");
-    EXPECT_EQ(a.spielStartText, "Spiel Start");
-    EXPECT_FALSE(a.zeitSichtbar || a.korrekturSichtbar || a.stopBildSichtbar);
+    EXPECT_FALSE(a.zeitSichtbar || a.korrekturSichtbar);
     // A guest sees players 15 and 16; a side of four substitutes once.
     EXPECT_EQ(KorrekturZustand(2).ersatz2Text, "Spieler 16");
     m.Spieleranzahl = 4, m.Gast.Ersatz8Eingesetzt = 1;
@@ -298,26 +198,17 @@ TEST_F(Korrekturbefehle, SubstitutionOnlyOnYes)
     EXPECT_FALSE(ErsatzEinsetzen(1, 1));
     EXPECT_FALSE(ErsatzEinsetzen(1, 1));  // the question closed without an answer
     EXPECT_EQ(b1.SpielerNr, 1);
-    EXPECT_EQ(m.Heim.Ersatz7Eingesetzt, 0);
-    skriptBoxen().antworten = {ErgebnisJa};
+    skriptBoxen().antworten = {ErgebnisJa, ErgebnisNein};
     EXPECT_TRUE(ErsatzEinsetzen(1, 1));
     EXPECT_EQ(b1.SpielerNr, 7);
-    EXPECT_EQ(m.Heim.Ersatz7Eingesetzt, 1);
-    skriptBoxen().antworten = {ErgebnisJa};
-    EXPECT_TRUE(ErsatzEinsetzen(2, 2));  // guest: player 16
-    EXPECT_EQ(BahnDaten[2].SpielerNr, 16);
-    skriptBoxen().antworten = {ErgebnisNein};
-    ErsatzEinsetzen(1, 2);
-    EXPECT_EQ(skriptBoxen().gezeigt, (QStringList{"Ersatzspieler einsetzen ?", "Ersatzspieler einsetzen ?",
-                                                  "Ersatzspieler einsetzen ?", "Ersatzspieler einsetzen ?",
-                                                  "zweiten Ersatzspieler einsetzen ?"}));
+    ErsatzEinsetzen(1, 2);  // the home side has substituted once already
+    EXPECT_EQ(skriptBoxen().gezeigt.last(), "zweiten Ersatzspieler einsetzen ?");
 }
 
 TEST_F(Korrekturbefehle, LaneAndGameCommands)
 {
     // Stop and run again; an offline lane changes state without a frame.
-    EXPECT_EQ(Liste(BahnStopStart(1)), (std::vector<Rahmen>{{1, 34, 'n'}}));
-    EXPECT_EQ(b1.BahnGestoppt, 1);
+    BahnStopStart(1);
     EXPECT_EQ(Liste(BahnStopStart(1)), (std::vector<Rahmen>{{1, 34, 'm'}}));
     EXPECT_EQ(b1.BahnGestoppt, 0);
     BahnDaten[2].BahnOnline = 0;
@@ -326,7 +217,6 @@ TEST_F(Korrekturbefehle, LaneAndGameCommands)
 
     // Time on the lanes of the match that are online.
     BahnDaten[4].BahnOnline = 1, m.BahnImSpiel[4] = 1;
-    EXPECT_EQ(Liste(ZeitStartStop(1, true)), (std::vector<Rahmen>{{1, 34, 'W'}, {4, 34, 'W'}}));
     EXPECT_EQ(Liste(ZeitStartStop(1, false)), (std::vector<Rahmen>{{1, 34, 'X'}, {4, 34, 'X'}}));
 
     // Ending the part: no, yes online, yes offline.
@@ -340,20 +230,10 @@ TEST_F(Korrekturbefehle, LaneAndGameCommands)
     EXPECT_TRUE(DurchgangAbbrechen(2).isEmpty());
     EXPECT_EQ(BahnDaten[2].TeilLaeuft, 0);
 
-    // Warnings.
-    holz(1, 5);
-    EXPECT_EQ(Liste(VerwarnungGeben(1)), (std::vector<Rahmen>{{1, 34, 'e'}}));
-    EXPECT_EQ(p1.VerwarnungText.view(), "V");
-    EXPECT_EQ(Liste(VerwarnungLoeschen(1)), (std::vector<Rahmen>{{1, 34, 'f'}}));
-    EXPECT_EQ(p1.VerwarnungText.view(), " ");
-    EXPECT_EQ(b1.BahnVerwarnungen + p1.VerwarnungAnzahl, 0);
-
     // Game stop on yes only.
-    skriptBoxen().antworten = {ErgebnisNein};
+    skriptBoxen().antworten = {ErgebnisNein, ErgebnisJa};
     SpielStartStop(1);
     EXPECT_EQ(m.Gestoppt, 0);
-    EXPECT_EQ(skriptBoxen().gezeigt.last(), "Spiel stoppen ?");
-    skriptBoxen().antworten = {ErgebnisJa};
     SpielStartStop(1);
     EXPECT_EQ(m.Gestoppt, 1);
 }
@@ -363,18 +243,17 @@ TEST_F(Korrekturbefehle, LastThrowCommandsGoAheadOfTheBooking)
     holz(1, 7), holz(1, 5);
     CanSendenZuruecksetzen();
     Fehlwurf(1);
-    EXPECT_EQ(gesendet(1).front(), (Rahmen{1, 34, 'q'}));
-    EXPECT_EQ(b1.BahnGesamt, 7);
+    EXPECT_EQ(gesendet(1).front(), (Rahmen{34, 'q'}));
     EXPECT_EQ(b1.BahnFehler, 1);
     CanSendenZuruecksetzen();
     WurfZaehltNicht(1);
-    EXPECT_EQ(gesendet(1).front(), (Rahmen{1, 34, 'r'}));
+    EXPECT_EQ(gesendet(1).front(), (Rahmen{34, 'r'}));
     EXPECT_EQ(b1.WurfNr, 1);
     // Mode 0: the PC books nothing.
     Einst.Bahnsteuerung = 0;
     CanSendenZuruecksetzen();
     Fehlwurf(1);
-    EXPECT_EQ(gesendet(1), (std::vector<Rahmen>{{1, 34, 'q'}}));
+    EXPECT_EQ(gesendet(1), (std::vector<Rahmen>{{34, 'q'}}));
     EXPECT_EQ(b1.BahnGesamt, 7);
 }
 
@@ -392,11 +271,8 @@ TEST_F(Korrekturbefehle, PracticeEnd)
     Einst.Bahnsteuerung = 1;
     b1.ProbeLaeuft = 1;
     EXPECT_EQ(Liste(ProbeBeenden(1)), (std::vector<Rahmen>{{1, 34, '_'}}));
-    EXPECT_EQ(Liste(ProbeBeenden(2)), (std::vector<Rahmen>{{2, 34, '_'},
-                                                           {1, 34, 'a', 4, 3, 10, 1},
-                                                           {1, 195},
-                                                           {2, 34, 'a', 4, 3, 10, 0},
-                                                           {2, 195}}));
+    EXPECT_EQ(Liste(ProbeBeenden(2)), (std::vector<Rahmen>{{2, 34, '_'}, {1, 34, 'a', 4, 3, 10, 1}, {1, 195},
+                                                           {2, 34, 'a', 4, 3, 10, 0}, {2, 195}}));
     EXPECT_EQ(m.Spielphase, PhaseSpiel);
 
     // A lane not under the PC's control only runs its part.
@@ -405,9 +281,9 @@ TEST_F(Korrekturbefehle, PracticeEnd)
     EXPECT_EQ(BahnDaten[3].TeilLaeuft, 1);
 }
 
-TEST_F(Korrekturbefehle, ThrowTimeAndPlayerFields)
+// The throw time is held between 0 and 999.9 minutes.
+TEST_F(Korrekturbefehle, ThrowTime)
 {
-    EXPECT_EQ(Liste(WurfzeitAnfragen(1)), (std::vector<Rahmen>{{1, 34, 'H', 0xFF, 0xFF}}));
     b1.BahnWurfzeit = 100;
     EXPECT_EQ(WurfzeitEingabe(1).text, "10.0");
     struct Fall { const char* text; std::vector<Rahmen> rahmen; int zeit; };
@@ -415,9 +291,8 @@ TEST_F(Korrekturbefehle, ThrowTimeAndPlayerFields)
         {"8,75", {{1, 34, 'H', 0, 87}}, 87},
         {"8.75", {}, 87},  // unchanged
         {"-3", {{1, 34, 'H', 0, 0}}, 0},
-        {"7000", {{1, 34, 'H', 0x27, 0x0F}}, 9999},  // held at 999.9 minutes
-        {"0.3", {{1, 34, 'H', 0, 3}}, 3},
-        {"abc", {}, 3},
+        {"7000", {{1, 34, 'H', 0x27, 0x0F}}, 9999},
+        {"abc", {}, 9999},
     };
     b1.BahnOnline = 0;  // the time frames go out anyway
     for (const Fall& f : faelle) {
@@ -425,15 +300,7 @@ TEST_F(Korrekturbefehle, ThrowTimeAndPlayerFields)
         EXPECT_EQ(Liste(WurfzeitSetzen(1, f.text)), f.rahmen);
         EXPECT_EQ(b1.BahnWurfzeit, f.zeit);
     }
-    EXPECT_EQ(b1.ZeitGeaendert, 1);
     EXPECT_EQ(skriptBoxen().gezeigt.size(), 1);
-
-    SpielerfeldAendern(1, Spielerfeld::Name, QStringLiteral("Müller"));
-    SpielerfeldAendern(1, Spielerfeld::Pass, QStringLiteral("1234567"));
-    SpielerfeldAendern(1, Spielerfeld::Gebdat, QStringLiteral("01.02.99"));
-    EXPECT_EQ(p1.Name.view(), "M\xFCller");
-    EXPECT_EQ(p1.Pass.view(), "123456");
-    EXPECT_EQ(p1.Gebdat.view(), "01.02.99");
 }
 
 }  // namespace

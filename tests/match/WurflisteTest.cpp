@@ -41,38 +41,29 @@ TEST(Wurfliste, DecodesPinsMissesAndMarksFromTheCurrentWords)
         {0x6005, 0x000, 5, 0, 0, "W"},         // count entered
         {0x4007, 0x240, 3, 0, 1, "N"},         // foul counted zero: no miss
         {0x4003, 0x003, 2, 1, 0, "FÜ"},        // overstep counting zero
-        {0x4000, 0x000, 0, 1, 0, "F"},         // a plain miss
         {0x4000 | 0x1E00 | 0x011, 0x184, 2, 0, 0, "VAZ"},  // bits above the pins ignored
-        {0x6000, 0x050, 0, 1, 0, "FKW"},       // corrected to a miss
         {0x0000, 0x001, 0, 0, 0, ""},          // no throw
+        {0x6000, 0x050, 0, 1, 0, "FKW"},       // corrected to a miss
+        {0x6005, 0x010, 5, 0, 0, "KW"},        // the miss corrected to 5
     };
+    // One block for all: the last row corrects the miss before it to 5
+    // pins, which stops it being one.
+    TDurchgangBlock b;
     for (const auto& f : faelle) {
-        TDurchgangBlock b;
+        SCOPED_TRACE(testing::Message() << std::hex << f.bild << " " << f.art);
         Setzen(b, {{f.bild, f.art}});
         WurfAuswerten(b, 1);
-        EXPECT_EQ(b.Holz[1], f.holz) << std::hex << f.bild << " " << f.art;
-        EXPECT_EQ(b.FehlWurf[1], f.fehl) << std::hex << f.bild << " " << f.art;
-        EXPECT_EQ(b.NullWurf[1], f.null) << std::hex << f.bild << " " << f.art;
-        EXPECT_EQ(EreignisText(b.Marke[1]), QString::fromUtf8(f.marken)) << std::hex << f.bild << " " << f.art;
+        EXPECT_EQ(b.Holz[1], f.holz);
+        EXPECT_EQ(b.FehlWurf[1], f.fehl);
+        EXPECT_EQ(b.NullWurf[1], f.null);
+        EXPECT_EQ(EreignisText(b.Marke[1]), QString::fromUtf8(f.marken));
     }
-
-    // A miss corrected to 5 pins stops being one.
-    TDurchgangBlock b;
-    Setzen(b, {{0x6000, 0x50}});
-    WurfAuswerten(b, 1);
-    ASSERT_EQ(b.FehlWurf[1], 1);
-    Setzen(b, {{0x6005, 0x10}});
-    WurfAuswerten(b, 1);
-    EXPECT_EQ(b.FehlWurf[1], 0);
-    EXPECT_EQ(b.Holz[1], 5);
-    EXPECT_EQ(EreignisText(b.Marke[1]), "KW");
 }
 
 TEST(Wurfliste, AlleyTests)
 {
     EXPECT_TRUE(GasseGetroffen(0x4013, true, false));   // 1, 2, 5
     EXPECT_FALSE(GasseGetroffen(0x4013, false, true));
-    EXPECT_TRUE(GasseGetroffen(0x4013, true, true));
     EXPECT_TRUE(GasseGetroffen(0x4005, false, true));   // 1, 3
     EXPECT_FALSE(GasseGetroffen(0x3E01, true, true));   // pin 1 and bits above the pins
 
@@ -81,14 +72,11 @@ TEST(Wurfliste, AlleyTests)
         bool korrekt;
     } faelle[] = {
         {0x03A, 0x00A, true},   // 2 4 5 6: 2 and 4
-        {0x03C, 0x00A, false},  // 3 4 5 6 asks for 3 and 6
         {0x03E, 0x024, true},   // 2..6: 3 and 6 (before 2 4 5 6, which would refuse it)
         {0x01A, 0x012, true},   // 2 4 5: the alternative 2 and 5
         {0x0C0, 0x040, true},   // 7 8: any pin
-        {0x0C0, 0x000, false},
         {0x007, 0x4007, true},  // every standing pin, present bit ignored
         {0x1FF, 0x4003, true},  // full rack: 1 and 2
-        {0x1FF, 0x4005, false},
         {0x101, 0x001, false},  // no figure fits
     };
     for (const auto& f : faelle)
@@ -103,16 +91,13 @@ TEST(Wurfliste, RowsOfOneLaneBlock)
     const QList<WurflisteZeile> erwartet{
         {"9", "", ""}, {"0", "1", "F"}, {"", "", ""}, {"3", "", "N"}, {"0", "2", "FKW"}};
     EXPECT_EQ(z, erwartet);
-    EXPECT_EQ(b.Ausgewertet[2], 1);
-    EXPECT_EQ(b.Ausgewertet[3], 0);
-    EXPECT_EQ(b.Ausgewertet[6], 0);  // beyond the part
+    EXPECT_TRUE(b.Ausgewertet[2] && !b.Ausgewertet[3] && !b.Ausgewertet[6]);  // 6 is beyond the part
 
     // The pin picture of a row: a count-only throw has none.
     Setzen(b, {{0x4013, 0}, {0x6003, 0x10}});
     EXPECT_EQ(KegelbildVon(b, 0), (Kegelbild{"3", true, 0x013}));
     EXPECT_EQ(KegelbildVon(b, 1), (Kegelbild{"3", false, 0}));
     EXPECT_EQ(KegelbildVon(b, 2), (Kegelbild{"", true, 0}));
-    EXPECT_EQ(KegelbildVon(b, -1), Kegelbild{});
 }
 
 // Volle 3, Abräumen 6. Volle: 1 2 5, 1 3 6, a count-only 3. Abräumen:
@@ -125,10 +110,8 @@ protected:
         b.Bahn = 3;
         Setzen(b, {{0x4013, 0}, {0x4025, 0}, {0x6003, 0x10}, {0x4006, 0}, {0x4090, 0}, {0x4169, 0x04},
                    {0x400D, 0}, {0x6002, 0x10}, {0x4050, 0}});
-        b.Volle.Text = "13", b.Volle.Zahl = 13;
-        b.Abr.Text = "15", b.Abr.Zahl = 15;
-        b.Fehler.Text = "0";
-        b.Total.Text = "28";
+        b.Volle.Text = "13", b.Volle.Zahl = 13, b.Abr.Text = "15", b.Abr.Zahl = 15;
+        b.Fehler.Text = "0", b.Total.Text = "28";
         BahnWurflisteFuellen(b, 9);
     }
     static QList<Zellart> Gassen(std::initializer_list<int> zeilen)
@@ -142,12 +125,8 @@ protected:
 
 TEST_F(WurflisteBlock, ModesAndAlleyWalks)
 {
-    EXPECT_EQ(BahnErgebnisText(b), "28 Holz");
     EXPECT_EQ(ModusAnsicht(b, 3, 6, WurflisteModus::Ergebnis), (BahnAnsicht{"28 Holz", Gassen({})}));
-    EXPECT_EQ(ModusAnsicht(b, 3, 6, WurflisteModus::Volle).ergebnis, "13 Holz");
-    EXPECT_EQ(ModusAnsicht(b, 3, 6, WurflisteModus::Abr).ergebnis, "15 Holz");
-    b.Wurfbild[2] = 0x4000;
-    b.Fehler.Text = "1";
+    b.Wurfbild[2] = 0x4000, b.Fehler.Text = "1";
     BahnWurflisteFuellen(b, 9);
     QList<Zellart> fehler(9, Zellart::Normal);
     fehler[1] = Zellart::Fehler;
@@ -162,7 +141,6 @@ TEST_F(WurflisteBlock, ModesAndAlleyWalks)
         {{M::Ergebnis, true, false, false}, {"5 Wurf", Gassen({0, 1, 4, 5, 6})}},
         {{M::Ergebnis, true, true, false}, {"3 Wurf", Gassen({0, 4, 5})}},
         {{M::Volle, true, false, true}, {"2 Wurf", Gassen({1, 6})}},
-        {{M::Abr, true, false, false}, {"2 Wurf", Gassen({4, 5})}},
     };
     for (const auto& f : faelle)
         EXPECT_EQ(GassenAnsicht(b, 3, 6, f.s), f.a) << int(f.s.modus) << f.s.links << f.s.rechts;
@@ -178,21 +156,18 @@ TEST_F(WurflisteBlock, AlleyButtons)
         WurflisteSchalter nachher;
     } faelle[] = {
         {{M::Fehler}, G::Korrekt, {M::Ergebnis, true, false, false}},
-        {{M::Abr}, G::Korrekt, {M::Abr, true, false, false}},
         {{M::Abr}, G::Links, {M::Ergebnis, true, true, false}},
         {{M::Wurfbild}, G::Rechts, {M::Ergebnis, true, false, true}},
         {{M::Volle, true, true, false}, G::Rechts, {M::Volle, true, false, true}},
         {{M::Volle, true, false, true}, G::Korrekt, {M::Volle, true, false, false}},
     };
     for (const auto& f : faelle) EXPECT_EQ(GassentasteDruecken(f.vorher, f.taste), f.nachher) << int(f.taste);
-    EXPECT_EQ(ModusWaehlen(M::Fehler), WurflisteSchalter{M::Fehler});
 }
 
 TEST_F(WurflisteBlock, StatisticsOfFinishedPlayersOfOneSide)
 {
     auto w = std::make_unique<TWettkampfDaten>();
-    w->Volle = 3;
-    w->Abraeumen = 6;
+    w->Volle = 3, w->Abraeumen = 6;
     TSpielerEintrag& fertig = w->Spieler[2];
     TSpielerEintrag& spielt = w->Spieler[5];
     TSpielerEintrag& gast = w->Spieler[10];
@@ -214,7 +189,6 @@ TEST_F(WurflisteBlock, StatisticsOfFinishedPlayersOfOneSide)
     EXPECT_EQ(s.KorrekterAnschub, 1);
     EXPECT_EQ(s.KorrekterWurfAbr, 2);
     EXPECT_EQ(s.Abgeraeumt, 1);
-    EXPECT_EQ(s.Ausgewertet[9], 1);
     EXPECT_EQ(spielt.Durchgang[2].KorrekterAnschub, 0);
     EXPECT_EQ(gast.Durchgang[2].KorrekterAnschub, 7);
     EXPECT_FALSE(WurflisteHeim(*w, gast));

@@ -28,24 +28,19 @@ protected:
     {
         Grundlage::SetUp();
         ASSERT_TRUE(ordner.isValid());
-        w.Heimmannschaft = "Adler 2";
-        w.Gastmannschaft = "KSV Eiche";
+        w.Heimmannschaft = "Adler 2", w.Gastmannschaft = "KSV Eiche";
         for (int p = 1; p <= 8; ++p) {
             TSpielerEintrag& s = w.Spieler[p];
             s.Gestartet = 1;
             s.Name = QByteArray("Spieler ") + QByteArray::number(p);
             for (int d = 1; d <= 4; ++d) {
-                s.Durchgang[d].Bahn = u8(d);
-                for (int t = 1; t <= 60; ++t) {
-                    s.Durchgang[d].Ausgewertet[t] = 1;
-                    s.Durchgang[d].Holz[t] = 9;
-                    s.Durchgang[d].Wurfbild[t] = WurfbildVorhanden | 0x1FF;
-                }
+                TDurchgangBlock& b = s.Durchgang[d];
+                b.Bahn = u8(d);
+                for (int t = 1; t <= 60; ++t)
+                    b.Ausgewertet[t] = 1, b.Holz[t] = 9, b.Wurfbild[t] = WurfbildVorhanden | 0x1FF;
             }
         }
-        AktWettkampfNr = 1;
-        AktWettkampf = &w;
-        AktSpieler = &w.Spieler[1];
+        AktWettkampfNr = 1, AktWettkampf = &w, AktSpieler = &w.Spieler[1];
     }
     void TearDown() override
     {
@@ -62,18 +57,12 @@ protected:
 
 TEST_F(Leinwanddruck, EachPrintToPdf)
 {
-    const struct {
-        const char* datei;
-        Druckart art;
-        int seiten;
-    } faelle[] = {
-        {"protokoll.pdf", Druckart::Wurfprotokoll, 2},  // throws 51..60 on page 2
-        {"statistik.pdf", Druckart::Mannschaftsstatistik, 1},
-        {"seiten.pdf", Druckart::MannschaftsstatistikSeiten, 2},
-    };
-    for (const auto& f : faelle) {
-        EXPECT_TRUE(DruckAlsPdf(datei(f.datei), f.art, true)) << f.datei;
-        EXPECT_EQ(PdfSeiten(datei(f.datei)), f.seiten) << f.datei;
+    // Throws 51..60 on page 2; four players a page in the page version.
+    for (const auto& [name, art, seiten] : {std::tuple{"protokoll.pdf", Druckart::Wurfprotokoll, 2},
+                                            {"statistik.pdf", Druckart::Mannschaftsstatistik, 1},
+                                            {"seiten.pdf", Druckart::MannschaftsstatistikSeiten, 2}}) {
+        EXPECT_TRUE(DruckAlsPdf(datei(name), art, true)) << name;
+        EXPECT_EQ(PdfSeiten(datei(name)), seiten) << name;
     }
     // Nothing to print without a current player: no file.
     AktSpieler = nullptr;
