@@ -105,6 +105,11 @@ struct TEinstellungen {
     bool DrFuss = false;
     bool DrGrafik = false;
     Array1<TZentralDrucker, 4> Drucker;
+    // Device or plain file behind LPT1..4 and COM1..4 (DruckerGeraetLpt1 ..
+    // DruckerGeraetCom4): "/dev/lp0", "/dev/usb/lp0", "/dev/ttyUSB0", or a
+    // file the bytes are appended to.
+    Array1<QString, 4> DruckerGeraetLpt;
+    Array1<QString, 4> DruckerGeraetCom;
     // Lane-printer codes of the German special letters.
     std::uint8_t DrAeGross = 0;
     std::uint8_t DrOeGross = 0;

@@ -254,6 +254,10 @@ Tabelle tabelleBauen()
     b.zahl(L("EndFeedSt"), &e.EndFeedSt);
     b.zahl(L("PageLengthSt"), &e.PageLengthSt);
     b.janein(L("FormFeedSt"), &e.FormFeedSt);
+    for (int n = 1; n <= 4; ++n) {
+        b.text(N("DruckerGeraetLpt", n), &e.DruckerGeraetLpt[n], QStringLiteral("/dev/lp%1").arg(n - 1));
+        b.text(N("DruckerGeraetCom", n), &e.DruckerGeraetCom[n], QStringLiteral("/dev/ttyS%1").arg(n - 1));
+    }
 
     b.sektion("[Wurfvorwahl]");
     b.text(L("Sektion"), &e.Sektion);

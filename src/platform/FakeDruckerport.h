@@ -1,0 +1,47 @@
+#pragma once
+// A port layer for tests: records the calls and the bytes taken per port,
+// answers as scripted. An unscripted call answers 0; a port number outside
+// 1..4 always answers non-zero.
+
+#include "platform/Druckerport.h"
+
+#include <QByteArray>
+#include <QList>
+#include <array>
+
+class FakeDruckerport final : public Druckerport {
+public:
+    std::uint8_t InoutInit(std::uint16_t timer, std::uint16_t reserve) override;
+    std::uint8_t ConfigParallelPort(std::uint8_t lpt, std::uint8_t mode) override;
+    std::uint8_t ConfigSerialPort(std::uint8_t com, std::uint8_t mode, std::uint16_t baud, std::uint8_t datenbit,
+                                  std::uint8_t stopbit, std::uint8_t parity) override;
+    std::uint8_t TestParallelPort(std::uint8_t lpt, std::uint8_t mode) override;
+    std::uint8_t TestSerialPortModem(std::uint8_t com) override;
+    std::uint8_t OutParallelPort(std::uint8_t lpt, std::uint8_t byte) override;
+    std::uint8_t OutSerialPort(std::uint8_t com, std::uint8_t byte) override;
+    void InoutClear() override { ++clears; }
+
+    // One answer taken per call of the kind, front first.
+    QList<std::uint8_t> configAntworten;  // both configuration calls
+    QList<std::uint8_t> testAntworten;    // both tests
+    QList<std::uint8_t> outAntworten;     // both outputs; non-zero refuses the byte
+
+    struct SeriellKonfig {
+        std::uint8_t com, mode;
+        std::uint16_t baud;
+        std::uint8_t datenbit, stopbit, parity;
+        bool operator==(const SeriellKonfig&) const = default;
+    };
+    QList<std::uint16_t> timer;                 // InoutInit, one per call
+    QList<std::array<std::uint8_t, 2>> lptKonfig;  // lpt, mode
+    QList<SeriellKonfig> comKonfig;
+    std::array<QByteArray, 4> lptDaten;  // bytes taken by LPT1..4
+    std::array<QByteArray, 4> comDaten;  // bytes taken by COM1..4
+    int tests = 0;
+    int outs = 0;    // offers, taken or refused
+    int clears = 0;
+
+private:
+    static std::uint8_t naechste(QList<std::uint8_t>& antworten);
+    std::uint8_t aus(std::array<QByteArray, 4>& daten, std::uint8_t n, std::uint8_t byte);
+};
