@@ -11,6 +11,7 @@
 #include "match/CanKarte.h"
 #include "match/CanSenden.h"
 #include "match/Druckdienste.h"
+#include "match/Druckwarteschlange.h"
 #include "match/Netzdienste.h"
 #include "match/Spielablauf.h"
 #include "match/Startprompts.h"
@@ -34,6 +35,7 @@ void ZustandZuruecksetzen()
 
     canKarteZustand.zuruecksetzen();
     druckZustand.zuruecksetzen();
+    druckwarteschlangeZustand.zuruecksetzen();
     netzZustand.zuruecksetzen();
     timerZustand.zuruecksetzen();
     anzeigeschichtZustand.zuruecksetzen();

@@ -1,0 +1,109 @@
+#pragma once
+// The throw-sheet printer queues and their pumps. Print jobs never talk to a
+// device: a job is built whole, appended to the queue of the printer that
+// serves its lane and the lane is marked as having output. The send tick
+// drains the queues: byte by byte to a central printer (1..4) on a PC port
+// through the port layer, or up to eight bytes a frame to the printer behind
+// a lane controller (identifier 0x700 + 8L).
+//
+// The central printers and the lane printers have queues of their own, so a
+// lane printer never receives a central printer's bytes.
+
+#include "core/CheckedArray.h"
+#include "core/Records.h"
+
+#include <QByteArrayView>
+
+constexpr int DruckerPufferGroesse = 4096;
+constexpr int DruckerZeilenGroesse = 101;
+constexpr int ZentralDruckerAnzahl = 4;
+constexpr int DruckerRahmenBytes = 8;
+// Not-ready answers of a central printer after which its lane asks the operator.
+constexpr int DruckerNichtBereitGrenze = 10;
+
+// Positions count from the start of their block; a queue is empty when both
+// are equal and never wraps: the pump sets an empty one back to the start.
+struct DruckwarteschlangeZustand {
+    // Central printers 1..4: queue, line buffer (sent first: the printer reset).
+    Array1<CheckedArray<u8, 0, DruckerPufferGroesse - 1>, ZentralDruckerAnzahl> DruckerPuffer;
+    Array1<u16, ZentralDruckerAnzahl> DruckerLesezeiger{};
+    Array1<u16, ZentralDruckerAnzahl> DruckerSchreibzeiger{};
+    Array1<CheckedArray<u8, 0, DruckerZeilenGroesse - 1>, ZentralDruckerAnzahl> DruckerZeile;
+    Array1<u16, ZentralDruckerAnzahl> DruckerZeilenAnfang{};
+    Array1<u16, ZentralDruckerAnzahl> DruckerZeilenZeiger{};
+    // Lane printers 1..16 behind the lane controllers.
+    Array1<CheckedArray<u8, 0, DruckerPufferGroesse - 1>, MaxBahnen> BahnDruckerPuffer;
+    Array1<u16, MaxBahnen> BahnDruckerLesezeiger{};
+    Array1<u16, MaxBahnen> BahnDruckerSchreibzeiger{};
+
+    // Per lane: the central printer serving it (0 none), not-ready answers
+    // since the last request to the operator.
+    Array1<u8, MaxBahnen> DruckerZuordnung{};
+    Array1<u8, MaxBahnen> BahnDruckerZustand{};
+    // Per central printer: taken by a match or the report; its port was
+    // configured successfully.
+    Array1<u8, ZentralDruckerAnzahl> DruckerBeschaeftigt{};
+    Array1<u8, ZentralDruckerAnzahl> DruckerportBereit{};
+    // Lanes whose output waits for a central printer (bit L-1).
+    u16 PcDruckAusstehend = 0;
+    // The report occupies a central printer: every job goes to the PC pump.
+    u8 DruckerportBelegt = 0;
+    // The printer opened for the report (0 none); only its emptying ends the report.
+    u8 BerichtDrucker = 0;
+
+    void zuruecksetzen();
+};
+extern DruckwarteschlangeZustand druckwarteschlangeZustand;
+
+extern Array1<u8, MaxBahnen>& DruckerZuordnung;
+extern Array1<u8, MaxBahnen>& BahnDruckerZustand;
+extern Array1<u8, ZentralDruckerAnzahl>& DruckerBeschaeftigt;
+extern Array1<u8, ZentralDruckerAnzahl>& DruckerportBereit;
+extern u16& PcDruckAusstehend;
+extern u8& DruckerportBelegt;
+
+// Lane events.
+void BahndruckBeginnen(int bahn);
+void BahndruckBeenden(int bahn);
+// Marks the lane's new output for the pump that serves it and switches the
+// send timer on.
+void BahndruckAnstossen(int bahn);
+
+// Appends a whole job for the lane to the queue of its printer (the lane
+// printer's own queue with DrEinzelbahn, else its central printer's) and
+// ends with BahndruckAnstossen. A job that does not fit into the rest of the
+// queue is not appended at all; false then, and when the lane has no printer
+// to print on.
+bool DruckauftragAnhaengen(int bahn, QByteArrayView auftrag);
+// Bytes waiting for the central printer 1..4 (line buffer and queue), and
+// for the lane printer 1..16.
+int DruckerAusstehend(int drucker);
+int BahnDruckerAusstehend(int bahn);
+
+// The pumps: the lane's central printer; the lane's printer over the bus,
+// one frame a call (true when the adapter took it; a refused frame goes
+// again unchanged at the next call).
+void DruckerportAusgeben(int bahn);
+bool DruckerCanAusgeben(int bahn);
+// The printer share of one send tick for lane L: pumps the output pending
+// for it and keeps the send timer on while any remains. True when a frame
+// went out on the bus (fits setDruckerSenden).
+bool DruckausgabeSenden(int bahn);
+
+// Assigns a free central printer to the lane and its pair lane (two-lane
+// sheets), to every lane of the match (central sheets), or to the lane for
+// the report; configures the port and queues the printer reset. False when
+// no printer is free.
+bool BahndruckerZuordnen(int bahn);
+bool BahndruckerZuordnenSpiel(int bahn);
+bool BerichtDruckerOeffnen(int bahn);
+// Queues the reset for the lane's central printer in its line buffer.
+void BahnDruckerInitialisieren(int bahn);
+// Frees the lane's central printer unless another lane of its match in play
+// still prints on it.
+void ZentralDruckerFreigeben(int bahn);
+// Drops what waits for the lane's central printer.
+void DruckwarteschlangeLeeren(int bahn);
+
+// The lane's column on the sheet from its match's layout.
+void DruckspalteBestimmen(int bahn);

@@ -1,0 +1,345 @@
+#include "match/Druckwarteschlange.h"
+
+#include "core/Zeitgeber.h"
+#include "match/Druckdienste.h"
+#include "match/Startprompts.h"
+#include "match/TimerModul.h"
+#include "match/Zeitgeberliste.h"
+#include "platform/FakeDruckerport.h"
+#include "support/CanTestUmgebung.h"
+
+#include <string>
+
+namespace {
+
+std::string Hex(const QByteArray& b) { return b.toHex(' ').toStdString(); }
+
+QByteArray Bytes(int von, int bis)
+{
+    QByteArray b;
+    for (int i = von; i <= bis; ++i) b.append(char(i));
+    return b;
+}
+
+}  // namespace
+
+class Druckwarteschlange : public CanUmgebung {
+protected:
+    void SetUp() override
+    {
+        CanUmgebung::SetUp();
+        BahnAnzahl = 8;
+        for (int p = 1; p <= 4; ++p) {
+            Einst.Drucker[p].Schnittstelle = u8(p);  // LPTp
+            Einst.Drucker[p].DrBahnVon = 1;
+            Einst.Drucker[p].DrBahnBis = 8;
+        }
+    }
+
+    // Match k on lanes erste..letzte, every lane in play with its sheet printer on.
+    TWettkampfDaten& Spiel(int k, int erste, int letzte, u8 TWettkampfDaten::*layout)
+    {
+        TWettkampfDaten& m = Wettkaempfe[k];
+        m.ErsteSpielbahn = u8(erste), m.LetzteSpielbahn = u8(letzte);
+        m.DrWurfblatt = 1;
+        m.*layout = 1;
+        m.Durchgang = 1;
+        for (int b = erste; b <= letzte; ++b) {
+            BahnDaten[b].Wettk = &m;
+            m.BahnImSpiel[b] = 1;
+            WurfblattDrucker[b] = 1;
+        }
+        return m;
+    }
+
+    // Printer p serves the lanes, port configured.
+    void Zugeordnet(int p, std::initializer_list<int> bahnen)
+    {
+        for (int b : bahnen) DruckerZuordnung[b] = u8(p);
+        DruckerBeschaeftigt[p] = 1;
+        DruckerportBereit[p] = 1;
+    }
+
+    FakeDruckerport port;
+    DruckerportEinsetzen m_port{port};
+    DruckerSendenEinsetzen m_senden{&DruckausgabeSenden};
+};
+
+// 20 bytes leave as 8 + 8 + 4 on three send ticks to 0x700 + 8L; a refused
+// frame goes again with the same bytes and the queue waits for it.
+TEST_F(Druckwarteschlange, LanePrinterFramesOfEightAndARefusedFrameRepeated)
+{
+    for (bool verweigert : {false, true}) {
+        SCOPED_TRACE(verweigert);
+        adapter.gesendet.clear();
+        adapter.versuche = 0;
+        Spiel(1, 1, 2, &TWettkampfDaten::DrEinzelbahn);
+        ASSERT_TRUE(DruckauftragAnhaengen(2, Bytes(1, 20)));
+        EXPECT_EQ(BahnDruckAusstehend, 0x0002);
+        if (verweigert) adapter.annehmen = {true, false};
+        CanSendenTick();
+        CanSendenTick();
+        if (verweigert) {
+            EXPECT_EQ(DruckerSendeErgebnis[2], 0);
+            EXPECT_EQ(BahnDruckerAusstehend(2), 4);  // the second frame's bytes left the queue once
+            CanSendenTick();
+        }
+        EXPECT_NE(BahnDruckAusstehend, 0);
+        CanSendenTick();
+        EXPECT_EQ(BahnDruckAusstehend, 0);
+        ASSERT_EQ(adapter.gesendet.size(), 3);
+        EXPECT_EQ(adapter.versuche, verweigert ? 4 : 3);
+        const QList<QByteArray> soll{Bytes(1, 8), Bytes(9, 16), Bytes(17, 20)};
+        for (int i = 0; i < 3; ++i) {
+            const CanRohRahmen& r = adapter.gesendet.at(i);
+            EXPECT_EQ(r.id, 0x710u);
+            EXPECT_EQ(Hex(QByteArray(reinterpret_cast<const char*>(r.daten.data()), r.laenge)), Hex(soll.at(i)));
+        }
+        CanSendenTick();  // nothing left: no empty frame
+        EXPECT_EQ(adapter.versuche, verweigert ? 4 : 3);
+        EXPECT_FALSE(CanSendeTimer().enabled());
+    }
+}
+
+// Lane 1 prints on its lane printer, lane 3 on central printer 1: neither
+// gets the other's bytes.
+TEST_F(Druckwarteschlange, LanePrinterQueuesAreApartFromTheCentralOnes)
+{
+    Spiel(1, 1, 2, &TWettkampfDaten::DrEinzelbahn);
+    Spiel(2, 3, 4, &TWettkampfDaten::DrZweiBahnen);
+    Zugeordnet(1, {3, 4});
+    Einst.Drucker[1].DrTimer = 1;
+    ASSERT_TRUE(DruckauftragAnhaengen(3, "ZENTRAL"));
+    ASSERT_TRUE(DruckauftragAnhaengen(1, "BAHN"));
+    EXPECT_EQ(PcDruckAusstehend, 0x0004);
+    EXPECT_EQ(BahnDruckAusstehend, 0x0001);
+    for (int t = 0; t < 3; ++t) CanSendenTick();
+    ASSERT_EQ(adapter.gesendet.size(), 1);
+    EXPECT_EQ(adapter.gesendet.at(0).id, 0x708u);
+    EXPECT_EQ(adapter.gesendet.at(0).laenge, 4);
+    EXPECT_EQ(adapter.gesendet.at(0).daten[0], 'B');
+    EXPECT_EQ(port.lptDaten[0], QByteArray("ZENTRAL"));
+    EXPECT_EQ(PcDruckAusstehend | BahnDruckAusstehend, 0);
+}
+
+// Per port mode: what one pump call sends of "ABC" under scripted answers of
+// the port, and that the refused byte comes first at the next call.
+TEST_F(Druckwarteschlange, CentralPumpPacingAndRefusedBytes)
+{
+    const struct {
+        const char* was;
+        u8 schnittstelle;
+        u16 drTimer, druckWait;
+        QList<u8> antworten;
+        const char* ersterAufruf;
+        int angebote;
+    } faelle[] = {
+        {"LPT ohne Timer: ein Byte je Takt", 1, 0, 0, {}, "A", 1},
+        {"LPT ohne Timer: abgelehnt", 1, 0, 0, {1}, "", 1},
+        {"LPT mit Timer: bis zur Ablehnung", 1, 5, 0, {0, 0, 1}, "AB", 3},
+        {"COM ohne Timer: DruckWait + 1 Angebote", 5, 0, 1, {1, 0, 0, 1, 1}, "AB", 5},
+        {"COM mit Timer", 5, 5, 9, {0, 1}, "A", 2},
+    };
+    for (const auto& f : faelle) {
+        SCOPED_TRACE(f.was);
+        ZustandZuruecksetzen();
+        SetUp();
+        port = FakeDruckerport{};
+        Spiel(1, 1, 2, &TWettkampfDaten::DrZweiBahnen);
+        Zugeordnet(1, {1, 2});
+        Einst.Drucker[1].Schnittstelle = f.schnittstelle;
+        Einst.Drucker[1].DrTimer = f.drTimer;
+        Einst.Drucker[1].DruckWait = f.druckWait;
+        ASSERT_TRUE(DruckauftragAnhaengen(1, "ABC"));
+        PcDruckAusstehend |= 0x0002;
+        port.outAntworten = f.antworten;
+        DruckerportAusgeben(1);
+        const QByteArray& daten = f.schnittstelle >= 5 ? port.comDaten[0] : port.lptDaten[0];
+        EXPECT_EQ(daten, QByteArray(f.ersterAufruf));
+        EXPECT_EQ(port.outs, f.angebote);
+        EXPECT_EQ(DruckerAusstehend(1), 3 - int(qstrlen(f.ersterAufruf)));
+        for (int t = 0; t < 3 && (PcDruckAusstehend & 1); ++t) DruckerportAusgeben(1);
+        EXPECT_EQ(daten, QByteArray("ABC"));
+        EXPECT_EQ(PcDruckAusstehend, 0);  // the pair lane's bit too
+    }
+}
+
+// A printer not ready or with an unusable port is never written; the
+// eleventh not-ready answer asks the operator once, then counting starts again.
+TEST_F(Druckwarteschlange, NotReadyPrinterIsAskedForOncePerElevenAnswers)
+{
+    Spiel(1, 1, 2, &TWettkampfDaten::DrZweiBahnen);
+    Zugeordnet(1, {1, 2});
+    ASSERT_TRUE(DruckauftragAnhaengen(2, "X"));
+    DruckerportBereit[1] = 0;
+    DruckausgabeSenden(2);
+    EXPECT_EQ(port.tests + port.outs, 0);
+    DruckerportBereit[1] = 1;
+
+    for (int i = 0; i < 30; ++i) port.testAntworten << 1;
+    QList<int> fragenNach;
+    for (int t = 1; t <= 30; ++t) {
+        DruckausgabeSenden(2);
+        if (Timer9().enabled()) Timer9Go();
+        if (skriptPrompts().tags.size() > fragenNach.size()) fragenNach << t;
+    }
+    EXPECT_EQ(fragenNach, (QList<int>{11, 22}));
+    EXPECT_EQ(skriptPrompts().tags, (QList<int>{202, 202}));
+    EXPECT_EQ(port.outs, 0);
+    EXPECT_EQ(PcDruckAusstehend, 0x0002);
+    DruckausgabeSenden(2);  // ready again
+    EXPECT_EQ(port.lptDaten[0], QByteArray("X"));
+}
+
+// A job goes in whole or not at all; the queue ends at 4,096 bytes.
+TEST_F(Druckwarteschlange, AJobThatDoesNotFitIsNotAppended)
+{
+    Spiel(1, 1, 2, &TWettkampfDaten::DrEinzelbahn);
+    Spiel(2, 3, 4, &TWettkampfDaten::DrZweiBahnen);
+    Zugeordnet(1, {3, 4});
+    for (int bahn : {1, 3}) {
+        SCOPED_TRACE(bahn);
+        const auto ausstehend = [&] { return bahn == 1 ? BahnDruckerAusstehend(1) : DruckerAusstehend(1); };
+        ASSERT_TRUE(DruckauftragAnhaengen(bahn, QByteArray(4090, 'a')));
+        EXPECT_FALSE(DruckauftragAnhaengen(bahn, "1234567"));
+        EXPECT_EQ(ausstehend(), 4090);
+        EXPECT_TRUE(DruckauftragAnhaengen(bahn, "123456"));
+        EXPECT_FALSE(DruckauftragAnhaengen(bahn, "7"));
+        EXPECT_EQ(ausstehend(), 4096);
+    }
+    EXPECT_EQ(druckwarteschlangeZustand.BahnDruckerPuffer[1][4095], '6');
+    EXPECT_EQ(druckwarteschlangeZustand.DruckerPuffer[1][4095], '6');
+}
+
+// No bytes and no mask bit without sheet printing; the layout picks the pump;
+// the report takes every lane to the PC pump.
+TEST_F(Druckwarteschlange, Routing)
+{
+    TWettkampfDaten& m = Spiel(1, 1, 2, &TWettkampfDaten::DrEinzelbahn);
+    Zugeordnet(1, {1, 2});
+    WurfblattDrucker[1] = 0;
+    EXPECT_FALSE(DruckauftragAnhaengen(1, "x"));
+    m.DrWurfblatt = 0;
+    EXPECT_FALSE(DruckauftragAnhaengen(2, "x"));
+    EXPECT_EQ(PcDruckAusstehend | BahnDruckAusstehend | BahnDruckerAusstehend(1) | DruckerAusstehend(1), 0);
+    m.DrWurfblatt = 1;
+    EXPECT_TRUE(DruckauftragAnhaengen(2, "x"));
+    EXPECT_EQ(BahnDruckAusstehend, 0x0002);
+    DruckerportBelegt = 1;
+    EXPECT_TRUE(DruckauftragAnhaengen(1, "y"));
+    EXPECT_EQ(PcDruckAusstehend, 0x0001);
+    EXPECT_EQ(DruckerAusstehend(1), 1);
+}
+
+// The report's end frees the report's printer only, once its buffers are
+// empty, and the report is pumped although the lane prints no sheets.
+TEST_F(Druckwarteschlange, ReportEndFreesOnlyTheReportPrinter)
+{
+    Spiel(1, 1, 2, &TWettkampfDaten::DrZweiBahnen);
+    Zugeordnet(1, {1, 2});
+    ASSERT_TRUE(DruckauftragAnhaengen(1, "S"));
+    TWettkampfDaten& bericht = Spiel(2, 5, 6, &TWettkampfDaten::DrZweiBahnen);
+    WurfblattDrucker[5] = WurfblattDrucker[6] = 0;
+    Einst.DrBahndrucker = true;
+    DruckerportBelegt = 1;
+    ASSERT_TRUE(BerichtDruckerOeffnen(5));
+    EXPECT_EQ(DruckerZuordnung[5], 2);
+    EXPECT_EQ(bericht.DruckerZugeordnet, 0);
+    ASSERT_TRUE(DruckauftragAnhaengen(5, "BERICHT"));
+    Einst.Drucker[2].DrTimer = 1;
+    CanSendenTick();  // lane 1 empties printer 1; lane 5 sends the reset
+    EXPECT_EQ(port.lptDaten[0], QByteArray("S"));
+    EXPECT_EQ(DruckerBeschaeftigt[1], 1);
+    EXPECT_EQ(DruckerportBelegt, 1);
+    EXPECT_EQ(Hex(port.lptDaten[1]), "1b 40 1b 4d 1b 52 02 0d");
+    CanSendenTick();
+    EXPECT_EQ(port.lptDaten[1].mid(8), QByteArray("BERICHT"));
+    EXPECT_EQ(DruckerBeschaeftigt[2], 0);
+    EXPECT_EQ(DruckerportBelegt, 0);
+    EXPECT_EQ(PcDruckAusstehend, 0);
+}
+
+// The first free printer whose lanes cover the lane; the pair lane or every
+// lane of the match; the reset in the line buffer; none free: false.
+TEST_F(Druckwarteschlange, PrinterAssignment)
+{
+    TWettkampfDaten& paar = Spiel(1, 3, 4, &TWettkampfDaten::DrZweiBahnen);
+    DruckerBeschaeftigt[1] = 1;
+    Einst.Drucker[2].DrBahnVon = 5;
+    Einst.Drucker[3].Schnittstelle = 6;  // COM2
+    Einst.Drucker[3].ComBaud = 9600, Einst.Drucker[3].ComDatenbit = 8, Einst.Drucker[3].ComStopbit = 2;
+    EXPECT_TRUE(BahndruckerZuordnen(4));
+    EXPECT_EQ((std::vector<int>{DruckerZuordnung[3], DruckerZuordnung[4], DruckerBeschaeftigt[3]}),
+              (std::vector<int>{3, 3, 1}));
+    EXPECT_EQ(paar.DruckerZugeordnet, 1);
+    ASSERT_EQ(port.comKonfig.size(), 1);
+    EXPECT_EQ(port.comKonfig.at(0), (FakeDruckerport::SeriellKonfig{2, 0, 9600, 8, 2, 0}));
+    EXPECT_EQ(DruckerportBereit[3], 1);
+    EXPECT_EQ(DruckerAusstehend(3), 8);
+    EXPECT_EQ(PcDruckAusstehend, 0x0008);
+    EXPECT_TRUE(BahndruckerZuordnen(3));  // already assigned
+    EXPECT_EQ(port.comKonfig.size(), 1);
+
+    TWettkampfDaten& zentral = Spiel(2, 5, 8, &TWettkampfDaten::DrZentral);
+    port.configAntworten = {1};
+    EXPECT_TRUE(BahndruckerZuordnenSpiel(6));
+    for (int b = 5; b <= 8; ++b) EXPECT_EQ(DruckerZuordnung[b], 2) << b;
+    EXPECT_EQ(DruckerportBereit[2], 0);
+    EXPECT_EQ(zentral.DruckerZugeordnet, 1);
+    Spiel(3, 1, 2, &TWettkampfDaten::DrZweiBahnen);
+    EXPECT_TRUE(BahndruckerZuordnen(1));  // printer 4
+    Spiel(4, 7, 8, &TWettkampfDaten::DrZweiBahnen);
+    EXPECT_FALSE(BahndruckerZuordnen(7));
+}
+
+// A central printer stays taken while another lane of its match in play
+// still prints on it.
+TEST_F(Druckwarteschlange, CentralPrinterFreedWhenNoLaneUsesIt)
+{
+    TWettkampfDaten& m = Spiel(1, 1, 4, &TWettkampfDaten::DrZentral);
+    Zugeordnet(1, {1, 2, 3, 4});
+    m.DruckerZugeordnet = 1;
+    for (int b : {2, 1, 4}) {
+        m.BahnImSpiel[b] = 0;
+        ZentralDruckerFreigeben(b);
+        EXPECT_EQ(DruckerBeschaeftigt[1], 1) << b;
+    }
+    m.BahnImSpiel[3] = 0;
+    ZentralDruckerFreigeben(3);
+    EXPECT_EQ(DruckerBeschaeftigt[1], 0);
+    EXPECT_EQ(m.DruckerZugeordnet, 0);
+}
+
+TEST_F(Druckwarteschlange, PrintColumns)
+{
+    const struct {
+        u8 TWettkampfDaten::*layout;
+        int erste, letzte, durchgang;
+        bool spar;
+        std::vector<int> spalten;  // lanes erste..letzte; 99: unchanged
+    } faelle[] = {
+        {&TWettkampfDaten::DrZweiBahnen, 3, 4, 1, false, {4, 54}},
+        {&TWettkampfDaten::DrZweiBahnen, 3, 4, 2, false, {54, 4}},
+        {&TWettkampfDaten::DrZentral, 1, 2, 2, true, {52, 76}},
+        {&TWettkampfDaten::DrZentral, 1, 2, 1, true, {4, 28}},
+        {&TWettkampfDaten::DrZentral, 1, 2, 2, false, {4, 28}},
+        {&TWettkampfDaten::DrZentral, 5, 8, 1, false, {4, 28, 52, 76}},
+        {&TWettkampfDaten::DrZentral, 1, 6, 3, false, {0, 16, 32, 48, 64, 80}},
+        {&TWettkampfDaten::DrZentral, 1, 3, 1, false, {99, 99, 99}},
+        {&TWettkampfDaten::DrZentral, 2, 6, 1, false, {99, 99, 99, 99, 99}},
+    };
+    for (const auto& f : faelle) {
+        ZustandZuruecksetzen();
+        SetUp();
+        TWettkampfDaten& m = Spiel(1, f.erste, f.letzte, f.layout);
+        m.Durchgang = u8(f.durchgang);
+        m.DrSparmodus = f.spar;
+        std::vector<int> ist;
+        for (int b = f.erste; b <= f.letzte; ++b) {
+            BahnDaten[b].DruckSpalte = 99;
+            DruckspalteBestimmen(b);
+            ist.push_back(BahnDaten[b].DruckSpalte);
+        }
+        EXPECT_EQ(ist, f.spalten) << f.erste << ".." << f.letzte << " Durchgang " << f.durchgang;
+    }
+}
