@@ -150,10 +150,10 @@ inline void ZeichenSpeichern(TBahnDaten& b, const Stelle& s, char c)
     UebersichtSetzen(b, s, c);
 }
 
-inline void DruckzeileSetzen(TBahnDaten& b, const Stelle& s)
-{
-    b.DruckZeile = u16(b.DruckSpalte + s.k + 2 + (s.k > 10 ? 1 : 0) + (s.k > 20 ? 1 : 0));
-}
+// Column of throw k of its phase on the two-lane sheet: a gap after every ten throws.
+inline u16 Wurfspalte(u16 druckSpalte, int k) { return u16(druckSpalte + k + 2 + (k > 10 ? 1 : 0) + (k > 20 ? 1 : 0)); }
+
+inline void DruckzeileSetzen(TBahnDaten& b, const Stelle& s) { b.DruckZeile = Wurfspalte(b.DruckSpalte, s.k); }
 
 // A throw booked as a miss: its pin character is '0' and its flag word
 // does not say that it counts zero without a miss.
