@@ -7,6 +7,7 @@
 #include "match/Wettkampfslots.h"
 #include "support/Grundlage.h"
 #include "support/QtDrucken.h"
+#include "support/Klicken.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -28,15 +29,7 @@ const QColor Weiss(255, 255, 255);
 const QColor Gesperrt(210, 210, 234);  // 15389394
 const QColor Fertig(162, 162, 208);    // 13673122
 
-void tippen(QWidget* w)
-{
-    const QPointF p = QRectF(w->rect()).center();
-    for (auto art : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
-        QMouseEvent e(art, p, w->mapToGlobal(p), Qt::LeftButton,
-                      art == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(w, &e);
-    }
-}
+void tippen(QWidget* w) { Klicken(w); }
 
 // As the operator types it: the text changes and textEdited follows.
 void eingeben(QLineEdit* e, const QString& text)

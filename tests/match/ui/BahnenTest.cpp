@@ -4,6 +4,7 @@
 #include "match/ui/Bahnen.h"
 #include "support/Grundlage.h"
 #include "support/Teilstart.h"
+#include "support/Klicken.h"
 
 #include <QApplication>
 #include <QFrame>
@@ -42,14 +43,8 @@ protected:
     }
     static QString text(TBahnen& w, const QString& name) { return c(w, name)->text(); }
 
-    static void klick(QWidget* ziel, Qt::MouseButton knopf = Qt::LeftButton)
-    {
-        const QPointF p(3, 3);
-        QMouseEvent druck(QEvent::MouseButtonPress, p, ziel->mapToGlobal(p), knopf, knopf, Qt::NoModifier);
-        QMouseEvent los(QEvent::MouseButtonRelease, p, ziel->mapToGlobal(p), knopf, Qt::NoButton, Qt::NoModifier);
-        QApplication::sendEvent(ziel, &druck);
-        QApplication::sendEvent(ziel, &los);
-    }
+    // Near the top left corner: on the window that is its background.
+    static void klick(QWidget* ziel, Qt::MouseButton knopf = Qt::LeftButton) { Klicken(ziel, knopf, QPointF(3, 3)); }
 };
 
 // The panels' texts are compared with the records in the whole-match test.

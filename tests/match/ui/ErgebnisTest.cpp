@@ -6,6 +6,7 @@
 #include "match/ui/Fensterregistrierung.h"
 #include "support/Grundlage.h"
 #include "support/QtDrucken.h"
+#include "support/Klicken.h"
 
 #include <QApplication>
 #include <QGroupBox>
@@ -16,15 +17,8 @@
 
 namespace {
 
-void klicken(QWidget* w)
-{
-    const QPointF p(3, 3);
-    for (auto art : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
-        QMouseEvent e(art, p, w->mapToGlobal(p), Qt::LeftButton,
-                      art == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(w, &e);
-    }
-}
+// Near the top left corner: on a group box that is its background, not a label.
+void klicken(QWidget* w) { Klicken(w, Qt::LeftButton, QPointF(3, 3)); }
 
 // The result table of match 1, opened through the window hub.
 class Ergebnis : public Grundlage {
