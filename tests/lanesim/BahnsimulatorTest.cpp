@@ -284,3 +284,37 @@ TEST_F(Simulator, RandomThrowsRepeatWithTheSeed)
 }
 
 }  // namespace
+
+// The lane printer: [196] switches it on and the lane reports it, [197] off;
+// frames to 0x700 + 8n are its bytes, in order; a lane without a printer
+// does not answer.
+TEST_F(Simulator, LanePrinterSwitchesAndRecordsItsBytes)
+{
+    pc(2, {196});
+    EXPECT_TRUE(sim.druckerAn(2));
+    CanRohRahmen r;
+    r.id = 0x710;
+    for (int b : {0x1B, int('@'), int('A')}) r.daten[r.laenge++] = std::uint8_t(b);
+    sim.empfangen(r);
+    r.laenge = 0;
+    sim.empfangen(r);
+    r.id = 0x718;  // lane 3's printer
+    r.daten[r.laenge++] = 'Z';
+    sim.empfangen(r);
+    pc(2, {197});
+    EXPECT_FALSE(sim.druckerAn(2));
+    EXPECT_EQ(frames(), (Frames{{2, {196}}, {2, {197}}}));
+    EXPECT_EQ(sim.druckerBytes(2), QByteArray("\x1b@A"));
+    EXPECT_EQ(sim.druckerRahmen(2), 2);
+    EXPECT_EQ(sim.druckerBytes(3), QByteArray("Z"));
+
+    Bahnsimulator::Vorgaben v = Vorgaben();
+    v.drucker = false;
+    Bahnsimulator ohne(v);
+    CanRohRahmen ein;
+    ein.id = ohne.empfangsId(1);
+    ein.daten[ein.laenge++] = 196;
+    ohne.empfangen(ein);
+    EXPECT_FALSE(ohne.naechster());
+    EXPECT_FALSE(ohne.druckerAn(1));
+}

@@ -124,8 +124,22 @@ void Bahnsimulator::setSkript(int bahn, Wurfliste wuerfe)
     lane(bahn).skript.assign(wuerfe.begin(), wuerfe.end());
 }
 
+void Bahnsimulator::druckerAnfrage(int bahn)
+{
+    if (!gueltig(bahn) || !lane(bahn).online) return;
+    senden(bahn, {194});
+    melden(bahn, QStringLiteral("Drucker ohne Verbindung"));
+}
+
 void Bahnsimulator::empfangen(const CanRohRahmen& r)
 {
+    for (int n = 1; n <= m_vorgaben.bahnen; ++n) {
+        if (r.id != druckerId(n)) continue;
+        Bahn& b = lane(n);
+        ++b.druckerRahmen;
+        b.druckerBytes.append(reinterpret_cast<const char*>(r.daten.data()), std::min<int>(r.laenge, 8));
+        return;
+    }
     if (r.laenge == 0) return;
     int bahn = 0;
     for (int n = 1; n <= m_vorgaben.bahnen; ++n)
@@ -229,8 +243,15 @@ void Bahnsimulator::empfangen(const CanRohRahmen& r)
         senden(bahn, {42, std::uint8_t(w >> 8), std::uint8_t(w & 0xFF)});
         break;
     }
+    case 196:
+    case 197:
+        if (!m_vorgaben.drucker) break;
+        b.druckerAn = d[0] == 196;
+        senden(bahn, {d[0]});
+        melden(bahn, b.druckerAn ? QStringLiteral("Drucker ein") : QStringLiteral("Drucker aus"));
+        break;
     default:
-        break;  // names, date, time, displays, replay and printer switches
+        break;  // names, date, time, displays, replay
     }
 }
 

@@ -24,6 +24,10 @@
 // do not know the start plan). A scripted throw with flag 0x20, or
 // 0x10 (with 0x40), is the lane's correction of its last throw.
 //
+// Each lane has a printer behind its controller: [196] from the PC switches
+// it on, [197] off, and the lane reports either back with the same kind. The
+// printer frames (0x700 + 8n, raw printer bytes) are recorded per lane.
+//
 // The simulator keeps its own tally of what it reported, counted the way the
 // PC books it: a throw with flag bit 0x01 counts zero pins; a throw counting
 // zero pins is a miss, except a foul (flags 0x03) that felled pins.
@@ -31,6 +35,7 @@
 #include "lanesim/Wurfskript.h"
 #include "platform/CanAdapter.h"
 
+#include <QByteArray>
 #include <QString>
 #include <array>
 #include <cstdint>
@@ -86,6 +91,8 @@ public:
         // An offline lane takes nothing but its registration (36, 38): names,
         // match number, game parameters and starts sent before are lost.
         bool offlineTaub = false;
+        // The lanes have printers that report themselves switched on and off.
+        bool drucker = true;
     };
 
     explicit Bahnsimulator(const Vorgaben& v);
@@ -95,9 +102,10 @@ public:
     // else 0) and sends on 0x200 + 8n.
     std::uint32_t empfangsId(int bahn) const;
     static std::uint32_t sendeId(int bahn) { return 0x200u + 8u * std::uint32_t(bahn); }
+    static std::uint32_t druckerId(int bahn) { return 0x700u + 8u * std::uint32_t(bahn); }
 
-    // A frame the PC sent; frames for other stations, printers and boards
-    // are taken and ignored.
+    // A frame the PC sent; a lane printer's frame is recorded, frames for
+    // other stations and for the boards are taken and ignored.
     void empfangen(const CanRohRahmen& r);
     // The next frame of a lane to the PC, in the order the lanes sent them.
     std::optional<CanRohRahmen> naechster();
@@ -110,6 +118,8 @@ public:
     // 'r' it is invalid (gone, thrown again), 't' the running part ends,
     // '_' practice ends, 'B' with a number: that substitute throws on.
     void taste(int bahn, std::uint8_t code, std::initializer_list<std::uint8_t> extra = {});
+    // The lane asks the PC to see to its printer [194].
+    void druckerAnfrage(int bahn);
     // The lane's stop key: as [34, 'n'] / [34, 'm'] from the PC.
     void anhalten(int bahn, bool halt);
     // The controller restarts: it forgets its game and reports [14]. From the
@@ -132,6 +142,10 @@ public:
     std::size_t skriptRest(int bahn) const { return lane(bahn).skript.size(); }
 
     const std::vector<Teil>& teile(int bahn) const { return lane(bahn).teile; }
+    // The lane's printer: switched on, the bytes and frames it received.
+    bool druckerAn(int bahn) const { return lane(bahn).druckerAn; }
+    const QByteArray& druckerBytes(int bahn) const { return lane(bahn).druckerBytes; }
+    int druckerRahmen(int bahn) const { return lane(bahn).druckerRahmen; }
     Zaehlung zaehlung(int bahn) const;
     Zaehlung spielerZaehlung(int spielerNr) const;
 
@@ -171,6 +185,9 @@ private:
         bool fortsetzen = false;        // the next start goes on with the open part
         int replayWurfNr = 0;
         std::uint16_t replayBild = 0;
+        bool druckerAn = false;
+        QByteArray druckerBytes;
+        int druckerRahmen = 0;
     };
 
     Bahn& lane(int bahn);

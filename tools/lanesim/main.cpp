@@ -93,7 +93,10 @@ int main(int argc, char** argv)
                                     QStringLiteral("Jeden Rahmen auf dem Bus ausgeben."));
     const QCommandLineOption taub(QStringLiteral("offline-taub"),
                                   QStringLiteral("Eine Bahn, die nicht online ist, überhört alles außer der Anmeldung."));
-    p.addOptions({schnittstelle, bahnen, einheit, takt, wurftakt, verzoegerung, probe, seed, skript, rahmen, taub});
+    const QCommandLineOption ohneDrucker(QStringLiteral("ohne-drucker"),
+                                        QStringLiteral("Die Bahnen haben keine Drucker (196/197 bleiben ohne Antwort)."));
+    p.addOptions(
+        {schnittstelle, bahnen, einheit, takt, wurftakt, verzoegerung, probe, seed, skript, rahmen, taub, ohneDrucker});
     p.process(app);
 
     Bahnsimulator::Vorgaben v;
@@ -105,6 +108,7 @@ int main(int argc, char** argv)
         return 2;
     v.seed = std::uint32_t(zufall);
     v.offlineTaub = p.isSet(taub);
+    v.drucker = !p.isSet(ohneDrucker);
     // The lane time runs in tenths of a minute: 6 s.
     v.zehntelTakt = std::max(6000 / taktMs, 1);
 
