@@ -289,18 +289,21 @@ int ZahlLinksbuendig(TextZiel ziel, unsigned long zahl, int w)
 
 // --- Text into fields, umlauts and printer codes ---------------------------
 
+// A code of 0 is not set: the letter of the German character set that the
+// printer reset selects (ESC R 2), never a NUL byte that drops the letter.
 char UmlautDruckerzeichen(char c)
 {
     const unsigned char u = static_cast<unsigned char>(c);
     if (u < 91) return c;
+    const auto code = [](std::uint8_t gesetzt, char deutsch) { return gesetzt ? char(gesetzt) : deutsch; };
     switch (u) {
-    case 0xE4: return char(Einst.DrAeKlein);
-    case 0xF6: return char(Einst.DrOeKlein);
-    case 0xFC: return char(Einst.DrUeKlein);
-    case 0xDF: return char(Einst.DrSs);
-    case 0xC4: return char(Einst.DrAeGross);
-    case 0xD6: return char(Einst.DrOeGross);
-    case 0xDC: return char(Einst.DrUeGross);
+    case 0xE4: return code(Einst.DrAeKlein, '{');
+    case 0xF6: return code(Einst.DrOeKlein, '|');
+    case 0xFC: return code(Einst.DrUeKlein, '}');
+    case 0xDF: return code(Einst.DrSs, '~');
+    case 0xC4: return code(Einst.DrAeGross, '[');
+    case 0xD6: return code(Einst.DrOeGross, '\\');
+    case 0xDC: return code(Einst.DrUeGross, ']');
     default: return c;
     }
 }

@@ -39,6 +39,9 @@ int ZahlMitNullen(TextZiel ziel, unsigned long zahl, int w);
 int ZahlLinksbuendig(TextZiel ziel, unsigned long zahl, int w);
 
 // --- Text into fields, umlauts and printer codes ---------------------------
+// The printer code of a German special letter (the settings DrAeGross ..
+// DrSs; a code of 0 gives the letter of the German character set, ESC R 2);
+// every other character unchanged.
 char UmlautDruckerzeichen(char c);
 int TextFeld(TextZiel ziel, const char* quelle, int w);
 void UmlauteErsetzen(TextZiel ziel, const char* quelle);

@@ -858,7 +858,7 @@ void RundeWechseln(TWettkampfDaten& m, int bahn)
         BahnDaten[k].Wettk = &m;
         BahnAnmelden(k);
         BahnVormerken(k);
-        if (m.DrWurfblatt) drucker().bahndruckBeginnen(k);
+        drucker().bahndruckBeginnen(k);
     }
 }
 
@@ -889,7 +889,7 @@ void SuddenVictoryFragen(int bahn)
             BahnDaten[k].Wettk = &m;
             BahnAnmelden(k);
             BahnVormerken(k);
-            if (m.DrWurfblatt) drucker().bahndruckBeginnen(k);
+            drucker().bahndruckBeginnen(k);
         }
         return;
     }

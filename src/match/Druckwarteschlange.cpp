@@ -12,6 +12,7 @@
 #include "platform/Druckerport.h"
 
 #include <QByteArray>
+#include <algorithm>
 
 DruckwarteschlangeZustand druckwarteschlangeZustand;
 
@@ -21,6 +22,8 @@ void DruckwarteschlangeZustand::zuruecksetzen()
     for (auto& b : DruckerPuffer) b.fill(0);
     for (auto& b : DruckerZeile) b.fill(0);
     for (auto& b : BahnDruckerPuffer) b.fill(0);
+    for (auto& u : DruckerUeberlauf) u.clear();
+    for (auto& u : BahnDruckerUeberlauf) u.clear();
     for (auto* a : {&DruckerLesezeiger, &DruckerSchreibzeiger, &DruckerZeilenAnfang, &DruckerZeilenZeiger})
         a->fill(0);
     BahnDruckerLesezeiger.fill(0);
@@ -32,6 +35,8 @@ void DruckwarteschlangeZustand::zuruecksetzen()
     PcDruckAusstehend = 0;
     DruckerportBelegt = 0;
     BerichtDrucker = 0;
+    DruckerportInit = 0;
+    DruckerGesendet = 0;
 }
 
 Array1<u8, MaxBahnen>& DruckerZuordnung = druckwarteschlangeZustand.DruckerZuordnung;
@@ -46,13 +51,17 @@ namespace {
 DruckwarteschlangeZustand& Z = druckwarteschlangeZustand;
 
 // A block with its read and write position; lese <= schreib <= N always.
+// A queue has an overflow behind it: bytes that did not fit wait there in
+// order and move in as room comes free at the end of the block.
 template <long N>
 struct Block {
     CheckedArray<u8, 0, N - 1>& daten;
     u16& lese;
     u16& schreib;
+    QByteArray* ueberlauf = nullptr;
 
     int anzahl() const { return schreib - lese; }
+    int wartend() const { return anzahl() + (ueberlauf ? int(ueberlauf->size()) : 0); }
     bool passt(qsizetype n) const { return n <= N - schreib; }
     void anhaengen(QByteArrayView b)
     {
@@ -63,17 +72,46 @@ struct Block {
     void anfangWennLeer()
     {
         if (lese >= schreib) lese = schreib = 0;
+        nachruecken();
+    }
+    void nachruecken()
+    {
+        if (!ueberlauf || ueberlauf->isEmpty()) return;
+        const qsizetype n = std::min<qsizetype>(N - schreib, ueberlauf->size());
+        anhaengen(QByteArrayView(*ueberlauf).first(n));
+        ueberlauf->remove(0, n);
+    }
+    // The whole job, behind what already waits; false when the overflow is full.
+    bool aufnehmen(QByteArrayView auftrag)
+    {
+        if ((!ueberlauf || ueberlauf->isEmpty()) && passt(auftrag.size())) {
+            anhaengen(auftrag);
+            return true;
+        }
+        if (!ueberlauf || ueberlauf->size() + auftrag.size() > DruckerUeberlaufGrenze) return false;
+        ueberlauf->append(auftrag);
+        nachruecken();
+        return true;
+    }
+    void leeren()
+    {
+        lese = schreib = 0;
+        if (ueberlauf) ueberlauf->clear();
     }
 };
 
 using Puffer = Block<DruckerPufferGroesse>;
 using Zeile = Block<DruckerZeilenGroesse>;
 
-Puffer Warteschlange(int p) { return {Z.DruckerPuffer[p], Z.DruckerLesezeiger[p], Z.DruckerSchreibzeiger[p]}; }
+Puffer Warteschlange(int p)
+{
+    return {Z.DruckerPuffer[p], Z.DruckerLesezeiger[p], Z.DruckerSchreibzeiger[p], &Z.DruckerUeberlauf[p]};
+}
 Zeile Zeilenpuffer(int p) { return {Z.DruckerZeile[p], Z.DruckerZeilenAnfang[p], Z.DruckerZeilenZeiger[p]}; }
 Puffer CanWarteschlange(int bahn)
 {
-    return {Z.BahnDruckerPuffer[bahn], Z.BahnDruckerLesezeiger[bahn], Z.BahnDruckerSchreibzeiger[bahn]};
+    return {Z.BahnDruckerPuffer[bahn], Z.BahnDruckerLesezeiger[bahn], Z.BahnDruckerSchreibzeiger[bahn],
+            &Z.BahnDruckerUeberlauf[bahn]};
 }
 
 bool GueltigeBahn(int bahn) { return bahn >= 1 && bahn <= MaxBahnen; }
@@ -114,6 +152,7 @@ u8 Aus(int n, u8 b)
 // refused stays at the front, in order.
 void Senden(const TZentralDrucker& d, int n, auto quelle)
 {
+    const int vorher = quelle.anzahl();
     if (d.DrTimer != 0) {
         while (quelle.anzahl() > 0 && Aus(n, quelle.vorne()) == 0) quelle.weiter();
     } else if (n >= 5) {
@@ -128,11 +167,15 @@ void Senden(const TZentralDrucker& d, int n, auto quelle)
         // A parallel printer without its own timing gets one byte a tick.
         quelle.weiter();
     }
+    Z.DruckerGesendet += u32(vorher - quelle.anzahl());
     quelle.anfangWennLeer();
 }
 
-void PortKonfigurieren(int p)
+}  // namespace
+
+void DruckerportKonfigurieren(int p)
 {
+    if (!GueltigerDrucker(p)) return;
     const TZentralDrucker& d = Einst.Drucker[p];
     const int n = d.Schnittstelle;
     Druckerport& port = druckerport();
@@ -141,6 +184,8 @@ void PortKonfigurieren(int p)
                               : port.ConfigParallelPort(u8(n), d.LptMode);
     DruckerportBereit[p] = antwort == 0 ? 1 : 0;
 }
+
+namespace {
 
 enum class Zuordnung { Paar, Spiel, Bericht };
 
@@ -173,8 +218,16 @@ bool Zuordnen(int bahn, Zuordnung art)
         Z.BerichtDrucker = u8(p);
         break;
     }
-    if (art != Zuordnung::Bericht || Einst.DrBahndrucker) PortKonfigurieren(p);
-    BahnDruckerInitialisieren(bahn);
+    if (art != Zuordnung::Bericht || Einst.DrBahndrucker) DruckerportKonfigurieren(p);
+    if (Warteschlange(p).wartend() > 0) {
+        // What the printer's last match left still waits: the reset goes
+        // behind it, so that it prints as it was meant.
+        QByteArray reset;
+        DruckerInitialisieren(reset, Einst.Drucker[p]);
+        Warteschlange(p).aufnehmen(reset);
+    } else {
+        BahnDruckerInitialisieren(bahn);
+    }
     BahndruckAnstossen(bahn);
     return true;
 }
@@ -219,12 +272,11 @@ bool DruckauftragAnhaengen(int bahn, QByteArrayView auftrag)
     const int p = DruckerDerBahn(bahn);
     if (weg == Weg::Pc && !p) return false;
     Puffer ziel = weg == Weg::Can ? CanWarteschlange(bahn) : Warteschlange(p);
-    if (!ziel.passt(auftrag.size())) {
-        qWarning("Druckerpuffer der Bahn %d voll: Druckauftrag (%lld Bytes) nicht angenommen", bahn,
+    if (!ziel.aufnehmen(auftrag)) {
+        qWarning("Drucker der Bahn %d druckt seit langem nicht: Druckauftrag (%lld Bytes) nicht angenommen", bahn,
                  static_cast<long long>(auftrag.size()));
         return false;
     }
-    ziel.anhaengen(auftrag);
     BahndruckAnstossen(bahn);
     return true;
 }
@@ -232,10 +284,10 @@ bool DruckauftragAnhaengen(int bahn, QByteArrayView auftrag)
 int DruckerAusstehend(int drucker)
 {
     if (!GueltigerDrucker(drucker)) return 0;
-    return Zeilenpuffer(drucker).anzahl() + Warteschlange(drucker).anzahl();
+    return Zeilenpuffer(drucker).anzahl() + Warteschlange(drucker).wartend();
 }
 
-int BahnDruckerAusstehend(int bahn) { return GueltigeBahn(bahn) ? CanWarteschlange(bahn).anzahl() : 0; }
+int BahnDruckerAusstehend(int bahn) { return GueltigeBahn(bahn) ? CanWarteschlange(bahn).wartend() : 0; }
 
 void DruckerportAusgeben(int bahn)
 {
@@ -267,7 +319,7 @@ void DruckerportAusgeben(int bahn)
         Senden(d, n, zeile);
     else
         Senden(d, n, schlange);
-    if (zeile.anzahl() > 0 || schlange.anzahl() > 0) return;
+    if (zeile.anzahl() > 0 || schlange.wartend() > 0) return;
 
     if (DruckerportBelegt && Z.BerichtDrucker == p) {
         DruckerBeschaeftigt[p] = 0;
@@ -289,6 +341,7 @@ bool DruckerCanAusgeben(int bahn)
     Puffer schlange = CanWarteschlange(bahn);
     TCanNachricht& rahmen = CanSendeDrucker[bahn];
     if (DruckerSendeErgebnis[bahn] == 1) {
+        schlange.anfangWennLeer();
         if (schlange.anzahl() == 0) {
             // Nothing left and the last frame went out: no empty frame.
             BahnDruckAusstehend &= u16(~BahnBit(bahn));
@@ -309,10 +362,8 @@ bool DruckerCanAusgeben(int bahn)
     for (int i = 0; i < DruckerRahmenBytes; ++i) r.daten[std::size_t(i)] = rahmen.Daten[i];
     CanAdapter* adapter = canAdapter();
     DruckerSendeErgebnis[bahn] = adapter && adapter->senden(r) ? 1 : 0;
-    if (schlange.anzahl() == 0 && DruckerSendeErgebnis[bahn] == 1) {
-        BahnDruckAusstehend &= u16(~BahnBit(bahn));
-        schlange.anfangWennLeer();
-    }
+    if (DruckerSendeErgebnis[bahn] == 1) schlange.anfangWennLeer();
+    if (schlange.anzahl() == 0 && DruckerSendeErgebnis[bahn] == 1) BahnDruckAusstehend &= u16(~BahnBit(bahn));
     return DruckerSendeErgebnis[bahn] == 1;
 }
 
@@ -338,7 +389,17 @@ bool BerichtDruckerOeffnen(int bahn) { return Zuordnen(bahn, Zuordnung::Bericht)
 
 void BahnDruckerInitialisieren(int bahn)
 {
+    if (!GueltigeBahn(bahn)) return;
     const int p = DruckerDerBahn(bahn);
+    const TWettkampfDaten* m = WettkampfDerBahn(bahn);
+    if (m && m->DrEinzelbahn) {
+        // The lane's own printer, behind what waits for it on the bus.
+        static const TZentralDrucker standard;
+        QByteArray reset;
+        DruckerInitialisieren(reset, p ? Einst.Drucker[p] : standard);
+        CanWarteschlange(bahn).aufnehmen(reset);
+        return;
+    }
     if (!p) return;
     QByteArray reset;
     DruckerInitialisieren(reset, Einst.Drucker[p]);
@@ -366,8 +427,20 @@ void DruckwarteschlangeLeeren(int bahn)
 {
     const int p = DruckerDerBahn(bahn);
     if (!p) return;
-    Z.DruckerLesezeiger[p] = Z.DruckerSchreibzeiger[p] = 0;
-    Z.DruckerZeilenAnfang[p] = Z.DruckerZeilenZeiger[p] = 0;
+    Warteschlange(p).leeren();
+    Zeilenpuffer(p).leeren();
+}
+
+bool DruckerGeteilt(int bahn)
+{
+    const TWettkampfDaten* m = WettkampfDerBahn(bahn);
+    if (!m) return false;
+    auto an = [bahn](int k) { return k != bahn && GueltigeBahn(k) && WurfblattDrucker[k]; };
+    if (m->DrZweiBahnen && an(DruckerPaarBahn(bahn))) return true;
+    if (m->DrZentral)
+        for (int k : BahnenVon(*m))
+            if (an(k)) return true;
+    return false;
 }
 
 void DruckspalteBestimmen(int bahn)

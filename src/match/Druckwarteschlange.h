@@ -12,6 +12,7 @@
 #include "core/CheckedArray.h"
 #include "core/Records.h"
 
+#include <QByteArray>
 #include <QByteArrayView>
 
 constexpr int DruckerPufferGroesse = 4096;
@@ -20,6 +21,9 @@ constexpr int ZentralDruckerAnzahl = 4;
 constexpr int DruckerRahmenBytes = 8;
 // Not-ready answers of a central printer after which its lane asks the operator.
 constexpr int DruckerNichtBereitGrenze = 10;
+// What a printer holds back beyond its queue while the printer is slower than
+// the match: a whole match's sheets many times over.
+constexpr int DruckerUeberlaufGrenze = 256 * 1024;
 
 // Positions count from the start of their block; a queue is empty when both
 // are equal and never wraps: the pump sets an empty one back to the start.
@@ -35,6 +39,10 @@ struct DruckwarteschlangeZustand {
     Array1<CheckedArray<u8, 0, DruckerPufferGroesse - 1>, MaxBahnen> BahnDruckerPuffer;
     Array1<u16, MaxBahnen> BahnDruckerLesezeiger{};
     Array1<u16, MaxBahnen> BahnDruckerSchreibzeiger{};
+    // Jobs that did not fit behind a queue's write position wait here in
+    // order and move into the queue as it drains, so no output is lost.
+    Array1<QByteArray, ZentralDruckerAnzahl> DruckerUeberlauf;
+    Array1<QByteArray, MaxBahnen> BahnDruckerUeberlauf;
 
     // Per lane: the central printer serving it (0 none), not-ready answers
     // since the last request to the operator.
@@ -50,6 +58,10 @@ struct DruckwarteschlangeZustand {
     u8 DruckerportBelegt = 0;
     // The printer opened for the report (0 none); only its emptying ends the report.
     u8 BerichtDrucker = 0;
+    // The port layer was initialised for the printers with a port.
+    u8 DruckerportInit = 0;
+    // Bytes the central printers took, for the wait at program end.
+    u32 DruckerGesendet = 0;
 
     void zuruecksetzen();
 };
@@ -72,11 +84,12 @@ void BahndruckAnstossen(int bahn);
 // Appends a whole job for the lane to the queue of its printer (the lane
 // printer's own queue with DrEinzelbahn, else its central printer's) and
 // ends with BahndruckAnstossen. A job that does not fit into the rest of the
-// queue is not appended at all; false then, and when the lane has no printer
-// to print on.
+// queue waits behind it, in order, and follows as the printer drains the
+// queue. False when the lane has no printer to print on, and when the
+// printer is so far behind that even that hold is full (logged).
 bool DruckauftragAnhaengen(int bahn, QByteArrayView auftrag);
-// Bytes waiting for the central printer 1..4 (line buffer and queue), and
-// for the lane printer 1..16.
+// Bytes waiting for the central printer 1..4 (line buffer, queue and what
+// waits behind it), and for the lane printer 1..16.
 int DruckerAusstehend(int drucker);
 int BahnDruckerAusstehend(int bahn);
 
@@ -97,13 +110,21 @@ bool DruckausgabeSenden(int bahn);
 bool BahndruckerZuordnen(int bahn);
 bool BahndruckerZuordnenSpiel(int bahn);
 bool BerichtDruckerOeffnen(int bahn);
-// Queues the reset for the lane's central printer in its line buffer.
+// Queues the reset for the lane's central printer in its line buffer; a
+// lane that prints its own sheets gets it on its printer over the bus.
 void BahnDruckerInitialisieren(int bahn);
+// Opens the port of central printer p with its settings; DruckerportBereit
+// says whether it can be written.
+void DruckerportKonfigurieren(int p);
 // Frees the lane's central printer unless another lane of its match in play
 // still prints on it.
 void ZentralDruckerFreigeben(int bahn);
 // Drops what waits for the lane's central printer.
 void DruckwarteschlangeLeeren(int bahn);
+// True when another lane than this one that prints on the same sheet (the
+// pair lane of a two-lane sheet, the match's other lanes on a central one)
+// still has its sheet printer on.
+bool DruckerGeteilt(int bahn);
 
 // The lane's column on the sheet from its match's layout.
 void DruckspalteBestimmen(int bahn);

@@ -39,11 +39,6 @@ void Links(TextZahl<N, Z>& t, Z zahl, int breite)
     ZahlLinksbuendig(t.Text, zahl, breite);
 }
 
-// Starting the lane printer is what switches it on: the print code decides.
-void BahndruckBeginnen(const TWettkampfDaten& m, int bahn)
-{
-    if (m.DrWurfblatt) drucker().bahndruckBeginnen(bahn);
-}
 
 void SpielFortsetzen(TWettkampfDaten& m)
 {
@@ -75,7 +70,7 @@ void SpielFortsetzen(TWettkampfDaten& m)
                 BahnVormerken(k);
             else
                 StartMaske |= BahnBit(k);
-            BahndruckBeginnen(m, k);
+            drucker().bahndruckBeginnen(k);
         }
     }
     m.Gestoppt = 0;
@@ -108,7 +103,7 @@ void SpielNeuStarten(TWettkampfDaten& m)
         Startzaehler[k] = 0;
         BahnAnmelden(k);
         BahnVormerken(k);
-        BahndruckBeginnen(m, k);
+        drucker().bahndruckBeginnen(k);
     }
 }
 

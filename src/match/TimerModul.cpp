@@ -11,6 +11,7 @@
 #include "match/CanKarte.h"
 #include "match/CanSenden.h"
 #include "match/Druckdienste.h"
+#include "match/Druckwarteschlange.h"
 #include "match/Spielende.h"
 #include "match/Spielbahnen.h"
 #include "match/Startprompts.h"
@@ -45,6 +46,10 @@ void Anmeldung()
             l.AnmeldeZaehler = 0;
             l.BahnStatus = 3;
             CanNachrichtSenden(bahn, CanRahmen::SpielNrAnfrage());
+            // A lane printer to be started while its lane was still offline
+            // is switched on now that the lane listens.
+            if ((BahndruckMaske & BahnBit(bahn)) && Einst.DrEinschalten && !WurfblattDrucker[bahn])
+                CanNachrichtSenden(bahn, CanRahmen::DruckerEin());
         } else if (l.AnmeldeZaehler > 23) {
             startPrompts().hinweisStartVerbergen();
             if (startPrompts().pruefenSichtbar()) continue;
@@ -144,6 +149,8 @@ void Druckeranfragen()
             drucker().bahndruckAnstossen(bahn);
         } else {
             drucker().bahndruckBeenden(bahn);
+            // The shared sheet's output is dropped only when no lane prints on it any more.
+            if (!DruckerGeteilt(bahn)) drucker().druckwarteschlangeLeeren(bahn);
         }
         DruckerAnfrageMaske &= u16(~BahnBit(bahn));
     }

@@ -333,6 +333,13 @@ void BahndruckSpielerKopf(int bahn)
     const TBahnDaten& l = BahnDaten[bahn];
     const TSpielerEintrag* s = l.BahnSpieler;
     Auftrag j(bahn, *w, ZweiBahnenSchritt);
+    if (j.stand >= 3) {
+        // The sheet's first round ended with its results: the second one
+        // starts a block below them, not over the first.
+        while (j.stand > 3) j.schrittZurueck();
+        j.vor(30);
+        j.stand = 0;
+    }
     while (j.stand >= 2) j.schrittZurueck();
     if (j.stand == 1) j.zurueck(145);
     j.vor(90);
@@ -400,7 +407,9 @@ void BahndruckWurfzeile(int bahn, int wurfNr, char zeichen)
     // The line ends as it began, on the throw's line.
     bool aufZeile = false;
     if (!warnung) {
-        if (v <= n && t < v) {
+        // The Volle sum stands on the sheet from throw V on; correcting
+        // throw V itself changes it too.
+        if (v <= n && t <= v) {
             j.vor(HalbeZeile);
             PhasensummeErsetzen(j, c, l.TextVolle.c_str());
         } else if (n == v - 1 && t == v) {
@@ -631,10 +640,10 @@ void BahndruckFusszeileKurz(int bahn)
 
 // --- Result sheet ----------------------------------------------------------------------
 
-void BahndruckErgebnisblatt(int bahn, QByteArrayView spielort)
+void BahndruckErgebnisblatt(int bahn, TWettkampfDaten& spiel, QByteArrayView spielort)
 {
-    TWettkampfDaten* w = WettkampfDerBahn(bahn);
-    if (!w) return;
+    if (!BahnDaten.contains(bahn)) return;
+    TWettkampfDaten* w = &spiel;
     Auftrag j(bahn, *w, ZentralSchritt);
     j.blattanfang();
     j.esc('G');

@@ -2,8 +2,8 @@
 // The throw-sheet jobs: heads, a mark or a line per throw, reprints after
 // bookings and corrections, results, feet and the match report as text. Each
 // job is built whole and appended to the queue of the printer serving its
-// lane; a job that does not fit is dropped whole and leaves the lane's paper
-// position and print marks as they were.
+// lane (behind what waits there, however full the queue); a job the queue
+// refuses leaves the lane's paper position and print marks as they were.
 //
 // Two-lane sheets (DrZweiBahnen): two neighbouring lanes share a sheet of two
 // columns, every throw one character. Central sheets (DrZentral): one column
@@ -52,6 +52,8 @@ void BahndruckSummenzeile(int bahn, int wurfNr, char holz, char marke);
 void BahndruckSpielerergebnis(int bahn);
 void BahndruckFusszeileKurz(int bahn);
 
-// The report of the lane's match as a text sheet on the printer opened for
-// it; spielort is the venue (Windows-1252).
-void BahndruckErgebnisblatt(int bahn, QByteArrayView spielort = {});
+// The report of match w as a text sheet on the printer opened for it for
+// the lane (BerichtDruckerOeffnen); spielort is the venue (Windows-1252).
+// The match is named, as its lanes have left it when the report prints.
+struct TWettkampfDaten;
+void BahndruckErgebnisblatt(int bahn, TWettkampfDaten& w, QByteArrayView spielort = {});

@@ -24,6 +24,16 @@ Druckerport* g_port = &g_keiner;
 
 }  // namespace
 
+DruckerGeraete DruckerGeraete::standard()
+{
+    DruckerGeraete g;
+    for (int i = 0; i < 4; ++i) {
+        g.lpt[i] = QStringLiteral("/dev/lp%1").arg(i);
+        g.com[i] = QStringLiteral("/dev/ttyS%1").arg(i);
+    }
+    return g;
+}
+
 Druckerport& druckerport() { return *g_port; }
 
 void setDruckerport(Druckerport* port) { g_port = port ? port : &g_keiner; }

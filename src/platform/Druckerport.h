@@ -5,7 +5,17 @@
 // The installed layer is reached through druckerport(); until one is
 // installed, a null layer answers every port call with "not ready".
 
+#include <QString>
+#include <array>
 #include <cstdint>
+
+// The device or file behind each port.
+struct DruckerGeraete {
+    std::array<QString, 4> lpt;  // LPT1..4
+    std::array<QString, 4> com;  // COM1..4
+
+    static DruckerGeraete standard();  // /dev/lp0..3, /dev/ttyS0..3
+};
 
 class Druckerport {
 public:
@@ -31,6 +41,9 @@ public:
     virtual std::uint8_t OutSerialPort(std::uint8_t com, std::uint8_t byte) = 0;
     // Releases every port.
     virtual void InoutClear() = 0;
+    // The devices behind the ports, from the settings; a layer without
+    // devices ignores them.
+    virtual void setGeraete(const DruckerGeraete&) {}
 };
 
 // The installed port layer; the null layer when none is installed.

@@ -23,16 +23,6 @@ bool istGeraet(const QString& pfad)
 
 }  // namespace
 
-DruckerGeraete DruckerGeraete::standard()
-{
-    DruckerGeraete g;
-    for (int i = 0; i < 4; ++i) {
-        g.lpt[i] = QStringLiteral("/dev/lp%1").arg(i);
-        g.com[i] = QStringLiteral("/dev/ttyS%1").arg(i);
-    }
-    return g;
-}
-
 std::optional<SerielleEinstellung> serielleEinstellung(std::uint16_t baud, std::uint8_t datenbit,
                                                         std::uint8_t stopbit, std::uint8_t parity)
 {

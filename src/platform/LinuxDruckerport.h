@@ -19,13 +19,6 @@
 #include <memory>
 #include <optional>
 
-struct DruckerGeraete {
-    std::array<QString, 4> lpt;  // LPT1..4
-    std::array<QString, 4> com;  // COM1..4
-
-    static DruckerGeraete standard();  // /dev/lp0..3, /dev/ttyS0..3
-};
-
 struct SerielleEinstellung {
     qint32 baud = 0;
     QSerialPort::DataBits datenbits = QSerialPort::Data8;
@@ -54,7 +47,7 @@ public:
     LinuxDruckerport& operator=(const LinuxDruckerport&) = delete;
 
     // New paths take effect at the next configuration call of each port.
-    void setGeraete(const DruckerGeraete& geraete) { m_geraete = geraete; }
+    void setGeraete(const DruckerGeraete& geraete) override { m_geraete = geraete; }
     const DruckerGeraete& geraete() const { return m_geraete; }
 
     std::uint8_t InoutInit(std::uint16_t timer, std::uint16_t reserve) override;

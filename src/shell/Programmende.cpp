@@ -6,6 +6,7 @@
 #include "match/CanFrames.h"
 #include "match/CanKarte.h"
 #include "match/CanSenden.h"
+#include "match/Druckwarteschlange.h"
 #include "match/Wettkampfslots.h"
 #include "match/Zeitgeberliste.h"
 
@@ -38,7 +39,14 @@ bool ProgrammBeendenVorbereiten()
     return true;
 }
 
-EndeWarten::EndeWarten() : m_gesendet(CanGesendet) {}
+namespace {
+
+// Frames on the bus and bytes taken by the central printers.
+quint64 Gesendet() { return quint64(CanGesendet) + druckwarteschlangeZustand.DruckerGesendet; }
+
+}  // namespace
+
+EndeWarten::EndeWarten() : m_gesendet(Gesendet()) {}
 
 bool EndeWarten::fertig()
 {
@@ -46,16 +54,18 @@ bool EndeWarten::fertig()
     for (int bahn = 1; bahn <= std::min<int>(BahnAnzahl, MaxBahnen); ++bahn)
         if (BahnSendeErgebnis[bahn] != 1 || DruckerSendeErgebnis[bahn] != 1) fehlgeschlagen = true;
 
-    // After a failed send the queues are not waited for.
-    const bool ausstehend = BahnSendenAusstehend || BahnDruckAusstehend || AnzeigeSendenAktiv;
-    if (CanAktiv && !fehlgeschlagen && ausstehend && !m_aufgegeben) {
-        if (CanGesendet != m_gesendet) {
-            m_gesendet = CanGesendet;
+    // After a failed send the bus queues are not waited for; the sheets on
+    // the central printers are, while their bytes keep leaving.
+    const bool busAusstehend =
+        CanAktiv && !fehlgeschlagen && (BahnSendenAusstehend || BahnDruckAusstehend || AnzeigeSendenAktiv);
+    if ((busAusstehend || PcDruckAusstehend) && !m_aufgegeben) {
+        if (Gesendet() != m_gesendet) {
+            m_gesendet = Gesendet();
             m_ohneFortschritt = 0;
         }
         if (++m_ohneFortschritt < MaxSchritteOhneFortschritt) return false;
         m_aufgegeben = true;
-        qWarning("Programmende: seit %d ms kein CAN-Rahmen gesendet, Ende ohne weiteres Warten",
+        qWarning("Programmende: seit %d ms nichts gesendet, Ende ohne weiteres Warten",
                  MaxSchritteOhneFortschritt * IntervallMs);
     }
     return !NetzBeschaeftigt;

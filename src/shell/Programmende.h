@@ -36,7 +36,7 @@ public:
     bool fertig();
 
 private:
-    u32 m_gesendet;
+    quint64 m_gesendet;
     int m_ohneFortschritt = 0;
     bool m_aufgegeben = false;
 };

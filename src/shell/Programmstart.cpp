@@ -10,7 +10,10 @@
 #include "match/CanKarte.h"
 #include "match/CanLog.h"
 #include "match/CanSenden.h"
+#include "match/Druckdienste.h"
+#include "match/Druckwarteschlange.h"
 #include "match/Spielablauf.h"
+#include "match/Wurfblattdruck.h"
 #include "match/TimerModul.h"
 #include "shell/Programmende.h"
 
@@ -27,6 +30,8 @@ void Startzustand()
     AnzeigezustandZuruecksetzen();
     CanEmpfangZuruecksetzen();
     CanSendenZuruecksetzen();
+    druckZustand.zuruecksetzen();
+    druckwarteschlangeZustand.zuruecksetzen();
     BahnendeTimerAktiv = 0;
     CanEmpfangTimerAktiv = 0;
     KartenTimerAktiv = 0;
@@ -47,6 +52,9 @@ QStringList ProgrammstartAusfuehren(const QString& programmordner, int bildschir
     if (Einst.CANAufzeichnen && !CanProtokollOeffnen(Jetzt()))
         meldungen << QStringLiteral("CAN-Aufzeichnung: ") + QDir::toNativeSeparators(CanProtokolldatei().pfad()) +
                          QStringLiteral(" kann nicht angelegt werden");
+
+    // The central throw printers' ports, when throw sheets are on.
+    DruckerStarten();
 
     // CAN adapter with its bit timing; the bus runs from now on.
     CanEinstellungenUebernehmen();

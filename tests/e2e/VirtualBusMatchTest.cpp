@@ -28,12 +28,17 @@
 #include "match/Startprompts.h"
 #include "match/TimerModul.h"
 #include "match/Zeitgeberliste.h"
+#include "match/Druckwarteschlange.h"
+#include "match/Wurfblattdruck.h"
 #include "match/ui/Bahnen.h"
 #include "match/ui/Bahnfensterdienste.h"
 #include "match/ui/Fensterregistrierung.h"
 #include "match/ui/Steuerung.h"
+#include "platform/LinuxDruckerport.h"
 #include "platform/QtCanAdapter.h"
 #include "shell/ui/Main.h"
+#include "support/Einsetzen.h"
+#include "support/Papier.h"
 #include "support/VirtuellerBus.h"
 
 #include <QApplication>
@@ -42,11 +47,13 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <gtest/gtest.h>
 
 #include <array>
 #include <functional>
+#include <map>
 #include <stdexcept>
 #include <tuple>
 #include <string>
@@ -746,3 +753,77 @@ TEST_F(VirtualBusMatch, LanesStopWhenTheBusGoesAway)
 }
 
 }  // namespace
+
+// What a central sheet shows in a lane's column: the character printed for
+// each throw number, and the part's result.
+struct Blattspalte {
+    std::map<int, char> wuerfe;
+    std::string ergebnis;
+};
+
+Blattspalte SpalteLesen(const Papier& papier, int blatt, int spalte)
+{
+    Blattspalte s;
+    for (int y : papier.zeilen(blatt)) {
+        const std::string z = (papier.zeile(blatt, y) + QByteArray(200, ' ')).mid(spalte, 14).toStdString();
+        if (z.rfind("Ergebnis:  ", 0) == 0) s.ergebnis = z.substr(11, 3);
+        bool zahl = false;
+        const int t = QByteArray::fromStdString(z.substr(0, 2)).trimmed().toInt(&zahl);
+        if (zahl && z[2] == ' ' && z[4] == ' ') s.wuerfe[t] = z[3];
+    }
+    return s;
+}
+
+// Game (a) with throw sheets on a central printer whose port LPT1 is a plain
+// file, as the settings name it: the lanes switch their printers on when the
+// program asks, and once the match has ended each round's sheet shows, in
+// each lane's column, every throw with the pins the lane reported (a miss as
+// "X") and the part's result as the lane counted it. The lane printers got
+// nothing over the bus: the sheets went to the central printer.
+TEST_F(VirtualBusMatch, CentralThrowSheetsShowEveryThrowOfTheMatch)
+{
+    QTemporaryDir ordner;
+    ASSERT_TRUE(ordner.isValid());
+    const QString datei = ordner.filePath(QStringLiteral("drucker1.prn"));
+    Einst.DrWurfblatt = Einst.DrEinschalten = true;
+    Einst.DruckerGeraetLpt[1] = datei;
+    TZentralDrucker& d = Einst.Drucker[1];
+    d.Schnittstelle = 1;
+    d.DrBahnVon = 1, d.DrBahnBis = 4;
+    d.DrTimer = 1;
+    d.StartFeed = 60, d.EndFeed = 90, d.FormFeed = true;
+    LinuxDruckerport port;
+    DruckerportEinsetzen portEinsetzen(port);
+    DruckerStarten();
+    ASSERT_EQ(DruckerportBereit[1], 1);
+    Wurfblattdruck druck;
+    DruckDiensteEinsetzen druckEinsetzen(&druck);
+    DruckerSendenEinsetzen senden(&DruckausgabeSenden);
+
+    TWettkampfDaten& m = wettkampf(SpielA);
+    m.DrWurfblatt = m.DrZentral = m.DrKopf = 1;
+    m.DrEinzelbahn = 0;
+    durchspielen(m, SpielA, [&] { SpielStarten(m); });
+    ASSERT_TRUE(laufen([] { return PcDruckAusstehend == 0; }, GrenzeAbmeldung));
+    port.InoutClear();
+
+    QFile f(datei);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    Papier papier;
+    papier.drucken(f.readAll());
+    EXPECT_TRUE(papier.fehler().isEmpty()) << papier.fehler().join(u'|').toStdString();
+    const int runden = int(SpielA.plan.size());
+    EXPECT_EQ(papier.blatt(), runden + 1);  // a sheet a round, each ended by its form feed
+    for (int r = 0; r < runden; ++r) {
+        for (int bahn = 1; bahn <= 4; ++bahn) {
+            SCOPED_TRACE("round " + std::to_string(r + 1) + ", lane " + std::to_string(bahn));
+            const Blattspalte s = SpalteLesen(papier, r + 1, 4 + 24 * (bahn - 1));
+            const Teil& teil = sim.teile(bahn).at(std::size_t(r));
+            std::map<int, char> soll;
+            for (const GemeldeterWurf& w : teil.wuerfe) soll[w.nr] = w.fehler ? 'X' : char('0' + w.holz);
+            EXPECT_EQ(s.wuerfe, soll) << papier.alsText(r + 1).toStdString();
+            EXPECT_EQ(s.ergebnis, QString::number(teil.zaehlung().gesamt()).rightJustified(3).toStdString());
+        }
+    }
+    for (int bahn = 1; bahn <= 4; ++bahn) EXPECT_EQ(sim.druckerRahmen(bahn), 0) << bahn;
+}

@@ -4,6 +4,7 @@
 #include "match/Druckdienste.h"
 #include "match/Startprompts.h"
 #include "match/TimerModul.h"
+#include "match/Wurfblattdruck.h"
 #include "match/Zeitgeberliste.h"
 #include "platform/FakeDruckerport.h"
 #include "support/CanTestUmgebung.h"
@@ -192,23 +193,43 @@ TEST_F(Druckwarteschlange, NotReadyPrinterIsAskedForOncePerElevenAnswers)
 }
 
 // A job goes in whole or not at all; the queue ends at 4,096 bytes.
-TEST_F(Druckwarteschlange, AJobThatDoesNotFitIsNotAppended)
+// A job that does not fit behind the queue's write position waits behind it
+// and follows in order as the printer drains the queue: nothing is cut or
+// lost, on a central and on a lane printer. Only a printer that has taken
+// nothing for a whole hold's worth refuses more.
+TEST_F(Druckwarteschlange, AJobThatDoesNotFitWaitsAndFollowsInOrder)
 {
     Spiel(1, 1, 2, &TWettkampfDaten::DrEinzelbahn);
     Spiel(2, 3, 4, &TWettkampfDaten::DrZweiBahnen);
     Zugeordnet(1, {3, 4});
+    Einst.Drucker[1].DrTimer = 1;  // a printer that takes what it can each tick
+    const QByteArray voll(4090, 'a');
     for (int bahn : {1, 3}) {
         SCOPED_TRACE(bahn);
         const auto ausstehend = [&] { return bahn == 1 ? BahnDruckerAusstehend(1) : DruckerAusstehend(1); };
-        ASSERT_TRUE(DruckauftragAnhaengen(bahn, QByteArray(4090, 'a')));
-        EXPECT_FALSE(DruckauftragAnhaengen(bahn, "1234567"));
-        EXPECT_EQ(ausstehend(), 4090);
-        EXPECT_TRUE(DruckauftragAnhaengen(bahn, "123456"));
-        EXPECT_FALSE(DruckauftragAnhaengen(bahn, "7"));
-        EXPECT_EQ(ausstehend(), 4096);
+        ASSERT_TRUE(DruckauftragAnhaengen(bahn, voll));
+        EXPECT_TRUE(DruckauftragAnhaengen(bahn, "1234567"));
+        EXPECT_TRUE(DruckauftragAnhaengen(bahn, "89"));
+        EXPECT_EQ(ausstehend(), 4099);
     }
-    EXPECT_EQ(druckwarteschlangeZustand.BahnDruckerPuffer[1][4095], '6');
+    // The queue never grew past its block.
+    EXPECT_EQ(druckwarteschlangeZustand.DruckerSchreibzeiger[1], DruckerPufferGroesse);
     EXPECT_EQ(druckwarteschlangeZustand.DruckerPuffer[1][4095], '6');
+    for (int t = 0; t < 1000 && (PcDruckAusstehend || BahnDruckAusstehend); ++t) CanSendenTick();
+    EXPECT_EQ(port.lptDaten[0], voll + "123456789");
+    QByteArray bahn;
+    for (const CanRohRahmen& r : adapter.gesendet)
+        if (r.id == 0x708u) bahn.append(reinterpret_cast<const char*>(r.daten.data()), r.laenge);
+    EXPECT_EQ(bahn, voll + "123456789");
+    EXPECT_EQ(DruckerAusstehend(1) + BahnDruckerAusstehend(1), 0);
+
+    // A printer that takes nothing: the hold fills up, then jobs are refused.
+    DruckerportBereit[1] = 0;
+    int angenommen = 0;
+    while (DruckauftragAnhaengen(3, voll) && angenommen < 100) ++angenommen;
+    EXPECT_EQ(angenommen, (DruckerPufferGroesse + DruckerUeberlaufGrenze) / voll.size());
+    DruckwarteschlangeLeeren(3);
+    EXPECT_EQ(DruckerAusstehend(1), 0);
 }
 
 // No bytes and no mask bit without sheet printing; the layout picks the pump;
@@ -308,6 +329,44 @@ TEST_F(Druckwarteschlange, CentralPrinterFreedWhenNoLaneUsesIt)
     ZentralDruckerFreigeben(3);
     EXPECT_EQ(DruckerBeschaeftigt[1], 0);
     EXPECT_EQ(m.DruckerZugeordnet, 0);
+}
+
+// The printer freed with its last match's output still waiting: the next
+// match's reset goes behind that output, not ahead of it.
+TEST_F(Druckwarteschlange, ANewMatchsResetWaitsBehindTheLastMatchsOutput)
+{
+    TWettkampfDaten& alt = Spiel(1, 1, 2, &TWettkampfDaten::DrZentral);
+    Einst.Drucker[1].DrTimer = 1;
+    ASSERT_TRUE(BahndruckerZuordnenSpiel(1));
+    ASSERT_TRUE(DruckauftragAnhaengen(1, "ALT"));
+    alt.BahnImSpiel[1] = alt.BahnImSpiel[2] = 0;
+    ZentralDruckerFreigeben(1);
+    ASSERT_EQ(DruckerBeschaeftigt[1], 0);
+    Spiel(2, 3, 4, &TWettkampfDaten::DrZentral);
+    ASSERT_TRUE(BahndruckerZuordnenSpiel(3));
+    ASSERT_TRUE(DruckauftragAnhaengen(4, "NEU"));
+    for (int t = 0; t < 20 && PcDruckAusstehend; ++t) CanSendenTick();
+    const QByteArray reset("\x1b@\x1bM\x1bR\x02\r");
+    EXPECT_EQ(port.lptDaten[0], reset + "ALT" + reset + "NEU");
+}
+
+// "Abbrechen" at a printer without connection switches the lane printer off;
+// the shared sheet's output is dropped only once no lane prints on it.
+TEST_F(Druckwarteschlange, AnAbandonedPrinterDropsTheSheetOnlyWhenNoLaneStillPrintsOnIt)
+{
+    Spiel(1, 1, 2, &TWettkampfDaten::DrZweiBahnen);
+    Zugeordnet(1, {1, 2});
+    DruckerportBereit[1] = 0;  // nothing leaves
+    Wurfblattdruck druck;
+    DruckDiensteEinsetzen einsetzen(&druck);
+    ASSERT_TRUE(DruckauftragAnhaengen(1, "abc"));
+    for (int bahn : {1, 2}) {
+        DruckerAnfrageMaske = u16(1u << (bahn - 1));
+        Timer9Go();  // the stand-in prompt answers "Abbrechen"
+        EXPECT_EQ(WurfblattDrucker[bahn], 0);
+        EXPECT_EQ(DruckerAusstehend(1), bahn == 1 ? 3 : 0) << bahn;
+    }
+    EXPECT_EQ(skriptPrompts().tags, (QList<int>{201, 202}));
 }
 
 TEST_F(Druckwarteschlange, PrintColumns)

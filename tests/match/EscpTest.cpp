@@ -100,12 +100,19 @@ TEST(EscpTest, Kegelbild)
 
 TEST(EscpTest, Sonderzeichen)
 {
-    const std::uint8_t alt = Einst.DrSs;
+    const auto alt = Einst;
     Einst.DrSs = 0xE1;
     QByteArray text;
     DruckerTextAnhaengen(text, "Stra\xDF" "e");
     EXPECT_EQ(text, QByteArray("Stra\xE1" "e"));
     EXPECT_EQ(SonderzeichenWandeln('Z'), 'Z');
     EXPECT_EQ(SonderzeichenWandeln('['), '[');
-    Einst.DrSs = alt;
+    // A code not set never sends NUL: the letter of the German character set.
+    for (std::uint8_t* c : {&Einst.DrAeGross, &Einst.DrOeGross, &Einst.DrUeGross, &Einst.DrAeKlein, &Einst.DrOeKlein,
+                            &Einst.DrUeKlein, &Einst.DrSs})
+        *c = 0;
+    text.clear();
+    DruckerTextAnhaengen(text, "\xC4\xD6\xDC\xE4\xF6\xFC\xDF");
+    EXPECT_EQ(text, QByteArray("[\\]{|}~"));
+    Einst = alt;
 }

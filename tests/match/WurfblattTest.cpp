@@ -335,7 +335,7 @@ TEST_F(Wurfblatt, ResultSheet)
     WurfblattDrucker[1] = 0;  // the report does not need the sheet printer
     DruckerportBelegt = 1;
 
-    BahndruckErgebnisblatt(1, "Ortheim");
+    BahndruckErgebnisblatt(1, m, "Ortheim");
     const QByteArray b = Ausgabe();
     const auto enthaelt = [&](const std::string& s) { return b.contains(QByteArray::fromStdString(s)); };
     EXPECT_TRUE(b.startsWith(QByteArray::fromStdString(G + "\x0e" + "  KSV \x99hringen\x14" + P(335) +
@@ -348,8 +348,9 @@ TEST_F(Wurfblatt, ResultSheet)
     EXPECT_TRUE(b.endsWith(QByteArray::fromStdString(P(160) + "Kr\x84mer" + V(100) + V(155) + V(161) + V(20) + Cr)));
 }
 
-// No sheet printer, the single-lane layout, or a full queue: nothing is
-// printed and the lane's paper position and print marks stay.
+// No sheet printer or the single-lane layout: nothing is printed and the
+// lane's paper position and print marks stay. A full queue holds a job back
+// without losing it.
 TEST_F(Wurfblatt, NothingPrintedLeavesTheLaneAsItWas)
 {
     TWettkampfDaten& m = Spiel(1, 2, &TWettkampfDaten::DrZentral);
@@ -370,12 +371,15 @@ TEST_F(Wurfblatt, NothingPrintedLeavesTheLaneAsItWas)
         hook(1);
     EXPECT_TRUE(Ausgabe().isEmpty());
 
+    // A full queue holds the job back; it still counts as printed.
     druckwarteschlangeZustand.DruckerSchreibzeiger[1] = DruckerPufferGroesse - 20;
     BahndruckAbschnitt(1, '5', 0);
-    BahndruckSpielerStart(1);
-    EXPECT_EQ(druckwarteschlangeZustand.DruckerSchreibzeiger[1], DruckerPufferGroesse - 20);
-    EXPECT_EQ(l.DruckZeilenstand, 3);
-    EXPECT_EQ(l.WurfGedruckt[1], 0);
+    EXPECT_EQ(druckwarteschlangeZustand.DruckerSchreibzeiger[1], DruckerPufferGroesse);
+    EXPECT_EQ(l.DruckZeilenstand, 1);
+    EXPECT_EQ(l.WurfGedruckt[1], 1);
+    druckwarteschlangeZustand.zuruecksetzen();
+    DruckerZuordnung[1] = DruckerZuordnung[2] = 1;
+    l.DruckZeilenstand = 3;
 
     // Single-lane sheets: the lane controller prints, no job reaches its queue.
     m.DrZentral = 0, m.DrEinzelbahn = 1;

@@ -4,10 +4,13 @@
 #include "match/Bahnzyklus.h"
 #include "match/CanKarte.h"
 #include "match/CanSenden.h"
+#include "match/Druckdienste.h"
+#include "match/Druckwarteschlange.h"
 #include "match/Wettkampfslots.h"
 #include "match/Zeitgeberliste.h"
 #include "platform/AbfShutdown.h"
 #include "platform/FakeCanAdapter.h"
+#include "platform/FakeDruckerport.h"
 #include "shell/Programmende.h"
 #include "shell/ui/Progende.h"
 #include "support/Einsetzen.h"
@@ -164,6 +167,41 @@ TEST_F(Programmende, WhatTheEndWaitsFor)
     for (int i = 0; i < 40; ++i) EXPECT_FALSE(netz.fertig());
     NetzBeschaeftigt = 0;
     EXPECT_TRUE(netz.fertig());
+}
+
+// The sheets on a central printer are waited for, bus or none, while its
+// bytes leave (one a tick here); a printer that takes nothing any more holds
+// the end up 5 s at most.
+TEST_F(Programmende, WaitsForTheSheetsOnACentralPrinter)
+{
+    FakeDruckerport port;
+    DruckerportEinsetzen portEinsetzen(port);
+    DruckerSendenEinsetzen senden(&DruckausgabeSenden);
+    CanAktiv = 0;
+    Einst.Drucker[1].Schnittstelle = 1;
+    TWettkampfDaten& m = Wettkaempfe[1];
+    m.ErsteSpielbahn = m.LetzteSpielbahn = 1;
+    m.DrWurfblatt = m.DrZentral = 1;
+    BahnDaten[1].Wettk = &m;
+    WurfblattDrucker[1] = 1;
+    DruckerZuordnung[1] = 1;
+    DruckerportBereit[1] = 1;
+    ASSERT_TRUE(DruckauftragAnhaengen(1, QByteArray(30, 'x')));
+    EndeWarten warten;
+    int schritte = 0;
+    for (; !warten.fertig() && schritte < 1000; ++schritte) CanSendenTick();
+    EXPECT_EQ(schritte, 30);
+    EXPECT_EQ(port.lptDaten[0], QByteArray(30, 'x'));
+
+    port.testAntworten = QList<std::uint8_t>(100, 1);  // not ready
+    ASSERT_TRUE(DruckauftragAnhaengen(1, "y"));
+    EndeWarten steht;
+    for (int i = 1; i < EndeWarten::MaxSchritteOhneFortschritt; ++i) {
+        CanSendenTick();
+        EXPECT_FALSE(steht.fertig()) << i;
+    }
+    CanSendenTick();
+    EXPECT_TRUE(steht.fertig());
 }
 
 // --- The dialog -------------------------------------------------------------------------

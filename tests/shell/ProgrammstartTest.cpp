@@ -4,8 +4,10 @@
 #include "match/CanKarte.h"
 #include "match/CanLog.h"
 #include "match/CanSenden.h"
+#include "match/Druckwarteschlange.h"
 #include "match/TimerModul.h"
 #include "platform/FakeCanAdapter.h"
+#include "platform/LinuxDruckerport.h"
 #include "shell/Programmstart.h"
 #include "support/Aufnahmen.h"
 #include "support/Einsetzen.h"
@@ -104,6 +106,30 @@ TEST_F(Programmstart, RecordingOnOpensTheTrafficLogInTheDataFolder)
     Einstellungen({});
     Starten();
     EXPECT_FALSE(CanLogAktiv());
+}
+
+// With throw sheets on, the central printers' ports are opened from the
+// devices the settings name: a printer whose port opened can be written, one
+// whose device cannot be opened never is. Without throw sheets no port opens.
+TEST_F(Programmstart, ThrowSheetsOpenThePrinterPortsTheSettingsName)
+{
+    LinuxDruckerport port;
+    DruckerportEinsetzen einsetzen(port);
+    const QString datei = ordner.filePath(QStringLiteral("lpt1.prn"));
+    const QStringList drucker{"[Bahnsteuerung]", "Schnittstelle1 = 1", "Schnittstelle2 = 2",
+                              "DruckerGeraetLpt1 = " + datei,
+                              "DruckerGeraetLpt2 = " + ordner.filePath(QStringLiteral("fehlt/lpt2.prn"))};
+    Einstellungen(drucker);
+    Starten();
+    EXPECT_EQ(DruckerportBereit[1] + DruckerportBereit[2], 0);
+    EXPECT_FALSE(QFile::exists(datei));
+
+    Einstellungen(drucker + QStringList{"DrWurfblatt = True"});
+    Starten();
+    EXPECT_EQ(DruckerportBereit[1], 1);
+    EXPECT_EQ(DruckerportBereit[2], 0);
+    EXPECT_TRUE(QFile::exists(datei));
+    EXPECT_EQ(druckwarteschlangeZustand.DruckerportInit, 1);
 }
 
 TEST_F(Programmstart, BadSettingsValueDoesNotStopTheStart)

@@ -10,6 +10,9 @@
 #include "core/ui/WidgetBoxen.h"
 #include "core/Zeitgeber.h"
 #include "match/CanKarte.h"
+#include "match/CanSenden.h"
+#include "match/Druckwarteschlange.h"
+#include "match/Wurfblattdruck.h"
 #include "match/Startprompts.h"
 #include "match/TimerModul.h"
 #include "match/Bahnfenster.h"
@@ -19,6 +22,7 @@
 #include "match/Zeitgeberliste.h"
 #include "platform/AbfShutdown.h"
 #include "platform/DesktopShell.h"
+#include "platform/LinuxDruckerport.h"
 #include "platform/QtCanAdapter.h"
 #include "platform/QtSound.h"
 #include "shell/Hauptbefehle.h"
@@ -35,6 +39,10 @@ Programm::Programm(const ProgrammOptionen& optionen) : m_optionen(optionen) {}
 Programm::~Programm()
 {
     if (m_timerGestartet) TimerModulBeenden();
+    DruckerBeenden();
+    setDruckerSenden(nullptr);
+    setDruckDienste(nullptr);
+    setDruckerport(nullptr);
     setStartPrompts(nullptr);
     setBoxen(nullptr);
     setBahnfensterDienste(nullptr);
@@ -68,6 +76,17 @@ QStringList Programm::starten(const QString& programmordner)
         adapter = m_can.get();
     }
     setCanAdapter(adapter);
+    // The throw-sheet printers: the central printers' ports, the print jobs
+    // of the engine and their share of the send pump.
+    Druckerport* port = m_optionen.druckerport;
+    if (!port) {
+        m_druckerport = std::make_unique<LinuxDruckerport>();
+        port = m_druckerport.get();
+    }
+    setDruckerport(port);
+    m_druck = std::make_unique<Wurfblattdruck>();
+    setDruckDienste(m_druck.get());
+    setDruckerSenden(&DruckausgabeSenden);
     Abschaltung* abschaltung = m_optionen.abschaltung;
     if (!abschaltung) {
         m_abschaltung = std::make_unique<SystemctlAbschaltung>();

@@ -12,6 +12,8 @@ class Abschaltung;
 class Bahnfensterdienste;
 class CanAdapter;
 class DesktopShell;
+class Druckerport;
+class LinuxDruckerport;
 class Fensterhub;
 class QtCanAdapter;
 class QtSound;
@@ -24,12 +26,14 @@ class TTipps;
 class WidgetBoxen;
 class WidgetPrompts;
 class Wettbewerb;
+class Wurfblattdruck;
 
 struct ProgrammOptionen {
     CanAdapter* adapter = nullptr;        // null: the Qt CAN adapter
     Abschaltung* abschaltung = nullptr;   // null: systemctl
     int bildschirmbreite = -1;            // -1: the screen's
     int bildschirme = -1;                 // -1: the screens'
+    Druckerport* druckerport = nullptr;   // null: the Linux printer ports
 };
 
 class Programm {
@@ -55,6 +59,8 @@ private:
     std::unique_ptr<DesktopShell> m_shell;
     std::unique_ptr<QtSound> m_sound;
     std::unique_ptr<QtCanAdapter> m_can;
+    std::unique_ptr<LinuxDruckerport> m_druckerport;
+    std::unique_ptr<Wurfblattdruck> m_druck;
     std::unique_ptr<SystemctlAbschaltung> m_abschaltung;
     std::unique_ptr<Fensterhub> m_hub;
     std::unique_ptr<TMain> m_main;

@@ -1,0 +1,279 @@
+// Throw sheets of a whole match, byte for byte: the program and the lane
+// simulator on a fake bus, the central printer on a recording port. Two
+// rounds on lanes 1 and 2, players 1 and 9, two Volle and one Abräumen throw
+// a part; in round 1 lane 1 lets its second throw count zero. The streams
+// below are written out from the sheet layouts, job by job, in the order the
+// events reach the printer.
+
+#include "core/Globals.h"
+#include "e2e/Spielaufbau.h"
+#include "match/CanSenden.h"
+#include "match/Druckwarteschlange.h"
+#include "match/Spielablauf.h"
+#include "match/Startprompts.h"
+#include "match/Wurfblatt.h"
+#include "match/Wurfblattdruck.h"
+#include "platform/FakeDruckerport.h"
+#include "support/Einsetzen.h"
+#include "support/Papier.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <functional>
+#include <stdexcept>
+#include <string>
+
+namespace {
+
+// ESC $ n, ESC J n, ESC j n.
+std::string P(int n) { return {'\x1b', '$', char(n & 0xFF), char(n >> 8)}; }
+std::string V(int n) { return {'\x1b', 'J', char(n)}; }
+std::string Z(int n) { return {'\x1b', 'j', char(n)}; }
+const std::string G = "\x1bG", H = "\x1bH", Cr = "\r", Lf = "\n", So = "\x0e", Ff = "\x0c";
+const std::string Blk = "\xdb", Bs = "\b";
+const std::string Init = "\x1b@\x1bM\x1bR\x02\r";
+
+// A text in a field of w characters: blank-padded.
+std::string F(const std::string& s, std::size_t w) { return s.substr(0, w) + std::string(w - std::min(w, s.size()), ' '); }
+
+// The pin picture: five groups of six columns and a gap; a fallen pin is a
+// bar of its row in its group, a standing one a 2 x 2 block in the middle.
+std::string Kegelbild(unsigned maske)
+{
+    struct Kegel {
+        int gruppe, bit, zeile;
+    };
+    constexpr Kegel raute[] = {{0, 3, 3}, {1, 1, 1}, {1, 6, 5}, {2, 0, 0}, {2, 4, 3},
+                               {2, 8, 6}, {3, 2, 1}, {3, 7, 5}, {4, 5, 3}};
+    std::array<unsigned char, 34> s{};
+    for (const Kegel& k : raute)
+        for (int c = 0; c < 6; ++c) {
+            if (maske & (1u << k.bit))
+                s[std::size_t(k.gruppe * 7 + c)] |= (1u << k.zeile);
+            else if (c == 2 || c == 3)
+                s[std::size_t(k.gruppe * 7 + c)] |= (3u << k.zeile);
+        }
+    return std::string("\x1bL\x22", 3) + '\0' + std::string(s.begin(), s.end());
+}
+
+std::string Hex(const std::string& s) { return QByteArray::fromStdString(s).toHex(' ').toStdString(); }
+
+class Wurfblattspiel : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ProgrammZuruecksetzen(QDateTime(QDate(2026, 3, 7), QTime(19, 30, 0)));
+        ASSERT_TRUE(CanAnschliessen(&anlage.bus));
+        // The lanes switch their printers on when the PC asks (the simulator's lanes answer).
+        Einst.DrEinschalten = true;
+        TZentralDrucker& d = Einst.Drucker[1];
+        d.Schnittstelle = 1;
+        d.DrBahnVon = 1, d.DrBahnBis = 2;
+        d.DrTimer = 1;
+        d.StartFeed = 60, d.EndFeed = 90, d.FormFeed = true;
+    }
+    void TearDown() override { ProgrammAbbauen(); }
+
+    // The match in the layout (nullptr: the lanes print their own sheets),
+    // played to its end.
+    TWettkampfDaten& Spielen(u8 TWettkampfDaten::*layout, const std::function<void(TWettkampfDaten&)>& waehrend = {})
+    {
+        Spielart a;
+        a.ersteBahn = 1, a.letzteBahn = 2;
+        a.volle = 2, a.abraeumen = 1;
+        TWettkampfDaten* m = WettkampfAufbauen(a);
+        if (!m) throw std::runtime_error("no match");
+        m->Startfolge = TStartplan{};
+        m->Startfolge[1][1] = 1, m->Startfolge[2][1] = 9;
+        m->Startfolge[1][2] = 9, m->Startfolge[2][2] = 1;
+        m->StartplanZeiger = &m->Startfolge;
+        m->Spieleranzahl = 1;
+        for (int nr = 1; nr <= MaxSpieler; ++nr) m->Spieler[nr].Name = "";
+        m->Spieler[1].Name = "Anton Adler", m->Spieler[1].Pass = "12345", m->Spieler[1].Gebdat = "12.05.71";
+        m->Spieler[9].Name = "Emil Eder", m->Spieler[9].Pass = "67890", m->Spieler[9].Gebdat = "03.11.85";
+        m->Club = "KSV", m->Datum = "07.03.26", m->Bezirk = "Nord", m->Klasse = "Kreisliga";
+        m->Gruppe = "A", m->Spielnummer = "17", m->Schiedsrichter = "Otto Reuter";
+        m->DrWurfblatt = 1, m->DrEinzelbahn = layout ? 0 : 1, m->DrKopf = 1;
+        if (layout) m->*layout = 1;
+        anlage.sim.setSkript(1, Wuerfe(QStringLiteral("7 8 5  8 0 3")));
+        anlage.sim.setSkript(2, Wuerfe(QStringLiteral("9 6 4  6 9 9")));
+        bool gedrueckt = false;
+        anlage.beobachter = [&] {
+            if (!gedrueckt && m->Durchgang == 1 && BahnDaten[1].WurfNr == 2) {
+                gedrueckt = true;
+                anlage.sim.taste(1, 'q');
+            }
+            if (waehrend) waehrend(*m);
+        };
+        SpielStarten(*m);
+        if (!anlage.bis([&] { return m->Beendet != 0; })) throw std::runtime_error("no game end");
+        anlage.beobachter = nullptr;
+        EXPECT_TRUE(anlage.bis([] { return PcDruckAusstehend == 0; }));
+        return *m;
+    }
+
+    // The result sheet, once the match has ended.
+    void Ergebnisblatt(TWettkampfDaten& m)
+    {
+        port.lptDaten[0].clear();
+        DruckerportBelegt = 1;
+        ASSERT_TRUE(BerichtDruckerOeffnen(1));
+        BahndruckErgebnisblatt(1, m, "Ortheim");
+        EXPECT_TRUE(anlage.bis([] { return DruckerportBelegt == 0; }));
+    }
+
+    std::string Gedruckt() const { return port.lptDaten[0].toStdString(); }
+
+    FakeDruckerport port;
+    DruckerportEinsetzen m_port{port};
+    Wurfblattdruck druck;
+    DruckDiensteEinsetzen m_druck{&druck};
+    DruckerSendenEinsetzen m_senden{&DruckausgabeSenden};
+    Anlage anlage{SimVorgaben(20, 10, 0, 1)};
+};
+
+// One line of the result sheet: name, pass, year, throws and the results.
+std::string Ergebniszeile(const std::string& name, const std::string& pass, const std::string& jahr, const char* zahlen)
+{
+    return " " + F(name, 22) + " /" + F(pass, 7) + "/" + jahr + " /" + F("6", 6) + zahlen;
+}
+
+const std::string ErgebnisblattSoll =
+    Init + V(60) + G + So + "  KSV\x14" + P(335) + "Ortheim, den 07.03.26\n\n\n\r" +
+    "    Bezirk: Nord        Klasse: Kreisliga        Spielnummer:" + F("A", 16) + " /17\n\n\r" +
+    "    KSC Ahorn 1 - SG Birkenau 1\n\n\r" + H + "\x1bP\x0f" +
+    " Name /Passnummer /Geburtsjahr /Wurf      Volle  Abr  Fehl  Total" + P(240) +
+    " Name /Passnummer /Geburtsjahr /Wurf      Volle  Abr  Fehl  Total\n\n\r" +
+    Ergebniszeile("Anton Adler", "12345", "71", " 22    14     1     36") + P(240) +
+    Ergebniszeile("Emil Eder", "67890", "85", " 23     7     1     30") + "\n\r" +
+    "\n\r" + G + " \x1b-\x01 \x1b-" + '\0' + "\n\r" + P(148) + "22    14    1      0036" + P(387) +
+    "23    7     1      0030" + H + "\x1bM\x12\n\n\r" +
+    "    " + P(240) + "\n\r" + "    " + P(240) + "\n\r" + "    " + P(240) + "\n\r" + "    " + P(240) + "\n\r" +
+    "\n\n\n" +
+    "\r   ___________________          _______________________________          ____________________\n\r" +
+    "   Spielf}hrer                  Schiedsrichter                           Spielf}hrer\n" + P(160) +
+    "Otto Reuter" + V(100) + V(155) + V(164) + V(90) + Ff + Cr;
+
+}  // namespace
+
+// Two-lane sheet: the head once, each round's player heads side by side (the
+// second round in a block below the first), every throw one character with
+// its phase sum, the correction blacked out with the new character and the
+// new Volle sum half a line above, the lane results, and the foot after
+// the second round.
+TEST_F(Wurfblattspiel, TwoLaneSheetOfAWholeMatch)
+{
+    TWettkampfDaten& m = Spielen(&TWettkampfDaten::DrZweiBahnen);
+    const auto spielerkopf = [](const std::string& zurueck, int c, const std::string& name, const std::string& pass,
+                                int bahn) {
+        return zurueck + V(90) + G + P(c * 5) + F(name, 25) + "/" + F(pass, 6) + Cr + P((c + 34) * 5) + "/Bahn " +
+               std::to_string(bahn) + H + "\n\n\r";
+    };
+    // A throw in column c of a lane in column s, with the phase sum when it is the phase's last.
+    const auto wurf = [](const std::string& vor, int s, int c, char zeichen, const std::string& summe = "") {
+        std::string w = vor + P(c * 5) + zeichen + Cr;
+        if (!summe.empty()) w += P((s + 34) * 5) + summe + Cr;
+        return w;
+    };
+    const auto ergebnis = [](int s, const char* gesamt, const char* total, const char* totale) {
+        return V(50) + P(s * 5) + G + "Bahnergebnis: " + gesamt + "   Total: " + total + "\n\r" + P(s * 5) + totale +
+               Z(30) + H + Cr;
+    };
+    const std::string soll =
+        Init +
+        // Round 1: lane 1 (player 1) in column 4, lane 2 (player 9) in column 54.
+        V(60) + G + So + "  " + F("KSV", 20) + "     " + F("KSV", 20) + "\n\n\r" + P(185) + "07.03.26" + Cr +
+        P(435) + "07.03.26\n\r" + P(20) + F("KSC Ahorn 1", 19) + " - " + F("SG Birkenau 1", 19) + Cr + P(270) +
+        F("KSC Ahorn 1", 19) + " - " + F("SG Birkenau 1", 19) + H + Cr +
+        spielerkopf("", 4, "Anton Adler", "12345", 1) + spielerkopf(Z(145), 54, "Emil Eder", "67890", 2) +
+        wurf("", 4, 7, '7') + wurf("", 54, 57, '9') + wurf("", 4, 8, '8', "  15") +
+        // Throw 2 of lane 1 counts zero: blacked out, 'X' and the Volle sum half a line above.
+        P(40) + Blk + Z(25) + Bs + "X" + V(25) + Cr + P(190) + Blk + Blk + Blk + Bs + Bs + Bs + Z(25) + "  7" +
+        V(25) + Cr + wurf("", 54, 58, '6', "  15") + wurf(V(50), 4, 7, '5', "   5") +
+        ergebnis(4, " 12", "0012", "TotaVolle:   7 TotaAbr:   5 TotaFehl:   1") + wurf(Z(50), 54, 57, '4', "   4") +
+        ergebnis(54, " 19", "0019", "TotaVolle:  15 TotaAbr:   4 TotaFehl:   0") +
+        // Round 2, below the results: lane 1 (player 9) in column 54, lane 2 (player 1) in column 4.
+        V(30) + spielerkopf("", 54, "Emil Eder", "67890", 1) + spielerkopf(Z(145), 4, "Anton Adler", "12345", 2) +
+        wurf("", 54, 57, '8') + wurf("", 4, 7, '6') + wurf("", 54, 58, 'X', "   8") + wurf("", 4, 8, '9', "  15") +
+        wurf(V(50), 54, 57, '3', "   3") + ergebnis(54, " 11", "0030", "TotaVolle:  23 TotaAbr:   7 TotaFehl:   1") +
+        wurf(Z(50), 4, 7, '9', "   9") + ergebnis(4, " 24", "0036", "TotaVolle:  22 TotaAbr:  14 TotaFehl:   1") +
+        // The foot without its texts.
+        V(100) + V(140) + Lf + V(90) + Ff + Cr;
+    EXPECT_EQ(Hex(Gedruckt()), Hex(soll));
+
+    Ergebnisblatt(m);
+    EXPECT_EQ(Hex(Gedruckt()), Hex(ErgebnisblattSoll));
+}
+
+// Central sheet, a sheet a round: the head with both lanes' player heads
+// side by side, every throw a line with its running total, misses and pin
+// picture, the correction overprinted with 'K', the phase sums, each
+// player's result and the foot.
+TEST_F(Wurfblattspiel, CentralSheetOfAWholeMatch)
+{
+    Spielen(&TWettkampfDaten::DrZentral);
+    const std::string kopf = V(60) + G + So + "  KSV\n" + V(10) + Cr + P(20) + "KSC Ahorn 1 - SG Birkenau 1" + P(435) +
+                             "07.03.26" + H + Cr;
+    const auto spieler = [](const std::string& zurueck, int c, int bahn, const std::string& vor,
+                            const std::string& nach) {
+        return zurueck + V(40) + G + P(c * 5) + "Bahn " + std::to_string(bahn) + Lf + P(c * 5) + F(vor, 15) + Lf +
+               P(c * 5) + F(nach, 15) + H + V(40) + Cr;
+    };
+    // Throw line: number, pins, running total, misses, mark column, picture.
+    const auto wurf = [](const std::string& vor, int c, const char* zeile, unsigned bild, const std::string& summe = "") {
+        std::string w = vor + P(c * 5) + zeile + Kegelbild(bild);
+        if (!summe.empty()) w += V(40) + Cr + P(c * 5) + summe + Z(40);
+        return w + Cr;
+    };
+    const auto ergebnis = [](int c, const char* gesamt, const char* total, const char* volle, const char* abr,
+                             const char* fehl) {
+        const std::string p = P(c * 5);
+        return V(80) + p + G + "Ergebnis:  " + gesamt + V(30) + p + "Total:    " + total + V(30) + p + "TotaVolle: " +
+               volle + V(30) + p + "TotaAbr:   " + abr + V(30) + p + "TotaFehl:  " + fehl + Z(200) + H + Cr;
+    };
+    const std::string fuss = V(120) + V(150) + V(90) + Ff + Cr;
+    const std::string soll =
+        Init +
+        // Round 1: lane 1 (player 1) in column 4, lane 2 (player 9) in column 28.
+        kopf + spieler("", 4, 1, "Anton", "Adler") + spieler(Z(140), 28, 2, "Emil", "Eder") +
+        wurf("", 4, " 1 7   7  0 ", 0x07F) + wurf("", 28, " 1 9   9  0 ", 0x1FF) +
+        wurf(V(30), 4, " 2 8  15  0 ", 0x0FF, "Volle:   15") +
+        // Throw 2 of lane 1 counts zero: overprinted on its line.
+        P(20) + "   " + Blk + "X      K" + Cr + wurf("", 28, " 2 6  15  0 ", 0x03F, "Volle:   15") +
+        wurf(V(50) + V(30), 4, " 3 5  12  1 ", 0x01F, "Abr{umen:    5") +
+        ergebnis(4, " 12", "0012", "  7", "  5", "  1") + wurf("", 28, " 3 4  19  0 ", 0x00F, "Abr{umen:    4") +
+        ergebnis(28, " 19", "0019", " 15", "  4", "  0") + fuss +
+        // Round 2 on a sheet of its own: lane 1 (player 9), lane 2 (player 1).
+        kopf + spieler("", 4, 1, "Emil", "Eder") + spieler(Z(140), 28, 2, "Anton", "Adler") +
+        wurf("", 4, " 1 8   8  0 ", 0x0FF) + wurf("", 28, " 1 6   6  0 ", 0x03F) +
+        wurf(V(30), 4, " 2 X   8  1 ", 0x000, "Volle:    8") + wurf("", 28, " 2 9  15  0 ", 0x1FF, "Volle:   15") +
+        wurf(V(50) + V(30), 4, " 3 3  11  1 ", 0x007, "Abr{umen:    3") +
+        ergebnis(4, " 11", "0030", " 23", "  7", "  1") + wurf("", 28, " 3 9  24  0 ", 0x1FF, "Abr{umen:    9") +
+        ergebnis(28, " 24", "0036", " 22", " 14", "  1") + fuss;
+    EXPECT_EQ(Hex(Gedruckt()), Hex(soll));
+}
+
+// Sheets printed by the lanes themselves: the program switches the lane
+// printers on and sends them no sheet. A lane that reports its printer
+// without connection gets, once the operator answers "Prüfen", the printer
+// reset on its own printer over the bus (0x700 + 8L), and nothing else.
+TEST_F(Wurfblattspiel, LanePrintersGetOnlyTheResetOverTheBus)
+{
+    Einst.DrStatus = true;
+    skriptPrompts().antworten = {1};
+    bool gefragt = false;
+    Spielen(nullptr, [&](TWettkampfDaten& m) {
+        if (!gefragt && m.Durchgang == 1 && BahnDaten[2].WurfNr == 1) {
+            gefragt = true;
+            anlage.sim.druckerAnfrage(2);
+        }
+    });
+    EXPECT_TRUE(anlage.ausklingen());
+    EXPECT_EQ(skriptPrompts().tags, QList<int>{202});
+    EXPECT_EQ(Hex(anlage.sim.druckerBytes(2).toStdString()), Hex(Init));
+    EXPECT_EQ(anlage.sim.druckerRahmen(2), 1);
+    EXPECT_EQ(anlage.sim.druckerRahmen(1), 0);
+    EXPECT_TRUE(anlage.sim.druckerAn(1));
+    EXPECT_TRUE(Gedruckt().empty());
+}
