@@ -4,9 +4,9 @@
 
 #include "core/Globals.h"
 #include "e2e/Spielaufbau.h"
-#include "match/CanEmpfang.h"
-#include "match/CanSenden.h"
-#include "match/TimerModul.h"
+#include "match/bus/CanEmpfang.h"
+#include "match/bus/CanSenden.h"
+#include "match/flow/TimerModul.h"
 #include "support/Teilstart.h"
 
 #include <benchmark/benchmark.h>

@@ -4,11 +4,11 @@
 
 #include "core/Globals.h"
 #include "e2e/Spielaufbau.h"
-#include "match/Bahnzyklus.h"
-#include "match/CanSenden.h"
-#include "match/Spielablauf.h"
-#include "match/TimerModul.h"
-#include "match/Wertung.h"
+#include "match/flow/Bahnzyklus.h"
+#include "match/bus/CanSenden.h"
+#include "match/flow/Spielablauf.h"
+#include "match/flow/TimerModul.h"
+#include "match/engine/Wertung.h"
 #include "support/Teilstart.h"
 
 #include <QCoreApplication>

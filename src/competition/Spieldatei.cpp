@@ -7,8 +7,8 @@
 #include "core/RecordFunctions.h"
 #include "core/SettingsFile.h"
 #include "core/TextFunctions.h"
-#include "match/Punkte.h"
-#include "match/Wettkampfslots.h"
+#include "match/engine/Punkte.h"
+#include "match/flow/Wettkampfslots.h"
 
 #include <QDir>
 #include <QFileInfo>

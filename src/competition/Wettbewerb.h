@@ -2,7 +2,7 @@
 // The competition administration's services to the match logic, installed
 // at program start.
 
-#include "match/Wettbewerbdienste.h"
+#include "match/dienste/Wettbewerbdienste.h"
 
 class Wettbewerb final : public WettbewerbDienste {
 public:

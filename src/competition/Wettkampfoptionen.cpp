@@ -3,9 +3,9 @@
 #include "core/Fenster.h"
 #include "core/Globals.h"
 #include "core/TextFunctions.h"
-#include "match/Druckdienste.h"
-#include "match/Punkte.h"
-#include "match/Spielbahnen.h"
+#include "match/print/Druckdienste.h"
+#include "match/engine/Punkte.h"
+#include "match/flow/Spielbahnen.h"
 
 #include <algorithm>
 

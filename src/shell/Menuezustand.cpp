@@ -1,7 +1,7 @@
 #include "shell/Menuezustand.h"
 
 #include "core/Globals.h"
-#include "match/Bahnzyklus.h"
+#include "match/flow/Bahnzyklus.h"
 
 #include <algorithm>
 

@@ -2,13 +2,13 @@
 
 #include "core/Globals.h"
 #include "core/Zeitgeber.h"
-#include "match/Bahnzyklus.h"
-#include "match/CanFrames.h"
-#include "match/CanKarte.h"
-#include "match/CanSenden.h"
-#include "match/Druckwarteschlange.h"
-#include "match/Wettkampfslots.h"
-#include "match/Zeitgeberliste.h"
+#include "match/flow/Bahnzyklus.h"
+#include "match/bus/CanFrames.h"
+#include "match/bus/CanKarte.h"
+#include "match/bus/CanSenden.h"
+#include "match/print/Druckwarteschlange.h"
+#include "match/flow/Wettkampfslots.h"
+#include "match/flow/Zeitgeberliste.h"
 
 #include <algorithm>
 

@@ -3,7 +3,7 @@
 #include "core/Boxes.h"
 #include "core/Clock.h"
 #include "core/Globals.h"
-#include "match/Wettkampfslots.h"
+#include "match/flow/Wettkampfslots.h"
 #include "support/Dateien.h"
 #include "support/Grundlage.h"
 

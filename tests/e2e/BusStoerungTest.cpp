@@ -5,12 +5,12 @@
 #include "core/Globals.h"
 #include "core/Zeitgeber.h"
 #include "e2e/Spielaufbau.h"
-#include "match/Bahnzyklus.h"
-#include "match/CanFrames.h"
-#include "match/CanKarte.h"
-#include "match/CanSenden.h"
-#include "match/Spielablauf.h"
-#include "match/Startprompts.h"
+#include "match/flow/Bahnzyklus.h"
+#include "match/bus/CanFrames.h"
+#include "match/bus/CanKarte.h"
+#include "match/bus/CanSenden.h"
+#include "match/flow/Spielablauf.h"
+#include "match/flow/Startprompts.h"
 
 #include <gtest/gtest.h>
 

@@ -11,8 +11,8 @@
 #include "core/SettingsFile.h"
 #include "core/ui/Fensterhub.h"
 #include "e2e/Spielaufbau.h"
-#include "match/Spielablauf.h"
-#include "match/Wettkampfslots.h"
+#include "match/flow/Spielablauf.h"
+#include "match/flow/Wettkampfslots.h"
 
 #include <QApplication>
 #include <QComboBox>

@@ -5,13 +5,13 @@
 #include "core/Boxes.h"
 #include "core/Globals.h"
 #include "e2e/Spielaufbau.h"
-#include "match/Bahnzyklus.h"
-#include "match/CanFrames.h"
-#include "match/CanSenden.h"
-#include "match/Spielablauf.h"
-#include "match/Startprompts.h"
-#include "match/Wertung.h"
-#include "match/Wettkampfslots.h"
+#include "match/flow/Bahnzyklus.h"
+#include "match/bus/CanFrames.h"
+#include "match/bus/CanSenden.h"
+#include "match/flow/Spielablauf.h"
+#include "match/flow/Startprompts.h"
+#include "match/engine/Wertung.h"
+#include "match/flow/Wettkampfslots.h"
 
 #include <gtest/gtest.h>
 

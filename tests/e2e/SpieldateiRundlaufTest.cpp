@@ -6,8 +6,8 @@
 #include "core/Boxes.h"
 #include "core/Globals.h"
 #include "e2e/Spielaufbau.h"
-#include "match/Punkte.h"
-#include "match/Spielablauf.h"
+#include "match/engine/Punkte.h"
+#include "match/flow/Spielablauf.h"
 
 #include <QTemporaryDir>
 #include <gtest/gtest.h>

@@ -1,8 +1,8 @@
 #include "core/Boxes.h"
 #include "core/Globals.h"
-#include "match/Anzeigeschicht.h"
-#include "match/CanKarte.h"
-#include "match/CanSenden.h"
+#include "match/dienste/Anzeigeschicht.h"
+#include "match/bus/CanKarte.h"
+#include "match/bus/CanSenden.h"
 #include "support/Grundlage.h"
 
 #include <gtest/gtest.h>

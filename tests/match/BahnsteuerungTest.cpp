@@ -1,8 +1,8 @@
-#include "match/Bahnsteuerung.h"
+#include "match/lanes/Bahnsteuerung.h"
 
 #include "core/Globals.h"
-#include "match/CanKarte.h"
-#include "match/CanSenden.h"
+#include "match/bus/CanKarte.h"
+#include "match/bus/CanSenden.h"
 #include "support/Grundlage.h"
 #include "support/Sendepuffer.h"
 #include "support/QtDrucken.h"

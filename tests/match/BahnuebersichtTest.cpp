@@ -1,7 +1,7 @@
 #include "core/Boxes.h"
 #include "core/Globals.h"
-#include "match/Bahnuebersicht.h"
-#include "match/TimerModul.h"
+#include "match/lanes/Bahnuebersicht.h"
+#include "match/flow/TimerModul.h"
 #include "support/Grundlage.h"
 #include "support/Teilstart.h"
 

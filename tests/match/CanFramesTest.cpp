@@ -1,4 +1,4 @@
-#include "match/CanFrames.h"
+#include "match/bus/CanFrames.h"
 
 #include <gtest/gtest.h>
 

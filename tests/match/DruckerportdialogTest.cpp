@@ -1,9 +1,9 @@
 #include "core/Boxes.h"
 #include "core/Globals.h"
 #include "core/SettingsFile.h"
-#include "match/Druckerportdialog.h"
-#include "match/Druckwarteschlange.h"
-#include "match/Zustand.h"
+#include "match/print/Druckerportdialog.h"
+#include "match/print/Druckwarteschlange.h"
+#include "match/flow/Zustand.h"
 #include "platform/FakeDruckerport.h"
 
 #include <QFile>

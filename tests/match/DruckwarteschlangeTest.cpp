@@ -1,11 +1,11 @@
-#include "match/Druckwarteschlange.h"
+#include "match/print/Druckwarteschlange.h"
 
 #include "core/Zeitgeber.h"
-#include "match/Druckdienste.h"
-#include "match/Startprompts.h"
-#include "match/TimerModul.h"
-#include "match/Wurfblattdruck.h"
-#include "match/Zeitgeberliste.h"
+#include "match/print/Druckdienste.h"
+#include "match/flow/Startprompts.h"
+#include "match/flow/TimerModul.h"
+#include "match/print/Wurfblattdruck.h"
+#include "match/flow/Zeitgeberliste.h"
 #include "platform/FakeDruckerport.h"
 #include "support/CanTestUmgebung.h"
 

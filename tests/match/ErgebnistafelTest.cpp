@@ -1,5 +1,5 @@
 #include "core/Globals.h"
-#include "match/Ergebnistafel.h"
+#include "match/lanes/Ergebnistafel.h"
 #include "support/Grundlage.h"
 #include "support/QtDrucken.h"
 

@@ -1,4 +1,4 @@
-#include "match/Escp.h"
+#include "match/print/Escp.h"
 
 #include "core/Globals.h"
 

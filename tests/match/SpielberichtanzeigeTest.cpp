@@ -1,5 +1,5 @@
 #include "core/Globals.h"
-#include "match/Spielberichtanzeige.h"
+#include "match/lanes/Spielberichtanzeige.h"
 #include "support/Grundlage.h"
 #include "support/QtDrucken.h"
 

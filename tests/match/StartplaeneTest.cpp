@@ -1,4 +1,4 @@
-#include "match/Startplaene.h"
+#include "match/flow/Startplaene.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 #include "core/Globals.h"
-#include "match/CanKarte.h"
-#include "match/CanSenden.h"
+#include "match/bus/CanKarte.h"
+#include "match/bus/CanSenden.h"
 #include "platform/QtCanAdapter.h"
-#include "match/Zustand.h"
+#include "match/flow/Zustand.h"
 #include "support/Einsetzen.h"
 #include "support/VirtuellerBus.h"
 

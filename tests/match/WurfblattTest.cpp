@@ -1,9 +1,9 @@
-#include "match/Wurfblatt.h"
+#include "match/print/Wurfblatt.h"
 
 #include "core/Globals.h"
-#include "match/Buchung.h"
-#include "match/Druckdienste.h"
-#include "match/Druckwarteschlange.h"
+#include "match/engine/Buchung.h"
+#include "match/print/Druckdienste.h"
+#include "match/print/Druckwarteschlange.h"
 #include "support/Grundlage.h"
 
 #include <string>

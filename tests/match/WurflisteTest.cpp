@@ -1,6 +1,6 @@
-#include "match/Wurfliste.h"
+#include "match/lanes/Wurfliste.h"
 
-#include "match/Wurfprotokoll.h"
+#include "match/print/Wurfprotokoll.h"
 #include "support/QtDrucken.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "match/Wurfprotokoll.h"
+#include "match/print/Wurfprotokoll.h"
 
 #include "support/Einsetzen.h"
 #include "support/Grundlage.h"

@@ -1,6 +1,6 @@
 #include "core/Globals.h"
-#include "match/Bahnzyklus.h"
-#include "match/Zustand.h"
+#include "match/flow/Bahnzyklus.h"
+#include "match/flow/Zustand.h"
 #include "shell/Menuezustand.h"
 
 #include <gtest/gtest.h>

@@ -6,10 +6,10 @@
 #include "core/Fenster.h"
 #include "core/Globals.h"
 #include "core/Records.h"
-#include "match/Bahnfenster.h"
-#include "match/Druckdienste.h"
-#include "match/Netzdienste.h"
-#include "match/Wettbewerbdienste.h"
+#include "match/lanes/Bahnfenster.h"
+#include "match/print/Druckdienste.h"
+#include "match/dienste/Netzdienste.h"
+#include "match/dienste/Wettbewerbdienste.h"
 #include "support/KernAufnahmen.h"
 
 #include <QStringList>

@@ -2,9 +2,9 @@
 // A bus with a fake adapter, as the send and receive tests need it.
 
 #include "core/Globals.h"
-#include "match/CanKarte.h"
-#include "match/CanLog.h"
-#include "match/CanSenden.h"
+#include "match/bus/CanKarte.h"
+#include "match/bus/CanLog.h"
+#include "match/bus/CanSenden.h"
 #include "platform/FakeCanAdapter.h"
 #include "support/Einsetzen.h"
 #include "support/Grundlage.h"

@@ -4,9 +4,9 @@
 
 #include "core/Clock.h"
 #include "core/Eingesetzt.h"
-#include "match/CanKarte.h"
-#include "match/CanLog.h"
-#include "match/CanSenden.h"
+#include "match/bus/CanKarte.h"
+#include "match/bus/CanLog.h"
+#include "match/bus/CanSenden.h"
 
 using UhrEinsetzen = Gesetzt<std::function<QDateTime()>, setUhr>;
 using CanAdapterEinsetzen = Gesetzt<CanAdapter*, setCanAdapter>;

@@ -4,7 +4,7 @@
 // windows, displays, printers, network and competition administration are
 // installed for the length of the test.
 
-#include "match/Zustand.h"
+#include "match/flow/Zustand.h"
 #include "support/Aufnahmen.h"
 
 #include <gtest/gtest.h>

@@ -4,7 +4,7 @@
 // player 1 plays on lane 1, guest 9 on lane 2, both lanes online.
 
 #include "core/Globals.h"
-#include "match/Wertung.h"
+#include "match/engine/Wertung.h"
 #include "support/Grundlage.h"
 
 #include <string>

@@ -3,7 +3,7 @@
 // fresh temporary program folder; at the end the current directory is put
 // back and every module is in its start state again.
 
-#include "match/Zustand.h"
+#include "match/flow/Zustand.h"
 
 #include <QDir>
 #include <QTemporaryDir>

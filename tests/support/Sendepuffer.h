@@ -2,7 +2,7 @@
 // The frames the program has queued for a lane, oldest first, each as its
 // bytes; the caller chooses the containers.
 
-#include "match/CanSenden.h"
+#include "match/bus/CanSenden.h"
 
 #include <QList>
 

@@ -5,7 +5,7 @@
 #include "core/Cp1252.h"
 #include "core/Fenster.h"
 #include "core/Globals.h"
-#include "match/Bahnfenster.h"
+#include "match/lanes/Bahnfenster.h"
 #include "core/RecordFunctions.h"
 #include "core/SettingsFile.h"
 #include "core/TextFunctions.h"

@@ -8,7 +8,7 @@
 #include "competition/Wettkampffelder.h"
 #include "core/Tastatur.h"
 #include "core/ui/Fensterhub.h"
-#include "match/Wettkampfslots.h"
+#include "match/flow/Wettkampfslots.h"
 
 #include <QPoint>
 #include <QPointer>

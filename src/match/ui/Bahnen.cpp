@@ -3,8 +3,8 @@
 #include "core/Globals.h"
 #include "core/ui/Farbe.h"
 #include "core/ui/Farben.h"
-#include "match/Bahnuebersicht.h"
-#include "match/TimerModul.h"
+#include "match/lanes/Bahnuebersicht.h"
+#include "match/flow/TimerModul.h"
 
 #include <QAction>
 #include <QFontDatabase>

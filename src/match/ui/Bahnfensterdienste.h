@@ -3,7 +3,7 @@
 // the lane control window and the lane overview, both made once at program
 // start and shown or hidden from then on.
 
-#include "match/Bahnfenster.h"
+#include "match/lanes/Bahnfenster.h"
 
 #include <QPointer>
 #include <functional>

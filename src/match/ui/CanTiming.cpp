@@ -3,7 +3,7 @@
 #include "core/Sound.h"
 #include "core/ui/Farben.h"
 #include "core/ui/Hinweis.h"
-#include "match/CanKarte.h"
+#include "match/bus/CanKarte.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>

@@ -4,7 +4,7 @@
 // German special letters; "&Test" prints a test line and calibrates the
 // printer's DruckWait.
 
-#include "match/Druckerportdialog.h"
+#include "match/print/Druckerportdialog.h"
 
 #include <QDialog>
 

@@ -5,7 +5,7 @@
 // it the player's throw protocol and the side's alley statistics are printed.
 
 #include "core/CheckedArray.h"
-#include "match/Wurfliste.h"
+#include "match/lanes/Wurfliste.h"
 
 #include <QDialog>
 

@@ -6,9 +6,9 @@
 #include "core/Sound.h"
 #include "core/ui/Farbe.h"
 #include "core/ui/Farben.h"
-#include "match/Bahnfenster.h"
-#include "match/Ergebnistafel.h"
-#include "match/TimerModul.h"
+#include "match/lanes/Bahnfenster.h"
+#include "match/lanes/Ergebnistafel.h"
+#include "match/flow/TimerModul.h"
 
 #include <QAction>
 #include <QEvent>

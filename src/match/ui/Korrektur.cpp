@@ -4,8 +4,8 @@
 #include "core/Globals.h"
 #include "core/Sound.h"
 #include "core/ui/Tastaturfelder.h"
-#include "match/Bahnfenster.h"
-#include "match/Korrekturbefehle.h"
+#include "match/lanes/Bahnfenster.h"
+#include "match/engine/Korrekturbefehle.h"
 
 #include <QGridLayout>
 #include <QGroupBox>

@@ -2,7 +2,7 @@
 // The canvas prints: print dialog, then the throw protocol or a side's
 // statistics drawn on the chosen printer, in landscape.
 
-#include "match/Wurfprotokoll.h"
+#include "match/print/Wurfprotokoll.h"
 
 #include <QString>
 #include <functional>

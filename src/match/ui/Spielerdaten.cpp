@@ -8,9 +8,9 @@
 #include "core/ui/Farben.h"
 #include "core/ui/Hinweis.h"
 #include "core/ui/Tastaturfelder.h"
-#include "match/Bahnfenster.h"
-#include "match/Punkte.h"
-#include "match/Wertung.h"
+#include "match/lanes/Bahnfenster.h"
+#include "match/engine/Punkte.h"
+#include "match/engine/Wertung.h"
 
 #include <QAction>
 #include <QCheckBox>

@@ -3,7 +3,7 @@
 // personal data, results and the four lane blocks on three pages; edited
 // lane results are taken over on the PC alone or also to the lane display.
 
-#include "match/Spielerdaten.h"
+#include "match/lanes/Spielerdaten.h"
 
 #include <QDialog>
 

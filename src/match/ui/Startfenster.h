@@ -3,7 +3,7 @@
 // registered, the lane and printer check, the question whether to lock mouse
 // and keyboard. The windows are created once and reused.
 
-#include "match/Startprompts.h"
+#include "match/flow/Startprompts.h"
 
 #include <QDialog>
 #include <QPointer>

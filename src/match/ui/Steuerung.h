@@ -6,7 +6,7 @@
 
 #include "core/CheckedArray.h"
 #include "core/Records.h"
-#include "match/Bahnsteuerung.h"
+#include "match/lanes/Bahnsteuerung.h"
 
 #include <QAbstractButton>
 #include <QDialog>

@@ -5,7 +5,7 @@
 #include "core/Sound.h"
 #include "core/ui/Bilder.h"
 #include "core/Zeitgeber.h"
-#include "match/CanKarte.h"
+#include "match/bus/CanKarte.h"
 #include "shell/ui/Progende.h"
 
 #include <QApplication>

@@ -6,7 +6,7 @@
 #include "core/ui/Farben.h"
 #include "core/ui/Hinweis.h"
 #include "core/Zeitgeber.h"
-#include "match/Anzeigeschicht.h"
+#include "match/dienste/Anzeigeschicht.h"
 #include "shell/Hauptbefehle.h"
 
 #include <QCoreApplication>

@@ -6,7 +6,7 @@
 #include "core/Boxes.h"
 #include "core/Globals.h"
 #include "core/ui/Fensterhub.h"
-#include "match/Wettkampfslots.h"
+#include "match/flow/Wettkampfslots.h"
 #include "support/Dateien.h"
 #include "support/Grundlage.h"
 #include "support/ImDialog.h"

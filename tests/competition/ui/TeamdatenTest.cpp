@@ -5,7 +5,7 @@
 #include "core/Globals.h"
 #include "core/SettingsFile.h"
 #include "core/ui/Fensterhub.h"
-#include "match/Wettkampfslots.h"
+#include "match/flow/Wettkampfslots.h"
 #include "support/Grundlage.h"
 #include "support/ImDialog.h"
 #include "support/QtDrucken.h"

@@ -4,7 +4,7 @@
 #include "core/Globals.h"
 #include "core/Tastatur.h"
 #include "core/ui/Keyb.h"
-#include "match/Wettkampfslots.h"
+#include "match/flow/Wettkampfslots.h"
 #include "support/Grundlage.h"
 #include "support/QtDrucken.h"
 #include "support/Klicken.h"

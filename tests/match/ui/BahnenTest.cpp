@@ -1,6 +1,6 @@
 #include "core/Globals.h"
-#include "match/Bahnuebersicht.h"
-#include "match/TimerModul.h"
+#include "match/lanes/Bahnuebersicht.h"
+#include "match/flow/TimerModul.h"
 #include "match/ui/Bahnen.h"
 #include "support/Grundlage.h"
 #include "support/Teilstart.h"

@@ -1,8 +1,8 @@
 #include "core/Globals.h"
 #include "core/SettingsFile.h"
 #include "core/Sound.h"
-#include "match/CanKarte.h"
-#include "match/Zustand.h"
+#include "match/bus/CanKarte.h"
+#include "match/flow/Zustand.h"
 #include "match/ui/CanTiming.h"
 #include "support/KernAufnahmen.h"
 

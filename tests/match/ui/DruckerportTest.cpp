@@ -1,6 +1,6 @@
 #include "core/Globals.h"
 #include "core/SettingsFile.h"
-#include "match/Zustand.h"
+#include "match/flow/Zustand.h"
 #include "match/ui/Druckerport.h"
 #include "platform/FakeDruckerport.h"
 

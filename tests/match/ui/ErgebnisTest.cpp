@@ -2,7 +2,7 @@
 
 #include "core/Globals.h"
 #include "core/ui/Fensterhub.h"
-#include "match/TimerModul.h"
+#include "match/flow/TimerModul.h"
 #include "match/ui/Fensterregistrierung.h"
 #include "support/Grundlage.h"
 #include "support/QtDrucken.h"

@@ -1,8 +1,8 @@
 #include "match/ui/Korrektur.h"
 
 #include "core/Boxes.h"
-#include "match/CanKarte.h"
-#include "match/CanSenden.h"
+#include "match/bus/CanKarte.h"
+#include "match/bus/CanSenden.h"
 #include "support/Korrekturlage.h"
 #include "support/QtDrucken.h"
 #include "support/Sendepuffer.h"

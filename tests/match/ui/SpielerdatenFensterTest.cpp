@@ -4,7 +4,7 @@
 #include "core/TextFunctions.h"
 #include "core/Tastatur.h"
 #include "core/ui/Tastaturfelder.h"
-#include "match/Punkte.h"
+#include "match/engine/Punkte.h"
 #include "support/Grundlage.h"
 #include "support/QtDrucken.h"
 

@@ -3,7 +3,7 @@
 #include "core/Globals.h"
 #include "core/SettingsFile.h"
 #include "core/Sound.h"
-#include "match/Zustand.h"
+#include "match/flow/Zustand.h"
 #include "support/KernAufnahmen.h"
 #include "support/QtDrucken.h"
 

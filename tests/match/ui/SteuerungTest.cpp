@@ -3,8 +3,8 @@
 #include "core/Boxes.h"
 #include "core/Globals.h"
 #include "core/Zeitgeber.h"
-#include "match/CanKarte.h"
-#include "match/CanSenden.h"
+#include "match/bus/CanKarte.h"
+#include "match/bus/CanSenden.h"
 #include "support/Grundlage.h"
 #include "support/Sendepuffer.h"
 

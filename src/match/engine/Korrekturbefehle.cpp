@@ -1,0 +1,449 @@
+#include "match/engine/Korrekturbefehle.h"
+
+#include "match/lanes/Bahnfenster.h"
+#include "core/Globals.h"
+#include "match/dienste/Anzeigeschicht.h"
+#include "match/engine/Buchung.h"
+#include "match/bus/CanSenden.h"
+#include "match/print/Druckdienste.h"
+#include "match/engine/Ersatzkette.h"
+#include "match/engine/Nachbuchung.h"
+#include "match/flow/Spielablauf.h"
+#include "match/flow/Spielbahnen.h"
+#include "match/engine/Wertung.h"
+
+#include <algorithm>
+#include <cmath>
+
+using namespace Buchen;
+using namespace CanRahmen;
+
+namespace {
+
+constexpr u16 KorrekturBild = WurfbildVorhanden | WurfbildZahlEingabe;
+constexpr u16 KorrekturArt = WurfartKorrektur;
+constexpr u16 KorrekturArtFehler = WurfartKorrektur | WurfartNullGewertet;
+// 999.9 minutes; 0xFFFF is the lane's time request.
+constexpr int MaxWurfzeit = 9999;
+
+TBahnDaten* Bahn(int bahn) { return BahnDaten.contains(bahn) ? &BahnDaten[bahn] : nullptr; }
+
+QString Zeichen(const Text<MaxPhasenWuerfe + 1>& t) { return QString::fromLatin1(t.c_str()); }
+
+bool Heim(const TBahnDaten& b) { return b.BahnSpieler && b.BahnSpieler->IstHeim; }
+
+CanDaten Start(const TWettkampfDaten& w, const TBahnDaten& b)
+{
+    return DurchgangStart(u8(w.Volle), u8(w.Abraeumen), u8(w.Wurfzeit), Heim(b));
+}
+
+// No lane of the match in play still practises.
+bool KeineProbe(const TWettkampfDaten& w)
+{
+    for (int k : BahnenVon(w))
+        if (w.BahnImSpiel[k] && BahnDaten[k].Wettk == &w && BahnDaten[k].ProbeLaeuft) return false;
+    return true;
+}
+
+// Players 7 and 8 of the lane player's side: numbers 7/8 or 15/16.
+int Ersatznummer(const TBahnDaten& b, int knopf) { return (knopf == 2 ? 8 : 7) + (Heim(b) ? 0 : 8); }
+
+// Working values of a correction: what the lane is told.
+struct Stand {
+    long c = 0, g = 0, s = 0, f = 0;
+};
+
+struct Korrekturlauf {
+    int bahn;
+    Buchung z;
+    bool pc;
+    bool lane;
+    Stand st;
+    KorrekturRahmenliste rahmen;
+
+    void phase(const QByteArray& text, bool abr)
+    {
+        TBahnDaten& b = *z.b;
+        TWettkampfDaten& w = *z.w;
+        const Text<MaxPhasenWuerfe + 1>& liste = Zeichenliste(b, abr);
+        const long laenge = std::min<long>(text.size(), MaxPhasenWuerfe);
+        const long ende = w.SVictoryLaeuft ? std::min<long>(w.SVictoryWuerfe, MaxPhasenWuerfe)
+                          : abr            ? long(w.Volle) + std::min<long>(w.Abraeumen, MaxPhasenWuerfe)
+                                           : std::min<long>(w.Volle, MaxPhasenWuerfe);
+        for (long i = 1; i <= laenge; ++i) {
+            const char n = text[qsizetype(i - 1)];
+            const char o = liste.zeichen(i);
+            const int neu = Ziffer(n);
+            if (n == o || neu < 0) continue;
+            const long t = abr ? long(w.Volle) + i : i;
+            const Stelle stelle{abr, int(i)};
+            const bool dazu = o == 0;
+            int d = 0;
+            int m = 0;
+            if (dazu) {
+                // Only the next throw of the part, within the phase.
+                if (t != st.c + 1 || t > ende || !z.bild(t)) continue;
+                d = neu;
+                ++st.c;
+                if (lane) rahmen.append({bahn, BahnanzeigeKorrektur(u8(t), 0, u8(d))});
+                if (d == 0) ++st.f, m = 1;
+                if (pc) {
+                    WurfNrSetzen(b, long(b.WurfNr) + 1);
+                    z.wuerfe(1);
+                    ZeichenSpeichern(b, stelle, n);
+                    *z.bild(t) = u16(d | KorrekturBild);
+                    *z.art(t) = d ? KorrekturArt : KorrekturArtFehler;
+                    if (d == 0) {
+                        BahnFehlerAddieren(b, 1);
+                        z.fehler(1);
+                    }
+                }
+            } else {
+                if (!z.bild(t)) continue;
+                const bool warFehler = AlsFehlerGebucht(o, *z.art(t));
+                if (o == NachgetragenZeichen) {
+                    d = neu;
+                } else {
+                    d = neu - std::max(Ziffer(o), 0);
+                    if (lane) rahmen.append({bahn, BahnanzeigeKorrektur(u8(t), u8(std::max(Ziffer(o), 0)), u8(neu))});
+                }
+                if (warFehler) --st.f, m = -1;
+                if (neu == 0) ++st.f, m += 1;
+                if (pc) {
+                    *z.bild(t) = u16(neu | KorrekturBild);
+                    *z.art(t) = neu ? KorrekturArt : KorrekturArtFehler;
+                    if (m) {
+                        BahnFehlerAddieren(b, m);
+                        z.fehler(m);
+                    }
+                    Zeichenliste(b, abr).zeichen(i) = n;
+                }
+            }
+            st.g += d;
+            st.s += d;
+            if (!pc) continue;
+            z.holz(abr, d);
+            BahnHolzAddieren(b, abr, d);
+            if (z.sv)
+                SatzpunkteSenden(bahn);
+            else
+                MannschaftssummenAddieren(bahn, abr ? 2 : 1, dazu ? 1 : 0, d, m);
+            BahnAnzeigenAktualisieren(bahn);
+            // Reprints follow the match's own sheet layout.
+            if (WurfblattDruckt(w, bahn)) {
+                if (w.DrEinzelbahn) drucker().bahndruckVorWertung(bahn);
+                if (w.DrZweiBahnen) drucker().bahndruckWurfzeile(bahn, int(t), n);
+                if (w.DrZentral) drucker().bahndruckSummenzeile(bahn, int(t), n, 'K');
+            }
+            UebersichtSetzen(b, stelle, neu == 0 ? 'x' : n);
+            SpalteAddieren(b, stelle, d);
+        }
+    }
+};
+
+}  // namespace
+
+void KorrekturRahmenSenden(const KorrekturRahmenliste& rahmen)
+{
+    for (const KorrekturRahmen& r : rahmen) CanNachrichtSenden(r.bahn, r.daten);
+}
+
+KorrekturAnzeige KorrekturZustand(int bahn)
+{
+    KorrekturAnzeige a;
+    const TBahnDaten* b = Bahn(bahn);
+    if (!b) return a;
+    a.stopBildSichtbar = !b->BahnGestoppt;
+    a.stopText = b->BahnGestoppt ? QStringLiteral("Bahn Start") : QStringLiteral("Bahn Stop");
+    a.korrekturSichtbar = !b->ProbeLaeuft;
+    a.letzterWurfAktiv = b->WurfNr != 0;
+    const TWettkampfDaten* w = b->Wettk;
+    if (!w) return a;
+    if (w->Gestartet) {
+        a.spielStartSichtbar = true;
+        a.spielStartText = w->Gestoppt ? QStringLiteral("Spiel Start") : QStringLiteral("Spiel Stop");
+        a.zeitSichtbar = !w->Gestoppt;
+    }
+
+    const int nr = b->WurfNr;
+    const int volle = std::min<int>(w->Volle, MaxPhasenWuerfe);
+    const int abr = std::min<int>(w->Abraeumen, MaxPhasenWuerfe);
+    a.volleText = Zeichen(b->WurfHolzVolle);
+    a.abrText = Zeichen(b->WurfHolzAbraeumen);
+    if (w->SVictoryLaeuft) {
+        const int sv = std::min<int>(w->SVictoryWuerfe, MaxPhasenWuerfe);
+        a.volleSichtbar = true;
+        a.volleMax = nr < sv ? nr + 1 : sv;
+        a.abrText.clear();
+    } else {
+        a.volleSichtbar = volle != 0;
+        a.abrSichtbar = abr != 0 && nr >= w->Volle;
+        a.volleMax = nr < w->Volle ? std::min(nr + 1, volle) : volle;
+        a.abrMax = nr < w->Volle + w->Abraeumen ? std::min(nr - int(w->Volle) + 1, abr) : abr;
+        if (!a.abrSichtbar) a.abrText.clear();
+    }
+    a.volleText.truncate(a.volleMax);
+    a.abrText.truncate(a.abrMax);
+
+    const TSpielerEintrag* p = b->BahnSpieler;
+    if (!p) return a;
+    a.gueltig = true;
+    a.name = p->Name.text();
+    a.pass = p->Pass.text();
+    a.gebdat = p->Gebdat.text();
+
+    a.ersatzSichtbar = !w->Streichspiel;
+    if (a.ersatzSichtbar) {
+        const TMannschaftBlock& seite = p->IstHeim ? w->Heim : w->Gast;
+        a.ersatz1Text = w->Spieler[Ersatznummer(*b, 1)].Name.text();
+        a.ersatz2Text = w->Spieler[Ersatznummer(*b, 2)].Name.text();
+        a.ersatz1Aktiv = !seite.Ersatz7Eingesetzt;
+        a.ersatz2Aktiv = !seite.Ersatz8Eingesetzt;
+        if (w->Spieleranzahl == 4 && (seite.Ersatz7Eingesetzt || seite.Ersatz8Eingesetzt))
+            a.ersatz1Aktiv = a.ersatz2Aktiv = false;
+    }
+    return a;
+}
+
+KorrekturRahmenliste ProbeBeenden(int bahn)
+{
+    KorrekturRahmenliste r;
+    TBahnDaten* b = Bahn(bahn);
+    if (!b) return r;
+    TWettkampfDaten* w = b->Wettk;
+    if (!b->BahnGestartet) {
+        b->TeilLaeuft = 1;
+    } else if (b->ProbeLaeuft && w) {
+        b->ProbeLaeuft = 0;
+        const bool keineProbe = KeineProbe(*w);
+        if (keineProbe) w->Spielphase = PhaseSpiel;
+        if (Einst.Bahnsteuerung == 1) {
+            if (b->BahnOnline) r.append({bahn, Steuerbefehl(BefehlProbeEnde)});
+            if (keineProbe)
+                for (int k : BahnenVon(*w)) {
+                    const TBahnDaten& l = BahnDaten[k];
+                    if (!l.BahnOnline || l.Wettk != w || !l.BahnSpieler) continue;
+                    r.append({k, Start(*w, l)});
+                    r.append({k, KorrekturStart()});
+                }
+        } else if (b->BahnOnline) {
+            r.append({bahn, Start(*w, *b)});
+            r.append({bahn, Steuerbefehl(BefehlLauf)});
+        }
+        MannschaftsanzeigenLeeren(*w);
+        MannschaftsanzeigenKennzeichnen(*w);
+        MannschaftsanzeigeBahnAktualisieren(w->ErsteSpielbahn);
+        MannschaftsanzeigeBahnAktualisieren(w->ErsteSpielbahn + 1);
+        NamenanzeigeBahnAktualisieren(bahn);
+        MonitorStatusSenden(*w);
+        MonitorSpielerSenden(bahn);
+    }
+    b->BahnGestoppt = 0;
+    return r;
+}
+
+KorrekturRahmenliste BahnStopStart(int bahn)
+{
+    KorrekturRahmenliste r;
+    TBahnDaten* b = Bahn(bahn);
+    if (!b) return r;
+    if (b->BahnGestoppt) {
+        if (b->BahnOnline) r.append({bahn, Steuerbefehl(BefehlLauf)});
+        b->BahnGestoppt = 0;
+    } else {
+        if (b->BahnOnline) r.append({bahn, Steuerbefehl(BefehlHalt)});
+        b->BahnGestoppt = 1;
+        if (Einst.NamenanzOn) NamenanzeigeBahnAktualisieren(bahn);
+    }
+    return r;
+}
+
+KorrekturRahmenliste DurchgangAbbrechen(int bahn)
+{
+    KorrekturRahmenliste r;
+    TBahnDaten* b = Bahn(bahn);
+    if (!b || boxen().hinweisJa(QStringLiteral("Durchgang abbrechen ?")) != ErgebnisJa) return r;
+    b->ProbeLaeuft = 0;
+    if (b->BahnOnline)
+        r.append({bahn, Steuerbefehl(BefehlSportAus)});
+    else
+        b->TeilLaeuft = 0;
+    return r;
+}
+
+void SpielStartStop(int bahn)
+{
+    TBahnDaten* b = Bahn(bahn);
+    if (!b || !b->Wettk || !b->Wettk->Gestartet) return;
+    TWettkampfDaten& w = *b->Wettk;
+    if (!w.Gestoppt) {
+        if (boxen().hinweisJa(QStringLiteral("Spiel stoppen ?")) == ErgebnisJa) SpielStoppen(w);
+    } else if (boxen().hinweisJa(QStringLiteral("Spiel starten ?")) == ErgebnisJa) {
+        SpielStarten(w);
+    }
+}
+
+KorrekturRahmenliste ZeitStartStop(int bahn, bool start)
+{
+    KorrekturRahmenliste r;
+    TBahnDaten* b = Bahn(bahn);
+    if (!b || !b->Wettk) return r;
+    for (int k : BahnenVon(*b->Wettk))
+        if (b->Wettk->BahnImSpiel[k] && BahnDaten[k].BahnOnline) r.append({k, Steuerbefehl(start ? BefehlZeitStart : BefehlZeitStopp)});
+    return r;
+}
+
+void SpielerfeldAendern(int bahn, Spielerfeld feld, const QString& text)
+{
+    TBahnDaten* b = Bahn(bahn);
+    if (!b || !b->BahnSpieler) return;
+    TSpielerEintrag& p = *b->BahnSpieler;
+    switch (feld) {
+    case Spielerfeld::Name: p.Name.setzenText(text); break;
+    case Spielerfeld::Pass: p.Pass.setzenText(text); break;
+    case Spielerfeld::Gebdat: p.Gebdat.setzenText(text); break;
+    }
+}
+
+void SpielernameVerlassen(int bahn)
+{
+    if (!Bahn(bahn)) return;
+    NamenanzeigeBahnAktualisieren(bahn);
+    MonitorSpielerSenden(bahn);
+}
+
+bool ErsatzEinsetzen(int bahn, int knopf)
+{
+    TBahnDaten* b = Bahn(bahn);
+    if (!b || !b->Wettk || !b->BahnSpieler || (knopf != 1 && knopf != 2)) return false;
+    const TWettkampfDaten& w = *b->Wettk;
+    const TMannschaftBlock& seite = Heim(*b) ? w.Heim : w.Gast;
+    const QString frage = seite.Ersatz7Eingesetzt || seite.Ersatz8Eingesetzt
+                              ? QStringLiteral("zweiten Ersatzspieler einsetzen ?")
+                              : QStringLiteral("Ersatzspieler einsetzen ?");
+    // Only a clear yes: a substitution cannot be taken back.
+    if (boxen().hinweisJa(frage) != ErgebnisJa) return false;
+    const int nr = Ersatznummer(*b, knopf);
+    SpielerWechseln(bahn, nr);
+    return b->SpielerNr == nr;
+}
+
+KorrekturRahmenliste VerwarnungGeben(int bahn)
+{
+    KorrekturRahmenliste r;
+    TBahnDaten* b = Bahn(bahn);
+    if (!b) return r;
+    SpielerVerwarnen(bahn);
+    if (b->BahnOnline) r.append({bahn, Steuerbefehl(BefehlVerwarnung)});
+    return r;
+}
+
+KorrekturRahmenliste VerwarnungLoeschen(int bahn)
+{
+    KorrekturRahmenliste r;
+    TBahnDaten* b = Bahn(bahn);
+    if (!b) return r;
+    b->BahnVerwarnungen = 0;
+    if (b->BahnSpieler) {
+        b->BahnSpieler->VerwarnungAnzahl = 0;
+        b->BahnSpieler->VerwarnungText = " ";
+    }
+    if (b->BahnOnline) r.append({bahn, Steuerbefehl(BefehlVerwarnungLoeschen)});
+    return r;
+}
+
+void WurfZaehltNicht(int bahn)
+{
+    TBahnDaten* b = Bahn(bahn);
+    if (!b) return;
+    if (b->BahnOnline) CanNachrichtSenden(bahn, Steuerbefehl(BefehlUngueltig));
+    if (Einst.Bahnsteuerung == 1 || Einst.Bahnsteuerung == 2) WurfUngueltigWerten(bahn);
+}
+
+void Fehlwurf(int bahn)
+{
+    TBahnDaten* b = Bahn(bahn);
+    if (!b) return;
+    if (b->BahnOnline) CanNachrichtSenden(bahn, Steuerbefehl(BefehlNullwurf));
+    if (Einst.Bahnsteuerung == 1 || Einst.Bahnsteuerung == 2) WurfNullWerten(bahn);
+}
+
+KorrekturRahmenliste WurfzeitAnfragen(int bahn)
+{
+    if (!Bahn(bahn)) return {};
+    return {{bahn, Bahnzeit(0xFFFF)}};
+}
+
+EingabeAnfrage WurfzeitEingabe(int bahn)
+{
+    EingabeAnfrage a;
+    a.beschriftung = QStringLiteral("Wurfzeit:");
+    a.hinweis = QStringLiteral("Zeit in Minuten mit einer Dezimalstelle");
+    a.schritt = 0.1f;
+    a.format = QStringLiteral("#0.0");
+    a.modus = 1;
+    a.pfeileSichtbar = true;
+    const TBahnDaten* b = Bahn(bahn);
+    a.text = QString::number(b ? b->BahnWurfzeit / 10.0 : 0.0, 'f', 1);
+    return a;
+}
+
+KorrekturRahmenliste WurfzeitSetzen(int bahn, const QString& text)
+{
+    TBahnDaten* b = Bahn(bahn);
+    const QString t = text.trimmed();
+    if (!b || t.isEmpty()) return {};
+    bool ok = false;
+    const double minuten = QString(t).replace(QLatin1Char(','), QLatin1Char('.')).toDouble(&ok);
+    if (!ok || !std::isfinite(minuten)) {
+        boxen().hinweis(QStringLiteral("Die Wurfzeit muss eine Zahl in Minuten sein."));
+        return {};
+    }
+    // Tenths, cut; the small margin keeps 0.3 at 3 tenths.
+    const double zehntel = std::floor(minuten * 10.0 + 1e-6);
+    const int z = int(std::clamp(zehntel, 0.0, double(MaxWurfzeit)));
+    if (z == b->BahnWurfzeit) return {};
+    b->BahnWurfzeit = z;
+    b->ZeitGeaendert = 1;
+    return {{bahn, Bahnzeit(u16(z))}};
+}
+
+KorrekturRahmenliste Ausbessern(int bahn, const QByteArray& volle, const QByteArray& abr, Ausbesserung art)
+{
+    Korrekturlauf k{bahn, {}, art != Ausbesserung::Bahn, art != Ausbesserung::PC, {}, {}};
+    if (!BuchungVon(bahn, k.z)) return {};
+    TBahnDaten& b = *k.z.b;
+    TWettkampfDaten& w = *k.z.w;
+    k.lane = k.lane && b.BahnOnline;
+    k.st = {b.WurfNr, b.BahnGesamt, b.BahnTotal, b.BahnFehler};
+    if (!w.SVictoryLaeuft && Einst.Wurffehler) {
+        k.st.f = 0;
+        for (TSpielerEintrag* s : Vorgaenger(w, k.z.p)) k.st.f += s->Fehler.Zahl;
+    }
+
+    const bool abrSichtbar = !w.SVictoryLaeuft && w.Abraeumen != 0 && b.WurfNr >= w.Volle;
+    k.phase(volle, false);
+    if (abrSichtbar) k.phase(abr, true);
+
+    if (k.pc) {
+        const long n = b.WurfNr;
+        if (w.SVictoryLaeuft)
+            RestSetzen(b, long(w.SVictoryWuerfe) - n);
+        else
+            RestSetzen(b, n < w.Volle ? long(w.Volle) - n : long(w.Volle) + w.Abraeumen - n);
+        bahnfenster().bahnuebersichtAktualisieren(bahn);
+    }
+    if (k.lane) {
+        const long c = k.st.c;
+        const long teil = w.SVictoryLaeuft ? long(w.SVictoryWuerfe) : long(w.Volle) + w.Abraeumen;
+        const long phase = w.SVictoryLaeuft || c >= w.Volle ? teil : long(w.Volle);
+        k.rahmen.append({bahn, BahnanzeigeWert(AnzWurfNr, int(c))});
+        k.rahmen.append({bahn, BahnanzeigeWert(AnzRestDurchgang, int(teil - c))});
+        k.rahmen.append({bahn, BahnanzeigeWert(AnzRestPhase, int(phase - c))});
+        k.rahmen.append({bahn, BahnanzeigeWert(AnzHolz, int(k.st.g))});
+        k.rahmen.append({bahn, BahnanzeigeWert(AnzSumme, int(k.st.s))});
+        k.rahmen.append({bahn, BahnanzeigeWert(AnzFehler, int(k.st.f))});
+    }
+    MonitorSpielerSenden(bahn);
+    return k.rahmen;
+}

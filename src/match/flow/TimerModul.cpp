@@ -1,0 +1,279 @@
+#include "match/flow/Bahnzyklus.h"
+#include "match/flow/TimerModul.h"
+
+#include "core/Clock.h"
+#include "core/Fenster.h"
+#include "core/Globals.h"
+#include "core/Zeitgeber.h"
+#include "match/dienste/Anzeigeschicht.h"
+#include "match/bus/CanEmpfang.h"
+#include "match/bus/CanFrames.h"
+#include "match/bus/CanKarte.h"
+#include "match/bus/CanSenden.h"
+#include "match/print/Druckdienste.h"
+#include "match/print/Druckwarteschlange.h"
+#include "match/flow/Spielende.h"
+#include "match/flow/Spielbahnen.h"
+#include "match/flow/Startprompts.h"
+#include "match/flow/Zeitgeberliste.h"
+
+TimerZustand timerZustand;
+u8& BahnendeTimerAktiv = timerZustand.BahnendeTimerAktiv;
+u8& CanEmpfangTimerAktiv = timerZustand.CanEmpfangTimerAktiv;
+u8& EingabeGesperrt = timerZustand.EingabeGesperrt;
+
+namespace {
+
+
+bool Wartet(int bahn)
+{
+    const TWettkampfDaten* m = BahnDaten[bahn].Wettk;
+    return m && m->WechselAnstehend;
+}
+
+// Phase 1: lanes waiting for their controller's online answer.
+void Anmeldung()
+{
+    for (int bahn = 1; bahn <= MaxBahnen; ++bahn) {
+        if (!(AnmeldeMaske & BahnBit(bahn)) || Wartet(bahn)) continue;
+        TBahnDaten& l = BahnDaten[bahn];
+        startPrompts().hinweisStartZeigen();
+        ++l.AnmeldeZaehler;
+        if (--Startzaehler[bahn] >= 1) continue;
+        if (l.BahnOnline) {
+            AnmeldeMaske &= u16(~BahnBit(bahn));
+            startPrompts().hinweisStartVerbergen();
+            l.AnmeldeZaehler = 0;
+            l.BahnStatus = 3;
+            CanNachrichtSenden(bahn, CanRahmen::SpielNrAnfrage());
+            // A lane printer to be started while its lane was still offline
+            // is switched on now that the lane listens.
+            if ((BahndruckMaske & BahnBit(bahn)) && Einst.DrEinschalten && !WurfblattDrucker[bahn])
+                CanNachrichtSenden(bahn, CanRahmen::DruckerEin());
+        } else if (l.AnmeldeZaehler > 23) {
+            startPrompts().hinweisStartVerbergen();
+            if (startPrompts().pruefenSichtbar()) continue;
+            if (startPrompts().pruefen(bahn) == 1) {
+                BahnAnmelden(bahn);
+            } else {
+                AnmeldeMaske &= u16(~BahnBit(bahn));
+                l.BahnOnline = 0;
+                l.AnmeldeZaehler = 0;
+            }
+        }
+    }
+}
+
+// Phase 2: lane printers to be reported ready.
+void Bahndrucker()
+{
+    for (int bahn = 1; bahn <= MaxBahnen; ++bahn) {
+        if (!(BahndruckMaske & BahnBit(bahn))) continue;
+        ++BahnDruckerStatus[bahn];
+        if (!Einst.DrEinschalten) {
+            BahnDruckerStatus[bahn] = 5;
+            WurfblattDrucker[bahn] = 1;
+        }
+        if (BahnDruckerStatus[bahn] <= 4) continue;
+        if (WurfblattDrucker[bahn]) {
+            BahnDruckerStatus[bahn] = 0;
+            BahndruckMaske &= u16(~BahnBit(bahn));
+        } else if (!startPrompts().pruefenSichtbar()) {
+            if (startPrompts().pruefen(100 + bahn) == 1) {
+                drucker().bahndruckBeginnen(bahn);
+            } else {
+                BahndruckMaske &= u16(~BahnBit(bahn));
+                BahnDruckerStatus[bahn] = 0;
+                drucker().bahndruckBeenden(bahn);
+            }
+        }
+    }
+}
+
+// Phase 3: lanes to be prepared once they report no foreign match.
+void Vorbereitung()
+{
+    for (int bahn = 1; bahn <= MaxBahnen; ++bahn) {
+        if (!(VorbereitungsMaske & BahnBit(bahn))) continue;
+        TBahnDaten& l = BahnDaten[bahn];
+        ++l.AnmeldeZaehler;
+        if (!l.BahnOnline || l.BahnStatus < 3) {
+            VorbereitungsMaske &= u16(~BahnBit(bahn));
+            BahnVorbereiten(bahn);
+            l.AnmeldeZaehler = 0;
+        } else if (l.AnmeldeZaehler > 3 && !startPrompts().pruefenSichtbar()) {
+            l.AnmeldeZaehler = 0;
+            if (startPrompts().pruefen(bahn) == 1) {
+                CanNachrichtSenden(bahn, CanRahmen::SpielNrAnfrage());
+            } else {
+                VorbereitungsMaske &= u16(~BahnBit(bahn));
+                if (l.BahnStatus < 3) BahnVorbereiten(bahn);
+            }
+        }
+    }
+}
+
+// Phase 4: PC-port printers for the lanes that print throw sheets.
+void Druckerpruefung()
+{
+    for (int bahn = 1; bahn <= MaxBahnen; ++bahn) {
+        if (!(DruckerpruefMaske & BahnBit(bahn))) continue;
+        const TWettkampfDaten* m = BahnDaten[bahn].Wettk;
+        if (WurfblattDrucker[bahn] && m && m->DrWurfblatt) {
+            bool ok = true;
+            if (m->DrZweiBahnen) ok = drucker().bahndruckerZuordnen(bahn);
+            if (m->DrZentral) ok = drucker().bahndruckerZuordnenSpiel(bahn);
+            if (!ok) WurfblattDrucker[bahn] = 0;
+        }
+        DruckerpruefMaske &= u16(~BahnBit(bahn));
+    }
+}
+
+// Phase 6: printers that a lane reported without connection.
+void Druckeranfragen()
+{
+    for (int bahn = 1; bahn <= MaxBahnen; ++bahn) {
+        if (!(DruckerAnfrageMaske & BahnBit(bahn))) continue;
+        if (startPrompts().pruefenSichtbar()) continue;
+        const TWettkampfDaten* m = BahnDaten[bahn].Wettk;
+        const int paar = DruckerPaarBahn(bahn);
+        if (startPrompts().pruefen(200 + bahn) == 1) {
+            if (m && m->DrZweiBahnen) {
+                WurfblattDrucker[bahn] = 1;
+                if (WurfblattDrucker.contains(paar)) WurfblattDrucker[paar] = 1;
+            }
+            if (m && m->DrZentral)
+                for (int k : BahnenVon(*m))
+                    WurfblattDrucker[k] = 1;
+            drucker().druckerInitialisieren(bahn);
+            drucker().bahndruckAnstossen(bahn);
+        } else {
+            drucker().bahndruckBeenden(bahn);
+            // The shared sheet's output is dropped only when no lane prints on it any more.
+            if (!DruckerGeteilt(bahn)) drucker().druckwarteschlangeLeeren(bahn);
+        }
+        DruckerAnfrageMaske &= u16(~BahnBit(bahn));
+    }
+}
+
+}  // namespace
+
+void TimerModulStarten()
+{
+    Timer1().setJob(&Timer1Go);
+    Timer2().setJob(&Timer2Go);
+    Timer3().setJob(&Timer3Go);
+    Timer9().setJob(&Timer9Go);
+    TimerSpielEnde().setJob(&TimerSpielEndeGo);
+    TimerBahnEnde().setJob(&TimerBahnEndeGo);
+    TimerFocus().setJob(&TimerFocusGo);
+    CanSendeTimer().setInterval(Einst.CanBusTimer ? Einst.CanBusTimer : 10);
+    EingabeGesperrt = 0;
+    if (CanAktiv) {
+        for (int bahn = 1; bahn <= BahnAnzahl; ++bahn)
+            CanNachrichtSenden(bahn, CanRahmen::Konfiguration(Einst.PcEinheit));
+        if (Einst.MannschanzOn) MannschaftsanzeigeSchalten();
+        if (Einst.NamenanzOn) NamenanzeigeSchalten();
+    }
+    Timer1().setEnabled(true);
+    Timer2().setEnabled(BahnendeTimerAktiv);
+    Timer3().setEnabled(CanEmpfangTimerAktiv);
+    CanWacheTimer().setEnabled(CanAktiv);
+}
+
+void TimerModulBeenden()
+{
+    for (Zeitgeber* t : {&Timer1(), &Timer2(), &Timer3(), &CanSendeTimer(), &Timer9(), &CanWacheTimer()})
+        t->setEnabled(false);
+}
+
+void Timer1Go()
+{
+    const QDateTime jetzt = Jetzt();
+    fenster().statusText(3, QString::asprintf("%02d.%02d.%02d   %02d:%02d", jetzt.date().day(), jetzt.date().month(),
+                                              jetzt.date().year() % 100, jetzt.time().hour(), jetzt.time().minute()));
+}
+
+void Timer2Go()
+{
+    BahnendePruefen();
+    // Lanes held by a throw: their waiting frames go on at the next receive tick.
+    WurfGesehen = 0;
+}
+
+void Timer3Go() { CanNachrichtLesen(); }
+
+void Timer9Go()
+{
+    Zeitgeber& timer = Timer9();
+    timer.setEnabled(false);
+    Anmeldung();
+    if (AnmeldeMaske) {
+        timer.setEnabled(true);
+        return;
+    }
+    Bahndrucker();
+    if (BahndruckMaske) {
+        timer.setEnabled(true);
+        return;
+    }
+    Vorbereitung();
+    if (VorbereitungsMaske) {
+        timer.setEnabled(true);
+        fenster().hauptmenueAktualisieren();
+        return;
+    }
+    Druckerpruefung();
+    if (DruckerpruefMaske) {
+        timer.setEnabled(true);
+        return;
+    }
+    for (int bahn = 1; bahn <= MaxBahnen; ++bahn) {
+        if (!(StartMaske & BahnBit(bahn))) continue;
+        StartMaske &= u16(~BahnBit(bahn));
+        BahnStarten(bahn);
+    }
+    if (StartMaske) {
+        timer.setEnabled(true);
+        return;
+    }
+    fenster().hauptmenueAktualisieren();
+    Druckeranfragen();
+    if (DruckerAnfrageMaske) timer.setEnabled(true);
+}
+
+void TimerSpielEndeGo()
+{
+    bool zaehlt = false;
+    for (long k = 1; k <= MaxWettkaempfe; ++k) {
+        TWettkampfDaten& m = Wettkaempfe[k];
+        if (!m.EndeAngefordert) continue;
+        zaehlt = true;
+        if (m.EndeAngefordert < Einst.TimeoutBahnw)
+            ++m.EndeAngefordert;
+        else
+            SpielBeenden(m);
+    }
+    if (!zaehlt) TimerSpielEnde().setEnabled(false);
+}
+
+void TimerBahnEndeGo()
+{
+    bool zaehlt = false;
+    for (int bahn = 1; bahn <= BahnAnzahl && bahn <= MaxBahnen; ++bahn) {
+        TBahnDaten& l = BahnDaten[bahn];
+        if (!l.BahnendeZaehler) continue;
+        zaehlt = true;
+        if (l.BahnendeZaehler < Einst.TimeoutBahnw)
+            ++l.BahnendeZaehler;
+        else
+            BahnAbmelden(bahn);
+    }
+    if (!zaehlt) TimerBahnEnde().setEnabled(false);
+}
+
+void TimerFocusGo()
+{
+    fenster().hauptfensterFokus();
+    TimerFocus().setEnabled(false);
+}
