@@ -51,19 +51,20 @@ ErgebnisSeite Seite(const TWettkampfDaten& w, bool heim)
 
 }  // namespace
 
+ErgebnisLage ErsatzLage(bool satz, bool streichspiel, int zeile)
+{
+    static constexpr ErgebnisLage lagen[2][2][2] = {
+        {{{308, 370}, {348, 410}}, {{258, 320}, {298, 360}}},  // plain: all lines, struck players
+        {{{284, 348}, {332, 396}}, {{246, 310}, {284, 348}}},  // set layout
+    };
+    return lagen[satz ? 1 : 0][streichspiel ? 1 : 0][zeile == 2 ? 1 : 0];
+}
+
 ErgebnisLayout ErgebnistafelLayout(const TWettkampfDaten& w)
 {
     ErgebnisLayout l;
     l.satz = w.Satzanzeige;
-    // Lines 7 and 8 move up into the table when every player of a side counts.
-    const bool s = w.Streichspiel;
-    if (l.satz) {
-        l.ersatzLage[1] = s ? ErgebnisLage{246, 310} : ErgebnisLage{284, 348};
-        l.ersatzLage[2] = s ? ErgebnisLage{284, 348} : ErgebnisLage{332, 396};
-    } else {
-        l.ersatzLage[1] = s ? ErgebnisLage{258, 320} : ErgebnisLage{308, 370};
-        l.ersatzLage[2] = s ? ErgebnisLage{298, 360} : ErgebnisLage{348, 410};
-    }
+    for (int z = 1; z <= 2; ++z) l.ersatzLage[z] = ErsatzLage(l.satz, w.Streichspiel, z);
     l.heim = Seite(w, true);
     l.gast = Seite(w, false);
     return l;

@@ -31,6 +31,11 @@ struct ErgebnisSeite {
     Array1<QString, 2> ersetzt;
 };
 
+// Where substitute line 7 (zeile 1) or 8 (zeile 2) stands in the plain or the
+// set layout: lines 7 and 8 move up into the table when every player of a
+// side counts (Streichspiel).
+ErgebnisLage ErsatzLage(bool satz, bool streichspiel, int zeile);
+
 struct ErgebnisLayout {
     bool satz = false;  // the set layout (Satzanzeige) instead of the plain one
     Array1<ErgebnisLage, 2> ersatzLage;  // lines 7 and 8

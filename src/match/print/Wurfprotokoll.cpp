@@ -248,6 +248,17 @@ void StatistikTotal(Zeichner& z, const TSpielerEintrag& p, double h, double y0)
 
 int ErsterSpieler(bool heim) { return heim ? 1 : 9; }
 
+// One player's statistics on a row at y0: his name, his lane blocks 1..bloecke
+// from block place versatz on, his total; h shifts name and total right.
+void StatistikSpieler(Zeichner& z, const TSpielerEintrag& s, double h, int versatz, int bloecke, double y0)
+{
+    z.schrift(10, true);
+    z.text(3 + h, 20 + y0, QStringLiteral("Spieler: ") + s.Name.text());
+    for (int d = 1; d <= bloecke; ++d)
+        if (s.Durchgang[d].Bahn) StatistikBlock(z, s, s.Durchgang[d], (d - 1 + versatz) * 75.0, y0);
+    StatistikTotal(z, s, h, y0);
+}
+
 }  // namespace
 
 DruckLayout WurfprotokollLayout(const TWettkampfDaten& w, const TSpielerEintrag& s, QSizeF seite)
@@ -287,15 +298,7 @@ DruckLayout MannschaftsstatistikLayout(const TWettkampfDaten& w, bool heim, QSiz
         const TSpielerEintrag& s = w.Spieler[p];
         if (!s.Gestartet) continue;
         const bool rechteHaelfte = p - erster >= SpielerJeSeite;
-        const double h = rechteHaelfte ? 150 : 0;
-        const double y0 = ((p - 1) % 4) * 48.0;
-        z.schrift(10, true);
-        z.text(3 + h, 20 + y0, QStringLiteral("Spieler: ") + s.Name.text());
-        for (int d = 1; d <= 2; ++d) {
-            if (!s.Durchgang[d].Bahn) continue;
-            StatistikBlock(z, s, s.Durchgang[d], (rechteHaelfte ? d + 1 : d - 1) * 75.0, y0);
-        }
-        StatistikTotal(z, s, h, y0);
+        StatistikSpieler(z, s, rechteHaelfte ? 150 : 0, rechteHaelfte ? 2 : 0, 2, ((p - 1) % 4) * 48.0);
     }
     Einpassen(l, StatistikBreite, StatistikRand, seite);
     return l;
@@ -320,12 +323,7 @@ DruckLayout MannschaftsstatistikSeitenLayout(const TWettkampfDaten& w, bool heim
             StatistikKopf(z, w, heim, ++seitenNr);
             zeile = 0;
         }
-        const double y0 = zeile++ * 48.0;
-        z.schrift(10, true);
-        z.text(3, 20 + y0, QStringLiteral("Spieler: ") + s.Name.text());
-        for (int d = 1; d <= MaxDurchgaenge; ++d)
-            if (s.Durchgang[d].Bahn) StatistikBlock(z, s, s.Durchgang[d], (d - 1) * 75.0, y0);
-        StatistikTotal(z, s, 0, y0);
+        StatistikSpieler(z, s, 0, 0, MaxDurchgaenge, zeile++ * 48.0);
     }
     Einpassen(l, StatistikBreite, StatistikRand, seite);
     return l;

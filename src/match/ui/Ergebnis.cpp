@@ -199,12 +199,13 @@ void TErgebnis::normalBauen(QWidget* tafel, bool heim)
     QLabel* kFehler = kopfLabel("Fehler", QStringLiteral("Fehler"), NFehler, Rechts);
     QLabel* kTotal = kopfLabel("Total", QStringLiteral("Total"), NTotal, Rechts);
     QLabel* ersatz = Label(g, QStringLiteral("L%1Ersatz").arg(seite), QStringLiteral("Ersatz"),
-                           Feld(NName, 308 - 34, 26), Links, Schrift(15, true, true));
+                           Feld(NName, ErsatzLage(false, false, 1).nameOben - 34, 26), Links, Schrift(15, true, true));
 
     const QFont name = Schrift(20), wert = Schrift(26, true);
     for (int k = 1; k <= 8; ++k) {
         Zeile& z = Zeilen[heim ? k : k + 8];
-        const int y = k <= 6 ? NZeileOben(k) : (k == 7 ? 308 : 348);  // lines 7 and 8 move with the layout
+        // Lines 7 and 8 start where the plain layout has them and move with the layout shown.
+        const int y = k <= 6 ? NZeileOben(k) : ErsatzLage(false, false, k - 6).nameOben;
         auto wertLabel = [&](const char* spalte, const QString& start, Spalte s) {
             return Label(g, QStringLiteral("L%1%2%3").arg(seite, QLatin1String(spalte)).arg(k), start,
                          Feld(s, y, NZeileHoehe), Rechts, wert);
