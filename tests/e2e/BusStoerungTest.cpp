@@ -2,6 +2,7 @@
 // what was queued for the lanes still goes out, the lanes start every part,
 // and every throw is booked to its part.
 
+#include "core/Boxes.h"
 #include "core/Globals.h"
 #include "core/Zeitgeber.h"
 #include "e2e/Spielaufbau.h"
@@ -89,6 +90,8 @@ protected:
         EXPECT_EQ(BuchungVergleichen(m, anlage.sim, Plan, GetParam().modus != 0), std::vector<std::string>{});
         EXPECT_TRUE(skriptPrompts().tags.isEmpty());
     }
+
+    void aufgebenImAusfall(bool abStart, int r1, int r2);
 
     Anlage anlage{SimVorgaben(5, 40, 60, GetParam().seed)};
 };
@@ -178,6 +181,50 @@ TEST_P(Busstoerung, ALostAdapterIsOpenedAgainAndTheMatchGoesOn)
     EXPECT_TRUE(anlage.bus.istOffen());
     endePruefen(m);
 }
+
+// The lanes' frames held back for 60 s, from before the start or from the
+// change to round 2; the operator gives every lane up ("&Abbrechen") at
+// "Bahn n ist nicht bereit !". A registration waits 23 s for its prompt, so
+// rounds r1 and r2 are given up; the frames cross in the next round's
+// registration, which goes on. The match reaches its end, the parts left
+// unplayed are named, and what the lanes played is booked to its part.
+void Busstoerung::aufgebenImAusfall(bool abStart, int r1, int r2)
+{
+    constexpr long Sechzig = 1200;  // steps
+    TWettkampfDaten& m = wettkampf();
+    skriptPrompts().antworten = QList<int>(8, 2);
+    anlage.nurVonBahnen = true;
+    bool gehalten = abStart;
+    if (abStart) anlage.halten = Sechzig;
+    anlage.beobachter = [&] {
+        if (gehalten || m.Durchgang != 2) return;
+        gehalten = true;
+        anlage.halten = Sechzig;
+    };
+    SpielStarten(m);
+    ASSERT_TRUE(anlage.bis([&] { return m.Beendet != 0; }, 6000))
+        << "Durchgang " << int(m.Durchgang) << " after " << anlage.schritte << " steps";
+    anlage.beobachter = nullptr;
+    EXPECT_TRUE(anlage.ausklingen());
+    EXPECT_EQ(m.Spielphase, PhaseBeendet);
+    EXPECT_EQ(skriptPrompts().tags, (QList<int>{1, 2, 3, 4, 1, 2, 3, 4}));
+    EXPECT_EQ(skriptBoxen().gezeigt,
+              QStringList{QStringLiteral("Nicht gespielt oder ohne gewertete Würfe: Durchgang %1 auf Bahn 1, "
+                                         "Durchgang %1 auf Bahn 2, Durchgang %1 auf Bahn 3, Durchgang %1 auf Bahn 4, "
+                                         "Durchgang %2 auf Bahn 1, Durchgang %2 auf Bahn 2, Durchgang %2 auf Bahn 3, "
+                                         "Durchgang %2 auf Bahn 4 !")
+                              .arg(r1)
+                              .arg(r2)});
+    Startplan gespielt;
+    for (int r = 1; r <= Rundenzahl; ++r)
+        if (r != r1 && r != r2) gespielt.push_back(Plan[std::size_t(r - 1)]);
+    for (int bahn = 1; bahn <= Bahnen; ++bahn)
+        EXPECT_EQ(anlage.sim.teile(bahn).size(), gespielt.size()) << "lane " << bahn;
+    EXPECT_EQ(BuchungVergleichen(m, anlage.sim, gespielt, GetParam().modus != 0), std::vector<std::string>{});
+}
+
+TEST_P(Busstoerung, LanesGivenUpInAnOutageFromTheStartSitRounds1And2Out) { aufgebenImAusfall(true, 1, 2); }
+TEST_P(Busstoerung, LanesGivenUpInAnOutageFromRound2SitRounds2And3Out) { aufgebenImAusfall(false, 2, 3); }
 
 INSTANTIATE_TEST_SUITE_P(Bahnsteuerung, Busstoerung,
                          ::testing::Values(Fall{0, 0, 3}, Fall{0, 0, 17}, Fall{0, 0, 29}, Fall{1, 3, 5}, Fall{1, 0, 23},

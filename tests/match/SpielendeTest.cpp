@@ -256,29 +256,72 @@ TEST_F(Spielende, ThrowsBeyondTheSuddenVictoryRoundAreDropped)
 // The lane start timer on its own, without the running match.
 using TimerModul = Grundlage;
 
+// Lane 2, given up at its registration, is neither prepared nor started and
+// sits round 1 out. The match begins without it: with lane 1 once lane 1
+// reports no foreign match, or, lane 1 given up in its preparation as well,
+// with nobody, and the round is over at once.
+// Without a bus no lane answers: a lane the operator gives up is still
+// prepared and started, offline, to be scored by hand.
+TEST_F(TimerModul, WithoutABusAGivenUpLaneIsStartedOffline)
+{
+    CanAktiv = 0;
+    TWettkampfDaten& m = Wettkaempfe[1];
+    m.ErsteSpielbahn = m.LetzteSpielbahn = 1;
+    m.Durchgang = 1;
+    m.Bahnbelegung[1] = 1;
+    BahnDaten[1].Wettk = &m;
+    BahnAnmelden(1);
+    BahnVormerken(1);
+    for (int t = 1; t <= 40 && Timer9().enabled(); ++t) Timer9Go();
+    EXPECT_EQ(skriptPrompts().tags, QList<int>{1});
+    EXPECT_EQ(m.Gestartet, 1);
+    EXPECT_EQ(BahnDaten[1].BahnGestartet, 1);
+    EXPECT_EQ(m.EndeAngefordert, 0);
+}
+
 TEST_F(TimerModul, AnOfflineLaneHoldsTheOthersUntilTheOperatorGivesItUp)
 {
-    CanAktiv = 1;
-    TWettkampfDaten& m = Wettkaempfe[1];
-    m.ErsteSpielbahn = 1;
-    m.LetzteSpielbahn = 2;
-    for (int b : {1, 2}) {
-        BahnDaten[b].Wettk = &m;
-        BahnAnmelden(b);
-        BahnVormerken(b);
+    for (const bool ersteAufgegeben : {false, true}) {
+        SCOPED_TRACE(ersteAufgegeben ? "lane 1 given up too" : "lane 1 free");
+        ZustandZuruecksetzen();
+        CanAktiv = 1;
+        TWettkampfDaten& m = Wettkaempfe[1];
+        m.ErsteSpielbahn = 1;
+        m.LetzteSpielbahn = 2;
+        m.Durchgang = 1;
+        m.Bahnbelegung[1] = 1;
+        m.Bahnbelegung[2] = 9;
+        for (int b : {1, 2}) {
+            BahnDaten[b].Wettk = &m;
+            BahnAnmelden(b);
+            BahnVormerken(b);
+        }
+        BahnDaten[1].BahnOnline = 1;  // lane 1 answered, lane 2 does not
+        Timer9Go();
+        EXPECT_EQ(AnmeldeMaske, 0b10);
+        EXPECT_EQ(BahnDaten[1].BahnStatus, 3);
+        EXPECT_TRUE(skriptPrompts().startSichtbar);
+        for (int t = 2; t <= 22; ++t) Timer9Go();
+        EXPECT_TRUE(skriptPrompts().tags.isEmpty());
+        EXPECT_EQ(VorbereitungsMaske, 0b11);  // nobody is prepared while lane 2 is waited for
+        Timer9Go();  // the 23rd tick: "Bahn 2 ist nicht bereit !"
+        EXPECT_EQ(skriptPrompts().tags, QList<int>{2});
+        EXPECT_EQ(PruefenText(2), QStringLiteral("Bahn 2 ist nicht bereit !"));
+        EXPECT_EQ(AnmeldeMaske, 0);  // "Abbrechen" gave the lane up
+        EXPECT_EQ(BahnDaten[2].BahnOnline, 0);
+        EXPECT_EQ(VorbereitungsMaske, 0b01);
+        EXPECT_TRUE(Timer9().enabled());
+
+        if (!ersteAufgegeben) BahnDaten[1].BahnStatus = 0;  // lane 1 reports no match
+        for (int t = 1; t <= 5 && Timer9().enabled(); ++t) Timer9Go();
+        EXPECT_EQ(skriptPrompts().tags, ersteAufgegeben ? (QList<int>{2, 1}) : QList<int>{2});
+        EXPECT_EQ(AnmeldeMaske | VorbereitungsMaske | StartMaske, 0);
+        EXPECT_EQ(m.Gestartet, 1);
+        EXPECT_EQ((QList<int>{BahnDaten[1].BahnGestartet, BahnDaten[2].BahnGestartet}),
+                  (QList<int>{!ersteAufgegeben, 0}));
+        EXPECT_EQ(m.EndeAngefordert, ersteAufgegeben ? 1 : 0);  // the plan has no second round
+        EXPECT_EQ(FehlendeTeileText(m), ersteAufgegeben ? QStringLiteral("Nicht gespielt oder ohne gewertete Würfe: "
+                                                                         "Durchgang 1 auf Bahn 1, Durchgang 1 auf Bahn 2 !")
+                                                        : QString());
     }
-    BahnDaten[1].BahnOnline = 1;  // lane 1 answered, lane 2 does not
-    Timer9Go();
-    EXPECT_EQ(AnmeldeMaske, 0b10);
-    EXPECT_EQ(BahnDaten[1].BahnStatus, 3);
-    EXPECT_TRUE(skriptPrompts().startSichtbar);
-    for (int t = 2; t <= 22; ++t) Timer9Go();
-    EXPECT_TRUE(skriptPrompts().tags.isEmpty());
-    EXPECT_EQ(VorbereitungsMaske, 0b11);  // nobody is prepared while lane 2 is waited for
-    Timer9Go();  // the 23rd tick: "Bahn 2 ist nicht bereit !"
-    EXPECT_EQ(skriptPrompts().tags, QList<int>{2});
-    EXPECT_EQ(PruefenText(2), QStringLiteral("Bahn 2 ist nicht bereit !"));
-    EXPECT_EQ(AnmeldeMaske, 0);  // "Abbrechen" gave the lane up
-    EXPECT_EQ(BahnDaten[2].BahnOnline, 0);
-    EXPECT_TRUE(Timer9().enabled());
 }

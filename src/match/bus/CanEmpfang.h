@@ -14,8 +14,11 @@
 
 #include <array>
 
-// Frames a held lane can keep waiting.
-constexpr int EmpfangWartePlaetze = 32;
+// Frames a held lane can keep waiting: at least a whole part (every throw
+// with its status word, and the part's end), as a lane sends it at once after
+// an outage in which it held its messages.
+constexpr int EmpfangWartePlaetze = 256;
+static_assert(EmpfangWartePlaetze >= 2 * MaxWuerfe + 2);
 
 // The receive side's state; the names below refer into it.
 struct CanEmpfangZustand {

@@ -48,6 +48,7 @@ Array1<u8, MaxBahnen>& g_unvorbereitet = bahnzyklusZustand.unvorbereitet;
 Array1<int, MaxBahnen>& g_teilRunde = bahnzyklusZustand.teilRunde;
 Array1<u8, MaxBahnen>& g_leitbahn = bahnzyklusZustand.leitbahn;
 Array1<int, MaxWettkaempfe>& g_wechselOffen = bahnzyklusZustand.wechselOffen;
+Array1<bool, MaxWettkaempfe>& g_spielOffen = bahnzyklusZustand.spielOffen;
 Array1<std::vector<std::pair<int, int>>, MaxWettkaempfe>& g_fehlend = bahnzyklusZustand.fehlend;
 Array1<std::deque<TCanNachricht>, MaxBahnen>& g_zurueckgehalten = bahnzyklusZustand.zurueckgehalten;
 bool& g_nachholen = bahnzyklusZustand.nachholen;
@@ -188,11 +189,14 @@ void TeilstartAnzeigen(TWettkampfDaten& m, int bahn)
     MonitorSpielerSenden(bahn);
 }
 
+// Given up before its preparation: the lane does not hold the others.
+bool VorbereitungAufgegeben(int bahn) { return g_unvorbereitet[bahn] && !(VorbereitungsMaske & BahnBit(bahn)); }
+
 bool AlleBahnenBereit(const TWettkampfDaten& m)
 {
     const Bahnbereich b = BahnenVon(m);
     for (int k = b.erste; k <= b.letzte; ++k)
-        if (m.Bahnbelegung[k] != 0 && !BahnDaten[k].BahnBereit) return false;
+        if (m.Bahnbelegung[k] != 0 && !BahnDaten[k].BahnBereit && !VorbereitungAufgegeben(k)) return false;
     // The lead lane takes the game parameters: while its preparation is
     // pending, the group waits for it.
     const int erste = m.ErsteSpielbahn;
@@ -201,9 +205,20 @@ bool AlleBahnenBereit(const TWettkampfDaten& m)
     return true;
 }
 
+// Passive lanes start their parts by themselves once the group's first lane
+// has the game parameters: whether the match still owes them.
+bool& SpielOffen(const TWettkampfDaten& m)
+{
+    static bool keins;
+    const long slot = Wettkaempfe.indexOf(&m);
+    keins = false;
+    return Wettkaempfe.contains(slot) ? g_spielOffen[slot] : keins;
+}
+
 void SpielparameterSenden(const TWettkampfDaten& m)
 {
     const int erste = m.ErsteSpielbahn;
+    if (GueltigeBahn(erste) && BahnDaten[erste].BahnOnline) SpielOffen(m) = false;
     Senden(erste, m.Probewuerfe ? Spielparameter(ParamProbeWuerfe, m.Probewuerfe)
                                 : Spielparameter(ParamProbeMinuten, m.Probezeit));
     Senden(erste, Spielparameter(ParamWuerfe, m.Durchgaenge * (m.Volle + m.Abraeumen)));
@@ -345,6 +360,7 @@ void BahnzyklusZuruecksetzen() { bahnzyklusZustand.zuruecksetzen(); }
 void TeileVergessen(const TWettkampfDaten& m)
 {
     FehlendeTeileVergessen(m);
+    SpielOffen(m) = true;
     const Bahnbereich b = BahnenVon(m);
     for (int k = b.erste; k <= b.letzte; ++k) g_teilRunde[k] = 0;
     for (int k = b.erste; k <= b.letzte; ++k) g_leitbahn[k] = 0;
@@ -440,11 +456,15 @@ void BahnVorbereiten(int bahn)
 
     const int ziel = Modus() != 0 ? bahn : m.ErsteSpielbahn;
     if (!m.Gestartet) m.WettkampfNummer = WettkampfAdresse(&m);
+    // Passive lanes whose first lane was given up or offline when the match
+    // began get their game with that lane's next preparation.
+    const bool spielNachholen = Modus() == 0 && m.Gestartet && bahn == m.ErsteSpielbahn && SpielOffen(m);
 
     if (l.BahnOnline) {
         switch (Modus()) {
         case 0:
-            if (!m.Gestartet && bahn == m.ErsteSpielbahn) Senden(bahn, SpielZuordnung(m.WettkampfNummer));
+            if ((!m.Gestartet || spielNachholen) && bahn == m.ErsteSpielbahn)
+                Senden(bahn, SpielZuordnung(m.WettkampfNummer));
             break;
         case 1:
             Senden(ziel, SpielerAufBahn(l.SpielerNr));
@@ -465,6 +485,8 @@ void BahnVorbereiten(int bahn)
                 SpielparameterSenden(m);
             else if (Modus() == 1)
                 Senden(bahn, ParameterEnde(m.WettkampfNummer));
+        } else if (spielNachholen) {
+            SpielparameterSenden(m);
         }
     }
     if (alleBereit && !m.Gestartet) SpielbeginnMelden(m);
@@ -474,11 +496,11 @@ void BahnStarten(int bahn)
 {
     if (!GueltigeBahn(bahn)) return;
     TBahnDaten& l = BahnDaten[bahn];
-    if (!l.Wettk || !l.BahnSpieler) return;
+    if (!l.Wettk) return;
     TWettkampfDaten& m = *l.Wettk;
     if (g_unvorbereitet[bahn]) {
-        // Given up in the preparation: the lane sits this round out; when no
-        // lane of the round plays, the round is over.
+        // Given up before its preparation: the lane sits this round out;
+        // when no lane of the round plays, the round is over.
         ZurueckgehalteneVerwerfen(bahn);
         const Bahnbereich b = BahnenVon(m);
         bool wartet = false;
@@ -486,6 +508,7 @@ void BahnStarten(int bahn)
         if (!wartet && m.Gestartet && RundeVorbei(m)) RundeWechseln(m, bahn);
         return;
     }
+    if (!l.BahnSpieler) return;
     TSpielerEintrag& p = *l.BahnSpieler;
 
     g_teilRunde[bahn] = m.Durchgang;
@@ -545,6 +568,21 @@ void BahnStarten(int bahn)
 
 int TeilRunde(int bahn) { return GueltigeBahn(bahn) ? g_teilRunde[bahn] : 0; }
 bool BahnAufgegeben(int bahn) { return GueltigeBahn(bahn) && g_unvorbereitet[bahn] && !(StartMaske & BahnBit(bahn)); }
+
+void BahnAufgeben(int bahn)
+{
+    if (!GueltigeBahn(bahn)) return;
+    VorbereitungsMaske &= u16(~BahnBit(bahn));
+    // A lane to be started without a new preparation is not started either.
+    if (StartMaske & BahnBit(bahn)) g_unvorbereitet[bahn] = 1;
+    TWettkampfDaten* m = BahnDaten[bahn].Wettk;
+    if (!m || m->Gestartet || !AlleBahnenBereit(*m)) return;
+    // Passive lanes: the group's first lane, prepared, takes the game parameters.
+    const int erste = m->ErsteSpielbahn;
+    if (Modus() == 0 && GueltigeBahn(erste) && BahnDaten[erste].BahnBereit && BahnDaten[erste].BahnOnline)
+        SpielparameterSenden(*m);
+    SpielbeginnMelden(*m);
+}
 
 void BahnWiederherstellen(int bahn)
 {

@@ -42,6 +42,9 @@ struct BahnzyklusZustand {
     // Per match slot: the lane whose part ended last when the round change
     // stopped at busy lanes; 0 when none is pending.
     Array1<int, MaxWettkaempfe> wechselOffen{};
+    // Per match slot: passive lanes, the match was started anew and the
+    // group's first lane has not taken the game parameters yet.
+    Array1<bool, MaxWettkaempfe> spielOffen{};
     // Per match slot: (round, lane) of the parts left unplayed or unbooked.
     Array1<std::vector<std::pair<int, int>>, MaxWettkaempfe> fehlend{};
     // Per lane: part frames that wait for the lane's part to run.
@@ -87,6 +90,9 @@ void BahnWiederherstellen(int bahn);
 int TeilRunde(int bahn);
 // The lane was queued for a part but given up before it was prepared.
 bool BahnAufgegeben(int bahn);
+// The operator gave the lane up at its start prompt: it is not prepared and
+// sits its part out; a match that waited only for it begins without it.
+void BahnAufgeben(int bahn);
 void BahnFortsetzen(int bahn);
 void BahnanzeigeLoeschen(int bahn);
 

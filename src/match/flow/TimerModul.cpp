@@ -59,6 +59,9 @@ void Anmeldung()
                 AnmeldeMaske &= u16(~BahnBit(bahn));
                 l.BahnOnline = 0;
                 l.AnmeldeZaehler = 0;
+                // Without a bus no lane ever answers: the lane is started
+                // offline and scored by hand in the correction panel.
+                if (CanAktiv) BahnAufgeben(bahn);
             }
         }
     }
@@ -105,9 +108,11 @@ void Vorbereitung()
             l.AnmeldeZaehler = 0;
             if (startPrompts().pruefen(bahn) == 1) {
                 CanNachrichtSenden(bahn, CanRahmen::SpielNrAnfrage());
-            } else {
+            } else if (l.BahnStatus < 3) {
                 VorbereitungsMaske &= u16(~BahnBit(bahn));
-                if (l.BahnStatus < 3) BahnVorbereiten(bahn);
+                BahnVorbereiten(bahn);
+            } else {
+                BahnAufgeben(bahn);
             }
         }
     }
