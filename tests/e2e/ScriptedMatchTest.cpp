@@ -224,7 +224,25 @@ class Neustart : public Spielbetrieb {};
 
 TEST_P(Spielbetrieb, MatchFromRegistrationToGameEnd)
 {
-    TWettkampfDaten& m = spielen(SpielA, false);
+    skripteSetzen(SpielA, false);
+    TWettkampfDaten& m = wettkampf(false);
+    // At each round change, as the lane ends left it: the phase, and which
+    // players of the round just played are done (rounds 2 and 4 are their last).
+    std::vector<std::pair<int, std::string>> wechsel;
+    anlage.beobachter = [&] {
+        const std::size_t vorher = runden.size();
+        RundeMerken(runden, m);
+        if (vorher == 0 || runden.size() == vorher) return;
+        std::string fertig;
+        for (int nr : Plan[vorher - 1]) fertig += std::to_string(m.Spieler[nr].Fertig);
+        wechsel.push_back({m.Spielphase, fertig});
+    };
+    SpielStarten(m);
+    ASSERT_TRUE(anlage.bis([&] { return m.Beendet != 0; })) << "Durchgang " << int(m.Durchgang);
+    EXPECT_EQ(wechsel, (std::vector<std::pair<int, std::string>>{{PhaseBahnwechsel, "0000"},
+                                                                 {PhaseSpielerwechsel, "1111"},
+                                                                 {PhaseBahnwechsel, "0000"},
+                                                                 {PhaseSpielerwechsel, "1111"}}));
     endePruefen(m, Rundenzahl);
     EXPECT_EQ(m.Durchgang, Rundenzahl + 1);
     EXPECT_EQ(runden, PlanRunden(Plan));

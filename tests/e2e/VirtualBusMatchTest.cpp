@@ -628,7 +628,9 @@ Nachzaehlung Nachzaehlen(TDurchgangBlock& b, int volle, int wuerfe)
 // while it runs: on lane 1 a Volle throw of the first part, on the PC and
 // the lane; on lane 3 an Abräumen throw of the second round, on the PC only.
 // At the end every block, player and side agrees with a recount of the
-// final throw words, and the points with a recount from those results.
+// final throw words, and the points with a recount from those results; the
+// lane corrected with the PC counts what the PC booked, the other lane what
+// was thrown.
 TEST_F(VirtualBusMatch, CorrectionsWhileTheMatchRunsKeepEveryCountTrue)
 {
     TWettkampfDaten& m = wettkampf(SpielA);
@@ -677,6 +679,16 @@ TEST_F(VirtualBusMatch, CorrectionsWhileTheMatchRunsKeepEveryCountTrue)
         const TDurchgangBlock& b = k.spieler->Durchgang[k.block];
         EXPECT_EQ(WurfKegelzahl(b.Wurfbild[k.wurf]), k.nachher);
         EXPECT_NE(b.Wurfart[k.wurf] & WurfartKorrektur, 0);
+        // The lane's own tally: corrected with the PC, or as thrown when only the PC corrected.
+        const Teil& t = sim.teile(k.bahn).at(k.bahn == 1 ? 0 : 1);  // the round corrected
+        ASSERT_EQ(t.wuerfe.size(), std::size_t(Volle + Abraeumen));
+        if (k.art == Ausbesserung::PCBahn) {
+            EXPECT_EQ(t.wuerfe[std::size_t(k.wurf - 1)].holz, k.nachher);
+            EXPECT_EQ(Abweichung(b, t.zaehlung()), "");
+        } else {
+            EXPECT_EQ(t.wuerfe[std::size_t(k.wurf - 1)].holz, k.vorher);
+            EXPECT_EQ(t.zaehlung().gesamt(), b.Total.Zahl - k.nachher + k.vorher);
+        }
     }
 
     // Every block, player and side against the recount.

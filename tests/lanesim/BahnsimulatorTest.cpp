@@ -5,6 +5,7 @@
 #include "lanesim/Bahnsimulator.h"
 #include "lanesim/Wurfskript.h"
 
+#include <QStringList>
 #include <gtest/gtest.h>
 
 #include <vector>
@@ -242,6 +243,49 @@ TEST_F(Simulator, ScriptedCorrectionsOfTheLastThrow)
     EXPECT_EQ(t.wuerfe[1].holz, 9);
     EXPECT_FALSE(t.wuerfe[1].fehler);
     EXPECT_EQ(t.zaehlung(), (Zaehlung{15, 0, 0, 3}));
+}
+
+// The PC's corrections [35, 169, throw, previous, new]: a throw counts the new
+// pins, a throw after the lane's last is added without pins falling, one the
+// lane does not have is passed over. A throw number [35, 161] ahead of the
+// lane's fills in the throws between; one behind it changes nothing.
+TEST_F(Simulator, PcCorrectionsChangeTheLanesCount)
+{
+    QStringList protokoll;
+    sim.setProtokoll([&](const QString& zeile) { protokoll << zeile; });
+    skript(1, "7 8 9 | 4 3 2");
+    pc(1, {34, 'a', 3, 4, 12, 0});
+    ticks(3 + 3 * 2);
+    ASSERT_EQ(sim.teile(1)[0].wuerfe.size(), 3u);
+    pc(1, {35, 169, 2, 8, 5});
+    pc(1, {35, 169, 3, 9, 0});  // a miss now
+    pc(1, {35, 169, 4, 0, 6});  // added: the first Abräumen throw
+    pc(1, {35, 169, 6, 0, 5});  // not the next throw
+    pc(1, {35, 169, 5, 3, 5});  // no throw 5 to correct
+    pc(1, {35, 161, 0, 0, 3});
+    pc(1, {35, 161, 0, 0, 5});  // throw 5 filled in
+    EXPECT_TRUE(frames().empty());
+    for (const char* zeile : {"Korrektur vom PC: Wurf 2 8 -> 5 Holz", "Korrektur vom PC: Wurf 4 nachgetragen, 6 Holz",
+                              "Korrektur vom PC für Wurf 6 übergangen", "Korrektur vom PC für Wurf 5 übergangen",
+                              "Wurfzahl vom PC: 5 statt 4"})
+        EXPECT_TRUE(protokoll.contains(QStringLiteral("Bahn  1: ") + QString::fromUtf8(zeile))) << zeile;
+    // Throw 6 on the rack the added throw left full, then the last throw added.
+    EXPECT_EQ(ticks(2), (Frames{{1, {1, 0x0F, 0, 0, 0, 120}}}));
+    pc(1, {35, 169, 7, 0, 2});
+    EXPECT_EQ(frames(), (Frames{{1, {34, 't'}}}));
+    EXPECT_FALSE(sim.teilLaeuft(1));
+    // At rest the part just played still takes corrections, but no throw more.
+    pc(1, {35, 169, 7, 2, 9});
+    pc(1, {35, 169, 8, 0, 5});
+    const Teil& t = sim.teile(1)[0];
+    ASSERT_EQ(t.wuerfe.size(), 7u);
+    EXPECT_EQ(t.wuerfe[3].bild, 0);
+    EXPECT_EQ(t.wuerfe[3].stehend, 0x1FF);
+    EXPECT_TRUE(t.wuerfe[3].abraeumen);
+    EXPECT_EQ((std::vector<bool>{t.wuerfe[0].vomPc, t.wuerfe[1].vomPc, t.wuerfe[4].vomPc, t.wuerfe[5].vomPc}),
+              (std::vector<bool>{false, true, true, false}));
+    EXPECT_EQ(t.zaehlung(), (Zaehlung{7 + 5 + 0, 6 + 0 + 4 + 9, 1, 7}));
+    EXPECT_EQ(sim.skriptRest(1), 2u);
 }
 
 TEST_F(Simulator, StopHoldsTheLane)

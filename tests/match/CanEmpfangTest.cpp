@@ -105,7 +105,7 @@ TEST_F(CanEmpfang, AFloodBeyondTheQueueIsDroppedAndCounted)
 {
     spiel();
     empfangen(1, {1, 0x01, 0x00, 0x00});
-    for (int i = 1; i <= EmpfangWartePlaetze + 5; ++i) empfangen(1, {10, u8(i)});
+    for (int i = 1; i <= EmpfangWartePlaetze + 5; ++i) empfangen(1, {42, u8(i >> 8), u8(i)});
     empfangen(4, {38});
     g_warnungen = 0;
     const QtMessageHandler alt = qInstallMessageHandler(&WarnungZaehlen);
@@ -119,7 +119,36 @@ TEST_F(CanEmpfang, AFloodBeyondTheQueueIsDroppedAndCounted)
     Timer2Go();
     CanNachrichtLesen();
     EXPECT_EQ(CanEmpfangWartend(), 0);
-    EXPECT_EQ(BahnDaten[1].GemeldeteSpielNr, EmpfangWartePlaetze);  // the last that was kept
+    EXPECT_EQ(BahnDaten[1].StatusWort, EmpfangWartePlaetze);  // the last that was kept
+}
+
+// A lane's whole part in one tick, as the controllers send what they held
+// during an outage: 100 throws, each with its status word, then the part end.
+// The queue keeps all of it; the part is booked throw by throw to its end.
+TEST_F(CanEmpfang, AWholePartInOneTickIsBookedToItsEnd)
+{
+    TWettkampfDaten& m = spiel();
+    m.Volle = m.Abraeumen = 50;
+    TeilLaeuft(m, 1, 1);
+    for (int t = 1; t <= 100; ++t) {
+        empfangen(1, {1, u8(t <= 50 ? 0x7F : 0x01), u8(t <= 50 ? 0x03 : 0x00), 0});  // Volle 9, Abräumen 1
+        empfangen(1, {42, 0, 0});
+    }
+    empfangen(1, {34, 't'});
+    Timer3Go();
+    EXPECT_TRUE(adapter.empfangen.isEmpty());
+    EXPECT_EQ(CanEmpfangVerworfen, 0u);
+    for (int takt = 0; takt < 110 && !BahnDaten[1].TeilBeendet; ++takt) {
+        Timer2Go();
+        Timer3Go();
+    }
+    const TDurchgangBlock& b = m.Spieler[1].Durchgang[1];
+    EXPECT_EQ(BahnDaten[1].TeilBeendet, 1);
+    EXPECT_EQ(BahnDaten[1].WurfNr, 100);
+    EXPECT_EQ(b.Wurf.Zahl, 100);
+    EXPECT_EQ((QList<int>{b.Volle.Zahl, b.Abr.Zahl, m.Spieler[1].Total.Zahl}), (QList<int>{450, 50, 500}));
+    EXPECT_EQ(CanEmpfangWartend(), 0);
+    EXPECT_EQ(CanEmpfangVerworfen, 0u);
 }
 
 // At the full rate of a 125 kbit/s bus (48 frames a tick: throws of all 16
@@ -209,6 +238,11 @@ TEST_F(CanEmpfang, LaneStateFromItsMessages)
         EXPECT_EQ((QList<int>{l.ProbeLaeuft, l.ZeitStatus, l.UebertrittStatus, l.BahnGestoppt}),
                   (QList<int>{f.probe, f.zeit, f.uebertritt, f.gestoppt}));
     }
+    // The lane's time [34, 'H', high, low] in tenths of a minute.
+    Einst.WurfzeitBahn = true;
+    empfangen(1, {34, 'H', 0x01, 0x2D});
+    CanNachrichtLesen();
+    EXPECT_EQ(BahnDaten[1].BahnWurfzeit, 301);
 
     // The reported match number: none, or the running match (else a foreign one).
     BahnDaten[2].BahnStatus = 2, BahnDaten[3].BahnStatus = 3;

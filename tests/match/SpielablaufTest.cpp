@@ -291,6 +291,18 @@ TEST_F(SpielablaufBahnstart, FirstPartByModeAndPractice)
         EXPECT_EQ(Gesendet(2), gast);
         EXPECT_EQ(BahnDaten[1].BahnWurfzeit, 120);  // tenths of a second
     }
+    // Eight a side (Streichspiel): slot 8 plays at home, slot 16 away.
+    SetUp();
+    plan[1][1] = 8, plan[1][2] = 16;
+    TWettkampfDaten& m = wettkampf(1, 2);
+    m.Spieleranzahl = 8, m.Streichspiel = 1;
+    vorbereiten(m);
+    BahnStarten(1);
+    BahnStarten(2);
+    EXPECT_EQ(m.Spieler[8].IstHeim, 1);
+    EXPECT_EQ(m.Spieler[16].IstHeim, 0);
+    EXPECT_EQ(Gesendet(1).at(0), (Rahmen{34, 'a', 5, 5, 12, 1}));
+    EXPECT_EQ(Gesendet(2).at(0), (Rahmen{34, 'a', 5, 5, 12, 0}));
 }
 
 TEST_F(SpielablaufBahnstart, FurtherRoundShowsTotalsMissesWarningsAndSetPoints)

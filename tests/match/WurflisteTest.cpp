@@ -144,6 +144,9 @@ TEST_F(WurflisteBlock, ModesAndAlleyWalks)
     };
     for (const auto& f : faelle)
         EXPECT_EQ(GassenAnsicht(b, 3, 6, f.s), f.a) << int(f.s.modus) << f.s.links << f.s.rechts;
+    // The first Abräumen throw is on the full rack too: 1 2 hits the left alley.
+    b.Wurfbild[4] = 0x4003;
+    EXPECT_EQ(GassenAnsicht(b, 3, 6, {M::Volle, true, true, false}), (BahnAnsicht{"2 Wurf", Gassen({0, 3})}));
 }
 
 TEST_F(WurflisteBlock, AlleyButtons)

@@ -13,6 +13,10 @@ constexpr std::uint8_t FlagWerten = 0x10;      // revalues the last throw (0x40:
 constexpr std::uint8_t FlagNullWerten = 0x40;
 constexpr std::uint8_t FlagUngueltig = 0x20;   // the last throw is invalid
 
+// Display codes of kind 35 from the PC.
+constexpr std::uint8_t AnzeigeWurfNr = 161;     // 3 digits
+constexpr std::uint8_t AnzeigeKorrektur = 169;  // throw, previous pins, new pins
+
 // Pins and miss of a throw, as the PC books it.
 void Bewerten(GemeldeterWurf& w)
 {
@@ -238,6 +242,9 @@ void Bahnsimulator::empfangen(const CanRohRahmen& r)
     case 34:
         steuerbefehl(bahn, r);
         break;
+    case 35:
+        anzeige(bahn, r);
+        break;
     case 42: {
         const std::uint16_t w = statuswort(bahn);
         senden(bahn, {42, std::uint8_t(w >> 8), std::uint8_t(w & 0xFF)});
@@ -290,6 +297,68 @@ void Bahnsimulator::steuerbefehl(int bahn, const CanRohRahmen& r)
     default:
         break;
     }
+}
+
+void Bahnsimulator::anzeige(int bahn, const CanRohRahmen& r)
+{
+    const auto& d = r.daten;
+    if (r.laenge >= 5 && d[1] == AnzeigeKorrektur) {
+        wurfKorrigieren(bahn, d[2], d[3], d[4]);
+    } else if (r.laenge >= 5 && d[1] == AnzeigeWurfNr) {
+        if (d[2] <= 9 && d[3] <= 9 && d[4] <= 9) wurfNrVorruecken(bahn, d[2] * 100 + d[3] * 10 + d[4]);
+    }
+}
+
+// A throw of the part the lane plays, or played last while it is at rest.
+void Bahnsimulator::wurfKorrigieren(int bahn, int nr, int alt, int neu)
+{
+    Bahn& b = lane(bahn);
+    const bool laeuft = b.phase == Phase::Spiel;
+    const bool moeglich = alt <= 9 && neu <= 9;
+    GemeldeterWurf* wurf = nullptr;
+    if (moeglich && (laeuft || b.phase == Phase::Ruhe) && !b.teile.empty())
+        for (GemeldeterWurf& w : b.teile.back().wuerfe)
+            if (w.nr == nr) wurf = &w;
+
+    if (wurf) {
+        const QString gezaehlt = wurf->holz != alt ? QStringLiteral(" (Bahn zählte %1)").arg(wurf->holz) : QString();
+        wurf->holz = neu;
+        wurf->fehler = neu == 0;
+        wurf->vomPc = true;
+        melden(bahn, QStringLiteral("Korrektur vom PC: Wurf %1 %2 -> %3 Holz%4").arg(nr).arg(alt).arg(neu).arg(gezaehlt));
+    } else if (moeglich && laeuft && alt == 0 && nr == b.wurfNr + 1 && nr <= b.volle + b.abraeumen) {
+        wurfNachtragen(bahn, neu, neu == 0);
+        melden(bahn, QStringLiteral("Korrektur vom PC: Wurf %1 nachgetragen, %2 Holz").arg(nr).arg(neu));
+        if (b.wurfNr >= b.volle + b.abraeumen) teilEnde(bahn, true);
+    } else {
+        melden(bahn, QStringLiteral("Korrektur vom PC für Wurf %1 übergangen").arg(nr));
+    }
+}
+
+// A throw number behind the lane's is the PC not having booked the lane's
+// latest throws yet.
+void Bahnsimulator::wurfNrVorruecken(int bahn, int nr)
+{
+    Bahn& b = lane(bahn);
+    if (b.phase != Phase::Spiel || nr <= b.wurfNr || nr > b.volle + b.abraeumen) return;
+    melden(bahn, QStringLiteral("Wurfzahl vom PC: %1 statt %2").arg(nr).arg(b.wurfNr));
+    while (b.wurfNr < nr) wurfNachtragen(bahn, 0, false);
+    if (b.wurfNr >= b.volle + b.abraeumen) teilEnde(bahn, true);
+}
+
+// The next throw of the running part, as the PC booked it: no pins fall.
+void Bahnsimulator::wurfNachtragen(int bahn, int holz, bool fehler)
+{
+    Bahn& b = lane(bahn);
+    GemeldeterWurf g;
+    g.nr = ++b.wurfNr;
+    g.spieler = b.spieler;
+    g.abraeumen = g.nr > b.volle;
+    g.stehend = g.abraeumen ? b.stehend : VolleBild;
+    g.holz = holz;
+    g.fehler = fehler;
+    g.vomPc = true;
+    b.teile.back().wuerfe.push_back(g);
 }
 
 void Bahnsimulator::taste(int bahn, std::uint8_t code, std::initializer_list<std::uint8_t> extra)
@@ -488,6 +557,7 @@ void Bahnsimulator::werfen(int bahn)
             const bool warFehler = letzter->fehler;
             letzter->bild = bild;
             letzter->flags = w.flags;
+            letzter->vomPc = false;
             Bewerten(*letzter);
             letzter->fehler = warFehler && letzter->holz == 0;
         }

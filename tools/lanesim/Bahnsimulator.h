@@ -31,6 +31,14 @@
 // The simulator keeps its own tally of what it reported, counted the way the
 // PC books it: a throw with flag bit 0x01 counts zero pins; a throw counting
 // zero pins is a miss, except a foul (flags 0x03) that felled pins.
+//
+// The PC's throw corrections [35, 169, throw, previous pins, new pins] change
+// the tally of the part the lane plays (or played last, while at rest): the
+// throw counts the new pins (a miss at 0), or with previous pins 0 and the
+// throw after the lane's last one, it is added without pins falling. The
+// display values after a correction do not change the tally, except the
+// throw number [35, 161]: one ahead of the lane's moves the part on, the
+// throws passed over are filled in without pins, as the PC fills them in.
 
 #include "lanesim/Wurfskript.h"
 #include "platform/CanAdapter.h"
@@ -55,6 +63,7 @@ struct GemeldeterWurf {
     int holz = 0;                 // pins the throw counts
     bool fehler = false;          // counts as a miss
     std::uint16_t stehend = 0;    // standing pins before the throw
+    bool vomPc = false;           // pins set or added by the PC's correction
 };
 
 struct Zaehlung {
@@ -197,6 +206,10 @@ private:
     void senden(int bahn, std::initializer_list<std::uint8_t> daten);
     void melden(int bahn, const QString& text);
     void steuerbefehl(int bahn, const CanRohRahmen& r);
+    void anzeige(int bahn, const CanRohRahmen& r);
+    void wurfKorrigieren(int bahn, int nr, int alt, int neu);
+    void wurfNrVorruecken(int bahn, int nr);
+    void wurfNachtragen(int bahn, int holz, bool fehler);
     void teilPlanen(int bahn, int volle, int abraeumen, int minuten);
     void probePlanen(int bahn, bool danachTeil);
     void probeEnde(int bahn, bool melden);
