@@ -229,6 +229,7 @@ struct TEinstellungen {
     std::int32_t MonitorIndex = 0;
     Array1<TMonitorExport, 16> MonitorExport;
     bool TerminalAnzeige = false;
+    std::uint8_t SpielzeitIntervall = 0;  // 10: the throw-time box steps by 10 seconds
 
     // [Font] and [Drucker]
     CheckedArray<TFormularEinstellung, 0, 19> FormularEinstellungen;

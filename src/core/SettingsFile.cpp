@@ -368,6 +368,7 @@ Tabelle tabelleBauen()
         b.text(N("ExportAdresse", n), &m.ExportAdresse);
     }
     b.janein(L("TerminalAnzeige"), &e.TerminalAnzeige);
+    b.zahl(L("SpielzeitIntervall"), &e.SpielzeitIntervall, 6);
 
     for (int n = 0; n <= 19; ++n) {
         TFormularEinstellung& f = e.FormularEinstellungen[n];

@@ -102,10 +102,19 @@ constexpr u8 CodeSz = 0xDF, CodeUe = 0xDC, CodeOe = 0xD6, CodeAe = 0xC4, CodePar
 
 bool istZiffer(u8 t) { return t >= '0' && t <= '9'; }
 
+bool festeStellen()
+{
+    const auto& ziel = tastaturZustand.TastaturZiel;
+    return ziel && ziel->festeStellen;
+}
+
 void auswahlLoeschen(Tastaturzeile& z)
 {
     if (z.selLaenge <= 0) return;
-    z.text.remove(z.selStart, z.selLaenge);
+    if (festeStellen())
+        z.text.replace(z.selStart, z.selLaenge, QString(z.selLaenge, QLatin1Char(' ')));
+    else
+        z.text.remove(z.selStart, z.selLaenge);
     z.caret = z.selStart;
     z.selLaenge = 0;
 }
@@ -186,9 +195,19 @@ void EditChar(Tastaturzeile& z)
         const QChar c = zeichenNachModus(t, pos);
         if (c.isNull()) break;
         int von = pos, laenge = 0;
-        if (z.selLaenge > 0) von = z.selStart, laenge = z.selLaenge;
-        else if (!Einfuegen && pos < z.text.size()) laenge = 1;
         QString neu = z.text;
+        if (festeStellen()) {
+            // The selection turns blank and the character takes its first place.
+            if (z.selLaenge > 0) {
+                von = z.selStart;
+                neu.replace(von, z.selLaenge, QString(z.selLaenge, QLatin1Char(' ')));
+            }
+            if (von < neu.size()) laenge = 1;
+        } else if (z.selLaenge > 0) {
+            von = z.selStart, laenge = z.selLaenge;
+        } else if (!Einfuegen && pos < z.text.size()) {
+            laenge = 1;
+        }
         neu.replace(von, laenge, c);
         if (neu.size() > z.maxLaenge) break;
         z.text = neu;
@@ -234,7 +253,7 @@ void TastaturAktivieren(Tastaturzeile& z)
     TastaturPosition = z.caret;
     Umschalt = 0;
     Feststell = 0;
-    Einfuegen = 1;
+    Einfuegen = festeStellen() ? 0 : 1;
     NurSchreiben = 1;
 }
 

@@ -42,6 +42,9 @@ struct Tastaturfeld {
     std::function<void(const QString&)> schreiben;
     std::function<int()> maxLaenge;  // the control's own limit
     bool caretVorEnde = false;       // the caret opens one character before the end
+    // Each character holds its place (throws of a phase): a character
+    // overwrites the one under the caret, deleting leaves a blank.
+    bool festeStellen = false;
     QPointer<QObject> ziel;          // the control; nothing is written once it is gone
 };
 

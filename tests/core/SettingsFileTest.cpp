@@ -86,6 +86,7 @@ TEST_F(SettingsFile, DefaultsWithoutFileAndWithAnEmptyFile)
         EXPECT_EQ(BahnAnzahl, 4);
         EXPECT_TRUE(Einst.Hinweise);
         EXPECT_EQ(Einst.Drucker[4].DrBahnBis, 4);  // the lane count
+        EXPECT_EQ(Einst.SpielzeitIntervall, 6);
         EXPECT_EQ(Farbe(u"ColorHinweis"), 12632256u);
         EXPECT_EQ(Spielordner, pfad(QStringLiteral("Spiele")));
         EXPECT_EQ(Einst.DatenbankPfad, pfad(QStringLiteral("Daten")));

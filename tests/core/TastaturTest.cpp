@@ -23,7 +23,7 @@ protected:
     }
 
     // A field backed by a text of the test; its control lives with the test.
-    void feld(u16 code, QString* wert, bool caretVorEnde = false, int max = 30)
+    void feld(u16 code, QString* wert, bool caretVorEnde = false, int max = 30, bool festeStellen = false)
     {
         Tastaturfeld f;
         f.code = code;
@@ -32,6 +32,7 @@ protected:
         f.schreiben = [wert](const QString& t) { *wert = t; };
         f.maxLaenge = [max] { return max; };
         f.caretVorEnde = caretVorEnde;
+        f.festeStellen = festeStellen;
         f.ziel = new QObject(&besitzer);
         ASSERT_TRUE(feldregister().anmelden(f, &besitzer));
     }
@@ -222,6 +223,28 @@ TEST_F(Tastatur, CaretBeforeTheEndAndOwnLength)
     EXPECT_EQ(z.text, QStringLiteral("123"));
     EXPECT_EQ(z.caret, 2);
     EXPECT_EQ(z.maxLaenge, 3);
+}
+
+// The throws of a phase: every character keeps its place, whatever the
+// insert key says; deleting leaves a blank.
+TEST_F(Tastatur, ThrowFieldKeepsEveryThrowAtItsPlace)
+{
+    QString wert = QStringLiteral("753");
+    feld(63, &wert, true, 4, true);
+    Feldcode = 63;
+    Tastaturzeile z;
+    TastaturAktivieren(z);
+    EXPECT_EQ(Einfuegen, 0);  // the lamp shows overwrite
+    tippen(z, "4<<~9|");      // 4 over the 3, back to the 7: Backsp, 9, Entf
+    EXPECT_EQ(z.text, QStringLiteral("9 4"));
+    EXPECT_EQ(z.caret, 1);
+    TasteEinfg();
+    tippen(z, "6>12");  // the field's length holds the 2
+    EXPECT_EQ(z.text, QStringLiteral("9641"));
+    z.selStart = 0, z.selLaenge = 2;
+    tippen(z, "5");  // a selection turns blank, the digit takes its first place
+    TasteReturn(z);
+    EXPECT_EQ(wert, QStringLiteral("5 41"));
 }
 
 TEST_F(Tastatur, RegisterByOwnerAndLifetime)

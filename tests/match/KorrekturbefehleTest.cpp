@@ -5,6 +5,7 @@
 #include "match/print/Druckdienste.h"
 #include "match/engine/Korrektur.h"
 #include "match/engine/Korrekturbefehle.h"
+#include "match/flow/Bahnzyklus.h"
 #include "support/Korrekturlage.h"
 #include "support/QtDrucken.h"
 #include "support/Sendepuffer.h"
@@ -60,6 +61,15 @@ protected:
         return n(b1.BahnGesamt) + "," + n(b1.BahnFehler) + "," + n(b1.WurfNr) + "|" + n(p.Total.Zahl) + "," +
                n(p.Fehler.Zahl) + "," + n(p.Wurf.Zahl);
     }
+    // The phase sums of lane and block | the home side: throws, Volle,
+    // Abräumen, misses.
+    std::string phasen()
+    {
+        const TMannschaftBlock& h = m.Heim;
+        auto n = [](long v) { return std::to_string(v); };
+        return n(b1.BahnVolle) + "," + n(b1.BahnAbraeumen) + "," + n(d1.Volle.Zahl) + "," + n(d1.Abr.Zahl) + "|" +
+               n(h.Wuerfe.Zahl) + "," + n(h.Volle.Zahl) + "," + n(h.Abr.Zahl) + "," + n(h.Fehler.Zahl);
+    }
 
     TBahnDaten& b1 = BahnDaten[1];
     TSpielerEintrag& p1 = Wettkaempfe[1].Spieler[1];
@@ -75,27 +85,29 @@ TEST_F(Korrekturbefehle, VolleCorrections)
         Ausbesserung art;
         std::vector<Rahmen> rahmen;
         std::string zahlen;
+        std::string phasen;
         std::string zeichen;  // WurfHolzVolle, marks of the panel
         std::vector<int> worte;  // pin and flag word of throws 1..4
     };
-    const std::string vorher = "12,1,3|12,1,3";
+    const std::string vorher = "12,1,3|12,1,3", phasenVorher = "12,0,12,0|3,12,0,1";
     const std::vector<int> alt{0x407F, 0, 0x4000, 0, 0x401F, 0, 0, 0};
     const Fall faelle[] = {
         {"755", Ausbesserung::PCBahn, std::vector<Rahmen>{{1, 35, 169, 2, 0, 5}} + Anzeige(1, 3, 4, 1, 17, 17, 0),
-         "17,0,3|17,0,3", "755|755       ", {0x407F, 0, 0x6005, 0x10, 0x401F, 0, 0, 0}},
+         "17,0,3|17,0,3", "17,0,17,0|3,17,0,0", "755|755       ", {0x407F, 0, 0x6005, 0x10, 0x401F, 0, 0, 0}},
         {"700", Ausbesserung::PCBahn, std::vector<Rahmen>{{1, 35, 169, 3, 5, 0}} + Anzeige(1, 3, 4, 1, 7, 7, 2),
-         "7,2,3|7,2,3", "700|70x       ", {0x407F, 0, 0x4000, 0, 0x6000, 0x50, 0, 0}},
+         "7,2,3|7,2,3", "7,0,7,0|3,7,0,2", "700|70x       ", {0x407F, 0, 0x4000, 0, 0x6000, 0x50, 0, 0}},
         {"7051", Ausbesserung::PCBahn, std::vector<Rahmen>{{1, 35, 169, 4, 0, 1}} + Anzeige(1, 4, 3, 3, 13, 13, 1),
-         "13,1,4|13,1,4", "7051|7051      ", {0x407F, 0, 0x4000, 0, 0x401F, 0, 0x6001, 0x10}},
+         "13,1,4|13,1,4", "13,0,13,0|4,13,0,1", "7051|7051      ", {0x407F, 0, 0x4000, 0, 0x401F, 0, 0x6001, 0x10}},
         // A second added throw is refused.
         {"70512", Ausbesserung::PCBahn, std::vector<Rahmen>{{1, 35, 169, 4, 0, 1}} + Anzeige(1, 4, 3, 3, 13, 13, 1),
-         "13,1,4|13,1,4", "7051|7051      ", {0x407F, 0, 0x4000, 0, 0x401F, 0, 0x6001, 0x10}},
-        {"905", Ausbesserung::PC, {}, "14,1,3|14,1,3", "905|905       ", {0x6009, 0x10, 0x4000, 0, 0x401F, 0, 0, 0}},
+         "13,1,4|13,1,4", "13,0,13,0|4,13,0,1", "7051|7051      ", {0x407F, 0, 0x4000, 0, 0x401F, 0, 0x6001, 0x10}},
+        {"905", Ausbesserung::PC, {}, "14,1,3|14,1,3", "14,0,14,0|3,14,0,1", "905|905       ",
+         {0x6009, 0x10, 0x4000, 0, 0x401F, 0, 0, 0}},
         {"9051", Ausbesserung::Bahn,
          std::vector<Rahmen>{{1, 35, 169, 1, 7, 9}, {1, 35, 169, 4, 0, 1}} + Anzeige(1, 4, 3, 3, 15, 15, 1), vorher,
-         "705|705       ", alt},
+         phasenVorher, "705|705       ", alt},
         // A stray letter or a blank leaves the throw as it is (no miss).
-        {"a 5", Ausbesserung::PCBahn, Anzeige(1, 3, 4, 1, 12, 12, 1), vorher, "705|705       ", alt},
+        {"a 5", Ausbesserung::PCBahn, Anzeige(1, 3, 4, 1, 12, 12, 1), vorher, phasenVorher, "705|705       ", alt},
     };
     for (const Fall& f : faelle) {
         SCOPED_TRACE(f.text);
@@ -104,6 +116,7 @@ TEST_F(Korrekturbefehle, VolleCorrections)
         CanSendenZuruecksetzen();
         EXPECT_EQ(Liste(Ausbessern(1, f.text, {}, f.art)), f.rahmen);
         EXPECT_EQ(zahlen(), f.zahlen);
+        EXPECT_EQ(phasen(), f.phasen);
         EXPECT_EQ(std::string(b1.WurfHolzVolle.view()) + "|" + std::string(b1.TextName1[1].Wuerfe1bis10.view()), f.zeichen);
         EXPECT_EQ((std::vector<int>{d1.Wurfbild[1], d1.Wurfart[1], d1.Wurfbild[2], d1.Wurfart[2], d1.Wurfbild[3],
                                     d1.Wurfart[3], d1.Wurfbild[4], d1.Wurfart[4]}),
@@ -130,6 +143,8 @@ TEST_F(Korrekturbefehle, AbraeumenCorrectionPlaceholderAndLaneEcho)
     EXPECT_EQ(Liste(r), (std::vector<Rahmen>{{1, 35, 169, 5, 3, 4}, {1, 35, 169, 7, 0, 2}} + Anzeige(1, 7, 0, 0, 33, 33, 1)));
     EXPECT_EQ(zahlen(), "33,1,7|33,1,7");
     EXPECT_EQ(p1.Abr.Zahl, 12);
+    // Volle 7 0 5 9 stay; the side counts the placeholder and the added throw.
+    EXPECT_EQ(phasen(), "21,12,21,12|7,21,12,1");
     EXPECT_EQ((std::vector<int>{d1.Wurfbild[6], d1.Wurfart[6], d1.Wurfbild[7], d1.Wurfart[7]}),
               (std::vector<int>{0x6006, 0x10, 0x6002, 0x10}));
     EXPECT_EQ(druck.aufrufe, (Texte{"Wurfzeile 1 5 4", "Wurfzeile 1 6 6", "Wurfzeile 1 7 2"}));
@@ -149,7 +164,9 @@ TEST_F(Korrekturbefehle, SubstituteMissesAndSuddenVictory)
     // Player 1 brings 5 misses from his earlier lanes; 7 comes in and misses.
     holz(1, 7), holz(1, 0);
     p1.Fehler.Zahl = 5;
+    const KorrekturTeil teil = KorrekturTeilVon(1);
     SpielerWechseln(1, 7);
+    EXPECT_TRUE(KorrekturTeilVon(1) == teil);  // the substitute plays on the same part
     holz(1, 0);
     Einst.Wurffehler = true;
     CanSendenZuruecksetzen();
@@ -175,6 +192,38 @@ TEST_F(Korrekturbefehle, SubstituteMissesAndSuddenVictory)
 
 TEST_F(Korrekturbefehle, PanelState)
 {
+    // The throw fields by the throws played (4 Volle, 3 Abräumen): every
+    // played throw can change, and one throw can be added at the end of the
+    // current phase, also the first Abräumen throw.
+    struct Felder {
+        int wuerfe;
+        bool volle;
+        int volleMax;
+        const char* volleText;
+        bool abr;
+        int abrMax;
+        const char* abrText;
+    };
+    const Felder felder[] = {
+        {0, true, 1, "", false, 0, ""},     {3, true, 4, "543", false, 0, ""},
+        {4, true, 4, "5432", true, 1, ""}, {5, true, 4, "5432", true, 2, "1"},
+        {7, true, 4, "5432", true, 3, "123"},
+    };
+    const int wuerfe[] = {5, 4, 3, 2, 1, 2, 3};
+    for (const Felder& f : felder) {
+        SCOPED_TRACE(f.wuerfe);
+        SetUp();
+        for (int i = 0; i < f.wuerfe; ++i) holz(1, wuerfe[i]);
+        const KorrekturAnzeige a = KorrekturZustand(1);
+        EXPECT_EQ(a.volleSichtbar, f.volle);
+        EXPECT_EQ(a.volleMax, f.volleMax);
+        EXPECT_EQ(a.volleText, f.volleText);
+        EXPECT_EQ(a.abrSichtbar, f.abr);
+        EXPECT_EQ(a.abrMax, f.abrMax);
+        EXPECT_EQ(a.abrText, f.abrText);
+    }
+    SetUp();
+
     // The last-throw commands wait for a throw; a stopped lane and game in
     // practice hide the time and the correction.
     EXPECT_FALSE(KorrekturZustand(1).letzterWurfAktiv);
@@ -207,12 +256,16 @@ TEST_F(Korrekturbefehle, SubstitutionOnlyOnYes)
 
 TEST_F(Korrekturbefehle, LaneAndGameCommands)
 {
-    // Stop and run again; an offline lane changes state without a frame.
-    BahnStopStart(1);
-    EXPECT_EQ(Liste(BahnStopStart(1)), (std::vector<Rahmen>{{1, 34, 'm'}}));
+    // Stop and run again, as the panel showed it: a lane stopped meanwhile
+    // from its keypad stays stopped on "Bahn Stop". An offline lane changes
+    // state without a frame.
+    BahnStopStart(1, true);
+    EXPECT_EQ(Liste(BahnStopStart(1, true)), (std::vector<Rahmen>{{1, 34, 'n'}}));
+    EXPECT_EQ(b1.BahnGestoppt, 1);
+    EXPECT_EQ(Liste(BahnStopStart(1, false)), (std::vector<Rahmen>{{1, 34, 'm'}}));
     EXPECT_EQ(b1.BahnGestoppt, 0);
     BahnDaten[2].BahnOnline = 0;
-    EXPECT_TRUE(BahnStopStart(2).isEmpty());
+    EXPECT_TRUE(BahnStopStart(2, true).isEmpty());
     EXPECT_EQ(BahnDaten[2].BahnGestoppt, 1);
 
     // Time on the lanes of the match that are online.
@@ -301,6 +354,57 @@ TEST_F(Korrekturbefehle, ThrowTime)
         EXPECT_EQ(b1.BahnWurfzeit, f.zeit);
     }
     EXPECT_EQ(skriptBoxen().gezeigt.size(), 1);
+
+    // The box steps by the setting: 10 seconds are mode 2.
+    EXPECT_EQ(WurfzeitEingabe(1).modus, 1);
+    Einst.SpielzeitIntervall = 10;
+    EXPECT_EQ(WurfzeitEingabe(1).modus, 2);
+}
+
+// The panel showed throws 7 and 5 (and may add throw 3). What the lane did
+// since: a correction books only what the operator changed, never onto a
+// throw the panel did not show, and nothing once the lane plays another part.
+TEST_F(Korrekturbefehle, CorrectionAgainstWhatThePanelShowed)
+{
+    struct Fall {
+        const char* name;
+        const char* text;
+        std::vector<Rahmen> rahmen;
+        std::string zahlen;  // of player 1 on lane 1, or of the next player
+        std::string hinweis;
+    };
+    const std::string kein;
+    const Fall faelle[] = {
+        // Throw 3 (6) came meanwhile: throw 1 is corrected, the added 3 is not booked.
+        {"weiter", "953", std::vector<Rahmen>{{1, 35, 169, 1, 7, 9}} + Anzeige(1, 3, 4, 1, 20, 20, 0), "20,0,3|20,0,3",
+         "Bahn 1: Wurf 3 hat sich inzwischen an der Bahn geändert und wurde nicht korrigiert !"},
+        // ... the same count as the lane's: nothing to say.
+        {"weiter", "956", std::vector<Rahmen>{{1, 35, 169, 1, 7, 9}} + Anzeige(1, 3, 4, 1, 20, 20, 0), "20,0,3|20,0,3",
+         kein},
+        // Throw 2 was taken back on the lane: its correction is not booked.
+        {"ungueltig", "79", Anzeige(1, 1, 6, 3, 7, 7, 0), "7,0,1|7,0,1",
+         "Bahn 1: Wurf 2 hat sich inzwischen an der Bahn geändert und wurde nicht korrigiert !"},
+        // The lane plays player 2's part now (one throw, 8): nothing is booked.
+        {"gewechselt", "95", {}, "8,0,1|8,0,1", "Bahn 1 hat den Durchgang gewechselt !"},
+    };
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(std::string(f.name) + " " + f.text);
+        SetUp();
+        holz(1, 7), holz(1, 5);
+        const KorrekturAnzeige gezeigt = KorrekturZustand(1);
+        const std::string lage = f.name;
+        if (lage == "weiter") holz(1, 6);
+        if (lage == "ungueltig") WurfUngueltigWerten(1);
+        if (lage == "gewechselt") {
+            BahnanzeigeLoeschen(1);
+            aufBahn(1, 2), holz(1, 8);
+        }
+        CanSendenZuruecksetzen();
+        EXPECT_EQ(Liste(Ausbessern(1, gezeigt, f.text, {}, Ausbesserung::PCBahn)), f.rahmen);
+        EXPECT_EQ(zahlen(), f.zahlen);
+        EXPECT_EQ(skriptBoxen().gezeigt.value(0).toStdString(), f.hinweis);
+        EXPECT_EQ(p1.Total.Zahl, lage == "gewechselt" ? 12 : b1.BahnGesamt);
+    }
 }
 
 }  // namespace

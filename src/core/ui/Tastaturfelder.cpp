@@ -21,6 +21,8 @@ void FeldSchreiben(QLineEdit* edit, const QString& text)
 {
     if (edit->text() == text) return;
     edit->setText(text);
+    // Typed, not filled in: setText clears the edited mark.
+    edit->setModified(true);
     emit edit->textEdited(edit->text());
 }
 

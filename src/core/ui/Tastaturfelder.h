@@ -50,5 +50,6 @@ private:
 // The text a line edit gives the keyboard: a masked edit that holds only
 // its separators counts as empty.
 QString FeldText(const QLineEdit* edit);
-// Writes a text into a line edit as if typed (textEdited follows a change).
+// Writes a text into a line edit as if typed: a change marks the edit
+// modified and textEdited follows.
 void FeldSchreiben(QLineEdit* edit, const QString& text);

@@ -12,6 +12,7 @@
 #include "match/flow/Spielbahnen.h"
 #include "match/engine/Wertung.h"
 
+#include <QStringList>
 #include <algorithm>
 #include <cmath>
 
@@ -60,22 +61,33 @@ struct Korrekturlauf {
     bool lane;
     Stand st;
     KorrekturRahmenliste rahmen;
+    QList<long> nichtGebucht;  // throws of the part the lane changed meanwhile
 
-    void phase(const QByteArray& text, bool abr)
+    // One phase: the typed text against the one shown and the lane's now.
+    void phase(const QByteArray& text, const QByteArray& gezeigt, bool abr)
     {
         TBahnDaten& b = *z.b;
         TWettkampfDaten& w = *z.w;
-        const Text<MaxPhasenWuerfe + 1>& liste = Zeichenliste(b, abr);
+        const std::string_view jetzt = Zeichenliste(b, abr).view();
         const long laenge = std::min<long>(text.size(), MaxPhasenWuerfe);
         const long ende = w.SVictoryLaeuft ? std::min<long>(w.SVictoryWuerfe, MaxPhasenWuerfe)
                           : abr            ? long(w.Volle) + std::min<long>(w.Abraeumen, MaxPhasenWuerfe)
                                            : std::min<long>(w.Volle, MaxPhasenWuerfe);
         for (long i = 1; i <= laenge; ++i) {
             const char n = text[qsizetype(i - 1)];
-            const char o = liste.zeichen(i);
+            const char s = i <= gezeigt.size() ? gezeigt[qsizetype(i - 1)] : 0;
+            const char o = i <= long(jetzt.size()) ? jetzt[std::size_t(i - 1)] : 0;
             const int neu = Ziffer(n);
-            if (n == o || neu < 0) continue;
+            // Only what the operator changed.
+            if (n == s || neu < 0) continue;
             const long t = abr ? long(w.Volle) + i : i;
+            // Added where the lane has reported a throw since, or corrected
+            // where it has removed one: the lane's throw stays.
+            if ((s == 0) != (o == 0)) {
+                if (n != o) nichtGebucht.append(t);
+                continue;
+            }
+            if (n == o) continue;
             const Stelle stelle{abr, int(i)};
             const bool dazu = o == 0;
             int d = 0;
@@ -148,11 +160,35 @@ void KorrekturRahmenSenden(const KorrekturRahmenliste& rahmen)
     for (const KorrekturRahmen& r : rahmen) CanNachrichtSenden(r.bahn, r.daten);
 }
 
+KorrekturTeil KorrekturTeilVon(int bahn)
+{
+    KorrekturTeil t;
+    const TBahnDaten* b = Bahn(bahn);
+    if (!b || !b->Wettk) return t;
+    TWettkampfDaten& w = *b->Wettk;
+    t.wettk = &w;
+    t.svRunde = w.SVictoryLaeuft ? w.SVictoryRunde : 0;
+    if (TSpielerEintrag* p = b->BahnSpieler) {
+        t.spieler = p;
+        t.traeger = Ergebnistraeger(w, p);
+        t.durchgang = p->DurchgangNr;
+    }
+    return t;
+}
+
+bool TeilPruefen(int bahn, const KorrekturTeil& teil)
+{
+    if (KorrekturTeilVon(bahn) == teil) return true;
+    boxen().hinweis(QStringLiteral("Bahn %1 hat den Durchgang gewechselt !").arg(bahn));
+    return false;
+}
+
 KorrekturAnzeige KorrekturZustand(int bahn)
 {
     KorrekturAnzeige a;
     const TBahnDaten* b = Bahn(bahn);
     if (!b) return a;
+    a.teil = KorrekturTeilVon(bahn);
     a.stopBildSichtbar = !b->BahnGestoppt;
     a.stopText = b->BahnGestoppt ? QStringLiteral("Bahn Start") : QStringLiteral("Bahn Stop");
     a.korrekturSichtbar = !b->ProbeLaeuft;
@@ -180,7 +216,7 @@ KorrekturAnzeige KorrekturZustand(int bahn)
         a.abrSichtbar = abr != 0 && nr >= w->Volle;
         a.volleMax = nr < w->Volle ? std::min(nr + 1, volle) : volle;
         a.abrMax = nr < w->Volle + w->Abraeumen ? std::min(nr - int(w->Volle) + 1, abr) : abr;
-        if (!a.abrSichtbar) a.abrText.clear();
+        if (!a.abrSichtbar) a.abrText.clear(), a.abrMax = 0;
     }
     a.volleText.truncate(a.volleMax);
     a.abrText.truncate(a.abrMax);
@@ -242,12 +278,12 @@ KorrekturRahmenliste ProbeBeenden(int bahn)
     return r;
 }
 
-KorrekturRahmenliste BahnStopStart(int bahn)
+KorrekturRahmenliste BahnStopStart(int bahn, bool stoppen)
 {
     KorrekturRahmenliste r;
     TBahnDaten* b = Bahn(bahn);
     if (!b) return r;
-    if (b->BahnGestoppt) {
+    if (!stoppen) {
         if (b->BahnOnline) r.append({bahn, Steuerbefehl(BefehlLauf)});
         b->BahnGestoppt = 0;
     } else {
@@ -293,11 +329,11 @@ KorrekturRahmenliste ZeitStartStop(int bahn, bool start)
     return r;
 }
 
-void SpielerfeldAendern(int bahn, Spielerfeld feld, const QString& text)
+void SpielerfeldAendern(int bahn, const KorrekturTeil& teil, Spielerfeld feld, const QString& text)
 {
-    TBahnDaten* b = Bahn(bahn);
-    if (!b || !b->BahnSpieler) return;
-    TSpielerEintrag& p = *b->BahnSpieler;
+    const TBahnDaten* b = Bahn(bahn);
+    if (!b || !teil.spieler || b->Wettk != teil.wettk) return;
+    TSpielerEintrag& p = *teil.spieler;
     switch (feld) {
     case Spielerfeld::Name: p.Name.setzenText(text); break;
     case Spielerfeld::Pass: p.Pass.setzenText(text); break;
@@ -305,9 +341,9 @@ void SpielerfeldAendern(int bahn, Spielerfeld feld, const QString& text)
     }
 }
 
-void SpielernameVerlassen(int bahn)
+void SpielernameVerlassen(int bahn, const KorrekturTeil& teil)
 {
-    if (!Bahn(bahn)) return;
+    if (!Bahn(bahn) || !(KorrekturTeilVon(bahn) == teil)) return;
     NamenanzeigeBahnAktualisieren(bahn);
     MonitorSpielerSenden(bahn);
 }
@@ -381,7 +417,7 @@ EingabeAnfrage WurfzeitEingabe(int bahn)
     a.hinweis = QStringLiteral("Zeit in Minuten mit einer Dezimalstelle");
     a.schritt = 0.1f;
     a.format = QStringLiteral("#0.0");
-    a.modus = 1;
+    a.modus = Einst.SpielzeitIntervall == 10 ? 2 : 1;
     a.pfeileSichtbar = true;
     const TBahnDaten* b = Bahn(bahn);
     a.text = QString::number(b ? b->BahnWurfzeit / 10.0 : 0.0, 'f', 1);
@@ -410,7 +446,14 @@ KorrekturRahmenliste WurfzeitSetzen(int bahn, const QString& text)
 
 KorrekturRahmenliste Ausbessern(int bahn, const QByteArray& volle, const QByteArray& abr, Ausbesserung art)
 {
-    Korrekturlauf k{bahn, {}, art != Ausbesserung::Bahn, art != Ausbesserung::PC, {}, {}};
+    return Ausbessern(bahn, KorrekturZustand(bahn), volle, abr, art);
+}
+
+KorrekturRahmenliste Ausbessern(int bahn, const KorrekturAnzeige& gezeigt, const QByteArray& volle,
+                                const QByteArray& abr, Ausbesserung art)
+{
+    if (!Bahn(bahn) || !TeilPruefen(bahn, gezeigt.teil)) return {};
+    Korrekturlauf k{bahn, {}, art != Ausbesserung::Bahn, art != Ausbesserung::PC, {}, {}, {}};
     if (!BuchungVon(bahn, k.z)) return {};
     TBahnDaten& b = *k.z.b;
     TWettkampfDaten& w = *k.z.w;
@@ -421,9 +464,8 @@ KorrekturRahmenliste Ausbessern(int bahn, const QByteArray& volle, const QByteAr
         for (TSpielerEintrag* s : Vorgaenger(w, k.z.p)) k.st.f += s->Fehler.Zahl;
     }
 
-    const bool abrSichtbar = !w.SVictoryLaeuft && w.Abraeumen != 0 && b.WurfNr >= w.Volle;
-    k.phase(volle, false);
-    if (abrSichtbar) k.phase(abr, true);
+    k.phase(volle, gezeigt.volleText.toLatin1(), false);
+    if (gezeigt.abrSichtbar && !w.SVictoryLaeuft) k.phase(abr, gezeigt.abrText.toLatin1(), true);
 
     if (k.pc) {
         const long n = b.WurfNr;
@@ -445,5 +487,18 @@ KorrekturRahmenliste Ausbessern(int bahn, const QByteArray& volle, const QByteAr
         k.rahmen.append({bahn, BahnanzeigeWert(AnzFehler, int(k.st.f))});
     }
     MonitorSpielerSenden(bahn);
+    if (!k.nichtGebucht.isEmpty()) {
+        QStringList nr;
+        for (long t : k.nichtGebucht) nr << QString::number(t);
+        boxen().hinweis(nr.size() == 1
+                            ? QStringLiteral("Bahn %1: Wurf %2 hat sich inzwischen an der Bahn geändert und wurde "
+                                             "nicht korrigiert !")
+                                  .arg(bahn)
+                                  .arg(nr.first())
+                            : QStringLiteral("Bahn %1: Die Würfe %2 haben sich inzwischen an der Bahn geändert und "
+                                             "wurden nicht korrigiert !")
+                                  .arg(bahn)
+                                  .arg(nr.join(QStringLiteral(", "))));
+    }
     return k.rahmen;
 }

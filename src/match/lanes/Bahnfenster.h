@@ -24,6 +24,9 @@ public:
     virtual void bahnuebersichtVerbergen() {}
     // Selects the lane on the lane control window and shows it, on top.
     virtual void bahnsteuerungZeigen(int /*bahn*/) {}
+    // The same, modally over the modal window that asks for it; the window
+    // open before comes back as it was.
+    virtual void bahnsteuerungModal(int /*bahn*/) {}
     virtual void bahnsteuerungVerbergen() {}
     // Brings the open lane control window to the front again after a
     // dialog or a new window covered it.

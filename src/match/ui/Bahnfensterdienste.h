@@ -33,13 +33,12 @@ public:
     void bahnuebersichtZeigen() override;
     void bahnuebersichtVerbergen() override;
     void bahnsteuerungZeigen(int bahn) override;
+    // From the lane overview and the correction panel.
+    void bahnsteuerungModal(int bahn) override;
     void bahnsteuerungVerbergen() override;
     void bahnsteuerungNachVorn() override;
 
 private:
-    // From the lane overview: the lane on the control window, modally.
-    void bahnsteuerungModal(int bahn);
-
     QPointer<TSteuerung> m_steuerung;
     QPointer<TBahnen> m_bahnen;
 };

@@ -3,10 +3,13 @@
 #include "core/Fenster.h"
 #include "core/Globals.h"
 #include "core/Sound.h"
+#include "core/Tastatur.h"
+#include "core/ui/Eingabe.h"
+#include "core/ui/Keyb.h"
 #include "core/ui/Tastaturfelder.h"
 #include "match/lanes/Bahnfenster.h"
-#include "match/engine/Korrekturbefehle.h"
 
+#include <QApplication>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -31,6 +34,48 @@ void TextSetzen(QLineEdit* e, const QString& text)
     if (e->isModified() || e->text() == text) return;
     const QSignalBlocker sperre(e);
     e->setText(text);
+}
+
+// A throw field holds one character per throw at its place.
+void WurftextSetzen(QLineEdit* feld, const QString& text, int caret)
+{
+    feld->setText(text);
+    feld->setModified(true);
+    feld->setCursorPosition(caret);
+}
+
+// A digit overwrites the throw under the caret (a selection turns blank
+// first); past the last throw it adds one, as far as the field allows.
+void WurfTippen(QLineEdit* feld, QChar c)
+{
+    QString t = feld->text();
+    int von = feld->cursorPosition();
+    if (feld->hasSelectedText()) {
+        von = feld->selectionStart();
+        const int n = int(feld->selectedText().size());
+        t.replace(von, n, QString(n, QLatin1Char(' ')));
+    }
+    if (von < t.size())
+        t[von] = c;
+    else if (t.size() < feld->maxLength())
+        t.append(c);
+    else
+        return;
+    WurftextSetzen(feld, t, von + 1);
+}
+
+// Deleting leaves a blank, which changes no throw.
+void WurfLoeschen(QLineEdit* feld, bool zurueck)
+{
+    QString t = feld->text();
+    int von = feld->cursorPosition(), n = 1;
+    if (feld->hasSelectedText())
+        von = feld->selectionStart(), n = int(feld->selectedText().size());
+    else if (zurueck)
+        --von;
+    if (von < 0 || von >= t.size()) return;
+    t.replace(von, n, QString(n, QLatin1Char(' ')));
+    WurftextSetzen(feld, t, von);
 }
 
 }  // namespace
@@ -210,6 +255,10 @@ TKorrektur::TKorrektur(QWidget* eltern, int bahn) : QDialog(eltern), m_bahn(bahn
     for (QWidget* w : {SWurfzeit, SVerwarnung, SLVerwLoeschen, SWurfNicht, SWurfNull}) befehle->addWidget(w);
     lk->addLayout(befehle, 3, 0, 1, 5);
     haupt->addWidget(GBKorrektur);
+    for (QLineEdit* e : {EVolle, EAbr}) {
+        e->setContextMenuPolicy(Qt::NoContextMenu);
+        e->setAcceptDrops(false);
+    }
 
     auto* unten = new QHBoxLayout;
     BtnBahnsteuerung = new QPushButton(QStringLiteral("&Bahnsteuerung"), this);
@@ -224,22 +273,40 @@ TKorrektur::TKorrektur(QWidget* eltern, int bahn) : QDialog(eltern), m_bahn(bahn
     unten->addWidget(BtnZurueck);
     haupt->addLayout(unten);
 
+    // What the refresh hides keeps its room: no control moves under the pointer.
+    for (QWidget* w : std::initializer_list<QWidget*>{GBKorrektur, GBErsatz, SSpielStart, SZeitStart, SZeitStop, EVolle,
+                                                      EAbr, ImageStop, ImageStopaus}) {
+        QSizePolicy p = w->sizePolicy();
+        p.setRetainSizeWhenHidden(true);
+        w->setSizePolicy(p);
+    }
+
     // Every press on a control plays the click sound (the shapes do it themselves).
     for (QWidget* w : findChildren<QWidget*>())
         if (!qobject_cast<TKorrekturFlaeche*>(w) && (qobject_cast<QLineEdit*>(w) || qobject_cast<QPushButton*>(w)))
             w->installEventFilter(this);
 
+    // The keyboard steps through the player fields; a throw field it edits
+    // alone, with the caret on its last throw and every throw at its place.
+    // The range is the tapped field's (set on the press, see eventFilter).
     m_tastatur = new TastaturFelder(this, CodeName, CodeGeb);
     m_tastatur->feld(CodeName, QStringLiteral("Name:"), ModusText, EName);
-    m_tastatur->feld(CodePass, QStringLiteral("Pass:"), ModusZiffern, EPass);
+    m_tastatur->feld(CodePass, QStringLiteral("Passnummer:"), ModusZiffern, EPass);
     m_tastatur->feld(CodeGeb, QStringLiteral("Geburtsdatum:"), ModusDatum, EGeb);
-    m_tastatur->feld(CodeVolle, QStringLiteral("Volle:"), ModusZiffern, EVolle);
-    m_tastatur->feld(CodeAbr, QStringLiteral("Abräumen:"), ModusZiffern, EAbr);
-    m_tastatur->geoeffnet = [this](QWidget* w) {
-        if (w == EVolle) m_tastatur->bereich(CodeVolle, CodeVolle);
-        else if (w == EAbr) m_tastatur->bereich(CodeAbr, CodeAbr);
-        else m_tastatur->bereich(CodeName, CodeGeb);
+    const auto wurffeld = [this](u16 code, const QString& prompt, QLineEdit* e) {
+        Tastaturfeld f;
+        f.code = code;
+        f.prompt = prompt;
+        f.modus = ModusZiffern;
+        f.lesen = [e] { return e->text(); };
+        f.schreiben = [e](const QString& t) { FeldSchreiben(e, t); };
+        f.maxLaenge = [e] { return e->maxLength(); };
+        f.caretVorEnde = true;
+        f.festeStellen = true;
+        m_tastatur->feld(f, e);
     };
+    wurffeld(CodeVolle, QStringLiteral("Korrektur Volle:"), EVolle);
+    wurffeld(CodeAbr, QStringLiteral("Korrektur Abräumen:"), EAbr);
 
     const auto befehl = [this](TKorrekturFlaeche* s, auto f) {
         connect(s, &TKorrekturFlaeche::geklickt, this, [this, f] {
@@ -247,32 +314,44 @@ TKorrektur::TKorrektur(QWidget* eltern, int bahn) : QDialog(eltern), m_bahn(bahn
             accept();
         });
     };
-    befehl(SStart, [this] { KorrekturRahmenSenden(ProbeBeenden(m_bahn)); });
-    befehl(SStop, [this] { KorrekturRahmenSenden(BahnStopStart(m_bahn)); });
-    befehl(SAbbrechen, [this] { KorrekturRahmenSenden(DurchgangAbbrechen(m_bahn)); });
+    // A command on the lane's part acts only while the lane plays the part shown.
+    const auto teilBefehl = [this](TKorrekturFlaeche* s, auto f) {
+        connect(s, &TKorrekturFlaeche::geklickt, this, [this, f] {
+            if (TeilPruefen(m_bahn, m_gezeigt.teil)) f();
+            accept();
+        });
+    };
+    teilBefehl(SStart, [this] { KorrekturRahmenSenden(ProbeBeenden(m_bahn)); });
+    teilBefehl(SStop, [this] { KorrekturRahmenSenden(BahnStopStart(m_bahn, m_gezeigt.stopBildSichtbar)); });
+    teilBefehl(SAbbrechen, [this] { KorrekturRahmenSenden(DurchgangAbbrechen(m_bahn)); });
     befehl(SSpielStart, [this] { SpielStartStop(m_bahn); });
     befehl(SZeitStart, [this] { KorrekturRahmenSenden(ZeitStartStop(m_bahn, true)); });
     befehl(SZeitStop, [this] { KorrekturRahmenSenden(ZeitStartStop(m_bahn, false)); });
-    befehl(SVerwarnung, [this] {
+    teilBefehl(SVerwarnung, [this] {
         hide();
         KorrekturRahmenSenden(VerwarnungGeben(m_bahn));
     });
-    befehl(SLVerwLoeschen, [this] {
+    teilBefehl(SLVerwLoeschen, [this] {
         hide();
         KorrekturRahmenSenden(VerwarnungLoeschen(m_bahn));
     });
-    befehl(SWurfNicht, [this] {
+    teilBefehl(SWurfNicht, [this] {
         hide();
         WurfZaehltNicht(m_bahn);
     });
-    befehl(SWurfNull, [this] {
+    teilBefehl(SWurfNull, [this] {
         hide();
         Fehlwurf(m_bahn);
     });
     befehl(SWurfzeit, [this] {
         KorrekturRahmenSenden(WurfzeitAnfragen(m_bahn));
-        if (const auto text = boxen().eingabe(WurfzeitEingabe(m_bahn)))
-            KorrekturRahmenSenden(WurfzeitSetzen(m_bahn, *text));
+        const EingabeAnfrage anfrage = WurfzeitEingabe(m_bahn);
+        m_wurfzeitText = anfrage.text;
+        m_wurfzeitOffen = true;
+        const auto text = boxen().eingabe(anfrage);
+        m_wurfzeitOffen = false;
+        // Only a value the operator changed goes to the lane.
+        if (text && *text != m_wurfzeitText) KorrekturRahmenSenden(WurfzeitSetzen(m_bahn, *text));
     });
     connect(SErsatz1, &TKorrekturFlaeche::geklickt, this, [this] { ErsatzClick(1); });
     connect(SErsatz2, &TKorrekturFlaeche::geklickt, this, [this] { ErsatzClick(2); });
@@ -280,14 +359,21 @@ TKorrektur::TKorrektur(QWidget* eltern, int bahn) : QDialog(eltern), m_bahn(bahn
         connect(b, &QPushButton::clicked, this, &TKorrektur::AusbessernClick);
 
     connect(EName, &QLineEdit::textEdited, this,
-            [this](const QString& t) { SpielerfeldAendern(m_bahn, Spielerfeld::Name, t); });
-    connect(EName, &QLineEdit::editingFinished, this, [this] { SpielernameVerlassen(m_bahn); });
+            [this](const QString& t) { SpielerfeldAendern(m_bahn, m_gezeigt.teil, Spielerfeld::Name, t); });
+    connect(EName, &QLineEdit::editingFinished, this, [this] { SpielernameVerlassen(m_bahn, m_gezeigt.teil); });
     connect(EPass, &QLineEdit::textEdited, this,
-            [this] { SpielerfeldAendern(m_bahn, Spielerfeld::Pass, FeldText(EPass)); });
+            [this] { SpielerfeldAendern(m_bahn, m_gezeigt.teil, Spielerfeld::Pass, FeldText(EPass)); });
     connect(EGeb, &QLineEdit::textEdited, this,
-            [this] { SpielerfeldAendern(m_bahn, Spielerfeld::Gebdat, FeldText(EGeb)); });
+            [this] { SpielerfeldAendern(m_bahn, m_gezeigt.teil, Spielerfeld::Gebdat, FeldText(EGeb)); });
+    // A player field is booked as it is typed; leaving it confirms it.
+    for (QLineEdit* e : {EName, EPass, EGeb})
+        connect(e, &QLineEdit::editingFinished, this, [e] { e->setModified(false); });
 
-    connect(BtnBahnsteuerung, &QPushButton::clicked, this, [this] { bahnfenster().bahnsteuerungZeigen(m_bahn); });
+    // The panel is modal: the lane control window runs modally over it.
+    connect(BtnBahnsteuerung, &QPushButton::clicked, this, [this] {
+        bahnfenster().bahnsteuerungModal(m_bahn);
+        KorrekturUp();
+    });
     connect(BtnZurueck, &QPushButton::clicked, this, &QDialog::reject);
 
     KorrekturUp();
@@ -301,9 +387,31 @@ TKorrektur::~TKorrektur()
 
 TKorrektur* TKorrektur::offen() { return g_offen; }
 
+bool TKorrektur::bearbeitet() const
+{
+    for (const QLineEdit* e : {EName, EPass, EGeb, EVolle, EAbr})
+        if (e->isModified()) return true;
+    // The keyboard edits its own copy of a field until it writes it back.
+    const auto& ziel = tastaturZustand.TastaturZiel;
+    const auto* feld = ziel ? qobject_cast<const QWidget*>(ziel->ziel.data()) : nullptr;
+    return feld && isAncestorOf(feld) && qobject_cast<TKeyb*>(QApplication::activeModalWidget());
+}
+
 void TKorrektur::KorrekturUp()
 {
-    const KorrekturAnzeige a = KorrekturZustand(m_bahn);
+    wurfzeitNachfuehren();
+    KorrekturAnzeige a = KorrekturZustand(m_bahn);
+    if (bearbeitet()) {
+        // The edit belongs to the part and the throws shown.
+        if (!(a.teil == m_gezeigt.teil)) return;
+        a.volleSichtbar = m_gezeigt.volleSichtbar;
+        a.volleMax = m_gezeigt.volleMax;
+        a.volleText = m_gezeigt.volleText;
+        a.abrSichtbar = m_gezeigt.abrSichtbar;
+        a.abrMax = m_gezeigt.abrMax;
+        a.abrText = m_gezeigt.abrText;
+    }
+    m_gezeigt = a;
 
     EVolle->setVisible(a.volleSichtbar);
     EAbr->setVisible(a.abrSichtbar);
@@ -343,6 +451,18 @@ void TKorrektur::KorrekturUp()
     GBKorrektur->setVisible(a.korrekturSichtbar);
 }
 
+void TKorrektur::wurfzeitNachfuehren()
+{
+    // A time the lane reports replaces the open box's value until the
+    // operator changes it.
+    if (!m_wurfzeitOffen) return;
+    auto* box = qobject_cast<TEingabefenster*>(QApplication::activeModalWidget());
+    if (!box || box->LEingabe->text() != QStringLiteral("Wurfzeit:") || box->EEingabe->text() != m_wurfzeitText)
+        return;
+    m_wurfzeitText = WurfzeitEingabe(m_bahn).text;
+    box->EEingabe->setText(m_wurfzeitText);
+}
+
 void TKorrektur::AusbessernClick()
 {
     const QObject* s = sender();
@@ -350,15 +470,14 @@ void TKorrektur::AusbessernClick()
                              : s == BtnAusbessernBahn ? Ausbesserung::Bahn
                                                       : Ausbesserung::PCBahn;
     hide();
-    KorrekturRahmenSenden(Ausbessern(m_bahn, EVolle->text().toLatin1(),
-                                     EAbr->isVisibleTo(this) ? EAbr->text().toLatin1() : QByteArray(), art));
+    KorrekturRahmenSenden(Ausbessern(m_bahn, m_gezeigt, EVolle->text().toLatin1(), EAbr->text().toLatin1(), art));
     accept();
 }
 
 void TKorrektur::ErsatzClick(int knopf)
 {
     // "Nein" or a closed question: the panel stays and nothing changes.
-    if (!ErsatzEinsetzen(m_bahn, knopf)) return;
+    if (TeilPruefen(m_bahn, m_gezeigt.teil) && !ErsatzEinsetzen(m_bahn, knopf)) return;
     accept();
 }
 
@@ -388,19 +507,48 @@ void TKorrektur::hideEvent(QHideEvent* e)
 
 bool TKorrektur::eventFilter(QObject* o, QEvent* e)
 {
-    if (e->type() == QEvent::MouseButtonPress) KlickSoundSpielen();
-    if ((o == EVolle || o == EAbr) && e->type() == QEvent::KeyPress) {
-        // Only digits enter a throw; other printable keys are refused.
-        const auto* k = static_cast<QKeyEvent*>(e);
-        const QString t = k->text();
-        if (!t.isEmpty() && t.at(0).isPrint() && !(t.at(0) >= QLatin1Char('0') && t.at(0) <= QLatin1Char('9')))
-            return true;
-        // A digit overwrites the throw under the cursor; typed past the
-        // last one it adds a throw. Inserting would shift every later throw.
-        auto* feld = static_cast<QLineEdit*>(o);
-        if (!t.isEmpty() && t.at(0).isDigit() && !feld->hasSelectedText() &&
-            feld->cursorPosition() < feld->text().size())
-            feld->setSelection(feld->cursorPosition(), 1);
+    if (e->type() == QEvent::MouseButtonPress) {
+        KlickSoundSpielen();
+        // The keyboard's range for the field that the tap opens.
+        if (o == EVolle)
+            m_tastatur->bereich(CodeVolle, CodeVolle);
+        else if (o == EAbr)
+            m_tastatur->bereich(CodeAbr, CodeAbr);
+        else if (o == EName || o == EPass || o == EGeb)
+            m_tastatur->bereich(CodeName, CodeGeb);
     }
+    if ((o == EVolle || o == EAbr) && wurffeldEreignis(static_cast<QLineEdit*>(o), e)) return true;
     return QDialog::eventFilter(o, e);
+}
+
+// A throw field's character is its throw: only digits enter, a digit
+// overwrites, deleting leaves a blank, and nothing (pasting, cutting, undo,
+// deleting words) moves the later throws. True when the event is taken.
+bool TKorrektur::wurffeldEreignis(QLineEdit* feld, QEvent* e)
+{
+    switch (e->type()) {
+    case QEvent::KeyPress: break;
+    case QEvent::InputMethod: return true;
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick: return static_cast<QMouseEvent*>(e)->button() == Qt::MiddleButton;
+    default: return false;
+    }
+    const auto* k = static_cast<QKeyEvent*>(e);
+    for (QKeySequence::StandardKey s : {QKeySequence::Paste, QKeySequence::Cut, QKeySequence::Undo, QKeySequence::Redo,
+                                        QKeySequence::DeleteStartOfWord, QKeySequence::DeleteEndOfWord,
+                                        QKeySequence::DeleteEndOfLine, QKeySequence::DeleteCompleteLine})
+        if (k->matches(s)) return true;
+    if (k->key() == Qt::Key_Backspace || k->matches(QKeySequence::Backspace)) {
+        WurfLoeschen(feld, true);
+        return true;
+    }
+    if (k->key() == Qt::Key_Delete || k->matches(QKeySequence::Delete)) {
+        WurfLoeschen(feld, false);
+        return true;
+    }
+    const QString t = k->text();
+    if (t.isEmpty() || !t.at(0).isPrint()) return false;  // moving the caret, selecting
+    if (t.at(0) >= QLatin1Char('0') && t.at(0) <= QLatin1Char('9')) WurfTippen(feld, t.at(0));
+    return true;
 }

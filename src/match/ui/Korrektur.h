@@ -3,6 +3,8 @@
 // lane of a running match. Every command closes it; closing refreshes the
 // match window and the lane windows.
 
+#include "match/engine/Korrekturbefehle.h"
+
 #include <QDialog>
 #include <QFrame>
 
@@ -35,9 +37,12 @@ public:
     ~TKorrektur() override;
 
     int Bahn() const { return m_bahn; }
-    // Refreshes the panel from the lane record; fields the operator is
-    // editing keep their text.
+    // Refreshes the panel from the lane record. While the operator edits a
+    // field the panel stays on the part it shows and the throw fields on
+    // the throws they show.
     void KorrekturUp();
+    // What the panel shows; its commands act on that part of the lane.
+    const KorrekturAnzeige& Gezeigt() const { return m_gezeigt; }
     // The panel showing now, or null.
     static TKorrektur* offen();
 
@@ -67,7 +72,15 @@ private:
                                QLabel*& label, QLabel*& bild, int icon);
     void AusbessernClick();
     void ErsatzClick(int knopf);
+    // A field changed and not yet confirmed, or open on the keyboard.
+    bool bearbeitet() const;
+    bool wurffeldEreignis(QLineEdit* feld, QEvent* e);
+    void wurfzeitNachfuehren();
 
     int m_bahn;
     TastaturFelder* m_tastatur = nullptr;
+    KorrekturAnzeige m_gezeigt;
+    // The open throw-time box's value as last put in, not by the operator.
+    bool m_wurfzeitOffen = false;
+    QString m_wurfzeitText;
 };
