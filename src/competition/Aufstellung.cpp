@@ -86,6 +86,7 @@ void RueckgaengigMerken(TWettkampfDaten& w, int n, u16 seiten, u16 geaendert)
     z.RueckgaengigSlots = seiten;
     z.RueckgaengigGeaendert = geaendert;
     z.RueckgaengigWettkampf = &w;
+    z.RueckgaengigAnlegeNr = w.AnlegeNr;
     z.SpielerRueckgaengigNr = u8(n);
 }
 
@@ -157,10 +158,17 @@ AufstellungErgebnis InhaltLoeschen(TWettkampfDaten& w, int n)
     return Geaendert(w, Bereich(n, n));
 }
 
+bool RueckgaengigFuer(const TWettkampfDaten& w)
+{
+    const auto& z = aufstellungZustand;
+    return z.SpielerRueckgaengigNr != 0 && z.RueckgaengigWettkampf == &w && z.RueckgaengigAnlegeNr == w.AnlegeNr;
+}
+
 AufstellungErgebnis AufstellungRueckgaengig(TWettkampfDaten& w)
 {
     auto& z = aufstellungZustand;
-    if (z.SpielerRueckgaengigNr == 0 || z.RueckgaengigWettkampf != &w) return {};
+    if (z.RueckgaengigWettkampf == &w && z.RueckgaengigAnlegeNr != w.AnlegeNr) z.SpielerRueckgaengigNr = 0;
+    if (!RueckgaengigFuer(w)) return {};
     if (GestartetIn(w, z.RueckgaengigGeaendert)) return {};
     u16 maske = 0;
     for (int k = 1; k <= MaxSpieler; ++k) {

@@ -30,6 +30,7 @@ struct AufstellungZustand {
     u16 RueckgaengigSlots = 0;     // bit n-1: slot n is held
     u16 RueckgaengigGeaendert = 0;  // the slots the operation changed
     TWettkampfDaten* RueckgaengigWettkampf = nullptr;
+    u32 RueckgaengigAnlegeNr = 0;  // which match of that slot (closed and created anew: another)
     // Slot of the operation that undo reverts; 0 when there is nothing to undo.
     u8 SpielerRueckgaengigNr = 0;
 
@@ -75,8 +76,12 @@ AufstellungErgebnis InhaltEinfuegen(TWettkampfDaten& w, int n);
 AufstellungErgebnis InhaltLoeschen(TWettkampfDaten& w, int n);
 // Restores the side(s) of the last operation. Refused when nothing is to be
 // undone, when w is not the match of that operation, or when a slot it
-// changed holds a started player now; started players elsewhere stay.
+// changed holds a started player now; started players elsewhere stay. A
+// match created in the slot of that operation's match, after it was closed,
+// is another match: the undo is dropped.
 AufstellungErgebnis AufstellungRueckgaengig(TWettkampfDaten& w);
+// Whether there is an undo for w (the menu item).
+bool RueckgaengigFuer(const TWettkampfDaten& w);
 
 // Drop of the name of slot `quelle` onto slot `ziel`: the clipboard takes
 // the player, his side moves up behind him, the side of `ziel` moves down

@@ -28,6 +28,13 @@ int FeldanzahlBestimmen(const Feldnamen& f)
 
 QString FeldBeschriftung(const QString& name, bool heim) { return heim ? name + QLatin1Char(':') : name; }
 
+std::optional<QString> FeldnameFehler(const QString& name)
+{
+    if (name.startsWith(QLatin1Char(' ')) || name.startsWith(QLatin1Char('=')))
+        return QStringLiteral("Der Feldname „%1“ darf nicht mit einem Leerzeichen oder „=“ beginnen.").arg(name);
+    return std::nullopt;
+}
+
 bool FeldNeu(Feldnamen& f, const QString& name)
 {
     if (f.Feldanzahl >= FreieFelder) return false;
@@ -64,6 +71,14 @@ std::optional<double> punkte(const QString& text)
     return TextZuFloat(t);
 }
 
+// Signed: "-2" gives -2; empty or a lone sign 0.
+i32 Tabellenpunkte(const QString& text)
+{
+    bool ok = false;
+    const int n = text.trimmed().toInt(&ok);
+    return ok ? n : 0;
+}
+
 }  // namespace
 
 Mannschaftswerte MannschaftswerteLesen(const TWettkampfDaten& w, bool heim)
@@ -93,7 +108,7 @@ void MannschaftsdatenSpeichern(TWettkampfDaten& w, const Feldnamen& f, const Man
     b.VorTotal.setzenText(werte.VorErgebnis);
     b.VorSaP = float(punkte(werte.VorSaP).value_or(0));
     b.VorMaP = float(punkte(werte.VorMaP).value_or(0));
-    b.VorTaP = TextZuZahl(werte.VorTaP);
+    b.VorTaP = Tabellenpunkte(werte.VorTaP);
     for (int i = 1; i <= FreieFelder; ++i) {
         const int n = FormularIndex(f.heim, i);
         w.FormularText[n] = werte.felder[i];

@@ -30,6 +30,9 @@ int FeldanzahlBestimmen(const Feldnamen& f);
 // Home: the name and ":"; guest: the name alone.
 QString FeldBeschriftung(const QString& name, bool heim);
 
+// A German message for a name the settings file would not give back as it
+// is (a value there loses its leading blanks and "="); none otherwise.
+std::optional<QString> FeldnameFehler(const QString& name);
 // A new field after the highest; false when all five are in use.
 bool FeldNeu(Feldnamen& f, const QString& name);
 void FeldUmbenennen(Feldnamen& f, const QString& name);

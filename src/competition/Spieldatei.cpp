@@ -70,6 +70,8 @@ struct Bereich {
     long long von = 0;
     long long bis = 0;
     long long vorgabe = 0;
+    // Beyond the range the file is refused instead (with this reason).
+    const char* verweigert = nullptr;
 };
 template <typename T>
 constexpr Bereich TypBereich()
@@ -78,6 +80,8 @@ constexpr Bereich TypBereich()
 }
 
 int VorwahlAnzahl() { return std::max<int>(1, int(WurfvorwListe.size())); }
+
+constexpr char MehrWuerfe[] = "eine Wurfzahl über 50, die dieses Programm nicht spielen kann";
 
 // erg: the field is a result (read only when the results are loaded).
 template <typename V>
@@ -100,8 +104,10 @@ void Felder(TWettkampfDaten& w, V& v)
     // Team size and lane choice are checked after the header (SpielKopfLesen).
     v.zahl(15, w.Spieleranzahl, TypBereich<u16>(), false);
     v.zahl(16, w.Wurfvorwahl, {0, VorwahlAnzahl() - 1, 0}, false);
-    v.zahl(17, w.Volle, {0, MaxPhasenWuerfe, 0}, false);
-    v.zahl(18, w.Abraeumen, {0, MaxPhasenWuerfe, 0}, false);
+    // A count beyond the presets would load as 0 and lose every throw list
+    // at the next save.
+    v.zahl(17, w.Volle, {0, MaxPhasenWuerfe, 0, MehrWuerfe}, false);
+    v.zahl(18, w.Abraeumen, {0, MaxPhasenWuerfe, 0, MehrWuerfe}, false);
     v.zahl(19, w.Wurfzeit, TypBereich<u16>(), false);
     v.zahl(20, w.Probe, {0, 6, 2}, false);
     v.zahl(21, w.Zeit, {0, 1, 1}, false);
@@ -252,7 +258,9 @@ struct Leser {
         if (!nimmt(n, erg)) return;
         const std::optional<long long> v = StrengeZahl(z.at(n));
         if (!v) return falsch(n, QStringLiteral("keine Zahl"));
-        if (ziel) x = T(*v >= r.von && *v <= r.bis ? *v : r.vorgabe);
+        const bool imBereich = *v >= r.von && *v <= r.bis;
+        if (!imBereich && r.verweigert) falsch(n, QString::fromUtf8(r.verweigert));
+        if (ziel) x = T(imBereich ? *v : r.vorgabe);
     }
     void nachsichtig(int n, u16& x)
     {
@@ -319,12 +327,40 @@ void PlusSetzen(TextZahl<5>& plus, long d)
     ZahlMitNullen(plus.Text, u16(d), 4);
 }
 
+// The file's throw preset when this alley has none of that number.
+std::optional<long long> FremdeWurfvorwahl(const QStringList& zeilen)
+{
+    const std::optional<long long> v = StrengeZahl(zeilen.value(16));
+    if (v && (*v < 0 || *v >= VorwahlAnzahl())) return v;
+    return std::nullopt;
+}
+
+// The last round for which a lane block of the file names a lane; 0 for none.
+int GespielteRunden(const QStringList& zeilen)
+{
+    int runden = 0;
+    for (int p = 1; p <= MaxSpieler; ++p)
+        for (int d = runden + 1; d <= MaxDurchgaenge; ++d) {
+            const std::optional<long long> bahn =
+                StrengeZahl(zeilen.value(SpielerZeile(p) + BlockErsteZeile + BlockZeilen * (d - 1)));
+            if (bahn && *bahn >= 1 && *bahn <= MaxBahnen) runden = d;
+        }
+    return runden;
+}
+
 // Rounds and set mode follow the throw preset; without a kept preset four
-// rounds.
-void DurchgaengeSetzen(TWettkampfDaten& w)
+// rounds. A preset unknown here gives way to the rounds the file's lane
+// blocks show, so that no round that was never played counts.
+void DurchgaengeSetzen(TWettkampfDaten& w, const QStringList& zeilen)
 {
     const QStringList felder = WurfvorwahlZeile(w.Wurfvorwahl).split(QLatin1Char(';'));
     SpielmodusSetzen(w, u16(felder.size() > 5 ? TextZuZahl(felder.at(4)) : 3));
+    if (!FremdeWurfvorwahl(zeilen)) return;
+    const int runden = GespielteRunden(zeilen);
+    if (runden == 1 || runden == 2)
+        SpielmodusSetzen(w, u16(runden));
+    else if (runden > 2 && w.Durchgaenge != MaxDurchgaenge)
+        SpielmodusSetzen(w, 3);
 }
 
 }  // namespace
@@ -415,9 +451,20 @@ void SpielRestLesen(TWettkampfDaten& w, const QStringList& zeilen, bool mitErgeb
     const long d = long(w.Heim.Total.Zahl) - long(w.Gast.Total.Zahl);
     PlusSetzen(w.Heim.Plus, d > 0 ? d : 0);
     PlusSetzen(w.Gast.Plus, d > 0 ? 0 : -d);
-    DurchgaengeSetzen(w);
+    DurchgaengeSetzen(w, zeilen);
     if (mitErgebnissen) PunkteBerechnen(w);
 }
+
+namespace {
+
+void AlsGespeichertMerken(const QString& ordner)
+{
+    AktWettkampf->Geaendert = 0;
+    AktWettkampf->Speicherordner = ordner;
+    Spielordner = ordner;
+}
+
+}  // namespace
 
 bool SpielSpeichern(const QString& ordner, int k, const QStringList& liste, QString* fehler)
 {
@@ -427,16 +474,25 @@ bool SpielSpeichern(const QString& ordner, int k, const QStringList& liste, QStr
     };
     if (!AktWettkampf) return melden(QStringLiteral("Es ist kein Wettkampf geöffnet."));
     if (k < 0) return melden(QStringLiteral("Es ist kein Eintrag gewählt."));
-    if (!SpielelisteSchreiben(ordner, liste, fehler)) return false;
-    if (!TextdateiSchreiben(SpielDatei(ordner, k), SpielZeilen(*AktWettkampf), fehler)) return false;
-    AktWettkampf->Geaendert = 0;
-    AktWettkampf->Speicherordner = ordner;
-    Spielordner = ordner;
+    if (!SpieleintragSchreiben(ordner, k, liste, SpielZeilen(*AktWettkampf), fehler)) return false;
+    AlsGespeichertMerken(ordner);
     return true;
 }
 
-bool SpielZeilenLaden(const QStringList& zeilen, bool mitErgebnissen, QString* fehler)
+int SpielNeuSpeichern(const QString& ordner, QStringList& liste, int auswahl, const QString& name, QString* fehler)
 {
+    if (!AktWettkampf) {
+        if (fehler) *fehler = QStringLiteral("Es ist kein Wettkampf geöffnet.");
+        return -1;
+    }
+    const int k = SpieleintragEinfuegen(ordner, liste, auswahl, name, SpielZeilen(*AktWettkampf), fehler);
+    if (k >= 0) AlsGespeichertMerken(ordner);
+    return k;
+}
+
+bool SpielZeilenLaden(const QStringList& zeilen, bool mitErgebnissen, QString* fehler, QString* hinweis)
+{
+    if (hinweis) hinweis->clear();
     auto melden = [&](const QString& text) {
         if (fehler) *fehler = text;
         return false;
@@ -450,6 +506,14 @@ bool SpielZeilenLaden(const QStringList& zeilen, bool mitErgebnissen, QString* f
     SpielRestLesen(w, zeilen, mitErgebnissen);
     WettkampfOptionenAbleiten();
     w.Geaendert = 0;
+    if (const std::optional<long long> fremd = FremdeWurfvorwahl(zeilen); fremd && hinweis) {
+        *hinweis = QStringLiteral("Die Wurfvorwahl Nr. %1 des gespeicherten Spiels gibt es auf dieser Anlage nicht; "
+                                  "angezeigt wird „%2“.")
+                       .arg(*fremd + 1)
+                       .arg(WurfvorwahlZeile(w.Wurfvorwahl).section(QLatin1Char(';'), 0, 0));
+        if (GespielteRunden(zeilen) > 0)
+            *hinweis += QStringLiteral(" Die %1 Durchgänge kommen aus den gespeicherten Bahnen.").arg(w.Durchgaenge);
+    }
     return true;
 }
 
@@ -472,9 +536,10 @@ bool SpielLaden(const QString& ordner, int k, QString* fehler)
     if (!QFileInfo::exists(pfad)) return melden(QStringLiteral("Die Datei „%1“ ist nicht vorhanden.").arg(name));
     const std::optional<QStringList> zeilen = TextdateiLesen(pfad);
     if (!zeilen) return melden(QStringLiteral("Die Datei „%1“ kann nicht gelesen werden.").arg(name));
-    QString grund;
-    if (!SpielZeilenLaden(*zeilen, mitErgebnissen, &grund))
+    QString grund, hinweis;
+    if (!SpielZeilenLaden(*zeilen, mitErgebnissen, &grund, &hinweis))
         return melden(QStringLiteral("Die Datei „%1“ kann nicht geladen werden. %2").arg(name, grund));
+    if (!hinweis.isEmpty()) boxen().hinweis(hinweis);
 
     TWettkampfDaten& w = *AktWettkampf;
     w.Speichername = SpielelisteLesen(ordner).value(k);

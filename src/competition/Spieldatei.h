@@ -37,17 +37,24 @@ void SpielRestLesen(TWettkampfDaten& w, const QStringList& zeilen, bool mitErgeb
 
 // Checks the lines and only then fills a new current match from them (the
 // load after the file is read). False, with nothing taken, when a line does
-// not load or no slot is free; *fehler says why.
-bool SpielZeilenLaden(const QStringList& zeilen, bool mitErgebnissen, QString* fehler);
+// not load or no slot is free; *fehler says why. *hinweis receives what the
+// operator is to know about a loaded match (a throw preset unknown here,
+// whose rounds then come from the file's lane blocks), else it is emptied.
+bool SpielZeilenLaden(const QStringList& zeilen, bool mitErgebnissen, QString* fehler, QString* hinweis = nullptr);
 
 // Saves `liste` as "Spiele.inf" and the current match as "Spiel<k>.dat" in
-// `ordner`, each whole; only when both are written the match counts as saved
-// and `ordner` becomes its folder and Spielordner. False with the message in
-// *fehler; the old files stay whole and the match stays changed.
+// `ordner` (SpieleintragSchreiben); only when both are written the match
+// counts as saved and `ordner` becomes its folder and Spielordner. False with
+// the message in *fehler; the old files stay whole and the match stays changed.
 bool SpielSpeichern(const QString& ordner, int k, const QStringList& liste, QString* fehler);
+// Saves the current match as a new entry `name` behind the entry `auswahl`
+// (SpieleintragEinfuegen): its index, or -1 with the folder, `liste` and the
+// match's changed mark as they were.
+int SpielNeuSpeichern(const QString& ordner, QStringList& liste, int auswahl, const QString& name, QString* fehler);
 
 // Asks whether the results are loaded and loads "Spiel<k>.dat" of `ordner`
-// into a new current match; WettkampfGeladen tells the success. A file that
-// cannot be loaded takes no slot and leaves the current match current; the
-// message is in *fehler (empty when the load was not attempted for no entry).
+// into a new current match; WettkampfGeladen tells the success, a notice of
+// SpielZeilenLaden is shown. A file that cannot be loaded takes no slot and
+// leaves the current match current; the message is in *fehler (empty when
+// the load was not attempted for no entry).
 bool SpielLaden(const QString& ordner, int k, QString* fehler);

@@ -6,7 +6,10 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSaveFile>
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
 #include <numeric>
 #include <utility>
 #include <vector>
@@ -16,6 +19,62 @@ namespace {
 QString Eintragsname(int k) { return QStringLiteral("Spiel%1.dat").arg(k); }
 QString Sicherungsname(int k) { return QStringLiteral("Spielbak%1.dat").arg(k); }
 
+QString Schreibfehler(const QString& pfad, const QString& grund)
+{
+    return QStringLiteral("„%1“ konnte nicht gespeichert werden (%2). Die bisherige Datei bleibt unverändert.")
+        .arg(QDir::toNativeSeparators(pfad), grund);
+}
+
+// Qt reports a write that fails while it empties its buffer as "Unknown
+// error"; the system's error number tells the cause.
+QString Schreibgrund(int nummer, const QFileDevice& f)
+{
+    if (nummer == ENOSPC || nummer == EDQUOT || nummer == EFBIG)
+        return QStringLiteral("kein Speicherplatz mehr frei");
+    const QString text = f.errorString();
+    if (nummer != 0 && (text.isEmpty() || text == QLatin1String("Unknown error")))
+        return QString::fromLocal8Bit(std::strerror(nummer));
+    return text;
+}
+
+// Opens the save file and writes every line into it; not yet committed.
+bool ZeilenVorbereiten(QSaveFile& f, const QStringList& zeilen, QString* fehler)
+{
+    QByteArray daten;
+    for (const QString& z : zeilen) {
+        daten += Cp1252::encode(z);
+        daten += "\r\n";
+    }
+    errno = 0;
+    bool ok = f.open(QIODevice::WriteOnly);
+    int nummer = errno;
+    // commit() does not see a write that fails while it flushes the buffer:
+    // every byte must have reached the temporary file before the rename.
+    if (ok) {
+        ok = f.write(daten) == daten.size();
+        nummer = errno;
+    }
+    if (ok) {
+        ok = f.flush();
+        nummer = errno;
+    }
+    if (ok && f.error() == QFileDevice::NoError) return true;
+    if (fehler) *fehler = Schreibfehler(f.fileName(), Schreibgrund(nummer, f));
+    if (f.isOpen()) f.cancelWriting();
+    return false;
+}
+
+// The lines whole through a temporary file that replaces `pfad` only when
+// every byte is written.
+bool TextdateiGanzSchreiben(const QString& pfad, const QStringList& zeilen, QString* fehler)
+{
+    QSaveFile f(pfad);
+    if (!ZeilenVorbereiten(f, zeilen, fehler)) return false;
+    if (f.commit()) return true;
+    if (fehler) *fehler = Schreibfehler(pfad, f.errorString());
+    return false;
+}
+
 // The renames of one operation; on a failure the ones done are taken back.
 class Umbenennungen {
 public:
@@ -23,7 +82,8 @@ public:
 
     // A missing source is nothing to do. The target name is free in every
     // renumbering (its file moved on before, or it lies beyond the list), so
-    // a file left there by an earlier, broken-off operation is removed.
+    // a file left there by an earlier, broken-off operation is removed; the
+    // sort keeps its own leftovers beforehand.
     bool umbenennen(const QString& von, const QString& nach, QString* fehler)
     {
         const QString ziel = DateiImOrdner(m_ordner, nach);
@@ -59,6 +119,40 @@ private:
     std::vector<std::pair<QString, QString>> m_erledigt;
 };
 
+// A "Spielbak<i>.dat" (i < n) left by a sort that broke off may be the only
+// copy of a match: it moves to "Spielbak<i>-gerettet.dat" (or the first free
+// "...-gerettet2.dat", ...) before the sort needs the name.
+bool SicherungenBeiseitelegen(const QString& ordner, int n, QString* fehler, QString* hinweis)
+{
+    QStringList gerettet;
+    const auto melden = [&] {
+        if (hinweis && !gerettet.isEmpty())
+            *hinweis = QStringLiteral("Im Ordner lagen Dateien einer abgebrochenen Sortierung. Sie können die "
+                                      "einzige Kopie eines Spiels sein und bleiben erhalten:\n") +
+                       gerettet.join(QLatin1Char('\n'));
+    };
+    const QDir dir(ordner);
+    for (int i = 0; i < n; ++i) {
+        const QString alt = DateiImOrdner(ordner, Sicherungsname(i));
+        if (!QFileInfo(alt).isFile()) continue;
+        QString name;
+        for (int z = 1; name.isEmpty() || QFileInfo::exists(DateiImOrdner(ordner, name)); ++z)
+            name = QStringLiteral("Spielbak%1-gerettet%2.dat").arg(i).arg(z > 1 ? QString::number(z) : QString());
+        QFile f(alt);
+        if (!f.rename(dir.filePath(name))) {
+            if (fehler)
+                *fehler = QStringLiteral("„%1“ von einer abgebrochenen Sortierung konnte nicht in „%2“ umbenannt "
+                                         "werden (%3). Die Liste bleibt unverändert.")
+                              .arg(QFileInfo(alt).fileName(), name, f.errorString());
+            melden();
+            return false;
+        }
+        gerettet << QStringLiteral("„%1“ ist jetzt „%2“.").arg(QFileInfo(alt).fileName(), name);
+    }
+    melden();
+    return true;
+}
+
 }  // namespace
 
 QString SpielelisteDatei(const QString& ordner) { return DateiImOrdner(ordner, QStringLiteral("Spiele.inf")); }
@@ -72,10 +166,25 @@ QStringList SpielelisteLesen(const QString& ordner)
 
 bool SpielelisteSchreiben(const QString& ordner, const QStringList& liste, QString* fehler)
 {
-    return TextdateiSchreiben(SpielelisteDatei(ordner), liste, fehler);
+    return TextdateiGanzSchreiben(SpielelisteDatei(ordner), liste, fehler);
 }
 
-int SpieleintragEinfuegen(const QString& ordner, QStringList& liste, int auswahl, const QString& name, QString* fehler)
+bool SpieleintragSchreiben(const QString& ordner, int k, const QStringList& liste, const QStringList& zeilen,
+                           QString* fehler)
+{
+    QSaveFile datei(SpielDatei(ordner, k));
+    if (!ZeilenVorbereiten(datei, zeilen, fehler)) return false;
+    if (!SpielelisteSchreiben(ordner, liste, fehler)) {
+        datei.cancelWriting();
+        return false;
+    }
+    if (datei.commit()) return true;
+    if (fehler) *fehler = Schreibfehler(datei.fileName(), datei.errorString());
+    return false;
+}
+
+int SpieleintragEinfuegen(const QString& ordner, QStringList& liste, int auswahl, const QString& name,
+                          const QStringList& zeilen, QString* fehler)
 {
     if (liste.size() >= MaxSpieleintraege) {
         if (fehler)
@@ -83,18 +192,33 @@ int SpieleintragEinfuegen(const QString& ordner, QStringList& liste, int auswahl
         return -1;
     }
     const int letzter = int(liste.size()) - 1;
-    if (auswahl < 0 || auswahl >= letzter) {
-        liste.append(name);
-        return letzter + 1;
-    }
+    const int k = auswahl < 0 || auswahl >= letzter ? letzter + 1 : auswahl + 1;
+
+    // Renames need no space: once the new file is written, every later
+    // failure can put the folder back as it was.
+    QSaveFile datei(SpielDatei(ordner, k));
+    if (!ZeilenVorbereiten(datei, zeilen, fehler)) return -1;
     Umbenennungen u(ordner);
-    for (int j = letzter; j > auswahl; --j)
+    for (int j = letzter; j >= k; --j)
         if (!u.umbenennen(Eintragsname(j), Eintragsname(j + 1), fehler)) {
+            datei.cancelWriting();
             u.zuruecknehmen();
             return -1;
         }
-    liste.insert(auswahl + 1, name);
-    return auswahl + 1;
+    if (!datei.commit()) {
+        if (fehler) *fehler = Schreibfehler(datei.fileName(), datei.errorString());
+        u.zuruecknehmen();
+        return -1;
+    }
+    QStringList neu = liste;
+    neu.insert(k, name);
+    if (!SpielelisteSchreiben(ordner, neu, fehler)) {
+        QFile::remove(datei.fileName());
+        u.zuruecknehmen();
+        return -1;
+    }
+    liste = neu;
+    return k;
 }
 
 bool SpieleintragUmbenennen(const QString& ordner, QStringList& liste, int k, const QString& name, QString* fehler)
@@ -144,8 +268,9 @@ bool SpieleintraegeAlleLoeschen(const QString& ordner, QStringList& liste, QStri
     return true;
 }
 
-bool SpielelisteSortieren(const QString& ordner, QStringList& liste, QString* fehler)
+bool SpielelisteSortieren(const QString& ordner, QStringList& liste, QString* fehler, QString* hinweis)
 {
+    if (hinweis) hinweis->clear();
     const int n = int(liste.size());
     std::vector<QByteArray> bytes;
     bytes.reserve(n);
@@ -159,6 +284,7 @@ bool SpielelisteSortieren(const QString& ordner, QStringList& liste, QString* fe
     neu.reserve(n);
     for (int alt : sortierfolge) neu.append(liste[alt]);
 
+    if (!SicherungenBeiseitelegen(ordner, n, fehler, hinweis)) return false;
     Umbenennungen u(ordner);
     bool ok = true;
     for (int i = 0; ok && i < n; ++i) ok = u.umbenennen(Eintragsname(i), Sicherungsname(i), fehler);

@@ -4,7 +4,8 @@
 // binding: entry files are renamed along with their lines. A failed write
 // or rename stops the operation, is reported in *fehler and returns false;
 // renames already done are taken back, and the list in memory is left as
-// it was.
+// it was. Files are written whole (Windows-1252, CR LF); a write failure
+// names the file and its cause (a full disk as such).
 
 #include <QString>
 #include <QStringList>
@@ -20,12 +21,19 @@ QString SpielDatei(const QString& ordner, int k);
 QStringList SpielelisteLesen(const QString& ordner);
 bool SpielelisteSchreiben(const QString& ordner, const QStringList& liste, QString* fehler);
 
-// Places a new name behind the selected entry (appended when the list is
-// empty, nothing or the last entry is selected) and moves the entry files
-// behind it up by one. The list is not saved: the save of the match does
-// that. The new entry's index, or -1 (full list, failed rename).
+// Places a new entry behind the selected one (appended when the list is
+// empty, nothing or the last entry is selected) with `zeilen` as its file:
+// the file is written first, then the entry files behind it move up by one,
+// then the list is saved. On any failure the folder is left as it was (files
+// moved back, the new file removed) and the list in memory too. The new
+// entry's index, or -1 (full list, failed write or rename).
 int SpieleintragEinfuegen(const QString& ordner, QStringList& liste, int auswahl, const QString& name,
-                          QString* fehler);
+                          const QStringList& zeilen, QString* fehler);
+// Entry k's file takes `zeilen` and the list is saved: the file is written
+// to a temporary name first, replaces the old one only after the list is
+// saved. A failure leaves the old file.
+bool SpieleintragSchreiben(const QString& ordner, int k, const QStringList& liste, const QStringList& zeilen,
+                           QString* fehler);
 // Entry k takes the new name and keeps its file; the list is saved.
 bool SpieleintragUmbenennen(const QString& ordner, QStringList& liste, int k, const QString& name, QString* fehler);
 // Removes entry k, saves the list, deletes its file and moves the files
@@ -35,4 +43,8 @@ bool SpieleintragLoeschen(const QString& ordner, QStringList& liste, int k, QStr
 bool SpieleintraegeAlleLoeschen(const QString& ordner, QStringList& liste, QString* fehler);
 // Sorts by the names' bytes (Windows-1252), ascending, equal names in their
 // order; each file follows its name by way of "Spielbak<i>.dat". Saves the list.
-bool SpielelisteSortieren(const QString& ordner, QStringList& liste, QString* fehler);
+// A "Spielbak<i>.dat" found beforehand (left by a sort that broke off, maybe
+// the only copy of a match) is kept under a free name; *hinweis then tells
+// where for the operator, else it is emptied.
+bool SpielelisteSortieren(const QString& ordner, QStringList& liste, QString* fehler, QString* hinweis = nullptr);
+

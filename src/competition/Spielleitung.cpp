@@ -33,8 +33,12 @@ SpielleiterFelder SpielleiterZerlegen(const QString& zeile)
 
 QString SpielleiterVerbinden(const SpielleiterFelder& felder)
 {
-    return QStringList(felder.begin(), felder.end()).join(QLatin1Char(';'));
+    QStringList teile;
+    for (const QString& f : felder) teile << SpielleiterFeld(f);
+    return teile.join(QLatin1Char(';'));
 }
+
+QString SpielleiterFeld(QString text) { return text.replace(QLatin1Char(';'), QLatin1Char(',')); }
 
 SpielleiterFelder SpielleiterAnzeigen(int index)
 {
@@ -89,7 +93,7 @@ bool SpielleiterNeu(const SpielleiterFelder& felder, const TWettkampfDaten& w)
     SpielleiterUebernehmen(SpielleiterIndex, felder);
     SpielleiterIndex = std::clamp(SpielleiterIndex, 0, int(SpielleiterListe.size()) - 1) + 1;
     const QString name = w.Spielleiter.Name.leer() ? w.Schiedsrichter.text() : w.Spielleiter.Name.text();
-    SpielleiterListe.insert(SpielleiterIndex, name + QStringLiteral(";;;;"));
+    SpielleiterListe.insert(SpielleiterIndex, SpielleiterVerbinden({name}));
     return true;
 }
 

@@ -30,7 +30,11 @@ void SpielleiterLaden();
 
 // A line split at ";"; fields missing at the end stay empty.
 SpielleiterFelder SpielleiterZerlegen(const QString& zeile);
+// The fields joined by ";", each as SpielleiterFeld gives it.
 QString SpielleiterVerbinden(const SpielleiterFelder& felder);
+// What a field of the list can hold: the line has no escape for its
+// separator, so a ";" becomes ",".
+QString SpielleiterFeld(QString text);
 
 // What the edits show for line `index`; empty with an empty list.
 SpielleiterFelder SpielleiterAnzeigen(int index);

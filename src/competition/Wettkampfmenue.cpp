@@ -64,7 +64,7 @@ WettkampfmenueEingabe WettkampfmenueEingabeLesen(bool editAktiv, int selektionLa
     e.touchEingabe = TouchEingabe != 0;
     e.gridVerschieben = GridVerschieben != 0;
     e.kartenleserAktiv = KartenleserAktiv != 0;
-    e.spielerRueckgaengigNr = SpielerRueckgaengigNr;
+    e.spielerRueckgaengigNr = AktWettkampf && RueckgaengigFuer(*AktWettkampf) ? SpielerRueckgaengigNr : 0;
     e.ablageBelegt = AblageBelegt != 0;
     e.selStartCol = selStartCol;
     e.selStartRow = selStartRow;

@@ -6,6 +6,7 @@
 #include "match/print/Druckdienste.h"
 #include "match/engine/Punkte.h"
 #include "match/flow/Spielbahnen.h"
+#include "match/flow/Wettkampfslots.h"
 
 #include <algorithm>
 
@@ -173,6 +174,9 @@ void WurfblattdruckAnwenden(TWettkampfDaten& w)
 void WettkampfoptionenUebernehmen(TWettkampfDaten& w, const Wettkampfoptionen& o, bool punktespielVorher)
 {
     WettkampfoptionenSchreiben(w, o, punktespielVorher);
+    // Dropped results and the throw counts decide team size, lanes and plan;
+    // the window's refresh only shows them, and the counts just typed stay.
+    if (&w == AktWettkampf && !w.Gestartet && !w.Beendet) WettkampfOptionenAbleiten();
     WurfblattdruckAnwenden(w);
     fenster().aktualisieren(MdiFenster::Wettkampf);
 }

@@ -77,5 +77,7 @@ void WettkampfoptionenSchreiben(TWettkampfDaten& w, const Wettkampfoptionen& o, 
 // started with their column chosen, or switched off with their queues emptied.
 void WurfblattdruckAnwenden(TWettkampfDaten& w);
 
-// All of OK: the record, the lane printers, the match window.
+// All of OK: the record, for the current match not yet started its team
+// size, lanes and start plan derived anew (the throw preset is not applied
+// again), the lane printers, the match window.
 void WettkampfoptionenUebernehmen(TWettkampfDaten& w, const Wettkampfoptionen& o, bool punktespielVorher);

@@ -7,8 +7,9 @@
 
 namespace Cp1252 {
 
-// Bytes without a character in Windows-1252 (0x81, 0x8D, 0x8F, 0x90, 0x9D)
-// become U+FFFD.
+// Byte-transparent: the bytes without a character in Windows-1252 (0x81,
+// 0x8D, 0x8F, 0x90, 0x9D) become U+0081 ... U+009D and encode back to
+// themselves.
 QChar toUnicode(unsigned char byte);
 QString decode(const char* data, qsizetype length);
 QString decode(const QByteArray& bytes);

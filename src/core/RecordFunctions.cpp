@@ -221,6 +221,7 @@ QByteArray DatumText(const QDate& datum)
 
 void WettkampfGrundwerteSetzen(TWettkampfDaten& w, const QDate& heute)
 {
+    ++w.AnlegeNr;
     w.Speichername.clear();
     w.Speicherordner = Spielordner;
     w.Bezirk.setzenText(Einst.Bezirk);

@@ -226,6 +226,7 @@ struct TWettkampfDaten {
     // Header
     u8 WettkampfNummer = 0;
     u8 Geaendert = 0;
+    u32 AnlegeNr = 0;  // counts the matches created in this slot; tells them apart
     Array1<u8, MaxBahnen> Bahnbelegung;
     const TStartplan* StartplanZeiger = nullptr;
     TStartplan Startfolge;

@@ -14,6 +14,9 @@
 #include <functional>
 #include <gmock/gmock.h>
 #include <random>
+#include <set>
+#include <string>
+#include <vector>
 #include <tuple>
 #include <unistd.h>
 
@@ -164,15 +167,189 @@ TEST_F(Spieldatei_, FixtureLoadsWithResultsAndSavesToTheSameBytes)
     EXPECT_EQ(std::tuple(w.Geaendert, w.Speicherordner, Spielordner), std::tuple(0, ziel.path(), ziel.path()));
 }
 
+// Every field with a value of its own lands on the line of the file's table.
+// The expected lines are written out here from that table (header lines,
+// team block +0..+12, player block +0..+54, lane block +0..+6), not taken
+// from the program, so that two swapped lines show.
+TEST_F(Spieldatei_, EveryFieldIsWrittenOnTheLineOfTheTable)
+{
+    ASSERT_TRUE(WettkampfAnlegen());
+    TWettkampfDaten& w = *AktWettkampf;
+    std::vector<std::pair<int, QString>> erwartet;
+    const auto text = [&](int zeile, auto& feld, const QString& wert) {
+        feld.setzenText(wert);
+        erwartet.emplace_back(zeile, wert);
+    };
+    const auto zahl = [&](int zeile, auto& feld, double wert, const char* geschrieben) {
+        feld = decltype(+feld)(wert);
+        erwartet.emplace_back(zeile, QString::fromLatin1(geschrieben));
+    };
+
+    text(1, w.Bezirk, QStringLiteral("Oberfranken"));
+    text(2, w.Club, QStringLiteral("KSV Münchberg"));
+    text(3, w.MannschaftNr, QStringLiteral("12"));
+    text(4, w.Gastmannschaft, QStringLiteral("SKC Gäste"));
+    text(5, w.Klasse, QStringLiteral("Bayernliga"));
+    text(6, w.Spielnummer, QStringLiteral("4711"));
+    text(7, w.Spieltag, QStringLiteral("017"));
+    text(8, w.Spielart, QStringLiteral("Pokalspiel"));
+    text(9, w.Schiedsrichter, QStringLiteral("Schiri Roth"));
+    text(10, w.Spielleiter.Name, QStringLiteral("Leiter Lang"));
+    text(11, w.Spielleiter.Tel, QStringLiteral("0921 55"));
+    text(12, w.Textzeile[1], QStringLiteral("Gruß eins"));
+    text(13, w.Textzeile[2], QStringLiteral("Gruß zwei"));
+    text(14, w.Gruppe, QStringLiteral("Damen"));
+    zahl(15, w.Spieleranzahl, 5, "5");
+    zahl(16, w.Wurfvorwahl, 3, "3");
+    zahl(17, w.Volle, 2, "2");
+    zahl(18, w.Abraeumen, 1, "1");
+    zahl(19, w.Wurfzeit, 12, "12");
+    zahl(20, w.Probe, 6, "6");
+    zahl(21, w.Zeit, 7, "7");
+    zahl(22, w.Uebertritt, 8, "8");
+    zahl(23, w.Durchlaeufer, 9, "9");
+    zahl(24, w.BahnenIndex, 10, "10");
+    zahl(25, w.Art, 11, "11");
+    zahl(26, w.FaxDeckblatt, 13, "13");
+    zahl(27, w.EmailDeckblatt, 14, "14");
+    zahl(28, w.NamenanzWerbung.Index, 15, "15");
+    zahl(29, w.GrossanzWerbung.Index, 16, "16");
+    zahl(30, w.MonitorWerbung.Index, 17, "17");
+    zahl(41, w.SVictoryWuerfe, 18, "18");
+    text(43, w.Datum, QStringLiteral("01.02.26"));
+    text(44, w.Beginn, QStringLiteral("14:00"));
+    text(45, w.Ende, QStringLiteral("18:30"));
+    // Team blocks: Volle, Abr, Fehler, Total, Wurf, VorErgebnis, VorSaP, VorMaP, VorTaP, remarks 1..4.
+    text(55, w.Heim.Volle.Text, QStringLiteral("2001"));
+    text(56, w.Heim.Abr.Text, QStringLiteral("1002"));
+    text(57, w.Heim.Fehler.Text, QStringLiteral("3"));
+    text(58, w.Heim.Total.Text, QStringLiteral("3003"));
+    text(59, w.Heim.Wuerfe.Text, QStringLiteral("120"));
+    text(60, w.Heim.VorTotal, QStringLiteral("2999"));
+    zahl(61, w.Heim.VorSaP, 13.5, "13,5");
+    zahl(62, w.Heim.VorMaP, 2.25, "2,25");
+    zahl(63, w.Heim.VorTaP, -7, "-7");
+    for (int t = 1; t <= 4; ++t) text(63 + t, w.Heim.Text[t], QStringLiteral("Heim Bemerkung %1").arg(t));
+    text(68, w.Gast.Volle.Text, QStringLiteral("1901"));
+    text(69, w.Gast.Abr.Text, QStringLiteral("902"));
+    text(70, w.Gast.Fehler.Text, QStringLiteral("5"));
+    text(71, w.Gast.Total.Text, QStringLiteral("2803"));
+    text(72, w.Gast.Wuerfe.Text, QStringLiteral("119"));
+    text(73, w.Gast.VorTotal, QStringLiteral("3010"));
+    zahl(74, w.Gast.VorSaP, 10.5, "10,5");
+    zahl(75, w.Gast.VorMaP, 0.75, "0,75");
+    zahl(76, w.Gast.VorTaP, 12, "12");
+    for (int t = 1; t <= 4; ++t) text(76 + t, w.Gast.Text[t], QStringLiteral("Gast Bemerkung %1").arg(t));
+    zahl(81, w.Durchgang, 19, "19");
+    w.FtpPfad = QStringLiteral("/spiele/heute");
+    erwartet.emplace_back(83, w.FtpPfad);
+    for (int t = 1; t <= 10; ++t) {
+        w.FormularText[t] = QStringLiteral("Formular %1").arg(t);
+        erwartet.emplace_back(83 + t, w.FormularText[t]);
+    }
+    for (int z : {0, 42, 94, 95, 96, 97, 98, 99}) erwartet.emplace_back(z, z == 0 ? QStringLiteral("MWettk") : QString());
+
+    // Players: p in every value; the lane block's set points p + d/8.
+    const char* const achtel[] = {"", "125", "25", "375", "5"};
+    for (int p = 1; p <= MaxSpieler; ++p) {
+        TSpielerEintrag& s = w.Spieler[p];
+        const int a = 100 + 55 * (p - 1);
+        const QString n = QString::number(p);
+        const QString nn = QStringLiteral("%1").arg(p, 2, 10, QLatin1Char('0'));
+        text(a, s.Name, QStringLiteral("Name ") + n);
+        text(a + 1, s.Pass, QStringLiteral("P") + n);
+        text(a + 2, s.Gebdat, nn + QStringLiteral(".01.90"));
+        text(a + 3, s.Club, QStringLiteral("Club ") + n);
+        text(a + 4, s.Nation, QStringLiteral("Nation ") + n);
+        text(a + 5, s.Plz, QStringLiteral("Plz") + n);
+        text(a + 6, s.Ort, QStringLiteral("Ort ") + n);
+        text(a + 7, s.Adresse, QStringLiteral("Adresse ") + n);
+        text(a + 8, s.Tel, QStringLiteral("Tel ") + n);
+        text(a + 9, s.Fax, QStringLiteral("Fax ") + n);
+        text(a + 10, s.Email, n + QStringLiteral("@mail.de"));
+        text(a + 11, s.LetztSpiel, nn + QStringLiteral(".12.25"));
+        text(a + 12, s.LetztPlatz, QString(QChar(u'A' + p - 1)));
+        text(a + 13, s.VerwarnungText, QStringLiteral("V") + QString::number(p % 10));
+        zahl(a + 16, s.ErsetztDurch, 5 + p % 6, std::to_string(5 + p % 6).c_str());
+        zahl(a + 17, s.Ersatz, 11 + p % 6, std::to_string(11 + p % 6).c_str());
+        zahl(a + 19, s.DurchgangNr, 1 + p % 4, std::to_string(1 + p % 4).c_str());
+        text(a + 20, s.Volle.Text, QStringLiteral("v") + n);
+        text(a + 21, s.Abr.Text, QStringLiteral("a") + n);
+        text(a + 22, s.Fehler.Text, QStringLiteral("f") + n);
+        text(a + 23, s.Wurf.Text, QStringLiteral("w") + n);
+        text(a + 24, s.Bonus.Text, QString::number(20 + p));
+        s.SaP = f32(p) + 0.5f;
+        erwartet.emplace_back(a + 25, n + QStringLiteral(",5"));
+        s.MaP = f32(p) + 0.25f;
+        erwartet.emplace_back(a + 26, n + QStringLiteral(",25"));
+        for (int d = 1; d <= 4; ++d) {
+            TDurchgangBlock& b = s.Durchgang[d];
+            const int c = a + 27 + 7 * (d - 1);
+            const QString k = QString::number(16 * d + p);
+            zahl(c, b.Bahn, (p + d) % 16 + 1, std::to_string((p + d) % 16 + 1).c_str());
+            text(c + 1, b.Volle.Text, QStringLiteral("V") + k);
+            text(c + 2, b.Abr.Text, QStringLiteral("A") + k);
+            text(c + 3, b.Fehler.Text, QStringLiteral("F") + k);
+            text(c + 4, b.Wurf.Text, QStringLiteral("W") + k);
+            b.SaP = f32(p) + f32(d) / 8;
+            erwartet.emplace_back(c + 5, n + QLatin1Char(',') + QLatin1String(achtel[d]));
+            // Volle 2 + Abräumen 1: three throws, the second one absent.
+            b.Wurfbild[1] = u16(0x4000 + 16 * d + p);
+            b.Wurfart[1] = u16(d);
+            b.Wurfbild[3] = 0x41FF;
+            b.Wurfart[3] = u16(p);
+            erwartet.emplace_back(c + 6, QStringLiteral("%1.%2, . ,16895.%3;").arg(16384 + 16 * d + p).arg(d).arg(p));
+        }
+    }
+
+    // The yes/no fields, one at a time: exactly its line reads "True".
+    std::vector<std::pair<int, u8*>> ja = {
+        {31, &w.MannschNamenAnzeigen},     {32, &w.NamenOn},       {33, &w.NaVorWechsel},
+        {34, &w.NamenanzWerbung.Werbung},  {35, &w.GrossanzWerbung.Werbung}, {36, &w.MonitorWerbung.Werbung},
+        {37, &w.Streichspiel},             {38, &w.Punktespiel},   {39, &w.SVictory1Spiel},
+        {40, &w.SVictory2Spiele},          {46, &w.BahnenOk},      {47, &w.PaesseOk},
+        {48, &w.Verwarnungen},             {49, &w.Verletzungen},  {50, &w.Protest},
+        {51, &w.Sonstiges},                {52, &w.Anlagen},       {53, &w.SchiedsrichterOkHeim},
+        {54, &w.SchiedsrichterOkGast},     {82, &w.Beendet},
+    };
+    for (int p = 1; p <= MaxSpieler; ++p) {
+        const int a = 100 + 55 * (p - 1);
+        ja.insert(ja.end(), {{a + 14, &w.Spieler[p].Gestartet}, {a + 15, &w.Spieler[p].Fertig}, {a + 18, &w.Spieler[p].Wertung}});
+    }
+
+    // The test covers every line once.
+    std::set<int> abgedeckt;
+    for (const auto& e : erwartet) EXPECT_TRUE(abgedeckt.insert(e.first).second) << e.first;
+    for (const auto& j : ja) EXPECT_TRUE(abgedeckt.insert(j.first).second) << j.first;
+    ASSERT_EQ(abgedeckt.size(), std::size_t(SpieldateiZeilen));
+
+    for (const auto& j : ja) *j.second = 0;
+    const QStringList z = SpielZeilen(w);
+    ASSERT_EQ(z.size(), SpieldateiZeilen);
+    for (const auto& [n, t] : erwartet) EXPECT_EQ(z.at(n), t) << "line " << n;
+    for (const auto& j : ja) EXPECT_EQ(z.at(j.first), QStringLiteral("False")) << "line " << j.first;
+    for (const auto& [zeile, feld] : ja) {
+        *feld = 1;
+        const QStringList mit = SpielZeilen(w);
+        *feld = 0;
+        QList<int> wahr;
+        for (int n = 0; n < SpieldateiZeilen; ++n)
+            if (mit.at(n) == QLatin1String("True")) wahr << n;
+        EXPECT_EQ(wahr, QList<int>{zeile});
+    }
+}
+
 // Without results: header lines 1-41, lines 83-93 and the line-up (+0..+12)
 // come from the file; every result stays as the new match has it.
 TEST_F(Spieldatei_, LoadWithoutResultsKeepsOnlyTheNamedLines)
 {
-    // A result line that would not load is not read at all.
-    ablegen(MitZeile(Spieler(1) + 25, "kaputt"));
+    // A result line that would not load is not read at all; the five bytes
+    // without a character in Windows-1252 come back as they were.
+    QList<QByteArray> muster = Zeilen(MitZeile(Spieler(1) + 25, "kaputt"));
+    muster[Spieler(2)] = "\x81\x8D\x8F\x90\x9D M\xFCller";
+    ablegen(Datei(muster));
     ASSERT_TRUE(laden(false)) << fehler.toStdString();
     EXPECT_EQ(WettkampfGeladen, 1);
-    const QList<QByteArray> muster = Zeilen(MitZeile(Spieler(1) + 25, "kaputt"));
     const QStringList z = SpielZeilen(*AktWettkampf);
     for (int n = 0; n < SpieldateiZeilen; ++n)
         if ((n >= 1 && n <= 41) || (n >= 83 && n <= 93) || (n >= 100 && (n - 100) % 55 <= 12)) {
@@ -207,6 +384,9 @@ TEST_F(Spieldatei_, BadFilesLoadNothingAndKeepTheCurrentMatch)
         {"empty number", MitZeile(68 + 8, "")},
         {"bad float", MitZeile(Spieler(2) + 25, "2;5")},
         {"bad lane number", MitZeile(Spieler(16) + 48, "eins")},
+        // More throws than a preset holds would lose every throw list at the next save.
+        {"Volle beyond 50", MitZeile(17, "90")},
+        {"Abraeumen beyond 50", MitZeile(18, "51")},
     };
     vorherOffen();
     for (const auto& [name, daten] : faelle) {
@@ -215,6 +395,10 @@ TEST_F(Spieldatei_, BadFilesLoadNothingAndKeepTheCurrentMatch)
         fehler.clear();
         EXPECT_FALSE(laden(true));
         EXPECT_THAT(fehler.toStdString(), ::testing::HasSubstr("kann nicht geladen werden"));
+        if (std::string(name) == "Volle beyond 50") {
+            EXPECT_THAT(fehler.toStdString(),
+                        ::testing::HasSubstr("Zeile 18 („90“) ist eine Wurfzahl über 50, die dieses Programm nicht spielen kann."));
+        }
         EXPECT_EQ(std::tuple(WettkampfGeladen, WettkampfAnzahl, WettkampfBelegt[2], AktWettkampfNr), std::tuple(0, 1, 0, 1));
         ASSERT_EQ(AktWettkampf, &Wettkaempfe[1]);
         EXPECT_EQ(AktWettkampf->Gastmannschaft, "vorher");
@@ -243,7 +427,6 @@ TEST_F(Spieldatei_, ValuesOutOfRangeReadAsDefaults)
     } faelle[] = {
         {15, "7", [](W w) { return w.Spieleranzahl; }, 6},
         {16, "3", [](W w) { return w.Wurfvorwahl; }, 0},  // only the built-in preset
-        {17, "60", [](W w) { return w.Volle; }, 0},
         {20, "9", [](W w) { return w.Probe; }, 2},
         {21, "5", [](W w) { return w.Zeit; }, 1},
         {24, "2", [](W w) { return w.BahnenIndex; }, 0},  // two lane choices
@@ -261,6 +444,9 @@ TEST_F(Spieldatei_, ValuesOutOfRangeReadAsDefaults)
         {38, "TRUE", [](W w) { return w.Punktespiel; }, 0},
         {5, QByteArray(40, 'K'), [](W w) { return long(w.Klasse.laenge()); }, 30},
         {61, "13.5", [](W w) { return long(w.Heim.VorSaP * 10); }, 135},
+        // The guest ahead (3300 against 3290): his lead, none for home.
+        {71, "3300", [](W w) { return w.Gast.Plus.Zahl; }, 10},
+        {71, "3300", [](W w) { return long(w.Gast.Plus.Text == "0010" && w.Heim.Plus.Text == "0000"); }, 1},
     };
     for (const auto& f : faelle) {
         SCOPED_TRACE(f.zeile);
@@ -269,6 +455,46 @@ TEST_F(Spieldatei_, ValuesOutOfRangeReadAsDefaults)
         EXPECT_EQ(f.feld(*AktWettkampf), f.erwartet);
         ASSERT_TRUE(WettkampfSchliessen());
     }
+}
+
+// A match saved with a throw preset this alley does not have (number 6 of
+// another list): its rounds come from its own lane blocks, not from the
+// first preset here, and the operator is told.
+TEST_F(Spieldatei_, AnUnknownPresetTakesItsRoundsFromTheLaneBlocks)
+{
+    // The fixture finished after two rounds: blocks 3 and 4 of every player empty.
+    QList<QByteArray> z = Zeilen(Muster());
+    for (int p = 1; p <= MaxSpieler; ++p)
+        for (int d = 3; d <= 4; ++d) {
+            const int c = Spieler(p) + 27 + 7 * (d - 1);
+            z[c] = "0";
+            z[c + 1] = z[c + 2] = z[c + 3] = z[c + 4] = "";
+            z[c + 5] = "0";
+            z[c + 6] = ";";
+        }
+    z[16] = "5";
+    ablegen(Datei(z));
+    skriptBoxen().gezeigt.clear();
+    ASSERT_TRUE(laden(true)) << fehler.toStdString();
+    const TWettkampfDaten& w = *AktWettkampf;
+    EXPECT_EQ(std::tuple(w.Wurfvorwahl, w.Durchgaenge), std::tuple(0, 2));
+    // Rounds 1 and 2 of the starters: home 2 + 1.5 + 1 + 1 + 0 + 2, guest 0 + 0.5 + 1 + 1 + 2 + 0.
+    EXPECT_FLOAT_EQ(w.Heim.SaP, 7.5f);
+    EXPECT_FLOAT_EQ(w.Gast.SaP, 4.5f);
+    EXPECT_EQ(skriptBoxen().gezeigt,
+              QStringList({QStringLiteral("Spiel mit Ergebnissen laden ?"),
+                           QStringLiteral("Die Wurfvorwahl Nr. 6 des gespeicherten Spiels gibt es auf dieser Anlage "
+                                          "nicht; angezeigt wird „120 Wurf“. Die 2 Durchgänge kommen aus den "
+                                          "gespeicherten Bahnen.")}));
+    ASSERT_TRUE(WettkampfSchliessen());
+
+    // The preset known here keeps its four rounds, without a notice.
+    z[16] = "0";
+    ablegen(Datei(z));
+    skriptBoxen().gezeigt.clear();
+    ASSERT_TRUE(laden(true)) << fehler.toStdString();
+    EXPECT_EQ(AktWettkampf->Durchgaenge, 4);
+    EXPECT_EQ(skriptBoxen().gezeigt.size(), 1);
 }
 
 // Decimals are written with ',' and read with ',' or '.' whatever the locale.

@@ -44,17 +44,20 @@ protected:
     QString fehler;
 };
 
+// The new entry's file holds "n".
+const QStringList NeueZeilen = {QStringLiteral("n")};
+
 TEST_F(Spieleliste, InsertGoesBehindTheSelectionAndMovesTheFilesBehindIt)
 {
     const struct {
         int anzahl, auswahl, k;
         const char* liste;
-        const char* dateien;  // Spiel0.dat.. in order: "-" missing, "x" the old file left there
+        const char* dateien;  // Spiel0.dat.. in order: "n" the new file
     } faelle[] = {
-        {0, -1, 0, "neu", "x"},
-        {3, 0, 1, "a,neu,b,c", "A-BC"},
-        {3, 2, 3, "a,b,c,neu", "ABCx"},  // the last one selected: appended
-        {3, -1, 3, "a,b,c,neu", "ABCx"},
+        {0, -1, 0, "neu", "n"},
+        {3, 0, 1, "a,neu,b,c", "AnBC"},
+        {3, 2, 3, "a,b,c,neu", "ABCn"},  // the last one selected: appended
+        {3, -1, 3, "a,b,c,neu", "ABCn"},
     };
     for (const auto& f : faelle) {
         QTemporaryDir t;
@@ -62,10 +65,11 @@ TEST_F(Spieleliste, InsertGoesBehindTheSelectionAndMovesTheFilesBehindIt)
         QStringList liste = anlegen(f.anzahl);
         // A file left beyond the list (after "delete all") is no obstacle.
         schreiben(QStringLiteral("Spiel%1.dat").arg(f.anzahl), "x");
-        EXPECT_EQ(SpieleintragEinfuegen(ordner, liste, f.auswahl, QStringLiteral("neu"), &fehler), f.k) << f.auswahl;
+        EXPECT_EQ(SpieleintragEinfuegen(ordner, liste, f.auswahl, QStringLiteral("neu"), NeueZeilen, &fehler), f.k)
+            << f.auswahl;
         EXPECT_EQ(liste.join(','), QString::fromLatin1(f.liste));
-        EXPECT_EQ(dateien(int(strlen(f.dateien))), QByteArray(f.dateien).replace("-", "<fehlt>")) << f.auswahl;
-        EXPECT_EQ(SpielelisteLesen(ordner).size(), f.anzahl);  // saved with the match, not here
+        EXPECT_EQ(dateien(int(strlen(f.dateien))), QByteArray(f.dateien).replace("n", "n\r\n")) << f.auswahl;
+        EXPECT_EQ(SpielelisteLesen(ordner), liste);
     }
 }
 
@@ -73,10 +77,10 @@ TEST_F(Spieleliste, AFullListTakesNoMore)
 {
     QStringList liste;
     for (int k = 0; k < 256; ++k) liste << QString::number(k);
-    EXPECT_EQ(SpieleintragEinfuegen(ordner, liste, 0, QStringLiteral("neu"), &fehler), -1);
+    EXPECT_EQ(SpieleintragEinfuegen(ordner, liste, 0, QStringLiteral("neu"), NeueZeilen, &fehler), -1);
     EXPECT_TRUE(liste.size() == 256 && fehler.contains(QStringLiteral("256")));
     liste.removeLast();
-    EXPECT_EQ(SpieleintragEinfuegen(ordner, liste, -1, QStringLiteral("neu"), &fehler), 255);
+    EXPECT_EQ(SpieleintragEinfuegen(ordner, liste, -1, QStringLiteral("neu"), NeueZeilen, &fehler), 255);
 }
 
 TEST_F(Spieleliste, DeleteRenumbersRenameKeepsAndDeleteAllLeavesTheFiles)
@@ -93,7 +97,7 @@ TEST_F(Spieleliste, DeleteRenumbersRenameKeepsAndDeleteAllLeavesTheFiles)
     EXPECT_TRUE(liste.isEmpty());
     EXPECT_EQ(inhalt(QStringLiteral("Spiele.inf")) + dateien(1), QByteArray("A"));
     // The next save takes entry file 0 again.
-    EXPECT_EQ(SpieleintragEinfuegen(ordner, liste, -1, QStringLiteral("neu"), &fehler), 0);
+    EXPECT_EQ(SpieleintragEinfuegen(ordner, liste, -1, QStringLiteral("neu"), NeueZeilen, &fehler), 0);
 }
 
 TEST_F(Spieleliste, SortIsByteOrderAndTheFilesFollowTheirNames)
@@ -101,12 +105,24 @@ TEST_F(Spieleliste, SortIsByteOrderAndTheFilesFollowTheirNames)
     QStringList liste = {QStringLiteral("b"), QStringLiteral("Ärger"), QStringLiteral("a"), QStringLiteral("C")};
     SpielelisteSchreiben(ordner, liste, nullptr);
     for (int k = 0; k < 4; ++k) schreiben(QStringLiteral("Spiel%1.dat").arg(k), liste[k].toUtf8());
-    // Left over from a sort that broke off: neither blocks nor moves.
+    // Left over from a sort that broke off, maybe the only copy of a match:
+    // it neither blocks nor is lost, and the operator is told where it went.
     schreiben(QStringLiteral("Spielbak1.dat"), "alt");
-    ASSERT_TRUE(SpielelisteSortieren(ordner, liste, &fehler)) << fehler.toStdString();
+    schreiben(QStringLiteral("Spielbak1-gerettet.dat"), "noch älter");
+    QString hinweis;
+    ASSERT_TRUE(SpielelisteSortieren(ordner, liste, &fehler, &hinweis)) << fehler.toStdString();
     EXPECT_EQ(liste.join(','), QStringLiteral("C,a,b,Ärger"));
     EXPECT_EQ(inhalt(QStringLiteral("Spiele.inf")) + dateien(4), QByteArray("C\r\na\r\nb\r\n\xC4rger\r\nCabÄrger"));
-    EXPECT_EQ(QDir(ordner).entryList({QStringLiteral("Spielbak*")}, QDir::Files), QStringList());
+    EXPECT_EQ(QDir(ordner).entryList({QStringLiteral("Spielbak*")}, QDir::Files, QDir::Name),
+              QStringList({QStringLiteral("Spielbak1-gerettet.dat"), QStringLiteral("Spielbak1-gerettet2.dat")}));
+    EXPECT_EQ(inhalt(QStringLiteral("Spielbak1-gerettet2.dat")) + inhalt(QStringLiteral("Spielbak1-gerettet.dat")),
+              QByteArray("altnoch älter"));
+    EXPECT_TRUE(hinweis.contains(QStringLiteral("„Spielbak1.dat“ ist jetzt „Spielbak1-gerettet2.dat“.")))
+        << hinweis.toStdString();
+
+    // Nothing left over: no notice.
+    ASSERT_TRUE(SpielelisteSortieren(ordner, liste, &fehler, &hinweis));
+    EXPECT_TRUE(hinweis.isEmpty());
 }
 
 TEST_F(Spieleliste, SortTakesListsLongerThan256)
@@ -139,9 +155,10 @@ TEST_F(Spieleliste, AFailedRenameStopsReportsAndTakesBackWhatWasDone)
 
     fehler.clear();
     blockieren(QStringLiteral("Spiel3.dat"));
-    EXPECT_EQ(SpieleintragEinfuegen(ordner, liste, 0, QStringLiteral("neu"), &fehler), -1);
+    EXPECT_EQ(SpieleintragEinfuegen(ordner, liste, 0, QStringLiteral("neu"), NeueZeilen, &fehler), -1);
     EXPECT_TRUE(fehler.contains(QStringLiteral("„Spiel2.dat“ konnte nicht in „Spiel3.dat“")));
     EXPECT_EQ(std::pair(liste.size(), dateien(3)), std::pair(qsizetype(3), QByteArray("ABC")));
+    EXPECT_EQ(QDir(ordner).entryList(QDir::Files).size(), 4);  // no new file or temporary file left
 }
 
 TEST_F(Spieleliste, AFailedListWriteIsReportedAndChangesNothing)
@@ -158,6 +175,8 @@ TEST_F(Spieleliste, AFailedListWriteIsReportedAndChangesNothing)
         {"umbenennen", [&] { return SpieleintragUmbenennen(ordner, liste, 0, QStringLiteral("x"), &fehler); }},
         {"alle", [&] { return SpieleintraegeAlleLoeschen(ordner, liste, &fehler); }},
         {"sortieren", [&] { return SpielelisteSortieren(ordner, liste, &fehler); }},
+        // The new file is written and the files behind it have moved: all are put back.
+        {"einfuegen", [&] { return SpieleintragEinfuegen(ordner, liste, 0, QStringLiteral("neu"), NeueZeilen, &fehler) >= 0; }},
     };
     for (const auto& f : faelle) {
         fehler.clear();
@@ -165,7 +184,7 @@ TEST_F(Spieleliste, AFailedListWriteIsReportedAndChangesNothing)
         EXPECT_FALSE(f.tun()) << f.was;
         EXPECT_TRUE(fehler.contains(QStringLiteral("konnte nicht gespeichert werden"))) << f.was;
         EXPECT_EQ(liste, vorher) << f.was;
-        EXPECT_EQ(dateien(2), QByteArray("AB"));
+        EXPECT_EQ(dateien(3), QByteArray("AB<fehlt>")) << f.was;
     }
 }
 

@@ -86,6 +86,14 @@ TEST_F(Spielleitung, SearchTakesTheFirstNameContainingTheTextAndActivationFallsB
         EXPECT_EQ(SpielleiterIndex, f.index) << f.leiter << "/" << f.schiri;
     }
     knoepfe(false, true, true);
+
+    // Stepping stops at both ends of the list.
+    SpielleiterZurueck();
+    EXPECT_EQ(SpielleiterIndex, 0);
+    for (int i = 0; i < 4; ++i) SpielleiterVor();
+    EXPECT_EQ(SpielleiterIndex, 3);
+    knoepfe(true, false, true);
+    EXPECT_EQ(SpielleiterAnzeigen(SpielleiterIndex)[0], QStringLiteral("Hans Sommer"));
 }
 
 TEST_F(Spielleitung, NewChangeDeleteAndSaveKeepTheFileInWindows1252)
@@ -97,6 +105,8 @@ TEST_F(Spielleitung, NewChangeDeleteAndSaveKeepTheFileInWindows1252)
     SpielleiterLoeschen();  // nothing to delete
     EXPECT_TRUE(SpielleiterListe.isEmpty());
 
+    // A ";" of a field would split the line: it becomes ",".
+    EXPECT_EQ(SpielleiterVerbinden({"Bär; Jörg", "Weg;1", "", ";", "0221"}), QStringLiteral("Bär, Jörg;Weg,1;;,;0221"));
     ASSERT_TRUE(SpielleiterNeu({"Jörg Bär", "Hauptstraße 5", "50667", "Köln", "0221 12"}, *w));
     EXPECT_EQ(SpielleiterListe, QStringList({QStringLiteral("Jörg Bär;Hauptstraße 5;50667;Köln;0221 12"),
                                              QStringLiteral("Otto;;;;")}));

@@ -26,12 +26,14 @@ namespace {
 constexpr u16 FeldcodeErstes = 185;
 const QString Sektion = QStringLiteral("Mannschaftsdaten");
 
-QLineEdit* zahlenfeld(QWidget* eltern, const char* name, int stellen)
+// Up to `stellen` digits; with `vorzeichen` a leading sign too.
+QLineEdit* zahlenfeld(QWidget* eltern, const char* name, int stellen, bool vorzeichen = false)
 {
     auto* e = new QLineEdit(eltern);
     e->setObjectName(QLatin1String(name));
-    e->setMaxLength(stellen);
-    e->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("\\d{0,%1}").arg(stellen)), e));
+    e->setMaxLength(stellen + (vorzeichen ? 1 : 0));
+    const QString muster = (vorzeichen ? QStringLiteral("[+-]?") : QString()) + QStringLiteral("\\d{0,%1}").arg(stellen);
+    e->setValidator(new QRegularExpressionValidator(QRegularExpression(muster), e));
     e->setFixedWidth(70);
     return e;
 }
@@ -47,7 +49,8 @@ TMannschaftsdaten::TMannschaftsdaten(QWidget* parent, bool heim) : QDialog(paren
     EVorErgebnis = zahlenfeld(vorspiel, "EVorErgebnis", 4);
     EVorSaP = zahlenfeld(vorspiel, "EVorSaP", 4);
     EVorMaP = zahlenfeld(vorspiel, "EVorMaP", 3);
-    EVorTaP = zahlenfeld(vorspiel, "EVorTaP", 1);
+    // Table points as the saved match may hold them: a sign and two digits.
+    EVorTaP = zahlenfeld(vorspiel, "EVorTaP", 2, true);
     auto* vr = new QGridLayout(vorspiel);
     const std::pair<const char*, QLineEdit*> vorFelder[] = {
         {"Ergebnis:", EVorErgebnis}, {"Satzpunkte:", EVorSaP}, {"Mannschaftspunkte:", EVorMaP}, {"Tabellenpunkte:", EVorTaP}};
@@ -192,13 +195,21 @@ void TMannschaftsdaten::EFeldMouseDown(int i)
     PositionFeldNr = i;
 }
 
+// A name the settings cannot keep is refused with a message.
+bool TMannschaftsdaten::nameTaugt(const QString& name)
+{
+    const std::optional<QString> fehler = FeldnameFehler(name);
+    if (fehler) boxen().hinweis(*fehler);
+    return !fehler;
+}
+
 void TMannschaftsdaten::BtnNeuClick()
 {
     if (m_namen.Feldanzahl >= FreieFelder) return;
     PositionSektion = Sektion;
     PositionFeldName.clear();
     PositionFeldNr = m_namen.Feldanzahl + 1;
-    if (!fenster().dialog(Dialog::Position)) return;
+    if (!fenster().dialog(Dialog::Position) || !nameTaugt(PositionFeldName)) return;
     FeldNeu(m_namen, PositionFeldName);
     anzeigen();
 }
@@ -208,7 +219,7 @@ void TMannschaftsdaten::BtnUmbenennenClick()
     PositionSektion = Sektion;
     PositionFeldName = m_namen.namen[std::clamp(m_namen.AktFeld, 1, FreieFelder)];
     PositionFeldNr = m_namen.AktFeld;
-    if (!fenster().dialog(Dialog::Position)) return;
+    if (!fenster().dialog(Dialog::Position) || !nameTaugt(PositionFeldName)) return;
     FeldUmbenennen(m_namen, PositionFeldName);
     anzeigen();
 }

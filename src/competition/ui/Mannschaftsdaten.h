@@ -37,6 +37,7 @@ private:
     QLineEdit* feld(int i) const;
     QLabel* beschriftung(int i) const;
     void anzeigen();
+    bool nameTaugt(const QString& name);
     void BtnNeuClick();
     void BtnUmbenennenClick();
     void BtnLoeschenClick();

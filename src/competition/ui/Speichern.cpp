@@ -71,28 +71,20 @@ void TSpeichern::BtnSpeichernClick()
     QString fehler;
     QStringList liste = m_liste;
     int k = int(liste.indexOf(name));
-    const bool neu = k < 0;
-    if (!neu) {
+    if (k >= 0) {
         if (boxen().hinweisJa(QStringLiteral("Der Name ist bereits vorhanden !\nSpiel unter dem gleichen Namen speichern ?")) !=
             ErgebnisJa)
             return;
+        if (!SpielSpeichern(m_ordner, k, liste, &fehler)) k = -1;
     } else {
-        k = SpieleintragEinfuegen(m_ordner, liste, AuswahlIndex, name, &fehler);
-        if (k < 0) {
-            boxen().hinweis(fehler);
-            return;
-        }
+        k = SpielNeuSpeichern(m_ordner, liste, AuswahlIndex, name, &fehler);
     }
-    AuswahlIndex = k;
-    if (!SpielSpeichern(m_ordner, k, liste, &fehler)) {
-        // A new entry is taken out again; the files behind it move back.
-        if (neu && k == m_liste.size())
-            SpielelisteSchreiben(m_ordner, m_liste, nullptr);
-        else if (neu)
-            SpieleintragLoeschen(m_ordner, liste, k, nullptr);
+    // A failed save leaves the folder as it was.
+    if (k < 0) {
         boxen().hinweis(fehler);
         return;
     }
+    AuswahlIndex = k;
     m_liste = liste;
     listeAnzeigen(k);
     accept();

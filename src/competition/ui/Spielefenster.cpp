@@ -273,8 +273,9 @@ void TSpieleFenster::MAlleLoeschenClick()
 void TSpieleFenster::BtnSortierenClick()
 {
     if (m_liste.isEmpty() || boxen().hinweisJa(QStringLiteral("Liste sortieren ?")) != ErgebnisJa) return;
-    QString fehler;
-    if (!SpielelisteSortieren(m_ordner, m_liste, &fehler)) boxen().hinweis(fehler);
+    QString fehler, hinweis;
+    if (!SpielelisteSortieren(m_ordner, m_liste, &fehler, &hinweis)) boxen().hinweis(fehler);
+    if (!hinweis.isEmpty()) boxen().hinweis(hinweis);
     listeAnzeigen(0);
     EFile->setText(m_liste.value(0));
 }

@@ -144,6 +144,17 @@ TSpielleitung::TSpielleitung(QWidget* parent) : QDialog(parent)
     spalte->addLayout(unten);
     spalte->setSizeConstraint(QLayout::SetFixedSize);
 
+    // The list file cannot hold a ";" inside a field: it is replaced as it is typed.
+    for (QLineEdit* e : {EName, EAnschrift, EPlz, EOrt, ETel}) {
+        connect(e, &QLineEdit::textEdited, e, [e](const QString& text) {
+            const QString feld = SpielleiterFeld(text);
+            if (feld == text) return;
+            const int stelle = e->cursorPosition();
+            e->setText(feld);
+            e->setCursorPosition(stelle);
+        });
+    }
+
     SpielleiterLaden();
     if (AktWettkampf) SpielleiterAktivieren(*AktWettkampf);
     anzeigen();

@@ -2,6 +2,7 @@
 
 #include "competition/Wettkampfanzeige.h"
 #include "competition/Wettkampfmenue.h"
+#include "competition/ui/Maskenfeld.h"
 #include "core/Cp1252.h"
 #include "core/Fenster.h"
 #include "core/Globals.h"
@@ -82,6 +83,7 @@ QLineEdit* datumEdit(QWidget* eltern, const QString& name)
     auto* e = new QLineEdit(eltern);
     e->setObjectName(name);
     e->setInputMask(QStringLiteral("99.99.99; "));
+    MaskenfeldEinrichten(e);
     return e;
 }
 

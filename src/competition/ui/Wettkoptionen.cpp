@@ -1,5 +1,7 @@
 #include "competition/ui/Wettkoptionen.h"
 
+#include "competition/ui/Maskenfeld.h"
+
 #include "core/Fenster.h"
 #include "core/Globals.h"
 #include "core/Tastatur.h"
@@ -28,6 +30,7 @@ QLineEdit* feld(QWidget* eltern, const char* name, int maxLaenge, const QString&
     e->setObjectName(QLatin1String(name));
     if (!maske.isEmpty()) {
         e->setInputMask(maske);
+        MaskenfeldEinrichten(e);
         e->setFixedWidth(48);
     } else {
         e->setMaxLength(maxLaenge);

@@ -8,6 +8,7 @@
 #include "core/ui/Fensterhub.h"
 #include "match/flow/Wettkampfslots.h"
 #include "support/Dateien.h"
+#include "support/Dateigrenze.h"
 #include "support/Grundlage.h"
 #include "support/ImDialog.h"
 #include "support/QtDrucken.h"
@@ -118,6 +119,42 @@ TEST_F(LadenSpeichern, CloseWithSaveClosesOnlyWhenTheSaveHappened)
     EXPECT_TRUE(ImDialog<TSpeichern>(hub, schliessen, [](TSpeichern& d) { d.BtnSpeichern->click(); }));
     EXPECT_EQ(WettkampfAnzahl, 0);
     EXPECT_EQ(inhalt(QStringLiteral("Spiele.inf")), "a\r\n" + Vorschlag.toLatin1() + "\r\nb\r\n");
+}
+
+// On a full disk nothing of the insert stays: every entry keeps its file,
+// and the message names the cause.
+TEST_F(LadenSpeichern, AFailedInsertOnAFullDiskLeavesEveryEntryOnItsFile)
+{
+    schreiben(QStringLiteral("Spiele.inf"), "a\r\nb\r\nc\r\n");
+    schreiben(QStringLiteral("Spiel2.dat"), "C");
+    const auto speichern = [] { return ::fenster().dialog(Dialog::Speichern); };
+    bool offen = false;
+    EXPECT_FALSE(ImDialog<TSpeichern>(hub, speichern, [&](TSpeichern& d) {
+        d.LBFile->setCurrentRow(0);
+        {
+            Dateigrenze voll(30);
+            d.BtnSpeichern->click();
+        }
+        offen = d.isVisible();
+    }));
+    EXPECT_TRUE(offen);
+    ASSERT_EQ(skriptBoxen().gezeigt.size(), 1);
+    EXPECT_TRUE(skriptBoxen().gezeigt[0].contains(QStringLiteral("kein Speicherplatz mehr frei")))
+        << skriptBoxen().gezeigt[0].toStdString();
+    EXPECT_EQ(inhalt(QStringLiteral("Spiele.inf")), QByteArray("a\r\nb\r\nc\r\n"));
+    EXPECT_EQ(inhalt(QStringLiteral("Spiel0.dat")) + inhalt(QStringLiteral("Spiel1.dat")) + inhalt(QStringLiteral("Spiel2.dat")) +
+                  inhalt(QStringLiteral("Spiel3.dat")),
+              QByteArray("ABC<fehlt>"));
+    EXPECT_EQ(QDir(ordner).entryList(QDir::Files).size(), 4);
+    EXPECT_EQ(AktWettkampf->Geaendert, 1);
+
+    // With room again the same save goes through.
+    EXPECT_TRUE(ImDialog<TSpeichern>(hub, speichern, [](TSpeichern& d) {
+        d.LBFile->setCurrentRow(0);
+        d.BtnSpeichern->click();
+    }));
+    EXPECT_EQ(inhalt(QStringLiteral("Spiele.inf")), "a\r\n" + Vorschlag.toLatin1() + "\r\nb\r\nc\r\n");
+    EXPECT_EQ(inhalt(QStringLiteral("Spiel2.dat")) + inhalt(QStringLiteral("Spiel3.dat")), QByteArray("BC"));
 }
 
 TEST_F(LadenSpeichern, AFolderOf256EntriesTakesNoMore)

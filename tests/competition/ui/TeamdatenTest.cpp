@@ -2,6 +2,7 @@
 #include "competition/ui/Fensterregistrierung.h"
 #include "competition/ui/Mannschaftsdaten.h"
 #include "competition/ui/Spielleitung.h"
+#include "core/Boxes.h"
 #include "core/Globals.h"
 #include "core/SettingsFile.h"
 #include "core/ui/Fensterhub.h"
@@ -9,8 +10,10 @@
 #include "support/Grundlage.h"
 #include "support/ImDialog.h"
 #include "support/QtDrucken.h"
+#include "support/Tippen.h"
 
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -91,6 +94,30 @@ TEST_F(Teamdaten, GuestDataOkStoresValuesAndNames)
     EXPECT_TRUE(InfListe.contains(QStringLiteral("FormularFeldName7 = Bahnrichter")));
 }
 
+// Table points of the first leg as a saved match holds them (a sign, two
+// digits) survive an OK without edits; typed ones take their sign.
+TEST_F(Teamdaten, FirstLegTablePointsKeepSignAndTwoDigits)
+{
+    const struct {
+        int seite;
+        i32 geladen;
+        const char* getippt;  // nullptr: nothing typed
+        i32 danach;
+    } faelle[] = {{2, -2, nullptr, -2}, {1, 12, nullptr, 12}, {2, -12, nullptr, -12}, {1, 0, "-5", -5}, {2, 3, "+14", 14}};
+    for (const auto& f : faelle) {
+        i32& tap = f.seite == 1 ? AktWettkampf->Heim.VorTaP : AktWettkampf->Gast.VorTaP;
+        tap = f.geladen;
+        EXPECT_TRUE(oeffnen<TMannschaftsdaten>(Dialog::Mannschaftsdaten, f.seite, [&](TMannschaftsdaten& d) {
+            if (f.getippt) {
+                d.EVorTaP->selectAll();
+                Tippen(d.EVorTaP, QString::fromLatin1(f.getippt));
+            }
+            d.BtnOk->click();
+        }));
+        EXPECT_EQ(tap, f.danach) << f.geladen;
+    }
+}
+
 TEST_F(Teamdaten, HomeDataCancelChangesNothing)
 {
     Einst.FormularFeldNamen[1] = QStringLiteral("Schiedsgericht");
@@ -124,6 +151,55 @@ TEST_F(Teamdaten, OfficialShownByRefereeAndTakenOverOnOk)
     EXPECT_EQ(std::tuple(s.Name.text(), s.Anschrift.text(), s.Plz.text(), s.Ort.text(), s.Tel.text(), AktWettkampf->Geaendert),
               std::tuple(QStringLiteral("Anna Berg"), QStringLiteral("Am Hang 3"), QStringLiteral("50667"),
                          QStringLiteral("Köln"), QStringLiteral("0221 99"), 1));
+}
+
+// A ";" typed into an official's field cannot split the list line: it
+// shows as "," at once, and the saved list reads back field by field.
+TEST_F(Teamdaten, SemicolonsTypedIntoAnOfficialBecomeCommas)
+{
+    EXPECT_TRUE(oeffnen<TSpielleitung>(Dialog::Spielleitung, 0, [](TSpielleitung& d) {
+        Tippen(d.EName, QStringLiteral("Meier; Karl"));
+        Tippen(d.EOrt, QStringLiteral("Bonn;"));
+        Tippen(d.ETel, QStringLiteral("0228 1"));
+        EXPECT_EQ(std::tuple(d.EName->text(), d.EOrt->text()), std::tuple(QStringLiteral("Meier, Karl"), QStringLiteral("Bonn,")));
+        d.BtnSpeichern->click();
+        d.BtnOk->click();
+    }));
+    QFile f(ordner.filePath(QStringLiteral("Spielleiter.inf")));
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_EQ(f.readAll(), QByteArray("Meier, Karl;;;Bonn,;0228 1\r\n"));
+    EXPECT_EQ(AktWettkampf->Spielleiter.Tel.text(), QStringLiteral("0228 1"));
+}
+
+// The settings keep a form field's name behind "=" and blanks: a name that
+// begins with either would read back without them and is refused.
+TEST_F(Teamdaten, FieldNamesTheSettingsCannotKeepAreRefused)
+{
+    Einst.FormularFeldNamen[1] = QStringLiteral("Halle");
+    QString name;
+    hub.registrieren(Dialog::Position, [&](QWidget* eltern) {
+        auto* d = new QDialog(eltern);
+        QTimer::singleShot(0, d, [d, &name] {
+            PositionFeldName = name;
+            d->accept();
+        });
+        return d;
+    });
+    EXPECT_TRUE(oeffnen<TMannschaftsdaten>(Dialog::Mannschaftsdaten, 1, [&](TMannschaftsdaten& d) {
+        name = QStringLiteral(" Zuschauer");
+        d.BtnNeu->click();
+        EXPECT_FALSE(d.EFeld2->isVisible());
+        name = QStringLiteral("=Halle");
+        d.BtnUmbenennen->click();
+        EXPECT_EQ(d.LFeld1->text(), QStringLiteral("Halle:"));
+        name = QStringLiteral("Halle = Ost");  // inside the name both are kept
+        d.BtnUmbenennen->click();
+        d.BtnOk->click();
+    }));
+    EXPECT_EQ(skriptBoxen().gezeigt,
+              QStringList({QStringLiteral("Der Feldname „ Zuschauer“ darf nicht mit einem Leerzeichen oder „=“ beginnen."),
+                           QStringLiteral("Der Feldname „=Halle“ darf nicht mit einem Leerzeichen oder „=“ beginnen.")}));
+    EXPECT_EQ(std::tuple(Einst.FormularFeldNamen[1], Einst.FormularFeldNamen[2]), std::tuple(QStringLiteral("Halle = Ost"), QString()));
 }
 
 TEST_F(Teamdaten, EmptyOfficialsListCancelChangesNothing)

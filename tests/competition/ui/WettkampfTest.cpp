@@ -1,6 +1,7 @@
 #include "competition/ui/Wettkampf.h"
 
 #include "competition/Aufstellung.h"
+#include "core/Boxes.h"
 #include "core/Globals.h"
 #include "core/Tastatur.h"
 #include "core/ui/Keyb.h"
@@ -8,6 +9,7 @@
 #include "support/Grundlage.h"
 #include "support/QtDrucken.h"
 #include "support/Klicken.h"
+#include "support/Tippen.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -168,6 +170,35 @@ TEST_F(WettkampfFenster, TeamSizeShowsItsLines)
     EXPECT_FALSE(kind<QLabel>("LErsatzGast")->isVisible());
 }
 
+// Typing into a masked field fills it from its first open position, wherever
+// a click put the caret; a character that does not fit gets a message.
+TEST_F(WettkampfFenster, MaskedDatesFillFromTheFirstOpenPosition)
+{
+    fensterW->show();
+    const auto hinten = [](QLineEdit* e) { Klicken(e, Qt::LeftButton, QPointF(e->width() - 3, e->height() / 2.0)); };
+    QLineEdit* geb = fensterW->geb(2);
+    hinten(geb);
+    Tippen(geb, QStringLiteral("1203"));
+    hinten(geb);
+    Tippen(geb, QStringLiteral("85"));
+    EXPECT_EQ(geb->displayText(), QStringLiteral("12.03.85"));
+    EXPECT_STREQ(w().Spieler[2].Gebdat.c_str(), "12.03.85");
+    EXPECT_TRUE(skriptBoxen().gezeigt.isEmpty());
+
+    Tippen(geb, QStringLiteral("7"));  // full
+    EXPECT_STREQ(w().Spieler[2].Gebdat.c_str(), "12.03.85");
+    ASSERT_EQ(skriptBoxen().gezeigt.size(), 1);
+    EXPECT_EQ(skriptBoxen().gezeigt[0], QStringLiteral("Das Feld ist voll: „7“ passt nicht mehr hinein."));
+
+    QLineEdit* datum = kind<QLineEdit>("EDatum");
+    datum->clear();
+    hinten(datum);
+    Tippen(datum, QStringLiteral("0x"));  // a letter where a digit belongs
+    EXPECT_EQ(datum->displayText(), QStringLiteral("0 .  .  "));
+    ASSERT_EQ(skriptBoxen().gezeigt.size(), 2);
+    EXPECT_EQ(skriptBoxen().gezeigt[1], QStringLiteral("„x“ passt nicht in das Feld: es nimmt nur Ziffern auf."));
+}
+
 TEST_F(WettkampfFenster, PlayerCommandsWorkOnTheSlotLastPressedAndDropsSkipStartedSlots)
 {
     for (int n = 1; n <= 8; ++n) eingeben(fensterW->name(n), QStringLiteral("H%1").arg(n));
@@ -197,6 +228,22 @@ TEST_F(WettkampfFenster, PlayerCommandsWorkOnTheSlotLastPressedAndDropsSkipStart
     w().Spieler[10].Gestartet = 1;
     EXPECT_FALSE(ablegen(2, 10));
     EXPECT_STREQ(w().Spieler[10].Name.c_str(), "");
+
+    // A cut, then the match is closed and a new one takes its slot: the undo
+    // belonged to the closed match and writes nothing into the new one.
+    fensterW->MSpielerAusschneiden->trigger();
+    fensterW->menueStatusSetzen();
+    EXPECT_TRUE(fensterW->MRueckg->isEnabled());
+    TWettkampfDaten* alt = AktWettkampf;
+    w().Geaendert = 0;
+    ASSERT_TRUE(WettkampfSchliessen());
+    ASSERT_TRUE(WettkampfAnlegen());
+    ASSERT_EQ(AktWettkampf, alt);
+    fensterW->aktualisieren();
+    fensterW->menueStatusSetzen();
+    EXPECT_FALSE(fensterW->MRueckg->isEnabled());
+    EXPECT_FALSE(AufstellungRueckgaengig(w()).ausgefuehrt);
+    for (int n = 1; n <= 8; ++n) EXPECT_STREQ(w().Spieler[n].Name.c_str(), "") << n;
 }
 
 // A double click on a player's name opens his results, with the lane
