@@ -1,6 +1,7 @@
 #include "core/Boxes.h"
 #include "platform/AbfShutdown.h"
 #include "platform/Einzelinstanz.h"
+#include "shell/Programmstart.h"
 #include "shell/ui/Main.h"
 #include "shell/ui/Programm.h"
 
@@ -63,6 +64,7 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Corvalink"));
     QApplication::setApplicationVersion(QStringLiteral("2.21.0062"));
+    DeutscheTexteLaden();
 
     // A running program is brought to the front and this start ends.
     Einzelinstanz instanz(QStringLiteral("Corvalink"));

@@ -12,6 +12,8 @@ public:
     virtual ~ShellStarter() = default;
     virtual void oeffnen(const QString& datei, const QString& ordner, const QString& parameter,
                          int anzeigemodus) = 0;
+    // Whether something on this desktop opens the file; true unless known otherwise.
+    virtual bool kannOeffnen(const QString& /*datei*/, const QString& /*ordner*/) { return true; }
 };
 
 // The installed starter; null restores the one that opens nothing.

@@ -3,7 +3,9 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
+#include <QMimeDatabase>
 #include <QProcess>
+#include <QStandardPaths>
 #include <QUrl>
 
 namespace {
@@ -44,4 +46,20 @@ void DesktopShell::oeffnen(const QString& datei, const QString& ordner, const QS
         break;
     }
     if (!ok) qWarning("Konnte nicht geöffnet werden: %s", qPrintable(datei));
+}
+
+bool DesktopShell::kannOeffnen(const QString& datei, const QString& ordner)
+{
+    if (artVon(datei, ordner) != Art::Dokument) return true;
+    const QString xdgMime = QStandardPaths::findExecutable(QStringLiteral("xdg-mime"));
+    if (xdgMime.isEmpty()) return !QStandardPaths::findExecutable(QStringLiteral("xdg-open")).isEmpty();
+    const QString typ = QMimeDatabase().mimeTypeForFile(absoluterPfad(datei, ordner)).name();
+    QProcess abfrage;
+    abfrage.start(xdgMime, {QStringLiteral("query"), QStringLiteral("default"), typ});
+    if (!abfrage.waitForFinished(3000)) {
+        abfrage.kill();
+        abfrage.waitForFinished();
+        return true;  // no answer: the desktop may still know it
+    }
+    return abfrage.exitCode() == 0 && !abfrage.readAllStandardOutput().trimmed().isEmpty();
 }

@@ -11,4 +11,6 @@ public:
     static Art artVon(const QString& datei, const QString& ordner);
 
     void oeffnen(const QString& datei, const QString& ordner, const QString& parameter, int anzeigemodus) override;
+    // A document only when the desktop has a program for its type (xdg-mime).
+    bool kannOeffnen(const QString& datei, const QString& ordner) override;
 };

@@ -207,15 +207,22 @@ void ProgrammStarten(int n)
     DateiAusfuehren(info.filePath(), info.absolutePath(), QString(), AnzeigeNormal);
 }
 
-void HilfeOeffnen()
+QString HilfeOeffnen()
 {
     const QString datei = DateiImOrdner(Hilfeverzeichnis, QStringLiteral("Bravolin.hlp"));
-    if (QFileInfo(datei).isFile()) DateiAusfuehren(datei, Hilfeverzeichnis, QString(), AnzeigeNormal);
+    const QString name = QDir::toNativeSeparators(datei);
+    if (!QFileInfo(datei).isFile()) return QStringLiteral("Die Hilfedatei %1 ist nicht vorhanden !").arg(name);
+    if (!shellStarter().kannOeffnen(datei, Hilfeverzeichnis))
+        return QStringLiteral("Für die Hilfedatei %1 ist kein Anzeigeprogramm eingerichtet !").arg(name);
+    DateiAusfuehren(datei, Hilfeverzeichnis, QString(), AnzeigeNormal);
+    return QString();
 }
+
+QString TippsDatei() { return DateiImOrdner(Hilfeverzeichnis, QStringLiteral("Hilfe_Tipps.rtf")); }
 
 std::optional<QString> TippsText()
 {
-    QFile f(DateiImOrdner(Hilfeverzeichnis, QStringLiteral("Hilfe_Tipps.rtf")));
+    QFile f(TippsDatei());
     if (!f.open(QIODevice::ReadOnly)) return std::nullopt;
     return RtfZuText(f.readAll());
 }

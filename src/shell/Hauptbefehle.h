@@ -43,10 +43,13 @@ void BahnsteuerungVerbergen();
 
 // Starts the program of entry n (1..3) in its own folder.
 void ProgrammStarten(int n);
-// Opens "Bravolin.hlp" of the help folder through the desktop; a missing
-// file is ignored. The current directory is not changed.
-void HilfeOeffnen();
-// The text of "Hilfe_Tipps.rtf" in the help folder; nullopt when missing.
+// Opens "Bravolin.hlp" of the help folder through the desktop. Returns why
+// it cannot be shown (the file is missing, or nothing on this desktop shows
+// it); empty when it was handed over. The current directory is not changed.
+QString HilfeOeffnen();
+// "Hilfe_Tipps.rtf" in the help folder.
+QString TippsDatei();
+// The text of the tips file; nullopt when missing.
 std::optional<QString> TippsText();
 // The plain text of an RTF document (paragraphs, tabs, Windows-1252 and
 // Unicode escapes; groups such as the font table are left out).

@@ -17,7 +17,12 @@
 #include "match/flow/TimerModul.h"
 #include "shell/Programmende.h"
 
+#include <QCoreApplication>
 #include <QDir>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+#include <clocale>
 
 namespace {
 
@@ -82,3 +87,29 @@ QStringList ProgrammstartAusfuehren(const QString& programmordner, int bildschir
 }
 
 double Ausgabelautstaerke() { return Einst.Volume == 0 ? 1.0 : Einst.Volume / 65535.0; }
+
+bool DeutscheTexteLaden(const QString& ordner)
+{
+    // The C library's error texts ("Das Dateisystem ist nur lesbar"): LANGUAGE
+    // picks their catalogue unless the messages locale is "C", which never
+    // translates. Setting the locale again drops texts already looked up.
+    qputenv("LANGUAGE", "de");
+    const char* jetzt = std::setlocale(LC_MESSAGES, nullptr);
+    const QByteArray messages = jetzt ? QByteArray(jetzt) : QByteArray("C");
+    std::setlocale(LC_MESSAGES, messages == "C" || messages == "POSIX" ? "C.UTF-8" : messages.constData());
+
+    QCoreApplication* app = QCoreApplication::instance();
+    if (!app) return false;
+    const QString pfad = ordner.isEmpty() ? QLibraryInfo::path(QLibraryInfo::TranslationsPath) : ordner;
+    const QLocale deutsch(QLocale::German, QLocale::Germany);
+    // "qt" gathers the catalogues of all modules; an installation may hold qtbase alone.
+    for (const char* name : {"qt", "qtbase"}) {
+        auto* uebersetzer = new QTranslator(app);
+        if (uebersetzer->load(deutsch, QLatin1String(name), QStringLiteral("_"), pfad)) {
+            QCoreApplication::installTranslator(uebersetzer);
+            return true;
+        }
+        delete uebersetzer;
+    }
+    return false;
+}

@@ -18,3 +18,10 @@ QStringList ProgrammstartAusfuehren(const QString& programmordner, int bildschir
 // The program's output volume 0..1 from the setting Volume (0..65535). The
 // default 0 means "not set": full volume.
 double Ausgabelautstaerke();
+
+// Qt's own texts (the print, file and colour dialogs, standard buttons, its
+// error texts) and the C library's error messages in German, whatever the
+// machine's language: the program speaks German. Qt's German texts come from
+// `ordner` (empty: Qt's translations folder); true when they were found
+// there, false (no error) when they are missing.
+bool DeutscheTexteLaden(const QString& ordner = {});

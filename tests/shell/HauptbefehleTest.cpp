@@ -191,12 +191,12 @@ TEST_F(Hauptbefehle, HelpAndTipsLeaveTheCurrentDirectory)
     const QString cwd = QDir::currentPath();
     OrdnerSetzen(ordner.path());
 
-    HilfeOeffnen();
+    const QString hlp = QDir(Hilfeverzeichnis).filePath(QStringLiteral("Bravolin.hlp"));
+    EXPECT_EQ(HilfeOeffnen(), QStringLiteral("Die Hilfedatei %1 ist nicht vorhanden !").arg(hlp));
     EXPECT_FALSE(TippsText().has_value());
     EXPECT_TRUE(shell.aufrufe.isEmpty());  // no help file: nothing
 
     ASSERT_TRUE(QDir(ordner.path()).mkdir(QStringLiteral("Hilfe")));
-    const QString hlp = QDir(Hilfeverzeichnis).filePath(QStringLiteral("Bravolin.hlp"));
     for (auto [name, text] : {std::pair{hlp, ""}, {QDir(Hilfeverzeichnis).filePath(QStringLiteral("Hilfe_Tipps.rtf")),
                                                    "{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}}\\f0 Tipp 1\\par}"}}) {
         QFile f(name);
@@ -204,7 +204,18 @@ TEST_F(Hauptbefehle, HelpAndTipsLeaveTheCurrentDirectory)
         f.write(text);
     }
 
-    HilfeOeffnen();
+    // A desktop without a program for the file's type is not asked to open it.
+    struct OhneAnzeige : ShellAufnahme {
+        bool kannOeffnen(const QString&, const QString&) override { return false; }
+    } ohne;
+    {
+        ShellStarterEinsetzen ein(&ohne);
+        EXPECT_EQ(HilfeOeffnen(),
+                  QStringLiteral("Für die Hilfedatei %1 ist kein Anzeigeprogramm eingerichtet !").arg(hlp));
+    }
+    EXPECT_TRUE(ohne.aufrufe.isEmpty());
+
+    EXPECT_EQ(HilfeOeffnen(), QString());
     ASSERT_EQ(shell.aufrufe.size(), 1);
     EXPECT_EQ(shell.aufrufe.first(), hlp + QLatin1Char('|') + Hilfeverzeichnis + QStringLiteral("||1"));
     EXPECT_EQ(TippsText().value_or(QString()), QStringLiteral("Tipp 1\n"));

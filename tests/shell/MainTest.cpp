@@ -1,5 +1,6 @@
 #include "core/Boxes.h"
 #include "core/Globals.h"
+#include "core/SettingsFile.h"
 #include "core/ui/Fensterhub.h"
 #include "core/Zeitgeber.h"
 #include "competition/ui/Fensterregistrierung.h"
@@ -11,9 +12,11 @@
 #include "shell/ui/Info.h"
 #include "shell/ui/Main.h"
 #include "shell/ui/Progende.h"
+#include "support/QtDrucken.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QDir>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -21,6 +24,7 @@
 #include <QMouseEvent>
 #include <QStatusBar>
 #include <QStatusTipEvent>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
@@ -165,9 +169,14 @@ TEST_F(Hauptfenster, CloseRequestNeverClosesByItself)
 
     main->MNeuClick();
     AktWettkampf->Gestartet = 1;
-    EXPECT_FALSE(main->close());  // started match: no dialog
+    EXPECT_FALSE(main->close());  // started match: no dialog, a notice says why
     EXPECT_FALSE(ende.isVisible());
     AktWettkampf->Gestartet = 0;
+    StartMaske = 0x0001;
+    EXPECT_FALSE(main->close());
+    StartMaske = 0;
+    EXPECT_EQ(skriptBoxen().gezeigt, (QStringList{"Bitte beenden Sie gestartete Wettkämpfe !",
+                                                  "Die Bahnen werden gerade gestartet, bitte warten !"}));
 
     ModalSchliessen();
     EXPECT_FALSE(main->close());
@@ -185,11 +194,27 @@ TEST_F(Hauptfenster, EndCommandsAreRefusedWhileAMatchIsStarted)
     EXPECT_EQ(WindowsBeenden, 0);
     main->MProgrammEnde->trigger();
     AktWettkampf->Gestartet = 0;
+    EXPECT_EQ(skriptBoxen().gezeigt, QStringList(2, QStringLiteral("Bitte beenden Sie gestartete Wettkämpfe !")));
 
     ModalSchliessen();
     main->MWindowsBeenden->trigger();
     EXPECT_EQ(Gezeigt(), QStringLiteral("Progende"));
     EXPECT_EQ(WindowsBeenden, 0);  // closed without ending
+}
+
+// Help, tips and the service page say why they show nothing.
+TEST_F(Hauptfenster, HelpTipsAndServiceSayWhyNothingOpens)
+{
+    QTemporaryDir ordner;
+    OrdnerSetzen(ordner.path());
+    const QString hilfe = QDir(ordner.path()).filePath(QStringLiteral("Hilfe"));
+    main->MHilfethemen->trigger();
+    main->MTipps->trigger();
+    main->MService->trigger();
+    EXPECT_EQ(skriptBoxen().gezeigt,
+              (QStringList{QStringLiteral("Die Hilfedatei %1/Bravolin.hlp ist nicht vorhanden !").arg(hilfe),
+                           QStringLiteral("Die Tippdatei %1/Hilfe_Tipps.rtf ist nicht vorhanden !").arg(hilfe),
+                           "Die Serviceseite ist in dieser Programmversion nicht enthalten !"}));
 }
 
 TEST_F(Hauptfenster, DisplayCommandsReachTheSwitches)

@@ -12,9 +12,15 @@
 #include "support/Aufnahmen.h"
 #include "support/Einsetzen.h"
 #include "support/Programmordner.h"
+#include "support/QtDrucken.h"
 
+#include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
+#include <QTranslator>
+#include <cerrno>
+#include <cstring>
 #include <gtest/gtest.h>
 
 namespace {
@@ -196,4 +202,19 @@ TEST_F(Programmstart, ConfiguredReaderIsNotFound)
     Starten();
     EXPECT_EQ(KartenleserAktiv, 0);
     EXPECT_EQ(KartenStatusText, QStringLiteral("Chipkarte nicht gefunden !"));
+}
+
+// Qt's dialogs and error texts and the C library's messages come out German
+// after the start loaded the translations; a folder without them is no error.
+TEST(DeutscheTexte, QtAndSystemTextsAreGerman)
+{
+    QTemporaryDir leer;
+    EXPECT_FALSE(DeutscheTexteLaden(leer.path()));
+    ASSERT_TRUE(DeutscheTexteLaden());
+    EXPECT_EQ(QCoreApplication::translate("QPrintDialog", "Print to File (PDF)"), "In PDF-Datei drucken");
+    QFile fehlt(leer.filePath(QStringLiteral("fehlt.spl")));
+    EXPECT_FALSE(fehlt.open(QIODevice::ReadOnly));
+    EXPECT_EQ(fehlt.errorString(), "Die Datei oder das Verzeichnis konnte nicht gefunden werden");
+    EXPECT_EQ(QString::fromLocal8Bit(std::strerror(EROFS)), "Das Dateisystem ist nur lesbar");
+    for (QTranslator* t : QCoreApplication::instance()->findChildren<QTranslator*>()) delete t;
 }

@@ -5,8 +5,13 @@
 #include "core/ui/Farben.h"
 
 #include <QFont>
+#include <QFontMetrics>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QPushButton>
+#include <QRegularExpression>
+#include <QScreen>
+#include <QScrollArea>
 #include <algorithm>
 
 namespace {
@@ -18,6 +23,21 @@ constexpr int KnopfBreite = 89;
 constexpr int KnopfHoehe = 25;
 constexpr int KnopfAbstand = 16;
 constexpr int KnopfUnten = 20;  // below the buttons
+constexpr int TextRand = 60;    // window width minus text width
+// Room the window frame of the desktop takes around a window.
+constexpr int RahmenBreite = 16;
+constexpr int RahmenHoehe = 48;
+
+// The widest word of the text: a wrapped line cannot be narrower.
+int BreitestesWort(const QLabel* label)
+{
+    const QFontMetrics fm(label->font());
+    int breite = 0;
+    static const QRegularExpression Leerraum(QStringLiteral("\\s+"));
+    for (const QString& wort : label->text().split(Leerraum, Qt::SkipEmptyParts))
+        breite = std::max(breite, fm.horizontalAdvance(wort));
+    return breite;
+}
 }  // namespace
 
 int HinweisBreite(int labelBreite, int aktuelleBreite, int obereGrenze)
@@ -51,11 +71,20 @@ THinweisFenster::THinweisFenster(QWidget* parent, const Art& art) : QDialog(pare
     setFixedSize(art.breite ? art.breite(0) : EntwurfBreite, FensterHoehe);
     HintergrundSetzen(this, u"ColorHinweis");
 
-    LHinweis = new QLabel(this);
+    RollHinweis = new QScrollArea(this);
+    RollHinweis->setObjectName(QStringLiteral("RollHinweis"));
+    RollHinweis->setFrameShape(QFrame::NoFrame);
+    RollHinweis->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    RollHinweis->setAutoFillBackground(false);
+    RollHinweis->viewport()->setAutoFillBackground(false);
+    m_textflaeche = new QWidget;
+    RollHinweis->setWidget(m_textflaeche);
+    m_textflaeche->setAutoFillBackground(false);  // the window's colour shows through
+    LHinweis = new QLabel(m_textflaeche);
     LHinweis->setObjectName(QStringLiteral("LHinweis"));
     LHinweis->setTextFormat(Qt::PlainText);
     LHinweis->setFont(QFont(QStringLiteral("Arial"), 12));
-    LHinweis->move(0, LabelOben);
+    anordnen();
 }
 
 QPushButton* THinweisFenster::knopf(const QString& name, const QString& text, int ergebnis)
@@ -76,18 +105,32 @@ void THinweisFenster::BreiteAnpassen()
         f.setPointSize(12);
         LHinweis->setFont(f);
     }
+    LHinweis->setWordWrap(false);
     LHinweis->adjustSize();
     const int w = LHinweis->width();
-    setFixedWidth(m_art.breite ? m_art.breite(w) : HinweisBreite(w, width(), m_art.obereGrenze));
-    // A text of several lines makes the window taller, so the buttons never cover it.
-    setFixedHeight(std::max(FensterHoehe, LabelOben + LHinweis->height() + KnopfAbstand + KnopfHoehe + KnopfUnten));
+    const QScreen* bildschirm = screen() ? screen() : QGuiApplication::primaryScreen();
+    const QRect flaeche = bildschirm ? bildschirm->availableGeometry() : QRect(0, 0, 1024, 768);
+
+    const int regel = m_art.breite ? m_art.breite(w) : HinweisBreite(w, width(), m_art.obereGrenze);
+    const int breite = std::min(regel, flaeche.width() - RahmenBreite);
+    if (regel > breite && w > breite - TextRand) {
+        LHinweis->setWordWrap(true);
+        const int textBreite = std::max(breite - TextRand, BreitestesWort(LHinweis));
+        LHinweis->resize(textBreite, LHinweis->heightForWidth(textBreite));
+    }
+    setFixedWidth(breite);
+    // A text of several lines makes the window taller, so the buttons never
+    // cover it; beyond the screen's height the text scrolls.
+    const int hoehe = std::max(FensterHoehe, LabelOben + LHinweis->height() + KnopfAbstand + KnopfHoehe + KnopfUnten);
+    setFixedHeight(std::min(hoehe, std::max(FensterHoehe, flaeche.height() - RahmenHoehe)));
+    anordnen();
 }
 
 void THinweisFenster::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
     SoundSpielen(m_art.sound);
-    LHinweis->adjustSize();
+    if (!LHinweis->wordWrap()) LHinweis->adjustSize();
     anordnen();
 }
 
@@ -99,10 +142,17 @@ void THinweisFenster::resizeEvent(QResizeEvent* event)
 
 void THinweisFenster::reject() { done(m_art.abbruch); }
 
-// Label and buttons centred across the width.
+// Label and buttons centred across the width; the text between the top and
+// the buttons.
 void THinweisFenster::anordnen()
 {
-    LHinweis->move((width() - LHinweis->width()) / 2, LabelOben);
+    RollHinweis->setGeometry(0, LabelOben, width(),
+                             std::max(0, height() - KnopfUnten - KnopfHoehe - KnopfAbstand - LabelOben));
+    // The label centred in the window; the scrolled area ends at its right
+    // edge, so that a scroll bar never makes it scroll sideways.
+    const int links = std::max(0, (width() - LHinweis->width()) / 2);
+    m_textflaeche->resize(links + LHinweis->width(), LHinweis->height());
+    LHinweis->move(links, 0);
     const int reihe = static_cast<int>(m_knoepfe.size()) * (KnopfBreite + KnopfAbstand) - KnopfAbstand;
     int x = (width() - reihe) / 2;
     for (QPushButton* k : m_knoepfe) {

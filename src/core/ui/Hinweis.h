@@ -1,6 +1,8 @@
 #pragma once
 // The notice windows of the operator: a centred text and one to three buttons.
 // THinweis is the plain notice; THinweisJa, THinweisOk and THinweisMulti ask.
+// A window never grows beyond the screen it shows on: a longer text wraps,
+// a taller one scrolls.
 
 #include <QDialog>
 #include <QList>
@@ -8,6 +10,7 @@
 
 class QLabel;
 class QPushButton;
+class QScrollArea;
 
 // Width of a notice window for a label of that width: 480 up to 400 pixels,
 // label + 60 above the upper limit, unchanged in between.
@@ -26,8 +29,10 @@ class THinweisFenster : public QDialog {
     Q_OBJECT
 public:
     QLabel* LHinweis;
+    QScrollArea* RollHinweis;  // holds LHinweis; scrolls a text taller than the screen
 
-    // After the caller has set the text: the window width for it.
+    // After the caller has set the text: the window width for it, at most
+    // the width of the screen, and the height the text needs.
     void BreiteAnpassen();
 
 protected:
@@ -53,6 +58,7 @@ private:
     void anordnen();
 
     Art m_art;
+    QWidget* m_textflaeche;  // the scrolled area around LHinweis
     QList<QPushButton*> m_knoepfe;
 };
 

@@ -5,13 +5,12 @@
 #include "core/Tastatur.h"
 #include "core/ui/Farben.h"
 #include "core/ui/Hinweis.h"
-#include "core/ui/Keyb.h"
+#include "core/ui/Tastaturfelder.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
-#include <QEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -60,12 +59,6 @@ void modiSetzen(QComboBox* c, const QStringList& modi)
 
 // The item with the number's text; none when there is no such item.
 void nachText(QComboBox* c, int wert) { c->setCurrentIndex(c->findText(QString::number(wert))); }
-
-// Field codes of the on-screen keyboard: min, max, own.
-struct Touchfeld {
-    QLineEdit* edit;
-    u16 min, max, code;
-};
 
 }  // namespace
 
@@ -160,11 +153,19 @@ TDruckerPort::TDruckerPort(QWidget* eltern) : QDialog(eltern)
     connect(CSchnittstelle, &QComboBox::activated, this, &TDruckerPort::CSchnittstelleChange);
     connect(CSonderzeichen, &QComboBox::activated, this, &TDruckerPort::CSonderzeichenClick);
     connect(ESonderzeichen, &QLineEdit::textEdited, this, &TDruckerPort::ESonderzeichenChange);
-    for (QLineEdit* e : {ETimer, EStartFeed, EEndFeed, EPageLength}) {
+    for (QLineEdit* e : {ETimer, EStartFeed, EEndFeed, EPageLength})
         connect(e, &QLineEdit::textEdited, this, [this, e] { EditChange(e); });
-        e->installEventFilter(this);
-    }
-    ESonderzeichen->installEventFilter(this);
+
+    // The on-screen keyboard steps through the timer alone, the three feeds,
+    // and the letter code alone; what it writes back arrives as typed.
+    auto* timerFeld = new TastaturFelder(this, 256, 256);
+    timerFeld->feld(256, QStringLiteral("Timer:"), ModusZiffern, ETimer);
+    auto* feedFelder = new TastaturFelder(this, 257, 259);
+    feedFelder->feld(257, QStringLiteral("LineFeed Papieranfang:"), ModusZiffern, EStartFeed);
+    feedFelder->feld(258, QStringLiteral("LineFeed Papierende:"), ModusZiffern, EEndFeed);
+    feedFelder->feld(259, QStringLiteral("Seitenlänge:"), ModusZiffern, EPageLength);
+    auto* zeichenFeld = new TastaturFelder(this, 260, 260);
+    zeichenFeld->feld(260, QStringLiteral("Sonderzeichen:"), ModusText, ESonderzeichen);
     connect(CBFormFeed, &QCheckBox::clicked, this, [this](bool an) { Opt.Drucker[AktDrucker].FormFeed = an; });
 
     auto* rechts = new QVBoxLayout;
@@ -204,30 +205,6 @@ void TDruckerPort::mousePressEvent(QMouseEvent* event)
 {
     KlickSoundSpielen();
     QDialog::mousePressEvent(event);
-}
-
-bool TDruckerPort::eventFilter(QObject* objekt, QEvent* event)
-{
-    if (event->type() == QEvent::MouseButtonRelease && TouchEingabe) {
-        const Touchfeld felder[] = {{ETimer, 256, 256, 256},
-                                       {EStartFeed, 257, 259, 257},
-                                       {EEndFeed, 257, 259, 258},
-                                       {EPageLength, 257, 259, 259},
-                                       {ESonderzeichen, 260, 260, 260}};
-        for (const Touchfeld& f : felder) {
-            if (f.edit != objekt) continue;
-            FeldcodeMin = f.min;
-            FeldcodeMax = f.max;
-            Feldcode = f.code;
-            if (TastaturAnzeigen(f.edit)) {
-                if (f.edit == ESonderzeichen)
-                    ESonderzeichenChange();
-                else
-                    EditChange(f.edit);
-            }
-        }
-    }
-    return QDialog::eventFilter(objekt, event);
 }
 
 // Shows the values of AktDrucker for the port selected on screen.

@@ -56,7 +56,6 @@ public:
 protected:
     void showEvent(QShowEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
-    bool eventFilter(QObject* objekt, QEvent* event) override;
 
 private:
     void CSchnittstelleChange();

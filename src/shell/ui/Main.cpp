@@ -1,5 +1,6 @@
 #include "shell/ui/Main.h"
 
+#include "core/Boxes.h"
 #include "core/Clock.h"
 #include "core/Globals.h"
 #include "core/Sound.h"
@@ -19,6 +20,7 @@
 #include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDir>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -44,6 +46,11 @@ QFont Arial(int pixel)
     f.setPixelSize(pixel);
     return f;
 }
+
+// Why a command cannot run.
+const QString SpielGestartetText = QStringLiteral("Bitte beenden Sie gestartete Wettkämpfe !");
+const QString BahnenStartenText = QStringLiteral("Die Bahnen werden gerade gestartet, bitte warten !");
+const QString ServiceFehltText = QStringLiteral("Die Serviceseite ist in dieser Programmversion nicht enthalten !");
 
 QString DatumZeit(const QDateTime& t)
 {
@@ -702,7 +709,7 @@ void TMain::MKarteLadenClick() {}
 void TMain::MKarteSpeichernClick() {}
 void TMain::MBahnenClick() { BahnenBefehl(); }
 void TMain::MBahnsteuerungClick() { BahnsteuerungBefehl(); }
-void TMain::MServiceClick() {}
+void TMain::MServiceClick() { boxen().hinweis(ServiceFehltText); }
 
 void TMain::MUebernehmenClick() { SpieleUebernehmenBefehl(); }
 void TMain::MImportierenClick()
@@ -781,7 +788,11 @@ void TMain::KonfigurationZeigen(KonfigFenster f, bool installiert, const QString
 
 void TMain::endeDialog(u8 windowsBeenden)
 {
-    if (SpielGestartet() || !Progende || Progende->endeLaeuft()) return;
+    if (!Progende || Progende->endeLaeuft()) return;
+    if (SpielGestartet()) {
+        boxen().hinweis(SpielGestartetText);
+        return;
+    }
     WindowsBeenden = windowsBeenden;
     Progende->exec();
 }
@@ -791,7 +802,13 @@ void TMain::MProgrammEndeClick() { endeDialog(0); }
 
 void TMain::ProgrammClose()
 {
-    if (EndeDialogErlaubt() && Progende && !Progende->endeLaeuft()) Progende->exec();
+    if (!Progende || Progende->endeLaeuft()) return;
+    if (SpielGestartet())
+        boxen().hinweis(SpielGestartetText);
+    else if (!EndeDialogErlaubt())
+        boxen().hinweis(BahnenStartenText);
+    else
+        Progende->exec();
 }
 
 void TMain::MMaximierenClick()
@@ -800,12 +817,20 @@ void TMain::MMaximierenClick()
     if (QMdiSubWindow* aktiv = m_mdi->activeSubWindow()) aktiv->showMaximized();
 }
 
-void TMain::MHilfethemenClick() { HilfeOeffnen(); }
+void TMain::MHilfethemenClick()
+{
+    if (const QString grund = HilfeOeffnen(); !grund.isEmpty()) boxen().hinweis(grund);
+}
 
 void TMain::MTippsClick()
 {
     const std::optional<QString> text = TippsText();
-    if (!text || !Tipps) return;
+    if (!text) {
+        boxen().hinweis(QStringLiteral("Die Tippdatei %1 ist nicht vorhanden !")
+                            .arg(QDir::toNativeSeparators(TippsDatei())));
+        return;
+    }
+    if (!Tipps) return;
     Tipps->RETipps->setPlainText(*text);
     Tipps->exec();
 }

@@ -122,7 +122,8 @@ public:
     void KonfigurationZeigen(KonfigFenster f, bool installiert, const QString& seite);
     // ProgrammClose: the answer to a close request is always no; it opens the
     // end dialog when no lane is being prepared, no match is started and the
-    // end is not already under way.
+    // end is not already under way. A started match or lanes being prepared
+    // are named in a notice, as for the two end commands.
     void ProgrammClose();
 
 protected:

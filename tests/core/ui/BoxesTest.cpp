@@ -12,12 +12,16 @@
 #include "support/QtDrucken.h"
 
 #include <QApplication>
+#include <QGuiApplication>
 #include <QFile>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <functional>
@@ -143,7 +147,7 @@ TEST_F(BoxesFenster, WidthFollowsTheText)
         m_sound.gespielt.clear();
         int links = -1, mitte = -2;
         imFenster([&, knopf = knopf] {
-            links = f->LHinweis->x();
+            links = f->LHinweis->mapTo(f, QPoint(0, 0)).x();
             mitte = (f->width() - f->LHinweis->width()) / 2;
             klicken(f, knopf);
         });
@@ -195,7 +199,7 @@ TEST_F(BoxesFenster, ALongListStaysAboveTheButton)
     for (int i = 1; i <= 8; ++i) zeilen << QStringLiteral("Bravolin.inf, Zeile %1: „x“ ist für Bahnen kein gültiger Wert, es gilt 4.").arg(i);
     int textUnten = 0, knopfOben = 0;
     imFenster([&] {
-        textUnten = f->LHinweis->geometry().bottom();
+        textUnten = f->LHinweis->mapTo(f, QPoint(0, f->LHinweis->height() - 1)).y();
         knopfOben = f->findChild<QPushButton*>(QStringLiteral("BtnOk"))->y();
         klicken(f, "BtnOk");
     });
@@ -204,6 +208,40 @@ TEST_F(BoxesFenster, ALongListStaysAboveTheButton)
     imFenster([&] { klicken(f, "BtnOk"); });
     zeigen('h', QStringLiteral("Ok?"));
     EXPECT_EQ(f->height(), 163);
+}
+
+// A text wider than the screen (a save error with its path) wraps inside the
+// screen's width, above the buttons; one taller than the screen scrolls.
+TEST_F(BoxesFenster, ALongTextWrapsATallOneScrolls)
+{
+    const QRect flaeche = QGuiApplication::primaryScreen()->availableGeometry();
+    const QString satz = QStringLiteral("Die Datei /home/kegeln/Spiele/Adler.spl konnte nicht gespeichert werden. ");
+    const QString zeilen = QString(satz.trimmed() + QLatin1Char('\n')).repeated(80);
+    for (char art : {'j', 'o', 'm', 'h'}) {
+        SCOPED_TRACE(art);
+        THinweisFenster* f = fenster(art);
+        QScrollBar* rollen = f->RollHinweis->verticalScrollBar();
+        QRect text;
+        int ueberstand = -1;
+        imFenster([&] {
+            text = QRect(f->LHinweis->mapTo(f, QPoint(0, 0)), f->LHinweis->size());
+            ueberstand = rollen->maximum();
+            f->reject();
+        });
+        zeigen(art, satz.repeated(12));
+        EXPECT_EQ(f->width(), flaeche.width() - 16);
+        EXPECT_EQ(text, QRect(30, 32, f->width() - 60, text.height()));
+        EXPECT_LT(text.bottom(), f->height() - 20 - 25);
+        EXPECT_EQ(ueberstand, 0);
+
+        imFenster([&] {
+            ueberstand = rollen->maximum();
+            f->reject();
+        });
+        zeigen(art, zeilen);
+        EXPECT_EQ(f->height(), flaeche.height() - 48);
+        EXPECT_EQ(ueberstand, f->LHinweis->height() - (f->height() - 32 - 61));
+    }
 }
 
 // Esc, closing, reject and the buttons not clicked elsewhere give the box's result.

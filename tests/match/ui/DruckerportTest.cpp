@@ -1,8 +1,12 @@
 #include "core/Globals.h"
 #include "core/SettingsFile.h"
+#include "core/Tastatur.h"
+#include "core/ui/Keyb.h"
 #include "match/flow/Zustand.h"
 #include "match/ui/Druckerport.h"
 #include "platform/FakeDruckerport.h"
+#include "support/Klicken.h"
+#include "support/QtDrucken.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -11,6 +15,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QToolButton>
 #include <gtest/gtest.h>
 
@@ -195,6 +200,35 @@ TEST_F(DruckerPortFenster, TestPrintsWithTheScreenValues)
     EXPECT_EQ(Einst.Drucker[1].StartFeed, 10);
     EXPECT_EQ(Einst.Drucker[1].PageLength, 720);
     EXPECT_TRUE(d.isVisible());
+}
+
+// With touch input a tap on a feed opens the keyboard on it: it steps
+// through the three feeds only and writes what it typed into the printer's
+// working copy; the timer and the letter code are fields of their own.
+TEST_F(DruckerPortFenster, TheKeyboardEditsTheTouchFields)
+{
+    TouchEingabe = 1;
+    Einst.TastDoppelclick = false;
+    TDruckerPort d;
+    d.show();
+    TKeyb* k = Keyb();
+    QStringList gesehen;
+    QTimer::singleShot(0, qApp, [&] {
+        gesehen << k->LText->text() + k->EText->text();
+        Klicken(k->BtnClear);
+        for (u8 taste : {'2', '2', '3'}) Klicken(k->taste(taste));
+        for (int i = 0; i < 3; ++i) {
+            Klicken(k->BtnVor);  // the last of the three stays
+            gesehen << k->LText->text() + k->EText->text();
+        }
+        Klicken(k->BtnReturn);
+    });
+    Klicken(d.EStartFeed);
+    EXPECT_EQ(gesehen.join(u'|'), QStringLiteral("LineFeed Papieranfang:10|LineFeed Papierende:20|"
+                                                 "Seitenlänge:360|Seitenlänge:360"));
+    EXPECT_EQ(d.Opt.Drucker[1].StartFeed, 223);
+    EXPECT_EQ(feldregister().finden(256)->ziel.data(), d.ETimer);
+    EXPECT_EQ(feldregister().finden(260)->ziel.data(), d.ESonderzeichen);
 }
 
 }  // namespace
