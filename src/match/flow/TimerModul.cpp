@@ -17,6 +17,8 @@
 #include "match/flow/Startprompts.h"
 #include "match/flow/Zeitgeberliste.h"
 
+#include <algorithm>
+
 TimerZustand timerZustand;
 u8& BahnendeTimerAktiv = timerZustand.BahnendeTimerAktiv;
 u8& CanEmpfangTimerAktiv = timerZustand.CanEmpfangTimerAktiv;
@@ -247,34 +249,41 @@ void Timer9Go()
     if (DruckerAnfrageMaske) timer.setEnabled(true);
 }
 
-void TimerSpielEndeGo()
+namespace {
+
+// One second of the countdowns k = 1..bis: a count that runs rises to
+// TimeoutBahnw, then its action runs (and runs again each second until it
+// clears the count); with no count running the timer goes off.
+template <typename Zaehler, typename Aktion>
+void Countdown(Zeitgeber& timer, int bis, Zaehler zaehler, Aktion aktion)
 {
     bool zaehlt = false;
-    for (long k = 1; k <= MaxWettkaempfe; ++k) {
-        TWettkampfDaten& m = Wettkaempfe[k];
-        if (!m.EndeAngefordert) continue;
+    for (int k = 1; k <= bis; ++k) {
+        auto& z = zaehler(k);
+        if (!z) continue;
         zaehlt = true;
-        if (m.EndeAngefordert < Einst.TimeoutBahnw)
-            ++m.EndeAngefordert;
+        if (z < Einst.TimeoutBahnw)
+            ++z;
         else
-            SpielBeenden(m);
+            aktion(k);
     }
-    if (!zaehlt) TimerSpielEnde().setEnabled(false);
+    if (!zaehlt) timer.setEnabled(false);
+}
+
+}  // namespace
+
+void TimerSpielEndeGo()
+{
+    Countdown(
+        TimerSpielEnde(), MaxWettkaempfe, [](int k) -> auto& { return Wettkaempfe[k].EndeAngefordert; },
+        [](int k) { SpielBeenden(Wettkaempfe[k]); });
 }
 
 void TimerBahnEndeGo()
 {
-    bool zaehlt = false;
-    for (int bahn = 1; bahn <= BahnAnzahl && bahn <= MaxBahnen; ++bahn) {
-        TBahnDaten& l = BahnDaten[bahn];
-        if (!l.BahnendeZaehler) continue;
-        zaehlt = true;
-        if (l.BahnendeZaehler < Einst.TimeoutBahnw)
-            ++l.BahnendeZaehler;
-        else
-            BahnAbmelden(bahn);
-    }
-    if (!zaehlt) TimerBahnEnde().setEnabled(false);
+    Countdown(
+        TimerBahnEnde(), std::min<int>(BahnAnzahl, MaxBahnen), [](int k) -> auto& { return BahnDaten[k].BahnendeZaehler; },
+        [](int k) { BahnAbmelden(k); });
 }
 
 void TimerFocusGo()
