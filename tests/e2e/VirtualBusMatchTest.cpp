@@ -33,6 +33,7 @@
 #include "match/ui/Bahnen.h"
 #include "match/ui/Bahnfensterdienste.h"
 #include "match/ui/Fensterregistrierung.h"
+#include "match/ui/Korrektur.h"
 #include "match/ui/Steuerung.h"
 #include "platform/LinuxDruckerport.h"
 #include "platform/QtCanAdapter.h"
@@ -47,6 +48,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -765,6 +767,76 @@ TEST_F(VirtualBusMatch, LanesStopWhenTheBusGoesAway)
 }
 
 }  // namespace
+
+// Game (a) with corrections typed into the real correction panel while the
+// lanes play on. On lane 1 the operator overwrites throw 2 of the first
+// part; the lane throws three more before he confirms "PC + Bahn": throw 2
+// gets his value on the PC and on the lane, the throws after it stay as
+// thrown. On lane 3 he begins an edit one throw before the part's end and
+// confirms only once the lane plays its next part: the panel says so and
+// books nothing. At the end every part of every lane counts what the lane
+// itself counted.
+TEST_F(VirtualBusMatch, CorrectionsTypedWhileTheLanePlaysOnBookWhereTheOperatorMeantThem)
+{
+    Bahnfensterdienste lanes(nullptr, [] {});
+    BahnfensterDiensteEinsetzen bahnfensterdienste(&lanes);
+    TWettkampfDaten& m = wettkampf(SpielA);
+    const auto tippen = [](QLineEdit* e, int stelle) {
+        e->setFocus();
+        e->setCursorPosition(stelle);
+        const QChar alt = e->text().at(stelle);
+        const QChar neu = alt == u'5' ? u'6' : u'5';
+        QKeyEvent taste(QEvent::KeyPress, Qt::Key_5 + (neu.unicode() - u'5'), Qt::NoModifier, QString(neu));
+        QApplication::sendEvent(e, &taste);
+        return neu.unicode() - u'0';
+    };
+    std::unique_ptr<TKorrektur> panel;
+    int stufe = 0, neu = 0;
+    TDurchgangBlock* block = nullptr;
+    pruefen = [&] {
+        const TBahnDaten& l1 = BahnDaten[1];
+        const TBahnDaten& l3 = BahnDaten[3];
+        const bool runde1 = m.Durchgang == 1 && m.Spielphase == PhaseSpiel;
+        if (stufe == 0 && runde1 && l1.BahnStatus == 2 && !l1.ProbeLaeuft && l1.WurfNr == 4) {
+            panel = std::make_unique<TKorrektur>(nullptr, 1);
+            panel->show();
+            block = l1.BahnSpieler->AktDurchgang;
+            neu = tippen(panel->EVolle, 1);
+            ++stufe;
+        } else if (stufe == 1 && l1.WurfNr >= 7) {
+            EXPECT_EQ(panel->EVolle->text().at(1), QChar(u'0' + neu));
+            panel->BtnAusbessernPCBahn->click();
+            EXPECT_TRUE(skriptBoxen().gezeigt.isEmpty()) << skriptBoxen().gezeigt.join(u'|').toStdString();
+            EXPECT_EQ(WurfKegelzahl(block->Wurfbild[2]), neu);
+            panel.reset();
+            ++stufe;
+        } else if (stufe == 2 && runde1 && l3.BahnStatus == 2 && l3.WurfNr == Volle + Abraeumen - 1) {
+            panel = std::make_unique<TKorrektur>(nullptr, 3);
+            panel->show();
+            tippen(panel->EVolle, 0);
+            ++stufe;
+        } else if (stufe == 3 && m.Durchgang == 2 && l3.BahnStatus == 2 && l3.WurfNr >= 1) {
+            panel->BtnAusbessernPCBahn->click();
+            EXPECT_EQ(skriptBoxen().gezeigt, QStringList{QStringLiteral("Bahn 3 hat den Durchgang gewechselt !")});
+            skriptBoxen().gezeigt.clear();
+            panel.reset();
+            ++stufe;
+        }
+    };
+    bisZumEnde(m, SpielA, [&] { SpielStarten(m); });
+    EXPECT_EQ(stufe, 4);
+    const Startplan& plan = SpielA.plan;
+    for (std::size_t r = 0; r < plan.size(); ++r)
+        for (int bahn = 1; bahn <= 4; ++bahn) {
+            const int nr = plan[r][std::size_t(bahn - 1)];
+            const TDurchgangBlock& b = m.Spieler[nr].Durchgang[BlockNr(plan, nr, r)];
+            const Teil& t = sim.teile(bahn).at(r);
+            EXPECT_EQ(Abweichung(b, t.zaehlung()), "") << "round " << r + 1 << ", lane " << bahn;
+        }
+    const Teil& korrigiert = sim.teile(1).at(0);
+    EXPECT_EQ(korrigiert.wuerfe.at(1).holz, neu);
+    for (std::size_t i = 2; i < 7; ++i) EXPECT_FALSE(korrigiert.wuerfe.at(i).vomPc) << i;
+}
 
 // What a central sheet shows in a lane's column: the character printed for
 // each throw number, and the part's result.
