@@ -1,38 +1,27 @@
 #include "shell/ui/Main.h"
 
-#include "core/Boxes.h"
 #include "core/Clock.h"
 #include "core/Globals.h"
 #include "core/Sound.h"
 #include "core/ui/Bilder.h"
 #include "core/ui/Fensterhub.h"
 #include "match/dienste/Anzeigeschicht.h"
-#include "match/dienste/Wettbewerbdienste.h"
-#include "match/flow/Wettkampfslots.h"
-#include "shell/Hauptbefehle.h"
-#include "shell/Programmende.h"
 #include "shell/Programmstart.h"
-#include "shell/ui/Info.h"
-#include "shell/ui/Progende.h"
-#include "shell/ui/Tipps.h"
 
 #include <QAction>
 #include <QActionGroup>
 #include <QApplication>
-#include <QCloseEvent>
-#include <QDir>
 #include <QLabel>
 #include <QMdiArea>
-#include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
-#include <QMouseEvent>
 #include <QStatusBar>
-#include <QStatusTipEvent>
-#include <QTabWidget>
-#include <QTextEdit>
 #include <QToolBar>
 #include <QToolButton>
+
+// Construction of the main window: menus, tool bar, pop-ups and status bar,
+// and the menu state applied to them. The commands are in MainBefehle.cpp,
+// the handling of the windows and events in MainFenster.cpp.
 
 namespace {
 
@@ -46,11 +35,6 @@ QFont Arial(int pixel)
     f.setPixelSize(pixel);
     return f;
 }
-
-// Why a command cannot run.
-const QString SpielGestartetText = QStringLiteral("Bitte beenden Sie gestartete Wettkämpfe !");
-const QString BahnenStartenText = QStringLiteral("Die Bahnen werden gerade gestartet, bitte warten !");
-const QString ServiceFehltText = QStringLiteral("Die Serviceseite ist in dieser Programmversion nicht enthalten !");
 
 QString DatumZeit(const QDateTime& t)
 {
@@ -501,29 +485,6 @@ void TMain::statusleisteAufbauen()
     leiste->hide();
 }
 
-// The Fenster menu lists the open windows after "Maximieren".
-void TMain::fensterlisteAufbauen()
-{
-    for (QAction* a : std::as_const(m_fensterliste)) {
-        MFenster->removeAction(a);
-        a->deleteLater();
-    }
-    m_fensterliste.clear();
-    const QList<QMdiSubWindow*> fenster = m_mdi->subWindowList();
-    if (fenster.isEmpty()) return;
-    m_fensterliste << MFenster->addSeparator();
-    int n = 0;
-    for (QMdiSubWindow* f : fenster) {
-        QAction* a = MFenster->addAction(QStringLiteral("&%1 %2").arg(++n).arg(f->windowTitle()));
-        a->setCheckable(true);
-        a->setChecked(f == m_mdi->activeSubWindow());
-        connect(a, &QAction::triggered, this, [this, f = QPointer<QMdiSubWindow>(f)] {
-            if (f) m_mdi->setActiveSubWindow(f);
-        });
-        m_fensterliste << a;
-    }
-}
-
 // --- Start and state ----------------------------------------------------------------------
 
 QStringList TMain::FormCreate(const QString& programmordner, int bildschirme)
@@ -628,214 +589,4 @@ void TMain::StatusText(int panel, const QString& text)
         SPCan->setText(text);
         SPCan->setVisible(!text.isEmpty());
     }
-}
-
-void TMain::NachVorne()
-{
-    if (isMinimized()) showMaximized();
-    show();
-    raise();
-    activateWindow();
-}
-
-// --- Events -------------------------------------------------------------------------------
-
-bool TMain::event(QEvent* e)
-{
-    // HinweisAnzeigen: the hint under the mouse goes to panel 0, unless the
-    // network transfers use it for their progress.
-    if (e->type() == QEvent::StatusTip) {
-        if (!HinweisStatusleisteAus) StatusPanel[1]->setText(static_cast<QStatusTipEvent*>(e)->tip());
-        return true;
-    }
-    return QMainWindow::event(e);
-}
-
-bool TMain::eventFilter(QObject* o, QEvent* e)
-{
-    if (e->type() == QEvent::ToolTip && !Einst.Hinweise) return true;
-    if (o == m_mdi->viewport() && e->type() == QEvent::Resize) {
-        Ground->setGeometry(m_mdi->viewport()->rect());
-    } else if (o == Ground && e->type() == QEvent::Resize) {
-        ImageGround->move((Ground->width() - ImageGround->width()) / 2, (Ground->height() - ImageGround->height()) / 2);
-    } else if (o == CBarSchalter && e->type() == QEvent::Resize) {
-        ImageSchalter->setGeometry(CBarSchalter->rect());  // the picture takes the bar's width
-        ImageSchalter->lower();
-    } else if (o == Ground && e->type() == QEvent::MouseButtonPress) {
-        return true;  // the panel takes the click
-    } else if (o == Ground && e->type() == QEvent::MouseButtonDblClick) {
-        m_doppelklick = true;  // the first click of the pair has opened the match
-        return true;
-    } else if (o == Ground && e->type() == QEvent::MouseButtonRelease) {
-        if (static_cast<QMouseEvent*>(e)->button() == Qt::LeftButton && !m_doppelklick) MNeuClick();
-        m_doppelklick = false;
-        return true;
-    } else if (o == ImageGround &&
-               (e->type() == QEvent::MouseButtonPress || e->type() == QEvent::MouseButtonRelease)) {
-        return true;  // the picture answers only the double click
-    } else if (o == ImageGround && e->type() == QEvent::MouseButtonDblClick) {
-        MNeuClick();
-        return true;
-    }
-    return QMainWindow::eventFilter(o, e);
-}
-
-void TMain::closeEvent(QCloseEvent* e)
-{
-    e->ignore();
-    ProgrammClose();
-}
-
-void TMain::resizeEvent(QResizeEvent* e)
-{
-    QMainWindow::resizeEvent(e);
-    if (isMaximized() && m_maxBreite == 0) m_maxBreite = width();
-    MMaximieren->setEnabled(m_maxBreite > width());
-}
-
-// --- Commands -----------------------------------------------------------------------------
-
-void TMain::MNeuClick() { NeuAnlegen(); }
-
-// The card commands, the report form and the service page are windows of
-// their own; their commands wait for them. After a dialog or a new child
-// window the open lane control window comes back on top.
-void TMain::MLadenClick()
-{
-    SpielLadenBefehl();
-    BahnsteuerungNachVorn();
-}
-void TMain::MKarteLadenClick() {}
-void TMain::MKarteSpeichernClick() {}
-void TMain::MBahnenClick() { BahnenBefehl(); }
-void TMain::MBahnsteuerungClick() { BahnsteuerungBefehl(); }
-void TMain::MServiceClick() { boxen().hinweis(ServiceFehltText); }
-
-void TMain::MUebernehmenClick() { SpieleUebernehmenBefehl(); }
-void TMain::MImportierenClick()
-{
-    Importieren();
-    BahnsteuerungNachVorn();
-}
-void TMain::MSpeichernClick()
-{
-    wettbewerb().speichernDialog();
-    BahnsteuerungNachVorn();
-}
-void TMain::MExportClick() { fenster().dialog(Dialog::Export); }
-void TMain::MSchliessenClick() { WettkampfSchliessen(); }
-void TMain::MSpielStartClick() { SpielStartBefehl(); }
-void TMain::MAbbrechenClick() { SpielAbbrechenBefehl(); }
-
-void TMain::MEintragClick(int k)
-{
-    // The check marks follow the current match, also after a click on the
-    // entry that already had it.
-    if (!EintragWaehlen(k)) HauptmenueAktualisieren();
-}
-
-void TMain::MProgrammoptionenClick()
-{
-    fenster().dialog(Dialog::Optionen);
-    HauptmenueAktualisieren();
-}
-
-void TMain::MSpielClick()
-{
-    if (!UebersichtFrei()) return;
-    WettkampfFensterOeffnen();
-    BahnsteuerungNachVorn();
-}
-
-void TMain::MErgebnistafelClick()
-{
-    if (!UebersichtFrei()) return;
-    ErgebnistafelOeffnen();
-    BahnsteuerungNachVorn();
-}
-
-void TMain::MSpBearbeitenClick()
-{
-    if (!UebersichtFrei()) return;
-    SpielberichtOeffnen();
-    BahnsteuerungNachVorn();
-}
-
-void TMain::MSpSchliessenClick() { fenster().schliessen(MdiFenster::Spielbericht); }
-void TMain::MInternetUpdateClick() { InternetUpdateBefehl(); }
-void TMain::MInternetKonfigurationClick() { fenster().dialog(Dialog::Internet); }
-void TMain::MProgrammClick(int n) { ProgrammStarten(n); }
-void TMain::SBtnSpielerkarteClick()
-{
-    BahnsteuerungVerbergen();
-    fenster().dialog(Dialog::Spielerkarte);
-}
-
-void TMain::KonfigurationZeigen(KonfigFenster f, bool installiert, const QString& seite)
-{
-    if (!installiert) return;
-    fenster().erzeugen(f);
-    QWidget* w = m_hub.konfigFenster(f);
-    if (!w) return;
-    if (!seite.isEmpty())
-        if (auto* reiter = w->findChild<QTabWidget*>())
-            if (auto* s = w->findChild<QWidget*>(seite)) reiter->setCurrentWidget(s);
-    if (auto* d = qobject_cast<QDialog*>(w))
-        d->exec();
-    else
-        w->show();
-}
-
-void TMain::endeDialog(u8 windowsBeenden)
-{
-    if (!Progende || Progende->endeLaeuft()) return;
-    if (SpielGestartet()) {
-        boxen().hinweis(SpielGestartetText);
-        return;
-    }
-    WindowsBeenden = windowsBeenden;
-    Progende->exec();
-}
-
-void TMain::MWindowsBeendenClick() { endeDialog(1); }
-void TMain::MProgrammEndeClick() { endeDialog(0); }
-
-void TMain::ProgrammClose()
-{
-    if (!Progende || Progende->endeLaeuft()) return;
-    if (SpielGestartet())
-        boxen().hinweis(SpielGestartetText);
-    else if (!EndeDialogErlaubt())
-        boxen().hinweis(BahnenStartenText);
-    else
-        Progende->exec();
-}
-
-void TMain::MMaximierenClick()
-{
-    showMaximized();
-    if (QMdiSubWindow* aktiv = m_mdi->activeSubWindow()) aktiv->showMaximized();
-}
-
-void TMain::MHilfethemenClick()
-{
-    if (const QString grund = HilfeOeffnen(); !grund.isEmpty()) boxen().hinweis(grund);
-}
-
-void TMain::MTippsClick()
-{
-    const std::optional<QString> text = TippsText();
-    if (!text) {
-        boxen().hinweis(QStringLiteral("Die Tippdatei %1 ist nicht vorhanden !")
-                            .arg(QDir::toNativeSeparators(TippsDatei())));
-        return;
-    }
-    if (!Tipps) return;
-    Tipps->RETipps->setPlainText(*text);
-    Tipps->exec();
-}
-
-void TMain::MInfoClick()
-{
-    if (Info) Info->exec();
 }

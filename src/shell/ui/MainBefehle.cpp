@@ -1,0 +1,167 @@
+#include "shell/ui/Main.h"
+
+#include "core/Boxes.h"
+#include "core/ui/Fensterhub.h"
+#include "match/dienste/Anzeigeschicht.h"
+#include "match/dienste/Wettbewerbdienste.h"
+#include "match/flow/Wettkampfslots.h"
+#include "shell/Hauptbefehle.h"
+#include "shell/Programmende.h"
+#include "shell/ui/Info.h"
+#include "shell/ui/Progende.h"
+#include "shell/ui/Tipps.h"
+
+#include <QDialog>
+#include <QDir>
+#include <QTabWidget>
+#include <QTextEdit>
+
+// The command handlers of the main window's actions.
+
+namespace {
+
+// Why a command cannot run.
+const QString SpielGestartetText = QStringLiteral("Bitte beenden Sie gestartete Wettkämpfe !");
+const QString BahnenStartenText = QStringLiteral("Die Bahnen werden gerade gestartet, bitte warten !");
+const QString ServiceFehltText = QStringLiteral("Die Serviceseite ist in dieser Programmversion nicht enthalten !");
+
+}  // namespace
+
+void TMain::MNeuClick() { NeuAnlegen(); }
+
+// The card commands, the report form and the service page are windows of
+// their own; their commands wait for them. After a dialog or a new child
+// window the open lane control window comes back on top.
+void TMain::MLadenClick()
+{
+    SpielLadenBefehl();
+    BahnsteuerungNachVorn();
+}
+void TMain::MKarteLadenClick() {}
+void TMain::MKarteSpeichernClick() {}
+void TMain::MBahnenClick() { BahnenBefehl(); }
+void TMain::MBahnsteuerungClick() { BahnsteuerungBefehl(); }
+void TMain::MServiceClick() { boxen().hinweis(ServiceFehltText); }
+
+void TMain::MUebernehmenClick() { SpieleUebernehmenBefehl(); }
+void TMain::MImportierenClick()
+{
+    Importieren();
+    BahnsteuerungNachVorn();
+}
+void TMain::MSpeichernClick()
+{
+    wettbewerb().speichernDialog();
+    BahnsteuerungNachVorn();
+}
+void TMain::MExportClick() { fenster().dialog(Dialog::Export); }
+void TMain::MSchliessenClick() { WettkampfSchliessen(); }
+void TMain::MSpielStartClick() { SpielStartBefehl(); }
+void TMain::MAbbrechenClick() { SpielAbbrechenBefehl(); }
+
+void TMain::MEintragClick(int k)
+{
+    // The check marks follow the current match, also after a click on the
+    // entry that already had it.
+    if (!EintragWaehlen(k)) HauptmenueAktualisieren();
+}
+
+void TMain::MProgrammoptionenClick()
+{
+    fenster().dialog(Dialog::Optionen);
+    HauptmenueAktualisieren();
+}
+
+void TMain::MSpielClick()
+{
+    if (!UebersichtFrei()) return;
+    WettkampfFensterOeffnen();
+    BahnsteuerungNachVorn();
+}
+
+void TMain::MErgebnistafelClick()
+{
+    if (!UebersichtFrei()) return;
+    ErgebnistafelOeffnen();
+    BahnsteuerungNachVorn();
+}
+
+void TMain::MSpBearbeitenClick()
+{
+    if (!UebersichtFrei()) return;
+    SpielberichtOeffnen();
+    BahnsteuerungNachVorn();
+}
+
+void TMain::MSpSchliessenClick() { fenster().schliessen(MdiFenster::Spielbericht); }
+void TMain::MInternetUpdateClick() { InternetUpdateBefehl(); }
+void TMain::MInternetKonfigurationClick() { fenster().dialog(Dialog::Internet); }
+void TMain::MProgrammClick(int n) { ProgrammStarten(n); }
+void TMain::SBtnSpielerkarteClick()
+{
+    BahnsteuerungVerbergen();
+    fenster().dialog(Dialog::Spielerkarte);
+}
+
+void TMain::KonfigurationZeigen(KonfigFenster f, bool installiert, const QString& seite)
+{
+    if (!installiert) return;
+    fenster().erzeugen(f);
+    QWidget* w = m_hub.konfigFenster(f);
+    if (!w) return;
+    if (!seite.isEmpty())
+        if (auto* reiter = w->findChild<QTabWidget*>())
+            if (auto* s = w->findChild<QWidget*>(seite)) reiter->setCurrentWidget(s);
+    if (auto* d = qobject_cast<QDialog*>(w))
+        d->exec();
+    else
+        w->show();
+}
+
+void TMain::endeDialog(u8 windowsBeenden)
+{
+    if (!Progende || Progende->endeLaeuft()) return;
+    if (SpielGestartet()) {
+        boxen().hinweis(SpielGestartetText);
+        return;
+    }
+    WindowsBeenden = windowsBeenden;
+    Progende->exec();
+}
+
+void TMain::MWindowsBeendenClick() { endeDialog(1); }
+void TMain::MProgrammEndeClick() { endeDialog(0); }
+
+void TMain::ProgrammClose()
+{
+    if (!Progende || Progende->endeLaeuft()) return;
+    if (SpielGestartet())
+        boxen().hinweis(SpielGestartetText);
+    else if (!EndeDialogErlaubt())
+        boxen().hinweis(BahnenStartenText);
+    else
+        Progende->exec();
+}
+
+void TMain::MHilfethemenClick()
+{
+    if (const QString grund = HilfeOeffnen(); !grund.isEmpty()) boxen().hinweis(grund);
+}
+
+void TMain::MTippsClick()
+{
+    const std::optional<QString> text = TippsText();
+    if (!text) {
+        boxen().hinweis(QStringLiteral("Die Tippdatei %1 ist nicht vorhanden !")
+                            .arg(QDir::toNativeSeparators(TippsDatei())));
+        return;
+    }
+    if (!Tipps) return;
+    Tipps->RETipps->setPlainText(*text);
+    Tipps->exec();
+}
+
+void TMain::MInfoClick()
+{
+    if (Info) Info->exec();
+}
