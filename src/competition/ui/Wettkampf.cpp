@@ -1,26 +1,18 @@
 #include "competition/ui/Wettkampf.h"
 
 #include "competition/Wettkampfanzeige.h"
-#include "competition/Wettkampfmenue.h"
 #include "competition/ui/Maskenfeld.h"
+#include "competition/ui/WettkampfIntern.h"
 #include "core/Cp1252.h"
 #include "core/Fenster.h"
 #include "core/Globals.h"
-#include "match/lanes/Bahnfenster.h"
 #include "core/RecordFunctions.h"
 #include "core/SettingsFile.h"
 #include "core/TextFunctions.h"
-#include "core/ui/Farbe.h"
 #include "core/ui/Farben.h"
 #include "core/ui/Tastaturfelder.h"
 
-#include <QAction>
-#include <QApplication>
-#include <QClipboard>
 #include <QComboBox>
-#include <QContextMenuEvent>
-#include <QDrag>
-#include <QDropEvent>
 #include <QFrame>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -28,23 +20,15 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiSubWindow>
-#include <QMenu>
-#include <QMimeData>
-#include <QMouseEvent>
 #include <QPushButton>
 #include <QRegularExpressionValidator>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <memory>
 #include <vector>
 
-namespace {
-
-// What a dragged name carries: the source slot as decimal text.
-constexpr char SlotMimeTyp[] = "application/x-corvalink-slot";
-// WettkampfOptionenAnzeigen with no option bit: only the start plan again.
-constexpr int NurStartfolge = 16;
-constexpr int DragAbstand = 10;
+namespace WettkampfIntern {
 
 void grundfarbe(QWidget* w, u32 wert)
 {
@@ -87,6 +71,15 @@ QLineEdit* datumEdit(QWidget* eltern, const QString& name)
     return e;
 }
 
+QByteArray datumAusEdit(const QLineEdit* e) { return Cp1252::encode(e->displayText()); }
+
+}  // namespace WettkampfIntern
+
+namespace {
+
+// WettkampfOptionenAnzeigen with no option bit: only the start plan again.
+constexpr int NurStartfolge = 16;
+
 QComboBox* auswahl(QWidget* eltern, const char* name, const QStringList& punkte, bool editierbar = false)
 {
     auto* c = new QComboBox(eltern);
@@ -95,9 +88,6 @@ QComboBox* auswahl(QWidget* eltern, const char* name, const QStringList& punkte,
     c->addItems(punkte);
     return c;
 }
-
-// "dd.mm.yy" of a masked date edit as the record keeps it.
-QByteArray datumAusEdit(const QLineEdit* e) { return Cp1252::encode(e->displayText()); }
 
 QString zeilenPrompt(int n, const char* feld)
 {
@@ -109,6 +99,8 @@ QString zeilenPrompt(int n, const char* feld)
 }
 
 }  // namespace
+
+using namespace WettkampfIntern;
 
 TWettkampf::TWettkampf(QWidget* parent) : QWidget(parent)
 {
@@ -271,85 +263,6 @@ QWidget* TWettkampf::optionenBauen()
     return box;
 }
 
-QGroupBox* TWettkampf::mannschaftBauen(bool heim)
-{
-    auto* box = new QGroupBox(heim ? QStringLiteral("Heimmannschaft") : QStringLiteral("Gastmannschaft"), this);
-    box->setObjectName(heim ? QStringLiteral("GHeim") : QStringLiteral("GGast"));
-    HintergrundSetzen(box, heim ? u"ColorHeim" : u"ColorGast");
-    schriftfarbe(box, heim ? u"ColorHeaderHeim" : u"ColorHeaderGast");
-    const QString seite = heim ? QStringLiteral("Heim") : QStringLiteral("Gast");
-    auto* g = new QGridLayout(box);
-    g->setVerticalSpacing(4);
-    g->addWidget(new QLabel(QStringLiteral("Name"), box), 0, 1);
-    g->addWidget(new QLabel(QStringLiteral("Pass"), box), 0, 2);
-    g->addWidget(new QLabel(QStringLiteral("Geb.-Datum"), box), 0, 3);
-    auto* ersatz = new QLabel(QStringLiteral("Ersatzspieler"), box);
-    ersatz->setObjectName(QStringLiteral("LErsatz") + seite);
-    (heim ? LErsatzHeim : LErsatzGast) = ersatz;
-
-    for (int k = 1; k <= 8; ++k) {
-        const int n = heim ? k : k + 8;
-        const int zeile = k <= 6 ? k : k + 1;
-        auto* nummer = new QLabel(k <= 6 ? QString::number(k) : QStringLiteral("E%1").arg(k - 6), box);
-        QLineEdit* name = textEdit(box, "", 30);
-        name->setObjectName(QStringLiteral("E%1Name%2").arg(seite).arg(k));
-        QLineEdit* pass = ziffernEdit(box, QStringLiteral("E%1Pass%2").arg(seite).arg(k), 6);
-        QLineEdit* geb = datumEdit(box, QStringLiteral("E%1Geb%2").arg(seite).arg(k));
-        pass->setMaximumWidth(80);
-        geb->setMaximumWidth(90);
-        for (QLineEdit* e : {name, pass, geb}) e->setProperty("Tag", n);
-        m_nummer[n - 1] = nummer;
-        m_name[n - 1] = name;
-        m_pass[n - 1] = pass;
-        m_geb[n - 1] = geb;
-        g->addWidget(nummer, zeile, 0);
-        g->addWidget(name, zeile, 1);
-        g->addWidget(pass, zeile, 2);
-        g->addWidget(geb, zeile, 3);
-    }
-    g->addWidget(ersatz, 7, 1, 1, 3);
-    g->setColumnStretch(1, 1);
-    return box;
-}
-
-void TWettkampf::aktionenBauen()
-{
-    PopupBearbeiten = new QMenu(this);
-    PopupBearbeiten->setObjectName(QStringLiteral("PopupBearbeiten"));
-    auto aktion = [this](QAction*& a, const char* name, const QString& text) {
-        a = new QAction(text, this);
-        a->setObjectName(QLatin1String(name));
-        addAction(a);
-        PopupBearbeiten->addAction(a);
-    };
-    aktion(MRueckg, "MRueckg", QStringLiteral("&Rückgängig"));
-    PopupBearbeiten->addSeparator();
-    aktion(MAusschneiden, "MAusschneiden", QStringLiteral("&Ausschneiden"));
-    aktion(MKopieren, "MKopieren", QStringLiteral("&Kopieren"));
-    aktion(MEinfuegen, "MEinfuegen", QStringLiteral("&Einfügen"));
-    PopupBearbeiten->addSeparator();
-    aktion(MSpielerAusschneiden, "MSpielerAusschneiden", QStringLiteral("Spieler ausschneiden"));
-    aktion(MSpielerKopieren, "MSpielerKopieren", QStringLiteral("Spieler kopieren"));
-    aktion(MSpielerEinfuegen, "MSpielerEinfuegen", QStringLiteral("Spieler einfügen"));
-    aktion(MSpielerLoeschen, "MSpielerLoeschen", QStringLiteral("Spieler löschen"));
-    aktion(MInhaltEinfuegen, "MInhaltEinfuegen", QStringLiteral("Inhalt einfügen"));
-    aktion(MInhaltLoeschen, "MInhaltLoeschen", QStringLiteral("Inhalt löschen"));
-    PopupBearbeiten->addSeparator();
-    aktion(MSpielerdaten, "MSpielerdaten", QStringLiteral("Spielerdaten..."));
-    aktion(MSpieldaten, "MSpieldaten", QStringLiteral("Spieldaten..."));
-    aktion(MSpielleiter, "MSpielleiter", QStringLiteral("Spielleiter..."));
-    aktion(MMannschDaten, "MMannschDaten", QStringLiteral("Mannschaftsdaten..."));
-    aktion(MSpielerkarte, "MSpielerkarte", QStringLiteral("Spielerkarte..."));
-    PopupBearbeiten->addSeparator();
-    aktion(MTouchEingabe, "MTouchEingabe", QStringLiteral("Touch-Eingabe"));
-    aktion(MVerschieben, "MVerschieben", QStringLiteral("Verschieben"));
-    MTouchEingabe->setCheckable(true);
-    MVerschieben->setCheckable(true);
-    PopupColorGround = HintergrundAktion(this, u"ColorSpiel", PopupBearbeiten);
-    // The player card is not built yet; its item follows the menu state.
-    MSpielerkarte->setVisible(false);
-}
-
 void TWettkampf::tastaturBauen()
 {
     m_tastatur = new TastaturFelder(this, 2, 58);
@@ -418,20 +331,6 @@ void TWettkampf::verbinden()
     connect(BtnUp, &QPushButton::clicked, this, [this] { textzeileZeigen(0); });
     connect(BtnDown, &QPushButton::clicked, this, [this] { textzeileZeigen(1); });
 
-    for (int n = 1; n <= MaxSpieler; ++n) {
-        connect(name(n), &QLineEdit::textEdited, this, [this, n](const QString& t) {
-            feldSchreiben(F::Spielerzeile, [&](TWettkampfDaten& w) { w.Spieler[n].Name.setzenText(t); });
-        });
-        connect(pass(n), &QLineEdit::textEdited, this, [this, n](const QString& t) {
-            feldSchreiben(F::Spielerzeile, [&](TWettkampfDaten& w) { w.Spieler[n].Pass.setzenText(t); });
-        });
-        connect(geb(n), &QLineEdit::textEdited, this, [this, n] {
-            feldSchreiben(F::Spielerzeile,
-                          [&](TWettkampfDaten& w) { DatumBereinigen(w.Spieler[n].Gebdat, datumAusEdit(geb(n)).constData()); });
-        });
-        name(n)->setAcceptDrops(true);
-    }
-
     // The option choices (the shared click handler).
     auto option = [this](QComboBox* c, std::function<void(TWettkampfDaten&, int)> wirkung) {
         connect(c, &QComboBox::activated, this, [this, wirkung](int i) {
@@ -460,49 +359,8 @@ void TWettkampf::verbinden()
     option(CUebertritt, [](TWettkampfDaten& w, int i) { w.Uebertritt = u16(i); });
     option(CDurchlaeufer, [](TWettkampfDaten& w, int i) { w.Durchlaeufer = u16(i); });
 
-    // Menu commands.
-    auto spieler = [this](QAction* a, AufstellungErgebnis (*op)(TWettkampfDaten&, int)) {
-        connect(a, &QAction::triggered, this, [this, op] { spielerOperation(op); });
-    };
-    spieler(MSpielerAusschneiden, AufstellungAusschneiden);
-    spieler(MSpielerKopieren, AufstellungKopieren);
-    spieler(MSpielerEinfuegen, AufstellungEinfuegen);
-    spieler(MSpielerLoeschen, AufstellungLoeschen);
-    spieler(MInhaltEinfuegen, InhaltEinfuegen);
-    spieler(MInhaltLoeschen, InhaltLoeschen);
-    connect(MRueckg, &QAction::triggered, this, [this] {
-        if (AktWettkampf) ergebnisZeigen(AufstellungRueckgaengig(*AktWettkampf));
-        menueStatusSetzen();
-    });
-    connect(MAusschneiden, &QAction::triggered, this, [this] { textOperation([](QLineEdit* e) { e->cut(); }); });
-    connect(MKopieren, &QAction::triggered, this, [this] { textOperation([](QLineEdit* e) { e->copy(); }); });
-    connect(MEinfuegen, &QAction::triggered, this, [this] { textOperation([](QLineEdit* e) { e->paste(); }); });
-    connect(MTouchEingabe, &QAction::triggered, this, [this] {
-        TouchEingabe = TouchEingabe ? 0 : 1;
-        menueStatusSetzen();
-    });
-    connect(MVerschieben, &QAction::triggered, this, [this] {
-        GridVerschieben = GridVerschieben ? 0 : 1;
-        menueStatusSetzen();
-    });
-    // The match's own dialogs, with the lane control window out of their way;
-    // what they change shows after OK.
-    auto dialog = [this](QAction* a, Dialog d, std::function<int()> seite = [] { return 0; }) {
-        connect(a, &QAction::triggered, this, [this, d, seite] {
-            if (OffeneFenster & FensterBahnsteuerung) bahnfenster().bahnsteuerungVerbergen();
-            if (fenster().dialog(d, seite())) aktualisieren();
-        });
-    };
-    dialog(MSpieldaten, Dialog::Spieldaten);
-    dialog(MSpielleiter, Dialog::Spielleitung);
-    dialog(MMannschDaten, Dialog::Mannschaftsdaten, [] { return AktSpielerNr < 9 ? 1 : 2; });
-    // The player results of the current player line.
-    connect(MSpielerdaten, &QAction::triggered, this, [this] {
-        if (!AktWettkampf || AktSpielerNr < 1 || AktSpielerNr > MaxSpieler) return;
-        AktSpieler = AktWettkampf->SpielerZeiger[AktSpielerNr];
-        if (OffeneFenster & FensterBahnsteuerung) bahnfenster().bahnsteuerungVerbergen();
-        if (fenster().dialog(Dialog::Spielerdaten)) aktualisieren();
-    });
+    // The player lines and the edit menu.
+    aufstellungVerbinden();
 
     // Presses on every edit tell the window which field is current.
     for (QLineEdit* e : findChildren<QLineEdit*>()) {
@@ -608,31 +466,6 @@ void TWettkampf::aktualisieren()
     fenster().hauptmenueAktualisieren();
 }
 
-void TWettkampf::spielerAktualisieren(int n)
-{
-    if (n < 1 || n > MaxSpieler || !AktWettkampf) return;
-    const TSpielerEintrag& s = AktWettkampf->Spieler[n];
-    const QSignalBlocker s1(name(n)), s2(pass(n)), s3(geb(n));
-    name(n)->setText(s.Name.text().left(30));
-    pass(n)->setText(s.Pass.text());
-    geb(n)->setText(s.Gebdat.text());
-    const u32 farbe = SpielerzeileFarbe(s);
-    for (QLineEdit* e : {name(n), pass(n), geb(n)}) grundfarbe(e, farbe);
-}
-
-void TWettkampf::zeilenAnordnen(const TWettkampfDaten& w)
-{
-    for (int n = 1; n <= MaxSpieler; ++n) {
-        const bool sichtbar = SpielerzeileSichtbar(w, n <= 8 ? n : n - 8);
-        for (QWidget* e : {static_cast<QWidget*>(m_nummer[n - 1]), static_cast<QWidget*>(name(n)),
-                           static_cast<QWidget*>(pass(n)), static_cast<QWidget*>(geb(n))})
-            e->setVisible(sichtbar);
-    }
-    // With dropped results the substitutes are players like the others.
-    LErsatzHeim->setVisible(!w.Streichspiel);
-    LErsatzGast->setVisible(!w.Streichspiel);
-}
-
 void TWettkampf::optionenSperren(bool gesperrt)
 {
     for (QComboBox* c : {CZeit, CUebertritt, CDurchlaeufer, CWurf, CSpieler, CBahnen, CArt, CProbe}) {
@@ -692,41 +525,6 @@ bool TWettkampf::bahnwechselAuswahlFuellen()
     return gezeigt;
 }
 
-// --- Player operations ----------------------------------------------------------------
-
-void TWettkampf::spielerOperation(AufstellungErgebnis (*op)(TWettkampfDaten&, int))
-{
-    const int n = AktSpielerNr;
-    if (!AktWettkampf || n < 1 || n > MaxSpieler) return;
-    ergebnisZeigen(op(*AktWettkampf, n));
-    menueStatusSetzen();
-}
-
-void TWettkampf::ergebnisZeigen(const AufstellungErgebnis& e)
-{
-    for (int n : e.liste()) spielerAktualisieren(n);
-}
-
-void TWettkampf::spielerAblegen(int quelle, int ziel)
-{
-    if (!AktWettkampf) return;
-    ergebnisZeigen(SpielerAblegen(*AktWettkampf, quelle, ziel));
-    menueStatusSetzen();
-}
-
-void TWettkampf::textOperation(void (*op)(QLineEdit*))
-{
-    const int n = AktSpielerNr;
-    if (n < 1 || n > MaxSpieler || !m_letztesEdit) return;
-    op(m_letztesEdit);
-}
-
-int TWettkampf::slotVon(const QObject* o) const
-{
-    const QVariant tag = o ? o->property("Tag") : QVariant();
-    return tag.isValid() ? tag.toInt() : 0;
-}
-
 void TWettkampf::geoeffnet()
 {
     EClub->setFocus();
@@ -734,110 +532,7 @@ void TWettkampf::geoeffnet()
     menueStatusSetzen();
 }
 
-void TWettkampf::menueStatusSetzen()
-{
-    const bool edit = m_letztesEdit;
-    const int auswahl = edit ? int(m_letztesEdit->selectedText().size()) : 0;
-    const bool ablage = !QApplication::clipboard()->text().isEmpty();
-    const Wettkampfmenue m = MenueStatusSetzen(WettkampfmenueEingabeLesen(edit, auswahl, ablage, -1, -1));
-    const std::pair<QAction*, WettkampfMenuepunkt> punkte[] = {
-        {MTouchEingabe, m.MTouchEingabe},     {MVerschieben, m.MVerschieben},
-        {MSpielerkarte, m.MSpielerkarte},     {MAusschneiden, m.MAusschneiden},
-        {MKopieren, m.MKopieren},             {MEinfuegen, m.MEinfuegen},
-        {MSpielerAusschneiden, m.MSpielerAusschneiden}, {MSpielerEinfuegen, m.MSpielerEinfuegen},
-        {MSpielerKopieren, m.MSpielerKopieren},         {MSpielerLoeschen, m.MSpielerLoeschen},
-        {MInhaltEinfuegen, m.MInhaltEinfuegen},         {MInhaltLoeschen, m.MInhaltLoeschen},
-        {MSpielerdaten, m.MSpielerdaten},     {MSpielleiter, m.MSpielleiter},
-        {MSpieldaten, m.MSpieldaten},         {MRueckg, m.MRueckg},
-    };
-    for (const auto& [a, p] : punkte) {
-        a->setEnabled(p.enabled);
-        if (a->isCheckable()) a->setChecked(p.checked);
-    }
-}
-
-// --- Events ---------------------------------------------------------------------------
-
-bool TWettkampf::eventFilter(QObject* o, QEvent* e)
-{
-    auto* edit = qobject_cast<QLineEdit*>(o);
-    if (!edit) return QWidget::eventFilter(o, e);
-    const int slot = slotVon(edit);
-    const bool istName = slot >= 1 && edit == name(slot);
-
-    switch (e->type()) {
-    case QEvent::MouseButtonPress: {
-        auto* m = static_cast<QMouseEvent*>(e);
-        AktSpielerNr = slot;
-        AktSpieler = slot >= 1 && AktWettkampf ? &AktWettkampf->Spieler[slot] : nullptr;
-        m_letztesEdit = edit;
-        if (edit == EText) textfeldAnmelden();
-        if (m->button() == Qt::RightButton) {
-            edit->setFocus(Qt::MouseFocusReason);
-            menueStatusSetzen();
-        }
-        m_dragQuelle = 0;
-        if (m->button() == Qt::LeftButton && istName && GridVerschieben && AktWettkampf && SlotFrei(*AktWettkampf, slot)) {
-            m_dragQuelle = slot;
-            m_dragStart = m->position().toPoint();
-        }
-        break;
-    }
-    case QEvent::MouseMove: {
-        auto* m = static_cast<QMouseEvent*>(e);
-        if (m_dragQuelle == 0 || !(m->buttons() & Qt::LeftButton)) break;
-        if ((m->position().toPoint() - m_dragStart).manhattanLength() < DragAbstand) break;
-        const int quelle = m_dragQuelle;
-        m_dragQuelle = 0;
-        auto* daten = new QMimeData;
-        daten->setData(QLatin1String(SlotMimeTyp), QByteArray::number(quelle));
-        auto* drag = new QDrag(edit);
-        drag->setMimeData(daten);
-        drag->exec(Qt::MoveAction);
-        return true;
-    }
-    case QEvent::MouseButtonDblClick:
-        // Without touch input the team fields open the match's options, the
-        // referee the officials, a player's name his results.
-        if (TouchEingabe || static_cast<QMouseEvent*>(e)->button() != Qt::LeftButton) break;
-        if (edit == EClub || edit == EGast) MSpieldaten->trigger();
-        else if (edit == ESchiedsrichter) MSpielleiter->trigger();
-        else if (AktSpielerNr >= 1 && edit == name(AktSpielerNr)) MSpielerdaten->trigger();
-        break;
-    case QEvent::MouseButtonRelease:
-        m_dragQuelle = 0;
-        if (static_cast<QMouseEvent*>(e)->button() == Qt::LeftButton) menueStatusSetzen();
-        break;
-    case QEvent::DragEnter:
-    case QEvent::DragMove: {
-        auto* d = static_cast<QDragMoveEvent*>(e);
-        if (!d->mimeData()->hasFormat(QLatin1String(SlotMimeTyp))) break;
-        if (istName && AktWettkampf && SlotFrei(*AktWettkampf, slot))
-            d->acceptProposedAction();
-        else
-            d->ignore();
-        return true;
-    }
-    case QEvent::Drop: {
-        auto* d = static_cast<QDropEvent*>(e);
-        if (!d->mimeData()->hasFormat(QLatin1String(SlotMimeTyp))) break;
-        const int quelle = d->mimeData()->data(QLatin1String(SlotMimeTyp)).toInt();
-        if (istName) {
-            spielerAblegen(quelle, slot);
-            d->acceptProposedAction();
-        }
-        return true;
-    }
-    default: break;
-    }
-    return QWidget::eventFilter(o, e);
-}
-
-void TWettkampf::contextMenuEvent(QContextMenuEvent* e)
-{
-    menueStatusSetzen();
-    PopupBearbeiten->popup(e->globalPos());
-}
+// --- Window events --------------------------------------------------------------------
 
 void TWettkampf::showEvent(QShowEvent* e)
 {

@@ -97,6 +97,8 @@ private:
     void aktionenBauen();
     void tastaturBauen();
     void verbinden();
+    // The player lines' edits and the edit menu's commands.
+    void aufstellungVerbinden();
 
     // Writes a field edit into the record; false without a current match.
     bool feldSchreiben(Wettkampffeld f, const std::function<void(TWettkampfDaten&)>& schreiben);
