@@ -8,6 +8,7 @@
 #include "match/engine/Zaehlertext.h"
 
 #include <algorithm>
+#include <optional>
 
 namespace Buchen {
 
@@ -164,6 +165,19 @@ inline u16 NullArt(u16 flags, bool fehler) { return u16((flags & ~WurfartFehlwur
 
 inline int Pins(const TBahnDaten& b) { return std::clamp<int>(b.WurfHolz, 0, 9); }
 
+// Pins and miss of a throw as the counters hold them.
+struct Wurfwert {
+    int holz = 0;
+    bool fehler = false;
+};
+
+// A booked throw by its pin character and flag word; a character that is no
+// digit counts no pins.
+inline Wurfwert Gebucht(char zeichen, u16 art)
+{
+    return {std::max(Ziffer(zeichen), 0), AlsFehlerGebucht(zeichen, art)};
+}
+
 // The records a booking on a lane changes. Outside a sudden victory the
 // player's round block, during one the lane's sudden-victory entry.
 struct Buchung {
@@ -212,6 +226,8 @@ struct Buchung {
         WurfAddieren(*p, d);
         WurfAddieren(*block, d);
     }
+    // Place of throw t, when the lane can book it and the record has room for it.
+    bool stelle(long t, Stelle& s) const { return StelleVon(*w, t, s) && bild(t); }
 };
 
 inline bool BuchungVon(int bahn, Buchung& z)
@@ -227,6 +243,24 @@ inline bool BuchungVon(int bahn, Buchung& z)
     }
     z.block = z.p->AktDurchgang;
     return z.block != nullptr;
+}
+
+// One throw of a lane's booking: its number and its place.
+struct Wurfbuchung {
+    Buchung z;
+    long t = 0;
+    Stelle s;
+};
+
+// The lane's booking of throw WurfNr + versatz (0 the last booked throw, 1 the
+// next one); none when the lane books nothing or has no place for that throw.
+inline std::optional<Wurfbuchung> WurfbuchungVon(int bahn, long versatz)
+{
+    Wurfbuchung o;
+    if (!BuchungVon(bahn, o.z)) return std::nullopt;
+    o.t = long(o.z.b->WurfNr) + versatz;
+    if (!o.z.stelle(o.t, o.s)) return std::nullopt;
+    return o;
 }
 
 // Throws still to play in the phase after a removal or an insertion.

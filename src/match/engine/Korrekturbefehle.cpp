@@ -90,56 +90,32 @@ struct Korrekturlauf {
             if (n == o) continue;
             const Stelle stelle{abr, int(i)};
             const bool dazu = o == 0;
-            int d = 0;
-            int m = 0;
+            // Only the next throw of the part, within the phase.
+            if (dazu && (t != st.c + 1 || t > ende)) continue;
+            if (!z.bild(t)) continue;
+            const Wurfwert alt = dazu ? Wurfwert{} : Gebucht(o, *z.art(t));
+            const Wurfwert wert{neu, neu == 0};
+            const int d = wert.holz - alt.holz;
             if (dazu) {
-                // Only the next throw of the part, within the phase.
-                if (t != st.c + 1 || t > ende || !z.bild(t)) continue;
-                d = neu;
                 ++st.c;
                 if (lane) rahmen.append({bahn, BahnanzeigeKorrektur(u8(t), 0, u8(d))});
-                if (d == 0) ++st.f, m = 1;
-                if (pc) {
-                    WurfNrSetzen(b, long(b.WurfNr) + 1);
-                    z.wuerfe(1);
-                    ZeichenSpeichern(b, stelle, n);
-                    *z.bild(t) = u16(d | KorrekturBild);
-                    *z.art(t) = d ? KorrekturArt : KorrekturArtFehler;
-                    if (d == 0) {
-                        BahnFehlerAddieren(b, 1);
-                        z.fehler(1);
-                    }
-                }
-            } else {
-                if (!z.bild(t)) continue;
-                const bool warFehler = AlsFehlerGebucht(o, *z.art(t));
-                if (o == NachgetragenZeichen) {
-                    d = neu;
-                } else {
-                    d = neu - std::max(Ziffer(o), 0);
-                    if (lane) rahmen.append({bahn, BahnanzeigeKorrektur(u8(t), u8(std::max(Ziffer(o), 0)), u8(neu))});
-                }
-                if (warFehler) --st.f, m = -1;
-                if (neu == 0) ++st.f, m += 1;
-                if (pc) {
-                    *z.bild(t) = u16(neu | KorrekturBild);
-                    *z.art(t) = neu ? KorrekturArt : KorrekturArtFehler;
-                    if (m) {
-                        BahnFehlerAddieren(b, m);
-                        z.fehler(m);
-                    }
-                    Zeichenliste(b, abr).zeichen(i) = n;
-                }
+            } else if (lane && o != NachgetragenZeichen) {
+                // A filled-in throw has no pins on the lane to correct.
+                rahmen.append({bahn, BahnanzeigeKorrektur(u8(t), u8(alt.holz), u8(neu))});
             }
             st.g += d;
             st.s += d;
+            st.f += int(wert.fehler) - int(alt.fehler);
             if (!pc) continue;
-            z.holz(abr, d);
-            BahnHolzAddieren(b, abr, d);
-            if (z.sv)
-                SatzpunkteSenden(bahn);
-            else
-                MannschaftssummenAddieren(bahn, abr ? 2 : 1, dazu ? 1 : 0, d, m);
+            if (dazu) {
+                WurfNrSetzen(b, long(b.WurfNr) + 1);
+                ZeichenSpeichern(b, stelle, n);
+            } else {
+                Zeichenliste(b, abr).zeichen(i) = n;
+            }
+            *z.bild(t) = u16(neu | KorrekturBild);
+            *z.art(t) = neu ? KorrekturArt : KorrekturArtFehler;
+            WurfUmbuchen(bahn, z, stelle, alt, wert, dazu ? 1 : 0);
             BahnAnzeigenAktualisieren(bahn);
             // Reprints follow the match's own sheet layout.
             if (WurfblattDruckt(w, bahn)) {
@@ -148,7 +124,6 @@ struct Korrekturlauf {
                 if (w.DrZentral) drucker().bahndruckSummenzeile(bahn, int(t), n, 'K');
             }
             UebersichtSetzen(b, stelle, neu == 0 ? 'x' : n);
-            SpalteAddieren(b, stelle, d);
         }
     }
 };
@@ -458,11 +433,7 @@ KorrekturRahmenliste Ausbessern(int bahn, const KorrekturAnzeige& gezeigt, const
     TBahnDaten& b = *k.z.b;
     TWettkampfDaten& w = *k.z.w;
     k.lane = k.lane && b.BahnOnline;
-    k.st = {b.WurfNr, b.BahnGesamt, b.BahnTotal, b.BahnFehler};
-    if (!w.SVictoryLaeuft && Einst.Wurffehler) {
-        k.st.f = 0;
-        for (TSpielerEintrag* s : Vorgaenger(w, k.z.p)) k.st.f += s->Fehler.Zahl;
-    }
+    k.st = {b.WurfNr, b.BahnGesamt, b.BahnTotal, AngezeigteFehler(k.z)};
 
     k.phase(volle, gezeigt.volleText.toLatin1(), false);
     if (gezeigt.abrSichtbar && !w.SVictoryLaeuft) k.phase(abr, gezeigt.abrText.toLatin1(), true);
@@ -475,17 +446,9 @@ KorrekturRahmenliste Ausbessern(int bahn, const KorrekturAnzeige& gezeigt, const
             RestSetzen(b, n < w.Volle ? long(w.Volle) - n : long(w.Volle) + w.Abraeumen - n);
         bahnfenster().bahnuebersichtAktualisieren(bahn);
     }
-    if (k.lane) {
-        const long c = k.st.c;
-        const long teil = w.SVictoryLaeuft ? long(w.SVictoryWuerfe) : long(w.Volle) + w.Abraeumen;
-        const long phase = w.SVictoryLaeuft || c >= w.Volle ? teil : long(w.Volle);
-        k.rahmen.append({bahn, BahnanzeigeWert(AnzWurfNr, int(c))});
-        k.rahmen.append({bahn, BahnanzeigeWert(AnzRestDurchgang, int(teil - c))});
-        k.rahmen.append({bahn, BahnanzeigeWert(AnzRestPhase, int(phase - c))});
-        k.rahmen.append({bahn, BahnanzeigeWert(AnzHolz, int(k.st.g))});
-        k.rahmen.append({bahn, BahnanzeigeWert(AnzSumme, int(k.st.s))});
-        k.rahmen.append({bahn, BahnanzeigeWert(AnzFehler, int(k.st.f))});
-    }
+    if (k.lane)
+        for (const CanDaten& f : Korrekturziffern(w, int(k.st.c), int(k.st.g), int(k.st.s), int(k.st.f)))
+            k.rahmen.append({bahn, f});
     MonitorSpielerSenden(bahn);
     if (!k.nichtGebucht.isEmpty()) {
         QStringList nr;

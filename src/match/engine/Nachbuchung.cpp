@@ -27,19 +27,8 @@ void KorrekturAnzeigeSenden(const Buchen::Buchung& z, int bahn)
     if (Einst.Bahnsteuerung == 0 || !b.BahnOnline) return;
     using namespace CanRahmen;
     const int nr = b.WurfNr;
-    const int restTeil = (z.sv ? int(w.SVictoryWuerfe) : w.Volle + w.Abraeumen) - nr;
-    const int restPhase = z.sv ? restTeil : (nr >= w.Volle ? w.Volle + w.Abraeumen : int(w.Volle)) - nr;
-    int fehler = b.BahnFehler;
-    if (Einst.Wurffehler && !z.sv) {
-        fehler = 0;
-        for (TSpielerEintrag* s : Vorgaenger(*z.w, z.p)) fehler += s->Fehler.Zahl;
-    }
-    CanNachrichtSenden(bahn, BahnanzeigeWert(AnzWurfNr, nr));
-    CanNachrichtSenden(bahn, BahnanzeigeWert(AnzRestDurchgang, restTeil));
-    CanNachrichtSenden(bahn, BahnanzeigeWert(AnzRestPhase, restPhase));
-    CanNachrichtSenden(bahn, BahnanzeigeWert(AnzHolz, b.BahnGesamt));
-    CanNachrichtSenden(bahn, BahnanzeigeWert(AnzSumme, b.BahnTotal));
-    CanNachrichtSenden(bahn, BahnanzeigeWert(AnzFehler, fehler));
+    for (const CanDaten& f : Korrekturziffern(w, nr, b.BahnGesamt, b.BahnTotal, AngezeigteFehler(z)))
+        CanNachrichtSenden(bahn, f);
     if (z.sv || nr <= w.Volle) return;
     // Pins down on the current rack: back to the last cleared rack. Count
     // entries carry a number, not pins.
@@ -70,6 +59,24 @@ void Drucken(int bahn, const Buchungsfolgen& f)
 }
 
 }  // namespace
+
+std::array<CanDaten, 6> Korrekturziffern(const TWettkampfDaten& w, int nr, int gesamt, int total, int fehler)
+{
+    using namespace CanRahmen;
+    const int teil = (w.SVictoryLaeuft ? int(w.SVictoryWuerfe) : w.Volle + w.Abraeumen) - nr;
+    const int phase = w.SVictoryLaeuft || nr >= w.Volle ? teil : int(w.Volle) - nr;
+    return {BahnanzeigeWert(AnzWurfNr, nr),      BahnanzeigeWert(AnzRestDurchgang, teil),
+            BahnanzeigeWert(AnzRestPhase, phase), BahnanzeigeWert(AnzHolz, gesamt),
+            BahnanzeigeWert(AnzSumme, total),     BahnanzeigeWert(AnzFehler, fehler)};
+}
+
+int AngezeigteFehler(const Buchen::Buchung& z)
+{
+    if (!Einst.Wurffehler || z.sv) return z.b->BahnFehler;
+    int fehler = 0;
+    for (TSpielerEintrag* s : Vorgaenger(*z.w, z.p)) fehler += s->Fehler.Zahl;
+    return fehler;
+}
 
 void NachBuchung(int bahn, const Buchungsfolgen& f)
 {

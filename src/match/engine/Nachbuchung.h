@@ -5,6 +5,13 @@
 // the result out.
 
 #include "core/Records.h"
+#include "match/bus/CanFrames.h"
+
+#include <array>
+
+namespace Buchen {
+struct Buchung;
+}  // namespace Buchen
 
 struct Buchungsfolgen {
     // The lane, team and name displays and the windows (BahnAnzeigenAktualisieren).
@@ -30,3 +37,10 @@ void NachBuchung(int bahn, const Buchungsfolgen& folgen);
 // Lane, team and name displays of the lane (and of its duel partner in a
 // points game) and the windows that show them.
 void BahnAnzeigenAktualisieren(int bahn);
+
+// The lane's digits after a correction, in this order: throw number nr,
+// throws left in the part and in the phase, part pins, running total, misses.
+std::array<CanDaten, 6> Korrekturziffern(const TWettkampfDaten& w, int nr, int gesamt, int total, int fehler);
+// The misses the lane shows: those of its part, or with Wurffehler (outside a
+// sudden victory) the player's and those of the players he replaced.
+int AngezeigteFehler(const Buchen::Buchung& z);

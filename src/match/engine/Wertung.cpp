@@ -21,19 +21,6 @@
 
 using namespace Buchen;
 
-namespace {
-
-// The side's totals follow a booking; in a sudden victory only the set points.
-void SeiteBuchen(const Buchung& z, int bahn, int art, int wuerfe, int holz, int fehler)
-{
-    if (z.sv)
-        SatzpunkteSenden(bahn);
-    else
-        MannschaftssummenAddieren(bahn, art, wuerfe, holz, fehler);
-}
-
-}  // namespace
-
 // --- Players and lanes of a match ------------------------------------------------
 
 int SpielerNummer(const TWettkampfDaten& w, const TSpielerEintrag* spieler)
@@ -55,23 +42,39 @@ void BahnwerteLoeschen(int bahn)
     l.FehlwurfHolz = 0;
 }
 
+void WurfUmbuchen(int bahn, const Buchung& z, const Stelle& s, const Wurfwert& alt, const Wurfwert& neu, int wuerfe)
+{
+    TBahnDaten& b = *z.b;
+    const int holz = neu.holz - alt.holz;
+    const int fehler = int(neu.fehler) - int(alt.fehler);
+    if (wuerfe) z.wuerfe(wuerfe);
+    if (holz) {
+        BahnHolzAddieren(b, s.abr, holz);
+        z.holz(s.abr, holz);
+        SpalteAddieren(b, s, holz);
+    }
+    if (fehler) {
+        BahnFehlerAddieren(b, fehler);
+        z.fehler(fehler);
+    }
+    if (z.sv)
+        SatzpunkteSenden(bahn);
+    else
+        MannschaftssummenAddieren(bahn, s.abr ? 2 : 1, wuerfe, holz, fehler);
+}
+
 void WurfAbschliessen(int bahn)
 {
-    Buchung z;
-    if (!BuchungVon(bahn, z)) {
-        if (BahnDaten.contains(bahn)) BahnwerteLoeschen(bahn);
-        return;
-    }
-    TBahnDaten& b = *z.b;
-    TWettkampfDaten& w = *z.w;
-    TSpielerEintrag& p = *z.p;
-    const long t = long(b.WurfNr) + 1;
-    Stelle s;
-    if (!StelleVon(w, t, s) || !z.bild(t)) {
-        // Beyond the part (or the sudden-victory round): dropped.
+    const auto o = WurfbuchungVon(bahn, 1);
+    if (!o) {
+        // No booking, or beyond the part (or the sudden-victory round): dropped.
         BahnwerteLoeschen(bahn);
         return;
     }
+    const auto& [z, t, s] = *o;
+    TBahnDaten& b = *z.b;
+    TWettkampfDaten& w = *z.w;
+    TSpielerEintrag& p = *z.p;
 
     if (p.Wurf.Zahl == 0) p.Volle.Text = p.Abr.Text = p.Fehler.Text = "  0";
     WurfNrSetzen(b, t);
@@ -80,21 +83,9 @@ void WurfAbschliessen(int bahn)
     const bool fehler = pins == 0 && !b.FehlwurfHolz;
     *z.bild(t) = b.WurfBild;
     *z.art(t) = pins > 0 ? u16(b.WurfFlags & ~WurfartFehlwurfHolz) : NullArt(b.WurfFlags, fehler);
-    z.wuerfe(1);
-    if (z.sv) {
-        RestSetzen(b, long(b.WuerfeRestDruck.Zahl) - 1);
-    } else {
-        if (Einst.WurfzeitBahn) z.block->Bahnzeit = b.BahnWurfzeit;
-        RestSetzen(b, long(b.WuerfeRestDruck.Zahl) - 1);
-        if (b.WuerfeRestDruck.Zahl == 0 && t == w.Volle) RestSetzen(b, w.Abraeumen);
-    }
-    if (pins > 0) {
-        BahnHolzAddieren(b, s.abr, pins);
-        z.holz(s.abr, pins);
-    } else if (fehler) {
-        BahnFehlerAddieren(b, 1);
-        z.fehler(1);
-    }
+    if (!z.sv && Einst.WurfzeitBahn) z.block->Bahnzeit = b.BahnWurfzeit;
+    RestSetzen(b, long(b.WuerfeRestDruck.Zahl) - 1);
+    if (!z.sv && b.WuerfeRestDruck.Zahl == 0 && t == w.Volle) RestSetzen(b, w.Abraeumen);
 
     char marke = 0;
     if (b.Ersatzwurf) marke = 'E';
@@ -118,41 +109,29 @@ void WurfAbschliessen(int bahn)
 
     DruckzeileSetzen(b, s);
     ZeichenSpeichern(b, s, zeichen);
-    SpalteAddieren(b, s, pins);
+    WurfUmbuchen(bahn, z, s, {}, {pins, fehler}, 1);
 
-    SeiteBuchen(z, bahn, s.abr ? 2 : 1, 1, pins, fehler ? 1 : 0);
     NachBuchung(bahn, {.anzeigen = true, .druck = Buchungsfolgen::Druck::Wurf, .zeichen = druckzeichen, .marke = marke});
     BahnwerteLoeschen(bahn);
 }
 
 void WurfNullWerten(int bahn)
 {
-    Buchung z;
-    if (!BuchungVon(bahn, z)) return;
+    const auto o = WurfbuchungVon(bahn, 0);
+    if (!o) return;
+    const auto& [z, t, s] = *o;
     TBahnDaten& b = *z.b;
-    TWettkampfDaten& w = *z.w;
-    const long t = b.WurfNr;
-    Stelle s;
-    if (!StelleVon(w, t, s) || !z.bild(t)) return;
 
     char& zeichen = Zeichenliste(b, s.abr).zeichen(s.k);
-    const int c = std::max(Ziffer(zeichen), 0);
+    const Wurfwert alt = Gebucht(zeichen, *z.art(t));
     // A throw with pins becomes a miss; a zero throw stays what it was.
-    const bool fehler = c > 0 || AlsFehlerGebucht(zeichen, *z.art(t));
+    const Wurfwert neu{0, alt.holz > 0 || alt.fehler};
     *z.bild(t) = b.WurfBild;
-    *z.art(t) = NullArt(b.WurfFlags, fehler);
+    *z.art(t) = NullArt(b.WurfFlags, neu.fehler);
     zeichen = '0';
-
-    BahnHolzAddieren(b, s.abr, -c);
-    z.holz(s.abr, -c);
-    if (c > 0) {
-        BahnFehlerAddieren(b, 1);
-        z.fehler(1);
-    }
     UebersichtSetzen(b, s, 'x');
-    SpalteAddieren(b, s, -c);
+    WurfUmbuchen(bahn, z, s, alt, neu);
 
-    SeiteBuchen(z, bahn, s.abr ? 2 : 1, 0, -c, c > 0 ? 1 : 0);
     NachBuchung(bahn, {.anzeigen = true,
                        .korrekturAnzeige = true,
                        .druck = Buchungsfolgen::Druck::Nachtrag,
@@ -162,41 +141,27 @@ void WurfNullWerten(int bahn)
 
 void WurfWerten(int bahn)
 {
-    Buchung z;
-    if (!BuchungVon(bahn, z)) return;
+    const auto o = WurfbuchungVon(bahn, 0);
+    if (!o) return;
+    const auto& [z, t, s] = *o;
     TBahnDaten& b = *z.b;
-    TWettkampfDaten& w = *z.w;
-    const long t = b.WurfNr;
-    Stelle s;
-    if (!StelleVon(w, t, s) || !z.bild(t)) return;
 
-    const char alt = Zeichenliste(b, s.abr).zeichen(s.k);
-    const bool warFehler = AlsFehlerGebucht(alt, *z.art(t));
-    const int pins = Pins(b);
+    const Wurfwert alt = Gebucht(Zeichenliste(b, s.abr).zeichen(s.k), *z.art(t));
     // The throw should have counted zero; pins it still carries are replaced.
-    const int d = pins - std::max(Ziffer(alt), 0);
     // A throw that still counts no pins keeps its miss (or its lack of one).
-    const bool fehlerWeg = warFehler && pins > 0;
-    const bool fehler = warFehler && !fehlerWeg;
+    const int pins = Pins(b);
+    const Wurfwert neu{pins, alt.fehler && pins == 0};
     b.WurfFlags = u16(b.WurfFlags & ~WurfartFehlwurfHolz);
     *z.bild(t) = b.WurfBild;
-    *z.art(t) = pins > 0 ? b.WurfFlags : NullArt(b.WurfFlags, fehler);
-
-    BahnHolzAddieren(b, s.abr, d);
-    z.holz(s.abr, d);
-    if (fehlerWeg) {
-        BahnFehlerAddieren(b, -1);
-        z.fehler(-1);
-    }
+    *z.art(t) = pins > 0 ? b.WurfFlags : NullArt(b.WurfFlags, neu.fehler);
     const char zeichen = char('0' + pins);
     DruckzeileSetzen(b, s);
     ZeichenSpeichern(b, s, zeichen);
-    SpalteAddieren(b, s, d);
+    WurfUmbuchen(bahn, z, s, alt, neu);
 
-    SeiteBuchen(z, bahn, s.abr ? 2 : 1, 0, d, fehlerWeg ? -1 : 0);
     NachBuchung(bahn, {.anzeigen = true,
                        .druck = Buchungsfolgen::Druck::Nachtrag,
-                       .zeichen = fehler ? 'X' : zeichen,
+                       .zeichen = neu.fehler ? 'X' : zeichen,
                        .marke = 'K'});
 }
 
@@ -205,34 +170,23 @@ void WurfUngueltigWerten(int bahn)
     Buchung z;
     if (!BuchungVon(bahn, z)) return;
     TBahnDaten& b = *z.b;
-    TWettkampfDaten& w = *z.w;
     const long t = b.WurfNr;
     if (t < 1) return;
-    const int art = Phase(w, t);
 
     WurfNrSetzen(b, t - 1);
     z.wuerfe(-1);
     RestNeuBerechnen(z);
     if (!z.sv) {
-        MannschaftssummenAddieren(bahn, art, -1, 0, 0);
+        MannschaftssummenAddieren(bahn, Phase(*z.w, t), -1, 0, 0);
         BahnAnzeigenAktualisieren(bahn);
     }
 
     Stelle s;
-    if (StelleVon(w, t, s) && z.bild(t)) {
+    if (z.stelle(t, s)) {
         char& zeichen = Zeichenliste(b, s.abr).zeichen(s.k);
-        const int c = Ziffer(zeichen);
-        if (c >= 0) {
-            const bool fehler = AlsFehlerGebucht(zeichen, *z.art(t));
-            BahnHolzAddieren(b, s.abr, -c);
-            z.holz(s.abr, -c);
-            if (fehler) {
-                BahnFehlerAddieren(b, -1);
-                z.fehler(-1);
-            }
-            SeiteBuchen(z, bahn, art, 0, -c, fehler ? -1 : 0);
+        if (Ziffer(zeichen) >= 0) {
+            WurfUmbuchen(bahn, z, s, Gebucht(zeichen, *z.art(t)), {});
             BahnAnzeigenAktualisieren(bahn);
-            SpalteAddieren(b, s, -c);
         }
         // The throw is gone: no character, no words that mark it present.
         zeichen = 0;
