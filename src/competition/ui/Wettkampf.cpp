@@ -484,10 +484,7 @@ void TWettkampf::setSpielerzeilen(int anzahl)
 {
     for (int n = 1; n <= MaxSpieler; ++n) {
         const int k = n <= 8 ? n : n - 8;
-        const bool sichtbar = k > 6 || k <= anzahl;
-        for (QWidget* e : {static_cast<QWidget*>(m_nummer[n - 1]), static_cast<QWidget*>(name(n)),
-                           static_cast<QWidget*>(pass(n)), static_cast<QWidget*>(geb(n))})
-            e->setVisible(sichtbar);
+        zeileZeigen(n, k > 6 || k <= anzahl);
     }
 }
 

@@ -105,6 +105,8 @@ private:
     void titelAktualisieren(bool menue);
     void textzeileZeigen(int index);
     void textfeldAnmelden();
+    // Shows or hides the four widgets of slot n's line.
+    void zeileZeigen(int n, bool sichtbar);
     void zeilenAnordnen(const TWettkampfDaten& w);
     void optionenSperren(bool gesperrt);
     void auswahlGeaendert();

@@ -195,13 +195,17 @@ void TWettkampf::spielerAktualisieren(int n)
     for (QLineEdit* e : {name(n), pass(n), geb(n)}) grundfarbe(e, farbe);
 }
 
+void TWettkampf::zeileZeigen(int n, bool sichtbar)
+{
+    for (QWidget* e : {static_cast<QWidget*>(m_nummer[n - 1]), static_cast<QWidget*>(name(n)),
+                       static_cast<QWidget*>(pass(n)), static_cast<QWidget*>(geb(n))})
+        e->setVisible(sichtbar);
+}
+
 void TWettkampf::zeilenAnordnen(const TWettkampfDaten& w)
 {
     for (int n = 1; n <= MaxSpieler; ++n) {
-        const bool sichtbar = SpielerzeileSichtbar(w, n <= 8 ? n : n - 8);
-        for (QWidget* e : {static_cast<QWidget*>(m_nummer[n - 1]), static_cast<QWidget*>(name(n)),
-                           static_cast<QWidget*>(pass(n)), static_cast<QWidget*>(geb(n))})
-            e->setVisible(sichtbar);
+        zeileZeigen(n, SpielerzeileSichtbar(w, n <= 8 ? n : n - 8));
     }
     // With dropped results the substitutes are players like the others.
     LErsatzHeim->setVisible(!w.Streichspiel);
