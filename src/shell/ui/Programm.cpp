@@ -27,6 +27,7 @@
 #include "platform/QtSound.h"
 #include "shell/Hauptbefehle.h"
 #include "shell/Programmstart.h"
+#include "shell/ui/Fensterregistrierung.h"
 #include "shell/ui/Info.h"
 #include "shell/ui/Main.h"
 #include "shell/ui/Progende.h"
@@ -96,6 +97,7 @@ QStringList Programm::starten(const QString& programmordner)
     m_hub = std::make_unique<Fensterhub>();
     MatchFensterRegistrieren(*m_hub);
     CompetitionFensterRegistrieren(*m_hub);
+    ShellFensterRegistrieren(*m_hub);
     // The board on the second monitor takes the focus when it opens: a second later it goes back.
     m_hub->nachAnzeigeOeffnen = [] { TimerFocus().setEnabled(true); };
     setFensterDienste(m_hub.get());
