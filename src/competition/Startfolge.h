@@ -28,6 +28,11 @@ struct StartfolgeZustand {
     u8 StartfolgeSpieler = 1;    // the chosen player 1..16
     u8 StartfolgeErsteBahn = 0;  // lane range of the plan being edited;
     u8 StartfolgeLetzteBahn = 0; // 0 when the range text named no lane
+    // The preset (line from 0) and lane choice the next editor opens on in
+    // place of the current match's (the options dialog edits presets while
+    // no match is open); -1 none. The editor's factory takes it once.
+    int VorgabeVorwahl = -1;
+    QString VorgabeBahnText;
 
     void zuruecksetzen() { *this = StartfolgeZustand{}; }
 };

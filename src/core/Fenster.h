@@ -39,6 +39,7 @@ enum class Dialog {
     Spielerdaten,      // the player results of AktSpieler (AktSpielerNr)
     Korrektur,         // the throw correction panel; seite is the lane
     Wurfliste,         // the throw list of AktSpieler
+    Service,           // the service page: traffic log, its mail, the update check
 };
 
 class FensterDienste {

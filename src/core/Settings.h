@@ -246,4 +246,5 @@ struct TEinstellungen {
     bool CANBahnsteuerung = false;
     bool CANMannschaftanzeige = false;
     bool CANNamenanzeige = false;
+    QString UpdateServer;  // the maker's update server, such as "https://updates.example.de"
 };

@@ -399,6 +399,7 @@ Tabelle tabelleBauen()
     b.janein(L("CANBahnsteuerung"), &e.CANBahnsteuerung);
     b.janein(L("CANMannschaftanzeige"), &e.CANMannschaftanzeige);
     b.janein(L("CANNamenanzeige"), &e.CANNamenanzeige);
+    b.text(L("UpdateServer"), &e.UpdateServer);
     return t;
 }
 

@@ -11,6 +11,11 @@ public:
     virtual ~SoundAusgabe() = default;
     // Starts playing the WAV file and returns at once.
     virtual void abspielen(const QString& pfad) = 0;
+    // Stops the file when it is playing.
+    virtual void anhalten(const QString& /*pfad*/) {}
+    // The program's own output volume, 0..1, for every sound from now on.
+    virtual void setLautstaerke(double /*lautstaerke*/) {}
+    virtual double lautstaerke() const { return 1.0; }
 };
 
 // The installed output; null restores the silent one.

@@ -43,6 +43,11 @@ void QtSound::abspielen(const QString& pfad)
     effekt->play();
 }
 
+void QtSound::anhalten(const QString& pfad)
+{
+    if (QSoundEffect* effekt = m_effekte.value(pfad)) effekt->stop();
+}
+
 void QtSound::setLautstaerke(double lautstaerke)
 {
     m_lautstaerke = std::clamp(lautstaerke, 0.0, 1.0);

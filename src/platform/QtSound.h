@@ -14,9 +14,9 @@ class QtSound final : public QObject, public SoundAusgabe {
 public:
     explicit QtSound(QObject* parent = nullptr);
     void abspielen(const QString& pfad) override;
-    // The program's own output volume, 0..1, for every sound from now on.
-    void setLautstaerke(double lautstaerke);
-    double lautstaerke() const { return m_lautstaerke; }
+    void anhalten(const QString& pfad) override;
+    void setLautstaerke(double lautstaerke) override;
+    double lautstaerke() const override { return m_lautstaerke; }
 
 private:
     QHash<QString, QSoundEffect*> m_effekte;

@@ -9,9 +9,16 @@
 #include "match/flow/Zustand.h"
 #include "match/ui/Fensterregistrierung.h"
 #include "shell/Programmende.h"
+#include "shell/Service.h"
+#include "shell/ui/Fensterregistrierung.h"
 #include "shell/ui/Info.h"
 #include "shell/ui/Main.h"
 #include "shell/ui/Progende.h"
+#include "shell/ui/Service.h"
+#include "support/ImDialog.h"
+#include "support/KernAufnahmen.h"
+#include "support/Klicken.h"
+#include "support/Netzantworten.h"
 #include "support/QtDrucken.h"
 
 #include <QAction>
@@ -202,19 +209,52 @@ TEST_F(Hauptfenster, EndCommandsAreRefusedWhileAMatchIsStarted)
     EXPECT_EQ(WindowsBeenden, 0);  // closed without ending
 }
 
-// Help, tips and the service page say why they show nothing.
-TEST_F(Hauptfenster, HelpTipsAndServiceSayWhyNothingOpens)
+// Help and tips say why they show nothing.
+TEST_F(Hauptfenster, HelpAndTipsSayWhyNothingOpens)
 {
     QTemporaryDir ordner;
     OrdnerSetzen(ordner.path());
     const QString hilfe = QDir(ordner.path()).filePath(QStringLiteral("Hilfe"));
     main->MHilfethemen->trigger();
     main->MTipps->trigger();
-    main->MService->trigger();
     EXPECT_EQ(skriptBoxen().gezeigt,
               (QStringList{QStringLiteral("Die Hilfedatei %1/Bravolin.hlp ist nicht vorhanden !").arg(hilfe),
-                           QStringLiteral("Die Tippdatei %1/Hilfe_Tipps.rtf ist nicht vorhanden !").arg(hilfe),
-                           "Die Serviceseite ist in dieser Programmversion nicht enthalten !"}));
+                           QStringLiteral("Die Tippdatei %1/Hilfe_Tipps.rtf ist nicht vorhanden !").arg(hilfe)}));
+}
+
+// "Service" opens the service page as a dialog of the main window; an update
+// taken there closes it and ends the program through the end dialog.
+TEST_F(Hauptfenster, ServiceOpensTheServicePage)
+{
+    QTemporaryDir ordner;
+    OrdnerSetzen(ordner.path());
+    ShellFensterRegistrieren(hub);
+    TProgende ende(main.get());
+    ende.Beenden = [] {};
+    main->Progende = &ende;
+    Netzantworten netz;
+    NetzDiensteEinsetzen netzEin(&netz);
+    ShellAufnahme shell;
+    ShellStarterEinsetzen shellEin(&shell);
+    Einst.UpdateServer = QStringLiteral("updates.example.de");
+    skriptBoxen().antworten = {ErgebnisJa, ErgebnisOk};
+
+    ImDialog<TService>(hub, [&] {
+        main->MService->trigger();
+        return true;
+    }, [&](TService& s) {
+        EXPECT_EQ(s.windowTitle(), QStringLiteral("Service"));
+        EXPECT_EQ(s.parentWidget(), main.get());
+        EXPECT_TRUE(s.isModal());
+        Klicken(s.LUpdate);
+        netz.seiteEnde(true, "#2.21.0063");  // no Update.inf: "0" is installed
+        EXPECT_FALSE(s.isVisible());
+    });
+    EXPECT_EQ(skriptBoxen().gezeigt, (QStringList{UpdateFrageText, UpdateSchliessenText}));
+    EXPECT_EQ(shell.aufrufe, QStringList{"http://updates.example.de/Updates/Lanorik/Update_Bravolin_Funk.exe|||1"});
+    EXPECT_TRUE(ende.endeLaeuft());
+    EXPECT_FALSE(hub.AktDialog);
+    serviceZustand.zuruecksetzen();
 }
 
 TEST_F(Hauptfenster, DisplayCommandsReachTheSwitches)

@@ -22,6 +22,7 @@
 #include <QSignalBlocker>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <utility>
 
 namespace {
 
@@ -230,6 +231,11 @@ void TStartfolge::BtnOkClick()
 TStartfolge* StartfolgeFuerWettkampf(QWidget* eltern)
 {
     auto* dialog = new TStartfolge(eltern);
+    if (startfolgeZustand.VorgabeVorwahl >= 0) {
+        dialog->Vorwahl = std::exchange(startfolgeZustand.VorgabeVorwahl, -1);
+        dialog->BahnText = startfolgeZustand.VorgabeBahnText;
+        return dialog;
+    }
     const TWettkampfDaten* w = AktWettkampf;
     dialog->Vorwahl = w ? w->Wurfvorwahl : 0;
     const QStringList bahnen = WurfvorwahlBahnen(WurfvorwahlZeile(dialog->Vorwahl));

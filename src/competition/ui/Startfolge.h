@@ -58,5 +58,6 @@ private:
 };
 
 // The editor for the current match's preset and lane choice (without a match
-// the first preset and its first lane choice).
+// the first preset and its first lane choice), or for the preset and lane
+// choice set beforehand in VorgabeVorwahl and VorgabeBahnText.
 TStartfolge* StartfolgeFuerWettkampf(QWidget* eltern);

@@ -59,6 +59,23 @@ bool CanLogDatei::oeffnen(const QString& ordner, const QDateTime& zeit)
     return false;
 }
 
+bool CanLogDatei::fortsetzen()
+{
+    schliessen();
+    if (m_datei.fileName().isEmpty()) return false;
+    if (m_datei.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered)) return true;
+    qWarning("CAN-Aufzeichnung: %s kann nicht geöffnet werden", qPrintable(m_datei.fileName()));
+    return false;
+}
+
+bool CanLogDatei::leeren()
+{
+    if (!m_datei.isOpen()) return false;
+    if (m_datei.resize(0) && m_datei.seek(0)) return true;
+    qWarning("CAN-Aufzeichnung: %s kann nicht geleert werden", qPrintable(m_datei.fileName()));
+    return false;
+}
+
 void CanLogDatei::schliessen()
 {
     if (m_datei.isOpen()) m_datei.close();
@@ -85,6 +102,8 @@ CanLogDatei& protokoll()
     static CanLogDatei datei;
     return datei;
 }
+// The file is closed for its transfer and opened again afterwards.
+bool g_angehalten = false;
 }  // namespace
 
 bool CanProtokollOeffnen(const QDateTime& zeit)
@@ -99,6 +118,28 @@ void CanProtokollSchliessen()
 {
     if (g_log == &protokoll()) g_log = nullptr;
     protokoll().schliessen();
+    g_angehalten = false;
 }
 
 const CanLogDatei& CanProtokolldatei() { return protokoll(); }
+
+bool CanProtokollOffen() { return protokoll().offen() || g_angehalten; }
+
+void CanProtokollZeile(const QByteArray& zeile) { protokoll().zeile(zeile); }
+
+bool CanProtokollLeeren() { return protokoll().leeren(); }
+
+QString CanProtokollAnhalten()
+{
+    if (!protokoll().offen()) return {};
+    protokoll().schliessen();
+    g_angehalten = true;
+    return protokoll().pfad();
+}
+
+bool CanProtokollFortsetzen()
+{
+    if (!g_angehalten) return true;
+    g_angehalten = false;
+    return protokoll().fortsetzen();
+}

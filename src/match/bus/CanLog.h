@@ -37,6 +37,10 @@ public:
     ~CanLogDatei() override;
     static QString dateiname(const QDateTime& zeit);
     bool oeffnen(const QString& ordner, const QDateTime& zeit);
+    // Opens the file of the last oeffnen() again, appending to it.
+    bool fortsetzen();
+    // Empties the open file; the following lines go into it from its start.
+    bool leeren();
     void schliessen();
     bool offen() const;
     QString pfad() const;
@@ -52,3 +56,18 @@ private:
 bool CanProtokollOeffnen(const QDateTime& zeit);
 void CanProtokollSchliessen();
 const CanLogDatei& CanProtokolldatei();
+// The log is open, or only paused for the transfer of its file.
+bool CanProtokollOffen();
+
+// The service page's work on the open log file. A line such as "Marke",
+// whatever the filters say; nothing while no file is open.
+void CanProtokollZeile(const QByteArray& zeile);
+// Empties the open file; recording goes on into it. False when none is open
+// or it cannot be emptied.
+bool CanProtokollLeeren();
+// Closes the file for the transfer of it and returns its path; empty when
+// no log is open. Lines of the pause are not recorded.
+QString CanProtokollAnhalten();
+// Ends the pause: the same file is opened again for appending. True when
+// nothing was paused (the log was closed meanwhile) or it opened.
+bool CanProtokollFortsetzen();

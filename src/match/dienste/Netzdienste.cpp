@@ -13,6 +13,34 @@ NetzDienste* g_netz = &g_kein;
 
 }  // namespace
 
+void NetzDienste::mailSenden(const Mailauftrag&, MailFertig fertig)
+{
+    if (fertig) fertig(false, QStringLiteral("Der Versand ist in dieser Programmversion nicht eingerichtet !"));
+}
+
+void NetzDienste::seiteHolen(const QString&, SeiteFertig fertig)
+{
+    if (fertig)
+        fertig(false, {}, QStringLiteral("Der Abruf aus dem Internet ist in dieser Programmversion nicht eingerichtet !"));
+}
+
+void NetzDienste::zeitAbgleichen(NetzFertig fertig)
+{
+    if (fertig) fertig(false, QStringLiteral("Die Zeitabfrage ist in dieser Programmversion nicht eingerichtet !"));
+}
+
+void NetzDienste::siteErzeugen(const FtpVerbindung&, NetzFertig fertig)
+{
+    if (fertig)
+        fertig(false, QStringLiteral("Das Veröffentlichen im Internet ist in dieser Programmversion nicht eingerichtet !"));
+}
+
+void NetzDienste::ftpServer(const FtpVerbindung&, NetzFertig fertig)
+{
+    if (fertig)
+        fertig(false, QStringLiteral("Das Veröffentlichen im Internet ist in dieser Programmversion nicht eingerichtet !"));
+}
+
 NetzZustand netzZustand;
 u8& AktJavaUpdate = netzZustand.AktJavaUpdate;
 i32& AktUpdateIntervall = netzZustand.AktUpdateIntervall;

@@ -4,6 +4,39 @@
 #include "core/Eingesetzt.h"
 #include "core/Records.h"
 
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+#include <functional>
+
+// A mail with at most one attached file.
+struct Mailauftrag {
+    QString host;
+    u16 port = 0;
+    QString kennung;  // user name; empty: no login
+    QString von;      // sender address
+    QString vonName;
+    QString an;
+    QString betreff;
+    QStringList text;  // body lines
+    QString anhang;    // path of the attached file; empty: none
+};
+
+// The end of a transfer, on the UI thread: ok, or the operator's message.
+using MailFertig = std::function<void(bool ok, const QString& fehler)>;
+using SeiteFertig = std::function<void(bool ok, const QByteArray& seite, const QString& fehler)>;
+
+// The web server of the options dialog's fields.
+struct FtpVerbindung {
+    QString host;
+    u16 port = 0;
+    QString kennung;
+    QString passwort;
+    QString pfad;
+};
+// The end of a clock synchronisation or an upload: ok, or the operator's message.
+using NetzFertig = std::function<void(bool ok, const QString& fehler)>;
+
 class NetzDienste {
 public:
     virtual ~NetzDienste() = default;
@@ -12,6 +45,19 @@ public:
     virtual void internetUpdate(TWettkampfDaten& w) = 0;
     // The upload timer of the network module.
     virtual void uploadTimer(bool ein, int intervallMs) = 0;
+    // Sends the mail and returns at once; `fertig` follows exactly once, when
+    // the transfer has ended (here at once: nothing is set up to send).
+    virtual void mailSenden(const Mailauftrag& mail, MailFertig fertig);
+    // Fetches the address by HTTP GET, the same way.
+    virtual void seiteHolen(const QString& adresse, SeiteFertig fertig);
+    // Sets the PC clock from the time server (TimeHost, TimePort), the same way.
+    virtual void zeitAbgleichen(NetzFertig fertig);
+    // The clock synchronisation every intervallMs milliseconds; 0 off.
+    virtual void zeitUpdateTimer(qint64 /*intervallMs*/) {}
+    // Uploads the site files of the data folder to the server, the same way.
+    virtual void siteErzeugen(const FtpVerbindung& server, NetzFertig fertig);
+    // The file browser of the server; `fertig` when it is closed.
+    virtual void ftpServer(const FtpVerbindung& server, NetzFertig fertig);
 };
 
 void setNetzDienste(NetzDienste* n);

@@ -11,6 +11,7 @@
 #include "match/bus/CanKarte.h"
 #include "match/bus/CanSenden.h"
 #include "match/print/Druckdienste.h"
+#include "match/print/Druckerportdialog.h"
 #include "match/print/Druckwarteschlange.h"
 #include "match/dienste/Netzdienste.h"
 #include "match/flow/Spielablauf.h"
@@ -36,6 +37,7 @@ void ZustandZuruecksetzen()
     canKarteZustand.zuruecksetzen();
     druckZustand.zuruecksetzen();
     druckwarteschlangeZustand.zuruecksetzen();
+    OptDrucker = {};
     netzZustand.zuruecksetzen();
     timerZustand.zuruecksetzen();
     anzeigeschichtZustand.zuruecksetzen();

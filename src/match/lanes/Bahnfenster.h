@@ -22,6 +22,8 @@ public:
     // Shows the lane overview from the lane ErsteAnzeigebahn on.
     virtual void bahnuebersichtZeigen() {}
     virtual void bahnuebersichtVerbergen() {}
+    // The lane overview's border after a change of Verschiebbar.
+    virtual void bahnuebersichtRahmen() {}
     // Selects the lane on the lane control window and shows it, on top.
     virtual void bahnsteuerungZeigen(int /*bahn*/) {}
     // The same, modally over the modal window that asks for it; the window

@@ -2,7 +2,6 @@
 
 #include "core/Boxes.h"
 #include "core/Globals.h"
-#include "core/SettingsFile.h"
 #include "match/print/Druckwarteschlange.h"
 #include "match/print/Escp.h"
 #include "platform/Druckerport.h"
@@ -14,13 +13,6 @@ std::array<std::uint8_t*, 7> Codes()
     TEinstellungen& e = Einst;
     return {&e.DrAeGross, &e.DrOeGross, &e.DrUeGross, &e.DrAeKlein, &e.DrOeKlein, &e.DrUeKlein, &e.DrSs};
 }
-
-constexpr const char* Druckerschluessel[] = {"Schnittstelle", "DrBahnVon", "DrBahnBis", "ComBaud",   "ComDatenbit",
-                                              "ComStopbit",    "ComParity", "ComMode",   "DrTimer",   "LptMode",
-                                              "DruckWait",     "Emulation", "StartFeed", "EndFeed",   "PageLength",
-                                              "FormFeed"};
-constexpr const char* Zeichenschluessel[] = {"DrAeGross", "DrOeGross", "DrUeGross", "DrAeKlein",
-                                              "DrOeKlein", "DrUeKlein", "DrSs"};
 
 // The port serves a match or the report, or still has bytes to send.
 bool SchnittstelleBelegt(int schnittstelle)
@@ -35,36 +27,37 @@ QString SchnittstellenName(int n) { return n >= 5 ? QStringLiteral("COM%1").arg(
 
 }  // namespace
 
+DruckerportArbeitskopie OptDrucker;
+
 DruckerportArbeitskopie DruckerportArbeitskopieLaden()
 {
     DruckerportArbeitskopie opt;
     for (int p = 1; p <= 4; ++p) {
-        opt.Drucker[p] = Einst.Drucker[p];
-        opt.Drucker[p].PageLength = Einst.Drucker[p].PageLength / 2;
+        TZentralDrucker& d = opt.Drucker[p];
+        d = Einst.Drucker[p];
+        // A lane 0 (none) becomes 255, which selects no lane and comes back as 0.
+        d.DrBahnVon = static_cast<std::uint8_t>(d.DrBahnVon - 1);
+        d.DrBahnBis = static_cast<std::uint8_t>(d.DrBahnBis - 1);
+        d.PageLength = Einst.Drucker[p].PageLength / 2;
     }
     const auto codes = Codes();
     for (std::size_t i = 0; i < codes.size(); ++i) opt.Sonderzeichen[i] = *codes[i];
     return opt;
 }
 
-bool DruckerportArbeitskopieSpeichern(const DruckerportArbeitskopie& opt)
+void DruckerportArbeitskopieUebernehmen(const DruckerportArbeitskopie& opt)
 {
     for (int p = 1; p <= 4; ++p) {
-        const std::uint16_t wait = Einst.Drucker[p].DruckWait;
-        Einst.Drucker[p] = opt.Drucker[p];
-        Einst.Drucker[p].DruckWait = wait;
-        Einst.Drucker[p].PageLength = 2 * opt.Drucker[p].PageLength;
+        TZentralDrucker& d = Einst.Drucker[p];
+        const std::uint16_t wait = d.DruckWait;
+        d = opt.Drucker[p];
+        d.DruckWait = wait;
+        d.DrBahnVon = static_cast<std::uint8_t>(opt.Drucker[p].DrBahnVon + 1);
+        d.DrBahnBis = static_cast<std::uint8_t>(opt.Drucker[p].DrBahnBis + 1);
+        d.PageLength = 2 * opt.Drucker[p].PageLength;
     }
     const auto codes = Codes();
     for (std::size_t i = 0; i < codes.size(); ++i) *codes[i] = opt.Sonderzeichen[i];
-
-    for (int p = 1; p <= 4; ++p)
-        for (const char* name : Druckerschluessel)
-            if (const Einstellungsschluessel* s = SchluesselSuchen(QString::fromLatin1(name) + QString::number(p)))
-                EinstellungSchreiben(*s);
-    for (const char* name : Zeichenschluessel)
-        if (const Einstellungsschluessel* s = SchluesselSuchen(QString::fromLatin1(name))) EinstellungSchreiben(*s);
-    return InfListeSpeichern();
 }
 
 std::int64_t DruckerportZahl(const QString& text)

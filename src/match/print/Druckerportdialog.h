@@ -1,7 +1,8 @@
 #pragma once
 // What the printer port dialog decides without its widgets: the working
-// copies of the four central printers, the numbers of its edits, the test
-// print with the calibration of DruckWait, and what OK writes.
+// copies of the four central printers, the numbers of its edits and the test
+// print with the calibration of DruckWait. The dialog edits the options
+// dialog's working copies; only the options dialog's OK puts them live.
 
 #include "core/CheckedArray.h"
 #include "core/Settings.h"
@@ -11,21 +12,27 @@
 #include <array>
 #include <cstdint>
 
-// The dialog's copies of the printer settings. PageLength is in 1/180 inch,
-// half the live value (1/360 inch); DruckWait is not edited here.
+// The copies of the printer settings. Two fields differ from the live ones:
+// DrBahnVon and DrBahnBis hold the lane minus 1 (the index of the dialog's
+// lane lists), PageLength is in 1/180 inch, half the live value (1/360
+// inch). DruckWait is not edited here.
 struct DruckerportArbeitskopie {
     Array1<TZentralDrucker, 4> Drucker;
     // Printer codes of Ä, Ö, Ü, ä, ö, ü, ß, in the order of the dialog's list.
     std::array<std::uint8_t, 7> Sonderzeichen{};
 };
 
+// The options dialog's working copies: filled when it opens, edited by the
+// printer port dialog, put live by its OK; Abbrechen drops them.
+extern DruckerportArbeitskopie OptDrucker;
+
 // The Windows-1252 letters behind the codes, in the same order.
 constexpr std::array<char, 7> SonderzeichenBuchstaben = {'\xC4', '\xD6', '\xDC', '\xE4', '\xF6', '\xFC', '\xDF'};
 
+// The copies of the live settings.
 DruckerportArbeitskopie DruckerportArbeitskopieLaden();
-// Puts the copies into the live settings (DruckWait stays as it is) and
-// saves every printer key, DruckWait1..4 included; false when saving failed.
-bool DruckerportArbeitskopieSpeichern(const DruckerportArbeitskopie& opt);
+// Puts the copies into the live settings; DruckWait stays as it is.
+void DruckerportArbeitskopieUebernehmen(const DruckerportArbeitskopie& opt);
 
 // The number of an edit: decimal, or hexadecimal after "$"; anything else 0.
 std::int64_t DruckerportZahl(const QString& text);

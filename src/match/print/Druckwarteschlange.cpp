@@ -431,6 +431,15 @@ void DruckwarteschlangeLeeren(int bahn)
     Zeilenpuffer(p).leeren();
 }
 
+void DruckwarteschlangenLeeren()
+{
+    for (int p = 1; p <= ZentralDruckerAnzahl; ++p) {
+        Warteschlange(p).leeren();
+        Zeilenpuffer(p).leeren();
+    }
+    for (int bahn = 1; bahn <= MaxBahnen; ++bahn) CanWarteschlange(bahn).leeren();
+}
+
 bool DruckerGeteilt(int bahn)
 {
     const TWettkampfDaten* m = WettkampfDerBahn(bahn);

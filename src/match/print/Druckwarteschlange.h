@@ -121,6 +121,8 @@ void DruckerportKonfigurieren(int p);
 void ZentralDruckerFreigeben(int bahn);
 // Drops what waits for the lane's central printer.
 void DruckwarteschlangeLeeren(int bahn);
+// Drops what waits in every queue and line buffer.
+void DruckwarteschlangenLeeren();
 // True when another lane than this one that prints on the same sheet (the
 // pair lane of a two-lane sheet, the match's other lanes on a central one)
 // still has its sheet printer on.

@@ -78,7 +78,7 @@ TBahnen::TBahnen(QWidget* parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("Bahnen"));
     setWindowTitle(QStringLiteral("Bahnen"));
-    setWindowFlags(Einst.Verschiebbar ? Qt::WindowFlags(Qt::Window) : Qt::Window | Qt::FramelessWindowHint);
+    RahmenSetzen();
     setFixedSize(Fensterbreite, Fensterhoehe);
 
     for (int k = 1; k <= 4; ++k) feldBauen(k);
@@ -211,6 +211,17 @@ void TBahnen::textfarbeAnpassen()
     const QColor grund = p.color(QPalette::Window);
     p.setColor(QPalette::WindowText, grund.lightness() > 140 ? Qt::black : Qt::white);
     setPalette(p);
+}
+
+void TBahnen::RahmenSetzen()
+{
+    const Qt::WindowFlags rahmen =
+        Einst.Verschiebbar ? Qt::WindowFlags(Qt::Window) : Qt::Window | Qt::FramelessWindowHint;
+    if (windowFlags() == rahmen) return;
+    // Changing the flags hides a shown window.
+    const bool sichtbar = isVisible();
+    setWindowFlags(rahmen);
+    if (sichtbar) show();
 }
 
 void TBahnen::BahnfeldAnzeigen(int n) { anwenden(::BahnfeldAnzeigen(n)); }

@@ -24,6 +24,9 @@ class TBahnen : public QWidget {
 public:
     explicit TBahnen(QWidget* parent = nullptr);
 
+    // A border by the setting Verschiebbar, none without.
+    void RahmenSetzen();
+
     // Redraws lane n when it is on the page.
     void BahnfeldAnzeigen(int n);
     // Pages to ErsteAnzeigebahn (kept within the alley) and redraws the four lanes.

@@ -58,6 +58,11 @@ void Bahnfensterdienste::bahnuebersichtVerbergen()
     if (m_bahnen && m_bahnen->isVisible()) m_bahnen->hide();
 }
 
+void Bahnfensterdienste::bahnuebersichtRahmen()
+{
+    if (m_bahnen) m_bahnen->RahmenSetzen();
+}
+
 void Bahnfensterdienste::bahnsteuerungZeigen(int bahn)
 {
     if (!m_steuerung) return;

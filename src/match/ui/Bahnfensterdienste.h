@@ -32,6 +32,7 @@ public:
 
     void bahnuebersichtZeigen() override;
     void bahnuebersichtVerbergen() override;
+    void bahnuebersichtRahmen() override;
     void bahnsteuerungZeigen(int bahn) override;
     // From the lane overview and the correction panel.
     void bahnsteuerungModal(int bahn) override;

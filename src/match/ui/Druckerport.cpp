@@ -62,7 +62,7 @@ void nachText(QComboBox* c, int wert) { c->setCurrentIndex(c->findText(QString::
 
 }  // namespace
 
-TDruckerPort::TDruckerPort(QWidget* eltern) : QDialog(eltern)
+TDruckerPort::TDruckerPort(DruckerportArbeitskopie& opt, QWidget* eltern) : QDialog(eltern), Opt(opt)
 {
     setWindowTitle(QStringLiteral("Druckerport"));
     HintergrundSetzen(this, u"ColorHinweis");
@@ -182,10 +182,9 @@ TDruckerPort::TDruckerPort(QWidget* eltern) : QDialog(eltern)
     spalte->setSizeConstraint(QLayout::SetFixedSize);
 }
 
-// Each activation starts again at printer 1 with the settings as they are.
+// Each activation starts again at printer 1.
 void TDruckerPort::showEvent(QShowEvent* event)
 {
-    Opt = DruckerportArbeitskopieLaden();
     const int bahnen = BahnAnzahl;
     for (QComboBox* c : {CDrBahnVon, CDrBahnBis}) {
         c->clear();
@@ -216,8 +215,9 @@ void TDruckerPort::CSchnittstelleChange()
         return;
     }
     const TZentralDrucker& d = Opt.Drucker[AktDrucker];
-    CDrBahnVon->setCurrentIndex(d.DrBahnVon - 1);
-    CDrBahnBis->setCurrentIndex(d.DrBahnBis - 1);
+    // The copies hold the lane lists' indices; one beyond the list selects none.
+    CDrBahnVon->setCurrentIndex(d.DrBahnVon < CDrBahnVon->count() ? d.DrBahnVon : -1);
+    CDrBahnBis->setCurrentIndex(d.DrBahnBis < CDrBahnBis->count() ? d.DrBahnBis : -1);
     CEmulation->setCurrentIndex(d.Emulation < CEmulation->count() ? d.Emulation : -1);
     ETimer->setText(QString::number(d.DrTimer));
     if (n >= 5) {
@@ -249,14 +249,14 @@ void TDruckerPort::Speichern()
     if (n < 0) return;
     d.Schnittstelle = static_cast<u8>(n);
     if (n == 0) return;
-    auto index = [](QComboBox* c, auto& ziel, int versatz = 0) {
-        if (c->currentIndex() >= 0) ziel = static_cast<std::remove_reference_t<decltype(ziel)>>(c->currentIndex() + versatz);
+    auto index = [](QComboBox* c, auto& ziel) {
+        if (c->currentIndex() >= 0) ziel = static_cast<std::remove_reference_t<decltype(ziel)>>(c->currentIndex());
     };
     auto text = [](QComboBox* c, auto& ziel) {
         if (c->currentIndex() >= 0) ziel = static_cast<std::remove_reference_t<decltype(ziel)>>(c->currentText().toInt());
     };
-    index(CDrBahnVon, d.DrBahnVon, 1);
-    index(CDrBahnBis, d.DrBahnBis, 1);
+    index(CDrBahnVon, d.DrBahnVon);
+    index(CDrBahnBis, d.DrBahnBis);
     d.DrTimer = static_cast<u16>(DruckerportZahl(ETimer->text()));
     index(CEmulation, d.Emulation);
     d.StartFeed = static_cast<i32>(DruckerportZahl(EStartFeed->text()));
@@ -286,7 +286,6 @@ void TDruckerPort::SBtnDruckerClick(int drucker)
 void TDruckerPort::BtnOkClick()
 {
     Speichern();
-    DruckerportArbeitskopieSpeichern(Opt);
     accept();
 }
 

@@ -2,7 +2,9 @@
 // The set-up of the four central throw printers: port and serial
 // parameters, lanes, emulation, paper feeds and the printer codes of the
 // German special letters; "&Test" prints a test line and calibrates the
-// printer's DruckWait.
+// printer's DruckWait. It edits the working copies it is given (those of the
+// options dialog); "&Ok" and "&Abbrechen" only close it, and of the live
+// settings only DruckWait changes, by the test.
 
 #include "match/print/Druckerportdialog.h"
 
@@ -19,7 +21,7 @@ class QToolButton;
 class TDruckerPort : public QDialog {
     Q_OBJECT
 public:
-    explicit TDruckerPort(QWidget* eltern = nullptr);
+    explicit TDruckerPort(DruckerportArbeitskopie& opt, QWidget* eltern = nullptr);
 
     QToolBar* TBarMain;
     QToolButton* SBtnDrucker1;
@@ -50,8 +52,8 @@ public:
     QPushButton* BtnAbbruch;
 
     int AktDrucker = 1;
-    // The working copies the dialog edits; OK saves them.
-    DruckerportArbeitskopie Opt;
+    // The working copies the dialog edits.
+    DruckerportArbeitskopie& Opt;
 
 protected:
     void showEvent(QShowEvent* event) override;

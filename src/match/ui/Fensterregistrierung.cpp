@@ -11,7 +11,7 @@
 void MatchFensterRegistrieren(Fensterhub& hub)
 {
     hub.registrieren(Dialog::CanTiming, [](QWidget* eltern) { return new TCanTiming(eltern); });
-    hub.registrieren(Dialog::Druckerport, [](QWidget* eltern) { return new TDruckerPort(eltern); });
+    hub.registrieren(Dialog::Druckerport, [](QWidget* eltern) { return new TDruckerPort(OptDrucker, eltern); });
     hub.registrieren(MdiFenster::Ergebnis, [](QWidget* eltern) { return new TErgebnis(eltern); });
     hub.registrierenMitSeite(Dialog::Korrektur, [](QWidget* eltern, int bahn) { return new TKorrektur(eltern, bahn); });
     hub.registrieren(Dialog::Spielerdaten, [](QWidget* eltern) { return new TSpielerdaten(eltern); });

@@ -23,15 +23,14 @@ namespace {
 // Why a command cannot run.
 const QString SpielGestartetText = QStringLiteral("Bitte beenden Sie gestartete Wettkämpfe !");
 const QString BahnenStartenText = QStringLiteral("Die Bahnen werden gerade gestartet, bitte warten !");
-const QString ServiceFehltText = QStringLiteral("Die Serviceseite ist in dieser Programmversion nicht enthalten !");
 
 }  // namespace
 
 void TMain::MNeuClick() { NeuAnlegen(); }
 
-// The card commands, the report form and the service page are windows of
-// their own; their commands wait for them. After a dialog or a new child
-// window the open lane control window comes back on top.
+// The card commands and the report form are windows of their own; their
+// commands wait for them. After a dialog or a new child window the open lane
+// control window comes back on top.
 void TMain::MLadenClick()
 {
     SpielLadenBefehl();
@@ -41,7 +40,7 @@ void TMain::MKarteLadenClick() {}
 void TMain::MKarteSpeichernClick() {}
 void TMain::MBahnenClick() { BahnenBefehl(); }
 void TMain::MBahnsteuerungClick() { BahnsteuerungBefehl(); }
-void TMain::MServiceClick() { boxen().hinweis(ServiceFehltText); }
+void TMain::MServiceClick() { fenster().dialog(Dialog::Service); }
 
 void TMain::MUebernehmenClick() { SpieleUebernehmenBefehl(); }
 void TMain::MImportierenClick()

@@ -1,11 +1,12 @@
 #include "shell/ui/Optionen.h"
 
 #include "core/Boxes.h"
-#include "core/Globals.h"
-#include "core/SettingsFile.h"
+#include "core/Sound.h"
 #include "shell/ui/OptionenSeiten.h"
 
+#include <QCheckBox>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -13,7 +14,13 @@ namespace {
 
 TOptionen* g_offen = nullptr;
 
+// The client area of the dialog.
+constexpr int Breite = 866;
+constexpr int Hoehe = 565;
+
 }  // namespace
+
+OptionenZustand optionenZustand;
 
 Optionenseite::Optionenseite(TOptionen& dialog, const QString& objektname) : QWidget(nullptr), m_dialog(dialog)
 {
@@ -24,6 +31,7 @@ TOptionen::TOptionen(QWidget* eltern) : QDialog(eltern)
 {
     setObjectName(QStringLiteral("Optionen"));
     setWindowTitle(QStringLiteral("Programmoptionen"));
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     TabControlOptionen = new QTabWidget(this);
     TabControlOptionen->setObjectName(QStringLiteral("TabControlOptionen"));
     Optionenseite* (*const fabriken[SeitenAnzahl])(TOptionen&) = {
@@ -37,8 +45,11 @@ TOptionen::TOptionen(QWidget* eltern) : QDialog(eltern)
     }
     BtnOK = new QPushButton(QStringLiteral("&Ok"), this);
     BtnOK->setObjectName(QStringLiteral("BtnOK"));
+    BtnOK->setToolTip(QStringLiteral("Einstellungen speichern"));
+    BtnOK->setDefault(true);
     BtnAbbruch = new QPushButton(QStringLiteral("&Abbrechen"), this);
     BtnAbbruch->setObjectName(QStringLiteral("BtnAbbruch"));
+    BtnAbbruch->setToolTip(QStringLiteral("ohne Speichern beenden"));
     auto* knoepfe = new QHBoxLayout;
     knoepfe->addStretch();
     knoepfe->addWidget(BtnOK);
@@ -46,11 +57,14 @@ TOptionen::TOptionen(QWidget* eltern) : QDialog(eltern)
     auto* l = new QVBoxLayout(this);
     l->addWidget(TabControlOptionen);
     l->addLayout(knoepfe);
+    for (QPushButton* b : {BtnOK, BtnAbbruch}) connect(b, &QPushButton::pressed, this, [] { KlickSoundSpielen(); });
     connect(BtnOK, &QPushButton::clicked, this, [this] {
         if (BtnOKClick()) accept();
     });
     connect(BtnAbbruch, &QPushButton::clicked, this, &QDialog::reject);
     connect(TabControlOptionen, &QTabWidget::currentChanged, this, &TOptionen::seiteGewechselt);
+    // Fixed, at least the designed size; larger where a page needs it.
+    setFixedSize(sizeHint().expandedTo(QSize(Breite, Hoehe)));
     g_offen = this;
 }
 
@@ -69,8 +83,13 @@ void TOptionen::showEvent(QShowEvent* e)
 
 void TOptionen::laden()
 {
-    TabControlOptionen->setCurrentIndex(Allgemein);
+    BtnOK->setEnabled(true);
+    {
+        const QSignalBlocker still(TabControlOptionen);
+        TabControlOptionen->setCurrentIndex(Allgemein);
+    }
     for (Optionenseite* s : m_seiten) s->laden();
+    m_seiten[Allgemein]->gezeigt();
 }
 
 void TOptionen::seiteGewechselt(int pos)
@@ -80,21 +99,29 @@ void TOptionen::seiteGewechselt(int pos)
 
 bool TOptionen::BtnOKClick()
 {
+    BtnOK->setEnabled(false);
+    // Nothing is stored while a field is in error.
     for (int s = 0; s < SeitenAnzahl; ++s) {
         if (const std::optional<Feldfehler> f = m_seiten[s]->pruefen()) {
             TabControlOptionen->setCurrentIndex(s);
             if (f->feld) f->feld->setFocus();
             boxen().hinweis(f->meldung);
+            BtnOK->setEnabled(true);
             return false;
         }
     }
     for (Optionenseite* s : m_seiten) s->speichern();
-    for (Optionenseite* s : m_seiten)
-        for (const auto& [sektion, name] : s->schluessel())
-            if (const Einstellungsschluessel* k = SchluesselSuchen(name)) EinstellungSchreiben(*k);
+
+    std::vector<Optionsschluessel> schluessel;
+    for (Optionenseite* s : m_seiten) {
+        const std::vector<Optionsschluessel> k = s->schluessel();
+        schluessel.insert(schluessel.end(), k.begin(), k.end());
+    }
+    const auto* loeschen = findChild<QCheckBox*>(QStringLiteral("CBInfLoeschen"));
     QString fehler;
-    if (!TextdateiSchreiben(InfDatei, InfListe, &fehler)) {
+    if (!OptionenSchreiben(schluessel, loeschen && loeschen->isChecked(), &fehler)) {
         boxen().hinweis(fehler);
+        BtnOK->setEnabled(true);
         return false;
     }
     return true;

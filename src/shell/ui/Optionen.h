@@ -9,10 +9,12 @@
 // closes. "Abbrechen" stores and writes nothing (the few controls that act
 // at once, such as the volumes, stay done).
 
+#include "core/Records.h"
+#include "shell/Optionen.h"
+
 #include <QDialog>
 #include <QString>
 #include <optional>
-#include <utility>
 #include <vector>
 
 class QPushButton;
@@ -25,8 +27,15 @@ struct Feldfehler {
     QString meldung;
 };
 
-// A key of the settings file: its section ("[Allgemein]") and its name.
-using Optionsschluessel = std::pair<QString, QString>;
+// What the dialog keeps from one opening to the next, for the whole run.
+struct OptionenZustand {
+    // The step button held down: 1 down, 2 up (double-tap time or output
+    // volume), 3 recording down, 4 recording up.
+    u8 Haltecode = 0;
+
+    void zuruecksetzen() { *this = OptionenZustand{}; }
+};
+extern OptionenZustand optionenZustand;
 
 // One page of the options dialog.
 class Optionenseite : public QWidget {

@@ -73,6 +73,7 @@ protected:
         d2.StartFeed = 30;
         d2.EndFeed = 40;
         Einst.DrSs = 0x7E;
+        opt = DruckerportArbeitskopieLaden();
     }
     void TearDown() override { ZustandZuruecksetzen(); }
 
@@ -86,11 +87,12 @@ protected:
     }
 
     QTemporaryDir m_ordner;
+    DruckerportArbeitskopie opt;  // the working copies handed to the dialog
 };
 
 TEST_F(DruckerPortFenster, ShowsTheSettingsOfTheChosenPrinter)
 {
-    TDruckerPort d;
+    TDruckerPort d(opt);
     d.show();
     EXPECT_EQ(d.AktDrucker, 1);
     EXPECT_TRUE(d.SBtnDrucker1->isChecked());
@@ -123,7 +125,7 @@ TEST_F(DruckerPortFenster, ShowsTheSettingsOfTheChosenPrinter)
 
 TEST_F(DruckerPortFenster, PortChangeAndSpecialLetters)
 {
-    TDruckerPort d;
+    TDruckerPort d(opt);
     d.show();
     waehlen(d.CSchnittstelle, QStringLiteral("LPT1"));
     EXPECT_EQ(eintraege(d.CMode), (QStringList{"kein Statustest", "Druckerstatus prüfen"}));
@@ -142,31 +144,36 @@ TEST_F(DruckerPortFenster, PortChangeAndSpecialLetters)
     EXPECT_EQ(d.Opt.Drucker[1].DrTimer, 0);
 }
 
-TEST_F(DruckerPortFenster, OkWritesTheSettingsAbbrechenNothing)
+// Every edit goes into the working copies at once, the printer buttons and
+// OK store the rest; "&Abbrechen" undoes nothing. Neither button touches the
+// live settings or the file: that is the options dialog's OK.
+TEST_F(DruckerPortFenster, OkAndAbbrechenOnlyClose)
 {
-    TDruckerPort d;
+    TDruckerPort d(opt);
     d.show();
     tippen(d.EStartFeed, QStringLiteral("223"));
     d.BtnAbbruch->click();
-    EXPECT_EQ(Einst.Drucker[1].StartFeed, 10);
-    EXPECT_FALSE(QFile::exists(InfDatei));
+    EXPECT_EQ(d.result(), QDialog::Rejected);
+    EXPECT_EQ(opt.Drucker[1].StartFeed, 223);
 
     d.show();
-    EXPECT_EQ(d.EStartFeed->text(), QStringLiteral("10"));
-    tippen(d.EStartFeed, QStringLiteral("223"));
+    EXPECT_EQ(d.EStartFeed->text(), QStringLiteral("223"));
     waehlen(d.CBaud, QStringLiteral("1200"));  // stored by OK
+    waehlen(d.CDrBahnVon, QStringLiteral("Bahn 2"));
     d.SBtnDrucker2->click();
     tippen(d.EPageLength, QStringLiteral("100"));
     d.BtnOk->click();
     EXPECT_EQ(d.result(), QDialog::Accepted);
-    EXPECT_EQ(Einst.Drucker[1].StartFeed, 223);
-    EXPECT_EQ(Einst.Drucker[1].ComBaud, 1200);
-    EXPECT_EQ(Einst.Drucker[2].PageLength, 200);
-    QFile f(InfDatei);
-    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
-    const QByteArray inhalt = f.readAll();
-    for (const char* zeile : {"StartFeed1 = 223\r\n", "ComBaud1 = 1200\r\n", "PageLength2 = 200\r\n"})
-        EXPECT_TRUE(inhalt.contains(zeile)) << zeile;
+    EXPECT_EQ(opt.Drucker[1].ComBaud, 1200);
+    EXPECT_EQ(opt.Drucker[1].DrBahnVon, 1);  // the list index: lane 2
+    EXPECT_EQ(opt.Drucker[2].PageLength, 100);
+
+    EXPECT_EQ(Einst.Drucker[1].StartFeed, 10);
+    EXPECT_EQ(Einst.Drucker[1].ComBaud, 4800);
+    EXPECT_EQ(Einst.Drucker[1].DrBahnVon, 3);
+    EXPECT_EQ(Einst.Drucker[2].PageLength, 0);
+    EXPECT_TRUE(InfListe.isEmpty());
+    EXPECT_FALSE(QFile::exists(InfDatei));
 }
 
 // The test prints with the values on screen and sets DruckWait at once;
@@ -182,7 +189,7 @@ TEST_F(DruckerPortFenster, TestPrintsWithTheScreenValues)
     Einst.DrAeKlein = 0x7B;
     Einst.DrOeKlein = 0x7C;
     Einst.DrUeKlein = 0x7D;
-    TDruckerPort d;
+    TDruckerPort d(opt);
     d.show();
     waehlen(d.CSchnittstelle, QStringLiteral("COM1"));
     tippen(d.EStartFeed, QStringLiteral("0"));
@@ -209,7 +216,7 @@ TEST_F(DruckerPortFenster, TheKeyboardEditsTheTouchFields)
 {
     TouchEingabe = 1;
     Einst.TastDoppelclick = false;
-    TDruckerPort d;
+    TDruckerPort d(opt);
     d.show();
     TKeyb* k = Keyb();
     QStringList gesehen;
