@@ -89,3 +89,10 @@ void GlobalsZuruecksetzen()
     globalsZustand.zuruecksetzen();
     einstellungsdateiZustand.zuruecksetzen();
 }
+
+int BekannteBahnanzahl(int n)
+{
+    for (int b : Bahnanzahlen)
+        if (b == n) return n;
+    return 0;
+}

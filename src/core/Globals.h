@@ -9,6 +9,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <array>
 
 // The pair table of the ranking sort.
 struct TPaar {
@@ -84,6 +85,11 @@ extern TSpielerEintrag*& AktSpieler;
 extern i32& AktSpielerNr;
 extern Array1<TBahnDaten, MaxBahnen>& BahnDaten;
 extern u8& BahnAnzahl;
+// The lane counts an alley may have.
+inline constexpr std::array<int, 6> Bahnanzahlen = {4, 6, 8, 10, 12, 16};
+// n when an alley may have n lanes, else 0 (the windows that list the lanes
+// then show none).
+int BekannteBahnanzahl(int n);
 extern u8& OffeneFenster;
 extern QString& Spielordner;
 extern u8& WettkampfGeladen;

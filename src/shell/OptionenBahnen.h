@@ -4,6 +4,7 @@
 // lane printers and their ports, the send timer, the CAN adapter), the
 // adapter test, and the keys the two pages write.
 
+#include "core/Globals.h"
 #include "core/Records.h"
 #include "match/print/Druckerportdialog.h"
 #include "shell/Optionen.h"
@@ -15,7 +16,7 @@
 
 // --- Bahnsteuerung ----------------------------------------------------------------
 // The lane counts of the page's list, entry by entry.
-inline constexpr std::array<int, 6> BahnenAuswahl = {4, 6, 8, 10, 12, 16};
+inline constexpr std::array<int, 6> BahnenAuswahl = Bahnanzahlen;
 // The entry of a lane count; -1 for a count the list does not hold.
 int BahnenEintrag(int bahnen);
 

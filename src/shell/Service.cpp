@@ -41,20 +41,6 @@ std::vector<const bool*> serviceWerte()
 
 // --- Traffic log ---------------------------------------------------------------------
 
-int BahnfilterSichtbar(int bahnAnzahl)
-{
-    switch (bahnAnzahl) {
-    case 4:
-    case 6:
-    case 8:
-    case 10:
-    case 12:
-    case 16:
-        return bahnAnzahl;
-    default:
-        return 0;
-    }
-}
 
 const QStringList& ServiceSchluessel()
 {

@@ -32,11 +32,6 @@ inline const QString Serviceseite = QStringLiteral("/Service/Updates/updates.htm
 // line "Update = <version>".
 inline const QString UpdateDatei = QStringLiteral("Update.inf");
 
-// --- Traffic log ---------------------------------------------------------------------
-// The lane filter boxes shown for an alley of that many lanes: all of them
-// for 4, 6, 8, 10, 12 or 16 lanes, none for any other number.
-int BahnfilterSichtbar(int bahnAnzahl);
-
 // The 23 log keys of "[Service]" (the switch, 16 lanes, 6 message kinds) in
 // the order OK writes them.
 const QStringList& ServiceSchluessel();

@@ -214,17 +214,6 @@ void BahndruckerEinschalten(int bahn)
     if (Einst.DrEinschalten && BahnDaten.contains(bahn)) drucker().bahndruckBeginnen(bahn);
 }
 
-int SichtbareBahnknoepfe(int bahnAnzahl)
-{
-    switch (bahnAnzahl) {
-    case 4:
-    case 6:
-    case 8:
-    case 10:
-    case 12:
-    case 16: return bahnAnzahl;
-    default: return 0;
-    }
-}
+int SichtbareBahnknoepfe(int bahnAnzahl) { return BekannteBahnanzahl(bahnAnzahl); }
 
 int ZiffertasteBahn(int ziffer) { return ziffer >= 1 && ziffer <= 8 && ziffer <= BahnAnzahl ? ziffer : 0; }

@@ -188,8 +188,7 @@ void TDruckerPort::showEvent(QShowEvent* event)
     const int bahnen = BahnAnzahl;
     for (QComboBox* c : {CDrBahnVon, CDrBahnBis}) {
         c->clear();
-        if (bahnen == 4 || bahnen == 6 || bahnen == 8 || bahnen == 10 || bahnen == 12 || bahnen == 16)
-            for (int b = 1; b <= bahnen; ++b) c->addItem(QStringLiteral("Bahn %1").arg(b));
+        for (int b = 1; b <= BekannteBahnanzahl(bahnen); ++b) c->addItem(QStringLiteral("Bahn %1").arg(b));
     }
     AktDrucker = 1;
     SBtnDrucker1->setChecked(true);

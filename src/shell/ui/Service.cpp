@@ -66,7 +66,7 @@ TService::TService(QWidget* eltern, std::function<void()> programmBeenden)
         CBBahn[n] = haken(GBProtokoll, QStringLiteral("CBBahn%1").arg(n), QStringLiteral("  Bahn %1").arg(n));
         bahnen->addWidget(CBBahn[n], (n - 1) / 4, (n - 1) % 4);
         // The alley's lanes only (FormCreate).
-        CBBahn[n]->setVisible(n <= BahnfilterSichtbar(BahnAnzahl));
+        CBBahn[n]->setVisible(n <= BekannteBahnanzahl(BahnAnzahl));
     }
     CBKommend = haken(GBProtokoll, QStringLiteral("CBKommend"), QStringLiteral("  kommende Messages"));
     CBGehend = haken(GBProtokoll, QStringLiteral("CBGehend"), QStringLiteral("  gehende Messages"));
