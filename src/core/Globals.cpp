@@ -37,6 +37,7 @@ u8& NetzBeschaeftigt = globalsZustand.NetzBeschaeftigt;
 Array1<i32, MaxBahnen>& DruckerSendeErgebnis = globalsZustand.DruckerSendeErgebnis;
 u16& BahnDruckAusstehend = globalsZustand.BahnDruckAusstehend;
 QStringList& WurfvorwListe = globalsZustand.WurfvorwListe;
+QString& Trennzeichen = globalsZustand.Trennzeichen;
 Array1<TPaar, MaxPaare>& Paare = globalsZustand.Paare;
 
 void BahnDatenStartwerte()
@@ -81,6 +82,7 @@ void GlobalsZustand::zuruecksetzen()
     DruckerSendeErgebnis.fill(1);
     BahnDruckAusstehend = 0;
     WurfvorwListe.clear();
+    Trennzeichen.clear();
     Paare.fill(TPaar{});
 }
 

@@ -67,6 +67,9 @@ struct GlobalsZustand {
 
     // Throw presets, one a line of "Wurfvorw.inf", fields separated by ';'.
     QStringList WurfvorwListe;
+    // Separator of the CSV import (one character) and exports (two: "; ",
+    // ", " or a tab and a blank); each sets it before use.
+    QString Trennzeichen;
 
     Array1<TPaar, MaxPaare> Paare{};
 
@@ -112,6 +115,7 @@ extern u8& NetzBeschaeftigt;
 extern Array1<i32, MaxBahnen>& DruckerSendeErgebnis;
 extern u16& BahnDruckAusstehend;
 extern QStringList& WurfvorwListe;
+extern QString& Trennzeichen;
 extern Array1<TPaar, MaxPaare>& Paare;
 
 // Lane records as at program start: BahnNr = n, every other field 0.

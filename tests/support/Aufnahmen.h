@@ -91,7 +91,12 @@ struct WettbewerbAufnahme : WettbewerbDienste {
     QStringList aufrufe;
     std::function<bool(int, int)> startfolge;
     void spielerGridUebernehmen() override { aufrufe << QStringLiteral("grid"); }
-    void spielerdatenbankSpeichern() override { aufrufe << QStringLiteral("datenbank"); }
+    bool datenbankGespeichert = true;  // the player database's save succeeds
+    bool spielerdatenbankSpeichern() override
+    {
+        aufrufe << QStringLiteral("datenbank");
+        return datenbankGespeichert;
+    }
     bool speichertErfolgreich = true;  // a save clears the match's changed mark
     void speichernDialog() override
     {

@@ -1,5 +1,8 @@
 #include "competition/ui/Fensterregistrierung.h"
 
+#include "competition/ui/Explorer.h"
+#include "competition/ui/Export.h"
+#include "competition/ui/Import.h"
 #include "competition/ui/Laden.h"
 #include "competition/ui/Mannschaftsdaten.h"
 #include "competition/ui/Speichern.h"
@@ -23,6 +26,22 @@ void CompetitionFensterRegistrieren(Fensterhub& hub)
     });
     hub.registrieren(Dialog::Startfolge, [](QWidget* eltern) { return StartfolgeFuerWettkampf(eltern); });
     hub.registrieren(Dialog::Spieldaten, [](QWidget* eltern) { return new TWettkoptionen(eltern); });
+    hub.registrieren(Dialog::Export, [](QWidget* eltern) -> QDialog* {
+        if (!AktWettkampf) return nullptr;
+        return new TExportieren(eltern);
+    });
+    // The line-up and team imports show no column meanings; seite 2 is the guest side.
+    hub.registrieren(
+        Dialog::SpielaufstellungImportieren, [](QWidget* eltern) { return new TImportieren(eltern, false); },
+        [](QDialog* d, int) { SpielaufstellungImportieren(*static_cast<TImportieren*>(d)); });
+    hub.registrierenMitSeite(
+        Dialog::MannschaftImportieren,
+        [](QWidget* eltern, int) -> QDialog* { return AktWettkampf ? new TImportieren(eltern, false) : nullptr; },
+        [](QDialog* d, int seite) { MannschaftImportieren(*static_cast<TImportieren*>(d), seite != 2); });
+    hub.registrieren(
+        Dialog::SpielerdatenbankImportieren, [](QWidget* eltern) { return new TImportieren(eltern, true); },
+        [](QDialog* d, int) { SpielerdatenbankImportieren(*static_cast<TImportieren*>(d)); });
+    hub.registrieren(Dialog::Explorer, [](QWidget* eltern) { return new TExplorer(eltern); });
     hub.registrieren(Dialog::Laden, [](QWidget* eltern) { return new TLaden(eltern); });
     hub.registrieren(Dialog::Speichern, [](QWidget* eltern) -> QDialog* {
         if (!AktWettkampf) return nullptr;

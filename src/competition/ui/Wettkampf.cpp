@@ -1,7 +1,10 @@
 #include "competition/ui/Wettkampf.h"
 
+#include "competition/Spielerdatenbank.h"
+#include "competition/Wettbewerb.h"
 #include "competition/Wettkampfanzeige.h"
 #include "competition/ui/Maskenfeld.h"
+#include "competition/ui/WettkampfDatenbank.h"
 #include "competition/ui/WettkampfIntern.h"
 #include "core/Cp1252.h"
 #include "core/Fenster.h"
@@ -11,7 +14,9 @@
 #include "core/TextFunctions.h"
 #include "core/ui/Farben.h"
 #include "core/ui/Tastaturfelder.h"
+#include "match/flow/Wettkampfslots.h"
 
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QFrame>
 #include <QGridLayout>
@@ -107,8 +112,13 @@ TWettkampf::TWettkampf(QWidget* parent) : QWidget(parent)
     setObjectName(QStringLiteral("Wettkampf"));
     bauen();
     aktionenBauen();
+    datenbankAktionenBauen();
     tastaturBauen();
     verbinden();
+    datenbankVerbinden();
+    exportDateiWaehlen = [this] { return ExportDateiDialog(this); };
+    SpielerdatenbankLaden();
+    DatenbankFensterSetzen(0);
     // Activated again (from another child window), it becomes the active
     // kind and shows the record anew.
     BeiAktivierung(this, [this] {
@@ -121,7 +131,7 @@ TWettkampf::TWettkampf(QWidget* parent) : QWidget(parent)
     OffeneFenster |= FensterWettkampf;
 }
 
-TWettkampf::~TWettkampf() = default;
+TWettkampf::~TWettkampf() { GridUebernahme = {}; }
 
 // --- Construction ---------------------------------------------------------------------
 
@@ -144,17 +154,15 @@ void TWettkampf::bauen()
     mitte->addWidget(GGast);
     haupt->addLayout(mitte);
 
+    // The player database below the line-ups; dragging the splitter under
+    // it down opens it.
+    haupt->addWidget(datenbankBauen());
     Splitter = new QFrame(this);
     Splitter->setObjectName(QStringLiteral("Splitter"));
     Splitter->setFrameShape(QFrame::HLine);
     Splitter->setFixedHeight(6);
     Splitter->setCursor(Qt::SplitVCursor);
     haupt->addWidget(Splitter);
-    // The player database comes here; closed (height 0) until it exists.
-    DBStarterPanel = new QWidget(this);
-    DBStarterPanel->setObjectName(QStringLiteral("DBStarterPanel"));
-    DBStarterPanel->setFixedHeight(0);
-    haupt->addWidget(DBStarterPanel);
     haupt->addStretch(1);
 }
 
@@ -541,6 +549,13 @@ void TWettkampf::showEvent(QShowEvent* e)
 
 void TWettkampf::closeEvent(QCloseEvent* e)
 {
+    // The database goes with the window: a changed one is saved first, and
+    // one that cannot be saved keeps the window open.
+    gridUebernehmen();
+    if (!SpielerdatenbankSpeichernFragen()) {
+        e->ignore();
+        return;
+    }
     if (AktivesFenster == FensterWettkampf) AktivesFenster = 0;
     OffeneFenster &= u8(~FensterWettkampf);
     QWidget::closeEvent(e);

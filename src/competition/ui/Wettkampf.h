@@ -2,7 +2,8 @@
 // The match set-up window: the data, options and line-ups of the current
 // match (AktWettkampf), written into its record at every edit. The window
 // hub creates it, refills it (aktualisieren) and refreshes single player
-// lines (spielerAktualisieren).
+// lines (spielerAktualisieren). Below the line-ups the panel of the player
+// database (DBStarterPanel), loaded from its file when the window is made.
 
 #include "competition/Aufstellung.h"
 #include "competition/Wettkampffelder.h"
@@ -14,6 +15,8 @@
 #include <QPointer>
 #include <QWidget>
 #include <functional>
+#include <optional>
+#include <utility>
 
 class QAction;
 class QComboBox;
@@ -23,6 +26,9 @@ class QLabel;
 class QLineEdit;
 class QMenu;
 class QPushButton;
+class QTableView;
+class SpielerDelegate;
+class SpielerModell;
 class TastaturFelder;
 
 class TWettkampf : public QWidget, public HubFenster, public OptionenAnsicht {
@@ -43,6 +49,8 @@ public:
     void menueStatusSetzen();
     // Drop of the name of slot `quelle` onto slot `ziel` (refused onto or from a started player).
     void spielerAblegen(int quelle, int ziel);
+    // Drop of row `zeile` of the player database onto slot `ziel`.
+    void zeileAblegen(int zeile, int ziel);
 
     // Which greeting line EText shows: 0 line 1, 1 line 2.
     int TextzeileIndex = 0;
@@ -61,6 +69,46 @@ public:
     QWidget* DBStarterPanel;
     QFrame* Splitter;
 
+    // --- The player database panel ---
+    QTableView* DBGridStarter;
+    QPushButton *BtnNeu, *BtnUpdate, *BtnSpeichern, *BtnLoeschen, *BtnSuchen, *BtnImport, *BtnExport;
+    QPushButton *BtnDatenbankHelp, *BtnZurueck, *BtnVor, *BtnSchliessen;
+    QMenu *MDatenbank, *PopupGrid;
+    QAction *MOeffnen, *MUpdate, *MSpeichern, *MSuchen, *MDrucken, *MFormular, *PopupVerschieben;
+
+    // Height of the panel: 0 closed .. DatenbankHoeheMax open.
+    static constexpr int DatenbankHoeheMax = 260;
+    int DatenbankHoehe = 0;
+    // DatenbankFensterSetzen: the panel at that height (bounded); closing it
+    // asks to save a changed database.
+    void DatenbankFensterSetzen(int hoehe);
+
+    // The selection of the grid as the commands read it: SelStartCol -1 when
+    // whole rows are selected; SelStartRow -1 when nothing is selected.
+    int SelStartRow() const;
+    int SelStartCol() const;
+    // The rows that hold a selected cell, ascending.
+    QList<int> markierteZeilen() const;
+
+    void BtnNeuClick();
+    void BtnUpdateClick();
+    void BtnSpeichernClick();
+    void BtnLoeschenClick();
+    void BtnSuchenClick();
+    void BtnImportClick();
+    void BtnExportClick();
+    void BtnDatenbankHelpClick();
+    void MDruckenClick();
+    void MFormularClick();
+    // One step of BtnZurueck (1) or BtnVor (2); stops at the first and the last row.
+    void blaettern(int richtung);
+    // FundzelleMarkieren: the found cell becomes current and blue.
+    void fundzelleMarkieren(int spalte, int zeile);
+
+    // The export's file choice: the name and the file type 1..3; nullopt
+    // when cancelled. A save dialog in the database folder unless replaced.
+    std::function<std::optional<std::pair<QString, int>>()> exportDateiWaehlen;
+
     QMenu* PopupBearbeiten;
     QAction *MSpielerAusschneiden, *MSpielerKopieren, *MSpielerEinfuegen, *MSpielerLoeschen;
     QAction *MInhaltEinfuegen, *MInhaltLoeschen, *MRueckg;
@@ -68,6 +116,9 @@ public:
     QAction *MTouchEingabe, *MVerschieben, *MSpielerkarte;
     QAction *MSpielerdaten, *MSpielleiter, *MSpieldaten, *MMannschDaten;
     QAction* PopupColorGround;
+    // The pop-up of a team box: that side's data and import.
+    QMenu* PopupMannschaft;
+    QAction *PopupMannschDaten, *PopupImportieren;
 
     TastaturFelder* tastatur() const { return m_tastatur; }
 
@@ -111,6 +162,24 @@ private:
     void optionenSperren(bool gesperrt);
     void auswahlGeaendert();
     void spielerOperation(AufstellungErgebnis (*op)(TWettkampfDaten&, int));
+    // The player database panel: its tool bar, grid, menus and commands.
+    QWidget* datenbankBauen();
+    // Presses on the grid, the panel's double click and the splitter's drag.
+    bool datenbankFilter(QObject* o, QEvent* e);
+    void datenbankAktionenBauen();
+    void datenbankVerbinden();
+    void verschiebenAnwenden();
+    void kopfGeklickt(int spalte);
+    // The edit menu's commands with the grid current.
+    void gridAusschneiden();
+    void gridKopieren();
+    void gridEinfuegen();
+    void gridTextOperation(int art);
+    // An open cell edit is taken over.
+    void gridUebernehmen();
+    // The row inserted by "Neu", or -1.
+    int neueZeile();
+    void gridZeileZeigen(int zeile);
     void ergebnisZeigen(const AufstellungErgebnis& e);
     void textOperation(void (*op)(QLineEdit*));
     int slotVon(const QObject* o) const;
@@ -129,4 +198,9 @@ private:
     // Drag of a name: the slot pressed and where.
     int m_dragQuelle = 0;
     QPoint m_dragStart;
+
+    SpielerModell* m_modell = nullptr;
+    SpielerDelegate* m_delegate = nullptr;
+    int m_splitterY = -1;  // the splitter is being dragged from there
+    int m_teamSeite = 1;  // the side whose team box the pop-up was opened on
 };

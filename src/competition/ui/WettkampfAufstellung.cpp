@@ -3,8 +3,10 @@
 
 #include "competition/ui/Wettkampf.h"
 
+#include "competition/Spielertabelle.h"
 #include "competition/Wettkampfanzeige.h"
 #include "competition/Wettkampfmenue.h"
+#include "competition/ui/WettkampfDatenbank.h"
 #include "competition/ui/WettkampfIntern.h"
 #include "core/Fenster.h"
 #include "core/Globals.h"
@@ -136,29 +138,43 @@ void TWettkampf::aufstellungVerbinden()
         name(n)->setAcceptDrops(true);
     }
 
-    // Menu commands.
-    auto spieler = [this](QAction* a, AufstellungErgebnis (*op)(TWettkampfDaten&, int)) {
-        connect(a, &QAction::triggered, this, [this, op] { spielerOperation(op); });
+    // Menu commands: on the slot last pressed, or with the grid current on
+    // the player database.
+    auto spieler = [this](QAction* a, AufstellungErgebnis (*op)(TWettkampfDaten&, int),
+                          void (TWettkampf::*grid)() = nullptr) {
+        connect(a, &QAction::triggered, this, [this, op, grid] {
+            if (AktSpielerNr != -1) return spielerOperation(op);
+            if (grid) (this->*grid)();
+            menueStatusSetzen();
+        });
     };
-    spieler(MSpielerAusschneiden, AufstellungAusschneiden);
-    spieler(MSpielerKopieren, AufstellungKopieren);
-    spieler(MSpielerEinfuegen, AufstellungEinfuegen);
-    spieler(MSpielerLoeschen, AufstellungLoeschen);
+    spieler(MSpielerAusschneiden, AufstellungAusschneiden, &TWettkampf::gridAusschneiden);
+    spieler(MSpielerKopieren, AufstellungKopieren, &TWettkampf::gridKopieren);
+    spieler(MSpielerEinfuegen, AufstellungEinfuegen, &TWettkampf::gridEinfuegen);
+    spieler(MSpielerLoeschen, AufstellungLoeschen, &TWettkampf::BtnLoeschenClick);
     spieler(MInhaltEinfuegen, InhaltEinfuegen);
     spieler(MInhaltLoeschen, InhaltLoeschen);
     connect(MRueckg, &QAction::triggered, this, [this] {
         if (AktWettkampf) ergebnisZeigen(AufstellungRueckgaengig(*AktWettkampf));
         menueStatusSetzen();
     });
-    connect(MAusschneiden, &QAction::triggered, this, [this] { textOperation([](QLineEdit* e) { e->cut(); }); });
-    connect(MKopieren, &QAction::triggered, this, [this] { textOperation([](QLineEdit* e) { e->copy(); }); });
-    connect(MEinfuegen, &QAction::triggered, this, [this] { textOperation([](QLineEdit* e) { e->paste(); }); });
+    // Text of an edit, or with the grid current of its cell.
+    auto text = [this](QAction* a, void (*op)(QLineEdit*), int gridArt) {
+        connect(a, &QAction::triggered, this, [this, op, gridArt] {
+            if (AktSpielerNr == -1) gridTextOperation(gridArt);
+            else textOperation(op);
+        });
+    };
+    text(MAusschneiden, [](QLineEdit* e) { e->cut(); }, 0);
+    text(MKopieren, [](QLineEdit* e) { e->copy(); }, 1);
+    text(MEinfuegen, [](QLineEdit* e) { e->paste(); }, 2);
     connect(MTouchEingabe, &QAction::triggered, this, [this] {
         TouchEingabe = TouchEingabe ? 0 : 1;
         menueStatusSetzen();
     });
     connect(MVerschieben, &QAction::triggered, this, [this] {
         GridVerschieben = GridVerschieben ? 0 : 1;
+        verschiebenAnwenden();
         menueStatusSetzen();
     });
     // The match's own dialogs, with the lane control window out of their way;
@@ -172,6 +188,14 @@ void TWettkampf::aufstellungVerbinden()
     dialog(MSpieldaten, Dialog::Spieldaten);
     dialog(MSpielleiter, Dialog::Spielleitung);
     dialog(MMannschDaten, Dialog::Mannschaftsdaten, [] { return AktSpielerNr < 9 ? 1 : 2; });
+    PopupMannschaft = new QMenu(this);
+    PopupMannschaft->setObjectName(QStringLiteral("PopupMannschaft"));
+    PopupMannschDaten = PopupMannschaft->addAction(QStringLiteral("Mannschaftsdaten..."));
+    PopupMannschDaten->setObjectName(QStringLiteral("PopupMannschDaten"));
+    PopupImportieren = PopupMannschaft->addAction(QStringLiteral("Importieren..."));
+    PopupImportieren->setObjectName(QStringLiteral("PopupImportieren"));
+    dialog(PopupMannschDaten, Dialog::Mannschaftsdaten, [this] { return m_teamSeite; });
+    dialog(PopupImportieren, Dialog::MannschaftImportieren, [this] { return m_teamSeite; });
     // The player results of the current player line.
     connect(MSpielerdaten, &QAction::triggered, this, [this] {
         if (!AktWettkampf || AktSpielerNr < 1 || AktSpielerNr > MaxSpieler) return;
@@ -249,10 +273,11 @@ int TWettkampf::slotVon(const QObject* o) const
 
 void TWettkampf::menueStatusSetzen()
 {
-    const bool edit = m_letztesEdit;
+    const bool edit = m_letztesEdit && AktSpielerNr != -1;
     const int auswahl = edit ? int(m_letztesEdit->selectedText().size()) : 0;
     const bool ablage = !QApplication::clipboard()->text().isEmpty();
-    const Wettkampfmenue m = MenueStatusSetzen(WettkampfmenueEingabeLesen(edit, auswahl, ablage, -1, -1));
+    const Wettkampfmenue m =
+        MenueStatusSetzen(WettkampfmenueEingabeLesen(edit, auswahl, ablage, SelStartCol(), SelStartRow()));
     const std::pair<QAction*, WettkampfMenuepunkt> punkte[] = {
         {MTouchEingabe, m.MTouchEingabe},     {MVerschieben, m.MVerschieben},
         {MSpielerkarte, m.MSpielerkarte},     {MAusschneiden, m.MAusschneiden},
@@ -274,7 +299,7 @@ void TWettkampf::menueStatusSetzen()
 bool TWettkampf::eventFilter(QObject* o, QEvent* e)
 {
     auto* edit = qobject_cast<QLineEdit*>(o);
-    if (!edit) return QWidget::eventFilter(o, e);
+    if (!edit) return datenbankFilter(o, e) || QWidget::eventFilter(o, e);
     const int slot = slotVon(edit);
     const bool istName = slot >= 1 && edit == name(slot);
 
@@ -323,16 +348,32 @@ bool TWettkampf::eventFilter(QObject* o, QEvent* e)
         break;
     case QEvent::DragEnter:
     case QEvent::DragMove: {
+        // A name from another slot, or a row of the player database.
         auto* d = static_cast<QDragMoveEvent*>(e);
-        if (!d->mimeData()->hasFormat(QLatin1String(SlotMimeTyp))) break;
-        if (istName && AktWettkampf && SlotFrei(*AktWettkampf, slot))
-            d->acceptProposedAction();
-        else
+        const bool zeile = d->mimeData()->hasFormat(QLatin1String(ZeileMimeTyp));
+        if (!zeile && !d->mimeData()->hasFormat(QLatin1String(SlotMimeTyp))) break;
+        if (!istName || !AktWettkampf || !SlotFrei(*AktWettkampf, slot)) {
             d->ignore();
+        } else if (zeile) {
+            d->setDropAction(Qt::CopyAction);
+            d->accept();
+        } else {
+            d->acceptProposedAction();
+        }
         return true;
     }
     case QEvent::Drop: {
         auto* d = static_cast<QDropEvent*>(e);
+        if (d->mimeData()->hasFormat(QLatin1String(ZeileMimeTyp))) {
+            const int zeile = d->mimeData()->data(QLatin1String(ZeileMimeTyp)).toInt();
+            DragZeile = -1;
+            if (istName) {
+                zeileAblegen(zeile, slot);
+                d->setDropAction(Qt::CopyAction);
+                d->accept();
+            }
+            return true;
+        }
         if (!d->mimeData()->hasFormat(QLatin1String(SlotMimeTyp))) break;
         const int quelle = d->mimeData()->data(QLatin1String(SlotMimeTyp)).toInt();
         if (istName) {
@@ -348,6 +389,13 @@ bool TWettkampf::eventFilter(QObject* o, QEvent* e)
 
 void TWettkampf::contextMenuEvent(QContextMenuEvent* e)
 {
+    // On a team box, away from its fields: that side's pop-up.
+    for (QWidget* w = childAt(e->pos()); w && w != this; w = w->parentWidget()) {
+        if (w != GHeim && w != GGast) continue;
+        m_teamSeite = w == GHeim ? 1 : 2;
+        PopupMannschaft->popup(e->globalPos());
+        return;
+    }
     menueStatusSetzen();
     PopupBearbeiten->popup(e->globalPos());
 }

@@ -7,7 +7,7 @@ namespace {
 class KeinWettbewerb final : public WettbewerbDienste {
 public:
     void spielerGridUebernehmen() override {}
-    void spielerdatenbankSpeichern() override {}
+    bool spielerdatenbankSpeichern() override { return true; }
     // No save dialog yet: the operator is told, the match keeps its changed mark.
     void speichernDialog() override { boxen().hinweis(QStringLiteral("Speichern ist noch nicht möglich !")); }
     bool startfolgeLaden(int, int) override { return false; }

@@ -11,8 +11,9 @@ public:
     virtual ~WettbewerbDienste() = default;
     // Takes over a pending edit of the match window's player grid.
     virtual void spielerGridUebernehmen() = 0;
-    // Saves the player database.
-    virtual void spielerdatenbankSpeichern() = 0;
+    // Saves the player database; false when the save failed (the operator
+    // was told, the database keeps its changed mark).
+    virtual bool spielerdatenbankSpeichern() = 0;
     // The save dialog for the current match, modal; saving clears Geaendert.
     virtual void speichernDialog() = 0;
     // Reads the own start plan n for 2, 4 or 6 lanes into Startfolge of the

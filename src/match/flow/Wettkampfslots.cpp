@@ -212,11 +212,13 @@ void WettkampfOptionenAbleiten()
     WettkampfOptionenAnzeigen(OptionSpieleranzahl | OptionBahnen, auswahl);
 }
 
-void SpielerdatenbankSpeichernFragen()
+bool SpielerdatenbankSpeichernFragen()
 {
-    if (DatenbankGeaendert && boxen().hinweisJa(QStringLiteral("Spielerdatenbank speichern ?")) == ErgebnisJa)
-        wettbewerb().spielerdatenbankSpeichern();
+    if (DatenbankGeaendert && boxen().hinweisJa(QStringLiteral("Spielerdatenbank speichern ?")) == ErgebnisJa &&
+        !wettbewerb().spielerdatenbankSpeichern())
+        return false;
     DatenbankGeaendert = 0;
+    return true;
 }
 
 void SpielstatusAnzeigen()
@@ -236,7 +238,8 @@ bool WettkampfSchliessen()
     TWettkampfDaten& w = *AktWettkampf;
 
     wettbewerb().spielerGridUebernehmen();
-    SpielerdatenbankSpeichernFragen();
+    // A player database that could not be saved keeps the match open.
+    if (!SpielerdatenbankSpeichernFragen()) return false;
 
     int antwort = ErgebnisNein;
     if (w.Geaendert) {

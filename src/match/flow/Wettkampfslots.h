@@ -70,10 +70,13 @@ void WettkampfGrundoptionenSetzen();
 // are not applied again.
 void WettkampfOptionenAbleiten();
 
-// Closes the current match after the save question; false when the operator
-// cancelled (nothing changed).
+// Closes the current match after the save questions; false when the operator
+// cancelled or the player database could not be saved (nothing changed).
 bool WettkampfSchliessen();
-void SpielerdatenbankSpeichernFragen();
+// When the player database was changed: "Spielerdatenbank speichern ?", on
+// yes it is saved. Clears DatenbankGeaendert, unless the save failed: then
+// false, and the changes stay to be saved.
+bool SpielerdatenbankSpeichernFragen();
 // "gestartet", "gestoppt" or "fertig" in the status bar.
 void SpielstatusAnzeigen();
 

@@ -12,6 +12,8 @@
 #include "support/Tippen.h"
 
 #include <QApplication>
+#include <QMenu>
+#include <QContextMenuEvent>
 #include <QComboBox>
 #include <QDropEvent>
 #include <QGroupBox>
@@ -260,6 +262,28 @@ TEST_F(WettkampfFenster, DoubleClickOnANameOpensThePlayersResults)
     EXPECT_EQ(fenster.dialoge, (QList<std::pair<Dialog, int>>{{Dialog::Spielerdaten, 0}}));
     EXPECT_EQ(AktSpieler, &w().Spieler[10]);
     EXPECT_EQ(bahnfenster.aufrufe, QStringList{QStringLiteral("steuerung verbergen")});
+}
+
+// A right click on a team box, away from its fields, offers that side's data
+// and import; the side follows the box.
+TEST_F(WettkampfFenster, TeamBoxPopupImportsIntoItsSide)
+{
+    fensterW->resize(1024, 768);
+    fensterW->show();
+    QApplication::processEvents();
+    for (QGroupBox* box : {fensterW->GGast, fensterW->GHeim}) {
+        const QPoint p(box->width() - 3, box->height() - 3);
+        QContextMenuEvent e(QContextMenuEvent::Mouse, fensterW->mapFromGlobal(box->mapToGlobal(p)),
+                            box->mapToGlobal(p));
+        QApplication::sendEvent(fensterW.get(), &e);
+        EXPECT_TRUE(fensterW->PopupMannschaft->isVisible());
+        fensterW->PopupMannschaft->hide();
+        fensterW->PopupImportieren->trigger();
+    }
+    fensterW->PopupMannschDaten->trigger();
+    EXPECT_EQ(fenster.dialoge, (QList<std::pair<Dialog, int>>{{Dialog::MannschaftImportieren, 2},
+                                                              {Dialog::MannschaftImportieren, 1},
+                                                              {Dialog::Mannschaftsdaten, 1}}));
 }
 
 // Greeting lines 1 and 2 have codes 9 and 10; each tap writes its own line.

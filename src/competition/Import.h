@@ -1,0 +1,123 @@
+#pragma once
+// The CSV import: a delimited text file read into a preview table (no
+// quoting, no trimming; as many columns as the longest line has fields), and
+// the three targets it is copied into: the line-up of a new match, one side
+// of the current match, the player database. Cells are Windows-1252; a cell
+// either holds a text (the empty text included) or no value (a line shorter
+// than the first).
+
+#include "core/Records.h"
+
+#include <QByteArray>
+#include <QString>
+#include <optional>
+#include <vector>
+
+class Spielertabelle;
+
+// The meanings a preview column can be given, in the order of the list.
+enum class Spaltenbedeutung {
+    Club,
+    Vorname,
+    Name,
+    Passnummer,
+    Geburtsdatum,
+    Gruppe,
+    Mannschaft,
+    Nation,
+    Verein,
+    Verband,
+    Startfolge,
+    Plz,
+    Ort,
+    Adresse,
+    Tel,
+    Fax,
+    Email,
+    Volle,
+    Abraeumen,
+    Fehler,
+    Undefiniert,
+};
+constexpr int SpaltenbedeutungAnzahl = 21;
+
+// "Club", "Vorname", ..., "Abräumen", "Fehler", "undefiniert".
+QString BedeutungText(Spaltenbedeutung b);
+std::optional<Spaltenbedeutung> BedeutungAusText(const QString& text);
+// The database column the meaning fills; -1 for the meanings not copied.
+int BedeutungDatenbankspalte(Spaltenbedeutung b);
+
+using ImportZelle = std::optional<QByteArray>;
+
+class Importtabelle {
+public:
+    int spalten() const { return int(m_kopf.size()); }
+    int zeilen() const { return int(m_zeilen.size()); }
+    // No value outside the table.
+    const ImportZelle& zelle(int spalte, int zeile) const;
+    void setZelle(int spalte, int zeile, ImportZelle wert);
+    std::optional<Spaltenbedeutung> kopf(int spalte) const;
+    void setKopf(int spalte, std::optional<Spaltenbedeutung> b);
+    // An empty row at r (bounded to 0..zeilen()); its index.
+    int zeileEinfuegen(int r);
+    void zeileLoeschen(int r);
+
+    // Columns without meaning and no rows.
+    void neu(int spalten);
+    std::vector<ImportZelle>& neueZeile();
+
+private:
+    std::vector<std::optional<Spaltenbedeutung>> m_kopf;
+    std::vector<std::vector<ImportZelle>> m_zeilen;
+};
+
+// Most columns of the preview; fields behind them are dropped.
+constexpr int MaxImportSpalten = 256;
+// Larger files are refused.
+constexpr qint64 MaxImportBytes = 64 * 1024 * 1024;
+
+// The file's lines in Windows-1252, split at CR LF, LF or CR. A file with a
+// UTF-8 or UTF-16 byte-order mark, or one that is valid UTF-8 with other than
+// ASCII characters, is converted (characters Windows-1252 lacks become '?').
+// Nullopt with the German message when the file cannot be read, is too large
+// or holds binary data.
+std::optional<std::vector<QByteArray>> ImportdateiLesen(const QString& pfad, QString* fehler);
+
+// The separator of CTrennzeichen's entry: ';', ',' or the tab.
+char ImportTrennzeichen(int index);
+
+// The preview of the lines: one row a line, a column for each field of the
+// longest line; a shorter line leaves its last cells without value.
+Importtabelle ImportdateiLaden(const std::vector<QByteArray>& zeilen, char trennzeichen);
+
+// Rows first..last (0-based, inclusive); empty when last < first.
+struct Zeilenbereich {
+    int erste = 0;
+    int letzte = -1;
+    bool leer() const { return letzte < erste; }
+};
+// From the texts of "ab Zeile" and "bis" (1-based; digits only count, an
+// empty text is 0), bounded to the table's rows.
+Zeilenbereich ImportZeilenbereich(const QString& von, const QString& bis, int zeilen);
+
+// A new match with the line-up of the rows: keys "Heimmannschaft",
+// "Gastmannschaft", "Spieler1" .. "Spieler16" in column 0. False with the
+// message when six matches are open.
+bool SpielaufstellungImportieren(const Importtabelle& t, Zeilenbereich b, QString* fehler);
+
+// One side of the match: keys "Mannschaft" and "Spieler1" .. "Spieler8". A
+// player who has started keeps his line; his slots come back, and whether
+// anything was written.
+struct Seitenimport {
+    bool geschrieben = false;
+    std::vector<int> gesperrt;  // slots 1..16 left as they were
+};
+Seitenimport MannschaftImportieren(const Importtabelle& t, Zeilenbereich b, bool heim, TWettkampfDaten& w);
+// The operator's notice about the slots left unchanged; empty when none.
+QString GesperrteSpielerText(const std::vector<int>& plaetze);
+
+// Appends one database row per import row (after emptying the table unless
+// `hinzufuegen`), the columns by their meanings; a "Name" is joined to a
+// first name before it with a blank. An empty row range changes nothing.
+// Sets DatenbankGeaendert when the table changed; the rows appended.
+int SpielerdatenbankImportieren(const Importtabelle& t, Zeilenbereich b, bool hinzufuegen, Spielertabelle& ziel);
