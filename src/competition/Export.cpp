@@ -1,6 +1,5 @@
 #include "competition/Export.h"
 
-#include "core/Cp1252.h"
 #include "core/Globals.h"
 #include "core/SettingsFile.h"
 #include "core/TextFunctions.h"
@@ -9,8 +8,6 @@
 #include <QDir>
 #include <QSaveFile>
 #include <algorithm>
-#include <cerrno>
-#include <cstring>
 
 namespace {
 
@@ -127,48 +124,15 @@ void SeitePunkte(QStringList& z, const TWettkampfDaten& w, bool heim, const QStr
     for (int k = 1; k <= 6; ++k) StarterBlock(z, w, heim ? k : 8 + k, heim, s);
 }
 
-// Qt reports a write that fails while it empties its buffer as "Unknown
-// error"; the system's error number tells the cause.
-QString Schreibgrund(int nummer, const QFileDevice& f)
-{
-    if (nummer == ENOSPC || nummer == EDQUOT || nummer == EFBIG) return QStringLiteral("kein Speicherplatz mehr frei");
-    const QString text = f.errorString();
-    if (nummer != 0 && (text.isEmpty() || text == QLatin1String("Unknown error")))
-        return QString::fromLocal8Bit(std::strerror(nummer));
-    return text;
-}
-
 bool TabelleSchreiben(const QString& datei, const QStringList& zeilen, QString* fehler)
 {
-    QByteArray daten;
-    for (const QString& z : zeilen) {
-        daten += Cp1252::encode(z);
-        daten += "\r\n";
-    }
     QSaveFile f(datei);
-    errno = 0;
-    bool ok = f.open(QIODevice::WriteOnly);
-    int nummer = errno;
-    // Every byte must reach the temporary file before it replaces the old one.
-    if (ok) {
-        ok = f.write(daten) == daten.size();
-        nummer = errno;
-    }
-    if (ok) {
-        ok = f.flush() && f.error() == QFileDevice::NoError;
-        nummer = errno;
-    }
-    if (ok) {
-        ok = f.commit();
-        nummer = errno;
-    } else if (f.isOpen()) {
-        f.cancelWriting();
-    }
-    if (ok) return true;
+    QString grund;
+    if (TextdateiVorbereiten(f, zeilen, &grund) && TextdateiAbschliessen(f, &grund)) return true;
     if (fehler)
         *fehler = QStringLiteral("Die Datei „%1“ konnte nicht exportiert werden (%2).\n"
                                  "Eine vorhandene Datei dieses Namens bleibt unverändert.")
-                      .arg(QDir::toNativeSeparators(datei), Schreibgrund(nummer, f));
+                      .arg(QDir::toNativeSeparators(datei), grund);
     return false;
 }
 

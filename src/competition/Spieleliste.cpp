@@ -8,8 +8,6 @@
 #include <QFileInfo>
 #include <QSaveFile>
 #include <algorithm>
-#include <cerrno>
-#include <cstring>
 #include <numeric>
 #include <utility>
 #include <vector>
@@ -25,42 +23,12 @@ QString Schreibfehler(const QString& pfad, const QString& grund)
         .arg(QDir::toNativeSeparators(pfad), grund);
 }
 
-// Qt reports a write that fails while it empties its buffer as "Unknown
-// error"; the system's error number tells the cause.
-QString Schreibgrund(int nummer, const QFileDevice& f)
-{
-    if (nummer == ENOSPC || nummer == EDQUOT || nummer == EFBIG)
-        return QStringLiteral("kein Speicherplatz mehr frei");
-    const QString text = f.errorString();
-    if (nummer != 0 && (text.isEmpty() || text == QLatin1String("Unknown error")))
-        return QString::fromLocal8Bit(std::strerror(nummer));
-    return text;
-}
-
 // Opens the save file and writes every line into it; not yet committed.
 bool ZeilenVorbereiten(QSaveFile& f, const QStringList& zeilen, QString* fehler)
 {
-    QByteArray daten;
-    for (const QString& z : zeilen) {
-        daten += Cp1252::encode(z);
-        daten += "\r\n";
-    }
-    errno = 0;
-    bool ok = f.open(QIODevice::WriteOnly);
-    int nummer = errno;
-    // commit() does not see a write that fails while it flushes the buffer:
-    // every byte must have reached the temporary file before the rename.
-    if (ok) {
-        ok = f.write(daten) == daten.size();
-        nummer = errno;
-    }
-    if (ok) {
-        ok = f.flush();
-        nummer = errno;
-    }
-    if (ok && f.error() == QFileDevice::NoError) return true;
-    if (fehler) *fehler = Schreibfehler(f.fileName(), Schreibgrund(nummer, f));
-    if (f.isOpen()) f.cancelWriting();
+    QString grund;
+    if (TextdateiVorbereiten(f, zeilen, &grund)) return true;
+    if (fehler) *fehler = Schreibfehler(f.fileName(), grund);
     return false;
 }
 
@@ -70,8 +38,9 @@ bool TextdateiGanzSchreiben(const QString& pfad, const QStringList& zeilen, QStr
 {
     QSaveFile f(pfad);
     if (!ZeilenVorbereiten(f, zeilen, fehler)) return false;
-    if (f.commit()) return true;
-    if (fehler) *fehler = Schreibfehler(pfad, f.errorString());
+    QString grund;
+    if (TextdateiAbschliessen(f, &grund)) return true;
+    if (fehler) *fehler = Schreibfehler(pfad, grund);
     return false;
 }
 

@@ -11,6 +11,8 @@
 #include <QHash>
 #include <QSaveFile>
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
 
 // --- Text files ---------------------------------------------------------------
 
@@ -34,23 +36,63 @@ std::optional<QStringList> TextdateiLesen(const QString& pfad)
     return zeilen;
 }
 
-bool TextdateiSchreiben(const QString& pfad, const QStringList& zeilen, QString* fehler)
+namespace {
+
+// Qt reports a write that fails while it empties its buffer as "Unknown
+// error"; the system's error number tells the cause.
+QString Schreibgrund(int nummer, const QFileDevice& f)
+{
+    if (nummer == ENOSPC || nummer == EDQUOT || nummer == EFBIG) return QStringLiteral("kein Speicherplatz mehr frei");
+    const QString text = f.errorString();
+    if (nummer != 0 && (text.isEmpty() || text == QLatin1String("Unknown error")))
+        return QString::fromLocal8Bit(std::strerror(nummer));
+    return text;
+}
+
+}  // namespace
+
+bool TextdateiVorbereiten(QSaveFile& f, const QStringList& zeilen, QString* grund)
 {
     QByteArray daten;
     for (const QString& z : zeilen) {
         daten += Cp1252::encode(z);
         daten += "\r\n";
     }
-    QSaveFile f(pfad);
+    errno = 0;
+    bool ok = f.open(QIODevice::WriteOnly);
+    int nummer = errno;
     // commit() does not see a write that fails while it flushes the buffer:
     // every byte must have reached the temporary file before the rename.
-    const bool ok = f.open(QIODevice::WriteOnly) && f.write(daten) == daten.size() && f.flush() &&
-                    f.error() == QFileDevice::NoError;
-    if (ok && f.commit()) return true;
+    if (ok) {
+        ok = f.write(daten) == daten.size();
+        nummer = errno;
+    }
+    if (ok) {
+        ok = f.flush() && f.error() == QFileDevice::NoError;
+        nummer = errno;
+    }
+    if (ok) return true;
+    if (grund) *grund = Schreibgrund(nummer, f);
+    if (f.isOpen()) f.cancelWriting();
+    return false;
+}
+
+bool TextdateiAbschliessen(QSaveFile& f, QString* grund)
+{
+    errno = 0;
+    if (f.commit()) return true;
+    if (grund) *grund = Schreibgrund(errno, f);
+    return false;
+}
+
+bool TextdateiSchreiben(const QString& pfad, const QStringList& zeilen, QString* fehler)
+{
+    QSaveFile f(pfad);
+    QString grund;
+    if (TextdateiVorbereiten(f, zeilen, &grund) && TextdateiAbschliessen(f, &grund)) return true;
     if (fehler)
         *fehler = QStringLiteral("„%1“ konnte nicht gespeichert werden (%2). Die bisherige Datei bleibt unverändert.")
-                      .arg(QDir::toNativeSeparators(pfad), f.errorString());
-    if (f.isOpen()) f.cancelWriting();
+                      .arg(QDir::toNativeSeparators(pfad), grund);
     return false;
 }
 

@@ -9,6 +9,7 @@
 #include "core/Records.h"
 
 #include <QDateTime>
+#include <QSaveFile>
 #include <QString>
 #include <QStringList>
 #include <optional>
@@ -21,6 +22,12 @@ std::optional<QStringList> TextdateiLesen(const QString& pfad);
 // Writes the lines whole (temporary file, then rename); false on failure, the
 // old file stays, and *fehler gets the message for the operator.
 bool TextdateiSchreiben(const QString& pfad, const QStringList& zeilen, QString* fehler = nullptr);
+// The steps of it for callers that commit later: opens f and writes the
+// lines into it (Windows-1252, CR LF), every byte flushed to the temporary
+// file; then commits. Each returns false with *grund the cause for the
+// operator (a full disk named as such), and a failed preparation cancels f.
+bool TextdateiVorbereiten(QSaveFile& f, const QStringList& zeilen, QString* grund);
+bool TextdateiAbschliessen(QSaveFile& f, QString* grund);
 // The file of that name in the folder; a name that differs only in case is
 // found as well (files taken over from Windows installations).
 QString DateiImOrdner(const QString& ordner, const QString& name);

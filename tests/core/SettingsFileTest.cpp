@@ -262,7 +262,9 @@ TEST_F(SettingsFile, AFailedSaveIsReportedAndKeepsTheOldFile)
     ASSERT_EQ(skriptBoxen().gezeigt.size(), 2);
     EXPECT_TRUE(skriptBoxen().gezeigt.at(0).startsWith(QStringLiteral("„") + pfad(QStringLiteral("fehlt/Bravolin.inf")) +
                                                        QStringLiteral("“ konnte nicht gespeichert werden (")));
-    EXPECT_TRUE(skriptBoxen().gezeigt.at(1).endsWith(QStringLiteral(". Die bisherige Datei bleibt unverändert.")));
+    EXPECT_TRUE(skriptBoxen().gezeigt.at(1).endsWith(
+        QStringLiteral("(kein Speicherplatz mehr frei). Die bisherige Datei bleibt unverändert.")))
+        << skriptBoxen().gezeigt.at(1).toStdString();
     skriptBoxen().gezeigt.clear();
 }
 
