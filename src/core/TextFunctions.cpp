@@ -1,13 +1,19 @@
 #include "core/TextFunctions.h"
 
+#include "core/Cp1252.h"
 #include "core/Globals.h"
 
+#include <QByteArray>
+#include <QStringList>
+
 #include <algorithm>
+#include <cctype>
 #include <cmath>
 #include <cstring>
 #include <string>
 #include <string_view>
 #include <utility>
+#include <vector>
 
 namespace {
 
@@ -545,4 +551,75 @@ void PaareSortieren(int lo, int hi)
     } while (i <= j);
     if (lo < j) PaareSortieren(lo, j);
     if (i < hi) PaareSortieren(i, hi);
+}
+
+QString RtfZuText(const QByteArray& rtf)
+{
+    static const QStringList Auslassen = {"fonttbl", "colortbl", "stylesheet", "info", "pict", "object",
+                                          "header", "footer", "generator", "listtable", "listoverridetable"};
+    QString text;
+    std::vector<bool> stapel;  // whether the enclosing group is left out
+    bool auslassen = false;
+    int ucSkip = 0;  // characters after \u that stand in for it
+    const qsizetype n = rtf.size();
+    auto schreiben = [&](const QString& s) {
+        if (!auslassen) text += s;
+    };
+    for (qsizetype i = 0; i < n; ++i) {
+        const char c = rtf.at(i);
+        if (c == '{') {
+            stapel.push_back(auslassen);
+        } else if (c == '}') {
+            if (!stapel.empty()) {
+                auslassen = stapel.back();
+                stapel.pop_back();
+            }
+        } else if (c == '\r' || c == '\n') {
+            continue;
+        } else if (c != '\\') {
+            if (ucSkip > 0) {
+                --ucSkip;
+                continue;
+            }
+            schreiben(Cp1252::toUnicode(static_cast<unsigned char>(c)));
+        } else if (i + 1 < n) {
+            const char d = rtf.at(++i);
+            if (d == '\\' || d == '{' || d == '}') {
+                schreiben(QChar::fromLatin1(d));
+            } else if (d == '\'') {
+                bool ok = false;
+                const int byte = rtf.mid(i + 1, 2).toInt(&ok, 16);
+                i += 2;
+                if (ucSkip > 0)
+                    --ucSkip;
+                else if (ok)
+                    schreiben(Cp1252::toUnicode(static_cast<unsigned char>(byte)));
+            } else if (d == '*') {
+                auslassen = true;
+            } else if (d == '~') {
+                schreiben(QChar(0x00A0));
+            } else if ((d >= 'a' && d <= 'z') || (d >= 'A' && d <= 'Z')) {
+                qsizetype j = i;
+                while (j < n && std::isalpha(static_cast<unsigned char>(rtf.at(j)))) ++j;
+                const QString wort = QString::fromLatin1(rtf.mid(i, j - i));
+                qsizetype k = j;
+                if (k < n && (rtf.at(k) == '-' || std::isdigit(static_cast<unsigned char>(rtf.at(k))))) ++k;
+                while (k < n && std::isdigit(static_cast<unsigned char>(rtf.at(k)))) ++k;
+                const int zahl = rtf.mid(j, k - j).toInt();
+                if (k < n && rtf.at(k) == ' ') ++k;  // the delimiter belongs to the word
+                i = k - 1;
+                if (Auslassen.contains(wort)) {
+                    auslassen = true;
+                } else if (wort == QLatin1String("par") || wort == QLatin1String("line")) {
+                    schreiben(QStringLiteral("\n"));
+                } else if (wort == QLatin1String("tab")) {
+                    schreiben(QStringLiteral("\t"));
+                } else if (wort == QLatin1String("u")) {
+                    schreiben(QChar(char16_t(zahl < 0 ? zahl + 65536 : zahl)));
+                    ucSkip = 1;
+                }
+            }
+        }
+    }
+    return text;
 }

@@ -9,6 +9,7 @@
 
 #include "core/FixedText.h"
 
+#include <QByteArray>
 #include <QString>
 #include <cstdint>
 #include <optional>
@@ -72,3 +73,7 @@ bool IstBahnText(const QString& text, int bahnAnzahl);
 QString WurfZuText(std::uint16_t wurf, std::uint8_t flags);
 // Descending quicksort of the pair table Paare (Globals.h) over lo..hi.
 void PaareSortieren(int lo, int hi);
+
+// The plain text of an RTF document (paragraphs, tabs, Windows-1252 and
+// Unicode escapes; groups such as the font table are left out).
+QString RtfZuText(const QByteArray& rtf);

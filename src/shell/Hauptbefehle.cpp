@@ -1,11 +1,11 @@
 #include "shell/Hauptbefehle.h"
 
 #include "core/Boxes.h"
-#include "core/Cp1252.h"
 #include "core/Fenster.h"
 #include "core/Globals.h"
 #include "core/SettingsFile.h"
 #include "core/Shell.h"
+#include "core/TextFunctions.h"
 #include "core/Zeitgeber.h"
 #include "match/dienste/Anzeigeschicht.h"
 #include "match/lanes/Bahnfenster.h"
@@ -23,8 +23,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <algorithm>
-#include <cctype>
-#include <vector>
 
 namespace {
 
@@ -227,73 +225,3 @@ std::optional<QString> TippsText()
     return RtfZuText(f.readAll());
 }
 
-QString RtfZuText(const QByteArray& rtf)
-{
-    static const QStringList Auslassen = {"fonttbl", "colortbl", "stylesheet", "info", "pict", "object",
-                                          "header", "footer", "generator", "listtable", "listoverridetable"};
-    QString text;
-    std::vector<bool> stapel;  // whether the enclosing group is left out
-    bool auslassen = false;
-    int ucSkip = 0;  // characters after \u that stand in for it
-    const qsizetype n = rtf.size();
-    auto schreiben = [&](const QString& s) {
-        if (!auslassen) text += s;
-    };
-    for (qsizetype i = 0; i < n; ++i) {
-        const char c = rtf.at(i);
-        if (c == '{') {
-            stapel.push_back(auslassen);
-        } else if (c == '}') {
-            if (!stapel.empty()) {
-                auslassen = stapel.back();
-                stapel.pop_back();
-            }
-        } else if (c == '\r' || c == '\n') {
-            continue;
-        } else if (c != '\\') {
-            if (ucSkip > 0) {
-                --ucSkip;
-                continue;
-            }
-            schreiben(Cp1252::toUnicode(static_cast<unsigned char>(c)));
-        } else if (i + 1 < n) {
-            const char d = rtf.at(++i);
-            if (d == '\\' || d == '{' || d == '}') {
-                schreiben(QChar::fromLatin1(d));
-            } else if (d == '\'') {
-                bool ok = false;
-                const int byte = rtf.mid(i + 1, 2).toInt(&ok, 16);
-                i += 2;
-                if (ucSkip > 0)
-                    --ucSkip;
-                else if (ok)
-                    schreiben(Cp1252::toUnicode(static_cast<unsigned char>(byte)));
-            } else if (d == '*') {
-                auslassen = true;
-            } else if (d == '~') {
-                schreiben(QChar(0x00A0));
-            } else if ((d >= 'a' && d <= 'z') || (d >= 'A' && d <= 'Z')) {
-                qsizetype j = i;
-                while (j < n && std::isalpha(static_cast<unsigned char>(rtf.at(j)))) ++j;
-                const QString wort = QString::fromLatin1(rtf.mid(i, j - i));
-                qsizetype k = j;
-                if (k < n && (rtf.at(k) == '-' || std::isdigit(static_cast<unsigned char>(rtf.at(k))))) ++k;
-                while (k < n && std::isdigit(static_cast<unsigned char>(rtf.at(k)))) ++k;
-                const int zahl = rtf.mid(j, k - j).toInt();
-                if (k < n && rtf.at(k) == ' ') ++k;  // the delimiter belongs to the word
-                i = k - 1;
-                if (Auslassen.contains(wort)) {
-                    auslassen = true;
-                } else if (wort == QLatin1String("par") || wort == QLatin1String("line")) {
-                    schreiben(QStringLiteral("\n"));
-                } else if (wort == QLatin1String("tab")) {
-                    schreiben(QStringLiteral("\t"));
-                } else if (wort == QLatin1String("u")) {
-                    schreiben(QChar(char16_t(zahl < 0 ? zahl + 65536 : zahl)));
-                    ucSkip = 1;
-                }
-            }
-        }
-    }
-    return text;
-}

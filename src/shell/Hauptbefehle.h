@@ -51,6 +51,3 @@ QString HilfeOeffnen();
 QString TippsDatei();
 // The text of the tips file; nullopt when missing.
 std::optional<QString> TippsText();
-// The plain text of an RTF document (paragraphs, tabs, Windows-1252 and
-// Unicode escapes; groups such as the font table are left out).
-QString RtfZuText(const QByteArray& rtf);

@@ -2,6 +2,7 @@
 #include "core/Globals.h"
 #include "core/SettingsFile.h"
 #include "core/Shell.h"
+#include "core/TextFunctions.h"
 #include "core/Zeitgeber.h"
 #include "match/lanes/Bahnuebersicht.h"
 #include "match/flow/Bahnzyklus.h"

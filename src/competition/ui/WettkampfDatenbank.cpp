@@ -17,14 +17,11 @@
 #include "core/ui/Farben.h"
 #include "core/ui/Hilfe.h"
 #include "match/flow/Wettkampfslots.h"
-#include "shell/Hauptbefehle.h"
 
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
-#include <QDir>
-#include <QFile>
 #include <QFileDialog>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -549,15 +546,7 @@ void TWettkampf::BtnExportClick()
 
 void TWettkampf::BtnDatenbankHelpClick()
 {
-    const QString datei = DateiImOrdner(Hilfeverzeichnis, QStringLiteral("Hilfe_Datenbank.rtf"));
-    QFile f(datei);
-    if (!f.open(QIODevice::ReadOnly)) {
-        boxen().hinweis(QStringLiteral("Die Hilfedatei %1 ist nicht vorhanden !").arg(QDir::toNativeSeparators(datei)));
-        return;
-    }
-    THilfe hilfe(this);
-    hilfe.REHilfe->setPlainText(RtfZuText(f.readAll()));
-    hilfe.exec();
+    HilfedateiZeigen(this, QStringLiteral("Hilfe_Datenbank.rtf"));
 }
 
 // The player list goes through the report engine, which this version does

@@ -1,9 +1,13 @@
 #include "core/ui/Hilfe.h"
 
 #include "core/Boxes.h"
+#include "core/SettingsFile.h"
+#include "core/TextFunctions.h"
 #include "core/ui/Farben.h"
 #include "core/ui/Hinweis.h"
 
+#include <QDir>
+#include <QFile>
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QTextBrowser>
@@ -32,4 +36,17 @@ THilfe::THilfe(QWidget* parent) : QDialog(parent)
     auto* spalte = new QVBoxLayout(this);
     spalte->addWidget(REHilfe);
     spalte->addLayout(knoepfe);
+}
+
+void HilfedateiZeigen(QWidget* eltern, const QString& name)
+{
+    const QString datei = DateiImOrdner(Hilfeverzeichnis, name);
+    QFile f(datei);
+    if (!f.open(QIODevice::ReadOnly)) {
+        boxen().hinweis(QStringLiteral("Die Hilfedatei %1 ist nicht vorhanden !").arg(QDir::toNativeSeparators(datei)));
+        return;
+    }
+    THilfe hilfe(eltern);
+    hilfe.REHilfe->setPlainText(RtfZuText(f.readAll()));
+    hilfe.exec();
 }

@@ -13,3 +13,7 @@ public:
     QTextBrowser* REHilfe;
     QPushButton* BtnOK;
 };
+
+// Shows the RTF help file of that name from the help folder as plain text;
+// a missing file is named in a notice.
+void HilfedateiZeigen(QWidget* eltern, const QString& name);

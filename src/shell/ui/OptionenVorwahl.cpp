@@ -12,14 +12,12 @@
 #include "core/ui/Hinweis.h"
 #include "core/ui/Keyb.h"
 #include "core/ui/Tastaturfelder.h"
-#include "shell/Hauptbefehle.h"
 #include "shell/Namensliste.h"
 #include "shell/ui/Listeneditor.h"
 #include "shell/ui/OptionenSeiten.h"
 
 #include <QComboBox>
 #include <QDir>
-#include <QFile>
 #include <QFileDialog>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -513,16 +511,7 @@ void TVorwahlSeite::BtnStartfolgeClick()
 
 void TVorwahlSeite::BtnWurfvorwHelpClick()
 {
-    const QString datei = DateiImOrdner(Hilfeverzeichnis, QStringLiteral("Hilfe_Wurfvorw.rtf"));
-    QFile f(datei);
-    if (!f.open(QIODevice::ReadOnly)) {
-        boxen().hinweis(
-            QStringLiteral("Die Hilfedatei %1 ist nicht vorhanden !").arg(QDir::toNativeSeparators(datei)));
-        return;
-    }
-    THilfe hilfe(this);
-    hilfe.REHilfe->setPlainText(RtfZuText(f.readAll()));
-    hilfe.exec();
+    HilfedateiZeigen(this, QStringLiteral("Hilfe_Wurfvorw.rtf"));
 }
 
 bool TVorwahlSeite::tastatur(u16 code)
