@@ -8,7 +8,7 @@
 #include "support/Einsetzen.h"
 #include "support/KernAufnahmen.h"
 #include "support/Netzantworten.h"
-#include "support/Programmordner.h"
+#include "support/Serviceordner.h"
 
 #include <QDir>
 #include <gtest/gtest.h>
@@ -18,23 +18,8 @@ namespace {
 const QDateTime Zeit1(QDate(2026, 3, 5), QTime(14, 5, 9));
 const QDateTime Zeit2(QDate(2026, 3, 5), QTime(14, 6, 0));
 
-class Servicelogik : public Programmordner {
+class Servicelogik : public Serviceordner {
 protected:
-    void SetUp() override
-    {
-        Programmordner::SetUp();
-        ZustandZuruecksetzen();
-        serviceZustand.zuruecksetzen();
-        OrdnerSetzen(ordner.path());
-        ASSERT_TRUE(QDir(ordner.path()).mkdir(QStringLiteral("Daten")));
-    }
-    void TearDown() override
-    {
-        CanProtokollSchliessen();
-        serviceZustand.zuruecksetzen();
-        Programmordner::TearDown();
-    }
-
     QString daten(const QString& name) const { return QDir(Datenverzeichnis).filePath(name); }
     QStringList protokolle() const
     {

@@ -146,6 +146,8 @@ private:
     QWidget* optionenBauen();
     QGroupBox* mannschaftBauen(bool heim);
     void aktionenBauen();
+    // A named action of this window (its shortcut works anywhere in it), also put in menue.
+    void aktionAnlegen(QAction*& a, const char* name, const QString& text, QMenu* menue = nullptr);
     void tastaturBauen();
     void verbinden();
     // The player lines' edits and the edit menu's commands.

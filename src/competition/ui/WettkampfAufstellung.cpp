@@ -83,15 +83,20 @@ QGroupBox* TWettkampf::mannschaftBauen(bool heim)
     return box;
 }
 
+void TWettkampf::aktionAnlegen(QAction*& a, const char* name, const QString& text, QMenu* menue)
+{
+    a = new QAction(text, this);
+    a->setObjectName(QLatin1String(name));
+    addAction(a);
+    if (menue) menue->addAction(a);
+}
+
 void TWettkampf::aktionenBauen()
 {
     PopupBearbeiten = new QMenu(this);
     PopupBearbeiten->setObjectName(QStringLiteral("PopupBearbeiten"));
     auto aktion = [this](QAction*& a, const char* name, const QString& text) {
-        a = new QAction(text, this);
-        a->setObjectName(QLatin1String(name));
-        addAction(a);
-        PopupBearbeiten->addAction(a);
+        aktionAnlegen(a, name, text, PopupBearbeiten);
     };
     aktion(MRueckg, "MRueckg", QStringLiteral("&Rückgängig"));
     PopupBearbeiten->addSeparator();

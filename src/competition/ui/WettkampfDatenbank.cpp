@@ -297,11 +297,7 @@ QWidget* TWettkampf::datenbankBauen()
 
 void TWettkampf::datenbankAktionenBauen()
 {
-    auto aktion = [this](QAction*& a, const char* name, const QString& text) {
-        a = new QAction(text, this);
-        a->setObjectName(QLatin1String(name));
-        addAction(a);
-    };
+    auto aktion = [this](QAction*& a, const char* name, const QString& text) { aktionAnlegen(a, name, text); };
     aktion(MOeffnen, "MOeffnen", QStringLiteral("&Öffnen"));
     aktion(MUpdate, "MUpdate", QStringLiteral("&Update"));
     aktion(MSpeichern, "MSpeichern", QStringLiteral("&Speichern"));

@@ -34,8 +34,6 @@ Array1<std::vector<std::pair<int, int>>, MaxWettkaempfe>& g_fehlend = bahnzyklus
 Array1<std::deque<TCanNachricht>, MaxBahnen>& g_zurueckgehalten = bahnzyklusZustand.zurueckgehalten;
 bool& g_nachholen = bahnzyklusZustand.nachholen;
 
-bool Modus0() { return Einst.Bahnsteuerung == 0; }
-
 // Whether the player stands on any lane of the match in the round.
 bool SpieltInRunde(const TWettkampfDaten& m, int spielerNr, int runde)
 {
@@ -256,7 +254,7 @@ void RundeWechseln(TWettkampfDaten& m, int bahn)
             m.BahnImSpiel[k] = 0;
             CanNachrichtSenden(k, CanRahmen::Steuerbefehl(CanRahmen::BefehlLauf));
             ZurueckgehalteneVerwerfen(k);
-            if (!Modus0() && lk.BahnOnline) {
+            if (Einst.Bahnsteuerung != 0 && lk.BahnOnline) {
                 lk.BahnendeZaehler = 1;
                 TimerBahnEnde().setEnabled(true);
             }

@@ -10,7 +10,7 @@
 #include "support/KernAufnahmen.h"
 #include "support/Klicken.h"
 #include "support/Netzantworten.h"
-#include "support/Programmordner.h"
+#include "support/Serviceordner.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -23,23 +23,8 @@
 
 namespace {
 
-class Serviceseite : public Programmordner {
+class Serviceseite : public Serviceordner {
 protected:
-    void SetUp() override
-    {
-        Programmordner::SetUp();
-        ZustandZuruecksetzen();
-        serviceZustand.zuruecksetzen();
-        OrdnerSetzen(ordner.path());
-        ASSERT_TRUE(QDir(ordner.path()).mkdir(QStringLiteral("Daten")));
-    }
-    void TearDown() override
-    {
-        CanProtokollSchliessen();
-        serviceZustand.zuruecksetzen();
-        Programmordner::TearDown();
-    }
-
     // The page as the main window opens it.
     std::unique_ptr<TService> oeffnen()
     {
