@@ -11,6 +11,7 @@
 #include "core/SettingsFile.h"
 #include "core/Tastatur.h"
 #include "core/ui/Fensterhub.h"
+#include "core/ui/Hilfe.h"
 #include "core/ui/Keyb.h"
 #include "platform/FakeCanAdapter.h"
 #include "platform/FakeDruckerport.h"
@@ -21,11 +22,14 @@
 #include "support/ImDialog.h"
 #include "support/Programmordner.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTextBrowser>
 #include <QTimer>
 #include <gtest/gtest.h>
 
@@ -499,4 +503,30 @@ TEST_F(VorwahlSeite, NoLayoutSelectedKeepsTheLayoutNumber)
     EXPECT_EQ(Einst.FormularNummer, 7);
     EXPECT_EQ(Einst.Sektion, QStringLiteral("Kegeln"));
     EXPECT_TRUE(DateiInhalt(InfDatei).contains("VorwFormular = 7\r\n"));
+}
+
+// The help button shows the preset help file as text in the help window.
+TEST_F(VorwahlSeite, HelpShowsTheHelpFileOrNamesItMissing)
+{
+    Hilfeverzeichnis = ordner.path();
+    oeffnen();
+    s->BtnWurfvorwHelp->click();
+    ASSERT_EQ(gezeigt().size(), 1);
+    EXPECT_TRUE(gezeigt()[0].contains(QStringLiteral("Hilfe_Wurfvorw.rtf ist nicht vorhanden !")));
+
+    QFile f(QDir(ordner.path()).filePath(QStringLiteral("Hilfe_Wurfvorw.rtf")));
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}}\\f0 Volle\\tab 15\\par Abr\\'e4umen\\par}");
+    f.close();
+    QString text;
+    QTimer::singleShot(0, qApp, [&] {
+        auto* hilfe = qobject_cast<THilfe*>(QApplication::activeModalWidget());
+        if (!hilfe) return;
+        text = hilfe->REHilfe->toPlainText();
+        hilfe->BtnOK->click();
+    });
+    s->BtnWurfvorwHelp->click();
+    EXPECT_EQ(text, QStringLiteral("Volle\t15\nAbräumen\n"));
+    EXPECT_EQ(gezeigt().size(), 1);
+    Hilfeverzeichnis.clear();
 }
