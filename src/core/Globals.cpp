@@ -31,7 +31,8 @@ u8& TouchEingabe = globalsZustand.TouchEingabe;
 u8& KartenleserAktiv = globalsZustand.KartenleserAktiv;
 u8& KartenTimerAktiv = globalsZustand.KartenTimerAktiv;
 QString& KartenStatusText = globalsZustand.KartenStatusText;
-QString& Bahnanlage = globalsZustand.Bahnanlage;
+QString& Spielort = globalsZustand.Einst.Spielort;
+QString& Bahnanlage = globalsZustand.Einst.Bahnanlage;
 u8& HinweisStatusleisteAus = globalsZustand.HinweisStatusleisteAus;
 u8& NetzBeschaeftigt = globalsZustand.NetzBeschaeftigt;
 Array1<i32, MaxBahnen>& DruckerSendeErgebnis = globalsZustand.DruckerSendeErgebnis;
@@ -76,7 +77,6 @@ void GlobalsZustand::zuruecksetzen()
     KartenleserAktiv = 0;
     KartenTimerAktiv = 0;
     KartenStatusText.clear();
-    Bahnanlage.clear();
     HinweisStatusleisteAus = 0;
     NetzBeschaeftigt = 0;
     DruckerSendeErgebnis.fill(1);

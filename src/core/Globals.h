@@ -48,7 +48,6 @@ struct GlobalsZustand {
     u8 KartenleserAktiv = 0;            // a chip-card reader is open
     u8 KartenTimerAktiv = 0;            // the card poll may run
     QString KartenStatusText;           // shown on the start-up window
-    QString Bahnanlage;                 // the lane facility's name; empty, no setting holds it
     u8 HinweisStatusleisteAus = 0;      // the network transfers use status panel 0
     u8 NetzBeschaeftigt = 0;            // the network module is sending to a monitor client
     // What the position dialog of the free form fields edits: the form's
@@ -109,6 +108,8 @@ extern u8& TouchEingabe;
 extern u8& KartenleserAktiv;
 extern u8& KartenTimerAktiv;
 extern QString& KartenStatusText;
+// The venue of the reports: settings Spielort and Bahnanlage of "[Allgemein]".
+extern QString& Spielort;
 extern QString& Bahnanlage;
 extern u8& HinweisStatusleisteAus;
 extern u8& NetzBeschaeftigt;

@@ -44,6 +44,7 @@ struct TFormularEinstellung {
     bool SpFontBold = false;
     bool SpFontItalic = false;
     std::int32_t SpFontColor = 0;
+    bool SpAusrichtung = true;  // true portrait, false landscape
     std::int32_t SpRandOben = 0;
     std::int32_t SpRandUnten = 0;
     std::int32_t SpRandLinks = 0;
@@ -64,6 +65,8 @@ struct TEinstellungen {
     QString Bezirk;
     QString Club;
     QString Klasse;
+    QString Spielort;    // the place of the lanes
+    QString Bahnanlage;  // the lane facility's name
     std::uint8_t FaxDeckblatt = 0;
     std::uint8_t EmailDeckblatt = 0;
     bool SoundAktiv = false;

@@ -223,6 +223,8 @@ Tabelle tabelleBauen()
     b.text(L("Bezirk"), &e.Bezirk);
     b.text(L("Club"), &e.Club);
     b.text(L("Klasse"), &e.Klasse);
+    b.text(L("Spielort"), &e.Spielort);
+    b.text(L("Bahnanlage"), &e.Bahnanlage);
     b.zahl(L("FaxDeckblatt"), &e.FaxDeckblatt);
     b.zahl(L("EmailDeckblatt"), &e.EmailDeckblatt);
     b.janein(L("SoundAktiv"), &e.SoundAktiv);
@@ -421,6 +423,7 @@ Tabelle tabelleBauen()
         b.janein(N("SpFontItalic", n), &f.SpFontItalic);
         b.zahl(N("SpFontColor", n), &f.SpFontColor);
         b.sektion("[Drucker]");
+        b.janein(N("SpAusrichtung", n), &f.SpAusrichtung, true);
         b.zahl(N("SpRandOben", n), &f.SpRandOben);
         b.zahl(N("SpRandUnten", n), &f.SpRandUnten);
         b.zahl(N("SpRandLinks", n), &f.SpRandLinks);

@@ -21,7 +21,7 @@ std::vector<Optionsschluessel> Sektion(const char* sektion, std::initializer_lis
 std::vector<Optionsschluessel> AllgemeinSchluessel()
 {
     return Sektion("[Allgemein]", {"WettkDir", "ExportDir", "SpielerDir", "Land", "Bezirk", "Club", "Klasse",
-                                   "SoundAktiv", "ClickSoundAktiv", "TastSoundAktiv"});
+                                   "Spielort", "Bahnanlage", "SoundAktiv", "ClickSoundAktiv", "TastSoundAktiv"});
 }
 
 std::vector<Optionsschluessel> AnsichtSchluessel()

@@ -170,7 +170,7 @@ const QStringList Farbzeilen = {
 const std::vector<std::pair<QString, QStringList>> Soll = {
     {"[Allgemein]",
      {"WettkDir = C:\\Kegeln\\Spiele", "SpielerDir = /home/kegeln/Daten", "Land = Bayern", "Club = KSV Alpha",
-      "FaxDeckblatt = 2", "ExportDir = ", "Bezirk = ", "Klasse = ", "SoundAktiv = False", "ClickSoundAktiv = False",
+      "FaxDeckblatt = 2", "ExportDir = ", "Bezirk = ", "Klasse = ", "Spielort = ", "Bahnanlage = ", "SoundAktiv = False", "ClickSoundAktiv = False",
       "TastSoundAktiv = False"}},
     {"[Ansicht]", QStringList{"Hinweise = False", "ColorSpiel = 255", "DoppelclickSpeed = 3000",
                               "Verschiebbar = False", "SchalterSichtbar = False", "SchalterUnten = False",
@@ -290,7 +290,7 @@ TEST_F(Optionendialog, ClearingTheDefinitionsLeavesOnlyTheKeysOfTheDialog)
     std::vector<std::pair<QString, QStringList>> soll = {
         {"[Allgemein]",
          {"WettkDir = C:\\Kegeln\\Spiele", "ExportDir = ", "SpielerDir = /home/kegeln/Daten", "Land = Bayern",
-          "Bezirk = ", "Club = KSV Alpha", "Klasse = ", "SoundAktiv = False", "ClickSoundAktiv = False",
+          "Bezirk = ", "Club = KSV Alpha", "Klasse = ", "Spielort = ", "Bahnanlage = ", "SoundAktiv = False", "ClickSoundAktiv = False",
           "TastSoundAktiv = False"}},
         {"[Ansicht]", QStringList{"Verschiebbar = False", "Hinweise = False", "SchalterSichtbar = False",
                                   "SchalterUnten = False", "Hintergrund = False", "Statusleiste = False",
@@ -721,5 +721,5 @@ TEST(Optionenlogik, EveryKeyOfThePagesIsASettingOfItsSection)
             EXPECT_EQ(s->sektion, sektion) << name.toStdString();
             ++anzahl;
         }
-    EXPECT_EQ(anzahl, 10 + 6 + 57 + 6 + 5 + 6 + 17 + 8 + 14);
+    EXPECT_EQ(anzahl, 12 + 6 + 57 + 6 + 5 + 6 + 17 + 8 + 14);
 }

@@ -192,7 +192,7 @@ void TMannschaftsdaten::EFeldMouseDown(int i)
     m_namen.AktFeld = i;
     PositionSektion = Sektion;
     PositionFeldName = m_namen.namen[i];
-    PositionFeldNr = i;
+    PositionFeldNr = FormularIndex(m_namen.heim, i);
 }
 
 // A name the settings cannot keep is refused with a message.
@@ -208,7 +208,7 @@ void TMannschaftsdaten::BtnNeuClick()
     if (m_namen.Feldanzahl >= FreieFelder) return;
     PositionSektion = Sektion;
     PositionFeldName.clear();
-    PositionFeldNr = m_namen.Feldanzahl + 1;
+    PositionFeldNr = FormularIndex(m_namen.heim, m_namen.Feldanzahl + 1);
     if (!fenster().dialog(Dialog::Position) || !nameTaugt(PositionFeldName)) return;
     FeldNeu(m_namen, PositionFeldName);
     anzeigen();
@@ -218,7 +218,7 @@ void TMannschaftsdaten::BtnUmbenennenClick()
 {
     PositionSektion = Sektion;
     PositionFeldName = m_namen.namen[std::clamp(m_namen.AktFeld, 1, FreieFelder)];
-    PositionFeldNr = m_namen.AktFeld;
+    PositionFeldNr = FormularIndex(m_namen.heim, std::clamp(m_namen.AktFeld, 1, FreieFelder));
     if (!fenster().dialog(Dialog::Position) || !nameTaugt(PositionFeldName)) return;
     FeldUmbenennen(m_namen, PositionFeldName);
     anzeigen();

@@ -83,8 +83,6 @@ AllgemeinSeiteImpl::AllgemeinSeiteImpl(TOptionen& dialog) : Optionenseite(dialog
     EVorgabeKlasse = Feld(vorgaben, "EVorgabeKlasse", 20);
     EVorgabeOrt = Feld(vorgaben, "EVorgabeOrt", 30);
     EVorgabeBahnanlage = Feld(vorgaben, "EVorgabeBahnanlage", 50);
-    EVorgabeOrt->setEnabled(false);
-    EVorgabeBahnanlage->setEnabled(false);
     auto* vorgabeRaster = new QGridLayout(vorgaben);
     const std::pair<const char*, QLineEdit*> felder[] = {
         {"Land:", EVorgabeLand},     {"Bezirk:", EVorgabeBezirk},   {"Club:", EVorgabeClub},
@@ -123,6 +121,8 @@ AllgemeinSeiteImpl::AllgemeinSeiteImpl(TOptionen& dialog) : Optionenseite(dialog
     tastatur->feld(192, QStringLiteral("Verzeichnis Spielerdatenbank"), ModusText, ESpielerDir);
     tastatur->feld(193, QStringLiteral("Vorgabe Land:"), ModusText, EVorgabeLand);
     tastatur->feld(194, QStringLiteral("Vorgabe Bezirk:"), ModusText, EVorgabeBezirk);
+    tastatur->feld(195, QStringLiteral("Spielort:"), ModusText, EVorgabeOrt);
+    tastatur->feld(196, QStringLiteral("Bahnanlage:"), ModusText, EVorgabeBahnanlage);
     tastatur->feld(197, QStringLiteral("Vorgabe Club:"), ModusText, EVorgabeClub);
     tastatur->feld(198, QStringLiteral("Vorgabe Klasse:"), ModusText, EVorgabeKlasse);
 }
@@ -136,8 +136,7 @@ void AllgemeinSeiteImpl::laden()
     EVorgabeBezirk->setText(Einst.Bezirk);
     EVorgabeClub->setText(Einst.Club);
     EVorgabeKlasse->setText(Einst.Klasse);
-    // Shown only: no setting holds the venue yet.
-    EVorgabeOrt->clear();
+    EVorgabeOrt->setText(Spielort);
     EVorgabeBahnanlage->setText(Bahnanlage);
     CBSoundAktiv->setChecked(Einst.SoundAktiv);
     CBClickSoundAktiv->setChecked(Einst.ClickSoundAktiv);
@@ -154,6 +153,8 @@ void AllgemeinSeiteImpl::speichern()
     Einst.Bezirk = EVorgabeBezirk->text();
     Einst.Club = EVorgabeClub->text();
     Einst.Klasse = EVorgabeKlasse->text();
+    Spielort = EVorgabeOrt->text();
+    Bahnanlage = EVorgabeBahnanlage->text();
     Spielordner = Einst.Spieleverzeichnis;
     Einst.SoundAktiv = CBSoundAktiv->isChecked();
     Einst.ClickSoundAktiv = CBClickSoundAktiv->isChecked();

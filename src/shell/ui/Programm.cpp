@@ -19,6 +19,7 @@
 #include "match/ui/Bahnfensterdienste.h"
 #include "match/ui/Fensterregistrierung.h"
 #include "match/ui/Startfenster.h"
+#include "report/ui/Fensterregistrierung.h"
 #include "match/flow/Zeitgeberliste.h"
 #include "platform/AbfShutdown.h"
 #include "platform/DesktopShell.h"
@@ -98,6 +99,7 @@ QStringList Programm::starten(const QString& programmordner)
     MatchFensterRegistrieren(*m_hub);
     CompetitionFensterRegistrieren(*m_hub);
     ShellFensterRegistrieren(*m_hub);
+    ReportFensterRegistrieren(*m_hub);
     // The board on the second monitor takes the focus when it opens: a second later it goes back.
     m_hub->nachAnzeigeOeffnen = [] { TimerFocus().setEnabled(true); };
     setFensterDienste(m_hub.get());

@@ -1,0 +1,3 @@
+#include "report/Berichtzustand.h"
+
+BerichtZustand berichtZustand;
