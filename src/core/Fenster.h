@@ -40,6 +40,7 @@ enum class Dialog {
     Korrektur,         // the throw correction panel; seite is the lane
     Wurfliste,         // the throw list of AktSpieler
     Service,           // the service page: traffic log, its mail, the update check
+    Druckoptionen,     // print options of berichtZustand.FormularIndex; seite is the first page
 };
 
 class FensterDienste {

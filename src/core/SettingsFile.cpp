@@ -715,18 +715,27 @@ QStringList& PositionListe = einstellungsdateiZustand.PositionListe;
 bool PositionZeileLesen(const QString& zeile)
 {
     if (zeile.isEmpty() || zeile.startsWith(QLatin1Char('['))) return false;
-    const qsizetype auf = zeile.indexOf(QLatin1Char('('));
-    const qsizetype punkt = zeile.indexOf(QLatin1Char('.'), auf + 1);
-    const qsizetype zu = zeile.indexOf(QLatin1Char(')'), punkt + 1);
-    if (auf < 0 || punkt < 0 || zu < 0) return false;
-    bool okI = false, okJ = false;
-    const int i = zeile.mid(auf + 1, punkt - auf - 1).toInt(&okI);
-    const int j = zeile.mid(punkt + 1, zu - punkt - 1).toInt(&okJ);
-    if (!okI || !okJ || !FeldPositionen.contains(i) || !FeldPositionen[1].contains(j)) return false;
+    // A name may hold "(" itself: the numbers stand in the last brackets.
+    const qsizetype auf = zeile.lastIndexOf(QLatin1Char('('));
+    const qsizetype punkt = auf < 0 ? -1 : zeile.indexOf(QLatin1Char('.'), auf + 1);
+    const qsizetype zu = punkt < 0 ? -1 : zeile.indexOf(QLatin1Char(')'), punkt + 1);
+    if (zu < 0) return false;
+    const auto ziffern = [&zeile](qsizetype von, qsizetype bis, int& zahl) {
+        if (bis <= von || bis - von > 3) return false;
+        zahl = 0;
+        for (qsizetype k = von; k < bis; ++k) {
+            const QChar c = zeile.at(k);
+            if (c < QLatin1Char('0') || c > QLatin1Char('9')) return false;
+            zahl = zahl * 10 + (c.unicode() - '0');
+        }
+        return true;
+    };
+    int i = 0, j = 0;
+    if (!ziffern(auf + 1, punkt, i) || !ziffern(punkt + 1, zu, j)) return false;
+    if (!FeldPositionen.contains(i) || !FeldPositionen[1].contains(j)) return false;
 
-    qsizetype keyEnde = zu + 1;
-    while (keyEnde < zeile.size() && !IstTrenner(zeile.at(keyEnde))) ++keyEnde;
-    const QStringList teile = zeile.mid(WertAnfang(zeile, keyEnde)).split(QLatin1Char(','));
+    // Only blanks and "=" between the key and the value.
+    const QStringList teile = zeile.mid(WertAnfang(zeile, zu + 1)).split(QLatin1Char(','));
     if (teile.size() != 3) return false;
     i32 werte[3];
     for (int k = 0; k < 3; ++k) {
@@ -734,8 +743,7 @@ bool PositionZeileLesen(const QString& zeile)
         werte[k] = teile.at(k).trimmed().toInt(&ok);
         if (!ok) return false;
     }
-    TFeldPosition& p = FeldPositionen[i][j];
-    p = {1, werte[0], werte[1], werte[2]};
+    FeldPositionen[i][j] = {1, werte[0], werte[1], werte[2]};
     return true;
 }
 
@@ -745,18 +753,41 @@ QString OhneBlanks(QString s) { return s.replace(QLatin1Char(' '), QLatin1Char('
 
 void PositionSchreiben(const QString& sektion, const QString& key, const QString& wert)
 {
-    ListeSchreiben(PositionListe, sektion, OhneBlanks(key), wert);
+    const QString k = OhneBlanks(key);
+    const auto istKey = [&k](const QString& z) {
+        return z.startsWith(k, Qt::CaseInsensitive) && (z.size() == k.size() || IstTrenner(z.at(k.size())));
+    };
+    qsizetype kopf = 0;
+    while (kopf < PositionListe.size() && PositionListe.at(kopf).trimmed().compare(sektion, Qt::CaseInsensitive) != 0)
+        ++kopf;
+    if (kopf == PositionListe.size()) {
+        PositionListe << sektion << k + QStringLiteral(" = ") + wert;
+        return;
+    }
+    // The section ends before the next line that begins with "["; a new
+    // line goes after its last line that is not blank.
+    qsizetype letzte = kopf;
+    for (qsizetype i = kopf + 1; i < PositionListe.size() && !PositionListe.at(i).startsWith(QLatin1Char('[')); ++i) {
+        const QString& z = PositionListe.at(i);
+        if (istKey(z)) {
+            const qsizetype anfang = WertAnfang(z, k.size());
+            PositionListe[i] = anfang > k.size() ? z.left(anfang) + wert : z + QStringLiteral(" = ") + wert;
+            return;
+        }
+        if (!z.trimmed().isEmpty()) letzte = i;
+    }
+    PositionListe.insert(letzte + 1, k + QStringLiteral(" = ") + wert);
 }
 
+// Every line of exactly that key: a key that merely begins the same way
+// ("Trainer(2.1" of "Trainer(2.10)") is another field's.
 void PositionLoeschen(const QString& name)
 {
     const QString n = OhneBlanks(name);
-    for (qsizetype i = 0; i < PositionListe.size(); ++i) {
-        if (PositionListe.at(i).startsWith(n, Qt::CaseInsensitive)) {
-            PositionListe.removeAt(i);
-            return;
-        }
-    }
+    PositionListe.removeIf([&n](const QString& z) {
+        return !z.startsWith(QLatin1Char('[')) && z.startsWith(n, Qt::CaseInsensitive) &&
+               (z.size() == n.size() || IstTrenner(z.at(n.size())));
+    });
 }
 
 // --- Folders and lists ---------------------------------------------------------------

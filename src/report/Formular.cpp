@@ -14,22 +14,25 @@ namespace {
 struct Layoutzeile {
     const char* kurzname;
     Formularmasse masse;
+    int bildBreite;  // the picture's width: wider than the zoom's where the texts need it
     void (*zeichnen)(Berichtsleinwand&, TWettkampfDaten&, const Formularkontext&);
     void (*vordruck)(Berichtsleinwand&);
 };
 
 constexpr Formularmasse Quer{3256, 2430, 420};
+// Layouts 1, 2 and 5 place their last columns and crosses up to x 3390.
+constexpr int Breit = 3400;
 
 const std::array<Layoutzeile, FormularAnzahl> Layouts = {{
-    {"A5", {2430, 1628, 420}, Formular0Zeichnen, Vordruck0Zeichnen},
-    {"Bund", Quer, Formular1Zeichnen, Vordruck1Zeichnen},
-    {"Classic", Quer, Formular2Zeichnen, Vordruck2Zeichnen},
-    {"Verband1", Quer, Formular3Zeichnen, Vordruck3Zeichnen},
-    {"Verband2", Quer, Formular4Zeichnen, Vordruck4Zeichnen},
-    {"Verband3", Quer, Formular5Zeichnen, Vordruck5Zeichnen},
-    {"Verband4", Quer, Formular6Zeichnen, Vordruck6Zeichnen},
-    {"Hochformat", {2430, 3256, 840}, Formular7Zeichnen, Vordruck7Zeichnen},
-    {"Oesterreich", Quer, Formular8Zeichnen, Vordruck8Zeichnen},
+    {"A5", {2430, 1628, 420}, 2430, Formular0Zeichnen, Vordruck0Zeichnen},
+    {"Bund", Quer, Breit, Formular1Zeichnen, Vordruck1Zeichnen},
+    {"Classic", Quer, Breit, Formular2Zeichnen, Vordruck2Zeichnen},
+    {"Verband1", Quer, 3256, Formular3Zeichnen, Vordruck3Zeichnen},
+    {"Verband2", Quer, 3256, Formular4Zeichnen, Vordruck4Zeichnen},
+    {"Verband3", Quer, Breit, Formular5Zeichnen, Vordruck5Zeichnen},
+    {"Verband4", Quer, 3256, Formular6Zeichnen, Vordruck6Zeichnen},
+    {"Hochformat", {2430, 3256, 840}, 2430, Formular7Zeichnen, Vordruck7Zeichnen},
+    {"Oesterreich", Quer, 3256, Formular8Zeichnen, Vordruck8Zeichnen},
 }};
 
 const Layoutzeile* Layout(int index)
@@ -121,9 +124,9 @@ void FormularVordruckZeichnen(Berichtsleinwand& l, int index)
 namespace {
 
 // A white picture of the layout's size; null when it cannot be had.
-QImage LeeresBild(const Formularmasse& m)
+QImage LeeresBild(const Layoutzeile& z)
 {
-    QImage bild(m.breite, m.hoehe, QImage::Format_RGB32);
+    QImage bild(z.bildBreite, z.masse.hoehe, QImage::Format_RGB32);
     if (!bild.isNull()) bild.fill(Qt::white);
     return bild;
 }
@@ -134,7 +137,7 @@ QImage FormularVordruck(int index)
 {
     const Layoutzeile* z = Layout(index);
     if (!z) return {};
-    QImage bild = LeeresBild(z->masse);
+    QImage bild = LeeresBild(*z);
     if (bild.isNull()) return bild;
     QPainter maler(&bild);
     maler.setRenderHint(QPainter::TextAntialiasing);
@@ -148,10 +151,10 @@ FormularBild FormularZeichnen(TWettkampfDaten& w, const Formularkontext& k)
     FormularBild ergebnis;
     const Layoutzeile* z = Layout(k.index);
     if (!z) return ergebnis;
-    ergebnis.bild = LeeresBild(z->masse);
+    ergebnis.bild = LeeresBild(*z);
     if (ergebnis.bild.isNull()) {
         ergebnis.fehler = QStringLiteral("Das Formular kann nicht erstellt werden: zu wenig Speicher für %1 x %2 Bildpunkte.")
-                              .arg(z->masse.breite)
+                              .arg(z->bildBreite)
                               .arg(z->masse.hoehe);
         return ergebnis;
     }

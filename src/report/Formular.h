@@ -12,7 +12,8 @@
 
 constexpr int FormularAnzahl = 9;
 
-// Full size of a layout's picture and the height of its preview (600 wide).
+// Full size of a layout for the zoom and the height of its preview (600
+// wide). The picture itself is as wide or a little wider (FormularBild).
 struct Formularmasse {
     int breite = 0;
     int hoehe = 0;
@@ -38,7 +39,7 @@ struct Formularkontext {
 Formularkontext FormularkontextLesen(int index);
 
 // The layout's texts of w on the canvas, then its free fields; nothing for
-// an index outside 0..8. Layouts 7 and 8 compute the table points of w first.
+// an index outside 0..8. Layouts 7 and 8 compute the table points of w.
 void FormularTexteZeichnen(Berichtsleinwand& l, TWettkampfDaten& w, const Formularkontext& k);
 // The free form fields (layouts 2..8): the side's fields 1..10 and the
 // officials' fields 30..38 where a position is set for the layout.
@@ -52,7 +53,7 @@ void FormularVordruckZeichnen(Berichtsleinwand& l, int index);
 QImage FormularVordruck(int index);
 
 struct FormularBild {
-    QImage bild;  // full size; null when nothing was drawn
+    QImage bild;  // the whole form; null when nothing was drawn
     Formularmasse masse;
     QString fehler;  // a German message when the picture could not be made
 };

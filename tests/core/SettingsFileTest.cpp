@@ -289,8 +289,8 @@ TEST_F(SettingsFile, PositionsAndListsWithBadLines)
     EXPECT_EQ(GruppeListe.size(), 3);  // an empty line keeps its place
 
     PositionSchreiben(QStringLiteral("[Formular_A]"), QStringLiteral("Feld Name(5.0)"), QStringLiteral("1,2,3"));
-    EXPECT_EQ(PositionListe.at(8), QStringLiteral("Feld_Name(5.0) = 1,2,3"));  // last section: appended
-    PositionLoeschen(QStringLiteral("feld name"));
+    EXPECT_EQ(PositionListe.at(7), QStringLiteral("Feld_Name(5.0) = 1,2,3"));  // end of the section, before its blank line
+    PositionLoeschen(QStringLiteral("feld name(3.4)"));  // exactly that key
     EXPECT_EQ(PositionListe.at(1), QStringLiteral("X(201.0) = 1,2,3"));
-    EXPECT_EQ(PositionListe.at(7), QStringLiteral("Feld_Name(5.0) = 1,2,3"));
+    EXPECT_EQ(PositionListe.at(6), QStringLiteral("Feld_Name(5.0) = 1,2,3"));
 }
