@@ -226,6 +226,6 @@ bool SpieldatenExportieren(const TWettkampfDaten& w, Exportart art, const QStrin
     case Exportart::Wurfliste: return WurflisteExportieren(w, datei, fehler);
     case Exportart::Bild: break;
     }
-    if (fehler) *fehler = QString::fromUtf16(BildNichtVerfuegbar);
+    if (fehler) *fehler = QStringLiteral("Das Bild des Spielberichts braucht ein Formular.");
     return false;
 }

@@ -12,10 +12,6 @@
 // The choices of the export dialog, in the order of its list.
 enum class Exportart { Spiel = 0, Wurfliste = 1, Bild = 2 };
 
-// What the picture choice says while the report cannot be drawn.
-inline constexpr char16_t BildNichtVerfuegbar[] =
-    u"Das Bild des Spielberichts ist in dieser Programmversion nicht verfügbar.";
-
 // The separator of the list entry: 0 "; ", 1 ", ", 2 a tab and a blank.
 QString ExportTrennzeichen(int auswahl);
 // "Spiel<n>.csv", "Wurfliste<n>.csv" or "Spielbericht<n>.bmp" for slot n.
@@ -36,5 +32,6 @@ bool SpielExportieren(const TWettkampfDaten& w, const QString& datei, QString* f
 bool SpielSatzExportieren(const TWettkampfDaten& w, const QString& datei, QString* fehler);
 bool WurflisteExportieren(const TWettkampfDaten& w, const QString& datei, QString* fehler);
 // The whole match takes the points layout when the match is a game with
-// points (Punktespiel). The picture is not written in this version (false).
+// points (Punktespiel). The picture is written by FormularBildSpeichern
+// (report/Formular.h), not here (false).
 bool SpieldatenExportieren(const TWettkampfDaten& w, Exportart art, const QString& datei, QString* fehler);

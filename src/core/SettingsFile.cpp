@@ -58,6 +58,11 @@ bool TextdateiVorbereiten(QSaveFile& f, const QStringList& zeilen, QString* grun
         daten += Cp1252::encode(z);
         daten += "\r\n";
     }
+    return DateiVorbereiten(f, daten, grund);
+}
+
+bool DateiVorbereiten(QSaveFile& f, const QByteArray& daten, QString* grund)
+{
     errno = 0;
     bool ok = f.open(QIODevice::WriteOnly);
     int nummer = errno;

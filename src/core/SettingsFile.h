@@ -28,6 +28,8 @@ bool TextdateiSchreiben(const QString& pfad, const QStringList& zeilen, QString*
 // operator (a full disk named as such), and a failed preparation cancels f.
 bool TextdateiVorbereiten(QSaveFile& f, const QStringList& zeilen, QString* grund);
 bool TextdateiAbschliessen(QSaveFile& f, QString* grund);
+// The same for any bytes; TextdateiAbschliessen commits.
+bool DateiVorbereiten(QSaveFile& f, const QByteArray& daten, QString* grund);
 // The file of that name in the folder; a name that differs only in case is
 // found as well (files taken over from Windows installations).
 QString DateiImOrdner(const QString& ordner, const QString& name);

@@ -2,7 +2,6 @@
 
 #include "core/Globals.h"
 #include "core/TextFunctions.h"
-#include "match/engine/Ersatzkette.h"
 #include "report/Formularlayouts.h"
 
 #include <QPainter>
@@ -208,11 +207,4 @@ std::pair<QString, QString> NameTeilen(const QString& name)
     const qsizetype blank = name.indexOf(QLatin1Char(' '));
     if (blank < 0) return {name, {}};
     return {name.left(blank), name.mid(blank + 1)};
-}
-
-int Kettensumme(TWettkampfDaten& w, TSpielerEintrag& starter, int (*wert)(const TSpielerEintrag&))
-{
-    int summe = 0;
-    for (TSpielerEintrag* s : Nachfolger(w, &starter)) summe += wert(*s);
-    return summe;
 }

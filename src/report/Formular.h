@@ -61,3 +61,9 @@ struct FormularBild {
 FormularBild FormularZeichnen(TWettkampfDaten& w, const Formularkontext& k);
 // The same with the context from the settings.
 FormularBild FormularZeichnen(TWettkampfDaten& w, int index);
+
+// The filled-in form of a built-in layout saved as a Windows bitmap, whole
+// under a temporary name first. False with *fehler the German message when
+// the layout is not built in or the file cannot be written; an existing file
+// then stays as it was.
+bool FormularBildSpeichern(TWettkampfDaten& w, int index, const QString& datei, QString* fehler);

@@ -74,15 +74,6 @@ void Formular0Zeichnen(Berichtsleinwand& l, TWettkampfDaten& w, const Formularko
 
 namespace {
 
-Berichtsschrift Etikettschrift(int punkte, bool fett = false)
-{
-    Berichtsschrift s;
-    s.name = QStringLiteral("Arial");
-    s.punkte = punkte;
-    s.fett = fett;
-    return s;
-}
-
 // A label whose text cell starts at top y.
 void Etikett(Berichtsleinwand& l, int x, int y, const QString& t, int punkte, bool fett = false)
 {

@@ -16,23 +16,15 @@
 
 namespace {
 
-constexpr int ErsteZeile = 884;  // first line of block 1; the middle line is 30, the second 58 below
-constexpr int Blockabstand = 116;
 constexpr int Gastversatz = 1570;
 constexpr int Summenzeile = 1830;
 
-struct Spalten {
-    int geburt, platzierung, name, nameEnde, pass;
-    std::array<int, 4> ergebnis;  // right edges: Volle, Abräumen, misses, total
-    int rang;
-};
+constexpr Blockspalten Heimspalten{86, 294, 370, 885, 894, {1160, 1290, 1420, 1570}, 1620};
 
-constexpr Spalten Heimspalten{86, 294, 370, 885, 894, {1160, 1290, 1420, 1570}, 1620};
-
-Spalten Seitenspalten(bool heim)
+Blockspalten Seitenspalten(bool heim)
 {
     if (heim) return Heimspalten;
-    Spalten s = Heimspalten;
+    Blockspalten s = Heimspalten;
     for (int* x : {&s.geburt, &s.platzierung, &s.name, &s.nameEnde, &s.pass, &s.rang}) *x += Gastversatz;
     for (int& x : s.ergebnis) x += Gastversatz;
     return s;
@@ -55,50 +47,6 @@ constexpr std::array<Zeilentext, 4> Ligen{{
     {"Regionalliga", 347}, {"Bezirksliga", 405}, {"Kreisliga", 463}, {"Kreisklasse", 521},
 }};
 
-void Unten(Berichtsleinwand& l, int x, int y, const QString& t)
-{
-    if (!t.isEmpty()) l.text(x, y + l.schrift().hoehe(), t);
-}
-
-void UntenRechts(Berichtsleinwand& l, int x, int y, const QString& t)
-{
-    if (!t.isEmpty()) l.textRechts(x, y + l.schrift().hoehe(), t);
-}
-
-void NameUnten(Berichtsleinwand& l, int x, int bis, int y, const QString& t)
-{
-    if (t.isEmpty()) return;
-    const int oben = y + l.schrift().hoehe();
-    l.textGeklippt(QRect(QPoint(x, oben), QPoint(bis, y + 10)), x, oben, t);
-}
-
-void KreuzUnten(Berichtsleinwand& l, const Berichtsschrift& s, int x, int y)
-{
-    const Berichtsschrift alt = l.schrift();
-    l.schriftSetzen(s);
-    l.kreuz(x, y + s.hoehe());
-    l.schriftSetzen(alt);
-}
-
-void Spielerblock(Berichtsleinwand& l, const TSpielerEintrag& s, const Spalten& c, int zeile)
-{
-    const int y1 = ErsteZeile + Blockabstand * (zeile - 1);
-    const int ym = y1 + 30;
-    const int y2 = y1 + 58;
-    Unten(l, c.geburt, y1, s.Gebdat.text());
-    Unten(l, c.geburt, y2, s.LetztSpiel.text());
-    Unten(l, c.platzierung, ym, s.LetztPlatz.text());
-    const auto [vorne, rest] = NameTeilen(s.Name.text());
-    NameUnten(l, c.name, c.nameEnde, y1, vorne);
-    NameUnten(l, c.name, c.nameEnde, y2, rest);
-    Unten(l, c.pass, ym, s.Pass.text());
-    UntenRechts(l, c.ergebnis[0], ym, s.Volle.Text.text());
-    UntenRechts(l, c.ergebnis[1], ym, s.Abr.Text.text());
-    UntenRechts(l, c.ergebnis[2], ym, s.Fehler.Text.text());
-    UntenRechts(l, c.ergebnis[3], ym, s.Total.Text.text());
-    if (s.Platz > 0) Unten(l, c.rang, ym, QString::number(s.Platz));
-}
-
 // Row and text of the league cross: for a "Clubspiel" by the class, else the
 // match type on the last row. No cross (row 0) for an empty text.
 std::pair<int, QString> Ligazeile(const TWettkampfDaten& w)
@@ -115,6 +63,27 @@ std::pair<int, QString> Ligazeile(const TWettkampfDaten& w)
 
 }  // namespace
 
+void Spielerblock(Berichtsleinwand& l, const TSpielerEintrag& s, const Blockspalten& c, int zeile, bool ergebnisse)
+{
+    const int y1 = BlockErsteZeile + Blockabstand * (zeile - 1);
+    const int ym = y1 + 30;
+    const int y2 = y1 + 58;
+    UntenWennText(l, c.geburt, y1, s.Gebdat.text());
+    UntenWennText(l, c.geburt, y2, s.LetztSpiel.text());
+    UntenWennText(l, c.platzierung, ym, s.LetztPlatz.text());
+    const auto [vorne, rest] = NameTeilen(s.Name.text());
+    NameUntenWennText(l, c.name, c.nameEnde, y1, vorne);
+    NameUntenWennText(l, c.name, c.nameEnde, y2, rest);
+    UntenWennText(l, c.pass, ym, s.Pass.text());
+    if (ergebnisse) {
+        UntenRechtsWennText(l, c.ergebnis[0], ym, s.Volle.Text.text());
+        UntenRechtsWennText(l, c.ergebnis[1], ym, s.Abr.Text.text());
+        UntenRechtsWennText(l, c.ergebnis[2], ym, s.Fehler.Text.text());
+        UntenRechtsWennText(l, c.ergebnis[3], ym, s.Total.Text.text());
+    }
+    if (s.Platz > 0) UntenWennText(l, c.rang, ym, QString::number(s.Platz));
+}
+
 void Formular3Zeichnen(Berichtsleinwand& l, TWettkampfDaten& w, const Formularkontext& k)
 {
     const Berichtsschrift kreuz = k.schrift.groesse(30);
@@ -128,65 +97,42 @@ void Formular3Zeichnen(Berichtsleinwand& l, TWettkampfDaten& w, const Formularko
         }
     }
     if (!gruppeGefunden && !gruppe.isEmpty()) {
-        Unten(l, 86, SonstigeZeile, gruppe);
+        UntenWennText(l, 86, SonstigeZeile, gruppe);
         KreuzUnten(l, kreuz, Gruppenkreuz, SonstigeZeile);
     }
 
     const auto [ligaY, ligaText] = Ligazeile(w);
     for (const Zeilentext& z : Ligen)
-        if (z.y != ligaY) Unten(l, Ligatext, z.y, QLatin1String(z.text) + QLatin1Char(' '));
-    Unten(l, Ligatext, ligaY, ligaText);
+        if (z.y != ligaY) UntenWennText(l, Ligatext, z.y, QLatin1String(z.text) + QLatin1Char(' '));
+    UntenWennText(l, Ligatext, ligaY, ligaText);
     if (ligaY) KreuzUnten(l, kreuz, Ligakreuz, ligaY);
 
-    Unten(l, 1600, 300, w.Heimmannschaft.text());
-    Unten(l, 2600, 300, w.Gastmannschaft.text());
-    Unten(l, 1400, 416, k.spielort);
-    Unten(l, 2600, 416, w.Datum.text());
-    Unten(l, 1480, 532, k.bahnanlage);
-    Unten(l, 2500, 532, w.Beginn.text());
-    if (SpielBeendet(w)) Unten(l, 3070, 532, w.Ende.text());
+    UntenWennText(l, 1600, 300, w.Heimmannschaft.text());
+    UntenWennText(l, 2600, 300, w.Gastmannschaft.text());
+    UntenWennText(l, 1400, 416, k.spielort);
+    UntenWennText(l, 2600, 416, w.Datum.text());
+    UntenWennText(l, 1480, 532, k.bahnanlage);
+    UntenWennText(l, 2500, 532, w.Beginn.text());
+    if (SpielBeendet(w)) UntenWennText(l, 3070, 532, w.Ende.text());
 
     for (const bool heim : {true, false}) {
-        const Spalten c = Seitenspalten(heim);
+        const Blockspalten c = Seitenspalten(heim);
         for (int zeile = 1; zeile <= 8; ++zeile)
-            if (zeile > 6 || ZeileGezeigt(w, zeile)) Spielerblock(l, SeitenSpieler(w, heim, zeile), c, zeile);
-        const TMannschaftBlock& m = heim ? w.Heim : w.Gast;
-        UntenRechts(l, c.ergebnis[0], Summenzeile, m.Volle.Text.text());
-        UntenRechts(l, c.ergebnis[1], Summenzeile, m.Abr.Text.text());
-        UntenRechts(l, c.ergebnis[2], Summenzeile, m.Fehler.Text.text());
-        UntenRechts(l, c.ergebnis[3], Summenzeile, Summe(m.Total.Text.c_str()));
+            if (zeile > 6 || ZeileGezeigt(w, zeile)) Spielerblock(l, SeitenSpieler(w, heim, zeile), c, zeile, true);
+        Mannschaftssummen(l, heim ? w.Heim : w.Gast, c.ergebnis, Summenzeile);
     }
 }
 
 // --- Blank form ----------------------------------------------------------------------
 
-namespace {
-
-void Beschriftung(Berichtsleinwand& l, int x, int y, const QString& t, int punkte = 22, bool fett = false)
+void Blockmittellinien(Berichtsleinwand& l, int geburtVon, int geburtBis, int nameVon, int nameBis)
 {
-    Berichtsschrift s;
-    s.punkte = punkte;
-    s.fett = fett;
-    l.schriftSetzen(s);
-    l.text(x, y + s.hoehe(), t);
+    for (int b = 0; b < 8; ++b) {
+        const int y = BlockErsteZeile + 2 + b * Blockabstand;
+        Waagrecht(l, geburtVon + 10, geburtBis - 10, y, 1);
+        Waagrecht(l, nameVon + 10, nameBis - 10, y, 1);
+    }
 }
-
-void BeschriftungRechts(Berichtsleinwand& l, int x, int y, const QString& t, int punkte = 22)
-{
-    Berichtsschrift s;
-    s.punkte = punkte;
-    l.schriftSetzen(s);
-    l.textRechts(x, y + s.hoehe(), t);
-}
-
-// The check box around a cross whose bottom is (x, y) at 30 points.
-void Kaestchen(Berichtsleinwand& l, int x, int y) { l.rechteck(QRect(x - 10, y - 40, 46, 46), 3); }
-
-void Waagrecht(Berichtsleinwand& l, int x1, int x2, int y, int staerke = 2) { l.linie(x1, y, x2, y, staerke); }
-
-void Senkrecht(Berichtsleinwand& l, int x, int y1, int y2, int staerke = 2) { l.linie(x, y1, x, y2, staerke); }
-
-}  // namespace
 
 void Vordruck3Zeichnen(Berichtsleinwand& l)
 {
@@ -201,29 +147,25 @@ void Vordruck3Zeichnen(Berichtsleinwand& l)
     Beschriftung(l, 500, 175, QStringLiteral("Spielklasse"), 24, true);
     for (const Zeilentext& g : Gruppen) {
         Beschriftung(l, 70, g.y, QString::fromLatin1(g.text));
-        Kaestchen(l, Gruppenkreuz, g.y);
+        Kaestchen(l, Gruppenkreuz, g.y, KaestchenGross);
     }
     Waagrecht(l, 70, 350, SonstigeZeile + 2);
-    Kaestchen(l, Gruppenkreuz, SonstigeZeile);
+    Kaestchen(l, Gruppenkreuz, SonstigeZeile, KaestchenGross);
     Beschriftung(l, Ligatext, 233, QStringLiteral("Verbandsliga"));
     Beschriftung(l, Ligatext, 289, QStringLiteral("Oberliga"));
     for (const int y : {233, 289, 347, 405, 463, 521, SonstigeZeile}) {
         if (y > 289) Waagrecht(l, Ligatext - 5, 985, y + 2);
-        Kaestchen(l, Ligakreuz, y);
+        Kaestchen(l, Ligakreuz, y, KaestchenGross);
     }
 
     // Match data.
-    const auto feld = [&](int xLabel, const char* label, int x1, int x2, int y) {
-        Beschriftung(l, xLabel, y, QString::fromUtf8(label));
-        Waagrecht(l, x1, x2, y + 2);
-    };
-    feld(1160, "Heim:", 1390, 2420, 300);
-    feld(2440, "Gast:", 2590, 3220, 300);
-    feld(1160, "Spielort:", 1390, 2420, 416);
-    feld(2440, "Datum:", 2590, 3220, 416);
-    feld(1160, "Bahnanlage:", 1470, 2300, 532);
-    feld(2330, "Beginn:", 2490, 2860, 532);
-    feld(2880, "Ende:", 3060, 3220, 532);
+    Datenfeld(l, 1160, "Heim:", 1390, 2420, 300);
+    Datenfeld(l, 2440, "Gast:", 2590, 3220, 300);
+    Datenfeld(l, 1160, "Spielort:", 1390, 2420, 416);
+    Datenfeld(l, 2440, "Datum:", 2590, 3220, 416);
+    Datenfeld(l, 1160, "Bahnanlage:", 1470, 2300, 532);
+    Datenfeld(l, 2330, "Beginn:", 2490, 2860, 532);
+    Datenfeld(l, 2880, "Ende:", 3060, 3220, 532);
 
     // Player table: per side the blocks of two lines, then the totals.
     constexpr int oben = 640, kopf = 720, ersteLinie = 830, unten = 1850;
@@ -237,10 +179,7 @@ void Vordruck3Zeichnen(Berichtsleinwand& l)
         const int links = heim ? 20 : 1645;
         Beschriftung(l, links + 20, 700, heim ? QStringLiteral("Heimmannschaft") : QStringLiteral("Gastmannschaft"), 24, true);
         for (const int x : {285, 360, 885, 1035, 1170, 1300, 1430, 1580}) Senkrecht(l, x + v, kopf, unten);
-        const auto kopfzeile = [&](int x, const char* z1, const char* z2) {
-            Beschriftung(l, x + v + 8, 770, QString::fromUtf8(z1), 20);
-            if (z2) Beschriftung(l, x + v + 8, 812, QString::fromUtf8(z2), 20);
-        };
+        const auto kopfzeile = [&](int x, const char* z1, const char* z2) { Spaltenkopf(l, x + v + 8, 770, 812, z1, z2); };
         kopfzeile(links - v, "Geb.-Datum", "letztes Spiel");
         kopfzeile(285, "letzte", "Pl.");
         kopfzeile(360, "Name", nullptr);
@@ -250,11 +189,7 @@ void Vordruck3Zeichnen(Berichtsleinwand& l)
         kopfzeile(1300, "Fehlw.", nullptr);
         kopfzeile(1430, "Gesamt", nullptr);
         kopfzeile(1580, "Pl.", nullptr);
-        for (int b = 0; b < 8; ++b) {
-            const int y = ErsteZeile + 2 + b * Blockabstand;
-            l.linie(links + 10, y, 285 + v - 10, y, 1);
-            l.linie(360 + v + 10, y, 885 + v - 10, y, 1);
-        }
+        Blockmittellinien(l, links, 285 + v, 360 + v, 885 + v);
         Beschriftung(l, 370 + v, Summenzeile, QStringLiteral("Summe"), 24, true);
     }
 

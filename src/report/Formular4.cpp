@@ -49,31 +49,6 @@ constexpr std::array<Zeilentext, 7> Gruppen{{
 // Throws of a game that have a box of their own; the other counts are written per lane.
 constexpr int WuerfeJeSpiel = 200;
 
-void Unten(Berichtsleinwand& l, int x, int y, const QString& t)
-{
-    if (!t.isEmpty()) l.text(x, y + l.schrift().hoehe(), t);
-}
-
-void UntenRechts(Berichtsleinwand& l, int x, int y, const QString& t)
-{
-    if (!t.isEmpty()) l.textRechts(x, y + l.schrift().hoehe(), t);
-}
-
-void NameUnten(Berichtsleinwand& l, int x, int bis, int y, const QString& t)
-{
-    if (t.isEmpty()) return;
-    const int oben = y + l.schrift().hoehe();
-    l.textGeklippt(QRect(QPoint(x, oben), QPoint(bis, y + 10)), x, oben, t);
-}
-
-void KreuzUnten(Berichtsleinwand& l, const Berichtsschrift& s, int x, int y)
-{
-    const Berichtsschrift alt = l.schrift();
-    l.schriftSetzen(s);
-    l.kreuz(x, y + s.hoehe());
-    l.schriftSetzen(alt);
-}
-
 // Row of the match-type cross; 0 for none.
 int Artzeile(const TWettkampfDaten& w)
 {
@@ -89,14 +64,14 @@ int Artzeile(const TWettkampfDaten& w)
 
 void Spielerzeile(Berichtsleinwand& l, const TSpielerEintrag& s, const Spalten& c, int y)
 {
-    Unten(l, c.pass, y, s.Pass.text());
-    NameUnten(l, c.name, c.nameEnde, y, s.Name.text());
-    Unten(l, c.monat, y, Geburtsmonat(s));
-    Unten(l, c.jahr, y, Geburtsjahr(s).left(2));
-    UntenRechts(l, c.ergebnis[0], y, s.Volle.Text.text());
-    UntenRechts(l, c.ergebnis[1], y, s.Abr.Text.text());
-    UntenRechts(l, c.ergebnis[2], y, s.Fehler.Text.text());
-    UntenRechts(l, c.ergebnis[3], y, s.Total.Text.text());
+    UntenWennText(l, c.pass, y, s.Pass.text());
+    NameUntenWennText(l, c.name, c.nameEnde, y, s.Name.text());
+    UntenWennText(l, c.monat, y, Geburtsmonat(s));
+    UntenWennText(l, c.jahr, y, Geburtsjahr(s).left(2));
+    UntenRechtsWennText(l, c.ergebnis[0], y, s.Volle.Text.text());
+    UntenRechtsWennText(l, c.ergebnis[1], y, s.Abr.Text.text());
+    UntenRechtsWennText(l, c.ergebnis[2], y, s.Fehler.Text.text());
+    UntenRechtsWennText(l, c.ergebnis[3], y, s.Total.Text.text());
 }
 
 }  // namespace
@@ -108,64 +83,40 @@ void Formular4Zeichnen(Berichtsleinwand& l, TWettkampfDaten& w, const Formularko
     const QString gruppe = w.Gruppe.text();
     for (const Zeilentext& g : Gruppen)
         if (gruppe == QLatin1String(g.text)) KreuzUnten(l, kreuz, Gruppenkreuz, g.y);
-    if (gruppe == QLatin1String("A-Jugend") || gruppe == QLatin1String("B-Jugend")) Unten(l, 1010, 650, gruppe.left(1));
+    if (gruppe == QLatin1String("A-Jugend") || gruppe == QLatin1String("B-Jugend"))
+        UntenWennText(l, 1010, 650, gruppe.left(1));
 
-    Unten(l, 1910, 404, k.spielort);
-    Unten(l, 2750, 404, w.Datum.text());
-    Unten(l, 1910, 474, k.bahnanlage);
-    Unten(l, 1910, 544, w.Beginn.text());
-    if (SpielBeendet(w)) Unten(l, 2750, 544, w.Ende.text());
-    Unten(l, 1910, 614, w.Klasse.text());
-    Unten(l, 2750, 614, w.Spieltag.leer() ? w.Spielnummer.text() : w.Spieltag.text());
+    UntenWennText(l, 1910, 404, k.spielort);
+    UntenWennText(l, 2750, 404, w.Datum.text());
+    UntenWennText(l, 1910, 474, k.bahnanlage);
+    UntenWennText(l, 1910, 544, w.Beginn.text());
+    if (SpielBeendet(w)) UntenWennText(l, 2750, 544, w.Ende.text());
+    UntenWennText(l, 1910, 614, w.Klasse.text());
+    UntenWennText(l, 2750, 614, w.Spieltag.leer() ? w.Spielnummer.text() : w.Spieltag.text());
 
     const int jeBahn = w.Volle + w.Abraeumen;
     const Berichtsschrift kreuzKlein = k.schrift.groesse(24);
     if (jeBahn * w.Durchgaenge == WuerfeJeSpiel) {
-        Unten(l, 2980, 686, QString::number(WuerfeJeSpiel));
+        UntenWennText(l, 2980, 686, QString::number(WuerfeJeSpiel));
         KreuzUnten(l, kreuzKlein, 2900, 680);
     } else {
-        Unten(l, 2410, 686, QString::number(jeBahn));
+        UntenWennText(l, 2410, 686, QString::number(jeBahn));
         KreuzUnten(l, kreuzKlein, 2330, 680);
     }
 
-    Unten(l, Heimspalten.name, Mannschaftszeile, w.Heimmannschaft.text());
-    Unten(l, Gastspalten.name, Mannschaftszeile, w.Gastmannschaft.text());
+    UntenWennText(l, Heimspalten.name, Mannschaftszeile, w.Heimmannschaft.text());
+    UntenWennText(l, Gastspalten.name, Mannschaftszeile, w.Gastmannschaft.text());
     for (const bool heim : {true, false}) {
         const Spalten& c = heim ? Heimspalten : Gastspalten;
         for (int zeile = 1; zeile <= 8; ++zeile)
             if (zeile > 6 || ZeileGezeigt(w, zeile))
                 Spielerzeile(l, SeitenSpieler(w, heim, zeile), c, ErsteZeile + Zeilenabstand * (zeile - 1));
-        const TMannschaftBlock& m = heim ? w.Heim : w.Gast;
-        UntenRechts(l, c.ergebnis[0], Summenzeile, m.Volle.Text.text());
-        UntenRechts(l, c.ergebnis[1], Summenzeile, m.Abr.Text.text());
-        UntenRechts(l, c.ergebnis[2], Summenzeile, m.Fehler.Text.text());
-        UntenRechts(l, c.ergebnis[3], Summenzeile, Summe(m.Total.Text.c_str()));
+        Mannschaftssummen(l, heim ? w.Heim : w.Gast, c.ergebnis, Summenzeile);
     }
-    Unten(l, 1700, 2326, w.Schiedsrichter.text());
+    UntenWennText(l, 1700, 2326, w.Schiedsrichter.text());
 }
 
 // --- Blank form ----------------------------------------------------------------------
-
-namespace {
-
-void Beschriftung(Berichtsleinwand& l, int x, int y, const QString& t, int punkte = 22, bool fett = false)
-{
-    Berichtsschrift s;
-    s.punkte = punkte;
-    s.fett = fett;
-    l.schriftSetzen(s);
-    l.text(x, y + s.hoehe(), t);
-}
-
-// The check box around a cross whose bottom is (x, y), at 30 or at 24 points.
-void Kaestchen(Berichtsleinwand& l, int x, int y) { l.rechteck(QRect(x - 10, y - 40, 46, 46), 3); }
-void KaestchenKlein(Berichtsleinwand& l, int x, int y) { l.rechteck(QRect(x - 8, y - 33, 38, 38), 3); }
-
-void Waagrecht(Berichtsleinwand& l, int x1, int x2, int y, int staerke = 2) { l.linie(x1, y, x2, y, staerke); }
-
-void Senkrecht(Berichtsleinwand& l, int x, int y1, int y2, int staerke = 2) { l.linie(x, y1, x, y2, staerke); }
-
-}  // namespace
 
 void Vordruck4Zeichnen(Berichtsleinwand& l)
 {
@@ -182,32 +133,28 @@ void Vordruck4Zeichnen(Berichtsleinwand& l)
                                            {"Pokalspiel", Pokalzeile}, {"Länderspiel", Laenderzeile}}};
     for (const Zeilentext& a : arten) {
         Beschriftung(l, 70, a.y, QString::fromUtf8(a.text));
-        Kaestchen(l, Artkreuz, a.y);
+        Kaestchen(l, Artkreuz, a.y, KaestchenGross);
     }
     for (std::size_t i = 0; i < 5; ++i) {
         Beschriftung(l, 750, Gruppen[i].y, QString::fromLatin1(Gruppen[i].text));
-        Kaestchen(l, Gruppenkreuz, Gruppen[i].y);
+        Kaestchen(l, Gruppenkreuz, Gruppen[i].y, KaestchenGross);
     }
     Beschriftung(l, 890, Gruppen[4].y, QStringLiteral("(A/B)"), 20);
     Waagrecht(l, 1000, 1060, 652);
 
     // Match data.
-    const auto feld = [&](int xLabel, const char* label, int x1, int x2, int y) {
-        Beschriftung(l, xLabel, y, QString::fromUtf8(label));
-        Waagrecht(l, x1, x2, y + 2);
-    };
-    feld(1560, "Spielort:", 1900, 2480, 404);
-    feld(2520, "Datum:", 2740, 3220, 404);
-    feld(1560, "Bahnanlage:", 1900, 3220, 474);
-    feld(1560, "Beginn:", 1900, 2480, 544);
-    feld(2520, "Ende:", 2740, 3220, 544);
-    feld(1560, "Klasse:", 1900, 2480, 614);
-    feld(2520, "Spieltag/Nr.:", 2740, 3220, 614);
+    Datenfeld(l, 1560, "Spielort:", 1900, 2480, 404);
+    Datenfeld(l, 2520, "Datum:", 2740, 3220, 404);
+    Datenfeld(l, 1560, "Bahnanlage:", 1900, 3220, 474);
+    Datenfeld(l, 1560, "Beginn:", 1900, 2480, 544);
+    Datenfeld(l, 2520, "Ende:", 2740, 3220, 544);
+    Datenfeld(l, 1560, "Klasse:", 1900, 2480, 614);
+    Datenfeld(l, 2520, "Spieltag/Nr.:", 2740, 3220, 614);
     Beschriftung(l, 1560, 686, QStringLiteral("Wurfzahl:"));
-    KaestchenKlein(l, 2330, 680);
+    Kaestchen(l, 2330, 680, KaestchenKlein);
     Waagrecht(l, 2400, 2500, 688);
     Beschriftung(l, 2510, 686, QStringLiteral("Wurf je Bahn"), 20);
-    KaestchenKlein(l, 2900, 680);
+    Kaestchen(l, 2900, 680, KaestchenKlein);
     Waagrecht(l, 2970, 3060, 688);
     Beschriftung(l, 3070, 686, QStringLiteral("Wurf"), 20);
 
@@ -231,11 +178,8 @@ void Vordruck4Zeichnen(Berichtsleinwand& l)
                                                                           {"Geb.-", "Monat"}, {"Jahr", nullptr},
                                                                           {"Volle", nullptr}, {"Abräumen", nullptr},
                                                                           {"Fehlwürfe", nullptr}, {"Gesamt", nullptr}}};
-        for (std::size_t i = 0; i < koepfe.size(); ++i) {
-            const int x = (i == 0 ? links : g[i - 1]) + 10;
-            Beschriftung(l, x, 870, QString::fromUtf8(koepfe[i].first), 20);
-            if (koepfe[i].second) Beschriftung(l, x, 930, QString::fromUtf8(koepfe[i].second), 20);
-        }
+        for (std::size_t i = 0; i < koepfe.size(); ++i)
+            Spaltenkopf(l, (i == 0 ? links : g[i - 1]) + 10, 870, 930, koepfe[i].first, koepfe[i].second);
         Beschriftung(l, (heim ? Heimspalten : Gastspalten).name + 10, Summenzeile, QStringLiteral("Summe"), 24, true);
     }
 
@@ -244,10 +188,7 @@ void Vordruck4Zeichnen(Berichtsleinwand& l)
     for (const int y : {1830, 1900, 1970, 2040, 2110}) Waagrecht(l, 40, 3220, y);
     const std::array<std::pair<const char*, int>, 3> unterschriften{
         {{"Mannschaftsführer Heim", 80}, {"Schiedsrichter", 1400}, {"Mannschaftsführer Gast", 2770}}};
-    for (const auto& [text, x] : unterschriften) {
-        Beschriftung(l, x, 2190, QString::fromUtf8(text), 20);
-        l.rechteck(QRect(QPoint(x, 2200), QPoint(x + 330, 2275)), 2);
-    }
+    for (const auto& [text, x] : unterschriften) Unterschriftskasten(l, x, 2190, text);
     Beschriftung(l, 1590, 2326, QStringLiteral("Name:"));
     Waagrecht(l, 1690, 2600, 2328);
 }

@@ -47,57 +47,32 @@ constexpr std::array<Vorfall, 6> Vorfaelle{{
 constexpr QPoint Anlagenkreuz{3166, 1998};
 constexpr std::array<int, 3> Bemerkungszeilen{1950, 2046, 2142};
 
-void Unten(Berichtsleinwand& l, int x, int y, const QString& t)
-{
-    if (!t.isEmpty()) l.text(x, y + l.schrift().hoehe(), t);
-}
-
-void UntenRechts(Berichtsleinwand& l, int x, int y, const QString& t)
-{
-    if (!t.isEmpty()) l.textRechts(x, y + l.schrift().hoehe(), t);
-}
-
-void NameUnten(Berichtsleinwand& l, int x, int bis, int y, const QString& t)
-{
-    if (t.isEmpty()) return;
-    const int oben = y + l.schrift().hoehe();
-    l.textGeklippt(QRect(QPoint(x, oben), QPoint(bis, y + 10)), x, oben, t);
-}
-
-void KreuzUnten(Berichtsleinwand& l, const Berichtsschrift& s, int x, int y)
-{
-    const Berichtsschrift alt = l.schrift();
-    l.schriftSetzen(s);
-    l.kreuz(x, y + s.hoehe());
-    l.schriftSetzen(alt);
-}
-
 void Spielerzeile(Berichtsleinwand& l, const TSpielerEintrag& s, const Spalten& c, int y)
 {
-    if (s.Platz > 0) Unten(l, c.rang, y, QString::number(s.Platz));
-    Unten(l, c.pass, y, s.Pass.text());
-    NameUnten(l, c.name, c.nameEnde, y, s.Name.text());
-    Unten(l, c.geburt, y - MonatUeber, Geburtsmonat(s));
-    Unten(l, c.geburt, y + JahrUnter, Geburtsjahr(s));
-    UntenRechts(l, c.ergebnis[0], y, s.Volle.Text.text());
-    UntenRechts(l, c.ergebnis[1], y, s.Abr.Text.text());
-    UntenRechts(l, c.ergebnis[2], y, s.Fehler.Text.text());
-    UntenRechts(l, c.ergebnis[3], y, s.Total.Text.text());
+    if (s.Platz > 0) UntenWennText(l, c.rang, y, QString::number(s.Platz));
+    UntenWennText(l, c.pass, y, s.Pass.text());
+    NameUntenWennText(l, c.name, c.nameEnde, y, s.Name.text());
+    UntenWennText(l, c.geburt, y - MonatUeber, Geburtsmonat(s));
+    UntenWennText(l, c.geburt, y + JahrUnter, Geburtsjahr(s));
+    UntenRechtsWennText(l, c.ergebnis[0], y, s.Volle.Text.text());
+    UntenRechtsWennText(l, c.ergebnis[1], y, s.Abr.Text.text());
+    UntenRechtsWennText(l, c.ergebnis[2], y, s.Fehler.Text.text());
+    UntenRechtsWennText(l, c.ergebnis[3], y, s.Total.Text.text());
 }
 
 }  // namespace
 
 void Formular5Zeichnen(Berichtsleinwand& l, TWettkampfDaten& w, const Formularkontext& k)
 {
-    Unten(l, 1500, 120, k.spielort);
-    Unten(l, 2550, 120, w.Datum.text());
-    Unten(l, 1500, 222, k.bahnanlage);
-    Unten(l, 1500, 324, w.Beginn.text());
-    if (SpielBeendet(w)) Unten(l, 2200, 324, w.Ende.text());
-    Unten(l, 1500, 426, w.Klasse.text());
-    Unten(l, 2200, 426, w.Gruppe.text());
-    Unten(l, 490, 526, w.Heimmannschaft.text());
-    Unten(l, 2100, 526, w.Gastmannschaft.text());
+    UntenWennText(l, 1500, 120, k.spielort);
+    UntenWennText(l, 2550, 120, w.Datum.text());
+    UntenWennText(l, 1500, 222, k.bahnanlage);
+    UntenWennText(l, 1500, 324, w.Beginn.text());
+    if (SpielBeendet(w)) UntenWennText(l, 2200, 324, w.Ende.text());
+    UntenWennText(l, 1500, 426, w.Klasse.text());
+    UntenWennText(l, 2200, 426, w.Gruppe.text());
+    UntenWennText(l, 490, 526, w.Heimmannschaft.text());
+    UntenWennText(l, 2100, 526, w.Gastmannschaft.text());
 
     for (const bool heim : {true, false}) {
         const Spalten& c = heim ? Heimspalten : Gastspalten;
@@ -105,86 +80,46 @@ void Formular5Zeichnen(Berichtsleinwand& l, TWettkampfDaten& w, const Formularko
             if (ZeileGezeigt(w, zeile))
                 Spielerzeile(l, SeitenSpieler(w, heim, zeile), c, ErsteZeile + Zeilenabstand * (zeile - 1));
         Spielerzeile(l, Ersatzzeile(w, heim), c, Ersatzzeilenhoehe);
-        const TMannschaftBlock& m = heim ? w.Heim : w.Gast;
-        UntenRechts(l, c.ergebnis[0], Summenzeile, m.Volle.Text.text());
-        UntenRechts(l, c.ergebnis[1], Summenzeile, m.Abr.Text.text());
-        UntenRechts(l, c.ergebnis[2], Summenzeile, m.Fehler.Text.text());
-        UntenRechts(l, c.ergebnis[3], Summenzeile, Summe(m.Total.Text.c_str()));
+        Mannschaftssummen(l, heim ? w.Heim : w.Gast, c.ergebnis, Summenzeile);
     }
 
-    Unten(l, 94, 1746, w.Mannschaftsfuehrer[1].text());
-    UntenRechts(l, 3270, 1746, w.Mannschaftsfuehrer[2].text());
+    UntenWennText(l, 94, 1746, w.Mannschaftsfuehrer[1].text());
+    UntenRechtsWennText(l, 3270, 1746, w.Mannschaftsfuehrer[2].text());
 
     const Berichtsschrift kreuz = k.schrift.groesse(24);
     for (const Vorfall& v : Vorfaelle) KreuzUnten(l, kreuz, w.*v.flag ? v.ja : v.ja + Neinversatz, Vorfallzeile);
     if (w.Anlagen) KreuzUnten(l, kreuz, Anlagenkreuz.x(), Anlagenkreuz.y());
 
     for (std::size_t i = 0; i < Bemerkungszeilen.size(); ++i) {
-        Unten(l, 450, Bemerkungszeilen[i], w.Heim.Text[long(i) + 1].text());
-        Unten(l, 1730, Bemerkungszeilen[i], w.Gast.Text[long(i) + 1].text());
+        UntenWennText(l, 450, Bemerkungszeilen[i], w.Heim.Text[long(i) + 1].text());
+        UntenWennText(l, 1730, Bemerkungszeilen[i], w.Gast.Text[long(i) + 1].text());
     }
-    Unten(l, 1170, 2290, w.Schiedsrichter.text());
+    UntenWennText(l, 1170, 2290, w.Schiedsrichter.text());
 }
 
 // --- Blank form ----------------------------------------------------------------------
 
-namespace {
-
-Berichtsschrift Druckschrift(int punkte, bool fett)
-{
-    Berichtsschrift s;
-    s.punkte = punkte;
-    s.fett = fett;
-    return s;
-}
-
-void Beschriftung(Berichtsleinwand& l, int x, int y, const QString& t, int punkte = 22, bool fett = false)
-{
-    const Berichtsschrift s = Druckschrift(punkte, fett);
-    l.schriftSetzen(s);
-    l.text(x, y + s.hoehe(), t);
-}
-
-void BeschriftungRechts(Berichtsleinwand& l, int x, int y, const QString& t, int punkte = 22)
-{
-    const Berichtsschrift s = Druckschrift(punkte, false);
-    l.schriftSetzen(s);
-    l.textRechts(x, y + s.hoehe(), t);
-}
-
-// The check box around a cross whose bottom is (x, y) at 24 points.
-void Kaestchen(Berichtsleinwand& l, int x, int y) { l.rechteck(QRect(x - 8, y - 33, 38, 38), 3); }
-
-void Waagrecht(Berichtsleinwand& l, int x1, int x2, int y, int staerke = 2) { l.linie(x1, y, x2, y, staerke); }
-
-void Senkrecht(Berichtsleinwand& l, int x, int y1, int y2, int staerke = 2) { l.linie(x, y1, x, y2, staerke); }
-
-}  // namespace
-
 void Vordruck5Zeichnen(Berichtsleinwand& l)
 {
-    // Open on the right: the guest's rank stands close to the edge.
-    constexpr int rechts = 3256;
+    // The picture is 3400 wide: the guest's rank and captain stand beyond 3256.
+    constexpr int rechts = 3380;
     Waagrecht(l, 20, rechts, 20, 4);
     Waagrecht(l, 20, rechts, 2410, 4);
     Senkrecht(l, 20, 20, 2410, 4);
+    Senkrecht(l, rechts, 20, 2410, 4);
     Beschriftung(l, 60, 140, QStringLiteral("Spielbericht"), 48, true);
     Beschriftung(l, 60, 215, QStringLiteral("Mannschaftswettkampf Kegeln"), 28);
 
     // Match data.
-    const auto feld = [&](int xLabel, const char* label, int x1, int x2, int y) {
-        Beschriftung(l, xLabel, y, QString::fromUtf8(label));
-        Waagrecht(l, x1, x2, y + 2);
-    };
-    feld(1220, "Spielort:", 1490, 2300, 120);
-    feld(2380, "Datum:", 2540, 3220, 120);
-    feld(1220, "Bahnanlage:", 1490, 3220, 222);
-    feld(1220, "Beginn:", 1490, 1990, 324);
-    feld(2040, "Ende:", 2190, 2700, 324);
-    feld(1220, "Klasse:", 1490, 1990, 426);
-    feld(2040, "Gruppe:", 2190, 2900, 426);
-    feld(60, "Heimmannschaft:", 480, 1640, 526);
-    feld(1840, "Gastmannschaft:", 2090, 3220, 526);
+    Datenfeld(l, 1220, "Spielort:", 1490, 2300, 120);
+    Datenfeld(l, 2380, "Datum:", 2540, 3220, 120);
+    Datenfeld(l, 1220, "Bahnanlage:", 1490, 3220, 222);
+    Datenfeld(l, 1220, "Beginn:", 1490, 1990, 324);
+    Datenfeld(l, 2040, "Ende:", 2190, 2700, 324);
+    Datenfeld(l, 1220, "Klasse:", 1490, 1990, 426);
+    Datenfeld(l, 2040, "Gruppe:", 2190, 2900, 426);
+    Datenfeld(l, 60, "Heimmannschaft:", 480, 1640, 526);
+    Datenfeld(l, 1840, "Gastmannschaft:", 2090, 3220, 526);
 
     // Player table: six rows, the substitute row, the totals.
     constexpr int oben = 560, seiten = 620, kopf = 692, unten = 1690;
@@ -228,8 +163,8 @@ void Vordruck5Zeichnen(Berichtsleinwand& l)
         BeschriftungRechts(l, v.ja - 20, Vorfallzeile, QString::fromUtf8(v.text));
         Beschriftung(l, v.ja - 2, 1788, QStringLiteral("ja"), 16);
         Beschriftung(l, v.ja + Neinversatz - 10, 1788, QStringLiteral("nein"), 16);
-        Kaestchen(l, v.ja, Vorfallzeile);
-        Kaestchen(l, v.ja + Neinversatz, Vorfallzeile);
+        Kaestchen(l, v.ja, Vorfallzeile, KaestchenKlein);
+        Kaestchen(l, v.ja + Neinversatz, Vorfallzeile, KaestchenKlein);
     }
     Waagrecht(l, 20, rechts, 1850, 3);
 
@@ -242,15 +177,12 @@ void Vordruck5Zeichnen(Berichtsleinwand& l)
         Waagrecht(l, 1730, 3000, y + 2);
     }
     BeschriftungRechts(l, Anlagenkreuz.x() - 20, Anlagenkreuz.y(), QStringLiteral("Anlagen"));
-    Kaestchen(l, Anlagenkreuz.x(), Anlagenkreuz.y());
+    Kaestchen(l, Anlagenkreuz.x(), Anlagenkreuz.y(), KaestchenKlein);
 
     // Signatures and referee.
     const std::array<std::pair<const char*, int>, 3> unterschriften{
         {{"Mannschaftsführer Heim", 440}, {"Schiedsrichter", 1680}, {"Mannschaftsführer Gast", 2670}}};
-    for (const auto& [text, x] : unterschriften) {
-        Beschriftung(l, x, 2190, QString::fromUtf8(text), 20);
-        l.rechteck(QRect(QPoint(x, 2200), QPoint(x + 330, 2275)), 2);
-    }
+    for (const auto& [text, x] : unterschriften) Unterschriftskasten(l, x, 2190, text);
     BeschriftungRechts(l, 1160, 2290, QStringLiteral("Schiedsrichter:"));
     Waagrecht(l, 1165, 1660, 2292);
 }

@@ -16,16 +16,8 @@
 
 namespace {
 
-constexpr int ErsteZeile = 884;  // first line of block 1; the middle line is 30, the second 58 below
-constexpr int Blockabstand = 116;
-
-struct Spalten {
-    int geburt, platzierung, name, nameEnde, pass;
-    std::array<int, 4> ergebnis;  // right edges: Volle, Abräumen, misses, total
-    int rang;
-};
-constexpr Spalten Heimspalten{126, 324, 400, 910, 920, {1190, 1314, 1434, 1576}, 1620};
-constexpr Spalten Gastspalten{1696, 1894, 1970, 2480, 2490, {2760, 2884, 3004, 3140}, 3190};
+constexpr Blockspalten Heimspalten{126, 324, 400, 910, 920, {1190, 1314, 1434, 1576}, 1620};
+constexpr Blockspalten Gastspalten{1696, 1894, 1970, 2480, 2490, {2760, 2884, 3004, 3140}, 3190};
 
 constexpr int Mannschaftszeile = 628;
 // The result block: leading side, lead, other side.
@@ -34,72 +26,34 @@ constexpr int ErgebnisName = 600;
 constexpr int ErgebnisHolz = 1600;
 constexpr int ErgebnisSchnitt = 2400;
 
-void Unten(Berichtsleinwand& l, int x, int y, const QString& t)
-{
-    if (!t.isEmpty()) l.text(x, y + l.schrift().hoehe(), t);
-}
-
-void UntenRechts(Berichtsleinwand& l, int x, int y, const QString& t)
-{
-    if (!t.isEmpty()) l.textRechts(x, y + l.schrift().hoehe(), t);
-}
-
-void NameUnten(Berichtsleinwand& l, int x, int bis, int y, const QString& t)
-{
-    if (t.isEmpty()) return;
-    const int oben = y + l.schrift().hoehe();
-    l.textGeklippt(QRect(QPoint(x, oben), QPoint(bis, y + 10)), x, oben, t);
-}
-
-void Spielerblock(Berichtsleinwand& l, const TSpielerEintrag& s, const Spalten& c, int zeile, bool ergebnisse)
-{
-    const int y1 = ErsteZeile + Blockabstand * (zeile - 1);
-    const int ym = y1 + 30;
-    const int y2 = y1 + 58;
-    Unten(l, c.geburt, y1, s.Gebdat.text());
-    Unten(l, c.geburt, y2, s.LetztSpiel.text());
-    Unten(l, c.platzierung, ym, s.LetztPlatz.text());
-    const auto [vorne, rest] = NameTeilen(s.Name.text());
-    NameUnten(l, c.name, c.nameEnde, y1, vorne);
-    NameUnten(l, c.name, c.nameEnde, y2, rest);
-    Unten(l, c.pass, ym, s.Pass.text());
-    if (ergebnisse) {
-        UntenRechts(l, c.ergebnis[0], ym, s.Volle.Text.text());
-        UntenRechts(l, c.ergebnis[1], ym, s.Abr.Text.text());
-        UntenRechts(l, c.ergebnis[2], ym, s.Fehler.Text.text());
-        UntenRechts(l, c.ergebnis[3], ym, s.Total.Text.text());
-    }
-    if (s.Platz > 0) Unten(l, c.rang, ym, QString::number(s.Platz));
-}
-
 // One side's line of the result block: name, pins, average per player (none
 // for a record without players per team).
 void Ergebniszeile(Berichtsleinwand& l, const TWettkampfDaten& w, bool heim, int y)
 {
     const TMannschaftBlock& m = heim ? w.Heim : w.Gast;
-    Unten(l, ErgebnisName, y, heim ? w.Heimmannschaft.text() : w.Gastmannschaft.text());
-    UntenRechts(l, ErgebnisHolz, y, Summe(m.Total.Text.c_str()));
-    if (w.Spieleranzahl > 0) UntenRechts(l, ErgebnisSchnitt, y, QString::number(m.Total.Zahl / w.Spieleranzahl));
+    UntenWennText(l, ErgebnisName, y, heim ? w.Heimmannschaft.text() : w.Gastmannschaft.text());
+    UntenRechtsWennText(l, ErgebnisHolz, y, Summe(m.Total.Text.c_str()));
+    if (w.Spieleranzahl > 0) UntenRechtsWennText(l, ErgebnisSchnitt, y, QString::number(m.Total.Zahl / w.Spieleranzahl));
 }
 
 }  // namespace
 
 void Formular6Zeichnen(Berichtsleinwand& l, TWettkampfDaten& w, const Formularkontext& k)
 {
-    Unten(l, 1400, 170, w.Klasse.text());
-    Unten(l, 2520, 170, w.Spielnummer.text());
-    Unten(l, 1400, 284, k.spielort);
-    Unten(l, 2470, 284, w.Datum.text());
-    Unten(l, 1460, 398, k.bahnanlage);
-    Unten(l, 2470, 398, w.Beginn.text());
-    if (SpielBeendet(w)) Unten(l, 3020, 398, w.Ende.text());
-    Unten(l, 1400, 512, w.Bezirk.text());
-    Unten(l, 2470, 512, QString::number(w.Volle + w.Abraeumen));
-    Unten(l, Heimspalten.name, Mannschaftszeile, w.Heimmannschaft.text());
-    Unten(l, Gastspalten.name, Mannschaftszeile, w.Gastmannschaft.text());
+    UntenWennText(l, 1400, 170, w.Klasse.text());
+    UntenWennText(l, 2520, 170, w.Spielnummer.text());
+    UntenWennText(l, 1400, 284, k.spielort);
+    UntenWennText(l, 2470, 284, w.Datum.text());
+    UntenWennText(l, 1460, 398, k.bahnanlage);
+    UntenWennText(l, 2470, 398, w.Beginn.text());
+    if (SpielBeendet(w)) UntenWennText(l, 3020, 398, w.Ende.text());
+    UntenWennText(l, 1400, 512, w.Bezirk.text());
+    UntenWennText(l, 2470, 512, QString::number(w.Volle + w.Abraeumen));
+    UntenWennText(l, Heimspalten.name, Mannschaftszeile, w.Heimmannschaft.text());
+    UntenWennText(l, Gastspalten.name, Mannschaftszeile, w.Gastmannschaft.text());
 
     for (const bool heim : {true, false}) {
-        const Spalten& c = heim ? Heimspalten : Gastspalten;
+        const Blockspalten& c = heim ? Heimspalten : Gastspalten;
         for (int zeile = 1; zeile <= 6; ++zeile)
             if (ZeileGezeigt(w, zeile)) Spielerblock(l, SeitenSpieler(w, heim, zeile), c, zeile, true);
         for (const int zeile : {7, 8}) {
@@ -110,44 +64,15 @@ void Formular6Zeichnen(Berichtsleinwand& l, TWettkampfDaten& w, const Formularko
 
     const bool gastVorn = w.Gast.Plus.Zahl > 0;
     Ergebniszeile(l, w, !gastVorn, Ergebniszeilen[0]);
-    UntenRechts(l, ErgebnisHolz, Ergebniszeilen[1],
-                gastVorn ? QStringLiteral("- ") + w.Gast.Plus.Text.text() : QStringLiteral("+ ") + w.Heim.Plus.Text.text());
+    const QString vorsprung =
+        gastVorn ? QStringLiteral("- ") + w.Gast.Plus.Text.text() : QStringLiteral("+ ") + w.Heim.Plus.Text.text();
+    UntenRechtsWennText(l, ErgebnisHolz, Ergebniszeilen[1], vorsprung);
     Ergebniszeile(l, w, gastVorn, Ergebniszeilen[2]);
 
-    Unten(l, 1380, 2380, w.Schiedsrichter.text());
+    UntenWennText(l, 1380, 2380, w.Schiedsrichter.text());
 }
 
 // --- Blank form ----------------------------------------------------------------------
-
-namespace {
-
-Berichtsschrift Druckschrift(int punkte, bool fett)
-{
-    Berichtsschrift s;
-    s.punkte = punkte;
-    s.fett = fett;
-    return s;
-}
-
-void Beschriftung(Berichtsleinwand& l, int x, int y, const QString& t, int punkte = 22, bool fett = false)
-{
-    const Berichtsschrift s = Druckschrift(punkte, fett);
-    l.schriftSetzen(s);
-    l.text(x, y + s.hoehe(), t);
-}
-
-void BeschriftungRechts(Berichtsleinwand& l, int x, int y, const QString& t, int punkte = 22)
-{
-    const Berichtsschrift s = Druckschrift(punkte, false);
-    l.schriftSetzen(s);
-    l.textRechts(x, y + s.hoehe(), t);
-}
-
-void Waagrecht(Berichtsleinwand& l, int x1, int x2, int y, int staerke = 2) { l.linie(x1, y, x2, y, staerke); }
-
-void Senkrecht(Berichtsleinwand& l, int x, int y1, int y2, int staerke = 2) { l.linie(x, y1, x, y2, staerke); }
-
-}  // namespace
 
 void Vordruck6Zeichnen(Berichtsleinwand& l)
 {
@@ -156,19 +81,15 @@ void Vordruck6Zeichnen(Berichtsleinwand& l)
     Beschriftung(l, 60, 260, QStringLiteral("Mannschaftswettkampf Kegeln"), 28);
 
     // Match data.
-    const auto feld = [&](int xLabel, const char* label, int x1, int x2, int y) {
-        Beschriftung(l, xLabel, y, QString::fromUtf8(label));
-        Waagrecht(l, x1, x2, y + 2);
-    };
-    feld(1150, "Klasse:", 1390, 2250, 170);
-    feld(2280, "Spiel-Nr.:", 2510, 3220, 170);
-    feld(1150, "Spielort:", 1390, 2250, 284);
-    feld(2280, "Datum:", 2460, 3220, 284);
-    feld(1150, "Bahnanlage:", 1450, 2250, 398);
-    feld(2280, "Beginn:", 2460, 2850, 398);
-    feld(2880, "Ende:", 3010, 3220, 398);
-    feld(1150, "Bezirk:", 1390, 2200, 512);
-    feld(2240, "Wurf je Bahn:", 2460, 2700, 512);
+    Datenfeld(l, 1150, "Klasse:", 1390, 2250, 170);
+    Datenfeld(l, 2280, "Spiel-Nr.:", 2510, 3220, 170);
+    Datenfeld(l, 1150, "Spielort:", 1390, 2250, 284);
+    Datenfeld(l, 2280, "Datum:", 2460, 3220, 284);
+    Datenfeld(l, 1150, "Bahnanlage:", 1450, 2250, 398);
+    Datenfeld(l, 2280, "Beginn:", 2460, 2850, 398);
+    Datenfeld(l, 2880, "Ende:", 3010, 3220, 398);
+    Datenfeld(l, 1150, "Bezirk:", 1390, 2200, 512);
+    Datenfeld(l, 2240, "Wurf je Bahn:", 2460, 2700, 512);
 
     // Player table: team names, headings, eight blocks of two lines.
     constexpr int oben = 570, kopf = 645, ersteLinie = 830, unten = ersteLinie + 8 * Blockabstand;
@@ -188,15 +109,9 @@ void Vordruck6Zeichnen(Berichtsleinwand& l)
         Beschriftung(l, g[0] + 20, Mannschaftszeile, heim ? QStringLiteral("Heim:") : QStringLiteral("Gast:"), 24, true);
         for (std::size_t i = 0; i < g.size(); ++i) {
             if (i > 0) Senkrecht(l, g[i], kopf, unten);
-            Beschriftung(l, g[i] + 8, 770, QString::fromUtf8(koepfe[i].first), 20);
-            if (koepfe[i].second) Beschriftung(l, g[i] + 8, 812, QString::fromUtf8(koepfe[i].second), 20);
+            Spaltenkopf(l, g[i] + 8, 770, 812, koepfe[i].first, koepfe[i].second);
         }
-        const Spalten& c = heim ? Heimspalten : Gastspalten;
-        for (int b = 0; b < 8; ++b) {
-            const int y = ErsteZeile + 2 + b * Blockabstand;
-            l.linie(g[0] + 10, y, g[1] - 10, y, 1);
-            l.linie(g[2] + 10, y, c.nameEnde - 10, y, 1);
-        }
+        Blockmittellinien(l, g[0], g[1], g[2], (heim ? Heimspalten : Gastspalten).nameEnde);
     }
 
     // Result block.
@@ -214,10 +129,7 @@ void Vordruck6Zeichnen(Berichtsleinwand& l)
     Waagrecht(l, 60, 3200, 2140);
     const std::array<std::pair<const char*, int>, 3> unterschriften{
         {{"Mannschaftsführer Heim", 160}, {"Schiedsrichter", 1360}, {"Mannschaftsführer Gast", 2860}}};
-    for (const auto& [text, x] : unterschriften) {
-        Beschriftung(l, x, 2200, QString::fromUtf8(text), 20);
-        l.rechteck(QRect(QPoint(x, 2210), QPoint(x + 330, 2285)), 2);
-    }
+    for (const auto& [text, x] : unterschriften) Unterschriftskasten(l, x, 2200, text);
     BeschriftungRechts(l, 1370, 2380, QStringLiteral("Schiedsrichter:"));
     Waagrecht(l, 1375, 2200, 2382);
 }

@@ -28,16 +28,6 @@ constexpr int TabellenpunkteY = 2700;
 
 int Blockzeile(int reihe, int k) { return 460 + 300 * reihe + 50 * k; }
 
-void Unten(Berichtsleinwand& l, int x, int y, const QString& t) { l.text(x, y + l.schrift().hoehe(), t); }
-
-void UntenRechts(Berichtsleinwand& l, int x, int y, const QString& t) { l.textRechts(x, y + l.schrift().hoehe(), t); }
-
-void Name(Berichtsleinwand& l, int x, int y, const QString& t)
-{
-    const int oben = y + l.schrift().hoehe();
-    l.textGeklippt(QRect(QPoint(x, oben), QPoint(x + Namensende - 60, y + 10)), x, oben, t);
-}
-
 // Misses, Abräumen, Volle and total of one line, then the points beside them.
 void Ergebniszeile(Berichtsleinwand& l, int dx, int y, const QString& fehler, const QString& abr, const QString& volle,
                    const QString& total, const QString& punkte)
@@ -49,14 +39,6 @@ void Ergebniszeile(Berichtsleinwand& l, int dx, int y, const QString& fehler, co
     Unten(l, 1010 + dx, y, punkte);
 }
 
-template <typename Wert>
-int Bahnsumme(const Ersatzkette& kette, Wert wert)
-{
-    int summe = 0;
-    for (const TSpielerEintrag* s : kette) summe += wert(*s);
-    return summe;
-}
-
 void Spielerblock(Berichtsleinwand& l, TWettkampfDaten& w, bool heim, int reihe)
 {
     const int dx = heim ? 0 : Gastversatz;
@@ -64,17 +46,17 @@ void Spielerblock(Berichtsleinwand& l, TWettkampfDaten& w, bool heim, int reihe)
     const Ersatzkette kette = Nachfolger(w, &starter);
     for (int i = 0; i < kette.anzahl; ++i) {
         const TSpielerEintrag& s = *kette.s[std::size_t(i)];
-        Name(l, 60 + dx, Blockzeile(reihe, 2 * i + 1), s.Name.text());
+        NameUnten(l, 60 + dx, Namensende + dx, Blockzeile(reihe, 2 * i + 1), s.Name.text());
         Unten(l, 60 + dx, Blockzeile(reihe, 2 * i + 2), s.Pass.text());
     }
     Unten(l, 350 + dx, Blockzeile(reihe, 2), Geburtsmonat(starter) + QStringLiteral(" / ") + Geburtsjahr(starter));
 
     for (int d = 1; d <= MaxDurchgaenge; ++d) {
-        auto zahl = [&](auto feld) { return QString::number(Bahnsumme(kette, [&](const TSpielerEintrag& s) { return int((s.Durchgang[d].*feld).Zahl); })); };
+        auto zahl = [&](auto feld) { return QString::number(Kettensumme(kette, [&](const TSpielerEintrag& s) { return int((s.Durchgang[d].*feld).Zahl); })); };
         Ergebniszeile(l, dx, Blockzeile(reihe, d), zahl(&TDurchgangBlock::Fehler), zahl(&TDurchgangBlock::Abr),
                       zahl(&TDurchgangBlock::Volle), zahl(&TDurchgangBlock::Total), ZahlText1Stelle(starter.Durchgang[d].SaP));
     }
-    auto summe = [&](int (*wert)(const TSpielerEintrag&)) { return QString::number(Kettensumme(w, starter, wert)); };
+    auto summe = [&](int (*wert)(const TSpielerEintrag&)) { return QString::number(Kettensumme(kette, wert)); };
     Ergebniszeile(l, dx, Blockzeile(reihe, 5), summe([](const TSpielerEintrag& s) { return int(s.Fehler.Zahl); }),
                   summe([](const TSpielerEintrag& s) { return int(s.Abr.Zahl); }),
                   summe([](const TSpielerEintrag& s) { return int(s.Volle.Zahl); }),
@@ -101,13 +83,13 @@ void Formular7Zeichnen(Berichtsleinwand& l, TWettkampfDaten& w, const Formularko
     } gruppen[] = {{u"Herren", 244},      {u"Damen", 294},        {u"Junioren", 344},
                    {u"Juniorinnen", 394}, {u"Jugend männl", 444}, {u"Jugend weibl", 494}};
     for (const auto& g : gruppen)
-        if (gruppe == QString::fromUtf16(g.name)) l.kreuz(1110, g.y + l.schrift().hoehe());
+        if (gruppe == QString::fromUtf16(g.name)) KreuzUnten(l, 1110, g.y);
 
     const QString art = w.Spielart.text();
     const int artY = art == u"Clubspiel" ? 294 : art == u"Länderspiel" ? 344 : art == u"CL-League" ? 394 : 244;
-    l.kreuz(660, artY + l.schrift().hoehe());
-    if (w.SVictory1Spiel) l.kreuz(660, 444 + l.schrift().hoehe());
-    if (w.SVictory2Spiele) l.kreuz(660, 494 + l.schrift().hoehe());
+    KreuzUnten(l, 660, artY);
+    if (w.SVictory1Spiel) KreuzUnten(l, 660, 444);
+    if (w.SVictory2Spiele) KreuzUnten(l, 660, 494);
 
     Unten(l, 1360, 296, k.spielort);
     Unten(l, 2040, 296, w.Land.text());
@@ -134,26 +116,11 @@ void Formular7Zeichnen(Berichtsleinwand& l, TWettkampfDaten& w, const Formularko
 
 namespace {
 
-Berichtsschrift Arial(int punkte, bool fett = false)
-{
-    Berichtsschrift s;
-    s.name = QStringLiteral("Arial");
-    s.punkte = punkte;
-    s.fett = fett;
-    return s;
-}
-
-// A label whose bottom stands on y.
-void Beschriftung(Berichtsleinwand& l, int x, int y, const QString& t) { l.text(x, y + l.schrift().hoehe(), t); }
-
-// A check box around the cross drawn at (x, bottom y) in the default font.
-void Kaestchen(Berichtsleinwand& l, int x, int y) { l.rechteck(QRect(x - 9, y - 41, 44, 44), 3); }
-
 void Unterschriftsfeld(Berichtsleinwand& l, int links, int rechts, const QString& titel)
 {
-    l.schriftSetzen(Arial(22, true));
+    l.schriftSetzen(Etikettschrift(22, true));
     l.text(links + 20, 2905, titel);
-    l.schriftSetzen(Arial(18));
+    l.schriftSetzen(Etikettschrift(18));
     l.linie(links + 20, 3034, rechts - 20, 3034, 2);
     l.linie(links + 20, 3102, rechts - 20, 3102, 2);
 }
@@ -165,7 +132,7 @@ void Spielertabelle(Berichtsleinwand& l, int dx)
     l.linie(links, 760, rechts, 760, 3);
     for (int x : {495, 595, 695, 795, 925, 1110}) l.linie(x + dx, 720, x + dx, 2560, 2);
 
-    l.schriftSetzen(Arial(18, true));
+    l.schriftSetzen(Etikettschrift(18, true));
     l.text(52 + dx, 728, QStringLiteral("Spieler / Pass-Nr. / Geboren"));
     const struct {
         int links, rechts;
@@ -177,15 +144,15 @@ void Spielertabelle(Berichtsleinwand& l, int dx)
         l.text(dx + (s.links + s.rechts - l.textbreite(t)) / 2, 728, t);
     }
 
-    l.schriftSetzen(Arial(20));
+    l.schriftSetzen(Etikettschrift(20));
     for (int reihe = 1; reihe <= 6; ++reihe) {
         for (int k = 1; k <= 5; ++k) l.linie(links, Blockzeile(reihe, k), rechts, Blockzeile(reihe, k), 2);
         // Lanes and totals are set off from each other.
         l.linie(495 + dx, Blockzeile(reihe, 4) + 1, rechts, Blockzeile(reihe, 4) + 1, 3);
         if (reihe < 6) l.linie(links, Blockzeile(reihe, 6), rechts, Blockzeile(reihe, 6), 4);
-        for (int d = 1; d <= 4; ++d) Beschriftung(l, 1135 + dx, Blockzeile(reihe, d) - 6, QString::number(d));
-        Beschriftung(l, 1122 + dx, Blockzeile(reihe, 5) - 6, QStringLiteral("Ges."));
-        Beschriftung(l, 15 + dx, Blockzeile(reihe, 1) - 6, QString::number(reihe));
+        for (int d = 1; d <= 4; ++d) Unten(l, 1135 + dx, Blockzeile(reihe, d) - 6, QString::number(d));
+        Unten(l, 1122 + dx, Blockzeile(reihe, 5) - 6, QStringLiteral("Ges."));
+        Unten(l, 15 + dx, Blockzeile(reihe, 1) - 6, QString::number(reihe));
     }
 }
 
@@ -193,36 +160,35 @@ void Spielertabelle(Berichtsleinwand& l, int dx)
 
 void Vordruck7Zeichnen(Berichtsleinwand& l)
 {
-    l.schriftSetzen(Arial(36, true));
+    l.schriftSetzen(Etikettschrift(36, true));
     l.text(40, 36, QStringLiteral("Spielbericht"));
-    l.schriftSetzen(Arial(22));
+    l.schriftSetzen(Etikettschrift(22));
     l.text(44, 96, QStringLiteral("Mannschaftswettkampf"));
 
     // Match type, group and the match's data.
     l.rechteck(QRect(40, 150, 2350, 380), 4);
     l.linie(720, 150, 720, 530, 2);
     l.linie(1170, 150, 1170, 530, 2);
-    l.schriftSetzen(Arial(22, true));
+    l.schriftSetzen(Etikettschrift(22, true));
     l.text(60, 158, QStringLiteral("Spielart"));
     l.text(740, 158, QStringLiteral("Gruppe"));
-    l.schriftSetzen(Arial(22));
-    const struct {
+    l.schriftSetzen(Etikettschrift(22));
+    struct Kaestchenzeile {
         const char16_t* text;
         int y;
-    } arten[] = {{u"anderes Spiel", 244}, {u"Clubspiel", 294}, {u"Länderspiel", 344},
-                 {u"CL-League", 394}, {u"Sudden Victory nach 1 Spiel", 444}, {u"Sudden Victory nach 2 Spielen", 494}};
+    };
+    const Kaestchenzeile arten[] = {{u"anderes Spiel", 244}, {u"Clubspiel", 294}, {u"Länderspiel", 344},
+                                    {u"CL-League", 394}, {u"Sudden Victory nach 1 Spiel", 444},
+                                    {u"Sudden Victory nach 2 Spielen", 494}};
     for (const auto& a : arten) {
-        Beschriftung(l, 70, a.y - 4, QString::fromUtf16(a.text));
-        Kaestchen(l, 660, a.y);
+        Unten(l, 70, a.y - 4, QString::fromUtf16(a.text));
+        Kaestchen(l, 660, a.y, KaestchenMittel);
     }
-    const struct {
-        const char16_t* text;
-        int y;
-    } gruppen[] = {{u"Herren", 244},      {u"Damen", 294},          {u"Junioren", 344},
-                   {u"Juniorinnen", 394}, {u"Jugend männlich", 444}, {u"Jugend weiblich", 494}};
+    const Kaestchenzeile gruppen[] = {{u"Herren", 244},      {u"Damen", 294},          {u"Junioren", 344},
+                                      {u"Juniorinnen", 394}, {u"Jugend männlich", 444}, {u"Jugend weiblich", 494}};
     for (const auto& g : gruppen) {
-        Beschriftung(l, 750, g.y - 4, QString::fromUtf16(g.text));
-        Kaestchen(l, 1110, g.y);
+        Unten(l, 750, g.y - 4, QString::fromUtf16(g.text));
+        Kaestchen(l, 1110, g.y, KaestchenMittel);
     }
     const struct {
         int labelX, y;
@@ -233,19 +199,19 @@ void Vordruck7Zeichnen(Berichtsleinwand& l)
                   {1190, 396, u"Datum", 1355, 1590},     {1610, 396, u"Beginn", 1735, 2030},
                   {2050, 396, u"Ende", 2135, 2370},      {1190, 496, u"Bahnanlage", 1485, 2370}};
     for (const auto& f : felder) {
-        Beschriftung(l, f.labelX, f.y - 4, QString::fromUtf16(f.text));
+        Unten(l, f.labelX, f.y - 4, QString::fromUtf16(f.text));
         l.linie(f.von, f.y + 2, f.bis, f.y + 2, 2);
     }
 
     // The teams.
     l.rechteck(QRect(40, 530, 2350, 190), 4);
     l.linie(1216, 530, 1216, 720, 3);
-    l.schriftSetzen(Arial(26, true));
+    l.schriftSetzen(Etikettschrift(26, true));
     l.text(60, 550, QStringLiteral("Heim"));
     l.text(1262, 550, QStringLiteral("Gast"));
-    l.schriftSetzen(Arial(22));
-    Beschriftung(l, 60, 686, QStringLiteral("Mannschaft"));
-    Beschriftung(l, 1262, 686, QStringLiteral("Mannschaft"));
+    l.schriftSetzen(Etikettschrift(22));
+    Unten(l, 60, 686, QStringLiteral("Mannschaft"));
+    Unten(l, 1262, 686, QStringLiteral("Mannschaft"));
     l.linie(535, 692, 1196, 692, 2);
     l.linie(1735, 692, 2370, 692, 2);
 
@@ -258,14 +224,14 @@ void Vordruck7Zeichnen(Berichtsleinwand& l)
         for (int x : {495, 595, 695, 795}) l.linie(x + dx, 2560, x + dx, SummenY + 6, 2);
         l.linie(925 + dx, 2560, 925 + dx, 2720, 2);
         l.linie(40 + dx, SummenY + 6, 1190 + dx, SummenY + 6, 2);
-        l.schriftSetzen(Arial(22, true));
-        Beschriftung(l, 60 + dx, SummenY - 4, QStringLiteral("Mannschaft gesamt"));
-        Beschriftung(l, 60 + dx, TabellenpunkteY - 4, QStringLiteral("Tabellenpunkte"));
+        l.schriftSetzen(Etikettschrift(22, true));
+        Unten(l, 60 + dx, SummenY - 4, QStringLiteral("Mannschaft gesamt"));
+        Unten(l, 60 + dx, TabellenpunkteY - 4, QStringLiteral("Tabellenpunkte"));
     }
 
     // Remarks.
     l.rechteck(QRect(40, 2740, 2350, 140), 4);
-    l.schriftSetzen(Arial(22, true));
+    l.schriftSetzen(Etikettschrift(22, true));
     l.text(60, 2750, QStringLiteral("Bemerkungen"));
     l.linie(60, 2810, 2370, 2810, 2);
     l.linie(60, 2862, 2370, 2862, 2);
@@ -276,15 +242,15 @@ void Vordruck7Zeichnen(Berichtsleinwand& l)
     l.linie(1500, 2890, 1500, 3230, 2);
     Unterschriftsfeld(l, 40, 880, QStringLiteral("Mannschaftsführer Heim"));
     Unterschriftsfeld(l, 1500, 2390, QStringLiteral("Mannschaftsführer Gast"));
-    l.schriftSetzen(Arial(18));
+    l.schriftSetzen(Etikettschrift(18));
     l.text(560, 3000, QStringLiteral("Unterschrift"));
     l.text(1520, 3000, QStringLiteral("Unterschrift"));
     l.text(60, 3108, QStringLiteral("Name"));
     l.text(1520, 3108, QStringLiteral("Name"));
 
-    l.schriftSetzen(Arial(22, true));
+    l.schriftSetzen(Etikettschrift(22, true));
     l.text(900, 2905, QStringLiteral("Schiedsrichter"));
-    l.schriftSetzen(Arial(18));
+    l.schriftSetzen(Etikettschrift(18));
     l.linie(920, 3034, 1480, 3034, 2);
     l.text(920, 3040, QStringLiteral("Name"));
     l.linie(920, 3180, 1480, 3180, 2);

@@ -24,25 +24,11 @@ constexpr int Bahnspalten[MaxDurchgaenge] = {1040, 1160, 1280, 1400};
 
 int ErsteZeile(int reihe) { return 480 + 128 * (reihe - 1); }
 
-void Unten(Berichtsleinwand& l, int x, int y, const QString& t) { l.text(x, y + l.schrift().hoehe(), t); }
-
-void UntenRechts(Berichtsleinwand& l, int x, int y, int zahl)
-{
-    l.textRechts(x, y + l.schrift().hoehe(), QString::number(zahl));
-}
-
-void Name(Berichtsleinwand& l, int x, int y, const QString& t)
-{
-    const int oben = y + l.schrift().hoehe();
-    l.textGeklippt(QRect(QPoint(x, oben), QPoint(x + Namensende - 400, y + 10)), x, oben, t);
-}
-
+// The sum of wert over the chain, right-aligned at x.
 template <typename Wert>
-int Kette(const Ersatzkette& kette, Wert wert)
+void KetteRechts(Berichtsleinwand& l, int x, int y, const Ersatzkette& kette, Wert wert)
 {
-    int summe = 0;
-    for (const TSpielerEintrag* s : kette) summe += wert(*s);
-    return summe;
+    UntenRechts(l, x, y, QString::number(Kettensumme(kette, wert)));
 }
 
 void Spielerzeilen(Berichtsleinwand& l, TWettkampfDaten& w, bool heim, int reihe)
@@ -56,16 +42,16 @@ void Spielerzeilen(Berichtsleinwand& l, TWettkampfDaten& w, bool heim, int reihe
     Unten(l, 180 + dx, y2, Geburtsmonat(s) + QStringLiteral(" / ") + Geburtsjahr(s));
     if (s.Platz != 0) Unten(l, 350 + dx, y1, QString::number(s.Platz));
     const auto [vorne, rest] = NameTeilen(s.Name.text());
-    Name(l, 400 + dx, y1, vorne);
-    if (!rest.isEmpty()) Name(l, 400 + dx, y2, rest);
+    NameUnten(l, 400 + dx, Namensende + dx, y1, vorne);
+    if (!rest.isEmpty()) NameUnten(l, 400 + dx, Namensende + dx, y2, rest);
 
-    UntenRechts(l, 928 + dx, y1, Kette(kette, [](const TSpielerEintrag& p) { return int(p.Fehler.Zahl); }));
+    KetteRechts(l, 928 + dx, y1, kette, [](const TSpielerEintrag& p) { return int(p.Fehler.Zahl); });
     for (int d = 1; d <= MaxDurchgaenge; ++d) {
         const int x = Bahnspalten[d - 1] + dx;
-        UntenRechts(l, x, y1, Kette(kette, [d](const TSpielerEintrag& p) { return int(p.Durchgang[d].Total.Zahl); }));
-        UntenRechts(l, x, y2, Kette(kette, [d](const TSpielerEintrag& p) { return int(p.Durchgang[d].Abr.Zahl); }));
+        KetteRechts(l, x, y1, kette, [d](const TSpielerEintrag& p) { return int(p.Durchgang[d].Total.Zahl); });
+        KetteRechts(l, x, y2, kette, [d](const TSpielerEintrag& p) { return int(p.Durchgang[d].Abr.Zahl); });
     }
-    UntenRechts(l, 1545 + dx, y2, Kette(kette, [](const TSpielerEintrag& p) { return int(p.Total.Zahl); }));
+    KetteRechts(l, 1545 + dx, y2, kette, [](const TSpielerEintrag& p) { return int(p.Total.Zahl); });
 }
 
 // "ab <throw> Wurf für Spieler <n>" for a substitute who replaced somebody.
@@ -85,11 +71,9 @@ void Einwechslung(Berichtsleinwand& l, TWettkampfDaten& w, bool heim, int nr, in
 void Formular8Zeichnen(Berichtsleinwand& l, TWettkampfDaten& w, const Formularkontext& k)
 {
     TabellenpunkteBerechnen(w);
-    const int h = l.schrift().hoehe();
-
     const QString gruppe = w.Gruppe.text();
-    if (gruppe == u"Damen") l.kreuz(1350, 324 + h);
-    if (gruppe == u"Herren") l.kreuz(1350, 386 + h);
+    if (gruppe == u"Damen") KreuzUnten(l, 1350, 324);
+    if (gruppe == u"Herren") KreuzUnten(l, 1350, 386);
     Unten(l, 420, 262, w.Spielnummer.text());
     Unten(l, 420, 324, w.Datum.text());
     if (SpielBeendet(w)) Unten(l, 420, 386, w.Beginn.text() + QStringLiteral(" bis ") + w.Ende.text());
@@ -112,28 +96,13 @@ void Formular8Zeichnen(Berichtsleinwand& l, TWettkampfDaten& w, const Formularko
     Unten(l, 200, 2000, w.Mannschaftsfuehrer[1].text());
     Unten(l, 2200, 2000, w.Mannschaftsfuehrer[2].text());
     Unten(l, 200, 2150, w.Schiedsrichter.text());
-    l.textRechts(1600, 2198 + h, w.Heim.TaP.text());
-    l.textRechts(1840, 2198 + h, w.Gast.TaP.text());
+    UntenRechts(l, 1600, 2198, w.Heim.TaP.text());
+    UntenRechts(l, 1840, 2198, w.Gast.TaP.text());
 }
 
 // --- Blank form ---------------------------------------------------------------------------
 
 namespace {
-
-Berichtsschrift Arial(int punkte, bool fett = false)
-{
-    Berichtsschrift s;
-    s.name = QStringLiteral("Arial");
-    s.punkte = punkte;
-    s.fett = fett;
-    return s;
-}
-
-// A label whose bottom stands on y.
-void Beschriftung(Berichtsleinwand& l, int x, int y, const QString& t) { l.text(x, y + l.schrift().hoehe(), t); }
-
-// A check box around the cross drawn at (x, bottom y) in the default font.
-void Kaestchen(Berichtsleinwand& l, int x, int y) { l.rechteck(QRect(x - 9, y - 41, 44, 44), 3); }
 
 // A line for a value with its caption below it.
 void Feld(Berichtsleinwand& l, int von, int bis, int y, const QString& titel)
@@ -151,7 +120,7 @@ void Spielertabelle(Berichtsleinwand& l, bool heim)
     const int grenzen[] = {170, 340, 392, 840, 940, 1050, 1170, 1290, 1410};
     for (int x : grenzen) l.linie(x + dx, oben, x + dx, unten, 2);
 
-    l.schriftSetzen(Arial(18, true));
+    l.schriftSetzen(Etikettschrift(18, true));
     const struct {
         int links, rechts;
         const char16_t* text;
@@ -164,14 +133,14 @@ void Spielertabelle(Berichtsleinwand& l, bool heim)
         l.text(dx + (s.links + s.rechts - l.textbreite(t)) / 2, 406, t);
     }
 
-    l.schriftSetzen(Arial(24));
+    l.schriftSetzen(Etikettschrift(24));
     for (int reihe = 1; reihe <= 6; ++reihe) {
         const int y1 = ErsteZeile(reihe);
         l.linie(170 + dx, y1 + 2, 1560 + dx, y1 + 2, 2);
         if (reihe < 6) l.linie(60 + dx, y1 + 80, 1560 + dx, y1 + 80, 3);
-        Beschriftung(l, 100 + dx, y1 + 26, QString::number(reihe));
+        Unten(l, 100 + dx, y1 + 26, QString::number(reihe));
     }
-    l.schriftSetzen(Arial(16));
+    l.schriftSetzen(Etikettschrift(16));
     l.text(70 + dx, unten + 6,
            QStringLiteral("Obere Zeile: Kegel je Bahn; untere Zeile: Abräumen je Bahn und Gesamtkegel; Fehl = Fehlwürfe"));
 }
@@ -181,14 +150,14 @@ void Auswechslungen(Berichtsleinwand& l, bool heim)
     const int dx = heim ? 0 : Gastversatz;
     const int ab = heim ? 900 : 2420;
     l.rechteck(QRect(60 + dx, 1260, 1500, 300), 4);
-    l.schriftSetzen(Arial(20, true));
+    l.schriftSetzen(Etikettschrift(20, true));
     l.text(80 + dx, 1268, heim ? QStringLiteral("Auswechslungen Heim") : QStringLiteral("Auswechslungen Gast"));
-    l.schriftSetzen(Arial(18));
+    l.schriftSetzen(Etikettschrift(18));
     l.text(190 + dx, 1330, QStringLiteral("Ersatzspieler (Name, Pass-Nr.)"));
     l.text(ab, 1330, QStringLiteral("eingewechselt"));
-    l.schriftSetzen(Arial(24));
+    l.schriftSetzen(Etikettschrift(24));
     for (const auto& [nr, y] : {std::pair{7, 1450}, std::pair{8, 1530}}) {
-        Beschriftung(l, 90 + dx, y - 2, QString::number(nr));
+        Unten(l, 90 + dx, y - 2, QString::number(nr));
         l.linie(190 + dx, y + 2, ab - 20, y + 2, 2);
         l.linie(ab, y + 2, 1540 + dx, y + 2, 2);
     }
@@ -198,16 +167,16 @@ void Auswechslungen(Berichtsleinwand& l, bool heim)
 
 void Vordruck8Zeichnen(Berichtsleinwand& l)
 {
-    l.schriftSetzen(Arial(36, true));
+    l.schriftSetzen(Etikettschrift(36, true));
     l.text(60, 40, QStringLiteral("Spielbericht"));
-    l.schriftSetzen(Arial(22));
+    l.schriftSetzen(Etikettschrift(22));
     l.text(64, 100, QStringLiteral("Mannschaftswettkampf"));
 
     // The match's data and the group.
     l.rechteck(QRect(60, 196, 3100, 206), 4);
     l.linie(1130, 196, 1130, 402, 2);
     l.linie(1460, 196, 1460, 402, 2);
-    l.schriftSetzen(Arial(22));
+    l.schriftSetzen(Etikettschrift(22));
     const struct {
         int labelX, y;
         const char16_t* text;
@@ -216,15 +185,15 @@ void Vordruck8Zeichnen(Berichtsleinwand& l)
                   {80, 386, u"Spielzeit", 415, 1110},     {1490, 270, u"Klasse", 1995, 3140},
                   {1490, 330, u"Bahnanlage", 1995, 3140}, {1490, 390, u"Spielort", 1995, 3140}};
     for (const auto& f : felder) {
-        Beschriftung(l, f.labelX, f.y - 4, QString::fromUtf16(f.text));
+        Unten(l, f.labelX, f.y - 4, QString::fromUtf16(f.text));
         l.linie(f.von, f.y + 2, f.bis, f.y + 2, 2);
     }
-    Beschriftung(l, 1160, 320, QStringLiteral("Damen"));
-    Kaestchen(l, 1350, 324);
-    Beschriftung(l, 1160, 382, QStringLiteral("Herren"));
-    Kaestchen(l, 1350, 386);
-    l.schriftSetzen(Arial(22, true));
-    Beschriftung(l, 1160, 258, QStringLiteral("Gruppe"));
+    Unten(l, 1160, 320, QStringLiteral("Damen"));
+    Kaestchen(l, 1350, 324, KaestchenMittel);
+    Unten(l, 1160, 382, QStringLiteral("Herren"));
+    Kaestchen(l, 1350, 386, KaestchenMittel);
+    l.schriftSetzen(Etikettschrift(22, true));
+    Unten(l, 1160, 258, QStringLiteral("Gruppe"));
 
     Spielertabelle(l, true);
     Spielertabelle(l, false);
@@ -233,7 +202,7 @@ void Vordruck8Zeichnen(Berichtsleinwand& l)
 
     // Remarks.
     l.rechteck(QRect(60, 1590, 3100, 170), 4);
-    l.schriftSetzen(Arial(22, true));
+    l.schriftSetzen(Etikettschrift(22, true));
     l.text(80, 1600, QStringLiteral("Bemerkungen"));
     l.linie(80, 1690, 3140, 1690, 2);
     l.linie(80, 1746, 3140, 1746, 2);
@@ -242,7 +211,7 @@ void Vordruck8Zeichnen(Berichtsleinwand& l)
     l.rechteck(QRect(60, 1780, 3100, 510), 4);
     l.linie(1470, 1780, 1470, 2290, 2);
     l.linie(2150, 1780, 2150, 2290, 2);
-    l.schriftSetzen(Arial(18));
+    l.schriftSetzen(Etikettschrift(18));
     Feld(l, 190, 1400, 1862, QStringLiteral("Heimmannschaft"));
     Feld(l, 190, 790, 2002, QStringLiteral("Mannschaftsführer Heim"));
     Feld(l, 800, 1400, 2002, QStringLiteral("Unterschrift"));
@@ -253,9 +222,9 @@ void Vordruck8Zeichnen(Berichtsleinwand& l)
     Feld(l, 2160, 2700, 2232, QStringLiteral("Unterschrift Schiedsrichter"));
     Feld(l, 1540, 1620, 2200, QStringLiteral("Heim"));
     Feld(l, 1780, 1860, 2200, QStringLiteral("Gast"));
-    l.schriftSetzen(Arial(20, true));
+    l.schriftSetzen(Etikettschrift(20, true));
     const QString tp = QStringLiteral("Tabellenpunkte");
     l.text(1700 - l.textbreite(tp) / 2, 2080, tp);
-    l.schriftSetzen(Arial(30, true));
-    Beschriftung(l, 1692, 2196, QStringLiteral(":"));
+    l.schriftSetzen(Etikettschrift(30, true));
+    Unten(l, 1692, 2196, QStringLiteral(":"));
 }

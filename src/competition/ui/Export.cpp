@@ -8,6 +8,8 @@
 #include "core/ui/Farbe.h"
 #include "core/ui/Farben.h"
 #include "core/ui/Hinweis.h"
+#include "report/Formular.h"
+#include "report/Positionen.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -17,12 +19,12 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
-#include <QStandardItemModel>
 #include <QVBoxLayout>
 
 namespace {
 
 const QStringList TabellenFilter = {QStringLiteral("Texttabellen (*.csv)"), QStringLiteral("Text (*.txt)")};
+const QStringList BildFilter = {QStringLiteral("Bitmap (*.bmp)")};
 
 QComboBox* auswahl(QWidget* eltern, const char* name, const QString& hinweis, const QStringList& eintraege)
 {
@@ -53,25 +55,17 @@ TExportieren::TExportieren(QWidget* parent) : QDialog(parent)
     CExport = auswahl(this, "CExport", QStringLiteral("Was soll exportiert werden ?"),
                       {QStringLiteral("gesamtes Spiel als Texttabelle"), QStringLiteral("Wurfliste als Texttabelle"),
                        QStringLiteral("Spielbericht als Bild")});
-    // The report cannot be drawn in this version: its picture is not offered.
-    if (auto* modell = qobject_cast<QStandardItemModel*>(CExport->model())) {
-        QStandardItem* bild = modell->item(int(Exportart::Bild));
-        bild->setEnabled(false);
-        bild->setToolTip(QString::fromUtf16(BildNichtVerfuegbar));
-    }
-    // One report layout name a line, the line index being the layout index.
+    // One report layout name a line of "Formular.inf", the line index being
+    // the layout index; layouts it does not name are "Formular <n>".
     CFormular = auswahl(this, "CFormular", QStringLiteral("Spielberichtsformular auswählen"),
-                        TextdateiLesen(DateiImOrdner(Datenverzeichnis, QStringLiteral("Formular.inf")))
-                            .value_or(QStringList{}));
+                        PositionFormularListe(
+                            TextdateiLesen(DateiImOrdner(Datenverzeichnis, QStringLiteral("Formular.inf")))
+                                .value_or(QStringList{})));
     CTrennzeichen = auswahl(this, "CTrennzeichen", QString(),
                             {QStringLiteral("Semikolon (;)"), QStringLiteral("Komma (,)"), QStringLiteral("Tab")});
     LExport = beschriftung(this, "LExport", QStringLiteral("Export:"), CExport);
     LFormular = beschriftung(this, "LFormular", QStringLiteral("Formular:"), CFormular);
     LTrennzeichen = beschriftung(this, "LTrennzeichen", QStringLiteral("Trennzeichen:"), CTrennzeichen);
-    LBildHinweis = new QLabel(QString::fromUtf16(BildNichtVerfuegbar), this);
-    LBildHinweis->setObjectName(QStringLiteral("LBildHinweis"));
-    LBildHinweis->setWordWrap(true);
-    LBildHinweis->setEnabled(false);
 
     BtnOk = DialogKnopf(this, "BtnOk", QStringLiteral("&Ok"));
     BtnOk->setToolTip(QStringLiteral("Exportieren"));
@@ -101,9 +95,8 @@ TExportieren::TExportieren(QWidget* parent) : QDialog(parent)
     raster->addWidget(CExport, 0, 1);
     raster->addWidget(LFormular, 1, 0);
     raster->addWidget(CFormular, 1, 1);
-    raster->addWidget(LBildHinweis, 2, 1);
-    raster->addWidget(LTrennzeichen, 3, 0);
-    raster->addWidget(CTrennzeichen, 3, 1);
+    raster->addWidget(LTrennzeichen, 2, 0);
+    raster->addWidget(CTrennzeichen, 2, 1);
     raster->setColumnMinimumWidth(1, 300);
     auto* knoepfe = new QHBoxLayout;
     knoepfe->addStretch();
@@ -142,13 +135,10 @@ void TExportieren::BtnOkClick()
         return;
     }
     const auto art = Exportart(CExport->currentIndex());
-    if (art == Exportart::Bild) {
-        boxen().hinweis(QString::fromUtf16(BildNichtVerfuegbar));
-        return;
-    }
+    const bool bild = art == Exportart::Bild;
     const QString ordner = ExportOrdner();
-    SaveDialog->setNameFilters(TabellenFilter);
-    SaveDialog->setDefaultSuffix(QStringLiteral("csv"));
+    SaveDialog->setNameFilters(bild ? BildFilter : TabellenFilter);
+    SaveDialog->setDefaultSuffix(bild ? QStringLiteral("bmp") : QStringLiteral("csv"));
     SaveDialog->setDirectory(ordner);
     SaveDialog->selectFile(QDir(ordner).filePath(ExportDateiname(art, AktWettkampfNr)));
     Trennzeichen = ExportTrennzeichen(CTrennzeichen->currentIndex());
@@ -157,7 +147,9 @@ void TExportieren::BtnOkClick()
         return;
     }
     QString fehler;
-    if (!SpieldatenExportieren(*AktWettkampf, art, SaveDialog->selectedFiles().constFirst(), &fehler)) {
+    const QString datei = SaveDialog->selectedFiles().constFirst();
+    if (bild ? !FormularBildSpeichern(*AktWettkampf, CFormular->currentIndex(), datei, &fehler)
+             : !SpieldatenExportieren(*AktWettkampf, art, datei, &fehler)) {
         boxen().hinweis(fehler);
         return;
     }

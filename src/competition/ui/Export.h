@@ -17,7 +17,7 @@ class TExportieren : public QDialog {
 public:
     explicit TExportieren(QWidget* parent = nullptr);
 
-    QLabel *LExport, *LFormular, *LTrennzeichen, *LBildHinweis;
+    QLabel *LExport, *LFormular, *LTrennzeichen;
     QComboBox *CExport, *CFormular, *CTrennzeichen;
     QPushButton *BtnOk, *BtnAbbrechen;
     QFileDialog* SaveDialog;

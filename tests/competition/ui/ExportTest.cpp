@@ -9,6 +9,7 @@
 #include "core/SettingsFile.h"
 #include "core/ui/Fensterhub.h"
 #include "match/flow/Wettkampfslots.h"
+#include "report/Formular.h"
 #include "support/Dateien.h"
 #include "support/Dateigrenze.h"
 #include "support/Grundlage.h"
@@ -22,7 +23,7 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QPushButton>
-#include <QStandardItemModel>
+#include <QImage>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <functional>
@@ -81,21 +82,19 @@ private:
     FensterDiensteEinsetzen m_hub{&hub};
 };
 
-TEST_F(Exportdialog, OpensOnTheWholeMatchWithSemicolonAndThePictureWithheld)
+TEST_F(Exportdialog, OpensOnTheWholeMatchWithSemicolon)
 {
     AktWettkampf->Punktespiel = 1;
     EXPECT_FALSE(ImDialog<TExportieren>(hub, [] { return ::fenster().dialog(Dialog::Export); }, [&](TExportieren& d) {
         EXPECT_EQ(d.windowTitle(), QStringLiteral("Spieldaten exportieren"));
         EXPECT_EQ(d.CExport->currentText(), QStringLiteral("gesamtes Spiel als Texttabelle"));
         EXPECT_EQ(d.CExport->count(), 3);
-        auto* modell = qobject_cast<QStandardItemModel*>(d.CExport->model());
-        ASSERT_TRUE(modell);
-        EXPECT_FALSE(modell->item(2)->isEnabled());
-        EXPECT_EQ(modell->item(2)->text(), QStringLiteral("Spielbericht als Bild"));
-        EXPECT_EQ(d.LBildHinweis->text(), QString::fromUtf16(BildNichtVerfuegbar));
-        // The match's report layout is selected, the layout choice disabled.
-        EXPECT_EQ(d.CFormular->count(), 2);
+        EXPECT_EQ(d.CExport->itemText(2), QStringLiteral("Spielbericht als Bild"));
+        // The match's report layout is selected, the layout choice disabled;
+        // the layouts "Formular.inf" does not name are numbered.
+        EXPECT_EQ(d.CFormular->count(), 20);
         EXPECT_EQ(d.CFormular->currentText(), QStringLiteral("SKV Spielbericht"));
+        EXPECT_EQ(d.CFormular->itemText(2), QStringLiteral("Formular 2"));
         EXPECT_FALSE(d.CFormular->isEnabled() || d.LFormular->isEnabled());
         EXPECT_TRUE(d.CTrennzeichen->isEnabled() && d.LTrennzeichen->isEnabled());
         EXPECT_EQ(d.CTrennzeichen->currentText(), QStringLiteral("Semikolon (;)"));
@@ -168,6 +167,44 @@ TEST_F(Exportdialog, ExportsTheCurrentMatchToTheChosenFile)
         }
     }
     EXPECT_EQ(skriptBoxen().gezeigt, QStringList{});
+}
+
+// The report as a picture: the chosen built-in layout drawn and saved as a
+// bitmap; a report project's layout cannot be drawn and is named.
+TEST_F(Exportdialog, ReportPictureOfTheChosenLayout)
+{
+    Spielort = QStringLiteral("Bayreuth");
+    const QString ziel = datei(QStringLiteral("bericht.bmp"));
+    auto bildExport = [&](int formular) {
+        return exportieren(
+            [&](TExportieren& d) {
+                d.CExport->setCurrentIndex(2);
+                emit d.CExport->activated(2);
+                EXPECT_TRUE(d.CFormular->isEnabled());
+                EXPECT_FALSE(d.CTrennzeichen->isEnabled());
+                d.CFormular->setCurrentIndex(formular);
+            },
+            [&](QFileDialog& s) {
+                EXPECT_EQ(s.nameFilters(), QStringList{QStringLiteral("Bitmap (*.bmp)")});
+                EXPECT_EQ(QFileInfo(s.selectedFiles().value(0)).fileName(), QStringLiteral("Spielbericht1.bmp"));
+                s.selectFile(ziel);
+                static_cast<QDialog&>(s).accept();
+            });
+    };
+    EXPECT_TRUE(bildExport(0));
+    const QImage bild(ziel, "BMP");
+    ASSERT_EQ(bild.size(), QSize(2430, 1628));
+    const QImage soll = FormularZeichnen(*AktWettkampf, 0).bild;
+    EXPECT_EQ(bild.convertToFormat(QImage::Format_RGB32), soll.convertToFormat(QImage::Format_RGB32));
+    EXPECT_EQ(skriptBoxen().gezeigt, QStringList{});
+
+    QFile::remove(ziel);
+    EXPECT_FALSE(bildExport(12));
+    EXPECT_FALSE(QFile::exists(ziel));
+    ASSERT_EQ(skriptBoxen().gezeigt.size(), 1);
+    EXPECT_TRUE(skriptBoxen().gezeigt.constFirst().contains(QStringLiteral("Formular 12 ist kein eingebautes Formular")))
+        << skriptBoxen().gezeigt.constFirst().toStdString();
+    skriptBoxen().gezeigt.clear();
 }
 
 TEST_F(Exportdialog, CancelInTheSaveDialogWritesNothingAndCloses)
