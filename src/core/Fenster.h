@@ -40,6 +40,9 @@ enum class Dialog {
     Korrektur,         // the throw correction panel; seite is the lane
     Wurfliste,         // the throw list of AktSpieler
     Service,           // the service page: traffic log, its mail, the update check
+    Spielberichtformular,  // the report window: the drawn report and its output
+    Deckblatt,         // the cover sheets of fax and e-mail
+    Unterschrift,      // the signature pad of the captains and the referee
     Druckoptionen,     // print options of berichtZustand.FormularIndex; seite is the first page
 };
 

@@ -62,7 +62,7 @@ FormularBild FormularZeichnen(TWettkampfDaten& w, const Formularkontext& k);
 // The same with the context from the settings.
 FormularBild FormularZeichnen(TWettkampfDaten& w, int index);
 
-// The filled-in form of a built-in layout saved as a Windows bitmap, whole
+// The filled-in and signed form of a built-in layout saved as a Windows bitmap, whole
 // under a temporary name first. False with *fehler the German message when
 // the layout is not built in or the file cannot be written; an existing file
 // then stays as it was.

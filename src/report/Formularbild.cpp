@@ -1,6 +1,7 @@
 #include "report/Formular.h"
 
 #include "core/SettingsFile.h"
+#include "report/Unterschriften.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -20,7 +21,7 @@ bool FormularBildSpeichern(TWettkampfDaten& w, int index, const QString& datei, 
         return melden(QStringLiteral("Formular %1 ist kein eingebautes Formular; als Bild lassen sich nur die "
                                      "Formulare 0 bis 8 speichern")
                           .arg(index));
-    const FormularBild f = FormularZeichnen(w, index);
+    const FormularBild f = BerichtZeichnen(w, index);
     if (f.bild.isNull()) return melden(f.fehler);
 
     QByteArray daten;

@@ -1,38 +1,17 @@
 #include "match/ui/Leinwanddruck.h"
 
 #include "core/Boxes.h"
+#include "core/ui/Drucker.h"
 
 #include <QFont>
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QPrintDialog>
 #include <QPrinter>
 #include <QSaveFile>
 #include <algorithm>
 
 namespace {
-
-Druckdialog& dialogErsatz()
-{
-    static Druckdialog d;
-    return d;
-}
-
-// One printer for the whole program, so that the dialog keeps the user's
-// choice between prints. Never destroyed: it may outlive the application.
-QPrinter& Drucker()
-{
-    static QPrinter* drucker = new QPrinter(QPrinter::HighResolution);
-    return *drucker;
-}
-
-bool DialogZeigen(QPrinter& drucker, QWidget* eltern)
-{
-    if (dialogErsatz()) return dialogErsatz()(drucker, eltern);
-    QPrintDialog dialog(&drucker, eltern);
-    return dialog.exec() == QDialog::Accepted;
-}
 
 QFont Grundschrift()
 {
@@ -58,7 +37,7 @@ void Drucken(QWidget* eltern, Druckart art, bool heim)
     QPrinter& drucker = Drucker();
     drucker.setCopyCount(1);
     drucker.setPageOrientation(QPageLayout::Landscape);
-    if (!DialogZeigen(drucker, eltern)) return;
+    if (!DruckdialogZeigen(drucker, eltern)) return;
     drucker.setPageOrientation(QPageLayout::Landscape);
     if (!Zeichnen(drucker, art, heim)) boxen().hinweis(QStringLiteral("Der Druck ist fehlgeschlagen."));
 }
@@ -121,4 +100,3 @@ void LayoutZeichnen(QPainter& maler, QPagedPaintDevice& geraet, const DruckLayou
     }
 }
 
-void DruckdialogSetzen(Druckdialog dialog) { dialogErsatz() = std::move(dialog); }

@@ -2,6 +2,7 @@
 // The canvas prints: print dialog, then the throw protocol or a side's
 // statistics drawn on the chosen printer, in landscape.
 
+#include "core/ui/Drucker.h"
 #include "match/print/Wurfprotokoll.h"
 
 #include <QString>
@@ -24,7 +25,3 @@ bool DruckAlsPdf(const QString& datei, Druckart art, bool heim);
 // Draws a layout with an open painter on its paged device.
 void LayoutZeichnen(QPainter& maler, QPagedPaintDevice& geraet, const DruckLayout& layout);
 
-// The print dialog on the shared printer: true prints. Tests replace it; an
-// empty function restores the real dialog.
-using Druckdialog = std::function<bool(QPrinter& drucker, QWidget* eltern)>;
-void DruckdialogSetzen(Druckdialog dialog);

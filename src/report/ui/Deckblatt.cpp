@@ -1,0 +1,3 @@
+#include "report/ui/Deckblatt.h"
+
+TDeckblatt::TDeckblatt(QWidget* parent) : QDialog(parent) {}

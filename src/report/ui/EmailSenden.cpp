@@ -1,0 +1,3 @@
+#include "report/ui/EmailSenden.h"
+
+TEmailSenden::TEmailSenden(QWidget* parent) : QDialog(parent) {}

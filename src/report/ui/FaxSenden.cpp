@@ -1,0 +1,3 @@
+#include "report/ui/FaxSenden.h"
+
+TFaxSenden::TFaxSenden(QWidget* parent) : QDialog(parent) {}

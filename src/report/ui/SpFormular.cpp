@@ -1,0 +1,3 @@
+#include "report/ui/SpFormular.h"
+
+TSpFormular::TSpFormular(QWidget* parent) : QDialog(parent) {}

@@ -1,0 +1,3 @@
+#include "report/ui/Spielbericht.h"
+
+TSpielbericht::TSpielbericht(QWidget* parent) : QWidget(parent) {}

@@ -1,0 +1,3 @@
+#include "report/ui/Unterschrift.h"
+
+TUnterschrift::TUnterschrift(QWidget* parent) : QDialog(parent) {}
