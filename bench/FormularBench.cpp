@@ -1,7 +1,7 @@
 // Cost of drawing the report: each built-in layout of a played six-a-side
 // match, blank form and texts, into its full-size picture.
 
-#include "Berichtsspiel.h"
+#include "support/Berichtsspiel.h"
 #include "report/Formular.h"
 
 #include <QGuiApplication>

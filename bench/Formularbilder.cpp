@@ -3,7 +3,7 @@
 //
 //   formularbilder <folder>   writes Formular<n>-<name>.png into the folder
 
-#include "Berichtsspiel.h"
+#include "support/Berichtsspiel.h"
 #include "report/Formular.h"
 
 #include <QDir>

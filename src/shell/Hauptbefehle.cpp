@@ -8,6 +8,7 @@
 #include "core/TextFunctions.h"
 #include "core/Zeitgeber.h"
 #include "match/dienste/Anzeigeschicht.h"
+#include "match/engine/Punkte.h"
 #include "match/lanes/Bahnfenster.h"
 #include "match/lanes/Bahnuebersicht.h"
 #include "match/flow/Bahnzyklus.h"
@@ -225,3 +226,9 @@ std::optional<QString> TippsText()
     return RtfZuText(f.readAll());
 }
 
+bool SpielberichtVorbereiten()
+{
+    if (!AktWettkampf) return false;
+    if (AktWettkampf->Beendet) SpielerplatzierungBerechnen(*AktWettkampf);
+    return true;
+}

@@ -1,3 +1,4 @@
+#include "core/Berichtdienste.h"
 #include "core/Boxes.h"
 #include "core/Globals.h"
 #include "core/SettingsFile.h"
@@ -255,6 +256,32 @@ TEST_F(Hauptfenster, ServiceOpensTheServicePage)
     EXPECT_TRUE(ende.endeLaeuft());
     EXPECT_FALSE(hub.AktDialog);
     serviceZustand.zuruecksetzen();
+}
+
+// "Spielbericht -> Drucken, Fax, email" send the report out without its
+// window, the players of an ended match ranked first.
+TEST_F(Hauptfenster, ReportCommandsRankAnEndedMatchAndSendTheReport)
+{
+    struct Aufnahme final : BerichtDienste {
+        QStringList aufrufe;
+        void drucken(QWidget*) override { aufrufe << QStringLiteral("drucken") + QString::number(rang()); }
+        void faxen(QWidget*) override { aufrufe << QStringLiteral("faxen") + QString::number(rang()); }
+        void mailen(QWidget*) override { aufrufe << QStringLiteral("mailen") + QString::number(rang()); }
+        static int rang() { return AktWettkampf ? AktWettkampf->Spieler[2].Platz : -1; }
+    } bericht;
+    BerichtDiensteEinsetzen berichtEin(&bericht);
+
+    main->MSpDrucken->trigger();  // no match: nothing
+    ASSERT_TRUE(WettkampfAnlegen());
+    TWettkampfDaten& w = *AktWettkampf;
+    w.Spieleranzahl = 2;
+    w.Spieler[1].Total.Zahl = 300;
+    w.Spieler[2].Total.Zahl = 500;  // the better home player
+    main->MSpFax->trigger();         // not ended: not ranked
+    w.Beendet = 1;
+    main->MSpEmail->trigger();
+    main->MSpDrucken->trigger();
+    EXPECT_EQ(bericht.aufrufe, (QStringList{"faxen0", "mailen1", "drucken1"}));
 }
 
 TEST_F(Hauptfenster, DisplayCommandsReachTheSwitches)

@@ -107,6 +107,11 @@ public:
     void MBahnsteuerungClick();
     void MSpBearbeitenClick();
     void MSpSchliessenClick();
+    void MSpFormularClick();
+    void MSpDruckenClick();
+    void MSpFaxClick();
+    void MSpEmailClick();
+    void MSpInternetClick();
     void MInternetUpdateClick();
     void MInternetKonfigurationClick();
     void MProgrammClick(int n);

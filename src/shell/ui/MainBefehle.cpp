@@ -1,6 +1,8 @@
 #include "shell/ui/Main.h"
 
+#include "core/Berichtdienste.h"
 #include "core/Boxes.h"
+#include "core/Globals.h"
 #include "core/ui/Fensterhub.h"
 #include "match/dienste/Anzeigeschicht.h"
 #include "match/dienste/Wettbewerbdienste.h"
@@ -93,6 +95,32 @@ void TMain::MSpBearbeitenClick()
 }
 
 void TMain::MSpSchliessenClick() { fenster().schliessen(MdiFenster::Spielbericht); }
+
+void TMain::MSpFormularClick()
+{
+    if (!AktWettkampf) return;
+    BahnsteuerungVerbergen();
+    fenster().dialog(Dialog::Spielberichtformular);
+    BahnsteuerungNachVorn();
+}
+
+// The report's output without its window.
+void TMain::MSpDruckenClick()
+{
+    if (SpielberichtVorbereiten()) bericht().drucken(this);
+}
+void TMain::MSpFaxClick()
+{
+    if (SpielberichtVorbereiten()) bericht().faxen(this);
+}
+void TMain::MSpEmailClick()
+{
+    if (SpielberichtVorbereiten()) bericht().mailen(this);
+}
+void TMain::MSpInternetClick()
+{
+    if (SpielberichtVorbereiten()) fenster().dialog(Dialog::FtpSenden);
+}
 void TMain::MInternetUpdateClick() { InternetUpdateBefehl(); }
 void TMain::MInternetKonfigurationClick() { fenster().dialog(Dialog::Internet); }
 void TMain::MProgrammClick(int n) { ProgrammStarten(n); }

@@ -1,4 +1,4 @@
-#include "Berichtsspiel.h"
+#include "support/Berichtsspiel.h"
 
 #include "core/Clock.h"
 #include "core/Globals.h"
