@@ -4,12 +4,14 @@
 #include "core/Globals.h"
 
 #include <QByteArray>
+#include <QByteArrayList>
 #include <QStringList>
 
 #include <algorithm>
 #include <cctype>
 #include <cmath>
 #include <cstring>
+#include <limits>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -553,72 +555,131 @@ void PaareSortieren(int lo, int hi)
     if (i < hi) PaareSortieren(i, hi);
 }
 
-QString RtfZuText(const QByteArray& rtf)
+std::vector<RtfStueck> RtfZerlegen(const QByteArray& rtf)
 {
-    static const QStringList Auslassen = {"fonttbl", "colortbl", "stylesheet", "info", "pict", "object",
-                                          "header", "footer", "generator", "listtable", "listoverridetable"};
-    QString text;
-    std::vector<bool> stapel;  // whether the enclosing group is left out
-    bool auslassen = false;
-    int ucSkip = 0;  // characters after \u that stand in for it
+    std::vector<RtfStueck> stuecke;
+    std::vector<int> ucStapel;  // the \uc of the enclosing groups
+    int uc = 1;
+    int ueberspringen = 0;  // stand-in characters of the last \u still to drop
     const qsizetype n = rtf.size();
-    auto schreiben = [&](const QString& s) {
-        if (!auslassen) text += s;
+    const auto zeichen = [&](QChar c) {
+        if (ueberspringen > 0) {
+            --ueberspringen;
+            return;
+        }
+        RtfStueck s;
+        s.zeichen = c;
+        stuecke.push_back(std::move(s));
     };
+    const auto istBuchstabe = [](char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); };
+    const auto istZiffer = [](char c) { return c >= '0' && c <= '9'; };
+
     for (qsizetype i = 0; i < n; ++i) {
         const char c = rtf.at(i);
-        if (c == '{') {
-            stapel.push_back(auslassen);
-        } else if (c == '}') {
-            if (!stapel.empty()) {
-                auslassen = stapel.back();
-                stapel.pop_back();
+        if (c == '{' || c == '}') {
+            ueberspringen = 0;
+            if (c == '{') {
+                ucStapel.push_back(uc);
+            } else if (!ucStapel.empty()) {
+                uc = ucStapel.back();
+                ucStapel.pop_back();
             }
+            RtfStueck s;
+            s.art = c == '{' ? RtfStueck::GruppeAuf : RtfStueck::GruppeZu;
+            stuecke.push_back(std::move(s));
         } else if (c == '\r' || c == '\n') {
             continue;
         } else if (c != '\\') {
-            if (ucSkip > 0) {
-                --ucSkip;
-                continue;
-            }
-            schreiben(Cp1252::toUnicode(static_cast<unsigned char>(c)));
+            zeichen(Cp1252::toUnicode(static_cast<unsigned char>(c)));
         } else if (i + 1 < n) {
             const char d = rtf.at(++i);
             if (d == '\\' || d == '{' || d == '}') {
-                schreiben(QChar::fromLatin1(d));
+                zeichen(QChar::fromLatin1(d));
+            } else if (d == '~') {
+                zeichen(QChar(0x00A0));
             } else if (d == '\'') {
                 bool ok = false;
                 const int byte = rtf.mid(i + 1, 2).toInt(&ok, 16);
                 i += 2;
-                if (ucSkip > 0)
-                    --ucSkip;
-                else if (ok)
-                    schreiben(Cp1252::toUnicode(static_cast<unsigned char>(byte)));
-            } else if (d == '*') {
-                auslassen = true;
-            } else if (d == '~') {
-                schreiben(QChar(0x00A0));
-            } else if ((d >= 'a' && d <= 'z') || (d >= 'A' && d <= 'Z')) {
+                if (ok) zeichen(Cp1252::toUnicode(static_cast<unsigned char>(byte)));
+                else if (ueberspringen > 0) --ueberspringen;
+            } else if (istBuchstabe(d)) {
                 qsizetype j = i;
-                while (j < n && std::isalpha(static_cast<unsigned char>(rtf.at(j)))) ++j;
-                const QString wort = QString::fromLatin1(rtf.mid(i, j - i));
+                while (j < n && istBuchstabe(rtf.at(j))) ++j;
+                RtfStueck s;
+                s.art = RtfStueck::Steuerwort;
+                s.wort = rtf.mid(i, j - i);
                 qsizetype k = j;
-                if (k < n && (rtf.at(k) == '-' || std::isdigit(static_cast<unsigned char>(rtf.at(k))))) ++k;
-                while (k < n && std::isdigit(static_cast<unsigned char>(rtf.at(k)))) ++k;
-                const int zahl = rtf.mid(j, k - j).toInt();
+                if (k < n && rtf.at(k) == '-') ++k;
+                while (k < n && istZiffer(rtf.at(k))) ++k;
+                if (k > j) {
+                    // Parameters beyond the 32-bit range are out of the format: held at its ends.
+                    bool ok = false;
+                    const qlonglong zahl = rtf.mid(j, std::min<qsizetype>(k - j, 12)).toLongLong(&ok);
+                    using Grenzen = std::numeric_limits<int>;
+                    if (ok) s.zahl = int(std::clamp<qlonglong>(zahl, Grenzen::min(), Grenzen::max()));
+                }
                 if (k < n && rtf.at(k) == ' ') ++k;  // the delimiter belongs to the word
                 i = k - 1;
-                if (Auslassen.contains(wort)) {
-                    auslassen = true;
-                } else if (wort == QLatin1String("par") || wort == QLatin1String("line")) {
-                    schreiben(QStringLiteral("\n"));
-                } else if (wort == QLatin1String("tab")) {
-                    schreiben(QStringLiteral("\t"));
-                } else if (wort == QLatin1String("u")) {
-                    schreiben(QChar(char16_t(zahl < 0 ? zahl + 65536 : zahl)));
-                    ucSkip = 1;
+                if (s.wort == "u" && s.zahl) {
+                    ueberspringen = 0;
+                    const int wert = *s.zahl;
+                    zeichen(QChar(char16_t(wert < 0 ? wert + 65536 : wert)));
+                    ueberspringen = uc;
+                } else if (s.wort == "uc" && s.zahl) {
+                    uc = std::clamp(*s.zahl, 0, 16);
+                } else if (s.wort == "bin" && s.zahl) {
+                    i += std::clamp<qsizetype>(*s.zahl, 0, n - 1 - i);
+                } else {
+                    stuecke.push_back(std::move(s));
                 }
+            } else {
+                RtfStueck s;
+                s.art = RtfStueck::Steuersymbol;
+                s.zeichen = QChar::fromLatin1(d);
+                stuecke.push_back(std::move(s));
             }
+        }
+    }
+    return stuecke;
+}
+
+bool RtfZielOhneText(const QByteArray& wort)
+{
+    static const QByteArrayList Ziele = {"fonttbl", "colortbl", "stylesheet", "info",       "pict",
+                                         "object",  "header",   "footer",     "generator",  "listtable",
+                                         "listoverridetable",   "rsidtbl",    "themedata",  "colorschememapping",
+                                         "latentstyles",        "datastore",  "xmlnstbl",   "headerl",
+                                         "headerr", "headerf",  "footerl",    "footerr",    "footerf"};
+    return Ziele.contains(wort);
+}
+
+QString RtfZuText(const QByteArray& rtf)
+{
+    QString text;
+    std::vector<bool> stapel;  // whether the enclosing group is left out
+    bool auslassen = false;
+    for (const RtfStueck& s : RtfZerlegen(rtf)) {
+        switch (s.art) {
+        case RtfStueck::GruppeAuf: stapel.push_back(auslassen); break;
+        case RtfStueck::GruppeZu:
+            if (!stapel.empty()) {
+                auslassen = stapel.back();
+                stapel.pop_back();
+            }
+            break;
+        case RtfStueck::Steuersymbol:
+            if (s.zeichen == QLatin1Char('*')) auslassen = true;
+            break;
+        case RtfStueck::Steuerwort:
+            if (RtfZielOhneText(s.wort)) auslassen = true;
+            else if (auslassen) break;
+            else if (s.wort == "par" || s.wort == "line") text += QLatin1Char('\n');
+            else if (s.wort == "tab") text += QLatin1Char('\t');
+            break;
+        case RtfStueck::Zeichen:
+            if (!auslassen) text += s.zeichen;
+            break;
         }
     }
     return text;

@@ -1,1 +1,160 @@
 #include "report/Berichtausgabe.h"
+
+#include "core/Cp1252.h"
+#include "core/Globals.h"
+#include "core/SettingsFile.h"
+#include "match/print/Druckwarteschlange.h"
+#include "match/print/Wurfblatt.h"
+#include "report/Deckblatt.h"
+#include "report/Formular.h"
+#include "report/Unterschriften.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QFileInfo>
+#include <QImageWriter>
+#include <QSaveFile>
+
+Berichtsweg BerichtswegWaehlen(int index, bool textblatt)
+{
+    if (textblatt) return Berichtsweg::Textblatt;
+    if (index >= 0 && index < FormularAnzahl) return Berichtsweg::Formular;
+    if (index <= 19) return Berichtsweg::Leer;
+    return Berichtsweg::Projekt;
+}
+
+QString BerichtswegHinweis(Berichtsweg weg, int index)
+{
+    switch (weg) {
+    case Berichtsweg::Leer:
+        return QStringLiteral("Formular %1 ist nicht belegt: es enthält keinen Spielbericht !").arg(index);
+    case Berichtsweg::Projekt:
+        return QStringLiteral("Berichtsprojekte sind in dieser Programmversion nicht eingerichtet !");
+    default: return {};
+    }
+}
+
+QRect BerichtZielrechteck(int index, QSize seite, const TFormularEinstellung& e)
+{
+    const qint64 links = e.SpRandLinks;
+    const qint64 oben = e.SpRandOben;
+    const qint64 rechts = qint64(seite.width()) - e.SpRandRechts;
+    const qint64 unten = (index == 0 ? qint64(seite.height()) / 2 : qint64(seite.height())) - e.SpRandUnten;
+    if (links < 0 || oben < 0 || rechts <= links || unten <= oben) return {};
+    return QRect(int(links), int(oben), int(rechts - links), int(unten - oben));
+}
+
+int DruckerWahl(i32 standard, int anzahl) { return standard >= 0 && standard < anzahl ? standard : -1; }
+
+int BerichtKopien(u8 kopien) { return kopien == 0 ? 1 : kopien; }
+
+int BerichtErsteBahn(const TWettkampfDaten& w)
+{
+    const int bahn = w.ErsteSpielbahn ? w.ErsteSpielbahn : w.ErsteBahn;
+    return bahn >= 1 && bahn <= MaxBahnen ? bahn : 0;
+}
+
+bool BahnenImSpiel(const TWettkampfDaten& w)
+{
+    for (int k = 1; k <= MaxBahnen; ++k)
+        if (w.BahnImSpiel[k]) return true;
+    return false;
+}
+
+bool DruckerportBesetzt(const TWettkampfDaten& w)
+{
+    if (DruckerportBelegt) return true;
+    const int bahn = BerichtErsteBahn(w);
+    if (!bahn) return false;
+    const int p = DruckerZuordnung[bahn];
+    return p >= 1 && p <= ZentralDruckerAnzahl && DruckerBeschaeftigt[p];
+}
+
+Textblattergebnis TextblattDrucken(TWettkampfDaten& w)
+{
+    if (BahnenImSpiel(w)) return Textblattergebnis::BahnenImSpiel;
+    const int bahn = BerichtErsteBahn(w);
+    DruckerportBelegt = 1;
+    if (!bahn || !BerichtDruckerOeffnen(bahn)) {
+        DruckerportBelegt = 0;
+        return Textblattergebnis::KeinDrucker;
+    }
+    BahndruckErgebnisblatt(bahn, w, Cp1252::encode(Spielort));
+    return Textblattergebnis::Gedruckt;
+}
+
+QString TextblattStatus(Textblattergebnis e)
+{
+    switch (e) {
+    case Textblattergebnis::BahnenImSpiel:
+        return QStringLiteral("Spielbericht nicht gedruckt: die Bahnen des Spiels sind noch nicht freigegeben !");
+    case Textblattergebnis::KeinDrucker:
+        return QStringLiteral("Spielbericht nicht gedruckt: kein Drucker für die Bahn frei !");
+    case Textblattergebnis::Gedruckt: break;
+    }
+    return {};
+}
+
+const QString MailOhneServer = QStringLiteral("Kein E-Mail-Server eingestellt: Nachricht nicht versendet !");
+
+QString MailFehler(const QString& grund) { return QStringLiteral("Nachricht konnte nicht versendet werden: ") + grund; }
+
+QStringList DeckblattZeilen(int k)
+{
+    const std::unique_ptr<QTextDocument> d = DeckblattDokument(k);
+    if (!d) return {};
+    return d->toPlainText().split(QLatin1Char('\n'));
+}
+
+QString MailanhangPfad() { return QDir(Datenverzeichnis).filePath(QStringLiteral("Spielbericht.bmp")); }
+
+bool MailanhangSpeichern(TWettkampfDaten& w, int index, const QString& pfad, QString* grund)
+{
+    auto fehler = [&](const QString& text) {
+        if (grund) *grund = text;
+        return false;
+    };
+    if (!FormularMasse(index)) return fehler(BerichtswegHinweis(BerichtswegWaehlen(index, false), index));
+    const FormularBild f = BerichtZeichnen(w, index);
+    if (f.bild.isNull()) return fehler(f.fehler);
+
+    QByteArray daten;
+    QBuffer puffer(&daten);
+    puffer.open(QIODevice::WriteOnly);
+    QImageWriter schreiber(&puffer, "bmp");
+    if (!schreiber.write(f.bild)) return fehler(schreiber.errorString());
+    QDir().mkpath(QFileInfo(pfad).absolutePath());
+    QSaveFile ziel(pfad);
+    QString ursache;
+    if (DateiVorbereiten(ziel, daten, &ursache) && TextdateiAbschliessen(ziel, &ursache)) return true;
+    return fehler(QStringLiteral("„%1“ nicht gespeichert (%2)").arg(QDir::toNativeSeparators(pfad), ursache));
+}
+
+Mailauftrag MailauftragErstellen(const TWettkampfDaten& w, const QStringList& deckblatt, const QString& anhang)
+{
+    Mailauftrag m;
+    m.host = Einst.EmailHost;
+    m.port = Einst.EmailPort;
+    if (Einst.EmailKennungEin) m.kennung = Einst.EmailKennung;
+    m.von = w.EmailVon;
+    m.vonName = w.EmailName;
+    m.an = w.EmailAn;
+    m.betreff = w.EmailBetreff;
+    m.text = deckblatt;
+    m.text << QString();
+    m.anhang = anhang;
+    return m;
+}
+
+u8 DeckblattAuswahl(int eintrag) { return eintrag >= 0 && eintrag <= 255 ? u8(eintrag) : 0; }
+
+void DeckblattStandardSetzen(TWettkampfDaten& w, bool fax, u8 k)
+{
+    u8& imSpiel = fax ? w.FaxDeckblatt : w.EmailDeckblatt;
+    if (imSpiel != k) w.Geaendert = 1;
+    imSpiel = k;
+    (fax ? Einst.FaxDeckblatt : Einst.EmailDeckblatt) = k;
+    InfSchreiben(QStringLiteral("[Allgemein]"), fax ? QStringLiteral("FaxDeckblatt") : QStringLiteral("EmailDeckblatt"),
+                 QString::number(k));
+    InfListeSpeichern();
+}

@@ -1,1 +1,76 @@
 #pragma once
+// The report's way out without its windows: which way a print, a fax or a
+// mail takes, where the drawn report lands on the page, the text sheet on
+// the lane printer, and the mail with the cover text and the report.
+
+#include "core/Records.h"
+#include "core/Settings.h"
+#include "match/dienste/Netzdienste.h"
+
+#include <QRect>
+#include <QSize>
+#include <QString>
+#include <QStringList>
+
+enum class Berichtsweg {
+    Textblatt,  // the result sheet as text on the lane printer
+    Formular,   // a built-in layout (0..8), drawn and signed
+    Leer,       // layouts 9..19: nothing is drawn, so nothing goes out
+    Projekt,    // a report project (above 19): not set up in this version
+};
+
+// The way of a print (textblatt: DrBahndrucker set and DrGrafik clear) and,
+// with textblatt false, of a fax or a mail.
+Berichtsweg BerichtswegWaehlen(int index, bool textblatt);
+// The operator's notice for the ways that send nothing; empty for the others.
+QString BerichtswegHinweis(Berichtsweg weg, int index);
+
+// Where the report goes on a page of that size in device pixels: the page
+// less the layout's margins; layout 0 (the A5 form) fills the upper half
+// only. Empty when the margins leave no room.
+QRect BerichtZielrechteck(int index, QSize seite, const TFormularEinstellung& e);
+
+// The entry of a list of `anzahl` printers that a printer setting chooses;
+// -1 (the default printer) for -1 and for a printer that no longer exists.
+int DruckerWahl(i32 standard, int anzahl);
+// The copies setting as a count: 0 prints one.
+int BerichtKopien(u8 kopien);
+
+// The match's first lane (1..MaxBahnen); 0 when it has none.
+int BerichtErsteBahn(const TWettkampfDaten& w);
+// A lane is still flagged as playing for the match.
+bool BahnenImSpiel(const TWettkampfDaten& w);
+// The PC-port printer is taken: by a report, or the printer serving the
+// match's first lane by a match.
+bool DruckerportBesetzt(const TWettkampfDaten& w);
+
+enum class Textblattergebnis { Gedruckt, BahnenImSpiel, KeinDrucker };
+// The result sheet of w on the PC-port printer of its first lane, once no
+// lane plays for the match any more; DruckerportBelegt stays set until the
+// printer has taken it.
+Textblattergebnis TextblattDrucken(TWettkampfDaten& w);
+// Status text of an outcome; empty for Gedruckt.
+QString TextblattStatus(Textblattergebnis e);
+
+// The mail's status texts.
+extern const QString MailOhneServer;
+QString MailFehler(const QString& grund);
+
+// The plain lines of cover k; none when k names no cover.
+QStringList DeckblattZeilen(int k);
+// The report's picture file in the data folder.
+QString MailanhangPfad();
+// The report of w on layout 0..8 drawn afresh, signed and saved as a
+// Windows bitmap, whole under a temporary name first. False with *grund
+// the cause; an existing file then stays as it was.
+bool MailanhangSpeichern(TWettkampfDaten& w, int index, const QString& pfad, QString* grund);
+// The mail of w: server and user from the settings, sender, name,
+// recipient and subject from the match, the cover lines and one empty line
+// as its text, and the attachment (empty: none).
+Mailauftrag MailauftragErstellen(const TWettkampfDaten& w, const QStringList& deckblatt, const QString& anhang);
+
+// The cover chosen in a dialog's list: its entry, 0 (no cover) for none.
+u8 DeckblattAuswahl(int eintrag);
+// "&Standard" of the fax (fax true) or the e-mail dialog: the cover for the
+// match and, under "[Allgemein]", for new matches; saves the settings file.
+void DeckblattStandardSetzen(TWettkampfDaten& w, bool fax, u8 k);

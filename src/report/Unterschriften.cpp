@@ -69,7 +69,8 @@ std::optional<std::array<QRect, 3>> UnterschriftFelder(int index)
     std::array<QRect, 3> r;
     for (int i = 0; i < 3; ++i) {
         const auto& f = Felder[index][i];
-        r[std::size_t(i)] = QRect(QPoint(f[0], f[1]), QPoint(f[2], f[3]));
+        // Right and bottom are the first pixels outside the box.
+        r[std::size_t(i)] = QRect(f[0], f[1], f[2] - f[0], f[3] - f[1]);
     }
     return r;
 }

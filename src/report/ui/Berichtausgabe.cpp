@@ -1,8 +1,184 @@
 #include "report/ui/Berichtausgabe.h"
 
-// Placeholders until the output is built.
-void SpielberichtDrucken(QWidget*, int) {}
-void SpielberichtFaxen(QWidget*, int) {}
-void SpielberichtMailen(QWidget*, int) {}
-void BerichtStatusZiel(std::function<void(const QString&)>) {}
-void BerichtStatus(const QString&) {}
+#include "core/Berichtdienste.h"
+#include "core/Boxes.h"
+#include "core/Fenster.h"
+#include "core/Globals.h"
+#include "core/ui/Drucker.h"
+#include "report/Berichtausgabe.h"
+#include "report/Deckblatt.h"
+#include "report/Druckoptionen.h"
+#include "report/Netzmodul.h"
+#include "report/Formular.h"
+#include "report/Unterschriften.h"
+
+#include <QImage>
+#include <QPainter>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QTextDocument>
+
+BerichtausgabeZustand berichtausgabeZustand;
+
+namespace {
+
+const QString Drucktitel = QStringLiteral("Spielbericht Corvalink");
+
+// The layout's way; false with the operator told when it sends nothing.
+bool FormularWeg(int index)
+{
+    const Berichtsweg weg = BerichtswegWaehlen(index, false);
+    if (weg == Berichtsweg::Formular) return true;
+    boxen().hinweis(BerichtswegHinweis(weg, index));
+    return false;
+}
+
+// The printer of a printer setting with the page set-up kept for it, the
+// orientation and the copies.
+void DruckerEinstellen(QPrinter& d, i32 standard, bool hochformat, int kopien)
+{
+    const QStringList namen = QPrinterInfo::availablePrinterNames();
+    const int i = DruckerWahl(standard, int(namen.size()));
+    const QString name = i >= 0 ? namen[i] : QPrinterInfo::defaultPrinterName();
+    // Without an installed printer the dialog offers what there is (a file).
+    if (!name.isEmpty()) {
+        if (d.outputFormat() != QPrinter::NativeFormat) d.setOutputFormat(QPrinter::NativeFormat);
+        d.setPrinterName(name);
+    }
+    const auto gemerkt = druckoptionenZustand.Seiteneinrichtung.find(d.printerName());
+    if (gemerkt != druckoptionenZustand.Seiteneinrichtung.end()) d.setPageLayout(gemerkt->second);
+    d.setPageOrientation(hochformat ? QPageLayout::Portrait : QPageLayout::Landscape);
+    d.setCopyCount(kopien);
+}
+
+void AuftragBeginnt(QPrinter& d, const QString& titel)
+{
+    d.setDocName(titel);
+    if (berichtausgabeZustand.vorDruckauftrag) berichtausgabeZustand.vorDruckauftrag(d);
+}
+
+// The graphic print waits while the PC-port printer is taken.
+bool PortFrei(const TWettkampfDaten& w)
+{
+    if (!Einst.DrBahndrucker || !DruckerportBesetzt(w)) return true;
+    BerichtStatus(QStringLiteral("Spielbericht nicht gedruckt: der Drucker ist belegt !"));
+    return false;
+}
+
+class Berichtausgabedienste final : public BerichtDienste {
+public:
+    void drucken(QWidget* eltern) override { SpielberichtDrucken(eltern, Einst.FormularNummer); }
+    void faxen(QWidget* eltern) override { SpielberichtFaxen(eltern, Einst.FormularNummer); }
+    void mailen(QWidget* eltern) override { SpielberichtMailen(eltern, Einst.FormularNummer); }
+};
+
+}  // namespace
+
+void BerichtStatusZiel(std::function<void(const QString&)> ziel) { berichtausgabeZustand.statusZiel = std::move(ziel); }
+
+void BerichtStatus(const QString& text)
+{
+    if (berichtausgabeZustand.statusZiel)
+        berichtausgabeZustand.statusZiel(text);
+    else
+        fenster().statusText(0, text);
+}
+
+bool BildAufDrucker(QPrinter& drucker, const QImage& bild, int index)
+{
+    static const TFormularEinstellung ohne;
+    const TFormularEinstellung& e = FormularIndexMitEinstellung(index) ? Einst.FormularEinstellungen[index] : ohne;
+    const QRect ziel = BerichtZielrechteck(index, QSize(drucker.width(), drucker.height()), e);
+    if (ziel.isEmpty()) {
+        boxen().hinweis(QStringLiteral("Die Ränder von Formular %1 lassen auf der Seite keinen Platz für den "
+                                       "Spielbericht: bitte in den Druckoptionen verkleinern.")
+                            .arg(index));
+        return false;
+    }
+    AuftragBeginnt(drucker, Drucktitel);
+    QPainter p;
+    if (!p.begin(&drucker)) {
+        boxen().hinweis(QStringLiteral("Der Drucker „%1“ kann nicht drucken.").arg(drucker.printerName()));
+        return false;
+    }
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
+    p.drawImage(ziel, bild);
+    return p.end();
+}
+
+bool FormularAufDrucker(QPrinter& drucker, TWettkampfDaten& w, int index)
+{
+    const FormularBild f = BerichtZeichnen(w, index);
+    if (f.bild.isNull()) {
+        if (!f.fehler.isEmpty()) boxen().hinweis(f.fehler);
+        return false;
+    }
+    return BildAufDrucker(drucker, f.bild, index);
+}
+
+void SpielberichtDrucken(QWidget* eltern, int index)
+{
+    TWettkampfDaten* w = AktWettkampf;
+    if (!w) return;
+    const Berichtsweg weg = BerichtswegWaehlen(index, Einst.DrBahndrucker && !Einst.DrGrafik);
+    if (weg == Berichtsweg::Textblatt) {
+        const Textblattergebnis e = TextblattDrucken(*w);
+        if (e != Textblattergebnis::Gedruckt) BerichtStatus(TextblattStatus(e));
+        return;
+    }
+    if (!FormularWeg(index)) return;
+
+    const TFormularEinstellung& e = Einst.FormularEinstellungen[index];
+    QPrinter& drucker = Drucker();
+    DruckerEinstellen(drucker, e.StandardDrucker, e.SpAusrichtung, BerichtKopien(Einst.Kopien));
+    if (!DruckdialogZeigen(drucker, eltern)) return;
+    if (!PortFrei(*w)) return;
+    FormularAufDrucker(drucker, *w, index);
+}
+
+void SpielberichtFaxen(QWidget* eltern, int index)
+{
+    if (!AktWettkampf || !FormularWeg(index)) return;
+    if (!fenster().dialog(Dialog::FaxSenden)) return;
+    TWettkampfDaten* w = AktWettkampf;
+    if (!w) return;
+
+    const TFormularEinstellung& e = Einst.FormularEinstellungen[index];
+    QPrinter& drucker = Drucker();
+    DruckerEinstellen(drucker, e.StandardFax, e.SpAusrichtung, 1);
+    if (!DruckdialogZeigen(drucker, eltern)) return;
+    const int k = w->FaxDeckblatt;
+    if (const std::unique_ptr<QTextDocument> deckblatt = DeckblattDokument(k)) {
+        drucker.setPageOrientation(QPageLayout::Portrait);
+        AuftragBeginnt(drucker, DeckblattNamen().value(k, QStringLiteral("Deckblatt")));
+        DeckblattDrucken(*deckblatt, drucker);
+    }
+    if (!PortFrei(*w)) return;
+    drucker.setPageOrientation(e.SpAusrichtung ? QPageLayout::Portrait : QPageLayout::Landscape);
+    FormularAufDrucker(drucker, *w, index);
+}
+
+void SpielberichtMailen(QWidget*, int index)
+{
+    BerichtStatus(QString());
+    if (!AktWettkampf || !FormularWeg(index)) return;
+    if (!fenster().dialog(Dialog::EmailSenden)) return;
+    TWettkampfDaten* w = AktWettkampf;
+    if (!w) return;
+    if (Einst.EmailHost.trimmed().isEmpty()) {
+        BerichtStatus(MailOhneServer);
+        return;
+    }
+
+    BerichtStatus(MailWartenText);
+    const QString anhang = MailanhangPfad();
+    QString grund;
+    if (!MailanhangSpeichern(*w, index, anhang, &grund)) {
+        BerichtStatus(MailFehler(grund));
+        return;
+    }
+    netz().mailSenden(MailauftragErstellen(*w, DeckblattZeilen(w->EmailDeckblatt), anhang),
+                      [](bool ok, const QString& fehler) { BerichtStatus(ok ? MailVersendetText : MailFehler(fehler)); });
+}
+
+std::unique_ptr<BerichtDienste> BerichtDiensteErzeugen() { return std::make_unique<Berichtausgabedienste>(); }

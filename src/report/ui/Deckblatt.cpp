@@ -1,3 +1,451 @@
 #include "report/ui/Deckblatt.h"
 
-TDeckblatt::TDeckblatt(QWidget* parent) : QDialog(parent) {}
+#include "core/Boxes.h"
+#include "core/Globals.h"
+#include "core/Sound.h"
+#include "core/Tastatur.h"
+#include "core/ui/Drucker.h"
+#include "core/ui/Farbe.h"
+#include "core/ui/Farben.h"
+#include "core/ui/Hinweis.h"
+#include "core/ui/Keyb.h"
+#include "report/Deckblatt.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QEvent>
+#include <QFontDatabase>
+#include <QFontInfo>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPixmap>
+#include <QPrinter>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QStyle>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextEdit>
+#include <QToolButton>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+constexpr u16 FeldcodeName = 180;
+constexpr u16 FeldcodeText = 500;
+constexpr int ZeileMaxLaenge = 80;
+constexpr int EinzugSchritt = 40;
+
+template <typename T>
+T* benannt(T* w, const char* name)
+{
+    w->setObjectName(QLatin1String(name));
+    return w;
+}
+
+QToolButton* schalter(QWidget* eltern, const char* name, const QString& text, const QString& tipp)
+{
+    auto* b = benannt(new QToolButton(eltern), name);
+    b->setText(text);
+    b->setToolTip(tipp);
+    b->setFixedSize(32, 28);
+    return b;
+}
+
+// Keeps its place in the layout while hidden.
+void PlatzHalten(QWidget* w)
+{
+    QSizePolicy p = w->sizePolicy();
+    p.setRetainSizeWhenHidden(true);
+    w->setSizePolicy(p);
+}
+
+quint32 ZuFarbwert(const QColor& c) { return quint32(c.red()) | quint32(c.green()) << 8 | quint32(c.blue()) << 16; }
+
+}  // namespace
+
+TDeckblatt::TDeckblatt(QWidget* parent) : QDialog(parent)
+{
+    setObjectName(QStringLiteral("Deckblatt"));
+    setWindowTitle(QStringLiteral("Fax Deckblatt"));
+    setToolTip(QStringLiteral("Deckblatt für Fax oder Spielberichtsausdruck"));
+    HintergrundSetzen(this, u"ColorDeckblatt");
+
+    CTexte = benannt(new QComboBox(this), "CTexte");
+    CTexte->setEditable(true);
+    CTexte->setInsertPolicy(QComboBox::NoInsert);
+    CTexte->lineEdit()->setMaxLength(DeckblattNameLaenge);
+    CTexte->setMinimumWidth(300);
+    CTexte->setToolTip(QStringLiteral("Ausgewählter Text wird beim Ausdruck übernommen."));
+    BtnGruppeNeu = DialogKnopf(this, "BtnGruppeNeu", QStringLiteral("&Neu"));
+    BtnGruppeNeu->setToolTip(QStringLiteral("neuen Eintrag in die Liste aufnehmen"));
+    BtnGruppeUmbenennen = DialogKnopf(this, "BtnGruppeUmbenennen", QStringLiteral("&Umbenennen"));
+    BtnGruppeUmbenennen->setToolTip(QStringLiteral("Texteintrag umbenennen"));
+    BtnGruppeLoeschen = DialogKnopf(this, "BtnGruppeLoeschen", QStringLiteral("&Löschen"));
+    BtnGruppeLoeschen->setToolTip(QStringLiteral("Texteintrag mit Inhalt löschen"));
+
+    CFont = benannt(new QComboBox(this), "CFont");
+    CFont->addItems(QFontDatabase::families());
+    CFont->setMinimumWidth(220);
+    CGroesse = benannt(new QComboBox(this), "CGroesse");
+    for (int g : {8, 10, 12, 14, 16, 18, 20, 24, 28}) CGroesse->addItem(QString::number(g));
+    CGroesse->setCurrentIndex(CGroesse->findText(QStringLiteral("10")));
+    SBtnFett = schalter(this, "SBtnFett", QStringLiteral("F"), QStringLiteral("fette Schrift"));
+    SBtnKursiv = schalter(this, "SBtnKursiv", QStringLiteral("K"), QStringLiteral("kursive Schrift"));
+    for (QToolButton* b : {SBtnFett, SBtnKursiv}) {
+        b->setCheckable(true);
+        QFont f = b->font();
+        f.setBold(b == SBtnFett);
+        f.setItalic(b == SBtnKursiv);
+        b->setFont(f);
+    }
+    SBtnSchriftfarbe = schalter(this, "SBtnSchriftfarbe", QString(), QStringLiteral("Schriftfarbe"));
+    SBtnSchriftfarbe->setIconSize(QSize(18, 18));
+    SBtnLeft = schalter(this, "SBtnLeft", QString(), QStringLiteral("Einzug verkleinern"));
+    SBtnLeft->setIcon(style()->standardIcon(QStyle::SP_ArrowLeft));
+    SBtnRight = schalter(this, "SBtnRight", QString(), QStringLiteral("Einzug vergrößern"));
+    SBtnRight->setIcon(style()->standardIcon(QStyle::SP_ArrowRight));
+
+    REFormular = benannt(new QTextEdit(this), "REFormular");
+    REFormular->document()->setDefaultFont(DeckblattSchrift());
+    REFormular->setMinimumSize(640, 440);
+    REFormular->viewport()->installEventFilter(this);
+    PlatzHalten(REFormular);
+
+    BtnSpeichern = DialogKnopf(this, "BtnSpeichern", QStringLiteral("&Speichern"));
+    BtnSpeichern->setToolTip(QStringLiteral("Text unter dem gewählten Eintrag speichern"));
+    PlatzHalten(BtnSpeichern);
+    BtnDrucken = DialogKnopf(this, "BtnDrucken", QStringLiteral("&Drucken"));
+    BtnDrucken->setToolTip(QStringLiteral("Deckblatt drucken"));
+    BtnZurueck = DialogKnopf(this, "BtnZurueck", QStringLiteral("&Zurück"));
+    BtnZurueck->setToolTip(QStringLiteral("ausgewähltes Deckblatt übernehmen"));
+    BtnZurueck->setDefault(true);
+
+    PopupColorGround = HintergrundAktion(this, u"ColorDeckblatt");
+    setContextMenuPolicy(Qt::ActionsContextMenu);
+
+    auto* liste = new QHBoxLayout;
+    liste->addWidget(new QLabel(QStringLiteral("Text:"), this));
+    liste->addWidget(CTexte, 1);
+    liste->addWidget(BtnGruppeNeu);
+    liste->addWidget(BtnGruppeUmbenennen);
+    liste->addWidget(BtnGruppeLoeschen);
+    auto* format = new QHBoxLayout;
+    format->addWidget(CFont);
+    format->addWidget(CGroesse);
+    format->addSpacing(8);
+    for (QToolButton* b : {SBtnFett, SBtnKursiv, SBtnSchriftfarbe}) format->addWidget(b);
+    format->addSpacing(8);
+    format->addWidget(SBtnLeft);
+    format->addWidget(SBtnRight);
+    format->addStretch();
+    auto* knoepfe = new QHBoxLayout;
+    knoepfe->addWidget(BtnSpeichern);
+    knoepfe->addWidget(BtnDrucken);
+    knoepfe->addStretch();
+    knoepfe->addWidget(BtnZurueck);
+    auto* spalte = new QVBoxLayout(this);
+    spalte->addLayout(liste);
+    spalte->addLayout(format);
+    spalte->addWidget(REFormular);
+    spalte->addLayout(knoepfe);
+    spalte->setSizeConstraint(QLayout::SetFixedSize);
+
+    connect(CTexte, &QComboBox::activated, this, &TDeckblatt::deckblattZeigen);
+    connect(BtnGruppeNeu, &QPushButton::clicked, this, &TDeckblatt::BtnTextNeuClick);
+    connect(BtnGruppeUmbenennen, &QPushButton::clicked, this, &TDeckblatt::BtnTextUmbenennenClick);
+    connect(BtnGruppeLoeschen, &QPushButton::clicked, this, &TDeckblatt::BtnTextLoeschenClick);
+    connect(BtnSpeichern, &QPushButton::clicked, this, &TDeckblatt::BtnSpeichernClick);
+    connect(BtnDrucken, &QPushButton::clicked, this, &TDeckblatt::BtnDruckenClick);
+    connect(BtnZurueck, &QPushButton::clicked, this, &QDialog::accept);
+    connect(CFont, &QComboBox::activated, this, &TDeckblatt::CFontChange);
+    connect(CGroesse, &QComboBox::activated, this, &TDeckblatt::CGroesseChange);
+    connect(SBtnFett, &QToolButton::clicked, this, &TDeckblatt::SBtnFettClick);
+    connect(SBtnKursiv, &QToolButton::clicked, this, &TDeckblatt::SBtnKursivClick);
+    connect(SBtnSchriftfarbe, &QToolButton::clicked, this, &TDeckblatt::SBtnSchriftfarbeClick);
+    connect(SBtnRight, &QToolButton::clicked, this, [this] { einzug(+EinzugSchritt); });
+    connect(SBtnLeft, &QToolButton::clicked, this, [this] { einzug(-EinzugSchritt); });
+    connect(REFormular, &QTextEdit::currentCharFormatChanged, this, &TDeckblatt::formatZeigen);
+    for (QPushButton* b : findChildren<QPushButton*>())
+        connect(b, &QPushButton::pressed, this, [] { KlickSoundSpielen(); });
+    for (QToolButton* b : findChildren<QToolButton*>())
+        connect(b, &QToolButton::pressed, this, [] { KlickSoundSpielen(); });
+
+    Tastaturfeld name;
+    name.code = FeldcodeName;
+    name.prompt = QStringLiteral("Name des Deckblatts:");
+    name.lesen = [this] { return CTexte->currentText(); };
+    name.schreiben = [this](const QString& t) { CTexte->setEditText(t); };
+    name.maxLaenge = [] { return DeckblattNameLaenge; };
+    name.ziel = CTexte;
+    feldregister().anmelden(name, this);
+    // Line mode: the keyboard steps through m_zeilen itself.
+    Tastaturfeld text;
+    text.code = FeldcodeText;
+    text.prompt = QStringLiteral("Deckblatt:");
+    text.lesen = [this] { return m_zeilen.value(0); };
+    text.maxLaenge = [] { return ZeileMaxLaenge; };
+    text.ziel = REFormular;
+    feldregister().anmelden(text, this);
+
+    listeFuellen();
+    editorZeigen(false);
+    formatZeigen(REFormular->currentCharFormat());
+}
+
+TDeckblatt::~TDeckblatt() { feldregister().abmelden(this); }
+
+void TDeckblatt::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    if (m_gezeigt) return;
+    // Once per opening: showing again after a nested dialog would drop the edits.
+    m_gezeigt = true;
+    listeFuellen();
+    deckblattZeigen(AktWettkampf ? AktWettkampf->FaxDeckblatt : deckblattZustand.LetzteNummer);
+    REFormular->setFocus();
+}
+
+void TDeckblatt::listeFuellen()
+{
+    const QSignalBlocker still(CTexte);
+    CTexte->clear();
+    CTexte->addItems(DeckblattNamen());
+}
+
+void TDeckblatt::deckblattZeigen(int n)
+{
+    const int anzahl = CTexte->count();
+    if (n < 0 || n >= anzahl) n = 0;
+    {
+        const QSignalBlocker still(CTexte);
+        CTexte->setCurrentIndex(anzahl > 0 ? n : -1);
+    }
+    deckblattZustand.LetzteNummer = n;
+    editorZeigen(n != 0);
+    QString fehler;
+    if (DeckblattLesen(n, *REFormular->document(), &fehler) == Deckblattlesen::Fehler) boxen().hinweis(fehler);
+    REFormular->moveCursor(QTextCursor::Start);
+}
+
+void TDeckblatt::editorZeigen(bool zeigen)
+{
+    REFormular->setVisible(zeigen);
+    BtnSpeichern->setVisible(zeigen);
+}
+
+void TDeckblatt::BtnTextNeuClick()
+{
+    const bool touch = TouchEingabe != 0;
+    QString fehler;
+    const int n = DeckblattEinfuegen(deckblattZustand.LetzteNummer, touch ? QString() : CTexte->currentText(), &fehler);
+    if (n < 0) {
+        boxen().hinweis(fehler);
+        return;
+    }
+    listeFuellen();
+    {
+        const QSignalBlocker still(CTexte);
+        CTexte->setCurrentIndex(n);
+    }
+    editorZeigen(true);
+    REFormular->clear();
+    REFormular->setFocus();
+    if (touch && nameTippen()) nameUebernehmen();
+}
+
+void TDeckblatt::BtnTextUmbenennenClick()
+{
+    if (!TouchEingabe || nameTippen()) nameUebernehmen();
+}
+
+void TDeckblatt::nameUebernehmen()
+{
+    const int k = deckblattZustand.LetzteNummer;
+    QString fehler;
+    if (!DeckblattUmbenennen(k, CTexte->currentText(), &fehler)) {
+        boxen().hinweis(fehler);
+        return;
+    }
+    if (k < CTexte->count()) CTexte->setItemText(k, DeckblattNamen().value(k));
+}
+
+void TDeckblatt::BtnTextLoeschenClick()
+{
+    const int n = CTexte->currentIndex();
+    if (n <= 0) return;
+    QString fehler;
+    if (!DeckblattLoeschen(n, &fehler)) {
+        boxen().hinweis(fehler);
+        return;
+    }
+    listeFuellen();
+    deckblattZeigen(0);
+}
+
+void TDeckblatt::BtnSpeichernClick()
+{
+    QString fehler;
+    if (!DeckblattSpeichern(deckblattZustand.LetzteNummer, *REFormular->document(), &fehler)) boxen().hinweis(fehler);
+}
+
+void TDeckblatt::BtnDruckenClick()
+{
+    QPrinter& drucker = Drucker();
+    if (!DruckdialogZeigen(drucker, this)) return;
+    drucker.setPageOrientation(QPageLayout::Portrait);
+    drucker.setDocName(CTexte->itemText(deckblattZustand.LetzteNummer));
+    DeckblattDrucken(*REFormular->document(), drucker);
+}
+
+// --- Formatting of the selection ------------------------------------------------------
+
+void TDeckblatt::formatAnwenden(const QTextCharFormat& format)
+{
+    REFormular->mergeCurrentCharFormat(format);
+    REFormular->setFocus();
+}
+
+void TDeckblatt::CFontChange(int index)
+{
+    if (index < 0) return;
+    QTextCharFormat f;
+    f.setFontFamilies({CFont->itemText(index)});
+    formatAnwenden(f);
+}
+
+void TDeckblatt::CGroesseChange(int index)
+{
+    if (index < 0) return;
+    QTextCharFormat f;
+    f.setFontPointSize(CGroesse->itemText(index).toInt());
+    formatAnwenden(f);
+}
+
+void TDeckblatt::SBtnFettClick()
+{
+    QTextCharFormat f;
+    f.setFontWeight(REFormular->currentCharFormat().fontWeight() > QFont::Medium ? QFont::Normal : QFont::Bold);
+    formatAnwenden(f);
+}
+
+void TDeckblatt::SBtnKursivClick()
+{
+    QTextCharFormat f;
+    f.setFontItalic(!REFormular->currentCharFormat().fontItalic());
+    formatAnwenden(f);
+}
+
+void TDeckblatt::SBtnSchriftfarbeClick()
+{
+    const QTextCharFormat aktuell = REFormular->currentCharFormat();
+    const QColor alt = aktuell.foreground().style() != Qt::NoBrush ? aktuell.foreground().color()
+                                                                   : REFormular->palette().color(QPalette::Text);
+    const std::optional<quint32> farbe = FarbeWaehlen(this, ZuFarbwert(alt));
+    if (!farbe) {
+        REFormular->setFocus();
+        return;
+    }
+    QTextCharFormat f;
+    f.setForeground(FarbeZuQColor(*farbe));
+    formatAnwenden(f);
+}
+
+// The first-line indent of every paragraph of the selection; it never
+// reaches left of the page.
+void TDeckblatt::einzug(int schritt)
+{
+    QTextCursor c = REFormular->textCursor();
+    const QTextBlock letzter = REFormular->document()->findBlock(c.selectionEnd());
+    c.beginEditBlock();
+    for (QTextBlock b = REFormular->document()->findBlock(c.selectionStart()); b.isValid(); b = b.next()) {
+        QTextBlockFormat f = b.blockFormat();
+        f.setTextIndent(std::max(f.textIndent() + schritt, -f.leftMargin()));
+        QTextCursor(b).setBlockFormat(f);
+        if (b == letzter) break;
+    }
+    c.endEditBlock();
+    REFormular->setFocus();
+}
+
+// The selection's font, size, bold, italic and colour in the controls; no
+// entry for a size or font the list does not hold.
+void TDeckblatt::formatZeigen(const QTextCharFormat& format)
+{
+    const QStringList familien = format.fontFamilies().toStringList();
+    const QString familie =
+        familien.isEmpty() ? REFormular->document()->defaultFont().family() : familien.first();
+    const double pt = format.hasProperty(QTextFormat::FontPointSize)
+                          ? format.fontPointSize()
+                          : REFormular->document()->defaultFont().pointSizeF();
+    const QString groesse = pt == std::floor(pt) ? QString::number(int(pt)) : QString();
+    {
+        const QSignalBlocker a(CFont), b(CGroesse);
+        // A family the system lacks shows as the one that stands in for it ("Arial": "Liberation Sans").
+        int i = CFont->findText(familie);
+        if (i < 0) i = CFont->findText(QFontInfo(QFont(familie)).family());
+        CFont->setCurrentIndex(i);
+        CGroesse->setCurrentIndex(groesse.isEmpty() ? -1 : CGroesse->findText(groesse));
+    }
+    SBtnFett->setChecked(format.fontWeight() > QFont::Medium);
+    SBtnKursiv->setChecked(format.fontItalic());
+    QPixmap feld(18, 18);
+    feld.fill(format.foreground().style() != Qt::NoBrush ? format.foreground().color()
+                                                          : REFormular->palette().color(QPalette::Text));
+    SBtnSchriftfarbe->setIcon(QIcon(feld));
+}
+
+// --- The touch keyboard -------------------------------------------------------------------
+
+bool TDeckblatt::nameTippen()
+{
+    Feldcode = FeldcodeMin = FeldcodeMax = FeldcodeName;
+    return TastaturAnzeigen(nullptr);
+}
+
+void TDeckblatt::zeilenTippen()
+{
+    QTextDocument* d = REFormular->document();
+    m_zeilen.clear();
+    for (QTextBlock b = d->begin(); b.isValid(); b = b.next()) m_zeilen << b.text();
+    tastaturZustand.DeckblattText = &m_zeilen;
+    DeckblattTastaturModus = 1;
+    DeckblattZeile = 0;
+    Feldcode = FeldcodeMin = FeldcodeMax = FeldcodeText;
+    const bool geoeffnet = TastaturAnzeigen(REFormular);
+    DeckblattTastaturModus = 0;
+    tastaturZustand.DeckblattText = nullptr;
+    if (!geoeffnet) return;
+
+    // Each changed line replaces its paragraph's text in the paragraph's format; new lines follow at the end.
+    QTextCursor c(d);
+    c.beginEditBlock();
+    for (int i = 0; i < m_zeilen.size(); ++i) {
+        QTextBlock b = d->findBlockByNumber(i);
+        if (!b.isValid()) {
+            c.movePosition(QTextCursor::End);
+            c.insertBlock();
+            c.insertText(m_zeilen.at(i));
+            continue;
+        }
+        if (b.text() == m_zeilen.at(i)) continue;
+        c.setPosition(b.position());
+        const QTextCharFormat f = b.begin().atEnd() ? b.charFormat() : b.begin().fragment().charFormat();
+        c.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
+        c.insertText(m_zeilen.at(i), f);
+    }
+    c.endEditBlock();
+    m_zeilen.clear();
+}
+
+bool TDeckblatt::eventFilter(QObject* objekt, QEvent* event)
+{
+    // After the press has placed the caret.
+    if (objekt == REFormular->viewport() && event->type() == QEvent::MouseButtonRelease && TouchEingabe)
+        zeilenTippen();
+    return QDialog::eventFilter(objekt, event);
+}

@@ -1,3 +1,202 @@
 #include "report/ui/EmailSenden.h"
 
-TEmailSenden::TEmailSenden(QWidget* parent) : QDialog(parent) {}
+#include "core/Fenster.h"
+#include "core/Globals.h"
+#include "core/SettingsFile.h"
+#include "core/Sound.h"
+#include "core/Tastatur.h"
+#include "core/ui/Farbe.h"
+#include "core/ui/Farben.h"
+#include "core/ui/Hinweis.h"
+#include "core/ui/Tastaturfelder.h"
+#include "report/Berichtausgabe.h"
+#include "report/Deckblatt.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr u16 FeldcodeMinEmail = 251;
+constexpr u16 FeldcodeMaxEmail = 254;
+constexpr int EmailTextLaenge = 79;
+
+QLineEdit* Textfeld(QWidget* eltern, const char* name, const char* hinweis)
+{
+    auto* e = new QLineEdit(eltern);
+    e->setObjectName(QLatin1String(name));
+    e->setMaxLength(EmailTextLaenge);
+    e->setToolTip(QString::fromUtf8(hinweis));
+    e->setMinimumWidth(320);
+    return e;
+}
+
+// The match's text, or the setting while the match has none.
+QString Vorschlag(const QString& wettkampf, const QString& einstellung)
+{
+    return wettkampf.isEmpty() ? einstellung : wettkampf;
+}
+
+// Sets a text of the match; true when it changed.
+bool Setzen(QString& feld, const QString& wert)
+{
+    if (feld == wert) return false;
+    feld = wert;
+    return true;
+}
+
+}  // namespace
+
+TEmailSenden::TEmailSenden(QWidget* parent) : QDialog(parent)
+{
+    setObjectName(QStringLiteral("EmailSenden"));
+    setWindowTitle(QStringLiteral("Spielbericht senden ?"));
+    setToolTip(QStringLiteral("Deckblatt und Spielbericht senden"));
+    HintergrundSetzen(this, u"ColorHinweis");
+
+    CDeckblatt = new QComboBox(this);
+    CDeckblatt->setObjectName(QStringLiteral("CDeckblatt"));
+    CDeckblatt->setEditable(true);
+    CDeckblatt->setInsertPolicy(QComboBox::NoInsert);
+    CDeckblatt->setToolTip(QStringLiteral("ausgewähltes Deckblatt wird als email Text versendet"));
+    EEmailName = Textfeld(this, "EEmailName", "Versandnamen angeben");
+    EEmailVon = Textfeld(this, "EEmailVon", "email Absender eintragen");
+    CEmailAn = new QComboBox(this);
+    CEmailAn->setObjectName(QStringLiteral("CEmailAn"));
+    CEmailAn->setToolTip(QStringLiteral("email Adresse eintragen"));
+    EEmailBetreff = Textfeld(this, "EEmailBetreff", "Betreff angeben");
+    BtnStandard = DialogKnopf(this, "BtnStandard", QStringLiteral("&Standard"));
+    BtnStandard->setToolTip(QStringLiteral("ausgewähltes Deckblatt als Standard für den email Versand verwenden"));
+    BtnDeckblatt = DialogKnopf(this, "BtnDeckblatt", QStringLiteral("Deck&blatt"));
+    BtnDeckblatt->setToolTip(QStringLiteral("Deckblatt für email oder Faxversand bearbeiten"));
+    BtnOk = DialogKnopf(this, "BtnOk", QStringLiteral("&Ok"));
+    BtnOk->setToolTip(QStringLiteral("Spielbericht senden"));
+    BtnOk->setDefault(true);
+    BtnAbbrechen = DialogKnopf(this, "BtnAbbrechen", QStringLiteral("&Abbrechen"));
+    BtnAbbrechen->setToolTip(QStringLiteral("Spielbericht nicht senden"));
+    PopupColorGround = HintergrundAktion(this, u"ColorEmailSenden");
+    setContextMenuPolicy(Qt::ActionsContextMenu);
+
+    for (QPushButton* b : {BtnStandard, BtnDeckblatt, BtnOk, BtnAbbrechen})
+        connect(b, &QPushButton::pressed, this, [] { KlickSoundSpielen(); });
+    connect(BtnStandard, &QPushButton::clicked, this, &TEmailSenden::BtnStandardClick);
+    connect(BtnDeckblatt, &QPushButton::clicked, this, &TEmailSenden::BtnDeckblattClick);
+    connect(BtnOk, &QPushButton::clicked, this, &TEmailSenden::BtnOkClick);
+    connect(BtnAbbrechen, &QPushButton::clicked, this, &QDialog::reject);
+
+    auto* raster = new QGridLayout;
+    const std::pair<const char*, QWidget*> zeilen[] = {{"Text aus Deckblatt:", CDeckblatt},
+                                                       {"Name:", EEmailName},
+                                                       {"Absender:", EEmailVon},
+                                                       {"Adresse:", CEmailAn},
+                                                       {"Betreff:", EEmailBetreff}};
+    int r = 0;
+    for (const auto& [text, control] : zeilen) {
+        raster->addWidget(new QLabel(QString::fromUtf8(text), this), r, 0);
+        raster->addWidget(control, r++, 1);
+    }
+    raster->setColumnStretch(1, 1);
+    auto* deckblatt = new QHBoxLayout;
+    deckblatt->addStretch();
+    deckblatt->addWidget(BtnStandard);
+    deckblatt->addWidget(BtnDeckblatt);
+    auto* unten = new QHBoxLayout;
+    unten->addStretch();
+    unten->addWidget(BtnOk);
+    unten->addWidget(BtnAbbrechen);
+    auto* spalte = new QVBoxLayout(this);
+    spalte->addLayout(raster);
+    spalte->addLayout(deckblatt);
+    spalte->addSpacing(10);
+    spalte->addLayout(unten);
+    spalte->setSizeConstraint(QLayout::SetFixedSize);
+
+    m_tastatur = new TastaturFelder(this, FeldcodeMinEmail, FeldcodeMaxEmail);
+    m_tastatur->feld(251, QStringLiteral("Name:"), ModusText, EEmailName);
+    m_tastatur->feld(252, QStringLiteral("Absender:"), ModusText, EEmailVon);
+    m_tastatur->feld(254, QStringLiteral("Betreff:"), ModusText, EEmailBetreff);
+    // The recipient is picked: the keyboard's text selects the listed address of that text.
+    Tastaturfeld an;
+    an.code = 253;
+    an.prompt = QStringLiteral("Adresse:");
+    an.modus = ModusText;
+    an.lesen = [this] { return CEmailAn->currentText(); };
+    an.schreiben = [this](const QString& t) { CEmailAn->setCurrentIndex(CEmailAn->findText(t, Qt::MatchFixedString)); };
+    an.maxLaenge = [] { return EmailTextLaenge; };
+    m_tastatur->feld(an, CEmailAn);
+}
+
+void TEmailSenden::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    FormActivate();
+    BtnOk->setFocus();
+}
+
+void TEmailSenden::FormActivate()
+{
+    FeldcodeMin = FeldcodeMinEmail;
+    FeldcodeMax = FeldcodeMaxEmail;
+    const TWettkampfDaten* w = AktWettkampf;
+    if (!w) return;
+    EEmailName->setText(Vorschlag(w->EmailName, Einst.EmailName));
+    EEmailVon->setText(Vorschlag(w->EmailVon, Einst.EmailVon));
+    EEmailBetreff->setText(Vorschlag(w->EmailBetreff, Einst.EmailBetreff));
+    CEmailAn->clear();
+    CEmailAn->addItems(EmailAnListe);
+    CEmailAn->setCurrentIndex(CEmailAn->findText(w->EmailAn, Qt::MatchFixedString));
+    listeFuellen(w->EmailDeckblatt);
+}
+
+// The cover names in order with entry k selected; no selection when cover k
+// no longer exists.
+void TEmailSenden::listeFuellen(int k)
+{
+    const QSignalBlocker sperre(CDeckblatt);
+    CDeckblatt->clear();
+    CDeckblatt->addItems(DeckblattNamen());
+    CDeckblatt->setCurrentIndex(k < CDeckblatt->count() ? k : -1);
+}
+
+int TEmailSenden::deckblattEintrag() const
+{
+    const QString text = CDeckblatt->currentText();
+    const int i = CDeckblatt->currentIndex();
+    if (i >= 0 && CDeckblatt->itemText(i) == text) return i;
+    return CDeckblatt->findText(text, Qt::MatchFixedString);
+}
+
+void TEmailSenden::BtnStandardClick()
+{
+    if (AktWettkampf) DeckblattStandardSetzen(*AktWettkampf, false, DeckblattAuswahl(deckblattEintrag()));
+}
+
+void TEmailSenden::BtnOkClick()
+{
+    if (TWettkampfDaten* w = AktWettkampf) {
+        const u8 k = DeckblattAuswahl(deckblattEintrag());
+        bool geaendert = w->EmailDeckblatt != k;
+        w->EmailDeckblatt = k;
+        geaendert |= Setzen(w->EmailName, EEmailName->text());
+        geaendert |= Setzen(w->EmailVon, EEmailVon->text());
+        geaendert |= Setzen(w->EmailAn, CEmailAn->currentText());
+        geaendert |= Setzen(w->EmailBetreff, EEmailBetreff->text());
+        if (geaendert) w->Geaendert = 1;
+    }
+    accept();
+}
+
+// The covers may have changed: the list anew, with the entry chosen here
+// kept while it still exists; the typed fields stay as they are.
+void TEmailSenden::BtnDeckblattClick()
+{
+    const int gewaehlt = deckblattEintrag();
+    fenster().dialog(Dialog::Deckblatt);
+    listeFuellen(gewaehlt);
+}

@@ -19,7 +19,10 @@
 #include "match/ui/Bahnfensterdienste.h"
 #include "match/ui/Fensterregistrierung.h"
 #include "match/ui/Startfenster.h"
+#include "report/Netzmodul.h"
+#include "report/ui/Berichtausgabe.h"
 #include "report/ui/Fensterregistrierung.h"
+#include "core/Berichtdienste.h"
 #include "match/flow/Zeitgeberliste.h"
 #include "platform/AbfShutdown.h"
 #include "platform/DesktopShell.h"
@@ -49,6 +52,8 @@ Programm::~Programm()
     setBoxen(nullptr);
     setBahnfensterDienste(nullptr);
     setWettbewerbDienste(nullptr);
+    setBerichtDienste(nullptr);
+    setNetzDienste(nullptr);
     setFensterDienste(nullptr);
     setCanAdapter(nullptr);  // closes the adapter
     setSoundAusgabe(nullptr);
@@ -62,6 +67,8 @@ Programm::~Programm()
     m_progende.reset();
     m_info.reset();
     m_main.reset();
+    m_bericht.reset();
+    m_netz.reset();
     m_hub.reset();
 }
 
@@ -103,6 +110,11 @@ QStringList Programm::starten(const QString& programmordner)
     // The board on the second monitor takes the focus when it opens: a second later it goes back.
     m_hub->nachAnzeigeOeffnen = [] { TimerFocus().setEnabled(true); };
     setFensterDienste(m_hub.get());
+    // The e-mail texts go where the report's output shows its status.
+    m_netz = std::make_unique<Netzmodul>(BerichtStatus);
+    setNetzDienste(m_netz.get());
+    m_bericht = BerichtDiensteErzeugen();
+    setBerichtDienste(m_bericht.get());
 
     // The main window first: its start work reads the settings.
     m_main = std::make_unique<TMain>(*m_hub);

@@ -9,6 +9,8 @@
 #include <memory>
 
 class Abschaltung;
+class BerichtDienste;
+class Netzmodul;
 class Bahnfensterdienste;
 class CanAdapter;
 class DesktopShell;
@@ -63,6 +65,8 @@ private:
     std::unique_ptr<Wurfblattdruck> m_druck;
     std::unique_ptr<SystemctlAbschaltung> m_abschaltung;
     std::unique_ptr<Fensterhub> m_hub;
+    std::unique_ptr<Netzmodul> m_netz;
+    std::unique_ptr<BerichtDienste> m_bericht;
     std::unique_ptr<TMain> m_main;
     std::unique_ptr<TInfo> m_info;
     std::unique_ptr<TProgende> m_progende;

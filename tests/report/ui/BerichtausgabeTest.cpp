@@ -1,1 +1,331 @@
-#include <gtest/gtest.h>
+// Print, fax and e-mail of the report: the dialogs of the window hub, the
+// print dialog replaced by one that prints into PDF files (each job a file of
+// its own), the pages rendered with pdftoppm at 20 dpi to see where the ink
+// is, and the mail handed to a recording network module.
+
+#include "report/ui/Berichtausgabe.h"
+
+#include "core/Berichtdienste.h"
+#include "core/Boxes.h"
+#include "core/Globals.h"
+#include "core/SettingsFile.h"
+#include "core/ui/Drucker.h"
+#include "core/ui/Fensterhub.h"
+#include "match/flow/Wettkampfslots.h"
+#include "match/print/Druckwarteschlange.h"
+#include "report/Berichtausgabe.h"
+#include "report/Deckblatt.h"
+#include "report/Unterschriften.h"
+#include "report/ui/EmailSenden.h"
+#include "report/ui/FaxSenden.h"
+#include "report/ui/Fensterregistrierung.h"
+#include "support/Netzantworten.h"
+#include "support/Programmordner.h"
+#include "support/QtDrucken.h"
+
+#include <QComboBox>
+#include <QFile>
+#include <QImageReader>
+#include <QPrinter>
+#include <QProcess>
+#include <QPushButton>
+#include <QStandardPaths>
+#include <QTimer>
+#include <tuple>
+
+namespace {
+
+// The first page of a PDF file at 20 dpi; a null picture when it cannot be rendered.
+QImage PdfSeite(const QString& pdf)
+{
+    if (QStandardPaths::findExecutable(QStringLiteral("pdftoppm")).isEmpty()) return {};
+    const QString ziel = pdf + QStringLiteral(".seite");
+    QProcess p;
+    p.start(QStringLiteral("pdftoppm"), {"-r", "20", "-png", "-singlefile", pdf, ziel});
+    if (!p.waitForFinished(60000) || p.exitCode() != 0) return {};
+    return QImage(ziel + QStringLiteral(".png"));
+}
+
+// The box around the pixels darker than `grau`; empty for a blank page.
+QRect Tinte(const QImage& seite, int grau = 128)
+{
+    QRect r;
+    for (int y = 0; y < seite.height(); ++y)
+        for (int x = 0; x < seite.width(); ++x)
+            if (qGray(seite.pixel(x, y)) < grau) r |= QRect(x, y, 1, 1);
+    return r;
+}
+
+using Lage = QPageLayout::Orientation;
+struct Auftrag {
+    QString titel;
+    Lage lage;
+    QString datei;
+};
+
+class Ausgabe : public Programmordner {
+protected:
+    void SetUp() override
+    {
+        Programmordner::SetUp();
+        ZustandZuruecksetzen();
+        unterschriftenZustand.zuruecksetzen();
+        deckblattZustand.zuruecksetzen();
+        berichtausgabeZustand.zuruecksetzen();
+        OrdnerSetzen(ordner.path());
+        EinstellungenVorbelegen();
+        QDir().mkpath(Datenverzeichnis);
+        ReportFensterRegistrieren(hub);
+        hub.statusTextSetzen = [this](int panel, const QString& text) {
+            if (panel == 0) hauptStatus << text;
+        };
+        for (TFormularEinstellung& e : Einst.FormularEinstellungen)
+            e.SpRandOben = e.SpRandUnten = e.SpRandLinks = e.SpRandRechts = 0;
+
+        ASSERT_TRUE(WettkampfAnlegen());
+        w = AktWettkampf;
+        w->Heimmannschaft = "KSV Adler 1", w->Gastmannschaft = "SG Eiche", w->Datum = "14.03.26";
+        for (int p = 1; p <= 6; ++p)
+            w->Spieler[p].Name = w->Spieler[p + 8].Name = QByteArray("Spieler ") + QByteArray::number(p);
+
+        DruckdialogSetzen([this](QPrinter& d, QWidget*) {
+            dialoge.push_back({d.copyCount(), d.pageLayout().orientation()});
+            d.setOutputFormat(QPrinter::PdfFormat);
+            d.setPageSize(QPageSize(QPageSize::A4));
+            d.setPageMargins(QMarginsF(0, 0, 0, 0));
+            return drucken;
+        });
+        berichtausgabeZustand.vorDruckauftrag = [this](QPrinter& d) {
+            const QString datei = ordner.filePath(QStringLiteral("auftrag%1.pdf").arg(auftraege.size() + 1));
+            auftraege.push_back({d.docName(), d.pageLayout().orientation(), datei});
+            d.setOutputFileName(datei);
+        };
+    }
+    void TearDown() override
+    {
+        DruckdialogSetzen({});
+        berichtausgabeZustand.zuruecksetzen();
+        deckblattZustand.zuruecksetzen();
+        unterschriftenZustand.zuruecksetzen();
+        Programmordner::TearDown();
+    }
+
+    // The next dialog of the hub, of type T: `handeln`, then OK (or cancel).
+    template <typename T>
+    void imDialog(std::function<void(T&)> handeln, bool ok = true)
+    {
+        QTimer::singleShot(0, qApp, [this, handeln, ok] {
+            auto* d = qobject_cast<T*>(hub.AktDialog.data());
+            ASSERT_TRUE(d);
+            if (handeln) handeln(*d);
+            (ok ? d->BtnOk : d->BtnAbbrechen)->click();
+        });
+    }
+
+    // Covers "kein Deckblatt" and "Verband"; cover 1's text two lines.
+    void ZweiDeckblaetter()
+    {
+        ASSERT_TRUE(TextdateiSchreiben(QDir(Datenverzeichnis).filePath(QStringLiteral("Deckblatt.inf")),
+                                       {QStringLiteral("kein Deckblatt"), QStringLiteral("Verband")}));
+        QTextDocument text;
+        text.setPlainText(QStringLiteral("Sehr geehrte Damen und Herren,\nanbei der Spielbericht."));
+        QString fehler;
+        ASSERT_TRUE(DeckblattSpeichern(1, text, &fehler)) << fehler.toStdString();
+    }
+
+    Fensterhub hub;
+    TWettkampfDaten* w = nullptr;
+    bool drucken = true;
+    std::vector<std::pair<int, Lage>> dialoge;  // copies and orientation the print dialog starts from
+    std::vector<Auftrag> auftraege;
+    QStringList hauptStatus;
+
+private:
+    FensterDiensteEinsetzen m_hub{&hub};
+};
+
+// A black picture into the page less the margins (printer pixels at 1200
+// dpi, 60 to a pixel of the 20 dpi rendering; A4, 595 x 842 points, is
+// 165.28 x 233.89 there). Layout 0 takes the upper half.
+TEST_F(Ausgabe, TargetRectangleOnAPdfPage)
+{
+    struct Fall {
+        int index;
+        Lage lage;
+        int oben, unten, links, rechts;
+        double l, o, r, u;  // the edges of the ink, 20 dpi pixels
+    };
+    const Fall faelle[] = {
+        {3, QPageLayout::Portrait, 600, 1800, 1200, 2400, 20, 10, 125.28, 203.89},
+        {0, QPageLayout::Portrait, 600, 1800, 1200, 2400, 20, 10, 125.28, 86.94},  // 233.89 / 2 - 30
+        {0, QPageLayout::Landscape, 0, 0, 0, 0, 0, 0, 233.89, 82.64},
+        {7, QPageLayout::Landscape, 0, 0, 600, 600, 10, 0, 223.89, 165.28},
+    };
+    berichtausgabeZustand.vorDruckauftrag = {};
+    QImage schwarz(300, 200, QImage::Format_RGB32);
+    schwarz.fill(Qt::black);
+    for (const Fall& f : faelle) {
+        TFormularEinstellung& e = Einst.FormularEinstellungen[f.index];
+        e.SpRandOben = f.oben, e.SpRandUnten = f.unten, e.SpRandLinks = f.links, e.SpRandRechts = f.rechts;
+        QPrinter d(QPrinter::HighResolution);
+        d.setOutputFormat(QPrinter::PdfFormat);
+        d.setPageSize(QPageSize(QPageSize::A4));
+        d.setPageMargins(QMarginsF(0, 0, 0, 0));
+        d.setPageOrientation(f.lage);
+        d.setOutputFileName(ordner.filePath(QStringLiteral("rechteck.pdf")));
+        ASSERT_TRUE(BildAufDrucker(d, schwarz, f.index));
+        EXPECT_EQ(d.docName(), QStringLiteral("Spielbericht Corvalink"));
+        const QImage seite = PdfSeite(d.outputFileName());
+        if (seite.isNull()) GTEST_SKIP() << "pdftoppm fehlt";
+        const QRect t = Tinte(seite);
+        EXPECT_NEAR(t.left(), f.l, 1) << f.index;
+        EXPECT_NEAR(t.top(), f.o, 1) << f.index;
+        EXPECT_NEAR(t.right() + 1, f.r, 1) << f.index;
+        EXPECT_NEAR(t.bottom() + 1, f.u, 1) << f.index;
+    }
+    Einst.FormularEinstellungen[0].SpRandUnten = 8000;  // no room left
+    QPrinter d(QPrinter::HighResolution);
+    EXPECT_FALSE(BildAufDrucker(d, schwarz, 0));
+    EXPECT_EQ(skriptBoxen().gezeigt.size(), 1);
+}
+
+// The main menu's print of a filled match: layout 0 in portrait on the upper
+// half, layout 3 in landscape down the page; copies 0 print one.
+TEST_F(Ausgabe, PrintOfAFilledMatchFromTheMenu)
+{
+    const std::unique_ptr<BerichtDienste> dienste = BerichtDiensteErzeugen();
+    BerichtDiensteEinsetzen einsetzen(dienste.get());
+    Einst.Kopien = 2;
+    Einst.FormularEinstellungen[3].SpAusrichtung = false;
+    for (int formular : {0, 3}) {
+        Einst.FormularNummer = u8(formular);
+        bericht().drucken(nullptr);
+        Einst.Kopien = 0;
+    }
+    EXPECT_EQ(dialoge, (std::vector<std::pair<int, Lage>>{{2, QPageLayout::Portrait}, {1, QPageLayout::Landscape}}));
+    ASSERT_EQ(auftraege.size(), 2u);
+    const QImage a5 = PdfSeite(auftraege[0].datei);
+    if (a5.isNull()) GTEST_SKIP() << "pdftoppm fehlt";
+    EXPECT_LT(a5.width(), a5.height());
+    EXPECT_FALSE(Tinte(a5).isEmpty());
+    EXPECT_LE(Tinte(a5).bottom(), 117);  // half the page: 116.9
+    const QImage quer = PdfSeite(auftraege[1].datei);
+    EXPECT_GT(quer.width(), quer.height());
+    EXPECT_GT(Tinte(quer).bottom(), 120);
+}
+
+// Cancel, an empty layout, a project, the text sheet while a lane plays and
+// a busy port print nothing.
+TEST_F(Ausgabe, WhenNothingIsPrinted)
+{
+    QStringList status;
+    BerichtStatusZiel([&](const QString& t) { status << t; });
+    drucken = false;
+    SpielberichtDrucken(nullptr, 2);
+    drucken = true;
+    SpielberichtDrucken(nullptr, 12);
+    SpielberichtDrucken(nullptr, 23);
+    EXPECT_EQ(skriptBoxen().gezeigt,
+              QStringList({"Formular 12 ist nicht belegt: es enthält keinen Spielbericht !",
+                           "Berichtsprojekte sind in dieser Programmversion nicht eingerichtet !"}));
+    Einst.DrBahndrucker = true, Einst.DrGrafik = false;
+    w->BahnImSpiel[2] = 1;
+    SpielberichtDrucken(nullptr, 0);
+    Einst.DrGrafik = true;
+    DruckerportBelegt = 1;
+    SpielberichtDrucken(nullptr, 0);
+    EXPECT_EQ(std::tuple(dialoge.size(), auftraege.size()), std::tuple(2u, 0u));
+    EXPECT_EQ(status, QStringList({"Spielbericht nicht gedruckt: die Bahnen des Spiels sind noch nicht freigegeben !",
+                                   "Spielbericht nicht gedruckt: der Drucker ist belegt !"}));
+}
+
+// One copy on the fax printer; the cover first, in portrait, as a job of its
+// own; no cover for 0 or a cover whose text is gone.
+TEST_F(Ausgabe, FaxWithAndWithoutCover)
+{
+    ZweiDeckblaetter();
+    Einst.Kopien = 3;
+    Einst.FormularEinstellungen[3].SpAusrichtung = false;
+    imDialog<TFaxSenden>({}, false);
+    SpielberichtFaxen(nullptr, 3);
+    EXPECT_TRUE(dialoge.empty());
+    imDialog<TFaxSenden>([](TFaxSenden& d) { d.CDeckblatt->setCurrentIndex(1); });
+    SpielberichtFaxen(nullptr, 3);
+    EXPECT_EQ(dialoge, (std::vector<std::pair<int, Lage>>{{1, QPageLayout::Landscape}}));
+    ASSERT_EQ(auftraege.size(), 2u);
+    EXPECT_EQ(std::tuple(auftraege[0].titel, auftraege[0].lage, auftraege[1].titel, auftraege[1].lage),
+              std::tuple(QStringLiteral("Verband"), QPageLayout::Portrait, QStringLiteral("Spielbericht Corvalink"),
+                         QPageLayout::Landscape));
+    const QImage deckblatt = PdfSeite(auftraege[0].datei);
+    EXPECT_TRUE(deckblatt.isNull() || !Tinte(deckblatt, 250).isEmpty());  // small grey letters
+
+    QFile::remove(DeckblattDatei(1));
+    imDialog<TFaxSenden>({});
+    SpielberichtFaxen(nullptr, 3);
+    imDialog<TFaxSenden>([](TFaxSenden& d) { d.CDeckblatt->setCurrentIndex(0); });
+    SpielberichtFaxen(nullptr, 3);
+    EXPECT_EQ(auftraege.size(), 4u);
+}
+
+class Mail : public Ausgabe {
+protected:
+    void SetUp() override
+    {
+        Ausgabe::SetUp();
+        Einst.EmailHost = QStringLiteral("smtp.example.de"), Einst.EmailPort = 25;
+        EmailAnListe = {QStringLiteral("staffel@verband.de")};
+        w->EmailVon = QStringLiteral("bericht@adler.de"), w->EmailName = QStringLiteral("KSV Adler");
+        w->EmailAn = QStringLiteral("staffel@verband.de"), w->EmailBetreff = QStringLiteral("Spielbericht");
+        BerichtStatusZiel([this](const QString& t) { status << t; });
+    }
+
+    Netzantworten netzfake;
+    QStringList status;
+
+private:
+    NetzDiensteEinsetzen m_netz{&netzfake};
+};
+
+TEST_F(Mail, CoverTextAndTheReportOfTheLayoutWithTheOutcomeInTheStatus)
+{
+    ZweiDeckblaetter();
+    w->EmailDeckblatt = 1;
+    imDialog<TEmailSenden>({});
+    SpielberichtMailen(nullptr, 0);
+    ASSERT_EQ(netzfake.mails.size(), 1);
+    const Mailauftrag& m = netzfake.mails[0];
+    EXPECT_EQ(std::tuple(m.host, m.port, m.von, m.vonName, m.an, m.betreff),
+              std::tuple(QStringLiteral("smtp.example.de"), u16(25), QStringLiteral("bericht@adler.de"),
+                         QStringLiteral("KSV Adler"), QStringLiteral("staffel@verband.de"),
+                         QStringLiteral("Spielbericht")));
+    EXPECT_EQ(m.text, QStringList({"Sehr geehrte Damen und Herren,", "anbei der Spielbericht.", ""}));
+    EXPECT_EQ(m.anhang, QDir(Datenverzeichnis).filePath(QStringLiteral("Spielbericht.bmp")));
+    EXPECT_EQ(QImageReader(m.anhang, "bmp").size(), QSize(2430, 1628));
+    EXPECT_EQ(status, QStringList({"", "Bitte warten, Nachricht wird versendet !"}));
+    netzfake.mailEnde(true);
+    EXPECT_EQ(status.last(), QStringLiteral("Nachricht erfolgreich versendet !"));
+
+    // Another layout mails its own picture, never the last one.
+    imDialog<TEmailSenden>([](TEmailSenden& d) { d.CDeckblatt->setCurrentIndex(0); });
+    SpielberichtMailen(nullptr, 3);
+    EXPECT_EQ(std::tuple(netzfake.mails[1].text, QImageReader(netzfake.mails[1].anhang).size()),
+              std::tuple(QStringList({""}), QSize(3256, 2430)));
+    netzfake.mailEnde(false, QStringLiteral("550 Empfänger unbekannt"));
+    EXPECT_EQ(status.last(), QStringLiteral("Nachricht konnte nicht versendet werden: 550 Empfänger unbekannt"));
+}
+
+TEST_F(Mail, NothingIsSentAfterCancelOrWithoutServer)
+{
+    imDialog<TEmailSenden>({}, false);
+    SpielberichtMailen(nullptr, 0);
+    Einst.EmailHost.clear();
+    BerichtStatusZiel({});  // no report window: the main window's status bar
+    imDialog<TEmailSenden>({});
+    SpielberichtMailen(nullptr, 0);
+    EXPECT_TRUE(netzfake.mails.isEmpty());
+    EXPECT_EQ(status, QStringList({""}));
+    EXPECT_EQ(hauptStatus, QStringList({"", "Kein E-Mail-Server eingestellt: Nachricht nicht versendet !"}));
+    EXPECT_FALSE(QFile::exists(MailanhangPfad()));
+}
+
+}  // namespace
