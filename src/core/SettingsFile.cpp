@@ -428,7 +428,9 @@ Tabelle tabelleBauen()
         b.janein(N("SpFontItalic", n), &f.SpFontItalic);
         b.zahl(N("SpFontColor", n), &f.SpFontColor);
         b.sektion("[Drucker]");
-        b.janein(N("SpAusrichtung", n), &f.SpAusrichtung, true);
+        // The landscape forms (built-in layouts 1..6 and 8) print landscape.
+        const bool quer = (n >= 1 && n <= 6) || n == 8;
+        b.janein(N("SpAusrichtung", n), &f.SpAusrichtung, !quer);
         b.zahl(N("SpRandOben", n), &f.SpRandOben);
         b.zahl(N("SpRandUnten", n), &f.SpRandUnten);
         b.zahl(N("SpRandLinks", n), &f.SpRandLinks);

@@ -115,18 +115,8 @@ bool MailanhangSpeichern(TWettkampfDaten& w, int index, const QString& pfad, QSt
         return false;
     };
     if (!FormularMasse(index)) return fehler(BerichtswegHinweis(BerichtswegWaehlen(index, false), index));
-    const FormularBild f = BerichtZeichnen(w, index);
-    if (f.bild.isNull()) return fehler(f.fehler);
-
-    QByteArray daten;
-    QBuffer puffer(&daten);
-    puffer.open(QIODevice::WriteOnly);
-    QImageWriter schreiber(&puffer, "bmp");
-    if (!schreiber.write(f.bild)) return fehler(schreiber.errorString());
-    QDir().mkpath(QFileInfo(pfad).absolutePath());
-    QSaveFile ziel(pfad);
     QString ursache;
-    if (DateiVorbereiten(ziel, daten, &ursache) && TextdateiAbschliessen(ziel, &ursache)) return true;
+    if (BerichtBmpSchreiben(w, index, pfad, &ursache)) return true;
     return fehler(QStringLiteral("„%1“ nicht gespeichert (%2)").arg(QDir::toNativeSeparators(pfad), ursache));
 }
 

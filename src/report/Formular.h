@@ -62,8 +62,11 @@ FormularBild FormularZeichnen(TWettkampfDaten& w, const Formularkontext& k);
 // The same with the context from the settings.
 FormularBild FormularZeichnen(TWettkampfDaten& w, int index);
 
-// The filled-in and signed form of a built-in layout saved as a Windows bitmap, whole
-// under a temporary name first. False with *fehler the German message when
-// the layout is not built in or the file cannot be written; an existing file
-// then stays as it was.
+// The signed report of a built-in layout as a Windows bitmap of 256 colours,
+// written whole under a temporary name (the folder made when missing). False
+// with *grund the cause when the layout is not built in or the file cannot
+// be written.
+bool BerichtBmpSchreiben(TWettkampfDaten& w, int index, const QString& datei, QString* grund);
+// The same for the picture export, with the export's German message in
+// *fehler; an existing file then stays as it was.
 bool FormularBildSpeichern(TWettkampfDaten& w, int index, const QString& datei, QString* fehler);

@@ -5,32 +5,44 @@
 
 #include <QBuffer>
 #include <QDir>
+#include <QFileInfo>
 #include <QImageWriter>
 #include <QSaveFile>
 
-bool FormularBildSpeichern(TWettkampfDaten& w, int index, const QString& datei, QString* fehler)
+bool BerichtBmpSchreiben(TWettkampfDaten& w, int index, const QString& datei, QString* grund)
 {
-    auto melden = [&](const QString& grund) {
-        if (fehler)
-            *fehler = QStringLiteral("Die Datei „%1“ konnte nicht exportiert werden (%2).\n"
-                                     "Eine vorhandene Datei dieses Namens bleibt unverändert.")
-                          .arg(QDir::toNativeSeparators(datei), grund);
+    auto fehler = [&](const QString& text) {
+        if (grund) *grund = text;
         return false;
     };
     if (!FormularMasse(index))
-        return melden(QStringLiteral("Formular %1 ist kein eingebautes Formular; als Bild lassen sich nur die "
+        return fehler(QStringLiteral("Formular %1 ist kein eingebautes Formular; als Bild lassen sich nur die "
                                      "Formulare 0 bis 8 speichern")
                           .arg(index));
     const FormularBild f = BerichtZeichnen(w, index);
-    if (f.bild.isNull()) return melden(f.fehler);
+    if (f.bild.isNull()) return fehler(f.fehler);
 
+    // 256 colours: a tenth of the true-colour size, small enough for a mail.
+    const QImage palette = f.bild.convertToFormat(QImage::Format_Indexed8, Qt::ThresholdDither | Qt::AvoidDither);
     QByteArray daten;
     QBuffer puffer(&daten);
     puffer.open(QIODevice::WriteOnly);
     QImageWriter schreiber(&puffer, "bmp");
-    if (!schreiber.write(f.bild)) return melden(schreiber.errorString());
+    if (!schreiber.write(palette)) return fehler(schreiber.errorString());
+    QDir().mkpath(QFileInfo(datei).absolutePath());
     QSaveFile ziel(datei);
+    QString ursache;
+    if (DateiVorbereiten(ziel, daten, &ursache) && TextdateiAbschliessen(ziel, &ursache)) return true;
+    return fehler(ursache);
+}
+
+bool FormularBildSpeichern(TWettkampfDaten& w, int index, const QString& datei, QString* fehler)
+{
     QString grund;
-    if (DateiVorbereiten(ziel, daten, &grund) && TextdateiAbschliessen(ziel, &grund)) return true;
-    return melden(grund);
+    if (BerichtBmpSchreiben(w, index, datei, &grund)) return true;
+    if (fehler)
+        *fehler = QStringLiteral("Die Datei „%1“ konnte nicht exportiert werden (%2).\n"
+                                 "Eine vorhandene Datei dieses Namens bleibt unverändert.")
+                      .arg(QDir::toNativeSeparators(datei), grund);
+    return false;
 }

@@ -126,8 +126,9 @@ TEST_F(Druckoptionen, SavedRecordSurvivesARestart)
     EXPECT_EQ(Satz(Einst.FormularEinstellungen[7]),
               std::tuple(QStringLiteral("Liberation Serif"), u16(42), false, true, i32(0x00FF8000), false, i32(100),
                          i32(0), i32(0), i32(250), i32(1), i32(-1)));
-    // The neighbours keep their defaults.
-    EXPECT_TRUE(Einst.FormularEinstellungen[6].SpAusrichtung && Einst.FormularEinstellungen[8].SpAusrichtung);
+    // The neighbours keep their defaults: the landscape forms 6 and 8 landscape.
+    EXPECT_FALSE(Einst.FormularEinstellungen[6].SpAusrichtung || Einst.FormularEinstellungen[8].SpAusrichtung);
+    EXPECT_TRUE(Einst.FormularEinstellungen[0].SpAusrichtung && Einst.FormularEinstellungen[9].SpAusrichtung);
 }
 
 // A report project (index above 19) has no record: only the switches and

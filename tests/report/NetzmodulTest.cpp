@@ -1,4 +1,5 @@
 #include "report/Netzmodul.h"
+#include "support/Smtpsenke.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
@@ -18,20 +19,6 @@
 
 namespace {
 
-// Runs the event loop until `bedingung` holds or the deadline has passed.
-bool warten(const std::function<bool()>& bedingung, int ms = 30000)
-{
-    QEventLoop schleife;
-    QTimer pruefen;
-    const QDeadlineTimer frist(ms);
-    QObject::connect(&pruefen, &QTimer::timeout, [&] {
-        if (bedingung() || frist.hasExpired()) schleife.quit();
-    });
-    pruefen.start(5);
-    if (!bedingung()) schleife.exec();
-    return bedingung();
-}
-
 struct Ende {
     int anzahl = 0;
     bool ok = false;
@@ -44,37 +31,6 @@ struct Ende {
             fehler = f;
         };
     }
-};
-
-// The SMTP sink script on a free port; it ends when its stdin closes.
-class Senke {
-public:
-    explicit Senke(const QStringList& optionen = {})
-    {
-        const QString python = QFile::exists(QStringLiteral("/usr/bin/python3")) ? QStringLiteral("/usr/bin/python3")
-                                                                               : QStringLiteral("python3");
-        m_prozess.start(python, QStringList{QStringLiteral(SMTP_SENKE), m_ordner.path()} + optionen);
-        const QDeadlineTimer frist(15000);
-        while (!m_prozess.canReadLine() && !frist.hasExpired() &&
-               m_prozess.waitForReadyRead(int(frist.remainingTime()))) {
-        }
-        port = u16(m_prozess.readLine().trimmed().toUInt());
-    }
-    ~Senke()
-    {
-        m_prozess.closeWriteChannel();
-        if (!m_prozess.waitForFinished(5000)) m_prozess.kill();
-    }
-    QJsonObject nachricht(int n) const
-    {
-        QFile f(m_ordner.filePath(QStringLiteral("%1.json").arg(n)));
-        return f.open(QIODevice::ReadOnly) ? QJsonDocument::fromJson(f.readAll()).object() : QJsonObject{};
-    }
-    u16 port = 0;
-
-private:
-    QTemporaryDir m_ordner;
-    QProcess m_prozess;
 };
 
 Mailauftrag Auftrag(u16 port)

@@ -195,7 +195,10 @@ TEST_F(Exportdialog, ReportPictureOfTheChosenLayout)
     const QImage bild(ziel, "BMP");
     ASSERT_EQ(bild.size(), QSize(2430, 1628));
     const QImage soll = FormularZeichnen(*AktWettkampf, 0).bild;
-    EXPECT_EQ(bild.convertToFormat(QImage::Format_RGB32), soll.convertToFormat(QImage::Format_RGB32));
+    // in 256 colours
+    EXPECT_EQ(bild.convertToFormat(QImage::Format_RGB32),
+              soll.convertToFormat(QImage::Format_Indexed8, Qt::ThresholdDither | Qt::AvoidDither)
+                  .convertToFormat(QImage::Format_RGB32));
     EXPECT_EQ(skriptBoxen().gezeigt, QStringList{});
 
     QFile::remove(ziel);

@@ -78,7 +78,7 @@ TEST_F(DruckoptionenFenster, EditsOfLayoutThreeReachRecordAndFileOnOk)
         EXPECT_EQ(d.TabCDruck->currentIndex(), int(SeiteText));
         EXPECT_EQ(std::tuple(d.CFontName->currentText(), d.EFontSize->text(), d.ERandOben->text()),
                   std::tuple(QStringLiteral("Arial"), QStringLiteral("12"), QStringLiteral("40")));
-        EXPECT_TRUE(d.RBHochformat->isChecked());
+        EXPECT_TRUE(d.RBQuerformat->isChecked());  // a landscape form
         EXPECT_EQ(d.CBEinheit->currentText(), QStringLiteral("Pixel"));
 
         Ersetzen(d.EFontSize, QStringLiteral("14"));
@@ -89,14 +89,14 @@ TEST_F(DruckoptionenFenster, EditsOfLayoutThreeReachRecordAndFileOnOk)
 
         d.TabCDruck->setCurrentIndex(SeiteFormular);
         Ersetzen(d.ERandOben, QStringLiteral("25"));
-        d.RBQuerformat->click();
+        d.RBHochformat->click();
         d.BtnOk->click();
     }));
 
     EXPECT_EQ(std::tuple(r.SpFontName, r.SpFontSize, r.SpFontBold, r.SpAusrichtung, r.SpRandOben, r.SpRandUnten),
-              std::tuple(QStringLiteral("Arial"), u16(42), true, false, i32(25), i32(0)));
+              std::tuple(QStringLiteral("Arial"), u16(42), true, true, i32(25), i32(0)));
     const QStringList f = datei();
-    for (const char* zeile : {"SpFontSize3 = 42", "SpFontBold3 = True", "SpAusrichtung3 = False", "SpRandOben3 = 25"})
+    for (const char* zeile : {"SpFontSize3 = 42", "SpFontBold3 = True", "SpAusrichtung3 = True", "SpRandOben3 = 25"})
         EXPECT_TRUE(f.contains(QLatin1String(zeile))) << zeile;
 }
 
