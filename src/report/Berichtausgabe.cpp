@@ -148,3 +148,10 @@ void DeckblattStandardSetzen(TWettkampfDaten& w, bool fax, u8 k)
                  QString::number(k));
     InfListeSpeichern();
 }
+
+QString DeckblattAusgabedatei(const QString& datei)
+{
+    const QFileInfo f(datei);
+    const QString endung = f.suffix().isEmpty() ? QString() : QStringLiteral(".") + f.suffix();
+    return f.dir().filePath(f.completeBaseName() + QStringLiteral("-Deckblatt") + endung);
+}

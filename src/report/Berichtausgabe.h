@@ -56,6 +56,10 @@ QString TextblattStatus(Textblattergebnis e);
 extern const QString MailOhneServer;
 QString MailFehler(const QString& grund);
 
+// The file of a fax's cover page when the fax printer writes into a file
+// ("Fax.pdf" -> "Fax-Deckblatt.pdf" beside it).
+QString DeckblattAusgabedatei(const QString& datei);
+
 // The plain lines of cover k; none when k names no cover.
 QStringList DeckblattZeilen(int k);
 // The report's picture file in the data folder.

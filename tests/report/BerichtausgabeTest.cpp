@@ -46,6 +46,15 @@ protected:
     TWettkampfDaten* w = nullptr;
 };
 
+// A fax printed into a file puts its cover page into a file of its own.
+TEST(Berichtsweg, CoverPageFileBesideTheFaxFile)
+{
+    EXPECT_EQ(DeckblattAusgabedatei(QStringLiteral("/tmp/fax/Fax.pdf")), QStringLiteral("/tmp/fax/Fax-Deckblatt.pdf"));
+    EXPECT_EQ(DeckblattAusgabedatei(QStringLiteral("/tmp/fax/bericht.2026.pdf")),
+              QStringLiteral("/tmp/fax/bericht.2026-Deckblatt.pdf"));
+    EXPECT_EQ(DeckblattAusgabedatei(QStringLiteral("/tmp/fax/Fax")), QStringLiteral("/tmp/fax/Fax-Deckblatt"));
+}
+
 TEST_F(Berichtausgabe, TextSheetWaitsForTheLanesAndNeedsAPrinter)
 {
     TZentralDrucker& d = Einst.Drucker[1];

@@ -149,9 +149,13 @@ void SpielberichtFaxen(QWidget* eltern, int index)
     if (!DruckdialogZeigen(drucker, eltern)) return;
     const int k = w->FaxDeckblatt;
     if (const std::unique_ptr<QTextDocument> deckblatt = DeckblattDokument(k)) {
+        // Into a file, the report's job would overwrite the cover: it gets a file of its own.
+        const QString datei = drucker.outputFileName();
+        if (!datei.isEmpty()) drucker.setOutputFileName(DeckblattAusgabedatei(datei));
         drucker.setPageOrientation(QPageLayout::Portrait);
         AuftragBeginnt(drucker, DeckblattNamen().value(k, QStringLiteral("Deckblatt")));
         DeckblattDrucken(*deckblatt, drucker);
+        if (!datei.isEmpty()) drucker.setOutputFileName(datei);
     }
     if (!PortFrei(*w)) return;
     drucker.setPageOrientation(e.SpAusrichtung ? QPageLayout::Portrait : QPageLayout::Landscape);

@@ -142,7 +142,14 @@ TEST_F(Berichtspiel, PrintedFaxedAndMailedFromTheReportWindow)
         f.BtnDrucken->click();
         ASSERT_EQ(auftraege.size(), 1);
 
-        // Fax: the dialog takes the match's cover; the cover and the report follow.
+        // Fax into a PDF file, as the operator chooses it in the print dialog:
+        // the dialog takes the match's cover; the cover page and the report follow.
+        berichtausgabeZustand.vorDruckauftrag = nullptr;
+        DruckdialogSetzen([this](QPrinter& p, QWidget*) {
+            p.setOutputFormat(QPrinter::PdfFormat);
+            p.setOutputFileName(ordner.filePath(QStringLiteral("Fax.pdf")));
+            return true;
+        });
         ImDialog<TFaxSenden>(hub, [&] {
             f.BtnFax->click();
             return true;
@@ -150,7 +157,7 @@ TEST_F(Berichtspiel, PrintedFaxedAndMailedFromTheReportWindow)
             EXPECT_EQ(d.CDeckblatt->currentText(), QStringLiteral("Staffelleiter"));
             d.BtnOk->click();
         });
-        ASSERT_EQ(auftraege.size(), 3);
+        auftraege << ordner.filePath(QStringLiteral("Fax-Deckblatt.pdf")) << ordner.filePath(QStringLiteral("Fax.pdf"));
 
         // E-mail: the dialog proposes the match's values; the mail goes out.
         ImDialog<TEmailSenden>(hub, [&] {
