@@ -9,6 +9,7 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QPushButton>
+#include <QToolButton>
 #include <QRegularExpression>
 #include <QScreen>
 #include <QScrollArea>
@@ -62,6 +63,15 @@ QPushButton* DialogKnopf(QWidget* eltern, const char* name, const QString& text)
     auto* b = new QPushButton(text, eltern);
     b->setObjectName(QLatin1String(name));
     b->setAutoDefault(false);
+    return b;
+}
+
+QToolButton* Schaltknopf(QWidget* eltern, const char* name, const QString& text, const QString& tipp)
+{
+    auto* b = Benannt(new QToolButton(eltern), name);
+    b->setText(text);
+    b->setToolTip(tipp);
+    b->setFixedSize(32, 28);
     return b;
 }
 

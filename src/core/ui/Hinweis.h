@@ -10,6 +10,7 @@
 
 class QLabel;
 class QPushButton;
+class QToolButton;
 class QScrollArea;
 
 // Width of a notice window for a label of that width: 480 up to 400 pixels,
@@ -23,6 +24,15 @@ int HinweisMultiBreite(int labelBreite);
 QPushButton* BoxKnopf(QWidget* eltern, const QString& name, const QString& text);
 // A dialog's button that Return does not press unless it is the default.
 QPushButton* DialogKnopf(QWidget* eltern, const char* name, const QString& text);
+// A tool button of a formatting bar (bold, italic, colour): 32 x 28.
+QToolButton* Schaltknopf(QWidget* eltern, const char* name, const QString& text, const QString& tipp);
+// The widget, named.
+template <typename T>
+T* Benannt(T* w, const char* name)
+{
+    w->setObjectName(QLatin1String(name));
+    return w;
+}
 
 // What the three notice windows share: size, colour, label, sound, width rule.
 class THinweisFenster : public QDialog {

@@ -40,22 +40,6 @@ constexpr u16 FeldcodeText = 500;
 constexpr int ZeileMaxLaenge = 80;
 constexpr int EinzugSchritt = 40;
 
-template <typename T>
-T* benannt(T* w, const char* name)
-{
-    w->setObjectName(QLatin1String(name));
-    return w;
-}
-
-QToolButton* schalter(QWidget* eltern, const char* name, const QString& text, const QString& tipp)
-{
-    auto* b = benannt(new QToolButton(eltern), name);
-    b->setText(text);
-    b->setToolTip(tipp);
-    b->setFixedSize(32, 28);
-    return b;
-}
-
 // Keeps its place in the layout while hidden.
 void PlatzHalten(QWidget* w)
 {
@@ -75,7 +59,7 @@ TDeckblatt::TDeckblatt(QWidget* parent) : QDialog(parent)
     setToolTip(QStringLiteral("Deckblatt für Fax oder Spielberichtsausdruck"));
     HintergrundSetzen(this, u"ColorDeckblatt");
 
-    CTexte = benannt(new QComboBox(this), "CTexte");
+    CTexte = Benannt(new QComboBox(this), "CTexte");
     CTexte->setEditable(true);
     CTexte->setInsertPolicy(QComboBox::NoInsert);
     CTexte->lineEdit()->setMaxLength(DeckblattNameLaenge);
@@ -88,14 +72,14 @@ TDeckblatt::TDeckblatt(QWidget* parent) : QDialog(parent)
     BtnGruppeLoeschen = DialogKnopf(this, "BtnGruppeLoeschen", QStringLiteral("&Löschen"));
     BtnGruppeLoeschen->setToolTip(QStringLiteral("Texteintrag mit Inhalt löschen"));
 
-    CFont = benannt(new QComboBox(this), "CFont");
+    CFont = Benannt(new QComboBox(this), "CFont");
     CFont->addItems(QFontDatabase::families());
     CFont->setMinimumWidth(220);
-    CGroesse = benannt(new QComboBox(this), "CGroesse");
+    CGroesse = Benannt(new QComboBox(this), "CGroesse");
     for (int g : {8, 10, 12, 14, 16, 18, 20, 24, 28}) CGroesse->addItem(QString::number(g));
     CGroesse->setCurrentIndex(CGroesse->findText(QStringLiteral("10")));
-    SBtnFett = schalter(this, "SBtnFett", QStringLiteral("F"), QStringLiteral("fette Schrift"));
-    SBtnKursiv = schalter(this, "SBtnKursiv", QStringLiteral("K"), QStringLiteral("kursive Schrift"));
+    SBtnFett = Schaltknopf(this, "SBtnFett", QStringLiteral("F"), QStringLiteral("fette Schrift"));
+    SBtnKursiv = Schaltknopf(this, "SBtnKursiv", QStringLiteral("K"), QStringLiteral("kursive Schrift"));
     for (QToolButton* b : {SBtnFett, SBtnKursiv}) {
         b->setCheckable(true);
         QFont f = b->font();
@@ -103,14 +87,14 @@ TDeckblatt::TDeckblatt(QWidget* parent) : QDialog(parent)
         f.setItalic(b == SBtnKursiv);
         b->setFont(f);
     }
-    SBtnSchriftfarbe = schalter(this, "SBtnSchriftfarbe", QString(), QStringLiteral("Schriftfarbe"));
+    SBtnSchriftfarbe = Schaltknopf(this, "SBtnSchriftfarbe", QString(), QStringLiteral("Schriftfarbe"));
     SBtnSchriftfarbe->setIconSize(QSize(18, 18));
-    SBtnLeft = schalter(this, "SBtnLeft", QString(), QStringLiteral("Einzug verkleinern"));
+    SBtnLeft = Schaltknopf(this, "SBtnLeft", QString(), QStringLiteral("Einzug verkleinern"));
     SBtnLeft->setIcon(style()->standardIcon(QStyle::SP_ArrowLeft));
-    SBtnRight = schalter(this, "SBtnRight", QString(), QStringLiteral("Einzug vergrößern"));
+    SBtnRight = Schaltknopf(this, "SBtnRight", QString(), QStringLiteral("Einzug vergrößern"));
     SBtnRight->setIcon(style()->standardIcon(QStyle::SP_ArrowRight));
 
-    REFormular = benannt(new QTextEdit(this), "REFormular");
+    REFormular = Benannt(new QTextEdit(this), "REFormular");
     REFormular->document()->setDefaultFont(DeckblattSchrift());
     REFormular->setMinimumSize(640, 440);
     REFormular->viewport()->installEventFilter(this);

@@ -32,28 +32,12 @@
 
 namespace {
 
-template <typename T>
-T* benannt(T* w, const char* name)
-{
-    w->setObjectName(QLatin1String(name));
-    return w;
-}
-
 QLineEdit* randEdit(QWidget* eltern, const char* name)
 {
-    auto* e = benannt(new QLineEdit(eltern), name);
+    auto* e = Benannt(new QLineEdit(eltern), name);
     e->setMaxLength(5);
     e->setFixedWidth(80);
     return e;
-}
-
-QToolButton* schalter(QWidget* eltern, const char* name, const QString& text, const QString& tipp)
-{
-    auto* b = benannt(new QToolButton(eltern), name);
-    b->setText(text);
-    b->setToolTip(tipp);
-    b->setFixedSize(32, 28);
-    return b;
 }
 
 // Selects the item, or none when the list has no such item.
@@ -70,7 +54,7 @@ TDruckoptionen::TDruckoptionen(QWidget* parent, int seite) : QDialog(parent), m_
     setWindowTitle(QStringLiteral("Spielberichtsdruck"));
     HintergrundSetzen(this, u"ColorDrOptionen");
 
-    TabCDruck = benannt(new QTabWidget(this), "TabCDruck");
+    TabCDruck = Benannt(new QTabWidget(this), "TabCDruck");
     TabCDruck->addTab(textSeite(), QStringLiteral(" Text"));
     TabCDruck->addTab(formularSeite(), QStringLiteral("Formular"));
     TabCDruck->addTab(druckerSeite(), QStringLiteral("Drucker"));
@@ -101,39 +85,39 @@ TDruckoptionen::TDruckoptionen(QWidget* parent, int seite) : QDialog(parent), m_
 
 QWidget* TDruckoptionen::textSeite()
 {
-    auto* s = benannt(new QWidget, "TabText");
+    auto* s = Benannt(new QWidget, "TabText");
 
-    CFontName = benannt(new QComboBox(s), "CFontName");
+    CFontName = Benannt(new QComboBox(s), "CFontName");
     CFontName->setEditable(true);
     CFontName->setInsertPolicy(QComboBox::NoInsert);
     CFontName->addItems(QFontDatabase::families());
     CFontName->setMinimumWidth(260);
     BtnSchriftart = DialogKnopf(s, "BtnSchriftart", QStringLiteral("Schriftart..."));
 
-    EFontSize = benannt(new QLineEdit(s), "EFontSize");
+    EFontSize = Benannt(new QLineEdit(s), "EFontSize");
     EFontSize->setMaxLength(2);
     EFontSize->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), EFontSize));
     EFontSize->setFixedWidth(48);
-    SBtnFett = schalter(s, "SBtnFett", QStringLiteral("F"), QStringLiteral("fett"));
+    SBtnFett = Schaltknopf(s, "SBtnFett", QStringLiteral("F"), QStringLiteral("fett"));
     SBtnFett->setCheckable(true);
     QFont f = SBtnFett->font();
     f.setBold(true);
     SBtnFett->setFont(f);
-    SBtnKursiv = schalter(s, "SBtnKursiv", QStringLiteral("K"), QStringLiteral("kursiv"));
+    SBtnKursiv = Schaltknopf(s, "SBtnKursiv", QStringLiteral("K"), QStringLiteral("kursiv"));
     SBtnKursiv->setCheckable(true);
     f = SBtnKursiv->font();
     f.setItalic(true);
     SBtnKursiv->setFont(f);
-    SBtnSchriftfarbe = schalter(s, "SBtnSchriftfarbe", QString(), QStringLiteral("Schriftfarbe"));
+    SBtnSchriftfarbe = Schaltknopf(s, "SBtnSchriftfarbe", QString(), QStringLiteral("Schriftfarbe"));
     SBtnSchriftfarbe->setIconSize(QSize(18, 18));
     BtnStandard = DialogKnopf(s, "BtnStandard", QStringLiteral("&Standard"));
 
     // The preview keeps its size whatever the font: a large one is cut.
-    auto* vorschau = benannt(new QFrame(s), "PSchrift");
+    auto* vorschau = Benannt(new QFrame(s), "PSchrift");
     vorschau->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
     vorschau->setMinimumWidth(460);
     vorschau->setFixedHeight(130);
-    LSchrift = benannt(new QLabel(QStringLiteral("gewählte Schriftart"), vorschau), "LSchrift");
+    LSchrift = Benannt(new QLabel(QStringLiteral("gewählte Schriftart"), vorschau), "LSchrift");
     LSchrift->setAlignment(Qt::AlignCenter);
     LSchrift->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
     auto* v = new QVBoxLayout(vorschau);
@@ -189,12 +173,12 @@ QWidget* TDruckoptionen::textSeite()
 
 QWidget* TDruckoptionen::formularSeite()
 {
-    auto* s = benannt(new QWidget, "TabFormular");
+    auto* s = Benannt(new QWidget, "TabFormular");
     ERandOben = randEdit(s, "ERandOben");
     ERandLinks = randEdit(s, "ERandLinks");
     ERandRechts = randEdit(s, "ERandRechts");
     ERandUnten = randEdit(s, "ERandUnten");
-    CBEinheit = benannt(new QComboBox(s), "CBEinheit");
+    CBEinheit = Benannt(new QComboBox(s), "CBEinheit");
     CBEinheit->addItems({QStringLiteral("Pixel"), QStringLiteral("cm"), QStringLiteral("mm")});
 
     auto* raender = new QGridLayout;
@@ -207,9 +191,9 @@ QWidget* TDruckoptionen::formularSeite()
         raender->addWidget(feld, r++, 1, Qt::AlignLeft);
     }
 
-    auto* ausrichtung = benannt(new QGroupBox(QStringLiteral("Ausrichtung"), s), "GBAusrichtung");
-    RBHochformat = benannt(new QRadioButton(QStringLiteral("Hochformat"), ausrichtung), "RBHochformat");
-    RBQuerformat = benannt(new QRadioButton(QStringLiteral("Querformat"), ausrichtung), "RBQuerformat");
+    auto* ausrichtung = Benannt(new QGroupBox(QStringLiteral("Ausrichtung"), s), "GBAusrichtung");
+    RBHochformat = Benannt(new QRadioButton(QStringLiteral("Hochformat"), ausrichtung), "RBHochformat");
+    RBQuerformat = Benannt(new QRadioButton(QStringLiteral("Querformat"), ausrichtung), "RBQuerformat");
     auto* a = new QVBoxLayout(ausrichtung);
     a->addWidget(RBHochformat);
     a->addWidget(RBQuerformat);
@@ -225,25 +209,25 @@ QWidget* TDruckoptionen::formularSeite()
 
 QWidget* TDruckoptionen::druckerSeite()
 {
-    auto* s = benannt(new QWidget, "TabDrucker");
+    auto* s = Benannt(new QWidget, "TabDrucker");
     const QStringList drucker = QPrinterInfo::availablePrinterNames();
-    CDrucker = benannt(new QComboBox(s), "CDrucker");
-    CFax = benannt(new QComboBox(s), "CFax");
+    CDrucker = Benannt(new QComboBox(s), "CDrucker");
+    CFax = Benannt(new QComboBox(s), "CFax");
     for (QComboBox* c : {CDrucker, CFax}) {
         c->addItems(drucker);
         c->setMinimumWidth(260);
     }
     BtnDrucker = DialogKnopf(s, "BtnDrucker", QStringLiteral("Einrichten..."));
     BtnFax = DialogKnopf(s, "BtnFax", QStringLiteral("Einrichten..."));
-    CKopien = benannt(new QComboBox(s), "CKopien");
+    CKopien = Benannt(new QComboBox(s), "CKopien");
     CKopien->setEditable(true);
     CKopien->setInsertPolicy(QComboBox::NoInsert);
     for (int k = 1; k <= 6; ++k) CKopien->addItem(QString::number(k));
     CKopien->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,2}")), CKopien));
     CKopien->setFixedWidth(64);
-    CBDrBahndrucker = benannt(new QCheckBox(QStringLiteral("    Spielberichtsdruck am Bahndrucker"), s),
+    CBDrBahndrucker = Benannt(new QCheckBox(QStringLiteral("    Spielberichtsdruck am Bahndrucker"), s),
                               "CBDrBahndrucker");
-    CBDrGrafik = benannt(new QCheckBox(QStringLiteral("    Windows Grafikdruck"), s), "CBDrGrafik");
+    CBDrGrafik = Benannt(new QCheckBox(QStringLiteral("    Windows Grafikdruck"), s), "CBDrGrafik");
 
     auto* raster = new QGridLayout;
     raster->addWidget(new QLabel(QStringLiteral("Drucker:"), s), 0, 0);

@@ -11,6 +11,7 @@
 #include "core/ui/Tastaturfelder.h"
 #include "report/Berichtausgabe.h"
 #include "report/Deckblatt.h"
+#include "report/ui/Senden.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -56,9 +57,6 @@ bool Setzen(QString& feld, const QString& wert)
 TEmailSenden::TEmailSenden(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("EmailSenden"));
-    setWindowTitle(QStringLiteral("Spielbericht senden ?"));
-    setToolTip(QStringLiteral("Deckblatt und Spielbericht senden"));
-    HintergrundSetzen(this, u"ColorHinweis");
 
     CDeckblatt = new QComboBox(this);
     CDeckblatt->setObjectName(QStringLiteral("CDeckblatt"));
@@ -71,24 +69,18 @@ TEmailSenden::TEmailSenden(QWidget* parent) : QDialog(parent)
     CEmailAn->setObjectName(QStringLiteral("CEmailAn"));
     CEmailAn->setToolTip(QStringLiteral("email Adresse eintragen"));
     EEmailBetreff = Textfeld(this, "EEmailBetreff", "Betreff angeben");
-    BtnStandard = DialogKnopf(this, "BtnStandard", QStringLiteral("&Standard"));
-    BtnStandard->setToolTip(QStringLiteral("ausgewähltes Deckblatt als Standard für den email Versand verwenden"));
-    BtnDeckblatt = DialogKnopf(this, "BtnDeckblatt", QStringLiteral("Deck&blatt"));
-    BtnDeckblatt->setToolTip(QStringLiteral("Deckblatt für email oder Faxversand bearbeiten"));
-    BtnOk = DialogKnopf(this, "BtnOk", QStringLiteral("&Ok"));
-    BtnOk->setToolTip(QStringLiteral("Spielbericht senden"));
-    BtnOk->setDefault(true);
-    BtnAbbrechen = DialogKnopf(this, "BtnAbbrechen", QStringLiteral("&Abbrechen"));
-    BtnAbbrechen->setToolTip(QStringLiteral("Spielbericht nicht senden"));
-    PopupColorGround = HintergrundAktion(this, u"ColorEmailSenden");
-    setContextMenuPolicy(Qt::ActionsContextMenu);
+    const Sendeknoepfe k =
+        SendenEinrichten(this, QStringLiteral("ausgewähltes Deckblatt als Standard für den email Versand verwenden"),
+                         u"ColorEmailSenden");
+    BtnStandard = k.BtnStandard;
+    BtnDeckblatt = k.BtnDeckblatt;
+    BtnOk = k.BtnOk;
+    BtnAbbrechen = k.BtnAbbrechen;
+    PopupColorGround = k.PopupColorGround;
 
-    for (QPushButton* b : {BtnStandard, BtnDeckblatt, BtnOk, BtnAbbrechen})
-        connect(b, &QPushButton::pressed, this, [] { KlickSoundSpielen(); });
     connect(BtnStandard, &QPushButton::clicked, this, &TEmailSenden::BtnStandardClick);
     connect(BtnDeckblatt, &QPushButton::clicked, this, &TEmailSenden::BtnDeckblattClick);
     connect(BtnOk, &QPushButton::clicked, this, &TEmailSenden::BtnOkClick);
-    connect(BtnAbbrechen, &QPushButton::clicked, this, &QDialog::reject);
 
     auto* raster = new QGridLayout;
     const std::pair<const char*, QWidget*> zeilen[] = {{"Text aus Deckblatt:", CDeckblatt},

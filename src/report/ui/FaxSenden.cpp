@@ -8,6 +8,7 @@
 #include "core/ui/Hinweis.h"
 #include "report/Berichtausgabe.h"
 #include "report/Deckblatt.h"
+#include "report/ui/Senden.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>
@@ -19,32 +20,23 @@
 TFaxSenden::TFaxSenden(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("FaxSenden"));
-    setWindowTitle(QStringLiteral("Spielbericht senden ?"));
-    setToolTip(QStringLiteral("Deckblatt und Spielbericht senden"));
-    HintergrundSetzen(this, u"ColorHinweis");
 
     CDeckblatt = new QComboBox(this);
     CDeckblatt->setObjectName(QStringLiteral("CDeckblatt"));
     CDeckblatt->setToolTip(QStringLiteral("Ausgewähltes Deckblatt wird mit versendet."));
     CDeckblatt->setMinimumWidth(280);
-    BtnStandard = DialogKnopf(this, "BtnStandard", QStringLiteral("&Standard"));
-    BtnStandard->setToolTip(QStringLiteral("Deckblatt als Standard für den email Versand verwenden"));
-    BtnDeckblatt = DialogKnopf(this, "BtnDeckblatt", QStringLiteral("Deck&blatt"));
-    BtnDeckblatt->setToolTip(QStringLiteral("Deckblatt für email oder Faxversand bearbeiten"));
-    BtnOk = DialogKnopf(this, "BtnOk", QStringLiteral("&Ok"));
-    BtnOk->setToolTip(QStringLiteral("Spielbericht senden"));
-    BtnOk->setDefault(true);
-    BtnAbbrechen = DialogKnopf(this, "BtnAbbrechen", QStringLiteral("&Abbrechen"));
-    BtnAbbrechen->setToolTip(QStringLiteral("Spielbericht nicht senden"));
-    PopupColorGround = HintergrundAktion(this, u"ColorFaxSenden");
-    setContextMenuPolicy(Qt::ActionsContextMenu);
+    const Sendeknoepfe k =
+        SendenEinrichten(this, QStringLiteral("Deckblatt als Standard für den email Versand verwenden"),
+                         u"ColorFaxSenden");
+    BtnStandard = k.BtnStandard;
+    BtnDeckblatt = k.BtnDeckblatt;
+    BtnOk = k.BtnOk;
+    BtnAbbrechen = k.BtnAbbrechen;
+    PopupColorGround = k.PopupColorGround;
 
-    for (QPushButton* b : {BtnStandard, BtnDeckblatt, BtnOk, BtnAbbrechen})
-        connect(b, &QPushButton::pressed, this, [] { KlickSoundSpielen(); });
     connect(BtnStandard, &QPushButton::clicked, this, &TFaxSenden::BtnStandardClick);
     connect(BtnDeckblatt, &QPushButton::clicked, this, &TFaxSenden::BtnDeckblattClick);
     connect(BtnOk, &QPushButton::clicked, this, &TFaxSenden::BtnOkClick);
-    connect(BtnAbbrechen, &QPushButton::clicked, this, &QDialog::reject);
 
     auto* zeile = new QHBoxLayout;
     zeile->addWidget(new QLabel(QStringLiteral("Deckblatt:"), this));

@@ -35,16 +35,9 @@ namespace {
 constexpr int ProjektAb = 20;  // layout indices from here on are report projects
 constexpr int LeereHoehe = 420;
 
-template <typename T>
-T* benannt(T* w, const char* name)
-{
-    w->setObjectName(QLatin1String(name));
-    return w;
-}
-
 QToolButton* ansichtKnopf(QWidget* eltern, const char* name, const QString& tipp, const QIcon& bild)
 {
-    auto* b = benannt(new QToolButton(eltern), name);
+    auto* b = Benannt(new QToolButton(eltern), name);
     b->setAutoRaise(true);
     b->setToolTip(tipp);
     b->setIcon(bild);
@@ -89,8 +82,8 @@ TSpFormular::TSpFormular(QWidget* parent) : QDialog(parent)
     setToolTip(QStringLiteral("Spielberichtsformular"));
     HintergrundSetzen(this, u"ColorSpFormular");
 
-    LFormular = benannt(new QLabel(QStringLiteral("Formular:"), this), "LFormular");
-    CFormular = benannt(new QComboBox(this), "CFormular");
+    LFormular = Benannt(new QLabel(QStringLiteral("Formular:"), this), "LFormular");
+    CFormular = Benannt(new QComboBox(this), "CFormular");
     CFormular->setToolTip(QStringLiteral("Spielberichtsformular auswählen"));
     CFormular->setFixedWidth(230);
     CFormular->setMaxVisibleItems(20);
@@ -103,11 +96,11 @@ TSpFormular::TSpFormular(QWidget* parent) : QDialog(parent)
     BtnGross = ansichtKnopf(this, "BtnGross", QStringLiteral("vergrößern"), lupe(true));
     BtnKlein->setEnabled(false);
 
-    PAnsicht = benannt(new QScrollArea, "PAnsicht");
+    PAnsicht = Benannt(new QScrollArea, "PAnsicht");
     PAnsicht->setAlignment(Qt::AlignCenter);
     PAnsicht->setFocusPolicy(Qt::NoFocus);
     PAnsicht->setBackgroundRole(QPalette::Dark);
-    ImageAnsicht = benannt(new QLabel, "ImageAnsicht");
+    ImageAnsicht = Benannt(new QLabel, "ImageAnsicht");
     ImageAnsicht->setCursor(Qt::OpenHandCursor);
     // The right button zooms out here: no colour pop-up.
     ImageAnsicht->setContextMenuPolicy(Qt::PreventContextMenu);
@@ -118,7 +111,7 @@ TSpFormular::TSpFormular(QWidget* parent) : QDialog(parent)
     PAnsicht->setMinimumSize(AnsichtBreite + 2 * PAnsicht->frameWidth() + leiste + 4,
                              LeereHoehe + 2 * PAnsicht->frameWidth() + 4);
 
-    LLView = benannt(new QLabel, "LLView");
+    LLView = Benannt(new QLabel, "LLView");
     LLView->setAlignment(Qt::AlignCenter);
     LLView->setWordWrap(true);
     LLView->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
@@ -126,7 +119,7 @@ TSpFormular::TSpFormular(QWidget* parent) : QDialog(parent)
     LLView->setBackgroundRole(QPalette::Base);
     LLView->setMargin(24);
 
-    SAnsicht = benannt(new QStackedWidget(this), "SAnsicht");
+    SAnsicht = Benannt(new QStackedWidget(this), "SAnsicht");
     SAnsicht->addWidget(PAnsicht);
     SAnsicht->addWidget(LLView);
 
@@ -148,7 +141,7 @@ TSpFormular::TSpFormular(QWidget* parent) : QDialog(parent)
     BtnZurueck->setToolTip(QStringLiteral("Spielberichtsansicht schließen"));
     BtnZurueck->setDefault(true);
     BtnZurueck->setFixedSize(140, 32);
-    LStatus = benannt(new QLabel(this), "LStatus");
+    LStatus = Benannt(new QLabel(this), "LStatus");
     LStatus->setTextFormat(Qt::PlainText);
     // A long status text is cut, it never widens the window.
     LStatus->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
