@@ -176,18 +176,23 @@ struct TSuddenVictoryEintrag {
 };
 
 // State of one display's advert rotation.
+// For the result board's rotation: Werbung = adverts on, Liste = the lines of
+// the chosen configuration, Index = the configuration number, Position = the
+// line looked at next, Zustand = an advert is up, Eintrag/Ereignismaske/
+// Anzeigezeit/Intervall = the fields of that line, Zaehler = seconds counted.
 struct TWerbeZustand {
     u8 Zustand = 0;  // for MonitorWerbung: the setting MonitorErgebnis
     u8 Werbung = 0;
     std::unique_ptr<QStringList> Liste;  // null when the match has no list
     u16 Index = 0;
-    u8 Position = 0;
+    u16 Position = 0;
     u8 Position2 = 0;
     QString Eintrag;
     u16 Ereignismaske = 0;
     i32 Anzeigezeit = 0;
     i32 Intervall = 0;
     u8 Takt = 0;
+    i32 Zaehler = 0;
 };
 
 struct TSpielleiter {

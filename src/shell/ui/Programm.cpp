@@ -19,6 +19,7 @@
 #include "match/ui/Bahnfensterdienste.h"
 #include "match/ui/Fensterregistrierung.h"
 #include "match/ui/Startfenster.h"
+#include "displays/ui/Fensterregistrierung.h"
 #include "report/Netzmodul.h"
 #include "report/ui/Berichtausgabe.h"
 #include "report/ui/Fensterregistrierung.h"
@@ -107,6 +108,7 @@ QStringList Programm::starten(const QString& programmordner)
     CompetitionFensterRegistrieren(*m_hub);
     ShellFensterRegistrieren(*m_hub);
     ReportFensterRegistrieren(*m_hub);
+    DisplaysFensterRegistrieren(*m_hub);
     // The board on the second monitor takes the focus when it opens: a second later it goes back.
     m_hub->nachAnzeigeOeffnen = [] { TimerFocus().setEnabled(true); };
     setFensterDienste(m_hub.get());

@@ -1,0 +1,1 @@
+#include "displays/ui/Anzeigefenster.h"
