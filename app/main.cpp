@@ -61,6 +61,9 @@ void AusloeserStarten(QStringList namen)
 
 int main(int argc, char** argv)
 {
+    // Videos through Qt's FFmpeg media backend: the GStreamer one needs
+    // plugins a plain Debian system lacks. QT_MEDIA_BACKEND chooses another.
+    if (qEnvironmentVariableIsEmpty("QT_MEDIA_BACKEND")) qputenv("QT_MEDIA_BACKEND", "ffmpeg");
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Corvalink"));
     QApplication::setApplicationVersion(QStringLiteral("2.21.0062"));

@@ -15,7 +15,11 @@ void throwOnBadIndex(long index, long first, long last)
 
 int main(int argc, char** argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Offscreen, with the screen layout a test target may give it.
+    if (!qEnvironmentVariable("QT_QPA_PLATFORM").startsWith(QLatin1String("offscreen")))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Qt's default media backend needs GStreamer plugins this system lacks.
+    if (qEnvironmentVariableIsEmpty("QT_MEDIA_BACKEND")) qputenv("QT_MEDIA_BACKEND", "ffmpeg");
     QApplication app(argc, argv);
     IndexCheck::setHandler(&throwOnBadIndex);
     ::testing::InitGoogleTest(&argc, argv);

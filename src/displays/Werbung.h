@@ -9,11 +9,15 @@
 #include <QString>
 #include <QStringList>
 #include <optional>
+#include <utility>
 #include <vector>
 
 // Event bits of an entry: those of the match's phase word.
 constexpr u16 WerbungVorSpielbeginn = 1, WerbungProbe = 4, WerbungSpiel = 8, WerbungBahnwechsel = 16,
               WerbungSpielerwechsel = 32, WerbungSpielende = 64;
+
+// Caption of an entry whose file is missing.
+inline constexpr char DateiNichtVorhanden[] = "Datei nicht vorhanden";
 
 struct TWerbeeintrag {
     QString Datei;
@@ -38,13 +42,29 @@ struct Auswahlknoten {
     std::vector<Auswahlknoten> kinder;
 };
 
+// The local path of an advert file as a configuration names it. Files taken
+// over from Windows installations name "C:\Werbung\Bild.jpg": when the name
+// as written does not exist, it is tried with "/" for "\" and without the
+// drive. Unchanged when neither exists.
+QString WerbedateiPfad(const QString& datei);
+bool WerbedateiVorhanden(const QString& datei);
+
+// A number field of the files: decimal digits, anything else (a sign, a
+// letter, a value beyond 32 bits) counts 0.
+i32 Werbezahl(const QString& feld);
+
 // "<Prefix>.inf": the configuration names; empty when the file is missing.
 QStringList WerbekonfigurationenLesen(const QString& prefix);
 bool WerbekonfigurationenSchreiben(const QString& prefix, const QStringList& namen, QString* fehler);
 
+// Path of "<Prefix><n>.dat" in the data folder (the existing file when its
+// name differs only in case).
+QString WerbekonfigurationDatei(const QString& prefix, int n);
+
 // One line "<Bezeichnung>;<Datei>;<Maske>;<Werbezeit>;<Werbeabstand>", read
-// leniently (a number that is no number counts 0); nothing for a line with
-// fewer fields. The record is there also when its file is missing.
+// leniently (a number that is no number or a missing number field counts 0);
+// nothing for a line without a file field. The record is there also when
+// its file is missing.
 std::optional<std::pair<QString, TWerbeeintrag>> WerbezeileLesen(const QString& zeile);
 QString WerbezeileText(const QString& bezeichnung, const TWerbeeintrag& e);
 
@@ -54,15 +74,20 @@ std::vector<Werbezeile> WerbekonfigurationLaden(const QString& prefix, int n);
 bool WerbekonfigurationSpeichern(const QString& prefix, int n, const std::vector<Werbezeile>& zeilen,
                                  QString* fehler);
 
-// A new configuration after `nach` (appended when `nach` is the last or the
-// list is empty): the files behind it renumbered upward; returns its number,
-// -1 on failure (*fehler says why; nothing changed). Deleting n removes its
-// file, renumbers the later ones downward and writes "<Prefix>.inf" at once.
+// A new configuration after `nach` (-1: none is current, at the front;
+// appended when `nach` is the last or the list is empty): the files behind
+// it renumbered upward; returns its number, -1 on failure (*fehler says why;
+// nothing changed). A name already in the list is refused with "Der Eintrag
+// ist bereits vorhanden !"; an empty name (touch input) never is.
+// Deleting n removes its file, renumbers the later ones downward and writes
+// "<Prefix>.inf" at once; on failure nothing changed.
 int WerbekonfigurationEinfuegen(const QString& prefix, QStringList& namen, int nach, const QString& name,
                                 QString* fehler);
 bool WerbekonfigurationLoeschen(const QString& prefix, QStringList& namen, int n, QString* fehler);
 
 // "Auswahl_<Prefix>.dat", depth first; file nodes whose file is missing are
-// skipped when reading and dropped when writing.
+// skipped when reading and dropped when writing. A line whose level is
+// deeper than the line before becomes a child of that line's node, however
+// many levels deeper it says.
 std::vector<Auswahlknoten> AuswahlLaden(const QString& prefix);
 bool AuswahlSpeichern(const QString& prefix, const std::vector<Auswahlknoten>& baum, QString* fehler);

@@ -166,7 +166,8 @@ QRect Fensterhub::zweiterBildschirm() const
 void Fensterhub::anzeigefensterOeffnen()
 {
     // An open board shows the current match again.
-    if (!m_anzeige) {
+    const bool offen = m_anzeige;
+    if (!offen) {
         if (!Einst.GrossAnzeige) return;
         const QRect r = zweiterBildschirm();
         if (r.isEmpty()) return;
@@ -178,6 +179,8 @@ void Fensterhub::anzeigefensterOeffnen()
         w->setGeometry(r);
     }
     AnzeigeWettkampf = AktWettkampf;
+    if (offen)
+        if (HubFenster* h = hubFenster(m_anzeige)) h->aktualisieren();
     m_anzeige->show();
     if (nachAnzeigeOeffnen) nachAnzeigeOeffnen();
 }

@@ -1,1 +1,505 @@
 #include "displays/ui/Grossanz.h"
+
+#include "core/Globals.h"
+#include "core/Settings.h"
+#include "core/SettingsFile.h"
+#include "core/Sound.h"
+#include "core/Tastatur.h"
+#include "core/TextFunctions.h"
+#include "core/ui/Farbe.h"
+#include "core/ui/Farben.h"
+#include "core/ui/Hinweis.h"
+#include "displays/Grossanzeige.h"
+#include "displays/Grossanzsteuerung.h"
+#include "displays/ui/Werbeeditor.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QEvent>
+#include <QFontDatabase>
+#include <QFontInfo>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPixmap>
+#include <QPushButton>
+#include <QRegularExpressionValidator>
+#include <QScreen>
+#include <QSignalBlocker>
+#include <QSlider>
+#include <QStyle>
+#include <QTabWidget>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextEdit>
+#include <QToolButton>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+const QString Prefix = QStringLiteral("Grossanz");
+constexpr int WechselMin = 10000, WechselMax = 100000, WechselSchritt = 5000, WechselSumme = 110000;
+constexpr int SchieberMs = 200;
+constexpr int EinzugSchritt = 40;
+// The touch keyboard's field range of each page.
+constexpr u16 FeldcodeSteuerung = 320, FeldcodeWerbung = 330, FeldcodeText = 340;
+
+// The board colours of the confirmation, in the order they are written.
+constexpr const char* TafelFarben[] = {
+    "ColorTafel",       "ColorTHeim",       "ColorTGast",      "ColorTErgebnisse", "ColorTHeaderHeim",
+    "ColorTHeaderGast", "ColorTTotalHeim",  "ColorTTotalGast", "ColorTWurfHeim",   "ColorTWurfGast",
+    "ColorTPlusHeim",   "ColorTPlusGast",   "ColorTPunkteHeim", "ColorTPunkteGast", "ColorTSpieler",
+    "ColorTGestartet",  "ColorTFertig",
+};
+
+// Three digits, seconds; a click puts the caret at the end.
+class Ziffernfilter : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* o, QEvent* e) override
+    {
+        if (e->type() == QEvent::MouseButtonRelease)
+            if (auto* edit = qobject_cast<QLineEdit*>(o)) edit->end(false);
+        return false;
+    }
+};
+
+QLineEdit* Ziffernfeld(QWidget* eltern, const char* name)
+{
+    auto* e = Benannt(new QLineEdit(eltern), name);
+    e->setMaxLength(3);
+    e->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,3}")), e));
+    e->setFixedWidth(48);
+    e->setAlignment(Qt::AlignRight);
+    e->installEventFilter(new Ziffernfilter(e));
+    return e;
+}
+
+QCheckBox* Kasten(QWidget* eltern, const char* name, const QString& text)
+{
+    return Benannt(new QCheckBox(text, eltern), name);
+}
+
+quint32 ZuFarbwert(const QColor& c) { return quint32(c.red()) | quint32(c.green()) << 8 | quint32(c.blue()) << 16; }
+
+void SchluesselSchreiben(const char* name)
+{
+    if (const Einstellungsschluessel* s = SchluesselSuchen(QString::fromLatin1(name))) EinstellungSchreiben(*s);
+}
+
+}  // namespace
+
+int WechselPosition(int intervallMs) { return std::clamp(WechselSumme - intervallMs, WechselMin, WechselMax); }
+int WechselIntervall(int position) { return WechselSumme - std::clamp(position, WechselMin, WechselMax); }
+
+TGrossanz::TGrossanz(QWidget* parent) : QDialog(parent)
+{
+    setObjectName(QStringLiteral("Grossanz"));
+    setWindowTitle(QStringLiteral("Konfiguration der Großanzeige"));
+    HintergrundSetzen(this, u"ColorGrossanz");
+
+    PageControl = Benannt(new QTabWidget(this), "PageControl");
+    TabSteuerung = steuerungAufbauen();
+    Editor = Benannt(new Werbeeditor(Prefix, QStringLiteral("Hilfe_Grossanz.rtf")), "Werbeeditor");
+    TabWerbung = Benannt(new QWidget, "TabWerbung");
+    auto* werbung = new QVBoxLayout(TabWerbung);
+    werbung->addWidget(Editor);
+    TabText = textAufbauen();
+    PageControl->addTab(TabSteuerung, QStringLiteral(" Steuerung "));
+    PageControl->addTab(TabWerbung, QStringLiteral(" Werbung"));
+    PageControl->addTab(TabText, QStringLiteral(" Text"));
+
+    BtnOK = DialogKnopf(this, "BtnOK", QStringLiteral("&Ok"));
+    BtnOK->setDefault(true);
+    BtnAbbruch = DialogKnopf(this, "BtnAbbruch", QStringLiteral("&Abbrechen"));
+    auto* knoepfe = new QHBoxLayout;
+    knoepfe->addStretch();
+    knoepfe->addWidget(BtnOK);
+    knoepfe->addWidget(BtnAbbruch);
+    auto* spalte = new QVBoxLayout(this);
+    spalte->addWidget(PageControl);
+    spalte->addLayout(knoepfe);
+
+    HintergrundAktion(this, u"ColorGrossanz");
+    setContextMenuPolicy(Qt::ActionsContextMenu);
+
+    connect(BtnOK, &QPushButton::clicked, this, &TGrossanz::BtnOKClick);
+    connect(BtnAbbruch, &QPushButton::clicked, this, &QDialog::reject);
+    connect(PageControl, &QTabWidget::currentChanged, this, &TGrossanz::feldbereichSetzen);
+    connect(Editor, &Werbeeditor::konfigurationenGeaendert, this, [this] { konfigurationenZeigen(true); });
+    for (QPushButton* b : {BtnWechselDown, BtnWechselUp, BtnFarbe, BtnAnzeigen, BtnOK, BtnAbbruch})
+        connect(b, &QPushButton::pressed, this, [] { KlickSoundSpielen(); });
+    for (QToolButton* b : {SBtnFett, SBtnKursiv, SBtnSchriftfarbe, SBtnLeft, SBtnRight})
+        connect(b, &QToolButton::pressed, this, [] { KlickSoundSpielen(); });
+
+    // The change between the matches runs from now on as the settings say.
+    TBWechsel->setValue(WechselPosition(Einst.GrossanzIntervall));
+    Grossanzsteuerung& s = grossanzsteuerung();
+    s.wechselEinstellen();
+    s.WechselNr = 1;
+    s.Anzeigezeit = 0;
+}
+
+// The change between the matches ends with the dialog that started it.
+TGrossanz::~TGrossanz() { grossanzsteuerung().TimerWechsel.setEnabled(false); }
+
+QWidget* TGrossanz::steuerungAufbauen()
+{
+    auto* seite = Benannt(new QWidget, "TabSteuerung");
+
+    auto* anzeige = Benannt(new QGroupBox(QStringLiteral("Anzeige"), seite), "GAnzeige");
+    CKonfiguration = Benannt(new QComboBox(anzeige), "CKonfiguration");
+    CKonfiguration->setMinimumWidth(260);
+    CKonfiguration->setToolTip(QStringLiteral("Werbekonfiguration des Spiels"));
+    CBWerbungOn = Kasten(anzeige, "CBWerbungOn", QStringLiteral("   Werbung anzeigen"));
+    EWerbezeitDef = Ziffernfeld(anzeige, "EWerbezeitDef");
+    EWerbezeitDef->setToolTip(QStringLiteral("Anzeigezeit einer Werbung, wenn der Eintrag keine eigene hat"));
+    EWerbeabstDef = Ziffernfeld(anzeige, "EWerbeabstDef");
+    EWerbeabstDef->setToolTip(QStringLiteral("Zeit zwischen zwei Werbungen, wenn der Eintrag keine eigene hat"));
+    auto* a = new QGridLayout(anzeige);
+    a->addWidget(new QLabel(QStringLiteral("Konfiguration:"), anzeige), 0, 0);
+    a->addWidget(CKonfiguration, 0, 1, 1, 3);
+    a->addWidget(CBWerbungOn, 1, 1, 1, 3);
+    a->addWidget(new QLabel(QStringLiteral("Werbezeit:"), anzeige), 2, 0);
+    a->addWidget(EWerbezeitDef, 2, 1);
+    a->addWidget(new QLabel(QStringLiteral("Sek."), anzeige), 2, 2);
+    a->addWidget(new QLabel(QStringLiteral("Werbeabstand:"), anzeige), 3, 0);
+    a->addWidget(EWerbeabstDef, 3, 1);
+    a->addWidget(new QLabel(QStringLiteral("Sek."), anzeige), 3, 2);
+    a->setColumnStretch(3, 1);
+
+    auto* steuerung = Benannt(new QGroupBox(QStringLiteral("Steuerung"), seite), "GSteuerung");
+    CBWechsel = Kasten(steuerung, "CBWechsel", QStringLiteral("   Spiele wechseln automatisch"));
+    TBWechsel = Benannt(new QSlider(Qt::Horizontal, steuerung), "TBWechsel");
+    TBWechsel->setRange(WechselMin, WechselMax);
+    TBWechsel->setPageStep(WechselSchritt);
+    TBWechsel->setSingleStep(WechselSchritt);
+    TBWechsel->setTickInterval(WechselSchritt);
+    TBWechsel->setTickPosition(QSlider::TicksBelow);
+    TBWechsel->setToolTip(QStringLiteral("Zeit zwischen zwei Wechseln"));
+    BtnWechselDown = DialogKnopf(steuerung, "BtnWechselDown", QString());
+    BtnWechselDown->setIcon(style()->standardIcon(QStyle::SP_ArrowLeft));
+    BtnWechselDown->setToolTip(QStringLiteral("langsamer wechseln"));
+    BtnWechselUp = DialogKnopf(steuerung, "BtnWechselUp", QString());
+    BtnWechselUp->setIcon(style()->standardIcon(QStyle::SP_ArrowRight));
+    BtnWechselUp->setToolTip(QStringLiteral("schneller wechseln"));
+    // Held down, a button steps again every 200 ms.
+    for (QPushButton* b : {BtnWechselDown, BtnWechselUp}) {
+        b->setAutoRepeat(true);
+        b->setAutoRepeatDelay(SchieberMs);
+        b->setAutoRepeatInterval(SchieberMs);
+        b->setFixedWidth(36);
+    }
+    auto* s = new QGridLayout(steuerung);
+    s->addWidget(CBWechsel, 0, 0, 1, 3);
+    s->addWidget(BtnWechselDown, 1, 0);
+    s->addWidget(TBWechsel, 1, 1);
+    s->addWidget(BtnWechselUp, 1, 2);
+    auto* langsam = new QLabel(QStringLiteral("langsam"), steuerung);
+    auto* schnell = new QLabel(QStringLiteral("schnell"), steuerung);
+    s->addWidget(langsam, 2, 1, Qt::AlignLeft);
+    s->addWidget(schnell, 2, 1, Qt::AlignRight);
+    s->setColumnStretch(1, 1);
+
+    auto* tafel = Benannt(new QGroupBox(QStringLiteral("Ergebnistafel"), seite), "GErgebnistafel");
+    BtnFarbe = DialogKnopf(tafel, "BtnFarbe", QStringLiteral("&Farben..."));
+    BtnFarbe->setToolTip(QStringLiteral("Farben der Ergebnistafel"));
+    CBBannerAnzeigen = Kasten(tafel, "CBBannerAnzeigen", QStringLiteral("   Banner anzeigen"));
+    auto* t = new QHBoxLayout(tafel);
+    t->addWidget(BtnFarbe);
+    t->addSpacing(24);
+    t->addWidget(CBBannerAnzeigen);
+    t->addStretch();
+
+    auto* spalte = new QVBoxLayout(seite);
+    spalte->addWidget(anzeige);
+    spalte->addWidget(steuerung);
+    spalte->addWidget(tafel);
+    spalte->addStretch();
+
+    connect(BtnWechselDown, &QPushButton::pressed, this, [this] { wechselSchritt(-WechselSchritt); });
+    connect(BtnWechselUp, &QPushButton::pressed, this, [this] { wechselSchritt(+WechselSchritt); });
+    connect(BtnFarbe, &QPushButton::clicked, this, &TGrossanz::BtnFarbeClick);
+    return seite;
+}
+
+QWidget* TGrossanz::textAufbauen()
+{
+    auto* seite = Benannt(new QWidget, "TabText");
+
+    CBFont = Benannt(new QComboBox(seite), "CBFont");
+    CBFont->addItems(QFontDatabase::families());
+    CBFont->setMinimumWidth(220);
+    CBGroesse = Benannt(new QComboBox(seite), "CBGroesse");
+    for (int g : {10, 12, 14, 16, 18, 20, 24, 28, 32, 36, 40}) CBGroesse->addItem(QString::number(g));
+    SBtnFett = Schaltknopf(seite, "SBtnFett", QStringLiteral("F"), QStringLiteral("fette Schrift"));
+    SBtnKursiv = Schaltknopf(seite, "SBtnKursiv", QStringLiteral("K"), QStringLiteral("kursive Schrift"));
+    for (QToolButton* b : {SBtnFett, SBtnKursiv}) {
+        b->setCheckable(true);
+        QFont f = b->font();
+        f.setBold(b == SBtnFett);
+        f.setItalic(b == SBtnKursiv);
+        b->setFont(f);
+    }
+    SBtnSchriftfarbe = Schaltknopf(seite, "SBtnSchriftfarbe", QString(), QStringLiteral("Schriftfarbe"));
+    SBtnSchriftfarbe->setIconSize(QSize(18, 18));
+    SBtnLeft = Schaltknopf(seite, "SBtnLeft", QString(), QStringLiteral("Einzug verkleinern"));
+    SBtnLeft->setIcon(style()->standardIcon(QStyle::SP_ArrowLeft));
+    SBtnRight = Schaltknopf(seite, "SBtnRight", QString(), QStringLiteral("Einzug vergrößern"));
+    SBtnRight->setIcon(style()->standardIcon(QStyle::SP_ArrowRight));
+
+    REFormular = Benannt(new QTextEdit(seite), "REFormular");
+    REFormular->setAcceptRichText(true);
+    REFormular->document()->setDefaultFont(QFont(QStringLiteral("Arial"), 10));
+    REFormular->setMinimumSize(560, 300);
+
+    EAnzeigezeit = Ziffernfeld(seite, "EAnzeigezeit");
+    EAnzeigezeit->setToolTip(QStringLiteral("Sekunden, die der Text auf der Großanzeige steht"));
+    BtnAnzeigen = DialogKnopf(seite, "BtnAnzeigen", QStringLiteral("Anzeigen"));
+    BtnAnzeigen->setToolTip(QStringLiteral("Text auf der Großanzeige einblenden"));
+
+    auto* format = new QHBoxLayout;
+    format->addWidget(CBFont);
+    format->addWidget(CBGroesse);
+    format->addSpacing(8);
+    for (QToolButton* b : {SBtnFett, SBtnKursiv, SBtnSchriftfarbe}) format->addWidget(b);
+    format->addSpacing(8);
+    format->addWidget(SBtnLeft);
+    format->addWidget(SBtnRight);
+    format->addStretch();
+    auto* zeigen = new QHBoxLayout;
+    zeigen->addWidget(new QLabel(QStringLiteral("Anzeigezeit:"), seite));
+    zeigen->addWidget(EAnzeigezeit);
+    zeigen->addWidget(new QLabel(QStringLiteral("Sek."), seite));
+    zeigen->addStretch();
+    zeigen->addWidget(BtnAnzeigen);
+    auto* spalte = new QVBoxLayout(seite);
+    spalte->addLayout(format);
+    spalte->addWidget(REFormular, 1);
+    spalte->addLayout(zeigen);
+
+    connect(CBFont, &QComboBox::activated, this, [this](int i) {
+        if (i < 0) return;
+        QTextCharFormat f;
+        f.setFontFamilies({CBFont->itemText(i)});
+        formatAnwenden(f);
+    });
+    connect(CBGroesse, &QComboBox::activated, this, [this](int i) {
+        if (i < 0) return;
+        QTextCharFormat f;
+        f.setFontPointSize(CBGroesse->itemText(i).toInt());
+        formatAnwenden(f);
+    });
+    connect(SBtnFett, &QToolButton::clicked, this, [this] {
+        QTextCharFormat f;
+        f.setFontWeight(REFormular->currentCharFormat().fontWeight() > QFont::Medium ? QFont::Normal : QFont::Bold);
+        formatAnwenden(f);
+    });
+    connect(SBtnKursiv, &QToolButton::clicked, this, [this] {
+        QTextCharFormat f;
+        f.setFontItalic(!REFormular->currentCharFormat().fontItalic());
+        formatAnwenden(f);
+    });
+    connect(SBtnSchriftfarbe, &QToolButton::clicked, this, &TGrossanz::schriftfarbeWaehlen);
+    connect(SBtnLeft, &QToolButton::clicked, this, [this] { einzug(-EinzugSchritt); });
+    connect(SBtnRight, &QToolButton::clicked, this, [this] { einzug(+EinzugSchritt); });
+    connect(REFormular, &QTextEdit::currentCharFormatChanged, this, &TGrossanz::formatZeigen);
+    connect(EAnzeigezeit, &QLineEdit::textChanged, this,
+            [](const QString& t) { grossanzsteuerung().Anzeigezeit = TextZuZahl(t); });
+    connect(BtnAnzeigen, &QPushButton::clicked, this, &TGrossanz::BtnAnzeigenClick);
+
+    formatZeigen(REFormular->currentCharFormat());
+    return seite;
+}
+
+void TGrossanz::seiteZeigen(const QString& name)
+{
+    if (auto* s = PageControl->findChild<QWidget*>(name)) PageControl->setCurrentWidget(s);
+}
+
+// --- Activation -----------------------------------------------------------------------------
+
+void TGrossanz::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    aktivieren();
+    if (const QScreen* s = screen() ? screen() : QGuiApplication::primaryScreen()) {
+        const QRect r = s->availableGeometry();
+        move(r.x() + (r.width() - width()) / 2, r.y() + (r.height() - height()) / 2);
+    }
+}
+
+void TGrossanz::aktivieren()
+{
+    feldbereichSetzen();
+    const TWettkampfDaten* w = AktWettkampf;
+    Editor->aktivieren(w ? w->GrossanzWerbung.Index : 0);
+    konfigurationenZeigen(false);
+    {
+        const QSignalBlocker still(CBWerbungOn);
+        CBWerbungOn->setChecked(w ? w->GrossanzWerbung.Werbung != 0 : Einst.GrossanzWerbung);
+    }
+    EWerbezeitDef->setText(QString::number(Einst.GrossanzWerbezeit));
+    EWerbeabstDef->setText(QString::number(Einst.GrossanzWerbeabst));
+    CBBannerAnzeigen->setChecked(BannerAnzeigen);
+    CBWechsel->setChecked(Einst.GrossanzWechsel);
+    TBWechsel->setValue(WechselPosition(Einst.GrossanzIntervall));
+}
+
+// The names of the configurations with the match's choice (or the default
+// for new matches) selected, or the choice made so far when the names
+// changed on the advert page; none when it is out of range.
+void TGrossanz::konfigurationenZeigen(bool auswahlBehalten)
+{
+    const QSignalBlocker still(CKonfiguration);
+    int n = AktWettkampf ? int(AktWettkampf->GrossanzWerbung.Index) : int(Einst.GrossanzIndex);
+    if (auswahlBehalten && CKonfiguration->currentIndex() >= 0) n = CKonfiguration->currentIndex();
+    CKonfiguration->clear();
+    CKonfiguration->addItems(Editor->konfigurationen());
+    CKonfiguration->setCurrentIndex(n >= 0 && n < CKonfiguration->count() ? n : -1);
+}
+
+void TGrossanz::feldbereichSetzen()
+{
+    const QWidget* s = PageControl->currentWidget();
+    FeldcodeMin = FeldcodeMax = s == TabWerbung ? FeldcodeWerbung : s == TabText ? FeldcodeText : FeldcodeSteuerung;
+}
+
+void TGrossanz::wechselSchritt(int schritt) { TBWechsel->setValue(TBWechsel->value() + schritt); }
+
+void TGrossanz::done(int r)
+{
+    Editor->schliessen();
+    QDialog::done(r);
+}
+
+// --- Confirmation -----------------------------------------------------------------------------
+
+void TGrossanz::BtnOKClick()
+{
+    Editor->speichern();
+
+    Grossanzsteuerung& steuerung = grossanzsteuerung();
+    Einst.GrossanzWechsel = CBWechsel->isChecked();
+    Einst.GrossanzIntervall = WechselIntervall(TBWechsel->value());
+    BannerAnzeigen = CBBannerAnzeigen->isChecked();
+    steuerung.wechselEinstellen();
+
+    const int auswahl = CKonfiguration->currentIndex();
+    if (TWettkampfDaten* w = AktWettkampf) {
+        // Only the match's advert choice; the settings file stays as it is.
+        if (auswahl >= 0) {
+            TWerbeZustand& b = w->GrossanzWerbung;
+            const u8 ein = CBWerbungOn->isChecked() ? 1 : 0;
+            if (b.Index != u16(auswahl) || b.Werbung != ein) w->Geaendert = 1;
+            b.Index = u16(auswahl);
+            b.Werbung = ein;
+            if (AnzeigeWettkampf == w) {
+                if (ein)
+                    steuerung.werbungLaden(*w);
+                else
+                    steuerung.werbungAusschalten(*w);
+            }
+        }
+    } else {
+        if (auswahl >= 0) {
+            Einst.GrossanzIndex = auswahl;
+            Einst.GrossanzWerbung = CBWerbungOn->isChecked();
+        }
+        Einst.GrossanzWerbezeit = TextZuZahl(EWerbezeitDef->text());
+        Einst.GrossanzWerbeabst = TextZuZahl(EWerbeabstDef->text());
+        for (const char* name : {"GrossanzWerbung", "GrossanzIndex", "GrossanzWerbezeit", "GrossanzWerbeabst",
+                                 "GrossanzWechsel", "GrossanzIntervall"})
+            SchluesselSchreiben(name);
+        InfSchreiben(QStringLiteral("[Anzeige]"), QStringLiteral("BannerAnzeigen"),
+                     BoolZuText(BannerAnzeigen));
+        for (const char* name : TafelFarben) SchluesselSchreiben(name);
+        InfListeSpeichern();
+    }
+    accept();
+}
+
+void TGrossanz::BtnFarbeClick()
+{
+    TFarbe farbe(this);
+    farbe.Vorschaumodus = 2;
+    farbe.VorschauZeigen(true);
+    if (const QScreen* s = screen() ? screen() : QGuiApplication::primaryScreen())
+        farbe.move(s->availableGeometry().center() - farbe.rect().center());
+    farbe.exec();
+}
+
+// --- Text insert ---------------------------------------------------------------------------
+
+// The document itself goes to the board; the clipboard stays the operator's.
+void TGrossanz::BtnAnzeigenClick() { grossanzsteuerung().textAnzeigen(*REFormular->document()); }
+
+void TGrossanz::formatAnwenden(const QTextCharFormat& format)
+{
+    REFormular->mergeCurrentCharFormat(format);
+    REFormular->setFocus();
+}
+
+void TGrossanz::schriftfarbeWaehlen()
+{
+    const QTextCharFormat aktuell = REFormular->currentCharFormat();
+    const QColor alt = aktuell.foreground().style() != Qt::NoBrush ? aktuell.foreground().color()
+                                                                   : REFormular->palette().color(QPalette::Text);
+    const std::optional<quint32> farbe = FarbeWaehlen(this, ZuFarbwert(alt));
+    if (!farbe) {
+        REFormular->setFocus();
+        return;
+    }
+    QTextCharFormat f;
+    f.setForeground(FarbeZuQColor(*farbe));
+    formatAnwenden(f);
+}
+
+// The first-line indent of the paragraphs of the selection, never left of the page.
+void TGrossanz::einzug(int schritt)
+{
+    QTextCursor c = REFormular->textCursor();
+    QTextDocument* d = REFormular->document();
+    const QTextBlock letzter = d->findBlock(c.selectionEnd());
+    c.beginEditBlock();
+    for (QTextBlock b = d->findBlock(c.selectionStart()); b.isValid(); b = b.next()) {
+        QTextBlockFormat f = b.blockFormat();
+        f.setTextIndent(std::max(f.textIndent() + schritt, -f.leftMargin()));
+        QTextCursor(b).setBlockFormat(f);
+        if (b == letzter) break;
+    }
+    c.endEditBlock();
+    REFormular->setFocus();
+}
+
+// The font, size, bold, italic and colour at the caret in the controls; a
+// family the system lacks shows as the one that stands in for it.
+void TGrossanz::formatZeigen(const QTextCharFormat& format)
+{
+    const QStringList familien = format.fontFamilies().toStringList();
+    const QFont standard = REFormular->document()->defaultFont();
+    const QString familie = familien.isEmpty() ? standard.family() : familien.first();
+    const double pt = format.hasProperty(QTextFormat::FontPointSize) ? format.fontPointSize() : standard.pointSizeF();
+    const QString groesse = pt == std::floor(pt) ? QString::number(int(pt)) : QString();
+    {
+        const QSignalBlocker a(CBFont), b(CBGroesse);
+        int i = CBFont->findText(familie);
+        if (i < 0) i = CBFont->findText(QFontInfo(QFont(familie)).family());
+        CBFont->setCurrentIndex(i);
+        CBGroesse->setCurrentIndex(groesse.isEmpty() ? -1 : CBGroesse->findText(groesse));
+    }
+    SBtnFett->setChecked(format.fontWeight() > QFont::Medium);
+    SBtnKursiv->setChecked(format.fontItalic());
+    QPixmap feld(18, 18);
+    feld.fill(format.foreground().style() != Qt::NoBrush ? format.foreground().color()
+                                                          : REFormular->palette().color(QPalette::Text));
+    SBtnSchriftfarbe->setIcon(QIcon(feld));
+}

@@ -1,1 +1,848 @@
 #include "displays/ui/Werbeeditor.h"
+
+#include "core/Boxes.h"
+#include "core/Globals.h"
+#include "core/SettingsFile.h"
+#include "core/Tastatur.h"
+#include "core/ui/Hilfe.h"
+#include "core/ui/Hinweis.h"
+#include "core/ui/Keyb.h"
+#include "displays/ui/Vorschau.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QDragMoveEvent>
+#include <QDropEvent>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QRegularExpressionValidator>
+#include <QSignalBlocker>
+#include <QStyle>
+#include <QVBoxLayout>
+
+namespace {
+
+// What a node of the trees carries besides its caption.
+enum Rolle : int {
+    RolleArt = Qt::UserRole,
+    RolleDatei,
+    RolleMaske,
+    RolleWerbezeit,
+    RolleWerbeabstand,
+};
+enum Knotenart : int { OhneEintrag = 0, Ordner = 1, Datei = 2 };
+
+constexpr u16 FeldcodeName = 300;
+
+QString Frage(const char* vorlage, const QString& name) { return QString::fromUtf8(vorlage).arg(name); }
+
+// A ";" would shift the fields of the line the caption is written into.
+QString OhneTrenner(QString text) { return text.replace(QLatin1Char(';'), QLatin1Char(',')); }
+
+QPushButton* Knopf(QWidget* eltern, const char* name, const QString& text, const QString& hinweis = QString())
+{
+    QPushButton* k = BoxKnopf(eltern, QLatin1String(name), text);
+    k->setAutoDefault(false);
+    if (!hinweis.isEmpty()) k->setToolTip(hinweis);
+    return k;
+}
+
+QLineEdit* Sekundenfeld(QWidget* eltern, const char* name)
+{
+    auto* e = Benannt(new QLineEdit(eltern), name);
+    e->setMaxLength(3);
+    e->setFixedWidth(48);
+    e->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,3}")), e));
+    return e;
+}
+
+QString Sekundentext(i32 wert) { return wert == 0 ? QString() : QString::number(wert); }
+
+// The digits of a field; empty is 0.
+i32 Sekunden(const QLineEdit* e)
+{
+    QString ziffern;
+    for (QChar c : e->text())
+        if (c.isDigit()) ziffern.append(c);
+    return ziffern.toInt();
+}
+
+void EintragSetzen(QTreeWidgetItem* k, const TWerbeeintrag& e)
+{
+    k->setData(0, RolleArt, Datei);
+    k->setData(0, RolleDatei, e.Datei);
+    k->setData(0, RolleMaske, e.Maske);
+    k->setData(0, RolleWerbezeit, e.Werbezeit);
+    k->setData(0, RolleWerbeabstand, e.Werbeabstand);
+    k->setToolTip(0, QDir::toNativeSeparators(e.Datei));
+}
+
+bool Enthaelt(const QTreeWidgetItem* vorfahr, const QTreeWidgetItem* k)
+{
+    for (; k; k = k->parent())
+        if (k == vorfahr) return true;
+    return false;
+}
+
+// Takes a node out of its tree, whatever its level.
+QTreeWidgetItem* Herausnehmen(QTreeWidget* baum, QTreeWidgetItem* k)
+{
+    if (QTreeWidgetItem* eltern = k->parent()) return eltern->takeChild(eltern->indexOfChild(k));
+    return baum->takeTopLevelItem(baum->indexOfTopLevelItem(k));
+}
+
+// Puts a node in front of `vor` (a sibling of the same level), or at the
+// end of the top level when `vor` is null.
+void Einsetzen(QTreeWidget* baum, QTreeWidgetItem* k, QTreeWidgetItem* vor)
+{
+    if (!vor)
+        baum->addTopLevelItem(k);
+    else if (QTreeWidgetItem* eltern = vor->parent())
+        eltern->insertChild(eltern->indexOfChild(vor), k);
+    else
+        baum->insertTopLevelItem(baum->indexOfTopLevelItem(vor), k);
+}
+
+}  // namespace
+
+// --- Werbebaum ---
+
+Werbebaum::Werbebaum(Werbeeditor& editor, QWidget* parent) : QTreeWidget(parent), m_editor(editor)
+{
+    setHeaderHidden(true);
+    setColumnCount(1);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setDragEnabled(true);
+    setAcceptDrops(true);
+    setDragDropMode(QAbstractItemView::DragDrop);
+    setDefaultDropAction(Qt::MoveAction);
+    setContextMenuPolicy(Qt::CustomContextMenu);
+}
+
+void Werbebaum::mousePressEvent(QMouseEvent* event)
+{
+    QTreeWidget::mousePressEvent(event);
+    if (!itemAt(event->position().toPoint())) {
+        setCurrentItem(nullptr);
+        clearSelection();
+    }
+}
+
+namespace {
+
+Werbebaum* Quelle(QDropEvent* event, const Werbeeditor& editor)
+{
+    auto* baum = qobject_cast<Werbebaum*>(event->source());
+    return baum == editor.TreeWerbung || baum == editor.TreeAuswahl ? baum : nullptr;
+}
+
+}  // namespace
+
+void Werbebaum::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (Quelle(event, m_editor)) {
+        event->setDropAction(Qt::MoveAction);
+        event->accept();
+    } else {
+        event->ignore();
+    }
+}
+
+void Werbebaum::dragMoveEvent(QDragMoveEvent* event)
+{
+    if (Quelle(event, m_editor)) {
+        event->setDropAction(Qt::MoveAction);
+        event->accept();
+    } else {
+        event->ignore();
+    }
+}
+
+void Werbebaum::dropEvent(QDropEvent* event)
+{
+    Werbebaum* quelle = Quelle(event, m_editor);
+    if (!quelle) return event->ignore();
+    m_editor.ablegen(quelle, quelle->currentItem(), this, itemAt(event->position().toPoint()));
+    // The editor has done the move: the dragging view must not remove anything.
+    event->setDropAction(Qt::CopyAction);
+    event->accept();
+}
+
+// --- Werbeeditor ---
+
+Werbeeditor::Werbeeditor(const QString& prefix, const QString& hilfedatei, QWidget* parent)
+    : QWidget(parent), m_prefix(prefix)
+{
+    setObjectName(QStringLiteral("Werbeeditor"));
+    vorschau = [](const QString& datei) { VorschauAnzeigen(WerbedateiPfad(datei)); };
+    dateiWaehlen = [this] {
+        QFileDialog dlg(this, QStringLiteral("Datei suchen"), Datenverzeichnis);
+        dlg.setFileMode(QFileDialog::ExistingFile);
+        dlg.setNameFilters({QStringLiteral("Alle Dateien (*.jpg *.jpeg *.bmp *.avi *.mpg)"),
+                            QStringLiteral("JPEG Bilddatei (*.jpg *.jpeg)"), QStringLiteral("Bitmaps (*.bmp)"),
+                            QStringLiteral("Video (*.avi *.mpg)")});
+        return dlg.exec() == QDialog::Accepted ? dlg.selectedFiles().value(0) : QString();
+    };
+    aufbauen(hilfedatei);
+    m_namen = WerbekonfigurationenLesen(m_prefix);
+    m_konfig = m_namen.isEmpty() ? -1 : 0;
+    namenZeigen();
+    EintragAuswaehlen(nullptr);
+}
+
+Werbeeditor::~Werbeeditor() { feldregister().abmelden(this); }
+
+void Werbeeditor::aufbauen(const QString& hilfedatei)
+{
+    // Configurations.
+    CAnzeige = Benannt(new QComboBox(this), "CAnzeige");
+    CAnzeige->setEditable(true);
+    CAnzeige->setInsertPolicy(QComboBox::NoInsert);
+    CAnzeige->setCompleter(nullptr);
+    CAnzeige->setMinimumContentsLength(20);
+    CAnzeige->lineEdit()->setValidator(
+        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[^;]*")), CAnzeige));
+    BtnAnzeigeNeu = Knopf(this, "BtnAnzeigeNeu", QStringLiteral("Neu"), QStringLiteral("Neue Konfiguration"));
+    BtnAnzeigeUmbenennen = Knopf(this, "BtnAnzeigeUmbenennen", QStringLiteral("Umbenennen"),
+                                 QStringLiteral("Konfiguration umbenennen"));
+    BtnAnzeigeLoeschen =
+        Knopf(this, "BtnAnzeigeLoeschen", QStringLiteral("Löschen"), QStringLiteral("Konfiguration löschen"));
+    BtnAnzeigeHelp = Knopf(this, "BtnAnzeigeHelp", QStringLiteral("Hilfe"));
+    auto* konfig = new QHBoxLayout;
+    konfig->addWidget(CAnzeige, 1);
+    for (QPushButton* k : {BtnAnzeigeNeu, BtnAnzeigeUmbenennen, BtnAnzeigeLoeschen, BtnAnzeigeHelp})
+        konfig->addWidget(k);
+    auto* gruppeKonfig = Benannt(new QGroupBox(QStringLiteral("Konfiguration"), this), "GBKonfiguration");
+    gruppeKonfig->setLayout(konfig);
+
+    // The two trees with the buttons between and below them.
+    TreeWerbung = Benannt(new Werbebaum(*this, this), "TreeWerbung");
+    TreeAuswahl = Benannt(new Werbebaum(*this, this), "TreeAuswahl");
+    TreeWerbung->setRootIsDecorated(false);
+    BtnSelect = Knopf(this, "BtnSelect", QString(), QStringLiteral("Datei in die Konfiguration übernehmen"));
+    BtnSelect->setIcon(style()->standardIcon(QStyle::SP_ArrowLeft));
+    BtnAuswahlLoeschen = Knopf(this, "BtnAuswahlLoeschen", QStringLiteral("Löschen"),
+                               QStringLiteral("Markierten Eintrag löschen"));
+    BtnAuswahlNeu = Knopf(this, "BtnAuswahlNeu", QStringLiteral("Neu"), QStringLiteral("Neuer Ordner"));
+    BtnAuswahlUmbenennen =
+        Knopf(this, "BtnAuswahlUmbenennen", QStringLiteral("Umbenennen"), QStringLiteral("Ordner umbenennen"));
+    BtnDateiSuchen =
+        Knopf(this, "BtnDateiSuchen", QStringLiteral("Datei suchen"), QStringLiteral("Bild oder Video hinzufügen"));
+    // The tree focused last stays the one the buttons act on.
+    for (QPushButton* k : {BtnSelect, BtnAuswahlLoeschen, BtnAuswahlNeu, BtnAuswahlUmbenennen, BtnDateiSuchen})
+        k->setFocusPolicy(Qt::NoFocus);
+
+    auto* links = new QVBoxLayout;
+    links->addWidget(new QLabel(QStringLiteral("Werbung"), this));
+    links->addWidget(TreeWerbung, 1);
+    auto* mitte = new QVBoxLayout;
+    mitte->addStretch();
+    mitte->addWidget(BtnSelect);
+    mitte->addWidget(BtnAuswahlLoeschen);
+    mitte->addStretch();
+    auto* rechtsKnoepfe = new QHBoxLayout;
+    rechtsKnoepfe->addWidget(BtnAuswahlNeu);
+    rechtsKnoepfe->addWidget(BtnAuswahlUmbenennen);
+    rechtsKnoepfe->addWidget(BtnDateiSuchen);
+    rechtsKnoepfe->addStretch();
+    auto* rechts = new QVBoxLayout;
+    rechts->addWidget(new QLabel(QStringLiteral("Auswahl"), this));
+    rechts->addWidget(TreeAuswahl, 1);
+    rechts->addLayout(rechtsKnoepfe);
+    auto* baeume = new QHBoxLayout;
+    baeume->addLayout(links, 1);
+    baeume->addLayout(mitte);
+    baeume->addLayout(rechts, 1);
+
+    // The entry editor.
+    CBWettkbeginn = Benannt(new QCheckBox(QStringLiteral("  vor Spielbeginn"), this), "CBWettkbeginn");
+    CBProbe = Benannt(new QCheckBox(QStringLiteral("  während der Probe"), this), "CBProbe");
+    CBWettk = Benannt(new QCheckBox(QStringLiteral("  während des Spiels"), this), "CBWettk");
+    CBBahnwechsel = Benannt(new QCheckBox(QStringLiteral("  bei Bahnwechsel"), this), "CBBahnwechsel");
+    CBSpielerwechsel = Benannt(new QCheckBox(QStringLiteral("  bei Spielerwechsel"), this), "CBSpielerwechsel");
+    CBWettkende = Benannt(new QCheckBox(QStringLiteral("  nach Spielende"), this), "CBWettkende");
+    EWerbezeit = Sekundenfeld(this, "EWerbezeit");
+    EWerbeabstand = Sekundenfeld(this, "EWerbeabstand");
+    LWerbezeit = Benannt(new QLabel(QStringLiteral("Anzeigezeit:"), this), "LWerbezeit");
+    LWerbeabstand = Benannt(new QLabel(QStringLiteral("Werbeabstand:"), this), "LWerbeabstand");
+    LWerbezeit->setBuddy(EWerbezeit);
+    LWerbeabstand->setBuddy(EWerbeabstand);
+    auto* editor = new QGridLayout;
+    editor->addWidget(CBWettkbeginn, 0, 0);
+    editor->addWidget(CBProbe, 1, 0);
+    editor->addWidget(CBWettk, 2, 0);
+    editor->addWidget(CBBahnwechsel, 0, 1);
+    editor->addWidget(CBSpielerwechsel, 1, 1);
+    editor->addWidget(CBWettkende, 2, 1);
+    editor->setColumnMinimumWidth(2, 24);
+    editor->addWidget(LWerbezeit, 0, 3);
+    editor->addWidget(EWerbezeit, 0, 4);
+    editor->addWidget(new QLabel(QStringLiteral("Sek."), this), 0, 5);
+    editor->addWidget(LWerbeabstand, 1, 3);
+    editor->addWidget(EWerbeabstand, 1, 4);
+    editor->addWidget(new QLabel(QStringLiteral("Sek."), this), 1, 5);
+    editor->setColumnStretch(6, 1);
+    auto* gruppeEintrag = Benannt(new QGroupBox(QStringLiteral("Eintrag"), this), "GBEintrag");
+    gruppeEintrag->setLayout(editor);
+
+    auto* spalte = new QVBoxLayout(this);
+    spalte->addWidget(gruppeKonfig);
+    spalte->addLayout(baeume, 1);
+    spalte->addWidget(gruppeEintrag);
+
+    // Pop-up of both trees.
+    PopupMenu = Benannt(new QMenu(this), "PopupMenu");
+    PopupNeu = PopupMenu->addAction(QStringLiteral("Neu"));
+    PopupUmbenennen = PopupMenu->addAction(QStringLiteral("Umbenennen"));
+    PopupLoeschen = PopupMenu->addAction(QStringLiteral("Löschen"));
+    PopupNeu->setObjectName(QStringLiteral("PopupNeu"));
+    PopupUmbenennen->setObjectName(QStringLiteral("PopupUmbenennen"));
+    PopupLoeschen->setObjectName(QStringLiteral("PopupLoeschen"));
+
+    connect(CAnzeige, &QComboBox::activated, this, &Werbeeditor::CAnzeigeClick);
+    connect(BtnAnzeigeNeu, &QPushButton::clicked, this, &Werbeeditor::BtnAnzeigeNeuClick);
+    connect(BtnAnzeigeUmbenennen, &QPushButton::clicked, this, &Werbeeditor::BtnAnzeigeUmbenennenClick);
+    connect(BtnAnzeigeLoeschen, &QPushButton::clicked, this, &Werbeeditor::BtnAnzeigeLoeschenClick);
+    connect(BtnAnzeigeHelp, &QPushButton::clicked, this, [this, hilfedatei] {
+        if (QFileInfo(DateiImOrdner(Hilfeverzeichnis, hilfedatei)).isFile()) HilfedateiZeigen(this, hilfedatei);
+    });
+    connect(BtnSelect, &QPushButton::clicked, this, &Werbeeditor::BtnSelectClick);
+    connect(BtnAuswahlLoeschen, &QPushButton::clicked, this, &Werbeeditor::BtnLoeschenClick);
+    connect(BtnAuswahlNeu, &QPushButton::clicked, this, &Werbeeditor::BtnAuswahlNeuClick);
+    connect(BtnAuswahlUmbenennen, &QPushButton::clicked, this, &Werbeeditor::BtnAuswahlUmbenennenClick);
+    connect(BtnDateiSuchen, &QPushButton::clicked, this, &Werbeeditor::BtnDateiSuchenClick);
+    connect(PopupNeu, &QAction::triggered, this, &Werbeeditor::BtnAuswahlNeuClick);
+    connect(PopupUmbenennen, &QAction::triggered, this, &Werbeeditor::BtnAuswahlUmbenennenClick);
+    connect(PopupLoeschen, &QAction::triggered, this, &Werbeeditor::BtnLoeschenClick);
+
+    connect(TreeWerbung, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* neu) {
+        EditorUebernehmen();
+        EintragAuswaehlen(neu);
+    });
+    connect(TreeWerbung, &QTreeWidget::itemDoubleClicked, this, &Werbeeditor::doppelklick);
+    connect(TreeAuswahl, &QTreeWidget::itemDoubleClicked, this, &Werbeeditor::doppelklick);
+    connect(TreeAuswahl, &QTreeWidget::itemChanged, this, [this](QTreeWidgetItem* k) { knotenBeschriften(k); });
+    for (Werbebaum* baum : {TreeWerbung, TreeAuswahl}) {
+        connect(baum, &QWidget::customContextMenuRequested, this,
+                [this, baum](const QPoint& pos) { popupZeigen(baum, pos); });
+        baum->installEventFilter(this);
+    }
+    for (QWidget* w : std::initializer_list<QWidget*>{CBWettkbeginn, CBProbe, CBWettk, CBBahnwechsel,
+                                                      CBSpielerwechsel, CBWettkende, EWerbezeit, EWerbeabstand})
+        w->installEventFilter(this);
+}
+
+bool Werbeeditor::eventFilter(QObject* o, QEvent* e)
+{
+    if (e->type() == QEvent::FocusIn && (o == TreeWerbung || o == TreeAuswahl))
+        m_baum = static_cast<QTreeWidget*>(o);
+    else if (e->type() == QEvent::FocusOut && !(o == TreeWerbung || o == TreeAuswahl))
+        EditorUebernehmen();
+    else if (e->type() == QEvent::MouseButtonRelease && (o == EWerbezeit || o == EWerbeabstand))
+        static_cast<QLineEdit*>(o)->end(false);
+    return QWidget::eventFilter(o, e);
+}
+
+// --- Configurations ---
+
+void Werbeeditor::namenZeigen()
+{
+    const QSignalBlocker sperre(CAnzeige);
+    CAnzeige->clear();
+    CAnzeige->addItems(m_namen);
+    CAnzeige->setCurrentIndex(m_konfig);
+    if (m_konfig < 0) CAnzeige->setEditText(QString());
+}
+
+bool Werbeeditor::namenSchreiben()
+{
+    QString fehler;
+    if (WerbekonfigurationenSchreiben(m_prefix, m_namen, &fehler)) return true;
+    boxen().hinweis(fehler);
+    return false;
+}
+
+bool Werbeeditor::vorhanden(const QString& name, int ausser) const
+{
+    for (int i = 0; i < m_namen.size(); ++i)
+        if (i != ausser && m_namen.at(i).compare(name, Qt::CaseInsensitive) == 0) return true;
+    return false;
+}
+
+void Werbeeditor::aktivieren(int nr)
+{
+    m_konfig = m_namen.isEmpty() ? -1 : (nr >= 0 && nr < m_namen.size() ? nr : 0);
+    namenZeigen();
+    WerbekonfigurationLaden();
+    AuswahlLaden();
+    EintragGeaendert = 0;
+}
+
+bool Werbeeditor::speichern()
+{
+    EditorUebernehmen();
+    bool ok = true;
+    if (EintragGeaendert && m_konfig >= 0) {
+        if (boxen().hinweisJa(Frage("Konfiguration für ´%1´ speichern ?", m_namen.at(m_konfig))) == ErgebnisJa) {
+            ok = WerbekonfigurationSpeichern();
+        } else {
+            m_konfig = m_namen.isEmpty() ? -1 : 0;
+            namenZeigen();
+            WerbekonfigurationLaden();
+        }
+    }
+    return AuswahlSpeichern() && ok;
+}
+
+void Werbeeditor::schliessen()
+{
+    EintragAuswaehlen(nullptr);
+    for (QTreeWidget* baum : {static_cast<QTreeWidget*>(TreeWerbung), static_cast<QTreeWidget*>(TreeAuswahl)}) {
+        const QSignalBlocker sperre(baum);
+        baum->clear();
+    }
+    EintragGeaendert = 0;
+}
+
+void Werbeeditor::CAnzeigeClick(int index)
+{
+    EditorUebernehmen();
+    if (EintragGeaendert && m_konfig >= 0 &&
+        boxen().hinweisJa(Frage("Konfiguration für ´%1´ speichern ?", m_namen.at(m_konfig))) == ErgebnisJa)
+        WerbekonfigurationSpeichern();
+    m_konfig = index >= 0 && index < m_namen.size() ? index : (m_namen.isEmpty() ? -1 : 0);
+    namenZeigen();
+    WerbekonfigurationLaden();
+}
+
+void Werbeeditor::BtnAnzeigeNeuClick()
+{
+    const QString getippt = OhneTrenner(CAnzeige->currentText().trimmed());
+    EditorUebernehmen();
+    if (EintragGeaendert && m_konfig >= 0) {
+        if (boxen().hinweisJa(Frage("Konfiguration für ´%1´ speichern ?", m_namen.at(m_konfig))) == ErgebnisJa) {
+            WerbekonfigurationSpeichern();
+        } else {
+            m_konfig = m_namen.isEmpty() ? -1 : 0;
+            WerbekonfigurationLaden();
+        }
+    }
+    const bool touch = TouchEingabe != 0;
+    const QString name = touch ? QString() : getippt;
+    if (!touch) {
+        if (name.isEmpty()) return namenZeigen();
+        if (vorhanden(name, -1)) {
+            boxen().hinweis(QStringLiteral("Der Eintrag ist bereits vorhanden !"));
+            return namenZeigen();
+        }
+    }
+    QString fehler;
+    const int vorher = m_konfig;
+    const int nr = WerbekonfigurationEinfuegen(m_prefix, m_namen, m_konfig, name, &fehler);
+    if (nr < 0) {
+        boxen().hinweis(fehler);
+        return namenZeigen();
+    }
+    m_konfig = nr;
+    namenSchreiben();
+    namenZeigen();
+    WerbekonfigurationLaden();
+    emit konfigurationenGeaendert();
+    if (!touch) return;
+
+    namenTastatur();
+    // Nothing typed: the empty configuration goes again.
+    if (m_konfig == nr && m_namen.value(nr).isEmpty() && WerbekonfigurationLoeschen(m_prefix, m_namen, nr, &fehler)) {
+        m_konfig = vorher >= 0 && vorher < m_namen.size() ? vorher : (m_namen.isEmpty() ? -1 : 0);
+        namenZeigen();
+        WerbekonfigurationLaden();
+        emit konfigurationenGeaendert();
+    }
+}
+
+void Werbeeditor::BtnAnzeigeUmbenennenClick()
+{
+    if (m_konfig < 0) return;
+    if (TouchEingabe) return namenTastatur();
+    const QString name = OhneTrenner(CAnzeige->currentText().trimmed());
+    if (name.isEmpty()) return;
+    tastaturSchreiben(name);
+}
+
+void Werbeeditor::BtnAnzeigeLoeschenClick()
+{
+    if (m_konfig < 0) return;
+    if (boxen().hinweisJa(Frage("Konfiguration für ´%1´ löschen ?", m_namen.at(m_konfig))) != ErgebnisJa) return;
+    QString fehler;
+    if (!WerbekonfigurationLoeschen(m_prefix, m_namen, m_konfig, &fehler)) {
+        boxen().hinweis(fehler);
+        return;
+    }
+    m_konfig = m_namen.isEmpty() ? -1 : 0;
+    namenZeigen();
+    WerbekonfigurationLaden();
+    emit konfigurationenGeaendert();
+}
+
+void Werbeeditor::namenTastatur()
+{
+    Tastaturfeld f;
+    f.code = FeldcodeName;
+    f.prompt = QStringLiteral("Name:");
+    f.modus = ModusText;
+    f.lesen = [this] { return m_konfig >= 0 ? m_namen.value(m_konfig) : QString(); };
+    f.schreiben = [this](const QString& text) { tastaturSchreiben(OhneTrenner(text.trimmed())); };
+    f.maxLaenge = [this] { return CAnzeige->lineEdit()->maxLength(); };
+    f.ziel = CAnzeige;
+    // Each display kind's editor uses the code: this one's registration is the newest.
+    feldregister().abmelden(FeldcodeName, this);
+    feldregister().anmelden(f, this);
+    Feldcode = FeldcodeName;
+    FeldcodeMin = FeldcodeName;
+    FeldcodeMax = FeldcodeName;
+    TastaturAnzeigen(nullptr);
+}
+
+void Werbeeditor::tastaturSchreiben(const QString& text)
+{
+    if (m_konfig < 0 || m_konfig >= m_namen.size() || text.isEmpty() || text == m_namen.at(m_konfig)) return;
+    if (vorhanden(text, m_konfig)) {
+        boxen().hinweis(QStringLiteral("Der Eintrag ist bereits vorhanden !"));
+        return namenZeigen();
+    }
+    m_namen[m_konfig] = text;
+    namenSchreiben();
+    namenZeigen();
+    emit konfigurationenGeaendert();
+}
+
+// --- Loading and saving ---
+
+void Werbeeditor::WerbekonfigurationLaden()
+{
+    EintragAuswaehlen(nullptr);
+    const QSignalBlocker sperre(TreeWerbung);
+    TreeWerbung->clear();
+    EintragGeaendert = 0;
+    if (m_konfig < 0) return;
+    const QIcon bild = style()->standardIcon(QStyle::SP_FileIcon);
+    for (const Werbezeile& z : ::WerbekonfigurationLaden(m_prefix, m_konfig)) {
+        auto* k = new QTreeWidgetItem(TreeWerbung, {z.Bezeichnung});
+        k->setFlags(k->flags() & ~Qt::ItemIsDropEnabled);
+        if (z.eintrag) {
+            k->setIcon(0, bild);
+            EintragSetzen(k, *z.eintrag);
+        } else {
+            k->setIcon(0, style()->standardIcon(QStyle::SP_MessageBoxWarning));
+            k->setData(0, RolleArt, OhneEintrag);
+        }
+    }
+    TreeWerbung->setCurrentItem(nullptr);
+}
+
+bool Werbeeditor::WerbekonfigurationSpeichern()
+{
+    if (m_konfig < 0) return false;
+    std::vector<Werbezeile> zeilen;
+    for (int i = 0; i < TreeWerbung->topLevelItemCount(); ++i) {
+        const QTreeWidgetItem* k = TreeWerbung->topLevelItem(i);
+        zeilen.push_back({OhneTrenner(k->text(0)), eintragVon(k)});
+    }
+    QString fehler;
+    if (!namenSchreiben()) return false;
+    if (!::WerbekonfigurationSpeichern(m_prefix, m_konfig, zeilen, &fehler)) {
+        boxen().hinweis(fehler);
+        return false;
+    }
+    EintragGeaendert = 0;
+    return true;
+}
+
+namespace {
+
+void KnotenAnlegen(const std::vector<Auswahlknoten>& knoten, QTreeWidget* baum, QTreeWidgetItem* eltern,
+                   const QIcon& ordner, const QIcon& datei)
+{
+    for (const Auswahlknoten& a : knoten) {
+        auto* k = eltern ? new QTreeWidgetItem(eltern, {a.Text}) : new QTreeWidgetItem(baum, {a.Text});
+        k->setFlags(k->flags() | Qt::ItemIsEditable);
+        if (a.ordner) {
+            k->setIcon(0, ordner);
+            k->setData(0, RolleArt, Ordner);
+        } else if (a.eintrag) {
+            k->setIcon(0, datei);
+            EintragSetzen(k, *a.eintrag);
+        }
+        KnotenAnlegen(a.kinder, baum, k, ordner, datei);
+    }
+}
+
+Auswahlknoten Knotenbild(const QTreeWidgetItem* k)
+{
+    Auswahlknoten a;
+    a.Text = OhneTrenner(k->text(0));
+    a.ordner = Werbeeditor::istOrdner(k);
+    a.eintrag = Werbeeditor::eintragVon(k);
+    for (int i = 0; i < k->childCount(); ++i) a.kinder.push_back(Knotenbild(k->child(i)));
+    return a;
+}
+
+}  // namespace
+
+void Werbeeditor::AuswahlLaden()
+{
+    const QSignalBlocker sperre(TreeAuswahl);
+    TreeAuswahl->clear();
+    KnotenAnlegen(::AuswahlLaden(m_prefix), TreeAuswahl, nullptr, style()->standardIcon(QStyle::SP_DirIcon),
+                  style()->standardIcon(QStyle::SP_FileIcon));
+    TreeAuswahl->expandAll();
+}
+
+bool Werbeeditor::AuswahlSpeichern()
+{
+    std::vector<Auswahlknoten> baum;
+    for (int i = 0; i < TreeAuswahl->topLevelItemCount(); ++i) baum.push_back(Knotenbild(TreeAuswahl->topLevelItem(i)));
+    QString fehler;
+    if (::AuswahlSpeichern(m_prefix, baum, &fehler)) return true;
+    boxen().hinweis(fehler);
+    return false;
+}
+
+std::optional<TWerbeeintrag> Werbeeditor::eintragVon(const QTreeWidgetItem* k)
+{
+    if (!k || k->data(0, RolleArt).toInt() != Datei) return std::nullopt;
+    TWerbeeintrag e;
+    e.Datei = k->data(0, RolleDatei).toString();
+    e.Maske = static_cast<u16>(k->data(0, RolleMaske).toUInt());
+    e.Werbezeit = k->data(0, RolleWerbezeit).toInt();
+    e.Werbeabstand = k->data(0, RolleWerbeabstand).toInt();
+    return e;
+}
+
+bool Werbeeditor::istOrdner(const QTreeWidgetItem* k) { return k && k->data(0, RolleArt).toInt() == Ordner; }
+
+// --- Entry editor ---
+
+namespace {
+
+struct Ereignisbox {
+    QCheckBox* Werbeeditor::*box;
+    u16 bit;
+};
+constexpr Ereignisbox Ereignisboxen[] = {
+    {&Werbeeditor::CBWettkbeginn, WerbungVorSpielbeginn}, {&Werbeeditor::CBProbe, WerbungProbe},
+    {&Werbeeditor::CBWettk, WerbungSpiel},                {&Werbeeditor::CBBahnwechsel, WerbungBahnwechsel},
+    {&Werbeeditor::CBSpielerwechsel, WerbungSpielerwechsel}, {&Werbeeditor::CBWettkende, WerbungSpielende},
+};
+
+}  // namespace
+
+void Werbeeditor::EintragAuswaehlen(QTreeWidgetItem* eintrag)
+{
+    const std::optional<TWerbeeintrag> e = eintragVon(eintrag);
+    m_bearbeitet = e ? eintrag : nullptr;
+    for (const Ereignisbox& b : Ereignisboxen) {
+        QCheckBox* box = this->*b.box;
+        box->setChecked(e && (e->Maske & b.bit));
+        box->setEnabled(e.has_value());
+    }
+    EWerbezeit->setText(e ? Sekundentext(e->Werbezeit) : QString());
+    EWerbeabstand->setText(e ? Sekundentext(e->Werbeabstand) : QString());
+    for (QWidget* w : std::initializer_list<QWidget*>{EWerbezeit, EWerbeabstand, LWerbezeit, LWerbeabstand})
+        w->setEnabled(e.has_value());
+}
+
+void Werbeeditor::EditorUebernehmen()
+{
+    std::optional<TWerbeeintrag> e = eintragVon(m_bearbeitet);
+    if (!e) return;
+    TWerbeeintrag neu = *e;
+    neu.Maske = 0;
+    for (const Ereignisbox& b : Ereignisboxen)
+        if ((this->*b.box)->isChecked()) neu.Maske |= b.bit;
+    neu.Werbezeit = Sekunden(EWerbezeit);
+    neu.Werbeabstand = Sekunden(EWerbeabstand);
+    if (neu == *e) return;
+    EintragSetzen(m_bearbeitet, neu);
+    EintragGeaendert = 1;
+}
+
+// --- Entries and the choice tree ---
+
+QTreeWidgetItem* Werbeeditor::eintragKopie(const QTreeWidgetItem* datei) const
+{
+    const std::optional<TWerbeeintrag> e = eintragVon(datei);
+    if (!e) return nullptr;
+    auto* k = new QTreeWidgetItem(QStringList{datei->text(0)});
+    k->setFlags(k->flags() & ~Qt::ItemIsDropEnabled);
+    k->setIcon(0, style()->standardIcon(QStyle::SP_FileIcon));
+    EintragSetzen(k, *e);
+    return k;
+}
+
+void Werbeeditor::eintragVerschieben(QTreeWidget* baum, QTreeWidgetItem* knoten, QTreeWidgetItem* vor)
+{
+    const bool aufgeklappt = knoten->isExpanded();
+    Herausnehmen(baum, knoten);
+    Einsetzen(baum, knoten, vor);
+    knoten->setExpanded(aufgeklappt);
+}
+
+void Werbeeditor::BtnSelectClick()
+{
+    QTreeWidgetItem* aktuell = TreeWerbung->currentItem();
+    EditorUebernehmen();
+    QTreeWidgetItem* k = eintragKopie(TreeAuswahl->currentItem());
+    if (!k) return;
+    {
+        const QSignalBlocker sperre(TreeWerbung);
+        Einsetzen(TreeWerbung, k, aktuell);
+        TreeWerbung->setCurrentItem(aktuell);
+    }
+    EintragGeaendert = 1;
+}
+
+void Werbeeditor::ablegen(QTreeWidget* von, QTreeWidgetItem* gezogen, QTreeWidget* nach, QTreeWidgetItem* ziel)
+{
+    if (!gezogen || gezogen == ziel) return;
+    QTreeWidgetItem* aktuell = TreeWerbung->currentItem();
+    EditorUebernehmen();
+    if (von == TreeAuswahl && nach == TreeAuswahl) {
+        // A folder cannot go into itself.
+        if (!Enthaelt(gezogen, ziel)) eintragVerschieben(TreeAuswahl, gezogen, ziel);
+        return;
+    }
+    {
+        const QSignalBlocker sperre(TreeWerbung);
+        if (von == TreeAuswahl && nach == TreeWerbung) {
+            QTreeWidgetItem* k = eintragKopie(gezogen);
+            if (!k) return;
+            Einsetzen(TreeWerbung, k, ziel);
+        } else if (von == TreeWerbung && nach == TreeWerbung) {
+            eintragVerschieben(TreeWerbung, gezogen, ziel);
+        } else if (von == TreeWerbung && nach == TreeAuswahl) {
+            if (gezogen == aktuell) aktuell = nullptr;
+            if (gezogen == m_bearbeitet) EintragAuswaehlen(nullptr);
+            delete gezogen;
+        } else {
+            return;
+        }
+        TreeWerbung->setCurrentItem(aktuell);
+        if (!aktuell) TreeWerbung->clearSelection();
+    }
+    EintragAuswaehlen(aktuell);
+    EintragGeaendert = 1;
+}
+
+void Werbeeditor::BtnLoeschenClick()
+{
+    QTreeWidget* baum = m_baum;
+    QTreeWidgetItem* k = baum ? baum->currentItem() : nullptr;
+    if (!k) return;
+    if (boxen().hinweisJa(Frage("Eintrag ´%1´ löschen ?", k->text(0))) != ErgebnisJa) return;
+    if (baum == TreeWerbung) {
+        EditorUebernehmen();
+        EintragAuswaehlen(nullptr);
+        {
+            const QSignalBlocker sperre(TreeWerbung);
+            delete k;
+            TreeWerbung->setCurrentItem(nullptr);
+            TreeWerbung->clearSelection();
+        }
+        EintragGeaendert = 1;
+    } else {
+        delete k;
+    }
+}
+
+void Werbeeditor::knotenBeschriften(QTreeWidgetItem* k)
+{
+    const QString text = OhneTrenner(k->text(0));
+    if (text == k->text(0)) return;
+    const QSignalBlocker sperre(TreeAuswahl);
+    k->setText(0, text);
+}
+
+void Werbeeditor::BtnAuswahlUmbenennenClick()
+{
+    QTreeWidgetItem* k = TreeAuswahl->currentItem();
+    if (!k) return;
+    if (!TouchEingabe) {
+        TreeAuswahl->setFocus();
+        TreeAuswahl->editItem(k, 0);
+        return;
+    }
+    EingabeAnfrage a;
+    a.beschriftung = QStringLiteral("Name:");
+    a.hinweis = QStringLiteral("Name eintragen");
+    a.text = k->text(0);
+    a.pfeileSichtbar = false;
+    if (const std::optional<QString> name = boxen().eingabe(a)) k->setText(0, *name);
+}
+
+void Werbeeditor::BtnAuswahlNeuClick()
+{
+    auto* k = new QTreeWidgetItem(QStringList{QStringLiteral("Neu")});
+    k->setFlags(k->flags() | Qt::ItemIsEditable);
+    k->setIcon(0, style()->standardIcon(QStyle::SP_DirIcon));
+    k->setData(0, RolleArt, Ordner);
+    {
+        const QSignalBlocker sperre(TreeAuswahl);
+        if (QTreeWidgetItem* eltern = TreeAuswahl->currentItem()) {
+            eltern->addChild(k);
+            eltern->setExpanded(true);
+        } else {
+            TreeAuswahl->addTopLevelItem(k);
+        }
+    }
+    TreeAuswahl->setCurrentItem(k);
+    BtnAuswahlUmbenennenClick();
+}
+
+void Werbeeditor::BtnDateiSuchenClick()
+{
+    QTreeWidgetItem* gewaehlt = TreeAuswahl->currentItem();
+    if (!gewaehlt) return;
+    const QString datei = dateiWaehlen ? dateiWaehlen() : QString();
+    if (datei.isEmpty()) return;
+    auto* k = new QTreeWidgetItem(QStringList{OhneTrenner(QFileInfo(datei).fileName())});
+    k->setFlags(k->flags() | Qt::ItemIsEditable);
+    k->setIcon(0, style()->standardIcon(QStyle::SP_FileIcon));
+    TWerbeeintrag e;
+    e.Datei = datei;
+    EintragSetzen(k, e);
+    const QSignalBlocker sperre(TreeAuswahl);
+    if (istOrdner(gewaehlt)) {
+        gewaehlt->addChild(k);
+        gewaehlt->setExpanded(true);
+    } else {
+        Einsetzen(TreeAuswahl, k, gewaehlt);
+    }
+}
+
+void Werbeeditor::doppelklick(QTreeWidgetItem* knoten)
+{
+    if (knoten && knoten->treeWidget() == TreeWerbung) {
+        EditorUebernehmen();
+        EintragAuswaehlen(knoten);
+    }
+    if (const std::optional<TWerbeeintrag> e = eintragVon(knoten); e && vorschau) vorschau(e->Datei);
+}
+
+void Werbeeditor::popupZeigen(QTreeWidget* baum, const QPoint& pos)
+{
+    m_baum = baum;
+    PopupNeu->setEnabled(baum == TreeAuswahl);
+    PopupUmbenennen->setEnabled(baum == TreeAuswahl);
+    PopupMenu->popup(baum->viewport()->mapToGlobal(pos));
+}

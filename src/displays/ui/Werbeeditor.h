@@ -1,1 +1,144 @@
 #pragma once
+// The advert configuration editor that each display kind's dialog holds on
+// its advert page: the configuration list `CAnzeige`, the entries of the
+// current configuration `TreeWerbung`, the picture choice tree
+// `TreeAuswahl` and the editor of the selected entry. The files are those
+// of displays/Werbung.h under the dialog's prefix ("Grossanz", ...).
+//
+// The dialog calls `aktivieren` each time it is shown, `speichern` on its
+// confirmation and `schliessen` when it closes.
+
+#include "core/Records.h"
+#include "displays/Werbung.h"
+
+#include <QString>
+#include <QStringList>
+#include <QTreeWidget>
+#include <QWidget>
+#include <functional>
+
+class QAction;
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QPushButton;
+class Werbeeditor;
+
+// A tree of the editor whose drops the editor carries out itself (copy
+// from the choice tree, move within a tree, removal onto the choice tree).
+class Werbebaum : public QTreeWidget {
+    Q_OBJECT
+public:
+    Werbebaum(Werbeeditor& editor, QWidget* parent);
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+private:
+    Werbeeditor& m_editor;
+};
+
+class Werbeeditor : public QWidget {
+    Q_OBJECT
+public:
+    // `hilfedatei` is the help text of the help folder ("Hilfe_Grossanz.rtf").
+    Werbeeditor(const QString& prefix, const QString& hilfedatei, QWidget* parent = nullptr);
+    ~Werbeeditor() override;
+
+    QComboBox* CAnzeige;
+    QPushButton *BtnAnzeigeNeu, *BtnAnzeigeUmbenennen, *BtnAnzeigeLoeschen, *BtnAnzeigeHelp;
+    Werbebaum* TreeWerbung;
+    Werbebaum* TreeAuswahl;
+    QPushButton *BtnSelect, *BtnAuswahlNeu, *BtnAuswahlUmbenennen, *BtnAuswahlLoeschen, *BtnDateiSuchen;
+    QCheckBox *CBWettkbeginn, *CBProbe, *CBWettk, *CBBahnwechsel, *CBSpielerwechsel, *CBWettkende;
+    QLineEdit *EWerbezeit, *EWerbeabstand;
+    QLabel *LWerbezeit, *LWerbeabstand;
+    QMenu* PopupMenu;
+    QAction *PopupNeu, *PopupUmbenennen, *PopupLoeschen;
+
+    // The entry tree was changed since it was loaded or saved.
+    u8 EintragGeaendert = 0;
+
+    const QString& prefix() const { return m_prefix; }
+    // The current configuration number; -1 when there is none.
+    int konfigurationNr() const { return m_konfig; }
+    QStringList konfigurationen() const { return m_namen; }
+
+    // The dialog is shown: configuration `nr` (0 when out of range) becomes
+    // current and is loaded, the choice tree is loaded, no entry is in the
+    // editor and the changed flag is clear.
+    void aktivieren(int nr);
+    // The dialog is confirmed: a changed entry tree is saved after the
+    // question (else dropped, configuration 0 current), then the choice
+    // tree. False when a file could not be written (the operator was told).
+    bool speichern();
+    // The dialog closes: both trees are emptied.
+    void schliessen();
+
+    // Loading and saving the current configuration and the choice tree.
+    void WerbekonfigurationLaden();
+    bool WerbekonfigurationSpeichern();
+    void AuswahlLaden();
+    bool AuswahlSpeichern();
+
+    // The entry editor: shows an entry (null clears and disables it), and
+    // stores the editor into the entry shown.
+    void EintragAuswaehlen(QTreeWidgetItem* eintrag);
+    void EditorUebernehmen();
+
+    // The buttons and pop-up items.
+    void BtnAnzeigeNeuClick();
+    void BtnAnzeigeUmbenennenClick();
+    void BtnAnzeigeLoeschenClick();
+    void CAnzeigeClick(int index);
+    void BtnSelectClick();
+    void BtnAuswahlNeuClick();
+    void BtnAuswahlUmbenennenClick();
+    void BtnLoeschenClick();
+    void BtnDateiSuchenClick();
+
+    // A node dragged from tree `von` and dropped onto tree `nach` over
+    // `ziel` (null: empty space).
+    void ablegen(QTreeWidget* von, QTreeWidgetItem* gezogen, QTreeWidget* nach, QTreeWidgetItem* ziel);
+
+    // The record of a node; none for folders and missing files.
+    static std::optional<TWerbeeintrag> eintragVon(const QTreeWidgetItem* knoten);
+    static bool istOrdner(const QTreeWidgetItem* knoten);
+
+    // Shows a file in the preview (VorschauAnzeigen) and asks for a picture
+    // file (the file dialog); tests put their own in.
+    std::function<void(const QString&)> vorschau;
+    std::function<QString()> dateiWaehlen;
+
+signals:
+    // The configuration names changed (new, renamed, deleted).
+    void konfigurationenGeaendert();
+
+protected:
+    bool eventFilter(QObject* o, QEvent* e) override;
+
+private:
+    void aufbauen(const QString& hilfedatei);
+    void namenZeigen();
+    void geaendert();
+    bool namenSchreiben();
+    bool vorhanden(const QString& name, int ausser) const;
+    void namenTastatur();
+    void tastaturSchreiben(const QString& text);
+    void eintragVerschieben(QTreeWidget* baum, QTreeWidgetItem* knoten, QTreeWidgetItem* vor);
+    QTreeWidgetItem* eintragKopie(const QTreeWidgetItem* datei) const;
+    void knotenBeschriften(QTreeWidgetItem* knoten);
+    void doppelklick(QTreeWidgetItem* knoten);
+    void popupZeigen(QTreeWidget* baum, const QPoint& pos);
+
+    QString m_prefix;
+    QStringList m_namen;
+    int m_konfig = -1;
+    QTreeWidgetItem* m_bearbeitet = nullptr;  // the entry in the editor
+    QTreeWidget* m_baum = nullptr;            // the tree focused last
+};

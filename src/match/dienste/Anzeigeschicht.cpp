@@ -291,8 +291,9 @@ void GrossanzUpdate()
     if (!Einst.GrossAnzeige || !w) return;
     if (AnzeigeWettkampf) AnzeigeWettkampf->GrossanzeigeEin = 0;
     w->GrossanzeigeEin = 1;
-    GrossanzWerbungVorbereiten(*w);
+    // On the board first: the adverts load only for the match on the board.
     AnzeigefensterAufbauen(*w);
+    GrossanzWerbungVorbereiten(*w);
     fenster().hauptmenueAktualisieren();
 }
 

@@ -19,6 +19,7 @@
 #include "match/ui/Bahnfensterdienste.h"
 #include "match/ui/Fensterregistrierung.h"
 #include "match/ui/Startfenster.h"
+#include "displays/Grossanzsteuerung.h"
 #include "displays/ui/Fensterregistrierung.h"
 #include "report/Netzmodul.h"
 #include "report/ui/Berichtausgabe.h"
@@ -55,6 +56,7 @@ Programm::~Programm()
     setWettbewerbDienste(nullptr);
     setBerichtDienste(nullptr);
     setNetzDienste(nullptr);
+    setAnzeigeDienste(nullptr);
     setFensterDienste(nullptr);
     setCanAdapter(nullptr);  // closes the adapter
     setSoundAusgabe(nullptr);
@@ -70,6 +72,7 @@ Programm::~Programm()
     m_main.reset();
     m_bericht.reset();
     m_netz.reset();
+    m_anzeigen.reset();
     m_hub.reset();
 }
 
@@ -117,6 +120,8 @@ QStringList Programm::starten(const QString& programmordner)
     setNetzDienste(m_netz.get());
     m_bericht = BerichtDiensteErzeugen();
     setBerichtDienste(m_bericht.get());
+    m_anzeigen = std::make_unique<Displaydienste>();
+    setAnzeigeDienste(m_anzeigen.get());
 
     // The main window first: its start work reads the settings.
     m_main = std::make_unique<TMain>(*m_hub);

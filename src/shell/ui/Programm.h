@@ -10,6 +10,7 @@
 
 class Abschaltung;
 class BerichtDienste;
+class Displaydienste;
 class Netzmodul;
 class Bahnfensterdienste;
 class CanAdapter;
@@ -67,6 +68,7 @@ private:
     std::unique_ptr<Fensterhub> m_hub;
     std::unique_ptr<Netzmodul> m_netz;
     std::unique_ptr<BerichtDienste> m_bericht;
+    std::unique_ptr<Displaydienste> m_anzeigen;
     std::unique_ptr<TMain> m_main;
     std::unique_ptr<TInfo> m_info;
     std::unique_ptr<TProgende> m_progende;

@@ -164,10 +164,11 @@ TEST_F(Fensterhub, BoardOpenRebuildRefreshAndClose)
         Einst.GrossAnzeige = true;
         hub.anzeigefensterOeffnen();
         ASSERT_TRUE(w);
-        // Opened again for another match: the same window shows it.
+        // Opened again for another match: the same window shows it, rebuilt.
         w->hide();
         AktWettkampf = &Wettkaempfe[5];
         hub.anzeigefensterOeffnen();
+        EXPECT_EQ(w->aufbau, 1);
         EXPECT_EQ(klein, f.klein);
         EXPECT_EQ(gross, f.gross);
         EXPECT_EQ(danach, 2);
@@ -178,7 +179,7 @@ TEST_F(Fensterhub, BoardOpenRebuildRefreshAndClose)
 
         hub.anzeigefensterAufbauen();
         hub.anzeigefensterSpielerAktualisieren(12);
-        EXPECT_EQ(w->aufbau, 1);
+        EXPECT_EQ(w->aufbau, 2);
         EXPECT_EQ(w->spieler, QList<int>{12});
 
         hub.anzeigefensterSchliessen();
