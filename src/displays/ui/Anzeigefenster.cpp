@@ -1,6 +1,7 @@
 #include "displays/ui/Anzeigefenster.h"
 
 #include "core/Anzeigedienste.h"
+#include "core/ui/Beschriftung.h"
 #include "core/ui/Farben.h"
 
 #include <QAudioOutput>
@@ -28,23 +29,10 @@ const Qt::Alignment Links = Qt::AlignLeft | Qt::AlignVCenter;
 const Qt::Alignment Rechts = Qt::AlignRight | Qt::AlignVCenter;
 const Qt::Alignment Mitte = Qt::AlignHCenter | Qt::AlignVCenter;
 
-QFont Schrift(int pixel, bool fett = false, bool kursiv = false)
+// The board writes in Arial.
+QFont Tafelschrift(int pixel, bool fett = false, bool kursiv = false)
 {
-    QFont f(QStringLiteral("Arial"));
-    f.setPixelSize(pixel);
-    f.setBold(fett);
-    f.setItalic(kursiv);
-    return f;
-}
-
-QLabel* Label(QWidget* eltern, const QString& name, const QString& text, QRect r, Qt::Alignment a, const QFont& f)
-{
-    auto* l = new QLabel(text, eltern);
-    l->setObjectName(name);
-    l->setGeometry(r);
-    l->setAlignment(a);
-    l->setFont(f);
-    return l;
+    return Schrift(pixel, fett, kursiv, QStringLiteral("Arial"));
 }
 
 void Hintergrund(QWidget* w, u32 farbe)
@@ -209,7 +197,7 @@ void TAnzeigefenster::bauen(const Masse& m)
 
 void TAnzeigefenster::kopfBauen(const Masse& m)
 {
-    const QFont schrift = Schrift(m.teamSchrift, true);
+    const QFont schrift = Tafelschrift(m.teamSchrift, true);
     for (bool heim : {true, false}) {
         const QString seite = heim ? QStringLiteral("Heim") : QStringLiteral("Gast");
         const QRect r = heim ? m.kopfHeim : m.kopfGast;
@@ -241,7 +229,7 @@ void TAnzeigefenster::normalBauen(const Masse& m, bool heim)
     auto* g = new QGroupBox(heim ? QStringLiteral("Heimmannschaft") : QStringLiteral("Gastmannschaft"), m_tafel);
     g->setObjectName(QStringLiteral("G") + seite);
     g->setGeometry(heim ? m.heimLinks : m.gastLinks, m.gruppeOben, m.gruppeBreite, m.gruppeHoehe);
-    g->setFont(Schrift(m.kopfSchrift, true));
+    g->setFont(Tafelschrift(m.kopfSchrift, true));
 
     const ErgebnisLage erste = GrossanzZeilenLage(m_form, false, true, 1);
     const int panelOben = erste.werteOben - erste.nameOben;
@@ -249,7 +237,7 @@ void TAnzeigefenster::normalBauen(const Masse& m, bool heim)
     panel->setObjectName(QStringLiteral("P") + seite);
     panel->setGeometry(m.nName.x, panelOben, m.nName.w, m.gruppeHoehe - panelOben - 4);
 
-    const QFont kopf = Schrift(m.kopfSchrift, true);
+    const QFont kopf = Tafelschrift(m.kopfSchrift, true);
     const int kopfOben = erste.werteOben - m.zeileHoehe - 8;
     auto kopfLabel = [&](const char* spalte, const QString& text, Spalte s, Qt::Alignment a) {
         Label(g, QStringLiteral("LHeader%1%2").arg(seite, QLatin1String(spalte)), text,
@@ -262,9 +250,10 @@ void TAnzeigefenster::normalBauen(const Masse& m, bool heim)
     kopfLabel("Total", QStringLiteral("Total"), m.nTotal, Rechts);
     const int ersatzOben = GrossanzZeilenLage(m_form, false, false, 7).nameOben - m.zeileHoehe - 10;
     QLabel* ersatz = Label(panel, QStringLiteral("L%1Ersatz").arg(seite), QStringLiteral("Ersatz"),
-                           QRect(2, ersatzOben, m.nName.w - 4, m.zeileHoehe), Links, Schrift(m.kopfSchrift, true, true));
+                           QRect(2, ersatzOben, m.nName.w - 4, m.zeileHoehe), Links,
+                           Tafelschrift(m.kopfSchrift, true, true));
 
-    const QFont name = Schrift(m.nNameSchrift), wert = Schrift(m.nWertSchrift, true);
+    const QFont name = Tafelschrift(m.nNameSchrift), wert = Tafelschrift(m.nWertSchrift, true);
     for (int k = 1; k <= 8; ++k) {
         Zeile& z = Zeilen[heim ? k : k + 8];
         const ErgebnisLage lage = GrossanzZeilenLage(m_form, false, false, k);
@@ -292,7 +281,7 @@ void TAnzeigefenster::satzBauen(const Masse& m, bool heim)
     auto* g = new QGroupBox(heim ? QStringLiteral("Heimmannschaft") : QStringLiteral("Gastmannschaft"), m_tafel);
     g->setObjectName(QStringLiteral("GS") + seite);
     g->setGeometry(heim ? m.heimLinks : m.gastLinks, m.gruppeOben, m.gruppeBreite, m.gruppeHoehe);
-    g->setFont(Schrift(m.kopfSchrift, true));
+    g->setFont(Tafelschrift(m.kopfSchrift, true));
 
     const ErgebnisLage erste = GrossanzZeilenLage(m_form, true, true, 1);
     const int panelOben = erste.werteOben - erste.nameOben;
@@ -301,7 +290,7 @@ void TAnzeigefenster::satzBauen(const Masse& m, bool heim)
     panel->setGeometry(m.sName.x, panelOben, m.sName.w, m.gruppeHoehe - panelOben - 4);
 
     auto satzSpalte = [&](int i) { return Spalte{m.sSatz1.x + m.sAbstand * (i - 1), m.sSatz1.w}; };
-    const QFont kopf = Schrift(m.kopfSchrift, true);
+    const QFont kopf = Tafelschrift(m.kopfSchrift, true);
     const int kopfOben = erste.werteOben - m.zeileHoehe - 8;
     auto kopfLabel = [&](const QString& spalte, const QString& text, Spalte s, Qt::Alignment a) {
         Label(g, QStringLiteral("LSHeader") + seite + spalte, text, QRect(s.x, kopfOben, s.w, m.zeileHoehe), a, kopf);
@@ -313,10 +302,11 @@ void TAnzeigefenster::satzBauen(const Masse& m, bool heim)
     kopfLabel(QStringLiteral("SaP"), QStringLiteral("SaP"), m.sSaP, Rechts);
     const int ersatzOben = GrossanzZeilenLage(m_form, true, false, 7).nameOben - m.zeileHoehe - 8;
     QLabel* ersatz = Label(panel, QStringLiteral("LS%1Ersatz").arg(seite), QStringLiteral("Ersatz"),
-                           QRect(2, ersatzOben, m.sName.w - 4, m.zeileHoehe), Links, Schrift(m.kopfSchrift, true, true));
+                           QRect(2, ersatzOben, m.sName.w - 4, m.zeileHoehe), Links,
+                           Tafelschrift(m.kopfSchrift, true, true));
 
-    const QFont name = Schrift(m.sNameSchrift), wert = Schrift(m.sWertSchrift, true);
-    const QFont ersetzt = Schrift(m.sErsetztHoehe - 3, false, true);
+    const QFont name = Tafelschrift(m.sNameSchrift), wert = Tafelschrift(m.sWertSchrift, true);
+    const QFont ersetzt = Tafelschrift(m.sErsetztHoehe - 3, false, true);
     for (int k = 1; k <= 8; ++k) {
         Zeile& z = Zeilen[heim ? k : k + 8];
         const QString basis = QStringLiteral("LS%1Spieler%2").arg(seite).arg(k);
@@ -359,7 +349,7 @@ void TAnzeigefenster::summeBauen(const Masse& m)
     auto r = [&](int x, int y, int w, int h) {
         return QRect(int(x * fx), int(y * fy), int(w * fx), int(h * fy));
     };
-    auto s = [&](int pixel, bool fett) { return Schrift(int(pixel * std::min(fx, fy)), fett); };
+    auto s = [&](int pixel, bool fett) { return Tafelschrift(int(pixel * std::min(fx, fy)), fett); };
     auto label = [&](const char* name, const QString& text, QRect g, Qt::Alignment a, const QFont& f) {
         return Label(PErgebnisse, QLatin1String(name), text, g, a, f);
     };

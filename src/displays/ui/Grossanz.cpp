@@ -9,6 +9,7 @@
 #include "core/ui/Farbe.h"
 #include "core/ui/Farben.h"
 #include "core/ui/Hinweis.h"
+#include "core/ui/Textformatleiste.h"
 #include "displays/Grossanzeige.h"
 #include "displays/Grossanzsteuerung.h"
 #include "displays/ui/Werbeeditor.h"
@@ -16,15 +17,12 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QEvent>
-#include <QFontDatabase>
-#include <QFontInfo>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPixmap>
 #include <QPushButton>
 #include <QRegularExpressionValidator>
 #include <QScreen>
@@ -32,21 +30,16 @@
 #include <QSlider>
 #include <QStyle>
 #include <QTabWidget>
-#include <QTextBlock>
-#include <QTextCursor>
 #include <QTextDocument>
 #include <QTextEdit>
-#include <QToolButton>
 #include <QVBoxLayout>
 #include <algorithm>
-#include <cmath>
 
 namespace {
 
 const QString Prefix = QStringLiteral("Grossanz");
 constexpr int WechselMin = 10000, WechselMax = 100000, WechselSchritt = 5000, WechselSumme = 110000;
 constexpr int SchieberMs = 200;
-constexpr int EinzugSchritt = 40;
 // The touch keyboard's field range of each page.
 constexpr u16 FeldcodeSteuerung = 320, FeldcodeWerbung = 330, FeldcodeText = 340;
 
@@ -87,8 +80,6 @@ QCheckBox* Kasten(QWidget* eltern, const char* name, const QString& text)
 {
     return Benannt(new QCheckBox(text, eltern), name);
 }
-
-quint32 ZuFarbwert(const QColor& c) { return quint32(c.red()) | quint32(c.green()) << 8 | quint32(c.blue()) << 16; }
 
 void SchluesselSchreiben(const char* name)
 {
@@ -137,8 +128,6 @@ TGrossanz::TGrossanz(QWidget* parent) : QDialog(parent)
     connect(Editor, &Werbeeditor::konfigurationenGeaendert, this, [this] { konfigurationenZeigen(true); });
     for (QPushButton* b : {BtnWechselDown, BtnWechselUp, BtnFarbe, BtnAnzeigen, BtnOK, BtnAbbruch})
         connect(b, &QPushButton::pressed, this, [] { KlickSoundSpielen(); });
-    for (QToolButton* b : {SBtnFett, SBtnKursiv, SBtnSchriftfarbe, SBtnLeft, SBtnRight})
-        connect(b, &QToolButton::pressed, this, [] { KlickSoundSpielen(); });
 
     // The change between the matches runs from now on as the settings say.
     TBWechsel->setValue(WechselPosition(Einst.GrossanzIntervall));
@@ -235,30 +224,20 @@ QWidget* TGrossanz::textAufbauen()
 {
     auto* seite = Benannt(new QWidget, "TabText");
 
-    CBFont = Benannt(new QComboBox(seite), "CBFont");
-    CBFont->addItems(QFontDatabase::families());
-    CBFont->setMinimumWidth(220);
-    CBGroesse = Benannt(new QComboBox(seite), "CBGroesse");
-    for (int g : {10, 12, 14, 16, 18, 20, 24, 28, 32, 36, 40}) CBGroesse->addItem(QString::number(g));
-    SBtnFett = Schaltknopf(seite, "SBtnFett", QStringLiteral("F"), QStringLiteral("fette Schrift"));
-    SBtnKursiv = Schaltknopf(seite, "SBtnKursiv", QStringLiteral("K"), QStringLiteral("kursive Schrift"));
-    for (QToolButton* b : {SBtnFett, SBtnKursiv}) {
-        b->setCheckable(true);
-        QFont f = b->font();
-        f.setBold(b == SBtnFett);
-        f.setItalic(b == SBtnKursiv);
-        b->setFont(f);
-    }
-    SBtnSchriftfarbe = Schaltknopf(seite, "SBtnSchriftfarbe", QString(), QStringLiteral("Schriftfarbe"));
-    SBtnSchriftfarbe->setIconSize(QSize(18, 18));
-    SBtnLeft = Schaltknopf(seite, "SBtnLeft", QString(), QStringLiteral("Einzug verkleinern"));
-    SBtnLeft->setIcon(style()->standardIcon(QStyle::SP_ArrowLeft));
-    SBtnRight = Schaltknopf(seite, "SBtnRight", QString(), QStringLiteral("Einzug vergrößern"));
-    SBtnRight->setIcon(style()->standardIcon(QStyle::SP_ArrowRight));
+    auto* leiste =
+        new Textformatleiste({"CBFont", "CBGroesse"}, {10, 12, 14, 16, 18, 20, 24, 28, 32, 36, 40}, seite);
+    CBFont = leiste->Schriftart;
+    CBGroesse = leiste->Groesse;
+    SBtnFett = leiste->SBtnFett;
+    SBtnKursiv = leiste->SBtnKursiv;
+    SBtnSchriftfarbe = leiste->SBtnSchriftfarbe;
+    SBtnLeft = leiste->SBtnLeft;
+    SBtnRight = leiste->SBtnRight;
 
     REFormular = Benannt(new QTextEdit(seite), "REFormular");
     REFormular->setAcceptRichText(true);
     REFormular->document()->setDefaultFont(QFont(QStringLiteral("Arial"), 10));
+    leiste->bearbeiten(REFormular);
     REFormular->setMinimumSize(560, 300);
 
     EAnzeigezeit = Ziffernfeld(seite, "EAnzeigezeit");
@@ -266,15 +245,6 @@ QWidget* TGrossanz::textAufbauen()
     BtnAnzeigen = DialogKnopf(seite, "BtnAnzeigen", QStringLiteral("Anzeigen"));
     BtnAnzeigen->setToolTip(QStringLiteral("Text auf der Großanzeige einblenden"));
 
-    auto* format = new QHBoxLayout;
-    format->addWidget(CBFont);
-    format->addWidget(CBGroesse);
-    format->addSpacing(8);
-    for (QToolButton* b : {SBtnFett, SBtnKursiv, SBtnSchriftfarbe}) format->addWidget(b);
-    format->addSpacing(8);
-    format->addWidget(SBtnLeft);
-    format->addWidget(SBtnRight);
-    format->addStretch();
     auto* zeigen = new QHBoxLayout;
     zeigen->addWidget(new QLabel(QStringLiteral("Anzeigezeit:"), seite));
     zeigen->addWidget(EAnzeigezeit);
@@ -282,41 +252,13 @@ QWidget* TGrossanz::textAufbauen()
     zeigen->addStretch();
     zeigen->addWidget(BtnAnzeigen);
     auto* spalte = new QVBoxLayout(seite);
-    spalte->addLayout(format);
+    spalte->addWidget(leiste);
     spalte->addWidget(REFormular, 1);
     spalte->addLayout(zeigen);
 
-    connect(CBFont, &QComboBox::activated, this, [this](int i) {
-        if (i < 0) return;
-        QTextCharFormat f;
-        f.setFontFamilies({CBFont->itemText(i)});
-        formatAnwenden(f);
-    });
-    connect(CBGroesse, &QComboBox::activated, this, [this](int i) {
-        if (i < 0) return;
-        QTextCharFormat f;
-        f.setFontPointSize(CBGroesse->itemText(i).toInt());
-        formatAnwenden(f);
-    });
-    connect(SBtnFett, &QToolButton::clicked, this, [this] {
-        QTextCharFormat f;
-        f.setFontWeight(REFormular->currentCharFormat().fontWeight() > QFont::Medium ? QFont::Normal : QFont::Bold);
-        formatAnwenden(f);
-    });
-    connect(SBtnKursiv, &QToolButton::clicked, this, [this] {
-        QTextCharFormat f;
-        f.setFontItalic(!REFormular->currentCharFormat().fontItalic());
-        formatAnwenden(f);
-    });
-    connect(SBtnSchriftfarbe, &QToolButton::clicked, this, &TGrossanz::schriftfarbeWaehlen);
-    connect(SBtnLeft, &QToolButton::clicked, this, [this] { einzug(-EinzugSchritt); });
-    connect(SBtnRight, &QToolButton::clicked, this, [this] { einzug(+EinzugSchritt); });
-    connect(REFormular, &QTextEdit::currentCharFormatChanged, this, &TGrossanz::formatZeigen);
     connect(EAnzeigezeit, &QLineEdit::textChanged, this,
             [](const QString& t) { grossanzsteuerung().Anzeigezeit = TextZuZahl(t); });
     connect(BtnAnzeigen, &QPushButton::clicked, this, &TGrossanz::BtnAnzeigenClick);
-
-    formatZeigen(REFormular->currentCharFormat());
     return seite;
 }
 
@@ -441,65 +383,3 @@ void TGrossanz::BtnFarbeClick()
 
 // The document itself goes to the board; the clipboard stays the operator's.
 void TGrossanz::BtnAnzeigenClick() { grossanzsteuerung().textAnzeigen(*REFormular->document()); }
-
-void TGrossanz::formatAnwenden(const QTextCharFormat& format)
-{
-    REFormular->mergeCurrentCharFormat(format);
-    REFormular->setFocus();
-}
-
-void TGrossanz::schriftfarbeWaehlen()
-{
-    const QTextCharFormat aktuell = REFormular->currentCharFormat();
-    const QColor alt = aktuell.foreground().style() != Qt::NoBrush ? aktuell.foreground().color()
-                                                                   : REFormular->palette().color(QPalette::Text);
-    const std::optional<quint32> farbe = FarbeWaehlen(this, ZuFarbwert(alt));
-    if (!farbe) {
-        REFormular->setFocus();
-        return;
-    }
-    QTextCharFormat f;
-    f.setForeground(FarbeZuQColor(*farbe));
-    formatAnwenden(f);
-}
-
-// The first-line indent of the paragraphs of the selection, never left of the page.
-void TGrossanz::einzug(int schritt)
-{
-    QTextCursor c = REFormular->textCursor();
-    QTextDocument* d = REFormular->document();
-    const QTextBlock letzter = d->findBlock(c.selectionEnd());
-    c.beginEditBlock();
-    for (QTextBlock b = d->findBlock(c.selectionStart()); b.isValid(); b = b.next()) {
-        QTextBlockFormat f = b.blockFormat();
-        f.setTextIndent(std::max(f.textIndent() + schritt, -f.leftMargin()));
-        QTextCursor(b).setBlockFormat(f);
-        if (b == letzter) break;
-    }
-    c.endEditBlock();
-    REFormular->setFocus();
-}
-
-// The font, size, bold, italic and colour at the caret in the controls; a
-// family the system lacks shows as the one that stands in for it.
-void TGrossanz::formatZeigen(const QTextCharFormat& format)
-{
-    const QStringList familien = format.fontFamilies().toStringList();
-    const QFont standard = REFormular->document()->defaultFont();
-    const QString familie = familien.isEmpty() ? standard.family() : familien.first();
-    const double pt = format.hasProperty(QTextFormat::FontPointSize) ? format.fontPointSize() : standard.pointSizeF();
-    const QString groesse = pt == std::floor(pt) ? QString::number(int(pt)) : QString();
-    {
-        const QSignalBlocker a(CBFont), b(CBGroesse);
-        int i = CBFont->findText(familie);
-        if (i < 0) i = CBFont->findText(QFontInfo(QFont(familie)).family());
-        CBFont->setCurrentIndex(i);
-        CBGroesse->setCurrentIndex(groesse.isEmpty() ? -1 : CBGroesse->findText(groesse));
-    }
-    SBtnFett->setChecked(format.fontWeight() > QFont::Medium);
-    SBtnKursiv->setChecked(format.fontItalic());
-    QPixmap feld(18, 18);
-    feld.fill(format.foreground().style() != Qt::NoBrush ? format.foreground().color()
-                                                          : REFormular->palette().color(QPalette::Text));
-    SBtnSchriftfarbe->setIcon(QIcon(feld));
-}

@@ -13,7 +13,6 @@ class QLineEdit;
 class QPushButton;
 class QSlider;
 class QTabWidget;
-class QTextCharFormat;
 class QTextEdit;
 class QToolButton;
 class Werbeeditor;
@@ -69,8 +68,4 @@ private:
     void konfigurationenZeigen(bool auswahlBehalten);
     void feldbereichSetzen();
     void wechselSchritt(int schritt);
-    void formatAnwenden(const QTextCharFormat& format);
-    void formatZeigen(const QTextCharFormat& format);
-    void einzug(int schritt);
-    void schriftfarbeWaehlen();
 };

@@ -4,6 +4,7 @@
 #include "core/Globals.h"
 #include "core/SettingsFile.h"
 #include "core/Sound.h"
+#include "core/ui/Beschriftung.h"
 #include "core/ui/Farbe.h"
 #include "core/ui/Farben.h"
 #include "match/lanes/Bahnfenster.h"
@@ -54,25 +55,6 @@ int SZeileOben(int k) { return 42 + 34 * (k - 1); }
 const Qt::Alignment Links = Qt::AlignLeft | Qt::AlignVCenter;
 const Qt::Alignment Rechts = Qt::AlignRight | Qt::AlignVCenter;
 const Qt::Alignment Mitte = Qt::AlignHCenter | Qt::AlignVCenter;
-
-QFont Schrift(int pixel, bool fett = false, bool kursiv = false)
-{
-    QFont f;
-    f.setPixelSize(pixel);
-    f.setBold(fett);
-    f.setItalic(kursiv);
-    return f;
-}
-
-QLabel* Label(QWidget* eltern, const QString& name, const QString& text, QRect r, Qt::Alignment a, const QFont& f)
-{
-    auto* l = new QLabel(text, eltern);
-    l->setObjectName(name);
-    l->setGeometry(r);
-    l->setAlignment(a);
-    l->setFont(f);
-    return l;
-}
 
 QRect Feld(Spalte s, int y, int h) { return QRect(s.x, y, s.w, h); }
 

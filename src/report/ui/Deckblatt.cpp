@@ -9,36 +9,29 @@
 #include "core/ui/Farben.h"
 #include "core/ui/Hinweis.h"
 #include "core/ui/Keyb.h"
+#include "core/ui/Textformatleiste.h"
 #include "report/Deckblatt.h"
 
 #include <QAction>
 #include <QComboBox>
 #include <QEvent>
-#include <QFontDatabase>
-#include <QFontInfo>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPixmap>
 #include <QPrinter>
 #include <QPushButton>
 #include <QSignalBlocker>
-#include <QStyle>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextEdit>
-#include <QToolButton>
 #include <QVBoxLayout>
-#include <algorithm>
-#include <cmath>
 
 namespace {
 
 constexpr u16 FeldcodeName = 180;
 constexpr u16 FeldcodeText = 500;
 constexpr int ZeileMaxLaenge = 80;
-constexpr int EinzugSchritt = 40;
 
 // Keeps its place in the layout while hidden.
 void PlatzHalten(QWidget* w)
@@ -47,8 +40,6 @@ void PlatzHalten(QWidget* w)
     p.setRetainSizeWhenHidden(true);
     w->setSizePolicy(p);
 }
-
-quint32 ZuFarbwert(const QColor& c) { return quint32(c.red()) | quint32(c.green()) << 8 | quint32(c.blue()) << 16; }
 
 }  // namespace
 
@@ -72,30 +63,18 @@ TDeckblatt::TDeckblatt(QWidget* parent) : QDialog(parent)
     BtnGruppeLoeschen = DialogKnopf(this, "BtnGruppeLoeschen", QStringLiteral("&Löschen"));
     BtnGruppeLoeschen->setToolTip(QStringLiteral("Texteintrag mit Inhalt löschen"));
 
-    CFont = Benannt(new QComboBox(this), "CFont");
-    CFont->addItems(QFontDatabase::families());
-    CFont->setMinimumWidth(220);
-    CGroesse = Benannt(new QComboBox(this), "CGroesse");
-    for (int g : {8, 10, 12, 14, 16, 18, 20, 24, 28}) CGroesse->addItem(QString::number(g));
-    CGroesse->setCurrentIndex(CGroesse->findText(QStringLiteral("10")));
-    SBtnFett = Schaltknopf(this, "SBtnFett", QStringLiteral("F"), QStringLiteral("fette Schrift"));
-    SBtnKursiv = Schaltknopf(this, "SBtnKursiv", QStringLiteral("K"), QStringLiteral("kursive Schrift"));
-    for (QToolButton* b : {SBtnFett, SBtnKursiv}) {
-        b->setCheckable(true);
-        QFont f = b->font();
-        f.setBold(b == SBtnFett);
-        f.setItalic(b == SBtnKursiv);
-        b->setFont(f);
-    }
-    SBtnSchriftfarbe = Schaltknopf(this, "SBtnSchriftfarbe", QString(), QStringLiteral("Schriftfarbe"));
-    SBtnSchriftfarbe->setIconSize(QSize(18, 18));
-    SBtnLeft = Schaltknopf(this, "SBtnLeft", QString(), QStringLiteral("Einzug verkleinern"));
-    SBtnLeft->setIcon(style()->standardIcon(QStyle::SP_ArrowLeft));
-    SBtnRight = Schaltknopf(this, "SBtnRight", QString(), QStringLiteral("Einzug vergrößern"));
-    SBtnRight->setIcon(style()->standardIcon(QStyle::SP_ArrowRight));
+    auto* leiste = new Textformatleiste({"CFont", "CGroesse"}, {8, 10, 12, 14, 16, 18, 20, 24, 28}, this);
+    CFont = leiste->Schriftart;
+    CGroesse = leiste->Groesse;
+    SBtnFett = leiste->SBtnFett;
+    SBtnKursiv = leiste->SBtnKursiv;
+    SBtnSchriftfarbe = leiste->SBtnSchriftfarbe;
+    SBtnLeft = leiste->SBtnLeft;
+    SBtnRight = leiste->SBtnRight;
 
     REFormular = Benannt(new QTextEdit(this), "REFormular");
     REFormular->document()->setDefaultFont(DeckblattSchrift());
+    leiste->bearbeiten(REFormular);
     REFormular->setMinimumSize(640, 440);
     REFormular->viewport()->installEventFilter(this);
     PlatzHalten(REFormular);
@@ -118,15 +97,6 @@ TDeckblatt::TDeckblatt(QWidget* parent) : QDialog(parent)
     liste->addWidget(BtnGruppeNeu);
     liste->addWidget(BtnGruppeUmbenennen);
     liste->addWidget(BtnGruppeLoeschen);
-    auto* format = new QHBoxLayout;
-    format->addWidget(CFont);
-    format->addWidget(CGroesse);
-    format->addSpacing(8);
-    for (QToolButton* b : {SBtnFett, SBtnKursiv, SBtnSchriftfarbe}) format->addWidget(b);
-    format->addSpacing(8);
-    format->addWidget(SBtnLeft);
-    format->addWidget(SBtnRight);
-    format->addStretch();
     auto* knoepfe = new QHBoxLayout;
     knoepfe->addWidget(BtnSpeichern);
     knoepfe->addWidget(BtnDrucken);
@@ -134,7 +104,7 @@ TDeckblatt::TDeckblatt(QWidget* parent) : QDialog(parent)
     knoepfe->addWidget(BtnZurueck);
     auto* spalte = new QVBoxLayout(this);
     spalte->addLayout(liste);
-    spalte->addLayout(format);
+    spalte->addWidget(leiste);
     spalte->addWidget(REFormular);
     spalte->addLayout(knoepfe);
     spalte->setSizeConstraint(QLayout::SetFixedSize);
@@ -146,18 +116,8 @@ TDeckblatt::TDeckblatt(QWidget* parent) : QDialog(parent)
     connect(BtnSpeichern, &QPushButton::clicked, this, &TDeckblatt::BtnSpeichernClick);
     connect(BtnDrucken, &QPushButton::clicked, this, &TDeckblatt::BtnDruckenClick);
     connect(BtnZurueck, &QPushButton::clicked, this, &QDialog::accept);
-    connect(CFont, &QComboBox::activated, this, &TDeckblatt::CFontChange);
-    connect(CGroesse, &QComboBox::activated, this, &TDeckblatt::CGroesseChange);
-    connect(SBtnFett, &QToolButton::clicked, this, &TDeckblatt::SBtnFettClick);
-    connect(SBtnKursiv, &QToolButton::clicked, this, &TDeckblatt::SBtnKursivClick);
-    connect(SBtnSchriftfarbe, &QToolButton::clicked, this, &TDeckblatt::SBtnSchriftfarbeClick);
-    connect(SBtnRight, &QToolButton::clicked, this, [this] { einzug(+EinzugSchritt); });
-    connect(SBtnLeft, &QToolButton::clicked, this, [this] { einzug(-EinzugSchritt); });
-    connect(REFormular, &QTextEdit::currentCharFormatChanged, this, &TDeckblatt::formatZeigen);
     for (QPushButton* b : findChildren<QPushButton*>())
         connect(b, &QPushButton::pressed, this, [] { KlickSoundSpielen(); });
-    for (QToolButton* b : findChildren<QToolButton*>())
-        connect(b, &QToolButton::pressed, this, [] { KlickSoundSpielen(); });
 
     Tastaturfeld name;
     name.code = FeldcodeName;
@@ -178,7 +138,6 @@ TDeckblatt::TDeckblatt(QWidget* parent) : QDialog(parent)
 
     listeFuellen();
     editorZeigen(false);
-    formatZeigen(REFormular->currentCharFormat());
 }
 
 TDeckblatt::~TDeckblatt() { feldregister().abmelden(this); }
@@ -284,103 +243,6 @@ void TDeckblatt::BtnDruckenClick()
     drucker.setPageOrientation(QPageLayout::Portrait);
     drucker.setDocName(CTexte->itemText(deckblattZustand.LetzteNummer));
     DeckblattDrucken(*REFormular->document(), drucker);
-}
-
-// --- Formatting of the selection ------------------------------------------------------
-
-void TDeckblatt::formatAnwenden(const QTextCharFormat& format)
-{
-    REFormular->mergeCurrentCharFormat(format);
-    REFormular->setFocus();
-}
-
-void TDeckblatt::CFontChange(int index)
-{
-    if (index < 0) return;
-    QTextCharFormat f;
-    f.setFontFamilies({CFont->itemText(index)});
-    formatAnwenden(f);
-}
-
-void TDeckblatt::CGroesseChange(int index)
-{
-    if (index < 0) return;
-    QTextCharFormat f;
-    f.setFontPointSize(CGroesse->itemText(index).toInt());
-    formatAnwenden(f);
-}
-
-void TDeckblatt::SBtnFettClick()
-{
-    QTextCharFormat f;
-    f.setFontWeight(REFormular->currentCharFormat().fontWeight() > QFont::Medium ? QFont::Normal : QFont::Bold);
-    formatAnwenden(f);
-}
-
-void TDeckblatt::SBtnKursivClick()
-{
-    QTextCharFormat f;
-    f.setFontItalic(!REFormular->currentCharFormat().fontItalic());
-    formatAnwenden(f);
-}
-
-void TDeckblatt::SBtnSchriftfarbeClick()
-{
-    const QTextCharFormat aktuell = REFormular->currentCharFormat();
-    const QColor alt = aktuell.foreground().style() != Qt::NoBrush ? aktuell.foreground().color()
-                                                                   : REFormular->palette().color(QPalette::Text);
-    const std::optional<quint32> farbe = FarbeWaehlen(this, ZuFarbwert(alt));
-    if (!farbe) {
-        REFormular->setFocus();
-        return;
-    }
-    QTextCharFormat f;
-    f.setForeground(FarbeZuQColor(*farbe));
-    formatAnwenden(f);
-}
-
-// The first-line indent of every paragraph of the selection; it never
-// reaches left of the page.
-void TDeckblatt::einzug(int schritt)
-{
-    QTextCursor c = REFormular->textCursor();
-    const QTextBlock letzter = REFormular->document()->findBlock(c.selectionEnd());
-    c.beginEditBlock();
-    for (QTextBlock b = REFormular->document()->findBlock(c.selectionStart()); b.isValid(); b = b.next()) {
-        QTextBlockFormat f = b.blockFormat();
-        f.setTextIndent(std::max(f.textIndent() + schritt, -f.leftMargin()));
-        QTextCursor(b).setBlockFormat(f);
-        if (b == letzter) break;
-    }
-    c.endEditBlock();
-    REFormular->setFocus();
-}
-
-// The selection's font, size, bold, italic and colour in the controls; no
-// entry for a size or font the list does not hold.
-void TDeckblatt::formatZeigen(const QTextCharFormat& format)
-{
-    const QStringList familien = format.fontFamilies().toStringList();
-    const QString familie =
-        familien.isEmpty() ? REFormular->document()->defaultFont().family() : familien.first();
-    const double pt = format.hasProperty(QTextFormat::FontPointSize)
-                          ? format.fontPointSize()
-                          : REFormular->document()->defaultFont().pointSizeF();
-    const QString groesse = pt == std::floor(pt) ? QString::number(int(pt)) : QString();
-    {
-        const QSignalBlocker a(CFont), b(CGroesse);
-        // A family the system lacks shows as the one that stands in for it ("Arial": "Liberation Sans").
-        int i = CFont->findText(familie);
-        if (i < 0) i = CFont->findText(QFontInfo(QFont(familie)).family());
-        CFont->setCurrentIndex(i);
-        CGroesse->setCurrentIndex(groesse.isEmpty() ? -1 : CGroesse->findText(groesse));
-    }
-    SBtnFett->setChecked(format.fontWeight() > QFont::Medium);
-    SBtnKursiv->setChecked(format.fontItalic());
-    QPixmap feld(18, 18);
-    feld.fill(format.foreground().style() != Qt::NoBrush ? format.foreground().color()
-                                                          : REFormular->palette().color(QPalette::Text));
-    SBtnSchriftfarbe->setIcon(QIcon(feld));
 }
 
 // --- The touch keyboard -------------------------------------------------------------------

@@ -12,7 +12,6 @@
 class QAction;
 class QComboBox;
 class QPushButton;
-class QTextCharFormat;
 class QTextEdit;
 class QToolButton;
 
@@ -46,14 +45,6 @@ private:
     void BtnTextLoeschenClick();
     void BtnSpeichernClick();
     void BtnDruckenClick();
-    void CFontChange(int index);
-    void CGroesseChange(int index);
-    void SBtnFettClick();
-    void SBtnKursivClick();
-    void SBtnSchriftfarbeClick();
-    void einzug(int schritt);
-    void formatAnwenden(const QTextCharFormat& format);
-    void formatZeigen(const QTextCharFormat& format);
     void editorZeigen(bool zeigen);
     // In touch mode the keyboard edits the name (180) or the text line by line (500).
     bool nameTippen();
