@@ -4,24 +4,7 @@
 
 namespace {
 
-class KeineAnzeigen final : public AnzeigeDienste {
-public:
-    void mannschaftsanzeigeLoeschen(int, int) override {}
-    void mannschaftsanzeigeKennzeichnen(int, int) override {}
-    void mannschaftsanzeigeProbe(int) override {}
-    void mannschaftsergebnisAnzeigen(int) override {}
-    void namenanzeigeLoeschen(int) override {}
-    void namenanzeigeAktualisieren(int) override {}
-    void namenanzWerbungLaden(TWettkampfDaten&) override {}
-    void namenanzWerbungStarten(TWettkampfDaten&) override {}
-    void grossanzWerbungLaden(TWettkampfDaten&) override {}
-    void monitorKonfigurationExportieren(TWettkampfDaten&) override {}
-    void monitorMannschaftExportieren(TWettkampfDaten&) override {}
-    void monitorSpielerExportieren(int) override {}
-    void monitorStatusExportieren(TWettkampfDaten&) override {}
-    void monitorBeenden(int) override {}
-    void mannschaftsanzeigenZuordnen(int, int) override {}
-};
+class KeineAnzeigen final : public AnzeigeDienste {};
 
 KeineAnzeigen g_keine;
 AnzeigeDienste* g_anzeigen = &g_keine;

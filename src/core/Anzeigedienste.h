@@ -9,27 +9,28 @@
 
 class AnzeigeDienste {
 public:
+    // Each does nothing until a display implements it.
     virtual ~AnzeigeDienste() = default;
     // Team result boards of the lanes erste..letzte.
-    virtual void mannschaftsanzeigeLoeschen(int erste, int letzte) = 0;
-    virtual void mannschaftsanzeigeKennzeichnen(int erste, int letzte) = 0;
-    virtual void mannschaftsanzeigeProbe(int bahn) = 0;
-    virtual void mannschaftsergebnisAnzeigen(int bahn) = 0;
+    virtual void mannschaftsanzeigeLoeschen(int, int) {}
+    virtual void mannschaftsanzeigeKennzeichnen(int, int) {}
+    virtual void mannschaftsanzeigeProbe(int) {}
+    virtual void mannschaftsergebnisAnzeigen(int) {}
     // Lane name boards.
-    virtual void namenanzeigeLoeschen(int bahn) = 0;
-    virtual void namenanzeigeAktualisieren(int bahn) = 0;
-    virtual void namenanzWerbungLaden(TWettkampfDaten& w) = 0;
-    virtual void namenanzWerbungStarten(TWettkampfDaten& w) = 0;
+    virtual void namenanzeigeLoeschen(int) {}
+    virtual void namenanzeigeAktualisieren(int) {}
+    virtual void namenanzWerbungLaden(TWettkampfDaten&) {}
+    virtual void namenanzWerbungStarten(TWettkampfDaten&) {}
     // Result board adverts.
-    virtual void grossanzWerbungLaden(TWettkampfDaten& w) = 0;
+    virtual void grossanzWerbungLaden(TWettkampfDaten&) {}
     // Lane monitor clients.
-    virtual void monitorKonfigurationExportieren(TWettkampfDaten& w) = 0;
-    virtual void monitorMannschaftExportieren(TWettkampfDaten& w) = 0;
-    virtual void monitorSpielerExportieren(int bahn) = 0;
-    virtual void monitorStatusExportieren(TWettkampfDaten& w) = 0;
-    virtual void monitorBeenden(int bahn) = 0;
+    virtual void monitorKonfigurationExportieren(TWettkampfDaten&) {}
+    virtual void monitorMannschaftExportieren(TWettkampfDaten&) {}
+    virtual void monitorSpielerExportieren(int) {}
+    virtual void monitorStatusExportieren(TWettkampfDaten&) {}
+    virtual void monitorBeenden(int) {}
     // Assigns the team boards to the lanes erste..letzte (MannschanzZuordnung).
-    virtual void mannschaftsanzeigenZuordnen(int erste, int letzte) = 0;
+    virtual void mannschaftsanzeigenZuordnen(int, int) {}
 };
 
 // The installed displays; null restores the stand-in that shows nothing.

@@ -68,19 +68,5 @@ class Displaydienste : public AnzeigeDienste {
 public:
     ~Displaydienste() override;
 
-    void mannschaftsanzeigeLoeschen(int, int) override {}
-    void mannschaftsanzeigeKennzeichnen(int, int) override {}
-    void mannschaftsanzeigeProbe(int) override {}
-    void mannschaftsergebnisAnzeigen(int) override {}
-    void namenanzeigeLoeschen(int) override {}
-    void namenanzeigeAktualisieren(int) override {}
-    void namenanzWerbungLaden(TWettkampfDaten&) override {}
-    void namenanzWerbungStarten(TWettkampfDaten&) override {}
     void grossanzWerbungLaden(TWettkampfDaten& w) override;
-    void monitorKonfigurationExportieren(TWettkampfDaten&) override {}
-    void monitorMannschaftExportieren(TWettkampfDaten&) override {}
-    void monitorSpielerExportieren(int) override {}
-    void monitorStatusExportieren(TWettkampfDaten&) override {}
-    void monitorBeenden(int) override {}
-    void mannschaftsanzeigenZuordnen(int, int) override {}
 };
