@@ -1,26 +1,18 @@
 #include "report/ui/EmailSenden.h"
 
-#include "core/Fenster.h"
 #include "core/Globals.h"
 #include "core/SettingsFile.h"
-#include "core/Sound.h"
 #include "core/Tastatur.h"
-#include "core/ui/Farbe.h"
-#include "core/ui/Farben.h"
 #include "core/ui/Hinweis.h"
 #include "core/ui/Tastaturfelder.h"
 #include "report/Berichtausgabe.h"
 #include "report/Deckblatt.h"
-#include "report/ui/Senden.h"
 
 #include <QComboBox>
 #include <QGridLayout>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QSignalBlocker>
-#include <QVBoxLayout>
 
 namespace {
 
@@ -54,12 +46,8 @@ bool Setzen(QString& feld, const QString& wert)
 
 }  // namespace
 
-TEmailSenden::TEmailSenden(QWidget* parent) : QDialog(parent)
+TEmailSenden::TEmailSenden(QWidget* parent) : TSendenDialog(parent, "EmailSenden")
 {
-    setObjectName(QStringLiteral("EmailSenden"));
-
-    CDeckblatt = new QComboBox(this);
-    CDeckblatt->setObjectName(QStringLiteral("CDeckblatt"));
     CDeckblatt->setEditable(true);
     CDeckblatt->setInsertPolicy(QComboBox::NoInsert);
     CDeckblatt->setToolTip(QStringLiteral("ausgewähltes Deckblatt wird als email Text versendet"));
@@ -69,18 +57,8 @@ TEmailSenden::TEmailSenden(QWidget* parent) : QDialog(parent)
     CEmailAn->setObjectName(QStringLiteral("CEmailAn"));
     CEmailAn->setToolTip(QStringLiteral("email Adresse eintragen"));
     EEmailBetreff = Textfeld(this, "EEmailBetreff", "Betreff angeben");
-    const Sendeknoepfe k =
-        SendenEinrichten(this, QStringLiteral("ausgewähltes Deckblatt als Standard für den email Versand verwenden"),
-                         u"ColorEmailSenden");
-    BtnStandard = k.BtnStandard;
-    BtnDeckblatt = k.BtnDeckblatt;
-    BtnOk = k.BtnOk;
-    BtnAbbrechen = k.BtnAbbrechen;
-    PopupColorGround = k.PopupColorGround;
-
-    connect(BtnStandard, &QPushButton::clicked, this, &TEmailSenden::BtnStandardClick);
-    connect(BtnDeckblatt, &QPushButton::clicked, this, &TEmailSenden::BtnDeckblattClick);
-    connect(BtnOk, &QPushButton::clicked, this, &TEmailSenden::BtnOkClick);
+    knoepfeEinrichten(QStringLiteral("ausgewähltes Deckblatt als Standard für den email Versand verwenden"),
+                      u"ColorEmailSenden");
 
     auto* raster = new QGridLayout;
     const std::pair<const char*, QWidget*> zeilen[] = {{"Text aus Deckblatt:", CDeckblatt},
@@ -94,20 +72,7 @@ TEmailSenden::TEmailSenden(QWidget* parent) : QDialog(parent)
         raster->addWidget(control, r++, 1);
     }
     raster->setColumnStretch(1, 1);
-    auto* deckblatt = new QHBoxLayout;
-    deckblatt->addStretch();
-    deckblatt->addWidget(BtnStandard);
-    deckblatt->addWidget(BtnDeckblatt);
-    auto* unten = new QHBoxLayout;
-    unten->addStretch();
-    unten->addWidget(BtnOk);
-    unten->addWidget(BtnAbbrechen);
-    auto* spalte = new QVBoxLayout(this);
-    spalte->addLayout(raster);
-    spalte->addLayout(deckblatt);
-    spalte->addSpacing(10);
-    spalte->addLayout(unten);
-    spalte->setSizeConstraint(QLayout::SetFixedSize);
+    layoutSetzen(raster);
 
     m_tastatur = new TastaturFelder(this, FeldcodeMinEmail, FeldcodeMaxEmail);
     m_tastatur->feld(251, QStringLiteral("Name:"), ModusText, EEmailName);
@@ -124,13 +89,6 @@ TEmailSenden::TEmailSenden(QWidget* parent) : QDialog(parent)
     m_tastatur->feld(an, CEmailAn);
 }
 
-void TEmailSenden::showEvent(QShowEvent* event)
-{
-    QDialog::showEvent(event);
-    FormActivate();
-    BtnOk->setFocus();
-}
-
 void TEmailSenden::FormActivate()
 {
     FeldcodeMin = FeldcodeMinEmail;
@@ -144,16 +102,6 @@ void TEmailSenden::FormActivate()
     CEmailAn->addItems(EmailAnListe);
     CEmailAn->setCurrentIndex(CEmailAn->findText(w->EmailAn, Qt::MatchFixedString));
     listeFuellen(w->EmailDeckblatt);
-}
-
-// The cover names in order with entry k selected; no selection when cover k
-// no longer exists.
-void TEmailSenden::listeFuellen(int k)
-{
-    const QSignalBlocker sperre(CDeckblatt);
-    CDeckblatt->clear();
-    CDeckblatt->addItems(DeckblattNamen());
-    CDeckblatt->setCurrentIndex(k < CDeckblatt->count() ? k : -1);
 }
 
 int TEmailSenden::deckblattEintrag() const
@@ -182,13 +130,4 @@ void TEmailSenden::BtnOkClick()
         if (geaendert) w->Geaendert = 1;
     }
     accept();
-}
-
-// The covers may have changed: the list anew, with the entry chosen here
-// kept while it still exists; the typed fields stay as they are.
-void TEmailSenden::BtnDeckblattClick()
-{
-    const int gewaehlt = deckblattEintrag();
-    fenster().dialog(Dialog::Deckblatt);
-    listeFuellen(gewaehlt);
 }

@@ -4,36 +4,26 @@
 // of addresses and the subject. OK stores them in the current match;
 // "&Standard" also makes the cover that of new matches at once.
 
-#include <QDialog>
+#include "report/ui/Senden.h"
 
-class QAction;
 class QComboBox;
 class QLineEdit;
-class QPushButton;
 class TastaturFelder;
 
-class TEmailSenden : public QDialog {
+class TEmailSenden : public TSendenDialog {
     Q_OBJECT
 public:
     explicit TEmailSenden(QWidget* parent = nullptr);
 
-    QComboBox* CDeckblatt;
     QLineEdit *EEmailName, *EEmailVon, *EEmailBetreff;
     QComboBox* CEmailAn;
-    QPushButton *BtnStandard, *BtnDeckblatt, *BtnOk, *BtnAbbrechen;
-    QAction* PopupColorGround;
-
-protected:
-    void showEvent(QShowEvent* event) override;
 
 private:
-    void FormActivate();
-    void BtnStandardClick();
-    void BtnOkClick();
-    void BtnDeckblattClick();
-    void listeFuellen(int k);
+    void FormActivate() override;
+    void BtnStandardClick() override;
+    void BtnOkClick() override;
     // The entry of CDeckblatt whose text the list shows; -1 for a typed text that is none.
-    int deckblattEintrag() const;
+    int deckblattEintrag() const override;
 
     TastaturFelder* m_tastatur;
 };
