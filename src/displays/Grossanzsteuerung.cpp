@@ -3,6 +3,8 @@
 #include "core/Fenster.h"
 #include "core/Globals.h"
 #include "core/Settings.h"
+#include "displays/Mannschaftsanzeige.h"
+#include "displays/Namenanzeige.h"
 #include "displays/Werberotation.h"
 #include "match/dienste/Anzeigeschicht.h"
 
@@ -117,6 +119,30 @@ void Grossanzsteuerung::textTakt()
 
 // --- Display services --------------------------------------------------------------------
 
-Displaydienste::~Displaydienste() { grossanzsteuerung().zuruecksetzen(); }
+Displaydienste::~Displaydienste()
+{
+    grossanzsteuerung().zuruecksetzen();
+    namenanzsteuerung().zuruecksetzen();
+    mannschaftsanzsteuerung().zuruecksetzen();
+}
+
+void Displaydienste::mannschaftsanzeigeLoeschen(int erste, int letzte)
+{
+    mannschaftsanzsteuerung().MannschaftsanzeigeLoeschen(erste, letzte);
+}
+void Displaydienste::mannschaftsanzeigeKennzeichnen(int erste, int letzte)
+{
+    mannschaftsanzsteuerung().MannschaftsanzeigeKennzeichnen(erste, letzte);
+}
+void Displaydienste::mannschaftsanzeigeProbe(int bahn) { mannschaftsanzsteuerung().MannschaftsanzeigeProbe(bahn); }
+void Displaydienste::mannschaftsergebnisAnzeigen(int bahn) { mannschaftsanzsteuerung().MannschaftsergebnisAnzeigen(bahn); }
+void Displaydienste::mannschaftsanzeigenZuordnen(int erste, int letzte)
+{
+    mannschaftsanzsteuerung().MannschaftsanzeigenZuordnen(erste, letzte);
+}
+void Displaydienste::namenanzeigeLoeschen(int bahn) { namenanzsteuerung().NamenanzeigeLoeschen(bahn); }
+void Displaydienste::namenanzeigeAktualisieren(int bahn) { namenanzsteuerung().NamenanzeigeAktualisieren(bahn); }
+void Displaydienste::namenanzWerbungLaden(TWettkampfDaten& w) { namenanzsteuerung().NamenanzWerbungLaden(w); }
+void Displaydienste::namenanzWerbungStarten(TWettkampfDaten& w) { namenanzsteuerung().NamenanzWerbungStarten(w); }
 
 void Displaydienste::grossanzWerbungLaden(TWettkampfDaten& w) { grossanzsteuerung().werbungLaden(w); }

@@ -61,12 +61,20 @@ public:
 // The one controller of the run.
 Grossanzsteuerung& grossanzsteuerung();
 
-// The displays as the match logic reaches them. Only the result board's
-// adverts are served so far; the name and team boards and the monitors
-// show nothing yet.
+// The displays as the match logic reaches them: the result board's adverts,
+// the name boards and the team boards. The monitors show nothing yet.
 class Displaydienste : public AnzeigeDienste {
 public:
     ~Displaydienste() override;
 
+    void mannschaftsanzeigeLoeschen(int erste, int letzte) override;
+    void mannschaftsanzeigeKennzeichnen(int erste, int letzte) override;
+    void mannschaftsanzeigeProbe(int bahn) override;
+    void mannschaftsergebnisAnzeigen(int bahn) override;
+    void mannschaftsanzeigenZuordnen(int erste, int letzte) override;
+    void namenanzeigeLoeschen(int bahn) override;
+    void namenanzeigeAktualisieren(int bahn) override;
+    void namenanzWerbungLaden(TWettkampfDaten& w) override;
+    void namenanzWerbungStarten(TWettkampfDaten& w) override;
     void grossanzWerbungLaden(TWettkampfDaten& w) override;
 };

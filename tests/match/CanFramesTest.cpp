@@ -181,3 +181,33 @@ TEST(CanFramesTest, RahmenZuDenAnzeigen)
         {"239", AnzeigenHelligkeit(7), {239, 7}},
     });
 }
+
+// Board rows: blank-padded to the width, 0 past it; row 16 keeps only its
+// column nibble; team rows by width.
+TEST(CanFramesTest, ZeilenDerLedTafeln)
+{
+    using V = std::vector<CanDaten>;
+    EXPECT_EQ(AnzeigeZeile(3, "STOP", 9),
+              (V{{234, 0x31, 'S', 'T', 'O', 'P', ' ', ' '}, {234, 0x37, ' ', ' ', ' ', 0, 0, 0}}));
+    EXPECT_EQ(AnzeigeZeile(3, "Mueller Han", 11),
+              (V{{234, 0x31, 'M', 'u', 'e', 'l', 'l', 'e'}, {234, 0x37, 'r', ' ', 'H', 'a', 'n', 0}}));
+    EXPECT_EQ(AnzeigeZeile(16, "BAHN", 11),
+              (V{{234, 0x01, 'B', 'A', 'H', 'N', ' ', ' '}, {234, 0x07, ' ', ' ', ' ', ' ', ' ', 0}}));
+    // Longer than the width: cut; width 0: nothing.
+    EXPECT_EQ(AnzeigeZeile(1, "Hauptsponsor", 9)[1], (CanDaten{234, 0x17, 'p', 'o', 'n', 0, 0, 0}));
+    EXPECT_TRUE(AnzeigeZeile(1, "STOP", 0).empty());
+    EXPECT_EQ(AnzeigeZeile(2, "", 13).size(), 3u);
+
+    // Team board 1, home row 1, guest row 2; width 11 results at 3 and 8.
+    EXPECT_EQ(TafelErgebnis(1, 11, "0120", "0456"),
+              (V{{234, 0x13, '0', '1', '2', '0', 0, 0}, {234, 0x18, '0', '4', '5', '6', 0, 0}}));
+    EXPECT_EQ(TafelErgebnis(2, 9, "2.0", "0456"),
+              (V{{234, 0x21, '2', '.', '0', 0, 0, 0}, {234, 0x26, '0', '4', '5', '6', 0, 0}}));
+    EXPECT_TRUE(TafelErgebnis(2, 0, "0120", "0456").empty());
+    EXPECT_EQ(TafelKennung(1, 11, 'H'),
+              (V{{234, 0x11, 'H', ' ', ' ', ' ', ' ', ' '}, {234, 0x17, ' ', ' ', ' ', ' ', ' ', 0}}));
+    EXPECT_EQ(TafelKennung(2, 9, 'G'),
+              (V{{234, 0x21, ' ', ' ', ' ', ' ', ' ', ' '}, {234, 0x27, ' ', ' ', ' ', 0, 0, 0}}));
+    // Board 8's guest row is row 16: nibble 0.
+    EXPECT_EQ(AnzeigeZeile(16, "PROBE", 9)[0], (CanDaten{234, 0x01, 'P', 'R', 'O', 'B', 'E', ' '}));
+}

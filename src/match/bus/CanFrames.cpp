@@ -211,6 +211,40 @@ CanDaten AnzeigenAusBahn() { return {237}; }
 CanDaten AnzeigenKonfiguration(u8 anzahl, u8 breite) { return {238, anzahl, breite}; }
 CanDaten AnzeigenHelligkeit(u8 helligkeit) { return {239, helligkeit}; }
 
+CanDaten AnzeigeBlock(int zeile, int spalte, std::string_view zeichen)
+{
+    CanDaten r{234, u8(((zeile << 4) | spalte) & 0xFF), 0, 0, 0, 0, 0, 0};
+    zeichen = zeichen.substr(0, std::min(zeichen.find('\0'), std::size_t(6)));
+    for (std::size_t i = 0; i < zeichen.size(); ++i) r.d[2 + i] = u8(zeichen[i]);
+    return r;
+}
+
+std::vector<CanDaten> AnzeigeZeile(int zeile, std::string_view text, int breite)
+{
+    breite = std::clamp(breite, 0, AnzeigeZeilenPuffer);
+    text = text.substr(0, std::min(text.find('\0'), std::size_t(breite)));
+    std::string puffer(std::size_t(AnzeigeZeilenPuffer + 6), '\0');
+    std::fill_n(puffer.begin(), breite, ' ');
+    std::copy(text.begin(), text.end(), puffer.begin());
+    std::vector<CanDaten> r;
+    for (int spalte = 1; spalte <= breite; spalte += 6)
+        r.push_back(AnzeigeBlock(zeile, spalte, std::string_view(puffer).substr(std::size_t(spalte - 1), 6)));
+    return r;
+}
+
+std::vector<CanDaten> TafelKennung(int zeile, int breite, char seite)
+{
+    const char text[2] = {seite, 0};
+    return AnzeigeZeile(zeile, TafelErgebnisSpalte(breite) > 1 ? std::string_view(text, 1) : std::string_view(), breite);
+}
+
+std::vector<CanDaten> TafelErgebnis(int zeile, int breite, std::string_view erstes, std::string_view total)
+{
+    const int spalte = TafelErgebnisSpalte(breite);
+    if (spalte < 1) return {};
+    return {AnzeigeBlock(zeile, spalte, erstes.substr(0, 4)), AnzeigeBlock(zeile, spalte + 5, total.substr(0, 4))};
+}
+
 Wurfmeldung WurfmeldungLesen(const CanDaten& rahmen)
 {
     const auto& d = rahmen.d;

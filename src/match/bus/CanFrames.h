@@ -13,6 +13,8 @@
 #include <array>
 #include <cstdint>
 #include <initializer_list>
+#include <string_view>
+#include <vector>
 
 struct CanDaten {
     std::uint8_t laenge = 0;  // 1..8
@@ -221,5 +223,32 @@ CanDaten AnzeigenAus(u8 pcEinheit);       // 237
 CanDaten AnzeigenAusBahn();               // 237 alone, as a frame to the first lane
 CanDaten AnzeigenKonfiguration(u8 anzahl, u8 breite);  // 238
 CanDaten AnzeigenHelligkeit(u8 helligkeit);            // 239
+
+// ---- name and team boards (LED text rows) ----
+//
+// A board row holds up to 30 characters; the board shows the first `breite`
+// of them. A 234 frame writes six characters at column..column+5 of a row:
+// d1 = ((row << 4) OR column) cut to 8 bits, so row 16 has the nibble 0.
+// Positions within the width carry the text, blank-padded; positions past
+// the width are 0.
+constexpr int AnzeigeZeilenPuffer = 30;
+
+// One 234 block: the characters given (at most six), then 0 bytes.
+CanDaten AnzeigeBlock(int zeile, int spalte, std::string_view zeichen);
+// A whole row: one block at each of the columns 1, 7, 13, ... up to the
+// width (none for width 0); the text (Windows-1252, at most 30 characters,
+// ending at its first NUL) blank-padded to the width, 0 past it.
+std::vector<CanDaten> AnzeigeZeile(int zeile, std::string_view text, int breite);
+
+// Team board rows. The result column is breite - 8 (1 for width 9, 3 for
+// width 11); no result frames below column 1.
+constexpr int TafelErgebnisSpalte(int breite) { return breite - 8; }
+// The side's letter "H"/"G" at column 1; blank on a board too narrow for it
+// (width 9 and below: the results begin at column 1).
+std::vector<CanDaten> TafelKennung(int zeile, int breite, char seite);
+// The first field (4 characters of the throw count, or 3 of the points
+// text) at the result column, the total (4 characters) five columns on;
+// each block ends in 0 bytes.
+std::vector<CanDaten> TafelErgebnis(int zeile, int breite, std::string_view erstes, std::string_view total);
 
 }  // namespace CanRahmen

@@ -1,0 +1,10 @@
+#pragma once
+
+#include <QDialog>
+
+class TMannschaftanz : public QDialog {
+    Q_OBJECT
+public:
+    explicit TMannschaftanz(QWidget* parent = nullptr);
+    ~TMannschaftanz() override;
+};

@@ -1,0 +1,10 @@
+#pragma once
+
+#include <QDialog>
+
+class TNamenanz : public QDialog {
+    Q_OBJECT
+public:
+    explicit TNamenanz(QWidget* parent = nullptr);
+    ~TNamenanz() override;
+};
