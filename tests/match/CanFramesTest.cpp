@@ -1,17 +1,9 @@
 #include "match/bus/CanFrames.h"
+#include "support/Sendepuffer.h"
 
 #include <gtest/gtest.h>
 
-#include <ostream>
 #include <utility>
-
-void PrintTo(const CanDaten& c, std::ostream* os)
-{
-    *os << "[" << int(c.laenge) << ":";
-    for (int i = 0; i < c.laenge; ++i)
-        *os << " " << int(c.d[std::size_t(i)]);
-    *os << "]";
-}
 
 using namespace CanRahmen;
 
