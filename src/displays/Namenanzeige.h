@@ -51,7 +51,8 @@ struct Namenwerbeeintrag {
     bool operator==(const Namenwerbeeintrag&) const = default;
 };
 // Lenient: a missing or malformed number counts 0; a line of text alone is
-// an entry with mask 0.
+// an entry with mask 0; with more than four fields the last three are the
+// numbers and the text keeps its ';'.
 Namenwerbeeintrag NamenWerbezeileLesen(const QString& zeile);
 // The line of an entry; a ';' in the text becomes ',' so the line keeps its
 // four fields.
@@ -107,6 +108,8 @@ public:
 
 private:
     void zeileSenden(int bahn, const QByteArray& text);
+
+    bool m_werbungEndet = false;  // the names return after an advert
 };
 
 // The one controller of the run.

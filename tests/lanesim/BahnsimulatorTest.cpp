@@ -362,3 +362,26 @@ TEST_F(Simulator, LanePrinterSwitchesAndRecordsItsBytes)
     EXPECT_FALSE(ohne.naechster());
     EXPECT_FALSE(ohne.druckerAn(1));
 }
+
+// The boards keep what the 234 blocks wrote: row 16 arrives as nibble 0,
+// frames of other stations' boards are not theirs.
+TEST(SimulatorTafeln, RowsHoldWhatTheBlocksWrote)
+{
+    Bahnsimulator sim(Vorgaben(2));
+    EXPECT_EQ(sim.namenTafelId(), 0x311u);
+    EXPECT_EQ(sim.mannschaftsTafelId(), 0x309u);
+    sim.empfangen({0x311, 8, {234, 0x31, 'S', 'T', 'O', 'P', ' ', ' '}});
+    sim.empfangen({0x311, 8, {234, 0x37, ' ', ' ', ' ', 0, 0, 0}});
+    sim.empfangen({0x311, 8, {234, 0x01, 'B', 'A', 'H', 'N', ' ', ' '}});
+    sim.empfangen({0x309, 8, {234, 0x13, '0', '1', '2', '0', 0, 0}});
+    sim.empfangen({0x309, 2, {239, 70}});
+    sim.empfangen({0x310, 8, {234, 0x41, 'x', 'x', 'x', 'x', 'x', 'x'}});  // station 1's board
+    EXPECT_EQ(sim.namenTafel(3), QByteArray("STOP     ") + QByteArray(21, '\0'));
+    EXPECT_EQ(sim.namenTafel(16).left(6), QByteArray("BAHN  "));
+    EXPECT_EQ(sim.namenTafel(4), QByteArray(30, '\0'));
+    EXPECT_EQ(sim.mannschaftsTafel(1).left(6), QByteArray("\0\0" "0120", 6));
+    EXPECT_EQ(sim.mannschaftsTafelHelligkeit(), 70);
+    EXPECT_EQ(sim.namenTafelHelligkeit(), -1);
+    EXPECT_EQ(sim.tafelRahmen().size(), 5u);
+    EXPECT_FALSE(sim.naechster());
+}

@@ -57,7 +57,7 @@ TEST_F(Anzeigeschicht, EveryForwarderPassesOnOnlyWhileItsDisplayIsOn)
     alleAufrufen();
     EXPECT_EQ(anzeigen.aufrufe,
               (QStringList{"MKenn 5-8", "MKenn 5-8", "MErgebnis 5", "MErgebnis 6", "MErgebnis 6", "NAkt 6",
-                           "MonSpieler 6", "NWerbungLaden 5", "NWerbungStart 5", "GWerbungLaden 5", "MonKonfig 5",
+                           "MonSpieler 6", "NAkt 2", "NWerbungLaden 5", "NWerbungStart 5", "GWerbungLaden 5", "MonKonfig 5",
                            "MonMannsch 5", "MonStatus 5"}));
     EXPECT_EQ(MonitorWettkampf[8], &w);
     EXPECT_EQ(MonitorWettkampf[4], nullptr);

@@ -80,11 +80,44 @@ Bahnsimulator::Bahnsimulator(const Vorgaben& v) : m_vorgaben(v), m_zufall(v.seed
     m_vorgaben.bahnen = std::clamp(m_vorgaben.bahnen, 1, 16);
 }
 
-std::uint32_t Bahnsimulator::empfangsId(int bahn) const
+std::uint32_t Bahnsimulator::stationsVersatz() const
 {
     const int p = m_vorgaben.pcEinheit;
-    const std::uint32_t k = (p >= 2 && p <= 8) ? std::uint32_t(p - 1) : 0;
-    return 0x600u + 8u * std::uint32_t(bahn) + k;
+    return (p >= 2 && p <= 8) ? std::uint32_t(p - 1) : 0;
+}
+
+std::uint32_t Bahnsimulator::empfangsId(int bahn) const { return 0x600u + 8u * std::uint32_t(bahn) + stationsVersatz(); }
+
+bool Bahnsimulator::tafelEmpfangen(const CanRohRahmen& r)
+{
+    const int art = r.id == namenTafelId() ? 0 : r.id == mannschaftsTafelId() ? 1 : -1;
+    if (art < 0) return false;
+    m_tafelRahmen.push_back(r);
+    const auto& d = r.daten;
+    if (r.laenge >= 2 && d[0] == 239) m_helligkeit[std::size_t(art)] = d[1];
+    if (r.laenge == 8 && d[0] == 234) {
+        const int zeile = (d[1] >> 4) == 0 ? 16 : d[1] >> 4;
+        const int spalte = d[1] & 0x0F;
+        QByteArray& z = m_tafeln[std::size_t(art)][std::size_t(zeile)];
+        if (z.isEmpty()) z = QByteArray(30, '\0');
+        for (int i = 0; i < 6 && spalte - 1 + i < z.size(); ++i)
+            if (spalte >= 1) z[spalte - 1 + i] = char(d[std::size_t(2 + i)]);
+    }
+    return true;
+}
+
+QByteArray Bahnsimulator::namenTafel(int bahn) const
+{
+    if (bahn < 1 || bahn > 16) return {};
+    const QByteArray& z = m_tafeln[0][std::size_t(bahn)];
+    return z.isEmpty() ? QByteArray(30, '\0') : z;
+}
+
+QByteArray Bahnsimulator::mannschaftsTafel(int zeile) const
+{
+    if (zeile < 1 || zeile > 16) return {};
+    const QByteArray& z = m_tafeln[1][std::size_t(zeile)];
+    return z.isEmpty() ? QByteArray(30, '\0') : z;
 }
 
 Bahnsimulator::Bahn& Bahnsimulator::lane(int bahn)
@@ -137,6 +170,7 @@ void Bahnsimulator::druckerAnfrage(int bahn)
 
 void Bahnsimulator::empfangen(const CanRohRahmen& r)
 {
+    if (tafelEmpfangen(r)) return;
     for (int n = 1; n <= m_vorgaben.bahnen; ++n) {
         if (r.id != druckerId(n)) continue;
         Bahn& b = lane(n);

@@ -24,6 +24,12 @@
 // do not know the start plan). A scripted throw with flag 0x20, or
 // 0x10 (with 0x40), is the lane's correction of its last throw.
 //
+// The LED boards of the alley listen on the bus too: the name boards (one
+// row per lane) on 0x310 + k, the team boards (two rows each) on 0x308 + k.
+// Their frames are recorded in order, and a 234 frame writes its six
+// characters into the addressed row (d1: row in the high nibble, 0 meaning
+// 16, column in the low one), so the rows hold what the boards show.
+//
 // Each lane has a printer behind its controller: [196] from the PC switches
 // it on, [197] off, and the lane reports either back with the same kind. The
 // printer frames (0x700 + 8n, raw printer bytes) are recorded per lane.
@@ -110,11 +116,13 @@ public:
     // Lane n listens on 0x600 + 8n + k (k = station - 1 for stations 2..8,
     // else 0) and sends on 0x200 + 8n.
     std::uint32_t empfangsId(int bahn) const;
+    std::uint32_t namenTafelId() const { return 0x310u + stationsVersatz(); }
+    std::uint32_t mannschaftsTafelId() const { return 0x308u + stationsVersatz(); }
     static std::uint32_t sendeId(int bahn) { return 0x200u + 8u * std::uint32_t(bahn); }
     static std::uint32_t druckerId(int bahn) { return 0x700u + 8u * std::uint32_t(bahn); }
 
-    // A frame the PC sent; a lane printer's frame is recorded, frames for
-    // other stations and for the boards are taken and ignored.
+    // A frame the PC sent; a lane printer's and a board's frame is recorded,
+    // frames for other stations are taken and ignored.
     void empfangen(const CanRohRahmen& r);
     // The next frame of a lane to the PC, in the order the lanes sent them.
     std::optional<CanRohRahmen> naechster();
@@ -157,6 +165,17 @@ public:
     int druckerRahmen(int bahn) const { return lane(bahn).druckerRahmen; }
     Zaehlung zaehlung(int bahn) const;
     Zaehlung spielerZaehlung(int spielerNr) const;
+
+    // The board frames received, oldest first.
+    const std::vector<CanRohRahmen>& tafelRahmen() const { return m_tafelRahmen; }
+    void tafelRahmenLeeren() { m_tafelRahmen.clear(); }
+    // A row as the board shows it: 30 characters, 0 where nothing was
+    // written (row 1..16; team board b: home row 2b - 1, guest row 2b).
+    QByteArray namenTafel(int bahn) const;
+    QByteArray mannschaftsTafel(int zeile) const;
+    // The last brightness (239) each kind of board received; -1 none.
+    int namenTafelHelligkeit() const { return m_helligkeit[0]; }
+    int mannschaftsTafelHelligkeit() const { return m_helligkeit[1]; }
 
 private:
     enum class Phase { Ruhe, Probe, Startet, Spiel };
@@ -201,6 +220,8 @@ private:
 
     Bahn& lane(int bahn);
     const Bahn& lane(int bahn) const;
+    std::uint32_t stationsVersatz() const;
+    bool tafelEmpfangen(const CanRohRahmen& r);
     bool gueltig(int bahn) const { return bahn >= 1 && bahn <= m_vorgaben.bahnen; }
 
     void senden(int bahn, std::initializer_list<std::uint8_t> daten);
@@ -229,4 +250,7 @@ private:
     std::deque<CanRohRahmen> m_ausgang;
     std::mt19937 m_zufall;
     std::function<void(const QString&)> m_protokoll;
+    std::vector<CanRohRahmen> m_tafelRahmen;
+    std::array<std::array<QByteArray, 17>, 2> m_tafeln;  // [name, team][row 1..16]
+    std::array<int, 2> m_helligkeit{-1, -1};
 };

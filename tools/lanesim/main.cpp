@@ -10,6 +10,9 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QTextStream>
+#include <QTimer>
+#include <map>
+#include <utility>
 
 namespace {
 
@@ -91,12 +94,15 @@ int main(int argc, char** argv)
                                     QStringLiteral("Skriptdatei mit den Würfen je Bahn."), QStringLiteral("datei"));
     const QCommandLineOption rahmen({QStringLiteral("r"), QStringLiteral("rahmen")},
                                     QStringLiteral("Jeden Rahmen auf dem Bus ausgeben."));
+    const QCommandLineOption tafeln(QStringLiteral("tafeln"),
+                                    QStringLiteral("Jede geänderte Zeile der Namen- und Mannschaftsanzeigen ausgeben."));
     const QCommandLineOption taub(QStringLiteral("offline-taub"),
                                   QStringLiteral("Eine Bahn, die nicht online ist, überhört alles außer der Anmeldung."));
     const QCommandLineOption ohneDrucker(QStringLiteral("ohne-drucker"),
                                         QStringLiteral("Die Bahnen haben keine Drucker (196/197 bleiben ohne Antwort)."));
     p.addOptions(
-        {schnittstelle, bahnen, einheit, takt, wurftakt, verzoegerung, probe, seed, skript, rahmen, taub, ohneDrucker});
+        {schnittstelle, bahnen, einheit, takt, wurftakt, verzoegerung, probe, seed, skript, rahmen, tafeln, taub,
+         ohneDrucker});
     p.process(app);
 
     Bahnsimulator::Vorgaben v;
@@ -140,6 +146,28 @@ int main(int argc, char** argv)
                          [](const CanRohRahmen& r) { aus() << "PC   -> " << Rahmen(r) << '\n' << Qt::flush; });
         QObject::connect(&bruecke, &VirtualCanBruecke::zumPc,
                          [](const CanRohRahmen& r) { aus() << "Bahn -> " << Rahmen(r) << '\n' << Qt::flush; });
+    }
+    // Rows printed once the tick has handed the frames to the simulator, each
+    // only when it changed.
+    std::map<std::pair<bool, int>, QByteArray> gezeigt;
+    if (p.isSet(tafeln)) {
+        QObject::connect(&bruecke, &VirtualCanBruecke::vomPc, [&sim, &gezeigt](const CanRohRahmen& r) {
+            const bool namen = r.id == sim.namenTafelId();
+            if ((!namen && r.id != sim.mannschaftsTafelId()) || r.laenge != 8 || r.daten[0] != 234) return;
+            const int zeile = (r.daten[1] >> 4) == 0 ? 16 : r.daten[1] >> 4;
+            QTimer::singleShot(0, [&sim, &gezeigt, namen, zeile] {
+                QByteArray z = namen ? sim.namenTafel(zeile) : sim.mannschaftsTafel(zeile);
+                if (const qsizetype ende = z.indexOf('\0'); ende >= 0) z.truncate(ende);
+                QByteArray& vorher = gezeigt[{namen, zeile}];
+                if (z == vorher) return;
+                vorher = z;
+                aus() << (namen ? QStringLiteral("Namenanzeige Bahn %1: |%2|\n")
+                                : QStringLiteral("Mannschaftsanzeige Zeile %1: |%2|\n"))
+                             .arg(zeile, 2)
+                             .arg(QString::fromLatin1(z))
+                      << Qt::flush;
+            });
+        });
     }
     // Without the bus (the program that served it has ended) the lanes are gone too.
     QObject::connect(&bruecke, &VirtualCanBruecke::getrennt, &app, [&app] {

@@ -1,4 +1,402 @@
 #include "displays/ui/Namenanz.h"
 
-TNamenanz::TNamenanz(QWidget* parent) : QDialog(parent) { setObjectName(QStringLiteral("Namenanz")); }
-TNamenanz::~TNamenanz() = default;
+#include "core/Globals.h"
+#include "core/Settings.h"
+#include "core/SettingsFile.h"
+#include "core/Sound.h"
+#include "core/Tastatur.h"
+#include "core/TextFunctions.h"
+#include "core/ui/Farbe.h"
+#include "core/ui/Farben.h"
+#include "core/ui/Hinweis.h"
+#include "displays/Namenanzeige.h"
+#include "displays/Werbung.h"
+#include "displays/ui/Grossanz.h"
+#include "displays/ui/Werbeeditor.h"
+#include "match/flow/Spielbahnen.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRegularExpressionValidator>
+#include <QScreen>
+#include <QSignalBlocker>
+#include <QSlider>
+#include <QTabWidget>
+#include <QVBoxLayout>
+#include <algorithm>
+
+namespace {
+
+const QString Prefix = QStringLiteral("Namenanz");
+constexpr int HellMax = 127, HellSchritt = 10;
+constexpr int WechselMin = 10000, WechselMax = 100000, WechselZeile = 1000, WechselSchritt = 5000;
+constexpr int SchieberMs = 200;
+// The touch keyboard's field range of each page.
+constexpr u16 FeldcodeSteuerung = 300, FeldcodeWerbung = 310;
+
+// The settings of the confirmation without a match, in the order they are written.
+constexpr const char* Schluessel[] = {
+    "AnzeigeHelligkeit", "NamenanzWerbung", "NamenanzIndex",  "NamenanzWerbezeit", "NamenanzWerbeabst",
+    "NaVorWechsel",      "NaVorIntervall",  "NaSaPWechsel",   "NaSaPIntervall",    "NamenOn",
+};
+
+QLineEdit* Ziffernfeld(QWidget* eltern, const char* name)
+{
+    auto* e = Benannt(new QLineEdit(eltern), name);
+    e->setMaxLength(3);
+    e->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,3}")), e));
+    e->setFixedWidth(48);
+    e->setAlignment(Qt::AlignRight);
+    return e;
+}
+
+QCheckBox* Kasten(QWidget* eltern, const char* name, const QString& text)
+{
+    return Benannt(new QCheckBox(text, eltern), name);
+}
+
+// "-" and "+" beside a bar; held down, a button steps again every 200 ms.
+QPushButton* Schrittknopf(QWidget* eltern, const char* name, const QString& text, const QString& tipp)
+{
+    QPushButton* b = DialogKnopf(eltern, name, text);
+    b->setToolTip(tipp);
+    b->setAutoRepeat(true);
+    b->setAutoRepeatDelay(SchieberMs);
+    b->setAutoRepeatInterval(SchieberMs);
+    b->setFixedWidth(36);
+    return b;
+}
+
+QSlider* Wechselschieber(QWidget* eltern, const char* name, const QString& tipp)
+{
+    auto* s = Benannt(new QSlider(Qt::Horizontal, eltern), name);
+    s->setRange(WechselMin, WechselMax);
+    s->setSingleStep(WechselZeile);
+    s->setPageStep(WechselSchritt);
+    s->setTickInterval(WechselSchritt);
+    s->setTickPosition(QSlider::TicksBelow);
+    s->setToolTip(tipp);
+    return s;
+}
+
+// A bar between its two buttons, "langsam" and "schnell" below its ends.
+void Schieberzeile(QGridLayout* g, int zeile, QPushButton* links, QSlider* schieber, QPushButton* rechts,
+                   QWidget* eltern)
+{
+    g->addWidget(links, zeile, 0);
+    g->addWidget(schieber, zeile, 1);
+    g->addWidget(rechts, zeile, 2);
+    g->addWidget(new QLabel(QStringLiteral("langsam"), eltern), zeile + 1, 1, Qt::AlignLeft);
+    g->addWidget(new QLabel(QStringLiteral("schnell"), eltern), zeile + 1, 1, Qt::AlignRight);
+}
+
+void SchluesselSchreiben(const char* name)
+{
+    if (const Einstellungsschluessel* s = SchluesselSuchen(QString::fromLatin1(name))) EinstellungSchreiben(*s);
+}
+
+}  // namespace
+
+TNamenanz::TNamenanz(QWidget* parent) : QDialog(parent)
+{
+    setObjectName(QStringLiteral("Namenanz"));
+    setWindowTitle(QStringLiteral("Konfiguration der Namenanzeige"));
+    HintergrundSetzen(this, u"ColorNamenanz");
+
+    PageControl = Benannt(new QTabWidget(this), "PageControl");
+    TabSteuerung = steuerungAufbauen();
+    Editor = Benannt(new Werbeeditor(Prefix, QStringLiteral("Hilfe_Namenanz.rtf"), Eintragsart::Text),
+                     "Werbeeditor");
+    TabWerbung = Benannt(new QWidget, "TabWerbung");
+    auto* werbung = new QVBoxLayout(TabWerbung);
+    werbung->addWidget(Editor);
+    PageControl->addTab(TabSteuerung, QStringLiteral(" Steuerung "));
+    PageControl->addTab(TabWerbung, QStringLiteral(" Werbung"));
+
+    BtnOK = DialogKnopf(this, "BtnOK", QStringLiteral("&Ok"));
+    BtnOK->setDefault(true);
+    BtnAbbruch = DialogKnopf(this, "BtnAbbruch", QStringLiteral("&Abbrechen"));
+    auto* knoepfe = new QHBoxLayout;
+    knoepfe->addStretch();
+    knoepfe->addWidget(BtnOK);
+    knoepfe->addWidget(BtnAbbruch);
+    auto* spalte = new QVBoxLayout(this);
+    spalte->addWidget(PageControl);
+    spalte->addLayout(knoepfe);
+
+    HintergrundAktion(this, u"ColorNamenanz");
+    setContextMenuPolicy(Qt::ActionsContextMenu);
+
+    connect(BtnOK, &QPushButton::clicked, this, &TNamenanz::BtnOKClick);
+    connect(BtnAbbruch, &QPushButton::clicked, this, &QDialog::reject);
+    connect(PageControl, &QTabWidget::currentChanged, this, &TNamenanz::feldbereichSetzen);
+    connect(Editor, &Werbeeditor::konfigurationenGeaendert, this, [this] { konfigurationenZeigen(true); });
+    for (QPushButton* b : {BtnHelligkeitDown, BtnHelligkeitUp, BtnVorWechselDown, BtnVorWechselUp,
+                           BtnSaPWechselDown, BtnSaPWechselUp, BtnOK, BtnAbbruch})
+        connect(b, &QPushButton::pressed, this, [] { KlickSoundSpielen(); });
+}
+
+// The boards' alternation and adverts end with the dialog that drives them.
+TNamenanz::~TNamenanz()
+{
+    Namenanzsteuerung& s = namenanzsteuerung();
+    s.TimerWechsel.setEnabled(false);
+    s.TimerWerbung.setEnabled(false);
+}
+
+QWidget* TNamenanz::steuerungAufbauen()
+{
+    auto* seite = Benannt(new QWidget, "TabSteuerung");
+
+    auto* namen = Benannt(new QGroupBox(QStringLiteral("Namen"), seite), "GNamen");
+    CBNamenOn = Kasten(namen, "CBNamenOn", QStringLiteral("   Namen anzeigen"));
+    TBHelligkeit = Benannt(new QSlider(Qt::Horizontal, namen), "TBHelligkeit");
+    TBHelligkeit->setRange(0, HellMax);
+    TBHelligkeit->setPageStep(HellSchritt);
+    TBHelligkeit->setTickInterval(HellSchritt);
+    TBHelligkeit->setTickPosition(QSlider::TicksBelow);
+    TBHelligkeit->setToolTip(QStringLiteral("Helligkeit der Namenanzeigen"));
+    BtnHelligkeitDown = Schrittknopf(namen, "BtnHelligkeitDown", QStringLiteral("-"), QStringLiteral("dunkler"));
+    BtnHelligkeitUp = Schrittknopf(namen, "BtnHelligkeitUp", QStringLiteral("+"), QStringLiteral("heller"));
+    EHelligkeit = Ziffernfeld(namen, "EHelligkeit");
+    EHelligkeit->setToolTip(QStringLiteral("Helligkeit 0 bis 127"));
+    auto* n = new QGridLayout(namen);
+    n->addWidget(CBNamenOn, 0, 0, 1, 5);
+    n->addWidget(new QLabel(QStringLiteral("Helligkeit:"), namen), 1, 0);
+    n->addWidget(BtnHelligkeitDown, 1, 1);
+    n->addWidget(TBHelligkeit, 1, 2);
+    n->addWidget(BtnHelligkeitUp, 1, 3);
+    n->addWidget(EHelligkeit, 1, 4);
+    n->setColumnStretch(2, 1);
+
+    auto* probe = Benannt(new QGroupBox(QStringLiteral("Wechsel während der Probe"), seite), "GProbe");
+    CBVorWechsel = Kasten(probe, "CBVorWechsel", QStringLiteral("   Vorname und Nachname wechseln"));
+    TBVorWechsel = Wechselschieber(probe, "TBVorWechsel", QStringLiteral("Zeit zwischen Vorname und Nachname"));
+    BtnVorWechselDown =
+        Schrittknopf(probe, "BtnVorWechselDown", QStringLiteral("-"), QStringLiteral("langsamer wechseln"));
+    BtnVorWechselUp = Schrittknopf(probe, "BtnVorWechselUp", QStringLiteral("+"), QStringLiteral("schneller wechseln"));
+    auto* p = new QGridLayout(probe);
+    p->addWidget(CBVorWechsel, 0, 0, 1, 3);
+    Schieberzeile(p, 1, BtnVorWechselDown, TBVorWechsel, BtnVorWechselUp, probe);
+    p->setColumnStretch(1, 1);
+
+    auto* spiel = Benannt(new QGroupBox(QStringLiteral("Wechsel während des Spiels"), seite), "GSpiel");
+    CBSaPWechsel = Kasten(spiel, "CBSaPWechsel", QStringLiteral("   Name und Satzpunkte wechseln"));
+    TBSaPWechsel = Wechselschieber(spiel, "TBSaPWechsel", QStringLiteral("Zeit zwischen Name und Satzpunkten"));
+    BtnSaPWechselDown =
+        Schrittknopf(spiel, "BtnSaPWechselDown", QStringLiteral("-"), QStringLiteral("langsamer wechseln"));
+    BtnSaPWechselUp = Schrittknopf(spiel, "BtnSaPWechselUp", QStringLiteral("+"), QStringLiteral("schneller wechseln"));
+    auto* s = new QGridLayout(spiel);
+    s->addWidget(CBSaPWechsel, 0, 0, 1, 3);
+    Schieberzeile(s, 1, BtnSaPWechselDown, TBSaPWechsel, BtnSaPWechselUp, spiel);
+    s->setColumnStretch(1, 1);
+
+    auto* text = Benannt(new QGroupBox(QStringLiteral("Text"), seite), "GText");
+    CKonfiguration = Benannt(new QComboBox(text), "CKonfiguration");
+    CKonfiguration->setMinimumWidth(260);
+    CKonfiguration->setToolTip(QStringLiteral("Textkonfiguration des Spiels"));
+    CBWerbungOn = Kasten(text, "CBWerbungOn", QStringLiteral("   Text anzeigen"));
+    EWerbezeitDef = Ziffernfeld(text, "EWerbezeitDef");
+    EWerbezeitDef->setToolTip(QStringLiteral("Anzeigezeit eines Textes, wenn der Eintrag keine eigene hat"));
+    EWerbeabstDef = Ziffernfeld(text, "EWerbeabstDef");
+    EWerbeabstDef->setToolTip(QStringLiteral("Zeit zwischen zwei Texten, wenn der Eintrag keine eigene hat"));
+    auto* t = new QGridLayout(text);
+    t->addWidget(new QLabel(QStringLiteral("Konfiguration:"), text), 0, 0);
+    t->addWidget(CKonfiguration, 0, 1, 1, 3);
+    t->addWidget(CBWerbungOn, 1, 1, 1, 3);
+    t->addWidget(new QLabel(QStringLiteral("Werbezeit:"), text), 2, 0);
+    t->addWidget(EWerbezeitDef, 2, 1);
+    t->addWidget(new QLabel(QStringLiteral("Sek."), text), 2, 2);
+    t->addWidget(new QLabel(QStringLiteral("Werbeabstand:"), text), 3, 0);
+    t->addWidget(EWerbeabstDef, 3, 1);
+    t->addWidget(new QLabel(QStringLiteral("Sek."), text), 3, 2);
+    t->setColumnStretch(3, 1);
+
+    auto* spalte = new QVBoxLayout(seite);
+    spalte->addWidget(namen);
+    spalte->addWidget(probe);
+    spalte->addWidget(spiel);
+    spalte->addWidget(text);
+    spalte->addStretch();
+
+    for (QLineEdit* e : {EHelligkeit, EWerbezeitDef, EWerbeabstDef}) e->installEventFilter(this);
+
+    connect(TBHelligkeit, &QSlider::valueChanged, this, [this](int wert) {
+        if (EHelligkeit->text() != QString::number(wert)) EHelligkeit->setText(QString::number(wert));
+    });
+    connect(EHelligkeit, &QLineEdit::textChanged, this, &TNamenanz::helligkeitGeaendert);
+    connect(BtnHelligkeitDown, &QPushButton::pressed, this,
+            [this] { schieberSchritt(TBHelligkeit, -HellSchritt); });
+    connect(BtnHelligkeitUp, &QPushButton::pressed, this,
+            [this] { schieberSchritt(TBHelligkeit, +HellSchritt); });
+    // The speed buttons store the interval at once.
+    const auto wechsel = [this](QPushButton* b, QSlider* schieber, i32* intervall, int schritt) {
+        connect(b, &QPushButton::pressed, this, [this, schieber, intervall, schritt] {
+            schieberSchritt(schieber, schritt);
+            *intervall = WechselIntervall(schieber->value());
+        });
+    };
+    wechsel(BtnVorWechselDown, TBVorWechsel, &Einst.NaVorIntervall, -WechselSchritt);
+    wechsel(BtnVorWechselUp, TBVorWechsel, &Einst.NaVorIntervall, +WechselSchritt);
+    wechsel(BtnSaPWechselDown, TBSaPWechsel, &Einst.NaSaPIntervall, -WechselSchritt);
+    wechsel(BtnSaPWechselUp, TBSaPWechsel, &Einst.NaSaPIntervall, +WechselSchritt);
+    return seite;
+}
+
+void TNamenanz::seiteZeigen(const QString& name)
+{
+    if (auto* s = PageControl->findChild<QWidget*>(name)) PageControl->setCurrentWidget(s);
+}
+
+bool TNamenanz::eventFilter(QObject* o, QEvent* e)
+{
+    // A click into a number edit selects its whole text.
+    if (e->type() == QEvent::MouseButtonRelease)
+        if (auto* edit = qobject_cast<QLineEdit*>(o)) edit->selectAll();
+    return QDialog::eventFilter(o, e);
+}
+
+// --- Activation -----------------------------------------------------------------------------
+
+void TNamenanz::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    aktivieren();
+    if (const QScreen* s = screen() ? screen() : QGuiApplication::primaryScreen()) {
+        const QRect r = s->availableGeometry();
+        move(r.x() + (r.width() - width()) / 2, r.y() + (r.height() - height()) / 2);
+    }
+}
+
+void TNamenanz::aktivieren()
+{
+    feldbereichSetzen();
+    const TWettkampfDaten* w = AktWettkampf;
+    Editor->aktivieren(w ? w->NamenanzWerbung.Index : 0);
+    konfigurationenZeigen(false);
+    {
+        // Filling sends nothing to the boards.
+        const QSignalBlocker still1(TBHelligkeit), still2(EHelligkeit);
+        const int hell = std::min<int>(Einst.AnzeigeHelligkeit, HellMax);
+        TBHelligkeit->setValue(hell);
+        EHelligkeit->setText(QString::number(hell));
+    }
+    TBVorWechsel->setValue(WechselPosition(Einst.NaVorIntervall));
+    TBSaPWechsel->setValue(WechselPosition(Einst.NaSaPIntervall));
+    CBNamenOn->setChecked(w ? w->NamenOn != 0 : Einst.NamenOn);
+    CBVorWechsel->setChecked(w ? w->NaVorWechsel != 0 : Einst.NaVorWechsel);
+    CBSaPWechsel->setChecked(w ? w->NaSaPWechsel != 0 : Einst.NaSaPWechsel);
+    CBWerbungOn->setChecked(w ? w->NamenanzWerbung.Werbung != 0 : Einst.NamenanzWerbung);
+    EWerbezeitDef->setText(QString::number(Einst.NamenanzWerbezeit));
+    EWerbeabstDef->setText(QString::number(Einst.NamenanzWerbeabst));
+}
+
+// The configuration names with the match's choice (or the default for new
+// matches) selected, or the choice made so far when the names changed on
+// the advert page; none when it is out of range.
+void TNamenanz::konfigurationenZeigen(bool auswahlBehalten)
+{
+    const QSignalBlocker still(CKonfiguration);
+    int n = AktWettkampf ? int(AktWettkampf->NamenanzWerbung.Index) : int(Einst.NamenanzIndex);
+    if (auswahlBehalten && CKonfiguration->currentIndex() >= 0) n = CKonfiguration->currentIndex();
+    CKonfiguration->clear();
+    CKonfiguration->addItems(Editor->konfigurationen());
+    CKonfiguration->setCurrentIndex(n >= 0 && n < CKonfiguration->count() ? n : -1);
+}
+
+void TNamenanz::feldbereichSetzen()
+{
+    FeldcodeMin = FeldcodeMax = PageControl->currentWidget() == TabWerbung ? FeldcodeWerbung : FeldcodeSteuerung;
+}
+
+void TNamenanz::schieberSchritt(QSlider* schieber, int schritt) { schieber->setValue(schieber->value() + schritt); }
+
+void TNamenanz::helligkeitGeaendert(const QString& text)
+{
+    if (text.isEmpty()) return;
+    const int wert = TextZuZahl(text);
+    if (wert > HellMax) {
+        EHelligkeit->setText(QString::number(HellMax));
+        return;
+    }
+    if (TBHelligkeit->value() != wert) {
+        const QSignalBlocker still(TBHelligkeit);
+        TBHelligkeit->setValue(wert);
+    }
+    namenanzsteuerung().HelligkeitSenden(u8(wert));
+}
+
+void TNamenanz::done(int r)
+{
+    Editor->schliessen();
+    QDialog::done(r);
+}
+
+// --- Confirmation -----------------------------------------------------------------------------
+
+// The configuration's file holds an entry: what the match's rotation loads.
+bool TNamenanz::hatEintraege(int konfiguration) const
+{
+    const QStringList zeilen =
+        TextdateiLesen(WerbekonfigurationDatei(Prefix, konfiguration)).value_or(QStringList());
+    return std::any_of(zeilen.begin(), zeilen.end(), [](const QString& z) { return !z.isEmpty(); });
+}
+
+void TNamenanz::BtnOKClick()
+{
+    Editor->speichern();
+
+    Einst.AnzeigeHelligkeit = u8(TBHelligkeit->value());
+    Einst.NaVorIntervall = WechselIntervall(TBVorWechsel->value());
+    Einst.NaSaPIntervall = WechselIntervall(TBSaPWechsel->value());
+    const u8 namen = CBNamenOn->isChecked() ? 1 : 0;
+    const u8 vor = CBVorWechsel->isChecked() ? 1 : 0;
+    const u8 sap = CBSaPWechsel->isChecked() ? 1 : 0;
+    const int auswahl = CKonfiguration->currentIndex();
+
+    if (TWettkampfDaten* w = AktWettkampf) {
+        // Only the match; the settings file stays as it is.
+        TWerbeZustand& b = w->NamenanzWerbung;
+        const u8 text = CBWerbungOn->isChecked() && auswahl >= 0 && hatEintraege(auswahl) ? 1 : 0;
+        const u16 index = auswahl >= 0 ? u16(auswahl) : b.Index;
+        if (w->NamenOn != namen || w->NaVorWechsel != vor || w->NaSaPWechsel != sap || b.Werbung != text ||
+            b.Index != index)
+            w->Geaendert = 1;
+        w->NamenOn = namen;
+        w->NaVorWechsel = vor;
+        w->NaSaPWechsel = sap;
+        b.Werbung = text;
+        b.Index = index;
+        if (SpielLaeuft(w)) {
+            Namenanzsteuerung& s = namenanzsteuerung();
+            for (int bahn : BahnenVon(*w)) {
+                if (!w->BahnImSpiel[bahn]) continue;
+                if (namen)
+                    s.NameAnzeigen(bahn);
+                else
+                    s.NamenanzeigeLoeschen(bahn);
+            }
+        }
+    } else {
+        Einst.NamenOn = namen;
+        Einst.NaVorWechsel = vor;
+        Einst.NaSaPWechsel = sap;
+        if (auswahl >= 0) {
+            Einst.NamenanzIndex = auswahl;
+            Einst.NamenanzWerbung = CBWerbungOn->isChecked();
+        }
+        Einst.NamenanzWerbezeit = TextZuZahl(EWerbezeitDef->text());
+        Einst.NamenanzWerbeabst = TextZuZahl(EWerbeabstDef->text());
+        for (const char* name : Schluessel) SchluesselSchreiben(name);
+        InfListeSpeichern();
+    }
+    accept();
+}

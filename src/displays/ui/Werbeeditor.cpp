@@ -7,6 +7,7 @@
 #include "core/ui/Hilfe.h"
 #include "core/ui/Hinweis.h"
 #include "core/ui/Keyb.h"
+#include "displays/Namenanzeige.h"
 #include "displays/ui/Vorschau.h"
 
 #include <QCheckBox>
@@ -83,7 +84,8 @@ void EintragSetzen(QTreeWidgetItem* k, const TWerbeeintrag& e)
     k->setData(0, RolleMaske, e.Maske);
     k->setData(0, RolleWerbezeit, e.Werbezeit);
     k->setData(0, RolleWerbeabstand, e.Werbeabstand);
-    k->setToolTip(0, QDir::toNativeSeparators(e.Datei));
+    // A text entry keeps its text as the hint.
+    if (!e.Datei.isEmpty()) k->setToolTip(0, QDir::toNativeSeparators(e.Datei));
 }
 
 bool Enthaelt(const QTreeWidgetItem* vorfahr, const QTreeWidgetItem* k)
@@ -181,7 +183,12 @@ void Werbebaum::dropEvent(QDropEvent* event)
 // --- Werbeeditor ---
 
 Werbeeditor::Werbeeditor(const QString& prefix, const QString& hilfedatei, QWidget* parent)
-    : QWidget(parent), m_prefix(prefix)
+    : Werbeeditor(prefix, hilfedatei, Eintragsart::Datei, parent)
+{
+}
+
+Werbeeditor::Werbeeditor(const QString& prefix, const QString& hilfedatei, Eintragsart art, QWidget* parent)
+    : QWidget(parent), m_prefix(prefix), m_art(art)
 {
     setObjectName(QStringLiteral("Werbeeditor"));
     vorschau = [](const QString& datei) { VorschauAnzeigen(WerbedateiPfad(datei)); };
@@ -238,31 +245,56 @@ void Werbeeditor::aufbauen(const QString& hilfedatei)
         Knopf(this, "BtnAuswahlUmbenennen", QStringLiteral("Umbenennen"), QStringLiteral("Ordner umbenennen"));
     BtnDateiSuchen =
         Knopf(this, "BtnDateiSuchen", QStringLiteral("Datei suchen"), QStringLiteral("Bild oder Video hinzufügen"));
+    BtnEintragNeu = Knopf(this, "BtnEintragNeu", QStringLiteral("Neu"), QStringLiteral("Neuer Text"));
+    BtnEintragUmbenennen = Knopf(this, "BtnEintragUmbenennen", QStringLiteral("Umbenennen"),
+                                 QStringLiteral("Markierten Text ändern"));
     // The tree focused last stays the one the buttons act on.
-    for (QPushButton* k : {BtnSelect, BtnAuswahlLoeschen, BtnAuswahlNeu, BtnAuswahlUmbenennen, BtnDateiSuchen})
+    for (QPushButton* k : {BtnSelect, BtnAuswahlLoeschen, BtnAuswahlNeu, BtnAuswahlUmbenennen, BtnDateiSuchen,
+                           BtnEintragNeu, BtnEintragUmbenennen})
         k->setFocusPolicy(Qt::NoFocus);
 
-    auto* links = new QVBoxLayout;
-    links->addWidget(new QLabel(QStringLiteral("Werbung"), this));
-    links->addWidget(TreeWerbung, 1);
-    auto* mitte = new QVBoxLayout;
-    mitte->addStretch();
-    mitte->addWidget(BtnSelect);
-    mitte->addWidget(BtnAuswahlLoeschen);
-    mitte->addStretch();
-    auto* rechtsKnoepfe = new QHBoxLayout;
-    rechtsKnoepfe->addWidget(BtnAuswahlNeu);
-    rechtsKnoepfe->addWidget(BtnAuswahlUmbenennen);
-    rechtsKnoepfe->addWidget(BtnDateiSuchen);
-    rechtsKnoepfe->addStretch();
-    auto* rechts = new QVBoxLayout;
-    rechts->addWidget(new QLabel(QStringLiteral("Auswahl"), this));
-    rechts->addWidget(TreeAuswahl, 1);
-    rechts->addLayout(rechtsKnoepfe);
     auto* baeume = new QHBoxLayout;
-    baeume->addLayout(links, 1);
-    baeume->addLayout(mitte);
-    baeume->addLayout(rechts, 1);
+    if (m_art == Eintragsart::Text) {
+        // One list of texts with its buttons below; the choice tree stays hidden.
+        for (QWidget* w : std::initializer_list<QWidget*>{TreeAuswahl, BtnSelect, BtnAuswahlNeu, BtnAuswahlUmbenennen,
+                                                          BtnDateiSuchen})
+            w->hide();
+        BtnAuswahlLoeschen->setToolTip(QStringLiteral("Markierten Text löschen"));
+        auto* knoepfe = new QHBoxLayout;
+        knoepfe->addWidget(BtnEintragNeu);
+        knoepfe->addWidget(BtnEintragUmbenennen);
+        knoepfe->addWidget(BtnAuswahlLoeschen);
+        knoepfe->addStretch();
+        auto* texte = new QVBoxLayout;
+        texte->addWidget(new QLabel(QStringLiteral("Texte"), this));
+        texte->addWidget(TreeWerbung, 1);
+        texte->addLayout(knoepfe);
+        baeume->addLayout(texte, 1);
+        m_baum = TreeWerbung;
+    } else {
+        BtnEintragNeu->hide();
+        BtnEintragUmbenennen->hide();
+        auto* links = new QVBoxLayout;
+        links->addWidget(new QLabel(QStringLiteral("Werbung"), this));
+        links->addWidget(TreeWerbung, 1);
+        auto* mitte = new QVBoxLayout;
+        mitte->addStretch();
+        mitte->addWidget(BtnSelect);
+        mitte->addWidget(BtnAuswahlLoeschen);
+        mitte->addStretch();
+        auto* rechtsKnoepfe = new QHBoxLayout;
+        rechtsKnoepfe->addWidget(BtnAuswahlNeu);
+        rechtsKnoepfe->addWidget(BtnAuswahlUmbenennen);
+        rechtsKnoepfe->addWidget(BtnDateiSuchen);
+        rechtsKnoepfe->addStretch();
+        auto* rechts = new QVBoxLayout;
+        rechts->addWidget(new QLabel(QStringLiteral("Auswahl"), this));
+        rechts->addWidget(TreeAuswahl, 1);
+        rechts->addLayout(rechtsKnoepfe);
+        baeume->addLayout(links, 1);
+        baeume->addLayout(mitte);
+        baeume->addLayout(rechts, 1);
+    }
 
     // The entry editor.
     CBWettkbeginn = Benannt(new QCheckBox(QStringLiteral("  vor Spielbeginn"), this), "CBWettkbeginn");
@@ -271,6 +303,8 @@ void Werbeeditor::aufbauen(const QString& hilfedatei)
     CBBahnwechsel = Benannt(new QCheckBox(QStringLiteral("  bei Bahnwechsel"), this), "CBBahnwechsel");
     CBSpielerwechsel = Benannt(new QCheckBox(QStringLiteral("  bei Spielerwechsel"), this), "CBSpielerwechsel");
     CBWettkende = Benannt(new QCheckBox(QStringLiteral("  nach Spielende"), this), "CBWettkende");
+    CBLaufschrift = Benannt(new QCheckBox(QStringLiteral("  Laufschrift"), this), "CBLaufschrift");
+    CBLaufschrift->setVisible(m_art == Eintragsart::Text);
     EWerbezeit = Sekundenfeld(this, "EWerbezeit");
     EWerbeabstand = Sekundenfeld(this, "EWerbeabstand");
     LWerbezeit = Benannt(new QLabel(QStringLiteral("Anzeigezeit:"), this), "LWerbezeit");
@@ -284,6 +318,7 @@ void Werbeeditor::aufbauen(const QString& hilfedatei)
     editor->addWidget(CBBahnwechsel, 0, 1);
     editor->addWidget(CBSpielerwechsel, 1, 1);
     editor->addWidget(CBWettkende, 2, 1);
+    if (m_art == Eintragsart::Text) editor->addWidget(CBLaufschrift, 3, 0);
     editor->setColumnMinimumWidth(2, 24);
     editor->addWidget(LWerbezeit, 0, 3);
     editor->addWidget(EWerbezeit, 0, 4);
@@ -321,8 +356,13 @@ void Werbeeditor::aufbauen(const QString& hilfedatei)
     connect(BtnAuswahlNeu, &QPushButton::clicked, this, &Werbeeditor::BtnAuswahlNeuClick);
     connect(BtnAuswahlUmbenennen, &QPushButton::clicked, this, &Werbeeditor::BtnAuswahlUmbenennenClick);
     connect(BtnDateiSuchen, &QPushButton::clicked, this, &Werbeeditor::BtnDateiSuchenClick);
-    connect(PopupNeu, &QAction::triggered, this, &Werbeeditor::BtnAuswahlNeuClick);
-    connect(PopupUmbenennen, &QAction::triggered, this, &Werbeeditor::BtnAuswahlUmbenennenClick);
+    connect(BtnEintragNeu, &QPushButton::clicked, this, &Werbeeditor::BtnEintragNeuClick);
+    connect(BtnEintragUmbenennen, &QPushButton::clicked, this, &Werbeeditor::BtnEintragUmbenennenClick);
+    const bool texte = m_art == Eintragsart::Text;
+    connect(PopupNeu, &QAction::triggered, this,
+            texte ? &Werbeeditor::BtnEintragNeuClick : &Werbeeditor::BtnAuswahlNeuClick);
+    connect(PopupUmbenennen, &QAction::triggered, this,
+            texte ? &Werbeeditor::BtnEintragUmbenennenClick : &Werbeeditor::BtnAuswahlUmbenennenClick);
     connect(PopupLoeschen, &QAction::triggered, this, &Werbeeditor::BtnLoeschenClick);
 
     connect(TreeWerbung, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* neu) {
@@ -338,7 +378,8 @@ void Werbeeditor::aufbauen(const QString& hilfedatei)
         baum->installEventFilter(this);
     }
     for (QWidget* w : std::initializer_list<QWidget*>{CBWettkbeginn, CBProbe, CBWettk, CBBahnwechsel,
-                                                      CBSpielerwechsel, CBWettkende, EWerbezeit, EWerbeabstand})
+                                                      CBSpielerwechsel, CBWettkende, CBLaufschrift, EWerbezeit,
+                                                      EWerbeabstand})
         w->installEventFilter(this);
 }
 
@@ -384,7 +425,7 @@ void Werbeeditor::aktivieren(int nr)
     m_konfig = m_namen.isEmpty() ? -1 : (nr >= 0 && nr < m_namen.size() ? nr : 0);
     namenZeigen();
     WerbekonfigurationLaden();
-    AuswahlLaden();
+    if (m_art == Eintragsart::Datei) AuswahlLaden();
     EintragGeaendert = 0;
 }
 
@@ -401,7 +442,7 @@ bool Werbeeditor::speichern()
             WerbekonfigurationLaden();
         }
     }
-    return AuswahlSpeichern() && ok;
+    return m_art == Eintragsart::Text ? ok : AuswahlSpeichern() && ok;
 }
 
 void Werbeeditor::schliessen()
@@ -535,6 +576,7 @@ void Werbeeditor::WerbekonfigurationLaden()
     TreeWerbung->clear();
     EintragGeaendert = 0;
     if (m_konfig < 0) return;
+    if (m_art == Eintragsart::Text) return textEintragLaden();
     const QIcon bild = style()->standardIcon(QStyle::SP_FileIcon);
     for (const Werbezeile& z : ::WerbekonfigurationLaden(m_prefix, m_konfig)) {
         auto* k = new QTreeWidgetItem(TreeWerbung, {z.Bezeichnung});
@@ -560,7 +602,9 @@ bool Werbeeditor::WerbekonfigurationSpeichern()
     }
     QString fehler;
     if (!namenSchreiben()) return false;
-    if (!::WerbekonfigurationSpeichern(m_prefix, m_konfig, zeilen, &fehler)) {
+    const bool ok = m_art == Eintragsart::Text ? textEintragSpeichern(&fehler)
+                                               : ::WerbekonfigurationSpeichern(m_prefix, m_konfig, zeilen, &fehler);
+    if (!ok) {
         boxen().hinweis(fehler);
         return false;
     }
@@ -643,6 +687,7 @@ constexpr Ereignisbox Ereignisboxen[] = {
     {&Werbeeditor::CBWettkbeginn, WerbungVorSpielbeginn}, {&Werbeeditor::CBProbe, WerbungProbe},
     {&Werbeeditor::CBWettk, WerbungSpiel},                {&Werbeeditor::CBBahnwechsel, WerbungBahnwechsel},
     {&Werbeeditor::CBSpielerwechsel, WerbungSpielerwechsel}, {&Werbeeditor::CBWettkende, WerbungSpielende},
+    {&Werbeeditor::CBLaufschrift, WerbungLaufschrift},
 };
 
 }  // namespace
@@ -832,6 +877,13 @@ void Werbeeditor::BtnDateiSuchenClick()
 
 void Werbeeditor::doppelklick(QTreeWidgetItem* knoten)
 {
+    if (m_art == Eintragsart::Text) {
+        if (knoten && knoten->treeWidget() == TreeWerbung) {
+            TreeWerbung->setCurrentItem(knoten);
+            BtnEintragUmbenennenClick();
+        }
+        return;
+    }
     if (knoten && knoten->treeWidget() == TreeWerbung) {
         EditorUebernehmen();
         EintragAuswaehlen(knoten);
@@ -842,7 +894,93 @@ void Werbeeditor::doppelklick(QTreeWidgetItem* knoten)
 void Werbeeditor::popupZeigen(QTreeWidget* baum, const QPoint& pos)
 {
     m_baum = baum;
-    PopupNeu->setEnabled(baum == TreeAuswahl);
-    PopupUmbenennen->setEnabled(baum == TreeAuswahl);
+    const bool texte = m_art == Eintragsart::Text;
+    PopupNeu->setEnabled(texte || baum == TreeAuswahl);
+    PopupUmbenennen->setEnabled(texte ? baum->currentItem() != nullptr : baum == TreeAuswahl);
     PopupMenu->popup(baum->viewport()->mapToGlobal(pos));
+}
+
+// --- Text entries ---
+
+namespace {
+
+QTreeWidgetItem* Textknoten(const Namenwerbeeintrag& n, const QIcon& bild)
+{
+    auto* k = new QTreeWidgetItem(QStringList{n.Text});
+    k->setFlags(k->flags() & ~Qt::ItemIsDropEnabled);
+    k->setIcon(0, bild);
+    k->setToolTip(0, n.Text);
+    TWerbeeintrag e;
+    e.Maske = n.Maske;
+    e.Werbezeit = n.Werbezeit;
+    e.Werbeabstand = n.Werbeabstand;
+    EintragSetzen(k, e);
+    return k;
+}
+
+}  // namespace
+
+std::optional<QString> Werbeeditor::textEingeben(const QString& text)
+{
+    EingabeAnfrage a;
+    a.beschriftung = QStringLiteral("Name:");
+    a.hinweis = QStringLiteral("Name eintragen");
+    a.text = text;
+    a.pfeileSichtbar = false;
+    const std::optional<QString> antwort = boxen().eingabe(a);
+    if (!antwort) return std::nullopt;
+    const QString neu = OhneTrenner(antwort->trimmed());
+    if (neu.isEmpty()) return std::nullopt;
+    return neu;
+}
+
+void Werbeeditor::BtnEintragNeuClick()
+{
+    if (m_konfig < 0) return;
+    QTreeWidgetItem* aktuell = TreeWerbung->currentItem();
+    EditorUebernehmen();
+    const std::optional<QString> text = textEingeben(QString());
+    if (!text) return;
+    QTreeWidgetItem* k = Textknoten({*text, 0, 0, 0}, style()->standardIcon(QStyle::SP_FileDialogDetailedView));
+    {
+        const QSignalBlocker sperre(TreeWerbung);
+        Einsetzen(TreeWerbung, k, aktuell);
+    }
+    EintragGeaendert = 1;
+    TreeWerbung->setCurrentItem(k);
+}
+
+void Werbeeditor::BtnEintragUmbenennenClick()
+{
+    QTreeWidgetItem* k = TreeWerbung->currentItem();
+    if (!eintragVon(k)) return;
+    const std::optional<QString> text = textEingeben(k->text(0));
+    if (!text || *text == k->text(0)) return;
+    const QSignalBlocker sperre(TreeWerbung);
+    k->setText(0, *text);
+    k->setToolTip(0, *text);
+    EintragGeaendert = 1;
+}
+
+void Werbeeditor::textEintragLaden()
+{
+    const QIcon bild = style()->standardIcon(QStyle::SP_FileDialogDetailedView);
+    const QStringList zeilen =
+        TextdateiLesen(WerbekonfigurationDatei(m_prefix, m_konfig)).value_or(QStringList());
+    for (const QString& zeile : zeilen) {
+        if (zeile.isEmpty()) continue;
+        TreeWerbung->addTopLevelItem(Textknoten(NamenWerbezeileLesen(zeile), bild));
+    }
+    TreeWerbung->setCurrentItem(nullptr);
+}
+
+bool Werbeeditor::textEintragSpeichern(QString* fehler)
+{
+    QStringList zeilen;
+    for (int i = 0; i < TreeWerbung->topLevelItemCount(); ++i) {
+        const QTreeWidgetItem* k = TreeWerbung->topLevelItem(i);
+        if (const std::optional<TWerbeeintrag> e = eintragVon(k))
+            zeilen.append(NamenWerbezeileText({k->text(0), e->Maske, e->Werbezeit, e->Werbeabstand}));
+    }
+    return TextdateiSchreiben(WerbekonfigurationDatei(m_prefix, m_konfig), zeilen, fehler);
 }

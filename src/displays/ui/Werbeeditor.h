@@ -7,6 +7,11 @@
 //
 // The dialog calls `aktivieren` each time it is shown, `speichern` on its
 // confirmation and `schliessen` when it closes.
+//
+// The name boards' editor holds board texts instead of files: no choice
+// tree, no file search and no preview; an entry is made and renamed in the
+// input box, its caption is the text, and the lines are
+// "<Text>;<Maske>;<Werbezeit>;<Werbeabstand>" (displays/Namenanzeige.h).
 
 #include "core/Records.h"
 #include "displays/Werbung.h"
@@ -43,11 +48,15 @@ private:
     Werbeeditor& m_editor;
 };
 
+// What an entry of the editor names.
+enum class Eintragsart { Datei, Text };
+
 class Werbeeditor : public QWidget {
     Q_OBJECT
 public:
     // `hilfedatei` is the help text of the help folder ("Hilfe_Grossanz.rtf").
     Werbeeditor(const QString& prefix, const QString& hilfedatei, QWidget* parent = nullptr);
+    Werbeeditor(const QString& prefix, const QString& hilfedatei, Eintragsart art, QWidget* parent = nullptr);
     ~Werbeeditor() override;
 
     QComboBox* CAnzeige;
@@ -56,6 +65,9 @@ public:
     Werbebaum* TreeAuswahl;
     QPushButton *BtnSelect, *BtnAuswahlNeu, *BtnAuswahlUmbenennen, *BtnAuswahlLoeschen, *BtnDateiSuchen;
     QCheckBox *CBWettkbeginn, *CBProbe, *CBWettk, *CBBahnwechsel, *CBSpielerwechsel, *CBWettkende;
+    // Text entries only: the running-text bit and the entry buttons.
+    QCheckBox* CBLaufschrift;
+    QPushButton *BtnEintragNeu, *BtnEintragUmbenennen;
     QLineEdit *EWerbezeit, *EWerbeabstand;
     QLabel *LWerbezeit, *LWerbeabstand;
     QMenu* PopupMenu;
@@ -65,6 +77,7 @@ public:
     u8 EintragGeaendert = 0;
 
     const QString& prefix() const { return m_prefix; }
+    Eintragsart eintragsart() const { return m_art; }
     // The current configuration number; -1 when there is none.
     int konfigurationNr() const { return m_konfig; }
     QStringList konfigurationen() const { return m_namen; }
@@ -101,6 +114,10 @@ public:
     void BtnAuswahlUmbenennenClick();
     void BtnLoeschenClick();
     void BtnDateiSuchenClick();
+    // Text entries: a new text in front of the selected entry (at the end
+    // without one), and the selected entry's text, both in the input box.
+    void BtnEintragNeuClick();
+    void BtnEintragUmbenennenClick();
 
     // A node dragged from tree `von` and dropped onto tree `nach` over
     // `ziel` (null: empty space).
@@ -136,7 +153,12 @@ private:
     void doppelklick(QTreeWidgetItem* knoten);
     void popupZeigen(QTreeWidget* baum, const QPoint& pos);
 
+    std::optional<QString> textEingeben(const QString& text);
+    void textEintragLaden();
+    bool textEintragSpeichern(QString* fehler);
+
     QString m_prefix;
+    Eintragsart m_art = Eintragsart::Datei;
     QStringList m_namen;
     int m_konfig = -1;
     QTreeWidgetItem* m_bearbeitet = nullptr;  // the entry in the editor

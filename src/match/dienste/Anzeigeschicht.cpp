@@ -83,7 +83,9 @@ void NamenanzeigenLeeren(TWettkampfDaten& w)
 
 void NamenanzeigeBahnAktualisieren(int bahn)
 {
-    if (Einst.NamenanzOn && WettkampfDerBahn(bahn)) anzeigen().namenanzeigeAktualisieren(bahn);
+    // Also for a lane its match has just left: the board's own match (the
+    // one it serves) decides what it shows, blank after the end.
+    if (Einst.NamenanzOn) anzeigen().namenanzeigeAktualisieren(bahn);
 }
 
 void NamenanzWerbungVorbereiten(TWettkampfDaten& w)

@@ -261,6 +261,8 @@ KorrekturRahmenliste BahnStopStart(int bahn, bool stoppen)
     if (!stoppen) {
         if (b->BahnOnline) r.append({bahn, Steuerbefehl(BefehlLauf)});
         b->BahnGestoppt = 0;
+        // The name board leaves "STOP"/"BAHN" for the name again.
+        if (Einst.NamenanzOn) NamenanzeigeBahnAktualisieren(bahn);
     } else {
         if (b->BahnOnline) r.append({bahn, Steuerbefehl(BefehlHalt)});
         b->BahnGestoppt = 1;

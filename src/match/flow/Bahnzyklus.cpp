@@ -140,7 +140,8 @@ void SpielbeginnMelden(TWettkampfDaten& m)
     if (Einst.MannschanzOn) {
         anzeigen().mannschaftsanzeigenZuordnen(m.ErsteSpielbahn, m.LetzteSpielbahn);
         const int tafel = MannschanzZuordnung.contains(m.ErsteSpielbahn) ? MannschanzZuordnung[m.ErsteSpielbahn] : 0;
-        if (MannschanzWettkampf.contains(tafel) && !MannschanzWettkampf[tafel]) {
+        // A board the match claimed before its start stays its own.
+        if (MannschanzWettkampf.contains(tafel) && (!MannschanzWettkampf[tafel] || MannschanzWettkampf[tafel] == &m)) {
             MannschanzWettkampf[tafel] = &m;
             m.MannschaftsanzeigeEin = 1;
             MannschaftsanzeigeSchalten();

@@ -60,6 +60,8 @@ void SpielFortsetzen(TWettkampfDaten& m)
             l.BahnGestartet = 1;
             l.BahnGestoppt = 0;
             Senden(k, Steuerbefehl(BefehlLauf));
+            // The name board leaves "STOP"/"BAHN" for the name again.
+            NamenanzeigeBahnAktualisieren(k);
         } else if (m.Bahnbelegung[k] != 0 && !((AnmeldeMaske | StartMaske) & BahnBit(k))) {
             // Registered again and started without a new preparation, unless
             // it was never prepared for this round.

@@ -329,6 +329,106 @@ TEST_F(WerbeeditorTest, DoppelklickZeigtDieVorschau)
     EXPECT_EQ(e.EWerbeabstand->text(), QStringLiteral("7"));
 }
 
+// --- Text entries (the name boards) ---
+
+TEST_F(WerbeeditorTest, TextmodusOhneAuswahlbaumDateisucheUndVorschau)
+{
+    Werbeeditor datei(QStringLiteral("Grossanz"), QString());
+    EXPECT_TRUE(datei.CBLaufschrift->isHidden() && datei.BtnEintragNeu->isHidden());
+
+    Werbeeditor text(QStringLiteral("Namenanz"), QString(), Eintragsart::Text);
+    for (QWidget* w : std::initializer_list<QWidget*>{text.TreeAuswahl, text.BtnSelect, text.BtnAuswahlNeu,
+                                                      text.BtnAuswahlUmbenennen, text.BtnDateiSuchen})
+        EXPECT_TRUE(w->isHidden()) << w->objectName().toStdString();
+    for (QWidget* w : std::initializer_list<QWidget*>{text.CBLaufschrift, text.BtnEintragNeu,
+                                                      text.BtnEintragUmbenennen, text.BtnAuswahlLoeschen})
+        EXPECT_FALSE(w->isHidden()) << w->objectName().toStdString();
+    EXPECT_EQ(text.CBLaufschrift->text(), QStringLiteral("  Laufschrift"));
+}
+
+TEST_F(WerbeeditorTest, NeuerTextUeberDieEingabeOhneTrennzeichenUndMitLaufschrift)
+{
+    ASSERT_TRUE(DateiAblegen(tmp.path(), QStringLiteral("Namenanz.inf"), "Halle\r\n"));
+    ASSERT_TRUE(DateiAblegen(tmp.path(), QStringLiteral("Namenanz0.dat"), "Willkommen;1;0;0\r\n"));
+    Werbeeditor e(QStringLiteral("Namenanz"), QString(), Eintragsart::Text);
+    QStringList gezeigt;
+    e.vorschau = [&gezeigt](const QString& d) { gezeigt.append(d); };
+    e.aktivieren(0);
+    ASSERT_EQ(Texte(e.TreeWerbung), QStringList{QStringLiteral("Willkommen")});
+    e.TreeWerbung->setCurrentItem(e.TreeWerbung->topLevelItem(0));
+
+    // Cancelled or blank: no entry.
+    skriptBoxen().eingaben = {std::nullopt, QStringLiteral("   ")};
+    Klicken(e.BtnEintragNeu);
+    Klicken(e.BtnEintragNeu);
+    EXPECT_EQ(e.TreeWerbung->topLevelItemCount(), 1);
+    EXPECT_EQ(e.EintragGeaendert, 0);
+
+    // In front of the selected entry; a ';' would split the line, it becomes ','.
+    skriptBoxen().eingaben = {QStringLiteral(" Gut Holz; Freunde ")};
+    Klicken(e.BtnEintragNeu);
+    ASSERT_EQ(skriptBoxen().anfragen.size(), 3);
+    EXPECT_EQ(skriptBoxen().anfragen[2].beschriftung, QStringLiteral("Name:"));
+    EXPECT_EQ(skriptBoxen().anfragen[2].hinweis, QStringLiteral("Name eintragen"));
+    EXPECT_EQ(skriptBoxen().anfragen[2].text, QString());
+    EXPECT_FALSE(skriptBoxen().anfragen[2].pfeileSichtbar);
+    EXPECT_EQ(Texte(e.TreeWerbung), (QStringList{QStringLiteral("Gut Holz, Freunde"), QStringLiteral("Willkommen")}));
+    EXPECT_EQ(e.EintragGeaendert, 1);
+    ASSERT_EQ(e.TreeWerbung->currentItem(), e.TreeWerbung->topLevelItem(0));
+    ASSERT_TRUE(e.CBLaufschrift->isEnabled());
+    EXPECT_FALSE(e.CBLaufschrift->isChecked());
+    e.CBLaufschrift->setChecked(true);
+    e.CBWettk->setChecked(true);
+    e.EWerbezeit->setText(QStringLiteral("5"));
+
+    skriptBoxen().antworten = {ErgebnisJa};
+    skriptBoxen().gezeigt.clear();
+    EXPECT_TRUE(e.speichern());
+    EXPECT_EQ(skriptBoxen().gezeigt, QStringList{QStringLiteral("Konfiguration für ´Halle´ speichern ?")});
+    EXPECT_EQ(datei("Namenanz0.dat"), "Gut Holz, Freunde;264;5;0\r\nWillkommen;1;0;0\r\n");
+    EXPECT_FALSE(QFileInfo::exists(pfad("Auswahl_Namenanz.dat")));
+
+    // Read back: the running-text bit is there again; a double click renames, no preview.
+    e.schliessen();
+    e.aktivieren(0);
+    e.TreeWerbung->setCurrentItem(e.TreeWerbung->topLevelItem(0));
+    EXPECT_TRUE(e.CBLaufschrift->isChecked());
+    EXPECT_TRUE(e.CBWettk->isChecked());
+    EXPECT_FALSE(e.CBProbe->isChecked());
+    EXPECT_EQ(e.EWerbezeit->text(), QStringLiteral("5"));
+    skriptBoxen().eingaben = {QStringLiteral("Servus")};
+    emit e.TreeWerbung->itemDoubleClicked(e.TreeWerbung->topLevelItem(1), 0);
+    EXPECT_TRUE(gezeigt.isEmpty());
+    EXPECT_EQ(skriptBoxen().anfragen.last().text, QStringLiteral("Willkommen"));
+    EXPECT_EQ(Texte(e.TreeWerbung), (QStringList{QStringLiteral("Gut Holz, Freunde"), QStringLiteral("Servus")}));
+    EXPECT_EQ(e.TreeWerbung->topLevelItem(1)->toolTip(0), QStringLiteral("Servus"));
+    EXPECT_EQ(e.EintragGeaendert, 1);
+}
+
+TEST_F(WerbeeditorTest, TexteLoeschenUndUmbenennenMitDenKnoepfen)
+{
+    ASSERT_TRUE(DateiAblegen(tmp.path(), QStringLiteral("Namenanz.inf"), "A\r\nB\r\n"));
+    ASSERT_TRUE(DateiAblegen(tmp.path(), QStringLiteral("Namenanz1.dat"), "Eins;4;0;0\r\nZwei ohne Zahlen\r\n"));
+    Werbeeditor e(QStringLiteral("Namenanz"), QString(), Eintragsart::Text);
+    e.aktivieren(1);
+    ASSERT_EQ(Texte(e.TreeWerbung), (QStringList{QStringLiteral("Eins"), QStringLiteral("Zwei ohne Zahlen")}));
+    e.TreeWerbung->setCurrentItem(e.TreeWerbung->topLevelItem(1));
+    EXPECT_FALSE(e.CBProbe->isChecked());
+
+    skriptBoxen().eingaben = {QStringLiteral("Zwei")};
+    Klicken(e.BtnEintragUmbenennen);
+    skriptBoxen().antworten = {ErgebnisJa};
+    skriptBoxen().gezeigt.clear();
+    e.TreeWerbung->setCurrentItem(e.TreeWerbung->topLevelItem(0));
+    Klicken(e.BtnAuswahlLoeschen);  // the text list, without focusing it first
+    EXPECT_EQ(skriptBoxen().gezeigt, QStringList{QStringLiteral("Eintrag ´Eins´ löschen ?")});
+    EXPECT_EQ(Texte(e.TreeWerbung), QStringList{QStringLiteral("Zwei")});
+
+    skriptBoxen().antworten = {ErgebnisJa};
+    EXPECT_TRUE(e.speichern());
+    EXPECT_EQ(datei("Namenanz1.dat"), "Zwei;0;0;0\r\n");
+}
+
 TEST(Vorschau, ArtNachEndung)
 {
     const std::pair<const char*, Vorschauart> faelle[] = {
