@@ -167,11 +167,13 @@ void ProbeBeendet(int bahn, TWettkampfDaten& m)
                 Senden(k, CanRahmen::DurchgangStart(u8(m.Volle), u8(m.Abraeumen), u8(m.Wurfzeit),
                                                     s && s->IstHeim ? 1 : 0));
             }
-            MannschaftsanzeigenLeeren(m);
-            MannschaftsanzeigenKennzeichnen(m);
-            MannschaftsanzeigeBahnAktualisieren(m.ErsteSpielbahn);
-            MannschaftsanzeigeBahnAktualisieren(m.ErsteSpielbahn + 1);
         }
+        // In every mode: the lanes that go on by themselves would otherwise
+        // book their first throws over "PROBE".
+        MannschaftsanzeigenLeeren(m);
+        MannschaftsanzeigenKennzeichnen(m);
+        MannschaftsanzeigeBahnAktualisieren(m.ErsteSpielbahn);
+        MannschaftsanzeigeBahnAktualisieren(m.ErsteSpielbahn + 1);
     }
     NamenanzeigeBahnAktualisieren(bahn);
     MonitorStatusSenden(m);

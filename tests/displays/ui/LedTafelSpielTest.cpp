@@ -2,8 +2,9 @@
 // team board switched on: the boards on the bus (the simulator's rows, put
 // together from the frames it received) show after every booked throw what
 // the row builders give for the program's state: the name of the player on
-// each lane, the throw count and total of each side; a stopped lane shows
-// "STOP" and "BAHN" in turn, and its name again once it runs.
+// each lane, "PROBE" and then the letter, throw count and total of each
+// side, also when the lanes go on from practice by themselves; a stopped
+// lane shows "STOP" and "BAHN" in turn, and its name again once it runs.
 
 #include "core/Anzeigedienste.h"
 #include "core/Globals.h"
@@ -22,6 +23,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -54,7 +56,10 @@ TEST(LedTafelSpiel, BoardsShowWhatTheBuildersGiveForEveryBookedThrow)
     Einst.MannschAnzeigeAnz = 1;
     Einst.NaSaPWechsel = false;
 
+    // The lanes run practice and go on into the game by themselves.
     Spielart a;
+    a.bahnsteuerung = 2;
+    a.probe = 1;
     a.spieleranzahl = 4;
     TWettkampfDaten* m = WettkampfAufbauen(a);
     ASSERT_TRUE(m);
@@ -72,7 +77,7 @@ TEST(LedTafelSpiel, BoardsShowWhatTheBuildersGiveForEveryBookedThrow)
     const auto& sim = anlage.sim;
     const Bahnbereich bahnen = BahnenVon(*m);
     int gebucht = 0, pruefungen = 0;
-    bool offen = false;
+    bool offen = false, probe = false;
     std::vector<std::string> abweichungen;
     const auto pruefen = [&] {
         // Name boards: the player on each playing lane.
@@ -85,12 +90,14 @@ TEST(LedTafelSpiel, BoardsShowWhatTheBuildersGiveForEveryBookedThrow)
                 abweichungen.push_back("lane " + std::to_string(bahn) + " shows " + Zeigen(sim.namenTafel(bahn)) +
                                        ", not " + Zeigen(soll));
         }
-        // The team board: each side that has thrown shows its count and total.
-        for (const auto& [zeile, seite] : {std::pair{1, &m->Heim}, std::pair{2, &m->Gast}}) {
+        // The team board: each side that has thrown shows its letter, its
+        // count and its total, and nothing left of "PROBE".
+        for (const auto& [zeile, seite, buchstabe] : {std::tuple{1, &m->Heim, 'H'}, std::tuple{2, &m->Gast, 'G'}}) {
             if (seite->Wuerfe.Zahl == 0) continue;
-            const QByteArray soll = Schreiben(
-                sim.mannschaftsTafel(zeile), CanRahmen::TafelErgebnis(zeile, TafelBreite, seite->Wuerfe.Text.c_str(),
-                                                                       seite->Total.Text.c_str()));
+            const QByteArray soll =
+                Schreiben(Schreiben(Leer(), CanRahmen::TafelKennung(zeile, TafelBreite, buchstabe)),
+                          CanRahmen::TafelErgebnis(zeile, TafelBreite, seite->Wuerfe.Text.c_str(),
+                                                   seite->Total.Text.c_str()));
             if (sim.mannschaftsTafel(zeile) != soll)
                 abweichungen.push_back("team row " + std::to_string(zeile) + " shows " +
                                        Zeigen(sim.mannschaftsTafel(zeile)) + ", not " + Zeigen(soll));
@@ -111,6 +118,10 @@ TEST(LedTafelSpiel, BoardsShowWhatTheBuildersGiveForEveryBookedThrow)
             offen = false;
             pruefen();
         }
+        // Practice: both sides' rows say so.
+        if (m->Spielphase == PhaseProbe && AnzeigeSendeAnzahl == 0 && sim.mannschaftsTafel(1).startsWith("PROBE ") &&
+            sim.mannschaftsTafel(2).startsWith("PROBE "))
+            probe = true;
     };
 
     SpielStarten(*m);
@@ -132,6 +143,7 @@ TEST(LedTafelSpiel, BoardsShowWhatTheBuildersGiveForEveryBookedThrow)
     anlage.beobachter = nullptr;
     ASSERT_TRUE(anlage.ausklingen());
 
+    EXPECT_TRUE(probe);
     EXPECT_EQ(abweichungen, std::vector<std::string>{});
     // Most throws were checked on their own (a few cross the bus together).
     EXPECT_GE(pruefungen, (m->Heim.Wuerfe.Zahl + m->Gast.Wuerfe.Zahl) / 2);
