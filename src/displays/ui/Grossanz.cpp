@@ -3,7 +3,6 @@
 #include "core/Globals.h"
 #include "core/Settings.h"
 #include "core/SettingsFile.h"
-#include "core/Sound.h"
 #include "core/Tastatur.h"
 #include "core/TextFunctions.h"
 #include "core/ui/Farbe.h"
@@ -12,11 +11,11 @@
 #include "core/ui/Textformatleiste.h"
 #include "displays/Grossanzeige.h"
 #include "displays/Grossanzsteuerung.h"
+#include "displays/ui/Anzeigedialog.h"
 #include "displays/ui/Werbeeditor.h"
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QGuiApplication>
@@ -24,7 +23,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QRegularExpressionValidator>
 #include <QScreen>
 #include <QSignalBlocker>
 #include <QSlider>
@@ -33,13 +31,10 @@
 #include <QTextDocument>
 #include <QTextEdit>
 #include <QVBoxLayout>
-#include <algorithm>
 
 namespace {
 
 const QString Prefix = QStringLiteral("Grossanz");
-constexpr int WechselMin = 10000, WechselMax = 100000, WechselSchritt = 5000, WechselSumme = 110000;
-constexpr int SchieberMs = 200;
 // The touch keyboard's field range of each page.
 constexpr u16 FeldcodeSteuerung = 320, FeldcodeWerbung = 330, FeldcodeText = 340;
 
@@ -51,45 +46,9 @@ constexpr const char* TafelFarben[] = {
     "ColorTGestartet",  "ColorTFertig",
 };
 
-// Three digits, seconds; a click puts the caret at the end.
-class Ziffernfilter : public QObject {
-public:
-    using QObject::QObject;
-
-protected:
-    bool eventFilter(QObject* o, QEvent* e) override
-    {
-        if (e->type() == QEvent::MouseButtonRelease)
-            if (auto* edit = qobject_cast<QLineEdit*>(o)) edit->end(false);
-        return false;
-    }
-};
-
-QLineEdit* Ziffernfeld(QWidget* eltern, const char* name)
-{
-    auto* e = Benannt(new QLineEdit(eltern), name);
-    e->setMaxLength(3);
-    e->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,3}")), e));
-    e->setFixedWidth(48);
-    e->setAlignment(Qt::AlignRight);
-    e->installEventFilter(new Ziffernfilter(e));
-    return e;
-}
-
-QCheckBox* Kasten(QWidget* eltern, const char* name, const QString& text)
-{
-    return Benannt(new QCheckBox(text, eltern), name);
-}
-
-void SchluesselSchreiben(const char* name)
-{
-    if (const Einstellungsschluessel* s = SchluesselSuchen(QString::fromLatin1(name))) EinstellungSchreiben(*s);
-}
-
 }  // namespace
 
-int WechselPosition(int intervallMs) { return std::clamp(WechselSumme - intervallMs, WechselMin, WechselMax); }
-int WechselIntervall(int position) { return WechselSumme - std::clamp(position, WechselMin, WechselMax); }
+using namespace Anzeigedialog;
 
 TGrossanz::TGrossanz(QWidget* parent) : QDialog(parent)
 {
@@ -108,26 +67,17 @@ TGrossanz::TGrossanz(QWidget* parent) : QDialog(parent)
     PageControl->addTab(TabWerbung, QStringLiteral(" Werbung"));
     PageControl->addTab(TabText, QStringLiteral(" Text"));
 
-    BtnOK = DialogKnopf(this, "BtnOK", QStringLiteral("&Ok"));
-    BtnOK->setDefault(true);
-    BtnAbbruch = DialogKnopf(this, "BtnAbbruch", QStringLiteral("&Abbrechen"));
-    auto* knoepfe = new QHBoxLayout;
-    knoepfe->addStretch();
-    knoepfe->addWidget(BtnOK);
-    knoepfe->addWidget(BtnAbbruch);
     auto* spalte = new QVBoxLayout(this);
     spalte->addWidget(PageControl);
-    spalte->addLayout(knoepfe);
+    spalte->addLayout(Knopfzeile(this, BtnOK, BtnAbbruch));
 
     HintergrundAktion(this, u"ColorGrossanz");
     setContextMenuPolicy(Qt::ActionsContextMenu);
 
     connect(BtnOK, &QPushButton::clicked, this, &TGrossanz::BtnOKClick);
-    connect(BtnAbbruch, &QPushButton::clicked, this, &QDialog::reject);
     connect(PageControl, &QTabWidget::currentChanged, this, &TGrossanz::feldbereichSetzen);
     connect(Editor, &Werbeeditor::konfigurationenGeaendert, this, [this] { konfigurationenZeigen(true); });
-    for (QPushButton* b : {BtnWechselDown, BtnWechselUp, BtnFarbe, BtnAnzeigen, BtnOK, BtnAbbruch})
-        connect(b, &QPushButton::pressed, this, [] { KlickSoundSpielen(); });
+    KlickSoundBeim(this, {BtnWechselDown, BtnWechselUp, BtnFarbe, BtnAnzeigen});
 
     // The change between the matches runs from now on as the settings say.
     TBWechsel->setValue(WechselPosition(Einst.GrossanzIntervall));
@@ -145,57 +95,27 @@ QWidget* TGrossanz::steuerungAufbauen()
     auto* seite = Benannt(new QWidget, "TabSteuerung");
 
     auto* anzeige = Benannt(new QGroupBox(QStringLiteral("Anzeige"), seite), "GAnzeige");
-    CKonfiguration = Benannt(new QComboBox(anzeige), "CKonfiguration");
-    CKonfiguration->setMinimumWidth(260);
+    const Werbeauswahl werbe = WerbeauswahlAufbauen(anzeige, QStringLiteral("   Werbung anzeigen"), Klick::ZumEnde);
+    CKonfiguration = werbe.Konfiguration;
     CKonfiguration->setToolTip(QStringLiteral("Werbekonfiguration des Spiels"));
-    CBWerbungOn = Kasten(anzeige, "CBWerbungOn", QStringLiteral("   Werbung anzeigen"));
-    EWerbezeitDef = Ziffernfeld(anzeige, "EWerbezeitDef");
+    CBWerbungOn = werbe.WerbungOn;
+    EWerbezeitDef = werbe.Werbezeit;
     EWerbezeitDef->setToolTip(QStringLiteral("Anzeigezeit einer Werbung, wenn der Eintrag keine eigene hat"));
-    EWerbeabstDef = Ziffernfeld(anzeige, "EWerbeabstDef");
+    EWerbeabstDef = werbe.Werbeabstand;
     EWerbeabstDef->setToolTip(QStringLiteral("Zeit zwischen zwei Werbungen, wenn der Eintrag keine eigene hat"));
-    auto* a = new QGridLayout(anzeige);
-    a->addWidget(new QLabel(QStringLiteral("Konfiguration:"), anzeige), 0, 0);
-    a->addWidget(CKonfiguration, 0, 1, 1, 3);
-    a->addWidget(CBWerbungOn, 1, 1, 1, 3);
-    a->addWidget(new QLabel(QStringLiteral("Werbezeit:"), anzeige), 2, 0);
-    a->addWidget(EWerbezeitDef, 2, 1);
-    a->addWidget(new QLabel(QStringLiteral("Sek."), anzeige), 2, 2);
-    a->addWidget(new QLabel(QStringLiteral("Werbeabstand:"), anzeige), 3, 0);
-    a->addWidget(EWerbeabstDef, 3, 1);
-    a->addWidget(new QLabel(QStringLiteral("Sek."), anzeige), 3, 2);
-    a->setColumnStretch(3, 1);
 
     auto* steuerung = Benannt(new QGroupBox(QStringLiteral("Steuerung"), seite), "GSteuerung");
     CBWechsel = Kasten(steuerung, "CBWechsel", QStringLiteral("   Spiele wechseln automatisch"));
-    TBWechsel = Benannt(new QSlider(Qt::Horizontal, steuerung), "TBWechsel");
-    TBWechsel->setRange(WechselMin, WechselMax);
-    TBWechsel->setPageStep(WechselSchritt);
-    TBWechsel->setSingleStep(WechselSchritt);
-    TBWechsel->setTickInterval(WechselSchritt);
-    TBWechsel->setTickPosition(QSlider::TicksBelow);
+    // An arrow key moves this bar by a whole step.
+    TBWechsel = Wechselschieber(steuerung, "TBWechsel", WechselSchritt);
     TBWechsel->setToolTip(QStringLiteral("Zeit zwischen zwei Wechseln"));
-    BtnWechselDown = DialogKnopf(steuerung, "BtnWechselDown", QString());
+    BtnWechselDown = Schrittknopf(steuerung, "BtnWechselDown", QString(), QStringLiteral("langsamer wechseln"));
     BtnWechselDown->setIcon(style()->standardIcon(QStyle::SP_ArrowLeft));
-    BtnWechselDown->setToolTip(QStringLiteral("langsamer wechseln"));
-    BtnWechselUp = DialogKnopf(steuerung, "BtnWechselUp", QString());
+    BtnWechselUp = Schrittknopf(steuerung, "BtnWechselUp", QString(), QStringLiteral("schneller wechseln"));
     BtnWechselUp->setIcon(style()->standardIcon(QStyle::SP_ArrowRight));
-    BtnWechselUp->setToolTip(QStringLiteral("schneller wechseln"));
-    // Held down, a button steps again every 200 ms.
-    for (QPushButton* b : {BtnWechselDown, BtnWechselUp}) {
-        b->setAutoRepeat(true);
-        b->setAutoRepeatDelay(SchieberMs);
-        b->setAutoRepeatInterval(SchieberMs);
-        b->setFixedWidth(36);
-    }
     auto* s = new QGridLayout(steuerung);
     s->addWidget(CBWechsel, 0, 0, 1, 3);
-    s->addWidget(BtnWechselDown, 1, 0);
-    s->addWidget(TBWechsel, 1, 1);
-    s->addWidget(BtnWechselUp, 1, 2);
-    auto* langsam = new QLabel(QStringLiteral("langsam"), steuerung);
-    auto* schnell = new QLabel(QStringLiteral("schnell"), steuerung);
-    s->addWidget(langsam, 2, 1, Qt::AlignLeft);
-    s->addWidget(schnell, 2, 1, Qt::AlignRight);
+    Schieberzeile(s, 1, BtnWechselDown, TBWechsel, BtnWechselUp);
     s->setColumnStretch(1, 1);
 
     auto* tafel = Benannt(new QGroupBox(QStringLiteral("Ergebnistafel"), seite), "GErgebnistafel");
@@ -214,8 +134,8 @@ QWidget* TGrossanz::steuerungAufbauen()
     spalte->addWidget(tafel);
     spalte->addStretch();
 
-    connect(BtnWechselDown, &QPushButton::pressed, this, [this] { wechselSchritt(-WechselSchritt); });
-    connect(BtnWechselUp, &QPushButton::pressed, this, [this] { wechselSchritt(+WechselSchritt); });
+    connect(BtnWechselDown, &QPushButton::pressed, this, [this] { Schieben(TBWechsel, -WechselSchritt); });
+    connect(BtnWechselUp, &QPushButton::pressed, this, [this] { Schieben(TBWechsel, +WechselSchritt); });
     connect(BtnFarbe, &QPushButton::clicked, this, &TGrossanz::BtnFarbeClick);
     return seite;
 }
@@ -240,7 +160,7 @@ QWidget* TGrossanz::textAufbauen()
     leiste->bearbeiten(REFormular);
     REFormular->setMinimumSize(560, 300);
 
-    EAnzeigezeit = Ziffernfeld(seite, "EAnzeigezeit");
+    EAnzeigezeit = Ziffernfeld(seite, "EAnzeigezeit", Klick::ZumEnde);
     EAnzeigezeit->setToolTip(QStringLiteral("Sekunden, die der Text auf der Großanzeige steht"));
     BtnAnzeigen = DialogKnopf(seite, "BtnAnzeigen", QStringLiteral("Anzeigen"));
     BtnAnzeigen->setToolTip(QStringLiteral("Text auf der Großanzeige einblenden"));
@@ -273,10 +193,7 @@ void TGrossanz::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
     aktivieren();
-    if (const QScreen* s = screen() ? screen() : QGuiApplication::primaryScreen()) {
-        const QRect r = s->availableGeometry();
-        move(r.x() + (r.width() - width()) / 2, r.y() + (r.height() - height()) / 2);
-    }
+    Zentrieren(this);
 }
 
 void TGrossanz::aktivieren()
@@ -301,12 +218,9 @@ void TGrossanz::aktivieren()
 // changed on the advert page; none when it is out of range.
 void TGrossanz::konfigurationenZeigen(bool auswahlBehalten)
 {
-    const QSignalBlocker still(CKonfiguration);
-    int n = AktWettkampf ? int(AktWettkampf->GrossanzWerbung.Index) : int(Einst.GrossanzIndex);
-    if (auswahlBehalten && CKonfiguration->currentIndex() >= 0) n = CKonfiguration->currentIndex();
-    CKonfiguration->clear();
-    CKonfiguration->addItems(Editor->konfigurationen());
-    CKonfiguration->setCurrentIndex(n >= 0 && n < CKonfiguration->count() ? n : -1);
+    KonfigurationenZeigen(CKonfiguration, Editor->konfigurationen(),
+                          AktWettkampf ? int(AktWettkampf->GrossanzWerbung.Index) : int(Einst.GrossanzIndex),
+                          auswahlBehalten);
 }
 
 void TGrossanz::feldbereichSetzen()
@@ -314,8 +228,6 @@ void TGrossanz::feldbereichSetzen()
     const QWidget* s = PageControl->currentWidget();
     FeldcodeMin = FeldcodeMax = s == TabWerbung ? FeldcodeWerbung : s == TabText ? FeldcodeText : FeldcodeSteuerung;
 }
-
-void TGrossanz::wechselSchritt(int schritt) { TBWechsel->setValue(TBWechsel->value() + schritt); }
 
 void TGrossanz::done(int r)
 {

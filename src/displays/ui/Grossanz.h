@@ -17,11 +17,6 @@ class QTextEdit;
 class QToolButton;
 class Werbeeditor;
 
-// The track bar's position for a change interval and back: interval =
-// 110,000 - position, the position kept within 10,000..100,000.
-int WechselPosition(int intervallMs);
-int WechselIntervall(int position);
-
 class TGrossanz : public QDialog {
     Q_OBJECT
 public:
@@ -67,5 +62,4 @@ private:
     void aktivieren();
     void konfigurationenZeigen(bool auswahlBehalten);
     void feldbereichSetzen();
-    void wechselSchritt(int schritt);
 };

@@ -3,84 +3,39 @@
 #include "core/Globals.h"
 #include "core/Settings.h"
 #include "core/SettingsFile.h"
-#include "core/Sound.h"
 #include "core/ui/Farbe.h"
 #include "core/ui/Farben.h"
 #include "core/ui/Hinweis.h"
 #include "displays/Mannschaftsanzeige.h"
-#include "displays/ui/Grossanz.h"
+#include "displays/ui/Anzeigedialog.h"
 #include "match/flow/Spielbahnen.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QGuiApplication>
 #include <QHBoxLayout>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScreen>
 #include <QSignalBlocker>
 #include <QSlider>
 #include <QVBoxLayout>
 #include <algorithm>
 
+using namespace Anzeigedialog;
+
 namespace {
 
-constexpr int HelligkeitMax = 127, HelligkeitStufe = 10;
-constexpr int WechselMin = 10000, WechselMax = 100000, WechselSchritt = 5000, WechselZeile = 1000;
-constexpr int SchieberMs = 200;
-
-QCheckBox* Kasten(QWidget* eltern, const char* name, const QString& text)
-{
-    return Benannt(new QCheckBox(text, eltern), name);
-}
-
-// "-" or "+" beside a bar; held down, it steps again every 200 ms.
-QPushButton* Schrittknopf(QWidget* eltern, const char* name, const QString& text, const QString& tipp)
-{
-    QPushButton* b = DialogKnopf(eltern, name, text);
-    b->setToolTip(tipp);
-    b->setAutoRepeat(true);
-    b->setAutoRepeatDelay(SchieberMs);
-    b->setAutoRepeatInterval(SchieberMs);
-    b->setFixedWidth(36);
-    return b;
-}
-
-QSlider* Schieber(QWidget* eltern, const char* name, int min, int max, int zeile, int seite)
-{
-    auto* s = Benannt(new QSlider(Qt::Horizontal, eltern), name);
-    s->setRange(min, max);
-    s->setSingleStep(zeile);
-    s->setPageStep(seite);
-    s->setTickInterval(seite);
-    s->setTickPosition(QSlider::TicksBelow);
-    s->setMinimumWidth(280);
-    return s;
-}
-
-// A bar between its two buttons with its two end labels below, on a panel
-// of its own that enables and disables them together.
+// A bar, at least 280 wide, between its two buttons with its two end labels
+// below, on a panel of its own that enables and disables them together.
 void SchieberFeld(QWidget* feld, QPushButton* runter, QSlider* s, QPushButton* rauf, const QString& links,
                   const QString& rechts)
 {
+    s->setMinimumWidth(280);
     auto* g = new QGridLayout(feld);
     g->setContentsMargins(0, 0, 0, 0);
-    g->addWidget(runter, 0, 0);
-    g->addWidget(s, 0, 1);
-    g->addWidget(rauf, 0, 2);
-    g->addWidget(new QLabel(links, feld), 1, 1, Qt::AlignLeft);
-    g->addWidget(new QLabel(rechts, feld), 1, 1, Qt::AlignRight);
+    Schieberzeile(g, 0, runter, s, rauf, links, rechts);
     g->setColumnStretch(1, 1);
 }
-
-void SchluesselSchreiben(const char* name)
-{
-    if (const Einstellungsschluessel* s = SchluesselSuchen(QString::fromLatin1(name))) EinstellungSchreiben(*s);
-}
-
-void Schieben(QSlider* s, int schritt) { s->setValue(s->value() + schritt); }
 
 }  // namespace
 
@@ -145,8 +100,7 @@ TMannschaftanz::TMannschaftanz(QWidget* parent) : QDialog(parent)
     CBMaPMaWechsel = Kasten(anzeige, "CBMaPMaWechsel", QStringLiteral("Wechsel von Ergebnis und MaPunkten"));
 
     PMaNaIntervall = Benannt(new QWidget(anzeige), "PMaNaIntervall");
-    TBMaNaIntervall =
-        Schieber(PMaNaIntervall, "TBMaNaIntervall", WechselMin, WechselMax, WechselZeile, WechselSchritt);
+    TBMaNaIntervall = Wechselschieber(PMaNaIntervall, "TBMaNaIntervall");
     TBMaNaIntervall->setToolTip(QStringLiteral("Zeit zwischen dem Wechsel von Namen und Ergebnis"));
     BtnMaNaDown =
         Schrittknopf(PMaNaIntervall, "BtnMaNaDown", QStringLiteral("-"), QStringLiteral("langsamer wechseln"));
@@ -155,8 +109,7 @@ TMannschaftanz::TMannschaftanz(QWidget* parent) : QDialog(parent)
                  QStringLiteral("schnell"));
 
     PMaPMaIntervall = Benannt(new QWidget(anzeige), "PMaPMaIntervall");
-    TBMaPMaIntervall =
-        Schieber(PMaPMaIntervall, "TBMaPMaIntervall", WechselMin, WechselMax, WechselZeile, WechselSchritt);
+    TBMaPMaIntervall = Wechselschieber(PMaPMaIntervall, "TBMaPMaIntervall");
     TBMaPMaIntervall->setToolTip(QStringLiteral("Zeit zwischen dem Wechsel von Ergebnis und MaPunkten"));
     BtnMaPMaDown =
         Schrittknopf(PMaPMaIntervall, "BtnMaPMaDown", QStringLiteral("-"), QStringLiteral("langsamer wechseln"));
@@ -180,18 +133,11 @@ TMannschaftanz::TMannschaftanz(QWidget* parent) : QDialog(parent)
     a->addWidget(PMaPMaIntervall, 7, 2);
     a->setColumnStretch(2, 1);
 
-    BtnOK = DialogKnopf(this, "BtnOK", QStringLiteral("&Ok"));
-    BtnOK->setDefault(true);
-    BtnAbbruch = DialogKnopf(this, "BtnAbbruch", QStringLiteral("&Abbrechen"));
-    auto* knoepfe = new QHBoxLayout;
-    knoepfe->addStretch();
-    knoepfe->addWidget(BtnOK);
-    knoepfe->addWidget(BtnAbbruch);
     auto* spalte = new QVBoxLayout(this);
     spalte->addWidget(helligkeit);
     spalte->addWidget(anzeige);
     spalte->addStretch();
-    spalte->addLayout(knoepfe);
+    spalte->addLayout(Knopfzeile(this, BtnOK, BtnAbbruch));
 
     HintergrundAktion(this, u"ColorMannschaftanz");
     setContextMenuPolicy(Qt::ActionsContextMenu);
@@ -223,10 +169,7 @@ TMannschaftanz::TMannschaftanz(QWidget* parent) : QDialog(parent)
         connect(box, &QCheckBox::clicked, this, [this, k = kasten] { kastenGedrueckt(k); });
 
     connect(BtnOK, &QPushButton::clicked, this, &TMannschaftanz::BtnOKClick);
-    connect(BtnAbbruch, &QPushButton::clicked, this, &QDialog::reject);
-    for (QPushButton* b : {BtnHelligkeitDown, BtnHelligkeitUp, BtnMaNaDown, BtnMaNaUp, BtnMaPMaDown, BtnMaPMaUp, BtnOK,
-                           BtnAbbruch})
-        connect(b, &QPushButton::pressed, this, [] { KlickSoundSpielen(); });
+    KlickSoundBeim(this, {BtnHelligkeitDown, BtnHelligkeitUp, BtnMaNaDown, BtnMaNaUp, BtnMaPMaDown, BtnMaPMaUp});
 }
 
 TMannschaftanz::~TMannschaftanz() = default;
@@ -237,10 +180,7 @@ void TMannschaftanz::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
     aktivieren();
-    if (const QScreen* s = screen() ? screen() : QGuiApplication::primaryScreen()) {
-        const QRect r = s->availableGeometry();
-        move(r.x() + (r.width() - width()) / 2, r.y() + (r.height() - height()) / 2);
-    }
+    Zentrieren(this);
 }
 
 // Showing the values sends nothing to the boards and stores nothing.

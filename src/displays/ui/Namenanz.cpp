@@ -3,7 +3,6 @@
 #include "core/Globals.h"
 #include "core/Settings.h"
 #include "core/SettingsFile.h"
-#include "core/Sound.h"
 #include "core/Tastatur.h"
 #include "core/TextFunctions.h"
 #include "core/ui/Farbe.h"
@@ -11,22 +10,17 @@
 #include "core/ui/Hinweis.h"
 #include "displays/Namenanzeige.h"
 #include "displays/Werbung.h"
-#include "displays/ui/Grossanz.h"
+#include "displays/ui/Anzeigedialog.h"
 #include "displays/ui/Werbeeditor.h"
 #include "match/flow/Spielbahnen.h"
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QEvent>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QGuiApplication>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QRegularExpressionValidator>
-#include <QScreen>
 #include <QSignalBlocker>
 #include <QSlider>
 #include <QTabWidget>
@@ -36,9 +30,6 @@
 namespace {
 
 const QString Prefix = QStringLiteral("Namenanz");
-constexpr int HellMax = 127, HellSchritt = 10;
-constexpr int WechselMin = 10000, WechselMax = 100000, WechselZeile = 1000, WechselSchritt = 5000;
-constexpr int SchieberMs = 200;
 // The touch keyboard's field range of each page.
 constexpr u16 FeldcodeSteuerung = 300, FeldcodeWerbung = 310;
 
@@ -48,62 +39,9 @@ constexpr const char* Schluessel[] = {
     "NaVorWechsel",      "NaVorIntervall",  "NaSaPWechsel",   "NaSaPIntervall",    "NamenOn",
 };
 
-QLineEdit* Ziffernfeld(QWidget* eltern, const char* name)
-{
-    auto* e = Benannt(new QLineEdit(eltern), name);
-    e->setMaxLength(3);
-    e->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,3}")), e));
-    e->setFixedWidth(48);
-    e->setAlignment(Qt::AlignRight);
-    return e;
-}
-
-QCheckBox* Kasten(QWidget* eltern, const char* name, const QString& text)
-{
-    return Benannt(new QCheckBox(text, eltern), name);
-}
-
-// "-" and "+" beside a bar; held down, a button steps again every 200 ms.
-QPushButton* Schrittknopf(QWidget* eltern, const char* name, const QString& text, const QString& tipp)
-{
-    QPushButton* b = DialogKnopf(eltern, name, text);
-    b->setToolTip(tipp);
-    b->setAutoRepeat(true);
-    b->setAutoRepeatDelay(SchieberMs);
-    b->setAutoRepeatInterval(SchieberMs);
-    b->setFixedWidth(36);
-    return b;
-}
-
-QSlider* Wechselschieber(QWidget* eltern, const char* name, const QString& tipp)
-{
-    auto* s = Benannt(new QSlider(Qt::Horizontal, eltern), name);
-    s->setRange(WechselMin, WechselMax);
-    s->setSingleStep(WechselZeile);
-    s->setPageStep(WechselSchritt);
-    s->setTickInterval(WechselSchritt);
-    s->setTickPosition(QSlider::TicksBelow);
-    s->setToolTip(tipp);
-    return s;
-}
-
-// A bar between its two buttons, "langsam" and "schnell" below its ends.
-void Schieberzeile(QGridLayout* g, int zeile, QPushButton* links, QSlider* schieber, QPushButton* rechts,
-                   QWidget* eltern)
-{
-    g->addWidget(links, zeile, 0);
-    g->addWidget(schieber, zeile, 1);
-    g->addWidget(rechts, zeile, 2);
-    g->addWidget(new QLabel(QStringLiteral("langsam"), eltern), zeile + 1, 1, Qt::AlignLeft);
-    g->addWidget(new QLabel(QStringLiteral("schnell"), eltern), zeile + 1, 1, Qt::AlignRight);
-}
-
-void SchluesselSchreiben(const char* name)
-{
-    if (const Einstellungsschluessel* s = SchluesselSuchen(QString::fromLatin1(name))) EinstellungSchreiben(*s);
-}
-
 }  // namespace
+
+using namespace Anzeigedialog;
 
 TNamenanz::TNamenanz(QWidget* parent) : QDialog(parent)
 {
@@ -121,27 +59,18 @@ TNamenanz::TNamenanz(QWidget* parent) : QDialog(parent)
     PageControl->addTab(TabSteuerung, QStringLiteral(" Steuerung "));
     PageControl->addTab(TabWerbung, QStringLiteral(" Werbung"));
 
-    BtnOK = DialogKnopf(this, "BtnOK", QStringLiteral("&Ok"));
-    BtnOK->setDefault(true);
-    BtnAbbruch = DialogKnopf(this, "BtnAbbruch", QStringLiteral("&Abbrechen"));
-    auto* knoepfe = new QHBoxLayout;
-    knoepfe->addStretch();
-    knoepfe->addWidget(BtnOK);
-    knoepfe->addWidget(BtnAbbruch);
     auto* spalte = new QVBoxLayout(this);
     spalte->addWidget(PageControl);
-    spalte->addLayout(knoepfe);
+    spalte->addLayout(Knopfzeile(this, BtnOK, BtnAbbruch));
 
     HintergrundAktion(this, u"ColorNamenanz");
     setContextMenuPolicy(Qt::ActionsContextMenu);
 
     connect(BtnOK, &QPushButton::clicked, this, &TNamenanz::BtnOKClick);
-    connect(BtnAbbruch, &QPushButton::clicked, this, &QDialog::reject);
     connect(PageControl, &QTabWidget::currentChanged, this, &TNamenanz::feldbereichSetzen);
     connect(Editor, &Werbeeditor::konfigurationenGeaendert, this, [this] { konfigurationenZeigen(true); });
-    for (QPushButton* b : {BtnHelligkeitDown, BtnHelligkeitUp, BtnVorWechselDown, BtnVorWechselUp,
-                           BtnSaPWechselDown, BtnSaPWechselUp, BtnOK, BtnAbbruch})
-        connect(b, &QPushButton::pressed, this, [] { KlickSoundSpielen(); });
+    KlickSoundBeim(this, {BtnHelligkeitDown, BtnHelligkeitUp, BtnVorWechselDown, BtnVorWechselUp, BtnSaPWechselDown,
+                          BtnSaPWechselUp});
 }
 
 // The boards' alternation and adverts end with the dialog that drives them.
@@ -158,15 +87,12 @@ QWidget* TNamenanz::steuerungAufbauen()
 
     auto* namen = Benannt(new QGroupBox(QStringLiteral("Namen"), seite), "GNamen");
     CBNamenOn = Kasten(namen, "CBNamenOn", QStringLiteral("   Namen anzeigen"));
-    TBHelligkeit = Benannt(new QSlider(Qt::Horizontal, namen), "TBHelligkeit");
-    TBHelligkeit->setRange(0, HellMax);
-    TBHelligkeit->setPageStep(HellSchritt);
-    TBHelligkeit->setTickInterval(HellSchritt);
-    TBHelligkeit->setTickPosition(QSlider::TicksBelow);
+    TBHelligkeit = Schieber(namen, "TBHelligkeit", 0, HelligkeitMax, 1, HelligkeitStufe);
     TBHelligkeit->setToolTip(QStringLiteral("Helligkeit der Namenanzeigen"));
     BtnHelligkeitDown = Schrittknopf(namen, "BtnHelligkeitDown", QStringLiteral("-"), QStringLiteral("dunkler"));
     BtnHelligkeitUp = Schrittknopf(namen, "BtnHelligkeitUp", QStringLiteral("+"), QStringLiteral("heller"));
-    EHelligkeit = Ziffernfeld(namen, "EHelligkeit");
+    // A click into a number edit of this dialog selects its whole text.
+    EHelligkeit = Ziffernfeld(namen, "EHelligkeit", Klick::AllesWaehlen);
     EHelligkeit->setToolTip(QStringLiteral("Helligkeit 0 bis 127"));
     auto* n = new QGridLayout(namen);
     n->addWidget(CBNamenOn, 0, 0, 1, 5);
@@ -179,46 +105,37 @@ QWidget* TNamenanz::steuerungAufbauen()
 
     auto* probe = Benannt(new QGroupBox(QStringLiteral("Wechsel während der Probe"), seite), "GProbe");
     CBVorWechsel = Kasten(probe, "CBVorWechsel", QStringLiteral("   Vorname und Nachname wechseln"));
-    TBVorWechsel = Wechselschieber(probe, "TBVorWechsel", QStringLiteral("Zeit zwischen Vorname und Nachname"));
+    TBVorWechsel = Wechselschieber(probe, "TBVorWechsel");
+    TBVorWechsel->setToolTip(QStringLiteral("Zeit zwischen Vorname und Nachname"));
     BtnVorWechselDown =
         Schrittknopf(probe, "BtnVorWechselDown", QStringLiteral("-"), QStringLiteral("langsamer wechseln"));
     BtnVorWechselUp = Schrittknopf(probe, "BtnVorWechselUp", QStringLiteral("+"), QStringLiteral("schneller wechseln"));
     auto* p = new QGridLayout(probe);
     p->addWidget(CBVorWechsel, 0, 0, 1, 3);
-    Schieberzeile(p, 1, BtnVorWechselDown, TBVorWechsel, BtnVorWechselUp, probe);
+    Schieberzeile(p, 1, BtnVorWechselDown, TBVorWechsel, BtnVorWechselUp);
     p->setColumnStretch(1, 1);
 
     auto* spiel = Benannt(new QGroupBox(QStringLiteral("Wechsel während des Spiels"), seite), "GSpiel");
     CBSaPWechsel = Kasten(spiel, "CBSaPWechsel", QStringLiteral("   Name und Satzpunkte wechseln"));
-    TBSaPWechsel = Wechselschieber(spiel, "TBSaPWechsel", QStringLiteral("Zeit zwischen Name und Satzpunkten"));
+    TBSaPWechsel = Wechselschieber(spiel, "TBSaPWechsel");
+    TBSaPWechsel->setToolTip(QStringLiteral("Zeit zwischen Name und Satzpunkten"));
     BtnSaPWechselDown =
         Schrittknopf(spiel, "BtnSaPWechselDown", QStringLiteral("-"), QStringLiteral("langsamer wechseln"));
     BtnSaPWechselUp = Schrittknopf(spiel, "BtnSaPWechselUp", QStringLiteral("+"), QStringLiteral("schneller wechseln"));
     auto* s = new QGridLayout(spiel);
     s->addWidget(CBSaPWechsel, 0, 0, 1, 3);
-    Schieberzeile(s, 1, BtnSaPWechselDown, TBSaPWechsel, BtnSaPWechselUp, spiel);
+    Schieberzeile(s, 1, BtnSaPWechselDown, TBSaPWechsel, BtnSaPWechselUp);
     s->setColumnStretch(1, 1);
 
     auto* text = Benannt(new QGroupBox(QStringLiteral("Text"), seite), "GText");
-    CKonfiguration = Benannt(new QComboBox(text), "CKonfiguration");
-    CKonfiguration->setMinimumWidth(260);
+    const Werbeauswahl werbe = WerbeauswahlAufbauen(text, QStringLiteral("   Text anzeigen"), Klick::AllesWaehlen);
+    CKonfiguration = werbe.Konfiguration;
     CKonfiguration->setToolTip(QStringLiteral("Textkonfiguration des Spiels"));
-    CBWerbungOn = Kasten(text, "CBWerbungOn", QStringLiteral("   Text anzeigen"));
-    EWerbezeitDef = Ziffernfeld(text, "EWerbezeitDef");
+    CBWerbungOn = werbe.WerbungOn;
+    EWerbezeitDef = werbe.Werbezeit;
     EWerbezeitDef->setToolTip(QStringLiteral("Anzeigezeit eines Textes, wenn der Eintrag keine eigene hat"));
-    EWerbeabstDef = Ziffernfeld(text, "EWerbeabstDef");
+    EWerbeabstDef = werbe.Werbeabstand;
     EWerbeabstDef->setToolTip(QStringLiteral("Zeit zwischen zwei Texten, wenn der Eintrag keine eigene hat"));
-    auto* t = new QGridLayout(text);
-    t->addWidget(new QLabel(QStringLiteral("Konfiguration:"), text), 0, 0);
-    t->addWidget(CKonfiguration, 0, 1, 1, 3);
-    t->addWidget(CBWerbungOn, 1, 1, 1, 3);
-    t->addWidget(new QLabel(QStringLiteral("Werbezeit:"), text), 2, 0);
-    t->addWidget(EWerbezeitDef, 2, 1);
-    t->addWidget(new QLabel(QStringLiteral("Sek."), text), 2, 2);
-    t->addWidget(new QLabel(QStringLiteral("Werbeabstand:"), text), 3, 0);
-    t->addWidget(EWerbeabstDef, 3, 1);
-    t->addWidget(new QLabel(QStringLiteral("Sek."), text), 3, 2);
-    t->setColumnStretch(3, 1);
 
     auto* spalte = new QVBoxLayout(seite);
     spalte->addWidget(namen);
@@ -227,20 +144,18 @@ QWidget* TNamenanz::steuerungAufbauen()
     spalte->addWidget(text);
     spalte->addStretch();
 
-    for (QLineEdit* e : {EHelligkeit, EWerbezeitDef, EWerbeabstDef}) e->installEventFilter(this);
-
     connect(TBHelligkeit, &QSlider::valueChanged, this, [this](int wert) {
         if (EHelligkeit->text() != QString::number(wert)) EHelligkeit->setText(QString::number(wert));
     });
     connect(EHelligkeit, &QLineEdit::textChanged, this, &TNamenanz::helligkeitGeaendert);
     connect(BtnHelligkeitDown, &QPushButton::pressed, this,
-            [this] { schieberSchritt(TBHelligkeit, -HellSchritt); });
+            [this] { Schieben(TBHelligkeit, -HelligkeitStufe); });
     connect(BtnHelligkeitUp, &QPushButton::pressed, this,
-            [this] { schieberSchritt(TBHelligkeit, +HellSchritt); });
+            [this] { Schieben(TBHelligkeit, +HelligkeitStufe); });
     // The speed buttons store the interval at once.
     const auto wechsel = [this](QPushButton* b, QSlider* schieber, i32* intervall, int schritt) {
-        connect(b, &QPushButton::pressed, this, [this, schieber, intervall, schritt] {
-            schieberSchritt(schieber, schritt);
+        connect(b, &QPushButton::pressed, this, [schieber, intervall, schritt] {
+            Schieben(schieber, schritt);
             *intervall = WechselIntervall(schieber->value());
         });
     };
@@ -256,24 +171,13 @@ void TNamenanz::seiteZeigen(const QString& name)
     if (auto* s = PageControl->findChild<QWidget*>(name)) PageControl->setCurrentWidget(s);
 }
 
-bool TNamenanz::eventFilter(QObject* o, QEvent* e)
-{
-    // A click into a number edit selects its whole text.
-    if (e->type() == QEvent::MouseButtonRelease)
-        if (auto* edit = qobject_cast<QLineEdit*>(o)) edit->selectAll();
-    return QDialog::eventFilter(o, e);
-}
-
 // --- Activation -----------------------------------------------------------------------------
 
 void TNamenanz::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
     aktivieren();
-    if (const QScreen* s = screen() ? screen() : QGuiApplication::primaryScreen()) {
-        const QRect r = s->availableGeometry();
-        move(r.x() + (r.width() - width()) / 2, r.y() + (r.height() - height()) / 2);
-    }
+    Zentrieren(this);
 }
 
 void TNamenanz::aktivieren()
@@ -285,7 +189,7 @@ void TNamenanz::aktivieren()
     {
         // Filling sends nothing to the boards.
         const QSignalBlocker still1(TBHelligkeit), still2(EHelligkeit);
-        const int hell = std::min<int>(Einst.AnzeigeHelligkeit, HellMax);
+        const int hell = std::min<int>(Einst.AnzeigeHelligkeit, HelligkeitMax);
         TBHelligkeit->setValue(hell);
         EHelligkeit->setText(QString::number(hell));
     }
@@ -304,12 +208,9 @@ void TNamenanz::aktivieren()
 // the advert page; none when it is out of range.
 void TNamenanz::konfigurationenZeigen(bool auswahlBehalten)
 {
-    const QSignalBlocker still(CKonfiguration);
-    int n = AktWettkampf ? int(AktWettkampf->NamenanzWerbung.Index) : int(Einst.NamenanzIndex);
-    if (auswahlBehalten && CKonfiguration->currentIndex() >= 0) n = CKonfiguration->currentIndex();
-    CKonfiguration->clear();
-    CKonfiguration->addItems(Editor->konfigurationen());
-    CKonfiguration->setCurrentIndex(n >= 0 && n < CKonfiguration->count() ? n : -1);
+    KonfigurationenZeigen(CKonfiguration, Editor->konfigurationen(),
+                          AktWettkampf ? int(AktWettkampf->NamenanzWerbung.Index) : int(Einst.NamenanzIndex),
+                          auswahlBehalten);
 }
 
 void TNamenanz::feldbereichSetzen()
@@ -317,14 +218,12 @@ void TNamenanz::feldbereichSetzen()
     FeldcodeMin = FeldcodeMax = PageControl->currentWidget() == TabWerbung ? FeldcodeWerbung : FeldcodeSteuerung;
 }
 
-void TNamenanz::schieberSchritt(QSlider* schieber, int schritt) { schieber->setValue(schieber->value() + schritt); }
-
 void TNamenanz::helligkeitGeaendert(const QString& text)
 {
     if (text.isEmpty()) return;
     const int wert = TextZuZahl(text);
-    if (wert > HellMax) {
-        EHelligkeit->setText(QString::number(HellMax));
+    if (wert > HelligkeitMax) {
+        EHelligkeit->setText(QString::number(HelligkeitMax));
         return;
     }
     if (TBHelligkeit->value() != wert) {

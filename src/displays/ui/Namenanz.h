@@ -51,7 +51,6 @@ public:
 protected:
     void showEvent(QShowEvent* event) override;
     void done(int r) override;
-    bool eventFilter(QObject* o, QEvent* e) override;
 
 private:
     QWidget* steuerungAufbauen();
@@ -59,6 +58,5 @@ private:
     void konfigurationenZeigen(bool auswahlBehalten);
     void feldbereichSetzen();
     void helligkeitGeaendert(const QString& text);
-    void schieberSchritt(QSlider* schieber, int schritt);
     bool hatEintraege(int konfiguration) const;
 };

@@ -6,6 +6,7 @@
 #include "displays/Grossanzeige.h"
 #include "displays/Grossanzsteuerung.h"
 #include "displays/Werberotation.h"
+#include "displays/ui/Anzeigedialog.h"
 #include "support/Grundlage.h"
 #include "support/Klicken.h"
 

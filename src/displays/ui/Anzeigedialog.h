@@ -1,0 +1,75 @@
+#pragma once
+// What the configurations of the result, name and team boards build alike:
+// number edits, boxes, bars with their step buttons, the advert choice, the
+// OK/Abbrechen row, the centring on the screen and the writing of a key.
+
+#include <QStringList>
+#include <initializer_list>
+
+class QCheckBox;
+class QComboBox;
+class QDialog;
+class QGridLayout;
+class QGroupBox;
+class QHBoxLayout;
+class QLineEdit;
+class QObject;
+class QPushButton;
+class QSlider;
+class QWidget;
+
+// The track bar's position for a change interval and back: interval =
+// 110,000 - position, the position kept within 10,000..100,000.
+int WechselPosition(int intervallMs);
+int WechselIntervall(int position);
+
+namespace Anzeigedialog {
+
+// The speed bars: an arrow key moves by a line, a button or page key by a step.
+constexpr int WechselMin = 10000, WechselMax = 100000, WechselZeile = 1000, WechselSchritt = 5000;
+// The LED boards' brightness and the step of its buttons.
+constexpr int HelligkeitMax = 127, HelligkeitStufe = 10;
+
+// What a click into a number edit does with its text.
+enum class Klick { ZumEnde, AllesWaehlen };
+
+// Up to three digits, right-aligned.
+QLineEdit* Ziffernfeld(QWidget* eltern, const char* name, Klick klick);
+QCheckBox* Kasten(QWidget* eltern, const char* name, const QString& text);
+// A button beside a bar; held down, it steps again every 200 ms.
+QPushButton* Schrittknopf(QWidget* eltern, const char* name, const QString& text, const QString& tipp);
+// A horizontal bar, ticks below at each page.
+QSlider* Schieber(QWidget* eltern, const char* name, int min, int max, int zeile, int seite);
+// A speed bar (see WechselPosition).
+QSlider* Wechselschieber(QWidget* eltern, const char* name, int zeile = WechselZeile);
+void Schieben(QSlider* schieber, int schritt);
+// The bar between its two buttons in that row of the grid, the end labels
+// below the bar's ends.
+void Schieberzeile(QGridLayout* g, int zeile, QPushButton* links, QSlider* schieber, QPushButton* rechts,
+                   const QString& linksText = QStringLiteral("langsam"),
+                   const QString& rechtsText = QStringLiteral("schnell"));
+
+// The advert choice of a board: the configuration, on or off, the default
+// display time and gap in seconds, laid out in the group.
+struct Werbeauswahl {
+    QComboBox* Konfiguration;
+    QCheckBox* WerbungOn;
+    QLineEdit *Werbezeit, *Werbeabstand;
+};
+Werbeauswahl WerbeauswahlAufbauen(QGroupBox* gruppe, const QString& kastenText, Klick klick);
+// The configurations' names, 'gewaehlt' selected, or the choice made so far
+// when auswahlBehalten; none when it is out of range.
+void KonfigurationenZeigen(QComboBox* auswahl, const QStringList& namen, int gewaehlt, bool auswahlBehalten);
+
+// "&Ok" (the default) and "&Abbrechen" at the right, both with the click
+// sound; Abbrechen rejects the dialog.
+QHBoxLayout* Knopfzeile(QDialog* dialog, QPushButton*& ok, QPushButton*& abbruch);
+// The click sound when one of the buttons is pressed.
+void KlickSoundBeim(QObject* kontext, std::initializer_list<QPushButton*> knoepfe);
+// Moves the window to the middle of its screen's free area.
+void Zentrieren(QWidget* fenster);
+
+// Writes that key of the settings table, when it exists.
+void SchluesselSchreiben(const char* name);
+
+}  // namespace Anzeigedialog
