@@ -157,7 +157,9 @@ int main(int argc, char** argv)
             const int zeile = (r.daten[1] >> 4) == 0 ? 16 : r.daten[1] >> 4;
             QTimer::singleShot(0, [&sim, &gezeigt, namen, zeile] {
                 QByteArray z = namen ? sim.namenTafel(zeile) : sim.mannschaftsTafel(zeile);
-                if (const qsizetype ende = z.indexOf('\0'); ende >= 0) z.truncate(ende);
+                // Up to the last character written; a 0 byte inside shows as a blank.
+                while (!z.isEmpty() && z.back() == '\0') z.chop(1);
+                z.replace('\0', ' ');
                 QByteArray& vorher = gezeigt[{namen, zeile}];
                 if (z == vorher) return;
                 vorher = z;
