@@ -374,9 +374,13 @@ TEST_F(SpielablaufFortsetzen, ResumesLanesInPlayAndRegistersOnlyLanesWithAPlayer
         // Lane 4 is being registered by its lane panel, lane 5 waits to start for another match.
         AnmeldeMaske = Bit(4), StartMaske = Bit(5);
 
+        Einst.NamenanzOn = true;
         SpielStarten(m);
         for (int b : {1, 2}) EXPECT_EQ(Gesendet(b), (Rahmenliste{{34, 'm'}})) << b;
         EXPECT_EQ(m.Gestoppt, 0);
+        // The name boards leave "STOP"/"BAHN" at once.
+        EXPECT_TRUE(anzeigen.aufrufe.contains(QStringLiteral("NAkt 1")));
+        EXPECT_TRUE(anzeigen.aufrufe.contains(QStringLiteral("NAkt 2")));
         EXPECT_EQ(Gesendet(3), dritte ? Anmeldung : Rahmenliste{});
         EXPECT_EQ(AnmeldeMaske, (dritte ? Bit(3) : 0) | Bit(4));
         EXPECT_EQ(StartMaske, (dritte ? Bit(3) : 0) | Bit(5));
@@ -553,6 +557,11 @@ TEST_F(SpielablaufSpielbeginn, ClaimsAFreeTeamBoardSwitchesTheNameBoardsAndUploa
     EXPECT_EQ(m.MannschaftsanzeigeEin, 1);
     EXPECT_EQ(m.NamenanzeigeEin, 1);
     EXPECT_EQ(netz.aufrufe, (QStringList{"timer 1 300000", "update 1 5"}));
+
+    // A board the match claimed before its start stays its own.
+    m.MannschaftsanzeigeEin = 0;
+    SpielbeginnMelden(m);
+    EXPECT_EQ(m.MannschaftsanzeigeEin, 1);
 
     // The board is taken; without a board at all there is none either.
     TWettkampfDaten& zweiter = wettkampf(3, 4);
