@@ -49,7 +49,7 @@ struct GlobalsZustand {
     u8 KartenTimerAktiv = 0;            // the card poll may run
     QString KartenStatusText;           // shown on the start-up window
     u8 HinweisStatusleisteAus = 0;      // the network transfers use status panel 0
-    u8 NetzBeschaeftigt = 0;            // the network module is sending to a monitor client
+    i32 NetzBeschaeftigt = 0;           // messages to monitor clients not yet ended (queued or sending)
     // What the position dialog of the free form fields edits: the form's
     // section, the field's name (the new name after OK) and number.
     QString PositionSektion;
@@ -112,7 +112,7 @@ extern QString& KartenStatusText;
 extern QString& Spielort;
 extern QString& Bahnanlage;
 extern u8& HinweisStatusleisteAus;
-extern u8& NetzBeschaeftigt;
+extern i32& NetzBeschaeftigt;
 extern Array1<i32, MaxBahnen>& DruckerSendeErgebnis;
 extern u16& BahnDruckAusstehend;
 extern QStringList& WurfvorwListe;

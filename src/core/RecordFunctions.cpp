@@ -4,6 +4,8 @@
 #include "core/Password.h"
 #include "core/TextFunctions.h"
 
+#include <algorithm>
+
 namespace {
 
 void BlockLoeschen(TDurchgangBlock& b)
@@ -295,6 +297,9 @@ void WettkampfGrundwerteSetzen(TWettkampfDaten& w, const QDate& heute)
     w.MonitorWerbung.Index = u16(Einst.MonitorIndex);
     w.MonitorWerbung.Werbung = Einst.MonitorWerbung;
     w.MonitorWerbung.Zustand = Einst.MonitorErgebnis;
+    w.TerminalWerbung.Index = u16(std::clamp<std::int32_t>(Einst.TerminalIndex, 0, 0xFFFF));
+    w.TerminalWerbung.Werbung = Einst.TerminalWerbung;
+    w.TerminalWerbung.Zustand = Einst.TerminalErgebnis;
     w.FtpPfad = Einst.FtpPfad;
 }
 

@@ -176,6 +176,9 @@ struct TSuddenVictoryEintrag {
 };
 
 // State of one display's advert rotation.
+// For the lane monitors and the info terminal: Werbung = the "Werbung" flag
+// (adverts shown), Zustand = the "Spiel" flag (results shown, MonitorErgebnis
+// / TerminalErgebnis), Index = the advert configuration.
 // For the result board's rotation: Werbung = adverts on, Liste = the lines of
 // the chosen configuration, Index = the configuration number, Position = the
 // line looked at next, Zustand = an advert is up, Eintrag/Ereignismaske/

@@ -232,6 +232,15 @@ struct TEinstellungen {
     std::int32_t MonitorIndex = 0;
     Array1<TMonitorExport, 16> MonitorExport;
     bool TerminalAnzeige = false;
+    bool TerminalErgebnis = false;
+    bool TerminalErgebnistafel = false;
+    bool TerminalWerbung = false;
+    std::int32_t TerminalIndex = 0;
+    std::uint16_t TerminalWerbezeit = 0;
+    std::uint16_t TerminalWerbeabst = 0;
+    // The info terminal's client, under keys of its own ("Terminal" + the
+    // monitor clients' key names), so it never touches a lane's client.
+    TMonitorExport TerminalExport;
     std::uint8_t SpielzeitIntervall = 0;  // 10: the throw-time box steps by 10 seconds
 
     // [Font] and [Drucker]

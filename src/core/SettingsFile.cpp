@@ -417,6 +417,16 @@ Tabelle tabelleBauen()
         b.text(N("ExportAdresse", n), &m.ExportAdresse);
     }
     b.janein(L("TerminalAnzeige"), &e.TerminalAnzeige);
+    b.janein(L("TerminalErgebnis"), &e.TerminalErgebnis);
+    b.janein(L("TerminalErgebnistafel"), &e.TerminalErgebnistafel);
+    b.janein(L("TerminalWerbung"), &e.TerminalWerbung);
+    b.zahl(L("TerminalIndex"), &e.TerminalIndex);
+    b.zahl(L("TerminalWerbezeit"), &e.TerminalWerbezeit);
+    b.zahl(L("TerminalWerbeabst"), &e.TerminalWerbeabst);
+    b.text(L("TerminalClientVerzeichnis"), &e.TerminalExport.ClientVerzeichnis);
+    b.janein(L("TerminalExportDateiOn"), &e.TerminalExport.ExportDateiOn);
+    b.janein(L("TerminalExportTcpOn"), &e.TerminalExport.ExportTcpOn);
+    b.text(L("TerminalExportAdresse"), &e.TerminalExport.ExportAdresse);
     b.zahl(L("SpielzeitIntervall"), &e.SpielzeitIntervall, 6);
 
     for (int n = 0; n <= 19; ++n) {

@@ -4,6 +4,7 @@
 #include "core/Globals.h"
 #include "core/Settings.h"
 #include "displays/Mannschaftsanzeige.h"
+#include "displays/Monitorexport.h"
 #include "displays/Namenanzeige.h"
 #include "displays/Werberotation.h"
 #include "match/dienste/Anzeigeschicht.h"
@@ -146,3 +147,8 @@ void Displaydienste::namenanzWerbungLaden(TWettkampfDaten& w) { namenanzsteuerun
 void Displaydienste::namenanzWerbungStarten(TWettkampfDaten& w) { namenanzsteuerung().NamenanzWerbungStarten(w); }
 
 void Displaydienste::grossanzWerbungLaden(TWettkampfDaten& w) { grossanzsteuerung().werbungLaden(w); }
+void Displaydienste::monitorKonfigurationExportieren(TWettkampfDaten& w) { MonitorKonfigurationExportieren(&w); }
+void Displaydienste::monitorMannschaftExportieren(TWettkampfDaten& w) { MonitorMannschaftExportieren(w); }
+void Displaydienste::monitorSpielerExportieren(int bahn) { MonitorSpielerExportieren(bahn); }
+void Displaydienste::monitorStatusExportieren(TWettkampfDaten& w) { MonitorStatusExportieren(w); }
+void Displaydienste::monitorBeenden(int bahn) { MonitorBeenden(bahn); }

@@ -62,7 +62,7 @@ public:
 Grossanzsteuerung& grossanzsteuerung();
 
 // The displays as the match logic reaches them: the result board's adverts,
-// the name boards and the team boards. The monitors show nothing yet.
+// the name boards, the team boards and the lane monitor clients.
 class Displaydienste : public AnzeigeDienste {
 public:
     ~Displaydienste() override;
@@ -77,4 +77,9 @@ public:
     void namenanzWerbungLaden(TWettkampfDaten& w) override;
     void namenanzWerbungStarten(TWettkampfDaten& w) override;
     void grossanzWerbungLaden(TWettkampfDaten& w) override;
+    void monitorKonfigurationExportieren(TWettkampfDaten& w) override;
+    void monitorMannschaftExportieren(TWettkampfDaten& w) override;
+    void monitorSpielerExportieren(int bahn) override;
+    void monitorStatusExportieren(TWettkampfDaten& w) override;
+    void monitorBeenden(int bahn) override;
 };

@@ -367,7 +367,8 @@ private:
     quint64 m_letzte = 0;
 };
 
-Netzmodul::Netzmodul(std::function<void(const QString&)> status) : m_zustand(std::make_shared<Zustand>())
+Netzmodul::Netzmodul(std::function<void(const QString&)> status)
+    : m_zustand(std::make_shared<Zustand>()), m_nachrichten(std::make_unique<Nachrichtenversand>())
 {
     static std::once_flag einmal;
     std::call_once(einmal, [] { curl_global_init(CURL_GLOBAL_DEFAULT); });
@@ -426,3 +427,8 @@ void Netzmodul::mailSenden(const Mailauftrag& mail, MailFertig fertig)
 int Netzmodul::laufendeMails() const { return m_empfaenger->offen(); }
 
 int Netzmodul::aktiveUebertragungen() { return g_aktiv.load(); }
+
+void Netzmodul::nachrichtSenden(const QString& host, const QByteArray& sender, const QByteArray& text)
+{
+    m_nachrichten->senden(host, sender, text);
+}

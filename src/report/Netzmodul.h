@@ -1,5 +1,6 @@
 #pragma once
-// The network module: the report e-mail over SMTP. libcurl sends on a worker
+// The network module: the report e-mail over SMTP, and the short messages to
+// the monitor clients (report/Nachrichtenversand.h). libcurl sends on a worker
 // thread; the end is reported on the UI thread. The other transfers keep the
 // defaults of NetzDienste.
 //
@@ -12,6 +13,7 @@
 // port 465 and "smtps://" mean TLS from the start.
 
 #include "match/dienste/Netzdienste.h"
+#include "report/Nachrichtenversand.h"
 
 #include <QByteArray>
 #include <QDateTime>
@@ -72,6 +74,10 @@ public:
     // for a mail that cannot be sent at all.
     void mailSenden(const Mailauftrag& mail, MailFertig fertig) override;
 
+    // The messages to the monitor clients (port 6711).
+    void nachrichtSenden(const QString& host, const QByteArray& sender, const QByteArray& text) override;
+    Nachrichtenversand& nachrichten() { return *m_nachrichten; }
+
     void setZeitlimits(const Mailzeitlimits& z) { m_zeitlimits = z; }
     // Mails whose `fertig` is still to come.
     int laufendeMails() const;
@@ -84,4 +90,5 @@ private:
     std::shared_ptr<Zustand> m_zustand;
     Empfaenger* m_empfaenger;
     Mailzeitlimits m_zeitlimits;
+    std::unique_ptr<Nachrichtenversand> m_nachrichten;
 };

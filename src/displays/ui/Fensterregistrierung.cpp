@@ -3,7 +3,9 @@
 #include "core/ui/Fensterhub.h"
 #include "displays/ui/Anzeigefenster.h"
 #include "displays/ui/Grossanz.h"
+#include "displays/ui/Infoterminal.h"
 #include "displays/ui/Mannschaftanz.h"
+#include "displays/ui/Monitoranz.h"
 #include "displays/ui/Namenanz.h"
 
 void DisplaysFensterRegistrieren(Fensterhub& hub)
@@ -13,4 +15,6 @@ void DisplaysFensterRegistrieren(Fensterhub& hub)
     hub.registrieren(KonfigFenster::Grossanz, [](QWidget* eltern) { return new TGrossanz(eltern); });
     hub.registrieren(KonfigFenster::Namenanz, [](QWidget* eltern) { return new TNamenanz(eltern); });
     hub.registrieren(KonfigFenster::Mannschaftanz, [](QWidget* eltern) { return new TMannschaftanz(eltern); });
+    hub.registrieren(KonfigFenster::Monitoranz, [](QWidget* eltern) { return new TMonitoranz(eltern); });
+    hub.registrieren(KonfigFenster::Infoterminal, [](QWidget* eltern) { return new TInfoterminal(eltern); });
 }

@@ -1,5 +1,7 @@
 #include "match/dienste/Netzdienste.h"
 
+#include "core/Globals.h"
+
 namespace {
 
 class KeinNetz final : public NetzDienste {
@@ -53,4 +55,11 @@ void LiveErgebnisHochladen(TWettkampfDaten& w, i32 intervall)
     AktJavaUpdate = w.JavaUpdate;
     AktUpdateIntervall = intervall;
     g_netz->internetUpdate(w);
+}
+
+void NachrichtSenden(int bahn, const QByteArray& sender, const QByteArray& text)
+{
+    if (!Einst.MonitorExport.contains(bahn)) return;
+    const QString& host = Einst.MonitorExport[bahn].ExportAdresse;
+    if (!host.trimmed().isEmpty()) netz().nachrichtSenden(host.trimmed(), sender, text);
 }

@@ -58,7 +58,16 @@ public:
     virtual void siteErzeugen(const FtpVerbindung& server, NetzFertig fertig);
     // The file browser of the server; `fertig` when it is closed.
     virtual void ftpServer(const FtpVerbindung& server, NetzFertig fertig);
+    // One short message (sender name and text, Windows-1252) to port 6711 of
+    // a monitor client or the info terminal. Returns at once; the message
+    // counts in NetzBeschaeftigt until it has ended, whatever its outcome.
+    // Without a network module nothing is sent.
+    virtual void nachrichtSenden(const QString& /*host*/, const QByteArray& /*sender*/, const QByteArray& /*text*/) {}
 };
+
+// The message to the monitor client of lane 1..16 (its ExportAdresse); no
+// address, no message.
+void NachrichtSenden(int bahn, const QByteArray& sender, const QByteArray& text);
 
 void setNetzDienste(NetzDienste* n);
 NetzDienste& netz();

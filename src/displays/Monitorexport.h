@@ -1,0 +1,58 @@
+#pragma once
+// The lane monitor clients and the info terminal: client programs on other
+// PCs that show a match and rotate adverts by themselves. Each is fed by
+// small "<key> = <value>" files in its folder (a mounted share) or by short
+// TCP messages (the network module's port-6711 messages): the line-up of a
+// side, the player on a lane, the match state, the end, and the advert
+// configuration with its files.
+//
+// The file lines and message bodies are pure functions; the exports decide
+// per lane what goes where. Files are Windows-1252 with CR LF, written whole.
+
+#include "core/Records.h"
+#include "core/Settings.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+// Copy the advert files ("Bilder") with the next configuration export.
+extern u8 TerminalWerbungNeu;
+
+// ---- what goes to a client -----------------------------------------------------------
+
+// The side a lane's client shows: before the start and after the end by the
+// lane's distance from the match's first lane (even: home), while the match
+// runs by the player on the lane.
+bool MonitorSeiteHeim(const TWettkampfDaten& w, int bahn);
+
+// Milliseconds since local midnight, the last line of every client file.
+qint64 MonitorZeitstempel();
+
+// The four shapes of "Monitor.dat" (TimeStamp last) and their message bodies.
+QStringList MonitorMannschaftZeilen(const TWettkampfDaten& w, bool heim, qint64 zeitstempel);
+QByteArray MonitorMannschaftText(const TWettkampfDaten& w, bool heim);
+QStringList MonitorSpielerZeilen(const TWettkampfDaten& w, int bahn, qint64 zeitstempel);
+QByteArray MonitorSpielerText(const TWettkampfDaten& w, int bahn);
+QStringList MonitorStatusZeilen(bool werbung, bool spiel, u16 phase, qint64 zeitstempel);
+QByteArray MonitorStatusText(bool werbung, bool spiel, u16 phase);
+QStringList MonitorEndeZeilen(qint64 zeitstempel);
+
+// "Monitor.inf" and "Terminal.inf".
+QStringList MonitorInfZeilen(const TMonitorExport& ersteBahn, qint64 zeitstempel);
+QStringList TerminalInfZeilen(const TMonitorExport& terminal, qint64 zeitstempel);
+
+// ---- the exports (what the refresh layer and the dialogs call) -----------------------
+
+void MonitorMannschaftExportieren(TWettkampfDaten& w);
+void MonitorSpielerExportieren(int bahn);
+void MonitorStatusExportieren(TWettkampfDaten& w);
+void MonitorBeenden(int bahn);
+// The adverts and "Monitor.inf" to the clients of the match's lanes, or of
+// all lanes without a match.
+void MonitorKonfigurationExportieren(TWettkampfDaten* w);
+
+// The info terminal (Einst.TerminalExport): its status to its own address
+// or folder, and its configuration.
+void TerminalStatusExportieren(TWettkampfDaten* w);
+void TerminalKonfigurationExportieren(TWettkampfDaten* w);

@@ -1,0 +1,4 @@
+#include "displays/ui/Infoterminal.h"
+
+TInfoterminal::TInfoterminal(QWidget* parent) : QDialog(parent) { setObjectName(QStringLiteral("Infoterminal")); }
+TInfoterminal::~TInfoterminal() = default;

@@ -1,0 +1,10 @@
+#pragma once
+
+#include <QDialog>
+
+class TInfoterminal : public QDialog {
+    Q_OBJECT
+public:
+    explicit TInfoterminal(QWidget* parent = nullptr);
+    ~TInfoterminal() override;
+};
