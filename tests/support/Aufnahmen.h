@@ -147,6 +147,17 @@ struct NetzAufnahme : NetzDienste {
         aufrufe << QStringLiteral("update %1 %2").arg(int(AktJavaUpdate)).arg(AktUpdateIntervall);
     }
     void uploadTimer(bool ein, int ms) override { aufrufe << QStringLiteral("timer %1 %2").arg(int(ein)).arg(ms); }
+    // The short messages: host, sender name and text, in order.
+    struct Nachricht {
+        QString host;
+        QByteArray sender, text;
+        bool operator==(const Nachricht&) const = default;
+    };
+    std::vector<Nachricht> nachrichten;
+    void nachrichtSenden(const QString& host, const QByteArray& sender, const QByteArray& text) override
+    {
+        nachrichten.push_back({host, sender, text});
+    }
 };
 
 struct BahnfensterAufnahme : BahnfensterDienste {
