@@ -331,7 +331,10 @@ void TMain::menuesAufbauen()
     konfig(MGrossanzText, KonfigFenster::Grossanz, &Einst.GrossAnzeige, "TabText");
     konfig(MMonitorKonfiguration, KonfigFenster::Monitoranz, &Einst.MonitorAnzeige, "TabSteuerung");
     konfig(MMonitorWerbung, KonfigFenster::Monitoranz, &Einst.MonitorAnzeige, "TabWerbung");
-    // The info terminal's commands do nothing.
+    // The info terminal's configuration is reached like the other displays';
+    // switching it on and "Update" do nothing.
+    konfig(MInfoKonfiguration, KonfigFenster::Infoterminal, &Einst.TerminalAnzeige, "TabSteuerung");
+    konfig(MInfoWerbung, KonfigFenster::Infoterminal, &Einst.TerminalAnzeige, "TabWerbung");
 }
 
 QToolButton* TMain::knopf(const char* name, QAction* aktion, const QString& text, const QString& hinweis,
