@@ -32,6 +32,13 @@ std::optional<QString> SkriptBoxen::eingabe(const EingabeAnfrage& anfrage)
     return eingaben.isEmpty() ? std::nullopt : eingaben.takeFirst();
 }
 
+std::optional<int> SkriptBoxen::hinweisAlt(const QString& text, const QStringList& wahl, int vorgewaehlt)
+{
+    alternativen.append({text, wahl, vorgewaehlt});
+    gezeigt.append(text);
+    return wahlen.isEmpty() ? std::nullopt : wahlen.takeFirst();
+}
+
 void setBoxen(Boxen* b) { g_boxen = b ? b : &g_skript; }
 Boxen& boxen() { return *g_boxen; }
 SkriptBoxen& skriptBoxen() { return g_skript; }

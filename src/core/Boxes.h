@@ -42,23 +42,37 @@ public:
     virtual std::optional<QString> eingabe(const EingabeAnfrage& anfrage) = 0;
     // Question with yes, no and cancel: ErgebnisJa, ErgebnisNein or ErgebnisAbbrechen.
     virtual int hinweisMulti(const QString& text) = 0;
+    // Question with one of several choices (radio buttons), `vorgewaehlt`
+    // checked when it opens; the question sound. The index of the choice
+    // after OK; nullopt after cancel.
+    virtual std::optional<int> hinweisAlt(const QString& text, const QStringList& wahl, int vorgewaehlt) = 0;
+};
+
+// What hinweisAlt was asked.
+struct AlternativAnfrage {
+    QString text;
+    QStringList wahl;
+    int vorgewaehlt = 0;
 };
 
 // Answers from a script and records what was asked. With an empty script a
-// yes/no question is answered "no", the others "cancel", and an input is
-// cancelled.
+// yes/no question is answered "no", the others "cancel", and an input or a
+// choice is cancelled.
 class SkriptBoxen : public Boxen {
 public:
     QList<int> antworten;           // next answers of hinweisJa and hinweisOk
     QList<std::optional<QString>> eingaben;  // next answers of eingabe
     QStringList gezeigt;            // every text shown, in order
     QList<EingabeAnfrage> anfragen;
+    QList<std::optional<int>> wahlen;  // next answers of hinweisAlt
+    QList<AlternativAnfrage> alternativen;
 
     void hinweis(const QString& text) override;
     int hinweisJa(const QString& text) override;
     int hinweisOk(const QString& text) override;
     std::optional<QString> eingabe(const EingabeAnfrage& anfrage) override;
     int hinweisMulti(const QString& text) override;
+    std::optional<int> hinweisAlt(const QString& text, const QStringList& wahl, int vorgewaehlt) override;
 };
 
 // The installed boxes; null restores the scripted stand-in.

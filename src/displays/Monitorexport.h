@@ -23,13 +23,15 @@ extern u8 TerminalWerbungNeu;
 
 // The side a lane's client shows: before the start and after the end by the
 // lane's distance from the match's first lane (even: home), while the match
-// runs by the player on the lane.
+// runs by the player on the lane (by the distance again while it has none).
 bool MonitorSeiteHeim(const TWettkampfDaten& w, int bahn);
 
 // Milliseconds since local midnight, the last line of every client file.
 qint64 MonitorZeitstempel();
 
-// The four shapes of "Monitor.dat" (TimeStamp last) and their message bodies.
+// The four shapes of "Monitor.dat" (TimeStamp last) and their message bodies
+// (the values joined by ";"). A side lists its eight players, 1..8 or 9..16.
+// The player shapes are empty when the lane's SpielerNr is outside 1..16.
 QStringList MonitorMannschaftZeilen(const TWettkampfDaten& w, bool heim, qint64 zeitstempel);
 QByteArray MonitorMannschaftText(const TWettkampfDaten& w, bool heim);
 QStringList MonitorSpielerZeilen(const TWettkampfDaten& w, int bahn, qint64 zeitstempel);
@@ -43,6 +45,10 @@ QStringList MonitorInfZeilen(const TMonitorExport& ersteBahn, qint64 zeitstempel
 QStringList TerminalInfZeilen(const TMonitorExport& terminal, qint64 zeitstempel);
 
 // ---- the exports (what the refresh layer and the dialogs call) -----------------------
+// Each lane's client by its own record: with TCP a message when it has an
+// address (and nothing without one), else with the file exchange the file
+// when it has a folder. The player data takes the kind of the sending lane
+// for every lane of the same side. Failed writes and copies go unreported.
 
 void MonitorMannschaftExportieren(TWettkampfDaten& w);
 void MonitorSpielerExportieren(int bahn);
@@ -52,7 +58,8 @@ void MonitorBeenden(int bahn);
 // all lanes without a match.
 void MonitorKonfigurationExportieren(TWettkampfDaten* w);
 
-// The info terminal (Einst.TerminalExport): its status to its own address
-// or folder, and its configuration.
+// The info terminal (Einst.TerminalExport): its status, one message to its own
+// address or "Terminal.dat" in its folder, and its configuration into its
+// folder; nothing without a match (status), a folder or an exchange kind.
 void TerminalStatusExportieren(TWettkampfDaten* w);
 void TerminalKonfigurationExportieren(TWettkampfDaten* w);

@@ -68,5 +68,10 @@ bool EndeWarten::fertig()
         qWarning("Programmende: seit %d ms nichts gesendet, Ende ohne weiteres Warten",
                  MaxSchritteOhneFortschritt * IntervallMs);
     }
-    return !NetzBeschaeftigt;
+    if (NetzBeschaeftigt <= 0) return true;
+    if (++m_nachrichtenSchritte < MaxSchritteNachrichten) return false;
+    if (m_nachrichtenSchritte == MaxSchritteNachrichten)
+        qWarning("Programmende: %d Nachrichten an Monitore nach %d ms nicht beantwortet, Ende ohne weiteres Warten",
+                 int(NetzBeschaeftigt), MaxSchritteNachrichten * IntervallMs);
+    return true;
 }

@@ -30,6 +30,11 @@ public:
     static constexpr int IntervallMs = 200;
     // Steps without a frame sent after which the queues are given up (5 s).
     static constexpr int MaxSchritteOhneFortschritt = 25;
+    // Steps the messages to the monitor clients are waited for (45 s: one
+    // message's connect and answer limits of 20 s each, and a margin), so a
+    // client that never answers cannot hold the end for every message queued
+    // behind it.
+    static constexpr int MaxSchritteNachrichten = 225;
 
     EndeWarten();
     // True when the program may terminate now.
@@ -39,4 +44,5 @@ private:
     quint64 m_gesendet;
     int m_ohneFortschritt = 0;
     bool m_aufgegeben = false;
+    int m_nachrichtenSchritte = 0;
 };

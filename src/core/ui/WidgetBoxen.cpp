@@ -2,6 +2,7 @@
 
 #include "core/ui/Eingabe.h"
 #include "core/ui/Hinweis.h"
+#include "core/ui/HinweisAlt.h"
 #include "core/ui/HinweisJa.h"
 #include "core/ui/HinweisMulti.h"
 #include "core/ui/HinweisOk.h"
@@ -39,7 +40,8 @@ WidgetBoxen::WidgetBoxen(QWidget* hauptfenster)
       m_hinweisJa(new THinweisJa(hauptfenster)),
       m_hinweisOk(new THinweisOk(hauptfenster)),
       m_eingabe(new TEingabefenster(hauptfenster)),
-      m_hinweisMulti(new THinweisMulti(hauptfenster))
+      m_hinweisMulti(new THinweisMulti(hauptfenster)),
+      m_hinweisAlt(new THinweisAlt(hauptfenster))
 {
 }
 
@@ -47,6 +49,7 @@ WidgetBoxen::WidgetBoxen(QWidget* hauptfenster)
 WidgetBoxen::~WidgetBoxen()
 {
     if (&boxen() == this) setBoxen(nullptr);
+    delete m_hinweisAlt.data();
     delete m_hinweisMulti.data();
     delete m_eingabe.data();
     delete m_hinweisOk.data();
@@ -78,4 +81,14 @@ std::optional<QString> WidgetBoxen::eingabe(const EingabeAnfrage& anfrage)
     zentrieren(f);
     if (f->exec() != ErgebnisOk) return std::nullopt;
     return f->EEingabe->text();
+}
+
+std::optional<int> WidgetBoxen::hinweisAlt(const QString& text, const QStringList& wahl, int vorgewaehlt)
+{
+    THinweisAlt* f = m_hinweisAlt;
+    if (!f || f->isVisible()) return std::nullopt;
+    f->fragen(text, wahl, vorgewaehlt);
+    zentrieren(f);
+    if (f->exec() != ErgebnisOk || f->gewaehlt() < 0) return std::nullopt;
+    return f->gewaehlt();
 }

@@ -4,6 +4,7 @@
 #include "core/Boxes.h"
 #include "core/ui/Eingabe.h"
 #include "core/ui/Hinweis.h"
+#include "core/ui/HinweisAlt.h"
 #include "core/ui/HinweisJa.h"
 #include "core/ui/HinweisMulti.h"
 #include "core/ui/HinweisOk.h"
@@ -18,18 +19,21 @@ public:
     WidgetBoxen& operator=(const WidgetBoxen&) = delete;
 
     // A window that is already showing is not opened again: the notice is
-    // dropped, a question answered no or cancel, an input cancelled.
+    // dropped, a question answered no or cancel, an input or a choice
+    // cancelled.
     void hinweis(const QString& text) override;
     int hinweisJa(const QString& text) override;
     int hinweisOk(const QString& text) override;
     std::optional<QString> eingabe(const EingabeAnfrage& anfrage) override;
     int hinweisMulti(const QString& text) override;
+    std::optional<int> hinweisAlt(const QString& text, const QStringList& wahl, int vorgewaehlt) override;
 
     THinweis* hinweisFenster() const { return m_hinweis; }
     THinweisJa* hinweisJaFenster() const { return m_hinweisJa; }
     THinweisOk* hinweisOkFenster() const { return m_hinweisOk; }
     TEingabefenster* eingabeFenster() const { return m_eingabe; }
     THinweisMulti* hinweisMultiFenster() const { return m_hinweisMulti; }
+    THinweisAlt* hinweisAltFenster() const { return m_hinweisAlt; }
 
 private:
     QPointer<THinweis> m_hinweis;
@@ -37,4 +41,5 @@ private:
     QPointer<THinweisOk> m_hinweisOk;
     QPointer<TEingabefenster> m_eingabe;
     QPointer<THinweisMulti> m_hinweisMulti;
+    QPointer<THinweisAlt> m_hinweisAlt;
 };

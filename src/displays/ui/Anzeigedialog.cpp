@@ -1,5 +1,6 @@
 #include "displays/ui/Anzeigedialog.h"
 
+#include "core/Boxes.h"
 #include "core/SettingsFile.h"
 #include "core/Sound.h"
 #include "core/ui/Hinweis.h"
@@ -178,6 +179,15 @@ void Zentrieren(QWidget* fenster)
 void SchluesselSchreiben(const char* name)
 {
     if (const Einstellungsschluessel* s = SchluesselSuchen(QString::fromLatin1(name))) EinstellungSchreiben(*s);
+}
+
+std::optional<bool> KonfigurationLadenFragen()
+{
+    const std::optional<int> wahl = boxen().hinweisAlt(
+        QStringLiteral("Konfiguration auf Monitore laden ?"),
+        {QStringLiteral("Konfiguration und Werbedateien laden"), QStringLiteral("nur Konfiguration laden")}, 1);
+    if (!wahl) return std::nullopt;
+    return *wahl == 0;
 }
 
 }  // namespace Anzeigedialog

@@ -5,6 +5,7 @@
 
 #include <QStringList>
 #include <initializer_list>
+#include <optional>
 
 class QCheckBox;
 class QComboBox;
@@ -71,5 +72,10 @@ void Zentrieren(QWidget* fenster);
 
 // Writes that key of the settings table, when it exists.
 void SchluesselSchreiben(const char* name);
+
+// The question before a configuration goes to the client programs ("Konfiguration
+// auf Monitore laden ?", "nur Konfiguration laden" preselected): whether the
+// advert files go along; nullopt when it is cancelled.
+std::optional<bool> KonfigurationLadenFragen();
 
 }  // namespace Anzeigedialog
