@@ -46,6 +46,7 @@ void NetzDienste::ftpServer(const FtpVerbindung&, NetzFertig fertig)
 NetzZustand netzZustand;
 u8& AktJavaUpdate = netzZustand.AktJavaUpdate;
 i32& AktUpdateIntervall = netzZustand.AktUpdateIntervall;
+FtpVerbindung& FtpAktuell = netzZustand.FtpAktuell;
 
 void setNetzDienste(NetzDienste* n) { g_netz = n ? n : &g_kein; }
 NetzDienste& netz() { return *g_netz; }

@@ -77,6 +77,9 @@ using NetzDiensteEinsetzen = Eingesetzt<NetzDienste, setNetzDienste, netz>;
 struct NetzZustand {
     u8 AktJavaUpdate = 0;
     i32 AktUpdateIntervall = 0;
+    // The server the site dialogs and the options filled in last; the FTP
+    // browser works on it.
+    FtpVerbindung FtpAktuell;
 
     void zuruecksetzen() { *this = NetzZustand{}; }
 };
@@ -84,6 +87,7 @@ extern NetzZustand netzZustand;
 
 extern u8& AktJavaUpdate;
 extern i32& AktUpdateIntervall;
+extern FtpVerbindung& FtpAktuell;
 
 // One live-result upload of the match, with its script option and the
 // reload interval (minutes; 0 at the game end).

@@ -5,6 +5,9 @@
 #include "report/ui/Druckoptionen.h"
 #include "report/ui/EmailSenden.h"
 #include "report/ui/FaxSenden.h"
+#include "report/ui/FtpSenden.h"
+#include "report/ui/FtpServer.h"
+#include "report/ui/Internet.h"
 #include "report/ui/Positionsdialog.h"
 #include "report/ui/SpFormular.h"
 #include "report/ui/Spielbericht.h"
@@ -20,5 +23,8 @@ void ReportFensterRegistrieren(Fensterhub& hub)
     hub.registrieren(Dialog::Deckblatt, [](QWidget* eltern) { return new TDeckblatt(eltern); });
     hub.registrieren(Dialog::FaxSenden, [](QWidget* eltern) { return new TFaxSenden(eltern); });
     hub.registrieren(Dialog::EmailSenden, [](QWidget* eltern) { return new TEmailSenden(eltern); });
+    hub.registrieren(Dialog::Internet, [](QWidget* eltern) { return new TInternet(eltern); });
+    hub.registrieren(Dialog::FtpSenden, [](QWidget* eltern) { return new TFtpSenden(eltern); });
+    hub.registrieren(Dialog::FtpServer, [](QWidget* eltern) { return new TFtpServer(eltern); });
     hub.registrieren(MdiFenster::Spielbericht, [](QWidget* eltern) { return new TSpielbericht(eltern); });
 }

@@ -1,0 +1,4 @@
+#include "report/ui/FtpServer.h"
+
+TFtpServer::TFtpServer(QWidget* parent) : QDialog(parent) { setObjectName(QStringLiteral("FtpServer")); }
+TFtpServer::~TFtpServer() = default;

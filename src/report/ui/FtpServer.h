@@ -1,0 +1,10 @@
+#pragma once
+
+#include <QDialog>
+
+class TFtpServer : public QDialog {
+    Q_OBJECT
+public:
+    explicit TFtpServer(QWidget* parent = nullptr);
+    ~TFtpServer() override;
+};
