@@ -3,22 +3,22 @@
 #include "core/Boxes.h"
 #include "core/SettingsFile.h"
 #include "core/Sound.h"
+#include "core/ui/Farbe.h"
 #include "core/ui/Hinweis.h"
 
+#include <QButtonGroup>
 #include <QCheckBox>
-#include <QComboBox>
 #include <QDialog>
 #include <QEvent>
 #include <QGridLayout>
-#include <QGroupBox>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QRegularExpressionValidator>
 #include <QScreen>
-#include <QSignalBlocker>
 #include <QSlider>
 #include <algorithm>
 
@@ -118,37 +118,6 @@ void Schieberzeile(QGridLayout* g, int zeile, QPushButton* links, QSlider* schie
     g->addWidget(new QLabel(rechtsText, eltern), zeile + 1, 1, Qt::AlignRight);
 }
 
-Werbeauswahl WerbeauswahlAufbauen(QGroupBox* gruppe, const QString& kastenText, Klick klick)
-{
-    Werbeauswahl w;
-    w.Konfiguration = Benannt(new QComboBox(gruppe), "CKonfiguration");
-    w.Konfiguration->setMinimumWidth(260);
-    w.WerbungOn = Kasten(gruppe, "CBWerbungOn", kastenText);
-    w.Werbezeit = Ziffernfeld(gruppe, "EWerbezeitDef", klick);
-    w.Werbeabstand = Ziffernfeld(gruppe, "EWerbeabstDef", klick);
-    auto* g = new QGridLayout(gruppe);
-    g->addWidget(new QLabel(QStringLiteral("Konfiguration:"), gruppe), 0, 0);
-    g->addWidget(w.Konfiguration, 0, 1, 1, 3);
-    g->addWidget(w.WerbungOn, 1, 1, 1, 3);
-    g->addWidget(new QLabel(QStringLiteral("Werbezeit:"), gruppe), 2, 0);
-    g->addWidget(w.Werbezeit, 2, 1);
-    g->addWidget(new QLabel(QStringLiteral("Sek."), gruppe), 2, 2);
-    g->addWidget(new QLabel(QStringLiteral("Werbeabstand:"), gruppe), 3, 0);
-    g->addWidget(w.Werbeabstand, 3, 1);
-    g->addWidget(new QLabel(QStringLiteral("Sek."), gruppe), 3, 2);
-    g->setColumnStretch(3, 1);
-    return w;
-}
-
-void KonfigurationenZeigen(QComboBox* auswahl, const QStringList& namen, int gewaehlt, bool auswahlBehalten)
-{
-    const QSignalBlocker still(auswahl);
-    if (auswahlBehalten && auswahl->currentIndex() >= 0) gewaehlt = auswahl->currentIndex();
-    auswahl->clear();
-    auswahl->addItems(namen);
-    auswahl->setCurrentIndex(gewaehlt >= 0 && gewaehlt < auswahl->count() ? gewaehlt : -1);
-}
-
 QHBoxLayout* Knopfzeile(QDialog* dialog, QPushButton*& ok, QPushButton*& abbruch)
 {
     ok = DialogKnopf(dialog, "BtnOK", QStringLiteral("&Ok"));
@@ -174,6 +143,23 @@ void Zentrieren(QWidget* fenster)
     if (!s) return;
     const QRect r = s->availableGeometry();
     fenster->move(r.x() + (r.width() - fenster->width()) / 2, r.y() + (r.height() - fenster->height()) / 2);
+}
+
+void FarbenWaehlen(QWidget* fenster, int vorschaumodus)
+{
+    TFarbe farbe(fenster);
+    farbe.Vorschaumodus = vorschaumodus;
+    farbe.VorschauZeigen(true);
+    if (const QScreen* s = fenster->screen() ? fenster->screen() : QGuiApplication::primaryScreen())
+        farbe.move(s->availableGeometry().center() - farbe.rect().center());
+    farbe.exec();
+}
+
+void KnoepfeSetzen(QButtonGroup* gruppe, std::initializer_list<std::pair<QRadioButton*, bool>> knoepfe)
+{
+    gruppe->setExclusive(false);
+    for (const auto& [knopf, an] : knoepfe) knopf->setChecked(an);
+    gruppe->setExclusive(true);
 }
 
 void SchluesselSchreiben(const char* name)

@@ -1,21 +1,22 @@
 #pragma once
-// What the configurations of the result, name and team boards build alike:
-// number edits, boxes, bars with their step buttons, the advert choice, the
-// OK/Abbrechen row, the centring on the screen and the writing of a key.
+// What the configurations of the displays build alike: number edits, boxes,
+// bars with their step buttons, the OK/Abbrechen row, the centring on the
+// screen, the colour chooser and the writing of a key.
 
 #include <QStringList>
 #include <initializer_list>
 #include <optional>
+#include <utility>
 
+class QButtonGroup;
 class QCheckBox;
-class QComboBox;
 class QDialog;
 class QGridLayout;
-class QGroupBox;
 class QHBoxLayout;
 class QLineEdit;
 class QObject;
 class QPushButton;
+class QRadioButton;
 class QSlider;
 class QWidget;
 
@@ -50,18 +51,6 @@ void Schieberzeile(QGridLayout* g, int zeile, QPushButton* links, QSlider* schie
                    const QString& linksText = QStringLiteral("langsam"),
                    const QString& rechtsText = QStringLiteral("schnell"));
 
-// The advert choice of a board: the configuration, on or off, the default
-// display time and gap in seconds, laid out in the group.
-struct Werbeauswahl {
-    QComboBox* Konfiguration;
-    QCheckBox* WerbungOn;
-    QLineEdit *Werbezeit, *Werbeabstand;
-};
-Werbeauswahl WerbeauswahlAufbauen(QGroupBox* gruppe, const QString& kastenText, Klick klick);
-// The configurations' names, 'gewaehlt' selected, or the choice made so far
-// when auswahlBehalten; none when it is out of range.
-void KonfigurationenZeigen(QComboBox* auswahl, const QStringList& namen, int gewaehlt, bool auswahlBehalten);
-
 // "&Ok" (the default) and "&Abbrechen" at the right, both with the click
 // sound; Abbrechen rejects the dialog.
 QHBoxLayout* Knopfzeile(QDialog* dialog, QPushButton*& ok, QPushButton*& abbruch);
@@ -69,6 +58,11 @@ QHBoxLayout* Knopfzeile(QDialog* dialog, QPushButton*& ok, QPushButton*& abbruch
 void KlickSoundBeim(QObject* kontext, std::initializer_list<QPushButton*> knoepfe);
 // Moves the window to the middle of its screen's free area.
 void Zentrieren(QWidget* fenster);
+// The colour chooser with its preview of that board family, in the middle
+// of the window's screen.
+void FarbenWaehlen(QWidget* fenster, int vorschaumodus);
+// Checks the radio buttons as given, none or one, outside their group's rule.
+void KnoepfeSetzen(QButtonGroup* gruppe, std::initializer_list<std::pair<QRadioButton*, bool>> knoepfe);
 
 // Writes that key of the settings table, when it exists.
 void SchluesselSchreiben(const char* name);

@@ -10,9 +10,7 @@
 
 #include "core/CheckedArray.h"
 #include "core/Settings.h"
-
-#include <QDialog>
-#include <functional>
+#include "displays/ui/Clientgruppe.h"
 
 class QCheckBox;
 class QComboBox;
@@ -20,31 +18,13 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
-class QTabWidget;
-class Werbeeditor;
 
-class TMonitoranz : public QDialog {
+class TMonitoranz : public Clientdialog {
     Q_OBJECT
 public:
     explicit TMonitoranz(QWidget* parent = nullptr);
-    ~TMonitoranz() override;
-
-    // Shows the page of that objectName ("TabSteuerung", "TabWerbung").
-    void seiteZeigen(const QString& name);
-
-    QTabWidget* PageControl;
-    QWidget *TabSteuerung, *TabWerbung;
-
-    QComboBox* CKonfiguration;
-    QCheckBox* CBWerbungOn;
-    QLineEdit *EWerbezeitDef, *EWerbeabstDef;
 
     QComboBox* CMonitor;  // lane 1..16
-    QLineEdit* EClientVerzeichnis;
-    QPushButton* BtnClientSuchen;
-    QRadioButton *RBTcp, *RBDatei;
-    QLabel* LAdresse;
-    QLineEdit* EAdresse;
 
     QCheckBox* CBErgebnis;  // "Ergebnisse anzeigen"
     QRadioButton *RBErgebnistafel, *RBWurftafel, *RBWechsel;
@@ -53,35 +33,25 @@ public:
     QCheckBox* CBEinMonitor;  // "Ergebnistafel nur auf einem Monitor"
     QPushButton* BtnFarbe;
 
-    Werbeeditor* Editor;
-
-    QPushButton *BtnOK, *BtnAbbruch;
-
     // The lane chosen in "Monitor:", 1..16.
     int monitor() const;
     // The client records as edited; taken from the settings on each opening.
     const Array1<TMonitorExport, 16>& clients() const { return m_clients; }
 
-    // Asks for a file in the client's folder (the file dialog); tests put their own in.
-    std::function<QString()> dateiWaehlen;
-
-    void BtnOKClick();
-    void BtnClientSuchenClick();
     void BtnFarbeClick();
 
 protected:
-    void showEvent(QShowEvent* event) override;
-    void done(int r) override;
+    TWerbeZustand& werbezustand(TWettkampfDaten& w) const override;
+    Werbeeinstellungen werbeeinstellungen() const override;
+    void eigeneZeigen(const TWettkampfDaten* w) override;
+    void spielUebernehmen(TWettkampfDaten& w) override;
+    void einstellungenUebernehmen() override;
+    void schluesselSchreiben() const override;
+    void konfigurationSenden(bool mitWerbedateien) override;
 
 private:
     QWidget* steuerungAufbauen();
-    void aktivieren();
-    void konfigurationenZeigen(bool auswahlBehalten);
-    void feldbereichSetzen();
-    void clientZeigen();
-    void austauschGewaehlt();
     void ergebnisseFreigeben();
-    void einstellungenSchreiben();
 
     Array1<TMonitorExport, 16> m_clients;
 };

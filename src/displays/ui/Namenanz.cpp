@@ -3,15 +3,10 @@
 #include "core/Globals.h"
 #include "core/Settings.h"
 #include "core/SettingsFile.h"
-#include "core/Tastatur.h"
 #include "core/TextFunctions.h"
-#include "core/ui/Farbe.h"
-#include "core/ui/Farben.h"
 #include "core/ui/Hinweis.h"
 #include "displays/Namenanzeige.h"
 #include "displays/Werbung.h"
-#include "displays/ui/Anzeigedialog.h"
-#include "displays/ui/Werbeeditor.h"
 #include "match/flow/Spielbahnen.h"
 
 #include <QCheckBox>
@@ -23,15 +18,10 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QSlider>
-#include <QTabWidget>
 #include <QVBoxLayout>
 #include <algorithm>
 
 namespace {
-
-const QString Prefix = QStringLiteral("Namenanz");
-// The touch keyboard's field range of each page.
-constexpr u16 FeldcodeSteuerung = 300, FeldcodeWerbung = 310;
 
 // The settings of the confirmation without a match, in the order they are written.
 constexpr const char* Schluessel[] = {
@@ -43,32 +33,15 @@ constexpr const char* Schluessel[] = {
 
 using namespace Anzeigedialog;
 
-TNamenanz::TNamenanz(QWidget* parent) : QDialog(parent)
+TNamenanz::TNamenanz(QWidget* parent)
+    : Werbedialog({.Name = "Namenanz", .Titel = QStringLiteral("Konfiguration der Namenanzeige"),
+                   .Farbe = u"ColorNamenanz", .Prefix = QStringLiteral("Namenanz"),
+                   .Hilfe = QStringLiteral("Hilfe_Namenanz.rtf"), .FeldSteuerung = 300, .FeldWerbung = 310,
+                   .Eintraege = Eintragsart::Text, .Klick = Klick::AllesWaehlen},
+                  parent)
 {
-    setObjectName(QStringLiteral("Namenanz"));
-    setWindowTitle(QStringLiteral("Konfiguration der Namenanzeige"));
-    HintergrundSetzen(this, u"ColorNamenanz");
-
-    PageControl = Benannt(new QTabWidget(this), "PageControl");
     TabSteuerung = steuerungAufbauen();
-    Editor = Benannt(new Werbeeditor(Prefix, QStringLiteral("Hilfe_Namenanz.rtf"), Eintragsart::Text),
-                     "Werbeeditor");
-    TabWerbung = Benannt(new QWidget, "TabWerbung");
-    auto* werbung = new QVBoxLayout(TabWerbung);
-    werbung->addWidget(Editor);
-    PageControl->addTab(TabSteuerung, QStringLiteral(" Steuerung "));
-    PageControl->addTab(TabWerbung, QStringLiteral(" Werbung"));
-
-    auto* spalte = new QVBoxLayout(this);
-    spalte->addWidget(PageControl);
-    spalte->addLayout(Knopfzeile(this, BtnOK, BtnAbbruch));
-
-    HintergrundAktion(this, u"ColorNamenanz");
-    setContextMenuPolicy(Qt::ActionsContextMenu);
-
-    connect(BtnOK, &QPushButton::clicked, this, &TNamenanz::BtnOKClick);
-    connect(PageControl, &QTabWidget::currentChanged, this, &TNamenanz::feldbereichSetzen);
-    connect(Editor, &Werbeeditor::konfigurationenGeaendert, this, [this] { konfigurationenZeigen(true); });
+    seitenEinsetzen();
     KlickSoundBeim(this, {BtnHelligkeitDown, BtnHelligkeitUp, BtnVorWechselDown, BtnVorWechselUp, BtnSaPWechselDown,
                           BtnSaPWechselUp});
 }
@@ -127,15 +100,7 @@ QWidget* TNamenanz::steuerungAufbauen()
     Schieberzeile(s, 1, BtnSaPWechselDown, TBSaPWechsel, BtnSaPWechselUp);
     s->setColumnStretch(1, 1);
 
-    auto* text = Benannt(new QGroupBox(QStringLiteral("Text"), seite), "GText");
-    const Werbeauswahl werbe = WerbeauswahlAufbauen(text, QStringLiteral("   Text anzeigen"), Klick::AllesWaehlen);
-    CKonfiguration = werbe.Konfiguration;
-    CKonfiguration->setToolTip(QStringLiteral("Textkonfiguration des Spiels"));
-    CBWerbungOn = werbe.WerbungOn;
-    EWerbezeitDef = werbe.Werbezeit;
-    EWerbezeitDef->setToolTip(QStringLiteral("Anzeigezeit eines Textes, wenn der Eintrag keine eigene hat"));
-    EWerbeabstDef = werbe.Werbeabstand;
-    EWerbeabstDef->setToolTip(QStringLiteral("Zeit zwischen zwei Texten, wenn der Eintrag keine eigene hat"));
+    QGroupBox* text = werbeauswahlAufbauen(seite, QStringLiteral("Text"), "GText");
 
     auto* spalte = new QVBoxLayout(seite);
     spalte->addWidget(namen);
@@ -166,26 +131,17 @@ QWidget* TNamenanz::steuerungAufbauen()
     return seite;
 }
 
-void TNamenanz::seiteZeigen(const QString& name)
-{
-    if (auto* s = PageControl->findChild<QWidget*>(name)) PageControl->setCurrentWidget(s);
-}
-
 // --- Activation -----------------------------------------------------------------------------
 
-void TNamenanz::showEvent(QShowEvent* event)
+TWerbeZustand& TNamenanz::werbezustand(TWettkampfDaten& w) const { return w.NamenanzWerbung; }
+
+Werbeeinstellungen TNamenanz::werbeeinstellungen() const
 {
-    QDialog::showEvent(event);
-    aktivieren();
-    Zentrieren(this);
+    return {Einst.NamenanzIndex, Einst.NamenanzWerbung, Einst.NamenanzWerbezeit, Einst.NamenanzWerbeabst};
 }
 
-void TNamenanz::aktivieren()
+void TNamenanz::eigeneZeigen(const TWettkampfDaten* w)
 {
-    feldbereichSetzen();
-    const TWettkampfDaten* w = AktWettkampf;
-    Editor->aktivieren(w ? w->NamenanzWerbung.Index : 0);
-    konfigurationenZeigen(false);
     {
         // Filling sends nothing to the boards.
         const QSignalBlocker still1(TBHelligkeit), still2(EHelligkeit);
@@ -198,24 +154,6 @@ void TNamenanz::aktivieren()
     CBNamenOn->setChecked(w ? w->NamenOn != 0 : Einst.NamenOn);
     CBVorWechsel->setChecked(w ? w->NaVorWechsel != 0 : Einst.NaVorWechsel);
     CBSaPWechsel->setChecked(w ? w->NaSaPWechsel != 0 : Einst.NaSaPWechsel);
-    CBWerbungOn->setChecked(w ? w->NamenanzWerbung.Werbung != 0 : Einst.NamenanzWerbung);
-    EWerbezeitDef->setText(QString::number(Einst.NamenanzWerbezeit));
-    EWerbeabstDef->setText(QString::number(Einst.NamenanzWerbeabst));
-}
-
-// The configuration names with the match's choice (or the default for new
-// matches) selected, or the choice made so far when the names changed on
-// the advert page; none when it is out of range.
-void TNamenanz::konfigurationenZeigen(bool auswahlBehalten)
-{
-    KonfigurationenZeigen(CKonfiguration, Editor->konfigurationen(),
-                          AktWettkampf ? int(AktWettkampf->NamenanzWerbung.Index) : int(Einst.NamenanzIndex),
-                          auswahlBehalten);
-}
-
-void TNamenanz::feldbereichSetzen()
-{
-    FeldcodeMin = FeldcodeMax = PageControl->currentWidget() == TabWerbung ? FeldcodeWerbung : FeldcodeSteuerung;
 }
 
 void TNamenanz::helligkeitGeaendert(const QString& text)
@@ -233,69 +171,61 @@ void TNamenanz::helligkeitGeaendert(const QString& text)
     namenanzsteuerung().HelligkeitSenden(u8(wert));
 }
 
-void TNamenanz::done(int r)
-{
-    Editor->schliessen();
-    QDialog::done(r);
-}
-
 // --- Confirmation -----------------------------------------------------------------------------
 
 // The configuration's file holds an entry: what the match's rotation loads.
 bool TNamenanz::hatEintraege(int konfiguration) const
 {
     const QStringList zeilen =
-        TextdateiLesen(WerbekonfigurationDatei(Prefix, konfiguration)).value_or(QStringList());
+        TextdateiLesen(WerbekonfigurationDatei(Editor->prefix(), konfiguration)).value_or(QStringList());
     return std::any_of(zeilen.begin(), zeilen.end(), [](const QString& z) { return !z.isEmpty(); });
 }
 
-void TNamenanz::BtnOKClick()
+// The brightness and the speeds hold for every match.
+void TNamenanz::steuerungUebernehmen()
 {
-    Editor->speichern();
-
     Einst.AnzeigeHelligkeit = u8(TBHelligkeit->value());
     Einst.NaVorIntervall = WechselIntervall(TBVorWechsel->value());
     Einst.NaSaPIntervall = WechselIntervall(TBSaPWechsel->value());
+}
+
+// The boxes and the text choice into the match; the text only with a
+// configuration that holds one. The names follow on the lanes in play.
+void TNamenanz::spielUebernehmen(TWettkampfDaten& w)
+{
     const u8 namen = CBNamenOn->isChecked() ? 1 : 0;
     const u8 vor = CBVorWechsel->isChecked() ? 1 : 0;
     const u8 sap = CBSaPWechsel->isChecked() ? 1 : 0;
     const int auswahl = CKonfiguration->currentIndex();
-
-    if (TWettkampfDaten* w = AktWettkampf) {
-        // Only the match; the settings file stays as it is.
-        TWerbeZustand& b = w->NamenanzWerbung;
-        const u8 text = CBWerbungOn->isChecked() && auswahl >= 0 && hatEintraege(auswahl) ? 1 : 0;
-        const u16 index = auswahl >= 0 ? u16(auswahl) : b.Index;
-        if (w->NamenOn != namen || w->NaVorWechsel != vor || w->NaSaPWechsel != sap || b.Werbung != text ||
-            b.Index != index)
-            w->Geaendert = 1;
-        w->NamenOn = namen;
-        w->NaVorWechsel = vor;
-        w->NaSaPWechsel = sap;
-        b.Werbung = text;
-        b.Index = index;
-        if (SpielLaeuft(w)) {
-            Namenanzsteuerung& s = namenanzsteuerung();
-            for (int bahn : BahnenVon(*w)) {
-                if (!w->BahnImSpiel[bahn]) continue;
-                if (namen)
-                    s.NameAnzeigen(bahn);
-                else
-                    s.NamenanzeigeLoeschen(bahn);
-            }
-        }
-    } else {
-        Einst.NamenOn = namen;
-        Einst.NaVorWechsel = vor;
-        Einst.NaSaPWechsel = sap;
-        if (auswahl >= 0) {
-            Einst.NamenanzIndex = auswahl;
-            Einst.NamenanzWerbung = CBWerbungOn->isChecked();
-        }
-        Einst.NamenanzWerbezeit = TextZuZahl(EWerbezeitDef->text());
-        Einst.NamenanzWerbeabst = TextZuZahl(EWerbeabstDef->text());
-        for (const char* name : Schluessel) SchluesselSchreiben(name);
-        InfListeSpeichern();
+    TWerbeZustand& b = w.NamenanzWerbung;
+    const u8 text = CBWerbungOn->isChecked() && auswahl >= 0 && hatEintraege(auswahl) ? 1 : 0;
+    const u16 index = auswahl >= 0 ? u16(auswahl) : b.Index;
+    if (w.NamenOn != namen || w.NaVorWechsel != vor || w.NaSaPWechsel != sap || b.Werbung != text || b.Index != index)
+        w.Geaendert = 1;
+    w.NamenOn = namen;
+    w.NaVorWechsel = vor;
+    w.NaSaPWechsel = sap;
+    b.Werbung = text;
+    b.Index = index;
+    if (!SpielLaeuft(&w)) return;
+    Namenanzsteuerung& s = namenanzsteuerung();
+    for (int bahn : BahnenVon(w)) {
+        if (!w.BahnImSpiel[bahn]) continue;
+        if (namen)
+            s.NameAnzeigen(bahn);
+        else
+            s.NamenanzeigeLoeschen(bahn);
     }
-    accept();
+}
+
+void TNamenanz::einstellungenUebernehmen()
+{
+    Einst.NamenOn = CBNamenOn->isChecked();
+    Einst.NaVorWechsel = CBVorWechsel->isChecked();
+    Einst.NaSaPWechsel = CBSaPWechsel->isChecked();
+}
+
+void TNamenanz::schluesselSchreiben() const
+{
+    for (const char* name : Schluessel) SchluesselSchreiben(name);
 }

@@ -6,27 +6,18 @@
 // hidden; its timers are those of the boards' controller
 // (displays/Namenanzeige.h).
 
-#include <QDialog>
+#include "displays/ui/Werbedialog.h"
 
 class QCheckBox;
-class QComboBox;
 class QLineEdit;
 class QPushButton;
 class QSlider;
-class QTabWidget;
-class Werbeeditor;
 
-class TNamenanz : public QDialog {
+class TNamenanz : public Werbedialog {
     Q_OBJECT
 public:
     explicit TNamenanz(QWidget* parent = nullptr);
     ~TNamenanz() override;
-
-    // Shows the page of that objectName ("TabSteuerung", "TabWerbung").
-    void seiteZeigen(const QString& name);
-
-    QTabWidget* PageControl;
-    QWidget *TabSteuerung, *TabWerbung;
 
     QCheckBox* CBNamenOn;
     QSlider* TBHelligkeit;
@@ -38,25 +29,19 @@ public:
     QCheckBox* CBSaPWechsel;
     QSlider* TBSaPWechsel;
     QPushButton *BtnSaPWechselDown, *BtnSaPWechselUp;
-    QComboBox* CKonfiguration;
-    QCheckBox* CBWerbungOn;  // "Text anzeigen"
-    QLineEdit *EWerbezeitDef, *EWerbeabstDef;
-
-    Werbeeditor* Editor;
-
-    QPushButton *BtnOK, *BtnAbbruch;
-
-    void BtnOKClick();
+    // CBWerbungOn reads "Text anzeigen".
 
 protected:
-    void showEvent(QShowEvent* event) override;
-    void done(int r) override;
+    TWerbeZustand& werbezustand(TWettkampfDaten& w) const override;
+    Werbeeinstellungen werbeeinstellungen() const override;
+    void eigeneZeigen(const TWettkampfDaten* w) override;
+    void steuerungUebernehmen() override;
+    void spielUebernehmen(TWettkampfDaten& w) override;
+    void einstellungenUebernehmen() override;
+    void schluesselSchreiben() const override;
 
 private:
     QWidget* steuerungAufbauen();
-    void aktivieren();
-    void konfigurationenZeigen(bool auswahlBehalten);
-    void feldbereichSetzen();
     void helligkeitGeaendert(const QString& text);
     bool hatEintraege(int konfiguration) const;
 };
