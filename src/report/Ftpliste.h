@@ -1,13 +1,60 @@
 #pragma once
-// The lines of an FTP listing ("LIST") as the FTP browser shows them.
+// The lines of an FTP listing ("LIST") as the FTP browser shows them, the
+// folder paths it walks, and the state of its buttons.
 
+#include <QList>
 #include <QString>
 #include <QStringList>
 
 struct Ftpeintrag {
     QString name;
     bool ordner = false;
+
+    bool operator==(const Ftpeintrag&) const = default;
 };
 // One raw line: a folder when it starts with 'd'; the name is the whole
 // name of a Unix or DOS listing line, blanks included.
+//
+// Unix ("drwxr-xr-x 2 user group 4096 Jan 01 12:00 name"): the name is what
+// follows the single blank after the time or year; a line without a
+// recognisable date takes everything after its eighth field. A link's name
+// ends before " -> ".
+// DOS ("01-31-24  09:15PM  <DIR>  name", "01-31-24  09:15PM  1234 name"):
+// a folder when the third field is "<DIR>"; the name follows the third field.
+// A line that names no entry (the summary "total 12", an empty line) gives
+// an empty name; any other line is named by its last word.
 Ftpeintrag FtpZeileLesen(const QString& zeile);
+
+// The entries of a listing as the file list shows them: the folders first,
+// then the files, each in the server's order. Lines without a name are left out.
+QList<Ftpeintrag> FtpListeLesen(const QStringList& zeilen);
+// The folders of a listing that become tree nodes: all but "." and "..".
+QStringList FtpBaumordner(const QStringList& zeilen);
+bool FtpVerweisOrdner(const QString& name);  // "." or ".."
+
+// The parts of a folder path, split at "/" and "\"; empty parts are dropped,
+// so "/a\\b/" gives "a", "b".
+QStringList FtpPfadTeile(const QString& pfad);
+// The path one level up: the parts without the last, joined with "/".
+QString FtpElternpfad(const QString& pfad);
+// The path of the sub-folder `name` below `pfad`.
+QString FtpUnterpfad(const QString& pfad, const QString& name);
+
+// What the buttons of the browser depend on.
+struct FtpLage {
+    bool verbunden = false;
+    bool beschaeftigt = false;  // a command of the session is still running
+    bool auswahl = false;       // an entry of the file list is selected
+    bool dateiGewaehlt = false; // the selected entry is a file
+};
+struct FtpKnoepfe {
+    bool verbinden = false, upload = false, download = false, neuerOrdner = false, inhalt = false,
+         umbenennen = false, loeschen = false;
+
+    bool operator==(const FtpKnoepfe&) const = default;
+};
+// While a command runs only "&Beenden" stays usable. Before the connection
+// only "Verbinden"; after it "Upload", "neuer Ordner" and "Inhalt anzeigen";
+// with a selection "Eintrag löschen"; "Download" and "Eintrag umbenennen"
+// only for a file, as folders are neither fetched nor renamed.
+FtpKnoepfe FtpKnopfzustand(const FtpLage& lage);

@@ -5,6 +5,13 @@
 // keeps its control connection between them; every command's end arrives
 // on the UI thread as `erledigt`, in the order the commands were given.
 // Nothing blocks the UI thread.
+//
+// Each command names its folder in full; the session goes back to the login
+// folder (or to "/") by itself before it walks the folder's parts. Data
+// connections are active at first; when the server refuses PORT
+// or never connects back, the session changes to passive for good and
+// repeats the command once. Names travel as UTF-8; listing lines that are
+// not UTF-8 are read as Windows-1252.
 
 #include <QByteArray>
 #include <QObject>
@@ -58,6 +65,8 @@ public:
     bool verbunden() const;
     // Commands given whose `erledigt` is still to come.
     int offen() const;
+    // Worker threads still running, of all sessions.
+    static int aktiveArbeiter();
 
 signals:
     // ok, or the operator's German text of the failure; `antwort` holds the

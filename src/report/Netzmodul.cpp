@@ -1,6 +1,11 @@
 #include "report/Netzmodul.h"
 
 #include "core/Fenster.h"
+#include "core/Globals.h"
+#include "core/Password.h"
+#include "core/SettingsFile.h"
+#include "core/Sound.h"
+#include "report/Livedateien.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -14,7 +19,9 @@
 #include <cstdlib>
 #include <condition_variable>
 #include <curl/curl.h>
+#include <deque>
 #include <mutex>
+#include <optional>
 #include <system_error>
 #include <thread>
 #include <vector>
@@ -368,17 +375,26 @@ private:
 };
 
 Netzmodul::Netzmodul(std::function<void(const QString&)> status)
-    : m_zustand(std::make_shared<Zustand>()), m_nachrichten(std::make_unique<Nachrichtenversand>())
+    : m_zustand(std::make_shared<Zustand>()),
+      m_nachrichten(std::make_unique<Nachrichtenversand>()),
+      m_zeit(std::make_unique<Zeitabgleich>(LinuxSystemuhr()))
 {
     static std::once_flag einmal;
     std::call_once(einmal, [] { curl_global_init(CURL_GLOBAL_DEFAULT); });
     if (!status) status = [](const QString& text) { fenster().statusText(0, text); };
+    m_status = status;
     m_empfaenger = new Empfaenger(std::move(status));
     m_zustand->empfaenger = m_empfaenger;
+    m_timerFtp.setJob([this] { TimerFtpGo(); });
 }
 
 Netzmodul::~Netzmodul()
 {
+    m_timerFtp.setEnabled(false);
+    const bool ftpLief = laufendeFtpAuftraege() > 0;
+    m_live.reset();
+    m_site.reset();
+    if (ftpLief) HinweisStatusleisteAus = 0;
     {
         std::unique_lock sperre(m_zustand->mx);
         m_zustand->abbrechen = true;
@@ -432,3 +448,307 @@ void Netzmodul::nachrichtSenden(const QString& host, const QByteArray& sender, c
 {
     m_nachrichten->senden(host, sender, text);
 }
+
+// --- FTP ---------------------------------------------------------------------------------
+
+namespace {
+
+std::function<void(const QString&)> g_ftpStatusZiel;
+
+}  // namespace
+
+QString FtpErfolgText(int art)
+{
+    static const char* const vorgaenge[] = {
+        "ChangeDir", "MakeDir", "Delete", "RemoveDir", "List", "Rename", "UploadRestore", "DownloadRestore",
+        "Download", "Upload", "UploadAppend", "ReInit", "Allocate", "NList", "DoCommand",
+    };
+    if (art < 0 || art >= int(std::size(vorgaenge))) return {};
+    return QString::fromLatin1(vorgaenge[art]) + QStringLiteral(" erfogreich ausgeführt");
+}
+
+int FtpErfolgsart(Ftpsitzung::Vorgang v)
+{
+    switch (v) {
+    case Ftpsitzung::Vorgang::Hochladen: return 9;
+    case Ftpsitzung::Vorgang::Herunterladen: return 8;
+    case Ftpsitzung::Vorgang::Auflisten: return 4;
+    case Ftpsitzung::Vorgang::OrdnerAnlegen: return 1;
+    case Ftpsitzung::Vorgang::Loeschen: return 2;
+    case Ftpsitzung::Vorgang::Umbenennen: return 5;
+    case Ftpsitzung::Vorgang::Verbinden:
+    case Ftpsitzung::Vorgang::Trennen: break;
+    }
+    return -1;
+}
+
+QString FtpVerbindungsfehlerText(const QString& fehler, const QString& antwort)
+{
+    if (fehler == FtpAnmeldungFalschText || fehler == FtpFalscherServerText || fehler == FtpKeineVerbindungText)
+        return fehler;
+    if (antwort.trimmed().startsWith(QStringLiteral("530"))) return FtpAnmeldungFalschText;
+    return FtpKeineVerbindungText;
+}
+
+void FtpStatusZiel(std::function<void(const QString&)> ziel) { g_ftpStatusZiel = std::move(ziel); }
+
+void FtpStatus(const QString& text)
+{
+    if (g_ftpStatusZiel)
+        g_ftpStatusZiel(text);
+    else
+        fenster().statusText(0, text);
+}
+
+Liveupload LiveuploadErstellen(const TWettkampfDaten& w, bool javaScript, i32 intervall, int formular)
+{
+    if (formular > 19)
+        return {{}, {}, QStringLiteral("Kein Live-Ergebnis gesendet: Formular %1 ist ein Berichtsprojekt, und "
+                                       "Berichtsprojekte sind in dieser Programmversion nicht eingerichtet !")
+                            .arg(formular)};
+    if (javaScript) return {QStringLiteral("Update.js"), UpdateJsZeilen(w, intervall), {}};
+    return {QStringLiteral("Update.csv"), UpdateCsvZeilen(w), {}};
+}
+
+namespace {
+
+struct Ftpdatei {
+    QString lokal;
+    QString name;  // on the server
+    bool eigene;   // written for this job: removed after it
+};
+
+struct Ftpauftrag {
+    FtpZugang zugang;
+    FtpOrdner ordner;
+    QList<Ftpdatei> dateien;
+    NetzFertig fertig;
+};
+
+}  // namespace
+
+// One FTP session and its jobs, sent one after the other: connect, the
+// uploads, disconnect. The status texts and sounds follow each step.
+class Ftpkette {
+public:
+    Ftpkette(std::function<void()> lageGeaendert, std::function<void(const QString&)> berichtStatus)
+        : m_lageGeaendert(std::move(lageGeaendert)), m_berichtStatus(std::move(berichtStatus))
+    {
+        QObject::connect(&m_sitzung, &Ftpsitzung::erledigt, &m_sitzung,
+                         [this](Ftpsitzung::Vorgang v, bool ok, const QString& fehler, const QString& antwort,
+                                const QStringList&) { erledigt(v, ok, fehler, antwort); });
+    }
+    ~Ftpkette()
+    {
+        for (const Ftpauftrag& a : m_warteschlange) dateienEntfernen(a);
+        if (m_aktiv) dateienEntfernen(*m_aktiv);
+    }
+
+    void einreihen(Ftpauftrag a)
+    {
+        m_warteschlange.push_back(std::move(a));
+        naechster();
+    }
+    int offen() const { return int(m_warteschlange.size()) + (m_aktiv ? 1 : 0); }
+
+private:
+    static void dateienEntfernen(const Ftpauftrag& a)
+    {
+        for (const Ftpdatei& d : a.dateien)
+            if (d.eigene) QFile::remove(d.lokal);
+    }
+
+    void naechster()
+    {
+        if (m_aktiv || m_warteschlange.empty()) return;
+        m_aktiv = std::move(m_warteschlange.front());
+        m_warteschlange.pop_front();
+        m_datei = 0;
+        m_fehler.clear();
+        m_sitzung.verbinden(m_aktiv->zugang);
+    }
+
+    void hochladenNaechste()
+    {
+        while (m_datei < m_aktiv->dateien.size()) {
+            const Ftpdatei& d = m_aktiv->dateien[m_datei];
+            if (QFileInfo(d.lokal).isFile()) {
+                m_sitzung.hochladen(m_aktiv->ordner, d.lokal, d.name);
+                return;
+            }
+            fehlschlag(QStringLiteral("„%1“ fehlt im Datenordner !").arg(QFileInfo(d.lokal).fileName()));
+            ++m_datei;
+        }
+        m_sitzung.trennen();
+    }
+
+    void fehlschlag(const QString& text)
+    {
+        m_fehler << text;
+        FtpStatus(text);
+    }
+
+    void erledigt(Ftpsitzung::Vorgang v, bool ok, const QString& fehler, const QString& antwort)
+    {
+        if (!m_aktiv) return;
+        switch (v) {
+        case Ftpsitzung::Vorgang::Verbinden:
+            if (ok) {
+                FtpStatus(FtpVerbundenText);
+                SoundSpielen(QStringLiteral("Connect.wav"));
+                hochladenNaechste();
+            } else {
+                fehlschlag(FtpVerbindungsfehlerText(fehler, antwort));
+                SoundSpielen(QStringLiteral("Error.wav"));
+                beenden();
+            }
+            break;
+        case Ftpsitzung::Vorgang::Hochladen:
+            if (ok) {
+                // Reaches the report window's label while it is visible, else
+                // the main window's panel, where the upload's text follows at once.
+                m_berichtStatus(FtpImInternetText);
+                FtpStatus(FtpErfolgText(FtpErfolgsart(v)));
+            } else {
+                fehlschlag(QStringLiteral("„%1“ nicht gesendet: %2").arg(m_aktiv->dateien[m_datei].name, fehler));
+            }
+            ++m_datei;
+            hochladenNaechste();
+            break;
+        case Ftpsitzung::Vorgang::Trennen:
+            // A clean run clears the line; the failures stay readable.
+            FtpStatus(m_fehler.join(QStringLiteral("  ")));
+            SoundSpielen(QStringLiteral("Complete.wav"));
+            beenden();
+            break;
+        default: break;
+        }
+    }
+
+    void beenden()
+    {
+        const Ftpauftrag a = std::move(*m_aktiv);
+        m_aktiv.reset();
+        dateienEntfernen(a);
+        const QStringList fehler = m_fehler;
+        naechster();
+        m_lageGeaendert();
+        if (a.fertig) a.fertig(fehler.isEmpty(), fehler.join(QLatin1Char('\n')));
+    }
+
+    Ftpsitzung m_sitzung;
+    std::function<void()> m_lageGeaendert;
+    std::function<void(const QString&)> m_berichtStatus;
+    std::deque<Ftpauftrag> m_warteschlange;
+    std::optional<Ftpauftrag> m_aktiv;
+    qsizetype m_datei = 0;
+    QStringList m_fehler;
+};
+
+Ftpkette& Netzmodul::ftpKette(std::unique_ptr<Ftpkette>& kette)
+{
+    if (!kette)
+        kette = std::make_unique<Ftpkette>([this] { ftpLageAktualisieren(); }, m_status);
+    return *kette;
+}
+
+int Netzmodul::laufendeFtpAuftraege() const
+{
+    return (m_live ? m_live->offen() : 0) + (m_site ? m_site->offen() : 0);
+}
+
+void Netzmodul::ftpLageAktualisieren() { HinweisStatusleisteAus = laufendeFtpAuftraege() > 0 ? 1 : 0; }
+
+QString Netzmodul::eigeneDatei(const QString& name)
+{
+    if (!m_dateien) m_dateien = std::make_unique<QTemporaryDir>();
+    if (!m_dateien->isValid()) return {};
+    return m_dateien->filePath(QString::number(++m_dateiNr) + QLatin1Char('-') + name);
+}
+
+namespace {
+
+// Writes the job's own copy of a file; false with the reason.
+bool Schreiben(const QString& pfad, const QString& name, const QStringList& zeilen, QString* fehler)
+{
+    if (pfad.isEmpty()) {
+        *fehler = QStringLiteral("„%1“ kann nicht geschrieben werden: kein temporärer Ordner !").arg(name);
+        return false;
+    }
+    return TextdateiSchreiben(pfad, zeilen, fehler);
+}
+
+}  // namespace
+
+void Netzmodul::internetUpdate(TWettkampfDaten& w)
+{
+    const FtpZugang zugang{w.FtpHost.trimmed(), Einst.FtpPort, w.FtpKennung, PasswortDekodieren(w.FtpZugang)};
+    if (zugang.host.isEmpty() || zugang.kennung.isEmpty() || zugang.passwort.isEmpty()) return;
+    const Liveupload u = LiveuploadErstellen(w, AktJavaUpdate != 0, AktUpdateIntervall, Einst.FormularNummer);
+    if (!u.grund.isEmpty()) {
+        FtpStatus(u.grund);
+        return;
+    }
+    const QString pfad = eigeneDatei(u.name);
+    QString fehler;
+    if (!Schreiben(pfad, u.name, u.zeilen, &fehler)) {
+        FtpStatus(fehler);
+        return;
+    }
+    ftpKette(m_live).einreihen({zugang, FtpOrdnerAus(w.FtpPfad), {{pfad, u.name, true}}, {}});
+    ftpLageAktualisieren();
+}
+
+void Netzmodul::uploadTimer(bool ein, int intervallMs)
+{
+    m_timerFtp.setInterval(intervallMs);
+    m_timerFtp.setEnabled(ein);
+}
+
+void Netzmodul::TimerFtpGo()
+{
+    m_timerFtp.setEnabled(false);
+    for (int s = 1; s <= MaxWettkaempfe; ++s) {
+        TWettkampfDaten& w = Wettkaempfe[s];
+        if (!WettkampfBelegt[s] || !w.Gestartet || w.Beendet || !w.FtpUpdate || !w.FtpUpdateZeit) continue;
+        m_timerFtp.setEnabled(true);
+        AktJavaUpdate = w.JavaUpdate;
+        AktUpdateIntervall = w.FtpUpdateInterv;
+        internetUpdate(w);
+    }
+}
+
+void Netzmodul::siteErzeugen(const FtpVerbindung& server, NetzFertig fertig)
+{
+    FtpAktuell = server;
+    const FtpZugang zugang{server.host.trimmed(), server.port, server.kennung, server.passwort};
+    if (zugang.host.isEmpty() || zugang.kennung.isEmpty() || zugang.passwort.isEmpty()) {
+        if (fertig) fertig(false, FtpDatenFehlenText);
+        return;
+    }
+    Ftpauftrag a{zugang, FtpOrdnerAus(server.pfad), {}, std::move(fertig)};
+    for (const Sitedatei& d : Sitedateien)
+        a.dateien.append(
+            {DateiImOrdner(Datenverzeichnis, QString::fromLatin1(d.lokal)), QString::fromLatin1(d.name), false});
+    const QString name = QStringLiteral("Update.js");
+    const QString vorlage = eigeneDatei(name);
+    QString fehler;
+    if (!Schreiben(vorlage, name, UpdateJsVorlage(), &fehler)) {
+        if (a.fertig) a.fertig(false, fehler);
+        return;
+    }
+    a.dateien.append({vorlage, name, true});
+    ftpKette(m_site).einreihen(std::move(a));
+    ftpLageAktualisieren();
+}
+
+void Netzmodul::ftpServer(const FtpVerbindung& server, NetzFertig fertig)
+{
+    FtpAktuell = server;
+    fenster().dialog(Dialog::FtpServer);
+    if (fertig) fertig(true, {});
+}
+
+void Netzmodul::zeitAbgleichen(NetzFertig fertig) { m_zeit->abgleichen(std::move(fertig)); }
+void Netzmodul::zeitUpdateTimer(qint64 intervallMs) { m_zeit->timerSetzen(intervallMs); }
+void Netzmodul::zeitStarten() { m_zeit->starten(); }

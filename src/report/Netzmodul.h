@@ -1,8 +1,9 @@
 #pragma once
-// The network module: the report e-mail over SMTP, and the short messages to
-// the monitor clients (report/Nachrichtenversand.h). libcurl sends on a worker
-// thread; the end is reported on the UI thread. The other transfers keep the
-// defaults of NetzDienste.
+// The network module: the report e-mail over SMTP, the short messages to
+// the monitor clients (report/Nachrichtenversand.h) and the FTP uploads of
+// the web site (live results and site files, report/Ftpsitzung.h). libcurl
+// works on worker threads; every end is reported on the UI thread. The other
+// transfers keep the defaults of NetzDienste.
 //
 // The login: no password is kept in the settings, so `kennung` is handed to
 // curl as the user name with an empty password. curl logs in only when the
@@ -12,14 +13,18 @@
 // STARTTLS is used when the server offers it, with the certificate checked;
 // port 465 and "smtps://" mean TLS from the start.
 
+#include "core/Zeitgeber.h"
 #include "match/dienste/Netzdienste.h"
+#include "report/Ftpsitzung.h"
 #include "report/Nachrichtenversand.h"
+#include "report/Zeitabgleich.h"
 
 #include <QByteArray>
 #include <QDateTime>
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <QTemporaryDir>
 #include <functional>
 #include <memory>
 
@@ -50,11 +55,62 @@ struct Mailfehler {
 // The operator's message for a failed transfer.
 QString MailFehlerText(const Mailauftrag& m, const Mailfehler& f);
 
+// --- FTP -------------------------------------------------------------------------------
+
+// The status line texts of the FTP connection.
+inline const QString FtpVerbundenText = QStringLiteral("Mit dem Server verbunden !");
+inline const QString FtpKeineVerbindungText = QStringLiteral("Keine Verbindung !");
+inline const QString FtpAnmeldungFalschText = QStringLiteral("Falsche Benutzerkennung oder Passwort !");
+inline const QString FtpFalscherServerText = QStringLiteral("Falscher Server !");
+// In the report window's status label after an upload.
+inline const QString FtpImInternetText = QStringLiteral("Spielbericht im Internet !");
+inline const QString FtpDatenFehlenText = QStringLiteral("Bitte Ftp-Server, Benutzerkennung und Passwort eintragen !");
+
+// The text of a successful FTP transaction of kind 0..14 (ChangeDir, MakeDir,
+// Delete, RemoveDir, List, Rename, UploadRestore, DownloadRestore, Download,
+// Upload, UploadAppend, ReInit, Allocate, NList, DoCommand); empty for any
+// other kind, which leaves the status line as it is.
+QString FtpErfolgText(int art);
+// The kind of a session's command in that table; -1 for connect and disconnect.
+int FtpErfolgsart(Ftpsitzung::Vorgang v);
+// The status text of a failed connect: the session's own when it is one of
+// the three, else a refused login by the server's reply, else no connection.
+QString FtpVerbindungsfehlerText(const QString& fehler, const QString& antwort);
+
+// Where the FTP texts go: the target set (the FTP browser's status bar while
+// it is open), else the first panel of the main window's status bar.
+void FtpStatusZiel(std::function<void(const QString&)> ziel);
+void FtpStatus(const QString& text);
+
+// What a live upload sends: the file's name on the server and its lines;
+// `grund` instead when it sends nothing.
+struct Liveupload {
+    QString name;
+    QStringList zeilen;
+    QString grund;
+};
+// The file of the match by the layout (a report project above 19 sends
+// nothing in this version) and the script choice.
+Liveupload LiveuploadErstellen(const TWettkampfDaten& w, bool javaScript, i32 intervall, int formular);
+
+// The site files of the data folder in the order they are uploaded, with
+// their names on the server; the blank "Update.js" follows them.
+struct Sitedatei {
+    const char* lokal;
+    const char* name;
+};
+inline constexpr Sitedatei Sitedateien[] = {
+    {"index.inf", "index.html"}, {"Banner.png", "Banner.png"}, {"Hinweis.js", "Hinweis.js"},
+    {"site.css", "site.css"},    {"style.css", "style.css"},
+};
+
 // Time limits of one transfer in milliseconds.
 struct Mailzeitlimits {
     long verbinden = 20000;
     long gesamt = 600000;  // a 24 MB bitmap needs minutes on a slow line
 };
+
+class Ftpkette;
 
 class Netzmodul : public NetzDienste {
 public:
@@ -66,9 +122,29 @@ public:
     Netzmodul(const Netzmodul&) = delete;
     Netzmodul& operator=(const Netzmodul&) = delete;
 
-    // The live upload belongs to the FTP side of the module.
-    void internetUpdate(TWettkampfDaten&) override {}
-    void uploadTimer(bool, int) override {}
+    // The live upload of the match with AktJavaUpdate and AktUpdateIntervall:
+    // its file is written now and queued on the live session, which sends
+    // the uploads one after the other, each over a connection of its own
+    // with the match's server, user, password and folder and the FtpPort
+    // setting. Without server, user or password nothing happens.
+    void internetUpdate(TWettkampfDaten& w) override;
+    // TimerFtp: interval, then on or off.
+    void uploadTimer(bool ein, int intervallMs) override;
+    // The site files of the data folder and the blank "Update.js" to the
+    // server, on a session of their own; `fertig` after the disconnect,
+    // with the failed files named.
+    void siteErzeugen(const FtpVerbindung& server, NetzFertig fertig) override;
+    // The FTP browser on `server` (FtpAktuell); `fertig` once it is closed.
+    void ftpServer(const FtpVerbindung& server, NetzFertig fertig) override;
+
+    Zeitgeber& TimerFtp() { return m_timerFtp; }
+    // The tick of TimerFtp: every started match that is not over and wants
+    // timed uploads is uploaded, in slot order, each with its own script
+    // choice and interval; with none the timer switches itself off.
+    void TimerFtpGo();
+    // FTP jobs (live uploads and site creations) whose end is still to come;
+    // HinweisStatusleisteAus is 1 exactly while there are any.
+    int laufendeFtpAuftraege() const;
 
     // Returns at once; `fertig` follows exactly once on the UI thread, also
     // for a mail that cannot be sent at all.
@@ -78,6 +154,14 @@ public:
     void nachrichtSenden(const QString& host, const QByteArray& sender, const QByteArray& text) override;
     Nachrichtenversand& nachrichten() { return *m_nachrichten; }
 
+    // The PC clock from the time server (report/Zeitabgleich.h).
+    void zeitAbgleichen(NetzFertig fertig) override;
+    void zeitUpdateTimer(qint64 intervallMs) override;
+    // At program start, once the settings are read: the start-up
+    // synchronisation and its timer.
+    void zeitStarten();
+    Zeitabgleich& zeit() { return *m_zeit; }
+
     void setZeitlimits(const Mailzeitlimits& z) { m_zeitlimits = z; }
     // Mails whose `fertig` is still to come.
     int laufendeMails() const;
@@ -85,10 +169,21 @@ public:
     static int aktiveUebertragungen();
 
 private:
+    Ftpkette& ftpKette(std::unique_ptr<Ftpkette>& kette);
+    void ftpLageAktualisieren();
+    QString eigeneDatei(const QString& name);
+
     struct Zustand;
     class Empfaenger;
     std::shared_ptr<Zustand> m_zustand;
     Empfaenger* m_empfaenger;
     Mailzeitlimits m_zeitlimits;
     std::unique_ptr<Nachrichtenversand> m_nachrichten;
+    std::unique_ptr<Zeitabgleich> m_zeit;
+    std::function<void(const QString&)> m_status;
+    std::unique_ptr<Ftpkette> m_live;  // the live uploads
+    std::unique_ptr<Ftpkette> m_site;  // the site creations
+    Zeitgeber m_timerFtp;
+    std::unique_ptr<QTemporaryDir> m_dateien;  // the files of the queued uploads
+    quint64 m_dateiNr = 0;
 };

@@ -1,1 +1,88 @@
+// The listing lines of the FTP browser and its folder paths.
+
+#include "report/Ftpliste.h"
+
 #include <gtest/gtest.h>
+
+namespace {
+
+struct Zeilenfall {
+    const char* zeile;
+    const char* name;
+    bool ordner;
+};
+
+class FtpZeile : public ::testing::TestWithParam<Zeilenfall> {};
+
+TEST_P(FtpZeile, NameAndKind)
+{
+    const Zeilenfall& f = GetParam();
+    const Ftpeintrag e = FtpZeileLesen(QString::fromUtf8(f.zeile));
+    EXPECT_EQ(e.name, QString::fromUtf8(f.name)) << f.zeile;
+    EXPECT_EQ(e.ordner, f.ordner) << f.zeile;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Zeilen, FtpZeile,
+    ::testing::Values(
+        // Unix
+        Zeilenfall{"drwxr-xr-x   2 ftp      ftp          4096 Jan 05 12:00 liga", "liga", true},
+        Zeilenfall{"drwxr-xr-x   2 ftp      ftp          4096 Jan 05 12:00 .", ".", true},
+        Zeilenfall{"drwxr-xr-x   9 ftp      ftp          4096 Dec 31  2023 ..", "..", true},
+        Zeilenfall{"-rw-r--r--   1 ftp      ftp           812 Mar 17 09:41 Spiel am Sonntag.csv",
+                   "Spiel am Sonntag.csv", false},
+        // Blanks inside the name and at its end survive; only the one separator goes.
+        Zeilenfall{"-rw-r--r--   1 owner    group          12 Nov  3  2022 a  b ", "a  b ", false},
+        // A date-like name does not confuse the date search.
+        Zeilenfall{"-rw-r--r--   1 ftp      ftp            99 Feb 28 23:59 Jan 01 2024.txt", "Jan 01 2024.txt",
+                   false},
+        Zeilenfall{"lrwxrwxrwx   1 ftp      ftp            11 Jul 04 08:00 aktuell -> Update.csv", "aktuell", false},
+        Zeilenfall{"-rw-r--r--   1 ftp      ftp           812 Mar 17 09:41 index.html\r\n", "index.html", false},
+        // No owner or group column: still the text after the date.
+        Zeilenfall{"drwxr-xr-x 1 4096 Apr 01 10:10 neue Saison", "neue Saison", true},
+        // A month the search does not know: after the eighth field.
+        Zeilenfall{"-rw-r--r-- 1 ftp ftp 5 Jän. 5 12:00 x y", "x y", false},
+        // DOS
+        Zeilenfall{"01-31-24  09:15PM       <DIR>          Saison 2024", "Saison 2024", true},
+        Zeilenfall{"12-01-2023  10:00AM                 1234 Update.js", "Update.js", false},
+        // No entry
+        Zeilenfall{"total 12", "", false}, Zeilenfall{"", "", false}, Zeilenfall{"   \r\n", "", false},
+        // Anything else: its last word, a folder by its first letter.
+        Zeilenfall{"dir oben", "oben", true}, Zeilenfall{"Datei", "Datei", false}));
+
+TEST(FtpListe, FoldersFirstTreeWithoutDots)
+{
+    const QStringList zeilen = {
+        QStringLiteral("total 20"),
+        QStringLiteral("-rw-r--r-- 1 ftp ftp 10 Jan 05 12:00 b.csv"),
+        QStringLiteral("drwxr-xr-x 2 ftp ftp 4096 Jan 05 12:00 ."),
+        QStringLiteral("drwxr-xr-x 2 ftp ftp 4096 Jan 05 12:00 .."),
+        QStringLiteral("-rw-r--r-- 1 ftp ftp 10 Jan 05 12:00 a b.csv"),
+        QStringLiteral("drwxr-xr-x 2 ftp ftp 4096 Jan 05 12:00 Saison 2024"),
+        QStringLiteral("drwxr-xr-x 2 ftp ftp 4096 Jan 05 12:00 bilder."),
+    };
+    const QList<Ftpeintrag> erwartet = {{".", true},        {"..", true},      {"Saison 2024", true},
+                                        {"bilder.", true},  {"b.csv", false},  {"a b.csv", false}};
+    EXPECT_EQ(FtpListeLesen(zeilen), erwartet);
+    EXPECT_EQ(FtpBaumordner(zeilen), QStringList({"Saison 2024", "bilder."}));
+}
+
+TEST(FtpPfad, PartsParentAndChild)
+{
+    EXPECT_EQ(FtpPfadTeile(QStringLiteral("/web\\liga//2024/")), QStringList({"web", "liga", "2024"}));
+    EXPECT_TRUE(FtpPfadTeile(QString()).isEmpty());
+    EXPECT_TRUE(FtpPfadTeile(QStringLiteral("/")).isEmpty());
+
+    // "." and ".." both lead one level up; at the root they stay there.
+    EXPECT_EQ(FtpElternpfad(QStringLiteral("web/liga")), QStringLiteral("web"));
+    EXPECT_EQ(FtpElternpfad(QStringLiteral("/web\\liga/")), QStringLiteral("web"));
+    EXPECT_EQ(FtpElternpfad(QStringLiteral("web")), QString());
+    EXPECT_EQ(FtpElternpfad(QString()), QString());
+
+    EXPECT_EQ(FtpUnterpfad(QStringLiteral("web/liga"), QStringLiteral("Saison 2024")),
+              QStringLiteral("web/liga/Saison 2024"));
+    EXPECT_EQ(FtpUnterpfad(QString(), QStringLiteral("web")), QStringLiteral("web"));
+    EXPECT_EQ(FtpUnterpfad(QStringLiteral("\\web\\"), QStringLiteral("x")), QStringLiteral("web/x"));
+}
+
+}  // namespace

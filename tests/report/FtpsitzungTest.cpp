@@ -1,1 +1,271 @@
+#include "report/Ftpsitzung.h"
+#include "support/Ftpserver.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QFileInfo>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QTimer>
 #include <gtest/gtest.h>
+#include <memory>
+
+namespace {
+
+using V = Ftpsitzung::Vorgang;
+
+struct Meldung {
+    V vorgang;
+    bool ok;
+    QString fehler, antwort;
+    QStringList zeilen;
+};
+
+// The session's `erledigt` calls, and running a command to its end.
+struct Mitschrift {
+    explicit Mitschrift(Ftpsitzung& s) : sitzung(s)
+    {
+        QObject::connect(&s, &Ftpsitzung::erledigt, &s,
+                         [this](V v, bool ok, const QString& f, const QString& a, const QStringList& z) {
+                             liste << Meldung{v, ok, f, a, z};
+                         });
+    }
+    Meldung operator()(const std::function<void(Ftpsitzung&)>& befehl)
+    {
+        const qsizetype n = liste.size();
+        befehl(sitzung);
+        if (!FtpTestserver::warten([&] { return liste.size() > n; }))
+            return {V::Trennen, false, "(keine Meldung)", {}, {}};
+        return liste.last();
+    }
+    Ftpsitzung& sitzung;
+    QList<Meldung> liste;
+};
+
+void Schreiben(const QString& pfad, const QByteArray& bytes)
+{
+    QFile f(pfad);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+}
+
+QByteArray Lesen(const QString& pfad)
+{
+    QFile f(pfad);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("(fehlt)");
+}
+
+// Whether `folge` occurs in `zeilen` in this order (other lines between).
+bool InFolge(const QStringList& zeilen, const QStringList& folge)
+{
+    qsizetype i = 0;
+    for (const QString& z : zeilen)
+        if (i < folge.size() && z == folge[i]) ++i;
+    return i == folge.size();
+}
+
+// 24 bytes that a text-mode transfer would change.
+const char BinaerText[] = "Name;Volle\r\nZeile\n\x00\xff\xfe\r\r\n";
+const QByteArray Binaer(BinaerText, sizeof BinaerText - 1);
+
+class FtpsitzungTest : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_NE(server.port, 0); }
+    QString lokal(const QString& name) const { return tmp.filePath(name); }
+
+    FtpTestserver server;
+    QTemporaryDir tmp;
+    Ftpsitzung sitzung;
+    Mitschrift ausfuehren{sitzung};
+};
+
+}  // namespace
+
+TEST(FtpOrdnerAus, TeiltAnJedemTrenner)
+{
+    EXPECT_TRUE(FtpOrdnerAus({}).teile.isEmpty());
+    EXPECT_EQ(FtpOrdnerAus("a/b").teile, (QStringList{"a", "b"}));
+    EXPECT_EQ(FtpOrdnerAus("/a\\b").teile, (QStringList{"", "a", "b"}));
+    EXPECT_EQ(FtpOrdnerAus("a//b/").teile, (QStringList{"a", "", "b", ""}));
+    EXPECT_FALSE(FtpOrdnerAus("/a").vomWurzelordner);
+}
+
+TEST(FtpsitzungAnmeldung, KennungUndPasswort)
+{
+    const struct {
+        QStringList optionen;
+        QString passwort;
+        bool ok;
+    } faelle[] = {{{}, "geheim", true}, {{}, "falsch", false}, {{"--ablehnen"}, "geheim", false}};
+    for (const auto& f : faelle) {
+        FtpTestserver server(f.optionen);
+        Ftpsitzung sitzung;
+        Mitschrift ausfuehren(sitzung);
+        FtpZugang z = server.zugang();
+        z.passwort = f.passwort;
+        const Meldung m = ausfuehren([&](Ftpsitzung& s) { s.verbinden(z); });
+        EXPECT_EQ(m.ok, f.ok) << f.passwort.toStdString();
+        EXPECT_EQ(m.fehler, f.ok ? "" : "Falsche Benutzerkennung oder Passwort !");
+        EXPECT_EQ(sitzung.verbunden(), f.ok);
+    }
+}
+
+TEST_F(FtpsitzungTest, FehlschlaegeLassenDieSitzungBrauchbar)
+{
+    QTcpServer geschlossen, stumm, fremd;
+    ASSERT_TRUE(geschlossen.listen(QHostAddress::LocalHost) && stumm.listen(QHostAddress::LocalHost) &&
+                fremd.listen(QHostAddress::LocalHost));
+    const quint16 tot = geschlossen.serverPort();
+    geschlossen.close();
+    QObject::connect(&fremd, &QTcpServer::newConnection, [&] { fremd.nextPendingConnection()->write("500 nein\r\n"); });
+    const struct {
+        QString host;
+        quint16 port;
+        QString fehler;
+    } faelle[] = {{"127.0.0.1", tot, "Keine Verbindung !"},
+                  {"127.0.0.1", stumm.serverPort(), "Keine Verbindung !"},
+                  {"127.0.0.1", fremd.serverPort(), "Falscher Server !"},
+                  {" ", server.port, "Falscher Server !"}};
+    sitzung.setZeitlimit(300);
+    for (const auto& f : faelle) {
+        const Meldung m = ausfuehren([&](Ftpsitzung& s) { s.verbinden({f.host, f.port, "kegler", "geheim"}); });
+        EXPECT_FALSE(m.ok);
+        EXPECT_EQ(m.fehler, f.fehler) << f.port;
+        EXPECT_FALSE(sitzung.verbunden());
+        EXPECT_EQ(ausfuehren([](Ftpsitzung& s) { s.auflisten({}); }).fehler, "Keine Verbindung !");
+        EXPECT_TRUE(ausfuehren([&](Ftpsitzung& s) { s.verbinden(server.zugang()); }).ok);
+    }
+}
+
+TEST_F(FtpsitzungTest, HochladenBinaerInDenOrdnerUndAuflisten)
+{
+    ASSERT_TRUE(QDir(server.wurzel()).mkpath("a/b"));
+    Schreiben(lokal("Update.csv"), Binaer);
+    ausfuehren([&](Ftpsitzung& s) { s.verbinden(server.zugang()); });
+    const Meldung hoch =
+        ausfuehren([&](Ftpsitzung& s) { s.hochladen(FtpOrdnerAus("a/b"), lokal("Update.csv"), "Update.csv"); });
+    ASSERT_TRUE(hoch.ok) << hoch.fehler.toStdString();
+    EXPECT_TRUE(hoch.antwort.startsWith("226"));
+    EXPECT_EQ(Lesen(server.datei("a/b/Update.csv")), Binaer);
+    EXPECT_TRUE(InFolge(server.zeilen(), {"PWD", "CWD a", "CWD b", "TYPE I", "STOR Update.csv"}))
+        << server.zeilen().join('|').toStdString();
+
+    // The next command starts from the login folder again, in text mode.
+    const Meldung liste = ausfuehren([](Ftpsitzung& s) { s.auflisten(FtpOrdnerAus("a/b")); });
+    ASSERT_EQ(liste.zeilen.size(), 1);
+    const QStringList felder = liste.zeilen[0].split(' ', Qt::SkipEmptyParts);
+    ASSERT_EQ(felder.size(), 9) << liste.zeilen[0].toStdString();
+    EXPECT_TRUE(felder[0].startsWith("-rw"));
+    EXPECT_EQ(felder[4], "24");
+    EXPECT_EQ(felder[8], "Update.csv");
+    EXPECT_TRUE(InFolge(server.zeilen(), {"STOR Update.csv", "CWD /", "CWD a", "CWD b", "TYPE A", "LIST"}));
+
+    EXPECT_TRUE(ausfuehren([&](Ftpsitzung& s) { s.hochladen({{"b"}, false}, lokal("fehlt.csv"), "x.csv"); })
+                    .fehler.contains("fehlt.csv"));
+}
+
+TEST_F(FtpsitzungTest, OrdnerUmbenennenHerunterladenLoeschen)
+{
+    Schreiben(server.datei("alt.txt"), Binaer);
+    Schreiben(lokal("kopie.txt"), "bleibt");
+    ausfuehren([&](Ftpsitzung& s) { s.verbinden(server.zugang()); });
+    const FtpOrdner oben;
+    EXPECT_TRUE(ausfuehren([&](Ftpsitzung& s) { s.ordnerAnlegen(oben, "Bilder ä"); }).ok);
+    EXPECT_TRUE(QFileInfo(server.datei("Bilder ä")).isDir());
+    EXPECT_TRUE(ausfuehren([&](Ftpsitzung& s) { s.umbenennen(oben, "alt.txt", "neu.txt"); }).ok);
+    EXPECT_TRUE(QFile::exists(server.datei("neu.txt")));
+    const Meldung fehlt = ausfuehren([&](Ftpsitzung& s) { s.herunterladen(oben, "alt.txt", lokal("kopie.txt")); });
+    EXPECT_FALSE(fehlt.ok);
+    EXPECT_TRUE(fehlt.fehler.startsWith("Der Server lehnt ab: 550")) << fehlt.fehler.toStdString();
+    EXPECT_EQ(Lesen(lokal("kopie.txt")), "bleibt");
+    EXPECT_TRUE(ausfuehren([&](Ftpsitzung& s) { s.herunterladen(oben, "neu.txt", lokal("kopie.txt")); }).ok);
+    EXPECT_EQ(Lesen(lokal("kopie.txt")), Binaer);
+    EXPECT_TRUE(ausfuehren([&](Ftpsitzung& s) { s.loeschen(oben, "neu.txt"); }).ok);
+    EXPECT_FALSE(QFile::exists(server.datei("neu.txt")));
+    EXPECT_TRUE(
+        InFolge(server.zeilen(), {"MKD Bilder ä", "RNFR alt.txt", "RNTO neu.txt", "RETR neu.txt", "DELE neu.txt"}));
+}
+
+TEST_F(FtpsitzungTest, LeererOrdnerteilScheitertOhneDieSitzungZuStoeren)
+{
+    ASSERT_TRUE(QDir(server.wurzel()).mkpath("a"));
+    Schreiben(lokal("x.js"), "var a;");
+    ausfuehren([&](Ftpsitzung& s) { s.verbinden(server.zugang()); });
+    const Meldung m = ausfuehren([&](Ftpsitzung& s) { s.hochladen(FtpOrdnerAus("/a"), lokal("x.js"), "x.js"); });
+    EXPECT_FALSE(m.ok);
+    EXPECT_TRUE(m.fehler.startsWith("Der Server lehnt ab: 501")) << m.fehler.toStdString();
+    EXPECT_TRUE(server.zeilen().contains("CWD "));
+    EXPECT_FALSE(server.zeilen().contains("STOR x.js"));
+    EXPECT_TRUE(ausfuehren([&](Ftpsitzung& s) { s.hochladen({{"a"}, true}, lokal("x.js"), "x.js"); }).ok);
+    EXPECT_EQ(Lesen(server.datei("a/x.js")), "var a;");
+    EXPECT_TRUE(InFolge(server.zeilen(), {"CWD ", "CWD /", "CWD a", "STOR x.js"}));
+}
+
+TEST_F(FtpsitzungTest, TrennenSchicktQuit)
+{
+    ausfuehren([&](Ftpsitzung& s) { s.verbinden(server.zugang()); });
+    EXPECT_TRUE(ausfuehren([](Ftpsitzung& s) { s.trennen(); }).ok);
+    EXPECT_EQ(server.zeilen().last(), "QUIT");
+    EXPECT_FALSE(sitzung.verbunden());
+    EXPECT_EQ(ausfuehren([](Ftpsitzung& s) { s.auflisten({}); }).fehler, "Keine Verbindung !");
+    EXPECT_EQ(server.zeilen().last(), "QUIT");
+}
+
+TEST(FtpsitzungDaten, OhneAktivenModusPassivFuerDenRestDerSitzung)
+{
+    FtpTestserver server({"--nur-passiv"});
+    QTemporaryDir tmp;
+    Schreiben(tmp.filePath("u.csv"), Binaer);
+    Ftpsitzung sitzung;
+    Mitschrift ausfuehren(sitzung);
+    ausfuehren([&](Ftpsitzung& s) { s.verbinden(server.zugang()); });
+    for (const char* name : {"eins.csv", "zwei.csv"})
+        EXPECT_TRUE(ausfuehren([&](Ftpsitzung& s) { s.hochladen({}, tmp.filePath("u.csv"), name); }).ok);
+    EXPECT_EQ(Lesen(server.datei("zwei.csv")), Binaer);
+    QStringList woerter;  // the command words
+    for (const QString& z : server.zeilen()) woerter << z.section(' ', 0, 0);
+    EXPECT_EQ(woerter.count("EPRT") + woerter.count("PORT"), 2);
+    EXPECT_TRUE(InFolge(woerter, {"EPRT", "PORT", "EPSV", "STOR", "EPSV", "STOR"})) << woerter.join('|').toStdString();
+}
+
+TEST(FtpsitzungDaten, BefehleDerReiheNachOhneDieOberflaecheAufzuhalten)
+{
+    FtpTestserver server({"--verzoegerung", "0.05"});
+    Ftpsitzung sitzung;
+    Mitschrift mit(sitzung);
+    int takte = 0;
+    QTimer takt;
+    QObject::connect(&takt, &QTimer::timeout, [&] { ++takte; });
+    takt.start(10);
+    sitzung.verbinden(server.zugang());
+    sitzung.ordnerAnlegen({}, "x");
+    sitzung.auflisten({});
+    sitzung.trennen();
+    EXPECT_EQ(sitzung.offen(), 4);
+    EXPECT_TRUE(sitzung.verbunden());
+    ASSERT_TRUE(FtpTestserver::warten([&] { return mit.liste.size() == 4; }));
+    EXPECT_EQ(sitzung.offen(), 0);
+    const QList<V> folge{mit.liste[0].vorgang, mit.liste[1].vorgang, mit.liste[2].vorgang, mit.liste[3].vorgang};
+    EXPECT_EQ(folge, (QList<V>{V::Verbinden, V::OrdnerAnlegen, V::Auflisten, V::Trennen}));
+    EXPECT_EQ(mit.liste[2].zeilen.size(), 1);
+    EXPECT_GE(takte, 10);
+}
+
+TEST(FtpsitzungDaten, ZerstoertMittenInDerUebertragung)
+{
+    FtpTestserver server({"--drossel", "20000"});
+    QTemporaryDir tmp;
+    Schreiben(tmp.filePath("gross.bin"), QByteArray(1 << 20, 'k'));
+    const int vorher = Ftpsitzung::aktiveArbeiter();
+    int meldungen = 0;
+    auto sitzung = std::make_unique<Ftpsitzung>();
+    QObject::connect(sitzung.get(), &Ftpsitzung::erledigt, [&] { ++meldungen; });
+    sitzung->verbinden(server.zugang());
+    sitzung->hochladen({}, tmp.filePath("gross.bin"), "gross.bin");
+    ASSERT_TRUE(FtpTestserver::warten([&] { return QFileInfo(server.datei("gross.bin")).size() > 0; }));
+    sitzung.reset();
+    EXPECT_TRUE(FtpTestserver::warten([&] { return Ftpsitzung::aktiveArbeiter() == vorher; }, 5000));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(meldungen, 1);
+    EXPECT_LT(QFileInfo(server.datei("gross.bin")).size(), 1 << 20);
+}

@@ -1,8 +1,19 @@
 #include "report/Netzmodul.h"
+
+#include "core/Cp1252.h"
+#include "core/Globals.h"
+#include "core/Password.h"
+#include "core/SettingsFile.h"
+#include "match/flow/Zustand.h"
+#include "report/Livedateien.h"
+#include "support/KernAufnahmen.h"
+#include "support/Ftpserver.h"
 #include "support/Smtpsenke.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
+#include <QDir>
+#include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFile>
 #include <QJsonArray>
@@ -221,4 +232,221 @@ TEST(Netzmodul, SchweigenderServerUndProgrammende)
     EXPECT_EQ(Netzmodul::aktiveUebertragungen(), 0);
     QCoreApplication::processEvents();
     EXPECT_EQ(abgebrochen.anzahl, 0);
+}
+
+// --- FTP ---------------------------------------------------------------------------------
+
+TEST(NetzmodulFtpTexte, ErfolgJeVorgang)
+{
+    EXPECT_EQ(FtpErfolgText(0), QStringLiteral("ChangeDir erfogreich ausgeführt"));
+    EXPECT_EQ(FtpErfolgText(14), QStringLiteral("DoCommand erfogreich ausgeführt"));
+    EXPECT_EQ(FtpErfolgText(15), QString());
+    EXPECT_EQ(FtpErfolgText(FtpErfolgsart(Ftpsitzung::Vorgang::Verbinden)), QString());
+}
+
+namespace {
+
+class NetzmodulFtp : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_NE(server.port, 0) << "the FTP server did not start (python3-pyftpdlib)";
+        ZustandZuruecksetzen();
+        Programmverzeichnis = programm.path();
+        Datenverzeichnis = daten.path();
+        for (const char* wav : {"Connect.wav", "Error.wav", "Complete.wav"})
+            QFile(programm.filePath(wav)).open(QIODevice::WriteOnly);
+        Einst.SoundAktiv = true;
+        Einst.FtpPort = server.port;
+        FtpStatusZiel([this](const QString& t) { status << t; });
+    }
+    void TearDown() override
+    {
+        FtpStatusZiel({});
+        Programmverzeichnis = m_programm;
+        Datenverzeichnis = m_daten;
+        ZustandZuruecksetzen();
+    }
+
+    TWettkampfDaten& Spiel(int slot, const QString& pfad, u8 java, i32 intervall)
+    {
+        if (!pfad.isEmpty()) QDir(server.wurzel()).mkpath(pfad);
+        WettkampfBelegt[slot] = 1;
+        TWettkampfDaten& w = Wettkaempfe[slot];
+        w.Heimmannschaft.setzenText(QStringLiteral("Süd %1").arg(slot));
+        w.FtpHost = QStringLiteral("127.0.0.1");
+        w.FtpKennung = QString::fromLatin1(FtpTestserver::Kennung);
+        w.FtpZugang = PasswortKodieren(QString::fromLatin1(FtpTestserver::Passwort));
+        w.FtpPfad = pfad;
+        w.Gestartet = w.FtpUpdate = w.FtpUpdateZeit = 1;
+        w.JavaUpdate = java;
+        w.FtpUpdateInterv = intervall;
+        return w;
+    }
+    bool fertig() { return FtpTestserver::warten([&] { return modul.laufendeFtpAuftraege() == 0; }); }
+    QByteArray gespeichert(const QString& datei) const
+    {
+        QFile f(server.datei(datei));
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("(fehlt)");
+    }
+    QStringList befehle(const QStringList& arten) const
+    {
+        QStringList z;
+        for (const QString& zeile : server.zeilen())
+            if (arten.contains(zeile.section(QLatin1Char(' '), 0, 0))) z << zeile;
+        return z;
+    }
+
+    FtpTestserver server;
+    QTemporaryDir programm, daten;
+    SoundAufnahme sound;
+    QStringList status, bericht;
+    Netzmodul modul{[this](const QString& t) { bericht << t; }};
+
+private:
+    QString m_programm = Programmverzeichnis, m_daten = Datenverzeichnis;
+    SoundAusgabeEinsetzen m_sound{&sound};
+};
+
+}  // namespace
+
+TEST_F(NetzmodulFtp, CsvUndSkriptImOrdnerDesSpiels)
+{
+    TWettkampfDaten& w = Spiel(1, QStringLiteral("a/b"), 0, 0);
+    modul.internetUpdate(w);
+    EXPECT_EQ(HinweisStatusleisteAus, 1);
+    ASSERT_TRUE(fertig());
+    EXPECT_EQ(HinweisStatusleisteAus, 0);
+    QByteArray csv = "Name;Volle;Abr;Fehler;Total;Punkte\r\nS\xFC" "d 1;;;;;0.0\r\n;;;;;0.0\r\n";
+    for (int n = 1; n <= 16; ++n) csv += ";;;;;0.0\r\n";
+    EXPECT_EQ(gespeichert(QStringLiteral("a/b/Update.csv")), csv);
+    EXPECT_EQ(befehle({"USER", "CWD", "TYPE", "STOR", "QUIT"}),
+              (QStringList{"USER kegler", "CWD a", "CWD b", "TYPE I", "STOR Update.csv", "QUIT"}));
+    EXPECT_EQ(status, (QStringList{FtpVerbundenText, QStringLiteral("Upload erfogreich ausgeführt"), QString()}));
+    EXPECT_EQ(bericht, QStringList{FtpImInternetText});
+    EXPECT_EQ(sound.gespielt, (QStringList{"Connect.wav", "Complete.wav"}));
+
+    AktJavaUpdate = 1;
+    AktUpdateIntervall = 7;
+    modul.internetUpdate(w);
+    ASSERT_TRUE(fertig());
+    const QByteArray js = gespeichert(QStringLiteral("a/b/Update.js"));
+    EXPECT_EQ(js, Cp1252::encode(UpdateJsZeilen(w, 7).join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")));
+    EXPECT_EQ(js.count("\r\n"), 131);
+    EXPECT_TRUE(js.startsWith("<!--\r\nvar delay = 7\r\nfunction UpdateNow() {\r\n"
+                              "this.HeimName.innerText = \"S\xFC" "d 1\";\r\n"));
+}
+
+TEST_F(NetzmodulFtp, TimerSendetJedesLaufendeSpielMitSeinerWahl)
+{
+    modul.uploadTimer(true, 60000);
+    EXPECT_TRUE(modul.TimerFtp().laeuft());
+    Spiel(2, QStringLiteral("a"), 1, 3);
+    Spiel(3, QStringLiteral("x"), 1, 3).FtpUpdateZeit = 0;
+    Spiel(4, QStringLiteral("b"), 0, 9);
+    Spiel(5, QStringLiteral("c"), 0, 9);
+    Spiel(6, QStringLiteral("x"), 0, 9).Beendet = 1;
+    modul.TimerFtp().tick();
+    EXPECT_TRUE(modul.TimerFtp().laeuft());
+    EXPECT_EQ(modul.laufendeFtpAuftraege(), 3);
+    ASSERT_TRUE(fertig());
+    EXPECT_EQ(befehle({"CWD", "STOR"}), (QStringList{"CWD a", "STOR Update.js", "CWD b", "STOR Update.csv", "CWD c",
+                                                     "STOR Update.csv"}));
+    EXPECT_TRUE(gespeichert(QStringLiteral("a/Update.js")).contains("\r\nvar delay = 3\r\n"));
+    EXPECT_TRUE(gespeichert(QStringLiteral("b/Update.csv")).contains("\r\nS\xFC" "d 4;"));
+    EXPECT_TRUE(gespeichert(QStringLiteral("c/Update.csv")).contains("\r\nS\xFC" "d 5;"));
+
+    for (int s = 1; s <= MaxWettkaempfe; ++s) Wettkaempfe[s].Gestartet = 0;
+    modul.TimerFtp().tick();
+    EXPECT_FALSE(modul.TimerFtp().enabled());
+    EXPECT_EQ(modul.laufendeFtpAuftraege(), 0);
+}
+
+TEST_F(NetzmodulFtp, BeschaeftigtNachJedemAusgangWiederFrei)
+{
+    TWettkampfDaten& w = Spiel(1, QString(), 0, 0);
+    FtpTestserver abweisend({QStringLiteral("--ablehnen")});
+    const struct {
+        quint16 port;
+        QString text;
+    } faelle[] = {{abweisend.port, FtpAnmeldungFalschText}, {GeschlossenerPort(), FtpKeineVerbindungText}};
+    for (const auto& f : faelle) {
+        Einst.FtpPort = f.port;
+        status.clear();
+        sound.gespielt.clear();
+        modul.internetUpdate(w);
+        EXPECT_EQ(HinweisStatusleisteAus, 1);
+        ASSERT_TRUE(fertig());
+        EXPECT_EQ(HinweisStatusleisteAus, 0);
+        EXPECT_EQ(status, QStringList{f.text});
+        EXPECT_EQ(sound.gespielt, QStringList{"Error.wav"});
+    }
+
+    // No password: nothing at all. A report project: only the reason.
+    status.clear();
+    w.FtpZugang.clear();
+    modul.internetUpdate(w);
+    EXPECT_TRUE(status.isEmpty());
+    w.FtpZugang = PasswortKodieren(QStringLiteral("geheim"));
+    Einst.FormularNummer = 20;
+    modul.internetUpdate(w);
+    EXPECT_EQ(modul.laufendeFtpAuftraege() + HinweisStatusleisteAus, 0);
+    EXPECT_TRUE(status.value(0).contains(QStringLiteral("Formular 20 ist ein Berichtsprojekt")));
+}
+
+TEST_F(NetzmodulFtp, SiteMitFehlenderDateiUndLeeremSkript)
+{
+    for (const char* name : {"index.inf", "Hinweis.js", "site.css", "style.css"}) {
+        QFile f(daten.filePath(name));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(QByteArray("/* ") + name + " */\n");
+    }
+    QDir(server.wurzel()).mkpath(QStringLiteral("web"));
+    const FtpVerbindung v{QStringLiteral("127.0.0.1"), server.port, QStringLiteral("kegler"), QStringLiteral("geheim"),
+                          QStringLiteral("web")};
+    Ende ende;
+    modul.siteErzeugen(v, ende.fertig());
+    ASSERT_TRUE(fertig());
+    EXPECT_EQ(ende.anzahl, 1);
+    EXPECT_FALSE(ende.ok);
+    EXPECT_EQ(ende.fehler, QStringLiteral("„Banner.png“ fehlt im Datenordner !"));
+    EXPECT_EQ(status.last(), ende.fehler);
+    EXPECT_EQ(HinweisStatusleisteAus, 0);
+    EXPECT_EQ(befehle({"STOR"}), (QStringList{"STOR index.html", "STOR Hinweis.js", "STOR site.css", "STOR style.css",
+                                              "STOR Update.js"}));
+    EXPECT_EQ(gespeichert(QStringLiteral("web/index.html")), "/* index.inf */\n");
+    const QByteArray js = gespeichert(QStringLiteral("web/Update.js"));
+    EXPECT_EQ(js.count("\r\n"), 122);
+    EXPECT_TRUE(js.endsWith("\r\nthis.FormUpdate.NameUpdate.value = \"\";\r\n}\r\n//-->\r\n"));
+
+    Ende ohne;
+    modul.siteErzeugen({QStringLiteral("127.0.0.1"), server.port, QStringLiteral("kegler"), {}, {}}, ohne.fertig());
+    EXPECT_EQ(ohne.anzahl, 1);
+    EXPECT_EQ(ohne.fehler, FtpDatenFehlenText);
+}
+
+TEST_F(NetzmodulFtp, LangsamerServerHaeltDieTakteNichtAuf)
+{
+    FtpTestserver langsam({QStringLiteral("--verzoegerung"), QStringLiteral("0.2")});
+    ASSERT_NE(langsam.port, 0);
+    Einst.FtpPort = langsam.port;
+    QElapsedTimer uhr, gesamt;
+    qint64 groessteLuecke = 0;
+    int takte = 0;
+    Zeitgeber takt(
+        [&] {
+            groessteLuecke = std::max(groessteLuecke, uhr.restart());
+            ++takte;
+        },
+        50);
+    uhr.start();
+    gesamt.start();
+    takt.setEnabled(true);
+    modul.internetUpdate(Spiel(1, QString(), 0, 0));
+    ASSERT_TRUE(fertig());
+    takt.setEnabled(false);
+    EXPECT_GT(gesamt.elapsed(), 1000);  // every command waited 200 ms
+    EXPECT_GE(takte, int(gesamt.elapsed() / 50) / 2);
+    EXPECT_LT(groessteLuecke, 150);
+    EXPECT_EQ(status.value(1), QStringLiteral("Upload erfogreich ausgeführt"));
 }

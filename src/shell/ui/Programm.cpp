@@ -128,6 +128,8 @@ QStringList Programm::starten(const QString& programmordner)
     const int bildschirme =
         m_optionen.bildschirme >= 0 ? m_optionen.bildschirme : int(QGuiApplication::screens().size());
     const QStringList meldungen = m_main->FormCreate(programmordner, bildschirme);
+    // The clock synchronisation of the network module needs the settings.
+    m_netz->zeitStarten();
     m_sound->setLautstaerke(Ausgabelautstaerke());
 
     m_info = std::make_unique<TInfo>(nullptr, m_optionen.bildschirmbreite);

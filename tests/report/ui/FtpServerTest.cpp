@@ -1,1 +1,295 @@
-#include <gtest/gtest.h>
+// The FTP browser against the local test server: walking the folders,
+// upload, download, rename, new folders, deleting, failures and closing.
+
+#include "core/Boxes.h"
+#include "core/SettingsFile.h"
+#include "core/ui/Fensterhub.h"
+#include "match/dienste/Netzdienste.h"
+#include "report/ui/Fensterregistrierung.h"
+#include "report/ui/FtpServer.h"
+#include "support/Ftpserver.h"
+#include "support/ImDialog.h"
+#include "support/Programmordner.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTreeWidget>
+#include <tuple>
+
+namespace {
+
+void Schreiben(const QString& pfad, const QByteArray& inhalt)
+{
+    QFile f(pfad);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(inhalt);
+}
+
+QByteArray Lesen(const QString& pfad)
+{
+    QFile f(pfad);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+QStringList Eintraege(const QListWidget* l)
+{
+    QStringList namen;
+    for (int i = 0; i < l->count(); ++i) namen << l->item(i)->text();
+    return namen;
+}
+
+QListWidgetItem* Eintrag(const QListWidget* l, const QString& name)
+{
+    const QList<QListWidgetItem*> treffer = l->findItems(name, Qt::MatchExactly);
+    return treffer.isEmpty() ? nullptr : treffer.first();
+}
+
+QStringList Kinder(const QTreeWidget* t, const QTreeWidgetItem* oben = nullptr)
+{
+    QStringList namen;
+    const int n = oben ? oben->childCount() : t->topLevelItemCount();
+    for (int i = 0; i < n; ++i) namen << (oben ? oben->child(i) : t->topLevelItem(i))->text(0);
+    return namen;
+}
+
+// Which buttons are usable: Verbinden, Upload, Download, neuer Ordner,
+// Inhalt anzeigen, Eintrag umbenennen, Eintrag löschen, Beenden.
+using Knoepfe = std::tuple<bool, bool, bool, bool, bool, bool, bool, bool>;
+Knoepfe Aktiv(const TFtpServer& d)
+{
+    return {d.BtnVerbinden->isEnabled(),  d.BtnUpload->isEnabled(),     d.BtnDownload->isEnabled(),
+            d.BtnNeuerOrdner->isEnabled(), d.BtnInhalt->isEnabled(),    d.BtnUmbenennen->isEnabled(),
+            d.BtnLoeschen->isEnabled(),   d.BtnBeenden->isEnabled()};
+}
+
+class FtpServer : public Programmordner {
+protected:
+    void SetUp() override
+    {
+        Programmordner::SetUp();
+        ZustandZuruecksetzen();
+        OrdnerSetzen(ordner.path());
+        QDir().mkpath(Datenverzeichnis);
+        ASSERT_NE(server.port, 0);
+        QDir w(server.wurzel());
+        ASSERT_TRUE(w.mkpath(QStringLiteral("web/Saison 2024")) && w.mkpath(QStringLiteral("bilder")));
+        Schreiben(server.datei(QStringLiteral("liesmich.txt")), "Hallo");
+        Schreiben(server.datei(QStringLiteral("web/index.html")), "<html/>");
+        const FtpZugang z = server.zugang();
+        FtpAktuell = {z.host, z.port, z.kennung, z.passwort, QString()};
+    }
+    // A closed window's session says goodbye on its own; it is gone before
+    // the next test starts.
+    void TearDown() override
+    {
+        EXPECT_TRUE(FtpTestserver::warten([] { return Ftpsitzung::aktiveArbeiter() == 0; }));
+        Programmordner::TearDown();
+    }
+
+    void verbinden(TFtpServer& d)
+    {
+        d.BtnVerbinden->click();
+        EXPECT_TRUE(fertig(d));
+    }
+    static bool fertig(const TFtpServer& d)
+    {
+        return FtpTestserver::warten([&] { return !d.beschaeftigt(); });
+    }
+    int befehle(const QString& befehl) const { return int(server.zeilen().count(befehl)); }
+
+    FtpTestserver server;
+};
+
+// The walk down the path of FtpAktuell, a click in the tree, a double click
+// on a folder and on ".."-like entries.
+TEST_F(FtpServer, ConnectWalksDownThePath)
+{
+    FtpAktuell.pfad = QStringLiteral("/web\\");
+    FarbeSetzen(u"ColorServer", 0x00A0B0C0);
+    TFtpServer d;
+    d.show();
+    EXPECT_EQ(std::tuple(d.windowTitle(), d.PopupColorGround->text(), d.palette().color(QPalette::Window)),
+              std::tuple(QStringLiteral("Ftp Server"), QStringLiteral("Hintergrundfarbe"), QColor(0xC0, 0xB0, 0xA0)));
+    EXPECT_EQ(Aktiv(d), Knoepfe(true, false, false, false, false, false, false, true));
+
+    d.BtnVerbinden->click();
+    EXPECT_EQ(Aktiv(d), Knoepfe(false, false, false, false, false, false, false, true));  // while it works
+    ASSERT_TRUE(fertig(d));
+    EXPECT_EQ(d.StatusPanel->text(), QStringLiteral("List erfogreich ausgeführt"));
+    EXPECT_EQ(Kinder(d.TreeDirectory), QStringList({"bilder", "web"}));
+    QTreeWidgetItem* web = d.TreeDirectory->topLevelItem(1);
+    EXPECT_EQ(std::tuple(Kinder(d.TreeDirectory, web), web->isExpanded(), d.TreeDirectory->currentItem() == web),
+              std::tuple(QStringList({"Saison 2024"}), true, true));
+    EXPECT_EQ(Eintraege(d.ListFile), QStringList({"Saison 2024", "index.html"}));
+    EXPECT_EQ(std::tuple(d.pfad(), d.LPfadName->text(), d.LPfadName->toolTip()),
+              std::tuple(QStringLiteral("web"), QStringLiteral("127.0.0.1/web"), QStringLiteral("127.0.0.1/web")));
+    EXPECT_EQ(Aktiv(d), Knoepfe(true, true, false, true, true, false, false, true));
+
+    // A folder is neither fetched nor renamed; a file is.
+    d.ListFile->setCurrentItem(Eintrag(d.ListFile, QStringLiteral("Saison 2024")));
+    EXPECT_EQ(std::tuple(d.EFile->text(), Aktiv(d)),
+              std::tuple(QString(), Knoepfe(true, true, false, true, true, false, true, true)));
+    d.ListFile->setCurrentItem(Eintrag(d.ListFile, QStringLiteral("index.html")));
+    EXPECT_EQ(std::tuple(d.EFile->text(), Aktiv(d)),
+              std::tuple(QStringLiteral("index.html"), Knoepfe(true, true, true, true, true, true, true, true)));
+    if (const QString bilder = qEnvironmentVariable("CORVALINK_BILDER"); !bilder.isEmpty())
+        d.grab().save(QDir(bilder).filePath(QStringLiteral("ftpserver.png")));
+
+    emit d.ListFile->itemDoubleClicked(Eintrag(d.ListFile, QStringLiteral("index.html")));  // files: nothing
+    EXPECT_FALSE(d.beschaeftigt());
+    emit d.ListFile->itemDoubleClicked(Eintrag(d.ListFile, QStringLiteral("Saison 2024")));
+    ASSERT_TRUE(fertig(d));
+    EXPECT_EQ(std::tuple(d.pfad(), d.LPfadName->text(), Eintraege(d.ListFile)),
+              std::tuple(QStringLiteral("web/Saison 2024"), QStringLiteral("127.0.0.1/web/Saison 2024"),
+                         QStringList()));
+    EXPECT_EQ(d.TreeDirectory->currentItem()->text(0), QStringLiteral("Saison 2024"));
+
+    emit d.TreeDirectory->itemClicked(d.TreeDirectory->topLevelItem(0), 0);
+    ASSERT_TRUE(fertig(d));
+    EXPECT_EQ(std::tuple(d.pfad(), Eintraege(d.ListFile)), std::tuple(QStringLiteral("bilder"), QStringList()));
+}
+
+TEST_F(FtpServer, EmptyPathLoadsTheRootOnly)
+{
+    TFtpServer d;
+    d.show();
+    verbinden(d);
+    EXPECT_EQ(befehle(QStringLiteral("LIST")), 1);
+    EXPECT_EQ(Kinder(d.TreeDirectory), QStringList({"bilder", "web"}));
+    EXPECT_EQ(Kinder(d.TreeDirectory, d.TreeDirectory->topLevelItem(1)), QStringList());
+    EXPECT_EQ(Eintraege(d.ListFile), QStringList({"bilder", "web", "liesmich.txt"}));
+    EXPECT_EQ(std::tuple(d.pfad(), d.LPfadName->text()), std::tuple(QString(), QStringLiteral("127.0.0.1")));
+}
+
+// Upload from the data folder under the file's own name, renaming by the
+// box and in place, a new folder, download, and deleting a mixed selection.
+TEST_F(FtpServer, FilesOnTheServer)
+{
+    FtpAktuell.pfad = QStringLiteral("web");
+    const QString lokal = QDir(Datenverzeichnis).filePath(QStringLiteral("Spielplan 2024.csv"));
+    Schreiben(lokal, "Heim;Gast\r\n");
+    TFtpServer d;
+    QString gefragterOrdner;
+    d.dateiOeffnen = [&](QWidget*, const QString& o) {
+        gefragterOrdner = o;
+        return lokal;
+    };
+    d.show();
+    verbinden(d);
+
+    d.BtnUpload->click();
+    ASSERT_TRUE(fertig(d));
+    EXPECT_EQ(gefragterOrdner, Datenverzeichnis);
+    EXPECT_EQ(Lesen(server.datei(QStringLiteral("web/Spielplan 2024.csv"))), QByteArray("Heim;Gast\r\n"));
+    EXPECT_EQ(Eintraege(d.ListFile), QStringList({"Saison 2024", "Spielplan 2024.csv", "index.html"}));
+
+    skriptBoxen().eingaben = {QStringLiteral("Plan.csv")};
+    d.ListFile->setCurrentItem(Eintrag(d.ListFile, QStringLiteral("Spielplan 2024.csv")));
+    d.BtnUmbenennen->click();
+    ASSERT_TRUE(fertig(d));
+    ASSERT_EQ(skriptBoxen().anfragen.size(), 1);
+    const EingabeAnfrage& a = skriptBoxen().anfragen.first();
+    EXPECT_EQ(std::tuple(a.beschriftung, a.hinweis, a.text),
+              std::tuple(QStringLiteral("Name:"), QStringLiteral("Name eintragen"),
+                         QStringLiteral("Spielplan 2024.csv")));
+    EXPECT_TRUE(QFile::exists(server.datei(QStringLiteral("web/Plan.csv"))));
+    EXPECT_EQ(std::tuple(befehle(QStringLiteral("RNFR Spielplan 2024.csv")), befehle(QStringLiteral("RNTO Plan.csv"))),
+              std::tuple(1, 1));
+    EXPECT_EQ(std::tuple(Eintraege(d.ListFile), d.EFile->text(), d.StatusPanel->text()),
+              std::tuple(QStringList({"Saison 2024", "Plan.csv", "index.html"}), QStringLiteral("Plan.csv"),
+                         QStringLiteral("Rename erfogreich ausgeführt")));
+
+    // In place: a file is renamed on the server, a folder keeps its caption.
+    Eintrag(d.ListFile, QStringLiteral("index.html"))->setText(QStringLiteral("start.html"));
+    ASSERT_TRUE(fertig(d));
+    EXPECT_TRUE(QFile::exists(server.datei(QStringLiteral("web/start.html"))));
+    Eintrag(d.ListFile, QStringLiteral("Saison 2024"))->setText(QStringLiteral("Saison"));
+    EXPECT_FALSE(d.beschaeftigt());
+    EXPECT_EQ(Eintraege(d.ListFile), QStringList({"Saison 2024", "Plan.csv", "start.html"}));
+
+    skriptBoxen().eingaben = {QStringLiteral("Archiv")};
+    d.BtnNeuerOrdner->click();
+    ASSERT_TRUE(fertig(d));
+    EXPECT_EQ(skriptBoxen().anfragen.last().beschriftung, QStringLiteral("Ordnername:"));
+    EXPECT_TRUE(QFileInfo(server.datei(QStringLiteral("web/Archiv"))).isDir());
+    EXPECT_EQ(Eintraege(d.ListFile), QStringList({"Archiv", "Saison 2024", "Plan.csv", "start.html"}));
+
+    QString vorschlag;
+    const QString geholt = ordner.filePath(QStringLiteral("geholt.csv"));
+    d.dateiSpeichern = [&](QWidget*, const QString& v) {
+        vorschlag = v;
+        return geholt;
+    };
+    d.ListFile->setCurrentItem(Eintrag(d.ListFile, QStringLiteral("Plan.csv")));
+    d.BtnDownload->click();
+    ASSERT_TRUE(fertig(d));
+    EXPECT_EQ(vorschlag, QDir(Datenverzeichnis).filePath(QStringLiteral("Plan.csv")));
+    EXPECT_EQ(std::tuple(Lesen(geholt), d.StatusPanel->text()),
+              std::tuple(QByteArray("Heim;Gast\r\n"), QStringLiteral("Download erfogreich ausgeführt")));
+
+    // A "no" deletes nothing; "yes" deletes the files of the selection only.
+    d.ListFile->selectAll();
+    d.BtnLoeschen->click();
+    EXPECT_FALSE(d.beschaeftigt());
+    skriptBoxen().antworten = {ErgebnisJa};
+    d.BtnLoeschen->click();
+    ASSERT_TRUE(fertig(d));
+    EXPECT_EQ(skriptBoxen().gezeigt.mid(2),
+              QStringList({"Die ausgewählten Einträge löschen ?", "Die ausgewählten Einträge löschen ?"}));
+    EXPECT_EQ(QDir(server.datei(QStringLiteral("web"))).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+              QStringList({"Archiv", "Saison 2024"}));
+    EXPECT_EQ(std::tuple(Eintraege(d.ListFile), d.EFile->text(), d.StatusPanel->text()),
+              std::tuple(QStringList({"Archiv", "Saison 2024"}), QString(),
+                         QStringLiteral("Delete erfogreich ausgeführt")));
+    EXPECT_EQ(Aktiv(d), Knoepfe(true, true, false, true, true, false, true, true));
+}
+
+// A refused login and a path that does not exist show the server's failure
+// and leave the window usable.
+TEST_F(FtpServer, FailuresShowTheirText)
+{
+    FtpAktuell.passwort = QStringLiteral("falsch");
+    TFtpServer d;
+    d.show();
+    verbinden(d);
+    EXPECT_EQ(d.StatusPanel->text(), QStringLiteral("Falsche Benutzerkennung oder Passwort !"));
+    EXPECT_EQ(Aktiv(d), Knoepfe(true, false, false, false, false, false, false, true));
+
+    FtpAktuell.passwort = QString::fromLatin1(FtpTestserver::Passwort);
+    FtpAktuell.pfad = QStringLiteral("web/fehlt/tiefer");
+    verbinden(d);
+    EXPECT_FALSE(d.StatusPanel->text().isEmpty());
+    EXPECT_NE(d.StatusPanel->text(), QStringLiteral("List erfogreich ausgeführt"));
+    EXPECT_EQ(std::tuple(d.pfad(), d.LPfadName->text(), Eintraege(d.ListFile)),
+              std::tuple(QStringLiteral("web"), QStringLiteral("127.0.0.1/web"),
+                         QStringList({"Saison 2024", "index.html"})));
+    EXPECT_EQ(Aktiv(d), Knoepfe(true, true, false, true, true, false, false, true));
+
+    // Without a user nothing is tried.
+    FtpAktuell.kennung.clear();
+    TFtpServer ohne;
+    ohne.BtnVerbinden->click();
+    EXPECT_FALSE(ohne.beschaeftigt());
+}
+
+// Opened by the window hub: FtpServerFenster points to it while it is open,
+// and closing says goodbye to the server.
+TEST_F(FtpServer, ClosingDisconnects)
+{
+    Fensterhub hub;
+    const FensterDiensteEinsetzen eingesetzt(&hub);
+    ReportFensterRegistrieren(hub);
+    EXPECT_FALSE(ImDialog<TFtpServer>(hub, [] { return fenster().dialog(Dialog::FtpServer); }, [&](TFtpServer& d) {
+        EXPECT_EQ(hub.FtpServerFenster.data(), &d);
+        verbinden(d);
+        EXPECT_EQ(d.StatusPanel->text(), QStringLiteral("List erfogreich ausgeführt"));
+        d.BtnBeenden->click();
+    }));
+    EXPECT_FALSE(hub.FtpServerFenster);
+    EXPECT_TRUE(FtpTestserver::warten([&] { return befehle(QStringLiteral("QUIT")) == 1; }));
+}
+
+}  // namespace

@@ -1,0 +1,2 @@
+// Site notes shown under the results.
+function Hinweis() {}
