@@ -1,6 +1,6 @@
 #include "core/Globals.h"
 #include "report/Nachrichtenversand.h"
-#include "support/Smtpsenke.h"  // warten()
+#include "support/Warten.h"
 
 #include <QProcess>
 #include <QRegularExpression>

@@ -27,6 +27,8 @@
 #include <QTimer>
 #include <functional>
 
+#include "support/Warten.h"
+
 #ifndef FTP_SERVER
 #error "FTP_SERVER names support/ftp_server.py"
 #endif
@@ -87,18 +89,7 @@ public:
     }
 
     // Runs the event loop until `bedingung` holds or the deadline has passed.
-    static bool warten(const std::function<bool()>& bedingung, int ms = 30000)
-    {
-        QEventLoop schleife;
-        QTimer pruefen;
-        const QDeadlineTimer frist(ms);
-        QObject::connect(&pruefen, &QTimer::timeout, [&] {
-            if (bedingung() || frist.hasExpired()) schleife.quit();
-        });
-        pruefen.start(5);
-        if (!bedingung()) schleife.exec();
-        return bedingung();
-    }
+    static bool warten(const std::function<bool()>& bedingung, int ms = 30000) { return ::warten(bedingung, ms); }
 
 private:
     QString protokoll() const { return m_ordner.filePath(QStringLiteral("befehle.log")); }

@@ -14,26 +14,14 @@
 #include <cstdint>
 #include <functional>
 
+#include "support/Warten.h"
+
 // The script's path; the test target defines SMTP_SENKE.
 #ifndef SMTP_SENKE
 #error "SMTP_SENKE names support/smtp_senke.py"
 #endif
 
 namespace {
-
-// Runs the event loop until `bedingung` holds or the deadline has passed.
-inline bool warten(const std::function<bool()>& bedingung, int ms = 30000)
-{
-    QEventLoop schleife;
-    QTimer pruefen;
-    const QDeadlineTimer frist(ms);
-    QObject::connect(&pruefen, &QTimer::timeout, [&] {
-        if (bedingung() || frist.hasExpired()) schleife.quit();
-    });
-    pruefen.start(5);
-    if (!bedingung()) schleife.exec();
-    return bedingung();
-}
 
 // The SMTP sink script on a free port; it ends when its stdin closes.
 class Senke {
