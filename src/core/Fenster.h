@@ -20,6 +20,9 @@ enum class Dialog {
     SpielerdatenbankImportieren,
     Export,
     Spielerkarte,
+    MannschaftskarteLaden,      // a new match from a team card, with the transfer's progress
+    MannschaftskarteSpeichern,  // the current match to a team card
+    Sperren,                    // the input lock prompt of the card poll
     Optionen,
     Explorer,
     Druckerport,

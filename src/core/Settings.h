@@ -149,6 +149,9 @@ struct TEinstellungen {
     // [System]
     std::uint16_t ChipkartePort = 0;
     std::uint8_t Chipkarte = 0;
+    // The chip-card reader's back-end: empty or "pcsc", or "datei:<path>"
+    // for a simulated card kept in a file.
+    QString ChipkarteSchnittstelle;
     std::uint8_t AudioDevice = 0;
     std::uint16_t Volume = 0;
     std::uint16_t Record = 0;

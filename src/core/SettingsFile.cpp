@@ -326,6 +326,7 @@ Tabelle tabelleBauen()
     b.sektion("[System]");
     b.zahl(L("ChipkartePort"), &e.ChipkartePort, 1);
     b.zahl(L("Chipkarte"), &e.Chipkarte, 0, 0, 4);
+    b.text(L("ChipkarteSchnittstelle"), &e.ChipkarteSchnittstelle);
     b.zahl(L("AudioDevice"), &e.AudioDevice);
     b.ziffern(L("Volume"), &e.Volume, 0, 0, 0xFFFF);
     b.ziffern(L("Record"), &e.Record, 0, 0, 0xFFFF);

@@ -1,0 +1,10 @@
+#pragma once
+
+#include <QDialog>
+
+class TSpielerkarte : public QDialog {
+    Q_OBJECT
+public:
+    explicit TSpielerkarte(QWidget* parent = nullptr);
+    ~TSpielerkarte() override;
+};
