@@ -14,9 +14,11 @@
 
 #include <QByteArray>
 #include <QString>
+#include <functional>
 #include <memory>
 
 using Kartenbild = CheckedArray<u16, 0, KartenEinheiten - 1>;
+using KartenleserFabrik = std::function<std::unique_ptr<Kartenleser>()>;
 
 struct ChipkartenZustand {
     Kartenbild Kartenpuffer{};
@@ -24,6 +26,7 @@ struct ChipkartenZustand {
     u16 KartenleserPort = 0;
     std::unique_ptr<Kartenleser> leser;  // the open reader; null: none
     char kartentyp = '0';                // of the last probe
+    KartenleserFabrik vorgabe;           // a test's reader; empty: the settings'
     void zuruecksetzen();
 };
 extern ChipkartenZustand chipkartenZustand;
@@ -35,8 +38,10 @@ void setKartenleserVorgabe(std::function<std::unique_ptr<Kartenleser>()> erzeuge
 
 // Opens the reader of the settings (Chipkarte, ChipkartePort,
 // ChipkarteSchnittstelle): KartenStatusText, KartenleserAktiv,
-// KartenTimerAktiv as they say.
+// KartenTimerAktiv as they say. Reader type 0 (or one beyond 4) opens
+// nothing: "Chipkarte nicht vorhanden !".
 void KartenleserOeffnen();
+// Frees the reader; KartenleserAktiv and KartenTimerAktiv off.
 void KartenleserSchliessen();
 bool KarteVorhanden();
 // The card type for the following transfers ('4' when a read at 8000, 64
@@ -47,16 +52,38 @@ void KartenLicht(int code);
 bool KarteLesen(u16 adresse, u16 laenge);
 bool KarteSchreiben(u16 adresse, u16 laenge);
 
+// Switches the light off when the scope ends, however it ends.
+class LichtAusAmEnde {
+public:
+    LichtAusAmEnde() = default;
+    ~LichtAusAmEnde() { KartenLicht(0); }
+    LichtAusAmEnde(const LichtAusAmEnde&) = delete;
+    LichtAusAmEnde& operator=(const LichtAusAmEnde&) = delete;
+};
+
 // The codec on an image (Kartenpuffer by default). Reading fails for a field
-// without its 0 unit within the width (and for a yes/no without value).
+// without its 0 unit within the width, for a unit that is no byte, for a
+// number with a character that is no digit or beyond 16 bits, and for a
+// yes/no other than 2 or 1 (0: no value). The destination is left as it
+// was when reading fails.
 bool KartentextLesen(QByteArray& ziel, int position, int w, const Kartenbild& bild = Kartenpuffer);
 bool KartenzahlLesen(u16& ziel, int position, int w, const Kartenbild& bild = Kartenpuffer);
 bool KartenJaNeinLesen(u8& ziel, int position, const Kartenbild& bild = Kartenpuffer);
+// Writes at most w characters (a longer text is cut) and the 0 unit.
 void KartentextSchreiben(int position, const QByteArray& text, int w, Kartenbild& bild = Kartenpuffer);
+// Writes all digits and the 0 unit; the digit count. The callers make sure
+// the field holds them (KartenzahlStellen).
 int KartenzahlSchreiben(int position, u32 wert, Kartenbild& bild = Kartenpuffer);
 void KartenJaNeinSchreiben(int position, bool wert, Kartenbild& bild = Kartenpuffer);
+// Decimal digits of a value ("0" has one).
+int KartenzahlStellen(u32 wert);
+
+// Whether the image begins with the tag `kennung` (a text field of width 8
+// at unit 0).
+bool KartenkennungIst(const char* kennung, const Kartenbild& bild = Kartenpuffer);
 
 // The name, pass number and birth date of a player card in Kartenpuffer
-// into player slot p of the current match; false without "Skarte" or with a
-// field too long.
+// into player slot p of the current match; false without "Skarte", with a
+// field too long, for a slot beyond 1..16 and for a player who has started
+// (his entry stays).
 bool SpielerkarteUebernehmen(int p);

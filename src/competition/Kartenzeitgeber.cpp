@@ -1,5 +1,61 @@
 #include "competition/Kartenzeitgeber.h"
 
+#include "competition/Chipkarte.h"
+#include "core/Boxes.h"
+#include "core/Fenster.h"
+#include "core/Globals.h"
+#include "match/dienste/Anzeigeschicht.h"
+#include "match/flow/Startprompts.h"
+#include "match/flow/TimerModul.h"
+#include "match/lanes/Bahnfenster.h"
+
+KartenzeitgeberZustand kartenzeitgeberZustand;
+u8& SpielerkarteWartet = kartenzeitgeberZustand.SpielerkarteWartet;
+
+namespace {
+
+// What a player card's re-read reads: name, pass number and birth date lie
+// in the first 100 units.
+constexpr u16 SpielerkartenKopf = 100;
+
+std::function<bool()>& einlesenAufruf()
+{
+    static std::function<bool()> f;
+    return f;
+}
+
+// "&Sperren" locks mouse and keyboard, "&Freigeben" frees them; a prompt
+// closed otherwise changes nothing.
+void SperrenFragen()
+{
+    const int antwort = startPrompts().sperren();
+    if (antwort == ErgebnisJa) EingabeGesperrt = 1;
+    else if (antwort == ErgebnisNein) EingabeGesperrt = 0;
+}
+
+// The main window's load from a team card, without its wait for a card
+// (one is in): the transfer window, then the new match's window.
+void MannschaftskarteLadenBefehl()
+{
+    Timer5().setEnabled(false);
+    if (fenster().dialog(Dialog::MannschaftskarteLaden) && AktWettkampf) {
+        TWettkampfDaten* neu = AktWettkampf;
+        WettkampfFensterOeffnen();
+        neu->Geaendert = 0;
+        if (OffeneFenster & FensterBahnsteuerung) bahnfenster().bahnsteuerungNachVorn();
+    }
+    KartenabfrageFortsetzen();
+    fenster().hauptmenueAktualisieren();
+}
+
+}  // namespace
+
+void KartenzeitgeberZustand::zuruecksetzen()
+{
+    *this = KartenzeitgeberZustand{};
+    for (Zeitgeber* t : {&Timer5(), &Timer7(), &Timer71()}) t->setEnabled(false);
+}
+
 Zeitgeber& Timer5()
 {
     static Zeitgeber t([] { Timer5Go(); }, 1500);
@@ -15,6 +71,83 @@ Zeitgeber& Timer71()
     static Zeitgeber t([] { Timer71Go(); }, 20000);
     return t;
 }
-void Timer5Go() {}
-void Timer7Go() {}
-void Timer71Go() {}
+
+void Timer5Go()
+{
+    auto& z = kartenzeitgeberZustand;
+    if (!KartenleserAktiv || !KarteVorhanden()) {
+        z.bereit = true;
+        return;
+    }
+    if (!z.bereit) return;
+    if (WettkampfAnzahl > 0) {
+        if (AktivesFenster != FensterBahnuebersicht && AktivesFenster != FensterErgebnis) return;
+        z.bereit = false;
+        SperrenFragen();
+        return;
+    }
+    z.bereit = false;
+    MannschaftskarteLadenBefehl();
+}
+
+void Timer7Go()
+{
+    auto& z = kartenzeitgeberZustand;
+    if (z.promptOffen) return;
+    for (;;) {
+        if (!KartenleserAktiv || !KarteLesen(0, SpielerkartenKopf)) {
+            SpielerkarteWartet = 1;
+            return;
+        }
+        if (!SpielerkarteWartet || SpielerkarteEinlesen()) return;
+        z.promptOffen = true;
+        const int antwort = boxen().hinweisOk(QStringLiteral("Bitte Karte erneut einschieben !"));
+        z.promptOffen = false;
+        if (antwort != ErgebnisOk) {
+            Timer7().setEnabled(false);
+            return;
+        }
+    }
+}
+
+void Timer71Go() { SpielerkarteNichtAbwarten(); }
+
+void KartenzeitgeberStarten()
+{
+    kartenzeitgeberZustand.bereit = true;
+    KartenabfrageFortsetzen();
+}
+
+void KartenzeitgeberBeenden()
+{
+    for (Zeitgeber* t : {&Timer5(), &Timer7(), &Timer71()}) t->setEnabled(false);
+}
+
+void KartenabfrageFortsetzen() { Timer5().setEnabled(KartenTimerAktiv != 0); }
+
+void SpielerkarteAbwarten()
+{
+    SpielerkarteWartet = 1;
+    Timer7().setEnabled(true);
+    Timer71().setEnabled(false);
+    Timer71().setEnabled(true);
+}
+
+void SpielerkarteNichtAbwarten()
+{
+    Timer7().setEnabled(false);
+    Timer71().setEnabled(false);
+    SpielerkarteWartet = 0;
+}
+
+void setSpielerkarteEinlesen(std::function<bool()> einlesen) { einlesenAufruf() = std::move(einlesen); }
+
+bool SpielerkarteEinlesen()
+{
+    const std::function<bool()>& f = einlesenAufruf();
+    if (!f || !f()) return false;
+    Timer71().setEnabled(false);
+    Timer71().setEnabled(true);
+    SpielerkarteWartet = 0;
+    return true;
+}

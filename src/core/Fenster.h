@@ -22,7 +22,6 @@ enum class Dialog {
     Spielerkarte,
     MannschaftskarteLaden,      // a new match from a team card, with the transfer's progress
     MannschaftskarteSpeichern,  // the current match to a team card
-    Sperren,                    // the input lock prompt of the card poll
     Optionen,
     Explorer,
     Druckerport,

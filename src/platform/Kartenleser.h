@@ -28,15 +28,26 @@ public:
 
 // Units of a card image.
 inline constexpr int KartenEinheiten = 8192;
+// The modes of a transfer.
+inline constexpr int KartenModusLesen = 0;
+inline constexpr int KartenModusSchreiben = 16;
+
+// Units adresse..adresse + laenge - 1 lie on the card.
+constexpr bool KartenbereichGueltig(int adresse, int laenge)
+{
+    return adresse >= 0 && laenge >= 0 && adresse + laenge <= KartenEinheiten;
+}
 
 // The reader the settings name: `typ` 1..4 (the setting Chipkarte; 0 and
 // anything else: none), `port` (ChipkartePort: the n-th reader pcscd knows,
 // from 1), `schnittstelle` (ChipkarteSchnittstelle: empty or "pcsc" for
 // PC/SC, "datei:<path>" for a simulated card in that file). Null with the
-// German reason when none opened.
+// German reason when none opened. Never waits on the reader or the card.
 std::unique_ptr<Kartenleser> KartenleserErzeugen(int typ, int port, const QString& schnittstelle, QString* fehler);
 
-// A card kept in a file: 8,192 units, little-endian; the card is inserted
-// while the file exists (a missing file is a card taken out). Writing
-// creates the file.
+// A card kept in a file: 8,192 units, little-endian (16,384 bytes); the
+// card is inserted while the file exists with that size (a missing file is
+// a card taken out, a file of another size is no card). Writing creates a
+// missing file (other units 0) and rewrites the file whole; the light does
+// nothing.
 std::unique_ptr<Kartenleser> DateiKartenleser(const QString& pfad);

@@ -1,5 +1,7 @@
 #include "shell/OptionenProgramm.h"
 
+#include "competition/Chipkarte.h"
+#include "competition/Kartenzeitgeber.h"
 #include "core/Clock.h"
 #include "core/Fenster.h"
 #include "core/Globals.h"
@@ -82,10 +84,9 @@ std::vector<Optionsschluessel> AnzeigeSchluessel()
 
 void KartenleserNeuOeffnen()
 {
-    KartenleserAktiv = 0;
-    KartenTimerAktiv = 0;
-    KartenStatusText = Einst.Chipkarte > 0 ? QStringLiteral("Chipkarte nicht gefunden !")
-                                           : QStringLiteral("Chipkarte nicht vorhanden !");
+    KartenleserSchliessen();
+    KartenleserOeffnen();
+    KartenabfrageFortsetzen();
 }
 
 void ZeitUpdateAnwenden()

@@ -1,5 +1,6 @@
 #include "shell/Programmstart.h"
 
+#include "competition/Chipkarte.h"
 #include "core/Anzeigedienste.h"
 #include "core/Clock.h"
 #include "core/Fenster.h"
@@ -68,11 +69,8 @@ QStringList ProgrammstartAusfuehren(const QString& programmordner, int bildschir
     BahnendeTimerAktiv = 1;
     CanEmpfangTimerAktiv = 1;
 
-    // No chip-card reader layer: a configured reader is not found.
-    KartenleserAktiv = 0;
-    KartenTimerAktiv = 0;
-    KartenStatusText = Einst.Chipkarte > 0 ? QStringLiteral("Chipkarte nicht gefunden !")
-                                           : QStringLiteral("Chipkarte nicht vorhanden !");
+    // The chip-card reader of the settings (its status text for the start window).
+    KartenleserOeffnen();
 
     // Display windows of the displays that are installed.
     if (Einst.MannschanzOn) fenster().erzeugen(KonfigFenster::Mannschaftanz);

@@ -1,1 +1,293 @@
-#include <gtest/gtest.h>
+// The team card: a match written and loaded back as a new one, the guest
+// side from a card, and the refusals and prompts on the way.
+#include "competition/Mannschaftskarte.h"
+
+#include "competition/Testkartenleser.h"
+#include "core/Boxes.h"
+#include "core/Globals.h"
+#include "match/flow/Wettkampfslots.h"
+#include "support/Grundlage.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+namespace {
+
+class Mannschaftskarte : public Grundlage {
+protected:
+    void SetUp() override
+    {
+        Grundlage::SetUp();
+        chipkartenZustand.zuruecksetzen();
+        karte = TestkarteEinlegen();
+        u.fortschritt = [this](int erreicht, int) { fortschritte.push_back(erreicht); };
+        u.erneutEinschieben = [this] { return ++erneutGefragt <= erneutOk; };
+        u.ueberschreiben = [this] { return ++ueberschreibenGefragt, ueberschreibenJa; };
+    }
+    void TearDown() override
+    {
+        chipkartenZustand.zuruecksetzen();
+        Grundlage::TearDown();
+    }
+
+    // A new current match with a value in every field the card carries.
+    static TWettkampfDaten& beispiel()
+    {
+        EXPECT_TRUE(WettkampfAnlegen());
+        TWettkampfDaten& w = *AktWettkampf;
+        w.Club = "KSC M\xFCnster";
+        w.MannschaftNr = "2";
+        w.Spielnummer = "12345";
+        w.Spielart = "Pokalspiel";
+        w.Gastmannschaft = "SKV Gut Holz 1";
+        w.Spielleiter.Name = "Otto Leiter";
+        w.Textzeile[2] = "Gut Holz !";
+        w.Gruppe = "Damen";
+        w.Spieltag = "7";
+        w.Spieleranzahl = 5;
+        w.Probe = 3;
+        w.Zeit = 0;
+        w.Durchlaeufer = 1;
+        w.BahnenIndex = 1;
+        w.Art = 2;
+        w.Volle = 25;
+        w.Wurfzeit = 12;
+        w.GrossanzWerbung.Index = 12;
+        w.MonitorWerbung.Index = 99;
+        w.MannschNamenAnzeigen = 1;
+        w.NamenOn = 0;
+        w.NamenanzWerbung.Werbung = 1;
+        for (int p = 1; p <= MaxSpieler; ++p) {
+            w.Spieler[p].Name.setzen("Spieler " + QByteArray::number(p));
+            w.Spieler[p].Pass.setzen(QByteArray::number(100000 + p));
+            w.Spieler[p].LetztPlatz.setzen(QByteArray(1, char('0' + p % 10)));
+        }
+        w.Spieler[16].Gebdat = "16.01.90";
+        w.Spieler[16].LetztSpiel = "16.02.24";
+        return w;
+    }
+    // The card of the example match; no slot stays taken.
+    void beispielkarte()
+    {
+        Kartenbild b{};
+        TWettkampfDaten* vorher = AktWettkampf;
+        const u8 nr = AktWettkampfNr;
+        MannschaftskarteFuellen(beispiel(), b);
+        std::copy(b.begin(), b.begin() + MannschaftskarteEinheiten, karte->einheiten.begin());
+        WettkampfBelegt[AktWettkampfNr] = 0;
+        --WettkampfAnzahl;
+        AktWettkampf = vorher;
+        AktWettkampfNr = nr;
+    }
+
+    std::shared_ptr<Testkarte> karte;
+    Kartenuebertragung u;
+    std::vector<int> fortschritte;
+    int erneutGefragt = 0, erneutOk = 0, ueberschreibenGefragt = 0;
+    bool ueberschreibenJa = false;
+};
+
+TEST_F(Mannschaftskarte, AMatchWrittenAndLoadedBackIsTheSameButForSpielartAndGruppe)
+{
+    const TWettkampfDaten& a = beispiel();
+    karte->text(0, "Mkarte");
+    ASSERT_EQ(MannschaftskarteSpeichern(u), Kartenergebnis::Ok);
+    EXPECT_EQ(ueberschreibenGefragt, 0);
+    EXPECT_EQ(karte->schreibvorgaenge(), 24);
+    EXPECT_EQ(karte->lichter, (std::vector<int>{2, 1, 0}));
+    ASSERT_EQ(fortschritte.size(), 25u);
+    EXPECT_EQ(fortschritte[1], 64);
+    EXPECT_EQ(fortschritte.back(), 1536);
+    // Base unit 10 + the relative position; player p at 510 + 63 (p - 1).
+    const std::pair<int, QByteArray> felder[] = {
+        {42, "KSC M\xFCnster"}, {74, "2"}, {117, "Pokalspiel"}, {377, "5"}, {385, "3"}, {397, "1"},
+        {405, "25"}, {437, "12"}, {440, "99"}, {510, "Spieler 1"}, {1014, "Spieler 9"}, {1455, "Spieler 16"},
+        {1495, "16.01.90"}, {1505, "16.02.24"}, {1515, "6"}};
+    for (const auto& [einheit, text] : felder) EXPECT_EQ(karte->lesen(einheit), text) << einheit;
+    EXPECT_EQ(karte->einheiten[425], 2);
+    EXPECT_EQ(karte->einheiten[428], 1);
+
+    ASSERT_EQ(MannschaftskarteLaden(u), Kartenergebnis::Ok);
+    EXPECT_EQ(karte->lichter.back(), 0);
+    ASSERT_EQ(AktWettkampfNr, 2);
+    EXPECT_EQ(WettkampfAnzahl, 2);
+    const TWettkampfDaten& b = *AktWettkampf;
+    EXPECT_EQ(b.Spielart, "Clubspiel");
+    EXPECT_EQ(b.Gruppe, "Herren");
+    EXPECT_EQ(b.Heimmannschaft, "KSC M\xFCnster 2");
+    EXPECT_EQ(b.Spielleiter.Name, "Otto Leiter");
+    EXPECT_EQ(b.Spieler[16].LetztSpiel, "16.02.24");
+    EXPECT_EQ(b.Spieler[9].IstHeim, 0);
+    TMannschaftskartenDaten erwartet = MannschaftskarteAusWettkampf(a);
+    erwartet.Spielart = "Clubspiel";
+    erwartet.Gruppe = "Herren";
+    EXPECT_TRUE(MannschaftskarteAusWettkampf(b) == erwartet);
+}
+
+TEST_F(Mannschaftskarte, ACardOfAnotherKindOrNoneLoadsNothing)
+{
+    ASSERT_TRUE(WettkampfAnlegen());
+    karte->text(0, "Skarte");
+    EXPECT_EQ(MannschaftskarteLaden(u), Kartenergebnis::FalscheKarte);
+    EXPECT_EQ(GastkarteLaden(u), Kartenergebnis::FalscheKarte);
+    EXPECT_EQ(skriptBoxen().gezeigt.value(0), QStringLiteral("Im Leser befindet sich keine Mannschaftskarte !"));
+    EXPECT_EQ(karte->lichter.back(), 0);
+    karte->vorhanden = false;
+    EXPECT_EQ(MannschaftskarteLaden(u), Kartenergebnis::KeineKarte);
+    EXPECT_EQ(WettkampfAnzahl, 1);
+    EXPECT_EQ(AktWettkampfNr, 1);
+    EXPECT_TRUE(AktWettkampf->Gastmannschaft.leer());
+}
+
+TEST_F(Mannschaftskarte, SixOpenMatchesRefuseTheLoadBeforeTheCardIsRead)
+{
+    for (int k = 1; k <= MaxWettkaempfe; ++k) ASSERT_TRUE(WettkampfAnlegen());
+    EXPECT_EQ(MannschaftskarteLaden(u), Kartenergebnis::Fehler);
+    EXPECT_EQ(skriptBoxen().gezeigt, QStringList{QStringLiteral("Es ist kein Platz für einen weiteren Wettkampf frei.")});
+    EXPECT_TRUE(karte->uebertragungen.empty());
+}
+
+TEST_F(Mannschaftskarte, StartedMatchesNumbersBeyondTheirFieldAndADeclinedQuestionWriteNothing)
+{
+    TWettkampfDaten& w = beispiel();
+    w.Gestartet = 1;
+    EXPECT_EQ(MannschaftskarteSpeichern(u), Kartenergebnis::Fehler);
+    w.Gestartet = 0;
+    w.Volle = 10000;
+    EXPECT_EQ(MannschaftskarteSpeichern(u), Kartenergebnis::Fehler);
+    EXPECT_TRUE(skriptBoxen().gezeigt.value(1).contains(QStringLiteral("„Volle“")));
+    w.Volle = 9999;
+    w.NamenanzWerbung.Index = 100;
+    EXPECT_EQ(MannschaftskarteSpeichern(u), Kartenergebnis::Fehler);
+    EXPECT_TRUE(skriptBoxen().gezeigt.value(2).contains(QStringLiteral("„Werbung der Namensanzeige“")));
+    EXPECT_TRUE(karte->uebertragungen.empty());
+
+    w.NamenanzWerbung.Index = 99;
+    karte->text(0, "Skarte");
+    EXPECT_EQ(MannschaftskarteSpeichern(u), Kartenergebnis::Abgebrochen);
+    EXPECT_EQ(ueberschreibenGefragt, 1);
+    EXPECT_EQ(karte->schreibvorgaenge(), 0);
+    EXPECT_EQ(karte->lichter.back(), 0);
+    ueberschreibenJa = true;
+    EXPECT_EQ(MannschaftskarteSpeichern(u), Kartenergebnis::Ok);
+    EXPECT_EQ(karte->lesen(0), "Mkarte");
+}
+
+TEST_F(Mannschaftskarte, AFailedBlockPromptsAndOkRetriesThatBlock)
+{
+    beispiel();
+    karte->text(0, "Mkarte");
+    karte->fehlschlaege[640] = 1;
+    erneutOk = 1;
+    ASSERT_EQ(MannschaftskarteSpeichern(u), Kartenergebnis::Ok);
+    EXPECT_EQ(erneutGefragt, 1);
+    const std::vector<std::pair<int, int>> mitte(karte->uebertragungen.begin() + 10, karte->uebertragungen.begin() + 14);
+    EXPECT_EQ(mitte, (std::vector<std::pair<int, int>>{{16, 576}, {16, 640}, {16, 640}, {16, 704}}));
+    EXPECT_EQ(karte->schreibvorgaenge(), 25);
+    EXPECT_EQ(karte->lichter, (std::vector<int>{2, 1, 0, 1, 0}));
+
+    karte->fehlschlaege[128] = 1;  // cancelled: no slot
+    EXPECT_EQ(MannschaftskarteLaden(u), Kartenergebnis::Fehler);
+    EXPECT_EQ(WettkampfAnzahl, 1);
+    EXPECT_EQ(karte->lichter.back(), 0);
+}
+
+TEST_F(Mannschaftskarte, AFieldThatDoesNotReadPromptsAndTakesNoSlot)
+{
+    beispielkarte();
+    karte->text(10 + 395, "2X");  // Volle
+    EXPECT_EQ(MannschaftskarteLaden(u), Kartenergebnis::Fehler);
+    EXPECT_EQ(erneutGefragt, 1);
+    EXPECT_EQ(AktWettkampf, nullptr);
+
+    u.erneutEinschieben = [this] { return karte->text(10 + 395, "25"), true; };  // the right card now
+    EXPECT_EQ(MannschaftskarteLaden(u), Kartenergebnis::Ok);
+    EXPECT_EQ(AktWettkampf->Volle, 25);
+}
+
+TEST_F(Mannschaftskarte, ValuesThatCannotBeUsedRefuseTheCardNamingTheField)
+{
+    WurfvorwListe = {QStringLiteral("120 Wurf;15;15;12;3;;;Bahn 1 bis 4;Bahn 1 bis 2"),
+                     QStringLiteral("100 Wurf;25;25;12;1;;;Bahn 1 bis 2")};
+    const struct {
+        int einheit;
+        QByteArray wert;
+        const char* feld;  // nullptr: loaded
+    } faelle[] = {
+        {377, "7", "Spieleranzahl"}, {380, "2", "Wurfvorwahl"}, {380, "1", "Bahnen"}, {385, "7", "Probe"},
+        {402, "4", "Art"}, {410, "51", "Abräumen"}, {388, "5", nullptr},  // a switch: counts as on
+    };
+    for (const auto& f : faelle) {
+        beispielkarte();
+        karte->text(f.einheit, f.wert);
+        skriptBoxen().gezeigt.clear();
+        const int vorher = WettkampfAnzahl;
+        EXPECT_EQ(MannschaftskarteLaden(u), f.feld ? Kartenergebnis::Fehler : Kartenergebnis::Ok) << f.einheit;
+        EXPECT_EQ(WettkampfAnzahl, vorher + (f.feld ? 0 : 1)) << f.einheit;
+        if (f.feld) {
+            EXPECT_TRUE(skriptBoxen().gezeigt.value(0).contains(QString::fromUtf8(f.feld))) << f.feld;
+        }
+    }
+    EXPECT_EQ(AktWettkampf->Zeit, 1);
+}
+
+TEST_F(Mannschaftskarte, Players15And16OfACardThatDoesNotCarryThemLoadEmpty)
+{
+    beispielkarte();
+    std::fill(karte->einheiten.begin() + 1408, karte->einheiten.begin() + 1536, 0xFFFF);
+    ASSERT_EQ(MannschaftskarteLaden(u), Kartenergebnis::Ok);
+    EXPECT_EQ(AktWettkampf->Spieler[14].Name, "Spieler 14");
+    EXPECT_TRUE(AktWettkampf->Spieler[15].Name.leer());
+    EXPECT_TRUE(AktWettkampf->Spieler[16].Pass.leer());
+}
+
+TEST_F(Mannschaftskarte, GuestCardFillsTheGuestSideAndKeepsStartedPlayers)
+{
+    beispielkarte();
+    ASSERT_TRUE(WettkampfAnlegen());
+    TWettkampfDaten& w = *AktWettkampf;
+    w.Spieler[1].Name = "Heim 1";
+    w.Spieler[9].Club = "Gastclub";
+    w.Spieler[10].Name = "Schon gestartet";
+    w.Spieler[10].Gestartet = 1;
+    ASSERT_EQ(GastkarteLaden(u), Kartenergebnis::Ok);
+    EXPECT_EQ(w.Gastmannschaft, "KSC M\xFCnster 2");
+    EXPECT_EQ(w.Spieler[1].Name, "Heim 1");
+    EXPECT_EQ(w.Spieler[9].Name, "Spieler 1");
+    EXPECT_EQ(w.Spieler[9].Pass, "100001");
+    EXPECT_EQ(w.Spieler[9].LetztPlatz, "1");
+    EXPECT_EQ(w.Spieler[9].Club, "Gastclub");
+    EXPECT_EQ(w.Spieler[10].Name, "Schon gestartet");
+    EXPECT_EQ(w.Spieler[16].Name, "Spieler 8");
+    EXPECT_EQ(w.Geaendert, 1);
+    EXPECT_EQ(WettkampfAnzahl, 1);
+}
+
+TEST_F(Mannschaftskarte, RoundTripThroughTheCardFile)
+{
+    QTemporaryDir tmp;
+    const QString pfad = QDir(tmp.path()).filePath(QStringLiteral("mannschaft.bin"));
+    QFile f(pfad);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(QByteArray(2 * KartenEinheiten, '\0'));
+    f.close();
+    setKartenleserVorgabe(nullptr);
+    Einst.Chipkarte = 2;
+    Einst.ChipkarteSchnittstelle = QStringLiteral("datei:") + pfad;
+    KartenleserOeffnen();
+    ASSERT_EQ(KartenleserAktiv, 1);
+
+    beispiel();
+    ueberschreibenJa = true;  // a blank card carries no tag
+    ASSERT_EQ(MannschaftskarteSpeichern(u), Kartenergebnis::Ok);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_EQ(f.read(14), QByteArray("M\0k\0a\0r\0t\0e\0\0\0", 14));  // little-endian units
+    f.close();
+    Kartenpuffer.fill(0);
+    ASSERT_EQ(MannschaftskarteLaden(u), Kartenergebnis::Ok);
+    EXPECT_EQ(AktWettkampf->Spieler[16].Name, "Spieler 16");
+    EXPECT_EQ(AktWettkampf->Art, 2);
+}
+
+}  // namespace

@@ -1,3 +1,4 @@
+#include "competition/Chipkarte.h"
 #include "core/Clock.h"
 #include "core/Globals.h"
 #include "core/SettingsFile.h"
@@ -196,12 +197,21 @@ TEST_F(Programmstart, SecondMonitorBoardNeedsTwoScreens)
                                                     KonfigFenster::Monitoranz}));
 }
 
+// PC/SC without a reader (pcscd running or not) is not found; a simulated
+// card in a file opens, inserted or not.
 TEST_F(Programmstart, ConfiguredReaderIsNotFound)
 {
     Einstellungen({"[System]", "Chipkarte = 2"});
     Starten();
     EXPECT_EQ(KartenleserAktiv, 0);
     EXPECT_EQ(KartenStatusText, QStringLiteral("Chipkarte nicht gefunden !"));
+
+    Einstellungen({"[System]", "Chipkarte = 1",
+                   "ChipkarteSchnittstelle = datei:" + ordner.filePath(QStringLiteral("karte.bin"))});
+    Starten();
+    EXPECT_EQ(KartenleserAktiv, 1);
+    EXPECT_EQ(KartenStatusText, QStringLiteral("Chipkarte Ok !"));
+    KartenleserSchliessen();
 }
 
 // Qt's dialogs and error texts and the C library's messages come out German

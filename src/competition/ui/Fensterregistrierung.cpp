@@ -5,7 +5,9 @@
 #include "competition/ui/Import.h"
 #include "competition/ui/Laden.h"
 #include "competition/ui/Mannschaftsdaten.h"
+#include "competition/ui/Mannschaftskarte.h"
 #include "competition/ui/Speichern.h"
+#include "competition/ui/Spielerkarte.h"
 #include "competition/ui/Spielleitung.h"
 #include "competition/ui/Startfolge.h"
 #include "competition/ui/Wettkampf.h"
@@ -41,8 +43,17 @@ void CompetitionFensterRegistrieren(Fensterhub& hub)
     hub.registrieren(
         Dialog::SpielerdatenbankImportieren, [](QWidget* eltern) { return new TImportieren(eltern, true); },
         [](QDialog* d, int) { SpielerdatenbankImportieren(*static_cast<TImportieren*>(d)); });
+    hub.registrieren(Dialog::Spielerkarte, [](QWidget* eltern) { return new TSpielerkarte(eltern); });
     hub.registrieren(Dialog::Explorer, [](QWidget* eltern) { return new TExplorer(eltern); });
     hub.registrieren(Dialog::Laden, [](QWidget* eltern) { return new TLaden(eltern); });
+    // The team card's transfers: OK when the card was read or written.
+    hub.registrieren(Dialog::MannschaftskarteLaden, [](QWidget* eltern) {
+        return new TMannschaftskarte(TMannschaftskarte::Auftrag::Laden, eltern);
+    });
+    hub.registrieren(Dialog::MannschaftskarteSpeichern, [](QWidget* eltern) -> QDialog* {
+        if (!AktWettkampf) return nullptr;
+        return new TMannschaftskarte(TMannschaftskarte::Auftrag::Speichern, eltern);
+    });
     hub.registrieren(Dialog::Speichern, [](QWidget* eltern) -> QDialog* {
         if (!AktWettkampf) return nullptr;
         return new TSpeichern(eltern);

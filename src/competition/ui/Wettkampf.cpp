@@ -1,5 +1,6 @@
 #include "competition/ui/Wettkampf.h"
 
+#include "competition/Kartenzeitgeber.h"
 #include "competition/Spielerdatenbank.h"
 #include "competition/Wettbewerb.h"
 #include "competition/Wettkampfanzeige.h"
@@ -129,9 +130,15 @@ TWettkampf::TWettkampf(QWidget* parent) : QWidget(parent)
         aktualisieren();
     });
     OffeneFenster |= FensterWettkampf;
+    setSpielerkarteEinlesen([this] { return SpielerkarteEinlesen(); });
 }
 
-TWettkampf::~TWettkampf() { GridUebernahme = {}; }
+TWettkampf::~TWettkampf()
+{
+    GridUebernahme = {};
+    SpielerkarteNichtAbwarten();
+    setSpielerkarteEinlesen({});
+}
 
 // --- Construction ---------------------------------------------------------------------
 

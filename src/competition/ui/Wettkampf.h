@@ -51,6 +51,10 @@ public:
     void spielerAblegen(int quelle, int ziel);
     // Drop of row `zeile` of the player database onto slot `ziel`.
     void zeileAblegen(int zeile, int ziel);
+    // The player card in Kartenpuffer into the player line whose name has
+    // the focus (not a started player's); the focus moves on to the side's
+    // next line. True when it was taken.
+    bool SpielerkarteEinlesen();
 
     // Which greeting line EText shows: 0 line 1, 1 line 2.
     int TextzeileIndex = 0;
@@ -185,6 +189,8 @@ private:
     void ergebnisZeigen(const AufstellungErgebnis& e);
     void textOperation(void (*op)(QLineEdit*));
     int slotVon(const QObject* o) const;
+    // A left click on the guest field or a name with a card in the reader.
+    void karteAngeklickt(QLineEdit* edit);
     bool optionenGesperrt() const;
 
     QLineEdit* m_name[16];

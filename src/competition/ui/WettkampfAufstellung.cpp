@@ -3,9 +3,12 @@
 
 #include "competition/ui/Wettkampf.h"
 
+#include "competition/Chipkarte.h"
+#include "competition/Kartenzeitgeber.h"
 #include "competition/Spielertabelle.h"
 #include "competition/Wettkampfanzeige.h"
 #include "competition/Wettkampfmenue.h"
+#include "competition/ui/Mannschaftskarte.h"
 #include "competition/ui/WettkampfDatenbank.h"
 #include "competition/ui/WettkampfIntern.h"
 #include "core/Fenster.h"
@@ -122,8 +125,6 @@ void TWettkampf::aktionenBauen()
     MTouchEingabe->setCheckable(true);
     MVerschieben->setCheckable(true);
     PopupColorGround = HintergrundAktion(this, u"ColorSpiel", PopupBearbeiten);
-    // The player card is not built yet; its item follows the menu state.
-    MSpielerkarte->setVisible(false);
 }
 
 void TWettkampf::aufstellungVerbinden()
@@ -201,6 +202,14 @@ void TWettkampf::aufstellungVerbinden()
     PopupImportieren->setObjectName(QStringLiteral("PopupImportieren"));
     dialog(PopupMannschDaten, Dialog::Mannschaftsdaten, [this] { return m_teamSeite; });
     dialog(PopupImportieren, Dialog::MannschaftImportieren, [this] { return m_teamSeite; });
+    // The player card, starting from the current player line's player.
+    connect(MSpielerkarte, &QAction::triggered, this, [] {
+        AktSpieler = AktWettkampf && AktSpielerNr >= 1 && AktSpielerNr <= MaxSpieler
+                         ? AktWettkampf->SpielerZeiger[AktSpielerNr]
+                         : nullptr;
+        if (OffeneFenster & FensterBahnsteuerung) bahnfenster().bahnsteuerungVerbergen();
+        fenster().dialog(Dialog::Spielerkarte);
+    });
     // The player results of the current player line.
     connect(MSpielerdaten, &QAction::triggered, this, [this] {
         if (!AktWettkampf || AktSpielerNr < 1 || AktSpielerNr > MaxSpieler) return;
@@ -299,6 +308,39 @@ void TWettkampf::menueStatusSetzen()
     }
 }
 
+// --- Chip cards -----------------------------------------------------------------------
+
+// With a card in the reader: the guest field reads the guest team from a
+// team card; a name waits for player cards, taken into the focused line.
+void TWettkampf::karteAngeklickt(QLineEdit* edit)
+{
+    if (!KartenleserAktiv || !AktWettkampf || !KarteVorhanden()) return;
+    if (edit == EGast) {
+        SpielerkarteNichtAbwarten();
+        if (TMannschaftskarte::GastkarteUebertragen(this)) {
+            aktualisieren();
+            fenster().hauptmenueAktualisieren();
+        }
+        return;
+    }
+    const int n = slotVon(edit);
+    if (n >= 1 && n <= MaxSpieler && !AktWettkampf->Spieler[n].Gestartet) SpielerkarteAbwarten();
+}
+
+bool TWettkampf::SpielerkarteEinlesen()
+{
+    if (!AktWettkampf) return false;
+    for (int n = MaxSpieler; n >= 1; --n) {
+        if (!name(n)->hasFocus() || AktWettkampf->Spieler[n].Gestartet) continue;
+        if (!SpielerkarteUebernehmen(n)) return false;
+        spielerAktualisieren(n);
+        // On to the next line of the side, for the next card.
+        if (n != 8 && n != MaxSpieler && !name(n + 1)->isHidden()) name(n + 1)->setFocus(Qt::OtherFocusReason);
+        return true;
+    }
+    return false;
+}
+
 // --- Events ---------------------------------------------------------------------------
 
 bool TWettkampf::eventFilter(QObject* o, QEvent* e)
@@ -349,7 +391,9 @@ bool TWettkampf::eventFilter(QObject* o, QEvent* e)
         break;
     case QEvent::MouseButtonRelease:
         m_dragQuelle = 0;
-        if (static_cast<QMouseEvent*>(e)->button() == Qt::LeftButton) menueStatusSetzen();
+        if (static_cast<QMouseEvent*>(e)->button() != Qt::LeftButton) break;
+        menueStatusSetzen();
+        if (edit == EGast || istName) karteAngeklickt(edit);
         break;
     case QEvent::DragEnter:
     case QEvent::DragMove: {

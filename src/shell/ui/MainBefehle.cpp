@@ -1,5 +1,7 @@
 #include "shell/ui/Main.h"
 
+#include "competition/Chipkarte.h"
+#include "competition/Kartenzeitgeber.h"
 #include "core/Berichtdienste.h"
 #include "core/Boxes.h"
 #include "core/Globals.h"
@@ -25,6 +27,15 @@ namespace {
 // Why a command cannot run.
 const QString SpielGestartetText = QStringLiteral("Bitte beenden Sie gestartete Wettkämpfe !");
 const QString BahnenStartenText = QStringLiteral("Die Bahnen werden gerade gestartet, bitte warten !");
+const QString KeinPlatzText = QStringLiteral("Es ist kein Platz für einen weiteren Wettkampf frei.");
+
+// Asks until the reader holds a card; false when the operator gives up.
+bool KarteAbwarten()
+{
+    while (!KartenleserAktiv || !KarteVorhanden())
+        if (boxen().hinweisOk(QStringLiteral("Bitte Karte einschieben !")) != ErgebnisOk) return false;
+    return true;
+}
 
 }  // namespace
 
@@ -38,8 +49,42 @@ void TMain::MLadenClick()
     SpielLadenBefehl();
     BahnsteuerungNachVorn();
 }
-void TMain::MKarteLadenClick() {}
-void TMain::MKarteSpeichernClick() {}
+
+// The card poll waits while the command asks for a card; the new match is
+// not marked modified, the one current before keeps its flag.
+void TMain::MKarteLadenClick()
+{
+    if (WettkampfAnzahl >= MaxWettkaempfe) {
+        boxen().hinweis(KeinPlatzText);
+        return;
+    }
+    Timer5().setEnabled(false);
+    TWettkampfDaten* vorher = AktWettkampf;
+    const u8 geaendert = vorher ? vorher->Geaendert : 0;
+    if (KarteAbwarten()) {
+        MKarteLaden->setEnabled(false);
+        if (fenster().dialog(Dialog::MannschaftskarteLaden) && AktWettkampf && AktWettkampf != vorher) {
+            TWettkampfDaten* neu = AktWettkampf;
+            WettkampfFensterOeffnen();
+            neu->Geaendert = 0;
+            BahnsteuerungNachVorn();
+        }
+    }
+    Timer5().setEnabled(KartenTimerAktiv);
+    if (vorher) vorher->Geaendert = geaendert;
+    HauptmenueAktualisieren();
+}
+
+// Only the player card's re-read is switched off; it runs again when the
+// match window starts it.
+void TMain::MKarteSpeichernClick()
+{
+    if (!AktWettkampf) return;
+    Timer7().setEnabled(false);
+    MKarteSpeichern->setEnabled(false);
+    if (KarteAbwarten()) fenster().dialog(Dialog::MannschaftskarteSpeichern);
+    HauptmenueAktualisieren();
+}
 void TMain::MBahnenClick() { BahnenBefehl(); }
 void TMain::MBahnsteuerungClick() { BahnsteuerungBefehl(); }
 void TMain::MServiceClick() { fenster().dialog(Dialog::Service); }

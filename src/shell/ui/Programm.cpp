@@ -1,5 +1,6 @@
 #include "shell/ui/Programm.h"
 
+#include "competition/Kartenzeitgeber.h"
 #include "competition/Wettbewerb.h"
 #include "competition/ui/Fensterregistrierung.h"
 #include "core/Shell.h"
@@ -45,7 +46,10 @@ Programm::Programm(const ProgrammOptionen& optionen) : m_optionen(optionen) {}
 
 Programm::~Programm()
 {
-    if (m_timerGestartet) TimerModulBeenden();
+    if (m_timerGestartet) {
+        TimerModulBeenden();
+        KartenzeitgeberBeenden();
+    }
     DruckerBeenden();
     setDruckerSenden(nullptr);
     setDruckDienste(nullptr);
@@ -158,6 +162,7 @@ QStringList Programm::starten(const QString& programmordner)
     m_info->NextStep(95);
     // The periodic jobs start last, when every window exists.
     TimerModulStarten();
+    KartenzeitgeberStarten();
     m_timerGestartet = true;
     m_info->NextStep(100);
 
