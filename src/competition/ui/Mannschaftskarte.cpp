@@ -1,5 +1,6 @@
 #include "competition/ui/Mannschaftskarte.h"
 
+#include "core/ui/Hinweis.h"
 #include "competition/Chipkarte.h"
 #include "competition/Kartenzeitgeber.h"
 #include "competition/Mannschaftskarte.h"
@@ -16,14 +17,6 @@
 #include <QTimer>
 
 namespace {
-
-void zentrieren(QWidget* fenster)
-{
-    const QScreen* bildschirm = fenster->screen() ? fenster->screen() : QGuiApplication::primaryScreen();
-    if (!bildschirm) return;
-    const QRect r = bildschirm->availableGeometry();
-    fenster->move(r.x() + (r.width() - fenster->width()) / 2, r.y() + (r.height() - fenster->height()) / 2);
-}
 
 }  // namespace
 
@@ -108,6 +101,6 @@ bool TMannschaftskarte::GastkarteUebertragen(QWidget* eltern)
 {
     if (!AktWettkampf || !KartenleserAktiv || !KarteVorhanden()) return false;
     TMannschaftskarte fenster(Auftrag::Gast, eltern);
-    zentrieren(&fenster);
+    Zentrieren(&fenster);
     return fenster.exec() == Accepted;
 }

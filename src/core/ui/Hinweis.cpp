@@ -176,3 +176,11 @@ THinweis::THinweis(QWidget* parent)
 {
     BtnOk = knopf(QStringLiteral("BtnOk"), QStringLiteral("&Ok"), ErgebnisOk);
 }
+
+void Zentrieren(QWidget* fenster)
+{
+    const QScreen* bildschirm = fenster->screen() ? fenster->screen() : QGuiApplication::primaryScreen();
+    if (!bildschirm) return;
+    const QRect r = bildschirm->availableGeometry();
+    fenster->move(r.x() + (r.width() - fenster->width()) / 2, r.y() + (r.height() - fenster->height()) / 2);
+}

@@ -26,6 +26,8 @@ QPushButton* BoxKnopf(QWidget* eltern, const QString& name, const QString& text)
 QPushButton* DialogKnopf(QWidget* eltern, const char* name, const QString& text);
 // A tool button of a formatting bar (bold, italic, colour): 32 x 28.
 QToolButton* Schaltknopf(QWidget* eltern, const char* name, const QString& text, const QString& tipp);
+// Moves the window to the middle of the screen it is on (or the primary one).
+void Zentrieren(QWidget* fenster);
 // The widget, named.
 template <typename T>
 T* Benannt(T* w, const char* name)

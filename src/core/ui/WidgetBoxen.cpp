@@ -15,21 +15,13 @@
 
 namespace {
 
-void zentrieren(QWidget* fenster)
-{
-    const QScreen* bildschirm = fenster->screen() ? fenster->screen() : QGuiApplication::primaryScreen();
-    if (!bildschirm) return;
-    const QRect r = bildschirm->availableGeometry();
-    fenster->move(r.x() + (r.width() - fenster->width()) / 2, r.y() + (r.height() - fenster->height()) / 2);
-}
-
 // Label text, width, centred, modal.
 int zeigen(THinweisFenster* fenster, const QString& text, int besetzt)
 {
     if (!fenster || fenster->isVisible()) return besetzt;
     fenster->LHinweis->setText(text);
     fenster->BreiteAnpassen();
-    zentrieren(fenster);
+    Zentrieren(fenster);
     return fenster->exec();
 }
 
@@ -78,7 +70,7 @@ std::optional<QString> WidgetBoxen::eingabe(const EingabeAnfrage& anfrage)
     f->BtnUp->setVisible(anfrage.pfeileSichtbar);
     f->BtnDown->setVisible(anfrage.pfeileSichtbar);
     f->adjustSize();
-    zentrieren(f);
+    Zentrieren(f);
     if (f->exec() != ErgebnisOk) return std::nullopt;
     return f->EEingabe->text();
 }
@@ -88,7 +80,7 @@ std::optional<int> WidgetBoxen::hinweisAlt(const QString& text, const QStringLis
     THinweisAlt* f = m_hinweisAlt;
     if (!f || f->isVisible()) return std::nullopt;
     f->fragen(text, wahl, vorgewaehlt);
-    zentrieren(f);
+    Zentrieren(f);
     if (f->exec() != ErgebnisOk || f->gewaehlt() < 0) return std::nullopt;
     return f->gewaehlt();
 }

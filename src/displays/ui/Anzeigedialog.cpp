@@ -137,14 +137,6 @@ void KlickSoundBeim(QObject* kontext, std::initializer_list<QPushButton*> knoepf
     for (QPushButton* b : knoepfe) QObject::connect(b, &QPushButton::pressed, kontext, [] { KlickSoundSpielen(); });
 }
 
-void Zentrieren(QWidget* fenster)
-{
-    const QScreen* s = fenster->screen() ? fenster->screen() : QGuiApplication::primaryScreen();
-    if (!s) return;
-    const QRect r = s->availableGeometry();
-    fenster->move(r.x() + (r.width() - fenster->width()) / 2, r.y() + (r.height() - fenster->height()) / 2);
-}
-
 void FarbenWaehlen(QWidget* fenster, int vorschaumodus)
 {
     TFarbe farbe(fenster);

@@ -3,6 +3,7 @@
 // bars with their step buttons, the OK/Abbrechen row, the centring on the
 // screen, the colour chooser and the writing of a key.
 
+#include "core/ui/Hinweis.h"
 #include <QStringList>
 #include <initializer_list>
 #include <optional>
@@ -56,8 +57,6 @@ void Schieberzeile(QGridLayout* g, int zeile, QPushButton* links, QSlider* schie
 QHBoxLayout* Knopfzeile(QDialog* dialog, QPushButton*& ok, QPushButton*& abbruch);
 // The click sound when one of the buttons is pressed.
 void KlickSoundBeim(QObject* kontext, std::initializer_list<QPushButton*> knoepfe);
-// Moves the window to the middle of its screen's free area.
-void Zentrieren(QWidget* fenster);
 // The colour chooser with its preview of that board family, in the middle
 // of the window's screen.
 void FarbenWaehlen(QWidget* fenster, int vorschaumodus);

@@ -18,14 +18,6 @@ constexpr int KnopfBreite = 89;
 constexpr int KnopfHoehe = 25;
 constexpr int KnopfAbstand = 16;
 
-void zentrieren(QWidget* fenster)
-{
-    const QScreen* bildschirm = fenster->screen() ? fenster->screen() : QGuiApplication::primaryScreen();
-    if (!bildschirm) return;
-    const QRect r = bildschirm->availableGeometry();
-    fenster->move(r.x() + (r.width() - fenster->width()) / 2, r.y() + (r.height() - fenster->height()) / 2);
-}
-
 QLabel* beschriftung(QWidget* eltern, const QString& name, const QString& text)
 {
     auto* l = new QLabel(text, eltern);
@@ -75,7 +67,7 @@ THinweisStart::THinweisStart(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt:
 void THinweisStart::zeigen()
 {
     if (!m_zentriert) {
-        zentrieren(this);
+        Zentrieren(this);
         m_zentriert = true;
     }
     show();
@@ -181,7 +173,7 @@ int WidgetPrompts::pruefen(int tag)
     TPruefen* f = m_pruefen;
     if (!f || f->isVisible()) return 2;
     f->Tag = tag;
-    zentrieren(f);
+    Zentrieren(f);
     return f->exec();
 }
 
@@ -191,6 +183,6 @@ int WidgetPrompts::sperren()
 {
     TSperren* f = m_sperren;
     if (!f || f->isVisible()) return 2;
-    zentrieren(f);
+    Zentrieren(f);
     return f->exec();
 }
