@@ -1,0 +1,1 @@
+#include "components/Shellkomponenten.h"
