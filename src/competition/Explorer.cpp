@@ -1,5 +1,7 @@
 #include "competition/Explorer.h"
 
+#include "components/Dateikomponenten.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -217,11 +219,14 @@ bool ExplorerInPapierkorb(const QString& pfad, QString* fehler)
         return false;
     };
     if (!Vorhanden(pfad)) return melden(QStringLiteral("nicht mehr vorhanden"));
-    // Qt puts the entry beside the current folder when the user's data
-    // folder, which holds the trash, is missing: it has to be there first.
     const QString daten = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
     if (daten.isEmpty() || !QDir().mkpath(daten)) return melden(QStringLiteral("kein Papierkorb eingerichtet"));
-    QFile eintrag(pfad);
-    if (!eintrag.moveToTrash()) return melden(eintrag.errorString());
+    TabfFileOperation loeschen;
+    loeschen.Operation = TabfFileOperation::fotDelete;
+    loeschen.Optionen = TabfFileOperation::fofAllowUndo;
+    loeschen.FileList = {pfad};
+    QString grund;
+    QObject::connect(&loeschen, &TabfFileOperation::OnError, [&](const QString&, const QString& text) { grund = text; });
+    if (!loeschen.Execute()) return melden(grund);
     return true;
 }

@@ -1,1 +1,159 @@
 #pragma once
+
+// ------------------------------------------------------------ colour picker
+
+#include "components/Threads.h"
+
+#include <QColor>
+#include <QPoint>
+
+// Samples the screen colour under the mouse on each tick, then calls OnTimer.
+class TabfColorPicker : public TabfCustomTimer {
+public:
+    explicit TabfColorPicker(QObject* parent = nullptr);
+
+    QColor farbe() const { return m_farbe; }
+    QPoint position() const { return m_position; }
+
+    void tick() override;
+
+private:
+    QColor m_farbe;
+    QPoint m_position;
+};
+
+// ---------------------------------------------------------------------------
+// Window hook, automatic dragging and tray icon
+
+#include <QIcon>
+#include <QList>
+#include <QMenu>
+#include <QObject>
+#include <QPoint>
+#include <QPointer>
+#include <QString>
+#include <QSystemTrayIcon>
+#include <QTimer>
+#include <QWidget>
+#include <functional>
+
+class QEvent;
+
+class TabfWndProcHook;
+using TabfWndProcHookList = QList<TabfWndProcHook*>;
+
+// Sees every event of a widget before and after the widget itself: an event
+// filter that passes the event on to the widget unless the handler before it
+// set the handled flag. The filter belongs to the widget object, not to its
+// native window, so it stays in place when the native window is recreated;
+// OnChangeHandle reports the new window. When the widget is destroyed, the
+// hook lets go of it.
+class TabfWndProcHook : public QObject {
+    Q_OBJECT
+public:
+    using Nachricht = std::function<void(QEvent* ereignis, bool& handled)>;
+
+    explicit TabfWndProcHook(QObject* parent = nullptr);
+    ~TabfWndProcHook() override;
+
+    bool Active() const { return m_active; }
+    void setActive(bool an);
+    QWidget* WinControl() const { return m_control; }
+    void setWinControl(QWidget* control);
+    // A left press moves the control's top-level window by any point.
+    bool AutoDrag = false;
+
+    std::function<void()> OnChangeHandle;
+    std::function<void()> OnChangeWinControl;
+    Nachricht OnMessageBefore;
+    Nachricht OnMessageAfter;
+
+    // All hooks of the process.
+    static const TabfWndProcHookList& Hooks();
+
+protected:
+    bool eventFilter(QObject* objekt, QEvent* ereignis) override;
+
+private:
+    void anbringen();
+    void loesen();
+    bool ziehen(QEvent* ereignis);
+
+    bool m_active = false;
+    QPointer<QWidget> m_control;
+    bool m_zieht = false;
+    QPoint m_griff;
+};
+
+enum class TabfInfoType { tiiNone, tiiInfo, tiiWarning, tiiError };
+
+// An icon in the desktop's notification area with hint, pop-up menu and
+// balloon texts; with CycleIcons it steps through ImageList every
+// CycleInterval ms. Qt registers the icon again when the tray restarts.
+class TabfTrayIcon : public QObject {
+    Q_OBJECT
+public:
+    explicit TabfTrayIcon(QObject* parent = nullptr);
+
+    QString Hint() const { return m_hint; }
+    void setHint(const QString& hint);
+    bool ShowHint() const { return m_showHint; }
+    void setShowHint(bool an);
+    QIcon Icon() const { return m_icon; }
+    void setIcon(const QIcon& icon);
+    QList<QIcon> ImageList() const { return m_imageList; }
+    void setImageList(const QList<QIcon>& liste);
+    int ImageIndex() const { return m_imageIndex; }
+    void setImageIndex(int index);
+    bool CycleIcons() const { return m_cycleIcons; }
+    void setCycleIcons(bool an);
+    int CycleInterval() const { return m_cycleInterval; }
+    void setCycleInterval(int ms);
+    bool Enabled = true;
+    int IconID = 0;
+    QMenu* PopupMenu() const { return m_popupMenu; }
+    void setPopupMenu(QMenu* menu);
+    bool PopupByLeft() const { return m_popupByLeft; }
+    void setPopupByLeft(bool an);
+    bool Visible() const { return m_visible; }
+    // False with Fehler() when the desktop has no notification area.
+    bool setVisible(bool an);
+
+    QString InfoText;
+    QString InfoTitle;
+    int InfoTimeout = 10000;  // ms
+    TabfInfoType InfoType = TabfInfoType::tiiNone;
+    // Shows the balloon of the Info fields; whether the desktop could.
+    bool ZeigeInfo();
+
+    // The icon shown now: ImageList[ImageIndex], else Icon.
+    QIcon AktuellesIcon() const;
+    // One step of the cycle, as the timer does it.
+    void tick();
+    bool ZyklusLaeuft() const { return m_zyklus.isActive(); }
+    QString Fehler() const { return m_fehler; }
+    QSystemTrayIcon& Symbol() { return m_symbol; }
+
+signals:
+    void OnClick();
+    void OnDblClick();
+    void OnPopup();
+
+private:
+    void aktiviert(QSystemTrayIcon::ActivationReason grund);
+    void aktualisieren();
+
+    QSystemTrayIcon m_symbol;
+    QTimer m_zyklus;
+    QString m_hint;
+    bool m_showHint = true;
+    QIcon m_icon;
+    QList<QIcon> m_imageList;
+    int m_imageIndex = -1;
+    bool m_cycleIcons = false;
+    int m_cycleInterval = 1000;
+    QPointer<QMenu> m_popupMenu;
+    bool m_popupByLeft = false;
+    bool m_visible = false;
+    QString m_fehler;
+};

@@ -1,5 +1,7 @@
 #include "displays/Monitorexport.h"
 
+#include "components/Dateikomponenten.h"
+
 #include "core/Anzeigedienste.h"
 #include "core/Clock.h"
 #include "core/Cp1252.h"
@@ -11,9 +13,7 @@
 #include "match/flow/Spielbahnen.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <algorithm>
 #include <utility>
 #include <vector>
@@ -215,19 +215,12 @@ void AnBahn(int bahn, const QByteArray& sender, const QByteArray& text, const QS
 // folder is made when missing.
 bool Kopieren(const QString& von, const QString& nach)
 {
-    QFile quelle(von);
-    if (!quelle.open(QIODevice::ReadOnly)) return false;
-    QDir().mkpath(QFileInfo(nach).absolutePath());
-    QSaveFile ziel(nach);
-    if (!ziel.open(QIODevice::WriteOnly)) return false;
-    while (!quelle.atEnd()) {
-        const QByteArray block = quelle.read(1 << 20);
-        if (block.isEmpty() || ziel.write(block) != block.size()) {
-            ziel.cancelWriting();
-            return false;
-        }
-    }
-    return ziel.commit();
+    TabfFileOperation kopieren;
+    kopieren.Operation = TabfFileOperation::fotCopy;
+    kopieren.Optionen = TabfFileOperation::fofMultiDestFiles;
+    kopieren.FileList = {von};
+    kopieren.DestFolder = nach;
+    return kopieren.Execute();
 }
 
 // The name of an entry's file without its path, whichever separator it uses.

@@ -1,13 +1,11 @@
 #pragma once
-// Sound output through Qt Multimedia. Each file is loaded once and kept;
-// playing returns at once. A file that cannot be decoded stays silent.
+// Sound output through the sound component: each file is loaded once and
+// kept; playing returns at once. A file that cannot be played stays silent.
 
+#include "components/Klang.h"
 #include "core/Sound.h"
 
-#include <QHash>
 #include <QObject>
-
-class QSoundEffect;
 
 class QtSound final : public QObject, public SoundAusgabe {
     Q_OBJECT
@@ -16,9 +14,8 @@ public:
     void abspielen(const QString& pfad) override;
     void anhalten(const QString& pfad) override;
     void setLautstaerke(double lautstaerke) override;
-    double lautstaerke() const override { return m_lautstaerke; }
+    double lautstaerke() const override { return m_wav.lautstaerke(); }
 
 private:
-    QHash<QString, QSoundEffect*> m_effekte;
-    double m_lautstaerke = 1.0;
+    TabfWav m_wav;
 };

@@ -1,1 +1,199 @@
+#include "components/Oberflaechenkomponenten.h"
+#include "components/Threads.h"
+
+#include <QCoreApplication>
+#include <QSemaphore>
 #include <gtest/gtest.h>
+#include <stdexcept>
+
+namespace {
+void ereignisseVerarbeiten()
+{
+    for (int i = 0; i < 5; ++i) QCoreApplication::processEvents();
+}
+}  // namespace
+
+// A QTimer with interval 0 would fire on every pass of the event loop.
+TEST(TabfCustomTimer, IntervalZeroOrNoOnTimerNeverFires)
+{
+    struct Fall {
+        int intervall;
+        bool mitOnTimer;
+    };
+    for (const Fall f : {Fall{0, true}, Fall{10, false}, Fall{-5, true}}) {
+        int laeufe = 0;
+        TabfCustomTimer t;
+        if (f.mitOnTimer) t.setOnTimer([&] { ++laeufe; });
+        t.setInterval(f.intervall);
+        t.setEnabled(true);
+        EXPECT_FALSE(t.laeuft()) << f.intervall;
+        ereignisseVerarbeiten();
+        EXPECT_EQ(laeufe, 0) << f.intervall;
+    }
+}
+
+TEST(TabfCustomTimer, RunsOnlyWithIntervalEnabledAndOnTimerAndMaySwitchItselfOff)
+{
+    int laeufe = 0;
+    TabfCustomTimer t;
+    t.setInterval(20);
+    t.setEnabled(true);
+    EXPECT_FALSE(t.laeuft());
+    t.setOnTimer([&] {
+        ++laeufe;
+        t.setEnabled(false);
+    });
+    EXPECT_TRUE(t.laeuft());
+    t.tick();
+    EXPECT_EQ(laeufe, 1);
+    EXPECT_FALSE(t.laeuft());
+    t.setEnabled(true);
+    t.setInterval(30);
+    EXPECT_TRUE(t.laeuft());
+    t.setOnTimer({});
+    EXPECT_FALSE(t.laeuft());
+}
+
+namespace {
+class Arbeit : public TabfThread {
+public:
+    QThread* worker = nullptr;
+
+protected:
+    void Ausfuehren() override { worker = QThread::currentThread(); }
+};
+}  // namespace
+
+TEST(TabfThread, EndIsReportedOnTheUiThreadWhenAsked)
+{
+    for (bool synchron : {true, false}) {
+        Arbeit t;
+        QThread* gemeldetAuf = nullptr;
+        t.setFinishSynchronized(synchron);
+        t.setOnFinish([&] { gemeldetAuf = QThread::currentThread(); });
+        t.start();
+        ASSERT_TRUE(t.warten());
+        EXPECT_TRUE(t.fertig());
+        ASSERT_NE(t.worker, nullptr);
+        EXPECT_NE(t.worker, QCoreApplication::instance()->thread());
+        EXPECT_EQ(gemeldetAuf, synchron ? QCoreApplication::instance()->thread() : t.worker) << synchron;
+    }
+}
+
+TEST(TabfThreadComponent, ExecuteOnWorkerFinishAndTerminateInOrder)
+{
+    for (bool synchron : {false, true}) {
+        QThread* const ui = QCoreApplication::instance()->thread();
+        QStringList ablauf;
+        TabfThreadComponent c;
+        c.setSynchronized(synchron);
+        c.setOnExecute([&](TabfThreadComponent& k) {
+            ablauf << (QThread::currentThread() == ui ? "Execute UI" : "Execute Worker");
+            k.setReturnValue(42);
+        });
+        c.setOnFinish([&](TabfThreadComponent&) { ablauf << "Finish"; });
+        c.setOnTerminate([&](TabfThreadComponent&) {
+            ablauf << (QThread::currentThread() == ui ? "Terminate UI" : "Terminate Worker");
+        });
+        EXPECT_TRUE(c.suspended());
+        c.Execute();
+        EXPECT_EQ(c.WaitFor(), 42);
+        EXPECT_EQ(ablauf, QStringList({synchron ? "Execute UI" : "Execute Worker", "Finish", "Terminate UI"}));
+    }
+}
+
+TEST(TabfThreadComponent, ExceptionGoesToOnExceptionElseToTheMessage)
+{
+    QString klasse, meldung;
+    TabfThreadComponent c;
+    c.setObjectName("Rechner");
+    c.setOnExecute([](TabfThreadComponent&) { throw std::runtime_error("kaputt"); });
+    c.setOnException([&](TabfCustomThreadComponent& k, const TabfThreadException& e) {
+        EXPECT_EQ(&k, &c);
+        EXPECT_EQ(QThread::currentThread(), QCoreApplication::instance()->thread());
+        klasse = e.Klasse;
+        meldung = e.Meldung;
+    });
+    c.Execute();
+    c.WaitFor();
+    EXPECT_EQ(klasse, "std::runtime_error");
+    EXPECT_EQ(meldung, "kaputt");
+
+    QString titel, text;
+    setTabfThreadMeldung([&](const QString& t, const QString& x) {
+        titel = t;
+        text = x;
+    });
+    TabfThreadComponent ohne;
+    ohne.setObjectName("Rechner");
+    ohne.setOnExecute([](TabfThreadComponent&) { throw std::out_of_range("Bahn 17"); });
+    ohne.Execute();
+    ohne.WaitFor();
+    setTabfThreadMeldung({});
+    EXPECT_EQ(titel, QCoreApplication::applicationName());
+    EXPECT_EQ(text, "Thread Rechner raised exception class std::out_of_range with message \"Bahn 17\".");
+}
+
+TEST(TabfThreadComponent, DestroyingEndsTheThread)
+{
+    QSemaphore laeuft;
+    std::atomic<bool> beendet{false};
+    auto* c = new TabfThreadComponent;
+    c->setOnExecute([&](TabfThreadComponent& k) {
+        laeuft.release();
+        while (!k.terminated()) QThread::yieldCurrentThread();
+        beendet = true;
+    });
+    c->Execute();
+    laeuft.acquire();
+    delete c;
+    EXPECT_TRUE(beendet);
+}
+
+// The stop arrives while the thread is between its first and its second tick.
+TEST(TabfThreadTimer, StoppedBetweenTwoTicksDoesNotRunAgain)
+{
+    std::atomic<int> laeufe{0};
+    QSemaphore ersterTick, weiter;
+    {
+        TabfThreadTimer t;
+        t.setInterval(1);
+        t.setOnTimer([&] {
+            if (++laeufe == 1) {
+                ersterTick.release();
+                weiter.acquire();
+            }
+        });
+        t.setEnabled(true);
+        ersterTick.acquire();
+        t.setEnabled(false);
+        weiter.release();
+    }
+    EXPECT_EQ(laeufe, 1);
+
+    // The same on the bare interval thread, stopped for good.
+    laeufe = 0;
+    TabfTimerThread th(1);
+    th.setEreignis([&] {
+        if (++laeufe == 1) {
+            ersterTick.release();
+            weiter.acquire();
+        }
+    });
+    th.start();
+    ersterTick.acquire();
+    th.anhalten();
+    weiter.release();
+    ASSERT_TRUE(th.warten());
+    EXPECT_EQ(laeufe, 1);
+}
+
+TEST(TabfColorPicker, TickSamplesThenCallsOnTimer)
+{
+    TabfColorPicker p;
+    bool gerufen = false;
+    p.setOnTimer([&] { gerufen = true; });
+    p.tick();
+    EXPECT_TRUE(gerufen);
+    EXPECT_FALSE(p.laeuft());  // interval 0
+}
