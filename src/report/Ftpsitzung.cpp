@@ -582,70 +582,56 @@ Ftpsitzung::~Ftpsitzung()
     delete d;
 }
 
+namespace {
+
+Auftrag NeuerAuftrag(Vorgang vorgang, const FtpOrdner& ordner, const QString& name = {}, const QString& neuerName = {},
+                     const QString& lokaleDatei = {})
+{
+    Auftrag a;
+    a.vorgang = vorgang;
+    a.ordner = ordner;
+    a.name = name;
+    a.neuerName = neuerName;
+    a.lokaleDatei = lokaleDatei;
+    return a;
+}
+
+}  // namespace
+
 void Ftpsitzung::verbinden(const FtpZugang& zugang)
 {
     d->verbunden = true;
     ++d->offeneVerbinden;
-    Auftrag a;
-    a.vorgang = Vorgang::Verbinden;
+    Auftrag a = NeuerAuftrag(Vorgang::Verbinden, {});
     a.zugang = zugang;
     d->auftragen(std::move(a));
 }
 
 void Ftpsitzung::hochladen(const FtpOrdner& ordner, const QString& lokaleDatei, const QString& name)
 {
-    Auftrag a;
-    a.vorgang = Vorgang::Hochladen;
-    a.ordner = ordner;
-    a.lokaleDatei = lokaleDatei;
-    a.name = name;
-    d->auftragen(std::move(a));
+    d->auftragen(NeuerAuftrag(Vorgang::Hochladen, ordner, name, {}, lokaleDatei));
 }
 
 void Ftpsitzung::herunterladen(const FtpOrdner& ordner, const QString& name, const QString& lokaleDatei)
 {
-    Auftrag a;
-    a.vorgang = Vorgang::Herunterladen;
-    a.ordner = ordner;
-    a.name = name;
-    a.lokaleDatei = lokaleDatei;
-    d->auftragen(std::move(a));
+    d->auftragen(NeuerAuftrag(Vorgang::Herunterladen, ordner, name, {}, lokaleDatei));
 }
 
-void Ftpsitzung::auflisten(const FtpOrdner& ordner)
-{
-    Auftrag a;
-    a.vorgang = Vorgang::Auflisten;
-    a.ordner = ordner;
-    d->auftragen(std::move(a));
-}
+void Ftpsitzung::auflisten(const FtpOrdner& ordner) { d->auftragen(NeuerAuftrag(Vorgang::Auflisten, ordner)); }
 
 void Ftpsitzung::ordnerAnlegen(const FtpOrdner& ordner, const QString& name)
 {
-    Auftrag a;
-    a.vorgang = Vorgang::OrdnerAnlegen;
-    a.ordner = ordner;
-    a.name = name;
-    d->auftragen(std::move(a));
+    d->auftragen(NeuerAuftrag(Vorgang::OrdnerAnlegen, ordner, name));
 }
 
 void Ftpsitzung::loeschen(const FtpOrdner& ordner, const QString& name)
 {
-    Auftrag a;
-    a.vorgang = Vorgang::Loeschen;
-    a.ordner = ordner;
-    a.name = name;
-    d->auftragen(std::move(a));
+    d->auftragen(NeuerAuftrag(Vorgang::Loeschen, ordner, name));
 }
 
 void Ftpsitzung::umbenennen(const FtpOrdner& ordner, const QString& alt, const QString& neu)
 {
-    Auftrag a;
-    a.vorgang = Vorgang::Umbenennen;
-    a.ordner = ordner;
-    a.name = alt;
-    a.neuerName = neu;
-    d->auftragen(std::move(a));
+    d->auftragen(NeuerAuftrag(Vorgang::Umbenennen, ordner, alt, neu));
 }
 
 void Ftpsitzung::trennen()
