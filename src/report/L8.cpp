@@ -1,0 +1,1 @@
+#include "report/L8.h"

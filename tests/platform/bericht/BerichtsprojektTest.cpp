@@ -1,0 +1,3 @@
+#include "platform/bericht/Berichtsprojekt.h"
+
+#include <gtest/gtest.h>

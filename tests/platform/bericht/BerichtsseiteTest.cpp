@@ -1,0 +1,3 @@
+#include "platform/bericht/Berichtsseite.h"
+
+#include <gtest/gtest.h>

@@ -1,0 +1,3 @@
+#include "platform/bericht/EigeneBerichtsmaschine.h"
+
+#include <gtest/gtest.h>

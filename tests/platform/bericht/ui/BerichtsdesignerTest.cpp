@@ -1,0 +1,3 @@
+#include "platform/bericht/ui/Berichtsdesigner.h"
+
+#include <gtest/gtest.h>

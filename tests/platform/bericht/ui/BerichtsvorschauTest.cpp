@@ -1,0 +1,3 @@
+#include "platform/bericht/ui/Berichtsvorschau.h"
+
+#include <gtest/gtest.h>

@@ -1,0 +1,3 @@
+#include "platform/bericht/ui/QtBerichtsoberflaeche.h"
+
+#include <gtest/gtest.h>

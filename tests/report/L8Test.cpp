@@ -1,0 +1,3 @@
+#include "report/L8.h"
+
+#include <gtest/gtest.h>
