@@ -336,3 +336,45 @@ ExportZiel ExportZielBestimmen(const QString& datei, int dateityp)
     default: return {datei + QStringLiteral(".csv"), QStringLiteral("; ")};
     }
 }
+
+// --- The printed player list ------------------------------------------------------------
+
+namespace {
+
+constexpr std::array<const char*, SpielerSpalten> Listenfeldnamen = {
+    "Spieler.Club", "Spieler.Name", "Spieler.Pass", "Spieler.Gebdat", "Spieler.Gruppe", "Spieler.Nation",
+    "Spieler.Plz",  "Spieler.Ort",  "Spieler.Adresse", "Spieler.Tel", "Spieler.Fax", "Spieler.Email",
+};
+
+constexpr std::array<const char*, SpielerSpalten> Listenbeispiele = {
+    "KSC Musterstadt", "Mustermann Max", "123456",     "01.01.80",   "Herren",     "Deutschland",
+    "12345",           "Musterstadt",    "Musterweg 1", "0123 45678", "0123 45679", "max@example.de",
+};
+
+}  // namespace
+
+QList<Listenfeld> SpielerlisteFelder(const Spielertabelle& t, int r)
+{
+    QList<Listenfeld> felder;
+    for (int s = 0; s < SpielerSpalten; ++s) {
+        QString wert;
+        if (r < 0)
+            wert = QString::fromUtf8(Listenbeispiele[std::size_t(s)]);
+        else if (r < t.zeilen() && !ZelleLeer(t.zelle(r, s)))
+            wert = Cp1252::decode(*t.zelle(r, s));
+        else
+            wert = QStringLiteral(" ");
+        felder.append({QString::fromLatin1(Listenfeldnamen[std::size_t(s)]), wert});
+    }
+    return felder;
+}
+
+QList<Listenfeld> Listendruck::naechste(const Spielertabelle& t, int* prozent, bool* letzte)
+{
+    const int zeilen = t.zeilen();
+    const QList<Listenfeld> felder = SpielerlisteFelder(t, DruckZeile < zeilen ? DruckZeile : zeilen);
+    if (prozent) *prozent = zeilen > 0 ? DruckZeile * 100 / zeilen : 100;
+    if (letzte) *letzte = DruckZeile >= zeilen - 1;
+    ++DruckZeile;
+    return felder;
+}

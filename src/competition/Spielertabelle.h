@@ -173,3 +173,23 @@ struct ExportZiel {
     std::optional<QString> trennzeichen;
 };
 ExportZiel ExportZielBestimmen(const QString& datei, int dateityp);
+
+// --- The printed player list ------------------------------------------------------------
+
+// One field of the printed list: "Spieler.Club" ... "Spieler.Email".
+struct Listenfeld {
+    QString name;
+    QString wert;
+    bool operator==(const Listenfeld&) const = default;
+};
+// The twelve fields of row r in column order, an empty cell as one blank;
+// with r < 0 (the designer) sample values.
+QList<Listenfeld> SpielerlisteFelder(const Spielertabelle& t, int r);
+
+// The print's walk through the rows: the row whose fields come next.
+struct Listendruck {
+    int DruckZeile = 0;
+    // The fields of the next row, its percent of the rows, and whether it
+    // is the last (an empty table ends at once with blank fields).
+    QList<Listenfeld> naechste(const Spielertabelle& t, int* prozent, bool* letzte);
+};

@@ -28,8 +28,6 @@ QString BerichtswegHinweis(Berichtsweg weg, int index)
     switch (weg) {
     case Berichtsweg::Leer:
         return QStringLiteral("Formular %1 ist nicht belegt: es enthält keinen Spielbericht !").arg(index);
-    case Berichtsweg::Projekt:
-        return QStringLiteral("Berichtsprojekte sind in dieser Programmversion nicht eingerichtet !");
     default: return {};
     }
 }

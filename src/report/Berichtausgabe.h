@@ -16,7 +16,7 @@ enum class Berichtsweg {
     Textblatt,  // the result sheet as text on the lane printer
     Formular,   // a built-in layout (0..8), drawn and signed
     Leer,       // layouts 9..19: nothing is drawn, so nothing goes out
-    Projekt,    // a report project (above 19): not set up in this version
+    Projekt,    // a report project (above 19), through the report engine
 };
 
 // The way of a print (textblatt: DrBahndrucker set and DrGrafik clear) and,

@@ -5,6 +5,7 @@
 #include "core/Password.h"
 #include "core/SettingsFile.h"
 #include "core/Sound.h"
+#include "report/Berichtsprojekte.h"
 #include "report/Livedateien.h"
 
 #include <QFile>
@@ -502,12 +503,15 @@ void FtpStatus(const QString& text)
 
 Liveupload LiveuploadErstellen(const TWettkampfDaten& w, bool javaScript, i32 intervall, int formular)
 {
-    if (formular > 19)
-        return {{}, {}, QStringLiteral("Kein Live-Ergebnis gesendet: Formular %1 ist ein Berichtsprojekt, und "
-                                       "Berichtsprojekte sind in dieser Programmversion nicht eingerichtet !")
-                            .arg(formular)};
-    if (javaScript) return {QStringLiteral("Update.js"), UpdateJsZeilen(w, intervall), {}};
-    return {QStringLiteral("Update.csv"), UpdateCsvZeilen(w), {}};
+    if (formular >= ErstesProjekt) {
+        const QString projekt = ProjektdateiVon(formular);
+        if (projekt.isEmpty() || !QFileInfo::exists(projekt))
+            return {{}, {}, QStringLiteral("Kein Live-Ergebnis gesendet: die Formulardatei von Formular %1 fehlt !")
+                                .arg(formular), {}};
+        return {QStringLiteral("Update.htm"), {}, {}, projekt};
+    }
+    if (javaScript) return {QStringLiteral("Update.js"), UpdateJsZeilen(w, intervall), {}, {}};
+    return {QStringLiteral("Update.csv"), UpdateCsvZeilen(w), {}, {}};
 }
 
 namespace {
@@ -691,8 +695,12 @@ void Netzmodul::internetUpdate(TWettkampfDaten& w)
     }
     const QString pfad = eigeneDatei(u.name);
     QString fehler;
-    if (!Schreiben(pfad, u.name, u.zeilen, &fehler)) {
-        FtpStatus(fehler);
+    // The project is filled with the given match, not with the current one.
+    const bool geschrieben = u.projekt.isEmpty()
+                                 ? Schreiben(pfad, u.name, u.zeilen, &fehler)
+                                 : ProjektExportieren(u.projekt, QStringLiteral("HTML"), pfad, w, &fehler) == BerichtOk;
+    if (!geschrieben) {
+        FtpStatus(u.projekt.isEmpty() ? fehler : QStringLiteral("Kein Live-Ergebnis gesendet: %1").arg(fehler));
         return;
     }
     ftpKette(m_live).einreihen({zugang, FtpOrdnerAus(w.FtpPfad), {{pfad, u.name, true}}, {}});

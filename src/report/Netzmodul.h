@@ -87,10 +87,11 @@ void FtpStatus(const QString& text);
 struct Liveupload {
     QString name;
     QStringList zeilen;
-    QString grund;
+    QString grund;    // why nothing is sent
+    QString projekt;  // the report project exported as HTML in place of the lines
 };
-// The file of the match by the layout (a report project above 19 sends
-// nothing in this version) and the script choice.
+// The file of the match by the layout (a report project above 19: its HTML
+// export "Update.htm") and the script choice.
 Liveupload LiveuploadErstellen(const TWettkampfDaten& w, bool javaScript, i32 intervall, int formular);
 
 // The site files of the data folder in the order they are uploaded, with

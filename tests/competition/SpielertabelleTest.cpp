@@ -379,3 +379,53 @@ TEST(Spielertabelle, ChangesAreReportedUnlessSilenced)
     EXPECT_EQ(t.zelle(1, 3), QByteArray("x"));
     EXPECT_EQ(gemeldet, QList<A>{A::Zeilen});
 }
+
+// The printed list walks the rows: the fields of each in column order (an
+// empty cell as one blank), percent DruckZeile * 100 div rows, the last
+// row flagged; an empty table ends at once.
+TEST(Spielertabelle, PrintedListWalksTheRowsWithPercentAndLastFlag)
+{
+    Spielertabelle t;
+    for (const char* name : {"Adam", "Berta", "Carl", "Dora"}) {
+        SpielerZeile z;
+        z[SpalteName] = QByteArray(name);
+        z[SpalteClub] = QByteArray("KSC");
+        z[11] = QByteArray();  // empty, not null
+        t.zeileAnfuegen(z);
+    }
+    Listendruck druck;
+    QList<int> prozente;
+    QList<bool> letzte;
+    QStringList namen;
+    for (int i = 0; i < 4; ++i) {
+        int p = -1;
+        bool l = true;
+        const QList<Listenfeld> f = druck.naechste(t, &p, &l);
+        ASSERT_EQ(f.size(), 12);
+        namen << f[1].wert;
+        prozente << p;
+        letzte << l;
+        EXPECT_EQ(f[0], (Listenfeld{"Spieler.Club", "KSC"}));
+        EXPECT_EQ(f[2], (Listenfeld{"Spieler.Pass", " "}));
+        EXPECT_EQ(f[11], (Listenfeld{"Spieler.Email", " "}));
+    }
+    EXPECT_EQ(namen, QStringList({"Adam", "Berta", "Carl", "Dora"}));
+    EXPECT_EQ(prozente, QList<int>({0, 25, 50, 75}));
+    EXPECT_EQ(letzte, QList<bool>({false, false, false, true}));
+
+    const QList<Listenfeld> beispiel = SpielerlisteFelder(t, -1);
+    QStringList feldnamen;
+    for (const Listenfeld& f : beispiel) feldnamen << f.name;
+    EXPECT_EQ(feldnamen, QStringList({"Spieler.Club", "Spieler.Name", "Spieler.Pass", "Spieler.Gebdat",
+                                      "Spieler.Gruppe", "Spieler.Nation", "Spieler.Plz", "Spieler.Ort",
+                                      "Spieler.Adresse", "Spieler.Tel", "Spieler.Fax", "Spieler.Email"}));
+    EXPECT_FALSE(beispiel[1].wert.trimmed().isEmpty());
+
+    Spielertabelle leer;
+    Listendruck nichts;
+    bool l = false;
+    int p = -1;
+    nichts.naechste(leer, &p, &l);
+    EXPECT_TRUE(l);
+    EXPECT_EQ(p, 100);
+}

@@ -391,7 +391,32 @@ TEST_F(NetzmodulFtp, BeschaeftigtNachJedemAusgangWiederFrei)
     Einst.FormularNummer = 20;
     modul.internetUpdate(w);
     EXPECT_EQ(modul.laufendeFtpAuftraege() + HinweisStatusleisteAus, 0);
-    EXPECT_TRUE(status.value(0).contains(QStringLiteral("Formular 20 ist ein Berichtsprojekt")));
+    EXPECT_EQ(status.value(0), QStringLiteral("Kein Live-Ergebnis gesendet: die Formulardatei von Formular 20 fehlt !"));
+}
+
+// A report project goes up as its HTML export, filled with the match the
+// upload is for (here not the current one), the values escaped.
+TEST_F(NetzmodulFtp, BerichtsprojektAlsHtml)
+{
+    TWettkampfDaten& aktuell = Spiel(1, QString(), 0, 0);
+    AktWettkampf = &aktuell;
+    TWettkampfDaten& w = Spiel(2, QStringLiteral("live"), 1, 5);
+    w.Gastmannschaft.setzenText(QStringLiteral("Gäste <& Co>"));
+    QFile projekt(daten.filePath(QStringLiteral("Bericht.crd")));
+    ASSERT_TRUE(projekt.open(QIODevice::WriteOnly));
+    projekt.write(R"({"format": "corvalink-berichtsprojekt", "version": 1, "typ": "karte",
+        "seite": {"format": "A4", "ausrichtung": "quer"},
+        "objekte": [{"art": "text", "rechteck_mm": [10, 10, 200, 10],
+                     "text": "{Heimmannschaft.Name} gegen {Gastmannschaft.Name}"}]})");
+    projekt.close();
+    FormularDateien = QStringList(20, QStringLiteral(" ")) << QStringLiteral("Bericht.crd");
+    Einst.FormularNummer = 20;
+    modul.internetUpdate(w);
+    ASSERT_TRUE(fertig());
+    EXPECT_EQ(befehle({"CWD", "TYPE", "STOR"}), (QStringList{"CWD live", "TYPE I", "STOR Update.htm"}));
+    const QString html = QString::fromUtf8(gespeichert(QStringLiteral("live/Update.htm")));
+    EXPECT_TRUE(html.contains(QStringLiteral("Süd 2 gegen Gäste &lt;&amp; Co&gt;"))) << html.toStdString();
+    EXPECT_FALSE(html.contains(QStringLiteral("Süd 1")));
 }
 
 TEST_F(NetzmodulFtp, SiteMitFehlenderDateiUndLeeremSkript)

@@ -15,6 +15,7 @@
 #include <QPointer>
 #include <QWidget>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <utility>
 
@@ -29,6 +30,7 @@ class QPushButton;
 class QTableView;
 class SpielerDelegate;
 class SpielerModell;
+class TL8_;
 class TastaturFelder;
 
 class TWettkampf : public QWidget, public HubFenster, public OptionenAnsicht {
@@ -104,6 +106,7 @@ public:
     void BtnDatenbankHelpClick();
     void MDruckenClick();
     void MFormularClick();
+    void listenkomponente();
     // One step of BtnZurueck (1) or BtnVor (2); stops at the first and the last row.
     void blaettern(int richtung);
     // FundzelleMarkieren: the found cell becomes current and blue.
@@ -208,6 +211,10 @@ private:
     QPoint m_dragStart;
 
     SpielerModell* m_modell = nullptr;
+    // The report component that prints and designs the player list, and
+    // the row it prints next.
+    std::unique_ptr<TL8_> LLTool;
+    int DruckZeile = 0;
     SpielerDelegate* m_delegate = nullptr;
     int m_splitterY = -1;  // the splitter is being dragged from there
     int m_teamSeite = 1;  // the side whose team box the pop-up was opened on

@@ -17,11 +17,13 @@
 #include "core/ui/Farben.h"
 #include "core/ui/Hilfe.h"
 #include "match/flow/Wettkampfslots.h"
+#include "report/L8.h"
 
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QDir>
 #include <QFileDialog>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -545,17 +547,54 @@ void TWettkampf::BtnDatenbankHelpClick()
     HilfedateiZeigen(this, QStringLiteral("Hilfe_Datenbank.rtf"));
 }
 
-// The player list goes through the report engine, which this version does
-// not have.
+namespace {
+
+// The list project of the player list, in the data folder.
+QString Spielerliste() { return QDir(Datenverzeichnis).filePath(QStringLiteral("Spielerdaten.lst")); }
+
+}  // namespace
+
+// The component asks for the fields of each record: samples for the
+// designer, else the cells of row DruckZeile.
+void TWettkampf::listenkomponente()
+{
+    if (LLTool) return;
+    LLTool = std::make_unique<TL8_>();
+    LLTool->EnableDefineVariablesEvent = true;
+    LLTool->EnableDefineFieldsEvent = true;
+    LLTool->OnDefineFields = [this](TL8_& ll, int, int bDummy, int* prozent, int* letzte, int&) {
+        Listendruck druck{DruckZeile};
+        bool zuletzt = false;
+        const QList<Listenfeld> felder =
+            bDummy ? SpielerlisteFelder(Spielerdatenbank(), -1) : druck.naechste(Spielerdatenbank(), prozent, &zuletzt);
+        for (const Listenfeld& f : felder) ll.LlDefineFieldExt(f.name, f.wert, WerttypText, 0);
+        if (bDummy) return;
+        DruckZeile = druck.DruckZeile;
+        if (letzte) *letzte = zuletzt ? 1 : 0;
+    };
+}
+
 void TWettkampf::MDruckenClick()
 {
-    boxen().hinweis(
-        QStringLiteral("Der Druck der Spielerdatenbank ist in dieser Programmversion nicht eingerichtet !"));
+    gridUebernehmen();
+    if (Spielerdatenbank().zeilen() == 0) {
+        boxen().hinweis(QStringLiteral("Die Spielerdatenbank enthält keine Spieler."));
+        return;
+    }
+    listenkomponente();
+    DruckZeile = 0;
+    const int r = LLTool->Print(1, ProjekttypListe, Spielerliste(), false, AusgabeDrucker, 3, this,
+                                QStringLiteral("drucke Spielerdatenbank"), true, QString());
+    if (r < 0 && r != BerichtAbgebrochen)
+        boxen().hinweis(QStringLiteral("Die Spielerdatenbank wurde nicht gedruckt: %1").arg(LLTool->LlGetErrortext()));
 }
 
 void TWettkampf::MFormularClick()
 {
-    boxen().hinweis(QStringLiteral("Der Formulardesigner ist in dieser Programmversion nicht eingerichtet !"));
+    listenkomponente();
+    const int r = LLTool->Design(0, this, QStringLiteral("Formulardesign"), ProjekttypListe, Spielerliste(), false);
+    if (r < 0 && r != BerichtAbgebrochen)
+        boxen().hinweis(QStringLiteral("Der Formulardesigner kann nicht öffnen: %1").arg(LLTool->LlGetErrortext()));
 }
 
 void TWettkampf::blaettern(int richtung)

@@ -1,1 +1,817 @@
 #include "platform/bericht/Berichtsprojekt.h"
+
+#include <QDate>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QImageReader>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QJsonParseError>
+#include <QTime>
+#include <cmath>
+
+namespace {
+
+const QString KennungFormat = QStringLiteral("corvalink-berichtsprojekt");
+const QString UnbekanntesFormat = QStringLiteral("Formulardatei hat ein unbekanntes Format");
+constexpr int HoechsteVersion = 1;
+constexpr qint64 HoechsteDateigroesse = 4 * 1024 * 1024;
+constexpr int HoechsteObjektzahl = 5000;
+constexpr int HoechsteSpaltenzahl = 50;
+constexpr double HoechsteKoordinateMm = 1000;
+
+// ---- positions in the text
+
+// Line and column (1-based, in characters) of a byte offset.
+std::pair<int, int> Stelle(const QByteArray& text, qsizetype offset)
+{
+    offset = std::clamp<qsizetype>(offset, 0, text.size());
+    const qsizetype zeilenanfang = text.lastIndexOf('\n', offset - 1) + 1;
+    const int zeile = int(text.left(offset).count('\n')) + 1;
+    const int spalte = int(QString::fromUtf8(text.mid(zeilenanfang, offset - zeilenanfang)).size()) + 1;
+    return {zeile, spalte};
+}
+
+QString SyntaxfehlerText(QJsonParseError::ParseError fehler)
+{
+    switch (fehler) {
+    case QJsonParseError::UnterminatedObject:
+        return QStringLiteral("ein Objekt ist nicht abgeschlossen (fehlt ein Komma oder eine „}“?)");
+    case QJsonParseError::MissingNameSeparator:
+        return QStringLiteral("nach dem Namen fehlt der Doppelpunkt");
+    case QJsonParseError::UnterminatedArray:
+        return QStringLiteral("eine Liste ist nicht abgeschlossen (fehlt ein Komma oder eine „]“?)");
+    case QJsonParseError::MissingValueSeparator:
+        return QStringLiteral("zwischen zwei Werten fehlt ein Komma");
+    case QJsonParseError::IllegalValue:
+        return QStringLiteral("unzulässiger Wert");
+    case QJsonParseError::TerminationByNumber:
+        return QStringLiteral("der Text endet mitten in einer Zahl");
+    case QJsonParseError::IllegalNumber:
+        return QStringLiteral("unzulässige Zahl");
+    case QJsonParseError::IllegalEscapeSequence:
+        return QStringLiteral("unzulässige Escape-Folge");
+    case QJsonParseError::IllegalUTF8String:
+        return QStringLiteral("unzulässiges Zeichen (kein UTF-8)");
+    case QJsonParseError::UnterminatedString:
+        return QStringLiteral("ein Text in Anführungszeichen ist nicht abgeschlossen");
+    case QJsonParseError::MissingObject:
+        return QStringLiteral("nach dem Komma fehlt ein Eintrag");
+    case QJsonParseError::DeepNesting:
+        return QStringLiteral("zu tief verschachtelt");
+    case QJsonParseError::DocumentTooLarge:
+        return QStringLiteral("zu groß");
+    case QJsonParseError::GarbageAtEnd:
+        return QStringLiteral("nach dem Ende stehen weitere Zeichen");
+    case QJsonParseError::NoError:
+        break;
+    }
+    return QStringLiteral("fehlerhafter Text");
+}
+
+// The byte offsets at which the entries of the top-level "objekte" list
+// start, found by a skim over the text (only used to place faults).
+QList<qsizetype> ObjektAnfaenge(const QByteArray& t)
+{
+    QList<qsizetype> anfaenge;
+    int tiefe = 0;
+    bool inListe = false;
+    bool erwarteEintrag = false;
+    const qsizetype n = t.size();
+    auto leerzeichen = [&](qsizetype i) {
+        while (i < n && (t[i] == ' ' || t[i] == '\t' || t[i] == '\r' || t[i] == '\n')) ++i;
+        return i;
+    };
+    for (qsizetype i = 0; i < n;) {
+        const char c = t[i];
+        if (c == ' ' || c == '\t' || c == '\r' || c == '\n') {
+            ++i;
+            continue;
+        }
+        if (inListe && tiefe == 2 && erwarteEintrag && c != ']') {
+            anfaenge.append(i);
+            erwarteEintrag = false;
+        }
+        if (c == '"') {
+            const qsizetype anfang = ++i;
+            while (i < n && t[i] != '"') i += (t[i] == '\\') ? 2 : 1;
+            const QByteArray wort = t.mid(anfang, i - anfang);
+            ++i;
+            if (tiefe == 1 && !inListe && wort == "objekte") {
+                qsizetype j = leerzeichen(i);
+                if (j < n && t[j] == ':') {
+                    j = leerzeichen(j + 1);
+                    if (j < n && t[j] == '[') {
+                        inListe = true;
+                        erwarteEintrag = true;
+                        tiefe = 2;
+                        i = j + 1;
+                    }
+                }
+            }
+            continue;
+        }
+        if (c == '{' || c == '[') {
+            ++tiefe;
+        } else if (c == '}' || c == ']') {
+            --tiefe;
+            if (inListe && tiefe < 2) return anfaenge;
+        } else if (c == ',' && inListe && tiefe == 2) {
+            erwarteEintrag = true;
+        }
+        ++i;
+    }
+    return anfaenge;
+}
+
+// ---- names of the format
+
+const char* ArtName(Berichtselement::Art art)
+{
+    switch (art) {
+    case Berichtselement::Art::Text: return "text";
+    case Berichtselement::Art::Linie: return "linie";
+    case Berichtselement::Art::Rechteck: return "rechteck";
+    case Berichtselement::Art::Bild: return "bild";
+    case Berichtselement::Art::Kreuz: return "kreuz";
+    case Berichtselement::Art::Tabelle: return "tabelle";
+    }
+    return "text";
+}
+
+std::optional<Berichtselement::Art> ArtAusName(const QString& name)
+{
+    using A = Berichtselement::Art;
+    for (A art : {A::Text, A::Linie, A::Rechteck, A::Bild, A::Kreuz, A::Tabelle})
+        if (name == QLatin1String(ArtName(art))) return art;
+    return std::nullopt;
+}
+
+QString AusrichtungName(Textausrichtung a)
+{
+    switch (a) {
+    case Textausrichtung::Links: return QStringLiteral("links");
+    case Textausrichtung::Mitte: return QStringLiteral("mitte");
+    case Textausrichtung::Rechts: return QStringLiteral("rechts");
+    }
+    return QStringLiteral("links");
+}
+
+QString FarbName(const QColor& farbe)
+{
+    return farbe.name(farbe.alpha() == 255 ? QColor::HexRgb : QColor::HexArgb);
+}
+
+// ---- reading, with the place of a fault
+
+struct Fehlschlag {
+    QString text;
+    int objekt = 0;  // the number of the object at fault, 0 for the project
+};
+
+class Objektleser {
+public:
+    Objektleser(QJsonObject o, QString wo) : o(std::move(o)), wo(std::move(wo)) {}
+
+    [[noreturn]] void fehler(const QString& text) const { throw Fehlschlag{wo + QStringLiteral(": ") + text}; }
+
+    bool hat(const char* schluessel) const { return o.contains(QLatin1String(schluessel)); }
+
+    QString text(const char* schluessel, const QString& vorgabe, bool pflicht = false) const
+    {
+        const QJsonValue v = o.value(QLatin1String(schluessel));
+        if (v.isUndefined()) {
+            if (pflicht) fehler(QStringLiteral("\"%1\" fehlt").arg(QLatin1String(schluessel)));
+            return vorgabe;
+        }
+        if (!v.isString()) fehler(QStringLiteral("\"%1\" ist kein Text").arg(QLatin1String(schluessel)));
+        return v.toString();
+    }
+
+    bool logisch(const char* schluessel, bool vorgabe) const
+    {
+        const QJsonValue v = o.value(QLatin1String(schluessel));
+        if (v.isUndefined()) return vorgabe;
+        if (!v.isBool()) fehler(QStringLiteral("\"%1\" muss true oder false sein").arg(QLatin1String(schluessel)));
+        return v.toBool();
+    }
+
+    double zahl(const char* schluessel, double vorgabe, double min, double max) const
+    {
+        const QJsonValue v = o.value(QLatin1String(schluessel));
+        if (v.isUndefined()) return vorgabe;
+        if (!v.isDouble() || !std::isfinite(v.toDouble()) || v.toDouble() < min || v.toDouble() > max)
+            fehler(QStringLiteral("\"%1\" muss eine Zahl von %2 bis %3 sein")
+                       .arg(QLatin1String(schluessel))
+                       .arg(min)
+                       .arg(max));
+        return v.toDouble();
+    }
+
+    // A list of `anzahl` numbers.
+    QList<double> zahlen(const char* schluessel, int anzahl, const QString& beschreibung) const
+    {
+        const QJsonValue v = o.value(QLatin1String(schluessel));
+        QList<double> werte;
+        if (v.isArray() && v.toArray().size() == anzahl)
+            for (const QJsonValue& z : v.toArray())
+                if (z.isDouble() && std::isfinite(z.toDouble())) werte.append(z.toDouble());
+        if (werte.size() != anzahl)
+            fehler(QStringLiteral("\"%1\" fehlt oder ist keine Liste von %2")
+                       .arg(QLatin1String(schluessel), beschreibung));
+        return werte;
+    }
+
+    QRectF rechteck() const
+    {
+        const QList<double> z = zahlen("rechteck_mm", 4, QStringLiteral("vier Zahlen"));
+        if (z[2] < 0 || z[3] < 0) fehler(QStringLiteral("\"rechteck_mm\" hat eine negative Breite oder Höhe"));
+        for (double w : z)
+            if (w < 0 || w > HoechsteKoordinateMm)
+                fehler(QStringLiteral("\"rechteck_mm\" liegt nicht im Bereich von 0 bis 1000 mm"));
+        return {z[0], z[1], z[2], z[3]};
+    }
+
+    QPointF punkt(const char* schluessel) const
+    {
+        const QList<double> z = zahlen(schluessel, 2, QStringLiteral("zwei Zahlen"));
+        for (double w : z)
+            if (w < 0 || w > HoechsteKoordinateMm)
+                fehler(QStringLiteral("\"%1\" liegt nicht im Bereich von 0 bis 1000 mm").arg(QLatin1String(schluessel)));
+        return {z[0], z[1]};
+    }
+
+    QColor farbe(const char* schluessel, const QColor& vorgabe) const
+    {
+        const QJsonValue v = o.value(QLatin1String(schluessel));
+        if (v.isUndefined()) return vorgabe;
+        const QColor f = v.isString() ? QColor::fromString(v.toString()) : QColor();
+        if (!f.isValid())
+            fehler(QStringLiteral("\"%1\" ist keine Farbe (etwa \"#000000\")").arg(QLatin1String(schluessel)));
+        return f;
+    }
+
+    Textausrichtung ausrichtung() const
+    {
+        const QString a = text("ausrichtung", QStringLiteral("links"));
+        for (Textausrichtung t : {Textausrichtung::Links, Textausrichtung::Mitte, Textausrichtung::Rechts})
+            if (a == AusrichtungName(t)) return t;
+        fehler(QStringLiteral("\"ausrichtung\" muss \"links\", \"mitte\" oder \"rechts\" sein"));
+    }
+
+    Seitenschrift schrift(const char* schluessel, const Seitenschrift& vorgabe) const
+    {
+        const QJsonValue v = o.value(QLatin1String(schluessel));
+        if (v.isUndefined()) return vorgabe;
+        if (!v.isObject()) fehler(QStringLiteral("\"%1\" ist kein Objekt").arg(QLatin1String(schluessel)));
+        const Objektleser s(v.toObject(), wo + QStringLiteral(", \"%1\"").arg(QLatin1String(schluessel)));
+        Seitenschrift b = vorgabe;
+        b.familie = s.text("familie", vorgabe.familie);
+        if (b.familie.trimmed().isEmpty()) s.fehler(QStringLiteral("\"familie\" ist leer"));
+        b.punkt = s.zahl("punkt", vorgabe.punkt, 1, 200);
+        b.fett = s.logisch("fett", vorgabe.fett);
+        b.kursiv = s.logisch("kursiv", vorgabe.kursiv);
+        return b;
+    }
+
+    QJsonObject o;
+    QString wo;
+};
+
+Projektobjekt ObjektLesen(const QJsonObject& o, int nummer, Projektart projektart)
+{
+    const QString artName = o.value(QLatin1String("art")).toString();
+    const auto art = ArtAusName(artName);
+    const QString wo = artName.isEmpty() ? QStringLiteral("Objekt %1").arg(nummer)
+                                         : QStringLiteral("Objekt %1 (%2)").arg(nummer).arg(artName);
+    const Objektleser l(o, wo);
+    if (!o.value(QLatin1String("art")).isString())
+        l.fehler(QStringLiteral("\"art\" fehlt (text, kreuz, linie, rechteck, bild oder tabelle)"));
+    if (!art) l.fehler(QStringLiteral("unbekannte Art (erlaubt: text, kreuz, linie, rechteck, bild, tabelle)"));
+
+    Projektobjekt p;
+    p.art = *art;
+    using A = Berichtselement::Art;
+    switch (*art) {
+    case A::Text:
+        p.mm = l.rechteck();
+        p.vorlage = l.text("text", {});
+        p.schrift = l.schrift("schrift", {});
+        p.farbe = l.farbe("farbe", Qt::black);
+        p.ausrichtung = l.ausrichtung();
+        break;
+    case A::Kreuz:
+        p.mm = l.rechteck();
+        p.vorlage = l.text("variable", {}, true).trimmed();
+        if (p.vorlage.isEmpty()) l.fehler(QStringLiteral("\"variable\" ist leer"));
+        p.farbe = l.farbe("farbe", Qt::black);
+        p.staerkeMm = l.zahl("staerke_mm", 0.3, 0, 10);
+        break;
+    case A::Linie:
+        p.mm = QRectF(l.punkt("von_mm"), l.punkt("bis_mm"));
+        p.farbe = l.farbe("farbe", Qt::black);
+        p.staerkeMm = l.zahl("staerke_mm", 0.3, 0, 10);
+        break;
+    case A::Rechteck:
+        p.mm = l.rechteck();
+        p.farbe = l.farbe("farbe", Qt::black);
+        p.fuellung = l.farbe("fuellung", QColor());
+        p.staerkeMm = l.zahl("staerke_mm", 0.3, 0, 10);
+        break;
+    case A::Bild:
+        p.mm = l.rechteck();
+        p.datei = l.text("datei", {}, true);
+        if (p.datei.trimmed().isEmpty()) l.fehler(QStringLiteral("\"datei\" ist leer"));
+        break;
+    case A::Tabelle: {
+        if (projektart != Projektart::Liste)
+            l.fehler(QStringLiteral("eine Tabelle gibt es nur in einer Liste (\"typ\": \"liste\")"));
+        p.mm = l.rechteck();
+        p.zeilenhoeheMm = l.zahl("zeilenhoehe_mm", 6, 1, 200);
+        p.kopf = l.logisch("kopf", true);
+        p.schrift = l.schrift("schrift", {});
+        Seitenschrift fett = p.schrift;
+        fett.fett = true;
+        p.kopfschrift = l.schrift("kopfschrift", fett);
+        p.farbe = l.farbe("farbe", Qt::black);
+        const QJsonValue spalten = o.value(QLatin1String("spalten"));
+        if (!spalten.isArray() || spalten.toArray().isEmpty())
+            l.fehler(QStringLiteral("\"spalten\" fehlt oder ist keine Liste von Spalten"));
+        if (spalten.toArray().size() > HoechsteSpaltenzahl)
+            l.fehler(QStringLiteral("mehr als %1 Spalten").arg(HoechsteSpaltenzahl));
+        int s = 0;
+        for (const QJsonValue& v : spalten.toArray()) {
+            ++s;
+            if (!v.isObject()) l.fehler(QStringLiteral("Spalte %1 ist kein Objekt").arg(s));
+            const Objektleser sl(v.toObject(), wo + QStringLiteral(", Spalte %1").arg(s));
+            Projektspalte spalte;
+            spalte.titel = sl.text("titel", {});
+            spalte.inhalt = sl.text("inhalt", {});
+            spalte.breiteMm = sl.zahl("breite_mm", 30, 0, HoechsteKoordinateMm);
+            spalte.ausrichtung = sl.ausrichtung();
+            p.spalten.append(spalte);
+        }
+        break;
+    }
+    }
+    return p;
+}
+
+Berichtsprojekt ProjektAusObjekt(const QJsonObject& wurzel)
+{
+    Berichtsprojekt projekt;
+    const Objektleser l(wurzel, QStringLiteral("Projekt"));
+    const QString typ = l.text("typ", {}, true);
+    if (typ == QLatin1String("karte"))
+        projekt.art = Projektart::Karte;
+    else if (typ == QLatin1String("liste"))
+        projekt.art = Projektart::Liste;
+    else
+        l.fehler(QStringLiteral("\"typ\" muss \"karte\" oder \"liste\" sein"));
+
+    const QJsonValue seite = wurzel.value(QLatin1String("seite"));
+    if (!seite.isUndefined() && !seite.isObject()) l.fehler(QStringLiteral("\"seite\" ist kein Objekt"));
+    const Objektleser s(seite.toObject(), QStringLiteral("Seite"));
+    const QString format = s.text("format", QStringLiteral("A4"));
+    const QString ausrichtung = s.text("ausrichtung", QStringLiteral("hoch"));
+    QSizeF hoch;
+    if (format.compare(QLatin1String("A4"), Qt::CaseInsensitive) == 0)
+        hoch = {210, 297};
+    else if (format.compare(QLatin1String("A5"), Qt::CaseInsensitive) == 0)
+        hoch = {148, 210};
+    else
+        s.fehler(QStringLiteral("\"format\" muss \"A4\" oder \"A5\" sein"));
+    if (ausrichtung == QLatin1String("hoch"))
+        projekt.seiteMm = hoch;
+    else if (ausrichtung == QLatin1String("quer"))
+        projekt.seiteMm = hoch.transposed();
+    else
+        s.fehler(QStringLiteral("\"ausrichtung\" muss \"hoch\" oder \"quer\" sein"));
+
+    projekt.hintergrund = l.text("hintergrund", {});
+
+    const QJsonValue objekte = wurzel.value(QLatin1String("objekte"));
+    if (!objekte.isUndefined() && !objekte.isArray()) l.fehler(QStringLiteral("\"objekte\" ist keine Liste"));
+    const QJsonArray liste = objekte.toArray();
+    if (liste.size() > HoechsteObjektzahl) l.fehler(QStringLiteral("mehr als %1 Objekte").arg(HoechsteObjektzahl));
+    bool tabelle = false;
+    for (qsizetype i = 0; i < liste.size(); ++i) {
+        const int nummer = int(i) + 1;
+        if (!liste[i].isObject()) throw Fehlschlag{QStringLiteral("Objekt %1 ist kein Objekt").arg(nummer), nummer};
+        Projektobjekt o;
+        try {
+            o = ObjektLesen(liste[i].toObject(), nummer, projekt.art);
+        } catch (Fehlschlag& f) {
+            f.objekt = nummer;
+            throw;
+        }
+        if (o.art == Berichtselement::Art::Tabelle) {
+            if (tabelle)
+                throw Fehlschlag{
+                    QStringLiteral("Objekt %1 (tabelle): eine Liste hat höchstens eine Tabelle").arg(nummer), nummer};
+            tabelle = true;
+        }
+        projekt.objekte.append(o);
+    }
+    return projekt;
+}
+
+// ---- writing
+
+QJsonArray Zahlen(std::initializer_list<double> werte)
+{
+    QJsonArray a;
+    for (double w : werte) a.append(w);
+    return a;
+}
+
+QJsonObject SchriftObjekt(const Seitenschrift& s)
+{
+    return QJsonObject{{QStringLiteral("familie"), s.familie},
+                       {QStringLiteral("punkt"), s.punkt},
+                       {QStringLiteral("fett"), s.fett},
+                       {QStringLiteral("kursiv"), s.kursiv}};
+}
+
+QJsonObject ObjektJson(const Projektobjekt& p)
+{
+    using A = Berichtselement::Art;
+    QJsonObject o{{QStringLiteral("art"), QLatin1String(ArtName(p.art))}};
+    const QJsonArray rechteck = Zahlen({p.mm.x(), p.mm.y(), p.mm.width(), p.mm.height()});
+    switch (p.art) {
+    case A::Text:
+        o.insert(QStringLiteral("rechteck_mm"), rechteck);
+        o.insert(QStringLiteral("text"), p.vorlage);
+        o.insert(QStringLiteral("schrift"), SchriftObjekt(p.schrift));
+        o.insert(QStringLiteral("farbe"), FarbName(p.farbe));
+        o.insert(QStringLiteral("ausrichtung"), AusrichtungName(p.ausrichtung));
+        break;
+    case A::Kreuz:
+        o.insert(QStringLiteral("rechteck_mm"), rechteck);
+        o.insert(QStringLiteral("variable"), p.vorlage);
+        o.insert(QStringLiteral("farbe"), FarbName(p.farbe));
+        o.insert(QStringLiteral("staerke_mm"), p.staerkeMm);
+        break;
+    case A::Linie:
+        o.insert(QStringLiteral("von_mm"), Zahlen({p.mm.left(), p.mm.top()}));
+        o.insert(QStringLiteral("bis_mm"), Zahlen({p.mm.right(), p.mm.bottom()}));
+        o.insert(QStringLiteral("farbe"), FarbName(p.farbe));
+        o.insert(QStringLiteral("staerke_mm"), p.staerkeMm);
+        break;
+    case A::Rechteck:
+        o.insert(QStringLiteral("rechteck_mm"), rechteck);
+        o.insert(QStringLiteral("farbe"), FarbName(p.farbe));
+        if (p.fuellung.isValid()) o.insert(QStringLiteral("fuellung"), FarbName(p.fuellung));
+        o.insert(QStringLiteral("staerke_mm"), p.staerkeMm);
+        break;
+    case A::Bild:
+        o.insert(QStringLiteral("rechteck_mm"), rechteck);
+        o.insert(QStringLiteral("datei"), p.datei);
+        break;
+    case A::Tabelle: {
+        o.insert(QStringLiteral("rechteck_mm"), rechteck);
+        o.insert(QStringLiteral("zeilenhoehe_mm"), p.zeilenhoeheMm);
+        o.insert(QStringLiteral("kopf"), p.kopf);
+        o.insert(QStringLiteral("schrift"), SchriftObjekt(p.schrift));
+        o.insert(QStringLiteral("kopfschrift"), SchriftObjekt(p.kopfschrift));
+        o.insert(QStringLiteral("farbe"), FarbName(p.farbe));
+        QJsonArray spalten;
+        for (const Projektspalte& s : p.spalten)
+            spalten.append(QJsonObject{{QStringLiteral("titel"), s.titel},
+                                       {QStringLiteral("inhalt"), s.inhalt},
+                                       {QStringLiteral("breite_mm"), s.breiteMm},
+                                       {QStringLiteral("ausrichtung"), AusrichtungName(s.ausrichtung)}});
+        o.insert(QStringLiteral("spalten"), spalten);
+        break;
+    }
+    }
+    return o;
+}
+
+// ---- templates
+
+struct Vorlagenstueck {
+    bool name = false;
+    QString text;  // the literal text, or the name
+};
+
+// "{Name}" is a name; "{{" and "}}" the braces; a brace that opens no name
+// (unclosed, empty, or followed by another "{" first) stays literal.
+QList<Vorlagenstueck> VorlageZerlegen(const QString& vorlage)
+{
+    QList<Vorlagenstueck> stuecke;
+    QString literal;
+    const qsizetype n = vorlage.size();
+    auto literalAbschliessen = [&] {
+        if (!literal.isEmpty()) stuecke.append({false, literal});
+        literal.clear();
+    };
+    for (qsizetype i = 0; i < n;) {
+        const QChar c = vorlage[i];
+        const bool doppelt = i + 1 < n && vorlage[i + 1] == c;
+        if (c == u'{') {
+            if (doppelt) {
+                literal += c;
+                i += 2;
+                continue;
+            }
+            const qsizetype ende = vorlage.indexOf(u'}', i + 1);
+            const qsizetype naechste = vorlage.indexOf(u'{', i + 1);
+            const QString name = ende < 0 ? QString() : vorlage.mid(i + 1, ende - i - 1).trimmed();
+            if (ende < 0 || (naechste >= 0 && naechste < ende) || name.isEmpty()) {
+                literal += c;
+                ++i;
+                continue;
+            }
+            literalAbschliessen();
+            stuecke.append({true, name});
+            i = ende + 1;
+            continue;
+        }
+        if (c == u'}' && doppelt) {
+            literal += c;
+            i += 2;
+            continue;
+        }
+        literal += c;
+        ++i;
+    }
+    literalAbschliessen();
+    return stuecke;
+}
+
+void NamenSammeln(const QString& vorlage, QStringList& namen)
+{
+    for (const Vorlagenstueck& s : VorlageZerlegen(vorlage))
+        if (s.name && !namen.contains(s.text)) namen.append(s.text);
+}
+
+QImage BildLaden(const QString& ordner, const QString& datei)
+{
+    if (datei.isEmpty()) return {};
+    QImageReader leser(QDir(ordner.isEmpty() ? QStringLiteral(".") : ordner).filePath(datei));
+    return leser.read();
+}
+
+}  // namespace
+
+QString ProjektfehlerText(const Projektfehler& fehler)
+{
+    if (fehler.zeile <= 0) return fehler.text;
+    return QStringLiteral("Zeile %1, Spalte %2: %3").arg(fehler.zeile).arg(fehler.spalte).arg(fehler.text);
+}
+
+Projektergebnis ProjektLesen(const QByteArray& text, const QString& ordner)
+{
+    Projektergebnis ergebnis;
+    auto unbekannt = [&] {
+        ergebnis.fehler = {0, 0, UnbekanntesFormat};
+        return ergebnis;
+    };
+
+    // Only a text that starts as a JSON object can be one of ours; anything
+    // else (binary project files of other programs included) is foreign.
+    qsizetype anfang = text.startsWith("\xEF\xBB\xBF") ? 3 : 0;
+    while (anfang < text.size() && QByteArrayView(" \t\r\n").contains(text[anfang])) ++anfang;
+    if (anfang >= text.size() || text[anfang] != '{' || text.contains('\0')) return unbekannt();
+
+    QJsonParseError parseFehler;
+    const QJsonDocument dokument = QJsonDocument::fromJson(text, &parseFehler);
+    if (parseFehler.error != QJsonParseError::NoError) {
+        const auto [zeile, spalte] = Stelle(text, qMax(0, parseFehler.offset - 1));
+        ergebnis.fehler = {zeile, spalte, QStringLiteral("Die Formulardatei ist fehlerhaft: %1")
+                                              .arg(SyntaxfehlerText(parseFehler.error))};
+        return ergebnis;
+    }
+    const QJsonObject wurzel = dokument.object();
+    if (wurzel.value(QLatin1String("format")).toString() != KennungFormat) return unbekannt();
+
+    const QJsonValue version = wurzel.value(QLatin1String("version"));
+    const double v = version.toDouble(-1);
+    if (!version.isDouble() || v < 1 || v != std::floor(v)) {
+        ergebnis.fehler = {0, 0, QStringLiteral("Projekt: \"version\" fehlt oder ist keine ganze Zahl ab 1")};
+        return ergebnis;
+    }
+    if (v > HoechsteVersion) {
+        ergebnis.fehler = {0, 0, QStringLiteral("Die Formulardatei hat die Version %1; dieses Programm liest "
+                                                "nur Formulare bis zur Version %2.")
+                                     .arg(v)
+                                     .arg(HoechsteVersion)};
+        return ergebnis;
+    }
+
+    try {
+        Berichtsprojekt projekt = ProjektAusObjekt(wurzel);
+        projekt.version = int(v);
+        projekt.ordner = ordner;
+        ergebnis.projekt = std::move(projekt);
+    } catch (const Fehlschlag& f) {
+        ergebnis.fehler = {0, 0, f.text};
+        const QList<qsizetype> anfaenge = f.objekt > 0 ? ObjektAnfaenge(text) : QList<qsizetype>();
+        if (f.objekt >= 1 && f.objekt <= anfaenge.size()) {
+            const auto [zeile, spalte] = Stelle(text, anfaenge[f.objekt - 1]);
+            ergebnis.fehler.zeile = zeile;
+            ergebnis.fehler.spalte = spalte;
+        }
+    }
+    return ergebnis;
+}
+
+Projektergebnis ProjektdateiLesen(const QString& datei)
+{
+    Projektergebnis ergebnis;
+    const QFileInfo info(datei);
+    const QString name = info.fileName();
+    if (!info.exists()) {
+        ergebnis.fehler.text = QStringLiteral("Die Formulardatei „%1“ fehlt.").arg(name);
+        return ergebnis;
+    }
+    if (!info.isFile()) {
+        ergebnis.fehler.text = QStringLiteral("„%1“ ist keine Datei.").arg(name);
+        return ergebnis;
+    }
+    if (info.size() > HoechsteDateigroesse) {
+        ergebnis.fehler.text = QStringLiteral("Die Formulardatei „%1“ ist zu groß (mehr als %2 MB).")
+                                   .arg(name)
+                                   .arg(HoechsteDateigroesse / (1024 * 1024));
+        return ergebnis;
+    }
+    QFile f(datei);
+    if (!f.open(QIODevice::ReadOnly)) {
+        ergebnis.fehler.text =
+            QStringLiteral("Die Formulardatei „%1“ kann nicht gelesen werden: %2").arg(name, f.errorString());
+        return ergebnis;
+    }
+    const QByteArray text = f.read(HoechsteDateigroesse + 1);
+    if (text.size() > HoechsteDateigroesse) {
+        ergebnis.fehler.text = QStringLiteral("Die Formulardatei „%1“ ist zu groß (mehr als %2 MB).")
+                                   .arg(name)
+                                   .arg(HoechsteDateigroesse / (1024 * 1024));
+        return ergebnis;
+    }
+    return ProjektLesen(text, info.absolutePath());
+}
+
+QByteArray ProjektText(const Berichtsprojekt& projekt)
+{
+    // Indented at the top, one line per object: easy to read and to edit.
+    const bool quer = projekt.seiteMm.width() > projekt.seiteMm.height();
+    const double kurz = qMin(projekt.seiteMm.width(), projekt.seiteMm.height());
+    const QJsonObject seite{{QStringLiteral("format"), kurz < 179 ? QStringLiteral("A5") : QStringLiteral("A4")},
+                            {QStringLiteral("ausrichtung"), quer ? QStringLiteral("quer") : QStringLiteral("hoch")}};
+    auto kompakt = [](const QJsonObject& o) { return QJsonDocument(o).toJson(QJsonDocument::Compact); };
+    auto zeichenkette = [](const QString& s) {
+        const QByteArray a = QJsonDocument(QJsonArray{s}).toJson(QJsonDocument::Compact);
+        return a.mid(1, a.size() - 2);
+    };
+
+    QByteArray t = "{\n";
+    t += "    \"format\": " + zeichenkette(KennungFormat) + ",\n";
+    t += "    \"version\": " + QByteArray::number(projekt.version) + ",\n";
+    t += "    \"typ\": " + zeichenkette(projekt.art == Projektart::Liste ? QStringLiteral("liste")
+                                                                        : QStringLiteral("karte")) +
+         ",\n";
+    t += "    \"seite\": " + kompakt(seite) + ",\n";
+    if (!projekt.hintergrund.isEmpty()) t += "    \"hintergrund\": " + zeichenkette(projekt.hintergrund) + ",\n";
+    t += "    \"objekte\": [";
+    for (qsizetype i = 0; i < projekt.objekte.size(); ++i)
+        t += (i ? ",\n        " : "\n        ") + kompakt(ObjektJson(projekt.objekte[i]));
+    t += projekt.objekte.isEmpty() ? "]\n}\n" : "\n    ]\n}\n";
+    return t;
+}
+
+QByteArray StandardProjekt(Projektart art)
+{
+    QFile f(art == Projektart::Liste ? QStringLiteral(":/berichte/Spielerdaten.lst")
+                                     : QStringLiteral(":/berichte/Spielbericht.crd"));
+    if (!f.open(QIODevice::ReadOnly)) return {};
+    return f.readAll();
+}
+
+QStringList ProjektNamen(const Berichtsprojekt& projekt)
+{
+    QStringList namen;
+    for (const Projektobjekt& o : projekt.objekte) {
+        switch (o.art) {
+        case Berichtselement::Art::Text:
+            NamenSammeln(o.vorlage, namen);
+            break;
+        case Berichtselement::Art::Kreuz:
+            if (!namen.contains(o.vorlage)) namen.append(o.vorlage);
+            break;
+        case Berichtselement::Art::Tabelle:
+            for (const Projektspalte& s : o.spalten) NamenSammeln(s.titel, namen);
+            for (const Projektspalte& s : o.spalten) NamenSammeln(s.inhalt, namen);
+            break;
+        default:
+            break;
+        }
+    }
+    return namen;
+}
+
+Wertetabelle Werte(const Berichtswerte& werte)
+{
+    Wertetabelle tabelle;
+    tabelle.reserve(werte.size());
+    for (const Berichtswert& w : werte) tabelle.insert(w.name, w.wert);
+    return tabelle;
+}
+
+QString VorlageFuellen(const QString& vorlage, const Wertetabelle& werte, QStringList* unbekannt)
+{
+    QString ergebnis;
+    for (const Vorlagenstueck& s : VorlageZerlegen(vorlage)) {
+        if (!s.name) {
+            ergebnis += s.text;
+            continue;
+        }
+        const auto it = werte.constFind(s.text);
+        if (it != werte.constEnd())
+            ergebnis += *it;
+        else if (unbekannt && !unbekannt->contains(s.text))
+            unbekannt->append(s.text);
+    }
+    return ergebnis;
+}
+
+Berichtsseite SeiteBeginnen(const Berichtsprojekt& projekt, const Wertetabelle& variablen)
+{
+    Wertetabelle werte = variablen;
+    if (!werte.contains(QStringLiteral("Datum")))
+        werte.insert(QStringLiteral("Datum"), QDate::currentDate().toString(QStringLiteral("dd.MM.yyyy")));
+    if (!werte.contains(QStringLiteral("Uhrzeit")))
+        werte.insert(QStringLiteral("Uhrzeit"), QTime::currentTime().toString(QStringLiteral("hh:mm")));
+
+    Berichtsseite seite;
+    seite.groesseMm = projekt.seiteMm;
+    using A = Berichtselement::Art;
+    if (const QImage hintergrund = BildLaden(projekt.ordner, projekt.hintergrund); !hintergrund.isNull()) {
+        Berichtselement e;
+        e.art = A::Bild;
+        e.mm = QRectF(QPointF(0, 0), projekt.seiteMm);
+        e.bild = hintergrund;
+        seite.elemente.append(e);
+    }
+    for (const Projektobjekt& o : projekt.objekte) {
+        Berichtselement e;
+        e.art = o.art;
+        e.mm = o.mm;
+        e.farbe = o.farbe;
+        e.staerkeMm = o.staerkeMm;
+        switch (o.art) {
+        case A::Text:
+            e.text = VorlageFuellen(o.vorlage, werte);
+            e.schrift = o.schrift;
+            e.ausrichtung = o.ausrichtung;
+            break;
+        case A::Kreuz:
+            if (werte.value(o.vorlage).trimmed() != QLatin1String("T")) continue;
+            e.text = QStringLiteral("X");
+            break;
+        case A::Linie:
+            break;
+        case A::Rechteck:
+            e.fuellung = o.fuellung;
+            break;
+        case A::Bild:
+            e.bild = BildLaden(projekt.ordner, o.datei);
+            if (e.bild.isNull()) continue;
+            break;
+        case A::Tabelle:
+            e.schrift = o.schrift;
+            e.kopf = o.kopf;
+            e.kopfschrift = o.kopfschrift;
+            e.zeilenhoeheMm = o.zeilenhoeheMm;
+            for (const Projektspalte& s : o.spalten)
+                e.spalten.append({VorlageFuellen(s.titel, werte), s.breiteMm, s.ausrichtung});
+            break;
+        }
+        seite.elemente.append(e);
+    }
+    return seite;
+}
+
+bool ZeileAnfuegen(Berichtsseite& seite, const Berichtsprojekt& projekt, const Wertetabelle& felder)
+{
+    const auto tabelle = std::find_if(projekt.objekte.cbegin(), projekt.objekte.cend(), [](const Projektobjekt& o) {
+        return o.art == Berichtselement::Art::Tabelle;
+    });
+    if (tabelle == projekt.objekte.cend()) return true;
+    const auto element = std::find_if(seite.elemente.begin(), seite.elemente.end(), [](const Berichtselement& e) {
+        return e.art == Berichtselement::Art::Tabelle;
+    });
+    if (element == seite.elemente.end()) return true;
+
+    const double hoehe = element->zeilenhoeheMm > 0 ? element->zeilenhoeheMm : 1;
+    const double platz = element->mm.height() - (element->kopf ? hoehe : 0);
+    const double belegt = double(element->zeilen.size() + 1) * hoehe;
+    if (!element->zeilen.isEmpty() && belegt > platz + 1e-6) return false;
+
+    QStringList zeile;
+    for (const Projektspalte& s : tabelle->spalten) zeile.append(VorlageFuellen(s.inhalt, felder));
+    element->zeilen.append(zeile);
+    return true;
+}

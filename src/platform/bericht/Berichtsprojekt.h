@@ -50,7 +50,7 @@ struct Projektobjekt {
     QRectF mm;         // a line: from top left to bottom right
     QString vorlage;   // text: the template; kreuz: the variable's name
     QString datei;     // bild: the picture, relative to the project's folder
-    Berichtsschrift schrift;
+    Seitenschrift schrift;
     QColor farbe = Qt::black;
     QColor fuellung;
     double staerkeMm = 0.3;
@@ -58,7 +58,7 @@ struct Projektobjekt {
     // tabelle
     QList<Projektspalte> spalten;
     bool kopf = true;
-    Berichtsschrift kopfschrift;
+    Seitenschrift kopfschrift;
     double zeilenhoeheMm = 6;
     bool operator==(const Projektobjekt&) const = default;
 };
@@ -80,6 +80,9 @@ struct Projektfehler {
     int spalte = 0;
     QString text;
 };
+
+// "Zeile 4, Spalte 12: <text>", or only the text for a fault without a place.
+QString ProjektfehlerText(const Projektfehler& fehler);
 
 struct Projektergebnis {
     std::optional<Berichtsprojekt> projekt;
@@ -110,7 +113,9 @@ Wertetabelle Werte(const Berichtswerte& werte);  // by name; the last definition
 QString VorlageFuellen(const QString& vorlage, const Wertetabelle& werte, QStringList* unbekannt = nullptr);
 
 // A new page: the background and every object with the variables; a list's
-// table with its header and no rows yet.
+// table with its header and no rows yet. "Datum" (dd.MM.yyyy) and "Uhrzeit"
+// (hh:mm) are today's unless the variables define them. A missing picture
+// is left out.
 Berichtsseite SeiteBeginnen(const Berichtsprojekt& projekt, const Wertetabelle& variablen);
 // One row of the list's table with the fields. False, the page unchanged,
 // when the row does not fit below the rows already on it; on a page without

@@ -15,12 +15,12 @@
 
 class QPainter;
 
-struct Berichtsschrift {
+struct Seitenschrift {
     QString familie = QStringLiteral("Liberation Sans");
     double punkt = 10;
     bool fett = false;
     bool kursiv = false;
-    bool operator==(const Berichtsschrift&) const = default;
+    bool operator==(const Seitenschrift&) const = default;
 };
 
 enum class Textausrichtung { Links, Mitte, Rechts };
@@ -38,7 +38,7 @@ struct Berichtselement {
     // The element's box; a line runs from its top left to its bottom right.
     QRectF mm;
     QString text;  // Text: the filled-in text (may hold line breaks)
-    Berichtsschrift schrift;
+    Seitenschrift schrift;
     QColor farbe = Qt::black;
     QColor fuellung;         // Rechteck: invalid = not filled
     double staerkeMm = 0.3;  // Linie, Rechteck, Kreuz
@@ -48,7 +48,7 @@ struct Berichtselement {
     // then the rows, each zeilenhoeheMm high.
     QList<Tabellenspalte> spalten;
     bool kopf = true;
-    Berichtsschrift kopfschrift;
+    Seitenschrift kopfschrift;
     double zeilenhoeheMm = 6;
     QList<QStringList> zeilen;
 

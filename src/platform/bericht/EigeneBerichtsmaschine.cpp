@@ -1,1 +1,480 @@
 #include "platform/bericht/EigeneBerichtsmaschine.h"
+
+#include "platform/bericht/Berichtsoberflaeche.h"
+#include "platform/bericht/Berichtsprojekt.h"
+#include "platform/bericht/Berichtsseite.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QHash>
+#include <algorithm>
+#include <map>
+#include <optional>
+
+namespace {
+
+constexpr int SpracheHoechste = 41;
+// A runaway caller (LlPrint without end) stops here instead of filling memory.
+constexpr int SeitenHoechstens = 10000;
+constexpr int KopienHoechstens = 999;
+
+const QString ExportHtml = QStringLiteral("HTML");
+const QString ExportJpeg = QStringLiteral("PICTURE_JPEG");
+
+enum class Ziel { Drucker, Vorschaudatei };
+
+struct Sitzung {
+    int typ = ProjekttypKarte;
+    QString projektdatei;
+    Berichtsprojekt projekt;
+    Ziel ziel = Ziel::Drucker;
+    QString exportformat;  // empty: no export
+    bool box = false;
+    QString titel;  // of the box
+    bool abgebrochen = false;
+    QList<Berichtsseite> seiten;
+};
+
+struct Job {
+    QHash<int, int> optionen;
+    QHash<int, int> druckoptionen{{DruckoptionKopien, 1}, {DruckoptionKopienDurchDrucker, 1}};
+    Berichtswerte variablen;
+    Berichtswerte felder;
+    // format -> key (lower case) -> value
+    QHash<QString, QHash<QString, QString>> exportparameter;
+    QString fehlertext;
+    std::optional<Sitzung> sitzung;
+    QList<Berichtsseite> vorschauseiten;
+    QString vorschaupfad;
+};
+
+// Defines or redefines a value; the first definition's place is kept.
+void Definieren(Berichtswerte& werte, const QString& name, const QString& inhalt, int typ)
+{
+    for (Berichtswert& w : werte) {
+        if (w.name == name) {
+            w.wert = inhalt;
+            w.typ = typ;
+            return;
+        }
+    }
+    werte.append({name, inhalt, typ});
+}
+
+QString Dateiname(const QString& pfad)
+{
+    return QFileInfo(pfad).fileName();
+}
+
+// Export.Path as the callers give it may end in a backslash.
+QString Exportordner(const QString& pfad)
+{
+    QString ordner = pfad;
+    ordner.replace(QLatin1Char('\\'), QLatin1Char('/'));
+    return ordner;
+}
+
+}  // namespace
+
+struct EigeneBerichtsmaschine::Daten {
+    std::map<int, Job> jobs;
+    int naechsterJob = 1;
+
+    Job* job(int handle)
+    {
+        auto it = jobs.find(handle);
+        return it == jobs.end() ? nullptr : &it->second;
+    }
+
+    // The job's open session, or nullptr with the error text set.
+    Sitzung* sitzung(Job& j)
+    {
+        if (j.sitzung) return &*j.sitzung;
+        j.fehlertext = QStringLiteral("Es ist kein Druckauftrag geöffnet.");
+        return nullptr;
+    }
+
+    static int Fehler(Job& j, int code, const QString& text)
+    {
+        j.fehlertext = text;
+        return code;
+    }
+
+    // Ends the open session without sending its pages.
+    static void SitzungVerwerfen(Job& j)
+    {
+        if (j.sitzung && j.sitzung->box) berichtsoberflaeche().fortschrittSchliessen();
+        j.sitzung.reset();
+    }
+
+    int DruckStarten(Job& j, int typ, const QString& projektdatei, int optionen, int boxtyp, QWidget* eltern,
+                     const QString& titel);
+    int Senden(Job& j, Sitzung& s);
+};
+
+int EigeneBerichtsmaschine::Daten::DruckStarten(Job& j, int typ, const QString& projektdatei, int optionen,
+                                                 int boxtyp, QWidget* eltern, const QString& titel)
+{
+    SitzungVerwerfen(j);
+    if (typ != ProjekttypEtikett && typ != ProjekttypListe && typ != ProjekttypKarte)
+        return Fehler(j, BerichtFehler, QStringLiteral("Unbekannte Projektart %1.").arg(typ));
+    const QString name = Dateiname(projektdatei);
+    if (projektdatei.isEmpty())
+        return Fehler(j, BerichtDateiFehlt, QStringLiteral("Es ist keine Formulardatei angegeben."));
+    if (!QFileInfo(projektdatei).isFile()) {
+        return Fehler(j, BerichtDateiFehlt,
+                      QStringLiteral("Die Formulardatei „%1“ gibt es nicht.").arg(projektdatei));
+    }
+
+    const Projektergebnis gelesen = ProjektdateiLesen(projektdatei);
+    if (!gelesen.projekt) {
+        const Projektfehler& f = gelesen.fehler;
+        QString ort;
+        if (f.zeile > 0) ort = QStringLiteral(", Zeile %1, Spalte %2").arg(f.zeile).arg(f.spalte);
+        return Fehler(j, BerichtFormatFalsch, QStringLiteral("%1%2: %3").arg(name, ort, f.text));
+    }
+    const bool liste = typ == ProjekttypListe;
+    if (liste != (gelesen.projekt->art == Projektart::Liste)) {
+        return Fehler(j, BerichtFormatFalsch,
+                      liste ? QStringLiteral("Die Formulardatei „%1“ ist kein Listenformular.").arg(name)
+                            : QStringLiteral("Die Formulardatei „%1“ ist ein Listenformular, hier wird ein "
+                                             "Einzelformular erwartet.")
+                                  .arg(name));
+    }
+
+    Sitzung s;
+    s.typ = typ;
+    s.projektdatei = projektdatei;
+    s.projekt = *gelesen.projekt;
+    s.ziel = (optionen & AusgabeVorschaudatei) ? Ziel::Vorschaudatei : Ziel::Drucker;
+    s.box = boxtyp != 0;
+    s.titel = titel;
+    j.sitzung = std::move(s);
+    j.fehlertext.clear();
+    if (j.sitzung->box) berichtsoberflaeche().fortschrittOeffnen(eltern, titel);
+    return BerichtOk;
+}
+
+int EigeneBerichtsmaschine::Daten::Senden(Job& j, Sitzung& s)
+{
+    if (s.seiten.isEmpty()) return BerichtOk;
+    const QFileInfo projekt(s.projektdatei);
+    const QString titel = s.titel.isEmpty() ? projekt.fileName() : s.titel;
+    QString fehler;
+
+    if (!s.exportformat.isEmpty()) {
+        const QHash<QString, QString> parameter = j.exportparameter.value(s.exportformat);
+        const bool html = s.exportformat == ExportHtml;
+        QString datei = parameter.value(QStringLiteral("export.file"));
+        if (datei.isEmpty())
+            datei = projekt.completeBaseName() + (html ? QStringLiteral(".htm") : QStringLiteral(".jpg"));
+        QString ordner = Exportordner(parameter.value(QStringLiteral("export.path")));
+        if (ordner.isEmpty()) ordner = projekt.absolutePath();
+        const QString ziel = QDir(ordner).filePath(datei);
+        const bool gut = html ? SeitenHtmlSchreiben(s.seiten, titel, ziel, &fehler)
+                              : SeiteJpegSchreiben(s.seiten.first(), ziel, &fehler);
+        if (!gut)
+            return Fehler(j, BerichtSchreibfehler,
+                          QStringLiteral("Die Datei „%1“ konnte nicht geschrieben werden: %2").arg(ziel, fehler));
+        return BerichtOk;
+    }
+    if (s.ziel == Ziel::Vorschaudatei) {
+        const QString ziel = Vorschaudatei(s.projektdatei);
+        if (!VorschaudateiSchreiben(ziel, s.seiten, &fehler)) {
+            return Fehler(j, BerichtSchreibfehler,
+                          QStringLiteral("Die Vorschaudatei „%1“ konnte nicht geschrieben werden: %2")
+                              .arg(ziel, fehler));
+        }
+        return BerichtOk;
+    }
+    if (j.druckoptionen.value(DruckoptionZiel) == ZielVorschau) {
+        j.vorschauseiten = s.seiten;
+        return BerichtOk;
+    }
+    const int kopien = s.typ == ProjekttypListe
+                           ? std::clamp(j.druckoptionen.value(DruckoptionKopien), 1, KopienHoechstens)
+                           : 1;
+    const int r = berichtsoberflaeche().drucken(s.seiten, titel, kopien, &fehler);
+    if (r != BerichtOk) {
+        if (fehler.isEmpty()) fehler = QStringLiteral("Der Drucker hat den Auftrag nicht angenommen.");
+        return Fehler(j, r < 0 ? r : BerichtDruckerFehler, fehler);
+    }
+    return BerichtOk;
+}
+
+EigeneBerichtsmaschine::EigeneBerichtsmaschine() : d(std::make_unique<Daten>()) {}
+
+EigeneBerichtsmaschine::~EigeneBerichtsmaschine() = default;
+
+int EigeneBerichtsmaschine::LlJobOpen(int sprache)
+{
+    if (sprache < -1 || sprache > SpracheHoechste) return BerichtSpracheFehlt;
+    const int handle = d->naechsterJob++;
+    d->jobs.emplace(handle, Job{});
+    return handle;
+}
+
+void EigeneBerichtsmaschine::LlJobClose(int job)
+{
+    if (Job* j = d->job(job)) {
+        Daten::SitzungVerwerfen(*j);
+        d->jobs.erase(job);
+    }
+}
+
+int EigeneBerichtsmaschine::LlSetOption(int job, int id, int wert)
+{
+    Job* j = d->job(job);
+    if (!j) return BerichtFehler;
+    j->optionen.insert(id, wert);
+    return BerichtOk;
+}
+
+int EigeneBerichtsmaschine::LlGetOption(int job, int id)
+{
+    Job* j = d->job(job);
+    return j ? j->optionen.value(id) : BerichtFehler;
+}
+
+int EigeneBerichtsmaschine::LlDefineVariableStart(int job)
+{
+    Job* j = d->job(job);
+    if (!j) return BerichtFehler;
+    j->variablen.clear();
+    return BerichtOk;
+}
+
+int EigeneBerichtsmaschine::LlDefineVariableExt(int job, const QString& name, const QString& inhalt, int typ,
+                                                int /*reserviert*/)
+{
+    Job* j = d->job(job);
+    if (!j) return BerichtFehler;
+    Definieren(j->variablen, name, inhalt, typ);
+    return BerichtOk;
+}
+
+int EigeneBerichtsmaschine::LlDefineFieldStart(int job)
+{
+    Job* j = d->job(job);
+    if (!j) return BerichtFehler;
+    j->felder.clear();
+    return BerichtOk;
+}
+
+int EigeneBerichtsmaschine::LlDefineFieldExt(int job, const QString& name, const QString& inhalt, int typ,
+                                             int /*reserviert*/)
+{
+    Job* j = d->job(job);
+    if (!j) return BerichtFehler;
+    Definieren(j->felder, name, inhalt, typ);
+    return BerichtOk;
+}
+
+int EigeneBerichtsmaschine::LlDefineChartFieldStart(int job)
+{
+    return d->job(job) ? BerichtOk : BerichtFehler;
+}
+
+int EigeneBerichtsmaschine::LlSelectFileDlgTitleEx(int job, QWidget* eltern, const QString& titel, int typ,
+                                                   QString& datei, int laenge)
+{
+    Job* j = d->job(job);
+    if (!j) return BerichtFehler;
+    QString wahl = datei;
+    const int r = berichtsoberflaeche().dateiWaehlen(eltern, titel, typ, wahl);
+    if (r == BerichtOk) datei = wahl.left(std::max(0, laenge));
+    return r;
+}
+
+int EigeneBerichtsmaschine::LlDefineLayout(int job, QWidget* eltern, const QString& titel, int typ,
+                                           const QString& projekt)
+{
+    Job* j = d->job(job);
+    if (!j) return BerichtFehler;
+    return berichtsoberflaeche().entwerfen(eltern, titel, typ, projekt, j->variablen, j->felder);
+}
+
+int EigeneBerichtsmaschine::LlPrintWithBoxStart(int job, int typ, const QString& projekt, int optionen, int boxtyp,
+                                                QWidget* eltern, const QString& titel)
+{
+    Job* j = d->job(job);
+    if (!j) return BerichtFehler;
+    return d->DruckStarten(*j, typ, projekt, optionen, boxtyp, eltern, titel);
+}
+
+int EigeneBerichtsmaschine::LlPrintStart(int job, int typ, const QString& projekt, int optionen, int /*reserviert*/)
+{
+    Job* j = d->job(job);
+    if (!j) return BerichtFehler;
+    return d->DruckStarten(*j, typ, projekt, optionen, 0, nullptr, {});
+}
+
+int EigeneBerichtsmaschine::LlPrintOptionsDialog(int job, QWidget* eltern, const QString& text)
+{
+    Job* j = d->job(job);
+    if (!j) return BerichtFehler;
+    int kopien = std::clamp(j->druckoptionen.value(DruckoptionKopien), 1, KopienHoechstens);
+    const int r = berichtsoberflaeche().druckoptionen(eltern, text, kopien);
+    if (r != BerichtOk) return r;
+    j->druckoptionen.insert(DruckoptionKopien, std::clamp(kopien, 1, KopienHoechstens));
+    return BerichtOk;
+}
+
+int EigeneBerichtsmaschine::LlPrintGetPrinterInfo(int job, QString& drucker, QString& anschluss)
+{
+    Job* j = d->job(job);
+    if (!j) return BerichtFehler;
+    anschluss.clear();
+    if (j->sitzung && !j->sitzung->exportformat.isEmpty())
+        drucker = QStringLiteral("Export");
+    else if ((j->sitzung && j->sitzung->ziel == Ziel::Vorschaudatei) ||
+             j->druckoptionen.value(DruckoptionZiel) == ZielVorschau)
+        drucker = QStringLiteral("Vorschau");
+    else
+        drucker = berichtsoberflaeche().druckername();
+    return BerichtOk;
+}
+
+int EigeneBerichtsmaschine::LlPrintSetOption(int job, int id, int wert)
+{
+    Job* j = d->job(job);
+    if (!j) return BerichtFehler;
+    j->druckoptionen.insert(id, wert);
+    return BerichtOk;
+}
+
+int EigeneBerichtsmaschine::LlPrintGetOption(int job, int id)
+{
+    Job* j = d->job(job);
+    return j ? j->druckoptionen.value(id) : BerichtFehler;
+}
+
+int EigeneBerichtsmaschine::LlPrintSetOptionString(int job, int id, const QString& text)
+{
+    Job* j = d->job(job);
+    if (!j) return BerichtFehler;
+    Sitzung* s = d->sitzung(*j);
+    if (!s) return BerichtFehler;
+    if (id != DruckoptionExport || (text != ExportHtml && text != ExportJpeg))
+        return Daten::Fehler(*j, BerichtFehler, QStringLiteral("Unbekanntes Ausgabeformat „%1“.").arg(text));
+    s->exportformat = text;
+    return BerichtOk;
+}
+
+int EigeneBerichtsmaschine::LlPrintSetBoxText(int job, const QString& text, int prozent)
+{
+    Job* j = d->job(job);
+    if (!j) return BerichtFehler;
+    Sitzung* s = d->sitzung(*j);
+    if (!s) return BerichtFehler;
+    if (s->abgebrochen) return BerichtAbgebrochen;
+    if (s->box && !berichtsoberflaeche().fortschritt(text, std::clamp(prozent, 0, 100))) {
+        s->abgebrochen = true;
+        return Daten::Fehler(*j, BerichtAbgebrochen, QStringLiteral("Der Druck wurde abgebrochen."));
+    }
+    return BerichtOk;
+}
+
+int EigeneBerichtsmaschine::LlPrint(int job)
+{
+    Job* j = d->job(job);
+    if (!j) return BerichtFehler;
+    Sitzung* s = d->sitzung(*j);
+    if (!s) return BerichtFehler;
+    if (s->abgebrochen) return BerichtAbgebrochen;
+    if (s->seiten.size() >= SeitenHoechstens)
+        return Daten::Fehler(*j, BerichtFehler,
+                             QStringLiteral("Der Bericht hat mehr als %1 Seiten.").arg(SeitenHoechstens));
+    s->seiten.append(SeiteBeginnen(s->projekt, Werte(j->variablen)));
+    return BerichtOk;
+}
+
+int EigeneBerichtsmaschine::LlPrintFields(int job)
+{
+    Job* j = d->job(job);
+    if (!j) return BerichtFehler;
+    Sitzung* s = d->sitzung(*j);
+    if (!s) return BerichtFehler;
+    if (s->abgebrochen) return BerichtAbgebrochen;
+    if (s->seiten.isEmpty()) {
+        const int r = LlPrint(job);
+        if (r != BerichtOk) return r;
+    }
+    return ZeileAnfuegen(s->seiten.last(), s->projekt, Werte(j->felder)) ? BerichtOk : BerichtSeiteVoll;
+}
+
+int EigeneBerichtsmaschine::LlPrintFieldsEnd(int job)
+{
+    return d->job(job) ? BerichtOk : BerichtFehler;
+}
+
+int EigeneBerichtsmaschine::LlPrintDeclareChartRow(int job, int /*art*/)
+{
+    return d->job(job) ? BerichtOk : BerichtFehler;
+}
+
+int EigeneBerichtsmaschine::LlPrintEnd(int job, int /*seiten*/)
+{
+    Job* j = d->job(job);
+    if (!j) return BerichtFehler;
+    if (!d->sitzung(*j)) return BerichtFehler;
+    Sitzung s = std::move(*j->sitzung);
+    j->sitzung.reset();
+    if (s.box) berichtsoberflaeche().fortschrittSchliessen();
+    // The cancel was reported when it happened.
+    if (s.abgebrochen) return BerichtOk;
+    return d->Senden(*j, s);
+}
+
+int EigeneBerichtsmaschine::LlPreviewSetTempPath(int job, const QString& pfad)
+{
+    Job* j = d->job(job);
+    if (!j) return BerichtFehler;
+    j->vorschaupfad = pfad;
+    return BerichtOk;
+}
+
+int EigeneBerichtsmaschine::LlPreviewDisplay(int job, const QString& projekt, const QString& /*pfad*/,
+                                             QWidget* eltern)
+{
+    Job* j = d->job(job);
+    if (!j) return BerichtFehler;
+    if (j->vorschauseiten.isEmpty())
+        return Daten::Fehler(*j, BerichtFehler, QStringLiteral("Es gibt keine Seiten für die Vorschau."));
+    const int r = berichtsoberflaeche().vorschauZeigen(eltern, Dateiname(projekt), j->vorschauseiten);
+    if (r < 0 && r != BerichtAbgebrochen)
+        return Daten::Fehler(*j, r, QStringLiteral("Die Vorschau konnte nicht gezeigt werden."));
+    return r;
+}
+
+int EigeneBerichtsmaschine::LlPreviewDeleteFiles(int job, const QString& /*projekt*/, const QString& /*pfad*/)
+{
+    Job* j = d->job(job);
+    if (!j) return BerichtFehler;
+    j->vorschauseiten.clear();
+    return BerichtOk;
+}
+
+int EigeneBerichtsmaschine::LlXSetParameter(int job, int /*art*/, const QString& erweiterung,
+                                            const QString& schluessel, const QString& wert)
+{
+    Job* j = d->job(job);
+    if (!j) return BerichtFehler;
+    j->exportparameter[erweiterung][schluessel.toLower()] = wert;
+    return BerichtOk;
+}
+
+QString EigeneBerichtsmaschine::LlGetErrortext(int job)
+{
+    Job* j = d->job(job);
+    return j ? j->fehlertext : QStringLiteral("Der Druckauftrag %1 ist nicht geöffnet.").arg(job);
+}
+
+QString Vorschaudatei(const QString& projekt)
+{
+    const int schraeg = std::max(projekt.lastIndexOf(QLatin1Char('/')), projekt.lastIndexOf(QLatin1Char('\\')));
+    const int punkt = projekt.lastIndexOf(QLatin1Char('.'));
+    // A dot in a folder's name or at the start of the file's name is no extension.
+    if (punkt > schraeg + 1) return projekt.left(punkt) + QStringLiteral(".ll");
+    return projekt + QStringLiteral(".ll");
+}

@@ -6,12 +6,15 @@
 #include "core/Globals.h"
 #include "core/ui/Drucker.h"
 #include "report/Berichtausgabe.h"
+#include "report/Berichtsprojekte.h"
 #include "report/Deckblatt.h"
 #include "report/Druckoptionen.h"
 #include "report/Netzmodul.h"
 #include "report/Formular.h"
 #include "report/Unterschriften.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QImage>
 #include <QPainter>
 #include <QPrinter>
@@ -28,9 +31,23 @@ const QString Drucktitel = QStringLiteral("Spielbericht Corvalink");
 bool FormularWeg(int index)
 {
     const Berichtsweg weg = BerichtswegWaehlen(index, false);
-    if (weg == Berichtsweg::Formular) return true;
+    if (weg == Berichtsweg::Formular || weg == Berichtsweg::Projekt) return true;
     boxen().hinweis(BerichtswegHinweis(weg, index));
     return false;
+}
+
+// The project of layout `index` on the printer or the fax printer; a
+// missing project file prints nothing.
+void ProjektAusgeben(QWidget* eltern, int index, int optionen, int kopien, const TWettkampfDaten& w)
+{
+    const QString datei = ProjektdateiVon(index);
+    if (datei.isEmpty() || !QFileInfo::exists(datei)) {
+        BerichtStatus(QStringLiteral("Spielbericht nicht gedruckt: die Formulardatei fehlt !"));
+        return;
+    }
+    QString fehler;
+    LetztesBerichtsergebnis = ProjektDrucken(eltern, datei, optionen, kopien, w, &fehler);
+    if (!fehler.isEmpty()) boxen().hinweis(QStringLiteral("Spielbericht nicht gedruckt: %1").arg(fehler));
 }
 
 // The printer of a printer setting with the page set-up kept for it, the
@@ -127,6 +144,10 @@ void SpielberichtDrucken(QWidget* eltern, int index)
         return;
     }
     if (!FormularWeg(index)) return;
+    if (weg == Berichtsweg::Projekt) {
+        ProjektAusgeben(eltern, index, AusgabeDrucker, BerichtKopien(Einst.Kopien), *w);
+        return;
+    }
 
     const TFormularEinstellung& e = Einst.FormularEinstellungen[index];
     QPrinter& drucker = Drucker();
@@ -142,6 +163,10 @@ void SpielberichtFaxen(QWidget* eltern, int index)
     if (!fenster().dialog(Dialog::FaxSenden)) return;
     TWettkampfDaten* w = AktWettkampf;
     if (!w) return;
+    if (BerichtswegWaehlen(index, false) == Berichtsweg::Projekt) {
+        ProjektAusgeben(eltern, index, AusgabeFax, 1, *w);
+        return;
+    }
 
     const TFormularEinstellung& e = Einst.FormularEinstellungen[index];
     QPrinter& drucker = Drucker();
@@ -175,11 +200,24 @@ void SpielberichtMailen(QWidget*, int index)
     }
 
     BerichtStatus(MailWartenText);
-    const QString anhang = MailanhangPfad();
+    QString anhang;
     QString grund;
-    if (!MailanhangSpeichern(*w, index, anhang, &grund)) {
-        BerichtStatus(MailFehler(grund));
-        return;
+    if (BerichtswegWaehlen(index, false) == Berichtsweg::Projekt) {
+        // The project as a picture; without its file the mail goes without one.
+        const QString datei = ProjektdateiVon(index);
+        if (!datei.isEmpty() && QFileInfo::exists(datei)) {
+            anhang = QDir(Datenverzeichnis).filePath(QStringLiteral("Spielbericht.jpg"));
+            if (ProjektExportieren(datei, QStringLiteral("PICTURE_JPEG"), anhang, *w, &grund) != BerichtOk) {
+                BerichtStatus(MailFehler(grund));
+                return;
+            }
+        }
+    } else {
+        anhang = MailanhangPfad();
+        if (!MailanhangSpeichern(*w, index, anhang, &grund)) {
+            BerichtStatus(MailFehler(grund));
+            return;
+        }
     }
     netz().mailSenden(MailauftragErstellen(*w, DeckblattZeilen(w->EmailDeckblatt), anhang),
                       [](bool ok, const QString& fehler) { BerichtStatus(ok ? MailVersendetText : MailFehler(fehler)); });

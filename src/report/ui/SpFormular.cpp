@@ -8,6 +8,9 @@
 #include "core/ui/Farbe.h"
 #include "core/ui/Farben.h"
 #include "core/ui/Hinweis.h"
+#include "platform/bericht/EigeneBerichtsmaschine.h"
+#include "platform/bericht/ui/Berichtsvorschau.h"
+#include "report/Berichtsprojekte.h"
 #include "report/Berichtzustand.h"
 #include "report/Druckoptionen.h"
 #include "report/Positionen.h"
@@ -16,6 +19,7 @@
 
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMouseEvent>
@@ -32,7 +36,7 @@
 
 namespace {
 
-constexpr int ProjektAb = 20;  // layout indices from here on are report projects
+constexpr int ProjektAb = ErstesProjekt;
 constexpr int LeereHoehe = 420;
 
 QToolButton* ansichtKnopf(QWidget* eltern, const char* name, const QString& tipp, const QIcon& bild)
@@ -111,13 +115,12 @@ TSpFormular::TSpFormular(QWidget* parent) : QDialog(parent)
     PAnsicht->setMinimumSize(AnsichtBreite + 2 * PAnsicht->frameWidth() + leiste + 4,
                              LeereHoehe + 2 * PAnsicht->frameWidth() + 4);
 
-    LLView = Benannt(new QLabel, "LLView");
-    LLView->setAlignment(Qt::AlignCenter);
-    LLView->setWordWrap(true);
-    LLView->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
-    LLView->setAutoFillBackground(true);
-    LLView->setBackgroundRole(QPalette::Base);
-    LLView->setMargin(24);
+    LLView = Benannt(new TBerichtsvorschau, "LLView");
+    LLTool = std::make_unique<TL8_>();
+    LLTool->EnableDefineVariablesEvent = true;
+    LLTool->EnableDefineFieldsEvent = true;
+    LLTool->OnDefineVariables = BerichtsvariablenEreignis([] { return AktWettkampf; });
+    LLTool->OnDefineFields = LLTool->OnDefineVariables;
 
     SAnsicht = Benannt(new QStackedWidget(this), "SAnsicht");
     SAnsicht->addWidget(PAnsicht);
@@ -155,8 +158,15 @@ TSpFormular::TSpFormular(QWidget* parent) : QDialog(parent)
         connect(b, &QToolButton::pressed, this, [] { KlickSoundSpielen(); });
 
     connect(CFormular, &QComboBox::activated, this, &TSpFormular::CFormularChange);
-    connect(BtnSeiteZurueck, &QToolButton::clicked, this, [this] { FormularAnzeigen(Einst.FormularNummer); });
-    connect(BtnSeiteVor, &QToolButton::clicked, this, [this] { FormularAnzeigen(Einst.FormularNummer); });
+    // A project's pages are paged; a built-in layout has one, drawn again.
+    connect(BtnSeiteZurueck, &QToolButton::clicked, this, [this] {
+        if (Einst.FormularNummer >= ProjektAb) LLView->zurueck();
+        else FormularAnzeigen(Einst.FormularNummer);
+    });
+    connect(BtnSeiteVor, &QToolButton::clicked, this, [this] {
+        if (Einst.FormularNummer >= ProjektAb) LLView->vor();
+        else FormularAnzeigen(Einst.FormularNummer);
+    });
     connect(BtnKlein, &QToolButton::clicked, this, &TSpFormular::BtnKleinClick);
     connect(BtnGross, &QToolButton::clicked, this, &TSpFormular::BtnGrossClick);
     connect(BtnTextformat, &QPushButton::clicked, this, [this] { druckoptionen(SeiteText); });
@@ -263,15 +273,12 @@ void TSpFormular::FormularAnzeigen(int index)
     m_masse = projekt ? std::nullopt : FormularMasse(index);
 
     if (projekt) {
-        const QString name = index < CFormular->count() ? CFormular->itemText(index) : QString::number(index);
-        LLView->setText(QStringLiteral("Das Formular „%1“ ist ein Report-Projekt.\n\n"
-                                       "Report-Projekte sind in dieser Programmversion nicht eingerichtet !")
-                            .arg(name));
         SAnsicht->setCurrentWidget(LLView);
         ImageAnsicht->clear();
         m_zoom = {};
         BtnKlein->setEnabled(false);
         BtnGross->setEnabled(false);
+        projektAnzeigen(index);
         return;
     }
     SAnsicht->setCurrentWidget(PAnsicht);
@@ -286,6 +293,24 @@ void TSpFormular::FormularAnzeigen(int index)
     if (m_bild.isNull()) m_masse.reset();
     zoomSetzen(m_masse ? AnsichtStart(*m_masse) : Ansichtszoom{QSize(AnsichtBreite, hoehe), false, false});
     bildlaufSetzen(QPoint());
+}
+
+// A project without its file keeps the preview it showed. A project that
+// cannot be filled says why and shows no stale preview of an earlier state.
+void TSpFormular::projektAnzeigen(int index)
+{
+    const QString datei = ProjektdateiVon(index);
+    if (datei.isEmpty() || !QFileInfo::exists(datei)) return;
+    LetztesBerichtsergebnis = ProjektVorschauErstellen(*LLTool, this, datei, AktWettkampf);
+    if (LetztesBerichtsergebnis == BerichtAbgebrochen) return;
+    if (LetztesBerichtsergebnis < 0) {
+        LLView->seitenSetzen({});
+        LStatus->setText(QStringLiteral("Formular nicht erstellt: %1").arg(LLTool->LlGetErrortext()));
+        return;
+    }
+    const QString vorschau = Vorschaudatei(datei);
+    QString fehler;
+    if (QFileInfo::exists(vorschau) && !LLView->laden(vorschau, &fehler)) LStatus->setText(fehler);
 }
 
 void TSpFormular::zoomSetzen(const Ansichtszoom& z)
@@ -345,10 +370,22 @@ void TSpFormular::druckoptionen(int seite)
 
 void TSpFormular::BtnDeckblattClick() { fenster().dialog(Dialog::Deckblatt); }
 
+// The designer on the project's file, then the preview of what it saved.
 void TSpFormular::BtnFormularClick()
 {
-    if (Einst.FormularNummer >= ProjektAb)
-        boxen().hinweis(QStringLiteral("Der Formulardesigner ist in dieser Programmversion nicht eingerichtet !"));
+    const int index = Einst.FormularNummer;
+    if (index < ProjektAb) return;
+    const QString datei = ProjektdateiVon(index);
+    if (datei.isEmpty()) {
+        boxen().hinweis(QStringLiteral("Dem Formular ist keine Formulardatei zugeordnet: bitte unter Optionen, "
+                                       "Vorwahl eine Datei suchen."));
+        return;
+    }
+    LetztesBerichtsergebnis =
+        LLTool->Design(0, this, QStringLiteral("Formulardesign"), ProjekttypKarte, datei, false);
+    if (LetztesBerichtsergebnis == BerichtOk) FormularAnzeigen(index);
+    else if (LetztesBerichtsergebnis != BerichtAbgebrochen)
+        LStatus->setText(QStringLiteral("Formulardesign nicht möglich: %1").arg(LLTool->LlGetErrortext()));
 }
 
 void TSpFormular::BtnInternetClick()

@@ -9,6 +9,7 @@
 #include <QDialog>
 #include <QImage>
 #include <QPoint>
+#include <memory>
 #include <optional>
 
 class QAction;
@@ -18,6 +19,8 @@ class QPushButton;
 class QScrollArea;
 class QStackedWidget;
 class QToolButton;
+class TBerichtsvorschau;
+class TL8_;
 
 class TSpFormular : public QDialog {
     Q_OBJECT
@@ -26,7 +29,7 @@ public:
     ~TSpFormular() override;
 
     // Shows layout `index`: 0..8 the drawn and signed report, 9..19 an
-    // empty form, above 19 the notice in place of a project's preview.
+    // empty form, above 19 the preview of the project filled with the match.
     void FormularAnzeigen(int index);
 
     void BtnKleinClick();
@@ -40,13 +43,15 @@ public:
     QStackedWidget* SAnsicht;  // PAnsicht, or LLView for a project
     QScrollArea* PAnsicht;
     QLabel* ImageAnsicht;
-    QLabel* LLView;
+    TBerichtsvorschau* LLView;
     QToolButton *BtnSeiteZurueck, *BtnSeiteVor, *BtnKlein, *BtnGross;
     QPushButton *BtnTextformat, *BtnOptionen, *BtnDeckblatt, *BtnFormular;
     QPushButton *BtnDrucken, *BtnFax, *BtnEmail, *BtnInternet, *BtnUnterschreiben;
     QPushButton* BtnZurueck;
     QLabel* LStatus;
     QAction* PopupColorGround;
+    // The report component of the preview and the designer.
+    std::unique_ptr<TL8_> LLTool;
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -59,6 +64,7 @@ private:
     void druckoptionen(int seite);
     void BtnDeckblattClick();
     void BtnFormularClick();
+    void projektAnzeigen(int index);
     void BtnInternetClick();
     void BtnUnterschreibenClick();
     void ImageAnsichtMouseDown(QMouseEvent* event);

@@ -29,6 +29,7 @@
 #include "match/flow/Zeitgeberliste.h"
 #include "platform/AbfShutdown.h"
 #include "platform/DesktopShell.h"
+#include "platform/bericht/ui/QtBerichtsoberflaeche.h"
 #include "platform/LinuxDruckerport.h"
 #include "platform/QtCanAdapter.h"
 #include "platform/QtSound.h"
@@ -124,6 +125,8 @@ QStringList Programm::starten(const QString& programmordner)
     setNetzDienste(m_netz.get());
     m_bericht = BerichtDiensteErzeugen();
     setBerichtDienste(m_bericht.get());
+    // The report engine's boxes, print dialog, preview and designer.
+    BerichtsoberflaecheEinrichten();
     m_anzeigen = std::make_unique<Displaydienste>();
     setAnzeigeDienste(m_anzeigen.get());
 

@@ -12,6 +12,9 @@
 #include "support/Dateien.h"
 #include "support/Grundlage.h"
 #include "support/Klicken.h"
+#include "core/ui/Drucker.h"
+#include "platform/bericht/Berichtsprojekt.h"
+#include "platform/bericht/ui/QtBerichtsoberflaeche.h"
 
 #include <QAction>
 #include <QApplication>
@@ -24,7 +27,10 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMimeData>
+#include <QPrinter>
+#include <QProcess>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QRadioButton>
 #include <QTableView>
 #include <QTemporaryDir>
@@ -412,8 +418,12 @@ TEST_F(Datenbankfenster, CommandsAndTheChangeMark)
     fensterW->MFormular->trigger();
     fensterW->BtnDatenbankHelp->click();
     ASSERT_EQ(skriptBoxen().gezeigt.size(), 3);
-    EXPECT_EQ(skriptBoxen().gezeigt[0],
-              QStringLiteral("Der Druck der Spielerdatenbank ist in dieser Programmversion nicht eingerichtet !"));
+    // Without the list project in the data folder nothing is printed, and
+    // without the engine's windows there is no designer.
+    EXPECT_TRUE(skriptBoxen().gezeigt[0].startsWith(QStringLiteral("Die Spielerdatenbank wurde nicht gedruckt: ")))
+        << skriptBoxen().gezeigt[0].toStdString();
+    EXPECT_TRUE(skriptBoxen().gezeigt[1].startsWith(QStringLiteral("Der Formulardesigner kann nicht öffnen")))
+        << skriptBoxen().gezeigt[1].toStdString();
     EXPECT_TRUE(skriptBoxen().gezeigt[2].contains(QStringLiteral("Hilfe_Datenbank.rtf ist nicht vorhanden")));
     Hilfeverzeichnis.clear();
     EXPECT_FALSE(geaendert());
@@ -540,4 +550,51 @@ TEST_F(Datenbankfenster, ClosingAsksToSaveAndStaysOpenWhenTheSaveFails)
     EXPECT_EQ(wettbewerb.aufrufe.count(QStringLiteral("datenbank")), 2);
     EXPECT_TRUE(fensterW->close());
     EXPECT_EQ(skriptBoxen().gezeigt.count(QStringLiteral("Spielerdatenbank speichern ?")), 2);
+}
+
+// The player list printed through the default list project into a PDF file:
+// 60 players break across pages, every page with the table's header.
+TEST_F(Datenbankfenster, PrintedListBreaksAcrossPagesWithItsHeader)
+{
+    QTemporaryDir daten;
+    ASSERT_TRUE(daten.isValid());
+    const QString altDaten = Datenverzeichnis;
+    Datenverzeichnis = daten.path();
+    QFile projekt(daten.filePath(QStringLiteral("Spielerdaten.lst")));
+    ASSERT_TRUE(projekt.open(QIODevice::WriteOnly));
+    projekt.write(StandardProjekt(Projektart::Liste));
+    projekt.close();
+    std::vector<SpielerZeile> zeilen;
+    for (int i = 1; i <= 60; ++i) {
+        const QByteArray name = "Spieler " + QByteArray::number(i).rightJustified(2, '0');
+        zeilen.push_back(ZeileMit({{0, "KSC Ahorn"}, {1, name.constData()}, {2, "123"}}));
+    }
+    Spielerdatenbank().setZeilen(zeilen);
+    BerichtsoberflaecheEinrichten();
+    const QString pdf = daten.filePath(QStringLiteral("Liste.pdf"));
+    DruckdialogSetzen([&](QPrinter& p, QWidget*) {
+        p.setOutputFormat(QPrinter::PdfFormat);
+        p.setOutputFileName(pdf);
+        return true;
+    });
+    skriptBoxen().gezeigt.clear();
+    fensterW->MDrucken->trigger();
+    DruckdialogSetzen({});
+    BerichtsoberflaecheSetzen(nullptr);
+    Datenverzeichnis = altDaten;
+    EXPECT_TRUE(skriptBoxen().gezeigt.isEmpty()) << skriptBoxen().gezeigt.join('\n').toStdString();
+
+    QProcess p;
+    p.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+    ASSERT_TRUE(p.waitForFinished(60000));
+    const QStringList seiten = QString::fromUtf8(p.readAllStandardOutput()).split(QLatin1Char('\f'), Qt::SkipEmptyParts);
+    ASSERT_GE(seiten.size(), 2);
+    int gedruckt = 0;
+    for (const QString& seite : seiten) {
+        EXPECT_TRUE(seite.contains(QStringLiteral("Name"))) << seite.toStdString();
+        gedruckt += int(seite.count(QRegularExpression(QStringLiteral("Spieler \\d\\d"))));
+    }
+    EXPECT_EQ(gedruckt, 60);
+    EXPECT_TRUE(seiten.first().contains(QStringLiteral("Spieler 01")));
+    EXPECT_TRUE(seiten.last().contains(QStringLiteral("Spieler 60")));
 }

@@ -1,3 +1,465 @@
+#include "platform/bericht/Berichtsoberflaeche.h"
+#include "platform/bericht/Berichtsseite.h"
 #include "platform/bericht/EigeneBerichtsmaschine.h"
 
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
+
+namespace {
+
+// Records what the engine shows and answers from its fields.
+class Aufzeichnung : public Berichtsoberflaeche {
+public:
+    // fortschritt: false from this call on (1-based; 0: never)
+    int abbrechenAb = 0;
+    int fortschritte = 0;
+    QStringList ereignisse;
+    int druckerAntwort = BerichtOk;
+    int dialogAntwort = BerichtOk;
+    int dialogKopien = -1;  // -1: keep
+    int dialogKopienBekommen = 0;
+    QList<Berichtsseite> gedruckt;
+    QString druckTitel;
+    int druckKopien = 0;
+    int druckauftraege = 0;
+    QList<Berichtsseite> vorschau;
+    QString vorschauTitel;
+    Berichtswerte variablen, felder;
+    QString gewaehlt;
+
+    void fortschrittOeffnen(QWidget*, const QString& titel) override { ereignisse << "auf:" + titel; }
+    bool fortschritt(const QString& text, int prozent) override
+    {
+        ereignisse << QStringLiteral("%1:%2").arg(text).arg(prozent);
+        return abbrechenAb == 0 || ++fortschritte < abbrechenAb;
+    }
+    void fortschrittSchliessen() override { ereignisse << "zu"; }
+    int druckoptionen(QWidget*, const QString&, int& kopien) override
+    {
+        dialogKopienBekommen = kopien;
+        if (dialogKopien >= 0) kopien = dialogKopien;
+        return dialogAntwort;
+    }
+    QString druckername() override { return QStringLiteral("Laser"); }
+    int drucken(const QList<Berichtsseite>& seiten, const QString& titel, int kopien, QString* fehler) override
+    {
+        ++druckauftraege;
+        gedruckt = seiten;
+        druckTitel = titel;
+        druckKopien = kopien;
+        if (druckerAntwort != BerichtOk) *fehler = QStringLiteral("Papierstau");
+        return druckerAntwort;
+    }
+    int vorschauZeigen(QWidget*, const QString& titel, const QList<Berichtsseite>& seiten) override
+    {
+        vorschauTitel = titel;
+        vorschau = seiten;
+        return BerichtOk;
+    }
+    int entwerfen(QWidget*, const QString&, int, const QString&, const Berichtswerte& v,
+                  const Berichtswerte& f) override
+    {
+        variablen = v;
+        felder = f;
+        return BerichtOk;
+    }
+    int dateiWaehlen(QWidget*, const QString&, int, QString& datei) override
+    {
+        if (gewaehlt.isEmpty()) return BerichtAbgebrochen;
+        datei = gewaehlt;
+        return BerichtOk;
+    }
+};
+
+// Table 63 mm high, rows 6 mm and a 6 mm header: 9 rows a page (a tenth
+// would end at 66 mm).
+const char* const Liste = R"({
+  "format": "corvalink-berichtsprojekt", "version": 1, "typ": "liste",
+  "seite": {"format": "A4", "ausrichtung": "hoch"},
+  "objekte": [
+    {"art": "text", "rechteck_mm": [10, 10, 190, 8], "text": "Spieler von {Verein}"},
+    {"art": "tabelle", "rechteck_mm": [10, 20, 190, 63], "zeilenhoehe_mm": 6, "kopf": true,
+     "spalten": [{"titel": "Name", "breite_mm": 100, "inhalt": "{Spieler.Name}"},
+                 {"titel": "Pass", "breite_mm": 90, "inhalt": "{Spieler.Pass}"}]}
+  ]
+})";
+
+const char* const Karte = R"({
+  "format": "corvalink-berichtsprojekt", "version": 1, "typ": "karte",
+  "seite": {"format": "A4", "ausrichtung": "hoch"},
+  "objekte": [{"art": "text", "rechteck_mm": [10, 10, 190, 8], "text": "Heim: {Heim}"}]
+})";
+
+QStringList Texte(const Berichtsseite& seite)
+{
+    QStringList texte;
+    for (const Berichtselement& e : seite.elemente)
+        if (e.art == Berichtselement::Art::Text) texte << e.text;
+    return texte;
+}
+
+const Berichtselement* Tabelle(const Berichtsseite& seite)
+{
+    for (const Berichtselement& e : seite.elemente)
+        if (e.art == Berichtselement::Art::Tabelle) return &e;
+    return nullptr;
+}
+
+class EigeneBerichtsmaschineTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(ordner.isValid());
+        BerichtsoberflaecheSetzen(&ui);
+        job = m.LlJobOpen(-1);
+        ASSERT_GE(job, 0);
+        liste = schreiben("Spielerdaten.lst", Liste);
+        karte = schreiben("Spiel.crd", Karte);
+    }
+    void TearDown() override { BerichtsoberflaecheSetzen(nullptr); }
+
+    QString schreiben(const QString& name, const QByteArray& text)
+    {
+        const QString pfad = ordner.filePath(name);
+        QFile f(pfad);
+        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(text);
+        return pfad;
+    }
+
+    // A card session with "Heim" = heim, printed once and ended.
+    int karteDrucken(int optionen, const QString& heim, const QString& format = {})
+    {
+        m.LlDefineVariableStart(job);
+        m.LlDefineVariableExt(job, "Heim", heim, WerttypText, 0);
+        EXPECT_EQ(m.LlPrintWithBoxStart(job, ProjekttypKarte, karte, optionen, 3, nullptr, "drucke Spiel"), 0);
+        if (!format.isEmpty()) {
+            EXPECT_EQ(m.LlPrintSetOptionString(job, DruckoptionExport, format), 0);
+        }
+        EXPECT_EQ(m.LlPrint(job), 0);
+        return m.LlPrintEnd(job, 0);
+    }
+
+    // Rows 1..n of a list the way the component drives it: a page, the rows
+    // until one comes back full, the next page, the same row again.
+    int listeDrucken(int n)
+    {
+        m.LlDefineVariableStart(job);
+        m.LlDefineVariableExt(job, "Verein", "KSV", WerttypText, 0);
+        EXPECT_EQ(m.LlPrintWithBoxStart(job, ProjekttypListe, liste, AusgabeDrucker, 3, nullptr, "drucke Liste"), 0);
+        int r = m.LlPrint(job);
+        for (int i = 1; i <= n && r == 0; ++i) {
+            m.LlDefineFieldStart(job);
+            m.LlDefineFieldExt(job, "Spieler.Name", QStringLiteral("Spieler %1").arg(i), WerttypText, 0);
+            m.LlDefineFieldExt(job, "Spieler.Pass", QString::number(1000 + i), WerttypZahl, 0);
+            r = m.LlPrintSetBoxText(job, "Laser", i * 100 / n);
+            if (r != 0) break;
+            r = m.LlPrintFields(job);
+            if (r == BerichtSeiteVoll) {
+                ++neueSeiten;
+                EXPECT_EQ(m.LlPrint(job), 0);
+                r = m.LlPrintFields(job);
+                EXPECT_EQ(r, 0) << "row " << i << " on a fresh page";
+            }
+        }
+        EXPECT_EQ(m.LlPrintFieldsEnd(job), 0);
+        const int ende = m.LlPrintEnd(job, 0);
+        return r != 0 ? r : ende;
+    }
+
+    QTemporaryDir ordner;
+    Aufzeichnung ui;
+    EigeneBerichtsmaschine m;
+    int job = -1;
+    int neueSeiten = 0;
+    QString liste, karte;
+};
+
+TEST_F(EigeneBerichtsmaschineTest, JobsOpenInTheirLanguagesAndAreSeparate)
+{
+    for (int sprache : {-1, 0, 41}) EXPECT_GE(m.LlJobOpen(sprache), 0) << sprache;
+    for (int sprache : {-2, 42, 1000}) EXPECT_EQ(m.LlJobOpen(sprache), BerichtSpracheFehlt) << sprache;
+    const int zweiter = m.LlJobOpen(1);
+    EXPECT_GT(zweiter, job);
+
+    EXPECT_EQ(m.LlGetOption(job, 42), 0);
+    EXPECT_EQ(m.LlPrintGetOption(job, DruckoptionKopien), 1);
+    EXPECT_EQ(m.LlPrintGetOption(job, DruckoptionKopienDurchDrucker), 1);
+    EXPECT_EQ(m.LlPrintGetOption(job, DruckoptionZiel), 0);
+    m.LlSetOption(job, 42, 1);
+    m.LlPrintSetOption(job, DruckoptionKopien, 4);
+    EXPECT_EQ(m.LlGetOption(job, 42), 1);
+    EXPECT_EQ(m.LlPrintGetOption(job, DruckoptionKopien), 4);
+    EXPECT_EQ(m.LlGetOption(zweiter, 42), 0);
+    EXPECT_EQ(m.LlPrintGetOption(zweiter, DruckoptionKopien), 1);
+
+    m.LlJobClose(zweiter);
+    EXPECT_EQ(m.LlGetOption(zweiter, 42), BerichtFehler);
+}
+
+TEST_F(EigeneBerichtsmaschineTest, UnknownJobIsAnError)
+{
+    const int fremd = job + 100;
+    QString a, b;
+    EXPECT_EQ(m.LlSetOption(fremd, 1, 1), BerichtFehler);
+    EXPECT_EQ(m.LlDefineVariableStart(fremd), BerichtFehler);
+    EXPECT_EQ(m.LlDefineFieldExt(fremd, "a", "b", WerttypText, 0), BerichtFehler);
+    EXPECT_EQ(m.LlPrintWithBoxStart(fremd, ProjekttypKarte, karte, AusgabeDrucker, 3, nullptr, "t"), BerichtFehler);
+    EXPECT_EQ(m.LlPrint(fremd), BerichtFehler);
+    EXPECT_EQ(m.LlPrintEnd(fremd, 0), BerichtFehler);
+    EXPECT_EQ(m.LlPrintGetPrinterInfo(fremd, a, b), BerichtFehler);
+    EXPECT_EQ(m.LlPreviewDisplay(fremd, karte, {}, nullptr), BerichtFehler);
+    EXPECT_EQ(m.LlXSetParameter(fremd, 1, "HTML", "Export.File", "x"), BerichtFehler);
+    EXPECT_FALSE(m.LlGetErrortext(fremd).isEmpty());
+    // Calls out of order on a real job.
+    EXPECT_EQ(m.LlPrint(job), BerichtFehler);
+    EXPECT_EQ(m.LlPrintEnd(job, 0), BerichtFehler);
+    EXPECT_FALSE(m.LlGetErrortext(job).isEmpty());
+}
+
+TEST_F(EigeneBerichtsmaschineTest, DesignerGetsTheDefinitionsInOrderWithTheLastValue)
+{
+    m.LlDefineVariableStart(job);
+    m.LlDefineVariableExt(job, "B", "1", WerttypZahl, 0);
+    m.LlDefineVariableExt(job, "A", "x", WerttypText, 0);
+    m.LlDefineVariableExt(job, "B", "2", WerttypZahl, 0);
+    m.LlDefineChartFieldStart(job);
+    m.LlDefineFieldStart(job);
+    m.LlDefineFieldExt(job, "F", "alt", WerttypText, 0);
+    m.LlDefineFieldStart(job);
+    m.LlDefineFieldExt(job, "G", "T", WerttypLogisch, 0);
+    EXPECT_EQ(m.LlDefineLayout(job, nullptr, "Formulardesign", ProjekttypKarte, karte), 0);
+    EXPECT_EQ(ui.variablen, (Berichtswerte{{"B", "2", WerttypZahl}, {"A", "x", WerttypText}}));
+    EXPECT_EQ(ui.felder, (Berichtswerte{{"G", "T", WerttypLogisch}}));
+}
+
+TEST_F(EigeneBerichtsmaschineTest, FileDialogCutsTheChoiceAndKeepsTheStartOnCancel)
+{
+    QString datei = "start.crd";
+    EXPECT_EQ(m.LlSelectFileDlgTitleEx(job, nullptr, {}, ProjekttypKarte, datei, 100), BerichtAbgebrochen);
+    EXPECT_EQ(datei, "start.crd");
+    ui.gewaehlt = "/daten/sehr/lang.crd";
+    EXPECT_EQ(m.LlSelectFileDlgTitleEx(job, nullptr, {}, ProjekttypKarte, datei, 10), 0);
+    EXPECT_EQ(datei, "/daten/seh");
+}
+
+TEST_F(EigeneBerichtsmaschineTest, SixtyRowsBreakIntoSevenPagesWithTheHeaderOnEach)
+{
+    ASSERT_EQ(listeDrucken(60), 0);
+    // 9 rows a page: 6 full pages and 6 rows on the seventh.
+    EXPECT_EQ(neueSeiten, 6);
+    ASSERT_EQ(ui.gedruckt.size(), 7);
+    EXPECT_EQ(ui.druckTitel, "drucke Liste");
+    int zeile = 1;
+    for (int s = 0; s < 7; ++s) {
+        const Berichtsseite& seite = ui.gedruckt[s];
+        EXPECT_TRUE(Texte(seite).contains("Spieler von KSV")) << s;
+        const Berichtselement* t = Tabelle(seite);
+        ASSERT_NE(t, nullptr) << s;
+        EXPECT_TRUE(t->kopf);
+        ASSERT_EQ(t->spalten.size(), 2);
+        EXPECT_EQ(t->spalten[0].titel, "Name");
+        EXPECT_EQ(t->spalten[1].titel, "Pass");
+        ASSERT_EQ(t->zeilen.size(), s < 6 ? 9 : 6) << s;
+        for (const QStringList& z : t->zeilen) {
+            EXPECT_EQ(z, (QStringList{QStringLiteral("Spieler %1").arg(zeile), QString::number(1000 + zeile)}));
+            ++zeile;
+        }
+    }
+    EXPECT_EQ(zeile, 61);
+    EXPECT_EQ(ui.ereignisse.first(), "auf:drucke Liste");
+    EXPECT_EQ(ui.ereignisse.last(), "zu");
+    EXPECT_TRUE(ui.ereignisse.contains("Laser:100"));
+}
+
+TEST_F(EigeneBerichtsmaschineTest, CancelInTheBoxPrintsNothing)
+{
+    ui.abbrechenAb = 5;
+    EXPECT_EQ(listeDrucken(60), BerichtAbgebrochen);
+    EXPECT_EQ(ui.druckauftraege, 0);
+    EXPECT_EQ(ui.ereignisse.last(), "zu");
+
+    // Once cancelled, the session stays cancelled until its end.
+    ui.abbrechenAb = 1;
+    ui.fortschritte = 0;
+    ASSERT_EQ(m.LlPrintWithBoxStart(job, ProjekttypKarte, karte, AusgabeDrucker, 3, nullptr, "t"), 0);
+    EXPECT_EQ(m.LlPrintSetBoxText(job, "x", 150), BerichtAbgebrochen);
+    EXPECT_EQ(ui.ereignisse.last(), "x:100");
+    EXPECT_EQ(m.LlPrintSetBoxText(job, "x", 50), BerichtAbgebrochen);
+    EXPECT_EQ(m.LlPrint(job), BerichtAbgebrochen);
+    EXPECT_EQ(m.LlPrintEnd(job, 0), 0);
+    EXPECT_EQ(ui.druckauftraege, 0);
+}
+
+TEST_F(EigeneBerichtsmaschineTest, StartRejectsMissingForeignAndMismatchedProjects)
+{
+    const QString fremd = schreiben("Alt.crd", QByteArray("\x01\x02LL-Projekt\x00\xff", 15));
+    const QString kaputt = schreiben("Kaputt.crd", "{\"format\": \"corvalink-berichtsprojekt\",\n  \"version\": ");
+    struct Fall {
+        int typ;
+        QString datei;
+        int erwartet;
+        QString text;  // a part of the error text
+    } faelle[] = {
+        {ProjekttypKarte, ordner.filePath("Fehlt.crd"), BerichtDateiFehlt, "Fehlt.crd"},
+        {ProjekttypKarte, QString(), BerichtDateiFehlt, "keine Formulardatei"},
+        {ProjekttypKarte, fremd, BerichtFormatFalsch, "unbekanntes Format"},
+        {ProjekttypKarte, kaputt, BerichtFormatFalsch, "Kaputt.crd, Zeile 2"},
+        {ProjekttypListe, karte, BerichtFormatFalsch, "kein Listenformular"},
+        {ProjekttypKarte, liste, BerichtFormatFalsch, "ist ein Listenformular"},
+        {ProjekttypEtikett, liste, BerichtFormatFalsch, "ist ein Listenformular"},
+        {7, karte, BerichtFehler, "Projektart"},
+    };
+    for (const Fall& f : faelle) {
+        EXPECT_EQ(m.LlPrintWithBoxStart(job, f.typ, f.datei, AusgabeDrucker, 3, nullptr, "t"), f.erwartet)
+            << f.datei.toStdString();
+        EXPECT_TRUE(m.LlGetErrortext(job).contains(f.text)) << m.LlGetErrortext(job).toStdString();
+        EXPECT_EQ(m.LlPrint(job), BerichtFehler);  // no session
+    }
+    EXPECT_TRUE(ui.ereignisse.isEmpty());  // no box for a failed start
+
+    ASSERT_EQ(m.LlPrintStart(job, ProjekttypKarte, karte, AusgabeDrucker, 0), 0);
+    EXPECT_EQ(m.LlGetErrortext(job), "");
+    EXPECT_TRUE(ui.ereignisse.isEmpty());  // no box without a box
+    EXPECT_EQ(m.LlPrintEnd(job, 0), 0);   // no pages: nothing sent
+    EXPECT_EQ(ui.druckauftraege, 0);
+}
+
+TEST_F(EigeneBerichtsmaschineTest, PrinterGetsCopiesForAListAndOneForACard)
+{
+    ASSERT_EQ(m.LlPrintWithBoxStart(job, ProjekttypListe, liste, AusgabeDrucker, 3, nullptr, "t"), 0);
+    m.LlPrintSetOption(job, DruckoptionKopien, 2);
+    ui.dialogKopien = 3;
+    EXPECT_EQ(m.LlPrintOptionsDialog(job, nullptr, "t"), 0);
+    EXPECT_EQ(ui.dialogKopienBekommen, 2);
+    EXPECT_EQ(m.LlPrintGetOption(job, DruckoptionKopien), 3);
+    QString drucker = "alt", anschluss = "alt";
+    EXPECT_EQ(m.LlPrintGetPrinterInfo(job, drucker, anschluss), 0);
+    EXPECT_EQ(drucker, "Laser");
+    EXPECT_EQ(anschluss, "");
+    m.LlPrintEnd(job, 0);
+
+    ASSERT_EQ(listeDrucken(1), 0);
+    EXPECT_EQ(ui.druckKopien, 3);
+    ASSERT_EQ(karteDrucken(AusgabeDrucker, "Kegler"), 0);
+    EXPECT_EQ(ui.druckKopien, 1);
+    ASSERT_EQ(ui.gedruckt.size(), 1);
+    EXPECT_EQ(Texte(ui.gedruckt[0]), QStringList{"Heim: Kegler"});
+
+    ui.dialogAntwort = BerichtAbgebrochen;
+    EXPECT_EQ(m.LlPrintOptionsDialog(job, nullptr, "t"), BerichtAbgebrochen);
+    EXPECT_EQ(m.LlPrintGetOption(job, DruckoptionKopien), 3);
+}
+
+TEST_F(EigeneBerichtsmaschineTest, PrinterErrorComesBackWithItsText)
+{
+    ui.druckerAntwort = BerichtDruckerFehler;
+    EXPECT_EQ(karteDrucken(AusgabeDrucker, "A"), BerichtDruckerFehler);
+    EXPECT_EQ(m.LlGetErrortext(job), "Papierstau");
+    // The stand-in has no printer.
+    BerichtsoberflaecheSetzen(nullptr);
+    EXPECT_EQ(karteDrucken(AusgabeDrucker, "A"), BerichtDruckerFehler);
+    EXPECT_EQ(m.LlGetErrortext(job), "Es ist kein Drucker eingerichtet.");
+}
+
+TEST_F(EigeneBerichtsmaschineTest, ExportsGoWhereTheParametersSay)
+{
+    QDir(ordner.path()).mkdir("daten");
+    const QString daten = ordner.filePath("daten");
+    m.LlXSetParameter(job, 1, "HTML", "Export.File", "Update.htm");
+    m.LlXSetParameter(job, 1, "HTML", "Export.Path", daten + "\\");
+    m.LlXSetParameter(job, 1, "HTML", "Export.Quiet", "1");
+    m.LlXSetParameter(job, 1, "PICTURE_JPEG", "Export.File", "Spielbericht.jpg");
+    m.LlXSetParameter(job, 1, "PICTURE_JPEG", "Export.Path", daten + "/");
+
+    ASSERT_EQ(karteDrucken(AusgabeDrucker, "Gut Holz & <Co>", "HTML"), 0);
+    QFile html(daten + "/Update.htm");
+    ASSERT_TRUE(html.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(QString::fromUtf8(html.readAll()).contains("Gut Holz &amp; &lt;Co&gt;"));
+
+    ASSERT_EQ(karteDrucken(AusgabeDrucker, "x", "PICTURE_JPEG"), 0);
+    const QImage bild(daten + "/Spielbericht.jpg");
+    ASSERT_FALSE(bild.isNull());
+    EXPECT_NEAR(bild.width(), 1240, 1);  // 210 mm at 150 dpi
+    EXPECT_EQ(ui.druckauftraege, 0);
+
+    ASSERT_EQ(m.LlPrintStart(job, ProjekttypKarte, karte, AusgabeDrucker, 0), 0);
+    QString drucker, anschluss;
+    EXPECT_EQ(m.LlPrintSetOptionString(job, DruckoptionExport, "PDF"), BerichtFehler);
+    EXPECT_EQ(m.LlPrintSetOptionString(job, DruckoptionExport, "HTML"), 0);
+    m.LlPrintGetPrinterInfo(job, drucker, anschluss);
+    EXPECT_EQ(drucker, "Export");
+    m.LlPrintEnd(job, 0);
+}
+
+TEST_F(EigeneBerichtsmaschineTest, ExportWithoutParametersGoesBesideTheProject)
+{
+    ASSERT_EQ(karteDrucken(AusgabeDrucker, "x", "HTML"), 0);
+    EXPECT_TRUE(QFile::exists(ordner.filePath("Spiel.htm")));
+    ASSERT_EQ(karteDrucken(AusgabeDrucker, "x", "PICTURE_JPEG"), 0);
+    EXPECT_TRUE(QFile::exists(ordner.filePath("Spiel.jpg")));
+
+    m.LlXSetParameter(job, 1, "HTML", "Export.Path", ordner.filePath("fehlt/nicht/da"));
+    EXPECT_EQ(karteDrucken(AusgabeDrucker, "x", "HTML"), BerichtSchreibfehler);
+    EXPECT_TRUE(m.LlGetErrortext(job).contains("Spiel.htm"));
+}
+
+TEST_F(EigeneBerichtsmaschineTest, PreviewFileIsWrittenBesideTheProject)
+{
+    ASSERT_EQ(m.LlPrintWithBoxStart(job, ProjekttypKarte, karte, AusgabeVorschaudatei, 3, nullptr, "t"), 0);
+    QString drucker, anschluss;
+    m.LlPrintGetPrinterInfo(job, drucker, anschluss);
+    EXPECT_EQ(drucker, "Vorschau");
+    m.LlPrintEnd(job, 0);
+    EXPECT_FALSE(QFile::exists(ordner.filePath("Spiel.ll")));  // no pages
+
+    ASSERT_EQ(karteDrucken(AusgabeVorschaudatei, "Nord"), 0);
+    QString fehler;
+    const auto seiten = VorschaudateiLesen(ordner.filePath("Spiel.ll"), &fehler);
+    ASSERT_TRUE(seiten) << fehler.toStdString();
+    ASSERT_EQ(seiten->size(), 1);
+    EXPECT_EQ(Texte(seiten->first()), QStringList{"Heim: Nord"});
+    EXPECT_EQ(ui.druckauftraege, 0);
+}
+
+TEST_F(EigeneBerichtsmaschineTest, PreviewWindowShowsTheKeptPages)
+{
+    EXPECT_EQ(m.LlPreviewDisplay(job, karte, {}, nullptr), BerichtFehler);
+    m.LlPrintSetOption(job, DruckoptionZiel, ZielVorschau);
+    EXPECT_EQ(m.LlPreviewSetTempPath(job, ordner.path()), 0);
+    ASSERT_EQ(karteDrucken(AusgabeDrucker, "Süd"), 0);
+    EXPECT_EQ(ui.druckauftraege, 0);
+    EXPECT_EQ(m.LlPreviewDisplay(job, karte, ordner.path(), nullptr), 0);
+    EXPECT_EQ(ui.vorschauTitel, "Spiel.crd");
+    ASSERT_EQ(ui.vorschau.size(), 1);
+    EXPECT_EQ(Texte(ui.vorschau[0]), QStringList{"Heim: Süd"});
+    EXPECT_EQ(m.LlPreviewDeleteFiles(job, karte, ordner.path()), 0);
+    EXPECT_EQ(m.LlPreviewDisplay(job, karte, ordner.path(), nullptr), BerichtFehler);
+}
+
+TEST_F(EigeneBerichtsmaschineTest, NewStartEndsTheOpenSessionWithoutSending)
+{
+    ASSERT_EQ(m.LlPrintWithBoxStart(job, ProjekttypKarte, karte, AusgabeDrucker, 3, nullptr, "eins"), 0);
+    m.LlPrint(job);
+    ASSERT_EQ(m.LlPrintWithBoxStart(job, ProjekttypKarte, karte, AusgabeDrucker, 3, nullptr, "zwei"), 0);
+    EXPECT_EQ(ui.ereignisse, (QStringList{"auf:eins", "zu", "auf:zwei"}));
+    EXPECT_EQ(m.LlPrintEnd(job, 0), 0);
+    EXPECT_EQ(ui.druckauftraege, 0);
+}
+
+TEST(Vorschaudatei, ReplacesTheExtension)
+{
+    const QStringList faelle[] = {
+        {"a/b/Spiel.crd", "a/b/Spiel.ll"},
+        {"Spiel", "Spiel.ll"},
+        {"a.b/Spiel", "a.b/Spiel.ll"},
+        {"a/Spiel.v2.lst", "a/Spiel.v2.ll"},
+        {"a/.versteckt", "a/.versteckt.ll"},
+    };
+    for (const QStringList& f : faelle) EXPECT_EQ(Vorschaudatei(f[0]), f[1]) << f[0].toStdString();
+}
+
+}  // namespace

@@ -224,10 +224,8 @@ TEST_F(Ausgabe, WhenNothingIsPrinted)
     SpielberichtDrucken(nullptr, 2);
     drucken = true;
     SpielberichtDrucken(nullptr, 12);
-    SpielberichtDrucken(nullptr, 23);
-    EXPECT_EQ(skriptBoxen().gezeigt,
-              QStringList({"Formular 12 ist nicht belegt: es enthält keinen Spielbericht !",
-                           "Berichtsprojekte sind in dieser Programmversion nicht eingerichtet !"}));
+    SpielberichtDrucken(nullptr, 23);  // a project without its file
+    EXPECT_EQ(skriptBoxen().gezeigt, QStringList({"Formular 12 ist nicht belegt: es enthält keinen Spielbericht !"}));
     Einst.DrBahndrucker = true, Einst.DrGrafik = false;
     w->BahnImSpiel[2] = 1;
     SpielberichtDrucken(nullptr, 0);
@@ -235,7 +233,8 @@ TEST_F(Ausgabe, WhenNothingIsPrinted)
     DruckerportBelegt = 1;
     SpielberichtDrucken(nullptr, 0);
     EXPECT_EQ(std::tuple(dialoge.size(), auftraege.size()), std::tuple(2u, 0u));
-    EXPECT_EQ(status, QStringList({"Spielbericht nicht gedruckt: die Bahnen des Spiels sind noch nicht freigegeben !",
+    EXPECT_EQ(status, QStringList({"Spielbericht nicht gedruckt: die Formulardatei fehlt !",
+                                   "Spielbericht nicht gedruckt: die Bahnen des Spiels sind noch nicht freigegeben !",
                                    "Spielbericht nicht gedruckt: der Drucker ist belegt !"}));
 }
 

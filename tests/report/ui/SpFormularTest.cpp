@@ -13,6 +13,7 @@
 #include "report/Unterschriften.h"
 #include "report/ui/Berichtausgabe.h"
 #include "report/ui/Fensterregistrierung.h"
+#include "platform/bericht/ui/Berichtsvorschau.h"
 #include "report/ui/SpFormular.h"
 #include "support/ImDialog.h"
 #include "support/Klicken.h"
@@ -266,12 +267,13 @@ TEST_F(SpFormularFenster, EmptyFormsAndReportProjects)
         EXPECT_EQ(Einst.FormularNummer, 21);
         EXPECT_TRUE(d.LLView->isVisible());
         EXPECT_FALSE(d.PAnsicht->isVisible());
-        EXPECT_TRUE(d.LLView->text().contains(QStringLiteral("„Kreisliga Projekt“")));
-        EXPECT_TRUE(d.LLView->text().contains(QStringLiteral("nicht eingerichtet")));
+        // No file for the project: an empty preview, and the designer asks for one.
+        EXPECT_EQ(d.LLView->seitenzahl(), 0);
         EXPECT_FALSE(d.BtnGross->isEnabled());
         d.BtnFormular->click();
         EXPECT_EQ(skriptBoxen().gezeigt,
-                  QStringList{QStringLiteral("Der Formulardesigner ist in dieser Programmversion nicht eingerichtet !")});
+                  QStringList{QStringLiteral("Dem Formular ist keine Formulardatei zugeordnet: bitte unter Optionen, "
+                                             "Vorwahl eine Datei suchen.")});
     }));
 }
 

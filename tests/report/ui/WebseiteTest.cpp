@@ -10,36 +10,14 @@
 #include "core/TextFunctions.h"
 #include "report/Livedateien.h"
 #include "support/Berichtsspiel.h"
+#include "support/Chromium.h"
 
 #include <QDir>
 #include <QFile>
-#include <QProcess>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace {
-
-// The DOM after the page's scripts ran, or an empty text with the reason.
-QString Seite(const QString& datei, QString* fehler)
-{
-    const QString chromium = QStandardPaths::findExecutable(QStringLiteral("chromium"));
-    if (chromium.isEmpty()) {
-        *fehler = QStringLiteral("chromium fehlt (scripts/install-deps)");
-        return {};
-    }
-    QTemporaryDir profil;
-    QProcess p;
-    p.start(chromium, {QStringLiteral("--headless"), QStringLiteral("--no-sandbox"), QStringLiteral("--disable-gpu"),
-                       QStringLiteral("--user-data-dir=") + profil.path(), QStringLiteral("--dump-dom"),
-                       QStringLiteral("file://") + datei});
-    if (!p.waitForFinished(120000)) {
-        p.kill();
-        *fehler = QStringLiteral("chromium antwortet nicht");
-        return {};
-    }
-    return QString::fromUtf8(p.readAllStandardOutput());
-}
 
 // A text as the DOM serializes it inside an element.
 QString AlsText(const QString& s)
@@ -74,7 +52,7 @@ TEST(Webseite, ThePublishedPageShowsTheMatchAndANameAsText)
     ASSERT_TRUE(TextdateiSchreiben(site.filePath(QStringLiteral("Update.js")), UpdateJsZeilen(*m, 0)));
 
     QString fehler;
-    const QString dom = Seite(site.filePath(QStringLiteral("index.html")), &fehler);
+    const QString dom = ChromiumDom(site.filePath(QStringLiteral("index.html")), &fehler);
     ASSERT_FALSE(dom.isEmpty()) << fehler.toStdString();
 
     EXPECT_TRUE(dom.contains(Zelle(QStringLiteral("HeimName"), Cp1252::decode(m->Heimmannschaft.bytes()))))
