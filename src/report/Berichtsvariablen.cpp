@@ -225,7 +225,7 @@ private:
             wert = z.wert(q);
         else
             wert = z.beispiel ? QString::fromUtf8(z.beispiel) : z.beispielWert(q);
-        m_liste.append(Berichtsvariable{std::move(name), std::move(wert), z.typ});
+        m_liste.append(Berichtsvariable{std::move(name), std::move(wert), int(z.typ)});
     }
 
     const TWettkampfDaten* m_w;

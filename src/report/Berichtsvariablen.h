@@ -4,22 +4,18 @@
 // value texts are the interface to the users' projects and never change.
 
 #include "core/Records.h"
+#include "platform/bericht/Berichtsmaschine.h"
 
 #include <QList>
 #include <QString>
 
 // Variable types of the report engine.
-constexpr u32 VariablentypText = 0x10000000;
-constexpr u32 VariablentypZahl = 0x08000000;
-constexpr u32 VariablentypLogisch = 0x02000000;
+constexpr u32 VariablentypText = WerttypText;
+constexpr u32 VariablentypZahl = WerttypZahl;
+constexpr u32 VariablentypLogisch = WerttypLogisch;
 
-struct Berichtsvariable {
-    QString name;
-    QString wert;
-    u32 typ = VariablentypText;
-
-    bool operator==(const Berichtsvariable&) const = default;
-};
+// A variable as the engine takes it: name, value text, type.
+using Berichtsvariable = Berichtswert;
 
 // Every variable with a fixed sample value, for the designer and whenever the
 // engine needs only the names. Date and times are today's and now's.

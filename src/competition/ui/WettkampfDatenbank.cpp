@@ -560,6 +560,7 @@ void TWettkampf::listenkomponente()
 {
     if (LLTool) return;
     LLTool = std::make_unique<TL8_>();
+    LLTool->setEigenschaft(L8Eigenschaft::SortVariables, 1);
     LLTool->EnableDefineVariablesEvent = true;
     LLTool->EnableDefineFieldsEvent = true;
     LLTool->OnDefineFields = [this](TL8_& ll, int, int bDummy, int* prozent, int* letzte, int&) {

@@ -117,6 +117,7 @@ TSpFormular::TSpFormular(QWidget* parent) : QDialog(parent)
 
     LLView = Benannt(new TBerichtsvorschau, "LLView");
     LLTool = std::make_unique<TL8_>();
+    LLTool->setEigenschaft(L8Eigenschaft::SortVariables, 1);
     LLTool->EnableDefineVariablesEvent = true;
     LLTool->EnableDefineFieldsEvent = true;
     LLTool->OnDefineVariables = BerichtsvariablenEreignis([] { return AktWettkampf; });
