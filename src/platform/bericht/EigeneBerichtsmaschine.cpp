@@ -291,7 +291,10 @@ int EigeneBerichtsmaschine::LlDefineLayout(int job, QWidget* eltern, const QStri
 {
     Job* j = d->job(job);
     if (!j) return BerichtFehler;
-    return berichtsoberflaeche().entwerfen(eltern, titel, typ, projekt, j->variablen, j->felder);
+    const int r = berichtsoberflaeche().entwerfen(eltern, titel, typ, projekt, j->variablen, j->felder);
+    j->fehlertext = r < 0 && r != BerichtAbgebrochen ? QStringLiteral("Der Formulardesigner ist nicht verfügbar.")
+                                                      : QString();
+    return r;
 }
 
 int EigeneBerichtsmaschine::LlPrintWithBoxStart(int job, int typ, const QString& projekt, int optionen, int boxtyp,

@@ -422,8 +422,8 @@ TEST_F(Datenbankfenster, CommandsAndTheChangeMark)
     // without the engine's windows there is no designer.
     EXPECT_TRUE(skriptBoxen().gezeigt[0].startsWith(QStringLiteral("Die Spielerdatenbank wurde nicht gedruckt: ")))
         << skriptBoxen().gezeigt[0].toStdString();
-    EXPECT_TRUE(skriptBoxen().gezeigt[1].startsWith(QStringLiteral("Der Formulardesigner kann nicht öffnen")))
-        << skriptBoxen().gezeigt[1].toStdString();
+    EXPECT_EQ(skriptBoxen().gezeigt[1],
+              QStringLiteral("Der Formulardesigner kann nicht öffnen: Der Formulardesigner ist nicht verfügbar."));
     EXPECT_TRUE(skriptBoxen().gezeigt[2].contains(QStringLiteral("Hilfe_Datenbank.rtf ist nicht vorhanden")));
     Hilfeverzeichnis.clear();
     EXPECT_FALSE(geaendert());
