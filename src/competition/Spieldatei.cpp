@@ -453,6 +453,8 @@ void SpielRestLesen(TWettkampfDaten& w, const QStringList& zeilen, bool mitErgeb
     PlusSetzen(w.Gast.Plus, d > 0 ? 0 : -d);
     DurchgaengeSetzen(w, zeilen);
     if (mitErgebnissen) PunkteBerechnen(w);
+    // Table points are not in the file: a finished points match gets them back.
+    if (mitErgebnissen && w.Punktespiel && w.Beendet) TabellenpunkteBerechnen(w);
 }
 
 namespace {
