@@ -16,7 +16,9 @@ void throwOnBadIndex(long index, long first, long last)
 int main(int argc, char** argv)
 {
     // Offscreen, with the screen layout a test target may give it.
-    if (!qEnvironmentVariable("QT_QPA_PLATFORM").startsWith(QLatin1String("offscreen")))
+    // CORVALINK_TESTFENSTER=1 keeps the platform given (real windows on a virtual X screen).
+    if (!qEnvironmentVariable("QT_QPA_PLATFORM").startsWith(QLatin1String("offscreen")) &&
+        qEnvironmentVariable("CORVALINK_TESTFENSTER") != QLatin1String("1"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     // Qt's default media backend needs GStreamer plugins this system lacks.
     if (qEnvironmentVariableIsEmpty("QT_MEDIA_BACKEND")) qputenv("QT_MEDIA_BACKEND", "ffmpeg");

@@ -1,0 +1,707 @@
+// A whole match day in one process, through the program's own windows: two
+// matches set up in the match window (one typed, one taken from the player
+// database), started from the main window and played by the lane simulator
+// over Qt's virtual CAN bus with the program's timers running, a throw
+// corrected in the correction panel while the first one plays, the live
+// results uploaded to a local FTP server, the report printed into a PDF
+// file and mailed to a local SMTP sink, both matches saved and loaded back,
+// and the program ended from its menu. Every count is checked against the
+// lanes' own tally, the points against a recount from the players' results.
+//
+// With SPIELTAG_BILDER naming a folder, each window is saved there as a
+// picture along the way (scripts/spieltag).
+
+#include "competition/Spieldatei.h"
+#include "competition/Spielerdatenbank.h"
+#include "competition/Wettbewerb.h"
+#include "competition/ui/Fensterregistrierung.h"
+#include "competition/ui/Laden.h"
+#include "competition/ui/Speichern.h"
+#include "competition/ui/Wettkampf.h"
+#include "competition/ui/Wettkoptionen.h"
+#include "core/Boxes.h"
+#include "core/Globals.h"
+#include "core/Password.h"
+#include "core/SettingsFile.h"
+#include "core/Zeitgeber.h"
+#include "core/ui/Drucker.h"
+#include "core/ui/Fensterhub.h"
+#include "e2e/Spielaufbau.h"
+#include "lanesim/VirtualCanBruecke.h"
+#include "match/bus/CanKarte.h"
+#include "match/bus/CanSenden.h"
+#include "match/engine/Punkte.h"
+#include "match/flow/Spielablauf.h"
+#include "match/flow/TimerModul.h"
+#include "match/flow/Zeitgeberliste.h"
+#include "match/ui/Korrektur.h"
+#include "platform/AbfShutdown.h"
+#include "platform/QtCanAdapter.h"
+#include "platform/bericht/Berichtsprojekt.h"
+#include "platform/bericht/ui/Berichtsvorschau.h"
+#include "platform/bericht/ui/QtBerichtsoberflaeche.h"
+#include "report/Netzmodul.h"
+#include "report/ui/Berichtausgabe.h"
+#include "report/ui/EmailSenden.h"
+#include "report/ui/Fensterregistrierung.h"
+#include "report/ui/Internet.h"
+#include "report/ui/SpFormular.h"
+#include "shell/ui/Main.h"
+#include "shell/ui/Progende.h"
+#include "support/Ftpserver.h"
+#include "support/ImDialog.h"
+#include "support/Smtpsenke.h"
+#include "support/VirtuellerBus.h"
+#include "support/Warten.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QEventLoop>
+#include <QJsonArray>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMimeData>
+#include <QPrinter>
+#include <QProcess>
+#include <QPushButton>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+#include <array>
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+namespace {
+
+// Intervals in ms of the end-of-lane check, the receive pump and the send pump.
+constexpr int Takt = 2;
+// Counted in receive ticks: a second of the engine, a tick of the lanes.
+constexpr long EmpfangJeSekunde = 20;
+constexpr long EmpfangJeBahntakt = 3;
+constexpr int Nie = 24 * 3600 * 1000;
+// A whole match in receive ticks; only a run whose timers stopped meets the brake (ms).
+constexpr long GrenzeSpiel = 15000;
+constexpr int Notbremse = 400000;
+constexpr int Gruppen = 5;
+constexpr int Volle = 15, Abraeumen = 15;
+
+// A part: a Volle group and an Abräumen group, each thrown five times, and
+// what it counts, by hand.
+struct Teilart {
+    const char* volle;
+    const char* abr;
+    int holz;
+    int fehler;
+};
+const Teilart Teile[] = {
+    {"9 9 9", "X X X", 135 + 135, 0},  // 27 a group both ways
+    {"9 8 7", "7 2 X", 120 + 90, 0},   // 24, 18
+    {"7 7 7", "3 3 3", 105 + 45, 0},   // 21, 9
+    {"8 8 8", "6 3 9", 120 + 90, 0},   // 24, 18
+    {"6 6 6", "5 4 0", 90 + 45, 5},    // 18, 9 with a miss
+    {"9 0 9", "4 4 X", 90 + 45, 5},    // 18 with a miss, 9 ("X" clears the last pin)
+};
+
+// The part player nr throws in his round block d.
+const Teilart& TeilVon(int nr, int d) { return Teile[nr <= 8 ? (nr + d) % 6 : (nr + 2 * d + 1) % 6]; }
+
+QString Wurftext(const Teilart& t)
+{
+    QStringList w;
+    for (int i = 0; i < Gruppen; ++i) w << QString::fromLatin1(t.volle);
+    w << QStringLiteral("|");
+    for (int i = 0; i < Gruppen; ++i) w << QString::fromLatin1(t.abr);
+    return w.join(u' ');
+}
+
+// A side's pins as the scripts throw them, by the table above.
+int Seitenholz(const Startplan& plan, bool heim)
+{
+    std::map<int, int> bloecke;
+    for (const auto& runde : plan)
+        for (int nr : runde) ++bloecke[nr];
+    int holz = 0;
+    for (const auto& [nr, n] : bloecke)
+        if ((nr <= 8) == heim)
+            for (int d = 1; d <= n; ++d) holz += TeilVon(nr, d).holz;
+    return holz;
+}
+
+void eintippen(QLineEdit* edit, const QString& text)
+{
+    edit->setFocus();
+    for (QChar c : text) {
+        QKeyEvent taste(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
+        QApplication::sendEvent(edit, &taste);
+    }
+}
+
+void waehlen(QComboBox* combo, const QString& text)
+{
+    const int i = combo->findText(text);
+    ASSERT_GE(i, 0) << text.toStdString();
+    combo->setCurrentIndex(i);
+    emit combo->activated(i);
+}
+
+QString PdfText(const QString& pdf)
+{
+    QProcess p;
+    p.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+    p.waitForFinished(60000);
+    return QString::fromUtf8(p.readAllStandardOutput());
+}
+
+// A player's points recounted from his and his opponent's block totals:
+// a set point for the more pins in a block (half on a tie), the match point
+// for more set points, on equal set points for more pins (half on a tie).
+struct Punkte {
+    float sap = 0, map = 0;
+    int holz = 0;
+};
+Punkte Nachzaehlen(const TSpielerEintrag& p, const TSpielerEintrag& gegner)
+{
+    Punkte x, y;
+    for (int d = 1; d <= MaxDurchgaenge; ++d) {
+        const TDurchgangBlock& a = p.Durchgang[d];
+        const TDurchgangBlock& b = gegner.Durchgang[d];
+        if (!a.Bahn) continue;
+        const int ha = a.Total.Zahl, hb = b.Total.Zahl;
+        x.sap += ha > hb ? 1.f : ha == hb ? 0.5f : 0.f;
+        y.sap += hb > ha ? 1.f : ha == hb ? 0.5f : 0.f;
+        x.holz += ha;
+        y.holz += hb;
+    }
+    x.map = x.sap > y.sap ? 1.f : x.sap < y.sap ? 0.f : x.holz > y.holz ? 1.f : x.holz == y.holz ? 0.5f : 0.f;
+    return x;
+}
+
+class Spieltag : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(ordner.isValid());
+        ProgrammZuruecksetzen(QDateTime(QDate(2026, 3, 14), QTime(19, 30, 0)));
+        m_daten = Datenverzeichnis;
+        m_programm = Programmverzeichnis;
+        Datenverzeichnis = ordner.filePath(QStringLiteral("daten"));
+        QDir().mkpath(Datenverzeichnis);
+        Programmverzeichnis = ordner.path();
+        for (std::size_t i = 0; i < timer.size(); ++i) intervalle[i] = timer[i]->interval();
+        Timer2().setInterval(Takt);
+        Timer3().setInterval(Takt);
+        for (Zeitgeber* t : sekundentimer) t->setInterval(Nie);
+        Einst.CanBusTimer = Takt;
+        ASSERT_TRUE(bus.laeuft());
+        Einst.CanSchnittstelle = bus.schnittstelle();
+        QString fehler;
+        bruecke.setTaktMs(0);
+        ASSERT_TRUE(bruecke.oeffnen(bus.schnittstelle(), &fehler)) << fehler.toStdString();
+        ASSERT_TRUE(CanAnschliessen(&adapter)) << CanEinstellungen.StatusText.toStdString();
+
+        // Two throw presets: 15 + 15 in start-order mode 3 on four lanes, mode 2 on two.
+        WurfvorwListe = {QStringLiteral("120 Wurf;15;15;12;3;;;Bahn 1 bis 4"),
+                         QStringLiteral("60 Wurf;15;15;12;2;;;Bahn 1 bis 2")};
+        // The player database on file: the guests of the first match.
+        Einst.DatenbankPfad = ordner.path();
+        Spielertabelle t;
+        std::vector<SpielerZeile> zeilen;
+        for (int i = 0; i < 6; ++i) {
+            SpielerZeile z;
+            z[0] = "KSV Eiche";
+            z[1] = QByteArray(Gaeste[i]);
+            z[2] = QByteArray::number(5100 + i);
+            zeilen.push_back(z);
+        }
+        t.setZeilen(zeilen);
+        ASSERT_TRUE(SpielerdatenbankSchreiben(ordner.filePath(QStringLiteral("Spieler.xrs")), t).ok);
+        Spielerdatenbank().setZeilen({});
+
+        CompetitionFensterRegistrieren(hub);
+        ReportFensterRegistrieren(hub);
+        berichtausgabeZustand.vorDruckauftrag = [this](QPrinter& p) {
+            pdf = ordner.filePath(QStringLiteral("Bericht.pdf"));
+            p.setOutputFormat(QPrinter::PdfFormat);
+            p.setOutputFileName(pdf);
+        };
+        DruckdialogSetzen([this](QPrinter& p, QWidget*) {
+            pdf = ordner.filePath(QStringLiteral("Bericht.pdf"));
+            p.setOutputFormat(QPrinter::PdfFormat);
+            p.setOutputFileName(pdf);
+            return true;
+        });
+    }
+
+    void TearDown() override
+    {
+        DruckdialogSetzen({});
+        berichtausgabeZustand.zuruecksetzen();
+        Spielerdatenbank().setZeilen({});
+        ProgrammAbbauen();
+        Timer3().setJob(&Timer3Go);
+        bruecke.schliessen();
+        for (std::size_t i = 0; i < timer.size(); ++i) timer[i]->setInterval(intervalle[i]);
+        Datenverzeichnis = m_daten;
+        Programmverzeichnis = m_programm;
+    }
+
+    // The window as a picture in SPIELTAG_BILDER, when it is set.
+    static void bild(QWidget* w, const QString& name)
+    {
+        const QString ordner = qEnvironmentVariable("SPIELTAG_BILDER");
+        if (ordner.isEmpty() || !w) return;
+        QDir().mkpath(ordner);
+        w->grab().save(QDir(ordner).filePath(name + QStringLiteral(".png")));
+    }
+
+    void empfangsTakt()
+    {
+        Timer3Go();
+        ++empfangsTakte;
+        if (empfangsTakte % EmpfangJeBahntakt == 0) bruecke.takt();
+        if (empfangsTakte % EmpfangJeSekunde == 0)
+            for (Zeitgeber* t : sekundentimer)
+                if (t->enabled()) t->tick();
+        if (pruefen) pruefen();
+        if (imTakt) imTakt();
+    }
+
+    bool laufen(const std::function<bool()>& ziel, long grenze)
+    {
+        if (ziel()) return true;
+        QEventLoop schleife;
+        const long ende = empfangsTakte + grenze;
+        imTakt = [&] {
+            if (ziel() || empfangsTakte >= ende) schleife.quit();
+        };
+        QTimer notbremse;
+        notbremse.setSingleShot(true);
+        QObject::connect(&notbremse, &QTimer::timeout, &schleife, &QEventLoop::quit);
+        notbremse.start(Notbremse);
+        schleife.exec();
+        imTakt = nullptr;
+        return ziel();
+    }
+
+    // The lanes' scripts of the plan, each lane's parts after what it threw before.
+    void skripte(const Startplan& plan)
+    {
+        for (const auto& [bahn, wuerfe] : Skripte(plan, 1, [](int nr, int d) { return Wurftext(TeilVon(nr, d)); }))
+            sim.setSkript(bahn, wuerfe);
+    }
+
+    // Starts the match from the main window, plays it to its end and the
+    // lanes' sign-off.
+    void spielen(TMain& main, TWettkampfDaten& m, int bahnen)
+    {
+        BahnendeTimerAktiv = CanEmpfangTimerAktiv = 1;
+        TimerModulStarten();
+        Timer3().setJob([this] { empfangsTakt(); });
+        skriptBoxen().antworten = {ErgebnisJa};
+        ASSERT_TRUE(main.MSpielStart->isEnabled());
+        main.MSpielStart->trigger();
+        EXPECT_EQ(skriptBoxen().gezeigt, QStringList{QStringLiteral("Spiel starten ? ")});
+        skriptBoxen().gezeigt.clear();
+        ASSERT_TRUE(laufen([&] { return m.Beendet != 0; }, GrenzeSpiel)) << "Durchgang " << int(m.Durchgang);
+        EXPECT_TRUE(laufen(
+            [&] {
+                for (int bahn = 1; bahn <= bahnen; ++bahn)
+                    if (sim.spielNr(bahn) != 0 || sim.teilLaeuft(bahn)) return false;
+                return BahnSendenAusstehend == 0;
+            },
+            2000));
+        EXPECT_EQ(m.Spielphase, PhaseBeendet);
+        EXPECT_TRUE(skriptBoxen().gezeigt.isEmpty()) << skriptBoxen().gezeigt.join(u'|').toStdString();
+    }
+
+    // Each part of the plan against the part its lane threw (from part
+    // `ab[lane]` of that lane on), each player and side against the sum.
+    std::vector<std::string> buchungen(const TWettkampfDaten& m, const Startplan& plan, const std::map<int, std::size_t>& ab)
+    {
+        std::vector<std::string> fehler;
+        std::map<int, Zaehlung> spieler;
+        for (std::size_t r = 0; r < plan.size(); ++r)
+            for (std::size_t k = 0; k < plan[r].size(); ++k) {
+                const int bahn = int(k) + 1, nr = plan[r][k];
+                const std::size_t i = ab.at(bahn) + r;
+                const std::string wo = "round " + std::to_string(r + 1) + ", lane " + std::to_string(bahn) + ": ";
+                if (sim.teile(bahn).size() <= i) {
+                    fehler.push_back(wo + "not thrown");
+                    continue;
+                }
+                const Teil& t = sim.teile(bahn)[i];
+                if (t.wuerfe.size() != std::size_t(Volle + Abraeumen))
+                    fehler.push_back(wo + std::to_string(t.wuerfe.size()) + " throws");
+                const std::string a = Abweichung(m.Spieler[nr].Durchgang[BlockNr(plan, nr, r)], t.zaehlung());
+                if (!a.empty()) fehler.push_back(wo + a);
+                spieler[nr] += t.zaehlung();
+            }
+        Zaehlung heim, gast;
+        for (const auto& [nr, z] : spieler) {
+            const std::string a = Abweichung(m.Spieler[nr], z);
+            if (!a.empty()) fehler.push_back("player " + std::to_string(nr) + ": " + a);
+            (nr <= 8 ? heim : gast) += z;
+        }
+        if (const std::string a = Abweichung(m.Heim, heim); !a.empty()) fehler.push_back("home: " + a);
+        if (const std::string a = Abweichung(m.Gast, gast); !a.empty()) fehler.push_back("guest: " + a);
+        return fehler;
+    }
+
+    // The points of every player and of both sides against a recount.
+    static void punktePruefen(const TWettkampfDaten& m, int spieler)
+    {
+        float sap[2] = {0, 0}, map[2] = {0, 0};
+        for (int i = 1; i <= spieler; ++i)
+            for (int seite = 0; seite < 2; ++seite) {
+                const int nr = seite == 0 ? i : i + 8, gegner = seite == 0 ? i + 8 : i;
+                const Punkte p = Nachzaehlen(m.Spieler[nr], m.Spieler[gegner]);
+                EXPECT_EQ(m.Spieler[nr].SaP, p.sap) << "player " << nr;
+                EXPECT_EQ(m.Spieler[nr].MaP, p.map) << "player " << nr;
+                sap[seite] += p.sap;
+                map[seite] += p.map;
+            }
+        const int h = m.Heim.Total.Zahl, g = m.Gast.Total.Zahl;
+        const float mehrHeim = h > g ? 2.f : h == g ? 1.f : 0.f, mehrGast = 2.f - mehrHeim;
+        const float totalHeim = map[0] + mehrHeim, totalGast = map[1] + mehrGast;
+        EXPECT_EQ(m.Heim.SaP, sap[0]);
+        EXPECT_EQ(m.Gast.SaP, sap[1]);
+        EXPECT_EQ(m.Heim.MaP, map[0]);
+        EXPECT_EQ(m.Gast.MaP, map[1]);
+        EXPECT_EQ(m.Heim.ErgebnisMaP, mehrHeim);
+        EXPECT_EQ(m.Gast.ErgebnisMaP, mehrGast);
+        EXPECT_EQ(m.Heim.TotalMaP, totalHeim);
+        EXPECT_EQ(m.Gast.TotalMaP, totalGast);
+        const char* tapHeim = totalHeim > totalGast ? "2" : totalHeim == totalGast ? "1" : "0";
+        const char* tapGast = totalGast > totalHeim ? "2" : totalHeim == totalGast ? "1" : "0";
+        EXPECT_EQ(m.Heim.TaP.text(), QString::fromLatin1(tapHeim));
+        EXPECT_EQ(m.Gast.TaP.text(), QString::fromLatin1(tapGast));
+    }
+
+    static constexpr const char* Gaeste[6] = {"Egon Esche", "Frieda Fichte", "Gustav Gran",
+                                              "Helga Hasel", "Ida Ilme", "Jost Jasmin"};
+
+    QTemporaryDir ordner;
+    VirtuellerBus bus;
+    Bahnsimulator sim{SimVorgaben(3, 30, 20, 38)};
+    VirtualCanBruecke bruecke{sim};
+    QtCanAdapter adapter;
+    Fensterhub hub;
+    FensterDiensteEinsetzen fensterdienste{&hub};
+    Wettbewerb wettbewerb;
+    WettbewerbDiensteEinsetzen wettbewerbEin{&wettbewerb};
+    std::function<void()> pruefen;
+    std::function<void()> imTakt;
+    long empfangsTakte = 0;
+    QString pdf;
+    const std::array<Zeitgeber*, 5> timer{&Timer2(), &Timer3(), &Timer9(), &TimerSpielEnde(), &TimerBahnEnde()};
+    const std::array<Zeitgeber*, 3> sekundentimer{&Timer9(), &TimerSpielEnde(), &TimerBahnEnde()};
+    std::array<int, 5> intervalle{};
+    QString m_daten, m_programm;
+};
+
+TEST_F(Spieltag, TwoMatchesFromSetUpToTheProgramsEnd)
+{
+    FtpTestserver ftp;
+    ASSERT_NE(ftp.port, 0) << "the FTP server did not start (python3-pyftpdlib)";
+    Senke senke;
+    ASSERT_NE(senke.port, 0) << "the SMTP sink did not start (python3-aiosmtpd)";
+    Netzmodul netzmodul(BerichtStatus);
+    NetzDiensteEinsetzen netzEin(&netzmodul);
+    Einst.FtpPort = ftp.port;
+    Einst.EmailHost = QStringLiteral("127.0.0.1");
+    Einst.EmailPort = senke.port;
+    QDir(ftp.wurzel()).mkpath(QStringLiteral("live"));
+
+    TMain main(hub);
+    main.resize(1280, 1000);
+    main.show();
+    FakeAbschaltung abschaltung;
+    TProgende progende(&main, &abschaltung);
+    main.Progende = &progende;
+    bool beendet = false;
+    progende.Beenden = [&] { beendet = true; };
+
+    // --- Match A: four lanes, home typed, guests from the player database.
+    Einst.Bahnsteuerung = 1;
+    main.MNeu->trigger();
+    auto* wA = qobject_cast<TWettkampf*>(hub.mdiFenster(MdiFenster::Wettkampf));
+    ASSERT_NE(wA, nullptr);
+    ASSERT_NE(AktWettkampf, nullptr);
+    TWettkampfDaten& a = *AktWettkampf;
+    eintippen(wA->EClub, QStringLiteral("KSC Ahorn"));
+    eintippen(wA->EGast, QStringLiteral("KSV Eiche 1"));
+    const char* const heimA[] = {"Anton Adler", "Bernd Brandt", "Carl Conrad", "Dieter Dorn", "Erwin Eck", "Fritz Frey"};
+    for (int i = 1; i <= 6; ++i) eintippen(wA->name(i), QString::fromLatin1(heimA[i - 1]));
+    waehlen(wA->CWurf, QStringLiteral("120 Wurf"));
+    waehlen(wA->CSpieler, QStringLiteral("6 Spieler"));
+    waehlen(wA->CBahnen, QStringLiteral("Bahn 1 bis 4"));
+    // The guests: database rows dropped onto the guest lines, as dragged.
+    wA->DatenbankFensterSetzen(TWettkampf::DatenbankHoeheMax);
+    QAbstractItemModel* modell = wA->DBGridStarter->model();
+    ASSERT_EQ(modell->rowCount(), 6);
+    for (int i = 0; i < 6; ++i) {
+        std::unique_ptr<QMimeData> daten(modell->mimeData({modell->index(i, 1)}));
+        QLineEdit* ziel = wA->name(9 + i);
+        const QPoint p = ziel->rect().center();
+        QDragEnterEvent hinein(p, Qt::CopyAction, daten.get(), Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(ziel, &hinein);
+        ASSERT_TRUE(hinein.isAccepted()) << i;
+        QDropEvent ab(p, Qt::CopyAction, daten.get(), Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(ziel, &ab);
+        ASSERT_TRUE(ab.isAccepted()) << i;
+    }
+    bild(wA, QStringLiteral("01-wettkampf-a"));
+    // Points game, in the match options.
+    ImDialog<TWettkoptionen>(hub, [&] {
+        wA->MSpieldaten->trigger();
+        return true;
+    }, [](TWettkoptionen& d) {
+        if (!d.CBPunktespiel->isChecked()) d.CBPunktespiel->click();
+        bild(&d, QStringLiteral("02-optionen-a"));
+        d.BtnOk->click();
+    });
+    // The live upload at each lane end, to the local FTP server.
+    ImDialog<TInternet>(hub, [&] {
+        main.MInternetKonfiguration->trigger();
+        return true;
+    }, [&](TInternet& d) {
+        d.EFtpHost->setText(QStringLiteral("127.0.0.1"));
+        d.EFtpKennung->setText(QString::fromLatin1(FtpTestserver::Kennung));
+        d.EFtpPasswort->setText(QString::fromLatin1(FtpTestserver::Passwort));
+        d.EFtpPfad->setText(QStringLiteral("live"));
+        if (!d.CBFtpUpdate->isChecked()) d.CBFtpUpdate->click();
+        if (!d.CBFtpUpdateDurchg->isChecked()) d.CBFtpUpdateDurchg->click();
+        bild(&d, QStringLiteral("03-internet-a"));
+        d.BtnOk->click();
+    });
+    EXPECT_EQ(a.Heimmannschaft.text(), QStringLiteral("KSC Ahorn 1"));
+    EXPECT_EQ(a.Gastmannschaft.text(), QStringLiteral("KSV Eiche 1"));
+    EXPECT_EQ(int(a.Volle), Volle);
+    EXPECT_EQ(int(a.Spielmodus), 3);
+    EXPECT_EQ(int(a.Durchgaenge), 4);
+    EXPECT_TRUE(a.Punktespiel);
+    EXPECT_EQ(a.FtpUpdate, 1);
+    for (int i = 0; i < 6; ++i) {
+        EXPECT_EQ(a.Spieler[9 + i].Name.text(), QString::fromLatin1(Gaeste[i]));
+        EXPECT_EQ(a.Spieler[9 + i].IstHeim, 0);
+    }
+
+    // --- Match B: two lanes, typed.
+    main.MNeu->trigger();
+    auto* wB = qobject_cast<TWettkampf*>(hub.mdiFenster(MdiFenster::Wettkampf));
+    ASSERT_NE(wB, nullptr);
+    ASSERT_NE(AktWettkampf, &a);
+    TWettkampfDaten& b = *AktWettkampf;
+    eintippen(wB->EClub, QStringLiteral("SG Birkenau"));
+    eintippen(wB->EGast, QStringLiteral("TSV Buche 2"));
+    for (int i = 1; i <= 4; ++i) {
+        eintippen(wB->name(i), QStringLiteral("Heim %1").arg(i));
+        eintippen(wB->name(8 + i), QStringLiteral("Gast %1").arg(i));
+    }
+    waehlen(wB->CWurf, QStringLiteral("60 Wurf"));
+    waehlen(wB->CSpieler, QStringLiteral("4 Spieler"));
+    waehlen(wB->CBahnen, QStringLiteral("Bahn 1 bis 2"));
+    ImDialog<TWettkoptionen>(hub, [&] {
+        wB->MSpieldaten->trigger();
+        return true;
+    }, [](TWettkoptionen& d) {
+        if (!d.CBPunktespiel->isChecked()) d.CBPunktespiel->click();
+        d.BtnOk->click();
+    });
+    bild(wB, QStringLiteral("04-wettkampf-b"));
+    EXPECT_EQ(int(b.Spielmodus), 2);
+    EXPECT_EQ(int(b.Durchgaenge), 2);
+    EXPECT_EQ(int(b.LetzteBahn), 2);
+    EXPECT_TRUE(b.Punktespiel);
+
+    // --- A plays; lane 1 gets a throw corrected in the panel, on the PC and the lane.
+    main.MEintrag[1]->trigger();
+    ASSERT_EQ(AktWettkampf, &a);
+    skripte(PlanVierBahnenSechsSpieler);
+    std::unique_ptr<TKorrektur> panel;
+    int alt = -1, neu = -1;
+    pruefen = [&] {
+        const TBahnDaten& l = BahnDaten[1];
+        if (alt < 0 && a.Durchgang == 1 && a.Spielphase == PhaseSpiel && l.BahnStatus == 2 && !l.ProbeLaeuft &&
+            l.WurfNr == 4) {
+            panel = std::make_unique<TKorrektur>(nullptr, 1);
+            panel->show();
+            QLineEdit* e = panel->EVolle;
+            alt = e->text().at(1).digitValue();
+            neu = alt == 5 ? 6 : 5;
+            e->setFocus();
+            e->setCursorPosition(1);
+            QKeyEvent taste(QEvent::KeyPress, Qt::Key_0 + neu, Qt::NoModifier, QString::number(neu));
+            QApplication::sendEvent(e, &taste);
+            bild(panel.get(), QStringLiteral("05-korrektur"));
+            panel->BtnAusbessernPCBahn->click();
+            panel.reset();
+        }
+    };
+    spielen(main, a, 4);
+    pruefen = nullptr;
+    ASSERT_GE(alt, 0) << "no correction made";
+    EXPECT_EQ(alt, QByteArray(TeilVon(PlanVierBahnenSechsSpieler[0][0], 1).volle).at(2) - '0');
+    bild(&main, QStringLiteral("06-hauptfenster-a"));
+
+    // --- B plays, its lanes running the game.
+    Einst.Bahnsteuerung = 0;
+    const std::map<int, std::size_t> abB{{1, sim.teile(1).size()}, {2, sim.teile(2).size()}};
+    main.MEintrag[2]->trigger();
+    ASSERT_EQ(AktWettkampf, &b);
+    skripte(PlanZweiBahnenVierSpieler);
+    spielen(main, b, 2);
+    bild(&main, QStringLiteral("07-hauptfenster-b"));
+
+    // Every throw booked, by the lanes' own tally.
+    EXPECT_EQ(buchungen(a, PlanVierBahnenSechsSpieler, {{1, 0}, {2, 0}, {3, 0}, {4, 0}}), std::vector<std::string>{});
+    EXPECT_EQ(buchungen(b, PlanZweiBahnenVierSpieler, abB), std::vector<std::string>{});
+    // The pins by hand from the scripts; A's home side carries the correction.
+    EXPECT_EQ(a.Heim.Total.Zahl, Seitenholz(PlanVierBahnenSechsSpieler, true) + neu - alt);
+    EXPECT_EQ(a.Gast.Total.Zahl, Seitenholz(PlanVierBahnenSechsSpieler, false));
+    EXPECT_EQ(b.Heim.Total.Zahl, Seitenholz(PlanZweiBahnenVierSpieler, true));
+    EXPECT_EQ(b.Gast.Total.Zahl, Seitenholz(PlanZweiBahnenVierSpieler, false));
+    // The points against the recount.
+    {
+        SCOPED_TRACE("A");
+        punktePruefen(a, 6);
+    }
+    {
+        SCOPED_TRACE("B");
+        punktePruefen(b, 4);
+    }
+    const QString totalA = QString::number(a.Heim.Total.Zahl), totalGastA = QString::number(a.Gast.Total.Zahl);
+
+    // The live upload: the last "Update.csv" of A carries the records' totals.
+    ASSERT_TRUE(warten([&] { return netzmodul.laufendeFtpAuftraege() == 0; }, 60000));
+    {
+        QFile f(ftp.datei(QStringLiteral("live/Update.csv")));
+        ASSERT_TRUE(f.open(QIODevice::ReadOnly)) << ftp.zeilen().join(u'|').toStdString();
+        const QList<QByteArray> zeilen = f.readAll().split('\n');
+        ASSERT_GE(zeilen.size(), 3);
+        const QList<QByteArray> heim = zeilen[1].trimmed().split(';'), gast = zeilen[2].trimmed().split(';');
+        ASSERT_GE(heim.size(), 5);
+        ASSERT_GE(gast.size(), 5);
+        EXPECT_EQ(QString::fromLatin1(heim[4]), totalA);
+        EXPECT_EQ(QString::fromLatin1(gast[4]), totalGastA);
+        EXPECT_GE(ftp.zeilen().count(QStringLiteral("STOR Update.csv")), 12);
+    }
+
+    // --- A's report: printed into a PDF file and mailed from the report window.
+    main.MEintrag[1]->trigger();
+    ASSERT_EQ(AktWettkampf, &a);
+    a.EmailVon = QStringLiteral("bericht@ahorn.test");
+    a.EmailAn = QStringLiteral("staffelleiter@kegeln.test");
+    EmailAnListe = {a.EmailAn};
+    a.EmailBetreff = QStringLiteral("Spielbericht KSC Ahorn 1 - KSV Eiche 1");
+    // The report project of layout 20, beside the data.
+    BerichtsoberflaecheEinrichten();
+    {
+        QFile projekt(QDir(Datenverzeichnis).filePath(QStringLiteral("Spielbericht.crd")));
+        ASSERT_TRUE(projekt.open(QIODevice::WriteOnly));
+        projekt.write(StandardProjekt(Projektart::Karte));
+    }
+    FormularDateien = QStringList(20, QStringLiteral(" ")) << QStringLiteral("Spielbericht.crd");
+    FormularNamen = QStringList(20, QString()) << QStringLiteral("Spielbericht (Berichtsprojekt)");
+    Einst.FormularNummer = 20;
+    QString status;
+    bool gesehen = false;
+    // The window once its preview is made (its progress box runs the event loop while it opens).
+    auto* suche = new QTimer(qApp);
+    QObject::connect(suche, &QTimer::timeout, suche, [&, suche] {
+        auto* f = qobject_cast<TSpFormular*>(QApplication::activeModalWidget());
+        if (!f || !f->isVisible() || (f->LLView->seitenzahl() == 0 && f->LStatus->text().isEmpty())) return;
+        suche->deleteLater();
+        gesehen = true;
+        bild(f, QStringLiteral("08-spielbericht"));
+        f->BtnDrucken->click();
+        ImDialog<TEmailSenden>(hub, [&] {
+            f->BtnEmail->click();
+            return true;
+        }, [](TEmailSenden& d) { d.BtnOk->click(); });
+        EXPECT_TRUE(warten([&] { return f->LStatus->text() != MailWartenText; }, 60000));
+        status = f->LStatus->text();
+        f->reject();
+    });
+    suche->start(10);
+    main.MSpFormular->trigger();
+    EXPECT_TRUE(gesehen);
+    BerichtsoberflaecheSetzen(nullptr);
+    EXPECT_EQ(status, MailVersendetText);
+    ASSERT_FALSE(pdf.isEmpty());
+    const QString text = PdfText(pdf);
+    EXPECT_TRUE(text.contains(totalA)) << text.toStdString() << QFileInfo(pdf).size();
+    EXPECT_TRUE(text.contains(totalGastA)) << text.toStdString();
+    const QJsonObject mail = senke.nachricht(1);
+    ASSERT_FALSE(mail.isEmpty());
+    const QJsonArray anhaenge = mail.value(QStringLiteral("anhaenge")).toArray();
+    ASSERT_EQ(anhaenge.size(), 1);
+    EXPECT_FALSE(
+        QImage::fromData(QByteArray::fromBase64(anhaenge.at(0).toObject().value(QStringLiteral("daten")).toString().toLatin1()))
+            .isNull());
+
+    // --- Both saved through the program's save and loaded back equal.
+    const QString spiele = ordner.filePath(QStringLiteral("spiele"));
+    QDir().mkpath(spiele);
+    std::map<TWettkampfDaten*, QStringList> gespeichert;
+    for (int k : {1, 2}) {
+        main.MEintrag[k]->trigger();
+        TWettkampfDaten* w = AktWettkampf;
+        w->Speicherordner = spiele;
+        ASSERT_TRUE(ImDialog<TSpeichern>(hub, [&] {
+            main.MSpeichern->trigger();
+            return true;
+        }, [](TSpeichern& d) { d.BtnSpeichern->click(); }));
+        EXPECT_EQ(w->Geaendert, 0);
+        gespeichert[w] = SpielZeilen(*w);
+    }
+    for (int zeile : {0, 1}) {
+        TWettkampfDaten* vorher = AktWettkampf;
+        skriptBoxen().antworten = {ErgebnisJa};  // with the results
+        ImDialog<TLaden>(hub, [&] {
+            main.MLaden->trigger();
+            return true;
+        }, [&](TLaden& d) {
+            d.LBFile->setCurrentRow(zeile);
+            d.BtnLaden->click();
+        });
+        ASSERT_NE(AktWettkampf, vorher);
+        const TWettkampfDaten& geladen = *AktWettkampf;
+        const TWettkampfDaten& original = geladen.Heimmannschaft.text() == a.Heimmannschaft.text() ? a : b;
+        EXPECT_EQ(SpielZeilen(geladen), gespeichert[const_cast<TWettkampfDaten*>(&original)]) << zeile;
+        EXPECT_EQ(geladen.Heim.Total.Zahl, original.Heim.Total.Zahl);
+        for (auto [x, y] : {std::pair{&geladen.Heim, &original.Heim}, std::pair{&geladen.Gast, &original.Gast}}) {
+            EXPECT_EQ(x->SaP, y->SaP);
+            EXPECT_EQ(x->MaP, y->MaP);
+            EXPECT_EQ(x->ErgebnisMaP, y->ErgebnisMaP);
+            EXPECT_EQ(x->TotalMaP, y->TotalMaP);
+            EXPECT_EQ(x->TaP.text(), y->TaP.text());
+        }
+    }
+    skriptBoxen().gezeigt.clear();
+
+    // --- The program ended from its menu.
+    skriptBoxen().antworten = {ErgebnisNein, ErgebnisNein, ErgebnisNein, ErgebnisNein, ErgebnisNein, ErgebnisNein};
+    bool endeGesehen = false;
+    QTimer::singleShot(0, qApp, [&] {
+        endeGesehen = QApplication::activeModalWidget() == &progende;
+        bild(&progende, QStringLiteral("09-programmende"));
+        progende.BtnJa->click();
+    });
+    main.MProgrammEnde->trigger();
+    EXPECT_TRUE(endeGesehen);
+    EXPECT_TRUE(warten([&] {
+        if (progende.TimerEnde->enabled()) progende.TimerEnde->tick();
+        return beendet;
+    }, 30000));
+    EXPECT_TRUE(abschaltung.aufrufe.isEmpty());  // the program only, not the machine
+}
+
+}  // namespace
