@@ -2,11 +2,15 @@
 // matches set up in the match window (one typed, one taken from the player
 // database), started from the main window and played by the lane simulator
 // over Qt's virtual CAN bus with the program's timers running, a throw
-// corrected in the correction panel while the first one plays, the live
-// results uploaded to a local FTP server, the report printed into a PDF
-// file and mailed to a local SMTP sink, both matches saved and loaded back,
-// and the program ended from its menu. Every count is checked against the
-// lanes' own tally, the points against a recount from the players' results.
+// corrected in the correction panel while the first one plays, the first
+// one's name boards, team board, two lane monitors and result board (on
+// the second screen) switched on from the menu, the live results uploaded
+// to a local FTP server, the web site created there and shown in Chromium,
+// the report printed into a PDF file and mailed to a local SMTP sink, both
+// matches saved and loaded back, and the program ended from its menu. Every
+// count is checked against the lanes' own tally, the points against a
+// recount from the players' results, and the boards, monitors, board window
+// and web page against the record.
 //
 // With SPIELTAG_BILDER naming a folder, each window is saved there as a
 // picture along the way (scripts/spieltag).
@@ -19,6 +23,7 @@
 #include "competition/ui/Speichern.h"
 #include "competition/ui/Wettkampf.h"
 #include "competition/ui/Wettkoptionen.h"
+#include "core/Anzeigedienste.h"
 #include "core/Boxes.h"
 #include "core/Globals.h"
 #include "core/Password.h"
@@ -26,7 +31,13 @@
 #include "core/Zeitgeber.h"
 #include "core/ui/Drucker.h"
 #include "core/ui/Fensterhub.h"
+#include "displays/Grossanzsteuerung.h"
+#include "displays/Mannschaftsanzeige.h"
+#include "displays/Namenanzeige.h"
+#include "displays/ui/Anzeigefenster.h"
+#include "displays/ui/Fensterregistrierung.h"
 #include "e2e/Spielaufbau.h"
+#include "e2e/Spieltag.h"
 #include "lanesim/VirtualCanBruecke.h"
 #include "match/bus/CanKarte.h"
 #include "match/bus/CanSenden.h"
@@ -40,6 +51,7 @@
 #include "platform/bericht/Berichtsprojekt.h"
 #include "platform/bericht/ui/Berichtsvorschau.h"
 #include "platform/bericht/ui/QtBerichtsoberflaeche.h"
+#include "report/Nachrichtenversand.h"
 #include "report/Netzmodul.h"
 #include "report/ui/Berichtausgabe.h"
 #include "report/ui/EmailSenden.h"
@@ -48,8 +60,10 @@
 #include "report/ui/SpFormular.h"
 #include "shell/ui/Main.h"
 #include "shell/ui/Progende.h"
+#include "support/Chromium.h"
 #include "support/Ftpserver.h"
 #include "support/ImDialog.h"
+#include "support/Klicken.h"
 #include "support/Smtpsenke.h"
 #include "support/VirtuellerBus.h"
 #include "support/Warten.h"
@@ -59,6 +73,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QEventLoop>
+#include <QGuiApplication>
 #include <QJsonArray>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -67,6 +82,7 @@
 #include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
+#include <QScreen>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -91,6 +107,8 @@ constexpr long GrenzeSpiel = 15000;
 constexpr int Notbremse = 400000;
 constexpr int Gruppen = 5;
 constexpr int Volle = 15, Abraeumen = 15;
+// Characters of the name boards and the team board.
+constexpr int TafelBreite = 11;
 
 // A part: a Volle group and an Abräumen group, each thrown five times, and
 // what it counts, by hand.
@@ -224,8 +242,27 @@ protected:
         ASSERT_TRUE(SpielerdatenbankSchreiben(ordner.filePath(QStringLiteral("Spieler.xrs")), t).ok);
         Spielerdatenbank().setZeilen({});
 
+        // Name boards and one team board, the lane monitors and the result board.
+        // The boards share the bus with the lanes: at the lanes' pace here the
+        // send pump takes a frame of every queue each tick ("multiple Messages"),
+        // else the board frames hold back the last lanes' commands.
+        Einst.CanSendType = 1;
+        Einst.NamenanzOn = true;
+        Einst.NamenAnzeigeDig = TafelBreite;
+        Einst.NaSaPWechsel = false;
+        Einst.MannschanzOn = true;
+        Einst.MannschAnzeigeDig = TafelBreite;
+        Einst.MannschAnzeigeAnz = 1;
+        Einst.Punkteanzeige = false;
+        Einst.MonitorAnzeige = true;
+        Einst.GrossAnzeige = true;
+        // The sample web site beside the data, as the program folder gets it.
+        for (const QString& f : QDir(QStringLiteral(SITE_ORDNER)).entryList(QDir::Files))
+            ASSERT_TRUE(QFile::copy(QStringLiteral(SITE_ORDNER "/") + f, QDir(Datenverzeichnis).filePath(f)));
+
         CompetitionFensterRegistrieren(hub);
         ReportFensterRegistrieren(hub);
+        DisplaysFensterRegistrieren(hub);
         berichtausgabeZustand.vorDruckauftrag = [this](QPrinter& p) {
             pdf = ordner.filePath(QStringLiteral("Bericht.pdf"));
             p.setOutputFormat(QPrinter::PdfFormat);
@@ -242,6 +279,10 @@ protected:
     void TearDown() override
     {
         DruckdialogSetzen({});
+        hub.anzeigefensterSchliessen();
+        for (Zeitgeber* t : {&grossanzsteuerung().TimerWerbung, &namenanzsteuerung().TimerWechsel,
+                             &namenanzsteuerung().TimerWerbung, &mannschaftsanzsteuerung().TimerWechsel})
+            t->setEnabled(false);
         berichtausgabeZustand.zuruecksetzen();
         Spielerdatenbank().setZeilen({});
         ProgrammAbbauen();
@@ -396,6 +437,8 @@ protected:
     FensterDiensteEinsetzen fensterdienste{&hub};
     Wettbewerb wettbewerb;
     WettbewerbDiensteEinsetzen wettbewerbEin{&wettbewerb};
+    Displaydienste anzeigen;
+    AnzeigeDiensteEinsetzen anzeigenEin{&anzeigen};
     std::function<void()> pruefen;
     std::function<void()> imTakt;
     long empfangsTakte = 0;
@@ -418,6 +461,19 @@ TEST_F(Spieltag, TwoMatchesFromSetUpToTheProgramsEnd)
     Einst.EmailHost = QStringLiteral("127.0.0.1");
     Einst.EmailPort = senke.port;
     QDir(ftp.wurzel()).mkpath(QStringLiteral("live"));
+    // The monitors of lanes 1 and 2, each on a loopback address of its own and one free port.
+    std::array<Monitorclient, 2> monitore;
+    quint16 monitorport = 0;
+    for (int bahn = 1; bahn <= 2; ++bahn) {
+        Monitorclient& c = monitore[std::size_t(bahn - 1)];
+        ASSERT_TRUE(c.starten(QStringLiteral("127.0.0.%1").arg(bahn + 1), monitorport,
+                              ordner.filePath(QStringLiteral("monitor%1.txt").arg(bahn))))
+            << "monitor " << bahn;
+        TMonitorExport& e = Einst.MonitorExport[bahn];
+        e.ExportTcpOn = true;
+        e.ExportAdresse = c.adresse();
+    }
+    netzmodul.nachrichten().setPort(monitorport);
 
     TMain main(hub);
     main.resize(1280, 1000);
@@ -481,6 +537,27 @@ TEST_F(Spieltag, TwoMatchesFromSetUpToTheProgramsEnd)
         bild(&d, QStringLiteral("03-internet-a"));
         d.BtnOk->click();
     });
+    // A's displays from the main window's menu: name boards, the team board,
+    // the lane monitors and the result board, which opens on the second
+    // screen (with one screen, as on a plain X server, over the main window).
+    const QList<QScreen*> schirme = QGuiApplication::screens();
+    if (schirme.size() < 2) hub.setZweiterBildschirm(schirme.at(0)->geometry());
+    for (QAction* schalter :
+         {main.MNamenanzEinschalten, main.MMannschanzEinschalten, main.MMonitorEinschalten, main.MGrossanzEinschalten}) {
+        ASSERT_TRUE(schalter->isEnabled()) << schalter->objectName().toStdString();
+        schalter->trigger();
+    }
+    EXPECT_TRUE(a.NamenanzeigeEin);
+    EXPECT_TRUE(a.MannschaftsanzeigeEin);
+    EXPECT_TRUE(a.MonitoreEin);
+    EXPECT_TRUE(a.GrossanzeigeEin);
+    auto* tafel = qobject_cast<TAnzeigefenster*>(hub.anzeigefenster());
+    ASSERT_NE(tafel, nullptr);
+    EXPECT_TRUE(tafel->isVisible());
+    if (schirme.size() >= 2) {
+        EXPECT_EQ(tafel->screen(), schirme[1]);
+    }
+
     EXPECT_EQ(a.Heimmannschaft.text(), QStringLiteral("KSC Ahorn 1"));
     EXPECT_EQ(a.Gastmannschaft.text(), QStringLiteral("KSV Eiche 1"));
     EXPECT_EQ(int(a.Volle), Volle);
@@ -551,6 +628,55 @@ TEST_F(Spieltag, TwoMatchesFromSetUpToTheProgramsEnd)
     EXPECT_EQ(alt, QByteArray(TeilVon(PlanVierBahnenSechsSpieler[0][0], 1).volle).at(2) - '0');
     bild(&main, QStringLiteral("06-hauptfenster-a"));
 
+    // A's name boards after the match: each lane's row shows the player who
+    // threw its last part.
+    const auto namenSoll = [&] {
+        std::vector<std::string> abweichungen;
+        for (int bahn = 1; bahn <= 4; ++bahn) {
+            const int nr = PlanVierBahnenSechsSpieler.back()[std::size_t(bahn - 1)];
+            const QByteArray name = NamenanzText(a.Spieler[nr].Name.c_str(), TafelBreite);
+            const QByteArray soll = Tafelzeile({CanRahmen::AnzeigeZeile(
+                bahn, std::string_view(name.constData(), std::size_t(name.size())), TafelBreite)});
+            if (sim.namenTafel(bahn) != soll)
+                abweichungen.push_back("lane " + std::to_string(bahn) + ": " + Lesbar(sim.namenTafel(bahn)) +
+                                       ", not " + Lesbar(soll));
+        }
+        return abweichungen;
+    };
+    EXPECT_TRUE(warten([&] { return namenSoll().empty(); }, 10000));
+    EXPECT_EQ(namenSoll(), std::vector<std::string>{});
+    // The team board: each side's row has its letter.
+    EXPECT_TRUE(sim.mannschaftsTafel(1).startsWith("H ")) << Lesbar(sim.mannschaftsTafel(1));
+    EXPECT_TRUE(sim.mannschaftsTafel(2).startsWith("G ")) << Lesbar(sim.mannschaftsTafel(2));
+
+    // The result board shows A's teams and totals.
+    EXPECT_TRUE(tafel->LHeim->text().contains(QStringLiteral("KSC Ahorn 1"))) << tafel->LHeim->text().toStdString();
+    EXPECT_TRUE(tafel->LGast->text().contains(QStringLiteral("KSV Eiche 1"))) << tafel->LGast->text().toStdString();
+    EXPECT_EQ(tafel->LHeimTotal->text().trimmed().toInt(), a.Heim.Total.Zahl);
+    EXPECT_EQ(tafel->LGastTotal->text().trimmed().toInt(), a.Gast.Total.Zahl);
+    bild(tafel, QStringLiteral("06a-grossanzeige-a"));
+
+    // The monitors: each got its side's line-up naming the player who
+    // finished on its lane, his last result and the game's end.
+    ASSERT_TRUE(warten([] { return NetzBeschaeftigt == 0; }, 30000));
+    for (int bahn = 1; bahn <= 2; ++bahn) {
+        SCOPED_TRACE("monitor " + std::to_string(bahn));
+        const int nr = PlanVierBahnenSechsSpieler.back()[std::size_t(bahn - 1)];
+        const TSpielerEintrag& p = a.Spieler[nr];
+        const QStringList zeilen = monitore[std::size_t(bahn - 1)].zeilen();
+        const QString name = QLatin1Char(';') + p.Name.text() + QLatin1Char(';');
+        EXPECT_FALSE(zeilen.filter(QStringLiteral("Mannschaft: ")).filter(name).isEmpty()) << name.toStdString();
+        int total = -1;
+        for (const QString& z : zeilen.filter(QRegularExpression(QStringLiteral("^Spieler: %1;").arg(nr)))) {
+            const QStringList f = z.mid(9).split(u';');
+            if (f.size() > 6) total = std::max(total, f[6].trimmed().toInt());
+        }
+        EXPECT_EQ(total, p.Total.Zahl);
+        const QStringList status = zeilen.filter(QRegularExpression(QStringLiteral("^Anzeige: ")));
+        ASSERT_FALSE(status.isEmpty());
+        EXPECT_TRUE(status.last().endsWith(QStringLiteral(";%1").arg(int(PhaseBeendet)))) << status.last().toStdString();
+    }
+
     // --- B plays, its lanes running the game.
     Einst.Bahnsteuerung = 0;
     const std::map<int, std::size_t> abB{{1, sim.teile(1).size()}, {2, sim.teile(2).size()}};
@@ -592,6 +718,40 @@ TEST_F(Spieltag, TwoMatchesFromSetUpToTheProgramsEnd)
         EXPECT_EQ(QString::fromLatin1(heim[4]), totalA);
         EXPECT_EQ(QString::fromLatin1(gast[4]), totalGastA);
         EXPECT_GE(ftp.zeilen().count(QStringLiteral("STOR Update.csv")), 12);
+    }
+
+    // --- The web site: created from the web-site window on the same server,
+    // then A's results sent as a script; the page in Chromium shows them.
+    main.MEintrag[1]->trigger();
+    ASSERT_EQ(AktWettkampf, &a);
+    ImDialog<TInternet>(hub, [&] {
+        main.MInternetKonfiguration->trigger();
+        return true;
+    }, [&](TInternet& d) {
+        if (!d.CBJavaUpdate->isChecked()) d.CBJavaUpdate->click();
+        ASSERT_TRUE(d.BtnHtmlSite->isEnabled());
+        Klicken(d.BtnHtmlSite);
+        ASSERT_TRUE(warten([&] { return netzmodul.laufendeFtpAuftraege() == 0; }, 60000));
+        ASSERT_TRUE(QFileInfo::exists(ftp.datei(QStringLiteral("live/index.html")))) << ftp.zeilen().join(u'|').toStdString();
+        Klicken(d.BtnUpdate);
+        ASSERT_TRUE(warten([&] { return netzmodul.laufendeFtpAuftraege() == 0; }, 60000));
+        bild(&d, QStringLiteral("07a-website"));
+        d.BtnOk->click();
+    });
+    EXPECT_TRUE(a.JavaUpdate);
+    for (const Sitedatei& f : Sitedateien)
+        EXPECT_TRUE(QFileInfo::exists(ftp.datei(QStringLiteral("live/") + QLatin1String(f.name)))) << f.name;
+    {
+        QString fehler;
+        const QString dom = ChromiumDom(ftp.datei(QStringLiteral("live/index.html")), &fehler);
+        ASSERT_FALSE(dom.isEmpty()) << fehler.toStdString();
+        const auto zelle = [](const char* id, const QString& text) {
+            return QStringLiteral("id=\"%1\">%2<").arg(QLatin1String(id), text);
+        };
+        EXPECT_TRUE(dom.contains(zelle("HeimName", QStringLiteral("KSC Ahorn 1")))) << dom.toStdString();
+        EXPECT_TRUE(dom.contains(zelle("GastName", QStringLiteral("KSV Eiche 1"))));
+        EXPECT_TRUE(dom.contains(zelle("HeimTotal", totalA)));
+        EXPECT_TRUE(dom.contains(zelle("GastTotal", totalGastA)));
     }
 
     // --- A's report: printed into a PDF file and mailed from the report window.
