@@ -36,18 +36,13 @@
 #include "displays/Namenanzeige.h"
 #include "displays/ui/Anzeigefenster.h"
 #include "displays/ui/Fensterregistrierung.h"
+#include "e2e/Busbetrieb.h"
 #include "e2e/Spielaufbau.h"
 #include "e2e/Spieltag.h"
-#include "lanesim/VirtualCanBruecke.h"
-#include "match/bus/CanKarte.h"
-#include "match/bus/CanSenden.h"
 #include "match/engine/Punkte.h"
 #include "match/flow/Spielablauf.h"
-#include "match/flow/TimerModul.h"
-#include "match/flow/Zeitgeberliste.h"
 #include "match/ui/Korrektur.h"
 #include "platform/AbfShutdown.h"
-#include "platform/QtCanAdapter.h"
 #include "platform/bericht/Berichtsprojekt.h"
 #include "platform/bericht/ui/Berichtsvorschau.h"
 #include "platform/bericht/ui/QtBerichtsoberflaeche.h"
@@ -65,14 +60,12 @@
 #include "support/ImDialog.h"
 #include "support/Klicken.h"
 #include "support/Smtpsenke.h"
-#include "support/VirtuellerBus.h"
 #include "support/Warten.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
-#include <QEventLoop>
 #include <QGuiApplication>
 #include <QJsonArray>
 #include <QKeyEvent>
@@ -89,22 +82,14 @@
 #include <gtest/gtest.h>
 
 #include <array>
-#include <functional>
 #include <map>
 #include <string>
 #include <vector>
 
 namespace {
 
-// Intervals in ms of the end-of-lane check, the receive pump and the send pump.
-constexpr int Takt = 2;
-// Counted in receive ticks: a second of the engine, a tick of the lanes.
-constexpr long EmpfangJeSekunde = 20;
-constexpr long EmpfangJeBahntakt = 3;
-constexpr int Nie = 24 * 3600 * 1000;
-// A whole match in receive ticks; only a run whose timers stopped meets the brake (ms).
+// A whole match in receive ticks.
 constexpr long GrenzeSpiel = 15000;
-constexpr int Notbremse = 400000;
 constexpr int Gruppen = 5;
 constexpr int Volle = 15, Abraeumen = 15;
 // Characters of the name boards and the team board.
@@ -201,8 +186,10 @@ Punkte Nachzaehlen(const TSpielerEintrag& p, const TSpielerEintrag& gegner)
     return x;
 }
 
-class Spieltag : public ::testing::Test {
+class Spieltag : public Busbetrieb {
 protected:
+    Spieltag() : Busbetrieb(38) {}
+
     void SetUp() override
     {
         ASSERT_TRUE(ordner.isValid());
@@ -212,17 +199,7 @@ protected:
         Datenverzeichnis = ordner.filePath(QStringLiteral("daten"));
         QDir().mkpath(Datenverzeichnis);
         Programmverzeichnis = ordner.path();
-        for (std::size_t i = 0; i < timer.size(); ++i) intervalle[i] = timer[i]->interval();
-        Timer2().setInterval(Takt);
-        Timer3().setInterval(Takt);
-        for (Zeitgeber* t : sekundentimer) t->setInterval(Nie);
-        Einst.CanBusTimer = Takt;
-        ASSERT_TRUE(bus.laeuft());
-        Einst.CanSchnittstelle = bus.schnittstelle();
-        QString fehler;
-        bruecke.setTaktMs(0);
-        ASSERT_TRUE(bruecke.oeffnen(bus.schnittstelle(), &fehler)) << fehler.toStdString();
-        ASSERT_TRUE(CanAnschliessen(&adapter)) << CanEinstellungen.StatusText.toStdString();
+        ASSERT_NO_FATAL_FAILURE(busEinrichten());
 
         // Two throw presets: 15 + 15 in start-order mode 3 on four lanes, mode 2 on two.
         WurfvorwListe = {QStringLiteral("120 Wurf;15;15;12;3;;;Bahn 1 bis 4"),
@@ -286,9 +263,7 @@ protected:
         berichtausgabeZustand.zuruecksetzen();
         Spielerdatenbank().setZeilen({});
         ProgrammAbbauen();
-        Timer3().setJob(&Timer3Go);
-        bruecke.schliessen();
-        for (std::size_t i = 0; i < timer.size(); ++i) timer[i]->setInterval(intervalle[i]);
+        busAbbauen();
         Datenverzeichnis = m_daten;
         Programmverzeichnis = m_programm;
     }
@@ -302,62 +277,24 @@ protected:
         w->grab().save(QDir(ordner).filePath(name + QStringLiteral(".png")));
     }
 
-    void empfangsTakt()
-    {
-        Timer3Go();
-        ++empfangsTakte;
-        if (empfangsTakte % EmpfangJeBahntakt == 0) bruecke.takt();
-        if (empfangsTakte % EmpfangJeSekunde == 0)
-            for (Zeitgeber* t : sekundentimer)
-                if (t->enabled()) t->tick();
-        if (pruefen) pruefen();
-        if (imTakt) imTakt();
-    }
-
-    bool laufen(const std::function<bool()>& ziel, long grenze)
-    {
-        if (ziel()) return true;
-        QEventLoop schleife;
-        const long ende = empfangsTakte + grenze;
-        imTakt = [&] {
-            if (ziel() || empfangsTakte >= ende) schleife.quit();
-        };
-        QTimer notbremse;
-        notbremse.setSingleShot(true);
-        QObject::connect(&notbremse, &QTimer::timeout, &schleife, &QEventLoop::quit);
-        notbremse.start(Notbremse);
-        schleife.exec();
-        imTakt = nullptr;
-        return ziel();
-    }
-
     // The lanes' scripts of the plan, each lane's parts after what it threw before.
     void skripte(const Startplan& plan)
     {
-        for (const auto& [bahn, wuerfe] : Skripte(plan, 1, [](int nr, int d) { return Wurftext(TeilVon(nr, d)); }))
-            sim.setSkript(bahn, wuerfe);
+        Busbetrieb::skripte(plan, [](int nr, int d) { return Wurftext(TeilVon(nr, d)); });
     }
 
     // Starts the match from the main window, plays it to its end and the
     // lanes' sign-off.
     void spielen(TMain& main, TWettkampfDaten& m, int bahnen)
     {
-        BahnendeTimerAktiv = CanEmpfangTimerAktiv = 1;
-        TimerModulStarten();
-        Timer3().setJob([this] { empfangsTakt(); });
+        taktStarten();
         skriptBoxen().antworten = {ErgebnisJa};
         ASSERT_TRUE(main.MSpielStart->isEnabled());
         main.MSpielStart->trigger();
         EXPECT_EQ(skriptBoxen().gezeigt, QStringList{QStringLiteral("Spiel starten ? ")});
         skriptBoxen().gezeigt.clear();
         ASSERT_TRUE(laufen([&] { return m.Beendet != 0; }, GrenzeSpiel)) << "Durchgang " << int(m.Durchgang);
-        EXPECT_TRUE(laufen(
-            [&] {
-                for (int bahn = 1; bahn <= bahnen; ++bahn)
-                    if (sim.spielNr(bahn) != 0 || sim.teilLaeuft(bahn)) return false;
-                return BahnSendenAusstehend == 0;
-            },
-            2000));
+        EXPECT_TRUE(laufen([&] { return abgemeldet(bahnen); }, 2000));
         EXPECT_EQ(m.Spielphase, PhaseBeendet);
         EXPECT_TRUE(skriptBoxen().gezeigt.isEmpty()) << skriptBoxen().gezeigt.join(u'|').toStdString();
     }
@@ -429,23 +366,13 @@ protected:
                                               "Helga Hasel", "Ida Ilme", "Jost Jasmin"};
 
     QTemporaryDir ordner;
-    VirtuellerBus bus;
-    Bahnsimulator sim{SimVorgaben(3, 30, 20, 38)};
-    VirtualCanBruecke bruecke{sim};
-    QtCanAdapter adapter;
     Fensterhub hub;
     FensterDiensteEinsetzen fensterdienste{&hub};
     Wettbewerb wettbewerb;
     WettbewerbDiensteEinsetzen wettbewerbEin{&wettbewerb};
     Displaydienste anzeigen;
     AnzeigeDiensteEinsetzen anzeigenEin{&anzeigen};
-    std::function<void()> pruefen;
-    std::function<void()> imTakt;
-    long empfangsTakte = 0;
     QString pdf;
-    const std::array<Zeitgeber*, 5> timer{&Timer2(), &Timer3(), &Timer9(), &TimerSpielEnde(), &TimerBahnEnde()};
-    const std::array<Zeitgeber*, 3> sekundentimer{&Timer9(), &TimerSpielEnde(), &TimerBahnEnde()};
-    std::array<int, 5> intervalle{};
     QString m_daten, m_programm;
 };
 

@@ -10,10 +10,10 @@
 
 #include "core/Boxes.h"
 #include "core/Globals.h"
-#include "core/Zeitgeber.h"
 #include "core/ui/Fensterhub.h"
 #include "competition/ui/Fensterregistrierung.h"
 #include "competition/ui/Wettkampf.h"
+#include "e2e/Busbetrieb.h"
 #include "e2e/Spielaufbau.h"
 #include "lanesim/VirtualCanBruecke.h"
 #include "match/dienste/Anzeigeschicht.h"
@@ -22,11 +22,9 @@
 #include "match/engine/Korrekturbefehle.h"
 #include "match/engine/Punkte.h"
 #include "match/lanes/Wurfliste.h"
-#include "match/bus/CanKarte.h"
 #include "match/bus/CanSenden.h"
 #include "match/flow/Spielablauf.h"
 #include "match/flow/Startprompts.h"
-#include "match/flow/TimerModul.h"
 #include "match/flow/Zeitgeberliste.h"
 #include "match/print/Druckwarteschlange.h"
 #include "match/print/Wurfblattdruck.h"
@@ -36,11 +34,9 @@
 #include "match/ui/Korrektur.h"
 #include "match/ui/Steuerung.h"
 #include "platform/LinuxDruckerport.h"
-#include "platform/QtCanAdapter.h"
 #include "shell/ui/Main.h"
 #include "support/Einsetzen.h"
 #include "support/Papier.h"
-#include "support/VirtuellerBus.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -53,7 +49,6 @@
 #include <QTimer>
 #include <gtest/gtest.h>
 
-#include <array>
 #include <functional>
 #include <map>
 #include <stdexcept>
@@ -63,27 +58,10 @@
 
 namespace {
 
-// Intervals in ms, shortened from 50 ms (end-of-lane check, receive pump)
-// and 10 ms (send pump).
-constexpr int TaktBahnende = 2;
-constexpr int TaktEmpfang = 2;
-constexpr int TaktSenden = 2;
-// Counted in receive ticks: a second of the engine (lane start, match end,
-// sign-off; 1 s against 50 ms as in the program) and a tick of the lanes: a
-// throw every 3 lane ticks, a part 30 ticks after its start (three lane
-// start ticks: the lanes of mode 0 start themselves, the program must have
-// started the lane first), 20 ticks of practice.
-constexpr long EmpfangJeSekunde = 20;
-constexpr long EmpfangJeBahntakt = 3;
-// The engine's one-second timers stay switched as the engine wants them,
-// but their own QTimers never come due: the receive ticks run them.
-constexpr int Nie = 24 * 3600 * 1000;
 // Limits in receive ticks: a whole match (game (a) takes about 5800, (b)
 // about 3300), the sign-off after it.
 constexpr long GrenzeSpiel = 15000;
 constexpr long GrenzeAbmeldung = 2000;
-// Only a run whose timers stopped altogether meets this one, ms.
-constexpr int Notbremse = 400000;
 
 constexpr int Gruppen = 5;  // a phase: its group of three throws five times
 constexpr int Volle = 3 * Gruppen;
@@ -232,45 +210,20 @@ QString Wurftext(const Teilvorgabe& t)
     return teile.join(u' ');
 }
 
-class VirtualBusMatch : public ::testing::Test {
+class VirtualBusMatch : public Busbetrieb {
 protected:
+    VirtualBusMatch() : Busbetrieb(11) {}
+
     void SetUp() override
     {
         ProgrammZuruecksetzen(QDateTime(QDate(2026, 3, 14), QTime(19, 30, 0)));
-        for (std::size_t i = 0; i < timer.size(); ++i) intervalle[i] = timer[i]->interval();
-        Timer2().setInterval(TaktBahnende);
-        Timer3().setInterval(TaktEmpfang);
-        for (Zeitgeber* t : sekundentimer) t->setInterval(Nie);
-        Einst.CanBusTimer = TaktSenden;
-        ASSERT_TRUE(bus.laeuft());
-        Einst.CanSchnittstelle = bus.schnittstelle();
-
-        QString fehler;
-        bruecke.setTaktMs(0);
-        ASSERT_TRUE(bruecke.oeffnen(bus.schnittstelle(), &fehler)) << fehler.toStdString();
-        ASSERT_TRUE(CanAnschliessen(&adapter)) << CanEinstellungen.StatusText.toStdString();
+        ASSERT_NO_FATAL_FAILURE(busEinrichten());
     }
 
     void TearDown() override
     {
         ProgrammAbbauen();
-        Timer3().setJob(&Timer3Go);
-        bruecke.schliessen();
-        for (std::size_t i = 0; i < timer.size(); ++i) timer[i]->setInterval(intervalle[i]);
-    }
-
-    // The receive pump's job, then what hangs on its ticks.
-    void empfangsTakt()
-    {
-        Timer3Go();
-        ++empfangsTakte;
-        if (empfangsTakte % EmpfangJeBahntakt == 0) bruecke.takt();
-        if (empfangsTakte % EmpfangJeSekunde == 0)
-            for (Zeitgeber* t : sekundentimer)
-                if (t->enabled()) t->tick();
-        if (beobachter) beobachter();
-        if (pruefen) pruefen();
-        if (imTakt) imTakt();
+        busAbbauen();
     }
 
     TWettkampfDaten& wettkampf(const Spielvorgabe& v)
@@ -291,25 +244,6 @@ protected:
         return *m;
     }
 
-    // Runs the event loop until ziel holds or grenze receive ticks have
-    // passed; the observer looks at the match at every receive tick.
-    bool laufen(const std::function<bool()>& ziel, long grenze)
-    {
-        if (ziel()) return true;
-        QEventLoop schleife;
-        const long ende = empfangsTakte + grenze;
-        imTakt = [&] {
-            if (ziel() || empfangsTakte >= ende) schleife.quit();
-        };
-        QTimer notbremse;
-        notbremse.setSingleShot(true);
-        QObject::connect(&notbremse, &QTimer::timeout, &schleife, &QEventLoop::quit);
-        notbremse.start(Notbremse);
-        schleife.exec();
-        imTakt = nullptr;
-        return ziel();
-    }
-
     // Starts the timers and the match, plays it to its end and checks the
     // end, the bookings and the points.
     void spielen(const Spielvorgabe& v)
@@ -325,10 +259,8 @@ protected:
     // The lanes' scripts of the plan, for a match set up elsewhere.
     void skripte(const Spielvorgabe& v)
     {
-        for (const auto& [bahn, wuerfe] : Skripte(v.plan, 1, [&](int nr, int d) {
-                 return Wurftext(Vorgabe(v, nr).teile[std::size_t(d - 1)]);
-             }))
-            sim.setSkript(bahn, wuerfe);
+        Busbetrieb::skripte(v.plan,
+                            [&](int nr, int d) { return Wurftext(Vorgabe(v, nr).teile[std::size_t(d - 1)]); });
     }
 
     // Starts the timers, then the match by `start`, plays it to its end and
@@ -336,21 +268,13 @@ protected:
     void bisZumEnde(TWettkampfDaten& m, const Spielvorgabe& v, const std::function<void()>& start)
     {
         beobachter = [this, &m] { RundeMerken(runden, m); };
-        BahnendeTimerAktiv = CanEmpfangTimerAktiv = 1;
-        TimerModulStarten();
+        taktStarten();
         EXPECT_TRUE(Timer2().laeuft());
         EXPECT_TRUE(Timer3().laeuft());
-        Timer3().setJob([this] { empfangsTakt(); });
         start();
         ASSERT_TRUE(laufen([&] { return m.Beendet != 0; }, GrenzeSpiel)) << "Durchgang " << int(m.Durchgang);
         // The sign-off reaches the lanes.
-        EXPECT_TRUE(laufen(
-            [&] {
-                for (int bahn = 1; bahn <= 4; ++bahn)
-                    if (sim.spielNr(bahn) != 0 || sim.teilLaeuft(bahn)) return false;
-                return BahnSendenAusstehend == 0;
-            },
-            GrenzeAbmeldung));
+        EXPECT_TRUE(laufen([this] { return abgemeldet(4); }, GrenzeAbmeldung));
 
         EXPECT_EQ(m.Beendet, 1);
         EXPECT_EQ(m.Gestartet, 0);
@@ -388,18 +312,7 @@ protected:
         }
     }
 
-    VirtuellerBus bus;
-    Bahnsimulator sim{SimVorgaben(3, 30, 20, 11)};
-    VirtualCanBruecke bruecke{sim};
-    QtCanAdapter adapter;
-    std::function<void()> beobachter;
-    std::function<void()> pruefen;  // a test's own look at each tick
-    std::function<void()> imTakt;  // the waiting loop's check
-    long empfangsTakte = 0;
     Runden runden;
-    const std::array<Zeitgeber*, 5> timer{&Timer2(), &Timer3(), &Timer9(), &TimerSpielEnde(), &TimerBahnEnde()};
-    const std::array<Zeitgeber*, 3> sekundentimer{&Timer9(), &TimerSpielEnde(), &TimerBahnEnde()};
-    std::array<int, 5> intervalle{};
 };
 
 // (a) Four lanes in mode 1: the program starts every part (after practice in
