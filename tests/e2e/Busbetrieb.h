@@ -19,7 +19,11 @@
 #include "platform/QtCanAdapter.h"
 #include "support/VirtuellerBus.h"
 
+#include <QApplication>
+#include <QComboBox>
 #include <QEventLoop>
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QObject>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -28,6 +32,24 @@
 #include <cstddef>
 #include <cstdint>
 #include <functional>
+
+// Typing into an edit and choosing a combo box's entry, as the operator does.
+inline void eintippen(QLineEdit* edit, const QString& text)
+{
+    edit->setFocus();
+    for (QChar c : text) {
+        QKeyEvent taste(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
+        QApplication::sendEvent(edit, &taste);
+    }
+}
+
+inline void waehlen(QComboBox* combo, const QString& text)
+{
+    const int i = combo->findText(text);
+    ASSERT_GE(i, 0) << text.toStdString();
+    combo->setCurrentIndex(i);
+    emit combo->activated(i);
+}
 
 class Busbetrieb : public ::testing::Test {
 protected:

@@ -137,23 +137,6 @@ int Seitenholz(const Startplan& plan, bool heim)
     return holz;
 }
 
-void eintippen(QLineEdit* edit, const QString& text)
-{
-    edit->setFocus();
-    for (QChar c : text) {
-        QKeyEvent taste(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
-        QApplication::sendEvent(edit, &taste);
-    }
-}
-
-void waehlen(QComboBox* combo, const QString& text)
-{
-    const int i = combo->findText(text);
-    ASSERT_GE(i, 0) << text.toStdString();
-    combo->setCurrentIndex(i);
-    emit combo->activated(i);
-}
-
 QString PdfText(const QString& pdf)
 {
     QProcess p;

@@ -324,23 +324,6 @@ TEST_F(VirtualBusMatch, FourLanePointsGameInMode1) { spielen(SpielA); }
 TEST_F(VirtualBusMatch, TwoLanePointsGameInMode0) { spielen(SpielB); }
 
 // Typed as the operator types, key by key.
-void eintippen(QLineEdit* edit, const QString& text)
-{
-    edit->setFocus();
-    for (QChar c : text) {
-        QKeyEvent taste(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
-        QApplication::sendEvent(edit, &taste);
-    }
-}
-
-void waehlen(QComboBox* combo, const QString& text)
-{
-    const int i = combo->findText(text);
-    ASSERT_GE(i, 0) << text.toStdString();
-    combo->setCurrentIndex(i);
-    emit combo->activated(i);
-}
-
 // Game (a) set up through the program's own windows: "Neu", teams and
 // line-up typed into the match window, the options chosen, "Spiel Start";
 // then played over the bus to its end. The pins and every booking match the
