@@ -2,7 +2,7 @@
 // matches set up in the match window (one typed, one taken from the player
 // database), started from the main window and played by the lane simulator
 // over Qt's virtual CAN bus with the program's timers running, a throw
-// corrected in the correction panel while the first one plays, the first
+// corrected and a substitute brought in, both in the correction panel while the first one plays, the first
 // one's name boards, team board, two lane monitors and result board (on
 // the second screen) switched on from the menu, the live results uploaded
 // to a local FTP server, the web site created there and shown in Chromium,
@@ -82,6 +82,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <functional>
 #include <map>
 #include <string>
 #include <vector>
@@ -145,21 +146,37 @@ QString PdfText(const QString& pdf)
     return QString::fromUtf8(p.readAllStandardOutput());
 }
 
-// A player's points recounted from his and his opponent's block totals:
-// a set point for the more pins in a block (half on a tie), the match point
-// for more set points, on equal set points for more pins (half on a tie).
+// A starting player's points recounted from his and his opponent's block
+// totals: a set point for the more pins in a block (half on a tie), the
+// match point for more set points, on equal set points for more pins (half
+// on a tie). A substitute's blocks count for the duel of the player he
+// replaced, so each block sums the starting player's chain (ErsetztDurch).
 struct Punkte {
     float sap = 0, map = 0;
     int holz = 0;
 };
-Punkte Nachzaehlen(const TSpielerEintrag& p, const TSpielerEintrag& gegner)
+std::vector<const TSpielerEintrag*> Kette(const TWettkampfDaten& m, int nr)
 {
+    std::vector<const TSpielerEintrag*> k{&m.Spieler[nr]};
+    while (k.size() < 3 && k.back()->ErsetztDurch) k.push_back(&m.Spieler[k.back()->ErsetztDurch]);
+    return k;
+}
+Punkte Nachzaehlen(const TWettkampfDaten& m, int nr, int gegnerNr)
+{
+    const auto p = Kette(m, nr), gegner = Kette(m, gegnerNr);
+    const auto block = [](const std::vector<const TSpielerEintrag*>& k, int d, bool& gespielt) {
+        int holz = 0;
+        for (const TSpielerEintrag* s : k) {
+            holz += s->Durchgang[d].Total.Zahl;
+            gespielt = gespielt || s->Durchgang[d].Bahn;
+        }
+        return holz;
+    };
     Punkte x, y;
     for (int d = 1; d <= MaxDurchgaenge; ++d) {
-        const TDurchgangBlock& a = p.Durchgang[d];
-        const TDurchgangBlock& b = gegner.Durchgang[d];
-        if (!a.Bahn) continue;
-        const int ha = a.Total.Zahl, hb = b.Total.Zahl;
+        bool gespielt = false, egal = false;
+        const int ha = block(p, d, gespielt), hb = block(gegner, d, egal);
+        if (!gespielt) continue;
         x.sap += ha > hb ? 1.f : ha == hb ? 0.5f : 0.f;
         y.sap += hb > ha ? 1.f : ha == hb ? 0.5f : 0.f;
         x.holz += ha;
@@ -283,8 +300,12 @@ protected:
     }
 
     // Each part of the plan against the part its lane threw (from part
-    // `ab[lane]` of that lane on), each player and side against the sum.
-    std::vector<std::string> buchungen(const TWettkampfDaten& m, const Startplan& plan, const std::map<int, std::size_t>& ab)
+    // `ab[lane]` of that lane on), booked on the block of the one who threw
+    // it (werWarf: the planned player or his substitute, who goes on with
+    // the replaced player's block numbers); each player and side against
+    // the sum.
+    std::vector<std::string> buchungen(const TWettkampfDaten& m, const Startplan& plan, const std::map<int, std::size_t>& ab,
+                                       const std::function<int(int nr, std::size_t r)>& werWarf = {})
     {
         std::vector<std::string> fehler;
         std::map<int, Zaehlung> spieler;
@@ -300,9 +321,10 @@ protected:
                 const Teil& t = sim.teile(bahn)[i];
                 if (t.wuerfe.size() != std::size_t(Volle + Abraeumen))
                     fehler.push_back(wo + std::to_string(t.wuerfe.size()) + " throws");
-                const std::string a = Abweichung(m.Spieler[nr].Durchgang[BlockNr(plan, nr, r)], t.zaehlung());
-                if (!a.empty()) fehler.push_back(wo + a);
-                spieler[nr] += t.zaehlung();
+                const int werfer = werWarf ? werWarf(nr, r) : nr;
+                const std::string a = Abweichung(m.Spieler[werfer].Durchgang[BlockNr(plan, nr, r)], t.zaehlung());
+                if (!a.empty()) fehler.push_back(wo + "player " + std::to_string(werfer) + ": " + a);
+                spieler[werfer] += t.zaehlung();
             }
         Zaehlung heim, gast;
         for (const auto& [nr, z] : spieler) {
@@ -315,14 +337,21 @@ protected:
         return fehler;
     }
 
-    // The points of every player and of both sides against a recount.
+    // The points of every starting player and of both sides against a
+    // recount; a substitute's own record carries none, his results count
+    // in the duel of the player he replaced.
     static void punktePruefen(const TWettkampfDaten& m, int spieler)
     {
+        for (int nr : {7, 8, 15, 16})
+            if (m.Spieler[nr].Ersatz) {
+                EXPECT_EQ(m.Spieler[nr].SaP, 0.f) << "substitute " << nr;
+                EXPECT_EQ(m.Spieler[nr].MaP, 0.f) << "substitute " << nr;
+            }
         float sap[2] = {0, 0}, map[2] = {0, 0};
         for (int i = 1; i <= spieler; ++i)
             for (int seite = 0; seite < 2; ++seite) {
                 const int nr = seite == 0 ? i : i + 8, gegner = seite == 0 ? i + 8 : i;
-                const Punkte p = Nachzaehlen(m.Spieler[nr], m.Spieler[gegner]);
+                const Punkte p = Nachzaehlen(m, nr, gegner);
                 EXPECT_EQ(m.Spieler[nr].SaP, p.sap) << "player " << nr;
                 EXPECT_EQ(m.Spieler[nr].MaP, p.map) << "player " << nr;
                 sap[seite] += p.sap;
@@ -405,6 +434,8 @@ TEST_F(Spieltag, TwoMatchesFromSetUpToTheProgramsEnd)
     eintippen(wA->EGast, QStringLiteral("KSV Eiche 1"));
     const char* const heimA[] = {"Anton Adler", "Bernd Brandt", "Carl Conrad", "Dieter Dorn", "Erwin Eck", "Fritz Frey"};
     for (int i = 1; i <= 6; ++i) eintippen(wA->name(i), QString::fromLatin1(heimA[i - 1]));
+    // The home side's first substitute (slot E1).
+    eintippen(wA->name(7), QStringLiteral("Gerd Gerber"));
     waehlen(wA->CWurf, QStringLiteral("120 Wurf"));
     waehlen(wA->CSpieler, QStringLiteral("6 Spieler"));
     waehlen(wA->CBahnen, QStringLiteral("Bahn 1 bis 4"));
@@ -469,6 +500,7 @@ TEST_F(Spieltag, TwoMatchesFromSetUpToTheProgramsEnd)
     }
 
     EXPECT_EQ(a.Heimmannschaft.text(), QStringLiteral("KSC Ahorn 1"));
+    EXPECT_EQ(a.Spieler[7].Name.text(), QStringLiteral("Gerd Gerber"));
     EXPECT_EQ(a.Gastmannschaft.text(), QStringLiteral("KSV Eiche 1"));
     EXPECT_EQ(int(a.Volle), Volle);
     EXPECT_EQ(int(a.Spielmodus), 3);
@@ -508,13 +540,42 @@ TEST_F(Spieltag, TwoMatchesFromSetUpToTheProgramsEnd)
     EXPECT_EQ(int(b.LetzteBahn), 2);
     EXPECT_TRUE(b.Punktespiel);
 
-    // --- A plays; lane 1 gets a throw corrected in the panel, on the PC and the lane.
+    // --- A plays. In the panel: lane 1 gets a throw corrected on the PC and
+    // the lane; on lane 4 the substitute takes over from player 3 as his third part
+    // (round 7) begins and throws his parts from then on.
     main.MEintrag[1]->trigger();
     ASSERT_EQ(AktWettkampf, &a);
     skripte(PlanVierBahnenSechsSpieler);
+    constexpr int ErsatzBahn = 4, Ersetzt = 3, Ersatzmann = 7;
+    constexpr std::size_t ErsatzRunde = 6;  // round 7, counted from 0
+    ASSERT_EQ(PlanVierBahnenSechsSpieler[ErsatzRunde][ErsatzBahn - 1], Ersetzt);
+    ASSERT_EQ(BlockNr(PlanVierBahnenSechsSpieler, Ersetzt, ErsatzRunde), 3);
     std::unique_ptr<TKorrektur> panel;
     int alt = -1, neu = -1;
+    bool eingewechselt = false;
+    const auto kommando = [&](int bahn, const std::function<void(TKorrektur&)>& f) {
+        TKorrektur k(nullptr, bahn);
+        k.show();
+        f(k);
+    };
     pruefen = [&] {
+        // The substitution: player 3 on the lane for his third part, not a throw of it yet.
+        const TSpielerEintrag& ersetzt = a.Spieler[Ersetzt];
+        if (!eingewechselt && BahnDaten[ErsatzBahn].BahnSpieler == &ersetzt && ersetzt.DurchgangNr == 3 &&
+            ersetzt.Durchgang[3].Wurf.Zahl == 0) {
+            eingewechselt = true;
+            skriptBoxen().antworten = {ErgebnisJa};
+            kommando(ErsatzBahn, [&](TKorrektur& k) {
+                EXPECT_EQ(k.LErsatz1->text(), QStringLiteral("Gerd Gerber"));
+                EXPECT_TRUE(k.SErsatz1->isEnabled());
+                bild(&k, QStringLiteral("05b-korrektur-ersatz"));
+                k.SErsatz1->click();
+            });
+            EXPECT_EQ(skriptBoxen().gezeigt, QStringList{QStringLiteral("Ersatzspieler einsetzen ?")});
+            skriptBoxen().gezeigt.clear();
+            EXPECT_EQ(BahnDaten[ErsatzBahn].BahnSpieler, &a.Spieler[Ersatzmann]);
+        }
+
         const TBahnDaten& l = BahnDaten[1];
         if (alt < 0 && a.Durchgang == 1 && a.Spielphase == PhaseSpiel && l.BahnStatus == 2 && !l.ProbeLaeuft &&
             l.WurfNr == 4) {
@@ -535,6 +596,16 @@ TEST_F(Spieltag, TwoMatchesFromSetUpToTheProgramsEnd)
     spielen(main, a, 4);
     pruefen = nullptr;
     ASSERT_GE(alt, 0) << "no correction made";
+    ASSERT_TRUE(eingewechselt) << "no substitution made";
+    EXPECT_EQ(int(a.Spieler[Ersetzt].ErsetztDurch), Ersatzmann);
+    EXPECT_EQ(int(a.Spieler[Ersatzmann].Ersatz), Ersetzt);
+    EXPECT_TRUE(a.Heim.Ersatz7Eingesetzt);
+    // Each of the two threw his own blocks only: player 3 the first two, the substitute the last two.
+    for (int d = 1; d <= 4; ++d) {
+        EXPECT_EQ(a.Spieler[Ersetzt].Durchgang[d].Wurf.Zahl, d <= 2 ? Volle + Abraeumen : 0) << d;
+        EXPECT_EQ(a.Spieler[Ersatzmann].Durchgang[d].Wurf.Zahl, d >= 3 ? Volle + Abraeumen : 0) << d;
+    }
+    EXPECT_EQ(a.Spieler[Ersetzt].Durchgang[4].Bahn, 0);
     EXPECT_EQ(alt, QByteArray(TeilVon(PlanVierBahnenSechsSpieler[0][0], 1).volle).at(2) - '0');
     bild(&main, QStringLiteral("06-hauptfenster-a"));
 
@@ -597,7 +668,9 @@ TEST_F(Spieltag, TwoMatchesFromSetUpToTheProgramsEnd)
     bild(&main, QStringLiteral("07-hauptfenster-b"));
 
     // Every throw booked, by the lanes' own tally.
-    EXPECT_EQ(buchungen(a, PlanVierBahnenSechsSpieler, {{1, 0}, {2, 0}, {3, 0}, {4, 0}}), std::vector<std::string>{});
+    EXPECT_EQ(buchungen(a, PlanVierBahnenSechsSpieler, {{1, 0}, {2, 0}, {3, 0}, {4, 0}},
+                        [&](int nr, std::size_t r) { return nr == Ersetzt && r >= ErsatzRunde ? Ersatzmann : nr; }),
+              std::vector<std::string>{});
     EXPECT_EQ(buchungen(b, PlanZweiBahnenVierSpieler, abB), std::vector<std::string>{});
     // The pins by hand from the scripts; A's home side carries the correction.
     EXPECT_EQ(a.Heim.Total.Zahl, Seitenholz(PlanVierBahnenSechsSpieler, true) + neu - alt);
