@@ -58,6 +58,7 @@
 #include "support/Chromium.h"
 #include "support/Ftpserver.h"
 #include "support/ImDialog.h"
+#include "support/Pdf.h"
 #include "support/Klicken.h"
 #include "support/Smtpsenke.h"
 #include "support/Warten.h"
@@ -136,14 +137,6 @@ int Seitenholz(const Startplan& plan, bool heim)
         if ((nr <= 8) == heim)
             for (int d = 1; d <= n; ++d) holz += TeilVon(nr, d).holz;
     return holz;
-}
-
-QString PdfText(const QString& pdf)
-{
-    QProcess p;
-    p.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
-    p.waitForFinished(60000);
-    return QString::fromUtf8(p.readAllStandardOutput());
 }
 
 // A starting player's points recounted from his and his opponent's block

@@ -12,6 +12,7 @@
 #include "support/Dateien.h"
 #include "support/Grundlage.h"
 #include "support/Klicken.h"
+#include "support/Pdf.h"
 #include "core/ui/Drucker.h"
 #include "platform/bericht/Berichtsprojekt.h"
 #include "platform/bericht/ui/QtBerichtsoberflaeche.h"
@@ -584,10 +585,7 @@ TEST_F(Datenbankfenster, PrintedListBreaksAcrossPagesWithItsHeader)
     Datenverzeichnis = altDaten;
     EXPECT_TRUE(skriptBoxen().gezeigt.isEmpty()) << skriptBoxen().gezeigt.join('\n').toStdString();
 
-    QProcess p;
-    p.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
-    ASSERT_TRUE(p.waitForFinished(60000));
-    const QStringList seiten = QString::fromUtf8(p.readAllStandardOutput()).split(QLatin1Char('\f'), Qt::SkipEmptyParts);
+    const QStringList seiten = PdfText(pdf).split(QLatin1Char('\f'), Qt::SkipEmptyParts);
     ASSERT_GE(seiten.size(), 2);
     int gedruckt = 0;
     for (const QString& seite : seiten) {

@@ -16,6 +16,7 @@
 #include "report/ui/SpFormular.h"
 #include "support/Berichtsspiel.h"
 #include "support/ImDialog.h"
+#include "support/Pdf.h"
 #include "support/Smtpsenke.h"
 
 #include <QComboBox>
@@ -38,14 +39,6 @@ QImage Seite(const QString& pdf)
                                          QStringLiteral("-singlefile"), pdf, pdf});
     if (!p.waitForFinished(60000) || p.exitCode() != 0) return {};
     return QImage(pdf + QStringLiteral(".png"));
-}
-
-QString PdfText(const QString& pdf)
-{
-    QProcess p;
-    p.start(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
-    p.waitForFinished(60000);
-    return QString::fromUtf8(p.readAllStandardOutput());
 }
 
 // The share of dark pixels, a rough measure of what is printed.
@@ -184,7 +177,7 @@ TEST_F(Berichtspiel, PrintedFaxedAndMailedFromTheReportWindow)
     const QImage deckblatt = Seite(auftraege[1]);
     ASSERT_FALSE(deckblatt.isNull());
     EXPECT_LT(deckblatt.width(), deckblatt.height());
-    EXPECT_TRUE(PdfText(auftraege[1]).contains(QStringLiteral("Spielbericht der Bezirksliga Nord")));
+    EXPECT_TRUE(PdfText(auftraege[1], false).contains(QStringLiteral("Spielbericht der Bezirksliga Nord")));
 
     // The mail: the cover as body, the signed report of layout 2 attached.
     const QJsonObject m = senke.nachricht(1);

@@ -21,6 +21,7 @@
 #include "support/Berichtsspiel.h"
 #include "support/Chromium.h"
 #include "support/ImDialog.h"
+#include "support/Pdf.h"
 #include "support/Smtpsenke.h"
 
 #include <QJsonArray>
@@ -31,14 +32,6 @@
 #include <QTimer>
 
 namespace {
-
-QString PdfText(const QString& pdf)
-{
-    QProcess p;
-    p.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
-    p.waitForFinished(60000);
-    return QString::fromUtf8(p.readAllStandardOutput());
-}
 
 // Runs `handeln` in the first modal window of type T that opens, once it is `bereit`.
 template <typename T>
