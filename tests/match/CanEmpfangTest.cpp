@@ -2,6 +2,7 @@
 #include "match/bus/CanEmpfang.h"
 #include "match/print/Druckdienste.h"
 #include "match/flow/TimerModul.h"
+#include "match/lanes/Wurfliste.h"
 #include "support/CanTestUmgebung.h"
 #include "support/Dateigrenze.h"
 #include "support/Teilstart.h"
@@ -149,6 +150,32 @@ TEST_F(CanEmpfang, AWholePartInOneTickIsBookedToItsEnd)
     EXPECT_EQ((QList<int>{b.Volle.Zahl, b.Abr.Zahl, m.Spieler[1].Total.Zahl}), (QList<int>{450, 50, 500}));
     EXPECT_EQ(CanEmpfangWartend(), 0);
     EXPECT_EQ(CanEmpfangVerworfen, 0u);
+}
+
+// The operator stops a lane while its throws are still on their way: the
+// check leaves a throw of a stopped lane open, so the next throw and the
+// part's end each book it first. Three throws of 9, 5 and 1 pins and the
+// part end arrive while the lane is stopped: all three are booked, in order.
+TEST_F(CanEmpfang, ThrowsOfAStoppedLaneAreNotLost)
+{
+    TWettkampfDaten& m = spiel();
+    m.Volle = m.Abraeumen = 2;
+    TeilLaeuft(m, 1, 1);
+    BahnDaten[1].BahnGestoppt = 1;
+    empfangen(1, {1, 0x7F, 0x03, 0x00});  // nine
+    empfangen(1, {1, 0x1F, 0x00, 0x00});  // five
+    empfangen(1, {1, 0x01, 0x00, 0x00});  // one
+    empfangen(1, {34, 't'});
+    for (int takt = 0; takt < 10; ++takt) {
+        Timer3Go();
+        Timer2Go();
+    }
+    EXPECT_EQ(BahnDaten[1].TeilBeendet, 1);
+    const TDurchgangBlock& b = m.Spieler[1].Durchgang[1];
+    EXPECT_EQ(b.Wurf.Zahl, 3);
+    EXPECT_EQ((QList<int>{WurfKegelzahl(b.Wurfbild[1]), WurfKegelzahl(b.Wurfbild[2]), WurfKegelzahl(b.Wurfbild[3])}),
+              (QList<int>{9, 5, 1}));
+    EXPECT_EQ((QList<int>{b.Volle.Zahl, b.Abr.Zahl, m.Spieler[1].Total.Zahl}), (QList<int>{14, 1, 15}));
 }
 
 // At the full rate of a 125 kbit/s bus (48 frames a tick: throws of all 16

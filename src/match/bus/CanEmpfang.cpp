@@ -320,6 +320,7 @@ void CanNachrichtVerarbeiten(int bahn, const TCanNachricht& n)
     bool auffrischen = false;
     // A frame of a part the program has not started yet waits for it.
     if (BahnrahmenZurueckhalten(bahn, n)) return;
+    OffenenWurfVorRahmenBuchen(bahn, n);
 
     switch (d[0]) {
     case CanRahmen::MeldungWurf: {

@@ -97,6 +97,12 @@ void BahnFortsetzen(int bahn);
 void BahnanzeigeLoeschen(int bahn);
 
 void BahnendePruefen();
+// Books the lane's reported throw, or drops it when it lies beyond the part.
+void OffenenWurfBuchen(int bahn);
+// A part frame of a lane whose throw is still open (its lane was stopped
+// before the check took the throw): the throw is booked first, so that the
+// frame cannot overwrite or end the part over it.
+void OffenenWurfVorRahmenBuchen(int bahn, const TCanNachricht& n);
 void Bahnende(int bahn);
 // Every lane of the match in play has ended its part.
 bool RundeVorbei(const TWettkampfDaten& m);

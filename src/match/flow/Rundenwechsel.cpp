@@ -139,16 +139,30 @@ void BahnendePruefen()
             continue;
         }
         if (l.BahnGestoppt || !l.WurfOffen) continue;
-        l.ProbeLaeuft = 0;
-        const TWettkampfDaten* m = l.Wettk;
-        // Throws beyond the part (or the sudden-victory round) are dropped.
-        int wuerfe = m ? m->Volle + m->Abraeumen : 0;
-        if (m && m->SVictoryLaeuft) wuerfe = std::min<int>(m->SVictoryWuerfe, MaxPhasenWuerfe);
-        if (m && l.WurfNr < wuerfe)
-            WurfAbschliessen(bahn);
-        else
-            BahnwerteLoeschen(bahn);
+        OffenenWurfBuchen(bahn);
     }
+}
+
+void OffenenWurfBuchen(int bahn)
+{
+    if (!BahnDaten.contains(bahn)) return;
+    TBahnDaten& l = BahnDaten[bahn];
+    l.ProbeLaeuft = 0;
+    const TWettkampfDaten* m = l.Wettk;
+    // Throws beyond the part (or the sudden-victory round) are dropped.
+    int wuerfe = m ? m->Volle + m->Abraeumen : 0;
+    if (m && m->SVictoryLaeuft) wuerfe = std::min<int>(m->SVictoryWuerfe, MaxPhasenWuerfe);
+    if (m && l.WurfNr < wuerfe)
+        WurfAbschliessen(bahn);
+    else
+        BahnwerteLoeschen(bahn);
+}
+
+void OffenenWurfVorRahmenBuchen(int bahn, const TCanNachricht& n)
+{
+    if (!BahnDaten.contains(bahn) || !Teilrahmen(n)) return;
+    TBahnDaten& l = BahnDaten[bahn];
+    if (l.WurfOffen && l.BahnGestartet && l.TeilLaeuft) OffenenWurfBuchen(bahn);
 }
 
 void Bahnende(int bahn)
