@@ -2,8 +2,8 @@
 // matches set up in the match window (one typed, one taken from the player
 // database), started from the main window and played by the lane simulator
 // over Qt's virtual CAN bus with the program's timers running, a throw
-// corrected and a substitute brought in, both in the correction panel while the first one plays, the first
-// one's name boards, team board, two lane monitors and result board (on
+// corrected, a lane stopped and started again and a substitute brought in,
+// all in the correction panel while the first one plays, the first one's name boards, team board, two lane monitors and result board (on
 // the second screen) switched on from the menu, the live results uploaded
 // to a local FTP server, the web site created there and shown in Chromium,
 // the report printed into a PDF file and mailed to a local SMTP sink, both
@@ -534,24 +534,65 @@ TEST_F(Spieltag, TwoMatchesFromSetUpToTheProgramsEnd)
     EXPECT_TRUE(b.Punktespiel);
 
     // --- A plays. In the panel: lane 1 gets a throw corrected on the PC and
-    // the lane; on lane 4 the substitute takes over from player 3 as his third part
-    // (round 7) begins and throws his parts from then on.
+    // the lane; lane 3 is stopped in the middle of its second part, on the
+    // tick its lane threw, so that the throw reaches a stopped lane, and is
+    // started again; on lane 4 the substitute takes over from player 3 as his
+    // third part (round 7) begins and throws his parts from then on.
     main.MEintrag[1]->trigger();
     ASSERT_EQ(AktWettkampf, &a);
     skripte(PlanVierBahnenSechsSpieler);
-    constexpr int ErsatzBahn = 4, Ersetzt = 3, Ersatzmann = 7;
+    constexpr int StopBahn = 3, ErsatzBahn = 4, Ersetzt = 3, Ersatzmann = 7;
+    // Receive ticks the lane stays stopped: room for ten throws.
+    constexpr long StopTakte = 10 * 3 * EmpfangJeBahntakt;
     constexpr std::size_t ErsatzRunde = 6;  // round 7, counted from 0
     ASSERT_EQ(PlanVierBahnenSechsSpieler[ErsatzRunde][ErsatzBahn - 1], Ersetzt);
     ASSERT_EQ(BlockNr(PlanVierBahnenSechsSpieler, Ersetzt, ErsatzRunde), 3);
     std::unique_ptr<TKorrektur> panel;
     int alt = -1, neu = -1;
     bool eingewechselt = false;
+    int stopStufe = 0;
+    std::size_t stopWuerfe = 0, stopZuletzt = 0;
+    long stopAb = 0;
+    std::vector<std::string> stopFehler;
     const auto kommando = [&](int bahn, const std::function<void(TKorrektur&)>& f) {
         TKorrektur k(nullptr, bahn);
         k.show();
         f(k);
     };
     pruefen = [&] {
+        // The stop, on the tick the lane threw its tenth throw of its second
+        // part: the throw is on the bus, the program has not read it yet.
+        const auto& teile = sim.teile(StopBahn);
+        const std::size_t geworfen = teile.empty() ? 0 : teile.back().wuerfe.size();
+        const bool neuerWurf = geworfen != stopZuletzt;
+        stopZuletzt = geworfen;
+        if (stopStufe == 0 && teile.size() == 2 && sim.teilLaeuft(StopBahn) && geworfen == 10 && neuerWurf) {
+            kommando(StopBahn, [&](TKorrektur& k) {
+                EXPECT_EQ(k.LStop->text(), QStringLiteral("Bahn Stop"));
+                bild(&k, QStringLiteral("05a-korrektur-stop"));
+                k.SStop->click();
+            });
+            EXPECT_TRUE(BahnDaten[StopBahn].BahnGestoppt);
+            stopStufe = 1;
+        } else if (stopStufe == 1 && sim.gestoppt(StopBahn)) {
+            stopWuerfe = geworfen;
+            stopAb = empfangsTakte;
+            stopStufe = 2;
+        } else if (stopStufe == 2) {
+            if (geworfen != stopWuerfe || teile.size() != 2)
+                stopFehler.push_back("thrown while stopped, tick " + std::to_string(empfangsTakte - stopAb));
+            if (empfangsTakte - stopAb >= StopTakte) {
+                kommando(StopBahn, [&](TKorrektur& k) {
+                    EXPECT_EQ(k.LStop->text(), QStringLiteral("Bahn Start"));
+                    k.SStop->click();
+                });
+                EXPECT_FALSE(BahnDaten[StopBahn].BahnGestoppt);
+                stopStufe = 3;
+            }
+        } else if (stopStufe == 3 && !sim.gestoppt(StopBahn)) {
+            stopStufe = 4;
+        }
+
         // The substitution: player 3 on the lane for his third part, not a throw of it yet.
         const TSpielerEintrag& ersetzt = a.Spieler[Ersetzt];
         if (!eingewechselt && BahnDaten[ErsatzBahn].BahnSpieler == &ersetzt && ersetzt.DurchgangNr == 3 &&
@@ -590,6 +631,8 @@ TEST_F(Spieltag, TwoMatchesFromSetUpToTheProgramsEnd)
     pruefen = nullptr;
     ASSERT_GE(alt, 0) << "no correction made";
     ASSERT_TRUE(eingewechselt) << "no substitution made";
+    EXPECT_EQ(stopStufe, 4) << "lane " << StopBahn << " not stopped and started again";
+    EXPECT_EQ(stopFehler, std::vector<std::string>{});
     EXPECT_EQ(int(a.Spieler[Ersetzt].ErsetztDurch), Ersatzmann);
     EXPECT_EQ(int(a.Spieler[Ersatzmann].Ersatz), Ersetzt);
     EXPECT_TRUE(a.Heim.Ersatz7Eingesetzt);
