@@ -112,7 +112,7 @@ protected:
     {
         Timer3Go();
         ++empfangsTakte;
-        if (empfangsTakte % EmpfangJeBahntakt == 0) bruecke.takt();
+        if (empfangsTakte % bahntakt == 0) bruecke.takt();
         if (empfangsTakte % EmpfangJeSekunde == 0)
             for (Zeitgeber* t : sekundentimer)
                 if (t->enabled()) t->tick();
@@ -163,6 +163,10 @@ protected:
     std::function<void()> pruefen;  // a test's own look at each tick
     std::function<void()> imTakt;   // the waiting loop's check
     long empfangsTakte = 0;
+    // Receive ticks a lane tick; a run that wants every board frame sent
+    // slows the lanes down to what the board queue's one frame a send tick
+    // carries.
+    long bahntakt = EmpfangJeBahntakt;
     const std::array<Zeitgeber*, 5> timer{&Timer2(), &Timer3(), &Timer9(), &TimerSpielEnde(), &TimerBahnEnde()};
     const std::array<Zeitgeber*, 3> sekundentimer{&Timer9(), &TimerSpielEnde(), &TimerBahnEnde()};
     std::array<int, 5> intervalle{};
