@@ -1,20 +1,24 @@
 // A whole match day in one process, through the program's own windows: two
-// matches set up in the match window (one typed, one taken from the player
-// database), started from the main window and played by the lane simulator
-// over Qt's virtual CAN bus with the program's timers running, a throw
-// corrected, a lane stopped and started again and a substitute brought in,
-// all in the correction panel while the first one plays, the first one's name boards, team board, two lane monitors and result board (on
-// the second screen) switched on from the menu, the live results uploaded
-// to a local FTP server, the web site created there and shown in Chromium,
-// the report printed into a PDF file and mailed to a local SMTP sink, both
-// matches saved and loaded back, and the program ended from its menu. Every
-// count is checked against the lanes' own tally, the points against a
-// recount from the players' results, and the boards, monitors, board window
-// and web page against the record.
+// matches set up in the match window (the first one's home side typed, its
+// guests taken from the player database; the second one's home side typed,
+// its guests read from their team card in a simulated reader), started from
+// the main window and played by the lane simulator over Qt's virtual CAN bus
+// with the program's timers running; a throw corrected, a lane stopped and
+// started again and a substitute brought in, all in the correction panel
+// while the first one plays; the first one's name boards, team board, two
+// lane monitors and result board (on the second screen) switched on from the
+// menu, the live results uploaded to a local FTP server, the web site
+// created there and shown in Chromium, the report printed into a PDF file
+// and mailed to a local SMTP sink, both matches saved and loaded back, and
+// the program ended from its menu. Every count is checked against the lanes'
+// own tally, the points against a recount from the players' results, and
+// the boards, monitors, board window and web page against the record.
 //
 // With SPIELTAG_BILDER naming a folder, each window is saved there as a
 // picture along the way (scripts/spieltag).
 
+#include "competition/Chipkarte.h"
+#include "competition/Mannschaftskarte.h"
 #include "competition/Spieldatei.h"
 #include "competition/Spielerdatenbank.h"
 #include "competition/Wettbewerb.h"
@@ -179,6 +183,33 @@ Punkte Nachzaehlen(const TWettkampfDaten& m, int nr, int gegnerNr)
     return x;
 }
 
+// The guests' team card of match B, as their club's program wrote it:
+// their club and four players (texts in Windows-1252).
+TMannschaftskartenDaten Gastkarte()
+{
+    TMannschaftskartenDaten d;
+    d.Club = "TSV Buche";
+    d.MannschaftNr = "2";
+    d.Spieleranzahl = 4;
+    const char* namen[] = {"Karl Kiefer", "Lena Linde", "Max M\xF6hre", "Nora Nu\xDF"};
+    for (int p = 1; p <= 4; ++p) {
+        d.Spieler[p].Name = namen[p - 1];
+        d.Spieler[p].Passnummer = QByteArray::number(7200 + p);
+    }
+    return d;
+}
+
+// A card put into the simulated reader: its file, 8,192 units little-endian.
+bool KarteEinschieben(const QString& pfad, const TMannschaftskartenDaten& d)
+{
+    Kartenbild bild{};
+    MannschaftskarteSchreiben(d, bild);
+    QByteArray bytes;
+    for (int i = 0; i < KartenEinheiten; ++i) bytes.append(char(bild[i] & 0xFF)).append(char(bild[i] >> 8));
+    QFile f(pfad);
+    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
+}
+
 class Spieltag : public Busbetrieb {
 protected:
     Spieltag() : Busbetrieb(38) {}
@@ -226,6 +257,13 @@ protected:
         Einst.Punkteanzeige = false;
         Einst.MonitorAnzeige = true;
         Einst.GrossAnzeige = true;
+        // The chip-card reader as the program's start opens it: a simulated
+        // one, whose card is in while its file exists.
+        karte = ordner.filePath(QStringLiteral("karte.bin"));
+        Einst.Chipkarte = 1;
+        Einst.ChipkarteSchnittstelle = QStringLiteral("datei:") + karte;
+        KartenleserOeffnen();
+        ASSERT_TRUE(KartenleserAktiv) << KartenStatusText.toStdString();
         // The sample web site beside the data, as the program folder gets it.
         for (const QString& f : QDir(QStringLiteral(SITE_ORDNER)).entryList(QDir::Files))
             ASSERT_TRUE(QFile::copy(QStringLiteral(SITE_ORDNER "/") + f, QDir(Datenverzeichnis).filePath(f)));
@@ -249,6 +287,7 @@ protected:
     void TearDown() override
     {
         DruckdialogSetzen({});
+        KartenleserSchliessen();
         hub.anzeigefensterSchliessen();
         for (Zeitgeber* t : {&grossanzsteuerung().TimerWerbung, &namenanzsteuerung().TimerWechsel,
                              &namenanzsteuerung().TimerWerbung, &mannschaftsanzsteuerung().TimerWechsel})
@@ -377,7 +416,7 @@ protected:
     WettbewerbDiensteEinsetzen wettbewerbEin{&wettbewerb};
     Displaydienste anzeigen;
     AnzeigeDiensteEinsetzen anzeigenEin{&anzeigen};
-    QString pdf;
+    QString pdf, karte;
     QString m_daten, m_programm;
 };
 
@@ -413,8 +452,6 @@ TEST_F(Spieltag, TwoMatchesFromSetUpToTheProgramsEnd)
     FakeAbschaltung abschaltung;
     TProgende progende(&main, &abschaltung);
     main.Progende = &progende;
-    bool beendet = false;
-    progende.Beenden = [&] { beendet = true; };
 
     // --- Match A: four lanes, home typed, guests from the player database.
     Einst.Bahnsteuerung = 1;
@@ -505,18 +542,29 @@ TEST_F(Spieltag, TwoMatchesFromSetUpToTheProgramsEnd)
         EXPECT_EQ(a.Spieler[9 + i].IstHeim, 0);
     }
 
-    // --- Match B: two lanes, typed.
+    // --- Match B: two lanes; the home side typed, the guests' side from
+    // their team card: the card goes into the reader, a click into the guest
+    // field reads it, and it is taken out again.
     main.MNeu->trigger();
     auto* wB = qobject_cast<TWettkampf*>(hub.mdiFenster(MdiFenster::Wettkampf));
     ASSERT_NE(wB, nullptr);
     ASSERT_NE(AktWettkampf, &a);
     TWettkampfDaten& b = *AktWettkampf;
     eintippen(wB->EClub, QStringLiteral("SG Birkenau"));
-    eintippen(wB->EGast, QStringLiteral("TSV Buche 2"));
+    for (int i = 1; i <= 4; ++i) eintippen(wB->name(i), QStringLiteral("Heim %1").arg(i));
+    ASSERT_TRUE(KarteEinschieben(karte, Gastkarte()));
+    Klicken(wB->EGast);
+    ASSERT_TRUE(QFile::remove(karte));
+    EXPECT_EQ(b.Gastmannschaft.text(), QStringLiteral("TSV Buche 2"));
+    EXPECT_EQ(wB->EGast->text(), QStringLiteral("TSV Buche 2"));
+    const QString kartennamen[] = {QStringLiteral("Karl Kiefer"), QStringLiteral("Lena Linde"),
+                                   QStringLiteral("Max Möhre"), QStringLiteral("Nora Nuß")};
     for (int i = 1; i <= 4; ++i) {
-        eintippen(wB->name(i), QStringLiteral("Heim %1").arg(i));
-        eintippen(wB->name(8 + i), QStringLiteral("Gast %1").arg(i));
+        EXPECT_EQ(b.Spieler[8 + i].Name.text(), kartennamen[i - 1]);
+        EXPECT_EQ(b.Spieler[8 + i].Pass.text(), QString::number(7200 + i));
+        EXPECT_EQ(wB->name(8 + i)->text(), kartennamen[i - 1]);
     }
+    EXPECT_TRUE(skriptBoxen().gezeigt.isEmpty()) << skriptBoxen().gezeigt.join(u'|').toStdString();
     waehlen(wB->CWurf, QStringLiteral("60 Wurf"));
     waehlen(wB->CSpieler, QStringLiteral("4 Spieler"));
     waehlen(wB->CBahnen, QStringLiteral("Bahn 1 bis 2"));
@@ -881,20 +929,26 @@ TEST_F(Spieltag, TwoMatchesFromSetUpToTheProgramsEnd)
     }
     skriptBoxen().gezeigt.clear();
 
-    // --- The program ended from its menu.
+    // --- The program ended from its menu, in the application's main loop as
+    // the program runs it: the end dialog, "Ja", the sends drained, and the
+    // main loop returns the program's exit code. A loop that does not end
+    // returns 99.
     skriptBoxen().antworten = {ErgebnisNein, ErgebnisNein, ErgebnisNein, ErgebnisNein, ErgebnisNein, ErgebnisNein};
     bool endeGesehen = false;
     QTimer::singleShot(0, qApp, [&] {
-        endeGesehen = QApplication::activeModalWidget() == &progende;
-        bild(&progende, QStringLiteral("09-programmende"));
-        progende.BtnJa->click();
+        QTimer::singleShot(0, qApp, [&] {
+            endeGesehen = QApplication::activeModalWidget() == &progende;
+            bild(&progende, QStringLiteral("09-programmende"));
+            progende.BtnJa->click();
+        });
+        main.MProgrammEnde->trigger();
     });
-    main.MProgrammEnde->trigger();
+    QTimer notbremse;
+    notbremse.setSingleShot(true);
+    QObject::connect(&notbremse, &QTimer::timeout, qApp, [] { QCoreApplication::exit(99); });
+    notbremse.start(120000);
+    EXPECT_EQ(QApplication::exec(), 0);
     EXPECT_TRUE(endeGesehen);
-    EXPECT_TRUE(warten([&] {
-        if (progende.TimerEnde->enabled()) progende.TimerEnde->tick();
-        return beendet;
-    }, 30000));
     EXPECT_TRUE(abschaltung.aufrufe.isEmpty());  // the program only, not the machine
 }
 
