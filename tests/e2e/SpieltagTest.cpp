@@ -59,6 +59,7 @@
 #include "report/ui/SpFormular.h"
 #include "shell/ui/Main.h"
 #include "shell/ui/Progende.h"
+#include "support/Bildtext.h"
 #include "support/Chromium.h"
 #include "support/Ftpserver.h"
 #include "support/ImDialog.h"
@@ -885,9 +886,14 @@ TEST_F(Spieltag, TwoMatchesFromSetUpToTheProgramsEnd)
     ASSERT_FALSE(mail.isEmpty());
     const QJsonArray anhaenge = mail.value(QStringLiteral("anhaenge")).toArray();
     ASSERT_EQ(anhaenge.size(), 1);
-    EXPECT_FALSE(
-        QImage::fromData(QByteArray::fromBase64(anhaenge.at(0).toObject().value(QStringLiteral("daten")).toString().toLatin1()))
-            .isNull());
+    // The mailed report is a picture: read, its team rows carry A's totals.
+    const QByteArray anhang =
+        QByteArray::fromBase64(anhaenge.at(0).toObject().value(QStringLiteral("daten")).toString().toLatin1());
+    EXPECT_FALSE(QImage::fromData(anhang).isNull());
+    const QString gelesen = Bildtext(anhang);
+    for (const QString& total : {totalA, totalGastA})
+        EXPECT_TRUE(gelesen.contains(QRegularExpression(QStringLiteral("Mannschaft[^\n]*\\b%1\\b").arg(total))))
+            << total.toStdString() << "\n" << gelesen.toStdString();
 
     // --- Both saved through the program's save and loaded back equal.
     const QString spiele = ordner.filePath(QStringLiteral("spiele"));
