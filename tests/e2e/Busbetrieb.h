@@ -25,6 +25,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QObject>
+#include <QStringList>
 #include <QTimer>
 #include <gtest/gtest.h>
 
@@ -49,6 +50,17 @@ inline void waehlen(QComboBox* combo, const QString& text)
     ASSERT_GE(i, 0) << text.toStdString();
     combo->setCurrentIndex(i);
     emit combo->activated(i);
+}
+
+// A part's script for the simulator: its Volle group, then its Abräumen
+// group, each thrown `gruppen` times.
+inline QString Teilskript(const char* volle, const char* abr, int gruppen)
+{
+    QStringList w;
+    for (int i = 0; i < gruppen; ++i) w << QString::fromLatin1(volle);
+    w << QStringLiteral("|");
+    for (int i = 0; i < gruppen; ++i) w << QString::fromLatin1(abr);
+    return w.join(u' ');
 }
 
 class Busbetrieb : public ::testing::Test {

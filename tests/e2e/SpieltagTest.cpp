@@ -122,14 +122,7 @@ const Teilart Teile[] = {
 // The part player nr throws in his round block d.
 const Teilart& TeilVon(int nr, int d) { return Teile[nr <= 8 ? (nr + d) % 6 : (nr + 2 * d + 1) % 6]; }
 
-QString Wurftext(const Teilart& t)
-{
-    QStringList w;
-    for (int i = 0; i < Gruppen; ++i) w << QString::fromLatin1(t.volle);
-    w << QStringLiteral("|");
-    for (int i = 0; i < Gruppen; ++i) w << QString::fromLatin1(t.abr);
-    return w.join(u' ');
-}
+QString Wurftext(const Teilart& t) { return Teilskript(t.volle, t.abr, Gruppen); }
 
 // A side's pins as the scripts throw them, by the table above.
 int Seitenholz(const Startplan& plan, bool heim)

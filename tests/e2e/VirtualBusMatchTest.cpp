@@ -201,14 +201,7 @@ const Spielervorgabe& Vorgabe(const Spielvorgabe& v, int nr)
 }
 
 // A part's script: its Volle group and its Abräumen group, five times each.
-QString Wurftext(const Teilvorgabe& t)
-{
-    QStringList teile;
-    for (int i = 0; i < Gruppen; ++i) teile << QString::fromLatin1(t.volleGruppe);
-    teile << QStringLiteral("|");
-    for (int i = 0; i < Gruppen; ++i) teile << QString::fromLatin1(t.abrGruppe);
-    return teile.join(u' ');
-}
+QString Wurftext(const Teilvorgabe& t) { return Teilskript(t.volleGruppe, t.abrGruppe, Gruppen); }
 
 class VirtualBusMatch : public Busbetrieb {
 protected:
