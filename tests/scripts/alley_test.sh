@@ -10,11 +10,15 @@ sim=""
 trap '[ -n "$sim" ] && kill "$sim" 2>/dev/null; rm -rf "$tmp"' EXIT
 fehler=0
 
-# A loopback port nothing listens on (the simulator takes it later).
+# A loopback port nothing listens on (the simulator takes it later). It lies
+# below the kernel's range for outgoing connections, so that the other tests'
+# clients running at the same time cannot hold it by then.
 freierPort() {
-  local p
+  local p unten
+  read -r unten _ </proc/sys/net/ipv4/ip_local_port_range 2>/dev/null || unten=32768
+  [ "$unten" -gt 21000 ] 2>/dev/null || unten=32768
   while :; do
-    p=$((20000 + RANDOM % 40000))
+    p=$((20000 + RANDOM % (unten - 20000)))
     "$alley" --lauscht "$p" || { echo "$p"; return; }
   done
 }
