@@ -702,17 +702,20 @@ bool TWettkampf::datenbankFilter(QObject* o, QEvent* e)
         return true;
     }
     if (o == Splitter) {
-        auto* m = static_cast<QMouseEvent*>(e);
         switch (art) {
-        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonPress: {
+            const auto* m = static_cast<QMouseEvent*>(e);
             if (m->button() != Qt::LeftButton) return false;
             m_splitterY = int(m->globalPosition().y());
             return true;
-        case QEvent::MouseMove:
+        }
+        case QEvent::MouseMove: {
             if (m_splitterY < 0) return false;
-            DatenbankFensterSetzen(DatenbankHoehe + int(m->globalPosition().y()) - m_splitterY);
-            m_splitterY = int(m->globalPosition().y());
+            const int y = int(static_cast<QMouseEvent*>(e)->globalPosition().y());
+            DatenbankFensterSetzen(DatenbankHoehe + y - m_splitterY);
+            m_splitterY = y;
             return true;
+        }
         case QEvent::MouseButtonRelease: m_splitterY = -1; return true;
         default: return false;
         }

@@ -108,13 +108,21 @@ TEST(ProjektLesen, SyntaxFaultsNameLineAndColumnAndNewerVersionsAreRefused)
     EXPECT_FALSE(ProjektLesen(R"({"format": "corvalink-berichtsprojekt", "version": 0.5, "typ": "karte"})").projekt);
 }
 
+// The bytes of a literal with the NULs inside it, without its terminator.
+template <std::size_t N>
+static QByteArray Roh(const char (&text)[N])
+{
+    return QByteArray(text, qsizetype(N - 1));
+}
+
 TEST(ProjektLesen, ForeignTextsAndBinaryFilesHaveAnUnknownFormat)
 {
     const QList<QByteArray> fremde{
         "", "   \n", "Hallo Welt", "[1, 2, 3]", "{}", "{\"format\": \"anderes-programm\", \"version\": 1}",
         "{\"version\": 1, \"typ\": \"karte\"}",
-        QByteArray("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1\0\0\0\0\0\0\0\0>\0\3\0\xFE\xFF", 24),  // compound document
-        QByteArray("{\"format\": \"corvalink-berichtsprojekt\"\0\1\2", 43)};
+        // A compound document: signature, empty class id, versions, byte order.
+        Roh("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0>\0\3\0\xFE\xFF"),
+        Roh("{\"format\": \"corvalink-berichtsprojekt\"\0\1\2")};
     for (const QByteArray& t : fremde) {
         const Projektergebnis e = ProjektLesen(t);
         EXPECT_FALSE(e.projekt) << t.toStdString();
