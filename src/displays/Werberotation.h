@@ -13,7 +13,8 @@ public:
     virtual ~Werbeflaeche() = default;
     // The results panel; a playing video is stopped.
     virtual void ergebnisseZeigen() = 0;
-    // A picture or a video; the file exists.
+    // A picture or a video; the file exists. A picture may come up later,
+    // once it has been read; the results stay until then.
     virtual void werbungZeigen(const QString& datei) = 0;
     // A video is playing (the advert stays up until it has ended). A video
     // that cannot be opened or played counts as ended.
