@@ -454,6 +454,8 @@ void TAnzeigefenster::farbenSetzen()
 void TAnzeigefenster::ErgebnistafelAufbauen()
 {
     textVerbergen();
+    // Built for another match: the adverts of the one shown so far end here.
+    GrossanzWerbungAbloesen();
     if (!AnzeigeWettkampf) return;
     const TWettkampfDaten& w = *AnzeigeWettkampf;
     const GrossanzTafel t = GrossanzeigeAufbauen(w, m_form, m_farben);
