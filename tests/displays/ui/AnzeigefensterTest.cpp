@@ -190,7 +190,14 @@ TEST_F(Anzeigetafel, PicturesAreReadOffTheUiThreadAndComeUpWhenReady)
         ASSERT_TRUE(warten([&] { return t->PWerbung->isVisibleTo(t.get()); })) << datei.toStdString();
         EXPECT_FALSE(t->PErgebnis->isVisibleTo(t.get()));
         EXPECT_EQ(t->Image->pixmap().size(), groesse.isValid() ? groesse : QSize(0, 0)) << datei.toStdString();
+        if (datei.endsWith(QLatin1String("quer.jpg"))) speichern(t.get(), "tafel_werbung_gross.png");
     }
+
+    // A board resized under a picture reads it again for its new size.
+    t->werbungZeigen(faelle[0].first);
+    ASSERT_TRUE(warten([&] { return t->Image->pixmap().size() == QSize(1280, 960); }));
+    t->resize(1024, 768);
+    EXPECT_TRUE(warten([&] { return t->Image->pixmap().size() == QSize(1024, 768); }));
 }
 
 TEST_F(Anzeigetafel, APictureReadAfterTheRotationMovedOnIsNeverShown)
