@@ -3,16 +3,20 @@
 // board (one row and the totals), with and without painting, and one second
 // of a busy alley: sixteen lanes booking a throw each, the advert rotation
 // ticking every other second through two pictures. The last one's counter
-// CPU_Prozent is the share of one core the board takes.
+// CPU_Prozent is the share of one core the board takes. And the switch to a
+// picture of 24 megapixels: what it costs the UI thread, and how long until
+// the worker has it on the board.
 
 #include "core/Anzeigedienste.h"
 #include "core/SettingsFile.h"
+#include "core/ui/Bilder.h"
 #include "displays/Werberotation.h"
 #include "displays/ui/Anzeigefenster.h"
 #include "support/Berichtsspiel.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QEventLoop>
 #include <QFile>
 #include <QPainter>
 #include <QTemporaryDir>
@@ -25,6 +29,7 @@ namespace {
 
 TWettkampfDaten* Spiel = nullptr;
 TAnzeigefenster* Tafel = nullptr;
+QString GrossesBild;  // 6000 x 4000
 
 // A new total for player n, as the engine writes it after a throw.
 void Wurf(int n, long i)
@@ -85,6 +90,38 @@ void BM_SechzehnBahnenSekunde(benchmark::State& state)
 }
 BENCHMARK(BM_SechzehnBahnenSekunde)->Unit(benchmark::kMillisecond);
 
+void WorkerAbwarten()
+{
+    const Bildlader* lader = Tafel->findChild<Bildlader*>(QStringLiteral("Lader"));
+    while (lader && lader->beschaeftigt()) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+}
+
+// The UI thread's part of switching to the picture and back.
+void BM_GrossesBildUmschalten(benchmark::State& state)
+{
+    for (auto _ : state) {
+        Tafel->werbungZeigen(GrossesBild);
+        Tafel->ergebnisseZeigen();
+    }
+    WorkerAbwarten();
+}
+BENCHMARK(BM_GrossesBildUmschalten)->Unit(benchmark::kMicrosecond);
+
+// From the switch until the picture is on the board, read and scaled by the worker.
+void BM_GrossesBildBisGezeigt(benchmark::State& state)
+{
+    for (auto _ : state) {
+        QEventLoop schleife;
+        QObject::connect(Tafel, &TAnzeigefenster::bildGezeigt, &schleife, &QEventLoop::quit);
+        Tafel->werbungZeigen(GrossesBild);
+        schleife.exec();
+        state.PauseTiming();
+        Tafel->ergebnisseZeigen();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_GrossesBildBisGezeigt)->Unit(benchmark::kMillisecond);
+
 // Two pictures of 1280 x 720, shown 2 seconds after 2 seconds of results.
 bool WerbungEinrichten(const QString& ordner)
 {
@@ -97,6 +134,14 @@ bool WerbungEinrichten(const QString& ordner)
         if (!b.save(datei, "JPG")) return false;
         zeilen += "Werbung;" + datei.toUtf8() + ";127;2;2\r\n";
     }
+    QImage gross(6000, 4000, QImage::Format_RGB32);
+    gross.fill(QColor(30, 120, 60));
+    QPainter maler(&gross);
+    maler.setFont(QFont(QStringLiteral("Arial"), 300, QFont::Bold));
+    maler.drawText(gross.rect(), Qt::AlignCenter, QStringLiteral("24 Megapixel"));
+    maler.end();
+    GrossesBild = ordner + QStringLiteral("/gross.jpg");
+    if (!gross.save(GrossesBild, "JPG", 90)) return false;
     QFile f(ordner + QStringLiteral("/Grossanz0.dat"));
     if (!f.open(QIODevice::WriteOnly)) return false;
     f.write(zeilen);

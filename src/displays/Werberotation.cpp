@@ -68,8 +68,22 @@ void GrossanzWerbungBeenden(TWettkampfDaten& w)
     if (&w == AnzeigeWettkampf) GrossanzWerbungUmschalten(w);
 }
 
+void GrossanzWerbungAbloesen()
+{
+    // Only the match on the board rotates: any other's advert is left over.
+    bool abgeloest = false;
+    for (TWettkampfDaten& w : Wettkaempfe) {
+        if (&w == AnzeigeWettkampf || !w.GrossanzWerbung.Zustand) continue;
+        w.GrossanzWerbung.Zustand = 0;
+        w.GrossanzWerbung.Zaehler = 0;
+        abgeloest = true;
+    }
+    if (Werbeflaeche* f = werbeflaeche(); f && abgeloest) f->ergebnisseZeigen();
+}
+
 bool GrossanzWerbungTakt()
 {
+    GrossanzWerbungAbloesen();
     TWettkampfDaten* w = AnzeigeWettkampf;
     if (!w || !w->GrossanzeigeEin) return false;
     TWerbeZustand& b = w->GrossanzWerbung;

@@ -13,7 +13,8 @@ public:
     virtual ~Werbeflaeche() = default;
     // The results panel; a playing video is stopped.
     virtual void ergebnisseZeigen() = 0;
-    // A picture or a video; the file exists.
+    // A picture or a video; the file exists. A picture may come up later,
+    // once it has been read; the results stay until then.
     virtual void werbungZeigen(const QString& datei) = 0;
     // A video is playing (the advert stays up until it has ended). A video
     // that cannot be opened or played counts as ended.
@@ -43,6 +44,11 @@ void GrossanzWerbungUmschalten(TWettkampfDaten& w);
 // Adverts switched off for the match: an advert still up gives way to the
 // results.
 void GrossanzWerbungBeenden(TWettkampfDaten& w);
-// One tick of 2 seconds for the match on the board; true when the timer
-// goes on. Defaults from the settings GrossanzWerbezeit, GrossanzWerbeabst.
+// The board now shows AnzeigeWettkampf (or no match): the advert state of
+// every other match is cleared, and an advert one of them put up gives way to
+// the results. Its rotation goes on from its entry when it is back.
+void GrossanzWerbungAbloesen();
+// One tick of 2 seconds for the match on the board (an advert of another
+// match first gives way); true when the timer goes on. Defaults from the
+// settings GrossanzWerbezeit, GrossanzWerbeabst.
 bool GrossanzWerbungTakt();

@@ -154,6 +154,19 @@ TEST_F(Rotation, SwitchingAdvertsOffWhileOneIsUpShowsTheResults)
     EXPECT_FALSE(b.Zustand);
 }
 
+TEST_F(Rotation, AnAdvertLeftByTheMatchShownBeforeGivesWayAtTheNextTick)
+{
+    // Match 1's advert was up when the board moved to this match, whose
+    // entry is for another phase.
+    TWerbeZustand& vorher = Wettkaempfe[1].GrossanzWerbung;
+    vorher.Zustand = 1;
+    vorher.Zaehler = 4;
+    ASSERT_TRUE(laden({"a.jpg;8;0;0"}));
+    bis(3);
+    EXPECT_EQ(flaeche.gezeigt, (Ereignisse{{1, "Ergebnisse"}}));
+    EXPECT_EQ(std::pair(vorher.Zustand, vorher.Zaehler), std::pair(u8(0), 0));  // the start state again
+}
+
 TEST_F(Rotation, OnlyTheMatchOnTheBoardRotates)
 {
     ASSERT_TRUE(laden({"a.jpg;4;0;0"}));

@@ -1,6 +1,7 @@
 #include "core/ui/Bilder.h"
 
 #include <QFont>
+#include <QImageReader>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QRadialGradient>
@@ -47,4 +48,54 @@ QPixmap KegelBild(QSize groesse)
     p.setPen(QColor(230, 235, 245));
     p.drawText(QRectF(0, h * 0.78, w, h * 0.2), Qt::AlignCenter, QStringLiteral("Corvalink"));
     return bild;
+}
+
+QImage BildLesen(const QString& datei, QSize platz)
+{
+    QImageReader leser(datei);
+    // The JPEG reader decodes straight to a fraction of the size and smooths
+    // the rest at this quality.
+    leser.setQuality(75);
+    QSize groesse = leser.size();
+    const bool gedreht =
+        leser.autoTransform() && (leser.transformation() & QImageIOHandler::TransformationRotate90);
+    if (gedreht) groesse.transpose();
+    if (groesse.isValid() && (groesse.width() > platz.width() || groesse.height() > platz.height())) {
+        QSize ziel = groesse.scaled(platz, Qt::KeepAspectRatio);
+        if (gedreht) ziel.transpose();
+        leser.setScaledSize(ziel);
+    }
+    QImage bild = leser.read();
+    // A format that tells its size only while reading.
+    if (bild.width() > platz.width() || bild.height() > platz.height())
+        bild = bild.scaled(platz, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    return bild;
+}
+
+Bildlader::Bildlader(QObject* parent) : QObject(parent) { m_pool.setMaxThreadCount(1); }
+
+Bildlader::~Bildlader()
+{
+    verwerfen();
+    m_pool.waitForDone();
+}
+
+void Bildlader::laden(const QString& datei, QSize platz)
+{
+    const quint64 nr = ++m_nr;
+    m_gueltig.store(nr);
+    ++m_offen;
+    m_pool.start([this, datei, platz, nr] {
+        QImage bild;
+        if (m_gueltig.load() == nr) bild = BildLesen(datei, platz);
+        QMetaObject::invokeMethod(this, [this, nr, bild] { angekommen(nr, bild); }, Qt::QueuedConnection);
+    });
+}
+
+void Bildlader::verwerfen() { m_gueltig.store(++m_nr); }
+
+void Bildlader::angekommen(quint64 nr, const QImage& bild)
+{
+    --m_offen;
+    if (nr == m_nr) emit geladen(bild);
 }

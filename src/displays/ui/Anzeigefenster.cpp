@@ -2,6 +2,7 @@
 
 #include "core/Anzeigedienste.h"
 #include "core/ui/Beschriftung.h"
+#include "core/ui/Bilder.h"
 #include "core/ui/Farben.h"
 
 #include <QAudioOutput>
@@ -13,6 +14,7 @@
 #include <QMediaPlayer>
 #include <QPainter>
 #include <QPainterPath>
+#include <QResizeEvent>
 #include <QTextDocument>
 #include <QTextEdit>
 #include <QTimer>
@@ -382,6 +384,9 @@ void TAnzeigefenster::werbungBauen()
     Image->setObjectName(QStringLiteral("Image"));
     Image->setAlignment(Qt::AlignCenter);
     PWerbung->hide();
+    Lader = new Bildlader(this);
+    Lader->setObjectName(QStringLiteral("Lader"));
+    connect(Lader, &Bildlader::geladen, this, &TAnzeigefenster::bildAngekommen);
 }
 
 // The player comes with the first video: a media backend without its
@@ -449,6 +454,8 @@ void TAnzeigefenster::farbenSetzen()
 void TAnzeigefenster::ErgebnistafelAufbauen()
 {
     textVerbergen();
+    // Built for another match: the adverts of the one shown so far end here.
+    GrossanzWerbungAbloesen();
     if (!AnzeigeWettkampf) return;
     const TWettkampfDaten& w = *AnzeigeWettkampf;
     const GrossanzTafel t = GrossanzeigeAufbauen(w, m_form, m_farben);
@@ -543,6 +550,9 @@ void TAnzeigefenster::summeAnzeigen(const ErgebnisSumme& s)
 
 void TAnzeigefenster::ergebnisseZeigen()
 {
+    Lader->verwerfen();
+    m_bildDatei.clear();
+    Image->clear();
     videoEnde();
     PWerbung->hide();
     PErgebnis->show();
@@ -550,10 +560,18 @@ void TAnzeigefenster::ergebnisseZeigen()
 
 void TAnzeigefenster::werbungZeigen(const QString& datei)
 {
+    Lader->verwerfen();
+    m_bildDatei.clear();
+    // The results stay until the picture has been read.
+    if (!QFileInfo(datei).isFile() || WerbedateiArt(datei) != Werbeart::Bild) werbeflaecheZeigen();
+    WerbedateiAnzeigen(datei);
+}
+
+void TAnzeigefenster::werbeflaecheZeigen()
+{
     PErgebnis->hide();
     PWerbung->show();
     PWerbung->raise();
-    WerbedateiAnzeigen(datei);
 }
 
 void TAnzeigefenster::WerbedateiAnzeigen(const QString& datei)
@@ -562,11 +580,12 @@ void TAnzeigefenster::WerbedateiAnzeigen(const QString& datei)
     switch (WerbedateiArt(datei)) {
     case Werbeart::Bild:
         videoEnde();
-        m_bild = QPixmap(datei);
-        Image->show();
-        bildZeigen();
+        m_bildDatei = datei;
+        Lader->laden(datei, PWerbung->size());
         break;
     case Werbeart::Video:
+        Lader->verwerfen();
+        m_bildDatei.clear();
         playerBauen();
         m_videoLaeuft = true;
         Image->hide();
@@ -580,15 +599,14 @@ void TAnzeigefenster::WerbedateiAnzeigen(const QString& datei)
     }
 }
 
-// A picture larger than the panel is scaled down to fit; a smaller one keeps its size.
-void TAnzeigefenster::bildZeigen()
+// Scaled down to the panel when larger, else in its own size.
+void TAnzeigefenster::bildAngekommen(const QImage& bild)
 {
     Image->setGeometry(PWerbung->rect());
-    const QSize platz = PWerbung->size();
-    if (m_bild.isNull() || (m_bild.width() <= platz.width() && m_bild.height() <= platz.height()))
-        Image->setPixmap(m_bild);
-    else
-        Image->setPixmap(m_bild.scaled(platz, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    Image->setPixmap(QPixmap::fromImage(bild));
+    Image->show();
+    werbeflaecheZeigen();
+    emit bildGezeigt();
 }
 
 // Played to its end, failed to open or to decode, or left for the results.
@@ -636,7 +654,9 @@ void TAnzeigefenster::resizeEvent(QResizeEvent* e)
         REFormular->setGeometry(PText->rect().adjusted(1, 1, -1, -1));
     }
     if (Video) Video->setGeometry(PWerbung->rect().adjusted(4, 4, -4, -4));
-    if (!Image->isHidden()) bildZeigen();
+    Image->setGeometry(PWerbung->rect());
+    // The picture is read again for the new size.
+    if (!m_bildDatei.isEmpty() && e->size() != e->oldSize()) Lader->laden(m_bildDatei, PWerbung->size());
 }
 
 namespace {

@@ -11,9 +11,9 @@
 #include "displays/Grossanzsteuerung.h"
 #include "displays/Werberotation.h"
 
-#include <QPixmap>
 #include <QWidget>
 
+class Bildlader;
 class QFrame;
 class QGroupBox;
 class QLabel;
@@ -37,6 +37,7 @@ public:
     // Row n (1..16) and the totals bar; other numbers only the totals.
     void ErgebnistafelSpielerAktualisieren(int n);
     // A picture or a video in the advert panel; nothing for a missing file.
+    // A picture is read off the UI thread and comes up when it is ready.
     void WerbedateiAnzeigen(const QString& datei);
 
     // Werbeflaeche
@@ -71,6 +72,7 @@ public:
     QLabel* LHeaderPunkte;
     QFrame* PWerbung;
     QLabel* Image;
+    Bildlader* Lader;  // reads the pictures
     QVideoWidget* Video = nullptr;         // with the first video
     QMediaPlayer* MediaPlayer = nullptr;
     QFrame* PText;
@@ -82,6 +84,8 @@ public:
 signals:
     // The video has ended, played to its end or failed.
     void videoBeendet();
+    // A picture advert has come up (empty when its file could not be read).
+    void bildGezeigt();
 
 protected:
     void showEvent(QShowEvent* e) override;
@@ -99,12 +103,13 @@ private:
     void zeileAnzeigen(int n, const GrossanzZeile& z);
     void summeAnzeigen(const ErgebnisSumme& s);
     void videoEnde();
-    void bildZeigen();
+    void werbeflaecheZeigen();
+    void bildAngekommen(const QImage& bild);
 
     Tafelform m_form;
     Tafelfarben m_farben;
     QWidget* m_tafel = nullptr;  // the design's client area, centred
     QLabel* m_punkteTrenner = nullptr;
-    QPixmap m_bild;
+    QString m_bildDatei;  // the picture advert up or coming
     bool m_videoLaeuft = false;
 };

@@ -1,5 +1,6 @@
 // The result board window offscreen: a match played on the simulated alley
-// on both designs, a refreshed row, picture and video adverts, the text
+// on both designs, a refreshed row, picture and video adverts (pictures read
+// off the UI thread), the text
 // insert, and the class the hub opens by the second screen's width. With
 // TAFEL_BILDER set to a folder, the boards are saved there as pictures.
 #include "displays/ui/Anzeigefenster.h"
@@ -7,9 +8,11 @@
 #include "core/Anzeigedienste.h"
 #include "core/Globals.h"
 #include "core/SettingsFile.h"
+#include "core/ui/Bilder.h"
 #include "core/ui/Farben.h"
 #include "displays/ui/Fensterregistrierung.h"
 #include "support/Berichtsspiel.h"
+#include "support/Warten.h"
 
 #include <QFile>
 #include <QGroupBox>
@@ -22,6 +25,7 @@
 #include <QTimer>
 #include <gtest/gtest.h>
 #include <memory>
+#include <vector>
 
 namespace {
 
@@ -57,10 +61,10 @@ protected:
     }
     static QString text(QWidget* t, const char* name) { return kind(t, name)->text(); }
 
-    // A picture advert of 640 x 360 in the data folder.
-    QString bild(const char* name)
+    // A picture advert in the data folder, 640 x 360 unless told.
+    QString bild(const char* name, QSize groesse = {640, 360})
     {
-        QImage b(640, 360, QImage::Format_RGB32);
+        QImage b(groesse, QImage::Format_RGB32);
         b.fill(QColor(220, 120, 30));
         QPainter p(&b);
         p.setPen(Qt::white);
@@ -140,6 +144,7 @@ TEST_F(Anzeigetafel, PictureAdvertAndBackToTheResults)
     t->resize(1280, 1024);
     EXPECT_EQ(werbeflaeche(), t.get());
     t->werbungZeigen(bild("Brauerei.JPG"));
+    ASSERT_TRUE(warten([&] { return !t->Image->pixmap().isNull(); }));
     EXPECT_TRUE(t->PWerbung->isVisibleTo(t.get()));
     EXPECT_FALSE(t->PErgebnis->isVisibleTo(t.get()));
     EXPECT_EQ(t->Image->pixmap().size(), QSize(640, 360));
@@ -159,6 +164,74 @@ TEST_F(Anzeigetafel, PictureAdvertAndBackToTheResults)
 
     t.reset();
     EXPECT_EQ(werbeflaeche(), nullptr);
+}
+
+// On a board of 1280 x 1024: the switch returns with the results still up,
+// the picture comes up once it has been read, scaled down to fit.
+TEST_F(Anzeigetafel, PicturesAreReadOffTheUiThreadAndComeUpWhenReady)
+{
+    auto t = tafel(Anzeigefenster::Gross);
+    t->resize(1280, 1024);
+    QFile kaputt(ordner.filePath(QStringLiteral("kaputt.jpg")));
+    ASSERT_TRUE(kaputt.open(QIODevice::WriteOnly));
+    kaputt.write(QByteArray(4096, '\x5a'));
+    kaputt.close();
+    const std::pair<QString, QSize> faelle[] = {
+        {bild("quer.jpg", {4000, 3000}), {1280, 960}},
+        {bild("hoch.jpg", {1000, 3000}), {341, 1024}},
+        {bild("klein.jpg"), {640, 360}},
+        {kaputt.fileName(), {}},  // as before: the panel without a picture
+    };
+    for (const auto& [datei, groesse] : faelle) {
+        t->ergebnisseZeigen();
+        t->werbungZeigen(datei);
+        EXPECT_TRUE(t->Image->pixmap().isNull()) << datei.toStdString();
+        EXPECT_TRUE(t->PErgebnis->isVisibleTo(t.get()));
+        ASSERT_TRUE(warten([&] { return t->PWerbung->isVisibleTo(t.get()); })) << datei.toStdString();
+        EXPECT_FALSE(t->PErgebnis->isVisibleTo(t.get()));
+        EXPECT_EQ(t->Image->pixmap().size(), groesse.isValid() ? groesse : QSize(0, 0)) << datei.toStdString();
+        if (datei.endsWith(QLatin1String("quer.jpg"))) speichern(t.get(), "tafel_werbung_gross.png");
+    }
+
+    // A board resized under a picture reads it again for its new size.
+    t->werbungZeigen(faelle[0].first);
+    ASSERT_TRUE(warten([&] { return t->Image->pixmap().size() == QSize(1280, 960); }));
+    t->resize(1024, 768);
+    EXPECT_TRUE(warten([&] { return t->Image->pixmap().size() == QSize(1024, 768); }));
+}
+
+TEST_F(Anzeigetafel, APictureReadAfterTheRotationMovedOnIsNeverShown)
+{
+    auto t = tafel(Anzeigefenster::Gross);
+    t->resize(1280, 1024);
+    const QString gross = bild("gross.jpg", {4000, 3000}), klein = bild("klein.jpg");
+    std::vector<QSize> gezeigt;
+    QObject::connect(t.get(), &TAnzeigefenster::bildGezeigt, [&] { gezeigt.push_back(t->Image->pixmap().size()); });
+    const Bildlader* lader = t->findChild<Bildlader*>(QStringLiteral("Lader"));
+    ASSERT_TRUE(lader);
+
+    // Back to the results before the picture is read.
+    t->werbungZeigen(gross);
+    t->ergebnisseZeigen();
+    ASSERT_TRUE(warten([&] { return !lader->beschaeftigt(); }));
+    EXPECT_TRUE(t->PErgebnis->isVisibleTo(t.get()));
+    EXPECT_FALSE(t->PWerbung->isVisibleTo(t.get()));
+    EXPECT_TRUE(gezeigt.empty());
+    EXPECT_TRUE(t->Image->pixmap().isNull());
+
+    // The next picture before the first is read: only the second comes up.
+    t->werbungZeigen(gross);
+    t->werbungZeigen(klein);
+    ASSERT_TRUE(warten([&] { return !lader->beschaeftigt(); }));
+    EXPECT_EQ(gezeigt, std::vector<QSize>{QSize(640, 360)});
+    EXPECT_TRUE(t->PWerbung->isVisibleTo(t.get()));
+
+    // Another advert takes the place of a picture still being read.
+    t->ergebnisseZeigen();
+    t->werbungZeigen(gross);
+    t->werbungZeigen(ordner.filePath(QStringLiteral("fehlt.avi")));
+    ASSERT_TRUE(warten([&] { return !lader->beschaeftigt(); }));
+    EXPECT_EQ(gezeigt.size(), 1u);
 }
 
 TEST_F(Anzeigetafel, MissingOrBrokenVideoEndsTheVideo)

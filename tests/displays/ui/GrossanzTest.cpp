@@ -6,12 +6,18 @@
 #include "displays/Grossanzeige.h"
 #include "displays/Grossanzsteuerung.h"
 #include "displays/Werberotation.h"
+#include "core/ui/Fensterhub.h"
 #include "displays/ui/Anzeigedialog.h"
+#include "displays/ui/Anzeigefenster.h"
+#include "displays/ui/Fensterregistrierung.h"
+#include "match/dienste/Anzeigeschicht.h"
 #include "support/Grundlage.h"
 #include "support/Klicken.h"
+#include "support/Warten.h"
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QImage>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSlider>
@@ -152,6 +158,79 @@ TEST_F(Grossanz, WechseltimerFolgtDenEinstellungen)
     s.wechselEinstellen();
     EXPECT_FALSE(s.TimerWechsel.laeuft());
 }
+
+// --- The board moves on while an advert is up --------------------------------------------------
+
+struct Tafelwechsel {
+    const char* name;
+    bool automatisch;    // the change timer, else "Großanzeige → Update"
+    bool anderePhase;    // match 2 has adverts for another phase only, else adverts off
+};
+
+class GrossanzTafelwechsel : public Grossanz, public ::testing::WithParamInterface<Tafelwechsel> {};
+
+// Match 1 on the open board shows a picture for every phase (2 seconds
+// after 2 seconds); the board moves to match 2 while it is up.
+TEST_P(GrossanzTafelwechsel, ErgebnisseKommenUndDieWerbungDesErstenSpielsEndet)
+{
+    const Tafelwechsel& f = GetParam();
+    const QString bild = ordner.filePath(QStringLiteral("Werbung.jpg"));
+    QImage b(320, 200, QImage::Format_RGB32);
+    b.fill(Qt::darkRed);
+    ASSERT_TRUE(b.save(bild));
+    dateiSchreiben(QStringLiteral("Grossanz0.dat"), {QStringLiteral("Alle;%1;127;2;2").arg(bild)});
+    dateiSchreiben(QStringLiteral("Grossanz1.dat"), {QStringLiteral("Vorher;%1;1;2;2").arg(bild)});
+    Fensterhub hub;
+    FensterDiensteEinsetzen hubEin(&hub);
+    DisplaysFensterRegistrieren(hub);
+    hub.setZweiterBildschirm(QRect(0, 0, 1024, 768));
+    Displaydienste dienste;
+    AnzeigeDiensteEinsetzen diensteEin(&dienste);
+    Einst.GrossAnzeige = true;
+
+    spiele({1, 2});
+    TWettkampfDaten &a = Wettkaempfe[1], &zwei = Wettkaempfe[2];
+    a.Spielphase = zwei.Spielphase = WerbungSpiel;
+    a.GrossanzWerbung.Werbung = 1;
+    zwei.GrossanzWerbung.Werbung = f.anderePhase ? 1 : 0;
+    zwei.GrossanzWerbung.Index = 1;
+    // Loaded while it was on the board before; the change loads nothing.
+    if (f.anderePhase)
+        zwei.GrossanzWerbung.Liste = std::make_unique<QStringList>(QStringList{QStringLiteral("Vorher;%1;1;2;2").arg(bild)});
+    hub.anzeigefensterOeffnen();
+    auto* tafel = qobject_cast<TAnzeigefenster*>(hub.anzeigefenster());
+    ASSERT_TRUE(tafel);
+    Grossanzsteuerung& s = grossanzsteuerung();
+    s.werbungLaden(a);
+    s.werbungTakt();
+    ASSERT_TRUE(a.GrossanzWerbung.Zustand);
+    ASSERT_TRUE(warten([&] { return tafel->PWerbung->isVisible(); }));
+
+    if (f.automatisch) {
+        s.WechselNr = 1;
+        s.wechselTakt();
+    } else {
+        AktWettkampfNr = 2;
+        AktWettkampf = &zwei;
+        GrossanzUpdate();
+    }
+    ASSERT_EQ(AnzeigeWettkampf, &zwei);
+    EXPECT_TRUE(tafel->PErgebnis->isVisible());
+    EXPECT_FALSE(tafel->PWerbung->isVisible());
+    EXPECT_EQ(a.GrossanzWerbung.Zustand, 0);
+    EXPECT_EQ(a.GrossanzWerbung.Zaehler, 0);
+    // The rotation goes on with match 2: nothing of it shows.
+    for (int i = 0; i < 3; ++i) s.werbungTakt();
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(tafel->PErgebnis->isVisible());
+    EXPECT_FALSE(tafel->PWerbung->isVisible());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Wege, GrossanzTafelwechsel,
+    ::testing::Values(Tafelwechsel{"UpdateOhneWerbung", false, false}, Tafelwechsel{"UpdateAnderePhase", false, true},
+                      Tafelwechsel{"WechselOhneWerbung", true, false}, Tafelwechsel{"WechselAnderePhase", true, true}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 // --- Track bar ----------------------------------------------------------------------------
 

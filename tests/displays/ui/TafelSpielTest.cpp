@@ -13,6 +13,7 @@
 #include "e2e/Spielaufbau.h"
 #include "match/dienste/Anzeigeschicht.h"
 #include "match/flow/Spielablauf.h"
+#include "support/Warten.h"
 
 #include <QDir>
 #include <QGuiApplication>
@@ -90,15 +91,15 @@ TEST(Tafelspiel, BoardOnTheSecondScreenShowsTheMatchAndItsAdverts)
     EXPECT_EQ(tafel->LHeimTotal->text().trimmed().toInt(), m->Heim.Total.Zahl);
     Bild(tafel, "tafel-ergebnis.png");
 
-    // Two-second ticks: after 4 seconds the advert is up, 4 seconds later
-    // the results are back.
+    // Two-second ticks: after 4 seconds the advert is up (the picture once
+    // the worker has read it), 4 seconds later the results are back.
     int takte = 0;
-    while (!tafel->PWerbung->isVisible() && takte < 10) {
+    while (!m->GrossanzWerbung.Zustand && takte < 10) {
         grossanzsteuerung().werbungTakt();
         ++takte;
     }
     EXPECT_EQ(takte, 2);
-    ASSERT_TRUE(tafel->PWerbung->isVisible());
+    ASSERT_TRUE(warten([tafel] { return tafel->PWerbung->isVisible(); }));
     EXPECT_FALSE(tafel->PErgebnis->isVisible());
     Bild(tafel, "tafel-werbung.png");
     takte = 0;
