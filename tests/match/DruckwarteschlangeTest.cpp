@@ -5,6 +5,7 @@
 #include "match/flow/Startprompts.h"
 #include "match/flow/TimerModul.h"
 #include "match/print/Wurfblattdruck.h"
+#include "match/flow/Spielbahnen.h"
 #include "match/flow/Zeitgeberliste.h"
 #include "platform/FakeDruckerport.h"
 #include "support/CanTestUmgebung.h"
@@ -53,12 +54,13 @@ protected:
         return m;
     }
 
-    // Printer p serves the lanes, port configured.
+    // Printer p serves the lanes for their match, port configured.
     void Zugeordnet(int p, std::initializer_list<int> bahnen)
     {
         for (int b : bahnen) DruckerZuordnung[b] = u8(p);
         DruckerBeschaeftigt[p] = 1;
         DruckerportBereit[p] = 1;
+        druckwarteschlangeZustand.DruckerSpiel[p] = WettkampfDerBahn(*bahnen.begin());
     }
 
     FakeDruckerport port;
@@ -311,6 +313,67 @@ TEST_F(Druckwarteschlange, PrinterAssignment)
     EXPECT_TRUE(BahndruckerZuordnen(1));  // printer 4
     Spiel(4, 7, 8, &TWettkampfDaten::DrZweiBahnen);
     EXPECT_FALSE(BahndruckerZuordnen(7));
+}
+
+// Two-lane sheets of a match on lanes 2..5: the pairs 1/2, 3/4 and 5/6 each
+// get a printer; a pair lane outside the match keeps what it had. Each
+// printer gets its reset and its pair's jobs; at the game end each is freed.
+TEST_F(Druckwarteschlange, EachLanePairOfAMatchGetsAPrinterOfItsOwn)
+{
+    TWettkampfDaten& m = Spiel(1, 2, 5, &TWettkampfDaten::DrZweiBahnen);
+    DruckerZuordnung[1] = 4;
+    DruckerZuordnung[6] = 4;
+    for (int b = 2; b <= 5; ++b) ASSERT_TRUE(BahndruckerZuordnen(b)) << b;
+    std::vector<int> zuordnung, beschaeftigt;
+    for (int b = 1; b <= 6; ++b) zuordnung.push_back(DruckerZuordnung[b]);
+    for (int p = 1; p <= 4; ++p) beschaeftigt.push_back(DruckerBeschaeftigt[p]);
+    EXPECT_EQ(zuordnung, (std::vector<int>{4, 1, 2, 2, 3, 4}));
+    EXPECT_EQ(beschaeftigt, (std::vector<int>{1, 1, 1, 0}));
+    EXPECT_EQ(port.lptKonfig.size(), 3);
+    for (int b : {2, 4, 5}) ASSERT_TRUE(DruckauftragAnhaengen(b, QByteArray::number(b)));
+    for (int p = 1; p <= 3; ++p) Einst.Drucker[p].DrTimer = 1;
+    for (int t = 0; t < 10 && PcDruckAusstehend; ++t) CanSendenTick();
+    const QByteArray reset("\x1b@\x1bM\x1bR\x02\r");
+    EXPECT_EQ(port.lptDaten[0], reset + "2");
+    EXPECT_EQ(port.lptDaten[1], reset + "4");
+    EXPECT_EQ(port.lptDaten[2], reset + "5");
+
+    for (int b = 2; b <= 5; ++b) {
+        m.BahnImSpiel[b] = 0;
+        BahnDaten[b].Wettk = nullptr;  // as the game end leaves them
+    }
+    for (int b = 2; b <= 5; ++b) ZentralDruckerFreigeben(b);
+    EXPECT_EQ(DruckerBeschaeftigt[1] + DruckerBeschaeftigt[2] + DruckerBeschaeftigt[3], 0);
+    EXPECT_EQ(m.DruckerZugeordnet, 0);
+}
+
+// A lane's assignment outlives its match. A new match on the lane does not
+// take the printer another match holds now for its own, and the end of a
+// match frees no printer of another match.
+TEST_F(Druckwarteschlange, AnOldAssignmentNeitherLendsNorFreesAnotherMatchsPrinter)
+{
+    TWettkampfDaten& alt = Spiel(1, 1, 2, &TWettkampfDaten::DrZweiBahnen);
+    ASSERT_TRUE(BahndruckerZuordnen(1));
+    alt.BahnImSpiel[1] = alt.BahnImSpiel[2] = 0;
+    ZentralDruckerFreigeben(1);
+    ASSERT_EQ(DruckerBeschaeftigt[1], 0);
+    TWettkampfDaten& andere = Spiel(2, 3, 4, &TWettkampfDaten::DrZweiBahnen);
+    ASSERT_TRUE(BahndruckerZuordnen(3));
+    ASSERT_EQ(DruckerZuordnung[3], 1);
+
+    Spiel(3, 1, 2, &TWettkampfDaten::DrZweiBahnen);  // lanes 1 and 2 still name printer 1
+    ASSERT_TRUE(BahndruckerZuordnen(2));
+    EXPECT_EQ(DruckerZuordnung[1], 2);
+    EXPECT_EQ(DruckerZuordnung[2], 2);
+
+    // A match with lane printers on lanes 5 and 6, which once printed on printer 1.
+    TWettkampfDaten& einzeln = Spiel(4, 5, 6, &TWettkampfDaten::DrEinzelbahn);
+    DruckerZuordnung[5] = DruckerZuordnung[6] = 1;
+    einzeln.BahnImSpiel[5] = einzeln.BahnImSpiel[6] = 0;
+    ZentralDruckerFreigeben(5);
+    ZentralDruckerFreigeben(6);
+    EXPECT_EQ(DruckerBeschaeftigt[1], 1);
+    EXPECT_EQ(andere.DruckerZugeordnet, 1);
 }
 
 // A central printer stays taken while another lane of its match in play

@@ -52,6 +52,11 @@ struct DruckwarteschlangeZustand {
     // configured successfully.
     Array1<u8, ZentralDruckerAnzahl> DruckerBeschaeftigt{};
     Array1<u8, ZentralDruckerAnzahl> DruckerportBereit{};
+    // Per central printer: the match it prints sheets for while taken (null
+    // for none and for the report). A lane's DruckerZuordnung outlives its
+    // match so that the rest of its output drains; only this says whether
+    // the printer is still the lane's own.
+    Array1<TWettkampfDaten*, ZentralDruckerAnzahl> DruckerSpiel{};
     // Lanes whose output waits for a central printer (bit L-1).
     u16 PcDruckAusstehend = 0;
     // The report occupies a central printer: every job goes to the PC pump.
@@ -103,10 +108,12 @@ bool DruckerCanAusgeben(int bahn);
 // went out on the bus (fits setDruckerSenden).
 bool DruckausgabeSenden(int bahn);
 
-// Assigns a free central printer to the lane and its pair lane (two-lane
-// sheets), to every lane of the match (central sheets), or to the lane for
-// the report; configures the port and queues the printer reset. False when
-// no printer is free.
+// Assigns a free central printer to the lane and its pair lane when that is
+// a lane of the same match (two-lane sheets: each pair of a match on more
+// lanes gets a printer of its own), to every lane of the match (central
+// sheets), or to the lane for the report; configures the port and queues the
+// printer reset. True at once when the lane's match already holds a printer
+// for it; false when no printer is free.
 bool BahndruckerZuordnen(int bahn);
 bool BahndruckerZuordnenSpiel(int bahn);
 bool BerichtDruckerOeffnen(int bahn);
@@ -117,7 +124,8 @@ void BahnDruckerInitialisieren(int bahn);
 // says whether it can be written.
 void DruckerportKonfigurieren(int p);
 // Frees the lane's central printer unless another lane of its match in play
-// still prints on it.
+// still prints on it. A printer that the lane's match does not hold (the
+// report's, another match's, one freed already) stays as it is.
 void ZentralDruckerFreigeben(int bahn);
 // Drops what waits for the lane's central printer.
 void DruckwarteschlangeLeeren(int bahn);
