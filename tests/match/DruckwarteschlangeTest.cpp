@@ -167,31 +167,65 @@ TEST_F(Druckwarteschlange, CentralPumpPacingAndRefusedBytes)
     }
 }
 
-// A printer not ready or with an unusable port is never written; the
-// eleventh not-ready answer asks the operator once, then counting starts again.
+// A printer not ready, or one whose port does not open, is never written;
+// the eleventh answer asks the operator once, then counting starts again.
+// The port is opened again at each try.
 TEST_F(Druckwarteschlange, NotReadyPrinterIsAskedForOncePerElevenAnswers)
 {
-    Spiel(1, 1, 2, &TWettkampfDaten::DrZweiBahnen);
-    Zugeordnet(1, {1, 2});
-    ASSERT_TRUE(DruckauftragAnhaengen(2, "X"));
-    DruckerportBereit[1] = 0;
-    DruckausgabeSenden(2);
-    EXPECT_EQ(port.tests + port.outs, 0);
-    DruckerportBereit[1] = 1;
-
-    for (int i = 0; i < 30; ++i) port.testAntworten << 1;
-    QList<int> fragenNach;
-    for (int t = 1; t <= 30; ++t) {
-        DruckausgabeSenden(2);
-        if (Timer9().enabled()) Timer9Go();
-        if (skriptPrompts().tags.size() > fragenNach.size()) fragenNach << t;
+    for (bool oeffnet : {true, false}) {
+        SCOPED_TRACE(oeffnet ? "nicht bereit" : "Schnittstelle geht nicht auf");
+        ZustandZuruecksetzen();
+        SetUp();
+        port = FakeDruckerport{};
+        Spiel(1, 1, 2, &TWettkampfDaten::DrZweiBahnen);
+        Zugeordnet(1, {1, 2});
+        ASSERT_TRUE(DruckauftragAnhaengen(2, "X"));
+        if (oeffnet) {
+            for (int i = 0; i < 30; ++i) port.testAntworten << 1;
+        } else {
+            DruckerportBereit[1] = 0;
+            port.lptScheitert[0] = FakeDruckerport::Immer;
+        }
+        QList<int> fragenNach;
+        for (int t = 1; t <= 30; ++t) {
+            DruckausgabeSenden(2);
+            if (Timer9().enabled()) Timer9Go();
+            if (skriptPrompts().tags.size() > fragenNach.size()) fragenNach << t;
+        }
+        EXPECT_EQ(fragenNach, (QList<int>{11, 22}));
+        EXPECT_EQ(skriptPrompts().tags, (QList<int>{202, 202}));
+        EXPECT_EQ(port.outs, 0);
+        EXPECT_EQ(port.tests, oeffnet ? 30 : 0);
+        EXPECT_EQ(port.lptKonfig.size(), oeffnet ? 0 : 30);
+        EXPECT_EQ(PcDruckAusstehend, 0x0002);
+        port.testAntworten.clear();
+        port.lptScheitert[0] = 0;
+        DruckausgabeSenden(2);  // ready again, or plugged in
+        EXPECT_EQ(port.lptDaten[0], QByteArray("X"));
     }
-    EXPECT_EQ(fragenNach, (QList<int>{11, 22}));
-    EXPECT_EQ(skriptPrompts().tags, (QList<int>{202, 202}));
-    EXPECT_EQ(port.outs, 0);
-    EXPECT_EQ(PcDruckAusstehend, 0x0002);
-    DruckausgabeSenden(2);  // ready again
-    EXPECT_EQ(port.lptDaten[0], QByteArray("X"));
+}
+
+// The match started before its printer's port could be opened (a USB
+// printer switched on late): the port is opened again until it opens, and
+// the sheet comes out whole, without asking the operator.
+TEST_F(Druckwarteschlange, APrinterWhosePortOpensLateGetsTheWholeSheet)
+{
+    Spiel(1, 1, 2, &TWettkampfDaten::DrZweiBahnen);
+    Einst.Drucker[1].DrTimer = 1;
+    port.lptScheitert[0] = 3;
+    ASSERT_TRUE(BahndruckerZuordnen(1));  // the first try fails
+    EXPECT_EQ(DruckerportBereit[1], 0);
+    ASSERT_TRUE(DruckauftragAnhaengen(1, "KOPF"));
+    ASSERT_TRUE(DruckauftragAnhaengen(2, "WURF"));
+    for (int t = 0; t < 10 && PcDruckAusstehend; ++t) {
+        CanSendenTick();
+        if (Timer9().enabled()) Timer9Go();
+    }
+    EXPECT_EQ(port.lptKonfig.size(), 4);  // the assignment, two more failures, then open
+    EXPECT_EQ(DruckerportBereit[1], 1);
+    EXPECT_EQ(Hex(port.lptDaten[0]), Hex(QByteArray("\x1b@\x1bM\x1bR\x02\rKOPFWURF")));
+    EXPECT_EQ(PcDruckAusstehend, 0);
+    EXPECT_TRUE(skriptPrompts().tags.isEmpty());
 }
 
 // A job goes in whole or not at all; the queue ends at 4,096 bytes.

@@ -316,12 +316,17 @@ void DruckerportAusgeben(int bahn)
         PcDruckAusstehend &= u16(~bit);
         return;
     }
-    if (!DruckerportBereit[p]) return;
     const TZentralDrucker& d = Einst.Drucker[p];
     const int n = d.Schnittstelle;
     if (n < 1 || n > 8) return;
+    // A port that could not be opened (a USB printer switched on after the
+    // start has no device yet) is opened again; until it opens, the printer
+    // counts as not ready, so that the operator is asked about it.
+    if (!DruckerportBereit[p]) DruckerportKonfigurieren(p);
     Druckerport& port = druckerport();
-    const u8 bereit = n >= 5 ? port.TestSerialPortModem(u8(n - 4)) : port.TestParallelPort(u8(n), d.LptMode);
+    const u8 bereit = !DruckerportBereit[p] ? 1
+                      : n >= 5              ? port.TestSerialPortModem(u8(n - 4))
+                                            : port.TestParallelPort(u8(n), d.LptMode);
     if (bereit != 0) {
         if (++BahnDruckerZustand[bahn] > DruckerNichtBereitGrenze) {
             DruckerAnfrageMaske |= bit;

@@ -98,9 +98,10 @@ bool DruckauftragAnhaengen(int bahn, QByteArrayView auftrag);
 int DruckerAusstehend(int drucker);
 int BahnDruckerAusstehend(int bahn);
 
-// The pumps: the lane's central printer; the lane's printer over the bus,
-// one frame a call (true when the adapter took it; a refused frame goes
-// again unchanged at the next call).
+// The pumps: the lane's central printer (a port not open yet is opened
+// again first; one that stays shut counts as a printer not ready); the
+// lane's printer over the bus, one frame a call (true when the adapter took
+// it; a refused frame goes again unchanged at the next call).
 void DruckerportAusgeben(int bahn);
 bool DruckerCanAusgeben(int bahn);
 // The printer share of one send tick for lane L: pumps the output pending
