@@ -1,5 +1,6 @@
 #include "match/print/Druckwarteschlange.h"
 
+#include "core/Boxes.h"
 #include "core/Zeitgeber.h"
 #include "match/print/Druckdienste.h"
 #include "match/flow/Startprompts.h"
@@ -464,6 +465,47 @@ TEST_F(Druckwarteschlange, AnAbandonedPrinterDropsTheSheetOnlyWhenNoLaneStillPri
         EXPECT_EQ(DruckerAusstehend(1), bahn == 1 ? 3 : 0) << bahn;
     }
     EXPECT_EQ(skriptPrompts().tags, (QList<int>{201, 202}));
+}
+
+// No printer free for the lanes of a match: their sheets are switched off
+// and the operator is told once in German; the next round tries again
+// without a word, a lane that finds a printer prints, and a new match in the
+// same slot is told again.
+TEST_F(Druckwarteschlange, NoFreePrinterIsToldOncePerMatch)
+{
+    Wurfblattdruck druck;
+    DruckDiensteEinsetzen einsetzen(&druck);
+    TWettkampfDaten& paar = Spiel(1, 1, 2, &TWettkampfDaten::DrZweiBahnen);
+    TWettkampfDaten& zentral = Spiel(2, 5, 8, &TWettkampfDaten::DrZentral);
+    for (int p = 1; p <= 4; ++p) DruckerBeschaeftigt[p] = 1;
+    const auto pruefen = [](std::initializer_list<int> bahnen) {
+        skriptBoxen().gezeigt.clear();
+        for (int b : bahnen) {
+            WurfblattDrucker[b] = 1;
+            DruckerpruefMaske |= u16(1u << (b - 1));
+        }
+        Timer9Go();
+        return skriptBoxen().gezeigt;
+    };
+
+    EXPECT_EQ(pruefen({1, 2, 5, 6, 7, 8}),
+              QStringList{QStringLiteral("Für die Bahnen 1, 2, 5, 6, 7, 8 ist kein Drucker frei: ihre Wurfblätter "
+                                         "werden nicht gedruckt.")});
+    for (int b : {1, 2, 5, 6, 7, 8}) EXPECT_EQ(WurfblattDrucker[b], 0) << b;
+    EXPECT_EQ(DruckerpruefMaske, 0);
+
+    paar.Durchgang = zentral.Durchgang = 2;
+    EXPECT_EQ(pruefen({1, 2, 5, 6}), QStringList{});
+    EXPECT_EQ(WurfblattDrucker[1], 0);
+
+    DruckerBeschaeftigt[3] = 0;
+    EXPECT_EQ(pruefen({1, 5}), QStringList{});
+    EXPECT_EQ(WurfblattDrucker[1], 1);
+    EXPECT_EQ(DruckerZuordnung[1], 3);
+
+    zentral.Durchgang = 1;
+    EXPECT_EQ(pruefen({6}),
+              QStringList{QStringLiteral("Für Bahn 6 ist kein Drucker frei: ihr Wurfblatt wird nicht gedruckt.")});
 }
 
 TEST_F(Druckwarteschlange, PrintColumns)
