@@ -450,6 +450,7 @@ TEST_F(Druckwarteschlange, ANewMatchsResetWaitsBehindTheLastMatchsOutput)
 
 // "Abbrechen" at a printer without connection switches the lane printer off;
 // the shared sheet's output is dropped only once no lane prints on it.
+// Lanes of another match never share it.
 TEST_F(Druckwarteschlange, AnAbandonedPrinterDropsTheSheetOnlyWhenNoLaneStillPrintsOnIt)
 {
     Spiel(1, 1, 2, &TWettkampfDaten::DrZweiBahnen);
@@ -465,6 +466,17 @@ TEST_F(Druckwarteschlange, AnAbandonedPrinterDropsTheSheetOnlyWhenNoLaneStillPri
         EXPECT_EQ(DruckerAusstehend(1), bahn == 1 ? 3 : 0) << bahn;
     }
     EXPECT_EQ(skriptPrompts().tags, (QList<int>{201, 202}));
+
+    // Lanes 3 and 4 share no sheet when they belong to two matches.
+    Spiel(2, 2, 3, &TWettkampfDaten::DrZweiBahnen);
+    Spiel(3, 4, 5, &TWettkampfDaten::DrZweiBahnen);
+    Zugeordnet(2, {3});
+    Zugeordnet(3, {4, 5});
+    DruckerportBereit[2] = 0;
+    ASSERT_TRUE(DruckauftragAnhaengen(3, "abc"));
+    DruckerAnfrageMaske = 0x0004;
+    Timer9Go();
+    EXPECT_EQ(DruckerAusstehend(2), 0);
 }
 
 // No printer free for the lanes of a match: their sheets are switched off

@@ -466,7 +466,10 @@ bool DruckerGeteilt(int bahn)
 {
     const TWettkampfDaten* m = WettkampfDerBahn(bahn);
     if (!m) return false;
-    auto an = [bahn](int k) { return k != bahn && GueltigeBahn(k) && WurfblattDrucker[k]; };
+    const int p = DruckerDerBahn(bahn);
+    auto an = [&](int k) {
+        return k != bahn && ImSpiel(*m, k) && WurfblattDrucker[k] && DruckerDerBahn(k) == p;
+    };
     if (m->DrZweiBahnen && an(DruckerPaarBahn(bahn))) return true;
     if (m->DrZentral)
         for (int k : BahnenVon(*m))

@@ -133,8 +133,9 @@ void DruckwarteschlangeLeeren(int bahn);
 // Drops what waits in every queue and line buffer.
 void DruckwarteschlangenLeeren();
 // True when another lane than this one that prints on the same sheet (the
-// pair lane of a two-lane sheet, the match's other lanes on a central one)
-// still has its sheet printer on.
+// pair lane of a two-lane sheet, the match's other lanes on a central one;
+// lanes of the same match on the same printer) still has its sheet printer
+// on.
 bool DruckerGeteilt(int bahn);
 
 // The lane's column on the sheet from its match's layout.
