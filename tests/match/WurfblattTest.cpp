@@ -143,6 +143,19 @@ TEST_F(Wurfblatt, TwoLaneSequenceGivesExactlyTheSheetBytes)
     EXPECT_NE(PcDruckAusstehend & 0x0001, 0);
 }
 
+// A match on lanes 2 and 3 prints each lane on its own sheet: lane 3's
+// sheet leaves the paper position of lane 4, a lane of another match, alone.
+TEST_F(Wurfblatt, TwoLaneSheetMovesNoLaneOfAnotherMatch)
+{
+    Spiel(2, 3, &TWettkampfDaten::DrZweiBahnen);
+    BahnDaten[4].Wettk = &Wettkaempfe[2];
+    BahnDaten[4].DruckZeilenstand = 2;
+    BahnDaten[3].DruckZeilenstand = 2;
+    BahndruckKopf(3);
+    EXPECT_EQ(BahnDaten[3].DruckZeilenstand, 0);
+    EXPECT_EQ(BahnDaten[4].DruckZeilenstand, 2);
+}
+
 // Texts from files, cards and the database reach the printer with their
 // control characters as blanks; the sheet's own codes and the mapped
 // letters stay.

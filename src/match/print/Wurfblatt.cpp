@@ -120,8 +120,8 @@ public:
     }
 
     // Appends the job to the lane's queue and moves the counters of the
-    // lanes on the sheet: the pair lanes on a two-lane sheet, every lane of
-    // the match on a central one.
+    // lanes on the sheet: the pair lanes of the match on a two-lane sheet,
+    // every lane of the match on a central one.
     bool senden()
     {
         if (!DruckauftragAnhaengen(m_bahn, a)) return false;
@@ -133,7 +133,9 @@ public:
         };
         if (m_schritt == ZweiBahnenSchritt) {
             nachziehen(m_bahn);
-            nachziehen(DruckerPaarBahn(m_bahn));
+            // A pair lane of another match prints on a sheet of its own.
+            const int paar = DruckerPaarBahn(m_bahn);
+            if (paar >= m_w.ErsteSpielbahn && paar <= m_w.LetzteSpielbahn) nachziehen(paar);
         } else {
             for (int k : BahnenVon(m_w)) nachziehen(k);
             if (m_bahn < m_w.ErsteSpielbahn || m_bahn > m_w.LetzteSpielbahn) nachziehen(m_bahn);
