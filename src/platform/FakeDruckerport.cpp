@@ -15,19 +15,32 @@ std::uint8_t FakeDruckerport::InoutInit(std::uint16_t t, std::uint16_t)
     return 0;
 }
 
+std::uint8_t FakeDruckerport::konfigurieren(std::array<int, 4>& scheitert, std::uint8_t n)
+{
+    if (!gueltig(n)) {
+        naechste(configAntworten);
+        return 1;
+    }
+    int& rest = scheitert[n - 1];
+    if (rest == Immer) return 1;
+    if (rest > 0) {
+        --rest;
+        return 1;
+    }
+    return naechste(configAntworten);
+}
+
 std::uint8_t FakeDruckerport::ConfigParallelPort(std::uint8_t lpt, std::uint8_t mode)
 {
     lptKonfig.append({lpt, mode});
-    const std::uint8_t a = naechste(configAntworten);
-    return gueltig(lpt) ? a : 1;
+    return konfigurieren(lptScheitert, lpt);
 }
 
 std::uint8_t FakeDruckerport::ConfigSerialPort(std::uint8_t com, std::uint8_t mode, std::uint16_t baud,
                                                std::uint8_t datenbit, std::uint8_t stopbit, std::uint8_t parity)
 {
     comKonfig.append({com, mode, baud, datenbit, stopbit, parity});
-    const std::uint8_t a = naechste(configAntworten);
-    return gueltig(com) ? a : 1;
+    return konfigurieren(comScheitert, com);
 }
 
 std::uint8_t FakeDruckerport::TestParallelPort(std::uint8_t lpt, std::uint8_t)

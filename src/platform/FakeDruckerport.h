@@ -2,6 +2,10 @@
 // A port layer for tests: records the calls and the bytes taken per port,
 // answers as scripted. An unscripted call answers 0; a port number outside
 // 1..4 always answers non-zero.
+//
+// A printer that appears after the start: lptScheitert[0] = 3 lets the next
+// three configurations of LPT1 fail (its device is not there yet) and the
+// fourth open it; Immer keeps it shut. lptDaten[0] holds every byte LPT1 took.
 
 #include "platform/Druckerport.h"
 
@@ -21,6 +25,12 @@ public:
     std::uint8_t OutSerialPort(std::uint8_t com, std::uint8_t byte) override;
     void InoutClear() override { ++clears; }
 
+    // Per port (LPT1..4, COM1..4): so many of its next configurations fail,
+    // one counted down a call; Immer: each fails. Before configAntworten,
+    // which such a failure leaves alone.
+    static constexpr int Immer = -1;
+    std::array<int, 4> lptScheitert{};
+    std::array<int, 4> comScheitert{};
     // One answer taken per call of the kind, front first.
     QList<std::uint8_t> configAntworten;  // both configuration calls
     QList<std::uint8_t> testAntworten;    // both tests
@@ -43,5 +53,6 @@ public:
 
 private:
     static std::uint8_t naechste(QList<std::uint8_t>& antworten);
+    std::uint8_t konfigurieren(std::array<int, 4>& scheitert, std::uint8_t n);
     std::uint8_t aus(std::array<QByteArray, 4>& daten, std::uint8_t n, std::uint8_t byte);
 };

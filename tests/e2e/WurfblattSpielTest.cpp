@@ -21,6 +21,7 @@
 
 #include <array>
 #include <functional>
+#include <map>
 #include <stdexcept>
 #include <string>
 
@@ -59,8 +60,26 @@ std::string Kegelbild(unsigned maske)
 
 std::string Hex(const std::string& s) { return QByteArray::fromStdString(s).toHex(' ').toStdString(); }
 
+// A player as his sheet names him, by player number.
+struct Blattspieler {
+    std::string name, pass;
+};
+const std::map<int, Blattspieler> Spielerliste{
+    {1, {"Anton Adler", "12345"}}, {2, {"Bernd Brandt", "23456"}}, {3, {"Carl Conrad", "34567"}},
+    {9, {"Emil Eder", "67890"}},   {10, {"Franz Fink", "78901"}},  {11, {"Georg Graf", "89012"}},
+};
+
 class Wurfblattspiel : public ::testing::Test {
 protected:
+    explicit Wurfblattspiel(int bahnen = 4) : anlage{Vorgaben(bahnen)} {}
+
+    static Bahnsimulator::Vorgaben Vorgaben(int bahnen)
+    {
+        Bahnsimulator::Vorgaben v = SimVorgaben(20, 10, 0, 1);
+        v.bahnen = bahnen;
+        return v;
+    }
+
     void SetUp() override
     {
         ProgrammZuruecksetzen(QDateTime(QDate(2026, 3, 7), QTime(19, 30, 0)));
@@ -75,35 +94,47 @@ protected:
     }
     void TearDown() override { ProgrammAbbauen(); }
 
-    // The match in the layout (nullptr: the lanes print their own sheets),
-    // played to its end.
-    TWettkampfDaten& Spielen(u8 TWettkampfDaten::*layout, const std::function<void(TWettkampfDaten&)>& waehrend = {})
+    // The match in the layout (nullptr: the lanes print their own sheets) on
+    // lanes 1..2 x paare, played to its end. Pair i (from 0) has player 1 + i
+    // on its odd lane and 9 + i on its even lane in round 1, swapped in round
+    // 2; every odd lane throws 7 8 | 5 and 8 0 | 3, every even lane 9 6 | 4
+    // and 6 9 | 9, and each odd lane lets its second throw of round 1 count
+    // zero.
+    TWettkampfDaten& Spielen(u8 TWettkampfDaten::*layout, const std::function<void(TWettkampfDaten&)>& waehrend = {},
+                             int paare = 1)
     {
         Spielart a;
-        a.ersteBahn = 1, a.letzteBahn = 2;
+        a.ersteBahn = 1, a.letzteBahn = 2 * paare;
         a.volle = 2, a.abraeumen = 1;
         TWettkampfDaten* m = WettkampfAufbauen(a);
         if (!m) throw std::runtime_error("no match");
         m->Startfolge = TStartplan{};
-        m->Startfolge[1][1] = 1, m->Startfolge[2][1] = 9;
-        m->Startfolge[1][2] = 9, m->Startfolge[2][2] = 1;
+        for (int i = 0; i < paare; ++i) {
+            m->Startfolge[2 * i + 1][1] = u8(1 + i), m->Startfolge[2 * i + 2][1] = u8(9 + i);
+            m->Startfolge[2 * i + 1][2] = u8(9 + i), m->Startfolge[2 * i + 2][2] = u8(1 + i);
+        }
         m->StartplanZeiger = &m->Startfolge;
-        m->Spieleranzahl = 1;
+        m->Spieleranzahl = u16(paare);
         for (int nr = 1; nr <= MaxSpieler; ++nr) m->Spieler[nr].Name = "";
-        m->Spieler[1].Name = "Anton Adler", m->Spieler[1].Pass = "12345", m->Spieler[1].Gebdat = "12.05.71";
-        m->Spieler[9].Name = "Emil Eder", m->Spieler[9].Pass = "67890", m->Spieler[9].Gebdat = "03.11.85";
+        for (int i = 0; i < paare; ++i)
+            for (int nr : {1 + i, 9 + i}) {
+                m->Spieler[nr].Name = Spielerliste.at(nr).name.c_str();
+                m->Spieler[nr].Pass = Spielerliste.at(nr).pass.c_str();
+            }
+        m->Spieler[1].Gebdat = "12.05.71", m->Spieler[9].Gebdat = "03.11.85";
         m->Club = "KSV", m->Datum = "07.03.26", m->Bezirk = "Nord", m->Klasse = "Kreisliga";
         m->Gruppe = "A", m->Spielnummer = "17", m->Schiedsrichter = "Otto Reuter";
         m->DrWurfblatt = 1, m->DrEinzelbahn = layout ? 0 : 1, m->DrKopf = 1;
         if (layout) m->*layout = 1;
-        anlage.sim.setSkript(1, Wuerfe(QStringLiteral("7 8 5  8 0 3")));
-        anlage.sim.setSkript(2, Wuerfe(QStringLiteral("9 6 4  6 9 9")));
-        bool gedrueckt = false;
+        for (int bahn = 1; bahn <= 2 * paare; ++bahn)
+            anlage.sim.setSkript(bahn, Wuerfe(bahn % 2 ? QStringLiteral("7 8 5  8 0 3") : QStringLiteral("9 6 4  6 9 9")));
+        std::array<bool, MaxBahnen + 1> gedrueckt{};
         anlage.beobachter = [&] {
-            if (!gedrueckt && m->Durchgang == 1 && BahnDaten[1].WurfNr == 2) {
-                gedrueckt = true;
-                anlage.sim.taste(1, 'q');
-            }
+            for (int bahn = 1; bahn <= 2 * paare; bahn += 2)
+                if (!gedrueckt[std::size_t(bahn)] && m->Durchgang == 1 && BahnDaten[bahn].WurfNr == 2) {
+                    gedrueckt[std::size_t(bahn)] = true;
+                    anlage.sim.taste(bahn, 'q');
+                }
             if (waehrend) waehrend(*m);
         };
         SpielStarten(*m);
@@ -123,14 +154,14 @@ protected:
         EXPECT_TRUE(anlage.bis([] { return DruckerportBelegt == 0; }));
     }
 
-    std::string Gedruckt() const { return port.lptDaten[0].toStdString(); }
+    std::string Gedruckt(int lpt = 1) const { return port.lptDaten[std::size_t(lpt - 1)].toStdString(); }
 
     FakeDruckerport port;
     DruckerportEinsetzen m_port{port};
     Wurfblattdruck druck;
     DruckDiensteEinsetzen m_druck{&druck};
     DruckerSendenEinsetzen m_senden{&DruckausgabeSenden};
-    Anlage anlage{SimVorgaben(20, 10, 0, 1)};
+    Anlage anlage;
 };
 
 // One line of the result sheet: name, pass, year, throws and the results.
@@ -155,19 +186,19 @@ const std::string ErgebnisblattSoll =
     "   Spielf}hrer                  Schiedsrichter                           Spielf}hrer\n" + P(160) +
     "Otto Reuter" + V(100) + V(155) + V(164) + V(90) + Ff + Cr;
 
-}  // namespace
-
-// Two-lane sheet: the head once, each round's player heads side by side (the
+// The two-lane sheet of lanes a (odd) and a + 1 as Spielen plays them, with
+// player `erster` on lane a and `zweiter` on lane a + 1 in round 1: the
+// printer reset, the head once, each round's player heads side by side (the
 // second round in a block below the first), every throw one character with
 // its phase sum, the correction blacked out with the new character and the
-// new Volle sum half a line above, the lane results, and the foot after
-// the second round.
-TEST_F(Wurfblattspiel, TwoLaneSheetOfAWholeMatch)
+// new Volle sum half a line above, the lane results, and the foot after the
+// second round.
+std::string ZweiBahnenblatt(int a, int erster, int zweiter)
 {
-    TWettkampfDaten& m = Spielen(&TWettkampfDaten::DrZweiBahnen);
-    const auto spielerkopf = [](const std::string& zurueck, int c, const std::string& name, const std::string& pass,
-                                int bahn) {
-        return zurueck + V(90) + G + P(c * 5) + F(name, 25) + "/" + F(pass, 6) + Cr + P((c + 34) * 5) + "/Bahn " +
+    const Blattspieler& e = Spielerliste.at(erster);
+    const Blattspieler& z = Spielerliste.at(zweiter);
+    const auto spielerkopf = [](const std::string& zurueck, int c, const Blattspieler& s, int bahn) {
+        return zurueck + V(90) + G + P(c * 5) + F(s.name, 25) + "/" + F(s.pass, 6) + Cr + P((c + 34) * 5) + "/Bahn " +
                std::to_string(bahn) + H + "\n\n\r";
     };
     // A throw in column c of a lane in column s, with the phase sum when it is the phase's last.
@@ -180,30 +211,61 @@ TEST_F(Wurfblattspiel, TwoLaneSheetOfAWholeMatch)
         return V(50) + P(s * 5) + G + "Bahnergebnis: " + gesamt + "   Total: " + total + "\n\r" + P(s * 5) + totale +
                Z(30) + H + Cr;
     };
-    const std::string soll =
-        Init +
-        // Round 1: lane 1 (player 1) in column 4, lane 2 (player 9) in column 54.
-        V(60) + G + So + "  " + F("KSV", 20) + "     " + F("KSV", 20) + "\n\n\r" + P(185) + "07.03.26" + Cr +
-        P(435) + "07.03.26\n\r" + P(20) + F("KSC Ahorn 1", 19) + " - " + F("SG Birkenau 1", 19) + Cr + P(270) +
-        F("KSC Ahorn 1", 19) + " - " + F("SG Birkenau 1", 19) + H + Cr +
-        spielerkopf("", 4, "Anton Adler", "12345", 1) + spielerkopf(Z(145), 54, "Emil Eder", "67890", 2) +
-        wurf("", 4, 7, '7') + wurf("", 54, 57, '9') + wurf("", 4, 8, '8', "  15") +
-        // Throw 2 of lane 1 counts zero: blacked out, 'X' and the Volle sum half a line above.
-        P(40) + Blk + Z(25) + Bs + "X" + V(25) + Cr + P(190) + Blk + Blk + Blk + Bs + Bs + Bs + Z(25) + "  7" +
-        V(25) + Cr + wurf("", 54, 58, '6', "  15") + wurf(V(50), 4, 7, '5', "   5") +
-        ergebnis(4, " 12", "0012", "TotaVolle:   7 TotaAbr:   5 TotaFehl:   1") + wurf(Z(50), 54, 57, '4', "   4") +
-        ergebnis(54, " 19", "0019", "TotaVolle:  15 TotaAbr:   4 TotaFehl:   0") +
-        // Round 2, below the results: lane 1 (player 9) in column 54, lane 2 (player 1) in column 4.
-        V(30) + spielerkopf("", 54, "Emil Eder", "67890", 1) + spielerkopf(Z(145), 4, "Anton Adler", "12345", 2) +
-        wurf("", 54, 57, '8') + wurf("", 4, 7, '6') + wurf("", 54, 58, 'X', "   8") + wurf("", 4, 8, '9', "  15") +
-        wurf(V(50), 54, 57, '3', "   3") + ergebnis(54, " 11", "0030", "TotaVolle:  23 TotaAbr:   7 TotaFehl:   1") +
-        wurf(Z(50), 4, 7, '9', "   9") + ergebnis(4, " 24", "0036", "TotaVolle:  22 TotaAbr:  14 TotaFehl:   1") +
-        // The foot without its texts.
-        V(100) + V(140) + Lf + V(90) + Ff + Cr;
-    EXPECT_EQ(Hex(Gedruckt()), Hex(soll));
+    return Init +
+           // Round 1: lane a (erster) in column 4, lane a + 1 (zweiter) in column 54.
+           V(60) + G + So + "  " + F("KSV", 20) + "     " + F("KSV", 20) + "\n\n\r" + P(185) + "07.03.26" + Cr +
+           P(435) + "07.03.26\n\r" + P(20) + F("KSC Ahorn 1", 19) + " - " + F("SG Birkenau 1", 19) + Cr + P(270) +
+           F("KSC Ahorn 1", 19) + " - " + F("SG Birkenau 1", 19) + H + Cr + spielerkopf("", 4, e, a) +
+           spielerkopf(Z(145), 54, z, a + 1) + wurf("", 4, 7, '7') + wurf("", 54, 57, '9') +
+           wurf("", 4, 8, '8', "  15") +
+           // Throw 2 of lane a counts zero: blacked out, 'X' and the Volle sum half a line above.
+           P(40) + Blk + Z(25) + Bs + "X" + V(25) + Cr + P(190) + Blk + Blk + Blk + Bs + Bs + Bs + Z(25) + "  7" +
+           V(25) + Cr + wurf("", 54, 58, '6', "  15") + wurf(V(50), 4, 7, '5', "   5") +
+           ergebnis(4, " 12", "0012", "TotaVolle:   7 TotaAbr:   5 TotaFehl:   1") +
+           wurf(Z(50), 54, 57, '4', "   4") + ergebnis(54, " 19", "0019", "TotaVolle:  15 TotaAbr:   4 TotaFehl:   0") +
+           // Round 2, below the results: lane a (zweiter) in column 54, lane a + 1 (erster) in column 4.
+           V(30) + spielerkopf("", 54, z, a) + spielerkopf(Z(145), 4, e, a + 1) + wurf("", 54, 57, '8') +
+           wurf("", 4, 7, '6') + wurf("", 54, 58, 'X', "   8") + wurf("", 4, 8, '9', "  15") +
+           wurf(V(50), 54, 57, '3', "   3") + ergebnis(54, " 11", "0030", "TotaVolle:  23 TotaAbr:   7 TotaFehl:   1") +
+           wurf(Z(50), 4, 7, '9', "   9") + ergebnis(4, " 24", "0036", "TotaVolle:  22 TotaAbr:  14 TotaFehl:   1") +
+           // The foot without its texts.
+           V(100) + V(140) + Lf + V(90) + Ff + Cr;
+}
+
+}  // namespace
+
+TEST_F(Wurfblattspiel, TwoLaneSheetOfAWholeMatch)
+{
+    TWettkampfDaten& m = Spielen(&TWettkampfDaten::DrZweiBahnen);
+    EXPECT_EQ(Hex(Gedruckt()), Hex(ZweiBahnenblatt(1, 1, 9)));
 
     Ergebnisblatt(m);
     EXPECT_EQ(Hex(Gedruckt()), Hex(ErgebnisblattSoll));
+}
+
+class SechsBahnenWurfblatt : public Wurfblattspiel {
+protected:
+    SechsBahnenWurfblatt() : Wurfblattspiel(6) {}
+};
+
+// Two-lane sheets of a match on six lanes with a printer for each lane pair:
+// every pair's sheet comes out whole on its own printer, and no printer gets
+// another pair's bytes.
+TEST_F(SechsBahnenWurfblatt, EveryLanePairPrintsOnItsOwnPrinter)
+{
+    BahnAnzahl = 6;
+    for (int p = 1; p <= 3; ++p) {
+        TZentralDrucker& d = Einst.Drucker[p];
+        d = Einst.Drucker[1];
+        d.Schnittstelle = u8(p);
+        d.DrBahnVon = u8(2 * p - 1), d.DrBahnBis = u8(2 * p);
+    }
+    Spielen(&TWettkampfDaten::DrZweiBahnen, {}, 3);
+    for (int p = 1; p <= 3; ++p) {
+        SCOPED_TRACE(p);
+        EXPECT_EQ(Hex(Gedruckt(p)), Hex(ZweiBahnenblatt(2 * p - 1, p, 8 + p)));
+    }
+    EXPECT_TRUE(Gedruckt(4).empty());
 }
 
 // Central sheet, a sheet a round: the head with both lanes' player heads

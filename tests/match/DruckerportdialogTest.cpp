@@ -161,6 +161,36 @@ TEST_F(DruckerportDialog, LeavesThePortsOfMatchesAlone)
     EXPECT_EQ(port.clears, 0);
 }
 
+// Whatever becomes of the test print, the operator is told once.
+TEST_F(DruckerportDialog, TellsHowTheTestWent)
+{
+    const struct {
+        u8 schnittstelle;
+        QList<std::uint8_t> konfig, aus;
+        Druckertest ergebnis;
+        const char* text;
+    } faelle[] = {
+        {2, {}, {}, Druckertest::Gesendet, "Der Testdruck wurde an LPT2 gesendet."},
+        {0, {}, {}, Druckertest::KeineSchnittstelle,
+         "Für Drucker 1 ist keine Schnittstelle gewählt: es wurde nichts gedruckt."},
+        {5, {1}, {}, Druckertest::NichtBereit,
+         "COM1 kann nicht geöffnet werden: es wurde nichts gedruckt. Bitte prüfen, ob der Drucker angeschlossen "
+         "und eingeschaltet ist."},
+        {1, {}, QList<std::uint8_t>(DruckertestGrenze, 1), Druckertest::Abgebrochen,
+         "Der Drucker an LPT1 nimmt keine Daten an. Der Testdruck wurde abgebrochen."},
+    };
+    for (const auto& f : faelle) {
+        SCOPED_TRACE(f.text);
+        SetUp();
+        testdrucker(1, f.schnittstelle);
+        port = FakeDruckerport{};
+        port.configAntworten = f.konfig;
+        port.outAntworten = f.aus;
+        EXPECT_EQ(DruckertestSenden(opt, 1), f.ergebnis);
+        EXPECT_EQ(skriptBoxen().gezeigt, QStringList{QString::fromUtf8(f.text)});
+    }
+}
+
 TEST_F(DruckerportDialog, NumbersOfTheEdits)
 {
     const std::pair<const char*, std::int64_t> faelle[] = {

@@ -1,10 +1,12 @@
 #include "match/print/Druckwarteschlange.h"
 
+#include "core/Boxes.h"
 #include "core/Zeitgeber.h"
 #include "match/print/Druckdienste.h"
 #include "match/flow/Startprompts.h"
 #include "match/flow/TimerModul.h"
 #include "match/print/Wurfblattdruck.h"
+#include "match/flow/Spielbahnen.h"
 #include "match/flow/Zeitgeberliste.h"
 #include "platform/FakeDruckerport.h"
 #include "support/CanTestUmgebung.h"
@@ -53,12 +55,13 @@ protected:
         return m;
     }
 
-    // Printer p serves the lanes, port configured.
+    // Printer p serves the lanes for their match, port configured.
     void Zugeordnet(int p, std::initializer_list<int> bahnen)
     {
         for (int b : bahnen) DruckerZuordnung[b] = u8(p);
         DruckerBeschaeftigt[p] = 1;
         DruckerportBereit[p] = 1;
+        druckwarteschlangeZustand.DruckerSpiel[p] = WettkampfDerBahn(*bahnen.begin());
     }
 
     FakeDruckerport port;
@@ -165,31 +168,65 @@ TEST_F(Druckwarteschlange, CentralPumpPacingAndRefusedBytes)
     }
 }
 
-// A printer not ready or with an unusable port is never written; the
-// eleventh not-ready answer asks the operator once, then counting starts again.
+// A printer not ready, or one whose port does not open, is never written;
+// the eleventh answer asks the operator once, then counting starts again.
+// The port is opened again at each try.
 TEST_F(Druckwarteschlange, NotReadyPrinterIsAskedForOncePerElevenAnswers)
 {
-    Spiel(1, 1, 2, &TWettkampfDaten::DrZweiBahnen);
-    Zugeordnet(1, {1, 2});
-    ASSERT_TRUE(DruckauftragAnhaengen(2, "X"));
-    DruckerportBereit[1] = 0;
-    DruckausgabeSenden(2);
-    EXPECT_EQ(port.tests + port.outs, 0);
-    DruckerportBereit[1] = 1;
-
-    for (int i = 0; i < 30; ++i) port.testAntworten << 1;
-    QList<int> fragenNach;
-    for (int t = 1; t <= 30; ++t) {
-        DruckausgabeSenden(2);
-        if (Timer9().enabled()) Timer9Go();
-        if (skriptPrompts().tags.size() > fragenNach.size()) fragenNach << t;
+    for (bool oeffnet : {true, false}) {
+        SCOPED_TRACE(oeffnet ? "nicht bereit" : "Schnittstelle geht nicht auf");
+        ZustandZuruecksetzen();
+        SetUp();
+        port = FakeDruckerport{};
+        Spiel(1, 1, 2, &TWettkampfDaten::DrZweiBahnen);
+        Zugeordnet(1, {1, 2});
+        ASSERT_TRUE(DruckauftragAnhaengen(2, "X"));
+        if (oeffnet) {
+            for (int i = 0; i < 30; ++i) port.testAntworten << 1;
+        } else {
+            DruckerportBereit[1] = 0;
+            port.lptScheitert[0] = FakeDruckerport::Immer;
+        }
+        QList<int> fragenNach;
+        for (int t = 1; t <= 30; ++t) {
+            DruckausgabeSenden(2);
+            if (Timer9().enabled()) Timer9Go();
+            if (skriptPrompts().tags.size() > fragenNach.size()) fragenNach << t;
+        }
+        EXPECT_EQ(fragenNach, (QList<int>{11, 22}));
+        EXPECT_EQ(skriptPrompts().tags, (QList<int>{202, 202}));
+        EXPECT_EQ(port.outs, 0);
+        EXPECT_EQ(port.tests, oeffnet ? 30 : 0);
+        EXPECT_EQ(port.lptKonfig.size(), oeffnet ? 0 : 30);
+        EXPECT_EQ(PcDruckAusstehend, 0x0002);
+        port.testAntworten.clear();
+        port.lptScheitert[0] = 0;
+        DruckausgabeSenden(2);  // ready again, or plugged in
+        EXPECT_EQ(port.lptDaten[0], QByteArray("X"));
     }
-    EXPECT_EQ(fragenNach, (QList<int>{11, 22}));
-    EXPECT_EQ(skriptPrompts().tags, (QList<int>{202, 202}));
-    EXPECT_EQ(port.outs, 0);
-    EXPECT_EQ(PcDruckAusstehend, 0x0002);
-    DruckausgabeSenden(2);  // ready again
-    EXPECT_EQ(port.lptDaten[0], QByteArray("X"));
+}
+
+// The match started before its printer's port could be opened (a USB
+// printer switched on late): the port is opened again until it opens, and
+// the sheet comes out whole, without asking the operator.
+TEST_F(Druckwarteschlange, APrinterWhosePortOpensLateGetsTheWholeSheet)
+{
+    Spiel(1, 1, 2, &TWettkampfDaten::DrZweiBahnen);
+    Einst.Drucker[1].DrTimer = 1;
+    port.lptScheitert[0] = 3;
+    ASSERT_TRUE(BahndruckerZuordnen(1));  // the first try fails
+    EXPECT_EQ(DruckerportBereit[1], 0);
+    ASSERT_TRUE(DruckauftragAnhaengen(1, "KOPF"));
+    ASSERT_TRUE(DruckauftragAnhaengen(2, "WURF"));
+    for (int t = 0; t < 10 && PcDruckAusstehend; ++t) {
+        CanSendenTick();
+        if (Timer9().enabled()) Timer9Go();
+    }
+    EXPECT_EQ(port.lptKonfig.size(), 4);  // the assignment, two more failures, then open
+    EXPECT_EQ(DruckerportBereit[1], 1);
+    EXPECT_EQ(Hex(port.lptDaten[0]), Hex(QByteArray("\x1b@\x1bM\x1bR\x02\rKOPFWURF")));
+    EXPECT_EQ(PcDruckAusstehend, 0);
+    EXPECT_TRUE(skriptPrompts().tags.isEmpty());
 }
 
 // A job goes in whole or not at all; the queue ends at 4,096 bytes.
@@ -313,6 +350,67 @@ TEST_F(Druckwarteschlange, PrinterAssignment)
     EXPECT_FALSE(BahndruckerZuordnen(7));
 }
 
+// Two-lane sheets of a match on lanes 2..5: the pairs 1/2, 3/4 and 5/6 each
+// get a printer; a pair lane outside the match keeps what it had. Each
+// printer gets its reset and its pair's jobs; at the game end each is freed.
+TEST_F(Druckwarteschlange, EachLanePairOfAMatchGetsAPrinterOfItsOwn)
+{
+    TWettkampfDaten& m = Spiel(1, 2, 5, &TWettkampfDaten::DrZweiBahnen);
+    DruckerZuordnung[1] = 4;
+    DruckerZuordnung[6] = 4;
+    for (int b = 2; b <= 5; ++b) ASSERT_TRUE(BahndruckerZuordnen(b)) << b;
+    std::vector<int> zuordnung, beschaeftigt;
+    for (int b = 1; b <= 6; ++b) zuordnung.push_back(DruckerZuordnung[b]);
+    for (int p = 1; p <= 4; ++p) beschaeftigt.push_back(DruckerBeschaeftigt[p]);
+    EXPECT_EQ(zuordnung, (std::vector<int>{4, 1, 2, 2, 3, 4}));
+    EXPECT_EQ(beschaeftigt, (std::vector<int>{1, 1, 1, 0}));
+    EXPECT_EQ(port.lptKonfig.size(), 3);
+    for (int b : {2, 4, 5}) ASSERT_TRUE(DruckauftragAnhaengen(b, QByteArray::number(b)));
+    for (int p = 1; p <= 3; ++p) Einst.Drucker[p].DrTimer = 1;
+    for (int t = 0; t < 10 && PcDruckAusstehend; ++t) CanSendenTick();
+    const QByteArray reset("\x1b@\x1bM\x1bR\x02\r");
+    EXPECT_EQ(port.lptDaten[0], reset + "2");
+    EXPECT_EQ(port.lptDaten[1], reset + "4");
+    EXPECT_EQ(port.lptDaten[2], reset + "5");
+
+    for (int b = 2; b <= 5; ++b) {
+        m.BahnImSpiel[b] = 0;
+        BahnDaten[b].Wettk = nullptr;  // as the game end leaves them
+    }
+    for (int b = 2; b <= 5; ++b) ZentralDruckerFreigeben(b);
+    EXPECT_EQ(DruckerBeschaeftigt[1] + DruckerBeschaeftigt[2] + DruckerBeschaeftigt[3], 0);
+    EXPECT_EQ(m.DruckerZugeordnet, 0);
+}
+
+// A lane's assignment outlives its match. A new match on the lane does not
+// take the printer another match holds now for its own, and the end of a
+// match frees no printer of another match.
+TEST_F(Druckwarteschlange, AnOldAssignmentNeitherLendsNorFreesAnotherMatchsPrinter)
+{
+    TWettkampfDaten& alt = Spiel(1, 1, 2, &TWettkampfDaten::DrZweiBahnen);
+    ASSERT_TRUE(BahndruckerZuordnen(1));
+    alt.BahnImSpiel[1] = alt.BahnImSpiel[2] = 0;
+    ZentralDruckerFreigeben(1);
+    ASSERT_EQ(DruckerBeschaeftigt[1], 0);
+    TWettkampfDaten& andere = Spiel(2, 3, 4, &TWettkampfDaten::DrZweiBahnen);
+    ASSERT_TRUE(BahndruckerZuordnen(3));
+    ASSERT_EQ(DruckerZuordnung[3], 1);
+
+    Spiel(3, 1, 2, &TWettkampfDaten::DrZweiBahnen);  // lanes 1 and 2 still name printer 1
+    ASSERT_TRUE(BahndruckerZuordnen(2));
+    EXPECT_EQ(DruckerZuordnung[1], 2);
+    EXPECT_EQ(DruckerZuordnung[2], 2);
+
+    // A match with lane printers on lanes 5 and 6, which once printed on printer 1.
+    TWettkampfDaten& einzeln = Spiel(4, 5, 6, &TWettkampfDaten::DrEinzelbahn);
+    DruckerZuordnung[5] = DruckerZuordnung[6] = 1;
+    einzeln.BahnImSpiel[5] = einzeln.BahnImSpiel[6] = 0;
+    ZentralDruckerFreigeben(5);
+    ZentralDruckerFreigeben(6);
+    EXPECT_EQ(DruckerBeschaeftigt[1], 1);
+    EXPECT_EQ(andere.DruckerZugeordnet, 1);
+}
+
 // A central printer stays taken while another lane of its match in play
 // still prints on it.
 TEST_F(Druckwarteschlange, CentralPrinterFreedWhenNoLaneUsesIt)
@@ -352,6 +450,7 @@ TEST_F(Druckwarteschlange, ANewMatchsResetWaitsBehindTheLastMatchsOutput)
 
 // "Abbrechen" at a printer without connection switches the lane printer off;
 // the shared sheet's output is dropped only once no lane prints on it.
+// Lanes of another match never share it.
 TEST_F(Druckwarteschlange, AnAbandonedPrinterDropsTheSheetOnlyWhenNoLaneStillPrintsOnIt)
 {
     Spiel(1, 1, 2, &TWettkampfDaten::DrZweiBahnen);
@@ -367,6 +466,58 @@ TEST_F(Druckwarteschlange, AnAbandonedPrinterDropsTheSheetOnlyWhenNoLaneStillPri
         EXPECT_EQ(DruckerAusstehend(1), bahn == 1 ? 3 : 0) << bahn;
     }
     EXPECT_EQ(skriptPrompts().tags, (QList<int>{201, 202}));
+
+    // Lanes 3 and 4 share no sheet when they belong to two matches.
+    Spiel(2, 2, 3, &TWettkampfDaten::DrZweiBahnen);
+    Spiel(3, 4, 5, &TWettkampfDaten::DrZweiBahnen);
+    Zugeordnet(2, {3});
+    Zugeordnet(3, {4, 5});
+    DruckerportBereit[2] = 0;
+    ASSERT_TRUE(DruckauftragAnhaengen(3, "abc"));
+    DruckerAnfrageMaske = 0x0004;
+    Timer9Go();
+    EXPECT_EQ(DruckerAusstehend(2), 0);
+}
+
+// No printer free for the lanes of a match: their sheets are switched off
+// and the operator is told once in German; the next round tries again
+// without a word, a lane that finds a printer prints, and a new match in the
+// same slot is told again.
+TEST_F(Druckwarteschlange, NoFreePrinterIsToldOncePerMatch)
+{
+    Wurfblattdruck druck;
+    DruckDiensteEinsetzen einsetzen(&druck);
+    TWettkampfDaten& paar = Spiel(1, 1, 2, &TWettkampfDaten::DrZweiBahnen);
+    TWettkampfDaten& zentral = Spiel(2, 5, 8, &TWettkampfDaten::DrZentral);
+    for (int p = 1; p <= 4; ++p) DruckerBeschaeftigt[p] = 1;
+    const auto pruefen = [](std::initializer_list<int> bahnen) {
+        skriptBoxen().gezeigt.clear();
+        for (int b : bahnen) {
+            WurfblattDrucker[b] = 1;
+            DruckerpruefMaske |= u16(1u << (b - 1));
+        }
+        Timer9Go();
+        return skriptBoxen().gezeigt;
+    };
+
+    EXPECT_EQ(pruefen({1, 2, 5, 6, 7, 8}),
+              QStringList{QStringLiteral("Für die Bahnen 1, 2, 5, 6, 7, 8 ist kein Drucker frei: ihre Wurfblätter "
+                                         "werden nicht gedruckt.")});
+    for (int b : {1, 2, 5, 6, 7, 8}) EXPECT_EQ(WurfblattDrucker[b], 0) << b;
+    EXPECT_EQ(DruckerpruefMaske, 0);
+
+    paar.Durchgang = zentral.Durchgang = 2;
+    EXPECT_EQ(pruefen({1, 2, 5, 6}), QStringList{});
+    EXPECT_EQ(WurfblattDrucker[1], 0);
+
+    DruckerBeschaeftigt[3] = 0;
+    EXPECT_EQ(pruefen({1, 5}), QStringList{});
+    EXPECT_EQ(WurfblattDrucker[1], 1);
+    EXPECT_EQ(DruckerZuordnung[1], 3);
+
+    zentral.Durchgang = 1;
+    EXPECT_EQ(pruefen({6}),
+              QStringList{QStringLiteral("Für Bahn 6 ist kein Drucker frei: ihr Wurfblatt wird nicht gedruckt.")});
 }
 
 TEST_F(Druckwarteschlange, PrintColumns)

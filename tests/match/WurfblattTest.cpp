@@ -143,6 +143,54 @@ TEST_F(Wurfblatt, TwoLaneSequenceGivesExactlyTheSheetBytes)
     EXPECT_NE(PcDruckAusstehend & 0x0001, 0);
 }
 
+// A match on lanes 2 and 3 prints each lane on its own sheet: lane 3's
+// sheet leaves the paper position of lane 4, a lane of another match, alone.
+TEST_F(Wurfblatt, TwoLaneSheetMovesNoLaneOfAnotherMatch)
+{
+    Spiel(2, 3, &TWettkampfDaten::DrZweiBahnen);
+    BahnDaten[4].Wettk = &Wettkaempfe[2];
+    BahnDaten[4].DruckZeilenstand = 2;
+    BahnDaten[3].DruckZeilenstand = 2;
+    BahndruckKopf(3);
+    EXPECT_EQ(BahnDaten[3].DruckZeilenstand, 0);
+    EXPECT_EQ(BahnDaten[4].DruckZeilenstand, 2);
+}
+
+// Texts from files, cards and the database reach the printer with their
+// control characters as blanks; the sheet's own codes and the mapped
+// letters stay.
+TEST_F(Wurfblatt, ControlCharactersInTextsPrintAsBlanks)
+{
+    TWettkampfDaten& m = Spiel(1, 2, &TWettkampfDaten::DrZweiBahnen);
+    m.DrKopf = 1;
+    m.Club = "KSV\x1b@";
+    m.Datum = "07.12\r26";
+    m.Heimmannschaft = "He\x0fim";
+    m.Gastmannschaft = "Ga\x7fst";
+    BahnDaten[1].DruckSpalte = 4;
+    m.Spieler[1].Name = "M\xfc\x1bller\x0c";
+    m.Spieler[1].Pass = "12\n45";
+
+    BahndruckKopf(1);
+    BahndruckSpielerKopf(1);
+    const std::string club = "KSV @" + Blanks(15);
+    const std::string teams = "He im" + Blanks(14) + " - " + "Ga st" + Blanks(14);
+    EXPECT_EQ(Hex(Ausgabe()), Hex(G + "\x0e" + "  " + club + "     " + club + "\n\n\r" + P(185) + "07.12 26" + Cr +
+                                  P(435) + "07.12 26" + "\n\r" + P(20) + teams + Cr + P(270) + teams + H + Cr +
+                                  V(90) + G + P(20) + "M\x81 ller " + Blanks(17) + "/12 45 " + Cr + P(190) +
+                                  "/Bahn 1" + H + "\n\n\r"));
+
+    Einst.Drucker[1].EndFeed = 20;
+    m.Spielnummer = "1\x1b" "7";
+    m.Gruppe = "A\x1b";
+    BahndruckErgebnisblatt(1, m, "Ort\x0c");
+    const QByteArray b = Ausgabe();
+    EXPECT_TRUE(b.startsWith(QByteArray::fromStdString(G + "\x0e" + "  KSV @\x14" + P(335) +
+                                                       "Ort , den 07.12 26\n\n\n\r")))
+        << Hex(b.first(40));
+    EXPECT_TRUE(b.contains(QByteArray("Spielnummer:A ") + QByteArray(14, ' ') + " /1 7\n\n\r"));
+}
+
 // Reprints land in the column the throw was printed in (the booking's
 // column: C + k + 2, one more past ten and past twenty); the first Abräumen
 // throw on the second line. With 25 Volle throws and C = 4.

@@ -1,6 +1,7 @@
 #include "match/flow/Bahnzyklus.h"
 #include "match/flow/TimerModul.h"
 
+#include "core/Boxes.h"
 #include "core/Clock.h"
 #include "core/Fenster.h"
 #include "core/Globals.h"
@@ -17,6 +18,8 @@
 #include "match/flow/Startprompts.h"
 #include "match/flow/Zeitgeberliste.h"
 
+#include <QList>
+#include <QStringList>
 #include <algorithm>
 
 TimerZustand timerZustand;
@@ -120,9 +123,14 @@ void Vorbereitung()
     }
 }
 
-// Phase 4: PC-port printers for the lanes that print throw sheets.
-void Druckerpruefung()
+// Phase 4: PC-port printers for the lanes that print throw sheets. A lane
+// without a free printer prints no sheet; the lanes whose operator is to be
+// told so come back (each match's lane once: the next round tries again
+// without a word; a match in its first round is a new one, even in the slot
+// of the last).
+QList<int> Druckerpruefung()
 {
+    QList<int> ohneDrucker;
     for (int bahn = 1; bahn <= MaxBahnen; ++bahn) {
         if (!(DruckerpruefMaske & BahnBit(bahn))) continue;
         const TWettkampfDaten* m = BahnDaten[bahn].Wettk;
@@ -130,10 +138,31 @@ void Druckerpruefung()
             bool ok = true;
             if (m->DrZweiBahnen) ok = drucker().bahndruckerZuordnen(bahn);
             if (m->DrZentral) ok = drucker().bahndruckerZuordnenSpiel(bahn);
-            if (!ok) WurfblattDrucker[bahn] = 0;
+            const TWettkampfDaten*& gemeldet = timerZustand.KeinDruckerGemeldet[bahn];
+            if (ok) {
+                gemeldet = nullptr;
+            } else {
+                WurfblattDrucker[bahn] = 0;
+                if (gemeldet != m || m->Durchgang <= 1) ohneDrucker << bahn;
+                gemeldet = m;
+            }
         }
         DruckerpruefMaske &= u16(~BahnBit(bahn));
     }
+    return ohneDrucker;
+}
+
+void KeinDruckerMelden(const QList<int>& bahnen)
+{
+    if (bahnen.isEmpty()) return;
+    QStringList nummern;
+    for (int bahn : bahnen) nummern << QString::number(bahn);
+    boxen().hinweis(bahnen.size() == 1
+                        ? QStringLiteral("Für Bahn %1 ist kein Drucker frei: ihr Wurfblatt wird nicht gedruckt.")
+                              .arg(nummern.first())
+                        : QStringLiteral("Für die Bahnen %1 ist kein Drucker frei: ihre Wurfblätter werden nicht "
+                                         "gedruckt.")
+                              .arg(nummern.join(QStringLiteral(", "))));
 }
 
 // Phase 6: printers that a lane reported without connection.
@@ -230,9 +259,10 @@ void Timer9Go()
         fenster().hauptmenueAktualisieren();
         return;
     }
-    Druckerpruefung();
+    const QList<int> ohneDrucker = Druckerpruefung();
     if (DruckerpruefMaske) {
         timer.setEnabled(true);
+        KeinDruckerMelden(ohneDrucker);
         return;
     }
     for (int bahn = 1; bahn <= MaxBahnen; ++bahn) {
@@ -240,6 +270,8 @@ void Timer9Go()
         StartMaske &= u16(~BahnBit(bahn));
         BahnStarten(bahn);
     }
+    // After the starts: the notice holds no lane up.
+    KeinDruckerMelden(ohneDrucker);
     if (StartMaske) {
         timer.setEnabled(true);
         return;

@@ -5,6 +5,7 @@
 // Each job is a plain function; the timers call them and tests call them
 // directly.
 
+#include "core/CheckedArray.h"
 #include "core/Records.h"
 
 // The flags of the periodic jobs; the names below refer into it.
@@ -12,6 +13,9 @@ struct TimerZustand {
     u8 BahnendeTimerAktiv = 0;
     u8 CanEmpfangTimerAktiv = 0;
     u8 EingabeGesperrt = 0;
+    // Per lane: the match whose operator was told that no printer is free for
+    // the lane (null once a printer was found).
+    Array1<const TWettkampfDaten*, MaxBahnen> KeinDruckerGemeldet{};
 
     void zuruecksetzen() { *this = TimerZustand{}; }
 };

@@ -101,17 +101,14 @@ QByteArray DruckertestPuffer(const DruckerportArbeitskopie& opt, int p)
     return puffer;
 }
 
-Druckertest DruckertestSenden(const DruckerportArbeitskopie& opt, int p)
+namespace {
+
+Druckertest Senden(const DruckerportArbeitskopie& opt, int p)
 {
     const TZentralDrucker& w = opt.Drucker[p];
     const int n = w.Schnittstelle;
     if (n < 1 || n > 8) return Druckertest::KeineSchnittstelle;
-    if (SchnittstelleBelegt(n)) {
-        boxen().hinweis(QStringLiteral("Auf %1 wird gerade für ein Spiel gedruckt. Der Test ist erst möglich, "
-                                       "wenn der Drucker wieder frei ist.")
-                            .arg(SchnittstellenName(n)));
-        return Druckertest::Belegt;
-    }
+    if (SchnittstelleBelegt(n)) return Druckertest::Belegt;
     Druckerport& port = druckerport();
     port.InoutInit(w.DrTimer, 0);
     const QByteArray puffer = DruckertestPuffer(opt, p);
@@ -132,4 +129,33 @@ Druckertest DruckertestSenden(const DruckerportArbeitskopie& opt, int p)
         if (abgelehnt > wait) wait = static_cast<std::uint16_t>(abgelehnt + 10);
     }
     return Druckertest::Gesendet;
+}
+
+QString DruckertestText(Druckertest ergebnis, int p, const QString& port)
+{
+    switch (ergebnis) {
+    case Druckertest::Gesendet: return QStringLiteral("Der Testdruck wurde an %1 gesendet.").arg(port);
+    case Druckertest::KeineSchnittstelle:
+        return QStringLiteral("Für Drucker %1 ist keine Schnittstelle gewählt: es wurde nichts gedruckt.").arg(p);
+    case Druckertest::Belegt:
+        return QStringLiteral("Auf %1 wird gerade für ein Spiel gedruckt. Der Test ist erst möglich, "
+                              "wenn der Drucker wieder frei ist.")
+            .arg(port);
+    case Druckertest::NichtBereit:
+        return QStringLiteral("%1 kann nicht geöffnet werden: es wurde nichts gedruckt. Bitte prüfen, ob der "
+                              "Drucker angeschlossen und eingeschaltet ist.")
+            .arg(port);
+    case Druckertest::Abgebrochen:
+        return QStringLiteral("Der Drucker an %1 nimmt keine Daten an. Der Testdruck wurde abgebrochen.").arg(port);
+    }
+    return {};
+}
+
+}  // namespace
+
+Druckertest DruckertestSenden(const DruckerportArbeitskopie& opt, int p)
+{
+    const Druckertest ergebnis = Senden(opt, p);
+    boxen().hinweis(DruckertestText(ergebnis, p, SchnittstellenName(opt.Drucker[p].Schnittstelle)));
+    return ergebnis;
 }

@@ -47,7 +47,7 @@ QByteArray DruckertestPuffer(const DruckerportArbeitskopie& opt, int p);
 enum class Druckertest {
     Gesendet,
     KeineSchnittstelle,
-    Belegt,          // the port serves a match now; the operator was told
+    Belegt,          // the port serves a match now
     NichtBereit,     // the port could not be configured
     Abgebrochen,     // one byte was refused too often
 };
@@ -58,5 +58,5 @@ constexpr int DruckertestGrenze = 64000;
 // leaves in Einst.Drucker[p].DruckWait the retry limit it met: when a byte is
 // taken after more refusals than the limit so far, the limit becomes its
 // refusals + 10. A port that a match prints on is left alone, and no port is
-// closed.
+// closed. The operator is told how it went, whatever it was.
 Druckertest DruckertestSenden(const DruckerportArbeitskopie& opt, int p);

@@ -32,6 +32,7 @@ void DruckwarteschlangeZustand::zuruecksetzen()
     BahnDruckerZustand.fill(0);
     DruckerBeschaeftigt.fill(0);
     DruckerportBereit.fill(0);
+    DruckerSpiel.fill(nullptr);
     PcDruckAusstehend = 0;
     DruckerportBelegt = 0;
     BerichtDrucker = 0;
@@ -189,13 +190,26 @@ namespace {
 
 enum class Zuordnung { Paar, Spiel, Bericht };
 
+bool ImSpiel(const TWettkampfDaten& m, int bahn)
+{
+    const Bahnbereich b = BahnenVon(m);
+    return bahn >= b.erste && bahn <= b.letzte;
+}
+
+// The lane's printer is taken for the lane's match.
+bool HatDrucker(int bahn, const TWettkampfDaten& m)
+{
+    const int p = DruckerDerBahn(bahn);
+    return p && DruckerBeschaeftigt[p] && Z.DruckerSpiel[p] == &m;
+}
+
 bool Zuordnen(int bahn, Zuordnung art)
 {
     if (!GueltigeBahn(bahn)) return false;
     TWettkampfDaten* m = WettkampfDerBahn(bahn);
     if (art != Zuordnung::Bericht) {
         if (!m) return false;
-        if (m->DruckerZugeordnet) return true;
+        if (HatDrucker(bahn, *m)) return true;
     }
     int p = 0;
     for (int k = 1; k <= ZentralDruckerAnzahl && !p; ++k) {
@@ -208,10 +222,13 @@ bool Zuordnen(int bahn, Zuordnung art)
     switch (art) {
     case Zuordnung::Paar:
         m->DruckerZugeordnet = 1;
-        if (GueltigeBahn(DruckerPaarBahn(bahn))) DruckerZuordnung[DruckerPaarBahn(bahn)] = u8(p);
+        Z.DruckerSpiel[p] = m;
+        // A pair lane of another match keeps its own printer.
+        if (ImSpiel(*m, DruckerPaarBahn(bahn))) DruckerZuordnung[DruckerPaarBahn(bahn)] = u8(p);
         break;
     case Zuordnung::Spiel:
         m->DruckerZugeordnet = 1;
+        Z.DruckerSpiel[p] = m;
         for (int k : BahnenVon(*m)) DruckerZuordnung[k] = u8(p);
         break;
     case Zuordnung::Bericht:
@@ -299,12 +316,17 @@ void DruckerportAusgeben(int bahn)
         PcDruckAusstehend &= u16(~bit);
         return;
     }
-    if (!DruckerportBereit[p]) return;
     const TZentralDrucker& d = Einst.Drucker[p];
     const int n = d.Schnittstelle;
     if (n < 1 || n > 8) return;
+    // A port that could not be opened (a USB printer switched on after the
+    // start has no device yet) is opened again; until it opens, the printer
+    // counts as not ready, so that the operator is asked about it.
+    if (!DruckerportBereit[p]) DruckerportKonfigurieren(p);
     Druckerport& port = druckerport();
-    const u8 bereit = n >= 5 ? port.TestSerialPortModem(u8(n - 4)) : port.TestParallelPort(u8(n), d.LptMode);
+    const u8 bereit = !DruckerportBereit[p] ? 1
+                      : n >= 5              ? port.TestSerialPortModem(u8(n - 4))
+                                            : port.TestParallelPort(u8(n), d.LptMode);
     if (bereit != 0) {
         if (++BahnDruckerZustand[bahn] > DruckerNichtBereitGrenze) {
             DruckerAnfrageMaske |= bit;
@@ -414,13 +436,13 @@ void ZentralDruckerFreigeben(int bahn)
 {
     const int p = DruckerDerBahn(bahn);
     if (!p) return;
-    TWettkampfDaten* m = WettkampfDerBahn(bahn);
-    if (m) {
-        for (int k : BahnenVon(*m))
-            if (k != bahn && m->BahnImSpiel[k] && DruckerZuordnung[k] == p) return;
-        m->DruckerZugeordnet = 0;
-    }
+    TWettkampfDaten* m = Z.DruckerSpiel[p];
+    if (!m || !DruckerBeschaeftigt[p] || !ImSpiel(*m, bahn)) return;
+    for (int k : BahnenVon(*m))
+        if (k != bahn && m->BahnImSpiel[k] && DruckerZuordnung[k] == p) return;
     DruckerBeschaeftigt[p] = 0;
+    Z.DruckerSpiel[p] = nullptr;
+    if (std::find(Z.DruckerSpiel.begin(), Z.DruckerSpiel.end(), m) == Z.DruckerSpiel.end()) m->DruckerZugeordnet = 0;
 }
 
 void DruckwarteschlangeLeeren(int bahn)
@@ -444,7 +466,10 @@ bool DruckerGeteilt(int bahn)
 {
     const TWettkampfDaten* m = WettkampfDerBahn(bahn);
     if (!m) return false;
-    auto an = [bahn](int k) { return k != bahn && GueltigeBahn(k) && WurfblattDrucker[k]; };
+    const int p = DruckerDerBahn(bahn);
+    auto an = [&](int k) {
+        return k != bahn && ImSpiel(*m, k) && WurfblattDrucker[k] && DruckerDerBahn(k) == p;
+    };
     if (m->DrZweiBahnen && an(DruckerPaarBahn(bahn))) return true;
     if (m->DrZentral)
         for (int k : BahnenVon(*m))

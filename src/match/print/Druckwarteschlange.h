@@ -52,6 +52,11 @@ struct DruckwarteschlangeZustand {
     // configured successfully.
     Array1<u8, ZentralDruckerAnzahl> DruckerBeschaeftigt{};
     Array1<u8, ZentralDruckerAnzahl> DruckerportBereit{};
+    // Per central printer: the match it prints sheets for while taken (null
+    // for none and for the report). A lane's DruckerZuordnung outlives its
+    // match so that the rest of its output drains; only this says whether
+    // the printer is still the lane's own.
+    Array1<TWettkampfDaten*, ZentralDruckerAnzahl> DruckerSpiel{};
     // Lanes whose output waits for a central printer (bit L-1).
     u16 PcDruckAusstehend = 0;
     // The report occupies a central printer: every job goes to the PC pump.
@@ -93,9 +98,10 @@ bool DruckauftragAnhaengen(int bahn, QByteArrayView auftrag);
 int DruckerAusstehend(int drucker);
 int BahnDruckerAusstehend(int bahn);
 
-// The pumps: the lane's central printer; the lane's printer over the bus,
-// one frame a call (true when the adapter took it; a refused frame goes
-// again unchanged at the next call).
+// The pumps: the lane's central printer (a port not open yet is opened
+// again first; one that stays shut counts as a printer not ready); the
+// lane's printer over the bus, one frame a call (true when the adapter took
+// it; a refused frame goes again unchanged at the next call).
 void DruckerportAusgeben(int bahn);
 bool DruckerCanAusgeben(int bahn);
 // The printer share of one send tick for lane L: pumps the output pending
@@ -103,10 +109,12 @@ bool DruckerCanAusgeben(int bahn);
 // went out on the bus (fits setDruckerSenden).
 bool DruckausgabeSenden(int bahn);
 
-// Assigns a free central printer to the lane and its pair lane (two-lane
-// sheets), to every lane of the match (central sheets), or to the lane for
-// the report; configures the port and queues the printer reset. False when
-// no printer is free.
+// Assigns a free central printer to the lane and its pair lane when that is
+// a lane of the same match (two-lane sheets: each pair of a match on more
+// lanes gets a printer of its own), to every lane of the match (central
+// sheets), or to the lane for the report; configures the port and queues the
+// printer reset. True at once when the lane's match already holds a printer
+// for it; false when no printer is free.
 bool BahndruckerZuordnen(int bahn);
 bool BahndruckerZuordnenSpiel(int bahn);
 bool BerichtDruckerOeffnen(int bahn);
@@ -117,15 +125,17 @@ void BahnDruckerInitialisieren(int bahn);
 // says whether it can be written.
 void DruckerportKonfigurieren(int p);
 // Frees the lane's central printer unless another lane of its match in play
-// still prints on it.
+// still prints on it. A printer that the lane's match does not hold (the
+// report's, another match's, one freed already) stays as it is.
 void ZentralDruckerFreigeben(int bahn);
 // Drops what waits for the lane's central printer.
 void DruckwarteschlangeLeeren(int bahn);
 // Drops what waits in every queue and line buffer.
 void DruckwarteschlangenLeeren();
 // True when another lane than this one that prints on the same sheet (the
-// pair lane of a two-lane sheet, the match's other lanes on a central one)
-// still has its sheet printer on.
+// pair lane of a two-lane sheet, the match's other lanes on a central one;
+// lanes of the same match on the same printer) still has its sheet printer
+// on.
 bool DruckerGeteilt(int bahn);
 
 // The lane's column on the sheet from its match's layout.

@@ -108,3 +108,11 @@ void DruckerTextAnhaengen(QByteArray& ziel, QByteArrayView text)
     ziel.reserve(ziel.size() + text.size());
     for (char c : text) ziel.append(SonderzeichenWandeln(c));
 }
+
+QByteArray DruckbarerText(QByteArrayView text)
+{
+    QByteArray t = text.toByteArray();
+    for (char& c : t)
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) c = ' ';
+    return t;
+}

@@ -43,3 +43,8 @@ void KegelbildDrucken(QByteArray& ziel, std::uint16_t maske);
 char SonderzeichenWandeln(char c);
 // Appends a Windows-1252 text with its special letters mapped.
 void DruckerTextAnhaengen(QByteArray& ziel, QByteArrayView text);
+// A text from outside the program (a name from a file, a chip card, the
+// database) as it may enter a printer stream: each control character
+// (0..31, 127) becomes a blank, so that the text cannot act as a printer
+// command. Every other byte stays, to be mapped as the caller does.
+QByteArray DruckbarerText(QByteArrayView text);

@@ -85,26 +85,33 @@ public:
     // ESC $: absolute position in 1/60 inch.
     void position(int n) { a.append(Esc).append('$').append(char(n & 0xFF)).append(char((n >> 8) & 0xFF)); }
     void spalte(int c) { position(c * 5); }
+    // The program's own text, its control codes included.
     void text(std::string_view s) { a.append(s.data(), qsizetype(s.size())); }
+    // Texts from records and settings: their control characters go out as
+    // blanks (DruckbarerText), whatever the field's form.
+    void eintrag(QByteArrayView s) { a.append(DruckbarerText(s)); }
     void kodiert(const char* s)
     {
         char puffer[128];
-        a.append(puffer, DruckerText(TextZiel(puffer, sizeof puffer), s));
+        a.append(puffer, DruckerText(TextZiel(puffer, sizeof puffer), DruckbarerText(Sicht(s)).constData()));
     }
     void kodiertFeld(const char* s, int w)
     {
         char puffer[64];
-        a.append(puffer, DruckerTextFeld(TextZiel(puffer, sizeof puffer), s, std::clamp(w, 0, 63)));
+        a.append(puffer, DruckerTextFeld(TextZiel(puffer, sizeof puffer), DruckbarerText(Sicht(s)).constData(),
+                                         std::clamp(w, 0, 63)));
     }
     void feld(const char* s, int w)
     {
         char puffer[64];
-        a.append(puffer, TextFeld(TextZiel(puffer, sizeof puffer), s, std::clamp(w, 0, 63)));
+        a.append(puffer,
+                 TextFeld(TextZiel(puffer, sizeof puffer), DruckbarerText(Sicht(s)).constData(), std::clamp(w, 0, 63)));
     }
     void rechts(const char* s, int w)
     {
         char puffer[16];
-        a.append(puffer, TextRechtsbuendig(TextZiel(puffer, sizeof puffer), s, std::clamp(w, 0, 15)));
+        a.append(puffer, TextRechtsbuendig(TextZiel(puffer, sizeof puffer), DruckbarerText(Sicht(s)).constData(),
+                                           std::clamp(w, 0, 15)));
     }
     void zahl(unsigned long z, int w)
     {
@@ -113,8 +120,8 @@ public:
     }
 
     // Appends the job to the lane's queue and moves the counters of the
-    // lanes on the sheet: the pair lanes on a two-lane sheet, every lane of
-    // the match on a central one.
+    // lanes on the sheet: the pair lanes of the match on a two-lane sheet,
+    // every lane of the match on a central one.
     bool senden()
     {
         if (!DruckauftragAnhaengen(m_bahn, a)) return false;
@@ -126,7 +133,9 @@ public:
         };
         if (m_schritt == ZweiBahnenSchritt) {
             nachziehen(m_bahn);
-            nachziehen(DruckerPaarBahn(m_bahn));
+            // A pair lane of another match prints on a sheet of its own.
+            const int paar = DruckerPaarBahn(m_bahn);
+            if (paar >= m_w.ErsteSpielbahn && paar <= m_w.LetzteSpielbahn) nachziehen(paar);
         } else {
             for (int k : BahnenVon(m_w)) nachziehen(k);
             if (m_bahn < m_w.ErsteSpielbahn || m_bahn > m_w.LetzteSpielbahn) nachziehen(m_bahn);
@@ -307,10 +316,10 @@ void BahndruckKopf(int bahn)
         }
         j.text("\n\n\r");
         j.position(185);
-        j.text(w->Datum.view());
+        j.eintrag(w->Datum.view());
         j.zeichen(Cr);
         j.position(179 + 256);
-        j.text(w->Datum.view());
+        j.eintrag(w->Datum.view());
         j.text("\n\r");
         for (int pos : {20, 14 + 256}) {
             j.position(pos);
@@ -513,7 +522,7 @@ void BahndruckKopfStart(int bahn)
         j.text(" - ");
         j.kodiert(w->Gastmannschaft.c_str());
         j.position(179 + 256);
-        j.text(w->Datum.view());
+        j.eintrag(w->Datum.view());
         j.esc('H');
     }
     j.zeichen(Cr);
@@ -652,9 +661,9 @@ void BahndruckErgebnisblatt(int bahn, TWettkampfDaten& spiel, QByteArrayView spi
     j.kodiert(w->Club.c_str());
     j.zeichen(Dc4);
     j.position(79 + 256);
-    j.a.append(spielort);
+    j.eintrag(spielort);
     j.text(", den ");
-    j.text(w->Datum.view());
+    j.eintrag(w->Datum.view());
     j.text("\n\n\n\r");
 
     j.text("    Bezirk: ");
@@ -664,7 +673,7 @@ void BahndruckErgebnisblatt(int bahn, TWettkampfDaten& spiel, QByteArrayView spi
     j.text("        Spielnummer:");
     j.feld(w->Gruppe.c_str(), 16);
     j.text(" /");
-    j.text(w->Spielnummer.view());
+    j.eintrag(w->Spielnummer.view());
     j.text("\n\n\r");
 
     j.text("    ");

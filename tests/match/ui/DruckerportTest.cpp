@@ -1,3 +1,4 @@
+#include "core/Boxes.h"
 #include "core/Globals.h"
 #include "core/SettingsFile.h"
 #include "core/Tastatur.h"
@@ -207,6 +208,7 @@ TEST_F(DruckerPortFenster, TestPrintsWithTheScreenValues)
     EXPECT_EQ(Einst.Drucker[1].StartFeed, 10);
     EXPECT_EQ(Einst.Drucker[1].PageLength, 720);
     EXPECT_TRUE(d.isVisible());
+    EXPECT_EQ(skriptBoxen().gezeigt, QStringList{QStringLiteral("Der Testdruck wurde an COM1 gesendet.")});
 }
 
 // With touch input a tap on a feed opens the keyboard on it: it steps
