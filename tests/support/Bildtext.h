@@ -3,6 +3,7 @@
 
 #include <QByteArray>
 #include <QProcess>
+#include <QProcessEnvironment>
 #include <QString>
 #include <QStringList>
 
@@ -11,8 +12,13 @@
 inline QString Bildtext(const QByteArray& bild)
 {
     QProcess p;
+    // OpenMP's spinning threads make tesseract crawl on a machine whose
+    // cores are busy with other tests; one thread reads as well.
+    QProcessEnvironment umgebung = QProcessEnvironment::systemEnvironment();
+    umgebung.insert(QStringLiteral("OMP_THREAD_LIMIT"), QStringLiteral("1"));
+    p.setProcessEnvironment(umgebung);
     p.start(QStringLiteral("tesseract"), {QStringLiteral("stdin"), QStringLiteral("stdout")});
-    if (!p.waitForStarted(10000)) return {};
+    if (!p.waitForStarted(60000)) return {};
     p.write(bild);
     p.closeWriteChannel();
     if (!p.waitForFinished(120000)) return {};
