@@ -318,7 +318,9 @@ TEST_P(TeilAmStueck, EveryLanesWholePartInOneTickStallsNoMatch)
     TWettkampfDaten* m = WettkampfAufbauen(a);
     ASSERT_TRUE(m);
     std::size_t groessterSchwall = 0;
-    anlage.beobachter = [&] { groessterSchwall = std::max(groessterSchwall, std::size_t(anlage.bus.empfangen.size())); };
+    anlage.beobachter = [&] {
+        groessterSchwall = std::max(groessterSchwall, std::size_t(anlage.bus.empfangen.size()));
+    };
     SpielStarten(*m);
     ASSERT_TRUE(anlage.bis([&] { return m->Beendet != 0; }, 30000))
         << "Durchgang " << int(m->Durchgang) << " after " << anlage.schritte << " steps, "
