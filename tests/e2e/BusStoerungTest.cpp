@@ -18,6 +18,8 @@
 #include <algorithm>
 #include <functional>
 #include <iterator>
+#include <map>
+#include <numeric>
 #include <string>
 
 namespace {
@@ -230,5 +232,144 @@ INSTANTIATE_TEST_SUITE_P(Bahnsteuerung, Busstoerung,
                          ::testing::Values(Fall{0, 0, 3}, Fall{0, 0, 17}, Fall{0, 0, 29}, Fall{1, 3, 5}, Fall{1, 0, 23},
                                            Fall{1, 0, 31}, Fall{2, 1, 7}, Fall{2, 0, 41}, Fall{2, 1, 43}),
                          Name);
+
+// Six lanes that hold their frames while they play and hand their whole
+// parts over in one tick, as lanes that held their messages through an
+// outage do: random throws, 50 Volle + 50 Abräumen a part, four rounds, a
+// points game. The program books each lane's burst throw by throw and sends
+// the set points to the lanes of each duel meanwhile; nothing a lane needs
+// is lost, and the match ends with the points of a recount of what the
+// lanes threw.
+namespace amStueck {
+
+constexpr int Bahnen = 6;
+// Start-order mode 2 on six lanes: players 1..6 and 9..14, duels on lanes
+// 1+2, 3+4 and 5+6.
+const Startplan Plan{{1, 9, 2, 10, 3, 11}, {9, 1, 10, 2, 11, 3}, {12, 4, 13, 5, 14, 6}, {4, 12, 5, 13, 6, 14}};
+
+struct Fall {
+    int modus;  // Bahnsteuerung
+    std::uint32_t seed;
+};
+
+void PrintTo(const Fall& f, std::ostream* os) { *os << "Bahnsteuerung " << f.modus << ", seed " << f.seed; }
+
+std::string Name(const ::testing::TestParamInfo<Fall>& i)
+{
+    return "Modus" + std::to_string(i.param.modus) + "Seed" + std::to_string(i.param.seed);
+}
+
+Bahnsimulator::Vorgaben Vorgaben(std::uint32_t seed)
+{
+    Bahnsimulator::Vorgaben v = SimVorgaben(2, 40, 60, seed);
+    v.bahnen = Bahnen;
+    v.teilAufEinmal = true;
+    return v;
+}
+
+// A player's recount: his pins, the set point of each of his round blocks.
+struct Nachzaehlung {
+    int holz = 0;
+    std::vector<float> sap;
+};
+
+// Each duel's round won by more pins (0.5 each when level), counted from the
+// parts the lanes played.
+std::map<int, Nachzaehlung> Nachzaehlen(const Bahnsimulator& sim)
+{
+    std::map<int, Nachzaehlung> n;
+    for (std::size_t r = 0; r < Plan.size(); ++r)
+        for (int bahn = 1; bahn <= Bahnen; bahn += 2) {
+            const int a = Plan[r][std::size_t(bahn - 1)], b = Plan[r][std::size_t(bahn)];
+            const int ha = sim.teile(bahn).at(r).zaehlung().gesamt();
+            const int hb = sim.teile(bahn + 1).at(r).zaehlung().gesamt();
+            n[a].holz += ha;
+            n[b].holz += hb;
+            n[a].sap.push_back(ha > hb ? 1.0f : ha == hb ? 0.5f : 0.0f);
+            n[b].sap.push_back(1.0f - n[a].sap.back());
+        }
+    return n;
+}
+
+float Summe(const std::vector<float>& v) { return std::accumulate(v.begin(), v.end(), 0.0f); }
+
+class TeilAmStueck : public ::testing::TestWithParam<Fall> {
+protected:
+    void SetUp() override
+    {
+        ProgrammZuruecksetzen(QDateTime(QDate(2026, 3, 7), QTime(19, 30, 0)));
+        BahnAnzahl = Bahnen;
+        ASSERT_TRUE(CanAnschliessen(&anlage.bus));
+    }
+
+    void TearDown() override { ProgrammAbbauen(); }
+
+    Anlage anlage{Vorgaben(GetParam().seed)};
+};
+
+TEST_P(TeilAmStueck, EveryLanesWholePartInOneTickStallsNoMatch)
+{
+    Spielart a;
+    a.bahnsteuerung = GetParam().modus;
+    a.letzteBahn = Bahnen;
+    a.volle = a.abraeumen = 50;
+    a.spieleranzahl = 6;
+    a.punktespiel = true;
+    TWettkampfDaten* m = WettkampfAufbauen(a);
+    ASSERT_TRUE(m);
+    std::size_t groessterSchwall = 0;
+    anlage.beobachter = [&] {
+        groessterSchwall = std::max(groessterSchwall, std::size_t(anlage.bus.empfangen.size()));
+    };
+    SpielStarten(*m);
+    ASSERT_TRUE(anlage.bis([&] { return m->Beendet != 0; }, 30000))
+        << "Durchgang " << int(m->Durchgang) << " after " << anlage.schritte << " steps, "
+        << CanSendeVerworfen << " frames dropped";
+    anlage.beobachter = nullptr;
+    EXPECT_TRUE(anlage.ausklingen());
+    // The six lanes' whole parts (100 throws and the end each) in one step.
+    EXPECT_GE(groessterSchwall, std::size_t(Bahnen * 101));
+    EXPECT_EQ(CanSendeVerworfen, 0u);
+    EXPECT_EQ(m->Spielphase, PhaseBeendet);
+    EXPECT_EQ(m->Durchgang, int(Plan.size()) + 1);
+    for (int bahn = 1; bahn <= Bahnen; ++bahn) {
+        EXPECT_EQ(anlage.sim.spielNr(bahn), 0) << "lane " << bahn;
+        ASSERT_EQ(anlage.sim.teile(bahn).size(), Plan.size()) << "lane " << bahn;
+    }
+    EXPECT_EQ(BuchungVergleichen(*m, anlage.sim, Plan, GetParam().modus != 0), std::vector<std::string>{});
+
+    const std::map<int, Nachzaehlung> n = Nachzaehlen(anlage.sim);
+    float sap[2] = {}, map[2] = {};
+    int holz[2] = {};
+    for (const auto& [nr, x] : n) {
+        const Nachzaehlung& gegner = n.at(nr <= 8 ? nr + 8 : nr - 8);
+        const float s = Summe(x.sap), g = Summe(gegner.sap);
+        // The match point: more sets, else more pins, else shared.
+        const float mp = s != g                   ? (s > g ? 1.0f : 0.0f)
+                         : x.holz != gegner.holz ? (x.holz > gegner.holz ? 1.0f : 0.0f)
+                                                 : 0.5f;
+        EXPECT_EQ(PunkteAbweichung(m->Spieler[nr], x.sap, mp), "") << "player " << nr;
+        EXPECT_EQ(m->Spieler[nr].Total.Zahl, x.holz) << "player " << nr;
+        const int seite = nr <= 8 ? 0 : 1;
+        sap[seite] += s;
+        map[seite] += mp;
+        holz[seite] += x.holz;
+    }
+    const float ergebnis = holz[0] > holz[1] ? 2.0f : holz[0] == holz[1] ? 1.0f : 0.0f;
+    EXPECT_EQ(m->Heim.Total.Zahl, holz[0]);
+    EXPECT_EQ(m->Gast.Total.Zahl, holz[1]);
+    EXPECT_FLOAT_EQ(m->Heim.SaP, sap[0]);
+    EXPECT_FLOAT_EQ(m->Gast.SaP, sap[1]);
+    EXPECT_FLOAT_EQ(m->Heim.MaP, map[0]);
+    EXPECT_FLOAT_EQ(m->Gast.MaP, map[1]);
+    EXPECT_FLOAT_EQ(m->Heim.TotalMaP, map[0] + ergebnis);
+    EXPECT_FLOAT_EQ(m->Gast.TotalMaP, map[1] + 2.0f - ergebnis);
+}
+
+INSTANTIATE_TEST_SUITE_P(Bahnsteuerung, TeilAmStueck,
+                         ::testing::Values(Fall{0, 3}, Fall{0, 19}, Fall{1, 5}, Fall{1, 23}, Fall{2, 7}, Fall{2, 41}),
+                         Name);
+
+}  // namespace amStueck
 
 }  // namespace

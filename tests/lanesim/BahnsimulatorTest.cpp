@@ -173,6 +173,52 @@ TEST_F(Simulator, PartReportsEveryThrowAndItsEnd)
     EXPECT_EQ(sim.spielerZaehlung(1), Zaehlung{});
 }
 
+// Lanes that hand their parts over whole: nothing while a part runs (an
+// answer and a key included, and at rest while another lane still plays),
+// then all of it, lane by lane in order, in the tick no lane plays any more.
+TEST(SimulatorAmStueck, PartsAreHandedOverWholeOnceNoLanePlays)
+{
+    Bahnsimulator::Vorgaben v = Vorgaben();
+    v.teilAufEinmal = true;
+    Bahnsimulator sim(v);
+    sim.setSkript(1, *WuerfeLesen(u"9 8 | 5 X"));
+    sim.setSkript(2, *WuerfeLesen(u"9 9 9 | 8 0 0"));
+    auto pc = [&](int bahn, Bytes daten) {
+        CanRohRahmen r;
+        r.id = sim.empfangsId(bahn);
+        for (int b : daten) r.daten[r.laenge++] = std::uint8_t(b);
+        sim.empfangen(r);
+    };
+    pc(1, {34, 'a', 2, 2, 12, 0});
+    pc(2, {34, 'a', 3, 3, 12, 0});
+    Frames gesendet;
+    int takte = 0;
+    for (int takt = 1; takt <= 16; ++takt) {
+        sim.tick();
+        if (takt == 6) {
+            pc(1, {42});
+            sim.taste(1, 'e');
+        }
+        if (takt == 12) pc(1, {42});
+        while (const std::optional<CanRohRahmen> r = sim.naechster()) {
+            gesendet.push_back({int((r->id - 0x200) / 8), Bytes(r->daten.begin(), r->daten.begin() + r->laenge)});
+            takte |= 1 << takt;
+        }
+    }
+    // Starts after 3 ticks, a throw every 2 ticks from tick 5: lane 1 ends at
+    // tick 11, lane 2 at tick 15.
+    EXPECT_EQ(takte, 1 << 15);
+    const Frames erwartet{
+        {1, {1, 0x7F, 3, 0, 0, 120}}, {1, {42, 0x02, 0x10}},       {1, {34, 'e'}},
+        {1, {1, 0x7F, 1, 0, 0, 120}}, {1, {1, 0x1F, 0, 0, 0, 120}}, {1, {1, 0x60, 3, 0x04, 0, 120}},
+        {1, {34, 't'}},               {1, {42, 0, 0}},              {2, {1, 0x7F, 3, 0, 0, 120}},
+        {2, {1, 0x7F, 3, 0, 0, 120}}, {2, {1, 0x7F, 3, 0, 0, 120}}, {2, {1, 0x7F, 1, 0, 0, 120}},
+        {2, {1, 0, 0, 0, 0, 120}},    {2, {1, 0, 0, 0, 0, 120}},    {2, {34, 't'}}};
+    EXPECT_EQ(gesendet, erwartet);
+    pc(1, {42});
+    EXPECT_EQ(sim.naechster(), (CanRohRahmen{0x208, 3, {42, 0, 0}}));  // all at rest: at once
+}
+
 // The pins a throw counts and whether it is a miss, by the PC's rules.
 TEST_F(Simulator, TallyCountsAsThePcBooks)
 {

@@ -124,6 +124,28 @@ TEST(CanFramesTest, Bahnanzeige)
     });
 }
 
+// Only the newest counts of the lane's display values, the pins shown down
+// and the team state on the first lane; everything else the lane acts upon.
+TEST(CanFramesTest, AuffrischungenUndIhreSchluessel)
+{
+    const std::pair<CanDaten, int> faelle[] = {
+        {BahnanzeigeWert(AnzWurfNr, 7), 0x23A1},   {BahnanzeigeWert(AnzSumme, 9), 0x23A3},
+        {BahnanzeigeWert(AnzRestDurchgang, 4), 0x23A8}, {BahnanzeigeTeilwert(3), 0x23A6},
+        {BahnanzeigeSatzpunkte(1.5f), 0x23A7},     {KegelbildAnzeigen(Kegel159), 0x0DB0},
+        {MannschaftssummeHeim(5), 0xD300},         {MannschaftssummeGast(5), 0xD400},
+        {BahnSpielerNummern(1, 2, 3, 4), 0xEC00},  {BahnanzeigeKorrektur(3, 7, 5), 0},
+        {Steuerbefehl(BefehlStart), 0},            {DurchgangStart(25, 25, 20, true), 0},
+        {Startblock(0, 0, 3, 3, 12), 0},           {KegelStellen(Kegel159), 0},
+        {KegelbildZustand(Kegel159), 0},           {Zaehlerstand(ZaehlerWurfNr, 4), 0},
+        {SpielerAufBahn(9), 0},                    {SpielerName(9, "Otto Ott")[0], 0},
+        {Konfiguration(2), 0},                     {Online(), 0},
+        {Abmelden(), 0},                           {CanDaten{35}, 0},
+        {CanDaten{13, 0}, 0},
+    };
+    for (const auto& [d, schluessel] : faelle)
+        EXPECT_EQ(Auffrischschluessel(d.laenge, d.d[0], d.d[1]), schluessel) << int(d.d[0]) << '/' << int(d.d[1]);
+}
+
 TEST(CanFramesTest, Zaehlerstaende)
 {
     pruefen({

@@ -185,3 +185,64 @@ TEST_F(CanSenden, PrinterOutputTakesItsTurnAfterTheLane)
     CanSendenTick();
     EXPECT_FALSE(CanSendeTimer().enabled());
 }
+
+// A refresh takes the place of the queued one of its key while only
+// refreshes wait behind that one; a frame the lane acts upon in between
+// keeps both, in order.
+TEST_F(CanSenden, ANewerRefreshStandsInForTheQueuedOneOfItsKey)
+{
+    using namespace CanRahmen;
+    CanNachrichtSenden(1, Steuerbefehl(BefehlStart));
+    CanNachrichtSenden(1, BahnanzeigeSatzpunkte(0.5f));
+    CanNachrichtSenden(1, BahnanzeigeWert(AnzSumme, 120));
+    CanNachrichtSenden(1, MannschaftssummeHeim(300));
+    CanNachrichtSenden(1, BahnanzeigeSatzpunkte(1.0f));      // in place of 0.5
+    CanNachrichtSenden(1, BahnanzeigeWert(AnzSumme, 127));   // in place of 120
+    CanNachrichtSenden(1, BahnanzeigeKorrektur(3, 7, 5));    // acted upon
+    CanNachrichtSenden(1, BahnanzeigeSatzpunkte(0.0f));      // behind it: queued
+    CanNachrichtSenden(1, MannschaftssummeHeim(310));        // behind it: queued
+    CanNachrichtSenden(1, MannschaftssummeHeim(317));        // in place of 310
+    EXPECT_EQ(BahnSendeAnzahl[1], 7);
+    EXPECT_EQ(CanSendeErsetzt, 3u);
+    for (int t = 0; t < 7; ++t) CanSendenTick();
+    std::vector<CanDaten> gesendet;
+    for (const CanRohRahmen& r : adapter.gesendet) {
+        CanDaten d;
+        d.laenge = r.laenge;
+        for (int i = 0; i < r.laenge; ++i) d.d[std::size_t(i)] = r.daten[std::size_t(i)];
+        gesendet.push_back(d);
+    }
+    EXPECT_EQ(gesendet, (std::vector<CanDaten>{{34, 'a'},
+                                               {35, 167, 1, 0},
+                                               {35, 163, 0, 1, 2, 7},
+                                               {211, 1, 44},
+                                               {35, 169, 3, 7, 5},
+                                               {35, 167, 0, 0},
+                                               {211, 1, 61}}));
+    EXPECT_EQ(CanSendeVerworfen, 0u);
+}
+
+// A full queue gives its oldest refresh up for a frame the lane acts upon;
+// with none left to give up, the frame is refused.
+TEST_F(CanSenden, AFullQueueGivesARefreshUpForAFrameTheLaneActsUpon)
+{
+    using namespace CanRahmen;
+    CanNachrichtSenden(2, BahnanzeigeWert(AnzWurfNr, 1));
+    CanNachrichtSenden(2, Steuerbefehl(BefehlHalt));
+    CanNachrichtSenden(2, BahnanzeigeSatzpunkte(0.5f));
+    for (int i = 3; i < BahnPufferGroesse; ++i) ASSERT_TRUE(CanNachrichtSenden2(2, 7, u8(i)));
+    EXPECT_FALSE(CanNachrichtSenden(2, BahnanzeigeWert(AnzHolz, 9)));  // a refresh finds no room
+    EXPECT_TRUE(CanNachrichtSenden2(2, 7, 200));                       // 35/161 gives way
+    EXPECT_TRUE(CanNachrichtSenden2(2, 7, 201));                       // 35/167 gives way
+    EXPECT_FALSE(CanNachrichtSenden2(2, 7, 202));
+    EXPECT_EQ(CanSendeVerworfen, 4u);
+    EXPECT_EQ(BahnSendeAnzahl[2], BahnPufferGroesse);
+    for (int t = 0; t < BahnPufferGroesse; ++t) CanSendenTick();
+    QList<int> zweite;
+    for (const CanRohRahmen& r : adapter.gesendet) zweite << r.daten[1];
+    QList<int> erwartet{'n'};
+    for (int i = 3; i < BahnPufferGroesse; ++i) erwartet << i;
+    erwartet << 200 << 201;
+    EXPECT_EQ(zweite, erwartet);
+    EXPECT_EQ(BahnSendenAusstehend, 0);
+}

@@ -315,7 +315,8 @@ const Rahmen TeilEnde{};  // not a frame: the lane's part has ended
 // total, Volle, Abräumen, misses), stored pin characters and overview marks
 // (Volle/Abräumen), warnings (lane, player, mark, first remark line), the
 // display frames queued (count, last throws left in the phase and in the
-// part) and the last throw-sheet entry.
+// part; a second correction's values take the place of the first's while
+// those still wait) and the last throw-sheet entry.
 TEST_F(WertungLane, CorrectionsWarningsAndSubstitutesByFrame)
 {
     struct Fall { const char* name; std::vector<Rahmen> rahmen; std::string erwartet; };
@@ -337,14 +338,14 @@ TEST_F(WertungLane, CorrectionsWarningsAndSubstitutesByFrame)
         {"remove the first Abräumen throw", {W(9), W(0), W(3), W(7), W(5), {1, 0, 0, 0x20}},
          "L 4 19 19 0 19 1 3 | P 19 19 0 1 4 | S 4 19 19 0 1 | 9037/ 9037/ | V 0 0 - - | R 6 3 3 | VorWurf 1"},
         {"remove all and one more", {W(9), W(0), Weg, Weg, Weg},
-         "L 0 0 0 0 0 0 4 | P 0 0 0 0 0 | S 0 0 0 0 0 | / / | V 0 0 - - | R 12 4 7 | VorWurf 1"},
+         "L 0 0 0 0 0 0 4 | P 0 0 0 0 0 | S 0 0 0 0 0 | / / | V 0 0 - - | R 6 4 7 | VorWurf 1"},
         {"nothing booked yet", {W(5, 0x50), W(5, 0x10), Null, Werten, Weg},
          "L 0 0 0 0 0 0 4 | P 0 0 0 0 0 | S 0 0 0 0 0 | / / | V 0 0 - - | R 0 - - | -"},
         // Total, then part sum (both to the Volle sums: throw 2), then the throw number.
         {"total, part sum and throw number up", {W(9), W(5), {35, 6, 0, 20, 0, 17}},
          "L 6 20 20 0 17 0 1 | P 17 17 0 0 6 | S 6 17 17 0 0 | 95kk/kk 95kk/kk | V 0 0 - - | R 0 - - | VorWurf 1"},
         {"throw number down", {W(9), W(5), W(3), {35, 1, 0, 17, 0, 17}},
-         "L 1 9 9 0 9 0 3 | P 9 9 0 0 1 | S 1 9 9 0 0 | 9/ 9/ | V 0 0 - - | R 12 3 6 | VorWurf 1"},
+         "L 1 9 9 0 9 0 3 | P 9 9 0 0 1 | S 1 9 9 0 0 | 9/ 9/ | V 0 0 - - | R 6 3 6 | VorWurf 1"},
         {"throw number beyond the part", {W(9), {35, 200, 0, 9, 0, 9}},
          "L 7 9 9 0 9 0 0 | P 9 9 0 0 7 | S 7 9 9 0 0 | 9kkk/kkk 9kkk/kkk | V 0 0 - - | R 0 - - | VorWurf 1"},
         {"ended part: the lane's numbers only", {W(9), W(5), TeilEnde, {35, 3, 0, 30, 0, 40}},

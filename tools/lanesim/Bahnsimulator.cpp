@@ -139,7 +139,22 @@ void Bahnsimulator::senden(int bahn, std::initializer_list<std::uint8_t> daten)
         if (r.laenge == 8) break;
         r.daten[r.laenge++] = b;
     }
-    m_ausgang.push_back(r);
+    ausgeben(bahn, r);
+}
+
+void Bahnsimulator::ausgeben(int bahn, const CanRohRahmen& r)
+{
+    Bahn& b = lane(bahn);
+    if (m_vorgaben.teilAufEinmal && (b.phase == Phase::Spiel || !b.gehalten.empty()))
+        b.gehalten.push_back(r);
+    else
+        m_ausgang.push_back(r);
+}
+
+void Bahnsimulator::freigeben(Bahn& b)
+{
+    m_ausgang.insert(m_ausgang.end(), b.gehalten.begin(), b.gehalten.end());
+    b.gehalten.clear();
 }
 
 void Bahnsimulator::melden(int bahn, const QString& text)
@@ -405,7 +420,7 @@ void Bahnsimulator::taste(int bahn, std::uint8_t code, std::initializer_list<std
     r.laenge = 2;
     for (std::uint8_t x : extra)
         if (r.laenge < 8) r.daten[r.laenge++] = x;
-    m_ausgang.push_back(r);
+    ausgeben(bahn, r);
     melden(bahn, QStringLiteral("Taste %1").arg(code >= 0x20 && code < 0x7F ? QString(QLatin1Char(char(code))) : Hex(code, 2)));
 
     Bahn& b = lane(bahn);
@@ -478,6 +493,11 @@ void Bahnsimulator::tick()
         case Phase::Ruhe: break;
         }
     }
+    // Once no lane plays, what they held goes out at once.
+    if (!m_vorgaben.teilAufEinmal) return;
+    for (int bahn = 1; bahn <= m_vorgaben.bahnen; ++bahn)
+        if (lane(bahn).phase == Phase::Spiel) return;
+    for (int bahn = 1; bahn <= m_vorgaben.bahnen; ++bahn) freigeben(lane(bahn));
 }
 
 void Bahnsimulator::teilPlanen(int bahn, int volle, int abraeumen, int minuten)

@@ -108,6 +108,11 @@ public:
         bool offlineTaub = false;
         // The lanes have printers that report themselves switched on and off.
         bool drucker = true;
+        // A lane holds what it sends from the start of its part on, and the
+        // lanes hand all of it over (throws, answers, keys, part ends) in the
+        // tick in which none of them plays any more, as lanes that held their
+        // messages through an outage do.
+        bool teilAufEinmal = false;
     };
 
     explicit Bahnsimulator(const Vorgaben& v);
@@ -216,6 +221,7 @@ private:
         bool druckerAn = false;
         QByteArray druckerBytes;
         int druckerRahmen = 0;
+        std::vector<CanRohRahmen> gehalten;  // teilAufEinmal: sent since its part began
     };
 
     Bahn& lane(int bahn);
@@ -225,6 +231,8 @@ private:
     bool gueltig(int bahn) const { return bahn >= 1 && bahn <= m_vorgaben.bahnen; }
 
     void senden(int bahn, std::initializer_list<std::uint8_t> daten);
+    void ausgeben(int bahn, const CanRohRahmen& r);
+    void freigeben(Bahn& b);
     void melden(int bahn, const QString& text);
     void steuerbefehl(int bahn, const CanRohRahmen& r);
     void anzeige(int bahn, const CanRohRahmen& r);

@@ -100,9 +100,13 @@ int main(int argc, char** argv)
                                   QStringLiteral("Eine Bahn, die nicht online ist, überhört alles außer der Anmeldung."));
     const QCommandLineOption ohneDrucker(QStringLiteral("ohne-drucker"),
                                         QStringLiteral("Die Bahnen haben keine Drucker (196/197 bleiben ohne Antwort)."));
+    const QCommandLineOption amStueck(
+        QStringLiteral("durchgang-am-stueck"),
+        QStringLiteral("Jede Bahn hält ihre Meldungen ab dem Beginn ihres Durchgangs; sobald keine Bahn mehr spielt,\n"
+                       "übergeben alle sie auf einmal (wie Bahnen nach einer Störung)."));
     p.addOptions(
         {schnittstelle, bahnen, einheit, takt, wurftakt, verzoegerung, probe, seed, skript, rahmen, tafeln, taub,
-         ohneDrucker});
+         ohneDrucker, amStueck});
     p.process(app);
 
     Bahnsimulator::Vorgaben v;
@@ -115,6 +119,7 @@ int main(int argc, char** argv)
     v.seed = std::uint32_t(zufall);
     v.offlineTaub = p.isSet(taub);
     v.drucker = !p.isSet(ohneDrucker);
+    v.teilAufEinmal = p.isSet(amStueck);
     // The lane time runs in tenths of a minute: 6 s.
     v.zehntelTakt = std::max(6000 / taktMs, 1);
 

@@ -201,6 +201,18 @@ CanDaten MannschaftssummeHeim(u16 summe) { return {211, hoch(summe), tief(summe)
 CanDaten MannschaftssummeGast(u16 summe) { return {212, hoch(summe), tief(summe)}; }
 CanDaten BahnSpielerNummern(u8 nr1, u8 nr2, u8 nr3, u8 nr4) { return {236, nr1, nr2, nr3, nr4}; }
 
+u16 Auffrischschluessel(u8 laenge, u8 d0, u8 d1)
+{
+    switch (d0) {
+    case 35: return laenge >= 2 && d1 >= AnzWurfNr && d1 <= AnzRestDurchgang ? u16(d0 << 8 | d1) : 0;
+    case 13: return laenge >= 2 && d1 == 176 ? u16(d0 << 8 | d1) : 0;
+    case 211:
+    case 212:
+    case 236: return u16(d0 << 8);
+    default: return 0;
+    }
+}
+
 // ---- result boards ----
 
 CanDaten AnzeigeText(u8 adresse, const char* text) { return anzeigeText(adresse, bisNul(text)); }

@@ -172,6 +172,14 @@ CanDaten MannschaftssummeGast(u16 summe); // 212
 // beyond the match's last lane).
 CanDaten BahnSpielerNummern(u8 nr1, u8 nr2, u8 nr3, u8 nr4);
 
+// A lane frame of which only the newest of its key counts, as it refreshes
+// what the lane shows: the display values (35 with 161..168), the pins shown
+// down (13, 176) and the team state on the match's first lane (236, 211,
+// 212). Its key (kind and code); 0 for every frame the lane acts upon
+// (starts, stops, registration, game parameters, replay, names, the throw
+// correction 35/169, ...).
+u16 Auffrischschluessel(u8 laenge, u8 d0, u8 d1);
+
 // ---- lane to PC ----
 
 // Message kinds (d0) of the frames a lane sends.

@@ -33,6 +33,7 @@ u16& AnzeigeSendeAnzahl = canSendenZustand.AnzeigeSendeAnzahl;
 u16& AnzeigeSendenAktiv = canSendenZustand.AnzeigeSendenAktiv;
 i32& CanSendeErgebnis = canSendenZustand.CanSendeErgebnis;
 u32& CanSendeVerworfen = canSendenZustand.CanSendeVerworfen;
+u32& CanSendeErsetzt = canSendenZustand.CanSendeErsetzt;
 u32& CanGesendet = canSendenZustand.CanGesendet;
 
 namespace {
@@ -76,6 +77,41 @@ void LogAus(const QByteArray& kopf, const TCanNachricht& n)
 }
 
 bool Gueltig(const CanDaten& d) { return d.laenge >= 1 && d.laenge <= 8; }
+
+u16 Schluessel(const TCanNachricht& n) { return CanRahmen::Auffrischschluessel(n.Laenge, n.Daten[0], n.Daten[1]); }
+
+// Slot of the i-th frame of a lane's queue, 0 the oldest.
+u8 BahnSlot(int bahn, int i) { return u8((BahnSendeLesezeiger[bahn] + i) % BahnPufferGroesse); }
+
+// A refresh in place of the queued one of its key, looked for from the newest
+// frame back to the last frame the lane acts upon.
+bool Ersetzen(int bahn, u16 schluessel, const CanDaten& daten)
+{
+    for (int i = BahnSendeAnzahl[bahn] - 1; i >= 0; --i) {
+        TCanNachricht& n = BahnSendepuffer[bahn][BahnSlot(bahn, i)];
+        const u16 k = Schluessel(n);
+        if (k == 0) return false;
+        if (k != schluessel) continue;
+        Fuellen(n, daten);
+        ++CanSendeErsetzt;
+        return true;
+    }
+    return false;
+}
+
+// A full queue gives its oldest refresh up; false when it holds none.
+bool AuffrischungAufgeben(int bahn)
+{
+    auto& puffer = BahnSendepuffer[bahn];
+    const int anzahl = BahnSendeAnzahl[bahn];
+    int i = 0;
+    while (i < anzahl && Schluessel(puffer[BahnSlot(bahn, i)]) == 0) ++i;
+    if (i == anzahl) return false;
+    for (; i < anzahl - 1; ++i) puffer[BahnSlot(bahn, i)] = puffer[BahnSlot(bahn, i + 1)];
+    BahnSendeSchreibzeiger[bahn] = BahnSlot(bahn, anzahl - 1);
+    --BahnSendeAnzahl[bahn];
+    return true;
+}
 
 }  // namespace
 
@@ -154,9 +190,12 @@ bool CanNachrichtSenden(int bahn, const CanDaten& daten)
         qWarning("CAN: Nachricht an Bahn %d verworfen", bahn);
         return false;
     }
+    const u16 schluessel = CanRahmen::Auffrischschluessel(daten.laenge, daten.d[0], daten.d[1]);
+    if (schluessel && Ersetzen(bahn, schluessel, daten)) return true;
     if (BahnSendeAnzahl[bahn] >= BahnPufferGroesse) {
+        const bool platz = schluessel == 0 && AuffrischungAufgeben(bahn);
         Verwerfen(g_bahnUeberlauf[bahn], "Sendepuffer der Bahn");
-        return false;
+        if (!platz) return false;
     }
     const u8 s = BahnSendeSchreibzeiger[bahn];
     Fuellen(BahnSendepuffer[bahn][s], daten);

@@ -27,7 +27,10 @@ struct CanSendenZustand {
     u32 MannschanzCanId = 0x308;
     u32 NamenanzCanId = 0x310;
 
-    // Lane queues: rings of 128 frames; a frame that does not fit is refused.
+    // Lane queues: rings of 128 frames. A refresh (CanRahmen::Auffrischschluessel)
+    // takes the place of a queued one of its key behind which only refreshes
+    // wait; a full queue gives its oldest refresh up for a frame the lane
+    // acts upon; a frame that still does not fit is refused.
     Array1<CheckedArray<TCanNachricht, 0, BahnPufferGroesse - 1>, MaxBahnen> BahnSendepuffer{};
     Array1<u8, MaxBahnen> BahnSendeSchreibzeiger{};
     Array1<u8, MaxBahnen> BahnSendeLesezeiger{};
@@ -43,8 +46,11 @@ struct CanSendenZustand {
     u16 AnzeigeSendenAktiv = 0;
     i32 CanSendeErgebnis = 1;
 
-    // Frames refused because their queue was full (or their lane unknown).
+    // Frames refused because their queue was full (or their lane unknown),
+    // and refreshes given up for a frame the lane acts upon.
     u32 CanSendeVerworfen = 0;
+    // Refreshes that took the place of an older one of their key.
+    u32 CanSendeErsetzt = 0;
     // Frames the adapter took and printer blocks sent, counted on (wrapping):
     // the program end waits while it grows.
     u32 CanGesendet = 0;
@@ -77,6 +83,7 @@ extern u16& AnzeigeSendeAnzahl;
 extern u16& AnzeigeSendenAktiv;
 extern i32& CanSendeErgebnis;
 extern u32& CanSendeVerworfen;
+extern u32& CanSendeErsetzt;
 extern u32& CanGesendet;
 
 // Lane n receives on 0x600 + 8n + k, its printer on 0x700 + 8n; k is
@@ -93,7 +100,9 @@ void CanTabellenSetzen();
 void CanSendenZuruecksetzen();
 
 // Queues one frame for lane 1..BahnAnzahl; false when refused (bus off, lane
-// out of range, queue full).
+// out of range, queue full). The frames the lane acts upon keep their order;
+// a refresh may stand in for an older one of its key that waits behind the
+// last of them.
 bool CanNachrichtSenden(int bahn, const CanDaten& daten);
 bool CanNachrichtSenden1(int bahn, u8 d0);
 bool CanNachrichtSenden2(int bahn, u8 d0, u8 d1);
