@@ -508,7 +508,6 @@ TEST_P(BahnenAufgegeben, LanesGivenUpSitTheRoundOutAndTheEndSaysSo)
     // Players 1, 2, 9 and 10 lost their second round.
     for (int nr : {1, 2, 3, 4, 9, 10, 11, 12})
         EXPECT_EQ(m->Spieler[nr].Wurf.Zahl, (nr % 8 <= 2 ? 1 : 2) * 6) << "player " << nr;
-    ProgrammAbbauen();  // while the lanes' bus still exists
 }
 
 // Passive lanes, five players a side on four lanes with lane change 1: the
