@@ -146,8 +146,13 @@ Mailfehler Uebertragen(const Mailauftrag& m, const Mailzeitlimits& grenzen, cons
         const QFileInfo datei(m.anhang);
         if (!datei.isFile() || !datei.isReadable()) return {CURLE_READ_ERROR, {}, {}};
     }
-    std::unique_ptr<CURL, EasyLoeschen> e(curl_easy_init());
+    // What curl's callbacks write to comes first: it outlives the handles,
+    // whose cleanup still closes the connection through them.
+    char fehlerpuffer[CURL_ERROR_SIZE] = {};
+    QByteArray serverAntwort;
+    std::vector<curl_socket_t> sockets;
     std::unique_ptr<CURLM, MultiLoeschen> multi(curl_multi_init());
+    std::unique_ptr<CURL, EasyLoeschen> e(curl_easy_init());
     if (!e || !multi) return {CURLE_FAILED_INIT, {}, {}};
     CURL* h = e.get();
 
@@ -160,8 +165,6 @@ Mailfehler Uebertragen(const Mailauftrag& m, const Mailzeitlimits& grenzen, cons
     if (domaene.isEmpty()) domaene = QStringLiteral("localhost");
     const QByteArray id = QUuid::createUuid().toString(QUuid::WithoutBraces).toLatin1() + '@' + domaene.toUtf8();
 
-    char fehlerpuffer[CURL_ERROR_SIZE] = {};
-    QByteArray serverAntwort;
     curl_easy_setopt(h, CURLOPT_ERRORBUFFER, fehlerpuffer);
     curl_easy_setopt(h, CURLOPT_NOSIGNAL, 1L);
     curl_easy_setopt(h, CURLOPT_URL, url.constData());
@@ -172,7 +175,6 @@ Mailfehler Uebertragen(const Mailauftrag& m, const Mailzeitlimits& grenzen, cons
     curl_easy_setopt(h, CURLOPT_VERBOSE, 1L);
     curl_easy_setopt(h, CURLOPT_DEBUGFUNCTION, &Mitschreiben);
     curl_easy_setopt(h, CURLOPT_DEBUGDATA, &serverAntwort);
-    std::vector<curl_socket_t> sockets;
     curl_easy_setopt(h, CURLOPT_SOCKOPTFUNCTION, &SocketMerken);
     curl_easy_setopt(h, CURLOPT_SOCKOPTDATA, &sockets);
     curl_easy_setopt(h, CURLOPT_CLOSESOCKETFUNCTION, &SocketSchliessen);
@@ -226,6 +228,10 @@ Mailfehler Uebertragen(const Mailauftrag& m, const Mailzeitlimits& grenzen, cons
     while (CURLMsg* nachricht = curl_multi_info_read(multi.get(), &rest))
         if (nachricht->msg == CURLMSG_DONE) ergebnis = nachricht->data.result;
     curl_multi_remove_handle(multi.get(), h);
+    // The easy handle goes before the lists and the MIME data it points to,
+    // the multi handle with the connection before the callbacks' data.
+    e.reset();
+    multi.reset();
     const QString detail = fehlerpuffer[0] ? QString::fromUtf8(fehlerpuffer).trimmed()
                                            : QString::fromUtf8(curl_easy_strerror(ergebnis));
     return {int(ergebnis), QString::fromUtf8(serverAntwort).left(200), detail};
