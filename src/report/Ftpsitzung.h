@@ -14,8 +14,9 @@
 // not UTF-8 are read as Windows-1252.
 //
 // TLS is used when the server offers it (AUTH TLS, then the data
-// connections protected too), with the server's certificate checked as the
-// mail does; a server without TLS gets the login in clear as before.
+// connections protected too, and passive), with the server's certificate
+// checked as the mail does; a server without TLS gets the login in clear as
+// before.
 
 #include <QByteArray>
 #include <QObject>
