@@ -10,10 +10,17 @@
 #include "report/Unterschriften.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QImageWriter>
+#include <QMetaObject>
 #include <QSaveFile>
+#include <chrono>
+#include <condition_variable>
+#include <mutex>
+#include <system_error>
+#include <thread>
 
 Berichtsweg BerichtswegWaehlen(int index, bool textblatt)
 {
@@ -104,6 +111,26 @@ QStringList DeckblattZeilen(int k)
     return d->toPlainText().split(QLatin1Char('\n'));
 }
 
+namespace {
+
+struct Anhangarbeiten {
+    std::mutex mx;
+    std::condition_variable cv;
+    int laufend = 0;
+};
+Anhangarbeiten& Anhaenge()
+{
+    static Anhangarbeiten a;
+    return a;
+}
+
+QString AnhangFehler(const QString& pfad, const QString& ursache)
+{
+    return QStringLiteral("„%1“ nicht gespeichert (%2)").arg(QDir::toNativeSeparators(pfad), ursache);
+}
+
+}  // namespace
+
 QString MailanhangPfad() { return QDir(Datenverzeichnis).filePath(QStringLiteral("Spielbericht.bmp")); }
 
 bool MailanhangSpeichern(TWettkampfDaten& w, int index, const QString& pfad, QString* grund)
@@ -115,7 +142,49 @@ bool MailanhangSpeichern(TWettkampfDaten& w, int index, const QString& pfad, QSt
     if (!FormularMasse(index)) return fehler(BerichtswegHinweis(BerichtswegWaehlen(index, false), index));
     QString ursache;
     if (BerichtBmpSchreiben(w, index, pfad, &ursache)) return true;
-    return fehler(QStringLiteral("„%1“ nicht gespeichert (%2)").arg(QDir::toNativeSeparators(pfad), ursache));
+    return fehler(AnhangFehler(pfad, ursache));
+}
+
+void MailanhangImHintergrund(const Berichtsaufnahme& a, const QString& pfad,
+                             std::function<void(bool ok, const QString& grund)> fertig)
+{
+    auto arbeit = [a, pfad, fertig](bool eigenerThread) {
+        QString ursache;
+        const bool ok = BerichtBmpSchreiben(a, pfad, &ursache);
+        const QString grund = ok ? QString() : AnhangFehler(pfad, ursache);
+        // Always by the event loop, so that the caller has returned first.
+        QMetaObject::invokeMethod(
+            QCoreApplication::instance(), [fertig, ok, grund] { fertig(ok, grund); }, Qt::QueuedConnection);
+        if (!eigenerThread) return;
+        std::lock_guard sperre(Anhaenge().mx);
+        --Anhaenge().laufend;
+        Anhaenge().cv.notify_all();
+    };
+    {
+        std::lock_guard sperre(Anhaenge().mx);
+        ++Anhaenge().laufend;
+    }
+    try {
+        std::thread(arbeit, true).detach();
+    } catch (const std::system_error&) {
+        {
+            std::lock_guard sperre(Anhaenge().mx);
+            --Anhaenge().laufend;
+        }
+        arbeit(false);
+    }
+}
+
+int LaufendeMailanhaenge()
+{
+    std::lock_guard sperre(Anhaenge().mx);
+    return Anhaenge().laufend;
+}
+
+bool MailanhaengeAbwarten(int ms)
+{
+    std::unique_lock sperre(Anhaenge().mx);
+    return Anhaenge().cv.wait_for(sperre, std::chrono::milliseconds(ms), [] { return Anhaenge().laufend == 0; });
 }
 
 Mailauftrag MailauftragErstellen(const TWettkampfDaten& w, const QStringList& deckblatt, const QString& anhang)

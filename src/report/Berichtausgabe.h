@@ -11,6 +11,9 @@
 #include <QSize>
 #include <QString>
 #include <QStringList>
+#include <functional>
+
+struct Berichtsaufnahme;
 
 enum class Berichtsweg {
     Textblatt,  // the result sheet as text on the lane printer
@@ -68,6 +71,14 @@ QString MailanhangPfad();
 // Windows bitmap, whole under a temporary name first. False with *grund
 // the cause; an existing file then stays as it was.
 bool MailanhangSpeichern(TWettkampfDaten& w, int index, const QString& pfad, QString* grund);
+// The same of a recorded report (BerichtAufnehmen), drawn and written on a
+// thread of its own, as it takes longer than a tick; `fertig` follows on
+// the UI thread: ok, or false with the reason.
+void MailanhangImHintergrund(const Berichtsaufnahme& a, const QString& pfad,
+                             std::function<void(bool ok, const QString& grund)> fertig);
+// Pictures still being written; the program's end waits up to `ms` for them.
+int LaufendeMailanhaenge();
+bool MailanhaengeAbwarten(int ms);
 // The mail of w: server and user from the settings, sender, name,
 // recipient and subject from the match, the cover lines and one empty line
 // as its text, and the attachment (empty: none).

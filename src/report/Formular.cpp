@@ -7,6 +7,7 @@
 #include <QPainter>
 
 #include <array>
+#include <functional>
 
 namespace {
 
@@ -145,10 +146,13 @@ QImage FormularVordruck(int index)
     return bild;
 }
 
-FormularBild FormularZeichnen(TWettkampfDaten& w, const Formularkontext& k)
+namespace {
+
+// The blank form of the layout with the texts `texte` draws on it.
+FormularBild Formularflaeche(int index, const std::function<void(Berichtsleinwand&)>& texte)
 {
     FormularBild ergebnis;
-    const Layoutzeile* z = Layout(k.index);
+    const Layoutzeile* z = Layout(index);
     if (!z) return ergebnis;
     ergebnis.bild = LeeresBild(*z);
     if (ergebnis.bild.isNull()) {
@@ -162,13 +166,32 @@ FormularBild FormularZeichnen(TWettkampfDaten& w, const Formularkontext& k)
     maler.setRenderHint(QPainter::TextAntialiasing);
     Malerleinwand l(maler);
     z->vordruck(l);
-    FormularTexteZeichnen(l, w, k);
+    texte(l);
     return ergebnis;
+}
+
+}  // namespace
+
+FormularBild FormularZeichnen(TWettkampfDaten& w, const Formularkontext& k)
+{
+    return Formularflaeche(k.index, [&](Berichtsleinwand& l) { FormularTexteZeichnen(l, w, k); });
 }
 
 FormularBild FormularZeichnen(TWettkampfDaten& w, int index)
 {
     return FormularZeichnen(w, FormularkontextLesen(index));
+}
+
+Zeichenliste FormularTexteAufnehmen(TWettkampfDaten& w, const Formularkontext& k)
+{
+    Aufnahmeleinwand l;
+    FormularTexteZeichnen(l, w, k);
+    return l.liste();
+}
+
+FormularBild FormularZeichnen(const Zeichenliste& texte, int index)
+{
+    return Formularflaeche(index, [&](Berichtsleinwand& l) { texte.abspielen(l); });
 }
 
 // --- Text sources ----------------------------------------------------------------------

@@ -61,12 +61,21 @@ struct FormularBild {
 FormularBild FormularZeichnen(TWettkampfDaten& w, const Formularkontext& k);
 // The same with the context from the settings.
 FormularBild FormularZeichnen(TWettkampfDaten& w, int index);
+// The layout's texts of w (FormularTexteZeichnen) recorded, to be drawn later.
+Zeichenliste FormularTexteAufnehmen(TWettkampfDaten& w, const Formularkontext& k);
+// The blank form of layout `index` with the recorded texts drawn on it, as
+// FormularZeichnen draws it; reads no state of the program, so it runs on
+// any thread. An empty result outside 0..8.
+FormularBild FormularZeichnen(const Zeichenliste& texte, int index);
 
 // The signed report of a built-in layout as a Windows bitmap of 256 colours,
 // written whole under a temporary name (the folder made when missing). False
 // with *grund the cause when the layout is not built in or the file cannot
 // be written.
 bool BerichtBmpSchreiben(TWettkampfDaten& w, int index, const QString& datei, QString* grund);
+// The same of a recorded report (report/Unterschriften.h), on any thread.
+struct Berichtsaufnahme;
+bool BerichtBmpSchreiben(const Berichtsaufnahme& a, const QString& datei, QString* grund);
 // The same for the picture export, with the export's German message in
 // *fehler; an existing file then stays as it was.
 bool FormularBildSpeichern(TWettkampfDaten& w, int index, const QString& datei, QString* fehler);

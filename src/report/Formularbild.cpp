@@ -11,15 +11,24 @@
 
 bool BerichtBmpSchreiben(TWettkampfDaten& w, int index, const QString& datei, QString* grund)
 {
+    const std::optional<Berichtsaufnahme> a = BerichtAufnehmen(w, index);
+    if (!a) {
+        if (grund)
+            *grund = QStringLiteral("Formular %1 ist kein eingebautes Formular; als Bild lassen sich nur die "
+                                    "Formulare 0 bis 8 speichern")
+                         .arg(index);
+        return false;
+    }
+    return BerichtBmpSchreiben(*a, datei, grund);
+}
+
+bool BerichtBmpSchreiben(const Berichtsaufnahme& a, const QString& datei, QString* grund)
+{
     auto fehler = [&](const QString& text) {
         if (grund) *grund = text;
         return false;
     };
-    if (!FormularMasse(index))
-        return fehler(QStringLiteral("Formular %1 ist kein eingebautes Formular; als Bild lassen sich nur die "
-                                     "Formulare 0 bis 8 speichern")
-                          .arg(index));
-    const FormularBild f = BerichtZeichnen(w, index);
+    const FormularBild f = BerichtZeichnen(a);
     if (f.bild.isNull()) return fehler(f.fehler);
 
     // 256 colours: a tenth of the true-colour size, small enough for a mail.

@@ -56,17 +56,45 @@ bool ZeitOderJahr(QStringView t)
     return muster.match(t).hasMatch();
 }
 
-// The name of a Unix line: after the date, or after the eighth field.
+// "2024-01-31".
+bool IsoDatum(QStringView t)
+{
+    static const QRegularExpression muster(QStringLiteral("^\\d{4}-\\d{2}-\\d{2}$"));
+    return muster.match(t).hasMatch();
+}
+
+// "12:00", "12:00:59", "12:00:59.123456789".
+bool IsoZeit(QStringView t)
+{
+    static const QRegularExpression muster(QStringLiteral("^\\d{1,2}:\\d{2}(:\\d{2}(\\.\\d+)?)?$"));
+    return muster.match(t).hasMatch();
+}
+
+// "+0100" after a full time.
+bool Zeitzone(QStringView t)
+{
+    static const QRegularExpression muster(QStringLiteral("^[+-]\\d{4}$"));
+    return muster.match(t).hasMatch();
+}
+
+// The name of a Unix line: after the date and time ("Jan 31 12:00",
+// "Jan 31 2024", "2024-01-31 12:00", "2024-01-31 12:00:00.000 +0100"), or
+// after the eighth field.
 QString UnixName(const QString& z, const QList<Feld>& f)
 {
-    const auto datumBei = [&](qsizetype i) {
-        return i + 2 < f.size() && Monat(Text(z, f[i])) && Tag(Text(z, f[i + 1])) && ZeitOderJahr(Text(z, f[i + 2]));
+    // The last field of the date at i, or -1.
+    const auto datumBei = [&](qsizetype i) -> qsizetype {
+        if (i + 2 < f.size() && Monat(Text(z, f[i])) && Tag(Text(z, f[i + 1])) && ZeitOderJahr(Text(z, f[i + 2])))
+            return i + 2;
+        if (i + 1 < f.size() && IsoDatum(Text(z, f[i])) && IsoZeit(Text(z, f[i + 1]))) {
+            if (i + 2 < f.size() && Text(z, f[i + 1]).contains(u'.') && Zeitzone(Text(z, f[i + 2]))) return i + 2;
+            return i + 1;
+        }
+        return -1;
     };
-    qsizetype datum = -1;
-    if (datumBei(5)) datum = 5;
-    for (qsizetype i = 3; datum < 0 && i + 3 < f.size(); ++i)
-        if (datumBei(i)) datum = i;
-    if (datum >= 0 && datum + 3 < f.size()) return z.mid(f[datum + 2].ende + 1);
+    qsizetype ende = datumBei(5);
+    for (qsizetype i = 3; (ende < 0 || ende + 1 >= f.size()) && i + 2 < f.size(); ++i) ende = datumBei(i);
+    if (ende >= 0 && ende + 1 < f.size()) return z.mid(f[ende].ende + 1);
     if (f.size() > 8) return z.mid(f[8].anfang);
     return {};
 }
@@ -120,6 +148,13 @@ QList<Ftpeintrag> FtpListeLesen(const QStringList& zeilen)
 }
 
 bool FtpVerweisOrdner(const QString& name) { return name == u"." || name == u".."; }
+
+QString FtpLokalerName(const QString& name)
+{
+    QString n = name;
+    n.replace(u'/', u'_').replace(u'\\', u'_').replace(QChar(0), u'_');
+    return n.isEmpty() || FtpVerweisOrdner(n) ? QStringLiteral("_") : n;
+}
 
 QStringList FtpBaumordner(const QStringList& zeilen)
 {

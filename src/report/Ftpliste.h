@@ -15,10 +15,11 @@ struct Ftpeintrag {
 // One raw line: a folder when it starts with 'd'; the name is the whole
 // name of a Unix or DOS listing line, blanks included.
 //
-// Unix ("drwxr-xr-x 2 user group 4096 Jan 01 12:00 name"): the name is what
-// follows the single blank after the time or year; a line without a
-// recognisable date takes everything after its eighth field. A link's name
-// ends before " -> ".
+// Unix ("drwxr-xr-x 2 user group 4096 Jan 01 12:00 name", also with the
+// date as "2024-01-31 12:00" or "2024-01-31 12:00:00.000000000 +0100"): the
+// name is what follows the single blank after the time or year; a line
+// without a recognisable date takes everything after its eighth field. A
+// link's name ends before " -> ".
 // DOS ("01-31-24  09:15PM  <DIR>  name", "01-31-24  09:15PM  1234 name"):
 // a folder when the third field is "<DIR>"; the name follows the third field.
 // A line that names no entry (the summary "total 12", an empty line) gives
@@ -31,6 +32,10 @@ QList<Ftpeintrag> FtpListeLesen(const QStringList& zeilen);
 // The folders of a listing that become tree nodes: all but "." and "..".
 QStringList FtpBaumordner(const QStringList& zeilen);
 bool FtpVerweisOrdner(const QString& name);  // "." or ".."
+// A name from the server as the name of a file on this machine: a "/" or
+// "\\" becomes "_", and "", "." and ".." become "_", so that it never leaves
+// the folder it is put in.
+QString FtpLokalerName(const QString& name);
 
 // The parts of a folder path, split at "/" and "\"; empty parts are dropped,
 // so "/a\\b/" gives "a", "b".

@@ -27,9 +27,21 @@ namespace {
 
 std::atomic<int> g_arbeiter{0};
 
+// The certificates TLS trusts in place of the system's.
+std::mutex g_zertifikateMx;
+QByteArray g_zertifikate;
+
+QByteArray Zertifikate()
+{
+    std::lock_guard sperre(g_zertifikateMx);
+    return g_zertifikate;
+}
+
 constexpr int StandardZeitlimitMs = 20000;
 
 const QString KeineVerbindungText = QStringLiteral("Keine Verbindung !");
+const QString ListeZuLangText =
+    QStringLiteral("Die Liste des Ordners ist länger als %1 MB: abgebrochen !").arg(FtpListeHoechstens >> 20);
 const QString FalscheKennungText = QStringLiteral("Falsche Benutzerkennung oder Passwort !");
 const QString FalscherServerText = QStringLiteral("Falscher Server !");
 
@@ -51,6 +63,7 @@ struct Ergebnis {
     QString fehler;
     QString antwort;
     QStringList zeilen;
+    QString anmeldeordner;  // after a connect
 };
 
 // What the UI thread and the worker share.
@@ -98,7 +111,7 @@ bool Steuerzeichen(const QString& text)
     return text.contains(QLatin1Char('\r')) || text.contains(QLatin1Char('\n')) || text.contains(QChar(0));
 }
 
-QString Verbindungsfehler(CURLcode code)
+QString Verbindungsfehler(CURLcode code, const FtpZugang& z)
 {
     switch (code) {
     case CURLE_LOGIN_DENIED: return FalscheKennungText;
@@ -106,11 +119,19 @@ QString Verbindungsfehler(CURLcode code)
     case CURLE_URL_MALFORMAT:
     case CURLE_WEIRD_SERVER_REPLY:
         return FalscherServerText;
-    default: return KeineVerbindungText;
+    case CURLE_USE_SSL_FAILED:
+    case CURLE_SSL_CONNECT_ERROR:
+    case CURLE_PEER_FAILED_VERIFICATION:
+    case CURLE_SSL_CACERT_BADFILE:
+    case CURLE_SSL_CERTPROBLEM:
+        return QStringLiteral("Die verschlüsselte Verbindung zu %1 (Port %2) ist fehlgeschlagen !")
+            .arg(z.host.trimmed())
+            .arg(z.port ? z.port : 21);
+    default: return FtpKeineVerbindungText(z);
     }
 }
 
-QString Befehlsfehler(CURLcode code, const QString& antwort, const Auftrag& a)
+QString Befehlsfehler(CURLcode code, const QString& antwort, const Auftrag& a, const FtpZugang& z)
 {
     switch (code) {
     case CURLE_LOGIN_DENIED:
@@ -129,7 +150,10 @@ QString Befehlsfehler(CURLcode code, const QString& antwort, const Auftrag& a)
     case CURLE_FTP_WEIRD_PASV_REPLY:
     case CURLE_FTP_WEIRD_227_FORMAT:
     case CURLE_ABORTED_BY_CALLBACK:
-        return Verbindungsfehler(code);
+    case CURLE_USE_SSL_FAILED:
+    case CURLE_SSL_CONNECT_ERROR:
+    case CURLE_PEER_FAILED_VERIFICATION:
+        return Verbindungsfehler(code, z);
     case CURLE_READ_ERROR:
         return QStringLiteral("Die Datei „%1“ kann nicht gelesen werden !").arg(QFileInfo(a.lokaleDatei).fileName());
     case CURLE_WRITE_ERROR:
@@ -143,11 +167,20 @@ QString Befehlsfehler(CURLcode code, const QString& antwort, const Auftrag& a)
 
 // --- curl callbacks ----------------------------------------------------------------------
 
+// What the server said: its last reply line, and whether it took AUTH TLS
+// (234, the reply of no other command).
+struct Antworten {
+    QByteArray letzte;
+    bool tls = false;
+};
+
 int Mitschreiben(CURL*, curl_infotype typ, char* daten, size_t n, void* ziel)
 {
     if (typ == CURLINFO_HEADER_IN) {
+        auto* a = static_cast<Antworten*>(ziel);
         const QByteArray zeile = QByteArray(daten, qsizetype(n)).trimmed();
-        if (!zeile.isEmpty()) *static_cast<QByteArray*>(ziel) = zeile;
+        if (!zeile.isEmpty()) a->letzte = zeile;
+        if (zeile.startsWith("234")) a->tls = true;
     }
     return 0;
 }
@@ -185,10 +218,22 @@ size_t GeraetSchreiben(char* daten, size_t groesse, size_t anzahl, void* geraet)
     return n < 0 ? 0 : size_t(n);
 }
 
+// A listing, broken off past FtpListeHoechstens.
+struct Liste {
+    QByteArray daten;
+    bool zuLang = false;
+};
+
 size_t Sammeln(char* daten, size_t groesse, size_t anzahl, void* ziel)
 {
-    static_cast<QByteArray*>(ziel)->append(daten, qsizetype(groesse * anzahl));
-    return groesse * anzahl;
+    auto* liste = static_cast<Liste*>(ziel);
+    const size_t n = groesse * anzahl;
+    if (liste->daten.size() + qsizetype(n) > FtpListeHoechstens) {
+        liste->zuLang = true;
+        return 0;  // ends the transfer
+    }
+    liste->daten.append(daten, qsizetype(n));
+    return n;
 }
 
 // --- The connection; lives on the worker thread ------------------------------------------
@@ -210,9 +255,10 @@ private:
     Ergebnis befehl(const Auftrag& a);
     QByteArray adresse(const QString& name) const;
     void einstellen(const Auftrag& a, const QByteArray& url);
-    // The CWDs to the command's folder; `neueVerbindung` when only a fresh
-    // connection gets back to the login folder.
-    QList<QByteArray> ordnerBefehle(const FtpOrdner& o, bool& neueVerbindung) const;
+    // The CWDs to the command's folder, each after a MKD whose failure is
+    // ignored when `anlegen`; `neueVerbindung` when only a fresh connection
+    // gets back to the login folder.
+    QList<QByteArray> ordnerBefehle(const FtpOrdner& o, bool anlegen, bool& neueVerbindung) const;
     CURLcode durchfuehren();
     void nachDemLogin();
 
@@ -225,7 +271,7 @@ private:
     bool m_passiv = false;
     QByteArray m_anmeldeordner;     // the answer to PWD after the login
     bool m_imAnmeldeordner = true;  // the control connection's folder is known to be it
-    QByteArray m_antwort;           // the server's last reply line
+    Antworten m_antwort;
     char m_fehlerpuffer[CURL_ERROR_SIZE] = {};
 };
 
@@ -270,7 +316,7 @@ void Verbindung::einstellen(const Auftrag& a, const QByteArray& url)
     CURL* e = m_easy;
     curl_easy_reset(e);
     m_fehlerpuffer[0] = 0;
-    m_antwort.clear();
+    m_antwort.letzte.clear();
     const long ms = a.zeitlimit > 0 ? a.zeitlimit : StandardZeitlimitMs;
     const long sekunden = (ms + 999) / 1000;
     curl_easy_setopt(e, CURLOPT_ERRORBUFFER, m_fehlerpuffer);
@@ -286,7 +332,12 @@ void Verbindung::einstellen(const Auftrag& a, const QByteArray& url)
     curl_easy_setopt(e, CURLOPT_LOW_SPEED_TIME, sekunden);
     // The session sends its own CWDs: curl's would skip empty parts.
     curl_easy_setopt(e, CURLOPT_FTP_FILEMETHOD, long(CURLFTPMETHOD_NOCWD));
-    curl_easy_setopt(e, CURLOPT_FTPPORT, m_passiv ? nullptr : "-");
+    // Data connections under TLS are passive: a firewall cannot read an
+    // encrypted PORT, and this libcurl's active mode sends them unencrypted.
+    curl_easy_setopt(e, CURLOPT_FTPPORT, m_passiv || m_antwort.tls ? nullptr : "-");
+    curl_easy_setopt(e, CURLOPT_USE_SSL, long(CURLUSESSL_TRY));
+    curl_easy_setopt(e, CURLOPT_FTPSSLAUTH, long(CURLFTPAUTH_TLS));
+    if (const QByteArray ca = Zertifikate(); !ca.isEmpty()) curl_easy_setopt(e, CURLOPT_CAINFO, ca.constData());
     curl_easy_setopt(e, CURLOPT_VERBOSE, 1L);
     curl_easy_setopt(e, CURLOPT_DEBUGFUNCTION, &Mitschreiben);
     curl_easy_setopt(e, CURLOPT_DEBUGDATA, &m_antwort);
@@ -322,7 +373,7 @@ void Verbindung::nachDemLogin()
     m_imAnmeldeordner = true;
 }
 
-QList<QByteArray> Verbindung::ordnerBefehle(const FtpOrdner& o, bool& neueVerbindung) const
+QList<QByteArray> Verbindung::ordnerBefehle(const FtpOrdner& o, bool anlegen, bool& neueVerbindung) const
 {
     QList<QByteArray> befehle;
     neueVerbindung = false;
@@ -334,7 +385,11 @@ QList<QByteArray> Verbindung::ordnerBefehle(const FtpOrdner& o, bool& neueVerbin
         else
             befehle << "CWD " + m_anmeldeordner;
     }
-    for (const QString& teil : o.teile) befehle << "CWD " + teil.toUtf8();
+    for (const QString& teil : o.teile) {
+        // "*": curl goes on when the command fails (the folder is there).
+        if (anlegen) befehle << "*MKD " + teil.toUtf8();
+        befehle << "CWD " + teil.toUtf8();
+    }
     return befehle;
 }
 
@@ -345,20 +400,21 @@ Ergebnis Verbindung::ausfuehren(const Auftrag& a)
         handlesAnlegen();
         m_angemeldet = false;
         m_imAnmeldeordner = true;
-        return {a.vorgang, true, {}, {}, {}};
+        return {a.vorgang, true, {}, {}, {}, {}};
     }
-    if (!m_easy || !m_multi) return {a.vorgang, false, KeineVerbindungText, {}, {}};
+    if (!m_easy || !m_multi) return {a.vorgang, false, KeineVerbindungText, {}, {}, {}};
     return a.vorgang == Vorgang::Verbinden ? verbinden(a) : befehl(a);
 }
 
 Ergebnis Verbindung::verbinden(const Auftrag& a)
 {
-    Ergebnis e{a.vorgang, false, {}, {}, {}};
+    Ergebnis e{a.vorgang, false, {}, {}, {}, {}};
     m_zugang = a.zugang;
     m_kennung = a.zugang.kennung.toUtf8();
     m_passwort = a.zugang.passwort.toUtf8();
     m_angemeldet = false;
     m_passiv = false;
+    m_antwort.tls = false;
     if (m_zugang.host.trimmed().isEmpty() || Steuerzeichen(m_zugang.host)) {
         e.fehler = FalscherServerText;
         return e;
@@ -370,20 +426,21 @@ Ergebnis Verbindung::verbinden(const Auftrag& a)
     einstellen(a, adresse({}));
     curl_easy_setopt(m_easy, CURLOPT_NOBODY, 1L);
     const CURLcode code = durchfuehren();
-    e.antwort = ServerText(m_antwort);
+    e.antwort = ServerText(m_antwort.letzte);
     if (code != CURLE_OK) {
-        e.fehler = Verbindungsfehler(code);
+        e.fehler = Verbindungsfehler(code, m_zugang);
         return e;
     }
     nachDemLogin();
     m_angemeldet = true;
     e.ok = true;
+    e.anmeldeordner = ServerText(m_anmeldeordner);
     return e;
 }
 
 Ergebnis Verbindung::befehl(const Auftrag& a)
 {
-    Ergebnis e{a.vorgang, false, {}, {}, {}};
+    Ergebnis e{a.vorgang, false, {}, {}, {}, {}};
     if (!m_angemeldet) {
         e.fehler = KeineVerbindungText;
         return e;
@@ -400,19 +457,21 @@ Ergebnis Verbindung::befehl(const Auftrag& a)
     QFile quelle(a.lokaleDatei);
     QSaveFile ziel(a.lokaleDatei);
     if (a.vorgang == Vorgang::Hochladen && !quelle.open(QIODevice::ReadOnly)) {
-        e.fehler = Befehlsfehler(CURLE_READ_ERROR, {}, a);
+        e.fehler = Befehlsfehler(CURLE_READ_ERROR, {}, a, m_zugang);
         return e;
     }
     if (a.vorgang == Vorgang::Herunterladen && !ziel.open(QIODevice::WriteOnly)) {
-        e.fehler = Befehlsfehler(CURLE_WRITE_ERROR, {}, a);
+        e.fehler = Befehlsfehler(CURLE_WRITE_ERROR, {}, a, m_zugang);
         return e;
     }
 
-    QByteArray liste;
+    Liste liste;
     CURLcode code = CURLE_OK;
-    for (int versuch = 0; versuch < 2; ++versuch) {
+    // An upload whose folder is missing is repeated once with the folders made.
+    bool anlegen = false;
+    for (int versuch = 0; versuch < 3; ++versuch) {
         bool neueVerbindung = false;
-        QList<QByteArray> befehle = ordnerBefehle(a.ordner, neueVerbindung);
+        QList<QByteArray> befehle = ordnerBefehle(a.ordner, anlegen, neueVerbindung);
         const bool sendetCwd = !befehle.isEmpty();
         const bool zielIstAnmeldeordner = !a.ordner.vomWurzelordner && a.ordner.teile.isEmpty();
         QByteArray url = adresse({});
@@ -453,22 +512,34 @@ Ergebnis Verbindung::befehl(const Auftrag& a)
         nachDemLogin();
         if (sendetCwd) m_imAnmeldeordner = code == CURLE_OK && zielIstAnmeldeordner;
 
+        if (m_g.abbrechen) break;
+        const bool ordnerFehlt = code == CURLE_QUOTE_ERROR && a.vorgang == Vorgang::Hochladen && !anlegen &&
+                                 !a.ordner.teile.isEmpty();
         const bool aktivGescheitert = code == CURLE_FTP_PORT_FAILED || code == CURLE_FTP_ACCEPT_FAILED ||
                                       code == CURLE_FTP_ACCEPT_TIMEOUT;
-        if (!aktivGescheitert || m_passiv || m_g.abbrechen) break;
-        m_passiv = true;
-        m_imAnmeldeordner = false;
-        quelle.seek(0);
-        liste.clear();
+        if (ordnerFehlt) {
+            anlegen = true;
+        } else if (aktivGescheitert && !m_passiv) {
+            m_passiv = true;
+            m_imAnmeldeordner = false;
+        } else {
+            break;
+        }
+        if (quelle.isOpen()) quelle.seek(0);
+        liste = {};
     }
 
-    e.antwort = ServerText(m_antwort);
+    e.antwort = ServerText(m_antwort.letzte);
     if (code == CURLE_OK && a.vorgang == Vorgang::Herunterladen && !ziel.commit()) code = CURLE_WRITE_ERROR;
-    if (code != CURLE_OK) {
-        e.fehler = Befehlsfehler(code, e.antwort, a);
+    if (liste.zuLang) {
+        e.fehler = ListeZuLangText;
         return e;
     }
-    if (a.vorgang == Vorgang::Auflisten) e.zeilen = Zeilen(liste);
+    if (code != CURLE_OK) {
+        e.fehler = Befehlsfehler(code, e.antwort, a, m_zugang);
+        return e;
+    }
+    if (a.vorgang == Vorgang::Auflisten) e.zeilen = Zeilen(liste.daten);
     e.ok = true;
     return e;
 }
@@ -477,10 +548,13 @@ Ergebnis Verbindung::befehl(const Auftrag& a)
 
 FtpOrdner FtpOrdnerAus(const QString& pfad)
 {
-    FtpOrdner ordner;
-    if (!pfad.isEmpty())
-        ordner.teile = QString(pfad).replace(QLatin1Char('\\'), QLatin1Char('/')).split(QLatin1Char('/'));
-    return ordner;
+    const QString p = QString(pfad).replace(QLatin1Char('\\'), QLatin1Char('/'));
+    return {p.split(QLatin1Char('/'), Qt::SkipEmptyParts), p.startsWith(QLatin1Char('/'))};
+}
+
+QString FtpKeineVerbindungText(const FtpZugang& z)
+{
+    return QStringLiteral("Keine Verbindung zu %1 (Port %2) !").arg(z.host.trimmed()).arg(z.port ? z.port : 21);
 }
 
 // --- The session on the UI thread --------------------------------------------------------
@@ -492,6 +566,7 @@ struct Ftpsitzung::Impl {
     int offen = 0;
     bool verbunden = false;
     int offeneVerbinden = 0;
+    QString anmeldeordner;
 
     void auftragen(Auftrag a);
     void melden(const Ergebnis& e);
@@ -519,7 +594,7 @@ void Ftpsitzung::Impl::auftragen(Auftrag a)
         g->auftraege.clear();
         sperre.unlock();
         for (const Auftrag& x : liegen) {
-            const Ergebnis e{x.vorgang, false, KeineVerbindungText, {}, {}};
+            const Ergebnis e{x.vorgang, false, KeineVerbindungText, {}, {}, {}};
             QMetaObject::invokeMethod(q, [this, e] { melden(e); }, Qt::QueuedConnection);
         }
     }
@@ -556,6 +631,7 @@ void Ftpsitzung::Impl::melden(const Ergebnis& e)
 {
     --offen;
     if (e.vorgang == Vorgang::Verbinden) --offeneVerbinden;
+    if (e.vorgang == Vorgang::Verbinden && e.ok) anmeldeordner = e.anmeldeordner;
     if ((e.vorgang == Vorgang::Verbinden && !e.ok) || e.vorgang == Vorgang::Trennen)
         if (offeneVerbinden == 0) verbunden = false;
     emit q->erledigt(e.vorgang, e.ok, e.fehler, e.antwort, e.zeilen);
@@ -571,15 +647,23 @@ Ftpsitzung::Ftpsitzung(QObject* parent) : QObject(parent), d(new Impl)
 
 Ftpsitzung::~Ftpsitzung()
 {
-    {
-        std::unique_lock sperre(d->g->mx);
-        d->g->ziel = nullptr;
-        d->g->abbrechenUnterSperre();
-        // The worker ends within moments once its sockets are shut down; one
-        // that does not keeps its own share of the state.
-        d->g->cv.wait_for(sperre, std::chrono::seconds(1), [this] { return !d->g->laeuft; });
-    }
+    // The worker ends within moments once its sockets are shut down; it
+    // keeps its own share of the state until then.
+    abbrechen();
     delete d;
+}
+
+void Ftpsitzung::abbrechen()
+{
+    std::lock_guard sperre(d->g->mx);
+    d->g->ziel = nullptr;
+    d->g->abbrechenUnterSperre();
+}
+
+bool Ftpsitzung::abwarten(int ms)
+{
+    std::unique_lock sperre(d->g->mx);
+    return d->g->cv.wait_for(sperre, std::chrono::milliseconds(ms), [this] { return !d->g->laeuft; });
 }
 
 namespace {
@@ -647,4 +731,12 @@ bool Ftpsitzung::verbunden() const { return d->verbunden; }
 
 int Ftpsitzung::offen() const { return d->offen; }
 
+QString Ftpsitzung::anmeldeordner() const { return d->anmeldeordner; }
+
 int Ftpsitzung::aktiveArbeiter() { return g_arbeiter.load(); }
+
+void Ftpsitzung::setZertifikate(const QString& pemDatei)
+{
+    std::lock_guard sperre(g_zertifikateMx);
+    g_zertifikate = QFile::encodeName(pemDatei);
+}

@@ -4,7 +4,7 @@
 // the commands of a session in order on a worker thread of its own and
 // keeps its control connection between them; every command's end arrives
 // on the UI thread as `erledigt`, in the order the commands were given.
-// Nothing blocks the UI thread.
+// Nothing blocks the UI thread, not even the end of a session.
 //
 // Each command names its folder in full; the session goes back to the login
 // folder (or to "/") by itself before it walks the folder's parts. Data
@@ -12,6 +12,11 @@
 // or never connects back, the session changes to passive for good and
 // repeats the command once. Names travel as UTF-8; listing lines that are
 // not UTF-8 are read as Windows-1252.
+//
+// TLS is used when the server offers it (AUTH TLS, then the data
+// connections protected too, and passive), with the server's certificate
+// checked as the mail does; a server without TLS gets the login in clear as
+// before.
 
 #include <QByteArray>
 #include <QObject>
@@ -26,16 +31,22 @@ struct FtpZugang {
 };
 
 // A folder on the server: its parts from the login folder, or from the
-// server's root ("/") when `vomWurzelordner`. One CWD per part, in order;
-// an empty part is sent as a CWD to an empty name, as the paths of the
-// settings may ask.
+// server's root ("/") when `vomWurzelordner`. One CWD per part, in order.
 struct FtpOrdner {
     QStringList teile;
     bool vomWurzelordner = false;
 };
-// The parts of a path text split at every "/" and "\" (a leading, doubled or
-// trailing separator gives an empty part); an empty text gives none.
+// The folder of a path text split at every "/" and "\\": from the root when
+// the text starts with one, else from the login folder; empty parts
+// ("a//b", a trailing separator) are skipped.
 FtpOrdner FtpOrdnerAus(const QString& pfad);
+
+// The status text of a connection that could not be made or was lost.
+QString FtpKeineVerbindungText(const FtpZugang& zugang);
+
+// A listing longer than this many bytes is broken off: no real folder
+// has one, a server that never ends its listing does.
+inline constexpr qsizetype FtpListeHoechstens = 16 << 20;
 
 class Ftpsitzung : public QObject {
     Q_OBJECT
@@ -45,14 +56,17 @@ public:
 
     explicit Ftpsitzung(QObject* parent = nullptr);
     // A running command is aborted; its `erledigt` does not come any more.
+    // Returns at once: the worker ends by itself moments later.
     ~Ftpsitzung() override;
 
     // Each returns at once; `erledigt` follows exactly once per call.
     void verbinden(const FtpZugang& zugang);
-    // STOR in binary mode (TYPE I) of the local file under `name`.
+    // STOR in binary mode (TYPE I) of the local file under `name`; the
+    // folders of `ordner` that are missing are made on the way (MKD).
     void hochladen(const FtpOrdner& ordner, const QString& lokaleDatei, const QString& name);
     void herunterladen(const FtpOrdner& ordner, const QString& name, const QString& lokaleDatei);
-    // LIST in text mode (TYPE A): the raw lines of the answer in `zeilen`.
+    // LIST in text mode (TYPE A): the raw lines of the answer in `zeilen`;
+    // a failure past FtpListeHoechstens bytes.
     void auflisten(const FtpOrdner& ordner);
     void ordnerAnlegen(const FtpOrdner& ordner, const QString& name);
     void loeschen(const FtpOrdner& ordner, const QString& name);
@@ -63,10 +77,23 @@ public:
     void setZeitlimit(int ms);
     // Between verbinden() and the end of trennen() (or a failed connect).
     bool verbunden() const;
+    // The folder the server put the login into ("/home/kegler"), as told
+    // after the last successful connect; empty when the server did not say.
+    QString anmeldeordner() const;
     // Commands given whose `erledigt` is still to come.
     int offen() const;
+    // Aborts the running command and drops the waiting ones, without their
+    // `erledigt`; the session takes no commands any more.
+    void abbrechen();
+    // Waits up to `ms` until the worker has ended (the program's end); true
+    // when it has or never ran.
+    bool abwarten(int ms);
+
     // Worker threads still running, of all sessions.
     static int aktiveArbeiter();
+    // The certificates TLS trusts, a PEM file in place of the system's (for
+    // tests); empty: the system's.
+    static void setZertifikate(const QString& pemDatei);
 
 signals:
     // ok, or the operator's German text of the failure; `antwort` holds the

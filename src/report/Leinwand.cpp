@@ -71,3 +71,65 @@ void Malerleinwand::rechteck(const QRect& r, int staerke)
 }
 
 void Malerleinwand::bild(const QRect& ziel, const QImage& b) { m_maler.drawImage(ziel, b); }
+
+void Zeichenliste::abspielen(Berichtsleinwand& l) const
+{
+    for (const auto& schritt : m_schritte) schritt(l);
+}
+
+Aufnahmeleinwand::Aufnahmeleinwand()
+    : m_messbild(1, 1, QImage::Format_RGB32), m_maler(std::make_unique<QPainter>(&m_messbild)),
+      m_messer(std::make_unique<Malerleinwand>(*m_maler))
+{
+}
+
+Aufnahmeleinwand::~Aufnahmeleinwand()
+{
+    m_messer.reset();
+    m_maler.reset();
+}
+
+void Aufnahmeleinwand::schriftSetzen(const Berichtsschrift& s)
+{
+    m_messer->schriftSetzen(s);
+    m_liste.m_schritte.push_back([s](Berichtsleinwand& l) { l.schriftSetzen(s); });
+}
+
+const Berichtsschrift& Aufnahmeleinwand::schrift() const { return m_messer->schrift(); }
+
+int Aufnahmeleinwand::textbreite(const QString& t) const { return m_messer->textbreite(t); }
+
+void Aufnahmeleinwand::text(int x, int y, const QString& t)
+{
+    m_liste.m_schritte.push_back([x, y, t](Berichtsleinwand& l) { l.text(x, y, t); });
+}
+
+void Aufnahmeleinwand::textRechts(int x, int y, const QString& t)
+{
+    m_liste.m_schritte.push_back([x, y, t](Berichtsleinwand& l) { l.textRechts(x, y, t); });
+}
+
+void Aufnahmeleinwand::textGeklippt(const QRect& r, int x, int y, const QString& t)
+{
+    m_liste.m_schritte.push_back([r, x, y, t](Berichtsleinwand& l) { l.textGeklippt(r, x, y, t); });
+}
+
+void Aufnahmeleinwand::kreuz(int x, int y)
+{
+    m_liste.m_schritte.push_back([x, y](Berichtsleinwand& l) { l.kreuz(x, y); });
+}
+
+void Aufnahmeleinwand::linie(int x1, int y1, int x2, int y2, int staerke)
+{
+    m_liste.m_schritte.push_back([=](Berichtsleinwand& l) { l.linie(x1, y1, x2, y2, staerke); });
+}
+
+void Aufnahmeleinwand::rechteck(const QRect& r, int staerke)
+{
+    m_liste.m_schritte.push_back([r, staerke](Berichtsleinwand& l) { l.rechteck(r, staerke); });
+}
+
+void Aufnahmeleinwand::bild(const QRect& ziel, const QImage& b)
+{
+    m_liste.m_schritte.push_back([ziel, b](Berichtsleinwand& l) { l.bild(ziel, b); });
+}

@@ -9,6 +9,9 @@
 #include <QImage>
 #include <QRect>
 #include <QString>
+#include <functional>
+#include <memory>
+#include <vector>
 
 class QPainter;
 
@@ -72,4 +75,44 @@ private:
     QPainter& m_maler;
     Berichtsschrift m_schrift;
     int m_oberlaenge = 0;  // ascent of the current font
+};
+
+// Drawing steps recorded on one canvas to be drawn on another later, on any
+// thread: they hold copies of what they draw.
+class Zeichenliste {
+public:
+    // Draws the steps in order.
+    void abspielen(Berichtsleinwand& l) const;
+    bool leer() const { return m_schritte.empty(); }
+
+private:
+    friend class Aufnahmeleinwand;
+    std::vector<std::function<void(Berichtsleinwand&)>> m_schritte;
+};
+
+// Records what is drawn on it; text widths are measured as a canvas on a
+// picture measures them, so that a layout decides as it would there.
+class Aufnahmeleinwand final : public Berichtsleinwand {
+public:
+    Aufnahmeleinwand();
+    ~Aufnahmeleinwand() override;
+
+    const Zeichenliste& liste() const { return m_liste; }
+
+    void schriftSetzen(const Berichtsschrift& s) override;
+    const Berichtsschrift& schrift() const override;
+    int textbreite(const QString& t) const override;
+    void text(int x, int y, const QString& t) override;
+    void textRechts(int x, int y, const QString& t) override;
+    void textGeklippt(const QRect& r, int x, int y, const QString& t) override;
+    void kreuz(int x, int y) override;
+    void linie(int x1, int y1, int x2, int y2, int staerke) override;
+    void rechteck(const QRect& r, int staerke) override;
+    void bild(const QRect& ziel, const QImage& b) override;
+
+private:
+    Zeichenliste m_liste;
+    QImage m_messbild;
+    std::unique_ptr<QPainter> m_maler;
+    std::unique_ptr<Malerleinwand> m_messer;
 };

@@ -8,6 +8,7 @@
 #include "report/Berichtsprojekte.h"
 #include "report/Livedateien.h"
 
+#include <QDeadlineTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
@@ -146,8 +147,13 @@ Mailfehler Uebertragen(const Mailauftrag& m, const Mailzeitlimits& grenzen, cons
         const QFileInfo datei(m.anhang);
         if (!datei.isFile() || !datei.isReadable()) return {CURLE_READ_ERROR, {}, {}};
     }
-    std::unique_ptr<CURL, EasyLoeschen> e(curl_easy_init());
+    // What curl's callbacks write to comes first: it outlives the handles,
+    // whose cleanup still closes the connection through them.
+    char fehlerpuffer[CURL_ERROR_SIZE] = {};
+    QByteArray serverAntwort;
+    std::vector<curl_socket_t> sockets;
     std::unique_ptr<CURLM, MultiLoeschen> multi(curl_multi_init());
+    std::unique_ptr<CURL, EasyLoeschen> e(curl_easy_init());
     if (!e || !multi) return {CURLE_FAILED_INIT, {}, {}};
     CURL* h = e.get();
 
@@ -160,8 +166,6 @@ Mailfehler Uebertragen(const Mailauftrag& m, const Mailzeitlimits& grenzen, cons
     if (domaene.isEmpty()) domaene = QStringLiteral("localhost");
     const QByteArray id = QUuid::createUuid().toString(QUuid::WithoutBraces).toLatin1() + '@' + domaene.toUtf8();
 
-    char fehlerpuffer[CURL_ERROR_SIZE] = {};
-    QByteArray serverAntwort;
     curl_easy_setopt(h, CURLOPT_ERRORBUFFER, fehlerpuffer);
     curl_easy_setopt(h, CURLOPT_NOSIGNAL, 1L);
     curl_easy_setopt(h, CURLOPT_URL, url.constData());
@@ -172,7 +176,6 @@ Mailfehler Uebertragen(const Mailauftrag& m, const Mailzeitlimits& grenzen, cons
     curl_easy_setopt(h, CURLOPT_VERBOSE, 1L);
     curl_easy_setopt(h, CURLOPT_DEBUGFUNCTION, &Mitschreiben);
     curl_easy_setopt(h, CURLOPT_DEBUGDATA, &serverAntwort);
-    std::vector<curl_socket_t> sockets;
     curl_easy_setopt(h, CURLOPT_SOCKOPTFUNCTION, &SocketMerken);
     curl_easy_setopt(h, CURLOPT_SOCKOPTDATA, &sockets);
     curl_easy_setopt(h, CURLOPT_CLOSESOCKETFUNCTION, &SocketSchliessen);
@@ -226,6 +229,10 @@ Mailfehler Uebertragen(const Mailauftrag& m, const Mailzeitlimits& grenzen, cons
     while (CURLMsg* nachricht = curl_multi_info_read(multi.get(), &rest))
         if (nachricht->msg == CURLMSG_DONE) ergebnis = nachricht->data.result;
     curl_multi_remove_handle(multi.get(), h);
+    // The easy handle goes before the lists and the MIME data it points to,
+    // the multi handle with the connection before the callbacks' data.
+    e.reset();
+    multi.reset();
     const QString detail = fehlerpuffer[0] ? QString::fromUtf8(fehlerpuffer).trimmed()
                                            : QString::fromUtf8(curl_easy_strerror(ergebnis));
     return {int(ergebnis), QString::fromUtf8(serverAntwort).left(200), detail};
@@ -392,10 +399,7 @@ Netzmodul::Netzmodul(std::function<void(const QString&)> status)
 Netzmodul::~Netzmodul()
 {
     m_timerFtp.setEnabled(false);
-    const bool ftpLief = laufendeFtpAuftraege() > 0;
-    m_live.reset();
-    m_site.reset();
-    if (ftpLief) HinweisStatusleisteAus = 0;
+    ftpBeenden();
     {
         std::unique_lock sperre(m_zustand->mx);
         m_zustand->abbrechen = true;
@@ -483,12 +487,18 @@ int FtpErfolgsart(Ftpsitzung::Vorgang v)
     return -1;
 }
 
-QString FtpVerbindungsfehlerText(const QString& fehler, const QString& antwort)
+QString FtpVerbindungsfehlerText(const QString& fehler, const QString& antwort, const FtpZugang& zugang)
 {
-    if (fehler == FtpAnmeldungFalschText || fehler == FtpFalscherServerText || fehler == FtpKeineVerbindungText)
-        return fehler;
+    if (fehler == FtpAnmeldungFalschText || fehler == FtpFalscherServerText) return fehler;
     if (antwort.trimmed().startsWith(QStringLiteral("530"))) return FtpAnmeldungFalschText;
-    return FtpKeineVerbindungText;
+    return fehler.isEmpty() ? FtpKeineVerbindungText(zugang) : fehler;
+}
+
+QString FtpUebersprungenText(int anzahl)
+{
+    if (anzahl <= 0) return {};
+    if (anzahl == 1) return QStringLiteral("1 veralteter Live-Stand nicht gesendet");
+    return QStringLiteral("%1 veraltete Live-Stände nicht gesendet").arg(anzahl);
 }
 
 void FtpStatusZiel(std::function<void(const QString&)> ziel) { g_ftpStatusZiel = std::move(ziel); }
@@ -527,16 +537,33 @@ struct Ftpauftrag {
     FtpOrdner ordner;
     QList<Ftpdatei> dateien;
     NetzFertig fertig;
+
+    // The same files into the same folder of the same server.
+    bool gleichesZiel(const Ftpauftrag& b) const
+    {
+        const auto namen = [](const Ftpauftrag& a) {
+            QStringList n;
+            for (const Ftpdatei& d : a.dateien) n << d.name;
+            return n;
+        };
+        return zugang.host.trimmed() == b.zugang.host.trimmed() && zugang.port == b.zugang.port &&
+               zugang.kennung == b.zugang.kennung && ordner.teile == b.ordner.teile &&
+               ordner.vomWurzelordner == b.ordner.vomWurzelordner && namen(*this) == namen(b);
+    }
 };
 
 }  // namespace
 
 // One FTP session and its jobs, sent one after the other: connect, the
-// uploads, disconnect. The status texts and sounds follow each step.
+// uploads, disconnect. The status texts and sounds follow each step. In a
+// chain of snapshots (the live results) a job that waits is replaced by a
+// newer one for the same target; the replaced ones are counted and shown
+// with the status at the end of each job.
 class Ftpkette {
 public:
-    Ftpkette(std::function<void()> lageGeaendert, std::function<void(const QString&)> berichtStatus)
-        : m_lageGeaendert(std::move(lageGeaendert)), m_berichtStatus(std::move(berichtStatus))
+    Ftpkette(std::function<void()> lageGeaendert, std::function<void(const QString&)> berichtStatus,
+             bool staende)
+        : m_lageGeaendert(std::move(lageGeaendert)), m_berichtStatus(std::move(berichtStatus)), m_staende(staende)
     {
         QObject::connect(&m_sitzung, &Ftpsitzung::erledigt, &m_sitzung,
                          [this](Ftpsitzung::Vorgang v, bool ok, const QString& fehler, const QString& antwort,
@@ -550,10 +577,28 @@ public:
 
     void einreihen(Ftpauftrag a)
     {
+        if (m_staende) {
+            for (Ftpauftrag& wartend : m_warteschlange) {
+                if (!wartend.gleichesZiel(a)) continue;
+                dateienEntfernen(wartend);
+                wartend = std::move(a);
+                ++m_uebersprungen;
+                return;
+            }
+        }
         m_warteschlange.push_back(std::move(a));
         naechster();
     }
     int offen() const { return int(m_warteschlange.size()) + (m_aktiv ? 1 : 0); }
+    int uebersprungen() const { return m_uebersprungen; }
+
+    // The program's end: the running job is aborted, and its worker gets
+    // up to `ms` to end.
+    bool abbrechenUndAbwarten(int ms)
+    {
+        m_sitzung.abbrechen();
+        return m_sitzung.abwarten(ms);
+    }
 
 private:
     static void dateienEntfernen(const Ftpauftrag& a)
@@ -592,6 +637,14 @@ private:
         FtpStatus(text);
     }
 
+    // The line at a job's end: its failures, and the snapshots not sent.
+    QString abschluss() const
+    {
+        QStringList teile = m_fehler;
+        if (m_uebersprungen > 0) teile << FtpUebersprungenText(m_uebersprungen);
+        return teile.join(QStringLiteral("  "));
+    }
+
     void erledigt(Ftpsitzung::Vorgang v, bool ok, const QString& fehler, const QString& antwort)
     {
         if (!m_aktiv) return;
@@ -602,8 +655,9 @@ private:
                 SoundSpielen(QStringLiteral("Connect.wav"));
                 hochladenNaechste();
             } else {
-                fehlschlag(FtpVerbindungsfehlerText(fehler, antwort));
+                fehlschlag(FtpVerbindungsfehlerText(fehler, antwort, m_aktiv->zugang));
                 SoundSpielen(QStringLiteral("Error.wav"));
+                if (m_uebersprungen > 0) FtpStatus(abschluss());
                 beenden();
             }
             break;
@@ -621,7 +675,7 @@ private:
             break;
         case Ftpsitzung::Vorgang::Trennen:
             // A clean run clears the line; the failures stay readable.
-            FtpStatus(m_fehler.join(QStringLiteral("  ")));
+            FtpStatus(abschluss());
             SoundSpielen(QStringLiteral("Complete.wav"));
             beenden();
             break;
@@ -647,12 +701,14 @@ private:
     std::optional<Ftpauftrag> m_aktiv;
     qsizetype m_datei = 0;
     QStringList m_fehler;
+    bool m_staende = false;
+    int m_uebersprungen = 0;
 };
 
 Ftpkette& Netzmodul::ftpKette(std::unique_ptr<Ftpkette>& kette)
 {
     if (!kette)
-        kette = std::make_unique<Ftpkette>([this] { ftpLageAktualisieren(); }, m_status);
+        kette = std::make_unique<Ftpkette>([this] { ftpLageAktualisieren(); }, m_status, &kette == &m_live);
     return *kette;
 }
 
@@ -660,6 +716,20 @@ int Netzmodul::laufendeFtpAuftraege() const
 {
     return (m_live ? m_live->offen() : 0) + (m_site ? m_site->offen() : 0);
 }
+
+void Netzmodul::ftpBeenden()
+{
+    const bool ftpLief = laufendeFtpAuftraege() > 0;
+    // The program's end: no FTP worker outlives the module.
+    const QDeadlineTimer frist(3000);
+    for (Ftpkette* k : {m_live.get(), m_site.get()})
+        if (k) k->abbrechenUndAbwarten(int(frist.remainingTime()));
+    m_live.reset();
+    m_site.reset();
+    if (ftpLief) HinweisStatusleisteAus = 0;
+}
+
+int Netzmodul::uebersprungeneLiveStaende() const { return m_live ? m_live->uebersprungen() : 0; }
 
 void Netzmodul::ftpLageAktualisieren() { HinweisStatusleisteAus = laufendeFtpAuftraege() > 0 ? 1 : 0; }
 

@@ -59,7 +59,6 @@ QString MailFehlerText(const Mailauftrag& m, const Mailfehler& f);
 
 // The status line texts of the FTP connection.
 inline const QString FtpVerbundenText = QStringLiteral("Mit dem Server verbunden !");
-inline const QString FtpKeineVerbindungText = QStringLiteral("Keine Verbindung !");
 inline const QString FtpAnmeldungFalschText = QStringLiteral("Falsche Benutzerkennung oder Passwort !");
 inline const QString FtpFalscherServerText = QStringLiteral("Falscher Server !");
 // In the report window's status label after an upload.
@@ -73,9 +72,12 @@ inline const QString FtpDatenFehlenText = QStringLiteral("Bitte Ftp-Server, Benu
 QString FtpErfolgText(int art);
 // The kind of a session's command in that table; -1 for connect and disconnect.
 int FtpErfolgsart(Ftpsitzung::Vorgang v);
-// The status text of a failed connect: the session's own when it is one of
-// the three, else a refused login by the server's reply, else no connection.
-QString FtpVerbindungsfehlerText(const QString& fehler, const QString& antwort);
+// The status text of a failed connect: a refused login by the server's
+// reply, else the session's own, else no connection to `zugang`.
+QString FtpVerbindungsfehlerText(const QString& fehler, const QString& antwort, const FtpZugang& zugang);
+// The count of live snapshots replaced by newer ones before they were sent;
+// empty for none.
+QString FtpUebersprungenText(int anzahl);
 
 // Where the FTP texts go: the target set (the FTP browser's status bar while
 // it is open), else the first panel of the main window's status bar.
@@ -119,6 +121,8 @@ public:
     // the main window's first panel); empty: the main window's first panel.
     explicit Netzmodul(std::function<void(const QString&)> status = {});
     // Running transfers are aborted; their `fertig` is not called any more.
+    // The program's end: waits (a few seconds at most) until their workers
+    // have ended.
     ~Netzmodul() override;
     Netzmodul(const Netzmodul&) = delete;
     Netzmodul& operator=(const Netzmodul&) = delete;
@@ -127,7 +131,9 @@ public:
     // its file is written now and queued on the live session, which sends
     // the uploads one after the other, each over a connection of its own
     // with the match's server, user, password and folder and the FtpPort
-    // setting. Without server, user or password nothing happens.
+    // setting; missing folders are made. Of the uploads waiting for one
+    // target only the newest stays. Without server, user or password nothing
+    // happens.
     void internetUpdate(TWettkampfDaten& w) override;
     // TimerFtp: interval, then on or off.
     void uploadTimer(bool ein, int intervallMs) override;
@@ -146,6 +152,9 @@ public:
     // FTP jobs (live uploads and site creations) whose end is still to come;
     // HinweisStatusleisteAus is 1 exactly while there are any.
     int laufendeFtpAuftraege() const;
+    // Live snapshots replaced by a newer one for the same target while they
+    // waited; shown with the FTP status at the end of each upload.
+    int uebersprungeneLiveStaende() const;
 
     // Returns at once; `fertig` follows exactly once on the UI thread, also
     // for a mail that cannot be sent at all.
@@ -172,6 +181,8 @@ public:
 private:
     Ftpkette& ftpKette(std::unique_ptr<Ftpkette>& kette);
     void ftpLageAktualisieren();
+    // Aborts the FTP jobs and waits a little for their workers.
+    void ftpBeenden();
     QString eigeneDatei(const QString& name);
 
     struct Zustand;

@@ -94,3 +94,16 @@ FormularBild BerichtZeichnen(TWettkampfDaten& w, int index)
     UnterschriftenStempeln(f.bild, index, UnterschriftenVon(w));
     return f;
 }
+
+std::optional<Berichtsaufnahme> BerichtAufnehmen(TWettkampfDaten& w, int index)
+{
+    if (!FormularMasse(index)) return std::nullopt;
+    return Berichtsaufnahme{index, FormularTexteAufnehmen(w, FormularkontextLesen(index)), UnterschriftenVon(w)};
+}
+
+FormularBild BerichtZeichnen(const Berichtsaufnahme& a)
+{
+    FormularBild f = FormularZeichnen(a.texte, a.index);
+    UnterschriftenStempeln(f.bild, a.index, a.unterschriften);
+    return f;
+}

@@ -5,6 +5,7 @@
 // layouts wherever the report is drawn (window, print, fax, e-mail).
 
 #include "core/Records.h"
+#include "report/Leinwand.h"
 
 #include <QImage>
 #include <QRect>
@@ -38,6 +39,19 @@ struct FormularBild;
 // The report of w on layout 0..8 as it goes out: drawn afresh and signed
 // with the match's signatures. An empty result outside 0..8.
 FormularBild BerichtZeichnen(TWettkampfDaten& w, int index);
+
+// The same report in two steps, so that the drawing can leave the UI
+// thread: BerichtAufnehmen reads the match, the settings and the
+// signatures and records the texts; BerichtZeichnen of the recording draws
+// the form and stamps the signatures, on any thread.
+struct Berichtsaufnahme {
+    int index = 0;
+    Zeichenliste texte;
+    Unterschriften unterschriften;
+};
+// Nothing outside 0..8.
+std::optional<Berichtsaufnahme> BerichtAufnehmen(TWettkampfDaten& w, int index);
+FormularBild BerichtZeichnen(const Berichtsaufnahme& a);
 
 struct UnterschriftenZustand {
     struct Eintrag {

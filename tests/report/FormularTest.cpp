@@ -33,6 +33,35 @@ TEST_F(Formular, SizesOfTheLayouts)
     for (int i : {-1, 9, 19, 20, 255}) EXPECT_FALSE(FormularMasse(i)) << i;
 }
 
+// The texts recorded on one thread and drawn later (the mail's picture)
+// give the very picture that drawing them at once gives.
+TEST_F(Formular, RecordedTextsDrawTheSamePicture)
+{
+    w->Heimmannschaft.setzenText(QStringLiteral("KSV Großbüttel mit einem sehr langen Namen"));
+    w->Gastmannschaft.setzenText(QStringLiteral("Ölbronn"));
+    w->Spieleranzahl = 6;
+    for (int n = 1; n <= 16; ++n) {
+        TSpielerEintrag& s = w->Spieler[n];
+        s.Name.setzenText(QStringLiteral("Spielerin Nummer %1 mit Überlänge").arg(n));
+        s.Volle.Text = "512";
+        s.Abr.Text = "231";
+        s.Total.Text = " 743";
+    }
+    w->Heim.Total.Text = "04458";
+    w->FormularText[2] = QStringLiteral("Trainer Huber");
+    for (int i = 0; i < FormularAnzahl; ++i) {
+        positionen[2][i] = {1, 300, 200, 120};
+        Formularkontext k;
+        k.index = i;
+        k.positionen = &positionen;
+        const FormularBild sofort = FormularZeichnen(*w, k);
+        const FormularBild spaeter = FormularZeichnen(FormularTexteAufnehmen(*w, k), i);
+        ASSERT_FALSE(sofort.bild.isNull()) << i;
+        EXPECT_EQ(spaeter.bild, sofort.bild) << i;
+        EXPECT_EQ(spaeter.masse.breite, sofort.masse.breite) << i;
+    }
+}
+
 // Report projects (9..19) and unknown indices draw nothing, not even the
 // free fields that are positioned for them.
 TEST_F(Formular, ProjectIndicesDrawNothing)

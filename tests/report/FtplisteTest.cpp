@@ -3,6 +3,7 @@
 #include "report/Ftpliste.h"
 
 #include <gtest/gtest.h>
+#include <utility>
 
 namespace {
 
@@ -42,6 +43,10 @@ INSTANTIATE_TEST_SUITE_P(
         Zeilenfall{"drwxr-xr-x 1 4096 Apr 01 10:10 neue Saison", "neue Saison", true},
         // A month the search does not know: after the eighth field.
         Zeilenfall{"-rw-r--r-- 1 ftp ftp 5 Jän. 5 12:00 x y", "x y", false},
+        // ISO dates, with the time in minutes or in full with its zone.
+        Zeilenfall{"-rw-r--r-- 1 u g 5 2024-01-31 12:00 mein Bericht.csv", "mein Bericht.csv", false},
+        Zeilenfall{"drwxr-xr-x 2 u g 4096 2024-01-31 12:00:07.123456789 +0100 alte Saison", "alte Saison", true},
+        Zeilenfall{"-rw-r--r-- 1 u g 5 2023-12-24 18:30  zwei Blanks", " zwei Blanks", false},
         // DOS
         Zeilenfall{"01-31-24  09:15PM       <DIR>          Saison 2024", "Saison 2024", true},
         Zeilenfall{"12-01-2023  10:00AM                 1234 Update.js", "Update.js", false},
@@ -65,6 +70,16 @@ TEST(FtpListe, FoldersFirstTreeWithoutDots)
                                         {"bilder.", true},  {"b.csv", false},  {"a b.csv", false}};
     EXPECT_EQ(FtpListeLesen(zeilen), erwartet);
     EXPECT_EQ(FtpBaumordner(zeilen), QStringList({"Saison 2024", "bilder."}));
+}
+
+// A server's name as a local file name stays inside the folder it is put in.
+TEST(FtpLokal, NameStaysInTheFolder)
+{
+    const std::pair<QString, QString> faelle[] = {
+        {"Update.csv", "Update.csv"}, {"../../boese.txt", ".._.._boese.txt"}, {"a\\b", "a_b"},
+        {"..", "_"},                  {".", "_"},                           {"", "_"},
+        {"..x", "..x"}};
+    for (const auto& [name, lokal] : faelle) EXPECT_EQ(FtpLokalerName(name), lokal) << name.toStdString();
 }
 
 TEST(FtpPfad, PartsParentAndChild)

@@ -366,10 +366,12 @@ TEST_F(NetzmodulFtp, BeschaeftigtNachJedemAusgangWiederFrei)
 {
     TWettkampfDaten& w = Spiel(1, QString(), 0, 0);
     FtpTestserver abweisend({QStringLiteral("--ablehnen")});
+    const u16 geschlossen = GeschlossenerPort();
     const struct {
         quint16 port;
         QString text;
-    } faelle[] = {{abweisend.port, FtpAnmeldungFalschText}, {GeschlossenerPort(), FtpKeineVerbindungText}};
+    } faelle[] = {{abweisend.port, FtpAnmeldungFalschText},
+                  {geschlossen, QStringLiteral("Keine Verbindung zu 127.0.0.1 (Port %1) !").arg(geschlossen)}};
     for (const auto& f : faelle) {
         Einst.FtpPort = f.port;
         status.clear();
@@ -474,4 +476,89 @@ TEST_F(NetzmodulFtp, LangsamerServerHaeltDieTakteNichtAuf)
     EXPECT_GE(takte, int(gesamt.elapsed() / 50) / 2);
     EXPECT_LT(groessteLuecke, 150);
     EXPECT_EQ(status.value(1), QStringLiteral("Upload erfogreich ausgeführt"));
+}
+
+// The folder as the operator typed it: a leading "/" or "\\" starts at the
+// server's root, anything else at the login folder; empty parts are skipped.
+TEST_F(NetzmodulFtp, OrdnerVomWurzelOderAnmeldeordner)
+{
+    FtpTestserver heim({QStringLiteral("--heimordner"), QStringLiteral("heim")});
+    ASSERT_NE(heim.port, 0);
+    Einst.FtpPort = heim.port;
+    const struct {
+        QString pfad;
+        QString ziel;  // below the server's root
+    } faelle[] = {{"/live", "live"}, {"\\wurzel", "wurzel"}, {"live/", "heim/live"}, {"a//b", "heim/a/b"}};
+    TWettkampfDaten& w = Spiel(1, QString(), 0, 0);
+    for (const auto& f : faelle) {
+        ASSERT_TRUE(QDir(heim.wurzel()).mkpath(f.ziel));
+        w.FtpPfad = f.pfad;
+        status.clear();
+        modul.internetUpdate(w);
+        ASSERT_TRUE(fertig());
+        EXPECT_TRUE(QFile::exists(heim.datei(f.ziel + QStringLiteral("/Update.csv")))) << f.pfad.toStdString();
+        EXPECT_EQ(status.value(1), QStringLiteral("Upload erfogreich ausgeführt")) << status.join('|').toStdString();
+    }
+    EXPECT_FALSE(heim.zeilen().contains(QStringLiteral("CWD ")));
+}
+
+// A folder that is not there yet is made on the way, by the live upload
+// and by the site creation alike.
+TEST_F(NetzmodulFtp, FehlendeOrdnerWerdenAngelegt)
+{
+    TWettkampfDaten& w = Spiel(1, QString(), 0, 0);
+    w.FtpPfad = QStringLiteral("neu/live");
+    modul.internetUpdate(w);
+    ASSERT_TRUE(fertig());
+    EXPECT_TRUE(QFile::exists(server.datei(QStringLiteral("neu/live/Update.csv"))));
+    EXPECT_EQ(befehle({"CWD", "MKD", "STOR"}),
+              (QStringList{"CWD neu", "CWD /", "MKD neu", "CWD neu", "MKD live", "CWD live", "STOR Update.csv"}));
+    EXPECT_EQ(status.last(), QString());
+
+    // Once they are there, nothing is made any more.
+    modul.internetUpdate(w);
+    ASSERT_TRUE(fertig());
+    EXPECT_EQ(befehle({"MKD"}).size(), 2);
+
+    QFile(daten.filePath(QStringLiteral("index.inf"))).open(QIODevice::WriteOnly);
+    Ende ende;
+    modul.siteErzeugen({QStringLiteral("127.0.0.1"), server.port, QStringLiteral("kegler"), QStringLiteral("geheim"),
+                        QStringLiteral("/site/2024")},
+                       ende.fertig());
+    ASSERT_TRUE(fertig());
+    EXPECT_TRUE(QFile::exists(server.datei(QStringLiteral("site/2024/index.html"))));
+    EXPECT_TRUE(QFile::exists(server.datei(QStringLiteral("site/2024/Update.js"))));
+}
+
+// Against a slow server only the newest snapshot of each target waits; the
+// replaced ones are counted and shown, and the server gets the present.
+TEST_F(NetzmodulFtp, NurDerNeuesteStandWartet)
+{
+    FtpTestserver langsam({QStringLiteral("--verzoegerung"), QStringLiteral("0.1")});
+    ASSERT_NE(langsam.port, 0);
+    Einst.FtpPort = langsam.port;
+    for (const char* ordner : {"a", "b"}) QDir(langsam.wurzel()).mkpath(ordner);
+    TWettkampfDaten& eins = Spiel(1, QString(), 0, 0);
+    TWettkampfDaten& zwei = Spiel(2, QString(), 0, 0);
+    eins.FtpPfad = QStringLiteral("a");
+    zwei.FtpPfad = QStringLiteral("b");
+    for (int stand = 1; stand <= 5; ++stand) {
+        eins.Heimmannschaft.setzenText(QStringLiteral("Stand %1").arg(stand));
+        modul.internetUpdate(eins);
+        zwei.Heimmannschaft.setzenText(QStringLiteral("Zwei %1").arg(stand));
+        modul.internetUpdate(zwei);
+    }
+    // The first is on its way; one each waits.
+    EXPECT_EQ(modul.laufendeFtpAuftraege(), 3);
+    EXPECT_EQ(modul.uebersprungeneLiveStaende(), 7);
+    ASSERT_TRUE(fertig());
+    EXPECT_EQ(langsam.zeilen().filter(QStringLiteral("STOR")).size(), 3);
+    for (const auto& [datei, text] : {std::pair{"a/Update.csv", "Stand 5;"}, std::pair{"b/Update.csv", "Zwei 5;"}}) {
+        QFile f(langsam.datei(QString::fromLatin1(datei)));
+        ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+        EXPECT_TRUE(f.readAll().contains(text)) << datei;
+    }
+    EXPECT_EQ(status.last(), QStringLiteral("7 veraltete Live-Stände nicht gesendet"));
+    EXPECT_EQ(FtpUebersprungenText(1), QStringLiteral("1 veralteter Live-Stand nicht gesendet"));
+    EXPECT_EQ(FtpUebersprungenText(0), QString());
 }

@@ -9,9 +9,17 @@
 //   FtpTestserver abweisend({"--ablehnen"});           // refuses every login
 //   FtpTestserver nat({"--nur-passiv"});               // refuses PORT and EPRT
 //   FtpTestserver zaeh({"--drossel", "20000"});        // bytes/s on data connections
+//   FtpTestserver heim({"--heimordner", "heim"});      // the login folder is /heim
+//   FtpTestserver tls({"--tls", zertifikat});          // TLS required (zertifikat(ordner))
+//   FtpTestserver iso({"--iso-datum"});                // listings with "2024-01-31 12:00"
+//   FtpTestserver endlos({"--endlose-liste"});         // LIST never ends
+//   FtpTestserver zusatz({"--listenzeile", zeile});    // a line added to every listing
 //   sitzung.verbinden(server.zugang());
 //   FtpTestserver::warten([&] { return ...; });
 //   server.wurzel(), server.zeilen(), server.beenden()
+//
+// "--verzoegerung S" makes the server answer every command S seconds late
+// (a slow server); it combines with the other options.
 //
 // The target defines FTP_SERVER as the script's path.
 
@@ -90,6 +98,26 @@ public:
 
     // Runs the event loop until `bedingung` holds or the deadline has passed.
     static bool warten(const std::function<bool()>& bedingung, int ms = 30000) { return ::warten(bedingung, ms); }
+
+    // A self-signed certificate for 127.0.0.1 with its key in one PEM file
+    // below `ordner` (openssl); empty when it could not be made.
+    static QString zertifikat(const QString& ordner)
+    {
+        const QString datei = QDir(ordner).filePath(QStringLiteral("server.pem"));
+        const QString schluessel = QDir(ordner).filePath(QStringLiteral("schluessel.pem"));
+        const QString zert = QDir(ordner).filePath(QStringLiteral("zertifikat.pem"));
+        QProcess p;
+        p.start(QStringLiteral("openssl"),
+                {"req", "-x509", "-newkey", "ec", "-pkeyopt", "ec_paramgen_curve:prime256v1", "-nodes", "-days", "2",
+                 "-subj", "/CN=127.0.0.1", "-addext", "subjectAltName=IP:127.0.0.1", "-keyout", schluessel, "-out",
+                 zert});
+        if (!p.waitForFinished(30000) || p.exitCode() != 0) return {};
+        QFile a(zert), b(schluessel), ziel(datei);
+        if (!a.open(QIODevice::ReadOnly) || !b.open(QIODevice::ReadOnly) || !ziel.open(QIODevice::WriteOnly))
+            return {};
+        ziel.write(a.readAll() + b.readAll());
+        return datei;
+    }
 
 private:
     QString protokoll() const { return m_ordner.filePath(QStringLiteral("befehle.log")); }

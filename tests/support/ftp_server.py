@@ -7,15 +7,26 @@ stdin closes (or after --zeitlimit seconds). Every command received is
 appended to the log file as one line, as the client sent it ("CWD a",
 "TYPE I", "STOR Update.csv"); the password of PASS is masked. A CWD without
 a folder name is refused.
+
+--heimordner NAME puts the user into the folder NAME below the root at
+login, as a server does with a user's home; the root stays reachable.
+--tls ZERTIFIKAT offers AUTH TLS with the certificate and key of that PEM
+file and requires TLS on the control and the data connections.
+--iso-datum lists dates as "2024-01-31 12:00" instead of "Jan 31 12:00".
+--endlose-liste answers LIST with lines that never end.
+--listenzeile TEXT adds the line TEXT to every listing (repeatable).
 """
 
 import argparse
 import logging
+import os
+import stat
 import sys
 import threading
 import time
 
 from pyftpdlib.authorizers import AuthenticationFailed, DummyAuthorizer
+from pyftpdlib.filesystems import AbstractedFS
 from pyftpdlib.handlers import FTPHandler, ThrottledDTPHandler
 from pyftpdlib.servers import FTPServer
 
@@ -25,8 +36,45 @@ class Abweisend(DummyAuthorizer):
         raise AuthenticationFailed("Authentication failed.")
 
 
-def handler_klasse(a, protokoll):
-    class Handler(FTPHandler):
+def dateisystem_klasse(a):
+    class Dateisystem(AbstractedFS):
+        def __init__(self, root, cmd_channel):
+            AbstractedFS.__init__(self, root, cmd_channel)
+            if a.heimordner:
+                self._cwd = "/" + a.heimordner
+
+        def format_list(self, basedir, listing, ignore_err=True):
+            for zeile in a.listenzeile:
+                yield (zeile + "\r\n").encode("utf8")
+            if not a.iso_datum:
+                yield from AbstractedFS.format_list(self, basedir, listing, ignore_err)
+                return
+            for name in listing:
+                try:
+                    st = self.lstat(os.path.join(basedir, name))
+                except OSError:
+                    continue
+                datum = time.strftime("%Y-%m-%d %H:%M", time.localtime(st.st_mtime))
+                zeile = "%s 1 kegler kegler %d %s %s\r\n" % (stat.filemode(st.st_mode), st.st_size, datum, name)
+                yield zeile.encode("utf8", self.cmd_channel.unicode_errors)
+
+    return Dateisystem
+
+
+class EndloseListe:
+    """A producer of listing lines without end."""
+
+    def __init__(self):
+        self.nummer = 0
+
+    def more(self):
+        self.nummer += 1
+        zeile = b"-rw-r--r-- 1 kegler kegler 5 Jan 31 12:00 datei%d.txt\r\n" % self.nummer
+        return zeile * 2000
+
+
+def handler_klasse(a, protokoll, basis):
+    class Handler(basis):
         auth_failed_timeout = 0.05
 
         def pre_process_command(self, line, cmd, arg):
@@ -36,22 +84,28 @@ def handler_klasse(a, protokoll):
                 # As most servers do; pyftpdlib would change to the home folder.
                 return self.respond("501 Syntax error: command needs an argument.")
             if a.verzoegerung <= 0:
-                return FTPHandler.pre_process_command(self, line, cmd, arg)
+                return basis.pre_process_command(self, line, cmd, arg)
 
             def spaeter():
                 if not self._closed:
-                    FTPHandler.pre_process_command(self, line, cmd, arg)
+                    basis.pre_process_command(self, line, cmd, arg)
             self.ioloop.call_later(a.verzoegerung, spaeter, _errback=self.handle_error)
+
+        def ftp_LIST(self, path):
+            if not a.endlose_liste:
+                return basis.ftp_LIST(self, path)
+            self.push_dtp_data(EndloseListe(), isproducer=True, cmd="LIST")
+            return path
 
         def ftp_PORT(self, line):
             if a.nur_passiv:
                 return self.respond("502 Active mode not allowed.")
-            return FTPHandler.ftp_PORT(self, line)
+            return basis.ftp_PORT(self, line)
 
         def ftp_EPRT(self, line):
             if a.nur_passiv:
                 return self.respond("502 Active mode not allowed.")
-            return FTPHandler.ftp_EPRT(self, line)
+            return basis.ftp_EPRT(self, line)
 
     return Handler
 
@@ -68,15 +122,40 @@ def main():
     p.add_argument("--ablehnen", action="store_true", help="refuse every login")
     p.add_argument("--nur-passiv", action="store_true", help="refuse PORT and EPRT")
     p.add_argument("--drossel", type=int, default=0, help="bytes per second on data connections")
+    p.add_argument("--heimordner", default="", help="the login folder below the root")
+    p.add_argument("--tls", default="", help="PEM file with certificate and key: TLS required")
+    p.add_argument("--iso-datum", action="store_true", help="ISO dates in listings")
+    p.add_argument("--endlose-liste", action="store_true", help="LIST never ends")
+    p.add_argument("--listenzeile", action="append", default=[], help="a line added to every listing")
     a = p.parse_args()
 
     logging.basicConfig(level=logging.ERROR)
     autorisierer = Abweisend() if a.ablehnen else DummyAuthorizer()
     autorisierer.add_user(a.kennung, a.passwort, a.wurzel, perm="elradfmwMT")
 
+    if a.heimordner:
+        os.makedirs(os.path.join(a.wurzel, a.heimordner), exist_ok=True)
+
     protokoll = open(a.protokoll, "a", encoding="utf-8", errors="replace")
-    handler = handler_klasse(a, protokoll)
+    basis = FTPHandler
+    if a.tls:
+        from pyftpdlib.handlers import TLS_DTPHandler, TLS_FTPHandler
+
+        class DatenVerschluesselt(TLS_DTPHandler):
+            # A client that starts the handshake as soon as it has connected,
+            # before the transfer command: pyftpdlib would drop the connection.
+            def readable(self):
+                return self._ssl_accepting or TLS_DTPHandler.readable(self)
+
+        class Verschluesselt(TLS_FTPHandler):
+            certfile = a.tls
+            tls_control_required = True
+            tls_data_required = True
+            dtp_handler = DatenVerschluesselt
+        basis = Verschluesselt
+    handler = handler_klasse(a, protokoll, basis)
     handler.authorizer = autorisierer
+    handler.abstracted_fs = dateisystem_klasse(a)
     handler.permit_foreign_addresses = False
     if a.drossel > 0:
         class Gedrosselt(ThrottledDTPHandler):

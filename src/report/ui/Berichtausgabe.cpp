@@ -84,6 +84,8 @@ bool PortFrei(const TWettkampfDaten& w)
 
 class Berichtausgabedienste final : public BerichtDienste {
 public:
+    // The program's end: a report picture still being written is finished.
+    ~Berichtausgabedienste() override { MailanhaengeAbwarten(3000); }
     void drucken(QWidget* eltern) override { SpielberichtDrucken(eltern, Einst.FormularNummer); }
     void faxen(QWidget* eltern) override { SpielberichtFaxen(eltern, Einst.FormularNummer); }
     void mailen(QWidget* eltern) override { SpielberichtMailen(eltern, Einst.FormularNummer); }
@@ -200,27 +202,38 @@ void SpielberichtMailen(QWidget*, int index)
     }
 
     BerichtStatus(MailWartenText);
-    QString anhang;
-    QString grund;
+    const auto senden = [](const Mailauftrag& mail) {
+        netz().mailSenden(mail, [](bool ok, const QString& fehler) {
+            BerichtStatus(ok ? MailVersendetText : MailFehler(fehler));
+        });
+    };
     if (BerichtswegWaehlen(index, false) == Berichtsweg::Projekt) {
         // The project as a picture; without its file the mail goes without one.
+        QString anhang;
         const QString datei = ProjektdateiVon(index);
         if (!datei.isEmpty() && QFileInfo::exists(datei)) {
             anhang = QDir(Datenverzeichnis).filePath(QStringLiteral("Spielbericht.jpg"));
+            QString grund;
             if (ProjektExportieren(datei, QStringLiteral("PICTURE_JPEG"), anhang, *w, &grund) != BerichtOk) {
                 BerichtStatus(MailFehler(grund));
                 return;
             }
         }
-    } else {
-        anhang = MailanhangPfad();
-        if (!MailanhangSpeichern(*w, index, anhang, &grund)) {
-            BerichtStatus(MailFehler(grund));
-            return;
-        }
+        senden(MailauftragErstellen(*w, DeckblattZeilen(w->EmailDeckblatt), anhang));
+        return;
     }
-    netz().mailSenden(MailauftragErstellen(*w, DeckblattZeilen(w->EmailDeckblatt), anhang),
-                      [](bool ok, const QString& fehler) { BerichtStatus(ok ? MailVersendetText : MailFehler(fehler)); });
+
+    // The picture is drawn and written on a worker; the mail goes when it is there.
+    const std::optional<Berichtsaufnahme> aufnahme = BerichtAufnehmen(*w, index);
+    if (!aufnahme) return;  // FormularWeg lets built-in layouts only through
+    const QString anhang = MailanhangPfad();
+    const Mailauftrag mail = MailauftragErstellen(*w, DeckblattZeilen(w->EmailDeckblatt), anhang);
+    MailanhangImHintergrund(*aufnahme, anhang, [mail, senden](bool ok, const QString& grund) {
+        if (ok)
+            senden(mail);
+        else
+            BerichtStatus(MailFehler(grund));
+    });
 }
 
 std::unique_ptr<BerichtDienste> BerichtDiensteErzeugen() { return std::make_unique<Berichtausgabedienste>(); }

@@ -67,7 +67,7 @@ void NameSetzen(QListWidgetItem* e, const QString& name)
 
 }  // namespace
 
-// The listings of one walk from the root: listen[0] is the root's,
+// The listings of one walk from the tree's top: listen[0] is the top's,
 // listen[k] the one of the k-th part.
 struct TFtpServer::Laden {
     QStringList teile;
@@ -285,7 +285,7 @@ void TFtpServer::verbindungAbgeben()
     s->trennen();
 }
 
-FtpOrdner TFtpServer::ordner() const { return FtpOrdner{FtpPfadTeile(m_pfad), true}; }
+FtpOrdner TFtpServer::ordner() const { return FtpOrdner{FtpPfadTeile(m_pfad), m_vomWurzelordner}; }
 
 // --- Connecting and loading -------------------------------------------------------------
 
@@ -312,9 +312,12 @@ void TFtpServer::BtnVerbindenClick()
                });
 }
 
+// The browser starts where the uploads go.
 void TFtpServer::nachVerbinden()
 {
-    m_pfad = FtpPfadTeile(FtpAktuell.pfad).join(u'/');
+    const FtpOrdner ziel = FtpOrdnerAus(FtpAktuell.pfad);
+    m_vomWurzelordner = ziel.vomWurzelordner;
+    m_pfad = ziel.teile.join(u'/');
     FtpListeLaden(m_pfad);
 }
 
@@ -326,11 +329,11 @@ void TFtpServer::FtpListeLaden(const QString& pfad)
     ordnerLaden(laden);
 }
 
-// One folder after the other from the root down; a folder that cannot be
+// One folder after the other from the top down; a folder that cannot be
 // reached ends the walk at the one above it.
 void TFtpServer::ordnerLaden(const std::shared_ptr<Laden>& laden)
 {
-    const FtpOrdner ziel{laden->teile.mid(0, laden->listen.size()), true};
+    const FtpOrdner ziel{laden->teile.mid(0, laden->listen.size()), m_vomWurzelordner};
     ausfuehren([ziel](Ftpsitzung& s) { s.auflisten(ziel); },
                [this, laden](bool ok, const QString& fehler, const QStringList& zeilen) {
                    if (!ok) {
@@ -346,7 +349,7 @@ void TFtpServer::ordnerLaden(const std::shared_ptr<Laden>& laden)
 
 void TFtpServer::ladenBeenden(const Laden& laden, bool ok)
 {
-    if (laden.listen.isEmpty()) return;  // not even the root: everything stays as it was
+    if (laden.listen.isEmpty()) return;  // not even the top: everything stays as it was
     const QStringList teile = laden.teile.mid(0, laden.listen.size() - 1);
     {
         const QSignalBlocker sperre(TreeDirectory);
@@ -389,9 +392,12 @@ void TFtpServer::ladenBeenden(const Laden& laden, bool ok)
     }
 }
 
+// The host and the folder's whole path on the server.
 void TFtpServer::pfadAnzeigen(const QStringList& teile)
 {
     QString text = FtpAktuell.host;
+    if (!m_vomWurzelordner && m_sitzung)
+        for (const QString& t : FtpPfadTeile(m_sitzung->anmeldeordner())) text += u'/' + t;
     for (const QString& t : teile) text += u'/' + t;
     LPfadName->setText(text);
     LPfadName->setToolTip(text);
@@ -564,7 +570,8 @@ void TFtpServer::BtnDownloadClick()
     const QListWidgetItem* e = gewaehlteDatei();
     if (!e || beschaeftigt()) return;
     const QString name = Eintragname(e);
-    const QString ziel = dateiSpeichern ? dateiSpeichern(this, QDir(Datenverzeichnis).filePath(name)) : QString();
+    const QString vorschlag = QDir(Datenverzeichnis).filePath(FtpLokalerName(name));
+    const QString ziel = dateiSpeichern ? dateiSpeichern(this, vorschlag) : QString();
     if (ziel.isEmpty()) return;
     const FtpOrdner hier = ordner();
     ausfuehren([hier, name, ziel](Ftpsitzung& s) { s.herunterladen(hier, name, ziel); },

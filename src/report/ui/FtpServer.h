@@ -1,8 +1,10 @@
 #pragma once
 // "Ftp Server": the browser of the web site's server. It connects with the
-// values its opener left in FtpAktuell, shows the server's folder tree from
-// the root and the entries of one folder, and uploads, downloads, renames and
-// deletes files and makes folders there. Every command runs on the window's
+// values its opener left in FtpAktuell and shows the folder tree from where
+// the uploads start (the login folder, or the server's root for a folder
+// typed with a leading "/") down to the site's folder, the entries of one
+// folder, and uploads, downloads, renames and deletes files and makes
+// folders there. Every command runs on the window's
 // own FTP session; while one runs, only "&Beenden" is usable. A failure
 // shows its text in the status bar and leaves the window as it was.
 
@@ -47,7 +49,7 @@ public:
     std::function<QString(QWidget* eltern, const QString& ordner)> dateiOeffnen;
     std::function<QString(QWidget* eltern, const QString& vorschlag)> dateiSpeichern;
 
-    // The folder shown, its parts from the server's root joined with "/".
+    // The folder shown, its parts from the tree's top joined with "/".
     QString pfad() const { return m_pfad; }
     // A command of the session is still running.
     bool beschaeftigt() const { return !m_offen.isEmpty(); }
@@ -60,7 +62,7 @@ public:
     void UmbenennenClick();
     void LoeschenClick();
 
-    // Shows the folder tree from the root down to the path and the entries
+    // Shows the folder tree from its top down to the path and the entries
     // of the deepest folder reached.
     void FtpListeLaden(const QString& pfad);
 
@@ -101,4 +103,5 @@ private:
     QQueue<Fertig> m_offen;
     QStringList m_zeilen;  // the raw lines of the last listing
     QString m_pfad;
+    bool m_vomWurzelordner = false;  // the tree's top is the root, not the login folder
 };

@@ -22,6 +22,7 @@
 #include "support/Netzantworten.h"
 #include "support/Programmordner.h"
 #include "support/QtDrucken.h"
+#include "support/Warten.h"
 
 #include <QComboBox>
 #include <QFile>
@@ -291,7 +292,9 @@ TEST_F(Mail, CoverTextAndTheReportOfTheLayoutWithTheOutcomeInTheStatus)
     w->EmailDeckblatt = 1;
     imDialog<TEmailSenden>({});
     SpielberichtMailen(nullptr, 0);
-    ASSERT_EQ(netzfake.mails.size(), 1);
+    // The picture is made on a worker: the mail goes once it is written.
+    EXPECT_TRUE(netzfake.mails.isEmpty());
+    ASSERT_TRUE(warten([&] { return netzfake.mails.size() == 1; }));
     const Mailauftrag& m = netzfake.mails[0];
     EXPECT_EQ(std::tuple(m.host, m.port, m.von, m.vonName, m.an, m.betreff),
               std::tuple(QStringLiteral("smtp.example.de"), u16(25), QStringLiteral("bericht@adler.de"),
@@ -307,10 +310,26 @@ TEST_F(Mail, CoverTextAndTheReportOfTheLayoutWithTheOutcomeInTheStatus)
     // Another layout mails its own picture, never the last one.
     imDialog<TEmailSenden>([](TEmailSenden& d) { d.CDeckblatt->setCurrentIndex(0); });
     SpielberichtMailen(nullptr, 3);
+    ASSERT_TRUE(warten([&] { return netzfake.mails.size() == 2; }));
     EXPECT_EQ(std::tuple(netzfake.mails[1].text, QImageReader(netzfake.mails[1].anhang).size()),
               std::tuple(QStringList({""}), QSize(3256, 2430)));
     netzfake.mailEnde(false, QStringLiteral("550 Empfänger unbekannt"));
     EXPECT_EQ(status.last(), QStringLiteral("Nachricht konnte nicht versendet werden: 550 Empfänger unbekannt"));
+}
+
+// A picture that cannot be written: no mail, and the status says why.
+TEST_F(Mail, NoMailWithoutItsPicture)
+{
+    ASSERT_TRUE(QDir().mkpath(MailanhangPfad()));  // a folder in the file's place
+    imDialog<TEmailSenden>({});
+    SpielberichtMailen(nullptr, 0);
+    ASSERT_TRUE(warten([&] { return status.size() == 3; }));
+    EXPECT_TRUE(status.last().startsWith(
+        QStringLiteral("Nachricht konnte nicht versendet werden: „%1“ nicht gespeichert (")
+            .arg(QDir::toNativeSeparators(MailanhangPfad()))))
+        << status.last().toStdString();
+    EXPECT_TRUE(netzfake.mails.isEmpty());
+    EXPECT_TRUE(MailanhaengeAbwarten(30000));
 }
 
 TEST_F(Mail, NothingIsSentAfterCancelOrWithoutServer)

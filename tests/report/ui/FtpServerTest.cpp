@@ -2,10 +2,13 @@
 // upload, download, rename, new folders, deleting, failures and closing.
 
 #include "core/Boxes.h"
+#include "core/Globals.h"
+#include "core/Password.h"
 #include "core/SettingsFile.h"
 #include "core/ui/Fensterhub.h"
 #include "match/dienste/Netzdienste.h"
 #include "report/ui/Fensterregistrierung.h"
+#include "report/Netzmodul.h"
 #include "report/ui/FtpServer.h"
 #include "support/Ftpserver.h"
 #include "support/ImDialog.h"
@@ -290,6 +293,83 @@ TEST_F(FtpServer, ClosingDisconnects)
     }));
     EXPECT_FALSE(hub.FtpServerFenster);
     EXPECT_TRUE(FtpTestserver::warten([&] { return befehle(QStringLiteral("QUIT")) == 1; }));
+}
+
+// The browser opens where the live results go: below the login folder, or
+// below the root for a folder typed with a leading "/".
+TEST_F(FtpServer, StartsWhereTheUploadsGo)
+{
+    FtpTestserver heim({QStringLiteral("--heimordner"), QStringLiteral("heim")});
+    ASSERT_NE(heim.port, 0);
+    Einst.FtpPort = heim.port;
+    Netzmodul modul([](const QString&) {});
+    WettkampfBelegt[1] = 1;
+    TWettkampfDaten& w = Wettkaempfe[1];
+    w.FtpHost = QStringLiteral("127.0.0.1");
+    w.FtpKennung = QString::fromLatin1(FtpTestserver::Kennung);
+    w.FtpZugang = PasswortKodieren(QString::fromLatin1(FtpTestserver::Passwort));
+    const struct {
+        QString pfad, ordner, anzeige;
+    } faelle[] = {{"live", "heim/live", "127.0.0.1/heim/live"}, {"/live", "live", "127.0.0.1/live"}};
+    for (const auto& f : faelle) {
+        ASSERT_TRUE(QDir(heim.wurzel()).mkpath(f.ordner));
+        w.FtpPfad = f.pfad;
+        modul.internetUpdate(w);
+        ASSERT_TRUE(FtpTestserver::warten([&] { return modul.laufendeFtpAuftraege() == 0; }));
+        ASSERT_TRUE(QFile::exists(heim.datei(f.ordner + QStringLiteral("/Update.csv"))));
+
+        FtpAktuell = {w.FtpHost, heim.port, w.FtpKennung, QString::fromLatin1(FtpTestserver::Passwort), f.pfad};
+        TFtpServer d;
+        d.show();
+        verbinden(d);
+        EXPECT_EQ(std::tuple(Eintraege(d.ListFile), d.LPfadName->text()),
+                  std::tuple(QStringList({"Update.csv"}), f.anzeige));
+    }
+}
+
+// Listings with ISO dates keep the whole name: deleting acts on the file shown.
+TEST_F(FtpServer, IsoDatesKeepTheWholeName)
+{
+    FtpTestserver iso({QStringLiteral("--iso-datum")});
+    ASSERT_NE(iso.port, 0);
+    Schreiben(iso.datei(QStringLiteral("mein Bericht.csv")), "mein");
+    Schreiben(iso.datei(QStringLiteral("Bericht.csv")), "fremd");
+    FtpAktuell.port = iso.port;
+    TFtpServer d;
+    d.show();
+    verbinden(d);
+    EXPECT_EQ(Eintraege(d.ListFile), QStringList({"Bericht.csv", "mein Bericht.csv"}));
+    d.ListFile->setCurrentItem(Eintrag(d.ListFile, QStringLiteral("mein Bericht.csv")));
+    skriptBoxen().antworten = {ErgebnisJa};
+    d.BtnLoeschen->click();
+    ASSERT_TRUE(fertig(d));
+    EXPECT_FALSE(QFile::exists(iso.datei(QStringLiteral("mein Bericht.csv"))));
+    EXPECT_EQ(Lesen(iso.datei(QStringLiteral("Bericht.csv"))), QByteArray("fremd"));
+}
+
+// A listed name that leads up the tree is shown as it is, but the download
+// is offered as a plain file in the data folder.
+TEST_F(FtpServer, DownloadStaysInTheChosenFolder)
+{
+    FtpTestserver zusatz({QStringLiteral("--listenzeile"),
+                          QStringLiteral("-rw-r--r-- 1 kegler kegler 5 Jan 31 12:00 ../../boese.txt")});
+    ASSERT_NE(zusatz.port, 0);
+    Schreiben(zusatz.datei(QStringLiteral("boese.txt")), "boese");
+    FtpAktuell.port = zusatz.port;
+    TFtpServer d;
+    QString vorschlag;
+    d.dateiSpeichern = [&](QWidget*, const QString& v) {
+        vorschlag = v;
+        return v;
+    };
+    d.show();
+    verbinden(d);
+    d.ListFile->setCurrentItem(Eintrag(d.ListFile, QStringLiteral("../../boese.txt")));
+    d.BtnDownload->click();
+    ASSERT_TRUE(fertig(d));
+    EXPECT_EQ(vorschlag, QDir(Datenverzeichnis).filePath(QStringLiteral(".._.._boese.txt")));
+    EXPECT_EQ(Lesen(vorschlag), QByteArray("boese"));
+    EXPECT_EQ(d.StatusPanel->text(), QStringLiteral("Download erfogreich ausgeführt"));
 }
 
 }  // namespace
