@@ -11,6 +11,9 @@
 
 // The status bar panel of the bus state; shown only while it has a text.
 constexpr int StatusPanelCan = 4;
+// The panel of the messages to the monitor clients (replaced, dropped,
+// unanswered); shown only while it has a text.
+constexpr int StatusPanelMonitor = 5;
 
 enum class MdiFenster { Wettkampf, Ergebnis, Spielbericht };
 enum class KonfigFenster { Mannschaftanz, Namenanz, Grossanz, Monitoranz, Infoterminal };
@@ -77,7 +80,7 @@ public:
     // the side for MannschaftImportieren.
     virtual bool dialog(Dialog d, int seite = 0) = 0;
 
-    // Main window: status bar panel text (0..3, and StatusPanelCan), menu
+    // Main window: status bar panel text (0..3, StatusPanelCan and StatusPanelMonitor), menu
     // and tool bar state.
     virtual void statusText(int panel, const QString& text) = 0;
     virtual void hauptmenueAktualisieren() = 0;

@@ -35,6 +35,7 @@ QString& Spielort = globalsZustand.Einst.Spielort;
 QString& Bahnanlage = globalsZustand.Einst.Bahnanlage;
 u8& HinweisStatusleisteAus = globalsZustand.HinweisStatusleisteAus;
 i32& NetzBeschaeftigt = globalsZustand.NetzBeschaeftigt;
+i32& AblageBeschaeftigt = globalsZustand.AblageBeschaeftigt;
 Array1<i32, MaxBahnen>& DruckerSendeErgebnis = globalsZustand.DruckerSendeErgebnis;
 u16& BahnDruckAusstehend = globalsZustand.BahnDruckAusstehend;
 QStringList& WurfvorwListe = globalsZustand.WurfvorwListe;

@@ -50,6 +50,7 @@ struct GlobalsZustand {
     QString KartenStatusText;           // shown on the start-up window
     u8 HinweisStatusleisteAus = 0;      // the network transfers use status panel 0
     i32 NetzBeschaeftigt = 0;           // messages to monitor clients not yet ended (queued or sending)
+    i32 AblageBeschaeftigt = 0;         // writes and copies into client folders not yet ended
     // What the position dialog of the free form fields edits: the form's
     // section, the field's name (the new name after OK) and number.
     QString PositionSektion;
@@ -113,6 +114,7 @@ extern QString& Spielort;
 extern QString& Bahnanlage;
 extern u8& HinweisStatusleisteAus;
 extern i32& NetzBeschaeftigt;
+extern i32& AblageBeschaeftigt;
 extern Array1<i32, MaxBahnen>& DruckerSendeErgebnis;
 extern u16& BahnDruckAusstehend;
 extern QStringList& WurfvorwListe;

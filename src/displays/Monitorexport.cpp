@@ -1,18 +1,16 @@
 #include "displays/Monitorexport.h"
 
-#include "components/Dateikomponenten.h"
-
 #include "core/Anzeigedienste.h"
 #include "core/Clock.h"
 #include "core/Cp1252.h"
 #include "core/Globals.h"
 #include "core/SettingsFile.h"
+#include "displays/Clientablage.h"
 #include "displays/Werbung.h"
 #include "match/dienste/Anzeigeschicht.h"
 #include "match/dienste/Netzdienste.h"
 #include "match/flow/Spielbahnen.h"
 
-#include <QDir>
 #include <QFileInfo>
 #include <algorithm>
 #include <utility>
@@ -183,12 +181,11 @@ Weg WegDer(const TMonitorExport& e)
     return Weg::Keiner;
 }
 
-QString ImOrdner(const QString& ordner, const QString& name) { return QDir(ordner).filePath(name); }
-
-// A failed write leaves the old file; the clients notice nothing.
+// Into the folder's queue (displays/Clientablage.h): the exports return at
+// once, whatever the share does.
 void DateiSchreiben(const QString& ordner, const QString& name, const QStringList& zeilen)
 {
-    TextdateiSchreiben(ImOrdner(ordner, name), zeilen);
+    clientablage().schreiben(ordner, name, zeilen);
 }
 
 void MonitorDatSchreiben(int bahn, const QStringList& zeilen)
@@ -211,18 +208,6 @@ void AnBahn(int bahn, const QByteArray& sender, const QByteArray& text, const QS
     }
 }
 
-// Copies whole: the target is replaced only once every byte is written; its
-// folder is made when missing.
-bool Kopieren(const QString& von, const QString& nach)
-{
-    TabfFileOperation kopieren;
-    kopieren.Operation = TabfFileOperation::fotCopy;
-    kopieren.Optionen = TabfFileOperation::fofMultiDestFiles;
-    kopieren.FileList = {von};
-    kopieren.DestFolder = nach;
-    return kopieren.Execute();
-}
-
 // The name of an entry's file without its path, whichever separator it uses.
 QString Dateiname(const QString& datei)
 {
@@ -239,7 +224,7 @@ void BilderKopieren(const QStringList& eintraege, const QStringList& ordner)
         const QString name = Dateiname(e->second.Datei);
         if (name.isEmpty()) continue;
         const QString quelle = WerbedateiPfad(e->second.Datei);
-        for (const QString& o : ordner) Kopieren(quelle, ImOrdner(o, QStringLiteral("Bilder/") + name));
+        for (const QString& o : ordner) clientablage().kopieren(o, quelle, QStringLiteral("Bilder/") + name);
     }
 }
 
@@ -254,7 +239,7 @@ void KonfigurationVerteilen(const QString& prefix, int n, bool bilder, const QSt
     const std::optional<QStringList> eintraege = TextdateiLesen(datei);
     if (!eintraege) return;
     if (bilder) BilderKopieren(*eintraege, ordner);
-    for (const QString& o : ordner) Kopieren(datei, ImOrdner(o, QStringLiteral("Daten/Werbung.dat")));
+    for (const QString& o : ordner) clientablage().kopieren(o, datei, QStringLiteral("Daten/Werbung.dat"));
     for (const QString& o : ordner) DateiSchreiben(o, infName, infZeilen);
 }
 

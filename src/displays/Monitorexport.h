@@ -7,7 +7,8 @@
 // configuration with its files.
 //
 // The file lines and message bodies are pure functions; the exports decide
-// per lane what goes where. Files are Windows-1252 with CR LF, written whole.
+// per lane what goes where. Files are Windows-1252 with CR LF, written whole
+// by the folder's worker.
 
 #include "core/Records.h"
 #include "core/Settings.h"
@@ -48,7 +49,9 @@ QStringList TerminalInfZeilen(const TMonitorExport& terminal, qint64 zeitstempel
 // Each lane's client by its own record: with TCP a message when it has an
 // address (and nothing without one), else with the file exchange the file
 // when it has a folder. The player data takes the kind of the sending lane
-// for every lane of the same side. Failed writes and copies go unreported.
+// for every lane of the same side. The files are written and copied off the
+// UI thread, in order per folder (displays/Clientablage.h), which tells the
+// operator of a folder that fails.
 
 void MonitorMannschaftExportieren(TWettkampfDaten& w);
 void MonitorSpielerExportieren(int bahn);

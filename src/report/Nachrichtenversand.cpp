@@ -1,7 +1,10 @@
 #include "report/Nachrichtenversand.h"
 
+#include "core/Fenster.h"
 #include "core/Globals.h"
+#include "core/Records.h"
 
+#include <QElapsedTimer>
 #include <QPointer>
 #include <QTcpSocket>
 #include <QTimer>
@@ -9,20 +12,31 @@
 #include <deque>
 #include <map>
 #include <memory>
+#include <set>
 #include <utility>
 
 namespace {
 
 QByteArray Laenge(qsizetype n) { return QByteArray::number(n).rightJustified(4, '0'); }
 
-// The messages of one host; the front one is on its way while `aktiv`.
+struct Eintrag {
+    QByteArray sender, schluessel, rahmen;
+    quint64 nummer = 0;
+    qint64 seit = 0;  // on the sender's clock
+};
+
+// The messages of one host; the front one is on its way while `unterwegs`.
 struct Warteschlange {
     QString host;
-    std::deque<QByteArray> rahmen;
+    std::deque<Eintrag> nachrichten;
     QTcpSocket* socket = nullptr;
     QTimer zeit;
-    bool aktiv = false;  // its start is posted or its front message is on its way
+    bool aktiv = false;      // its start is posted or its front message is on its way
+    bool unterwegs = false;  // the front message has been started
     bool verbunden = false;
+
+    // The first message that may still be replaced or dropped.
+    std::size_t ersteWartende() const { return unterwegs ? 1 : 0; }
 };
 
 }  // namespace
@@ -39,14 +53,40 @@ QByteArray NachrichtRahmen(const QByteArray& sender, const QByteArray& text)
     return r;
 }
 
+QByteArray NachrichtErsatzschluessel(const QByteArray& sender, const QByteArray& text)
+{
+    if (sender == "Mannschaft" || sender == "Anzeige" || sender == "Beenden") return sender;
+    if (sender == "Spieler") {
+        bool ok = false;
+        const qsizetype ende = text.indexOf(';');
+        const int slot = text.left(ende < 0 ? text.size() : ende).toInt(&ok);
+        if (ok && slot >= 1 && slot <= MaxSpieler) return sender + ';' + QByteArray::number(slot);
+    }
+    return {};
+}
+
+QString NachrichtenStatusText(quint64 ersetzt, quint64 verworfen, const QStringList& ohneAntwort)
+{
+    QStringList teile;
+    if (ersetzt || verworfen)
+        teile << QStringLiteral("Monitornachrichten ersetzt: %1, verworfen: %2").arg(ersetzt).arg(verworfen);
+    if (!ohneAntwort.isEmpty()) teile << QStringLiteral("ohne Antwort: ") + ohneAntwort.join(QStringLiteral(", "));
+    return teile.join(QStringLiteral(" – "));
+}
+
 struct Nachrichtenversand::Impl {
     Nachrichtenversand* q;
     quint16 port = NachrichtPort;
     int zeitlimit = NachrichtZeitlimitMs;
     std::map<QString, std::unique_ptr<Warteschlange>> schlangen;
     int laufend = 0;
+    quint64 nummer = 0;
+    quint64 ersetzt = 0, verworfen = 0;
+    std::set<QString> ohneAntwort;
+    QString status;
+    QElapsedTimer uhr;
 
-    explicit Impl(Nachrichtenversand* versand) : q(versand) {}
+    explicit Impl(Nachrichtenversand* versand) : q(versand) { uhr.start(); }
 
     Warteschlange& schlange(const QString& host)
     {
@@ -72,14 +112,15 @@ struct Nachrichtenversand::Impl {
 
     void starten(Warteschlange& w)
     {
-        if (w.rahmen.empty()) {
+        if (w.nachrichten.empty()) {
             w.aktiv = false;
             return;
         }
-        if (w.rahmen.front().isEmpty()) {
+        if (w.nachrichten.front().rahmen.isEmpty()) {
             beenden(w, NachrichtAusgang::ZuLang);
             return;
         }
+        w.unterwegs = true;
         auto* s = new QTcpSocket(q);
         w.socket = s;
         w.verbunden = false;
@@ -96,7 +137,7 @@ struct Nachrichtenversand::Impl {
     {
         w.verbunden = true;
         w.zeit.start(zeitlimit);
-        w.socket->write(w.rahmen.front());
+        w.socket->write(w.nachrichten.front().rahmen);
     }
 
     void lesen(Warteschlange& w)
@@ -125,9 +166,14 @@ struct Nachrichtenversand::Impl {
                 s->abort();
             s->deleteLater();
         }
-        w.rahmen.pop_front();
-        --laufend;
-        if (NetzBeschaeftigt > 0) --NetzBeschaeftigt;  // a reset of the globals may have cleared it
+        w.nachrichten.pop_front();
+        w.unterwegs = false;
+        abziehen();
+        if (a == NachrichtAusgang::Beantwortet)
+            ohneAntwort.erase(w.host);
+        else if (a != NachrichtAusgang::ZuLang)
+            ohneAntwort.insert(w.host);
+        statusZeigen();
 
         const QString host = w.host;
         const QPointer<Nachrichtenversand> lebt(q);
@@ -135,10 +181,54 @@ struct Nachrichtenversand::Impl {
         if (!lebt) return;
         emit q->beendet(host, a == NachrichtAusgang::Beantwortet);
         if (!lebt) return;
-        if (w.rahmen.empty())
+        if (w.nachrichten.empty())
             w.aktiv = false;
         else
             anstossen(w);
+    }
+
+    // A message has ended, been replaced or dropped.
+    void abziehen()
+    {
+        --laufend;
+        if (NetzBeschaeftigt > 0) --NetzBeschaeftigt;  // a reset of the globals may have cleared it
+    }
+
+    // The newer message takes the place of a waiting one with its key, at the
+    // end; a message without a key pushes the oldest waiting one without a
+    // key out once there are too many.
+    void einreihen(Warteschlange& w, Eintrag e)
+    {
+        auto& n = w.nachrichten;
+        const auto wartende = n.begin() + std::ptrdiff_t(w.ersteWartende());
+        if (!e.schluessel.isEmpty()) {
+            const auto alt =
+                std::find_if(wartende, n.end(), [&](const Eintrag& x) { return x.schluessel == e.schluessel; });
+            if (alt != n.end()) {
+                n.erase(alt);
+                ++ersetzt;
+                abziehen();
+            }
+            n.push_back(std::move(e));
+            return;
+        }
+        n.push_back(std::move(e));
+        const auto ohneSchluessel = [](const Eintrag& x) { return x.schluessel.isEmpty(); };
+        auto anfang = n.begin() + std::ptrdiff_t(w.ersteWartende());
+        if (std::count_if(anfang, n.end(), ohneSchluessel) <= MaxWartendOhneSchluessel) return;
+        n.erase(std::find_if(anfang, n.end(), ohneSchluessel));
+        ++verworfen;
+        abziehen();
+    }
+
+    void statusZeigen()
+    {
+        QStringList hosts;
+        for (const QString& h : ohneAntwort) hosts << h;
+        QString text = NachrichtenStatusText(ersetzt, verworfen, hosts);
+        if (text == status) return;
+        status = std::move(text);
+        fenster().statusText(StatusPanelMonitor, status);
     }
 };
 
@@ -160,7 +250,9 @@ void Nachrichtenversand::senden(const QString& host, const QByteArray& sender, c
     ++NetzBeschaeftigt;
     ++d->laufend;
     Warteschlange& w = d->schlange(host);
-    w.rahmen.push_back(NachrichtRahmen(sender, text));
+    d->einreihen(w, {sender, NachrichtErsatzschluessel(sender, text), NachrichtRahmen(sender, text), ++d->nummer,
+                     d->uhr.elapsed()});
+    d->statusZeigen();
     if (!w.aktiv) d->anstossen(w);
 }
 
@@ -169,3 +261,22 @@ void Nachrichtenversand::setPort(quint16 port) { d->port = port; }
 void Nachrichtenversand::setZeitlimit(int ms) { d->zeitlimit = std::max(ms, 1); }
 
 int Nachrichtenversand::laufend() const { return d->laufend; }
+
+QMap<QString, QList<WartendeNachricht>> Nachrichtenversand::wartende() const
+{
+    QMap<QString, QList<WartendeNachricht>> alle;
+    const qint64 jetzt = d->uhr.elapsed();
+    for (const auto& [host, w] : d->schlangen) {
+        if (w->nachrichten.empty()) continue;
+        QList<WartendeNachricht>& liste = alle[host];
+        for (std::size_t i = 0; i < w->nachrichten.size(); ++i) {
+            const Eintrag& e = w->nachrichten[i];
+            liste.append({e.sender, e.schluessel, e.nummer, jetzt - e.seit, i == 0 && w->unterwegs});
+        }
+    }
+    return alle;
+}
+
+quint64 Nachrichtenversand::ersetzt() const { return d->ersetzt; }
+
+quint64 Nachrichtenversand::verworfen() const { return d->verworfen; }

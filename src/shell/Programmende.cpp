@@ -68,10 +68,22 @@ bool EndeWarten::fertig()
         qWarning("Programmende: seit %d ms nichts gesendet, Ende ohne weiteres Warten",
                  MaxSchritteOhneFortschritt * IntervallMs);
     }
-    if (NetzBeschaeftigt <= 0) return true;
-    if (++m_nachrichtenSchritte < MaxSchritteNachrichten) return false;
-    if (m_nachrichtenSchritte == MaxSchritteNachrichten)
-        qWarning("Programmende: %d Nachrichten an Monitore nach %d ms nicht beantwortet, Ende ohne weiteres Warten",
-                 int(NetzBeschaeftigt), MaxSchritteNachrichten * IntervallMs);
-    return true;
+    // The messages and the client folders are waited for side by side, each
+    // with its own bound.
+    bool warten = false;
+    if (NetzBeschaeftigt > 0 && m_nachrichtenSchritte < MaxSchritteNachrichten) {
+        if (++m_nachrichtenSchritte < MaxSchritteNachrichten)
+            warten = true;
+        else
+            qWarning("Programmende: %d Nachrichten an Monitore nach %d ms nicht beantwortet, Ende ohne weiteres Warten",
+                     int(NetzBeschaeftigt), MaxSchritteNachrichten * IntervallMs);
+    }
+    if (AblageBeschaeftigt > 0 && m_ablageSchritte < MaxSchritteAblage) {
+        if (++m_ablageSchritte < MaxSchritteAblage)
+            warten = true;
+        else
+            qWarning("Programmende: %d Dateien für Monitore nach %d ms nicht geschrieben, Ende ohne weiteres Warten",
+                     int(AblageBeschaeftigt), MaxSchritteAblage * IntervallMs);
+    }
+    return !warten;
 }

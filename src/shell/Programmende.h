@@ -1,7 +1,7 @@
 #pragma once
 // The program end without its dialog: the refusals, closing every match,
 // signing the lanes and the boards off, and the wait in 200 ms steps until
-// the CAN send queues and the network module are idle.
+// the CAN send queues, the network module and the client folders are idle.
 
 #include "core/Records.h"
 
@@ -35,6 +35,10 @@ public:
     // client that never answers cannot hold the end for every message queued
     // behind it.
     static constexpr int MaxSchritteNachrichten = 225;
+    // Steps the writes and copies into the client folders are waited for
+    // (20 s, at the same time as the messages), so a share that hangs cannot
+    // hold the end.
+    static constexpr int MaxSchritteAblage = 100;
 
     EndeWarten();
     // True when the program may terminate now.
@@ -45,4 +49,5 @@ private:
     int m_ohneFortschritt = 0;
     bool m_aufgegeben = false;
     int m_nachrichtenSchritte = 0;
+    int m_ablageSchritte = 0;
 };

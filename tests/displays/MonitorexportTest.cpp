@@ -1,17 +1,25 @@
 #include "displays/Monitorexport.h"
 
 #include "core/Anzeigedienste.h"
+#include "core/Boxes.h"
 #include "core/Globals.h"
 #include "core/SettingsFile.h"
 #include "match/dienste/Anzeigeschicht.h"
+#include "support/Clientordner.h"
 #include "support/Dateien.h"
 #include "support/Einsetzen.h"
 #include "support/Grundlage.h"
+#include "support/Warten.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QTemporaryDir>
+#include <QThread>
 #include <gtest/gtest.h>
+#include <chrono>
+#include <future>
+#include <mutex>
 
 namespace {
 
@@ -31,6 +39,7 @@ protected:
     void SetUp() override
     {
         Grundlage::SetUp();
+        ClientablageZuruecksetzen();
         ASSERT_TRUE(tmp.isValid());
         Datenverzeichnis = tmp.path();
         TerminalWerbungNeu = 0;
@@ -55,9 +64,12 @@ protected:
     }
     void TearDown() override
     {
+        EXPECT_TRUE(abwarten());
+        ClientablageZuruecksetzen();
         Datenverzeichnis = m_daten;
         Grundlage::TearDown();
     }
+    static bool abwarten() { return ClientordnerGeschrieben(); }
     QString ordner(int k) const { return tmp.filePath(QStringLiteral("c%1").arg(k)); }
     void datei(int k) { Einst.MonitorExport[k] = {ordner(k), true, false, {}}; }
     void tcp(int k) { Einst.MonitorExport[k] = {ordner(k), false, true, QStringLiteral("h%1").arg(k)}; }
@@ -69,7 +81,11 @@ protected:
         b.chop(2);
         return Cp1252::decode(b).split(QStringLiteral("\r\n"));
     }
-    QStringList dat(int k) const { return Lesen(ordner(k) + QStringLiteral("/Monitor.dat")); }
+    QStringList dat(int k) const
+    {
+        abwarten();
+        return Lesen(ordner(k) + QStringLiteral("/Monitor.dat"));
+    }
     void spieler(int bahn, int n, u8 heim)
     {
         BahnDaten[bahn].SpielerNr = u8(n);
@@ -184,6 +200,7 @@ TEST_F(Monitorexport, TcpOhneAdresseErhaeltNichts)
     w.Gestartet = 1;
     MonitorMannschaftExportieren(w), MonitorSpielerExportieren(3), MonitorStatusExportieren(w), MonitorBeenden(3);
     EXPECT_TRUE(netz.nachrichten.empty());
+    ASSERT_TRUE(abwarten());
     EXPECT_EQ(DateiInhalt(ordner(3) + "/Monitor.dat"), "<fehlt>");
 }
 
@@ -217,6 +234,7 @@ TEST_F(Monitorkonfiguration, OhneDateiNichts)
     Einst.TerminalExport = {ordner(3), true, false, {}};
     MonitorKonfigurationExportieren(&w);
     TerminalKonfigurationExportieren(&w);
+    ASSERT_TRUE(abwarten());
     EXPECT_TRUE(QDir(ordner(3)).isEmpty() && QDir(ordner(4)).isEmpty());
 }
 
@@ -228,6 +246,7 @@ TEST_F(Monitorkonfiguration, WerbungUndMonitorInf)
     qint64 ms = Zeit;  // a clock that moves on with every reading
     setUhr([&ms] { return QDateTime(QDate(2026, 3, 5), QTime::fromMSecsSinceStartOfDay(int(ms++))); });
     MonitorKonfigurationExportieren(&w);
+    ASSERT_TRUE(abwarten());
     const QStringList inf = Z("ColorMTafel = 1|ColorMTHeim = 2|ColorMTGast = 3|ColorMTHeaderHeim = 5|"
                               "ColorMTHeaderGast = 6|ColorMTMannschaft = 7|ColorMTSpielerErg = 4|ColorMTErgebnisse = 8|"
                               "ColorMTTotalHeim = 9|ColorMTTotalGast = 10|ColorMTWurfHeim = 11|ColorMTWurfGast = 12|"
@@ -246,6 +265,7 @@ TEST_F(Monitorkonfiguration, WerbungUndMonitorInf)
     Einst.MonitorIndex = 2;
     datei(1), datei(2);
     MonitorKonfigurationExportieren(nullptr);  // lanes 1..4
+    ASSERT_TRUE(abwarten());
     for (int k = 1; k <= 4; ++k) {
         EXPECT_EQ(DateiInhalt(ordner(k) + "/Bilder/bild.jpg"), "JPG") << k;
         EXPECT_EQ(DateiInhalt(ordner(k) + "/Bilder/clip.avi"), "AVI") << k;
@@ -273,10 +293,12 @@ TEST_F(Monitorkonfiguration, Terminal)
         TerminalStatusExportieren(&w);
     }
     EXPECT_EQ(netz.nachrichten.size(), 2u);
+    ASSERT_TRUE(abwarten());
     EXPECT_FALSE(QFileInfo::exists(ordner(9) + "/Terminal.dat"));
 
     t = {ordner(9), true, false, {}};
     TerminalStatusExportieren(&w);
+    ASSERT_TRUE(abwarten());
     EXPECT_EQ(Lesen(ordner(9) + "/Terminal.dat"), Z("Werbung = True|Spiel = False|State = 8|TimeStamp = 50709250"));
 
     ASSERT_TRUE(DateiAblegen(tmp.path(), "Terminalanz5.dat", konfiguration));
@@ -284,6 +306,7 @@ TEST_F(Monitorkonfiguration, Terminal)
     Einst.TerminalWerbezeit = 7, Einst.TerminalWerbeabst = 9;
     TerminalWerbungNeu = 1;
     TerminalKonfigurationExportieren(&w);
+    ASSERT_TRUE(abwarten());
     EXPECT_EQ(Lesen(ordner(9) + "/Terminal.inf"),
               Z("ColorITafel = 101|ColorITHeim = 102|ColorITGast = 103|ColorITHeaderHeim = 105|ColorITHeaderGast = 106|"
                 "ColorITMannschaft = 107|ColorITSpielerErg = 104|ColorITErgebnisse = 108|ColorITTotalHeim = 109|"
@@ -297,6 +320,152 @@ TEST_F(Monitorkonfiguration, Terminal)
     EXPECT_FALSE(QFileInfo::exists(ordner(3) + "/Monitor.inf"));
     EXPECT_TRUE(InfListe.isEmpty());
     EXPECT_EQ(Einst.MonitorExport[4].ExportAdresse, QStringLiteral("h4"));
+}
+
+// Holds the worker of one folder before each of its jobs, as a share that
+// does not answer would, until released; notes that folder's jobs in the
+// order its worker takes them.
+class Haltepunkt {
+public:
+    explicit Haltepunkt(const QString& ordner)
+    {
+        clientablage().setVorJedem([z = m_z, ordner](const QString& ziel) {
+            {
+                std::lock_guard sperre(z->mx);
+                z->aufUiThread = z->aufUiThread || QThread::currentThread() == QCoreApplication::instance()->thread();
+                if (!ziel.startsWith(ordner + u'/')) return;
+                z->jobs << QDir(ordner).relativeFilePath(ziel);
+            }
+            z->frei.wait_for(std::chrono::seconds(20));
+        });
+    }
+    ~Haltepunkt()
+    {
+        freigeben();
+        clientablage().setVorJedem(nullptr);
+    }
+    void freigeben()
+    {
+        if (!std::exchange(m_freigegeben, true)) m_z->freigabe.set_value();
+    }
+    QStringList jobs() const
+    {
+        std::lock_guard sperre(m_z->mx);
+        return m_z->jobs;
+    }
+    // Whether a job of any folder ran on the UI thread.
+    bool aufUiThread() const
+    {
+        std::lock_guard sperre(m_z->mx);
+        return m_z->aufUiThread;
+    }
+
+private:
+    struct Zustand {
+        std::mutex mx;
+        QStringList jobs;
+        bool aufUiThread = false;
+        std::promise<void> freigabe;
+        std::shared_future<void> frei = freigabe.get_future().share();
+    };
+    std::shared_ptr<Zustand> m_z = std::make_shared<Zustand>();
+    bool m_freigegeben = false;
+};
+
+// A client folder whose writes hang holds neither the exports nor the other
+// folders. Released, it gets its jobs in order, each file whole, and of
+// "Monitor.dat" only the newest content.
+TEST_F(Monitorkonfiguration, EinHaengenderOrdnerHaeltWederExporteNochAndereOrdnerAuf)
+{
+    ASSERT_TRUE(DateiAblegen(tmp.path(), "Monitoranz2.dat", konfiguration));
+    datei(3), datei(4);
+    MonitorWerbungNeu = 1;
+    w.MonitoreEin = 1;
+    Haltepunkt halt(ordner(3));
+
+    MonitorKonfigurationExportieren(&w);
+    ASSERT_TRUE(warten([&] { return !halt.jobs().isEmpty(); }, 10000));
+    // Per throw and phase: each export returns while lane 3's folder hangs.
+    for (u16 phase : {u16(4), u16(8), u16(16)}) {
+        w.Spielphase = phase;
+        MonitorStatusExportieren(w);
+    }
+    // Lane 3's: the picture on its way, the clip, "Werbung.dat", "Monitor.inf", one "Monitor.dat".
+    ASSERT_TRUE(warten([&] { return clientablage().ausstehend() == 5; }, 10000));
+    EXPECT_EQ(halt.jobs(), QStringList{"Bilder/bild.jpg"});
+    EXPECT_GE(clientablage().ersetzt(), 2u);
+    EXPECT_EQ(AblageBeschaeftigt, 5);
+    // Lane 4's folder has everything meanwhile.
+    EXPECT_EQ(DateiInhalt(ordner(4) + "/Bilder/clip.avi"), "AVI");
+    EXPECT_EQ(DateiInhalt(ordner(4) + "/Daten/Werbung.dat"), konfiguration);
+    EXPECT_TRUE(QFileInfo::exists(ordner(4) + "/Monitor.inf"));
+    EXPECT_EQ(Lesen(ordner(4) + "/Monitor.dat"), MonitorStatusZeilen(false, false, 16, Zeit));
+    EXPECT_FALSE(QFileInfo::exists(ordner(3) + "/Monitor.dat"));
+
+    halt.freigeben();
+    ASSERT_TRUE(abwarten());
+    EXPECT_FALSE(halt.aufUiThread());
+    EXPECT_EQ(halt.jobs(),
+              (QStringList{"Bilder/bild.jpg", "Bilder/clip.avi", "Daten/Werbung.dat", "Monitor.inf", "Monitor.dat"}));
+    EXPECT_EQ(DateiInhalt(ordner(3) + "/Bilder/bild.jpg"), "JPG");
+    EXPECT_EQ(DateiInhalt(ordner(3) + "/Daten/Werbung.dat"), konfiguration);
+    EXPECT_EQ(Lesen(ordner(3) + "/Monitor.inf"), Lesen(ordner(4) + "/Monitor.inf"));
+    EXPECT_EQ(Lesen(ordner(3) + "/Monitor.dat"), MonitorStatusZeilen(false, false, 16, Zeit));
+    // No temporary file is left behind.
+    EXPECT_EQ(QDir(ordner(3)).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+              (QStringList{"Bilder", "Daten", "Monitor.dat", "Monitor.inf"}));
+    EXPECT_EQ(AblageBeschaeftigt, 0);
+    EXPECT_TRUE(skriptBoxen().gezeigt.isEmpty());
+}
+
+// A folder that cannot be written is told once, not at every write; once it
+// works again, a new failure is told again.
+TEST_F(Monitorexport, EinOrdnerDerNichtBeschriebenWerdenKannWirdEinmalGemeldet)
+{
+    const QString kaputt = tmp.filePath(QStringLiteral("kaputt"));  // a file where the folder should be
+    ASSERT_TRUE(DateiAblegen(tmp.path(), "kaputt", "x"));
+    Einst.MonitorExport[3] = {kaputt, true, false, {}};
+    datei(4);
+    for (int i = 0; i < 3; ++i) {
+        MonitorStatusExportieren(w);
+        ASSERT_TRUE(abwarten());
+    }
+    ASSERT_EQ(skriptBoxen().gezeigt.size(), 1);
+    const QString text = skriptBoxen().gezeigt.first();
+    const QString anfang = QStringLiteral("In den Ordner eines Monitors oder des Infoterminals kann nicht "
+                                          "geschrieben werden:\n„%1/Monitor.dat“: ").arg(kaputt);
+    EXPECT_TRUE(text.startsWith(anfang)) << text.toStdString();
+    EXPECT_TRUE(text.endsWith(QStringLiteral("\nEr zeigt nicht den aktuellen Stand, bis sein Ordner wieder "
+                                             "erreichbar ist.")));
+    EXPECT_EQ(dat(4), MonitorStatusZeilen(false, false, 8, Zeit));  // the other lane's folder works
+
+    ASSERT_TRUE(QFile::remove(kaputt) && QDir().mkpath(kaputt));
+    MonitorStatusExportieren(w);
+    ASSERT_TRUE(abwarten());
+    EXPECT_EQ(Lesen(kaputt + "/Monitor.dat"), MonitorStatusZeilen(false, false, 8, Zeit));
+    ASSERT_TRUE(QDir(kaputt).removeRecursively() && DateiAblegen(tmp.path(), "kaputt", "x"));
+    MonitorStatusExportieren(w);
+    ASSERT_TRUE(abwarten());
+    EXPECT_EQ(skriptBoxen().gezeigt.size(), 2);
+}
+
+// Dropping the writer (as the program's end does) never waits for a folder
+// that hangs: the job running there ends unheard, the ones waiting are dropped.
+TEST_F(Monitorexport, OhneWartenAufEinenHaengendenOrdner)
+{
+    datei(3);
+    Haltepunkt halt(ordner(3));
+    MonitorStatusExportieren(w);
+    ASSERT_TRUE(warten([&] { return !halt.jobs().isEmpty(); }, 10000));
+    MonitorBeenden(3);  // waits behind it
+    EXPECT_EQ(AblageBeschaeftigt, 2);
+    ClientablageZuruecksetzen();
+    EXPECT_FALSE(QFileInfo::exists(ordner(3) + "/Monitor.dat"));  // still held
+    EXPECT_EQ(AblageBeschaeftigt, 0);
+    halt.freigeben();
+    ASSERT_TRUE(warten([&] { return QFileInfo::exists(ordner(3) + "/Monitor.dat"); }, 10000));
+    EXPECT_EQ(Lesen(ordner(3) + "/Monitor.dat"), MonitorStatusZeilen(false, false, 8, Zeit));
+    EXPECT_EQ(halt.jobs(), QStringList{"Monitor.dat"});
 }
 
 }  // namespace

@@ -1,53 +1,20 @@
 #include "core/Globals.h"
 #include "report/Nachrichtenversand.h"
+#include "support/Aufnahmen.h"
+#include "support/Monitorgegenstelle.h"
 #include "support/Warten.h"
 
 #include <QProcess>
 #include <QRegularExpression>
-#include <QTcpServer>
 #include <QTcpSocket>
 #include <gtest/gtest.h>
 #include <memory>
+#include <ostream>
 #include <vector>
 
 namespace {
 
-// A client that keeps the bytes of each connection and answers a complete message, or stays
-// silent, or closes at once.
-struct Gegenstelle {
-    enum Art { Antwortet, Stumm, Schliesst } art;
-    QTcpServer server;
-    QList<QByteArray> empfangen;  // per connection
-    int offen = 0, hoechstens = 0;  // connections open and not yet answered
-
-    explicit Gegenstelle(Art a = Antwortet, const QString& adresse = QStringLiteral("127.0.0.1"), quint16 port = 0)
-        : art(a)
-    {
-        server.listen(QHostAddress(adresse), port);
-        QObject::connect(&server, &QTcpServer::newConnection, [this] {
-            QTcpSocket* s = server.nextPendingConnection();
-            const qsizetype nr = empfangen.size();
-            empfangen.append(QByteArray());
-            hoechstens = std::max(hoechstens, ++offen);
-            auto beantwortet = std::make_shared<bool>(false);
-            QObject::connect(s, &QTcpSocket::disconnected, [this, s, beantwortet] {
-                offen -= !*beantwortet;
-                s->deleteLater();
-            });
-            QObject::connect(s, &QTcpSocket::readyRead, [this, s, nr, beantwortet] {
-                QByteArray& b = empfangen[nr];
-                b += s->readAll();
-                const int n = b.left(4).toInt();
-                if (art == Antwortet && b.size() >= 8 + n && b.size() == 8 + n + b.mid(4 + n, 4).toInt()) {
-                    s->write("OK              ");
-                    *beantwortet = true;
-                    --offen;
-                }
-            });
-            if (art == Schliesst) s->close();
-        });
-    }
-};
+using Gegenstelle = Monitorgegenstelle;
 
 // The outcomes, in order.
 struct Ausgaenge : QList<std::pair<QString, NachrichtAusgang>> {
@@ -58,6 +25,14 @@ struct Ausgaenge : QList<std::pair<QString, NachrichtAusgang>> {
         QObject::connect(&v, &Nachrichtenversand::beendet, [this](const QString&, bool ok) { oks += ok; });
     }
     int oks = 0;
+};
+
+// A waiting message by its kind and number.
+struct Erwartet {
+    QByteArray sender;
+    quint64 nummer;
+    bool operator==(const Erwartet&) const = default;
+    friend void PrintTo(const Erwartet& e, std::ostream* os) { *os << e.sender.constData() << ' ' << e.nummer; }
 };
 
 }  // namespace
@@ -113,7 +88,7 @@ TEST(Nachrichtenversand, JederAusgangBeendetDieNachricht)
     auto v = std::make_unique<Nachrichtenversand>();
     v->setPort(stumm.server.serverPort());
     Ausgaenge e(*v);
-    for (int i = 0; i < 3; ++i) v->senden(QStringLiteral("127.0.0.1"), "Spieler", "1");
+    for (const char* slot : {"1", "2", "3"}) v->senden(QStringLiteral("127.0.0.1"), "Spieler", slot);
     ASSERT_TRUE(warten([&] { return stumm.empfangen.size() == 2 && !stumm.empfangen[1].isEmpty(); }, 10000));
     EXPECT_EQ(NetzBeschaeftigt, 3);
     v.reset();
@@ -199,4 +174,100 @@ TEST(Nachrichtenversand, MonitorclientZeigtDieNachrichten)
     EXPECT_TRUE(client.readAllStandardError().contains("ung\xc3\xbcltiges L\xc3\xa4ngenfeld \"12a4\""));
     client.kill();
     client.waitForFinished();
+}
+
+TEST(NachrichtErsatzschluessel, JeArtUndSpielerplatz)
+{
+    const struct {
+        QByteArray sender, text, schluessel;
+    } faelle[] = {
+        {"Mannschaft", "SKC;True;6", "Mannschaft"},
+        {"Anzeige", "True;False;8", "Anzeige"},
+        {"Beenden", "Beenden", "Beenden"},
+        {"Spieler", "3;98765;9-5", "Spieler;3"},
+        {"Spieler", "16", "Spieler;16"},
+        {"Spieler", "17;1", ""},
+        {"Spieler", "0;1", ""},
+        {"Spieler", ";1", ""},
+        {"anzeige", "True;False;8", ""},
+        {"Text", "a", ""},
+    };
+    for (const auto& f : faelle)
+        EXPECT_EQ(NachrichtErsatzschluessel(f.sender, f.text), f.schluessel) << f.sender.data() << " " << f.text.data();
+}
+
+// A monitor PC that does not answer: what waits for it is the newest message
+// of each kind (and of each player), in the order sent, and at most
+// MaxWartendOhneSchluessel others; once it answers again it gets just these.
+TEST(Nachrichtenversand, EinStummerMonitorErhaeltNachDerRueckkehrDieGegenwart)
+{
+    FensterAufnahme fenster;
+    FensterDiensteEinsetzen fensterEin(&fenster);
+    Gegenstelle client(Gegenstelle::Stumm);
+    NetzBeschaeftigt = 0;
+    Nachrichtenversand v;
+    v.setPort(client.port());  // 20 s to answer: nothing times out here
+    Ausgaenge e(v);
+    QStringList statusBeimAusgang;
+    QObject::connect(&v, &Nachrichtenversand::ausgang, [&](const QString&, NachrichtAusgang) {
+        statusBeimAusgang << fenster.status.value(StatusPanelMonitor);
+    });
+    const QString h = QStringLiteral("127.0.0.1");
+
+    v.senden(h, "Anzeige", "x0");
+    ASSERT_TRUE(warten([&] { return client.nachrichten().size() == 1; }, 10000));
+    // On its way from now on: never replaced.
+    const struct {
+        QByteArray sender, text;
+    } folge[] = {
+        {"Spieler", "1;a"}, {"Anzeige", "x1"}, {"Spieler", "2;a"}, {"Mannschaft", "m1"},
+        {"Spieler", "1;b"}, {"Beenden", "Beenden"}, {"Anzeige", "x2"}, {"Spieler", "1;c"},
+    };
+    for (const auto& f : folge) v.senden(h, f.sender, f.text);  // 2..9
+    for (int i = 1; i <= 20; ++i) v.senden(h, "Text", "t" + QByteArray::number(i));  // 10..29
+    v.senden(h, "Spieler", "2;b");  // 30
+
+    QList<Erwartet> erwartet{{"Anzeige", 1}, {"Mannschaft", 5}, {"Beenden", 7}, {"Anzeige", 8}, {"Spieler", 9}};
+    for (quint64 n = 14; n <= 29; ++n) erwartet.append({"Text", n});  // t1..t4 dropped
+    erwartet.append({"Spieler", 30});
+    const auto wartend = [&v, &h] {
+        QList<Erwartet> w;
+        for (const WartendeNachricht& n : v.wartende().value(h)) w.append({n.sender, n.nummer});
+        return w;
+    };
+    EXPECT_EQ(wartend(), erwartet);
+    const QList<WartendeNachricht> liste = v.wartende().value(h);
+    EXPECT_TRUE(liste.first().unterwegs);
+    EXPECT_FALSE(liste[1].unterwegs);
+    EXPECT_EQ(liste[4].schluessel, "Spieler;1");
+    EXPECT_GE(liste.first().alterMs, liste.last().alterMs);
+    EXPECT_EQ(v.ersetzt(), 4u);  // 1;a, 1;b, x1, 2;a
+    EXPECT_EQ(v.verworfen(), 4u);
+    EXPECT_EQ(NetzBeschaeftigt, 22);
+    EXPECT_EQ(v.laufend(), 22);
+    EXPECT_EQ(fenster.status.value(StatusPanelMonitor), QStringLiteral("Monitornachrichten ersetzt: 4, verworfen: 4"));
+
+    // A match's player messages: eight players, 300 throws.
+    for (int i = 0; i < 300; ++i) v.senden(h, "Spieler", QByteArray::number(i % 8 + 1) + ';' + QByteArray::number(i));
+    EXPECT_EQ(v.ersetzt(), 4u + 300 + 2 - 8);
+    EXPECT_EQ(NetzBeschaeftigt, 22 - 2 + 8);
+    EXPECT_TRUE(e.isEmpty());
+
+    // It comes back: the message on its way ends unanswered, the rest is the present.
+    client.art = Gegenstelle::Antwortet;
+    client.trennen();
+    ASSERT_TRUE(warten([&] { return e.size() == 28; }, 20000));
+    QList<QByteArray> bekommen{"0007Anzeige0002x0", "0010Mannschaft0002m1", "0007Beenden0007Beenden",
+                               "0007Anzeige0002x2"};
+    for (int i = 5; i <= 20; ++i) bekommen << NachrichtRahmen("Text", "t" + QByteArray::number(i));
+    for (const char* s : {"5;292", "6;293", "7;294", "8;295", "1;296", "2;297", "3;298", "4;299"})
+        bekommen << NachrichtRahmen("Spieler", s);
+    EXPECT_EQ(client.nachrichten(), bekommen);
+    EXPECT_EQ(e.first(), std::pair(h, NachrichtAusgang::Abgebrochen));
+    EXPECT_EQ(e.oks, 27);
+    const QString gezaehlt = QStringLiteral("Monitornachrichten ersetzt: 298, verworfen: 4");
+    EXPECT_EQ(statusBeimAusgang.first(), gezaehlt + QStringLiteral(" – ohne Antwort: 127.0.0.1"));
+    EXPECT_EQ(fenster.status.value(StatusPanelMonitor), gezaehlt);
+    EXPECT_EQ(NetzBeschaeftigt, 0);
+    EXPECT_TRUE(v.wartende().isEmpty());
 }

@@ -129,6 +129,14 @@ TEST_F(Hauptfenster, HintsGoToTheFirstPanel)
     EXPECT_EQ(main->StatusPanel[1]->text(), QStringLiteral("neues Spiel bearbeiten"));
     hub.statusText(2, QStringLiteral("gestartet"));
     EXPECT_EQ(main->StatusPanel[3]->text(), QStringLiteral("gestartet"));
+
+    // The monitor messages' panel shows only while it has a text.
+    EXPECT_TRUE(main->SPMonitor->isHidden());
+    hub.statusText(StatusPanelMonitor, QStringLiteral("ohne Antwort: 10.0.0.3"));
+    EXPECT_FALSE(main->SPMonitor->isHidden());
+    EXPECT_EQ(main->SPMonitor->text(), QStringLiteral("ohne Antwort: 10.0.0.3"));
+    hub.statusText(StatusPanelMonitor, QString());
+    EXPECT_TRUE(main->SPMonitor->isHidden());
 }
 
 TEST_F(Hauptfenster, WindowOptionsFromTheSettings)

@@ -126,7 +126,8 @@ bool DruckBlockSenden(int bahn)
 
 // The end waits for the send queues as long as frames leave, one a step even;
 // a queue that stops draining holds it up 5 s more at most; a failed send or
-// no bus at all is not waited for; the network module is, without a bound.
+// no bus at all is not waited for; the messages to the monitors and the
+// writes into their folders are, each with a bound.
 TEST_F(Programmende, WhatTheEndWaitsFor)
 {
     for (int i = 0; i < 60; ++i) ASSERT_TRUE(CanNachrichtSenden1(1, u8(i)));
@@ -173,6 +174,20 @@ TEST_F(Programmende, WhatTheEndWaitsFor)
     for (int i = 1; i < EndeWarten::MaxSchritteNachrichten; ++i) ASSERT_FALSE(stumm.fertig()) << i;
     EXPECT_TRUE(stumm.fertig());
     NetzBeschaeftigt = 0;
+
+    // The writes into the client folders, 20 s at most, while the messages are waited for too.
+    AblageBeschaeftigt = 2;
+    EndeWarten ablage;
+    for (int i = 0; i < 40; ++i) EXPECT_FALSE(ablage.fertig());
+    AblageBeschaeftigt = 0;
+    EXPECT_TRUE(ablage.fertig());
+    AblageBeschaeftigt = 1;
+    NetzBeschaeftigt = 1;
+    EndeWarten haengt;
+    for (int i = 1; i < EndeWarten::MaxSchritteAblage; ++i) ASSERT_FALSE(haengt.fertig()) << i;
+    NetzBeschaeftigt = 0;
+    EXPECT_TRUE(haengt.fertig());
+    AblageBeschaeftigt = 0;
 }
 
 // The sheets on a central printer are waited for, bus or none, while its

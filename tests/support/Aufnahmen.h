@@ -83,7 +83,11 @@ struct FensterAufnahme : FensterDienste {
         dialoge.append({d, seite});
         return false;
     }
-    void statusText(int panel, const QString& text) override { status[panel] = text; }
+    void statusText(int panel, const QString& text) override
+    {
+        if (panel >= status.size()) status.resize(panel + 1);
+        status[panel] = text;
+    }
     void hauptmenueAktualisieren() override { aufrufe << QStringLiteral("menue"); }
 };
 

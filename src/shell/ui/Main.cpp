@@ -487,6 +487,11 @@ void TMain::statusleisteAufbauen()
     SPCan->setStyleSheet(QStringLiteral("color: #C00000; font-weight: bold"));
     leiste->addPermanentWidget(SPCan);
     SPCan->hide();
+    SPMonitor = new QLabel(leiste);
+    SPMonitor->setObjectName(QStringLiteral("SPMonitor"));
+    SPMonitor->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    leiste->addPermanentWidget(SPMonitor);
+    SPMonitor->hide();
     leiste->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(leiste, &QWidget::customContextMenuRequested, this,
             [this, leiste](const QPoint& p) { PopupSpiele->exec(leiste->mapToGlobal(p)); });
@@ -593,8 +598,9 @@ void TMain::Anwenden(const Menuezustand& z)
 void TMain::StatusText(int panel, const QString& text)
 {
     if (panel >= 0 && panel <= 3) StatusPanel[panel + 1]->setText(text);
-    if (panel == StatusPanelCan) {
-        SPCan->setText(text);
-        SPCan->setVisible(!text.isEmpty());
+    QLabel* eigenes = panel == StatusPanelCan ? SPCan : panel == StatusPanelMonitor ? SPMonitor : nullptr;
+    if (eigenes) {
+        eigenes->setText(text);
+        eigenes->setVisible(!text.isEmpty());
     }
 }

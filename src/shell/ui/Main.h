@@ -86,6 +86,7 @@ public:
     QLabel* ImageGround;
     Array1<QLabel*, 4> StatusPanel;  // panels 0..3 as 1..4
     QLabel* SPCan;                   // the bus state, shown only while it has a text
+    QLabel* SPMonitor;               // the monitor messages' state, the same way
 
     // --- Commands ---------------------------------------------------------------------
     void MNeuClick();

@@ -11,6 +11,7 @@
 #include "core/ui/Farbe.h"
 #include "displays/Monitorexport.h"
 #include "displays/ui/Werbeeditor.h"
+#include "support/Clientordner.h"
 #include "support/Grundlage.h"
 #include "support/Klicken.h"
 #include "support/Tippen.h"
@@ -209,6 +210,7 @@ TEST_F(Infoterminal, DieAntwortAufDieFrageBestimmtWasZumTerminalGeht)
     // With the advert files; without a match no status.
     skriptBoxen().wahlen = {0};
     Klicken(zeigen().BtnOK);
+    ASSERT_TRUE(ClientordnerGeschrieben());
     EXPECT_EQ(TerminalWerbungNeu, 1);
     EXPECT_TRUE(terminal.exists(QStringLiteral("Bilder/Ahorn.jpg")));
     EXPECT_EQ(lesen(terminal.filePath(QStringLiteral("Daten/Werbung.dat"))), eintraege);
@@ -225,6 +227,7 @@ TEST_F(Infoterminal, DieAntwortAufDieFrageBestimmtWasZumTerminalGeht)
     skriptBoxen().wahlen = {1};
     zeigen().CBWerbungOn->setChecked(true);
     Klicken(dialog->BtnOK);
+    ASSERT_TRUE(ClientordnerGeschrieben());
     EXPECT_EQ(TerminalWerbungNeu, 0);
     EXPECT_FALSE(terminal.exists(QStringLiteral("Bilder")));
     EXPECT_EQ(lesen(terminal.filePath(QStringLiteral("Terminal.dat"))).mid(0, 3),

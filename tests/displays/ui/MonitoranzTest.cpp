@@ -16,6 +16,7 @@
 #include "core/ui/WidgetBoxen.h"
 #include "displays/ui/Werbeeditor.h"
 #include "match/dienste/Anzeigeschicht.h"
+#include "support/Clientordner.h"
 #include "support/Grundlage.h"
 #include "support/KernAufnahmen.h"
 #include "support/Klicken.h"
@@ -305,6 +306,7 @@ TEST_F(Monitoranz, DieAntwortBestimmtWasZuDenClientsGeht)
         skriptBoxen().wahlen = {f.antwort};
         TMonitoranz& d = zeigen();
         Klicken(d.BtnOK);
+        ASSERT_TRUE(ClientordnerGeschrieben());
 
         EXPECT_EQ(MonitorWerbungNeu, f.werbungNeu) << nr;
         const QStringList inf =
