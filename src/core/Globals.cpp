@@ -36,6 +36,7 @@ QString& Bahnanlage = globalsZustand.Einst.Bahnanlage;
 u8& HinweisStatusleisteAus = globalsZustand.HinweisStatusleisteAus;
 i32& NetzBeschaeftigt = globalsZustand.NetzBeschaeftigt;
 i32& AblageBeschaeftigt = globalsZustand.AblageBeschaeftigt;
+u32& FtpBefehleErledigt = globalsZustand.FtpBefehleErledigt;
 Array1<i32, MaxBahnen>& DruckerSendeErgebnis = globalsZustand.DruckerSendeErgebnis;
 u16& BahnDruckAusstehend = globalsZustand.BahnDruckAusstehend;
 QStringList& WurfvorwListe = globalsZustand.WurfvorwListe;

@@ -51,6 +51,7 @@ struct GlobalsZustand {
     u8 HinweisStatusleisteAus = 0;      // the network transfers use status panel 0
     i32 NetzBeschaeftigt = 0;           // messages to monitor clients not yet ended (queued or sending)
     i32 AblageBeschaeftigt = 0;         // writes and copies into client folders not yet ended
+    u32 FtpBefehleErledigt = 0;         // FTP commands ended so far (the end waits while they advance)
     // What the position dialog of the free form fields edits: the form's
     // section, the field's name (the new name after OK) and number.
     QString PositionSektion;
@@ -115,6 +116,7 @@ extern QString& Bahnanlage;
 extern u8& HinweisStatusleisteAus;
 extern i32& NetzBeschaeftigt;
 extern i32& AblageBeschaeftigt;
+extern u32& FtpBefehleErledigt;
 extern Array1<i32, MaxBahnen>& DruckerSendeErgebnis;
 extern u16& BahnDruckAusstehend;
 extern QStringList& WurfvorwListe;

@@ -647,6 +647,7 @@ private:
 
     void erledigt(Ftpsitzung::Vorgang v, bool ok, const QString& fehler, const QString& antwort)
     {
+        ++FtpBefehleErledigt;
         if (!m_aktiv) return;
         switch (v) {
         case Ftpsitzung::Vorgang::Verbinden:

@@ -46,7 +46,7 @@ quint64 Gesendet() { return quint64(CanGesendet) + druckwarteschlangeZustand.Dru
 
 }  // namespace
 
-EndeWarten::EndeWarten() : m_gesendet(Gesendet()) {}
+EndeWarten::EndeWarten() : m_gesendet(Gesendet()), m_ftpStand(FtpBefehleErledigt) {}
 
 bool EndeWarten::fertig()
 {
@@ -84,6 +84,21 @@ bool EndeWarten::fertig()
         else
             qWarning("Programmende: %d Dateien für Monitore nach %d ms nicht geschrieben, Ende ohne weiteres Warten",
                      int(AblageBeschaeftigt), MaxSchritteAblage * IntervallMs);
+    }
+    // The uploads (the final live results among them), while the server
+    // keeps answering.
+    if (HinweisStatusleisteAus && !m_ftpAufgegeben) {
+        if (FtpBefehleErledigt != m_ftpStand) {
+            m_ftpStand = FtpBefehleErledigt;
+            m_ftpOhneFortschritt = 0;
+        }
+        if (++m_ftpOhneFortschritt < MaxSchritteFtpOhneFortschritt) {
+            warten = true;
+        } else {
+            m_ftpAufgegeben = true;
+            qWarning("Programmende: FTP-Server seit %d ms ohne Antwort, Ende ohne die übrigen Uploads",
+                     MaxSchritteFtpOhneFortschritt * IntervallMs);
+        }
     }
     return !warten;
 }

@@ -1,7 +1,8 @@
 #pragma once
 // The program end without its dialog: the refusals, closing every match,
 // signing the lanes and the boards off, and the wait in 200 ms steps until
-// the CAN send queues, the network module and the client folders are idle.
+// the CAN send queues, the network module (monitor messages and FTP uploads)
+// and the client folders are idle.
 
 #include "core/Records.h"
 
@@ -39,6 +40,11 @@ public:
     // (20 s, at the same time as the messages), so a share that hangs cannot
     // hold the end.
     static constexpr int MaxSchritteAblage = 100;
+    // Steps without an FTP command ended after which the uploads still
+    // queued are given up (25 s: a command's time limit of 20 s and a
+    // margin). While commands keep ending, a slow server gets the last
+    // live results before the program ends.
+    static constexpr int MaxSchritteFtpOhneFortschritt = 125;
 
     EndeWarten();
     // True when the program may terminate now.
@@ -50,4 +56,7 @@ private:
     bool m_aufgegeben = false;
     int m_nachrichtenSchritte = 0;
     int m_ablageSchritte = 0;
+    u32 m_ftpStand;
+    int m_ftpOhneFortschritt = 0;
+    bool m_ftpAufgegeben = false;
 };
