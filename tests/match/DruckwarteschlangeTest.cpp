@@ -229,6 +229,51 @@ TEST_F(Druckwarteschlange, APrinterWhosePortOpensLateGetsTheWholeSheet)
     EXPECT_TRUE(skriptPrompts().tags.isEmpty());
 }
 
+// Both lanes of a two-lane sheet count towards the prompt while their
+// printer is missing; once the operator switched it on at the first lane's
+// prompt, the second lane's request, still waiting, is withdrawn: nobody is
+// asked about a printer that prints, and the sheet gets no second reset.
+TEST_F(Druckwarteschlange, APromptIsNotAskedForAPrinterThatPrintsAgain)
+{
+    Wurfblattdruck druck;
+    DruckDiensteEinsetzen dienste{&druck};
+    Spiel(1, 1, 2, &TWettkampfDaten::DrZweiBahnen);
+    Zugeordnet(1, {1, 2});
+    Einst.Drucker[1].DrTimer = 1;
+    DruckerportBereit[1] = 0;
+    port.lptScheitert[0] = FakeDruckerport::Immer;
+    ASSERT_TRUE(DruckauftragAnhaengen(1, "KOPF"));
+    ASSERT_TRUE(DruckauftragAnhaengen(2, "WURF"));
+    for (int t = 0; t < 11; ++t)
+        for (int bahn : {1, 2}) DruckausgabeSenden(bahn);
+    ASSERT_EQ(DruckerAnfrageMaske, 0x0003);
+    // Asked for lane 1: the printer is switched on and "Prüfen" chosen; lane 2
+    // is not asked.
+    struct Bediener : SkriptPrompts {
+        FakeDruckerport* port;
+        int pruefen(int tag) override
+        {
+            port->lptScheitert[0] = 0;
+            return SkriptPrompts::pruefen(tag);
+        }
+    } bediener;
+    bediener.port = &port;
+    bediener.antworten = {1, 1};
+    StartPromptsEinsetzen prompts(&bediener);
+    Timer9Go();
+    EXPECT_EQ(bediener.tags, QList<int>{201});
+    EXPECT_EQ(DruckerAnfrageMaske, 0);
+    for (int t = 0; t < 20 && PcDruckAusstehend; ++t) {
+        CanSendenTick();
+        Timer9Go();
+    }
+    EXPECT_EQ(bediener.tags, QList<int>{201});
+    EXPECT_EQ(DruckerAnfrageMaske, 0);
+    const QByteArray reset("\x1b@\x1bM\x1bR\x02\r");
+    // The reset goes before what waits in the queue.
+    EXPECT_EQ(Hex(port.lptDaten[0]), Hex(reset + "KOPFWURF"));
+}
+
 // A job goes in whole or not at all; the queue ends at 4,096 bytes.
 // A job that does not fit behind the queue's write position waits behind it
 // and follows in order as the printer drains the queue: nothing is cut or

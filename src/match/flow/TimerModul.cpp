@@ -183,6 +183,7 @@ void Druckeranfragen()
                     WurfblattDrucker[k] = 1;
             drucker().druckerInitialisieren(bahn);
             drucker().bahndruckAnstossen(bahn);
+            DruckeranfragenZurueckziehen(bahn);
         } else {
             drucker().bahndruckBeenden(bahn);
             // The shared sheet's output is dropped only when no lane prints on it any more.

@@ -270,6 +270,17 @@ void BahndruckBeenden(int bahn)
     WurfblattDrucker[bahn] = 0;
 }
 
+void DruckeranfragenZurueckziehen(int bahn)
+{
+    const int p = DruckerDerBahn(bahn);
+    if (!p) return;
+    for (int k = 1; k <= MaxBahnen; ++k)
+        if (k != bahn && DruckerDerBahn(k) == p) {
+            DruckerAnfrageMaske &= u16(~BahnBit(k));
+            BahnDruckerZustand[k] = 0;
+        }
+}
+
 void BahndruckAnstossen(int bahn)
 {
     if (!GueltigeBahn(bahn)) return;

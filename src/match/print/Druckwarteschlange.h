@@ -137,6 +137,11 @@ void DruckwarteschlangenLeeren();
 // lanes of the same match on the same printer) still has its sheet printer
 // on.
 bool DruckerGeteilt(int bahn);
+// The operator has seen to the lane's printer ("Prüfen"): the other lanes
+// printing on it are not asked about it again for the same fault; their
+// waiting prompt requests are withdrawn and their not-ready counts start
+// again.
+void DruckeranfragenZurueckziehen(int bahn);
 
 // The lane's column on the sheet from its match's layout.
 void DruckspalteBestimmen(int bahn);
