@@ -36,7 +36,7 @@ QString& Bahnanlage = globalsZustand.Einst.Bahnanlage;
 u8& HinweisStatusleisteAus = globalsZustand.HinweisStatusleisteAus;
 i32& NetzBeschaeftigt = globalsZustand.NetzBeschaeftigt;
 i32& AblageBeschaeftigt = globalsZustand.AblageBeschaeftigt;
-u32& FtpBefehleErledigt = globalsZustand.FtpBefehleErledigt;
+std::atomic<u32> FtpServerAntworten{0};
 Array1<i32, MaxBahnen>& DruckerSendeErgebnis = globalsZustand.DruckerSendeErgebnis;
 u16& BahnDruckAusstehend = globalsZustand.BahnDruckAusstehend;
 QStringList& WurfvorwListe = globalsZustand.WurfvorwListe;

@@ -10,6 +10,7 @@
 #include <QString>
 #include <QStringList>
 #include <array>
+#include <atomic>
 
 // The pair table of the ranking sort.
 struct TPaar {
@@ -51,7 +52,6 @@ struct GlobalsZustand {
     u8 HinweisStatusleisteAus = 0;      // the network transfers use status panel 0
     i32 NetzBeschaeftigt = 0;           // messages to monitor clients not yet ended (queued or sending)
     i32 AblageBeschaeftigt = 0;         // writes and copies into client folders not yet ended
-    u32 FtpBefehleErledigt = 0;         // FTP commands ended so far (the end waits while they advance)
     // What the position dialog of the free form fields edits: the form's
     // section, the field's name (the new name after OK) and number.
     QString PositionSektion;
@@ -116,7 +116,9 @@ extern QString& Bahnanlage;
 extern u8& HinweisStatusleisteAus;
 extern i32& NetzBeschaeftigt;
 extern i32& AblageBeschaeftigt;
-extern u32& FtpBefehleErledigt;
+// Reply lines received from FTP servers so far, by every session's worker;
+// the program end waits for the uploads while it grows.
+extern std::atomic<u32> FtpServerAntworten;
 extern Array1<i32, MaxBahnen>& DruckerSendeErgebnis;
 extern u16& BahnDruckAusstehend;
 extern QStringList& WurfvorwListe;

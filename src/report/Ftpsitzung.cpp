@@ -1,6 +1,7 @@
 #include "report/Ftpsitzung.h"
 
 #include "core/Cp1252.h"
+#include "core/Globals.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -177,6 +178,7 @@ struct Antworten {
 int Mitschreiben(CURL*, curl_infotype typ, char* daten, size_t n, void* ziel)
 {
     if (typ == CURLINFO_HEADER_IN) {
+        FtpServerAntworten.fetch_add(1, std::memory_order_relaxed);
         auto* a = static_cast<Antworten*>(ziel);
         const QByteArray zeile = QByteArray(daten, qsizetype(n)).trimmed();
         if (!zeile.isEmpty()) a->letzte = zeile;

@@ -647,7 +647,6 @@ private:
 
     void erledigt(Ftpsitzung::Vorgang v, bool ok, const QString& fehler, const QString& antwort)
     {
-        ++FtpBefehleErledigt;
         if (!m_aktiv) return;
         switch (v) {
         case Ftpsitzung::Vorgang::Verbinden:

@@ -46,7 +46,7 @@ quint64 Gesendet() { return quint64(CanGesendet) + druckwarteschlangeZustand.Dru
 
 }  // namespace
 
-EndeWarten::EndeWarten() : m_gesendet(Gesendet()), m_ftpStand(FtpBefehleErledigt) {}
+EndeWarten::EndeWarten() : m_gesendet(Gesendet()), m_ftpStand(FtpServerAntworten.load()) {}
 
 bool EndeWarten::fertig()
 {
@@ -88,8 +88,8 @@ bool EndeWarten::fertig()
     // The uploads (the final live results among them), while the server
     // keeps answering.
     if (HinweisStatusleisteAus && !m_ftpAufgegeben) {
-        if (FtpBefehleErledigt != m_ftpStand) {
-            m_ftpStand = FtpBefehleErledigt;
+        if (const u32 stand = FtpServerAntworten.load(); stand != m_ftpStand) {
+            m_ftpStand = stand;
             m_ftpOhneFortschritt = 0;
         }
         if (++m_ftpOhneFortschritt < MaxSchritteFtpOhneFortschritt) {

@@ -40,9 +40,9 @@ public:
     // (20 s, at the same time as the messages), so a share that hangs cannot
     // hold the end.
     static constexpr int MaxSchritteAblage = 100;
-    // Steps without an FTP command ended after which the uploads still
-    // queued are given up (25 s: a command's time limit of 20 s and a
-    // margin). While commands keep ending, a slow server gets the last
+    // Steps without a reply from the FTP server after which the uploads
+    // still queued are given up (25 s: a command's time limit of 20 s and a
+    // margin). While the server keeps answering, a slow one gets the last
     // live results before the program ends.
     static constexpr int MaxSchritteFtpOhneFortschritt = 125;
 

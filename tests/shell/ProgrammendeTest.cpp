@@ -189,16 +189,16 @@ TEST_F(Programmende, WhatTheEndWaitsFor)
     EXPECT_TRUE(haengt.fertig());
     AblageBeschaeftigt = 0;
 
-    // Uploads are waited for while the server keeps answering: here a command
-    // ends every 100 steps (20 s), 1,000 steps in all; a server silent for
-    // 25 s is given up.
+    // Uploads are waited for while the server keeps answering: here a reply
+    // every 100 steps (20 s), 1,000 steps in all; a server silent for 25 s
+    // is given up.
     HinweisStatusleisteAus = 1;
     EndeWarten ftp;
     for (int i = 1; i <= 1000; ++i) {
-        if (i % 100 == 0) ++FtpBefehleErledigt;
+        if (i % 100 == 0) ++FtpServerAntworten;
         ASSERT_FALSE(ftp.fertig()) << i;
     }
-    // The step that saw the last command counts as the first without one.
+    // The step that saw the last reply counts as the first without one.
     for (int i = 2; i < EndeWarten::MaxSchritteFtpOhneFortschritt; ++i) ASSERT_FALSE(ftp.fertig()) << i;
     EXPECT_TRUE(ftp.fertig());
     EndeWarten ftpFertig;
