@@ -3,6 +3,7 @@
 #include "core/Cp1252.h"
 #include "core/Globals.h"
 
+#include <QBuffer>
 #include <QFile>
 #include <QFileInfo>
 #include <QMetaObject>
@@ -55,6 +56,8 @@ struct Auftrag {
     QString name;         // on the server
     QString neuerName;    // RNTO
     QString lokaleDatei;
+    QByteArray daten;     // an upload's bytes when it has no local file
+    bool ausSpeicher = false;
     int zeitlimit = StandardZeitlimitMs;
 };
 
@@ -210,7 +213,7 @@ int SocketSchliessen(void* geteilt, curl_socket_t s)
 
 size_t DateiLesen(char* puffer, size_t groesse, size_t anzahl, void* datei)
 {
-    const qint64 n = static_cast<QFile*>(datei)->read(puffer, qint64(groesse * anzahl));
+    const qint64 n = static_cast<QIODevice*>(datei)->read(puffer, qint64(groesse * anzahl));
     return n < 0 ? CURL_READFUNC_ABORT : size_t(n);
 }
 
@@ -456,7 +459,10 @@ Ergebnis Verbindung::befehl(const Auftrag& a)
         return e;
     }
 
-    QFile quelle(a.lokaleDatei);
+    QFile datei(a.lokaleDatei);
+    QBuffer speicher;
+    speicher.setData(a.daten);
+    QIODevice& quelle = a.ausSpeicher ? static_cast<QIODevice&>(speicher) : datei;
     QSaveFile ziel(a.lokaleDatei);
     if (a.vorgang == Vorgang::Hochladen && !quelle.open(QIODevice::ReadOnly)) {
         e.fehler = Befehlsfehler(CURLE_READ_ERROR, {}, a, m_zugang);
@@ -696,6 +702,14 @@ void Ftpsitzung::verbinden(const FtpZugang& zugang)
 void Ftpsitzung::hochladen(const FtpOrdner& ordner, const QString& lokaleDatei, const QString& name)
 {
     d->auftragen(NeuerAuftrag(Vorgang::Hochladen, ordner, name, {}, lokaleDatei));
+}
+
+void Ftpsitzung::hochladen(const FtpOrdner& ordner, const QByteArray& daten, const QString& name)
+{
+    Auftrag a = NeuerAuftrag(Vorgang::Hochladen, ordner, name);
+    a.daten = daten;
+    a.ausSpeicher = true;
+    d->auftragen(std::move(a));
 }
 
 void Ftpsitzung::herunterladen(const FtpOrdner& ordner, const QString& name, const QString& lokaleDatei)

@@ -64,6 +64,8 @@ public:
     // STOR in binary mode (TYPE I) of the local file under `name`; the
     // folders of `ordner` that are missing are made on the way (MKD).
     void hochladen(const FtpOrdner& ordner, const QString& lokaleDatei, const QString& name);
+    // The same for bytes held in memory (nothing is written on this thread).
+    void hochladen(const FtpOrdner& ordner, const QByteArray& daten, const QString& name);
     void herunterladen(const FtpOrdner& ordner, const QString& name, const QString& lokaleDatei);
     // LIST in text mode (TYPE A): the raw lines of the answer in `zeilen`;
     // a failure past FtpListeHoechstens bytes.

@@ -1,5 +1,6 @@
 #include "report/Netzmodul.h"
 
+#include "core/Cp1252.h"
 #include "core/Fenster.h"
 #include "core/Globals.h"
 #include "core/Password.h"
@@ -530,7 +531,16 @@ struct Ftpdatei {
     QString lokal;
     QString name;  // on the server
     bool eigene;   // written for this job: removed after it
+    std::optional<QByteArray> daten = std::nullopt;  // held in memory instead of a local file
 };
+
+// Lines as a text file holds them (Windows-1252, CR LF).
+QByteArray Textbytes(const QStringList& zeilen)
+{
+    QByteArray b;
+    for (const QString& z : zeilen) b += Cp1252::encode(z) + "\r\n";
+    return b;
+}
 
 struct Ftpauftrag {
     FtpZugang zugang;
@@ -621,6 +631,10 @@ private:
     {
         while (m_datei < m_aktiv->dateien.size()) {
             const Ftpdatei& d = m_aktiv->dateien[m_datei];
+            if (d.daten) {
+                m_sitzung.hochladen(m_aktiv->ordner, *d.daten, d.name);
+                return;
+            }
             if (QFileInfo(d.lokal).isFile()) {
                 m_sitzung.hochladen(m_aktiv->ordner, d.lokal, d.name);
                 return;
@@ -740,19 +754,6 @@ QString Netzmodul::eigeneDatei(const QString& name)
     return m_dateien->filePath(QString::number(++m_dateiNr) + QLatin1Char('-') + name);
 }
 
-namespace {
-
-// Writes the job's own copy of a file; false with the reason.
-bool Schreiben(const QString& pfad, const QString& name, const QStringList& zeilen, QString* fehler)
-{
-    if (pfad.isEmpty()) {
-        *fehler = QStringLiteral("„%1“ kann nicht geschrieben werden: kein temporärer Ordner !").arg(name);
-        return false;
-    }
-    return TextdateiSchreiben(pfad, zeilen, fehler);
-}
-
-}  // namespace
 
 void Netzmodul::internetUpdate(TWettkampfDaten& w)
 {
@@ -763,17 +764,23 @@ void Netzmodul::internetUpdate(TWettkampfDaten& w)
         FtpStatus(u.grund);
         return;
     }
-    const QString pfad = eigeneDatei(u.name);
-    QString fehler;
-    // The project is filled with the given match, not with the current one.
-    const bool geschrieben = u.projekt.isEmpty()
-                                 ? Schreiben(pfad, u.name, u.zeilen, &fehler)
-                                 : ProjektExportieren(u.projekt, QStringLiteral("HTML"), pfad, w, &fehler) == BerichtOk;
-    if (!geschrieben) {
-        FtpStatus(u.projekt.isEmpty() ? fehler : QStringLiteral("Kein Live-Ergebnis gesendet: %1").arg(fehler));
-        return;
+    Ftpdatei datei{{}, u.name, false};
+    if (u.projekt.isEmpty()) {
+        // From memory: a snapshot writes nothing on this thread.
+        datei.daten = Textbytes(u.zeilen);
+    } else {
+        // The project is filled with the given match, not with the current one.
+        datei.lokal = eigeneDatei(u.name);
+        datei.eigene = true;
+        QString fehler;
+        if (datei.lokal.isEmpty()) fehler = QStringLiteral("kein temporärer Ordner");
+        if (!fehler.isEmpty() ||
+            ProjektExportieren(u.projekt, QStringLiteral("HTML"), datei.lokal, w, &fehler) != BerichtOk) {
+            FtpStatus(QStringLiteral("Kein Live-Ergebnis gesendet: %1").arg(fehler));
+            return;
+        }
     }
-    ftpKette(m_live).einreihen({zugang, FtpOrdnerAus(w.FtpPfad), {{pfad, u.name, true}}, {}});
+    ftpKette(m_live).einreihen({zugang, FtpOrdnerAus(w.FtpPfad), {datei}, {}});
     ftpLageAktualisieren();
 }
 
@@ -808,14 +815,7 @@ void Netzmodul::siteErzeugen(const FtpVerbindung& server, NetzFertig fertig)
     for (const Sitedatei& d : Sitedateien)
         a.dateien.append(
             {DateiImOrdner(Datenverzeichnis, QString::fromLatin1(d.lokal)), QString::fromLatin1(d.name), false});
-    const QString name = QStringLiteral("Update.js");
-    const QString vorlage = eigeneDatei(name);
-    QString fehler;
-    if (!Schreiben(vorlage, name, UpdateJsVorlage(), &fehler)) {
-        if (a.fertig) a.fertig(false, fehler);
-        return;
-    }
-    a.dateien.append({vorlage, name, true});
+    a.dateien.append({{}, QStringLiteral("Update.js"), false, Textbytes(UpdateJsVorlage())});
     ftpKette(m_site).einreihen(std::move(a));
     ftpLageAktualisieren();
 }

@@ -529,6 +529,27 @@ TEST_F(NetzmodulFtp, FehlendeOrdnerWerdenAngelegt)
 
 // Against a slow server only the newest snapshot of each target waits; the
 // replaced ones are counted and shown, and the server gets the present.
+// A live snapshot and the site's blank script go up from memory: nothing is
+// written (and synced to disk) on the UI thread, whose ticks a disk busy with
+// other work would hold up.
+TEST_F(NetzmodulFtp, LiveStaendeGehenAusDemSpeicher)
+{
+    QTemporaryDir tmp;
+    const QByteArray vorher = qgetenv("TMPDIR");
+    qputenv("TMPDIR", QFile::encodeName(tmp.path()));
+    TWettkampfDaten& w = Spiel(1, QStringLiteral("live"), 0, 0);
+    modul.internetUpdate(w);
+    modul.siteErzeugen({QStringLiteral("127.0.0.1"), server.port, QString::fromLatin1(FtpTestserver::Kennung),
+                        QString::fromLatin1(FtpTestserver::Passwort), QStringLiteral("site")},
+                       {});
+    const QStringList geschrieben = QDir(tmp.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+    qputenv("TMPDIR", vorher);
+    EXPECT_TRUE(geschrieben.isEmpty()) << geschrieben.join(u',').toStdString();
+    ASSERT_TRUE(fertig());
+    EXPECT_TRUE(gespeichert(QStringLiteral("live/Update.csv")).startsWith("Name;Volle;Abr;Fehler;Total;Punkte\r\n"));
+    EXPECT_TRUE(gespeichert(QStringLiteral("site/Update.js")).startsWith("<!--"));
+}
+
 TEST_F(NetzmodulFtp, NurDerNeuesteStandWartet)
 {
     FtpTestserver langsam({QStringLiteral("--verzoegerung"), QStringLiteral("0.1")});
