@@ -67,10 +67,16 @@ QByteArray NachrichtErsatzschluessel(const QByteArray& sender, const QByteArray&
 
 QString NachrichtenStatusText(quint64 ersetzt, quint64 verworfen, const QStringList& ohneAntwort)
 {
+    // The monitors without an answer first: on a narrow status bar the end
+    // of the text is what gets cut.
     QStringList teile;
+    if (!ohneAntwort.isEmpty())
+        teile << QStringLiteral("Monitore ohne Antwort: ") + ohneAntwort.join(QStringLiteral(", "));
     if (ersetzt || verworfen)
-        teile << QStringLiteral("Monitornachrichten ersetzt: %1, verworfen: %2").arg(ersetzt).arg(verworfen);
-    if (!ohneAntwort.isEmpty()) teile << QStringLiteral("ohne Antwort: ") + ohneAntwort.join(QStringLiteral(", "));
+        teile << QStringLiteral("%1ersetzt: %2, verworfen: %3")
+                     .arg(teile.isEmpty() ? QStringLiteral("Monitornachrichten ") : QString())
+                     .arg(ersetzt)
+                     .arg(verworfen);
     return teile.join(QStringLiteral(" – "));
 }
 

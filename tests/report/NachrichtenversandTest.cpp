@@ -266,7 +266,8 @@ TEST(Nachrichtenversand, EinStummerMonitorErhaeltNachDerRueckkehrDieGegenwart)
     EXPECT_EQ(e.first(), std::pair(h, NachrichtAusgang::Abgebrochen));
     EXPECT_EQ(e.oks, 27);
     const QString gezaehlt = QStringLiteral("Monitornachrichten ersetzt: 298, verworfen: 4");
-    EXPECT_EQ(statusBeimAusgang.first(), gezaehlt + QStringLiteral(" – ohne Antwort: 127.0.0.1"));
+    EXPECT_EQ(statusBeimAusgang.first(),
+              QStringLiteral("Monitore ohne Antwort: 127.0.0.1 – ersetzt: 298, verworfen: 4"));
     EXPECT_EQ(fenster.status.value(StatusPanelMonitor), gezaehlt);
     EXPECT_EQ(NetzBeschaeftigt, 0);
     EXPECT_TRUE(v.wartende().isEmpty());

@@ -135,6 +135,7 @@ TEST_F(Hauptfenster, HintsGoToTheFirstPanel)
     hub.statusText(StatusPanelMonitor, QStringLiteral("ohne Antwort: 10.0.0.3"));
     EXPECT_FALSE(main->SPMonitor->isHidden());
     EXPECT_EQ(main->SPMonitor->text(), QStringLiteral("ohne Antwort: 10.0.0.3"));
+    EXPECT_EQ(main->SPMonitor->toolTip(), main->SPMonitor->text());
     hub.statusText(StatusPanelMonitor, QString());
     EXPECT_TRUE(main->SPMonitor->isHidden());
 }

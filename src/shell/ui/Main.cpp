@@ -601,6 +601,7 @@ void TMain::StatusText(int panel, const QString& text)
     QLabel* eigenes = panel == StatusPanelCan ? SPCan : panel == StatusPanelMonitor ? SPMonitor : nullptr;
     if (eigenes) {
         eigenes->setText(text);
+        eigenes->setToolTip(text);  // the whole text where the bar cuts it
         eigenes->setVisible(!text.isEmpty());
     }
 }
