@@ -78,6 +78,15 @@ int ZusaetzlicheResets(const std::string& gedruckt, const std::string& soll, std
     }
 }
 
+// The window as a picture in SPIELTAG_BILDER, when it is set.
+void Bild(QWidget* w, const QString& name)
+{
+    const QString ordner = qEnvironmentVariable("SPIELTAG_BILDER");
+    if (ordner.isEmpty() || !w) return;
+    QDir().mkpath(ordner);
+    w->grab().save(QDir(ordner).filePath(name + QStringLiteral(".png")));
+}
+
 class Gegenstellen : public Programmordner {
 protected:
     void SetUp() override
@@ -143,6 +152,7 @@ TEST_F(Gegenstellen, SilentMonitorsASlowFtpServerAndALatePrinterHoldNothingUpAnd
     Taktmessung messung(EmpfangMs);
     std::function<void()> beobachter;
     long takte = 0;
+    bool frageGesehen = false;
     Programm programm({&adapter, &abschaltung, 1280, 1});
     EXPECT_EQ(programm.starten(ordner.path()), QStringList{});
     ASSERT_EQ(CanAktiv, 1) << CanEinstellungen.StatusText.toStdString();
@@ -161,7 +171,11 @@ TEST_F(Gegenstellen, SilentMonitorsASlowFtpServerAndALatePrinterHoldNothingUpAnd
     ASSERT_TRUE(messung.moeglich());
     ASSERT_EQ(Timer3().interval(), EmpfangMs);
     Timer3().setJob([&] {
-        messung.takt();
+        // The gap in which the operator's printer prompt came up is the
+        // dialog's, not an output's.
+        const bool frage = qobject_cast<TPruefen*>(QApplication::activeModalWidget()) != nullptr;
+        messung.takt(!frage || frageGesehen);
+        frageGesehen = frage;
         Timer3Go();
         ++takte;
         bruecke.takt();
@@ -211,7 +225,7 @@ TEST_F(Gegenstellen, SilentMonitorsASlowFtpServerAndALatePrinterHoldNothingUpAnd
         // The printer prompt is modal; the ticks go on in its loop. The
         // operator switches the printer on and chooses "Prüfen".
         if (auto* frage = qobject_cast<TPruefen*>(QApplication::activeModalWidget()); frage && frage->isVisible()) {
-            ++druckerfragen;
+            if (++druckerfragen == 1) Bild(frage, QStringLiteral("20-druckerfrage"));
             QDir().mkpath(pfad("usb"));
             frage->BtnPruefen->click();
         }
@@ -230,6 +244,7 @@ TEST_F(Gegenstellen, SilentMonitorsASlowFtpServerAndALatePrinterHoldNothingUpAnd
     skriptBoxen().antworten = {ErgebnisJa};
     ASSERT_TRUE(main.MSpielStart->isEnabled());
     main.MSpielStart->trigger();
+    messung = Taktmessung(EmpfangMs);  // from the start on, the operator's set-up aside
     EXPECT_EQ(skriptBoxen().gezeigt, QStringList{QStringLiteral("Spiel starten ? ")});
     skriptBoxen().gezeigt.clear();
     ASSERT_TRUE(warten([&] { return m.Beendet != 0 || takte > GrenzeSpiel; }, 30 * 60 * 1000))
@@ -237,10 +252,12 @@ TEST_F(Gegenstellen, SilentMonitorsASlowFtpServerAndALatePrinterHoldNothingUpAnd
     ASSERT_NE(m.Beendet, 0) << "Durchgang " << int(m.Durchgang);
     EXPECT_TRUE(warten([&] { return PcDruckAusstehend == 0; }, 60000));
 
+    Bild(&main, QStringLiteral("21-hauptfenster-stumme-monitore"));
+
     // The receive tick held its time while the monitors were silent, the
     // server slow and the printer missing.
     EXPECT_GT(messung.takte(), 100);
-    EXPECT_LT(messung.groessteVerspaetungMs(), EmpfangMs) << messung.takte() << " ticks";
+    EXPECT_LT(messung.groessteVerspaetungMs(), EmpfangMs) << messung.groessteBeschreibung().toStdString();
     EXPECT_TRUE(veraltet.isEmpty()) << veraltet.join(u',').toStdString();
     EXPECT_GT(netzmodul->nachrichten().ersetzt(), 0u);  // the silent monitors did get newer messages
     EXPECT_GT(netzmodul->uebersprungeneLiveStaende(), 0);  // and the slow server newer snapshots
