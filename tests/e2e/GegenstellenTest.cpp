@@ -20,6 +20,7 @@
 #include "core/Zeitgeber.h"
 #include "core/ui/Fensterhub.h"
 #include "e2e/Spielaufbau.h"
+#include "e2e/Spieltag.h"
 #include "e2e/Wurfblattsoll.h"
 #include "lanesim/VirtualCanBruecke.h"
 #include "match/bus/CanKarte.h"
@@ -197,12 +198,7 @@ TEST_F(Gegenstellen, SilentMonitorsASlowFtpServerAndALatePrinterHoldNothingUpAnd
         main.MInternetKonfiguration->trigger();
         return true;
     }, [&](TInternet& d) {
-        d.EFtpHost->setText(QStringLiteral("127.0.0.1"));
-        d.EFtpKennung->setText(QString::fromLatin1(FtpTestserver::Kennung));
-        d.EFtpPasswort->setText(QString::fromLatin1(FtpTestserver::Passwort));
-        d.EFtpPfad->setText(QStringLiteral("/live"));
-        if (!d.CBFtpUpdate->isChecked()) d.CBFtpUpdate->click();
-        if (!d.CBFtpUpdateDurchg->isChecked()) d.CBFtpUpdateDurchg->click();
+        LiveErgebnisseEintragen(d, QStringLiteral("/live"));
         d.BtnOk->click();
     });
     ASSERT_EQ(m.FtpUpdate, 1);
@@ -277,37 +273,20 @@ TEST_F(Gegenstellen, SilentMonitorsASlowFtpServerAndALatePrinterHoldNothingUpAnd
     // The program ended at once from its menu: the final results still
     // reach the slow server before the main loop returns.
     skriptBoxen().antworten = {ErgebnisNein, ErgebnisNein};
-    QTimer::singleShot(0, qApp, [&] {
-        QTimer::singleShot(0, qApp, [&] {
-            if (auto* ende = qobject_cast<TProgende*>(QApplication::activeModalWidget())) ende->BtnJa->click();
-        });
-        main.MProgrammEnde->trigger();
-    });
-    QTimer notbremse;
-    notbremse.setSingleShot(true);
-    QObject::connect(&notbremse, &QTimer::timeout, qApp, [] { QCoreApplication::exit(99); });
-    notbremse.start(10 * 60 * 1000);
-    EXPECT_EQ(QApplication::exec(), 0);
+    EXPECT_EQ(ImHauptloopBeenden(main.MProgrammEnde, [] {
+        if (auto* ende = qobject_cast<TProgende*>(QApplication::activeModalWidget())) ende->BtnJa->click();
+    }, 10 * 60 * 1000), 0);
     EXPECT_TRUE(abschaltung.aufrufe.isEmpty());
 
     // "/live" from the server's root, not from the login folder; the last
     // snapshot carries the final totals, worked out from the scripts: each
-    // home player 22 Volle, 14 Abräumen, a miss, 36; each guest 23, 7, 1, 30.
+    // home player 22 Volle, 14 Abräumen, a miss, 36; each guest 23, 7, 1, 30
+    // (totals as the records' four digits).
     EXPECT_FALSE(QFileInfo::exists(ftp.datei(QStringLiteral("heim/live"))));
-    QFile csv(ftp.datei(QStringLiteral("live/Update.csv")));
-    ASSERT_TRUE(csv.open(QIODevice::ReadOnly)) << ftp.zeilen().join(u'|').toStdString();
-    const QList<QByteArray> zeilen = csv.readAll().split('\n');
-    ASSERT_GE(zeilen.size(), 3);
-    const QList<QByteArray> heim = zeilen[1].trimmed().split(';'), gast = zeilen[2].trimmed().split(';');
-    ASSERT_GE(heim.size(), 5);
-    ASSERT_GE(gast.size(), 5);
-    const auto zahlen = [](const QList<QByteArray>& felder) {
-        QList<int> z;
-        for (int k = 1; k <= 4; ++k) z << felder[k].trimmed().toInt();
-        return z;
-    };
-    EXPECT_EQ(zahlen(heim), (QList<int>{44, 28, 2, 72}));
-    EXPECT_EQ(zahlen(gast), (QList<int>{46, 14, 2, 60}));
+    const auto [heim, gast] = LiveSeiten(ftp.datei(QStringLiteral("live/Update.csv")));
+    ASSERT_FALSE(heim.isEmpty()) << ftp.zeilen().join(u'|').toStdString();
+    EXPECT_EQ(heim.mid(1, 4), (QList<QByteArray>{"44", "28", "2", "0072"}));
+    EXPECT_EQ(gast.mid(1, 4), (QList<QByteArray>{"46", "14", "2", "0060"}));
 }
 
 }  // namespace

@@ -1,9 +1,21 @@
 #pragma once
-// What the match day test watches outside the program: a lane monitor
-// client (the monitor client tool in its own process) and a board row as
-// the simulator puts it together from the frames it received.
+// What the whole-day tests watch outside the program: a lane monitor client
+// (the monitor client tool in its own process), a board row as the simulator
+// puts it together from the frames it received, and the sides' rows of the
+// live results on the FTP server; and two steps of the operator's: the live
+// upload set in the internet window, and the program ended from its menu in
+// the application's main loop.
 
 #include "match/bus/CanFrames.h"
+#include "report/ui/Internet.h"
+#include "support/Ftpserver.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
 
 #include <QDeadlineTimer>
 #include <QFile>
@@ -11,6 +23,7 @@
 #include <QRegularExpression>
 #include <QStringList>
 
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -73,3 +86,46 @@ inline QByteArray Tafelzeile(const std::vector<std::vector<CanDaten>>& rahmenfol
 }
 
 inline std::string Lesbar(const QByteArray& zeile) { return QByteArray(zeile).replace('\0', '_').toStdString(); }
+
+// The internet window's FTP fields for the test server and the folder typed,
+// live results at the start and after each round.
+inline void LiveErgebnisseEintragen(TInternet& d, const QString& ordner)
+{
+    d.EFtpHost->setText(QStringLiteral("127.0.0.1"));
+    d.EFtpKennung->setText(QString::fromLatin1(FtpTestserver::Kennung));
+    d.EFtpPasswort->setText(QString::fromLatin1(FtpTestserver::Passwort));
+    d.EFtpPfad->setText(ordner);
+    if (!d.CBFtpUpdate->isChecked()) d.CBFtpUpdate->click();
+    if (!d.CBFtpUpdateDurchg->isChecked()) d.CBFtpUpdateDurchg->click();
+}
+
+// The home and the guest row of an "Update.csv" (name;Volle;Abr;Fehler;Total;
+// Punkte); empty when the file is missing or short.
+inline std::pair<QList<QByteArray>, QList<QByteArray>> LiveSeiten(const QString& datei)
+{
+    QFile f(datei);
+    if (!f.open(QIODevice::ReadOnly)) return {};
+    const QList<QByteArray> zeilen = f.readAll().split('\n');
+    if (zeilen.size() < 3) return {};
+    QList<QByteArray> heim = zeilen[1].trimmed().split(';'), gast = zeilen[2].trimmed().split(';');
+    if (heim.size() < 5 || gast.size() < 5) return {};
+    for (QList<QByteArray>* seite : {&heim, &gast})
+        for (QByteArray& feld : *seite) feld = feld.trimmed();
+    return {heim, gast};
+}
+
+// The program ended from its menu command in the application's main loop,
+// as the program runs it; imDialog answers the end dialog once it is up.
+// What the main loop returns: 99 when nothing ended it in `grenzeMs`.
+inline int ImHauptloopBeenden(QAction* ende, const std::function<void()>& imDialog, int grenzeMs)
+{
+    QTimer::singleShot(0, qApp, [&] {
+        QTimer::singleShot(0, qApp, [&] { imDialog(); });
+        ende->trigger();
+    });
+    QTimer notbremse;
+    notbremse.setSingleShot(true);
+    QObject::connect(&notbremse, &QTimer::timeout, qApp, [] { QCoreApplication::exit(99); });
+    notbremse.start(grenzeMs);
+    return QApplication::exec();
+}

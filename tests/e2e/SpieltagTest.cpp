@@ -493,12 +493,7 @@ TEST_F(Spieltag, TwoMatchesFromSetUpToTheProgramsEnd)
         main.MInternetKonfiguration->trigger();
         return true;
     }, [&](TInternet& d) {
-        d.EFtpHost->setText(QStringLiteral("127.0.0.1"));
-        d.EFtpKennung->setText(QString::fromLatin1(FtpTestserver::Kennung));
-        d.EFtpPasswort->setText(QString::fromLatin1(FtpTestserver::Passwort));
-        d.EFtpPfad->setText(QStringLiteral("live"));
-        if (!d.CBFtpUpdate->isChecked()) d.CBFtpUpdate->click();
-        if (!d.CBFtpUpdateDurchg->isChecked()) d.CBFtpUpdateDurchg->click();
+        LiveErgebnisseEintragen(d, QStringLiteral("live"));
         bild(&d, QStringLiteral("03-internet-a"));
         d.BtnOk->click();
     });
@@ -784,13 +779,8 @@ TEST_F(Spieltag, TwoMatchesFromSetUpToTheProgramsEnd)
     // The live upload: the last "Update.csv" of A carries the records' totals.
     ASSERT_TRUE(warten([&] { return netzmodul.laufendeFtpAuftraege() == 0; }, 60000));
     {
-        QFile f(ftp.datei(QStringLiteral("live/Update.csv")));
-        ASSERT_TRUE(f.open(QIODevice::ReadOnly)) << ftp.zeilen().join(u'|').toStdString();
-        const QList<QByteArray> zeilen = f.readAll().split('\n');
-        ASSERT_GE(zeilen.size(), 3);
-        const QList<QByteArray> heim = zeilen[1].trimmed().split(';'), gast = zeilen[2].trimmed().split(';');
-        ASSERT_GE(heim.size(), 5);
-        ASSERT_GE(gast.size(), 5);
+        const auto [heim, gast] = LiveSeiten(ftp.datei(QStringLiteral("live/Update.csv")));
+        ASSERT_FALSE(heim.isEmpty()) << ftp.zeilen().join(u'|').toStdString();
         EXPECT_EQ(QString::fromLatin1(heim[4]), totalA);
         EXPECT_EQ(QString::fromLatin1(gast[4]), totalGastA);
         EXPECT_GE(ftp.zeilen().count(QStringLiteral("STOR Update.csv")), 12);
@@ -934,19 +924,11 @@ TEST_F(Spieltag, TwoMatchesFromSetUpToTheProgramsEnd)
     // returns 99.
     skriptBoxen().antworten = {ErgebnisNein, ErgebnisNein, ErgebnisNein, ErgebnisNein, ErgebnisNein, ErgebnisNein};
     bool endeGesehen = false;
-    QTimer::singleShot(0, qApp, [&] {
-        QTimer::singleShot(0, qApp, [&] {
-            endeGesehen = QApplication::activeModalWidget() == &progende;
-            bild(&progende, QStringLiteral("09-programmende"));
-            progende.BtnJa->click();
-        });
-        main.MProgrammEnde->trigger();
-    });
-    QTimer notbremse;
-    notbremse.setSingleShot(true);
-    QObject::connect(&notbremse, &QTimer::timeout, qApp, [] { QCoreApplication::exit(99); });
-    notbremse.start(120000);
-    EXPECT_EQ(QApplication::exec(), 0);
+    EXPECT_EQ(ImHauptloopBeenden(main.MProgrammEnde, [&] {
+        endeGesehen = QApplication::activeModalWidget() == &progende;
+        bild(&progende, QStringLiteral("09-programmende"));
+        progende.BtnJa->click();
+    }, 120000), 0);
     EXPECT_TRUE(endeGesehen);
     EXPECT_TRUE(abschaltung.aufrufe.isEmpty());  // the program only, not the machine
 }
