@@ -41,6 +41,11 @@ public:
     virtual std::uint8_t OutSerialPort(std::uint8_t com, std::uint8_t byte) = 0;
     // Releases every port.
     virtual void InoutClear() = 0;
+    // The device of port n (1..4 LPT1..4, 5..8 COM1..4) failed for good
+    // since it was last configured (unplugged, switched off): the port is
+    // closed, takes nothing and wants configuring again. A port that only
+    // refuses a byte for now (busy, full) is not lost.
+    virtual bool verloren(std::uint8_t) const { return false; }
     // The devices behind the ports, from the settings; a layer without
     // devices ignores them.
     virtual void setGeraete(const DruckerGeraete&) {}

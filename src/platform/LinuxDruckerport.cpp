@@ -77,13 +77,27 @@ bool LinuxDruckerport::oeffnenFd(Port& p, const QString& pfad, Art art)
     if (p.fd < 0) return false;
     p.art = art;
     p.pfad = pfad;
+    p.verloren = false;
     return true;
 }
 
 std::uint8_t LinuxDruckerport::schreibenFd(Port& p, std::uint8_t byte)
 {
     if (p.fd < 0) return 1;
-    return ::write(p.fd, &byte, 1) == 1 ? 0 : 1;
+    if (::write(p.fd, &byte, 1) == 1) return 0;
+    // Busy or full: the byte comes again. Anything else (the device is gone,
+    // a disk is full) closes the port until it is configured again.
+    if (errno != EAGAIN && errno != EWOULDBLOCK && errno != EINTR) {
+        schliessen(p);
+        p.verloren = true;
+    }
+    return 1;
+}
+
+bool LinuxDruckerport::verloren(std::uint8_t n) const
+{
+    const Port* p = n >= 1 && n <= 4 ? &m_lpt[n - 1] : n >= 5 && n <= 8 ? &m_com[n - 5] : nullptr;
+    return p && p->verloren;
 }
 
 std::uint8_t LinuxDruckerport::InoutInit(std::uint16_t, std::uint16_t) { return 0; }
@@ -127,6 +141,7 @@ std::uint8_t LinuxDruckerport::ConfigSerialPort(std::uint8_t n, std::uint8_t mod
         p->seriell = std::move(s);
         p->art = Art::Seriell;
         p->pfad = pfad;
+        p->verloren = false;
     }
     QSerialPort& s = *p->seriell;
     p->ctsTest = mode == 1;
@@ -180,7 +195,12 @@ std::uint8_t LinuxDruckerport::OutSerialPort(std::uint8_t n, std::uint8_t byte)
     if (p->art == Art::Datei) return schreibenFd(*p, byte);
     if (p->art != Art::Seriell) return 1;
     QSerialPort& s = *p->seriell;
-    if (!s.isOpen() || s.error() == QSerialPort::ResourceError) return 1;
+    if (!s.isOpen() || s.error() == QSerialPort::ResourceError) {
+        // A USB adapter pulled out: configured again before the next byte.
+        schliessen(*p);
+        p->verloren = true;
+        return 1;
+    }
     // The kernel's buffer is the queue: while it takes nothing more (full,
     // or held back by CTS), a byte still waits in Qt's buffer and the next
     // one is refused.

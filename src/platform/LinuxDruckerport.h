@@ -59,6 +59,7 @@ public:
     std::uint8_t OutParallelPort(std::uint8_t lpt, std::uint8_t byte) override;
     std::uint8_t OutSerialPort(std::uint8_t com, std::uint8_t byte) override;
     void InoutClear() override;
+    bool verloren(std::uint8_t n) const override;
 
 private:
     enum class Art { Zu, Datei, Parallel, Seriell };
@@ -68,6 +69,7 @@ private:
         int fd = -1;                          // Datei, Parallel
         std::unique_ptr<QSerialPort> seriell;  // Seriell
         bool ctsTest = false;
+        bool verloren = false;  // closed after the device failed for good
     };
 
     static void schliessen(Port& p);

@@ -9,7 +9,11 @@
 #include "match/flow/Spielbahnen.h"
 #include "match/flow/Zeitgeberliste.h"
 #include "platform/FakeDruckerport.h"
+#include "platform/LinuxDruckerport.h"
 #include "support/CanTestUmgebung.h"
+
+#include <QFile>
+#include <QTemporaryDir>
 
 #include <string>
 
@@ -272,6 +276,41 @@ TEST_F(Druckwarteschlange, APromptIsNotAskedForAPrinterThatPrintsAgain)
     const QByteArray reset("\x1b@\x1bM\x1bR\x02\r");
     // The reset goes before what waits in the queue.
     EXPECT_EQ(Hex(port.lptDaten[0]), Hex(reset + "KOPFWURF"));
+}
+
+// A printer that goes away in the middle of a sheet (its device fails every
+// write: /dev/full stands in for a printer unplugged) is not written to in
+// vain for the rest of the match: each failed try counts as not ready, the
+// operator is asked after eleven, and once it is back "Prüfen" gets the rest
+// of the sheet out, nothing lost.
+TEST_F(Druckwarteschlange, APrinterThatGoesAwayIsAskedForAndGetsTheRestWhenBack)
+{
+    QTemporaryDir ordner;
+    const QString geraet = ordner.filePath(QStringLiteral("lp0")), papier = ordner.filePath(QStringLiteral("papier"));
+    ASSERT_TRUE(QFile::link(QStringLiteral("/dev/full"), geraet));
+    DruckerGeraete geraete;
+    geraete.lpt[0] = geraet;
+    LinuxDruckerport linux(geraete);
+    DruckerportEinsetzen eingesetzt(linux);
+    Spiel(1, 1, 2, &TWettkampfDaten::DrZweiBahnen);
+    Zugeordnet(1, {1, 2});
+    Einst.Drucker[1].DrTimer = 1;
+    DruckerportKonfigurieren(1);
+    ASSERT_EQ(DruckerportBereit[1], 1);
+    ASSERT_TRUE(DruckauftragAnhaengen(1, "KOPF"));
+    for (int t = 0; t < 11; ++t) DruckausgabeSenden(1);
+    EXPECT_EQ(DruckerAnfrageMaske, 0x0001);
+    // Plugged in again (here: another device at the same path), then "Prüfen".
+    ASSERT_TRUE(QFile::remove(geraet));
+    ASSERT_TRUE(QFile::link(papier, geraet));
+    skriptPrompts().antworten = {1};
+    Timer9Go();
+    EXPECT_EQ(skriptPrompts().tags, QList<int>{201});
+    for (int t = 0; t < 10 && PcDruckAusstehend; ++t) DruckausgabeSenden(1);
+    QFile f(papier);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_EQ(f.readAll(), QByteArray("KOPF"));
+    EXPECT_EQ(PcDruckAusstehend, 0);
 }
 
 // A job goes in whole or not at all; the queue ends at 4,096 bytes.

@@ -331,19 +331,23 @@ void DruckerportAusgeben(int bahn)
     const int n = d.Schnittstelle;
     if (n < 1 || n > 8) return;
     // A port that could not be opened (a USB printer switched on after the
-    // start has no device yet) is opened again; until it opens, the printer
-    // counts as not ready, so that the operator is asked about it.
-    if (!DruckerportBereit[p]) DruckerportKonfigurieren(p);
+    // start has no device yet) or whose device went away is opened again;
+    // until it opens and takes bytes, the printer counts as not ready, so
+    // that the operator is asked about it.
     Druckerport& port = druckerport();
-    const u8 bereit = !DruckerportBereit[p] ? 1
-                      : n >= 5              ? port.TestSerialPortModem(u8(n - 4))
-                                            : port.TestParallelPort(u8(n), d.LptMode);
-    if (bereit != 0) {
+    if (!DruckerportBereit[p] || port.verloren(u8(n))) DruckerportKonfigurieren(p);
+    const auto nichtBereit = [&] {
         if (++BahnDruckerZustand[bahn] > DruckerNichtBereitGrenze) {
             DruckerAnfrageMaske |= bit;
             Timer9().setEnabled(true);
             BahnDruckerZustand[bahn] = 0;
         }
+    };
+    const u8 bereit = !DruckerportBereit[p] ? 1
+                      : n >= 5              ? port.TestSerialPortModem(u8(n - 4))
+                                            : port.TestParallelPort(u8(n), d.LptMode);
+    if (bereit != 0) {
+        nichtBereit();
         return;
     }
     Zeile zeile = Zeilenpuffer(p);
@@ -352,6 +356,10 @@ void DruckerportAusgeben(int bahn)
         Senden(d, n, zeile);
     else
         Senden(d, n, schlange);
+    if (port.verloren(u8(n))) {
+        nichtBereit();
+        return;
+    }
     if (zeile.anzahl() > 0 || schlange.wartend() > 0) return;
 
     if (DruckerportBelegt && Z.BerichtDrucker == p) {
