@@ -2,7 +2,7 @@
 // match, blank form and texts, into its full-size picture.
 
 #include "support/Berichtsspiel.h"
-#include "report/Formular.h"
+#include "report/formulare/Formular.h"
 
 #include <QGuiApplication>
 #include <benchmark/benchmark.h>

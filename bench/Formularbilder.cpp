@@ -4,7 +4,7 @@
 //   formularbilder <folder>   writes Formular<n>-<name>.png into the folder
 
 #include "support/Berichtsspiel.h"
-#include "report/Formular.h"
+#include "report/formulare/Formular.h"
 
 #include <QDir>
 #include <QGuiApplication>

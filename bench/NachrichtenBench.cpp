@@ -1,7 +1,7 @@
 // The cost of one message to a monitor client: connect, frame, answer and
 // disconnect against a listener in the same process that answers at once.
 
-#include "report/Nachrichtenversand.h"
+#include "report/netz/Nachrichtenversand.h"
 
 #include <QCoreApplication>
 #include <QEventLoop>

@@ -5,8 +5,8 @@
 #include "core/SettingsFile.h"
 #include "match/print/Druckwarteschlange.h"
 #include "match/print/Wurfblatt.h"
-#include "report/Deckblatt.h"
-#include "report/Formular.h"
+#include "report/deckblatt/Deckblatt.h"
+#include "report/formulare/Formular.h"
 #include "report/Unterschriften.h"
 
 #include <QBuffer>

@@ -1,6 +1,6 @@
 #include "report/Unterschriften.h"
 
-#include "report/Formular.h"
+#include "report/formulare/Formular.h"
 
 #include <QPainter>
 

@@ -5,7 +5,7 @@
 // layouts wherever the report is drawn (window, print, fax, e-mail).
 
 #include "core/Records.h"
-#include "report/Leinwand.h"
+#include "report/formulare/Leinwand.h"
 
 #include <QImage>
 #include <QRect>

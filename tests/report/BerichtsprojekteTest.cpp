@@ -1,4 +1,4 @@
-#include "report/Berichtsprojekte.h"
+#include "report/projekte/Berichtsprojekte.h"
 
 #include "core/Globals.h"
 #include "core/SettingsFile.h"

@@ -1,4 +1,4 @@
-#include "report/Berichtsvariablen.h"
+#include "report/projekte/Berichtsvariablen.h"
 
 #include "core/Globals.h"
 #include "support/Einsetzen.h"

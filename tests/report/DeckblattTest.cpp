@@ -4,7 +4,7 @@
 
 #include "core/Globals.h"
 #include "core/SettingsFile.h"
-#include "report/Deckblatt.h"
+#include "report/deckblatt/Deckblatt.h"
 #include "support/Dateien.h"
 #include "support/Programmordner.h"
 #include "support/QtDrucken.h"

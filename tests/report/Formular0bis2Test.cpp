@@ -3,7 +3,7 @@
 // Arial of 30 points: 40 pixels, so a text whose bottom is y is drawn at
 // y - 40; size 24 is 32 pixels, size 40 is 53.
 
-#include "report/Formularlayouts.h"
+#include "report/formulare/Formularlayouts.h"
 #include "support/Aufzeichnungsleinwand.h"
 
 #include <gtest/gtest.h>

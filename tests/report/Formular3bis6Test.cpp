@@ -4,7 +4,7 @@
 // whose bottom is y is drawn at y - 36; crosses of 30 points at y - 40, of
 // 24 points at y - 32.
 
-#include "report/Formularlayouts.h"
+#include "report/formulare/Formularlayouts.h"
 #include "support/Aufzeichnungsleinwand.h"
 #include "support/QtDrucken.h"
 

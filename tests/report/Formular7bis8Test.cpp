@@ -3,7 +3,7 @@
 // default font is 30 points = 40 pixels, so a text whose bottom stands on y
 // is drawn at y - 40.
 
-#include "report/Formular.h"
+#include "report/formulare/Formular.h"
 #include "support/Aufzeichnungsleinwand.h"
 
 #include <gtest/gtest.h>

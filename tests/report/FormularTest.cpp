@@ -2,7 +2,7 @@
 // nothing, the layout font from the settings and the free form fields.
 
 #include "core/Globals.h"
-#include "report/Formular.h"
+#include "report/formulare/Formular.h"
 #include "support/Aufzeichnungsleinwand.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 // The zoom, drag and click-zoom arithmetic of the report window's preview.
 
-#include "report/Formularansicht.h"
+#include "report/formulare/Formularansicht.h"
 
 #include <gtest/gtest.h>
 

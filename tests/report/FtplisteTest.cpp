@@ -1,6 +1,6 @@
 // The listing lines of the FTP browser and its folder paths.
 
-#include "report/Ftpliste.h"
+#include "report/netz/Ftpliste.h"
 
 #include <gtest/gtest.h>
 #include <utility>

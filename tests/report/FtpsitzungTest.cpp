@@ -1,4 +1,4 @@
-#include "report/Ftpsitzung.h"
+#include "report/netz/Ftpsitzung.h"
 #include "support/Ftpserver.h"
 
 #include <QCoreApplication>

@@ -1,4 +1,4 @@
-#include "report/L8.h"
+#include "report/projekte/L8.h"
 
 #include "core/Boxes.h"
 #include "platform/bericht/FakeBerichtsmaschine.h"

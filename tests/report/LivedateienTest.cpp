@@ -1,4 +1,4 @@
-#include "report/Livedateien.h"
+#include "report/netz/Livedateien.h"
 
 #include <gtest/gtest.h>
 #include <memory>

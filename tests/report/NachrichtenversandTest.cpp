@@ -1,5 +1,5 @@
 #include "core/Globals.h"
-#include "report/Nachrichtenversand.h"
+#include "report/netz/Nachrichtenversand.h"
 #include "support/Aufnahmen.h"
 #include "support/Monitorgegenstelle.h"
 #include "support/Warten.h"

@@ -1,11 +1,11 @@
-#include "report/Netzmodul.h"
+#include "report/netz/Netzmodul.h"
 
 #include "core/Cp1252.h"
 #include "core/Globals.h"
 #include "core/Password.h"
 #include "core/SettingsFile.h"
 #include "match/flow/Zustand.h"
-#include "report/Livedateien.h"
+#include "report/netz/Livedateien.h"
 #include "support/KernAufnahmen.h"
 #include "support/Ftpserver.h"
 #include "support/Smtpsenke.h"

@@ -2,7 +2,7 @@
 // position dialog shows and stores, and the arithmetic of the drag preview.
 #include "core/Globals.h"
 #include "core/SettingsFile.h"
-#include "report/Positionen.h"
+#include "report/formulare/Positionen.h"
 #include "support/Dateien.h"
 #include "support/Programmordner.h"
 

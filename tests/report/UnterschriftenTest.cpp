@@ -2,7 +2,7 @@
 // layouts.
 
 #include "core/Globals.h"
-#include "report/Formular.h"
+#include "report/formulare/Formular.h"
 #include "report/Unterschriften.h"
 
 #include <QPainter>

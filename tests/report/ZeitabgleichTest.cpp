@@ -1,6 +1,6 @@
 #include "core/Clock.h"
 #include "core/Globals.h"
-#include "report/Zeitabgleich.h"
+#include "report/netz/Zeitabgleich.h"
 #include "support/Aufnahmen.h"
 #include "support/Smtpsenke.h"  // warten()
 

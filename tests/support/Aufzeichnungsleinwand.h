@@ -3,7 +3,7 @@
 // layouts: every text with its position, anchor, font and clip rectangle.
 // A text's width is taken as half its font's pixel height per character.
 
-#include "report/Leinwand.h"
+#include "report/formulare/Leinwand.h"
 
 #include <QList>
 #include <QStringList>

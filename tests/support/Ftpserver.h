@@ -23,7 +23,7 @@
 //
 // The target defines FTP_SERVER as the script's path.
 
-#include "report/Ftpsitzung.h"
+#include "report/netz/Ftpsitzung.h"
 
 #include <QDeadlineTimer>
 #include <QDir>

@@ -8,8 +8,8 @@
 #include "core/ui/Farbe.h"
 #include "core/ui/Farben.h"
 #include "core/ui/Hinweis.h"
-#include "report/Formular.h"
-#include "report/Positionen.h"
+#include "report/formulare/Formular.h"
+#include "report/formulare/Positionen.h"
 
 #include <QAction>
 #include <QComboBox>

@@ -7,7 +7,7 @@
 #include "competition/ui/Maskenfeld.h"
 #include "competition/ui/WettkampfDatenbank.h"
 #include "competition/ui/WettkampfIntern.h"
-#include "report/L8.h"
+#include "report/projekte/L8.h"
 #include "core/Cp1252.h"
 #include "core/Fenster.h"
 #include "core/Globals.h"

@@ -17,7 +17,7 @@
 #include "core/ui/Farben.h"
 #include "core/ui/Hilfe.h"
 #include "match/flow/Wettkampfslots.h"
-#include "report/L8.h"
+#include "report/projekte/L8.h"
 
 #include <QAbstractButton>
 #include <QAction>

@@ -6,11 +6,11 @@
 #include "core/Globals.h"
 #include "core/ui/Drucker.h"
 #include "report/Berichtausgabe.h"
-#include "report/Berichtsprojekte.h"
-#include "report/Deckblatt.h"
+#include "report/projekte/Berichtsprojekte.h"
+#include "report/deckblatt/Deckblatt.h"
 #include "report/Druckoptionen.h"
-#include "report/Netzmodul.h"
-#include "report/Formular.h"
+#include "report/netz/Netzmodul.h"
+#include "report/formulare/Formular.h"
 #include "report/Unterschriften.h"
 
 #include <QDir>

@@ -10,7 +10,7 @@
 #include "core/ui/Hinweis.h"
 #include "core/ui/Keyb.h"
 #include "core/ui/Textformatleiste.h"
-#include "report/Deckblatt.h"
+#include "report/deckblatt/Deckblatt.h"
 
 #include <QAction>
 #include <QComboBox>

@@ -6,7 +6,7 @@
 #include "core/ui/Hinweis.h"
 #include "core/ui/Tastaturfelder.h"
 #include "report/Berichtausgabe.h"
-#include "report/Deckblatt.h"
+#include "report/deckblatt/Deckblatt.h"
 
 #include <QComboBox>
 #include <QGridLayout>

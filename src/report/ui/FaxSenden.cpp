@@ -2,7 +2,7 @@
 
 #include "core/Globals.h"
 #include "report/Berichtausgabe.h"
-#include "report/Deckblatt.h"
+#include "report/deckblatt/Deckblatt.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>

@@ -6,7 +6,7 @@
 #include "core/ui/Farben.h"
 #include "core/ui/Hinweis.h"
 #include "report/Berichtzustand.h"
-#include "report/Formular.h"
+#include "report/formulare/Formular.h"
 
 #include <QApplication>
 #include <QHBoxLayout>

@@ -4,7 +4,7 @@
 // a dotted frame that the operator drags to its place and width with the
 // mouse or moves with the arrow keys.
 
-#include "report/Positionen.h"
+#include "report/formulare/Positionen.h"
 
 #include <QDialog>
 #include <QPoint>

@@ -7,7 +7,7 @@
 #include "core/ui/Farben.h"
 #include "core/ui/Hinweis.h"
 #include "match/dienste/Netzdienste.h"
-#include "report/Netzmodul.h"
+#include "report/netz/Netzmodul.h"
 
 #include <QAction>
 #include <QCoreApplication>

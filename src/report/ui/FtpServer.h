@@ -8,8 +8,8 @@
 // own FTP session; while one runs, only "&Beenden" is usable. A failure
 // shows its text in the status bar and leaves the window as it was.
 
-#include "report/Ftpliste.h"
-#include "report/Ftpsitzung.h"
+#include "report/netz/Ftpliste.h"
+#include "report/netz/Ftpsitzung.h"
 
 #include <QDialog>
 #include <QQueue>

@@ -10,7 +10,7 @@
 #include "core/ui/Farben.h"
 #include "core/ui/Hinweis.h"
 #include "core/ui/Tastaturfelder.h"
-#include "report/Netzmodul.h"
+#include "report/netz/Netzmodul.h"
 
 #include <QCheckBox>
 #include <QGridLayout>

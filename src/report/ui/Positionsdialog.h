@@ -4,7 +4,7 @@
 // layout, typed as numbers or dragged in the preview. OK stores the
 // position and saves "Position.inf"; the caller then reads PositionFeldName.
 
-#include "report/Positionen.h"
+#include "report/formulare/Positionen.h"
 
 #include <QDialog>
 

@@ -5,7 +5,7 @@
 #include "core/ui/Farbe.h"
 #include "core/ui/Farben.h"
 #include "core/ui/Hinweis.h"
-#include "report/Deckblatt.h"
+#include "report/deckblatt/Deckblatt.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>

@@ -10,10 +10,10 @@
 #include "core/ui/Hinweis.h"
 #include "platform/bericht/EigeneBerichtsmaschine.h"
 #include "platform/bericht/ui/Berichtsvorschau.h"
-#include "report/Berichtsprojekte.h"
+#include "report/projekte/Berichtsprojekte.h"
 #include "report/Berichtzustand.h"
 #include "report/Druckoptionen.h"
-#include "report/Positionen.h"
+#include "report/formulare/Positionen.h"
 #include "report/Unterschriften.h"
 #include "report/ui/Berichtausgabe.h"
 

@@ -4,7 +4,7 @@
 // with it (print options, cover sheet, print, fax, e-mail, web upload,
 // signatures). Every showing reselects Einst.FormularNummer and redraws.
 
-#include "report/Formularansicht.h"
+#include "report/formulare/Formularansicht.h"
 
 #include <QDialog>
 #include <QImage>

@@ -22,7 +22,7 @@
 #include "match/ui/Startfenster.h"
 #include "displays/Grossanzsteuerung.h"
 #include "displays/ui/Fensterregistrierung.h"
-#include "report/Netzmodul.h"
+#include "report/netz/Netzmodul.h"
 #include "report/ui/Berichtausgabe.h"
 #include "report/ui/Fensterregistrierung.h"
 #include "core/Berichtdienste.h"

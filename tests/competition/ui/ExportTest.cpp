@@ -9,7 +9,7 @@
 #include "core/SettingsFile.h"
 #include "core/ui/Fensterhub.h"
 #include "match/flow/Wettkampfslots.h"
-#include "report/Formular.h"
+#include "report/formulare/Formular.h"
 #include "support/Dateien.h"
 #include "support/Dateigrenze.h"
 #include "support/Grundlage.h"

@@ -12,7 +12,7 @@
 #include "e2e/Spielaufbau.h"
 #include "match/dienste/Anzeigeschicht.h"
 #include "match/flow/Spielablauf.h"
-#include "report/Netzmodul.h"
+#include "report/netz/Netzmodul.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>

@@ -14,7 +14,7 @@
 #include "match/flow/Wettkampfslots.h"
 #include "match/print/Druckwarteschlange.h"
 #include "report/Berichtausgabe.h"
-#include "report/Deckblatt.h"
+#include "report/deckblatt/Deckblatt.h"
 #include "report/Unterschriften.h"
 #include "report/ui/EmailSenden.h"
 #include "report/ui/FaxSenden.h"

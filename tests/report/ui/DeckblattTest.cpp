@@ -9,7 +9,7 @@
 #include "core/Tastatur.h"
 #include "core/ui/Drucker.h"
 #include "core/ui/Keyb.h"
-#include "report/Deckblatt.h"
+#include "report/deckblatt/Deckblatt.h"
 #include "report/ui/Deckblatt.h"
 #include "report/ui/Fensterregistrierung.h"
 #include "support/Dateien.h"

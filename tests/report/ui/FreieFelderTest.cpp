@@ -8,7 +8,7 @@
 #include "core/ui/Fensterhub.h"
 #include "match/flow/Wettkampfslots.h"
 #include "report/Berichtzustand.h"
-#include "report/Formular.h"
+#include "report/formulare/Formular.h"
 #include "report/ui/Fensterregistrierung.h"
 #include "report/ui/Positionsdialog.h"
 #include "support/Aufzeichnungsleinwand.h"

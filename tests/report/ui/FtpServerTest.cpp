@@ -8,7 +8,7 @@
 #include "core/ui/Fensterhub.h"
 #include "match/dienste/Netzdienste.h"
 #include "report/ui/Fensterregistrierung.h"
-#include "report/Netzmodul.h"
+#include "report/netz/Netzmodul.h"
 #include "report/ui/FtpServer.h"
 #include "support/Ftpserver.h"
 #include "support/ImDialog.h"

@@ -7,7 +7,7 @@
 #include "core/ui/Farben.h"
 #include "core/ui/Fensterhub.h"
 #include "match/flow/Wettkampfslots.h"
-#include "report/Deckblatt.h"
+#include "report/deckblatt/Deckblatt.h"
 #include "report/ui/EmailSenden.h"
 #include "report/ui/FaxSenden.h"
 #include "report/ui/Fensterregistrierung.h"

@@ -9,7 +9,7 @@
 #include "match/flow/Wettkampfslots.h"
 #include "report/Berichtzustand.h"
 #include "report/Druckoptionen.h"
-#include "report/Formular.h"
+#include "report/formulare/Formular.h"
 #include "report/Unterschriften.h"
 #include "report/ui/Berichtausgabe.h"
 #include "report/ui/Fensterregistrierung.h"

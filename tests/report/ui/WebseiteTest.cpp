@@ -8,7 +8,7 @@
 #include "core/Globals.h"
 #include "core/SettingsFile.h"
 #include "core/TextFunctions.h"
-#include "report/Livedateien.h"
+#include "report/netz/Livedateien.h"
 #include "support/Berichtsspiel.h"
 #include "support/Chromium.h"
 

@@ -1,0 +1,197 @@
+#include "report/netz/Ftpliste.h"
+
+#include <QRegularExpression>
+
+namespace {
+
+struct Feld {
+    qsizetype anfang = 0;
+    qsizetype ende = 0;  // one past the last character
+};
+
+bool Leer(QChar c) { return c == u' ' || c == u'\t'; }
+
+QList<Feld> Felder(const QString& z)
+{
+    QList<Feld> felder;
+    qsizetype i = 0;
+    while (i < z.size()) {
+        while (i < z.size() && Leer(z[i])) ++i;
+        if (i == z.size()) break;
+        const qsizetype anfang = i;
+        while (i < z.size() && !Leer(z[i])) ++i;
+        felder.append({anfang, i});
+    }
+    return felder;
+}
+
+QStringView Text(const QString& z, const Feld& f) { return QStringView(z).mid(f.anfang, f.ende - f.anfang); }
+
+// "drwxr-xr-x", "-rw-r--r--", also with a trailing "+", "@" or ".".
+bool UnixRechte(QStringView t)
+{
+    static const QRegularExpression muster(QStringLiteral("^[-dlbcps][-rwxsStTl]{9}[+@.]?$"));
+    return muster.match(t).hasMatch();
+}
+
+bool Monat(QStringView t)
+{
+    static const char* const monate[] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
+                                         "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+    for (const char* m : monate)
+        if (t.compare(QLatin1String(m), Qt::CaseInsensitive) == 0) return true;
+    return false;
+}
+
+bool Tag(QStringView t)
+{
+    bool ok = false;
+    const int tag = t.toInt(&ok);
+    return ok && t.size() <= 2 && tag >= 1 && tag <= 31;
+}
+
+bool ZeitOderJahr(QStringView t)
+{
+    static const QRegularExpression muster(QStringLiteral("^(\\d{1,2}:\\d{2}|\\d{4})$"));
+    return muster.match(t).hasMatch();
+}
+
+// "2024-01-31".
+bool IsoDatum(QStringView t)
+{
+    static const QRegularExpression muster(QStringLiteral("^\\d{4}-\\d{2}-\\d{2}$"));
+    return muster.match(t).hasMatch();
+}
+
+// "12:00", "12:00:59", "12:00:59.123456789".
+bool IsoZeit(QStringView t)
+{
+    static const QRegularExpression muster(QStringLiteral("^\\d{1,2}:\\d{2}(:\\d{2}(\\.\\d+)?)?$"));
+    return muster.match(t).hasMatch();
+}
+
+// "+0100" after a full time.
+bool Zeitzone(QStringView t)
+{
+    static const QRegularExpression muster(QStringLiteral("^[+-]\\d{4}$"));
+    return muster.match(t).hasMatch();
+}
+
+// The name of a Unix line: after the date and time ("Jan 31 12:00",
+// "Jan 31 2024", "2024-01-31 12:00", "2024-01-31 12:00:00.000 +0100"), or
+// after the eighth field.
+QString UnixName(const QString& z, const QList<Feld>& f)
+{
+    // The last field of the date at i, or -1.
+    const auto datumBei = [&](qsizetype i) -> qsizetype {
+        if (i + 2 < f.size() && Monat(Text(z, f[i])) && Tag(Text(z, f[i + 1])) && ZeitOderJahr(Text(z, f[i + 2])))
+            return i + 2;
+        if (i + 1 < f.size() && IsoDatum(Text(z, f[i])) && IsoZeit(Text(z, f[i + 1]))) {
+            if (i + 2 < f.size() && Text(z, f[i + 1]).contains(u'.') && Zeitzone(Text(z, f[i + 2]))) return i + 2;
+            return i + 1;
+        }
+        return -1;
+    };
+    qsizetype ende = datumBei(5);
+    for (qsizetype i = 3; (ende < 0 || ende + 1 >= f.size()) && i + 2 < f.size(); ++i) ende = datumBei(i);
+    if (ende >= 0 && ende + 1 < f.size()) return z.mid(f[ende].ende + 1);
+    if (f.size() > 8) return z.mid(f[8].anfang);
+    return {};
+}
+
+bool DosDatum(QStringView t)
+{
+    static const QRegularExpression muster(QStringLiteral("^\\d{2}-\\d{2}-(\\d{2}|\\d{4})$"));
+    return muster.match(t).hasMatch();
+}
+
+bool DosZeit(QStringView t)
+{
+    static const QRegularExpression muster(QStringLiteral("^\\d{1,2}:\\d{2}([AaPp][Mm])?$"));
+    return muster.match(t).hasMatch();
+}
+
+}  // namespace
+
+Ftpeintrag FtpZeileLesen(const QString& roh)
+{
+    QString z = roh;
+    while (z.endsWith(u'\r') || z.endsWith(u'\n')) z.chop(1);
+    const QList<Feld> f = Felder(z);
+    if (f.isEmpty()) return {};
+
+    if (UnixRechte(Text(z, f[0]))) {
+        Ftpeintrag e{UnixName(z, f), z.startsWith(u'd')};
+        if (z.startsWith(u'l')) {
+            const qsizetype pfeil = e.name.indexOf(QLatin1String(" -> "));
+            if (pfeil > 0) e.name.truncate(pfeil);
+        }
+        return e;
+    }
+    if (f.size() >= 4 && DosDatum(Text(z, f[0])) && DosZeit(Text(z, f[1])))
+        return {z.mid(f[3].anfang), Text(z, f[2]).compare(QLatin1String("<DIR>"), Qt::CaseInsensitive) == 0};
+
+    static const QRegularExpression summe(QStringLiteral("^total\\s+\\d+$"), QRegularExpression::CaseInsensitiveOption);
+    if (summe.match(z.trimmed()).hasMatch()) return {};
+    return {Text(z, f.last()).toString(), z.startsWith(u'd')};
+}
+
+QList<Ftpeintrag> FtpListeLesen(const QStringList& zeilen)
+{
+    QList<Ftpeintrag> ordner, dateien;
+    for (const QString& z : zeilen) {
+        Ftpeintrag e = FtpZeileLesen(z);
+        if (e.name.isEmpty()) continue;
+        (e.ordner ? ordner : dateien).append(std::move(e));
+    }
+    return ordner + dateien;
+}
+
+bool FtpVerweisOrdner(const QString& name) { return name == u"." || name == u".."; }
+
+QString FtpLokalerName(const QString& name)
+{
+    QString n = name;
+    n.replace(u'/', u'_').replace(u'\\', u'_').replace(QChar(0), u'_');
+    return n.isEmpty() || FtpVerweisOrdner(n) ? QStringLiteral("_") : n;
+}
+
+QStringList FtpBaumordner(const QStringList& zeilen)
+{
+    QStringList namen;
+    for (const Ftpeintrag& e : FtpListeLesen(zeilen))
+        if (e.ordner && !FtpVerweisOrdner(e.name)) namen.append(e.name);
+    return namen;
+}
+
+QStringList FtpPfadTeile(const QString& pfad)
+{
+    static const QRegularExpression trenner(QStringLiteral("[/\\\\]"));
+    return pfad.split(trenner, Qt::SkipEmptyParts);
+}
+
+QString FtpElternpfad(const QString& pfad)
+{
+    QStringList teile = FtpPfadTeile(pfad);
+    if (!teile.isEmpty()) teile.removeLast();
+    return teile.join(u'/');
+}
+
+QString FtpUnterpfad(const QString& pfad, const QString& name)
+{
+    QStringList teile = FtpPfadTeile(pfad);
+    teile.append(name);
+    return teile.join(u'/');
+}
+
+FtpKnoepfe FtpKnopfzustand(const FtpLage& lage)
+{
+    if (lage.beschaeftigt) return {};
+    FtpKnoepfe k;
+    k.verbinden = true;
+    if (!lage.verbunden) return k;
+    k.upload = k.neuerOrdner = k.inhalt = true;
+    k.loeschen = lage.auswahl;
+    k.download = k.umbenennen = lage.auswahl && lage.dateiGewaehlt;
+    return k;
+}

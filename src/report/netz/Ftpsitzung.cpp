@@ -1,0 +1,758 @@
+#include "report/netz/Ftpsitzung.h"
+
+#include "core/Cp1252.h"
+#include "core/Globals.h"
+
+#include <QBuffer>
+#include <QFile>
+#include <QFileInfo>
+#include <QMetaObject>
+#include <QSaveFile>
+#include <QStringDecoder>
+#include <QUrl>
+#include <algorithm>
+#include <atomic>
+#include <chrono>
+#include <condition_variable>
+#include <curl/curl.h>
+#include <deque>
+#include <memory>
+#include <mutex>
+#include <system_error>
+#include <thread>
+#include <vector>
+
+#include <sys/socket.h>
+#include <unistd.h>
+
+namespace {
+
+std::atomic<int> g_arbeiter{0};
+
+// The certificates TLS trusts in place of the system's.
+std::mutex g_zertifikateMx;
+QByteArray g_zertifikate;
+
+QByteArray Zertifikate()
+{
+    std::lock_guard sperre(g_zertifikateMx);
+    return g_zertifikate;
+}
+
+constexpr int StandardZeitlimitMs = 20000;
+
+const QString KeineVerbindungText = QStringLiteral("Keine Verbindung !");
+const QString ListeZuLangText =
+    QStringLiteral("Die Liste des Ordners ist länger als %1 MB: abgebrochen !").arg(FtpListeHoechstens >> 20);
+const QString FalscheKennungText = QStringLiteral("Falsche Benutzerkennung oder Passwort !");
+const QString FalscherServerText = QStringLiteral("Falscher Server !");
+
+using Vorgang = Ftpsitzung::Vorgang;
+
+struct Auftrag {
+    Vorgang vorgang = Vorgang::Verbinden;
+    FtpZugang zugang;
+    FtpOrdner ordner;
+    QString name;         // on the server
+    QString neuerName;    // RNTO
+    QString lokaleDatei;
+    QByteArray daten;     // an upload's bytes when it has no local file
+    bool ausSpeicher = false;
+    int zeitlimit = StandardZeitlimitMs;
+};
+
+struct Ergebnis {
+    Vorgang vorgang = Vorgang::Verbinden;
+    bool ok = false;
+    QString fehler;
+    QString antwort;
+    QStringList zeilen;
+    QString anmeldeordner;  // after a connect
+};
+
+// What the UI thread and the worker share.
+struct Geteilt {
+    std::mutex mx;
+    std::condition_variable cv;
+    std::deque<Auftrag> auftraege;
+    Ftpsitzung* ziel = nullptr;  // null once the session is gone
+    bool laeuft = false;         // the worker thread
+    std::atomic<bool> abbrechen{false};
+    // The open sockets, so that an abort can shut them down: whatever curl
+    // waits for then ends at once. Closed only under `mx`.
+    std::vector<curl_socket_t> sockets;
+    CURLM* multi = nullptr;  // for the wake-up of an abort
+
+    void abbrechenUnterSperre()
+    {
+        abbrechen = true;
+        for (const curl_socket_t s : sockets) ::shutdown(s, SHUT_RDWR);
+        if (multi) curl_multi_wakeup(multi);
+        cv.notify_all();
+    }
+};
+
+// A text of the server: UTF-8 when it is, else Windows-1252.
+QString ServerText(const QByteArray& bytes)
+{
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    const QString text = utf8(bytes);
+    return utf8.hasError() ? Cp1252::decode(bytes) : text;
+}
+
+QStringList Zeilen(const QByteArray& daten)
+{
+    QStringList zeilen;
+    for (QByteArray zeile : daten.split('\n')) {
+        if (zeile.endsWith('\r')) zeile.chop(1);
+        if (!zeile.isEmpty()) zeilen << ServerText(zeile);
+    }
+    return zeilen;
+}
+
+bool Steuerzeichen(const QString& text)
+{
+    return text.contains(QLatin1Char('\r')) || text.contains(QLatin1Char('\n')) || text.contains(QChar(0));
+}
+
+QString Verbindungsfehler(CURLcode code, const FtpZugang& z)
+{
+    switch (code) {
+    case CURLE_LOGIN_DENIED: return FalscheKennungText;
+    case CURLE_COULDNT_RESOLVE_HOST:
+    case CURLE_URL_MALFORMAT:
+    case CURLE_WEIRD_SERVER_REPLY:
+        return FalscherServerText;
+    case CURLE_USE_SSL_FAILED:
+    case CURLE_SSL_CONNECT_ERROR:
+    case CURLE_PEER_FAILED_VERIFICATION:
+    case CURLE_SSL_CACERT_BADFILE:
+    case CURLE_SSL_CERTPROBLEM:
+        return QStringLiteral("Die verschlüsselte Verbindung zu %1 (Port %2) ist fehlgeschlagen !")
+            .arg(z.host.trimmed())
+            .arg(z.port ? z.port : 21);
+    default: return FtpKeineVerbindungText(z);
+    }
+}
+
+QString Befehlsfehler(CURLcode code, const QString& antwort, const Auftrag& a, const FtpZugang& z)
+{
+    switch (code) {
+    case CURLE_LOGIN_DENIED:
+    case CURLE_COULDNT_RESOLVE_HOST:
+    case CURLE_WEIRD_SERVER_REPLY:
+    case CURLE_COULDNT_CONNECT:
+    case CURLE_OPERATION_TIMEDOUT:
+    case CURLE_SEND_ERROR:
+    case CURLE_RECV_ERROR:
+    case CURLE_GOT_NOTHING:
+    case CURLE_PARTIAL_FILE:
+    case CURLE_FTP_PORT_FAILED:
+    case CURLE_FTP_ACCEPT_FAILED:
+    case CURLE_FTP_ACCEPT_TIMEOUT:
+    case CURLE_FTP_CANT_GET_HOST:
+    case CURLE_FTP_WEIRD_PASV_REPLY:
+    case CURLE_FTP_WEIRD_227_FORMAT:
+    case CURLE_ABORTED_BY_CALLBACK:
+    case CURLE_USE_SSL_FAILED:
+    case CURLE_SSL_CONNECT_ERROR:
+    case CURLE_PEER_FAILED_VERIFICATION:
+        return Verbindungsfehler(code, z);
+    case CURLE_READ_ERROR:
+        return QStringLiteral("Die Datei „%1“ kann nicht gelesen werden !").arg(QFileInfo(a.lokaleDatei).fileName());
+    case CURLE_WRITE_ERROR:
+        return QStringLiteral("Die Datei „%1“ kann nicht geschrieben werden !").arg(QFileInfo(a.lokaleDatei).fileName());
+    default: break;
+    }
+    if (antwort.startsWith(QLatin1Char('4')) || antwort.startsWith(QLatin1Char('5')))
+        return QStringLiteral("Der Server lehnt ab: %1").arg(antwort);
+    return QStringLiteral("Der Befehl ist fehlgeschlagen (%1) !").arg(QString::fromUtf8(curl_easy_strerror(code)));
+}
+
+// --- curl callbacks ----------------------------------------------------------------------
+
+// What the server said: its last reply line, and whether it took AUTH TLS
+// (234, the reply of no other command).
+struct Antworten {
+    QByteArray letzte;
+    bool tls = false;
+};
+
+int Mitschreiben(CURL*, curl_infotype typ, char* daten, size_t n, void* ziel)
+{
+    if (typ == CURLINFO_HEADER_IN) {
+        FtpServerAntworten.fetch_add(1, std::memory_order_relaxed);
+        auto* a = static_cast<Antworten*>(ziel);
+        const QByteArray zeile = QByteArray(daten, qsizetype(n)).trimmed();
+        if (!zeile.isEmpty()) a->letzte = zeile;
+        if (zeile.startsWith("234")) a->tls = true;
+    }
+    return 0;
+}
+
+// An accepted data socket (active mode) is closed by curl without the close
+// callback, so its number is not kept: it may belong to another connection
+// by the time of an abort. Shutting down the control connection ends the
+// transfer all the same.
+int SocketMerken(void* geteilt, curl_socket_t s, curlsocktype art)
+{
+    auto* g = static_cast<Geteilt*>(geteilt);
+    std::lock_guard sperre(g->mx);
+    if (g->abbrechen) return CURL_SOCKOPT_ERROR;
+    if (art != CURLSOCKTYPE_ACCEPT) g->sockets.push_back(s);
+    return CURL_SOCKOPT_OK;
+}
+
+int SocketSchliessen(void* geteilt, curl_socket_t s)
+{
+    auto* g = static_cast<Geteilt*>(geteilt);
+    std::lock_guard sperre(g->mx);
+    std::erase(g->sockets, s);
+    return ::close(s);
+}
+
+size_t DateiLesen(char* puffer, size_t groesse, size_t anzahl, void* datei)
+{
+    const qint64 n = static_cast<QIODevice*>(datei)->read(puffer, qint64(groesse * anzahl));
+    return n < 0 ? CURL_READFUNC_ABORT : size_t(n);
+}
+
+size_t GeraetSchreiben(char* daten, size_t groesse, size_t anzahl, void* geraet)
+{
+    const qint64 n = static_cast<QIODevice*>(geraet)->write(daten, qint64(groesse * anzahl));
+    return n < 0 ? 0 : size_t(n);
+}
+
+// A listing, broken off past FtpListeHoechstens.
+struct Liste {
+    QByteArray daten;
+    bool zuLang = false;
+};
+
+size_t Sammeln(char* daten, size_t groesse, size_t anzahl, void* ziel)
+{
+    auto* liste = static_cast<Liste*>(ziel);
+    const size_t n = groesse * anzahl;
+    if (liste->daten.size() + qsizetype(n) > FtpListeHoechstens) {
+        liste->zuLang = true;
+        return 0;  // ends the transfer
+    }
+    liste->daten.append(daten, qsizetype(n));
+    return n;
+}
+
+// --- The connection; lives on the worker thread ------------------------------------------
+
+class Verbindung {
+public:
+    explicit Verbindung(Geteilt& g) : m_g(g) { handlesAnlegen(); }
+    ~Verbindung() { handlesSchliessen(); }
+    Verbindung(const Verbindung&) = delete;
+    Verbindung& operator=(const Verbindung&) = delete;
+
+    Ergebnis ausfuehren(const Auftrag& a);
+
+private:
+    void handlesAnlegen();
+    // Closes the connection: QUIT while it is still open.
+    void handlesSchliessen();
+    Ergebnis verbinden(const Auftrag& a);
+    Ergebnis befehl(const Auftrag& a);
+    QByteArray adresse(const QString& name) const;
+    void einstellen(const Auftrag& a, const QByteArray& url);
+    // The CWDs to the command's folder, each after a MKD whose failure is
+    // ignored when `anlegen`; `neueVerbindung` when only a fresh connection
+    // gets back to the login folder.
+    QList<QByteArray> ordnerBefehle(const FtpOrdner& o, bool anlegen, bool& neueVerbindung) const;
+    CURLcode durchfuehren();
+    void nachDemLogin();
+
+    Geteilt& m_g;
+    CURLM* m_multi = nullptr;
+    CURL* m_easy = nullptr;
+    FtpZugang m_zugang;
+    QByteArray m_kennung, m_passwort;
+    bool m_angemeldet = false;
+    bool m_passiv = false;
+    QByteArray m_anmeldeordner;     // the answer to PWD after the login
+    bool m_imAnmeldeordner = true;  // the control connection's folder is known to be it
+    Antworten m_antwort;
+    char m_fehlerpuffer[CURL_ERROR_SIZE] = {};
+};
+
+void Verbindung::handlesAnlegen()
+{
+    m_easy = curl_easy_init();
+    CURLM* multi = curl_multi_init();
+    curl_multi_setopt(multi, CURLMOPT_MAXCONNECTS, 1L);
+    std::lock_guard sperre(m_g.mx);
+    m_multi = m_g.multi = multi;
+}
+
+void Verbindung::handlesSchliessen()
+{
+    {
+        std::lock_guard sperre(m_g.mx);
+        m_g.multi = nullptr;
+        if (m_g.abbrechen)
+            for (const curl_socket_t s : m_g.sockets) ::shutdown(s, SHUT_RDWR);
+    }
+    // Cleaning up the multi handle closes its cached connection with QUIT.
+    if (m_easy) curl_easy_cleanup(m_easy);
+    if (m_multi) curl_multi_cleanup(m_multi);
+    m_easy = nullptr;
+    m_multi = nullptr;
+}
+
+QByteArray Verbindung::adresse(const QString& name) const
+{
+    QString host = m_zugang.host.trimmed();
+    if (host.startsWith(QStringLiteral("ftp://"), Qt::CaseInsensitive)) host = host.mid(6);
+    while (host.endsWith(QLatin1Char('/'))) host.chop(1);
+    QByteArray h = QUrl::toAce(host);
+    if (h.isEmpty()) h = host.toUtf8();
+    if (h.contains(':') && !h.startsWith('[')) h = '[' + h + ']';
+    const int port = m_zugang.port ? m_zugang.port : 21;
+    return "ftp://" + h + ':' + QByteArray::number(port) + '/' + QUrl::toPercentEncoding(name);
+}
+
+void Verbindung::einstellen(const Auftrag& a, const QByteArray& url)
+{
+    CURL* e = m_easy;
+    curl_easy_reset(e);
+    m_fehlerpuffer[0] = 0;
+    m_antwort.letzte.clear();
+    const long ms = a.zeitlimit > 0 ? a.zeitlimit : StandardZeitlimitMs;
+    const long sekunden = (ms + 999) / 1000;
+    curl_easy_setopt(e, CURLOPT_ERRORBUFFER, m_fehlerpuffer);
+    curl_easy_setopt(e, CURLOPT_NOSIGNAL, 1L);
+    curl_easy_setopt(e, CURLOPT_PROTOCOLS_STR, "ftp");
+    curl_easy_setopt(e, CURLOPT_URL, url.constData());
+    curl_easy_setopt(e, CURLOPT_USERNAME, m_kennung.constData());
+    curl_easy_setopt(e, CURLOPT_PASSWORD, m_passwort.constData());
+    curl_easy_setopt(e, CURLOPT_CONNECTTIMEOUT_MS, ms);
+    curl_easy_setopt(e, CURLOPT_SERVER_RESPONSE_TIMEOUT, sekunden);
+    curl_easy_setopt(e, CURLOPT_ACCEPTTIMEOUT_MS, ms);
+    curl_easy_setopt(e, CURLOPT_LOW_SPEED_LIMIT, 1L);
+    curl_easy_setopt(e, CURLOPT_LOW_SPEED_TIME, sekunden);
+    // The session sends its own CWDs: curl's would skip empty parts.
+    curl_easy_setopt(e, CURLOPT_FTP_FILEMETHOD, long(CURLFTPMETHOD_NOCWD));
+    // Data connections under TLS are passive: a firewall cannot read an
+    // encrypted PORT, and this libcurl's active mode sends them unencrypted.
+    curl_easy_setopt(e, CURLOPT_FTPPORT, m_passiv || m_antwort.tls ? nullptr : "-");
+    curl_easy_setopt(e, CURLOPT_USE_SSL, long(CURLUSESSL_TRY));
+    curl_easy_setopt(e, CURLOPT_FTPSSLAUTH, long(CURLFTPAUTH_TLS));
+    if (const QByteArray ca = Zertifikate(); !ca.isEmpty()) curl_easy_setopt(e, CURLOPT_CAINFO, ca.constData());
+    curl_easy_setopt(e, CURLOPT_VERBOSE, 1L);
+    curl_easy_setopt(e, CURLOPT_DEBUGFUNCTION, &Mitschreiben);
+    curl_easy_setopt(e, CURLOPT_DEBUGDATA, &m_antwort);
+    curl_easy_setopt(e, CURLOPT_SOCKOPTFUNCTION, &SocketMerken);
+    curl_easy_setopt(e, CURLOPT_SOCKOPTDATA, &m_g);
+    curl_easy_setopt(e, CURLOPT_CLOSESOCKETFUNCTION, &SocketSchliessen);
+    curl_easy_setopt(e, CURLOPT_CLOSESOCKETDATA, &m_g);
+}
+
+CURLcode Verbindung::durchfuehren()
+{
+    CURLcode ergebnis = CURLE_ABORTED_BY_CALLBACK;
+    curl_multi_add_handle(m_multi, m_easy);
+    int laufend = 1;
+    while (!m_g.abbrechen && curl_multi_perform(m_multi, &laufend) == CURLM_OK && laufend)
+        curl_multi_poll(m_multi, nullptr, 0, 1000, nullptr);
+    int rest = 0;
+    while (CURLMsg* nachricht = curl_multi_info_read(m_multi, &rest))
+        if (nachricht->msg == CURLMSG_DONE) ergebnis = nachricht->data.result;
+    curl_multi_remove_handle(m_multi, m_easy);
+    return m_g.abbrechen ? CURLE_ABORTED_BY_CALLBACK : ergebnis;
+}
+
+// After a transfer that logged in anew: the folder the server put us in.
+void Verbindung::nachDemLogin()
+{
+    long neu = 0;
+    curl_easy_getinfo(m_easy, CURLINFO_NUM_CONNECTS, &neu);
+    if (neu <= 0) return;
+    const char* pfad = nullptr;
+    curl_easy_getinfo(m_easy, CURLINFO_FTP_ENTRY_PATH, &pfad);
+    m_anmeldeordner = pfad ? QByteArray(pfad) : QByteArray();
+    m_imAnmeldeordner = true;
+}
+
+QList<QByteArray> Verbindung::ordnerBefehle(const FtpOrdner& o, bool anlegen, bool& neueVerbindung) const
+{
+    QList<QByteArray> befehle;
+    neueVerbindung = false;
+    if (o.vomWurzelordner)
+        befehle << "CWD /";
+    else if (!m_imAnmeldeordner) {
+        if (m_anmeldeordner.isEmpty())
+            neueVerbindung = true;  // the server did not say where it put us
+        else
+            befehle << "CWD " + m_anmeldeordner;
+    }
+    for (const QString& teil : o.teile) {
+        // "*": curl goes on when the command fails (the folder is there).
+        if (anlegen) befehle << "*MKD " + teil.toUtf8();
+        befehle << "CWD " + teil.toUtf8();
+    }
+    return befehle;
+}
+
+Ergebnis Verbindung::ausfuehren(const Auftrag& a)
+{
+    if (a.vorgang == Vorgang::Trennen) {
+        handlesSchliessen();
+        handlesAnlegen();
+        m_angemeldet = false;
+        m_imAnmeldeordner = true;
+        return {a.vorgang, true, {}, {}, {}, {}};
+    }
+    if (!m_easy || !m_multi) return {a.vorgang, false, KeineVerbindungText, {}, {}, {}};
+    return a.vorgang == Vorgang::Verbinden ? verbinden(a) : befehl(a);
+}
+
+Ergebnis Verbindung::verbinden(const Auftrag& a)
+{
+    Ergebnis e{a.vorgang, false, {}, {}, {}, {}};
+    m_zugang = a.zugang;
+    m_kennung = a.zugang.kennung.toUtf8();
+    m_passwort = a.zugang.passwort.toUtf8();
+    m_angemeldet = false;
+    m_passiv = false;
+    m_antwort.tls = false;
+    if (m_zugang.host.trimmed().isEmpty() || Steuerzeichen(m_zugang.host)) {
+        e.fehler = FalscherServerText;
+        return e;
+    }
+    if (Steuerzeichen(a.zugang.kennung) || Steuerzeichen(a.zugang.passwort)) {
+        e.fehler = FalscheKennungText;
+        return e;
+    }
+    einstellen(a, adresse({}));
+    curl_easy_setopt(m_easy, CURLOPT_NOBODY, 1L);
+    const CURLcode code = durchfuehren();
+    e.antwort = ServerText(m_antwort.letzte);
+    if (code != CURLE_OK) {
+        e.fehler = Verbindungsfehler(code, m_zugang);
+        return e;
+    }
+    nachDemLogin();
+    m_angemeldet = true;
+    e.ok = true;
+    e.anmeldeordner = ServerText(m_anmeldeordner);
+    return e;
+}
+
+Ergebnis Verbindung::befehl(const Auftrag& a)
+{
+    Ergebnis e{a.vorgang, false, {}, {}, {}, {}};
+    if (!m_angemeldet) {
+        e.fehler = KeineVerbindungText;
+        return e;
+    }
+    const bool mitName = a.vorgang != Vorgang::Auflisten;
+    const bool ungueltig = std::any_of(a.ordner.teile.begin(), a.ordner.teile.end(), Steuerzeichen) ||
+                           (mitName && (a.name.isEmpty() || Steuerzeichen(a.name))) ||
+                           (a.vorgang == Vorgang::Umbenennen && (a.neuerName.isEmpty() || Steuerzeichen(a.neuerName)));
+    if (ungueltig) {
+        e.fehler = QStringLiteral("Ungültiger Name !");
+        return e;
+    }
+
+    QFile datei(a.lokaleDatei);
+    QBuffer speicher;
+    speicher.setData(a.daten);
+    QIODevice& quelle = a.ausSpeicher ? static_cast<QIODevice&>(speicher) : datei;
+    QSaveFile ziel(a.lokaleDatei);
+    if (a.vorgang == Vorgang::Hochladen && !quelle.open(QIODevice::ReadOnly)) {
+        e.fehler = Befehlsfehler(CURLE_READ_ERROR, {}, a, m_zugang);
+        return e;
+    }
+    if (a.vorgang == Vorgang::Herunterladen && !ziel.open(QIODevice::WriteOnly)) {
+        e.fehler = Befehlsfehler(CURLE_WRITE_ERROR, {}, a, m_zugang);
+        return e;
+    }
+
+    Liste liste;
+    CURLcode code = CURLE_OK;
+    // An upload whose folder is missing is repeated once with the folders made.
+    bool anlegen = false;
+    for (int versuch = 0; versuch < 3; ++versuch) {
+        bool neueVerbindung = false;
+        QList<QByteArray> befehle = ordnerBefehle(a.ordner, anlegen, neueVerbindung);
+        const bool sendetCwd = !befehle.isEmpty();
+        const bool zielIstAnmeldeordner = !a.ordner.vomWurzelordner && a.ordner.teile.isEmpty();
+        QByteArray url = adresse({});
+        switch (a.vorgang) {
+        case Vorgang::Hochladen:
+        case Vorgang::Herunterladen: url = adresse(a.name); break;
+        case Vorgang::OrdnerAnlegen: befehle << "MKD " + a.name.toUtf8(); break;
+        case Vorgang::Loeschen: befehle << "DELE " + a.name.toUtf8(); break;
+        case Vorgang::Umbenennen: befehle << "RNFR " + a.name.toUtf8() << "RNTO " + a.neuerName.toUtf8(); break;
+        default: break;
+        }
+        einstellen(a, url);
+        if (neueVerbindung) curl_easy_setopt(m_easy, CURLOPT_FRESH_CONNECT, 1L);
+        curl_slist* liste_ = nullptr;
+        for (const QByteArray& b : befehle) liste_ = curl_slist_append(liste_, b.constData());
+        const std::unique_ptr<curl_slist, decltype(&curl_slist_free_all)> quote(liste_, &curl_slist_free_all);
+        curl_easy_setopt(m_easy, CURLOPT_QUOTE, quote.get());
+        switch (a.vorgang) {
+        case Vorgang::Hochladen:
+            curl_easy_setopt(m_easy, CURLOPT_UPLOAD, 1L);
+            curl_easy_setopt(m_easy, CURLOPT_READFUNCTION, &DateiLesen);
+            curl_easy_setopt(m_easy, CURLOPT_READDATA, &quelle);
+            curl_easy_setopt(m_easy, CURLOPT_INFILESIZE_LARGE, curl_off_t(quelle.size()));
+            break;
+        case Vorgang::Herunterladen:
+            curl_easy_setopt(m_easy, CURLOPT_WRITEFUNCTION, &GeraetSchreiben);
+            curl_easy_setopt(m_easy, CURLOPT_WRITEDATA, static_cast<QIODevice*>(&ziel));
+            break;
+        case Vorgang::Auflisten:
+            curl_easy_setopt(m_easy, CURLOPT_TRANSFERTEXT, 1L);
+            curl_easy_setopt(m_easy, CURLOPT_WRITEFUNCTION, &Sammeln);
+            curl_easy_setopt(m_easy, CURLOPT_WRITEDATA, &liste);
+            break;
+        default: curl_easy_setopt(m_easy, CURLOPT_NOBODY, 1L); break;
+        }
+
+        code = durchfuehren();
+        nachDemLogin();
+        if (sendetCwd) m_imAnmeldeordner = code == CURLE_OK && zielIstAnmeldeordner;
+
+        if (m_g.abbrechen) break;
+        const bool ordnerFehlt = code == CURLE_QUOTE_ERROR && a.vorgang == Vorgang::Hochladen && !anlegen &&
+                                 !a.ordner.teile.isEmpty();
+        const bool aktivGescheitert = code == CURLE_FTP_PORT_FAILED || code == CURLE_FTP_ACCEPT_FAILED ||
+                                      code == CURLE_FTP_ACCEPT_TIMEOUT;
+        if (ordnerFehlt) {
+            anlegen = true;
+        } else if (aktivGescheitert && !m_passiv) {
+            m_passiv = true;
+            m_imAnmeldeordner = false;
+        } else {
+            break;
+        }
+        if (quelle.isOpen()) quelle.seek(0);
+        liste = {};
+    }
+
+    e.antwort = ServerText(m_antwort.letzte);
+    if (code == CURLE_OK && a.vorgang == Vorgang::Herunterladen && !ziel.commit()) code = CURLE_WRITE_ERROR;
+    if (liste.zuLang) {
+        e.fehler = ListeZuLangText;
+        return e;
+    }
+    if (code != CURLE_OK) {
+        e.fehler = Befehlsfehler(code, e.antwort, a, m_zugang);
+        return e;
+    }
+    if (a.vorgang == Vorgang::Auflisten) e.zeilen = Zeilen(liste.daten);
+    e.ok = true;
+    return e;
+}
+
+}  // namespace
+
+FtpOrdner FtpOrdnerAus(const QString& pfad)
+{
+    const QString p = QString(pfad).replace(QLatin1Char('\\'), QLatin1Char('/'));
+    return {p.split(QLatin1Char('/'), Qt::SkipEmptyParts), p.startsWith(QLatin1Char('/'))};
+}
+
+QString FtpKeineVerbindungText(const FtpZugang& z)
+{
+    return QStringLiteral("Keine Verbindung zu %1 (Port %2) !").arg(z.host.trimmed()).arg(z.port ? z.port : 21);
+}
+
+// --- The session on the UI thread --------------------------------------------------------
+
+struct Ftpsitzung::Impl {
+    Ftpsitzung* q = nullptr;
+    std::shared_ptr<Geteilt> g = std::make_shared<Geteilt>();
+    int zeitlimit = StandardZeitlimitMs;
+    int offen = 0;
+    bool verbunden = false;
+    int offeneVerbinden = 0;
+    QString anmeldeordner;
+
+    void auftragen(Auftrag a);
+    void melden(const Ergebnis& e);
+    static void arbeiten(std::shared_ptr<Geteilt> g);
+};
+
+void Ftpsitzung::Impl::auftragen(Auftrag a)
+{
+    a.zeitlimit = zeitlimit;
+    ++offen;
+    std::unique_lock sperre(g->mx);
+    g->auftraege.push_back(std::move(a));
+    if (g->laeuft) {
+        g->cv.notify_all();
+        return;
+    }
+    g->laeuft = true;
+    ++g_arbeiter;
+    try {
+        std::thread(&Impl::arbeiten, g).detach();
+    } catch (const std::system_error&) {
+        g->laeuft = false;
+        --g_arbeiter;
+        const std::deque<Auftrag> liegen = std::move(g->auftraege);
+        g->auftraege.clear();
+        sperre.unlock();
+        for (const Auftrag& x : liegen) {
+            const Ergebnis e{x.vorgang, false, KeineVerbindungText, {}, {}, {}};
+            QMetaObject::invokeMethod(q, [this, e] { melden(e); }, Qt::QueuedConnection);
+        }
+    }
+}
+
+void Ftpsitzung::Impl::arbeiten(std::shared_ptr<Geteilt> g)
+{
+    {
+        Verbindung verbindung(*g);
+        for (;;) {
+            Auftrag a;
+            {
+                std::unique_lock sperre(g->mx);
+                g->cv.wait(sperre, [&] { return g->abbrechen || !g->auftraege.empty(); });
+                if (g->abbrechen) break;
+                a = std::move(g->auftraege.front());
+                g->auftraege.pop_front();
+            }
+            const Ergebnis e = verbindung.ausfuehren(a);
+            std::lock_guard sperre(g->mx);
+            if (g->ziel && !g->abbrechen) {
+                Ftpsitzung* ziel = g->ziel;
+                QMetaObject::invokeMethod(ziel, [ziel, e] { ziel->d->melden(e); }, Qt::QueuedConnection);
+            }
+        }
+    }
+    std::lock_guard sperre(g->mx);
+    g->laeuft = false;
+    --g_arbeiter;
+    g->cv.notify_all();
+}
+
+void Ftpsitzung::Impl::melden(const Ergebnis& e)
+{
+    --offen;
+    if (e.vorgang == Vorgang::Verbinden) --offeneVerbinden;
+    if (e.vorgang == Vorgang::Verbinden && e.ok) anmeldeordner = e.anmeldeordner;
+    if ((e.vorgang == Vorgang::Verbinden && !e.ok) || e.vorgang == Vorgang::Trennen)
+        if (offeneVerbinden == 0) verbunden = false;
+    emit q->erledigt(e.vorgang, e.ok, e.fehler, e.antwort, e.zeilen);
+}
+
+Ftpsitzung::Ftpsitzung(QObject* parent) : QObject(parent), d(new Impl)
+{
+    static std::once_flag einmal;
+    std::call_once(einmal, [] { curl_global_init(CURL_GLOBAL_DEFAULT); });
+    d->q = this;
+    d->g->ziel = this;
+}
+
+Ftpsitzung::~Ftpsitzung()
+{
+    // The worker ends within moments once its sockets are shut down; it
+    // keeps its own share of the state until then.
+    abbrechen();
+    delete d;
+}
+
+void Ftpsitzung::abbrechen()
+{
+    std::lock_guard sperre(d->g->mx);
+    d->g->ziel = nullptr;
+    d->g->abbrechenUnterSperre();
+}
+
+bool Ftpsitzung::abwarten(int ms)
+{
+    std::unique_lock sperre(d->g->mx);
+    return d->g->cv.wait_for(sperre, std::chrono::milliseconds(ms), [this] { return !d->g->laeuft; });
+}
+
+namespace {
+
+Auftrag NeuerAuftrag(Vorgang vorgang, const FtpOrdner& ordner, const QString& name = {}, const QString& neuerName = {},
+                     const QString& lokaleDatei = {})
+{
+    Auftrag a;
+    a.vorgang = vorgang;
+    a.ordner = ordner;
+    a.name = name;
+    a.neuerName = neuerName;
+    a.lokaleDatei = lokaleDatei;
+    return a;
+}
+
+}  // namespace
+
+void Ftpsitzung::verbinden(const FtpZugang& zugang)
+{
+    d->verbunden = true;
+    ++d->offeneVerbinden;
+    Auftrag a = NeuerAuftrag(Vorgang::Verbinden, {});
+    a.zugang = zugang;
+    d->auftragen(std::move(a));
+}
+
+void Ftpsitzung::hochladen(const FtpOrdner& ordner, const QString& lokaleDatei, const QString& name)
+{
+    d->auftragen(NeuerAuftrag(Vorgang::Hochladen, ordner, name, {}, lokaleDatei));
+}
+
+void Ftpsitzung::hochladen(const FtpOrdner& ordner, const QByteArray& daten, const QString& name)
+{
+    Auftrag a = NeuerAuftrag(Vorgang::Hochladen, ordner, name);
+    a.daten = daten;
+    a.ausSpeicher = true;
+    d->auftragen(std::move(a));
+}
+
+void Ftpsitzung::herunterladen(const FtpOrdner& ordner, const QString& name, const QString& lokaleDatei)
+{
+    d->auftragen(NeuerAuftrag(Vorgang::Herunterladen, ordner, name, {}, lokaleDatei));
+}
+
+void Ftpsitzung::auflisten(const FtpOrdner& ordner) { d->auftragen(NeuerAuftrag(Vorgang::Auflisten, ordner)); }
+
+void Ftpsitzung::ordnerAnlegen(const FtpOrdner& ordner, const QString& name)
+{
+    d->auftragen(NeuerAuftrag(Vorgang::OrdnerAnlegen, ordner, name));
+}
+
+void Ftpsitzung::loeschen(const FtpOrdner& ordner, const QString& name)
+{
+    d->auftragen(NeuerAuftrag(Vorgang::Loeschen, ordner, name));
+}
+
+void Ftpsitzung::umbenennen(const FtpOrdner& ordner, const QString& alt, const QString& neu)
+{
+    d->auftragen(NeuerAuftrag(Vorgang::Umbenennen, ordner, alt, neu));
+}
+
+void Ftpsitzung::trennen()
+{
+    Auftrag a;
+    a.vorgang = Vorgang::Trennen;
+    d->auftragen(std::move(a));
+}
+
+void Ftpsitzung::setZeitlimit(int ms) { d->zeitlimit = ms > 0 ? ms : StandardZeitlimitMs; }
+
+bool Ftpsitzung::verbunden() const { return d->verbunden; }
+
+int Ftpsitzung::offen() const { return d->offen; }
+
+QString Ftpsitzung::anmeldeordner() const { return d->anmeldeordner; }
+
+int Ftpsitzung::aktiveArbeiter() { return g_arbeiter.load(); }
+
+void Ftpsitzung::setZertifikate(const QString& pemDatei)
+{
+    std::lock_guard sperre(g_zertifikateMx);
+    g_zertifikate = QFile::encodeName(pemDatei);
+}

@@ -1,0 +1,832 @@
+#include "report/netz/Netzmodul.h"
+
+#include "core/Cp1252.h"
+#include "core/Fenster.h"
+#include "core/Globals.h"
+#include "core/Password.h"
+#include "core/SettingsFile.h"
+#include "core/Sound.h"
+#include "report/projekte/Berichtsprojekte.h"
+#include "report/netz/Livedateien.h"
+
+#include <QDeadlineTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QHash>
+#include <QMetaObject>
+#include <QObject>
+#include <QUuid>
+#include <algorithm>
+#include <atomic>
+#include <chrono>
+#include <cstdlib>
+#include <condition_variable>
+#include <curl/curl.h>
+#include <deque>
+#include <mutex>
+#include <optional>
+#include <system_error>
+#include <thread>
+#include <vector>
+
+#include <sys/socket.h>
+#include <unistd.h>
+
+namespace {
+
+std::atomic<int> g_aktiv{0};
+
+QString OhneZeilenumbruch(QString t)
+{
+    t.replace(QLatin1Char('\r'), QLatin1Char(' '));
+    t.replace(QLatin1Char('\n'), QLatin1Char(' '));
+    return t;
+}
+
+bool DruckbaresAscii(const QString& t)
+{
+    for (const QChar c : t)
+        if (c.unicode() < 0x20 || c.unicode() > 0x7e) return false;
+    return true;
+}
+
+QByteArray KodiertesWort(const QByteArray& utf8) { return "=?UTF-8?B?" + utf8.toBase64() + "?="; }
+
+// A display name in the From line: an atom list, a quoted string or encoded words.
+QByteArray Anzeigename(const QString& name)
+{
+    if (!DruckbaresAscii(name)) return KopfwertKodieren(name);
+    const QString sonderzeichen = QStringLiteral(R"(()<>[]:;@\,.")");
+    if (std::none_of(name.begin(), name.end(), [&](QChar c) { return sonderzeichen.contains(c); }))
+        return name.toLatin1();
+    QByteArray q = name.toLatin1();
+    q.replace("\\", "\\\\");
+    q.replace("\"", "\\\"");
+    return '"' + q + '"';
+}
+
+// RFC 5322 date, in English whatever the locale.
+QByteArray Datum(const QDateTime& zeit)
+{
+    static const char* const tage[] = {"Mon", "Tue", "Wed", "Thu", "Fri", "Sat", "Sun"};
+    static const char* const monate[] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
+                                         "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+    const QDateTime z = zeit.isValid() ? zeit : QDateTime::currentDateTime();
+    const QDate d = z.date();
+    const QTime t = z.time();
+    const int minuten = std::abs(z.offsetFromUtc()) / 60;
+    return QString::asprintf("%s, %02d %s %04d %02d:%02d:%02d %c%02d%02d", tage[d.dayOfWeek() - 1], d.day(),
+                             monate[d.month() - 1], d.year(), t.hour(), t.minute(), t.second(),
+                             z.offsetFromUtc() < 0 ? '-' : '+', minuten / 60, minuten % 60)
+        .toLatin1();
+}
+
+QByteArray Textkoerper(const QStringList& zeilen)
+{
+    QString t = zeilen.join(QLatin1Char('\n'));
+    t.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    t.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    t.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
+    return t.toUtf8() + "\r\n";
+}
+
+QByteArray Adresse(const QString& url)
+{
+    QString host = url.trimmed();
+    QString schema = QStringLiteral("smtp");
+    if (host.startsWith(QStringLiteral("smtps://"), Qt::CaseInsensitive)) {
+        schema = QStringLiteral("smtps");
+        host = host.mid(8);
+    } else if (host.startsWith(QStringLiteral("smtp://"), Qt::CaseInsensitive)) {
+        host = host.mid(7);
+    }
+    while (host.endsWith(QLatin1Char('/'))) host.chop(1);
+    if (host.contains(QLatin1Char(':')) && !host.startsWith(QLatin1Char('['))) host = '[' + host + ']';
+    return (schema + QStringLiteral("://") + host).toUtf8();
+}
+
+int Mitschreiben(CURL*, curl_infotype typ, char* daten, size_t n, void* ziel)
+{
+    if (typ == CURLINFO_HEADER_IN) {
+        const QByteArray zeile = QByteArray(daten, qsizetype(n)).trimmed();
+        if (!zeile.isEmpty()) *static_cast<QByteArray*>(ziel) = zeile;
+    }
+    return 0;
+}
+
+// The sockets of a transfer, so that an abort can shut them down: curl then
+// ends with a connection error instead of finishing the dialogue.
+int SocketMerken(void* sockets, curl_socket_t s, curlsocktype)
+{
+    static_cast<std::vector<curl_socket_t>*>(sockets)->push_back(s);
+    return CURL_SOCKOPT_OK;
+}
+
+int SocketSchliessen(void* sockets, curl_socket_t s)
+{
+    std::erase(*static_cast<std::vector<curl_socket_t>*>(sockets), s);
+    return ::close(s);
+}
+
+struct EasyLoeschen {
+    void operator()(CURL* e) const { curl_easy_cleanup(e); }
+};
+struct MultiLoeschen {
+    void operator()(CURLM* m) const { curl_multi_cleanup(m); }
+};
+struct MimeLoeschen {
+    void operator()(curl_mime* m) const { curl_mime_free(m); }
+};
+struct ListeLoeschen {
+    void operator()(curl_slist* l) const { curl_slist_free_all(l); }
+};
+
+// The whole SMTP dialogue; runs on the worker thread.
+Mailfehler Uebertragen(const Mailauftrag& m, const Mailzeitlimits& grenzen, const std::atomic<bool>& abbrechen)
+{
+    if (!m.anhang.isEmpty()) {
+        const QFileInfo datei(m.anhang);
+        if (!datei.isFile() || !datei.isReadable()) return {CURLE_READ_ERROR, {}, {}};
+    }
+    // What curl's callbacks write to comes first: it outlives the handles,
+    // whose cleanup still closes the connection through them.
+    char fehlerpuffer[CURL_ERROR_SIZE] = {};
+    QByteArray serverAntwort;
+    std::vector<curl_socket_t> sockets;
+    std::unique_ptr<CURLM, MultiLoeschen> multi(curl_multi_init());
+    std::unique_ptr<CURL, EasyLoeschen> e(curl_easy_init());
+    if (!e || !multi) return {CURLE_FAILED_INIT, {}, {}};
+    CURL* h = e.get();
+
+    const u16 port = MailPort(m);
+    QByteArray url = Adresse(m.host);
+    if (port == 465 && url.startsWith("smtp://")) url.replace(0, 4, "smtps");  // implicit TLS
+    url += ':' + QByteArray::number(port);
+    const QByteArray von = MailAdresse(m.von).toUtf8();
+    QString domaene = MailAdresse(m.von).section(QLatin1Char('@'), 1);
+    if (domaene.isEmpty()) domaene = QStringLiteral("localhost");
+    const QByteArray id = QUuid::createUuid().toString(QUuid::WithoutBraces).toLatin1() + '@' + domaene.toUtf8();
+
+    curl_easy_setopt(h, CURLOPT_ERRORBUFFER, fehlerpuffer);
+    curl_easy_setopt(h, CURLOPT_NOSIGNAL, 1L);
+    curl_easy_setopt(h, CURLOPT_URL, url.constData());
+    curl_easy_setopt(h, CURLOPT_CONNECTTIMEOUT_MS, grenzen.verbinden);
+    curl_easy_setopt(h, CURLOPT_TIMEOUT_MS, grenzen.gesamt);
+    curl_easy_setopt(h, CURLOPT_SERVER_RESPONSE_TIMEOUT, 60L);
+    curl_easy_setopt(h, CURLOPT_USE_SSL, long(CURLUSESSL_TRY));
+    curl_easy_setopt(h, CURLOPT_VERBOSE, 1L);
+    curl_easy_setopt(h, CURLOPT_DEBUGFUNCTION, &Mitschreiben);
+    curl_easy_setopt(h, CURLOPT_DEBUGDATA, &serverAntwort);
+    curl_easy_setopt(h, CURLOPT_SOCKOPTFUNCTION, &SocketMerken);
+    curl_easy_setopt(h, CURLOPT_SOCKOPTDATA, &sockets);
+    curl_easy_setopt(h, CURLOPT_CLOSESOCKETFUNCTION, &SocketSchliessen);
+    curl_easy_setopt(h, CURLOPT_CLOSESOCKETDATA, &sockets);
+    const QByteArray kennung = m.kennung.trimmed().toUtf8();
+    if (!kennung.isEmpty()) {
+        curl_easy_setopt(h, CURLOPT_USERNAME, kennung.constData());
+        curl_easy_setopt(h, CURLOPT_PASSWORD, "");
+    }
+    curl_easy_setopt(h, CURLOPT_MAIL_FROM, ('<' + von + '>').constData());
+
+    curl_slist* liste = nullptr;
+    for (const QString& an : MailEmpfaenger(m.an))
+        liste = curl_slist_append(liste, ('<' + an.toUtf8() + '>').constData());
+    std::unique_ptr<curl_slist, ListeLoeschen> empfaenger(liste);
+    curl_easy_setopt(h, CURLOPT_MAIL_RCPT, empfaenger.get());
+
+    liste = nullptr;
+    for (const QByteArray& z : MailKopfzeilen(m, QDateTime::currentDateTime(), id))
+        liste = curl_slist_append(liste, z.constData());
+    std::unique_ptr<curl_slist, ListeLoeschen> kopf(liste);
+    curl_easy_setopt(h, CURLOPT_HTTPHEADER, kopf.get());
+
+    std::unique_ptr<curl_mime, MimeLoeschen> mime(curl_mime_init(h));
+    curl_mimepart* teil = curl_mime_addpart(mime.get());
+    const QByteArray text = Textkoerper(m.text);
+    curl_mime_data(teil, text.constData(), size_t(text.size()));
+    curl_mime_type(teil, "text/plain; charset=UTF-8");
+    curl_mime_encoder(teil, "quoted-printable");
+    if (!m.anhang.isEmpty()) {
+        teil = curl_mime_addpart(mime.get());
+        curl_mime_filedata(teil, QFile::encodeName(m.anhang).constData());
+        curl_mime_filename(teil, QFileInfo(m.anhang).fileName().toUtf8().constData());
+        curl_mime_type(teil, "application/octet-stream");
+        curl_mime_encoder(teil, "base64");
+    }
+    curl_easy_setopt(h, CURLOPT_MIMEPOST, mime.get());
+
+    // The multi interface lets the loop look at the abort flag between polls.
+    // A handle must not be removed before it is done: curl would then still
+    // end the message and wait for the server's answer.
+    CURLcode ergebnis = CURLE_OUT_OF_MEMORY;
+    curl_multi_add_handle(multi.get(), h);
+    int laufend = 1;
+    while (curl_multi_perform(multi.get(), &laufend) == CURLM_OK && laufend) {
+        if (abbrechen.load())
+            for (const curl_socket_t s : sockets) ::shutdown(s, SHUT_RDWR);
+        curl_multi_poll(multi.get(), nullptr, 0, 100, nullptr);
+    }
+    int rest = 0;
+    while (CURLMsg* nachricht = curl_multi_info_read(multi.get(), &rest))
+        if (nachricht->msg == CURLMSG_DONE) ergebnis = nachricht->data.result;
+    curl_multi_remove_handle(multi.get(), h);
+    // The easy handle goes before the lists and the MIME data it points to,
+    // the multi handle with the connection before the callbacks' data.
+    e.reset();
+    multi.reset();
+    const QString detail = fehlerpuffer[0] ? QString::fromUtf8(fehlerpuffer).trimmed()
+                                           : QString::fromUtf8(curl_easy_strerror(ergebnis));
+    return {int(ergebnis), QString::fromUtf8(serverAntwort).left(200), detail};
+}
+
+}  // namespace
+
+u16 MailPort(const Mailauftrag& m) { return m.port ? m.port : u16(25); }
+
+QString MailAdresse(const QString& text)
+{
+    QString t = text.trimmed();
+    const qsizetype auf = t.lastIndexOf(QLatin1Char('<'));
+    const qsizetype zu = t.lastIndexOf(QLatin1Char('>'));
+    if (auf >= 0 && zu > auf) t = t.mid(auf + 1, zu - auf - 1);
+    t.remove(QLatin1Char('\r'));
+    t.remove(QLatin1Char('\n'));
+    return t.trimmed();
+}
+
+QStringList MailEmpfaenger(const QString& an)
+{
+    QStringList ergebnis;
+    for (const QString& teil : QString(an).replace(QLatin1Char(';'), QLatin1Char(',')).split(QLatin1Char(',')))
+        if (const QString a = MailAdresse(teil); !a.isEmpty()) ergebnis << a;
+    return ergebnis;
+}
+
+QByteArray KopfwertKodieren(const QString& text)
+{
+    const QString t = OhneZeilenumbruch(text);
+    if (DruckbaresAscii(t)) return t.toLatin1();
+    // 45 bytes of UTF-8 make an encoded word of 72 characters (at most 75).
+    constexpr qsizetype wortBytes = 45;
+    QList<QByteArray> worte;
+    QByteArray stueck;
+    for (qsizetype i = 0; i < t.size();) {
+        const qsizetype n = (t[i].isHighSurrogate() && i + 1 < t.size()) ? 2 : 1;
+        const QByteArray zeichen = t.mid(i, n).toUtf8();
+        if (stueck.size() + zeichen.size() > wortBytes) {
+            worte << KodiertesWort(stueck);
+            stueck.clear();
+        }
+        stueck += zeichen;
+        i += n;
+    }
+    if (!stueck.isEmpty()) worte << KodiertesWort(stueck);
+    return worte.join("\r\n ");
+}
+
+QList<QByteArray> MailKopfzeilen(const Mailauftrag& m, const QDateTime& zeit, const QByteArray& nachrichtId)
+{
+    const QByteArray von = MailAdresse(m.von).toUtf8();
+    const QString name = OhneZeilenumbruch(m.vonName).trimmed();
+    QByteArray absender = "From: ";
+    absender += name.isEmpty() ? von : Anzeigename(name) + " <" + von + '>';
+    QList<QByteArray> an;
+    for (const QString& a : MailEmpfaenger(m.an)) an << a.toUtf8();
+    return {absender,
+            "To: " + an.join(", "),
+            "Subject: " + KopfwertKodieren(m.betreff),
+            "Date: " + Datum(zeit),
+            "Message-ID: <" + nachrichtId + '>'};
+}
+
+QString MailauftragPruefen(const Mailauftrag& m)
+{
+    if (m.host.trimmed().isEmpty()) return QStringLiteral("Kein Mailserver angegeben !");
+    if (MailAdresse(m.von).isEmpty()) return QStringLiteral("Keine Absenderadresse angegeben !");
+    if (MailEmpfaenger(m.an).isEmpty()) return QStringLiteral("Kein Empfänger angegeben !");
+    return {};
+}
+
+QString MailFehlerText(const Mailauftrag& m, const Mailfehler& f)
+{
+    const QString host = m.host.trimmed();
+    switch (f.code) {
+    case CURLE_OK: return {};
+    case CURLE_URL_MALFORMAT: return QStringLiteral("Falscher Mailserver „%1“ !").arg(host);
+    case CURLE_COULDNT_RESOLVE_HOST: return QStringLiteral("Der Mailserver „%1“ ist nicht bekannt !").arg(host);
+    case CURLE_COULDNT_CONNECT:
+        return QStringLiteral("Keine Verbindung zum Mailserver %1 (Port %2) !").arg(host).arg(MailPort(m));
+    case CURLE_OPERATION_TIMEDOUT:
+        return QStringLiteral("Keine Antwort vom Mailserver %1 (Zeitüberschreitung) !").arg(host);
+    case CURLE_LOGIN_DENIED:
+        return QStringLiteral("Der Mailserver hat die Anmeldung als „%1“ abgelehnt !").arg(m.kennung.trimmed());
+    case CURLE_READ_ERROR:
+        return QStringLiteral("Der Anhang „%1“ kann nicht gelesen werden !").arg(QFileInfo(m.anhang).fileName());
+    case CURLE_USE_SSL_FAILED:
+    case CURLE_SSL_CONNECT_ERROR:
+    case CURLE_PEER_FAILED_VERIFICATION:
+    case CURLE_SSL_CACERT_BADFILE:
+    case CURLE_SSL_CERTPROBLEM:
+        return QStringLiteral("Die verschlüsselte Verbindung zum Mailserver %1 ist fehlgeschlagen !").arg(host);
+    default: break;
+    }
+    const QString antwort = f.serverAntwort.trimmed();
+    if (antwort.startsWith(QLatin1Char('4')) || antwort.startsWith(QLatin1Char('5')))
+        return QStringLiteral("Der Mailserver hat die Nachricht abgelehnt: %1").arg(antwort);
+    switch (f.code) {
+    case CURLE_SEND_ERROR:
+    case CURLE_RECV_ERROR:
+    case CURLE_GOT_NOTHING:
+    case CURLE_WEIRD_SERVER_REPLY:
+        return QStringLiteral("Die Verbindung zum Mailserver %1 wurde unterbrochen !").arg(host);
+    default: return QStringLiteral("Die Nachricht konnte nicht gesendet werden (%1) !").arg(f.detail);
+    }
+}
+
+// --- The module -------------------------------------------------------------------------
+
+struct Netzmodul::Zustand {
+    std::mutex mx;
+    std::condition_variable cv;
+    Empfaenger* empfaenger = nullptr;  // null once the module is gone
+    int threads = 0;
+    std::atomic<bool> abbrechen{false};
+};
+
+// Lives on the UI thread: the waiting callbacks and the status texts.
+class Netzmodul::Empfaenger : public QObject {
+public:
+    explicit Empfaenger(std::function<void(const QString&)> status) : m_status(std::move(status)) {}
+
+    quint64 anmelden(MailFertig fertig)
+    {
+        m_offen.insert(++m_letzte, std::move(fertig));
+        return m_letzte;
+    }
+    void status(const QString& text) { m_status(text); }
+    int offen() const { return int(m_offen.size()); }
+    void spaeterBeenden(quint64 id, bool ok, const QString& fehler)
+    {
+        QMetaObject::invokeMethod(this, [this, id, ok, fehler] { beenden(id, ok, fehler); }, Qt::QueuedConnection);
+    }
+
+private:
+    void beenden(quint64 id, bool ok, const QString& fehler)
+    {
+        const MailFertig fertig = m_offen.take(id);
+        m_status(ok ? MailVersendetText : fehler);
+        if (fertig) fertig(ok, fehler);
+    }
+
+    std::function<void(const QString&)> m_status;
+    QHash<quint64, MailFertig> m_offen;
+    quint64 m_letzte = 0;
+};
+
+Netzmodul::Netzmodul(std::function<void(const QString&)> status)
+    : m_zustand(std::make_shared<Zustand>()),
+      m_nachrichten(std::make_unique<Nachrichtenversand>()),
+      m_zeit(std::make_unique<Zeitabgleich>(LinuxSystemuhr()))
+{
+    static std::once_flag einmal;
+    std::call_once(einmal, [] { curl_global_init(CURL_GLOBAL_DEFAULT); });
+    if (!status) status = [](const QString& text) { fenster().statusText(0, text); };
+    m_status = status;
+    m_empfaenger = new Empfaenger(std::move(status));
+    m_zustand->empfaenger = m_empfaenger;
+    m_timerFtp.setJob([this] { TimerFtpGo(); });
+}
+
+Netzmodul::~Netzmodul()
+{
+    m_timerFtp.setEnabled(false);
+    ftpBeenden();
+    {
+        std::unique_lock sperre(m_zustand->mx);
+        m_zustand->abbrechen = true;
+        m_zustand->empfaenger = nullptr;
+        // A connected transfer ends within one poll once its socket is shut
+        // down; one still connecting keeps its own share of the state and
+        // ends by its time-out.
+        m_zustand->cv.wait_for(sperre, std::chrono::seconds(3), [this] { return m_zustand->threads == 0; });
+    }
+    delete m_empfaenger;  // drops the reports still queued for it
+}
+
+void Netzmodul::mailSenden(const Mailauftrag& mail, MailFertig fertig)
+{
+    const quint64 id = m_empfaenger->anmelden(std::move(fertig));
+    if (const QString grund = MailauftragPruefen(mail); !grund.isEmpty()) {
+        m_empfaenger->spaeterBeenden(id, false, grund);
+        return;
+    }
+    m_empfaenger->status(MailWartenText);
+    {
+        std::lock_guard sperre(m_zustand->mx);
+        ++m_zustand->threads;
+    }
+    ++g_aktiv;
+    try {
+        std::thread([zustand = m_zustand, mail, grenzen = m_zeitlimits, id] {
+            const Mailfehler f = Uebertragen(mail, grenzen, zustand->abbrechen);
+            const QString fehler = MailFehlerText(mail, f);
+            std::lock_guard sperre(zustand->mx);
+            if (zustand->empfaenger) zustand->empfaenger->spaeterBeenden(id, f.code == CURLE_OK, fehler);
+            --zustand->threads;
+            --g_aktiv;
+            zustand->cv.notify_all();
+        }).detach();
+    } catch (const std::system_error&) {
+        {
+            std::lock_guard sperre(m_zustand->mx);
+            --m_zustand->threads;
+        }
+        --g_aktiv;
+        m_empfaenger->spaeterBeenden(id, false, QStringLiteral("Der Versand kann nicht gestartet werden !"));
+    }
+}
+
+int Netzmodul::laufendeMails() const { return m_empfaenger->offen(); }
+
+int Netzmodul::aktiveUebertragungen() { return g_aktiv.load(); }
+
+void Netzmodul::nachrichtSenden(const QString& host, const QByteArray& sender, const QByteArray& text)
+{
+    m_nachrichten->senden(host, sender, text);
+}
+
+// --- FTP ---------------------------------------------------------------------------------
+
+namespace {
+
+std::function<void(const QString&)> g_ftpStatusZiel;
+
+}  // namespace
+
+QString FtpErfolgText(int art)
+{
+    static const char* const vorgaenge[] = {
+        "ChangeDir", "MakeDir", "Delete", "RemoveDir", "List", "Rename", "UploadRestore", "DownloadRestore",
+        "Download", "Upload", "UploadAppend", "ReInit", "Allocate", "NList", "DoCommand",
+    };
+    if (art < 0 || art >= int(std::size(vorgaenge))) return {};
+    return QString::fromLatin1(vorgaenge[art]) + QStringLiteral(" erfogreich ausgeführt");
+}
+
+int FtpErfolgsart(Ftpsitzung::Vorgang v)
+{
+    switch (v) {
+    case Ftpsitzung::Vorgang::Hochladen: return 9;
+    case Ftpsitzung::Vorgang::Herunterladen: return 8;
+    case Ftpsitzung::Vorgang::Auflisten: return 4;
+    case Ftpsitzung::Vorgang::OrdnerAnlegen: return 1;
+    case Ftpsitzung::Vorgang::Loeschen: return 2;
+    case Ftpsitzung::Vorgang::Umbenennen: return 5;
+    case Ftpsitzung::Vorgang::Verbinden:
+    case Ftpsitzung::Vorgang::Trennen: break;
+    }
+    return -1;
+}
+
+QString FtpVerbindungsfehlerText(const QString& fehler, const QString& antwort, const FtpZugang& zugang)
+{
+    if (fehler == FtpAnmeldungFalschText || fehler == FtpFalscherServerText) return fehler;
+    if (antwort.trimmed().startsWith(QStringLiteral("530"))) return FtpAnmeldungFalschText;
+    return fehler.isEmpty() ? FtpKeineVerbindungText(zugang) : fehler;
+}
+
+QString FtpUebersprungenText(int anzahl)
+{
+    if (anzahl <= 0) return {};
+    if (anzahl == 1) return QStringLiteral("1 veralteter Live-Stand nicht gesendet");
+    return QStringLiteral("%1 veraltete Live-Stände nicht gesendet").arg(anzahl);
+}
+
+void FtpStatusZiel(std::function<void(const QString&)> ziel) { g_ftpStatusZiel = std::move(ziel); }
+
+void FtpStatus(const QString& text)
+{
+    if (g_ftpStatusZiel)
+        g_ftpStatusZiel(text);
+    else
+        fenster().statusText(0, text);
+}
+
+Liveupload LiveuploadErstellen(const TWettkampfDaten& w, bool javaScript, i32 intervall, int formular)
+{
+    if (formular >= ErstesProjekt) {
+        const QString projekt = ProjektdateiVon(formular);
+        if (projekt.isEmpty() || !QFileInfo::exists(projekt))
+            return {{}, {}, QStringLiteral("Kein Live-Ergebnis gesendet: die Formulardatei von Formular %1 fehlt !")
+                                .arg(formular), {}};
+        return {QStringLiteral("Update.htm"), {}, {}, projekt};
+    }
+    if (javaScript) return {QStringLiteral("Update.js"), UpdateJsZeilen(w, intervall), {}, {}};
+    return {QStringLiteral("Update.csv"), UpdateCsvZeilen(w), {}, {}};
+}
+
+namespace {
+
+struct Ftpdatei {
+    QString lokal;
+    QString name;  // on the server
+    bool eigene;   // written for this job: removed after it
+    std::optional<QByteArray> daten = std::nullopt;  // held in memory instead of a local file
+};
+
+// Lines as a text file holds them (Windows-1252, CR LF).
+QByteArray Textbytes(const QStringList& zeilen)
+{
+    QByteArray b;
+    for (const QString& z : zeilen) b += Cp1252::encode(z) + "\r\n";
+    return b;
+}
+
+struct Ftpauftrag {
+    FtpZugang zugang;
+    FtpOrdner ordner;
+    QList<Ftpdatei> dateien;
+    NetzFertig fertig;
+
+    // The same files into the same folder of the same server.
+    bool gleichesZiel(const Ftpauftrag& b) const
+    {
+        const auto namen = [](const Ftpauftrag& a) {
+            QStringList n;
+            for (const Ftpdatei& d : a.dateien) n << d.name;
+            return n;
+        };
+        return zugang.host.trimmed() == b.zugang.host.trimmed() && zugang.port == b.zugang.port &&
+               zugang.kennung == b.zugang.kennung && ordner.teile == b.ordner.teile &&
+               ordner.vomWurzelordner == b.ordner.vomWurzelordner && namen(*this) == namen(b);
+    }
+};
+
+}  // namespace
+
+// One FTP session and its jobs, sent one after the other: connect, the
+// uploads, disconnect. The status texts and sounds follow each step. In a
+// chain of snapshots (the live results) a job that waits is replaced by a
+// newer one for the same target; the replaced ones are counted and shown
+// with the status at the end of each job.
+class Ftpkette {
+public:
+    Ftpkette(std::function<void()> lageGeaendert, std::function<void(const QString&)> berichtStatus,
+             bool staende)
+        : m_lageGeaendert(std::move(lageGeaendert)), m_berichtStatus(std::move(berichtStatus)), m_staende(staende)
+    {
+        QObject::connect(&m_sitzung, &Ftpsitzung::erledigt, &m_sitzung,
+                         [this](Ftpsitzung::Vorgang v, bool ok, const QString& fehler, const QString& antwort,
+                                const QStringList&) { erledigt(v, ok, fehler, antwort); });
+    }
+    ~Ftpkette()
+    {
+        for (const Ftpauftrag& a : m_warteschlange) dateienEntfernen(a);
+        if (m_aktiv) dateienEntfernen(*m_aktiv);
+    }
+
+    void einreihen(Ftpauftrag a)
+    {
+        if (m_staende) {
+            for (Ftpauftrag& wartend : m_warteschlange) {
+                if (!wartend.gleichesZiel(a)) continue;
+                dateienEntfernen(wartend);
+                wartend = std::move(a);
+                ++m_uebersprungen;
+                return;
+            }
+        }
+        m_warteschlange.push_back(std::move(a));
+        naechster();
+    }
+    int offen() const { return int(m_warteschlange.size()) + (m_aktiv ? 1 : 0); }
+    int uebersprungen() const { return m_uebersprungen; }
+
+    // The program's end: the running job is aborted, and its worker gets
+    // up to `ms` to end.
+    bool abbrechenUndAbwarten(int ms)
+    {
+        m_sitzung.abbrechen();
+        return m_sitzung.abwarten(ms);
+    }
+
+private:
+    static void dateienEntfernen(const Ftpauftrag& a)
+    {
+        for (const Ftpdatei& d : a.dateien)
+            if (d.eigene) QFile::remove(d.lokal);
+    }
+
+    void naechster()
+    {
+        if (m_aktiv || m_warteschlange.empty()) return;
+        m_aktiv = std::move(m_warteschlange.front());
+        m_warteschlange.pop_front();
+        m_datei = 0;
+        m_fehler.clear();
+        m_sitzung.verbinden(m_aktiv->zugang);
+    }
+
+    void hochladenNaechste()
+    {
+        while (m_datei < m_aktiv->dateien.size()) {
+            const Ftpdatei& d = m_aktiv->dateien[m_datei];
+            if (d.daten) {
+                m_sitzung.hochladen(m_aktiv->ordner, *d.daten, d.name);
+                return;
+            }
+            if (QFileInfo(d.lokal).isFile()) {
+                m_sitzung.hochladen(m_aktiv->ordner, d.lokal, d.name);
+                return;
+            }
+            fehlschlag(QStringLiteral("„%1“ fehlt im Datenordner !").arg(QFileInfo(d.lokal).fileName()));
+            ++m_datei;
+        }
+        m_sitzung.trennen();
+    }
+
+    void fehlschlag(const QString& text)
+    {
+        m_fehler << text;
+        FtpStatus(text);
+    }
+
+    // The line at a job's end: its failures, and the snapshots not sent.
+    QString abschluss() const
+    {
+        QStringList teile = m_fehler;
+        if (m_uebersprungen > 0) teile << FtpUebersprungenText(m_uebersprungen);
+        return teile.join(QStringLiteral("  "));
+    }
+
+    void erledigt(Ftpsitzung::Vorgang v, bool ok, const QString& fehler, const QString& antwort)
+    {
+        if (!m_aktiv) return;
+        switch (v) {
+        case Ftpsitzung::Vorgang::Verbinden:
+            if (ok) {
+                FtpStatus(FtpVerbundenText);
+                SoundSpielen(QStringLiteral("Connect.wav"));
+                hochladenNaechste();
+            } else {
+                fehlschlag(FtpVerbindungsfehlerText(fehler, antwort, m_aktiv->zugang));
+                SoundSpielen(QStringLiteral("Error.wav"));
+                if (m_uebersprungen > 0) FtpStatus(abschluss());
+                beenden();
+            }
+            break;
+        case Ftpsitzung::Vorgang::Hochladen:
+            if (ok) {
+                // Reaches the report window's label while it is visible, else
+                // the main window's panel, where the upload's text follows at once.
+                m_berichtStatus(FtpImInternetText);
+                FtpStatus(FtpErfolgText(FtpErfolgsart(v)));
+            } else {
+                fehlschlag(QStringLiteral("„%1“ nicht gesendet: %2").arg(m_aktiv->dateien[m_datei].name, fehler));
+            }
+            ++m_datei;
+            hochladenNaechste();
+            break;
+        case Ftpsitzung::Vorgang::Trennen:
+            // A clean run clears the line; the failures stay readable.
+            FtpStatus(abschluss());
+            SoundSpielen(QStringLiteral("Complete.wav"));
+            beenden();
+            break;
+        default: break;
+        }
+    }
+
+    void beenden()
+    {
+        const Ftpauftrag a = std::move(*m_aktiv);
+        m_aktiv.reset();
+        dateienEntfernen(a);
+        const QStringList fehler = m_fehler;
+        naechster();
+        m_lageGeaendert();
+        if (a.fertig) a.fertig(fehler.isEmpty(), fehler.join(QLatin1Char('\n')));
+    }
+
+    Ftpsitzung m_sitzung;
+    std::function<void()> m_lageGeaendert;
+    std::function<void(const QString&)> m_berichtStatus;
+    std::deque<Ftpauftrag> m_warteschlange;
+    std::optional<Ftpauftrag> m_aktiv;
+    qsizetype m_datei = 0;
+    QStringList m_fehler;
+    bool m_staende = false;
+    int m_uebersprungen = 0;
+};
+
+Ftpkette& Netzmodul::ftpKette(std::unique_ptr<Ftpkette>& kette)
+{
+    if (!kette)
+        kette = std::make_unique<Ftpkette>([this] { ftpLageAktualisieren(); }, m_status, &kette == &m_live);
+    return *kette;
+}
+
+int Netzmodul::laufendeFtpAuftraege() const
+{
+    return (m_live ? m_live->offen() : 0) + (m_site ? m_site->offen() : 0);
+}
+
+void Netzmodul::ftpBeenden()
+{
+    const bool ftpLief = laufendeFtpAuftraege() > 0;
+    // The program's end: no FTP worker outlives the module.
+    const QDeadlineTimer frist(3000);
+    for (Ftpkette* k : {m_live.get(), m_site.get()})
+        if (k) k->abbrechenUndAbwarten(int(frist.remainingTime()));
+    m_live.reset();
+    m_site.reset();
+    if (ftpLief) HinweisStatusleisteAus = 0;
+}
+
+int Netzmodul::uebersprungeneLiveStaende() const { return m_live ? m_live->uebersprungen() : 0; }
+
+void Netzmodul::ftpLageAktualisieren() { HinweisStatusleisteAus = laufendeFtpAuftraege() > 0 ? 1 : 0; }
+
+QString Netzmodul::eigeneDatei(const QString& name)
+{
+    if (!m_dateien) m_dateien = std::make_unique<QTemporaryDir>();
+    if (!m_dateien->isValid()) return {};
+    return m_dateien->filePath(QString::number(++m_dateiNr) + QLatin1Char('-') + name);
+}
+
+
+void Netzmodul::internetUpdate(TWettkampfDaten& w)
+{
+    const FtpZugang zugang{w.FtpHost.trimmed(), Einst.FtpPort, w.FtpKennung, PasswortDekodieren(w.FtpZugang)};
+    if (zugang.host.isEmpty() || zugang.kennung.isEmpty() || zugang.passwort.isEmpty()) return;
+    const Liveupload u = LiveuploadErstellen(w, AktJavaUpdate != 0, AktUpdateIntervall, Einst.FormularNummer);
+    if (!u.grund.isEmpty()) {
+        FtpStatus(u.grund);
+        return;
+    }
+    Ftpdatei datei{{}, u.name, false};
+    if (u.projekt.isEmpty()) {
+        // From memory: a snapshot writes nothing on this thread.
+        datei.daten = Textbytes(u.zeilen);
+    } else {
+        // The project is filled with the given match, not with the current one.
+        datei.lokal = eigeneDatei(u.name);
+        datei.eigene = true;
+        QString fehler;
+        if (datei.lokal.isEmpty()) fehler = QStringLiteral("kein temporärer Ordner");
+        if (!fehler.isEmpty() ||
+            ProjektExportieren(u.projekt, QStringLiteral("HTML"), datei.lokal, w, &fehler) != BerichtOk) {
+            FtpStatus(QStringLiteral("Kein Live-Ergebnis gesendet: %1").arg(fehler));
+            return;
+        }
+    }
+    ftpKette(m_live).einreihen({zugang, FtpOrdnerAus(w.FtpPfad), {datei}, {}});
+    ftpLageAktualisieren();
+}
+
+void Netzmodul::uploadTimer(bool ein, int intervallMs)
+{
+    m_timerFtp.setInterval(intervallMs);
+    m_timerFtp.setEnabled(ein);
+}
+
+void Netzmodul::TimerFtpGo()
+{
+    m_timerFtp.setEnabled(false);
+    for (int s = 1; s <= MaxWettkaempfe; ++s) {
+        TWettkampfDaten& w = Wettkaempfe[s];
+        if (!WettkampfBelegt[s] || !w.Gestartet || w.Beendet || !w.FtpUpdate || !w.FtpUpdateZeit) continue;
+        m_timerFtp.setEnabled(true);
+        AktJavaUpdate = w.JavaUpdate;
+        AktUpdateIntervall = w.FtpUpdateInterv;
+        internetUpdate(w);
+    }
+}
+
+void Netzmodul::siteErzeugen(const FtpVerbindung& server, NetzFertig fertig)
+{
+    FtpAktuell = server;
+    const FtpZugang zugang{server.host.trimmed(), server.port, server.kennung, server.passwort};
+    if (zugang.host.isEmpty() || zugang.kennung.isEmpty() || zugang.passwort.isEmpty()) {
+        if (fertig) fertig(false, FtpDatenFehlenText);
+        return;
+    }
+    Ftpauftrag a{zugang, FtpOrdnerAus(server.pfad), {}, std::move(fertig)};
+    for (const Sitedatei& d : Sitedateien)
+        a.dateien.append(
+            {DateiImOrdner(Datenverzeichnis, QString::fromLatin1(d.lokal)), QString::fromLatin1(d.name), false});
+    a.dateien.append({{}, QStringLiteral("Update.js"), false, Textbytes(UpdateJsVorlage())});
+    ftpKette(m_site).einreihen(std::move(a));
+    ftpLageAktualisieren();
+}
+
+void Netzmodul::ftpServer(const FtpVerbindung& server, NetzFertig fertig)
+{
+    FtpAktuell = server;
+    fenster().dialog(Dialog::FtpServer);
+    if (fertig) fertig(true, {});
+}
+
+void Netzmodul::zeitAbgleichen(NetzFertig fertig) { m_zeit->abgleichen(std::move(fertig)); }
+void Netzmodul::zeitUpdateTimer(qint64 intervallMs) { m_zeit->timerSetzen(intervallMs); }
+void Netzmodul::zeitStarten() { m_zeit->starten(); }

@@ -1,0 +1,201 @@
+#pragma once
+// The network module: the report e-mail over SMTP, the short messages to
+// the monitor clients (report/Nachrichtenversand.h) and the FTP uploads of
+// the web site (live results and site files, report/Ftpsitzung.h). libcurl
+// works on worker threads; every end is reported on the UI thread. The other
+// transfers keep the defaults of NetzDienste.
+//
+// The login: no password is kept in the settings, so `kennung` is handed to
+// curl as the user name with an empty password. curl logs in only when the
+// server offers AUTH and chooses among the offered mechanisms (EXTERNAL
+// first, as there is no password); a server without AUTH gets the mail
+// without a login. A refused login ends the transfer with its own message.
+// STARTTLS is used when the server offers it, with the certificate checked;
+// port 465 and "smtps://" mean TLS from the start.
+
+#include "core/Zeitgeber.h"
+#include "match/dienste/Netzdienste.h"
+#include "report/netz/Ftpsitzung.h"
+#include "report/netz/Nachrichtenversand.h"
+#include "report/netz/Zeitabgleich.h"
+
+#include <QByteArray>
+#include <QDateTime>
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <functional>
+#include <memory>
+
+inline const QString MailWartenText = QStringLiteral("Bitte warten, Nachricht wird versendet !");
+inline const QString MailVersendetText = QStringLiteral("Nachricht erfolgreich versendet !");
+
+// The port of the mail server: 0 means the SMTP default 25.
+u16 MailPort(const Mailauftrag& m);
+// The bare address of "Name <adresse>" or of a plain address.
+QString MailAdresse(const QString& text);
+// The recipients of `an`, separated by "," or ";".
+QStringList MailEmpfaenger(const QString& an);
+// A header value: plain ASCII as it is, anything else as RFC 2047 encoded
+// words (UTF-8, base64) folded onto continuation lines. Line breaks become blanks.
+QByteArray KopfwertKodieren(const QString& text);
+// The header lines From, To, Subject, Date and Message-ID (without "<>").
+QList<QByteArray> MailKopfzeilen(const Mailauftrag& m, const QDateTime& zeit, const QByteArray& nachrichtId);
+// What keeps the mail from being sent at all; empty when it can go.
+QString MailauftragPruefen(const Mailauftrag& m);
+
+// How a transfer failed: curl's result code, the server's last reply line
+// and curl's own error text.
+struct Mailfehler {
+    int code = 0;
+    QString serverAntwort;
+    QString detail;
+};
+// The operator's message for a failed transfer.
+QString MailFehlerText(const Mailauftrag& m, const Mailfehler& f);
+
+// --- FTP -------------------------------------------------------------------------------
+
+// The status line texts of the FTP connection.
+inline const QString FtpVerbundenText = QStringLiteral("Mit dem Server verbunden !");
+inline const QString FtpAnmeldungFalschText = QStringLiteral("Falsche Benutzerkennung oder Passwort !");
+inline const QString FtpFalscherServerText = QStringLiteral("Falscher Server !");
+// In the report window's status label after an upload.
+inline const QString FtpImInternetText = QStringLiteral("Spielbericht im Internet !");
+inline const QString FtpDatenFehlenText = QStringLiteral("Bitte Ftp-Server, Benutzerkennung und Passwort eintragen !");
+
+// The text of a successful FTP transaction of kind 0..14 (ChangeDir, MakeDir,
+// Delete, RemoveDir, List, Rename, UploadRestore, DownloadRestore, Download,
+// Upload, UploadAppend, ReInit, Allocate, NList, DoCommand); empty for any
+// other kind, which leaves the status line as it is.
+QString FtpErfolgText(int art);
+// The kind of a session's command in that table; -1 for connect and disconnect.
+int FtpErfolgsart(Ftpsitzung::Vorgang v);
+// The status text of a failed connect: a refused login by the server's
+// reply, else the session's own, else no connection to `zugang`.
+QString FtpVerbindungsfehlerText(const QString& fehler, const QString& antwort, const FtpZugang& zugang);
+// The count of live snapshots replaced by newer ones before they were sent;
+// empty for none.
+QString FtpUebersprungenText(int anzahl);
+
+// Where the FTP texts go: the target set (the FTP browser's status bar while
+// it is open), else the first panel of the main window's status bar.
+void FtpStatusZiel(std::function<void(const QString&)> ziel);
+void FtpStatus(const QString& text);
+
+// What a live upload sends: the file's name on the server and its lines;
+// `grund` instead when it sends nothing.
+struct Liveupload {
+    QString name;
+    QStringList zeilen;
+    QString grund;    // why nothing is sent
+    QString projekt;  // the report project exported as HTML in place of the lines
+};
+// The file of the match by the layout (a report project above 19: its HTML
+// export "Update.htm") and the script choice.
+Liveupload LiveuploadErstellen(const TWettkampfDaten& w, bool javaScript, i32 intervall, int formular);
+
+// The site files of the data folder in the order they are uploaded, with
+// their names on the server; the blank "Update.js" follows them.
+struct Sitedatei {
+    const char* lokal;
+    const char* name;
+};
+inline constexpr Sitedatei Sitedateien[] = {
+    {"index.inf", "index.html"}, {"Banner.png", "Banner.png"}, {"Hinweis.js", "Hinweis.js"},
+    {"site.css", "site.css"},    {"style.css", "style.css"},
+};
+
+// Time limits of one transfer in milliseconds.
+struct Mailzeitlimits {
+    long verbinden = 20000;
+    long gesamt = 600000;  // a 24 MB bitmap needs minutes on a slow line
+};
+
+class Ftpkette;
+
+class Netzmodul : public NetzDienste {
+public:
+    // `status` shows the e-mail texts (the report window's status label or
+    // the main window's first panel); empty: the main window's first panel.
+    explicit Netzmodul(std::function<void(const QString&)> status = {});
+    // Running transfers are aborted; their `fertig` is not called any more.
+    // The program's end: waits (a few seconds at most) until their workers
+    // have ended.
+    ~Netzmodul() override;
+    Netzmodul(const Netzmodul&) = delete;
+    Netzmodul& operator=(const Netzmodul&) = delete;
+
+    // The live upload of the match with AktJavaUpdate and AktUpdateIntervall:
+    // its file is written now and queued on the live session, which sends
+    // the uploads one after the other, each over a connection of its own
+    // with the match's server, user, password and folder and the FtpPort
+    // setting; missing folders are made. Of the uploads waiting for one
+    // target only the newest stays. Without server, user or password nothing
+    // happens.
+    void internetUpdate(TWettkampfDaten& w) override;
+    // TimerFtp: interval, then on or off.
+    void uploadTimer(bool ein, int intervallMs) override;
+    // The site files of the data folder and the blank "Update.js" to the
+    // server, on a session of their own; `fertig` after the disconnect,
+    // with the failed files named.
+    void siteErzeugen(const FtpVerbindung& server, NetzFertig fertig) override;
+    // The FTP browser on `server` (FtpAktuell); `fertig` once it is closed.
+    void ftpServer(const FtpVerbindung& server, NetzFertig fertig) override;
+
+    Zeitgeber& TimerFtp() { return m_timerFtp; }
+    // The tick of TimerFtp: every started match that is not over and wants
+    // timed uploads is uploaded, in slot order, each with its own script
+    // choice and interval; with none the timer switches itself off.
+    void TimerFtpGo();
+    // FTP jobs (live uploads and site creations) whose end is still to come;
+    // HinweisStatusleisteAus is 1 exactly while there are any.
+    int laufendeFtpAuftraege() const;
+    // Live snapshots replaced by a newer one for the same target while they
+    // waited; shown with the FTP status at the end of each upload.
+    int uebersprungeneLiveStaende() const;
+
+    // Returns at once; `fertig` follows exactly once on the UI thread, also
+    // for a mail that cannot be sent at all.
+    void mailSenden(const Mailauftrag& mail, MailFertig fertig) override;
+
+    // The messages to the monitor clients (port 6711).
+    void nachrichtSenden(const QString& host, const QByteArray& sender, const QByteArray& text) override;
+    Nachrichtenversand& nachrichten() { return *m_nachrichten; }
+
+    // The PC clock from the time server (report/Zeitabgleich.h).
+    void zeitAbgleichen(NetzFertig fertig) override;
+    void zeitUpdateTimer(qint64 intervallMs) override;
+    // At program start, once the settings are read: the start-up
+    // synchronisation and its timer.
+    void zeitStarten();
+    Zeitabgleich& zeit() { return *m_zeit; }
+
+    void setZeitlimits(const Mailzeitlimits& z) { m_zeitlimits = z; }
+    // Mails whose `fertig` is still to come.
+    int laufendeMails() const;
+    // Worker threads still running, of all modules.
+    static int aktiveUebertragungen();
+
+private:
+    Ftpkette& ftpKette(std::unique_ptr<Ftpkette>& kette);
+    void ftpLageAktualisieren();
+    // Aborts the FTP jobs and waits a little for their workers.
+    void ftpBeenden();
+    QString eigeneDatei(const QString& name);
+
+    struct Zustand;
+    class Empfaenger;
+    std::shared_ptr<Zustand> m_zustand;
+    Empfaenger* m_empfaenger;
+    Mailzeitlimits m_zeitlimits;
+    std::unique_ptr<Nachrichtenversand> m_nachrichten;
+    std::unique_ptr<Zeitabgleich> m_zeit;
+    std::function<void(const QString&)> m_status;
+    std::unique_ptr<Ftpkette> m_live;  // the live uploads
+    std::unique_ptr<Ftpkette> m_site;  // the site creations
+    Zeitgeber m_timerFtp;
+    std::unique_ptr<QTemporaryDir> m_dateien;  // the files of the queued uploads
+    quint64 m_dateiNr = 0;
+};
