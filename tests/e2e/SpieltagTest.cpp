@@ -801,7 +801,7 @@ TEST_F(Spieltag, TwoMatchesFromSetUpToTheProgramsEnd)
         ASSERT_TRUE(QFileInfo::exists(ftp.datei(QStringLiteral("live/index.html")))) << ftp.zeilen().join(u'|').toStdString();
         Klicken(d.BtnUpdate);
         ASSERT_TRUE(warten([&] { return netzmodul.laufendeFtpAuftraege() == 0; }, 60000));
-        bild(&d, QStringLiteral("07a-website"));
+        bild(&d, QStringLiteral("07a-internet-site"));
         d.BtnOk->click();
     });
     EXPECT_TRUE(a.JavaUpdate);
@@ -818,6 +818,11 @@ TEST_F(Spieltag, TwoMatchesFromSetUpToTheProgramsEnd)
         EXPECT_TRUE(dom.contains(zelle("GastName", QStringLiteral("KSV Eiche 1"))));
         EXPECT_TRUE(dom.contains(zelle("HeimTotal", totalA)));
         EXPECT_TRUE(dom.contains(zelle("GastTotal", totalGastA)));
+        const QString ordner = qEnvironmentVariable("SPIELTAG_BILDER");
+        if (!ordner.isEmpty()) {
+            EXPECT_TRUE(ChromiumBild(ftp.datei(QStringLiteral("live/index.html")),
+                                     QDir(ordner).filePath(QStringLiteral("07b-website.png"))));
+        }
     }
 
     // --- A's report: printed into a PDF file and mailed from the report window.

@@ -3,7 +3,8 @@
 
 One user with every right on the root folder; active and passive data
 connections. Prints its port on stdout when it is ready and ends when its
-stdin closes (or after --zeitlimit seconds). Every command received is
+stdin closes (or after --zeitlimit seconds); with --dauerhaft it runs until
+it is stopped (Ctrl+C, kill), whatever its stdin and however long. Every command received is
 appended to the log file as one line, as the client sent it ("CWD a",
 "TYPE I", "STOR Update.csv"); the password of PASS is masked. A CWD without
 a folder name is refused.
@@ -118,6 +119,7 @@ def main():
     p.add_argument("--passwort", default="geheim")
     p.add_argument("--port", type=int, default=0)
     p.add_argument("--zeitlimit", type=float, default=300.0)
+    p.add_argument("--dauerhaft", action="store_true", help="no time limit, stdin ignored: for trying by hand")
     p.add_argument("--verzoegerung", type=float, default=0.0, help="seconds before each command is handled")
     p.add_argument("--ablehnen", action="store_true", help="refuse every login")
     p.add_argument("--nur-passiv", action="store_true", help="refuse PORT and EPRT")
@@ -173,6 +175,13 @@ def main():
             pass
         ende.set()
 
+    if a.dauerhaft:
+        try:
+            server.serve_forever(timeout=0.5, blocking=True, handle_exit=True)
+        finally:
+            server.close_all()
+            protokoll.close()
+        return
     threading.Thread(target=stdin_beobachten, daemon=True).start()
     frist = time.monotonic() + a.zeitlimit
     while not ende.is_set() and time.monotonic() < frist:
