@@ -113,4 +113,23 @@ TEST_F(ExplorerDateien, RenameNeverReplacesAnEntryAndMovesFoldersElsewhere)
     EXPECT_TRUE(ExplorerUmbenennen(imBaum(QStringLiteral("Beta")), imBaum(QStringLiteral("Beta/")), &fehler));
 }
 
+// "Liga2" lies beside "Liga", not inside it.
+TEST_F(ExplorerDateien, AFolderMovesToANameThatMerelyBeginsWithItsOwn)
+{
+    QString fehler;
+    ASSERT_TRUE(QDir(baum).mkdir(QStringLiteral("Liga")));
+    ASSERT_TRUE(DateiAblegen(imBaum(QStringLiteral("Liga")), QStringLiteral("x"), "X"));
+    EXPECT_TRUE(ExplorerUmbenennen(imBaum(QStringLiteral("Liga")), imBaum(QStringLiteral("Liga2")), &fehler))
+        << fehler.toStdString();
+    EXPECT_EQ(DateiInhalt(imBaum(QStringLiteral("Liga2/x"))), QByteArray("X"));
+
+    ASSERT_TRUE(QDir(baum).mkdir(QStringLiteral("Liga")));
+    EXPECT_TRUE(ExplorerUmbenennen(imBaum(QStringLiteral("Liga")), imBaum(QStringLiteral("Liga2/Liga")), &fehler))
+        << fehler.toStdString();
+    EXPECT_TRUE(QFileInfo(imBaum(QStringLiteral("Liga2/Liga"))).isDir());
+
+    EXPECT_FALSE(ExplorerUmbenennen(imBaum(QStringLiteral("Liga2")), imBaum(QStringLiteral("Liga2/Liga/L")), &fehler));
+    EXPECT_TRUE(fehler.endsWith(QStringLiteral("(ein Ordner kann nicht in sich selbst verschoben werden).")));
+}
+
 }  // namespace

@@ -55,6 +55,40 @@ INSTANTIATE_TEST_SUITE_P(
         // Anything else: its last word, a folder by its first letter.
         Zeilenfall{"dir oben", "oben", true}, Zeilenfall{"Datei", "Datei", false}));
 
+// Every form of Unix line on every kind of day: with and without the owner
+// and group columns, month names with the day padded by a blank or a zero,
+// ISO dates; names with blanks, one of them looking like a date itself.
+TEST(FtpZeilenformen, EveryDayOfTheMonthInEveryForm)
+{
+    struct Form {
+        const char* muster;  // %1 the day, %2 the name
+        QChar fuellung;      // pads the day to two places
+        bool ordner;
+    };
+    const Form formen[] = {
+        {"drwxr-xr-x   2 ftp      ftp          4096 Jan %1 12:00 %2", u' ', true},
+        {"-rw-r--r--   1 ftp      ftp           812 Dec %1  2023 %2", u' ', false},
+        {"-rw-r--r-- 1 kegeln 812 Mar %1 09:41 %2", u'0', false},
+        {"drwxr-xr-x 1 4096 Oct %1 10:10 %2", u' ', true},
+        {"-rw-r--r-- 1 812 Jul %1 2024 %2", u'0', false},
+        {"-rw-r--r-- 1 u g 5 2024-01-%1 12:00 %2", u'0', false},
+        {"-rw-r--r-- 1 5 2024-08-%1 23:59 %2", u'0', false},
+        {"drwxr-xr-x 2 4096 2024-05-%1 12:00:07.123456789 +0100 %2", u'0', true},
+    };
+    const char* const namen[] = {"Liga", "neue Saison", "Spiel am 31. Januar.csv", "Jan 31 2024 Bericht.csv"};
+    for (const Form& form : formen)
+        for (const int tag : {1, 9, 10, 30, 31})
+            for (const char* name : namen) {
+                const QString zeile = QString::fromUtf8(form.muster)
+                                          .arg(tag, 2, 10, form.fuellung)
+                                          .arg(QString::fromUtf8(name));
+                const Ftpeintrag e = FtpZeileLesen(zeile);
+                EXPECT_EQ(e.name, QString::fromUtf8(name)) << zeile.toStdString();
+                EXPECT_EQ(e.ordner, form.ordner) << zeile.toStdString();
+                EXPECT_EQ(FtpListeLesen({zeile}).size(), 1) << zeile.toStdString();
+            }
+}
+
 TEST(FtpListe, FoldersFirstTreeWithoutDots)
 {
     const QStringList zeilen = {

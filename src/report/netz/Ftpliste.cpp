@@ -79,7 +79,8 @@ bool Zeitzone(QStringView t)
 
 // The name of a Unix line: after the date and time ("Jan 31 12:00",
 // "Jan 31 2024", "2024-01-31 12:00", "2024-01-31 12:00:00.000 +0100"), or
-// after the eighth field.
+// after the eighth field. The first date from the fourth field on is the
+// line's own, whichever columns come before it; a later one belongs to the name.
 QString UnixName(const QString& z, const QList<Feld>& f)
 {
     // The last field of the date at i, or -1.
@@ -92,9 +93,10 @@ QString UnixName(const QString& z, const QList<Feld>& f)
         }
         return -1;
     };
-    qsizetype ende = datumBei(5);
-    for (qsizetype i = 3; (ende < 0 || ende + 1 >= f.size()) && i + 2 < f.size(); ++i) ende = datumBei(i);
-    if (ende >= 0 && ende + 1 < f.size()) return z.mid(f[ende].ende + 1);
+    for (qsizetype i = 3; i + 2 < f.size(); ++i) {
+        const qsizetype ende = datumBei(i);
+        if (ende >= 0 && ende + 1 < f.size()) return z.mid(f[ende].ende + 1);
+    }
     if (f.size() > 8) return z.mid(f[8].anfang);
     return {};
 }
