@@ -341,3 +341,84 @@ TEST(TabfTrayIcon, HintMenuAndVisibility)
     else
         EXPECT_EQ(t.Fehler(), QStringLiteral("Symbol.InsertToTray failed"));
 }
+
+TEST(TabfTrayIcon, MinimizedMainWindowGoesIntoTheTrayAndAClickBringsItBack)
+{
+    QWidget fenster;
+    TabfTrayIcon t;
+    t.TrayVerfuegbar = [] { return true; };
+    t.setIcon(Farbe(Qt::black));
+    int minimiert = 0, gezeigt = 0;
+    QObject::connect(&t, &TabfTrayIcon::OnMinimize, [&] { ++minimiert; });
+    QObject::connect(&t, &TabfTrayIcon::OnShow, [&] { ++gezeigt; });
+    t.setHauptfenster(new QWidget(&fenster));  // a control stands for its window
+    EXPECT_EQ(t.Hauptfenster(), &fenster);
+    fenster.show();
+
+    // Without MinimizeToTray minimising is the desktop's affair.
+    fenster.showMinimized();
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(fenster.isVisible());
+    EXPECT_FALSE(t.ImTray());
+    fenster.showNormal();
+
+    t.setMinimizeToTray(true);
+    fenster.showMinimized();
+    ASSERT_TRUE(warten([&] { return t.ImTray(); }, 5000));
+    EXPECT_FALSE(fenster.isVisible());
+    EXPECT_TRUE(t.Symbol().isVisible());
+    EXPECT_FALSE(t.Visible());
+    EXPECT_EQ(minimiert, 1);
+
+    emit t.Symbol().activated(QSystemTrayIcon::Trigger);
+    EXPECT_FALSE(t.ImTray());
+    EXPECT_TRUE(fenster.isVisible());
+    EXPECT_FALSE(fenster.isMinimized());
+    EXPECT_FALSE(t.Symbol().isVisible());  // Visible was not set
+    EXPECT_EQ(gezeigt, 1);
+
+    // With the menu on the left button only a double click brings it back.
+    t.setPopupByLeft(true);
+    t.InDenTray();
+    emit t.Symbol().activated(QSystemTrayIcon::Trigger);
+    EXPECT_TRUE(t.ImTray());
+    emit t.Symbol().activated(QSystemTrayIcon::DoubleClick);
+    EXPECT_FALSE(t.ImTray());
+    EXPECT_TRUE(fenster.isVisible());
+    EXPECT_EQ(minimiert, 2);
+    EXPECT_EQ(gezeigt, 2);
+}
+
+TEST(TabfTrayIcon, MinimizeOnStartAndNoTrayToGoTo)
+{
+    QWidget fenster;
+    TabfTrayIcon t;
+    t.setObjectName(QStringLiteral("Symbol"));
+    t.TrayVerfuegbar = [] { return true; };
+    t.MinimizeOnStart = true;
+    t.setMinimizeToTray(true);
+    t.setHauptfenster(&fenster);
+    fenster.show();
+    ASSERT_TRUE(warten([&] { return t.ImTray(); }, 5000));
+    EXPECT_FALSE(fenster.isVisible());
+    t.AusDemTray();
+    EXPECT_TRUE(fenster.isVisible());
+
+    // Only the first showing starts minimised; without MinimizeToTray it
+    // is minimised in place.
+    QWidget zweites;
+    TabfTrayIcon u;
+    u.MinimizeOnStart = true;
+    u.setHauptfenster(&zweites);
+    zweites.show();
+    ASSERT_TRUE(warten([&] { return zweites.isMinimized(); }, 5000));
+    EXPECT_TRUE(zweites.isVisible());
+    EXPECT_FALSE(u.ImTray());
+
+    // Without a notification area the window stays: nothing could bring it back.
+    t.TrayVerfuegbar = [] { return false; };
+    t.InDenTray();
+    EXPECT_FALSE(t.ImTray());
+    EXPECT_TRUE(fenster.isVisible());
+    EXPECT_EQ(t.Fehler(), QStringLiteral("Symbol.InsertToTray failed"));
+}
