@@ -216,7 +216,8 @@ public:
 
 // The registry is a key file here (the installer's "Update.inf" in the
 // program folder): RegistryKey names that file. OnChange reports once per
-// burst when its content changes, it appears or it goes.
+// burst when its content changes, it appears or it goes, also where its
+// folder is made or removed while it is watched.
 class TabfCustomRegistryMonitor : public TabfComponent {
     Q_OBJECT
 public:
