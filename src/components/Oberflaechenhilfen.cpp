@@ -1,7 +1,9 @@
 #include "components/Oberflaechenhilfen.h"
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QGuiApplication>
+#include <QImageReader>
 #include <QPainter>
 #include <QStyle>
 #include <QWidget>
@@ -62,6 +64,18 @@ QIcon AbfShellIcon(int index)
         return QIcon::fromTheme(QString::fromLatin1(s.thema), ersatz);
     }
     return {};
+}
+
+QPixmap AbfDateitypIcon(const TabfFileAssociation& typ, int groesse)
+{
+    const QString datei = typ.IconFile();
+    if (datei.isEmpty() || typ.IconIndex() < 0 || groesse <= 0) return {};
+    if (!QFileInfo(datei).isFile()) return QIcon::fromTheme(datei).pixmap(groesse);
+    QImageReader leser(datei);
+    if (typ.IconIndex() > 0 && !leser.jumpToImage(typ.IconIndex())) return {};
+    const QImage bild = leser.read();
+    if (bild.isNull()) return {};
+    return QPixmap::fromImage(bild.scaled(groesse, groesse, Qt::KeepAspectRatio, Qt::SmoothTransformation));
 }
 
 QWidget* AbfFensterFinden(const QString& titel)

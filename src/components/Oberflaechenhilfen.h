@@ -4,11 +4,13 @@
 // desktop's stock icons, and showing, hiding, finding and restoring the
 // application's windows.
 
+#include "components/Dateikomponenten.h"
 #include "components/Hilfen.h"
 
 #include <QColor>
 #include <QIcon>
 #include <QList>
+#include <QPixmap>
 #include <QPoint>
 #include <QPointer>
 #include <QString>
@@ -35,6 +37,13 @@ bool AbfFensterDeckkraft(QWidget* fenster, int alpha);
 // 15 computer, 16 printer, 23 help, 31 empty trash, 32 full trash); the
 // icon theme's, else the style's. A null icon for another index.
 QIcon AbfShellIcon(int index);
+
+// The icon of a registered file type at a size: IconFile as a picture file
+// (IconIndex picks the image of a file with several), else as a name of the
+// icon theme. Null when there is none.
+QPixmap AbfDateitypIcon(const TabfFileAssociation& typ, int groesse);
+inline QPixmap AbfLargeIcon(const TabfFileAssociation& typ) { return AbfDateitypIcon(typ, 32); }
+inline QPixmap AbfSmallIcon(const TabfFileAssociation& typ) { return AbfDateitypIcon(typ, 16); }
 
 // The application's visible top-level window with this title; null when none.
 QWidget* AbfFensterFinden(const QString& titel);

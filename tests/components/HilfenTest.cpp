@@ -197,6 +197,28 @@ TEST(AbfOberflaechenhilfen, StockIconsOfTheClassicIndices)
     for (int index : {-1, 14, 33, 1000}) EXPECT_TRUE(AbfShellIcon(index).isNull()) << index;
 }
 
+TEST(AbfOberflaechenhilfen, IconsOfAFileType)
+{
+    QTemporaryDir ordner;
+    const QString datei = ordner.filePath(QStringLiteral("liga.png"));
+    QImage bild(64, 48, QImage::Format_RGB32);
+    bild.fill(Qt::red);
+    ASSERT_TRUE(bild.save(datei));
+
+    TabfFileAssociation typ;
+    EXPECT_TRUE(AbfLargeIcon(typ).isNull());  // no icon file
+    typ.setIconFile(datei);
+    const QPixmap gross = AbfLargeIcon(typ), klein = AbfSmallIcon(typ);
+    EXPECT_EQ(gross.size(), QSize(32, 24));  // the side ratio kept
+    EXPECT_EQ(klein.size(), QSize(16, 12));
+    EXPECT_EQ(gross.toImage().pixel(16, 12), qRgb(255, 0, 0));
+    typ.setIconIndex(1);  // the file has one picture only
+    EXPECT_TRUE(AbfLargeIcon(typ).isNull());
+    typ.setIconIndex(0);
+    typ.setIconFile(QStringLiteral("corvalink-kein-solches-symbol"));
+    EXPECT_TRUE(AbfSmallIcon(typ).isNull());
+}
+
 TEST(AbfOberflaechenhilfen, FindHideShowAndRestoreWindows)
 {
     QWidget bahnen, ergebnisse, verborgen;

@@ -239,6 +239,35 @@ TEST(TabfWndProcHook, LetsGoOfADestroyedControl)
     EXPECT_FALSE(TabfWndProcHook::Hooks().contains(alt));
 }
 
+TEST(TabfWndProcHook, StaysOnTheControlWhenItsWindowIsMadeAnew)
+{
+    QStringList spur;
+    QWidget erstes;
+    auto* feld = new Zaehlfeld;
+    feld->spur = &spur;
+    feld->setParent(&erstes);
+    erstes.show();
+    feld->winId();  // a native window of its own
+    TabfWndProcHook hook;
+    int neu = 0;
+    hook.OnChangeHandle = [&] { ++neu; };
+    hook.OnMessageBefore = [&](QEvent* e, bool&) {
+        if (e->type() == QEvent::KeyPress) spur << QStringLiteral("vorher");
+    };
+    hook.setWinControl(feld);
+    hook.setActive(true);
+
+    // A window of its own: the native child window is destroyed and a new
+    // one made, which the hook reports and stays on.
+    feld->setParent(nullptr);
+    std::unique_ptr<QWidget> eigenes(feld);
+    feld->show();
+    EXPECT_GE(neu, 1);
+    QKeyEvent e(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, QStringLiteral("a"));
+    QCoreApplication::sendEvent(feld, &e);
+    EXPECT_EQ(spur, (QStringList{"vorher", "feld"}));
+}
+
 TEST(TabfWndProcHook, AutoDragMovesTheWindowByAnyPoint)
 {
     QWidget fenster;
