@@ -546,9 +546,14 @@ void TabfCustomRegistryMonitor::beobachten()
         connect(m_watcher, &QFileSystemWatcher::directoryChanged, this, &TabfCustomRegistryMonitor::pruefen);
         connect(m_watcher, &QFileSystemWatcher::fileChanged, this, &TabfCustomRegistryMonitor::pruefen);
     }
-    // The folder shows the file appear, go and be replaced whole.
-    const QString ordner = QFileInfo(m_key).absolutePath();
-    if (!m_watcher->directories().contains(ordner) && QFileInfo(ordner).isDir()) m_watcher->addPath(ordner);
+    // The folder shows the file appear, go and be replaced whole. While the
+    // folder is missing, the nearest folder above it shows it being made.
+    QString ordner = QFileInfo(m_key).absolutePath();
+    while (!QFileInfo(ordner).isDir() && !QDir(ordner).isRoot()) ordner = QFileInfo(ordner).absolutePath();
+    const QStringList alt = m_watcher->directories();
+    for (const QString& d : alt)
+        if (d != ordner) m_watcher->removePath(d);
+    if (!alt.contains(ordner) && QFileInfo(ordner).isDir()) m_watcher->addPath(ordner);
     if (!m_watcher->files().contains(m_key) && QFileInfo::exists(m_key)) m_watcher->addPath(m_key);
 }
 

@@ -4,6 +4,7 @@
 // memory from a Qt resource or a file, and the monitors that report changes
 // of a folder or of the key file that stands in for the registry.
 
+#include "components/Hilfen.h"
 #include "components/Threads.h"
 
 #include <QByteArray>
@@ -14,20 +15,6 @@
 #include <QTimer>
 #include <functional>
 
-// The library's texts.
-namespace AbfTexte {
-inline const QString Warnung = QStringLiteral("Warning");
-inline const QString Fehler = QStringLiteral("Error");
-inline const QString NurLesen = QStringLiteral("Cannot change the property in Read-Only mode.");
-inline const QString SchluesselOeffnen = QStringLiteral("Unable to open the %1 key");
-inline const QString RegistrySchreiben = QStringLiteral("Cannot write to registry.");
-inline const QString AutoSaveName =
-    QStringLiteral("AutoSave can not be set because the SaveName property contains a wrong file name");
-// Followed by the file name in double quotes and " file".
-inline const QString LadenFehler = QStringLiteral("Can not load data from the ");
-inline const QString SpeichernFehler = QStringLiteral("Can not save data to the ");
-inline const QString DateiEnde = QStringLiteral(" file");
-}  // namespace AbfTexte
 
 // --- File operation ------------------------------------------------------------------
 
@@ -229,7 +216,8 @@ public:
 
 // The registry is a key file here (the installer's "Update.inf" in the
 // program folder): RegistryKey names that file. OnChange reports once per
-// burst when its content changes, it appears or it goes.
+// burst when its content changes, it appears or it goes, also where its
+// folder is made or removed while it is watched.
 class TabfCustomRegistryMonitor : public TabfComponent {
     Q_OBJECT
 public:

@@ -27,6 +27,8 @@ void TabfColorPicker::tick()
 // ---------------------------------------------------------------------------
 // Window hook, automatic dragging and tray icon
 
+#include "components/Oberflaechenhilfen.h"
+
 #include <QCoreApplication>
 #include <QCursor>
 #include <QMenu>
@@ -186,7 +188,7 @@ bool TabfTrayIcon::setVisible(bool an)
     m_visible = an;
     aktualisieren();
     if (an && !QSystemTrayIcon::isSystemTrayAvailable()) {
-        m_fehler = QStringLiteral("%s.InsertToTray failed").replace(QLatin1String("%s"), objectName());
+        m_fehler = QString(AbfTexte::TrayEinfuegen).replace(QLatin1String("%s"), objectName());
         return false;
     }
     return true;
@@ -219,9 +221,10 @@ void TabfTrayIcon::aktualisieren()
     m_symbol.setIcon(AktuellesIcon());
     m_symbol.setToolTip(m_showHint ? m_hint : QString());
     m_symbol.setContextMenu(m_popupByLeft ? nullptr : m_popupMenu.data());
-    m_symbol.setVisible(m_visible);
+    const bool sichtbar = m_visible || m_imTray;
+    m_symbol.setVisible(sichtbar);
     // An interval of 0 never fires.
-    const bool zyklus = m_visible && m_cycleIcons && m_cycleInterval > 0 && !m_imageList.isEmpty();
+    const bool zyklus = sichtbar && m_cycleIcons && m_cycleInterval > 0 && !m_imageList.isEmpty();
     if (!zyklus)
         m_zyklus.stop();
     else if (!m_zyklus.isActive() || m_zyklus.interval() != m_cycleInterval)
@@ -233,8 +236,10 @@ void TabfTrayIcon::aktiviert(QSystemTrayIcon::ActivationReason grund)
     if (!Enabled) return;
     if (grund == QSystemTrayIcon::DoubleClick) {
         emit OnDblClick();
+        AusDemTray();
     } else if (grund == QSystemTrayIcon::Trigger) {
         emit OnClick();
+        if (!m_popupByLeft) AusDemTray();
         if (m_popupByLeft && m_popupMenu) {
             // The menu's owner window first, so that the menu closes when
             // the user clicks elsewhere.
@@ -248,4 +253,56 @@ void TabfTrayIcon::aktiviert(QSystemTrayIcon::ActivationReason grund)
     } else if (grund == QSystemTrayIcon::Context && m_popupMenu && !m_popupByLeft) {
         emit OnPopup();
     }
+}
+
+void TabfTrayIcon::setHauptfenster(QWidget* fenster)
+{
+    if (m_hauptfenster) m_hauptfenster->removeEventFilter(this);
+    m_hauptfenster = fenster ? fenster->window() : nullptr;
+    m_gestartet = m_hauptfenster && m_hauptfenster->isVisible();
+    if (m_hauptfenster) m_hauptfenster->installEventFilter(this);
+}
+
+bool TabfTrayIcon::eventFilter(QObject* objekt, QEvent* ereignis)
+{
+    if (objekt != m_hauptfenster) return false;
+    // Hidden and minimised after the event, not inside its handling.
+    if (ereignis->type() == QEvent::Show && !m_gestartet) {
+        m_gestartet = true;
+        if (MinimizeOnStart)
+            QTimer::singleShot(0, this, [this] {
+                if (m_minimizeToTray)
+                    InDenTray();
+                else if (m_hauptfenster)
+                    m_hauptfenster->showMinimized();
+            });
+    } else if (ereignis->type() == QEvent::WindowStateChange && m_minimizeToTray && !m_imTray &&
+               m_hauptfenster->isMinimized()) {
+        QTimer::singleShot(0, this, [this] {
+            if (m_hauptfenster && m_hauptfenster->isMinimized()) InDenTray();
+        });
+    }
+    return false;
+}
+
+void TabfTrayIcon::InDenTray()
+{
+    if (!m_hauptfenster || m_imTray) return;
+    if (!TrayVerfuegbar()) {
+        m_fehler = QString(AbfTexte::TrayEinfuegen).replace(QLatin1String("%s"), objectName());
+        return;
+    }
+    m_imTray = true;
+    m_hauptfenster->hide();
+    aktualisieren();
+    emit OnMinimize();
+}
+
+void TabfTrayIcon::AusDemTray()
+{
+    if (!m_imTray) return;
+    m_imTray = false;
+    AbfFensterWiederherstellen(m_hauptfenster);
+    aktualisieren();
+    emit OnShow();
 }

@@ -25,6 +25,8 @@ private:
 // ---------------------------------------------------------------------------
 // Window hook, automatic dragging and tray icon
 
+#include "components/Hilfen.h"
+
 #include <QIcon>
 #include <QList>
 #include <QMenu>
@@ -90,6 +92,8 @@ enum class TabfInfoType { tiiNone, tiiInfo, tiiWarning, tiiError };
 // An icon in the desktop's notification area with hint, pop-up menu and
 // balloon texts; with CycleIcons it steps through ImageList every
 // CycleInterval ms. Qt registers the icon again when the tray restarts.
+// With MinimizeToTray the main window goes into the tray when it is
+// minimised: it is hidden and the icon shown until a click brings it back.
 class TabfTrayIcon : public QObject {
     Q_OBJECT
 public:
@@ -134,10 +138,34 @@ public:
     QString Fehler() const { return m_fehler; }
     QSystemTrayIcon& Symbol() { return m_symbol; }
 
+    // The window that goes into the tray (its top-level window).
+    QWidget* Hauptfenster() const { return m_hauptfenster; }
+    void setHauptfenster(QWidget* fenster);
+    bool MinimizeToTray() const { return m_minimizeToTray; }
+    void setMinimizeToTray(bool an) { m_minimizeToTray = an; }
+    // The main window goes into the tray (or is minimised without
+    // MinimizeToTray) when it is first shown.
+    bool MinimizeOnStart = false;
+    // Hides the main window and shows the icon.
+    void InDenTray();
+    // Shows the main window again, restored and in front; the icon stays
+    // only when Visible is set.
+    void AusDemTray();
+    bool ImTray() const { return m_imTray; }
+    // Whether the desktop has a notification area; without one the window
+    // stays where it is, since nothing could bring it back.
+    std::function<bool()> TrayVerfuegbar = &QSystemTrayIcon::isSystemTrayAvailable;
+
 signals:
     void OnClick();
     void OnDblClick();
     void OnPopup();
+    // The main window went into the tray and came back.
+    void OnMinimize();
+    void OnShow();
+
+protected:
+    bool eventFilter(QObject* objekt, QEvent* ereignis) override;
 
 private:
     void aktiviert(QSystemTrayIcon::ActivationReason grund);
@@ -156,4 +184,8 @@ private:
     bool m_popupByLeft = false;
     bool m_visible = false;
     QString m_fehler;
+    QPointer<QWidget> m_hauptfenster;
+    bool m_minimizeToTray = false;
+    bool m_gestartet = false;
+    bool m_imTray = false;
 };

@@ -2,6 +2,8 @@
 // Shell components without widgets: the single-instance guard and the
 // autostart entry of the desktop session.
 
+#include "components/Hilfen.h"
+
 #include <QLocalServer>
 #include <QLockFile>
 #include <QObject>
@@ -23,7 +25,7 @@ public:
     bool ExeNameAsIdentifier = true;
     QString Identifier;
     // "%s" stands for the application title.
-    QString Message = QStringLiteral("Application \"%s\" is already running.");
+    QString Message = AbfTexte::LaeuftBereits;
     bool ShowMessage = true;
     // Shows the message of a refused start; without it the text goes to the log.
     std::function<void(const QString&)> OnShowMessage;

@@ -1,5 +1,7 @@
 #include "components/Threads.h"
 
+#include "components/Hilfen.h"
+
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QMutexLocker>
@@ -155,7 +157,7 @@ void setTabfThreadMeldung(TabfThreadMeldung m) { meldung() = std::move(m); }
 
 QString TabfThreadExceptionText(const QString& name, const TabfThreadException& e)
 {
-    return QStringLiteral("Thread %1 raised exception class %2 with message \"%3\".").arg(name, e.Klasse, e.Meldung);
+    return AbfTexte::ThreadAusnahme.arg(name, e.Klasse) + u'"' + e.Meldung + QStringLiteral("\".");
 }
 
 // ------------------------------------------------ TabfCustomThreadComponent

@@ -259,6 +259,29 @@ TEST(RegistryMonitor, AChangeOfTheKeyFileIsReportedOnce)
     EXPECT_TRUE(warten([&] { return meldungen == 2; }, 10000));
 }
 
+TEST(RegistryMonitor, AKeyWhoseFoldersAppearLaterIsWatchedOnceItIsThere)
+{
+    QTemporaryDir dir;
+    const QString ordner = dir.filePath(QStringLiteral("Programm/Daten"));
+    const QString key = ordner + QStringLiteral("/Update.inf");
+    TabfRegistryMonitor m;
+    m.setRegistryKey(key);
+    m.setActive(true);
+    int meldungen = 0;
+    QObject::connect(&m, &TabfRegistryMonitor::OnChange, [&] { ++meldungen; });
+
+    Schreiben(key, "Update = 2.21.0062\r\n");
+    ASSERT_TRUE(warten([&] { return meldungen == 1; }, 10000));
+    Schreiben(key, "Update = 2.21.0063\r\n");
+    ASSERT_TRUE(warten([&] { return meldungen == 2; }, 10000));
+
+    // Its folder goes and comes back.
+    ASSERT_TRUE(QDir(dir.filePath(QStringLiteral("Programm"))).removeRecursively());
+    ASSERT_TRUE(warten([&] { return meldungen == 3; }, 10000));
+    Schreiben(key, "Update = 2.21.0064\r\n");
+    EXPECT_TRUE(warten([&] { return meldungen == 4; }, 10000));
+}
+
 // --- Sound ---
 
 TEST(Wav, PlaysAFileAndTheHeldData)

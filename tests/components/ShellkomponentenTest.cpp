@@ -239,6 +239,35 @@ TEST(TabfWndProcHook, LetsGoOfADestroyedControl)
     EXPECT_FALSE(TabfWndProcHook::Hooks().contains(alt));
 }
 
+TEST(TabfWndProcHook, StaysOnTheControlWhenItsWindowIsMadeAnew)
+{
+    QStringList spur;
+    QWidget erstes;
+    auto* feld = new Zaehlfeld;
+    feld->spur = &spur;
+    feld->setParent(&erstes);
+    erstes.show();
+    feld->winId();  // a native window of its own
+    TabfWndProcHook hook;
+    int neu = 0;
+    hook.OnChangeHandle = [&] { ++neu; };
+    hook.OnMessageBefore = [&](QEvent* e, bool&) {
+        if (e->type() == QEvent::KeyPress) spur << QStringLiteral("vorher");
+    };
+    hook.setWinControl(feld);
+    hook.setActive(true);
+
+    // A window of its own: the native child window is destroyed and a new
+    // one made, which the hook reports and stays on.
+    feld->setParent(nullptr);
+    std::unique_ptr<QWidget> eigenes(feld);
+    feld->show();
+    EXPECT_GE(neu, 1);
+    QKeyEvent e(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, QStringLiteral("a"));
+    QCoreApplication::sendEvent(feld, &e);
+    EXPECT_EQ(spur, (QStringList{"vorher", "feld"}));
+}
+
 TEST(TabfWndProcHook, AutoDragMovesTheWindowByAnyPoint)
 {
     QWidget fenster;
@@ -340,4 +369,85 @@ TEST(TabfTrayIcon, HintMenuAndVisibility)
         EXPECT_TRUE(ok);
     else
         EXPECT_EQ(t.Fehler(), QStringLiteral("Symbol.InsertToTray failed"));
+}
+
+TEST(TabfTrayIcon, MinimizedMainWindowGoesIntoTheTrayAndAClickBringsItBack)
+{
+    QWidget fenster;
+    TabfTrayIcon t;
+    t.TrayVerfuegbar = [] { return true; };
+    t.setIcon(Farbe(Qt::black));
+    int minimiert = 0, gezeigt = 0;
+    QObject::connect(&t, &TabfTrayIcon::OnMinimize, [&] { ++minimiert; });
+    QObject::connect(&t, &TabfTrayIcon::OnShow, [&] { ++gezeigt; });
+    t.setHauptfenster(new QWidget(&fenster));  // a control stands for its window
+    EXPECT_EQ(t.Hauptfenster(), &fenster);
+    fenster.show();
+
+    // Without MinimizeToTray minimising is the desktop's affair.
+    fenster.showMinimized();
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(fenster.isVisible());
+    EXPECT_FALSE(t.ImTray());
+    fenster.showNormal();
+
+    t.setMinimizeToTray(true);
+    fenster.showMinimized();
+    ASSERT_TRUE(warten([&] { return t.ImTray(); }, 5000));
+    EXPECT_FALSE(fenster.isVisible());
+    EXPECT_TRUE(t.Symbol().isVisible());
+    EXPECT_FALSE(t.Visible());
+    EXPECT_EQ(minimiert, 1);
+
+    emit t.Symbol().activated(QSystemTrayIcon::Trigger);
+    EXPECT_FALSE(t.ImTray());
+    EXPECT_TRUE(fenster.isVisible());
+    EXPECT_FALSE(fenster.isMinimized());
+    EXPECT_FALSE(t.Symbol().isVisible());  // Visible was not set
+    EXPECT_EQ(gezeigt, 1);
+
+    // With the menu on the left button only a double click brings it back.
+    t.setPopupByLeft(true);
+    t.InDenTray();
+    emit t.Symbol().activated(QSystemTrayIcon::Trigger);
+    EXPECT_TRUE(t.ImTray());
+    emit t.Symbol().activated(QSystemTrayIcon::DoubleClick);
+    EXPECT_FALSE(t.ImTray());
+    EXPECT_TRUE(fenster.isVisible());
+    EXPECT_EQ(minimiert, 2);
+    EXPECT_EQ(gezeigt, 2);
+}
+
+TEST(TabfTrayIcon, MinimizeOnStartAndNoTrayToGoTo)
+{
+    QWidget fenster;
+    TabfTrayIcon t;
+    t.setObjectName(QStringLiteral("Symbol"));
+    t.TrayVerfuegbar = [] { return true; };
+    t.MinimizeOnStart = true;
+    t.setMinimizeToTray(true);
+    t.setHauptfenster(&fenster);
+    fenster.show();
+    ASSERT_TRUE(warten([&] { return t.ImTray(); }, 5000));
+    EXPECT_FALSE(fenster.isVisible());
+    t.AusDemTray();
+    EXPECT_TRUE(fenster.isVisible());
+
+    // Only the first showing starts minimised; without MinimizeToTray it
+    // is minimised in place.
+    QWidget zweites;
+    TabfTrayIcon u;
+    u.MinimizeOnStart = true;
+    u.setHauptfenster(&zweites);
+    zweites.show();
+    ASSERT_TRUE(warten([&] { return zweites.isMinimized(); }, 5000));
+    EXPECT_TRUE(zweites.isVisible());
+    EXPECT_FALSE(u.ImTray());
+
+    // Without a notification area the window stays: nothing could bring it back.
+    t.TrayVerfuegbar = [] { return false; };
+    t.InDenTray();
+    EXPECT_FALSE(t.ImTray());
+    EXPECT_TRUE(fenster.isVisible());
+    EXPECT_EQ(t.Fehler(), QStringLiteral("Symbol.InsertToTray failed"));
 }
