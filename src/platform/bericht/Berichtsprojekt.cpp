@@ -301,6 +301,7 @@ Projektobjekt ObjektLesen(const QJsonObject& o, int nummer, Projektart projektar
         p.schrift = l.schrift("schrift", {});
         p.farbe = l.farbe("farbe", Qt::black);
         p.ausrichtung = l.ausrichtung();
+        p.nullLeer = l.logisch("null_leer", false);
         break;
     case A::Kreuz:
         p.mm = l.rechteck();
@@ -447,6 +448,7 @@ QJsonObject ObjektJson(const Projektobjekt& p)
         o.insert(QStringLiteral("schrift"), SchriftObjekt(p.schrift));
         o.insert(QStringLiteral("farbe"), FarbName(p.farbe));
         o.insert(QStringLiteral("ausrichtung"), AusrichtungName(p.ausrichtung));
+        if (p.nullLeer) o.insert(QStringLiteral("null_leer"), true);
         break;
     case A::Kreuz:
         o.insert(QStringLiteral("rechteck_mm"), rechteck);
@@ -720,7 +722,7 @@ Wertetabelle Werte(const Berichtswerte& werte)
     return tabelle;
 }
 
-QString VorlageFuellen(const QString& vorlage, const Wertetabelle& werte, QStringList* unbekannt)
+QString VorlageFuellen(const QString& vorlage, const Wertetabelle& werte, QStringList* unbekannt, bool nullLeer)
 {
     QString ergebnis;
     for (const Vorlagenstueck& s : VorlageZerlegen(vorlage)) {
@@ -729,8 +731,9 @@ QString VorlageFuellen(const QString& vorlage, const Wertetabelle& werte, QStrin
             continue;
         }
         const auto it = werte.constFind(s.text);
-        if (it != werte.constEnd())
-            ergebnis += *it;
+        if (it != werte.constEnd()) {
+            if (!nullLeer || it->trimmed() != QLatin1String("0")) ergebnis += *it;
+        }
         else if (unbekannt && !unbekannt->contains(s.text))
             unbekannt->append(s.text);
     }
@@ -763,7 +766,7 @@ Berichtsseite SeiteBeginnen(const Berichtsprojekt& projekt, const Wertetabelle& 
         e.staerkeMm = o.staerkeMm;
         switch (o.art) {
         case A::Text:
-            e.text = VorlageFuellen(o.vorlage, werte);
+            e.text = VorlageFuellen(o.vorlage, werte, nullptr, o.nullLeer);
             e.schrift = o.schrift;
             e.ausrichtung = o.ausrichtung;
             break;

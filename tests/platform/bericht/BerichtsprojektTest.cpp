@@ -210,6 +210,7 @@ TEST(ProjektLesen, ProjectTextReadsBackEqual)
     text.schrift = {"DejaVu Serif", 11.5, true, true};
     text.farbe = QColor("#123456");
     text.ausrichtung = Textausrichtung::Rechts;
+    text.nullLeer = true;
     objekt(A::Kreuz, QRectF(1, 2, 3, 4)).vorlage = "Wettkampf.Protest";
     p.objekte.last().staerkeMm = 0.5;
     objekt(A::Linie, QRectF(QPointF(100, 50), QPointF(20, 60)));  // running left and down
