@@ -164,6 +164,41 @@ QString FarbName(const QColor& farbe)
     return farbe.name(farbe.alpha() == 255 ? QColor::HexRgb : QColor::HexArgb);
 }
 
+// ---- pictures
+
+QString& Programmordner()
+{
+    static QString ordner;
+    return ordner;
+}
+
+bool Unterhalb(const QString& pfad, const QString& wurzel)
+{
+    if (wurzel.isEmpty()) return false;
+    return pfad == wurzel || pfad.startsWith(wurzel.endsWith(u'/') ? wurzel : wurzel + u'/');
+}
+
+// The picture's path when it lies in the project's folder tree or in the
+// program folder's; a link counts where it leads.
+std::optional<QString> Bildpfad(const QString& ordner, const QString& datei)
+{
+    const QString basis = QDir(ordner.isEmpty() ? QDir::currentPath() : ordner).absolutePath();
+    const QString pfad = QDir::cleanPath(QDir(basis).absoluteFilePath(datei));
+    const QFileInfo info(pfad);
+    const QString echt = info.exists() ? info.canonicalFilePath() : pfad;
+    for (const QString& wurzel : {basis, Programmordner()}) {
+        if (wurzel.isEmpty()) continue;
+        const QString kanonisch = QFileInfo(wurzel).canonicalFilePath();
+        if (Unterhalb(echt, kanonisch) || (!info.exists() && Unterhalb(pfad, QDir::cleanPath(wurzel)))) return pfad;
+    }
+    return std::nullopt;
+}
+
+QString BildAusserhalb(const QString& datei)
+{
+    return QStringLiteral("das Bild „%1“ liegt außerhalb des Formularordners und des Programmordners").arg(datei);
+}
+
 // ---- reading, with the place of a fault
 
 struct Fehlschlag {
@@ -280,7 +315,7 @@ public:
     QString wo;
 };
 
-Projektobjekt ObjektLesen(const QJsonObject& o, int nummer, Projektart projektart)
+Projektobjekt ObjektLesen(const QJsonObject& o, int nummer, Projektart projektart, const QString& ordner)
 {
     const QString artName = o.value(QLatin1String("art")).toString();
     const auto art = ArtAusName(artName);
@@ -325,6 +360,7 @@ Projektobjekt ObjektLesen(const QJsonObject& o, int nummer, Projektart projektar
         p.mm = l.rechteck();
         p.datei = l.text("datei", {}, true);
         if (p.datei.trimmed().isEmpty()) l.fehler(QStringLiteral("\"datei\" ist leer"));
+        if (!Bildpfad(ordner, p.datei)) l.fehler(BildAusserhalb(p.datei));
         break;
     case A::Tabelle: {
         if (projektart != Projektart::Liste)
@@ -360,7 +396,7 @@ Projektobjekt ObjektLesen(const QJsonObject& o, int nummer, Projektart projektar
     return p;
 }
 
-Berichtsprojekt ProjektAusObjekt(const QJsonObject& wurzel)
+Berichtsprojekt ProjektAusObjekt(const QJsonObject& wurzel, const QString& ordner)
 {
     Berichtsprojekt projekt;
     const Objektleser l(wurzel, QStringLiteral("Projekt"));
@@ -392,6 +428,8 @@ Berichtsprojekt ProjektAusObjekt(const QJsonObject& wurzel)
         s.fehler(QStringLiteral("\"ausrichtung\" muss \"hoch\" oder \"quer\" sein"));
 
     projekt.hintergrund = l.text("hintergrund", {});
+    if (!projekt.hintergrund.isEmpty() && !Bildpfad(ordner, projekt.hintergrund))
+        l.fehler(QStringLiteral("\"hintergrund\": ") + BildAusserhalb(projekt.hintergrund));
 
     const QJsonValue objekte = wurzel.value(QLatin1String("objekte"));
     if (!objekte.isUndefined() && !objekte.isArray()) l.fehler(QStringLiteral("\"objekte\" ist keine Liste"));
@@ -403,7 +441,7 @@ Berichtsprojekt ProjektAusObjekt(const QJsonObject& wurzel)
         if (!liste[i].isObject()) throw Fehlschlag{QStringLiteral("Objekt %1 ist kein Objekt").arg(nummer), nummer};
         Projektobjekt o;
         try {
-            o = ObjektLesen(liste[i].toObject(), nummer, projekt.art);
+            o = ObjektLesen(liste[i].toObject(), nummer, projekt.art, ordner);
         } catch (Fehlschlag& f) {
             f.objekt = nummer;
             throw;
@@ -553,11 +591,15 @@ void NamenSammeln(const QString& vorlage, QStringList& namen)
 QImage BildLaden(const QString& ordner, const QString& datei)
 {
     if (datei.isEmpty()) return {};
-    QImageReader leser(QDir(ordner.isEmpty() ? QStringLiteral(".") : ordner).filePath(datei));
+    const std::optional<QString> pfad = Bildpfad(ordner, datei);
+    if (!pfad) return {};
+    QImageReader leser(*pfad);
     return leser.read();
 }
 
 }  // namespace
+
+void BerichtProgrammordnerSetzen(const QString& ordner) { Programmordner() = ordner; }
 
 QString ProjektfehlerText(const Projektfehler& fehler)
 {
@@ -605,7 +647,7 @@ Projektergebnis ProjektLesen(const QByteArray& text, const QString& ordner)
     }
 
     try {
-        Berichtsprojekt projekt = ProjektAusObjekt(wurzel);
+        Berichtsprojekt projekt = ProjektAusObjekt(wurzel, ordner);
         projekt.version = int(v);
         projekt.ordner = ordner;
         ergebnis.projekt = std::move(projekt);

@@ -9,6 +9,10 @@
 //     "typ": "karte" | "liste",
 //     "seite": {"format": "A4" | "A5", "ausrichtung": "hoch" | "quer"},
 //     "hintergrund": "Bild.png",                (optional, beside the project)
+//
+// Pictures ("hintergrund", a "bild"'s "datei") come from the project's
+// folder tree or the program folder's; a project naming any other is faulty,
+// and such a picture is never read.
 //     "objekte": [
 //       {"art": "text", "rechteck_mm": [x, y, b, h], "text": "Datum: {Wettkampf.Datum}",
 //        "schrift": {"familie": "Liberation Sans", "punkt": 10, "fett": false, "kursiv": false},
@@ -99,6 +103,9 @@ Projektergebnis ProjektLesen(const QByteArray& text, const QString& ordner = {})
 Projektergebnis ProjektdateiLesen(const QString& datei);
 // The project as a text that ProjektLesen reads back to the same project.
 QByteArray ProjektText(const Berichtsprojekt& projekt);
+
+// The program folder, whose pictures projects may use besides their own.
+void BerichtProgrammordnerSetzen(const QString& ordner);
 
 // The program's default projects (the match report card, the player list),
 // as texts.
