@@ -11,6 +11,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QTextCursor>
 #include <QTextDocument>
 #include <tuple>
 
@@ -212,6 +213,43 @@ TEST_F(Deckblaetter, OccupiedTargetIsReported)
     EXPECT_TRUE(fehler.startsWith(erwartet)) << fehler.toStdString();
     EXPECT_EQ(texte(), (QByteArrayList{"T1", "T2", "T3", "T4", "T5", "alt6", "alt7"}));
     EXPECT_EQ(liste(), QByteArray("kein Deckblatt\r\nA\r\nB\r\nC\r\nD\r\nE\r\n"));
+}
+
+}  // namespace
+
+namespace {
+
+// A NUL in the text is dropped, the rest kept; and the same text gives the
+// same bytes, saved twice or read back and saved again, even where the NUL
+// had a format of its own.
+TEST_F(Deckblaetter, SaveDropsOnlyTheNulAndTheSameTextGivesTheSameBytes)
+{
+    fuenfDeckblaetter();
+    QTextDocument d;
+    d.setDefaultFont(DeckblattSchrift());
+    QTextCursor c(&d);
+    QTextCharFormat rot;
+    rot.setForeground(QColor(200, 0, 0));
+    rot.setFontFamilies({QStringLiteral("Courier New")});
+    rot.setFontWeight(QFont::Bold);
+    const QTextCharFormat normal;
+    c.insertText(QStringLiteral("Sehr geehrte"), normal);
+    c.insertText(QString(QChar(0)), rot);
+    c.insertText(QStringLiteral(" Damen") + QChar(0) + QStringLiteral(" und Herren"), normal);
+    c.insertBlock();
+    c.insertText(QStringLiteral("Gut Holz"));
+    ASSERT_TRUE(DeckblattSpeichern(2, d));
+    const QByteArray gespeichert = DateiInhalt(DeckblattDatei(2));
+    EXPECT_FALSE(gespeichert.contains('\0'));
+    EXPECT_FALSE(gespeichert.contains("Courier")) << gespeichert.constData();
+
+    const std::unique_ptr<QTextDocument> gelesen = DeckblattDokument(2);
+    ASSERT_TRUE(gelesen);
+    EXPECT_EQ(gelesen->toPlainText(), QStringLiteral("Sehr geehrte Damen und Herren\nGut Holz"));
+    ASSERT_TRUE(DeckblattSpeichern(2, d));
+    EXPECT_EQ(DateiInhalt(DeckblattDatei(2)), gespeichert);
+    ASSERT_TRUE(DeckblattSpeichern(2, *gelesen));
+    EXPECT_EQ(DateiInhalt(DeckblattDatei(2)), gespeichert);
 }
 
 }  // namespace

@@ -153,6 +153,19 @@ TEST(Formular0bis2, HeadRemarksAndFoot)
     EXPECT_FALSE(Zeichnen(*w, 2).finde(QStringLiteral("Sektion Kegeln")));
 }
 
+// Layout 0 without a venue: the date alone, no comma in front of it.
+TEST(Formular0bis2, DateWithoutVenueHasNoComma)
+{
+    auto w = Spiel();
+    Aufzeichnungsleinwand l;
+    Formularkontext k = Kontext(0);
+    k.spielort.clear();
+    l.schriftSetzen(k.schrift);
+    Formular0Zeichnen(l, *w, k);
+    EXPECT_TRUE(Bei(l, Art::Text, 1800, 120, QStringLiteral("den 07.12.25")));
+    EXPECT_FALSE(l.finde(QStringLiteral(", den 07.12.25")));
+}
+
 // Row 2 of each side: names clipped to their column (layout 0: one pixel
 // before the name down to the next row; layouts 1 and 2: from the text's top to 10 below its bottom).
 TEST(Formular0bis2, PlayerRowColumns)

@@ -230,6 +230,16 @@ TEST_F(Formular3bis6, Layout3PlayerBlocksSubstitutesAndTotals)
     EXPECT_TRUE(l.an(1620, 914 - H).isEmpty());
 }
 
+// A guest's rank stands in the guest's rank column, the home column of that row stays empty.
+TEST_F(Formular3bis6, Layout3GuestRankInTheGuestColumn)
+{
+    setzen(spieler(9), "Gast Eins", "600", "300", "2", "900", 900);
+    spieler(9).Platz = 5;
+    zeichnen(3);
+    erwarte({{T, 3190, 914, "5"}});
+    EXPECT_TRUE(l.an(1620, 914 - H).isEmpty());
+}
+
 // --- Layout 4 --------------------------------------------------------------------------
 
 TEST_F(Formular3bis6, Layout4MatchTypeAndGroup)

@@ -164,6 +164,41 @@ QString FarbName(const QColor& farbe)
     return farbe.name(farbe.alpha() == 255 ? QColor::HexRgb : QColor::HexArgb);
 }
 
+// ---- pictures
+
+QString& Programmordner()
+{
+    static QString ordner;
+    return ordner;
+}
+
+bool Unterhalb(const QString& pfad, const QString& wurzel)
+{
+    if (wurzel.isEmpty()) return false;
+    return pfad == wurzel || pfad.startsWith(wurzel.endsWith(u'/') ? wurzel : wurzel + u'/');
+}
+
+// The picture's path when it lies in the project's folder tree or in the
+// program folder's; a link counts where it leads.
+std::optional<QString> Bildpfad(const QString& ordner, const QString& datei)
+{
+    const QString basis = QDir(ordner.isEmpty() ? QDir::currentPath() : ordner).absolutePath();
+    const QString pfad = QDir::cleanPath(QDir(basis).absoluteFilePath(datei));
+    const QFileInfo info(pfad);
+    const QString echt = info.exists() ? info.canonicalFilePath() : pfad;
+    for (const QString& wurzel : {basis, Programmordner()}) {
+        if (wurzel.isEmpty()) continue;
+        const QString kanonisch = QFileInfo(wurzel).canonicalFilePath();
+        if (Unterhalb(echt, kanonisch) || (!info.exists() && Unterhalb(pfad, QDir::cleanPath(wurzel)))) return pfad;
+    }
+    return std::nullopt;
+}
+
+QString BildAusserhalb(const QString& datei)
+{
+    return QStringLiteral("das Bild „%1“ liegt außerhalb des Formularordners und des Programmordners").arg(datei);
+}
+
 // ---- reading, with the place of a fault
 
 struct Fehlschlag {
@@ -280,7 +315,7 @@ public:
     QString wo;
 };
 
-Projektobjekt ObjektLesen(const QJsonObject& o, int nummer, Projektart projektart)
+Projektobjekt ObjektLesen(const QJsonObject& o, int nummer, Projektart projektart, const QString& ordner)
 {
     const QString artName = o.value(QLatin1String("art")).toString();
     const auto art = ArtAusName(artName);
@@ -301,6 +336,7 @@ Projektobjekt ObjektLesen(const QJsonObject& o, int nummer, Projektart projektar
         p.schrift = l.schrift("schrift", {});
         p.farbe = l.farbe("farbe", Qt::black);
         p.ausrichtung = l.ausrichtung();
+        p.nullLeer = l.logisch("null_leer", false);
         break;
     case A::Kreuz:
         p.mm = l.rechteck();
@@ -324,6 +360,7 @@ Projektobjekt ObjektLesen(const QJsonObject& o, int nummer, Projektart projektar
         p.mm = l.rechteck();
         p.datei = l.text("datei", {}, true);
         if (p.datei.trimmed().isEmpty()) l.fehler(QStringLiteral("\"datei\" ist leer"));
+        if (!Bildpfad(ordner, p.datei)) l.fehler(BildAusserhalb(p.datei));
         break;
     case A::Tabelle: {
         if (projektart != Projektart::Liste)
@@ -359,7 +396,7 @@ Projektobjekt ObjektLesen(const QJsonObject& o, int nummer, Projektart projektar
     return p;
 }
 
-Berichtsprojekt ProjektAusObjekt(const QJsonObject& wurzel)
+Berichtsprojekt ProjektAusObjekt(const QJsonObject& wurzel, const QString& ordner)
 {
     Berichtsprojekt projekt;
     const Objektleser l(wurzel, QStringLiteral("Projekt"));
@@ -391,6 +428,8 @@ Berichtsprojekt ProjektAusObjekt(const QJsonObject& wurzel)
         s.fehler(QStringLiteral("\"ausrichtung\" muss \"hoch\" oder \"quer\" sein"));
 
     projekt.hintergrund = l.text("hintergrund", {});
+    if (!projekt.hintergrund.isEmpty() && !Bildpfad(ordner, projekt.hintergrund))
+        l.fehler(QStringLiteral("\"hintergrund\": ") + BildAusserhalb(projekt.hintergrund));
 
     const QJsonValue objekte = wurzel.value(QLatin1String("objekte"));
     if (!objekte.isUndefined() && !objekte.isArray()) l.fehler(QStringLiteral("\"objekte\" ist keine Liste"));
@@ -402,7 +441,7 @@ Berichtsprojekt ProjektAusObjekt(const QJsonObject& wurzel)
         if (!liste[i].isObject()) throw Fehlschlag{QStringLiteral("Objekt %1 ist kein Objekt").arg(nummer), nummer};
         Projektobjekt o;
         try {
-            o = ObjektLesen(liste[i].toObject(), nummer, projekt.art);
+            o = ObjektLesen(liste[i].toObject(), nummer, projekt.art, ordner);
         } catch (Fehlschlag& f) {
             f.objekt = nummer;
             throw;
@@ -447,6 +486,7 @@ QJsonObject ObjektJson(const Projektobjekt& p)
         o.insert(QStringLiteral("schrift"), SchriftObjekt(p.schrift));
         o.insert(QStringLiteral("farbe"), FarbName(p.farbe));
         o.insert(QStringLiteral("ausrichtung"), AusrichtungName(p.ausrichtung));
+        if (p.nullLeer) o.insert(QStringLiteral("null_leer"), true);
         break;
     case A::Kreuz:
         o.insert(QStringLiteral("rechteck_mm"), rechteck);
@@ -551,11 +591,15 @@ void NamenSammeln(const QString& vorlage, QStringList& namen)
 QImage BildLaden(const QString& ordner, const QString& datei)
 {
     if (datei.isEmpty()) return {};
-    QImageReader leser(QDir(ordner.isEmpty() ? QStringLiteral(".") : ordner).filePath(datei));
+    const std::optional<QString> pfad = Bildpfad(ordner, datei);
+    if (!pfad) return {};
+    QImageReader leser(*pfad);
     return leser.read();
 }
 
 }  // namespace
+
+void BerichtProgrammordnerSetzen(const QString& ordner) { Programmordner() = ordner; }
 
 QString ProjektfehlerText(const Projektfehler& fehler)
 {
@@ -603,7 +647,7 @@ Projektergebnis ProjektLesen(const QByteArray& text, const QString& ordner)
     }
 
     try {
-        Berichtsprojekt projekt = ProjektAusObjekt(wurzel);
+        Berichtsprojekt projekt = ProjektAusObjekt(wurzel, ordner);
         projekt.version = int(v);
         projekt.ordner = ordner;
         ergebnis.projekt = std::move(projekt);
@@ -720,7 +764,7 @@ Wertetabelle Werte(const Berichtswerte& werte)
     return tabelle;
 }
 
-QString VorlageFuellen(const QString& vorlage, const Wertetabelle& werte, QStringList* unbekannt)
+QString VorlageFuellen(const QString& vorlage, const Wertetabelle& werte, QStringList* unbekannt, bool nullLeer)
 {
     QString ergebnis;
     for (const Vorlagenstueck& s : VorlageZerlegen(vorlage)) {
@@ -729,8 +773,9 @@ QString VorlageFuellen(const QString& vorlage, const Wertetabelle& werte, QStrin
             continue;
         }
         const auto it = werte.constFind(s.text);
-        if (it != werte.constEnd())
-            ergebnis += *it;
+        if (it != werte.constEnd()) {
+            if (!nullLeer || it->trimmed() != QLatin1String("0")) ergebnis += *it;
+        }
         else if (unbekannt && !unbekannt->contains(s.text))
             unbekannt->append(s.text);
     }
@@ -763,7 +808,7 @@ Berichtsseite SeiteBeginnen(const Berichtsprojekt& projekt, const Wertetabelle& 
         e.staerkeMm = o.staerkeMm;
         switch (o.art) {
         case A::Text:
-            e.text = VorlageFuellen(o.vorlage, werte);
+            e.text = VorlageFuellen(o.vorlage, werte, nullptr, o.nullLeer);
             e.schrift = o.schrift;
             e.ausrichtung = o.ausrichtung;
             break;

@@ -9,10 +9,15 @@
 //     "typ": "karte" | "liste",
 //     "seite": {"format": "A4" | "A5", "ausrichtung": "hoch" | "quer"},
 //     "hintergrund": "Bild.png",                (optional, beside the project)
+//
+// Pictures ("hintergrund", a "bild"'s "datei") come from the project's
+// folder tree or the program folder's; a project naming any other is faulty,
+// and such a picture is never read.
 //     "objekte": [
 //       {"art": "text", "rechteck_mm": [x, y, b, h], "text": "Datum: {Wettkampf.Datum}",
 //        "schrift": {"familie": "Liberation Sans", "punkt": 10, "fett": false, "kursiv": false},
-//        "farbe": "#000000", "ausrichtung": "links" | "mitte" | "rechts"},
+//        "farbe": "#000000", "ausrichtung": "links" | "mitte" | "rechts",
+//        "null_leer": true},                       (optional: a value "0" fills in as nothing)
 //       {"art": "kreuz", "rechteck_mm": [...], "variable": "Wettkampf.Protest"},   ("X" when "T")
 //       {"art": "linie", "von_mm": [x, y], "bis_mm": [x, y], "staerke_mm": 0.3, "farbe": "#000000"},
 //       {"art": "rechteck", "rechteck_mm": [...], "staerke_mm": 0.3, "farbe": ..., "fuellung": "#eeeeee"},
@@ -49,6 +54,7 @@ struct Projektobjekt {
     Berichtselement::Art art = Berichtselement::Art::Text;
     QRectF mm;         // a line: from top left to bottom right
     QString vorlage;   // text: the template; kreuz: the variable's name
+    bool nullLeer = false;  // text: a name whose value is "0" fills in as nothing
     QString datei;     // bild: the picture, relative to the project's folder
     Seitenschrift schrift;
     QColor farbe = Qt::black;
@@ -98,6 +104,9 @@ Projektergebnis ProjektdateiLesen(const QString& datei);
 // The project as a text that ProjektLesen reads back to the same project.
 QByteArray ProjektText(const Berichtsprojekt& projekt);
 
+// The program folder, whose pictures projects may use besides their own.
+void BerichtProgrammordnerSetzen(const QString& ordner);
+
 // The program's default projects (the match report card, the player list),
 // as texts.
 QByteArray StandardProjekt(Projektart art);
@@ -109,8 +118,10 @@ using Wertetabelle = QHash<QString, QString>;
 Wertetabelle Werte(const Berichtswerte& werte);  // by name; the last definition counts
 
 // The template with its names filled in; the names that have no value are
-// appended to *unbekannt when given.
-QString VorlageFuellen(const QString& vorlage, const Wertetabelle& werte, QStringList* unbekannt = nullptr);
+// appended to *unbekannt when given. With nullLeer a value "0" fills in as
+// nothing (a lane or substitute number that is none).
+QString VorlageFuellen(const QString& vorlage, const Wertetabelle& werte, QStringList* unbekannt = nullptr,
+                       bool nullLeer = false);
 
 // A new page: the background and every object with the variables; a list's
 // table with its header and no rows yet. "Datum" (dd.MM.yyyy) and "Uhrzeit"

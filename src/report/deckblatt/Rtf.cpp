@@ -265,13 +265,27 @@ public:
 
     QByteArray schreiben()
     {
-        // The tables first: every font and colour the text uses.
+        // Only what is written counts: a run of nothing but dropped
+        // characters (a NUL, say) leaves no format words and no table entry,
+        // so that the same text always gives the same bytes.
+        struct Lauf {
+            QTextCharFormat format;
+            QByteArray text;
+        };
+        std::vector<std::vector<Lauf>> absaetze;
         for (QTextBlock b = m_d.begin(); b.isValid(); b = b.next()) {
-            tabellen(b.charFormat());
-            for (auto it = b.begin(); !it.atEnd(); ++it) tabellen(it.fragment().charFormat());
+            std::vector<Lauf>& laeufe = absaetze.emplace_back();
+            for (auto it = b.begin(); !it.atEnd(); ++it) {
+                const QTextFragment f = it.fragment();
+                if (QByteArray t = Text(f.text()); !t.isEmpty()) laeufe.push_back({f.charFormat(), std::move(t)});
+            }
+            // The tables first: every font and colour the text uses.
+            if (laeufe.empty()) tabellen(b.charFormat());
+            for (const Lauf& l : laeufe) tabellen(l.format);
         }
         QByteArray text;
-        for (QTextBlock b = m_d.begin(); b.isValid(); b = b.next()) {
+        auto laeufe = absaetze.cbegin();
+        for (QTextBlock b = m_d.begin(); b.isValid(); b = b.next(), ++laeufe) {
             text += "\\pard";
             const QTextBlockFormat bf = b.blockFormat();
             if (const int fi = twips(bf.textIndent())) text += "\\fi" + QByteArray::number(fi);
@@ -281,14 +295,8 @@ public:
             else if (a & Qt::AlignRight) text += "\\qr";
             else if (a & Qt::AlignJustify) text += "\\qj";
             text += ' ';
-            bool leer = true;
-            for (auto it = b.begin(); !it.atEnd(); ++it) {
-                const QTextFragment f = it.fragment();
-                if (f.text().isEmpty()) continue;
-                text += format(f.charFormat()) + Text(f.text());
-                leer = false;
-            }
-            if (leer) text += format(b.charFormat());
+            for (const Lauf& l : *laeufe) text += format(l.format) + l.text;
+            if (laeufe->empty()) text += format(b.charFormat());
             text += "\\par\r\n";
         }
 

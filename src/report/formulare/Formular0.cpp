@@ -55,7 +55,8 @@ void Formular0Zeichnen(Berichtsleinwand& l, TWettkampfDaten& w, const Formularko
     l.text(100, 50, w.Club.text());
 
     l.schriftSetzen(basis.groesse(basis.punkte + 2));
-    l.text(1800, 120, k.spielort + QStringLiteral(", den ") + w.Datum.text());
+    const QString ort = k.spielort.isEmpty() ? QString() : k.spielort + QStringLiteral(", ");
+    l.text(1800, 120, ort + QStringLiteral("den ") + w.Datum.text());
     l.text(310, 224, w.Bezirk.text());
     l.text(1020, 224, w.Klasse.text());
     l.text(1550, 224, w.Gruppe.text());

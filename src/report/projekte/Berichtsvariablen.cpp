@@ -4,6 +4,7 @@
 #include "core/Globals.h"
 #include "core/RecordFunctions.h"
 #include "core/TextFunctions.h"
+#include "report/Formularlayouts.h"
 
 #include <charconv>
 #include <iterator>
@@ -208,6 +209,12 @@ private:
                 if (!SpielerPasst(z.umfang, n)) continue;
                 Quelle q{m_w, heim, n};
                 if (m_w) {
+                    // A row the match does not play (5 and 6 of a smaller
+                    // team) is empty, whatever its record still holds.
+                    if (n <= 6 && !ZeileGezeigt(*m_w, int(n))) {
+                        definieren(z, praefix + Zahl(n) + u'.', q, d, true);
+                        continue;
+                    }
                     q.s = m_w->SpielerZeiger[heim ? n : n + MaxSpieler / 2];
                     if (d > 0) q.b = &q.s->Durchgang[d];
                 }
@@ -216,15 +223,12 @@ private:
         }
     }
 
-    void definieren(const Zeile& z, const QString& praefix, const Quelle& q, long d = 0)
+    void definieren(const Zeile& z, const QString& praefix, const Quelle& q, long d = 0, bool leer = false)
     {
         QString name = praefix + QLatin1String(z.blatt);
         if (d > 0) name.replace(QStringLiteral("<d>"), Zahl(d));
         QString wert;
-        if (m_w)
-            wert = z.wert(q);
-        else
-            wert = z.beispiel ? QString::fromUtf8(z.beispiel) : z.beispielWert(q);
+        if (!leer) wert = m_w ? z.wert(q) : z.beispiel ? QString::fromUtf8(z.beispiel) : z.beispielWert(q);
         m_liste.append(Berichtsvariable{std::move(name), std::move(wert), int(z.typ)});
     }
 

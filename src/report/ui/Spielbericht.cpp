@@ -370,6 +370,8 @@ void TSpielbericht::aktualisieren()
         s.Abr->setText(werte.abr);
         s.Fehler->setText(werte.fehler);
         s.Total->setText(werte.total);
+        // The mask's point alone would stand where there are no points.
+        s.Punkte->setInputMask(werte.totalMaP.isEmpty() ? QString() : PunkteMaske);
         s.Punkte->setText(werte.totalMaP);
         QString text = werte.bemerkung;
         s.M->setPlainText(text.replace(QLatin1String("\r\n"), QLatin1String("\n")));

@@ -3,6 +3,7 @@
 #include "competition/Kartenzeitgeber.h"
 #include "competition/Wettbewerb.h"
 #include "competition/ui/Fensterregistrierung.h"
+#include "core/SettingsFile.h"
 #include "core/Shell.h"
 #include "core/Sound.h"
 #include "core/ui/Fensterhub.h"
@@ -29,6 +30,7 @@
 #include "match/flow/Zeitgeberliste.h"
 #include "platform/AbfShutdown.h"
 #include "platform/DesktopShell.h"
+#include "platform/bericht/Berichtsprojekt.h"
 #include "platform/bericht/ui/QtBerichtsoberflaeche.h"
 #include "platform/LinuxDruckerport.h"
 #include "platform/QtCanAdapter.h"
@@ -60,6 +62,7 @@ Programm::~Programm()
     setBahnfensterDienste(nullptr);
     setWettbewerbDienste(nullptr);
     setBerichtDienste(nullptr);
+    BerichtProgrammordnerSetzen({});
     setNetzDienste(nullptr);
     setAnzeigeDienste(nullptr);
     setFensterDienste(nullptr);
@@ -135,6 +138,8 @@ QStringList Programm::starten(const QString& programmordner)
     const int bildschirme =
         m_optionen.bildschirme >= 0 ? m_optionen.bildschirme : int(QGuiApplication::screens().size());
     const QStringList meldungen = m_main->FormCreate(programmordner, bildschirme);
+    // Report projects may take their pictures from the program folder too.
+    BerichtProgrammordnerSetzen(Programmverzeichnis);
     // The clock synchronisation of the network module needs the settings.
     m_netz->zeitStarten();
     m_sound->setLautstaerke(Ausgabelautstaerke());

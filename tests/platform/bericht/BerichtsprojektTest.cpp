@@ -3,6 +3,8 @@
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QJsonArray>
+#include <QJsonDocument>
 #include <QSet>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -210,6 +212,7 @@ TEST(ProjektLesen, ProjectTextReadsBackEqual)
     text.schrift = {"DejaVu Serif", 11.5, true, true};
     text.farbe = QColor("#123456");
     text.ausrichtung = Textausrichtung::Rechts;
+    text.nullLeer = true;
     objekt(A::Kreuz, QRectF(1, 2, 3, 4)).vorlage = "Wettkampf.Protest";
     p.objekte.last().staerkeMm = 0.5;
     objekt(A::Linie, QRectF(QPointF(100, 50), QPointF(20, 60)));  // running left and down
@@ -405,3 +408,78 @@ TEST(ZeileAnfuegen, RowsFillThePageAndPagingAlwaysProgresses)
     EXPECT_TRUE(ZeileAnfuegen(kartenseite, karte, {{"Nr", "1"}}));
     EXPECT_EQ(kartenseite, vorher);
 }
+
+namespace {
+
+// Pictures come from the project's folder tree and the program folder; a
+// path out of both (absolute, up with "..", or through a link) makes the
+// project faulty, and such a picture is never drawn.
+TEST(ProjektLesen, PicturesOnlyFromTheProjectsTreeAndTheProgramFolder)
+{
+    QTemporaryDir wurzel;
+    ASSERT_TRUE(wurzel.isValid());
+    const QDir w(wurzel.path());
+    for (const char* ordner : {"Programm/Daten/Bilder", "Programm/Bitmaps", "Draussen"}) ASSERT_TRUE(w.mkpath(ordner));
+    QImage bild(4, 2, QImage::Format_RGB32);
+    bild.fill(Qt::blue);
+    for (const char* datei : {"Programm/Daten/Logo.png", "Programm/Daten/Bilder/Logo.png", "Programm/Bitmaps/Logo.png",
+                              "Draussen/Geheim.png"})
+        ASSERT_TRUE(bild.save(w.filePath(datei)));
+    ASSERT_TRUE(QFile::link(w.filePath("Draussen/Geheim.png"), w.filePath("Programm/Daten/Verweis.png")));
+    const QString daten = w.filePath("Programm/Daten");
+    BerichtProgrammordnerSetzen(w.filePath("Programm"));
+
+    auto mitBild = [&](const QString& datei) {
+        const QByteArray objekt = R"({"art": "bild", "rechteck_mm": [10, 1, 20, 10], "datei": )" +
+                                  QJsonDocument(QJsonArray{datei}).toJson(QJsonDocument::Compact).mid(1).chopped(1) +
+                                  "}";
+        return ProjektLesen(MitObjekten({EinText, objekt}), daten);
+    };
+    const struct {
+        QString datei;
+        bool erlaubt;
+    } faelle[] = {
+        {"Logo.png", true},
+        {"Bilder/Logo.png", true},
+        {"Bilder/../Logo.png", true},
+        {"../Bitmaps/Logo.png", true},
+        {w.filePath("Programm/Bitmaps/Logo.png"), true},
+        {"Fehlt.png", true},  // missing: left out, as before
+        {"../../Draussen/Geheim.png", false},
+        {w.filePath("Draussen/Geheim.png"), false},
+        {"/etc/passwd", false},
+        {"Verweis.png", false},
+    };
+    for (const auto& f : faelle) {
+        const Projektergebnis e = mitBild(f.datei);
+        EXPECT_EQ(e.projekt.has_value(), f.erlaubt) << f.datei.toStdString();
+        if (f.erlaubt) continue;
+        EXPECT_EQ(e.fehler.text, QStringLiteral("Objekt 2 (bild): das Bild „%1“ liegt außerhalb des Formularordners "
+                                                "und des Programmordners")
+                                     .arg(f.datei));
+        EXPECT_EQ(std::pair(e.fehler.zeile, e.fehler.spalte), std::pair(6, 9));
+    }
+    Projektergebnis gut = mitBild("../Bitmaps/Logo.png");
+    ASSERT_TRUE(gut.projekt);
+    EXPECT_EQ(SeiteBeginnen(*gut.projekt, {}).elemente.value(1).bild.size(), QSize(4, 2));
+
+    // The background the same way.
+    QByteArray text = MitObjekten({EinText});
+    text.replace("\"objekte\"", "\"hintergrund\": \"../../Draussen/Geheim.png\", \"objekte\"");
+    EXPECT_EQ(ProjektLesen(text, daten).fehler.text,
+              QStringLiteral("Projekt: \"hintergrund\": das Bild „../../Draussen/Geheim.png“ liegt außerhalb des "
+                             "Formularordners und des Programmordners"));
+
+    // A project changed after reading still draws nothing from outside.
+    gut.projekt->hintergrund = w.filePath("Draussen/Geheim.png");
+    gut.projekt->objekte[1].datei = "Verweis.png";
+    const Berichtsseite seite = SeiteBeginnen(*gut.projekt, {});
+    ASSERT_EQ(seite.elemente.size(), 1);
+    EXPECT_EQ(seite.elemente[0].art, Berichtselement::Art::Text);
+
+    // Without the program folder, its pictures are outside too.
+    BerichtProgrammordnerSetzen({});
+    EXPECT_FALSE(mitBild("../Bitmaps/Logo.png").projekt);
+}
+
+}  // namespace

@@ -244,6 +244,19 @@ TEST_F(EigeneBerichtsmaschineTest, SixtyRowsBreakIntoSevenPagesWithTheHeaderOnEa
     EXPECT_TRUE(ui.ereignisse.contains("Laser:100"));
 }
 
+// 10000 pages are the most a session makes: page 10001 is refused and the
+// 10000 go to the printer.
+TEST_F(EigeneBerichtsmaschineTest, TheTenThousandAndFirstPageIsRefused)
+{
+    m.LlDefineVariableStart(job);
+    ASSERT_EQ(m.LlPrintStart(job, ProjekttypKarte, karte, AusgabeDrucker, 0), 0);
+    for (int seite = 1; seite <= 10000; ++seite) ASSERT_EQ(m.LlPrint(job), 0) << seite;
+    EXPECT_EQ(m.LlPrint(job), BerichtFehler);
+    EXPECT_EQ(m.LlGetErrortext(job), QStringLiteral("Der Bericht hat mehr als 10000 Seiten."));
+    EXPECT_EQ(m.LlPrintEnd(job, 0), 0);
+    EXPECT_EQ(ui.gedruckt.size(), 10000);
+}
+
 TEST_F(EigeneBerichtsmaschineTest, CancelInTheBoxPrintsNothing)
 {
     ui.abbrechenAb = 5;

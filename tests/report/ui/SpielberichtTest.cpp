@@ -153,6 +153,23 @@ TEST_F(SpielberichtFenster, ShowsTheMatchAndEachRefreshWithoutChangingIt)
     EXPECT_EQ(w().Geaendert, 0);
 }
 
+// Without points (no points game) the points edits show nothing, not the
+// mask's point; the points of a points game show with it.
+TEST_F(SpielberichtFenster, PointsEditsShowNothingWithoutPoints)
+{
+    TSpielbericht* s = oeffnen();
+    ASSERT_TRUE(s);
+    for (QLineEdit* e : {s->EHeimPunkte, s->EGastPunkte})
+        EXPECT_EQ(std::tuple(e->text(), e->displayText()), std::tuple(QString(), QString())) << e->objectName().toStdString();
+    beenden();
+    EXPECT_EQ(s->EHeimPunkte->text(), QStringLiteral("1.5"));
+    EXPECT_EQ(s->EGastPunkte->text(), QStringLiteral("0.0"));
+    w().Punktespiel = 0;
+    ::fenster().aktualisieren(MdiFenster::Spielbericht);
+    EXPECT_EQ(s->EHeimPunkte->displayText(), QString());
+    EXPECT_EQ(w().Geaendert, 0);
+}
+
 TEST_F(SpielberichtFenster, EditsWriteTheRecordAtOnce)
 {
     TSpielbericht* s = oeffnen();
