@@ -4,7 +4,7 @@
 #include "core/Globals.h"
 #include "core/RecordFunctions.h"
 #include "core/TextFunctions.h"
-#include "report/Formularlayouts.h"
+#include "report/formulare/Formularlayouts.h"
 
 #include <charconv>
 #include <iterator>
