@@ -17,6 +17,10 @@ public:
     virtual bool fortschritt(const QString& /*text*/, int /*prozent*/) { return true; }
     virtual void fortschrittSchliessen() {}
 
+    // A notice about a job that goes on anyway (a picture left out); it
+    // never waits for the user, as a job may run from a timer.
+    virtual void hinweis(QWidget* /*eltern*/, const QString& /*titel*/, const QString& /*text*/) {}
+
     // The print dialog: printer and copies (in: the start value, out: the
     // choice). 0, or -99 when cancelled.
     virtual int druckoptionen(QWidget* /*eltern*/, const QString& /*titel*/, int& /*kopien*/) { return BerichtOk; }

@@ -196,7 +196,9 @@ std::optional<QString> Bildpfad(const QString& ordner, const QString& datei)
 
 QString BildAusserhalb(const QString& datei)
 {
-    return QStringLiteral("das Bild „%1“ liegt außerhalb des Formularordners und des Programmordners").arg(datei);
+    return QStringLiteral("das Bild „%1“ liegt außerhalb des Formularordners und des Programmordners und wird "
+                          "nicht gezeigt")
+        .arg(datei);
 }
 
 // ---- reading, with the place of a fault
@@ -315,7 +317,8 @@ public:
     QString wo;
 };
 
-Projektobjekt ObjektLesen(const QJsonObject& o, int nummer, Projektart projektart, const QString& ordner)
+Projektobjekt ObjektLesen(const QJsonObject& o, int nummer, Projektart projektart, const QString& ordner,
+                          QStringList& hinweise)
 {
     const QString artName = o.value(QLatin1String("art")).toString();
     const auto art = ArtAusName(artName);
@@ -360,7 +363,7 @@ Projektobjekt ObjektLesen(const QJsonObject& o, int nummer, Projektart projektar
         p.mm = l.rechteck();
         p.datei = l.text("datei", {}, true);
         if (p.datei.trimmed().isEmpty()) l.fehler(QStringLiteral("\"datei\" ist leer"));
-        if (!Bildpfad(ordner, p.datei)) l.fehler(BildAusserhalb(p.datei));
+        if (!Bildpfad(ordner, p.datei)) hinweise << l.wo + QStringLiteral(": ") + BildAusserhalb(p.datei);
         break;
     case A::Tabelle: {
         if (projektart != Projektart::Liste)
@@ -429,7 +432,7 @@ Berichtsprojekt ProjektAusObjekt(const QJsonObject& wurzel, const QString& ordne
 
     projekt.hintergrund = l.text("hintergrund", {});
     if (!projekt.hintergrund.isEmpty() && !Bildpfad(ordner, projekt.hintergrund))
-        l.fehler(QStringLiteral("\"hintergrund\": ") + BildAusserhalb(projekt.hintergrund));
+        projekt.hinweise << QStringLiteral("Projekt: \"hintergrund\": ") + BildAusserhalb(projekt.hintergrund);
 
     const QJsonValue objekte = wurzel.value(QLatin1String("objekte"));
     if (!objekte.isUndefined() && !objekte.isArray()) l.fehler(QStringLiteral("\"objekte\" ist keine Liste"));
@@ -441,7 +444,7 @@ Berichtsprojekt ProjektAusObjekt(const QJsonObject& wurzel, const QString& ordne
         if (!liste[i].isObject()) throw Fehlschlag{QStringLiteral("Objekt %1 ist kein Objekt").arg(nummer), nummer};
         Projektobjekt o;
         try {
-            o = ObjektLesen(liste[i].toObject(), nummer, projekt.art, ordner);
+            o = ObjektLesen(liste[i].toObject(), nummer, projekt.art, ordner, projekt.hinweise);
         } catch (Fehlschlag& f) {
             f.objekt = nummer;
             throw;

@@ -9,10 +9,6 @@
 //     "typ": "karte" | "liste",
 //     "seite": {"format": "A4" | "A5", "ausrichtung": "hoch" | "quer"},
 //     "hintergrund": "Bild.png",                (optional, beside the project)
-//
-// Pictures ("hintergrund", a "bild"'s "datei") come from the project's
-// folder tree or the program folder's; a project naming any other is faulty,
-// and such a picture is never read.
 //     "objekte": [
 //       {"art": "text", "rechteck_mm": [x, y, b, h], "text": "Datum: {Wettkampf.Datum}",
 //        "schrift": {"familie": "Liberation Sans", "punkt": 10, "fett": false, "kursiv": false},
@@ -27,6 +23,10 @@
 //        "spalten": [{"titel": "Name", "breite_mm": 50, "inhalt": "{Spieler.Name}", "ausrichtung": "links"}]}
 //     ]
 //   }
+//
+// Pictures ("hintergrund", a "bild"'s "datei") come from the project's
+// folder tree or the program folder's; any other is never read, draws
+// nothing and is named in the project's notices.
 //
 // A text holds {Name} for the value of a variable (or, in a table's cells,
 // a field); "{{" and "}}" stand for the braces themselves; a name that is
@@ -76,6 +76,7 @@ struct Berichtsprojekt {
     QString hintergrund;       // a picture stretched over the page, relative to `ordner`
     QList<Projektobjekt> objekte;
     QString ordner;  // the project file's folder (pictures are read from it)
+    QStringList hinweise;  // what is left out of the pages (pictures from elsewhere), in German
     bool operator==(const Berichtsprojekt&) const = default;
 };
 

@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QSet>
 #include <QHash>
 #include <algorithm>
 #include <map>
@@ -79,6 +80,7 @@ QString Exportordner(const QString& pfad)
 struct EigeneBerichtsmaschine::Daten {
     std::map<int, Job> jobs;
     int naechsterJob = 1;
+    QSet<QString> gemeldet;  // notices already shown, once per run
 
     Job* job(int handle)
     {
@@ -140,6 +142,13 @@ int EigeneBerichtsmaschine::Daten::DruckStarten(Job& j, int typ, const QString& 
                             : QStringLiteral("Die Formulardatei „%1“ ist ein Listenformular, hier wird ein "
                                              "Einzelformular erwartet.")
                                   .arg(name));
+    }
+
+    for (const QString& hinweis : gelesen.projekt->hinweise) {
+        const QString text = QStringLiteral("%1: %2").arg(name, hinweis);
+        if (gemeldet.contains(text)) continue;
+        gemeldet.insert(text);
+        berichtsoberflaeche().hinweis(eltern, titel, text);
     }
 
     Sitzung s;

@@ -411,9 +411,10 @@ TEST(ZeileAnfuegen, RowsFillThePageAndPagingAlwaysProgresses)
 
 namespace {
 
-// Pictures come from the project's folder tree and the program folder; a
-// path out of both (absolute, up with "..", or through a link) makes the
-// project faulty, and such a picture is never drawn.
+// Pictures come from the project's folder tree and the program folder; one
+// from elsewhere (absolute, up with "..", or through a link) is never read:
+// it draws nothing, the project's notices name it, and the rest of the page
+// stands.
 TEST(ProjektLesen, PicturesOnlyFromTheProjectsTreeAndTheProgramFolder)
 {
     QTemporaryDir wurzel;
@@ -438,39 +439,50 @@ TEST(ProjektLesen, PicturesOnlyFromTheProjectsTreeAndTheProgramFolder)
     const struct {
         QString datei;
         bool erlaubt;
+        bool gezeigt;
     } faelle[] = {
-        {"Logo.png", true},
-        {"Bilder/Logo.png", true},
-        {"Bilder/../Logo.png", true},
-        {"../Bitmaps/Logo.png", true},
-        {w.filePath("Programm/Bitmaps/Logo.png"), true},
-        {"Fehlt.png", true},  // missing: left out, as before
-        {"../../Draussen/Geheim.png", false},
-        {w.filePath("Draussen/Geheim.png"), false},
-        {"/etc/passwd", false},
-        {"Verweis.png", false},
+        {"Logo.png", true, true},
+        {"Bilder/Logo.png", true, true},
+        {"Bilder/../Logo.png", true, true},
+        {"../Bitmaps/Logo.png", true, true},
+        {w.filePath("Programm/Bitmaps/Logo.png"), true, true},
+        {"Fehlt.png", true, false},  // missing: left out without a word, as before
+        {"../../Draussen/Geheim.png", false, false},
+        {w.filePath("Draussen/Geheim.png"), false, false},
+        {"/etc/passwd", false, false},
+        {"Verweis.png", false, false},
     };
     for (const auto& f : faelle) {
         const Projektergebnis e = mitBild(f.datei);
-        EXPECT_EQ(e.projekt.has_value(), f.erlaubt) << f.datei.toStdString();
-        if (f.erlaubt) continue;
-        EXPECT_EQ(e.fehler.text, QStringLiteral("Objekt 2 (bild): das Bild „%1“ liegt außerhalb des Formularordners "
-                                                "und des Programmordners")
-                                     .arg(f.datei));
-        EXPECT_EQ(std::pair(e.fehler.zeile, e.fehler.spalte), std::pair(6, 9));
+        ASSERT_TRUE(e.projekt) << f.datei.toStdString();
+        const QStringList erwartet =
+            f.erlaubt ? QStringList{}
+                      : QStringList{QStringLiteral("Objekt 2 (bild): das Bild „%1“ liegt außerhalb des "
+                                                   "Formularordners und des Programmordners und wird nicht gezeigt")
+                                        .arg(f.datei)};
+        EXPECT_EQ(e.projekt->hinweise, erwartet) << f.datei.toStdString();
+        const Berichtsseite seite = SeiteBeginnen(*e.projekt, {});
+        ASSERT_EQ(seite.elemente.size(), f.gezeigt ? 2 : 1) << f.datei.toStdString();
+        EXPECT_EQ(seite.elemente[0].art, Berichtselement::Art::Text);
+        if (f.gezeigt) {
+            EXPECT_EQ(seite.elemente[1].bild.size(), QSize(4, 2));
+        }
     }
-    Projektergebnis gut = mitBild("../Bitmaps/Logo.png");
-    ASSERT_TRUE(gut.projekt);
-    EXPECT_EQ(SeiteBeginnen(*gut.projekt, {}).elemente.value(1).bild.size(), QSize(4, 2));
 
     // The background the same way.
     QByteArray text = MitObjekten({EinText});
     text.replace("\"objekte\"", "\"hintergrund\": \"../../Draussen/Geheim.png\", \"objekte\"");
-    EXPECT_EQ(ProjektLesen(text, daten).fehler.text,
-              QStringLiteral("Projekt: \"hintergrund\": das Bild „../../Draussen/Geheim.png“ liegt außerhalb des "
-                             "Formularordners und des Programmordners"));
+    const Projektergebnis mitHintergrund = ProjektLesen(text, daten);
+    ASSERT_TRUE(mitHintergrund.projekt);
+    EXPECT_EQ(mitHintergrund.projekt->hinweise,
+              QStringList{QStringLiteral("Projekt: \"hintergrund\": das Bild „../../Draussen/Geheim.png“ liegt "
+                                         "außerhalb des Formularordners und des Programmordners und wird nicht "
+                                         "gezeigt")});
+    EXPECT_EQ(SeiteBeginnen(*mitHintergrund.projekt, {}).elemente.size(), 1);
 
     // A project changed after reading still draws nothing from outside.
+    Projektergebnis gut = mitBild("../Bitmaps/Logo.png");
+    ASSERT_TRUE(gut.projekt);
     gut.projekt->hintergrund = w.filePath("Draussen/Geheim.png");
     gut.projekt->objekte[1].datei = "Verweis.png";
     const Berichtsseite seite = SeiteBeginnen(*gut.projekt, {});
@@ -479,7 +491,7 @@ TEST(ProjektLesen, PicturesOnlyFromTheProjectsTreeAndTheProgramFolder)
 
     // Without the program folder, its pictures are outside too.
     BerichtProgrammordnerSetzen({});
-    EXPECT_FALSE(mitBild("../Bitmaps/Logo.png").projekt);
+    EXPECT_EQ(mitBild("../Bitmaps/Logo.png").projekt->hinweise.size(), 1);
 }
 
 }  // namespace

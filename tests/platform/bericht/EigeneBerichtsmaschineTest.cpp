@@ -17,7 +17,7 @@ public:
     int fortschritte = 0, druckerAntwort = BerichtOk, dialogAntwort = BerichtOk, dialogKopienBekommen = 0;
     int dialogKopien = -1;  // -1: keep
     int druckKopien = 0, druckauftraege = 0;
-    QStringList ereignisse;
+    QStringList ereignisse, hinweise;
     QList<Berichtsseite> gedruckt, vorschau;
     QString druckTitel, vorschauTitel, gewaehlt;
     Berichtswerte variablen, felder;
@@ -29,6 +29,7 @@ public:
         return abbrechenAb == 0 || ++fortschritte < abbrechenAb;
     }
     void fortschrittSchliessen() override { ereignisse << "zu"; }
+    void hinweis(QWidget*, const QString&, const QString& text) override { hinweise << text; }
     int druckoptionen(QWidget*, const QString&, int& kopien) override
     {
         dialogKopienBekommen = kopien;
@@ -334,6 +335,22 @@ TEST_F(EigeneBerichtsmaschineTest, PrinterGetsCopiesForAListAndOneForACard)
     ui.dialogAntwort = BerichtAbgebrochen;
     EXPECT_EQ(m.LlPrintOptionsDialog(job, nullptr, "t"), BerichtAbgebrochen);
     EXPECT_EQ(m.LlPrintGetOption(job, DruckoptionKopien), 3);
+}
+
+// A picture from outside the project's folder is left out and named once a
+// run; the report prints all the same.
+TEST_F(EigeneBerichtsmaschineTest, APictureFromElsewhereIsNamedOnceAndThePagePrints)
+{
+    karte = schreiben("Spiel.crd", Projekt("karte", R"({"art": "text", "rechteck_mm": [10, 10, 190, 8], "text": "Heim: {Heim}"},
+        {"art": "bild", "rechteck_mm": [10, 20, 20, 10], "datei": "/etc/passwd"})"));
+    for (int i = 0; i < 2; ++i) {
+        ASSERT_EQ(karteDrucken(AusgabeDrucker, "Kegler"), 0);
+        ASSERT_EQ(ui.gedruckt.size(), 1);
+        EXPECT_EQ(ui.gedruckt[0].elemente.size(), 1);
+        EXPECT_EQ(Texte(ui.gedruckt[0]), QStringList{"Heim: Kegler"});
+    }
+    EXPECT_EQ(ui.hinweise, QStringList{"Spiel.crd: Objekt 2 (bild): das Bild „/etc/passwd“ liegt außerhalb des "
+                                       "Formularordners und des Programmordners und wird nicht gezeigt"});
 }
 
 TEST_F(EigeneBerichtsmaschineTest, PrinterErrorComesBackWithItsText)

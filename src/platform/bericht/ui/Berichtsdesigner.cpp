@@ -190,6 +190,7 @@ void TBerichtsdesigner::pruefen()
         fehler = true;
         zeilen << fehlertext(e.fehler);
     } else {
+        zeilen << e.projekt->hinweise;
         const bool liste = e.projekt->art == Projektart::Liste;
         if (liste != m_liste)
             zeilen << (liste ? QStringLiteral("Das Formular ist eine Liste, erwartet wird eine Karte.")

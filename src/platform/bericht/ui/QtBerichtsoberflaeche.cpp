@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QHBoxLayout>
+#include <QMessageBox>
 #include <QPainter>
 #include <QPrinter>
 #include <QProgressDialog>
@@ -73,6 +74,17 @@ void QtBerichtsoberflaeche::fortschrittSchliessen()
     delete m_fortschritt.data();
     m_fortschritt = nullptr;
     m_abgebrochen = false;
+}
+
+void QtBerichtsoberflaeche::hinweis(QWidget* eltern, const QString& titel, const QString& text)
+{
+    // Not modal: the job (a live upload, say) goes on while it is up.
+    auto* box = new QMessageBox(QMessageBox::Warning, titel.isEmpty() ? QStringLiteral("Formular") : titel, text,
+                                QMessageBox::Ok, eltern);
+    box->setObjectName(QStringLiteral("Berichtshinweis"));
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setModal(false);
+    box->show();
 }
 
 int QtBerichtsoberflaeche::druckoptionen(QWidget* eltern, const QString& titel, int& kopien)

@@ -15,6 +15,7 @@ public:
     void fortschrittOeffnen(QWidget* eltern, const QString& titel) override;
     bool fortschritt(const QString& text, int prozent) override;
     void fortschrittSchliessen() override;
+    void hinweis(QWidget* eltern, const QString& titel, const QString& text) override;
 
     // The program's printer and its print dialog; the copies go in and out
     // through the printer's copy count.
