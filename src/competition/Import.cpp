@@ -53,22 +53,22 @@ const Bedeutung& eintrag(Spaltenbedeutung b) { return Bedeutungen.at(std::size_t
 std::vector<QByteArray> zeilenTeilen(const QByteArray& daten)
 {
     std::vector<QByteArray> zeilen;
-    qsizetype anfang = 0;
-    const qsizetype n = daten.size();
-    for (qsizetype i = 0; i < n; ++i) {
-        const char c = daten.at(i);
-        if (c != '\r' && c != '\n') continue;
-        zeilen.push_back(daten.mid(anfang, i - anfang));
-        if (c == '\r' && i + 1 < n && daten.at(i + 1) == '\n') ++i;
-        anfang = i + 1;
+    const char* const anfang = daten.constData();
+    const char* const ende = anfang + daten.size();
+    const char* zeile = anfang;
+    while (zeile < ende) {
+        const char* bruch = std::find_if(zeile, ende, [](char c) { return c == '\r' || c == '\n'; });
+        zeilen.emplace_back(zeile, bruch - zeile);
+        if (bruch == ende) break;
+        if (*bruch == '\r' && bruch + 1 < ende && bruch[1] == '\n') ++bruch;
+        zeile = bruch + 1;
     }
-    if (anfang < n) zeilen.push_back(daten.mid(anfang));
     return zeilen;
 }
 
 bool hatHoheBytes(const QByteArray& daten)
 {
-    return std::any_of(daten.begin(), daten.end(), [](char c) { return static_cast<unsigned char>(c) >= 0x80; });
+    return std::any_of(daten.cbegin(), daten.cend(), [](char c) { return static_cast<unsigned char>(c) >= 0x80; });
 }
 
 // Text to Windows-1252, or nullopt when the bytes are no text of that code.
@@ -94,7 +94,7 @@ std::optional<QByteArray> alsCp1252(const QByteArray& daten)
 bool istBinaer(const QByteArray& daten)
 {
     qsizetype steuer = 0;
-    for (char c : daten) {
+    for (const char c : QByteArrayView(daten)) {
         const auto b = static_cast<unsigned char>(c);
         if (b == 0) return true;
         if (b < 0x20 && b != '\t' && b != '\r' && b != '\n' && b != '\f' && b != 0x1A) ++steuer;
@@ -139,7 +139,34 @@ int spielerNummer(const QByteArray& schluessel, int hoechste)
     return 0;
 }
 
-const ImportZelle KeinWert;
+// Field `spalte` of the line without the blanks around it; no value when the
+// line has fewer fields.
+ImportZelle feldDerZeile(const QByteArray& zeile, char trenn, int spalte)
+{
+    qsizetype anfang = 0;
+    for (int feld = 0; feld < spalte; ++feld) {
+        const qsizetype t = zeile.indexOf(trenn, anfang);
+        if (t < 0) return std::nullopt;
+        anfang = t + 1;
+    }
+    qsizetype ende = zeile.indexOf(trenn, anfang);
+    if (ende < 0) ende = zeile.size();
+    return zeile.mid(anfang, ende - anfang).trimmed();
+}
+
+// Every field of the line into the cells, as far as there are cells.
+void felderDerZeile(const QByteArray& zeile, char trenn, std::vector<ImportZelle>& zellen)
+{
+    qsizetype anfang = 0;
+    for (std::size_t feld = 0; feld < zellen.size(); ++feld) {
+        qsizetype ende = zeile.indexOf(trenn, anfang);
+        const bool letztes = ende < 0;
+        if (letztes) ende = zeile.size();
+        zellen[feld] = zeile.mid(anfang, ende - anfang).trimmed();
+        if (letztes) break;
+        anfang = ende + 1;
+    }
+}
 
 }  // namespace
 
@@ -156,16 +183,30 @@ int BedeutungDatenbankspalte(Spaltenbedeutung b) { return eintrag(b).datenbanksp
 
 // --- The preview table --------------------------------------------------------------
 
-const ImportZelle& Importtabelle::zelle(int spalte, int zeile) const
+ImportZelle Importtabelle::zelle(int spalte, int zeile) const
 {
-    if (zeile < 0 || zeile >= zeilen() || spalte < 0 || spalte >= spalten()) return KeinWert;
-    return m_zeilen[std::size_t(zeile)][std::size_t(spalte)];
+    if (zeile < 0 || zeile >= zeilen() || spalte < 0 || spalte >= spalten()) return std::nullopt;
+    const qint32 reihe = m_reihen[std::size_t(zeile)];
+    if (reihe < 0) return m_eigene[std::size_t(-(reihe + 1))][std::size_t(spalte)];
+    return feldDerZeile((*m_zeilen)[std::size_t(reihe)], m_trenn, spalte);
+}
+
+std::vector<ImportZelle>& Importtabelle::eigeneZellen(int zeile)
+{
+    qint32& reihe = m_reihen[std::size_t(zeile)];
+    if (reihe < 0) return m_eigene[std::size_t(-(reihe + 1))];
+    std::vector<ImportZelle> zellen(m_kopf.size());
+    felderDerZeile((*m_zeilen)[std::size_t(reihe)], m_trenn, zellen);
+    m_gehalten += qsizetype(zellen.size());
+    m_eigene.push_back(std::move(zellen));
+    reihe = -qint32(m_eigene.size());
+    return m_eigene.back();
 }
 
 void Importtabelle::setZelle(int spalte, int zeile, ImportZelle wert)
 {
     if (zeile < 0 || zeile >= zeilen() || spalte < 0 || spalte >= spalten()) return;
-    m_zeilen[std::size_t(zeile)][std::size_t(spalte)] = std::move(wert);
+    eigeneZellen(zeile)[std::size_t(spalte)] = std::move(wert);
 }
 
 std::optional<Spaltenbedeutung> Importtabelle::kopf(int spalte) const
@@ -182,22 +223,23 @@ void Importtabelle::setKopf(int spalte, std::optional<Spaltenbedeutung> b)
 int Importtabelle::zeileEinfuegen(int r)
 {
     r = std::clamp(r, 0, zeilen());
-    m_zeilen.insert(m_zeilen.begin() + r, std::vector<ImportZelle>(m_kopf.size()));
+    m_eigene.emplace_back(m_kopf.size());
+    m_gehalten += qsizetype(m_kopf.size());
+    m_reihen.insert(m_reihen.begin() + r, -qint32(m_eigene.size()));
     return r;
 }
 
 void Importtabelle::zeileLoeschen(int r)
 {
-    if (r >= 0 && r < zeilen()) m_zeilen.erase(m_zeilen.begin() + r);
+    if (r < 0 || r >= zeilen()) return;
+    if (const qint32 reihe = m_reihen[std::size_t(r)]; reihe < 0) {
+        // The slot stays so that the other rows keep their numbers; its cells go.
+        std::vector<ImportZelle>& zellen = m_eigene[std::size_t(-(reihe + 1))];
+        m_gehalten -= qsizetype(zellen.size());
+        std::vector<ImportZelle>().swap(zellen);
+    }
+    m_reihen.erase(m_reihen.begin() + r);
 }
-
-void Importtabelle::neu(int spalten)
-{
-    m_kopf.assign(std::size_t(std::max(spalten, 0)), std::nullopt);
-    m_zeilen.clear();
-}
-
-std::vector<ImportZelle>& Importtabelle::neueZeile() { return m_zeilen.emplace_back(m_kopf.size()); }
 
 // --- Reading the file --------------------------------------------------------------
 
@@ -238,21 +280,13 @@ Importtabelle ImportdateiLaden(const std::vector<QByteArray>& zeilen, char trenn
 {
     Importtabelle t;
     qsizetype felder = 0;
-    for (const QByteArray& zeile : zeilen) felder = std::max(felder, zeile.count(trennzeichen) + 1);
-    const int spalten = int(std::min<qsizetype>(felder, MaxImportSpalten));
-    t.neu(spalten);
-    for (const QByteArray& zeile : zeilen) {
-        std::vector<ImportZelle>& zellen = t.neueZeile();
-        qsizetype anfang = 0;
-        for (int feld = 0; feld < spalten; ++feld) {
-            qsizetype ende = zeile.indexOf(trennzeichen, anfang);
-            const bool letztes = ende < 0;
-            if (letztes) ende = zeile.size();
-            zellen[std::size_t(feld)] = zeile.mid(anfang, ende - anfang);
-            if (letztes) break;
-            anfang = ende + 1;
-        }
-    }
+    for (const QByteArray& zeile : zeilen)
+        felder = std::max<qsizetype>(felder, std::count(zeile.cbegin(), zeile.cend(), trennzeichen) + 1);
+    t.m_kopf.assign(std::size_t(std::min<qsizetype>(felder, MaxImportSpalten)), std::nullopt);
+    t.m_zeilen = std::make_shared<const std::vector<QByteArray>>(zeilen);
+    t.m_trenn = trennzeichen;
+    t.m_reihen.resize(zeilen.size());
+    for (std::size_t k = 0; k < zeilen.size(); ++k) t.m_reihen[k] = qint32(k);
     return t;
 }
 
@@ -334,9 +368,18 @@ QString GesperrteSpielerText(const std::vector<int>& plaetze)
              plaetze.size() == 1 ? QStringLiteral("bleibt") : QStringLiteral("bleiben"));
 }
 
+QString SpielerdatenbankImportFehler(const Importtabelle& t)
+{
+    for (int c = 0; c < t.spalten(); ++c)
+        if (const std::optional<Spaltenbedeutung> b = t.kopf(c); b && BedeutungDatenbankspalte(*b) >= 0) return {};
+    return QStringLiteral("Keiner Spalte ist eine Bedeutung für die Spielerdatenbank zugeordnet. Klicken Sie auf "
+                          "den Kopf einer Spalte und wählen Sie unter „Spalte:“, was sie enthält (zum Beispiel "
+                          "Name). Es wurde nichts importiert.");
+}
+
 int SpielerdatenbankImportieren(const Importtabelle& t, Zeilenbereich b, bool hinzufuegen, Spielertabelle& ziel)
 {
-    if (b.leer()) return 0;
+    if (b.leer() || !SpielerdatenbankImportFehler(t).isEmpty()) return 0;
     if (!hinzufuegen) ziel.leeren();
     int angefuegt = 0;
     for (int r = b.erste; r <= b.letzte; ++r) {
@@ -345,15 +388,14 @@ int SpielerdatenbankImportieren(const Importtabelle& t, Zeilenbereich b, bool hi
             const std::optional<Spaltenbedeutung> bedeutung = t.kopf(c);
             if (!bedeutung) continue;
             const int spalte = BedeutungDatenbankspalte(*bedeutung);
-            const ImportZelle& wert = t.zelle(c, r);
-            if (spalte < 0 || !wert) continue;
+            const ImportZelle wert = t.zelle(c, r);
+            if (spalte < 0 || !wert || wert->isEmpty()) continue;
             SpielerZelle& zelle = neu[std::size_t(spalte)];
-            // A surname behind a first name: "first last"; an empty one adds no blank.
-            if (*bedeutung == Spaltenbedeutung::Name && zelle && !zelle->isEmpty()) {
-                if (!wert->isEmpty()) zelle = *zelle + ' ' + *wert;
-            } else {
+            // A surname behind a first name: "first last".
+            if (*bedeutung == Spaltenbedeutung::Name && zelle)
+                zelle = *zelle + ' ' + *wert;
+            else
                 zelle = spalte == 3 ? datumKuerzen(*wert) : *wert;
-            }
         }
         for (int s = 0; s < SpielerSpalten; ++s) {
             SpielerZelle& zelle = neu[std::size_t(s)];

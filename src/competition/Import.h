@@ -1,15 +1,17 @@
 #pragma once
 // The CSV import: a delimited text file read into a preview table (no
-// quoting, no trimming; as many columns as the longest line has fields), and
-// the three targets it is copied into: the line-up of a new match, one side
-// of the current match, the player database. Cells are Windows-1252; a cell
-// either holds a text (the empty text included) or no value (a line shorter
-// than the first).
+// quoting; blanks around a field are dropped, so the program's own exports
+// with "; " come back as they were; as many columns as the longest line has
+// fields), and the three targets it is copied into: the line-up of a new
+// match, one side of the current match, the player database. Cells are
+// Windows-1252; a cell either holds a text (the empty text included) or no
+// value (a line shorter than the longest).
 
 #include "core/Records.h"
 
 #include <QByteArray>
 #include <QString>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -49,12 +51,15 @@ int BedeutungDatenbankspalte(Spaltenbedeutung b);
 
 using ImportZelle = std::optional<QByteArray>;
 
+// The preview keeps the file's lines as they were read and cuts a cell out of
+// its line when it is asked for; only rows inserted or edited hold cells of
+// their own. A large file thus costs little more than its lines.
 class Importtabelle {
 public:
     int spalten() const { return int(m_kopf.size()); }
-    int zeilen() const { return int(m_zeilen.size()); }
+    int zeilen() const { return int(m_reihen.size()); }
     // No value outside the table.
-    const ImportZelle& zelle(int spalte, int zeile) const;
+    ImportZelle zelle(int spalte, int zeile) const;
     void setZelle(int spalte, int zeile, ImportZelle wert);
     std::optional<Spaltenbedeutung> kopf(int spalte) const;
     void setKopf(int spalte, std::optional<Spaltenbedeutung> b);
@@ -62,13 +67,22 @@ public:
     int zeileEinfuegen(int r);
     void zeileLoeschen(int r);
 
-    // Columns without meaning and no rows.
-    void neu(int spalten);
-    std::vector<ImportZelle>& neueZeile();
+    // The cells held apart from the lines: those of the rows inserted or edited.
+    qsizetype gehalteneZellen() const { return m_gehalten; }
 
 private:
+    friend Importtabelle ImportdateiLaden(const std::vector<QByteArray>& zeilen, char trennzeichen);
+
+    // The row's own cells, made from its line when it has none yet.
+    std::vector<ImportZelle>& eigeneZellen(int zeile);
+
     std::vector<std::optional<Spaltenbedeutung>> m_kopf;
-    std::vector<std::vector<ImportZelle>> m_zeilen;
+    std::shared_ptr<const std::vector<QByteArray>> m_zeilen;
+    char m_trenn = ';';
+    // A row is line k of the file (k >= 0) or the own cells -(k+1).
+    std::vector<qint32> m_reihen;
+    std::vector<std::vector<ImportZelle>> m_eigene;
+    qsizetype m_gehalten = 0;
 };
 
 // Most columns of the preview; fields behind them are dropped.
@@ -87,7 +101,8 @@ std::optional<std::vector<QByteArray>> ImportdateiLesen(const QString& pfad, QSt
 char ImportTrennzeichen(int index);
 
 // The preview of the lines: one row a line, a column for each field of the
-// longest line; a shorter line leaves its last cells without value.
+// longest line; a shorter line leaves its last cells without value. Blanks
+// and tabs around a field are dropped.
 Importtabelle ImportdateiLaden(const std::vector<QByteArray>& zeilen, char trennzeichen);
 
 // Rows first..last (0-based, inclusive); empty when last < first.
@@ -116,8 +131,13 @@ Seitenimport MannschaftImportieren(const Importtabelle& t, Zeilenbereich b, bool
 // The operator's notice about the slots left unchanged; empty when none.
 QString GesperrteSpielerText(const std::vector<int>& plaetze);
 
+// Why the preview cannot go into the database (German): no column has a
+// meaning the database takes. Empty when it can.
+QString SpielerdatenbankImportFehler(const Importtabelle& t);
 // Appends one database row per import row (after emptying the table unless
 // `hinzufuegen`), the columns by their meanings; a "Name" is joined to a
-// first name before it with a blank. An empty row range changes nothing.
-// Sets DatenbankGeaendert when the table changed; the rows appended.
+// first name before it with a blank; an empty field leaves its cell without
+// value, as the database's own rows keep it. An empty row range, or a table
+// that SpielerdatenbankImportFehler refuses, changes nothing. Sets
+// DatenbankGeaendert when the table changed; the rows appended.
 int SpielerdatenbankImportieren(const Importtabelle& t, Zeilenbereich b, bool hinzufuegen, Spielertabelle& ziel);

@@ -327,12 +327,35 @@ void PlusSetzen(TextZahl<5>& plus, long d)
     ZahlMitNullen(plus.Text, u16(d), 4);
 }
 
-// The file's throw preset when this alley has none of that number.
+// Whether the preset line gives these throws per lane (its fields 2 and 3,
+// read as WurfvorwahlLaden reads them).
+bool VorwahlHatWuerfe(const QString& zeile, long long volle, long long abraeumen)
+{
+    const QStringList felder = zeile.split(QLatin1Char(';'));
+    return felder.size() > 3 && TextZuZahl(felder.at(1)) == volle && TextZuZahl(felder.at(2)) == abraeumen;
+}
+
+// The file's throw preset when this alley has none of that number, or one
+// with other throws per lane (a preset inserted or changed since the save):
+// the number no longer names the preset the match was made with.
 std::optional<long long> FremdeWurfvorwahl(const QStringList& zeilen)
 {
     const std::optional<long long> v = StrengeZahl(zeilen.value(16));
-    if (v && (*v < 0 || *v >= VorwahlAnzahl())) return v;
+    if (!v) return std::nullopt;
+    if (*v < 0 || *v >= VorwahlAnzahl()) return v;
+    const std::optional<long long> volle = StrengeZahl(zeilen.value(17));
+    const std::optional<long long> abraeumen = StrengeZahl(zeilen.value(18));
+    if (volle && abraeumen && !VorwahlHatWuerfe(WurfvorwahlZeile(int(*v)), *volle, *abraeumen)) return v;
     return std::nullopt;
+}
+
+// The preset shown for a foreign one: the first here with the match's
+// throws, else the first.
+u16 ErsatzWurfvorwahl(const TWettkampfDaten& w)
+{
+    for (int i = 0; i < VorwahlAnzahl(); ++i)
+        if (VorwahlHatWuerfe(WurfvorwahlZeile(i), w.Volle, w.Abraeumen)) return u16(i);
+    return 0;
 }
 
 // The last round for which a lane block of the file names a lane; 0 for none.
@@ -349,8 +372,8 @@ int GespielteRunden(const QStringList& zeilen)
 }
 
 // Rounds and set mode follow the throw preset; without a kept preset four
-// rounds. A preset unknown here gives way to the rounds the file's lane
-// blocks show, so that no round that was never played counts.
+// rounds. A foreign preset (FremdeWurfvorwahl) gives way to the rounds the
+// file's lane blocks show, so that no round that was never played counts.
 void DurchgaengeSetzen(TWettkampfDaten& w, const QStringList& zeilen)
 {
     const QStringList felder = WurfvorwahlZeile(w.Wurfvorwahl).split(QLatin1Char(';'));
@@ -425,6 +448,8 @@ void SpielKopfLesen(TWettkampfDaten& w, const QStringList& zeilen)
     if (zeilen.size() < SpieldateiZeilen) return;
     Leser l{zeilen, 1, KopfLetzteZeile, false, true, {}};
     Felder(w, l);
+    // The match keeps its own throws; its preset's number may name another one now.
+    if (FremdeWurfvorwahl(zeilen)) w.Wurfvorwahl = ErsatzWurfvorwahl(w);
     if (w.Spieleranzahl != 4 && w.Spieleranzahl != 5 && w.Spieleranzahl != 6 && w.Spieleranzahl != 8)
         w.Spieleranzahl = 6;
     if (w.BahnenIndex >= WurfvorwahlBahnen(WurfvorwahlZeile(w.Wurfvorwahl)).size()) w.BahnenIndex = 0;
@@ -509,10 +534,20 @@ bool SpielZeilenLaden(const QStringList& zeilen, bool mitErgebnissen, QString* f
     WettkampfOptionenAbleiten();
     w.Geaendert = 0;
     if (const std::optional<long long> fremd = FremdeWurfvorwahl(zeilen); fremd && hinweis) {
-        *hinweis = QStringLiteral("Die Wurfvorwahl Nr. %1 des gespeicherten Spiels gibt es auf dieser Anlage nicht; "
-                                  "angezeigt wird „%2“.")
-                       .arg(*fremd + 1)
-                       .arg(WurfvorwahlZeile(w.Wurfvorwahl).section(QLatin1Char(';'), 0, 0));
+        const auto name = [](long long i) { return WurfvorwahlZeile(int(i)).section(QLatin1Char(';'), 0, 0); };
+        if (*fremd >= 0 && *fremd < VorwahlAnzahl())
+            *hinweis = QStringLiteral("Die Wurfvorwahl Nr. %1 des gespeicherten Spiels (%2 Volle und %3 Abräumen je "
+                                      "Durchgang) ist auf dieser Anlage jetzt „%4“ mit anderen Würfen; angezeigt "
+                                      "wird „%5“.")
+                           .arg(*fremd + 1)
+                           .arg(w.Volle)
+                           .arg(w.Abraeumen)
+                           .arg(name(*fremd), name(w.Wurfvorwahl));
+        else
+            *hinweis = QStringLiteral("Die Wurfvorwahl Nr. %1 des gespeicherten Spiels gibt es auf dieser Anlage "
+                                      "nicht; angezeigt wird „%2“.")
+                           .arg(*fremd + 1)
+                           .arg(name(w.Wurfvorwahl));
         if (GespielteRunden(zeilen) > 0)
             *hinweis += QStringLiteral(" Die %1 Durchgänge kommen aus den gespeicherten Bahnen.").arg(w.Durchgaenge);
     }

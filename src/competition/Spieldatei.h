@@ -27,7 +27,9 @@ QStringList SpielZeilen(const TWettkampfDaten& w);
 QString SpielZeilenPruefen(const QStringList& zeilen, bool mitErgebnissen);
 // Lines 1 to 41 (the header) into the match. Checked lines only: a value that
 // is no number reads as the field's default, as does an index or count out
-// of range.
+// of range. A throw preset whose number names no preset here, or one with
+// other throws per lane, gives way to the first preset with the match's
+// throws (else the first).
 void SpielKopfLesen(TWettkampfDaten& w, const QStringList& zeilen);
 // The rest of the lines: with results everything, without them only the
 // line-up and the texts of lines 83 to 93; then the derived numbers (totals,
@@ -38,8 +40,10 @@ void SpielRestLesen(TWettkampfDaten& w, const QStringList& zeilen, bool mitErgeb
 // Checks the lines and only then fills a new current match from them (the
 // load after the file is read). False, with nothing taken, when a line does
 // not load or no slot is free; *fehler says why. *hinweis receives what the
-// operator is to know about a loaded match (a throw preset unknown here,
-// whose rounds then come from the file's lane blocks), else it is emptied.
+// operator is to know about a loaded match, else it is emptied: its throw
+// preset's number names no preset here, or one with other throws per lane.
+// Such a match keeps the file's throws, shows the first preset with them
+// (else the first) and takes its rounds from the file's lane blocks.
 bool SpielZeilenLaden(const QStringList& zeilen, bool mitErgebnissen, QString* fehler, QString* hinweis = nullptr);
 
 // Saves `liste` as "Spiele.inf" and the current match as "Spiel<k>.dat" in

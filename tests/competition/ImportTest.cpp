@@ -118,17 +118,17 @@ TEST_F(Import, BadFilesAreNamedNotRead)
 
 // --- The preview -----------------------------------------------------------------------
 
-TEST_F(Import, ColumnsComeFromTheLongestLineAndFieldsAreTakenAsTheyStand)
+TEST_F(Import, ColumnsComeFromTheLongestLineAndFieldsLoseTheBlanksAroundThem)
 {
-    // Short lines leave cells without value; quotes and blanks belong to
-    // the text; two separators in a row give the empty text.
-    const Importtabelle t = tabelle("a;b;c\r\n1;2\r\nx;;z;w\r\n\r\n\"q;r\"; s ;\r\n");
+    // Short lines leave cells without value; quotes and inner blanks belong
+    // to the text; two separators in a row give the empty text.
+    const Importtabelle t = tabelle("a;b;c\r\n1;2\r\nx;;z;w\r\n\r\n\"q;r\"; s t\t; \r\n");
     ASSERT_EQ(std::tuple(t.spalten(), t.zeilen()), std::tuple(4, 5));
     EXPECT_THAT(zeile(t, 0), ElementsAre(Z("a"), Z("b"), Z("c"), std::nullopt));
     EXPECT_THAT(zeile(t, 1), ElementsAre(Z("1"), Z("2"), std::nullopt, std::nullopt));
     EXPECT_THAT(zeile(t, 2), ElementsAre(Z("x"), Z(""), Z("z"), Z("w")));
     EXPECT_THAT(zeile(t, 3), ElementsAre(Z(""), std::nullopt, std::nullopt, std::nullopt));
-    EXPECT_THAT(zeile(t, 4), ElementsAre(Z("\"q"), Z("r\""), Z(" s "), Z("")));
+    EXPECT_THAT(zeile(t, 4), ElementsAre(Z("\"q"), Z("r\""), Z("s t"), Z("")));
     EXPECT_EQ(t.zelle(0, 5), std::nullopt);
     EXPECT_EQ(t.zelle(-1, 0), std::nullopt);
     for (int c = 0; c < 4; ++c) EXPECT_EQ(t.kopf(c), std::nullopt);
@@ -145,6 +145,35 @@ TEST_F(Import, ColumnsComeFromTheLongestLineAndFieldsAreTakenAsTheyStand)
     const Importtabelle breit = ImportdateiLaden({"a", QByteArray(300, ';') + "b"}, ';');
     EXPECT_EQ(breit.spalten(), MaxImportSpalten);
     EXPECT_EQ(std::tuple(breit.zelle(0, 0), breit.zelle(1, 0), breit.zelle(255, 1)), std::tuple(Z("a"), Z(), Z("")));
+}
+
+TEST_F(Import, PreviewHoldsCellsOnlyForRowsEditedOrInserted)
+{
+    // 256 columns of empty fields in 2000 lines: half a million cells that
+    // the preview cuts from the lines only when asked.
+    const Zeilen zeilen(2000, QByteArray(MaxImportSpalten - 1, ';'));
+    Importtabelle t = ImportdateiLaden(zeilen, ';');
+    ASSERT_EQ(std::tuple(t.spalten(), t.zeilen()), std::tuple(MaxImportSpalten, 2000));
+    EXPECT_EQ(t.gehalteneZellen(), 0);
+    EXPECT_EQ(std::tuple(t.zelle(255, 1999), t.zelle(0, 0)), std::tuple(Z(""), Z("")));
+
+    // An edited row holds its cells, an inserted one too; a deleted one lets them go.
+    t.setZelle(3, 7, QByteArray("Meier"));
+    EXPECT_EQ(t.gehalteneZellen(), MaxImportSpalten);
+    t.zeileEinfuegen(0);
+    EXPECT_EQ(t.gehalteneZellen(), 2 * MaxImportSpalten);
+    EXPECT_EQ(std::tuple(t.zelle(3, 8), t.zelle(4, 8), t.zelle(3, 0)), std::tuple(Z("Meier"), Z(""), Z()));
+    t.zeileLoeschen(0);
+    EXPECT_EQ(t.gehalteneZellen(), MaxImportSpalten);
+
+    // The import still takes every row.
+    t.setKopf(3, Spaltenbedeutung::Name);
+    t.setKopf(255, Spaltenbedeutung::Ort);
+    Spielertabelle db;
+    EXPECT_EQ(SpielerdatenbankImportieren(t, alle(t), true, db), 2000);
+    ASSERT_EQ(db.zeilen(), 2000);
+    EXPECT_EQ(db.zeile(7)[1], Z("Meier"));
+    EXPECT_EQ(db.zeile(1999), SpielerZeile{});
 }
 
 TEST_F(Import, RowsAreInsertedAndDeletedInThePreview)
@@ -201,7 +230,7 @@ TEST_F(Import, LineUpCreatesAMatchWithTheKeyedRowsCut)
         "Spieler6;Kurz;987654;03.04.1975\r\n"                   // the year's century goes
         "Spieler17;Niemand;1;2\r\n"
         "spieler2;klein\r\n"
-        " Spieler4;Blank\r\n"
+        " Spieler4 ;Blank\r\n"                                 // the key without its blanks
         "Spieler04;Null\r\n"
         "Spieler16;Letzter;;\r\n");
     QString fehler = QStringLiteral("alt");
@@ -222,19 +251,26 @@ TEST_F(Import, LineUpCreatesAMatchWithTheKeyedRowsCut)
                                      QByteArray("01.02.19")));
     EXPECT_EQ(spieler(6), std::tuple(QByteArray("Kurz"), QByteArray("987654"), QByteArray("03.04.75")));
     EXPECT_EQ(spieler(16), std::tuple(QByteArray("Letzter"), QByteArray(), QByteArray()));
-    for (int n : {2, 3, 4, 7, 8, 9, 10, 11, 13, 14, 15}) EXPECT_TRUE(w.SpielerZeiger[n]->Name.leer()) << n;
+    EXPECT_EQ(spieler(4), std::tuple(QByteArray("Blank"), QByteArray(), QByteArray()));
+    for (int n : {2, 3, 7, 8, 9, 10, 11, 13, 14, 15}) EXPECT_TRUE(w.SpielerZeiger[n]->Name.leer()) << n;
     // Guests stay guests.
     EXPECT_EQ(std::tuple(w.SpielerZeiger[12]->IstHeim, w.SpielerZeiger[1]->IstHeim), std::tuple(0, 1));
 }
 
-TEST_F(Import, LineUpWithBlankAfterTheSeparatorKeepsTheBlanks)
+TEST_F(Import, LineUpWithBlankAfterTheSeparatorTakesTheFieldsWithoutIt)
 {
-    const Importtabelle t = tabelle("Spieler2; Hans; 12345; 1.2.80\r\nGastmannschaft; Gut Holz\r\n");
-    ASSERT_TRUE(SpielaufstellungImportieren(t, alle(t), nullptr));
-    const TSpielerEintrag& s = *AktWettkampf->SpielerZeiger[2];
-    EXPECT_EQ(std::tuple(s.Name.bytes(), s.Pass.bytes(), s.Gebdat.bytes()),
-              std::tuple(QByteArray(" Hans"), QByteArray(" 12345"), QByteArray(" 1.2.80")));
-    EXPECT_EQ(AktWettkampf->Gastmannschaft.bytes(), " Gut Holz");
+    // As the exports write it: "; " and a tab with a blank.
+    for (const char trenn : {';', '\t'}) {
+        const QByteArray s = trenn == ';' ? "; " : "\t ";
+        const Importtabelle t = tabelle("Spieler2" + s + "Hans Meier" + s + "123456" + s + "1.2.80\r\n" +
+                                            "Gastmannschaft" + s + "Gut Holz \r\n",
+                                        trenn);
+        ASSERT_TRUE(SpielaufstellungImportieren(t, alle(t), nullptr));
+        const TSpielerEintrag& p = *AktWettkampf->SpielerZeiger[2];
+        EXPECT_EQ(std::tuple(p.Name.bytes(), p.Pass.bytes(), p.Gebdat.bytes()),
+                  std::tuple(QByteArray("Hans Meier"), QByteArray("123456"), QByteArray("1.2.80")));
+        EXPECT_EQ(AktWettkampf->Gastmannschaft.bytes(), "Gut Holz");
+    }
 }
 
 TEST_F(Import, LineUpOfAnEmptyRangeIsANewMatchAndSixOpenMatchesRefuse)
@@ -371,9 +407,10 @@ TEST_F(Import, DatabaseRowsTakeTheColumnsByTheirMeanings)
     EXPECT_THAT(db.zeile(2), ElementsAre(std::nullopt, Z("Eva"), std::nullopt, std::nullopt, std::nullopt, std::nullopt,
                                          std::nullopt, std::nullopt, std::nullopt, std::nullopt, std::nullopt,
                                          std::nullopt));
-    // An empty first name adds no blank; present but empty fields stay empty texts.
+    // An empty first name adds no blank; an empty field leaves its cell
+    // without value, as the database keeps an empty cell.
     EXPECT_EQ(std::tuple(db.zeile(3)[0], db.zeile(3)[1], db.zeile(3)[2], db.zeile(3)[7]),
-              std::tuple(Z(""), Z("Schulz"), Z(""), Z()));
+              std::tuple(Z(), Z("Schulz"), Z(), Z()));
     // An empty surname adds no blank; a cell is cut to its column.
     EXPECT_EQ(std::tuple(db.zeile(4)[0], db.zeile(4)[1]), std::tuple(Z("Club mit einem sehr langen Nam"), Z("Anna")));
 }
@@ -390,6 +427,69 @@ TEST_F(Import, DatabaseNameLeftOfFirstNameEndsWithTheFirstName)
     SpielerZeile erwartet;
     erwartet[1] = QByteArray("Hans");
     EXPECT_EQ(db.zeile(0), erwartet);
+}
+
+TEST_F(Import, DatabaseExportedAndImportedAgainIsTheSameTable)
+{
+    // Cells the operator left empty have no value, as the grid keeps them.
+    Spielertabelle& db = Spielerdatenbank();
+    db.setZeilen({});
+    const auto zeile = [](std::initializer_list<std::pair<int, const char*>> zellen) {
+        SpielerZeile z;
+        for (const auto& [spalte, text] : zellen) z[std::size_t(spalte)] = QByteArray(text);
+        return z;
+    };
+    db.zeileAnfuegen(zeile({{0, "KSC Gut Holz"}, {1, "Hans M\xFCller"}, {2, "123456"}, {3, "01.02.80"},
+                            {4, "Herren"}, {5, "Deutschland"}, {6, "76133"}, {7, "K\xF6ln"}, {8, "Weg 1"},
+                            {9, "0721 1"}, {10, "0721 2"}, {11, "h@m.de"}}));
+    db.zeileAnfuegen(zeile({{1, "Eva Schulz"}, {2, "654321"}, {11, "eva@x.de"}}));
+    db.zeileAnfuegen({});
+    db.zeileAnfuegen(zeile({{0, "SV"}, {3, "31.12.99"}}));
+    const Spielertabelle vorher = db;
+
+    const std::pair<QString, char> trenner[] = {{QStringLiteral("; "), ';'}, {QStringLiteral("\t "), '\t'}};
+    for (const auto& [export_, import_] : trenner) {
+        Trennzeichen = export_;
+        const QString pfad = QDir(tmp.path()).filePath(QStringLiteral("db.csv"));
+        ASSERT_EQ(SpielerdatenbankExportieren(pfad), QString());
+        QString fehler;
+        const std::optional<Zeilen> zeilen = ImportdateiLesen(pfad, &fehler);
+        ASSERT_TRUE(zeilen) << fehler.toStdString();
+        Importtabelle t = ImportdateiLaden(*zeilen, import_);
+        ASSERT_EQ(t.spalten(), SpielerSpalten);
+        const Spaltenbedeutung koepfe[SpielerSpalten] = {
+            Spaltenbedeutung::Club,   Spaltenbedeutung::Name,   Spaltenbedeutung::Passnummer,
+            Spaltenbedeutung::Geburtsdatum, Spaltenbedeutung::Gruppe, Spaltenbedeutung::Nation,
+            Spaltenbedeutung::Plz,    Spaltenbedeutung::Ort,    Spaltenbedeutung::Adresse,
+            Spaltenbedeutung::Tel,    Spaltenbedeutung::Fax,    Spaltenbedeutung::Email};
+        for (int c = 0; c < SpielerSpalten; ++c) t.setKopf(c, koepfe[c]);
+        // Without the heading line, replacing the table.
+        EXPECT_EQ(SpielerdatenbankImportieren(t, ImportZeilenbereich(QStringLiteral("2"), QString::number(t.zeilen()),
+                                                                     t.zeilen()),
+                                              false, db),
+                  4);
+        ASSERT_EQ(db.zeilen(), vorher.zeilen());
+        for (int r = 0; r < db.zeilen(); ++r) EXPECT_EQ(db.zeile(r), vorher.zeile(r)) << export_.toStdString() << r;
+    }
+    db.setZeilen({});
+}
+
+TEST_F(Import, DatabaseRefusesATableWithoutAColumnItTakes)
+{
+    Importtabelle t = tabelle("Meier;Erste;1\r\n");
+    const QString meldung = QStringLiteral(
+        "Keiner Spalte ist eine Bedeutung für die Spielerdatenbank zugeordnet. Klicken Sie auf den Kopf einer Spalte "
+        "und wählen Sie unter „Spalte:“, was sie enthält (zum Beispiel Name). Es wurde nichts importiert.");
+    EXPECT_EQ(SpielerdatenbankImportFehler(t), meldung);
+    // Meanings the database does not keep count as none.
+    t.setKopf(1, Spaltenbedeutung::Mannschaft);
+    t.setKopf(2, Spaltenbedeutung::Undefiniert);
+    EXPECT_EQ(SpielerdatenbankImportFehler(t), meldung);
+    Spielertabelle db = EineZeile();
+    EXPECT_EQ(SpielerdatenbankImportieren(t, alle(t), false, db), 0);
+    EXPECT_EQ(std::tuple(db.zeilen(), db.zeile(0)[1], DatenbankGeaendert), std::tuple(1, Z("Alt"), 0));
+    t.setKopf(0, Spaltenbedeutung::Name);
+    EXPECT_EQ(SpielerdatenbankImportFehler(t), QString());
 }
 
 TEST_F(Import, DatabaseWithoutAddReplacesButAnEmptyRangeKeepsEverything)

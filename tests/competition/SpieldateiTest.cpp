@@ -497,6 +497,63 @@ TEST_F(Spieldatei_, AnUnknownPresetTakesItsRoundsFromTheLaneBlocks)
     EXPECT_EQ(skriptBoxen().gezeigt.size(), 1);
 }
 
+// A preset inserted before the match's own since it was saved: the number
+// now names "10 Wurf" (one round of 5 and 5). The match keeps its throws and
+// rounds, shows its own preset again, and the operator is told.
+TEST_F(Spieldatei_, APresetInsertedBeforeTheMatchsOwnDoesNotTakeItsPlace)
+{
+    const QString eigene = QStringLiteral("120 Wurf;15;15;12;3;;;Bahn 1 bis 4");
+    const QString eingefuegt = QStringLiteral("10 Wurf;5;5;12;1;;;Bahn 1 bis 2");
+    const auto stand = [](const TWettkampfDaten& w) {
+        return std::tuple(int(w.Wurfvorwahl), int(w.Volle), int(w.Abraeumen), int(w.Durchgaenge), int(w.ErsteBahn),
+                          int(w.LetzteBahn));
+    };
+    const auto meldung = [](const char* rest) {
+        return QStringLiteral("Die Wurfvorwahl Nr. 1 des gespeicherten Spiels (15 Volle und 15 Abräumen je "
+                              "Durchgang) ist auf dieser Anlage jetzt „10 Wurf“ mit anderen Würfen; angezeigt "
+                              "wird „120 Wurf“.") +
+               QString::fromUtf8(rest);
+    };
+
+    // Played: the fixture's four rounds with preset 1 of the list as it was.
+    WurfvorwListe = {eigene};
+    QString hinweis = QStringLiteral("alt");
+    QStringList gespielt;
+    for (const QByteArray& b : Zeilen(Muster())) gespielt << Cp1252::decode(b);
+    ASSERT_TRUE(SpielZeilenLaden(gespielt, true, &fehler, &hinweis)) << fehler.toStdString();
+    EXPECT_TRUE(hinweis.isEmpty());
+    const auto punkte = [](const TWettkampfDaten& w) { return std::tuple(w.Heim.SaP, w.Gast.SaP, w.Heim.MaP, w.Gast.MaP); };
+    const auto vorher = punkte(*AktWettkampf);
+    EXPECT_EQ(stand(*AktWettkampf), std::tuple(0, 15, 15, 4, 1, 4));
+    ASSERT_TRUE(WettkampfSchliessen());
+
+    WurfvorwListe = {eingefuegt, eigene};
+    ASSERT_TRUE(SpielZeilenLaden(gespielt, true, &fehler, &hinweis)) << fehler.toStdString();
+    EXPECT_EQ(stand(*AktWettkampf), std::tuple(1, 15, 15, 4, 1, 4));
+    EXPECT_EQ(punkte(*AktWettkampf), vorher);
+    EXPECT_EQ(hinweis, meldung(" Die 4 Durchgänge kommen aus den gespeicherten Bahnen."));
+    ASSERT_TRUE(WettkampfSchliessen());
+
+    // Prepared: made and saved with the list as it was, no lane played.
+    WurfvorwListe = {eigene};
+    ASSERT_TRUE(WettkampfAnlegen());
+    WettkampfGrundoptionenSetzen();
+    AktWettkampf->Spieler[1].Name = "Meier";
+    ASSERT_EQ(stand(*AktWettkampf), std::tuple(0, 15, 15, 4, 1, 4));
+    const QStringList vorbereitet = SpielZeilen(*AktWettkampf);
+    AktWettkampf->Geaendert = 0;
+    ASSERT_TRUE(WettkampfSchliessen());
+
+    WurfvorwListe = {eingefuegt, eigene};
+    for (const bool mitErgebnissen : {true, false}) {
+        ASSERT_TRUE(SpielZeilenLaden(vorbereitet, mitErgebnissen, &fehler, &hinweis)) << fehler.toStdString();
+        EXPECT_EQ(stand(*AktWettkampf), std::tuple(1, 15, 15, 4, 1, 4));
+        EXPECT_EQ(AktWettkampf->Spieler[1].Name.bytes(), "Meier");
+        EXPECT_EQ(hinweis, meldung(""));
+        ASSERT_TRUE(WettkampfSchliessen());
+    }
+}
+
 // Decimals are written with ',' and read with ',' or '.' whatever the locale.
 TEST_F(Spieldatei_, DecimalsDoNotFollowTheLocale)
 {

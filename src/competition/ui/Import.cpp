@@ -17,10 +17,12 @@
 #include <QComboBox>
 #include <QContextMenuEvent>
 #include <QDir>
+#include <QEventLoop>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -31,6 +33,8 @@
 #include <QTableView>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <system_error>
+#include <thread>
 
 // The preview as a grid: cells without value show nothing, the heading
 // shows each column's meaning, the row heading the line number.
@@ -116,7 +120,7 @@ QLineEdit* zeilenfeld(QWidget* eltern, const char* name)
 
 }  // namespace
 
-TImportieren::TImportieren(QWidget* parent, bool optionen) : QDialog(parent)
+TImportieren::TImportieren(QWidget* parent, bool optionen) : QDialog(parent), m_optionen(optionen)
 {
     setObjectName(QStringLiteral("Importieren"));
     setWindowTitle(QStringLiteral("Importieren"));
@@ -221,6 +225,8 @@ TImportieren::TImportieren(QWidget* parent, bool optionen) : QDialog(parent)
 
     connect(BtnDatei, &QToolButton::pressed, this, [] { KlickSoundSpielen(); });
     connect(BtnDatei, &QToolButton::clicked, this, &TImportieren::BtnDateiClick);
+    // Enter in the path field loads; it must not reach OK, the dialog's default button.
+    EDatei->installEventFilter(this);
     connect(CTrennzeichen, &QComboBox::activated, this, [this] {
         // The loaded lines again with the other separator.
         if (!m_geladen) return;
@@ -228,7 +234,14 @@ TImportieren::TImportieren(QWidget* parent, bool optionen) : QDialog(parent)
         ImportdateiLaden();
     });
     connect(BtnOk, &QPushButton::clicked, this, [this] {
-        if (m_geladen) accept();
+        if (!m_geladen) return;
+        // The database takes only columns with a meaning; without one OK would append empty rows.
+        if (m_optionen)
+            if (const QString fehler = SpielerdatenbankImportFehler(m_tabelle); !fehler.isEmpty()) {
+                boxen().hinweis(fehler);
+                return;
+            }
+        accept();
     });
     connect(BtnAbbrechen, &QPushButton::clicked, this, &QDialog::reject);
     connect(PopupLoeschen, &QAction::triggered, this, &TImportieren::PopupLoeschenClick);
@@ -276,10 +289,59 @@ void TImportieren::BtnDateiClick()
     if (QFileInfo::exists(pfad)) dateiLaden(pfad);
 }
 
+void TImportieren::EDateiEnter()
+{
+    QString pfad = QDir::fromNativeSeparators(EDatei->text().trimmed());
+    if (pfad.isEmpty()) return;
+    if (QDir::isRelativePath(pfad) && !Programmverzeichnis.isEmpty())
+        pfad = QDir(Programmverzeichnis).absoluteFilePath(pfad);
+    pfad = QDir::toNativeSeparators(QDir::cleanPath(pfad));
+    EDatei->setText(pfad);
+    EDatei->setToolTip(pfad);
+    trennzeichenSetzen();
+    dateiLaden(pfad);
+}
+
+bool TImportieren::eventFilter(QObject* o, QEvent* e)
+{
+    if (o == EDatei && e->type() == QEvent::KeyPress) {
+        const int taste = static_cast<QKeyEvent*>(e)->key();
+        if (taste == Qt::Key_Return || taste == Qt::Key_Enter) {
+            EDateiEnter();
+            return true;
+        }
+    }
+    return QDialog::eventFilter(o, e);
+}
+
 bool TImportieren::dateiLaden(const QString& pfad)
 {
-    QString fehler;
-    std::optional<std::vector<QByteArray>> zeilen = ImportdateiLesen(pfad, &fehler);
+    // Reading, converting and splitting a file of up to 64 MB can outlast a
+    // tick: a thread of its own does it while this one goes on with its
+    // events and timers; the dialog takes no input meanwhile.
+    struct Gelesen {
+        std::optional<std::vector<QByteArray>> zeilen;
+        QString fehler;
+    };
+    Gelesen gelesen;
+    {
+        QEventLoop warten;
+        const auto lesen = [&gelesen, &warten, pfad] {
+            gelesen.zeilen = ImportdateiLesen(pfad, &gelesen.fehler);
+            QMetaObject::invokeMethod(&warten, &QEventLoop::quit, Qt::QueuedConnection);
+        };
+        setEnabled(false);
+        try {
+            std::thread leser(lesen);
+            warten.exec();
+            leser.join();
+        } catch (const std::system_error&) {
+            lesen();  // no thread to be had: read here
+        }
+        setEnabled(true);
+    }
+    std::optional<std::vector<QByteArray>> zeilen = std::move(gelesen.zeilen);
+    QString fehler = std::move(gelesen.fehler);
     if (zeilen && zeilen->empty()) {
         zeilen.reset();
         fehler = QStringLiteral("Die Datei „%1“ ist leer.").arg(QFileInfo(pfad).fileName());
@@ -368,5 +430,9 @@ void MannschaftImportieren(const TImportieren& d, bool heim)
 void SpielerdatenbankImportieren(const TImportieren& d)
 {
     if (!d.geladen()) return;
+    if (const QString fehler = SpielerdatenbankImportFehler(d.tabelle()); !fehler.isEmpty()) {
+        boxen().hinweis(fehler);
+        return;
+    }
     SpielerdatenbankImportieren(d.tabelle(), d.zeilenbereich(), d.CBHinzufuegen->isChecked(), Spielerdatenbank());
 }

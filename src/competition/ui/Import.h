@@ -54,6 +54,9 @@ public:
     int gewaehlteSpalte() const { return m_spalte; }
 
     void BtnDateiClick();
+    // Enter in EDatei: the file typed there, loaded as BtnDatei loads the one
+    // picked (a relative path from the program folder).
+    void EDateiEnter();
     // Loads the file with the separator chosen; a file that cannot be read
     // is named in a notice and the preview stays as it was.
     bool dateiLaden(const QString& pfad);
@@ -65,6 +68,7 @@ public:
 
 protected:
     void contextMenuEvent(QContextMenuEvent* e) override;
+    bool eventFilter(QObject* o, QEvent* e) override;
 
 private:
     class Modell;
@@ -79,6 +83,7 @@ private:
     Modell* m_modell;
     int m_spalte = -1;
     bool m_geladen = false;
+    bool m_optionen;
 };
 
 // The openers' work on OK.

@@ -29,6 +29,7 @@
 #include <QMdiSubWindow>
 #include <QPushButton>
 #include <QRegularExpressionValidator>
+#include <QScrollArea>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -146,7 +147,21 @@ TWettkampf::~TWettkampf()
 void TWettkampf::bauen()
 {
     HintergrundSetzen(this, u"ColorSpiel");
-    auto* haupt = new QVBoxLayout(this);
+    // A window lower than its parts need (the database panel open on a small
+    // screen) scrolls instead of squeezing the line-up fields.
+    auto* rahmen = new QVBoxLayout(this);
+    rahmen->setContentsMargins(0, 0, 0, 0);
+    auto* rollen = new QScrollArea(this);
+    rollen->setObjectName(QStringLiteral("Rollbereich"));
+    rollen->setFrameShape(QFrame::NoFrame);
+    rollen->setWidgetResizable(true);
+    rollen->viewport()->setAutoFillBackground(false);
+    auto* inhalt = new QWidget(rollen);
+    inhalt->setObjectName(QStringLiteral("Inhalt"));
+    inhalt->setAutoFillBackground(false);
+    rollen->setWidget(inhalt);
+    rahmen->addWidget(rollen);
+    auto* haupt = new QVBoxLayout(inhalt);
     haupt->setContentsMargins(6, 6, 6, 6);
     haupt->setSpacing(6);
 

@@ -286,7 +286,9 @@ QWidget* TWettkampf::datenbankBauen()
     // A heading click sorts; it does not select the column.
     disconnect(kopf, SIGNAL(sectionPressed(int)), DBGridStarter, SLOT(selectColumn(int)));
     disconnect(kopf, SIGNAL(sectionEntered(int)), DBGridStarter, SLOT(_q_selectColumn(int)));
-    for (int c = 0; c < SpielerSpalten; ++c) DBGridStarter->setColumnWidth(c, SpaltenBreiten[c]);
+    // At least as wide as the heading needs in the font at hand.
+    for (int c = 0; c < SpielerSpalten; ++c)
+        DBGridStarter->setColumnWidth(c, std::max(SpaltenBreiten[c], kopf->sectionSizeHint(c)));
     {
         QPalette p = DBGridStarter->palette();
         p.setColor(QPalette::Base, QColor(236, 236, 236));

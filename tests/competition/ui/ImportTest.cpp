@@ -17,11 +17,13 @@
 #include "support/QtDrucken.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
+#include <QKeyEvent>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QPushButton>
@@ -140,6 +142,55 @@ TEST_F(ImportFenster, DatabaseImportTakesThePickedFileByTheMeaningsGiven)
     EXPECT_EQ(Spielerdatenbank().zeile(vorher)[1], Z("Hans M\xFCller"));
     EXPECT_EQ(Spielerdatenbank().zeile(vorher)[7], std::nullopt);
     EXPECT_EQ(Spielerdatenbank().zeile(vorher + 1)[1], Z("Eva Schulz"));
+}
+
+TEST_F(ImportFenster, EnterInThePathFieldLoadsAndOkWantsAColumnTheDatabaseTakes)
+{
+    const QString pfad = datei(QStringLiteral("spieler.csv"), "Meier; Hans\r\nSchulz; Eva\r\n");
+    Spielerdatenbank().setZeilen({SpielerZeile{}});
+    const auto enter = [](QLineEdit* e) {
+        for (auto art : {QEvent::KeyPress, QEvent::KeyRelease}) {
+            QKeyEvent k(art, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"));
+            QApplication::sendEvent(e, &k);
+        }
+    };
+    const bool ok = oeffnen(Dialog::SpielerdatenbankImportieren, 0, [&](TImportieren& d) {
+        d.CBHinzufuegen->setChecked(false);
+        d.EDatei->setText(QDir(tmp.path()).filePath(QStringLiteral("fehlt.csv")));
+        enter(d.EDatei);
+        EXPECT_FALSE(d.geladen());
+        // Enter loads the typed file and does not reach OK. While the file
+        // is read the window answers its events but takes no input.
+        d.EDatei->setText(pfad);
+        std::optional<bool> gesperrt;
+        QMetaObject::invokeMethod(&d, [&] { gesperrt = !d.isEnabled(); }, Qt::QueuedConnection);
+        enter(d.EDatei);
+        EXPECT_EQ(gesperrt, std::optional(true));
+        EXPECT_TRUE(d.isVisible() && d.isEnabled());
+        ASSERT_TRUE(d.geladen());
+        EXPECT_EQ(std::tuple(d.XGridImport->model()->rowCount(), d.XGridImport->model()->columnCount(), d.EBis->text()),
+                  std::tuple(2, 2, QStringLiteral("2")));
+        EXPECT_EQ(zelle(d, 1, 1), QStringLiteral("Eva"));
+
+        // No column with a meaning the database takes: OK is refused.
+        kopfKlicken(d, 1);
+        d.CSpalte->setCurrentIndex(int(Spaltenbedeutung::Mannschaft));
+        d.BtnOk->click();
+        EXPECT_TRUE(d.isVisible());
+        EXPECT_EQ(Spielerdatenbank().zeilen(), 1);
+        kopfKlicken(d, 0);
+        d.CSpalte->setCurrentIndex(int(Spaltenbedeutung::Name));
+        d.BtnOk->click();
+    });
+    EXPECT_TRUE(ok);
+    EXPECT_EQ(skriptBoxen().gezeigt,
+              (QStringList{QStringLiteral("Die Datei „fehlt.csv“ kann nicht gelesen werden."),
+                           QStringLiteral("Keiner Spalte ist eine Bedeutung für die Spielerdatenbank zugeordnet. "
+                                          "Klicken Sie auf den Kopf einer Spalte und wählen Sie unter „Spalte:“, "
+                                          "was sie enthält (zum Beispiel Name). Es wurde nichts importiert.")}));
+    ASSERT_EQ(Spielerdatenbank().zeilen(), 2);
+    EXPECT_EQ(std::tuple(Spielerdatenbank().zeile(0)[1], Spielerdatenbank().zeile(1)[1]), std::tuple(Z("Meier"), Z("Schulz")));
+    Spielerdatenbank().setZeilen({});
 }
 
 TEST_F(ImportFenster, WithoutAReadableFileOkDoesNothing)

@@ -28,6 +28,8 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMimeData>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
@@ -139,7 +141,9 @@ TEST_F(Datenbankfenster, ThePanelShowsTheDatabaseWithItsColumns)
     const int breiten[] = {170, 170, 85, 95, 130, 100, 60, 140, 170, 100, 100, 170};
     for (int c = 0; c < 12; ++c) {
         EXPECT_EQ(modell->headerData(c, Qt::Horizontal).toString(), koepfe[c]);
-        EXPECT_EQ(grid->columnWidth(c), breiten[c]) << c;
+        // The width the column's texts take, more where the heading needs it.
+        EXPECT_GE(grid->columnWidth(c), breiten[c]) << c;
+        EXPECT_GE(grid->columnWidth(c), grid->horizontalHeader()->sectionSizeHint(c)) << c;
     }
     EXPECT_EQ(namen(), (QStringList{"Zander", "Anna", "Meier", "Hans Meier"}));
     EXPECT_EQ(zelle(0, 3), QStringLiteral("01.02.80"));
@@ -201,6 +205,40 @@ TEST_F(Datenbankfenster, ThePanelShowsTheDatabaseWithItsColumns)
         zelleKlicken(2, 1);
         fensterW->grab().save(QDir(bilder).filePath(QStringLiteral("wettkampf-datenbank.png")));
     }
+}
+
+// Maximized in the program's window on a screen of 1024 x 768, with a font
+// larger than the columns were measured for: the open panel leaves the
+// line-up fields their height (the window scrolls) and every heading fits.
+TEST_F(Datenbankfenster, TheOpenPanelLeavesTheFieldsAndHeadingsTheirRoom)
+{
+    fensterW.reset();
+    const QFont schrift = QApplication::font();
+    QFont gross = schrift;
+    gross.setPointSizeF(schrift.pointSizeF() * 1.5);
+    QApplication::setFont(gross);
+    {
+        QMdiArea bereich;
+        bereich.resize(1024, 660);
+        auto* f = new TWettkampf;
+        f->aktualisieren();
+        QMdiSubWindow* rahmen = bereich.addSubWindow(f);
+        bereich.show();
+        rahmen->showMaximized();
+        f->DatenbankFensterSetzen(TWettkampf::DatenbankHoeheMax);
+        QApplication::processEvents();
+
+        for (int n : {1, 6, 7, 9, 14}) {
+            for (QWidget* feld : {static_cast<QWidget*>(f->name(n)), static_cast<QWidget*>(f->pass(n))})
+                EXPECT_GE(feld->height(), feld->minimumSizeHint().height()) << feld->objectName().toStdString();
+        }
+        QHeaderView* kopf = f->DBGridStarter->horizontalHeader();
+        for (int c = 0; c < SpielerSpalten; ++c)
+            EXPECT_GE(kopf->sectionSize(c), kopf->sectionSizeHint(c)) << SpielerSpaltenListe[std::size_t(c)].kopf;
+        if (const QString bilder = qEnvironmentVariable("CORVALINK_BILDER"); !bilder.isEmpty())
+            bereich.grab().save(QDir(bilder).filePath(QStringLiteral("wettkampf-datenbank-klein.png")));
+    }
+    QApplication::setFont(schrift);
 }
 
 TEST_F(Datenbankfenster, ARowDraggedOntoASlotFillsItAndMovesTheSideDown)
