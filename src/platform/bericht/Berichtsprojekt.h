@@ -107,6 +107,10 @@ QByteArray ProjektText(const Berichtsprojekt& projekt);
 
 // The program folder, whose pictures projects may use besides their own.
 void BerichtProgrammordnerSetzen(const QString& ordner);
+// The path of a project's picture (relative to the project's folder
+// `ordner`, or absolute) when it lies in that folder's tree or the program
+// folder's (a link counts where it leads); none for any other.
+std::optional<QString> ProjektBildpfad(const QString& ordner, const QString& datei);
 
 // The program's default projects (the match report card, the player list),
 // as texts.
