@@ -64,7 +64,9 @@ int main(int argc, char** argv)
     // Videos through Qt's FFmpeg media backend: the GStreamer one needs
     // plugins a plain Debian system lacks. QT_MEDIA_BACKEND chooses another.
     if (qEnvironmentVariableIsEmpty("QT_MEDIA_BACKEND")) qputenv("QT_MEDIA_BACKEND", "ffmpeg");
+    DeutschesGebietsschemaVorbereiten();
     QApplication app(argc, argv);
+    DeutschesGebietsschemaAbschliessen();
     QApplication::setApplicationName(QStringLiteral("Corvalink"));
     QApplication::setApplicationVersion(QStringLiteral("2.21.0062"));
     DeutscheTexteLaden();

@@ -13,6 +13,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <sys/stat.h>
 
 // --- Text files ---------------------------------------------------------------
 
@@ -49,23 +50,33 @@ QString Schreibgrund(int nummer, const QFileDevice& f)
     return text;
 }
 
+QString Speicherfehler(const QString& pfad, const QString& grund)
+{
+    return QStringLiteral("„%1“ konnte nicht gespeichert werden (%2). Die bisherige Datei bleibt unverändert.")
+        .arg(QDir::toNativeSeparators(pfad), grund);
+}
+
 }  // namespace
 
-bool TextdateiVorbereiten(QSaveFile& f, const QStringList& zeilen, QString* grund)
+bool TextdateiVorbereiten(QSaveFile& f, const QStringList& zeilen, QString* grund, bool nurEigentuemer)
 {
     QByteArray daten;
     for (const QString& z : zeilen) {
         daten += Cp1252::encode(z);
         daten += "\r\n";
     }
-    return DateiVorbereiten(f, daten, grund);
+    return DateiVorbereiten(f, daten, grund, nurEigentuemer);
 }
 
-bool DateiVorbereiten(QSaveFile& f, const QByteArray& daten, QString* grund)
+bool DateiVorbereiten(QSaveFile& f, const QByteArray& daten, QString* grund, bool nurEigentuemer)
 {
     errno = 0;
     bool ok = f.open(QIODevice::WriteOnly);
     int nummer = errno;
+    // On the temporary file, which the rename makes the file. A file system
+    // without Unix rights (FAT) refuses them and governs access by its mount:
+    // the file is written all the same.
+    if (ok && nurEigentuemer) ::fchmod(f.handle(), S_IRUSR | S_IWUSR);
     // commit() does not see a write that fails while it flushes the buffer:
     // every byte must have reached the temporary file before the rename.
     if (ok) {
@@ -95,9 +106,7 @@ bool TextdateiSchreiben(const QString& pfad, const QStringList& zeilen, QString*
     QSaveFile f(pfad);
     QString grund;
     if (TextdateiVorbereiten(f, zeilen, &grund) && TextdateiAbschliessen(f, &grund)) return true;
-    if (fehler)
-        *fehler = QStringLiteral("„%1“ konnte nicht gespeichert werden (%2). Die bisherige Datei bleibt unverändert.")
-                      .arg(QDir::toNativeSeparators(pfad), grund);
+    if (fehler) *fehler = Speicherfehler(pfad, grund);
     return false;
 }
 
@@ -189,6 +198,13 @@ public:
     {
         add(name, Wertform::Zahl, z, QString::number(standard), min, max);
     }
+    // Out of min..max the nearest end holds.
+    template <typename T>
+    void zahlImBereich(const QString& name, T* z, qint64 standard, qint64 min, qint64 max)
+    {
+        add(name, Wertform::Zahl, z, QString::number(standard), min, max);
+        m_t.back().naechster = true;
+    }
     template <typename T>
     void hex(const QString& name, T* z, Wertform form, qint64 standard = 0)
     {
@@ -204,7 +220,7 @@ private:
     void add(const QString& name, Wertform f, Einstellungsziel z, const QString& standard, qint64 min = 0,
              qint64 max = -1)
     {
-        m_t.push_back({m_sektion, name, f, z, standard, min, max});
+        m_t.push_back({m_sektion, name, f, z, standard, min, max, false});
     }
 
     Tabelle& m_t;
@@ -394,7 +410,8 @@ Tabelle tabelleBauen()
     b.zahl(L("MaNaIntervall"), &e.MaNaIntervall);
     b.janein(L("GrossAnzeige"), &e.GrossAnzeige);
     b.janein(L("GrossanzWechsel"), &e.GrossanzWechsel);
-    b.zahl(L("GrossanzIntervall"), &e.GrossanzIntervall);
+    // 0: the board does not change matches; from the file 10 to 100 seconds.
+    b.zahlImBereich(L("GrossanzIntervall"), &e.GrossanzIntervall, 0, 10000, 100000);
     b.zahl(L("GrossanzWerbezeit"), &e.GrossanzWerbezeit);
     b.zahl(L("GrossanzWerbeabst"), &e.GrossanzWerbeabst);
     b.janein(L("GrossanzWerbung"), &e.GrossanzWerbung);
@@ -532,7 +549,10 @@ std::optional<qint64> ZiffernLesen(const QString& wert)
 template <typename T>
 bool ZahlSpeichern(T* z, qint64 wert, const Einstellungsschluessel& s)
 {
-    if (s.max >= s.min && (wert < s.min || wert > s.max)) return false;
+    if (s.max >= s.min && (wert < s.min || wert > s.max)) {
+        if (s.naechster) *z = static_cast<T>(std::clamp(wert, s.min, s.max));
+        return false;
+    }
     *z = static_cast<T>(wert);  // the low bits remain
     return true;
 }
@@ -603,10 +623,14 @@ QString EinstellungText(const Einstellungsschluessel& s)
 void EinstellungenVorbelegen()
 {
     for (const Einstellungsschluessel& s : EinstellungsTabelle()) {
-        if (s.form == Wertform::Verschluesselt)
+        if (s.form == Wertform::Verschluesselt) {
             std::get<QString*>(s.ziel)->clear();
-        else
-            EinstellungSetzen(s, s.standard);
+        } else {
+            // The range is the file's: a default may lie outside it.
+            Einstellungsschluessel ohneBereich = s;
+            ohneBereich.max = ohneBereich.min - 1;
+            EinstellungSetzen(ohneBereich, s.standard);
+        }
     }
 }
 
@@ -717,10 +741,19 @@ void InfSchreiben(const QString& sektion, const QString& key, const QString& wer
 
 void EinstellungSchreiben(const Einstellungsschluessel& s) { InfSchreiben(s.sektion, s.name, EinstellungText(s)); }
 
+bool InfDateiSchreiben(QString* fehler)
+{
+    QSaveFile f(InfDatei);
+    QString grund;
+    if (TextdateiVorbereiten(f, InfListe, &grund, true) && TextdateiAbschliessen(f, &grund)) return true;
+    if (fehler) *fehler = Speicherfehler(InfDatei, grund);
+    return false;
+}
+
 bool InfListeSpeichern()
 {
     QString fehler;
-    if (TextdateiSchreiben(InfDatei, InfListe, &fehler)) return true;
+    if (InfDateiSchreiben(&fehler)) return true;
     boxen().hinweis(fehler);
     return false;
 }

@@ -26,10 +26,13 @@ bool TextdateiSchreiben(const QString& pfad, const QStringList& zeilen, QString*
 // lines into it (Windows-1252, CR LF), every byte flushed to the temporary
 // file; then commits. Each returns false with *grund the cause for the
 // operator (a full disk named as such), and a failed preparation cancels f.
-bool TextdateiVorbereiten(QSaveFile& f, const QStringList& zeilen, QString* grund);
+// The file keeps the rights of the file it replaces; nurEigentuemer gives it
+// read and write for its owner alone before a byte is written, where its file
+// system keeps rights.
+bool TextdateiVorbereiten(QSaveFile& f, const QStringList& zeilen, QString* grund, bool nurEigentuemer = false);
 bool TextdateiAbschliessen(QSaveFile& f, QString* grund);
 // The same for any bytes; TextdateiAbschliessen commits.
-bool DateiVorbereiten(QSaveFile& f, const QByteArray& daten, QString* grund);
+bool DateiVorbereiten(QSaveFile& f, const QByteArray& daten, QString* grund, bool nurEigentuemer = false);
 // The file of that name in the folder; a name that differs only in case is
 // found as well (files taken over from Windows installations).
 QString DateiImOrdner(const QString& ordner, const QString& name);
@@ -56,6 +59,10 @@ struct Einstellungsschluessel {
     QString standard;  // default, in the key's value form
     qint64 min = 0;    // range of numbers used as counts or indices;
     qint64 max = -1;   // max < min: none, the low bits of the variable's width remain
+    // A number out of the range takes the range's nearest end instead of
+    // staying as it was (a time that must not be shorter or longer); the
+    // default may lie outside, as "not set".
+    bool naechster = false;
 };
 
 // Every key in reading order.
@@ -66,8 +73,9 @@ const Einstellungsschluessel* SchluesselSuchen(QStringView name);
 void EinstellungenVorbelegen();
 // The value of a setting as the file holds it.
 QString EinstellungText(const Einstellungsschluessel& s);
-// Stores a value text in the key's variable; false (variable unchanged) when
-// it is no number or out of range.
+// Stores a value text in the key's variable; false when it is no number or
+// out of range: the variable stays as it was, or for a key with `naechster`
+// takes the range's nearest end.
 bool EinstellungSetzen(const Einstellungsschluessel& s, const QString& wert);
 
 // Colours by name ("ColorHinweis"); 0 for an unknown name.
@@ -89,8 +97,9 @@ struct KeyWert {
 KeyWert SchluesselWert(const QString& zeile);
 
 // Reads every known key of InfListe into its variable. A value that is no
-// number or out of range leaves that key at its default; the returned
-// messages name each such line.
+// number or out of range leaves that key at its default (or the range's
+// nearest end, see `naechster`); the returned messages name each such line
+// and the value that holds.
 QStringList EinstellungenLesen();
 
 // Sets key = value in the list (does not save): changes the key's last line,
@@ -100,7 +109,11 @@ void ListeSchreiben(QStringList& liste, const QString& sektion, const QString& k
 void InfSchreiben(const QString& sektion, const QString& key, const QString& wert);
 // Writes the setting's current value under its section.
 void EinstellungSchreiben(const Einstellungsschluessel& s);
-// Saves InfListe to InfDatei; a failure is shown to the operator.
+// Saves InfListe to InfDatei, readable and writable by its owner alone (it
+// holds the passwords), also where it replaces a file others could read;
+// false with the message for the operator in *fehler.
+bool InfDateiSchreiben(QString* fehler);
+// The same; a failure is shown to the operator.
 bool InfListeSpeichern();
 
 // --- Position.inf ---------------------------------------------------------------------

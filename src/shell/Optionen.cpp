@@ -4,6 +4,7 @@
 #include "core/SettingsFile.h"
 
 #include <QDebug>
+#include <algorithm>
 
 StrengeZahl StrengeZahlLesen(const QString& text, qint64 max)
 {
@@ -17,10 +18,34 @@ StrengeZahl StrengeZahlLesen(const QString& text, qint64 max)
     return {z, {}};
 }
 
+std::vector<Optionsschluessel> GeraeteSchluessel()
+{
+    std::vector<Optionsschluessel> v;
+    for (int n = 1; n <= 4; ++n) {
+        v.emplace_back(QStringLiteral("[Bahnsteuerung]"), QStringLiteral("DruckerGeraetLpt%1").arg(n));
+        v.emplace_back(QStringLiteral("[Bahnsteuerung]"), QStringLiteral("DruckerGeraetCom%1").arg(n));
+    }
+    v.emplace_back(QStringLiteral("[CanBus]"), QStringLiteral("CanSchnittstelle"));
+    v.emplace_back(QStringLiteral("[System]"), QStringLiteral("ChipkarteSchnittstelle"));
+    return v;
+}
+
 bool OptionenSchreiben(const std::vector<Optionsschluessel>& schluessel, bool infLoeschen, QString* fehler)
 {
-    if (infLoeschen) InfListe.clear();
-    for (const auto& [sektion, name] : schluessel) {
+    // A device key the file holds comes back after the pages' keys, with the
+    // value read from it.
+    std::vector<Optionsschluessel> alle = schluessel;
+    if (infLoeschen) {
+        for (const Optionsschluessel& g : GeraeteSchluessel()) {
+            const bool steht = std::any_of(InfListe.cbegin(), InfListe.cend(), [&g](const QString& z) {
+                return !z.startsWith(QLatin1Char('[')) &&
+                       SchluesselWert(z).key.compare(g.second, Qt::CaseInsensitive) == 0;
+            });
+            if (steht) alle.push_back(g);
+        }
+        InfListe.clear();
+    }
+    for (const auto& [sektion, name] : alle) {
         const Einstellungsschluessel* s = SchluesselSuchen(name);
         if (!s) {
             qWarning() << "Einstellung ohne Schlüssel:" << name;
@@ -28,7 +53,7 @@ bool OptionenSchreiben(const std::vector<Optionsschluessel>& schluessel, bool in
         }
         InfSchreiben(sektion, s->name, EinstellungText(*s));
     }
-    if (!TextdateiSchreiben(InfDatei, InfListe, fehler)) return false;
+    if (!InfDateiSchreiben(fehler)) return false;
 
     const std::pair<const QStringList*, const char*> listen[] = {
         {&FormularNamen, "Formular.inf"}, {&FormularDateien, "FormularDatei.inf"}, {&WurfvorwListe, "Wurfvorw.inf"},

@@ -19,8 +19,13 @@ struct StrengeZahl {
 };
 StrengeZahl StrengeZahlLesen(const QString& text, qint64 max = 65535);
 
-// Empties InfListe when asked, sets every key to its setting's current
-// value in order, saves the settings file, then the six lists into the data
-// folder ("Formular.inf" .. "EmailAn.inf"). False with the message in
-// *fehler when a file could not be saved; the files before it are saved.
+// The keys of the machine's devices that no page enters (the CAN interface,
+// the printer and card reader device files).
+std::vector<Optionsschluessel> GeraeteSchluessel();
+
+// Empties InfListe when asked, keeping the lines of the device keys it
+// holds; sets every key to its setting's current value in order, saves the
+// settings file, then the six lists into the data folder ("Formular.inf" ..
+// "EmailAn.inf"). False with the message in *fehler when a file could not be
+// saved; the files before it are saved.
 bool OptionenSchreiben(const std::vector<Optionsschluessel>& schluessel, bool infLoeschen, QString* fehler);

@@ -24,6 +24,7 @@
 #include <QLocale>
 #include <QTranslator>
 #include <clocale>
+#include <optional>
 
 namespace {
 
@@ -110,4 +111,32 @@ bool DeutscheTexteLaden(const QString& ordner)
         delete uebersetzer;
     }
     return false;
+}
+
+namespace {
+// LC_ALL of the environment before DeutschesGebietsschemaVorbereiten.
+std::optional<QByteArray> g_lcAll;
+bool g_vorbereitet = false;
+}  // namespace
+
+void DeutschesGebietsschemaVorbereiten()
+{
+    g_lcAll = qEnvironmentVariableIsSet("LC_ALL") ? std::optional(qgetenv("LC_ALL")) : std::nullopt;
+    g_vorbereitet = true;
+    qputenv("LC_ALL", "de_DE.UTF-8");
+}
+
+void DeutschesGebietsschemaAbschliessen()
+{
+    if (g_vorbereitet) {
+        g_vorbereitet = false;
+        if (g_lcAll)
+            qputenv("LC_ALL", *g_lcAll);
+        else
+            qunsetenv("LC_ALL");
+        // The application object set it from the German name, which the
+        // machine may lack: everything would fall back to plain "C".
+        std::setlocale(LC_ALL, "");
+    }
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
 }

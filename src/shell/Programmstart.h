@@ -25,3 +25,12 @@ double Ausgabelautstaerke();
 // `ordner` (empty: Qt's translations folder); true when they were found
 // there, false (no error) when they are missing.
 bool DeutscheTexteLaden(const QString& ordner = {});
+
+// Qt reads the locale of its own dialogs (the dates of the file dialog) from
+// the environment once, while the application object is being built. The
+// first call, before that, makes it German whatever the machine's; the
+// second, right after, puts the environment back for the programs the
+// program starts, sets the C library's locale from it and makes German the
+// default locale of every widget.
+void DeutschesGebietsschemaVorbereiten();
+void DeutschesGebietsschemaAbschliessen();

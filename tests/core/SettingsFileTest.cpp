@@ -9,6 +9,7 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <map>
+#include <sys/stat.h>
 
 namespace {
 
@@ -28,6 +29,13 @@ protected:
     {
         QFile f(pfad(name));
         return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+
+    // The permission bits of the file, as ls shows them in octal.
+    int rechte(const QString& name) const
+    {
+        struct stat st {};
+        return ::stat(QFile::encodeName(pfad(name)).constData(), &st) == 0 ? int(st.st_mode & 07777) : -1;
     }
 
     QTemporaryDir dir;
@@ -150,6 +158,56 @@ TEST_F(SettingsFile, ABadValueKeepsItsDefaultAndTheRestIsRead)
     EXPECT_EQ(Einst.Drucker[2].DrBahnBis, 4);
     EXPECT_EQ(Einst.TimeoutBahnw, 5);
     EXPECT_EQ(Einst.CanBusIrq, 10);
+}
+
+// The change interval of the result board outside 10,000..100,000 ms takes
+// the nearest end and is reported as a bad value is; without the key the
+// board does not change matches (0).
+TEST_F(SettingsFile, TheBoardsChangeIntervalTakesTheNearestValueOfItsRange)
+{
+    const struct {
+        const char* wert;
+        i32 gilt;
+        const char* meldung;  // nullptr: none
+    } faelle[] = {
+        {"1", 10000, "„1“ ist für GrossanzIntervall kein gültiger Wert, es gilt 10000."},
+        {"0", 10000, "„0“ ist für GrossanzIntervall kein gültiger Wert, es gilt 10000."},
+        {"9999", 10000, "„9999“ ist für GrossanzIntervall kein gültiger Wert, es gilt 10000."},
+        {"100001", 100000, "„100001“ ist für GrossanzIntervall kein gültiger Wert, es gilt 100000."},
+        {"-5", 10000, "„-5“ ist für GrossanzIntervall kein gültiger Wert, es gilt 10000."},
+        {"10000", 10000, nullptr},
+        {"100000", 100000, nullptr},
+        {"35000", 35000, nullptr},
+        {"bald", 0, "„bald“ ist für GrossanzIntervall kein gültiger Wert, es gilt 0."},
+    };
+    for (const auto& f : faelle) {
+        schreiben(QStringLiteral("Bravolin.inf"), QByteArray("[Anzeige]\r\nGrossanzIntervall = ") + f.wert + "\r\n");
+        const QStringList fehler = EinstellungenLaden(dir.path());
+        EXPECT_EQ(Einst.GrossanzIntervall, f.gilt) << f.wert;
+        if (f.meldung)
+            EXPECT_EQ(fehler, QStringList{QStringLiteral("Bravolin.inf, Zeile 2: ") + QString::fromUtf8(f.meldung)});
+        else
+            EXPECT_TRUE(fehler.isEmpty()) << f.wert;
+    }
+    schreiben(QStringLiteral("Bravolin.inf"), "[Anzeige]\r\nGrossanzWechsel = True\r\n");
+    EXPECT_TRUE(EinstellungenLaden(dir.path()).isEmpty());
+    EXPECT_EQ(Einst.GrossanzIntervall, 0);
+}
+
+// The file holds the FTP and mail passwords: its owner alone may read it,
+// also when it replaces a file that everyone could read.
+TEST_F(SettingsFile, TheSettingsFileIsForItsOwnerOnly)
+{
+    InfDatei = pfad(QStringLiteral("Bravolin.inf"));
+    Einst.FtpZugang = QStringLiteral("geheim");
+    EinstellungSchreiben(*SchluesselSuchen(u"FtpZugang"));
+    ASSERT_TRUE(InfListeSpeichern());
+    EXPECT_EQ(rechte(QStringLiteral("Bravolin.inf")), 0600);
+
+    ASSERT_EQ(::chmod(QFile::encodeName(InfDatei).constData(), 0644), 0);
+    ASSERT_TRUE(InfListeSpeichern());
+    EXPECT_EQ(rechte(QStringLiteral("Bravolin.inf")), 0600);
+    EXPECT_TRUE(lesen(QStringLiteral("Bravolin.inf")).contains("FtpZugang = "));
 }
 
 TEST_F(SettingsFile, WriterPlacesKeysInTheirSection)

@@ -351,6 +351,7 @@ TEST(Infofenster, NarrowScreenWarnsAndEndsTheProgram)
     EXPECT_TRUE(ende.TimerEnde->enabled());
     ende.TimerEndeGo();
     EXPECT_EQ(beendet, 1);
+    EXPECT_EQ(ende.exitcode(), 1);  // the program failed
 }
 
 // The match window and the result window as the operator switches between

@@ -314,6 +314,97 @@ TEST_F(Optionendialog, ClearingTheDefinitionsLeavesOnlyTheKeysOfTheDialog)
     EXPECT_FALSE(f<QCheckBox>("CBInfLoeschen")->isChecked());
 }
 
+// The devices of the machine (CAN interface, printer and card reader device
+// files) have no page: clearing the definitions keeps the lines the file
+// holds, so the next start still finds its devices; it adds none it lacks.
+TEST_F(Optionendialog, ClearingTheDefinitionsKeepsTheDevicesNoPageEnters)
+{
+    starten(Start + QStringList{"", "[Bahnsteuerung]", "DruckerGeraetLpt1 = /dev/usb/lp0",
+                                "DruckerGeraetCom3 = /dev/ttyUSB1", "", "[CanBus]",
+                                "CanSchnittstelle = socketcan:can1", "", "[System]",
+                                "ChipkarteSchnittstelle = /dev/ttyACM0"});
+    oeffnen();
+    f<QCheckBox>("CBInfLoeschen")->setChecked(true);
+    dlg->BtnOK->click();
+    ASSERT_EQ(dlg->result(), QDialog::Accepted);
+
+    const Sektionen s = Zerlegen(datei());
+    EXPECT_FALSE(s.count("[Service]"));  // the rest is cleared as before
+    EXPECT_TRUE(s.at("[Bahnsteuerung]").contains(QStringLiteral("DruckerGeraetLpt1 = /dev/usb/lp0")));
+    EXPECT_TRUE(s.at("[Bahnsteuerung]").contains(QStringLiteral("DruckerGeraetCom3 = /dev/ttyUSB1")));
+    EXPECT_TRUE(s.at("[CanBus]").contains(QStringLiteral("CanSchnittstelle = socketcan:can1")));
+    EXPECT_TRUE(s.at("[System]").contains(QStringLiteral("ChipkarteSchnittstelle = /dev/ttyACM0")));
+    EXPECT_FALSE(datei().join(u'|').contains(QStringLiteral("DruckerGeraetLpt2")));
+
+    // The next start.
+    EinstellungenLaden(ordner.path());
+    EXPECT_EQ(Einst.CanSchnittstelle, QStringLiteral("socketcan:can1"));
+    EXPECT_EQ(Einst.DruckerGeraetLpt[1], QStringLiteral("/dev/usb/lp0"));
+    EXPECT_EQ(Einst.DruckerGeraetLpt[2], QStringLiteral("/dev/lp1"));
+    EXPECT_EQ(Einst.DruckerGeraetCom[3], QStringLiteral("/dev/ttyUSB1"));
+    EXPECT_EQ(Einst.ChipkarteSchnittstelle, QStringLiteral("/dev/ttyACM0"));
+}
+
+// OK writes the file with the passwords readable by its owner alone, also
+// where the file was readable by everyone.
+TEST_F(Optionendialog, OkLeavesTheSettingsFileToItsOwner)
+{
+    starten(Start);
+    ASSERT_TRUE(QFile::setPermissions(InfDatei, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                                    QFileDevice::ReadGroup | QFileDevice::ReadOther));
+    oeffnen();
+    f<QLineEdit>("EFtpPasswort")->setText(QStringLiteral("geheim"));
+    dlg->BtnOK->click();
+    ASSERT_EQ(dlg->result(), QDialog::Accepted);
+    EXPECT_EQ(QFile::permissions(InfDatei) & ~(QFileDevice::ReadUser | QFileDevice::WriteUser),
+              QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+}
+
+// A team or name board switched on without its width would stay dark: OK
+// names the width that is missing and stores nothing. A board switched off
+// needs none.
+TEST_F(Optionendialog, ABoardSwitchedOnWithoutItsWidthIsRefused)
+{
+    const struct {
+        const char *schalter, *feld, *text, *meldung;
+    } faelle[] = {
+        {"CBMannschAnzeige", "EStellenMannschaft", "0",
+         "Die Mannschaftsanzeige ist eingeschaltet, aber ihre Stellen fehlen: bitte die Anzahl der Stellen der "
+         "Mannschaftsanzeige eingeben !"},
+        {"CBNamenanzeige", "EStellenNamen", "",
+         "Die Namenanzeige ist eingeschaltet, aber ihre Stellen fehlen: bitte die Anzahl der Stellen der "
+         "Namenanzeige eingeben !"},
+    };
+    for (const auto& fall : faelle) {
+        skriptBoxen().gezeigt.clear();
+        starten({"[Anzeige]", "MannschAnzeigeDig = 11", "NamenAnzeigeDig = 9"});
+        const QStringList vorher = datei();
+        oeffnen();
+        f<QCheckBox>(fall.schalter)->setChecked(true);
+        f<QLineEdit>(fall.feld)->setText(QLatin1String(fall.text));
+        dlg->BtnOK->click();
+        EXPECT_TRUE(dlg->isVisible()) << fall.feld;
+        EXPECT_EQ(dlg->TabControlOptionen->currentIndex(), TOptionen::Anzeige);
+        EXPECT_EQ(gezeigt(), QStringList{QString::fromUtf8(fall.meldung)});
+        EXPECT_EQ(dlg->focusWidget(), f<QLineEdit>(fall.feld));
+        EXPECT_EQ(datei(), vorher);
+        EXPECT_FALSE(Einst.MannschanzOn || Einst.NamenanzOn);
+
+        f<QLineEdit>(fall.feld)->setText(QStringLiteral("11"));
+        dlg->BtnOK->click();
+        EXPECT_EQ(dlg->result(), QDialog::Accepted) << fall.feld;
+        dlg.reset();
+    }
+
+    // Switched off, a width of 0 is no error.
+    skriptBoxen().gezeigt.clear();
+    starten({"[Anzeige]", "MannschAnzeige = False", "NamenAnzeige = False"});
+    oeffnen();
+    dlg->BtnOK->click();
+    EXPECT_EQ(dlg->result(), QDialog::Accepted);
+    EXPECT_TRUE(gezeigt().isEmpty());
+}
+
 TEST_F(Optionendialog, CancelWritesNothingWhileTouchAndVolumeStayAsSetInTheDialog)
 {
     starten(Start);
@@ -446,7 +537,7 @@ TEST_F(Optionendialog, NoAudioDeviceKeepsTheDeviceBefore)
 
 TEST_F(Optionendialog, TimeUpdateAndDisplayWindowsAreAppliedOnOk)
 {
-    starten({"[Anzeige]", "GrossAnzeige = True", "NamenAnzeige = True"});
+    starten({"[Anzeige]", "GrossAnzeige = True", "NamenAnzeige = True", "NamenAnzeigeDig = 9"});
     oeffnen();
     // One monitor: the box stays as stored, and is saved so.
     EXPECT_FALSE(f<QCheckBox>("CBDualScreen")->isEnabled());
@@ -604,7 +695,8 @@ TEST_F(Optionendialog, InternetPageDependentControlsAndTheServicesNotSetUp)
 
 TEST_F(Optionendialog, RecipientListEditorAndPointsBoxes)
 {
-    starten({"[Ansicht]", "Punkteanzeige = False", "", "[Anzeige]", "MannschAnzeige = True", "MannschAnzeigeAnz = 3"});
+    starten({"[Ansicht]", "Punkteanzeige = False", "", "[Anzeige]", "MannschAnzeige = True", "MannschAnzeigeDig = 11",
+             "MannschAnzeigeAnz = 3"});
     EmailAnListe = {QStringLiteral("a@kegeln.de"), QStringLiteral("c@kegeln.de")};
     oeffnen();
     auto* an = f<QComboBox>("CEmailAn");
@@ -708,12 +800,13 @@ TEST(Optionenlogik, StrictNumbersAndTheThrowTimeStep)
     EXPECT_EQ(SpielzeitAusText(QStringLiteral("zehn")), 6);
 }
 
-// Every key the pages write is a setting, under the section it is read from.
+// Every key the pages write, and every device key, is a setting, under the
+// section it is read from.
 TEST(Optionenlogik, EveryKeyOfThePagesIsASettingOfItsSection)
 {
     int anzahl = 0;
     for (const auto& liste : {AllgemeinSchluessel(), AnsichtSchluessel(), SystemSchluessel(), ProgrammeSchluessel(),
-                              InternetSchluessel(), EmailSchluessel(), AnzeigeSchluessel()})
+                              InternetSchluessel(), EmailSchluessel(), AnzeigeSchluessel(), GeraeteSchluessel()})
         for (const auto& [sektion, name] : liste) {
             const Einstellungsschluessel* s = SchluesselSuchen(name);
             ASSERT_NE(s, nullptr) << name.toStdString();
@@ -721,5 +814,5 @@ TEST(Optionenlogik, EveryKeyOfThePagesIsASettingOfItsSection)
             EXPECT_EQ(s->sektion, sektion) << name.toStdString();
             ++anzahl;
         }
-    EXPECT_EQ(anzahl, 12 + 6 + 57 + 6 + 5 + 6 + 17 + 8 + 14);
+    EXPECT_EQ(anzahl, 12 + 6 + 57 + 6 + 5 + 6 + 17 + 8 + 14 + 10);
 }

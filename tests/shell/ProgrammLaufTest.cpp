@@ -7,6 +7,7 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QThread>
+#include <cstdio>
 #include <gtest/gtest.h>
 
 namespace {
@@ -49,14 +50,18 @@ protected:
         QProcess p;
         p.setProcessEnvironment(env);
         p.setWorkingDirectory(pfad(QStringLiteral("Programm")));
-        p.setProcessChannelMode(QProcess::ForwardedChannels);
+        // Its error output is kept for the test and shown as well.
+        p.setProcessChannelMode(QProcess::ForwardedOutputChannel);
         p.start(QStringLiteral(CORVALINK_PROGRAMM), {});
         if (!p.waitForStarted(FristMs)) return -1;
-        if (!p.waitForFinished(FristMs)) {
+        const bool beendet = p.waitForFinished(FristMs);
+        if (!beendet) {
             p.kill();
             p.waitForFinished();
-            return -1;
         }
+        fehlerausgabe = QString::fromUtf8(p.readAllStandardError());
+        std::fputs(qPrintable(fehlerausgabe), stderr);
+        if (!beendet) return -1;
         return p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
     }
 
@@ -70,6 +75,7 @@ protected:
         return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
     }
 
+    QString fehlerausgabe;  // of the last run
     QTemporaryDir m_tmp;
 };
 
@@ -87,9 +93,14 @@ TEST_F(ProgrammLauf, WindowsBeendenEndsAndShutsDownOnce)
     EXPECT_EQ(abschaltungen(FristMs), QStringLiteral("systemctl poweroff\n"));
 }
 
-// Below 1024 pixels the start-up window warns and its closing ends the program.
+// Below 1024 pixels the start-up window warns and its closing ends the
+// program, which says why on its error output and ends as failed.
 TEST_F(ProgrammLauf, NarrowScreenEndsWhenTheStartUpWindowCloses)
 {
-    EXPECT_EQ(laufen(1000, QString()), 0);
+    EXPECT_EQ(laufen(1000, QString()), 1);
+    EXPECT_TRUE(fehlerausgabe.contains(QStringLiteral(
+        "Corvalink: Der Bildschirm ist 1000 Bildpunkte breit, das Programm braucht mindestens 1024. "
+        "Das Programm wird beendet.\n")))
+        << fehlerausgabe.toStdString();
     EXPECT_EQ(abschaltungen(0), QString());
 }

@@ -70,6 +70,22 @@ TEST_F(ProgrammStart, FromAnEmptyFolder)
     EXPECT_EQ(&startPrompts(), &skriptPrompts());
 }
 
+// Every window of the program shows its own symbol, a pin and a ball on a
+// dark blue rounded square, not Qt's.
+TEST_F(ProgrammStart, WindowsShowTheProgramsSymbol)
+{
+    Programm p(Optionen());
+    p.starten(ordner.path());
+    for (const QWidget* w : {static_cast<QWidget*>(p.hauptfenster()), static_cast<QWidget*>(p.info())}) {
+        const QIcon symbol = w->windowIcon();
+        ASSERT_EQ(symbol.availableSizes(), QList<QSize>{QSize(256, 256)});
+        const QImage bild = symbol.pixmap(QSize(256, 256)).toImage();
+        EXPECT_EQ(qAlpha(bild.pixel(2, 2)), 0);                     // the corner is clear
+        EXPECT_EQ(bild.pixelColor(200, 30), QColor(24, 48, 96));     // the square
+        EXPECT_GT(bild.pixelColor(100, 60).lightness(), 200);        // the pin's white head
+    }
+}
+
 TEST_F(ProgrammStart, BadSettingsValueShowsItsMessageAndGoesOn)
 {
     ASSERT_TRUE(TextdateiSchreiben(QDir(ordner.path()).filePath(QStringLiteral("Bravolin.inf")),

@@ -16,6 +16,7 @@
 #include <QProgressBar>
 #include <QScreen>
 #include <QSysInfo>
+#include <cstdio>
 
 namespace {
 
@@ -164,7 +165,12 @@ void TInfo::closeEvent(QCloseEvent* event)
         LLaden->hide();
         ProgressBar->hide();
     } else if (Progende) {
-        Progende->ProgrammBeenden();
+        // Whoever started the program learns why it ended.
+        std::fputs(qUtf8Printable(QStringLiteral("Corvalink: Der Bildschirm ist %1 Bildpunkte breit, das Programm "
+                                                 "braucht mindestens 1024. Das Programm wird beendet.\n")
+                                      .arg(m_breite)),
+                   stderr);
+        Progende->ProgrammBeenden(1);
     }
     QDialog::closeEvent(event);
 }

@@ -25,6 +25,7 @@ class AnzeigeSeiteImpl final : public Optionenseite {
 public:
     explicit AnzeigeSeiteImpl(TOptionen& dialog);
     void laden() override;
+    std::optional<Feldfehler> pruefen() const override;
     void speichern() override;
     std::vector<Optionsschluessel> schluessel() const override { return AnzeigeSchluessel(); }
     void gezeigt() override
@@ -134,6 +135,21 @@ void AnzeigeSeiteImpl::laden()
     for (QCheckBox* c : {CBSaPAnzeige, CBSaPWand, CBSaPNamen, CBMaPMannsch}) c->setEnabled(Einst.Punkteanzeige);
     CBDualScreen->setEnabled(QGuiApplication::screens().size() > 1);
     CSpielzeit->setCurrentIndex(CSpielzeit->findText(QString::number(Einst.SpielzeitIntervall)));
+}
+
+// A board switched on without a width would stay dark.
+std::optional<Feldfehler> AnzeigeSeiteImpl::pruefen() const
+{
+    const std::pair<QCheckBox*, QLineEdit*> tafeln[] = {{CBMannschAnzeige, EStellenMannschaft},
+                                                        {CBNamenanzeige, EStellenNamen}};
+    for (const auto& [schalter, feld] : tafeln) {
+        if (!schalter->isChecked() || u8(TextZuZahl(feld->text())) != 0) continue;  // as stored
+        const QString tafel = schalter->text().trimmed();
+        return Feldfehler{feld, QStringLiteral("Die %1 ist eingeschaltet, aber ihre Stellen fehlen: bitte die Anzahl "
+                                               "der Stellen der %1 eingeben !")
+                                    .arg(tafel)};
+    }
+    return std::nullopt;
 }
 
 void AnzeigeSeiteImpl::speichern()

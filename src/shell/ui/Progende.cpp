@@ -50,7 +50,7 @@ TProgende::TProgende(QWidget* parent, Abschaltung* abschaltung)
     connect(BtnNein, &QPushButton::clicked, this, [this] { done(ErgebnisNein); });
 
     TimerEnde = new Zeitgeber([this] { TimerEndeGo(); }, EndeWarten::IntervallMs, this);
-    Beenden = [] { QCoreApplication::exit(0); };
+    Beenden = [this] { QCoreApplication::exit(m_exitcode); };
 }
 
 void TProgende::showEvent(QShowEvent* event)
@@ -75,8 +75,9 @@ void TProgende::BtnJaClick()
     ProgrammBeenden();
 }
 
-void TProgende::ProgrammBeenden()
+void TProgende::ProgrammBeenden(int exitcode)
 {
+    m_exitcode = exitcode;
     hide();  // ends a modal run without closing: the shut-down choice stays
     if (!ProgrammBeendenVorbereiten()) {
         BtnJa->setEnabled(true);

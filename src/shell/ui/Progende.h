@@ -24,15 +24,17 @@ public:
     QPushButton* BtnNein;
     Zeitgeber* TimerEnde;
     TabfShutdown abfShutdown;
-    // Tells the application to terminate (tests record it instead). No
-    // window is asked to close: the main window would refuse.
+    // Tells the application to terminate with exitcode() (tests record it
+    // instead). No window is asked to close: the main window would refuse.
     std::function<void()> Beenden;
     // From "Ja" with every match closed until the program terminates.
     bool endeLaeuft() const { return m_laeuft; }
 
     void BtnJaClick();
     // The end sequence; also run by the start-up window on a narrow screen.
-    void ProgrammBeenden();
+    // The program ends with that exit code.
+    void ProgrammBeenden(int exitcode = 0);
+    int exitcode() const { return m_exitcode; }
     void TimerEndeGo();
 
 protected:
@@ -47,4 +49,5 @@ private:
     EndeWarten m_warten;
     bool m_laeuft = false;
     bool m_beendet = false;
+    int m_exitcode = 0;
 };

@@ -44,6 +44,7 @@
 #include "shell/ui/Tipps.h"
 
 #include <QGuiApplication>
+#include <QIcon>
 
 Programm::Programm(const ProgrammOptionen& optionen) : m_optionen(optionen) {}
 
@@ -87,6 +88,7 @@ Programm::~Programm()
 QStringList Programm::starten(const QString& programmordner)
 {
     QGuiApplication::setApplicationName(QStringLiteral("Corvalink"));
+    QGuiApplication::setWindowIcon(QIcon(QStringLiteral(":/symbole/Corvalink.png")));
     m_shell = std::make_unique<DesktopShell>();
     setShellStarter(m_shell.get());
     m_sound = std::make_unique<QtSound>();
