@@ -113,6 +113,8 @@ QString Ungueltig(const char* feld, u32 wert)
         .arg(wert);
 }
 
+QString KeineMannschaftskarte() { return QStringLiteral("Im Leser befindet sich keine Mannschaftskarte !"); }
+
 QString KeinPlatz() { return QStringLiteral("Es ist kein Platz für einen weiteren Wettkampf frei."); }
 
 // Units 0..1535 in blocks, the progress after each. After a failed block
@@ -148,7 +150,7 @@ Kartenergebnis MannschaftskarteEinlesen(const Kartenuebertragung& u, TMannschaft
         KartentypPruefen();
         if (!BloeckeUebertragen(false, u)) return Kartenergebnis::Fehler;
         if (!KartenkennungIst(MannschaftskartenKennung)) {
-            boxen().hinweis(QStringLiteral("Im Leser befindet sich keine Mannschaftskarte !"));
+            boxen().hinweis(KeineMannschaftskarte());
             return Kartenergebnis::FalscheKarte;
         }
         if (std::optional<TMannschaftskartenDaten> d = MannschaftskarteAuslesen(Kartenpuffer)) {
@@ -380,6 +382,7 @@ Kartenergebnis MannschaftskarteLaden(const Kartenuebertragung& u)
     WettkampfVorgabenSetzen();
     WettkampfOptionenAbleiten();
     w.Geaendert = 0;
+    KarteGenommenMerken();
     return Kartenergebnis::Ok;
 }
 
@@ -405,5 +408,17 @@ Kartenergebnis GastkarteLaden(const Kartenuebertragung& u)
         s.LetztPlatz.setzen(k.Platzierung);
     }
     w.Geaendert = 1;
+    KarteGenommenMerken();
     return Kartenergebnis::Ok;
+}
+
+bool GastkarteFaellig()
+{
+    if (!KartenleserAktiv || !KartenkopfLesen() || KarteGenommen()) return false;
+    if (KartenkennungIst(MannschaftskartenKennung)) return true;
+    if (!KarteGemeldet()) {
+        KarteGemeldetMerken();
+        boxen().hinweis(KeineMannschaftskarte());
+    }
+    return false;
 }

@@ -80,8 +80,13 @@ void MannschaftskarteUebernehmen(const TMannschaftskartenDaten& d, TWettkampfDat
 // with a number too long for its field (a notice says why, Fehler).
 Kartenergebnis MannschaftskarteSpeichern(const Kartenuebertragung& u);
 // A new current match from the card (refused with a notice when six
-// matches are open or a value cannot be used: Fehler, no slot taken).
+// matches are open or a value cannot be used: Fehler, no slot taken). A
+// card loaded here or by GastkarteLaden counts as taken while it stays in.
 Kartenergebnis MannschaftskarteLaden(const Kartenuebertragung& u);
 // The card's club and players 1..8 as the guest side of the current match;
 // players who have started keep their entries.
 Kartenergebnis GastkarteLaden(const Kartenuebertragung& u);
+// The match window's guest field clicked: true when the card in the reader
+// is a team card not taken since it was inserted (the guest load is due). A
+// card of another kind is told once while it stays in.
+bool GastkarteFaellig();

@@ -385,6 +385,9 @@ TEST_F(WettkampfKarten, PlayerCardsInsertedWhileWaitingFillTheFocusedLines)
     spielerkarte("Bruno Birke");
     Timer7Go();
     EXPECT_STREQ(AktWettkampf->Spieler[3].Name.c_str(), "Bruno Birke");
+    klicken(w->name(5));  // still in: it was taken, the name is typed
+    Timer7Go();
+    EXPECT_TRUE(AktWettkampf->Spieler[5].Name.leer());
     EXPECT_TRUE(boxen.gezeigt.isEmpty());
 
     Timer71Go();  // 20 seconds without a card end the wait
@@ -395,22 +398,34 @@ TEST_F(WettkampfKarten, PlayerCardsInsertedWhileWaitingFillTheFocusedLines)
     EXPECT_FALSE(Timer7().enabled());
 }
 
-TEST_F(WettkampfKarten, ACardThatIsNoPlayerCardIsAskedForAgainUntilCancelled)
+// A card of another kind is told once while it stays in, and a player card
+// put in its place is taken. A player card that does not read is asked for
+// again until cancelled, and not again while it stays in.
+TEST_F(WettkampfKarten, ACardOfAnotherKindIsToldOnceAndAPromptCancelledStaysCancelled)
 {
+    const QString Erneut = QStringLiteral("Bitte Karte erneut einschieben !");
     teamkarte();
+    for (int n : {9, 9, 10}) {
+        klicken(w->name(n));
+        Timer7Go();
+    }
+    EXPECT_EQ(boxen.gezeigt, QStringList{KeineSpielerkarte});
     klicken(w->name(9));
-    boxen.antworten = {ErgebnisOk};  // OK reads again at once: now the player card is in
-    boxen.vorFrage = [this] { spielerkarte("Gast Eins"); };
+    spielerkarte("Gast Eins");  // in its place between two ticks
     Timer7Go();
-    EXPECT_EQ(boxen.gezeigt, QStringList{QStringLiteral("Bitte Karte erneut einschieben !")});
     EXPECT_STREQ(AktWettkampf->Spieler[9].Name.c_str(), "Gast Eins");
 
+    boxen.gezeigt.clear();
     karte->vorhanden = false;
     Timer7Go();
-    teamkarte();
-    boxen.vorFrage = nullptr;
-    Timer7Go();  // cancelled
+    spielerkarte(QByteArray(31, 'x'));  // a name without its end within the field
+    boxen.antworten = {ErgebnisOk};     // OK reads again at once, then cancelled
+    Timer7Go();
+    EXPECT_EQ(boxen.gezeigt, QStringList(2, Erneut));
     EXPECT_FALSE(Timer7().enabled());
+    klicken(w->name(10));
+    Timer7Go();
+    EXPECT_EQ(boxen.gezeigt.size(), 2);
     EXPECT_TRUE(AktWettkampf->Spieler[10].Name.leer());
 }
 
