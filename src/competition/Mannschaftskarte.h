@@ -27,7 +27,10 @@ inline constexpr int MannschaftskarteEinheiten = MannschaftskarteBlock * Mannsch
 
 // The effects of a transfer that the window shows: the progress (units
 // moved of the total) and the prompt after a failed block ("Bitte Karte
-// erneut einschieben !": true retries the block, false gives up).
+// erneut einschieben !": true retries the block, false gives up). The block
+// is retried only on the card the transfer began on (the units moved so
+// far, before the first block its tag, read back equal); another card ends
+// the transfer with a notice.
 struct Kartenuebertragung {
     std::function<void(int erreicht, int gesamt)> fortschritt;
     std::function<bool()> erneutEinschieben;
