@@ -158,6 +158,36 @@ TEST_F(SpielerkartenFenster, SavedEditsReadBackEqualAndKeepTheReservedField)
     EXPECT_EQ(neu.felder(), gespeichert);
 }
 
+// Written without a read in this window, a player card keeps its own
+// reserved field and a card of another kind gets it empty: not the one of
+// the card read last in the run.
+TEST_F(SpielerkartenFenster, WrittenWithoutAReadTheCardKeepsItsOwnReservedField)
+{
+    const struct {
+        const char* name;
+        bool spielerkarte;
+        QByteArray reserviert;  // afterwards
+    } faelle[] = {{"a player card", true, "QR"}, {"a blank card", false, ""}};
+    for (const auto& f : faelle) {
+        SCOPED_TRACE(f.name);
+        Spielerkarte.Reserviert = "AB";  // read before, from another card
+        karte->vorhanden = false;
+        TSpielerkarte& w = oeffnen();
+        if (f.spielerkarte) {
+            spielerkarte();
+            karte->text(175, "QR");
+        } else {
+            karte->einheiten.fill(0);
+            karte->vorhanden = true;
+        }
+        w.ueberschreibenFragen = [] { return true; };
+        tippen(w.EName, QStringLiteral("Neu"));
+        Klicken(w.BtnSpeichern);
+        EXPECT_EQ(karte->lesen(10), QByteArray("Neu"));
+        EXPECT_EQ(karte->lesen(175), f.reserviert);
+    }
+}
+
 TEST_F(SpielerkartenFenster, ACardOfAnotherKindKeepsTheWindowsValues)
 {
     Spielerkarte.Name = "Alter Eintrag";  // another player's card, read before
