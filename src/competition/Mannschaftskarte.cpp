@@ -451,7 +451,10 @@ Kartenergebnis GastkarteLaden(const Kartenuebertragung& u)
 
 bool GastkarteFaellig()
 {
-    if (!KartenleserAktiv || !KartenkopfLesen() || KarteGenommen()) return false;
+    if (!KartenleserAktiv || !KarteVorhanden()) return false;
+    // A card whose first units do not read: the transfer asks for it again.
+    if (!KartenkopfLesen()) return !KarteGenommen();
+    if (KarteGenommen()) return false;
     if (KartenkennungIst(MannschaftskartenKennung)) return true;
     if (!KarteGemeldet()) {
         KarteGemeldetMerken();

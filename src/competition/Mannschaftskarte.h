@@ -90,6 +90,7 @@ Kartenergebnis MannschaftskarteLaden(const Kartenuebertragung& u);
 // players who have started keep their entries.
 Kartenergebnis GastkarteLaden(const Kartenuebertragung& u);
 // The match window's guest field clicked: true when the card in the reader
-// is a team card not taken since it was inserted (the guest load is due). A
-// card of another kind is told once while it stays in.
+// is a team card not taken since it was inserted, or one whose first units
+// did not read (the guest load is due, its transfer asks for the card
+// again). A card of another kind is told once while it stays in.
 bool GastkarteFaellig();

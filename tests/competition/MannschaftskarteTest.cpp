@@ -316,6 +316,31 @@ TEST_F(Mannschaftskarte, GuestCardFillsTheGuestSideAndKeepsStartedPlayers)
     EXPECT_EQ(WettkampfAnzahl, 1);
 }
 
+// The guest field's load is due once while a team card stays in; a card of
+// another kind is told once; a card that does not read goes to the transfer.
+TEST_F(Mannschaftskarte, TheGuestLoadIsDueOncePerInsertion)
+{
+    beispielkarte();
+    ASSERT_TRUE(WettkampfAnlegen());
+    EXPECT_TRUE(GastkarteFaellig());
+    EXPECT_TRUE(GastkarteFaellig());  // not loaded yet
+    ASSERT_EQ(GastkarteLaden(u), Kartenergebnis::Ok);
+    EXPECT_FALSE(GastkarteFaellig());
+    karte->fehlschlaege[0] = 1;
+    EXPECT_FALSE(GastkarteFaellig());  // still the card taken
+
+    karte->vorhanden = false;
+    EXPECT_FALSE(GastkarteFaellig());
+    karte->vorhanden = true;
+    karte->fehlschlaege[0] = 1;
+    EXPECT_TRUE(GastkarteFaellig());
+
+    karte->einheiten.fill(0);
+    EXPECT_FALSE(GastkarteFaellig());
+    EXPECT_FALSE(GastkarteFaellig());
+    EXPECT_EQ(skriptBoxen().gezeigt, QStringList{QStringLiteral("Im Leser befindet sich keine Mannschaftskarte !")});
+}
+
 TEST_F(Mannschaftskarte, RoundTripThroughTheCardFile)
 {
     QTemporaryDir tmp;
