@@ -16,6 +16,7 @@ void ChipkartenZustand::zuruecksetzen()
     leser.reset();
     kartentyp = '0';
     vorgabe = nullptr;
+    einschub = {};
 }
 
 namespace {
@@ -39,12 +40,22 @@ void Ausschalten(const QString& status)
     KartenTimerAktiv = 0;
 }
 
-bool Uebertragen(int modus, u16 adresse, u16 laenge)
+bool Uebertragen(int modus, u16 adresse, u16 laenge, Kartenbild& bild = Kartenpuffer)
 {
     Kartenleser* l = chipkartenZustand.leser.get();
     if (!l || !KartenbereichGueltig(adresse, laenge)) return false;
     return Geschuetzt(
-        [&] { return l->uebertragen(chipkartenZustand.kartentyp, modus, adresse, laenge, Kartenpuffer.begin()); });
+        [&] { return l->uebertragen(chipkartenZustand.kartentyp, modus, adresse, laenge, bild.begin()); });
+}
+
+// The card whose first units are in Kartenpuffer: another one than seen
+// last begins a new insertion.
+Karteneinschub& Einschub()
+{
+    Karteneinschub& e = chipkartenZustand.einschub;
+    const std::vector<u16> kopf(Kartenpuffer.begin(), Kartenpuffer.begin() + KartenkopfEinheiten);
+    if (e.kopf != kopf) e = {kopf, false, false};
+    return e;
 }
 
 // The units position..position + n - 1 lie in the image.
@@ -86,6 +97,7 @@ void KartenleserOeffnen()
     }
     z.leser = std::move(neu);
     z.kartentyp = '0';
+    z.einschub = {};
     KartenStatusText = QStringLiteral("Chipkarte Ok !");
     KartenleserAktiv = 1;
     KartenTimerAktiv = 1;
@@ -101,7 +113,9 @@ void KartenleserSchliessen()
 bool KarteVorhanden()
 {
     Kartenleser* l = chipkartenZustand.leser.get();
-    return l && Geschuetzt([&] { return l->karteVorhanden(); });
+    const bool da = l && Geschuetzt([&] { return l->karteVorhanden(); });
+    if (!da) chipkartenZustand.einschub = {};
+    return da;
 }
 
 char KartentypPruefen()
@@ -123,6 +137,23 @@ void KartenLicht(int code)
 
 bool KarteLesen(u16 adresse, u16 laenge) { return Uebertragen(KartenModusLesen, adresse, laenge); }
 bool KarteSchreiben(u16 adresse, u16 laenge) { return Uebertragen(KartenModusSchreiben, adresse, laenge); }
+
+bool KarteLesenIn(Kartenbild& bild, u16 adresse, u16 laenge)
+{
+    return Uebertragen(KartenModusLesen, adresse, laenge, bild);
+}
+
+bool KartenkopfLesen()
+{
+    if (!KarteVorhanden() || !KarteLesen(0, KartenkopfEinheiten)) return false;
+    Einschub();
+    return true;
+}
+
+bool KarteGenommen() { return chipkartenZustand.einschub.genommen; }
+bool KarteGemeldet() { return chipkartenZustand.einschub.gemeldet; }
+void KarteGenommenMerken() { Einschub().genommen = true; }
+void KarteGemeldetMerken() { Einschub().gemeldet = true; }
 
 bool KartentextLesen(QByteArray& ziel, int position, int w, const Kartenbild& bild)
 {

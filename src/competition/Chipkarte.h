@@ -16,9 +16,23 @@
 #include <QString>
 #include <functional>
 #include <memory>
+#include <vector>
 
 using Kartenbild = CheckedArray<u16, 0, KartenEinheiten - 1>;
 using KartenleserFabrik = std::function<std::unique_ptr<Kartenleser>()>;
+
+// The units that tell one card from another: the tag and, on a player card,
+// name, pass number and birth date; on a team card its club.
+inline constexpr u16 KartenkopfEinheiten = 100;
+
+// What was done with the card in the reader since it was inserted. A card
+// counts as inserted anew after the reader reported none and when its first
+// units differ from those seen last.
+struct Karteneinschub {
+    std::vector<u16> kopf;  // its first units as seen; empty: none seen yet
+    bool genommen = false;  // taken into a match
+    bool gemeldet = false;  // the operator was told that it is of no use there
+};
 
 struct ChipkartenZustand {
     Kartenbild Kartenpuffer{};
@@ -27,6 +41,7 @@ struct ChipkartenZustand {
     std::unique_ptr<Kartenleser> leser;  // the open reader; null: none
     char kartentyp = '0';                // of the last probe
     KartenleserFabrik vorgabe;           // a test's reader; empty: the settings'
+    Karteneinschub einschub;
     void zuruecksetzen();
 };
 extern ChipkartenZustand chipkartenZustand;
@@ -43,6 +58,7 @@ void setKartenleserVorgabe(std::function<std::unique_ptr<Kartenleser>()> erzeuge
 void KartenleserOeffnen();
 // Frees the reader; KartenleserAktiv and KartenTimerAktiv off.
 void KartenleserSchliessen();
+// A card is inserted; none: the next card counts as inserted anew.
 bool KarteVorhanden();
 // The card type for the following transfers ('4' when a read at 8000, 64
 // units, works, else '0').
@@ -51,6 +67,21 @@ void KartenLicht(int code);
 // Units adresse..adresse + laenge - 1 between the card and Kartenpuffer.
 bool KarteLesen(u16 adresse, u16 laenge);
 bool KarteSchreiben(u16 adresse, u16 laenge);
+// Units adresse..adresse + laenge - 1 of the card into the same positions of
+// `bild` (Kartenpuffer stays as it is).
+bool KarteLesenIn(Kartenbild& bild, u16 adresse, u16 laenge);
+
+// The first KartenkopfEinheiten units of the card into Kartenpuffer; false
+// without a card or when they did not read. A card whose units differ from
+// those seen last counts as inserted anew.
+bool KartenkopfLesen();
+// Of the card in the reader since it was inserted.
+bool KarteGenommen();
+bool KarteGemeldet();
+// Marks the card whose first units are in Kartenpuffer (read whole or by
+// KartenkopfLesen) as taken into a match, or as told to the operator.
+void KarteGenommenMerken();
+void KarteGemeldetMerken();
 
 // Switches the light off when the scope ends, however it ends.
 class LichtAusAmEnde {

@@ -1,6 +1,7 @@
 #include "competition/Kartenzeitgeber.h"
 
 #include "competition/Chipkarte.h"
+#include "competition/Spielerkarte.h"
 #include "core/Boxes.h"
 #include "core/Fenster.h"
 #include "core/Globals.h"
@@ -14,9 +15,7 @@ u8& SpielerkarteWartet = kartenzeitgeberZustand.SpielerkarteWartet;
 
 namespace {
 
-// What a player card's re-read reads: name, pass number and birth date lie
-// in the first 100 units.
-constexpr u16 SpielerkartenKopf = 100;
+const QString KeineSpielerkarteText = QStringLiteral("Im Leser befindet sich keine Spielerkarte !");
 
 std::function<bool()>& einlesenAufruf()
 {
@@ -95,15 +94,27 @@ void Timer7Go()
     auto& z = kartenzeitgeberZustand;
     if (z.promptOffen) return;
     for (;;) {
-        if (!KartenleserAktiv || !KarteLesen(0, SpielerkartenKopf)) {
+        if (!KartenleserAktiv || !KartenkopfLesen()) {
             SpielerkarteWartet = 1;
             return;
         }
-        if (!SpielerkarteWartet || SpielerkarteEinlesen()) return;
+        // A card is taken once while it stays in, and what is wrong with it
+        // is told once: the operator types the names meanwhile.
+        if (!SpielerkarteWartet || KarteGenommen()) return;
+        if (!KartenkennungIst(SpielerkartenKennung)) {
+            if (KarteGemeldet()) return;
+            KarteGemeldetMerken();
+            z.promptOffen = true;
+            boxen().hinweis(KeineSpielerkarteText);
+            z.promptOffen = false;
+            return;
+        }
+        if (SpielerkarteEinlesen() || KarteGemeldet()) return;
         z.promptOffen = true;
         const int antwort = boxen().hinweisOk(QStringLiteral("Bitte Karte erneut einschieben !"));
         z.promptOffen = false;
         if (antwort != ErgebnisOk) {
+            if (KartenkopfLesen()) KarteGemeldetMerken();
             Timer7().setEnabled(false);
             return;
         }
@@ -146,6 +157,7 @@ bool SpielerkarteEinlesen()
 {
     const std::function<bool()>& f = einlesenAufruf();
     if (!f || !f()) return false;
+    KarteGenommenMerken();
     Timer71().setEnabled(false);
     Timer71().setEnabled(true);
     SpielerkarteWartet = 0;

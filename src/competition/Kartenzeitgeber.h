@@ -6,7 +6,9 @@
 // mouse and keyboard are to be locked (only while the lane overview or the
 // result table is the active window), without a match it loads one from
 // the team card. The re-read takes a player card into the focused player
-// line of the match window; a card taken over restarts the time-out.
+// line of the match window, once while the card stays in; a card taken over
+// restarts the time-out. A card of another kind is told once while it stays
+// in, and so is a player card whose prompt the operator cancelled.
 
 #include "core/Records.h"
 #include "core/Zeitgeber.h"
@@ -52,6 +54,7 @@ void SpielerkarteNichtAbwarten();
 // into the focused player line; true when it was taken. The window installs
 // it while it exists.
 void setSpielerkarteEinlesen(std::function<bool()> einlesen);
-// SpielerkarteEinlesen: the window's part, and after a card was taken the
-// time-out starts anew and no card is awaited. False without a match window.
+// SpielerkarteEinlesen: the window's part, and after a card was taken it is
+// marked taken, the time-out starts anew and no card is awaited. False
+// without a match window.
 bool SpielerkarteEinlesen();

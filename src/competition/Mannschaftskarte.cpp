@@ -6,6 +6,10 @@
 #include "core/TextFunctions.h"
 #include "match/flow/Wettkampfslots.h"
 
+#include <algorithm>
+#include <memory>
+#include <vector>
+
 namespace {
 
 using D = TMannschaftskartenDaten;
@@ -113,24 +117,54 @@ QString Ungueltig(const char* feld, u32 wert)
         .arg(wert);
 }
 
+QString KeineMannschaftskarte() { return QStringLiteral("Im Leser befindet sich keine Mannschaftskarte !"); }
+
 QString KeinPlatz() { return QStringLiteral("Es ist kein Platz für einen weiteren Wettkampf frei."); }
 
+enum class Wiedereingeschoben { Dieselbe, Andere, Unlesbar };
+
+// After a failed block: the card in the reader is the one the transfer began
+// on when units 0..adresse - 1 are as moved so far (Kartenpuffer) and, before
+// the first block, its first units as they were read (`vorher`, may be empty).
+Wiedereingeschoben KartePruefen(int adresse, const std::vector<u16>& vorher)
+{
+    const int n = adresse > 0 ? adresse : int(vorher.size());
+    if (n == 0) return Wiedereingeschoben::Dieselbe;
+    const auto karte = std::make_unique<Kartenbild>();
+    if (!KarteLesenIn(*karte, 0, u16(n))) return Wiedereingeschoben::Unlesbar;
+    const u16* erwartet = adresse > 0 ? Kartenpuffer.begin() : vorher.data();
+    return std::equal(karte->begin(), karte->begin() + n, erwartet) ? Wiedereingeschoben::Dieselbe
+                                                                    : Wiedereingeschoben::Andere;
+}
+
 // Units 0..1535 in blocks, the progress after each. After a failed block
-// the light goes off and the operator is asked; OK retries that block.
-// False when he gives up.
-bool BloeckeUebertragen(bool schreiben, const Kartenuebertragung& u)
+// the light goes off and the operator is asked; OK goes on with that block
+// when the card in the reader is the same (KartePruefen), another card stops
+// the transfer with a notice. False when it did not end.
+bool BloeckeUebertragen(bool schreiben, const Kartenuebertragung& u, const std::vector<u16>& vorher = {})
 {
     const int licht = schreiben ? 1 : 2;
     if (u.fortschritt) u.fortschritt(0, MannschaftskarteEinheiten);
     int adresse = 0;
+    bool nachFehler = false;
     while (adresse < MannschaftskarteEinheiten) {
         const u16 a = u16(adresse);
-        const bool ok = schreiben ? KarteSchreiben(a, MannschaftskarteBlock) : KarteLesen(a, MannschaftskarteBlock);
+        const Wiedereingeschoben karte = nachFehler ? KartePruefen(adresse, vorher) : Wiedereingeschoben::Dieselbe;
+        if (karte == Wiedereingeschoben::Andere) {
+            KartenLicht(0);
+            boxen().hinweis(
+                QStringLiteral("Im Leser befindet sich eine andere Karte ! Die Übertragung wurde abgebrochen."));
+            return false;
+        }
+        const bool ok = karte == Wiedereingeschoben::Dieselbe &&
+                        (schreiben ? KarteSchreiben(a, MannschaftskarteBlock) : KarteLesen(a, MannschaftskarteBlock));
         if (ok) {
+            nachFehler = false;
             adresse += MannschaftskarteBlock;
             if (u.fortschritt) u.fortschritt(adresse, MannschaftskarteEinheiten);
             continue;
         }
+        nachFehler = true;
         KartenLicht(0);
         if (!u.erneutEinschieben || !u.erneutEinschieben()) return false;
         KartenLicht(licht);
@@ -148,7 +182,7 @@ Kartenergebnis MannschaftskarteEinlesen(const Kartenuebertragung& u, TMannschaft
         KartentypPruefen();
         if (!BloeckeUebertragen(false, u)) return Kartenergebnis::Fehler;
         if (!KartenkennungIst(MannschaftskartenKennung)) {
-            boxen().hinweis(QStringLiteral("Im Leser befindet sich keine Mannschaftskarte !"));
+            boxen().hinweis(KeineMannschaftskarte());
             return Kartenergebnis::FalscheKarte;
         }
         if (std::optional<TMannschaftskartenDaten> d = MannschaftskarteAuslesen(Kartenpuffer)) {
@@ -347,11 +381,16 @@ Kartenergebnis MannschaftskarteSpeichern(const Kartenuebertragung& u)
     KartenLicht(2);
     KartentypPruefen();
     // A tag that cannot be read is written over without asking.
-    if (KarteLesen(0, 8) && !KartenkennungIst(MannschaftskartenKennung) && !(u.ueberschreiben && u.ueberschreiben()))
-        return Kartenergebnis::Abgebrochen;
+    constexpr int kennung = 8;
+    std::vector<u16> vorher;
+    if (KarteLesen(0, kennung)) {
+        if (!KartenkennungIst(MannschaftskartenKennung) && !(u.ueberschreiben && u.ueberschreiben()))
+            return Kartenergebnis::Abgebrochen;
+        vorher.assign(Kartenpuffer.begin(), Kartenpuffer.begin() + kennung);
+    }
     MannschaftskarteSchreiben(d, Kartenpuffer);
     KartenLicht(1);
-    return BloeckeUebertragen(true, u) ? Kartenergebnis::Ok : Kartenergebnis::Fehler;
+    return BloeckeUebertragen(true, u, vorher) ? Kartenergebnis::Ok : Kartenergebnis::Fehler;
 }
 
 Kartenergebnis MannschaftskarteLaden(const Kartenuebertragung& u)
@@ -380,6 +419,7 @@ Kartenergebnis MannschaftskarteLaden(const Kartenuebertragung& u)
     WettkampfVorgabenSetzen();
     WettkampfOptionenAbleiten();
     w.Geaendert = 0;
+    KarteGenommenMerken();
     return Kartenergebnis::Ok;
 }
 
@@ -405,5 +445,20 @@ Kartenergebnis GastkarteLaden(const Kartenuebertragung& u)
         s.LetztPlatz.setzen(k.Platzierung);
     }
     w.Geaendert = 1;
+    KarteGenommenMerken();
     return Kartenergebnis::Ok;
+}
+
+bool GastkarteFaellig()
+{
+    if (!KartenleserAktiv || !KarteVorhanden()) return false;
+    // A card whose first units do not read: the transfer asks for it again.
+    if (!KartenkopfLesen()) return !KarteGenommen();
+    if (KarteGenommen()) return false;
+    if (KartenkennungIst(MannschaftskartenKennung)) return true;
+    if (!KarteGemeldet()) {
+        KarteGemeldetMerken();
+        boxen().hinweis(KeineMannschaftskarte());
+    }
+    return false;
 }

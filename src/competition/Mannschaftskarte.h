@@ -27,7 +27,10 @@ inline constexpr int MannschaftskarteEinheiten = MannschaftskarteBlock * Mannsch
 
 // The effects of a transfer that the window shows: the progress (units
 // moved of the total) and the prompt after a failed block ("Bitte Karte
-// erneut einschieben !": true retries the block, false gives up).
+// erneut einschieben !": true retries the block, false gives up). The block
+// is retried only on the card the transfer began on (the units moved so
+// far, before the first block its tag, read back equal); another card ends
+// the transfer with a notice.
 struct Kartenuebertragung {
     std::function<void(int erreicht, int gesamt)> fortschritt;
     std::function<bool()> erneutEinschieben;
@@ -80,8 +83,14 @@ void MannschaftskarteUebernehmen(const TMannschaftskartenDaten& d, TWettkampfDat
 // with a number too long for its field (a notice says why, Fehler).
 Kartenergebnis MannschaftskarteSpeichern(const Kartenuebertragung& u);
 // A new current match from the card (refused with a notice when six
-// matches are open or a value cannot be used: Fehler, no slot taken).
+// matches are open or a value cannot be used: Fehler, no slot taken). A
+// card loaded here or by GastkarteLaden counts as taken while it stays in.
 Kartenergebnis MannschaftskarteLaden(const Kartenuebertragung& u);
 // The card's club and players 1..8 as the guest side of the current match;
 // players who have started keep their entries.
 Kartenergebnis GastkarteLaden(const Kartenuebertragung& u);
+// The match window's guest field clicked: true when the card in the reader
+// is a team card not taken since it was inserted, or one whose first units
+// did not read (the guest load is due, its transfer asks for the card
+// again). A card of another kind is told once while it stays in.
+bool GastkarteFaellig();

@@ -44,11 +44,14 @@ Kartenergebnis SpielerkarteSchreiben(const TSpielerkartenDaten& d, const std::fu
     LichtAusAmEnde lichtAus;
     KartenLicht(2);
     KartentypPruefen();
-    if (!KarteLesen(0, 8)) return Kartenergebnis::Fehler;
-    if (!KartenkennungIst(SpielerkartenKennung) && !(ueberschreiben && ueberschreiben()))
+    if (!KarteLesen(0, SpielerkarteEinheiten)) return Kartenergebnis::Fehler;
+    TSpielerkartenDaten neu = d;
+    if (KartenkennungIst(SpielerkartenKennung))
+        KartentextLesen(neu.Reserviert, SpielerkarteReserviert, SpielerkarteReserviertBreite);
+    else if (!(ueberschreiben && ueberschreiben()))
         return Kartenergebnis::Abgebrochen;
     KartenLicht(1);
-    Spielerkarte = d;
+    Spielerkarte = neu;
     SpielerkarteFuellen(Spielerkarte, Kartenpuffer);
     return KarteSchreiben(0, SpielerkarteEinheiten) ? Kartenergebnis::Ok : Kartenergebnis::Fehler;
 }

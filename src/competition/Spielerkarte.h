@@ -15,6 +15,7 @@ inline constexpr int SpielerkarteEinheiten = 400;
 inline constexpr int SpielerkarteName = 10, SpielerkarteNameBreite = 30;
 inline constexpr int SpielerkartePass = 41, SpielerkartePassBreite = 6;
 inline constexpr int SpielerkarteGeburtsdatum = 48, SpielerkarteGeburtsdatumBreite = 8;
+inline constexpr int SpielerkarteReserviert = 175, SpielerkarteReserviertBreite = 2;
 
 // The 18 fields of a player card, in card order (Windows-1252 texts).
 struct TSpielerkartenDaten {
@@ -38,7 +39,7 @@ void SpielerkartenFelder(D& d, F&& f)
     f(110, 2, d.Beitrag);
     f(113, 30, d.Club);
     f(144, 30, d.Klasse);
-    f(175, 2, d.Reserviert);
+    f(SpielerkarteReserviert, SpielerkarteReserviertBreite, d.Reserviert);
     for (int k = 0; k < 4; ++k) {
         f(178 + 40 * k, 30, d.ErsatzSpiel[std::size_t(k)]);
         f(209 + 40 * k, 8, d.ErsatzDatum[std::size_t(k)]);
@@ -63,5 +64,6 @@ bool SpielerkarteAuslesen(const Kartenbild& bild, TSpielerkartenDaten& d);
 Kartenergebnis SpielerkarteLesen();
 // Writes `d` to the card (and keeps it as `Spielerkarte`); a card of
 // another kind is overwritten only when `ueberschreiben` (asked with the
-// card's kind) says so. The light is off on every way out.
+// card's kind) says so. A player card keeps its own reserved field; another
+// card gets the one of `d`. The light is off on every way out.
 Kartenergebnis SpielerkarteSchreiben(const TSpielerkartenDaten& d, const std::function<bool()>& ueberschreiben);

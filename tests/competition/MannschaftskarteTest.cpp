@@ -183,7 +183,8 @@ TEST_F(Mannschaftskarte, AFailedBlockPromptsAndOkRetriesThatBlock)
     ASSERT_EQ(MannschaftskarteSpeichern(u), Kartenergebnis::Ok);
     EXPECT_EQ(erneutGefragt, 1);
     const std::vector<std::pair<int, int>> mitte(karte->uebertragungen.begin() + 10, karte->uebertragungen.begin() + 14);
-    EXPECT_EQ(mitte, (std::vector<std::pair<int, int>>{{16, 576}, {16, 640}, {16, 640}, {16, 704}}));
+    // Before the retry the units written so far are read back: the same card.
+    EXPECT_EQ(mitte, (std::vector<std::pair<int, int>>{{16, 576}, {16, 640}, {0, 0}, {16, 640}}));
     EXPECT_EQ(karte->schreibvorgaenge(), 25);
     EXPECT_EQ(karte->lichter, (std::vector<int>{2, 1, 0, 1, 0}));
 
@@ -191,6 +192,57 @@ TEST_F(Mannschaftskarte, AFailedBlockPromptsAndOkRetriesThatBlock)
     EXPECT_EQ(MannschaftskarteLaden(u), Kartenergebnis::Fehler);
     EXPECT_EQ(WettkampfAnzahl, 1);
     EXPECT_EQ(karte->lichter.back(), 0);
+}
+
+// After a failed block the transfer goes on only on the card it began on:
+// another card inserted at the prompt stops it with a notice and is left as
+// it was; the same card goes on with the failed block.
+TEST_F(Mannschaftskarte, AfterAFailedBlockOnlyTheSameCardGoesOn)
+{
+    const QString andereKarte =
+        QStringLiteral("Im Leser befindet sich eine andere Karte ! Die Übertragung wurde abgebrochen.");
+    const struct {
+        const char* name;
+        bool schreiben;
+        int block;    // fails once
+        bool andere;  // another card at the prompt
+    } faelle[] = {
+        {"written, a player card from the middle on", true, 640, true},
+        {"written, a player card before the first block", true, 0, true},
+        {"read, another team card", false, 640, true},
+        {"read, the same card", false, 640, false},
+    };
+    for (const auto& f : faelle) {
+        SCOPED_TRACE(f.name);
+        beispielkarte();
+        if (f.schreiben) beispiel();
+        auto andere = std::make_unique<Testkarte>();
+        if (f.schreiben) {
+            andere->text(0, "Skarte");
+            andere->text(10, "Paula Pass");
+        } else {
+            andere->einheiten = karte->einheiten;
+            andere->text(42, "SV Anders");
+            andere->text(1014, "Fremder 9");
+        }
+        (f.schreiben ? karte->schreibfehlschlaege : karte->fehlschlaege)[f.block] = 1;
+        u.erneutEinschieben = [&] {
+            if (f.andere) karte->einheiten = andere->einheiten;
+            return true;
+        };
+        skriptBoxen().gezeigt.clear();
+        const int anzahl = WettkampfAnzahl;
+
+        const Kartenergebnis e = f.schreiben ? MannschaftskarteSpeichern(u) : MannschaftskarteLaden(u);
+        EXPECT_EQ(e, f.andere ? Kartenergebnis::Fehler : Kartenergebnis::Ok);
+        EXPECT_EQ(skriptBoxen().gezeigt, f.andere ? QStringList{andereKarte} : QStringList{});
+        if (f.andere) {
+            EXPECT_TRUE(karte->einheiten == andere->einheiten);
+        }
+        EXPECT_EQ(WettkampfAnzahl, anzahl + (f.schreiben || f.andere ? 0 : 1));
+        EXPECT_EQ(AktWettkampf->Spieler[9].Name, "Spieler 9");
+        EXPECT_EQ(karte->lichter.back(), 0);
+    }
 }
 
 TEST_F(Mannschaftskarte, AFieldThatDoesNotReadPromptsAndTakesNoSlot)
@@ -262,6 +314,31 @@ TEST_F(Mannschaftskarte, GuestCardFillsTheGuestSideAndKeepsStartedPlayers)
     EXPECT_EQ(w.Spieler[16].Name, "Spieler 8");
     EXPECT_EQ(w.Geaendert, 1);
     EXPECT_EQ(WettkampfAnzahl, 1);
+}
+
+// The guest field's load is due once while a team card stays in; a card of
+// another kind is told once; a card that does not read goes to the transfer.
+TEST_F(Mannschaftskarte, TheGuestLoadIsDueOncePerInsertion)
+{
+    beispielkarte();
+    ASSERT_TRUE(WettkampfAnlegen());
+    EXPECT_TRUE(GastkarteFaellig());
+    EXPECT_TRUE(GastkarteFaellig());  // not loaded yet
+    ASSERT_EQ(GastkarteLaden(u), Kartenergebnis::Ok);
+    EXPECT_FALSE(GastkarteFaellig());
+    karte->fehlschlaege[0] = 1;
+    EXPECT_FALSE(GastkarteFaellig());  // still the card taken
+
+    karte->vorhanden = false;
+    EXPECT_FALSE(GastkarteFaellig());
+    karte->vorhanden = true;
+    karte->fehlschlaege[0] = 1;
+    EXPECT_TRUE(GastkarteFaellig());
+
+    karte->einheiten.fill(0);
+    EXPECT_FALSE(GastkarteFaellig());
+    EXPECT_FALSE(GastkarteFaellig());
+    EXPECT_EQ(skriptBoxen().gezeigt, QStringList{QStringLiteral("Im Leser befindet sich keine Mannschaftskarte !")});
 }
 
 TEST_F(Mannschaftskarte, RoundTripThroughTheCardFile)

@@ -14,6 +14,7 @@ struct Testkarte {
     std::array<u16, KartenEinheiten> einheiten{};
     bool vorhanden = true;
     std::map<int, int> fehlschlaege;  // start address: transfers there still to fail
+    std::map<int, int> schreibfehlschlaege;  // the same for writes only
     std::vector<std::pair<int, int>> uebertragungen;  // mode, start address (failed ones too)
     std::vector<int> lichter;
 
@@ -44,6 +45,9 @@ public:
         if (adresse != 8000) k.uebertragungen.emplace_back(modus, adresse);
         if (!k.vorhanden) return false;
         if (auto f = k.fehlschlaege.find(adresse); f != k.fehlschlaege.end() && f->second > 0) return --f->second, false;
+        if (auto f = k.schreibfehlschlaege.find(adresse);
+            modus == KartenModusSchreiben && f != k.schreibfehlschlaege.end() && f->second > 0)
+            return --f->second, false;
         for (int i = adresse; i < adresse + laenge; ++i) {
             u16& einheit = k.einheiten[std::size_t(i)];
             if (modus == KartenModusSchreiben)

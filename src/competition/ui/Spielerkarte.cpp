@@ -170,7 +170,7 @@ TSpielerkartenDaten TSpielerkarte::felder() const
     d.Beitrag = Cp1252::encode(EBeitrag->text());
     d.Club = Cp1252::encode(EClub->text());
     d.Klasse = Cp1252::encode(EKlasse->text());
-    d.Reserviert = Spielerkarte.Reserviert;
+    d.Reserviert = m_reserviert;
     for (std::size_t k = 0; k < 4; ++k) {
         d.ErsatzSpiel[k] = Cp1252::encode(EErsatzSpiel[k]->text());
         d.ErsatzDatum[k] = datum(EErsatzDat[k]);
@@ -207,6 +207,7 @@ void TSpielerkarte::FormActivate()
     SpielerkarteNichtAbwarten();
     if (SpielerkarteLesen() == Kartenergebnis::Ok) {
         anzeigen(Spielerkarte);
+        m_reserviert = Spielerkarte.Reserviert;
     } else {
         TSpielerkartenDaten d;
         if (AktSpieler) {
@@ -226,6 +227,7 @@ void TSpielerkarte::BtnLesenClick()
         const Kartenergebnis r = SpielerkarteLesen();
         if (r == Kartenergebnis::Ok) {
             anzeigen(Spielerkarte);
+            m_reserviert = Spielerkarte.Reserviert;
             Geaendert = false;
             break;
         }

@@ -42,7 +42,8 @@ public:
     // "&Zurück": asks to save changes (written as "Karte speichern" writes) and closes with OK.
     void BtnZurueckClick();
 
-    // The edits as a card; the reserved field as the last card read.
+    // The edits as a card; the reserved field as the card read in this
+    // window (empty before a read: the card written keeps its own).
     TSpielerkartenDaten felder() const;
     void anzeigen(const TSpielerkartenDaten& d);
 
@@ -63,4 +64,5 @@ private:
     TastaturFelder* m_tastatur;
     QList<QLineEdit*> m_masken;  // the edits whose caret goes behind the text on a tap
     bool m_aktiviert = false;
+    QByteArray m_reserviert;  // of the card read in this window
 };

@@ -5,6 +5,7 @@
 
 #include "competition/Chipkarte.h"
 #include "competition/Kartenzeitgeber.h"
+#include "competition/Mannschaftskarte.h"
 #include "competition/Spielertabelle.h"
 #include "competition/Wettkampfanzeige.h"
 #include "competition/Wettkampfmenue.h"
@@ -312,12 +313,13 @@ void TWettkampf::menueStatusSetzen()
 
 // With a card in the reader: the guest field reads the guest team from a
 // team card; a name waits for player cards, taken into the focused line.
+// A card is taken once while it stays in.
 void TWettkampf::karteAngeklickt(QLineEdit* edit)
 {
     if (!KartenleserAktiv || !AktWettkampf || !KarteVorhanden()) return;
     if (edit == EGast) {
         SpielerkarteNichtAbwarten();
-        if (TMannschaftskarte::GastkarteUebertragen(this)) {
+        if (GastkarteFaellig() && TMannschaftskarte::GastkarteUebertragen(this)) {
             aktualisieren();
             fenster().hauptmenueAktualisieren();
         }

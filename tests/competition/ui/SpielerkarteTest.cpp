@@ -158,6 +158,36 @@ TEST_F(SpielerkartenFenster, SavedEditsReadBackEqualAndKeepTheReservedField)
     EXPECT_EQ(neu.felder(), gespeichert);
 }
 
+// Written without a read in this window, a player card keeps its own
+// reserved field and a card of another kind gets it empty: not the one of
+// the card read last in the run.
+TEST_F(SpielerkartenFenster, WrittenWithoutAReadTheCardKeepsItsOwnReservedField)
+{
+    const struct {
+        const char* name;
+        bool spielerkarte;
+        QByteArray reserviert;  // afterwards
+    } faelle[] = {{"a player card", true, "QR"}, {"a blank card", false, ""}};
+    for (const auto& f : faelle) {
+        SCOPED_TRACE(f.name);
+        Spielerkarte.Reserviert = "AB";  // read before, from another card
+        karte->vorhanden = false;
+        TSpielerkarte& w = oeffnen();
+        if (f.spielerkarte) {
+            spielerkarte();
+            karte->text(175, "QR");
+        } else {
+            karte->einheiten.fill(0);
+            karte->vorhanden = true;
+        }
+        w.ueberschreibenFragen = [] { return true; };
+        tippen(w.EName, QStringLiteral("Neu"));
+        Klicken(w.BtnSpeichern);
+        EXPECT_EQ(karte->lesen(10), QByteArray("Neu"));
+        EXPECT_EQ(karte->lesen(175), f.reserviert);
+    }
+}
+
 TEST_F(SpielerkartenFenster, ACardOfAnotherKindKeepsTheWindowsValues)
 {
     Spielerkarte.Name = "Alter Eintrag";  // another player's card, read before
@@ -385,6 +415,9 @@ TEST_F(WettkampfKarten, PlayerCardsInsertedWhileWaitingFillTheFocusedLines)
     spielerkarte("Bruno Birke");
     Timer7Go();
     EXPECT_STREQ(AktWettkampf->Spieler[3].Name.c_str(), "Bruno Birke");
+    klicken(w->name(5));  // still in: it was taken, the name is typed
+    Timer7Go();
+    EXPECT_TRUE(AktWettkampf->Spieler[5].Name.leer());
     EXPECT_TRUE(boxen.gezeigt.isEmpty());
 
     Timer71Go();  // 20 seconds without a card end the wait
@@ -395,22 +428,34 @@ TEST_F(WettkampfKarten, PlayerCardsInsertedWhileWaitingFillTheFocusedLines)
     EXPECT_FALSE(Timer7().enabled());
 }
 
-TEST_F(WettkampfKarten, ACardThatIsNoPlayerCardIsAskedForAgainUntilCancelled)
+// A card of another kind is told once while it stays in, and a player card
+// put in its place is taken. A player card that does not read is asked for
+// again until cancelled, and not again while it stays in.
+TEST_F(WettkampfKarten, ACardOfAnotherKindIsToldOnceAndAPromptCancelledStaysCancelled)
 {
+    const QString Erneut = QStringLiteral("Bitte Karte erneut einschieben !");
     teamkarte();
+    for (int n : {9, 9, 10}) {
+        klicken(w->name(n));
+        Timer7Go();
+    }
+    EXPECT_EQ(boxen.gezeigt, QStringList{KeineSpielerkarte});
     klicken(w->name(9));
-    boxen.antworten = {ErgebnisOk};  // OK reads again at once: now the player card is in
-    boxen.vorFrage = [this] { spielerkarte("Gast Eins"); };
+    spielerkarte("Gast Eins");  // in its place between two ticks
     Timer7Go();
-    EXPECT_EQ(boxen.gezeigt, QStringList{QStringLiteral("Bitte Karte erneut einschieben !")});
     EXPECT_STREQ(AktWettkampf->Spieler[9].Name.c_str(), "Gast Eins");
 
+    boxen.gezeigt.clear();
     karte->vorhanden = false;
     Timer7Go();
-    teamkarte();
-    boxen.vorFrage = nullptr;
-    Timer7Go();  // cancelled
+    spielerkarte(QByteArray(31, 'x'));  // a name without its end within the field
+    boxen.antworten = {ErgebnisOk};     // OK reads again at once, then cancelled
+    Timer7Go();
+    EXPECT_EQ(boxen.gezeigt, QStringList(2, Erneut));
     EXPECT_FALSE(Timer7().enabled());
+    klicken(w->name(10));
+    Timer7Go();
+    EXPECT_EQ(boxen.gezeigt.size(), 2);
     EXPECT_TRUE(AktWettkampf->Spieler[10].Name.leer());
 }
 
