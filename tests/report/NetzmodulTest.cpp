@@ -547,7 +547,8 @@ TEST_F(NetzmodulFtp, LiveStaendeGehenAusDemSpeicher)
     EXPECT_TRUE(geschrieben.isEmpty()) << geschrieben.join(u',').toStdString();
     ASSERT_TRUE(fertig());
     EXPECT_TRUE(gespeichert(QStringLiteral("live/Update.csv")).startsWith("Name;Volle;Abr;Fehler;Total;Punkte\r\n"));
-    EXPECT_TRUE(gespeichert(QStringLiteral("site/Update.js")).startsWith("<!--"));
+    EXPECT_TRUE(gespeichert(QStringLiteral("site/Update.js")).startsWith("<!--"))
+        << bericht.join(u'|').toStdString() << "\n" << server.zeilen().join(u'|').toStdString();
 }
 
 TEST_F(NetzmodulFtp, NurDerNeuesteStandWartet)

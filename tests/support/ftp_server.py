@@ -16,6 +16,7 @@ file and requires TLS on the control and the data connections.
 --iso-datum lists dates as "2024-01-31 12:00" instead of "Jan 31 12:00".
 --endlose-liste answers LIST with lines that never end.
 --listenzeile TEXT adds the line TEXT to every listing (repeatable).
+--port-stumm leaves PORT and EPRT unanswered.
 """
 
 import argparse
@@ -99,11 +100,15 @@ def handler_klasse(a, protokoll, basis):
             return path
 
         def ftp_PORT(self, line):
+            if a.port_stumm:
+                return None
             if a.nur_passiv:
                 return self.respond("502 Active mode not allowed.")
             return basis.ftp_PORT(self, line)
 
         def ftp_EPRT(self, line):
+            if a.port_stumm:
+                return None
             if a.nur_passiv:
                 return self.respond("502 Active mode not allowed.")
             return basis.ftp_EPRT(self, line)
@@ -123,6 +128,8 @@ def main():
     p.add_argument("--verzoegerung", type=float, default=0.0, help="seconds before each command is handled")
     p.add_argument("--ablehnen", action="store_true", help="refuse every login")
     p.add_argument("--nur-passiv", action="store_true", help="refuse PORT and EPRT")
+    p.add_argument("--port-stumm", action="store_true",
+                   help="never answer PORT and EPRT, as behind a firewall that drops the connection back")
     p.add_argument("--drossel", type=int, default=0, help="bytes per second on data connections")
     p.add_argument("--heimordner", default="", help="the login folder below the root")
     p.add_argument("--tls", default="", help="PEM file with certificate and key: TLS required")

@@ -175,6 +175,7 @@ QString Befehlsfehler(CURLcode code, const QString& antwort, const Auftrag& a, c
 // (234, the reply of no other command).
 struct Antworten {
     QByteArray letzte;
+    QByteArray befehl;  // the last command sent
     bool tls = false;
 };
 
@@ -186,6 +187,8 @@ int Mitschreiben(CURL*, curl_infotype typ, char* daten, size_t n, void* ziel)
         const QByteArray zeile = QByteArray(daten, qsizetype(n)).trimmed();
         if (!zeile.isEmpty()) a->letzte = zeile;
         if (zeile.startsWith("234")) a->tls = true;
+    } else if (typ == CURLINFO_HEADER_OUT) {
+        static_cast<Antworten*>(ziel)->befehl = QByteArray(daten, qsizetype(n)).trimmed();
     }
     return 0;
 }
@@ -322,6 +325,7 @@ void Verbindung::einstellen(const Auftrag& a, const QByteArray& url)
     curl_easy_reset(e);
     m_fehlerpuffer[0] = 0;
     m_antwort.letzte.clear();
+    m_antwort.befehl.clear();
     const long ms = a.zeitlimit > 0 ? a.zeitlimit : StandardZeitlimitMs;
     const long sekunden = (ms + 999) / 1000;
     curl_easy_setopt(e, CURLOPT_ERRORBUFFER, m_fehlerpuffer);
@@ -478,6 +482,12 @@ Ergebnis Verbindung::befehl(const Auftrag& a)
     // An upload whose folder is missing is repeated once with the folders made.
     bool anlegen = false;
     for (int versuch = 0; versuch < 3; ++versuch) {
+        // A repeat sends and receives the whole file again.
+        if (versuch > 0 && a.vorgang == Vorgang::Hochladen) quelle.seek(0);
+        if (versuch > 0 && a.vorgang == Vorgang::Herunterladen) {
+            ziel.seek(0);
+            ziel.resize(0);
+        }
         bool neueVerbindung = false;
         QList<QByteArray> befehle = ordnerBefehle(a.ordner, anlegen, neueVerbindung);
         const bool sendetCwd = !befehle.isEmpty();
@@ -523,8 +533,12 @@ Ergebnis Verbindung::befehl(const Auftrag& a)
         if (m_g.abbrechen) break;
         const bool ordnerFehlt = code == CURLE_QUOTE_ERROR && a.vorgang == Vorgang::Hochladen && !anlegen &&
                                  !a.ordner.teile.isEmpty();
+        // A server that cannot reach us (a firewall drops its connection
+        // back) may leave PORT unanswered until the reply times out.
+        const bool portOhneAntwort = code == CURLE_OPERATION_TIMEDOUT &&
+                                     (m_antwort.befehl.startsWith("PORT") || m_antwort.befehl.startsWith("EPRT"));
         const bool aktivGescheitert = code == CURLE_FTP_PORT_FAILED || code == CURLE_FTP_ACCEPT_FAILED ||
-                                      code == CURLE_FTP_ACCEPT_TIMEOUT;
+                                      code == CURLE_FTP_ACCEPT_TIMEOUT || portOhneAntwort;
         if (ordnerFehlt) {
             anlegen = true;
         } else if (aktivGescheitert && !m_passiv) {
