@@ -25,6 +25,7 @@
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <atomic>
 #include <functional>
 #include <memory>
 
@@ -112,6 +113,9 @@ struct Mailzeitlimits {
     long verbinden = 20000;
     long gesamt = 600000;  // a 24 MB bitmap needs minutes on a slow line
 };
+
+// One mail sent on the calling thread; `abbrechen` ends it within a poll.
+Mailfehler MailUebertragen(const Mailauftrag& m, const Mailzeitlimits& grenzen, const std::atomic<bool>& abbrechen);
 
 class Ftpkette;
 
