@@ -231,11 +231,14 @@ TEST(FtpsitzungDaten, OhneAktivenModusPassivFuerDenRestDerSitzung)
         QTemporaryDir tmp;
         Schreiben(tmp.filePath("u.csv"), Binaer);
         Ftpsitzung sitzung;
-        sitzung.setZeitlimit(1000);
+        sitzung.setZeitlimit(3000);
         Mitschrift ausfuehren(sitzung);
         ausfuehren([&](Ftpsitzung& s) { s.verbinden(server.zugang()); });
-        for (const char* name : {"eins.csv", "zwei.csv"})
-            EXPECT_TRUE(ausfuehren([&](Ftpsitzung& s) { s.hochladen({}, tmp.filePath("u.csv"), name); }).ok);
+        for (const char* name : {"eins.csv", "zwei.csv"}) {
+            const auto e = ausfuehren([&](Ftpsitzung& s) { s.hochladen({}, tmp.filePath("u.csv"), name); });
+            EXPECT_TRUE(e.ok) << name << ": " << e.fehler.toStdString() << " | "
+                              << server.zeilen().join(u'|').toStdString();
+        }
         EXPECT_EQ(Lesen(server.datei("eins.csv")), Binaer);
         EXPECT_EQ(Lesen(server.datei("zwei.csv")), Binaer);
         QStringList woerter;  // the command words
