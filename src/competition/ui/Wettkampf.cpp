@@ -155,6 +155,8 @@ void TWettkampf::bauen()
     rollen->setObjectName(QStringLiteral("Rollbereich"));
     rollen->setFrameShape(QFrame::NoFrame);
     rollen->setWidgetResizable(true);
+    // The window is as wide as its parts; only its height may run short.
+    rollen->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     rollen->viewport()->setAutoFillBackground(false);
     auto* inhalt = new QWidget(rollen);
     inhalt->setObjectName(QStringLiteral("Inhalt"));
