@@ -139,8 +139,18 @@ int spielerNummer(const QByteArray& schluessel, int hoechste)
     return 0;
 }
 
-// Field `spalte` of the line without the blanks around it; no value when the
-// line has fewer fields.
+// The field that begins at `anfang`, without the blanks around it; `anfang`
+// moves behind its separator (past the line's end after the last field).
+QByteArray feldAb(const QByteArray& zeile, char trenn, qsizetype& anfang)
+{
+    qsizetype ende = zeile.indexOf(trenn, anfang);
+    if (ende < 0) ende = zeile.size();
+    QByteArray feld = zeile.mid(anfang, ende - anfang).trimmed();
+    anfang = ende + 1;
+    return feld;
+}
+
+// Field `spalte` of the line; no value when the line has fewer fields.
 ImportZelle feldDerZeile(const QByteArray& zeile, char trenn, int spalte)
 {
     qsizetype anfang = 0;
@@ -149,23 +159,15 @@ ImportZelle feldDerZeile(const QByteArray& zeile, char trenn, int spalte)
         if (t < 0) return std::nullopt;
         anfang = t + 1;
     }
-    qsizetype ende = zeile.indexOf(trenn, anfang);
-    if (ende < 0) ende = zeile.size();
-    return zeile.mid(anfang, ende - anfang).trimmed();
+    return feldAb(zeile, trenn, anfang);
 }
 
 // Every field of the line into the cells, as far as there are cells.
 void felderDerZeile(const QByteArray& zeile, char trenn, std::vector<ImportZelle>& zellen)
 {
     qsizetype anfang = 0;
-    for (std::size_t feld = 0; feld < zellen.size(); ++feld) {
-        qsizetype ende = zeile.indexOf(trenn, anfang);
-        const bool letztes = ende < 0;
-        if (letztes) ende = zeile.size();
-        zellen[feld] = zeile.mid(anfang, ende - anfang).trimmed();
-        if (letztes) break;
-        anfang = ende + 1;
-    }
+    for (std::size_t feld = 0; feld < zellen.size() && anfang <= zeile.size(); ++feld)
+        zellen[feld] = feldAb(zeile, trenn, anfang);
 }
 
 }  // namespace
