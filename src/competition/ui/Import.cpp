@@ -430,9 +430,6 @@ void MannschaftImportieren(const TImportieren& d, bool heim)
 void SpielerdatenbankImportieren(const TImportieren& d)
 {
     if (!d.geladen()) return;
-    if (const QString fehler = SpielerdatenbankImportFehler(d.tabelle()); !fehler.isEmpty()) {
-        boxen().hinweis(fehler);
-        return;
-    }
+    // OK refused a table without a column the database takes.
     SpielerdatenbankImportieren(d.tabelle(), d.zeilenbereich(), d.CBHinzufuegen->isChecked(), Spielerdatenbank());
 }
