@@ -59,10 +59,17 @@ QString AbfMitTrenner(const QString& ordner)
     return ordner + u'/';
 }
 
-QStringList AbfZeilen(const QString& text)
+namespace {
+const QRegularExpression& Zeilenumbruch()
 {
     static const QRegularExpression umbruch(QStringLiteral("\r\n|\n|\r"));
-    QStringList zeilen = text.split(umbruch);
+    return umbruch;
+}
+}  // namespace
+
+QStringList AbfZeilen(const QString& text)
+{
+    QStringList zeilen = text.split(Zeilenumbruch());
     if (!zeilen.isEmpty() && zeilen.constLast().isEmpty()) zeilen.removeLast();
     return zeilen;
 }
@@ -94,7 +101,7 @@ bool AbfLogDatei::Schreiben(const QString& text)
     }
     // A line break inside the text would start a line without a date.
     QString zeile = Zeitstempel() + u' ' + text;
-    zeile.replace(QRegularExpression(QStringLiteral("\r\n|\n|\r")), QStringLiteral(" "));
+    zeile.replace(Zeilenumbruch(), QStringLiteral(" "));
     inhalt += Kodierung(zeile) + "\r\n";
     QSaveFile neu(m_pfad);
     return neu.open(QIODevice::WriteOnly) && neu.write(inhalt) == inhalt.size() && neu.commit();
