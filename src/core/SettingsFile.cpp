@@ -101,11 +101,11 @@ bool TextdateiAbschliessen(QSaveFile& f, QString* grund)
     return false;
 }
 
-bool TextdateiSchreiben(const QString& pfad, const QStringList& zeilen, QString* fehler)
+bool TextdateiSchreiben(const QString& pfad, const QStringList& zeilen, QString* fehler, bool nurEigentuemer)
 {
     QSaveFile f(pfad);
     QString grund;
-    if (TextdateiVorbereiten(f, zeilen, &grund) && TextdateiAbschliessen(f, &grund)) return true;
+    if (TextdateiVorbereiten(f, zeilen, &grund, nurEigentuemer) && TextdateiAbschliessen(f, &grund)) return true;
     if (fehler) *fehler = Speicherfehler(pfad, grund);
     return false;
 }
@@ -207,14 +207,7 @@ void InfSchreiben(const QString& sektion, const QString& key, const QString& wer
 
 void EinstellungSchreiben(const Einstellungsschluessel& s) { InfSchreiben(s.sektion, s.name, EinstellungText(s)); }
 
-bool InfDateiSchreiben(QString* fehler)
-{
-    QSaveFile f(InfDatei);
-    QString grund;
-    if (TextdateiVorbereiten(f, InfListe, &grund, true) && TextdateiAbschliessen(f, &grund)) return true;
-    if (fehler) *fehler = Speicherfehler(InfDatei, grund);
-    return false;
-}
+bool InfDateiSchreiben(QString* fehler) { return TextdateiSchreiben(InfDatei, InfListe, fehler, true); }
 
 bool InfListeSpeichern()
 {

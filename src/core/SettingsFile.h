@@ -20,8 +20,10 @@
 // The lines of a file; nullopt when it is missing or cannot be read.
 std::optional<QStringList> TextdateiLesen(const QString& pfad);
 // Writes the lines whole (temporary file, then rename); false on failure, the
-// old file stays, and *fehler gets the message for the operator.
-bool TextdateiSchreiben(const QString& pfad, const QStringList& zeilen, QString* fehler = nullptr);
+// old file stays, and *fehler gets the message for the operator. nurEigentuemer:
+// see TextdateiVorbereiten.
+bool TextdateiSchreiben(const QString& pfad, const QStringList& zeilen, QString* fehler = nullptr,
+                        bool nurEigentuemer = false);
 // The steps of it for callers that commit later: opens f and writes the
 // lines into it (Windows-1252, CR LF), every byte flushed to the temporary
 // file; then commits. Each returns false with *grund the cause for the
