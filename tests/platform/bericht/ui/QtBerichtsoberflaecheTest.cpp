@@ -5,6 +5,9 @@
 #include "platform/bericht/ui/Berichtsvorschau.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QMessageBox>
+#include <QPointer>
 #include <QPrinter>
 #include <QProcess>
 #include <QProgressDialog>
@@ -173,4 +176,27 @@ TEST_F(QtBerichtsoberflaecheTest, VorschaufensterBlaettert)
                                          {textseite(QStringLiteral("Eins")), textseite(QStringLiteral("Zwei"))}),
               BerichtOk);
     EXPECT_TRUE(gesehen);
+}
+
+// A notice returns at once (a job from a timer goes on), shows its text and
+// goes with OK.
+TEST_F(QtBerichtsoberflaecheTest, HinweisWartetNichtUndGehtMitOk)
+{
+    const QString text = QStringLiteral("Spiel.crd: Objekt 2 (bild): das Bild „/etc/passwd“ liegt außerhalb des "
+                                        "Formularordners und des Programmordners und wird nicht gezeigt");
+    oberflaeche.hinweis(nullptr, QStringLiteral("Spielbericht"), text);
+    QMessageBox* box = nullptr;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->objectName() == QStringLiteral("Berichtshinweis")) box = qobject_cast<QMessageBox*>(w);
+    ASSERT_NE(box, nullptr);
+    EXPECT_TRUE(box->isVisible());
+    EXPECT_FALSE(box->isModal());
+    EXPECT_EQ(box->windowTitle(), QStringLiteral("Spielbericht"));
+    EXPECT_EQ(box->text(), text);
+    if (const QString bilder = qEnvironmentVariable("CORVALINK_BILDER"); !bilder.isEmpty())
+        box->grab().save(QDir(bilder).filePath(QStringLiteral("berichtshinweis.png")));
+    const QPointer<QMessageBox> weg(box);
+    Klicken(box->button(QMessageBox::Ok));
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(weg.isNull());
 }
