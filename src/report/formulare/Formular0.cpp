@@ -10,6 +10,12 @@ constexpr int SummenY = 1000;
 constexpr int GastVersatz = 1250;
 constexpr int BemerkungY[] = {1150, 1210, 1270};
 
+// The pass, birth year and throws columns of the home side. A six-digit pass
+// is wider than its column in the usual font and is drawn smaller.
+constexpr int PassX = 420;
+constexpr int JahrX = 555;
+constexpr int WurfX = 618;
+
 // Right edges of the result columns of the home side.
 constexpr int VolleX = 830;
 constexpr int AbrX = 930;
@@ -21,9 +27,9 @@ void Spielerzeile(Berichtsleinwand& l, const TSpielerEintrag& s, int y, int dx)
     const QString trenner = QStringLiteral(" /");
     // The name's box runs from one pixel before it to the pass column and down to the next row.
     l.textGeklippt(QRect(19 + dx, y - 1, 400, 60), 20 + dx, y, s.Name.text());
-    l.text(420 + dx, y, trenner + s.Pass.text());
-    l.text(555 + dx, y, trenner + Geburtsjahr(s));
-    l.text(618 + dx, y, trenner + s.Wurf.Text.text());
+    TextBis(l, PassX + dx, y, JahrX + dx, trenner + s.Pass.text());
+    l.text(JahrX + dx, y, trenner + Geburtsjahr(s));
+    l.text(WurfX + dx, y, trenner + s.Wurf.Text.text());
     l.textRechts(VolleX + dx, y, s.Volle.Text.text());
     l.textRechts(AbrX + dx, y, s.Abr.Text.text());
     l.textRechts(FehlerX + dx, y, s.Fehler.Text.text());

@@ -4,6 +4,15 @@
 
 #include <QRect>
 
+void TextBis(Berichtsleinwand& l, int x, int y, int bis, const QString& t)
+{
+    const Berichtsschrift alt = l.schrift();
+    int punkte = alt.punkte;
+    while (punkte > 1 && l.textbreite(t) > bis - x) l.schriftSetzen(alt.groesse(--punkte));
+    l.text(x, y, t);
+    if (punkte != alt.punkte) l.schriftSetzen(alt);
+}
+
 // --- Texts whose y is their bottom -------------------------------------------------------
 
 void Unten(Berichtsleinwand& l, int x, int y, const QString& t) { l.text(x, y + l.schrift().hoehe(), t); }

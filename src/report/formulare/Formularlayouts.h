@@ -54,6 +54,11 @@ int Kettensumme(const Ersatzkette& kette, Wert wert)
     return summe;
 }
 
+// A text whose cell's top-left corner is (x, y) and which must end before
+// bis: drawn in a smaller size of the current font when it is too wide for
+// that; the current font stays.
+void TextBis(Berichtsleinwand& l, int x, int y, int bis, const QString& t);
+
 // --- Texts whose y is their bottom (Formularhilfen.cpp) --------------------------------
 // Each is drawn at y plus the font's (negative) height. Layouts 3 to 6 leave
 // empty texts out (the ...WennText forms); the others draw them.
