@@ -21,14 +21,15 @@ public:
     // never waits for the user, as a job may run from a timer.
     virtual void hinweis(QWidget* /*eltern*/, const QString& /*titel*/, const QString& /*text*/) {}
 
-    // The print dialog: printer and copies (in: the start value, out: the
-    // choice). 0, or -99 when cancelled.
-    virtual int druckoptionen(QWidget* /*eltern*/, const QString& /*titel*/, int& /*kopien*/) { return BerichtOk; }
+    // The print dialog for the document `dokument` (the project's name, which
+    // a print into a file takes): printer and copies (in: the start value,
+    // out: the choice). 0, or -99 when cancelled.
+    virtual int druckoptionen(QWidget* /*eltern*/, const QString& /*dokument*/, int& /*kopien*/) { return BerichtOk; }
     // The printer the pages would go to.
     virtual QString druckername() { return {}; }
-    // The pages on that printer, `kopien` times, as one job under the title.
+    // The pages on that printer, `kopien` times, as one job named `dokument`.
     // 0, or an error with *fehler.
-    virtual int drucken(const QList<Berichtsseite>& /*seiten*/, const QString& /*titel*/, int /*kopien*/,
+    virtual int drucken(const QList<Berichtsseite>& /*seiten*/, const QString& /*dokument*/, int /*kopien*/,
                         QString* fehler)
     {
         if (fehler) *fehler = QStringLiteral("Es ist kein Drucker eingerichtet.");

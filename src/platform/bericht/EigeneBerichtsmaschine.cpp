@@ -67,6 +67,14 @@ QString Dateiname(const QString& pfad)
     return QFileInfo(pfad).fileName();
 }
 
+// What a print of the project is called (the printer's job, a PDF's title and
+// file): the project's name without its type, "Spielbericht" for
+// "Spielbericht.crd"; the progress box's text is another thing.
+QString Dokumentname(const QString& pfad)
+{
+    return QFileInfo(pfad).completeBaseName();
+}
+
 // Export.Path as the callers give it may end in a backslash.
 QString Exportordner(const QString& pfad)
 {
@@ -203,7 +211,7 @@ int EigeneBerichtsmaschine::Daten::Senden(Job& j, Sitzung& s)
     const int kopien = s.typ == ProjekttypListe
                            ? std::clamp(j.druckoptionen.value(DruckoptionKopien), 1, KopienHoechstens)
                            : 1;
-    const int r = berichtsoberflaeche().drucken(s.seiten, titel, kopien, &fehler);
+    const int r = berichtsoberflaeche().drucken(s.seiten, Dokumentname(s.projektdatei), kopien, &fehler);
     if (r != BerichtOk) {
         if (fehler.isEmpty()) fehler = QStringLiteral("Der Drucker hat den Auftrag nicht angenommen.");
         return Fehler(j, r < 0 ? r : BerichtDruckerFehler, fehler);
@@ -326,7 +334,7 @@ int EigeneBerichtsmaschine::LlPrintOptionsDialog(int job, QWidget* eltern, const
     Job* j = d->job(job);
     if (!j) return BerichtFehler;
     int kopien = std::clamp(j->druckoptionen.value(DruckoptionKopien), 1, KopienHoechstens);
-    const int r = berichtsoberflaeche().druckoptionen(eltern, text, kopien);
+    const int r = berichtsoberflaeche().druckoptionen(eltern, j->sitzung ? Dokumentname(j->sitzung->projektdatei) : text, kopien);
     if (r != BerichtOk) return r;
     j->druckoptionen.insert(DruckoptionKopien, std::clamp(kopien, 1, KopienHoechstens));
     return BerichtOk;

@@ -154,6 +154,7 @@ void SpielberichtDrucken(QWidget* eltern, int index)
     const TFormularEinstellung& e = Einst.FormularEinstellungen[index];
     QPrinter& drucker = Drucker();
     DruckerEinstellen(drucker, e.StandardDrucker, e.SpAusrichtung, BerichtKopien(Einst.Kopien));
+    drucker.setDocName(Drucktitel);  // the dialog proposes a PDF file after it
     if (!DruckdialogZeigen(drucker, eltern)) return;
     if (!PortFrei(*w)) return;
     FormularAufDrucker(drucker, *w, index);
@@ -173,6 +174,7 @@ void SpielberichtFaxen(QWidget* eltern, int index)
     const TFormularEinstellung& e = Einst.FormularEinstellungen[index];
     QPrinter& drucker = Drucker();
     DruckerEinstellen(drucker, e.StandardFax, e.SpAusrichtung, 1);
+    drucker.setDocName(Drucktitel);
     if (!DruckdialogZeigen(drucker, eltern)) return;
     const int k = w->FaxDeckblatt;
     if (const std::unique_ptr<QTextDocument> deckblatt = DeckblattDokument(k)) {

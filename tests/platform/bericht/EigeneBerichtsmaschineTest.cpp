@@ -19,7 +19,7 @@ public:
     int druckKopien = 0, druckauftraege = 0;
     QStringList ereignisse, hinweise;
     QList<Berichtsseite> gedruckt, vorschau;
-    QString druckTitel, vorschauTitel, gewaehlt;
+    QString druckTitel, vorschauTitel, gewaehlt, dialogTitel;
     Berichtswerte variablen, felder;
 
     void fortschrittOeffnen(QWidget*, const QString& titel) override { ereignisse << "auf:" + titel; }
@@ -30,8 +30,9 @@ public:
     }
     void fortschrittSchliessen() override { ereignisse << "zu"; }
     void hinweis(QWidget*, const QString&, const QString& text) override { hinweise << text; }
-    int druckoptionen(QWidget*, const QString&, int& kopien) override
+    int druckoptionen(QWidget*, const QString& titel, int& kopien) override
     {
+        dialogTitel = titel;
         dialogKopienBekommen = kopien;
         if (dialogKopien >= 0) kopien = dialogKopien;
         return dialogAntwort;
@@ -224,7 +225,7 @@ TEST_F(EigeneBerichtsmaschineTest, SixtyRowsBreakIntoSevenPagesWithTheHeaderOnEa
     // 9 rows a page: 6 full pages and 6 rows on the seventh.
     EXPECT_EQ(neueSeiten, 6);
     ASSERT_EQ(ui.gedruckt.size(), 7);
-    EXPECT_EQ(ui.druckTitel, "drucke Liste");
+    EXPECT_EQ(ui.druckTitel, "Spielerdaten");
     int zeile = 1;
     for (int s = 0; s < 7; ++s) {
         const Berichtsseite& seite = ui.gedruckt[s];
@@ -351,6 +352,46 @@ TEST_F(EigeneBerichtsmaschineTest, APictureFromElsewhereIsNamedOnceAndThePagePri
     }
     EXPECT_EQ(ui.hinweise, QStringList{"Spiel.crd: Objekt 2 (bild): das Bild „/etc/passwd“ liegt außerhalb des "
                                        "Formularordners und des Programmordners und wird nicht gezeigt"});
+}
+
+// The box shows the caller's progress text; the print dialog and the
+// printer's job (a PDF's title and proposed file) carry the project's name.
+TEST_F(EigeneBerichtsmaschineTest, PrintIsNamedAfterTheProjectNotTheBoxText)
+{
+    const struct {
+        const char* datei;
+        int typ;
+        const char* box;
+        const char* dokument;
+    } faelle[] = {
+        {"Spielbericht.crd", ProjekttypKarte, "drucke Formular Spielbericht.crd", "Spielbericht"},
+        {"Spielerdaten.lst", ProjekttypListe, "drucke Formular Spielerdaten.lst", "Spielerdaten"},
+        {"Bericht.Verband.crd", ProjekttypKarte, "drucke Formular Bericht.Verband.crd", "Bericht.Verband"},
+    };
+    for (const auto& f : faelle) {
+        SCOPED_TRACE(f.datei);
+        const QString projekt = schreiben(QString::fromLatin1(f.datei), f.typ == ProjekttypListe ? Liste : Karte);
+        ui.ereignisse.clear();
+        ui.druckTitel.clear();
+        ui.dialogTitel.clear();
+        m.LlDefineVariableStart(job);
+        m.LlDefineVariableExt(job, "Heim", "Nord", WerttypText, 0);
+        m.LlDefineVariableExt(job, "Verein", "KSV", WerttypText, 0);
+        ASSERT_EQ(m.LlPrintWithBoxStart(job, f.typ, projekt, AusgabeDrucker, 3, nullptr, QString::fromUtf8(f.box)), 0);
+        EXPECT_EQ(m.LlPrintOptionsDialog(job, nullptr, QString::fromUtf8(f.box)), 0);
+        EXPECT_EQ(m.LlPrint(job), 0);
+        if (f.typ == ProjekttypListe) {
+            m.LlDefineFieldStart(job);
+            m.LlDefineFieldExt(job, "Spieler.Name", "Eins", WerttypText, 0);
+            m.LlDefineFieldExt(job, "Spieler.Pass", "100234", WerttypZahl, 0);
+            EXPECT_EQ(m.LlPrintFields(job), 0);
+            EXPECT_EQ(m.LlPrintFieldsEnd(job), 0);
+        }
+        EXPECT_EQ(m.LlPrintEnd(job, 0), 0);
+        EXPECT_EQ(ui.ereignisse.value(0), QStringLiteral("auf:") + QString::fromUtf8(f.box));
+        EXPECT_EQ(ui.dialogTitel, QString::fromLatin1(f.dokument));
+        EXPECT_EQ(ui.druckTitel, QString::fromLatin1(f.dokument));
+    }
 }
 
 TEST_F(EigeneBerichtsmaschineTest, PrinterErrorComesBackWithItsText)

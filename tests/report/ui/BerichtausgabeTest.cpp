@@ -91,6 +91,7 @@ protected:
 
         DruckdialogSetzen([this](QPrinter& d, QWidget*) {
             dialoge.push_back({d.copyCount(), d.pageLayout().orientation()});
+            dialogNamen << d.docName();
             d.setOutputFormat(QPrinter::PdfFormat);
             d.setPageSize(QPageSize(QPageSize::A4));
             d.setPageMargins(QMarginsF(0, 0, 0, 0));
@@ -139,6 +140,7 @@ protected:
     bool drucken = true;
     std::vector<std::pair<int, Lage>> dialoge;  // copies and orientation the print dialog starts from
     std::vector<Auftrag> auftraege;
+    QStringList dialogNamen;  // the printer's document name as each print dialog opens
     QStringList hauptStatus;
 
 private:
@@ -265,6 +267,21 @@ TEST_F(Ausgabe, FaxWithAndWithoutCover)
     imDialog<TFaxSenden>([](TFaxSenden& d) { d.CDeckblatt->setCurrentIndex(0); });
     SpielberichtFaxen(nullptr, 3);
     EXPECT_EQ(auftraege.size(), 4u);
+}
+
+// The print dialog opens on the report's name, which a print into a PDF
+// file is proposed after, not on the name of the print before it.
+TEST_F(Ausgabe, PrintDialogOpensOnTheReportsName)
+{
+    Drucker().setDocName(QStringLiteral("drucke Formular Spielerdaten.lst"));
+    SpielberichtDrucken(nullptr, 3);
+    Drucker().setDocName(QStringLiteral("Deckblatt"));
+    imDialog<TFaxSenden>({});
+    SpielberichtFaxen(nullptr, 0);
+    EXPECT_EQ(dialogNamen, QStringList({"Spielbericht Corvalink", "Spielbericht Corvalink"}));
+    ASSERT_EQ(auftraege.size(), 2u);
+    EXPECT_EQ(std::tuple(auftraege[0].titel, auftraege[1].titel),
+              std::tuple(QStringLiteral("Spielbericht Corvalink"), QStringLiteral("Spielbericht Corvalink")));
 }
 
 class Mail : public Ausgabe {
