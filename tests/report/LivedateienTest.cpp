@@ -83,6 +83,67 @@ TEST(Livedateien, SkriptDesSpiels)
     EXPECT_EQ(ohne[110], QStringLiteral("this.HeimPunkte.innerText = \"\";"));
 }
 
+// The last places of each side: the home substitute on place 8, who took
+// over from player 2, and the guests on places 14 to 16, place 16 the
+// substitute of player 14. Each has results of his own, so that a line
+// taken from the neighbouring place shows. In a points game the
+// substitutes' places carry no points, not even those of the player they
+// replaced, whose own place keeps his.
+TEST(Livedateien, SkriptDerLetztenPlaetzeUndDerErsatzspieler)
+{
+    auto w = Spiel();
+    w->Spieler[2].Name = "Kurt Abel";
+    Ergebnis(w->Spieler[2], "201", "102", "3", "303");
+    w->Spieler[2].MaP = 1.0f;
+    w->Spieler[2].ErsetztDurch = 8;
+    w->Spieler[8].Name = "Otto Ersatz";
+    Ergebnis(w->Spieler[8], "208", "108", "8", "316");
+    w->Spieler[8].Ersatz = 2;
+    w->Spieler[8].MaP = 0.5f;
+    w->Spieler[14].Name = "Jan Vierzehn";
+    Ergebnis(w->Spieler[14], "514", "214", "14", "728");
+    w->Spieler[14].MaP = 1.5f;
+    w->Spieler[14].ErsetztDurch = 16;
+    w->Spieler[15].Name = "Leo Fuenfzehn";
+    Ergebnis(w->Spieler[15], "515", "215", "15", "730");
+    w->Spieler[15].MaP = 2.5f;
+    w->Spieler[16].Name = "Tim Sechzehn";
+    Ergebnis(w->Spieler[16], "516", "216", "16", "732");
+    w->Spieler[16].Ersatz = 14;
+    w->Spieler[16].MaP = 3.5f;
+
+    const QStringList z = UpdateJsZeilen(*w, 5);
+    ASSERT_EQ(z.size(), 131);
+    // Place n's lines are 9 + 6 (n - 1) to 14 + 6 (n - 1).
+    const std::pair<int, QString> zeilen[] = {
+        {15, QStringLiteral("this.Name2.innerText = \"Kurt Abel\";")},
+        {20, QStringLiteral("this.Punkte2.innerText = \"1.0\";")},
+        {51, QStringLiteral("this.Name8.innerText = \"Otto Ersatz\";")},
+        {52, QStringLiteral("this.Volle8.innerText = \"208\";")},
+        {53, QStringLiteral("this.Abr8.innerText = \"108\";")},
+        {54, QStringLiteral("this.Fehler8.innerText = \"8\";")},
+        {55, QStringLiteral("this.Total8.innerText = \"316\";")},
+        {56, QStringLiteral("this.Punkte8.innerText = \"\";")},
+        {87, QStringLiteral("this.Name14.innerText = \"Jan Vierzehn\";")},
+        {91, QStringLiteral("this.Total14.innerText = \"728\";")},
+        {92, QStringLiteral("this.Punkte14.innerText = \"1.5\";")},
+        {93, QStringLiteral("this.Name15.innerText = \"Leo Fuenfzehn\";")},
+        {94, QStringLiteral("this.Volle15.innerText = \"515\";")},
+        {95, QStringLiteral("this.Abr15.innerText = \"215\";")},
+        {96, QStringLiteral("this.Fehler15.innerText = \"15\";")},
+        {97, QStringLiteral("this.Total15.innerText = \"730\";")},
+        {98, QStringLiteral("this.Punkte15.innerText = \"\";")},
+        {99, QStringLiteral("this.Name16.innerText = \"Tim Sechzehn\";")},
+        {100, QStringLiteral("this.Volle16.innerText = \"516\";")},
+        {101, QStringLiteral("this.Abr16.innerText = \"216\";")},
+        {102, QStringLiteral("this.Fehler16.innerText = \"16\";")},
+        {103, QStringLiteral("this.Total16.innerText = \"732\";")},
+        {104, QStringLiteral("this.Punkte16.innerText = \"\";")},
+        {105, QStringLiteral("this.Heim.innerText = \"Heim    120 Wurf\";")},
+    };
+    for (const auto& [i, text] : zeilen) EXPECT_EQ(z[i], text) << i;
+}
+
 TEST(Livedateien, LeeresSkriptEinerNeuenSeite)
 {
     const QStringList z = UpdateJsVorlage();
