@@ -1,5 +1,7 @@
 #include "core/ui/Drucker.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QPrintDialog>
 #include <QPrinter>
 
@@ -21,8 +23,19 @@ QPrinter& Drucker()
 
 void DruckdialogSetzen(Druckdialog dialog) { dialogErsatz() = std::move(dialog); }
 
+void DateiVorschlagen(QPrinter& drucker)
+{
+    const QString letzte = drucker.outputFileName();
+    QString name = drucker.docName();
+    if (letzte.isEmpty() || name.isEmpty()) return;
+    name.replace(QLatin1Char('/'), QLatin1Char('_'));
+    name.replace(QLatin1Char('\\'), QLatin1Char('_'));
+    drucker.setOutputFileName(QFileInfo(letzte).dir().filePath(name + QStringLiteral(".pdf")));
+}
+
 bool DruckdialogZeigen(QPrinter& drucker, QWidget* eltern)
 {
+    DateiVorschlagen(drucker);
     if (dialogErsatz()) return dialogErsatz()(drucker, eltern);
     QPrintDialog dialog(&drucker, eltern);
     return dialog.exec() == QDialog::Accepted;

@@ -1,0 +1,42 @@
+#include "core/ui/Drucker.h"
+
+#include <QPrinter>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+struct DialogZurueck {
+    ~DialogZurueck() { DruckdialogSetzen({}); }
+};
+
+}  // namespace
+
+// After a print into a file the dialog proposes the new document's own file
+// beside it, never the last one; without a last file Qt proposes from the
+// document name itself.
+TEST(Druckdialog, ProposesTheNewDocumentsFileBesideTheLastOne)
+{
+    QTemporaryDir ordner;
+    DialogZurueck zurueck;
+    QString vorgeschlagen;
+    DruckdialogSetzen([&](QPrinter& p, QWidget*) {
+        vorgeschlagen = p.outputFileName();
+        return false;
+    });
+
+    QPrinter drucker;
+    drucker.setOutputFileName(ordner.filePath(QStringLiteral("Spielerdaten.pdf")));
+    drucker.setDocName(QStringLiteral("Spielbericht"));
+    DruckdialogZeigen(drucker, nullptr);
+    EXPECT_EQ(vorgeschlagen, ordner.filePath(QStringLiteral("Spielbericht.pdf")));
+
+    drucker.setDocName(QStringLiteral("Runde 1/2"));
+    DruckdialogZeigen(drucker, nullptr);
+    EXPECT_EQ(vorgeschlagen, ordner.filePath(QStringLiteral("Runde 1_2.pdf")));
+
+    QPrinter ohneDatei;
+    ohneDatei.setDocName(QStringLiteral("Spielbericht"));
+    DruckdialogZeigen(ohneDatei, nullptr);
+    EXPECT_TRUE(vorgeschlagen.isEmpty());
+}
