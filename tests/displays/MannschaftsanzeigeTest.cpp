@@ -31,6 +31,8 @@ TEST(Tafelzuordnung, BoardsFollowTheLanesAndStayInRange)
         {6, 3, 1, 2, true, {1, 2}},        {6, 3, 3, 4, true, {2, 3}},        {6, 3, 5, 6, true, {3, 3}},
         {8, 2, 1, 4, false, {1, 1, 1, 1}}, {8, 2, 5, 8, false, {2, 2, 2, 2}}, {8, 2, 3, 6, false, {1, 1, 1, 1}},
         {8, 2, 3, 6, true, {1, 1, 1, 2}},  {11, 4, 9, 10, false, {4, 4}},     {11, 4, 9, 10, true, {4, 4}},
+        // A match on every lane of the alley: its first lane is lane 1, so board 1.
+        {8, 2, 1, 8, false, {1, 1, 1, 1, 1, 1, 1, 1}}, {8, 2, 1, 8, true, {1, 1, 1, 1, 1, 1, 1, 2}},
         {6, 0, 1, 2, false, {}},           {4, 5, 1, 2, false, {}},           {6, 3, 5, 8, false, {}},
     };
     for (const ZuordnungFall& f : faelle) {

@@ -222,6 +222,41 @@ TEST_F(CanSenden, ANewerRefreshStandsInForTheQueuedOneOfItsKey)
     EXPECT_EQ(CanSendeVerworfen, 0u);
 }
 
+// The refresh to be replaced is the oldest frame of the queue: alone, or
+// with refreshes of other keys behind it. The newer one takes its place.
+TEST_F(CanSenden, ARefreshReplacesTheOldestFrameOfTheQueue)
+{
+    using namespace CanRahmen;
+    const struct {
+        const char* was;
+        std::vector<CanDaten> dahinter;
+    } faelle[] = {
+        {"allein", {}},
+        {"mit anderen dahinter", {{35, 161, 0, 1, 2}, {211, 1, 44}}},
+    };
+    for (const auto& f : faelle) {
+        SCOPED_TRACE(f.was);
+        CanSendenZuruecksetzen();
+        adapter.gesendet.clear();
+        ASSERT_TRUE(CanNachrichtSenden(4, BahnanzeigeWert(AnzSumme, 120)));
+        for (const CanDaten& d : f.dahinter) ASSERT_TRUE(CanNachrichtSenden(4, d));
+        ASSERT_TRUE(CanNachrichtSenden(4, BahnanzeigeWert(AnzSumme, 127)));
+        EXPECT_EQ(BahnSendeAnzahl[4], 1 + int(f.dahinter.size()));
+        EXPECT_EQ(CanSendeErsetzt, 1u);
+        for (int t = 0; t < 4; ++t) CanSendenTick();
+        std::vector<CanDaten> gesendet;
+        for (const CanRohRahmen& r : adapter.gesendet) {
+            CanDaten d;
+            d.laenge = r.laenge;
+            for (int i = 0; i < r.laenge; ++i) d.d[std::size_t(i)] = r.daten[std::size_t(i)];
+            gesendet.push_back(d);
+        }
+        std::vector<CanDaten> soll{{35, 163, 0, 1, 2, 7}};
+        soll.insert(soll.end(), f.dahinter.begin(), f.dahinter.end());
+        EXPECT_EQ(gesendet, soll);
+    }
+}
+
 // A full queue gives its oldest refresh up for a frame the lane acts upon;
 // with none left to give up, the frame is refused.
 TEST_F(CanSenden, AFullQueueGivesARefreshUpForAFrameTheLaneActsUpon)

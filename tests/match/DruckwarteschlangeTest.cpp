@@ -353,6 +353,47 @@ TEST_F(Druckwarteschlange, AJobThatDoesNotFitWaitsAndFollowsInOrder)
     EXPECT_EQ(DruckerAusstehend(1), 0);
 }
 
+// With the switch on, a lane's printing begins with command 196 to the lane
+// (only while the lane is online) and ends with 197; one data byte each, on
+// the lane's identifier 0x600 + 8L.
+TEST_F(Druckwarteschlange, LanePrintingBeginAndEndSwitchTheLanePrinter)
+{
+    const struct {
+        bool online, einschalten;
+        QList<int> beginn, ende;  // the data bytes the bus carried
+    } faelle[] = {
+        {true, true, {196}, {197}},
+        {false, true, {}, {197}},
+        {true, false, {}, {}},
+    };
+    for (const auto& f : faelle) {
+        SCOPED_TRACE(testing::Message() << "online " << f.online << ", einschalten " << f.einschalten);
+        ZustandZuruecksetzen();
+        SetUp();
+        adapter.gesendet.clear();
+        Spiel(1, 3, 4, &TWettkampfDaten::DrZweiBahnen);
+        BahnDaten[3].BahnOnline = u8(f.online);
+        Einst.DrEinschalten = f.einschalten;
+        const auto bus = [&] {
+            for (int t = 0; t < 4; ++t) CanSendenTick();
+            QList<int> d;
+            for (const CanRohRahmen& r : adapter.gesendet) {
+                EXPECT_EQ(r.id, 0x618u);
+                EXPECT_EQ(r.laenge, 1);
+                d << r.daten[0];
+            }
+            adapter.gesendet.clear();
+            return d;
+        };
+        BahndruckBeginnen(3);
+        EXPECT_EQ(bus(), f.beginn);
+        EXPECT_NE(BahndruckMaske & 0x0004, 0);
+        BahndruckBeenden(3);
+        EXPECT_EQ(bus(), f.ende);
+        EXPECT_EQ(WurfblattDrucker[3], 0);
+    }
+}
+
 // No bytes and no mask bit without sheet printing; the layout picks the pump;
 // the report takes every lane to the PC pump.
 TEST_F(Druckwarteschlange, Routing)
@@ -432,6 +473,38 @@ TEST_F(Druckwarteschlange, PrinterAssignment)
     EXPECT_TRUE(BahndruckerZuordnen(1));  // printer 4
     Spiel(4, 7, 8, &TWettkampfDaten::DrZweiBahnen);
     EXPECT_FALSE(BahndruckerZuordnen(7));
+}
+
+// Printer 1 serves lanes 1-4, printer 2 lanes 5-8: the first and the last
+// lane of each range get the printer of their range, for a lane pair and for
+// a whole match alike.
+TEST_F(Druckwarteschlange, EachLaneGetsThePrinterOfItsRange)
+{
+    const struct {
+        u8 TWettkampfDaten::*layout;
+        int erste, letzte, bahn, drucker;
+    } faelle[] = {
+        {&TWettkampfDaten::DrZweiBahnen, 1, 2, 1, 1}, {&TWettkampfDaten::DrZweiBahnen, 3, 4, 4, 1},
+        {&TWettkampfDaten::DrZweiBahnen, 5, 6, 5, 2}, {&TWettkampfDaten::DrZweiBahnen, 7, 8, 8, 2},
+        {&TWettkampfDaten::DrZentral, 1, 4, 4, 1},    {&TWettkampfDaten::DrZentral, 5, 8, 8, 2},
+    };
+    for (const auto& f : faelle) {
+        SCOPED_TRACE(testing::Message() << "Bahn " << f.bahn);
+        ZustandZuruecksetzen();
+        SetUp();
+        port = FakeDruckerport{};
+        Einst.Drucker[1].DrBahnVon = 1, Einst.Drucker[1].DrBahnBis = 4;
+        Einst.Drucker[2].DrBahnVon = 5, Einst.Drucker[2].DrBahnBis = 8;
+        Einst.Drucker[3].Schnittstelle = Einst.Drucker[4].Schnittstelle = 0;  // none
+        Spiel(1, f.erste, f.letzte, f.layout);
+        const bool zentral = f.layout == &TWettkampfDaten::DrZentral;
+        const bool zugeordnet = zentral ? BahndruckerZuordnenSpiel(f.bahn) : BahndruckerZuordnen(f.bahn);
+        EXPECT_TRUE(zugeordnet);
+        if (!zugeordnet) continue;
+        for (int b = f.erste; b <= f.letzte; ++b) EXPECT_EQ(DruckerZuordnung[b], f.drucker) << b;
+        EXPECT_EQ(DruckerBeschaeftigt[f.drucker], 1);
+        EXPECT_EQ(DruckerBeschaeftigt[3 - f.drucker], 0);
+    }
 }
 
 // Two-lane sheets of a match on lanes 2..5: the pairs 1/2, 3/4 and 5/6 each

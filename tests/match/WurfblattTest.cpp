@@ -367,6 +367,31 @@ TEST_F(Wurfblatt, CentralReturnToTheTopOfTheSheet)
     EXPECT_EQ(BahnDaten[2].DruckZeilenstand, 0);
 }
 
+// The gap of 50 is gone back over from the paper position of the Volle
+// throws on: at the last Volle line itself, not one line before it.
+TEST_F(Wurfblatt, CentralReturnAtTheLastVolleLine)
+{
+    const struct {
+        int volle, stand;
+        std::string soll;
+    } faelle[] = {
+        {3, 3, Z(50) + Z(30) + Z(30) + Z(140)},
+        {4, 3, Z(30) + Z(30) + Z(140)},
+        {1, 1, Z(50) + Z(140)},
+        {2, 1, Z(140)},
+    };
+    for (const auto& f : faelle) {
+        SCOPED_TRACE(testing::Message() << "Volle " << f.volle << ", Stand " << f.stand);
+        TWettkampfDaten& m = Spiel(1, 2, &TWettkampfDaten::DrZentral);
+        m.Volle = u16(f.volle), m.Abraeumen = 2;
+        BahnDaten[1].DruckZeilenstand = BahnDaten[2].DruckZeilenstand = u8(f.stand);
+        BahndruckVorschub(1);
+        EXPECT_EQ(Hex(Ausgabe()), Hex(f.soll));
+        EXPECT_EQ(BahnDaten[1].DruckZeilenstand, 0);
+        EXPECT_EQ(BahnDaten[2].DruckZeilenstand, 0);
+    }
+}
+
 // The report as text: a player row, a substitute who has not finished, the
 // team sums, and with 4 players a feed of 416/180 inch before the end feed.
 TEST_F(Wurfblatt, ResultSheet)
@@ -394,6 +419,35 @@ TEST_F(Wurfblatt, ResultSheet)
     EXPECT_TRUE(enthaelt(P(148) + "2048   900    12   2948" + P(387)));
     EXPECT_TRUE(enthaelt("\r   Spielf\x81hrer                  Schiedsrichter                           Spielf\x81hrer\n"));
     EXPECT_TRUE(b.endsWith(QByteArray::fromStdString(P(160) + "Kr\x84mer" + V(100) + V(155) + V(161) + V(20) + Cr)));
+}
+
+// A substitute who has finished is printed with his results, on his side
+// of the sheet; one who has not gets blanks in their place.
+TEST_F(Wurfblatt, ResultSheetPrintsAFinishedSubstituteWithHisResults)
+{
+    TWettkampfDaten& m = Spiel(1, 2, &TWettkampfDaten::DrZentral);
+    m.Spieleranzahl = 4;
+    TSpielerEintrag& heim = m.Spieler[7];
+    heim.Name = "Schulz, Udo", heim.Pass = "4711", heim.Gebdat = "12.05.80", heim.Wurf.Text = "60";
+    heim.Volle.Zahl = 250, heim.Abr.Zahl = 101, heim.Fehler.Zahl = 2, heim.Total.Zahl = 351;
+    heim.Fertig = 1, heim.Ersatz = 3;
+    TSpielerEintrag& gast = m.Spieler[15];
+    gast.Name = "Hahn", gast.Pass = "815", gast.Gebdat = "01.01.99", gast.Wurf.Text = "30";
+    gast.Volle.Zahl = 140, gast.Abr.Zahl = 45, gast.Fehler.Zahl = 11, gast.Total.Zahl = 185;
+    gast.Fertig = 1, gast.Ersatz = 11;
+    DruckerportBelegt = 1;
+
+    for (bool fertig : {true, false}) {
+        SCOPED_TRACE(fertig);
+        heim.Fertig = gast.Fertig = u8(fertig);
+        BahndruckErgebnisblatt(1, m, "Ortheim");
+        const QByteArray b = Ausgabe();
+        const std::string links = " Schulz, Udo" + Blanks(11) + " /4711   /80 /60    ";
+        const std::string rechts = " Hahn" + Blanks(18) + " /815    /99 /30    ";
+        const std::string zeile = fertig ? links + "250   101     2    351" + P(240) + rechts + "140    45    11    185"
+                                         : links + Blanks(22) + P(240) + rechts + Blanks(22);
+        EXPECT_TRUE(b.contains(QByteArray::fromStdString(zeile + "\n\r"))) << Hex(b);
+    }
 }
 
 // No sheet printer or the single-lane layout: nothing is printed and the

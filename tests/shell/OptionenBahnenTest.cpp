@@ -297,6 +297,36 @@ TEST_F(OptionenBahnen, LayoutBoxesExcludeEachOther)
     EXPECT_FALSE(Einst.DrSingle);
 }
 
+// "DrSingle" (each lane prints its own sheet) is stored exactly when neither
+// layout is ticked: central printing alone is not single-lane printing.
+TEST_F(OptionenBahnen, SingleLaneSheetsOnlyWithNeitherLayout)
+{
+    const struct {
+        bool zweiBahnen, zentral;
+        const char* zeile;
+    } faelle[] = {
+        {false, true, "DrSingle = False"},
+        {true, false, "DrSingle = False"},
+        {false, false, "DrSingle = True"},
+    };
+    for (const auto& f : faelle) {
+        SCOPED_TRACE(f.zentral ? "zentral" : f.zweiBahnen ? "zwei Bahnen" : "keines");
+        TearDown();
+        SetUp();
+        Einst.Drucker[1].Schnittstelle = 1;
+        Einst.DrWurfblatt = true;
+        Einst.DrSingle = f.zweiBahnen || f.zentral;  // the opposite of what OK has to store
+        oeffnen();
+        if (f.zweiBahnen) b->CBDrZweiBahnen->click();
+        if (f.zentral) b->CBDrZentral->click();
+        ASSERT_TRUE(ok());
+        EXPECT_EQ(Einst.DrZweiBahnen, f.zweiBahnen);
+        EXPECT_EQ(Einst.DrZentral, f.zentral);
+        EXPECT_EQ(Einst.DrSingle, !f.zweiBahnen && !f.zentral);
+        EXPECT_TRUE(sektion(QStringLiteral("[Bahnsteuerung]")).contains(QLatin1String(f.zeile)));
+    }
+}
+
 // OK takes up the printers afresh: the ports released, every queue and the
 // lane map emptied; the ports initialised and configured (stop bits as
 // stored) only while the PC prints the throw sheets.

@@ -129,7 +129,8 @@ Zeitgeber& CanSendeTimer();
 void CanSendenTick();
 
 // Pending printer output of a lane (throw-sheet printers); sends at most one
-// frame or block and says whether it sent something. Installed by the
-// printer queues; none until then.
+// frame or block and says whether it sent something. The program installs
+// the printer queues' share (DruckausgabeSenden); without it the tick sends
+// no printer output.
 using DruckerSendeFunktion = bool (*)(int bahn);
 void setDruckerSenden(DruckerSendeFunktion f);

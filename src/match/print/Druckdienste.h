@@ -1,14 +1,13 @@
 #pragma once
 // The throw-sheet print jobs as the engine reaches them: each appends the
-// lines of one event to the lane's printer queue. The printer code installs
-// its implementation; until then nothing is printed.
+// lines of one event to the lane's printer queue. The program installs the
+// sheet printing (Wurfblattdruck); without it nothing is printed.
 
 #include "core/CheckedArray.h"
 #include "core/Eingesetzt.h"
 #include "core/Records.h"
 
-// The printers' state; the names below refer into it. The installed print
-// jobs are a seam and stay.
+// The printers' state; the names below refer into it.
 struct DruckZustand {
     // Per lane: the throw-sheet printer is on (the lane reported it, or the
     // printer check found it).
@@ -69,10 +68,9 @@ public:
     virtual bool bahndruckerZuordnenSpiel(int) { return false; }
     virtual void druckerInitialisieren(int) {}
     virtual void bahndruckAnstossen(int) {}
-    // Stand-ins until the port layer and the printer queues exist: the port
-    // I/O of the central printers with an interface is initialised once after
-    // the port library was loaded (DruckerportInit); the queue and line buffer
-    // of the printer that serves the lane go back to their start.
+    // The port layer is initialised once for the central printers with an
+    // interface (DruckerportInit); the queue and line buffer of the central
+    // printer that serves the lane are emptied.
     virtual void druckerportInit() {}
     virtual void druckwarteschlangeLeeren(int) {}
 };
