@@ -1,9 +1,13 @@
 #include "report/projekte/L8.h"
 
 #include "core/Boxes.h"
+#include "platform/bericht/Berichtsseite.h"
+#include "platform/bericht/EigeneBerichtsmaschine.h"
 #include "platform/bericht/FakeBerichtsmaschine.h"
 #include "support/QtDrucken.h"
 
+#include <QFile>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -448,6 +452,311 @@ TEST_F(L8Test, EndloseSeitenUndFehlendeEreignisseHaengenNicht)
     EXPECT_EQ(liste(), 0);
     EXPECT_EQ(fake.anzahl("LlPrint"), 2);
     EXPECT_EQ(fake.anzahl("LlPrintFields"), 1);
+}
+
+// Binds all 22 notification events; each logs its name and what it got
+// ("s" the record's page number), result events leave the result as given.
+void AlleNotizereignisse(TL8_& l, QStringList& log)
+{
+    auto notiz = [&log](const char* name) {
+        return [&log, name](TL8_&, Berichtsnotiz* n) { log << QStringLiteral("%1(s%2)").arg(name).arg(n->seite); };
+    };
+    auto ergebnis = [&log](const char* name) {
+        return [&log, name](TL8_&, Berichtsnotiz* n, int& r) {
+            log << QStringLiteral("%1(s%2,%3)").arg(name).arg(n->seite).arg(r);
+        };
+    };
+    l.OnTableField = notiz("OnTableField");
+    l.OnTableLine = notiz("OnTableLine");
+    l.OnDrawUserobj = notiz("OnDrawUserobj");
+    l.OnEditUserobj = notiz("OnEditUserobj");
+    l.OnPage = notiz("OnPage");
+    l.OnProject = notiz("OnProject");
+    l.OnObject = ergebnis("OnObject");
+    l.OnGroupBegin = ergebnis("OnGroupBegin");
+    l.OnGroupEnd = ergebnis("OnGroupEnd");
+    l.OnGroupLine = ergebnis("OnGroupLine");
+    l.OnExtFct = notiz("OnExtFct");
+    l.OnFailsFilter = [&log](TL8_&) { log << "OnFailsFilter()"; };
+    l.OnHelp = [&log](TL8_&, int befehl, int kontext, int& r) {
+        log << QStringLiteral("OnHelp(%1,%2,%3)").arg(befehl).arg(kontext).arg(r);
+    };
+    l.OnEnableMenu = [&log](TL8_&, int menue) { log << QStringLiteral("OnEnableMenu(%1)").arg(menue); };
+    l.OnModifyMenu = [&log](TL8_&, int menue) { log << QStringLiteral("OnModifyMenu(%1)").arg(menue); };
+    l.OnSelectMenu = [&log](TL8_&, int id, int& r) { log << QStringLiteral("OnSelectMenu(%1,%2)").arg(id).arg(r); };
+    l.OnGetViewerButtonState = [&log](TL8_&, int id, int zustand, int& r) {
+        log << QStringLiteral("OnGetViewerButtonState(%1,%2,%3)").arg(id).arg(zustand).arg(r);
+    };
+    l.OnViewerButtonClicked = [&log](TL8_&, int id, int& r) {
+        log << QStringLiteral("OnViewerButtonClicked(%1,%2)").arg(id).arg(r);
+    };
+    l.OnVarHelpText = [&log](TL8_&, const QString& name, QString& hilfe) {
+        log << QStringLiteral("OnVarHelpText(%1)").arg(name);
+        hilfe = "Hilfe zu " + name;
+    };
+    l.OnNtfyProgress = notiz("OnNtfyProgress");
+    l.OnHostPrinter = ergebnis("OnHostPrinter");
+    l.OnDlgExprVarBtn = ergebnis("OnDlgExprVarBtn");
+}
+
+TEST_F(L8Test, BenachrichtigungenGehenJeNummerAnIhrEreignis)
+{
+    struct Fall {
+        int id;
+        int parameter;
+        E flagge;
+        const char* soll;  // what the handler gets
+        qintptr ergebnis;  // the default result
+    };
+    const Fall faelle[] = {
+        {0, 0, E::EnableDrawUserobjEvent, "OnDrawUserobj(s7)", 0},
+        {1, 0, E::EnableEditUserobjEvent, "OnEditUserobj(s7)", 0},
+        {10, 0, E::EnableTableLineEvent, "OnTableLine(s7)", 0},
+        {11, 0, E::EnableTableFieldEvent, "OnTableField(s7)", 0},
+        {12, 0, E::EnableExtFctEvent, "OnExtFct(s7)", 0},
+        {20, 0, E::EnableObjectEvent, "OnObject(s7,0)", 0},
+        {21, 0, E::EnablePageEvent, "OnPage(s7)", 0},
+        {22, 0, E::EnableProjectEvent, "OnProject(s7)", 0},
+        {23, 0, E::EnableGroupBeginEvent, "OnGroupBegin(s7,2)", 2},
+        {24, 0, E::EnableGroupEndEvent, "OnGroupEnd(s7,0)", 0},
+        {25, 0, E::EnableGroupLineEvent, "OnGroupLine(s7,2)", 2},
+        // 0x00030005: command 3 in the high word, context 5 in the low one.
+        {30, 0x00030005, E::EnableHelpCallbackEvent, "OnHelp(3,5,0)", 0},
+        {30, int(0xFFFF0001u), E::EnableHelpCallbackEvent, "OnHelp(65535,1,0)", 0},
+        {31, 0x1234, E::EnableEnableMenuEvent, "OnEnableMenu(4660)", 0},
+        {32, 0x4321, E::EnableModifyMenuEvent, "OnModifyMenu(17185)", 0},
+        {33, 0x70005, E::EnableSelectMenuEvent, "OnSelectMenu(458757,0)", 0},
+        {34, 0x00020001, E::EnableGetViewerButtonStateEvent, "OnGetViewerButtonState(2,1,0)", 0},
+        {37, 0, E::EnableNtfyProgressEvent, "OnNtfyProgress(s7)", 0},
+        // 0x00070009: the button is the low word.
+        {38, 0x00070009, E::EnableViewerButtonClickedEvent, "OnViewerButtonClicked(9,0)", 0},
+        {39, 0, E::EnableDlgExprVarBtnEvent, "OnDlgExprVarBtn(s7,0)", 0},
+        {40, 0, E::EnableHostPrinterEvent, "OnHostPrinter(s7,0)", 0},
+        {1000, 0, E::EnableFailsFilterEvent, "OnFailsFilter()", 0},
+    };
+    TL8_& l = neu();
+    QStringList log;
+    AlleNotizereignisse(l, log);
+    Berichtsnotiz notiz;
+    notiz.seite = 7;
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(f.soll);
+        log.clear();
+        l.setEigenschaft(f.flagge, 0);
+        EXPECT_EQ(l.LlCallback(f.id, f.parameter, &notiz), 0);  // without its flag: nothing
+        EXPECT_TRUE(log.isEmpty());
+        l.setEigenschaft(f.flagge, 1);
+        EXPECT_EQ(l.LlCallback(f.id, f.parameter, &notiz), f.ergebnis);
+        EXPECT_EQ(log, QStringList{f.soll});
+        l.setEigenschaft(f.flagge, 0);
+    }
+
+    // A result the handler sets comes back.
+    l.setEigenschaft(E::EnableGroupLineEvent, 1);
+    l.OnGroupLine = [](TL8_&, Berichtsnotiz*, int& r) { r = 5; };
+    EXPECT_EQ(l.LlCallback(25, 0, &notiz), 5);
+
+    // The help text: the buffer's address, holding the handler's text (at most 1023 characters).
+    log.clear();
+    notiz.name = "Wettkampf.Datum";
+    l.setEigenschaft(E::EnableVarHelpTextEvent, 1);
+    TL8_::HelpTextBuffer() = "alt";
+    const qintptr adresse = l.LlCallback(35, 0, &notiz);
+    EXPECT_EQ(adresse, reinterpret_cast<qintptr>(&TL8_::HelpTextBuffer()));
+    EXPECT_EQ(TL8_::HelpTextBuffer(), "Hilfe zu Wettkampf.Datum");
+    EXPECT_EQ(log, QStringList{"OnVarHelpText(Wettkampf.Datum)"});
+    l.OnVarHelpText = [](TL8_&, const QString&, QString& hilfe) { hilfe = QString(2000, u'x'); };
+    l.LlCallback(35, 0, &notiz);
+    EXPECT_EQ(TL8_::HelpTextBuffer().size(), 1023);
+    l.setEigenschaft(E::EnableVarHelpTextEvent, 0);
+    EXPECT_EQ(l.LlCallback(35, 0, &notiz), 0);
+
+    // Ids of no event, and a flag without its handler.
+    for (int f = 0; f < L8EigenschaftAnzahl; ++f) l.setEigenschaft(static_cast<E>(f), 1);
+    log.clear();
+    for (int id : {2, 9, 13, 19, 26, 29, 36, 41, 999, 1001, -1}) EXPECT_EQ(l.LlCallback(id, 0x10001, &notiz), 0) << id;
+    EXPECT_TRUE(log.isEmpty());
+    l.OnGroupBegin = nullptr;
+    EXPECT_EQ(l.LlCallback(23, 0, &notiz), 0);
+}
+
+TEST_F(L8Test, DerAuftragMeldetSeineBenachrichtigungenDerKomponente)
+{
+    // Registered with the job at construction: the engine's notification reaches the event.
+    TL8_& l = neu();
+    ASSERT_TRUE(fake.rueckrufe.contains(1));
+    int seiten = 0;
+    l.OnPage = [&seiten](TL8_&, Berichtsnotiz*) { ++seiten; };
+    Berichtsnotiz notiz;
+    fake.rueckrufe[1](NotizSeite, 0, &notiz);
+    EXPECT_EQ(seiten, 0);
+    l.setEigenschaft(E::EnablePageEvent, 1);
+    fake.rueckrufe[1](NotizSeite, 0, &notiz);
+    EXPECT_EQ(seiten, 1);
+}
+
+TEST_F(L8Test, DialogstilAusBasisUndFlaggenBeiJederAenderung)
+{
+    // Construction: Win95 (base 9), then 3D buttons on; buttons with
+    // pictures No sets 0x2000 from the first update on.
+    TL8_ l(fake);
+    EXPECT_EQ(fake.zeilen({"LlSetDlgboxMode"}),
+              (QStringList{"LlSetDlgboxMode(0x9)", "LlSetDlgboxMode(0xa009)", "LlSetDlgboxMode(0xa009)"}));
+    struct Schritt {
+        E e;
+        int wert;
+        const char* soll;  // the one call, or none
+    };
+    const Schritt schritte[] = {
+        {E::Buttons3D, TL8_::No, "LlSetDlgboxMode(0x2009)"},
+        {E::ButtonsWithBitmaps, TL8_::Yes, "LlSetDlgboxMode(0x9)"},
+        {E::DialogBoxMode, TL8_::Win16, "LlSetDlgboxMode(0x1)"},
+        {E::Buttons3D, TL8_::Yes, "LlSetDlgboxMode(0x8001)"},
+        {E::DialogBoxMode, TL8_::Office97, "LlSetDlgboxMode(0x800a)"},
+        {E::ButtonsWithBitmaps, TL8_::No, "LlSetDlgboxMode(0xa00a)"},
+        {E::DialogBoxMode, TL8_::combit3, "LlSetDlgboxMode(0xa004)"},
+        {E::DialogBoxMode, TL8_::combit3, "LlSetDlgboxMode(0xa004)"},
+        {E::DialogBoxMode, 10, nullptr},
+        {E::DialogBoxMode, -1, nullptr},
+    };
+    for (const Schritt& s : schritte) {
+        fake.protokoll.clear();
+        l.setEigenschaft(s.e, s.wert);
+        EXPECT_EQ(fake.zeilen(), s.soll ? QStringList{s.soll} : QStringList{}) << int(s.e) << " " << s.wert;
+    }
+    EXPECT_EQ(l.Eigenschaft(E::DialogBoxMode), TL8_::combit3);
+    EXPECT_EQ(l.DialogBase(), 4);
+    EXPECT_EQ(l.DialogFlags(), 0xa000);
+
+    fake.protokoll.clear();
+    l.setEigenschaft(E::DebugMode, 3);
+    EXPECT_EQ(fake.zeilen(), QStringList{"LlSetDebug(3)"});
+    EXPECT_EQ(l.Eigenschaft(E::DebugMode), 3);
+}
+
+TEST_F(L8Test, SprachwechselBehaeltJedenWert)
+{
+    // Every property set away from its default, by hand.
+    const std::pair<E, int> werte[] = {
+        {E::EnableTableFieldEvent, 1}, {E::TableColoringMode, TL8_::Normal},  // the colouring chosen after the flag
+        {E::NewExpressions, TL8_::Old}, {E::OnlyOneTable, 1}, {E::Supervisor, 1}, {E::UnitSystem, TL8_::HiInch},
+        {E::TabStops, TL8_::Expand}, {E::EnablePageEvent, 1}, {E::EnableProjectEvent, 1}, {E::EnableObjectEvent, 1},
+        {E::EnableHelpCallbackEvent, 1}, {E::HelpAvailable, 0}, {E::SortVariables, 0}, {E::SupportPageBreak, 1},
+        {E::ShowPredefVars, 0}, {E::UseHostprinter, 1}, {E::EnableHostPrinterEvent, 1}, {E::TabRepresentationCode, 9},
+        {E::AddVarsToFields, 1}, {E::MultipleTableLines, 0}, {E::ConvertCRLF, 1}, {E::WizFileNew, 1},
+        {E::RetRepresentationCode, 13}, {E::StorageSystem, TL8_::Storage}, {E::CompressStorage, 1},
+        {E::NoParameterCheck, 1}, {E::NoNoTableCheck, 1}, {E::EnableDlgExprVarBtnEvent, 1},
+        {E::SpaceOptimization, 0}, {E::RealTime, 1}, {E::AutoMultipage, 0}, {E::UseBarcodeSizes, 1},
+        {E::VarsCaseSensitive, 0}, {E::DelayTableHeader, 1}, {E::OfnDialogExplorer, 0}, {E::EMFResolution, 300},
+        {E::CreateInfo, 0}, {E::XlatVarNames, 0}, {E::PhantomspaceRepresentationCode, 5},
+        {E::LocknextcharRepresentationCode, 6}, {E::ExprsepRepresentationCode, 7}, {E::AllowMenuManager, 0},
+        {E::TextquoteRepresentationCode, 8}, {E::InterCharSpacing, 1}, {E::IncludeFontDescent, 1},
+        {E::UseChartFields, 1}, {E::EnableTableLineEvent, 1}, {E::EnableDrawUserobjEvent, 1},
+        {E::EnableEditUserobjEvent, 1}, {E::EnableGroupBeginEvent, 1}, {E::EnableGroupEndEvent, 1},
+        {E::EnableGroupLineEvent, 1}, {E::EnableExtFctEvent, 1}, {E::EnableFailsFilterEvent, 1},
+        {E::EnableEnableMenuEvent, 1}, {E::EnableModifyMenuEvent, 1}, {E::EnableSelectMenuEvent, 1},
+        {E::EnableGetViewerButtonStateEvent, 1}, {E::EnableViewerButtonClickedEvent, 1},
+        {E::EnableVarHelpTextEvent, 1}, {E::EnableNtfyProgressEvent, 1}, {E::DialogBoxMode, TL8_::combit2},
+        {E::Buttons3D, TL8_::No}, {E::ButtonsWithBitmaps, TL8_::Yes}, {E::DebugMode, 3},
+    };
+    ASSERT_EQ(int(std::size(werte)), L8EigenschaftAnzahl);
+    TL8_& l = neu();
+    for (auto [e, wert] : werte) l.setEigenschaft(e, wert);
+    l.MaxRTFVersion = 512;
+    l.EnableDefineFieldsEvent = true;
+    fake.protokoll.clear();
+
+    l.setLanguage(TL8_::English);
+    ASSERT_EQ(l.hLlJob(), 2);
+    for (auto [e, wert] : werte) EXPECT_EQ(l.Eigenschaft(e), wert) << int(e);
+    EXPECT_EQ(l.MaxRTFVersion, 512);
+    EXPECT_TRUE(l.EnableDefineFieldsEvent);
+    EXPECT_FALSE(l.EnableDefineVariablesEvent);
+    // combit2: base 3; no 3D buttons, buttons with pictures: no flags.
+    EXPECT_EQ(l.DialogBase(), 3);
+    EXPECT_EQ(l.DialogFlags(), 0);
+    EXPECT_EQ(fake.dialogModus, 3);
+    EXPECT_EQ(fake.debug, 3);
+    // The new job has the callback and the options.
+    EXPECT_EQ(fake.zeilen({"LlSetNotificationCallback"}), QStringList{"LlSetNotificationCallback(2,1)"});
+    const QMap<int, int>& o = fake.optionen;
+    for (auto [nr, wert] : {std::pair{6, 0x78000000}, {13, 1}, {39, 1}, {2, 0}, {0, 0}, {31, 1}, {49, 300}, {66, 8}})
+        EXPECT_EQ(o.value(nr, -1), wert) << nr;
+    int seiten = 0;
+    l.OnPage = [&seiten](TL8_&, Berichtsnotiz*) { ++seiten; };
+    Berichtsnotiz notiz;
+    fake.rueckrufe[2](NotizSeite, 0, &notiz);
+    EXPECT_EQ(seiten, 1);
+}
+
+// Our own engine: a list of 25 players over three pages (9 rows a page),
+// into a preview file, so no printer is needed.
+TEST_F(L8Test, ListeUeberDreiSeitenMeldetJedeSeite)
+{
+    QTemporaryDir ordner;
+    ASSERT_TRUE(ordner.isValid());
+    const QString projekt = ordner.filePath("Spielerdaten.lst");
+    {
+        QFile f(projekt);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(R"({"format": "corvalink-berichtsprojekt", "version": 1, "typ": "liste",
+            "seite": {"format": "A4", "ausrichtung": "hoch"}, "objekte": [
+            {"art": "text", "rechteck_mm": [10, 10, 190, 8], "text": "Spielerliste"},
+            {"art": "tabelle", "rechteck_mm": [10, 20, 190, 63], "zeilenhoehe_mm": 6, "kopf": true,
+             "spalten": [{"titel": "Name", "breite_mm": 100, "inhalt": "{Spieler.Name}"},
+                         {"titel": "Pass", "breite_mm": 90, "inhalt": "{Spieler.Pass}"}]}]})");
+    }
+    EigeneBerichtsmaschine maschine;
+    TL8_ l(maschine);
+    l.EnableDefineFieldsEvent = true;
+    int zeile = 0;
+    l.OnDefineFields = [&zeile](TL8_& ll, int, int dummy, int* prozent, int* letzter, int&) {
+        if (dummy) return;
+        ++zeile;
+        ll.LlDefineFieldExt("Spieler.Name", QStringLiteral("Spieler %1").arg(zeile), WerttypText);
+        ll.LlDefineFieldExt("Spieler.Pass", QString::number(1000 + zeile), WerttypText);
+        *prozent = zeile * 4;
+        if (zeile == 25) *letzter = 1;
+    };
+    QStringList log;
+    AlleNotizereignisse(l, log);
+    auto drucken = [&] {
+        zeile = 0;
+        log.clear();
+        return l.Print(1, ProjekttypListe, projekt, false, AusgabeVorschaudatei, 0, nullptr, "Liste", false, {});
+    };
+
+    // Every flag clear: the handlers hear nothing.
+    ASSERT_EQ(drucken(), 0);
+    EXPECT_EQ(log, QStringList{});
+
+    for (E e : {E::EnablePageEvent, E::EnableProjectEvent, E::EnableObjectEvent, E::EnableTableLineEvent,
+                E::EnableTableFieldEvent, E::EnableNtfyProgressEvent})
+        l.setEigenschaft(e, 1);
+    ASSERT_EQ(drucken(), 0);
+    QString fehler;
+    const auto seiten = VorschaudateiLesen(ordner.filePath("Spielerdaten.ll"), &fehler);
+    ASSERT_TRUE(seiten) << fehler.toStdString();
+    EXPECT_EQ(seiten->size(), 3);
+    EXPECT_EQ(log.filter("OnPage"), (QStringList{"OnPage(s1)", "OnPage(s2)", "OnPage(s3)"}));
+    EXPECT_EQ(log.filter("OnProject"), QStringList{"OnProject(s0)"});
+    // Two objects a page; a row and its two cells for each of the 25
+    // players; progress for each of the 27 rows passed (rows 10 and 19
+    // twice: they did not fit).
+    EXPECT_EQ(log.filter("OnObject").size(), 6);
+    EXPECT_EQ(log.filter("OnTableLine").size(), 25);
+    EXPECT_EQ(log.filter("OnTableField").size(), 50);
+    EXPECT_EQ(log.filter("OnNtfyProgress").size(), 27);
+    EXPECT_EQ(log.size(), 3 + 1 + 6 + 25 + 50 + 27);
+    // The session, the first page with its two objects, then the first row.
+    EXPECT_EQ(log.mid(0, 7), (QStringList{"OnProject(s0)", "OnPage(s1)", "OnObject(s1,0)", "OnObject(s1,0)",
+                                          "OnNtfyProgress(s1)", "OnTableLine(s1)", "OnTableField(s1)"}));
+
+    // The page event alone cleared: three pages, no page event.
+    l.setEigenschaft(E::EnablePageEvent, 0);
+    ASSERT_EQ(drucken(), 0);
+    EXPECT_EQ(log.filter("OnPage"), QStringList{});
+    EXPECT_EQ(log.filter("OnObject").size(), 6);
 }
 
 }  // namespace

@@ -10,11 +10,14 @@
 // (LlGetErrortext then says what went wrong, in German). The engine never
 // shows a message of its own: the callers decide.
 //
-// Left out against the Windows engine: the notification callback, the
-// process-wide dialog style and debug switches (nothing here uses them).
+// A job's notification callback hears the moments of a print session by
+// their ids (Berichtsnotiz below); the dialog style and the debug switch
+// are process-wide.
 
 #include <QList>
 #include <QString>
+#include <QtGlobal>
+#include <functional>
 
 class QWidget;
 
@@ -65,6 +68,41 @@ struct Berichtswert {
     bool operator==(const Berichtswert&) const = default;
 };
 using Berichtswerte = QList<Berichtswert>;
+
+// Notification ids of the moments of a print session. The callback gets
+// the id, a parameter (0 for these) and the record below; the result of
+// the object notification, when not 0, leaves the object off the page, the
+// others' results are not used.
+constexpr int NotizTabellenzeile = 10;  // a row of a list's table, after it went on the page
+constexpr int NotizTabellenfeld = 11;   // each cell of that row, left to right
+constexpr int NotizObjekt = 20;         // each object as it goes on a new page
+constexpr int NotizSeite = 21;          // a new page, before its objects
+constexpr int NotizProjekt = 22;        // the print session has begun
+constexpr int NotizFortschritt = 37;    // the progress box's text and percent
+// Job option 6: the bits that let the page, project and object notifications through.
+constexpr int OptionNotizmaske = 6;
+constexpr int NotizmaskeSeite = 0x40000000;
+constexpr int NotizmaskeProjekt = 0x20000000;
+constexpr int NotizmaskeObjekt = 0x10000000;
+
+// The moment a notification is about; what a moment does not have stays empty.
+struct Berichtsnotiz {
+    QString projekt;        // the project file of the session
+    bool vorschau = false;  // the pages go to a preview (file or window)
+    int seite = 0;          // the page's number in the session, from 1 (0 before the first)
+    int objekt = -1;        // object: its index in the project
+    QString objektart;      // object: "text", "kreuz", "linie", "rechteck", "bild", "tabelle"
+    int zeile = 0;          // table row and field: the row's number on its page, from 1
+    int spalte = -1;        // field: the column's index
+    QString feld;           // field: the column's title
+    QString wert;           // field: the cell's text
+    int prozent = 0;        // progress
+    QString text;           // progress: the box's text
+    QString name;           // a variable's name (the help text of a variable)
+};
+
+// The notification callback: (id, parameter, record) -> result.
+using Berichtsrueckruf = std::function<qintptr(int id, int parameter, Berichtsnotiz* notiz)>;
 
 class Berichtsmaschine {
 public:
@@ -126,6 +164,15 @@ public:
 
     // What the job's last error was, in German; empty after a success.
     virtual QString LlGetErrortext(int job) = 0;
+
+    // The job's notification callback (an empty one: none).
+    virtual int LlSetNotificationCallback(int job, Berichtsrueckruf rueckruf) = 0;
+    // The style of the engine's dialogs, process-wide: a base value 1..10
+    // ORed with 0x8000 (3D buttons) and 0x2000 (buttons without pictures).
+    virtual void LlSetDlgboxMode(int modus) = 0;
+    virtual int LlGetDlgboxMode() = 0;
+    // Process-wide: above 0 the engine traces its calls into the program's log.
+    virtual void LlSetDebug(int wert) = 0;
 };
 
 // The engine every component uses: the program's own unless a test put

@@ -504,6 +504,8 @@ QJsonObject ObjektJson(const Projektobjekt& p)
 
 }  // namespace
 
+QString ObjektartName(Berichtselement::Art art) { return QLatin1String(ArtName(art)); }
+
 QString ProjektfehlerText(const Projektfehler& fehler)
 {
     if (fehler.zeile <= 0) return fehler.text;

@@ -38,6 +38,7 @@
 #include <QByteArray>
 #include <QHash>
 #include <QStringList>
+#include <functional>
 #include <optional>
 
 enum class Projektart { Karte, Liste };
@@ -128,11 +129,20 @@ Wertetabelle Werte(const Berichtswerte& werte);  // by name; the last definition
 QString VorlageFuellen(const QString& vorlage, const Wertetabelle& werte, QStringList* unbekannt = nullptr,
                        bool nullLeer = false);
 
+// An object's kind as the format names it ("text", "tabelle", ...).
+QString ObjektartName(Berichtselement::Art art);
+
+// Asked for each object as it is about to go on a page (its index in the
+// project and the object): false leaves it off.
+using Objektfilter = std::function<bool(int index, const Projektobjekt& objekt)>;
+
 // A new page: the background and every object with the variables; a list's
 // table with its header and no rows yet. "Datum" (dd.MM.yyyy) and "Uhrzeit"
 // (hh:mm) are today's unless the variables define them. A missing picture
-// is left out.
-Berichtsseite SeiteBeginnen(const Berichtsprojekt& projekt, const Wertetabelle& variablen);
+// (and a cross whose variable is not "T") is left out, and so is an object
+// the filter refuses.
+Berichtsseite SeiteBeginnen(const Berichtsprojekt& projekt, const Wertetabelle& variablen,
+                            const Objektfilter& zeigen = {});
 // One row of the list's table with the fields. False, the page unchanged,
 // when the row does not fit below the rows already on it; on a page without
 // rows a row always goes on (cut at the table's bottom), so that paging

@@ -6,11 +6,14 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QSet>
 #include <QHash>
+#include <QLoggingCategory>
+#include <QSet>
 #include <algorithm>
 #include <map>
 #include <optional>
+
+Q_LOGGING_CATEGORY(lcBerichtsmaschine, "corvalink.berichtsmaschine")
 
 namespace {
 
@@ -47,6 +50,7 @@ struct Job {
     std::optional<Sitzung> sitzung;
     QList<Berichtsseite> vorschauseiten;
     QString vorschaupfad;
+    Berichtsrueckruf rueckruf;
 };
 
 // Defines or redefines a value; the first definition's place is kept.
@@ -89,6 +93,47 @@ struct EigeneBerichtsmaschine::Daten {
     std::map<int, Job> jobs;
     int naechsterJob = 1;
     QSet<QString> gemeldet;  // notices already shown, once per run
+    int dialogModus = 0;
+    int debug = 0;
+    // Inside a notification: a handler must not start, end or close what
+    // the engine is working on.
+    int imRueckruf = 0;
+
+    // The call and its result into the program's log while debugging.
+    int Spur(const QString& aufruf, int ergebnis) const
+    {
+        if (debug > 0) qCInfo(lcBerichtsmaschine).noquote() << aufruf << "=" << ergebnis;
+        return ergebnis;
+    }
+
+    bool Gesperrt(Job& j)
+    {
+        if (imRueckruf == 0) return false;
+        j.fehlertext = QStringLiteral("Während einer Benachrichtigung geht das nicht.");
+        return true;
+    }
+
+    // The record of a moment of the job's session.
+    Berichtsnotiz Notiz(const Job& j, const Sitzung& s) const
+    {
+        Berichtsnotiz n;
+        n.projekt = s.projektdatei;
+        n.vorschau = s.ziel == Ziel::Vorschaudatei || j.druckoptionen.value(DruckoptionZiel) == ZielVorschau;
+        n.seite = int(s.seiten.size());
+        return n;
+    }
+
+    // Calls the job's callback (when its mask bit, if any, is set); its result.
+    qintptr Melden(const Job& j, int id, Berichtsnotiz& n, int maske = 0)
+    {
+        if (!j.rueckruf || (maske != 0 && (j.optionen.value(OptionNotizmaske) & maske) == 0)) return 0;
+        const Berichtsrueckruf rueckruf = j.rueckruf;  // the handler may register another
+        ++imRueckruf;
+        const qintptr r = rueckruf(id, 0, &n);
+        --imRueckruf;
+        if (debug > 0) qCInfo(lcBerichtsmaschine).noquote() << "Benachrichtigung" << id << "=" << r;
+        return r;
+    }
 
     Job* job(int handle)
     {
@@ -125,6 +170,7 @@ struct EigeneBerichtsmaschine::Daten {
 int EigeneBerichtsmaschine::Daten::DruckStarten(Job& j, int typ, const QString& projektdatei, int optionen,
                                                  int boxtyp, QWidget* eltern, const QString& titel)
 {
+    if (Gesperrt(j)) return BerichtFehler;
     SitzungVerwerfen(j);
     if (typ != ProjekttypEtikett && typ != ProjekttypListe && typ != ProjekttypKarte)
         return Fehler(j, BerichtFehler, QStringLiteral("Unbekannte Projektart %1.").arg(typ));
@@ -169,6 +215,8 @@ int EigeneBerichtsmaschine::Daten::DruckStarten(Job& j, int typ, const QString& 
     j.sitzung = std::move(s);
     j.fehlertext.clear();
     if (j.sitzung->box) berichtsoberflaeche().fortschrittOeffnen(eltern, titel);
+    Berichtsnotiz n = Notiz(j, *j.sitzung);
+    Melden(j, NotizProjekt, n, NotizmaskeProjekt);
     return BerichtOk;
 }
 
@@ -225,15 +273,18 @@ EigeneBerichtsmaschine::~EigeneBerichtsmaschine() = default;
 
 int EigeneBerichtsmaschine::LlJobOpen(int sprache)
 {
-    if (sprache < -1 || sprache > SpracheHoechste) return BerichtSpracheFehlt;
+    const QString aufruf = QStringLiteral("LlJobOpen(%1)").arg(sprache);
+    if (sprache < -1 || sprache > SpracheHoechste) return d->Spur(aufruf, BerichtSpracheFehlt);
     const int handle = d->naechsterJob++;
     d->jobs.emplace(handle, Job{});
-    return handle;
+    return d->Spur(aufruf, handle);
 }
 
 void EigeneBerichtsmaschine::LlJobClose(int job)
 {
+    d->Spur(QStringLiteral("LlJobClose(%1)").arg(job), 0);
     if (Job* j = d->job(job)) {
+        if (d->Gesperrt(*j)) return;
         Daten::SitzungVerwerfen(*j);
         d->jobs.erase(job);
     }
@@ -241,10 +292,11 @@ void EigeneBerichtsmaschine::LlJobClose(int job)
 
 int EigeneBerichtsmaschine::LlSetOption(int job, int id, int wert)
 {
+    const QString aufruf = QStringLiteral("LlSetOption(%1, %2, %3)").arg(job).arg(id).arg(wert);
     Job* j = d->job(job);
-    if (!j) return BerichtFehler;
+    if (!j) return d->Spur(aufruf, BerichtFehler);
     j->optionen.insert(id, wert);
-    return BerichtOk;
+    return d->Spur(aufruf, BerichtOk);
 }
 
 int EigeneBerichtsmaschine::LlGetOption(int job, int id)
@@ -317,16 +369,24 @@ int EigeneBerichtsmaschine::LlDefineLayout(int job, QWidget* eltern, const QStri
 int EigeneBerichtsmaschine::LlPrintWithBoxStart(int job, int typ, const QString& projekt, int optionen, int boxtyp,
                                                 QWidget* eltern, const QString& titel)
 {
+    const QString aufruf = QStringLiteral("LlPrintWithBoxStart(%1, %2, %3, 0x%4, %5)")
+                               .arg(job)
+                               .arg(typ)
+                               .arg(projekt)
+                               .arg(optionen, 0, 16)
+                               .arg(boxtyp);
     Job* j = d->job(job);
-    if (!j) return BerichtFehler;
-    return d->DruckStarten(*j, typ, projekt, optionen, boxtyp, eltern, titel);
+    if (!j) return d->Spur(aufruf, BerichtFehler);
+    return d->Spur(aufruf, d->DruckStarten(*j, typ, projekt, optionen, boxtyp, eltern, titel));
 }
 
 int EigeneBerichtsmaschine::LlPrintStart(int job, int typ, const QString& projekt, int optionen, int /*reserviert*/)
 {
+    const QString aufruf =
+        QStringLiteral("LlPrintStart(%1, %2, %3, 0x%4)").arg(job).arg(typ).arg(projekt).arg(optionen, 0, 16);
     Job* j = d->job(job);
-    if (!j) return BerichtFehler;
-    return d->DruckStarten(*j, typ, projekt, optionen, 0, nullptr, {});
+    if (!j) return d->Spur(aufruf, BerichtFehler);
+    return d->Spur(aufruf, d->DruckStarten(*j, typ, projekt, optionen, 0, nullptr, {}));
 }
 
 int EigeneBerichtsmaschine::LlPrintOptionsDialog(int job, QWidget* eltern, const QString& text)
@@ -357,10 +417,11 @@ int EigeneBerichtsmaschine::LlPrintGetPrinterInfo(int job, QString& drucker, QSt
 
 int EigeneBerichtsmaschine::LlPrintSetOption(int job, int id, int wert)
 {
+    const QString aufruf = QStringLiteral("LlPrintSetOption(%1, %2, %3)").arg(job).arg(id).arg(wert);
     Job* j = d->job(job);
-    if (!j) return BerichtFehler;
+    if (!j) return d->Spur(aufruf, BerichtFehler);
     j->druckoptionen.insert(id, wert);
-    return BerichtOk;
+    return d->Spur(aufruf, BerichtOk);
 }
 
 int EigeneBerichtsmaschine::LlPrintGetOption(int job, int id)
@@ -388,6 +449,10 @@ int EigeneBerichtsmaschine::LlPrintSetBoxText(int job, const QString& text, int 
     Sitzung* s = d->sitzung(*j);
     if (!s) return BerichtFehler;
     if (s->abgebrochen) return BerichtAbgebrochen;
+    Berichtsnotiz n = d->Notiz(*j, *s);
+    n.prozent = std::clamp(prozent, 0, 100);
+    n.text = text;
+    d->Melden(*j, NotizFortschritt, n);
     if (s->box && !berichtsoberflaeche().fortschritt(text, std::clamp(prozent, 0, 100))) {
         s->abgebrochen = true;
         return Daten::Fehler(*j, BerichtAbgebrochen, QStringLiteral("Der Druck wurde abgebrochen."));
@@ -397,16 +462,28 @@ int EigeneBerichtsmaschine::LlPrintSetBoxText(int job, const QString& text, int 
 
 int EigeneBerichtsmaschine::LlPrint(int job)
 {
+    const QString aufruf = QStringLiteral("LlPrint(%1)").arg(job);
     Job* j = d->job(job);
-    if (!j) return BerichtFehler;
+    if (!j) return d->Spur(aufruf, BerichtFehler);
     Sitzung* s = d->sitzung(*j);
-    if (!s) return BerichtFehler;
-    if (s->abgebrochen) return BerichtAbgebrochen;
+    if (!s) return d->Spur(aufruf, BerichtFehler);
+    if (s->abgebrochen) return d->Spur(aufruf, BerichtAbgebrochen);
     if (s->seiten.size() >= SeitenHoechstens)
-        return Daten::Fehler(*j, BerichtFehler,
-                             QStringLiteral("Der Bericht hat mehr als %1 Seiten.").arg(SeitenHoechstens));
-    s->seiten.append(SeiteBeginnen(s->projekt, Werte(j->variablen)));
-    return BerichtOk;
+        return d->Spur(aufruf, Daten::Fehler(*j, BerichtFehler, QStringLiteral("Der Bericht hat mehr als %1 Seiten.")
+                                                                     .arg(SeitenHoechstens)));
+    // The page, then each of its objects; an object whose handler answers
+    // other than 0 stays off the page.
+    Berichtsnotiz seite = d->Notiz(*j, *s);
+    seite.seite += 1;
+    d->Melden(*j, NotizSeite, seite, NotizmaskeSeite);
+    const Objektfilter zeigen = [&](int index, const Projektobjekt& o) {
+        Berichtsnotiz n = seite;
+        n.objekt = index;
+        n.objektart = ObjektartName(o.art);
+        return d->Melden(*j, NotizObjekt, n, NotizmaskeObjekt) == 0;
+    };
+    s->seiten.append(SeiteBeginnen(s->projekt, Werte(j->variablen), zeigen));
+    return d->Spur(aufruf, BerichtOk);
 }
 
 int EigeneBerichtsmaschine::LlPrintFields(int job)
@@ -420,7 +497,29 @@ int EigeneBerichtsmaschine::LlPrintFields(int job)
         const int r = LlPrint(job);
         if (r != BerichtOk) return r;
     }
-    return ZeileAnfuegen(s->seiten.last(), s->projekt, Werte(j->felder)) ? BerichtOk : BerichtSeiteVoll;
+    Berichtsseite& seite = s->seiten.last();
+    const auto tabelle = std::find_if(seite.elemente.cbegin(), seite.elemente.cend(), [](const Berichtselement& e) {
+        return e.art == Berichtselement::Art::Tabelle;
+    });
+    const qsizetype zeilenVorher = tabelle == seite.elemente.cend() ? 0 : tabelle->zeilen.size();
+    if (!ZeileAnfuegen(seite, s->projekt, Werte(j->felder)))
+        return d->Spur(QStringLiteral("LlPrintFields(%1)").arg(job), BerichtSeiteVoll);
+    if (tabelle != seite.elemente.cend() && tabelle->zeilen.size() > zeilenVorher) {
+        // The row on the page, then each of its cells.
+        const QStringList zellen = tabelle->zeilen.last();
+        const QList<Tabellenspalte> spalten = tabelle->spalten;
+        Berichtsnotiz zeile = d->Notiz(*j, *s);
+        zeile.zeile = int(tabelle->zeilen.size());
+        d->Melden(*j, NotizTabellenzeile, zeile);
+        for (int i = 0; i < zellen.size(); ++i) {
+            Berichtsnotiz feld = zeile;
+            feld.spalte = i;
+            feld.feld = i < spalten.size() ? spalten[i].titel : QString();
+            feld.wert = zellen[i];
+            d->Melden(*j, NotizTabellenfeld, feld);
+        }
+    }
+    return d->Spur(QStringLiteral("LlPrintFields(%1)").arg(job), BerichtOk);
 }
 
 int EigeneBerichtsmaschine::LlPrintFieldsEnd(int job)
@@ -435,15 +534,16 @@ int EigeneBerichtsmaschine::LlPrintDeclareChartRow(int job, int /*art*/)
 
 int EigeneBerichtsmaschine::LlPrintEnd(int job, int /*seiten*/)
 {
+    const QString aufruf = QStringLiteral("LlPrintEnd(%1)").arg(job);
     Job* j = d->job(job);
-    if (!j) return BerichtFehler;
-    if (!d->sitzung(*j)) return BerichtFehler;
+    if (!j || d->Gesperrt(*j)) return d->Spur(aufruf, BerichtFehler);
+    if (!d->sitzung(*j)) return d->Spur(aufruf, BerichtFehler);
     Sitzung s = std::move(*j->sitzung);
     j->sitzung.reset();
     if (s.box) berichtsoberflaeche().fortschrittSchliessen();
     // The cancel was reported when it happened.
-    if (s.abgebrochen) return BerichtOk;
-    return d->Senden(*j, s);
+    if (s.abgebrochen) return d->Spur(aufruf, BerichtOk);
+    return d->Spur(aufruf, d->Senden(*j, s));
 }
 
 int EigeneBerichtsmaschine::LlPreviewSetTempPath(int job, const QString& pfad)
@@ -488,6 +588,30 @@ QString EigeneBerichtsmaschine::LlGetErrortext(int job)
 {
     Job* j = d->job(job);
     return j ? j->fehlertext : QStringLiteral("Der Druckauftrag %1 ist nicht geöffnet.").arg(job);
+}
+
+int EigeneBerichtsmaschine::LlSetNotificationCallback(int job, Berichtsrueckruf rueckruf)
+{
+    const QString aufruf = QStringLiteral("LlSetNotificationCallback(%1)").arg(job);
+    Job* j = d->job(job);
+    if (!j) return d->Spur(aufruf, BerichtFehler);
+    j->rueckruf = std::move(rueckruf);
+    return d->Spur(aufruf, BerichtOk);
+}
+
+void EigeneBerichtsmaschine::LlSetDlgboxMode(int modus)
+{
+    // The dialogs are the desktop's own: the style is kept for whoever asks.
+    d->dialogModus = modus;
+    d->Spur(QStringLiteral("LlSetDlgboxMode(0x%1)").arg(modus, 0, 16), 0);
+}
+
+int EigeneBerichtsmaschine::LlGetDlgboxMode() { return d->dialogModus; }
+
+void EigeneBerichtsmaschine::LlSetDebug(int wert)
+{
+    d->debug = wert;
+    d->Spur(QStringLiteral("LlSetDebug(%1)").arg(wert), 0);
 }
 
 QString Vorschaudatei(const QString& projekt)

@@ -4,6 +4,15 @@
 // variables and fields, and sends them to the printer, the preview window,
 // a preview file or an HTML or JPEG export; everything it shows goes
 // through berichtsoberflaeche().
+//
+// It tells the job's notification callback of the session's begin, each
+// page, each object on it, each table row and its cells, and the progress.
+// The notifications of user objects, extension functions, the designer's
+// menus, the preview's buttons, help, the host printer, the expression
+// dialog's button and the filter it never sends: it has none of these.
+// Its project format has no groups, so no group notifications either.
+// A debug value above 0 writes its calls to the log (category
+// "corvalink.berichtsmaschine").
 
 #include "platform/bericht/Berichtsmaschine.h"
 
@@ -46,6 +55,10 @@ public:
     int LlXSetParameter(int job, int art, const QString& erweiterung, const QString& schluessel,
                         const QString& wert) override;
     QString LlGetErrortext(int job) override;
+    int LlSetNotificationCallback(int job, Berichtsrueckruf rueckruf) override;
+    void LlSetDlgboxMode(int modus) override;
+    int LlGetDlgboxMode() override;
+    void LlSetDebug(int wert) override;
 
 private:
     struct Daten;

@@ -201,3 +201,27 @@ QString FakeBerichtsmaschine::LlGetErrortext(int job)
     aufruf("LlGetErrortext", {n(job)});
     return fehlertext;
 }
+
+int FakeBerichtsmaschine::LlSetNotificationCallback(int job, Berichtsrueckruf rueckruf)
+{
+    const bool da = static_cast<bool>(rueckruf);
+    if (da)
+        rueckrufe[job] = std::move(rueckruf);
+    else
+        rueckrufe.remove(job);
+    return antwort("LlSetNotificationCallback", {n(job), n(da ? 1 : 0)});
+}
+
+void FakeBerichtsmaschine::LlSetDlgboxMode(int modus)
+{
+    dialogModus = modus;
+    aufruf("LlSetDlgboxMode", {hex(modus)});
+}
+
+int FakeBerichtsmaschine::LlGetDlgboxMode() { return antwort("LlGetDlgboxMode", {}, dialogModus); }
+
+void FakeBerichtsmaschine::LlSetDebug(int wert)
+{
+    debug = wert;
+    aufruf("LlSetDebug", {n(wert)});
+}

@@ -6,6 +6,7 @@
 // in decimal, print options and value types in hex ("0x800"), texts as they
 // are, windows left out. For example
 //   LlPrintWithBoxStart(1,3,Spiel.crd,0x800,3,Titel)
+// (LlSetNotificationCallback(job,1) with a callback, (job,0) without.)
 //
 // Answers, first match wins: the hook, then the queue of the function's
 // name, then the default (LlJobOpen: the next handle 1, 2, ... for a
@@ -69,6 +70,12 @@ public:
     QString anschluss = QStringLiteral("LPT1:");
     QString fehlertext;
 
+    // The notification callback registered last per job; the dialog style
+    // and the debug value as set last.
+    QMap<int, Berichtsrueckruf> rueckrufe;
+    int dialogModus = 0;
+    int debug = 0;
+
     int LlJobOpen(int sprache) override;
     void LlJobClose(int job) override;
     int LlSetOption(int job, int id, int wert) override;
@@ -101,6 +108,10 @@ public:
     int LlXSetParameter(int job, int art, const QString& erweiterung, const QString& schluessel,
                         const QString& wert) override;
     QString LlGetErrortext(int job) override;
+    int LlSetNotificationCallback(int job, Berichtsrueckruf rueckruf) override;
+    void LlSetDlgboxMode(int modus) override;
+    int LlGetDlgboxMode() override;
+    void LlSetDebug(int wert) override;
 
 private:
     // Records the call; the scripted answer if there is one.

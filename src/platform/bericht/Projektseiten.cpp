@@ -156,7 +156,7 @@ QString VorlageFuellen(const QString& vorlage, const Wertetabelle& werte, QStrin
     return ergebnis;
 }
 
-Berichtsseite SeiteBeginnen(const Berichtsprojekt& projekt, const Wertetabelle& variablen)
+Berichtsseite SeiteBeginnen(const Berichtsprojekt& projekt, const Wertetabelle& variablen, const Objektfilter& zeigen)
 {
     Wertetabelle werte = variablen;
     if (!werte.contains(QStringLiteral("Datum")))
@@ -174,7 +174,8 @@ Berichtsseite SeiteBeginnen(const Berichtsprojekt& projekt, const Wertetabelle& 
         e.bild = hintergrund;
         seite.elemente.append(e);
     }
-    for (const Projektobjekt& o : projekt.objekte) {
+    for (int i = 0; i < projekt.objekte.size(); ++i) {
+        const Projektobjekt& o = projekt.objekte[i];
         Berichtselement e;
         e.art = o.art;
         e.mm = o.mm;
@@ -208,6 +209,7 @@ Berichtsseite SeiteBeginnen(const Berichtsprojekt& projekt, const Wertetabelle& 
                 e.spalten.append({VorlageFuellen(s.titel, werte), s.breiteMm, s.ausrichtung});
             break;
         }
+        if (zeigen && !zeigen(i, o)) continue;
         seite.elemente.append(e);
     }
     return seite;

@@ -14,6 +14,7 @@ enum class Art {
     Zahl,      // an ordinal or character code 0..max, read from the engine
     Bit,       // a bit of option 6, set or cleared in its current value; kept
     Flagge,    // the flag's 1/0 written and kept
+    Merken,    // an event flag without option: 1/0 kept
     Sonder,    // see setEigenschaft
 };
 
@@ -73,6 +74,25 @@ constexpr Option Optionen[] = {
     {E::IncludeFontDescent, 79, Art::Gemerkt},
     {E::UseChartFields, 81, Art::Gemerkt},
     {E::EnableTableFieldEvent, -1, Art::Sonder},
+    {E::EnableTableLineEvent, -1, Art::Merken},
+    {E::EnableDrawUserobjEvent, -1, Art::Merken},
+    {E::EnableEditUserobjEvent, -1, Art::Merken},
+    {E::EnableGroupBeginEvent, -1, Art::Merken},
+    {E::EnableGroupEndEvent, -1, Art::Merken},
+    {E::EnableGroupLineEvent, -1, Art::Merken},
+    {E::EnableExtFctEvent, -1, Art::Merken},
+    {E::EnableFailsFilterEvent, -1, Art::Merken},
+    {E::EnableEnableMenuEvent, -1, Art::Merken},
+    {E::EnableModifyMenuEvent, -1, Art::Merken},
+    {E::EnableSelectMenuEvent, -1, Art::Merken},
+    {E::EnableGetViewerButtonStateEvent, -1, Art::Merken},
+    {E::EnableViewerButtonClickedEvent, -1, Art::Merken},
+    {E::EnableVarHelpTextEvent, -1, Art::Merken},
+    {E::EnableNtfyProgressEvent, -1, Art::Merken},
+    {E::DialogBoxMode, -1, Art::Sonder, TL8_::Office97},
+    {E::Buttons3D, -1, Art::Sonder},
+    {E::ButtonsWithBitmaps, -1, Art::Sonder},
+    {E::DebugMode, -1, Art::Sonder},
 };
 static_assert(std::size(Optionen) == L8EigenschaftAnzahl);
 
@@ -96,6 +116,9 @@ constexpr Vorgabe Vorgaben[] = {
     {E::AutoMultipage, TL8_::Yes},
     {E::SpaceOptimization, TL8_::Yes},
     {E::VarsCaseSensitive, TL8_::Yes},
+    {E::DialogBoxMode, TL8_::Win95},
+    {E::Buttons3D, TL8_::Yes},
+    {E::ButtonsWithBitmaps, TL8_::No},
     {E::XlatVarNames, TL8_::Yes},
     {E::CreateInfo, TL8_::Yes},
     {E::AddVarsToFields, TL8_::No},
@@ -138,6 +161,9 @@ constexpr int KopienHoechstens = 999;
 // A faulty engine that keeps answering "page full" must not hang the
 // program: after this many pages in a row for one record it is an error.
 constexpr int SeitenJeDatensatzHoechstens = 1000;
+constexpr int HilfetextLaenge = 1024;  // with the terminator the engine expects
+constexpr int DialogKnoepfe3D = 0x8000;
+constexpr int DialogKnoepfeOhneBilder = 0x2000;
 
 }  // namespace
 
@@ -184,6 +210,92 @@ void TL8_::OpenJob(bool ReportFailure)
         return;
     }
     m_language = sprache;
+    RegisterCallback();
+}
+
+void TL8_::RegisterCallback()
+{
+    // The component itself is the callback's user data: the closure holds it.
+    m_maschine.LlSetNotificationCallback(m_job, [this](int id, int parameter, Berichtsnotiz* notiz) {
+        return LlCallback(id, parameter, notiz);
+    });
+}
+
+void TL8_::UpdateDlgboxMode()
+{
+    m_dialogFlaggen =
+        (An(E::Buttons3D) ? DialogKnoepfe3D : 0) | (An(E::ButtonsWithBitmaps) ? 0 : DialogKnoepfeOhneBilder);
+    m_maschine.LlSetDlgboxMode(m_dialogBasis | m_dialogFlaggen);
+}
+
+QString& TL8_::HelpTextBuffer()
+{
+    static QString puffer;
+    return puffer;
+}
+
+qintptr TL8_::LlCallback(int id, int parameter, Berichtsnotiz* notiz)
+{
+    const int hoch = static_cast<int>((static_cast<unsigned>(parameter) >> 16) & 0xFFFF);
+    const int tief = parameter & 0xFFFF;
+    int ergebnis = 0;
+    auto notizEreignis = [&](const NotizEvent& ereignis, L8Eigenschaft flagge) {
+        if (ereignis && An(flagge)) ereignis(*this, notiz);
+    };
+    auto ergebnisEreignis = [&](const NotizErgebnisEvent& ereignis, L8Eigenschaft flagge, int vorgabe) {
+        if (!ereignis || !An(flagge)) return;
+        ergebnis = vorgabe;
+        ereignis(*this, notiz, ergebnis);
+    };
+    switch (id) {
+    case 0: notizEreignis(OnDrawUserobj, E::EnableDrawUserobjEvent); break;
+    case 1: notizEreignis(OnEditUserobj, E::EnableEditUserobjEvent); break;
+    case NotizTabellenzeile: notizEreignis(OnTableLine, E::EnableTableLineEvent); break;
+    case NotizTabellenfeld: notizEreignis(OnTableField, E::EnableTableFieldEvent); break;
+    case 12: notizEreignis(OnExtFct, E::EnableExtFctEvent); break;
+    case NotizObjekt: ergebnisEreignis(OnObject, E::EnableObjectEvent, 0); break;
+    case NotizSeite: notizEreignis(OnPage, E::EnablePageEvent); break;
+    case NotizProjekt: notizEreignis(OnProject, E::EnableProjectEvent); break;
+    case 23: ergebnisEreignis(OnGroupBegin, E::EnableGroupBeginEvent, 2); break;
+    case 24: ergebnisEreignis(OnGroupEnd, E::EnableGroupEndEvent, 0); break;
+    case 25: ergebnisEreignis(OnGroupLine, E::EnableGroupLineEvent, 2); break;
+    case 30:
+        if (OnHelp && An(E::EnableHelpCallbackEvent)) OnHelp(*this, hoch, tief, ergebnis);
+        break;
+    case 31:
+        if (OnEnableMenu && An(E::EnableEnableMenuEvent)) OnEnableMenu(*this, parameter);
+        break;
+    case 32:
+        if (OnModifyMenu && An(E::EnableModifyMenuEvent)) OnModifyMenu(*this, parameter);
+        break;
+    case 33:
+        if (OnSelectMenu && An(E::EnableSelectMenuEvent)) OnSelectMenu(*this, parameter, ergebnis);
+        break;
+    case 34:
+        if (OnGetViewerButtonState && An(E::EnableGetViewerButtonStateEvent))
+            OnGetViewerButtonState(*this, hoch, tief, ergebnis);
+        break;
+    case 35: {
+        if (!OnVarHelpText || !An(E::EnableVarHelpTextEvent)) break;
+        QString& puffer = HelpTextBuffer();
+        puffer.clear();
+        OnVarHelpText(*this, notiz ? notiz->name : QString(), puffer);
+        puffer.truncate(HilfetextLaenge - 1);
+        return reinterpret_cast<qintptr>(&puffer);
+    }
+    case NotizFortschritt: notizEreignis(OnNtfyProgress, E::EnableNtfyProgressEvent); break;
+    case 38:
+        if (OnViewerButtonClicked && An(E::EnableViewerButtonClickedEvent))
+            OnViewerButtonClicked(*this, tief, ergebnis);
+        break;
+    case 39: ergebnisEreignis(OnDlgExprVarBtn, E::EnableDlgExprVarBtnEvent, 0); break;
+    case 40: ergebnisEreignis(OnHostPrinter, E::EnableHostPrinterEvent, 0); break;
+    case 1000:
+        if (OnFailsFilter && An(E::EnableFailsFilterEvent)) OnFailsFilter(*this);
+        break;
+    default: break;
+    }
+    return ergebnis;
 }
 
 void TL8_::setLanguage(int v)
@@ -192,12 +304,30 @@ void TL8_::setLanguage(int v)
     std::array<int, L8EigenschaftAnzahl> gesichert{};
     for (int i = 0; i < L8EigenschaftAnzahl; ++i) gesichert[i] = Eigenschaft(static_cast<L8Eigenschaft>(i));
 
+    const int rtf = MaxRTFVersion;
+    const int basis = m_dialogBasis;
+    const int flaggen = m_dialogFlaggen;
+
     m_language = v;
     if (m_job > -1) m_maschine.LlJobClose(m_job);
     m_job = m_maschine.LlJobOpen(v == DefaultLang ? -1 : v - 1);
-    if (m_job < 0) OpenJob(true);
+    if (m_job >= 0)
+        RegisterCallback();
+    else
+        OpenJob(true);
     m_vorschau.m_job = m_job;
-    for (int i = 0; i < L8EigenschaftAnzahl; ++i) setEigenschaft(static_cast<L8Eigenschaft>(i), gesichert[i]);
+    for (int i = 0; i < L8EigenschaftAnzahl; ++i) {
+        const auto e = static_cast<L8Eigenschaft>(i);
+        // The flag alone: its switch of the colouring would undo a colouring
+        // chosen after it.
+        if (e == E::EnableTableFieldEvent)
+            m_gemerkt[i] = gesichert[i];
+        else
+            setEigenschaft(e, gesichert[i]);
+    }
+    MaxRTFVersion = rtf;
+    m_dialogBasis = basis;
+    m_dialogFlaggen = flaggen;
 }
 
 void TL8_::SetOptionFlag(int bit, bool an)
@@ -218,6 +348,7 @@ int TL8_::Eigenschaft(L8Eigenschaft e)
     case Art::Gemerkt:
     case Art::Bit:
     case Art::Flagge:
+    case Art::Merken:
         return m_gemerkt[i];
     case Art::Sonder:
         break;
@@ -230,7 +361,7 @@ int TL8_::Eigenschaft(L8Eigenschaft e)
         return m_maschine.LlGetOption(m_job, o.id) != 0 ? Storage : Compat4;
     case E::CompressStorage:
         return m_maschine.LlGetOption(m_job, o.id) != 0 ? Yes : No;
-    default:  // EMFResolution, EnableTableFieldEvent
+    default:  // EMFResolution, EnableTableFieldEvent, the dialog style, DebugMode
         return m_gemerkt[i];
     }
 }
@@ -255,6 +386,9 @@ void TL8_::setEigenschaft(L8Eigenschaft e, int wert)
     case Art::Bit:
         m_gemerkt[i] = schalter;
         SetOptionFlag(o.max, schalter != 0);
+        return;
+    case Art::Merken:
+        m_gemerkt[i] = schalter;
         return;
     case Art::Sonder:
         break;
@@ -286,6 +420,21 @@ void TL8_::setEigenschaft(L8Eigenschaft e, int wert)
         m_gemerkt[i] = schalter;
         if (schalter != 0 && Eigenschaft(E::TableColoringMode) == Normal)
             setEigenschaft(E::TableColoringMode, Userdefined);
+        return;
+    case E::DialogBoxMode:
+        if (wert < Win16 || wert > o.max) return;
+        m_gemerkt[i] = wert;
+        m_dialogBasis = wert + 1;
+        m_maschine.LlSetDlgboxMode(m_dialogBasis | m_dialogFlaggen);
+        return;
+    case E::Buttons3D:
+    case E::ButtonsWithBitmaps:
+        m_gemerkt[i] = schalter;
+        UpdateDlgboxMode();
+        return;
+    case E::DebugMode:
+        m_gemerkt[i] = wert;
+        m_maschine.LlSetDebug(wert);
         return;
     default:
         return;

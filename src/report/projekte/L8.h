@@ -5,11 +5,14 @@
 // project, with the paging and cancel of the engine's results), plus thin
 // wrappers that pass the job to the engine and its result back unchanged.
 //
-// Of the engine's 24 notification events only the two define events are
-// used here; the others, the notification callback and the dialog style
-// are not carried (nor the process-wide debug switch). The event flags
-// that write a job option (the bits of option 6, options 13 and 39) and
-// EnableTableFieldEvent's switch of the table colouring are kept.
+// The component fires the two define events itself. The other 22 events
+// come from the engine's notification callback, which the component
+// registers with every job it opens: LlCallback hands each notification id
+// to its event, when the event's handler is set and its Enable flag is on.
+// The event flags that write a job option (the bits of option 6, options 13
+// and 39) and EnableTableFieldEvent's switch of the table colouring are
+// kept. The dialog style (DialogBoxMode, Buttons3D, ButtonsWithBitmaps) and
+// DebugMode go to the engine on every change; they are process-wide.
 //
 // The option properties are one table (L8.cpp): each names its job option
 // and whether the component keeps the value itself ("cached": read back
@@ -23,7 +26,8 @@
 
 class QWidget;
 
-// The option properties of the component.
+// The option properties of the component (and the event flags, the dialog
+// style and the debug value, which a change of language keeps too).
 enum class L8Eigenschaft {
     NewExpressions,  // TL8_::TExpressionMode, options 0 and 14
     OnlyOneTable,
@@ -71,8 +75,29 @@ enum class L8Eigenschaft {
     IncludeFontDescent,
     UseChartFields,
     EnableTableFieldEvent,
+    // Flags only: no option.
+    EnableTableLineEvent,
+    EnableDrawUserobjEvent,
+    EnableEditUserobjEvent,
+    EnableGroupBeginEvent,
+    EnableGroupEndEvent,
+    EnableGroupLineEvent,
+    EnableExtFctEvent,
+    EnableFailsFilterEvent,
+    EnableEnableMenuEvent,
+    EnableModifyMenuEvent,
+    EnableSelectMenuEvent,
+    EnableGetViewerButtonStateEvent,
+    EnableViewerButtonClickedEvent,
+    EnableVarHelpTextEvent,
+    EnableNtfyProgressEvent,
+    // The engine's dialog style: LlSetDlgboxMode (base OR flags) on every change.
+    DialogBoxMode,       // TL8_::TDialogboxMode; base = ordinal + 1
+    Buttons3D,           // Yes: flag 0x8000
+    ButtonsWithBitmaps,  // No: flag 0x2000
+    DebugMode,           // LlSetDebug (value)
 };
-constexpr int L8EigenschaftAnzahl = static_cast<int>(L8Eigenschaft::EnableTableFieldEvent) + 1;
+constexpr int L8EigenschaftAnzahl = static_cast<int>(L8Eigenschaft::DebugMode) + 1;
 
 class TL8_ {
 public:
@@ -88,6 +113,7 @@ public:
     enum TPropTableColoring : int { Normal, Userdefined, Mixed };
     enum TPropUnitSystem : int { Metric, Inch, HiInch };
     enum TPropStgSystem : int { Compat4, Storage };
+    enum TDialogboxMode : int { Win16, combit1, combit2, combit3, combit4, combit5, combit6, combit7, Win95, Office97 };
 
     // The preview window's geometry (job options 25..29). A value is taken
     // only while there is a job and when it is at least -1; it reaches the
@@ -130,6 +156,49 @@ public:
     bool EnableDefineVariablesEvent = false;
     bool EnableDefineFieldsEvent = false;
 
+    // The events of the engine's notifications (their flags are properties
+    // above; EnableHelpCallbackEvent is OnHelp's). A record event gets the
+    // engine's record of the moment; a result event also the result, which
+    // starts at the id's default.
+    using NotizEvent = std::function<void(TL8_& sender, Berichtsnotiz* notiz)>;
+    using NotizErgebnisEvent = std::function<void(TL8_& sender, Berichtsnotiz* notiz, int& lResult)>;
+    using FailsFilterEvent = std::function<void(TL8_& sender)>;
+    using MenuEvent = std::function<void(TL8_& sender, int nMenuHandle)>;
+    using SelectMenuEvent = std::function<void(TL8_& sender, int nMenuID, int& lResult)>;
+    using HelpEvent = std::function<void(TL8_& sender, int nHelpCommand, int nContextID, int& lResult)>;
+    using GetViewerButtonStateEvent = std::function<void(TL8_& sender, int nID, int nState, int& lResult)>;
+    using ViewerButtonClickedEvent = std::function<void(TL8_& sender, int nID, int& lResult)>;
+    using VarHelpTextEvent = std::function<void(TL8_& sender, const QString& pszVarName, QString& pszHelpText)>;
+    NotizEvent OnTableField;                              // 11
+    NotizEvent OnTableLine;                               // 10
+    NotizEvent OnDrawUserobj;                             // 0
+    NotizEvent OnEditUserobj;                             // 1
+    NotizEvent OnPage;                                    // 21
+    NotizEvent OnProject;                                 // 22
+    NotizErgebnisEvent OnObject;                          // 20, result 0
+    NotizErgebnisEvent OnGroupBegin;                      // 23, result 2
+    NotizErgebnisEvent OnGroupEnd;                        // 24, result 0
+    NotizErgebnisEvent OnGroupLine;                       // 25, result 2
+    NotizEvent OnExtFct;                                  // 12
+    FailsFilterEvent OnFailsFilter;                       // 1000
+    HelpEvent OnHelp;                                     // 30: high word, low word
+    MenuEvent OnEnableMenu;                               // 31
+    MenuEvent OnModifyMenu;                               // 32
+    SelectMenuEvent OnSelectMenu;                         // 33
+    GetViewerButtonStateEvent OnGetViewerButtonState;     // 34: high word, low word
+    ViewerButtonClickedEvent OnViewerButtonClicked;       // 38: low word
+    VarHelpTextEvent OnVarHelpText;                       // 35: the record's name
+    NotizEvent OnNtfyProgress;                            // 37
+    NotizErgebnisEvent OnHostPrinter;                     // 40
+    NotizErgebnisEvent OnDlgExprVarBtn;                   // 39
+
+    // The notification callback: the event of the id, when its handler is
+    // set and its flag on; the result the handler leaves (0 when none
+    // fires or for an unknown id). Id 35 returns the address of
+    // HelpTextBuffer() with the handler's text (at most 1023 characters).
+    qintptr LlCallback(int id, int parameter, Berichtsnotiz* notiz);
+    static QString& HelpTextBuffer();
+
     int Design(int UserData, QWidget* ParentHandle, const QString& Title, int ProjectType, const QString& ProjectName,
                bool ShowFileSelect);
     int Print(int UserData, int ProjectType, const QString& ProjectName, bool ShowFileSelect, int PrintOptions,
@@ -150,6 +219,9 @@ public:
 
     TPrvAppearance& PreviewAppearance() { return m_vorschau; }
     int MaxRTFVersion = 256;
+    // The dialog style as last sent: base (DialogBoxMode + 1) and flag bits.
+    int DialogBase() const { return m_dialogBasis; }
+    int DialogFlags() const { return m_dialogFlaggen; }
 
     // Thin wrappers.
     int LlSetOption(int id, int wert);
@@ -171,6 +243,9 @@ public:
 
 private:
     void OpenJob(bool ReportFailure);
+    void RegisterCallback();
+    void UpdateDlgboxMode();
+    bool An(L8Eigenschaft flagge) const { return m_gemerkt[static_cast<int>(flagge)] != 0; }
     void ShowJobError();
     void SetOptionFlag(int bit, bool an);
     bool Feuern(const DefineEvent& ereignis, bool erlaubt, int UserData, int bDummy, int& fortschritt,
@@ -182,4 +257,6 @@ private:
     int m_language = DefaultLang;
     TPrvAppearance m_vorschau;
     std::array<int, L8EigenschaftAnzahl> m_gemerkt{};  // the cached values and the event flags
+    int m_dialogBasis = 0;
+    int m_dialogFlaggen = 0;
 };

@@ -489,6 +489,104 @@ TEST_F(EigeneBerichtsmaschineTest, NewStartEndsTheOpenSessionWithoutSending)
     EXPECT_EQ(ui.druckauftraege, 0);
 }
 
+// The callback's moments: "id:page" plus the object, row or cell.
+QString Moment(int id, const Berichtsnotiz& n)
+{
+    QString t = QStringLiteral("%1:%2").arg(id).arg(n.seite);
+    if (id == NotizObjekt) t += QStringLiteral(":%1:%2").arg(n.objekt).arg(n.objektart);
+    if (id == NotizTabellenzeile) t += QStringLiteral(":%1").arg(n.zeile);
+    if (id == NotizTabellenfeld) t += QStringLiteral(":%1:%2=%3").arg(n.zeile).arg(n.feld, n.wert);
+    if (id == NotizFortschritt) t += QStringLiteral(":%1%").arg(n.prozent);
+    return t;
+}
+
+TEST_F(EigeneBerichtsmaschineTest, NotificationsFollowTheSessionPagesObjectsRowsAndCells)
+{
+    QStringList momente;
+    bool vorschau = false;
+    m.LlSetNotificationCallback(job, [&](int id, int parameter, Berichtsnotiz* n) -> qintptr {
+        EXPECT_EQ(parameter, 0);
+        momente << Moment(id, *n);
+        vorschau = n->vorschau;
+        return 0;
+    });
+    // Without the mask bits of option 6 only the rows, cells and progress are told.
+    ASSERT_EQ(listeDrucken(1), 0);
+    EXPECT_EQ(momente, (QStringList{"37:1:100%", "10:1:1", "11:1:1:Name=Spieler 1", "11:1:1:Pass=1001"}));
+
+    m.LlSetOption(job, OptionNotizmaske, NotizmaskeSeite | NotizmaskeProjekt | NotizmaskeObjekt);
+    momente.clear();
+    ASSERT_EQ(listeDrucken(10), 0);
+    // 9 rows fit a page: the tenth is refused, then goes on page 2.
+    EXPECT_EQ(momente.mid(0, 8), (QStringList{"22:0", "21:1", "20:1:0:text", "20:1:1:tabelle", "37:1:10%", "10:1:1",
+                                              "11:1:1:Name=Spieler 1", "11:1:1:Pass=1001"}));
+    EXPECT_EQ(momente.mid(momente.size() - 7),
+              (QStringList{"37:1:100%", "21:2", "20:2:0:text", "20:2:1:tabelle", "10:2:1", "11:2:1:Name=Spieler 10",
+                           "11:2:1:Pass=1010"}));
+    EXPECT_FALSE(vorschau);
+
+    // A card into the preview file: an object whose handler answers 1 stays off the page.
+    m.LlSetNotificationCallback(job, [&](int id, int, Berichtsnotiz* n) -> qintptr {
+        momente << Moment(id, *n);
+        vorschau = n->vorschau;
+        return id == NotizObjekt ? 1 : 0;
+    });
+    momente.clear();
+    ASSERT_EQ(karteDrucken(AusgabeVorschaudatei, "Nord"), 0);
+    EXPECT_EQ(momente, (QStringList{"22:0", "21:1", "20:1:0:text"}));
+    EXPECT_TRUE(vorschau);
+    QString fehler;
+    const auto seiten = VorschaudateiLesen(ordner.filePath("Spiel.ll"), &fehler);
+    ASSERT_TRUE(seiten) << fehler.toStdString();
+    EXPECT_EQ(Texte(seiten->first()), QStringList{});
+
+    // Without a callback the pages are as before.
+    m.LlSetNotificationCallback(job, {});
+    ASSERT_EQ(karteDrucken(AusgabeVorschaudatei, "Nord"), 0);
+    EXPECT_EQ(Texte(VorschaudateiLesen(ordner.filePath("Spiel.ll"), &fehler)->first()), QStringList{"Heim: Nord"});
+}
+
+TEST_F(EigeneBerichtsmaschineTest, AHandlerCannotEndTheSessionItIsToldOf)
+{
+    int ende = 0;
+    m.LlSetNotificationCallback(job, [&](int id, int, Berichtsnotiz*) -> qintptr {
+        if (id == NotizFortschritt) {
+            ende = m.LlPrintEnd(job, 0);
+            m.LlJobClose(job);
+        }
+        return 0;
+    });
+    EXPECT_EQ(listeDrucken(3), 0);
+    EXPECT_EQ(ende, BerichtFehler);
+    EXPECT_EQ(ui.druckauftraege, 1);
+    EXPECT_EQ(ui.gedruckt.first().elemente.last().zeilen.size(), 3);
+}
+
+QStringList* g_spur = nullptr;
+void SpurAufnehmen(QtMsgType, const QMessageLogContext& ort, const QString& text)
+{
+    if (g_spur && QByteArray(ort.category) == "corvalink.berichtsmaschine") *g_spur << text;
+}
+
+TEST_F(EigeneBerichtsmaschineTest, DebugValueAboveZeroTracesTheCallsDialogModeIsKept)
+{
+    QStringList spur;
+    g_spur = &spur;
+    const QtMessageHandler vorher = qInstallMessageHandler(SpurAufnehmen);
+    m.LlPrint(job);
+    m.LlSetDebug(1);
+    m.LlSetOption(job, 9, 1);
+    m.LlPrint(job);
+    m.LlSetDlgboxMode(0xa009);
+    m.LlSetDebug(0);
+    m.LlSetOption(job, 9, 0);
+    qInstallMessageHandler(vorher);
+    g_spur = nullptr;
+    EXPECT_EQ(spur, (QStringList{"LlSetDebug(1) = 0", "LlSetOption(1, 9, 1) = 0", "LlPrint(1) = -1",
+                                 "LlSetDlgboxMode(0xa009) = 0"}));
+    EXPECT_EQ(m.LlGetDlgboxMode(), 0xa009);
+}
+
 TEST(Vorschaudatei, ReplacesTheExtension)
 {
     const QStringList faelle[] = {
