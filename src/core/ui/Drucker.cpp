@@ -35,8 +35,16 @@ void DateiVorschlagen(QPrinter& drucker)
 
 bool DruckdialogZeigen(QPrinter& drucker, QWidget* eltern)
 {
+    const QString letzte = drucker.outputFileName();
     DateiVorschlagen(drucker);
-    if (dialogErsatz()) return dialogErsatz()(drucker, eltern);
-    QPrintDialog dialog(&drucker, eltern);
-    return dialog.exec() == QDialog::Accepted;
+    bool drucken = false;
+    if (dialogErsatz()) {
+        drucken = dialogErsatz()(drucker, eltern);
+    } else {
+        QPrintDialog dialog(&drucker, eltern);
+        drucken = dialog.exec() == QDialog::Accepted;
+    }
+    // A cancelled dialog leaves the printer as it was.
+    if (!drucken) drucker.setOutputFileName(letzte);
+    return drucken;
 }

@@ -30,6 +30,7 @@ TEST(Druckdialog, ProposesTheNewDocumentsFileBesideTheLastOne)
     drucker.setDocName(QStringLiteral("Spielbericht"));
     DruckdialogZeigen(drucker, nullptr);
     EXPECT_EQ(vorgeschlagen, ordner.filePath(QStringLiteral("Spielbericht.pdf")));
+    EXPECT_EQ(drucker.outputFileName(), ordner.filePath(QStringLiteral("Spielerdaten.pdf"))) << "cancelled";
 
     drucker.setDocName(QStringLiteral("Runde 1/2"));
     DruckdialogZeigen(drucker, nullptr);
