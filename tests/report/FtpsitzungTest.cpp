@@ -10,6 +10,7 @@
 #include <QTimer>
 #include <gtest/gtest.h>
 #include <memory>
+#include <tuple>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -101,6 +102,48 @@ TEST(FtpOrdnerAus, TeiltAnJedemTrennerOhneLeereTeile)
     }
 }
 
+// A port typed with the host names this server and goes before the port
+// given apart; a bare IPv6 address and a port out of range stay the host.
+TEST(FtpServerAus, PortMitDemHostGehtVor)
+{
+    const struct {
+        QString host;
+        quint16 port;
+        QString host2;
+        quint16 port2;
+    } faelle[] = {{"127.0.0.1:2141", 21, "127.0.0.1", 2141}, {" ftp://ftp.verein.de:2121/ ", 0, "ftp.verein.de", 2121},
+                  {"ftp.verein.de", 2121, "ftp.verein.de", 2121},  {"[::1]:2122", 21, "::1", 2122},
+                  {"::1", 2121, "::1", 2121},                       {"fe80::1:21", 0, "fe80::1:21", 0},
+                  {"h:0", 21, "h:0", 21},                           {"h:65536", 21, "h:65536", 21},
+                  {"h:x", 21, "h:x", 21},                           {"h:", 21, "h:", 21}};
+    for (const auto& f : faelle) {
+        const FtpZugang z = FtpServerAus({f.host, f.port, "k", "p"});
+        EXPECT_EQ(std::tuple(z.host, z.port, z.kennung, z.passwort),
+                  std::tuple(f.host2, f.port2, QStringLiteral("k"), QStringLiteral("p")))
+            << f.host.toStdString();
+    }
+}
+
+// Connecting to "host:port" uses that port; when nothing answers there, the
+// message names host and port as tried.
+TEST_F(FtpsitzungTest, PortImServernamen)
+{
+    QTcpServer geschlossen;
+    ASSERT_TRUE(geschlossen.listen(QHostAddress::LocalHost));
+    const quint16 tot = geschlossen.serverPort();
+    geschlossen.close();
+    sitzung.setZeitlimit(300);
+    const Meldung falsch = ausfuehren(
+        [&](Ftpsitzung& s) { s.verbinden({QStringLiteral("127.0.0.1:%1").arg(tot), server.port, "kegler", "geheim"}); });
+    EXPECT_EQ(std::tuple(falsch.ok, falsch.fehler),
+              std::tuple(false, QStringLiteral("Keine Verbindung zu 127.0.0.1 (Port %1) !").arg(tot)));
+    const Meldung gut = ausfuehren(
+        [&](Ftpsitzung& s) { s.verbinden({QStringLiteral("127.0.0.1:%1").arg(server.port), tot, "kegler", "geheim"}); });
+    EXPECT_TRUE(gut.ok) << gut.fehler.toStdString();
+    EXPECT_EQ(FtpKeineVerbindungText({QStringLiteral("ftp://h:2121/"), 21, {}, {}}),
+              QStringLiteral("Keine Verbindung zu h (Port 2121) !"));
+}
+
 TEST(FtpsitzungAnmeldung, KennungUndPasswort)
 {
     const struct {
@@ -136,8 +179,10 @@ TEST_F(FtpsitzungTest, FehlschlaegeLassenDieSitzungBrauchbar)
     } faelle[] = {{"127.0.0.1", tot, QStringLiteral("Keine Verbindung zu 127.0.0.1 (Port %1) !").arg(tot)},
                   {"127.0.0.1", stumm.serverPort(),
                    QStringLiteral("Keine Verbindung zu 127.0.0.1 (Port %1) !").arg(stumm.serverPort())},
-                  {"127.0.0.1", fremd.serverPort(), "Falscher Server !"},
-                  {" ", server.port, "Falscher Server !"}};
+                  {"127.0.0.1", fremd.serverPort(),
+                   QStringLiteral("Falscher Server ! „127.0.0.1“ (Port %1)").arg(fremd.serverPort())},
+                  {" ", server.port, QStringLiteral("Falscher Server ! „“ (Port %1)").arg(server.port)},
+                  {"ftp.kc adler.de", 0, "Falscher Server ! „ftp.kc adler.de“ (Port 21)"}};
     sitzung.setZeitlimit(300);
     for (const auto& f : faelle) {
         const Meldung m = ausfuehren([&](Ftpsitzung& s) { s.verbinden({f.host, f.port, "kegler", "geheim"}); });
