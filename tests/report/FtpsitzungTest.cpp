@@ -5,6 +5,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTimer>
@@ -253,6 +254,48 @@ TEST_F(FtpsitzungTest, FuehrenderTrennerBeginntAmWurzelordner)
     EXPECT_EQ(Lesen(server.datei("a/x.js")), "var a;");
     EXPECT_TRUE(InFolge(server.zeilen(), {"CWD /", "CWD a", "STOR x.js"}));
     EXPECT_FALSE(server.zeilen().contains("CWD "));
+}
+
+// An upload into a folder whose first part is there and whose deeper ones
+// are not: the missing ones are made below the existing one, and the file
+// arrives.
+TEST_F(FtpsitzungTest, TieferFehlenderOrdnerUnterEinemVorhandenen)
+{
+    ASSERT_TRUE(QDir(server.wurzel()).mkpath("live"));
+    Schreiben(server.datei("live/alt.csv"), "bleibt");
+    Schreiben(lokal("Update.csv"), Binaer);
+    ausfuehren([&](Ftpsitzung& s) { s.verbinden(server.zugang()); });
+    for (const char* ordner : {"live/2026", "live/2027/runde1"}) {
+        const Meldung m = ausfuehren(
+            [&](Ftpsitzung& s) { s.hochladen(FtpOrdnerAus(ordner), lokal("Update.csv"), "Update.csv"); });
+        EXPECT_TRUE(m.ok) << ordner << ": " << m.fehler.toStdString();
+        EXPECT_EQ(Lesen(server.datei(QString::fromLatin1(ordner) + "/Update.csv")), Binaer) << ordner;
+    }
+    EXPECT_EQ(Lesen(server.datei("live/alt.csv")), "bleibt");
+    EXPECT_EQ(QDir(server.wurzel()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList{"live"});
+}
+
+// One session on a server with a home folder: after a command in "/" an
+// upload to a relative folder lands below the home folder again, not below
+// the root.
+TEST(FtpsitzungHeimordner, NachDemWurzelordnerWiederImHeimordner)
+{
+    FtpTestserver heim({QStringLiteral("--heimordner"), QStringLiteral("heim")});
+    ASSERT_NE(heim.port, 0);
+    for (const char* ordner : {"heim/live", "live"}) ASSERT_TRUE(QDir(heim.wurzel()).mkpath(ordner));
+    QTemporaryDir tmp;
+    Schreiben(tmp.filePath("Update.csv"), Binaer);
+    Ftpsitzung sitzung;
+    Mitschrift ausfuehren(sitzung);
+    ASSERT_TRUE(ausfuehren([&](Ftpsitzung& s) { s.verbinden(heim.zugang()); }).ok);
+    const Meldung wurzel = ausfuehren([](Ftpsitzung& s) { s.auflisten(FtpOrdnerAus("/")); });
+    ASSERT_TRUE(wurzel.ok) << wurzel.fehler.toStdString();
+    EXPECT_TRUE(wurzel.zeilen.filter(QRegularExpression(" heim$")).size() == 1) << wurzel.zeilen.join('|').toStdString();
+    const Meldung m = ausfuehren(
+        [&](Ftpsitzung& s) { s.hochladen(FtpOrdnerAus("live"), tmp.filePath("Update.csv"), "Update.csv"); });
+    EXPECT_TRUE(m.ok) << m.fehler.toStdString();
+    EXPECT_EQ(Lesen(heim.datei("heim/live/Update.csv")), Binaer);
+    EXPECT_FALSE(QFileInfo::exists(heim.datei("live/Update.csv")));
 }
 
 TEST_F(FtpsitzungTest, TrennenSchicktQuit)
