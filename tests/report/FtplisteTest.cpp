@@ -3,6 +3,7 @@
 #include "report/netz/Ftpliste.h"
 
 #include <gtest/gtest.h>
+#include <tuple>
 #include <utility>
 
 namespace {
@@ -114,6 +115,21 @@ TEST(FtpLokal, NameStaysInTheFolder)
         {"..", "_"},                  {".", "_"},                           {"", "_"},
         {"..x", "..x"}};
     for (const auto& [name, lokal] : faelle) EXPECT_EQ(FtpLokalerName(name), lokal) << name.toStdString();
+}
+
+// The local path of a listed name is the chosen folder and a plain file in
+// it: a name that starts with ":" is not a resource, nor one with "/" a path.
+TEST(FtpLokal, PathIsAPlainFileInTheFolder)
+{
+    const std::tuple<QString, QString, QString> faelle[] = {
+        {"/daten", ":Update.js", "/daten/:Update.js"},
+        {"/daten/", ":/icons/a.png", "/daten/:_icons_a.png"},
+        {"/daten", "qrc:x.js", "/daten/qrc:x.js"},
+        {"/daten", "../x", "/daten/.._x"},
+        {"/", ":a", "/:a"},
+    };
+    for (const auto& [ordner, name, pfad] : faelle)
+        EXPECT_EQ(FtpLokalerPfad(ordner, name), pfad) << name.toStdString();
 }
 
 TEST(FtpPfad, PartsParentAndChild)

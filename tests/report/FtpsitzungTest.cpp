@@ -5,11 +5,13 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTimer>
 #include <gtest/gtest.h>
 #include <memory>
+#include <tuple>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -101,6 +103,48 @@ TEST(FtpOrdnerAus, TeiltAnJedemTrennerOhneLeereTeile)
     }
 }
 
+// A port typed with the host names this server and goes before the port
+// given apart; a bare IPv6 address and a port out of range stay the host.
+TEST(FtpServerAus, PortMitDemHostGehtVor)
+{
+    const struct {
+        QString host;
+        quint16 port;
+        QString host2;
+        quint16 port2;
+    } faelle[] = {{"127.0.0.1:2141", 21, "127.0.0.1", 2141}, {" ftp://ftp.verein.de:2121/ ", 0, "ftp.verein.de", 2121},
+                  {"ftp.verein.de", 2121, "ftp.verein.de", 2121},  {"[::1]:2122", 21, "::1", 2122},
+                  {"::1", 2121, "::1", 2121},                       {"fe80::1:21", 0, "fe80::1:21", 0},
+                  {"h:0", 21, "h:0", 21},                           {"h:65536", 21, "h:65536", 21},
+                  {"h:x", 21, "h:x", 21},                           {"h:", 21, "h:", 21}};
+    for (const auto& f : faelle) {
+        const FtpZugang z = FtpServerAus({f.host, f.port, "k", "p"});
+        EXPECT_EQ(std::tuple(z.host, z.port, z.kennung, z.passwort),
+                  std::tuple(f.host2, f.port2, QStringLiteral("k"), QStringLiteral("p")))
+            << f.host.toStdString();
+    }
+}
+
+// Connecting to "host:port" uses that port; when nothing answers there, the
+// message names host and port as tried.
+TEST_F(FtpsitzungTest, PortImServernamen)
+{
+    QTcpServer geschlossen;
+    ASSERT_TRUE(geschlossen.listen(QHostAddress::LocalHost));
+    const quint16 tot = geschlossen.serverPort();
+    geschlossen.close();
+    sitzung.setZeitlimit(300);
+    const Meldung falsch = ausfuehren(
+        [&](Ftpsitzung& s) { s.verbinden({QStringLiteral("127.0.0.1:%1").arg(tot), server.port, "kegler", "geheim"}); });
+    EXPECT_EQ(std::tuple(falsch.ok, falsch.fehler),
+              std::tuple(false, QStringLiteral("Keine Verbindung zu 127.0.0.1 (Port %1) !").arg(tot)));
+    const Meldung gut = ausfuehren(
+        [&](Ftpsitzung& s) { s.verbinden({QStringLiteral("127.0.0.1:%1").arg(server.port), tot, "kegler", "geheim"}); });
+    EXPECT_TRUE(gut.ok) << gut.fehler.toStdString();
+    EXPECT_EQ(FtpKeineVerbindungText({QStringLiteral("ftp://h:2121/"), 21, {}, {}}),
+              QStringLiteral("Keine Verbindung zu h (Port 2121) !"));
+}
+
 TEST(FtpsitzungAnmeldung, KennungUndPasswort)
 {
     const struct {
@@ -136,8 +180,10 @@ TEST_F(FtpsitzungTest, FehlschlaegeLassenDieSitzungBrauchbar)
     } faelle[] = {{"127.0.0.1", tot, QStringLiteral("Keine Verbindung zu 127.0.0.1 (Port %1) !").arg(tot)},
                   {"127.0.0.1", stumm.serverPort(),
                    QStringLiteral("Keine Verbindung zu 127.0.0.1 (Port %1) !").arg(stumm.serverPort())},
-                  {"127.0.0.1", fremd.serverPort(), "Falscher Server !"},
-                  {" ", server.port, "Falscher Server !"}};
+                  {"127.0.0.1", fremd.serverPort(),
+                   QStringLiteral("Falscher Server ! „127.0.0.1“ (Port %1)").arg(fremd.serverPort())},
+                  {" ", server.port, QStringLiteral("Falscher Server ! „“ (Port %1)").arg(server.port)},
+                  {"ftp.kc adler.de", 0, "Falscher Server ! „ftp.kc adler.de“ (Port 21)"}};
     sitzung.setZeitlimit(300);
     for (const auto& f : faelle) {
         const Meldung m = ausfuehren([&](Ftpsitzung& s) { s.verbinden({f.host, f.port, "kegler", "geheim"}); });
@@ -208,6 +254,48 @@ TEST_F(FtpsitzungTest, FuehrenderTrennerBeginntAmWurzelordner)
     EXPECT_EQ(Lesen(server.datei("a/x.js")), "var a;");
     EXPECT_TRUE(InFolge(server.zeilen(), {"CWD /", "CWD a", "STOR x.js"}));
     EXPECT_FALSE(server.zeilen().contains("CWD "));
+}
+
+// An upload into a folder whose first part is there and whose deeper ones
+// are not: the missing ones are made below the existing one, and the file
+// arrives.
+TEST_F(FtpsitzungTest, TieferFehlenderOrdnerUnterEinemVorhandenen)
+{
+    ASSERT_TRUE(QDir(server.wurzel()).mkpath("live"));
+    Schreiben(server.datei("live/alt.csv"), "bleibt");
+    Schreiben(lokal("Update.csv"), Binaer);
+    ausfuehren([&](Ftpsitzung& s) { s.verbinden(server.zugang()); });
+    for (const char* ordner : {"live/2026", "live/2027/runde1"}) {
+        const Meldung m = ausfuehren(
+            [&](Ftpsitzung& s) { s.hochladen(FtpOrdnerAus(ordner), lokal("Update.csv"), "Update.csv"); });
+        EXPECT_TRUE(m.ok) << ordner << ": " << m.fehler.toStdString();
+        EXPECT_EQ(Lesen(server.datei(QString::fromLatin1(ordner) + "/Update.csv")), Binaer) << ordner;
+    }
+    EXPECT_EQ(Lesen(server.datei("live/alt.csv")), "bleibt");
+    EXPECT_EQ(QDir(server.wurzel()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList{"live"});
+}
+
+// One session on a server with a home folder: after a command in "/" an
+// upload to a relative folder lands below the home folder again, not below
+// the root.
+TEST(FtpsitzungHeimordner, NachDemWurzelordnerWiederImHeimordner)
+{
+    FtpTestserver heim({QStringLiteral("--heimordner"), QStringLiteral("heim")});
+    ASSERT_NE(heim.port, 0);
+    for (const char* ordner : {"heim/live", "live"}) ASSERT_TRUE(QDir(heim.wurzel()).mkpath(ordner));
+    QTemporaryDir tmp;
+    Schreiben(tmp.filePath("Update.csv"), Binaer);
+    Ftpsitzung sitzung;
+    Mitschrift ausfuehren(sitzung);
+    ASSERT_TRUE(ausfuehren([&](Ftpsitzung& s) { s.verbinden(heim.zugang()); }).ok);
+    const Meldung wurzel = ausfuehren([](Ftpsitzung& s) { s.auflisten(FtpOrdnerAus("/")); });
+    ASSERT_TRUE(wurzel.ok) << wurzel.fehler.toStdString();
+    EXPECT_TRUE(wurzel.zeilen.filter(QRegularExpression(" heim$")).size() == 1) << wurzel.zeilen.join('|').toStdString();
+    const Meldung m = ausfuehren(
+        [&](Ftpsitzung& s) { s.hochladen(FtpOrdnerAus("live"), tmp.filePath("Update.csv"), "Update.csv"); });
+    EXPECT_TRUE(m.ok) << m.fehler.toStdString();
+    EXPECT_EQ(Lesen(heim.datei("heim/live/Update.csv")), Binaer);
+    EXPECT_FALSE(QFileInfo::exists(heim.datei("live/Update.csv")));
 }
 
 TEST_F(FtpsitzungTest, TrennenSchicktQuit)

@@ -97,6 +97,30 @@ TEST(Nachrichtenversand, JederAusgangBeendetDieNachricht)
     EXPECT_TRUE(e.isEmpty());
 }
 
+// A message too long for its length fields is not sent; the monitor, which
+// answers the others, is not listed as one without an answer.
+TEST(Nachrichtenversand, ZuLangeNachrichtMachtDenMonitorNichtStumm)
+{
+    FensterAufnahme fenster;
+    FensterDiensteEinsetzen fensterEin(&fenster);
+    Gegenstelle client;
+    NetzBeschaeftigt = 0;
+    Nachrichtenversand v;
+    v.setPort(client.port());
+    Ausgaenge e(v);
+    const QString h = QStringLiteral("127.0.0.1");
+    v.senden(h, "Anzeige", "False;True;3");
+    v.senden(h, "Mannschaft", QByteArray(NachrichtFeldMax + 1, 'm'));
+    v.senden(h, QByteArray(NachrichtFeldMax + 1, 's'), "x");
+    ASSERT_TRUE(warten([&] { return e.size() == 3; }, 10000));
+    const QList<std::pair<QString, NachrichtAusgang>> erwartet{
+        {h, NachrichtAusgang::Beantwortet}, {h, NachrichtAusgang::ZuLang}, {h, NachrichtAusgang::ZuLang}};
+    EXPECT_EQ(e, erwartet);
+    EXPECT_EQ(client.nachrichten(), QList<QByteArray>{"0007Anzeige0012False;True;3"});
+    EXPECT_EQ(fenster.status.value(StatusPanelMonitor), QString());
+    EXPECT_EQ(NetzBeschaeftigt, 0);
+}
+
 TEST(Nachrichtenversand, JederHostInSeinerReihenfolgeUndKeinerWartetAufDenStummen)
 {
     // 127.0.0.1 .. 127.0.0.16 on one port, the 7th silent; nothing listens on 127.0.0.17.

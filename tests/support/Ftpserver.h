@@ -68,7 +68,8 @@ public:
 
     // The user's root folder on this machine.
     QString wurzel() const { return m_ordner.filePath(QStringLiteral("wurzel")); }
-    QString datei(const QString& relativ) const { return QDir(wurzel()).filePath(relativ); }
+    // Joined as text: a name starting with ":" is a file there, not a resource.
+    QString datei(const QString& relativ) const { return wurzel() + QLatin1Char('/') + relativ; }
 
     FtpZugang zugang() const
     {

@@ -15,6 +15,8 @@ NetzDienste* g_netz = &g_kein;
 
 }  // namespace
 
+void NetzDienste::updateSenden(TWettkampfDaten& w, const FtpVerbindung&) { internetUpdate(w); }
+
 void NetzDienste::mailSenden(const Mailauftrag&, MailFertig fertig)
 {
     if (fertig) fertig(false, QStringLiteral("Der Versand ist in dieser Programmversion nicht eingerichtet !"));

@@ -43,6 +43,10 @@ public:
     // Publishes the match's live results (in the form AktJavaUpdate and
     // AktUpdateIntervall ask for).
     virtual void internetUpdate(TWettkampfDaten& w) = 0;
+    // "Update senden": the same upload to `server` instead of the match's own
+    // server; the network module ends it with a status line that says that
+    // it was sent or why not. Here, without one: internetUpdate of the match.
+    virtual void updateSenden(TWettkampfDaten& w, const FtpVerbindung& server);
     // The upload timer of the network module.
     virtual void uploadTimer(bool ein, int intervallMs) = 0;
     // Sends the mail and returns at once; `fertig` follows exactly once, when

@@ -1,5 +1,6 @@
 #include "report/netz/Ftpliste.h"
 
+#include <QDir>
 #include <QRegularExpression>
 
 namespace {
@@ -156,6 +157,13 @@ QString FtpLokalerName(const QString& name)
     QString n = name;
     n.replace(u'/', u'_').replace(u'\\', u'_').replace(QChar(0), u'_');
     return n.isEmpty() || FtpVerweisOrdner(n) ? QStringLiteral("_") : n;
+}
+
+QString FtpLokalerPfad(const QString& ordner, const QString& name)
+{
+    QString pfad = QDir(ordner).absolutePath();
+    if (!pfad.endsWith(u'/')) pfad += u'/';
+    return pfad + FtpLokalerName(name);
 }
 
 QStringList FtpBaumordner(const QStringList& zeilen)

@@ -36,6 +36,10 @@ bool FtpVerweisOrdner(const QString& name);  // "." or ".."
 // "\\" becomes "_", and "", "." and ".." become "_", so that it never leaves
 // the folder it is put in.
 QString FtpLokalerName(const QString& name);
+// The whole path of that file in `ordner` (made absolute): the folder and
+// the name joined as text, so that a name starting with ":" stays a plain
+// file there and is never read as one of the program's resources.
+QString FtpLokalerPfad(const QString& ordner, const QString& name);
 
 // The parts of a folder path, split at "/" and "\"; empty parts are dropped,
 // so "/a\\b/" gives "a", "b".

@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QMetaObject>
+#include <QRegularExpression>
 #include <QSaveFile>
 #include <QStringDecoder>
 #include <QUrl>
@@ -45,7 +46,6 @@ const QString KeineVerbindungText = QStringLiteral("Keine Verbindung !");
 const QString ListeZuLangText =
     QStringLiteral("Die Liste des Ordners ist länger als %1 MB: abgebrochen !").arg(FtpListeHoechstens >> 20);
 const QString FalscheKennungText = QStringLiteral("Falsche Benutzerkennung oder Passwort !");
-const QString FalscherServerText = QStringLiteral("Falscher Server !");
 
 using Vorgang = Ftpsitzung::Vorgang;
 
@@ -122,7 +122,7 @@ QString Verbindungsfehler(CURLcode code, const FtpZugang& z)
     case CURLE_COULDNT_RESOLVE_HOST:
     case CURLE_URL_MALFORMAT:
     case CURLE_WEIRD_SERVER_REPLY:
-        return FalscherServerText;
+        return FtpFalscherServerText(z);
     case CURLE_USE_SSL_FAILED:
     case CURLE_SSL_CONNECT_ERROR:
     case CURLE_PEER_FAILED_VERIFICATION:
@@ -309,9 +309,7 @@ void Verbindung::handlesSchliessen()
 
 QByteArray Verbindung::adresse(const QString& name) const
 {
-    QString host = m_zugang.host.trimmed();
-    if (host.startsWith(QStringLiteral("ftp://"), Qt::CaseInsensitive)) host = host.mid(6);
-    while (host.endsWith(QLatin1Char('/'))) host.chop(1);
+    const QString host = m_zugang.host;
     QByteArray h = QUrl::toAce(host);
     if (h.isEmpty()) h = host.toUtf8();
     if (h.contains(':') && !h.startsWith('[')) h = '[' + h + ']';
@@ -418,14 +416,14 @@ Ergebnis Verbindung::ausfuehren(const Auftrag& a)
 Ergebnis Verbindung::verbinden(const Auftrag& a)
 {
     Ergebnis e{a.vorgang, false, {}, {}, {}, {}};
-    m_zugang = a.zugang;
+    m_zugang = FtpServerAus(a.zugang);
     m_kennung = a.zugang.kennung.toUtf8();
     m_passwort = a.zugang.passwort.toUtf8();
     m_angemeldet = false;
     m_passiv = false;
     m_antwort.tls = false;
-    if (m_zugang.host.trimmed().isEmpty() || Steuerzeichen(m_zugang.host)) {
-        e.fehler = FalscherServerText;
+    if (m_zugang.host.isEmpty() || Steuerzeichen(m_zugang.host)) {
+        e.fehler = FtpFalscherServerText(m_zugang);
         return e;
     }
     if (Steuerzeichen(a.zugang.kennung) || Steuerzeichen(a.zugang.passwort)) {
@@ -574,9 +572,35 @@ FtpOrdner FtpOrdnerAus(const QString& pfad)
     return {p.split(QLatin1Char('/'), Qt::SkipEmptyParts), p.startsWith(QLatin1Char('/'))};
 }
 
-QString FtpKeineVerbindungText(const FtpZugang& z)
+FtpZugang FtpServerAus(const FtpZugang& zugang)
 {
-    return QStringLiteral("Keine Verbindung zu %1 (Port %2) !").arg(z.host.trimmed()).arg(z.port ? z.port : 21);
+    FtpZugang z = zugang;
+    QString host = zugang.host.trimmed();
+    if (host.startsWith(QStringLiteral("ftp://"), Qt::CaseInsensitive)) host = host.mid(6);
+    while (host.endsWith(QLatin1Char('/'))) host.chop(1);
+    static const QRegularExpression mitPort(QStringLiteral("^(\\[[^\\]]*\\]|[^:\\[\\]]*):(\\d{1,5})$"));
+    if (const QRegularExpressionMatch m = mitPort.match(host); m.hasMatch()) {
+        const uint port = m.captured(2).toUInt();
+        if (port >= 1 && port <= 65535) {
+            host = m.captured(1);
+            z.port = quint16(port);
+        }
+    }
+    if (host.startsWith(QLatin1Char('[')) && host.endsWith(QLatin1Char(']'))) host = host.mid(1, host.size() - 2);
+    z.host = host;
+    return z;
+}
+
+QString FtpKeineVerbindungText(const FtpZugang& zugang)
+{
+    const FtpZugang z = FtpServerAus(zugang);
+    return QStringLiteral("Keine Verbindung zu %1 (Port %2) !").arg(z.host).arg(z.port ? z.port : 21);
+}
+
+QString FtpFalscherServerText(const FtpZugang& zugang)
+{
+    const FtpZugang z = FtpServerAus(zugang);
+    return QStringLiteral("Falscher Server ! „%1“ (Port %2)").arg(z.host).arg(z.port ? z.port : 21);
 }
 
 // --- The session on the UI thread --------------------------------------------------------

@@ -41,8 +41,18 @@ struct FtpOrdner {
 // ("a//b", a trailing separator) are skipped.
 FtpOrdner FtpOrdnerAus(const QString& pfad);
 
-// The status text of a connection that could not be made or was lost.
+// The server as the operator typed it: blanks, a leading "ftp://" and
+// trailing "/" dropped, and a port typed with the host ("ftp.verein.de:2121",
+// "[::1]:2121") in place of `port`, as it names this server alone. A bare
+// IPv6 address (several colons) and a port outside 1..65535 stay part of
+// the host.
+FtpZugang FtpServerAus(const FtpZugang& zugang);
+
+// The status texts of a connection that could not be made or was lost, and
+// of a server that is none (a host that cannot be resolved, or no FTP
+// server answering); both name the server and port tried.
 QString FtpKeineVerbindungText(const FtpZugang& zugang);
+QString FtpFalscherServerText(const FtpZugang& zugang);
 
 // A listing longer than this many bytes is broken off: no real folder
 // has one, a server that never ends its listing does.

@@ -181,7 +181,7 @@ int FtpErfolgsart(Ftpsitzung::Vorgang v)
 
 QString FtpVerbindungsfehlerText(const QString& fehler, const QString& antwort, const FtpZugang& zugang)
 {
-    if (fehler == FtpAnmeldungFalschText || fehler == FtpFalscherServerText) return fehler;
+    if (fehler == FtpAnmeldungFalschText || fehler.startsWith(FtpFalscherServerAnfang)) return fehler;
     if (antwort.trimmed().startsWith(QStringLiteral("530"))) return FtpAnmeldungFalschText;
     return fehler.isEmpty() ? FtpKeineVerbindungText(zugang) : fehler;
 }
@@ -238,6 +238,7 @@ struct Ftpauftrag {
     FtpOrdner ordner;
     QList<Ftpdatei> dateien;
     NetzFertig fertig;
+    QString gesendetText;  // the status line at an end without failures
 
     // The same files into the same folder of the same server.
     bool gleichesZiel(const Ftpauftrag& b) const
@@ -282,6 +283,8 @@ public:
             for (Ftpauftrag& wartend : m_warteschlange) {
                 if (!wartend.gleichesZiel(a)) continue;
                 dateienEntfernen(wartend);
+                // The newer snapshot keeps the end line asked for the older one.
+                if (a.gesendetText.isEmpty()) a.gesendetText = wartend.gesendetText;
                 wartend = std::move(a);
                 ++m_uebersprungen;
                 return;
@@ -346,6 +349,7 @@ private:
     QString abschluss() const
     {
         QStringList teile = m_fehler;
+        if (teile.isEmpty() && m_aktiv && !m_aktiv->gesendetText.isEmpty()) teile << m_aktiv->gesendetText;
         if (m_uebersprungen > 0) teile << FtpUebersprungenText(m_uebersprungen);
         return teile.join(QStringLiteral("  "));
     }
@@ -379,7 +383,8 @@ private:
             hochladenNaechste();
             break;
         case Ftpsitzung::Vorgang::Trennen:
-            // A clean run clears the line; the failures stay readable.
+            // A clean run clears the line (or says it was sent, when asked);
+            // the failures stay readable.
             FtpStatus(abschluss());
             SoundSpielen(QStringLiteral("Complete.wav"));
             beenden();
@@ -447,8 +452,21 @@ QString Netzmodul::eigeneDatei(const QString& name)
 
 void Netzmodul::internetUpdate(TWettkampfDaten& w)
 {
-    const FtpZugang zugang{w.FtpHost.trimmed(), Einst.FtpPort, w.FtpKennung, PasswortDekodieren(w.FtpZugang)};
-    if (zugang.host.isEmpty() || zugang.kennung.isEmpty() || zugang.passwort.isEmpty()) return;
+    liveSenden(w, {w.FtpHost.trimmed(), Einst.FtpPort, w.FtpKennung, PasswortDekodieren(w.FtpZugang)}, w.FtpPfad,
+               false);
+}
+
+void Netzmodul::updateSenden(TWettkampfDaten& w, const FtpVerbindung& server)
+{
+    liveSenden(w, {server.host.trimmed(), server.port, server.kennung, server.passwort}, server.pfad, true);
+}
+
+void Netzmodul::liveSenden(TWettkampfDaten& w, const FtpZugang& zugang, const QString& pfad, bool melden)
+{
+    if (zugang.host.isEmpty() || zugang.kennung.isEmpty() || zugang.passwort.isEmpty()) {
+        if (melden) FtpStatus(FtpDatenFehlenText);
+        return;
+    }
     const Liveupload u = LiveuploadErstellen(w, AktJavaUpdate != 0, AktUpdateIntervall, Einst.FormularNummer);
     if (!u.grund.isEmpty()) {
         FtpStatus(u.grund);
@@ -470,7 +488,8 @@ void Netzmodul::internetUpdate(TWettkampfDaten& w)
             return;
         }
     }
-    ftpKette(m_live).einreihen({zugang, FtpOrdnerAus(w.FtpPfad), {datei}, {}});
+    ftpKette(m_live).einreihen(
+        {zugang, FtpOrdnerAus(pfad), {datei}, {}, melden ? FtpUpdateGesendetText : QString()});
     ftpLageAktualisieren();
 }
 
@@ -501,7 +520,7 @@ void Netzmodul::siteErzeugen(const FtpVerbindung& server, NetzFertig fertig)
         if (fertig) fertig(false, FtpDatenFehlenText);
         return;
     }
-    Ftpauftrag a{zugang, FtpOrdnerAus(server.pfad), {}, std::move(fertig)};
+    Ftpauftrag a{zugang, FtpOrdnerAus(server.pfad), {}, std::move(fertig), {}};
     for (const Sitedatei& d : Sitedateien)
         a.dateien.append(
             {DateiImOrdner(Datenverzeichnis, QString::fromLatin1(d.lokal)), QString::fromLatin1(d.name), false});

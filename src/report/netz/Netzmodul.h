@@ -61,7 +61,10 @@ QString MailFehlerText(const Mailauftrag& m, const Mailfehler& f);
 // The status line texts of the FTP connection.
 inline const QString FtpVerbundenText = QStringLiteral("Mit dem Server verbunden !");
 inline const QString FtpAnmeldungFalschText = QStringLiteral("Falsche Benutzerkennung oder Passwort !");
-inline const QString FtpFalscherServerText = QStringLiteral("Falscher Server !");
+// The start of the text of a server that is none (FtpFalscherServerText).
+inline const QString FtpFalscherServerAnfang = QStringLiteral("Falscher Server !");
+// The end of "Update senden" when the live results went up.
+inline const QString FtpUpdateGesendetText = QStringLiteral("Update gesendet !");
 // In the report window's status label after an upload.
 inline const QString FtpImInternetText = QStringLiteral("Spielbericht im Internet !");
 inline const QString FtpDatenFehlenText = QStringLiteral("Bitte Ftp-Server, Benutzerkennung und Passwort eintragen !");
@@ -139,6 +142,10 @@ public:
     // target only the newest stays. Without server, user or password nothing
     // happens.
     void internetUpdate(TWettkampfDaten& w) override;
+    // "Update senden": the same upload to `server` (its port, user, password
+    // and folder); it ends with a status line that says that it was sent or
+    // why not, also when server, user or password are missing.
+    void updateSenden(TWettkampfDaten& w, const FtpVerbindung& server) override;
     // TimerFtp: interval, then on or off.
     void uploadTimer(bool ein, int intervallMs) override;
     // The site files of the data folder and the blank "Update.js" to the
@@ -188,6 +195,9 @@ private:
     // Aborts the FTP jobs and waits a little for their workers.
     void ftpBeenden();
     QString eigeneDatei(const QString& name);
+    // The live upload of the match to `zugang` and `pfad`; `melden`: its end
+    // gets a status line of its own.
+    void liveSenden(TWettkampfDaten& w, const FtpZugang& zugang, const QString& pfad, bool melden);
 
     struct Zustand;
     class Empfaenger;

@@ -570,7 +570,7 @@ void TFtpServer::BtnDownloadClick()
     const QListWidgetItem* e = gewaehlteDatei();
     if (!e || beschaeftigt()) return;
     const QString name = Eintragname(e);
-    const QString vorschlag = QDir(Datenverzeichnis).filePath(FtpLokalerName(name));
+    const QString vorschlag = FtpLokalerPfad(Datenverzeichnis, name);
     const QString ziel = dateiSpeichern ? dateiSpeichern(this, vorschlag) : QString();
     if (ziel.isEmpty()) return;
     const FtpOrdner hier = ordner();

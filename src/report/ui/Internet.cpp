@@ -281,11 +281,13 @@ void TInternet::BtnHtmlSiteClick()
     netz().siteErzeugen(verbindung(), Melden);
 }
 
+// The live results go to the server shown, as the site does; the match
+// keeps its own server until OK.
 void TInternet::BtnUpdateClick()
 {
-    if (!AktWettkampf) return;
+    if (!AktWettkampf || !zugangVollstaendig()) return;
     uploadartSetzen();
-    netz().internetUpdate(*AktWettkampf);
+    netz().updateSenden(*AktWettkampf, verbindung());
 }
 
 void TInternet::BtnOkClick()

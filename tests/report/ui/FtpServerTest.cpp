@@ -372,4 +372,27 @@ TEST_F(FtpServer, DownloadStaysInTheChosenFolder)
     EXPECT_EQ(d.StatusPanel->text(), QStringLiteral("Download erfogreich ausgeführt"));
 }
 
+// A listed name that starts with ":" is proposed and saved as the file of
+// that name in the data folder, not read as one of the program's resources.
+TEST_F(FtpServer, DownloadOfAColonNameIsAFileInTheDataFolder)
+{
+    Schreiben(server.datei(QStringLiteral(":Update.js")), "UpdateNow();");
+    TFtpServer d;
+    QString vorschlag;
+    d.dateiSpeichern = [&](QWidget*, const QString& v) {
+        vorschlag = v;
+        return v;
+    };
+    d.show();
+    verbinden(d);
+    d.ListFile->setCurrentItem(Eintrag(d.ListFile, QStringLiteral(":Update.js")));
+    d.BtnDownload->click();
+    ASSERT_TRUE(fertig(d));
+    const QString erwartet = QDir(Datenverzeichnis).absolutePath() + QStringLiteral("/:Update.js");
+    EXPECT_EQ(vorschlag, erwartet);
+    EXPECT_EQ(Lesen(erwartet), QByteArray("UpdateNow();"));
+    EXPECT_EQ(QDir(Datenverzeichnis).entryList(QDir::Files), QStringList({":Update.js"}));
+    EXPECT_EQ(d.StatusPanel->text(), QStringLiteral("Download erfogreich ausgeführt"));
+}
+
 }  // namespace

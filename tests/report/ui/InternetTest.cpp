@@ -10,9 +10,11 @@
 #include "core/ui/Fensterhub.h"
 #include "match/flow/Wettkampfslots.h"
 #include "report/ui/Fensterregistrierung.h"
+#include "report/netz/Netzmodul.h"
 #include "report/ui/FtpSenden.h"
 #include "report/ui/Internet.h"
 #include "support/Aufnahmen.h"
+#include "support/Ftpserver.h"
 #include "support/ImDialog.h"
 #include "support/Klicken.h"
 #include "support/Programmordner.h"
@@ -21,6 +23,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStyle>
+#include <QTcpServer>
 #include <tuple>
 #include <vector>
 
@@ -37,6 +40,13 @@ struct FtpNetzAufnahme : NetzAufnahme {
                        .arg(int(AktJavaUpdate))
                        .arg(AktUpdateIntervall);
         offen.push_back(std::move(fertig));
+    }
+    void updateSenden(TWettkampfDaten&, const FtpVerbindung& s) override
+    {
+        aufrufe << QStringLiteral("update %1 %2 %3 %4 %5 | %6 %7")
+                       .arg(s.host, QString::number(s.port), s.kennung, s.passwort, s.pfad)
+                       .arg(int(AktJavaUpdate))
+                       .arg(AktUpdateIntervall);
     }
     void ftpServer(const FtpVerbindung& s, NetzFertig fertig) override
     {
@@ -237,7 +247,8 @@ TEST_F(Website, CommandsCallTheNetworkModuleWithTheEdits)
         d.EFtpPasswort->clear();
         Klicken(d.BtnHtmlSite);
     });
-    EXPECT_EQ(netz.aufrufe, QStringList({"site ftp.probe.de 2121 adler Geheim!9 /www\\live | 1 7", "update 1 7",
+    EXPECT_EQ(netz.aufrufe, QStringList({"site ftp.probe.de 2121 adler Geheim!9 /www\\live | 1 7",
+                                         "update ftp.probe.de 2121 adler Geheim!9 /www\\live | 1 7",
                                          "browser ftp.probe.de 2121 adler Geheim!9 /www\\live"}));
     EXPECT_EQ(skriptBoxen().gezeigt,
               QStringList({"Keine Verbindung !", "Bitte Ftp-Server, Benutzerkennung und Passwort eintragen !"}));
@@ -284,6 +295,75 @@ TEST_F(Website, SendDialog)
     }));
     EXPECT_EQ(std::tuple(netz.aufrufe, netz.offen.size(), w.FtpKennung, w.Geaendert),
               std::tuple(QStringList({"update 0 4"}), 2u, QStringLiteral("adler"), 0));
+}
+
+// The web-site dialog with the network module against the local FTP server.
+class WebsiteLive : public Programmordner {
+protected:
+    void SetUp() override
+    {
+        Programmordner::SetUp();
+        ZustandZuruecksetzen();
+        OrdnerSetzen(ordner.path());
+        EinstellungenVorbelegen();
+        ReportFensterRegistrieren(hub);
+        hub.statusTextSetzen = [this](int panel, const QString& text) {
+            if (panel == 0) status << text;
+        };
+        ASSERT_NE(server.port, 0);
+        ASSERT_TRUE(QDir(server.wurzel()).mkpath(QStringLiteral("live")));
+        QTcpServer geschlossen;
+        ASSERT_TRUE(geschlossen.listen(QHostAddress::LocalHost));
+        tot = geschlossen.serverPort();
+    }
+
+    FtpTestserver server;
+    quint16 tot = 0;  // nothing listens there
+    Fensterhub hub;
+    QStringList status;
+    Netzmodul modul{[](const QString&) {}};
+
+private:
+    FensterDiensteEinsetzen m_hub{&hub};
+    NetzDiensteEinsetzen m_netz{&modul};
+};
+
+// "Update senden" sends the live results to the server shown, a port typed
+// with the host before the "FtpPort" setting, and ends with a status line:
+// sent, or why not with the server and port tried. The match keeps its own
+// server.
+TEST_F(WebsiteLive, UpdateSendenEndsWithAStatusLine)
+{
+    Einst.FtpPort = tot;
+    EXPECT_TRUE(WettkampfAnlegen());
+    TWettkampfDaten& w = *AktWettkampf;
+    Eintragen(w, Verein);
+    const struct {
+        QString host;
+        QString zeile;
+    } faelle[] = {
+        {QStringLiteral("127.0.0.1:%1").arg(server.port), QStringLiteral("Update gesendet !")},
+        {QStringLiteral("127.0.0.1:%1").arg(tot), QStringLiteral("Keine Verbindung zu 127.0.0.1 (Port %1) !").arg(tot)},
+        {QStringLiteral("127.0.0.1"), QStringLiteral("Keine Verbindung zu 127.0.0.1 (Port %1) !").arg(tot)},
+        {QStringLiteral("ftp.kc adler.de"), QStringLiteral("Falscher Server ! „ftp.kc adler.de“ (Port %1)").arg(tot)},
+    };
+    for (const auto& f : faelle) {
+        status.clear();
+        QFile::remove(server.datei(QStringLiteral("live/Update.js")));
+        EXPECT_FALSE(ImDialog<TInternet>(hub, [] { return fenster().dialog(Dialog::Internet); }, [&](TInternet& d) {
+            d.EFtpHost->setText(f.host);
+            d.EFtpKennung->setText(QString::fromLatin1(FtpTestserver::Kennung));
+            d.EFtpPasswort->setText(QString::fromLatin1(FtpTestserver::Passwort));
+            d.EFtpPfad->setText(QStringLiteral("live"));
+            Klicken(d.BtnUpdate);
+            EXPECT_TRUE(FtpTestserver::warten([&] { return modul.laufendeFtpAuftraege() == 0; }));
+            d.BtnAbbrechen->click();
+        }));
+        EXPECT_EQ(status.value(status.size() - 1), f.zeile) << status.join(u'|').toStdString();
+        EXPECT_EQ(QFile::exists(server.datei(QStringLiteral("live/Update.js"))), f.zeile == u"Update gesendet !")
+            << f.host.toStdString();
+    }
+    EXPECT_EQ(std::tuple(ImWettkampf(w), w.Geaendert), std::tuple(Verein, 0));
 }
 
 }  // namespace
