@@ -174,7 +174,8 @@ TEST(TabfThreadComponent, ExceptionWithoutOnExceptionShowsAMessageBox)
         QMessageBox* box = aufMeldungsboxWarten();
         ASSERT_NE(box, nullptr);
         EXPECT_EQ(box->windowTitle(), QStringLiteral("Corvalink"));
-        EXPECT_EQ(box->text(), QStringLiteral("Thread Rechner raised exception class std::runtime_error with message \"kaputt\"."));
+        EXPECT_EQ(box->text(),
+                  QStringLiteral("Thread Rechner raised exception class std::runtime_error with message \"kaputt\"."));
         EXPECT_EQ(box->thread(), QCoreApplication::instance()->thread());
         EXPECT_TRUE(box->isModal());
         box->close();

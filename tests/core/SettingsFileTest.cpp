@@ -207,7 +207,8 @@ TEST_F(SettingsFile, TheBoardsChangeIntervalReadsBackAsWritten)
         Einst.GrossanzIntervall = wert;
         EinstellungSchreiben(*SchluesselSuchen(u"GrossanzIntervall"));
         ASSERT_TRUE(InfListeSpeichern());
-        EXPECT_TRUE(lesen(QStringLiteral("Bravolin.inf")).contains("GrossanzIntervall = " + QByteArray::number(wert) + "\r\n"));
+        EXPECT_TRUE(
+            lesen(QStringLiteral("Bravolin.inf")).contains("GrossanzIntervall = " + QByteArray::number(wert) + "\r\n"));
         Einst.GrossanzIntervall = -1;
         EXPECT_TRUE(EinstellungenLaden(dir.path()).isEmpty()) << wert;
         EXPECT_EQ(Einst.GrossanzIntervall, wert);

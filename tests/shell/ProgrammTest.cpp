@@ -104,7 +104,8 @@ TEST_F(ProgrammStart, ThreadExceptionShowsAMessageBox)
         ASSERT_NE(b, nullptr);
         EXPECT_EQ(b->windowTitle(), p.hauptfenster()->windowTitle());
         EXPECT_EQ(b->windowTitle(), QStringLiteral("Corvalink"));
-        EXPECT_EQ(b->text(), QStringLiteral("Thread Rechner raised exception class std::runtime_error with message \"kaputt\"."));
+        EXPECT_EQ(b->text(),
+                  QStringLiteral("Thread Rechner raised exception class std::runtime_error with message \"kaputt\"."));
         b->close();
     }
     const auto c = thread();

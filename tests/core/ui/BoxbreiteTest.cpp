@@ -25,8 +25,8 @@ const QString Spalte = QStringLiteral(
     "Keiner Spalte ist eine Bedeutung für die Spielerdatenbank zugeordnet. Klicken Sie auf den Kopf einer Spalte "
     "und wählen Sie unter „Spalte:“, was sie enthält (zum Beispiel Name). Es wurde nichts importiert.");
 const QString Formular = QStringLiteral("Formular 11 ist nicht belegt: es enthält keinen Spielbericht !");
-const QString Wort = QStringLiteral("/home/kegeln/Spiele/") + QStringLiteral("Kreismeisterschaft_Adler_gegen_Falke_").repeated(6) +
-                     QStringLiteral("Spiel.dat");
+const QString Wort = QStringLiteral("/home/kegeln/Spiele/") +
+                     QStringLiteral("Kreismeisterschaft_Adler_gegen_Falke_").repeated(6) + QStringLiteral("Spiel.dat");
 const QString Satz = QStringLiteral("Die Datei ") + Wort + QStringLiteral(" konnte nicht gespeichert werden. ") +
                      QStringLiteral("Bitte prüfen Sie den Speicherplatz und die Rechte des Ordners. ").repeated(3);
 
