@@ -1,9 +1,12 @@
 #include "components/Oberflaechenhilfen.h"
 
+#include "components/Threads.h"
+
 #include <QApplication>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QImageReader>
+#include <QMessageBox>
 #include <QPainter>
 #include <QStyle>
 #include <QWidget>
@@ -119,3 +122,20 @@ qsizetype AbfAnwendungsfenster::Zeigen()
     m_verborgen.clear();
     return anzahl;
 }
+
+void AbfThreadMeldungsbox(const QString& titel, const QString& text)
+{
+    QCoreApplication* app = QCoreApplication::instance();
+    if (!app) return;
+    if (QThread::currentThread() != app->thread()) {
+        QMetaObject::invokeMethod(app, [titel, text] { AbfThreadMeldungsbox(titel, text); }, Qt::QueuedConnection);
+        return;
+    }
+    auto* box = new QMessageBox(QMessageBox::Critical, titel, text, QMessageBox::Ok);
+    box->setObjectName(QStringLiteral("TabfThreadMeldung"));
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setWindowModality(Qt::ApplicationModal);
+    box->show();
+}
+
+void AbfThreadMeldungenAnzeigen() { setTabfThreadMeldung(&AbfThreadMeldungsbox); }

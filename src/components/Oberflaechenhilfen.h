@@ -1,8 +1,8 @@
 #pragma once
 // The library's helpers that need the desktop: the state of the modifier
 // keys, text drawn over an offset copy of itself, window opacity, the
-// desktop's stock icons, and showing, hiding, finding and restoring the
-// application's windows.
+// desktop's stock icons, showing, hiding, finding and restoring the
+// application's windows, and the message box of a thread's exception.
 
 #include "components/Dateikomponenten.h"
 #include "components/Hilfen.h"
@@ -63,3 +63,11 @@ public:
 private:
     QList<QPointer<QWidget>> m_verborgen;
 };
+
+// The message of an exception in a thread component without OnException: a
+// modal message box with that caption and text, shown on the UI thread from
+// whatever thread it is called (it does not wait for the box to close).
+void AbfThreadMeldungsbox(const QString& titel, const QString& text);
+// Makes AbfThreadMeldungsbox the message of thread exceptions
+// (setTabfThreadMeldung); the program start calls it.
+void AbfThreadMeldungenAnzeigen();

@@ -101,8 +101,9 @@ struct TabfThreadException {
 };
 
 // How an exception without OnException is shown: caption (the application
-// title) and text. The program may set a message box; the default writes a
-// warning to the log.
+// title) and text, called on the component's thread. The program sets the
+// message box of the desktop part (AbfThreadMeldungenAnzeigen); without one,
+// as in a program without windows, the text goes to the log as a warning.
 using TabfThreadMeldung = std::function<void(const QString& titel, const QString& text)>;
 void setTabfThreadMeldung(TabfThreadMeldung meldung);
 QString TabfThreadExceptionText(const QString& name, const TabfThreadException& e);

@@ -301,8 +301,9 @@ Tabelle tabelleBauen()
     b.zahl(L("MaNaIntervall"), &e.MaNaIntervall);
     b.janein(L("GrossAnzeige"), &e.GrossAnzeige);
     b.janein(L("GrossanzWechsel"), &e.GrossanzWechsel);
-    // 0: the board does not change matches; from the file 10 to 100 seconds.
-    b.zahlImBereich(L("GrossanzIntervall"), &e.GrossanzIntervall, 0, 10000, 100000);
+    // 10 to 100 seconds, the range of the dialog's speed bar; by default the
+    // shortest change, which the dialog also shows for a value below it.
+    b.zahlImBereich(L("GrossanzIntervall"), &e.GrossanzIntervall, 10000, 10000, 100000);
     b.zahl(L("GrossanzWerbezeit"), &e.GrossanzWerbezeit);
     b.zahl(L("GrossanzWerbeabst"), &e.GrossanzWerbeabst);
     b.janein(L("GrossanzWerbung"), &e.GrossanzWerbung);

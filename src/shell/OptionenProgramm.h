@@ -22,8 +22,9 @@ std::vector<Optionsschluessel> AnzeigeSchluessel();
 constexpr int DoppelclickMin = 300;
 constexpr int DoppelclickMax = 3000;
 
-// The chip-card reader anew after its type or port changed. There is no
-// reader layer: a configured reader is not found, and the card poll stays off.
+// The chip-card reader closed and opened anew after its type or port
+// changed: the status text, the reader's state and the card poll follow the
+// new settings (type 0: "Chipkarte nicht vorhanden !", the poll off).
 void KartenleserNeuOeffnen();
 
 // The time update of the network module by ZeitUpdate and ZeitUpInterv

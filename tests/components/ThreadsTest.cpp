@@ -1,15 +1,38 @@
+#include "components/Oberflaechenhilfen.h"
 #include "components/Oberflaechenkomponenten.h"
 #include "components/Threads.h"
 
+#include <QApplication>
 #include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <QMessageBox>
 #include <QSemaphore>
+#include <atomic>
 #include <gtest/gtest.h>
+#include <memory>
 #include <stdexcept>
 
 namespace {
 void ereignisseVerarbeiten()
 {
     for (int i = 0; i < 5; ++i) QCoreApplication::processEvents();
+}
+
+// The visible message boxes of the application.
+QList<QMessageBox*> meldungsboxen()
+{
+    QList<QMessageBox*> boxen;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (auto* b = qobject_cast<QMessageBox*>(w); b && b->isVisible()) boxen << b;
+    return boxen;
+}
+
+// Delivers events until a message box shows or a generous deadline passes.
+QMessageBox* aufMeldungsboxWarten()
+{
+    const QDeadlineTimer frist(30000);
+    while (meldungsboxen().isEmpty() && !frist.hasExpired()) QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    return meldungsboxen().value(0);
 }
 }  // namespace
 
@@ -132,6 +155,61 @@ TEST(TabfThreadComponent, ExceptionGoesToOnExceptionElseToTheMessage)
     setTabfThreadMeldung({});
     EXPECT_EQ(titel, QCoreApplication::applicationName());
     EXPECT_EQ(text, "Thread Rechner raised exception class std::out_of_range with message \"Bahn 17\".");
+}
+
+// With the message box of the desktop part installed, an exception without
+// OnException shows a modal box on the UI thread, captioned with the
+// application title; with OnException set no box appears.
+TEST(TabfThreadComponent, ExceptionWithoutOnExceptionShowsAMessageBox)
+{
+    const QString name = QCoreApplication::applicationName();
+    QCoreApplication::setApplicationName(QStringLiteral("Corvalink"));
+    AbfThreadMeldungenAnzeigen();
+    {
+        TabfThreadComponent c;
+        c.setObjectName("Rechner");
+        c.setOnExecute([](TabfThreadComponent&) { throw std::runtime_error("kaputt"); });
+        c.Execute();
+        c.WaitFor();
+        QMessageBox* box = aufMeldungsboxWarten();
+        ASSERT_NE(box, nullptr);
+        EXPECT_EQ(box->windowTitle(), QStringLiteral("Corvalink"));
+        EXPECT_EQ(box->text(),
+                  QStringLiteral("Thread Rechner raised exception class std::runtime_error with message \"kaputt\"."));
+        EXPECT_EQ(box->thread(), QCoreApplication::instance()->thread());
+        EXPECT_TRUE(box->isModal());
+        box->close();
+        ereignisseVerarbeiten();
+        EXPECT_TRUE(meldungsboxen().isEmpty());
+
+        std::atomic<bool> behandelt{false};
+        TabfThreadComponent mit;
+        mit.setObjectName("Rechner");
+        mit.setOnExecute([](TabfThreadComponent&) { throw std::runtime_error("kaputt"); });
+        mit.setOnException([&](TabfCustomThreadComponent&, const TabfThreadException&) { behandelt = true; });
+        mit.Execute();
+        mit.WaitFor();
+        const QDeadlineTimer frist(30000);
+        while (!behandelt && !frist.hasExpired()) QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+        EXPECT_TRUE(behandelt);
+        ereignisseVerarbeiten();
+        EXPECT_TRUE(meldungsboxen().isEmpty());
+    }
+
+    // Called on a worker thread, the box still shows on the UI thread.
+    std::unique_ptr<QThread> arbeiter(QThread::create(
+        [] { AbfThreadMeldungsbox(QStringLiteral("Corvalink"), QStringLiteral("vom Arbeiter")); }));
+    arbeiter->start();
+    arbeiter->wait();
+    QMessageBox* box = aufMeldungsboxWarten();
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(box->text(), QStringLiteral("vom Arbeiter"));
+    EXPECT_EQ(box->thread(), QCoreApplication::instance()->thread());
+    box->close();
+    ereignisseVerarbeiten();
+
+    setTabfThreadMeldung({});
+    QCoreApplication::setApplicationName(name);
 }
 
 TEST(TabfThreadComponent, DestroyingEndsTheThread)

@@ -161,8 +161,8 @@ TEST_F(SettingsFile, ABadValueKeepsItsDefaultAndTheRestIsRead)
 }
 
 // The change interval of the result board outside 10,000..100,000 ms takes
-// the nearest end and is reported as a bad value is; without the key the
-// board does not change matches (0).
+// the nearest end and is reported as a bad value is; without the key, or
+// with no number, it is the shortest change of its range (10,000 ms).
 TEST_F(SettingsFile, TheBoardsChangeIntervalTakesTheNearestValueOfItsRange)
 {
     const struct {
@@ -178,7 +178,7 @@ TEST_F(SettingsFile, TheBoardsChangeIntervalTakesTheNearestValueOfItsRange)
         {"10000", 10000, nullptr},
         {"100000", 100000, nullptr},
         {"35000", 35000, nullptr},
-        {"bald", 0, "„bald“ ist für GrossanzIntervall kein gültiger Wert, es gilt 0."},
+        {"bald", 10000, "„bald“ ist für GrossanzIntervall kein gültiger Wert, es gilt 10000."},
     };
     for (const auto& f : faelle) {
         schreiben(QStringLiteral("Bravolin.inf"), QByteArray("[Anzeige]\r\nGrossanzIntervall = ") + f.wert + "\r\n");
@@ -191,7 +191,28 @@ TEST_F(SettingsFile, TheBoardsChangeIntervalTakesTheNearestValueOfItsRange)
     }
     schreiben(QStringLiteral("Bravolin.inf"), "[Anzeige]\r\nGrossanzWechsel = True\r\n");
     EXPECT_TRUE(EinstellungenLaden(dir.path()).isEmpty());
-    EXPECT_EQ(Einst.GrossanzIntervall, 0);
+    EXPECT_EQ(Einst.GrossanzIntervall, 10000);
+}
+
+// An empty settings file gives the board's change interval its default;
+// every value of its range, once written, reads back as it was written.
+TEST_F(SettingsFile, TheBoardsChangeIntervalReadsBackAsWritten)
+{
+    schreiben(QStringLiteral("Bravolin.inf"), "");
+    EXPECT_TRUE(EinstellungenLaden(dir.path()).isEmpty());
+    EXPECT_EQ(Einst.GrossanzIntervall, 10000);
+    EXPECT_EQ(EinstellungText(*SchluesselSuchen(u"GrossanzIntervall")), QStringLiteral("10000"));
+
+    for (const i32 wert : {10000, 10001, 45000, 99999, 100000}) {
+        Einst.GrossanzIntervall = wert;
+        EinstellungSchreiben(*SchluesselSuchen(u"GrossanzIntervall"));
+        ASSERT_TRUE(InfListeSpeichern());
+        EXPECT_TRUE(
+            lesen(QStringLiteral("Bravolin.inf")).contains("GrossanzIntervall = " + QByteArray::number(wert) + "\r\n"));
+        Einst.GrossanzIntervall = -1;
+        EXPECT_TRUE(EinstellungenLaden(dir.path()).isEmpty()) << wert;
+        EXPECT_EQ(Einst.GrossanzIntervall, wert);
+    }
 }
 
 // The file holds the FTP and mail passwords: its owner alone may read it,

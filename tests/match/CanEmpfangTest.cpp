@@ -9,6 +9,7 @@
 #include "support/Sendepuffer.h"
 
 #include <QTemporaryDir>
+#include <utility>
 
 namespace {
 
@@ -381,14 +382,21 @@ TEST_F(CanEmpfang, PrinterSwitchesFollowTheSheetOptions)
 
 TEST(CanLogDatei, NameAndLines)
 {
-    EXPECT_EQ(CanLogDatei::dateiname(QDateTime(QDate(2026, 3, 5), QTime(14, 5, 9))),
-              QStringLiteral("CAN 05_03_26_14_05_09.dat"));
+    // The German short date "dd.mm.yyyy" and the long time "hh:nn:ss".
+    const std::pair<QDateTime, const char*> namen[] = {
+        {QDateTime(QDate(2026, 3, 5), QTime(14, 5, 9)), "CAN 05_03_2026_14_05_09.dat"},
+        {QDateTime(QDate(2026, 3, 5), QTime(13, 4, 9)), "CAN 05_03_2026_13_04_09.dat"},
+        {QDateTime(QDate(1999, 12, 31), QTime(23, 59, 59)), "CAN 31_12_1999_23_59_59.dat"},
+        {QDateTime(QDate(2100, 1, 1), QTime(0, 0, 0)), "CAN 01_01_2100_00_00_00.dat"},
+    };
+    for (const auto& [zeit, name] : namen) EXPECT_EQ(CanLogDatei::dateiname(zeit), QLatin1String(name));
     QTemporaryDir dir;
     CanLogDatei datei;
     ASSERT_TRUE(datei.oeffnen(dir.path(), QDateTime(QDate(2026, 3, 5), QTime(14, 5, 9))));
     datei.zeile("Spielbeginn Bahn 1");
     datei.zeile("Marke");
     datei.schliessen();
+    EXPECT_EQ(datei.pfad(), dir.filePath(QStringLiteral("CAN 05_03_2026_14_05_09.dat")));
     QFile f(datei.pfad());
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
     EXPECT_EQ(f.readAll(), QByteArray("Spielbeginn Bahn 1\r\nMarke\r\n"));

@@ -535,6 +535,27 @@ TEST_F(Optionendialog, NoAudioDeviceKeepsTheDeviceBefore)
     EXPECT_EQ(KartenStatusText, QStringLiteral("Chipkarte nicht vorhanden !"));
 }
 
+// The port box of the chip-card reader is usable exactly while a reader is
+// chosen: as the dialog opens with each reader type of the settings, and as
+// the operator changes the reader.
+TEST_F(Optionendialog, TheCardPortBoxFollowsTheReader)
+{
+    for (int typ = 0; typ <= 4; ++typ) {
+        SCOPED_TRACE(typ);
+        starten({"[System]", QStringLiteral("Chipkarte = %1").arg(typ), "ChipkartePort = 2"});
+        oeffnen();
+        auto* leser = f<QComboBox>("CChipkarte");
+        auto* port = f<QComboBox>("CChipkartePort");
+        EXPECT_EQ(leser->currentIndex(), typ);
+        EXPECT_EQ(port->isEnabled(), typ > 0);
+        leser->setCurrentIndex(typ > 0 ? 0 : 3);
+        EXPECT_EQ(port->isEnabled(), typ == 0);
+        leser->setCurrentIndex(typ);
+        EXPECT_EQ(port->isEnabled(), typ > 0);
+        dlg.reset();
+    }
+}
+
 TEST_F(Optionendialog, TimeUpdateAndDisplayWindowsAreAppliedOnOk)
 {
     starten({"[Anzeige]", "GrossAnzeige = True", "NamenAnzeige = True", "NamenAnzeigeDig = 9"});

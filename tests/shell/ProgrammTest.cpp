@@ -4,6 +4,7 @@
 #include "core/ui/Fensterhub.h"
 #include "core/ui/WidgetBoxen.h"
 #include "core/Zeitgeber.h"
+#include "components/Threads.h"
 #include "match/lanes/Bahnfenster.h"
 #include "match/bus/CanKarte.h"
 #include "match/flow/Startprompts.h"
@@ -16,14 +17,17 @@
 #include "support/Programmordner.h"
 
 #include <QApplication>
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QLabel>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QProgressBar>
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QToolBar>
 #include <gtest/gtest.h>
+#include <stdexcept>
 
 namespace {
 
@@ -68,6 +72,44 @@ TEST_F(ProgrammStart, FromAnEmptyFolder)
     EXPECT_FALSE(Timer1().enabled());
     EXPECT_EQ(&boxen(), &skriptBoxen());
     EXPECT_EQ(&startPrompts(), &skriptPrompts());
+}
+
+// In the running program an exception in a thread component without its own
+// handler shows a message box captioned with the program's title; the
+// program's end takes the box away again.
+TEST_F(ProgrammStart, ThreadExceptionShowsAMessageBox)
+{
+    const auto thread = [] {
+        auto c = std::make_unique<TabfThreadComponent>();
+        c->setObjectName(QStringLiteral("Rechner"));
+        c->setOnExecute([](TabfThreadComponent&) { throw std::runtime_error("kaputt"); });
+        c->Execute();
+        c->WaitFor();
+        return c;
+    };
+    const auto box = [](int ms) -> QMessageBox* {
+        const QDeadlineTimer frist(ms);
+        do {
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+            for (QWidget* w : QApplication::topLevelWidgets())
+                if (auto* b = qobject_cast<QMessageBox*>(w); b && b->isVisible()) return b;
+        } while (!frist.hasExpired());
+        return nullptr;
+    };
+    {
+        Programm p(Optionen());
+        p.starten(ordner.path());
+        const auto c = thread();
+        QMessageBox* b = box(30000);
+        ASSERT_NE(b, nullptr);
+        EXPECT_EQ(b->windowTitle(), p.hauptfenster()->windowTitle());
+        EXPECT_EQ(b->windowTitle(), QStringLiteral("Corvalink"));
+        EXPECT_EQ(b->text(),
+                  QStringLiteral("Thread Rechner raised exception class std::runtime_error with message \"kaputt\"."));
+        b->close();
+    }
+    const auto c = thread();
+    EXPECT_EQ(box(200), nullptr);
 }
 
 // Every window of the program shows its own symbol, a pin and a ball on a

@@ -105,7 +105,7 @@ TEST_F(Programmstart, RecordingOnOpensTheTrafficLogInTheDataFolder)
     EXPECT_TRUE(meldungen.isEmpty());
     ASSERT_TRUE(CanLogAktiv());
     CanLogZeile("Marke");
-    QFile log(ordner.filePath(QStringLiteral("Daten/CAN 05_03_26_14_05_09.dat")));
+    QFile log(ordner.filePath(QStringLiteral("Daten/CAN 05_03_2026_14_05_09.dat")));
     ASSERT_TRUE(log.open(QIODevice::ReadOnly));
     EXPECT_EQ(log.readAll(), "Marke\r\n");
 

@@ -142,7 +142,7 @@ TEST_F(Servicelogik, RecordingSwitchOpensAndClosesTheLog)
 {
     Einst.CANAufzeichnen = true;
     ASSERT_TRUE(ServiceUebernehmen());
-    EXPECT_EQ(protokolle(), QStringList{QStringLiteral("CAN 05_03_26_14_05_09.dat")});
+    EXPECT_EQ(protokolle(), QStringList{QStringLiteral("CAN 05_03_2026_14_05_09.dat")});
     ASSERT_TRUE(CanProtokollOffen());
     EXPECT_TRUE(CanLogAktiv());
 
@@ -150,8 +150,8 @@ TEST_F(Servicelogik, RecordingSwitchOpensAndClosesTheLog)
     setUhr(FesteUhr(Zeit2));
     ASSERT_TRUE(ServiceUebernehmen());
     CanLogZeile("Spielbeginn Bahn 1");
-    EXPECT_EQ(protokolle(), QStringList{QStringLiteral("CAN 05_03_26_14_05_09.dat")});
-    EXPECT_EQ(DateiInhalt(daten(QStringLiteral("CAN 05_03_26_14_05_09.dat"))), "Spielbeginn Bahn 1\r\n");
+    EXPECT_EQ(protokolle(), QStringList{QStringLiteral("CAN 05_03_2026_14_05_09.dat")});
+    EXPECT_EQ(DateiInhalt(daten(QStringLiteral("CAN 05_03_2026_14_05_09.dat"))), "Spielbeginn Bahn 1\r\n");
 
     Einst.CANAufzeichnen = false;
     ASSERT_TRUE(ServiceUebernehmen());
@@ -160,8 +160,8 @@ TEST_F(Servicelogik, RecordingSwitchOpensAndClosesTheLog)
 
     Einst.CANAufzeichnen = true;
     ASSERT_TRUE(ServiceUebernehmen());
-    EXPECT_EQ(protokolle(), (QStringList{QStringLiteral("CAN 05_03_26_14_05_09.dat"),
-                                         QStringLiteral("CAN 05_03_26_14_06_00.dat")}));
+    EXPECT_EQ(protokolle(), (QStringList{QStringLiteral("CAN 05_03_2026_14_05_09.dat"),
+                                         QStringLiteral("CAN 05_03_2026_14_06_00.dat")}));
     EXPECT_TRUE(skriptBoxen().gezeigt.isEmpty());
 
     // Without the data folder the log cannot be created: named, the keys are saved all the same.
@@ -170,7 +170,7 @@ TEST_F(Servicelogik, RecordingSwitchOpensAndClosesTheLog)
     ASSERT_TRUE(ServiceUebernehmen());
     EXPECT_EQ(skriptBoxen().gezeigt,
               QStringList{QStringLiteral("CAN-Aufzeichnung: %1 kann nicht angelegt werden")
-                              .arg(QDir::toNativeSeparators(daten(QStringLiteral("CAN 05_03_26_14_06_00.dat"))))});
+                              .arg(QDir::toNativeSeparators(daten(QStringLiteral("CAN 05_03_2026_14_06_00.dat"))))});
     EXPECT_EQ(TextdateiLesen(InfDatei).value_or(QStringList()).at(1), QStringLiteral("CANAufzeichnen = True"));
 }
 

@@ -29,17 +29,33 @@ constexpr int TextRand = 60;    // window width minus text width
 constexpr int RahmenBreite = 16;
 constexpr int RahmenHoehe = 48;
 
-// The widest word of the text: a wrapped line cannot be narrower.
-int BreitestesWort(const QLabel* label)
-{
-    const QFontMetrics fm(label->font());
-    int breite = 0;
-    static const QRegularExpression Leerraum(QStringLiteral("\\s+"));
-    for (const QString& wort : label->text().split(Leerraum, Qt::SkipEmptyParts))
-        breite = std::max(breite, fm.horizontalAdvance(wort));
-    return breite;
-}
+constexpr QChar Umbruchstelle(0x200B);  // zero-width space
 }  // namespace
+
+QString Umbrechbar(const QString& text, const QFont& schrift, int breite)
+{
+    const QFontMetrics fm(schrift);
+    static const QRegularExpression Wort(QStringLiteral("\\S+"));
+    QString ergebnis;
+    qsizetype bis = 0;
+    for (auto it = Wort.globalMatch(text); it.hasNext();) {
+        const QRegularExpressionMatch m = it.next();
+        ergebnis += QStringView(text).mid(bis, m.capturedStart() - bis);
+        bis = m.capturedEnd();
+        const QString wort = m.captured();
+        if (fm.horizontalAdvance(wort) <= breite) {
+            ergebnis += wort;
+            continue;
+        }
+        for (qsizetype i = 0; i < wort.size(); ++i) {
+            ergebnis += wort[i];
+            // Not inside a surrogate pair, nor after the last character.
+            if (i + 1 < wort.size() && !wort[i].isHighSurrogate()) ergebnis += Umbruchstelle;
+        }
+    }
+    ergebnis += QStringView(text).mid(bis);
+    return ergebnis;
+}
 
 int HinweisBreite(int labelBreite, int aktuelleBreite, int obereGrenze)
 {
@@ -115,6 +131,8 @@ void THinweisFenster::BreiteAnpassen()
         f.setPointSize(12);
         LHinweis->setFont(f);
     }
+    // The text as the caller set it, without the breaks of an earlier call.
+    LHinweis->setText(LHinweis->text().remove(Umbruchstelle));
     LHinweis->setWordWrap(false);
     LHinweis->adjustSize();
     const int w = LHinweis->width();
@@ -122,10 +140,11 @@ void THinweisFenster::BreiteAnpassen()
     const QRect flaeche = bildschirm ? bildschirm->availableGeometry() : QRect(0, 0, 1024, 768);
 
     const int regel = m_art.breite ? m_art.breite(w) : HinweisBreite(w, width(), m_art.obereGrenze);
-    const int breite = std::min(regel, flaeche.width() - RahmenBreite);
+    const int breite = std::min({regel, flaeche.width() - RahmenBreite, HinweisHoechstbreite});
     if (regel > breite && w > breite - TextRand) {
+        const int textBreite = breite - TextRand;
+        LHinweis->setText(Umbrechbar(LHinweis->text(), LHinweis->font(), textBreite));
         LHinweis->setWordWrap(true);
-        const int textBreite = std::max(breite - TextRand, BreitestesWort(LHinweis));
         LHinweis->resize(textBreite, LHinweis->heightForWidth(textBreite));
     }
     setFixedWidth(breite);

@@ -1,13 +1,15 @@
 #pragma once
 // The notice windows of the operator: a centred text and one to three buttons.
 // THinweis is the plain notice; THinweisJa, THinweisOk and THinweisMulti ask.
-// A window never grows beyond the screen it shows on: a longer text wraps,
-// a taller one scrolls.
+// A window never grows wider than the main window nor beyond the screen it
+// shows on: a longer text wraps (a word too long for a line is broken), a
+// taller one scrolls.
 
 #include <QDialog>
 #include <QList>
 #include <QString>
 
+class QFont;
 class QLabel;
 class QPushButton;
 class QToolButton;
@@ -19,6 +21,14 @@ int HinweisBreite(int labelBreite, int aktuelleBreite, int obereGrenze);
 
 // Width of the question with three buttons: 524, label + 60 above 464 pixels.
 int HinweisMultiBreite(int labelBreite);
+
+// The width of the main window, which no notice window exceeds.
+inline constexpr int HinweisHoechstbreite = 1024;
+
+// The text with a break opportunity (a zero-width space) between the
+// characters of each word wider than `breite` pixels in that font, so that
+// a word-wrapped label of that width shows it whole.
+QString Umbrechbar(const QString& text, const QFont& schrift, int breite);
 
 // A button of the boxes: name, text, click sound when pressed.
 QPushButton* BoxKnopf(QWidget* eltern, const QString& name, const QString& text);
@@ -44,7 +54,8 @@ public:
     QScrollArea* RollHinweis;  // holds LHinweis; scrolls a text taller than the screen
 
     // After the caller has set the text: the window width for it, at most
-    // the width of the screen, and the height the text needs.
+    // the width of the main window and of the screen, and the height the
+    // text needs.
     void BreiteAnpassen();
 
 protected:

@@ -64,7 +64,7 @@ THinweisAlt::THinweisAlt(QWidget* parent) : QDialog(parent)
 void THinweisAlt::fragen(const QString& text, const QStringList& wahl, int vorgewaehlt)
 {
     setWindowTitle(text);
-    LHinweis->setText(text);
+    LHinweis->setText(Umbrechbar(text, LHinweis->font(), FensterBreite - 48));
     for (QRadioButton* b : RBAuswahl) {
         m_gruppe->removeButton(b);
         delete b;

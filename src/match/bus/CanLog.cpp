@@ -45,7 +45,8 @@ QString CanLogDatei::dateiname(const QDateTime& zeit)
 {
     const QDate d = zeit.date();
     const QTime t = zeit.time();
-    return QString::asprintf("CAN %02d_%02d_%02d_%02d_%02d_%02d.dat", d.day(), d.month(), d.year() % 100, t.hour(),
+    // The German short date "dd.mm.yyyy" and long time "hh:nn:ss", "." and ":" as "_".
+    return QString::asprintf("CAN %02d_%02d_%04d_%02d_%02d_%02d.dat", d.day(), d.month(), d.year(), t.hour(),
                              t.minute(), t.second());
 }
 

@@ -28,10 +28,10 @@ QByteArray CanLogRahmen(const QByteArray& kopf, u8 laenge, const u8* daten, cons
 // "Bahn " with a blank before one-digit lane numbers, then "   ".
 QByteArray CanLogBahnKopf(const char* richtung, int bahn);
 
-// The log file "CAN <date>_<time>.dat" in a folder, "." and ":" of date and
-// time as "_"; created empty, lines appended with CR LF. A write error ends
-// the log (reported once) rather than the program; the file then ends with
-// the last whole line.
+// The log file "CAN <date>_<time>.dat" in a folder (date "dd.mm.yyyy", time
+// "hh:nn:ss", "." and ":" as "_"); created empty, lines appended with CR LF.
+// A write error ends the log (reported once) rather than the program; the
+// file then ends with the last whole line.
 class CanLogDatei final : public CanLogSchreiber {
 public:
     ~CanLogDatei() override;

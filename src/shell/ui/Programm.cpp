@@ -3,6 +3,8 @@
 #include "competition/Kartenzeitgeber.h"
 #include "competition/Wettbewerb.h"
 #include "competition/ui/Fensterregistrierung.h"
+#include "components/Oberflaechenhilfen.h"
+#include "components/Threads.h"
 #include "core/SettingsFile.h"
 #include "core/Shell.h"
 #include "core/Sound.h"
@@ -70,6 +72,7 @@ Programm::~Programm()
     setCanAdapter(nullptr);  // closes the adapter
     setSoundAusgabe(nullptr);
     setShellStarter(nullptr);
+    setTabfThreadMeldung({});
     m_tipps.reset();
     m_boxen.reset();
     m_bahnfenster.reset();
@@ -89,6 +92,8 @@ QStringList Programm::starten(const QString& programmordner)
 {
     QGuiApplication::setApplicationName(QStringLiteral("Corvalink"));
     QGuiApplication::setWindowIcon(QIcon(QStringLiteral(":/symbole/Corvalink.png")));
+    // An exception in a thread component without its own handler shows a box.
+    AbfThreadMeldungenAnzeigen();
     m_shell = std::make_unique<DesktopShell>();
     setShellStarter(m_shell.get());
     m_sound = std::make_unique<QtSound>();

@@ -313,6 +313,31 @@ TEST_F(Grossanz, OhneSpielSchreibtOkDieSchluesselInIhrerReihenfolge)
     EXPECT_TRUE(grossanzsteuerung().TimerWechsel.laeuft());
 }
 
+// The dialog shows the change interval of the settings and OK writes it
+// back unchanged: the default of an empty settings file and both ends of the
+// range read back as they were.
+TEST_F(Grossanz, OkSchreibtDenWechselUnveraendertZurueck)
+{
+    dateiSchreiben(QStringLiteral("Bravolin.inf"), {});
+    ASSERT_TRUE(EinstellungenLaden(ordner.path()).isEmpty());
+    EXPECT_EQ(Einst.GrossanzIntervall, 10000);
+    for (const int wert : {0, 10000, 100000, 37000}) {
+        SCOPED_TRACE(wert);
+        if (wert) Einst.GrossanzIntervall = wert;  // 0: as the empty file gave it
+        const int erwartet = wert ? wert : 10000;
+        TGrossanz& d = zeigen();
+        EXPECT_EQ(d.TBWechsel->value(), 110000 - erwartet);
+        Klicken(d.BtnOK);
+        EXPECT_EQ(Einst.GrossanzIntervall, erwartet);
+        EXPECT_TRUE(TextdateiLesen(InfDatei).value_or(QStringList())
+                        .contains(QStringLiteral("GrossanzIntervall = %1").arg(erwartet)));
+        Einst.GrossanzIntervall = -1;
+        EXPECT_TRUE(EinstellungenLaden(ordner.path()).isEmpty());
+        EXPECT_EQ(Einst.GrossanzIntervall, erwartet);
+        dialog.reset();
+    }
+}
+
 TEST_F(Grossanz, MitSpielAendertOkNurDessenWerbungUndDenSpeicher)
 {
     dateiSchreiben(QStringLiteral("Grossanz.inf"), {QStringLiteral("Halle"), QStringLiteral("Pause")});

@@ -34,7 +34,7 @@ protected:
     }
     QString protokoll() const
     {
-        return QDir(Datenverzeichnis).filePath(QStringLiteral("CAN 05_03_26_14_05_09.dat"));
+        return QDir(Datenverzeichnis).filePath(QStringLiteral("CAN 05_03_2026_14_05_09.dat"));
     }
     void mailEinstellungen()
     {
