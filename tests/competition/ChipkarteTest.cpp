@@ -163,7 +163,8 @@ TEST_F(Chipkarte, PlayerCardRoundTripKeepsTheReservedField)
 {
     auto karte = TestkarteEinlegen();
     karte->einheiten.fill(0x55);
-    EXPECT_EQ(SpielerkarteSchreiben(Beispielkarte(), [] { return true; }), Kartenergebnis::Ok);
+    ASSERT_EQ(SpielerkarteSchreiben(Beispielkarte(), [] { return true; }), Kartenergebnis::Ok)
+        << "the player card was not written back";
     EXPECT_EQ(karte->lichter, (std::vector<int>{2, 1, 0}));
     const std::pair<int, QByteArray> felder[] = {{0, "Skarte"}, {10, "Erika Mustermann"}, {41, "654321"},
                                                  {57, "weiblich"}, {97, "Kegeln"}, {110, "24"}, {144, "Landesliga"},
