@@ -492,6 +492,31 @@ TEST_F(Import, DatabaseRefusesATableWithoutAColumnItTakes)
     EXPECT_EQ(SpielerdatenbankImportFehler(t), QString());
 }
 
+// The club is the database's first column: a table whose only meaning is
+// the club is taken, in whichever column of the file it stands.
+TEST_F(Import, DatabaseTakesATableWhoseOnlyMeaningIsTheClub)
+{
+    for (const int spalte : {0, 2}) {
+        SCOPED_TRACE(spalte);
+        Importtabelle t = spalte == 0 ? tabelle("KSC Nord;x;y\r\nSKV S\xFC" "d;x;y\r\n")
+                                      : tabelle("x;y;KSC Nord\r\nx;y;SKV S\xFC" "d\r\n");
+        t.setKopf(spalte, Spaltenbedeutung::Club);
+        t.setKopf(spalte == 0 ? 1 : 0, Spaltenbedeutung::Mannschaft);  // one the database does not keep
+        EXPECT_EQ(SpielerdatenbankImportFehler(t), QString());
+        Spielertabelle db = EineZeile();
+        DatenbankGeaendert = 0;
+        EXPECT_EQ(SpielerdatenbankImportieren(t, alle(t), true, db), 2);
+        EXPECT_EQ(DatenbankGeaendert, 1);
+        ASSERT_EQ(db.zeilen(), 3);
+        const SpielerZeile leer{};
+        for (int r = 1; r <= 2; ++r) {
+            SpielerZeile erwartet = leer;
+            erwartet[0] = Z(r == 1 ? "KSC Nord" : "SKV S\xFC" "d");
+            EXPECT_EQ(db.zeile(r), erwartet) << r;
+        }
+    }
+}
+
 TEST_F(Import, DatabaseWithoutAddReplacesButAnEmptyRangeKeepsEverything)
 {
     Importtabelle t = tabelle("Neu\r\n");
