@@ -176,6 +176,26 @@ TEST_F(Import, PreviewHoldsCellsOnlyForRowsEditedOrInserted)
     EXPECT_EQ(db.zeile(1999), SpielerZeile{});
 }
 
+// Editing a row takes its cells from its line as the preview shows them: a
+// line that ends with a separator keeps its empty last field, a short line
+// its cells without value.
+TEST_F(Import, AnEditedRowKeepsItsCellsAsTheLineGaveThem)
+{
+    const std::vector<QByteArray> zeilen = {"a;b;c", "x;y;", "p;q", ";;"};
+    Importtabelle t = ImportdateiLaden(zeilen, ';');
+    ASSERT_EQ(t.spalten(), 3);
+    const std::vector<std::vector<Z>> erwartet = {
+        {Z("a"), Z("b"), Z("c")}, {Z("x"), Z("y"), Z("")}, {Z("p"), Z("q"), std::nullopt}, {Z(""), Z(""), Z("")}};
+    for (int r = 0; r < 4; ++r) {
+        SCOPED_TRACE(r);
+        EXPECT_EQ(zeile(t, r), erwartet[std::size_t(r)]);  // unedited
+        t.setZelle(0, r, QByteArray("neu"));
+        std::vector<Z> bearbeitet = erwartet[std::size_t(r)];
+        bearbeitet[0] = Z("neu");
+        EXPECT_EQ(zeile(t, r), bearbeitet);
+    }
+}
+
 TEST_F(Import, RowsAreInsertedAndDeletedInThePreview)
 {
     Importtabelle t = ImportdateiLaden({"a;b", "c;d"}, ';');
