@@ -17,6 +17,7 @@ void ChipkartenZustand::zuruecksetzen()
     kartentyp = '0';
     vorgabe = nullptr;
     einschub = {};
+    leserSchluessel.clear();
 }
 
 namespace {
@@ -97,7 +98,14 @@ void KartenleserOeffnen()
     }
     z.leser = std::move(neu);
     z.kartentyp = '0';
-    z.einschub = {};
+    // The same reader opened again (the options closed with OK) keeps the
+    // card in it as inserted: what was told about it is not told again.
+    const QString schluessel = QStringLiteral("%1/%2/%3")
+                                   .arg(z.KartenleserTyp)
+                                   .arg(z.KartenleserPort)
+                                   .arg(z.vorgabe ? QStringLiteral("Test") : Einst.ChipkarteSchnittstelle);
+    if (schluessel != z.leserSchluessel) z.einschub = {};
+    z.leserSchluessel = schluessel;
     KartenStatusText = QStringLiteral("Chipkarte Ok !");
     KartenleserAktiv = 1;
     KartenTimerAktiv = 1;

@@ -42,6 +42,7 @@ struct ChipkartenZustand {
     char kartentyp = '0';                // of the last probe
     KartenleserFabrik vorgabe;           // a test's reader; empty: the settings'
     Karteneinschub einschub;
+    QString leserSchluessel;  // type, port and interface of the reader opened last
     void zuruecksetzen();
 };
 extern ChipkartenZustand chipkartenZustand;

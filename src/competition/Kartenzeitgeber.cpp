@@ -1,6 +1,7 @@
 #include "competition/Kartenzeitgeber.h"
 
 #include "competition/Chipkarte.h"
+#include "competition/Mannschaftskarte.h"
 #include "competition/Spielerkarte.h"
 #include "core/Boxes.h"
 #include "core/Fenster.h"
@@ -16,6 +17,7 @@ u8& SpielerkarteWartet = kartenzeitgeberZustand.SpielerkarteWartet;
 namespace {
 
 const QString KeineSpielerkarteText = QStringLiteral("Im Leser befindet sich keine Spielerkarte !");
+const QString KeineMannschaftskarteText = QStringLiteral("Im Leser befindet sich keine Mannschaftskarte !");
 
 std::function<bool()>& einlesenAufruf()
 {
@@ -86,6 +88,14 @@ void Timer5Go()
         return;
     }
     z.bereit = false;
+    // A card of another kind is told once while it stays in, without the
+    // transfer window and without taking the keyboard.
+    if (KartenkopfLesen() && !KartenkennungIst(MannschaftskartenKennung)) {
+        if (KarteGemeldet()) return;
+        KarteGemeldetMerken();
+        boxen().meldung(KeineMannschaftskarteText);
+        return;
+    }
     MannschaftskarteLadenBefehl();
 }
 
@@ -104,9 +114,8 @@ void Timer7Go()
         if (!KartenkennungIst(SpielerkartenKennung)) {
             if (KarteGemeldet()) return;
             KarteGemeldetMerken();
-            z.promptOffen = true;
-            boxen().hinweis(KeineSpielerkarteText);
-            z.promptOffen = false;
+            // Raised by the poll while the operator may be typing the names.
+            boxen().meldung(KeineSpielerkarteText);
             return;
         }
         if (SpielerkarteEinlesen() || KarteGemeldet()) return;

@@ -458,7 +458,7 @@ bool GastkarteFaellig()
     if (KartenkennungIst(MannschaftskartenKennung)) return true;
     if (!KarteGemeldet()) {
         KarteGemeldetMerken();
-        boxen().hinweis(KeineMannschaftskarte());
+        boxen().meldung(KeineMannschaftskarte());
     }
     return false;
 }

@@ -427,6 +427,8 @@ QStringList SpielZeilen(const TWettkampfDaten& w)
     s.anzahl = int(u8(w.Volle + w.Abraeumen));
     // The table takes the record by reference; the writer only reads it.
     Felder(const_cast<TWettkampfDaten&>(w), s);
+    // The shown preset stands in for the file's one only while loaded.
+    if (w.DateiWurfvorwahl >= 0) s.z[16] = QString::number(w.DateiWurfvorwahl);
     return s.z;
 }
 
@@ -449,7 +451,13 @@ void SpielKopfLesen(TWettkampfDaten& w, const QStringList& zeilen)
     Leser l{zeilen, 1, KopfLetzteZeile, false, true, {}};
     Felder(w, l);
     // The match keeps its own throws; its preset's number may name another one now.
-    if (FremdeWurfvorwahl(zeilen)) w.Wurfvorwahl = ErsatzWurfvorwahl(w);
+    w.DateiWurfvorwahl = -1;
+    if (const std::optional<long long> fremd = FremdeWurfvorwahl(zeilen)) {
+        w.Wurfvorwahl = ErsatzWurfvorwahl(w);
+        // Saved again with the stand-in's number, the match would take that
+        // preset's rounds at the next load and lose the later rounds' points.
+        if (*fremd >= 0 && *fremd <= std::numeric_limits<u16>::max()) w.DateiWurfvorwahl = i32(*fremd);
+    }
     if (w.Spieleranzahl != 4 && w.Spieleranzahl != 5 && w.Spieleranzahl != 6 && w.Spieleranzahl != 8)
         w.Spieleranzahl = 6;
     if (w.BahnenIndex >= WurfvorwahlBahnen(WurfvorwahlZeile(w.Wurfvorwahl)).size()) w.BahnenIndex = 0;

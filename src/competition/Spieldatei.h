@@ -19,7 +19,8 @@ QString WurflisteSchreiben(const TDurchgangBlock& b, int wuerfe);
 // throws); entries the line does not name become 0.
 void WurflisteLesen(TDurchgangBlock& b, const QString& zeile);
 
-// The 980 lines of the match.
+// The 980 lines of the match. A loaded match that shows a stand-in for its
+// file's preset (DateiWurfvorwahl) writes the file's preset number.
 QStringList SpielZeilen(const TWettkampfDaten& w);
 
 // Empty when the lines can be loaded (with or without the results);
@@ -29,7 +30,7 @@ QString SpielZeilenPruefen(const QStringList& zeilen, bool mitErgebnissen);
 // is no number reads as the field's default, as does an index or count out
 // of range. A throw preset whose number names no preset here, or one with
 // other throws per lane, gives way to the first preset with the match's
-// throws (else the first).
+// throws (else the first); DateiWurfvorwahl then keeps the file's number.
 void SpielKopfLesen(TWettkampfDaten& w, const QStringList& zeilen);
 // The rest of the lines: with results everything, without them only the
 // line-up and the texts of lines 83 to 93; then the derived numbers (totals,

@@ -34,6 +34,10 @@ public:
     virtual ~Boxen() = default;
     // Notice with "&Ok"; the error sound.
     virtual void hinweis(const QString& text) = 0;
+    // A notice the program raises by itself, not in answer to a command (a
+    // card found in the reader): it leaves the keyboard focus where it is, so
+    // that what the operator types stays in his field, and returns at once.
+    virtual void meldung(const QString& text) { hinweis(text); }
     // Question with yes and no: ErgebnisJa or ErgebnisNein.
     virtual int hinweisJa(const QString& text) = 0;
     // Question with OK and cancel: ErgebnisOk or ErgebnisAbbrechen.

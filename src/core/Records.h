@@ -257,6 +257,11 @@ struct TWettkampfDaten {
     Array1<Text<61>, 2> Textzeile;
     Text<16> Gruppe;
     u16 Wurfvorwahl = 0;
+    // A loaded match whose preset number now names another preset here: the
+    // number its file gave, written back by every save so that the match keeps
+    // taking its rounds from its lane blocks; -1 otherwise (and once the
+    // operator picks a preset).
+    i32 DateiWurfvorwahl = -1;
     u16 Volle = 0;
     u16 Abraeumen = 0;
     u16 Durchgaenge = 0;

@@ -9,6 +9,7 @@
 #include "match/flow/Wettkampfslots.h"
 #include "support/Grundlage.h"
 
+#include <memory>
 #include <optional>
 
 namespace {
@@ -162,7 +163,8 @@ TEST_F(Chipkarte, PlayerCardRoundTripKeepsTheReservedField)
 {
     auto karte = TestkarteEinlegen();
     karte->einheiten.fill(0x55);
-    EXPECT_EQ(SpielerkarteSchreiben(Beispielkarte(), [] { return true; }), Kartenergebnis::Ok);
+    ASSERT_EQ(SpielerkarteSchreiben(Beispielkarte(), [] { return true; }), Kartenergebnis::Ok)
+        << "the player card was not written back";
     EXPECT_EQ(karte->lichter, (std::vector<int>{2, 1, 0}));
     const std::pair<int, QByteArray> felder[] = {{0, "Skarte"}, {10, "Erika Mustermann"}, {41, "654321"},
                                                  {57, "weiblich"}, {97, "Kegeln"}, {110, "24"}, {144, "Landesliga"},
@@ -182,6 +184,68 @@ TEST_F(Chipkarte, PlayerCardRoundTripKeepsTheReservedField)
     ASSERT_EQ(SpielerkarteLesen(), Kartenergebnis::Ok);
     EXPECT_EQ(Spielerkarte, d);
     EXPECT_EQ(karte->lichter.back(), 0);
+}
+
+// Every field of the player card at its unit in an image written out here by
+// hand (one unit a character, then a 0 unit; every text at its full width,
+// so that a field one unit off overlaps its neighbour): read by the program,
+// and written by it unit for unit.
+TEST_F(Chipkarte, ThePlayerCardLayoutMatchesACardImageMadeByHand)
+{
+    const auto hand = std::make_unique<Kartenbild>();
+    const auto text = [&](int einheit, const QByteArray& t) {
+        for (int i = 0; i < t.size(); ++i) (*hand)[einheit + i] = u8(t[i]);
+        (*hand)[einheit + t.size()] = 0;
+    };
+    TSpielerkartenDaten d;
+    d.Name = "Erika Mustermann-L\xFC" "denscheid 1";
+    d.Pass = "654321";
+    d.Geburtsdatum = "24.12.85";
+    d.Geschlecht = "weiblich";
+    d.Verein = "Sportkegelverein Gut Holz 1921";
+    d.Sparte = "Kegeln Sport";
+    d.Beitrag = "26";
+    d.Club = "KSC Alle Neune M\xFCnsterland 123";
+    d.Klasse = "Bezirksoberliga Staffel Nord 1";
+    d.Reserviert = "xy";
+    for (int k = 0; k < 4; ++k) {
+        d.ErsatzSpiel[std::size_t(k)] = "Ersatzspiel " + QByteArray::number(k + 1) + " gegen SKV Beispi";
+        d.ErsatzDatum[std::size_t(k)] = "0" + QByteArray::number(k + 1) + ".02.26";
+    }
+    text(0, "Skarte");
+    text(10, d.Name);
+    text(41, d.Pass);
+    text(48, d.Geburtsdatum);
+    text(57, d.Geschlecht);
+    text(66, d.Verein);
+    text(97, d.Sparte);
+    text(110, d.Beitrag);
+    text(113, d.Club);
+    text(144, d.Klasse);
+    text(175, d.Reserviert);
+    text(178, d.ErsatzSpiel[0]);
+    text(209, d.ErsatzDatum[0]);
+    text(218, d.ErsatzSpiel[1]);
+    text(249, d.ErsatzDatum[1]);
+    text(258, d.ErsatzSpiel[2]);
+    text(289, d.ErsatzDatum[2]);
+    text(298, d.ErsatzSpiel[3]);
+    text(329, d.ErsatzDatum[3]);
+    // Every field at its full width (the reserved one is 2 wide).
+    const std::pair<const QByteArray*, int> breiten[] = {
+        {&d.Name, 30},    {&d.Pass, 6},     {&d.Geburtsdatum, 8}, {&d.Geschlecht, 8},
+        {&d.Verein, 30},  {&d.Sparte, 12},  {&d.Beitrag, 2},      {&d.Club, 30},
+        {&d.Klasse, 30},  {&d.Reserviert, 2}, {&d.ErsatzSpiel[0], 30}, {&d.ErsatzDatum[0], 8}};
+    for (const auto& [feld, breite] : breiten) ASSERT_EQ(feld->size(), breite) << feld->constData();
+
+    TSpielerkartenDaten gelesen;
+    ASSERT_TRUE(SpielerkarteAuslesen(*hand, gelesen));
+    EXPECT_EQ(gelesen, d);
+
+    const auto geschrieben = std::make_unique<Kartenbild>();
+    geschrieben->fill(0xFFFF);
+    SpielerkarteFuellen(d, *geschrieben);
+    for (int e = 0; e < 400; ++e) EXPECT_EQ((*geschrieben)[e], (*hand)[e]) << "unit " << e;
 }
 
 TEST_F(Chipkarte, ACardOfAnotherKindIsNeitherReadNorOverwrittenUnasked)

@@ -176,6 +176,26 @@ TEST_F(Import, PreviewHoldsCellsOnlyForRowsEditedOrInserted)
     EXPECT_EQ(db.zeile(1999), SpielerZeile{});
 }
 
+// Editing a row takes its cells from its line as the preview shows them: a
+// line that ends with a separator keeps its empty last field, a short line
+// its cells without value.
+TEST_F(Import, AnEditedRowKeepsItsCellsAsTheLineGaveThem)
+{
+    const std::vector<QByteArray> zeilen = {"a;b;c", "x;y;", "p;q", ";;"};
+    Importtabelle t = ImportdateiLaden(zeilen, ';');
+    ASSERT_EQ(t.spalten(), 3);
+    const std::vector<std::vector<Z>> erwartet = {
+        {Z("a"), Z("b"), Z("c")}, {Z("x"), Z("y"), Z("")}, {Z("p"), Z("q"), std::nullopt}, {Z(""), Z(""), Z("")}};
+    for (int r = 0; r < 4; ++r) {
+        SCOPED_TRACE(r);
+        EXPECT_EQ(zeile(t, r), erwartet[std::size_t(r)]);  // unedited
+        t.setZelle(0, r, QByteArray("neu"));
+        std::vector<Z> bearbeitet = erwartet[std::size_t(r)];
+        bearbeitet[0] = Z("neu");
+        EXPECT_EQ(zeile(t, r), bearbeitet);
+    }
+}
+
 TEST_F(Import, RowsAreInsertedAndDeletedInThePreview)
 {
     Importtabelle t = ImportdateiLaden({"a;b", "c;d"}, ';');
@@ -490,6 +510,31 @@ TEST_F(Import, DatabaseRefusesATableWithoutAColumnItTakes)
     EXPECT_EQ(std::tuple(db.zeilen(), db.zeile(0)[1], DatenbankGeaendert), std::tuple(1, Z("Alt"), 0));
     t.setKopf(0, Spaltenbedeutung::Name);
     EXPECT_EQ(SpielerdatenbankImportFehler(t), QString());
+}
+
+// The club is the database's first column: a table whose only meaning is
+// the club is taken, in whichever column of the file it stands.
+TEST_F(Import, DatabaseTakesATableWhoseOnlyMeaningIsTheClub)
+{
+    for (const int spalte : {0, 2}) {
+        SCOPED_TRACE(spalte);
+        Importtabelle t = spalte == 0 ? tabelle("KSC Nord;x;y\r\nSKV S\xFC" "d;x;y\r\n")
+                                      : tabelle("x;y;KSC Nord\r\nx;y;SKV S\xFC" "d\r\n");
+        t.setKopf(spalte, Spaltenbedeutung::Club);
+        t.setKopf(spalte == 0 ? 1 : 0, Spaltenbedeutung::Mannschaft);  // one the database does not keep
+        EXPECT_EQ(SpielerdatenbankImportFehler(t), QString());
+        Spielertabelle db = EineZeile();
+        DatenbankGeaendert = 0;
+        EXPECT_EQ(SpielerdatenbankImportieren(t, alle(t), true, db), 2);
+        EXPECT_EQ(DatenbankGeaendert, 1);
+        ASSERT_EQ(db.zeilen(), 3);
+        const SpielerZeile leer{};
+        for (int r = 1; r <= 2; ++r) {
+            SpielerZeile erwartet = leer;
+            erwartet[0] = Z(r == 1 ? "KSC Nord" : "SKV S\xFC" "d");
+            EXPECT_EQ(db.zeile(r), erwartet) << r;
+        }
+    }
 }
 
 TEST_F(Import, DatabaseWithoutAddReplacesButAnEmptyRangeKeepsEverything)

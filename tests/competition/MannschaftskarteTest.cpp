@@ -341,6 +341,135 @@ TEST_F(Mannschaftskarte, TheGuestLoadIsDueOncePerInsertion)
     EXPECT_EQ(skriptBoxen().gezeigt, QStringList{QStringLiteral("Im Leser befindet sich keine Mannschaftskarte !")});
 }
 
+// The card image of the layout written out here by hand, unit by unit: the
+// tag at unit 0, every other field at unit 10 + its position, the players
+// from 10 + 500 + 63 × (p − 1). Texts are one unit a character and a 0 unit,
+// numbers their decimal digits the same way, yes/no 2 or 1 and a 0 unit. A
+// field moved by one unit in the program shows against it both ways.
+struct Handkarte {
+    std::unique_ptr<Kartenbild> bild = std::make_unique<Kartenbild>();
+    void text(int einheit, const QByteArray& t)
+    {
+        for (int i = 0; i < t.size(); ++i) (*bild)[einheit + i] = u8(t[i]);
+        (*bild)[einheit + t.size()] = 0;
+    }
+    void feld(int r, const QByteArray& t) { text(10 + r, t); }
+    void zahl(int r, int n) { feld(r, QByteArray::number(n)); }
+    void ja(int r, bool b)
+    {
+        (*bild)[10 + r] = b ? 2 : 1;
+        (*bild)[10 + r + 1] = 0;
+    }
+    void spieler(int p, int r, const QByteArray& t) { feld(500 + 63 * (p - 1) + r, t); }
+};
+
+TEST_F(Mannschaftskarte, TheLayoutMatchesACardImageMadeByHand)
+{
+    // Texts at their full width, so that a field one unit off overlaps.
+    const QByteArray t60a(60, 'a'), t60b(60, 'b');
+    Handkarte h;
+    h.text(0, "Mkarte");
+    h.feld(0, "Bezirk Oberfranken Nord 123456");
+    h.feld(32, "KSC M\xFCnster am Hochufer 1234");
+    h.feld(64, "12");
+    h.feld(68, "Landesliga Nord Staffel 1 2345");
+    h.feld(100, "54321");
+    h.feld(107, "Pokalspiel Vorrunde1");
+    h.feld(130, "SKV Gut Holz Unterfranken 9876");
+    h.feld(162, "Schiedsrichter Hans Muster 123");
+    h.feld(194, "Spielleiter Otto Leiter 456789");
+    h.feld(226, t60a);
+    h.feld(288, t60b);
+    h.feld(350, "Damen Altersk 1");
+    h.zahl(367, 5);
+    h.zahl(370, 123);
+    h.zahl(375, 3);
+    h.zahl(378, 1);
+    h.zahl(381, 0);
+    h.zahl(384, 1);
+    h.zahl(387, 2);
+    h.zahl(392, 3);
+    h.zahl(395, 25);
+    h.zahl(400, 15);
+    h.zahl(405, 12);
+    h.feld(410, "17a");
+    h.ja(415, true);
+    h.ja(418, false);
+    h.ja(421, true);
+    h.zahl(424, 7);
+    h.zahl(427, 12);
+    h.zahl(430, 99);
+    h.ja(433, false);
+    h.ja(436, true);
+    h.ja(439, false);
+
+    TMannschaftskartenDaten d;
+    d.Bezirk = "Bezirk Oberfranken Nord 123456";
+    d.Club = "KSC M\xFCnster am Hochufer 1234";
+    d.MannschaftNr = "12";
+    d.Klasse = "Landesliga Nord Staffel 1 2345";
+    d.Spielnummer = "54321";
+    d.Spielart = "Pokalspiel Vorrunde1";
+    d.Gastmannschaft = "SKV Gut Holz Unterfranken 9876";
+    d.Schiedsrichter = "Schiedsrichter Hans Muster 123";
+    d.SpielleiterName = "Spielleiter Otto Leiter 456789";
+    d.Text1 = t60a;
+    d.Text2 = t60b;
+    d.Gruppe = "Damen Altersk 1";
+    d.Spieltag = "17a";
+    d.Spieleranzahl = 5;
+    d.Wurfvorwahl = 123;
+    d.Probe = 3;
+    d.Zeit = 1;
+    d.Uebertritt = 0;
+    d.Durchlaeufer = 1;
+    d.BahnenIndex = 2;
+    d.Art = 3;
+    d.Volle = 25;
+    d.Abraeumen = 15;
+    d.Wurfzeit = 12;
+    d.NaWerbeIndex = 7;
+    d.KonfigIndex = 12;
+    d.MonitorIndex = 99;
+    d.MannschanzZuschalten = 1;
+    d.NamenOn = 0;
+    d.NaVorWechsel = 1;
+    d.NaWerbungOn = 0;
+    d.WerbungEin = 1;
+    d.MonitorWerbung = 0;
+    for (int p = 1; p <= MaxSpieler; ++p) {
+        TMannschaftskartenSpieler& s = d.Spieler[p];
+        const QByteArray n = QByteArray::number(p).rightJustified(2, '0');
+        s.Name = "Spielerin Nummer " + n + " mit Namen!";  // 30 characters
+        s.Passnummer = "4711" + n;
+        s.Geburtsdatum = n + ".03.85";
+        s.LetztesSpiel = n + ".11.25";
+        s.Platzierung = QByteArray(1, char('A' + p - 1));
+        h.spieler(p, 0, s.Name);
+        h.spieler(p, 32, s.Passnummer);
+        h.spieler(p, 40, s.Geburtsdatum);
+        h.spieler(p, 50, s.LetztesSpiel);
+        h.spieler(p, 60, s.Platzierung);
+    }
+    ASSERT_EQ(d.Spieler[16].Name.size(), 30);
+
+    // Read by the program: every field as written by hand.
+    QString feld;
+    const std::optional<TMannschaftskartenDaten> gelesen = MannschaftskarteAuslesen(*h.bild, &feld);
+    ASSERT_TRUE(gelesen) << feld.toStdString();
+    EXPECT_TRUE(*gelesen == d);
+    EXPECT_EQ(gelesen->Text1, t60a);
+    EXPECT_EQ(gelesen->Text2, t60b);
+    EXPECT_EQ(gelesen->Spieltag, "17a");
+    EXPECT_EQ(gelesen->Spieler[16], d.Spieler[16]);
+
+    // Written by the program: the same units, and nothing else up to unit 1535.
+    const auto geschrieben = std::make_unique<Kartenbild>();
+    geschrieben->fill(0xFFFF);
+    MannschaftskarteSchreiben(d, *geschrieben);
+    for (int e = 0; e < 1536; ++e) EXPECT_EQ((*geschrieben)[e], (*h.bild)[e]) << "unit " << e;
+}
+
 TEST_F(Mannschaftskarte, RoundTripThroughTheCardFile)
 {
     QTemporaryDir tmp;

@@ -28,10 +28,12 @@ struct Testkarte {
     {
         for (int i = 0; i <= t.size(); ++i) einheiten[std::size_t(position + i)] = i < t.size() ? u8(t.at(i)) : 0;
     }
+    // The text at the position up to its 0 unit; a field without one ends at
+    // the card's end (a card not written reads as what it held).
     QByteArray lesen(int position) const
     {
         QByteArray t;
-        for (std::size_t i = std::size_t(position); einheiten[i]; ++i) t += char(einheiten[i]);
+        for (std::size_t i = std::size_t(position); i < einheiten.size() && einheiten[i]; ++i) t += char(einheiten[i]);
         return t;
     }
 };

@@ -7,7 +7,9 @@
 #include "core/ui/HinweisMulti.h"
 #include "core/ui/HinweisOk.h"
 
+#include <QApplication>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -25,10 +27,39 @@ int zeigen(THinweisFenster* fenster, const QString& text, int besetzt)
     return fenster->exec();
 }
 
+// Keeps the keyboard with the field the operator typed in while a notice
+// of the program's own shows: keys that reach the notice go on to the field,
+// and the field's window is made active again when the desktop activates the
+// notice all the same.
+class FeldBehalten : public QObject {
+public:
+    using QObject::QObject;
+    QPointer<QWidget> feld;
+
+    bool eventFilter(QObject* o, QEvent* e) override
+    {
+        if (!feld) return false;
+        switch (e->type()) {
+        case QEvent::KeyPress:
+        case QEvent::KeyRelease: {
+            const auto* k = static_cast<QKeyEvent*>(e);
+            QKeyEvent weiter(k->type(), k->key(), k->modifiers(), k->text(), k->isAutoRepeat(), k->count());
+            QCoreApplication::sendEvent(feld, &weiter);
+            return true;
+        }
+        case QEvent::WindowActivate:
+            if (o == parent() && feld->window() != parent()) feld->window()->activateWindow();
+            return false;
+        default: return false;
+        }
+    }
+};
+
 }  // namespace
 
 WidgetBoxen::WidgetBoxen(QWidget* hauptfenster)
     : m_hinweis(new THinweis(hauptfenster)),
+      m_meldung(new THinweis(hauptfenster)),
       m_hinweisJa(new THinweisJa(hauptfenster)),
       m_hinweisOk(new THinweisOk(hauptfenster)),
       m_eingabe(new TEingabefenster(hauptfenster)),
@@ -46,10 +77,38 @@ WidgetBoxen::~WidgetBoxen()
     delete m_eingabe.data();
     delete m_hinweisOk.data();
     delete m_hinweisJa.data();
+    delete m_meldung.data();
     delete m_hinweis.data();
 }
 
 void WidgetBoxen::hinweis(const QString& text) { zeigen(m_hinweis, text, ErgebnisOk); }
+
+void WidgetBoxen::meldung(const QString& text)
+{
+    THinweis* f = m_meldung;
+    if (!f || f->isVisible()) return;
+    // Keys typed meanwhile go on to the field the operator types in; the
+    // window closes with a click on "Ok".
+    auto* behalten = static_cast<FeldBehalten*>(
+        f->findChild<QObject*>(QStringLiteral("FeldBehalten"), Qt::FindDirectChildrenOnly));
+    if (!behalten) {
+        behalten = new FeldBehalten(f);
+        behalten->setObjectName(QStringLiteral("FeldBehalten"));
+        f->setAttribute(Qt::WA_ShowWithoutActivating);
+        f->setWindowFlag(Qt::WindowDoesNotAcceptFocus);
+        f->setWindowModality(Qt::NonModal);
+        f->installEventFilter(behalten);
+        for (QWidget* kind : f->findChildren<QWidget*>()) {
+            kind->setFocusPolicy(Qt::NoFocus);
+            kind->installEventFilter(behalten);
+        }
+    }
+    behalten->feld = QApplication::focusWidget();
+    f->LHinweis->setText(text);
+    f->BreiteAnpassen();
+    Zentrieren(f);
+    f->show();
+}
 
 int WidgetBoxen::hinweisJa(const QString& text) { return zeigen(m_hinweisJa, text, ErgebnisNein); }
 

@@ -22,6 +22,8 @@ public:
     // dropped, a question answered no or cancel, an input or a choice
     // cancelled.
     void hinweis(const QString& text) override;
+    // Its own notice window, shown without taking the focus, not modal.
+    void meldung(const QString& text) override;
     int hinweisJa(const QString& text) override;
     int hinweisOk(const QString& text) override;
     std::optional<QString> eingabe(const EingabeAnfrage& anfrage) override;
@@ -29,6 +31,7 @@ public:
     std::optional<int> hinweisAlt(const QString& text, const QStringList& wahl, int vorgewaehlt) override;
 
     THinweis* hinweisFenster() const { return m_hinweis; }
+    THinweis* meldungFenster() const { return m_meldung; }
     THinweisJa* hinweisJaFenster() const { return m_hinweisJa; }
     THinweisOk* hinweisOkFenster() const { return m_hinweisOk; }
     TEingabefenster* eingabeFenster() const { return m_eingabe; }
@@ -37,6 +40,7 @@ public:
 
 private:
     QPointer<THinweis> m_hinweis;
+    QPointer<THinweis> m_meldung;
     QPointer<THinweisJa> m_hinweisJa;
     QPointer<THinweisOk> m_hinweisOk;
     QPointer<TEingabefenster> m_eingabe;

@@ -31,19 +31,28 @@ class Boxenbeobachter {
 public:
     Boxenbeobachter()
     {
-        QObject::connect(&m_timer, &QTimer::timeout, [this] {
-            for (QWidget* w : QApplication::topLevelWidgets()) {
-                auto* box = qobject_cast<THinweisFenster*>(w);
-                if (!box || !box->isVisible()) continue;
-                gezeigt << box->LHinweis->text();
-                box->reject();
-            }
-        });
+        QObject::connect(&m_timer, &QTimer::timeout, [this] { schliessen(); });
         m_timer.start(0);
+    }
+    // What was shown, with the notices that show without holding the
+    // program (they need no turn of the event loop to be seen).
+    const QStringList& alle()
+    {
+        schliessen();
+        return gezeigt;
     }
     QStringList gezeigt;
 
 private:
+    void schliessen()
+    {
+        for (QWidget* w : QApplication::topLevelWidgets()) {
+            auto* box = qobject_cast<THinweisFenster*>(w);
+            if (!box || !box->isVisible()) continue;
+            gezeigt << box->LHinweis->text();
+            box->reject();
+        }
+    }
     QTimer m_timer;
 };
 
@@ -135,7 +144,7 @@ TEST_F(Kartendatei, ABlankCardLeftInTheReaderIsToldOnceAndTheNamesAreTyped)
     klicken(w->name(2));
     tippen(QStringLiteral("Bruno Birke"));
     klicken(w->EGast);
-    EXPECT_EQ(boxen.gezeigt, QStringList{KeineSpielerkarte});
+    EXPECT_EQ(boxen.alle(), QStringList{KeineSpielerkarte});
     EXPECT_EQ(w->name(1)->text(), QStringLiteral("Anna Amsel"));
     EXPECT_STREQ(AktWettkampf->Spieler[2].Name.c_str(), "Bruno Birke");
 
@@ -145,7 +154,7 @@ TEST_F(Kartendatei, ABlankCardLeftInTheReaderIsToldOnceAndTheNamesAreTyped)
     einlegen(*leer);
     klicken(w->name(3));
     tippen(QStringLiteral("Carla"));
-    EXPECT_EQ(boxen.gezeigt, QStringList(2, KeineSpielerkarte));
+    EXPECT_EQ(boxen.alle(), QStringList(2, KeineSpielerkarte));
     EXPECT_EQ(w->name(3)->text(), QStringLiteral("Carla"));
 }
 
@@ -174,7 +183,7 @@ TEST_F(Kartendatei, ATeamCardIsReadIntoTheGuestSideOncePerInsertion)
     EXPECT_EQ(w->EGast->text(), QStringLiteral("SG Beta 2 II"));
     EXPECT_STREQ(AktWettkampf->Spieler[9].Name.c_str(), "Gustav Gross");
     EXPECT_STREQ(AktWettkampf->Gastmannschaft.c_str(), "SG Beta 2 II");
-    EXPECT_TRUE(boxen.gezeigt.isEmpty());
+    EXPECT_TRUE(boxen.alle().isEmpty());
 
     // Inserted anew, it is read again.
     herausnehmen();

@@ -123,6 +123,20 @@ TEST_F(WettkampfFenster, PresetChoicesFollowTheThrowPreset)
     EXPECT_EQ(w().Geaendert, 1);
 }
 
+// A loaded match that shows a stand-in for its file's preset writes the
+// file's number until the operator picks a preset; then it plays that one.
+TEST_F(WettkampfFenster, PickingAPresetEndsTheStandIn)
+{
+    w().Wurfvorwahl = 1;
+    w().DateiWurfvorwahl = 7;
+    fensterW->aktualisieren();
+    EXPECT_EQ(w().DateiWurfvorwahl, 7);  // showing the match changes nothing
+    auto* wurf = kind<QComboBox>("CWurf");
+    wurf->setCurrentIndex(1);
+    emit wurf->activated(1);
+    EXPECT_EQ(w().DateiWurfvorwahl, -1);
+}
+
 TEST_F(WettkampfFenster, RefreshOfAStartedMatchOnlyShowsIt)
 {
     TWettkampfDaten& m = w();
