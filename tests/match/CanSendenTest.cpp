@@ -205,13 +205,7 @@ TEST_F(CanSenden, ANewerRefreshStandsInForTheQueuedOneOfItsKey)
     EXPECT_EQ(BahnSendeAnzahl[1], 7);
     EXPECT_EQ(CanSendeErsetzt, 3u);
     for (int t = 0; t < 7; ++t) CanSendenTick();
-    std::vector<CanDaten> gesendet;
-    for (const CanRohRahmen& r : adapter.gesendet) {
-        CanDaten d;
-        d.laenge = r.laenge;
-        for (int i = 0; i < r.laenge; ++i) d.d[std::size_t(i)] = r.daten[std::size_t(i)];
-        gesendet.push_back(d);
-    }
+    const std::vector<CanDaten> gesendet = gesendeteDaten();
     EXPECT_EQ(gesendet, (std::vector<CanDaten>{{34, 'a'},
                                                {35, 167, 1, 0},
                                                {35, 163, 0, 1, 2, 7},
@@ -244,13 +238,7 @@ TEST_F(CanSenden, ARefreshReplacesTheOldestFrameOfTheQueue)
         EXPECT_EQ(BahnSendeAnzahl[4], 1 + int(f.dahinter.size()));
         EXPECT_EQ(CanSendeErsetzt, 1u);
         for (int t = 0; t < 4; ++t) CanSendenTick();
-        std::vector<CanDaten> gesendet;
-        for (const CanRohRahmen& r : adapter.gesendet) {
-            CanDaten d;
-            d.laenge = r.laenge;
-            for (int i = 0; i < r.laenge; ++i) d.d[std::size_t(i)] = r.daten[std::size_t(i)];
-            gesendet.push_back(d);
-        }
+        const std::vector<CanDaten> gesendet = gesendeteDaten();
         std::vector<CanDaten> soll{{35, 163, 0, 1, 2, 7}};
         soll.insert(soll.end(), f.dahinter.begin(), f.dahinter.end());
         EXPECT_EQ(gesendet, soll);

@@ -102,6 +102,22 @@ protected:
         return FtpTestserver::warten([&] { return !d.beschaeftigt(); });
     }
     int befehle(const QString& befehl) const { return int(server.zeilen().count(befehl)); }
+    // Connects, downloads the listed name to the file the browser proposes
+    // and returns that proposal (empty when the download did not end).
+    static QString HerunterladenWieVorgeschlagen(TFtpServer& d, const QString& name)
+    {
+        QString vorschlag;
+        d.dateiSpeichern = [&](QWidget*, const QString& v) {
+            vorschlag = v;
+            return v;
+        };
+        d.show();
+        d.BtnVerbinden->click();
+        if (!fertig(d)) return {};
+        d.ListFile->setCurrentItem(Eintrag(d.ListFile, name));
+        d.BtnDownload->click();
+        return fertig(d) ? vorschlag : QString();
+    }
 
     FtpTestserver server;
 };
@@ -357,16 +373,7 @@ TEST_F(FtpServer, DownloadStaysInTheChosenFolder)
     Schreiben(zusatz.datei(QStringLiteral("boese.txt")), "boese");
     FtpAktuell.port = zusatz.port;
     TFtpServer d;
-    QString vorschlag;
-    d.dateiSpeichern = [&](QWidget*, const QString& v) {
-        vorschlag = v;
-        return v;
-    };
-    d.show();
-    verbinden(d);
-    d.ListFile->setCurrentItem(Eintrag(d.ListFile, QStringLiteral("../../boese.txt")));
-    d.BtnDownload->click();
-    ASSERT_TRUE(fertig(d));
+    const QString vorschlag = HerunterladenWieVorgeschlagen(d, QStringLiteral("../../boese.txt"));
     EXPECT_EQ(vorschlag, QDir(Datenverzeichnis).filePath(QStringLiteral(".._.._boese.txt")));
     EXPECT_EQ(Lesen(vorschlag), QByteArray("boese"));
     EXPECT_EQ(d.StatusPanel->text(), QStringLiteral("Download erfogreich ausgeführt"));
@@ -378,16 +385,7 @@ TEST_F(FtpServer, DownloadOfAColonNameIsAFileInTheDataFolder)
 {
     Schreiben(server.datei(QStringLiteral(":Update.js")), "UpdateNow();");
     TFtpServer d;
-    QString vorschlag;
-    d.dateiSpeichern = [&](QWidget*, const QString& v) {
-        vorschlag = v;
-        return v;
-    };
-    d.show();
-    verbinden(d);
-    d.ListFile->setCurrentItem(Eintrag(d.ListFile, QStringLiteral(":Update.js")));
-    d.BtnDownload->click();
-    ASSERT_TRUE(fertig(d));
+    const QString vorschlag = HerunterladenWieVorgeschlagen(d, QStringLiteral(":Update.js"));
     const QString erwartet = QDir(Datenverzeichnis).absolutePath() + QStringLiteral("/:Update.js");
     EXPECT_EQ(vorschlag, erwartet);
     EXPECT_EQ(Lesen(erwartet), QByteArray("UpdateNow();"));
