@@ -29,7 +29,7 @@ import time
 
 from pyftpdlib.authorizers import AuthenticationFailed, DummyAuthorizer
 from pyftpdlib.filesystems import AbstractedFS
-from pyftpdlib.handlers import FTPHandler, ThrottledDTPHandler
+from pyftpdlib.handlers import ActiveDTP, FTPHandler, ThrottledDTPHandler
 from pyftpdlib.servers import FTPServer
 
 
@@ -73,6 +73,20 @@ class EndloseListe:
         self.nummer += 1
         zeile = b"-rw-r--r-- 1 kegler kegler 5 Jan 31 12:00 datei%d.txt\r\n" % self.nummer
         return zeile * 2000
+
+
+class AktivUebergeben(ActiveDTP):
+    """pyftpdlib 1.5.7 keeps the number of the socket it hands over to the
+    data handler. Closing the connector later (at QUIT, at the next PORT)
+    unregisters whatever connection has got that number since, and the
+    server never reads from it again: a client's next session hangs."""
+
+    def handle_connect(self):
+        ActiveDTP.handle_connect(self)
+        daten = self.cmd_channel.data_channel
+        if daten is not None and daten.socket is self.socket:
+            self._fileno = None
+            self.socket = None
 
 
 def handler_klasse(a, protokoll, basis):
@@ -165,6 +179,7 @@ def main():
     handler = handler_klasse(a, protokoll, basis)
     handler.authorizer = autorisierer
     handler.abstracted_fs = dateisystem_klasse(a)
+    handler.active_dtp = AktivUebergeben
     handler.permit_foreign_addresses = False
     if a.drossel > 0:
         class Gedrosselt(ThrottledDTPHandler):

@@ -332,7 +332,8 @@ TEST_F(FtpServer, StartsWhereTheUploadsGo)
         w.FtpPfad = f.pfad;
         modul.internetUpdate(w);
         ASSERT_TRUE(FtpTestserver::warten([&] { return modul.laufendeFtpAuftraege() == 0; }));
-        ASSERT_TRUE(QFile::exists(heim.datei(f.ordner + QStringLiteral("/Update.csv"))));
+        ASSERT_TRUE(QFile::exists(heim.datei(f.ordner + QStringLiteral("/Update.csv"))))
+            << heim.zeilen().join(QLatin1Char(' ')).toStdString();
 
         FtpAktuell = {w.FtpHost, heim.port, w.FtpKennung, QString::fromLatin1(FtpTestserver::Passwort), f.pfad};
         TFtpServer d;
