@@ -172,6 +172,46 @@ TEST(Rtf, WrittenAndReadBackKeepsTextAndFormats)
     ASSERT_EQ(Inhalt(d).size(), 4u);
 }
 
+// A font whose name holds characters the table cannot take as they are
+// (control characters, a ";" that would end it) is written so that reading
+// gives the same name back: save, load and save give the same bytes. A name
+// of nothing but blanks and ";" is no font of its own.
+TEST(Rtf, FontNamesWithControlCharactersSurviveSaveLoadSave)
+{
+    const QByteArray kopf = "{\\rtf1\\ansi\\ansicpg1252\\deff0{\\fonttbl{\\f0\\fnil\\fcharset0 Arial;}";
+    const QByteArray text = "}\r\n\\viewkind4\\uc1\\pard \\f1\\fs20 x\\par\r\n}\r\n";
+    for (const auto& [name, tabelle] :
+         {std::pair{QStringLiteral("\x01"), QByteArray("{\\f1\\fnil\\fcharset0 \\'01;}")},
+          {QString(QChar(0x1f)) + QChar(0x1f), "{\\f1\\fnil\\fcharset0 \\'1f\\'1f;}"},
+          {QStringLiteral("A\tB\u2028C"), "{\\f1\\fnil\\fcharset0 A\\'09B\\u8232?C;}"},
+          {QStringLiteral("\x02;\x03"), "{\\f1\\fnil\\fcharset0 \\'02\\'03;}"}}) {
+        const QByteArray bild = kopf + tabelle + text;
+        QTextDocument d;
+        d.setDefaultFont(QFont(Arial, 10));
+        QTextCharFormat f;
+        f.setFontFamilies({name});
+        f.setFontPointSize(10);
+        QTextCursor(&d).insertText(QStringLiteral("x"), f);
+        EXPECT_EQ(RtfSchreiben(d).toStdString(), bild.toStdString());
+
+        QTextDocument gelesen;
+        gelesen.setDefaultFont(QFont(Arial, 10));
+        RtfLesen(bild, gelesen);
+        EXPECT_EQ(RtfSchreiben(gelesen).toStdString(), bild.toStdString());
+        RtfLesen(RtfSchreiben(gelesen), gelesen);
+        EXPECT_EQ(RtfSchreiben(gelesen).toStdString(), bild.toStdString());
+    }
+
+    const QByteArray ohne = kopf + "}\r\n\\viewkind4\\uc1\\pard \\f0\\fs20 x\\par\r\n}\r\n";
+    QTextDocument d;
+    d.setDefaultFont(QFont(Arial, 10));
+    QTextCharFormat f;
+    f.setFontFamilies({QStringLiteral(" ; ")});
+    f.setFontPointSize(10);
+    QTextCursor(&d).insertText(QStringLiteral("x"), f);
+    EXPECT_EQ(RtfSchreiben(d).toStdString(), ohne.toStdString());
+}
+
 TEST(Rtf, SkipsDestinationsAndKeepsNumbersInRange)
 {
     const QByteArray rtf =

@@ -343,3 +343,15 @@ std::optional<DruckLayout> DruckartLayout(Druckart art, bool heim, QSizeF seite)
     }
     return std::nullopt;
 }
+
+QString DruckartName(Druckart art, bool heim)
+{
+    QString name;
+    if (art == Druckart::Wurfprotokoll) {
+        if (AktSpieler) name = AktSpieler->Name.text().trimmed();
+        return name.isEmpty() ? QStringLiteral("Wurfprotokoll") : QStringLiteral("Wurfprotokoll ") + name;
+    }
+    if (AktWettkampf)
+        name = (heim ? AktWettkampf->Heimmannschaft.text() : AktWettkampf->Gastmannschaft.text()).trimmed();
+    return name.isEmpty() ? QStringLiteral("Mannschaftsstatistik") : QStringLiteral("Mannschaftsstatistik ") + name;
+}

@@ -59,3 +59,6 @@ enum class Druckart { Wurfprotokoll, Mannschaftsstatistik, MannschaftsstatistikS
 // The layout of a print for the current match (and, for the protocol, the
 // current player); nothing without them.
 std::optional<DruckLayout> DruckartLayout(Druckart art, bool heim, QSizeF seite);
+// Its document name, which a print into a file is proposed after: the
+// protocol's after its player, the statistics' after their side's team.
+QString DruckartName(Druckart art, bool heim);

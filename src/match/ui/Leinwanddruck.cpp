@@ -35,6 +35,7 @@ void Drucken(QWidget* eltern, Druckart art, bool heim)
 {
     if (!DruckartLayout(art, heim, QSizeF(1, 1))) return;  // no match or player
     QPrinter& drucker = Drucker();
+    drucker.setDocName(DruckartName(art, heim));
     drucker.setCopyCount(1);
     drucker.setPageOrientation(QPageLayout::Landscape);
     if (!DruckdialogZeigen(drucker, eltern)) return;

@@ -9,6 +9,8 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QJsonParseError>
+#include <algorithm>
+#include <array>
 #include <cmath>
 
 namespace {
@@ -158,9 +160,22 @@ QString AusrichtungName(Textausrichtung a)
     return QStringLiteral("links");
 }
 
+// "#rrggbb", "#aarrggbb" when not opaque; channels finer than 8 bits (read
+// from "#rrrgggbbb" or "#rrrrggggbbbb") in 12 or 16 bits, so that the colour
+// reads back the same.
 QString FarbName(const QColor& farbe)
 {
-    return farbe.name(farbe.alpha() == 255 ? QColor::HexRgb : QColor::HexArgb);
+    const QRgba64 f = farbe.rgba64();
+    const std::array<quint16, 3> kanaele{f.red(), f.green(), f.blue()};
+    const auto in = [&](auto passt) { return std::all_of(kanaele.begin(), kanaele.end(), passt); };
+    if (f.alpha() != 0xffff || in([](quint16 k) { return k % 0x101 == 0; }))
+        return farbe.name(farbe.alpha() == 255 ? QColor::HexRgb : QColor::HexArgb);
+    // Twelve bits stand for (k << 4) | (k >> 8).
+    const bool zwoelf = in([](quint16 k) { return ((k >> 4) << 4 | k >> 12) == k; });
+    QString name = QStringLiteral("#");
+    for (const quint16 k : kanaele)
+        name += QString::number(zwoelf ? k >> 4 : k, 16).rightJustified(zwoelf ? 3 : 4, QLatin1Char('0'));
+    return name;
 }
 
 QString BildAusserhalb(const QString& datei)

@@ -24,6 +24,9 @@
 //     ]
 //   }
 //
+// A colour is "#rrggbb", "#aarrggbb", "#rgb" or a colour name; one of 12 or
+// 16 bits a channel ("#rrrgggbbb", "#rrrrggggbbbb") is written back in them.
+//
 // Pictures ("hintergrund", a "bild"'s "datei") come from the project's
 // folder tree or the program folder's; any other is never read, draws
 // nothing and is named in the project's notices.

@@ -220,10 +220,18 @@ private:
 
 // --- Writing -------------------------------------------------------------------------
 
+// A font's name as the table holds it: a ";" would end it and reading drops
+// the blanks at its ends; empty, it is no font of its own.
+QString Schriftname(QString name)
+{
+    name.remove(QLatin1Char(';'));
+    return name.trimmed();
+}
+
 QString Familie(const QTextCharFormat& f, const QTextDocument& d)
 {
-    const QStringList familien = f.fontFamilies().toStringList();
-    return familien.isEmpty() || familien.first().isEmpty() ? d.defaultFont().family() : familien.first();
+    const QString name = Schriftname(f.fontFamilies().toStringList().value(0));
+    return name.isEmpty() ? Schriftname(d.defaultFont().family()) : name;
 }
 
 int HalbePunkte(const QTextCharFormat& f, const QTextDocument& d)
@@ -232,7 +240,9 @@ int HalbePunkte(const QTextCharFormat& f, const QTextDocument& d)
     return pt > 0 ? int(std::lround(pt * 2)) : StandardGroesse;
 }
 
-QByteArray Text(const QString& s)
+// In a font name every character counts: the ones that text drops or
+// writes as words are written as escapes, which the table reads back.
+QByteArray Text(const QString& s, bool name = false)
 {
     QByteArray b;
     for (const QChar c : s) {
@@ -240,6 +250,10 @@ QByteArray Text(const QString& s)
         if (u == '\\' || u == '{' || u == '}') {
             b += '\\';
             b += char(u);
+        } else if (name && u < 0x20) {
+            b += "\\'" + QByteArray::number(u, 16).rightJustified(2, '0');
+        } else if (name && (u == QChar::LineSeparator || u == QChar::ObjectReplacementCharacter)) {
+            b += "\\u" + QByteArray::number(qint16(u)) + '?';
         } else if (u == '\t') {
             b += "\\tab ";
         } else if (u == QChar::LineSeparator) {
@@ -261,7 +275,7 @@ QByteArray Text(const QString& s)
 
 class Schreiber {
 public:
-    explicit Schreiber(const QTextDocument& d) : m_d(d) { m_schriften.append(d.defaultFont().family()); }
+    explicit Schreiber(const QTextDocument& d) : m_d(d) { m_schriften.append(Schriftname(d.defaultFont().family())); }
 
     QByteArray schreiben()
     {
@@ -302,7 +316,7 @@ public:
 
         QByteArray rtf = "{\\rtf1\\ansi\\ansicpg1252\\deff0{\\fonttbl";
         for (int i = 0; i < m_schriften.size(); ++i)
-            rtf += "{\\f" + QByteArray::number(i) + "\\fnil\\fcharset0 " + Text(m_schriften.at(i)) + ";}";
+            rtf += "{\\f" + QByteArray::number(i) + "\\fnil\\fcharset0 " + Text(m_schriften.at(i), true) + ";}";
         rtf += "}\r\n";
         if (!m_farben.isEmpty()) {
             rtf += "{\\colortbl ;";

@@ -239,9 +239,11 @@ void TDeckblatt::BtnSpeichernClick()
 void TDeckblatt::BtnDruckenClick()
 {
     QPrinter& drucker = Drucker();
+    // Named before the dialog, which proposes a PDF file after the name.
+    const QString name = CTexte->itemText(deckblattZustand.LetzteNummer);
+    drucker.setDocName(name.trimmed().isEmpty() ? QStringLiteral("Deckblatt") : name);
     if (!DruckdialogZeigen(drucker, this)) return;
     drucker.setPageOrientation(QPageLayout::Portrait);
-    drucker.setDocName(CTexte->itemText(deckblattZustand.LetzteNummer));
     DeckblattDrucken(*REFormular->document(), drucker);
 }
 

@@ -104,4 +104,33 @@ TEST_F(Leinwanddruck, DialogThenPrint)
     EXPECT_EQ(kopien.size(), 3);
 }
 
+// Each print is named before its dialog: after a report printed into a PDF
+// file the dialog proposes a file named after the print beside it.
+TEST_F(Leinwanddruck, DialogProposesThePrintsOwnFileBesideTheLast)
+{
+    const QString bericht = datei("Spielbericht Corvalink.pdf");
+    QStringList vorgeschlagen;
+    DruckdialogSetzen([&](QPrinter& d, QWidget*) {
+        vorgeschlagen << d.outputFileName();
+        return false;
+    });
+    auto drucken = [&](const std::function<void()>& druck) {
+        Drucker().setOutputFormat(QPrinter::PdfFormat);
+        Drucker().setOutputFileName(bericht);
+        Drucker().setDocName(QStringLiteral("Spielbericht Corvalink"));
+        druck();
+    };
+    drucken([] { WurfprotokollDrucken(nullptr); });
+    drucken([] { MannschaftsstatistikDrucken(nullptr, true); });
+    drucken([] { MannschaftsstatistikSeitenDrucken(nullptr, false); });
+    w.Spieler[1].Name = " ", w.Gastmannschaft = "";
+    drucken([] { WurfprotokollDrucken(nullptr); });
+    drucken([] { MannschaftsstatistikSeitenDrucken(nullptr, false); });
+    Drucker().setOutputFileName(QString());
+    Drucker().setOutputFormat(QPrinter::NativeFormat);
+    EXPECT_EQ(vorgeschlagen, QStringList({datei("Wurfprotokoll Spieler 1.pdf"), datei("Mannschaftsstatistik Adler 2.pdf"),
+                                          datei("Mannschaftsstatistik KSV Eiche.pdf"), datei("Wurfprotokoll.pdf"),
+                                          datei("Mannschaftsstatistik.pdf")}));
+}
+
 }  // namespace

@@ -230,6 +230,30 @@ TEST(ProjektLesen, ProjectTextReadsBackEqual)
     EXPECT_EQ(*e.projekt, p);
 }
 
+// A colour keeps its value through reading and writing back, also one with
+// finer channels than 8 bits; one that 8 bits hold exactly is written in them.
+TEST(ProjektLesen, ColoursAreWrittenBackAsTheyWereRead)
+{
+    auto projekt = [](const char* farbe) {
+        return QByteArray("{\n    \"format\": \"corvalink-berichtsprojekt\",\n    \"version\": 1,\n    \"typ\": "
+                          "\"karte\",\n    \"seite\": {\"ausrichtung\":\"hoch\",\"format\":\"A4\"},\n    \"objekte\": "
+                          "[\n        {\"art\":\"linie\",\"bis_mm\":[20,60],\"farbe\":\"") +
+               farbe + "\",\"staerke_mm\":0.3,\"von_mm\":[10,50]}\n    ]\n}\n";
+    };
+    for (const auto& [gelesen, geschrieben] :
+         {std::pair{"#123456789", "#123456789"}, {"#0123456789ab", "#0123456789ab"}, {"#123456", "#123456"},
+          {"#fff000888", "#ff0088"}, {"#80102030", "#80102030"}, {"#abc", "#aabbcc"}, {"red", "#ff0000"}}) {
+        const Projektergebnis erst = ProjektLesen(projekt(gelesen));
+        ASSERT_TRUE(erst.projekt) << gelesen;
+        const QByteArray text = ProjektText(*erst.projekt);
+        EXPECT_EQ(text.toStdString(), projekt(geschrieben).toStdString());
+        const Projektergebnis dann = ProjektLesen(text);
+        ASSERT_TRUE(dann.projekt) << gelesen;
+        EXPECT_EQ(dann.projekt->objekte.value(0).farbe, erst.projekt->objekte.value(0).farbe) << gelesen;
+        EXPECT_EQ(ProjektText(*dann.projekt), text) << gelesen;
+    }
+}
+
 TEST(ProjektdateiLesen, MissingLargeAndGoodFiles)
 {
     QTemporaryDir ordner;

@@ -225,4 +225,31 @@ TEST_F(DeckblattFenster, PrintsTheCoverIntoAPdfWithItsNameAsTitle)
     EXPECT_EQ(p.readAllStandardOutput().trimmed(), QByteArray("Heimtext"));
 }
 
+// After a print into a PDF file (a report's) the cover's dialog proposes a
+// file named after the cover beside it, never that file; a cover without a
+// name is a "Deckblatt".
+TEST_F(DeckblattFenster, PrintDialogProposesTheCoversOwnFile)
+{
+    ASSERT_TRUE(DateiAblegen(Datenverzeichnis, "Deckblatt.inf", "kein Deckblatt\r\nHeim\r\n \r\n"));
+    const QDir ziel(ordner.path());
+    Drucker().setOutputFormat(QPrinter::PdfFormat);
+    Drucker().setOutputFileName(ziel.filePath(QStringLiteral("Spielbericht Corvalink.pdf")));
+    Drucker().setDocName(QStringLiteral("Spielbericht Corvalink"));
+    QStringList vorgeschlagen;
+    DruckdialogSetzen([&](QPrinter& drucker, QWidget*) {
+        vorgeschlagen << drucker.outputFileName();
+        return false;
+    });
+    oeffnen([&](TDeckblatt& d) {
+        Waehlen(d.CTexte, 1);
+        d.BtnDrucken->click();
+        Waehlen(d.CTexte, 2);
+        d.BtnDrucken->click();
+    });
+    Drucker().setOutputFileName(QString());
+    Drucker().setOutputFormat(QPrinter::NativeFormat);
+    EXPECT_EQ(vorgeschlagen,
+              QStringList({ziel.filePath(QStringLiteral("Heim.pdf")), ziel.filePath(QStringLiteral("Deckblatt.pdf"))}));
+}
+
 }  // namespace
