@@ -139,15 +139,17 @@ TEST(FtpPfad, PartsParentAndChild)
     EXPECT_TRUE(FtpPfadTeile(QStringLiteral("/")).isEmpty());
 
     // "." and ".." both lead one level up; at the root they stay there.
-    EXPECT_EQ(FtpElternpfad(QStringLiteral("web/liga")), QStringLiteral("web"));
-    EXPECT_EQ(FtpElternpfad(QStringLiteral("/web\\liga/")), QStringLiteral("web"));
-    EXPECT_EQ(FtpElternpfad(QStringLiteral("web")), QString());
-    EXPECT_EQ(FtpElternpfad(QString()), QString());
+    EXPECT_EQ(FtpElternpfad({"web", "liga"}), QStringList({"web"}));
+    EXPECT_EQ(FtpElternpfad(FtpPfadTeile(QStringLiteral("/web\\liga/"))), QStringList({"web"}));
+    EXPECT_EQ(FtpElternpfad({"web"}), QStringList());
+    EXPECT_EQ(FtpElternpfad({}), QStringList());
 
-    EXPECT_EQ(FtpUnterpfad(QStringLiteral("web/liga"), QStringLiteral("Saison 2024")),
-              QStringLiteral("web/liga/Saison 2024"));
-    EXPECT_EQ(FtpUnterpfad(QString(), QStringLiteral("web")), QStringLiteral("web"));
-    EXPECT_EQ(FtpUnterpfad(QStringLiteral("\\web\\"), QStringLiteral("x")), QStringLiteral("web/x"));
+    EXPECT_EQ(FtpUnterpfad({"web", "liga"}, QStringLiteral("Saison 2024")), QStringList({"web", "liga", "Saison 2024"}));
+    EXPECT_EQ(FtpUnterpfad({}, QStringLiteral("web")), QStringList({"web"}));
+    EXPECT_EQ(FtpUnterpfad(FtpPfadTeile(QStringLiteral("\\web\\")), QStringLiteral("x")), QStringList({"web", "x"}));
+    // A listed name is one name: its "\\" or "/" divides nothing.
+    EXPECT_EQ(FtpUnterpfad({"web"}, QStringLiteral("a\\b")), QStringList({"web", "a\\b"}));
+    EXPECT_EQ(FtpElternpfad(FtpUnterpfad({"web"}, QStringLiteral("a/b"))), QStringList({"web"}));
 }
 
 }  // namespace

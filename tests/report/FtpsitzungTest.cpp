@@ -1,5 +1,6 @@
 #include "report/netz/Ftpsitzung.h"
 #include "support/Ftpserver.h"
+#include "support/QtDrucken.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -143,6 +144,91 @@ TEST_F(FtpsitzungTest, PortImServernamen)
     EXPECT_TRUE(gut.ok) << gut.fehler.toStdString();
     EXPECT_EQ(FtpKeineVerbindungText({QStringLiteral("ftp://h:2121/"), 21, {}, {}}),
               QStringLiteral("Keine Verbindung zu h (Port 2121) !"));
+}
+
+// The host as it goes into the address: a host name in its ASCII form, an
+// IPv4 address or a bracketed IPv6 address; anything else is none.
+TEST(FtpUrlHost, NurEinHost)
+{
+    const std::pair<QString, QByteArray> faelle[] = {
+        {"127.0.0.1", "127.0.0.1"},
+        {"ftp.verein.de", "ftp.verein.de"},
+        {"ftp.verein.de.", "ftp.verein.de."},
+        {"mein_ftp-1.verein.de", "mein_ftp-1.verein.de"},
+        {"kegeln-münchen.de", "xn--kegeln-mnchen-3ob.de"},
+        {"::1", "[::1]"},
+        {"2001:DB8::1", "[2001:db8::1]"},
+        {"ftp.verein.de/live", ""},
+        {"127.0.0.1/x", ""},
+        {"127.0.0.1#", ""},
+        {"127.0.0.1?", ""},
+        {"kegler@127.0.0.1", ""},
+        {"127.0.0.1\\x", ""},
+        {"127.0.0.1%2F", ""},
+        {"ftp.kc adler.de", ""},
+        {"127.0.0.1\n", ""},
+        {"h:0", ""},
+        {"127.0.0.1:2121:2121", ""},
+        {"fe80::1%lo", ""},
+        {"[::1]", ""},
+        {"-h.de", ""},
+        {"h..de", ""},
+        {"", ""},
+    };
+    for (const auto& [host, url] : faelle) EXPECT_EQ(FtpUrlHost(host), url) << host.toStdString();
+}
+
+// A server name that is not a host is refused as typed before any
+// connection, to the server or anywhere; a name that is one reaches the
+// port typed with it or set, and its failure names that host and port.
+TEST_F(FtpsitzungTest, NurEinHostWirdVerbunden)
+{
+    QTcpServer geschlossen;
+    ASSERT_TRUE(geschlossen.listen(QHostAddress::LocalHost));
+    const quint16 tot = geschlossen.serverPort();
+    geschlossen.close();
+    const QString p = QString::number(server.port);
+    sitzung.setZeitlimit(2000);
+
+    const QString abgewiesen[] = {"127.0.0.1/x",
+                                  "127.0.0.1#",
+                                  "127.0.0.1?",
+                                  "127.0.0.1/x:" + p,
+                                  "localhost/live",
+                                  "ftp://127.0.0.1/x",
+                                  "127.0.0.1#:" + p,
+                                  "127.0.0.1:" + p + "/x",
+                                  "kegler@127.0.0.1",
+                                  "127.0.0.1\\x",
+                                  "127.0.0.1:" + p + ":" + p,
+                                  "[127.0.0.1]:" + p,
+                                  "127.0.0.1:0",
+                                  " 127.0.0.1 x "};
+    const int vorher = Ftpsitzung::aufgebauteVerbindungen();
+    for (const QString& name : abgewiesen) {
+        const Meldung m = ausfuehren([&](Ftpsitzung& s) { s.verbinden({name, server.port, "kegler", "geheim"}); });
+        EXPECT_EQ(std::tuple(m.ok, m.fehler),
+                  std::tuple(false, QStringLiteral("Falscher Server ! „%1“ (Port %2)").arg(name.trimmed(), p)))
+            << name.toStdString();
+    }
+    EXPECT_EQ(Ftpsitzung::aufgebauteVerbindungen(), vorher);
+    EXPECT_EQ(server.zeilen().join(u'|'), QString());
+
+    const std::pair<QString, quint16> angenommen[] = {{"127.0.0.1", server.port},
+                                                      {"ftp://127.0.0.1:" + p + "/", tot},
+                                                      {"127.0.0.1 :" + p, tot},
+                                                      {"FTP://127.0.0.1 : " + p, tot},
+                                                      {"localhost:" + p, tot}};
+    for (const auto& [name, port] : angenommen) {
+        const Meldung m = ausfuehren([&](Ftpsitzung& s) { s.verbinden({name, port, "kegler", "geheim"}); });
+        EXPECT_TRUE(m.ok) << name.toStdString() << ": " << m.fehler.toStdString();
+        ausfuehren([](Ftpsitzung& s) { s.trennen(); });
+    }
+    EXPECT_EQ(server.zeilen().count(QStringLiteral("USER kegler")), qsizetype(std::size(angenommen)));
+
+    const Meldung keine = ausfuehren(
+        [&](Ftpsitzung& s) { s.verbinden({QStringLiteral("127.0.0.1 :%1").arg(tot), server.port, "kegler", "geheim"}); });
+    EXPECT_EQ(keine.fehler, QStringLiteral("Keine Verbindung zu 127.0.0.1 (Port %1) !").arg(tot));
 }
 
 TEST(FtpsitzungAnmeldung, KennungUndPasswort)

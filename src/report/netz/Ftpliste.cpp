@@ -180,19 +180,9 @@ QStringList FtpPfadTeile(const QString& pfad)
     return pfad.split(trenner, Qt::SkipEmptyParts);
 }
 
-QString FtpElternpfad(const QString& pfad)
-{
-    QStringList teile = FtpPfadTeile(pfad);
-    if (!teile.isEmpty()) teile.removeLast();
-    return teile.join(u'/');
-}
+QStringList FtpElternpfad(const QStringList& teile) { return teile.mid(0, teile.size() - 1); }
 
-QString FtpUnterpfad(const QString& pfad, const QString& name)
-{
-    QStringList teile = FtpPfadTeile(pfad);
-    teile.append(name);
-    return teile.join(u'/');
-}
+QStringList FtpUnterpfad(const QStringList& teile, const QString& name) { return teile + QStringList{name}; }
 
 FtpKnoepfe FtpKnopfzustand(const FtpLage& lage)
 {

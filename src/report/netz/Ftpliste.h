@@ -41,13 +41,15 @@ QString FtpLokalerName(const QString& name);
 // file there and is never read as one of the program's resources.
 QString FtpLokalerPfad(const QString& ordner, const QString& name);
 
-// The parts of a folder path, split at "/" and "\"; empty parts are dropped,
-// so "/a\\b/" gives "a", "b".
+// The parts of a folder path as typed, split at "/" and "\"; empty parts are
+// dropped, so "/a\\b/" gives "a", "b".
 QStringList FtpPfadTeile(const QString& pfad);
-// The path one level up: the parts without the last, joined with "/".
-QString FtpElternpfad(const QString& pfad);
-// The path of the sub-folder `name` below `pfad`.
-QString FtpUnterpfad(const QString& pfad, const QString& name);
+// A folder of the browser is the list of its names from the tree's top: a
+// listed name stays one name, whatever it holds ("a\\b" is one folder).
+// The folder one level up: the names without the last.
+QStringList FtpElternpfad(const QStringList& teile);
+// The sub-folder `name` below `teile`.
+QStringList FtpUnterpfad(const QStringList& teile, const QString& name);
 
 // What the buttons of the browser depend on.
 struct FtpLage {

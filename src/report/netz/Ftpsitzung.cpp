@@ -6,6 +6,7 @@
 #include <QBuffer>
 #include <QFile>
 #include <QFileInfo>
+#include <QHostAddress>
 #include <QMetaObject>
 #include <QRegularExpression>
 #include <QSaveFile>
@@ -29,6 +30,7 @@
 namespace {
 
 std::atomic<int> g_arbeiter{0};
+std::atomic<int> g_verbindungen{0};
 
 // The certificates TLS trusts in place of the system's.
 std::mutex g_zertifikateMx;
@@ -202,7 +204,10 @@ int SocketMerken(void* geteilt, curl_socket_t s, curlsocktype art)
     auto* g = static_cast<Geteilt*>(geteilt);
     std::lock_guard sperre(g->mx);
     if (g->abbrechen) return CURL_SOCKOPT_ERROR;
-    if (art != CURLSOCKTYPE_ACCEPT) g->sockets.push_back(s);
+    if (art != CURLSOCKTYPE_ACCEPT) {
+        g->sockets.push_back(s);
+        ++g_verbindungen;
+    }
     return CURL_SOCKOPT_OK;
 }
 
@@ -274,6 +279,7 @@ private:
     CURLM* m_multi = nullptr;
     CURL* m_easy = nullptr;
     FtpZugang m_zugang;
+    QByteArray m_host;  // as it goes into the address
     QByteArray m_kennung, m_passwort;
     bool m_angemeldet = false;
     bool m_passiv = false;
@@ -309,12 +315,8 @@ void Verbindung::handlesSchliessen()
 
 QByteArray Verbindung::adresse(const QString& name) const
 {
-    const QString host = m_zugang.host;
-    QByteArray h = QUrl::toAce(host);
-    if (h.isEmpty()) h = host.toUtf8();
-    if (h.contains(':') && !h.startsWith('[')) h = '[' + h + ']';
     const int port = m_zugang.port ? m_zugang.port : 21;
-    return "ftp://" + h + ':' + QByteArray::number(port) + '/' + QUrl::toPercentEncoding(name);
+    return "ftp://" + m_host + ':' + QByteArray::number(port) + '/' + QUrl::toPercentEncoding(name);
 }
 
 void Verbindung::einstellen(const Auftrag& a, const QByteArray& url)
@@ -417,13 +419,14 @@ Ergebnis Verbindung::verbinden(const Auftrag& a)
 {
     Ergebnis e{a.vorgang, false, {}, {}, {}, {}};
     m_zugang = FtpServerAus(a.zugang);
+    m_host = FtpUrlHost(m_zugang.host);
     m_kennung = a.zugang.kennung.toUtf8();
     m_passwort = a.zugang.passwort.toUtf8();
     m_angemeldet = false;
     m_passiv = false;
     m_antwort.tls = false;
-    if (m_zugang.host.isEmpty() || Steuerzeichen(m_zugang.host)) {
-        e.fehler = FtpFalscherServerText(m_zugang);
+    if (m_host.isEmpty()) {
+        e.fehler = FtpFalscherServerText(a.zugang);
         return e;
     }
     if (Steuerzeichen(a.zugang.kennung) || Steuerzeichen(a.zugang.passwort)) {
@@ -578,7 +581,8 @@ FtpZugang FtpServerAus(const FtpZugang& zugang)
     QString host = zugang.host.trimmed();
     if (host.startsWith(QStringLiteral("ftp://"), Qt::CaseInsensitive)) host = host.mid(6);
     while (host.endsWith(QLatin1Char('/'))) host.chop(1);
-    static const QRegularExpression mitPort(QStringLiteral("^(\\[[^\\]]*\\]|[^:\\[\\]]*):(\\d{1,5})$"));
+    static const QRegularExpression mitPort(
+        QStringLiteral("^(\\[[^\\]]*\\]|[^:\\[\\]]*?)\\s*:\\s*(\\d{1,5})$"));
     if (const QRegularExpressionMatch m = mitPort.match(host); m.hasMatch()) {
         const uint port = m.captured(2).toUInt();
         if (port >= 1 && port <= 65535) {
@@ -586,9 +590,26 @@ FtpZugang FtpServerAus(const FtpZugang& zugang)
             z.port = quint16(port);
         }
     }
-    if (host.startsWith(QLatin1Char('[')) && host.endsWith(QLatin1Char(']'))) host = host.mid(1, host.size() - 2);
+    if (host.startsWith(QLatin1Char('[')) && host.endsWith(QLatin1Char(']')) && host.contains(QLatin1Char(':')))
+        host = host.mid(1, host.size() - 2);
     z.host = host;
     return z;
+}
+
+QByteArray FtpUrlHost(const QString& host)
+{
+    if (host.contains(QLatin1Char(':'))) {
+        QHostAddress adresse;
+        if (!adresse.setAddress(host) || adresse.protocol() != QAbstractSocket::IPv6Protocol ||
+            !adresse.scopeId().isEmpty())
+            return {};
+        return '[' + adresse.toString().toLatin1() + ']';
+    }
+    const QByteArray ascii = QUrl::toAce(host);
+    static const QRegularExpression name(
+        QStringLiteral("^(?=.{1,253}\\z)[A-Za-z0-9_]([A-Za-z0-9_-]{0,61}[A-Za-z0-9_])?"
+                       "(\\.[A-Za-z0-9_]([A-Za-z0-9_-]{0,61}[A-Za-z0-9_])?)*\\.?\\z"));
+    return name.match(QString::fromLatin1(ascii)).hasMatch() ? ascii : QByteArray();
 }
 
 QString FtpKeineVerbindungText(const FtpZugang& zugang)
@@ -600,7 +621,7 @@ QString FtpKeineVerbindungText(const FtpZugang& zugang)
 QString FtpFalscherServerText(const FtpZugang& zugang)
 {
     const FtpZugang z = FtpServerAus(zugang);
-    return QStringLiteral("Falscher Server ! „%1“ (Port %2)").arg(z.host).arg(z.port ? z.port : 21);
+    return QStringLiteral("Falscher Server ! „%1“ (Port %2)").arg(zugang.host.trimmed()).arg(z.port ? z.port : 21);
 }
 
 // --- The session on the UI thread --------------------------------------------------------
@@ -788,6 +809,8 @@ int Ftpsitzung::offen() const { return d->offen; }
 QString Ftpsitzung::anmeldeordner() const { return d->anmeldeordner; }
 
 int Ftpsitzung::aktiveArbeiter() { return g_arbeiter.load(); }
+
+int Ftpsitzung::aufgebauteVerbindungen() { return g_verbindungen.load(); }
 
 void Ftpsitzung::setZertifikate(const QString& pemDatei)
 {

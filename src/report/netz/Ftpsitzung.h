@@ -43,14 +43,24 @@ FtpOrdner FtpOrdnerAus(const QString& pfad);
 
 // The server as the operator typed it: blanks, a leading "ftp://" and
 // trailing "/" dropped, and a port typed with the host ("ftp.verein.de:2121",
-// "[::1]:2121") in place of `port`, as it names this server alone. A bare
-// IPv6 address (several colons) and a port outside 1..65535 stay part of
-// the host.
+// "[::1]:2121", also "127.0.0.1 :2121") in place of `port`, as it names this
+// server alone. A bare IPv6 address (several colons) and a port outside
+// 1..65535 stay part of the host.
 FtpZugang FtpServerAus(const FtpZugang& zugang);
 
+// The host of FtpServerAus as it goes into the address handed to libcurl:
+// a host name (dot-separated labels of letters, digits, "-" and "_";
+// international names in their ASCII form), an IPv4 address, or an IPv6
+// address in brackets. Empty when the host is none of these
+// ("ftp.verein.de/live", "h#", "h?", "user@h", a blank, a second colon): the
+// session then refuses it before any connection, so no name can end the
+// host early and reach another port.
+QByteArray FtpUrlHost(const QString& host);
+
 // The status texts of a connection that could not be made or was lost, and
-// of a server that is none (a host that cannot be resolved, or no FTP
-// server answering); both name the server and port tried.
+// of a server that is none (a host that cannot be resolved, no FTP server
+// answering, or a name that is no host); both name the server as given (as
+// typed for a refused name) and the port tried.
 QString FtpKeineVerbindungText(const FtpZugang& zugang);
 QString FtpFalscherServerText(const FtpZugang& zugang);
 
@@ -103,6 +113,8 @@ public:
 
     // Worker threads still running, of all sessions.
     static int aktiveArbeiter();
+    // Connections opened so far (control and passive data), of all sessions.
+    static int aufgebauteVerbindungen();
     // The certificates TLS trusts, a PEM file in place of the system's (for
     // tests); empty: the system's.
     static void setZertifikate(const QString& pemDatei);

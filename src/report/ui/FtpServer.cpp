@@ -285,7 +285,7 @@ void TFtpServer::verbindungAbgeben()
     s->trennen();
 }
 
-FtpOrdner TFtpServer::ordner() const { return FtpOrdner{FtpPfadTeile(m_pfad), m_vomWurzelordner}; }
+FtpOrdner TFtpServer::ordner() const { return FtpOrdner{m_teile, m_vomWurzelordner}; }
 
 // --- Connecting and loading -------------------------------------------------------------
 
@@ -317,15 +317,15 @@ void TFtpServer::nachVerbinden()
 {
     const FtpOrdner ziel = FtpOrdnerAus(FtpAktuell.pfad);
     m_vomWurzelordner = ziel.vomWurzelordner;
-    m_pfad = ziel.teile.join(u'/');
-    FtpListeLaden(m_pfad);
+    m_teile = ziel.teile;
+    FtpListeLaden(m_teile);
 }
 
-void TFtpServer::FtpListeLaden(const QString& pfad)
+void TFtpServer::FtpListeLaden(const QStringList& teile)
 {
     if (beschaeftigt() || !m_sitzung || !m_sitzung->verbunden()) return;
     auto laden = std::make_shared<Laden>();
-    laden->teile = FtpPfadTeile(pfad);
+    laden->teile = teile;
     ordnerLaden(laden);
 }
 
@@ -383,7 +383,7 @@ void TFtpServer::ladenBeenden(const Laden& laden, bool ok)
         TreeDirectory->setCurrentItem(knoten);
     }
     m_zeilen = laden.listen.last();
-    m_pfad = teile.join(u'/');
+    m_teile = teile;
     pfadAnzeigen(teile);
     FtpListeAnzeigen();
     if (ok) {
@@ -397,7 +397,7 @@ void TFtpServer::pfadAnzeigen(const QStringList& teile)
 {
     QString text = FtpAktuell.host;
     if (!m_vomWurzelordner && m_sitzung)
-        for (const QString& t : FtpPfadTeile(m_sitzung->anmeldeordner())) text += u'/' + t;
+        for (const QString& t : m_sitzung->anmeldeordner().split(u'/', Qt::SkipEmptyParts)) text += u'/' + t;
     for (const QString& t : teile) text += u'/' + t;
     LPfadName->setText(text);
     LPfadName->setToolTip(text);
@@ -427,7 +427,7 @@ void TFtpServer::TreeDirectoryClick(QTreeWidgetItem* knoten)
     SoundSpielen(QStringLiteral("Click.wav"));
     QStringList teile;
     for (QTreeWidgetItem* k = knoten; k; k = k->parent()) teile.prepend(k->text(0));
-    FtpListeLaden(teile.join(u'/'));
+    FtpListeLaden(teile);
 }
 
 void TFtpServer::ListFileDblClick(QListWidgetItem* eintrag)
@@ -435,10 +435,10 @@ void TFtpServer::ListFileDblClick(QListWidgetItem* eintrag)
     if (!eintrag || !IstOrdner(eintrag) || beschaeftigt()) return;
     SoundSpielen(QStringLiteral("Click.wav"));
     const QString name = Eintragname(eintrag);
-    FtpListeLaden(FtpVerweisOrdner(name) ? FtpElternpfad(m_pfad) : FtpUnterpfad(m_pfad, name));
+    FtpListeLaden(FtpVerweisOrdner(name) ? FtpElternpfad(m_teile) : FtpUnterpfad(m_teile, name));
 }
 
-void TFtpServer::InhaltClick() { FtpListeLaden(m_pfad); }
+void TFtpServer::InhaltClick() { FtpListeLaden(m_teile); }
 
 // --- Selection and buttons --------------------------------------------------------------
 
@@ -548,7 +548,7 @@ void TFtpServer::NeuerOrdnerClick()
     ausfuehren([hier, n = *name](Ftpsitzung& s) { s.ordnerAnlegen(hier, n); },
                [this](bool ok, const QString& fehler, const QStringList&) {
                    statusSetzen(ok ? OrdnerText : fehler);
-                   if (ok) FtpListeLaden(m_pfad);
+                   if (ok) FtpListeLaden(m_teile);
                });
 }
 
@@ -561,7 +561,7 @@ void TFtpServer::BtnUploadClick()
     ausfuehren([hier, datei](Ftpsitzung& s) { s.hochladen(hier, datei, QFileInfo(datei).fileName()); },
                [this](bool ok, const QString& fehler, const QStringList&) {
                    statusSetzen(ok ? UploadText : fehler);
-                   if (ok) FtpListeLaden(m_pfad);
+                   if (ok) FtpListeLaden(m_teile);
                });
 }
 

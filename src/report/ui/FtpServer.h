@@ -49,8 +49,8 @@ public:
     std::function<QString(QWidget* eltern, const QString& ordner)> dateiOeffnen;
     std::function<QString(QWidget* eltern, const QString& vorschlag)> dateiSpeichern;
 
-    // The folder shown, its parts from the tree's top joined with "/".
-    QString pfad() const { return m_pfad; }
+    // The folder shown, its names from the tree's top joined with "/".
+    QString pfad() const { return m_teile.join(u'/'); }
     // A command of the session is still running.
     bool beschaeftigt() const { return !m_offen.isEmpty(); }
 
@@ -62,9 +62,9 @@ public:
     void UmbenennenClick();
     void LoeschenClick();
 
-    // Shows the folder tree from its top down to the path and the entries
-    // of the deepest folder reached.
-    void FtpListeLaden(const QString& pfad);
+    // Shows the folder tree from its top down to the folder `teile` (its
+    // names, each one CWD) and the entries of the deepest folder reached.
+    void FtpListeLaden(const QStringList& teile);
 
 public slots:
     // The text of the status bar's one panel.
@@ -102,6 +102,6 @@ private:
     Ftpsitzung* m_sitzung = nullptr;
     QQueue<Fertig> m_offen;
     QStringList m_zeilen;  // the raw lines of the last listing
-    QString m_pfad;
+    QStringList m_teile;  // the folder shown
     bool m_vomWurzelordner = false;  // the tree's top is the root, not the login folder
 };

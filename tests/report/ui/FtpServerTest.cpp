@@ -12,6 +12,7 @@
 #include "report/ui/FtpServer.h"
 #include "support/Ftpserver.h"
 #include "support/ImDialog.h"
+#include "support/QtDrucken.h"
 #include "support/Programmordner.h"
 
 #include <QAction>
@@ -378,6 +379,56 @@ TEST_F(FtpServer, DownloadStaysInTheChosenFolder)
     EXPECT_EQ(vorschlag, QDir(Datenverzeichnis).filePath(QStringLiteral(".._.._boese.txt")));
     EXPECT_EQ(Lesen(vorschlag), QByteArray("boese"));
     EXPECT_EQ(d.StatusPanel->text(), QStringLiteral("Download erfogreich ausgeführt"));
+}
+
+// A listed name that holds a "\\" is one name. A folder: a double click and
+// a click on its tree node open it with one CWD, its node has no "a" above
+// it. A file, in it or with such a name, is fetched into the data folder as
+// one file, and the data folder gets no folders of its own.
+TEST_F(FtpServer, ABackslashInAListedNameIsOneName)
+{
+    QDir w(server.wurzel());
+    ASSERT_TRUE(w.mkpath(QStringLiteral("a\\b")) && w.mkpath(QStringLiteral("a/b")));
+    Schreiben(server.datei(QStringLiteral("a\\b/innen.txt")), "innen");
+    Schreiben(server.datei(QStringLiteral("a/b/falsch.txt")), "falsch");
+    Schreiben(server.datei(QStringLiteral("x\\y.txt")), "xy");
+    TFtpServer d;
+    QString vorschlag;
+    d.dateiSpeichern = [&](QWidget*, const QString& v) {
+        vorschlag = v;
+        return v;
+    };
+    d.show();
+    verbinden(d);
+    EXPECT_EQ(Kinder(d.TreeDirectory), QStringList({"a", "a\\b", "bilder", "web"}));
+    d.ListFile->setCurrentItem(Eintrag(d.ListFile, QStringLiteral("x\\y.txt")));
+    d.BtnDownload->click();
+    ASSERT_TRUE(fertig(d));
+    EXPECT_EQ(std::tuple(vorschlag, Lesen(vorschlag)),
+              std::tuple(QDir(Datenverzeichnis).filePath(QStringLiteral("x_y.txt")), QByteArray("xy")));
+
+    emit d.ListFile->itemDoubleClicked(Eintrag(d.ListFile, QStringLiteral("a\\b")));
+    ASSERT_TRUE(fertig(d));
+    const QTreeWidgetItem* ab = d.TreeDirectory->topLevelItem(1);
+    EXPECT_EQ(std::tuple(Eintraege(d.ListFile), d.LPfadName->text(), d.TreeDirectory->currentItem() == ab,
+                         Kinder(d.TreeDirectory, d.TreeDirectory->topLevelItem(0))),
+              std::tuple(QStringList({"innen.txt"}), QStringLiteral("127.0.0.1/a\\b"), true, QStringList()));
+    EXPECT_EQ(std::tuple(befehle(QStringLiteral("CWD a\\b")), befehle(QStringLiteral("CWD b"))), std::tuple(1, 0));
+
+    d.ListFile->setCurrentItem(Eintrag(d.ListFile, QStringLiteral("innen.txt")));
+    d.BtnDownload->click();
+    ASSERT_TRUE(fertig(d));
+    EXPECT_EQ(std::tuple(vorschlag, Lesen(vorschlag)),
+              std::tuple(QDir(Datenverzeichnis).filePath(QStringLiteral("innen.txt")), QByteArray("innen")));
+    EXPECT_EQ(QDir(Datenverzeichnis).entryList(QDir::Dirs | QDir::NoDotAndDotDot), QStringList());
+
+    emit d.TreeDirectory->itemClicked(d.TreeDirectory->topLevelItem(0), 0);
+    ASSERT_TRUE(fertig(d));
+    EXPECT_EQ(Eintraege(d.ListFile), QStringList({"b"}));
+    emit d.TreeDirectory->itemClicked(d.TreeDirectory->topLevelItem(1), 0);
+    ASSERT_TRUE(fertig(d));
+    EXPECT_EQ(std::tuple(Eintraege(d.ListFile), d.pfad(), befehle(QStringLiteral("CWD b"))),
+              std::tuple(QStringList({"innen.txt"}), QStringLiteral("a\\b"), 0));
 }
 
 // A listed name that starts with ":" is proposed and saved as the file of
