@@ -265,7 +265,8 @@ struct Leser {
     {
         if (!nimmt(n, erg)) return;
         const std::optional<long long> v = StrengeZahl(z.at(n));
-        if (!v) return falsch(n, ZuLang(z.at(n)) ? QStringLiteral("eine Zahl mit zu vielen Stellen") : QStringLiteral("keine Zahl"));
+        if (!v)
+            return falsch(n, ZuLang(z.at(n)) ? QStringLiteral("eine Zahl mit zu vielen Stellen") : QStringLiteral("keine Zahl"));
         const bool imBereich = *v >= r.von && *v <= r.bis;
         if (!imBereich && r.verweigert) falsch(n, QString::fromUtf8(r.verweigert));
         if (ziel) x = T(imBereich ? *v : r.vorgabe);
