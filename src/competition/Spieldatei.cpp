@@ -12,6 +12,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <cmath>
 #include <limits>
 #include <optional>
@@ -35,6 +36,13 @@ std::optional<long long> StrengeZahl(const QString& s)
     const long long v = s.toLongLong(&ok, 10);
     if (!ok) return std::nullopt;
     return v;
+}
+
+// Only digits, after StrengeZahl refused them: more than 64 bits hold.
+bool ZuLang(const QString& s)
+{
+    static const QRegularExpression ziffern(QStringLiteral("^\\s*[+-]?[0-9]+\\s*$"));
+    return ziffern.match(s).hasMatch();
 }
 
 // A 32-bit float in general format with up to 15 digits and a decimal comma
@@ -257,7 +265,8 @@ struct Leser {
     {
         if (!nimmt(n, erg)) return;
         const std::optional<long long> v = StrengeZahl(z.at(n));
-        if (!v) return falsch(n, QStringLiteral("keine Zahl"));
+        if (!v)
+            return falsch(n, ZuLang(z.at(n)) ? QStringLiteral("eine Zahl mit zu vielen Stellen") : QStringLiteral("keine Zahl"));
         const bool imBereich = *v >= r.von && *v <= r.bis;
         if (!imBereich && r.verweigert) falsch(n, QString::fromUtf8(r.verweigert));
         if (ziel) x = T(imBereich ? *v : r.vorgabe);
@@ -428,7 +437,7 @@ QStringList SpielZeilen(const TWettkampfDaten& w)
     // The table takes the record by reference; the writer only reads it.
     Felder(const_cast<TWettkampfDaten&>(w), s);
     // The shown preset stands in for the file's one only while loaded.
-    if (w.DateiWurfvorwahl >= 0) s.z[16] = QString::number(w.DateiWurfvorwahl);
+    if (w.DateiWurfvorwahl) s.z[16] = QString::number(*w.DateiWurfvorwahl);
     return s.z;
 }
 
@@ -451,13 +460,11 @@ void SpielKopfLesen(TWettkampfDaten& w, const QStringList& zeilen)
     Leser l{zeilen, 1, KopfLetzteZeile, false, true, {}};
     Felder(w, l);
     // The match keeps its own throws; its preset's number may name another one now.
-    w.DateiWurfvorwahl = -1;
-    if (const std::optional<long long> fremd = FremdeWurfvorwahl(zeilen)) {
-        w.Wurfvorwahl = ErsatzWurfvorwahl(w);
-        // Saved again with the stand-in's number, the match would take that
-        // preset's rounds at the next load and lose the later rounds' points.
-        if (*fremd >= 0 && *fremd <= std::numeric_limits<u16>::max()) w.DateiWurfvorwahl = i32(*fremd);
-    }
+    w.DateiWurfvorwahl = FremdeWurfvorwahl(zeilen);
+    // Saved again with the stand-in's number, the match would take that
+    // preset's rounds at the next load and lose the later rounds' points: the
+    // file's number is kept, whatever it is.
+    if (w.DateiWurfvorwahl) w.Wurfvorwahl = ErsatzWurfvorwahl(w);
     if (w.Spieleranzahl != 4 && w.Spieleranzahl != 5 && w.Spieleranzahl != 6 && w.Spieleranzahl != 8)
         w.Spieleranzahl = 6;
     if (w.BahnenIndex >= WurfvorwahlBahnen(WurfvorwahlZeile(w.Wurfvorwahl)).size()) w.BahnenIndex = 0;
@@ -554,7 +561,7 @@ bool SpielZeilenLaden(const QStringList& zeilen, bool mitErgebnissen, QString* f
         else
             *hinweis = QStringLiteral("Die Wurfvorwahl Nr. %1 des gespeicherten Spiels gibt es auf dieser Anlage "
                                       "nicht; angezeigt wird „%2“.")
-                           .arg(*fremd + 1)
+                           .arg(*fremd >= 0 ? QString::number(quint64(*fremd) + 1) : QString::number(*fremd + 1))
                            .arg(name(w.Wurfvorwahl));
         if (GespielteRunden(zeilen) > 0)
             *hinweis += QStringLiteral(" Die %1 Durchgänge kommen aus den gespeicherten Bahnen.").arg(w.Durchgaenge);

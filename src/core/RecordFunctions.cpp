@@ -247,7 +247,7 @@ void WettkampfGrundwerteSetzen(TWettkampfDaten& w, const QDate& heute)
 
     w.Streichspiel = 0;
     w.Wurfvorwahl = 0;
-    w.DateiWurfvorwahl = -1;
+    w.DateiWurfvorwahl.reset();
     w.Spieleranzahl = 6;
     w.SpieleranzahlWaehlbar = 0;
     w.BahnenIndex = 0;

@@ -9,6 +9,7 @@
 #include <QStringList>
 #include <cstdint>
 #include <memory>
+#include <optional>
 
 using u8 = std::uint8_t;
 using u16 = std::uint16_t;
@@ -257,11 +258,11 @@ struct TWettkampfDaten {
     Array1<Text<61>, 2> Textzeile;
     Text<16> Gruppe;
     u16 Wurfvorwahl = 0;
-    // A loaded match whose preset number now names another preset here: the
-    // number its file gave, written back by every save so that the match keeps
-    // taking its rounds from its lane blocks; -1 otherwise (and once the
-    // operator picks a preset).
-    i32 DateiWurfvorwahl = -1;
+    // A loaded match whose preset number names no preset here, or another
+    // one: the number its file gave (whatever number it was), written back by
+    // every save so that the match keeps taking its rounds from its lane
+    // blocks; empty otherwise (and once the operator picks a preset).
+    std::optional<long long> DateiWurfvorwahl;
     u16 Volle = 0;
     u16 Abraeumen = 0;
     u16 Durchgaenge = 0;

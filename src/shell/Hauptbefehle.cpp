@@ -16,6 +16,7 @@
 #include "match/bus/CanSenden.h"
 #include "match/dienste/Netzdienste.h"
 #include "match/flow/Spielablauf.h"
+#include "match/flow/Spielbahnen.h"
 #include "match/flow/TimerModul.h"
 #include "match/flow/Wettkampfslots.h"
 #include "match/flow/Zeitgeberliste.h"
@@ -113,6 +114,22 @@ void SpielStartBefehl()
         }
     }
     fenster().hauptmenueAktualisieren();
+}
+
+void BahnSpielStartBefehl(int bahn)
+{
+    // The match the lane plays for; else one set up on it, the current one first.
+    const auto aufBahn = [bahn](const TWettkampfDaten& w) {
+        const Bahnbereich b = BahnenVon(w);
+        return bahn >= b.erste && bahn <= b.letzte;
+    };
+    const TWettkampfDaten* w = WettkampfDerBahn(bahn);
+    if (!w && AktWettkampf && aufBahn(*AktWettkampf)) w = AktWettkampf;
+    for (int k = 1; k <= MaxWettkaempfe && !w; ++k)
+        if (WettkampfBelegt[k] && aufBahn(Wettkaempfe[k])) w = &Wettkaempfe[k];
+    for (int k = 1; k <= MaxWettkaempfe; ++k)
+        if (w && WettkampfBelegt[k] && &Wettkaempfe[k] == w) EintragWaehlen(k);
+    SpielStartBefehl();
 }
 
 void SpielAbbrechenBefehl()

@@ -17,6 +17,11 @@ bool Importieren();
 bool SpielLadenBefehl();
 // Start, stop or continue the current match, with its question.
 void SpielStartBefehl();
+// The same for the match of lane `bahn` (the lane control window's button):
+// the match the lane plays for, else an open match set up on the lane (the
+// current one first), first becomes the current one, as choosing its entry
+// makes it. A lane of no open match leaves the current match to the command.
+void BahnSpielStartBefehl(int bahn);
 // Abort a stopped match after "Spiel beenden ?": the timer module ends it.
 void SpielAbbrechenBefehl();
 // Asks every lane for the game it runs (kind 41); the answers create matches.

@@ -594,6 +594,72 @@ TEST_F(Spieldatei_, APresetStandInSurvivesSavesAndLoads)
 
 }
 
+// Whatever preset number line 16 holds, the file's own one stays: a number
+// beyond the 16 bits of a preset (-1, 65536, 70000, the largest the line
+// can hold), one that names no preset here (5) and one that names a preset
+// with other throws (0, "10 Wurf") each load with the stand-in "Zwei Runden"
+// shown and the fixture's four rounds, and save to the file as it was, three
+// times over. Only a number beyond 64 bits is refused, with its reason.
+TEST_F(Spieldatei_, EveryPresetNumberTheLoaderTakesSurvivesSavesAndLoads)
+{
+    WurfvorwListe = {QStringLiteral("10 Wurf;5;5;12;1;;;Bahn 1 bis 2"),
+                     QStringLiteral("Zwei Runden;15;15;12;2;;;Bahn 1 bis 6;Bahn 1 bis 4")};
+    ablegen(Cp1252::encode(QStringLiteral("Heimspiel\r\n")), QStringLiteral("Spiele.inf"));
+    const struct {
+        QByteArray nummer;
+        const char* hinweis;
+    } faelle[] = {
+        {"-1", "Die Wurfvorwahl Nr. 0 des gespeicherten Spiels gibt es auf dieser Anlage nicht"},
+        {"65536", "Die Wurfvorwahl Nr. 65537 des gespeicherten Spiels gibt es auf dieser Anlage nicht"},
+        {"70000", "Die Wurfvorwahl Nr. 70001 des gespeicherten Spiels gibt es auf dieser Anlage nicht"},
+        {"9223372036854775807",
+         "Die Wurfvorwahl Nr. 9223372036854775808 des gespeicherten Spiels gibt es auf dieser Anlage nicht"},
+        {"5", "Die Wurfvorwahl Nr. 6 des gespeicherten Spiels gibt es auf dieser Anlage nicht"},
+        {"0", "Die Wurfvorwahl Nr. 1 des gespeicherten Spiels (15 Volle und 15 Abräumen je Durchgang) ist auf "
+              "dieser Anlage jetzt „10 Wurf“ mit anderen Würfen"},
+    };
+    for (const auto& f : faelle) {
+        SCOPED_TRACE(f.nummer.toStdString());
+        // The fixture as the program saved it, line 16 edited by hand.
+        const QByteArray bild = MitZeile(16, f.nummer);
+        ablegen(bild);
+        QTemporaryDir ziel;
+        for (int runde = 1; runde <= 3; ++runde) {
+            SCOPED_TRACE(runde);
+            skriptBoxen().gezeigt.clear();
+            ASSERT_TRUE(laden(true)) << fehler.toStdString();
+            EXPECT_EQ(skriptBoxen().gezeigt.size(), 2);
+            EXPECT_THAT(skriptBoxen().gezeigt.value(1).toStdString(),
+                        ::testing::StartsWith(QString::fromUtf8(f.hinweis).toStdString()));
+            const TWettkampfDaten& w = *AktWettkampf;
+            EXPECT_EQ(std::tuple(int(w.Wurfvorwahl), int(w.Volle), int(w.Abraeumen), int(w.Durchgaenge)),
+                      std::tuple(1, 15, 15, 4));
+            // The fixture's four rounds: set points 13 to 11, 4 match points at home.
+            EXPECT_FLOAT_EQ(w.Heim.SaP, 13.0f);
+            EXPECT_FLOAT_EQ(w.Gast.SaP, 11.0f);
+            EXPECT_FLOAT_EQ(w.Heim.MaP, 4.0f);
+
+            ASSERT_TRUE(SpielSpeichern(ziel.path(), 0, {QStringLiteral("Heimspiel")}, &fehler)) << fehler.toStdString();
+            const QByteArray gespeichert = DateiInhalt(QDir(ziel.path()).filePath("Spiel0.dat"));
+            EXPECT_EQ(Zeilen(gespeichert).value(16), f.nummer);
+            EXPECT_EQ(gespeichert, bild);
+            ASSERT_TRUE(WettkampfSchliessen());
+            ablegen(gespeichert);
+        }
+    }
+
+    for (const char* zahl : {"9223372036854775808", "-99999999999999999999"}) {
+        const QByteArray nummer(zahl);
+        SCOPED_TRACE(nummer.toStdString());
+        ablegen(MitZeile(16, nummer));
+        fehler.clear();
+        EXPECT_FALSE(laden(true));
+        EXPECT_THAT(fehler.toStdString(), ::testing::HasSubstr("Zeile 17 („" + nummer.toStdString() +
+                                                               "“) ist eine Zahl mit zu vielen Stellen."));
+        EXPECT_EQ(std::tuple(WettkampfGeladen, WettkampfAnzahl), std::tuple(0, 0));
+    }
+}
+
 // Decimals are written with ',' and read with ',' or '.' whatever the locale.
 TEST_F(Spieldatei_, DecimalsDoNotFollowTheLocale)
 {

@@ -457,7 +457,7 @@ TEST_F(VirtualBusMatch, TheLiveWindowsShowTheRecords)
     Fensterhub hub;
     FensterDiensteEinsetzen fensterdienste(&hub);
     MatchFensterRegistrieren(hub);
-    Bahnfensterdienste lanes(nullptr, [] {});
+    Bahnfensterdienste lanes(nullptr, [](int) {});
     BahnfensterDiensteEinsetzen bahnfensterdienste(&lanes);
     TWettkampfDaten& m = wettkampf(SpielA);
     const TBahnen& bahnen = *lanes.bahnen();
@@ -667,7 +667,7 @@ TEST_F(VirtualBusMatch, LanesStopWhenTheBusGoesAway)
 // itself counted.
 TEST_F(VirtualBusMatch, CorrectionsTypedWhileTheLanePlaysOnBookWhereTheOperatorMeantThem)
 {
-    Bahnfensterdienste lanes(nullptr, [] {});
+    Bahnfensterdienste lanes(nullptr, [](int) {});
     BahnfensterDiensteEinsetzen bahnfensterdienste(&lanes);
     TWettkampfDaten& m = wettkampf(SpielA);
     const auto tippen = [](QLineEdit* e, int stelle) {

@@ -1,4 +1,5 @@
 #include "core/Boxes.h"
+#include "core/Clock.h"
 #include "core/Globals.h"
 #include "core/Zeitgeber.h"
 #include "match/flow/Bahnzyklus.h"
@@ -277,6 +278,41 @@ TEST_F(TimerModul, WithoutABusAGivenUpLaneIsStartedOffline)
     EXPECT_EQ(m.Gestartet, 1);
     EXPECT_EQ(BahnDaten[1].BahnGestartet, 1);
     EXPECT_EQ(m.EndeAngefordert, 0);
+}
+
+// The status-bar clock ticks on the full minute: the first tick at the
+// minute after the program start, each further one at the minute after it,
+// however late the tick came, also across midnight.
+TEST_F(TimerModul, TheClockTicksOnTheMinute)
+{
+    QDateTime jetzt(QDate(2026, 3, 20), QTime(7, 35, 51, 250));
+    setUhr([&] { return jetzt; });
+    struct UhrZurueck {
+        ~UhrZurueck() { setUhr({}); }
+    } zurueck;
+    TimerModulStarten();
+    EXPECT_TRUE(Timer1().enabled());
+    EXPECT_EQ(Timer1().interval(), 8750);
+    const struct {
+        QDateTime zeit;
+        const char* text;
+        int naechster;  // ms
+    } ticks[] = {
+        {QDateTime(QDate(2026, 3, 20), QTime(7, 36, 0, 0)), "20.03.26   07:36", 60000},
+        {QDateTime(QDate(2026, 3, 20), QTime(7, 37, 0, 400)), "20.03.26   07:37", 59600},
+        {QDateTime(QDate(2026, 3, 20), QTime(7, 38, 2, 10)), "20.03.26   07:38", 57990},
+        {QDateTime(QDate(2026, 3, 20), QTime(23, 59, 59, 990)), "20.03.26   23:59", 10},
+        {QDateTime(QDate(2026, 3, 21), QTime(0, 0, 0, 5)), "21.03.26   00:00", 59995},
+    };
+    for (const auto& t : ticks) {
+        SCOPED_TRACE(t.text);
+        jetzt = t.zeit;
+        Timer1().tick();
+        ASSERT_GE(fenster.status.size(), 4);
+        EXPECT_EQ(fenster.status[3], QString::fromLatin1(t.text));
+        EXPECT_EQ(Timer1().interval(), t.naechster);
+        EXPECT_TRUE(Timer1().enabled());
+    }
 }
 
 TEST_F(TimerModul, AnOfflineLaneHoldsTheOthersUntilTheOperatorGivesItUp)

@@ -142,6 +142,44 @@ TEST_F(Hauptbefehle, StartCommandAsksAndActs)
     }
 }
 
+// The lane control window's start command acts on the lane's match: the one
+// the lane plays for, else one set up on the lane, the current one first;
+// that match becomes current. A lane of no match leaves the current one.
+TEST_F(Hauptbefehle, LaneStartCommandActsOnTheLanesMatch)
+{
+    const struct {
+        int bahn;
+        int aktuell;  // slot current before
+        int danach;   // slot current after
+    } faelle[] = {
+        {1, 2, 1},  // lane 1 plays for slot 1
+        {4, 1, 3},  // lane 4 plays for slot 3, set up on lanes 3 and 4 like slot 2
+        {3, 3, 3},  // set up on slots 2 and 3: the current one
+        {3, 1, 2},  // set up on slots 2 and 3, neither current: the first
+        {6, 2, 2},  // no match on lane 6
+    };
+    for (const auto& f : faelle) {
+        SCOPED_TRACE(f.bahn);
+        ZustandZuruecksetzen();
+        for (const auto& [erste, letzte] : {std::pair(1, 2), std::pair(3, 4), std::pair(3, 4)}) {
+            TWettkampfDaten& w = Match();
+            w.ErsteSpielbahn = u8(erste);
+            w.LetzteSpielbahn = u8(letzte);
+        }
+        BahnDaten[1].Wettk = &Wettkaempfe[1];
+        BahnDaten[4].Wettk = &Wettkaempfe[3];
+        Wettkaempfe[1].Gestartet = Wettkaempfe[3].Gestartet = 1;
+        ASSERT_TRUE(f.aktuell == AktWettkampfNr || EintragWaehlen(f.aktuell));
+        skriptBoxen().gezeigt.clear();
+        skriptBoxen().antworten << ErgebnisNein;
+        BahnSpielStartBefehl(f.bahn);
+        EXPECT_EQ(int(AktWettkampfNr), f.danach);
+        EXPECT_EQ(skriptBoxen().gezeigt,
+                  QStringList{Wettkaempfe[f.danach].Gestartet ? QStringLiteral("Spiel stoppen ?")
+                                                              : QStringLiteral("Spiel starten ? ")});
+    }
+}
+
 TEST_F(Hauptbefehle, AbortAsksThenLetsTheTimerEndTheMatch)
 {
     TWettkampfDaten& w = Match();

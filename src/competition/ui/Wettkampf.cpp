@@ -375,7 +375,7 @@ void TWettkampf::verbinden()
     };
     option(CWurf, [this](TWettkampfDaten& w, int i) {
         w.Wurfvorwahl = u16(i);
-        w.DateiWurfvorwahl = -1;  // the match now plays this preset
+        w.DateiWurfvorwahl.reset();  // the match now plays this preset
         WettkampfOptionenAnzeigen(OptionAlle, *this);
         CProbe->setCurrentIndex(w.Probe < CProbe->count() ? w.Probe : -1);
     });

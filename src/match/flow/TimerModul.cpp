@@ -29,6 +29,13 @@ u8& EingabeGesperrt = timerZustand.EingabeGesperrt;
 
 namespace {
 
+// The status-bar clock's next tick falls on the next full minute, so that
+// the minute shown is never behind by more than a tick's lateness.
+void UhrStellen(const QDateTime& jetzt)
+{
+    const QTime t = jetzt.time();
+    Timer1().setInterval(60000 - (t.second() * 1000 + t.msec()));
+}
 
 bool Wartet(int bahn)
 {
@@ -212,6 +219,7 @@ void TimerModulStarten()
         if (Einst.MannschanzOn) MannschaftsanzeigeSchalten();
         if (Einst.NamenanzOn) NamenanzeigeSchalten();
     }
+    UhrStellen(Jetzt());
     Timer1().setEnabled(true);
     Timer2().setEnabled(BahnendeTimerAktiv);
     Timer3().setEnabled(CanEmpfangTimerAktiv);
@@ -229,6 +237,7 @@ void Timer1Go()
     const QDateTime jetzt = Jetzt();
     fenster().statusText(3, QString::asprintf("%02d.%02d.%02d   %02d:%02d", jetzt.date().day(), jetzt.date().month(),
                                               jetzt.date().year() % 100, jetzt.time().hour(), jetzt.time().minute()));
+    UhrStellen(jetzt);
 }
 
 void Timer2Go()

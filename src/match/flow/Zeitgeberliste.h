@@ -4,7 +4,7 @@
 
 class Zeitgeber;
 
-Zeitgeber& Timer1();          // status-bar clock, 60 s
+Zeitgeber& Timer1();          // status-bar clock, on the minute
 Zeitgeber& Timer2();          // end-of-lane check, 50 ms
 Zeitgeber& Timer3();          // CAN receive pump, 50 ms
 Zeitgeber& Timer9();          // lane start sequence, 1 s

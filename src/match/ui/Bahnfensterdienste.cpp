@@ -6,7 +6,7 @@
 #include "match/ui/Korrektur.h"
 #include "match/ui/Steuerung.h"
 
-Bahnfensterdienste::Bahnfensterdienste(QWidget* hauptfenster, std::function<void()> spielStart)
+Bahnfensterdienste::Bahnfensterdienste(QWidget* hauptfenster, std::function<void(int bahn)> spielStart)
     : m_steuerung(new TSteuerung(hauptfenster)), m_bahnen(new TBahnen(hauptfenster))
 {
     m_steuerung->spielStart = std::move(spielStart);

@@ -14,9 +14,9 @@ class TSteuerung;
 
 class Bahnfensterdienste final : public BahnfensterDienste {
 public:
-    // `spielStart` is the main window's start/stop command, which the lane
-    // control window's start button runs.
-    Bahnfensterdienste(QWidget* hauptfenster, std::function<void()> spielStart);
+    // `spielStart` is the main window's start/stop command for the match of
+    // a lane, which the lane control window's start button runs.
+    Bahnfensterdienste(QWidget* hauptfenster, std::function<void(int bahn)> spielStart);
     ~Bahnfensterdienste() override;
     Bahnfensterdienste(const Bahnfensterdienste&) = delete;
     Bahnfensterdienste& operator=(const Bahnfensterdienste&) = delete;

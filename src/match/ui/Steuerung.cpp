@@ -413,7 +413,7 @@ TSteuerung::TSteuerung(QWidget* parent) : QDialog(parent)
     BtnZurueck = knopf("BtnZurueck", QStringLiteral("&Zurück"), this);
 
     connect(BtnSpielStart, &QPushButton::clicked, this, [this] {
-        if (spielStart) spielStart();
+        if (spielStart) spielStart(m_bahn);
         const SteuerungAnzeige a = BahnsteuerungZustand(m_bahn);
         if (a.hatSpiel) spielGruppe(!a.zeitKnoepfeSichtbar);
     });

@@ -87,8 +87,8 @@ public:
     // The lane shown (the window's tag); 0 before the first lane was chosen.
     int Bahn() const { return m_bahn; }
 
-    // The main window's start/stop command.
-    std::function<void()> spielStart;
+    // The main window's start/stop command for the match of the lane shown.
+    std::function<void(int bahn)> spielStart;
 
     // Bahnauswahl
     Array1<QToolButton*, MaxBahnen> BtnBahn{};

@@ -168,7 +168,7 @@ QStringList Programm::starten(const QString& programmordner)
     setWettbewerbDienste(m_wettbewerb.get());
     Keyb(m_main.get());  // the on-screen keyboard, owned by the main window
     // The lane control window and the lane overview, shown from the menu.
-    m_bahnfenster = std::make_unique<Bahnfensterdienste>(m_main.get(), [] { SpielStartBefehl(); });
+    m_bahnfenster = std::make_unique<Bahnfensterdienste>(m_main.get(), [](int bahn) { BahnSpielStartBefehl(bahn); });
     setBahnfensterDienste(m_bahnfenster.get());
     // The windows of the steps between belong to other parts of the program.
     for (int schritt = 25; schritt <= 90; schritt += 5) m_info->NextStep(schritt);

@@ -134,7 +134,7 @@ TEST_F(WettkampfFenster, PickingAPresetEndsTheStandIn)
     auto* wurf = kind<QComboBox>("CWurf");
     wurf->setCurrentIndex(1);
     emit wurf->activated(1);
-    EXPECT_EQ(w().DateiWurfvorwahl, -1);
+    EXPECT_EQ(w().DateiWurfvorwahl, std::nullopt);
 }
 
 TEST_F(WettkampfFenster, RefreshOfAStartedMatchOnlyShowsIt)

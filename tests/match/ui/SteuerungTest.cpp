@@ -174,7 +174,8 @@ TEST_F(Steuerung, SpielStartRunsTheMainCommandAndFollowsTheMatch)
     BahnDaten[2].Wettk = &m;
     m.Gestoppt = 1;
     int aufrufe = 0;
-    w->spielStart = [&] {
+    w->spielStart = [&](int bahn) {
+        EXPECT_EQ(bahn, 2);  // the lane shown
         ++aufrufe;
         m.Gestoppt = 0;
     };
