@@ -722,6 +722,35 @@ TEST_F(EigeneBerichtsmaschineTest, DebugValueAboveZeroTracesTheCallsDialogModeIs
     EXPECT_EQ(m.LlGetDlgboxMode(), 0xa009);
 }
 
+// While debugging, each call of a session and each notification is in the
+// trace with its result; with debug 0 nothing is.
+TEST_F(EigeneBerichtsmaschineTest, TheTraceNamesTheCallsOfASessionOnlyWhileDebugging)
+{
+    QStringList spur;
+    g_spur = &spur;
+    const QtMessageHandler vorher = qInstallMessageHandler(SpurAufnehmen);
+    for (int debug : {1, 0}) {
+        m.LlSetDebug(debug);
+        const int zweiter = m.LlJobOpen(5);
+        m.LlSetNotificationCallback(zweiter, [](int, int, Berichtsnotiz*) -> qintptr { return 0; });
+        m.LlPrintStart(zweiter, ProjekttypListe, liste, AusgabeDrucker, 0);
+        m.LlPrintSetOption(zweiter, DruckoptionKopien, 1);
+        m.LlPrint(zweiter);
+        m.LlDefineFieldExt(zweiter, "Spieler.Name", "Eins", WerttypText, 0);
+        m.LlPrintFields(zweiter);
+        m.LlPrintEnd(zweiter, 0);
+        m.LlJobClose(zweiter);
+    }
+    qInstallMessageHandler(vorher);
+    g_spur = nullptr;
+    EXPECT_EQ(spur, (QStringList{"LlSetDebug(1) = 0", "LlJobOpen(5) = 2", "LlSetNotificationCallback(2) = 0",
+                                 QStringLiteral("LlPrintStart(2, 2, %1, 0x800) = 0").arg(liste),
+                                 "LlPrintSetOption(2, 0, 1) = 0", "LlPrint(2) = 0", "Benachrichtigung 10 = 0",
+                                 "Benachrichtigung 11 = 0", "Benachrichtigung 11 = 0", "LlPrintFields(2) = 0",
+                                 "LlPrintEnd(2) = 0", "LlJobClose(2) = 0"}));
+    EXPECT_EQ(ui.druckauftraege, 2);
+}
+
 TEST(Vorschaudatei, ReplacesTheExtension)
 {
     const QStringList faelle[] = {
