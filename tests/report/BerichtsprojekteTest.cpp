@@ -87,8 +87,10 @@ TEST_F(Berichtsprojekte, PreviewFillsThePreviewFileWithTheMatch)
 // box, the format chosen, the match's values, one record.
 TEST_F(Berichtsprojekte, ExportIsQuietIntoTheGivenFile)
 {
+    TL8_ ll;
+    maschine.protokoll.clear();
     QString fehler;
-    EXPECT_EQ(ProjektExportieren(QStringLiteral("/daten/Spiel.crd"), QStringLiteral("HTML"),
+    EXPECT_EQ(ProjektExportieren(ll, QStringLiteral("/daten/Spiel.crd"), QStringLiteral("HTML"),
                                  QStringLiteral("/tmp/live/7-Update.htm"), w, &fehler),
               BerichtOk);
     EXPECT_TRUE(fehler.isEmpty());
@@ -102,7 +104,7 @@ TEST_F(Berichtsprojekte, ExportIsQuietIntoTheGivenFile)
     // An engine error comes back with its text; a cancel without one.
     maschine.fehlertext = QStringLiteral("Die Formulardatei „Spiel.crd“ fehlt.");
     maschine.antworten[QStringLiteral("LlPrintStart")] = {BerichtDateiFehlt};
-    EXPECT_EQ(ProjektExportieren(QStringLiteral("/daten/Spiel.crd"), QStringLiteral("PICTURE_JPEG"),
+    EXPECT_EQ(ProjektExportieren(ll, QStringLiteral("/daten/Spiel.crd"), QStringLiteral("PICTURE_JPEG"),
                                  QStringLiteral("/daten/Spielbericht.jpg"), w, &fehler),
               BerichtDateiFehlt);
     EXPECT_EQ(fehler, maschine.fehlertext);
@@ -135,7 +137,8 @@ TEST(BerichtsprojektHtml, FourASideShowsOnlyTheMatchsPlayers)
 
     const QString html = ordner.filePath(QStringLiteral("Update.htm"));
     QString fehler;
-    ASSERT_EQ(ProjektExportieren(projekt, QStringLiteral("HTML"), html, *w, &fehler), BerichtOk) << fehler.toStdString();
+    TL8_ ll;
+    ASSERT_EQ(ProjektExportieren(ll, projekt, QStringLiteral("HTML"), html, *w, &fehler), BerichtOk) << fehler.toStdString();
     QFile f(html);
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
     const QString text = QString::fromUtf8(f.readAll());

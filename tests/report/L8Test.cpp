@@ -689,35 +689,62 @@ TEST_F(L8Test, SprachwechselBehaeltJedenWert)
     EXPECT_EQ(seiten, 1);
 }
 
+// A list project in `ordner`: a title and a table of name and pass, 9 rows a page.
+QString Spielerliste(const QTemporaryDir& ordner)
+{
+    const QString projekt = ordner.filePath("Spielerdaten.lst");
+    QFile f(projekt);
+    if (!f.open(QIODevice::WriteOnly)) return {};
+    f.write(R"({"format": "corvalink-berichtsprojekt", "version": 1, "typ": "liste",
+        "seite": {"format": "A4", "ausrichtung": "hoch"}, "objekte": [
+        {"art": "text", "rechteck_mm": [10, 10, 190, 8], "text": "Spielerliste"},
+        {"art": "tabelle", "rechteck_mm": [10, 20, 190, 63], "zeilenhoehe_mm": 6, "kopf": true,
+         "spalten": [{"titel": "Name", "breite_mm": 100, "inhalt": "{Spieler.Name}"},
+                     {"titel": "Pass", "breite_mm": 90, "inhalt": "{Spieler.Pass}"}]}]})");
+    return projekt;
+}
+
+// The fields event of a list of `anzahl` players ("Spieler <n>", pass 1000 + n).
+TL8_::DefineEvent Spielerfelder(int& zeile, int anzahl)
+{
+    return [&zeile, anzahl](TL8_& ll, int, int dummy, int* prozent, int* letzter, int&) {
+        if (dummy) return;
+        ++zeile;
+        ll.LlDefineFieldExt("Spieler.Name", QStringLiteral("Spieler %1").arg(zeile), WerttypText);
+        ll.LlDefineFieldExt("Spieler.Pass", QString::number(1000 + zeile), WerttypText);
+        *prozent = zeile * 100 / anzahl;
+        if (zeile == anzahl) *letzter = 1;
+    };
+}
+
+// The rows of each page of a preview file.
+QList<QList<QStringList>> Tabellenzeilen(const QString& vorschau)
+{
+    QList<QList<QStringList>> seiten;
+    QString fehler;
+    const auto gelesen = VorschaudateiLesen(vorschau, &fehler);
+    if (!gelesen) return seiten;
+    for (const Berichtsseite& s : *gelesen) {
+        seiten.append(QList<QStringList>{});
+        for (const Berichtselement& e : s.elemente)
+            if (e.art == Berichtselement::Art::Tabelle) seiten.last() += e.zeilen;
+    }
+    return seiten;
+}
+
 // Our own engine: a list of 25 players over three pages (9 rows a page),
 // into a preview file, so no printer is needed.
 TEST_F(L8Test, ListeUeberDreiSeitenMeldetJedeSeite)
 {
     QTemporaryDir ordner;
     ASSERT_TRUE(ordner.isValid());
-    const QString projekt = ordner.filePath("Spielerdaten.lst");
-    {
-        QFile f(projekt);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(R"({"format": "corvalink-berichtsprojekt", "version": 1, "typ": "liste",
-            "seite": {"format": "A4", "ausrichtung": "hoch"}, "objekte": [
-            {"art": "text", "rechteck_mm": [10, 10, 190, 8], "text": "Spielerliste"},
-            {"art": "tabelle", "rechteck_mm": [10, 20, 190, 63], "zeilenhoehe_mm": 6, "kopf": true,
-             "spalten": [{"titel": "Name", "breite_mm": 100, "inhalt": "{Spieler.Name}"},
-                         {"titel": "Pass", "breite_mm": 90, "inhalt": "{Spieler.Pass}"}]}]})");
-    }
+    const QString projekt = Spielerliste(ordner);
+    ASSERT_FALSE(projekt.isEmpty());
     EigeneBerichtsmaschine maschine;
     TL8_ l(maschine);
     l.EnableDefineFieldsEvent = true;
     int zeile = 0;
-    l.OnDefineFields = [&zeile](TL8_& ll, int, int dummy, int* prozent, int* letzter, int&) {
-        if (dummy) return;
-        ++zeile;
-        ll.LlDefineFieldExt("Spieler.Name", QStringLiteral("Spieler %1").arg(zeile), WerttypText);
-        ll.LlDefineFieldExt("Spieler.Pass", QString::number(1000 + zeile), WerttypText);
-        *prozent = zeile * 4;
-        if (zeile == 25) *letzter = 1;
-    };
+    l.OnDefineFields = Spielerfelder(zeile, 25);
     QStringList log;
     AlleNotizereignisse(l, log);
     auto drucken = [&] {
@@ -757,6 +784,71 @@ TEST_F(L8Test, ListeUeberDreiSeitenMeldetJedeSeite)
     ASSERT_EQ(drucken(), 0);
     EXPECT_EQ(log.filter("OnPage"), QStringList{});
     EXPECT_EQ(log.filter("OnObject").size(), 6);
+}
+
+// A handler that calls back into the print it is told of (once a
+// notification, never from inside its own call): the call returns the
+// engine's error, and the print goes on as it was, 25 players on three
+// pages of 9, 9 and 7 rows.
+TEST_F(L8Test, EinHandlerTreibtDenLaufendenDruckNichtWeiter)
+{
+    QTemporaryDir ordner;
+    ASSERT_TRUE(ordner.isValid());
+    const QString projekt = Spielerliste(ordner);
+    ASSERT_FALSE(projekt.isEmpty());
+    QList<QList<QStringList>> soll;
+    for (int seite = 0, nr = 1; seite < 3; ++seite) {
+        soll.append(QList<QStringList>{});
+        for (int i = 0; i < (seite < 2 ? 9 : 7); ++i, ++nr)
+            soll.last().append({QStringLiteral("Spieler %1").arg(nr), QString::number(1000 + nr)});
+    }
+
+    struct Fall {
+        const char* name;
+        E flagge;
+        TL8_::NotizEvent TL8_::*ereignis;
+        std::function<int(TL8_&, Berichtsmaschine&)> aufruf;  // the component has no LlPrintFields
+    };
+    const Fall faelle[] = {
+        {"OnPage: LlPrint", E::EnablePageEvent, &TL8_::OnPage, [](TL8_& ll, Berichtsmaschine&) { return ll.LlPrint(); }},
+        {"OnNtfyProgress: LlPrintSetBoxText", E::EnableNtfyProgressEvent, &TL8_::OnNtfyProgress,
+         [](TL8_& ll, Berichtsmaschine&) { return ll.LlPrintSetBoxText("Handler", 50); }},
+        {"OnTableLine: LlPrintFields", E::EnableTableLineEvent, &TL8_::OnTableLine,
+         [](TL8_& ll, Berichtsmaschine& m) { return m.LlPrintFields(ll.hLlJob()); }},
+        {"OnTableField: LlPrintFields", E::EnableTableFieldEvent, &TL8_::OnTableField,
+         [](TL8_& ll, Berichtsmaschine& m) { return m.LlPrintFields(ll.hLlJob()); }},
+        {"OnPage: LlPrintStart", E::EnablePageEvent, &TL8_::OnPage,
+         [projekt](TL8_& ll, Berichtsmaschine&) { return ll.LlPrintStart(ProjekttypListe, projekt, AusgabeVorschaudatei); }},
+        {"OnNtfyProgress: LlPrintStart", E::EnableNtfyProgressEvent, &TL8_::OnNtfyProgress,
+         [projekt](TL8_& ll, Berichtsmaschine&) { return ll.LlPrintStart(ProjekttypListe, projekt, AusgabeVorschaudatei); }},
+    };
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(f.name);
+        EigeneBerichtsmaschine maschine;
+        TL8_ l(maschine);
+        l.EnableDefineFieldsEvent = true;
+        int zeile = 0;
+        l.OnDefineFields = Spielerfelder(zeile, 25);
+        l.setEigenschaft(f.flagge, 1);
+        QList<int> ergebnisse;
+        QStringList fehler;
+        bool imAufruf = false;
+        l.*f.ereignis = [&](TL8_& ll, Berichtsnotiz*) {
+            if (imAufruf) return;
+            imAufruf = true;
+            ergebnisse << f.aufruf(ll, maschine);
+            fehler << ll.LlGetErrortext();
+            imAufruf = false;
+        };
+        EXPECT_EQ(l.Print(1, ProjekttypListe, projekt, false, AusgabeVorschaudatei, 0, nullptr, "Liste", false, {}),
+                  BerichtOk);
+        ASSERT_FALSE(ergebnisse.isEmpty());
+        EXPECT_EQ(ergebnisse, QList<int>(ergebnisse.size(), BerichtFehler));
+        EXPECT_FALSE(fehler.contains(QString()));
+        EXPECT_EQ(zeile, 25);
+        EXPECT_EQ(Tabellenzeilen(ordner.filePath("Spielerdaten.ll")), soll);
+        QFile::remove(ordner.filePath("Spielerdaten.ll"));
+    }
 }
 
 }  // namespace

@@ -119,6 +119,7 @@ TWettkampf::TWettkampf(QWidget* parent) : QWidget(parent)
     tastaturBauen();
     verbinden();
     datenbankVerbinden();
+    listenkomponente();
     exportDateiWaehlen = [this] { return ExportDateiDialog(this); };
     SpielerdatenbankLaden();
     DatenbankFensterSetzen(0);

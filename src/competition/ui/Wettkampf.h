@@ -106,7 +106,9 @@ public:
     void BtnDatenbankHelpClick();
     void MDruckenClick();
     void MFormularClick();
-    void listenkomponente();
+    // The report component that prints and designs the player list, made
+    // with the window; its define-fields event hands out the rows.
+    std::unique_ptr<TL8_> LLTool;
     // One step of BtnZurueck (1) or BtnVor (2); stops at the first and the last row.
     void blaettern(int richtung);
     // FundzelleMarkieren: the found cell becomes current and blue.
@@ -211,9 +213,8 @@ private:
     QPoint m_dragStart;
 
     SpielerModell* m_modell = nullptr;
-    // The report component that prints and designs the player list, and
-    // the row it prints next.
-    std::unique_ptr<TL8_> LLTool;
+    void listenkomponente();
+    // The row the player list prints next.
     int DruckZeile = 0;
     SpielerDelegate* m_delegate = nullptr;
     int m_splitterY = -1;  // the splitter is being dragged from there

@@ -560,7 +560,6 @@ QString Spielerliste() { return QDir(Datenverzeichnis).filePath(QStringLiteral("
 // designer, else the cells of row DruckZeile.
 void TWettkampf::listenkomponente()
 {
-    if (LLTool) return;
     LLTool = std::make_unique<TL8_>();
     LLTool->setEigenschaft(L8Eigenschaft::SortVariables, 1);
     LLTool->EnableDefineVariablesEvent = true;
@@ -584,7 +583,6 @@ void TWettkampf::MDruckenClick()
         boxen().hinweis(QStringLiteral("Die Spielerdatenbank enthält keine Spieler."));
         return;
     }
-    listenkomponente();
     DruckZeile = 0;
     const int r = LLTool->Print(1, ProjekttypListe, Spielerliste(), false, AusgabeDrucker, 3, this,
                                 QStringLiteral("drucke Spielerdatenbank"), true, QString());
@@ -594,7 +592,6 @@ void TWettkampf::MDruckenClick()
 
 void TWettkampf::MFormularClick()
 {
-    listenkomponente();
     const int r = LLTool->Design(0, this, QStringLiteral("Formulardesign"), ProjekttypListe, Spielerliste(), false);
     if (r < 0 && r != BerichtAbgebrochen)
         boxen().hinweis(QStringLiteral("Der Formulardesigner kann nicht öffnen: %1").arg(LLTool->LlGetErrortext()));

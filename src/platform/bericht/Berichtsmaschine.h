@@ -72,7 +72,13 @@ using Berichtswerte = QList<Berichtswert>;
 // Notification ids of the moments of a print session. The callback gets
 // the id, a parameter (0 for these) and the record below; the result of
 // the object notification, when not 0, leaves the object off the page, the
-// others' results are not used.
+// others' results are not used. A handler may read and set options and
+// define values; a call that would move the session on, end or restart it,
+// close the job or open one of the engine's windows (LlPrint, LlPrintFields,
+// LlPrintFieldsEnd, LlPrintDeclareChartRow, LlPrintSetBoxText,
+// LlPrintSetOptionString, LlPrintOptionsDialog, LlPrint(WithBox)Start,
+// LlPrintEnd, LlJobClose, LlDefineLayout, LlSelectFileDlgTitleEx,
+// LlPreviewDisplay) returns -1 and leaves the session as it was.
 constexpr int NotizTabellenzeile = 10;  // a row of a list's table, after it went on the page
 constexpr int NotizTabellenfeld = 11;   // each cell of that row, left to right
 constexpr int NotizObjekt = 20;         // each object as it goes on a new page

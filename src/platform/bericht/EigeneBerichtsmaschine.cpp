@@ -79,6 +79,14 @@ QString Dokumentname(const QString& pfad)
     return QFileInfo(pfad).completeBaseName();
 }
 
+// The page's table, if it has one.
+const Berichtselement* TabelleVon(const Berichtsseite& seite)
+{
+    for (const Berichtselement& e : seite.elemente)
+        if (e.art == Berichtselement::Art::Tabelle) return &e;
+    return nullptr;
+}
+
 // Export.Path as the callers give it may end in a backslash.
 QString Exportordner(const QString& pfad)
 {
@@ -99,18 +107,30 @@ struct EigeneBerichtsmaschine::Daten {
     // the engine is working on.
     int imRueckruf = 0;
 
-    // The call and its result into the program's log while debugging.
-    int Spur(const QString& aufruf, int ergebnis) const
+    // The call and its result into the program's log while debugging; the
+    // call's text (from `aufruf()`) is made only then.
+    template <typename Aufruf>
+    int Spur(const Aufruf& aufruf, int ergebnis) const
     {
-        if (debug > 0) qCInfo(lcBerichtsmaschine).noquote() << aufruf << "=" << ergebnis;
+        if (debug > 0) qCInfo(lcBerichtsmaschine).noquote() << aufruf() << "=" << ergebnis;
         return ergebnis;
     }
 
+    // A call that a notification's handler may not make: it would move on,
+    // end or restart the session the engine is telling of, or open one of
+    // the engine's windows in the middle of it.
     bool Gesperrt(Job& j)
     {
         if (imRueckruf == 0) return false;
         j.fehlertext = QStringLiteral("Während einer Benachrichtigung geht das nicht.");
         return true;
+    }
+
+    // The job's callback wants the notification (its mask bit, if it has
+    // one, is set): only then is its record made.
+    static bool Hoert(const Job& j, int maske = 0)
+    {
+        return j.rueckruf && (maske == 0 || (j.optionen.value(OptionNotizmaske) & maske) != 0);
     }
 
     // The record of a moment of the job's session.
@@ -126,7 +146,7 @@ struct EigeneBerichtsmaschine::Daten {
     // Calls the job's callback (when its mask bit, if any, is set); its result.
     qintptr Melden(const Job& j, int id, Berichtsnotiz& n, int maske = 0)
     {
-        if (!j.rueckruf || (maske != 0 && (j.optionen.value(OptionNotizmaske) & maske) == 0)) return 0;
+        if (!Hoert(j, maske)) return 0;
         const Berichtsrueckruf rueckruf = j.rueckruf;  // the handler may register another
         ++imRueckruf;
         const qintptr r = rueckruf(id, 0, &n);
@@ -164,6 +184,7 @@ struct EigeneBerichtsmaschine::Daten {
 
     int DruckStarten(Job& j, int typ, const QString& projektdatei, int optionen, int boxtyp, QWidget* eltern,
                      const QString& titel);
+    void ZeileMelden(Job& j, const Sitzung& s, qsizetype zeilenVorher);
     int Senden(Job& j, Sitzung& s);
 };
 
@@ -215,9 +236,32 @@ int EigeneBerichtsmaschine::Daten::DruckStarten(Job& j, int typ, const QString& 
     j.sitzung = std::move(s);
     j.fehlertext.clear();
     if (j.sitzung->box) berichtsoberflaeche().fortschrittOeffnen(eltern, titel);
-    Berichtsnotiz n = Notiz(j, *j.sitzung);
-    Melden(j, NotizProjekt, n, NotizmaskeProjekt);
+    if (Hoert(j, NotizmaskeProjekt)) {
+        Berichtsnotiz n = Notiz(j, *j.sitzung);
+        Melden(j, NotizProjekt, n, NotizmaskeProjekt);
+    }
     return BerichtOk;
+}
+
+// The row that went on the page last, then each of its cells: when the
+// table has a row more than `zeilenVorher`.
+void EigeneBerichtsmaschine::Daten::ZeileMelden(Job& j, const Sitzung& s, qsizetype zeilenVorher)
+{
+    const Berichtselement* tabelle = TabelleVon(s.seiten.constLast());
+    if (!tabelle || tabelle->zeilen.size() <= zeilenVorher) return;
+    // Copies: the record is the handler's to change.
+    const QStringList zellen = tabelle->zeilen.last();
+    const QList<Tabellenspalte> spalten = tabelle->spalten;
+    Berichtsnotiz zeile = Notiz(j, s);
+    zeile.zeile = int(tabelle->zeilen.size());
+    Melden(j, NotizTabellenzeile, zeile);
+    for (int i = 0; i < zellen.size(); ++i) {
+        Berichtsnotiz feld = zeile;
+        feld.spalte = i;
+        feld.feld = i < spalten.size() ? spalten[i].titel : QString();
+        feld.wert = zellen[i];
+        Melden(j, NotizTabellenfeld, feld);
+    }
 }
 
 int EigeneBerichtsmaschine::Daten::Senden(Job& j, Sitzung& s)
@@ -273,7 +317,7 @@ EigeneBerichtsmaschine::~EigeneBerichtsmaschine() = default;
 
 int EigeneBerichtsmaschine::LlJobOpen(int sprache)
 {
-    const QString aufruf = QStringLiteral("LlJobOpen(%1)").arg(sprache);
+    const auto aufruf = [&] { return QStringLiteral("LlJobOpen(%1)").arg(sprache); };
     if (sprache < -1 || sprache > SpracheHoechste) return d->Spur(aufruf, BerichtSpracheFehlt);
     const int handle = d->naechsterJob++;
     d->jobs.emplace(handle, Job{});
@@ -282,7 +326,7 @@ int EigeneBerichtsmaschine::LlJobOpen(int sprache)
 
 void EigeneBerichtsmaschine::LlJobClose(int job)
 {
-    d->Spur(QStringLiteral("LlJobClose(%1)").arg(job), 0);
+    d->Spur([&] { return QStringLiteral("LlJobClose(%1)").arg(job); }, 0);
     if (Job* j = d->job(job)) {
         if (d->Gesperrt(*j)) return;
         Daten::SitzungVerwerfen(*j);
@@ -292,7 +336,9 @@ void EigeneBerichtsmaschine::LlJobClose(int job)
 
 int EigeneBerichtsmaschine::LlSetOption(int job, int id, int wert)
 {
-    const QString aufruf = QStringLiteral("LlSetOption(%1, %2, %3)").arg(job).arg(id).arg(wert);
+    const auto aufruf = [&] {
+        return QStringLiteral("LlSetOption(%1, %2, %3)").arg(job).arg(id).arg(wert);
+    };
     Job* j = d->job(job);
     if (!j) return d->Spur(aufruf, BerichtFehler);
     j->optionen.insert(id, wert);
@@ -348,7 +394,7 @@ int EigeneBerichtsmaschine::LlSelectFileDlgTitleEx(int job, QWidget* eltern, con
                                                    QString& datei, int laenge)
 {
     Job* j = d->job(job);
-    if (!j) return BerichtFehler;
+    if (!j || d->Gesperrt(*j)) return BerichtFehler;
     QString wahl = datei;
     const int r = berichtsoberflaeche().dateiWaehlen(eltern, titel, typ, wahl);
     if (r == BerichtOk) datei = wahl.left(std::max(0, laenge));
@@ -359,7 +405,7 @@ int EigeneBerichtsmaschine::LlDefineLayout(int job, QWidget* eltern, const QStri
                                            const QString& projekt)
 {
     Job* j = d->job(job);
-    if (!j) return BerichtFehler;
+    if (!j || d->Gesperrt(*j)) return BerichtFehler;
     const int r = berichtsoberflaeche().entwerfen(eltern, titel, typ, projekt, j->variablen, j->felder);
     j->fehlertext = r < 0 && r != BerichtAbgebrochen ? QStringLiteral("Der Formulardesigner ist nicht verfügbar.")
                                                       : QString();
@@ -369,12 +415,14 @@ int EigeneBerichtsmaschine::LlDefineLayout(int job, QWidget* eltern, const QStri
 int EigeneBerichtsmaschine::LlPrintWithBoxStart(int job, int typ, const QString& projekt, int optionen, int boxtyp,
                                                 QWidget* eltern, const QString& titel)
 {
-    const QString aufruf = QStringLiteral("LlPrintWithBoxStart(%1, %2, %3, 0x%4, %5)")
-                               .arg(job)
-                               .arg(typ)
-                               .arg(projekt)
-                               .arg(optionen, 0, 16)
-                               .arg(boxtyp);
+    const auto aufruf = [&] {
+        return QStringLiteral("LlPrintWithBoxStart(%1, %2, %3, 0x%4, %5)")
+            .arg(job)
+            .arg(typ)
+            .arg(projekt)
+            .arg(optionen, 0, 16)
+            .arg(boxtyp);
+    };
     Job* j = d->job(job);
     if (!j) return d->Spur(aufruf, BerichtFehler);
     return d->Spur(aufruf, d->DruckStarten(*j, typ, projekt, optionen, boxtyp, eltern, titel));
@@ -382,8 +430,9 @@ int EigeneBerichtsmaschine::LlPrintWithBoxStart(int job, int typ, const QString&
 
 int EigeneBerichtsmaschine::LlPrintStart(int job, int typ, const QString& projekt, int optionen, int /*reserviert*/)
 {
-    const QString aufruf =
-        QStringLiteral("LlPrintStart(%1, %2, %3, 0x%4)").arg(job).arg(typ).arg(projekt).arg(optionen, 0, 16);
+    const auto aufruf = [&] {
+        return QStringLiteral("LlPrintStart(%1, %2, %3, 0x%4)").arg(job).arg(typ).arg(projekt).arg(optionen, 0, 16);
+    };
     Job* j = d->job(job);
     if (!j) return d->Spur(aufruf, BerichtFehler);
     return d->Spur(aufruf, d->DruckStarten(*j, typ, projekt, optionen, 0, nullptr, {}));
@@ -392,7 +441,7 @@ int EigeneBerichtsmaschine::LlPrintStart(int job, int typ, const QString& projek
 int EigeneBerichtsmaschine::LlPrintOptionsDialog(int job, QWidget* eltern, const QString& text)
 {
     Job* j = d->job(job);
-    if (!j) return BerichtFehler;
+    if (!j || d->Gesperrt(*j)) return BerichtFehler;
     int kopien = std::clamp(j->druckoptionen.value(DruckoptionKopien), 1, KopienHoechstens);
     const int r = berichtsoberflaeche().druckoptionen(eltern, j->sitzung ? Dokumentname(j->sitzung->projektdatei) : text, kopien);
     if (r != BerichtOk) return r;
@@ -417,7 +466,9 @@ int EigeneBerichtsmaschine::LlPrintGetPrinterInfo(int job, QString& drucker, QSt
 
 int EigeneBerichtsmaschine::LlPrintSetOption(int job, int id, int wert)
 {
-    const QString aufruf = QStringLiteral("LlPrintSetOption(%1, %2, %3)").arg(job).arg(id).arg(wert);
+    const auto aufruf = [&] {
+        return QStringLiteral("LlPrintSetOption(%1, %2, %3)").arg(job).arg(id).arg(wert);
+    };
     Job* j = d->job(job);
     if (!j) return d->Spur(aufruf, BerichtFehler);
     j->druckoptionen.insert(id, wert);
@@ -433,7 +484,7 @@ int EigeneBerichtsmaschine::LlPrintGetOption(int job, int id)
 int EigeneBerichtsmaschine::LlPrintSetOptionString(int job, int id, const QString& text)
 {
     Job* j = d->job(job);
-    if (!j) return BerichtFehler;
+    if (!j || d->Gesperrt(*j)) return BerichtFehler;
     Sitzung* s = d->sitzung(*j);
     if (!s) return BerichtFehler;
     if (id != DruckoptionExport || (text != ExportHtml && text != ExportJpeg))
@@ -445,15 +496,18 @@ int EigeneBerichtsmaschine::LlPrintSetOptionString(int job, int id, const QStrin
 int EigeneBerichtsmaschine::LlPrintSetBoxText(int job, const QString& text, int prozent)
 {
     Job* j = d->job(job);
-    if (!j) return BerichtFehler;
+    if (!j || d->Gesperrt(*j)) return BerichtFehler;
     Sitzung* s = d->sitzung(*j);
     if (!s) return BerichtFehler;
     if (s->abgebrochen) return BerichtAbgebrochen;
-    Berichtsnotiz n = d->Notiz(*j, *s);
-    n.prozent = std::clamp(prozent, 0, 100);
-    n.text = text;
-    d->Melden(*j, NotizFortschritt, n);
-    if (s->box && !berichtsoberflaeche().fortschritt(text, std::clamp(prozent, 0, 100))) {
+    prozent = std::clamp(prozent, 0, 100);
+    if (Daten::Hoert(*j)) {
+        Berichtsnotiz n = d->Notiz(*j, *s);
+        n.prozent = prozent;
+        n.text = text;
+        d->Melden(*j, NotizFortschritt, n);
+    }
+    if (s->box && !berichtsoberflaeche().fortschritt(text, prozent)) {
         s->abgebrochen = true;
         return Daten::Fehler(*j, BerichtAbgebrochen, QStringLiteral("Der Druck wurde abgebrochen."));
     }
@@ -462,9 +516,9 @@ int EigeneBerichtsmaschine::LlPrintSetBoxText(int job, const QString& text, int 
 
 int EigeneBerichtsmaschine::LlPrint(int job)
 {
-    const QString aufruf = QStringLiteral("LlPrint(%1)").arg(job);
+    const auto aufruf = [&] { return QStringLiteral("LlPrint(%1)").arg(job); };
     Job* j = d->job(job);
-    if (!j) return d->Spur(aufruf, BerichtFehler);
+    if (!j || d->Gesperrt(*j)) return d->Spur(aufruf, BerichtFehler);
     Sitzung* s = d->sitzung(*j);
     if (!s) return d->Spur(aufruf, BerichtFehler);
     if (s->abgebrochen) return d->Spur(aufruf, BerichtAbgebrochen);
@@ -473,23 +527,31 @@ int EigeneBerichtsmaschine::LlPrint(int job)
                                                                      .arg(SeitenHoechstens)));
     // The page, then each of its objects; an object whose handler answers
     // other than 0 stays off the page.
-    Berichtsnotiz seite = d->Notiz(*j, *s);
-    seite.seite += 1;
-    d->Melden(*j, NotizSeite, seite, NotizmaskeSeite);
-    const Objektfilter zeigen = [&](int index, const Projektobjekt& o) {
-        Berichtsnotiz n = seite;
-        n.objekt = index;
-        n.objektart = ObjektartName(o.art);
-        return d->Melden(*j, NotizObjekt, n, NotizmaskeObjekt) == 0;
-    };
+    const int nummer = int(s->seiten.size()) + 1;
+    if (Daten::Hoert(*j, NotizmaskeSeite)) {
+        Berichtsnotiz seite = d->Notiz(*j, *s);
+        seite.seite = nummer;
+        d->Melden(*j, NotizSeite, seite, NotizmaskeSeite);
+    }
+    Objektfilter zeigen;
+    if (Daten::Hoert(*j, NotizmaskeObjekt)) {
+        zeigen = [&](int index, const Projektobjekt& o) {
+            Berichtsnotiz n = d->Notiz(*j, *s);
+            n.seite = nummer;
+            n.objekt = index;
+            n.objektart = ObjektartName(o.art);
+            return d->Melden(*j, NotizObjekt, n, NotizmaskeObjekt) == 0;
+        };
+    }
     s->seiten.append(SeiteBeginnen(s->projekt, Werte(j->variablen), zeigen));
     return d->Spur(aufruf, BerichtOk);
 }
 
 int EigeneBerichtsmaschine::LlPrintFields(int job)
 {
+    const auto aufruf = [&] { return QStringLiteral("LlPrintFields(%1)").arg(job); };
     Job* j = d->job(job);
-    if (!j) return BerichtFehler;
+    if (!j || d->Gesperrt(*j)) return BerichtFehler;
     Sitzung* s = d->sitzung(*j);
     if (!s) return BerichtFehler;
     if (s->abgebrochen) return BerichtAbgebrochen;
@@ -498,43 +560,29 @@ int EigeneBerichtsmaschine::LlPrintFields(int job)
         if (r != BerichtOk) return r;
     }
     Berichtsseite& seite = s->seiten.last();
-    const auto tabelle = std::find_if(seite.elemente.cbegin(), seite.elemente.cend(), [](const Berichtselement& e) {
-        return e.art == Berichtselement::Art::Tabelle;
-    });
-    const qsizetype zeilenVorher = tabelle == seite.elemente.cend() ? 0 : tabelle->zeilen.size();
-    if (!ZeileAnfuegen(seite, s->projekt, Werte(j->felder)))
-        return d->Spur(QStringLiteral("LlPrintFields(%1)").arg(job), BerichtSeiteVoll);
-    if (tabelle != seite.elemente.cend() && tabelle->zeilen.size() > zeilenVorher) {
-        // The row on the page, then each of its cells.
-        const QStringList zellen = tabelle->zeilen.last();
-        const QList<Tabellenspalte> spalten = tabelle->spalten;
-        Berichtsnotiz zeile = d->Notiz(*j, *s);
-        zeile.zeile = int(tabelle->zeilen.size());
-        d->Melden(*j, NotizTabellenzeile, zeile);
-        for (int i = 0; i < zellen.size(); ++i) {
-            Berichtsnotiz feld = zeile;
-            feld.spalte = i;
-            feld.feld = i < spalten.size() ? spalten[i].titel : QString();
-            feld.wert = zellen[i];
-            d->Melden(*j, NotizTabellenfeld, feld);
-        }
-    }
-    return d->Spur(QStringLiteral("LlPrintFields(%1)").arg(job), BerichtOk);
+    const bool melden = Daten::Hoert(*j);
+    const Berichtselement* tabelle = melden ? TabelleVon(seite) : nullptr;
+    const qsizetype zeilenVorher = tabelle ? tabelle->zeilen.size() : 0;
+    if (!ZeileAnfuegen(seite, s->projekt, Werte(j->felder))) return d->Spur(aufruf, BerichtSeiteVoll);
+    if (melden) d->ZeileMelden(*j, *s, zeilenVorher);
+    return d->Spur(aufruf, BerichtOk);
 }
 
 int EigeneBerichtsmaschine::LlPrintFieldsEnd(int job)
 {
-    return d->job(job) ? BerichtOk : BerichtFehler;
+    Job* j = d->job(job);
+    return !j || d->Gesperrt(*j) ? BerichtFehler : BerichtOk;
 }
 
 int EigeneBerichtsmaschine::LlPrintDeclareChartRow(int job, int /*art*/)
 {
-    return d->job(job) ? BerichtOk : BerichtFehler;
+    Job* j = d->job(job);
+    return !j || d->Gesperrt(*j) ? BerichtFehler : BerichtOk;
 }
 
 int EigeneBerichtsmaschine::LlPrintEnd(int job, int /*seiten*/)
 {
-    const QString aufruf = QStringLiteral("LlPrintEnd(%1)").arg(job);
+    const auto aufruf = [&] { return QStringLiteral("LlPrintEnd(%1)").arg(job); };
     Job* j = d->job(job);
     if (!j || d->Gesperrt(*j)) return d->Spur(aufruf, BerichtFehler);
     if (!d->sitzung(*j)) return d->Spur(aufruf, BerichtFehler);
@@ -558,7 +606,7 @@ int EigeneBerichtsmaschine::LlPreviewDisplay(int job, const QString& projekt, co
                                              QWidget* eltern)
 {
     Job* j = d->job(job);
-    if (!j) return BerichtFehler;
+    if (!j || d->Gesperrt(*j)) return BerichtFehler;
     if (j->vorschauseiten.isEmpty())
         return Daten::Fehler(*j, BerichtFehler, QStringLiteral("Es gibt keine Seiten für die Vorschau."));
     const int r = berichtsoberflaeche().vorschauZeigen(eltern, Dateiname(projekt), j->vorschauseiten);
@@ -592,7 +640,7 @@ QString EigeneBerichtsmaschine::LlGetErrortext(int job)
 
 int EigeneBerichtsmaschine::LlSetNotificationCallback(int job, Berichtsrueckruf rueckruf)
 {
-    const QString aufruf = QStringLiteral("LlSetNotificationCallback(%1)").arg(job);
+    const auto aufruf = [&] { return QStringLiteral("LlSetNotificationCallback(%1)").arg(job); };
     Job* j = d->job(job);
     if (!j) return d->Spur(aufruf, BerichtFehler);
     j->rueckruf = std::move(rueckruf);
@@ -603,7 +651,7 @@ void EigeneBerichtsmaschine::LlSetDlgboxMode(int modus)
 {
     // The dialogs are the desktop's own: the style is kept for whoever asks.
     d->dialogModus = modus;
-    d->Spur(QStringLiteral("LlSetDlgboxMode(0x%1)").arg(modus, 0, 16), 0);
+    d->Spur([&] { return QStringLiteral("LlSetDlgboxMode(0x%1)").arg(modus, 0, 16); }, 0);
 }
 
 int EigeneBerichtsmaschine::LlGetDlgboxMode() { return d->dialogModus; }
@@ -611,7 +659,7 @@ int EigeneBerichtsmaschine::LlGetDlgboxMode() { return d->dialogModus; }
 void EigeneBerichtsmaschine::LlSetDebug(int wert)
 {
     d->debug = wert;
-    d->Spur(QStringLiteral("LlSetDebug(%1)").arg(wert), 0);
+    d->Spur([&] { return QStringLiteral("LlSetDebug(%1)").arg(wert); }, 0);
 }
 
 QString Vorschaudatei(const QString& projekt)

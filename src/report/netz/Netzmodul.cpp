@@ -483,7 +483,8 @@ void Netzmodul::liveSenden(TWettkampfDaten& w, const FtpZugang& zugang, const QS
         QString fehler;
         if (datei.lokal.isEmpty()) fehler = QStringLiteral("kein temporärer Ordner");
         if (!fehler.isEmpty() ||
-            ProjektExportieren(u.projekt, QStringLiteral("HTML"), datei.lokal, w, &fehler) != BerichtOk) {
+            ProjektExportieren(Berichtskomponente(), u.projekt, QStringLiteral("HTML"), datei.lokal, w, &fehler) !=
+                BerichtOk) {
             FtpStatus(QStringLiteral("Kein Live-Ergebnis gesendet: %1").arg(fehler));
             return;
         }

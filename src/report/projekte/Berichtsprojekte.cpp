@@ -5,8 +5,38 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <memory>
 
 int LetztesBerichtsergebnis = 0;
+
+namespace {
+
+std::unique_ptr<TL8_>& Komponente()
+{
+    // The engine first: statics go in reverse order, so the component
+    // closes its job while the engine is still there.
+    berichtsmaschine();
+    static std::unique_ptr<TL8_> komponente;
+    return komponente;
+}
+
+}  // namespace
+
+TL8_& Berichtskomponente()
+{
+    std::unique_ptr<TL8_>& k = Komponente();
+    if (!k) {
+        k = std::make_unique<TL8_>();
+        k->setEigenschaft(L8Eigenschaft::SortVariables, TL8_::Yes);
+        k->EnableDefineVariablesEvent = true;
+        k->EnableDefineFieldsEvent = true;
+        k->OnDefineVariables = BerichtsvariablenEreignis([] { return AktWettkampf; });
+        k->OnDefineFields = k->OnDefineVariables;
+    }
+    return *k;
+}
+
+void BerichtskomponenteZuruecksetzen() { Komponente().reset(); }
 
 QString ProjektdateiVon(int index)
 {
@@ -43,10 +73,18 @@ int Fehler(TL8_& ll, int r, QString* fehler)
     return r;
 }
 
+// Another session of the component is under way.
+int Beschaeftigt(QString* fehler)
+{
+    if (fehler) *fehler = QStringLiteral("Die Berichtsausgabe ist mit einem anderen Formular beschäftigt.");
+    return BerichtFehler;
+}
+
 }  // namespace
 
 int ProjektVorschauErstellen(TL8_& ll, QWidget* eltern, const QString& projekt, const TWettkampfDaten* w)
 {
+    const TL8_::Lauf lauf(ll);
     const QString text = QStringLiteral("erstelle Formular ") + Dateiname(projekt);
     ll.LlDefineVariableStart();
     VariablenDefinieren(ll, LLVariablenBeispiel());
@@ -59,24 +97,20 @@ int ProjektVorschauErstellen(TL8_& ll, QWidget* eltern, const QString& projekt, 
     return r != 0 ? r : ende;
 }
 
-int ProjektDrucken(QWidget* eltern, const QString& projekt, int optionen, int kopien, const TWettkampfDaten& w,
-                   QString* fehler)
+int ProjektDrucken(TL8_& ll, QWidget* eltern, const QString& projekt, int optionen, int kopien, QString* fehler)
 {
-    TL8_ ll;
-    ll.EnableDefineVariablesEvent = true;
-    ll.EnableDefineFieldsEvent = true;
-    ll.OnDefineVariables = BerichtsvariablenEreignis([&w] { return &w; });
-    ll.OnDefineFields = ll.OnDefineVariables;
+    if (ll.Belegt()) return Beschaeftigt(fehler);
     ll.LlPrintSetOption(DruckoptionKopien, kopien);
     const int r = ll.Print(1, ProjekttypKarte, projekt, false, optionen, 3, eltern,
                            QStringLiteral("drucke Formular ") + Dateiname(projekt), true, QString());
     return Fehler(ll, r, fehler);
 }
 
-int ProjektExportieren(const QString& projekt, const QString& format, const QString& datei,
+int ProjektExportieren(TL8_& ll, const QString& projekt, const QString& format, const QString& datei,
                        const TWettkampfDaten& w, QString* fehler)
 {
-    TL8_ ll;
+    if (ll.Belegt()) return Beschaeftigt(fehler);
+    const TL8_::Lauf lauf(ll);
     const QFileInfo ziel(datei);
     ll.LlXSetParameter(1, format, QStringLiteral("Export.File"), ziel.fileName());
     ll.LlXSetParameter(1, format, QStringLiteral("Export.Path"), ziel.absolutePath() + QLatin1Char('/'));

@@ -459,6 +459,7 @@ void TL8_::Zuruecksetzen(bool mehrseitig, bool kopfSpaeter)
 int TL8_::Design(int UserData, QWidget* ParentHandle, const QString& Title, int ProjectType,
                  const QString& ProjectName, bool ShowFileSelect)
 {
+    const Lauf lauf(*this);
     QString projekt = ProjectName;
     if (ShowFileSelect) {
         const int r = m_maschine.LlSelectFileDlgTitleEx(m_job, ParentHandle, QString(), ProjectType & 0x800F,
@@ -479,6 +480,7 @@ int TL8_::Print(int UserData, int ProjectType, const QString& ProjectName, bool 
                 int BoxType, QWidget* ParentHandle, const QString& Title, bool ShowPrintOptions,
                 const QString& TempPath)
 {
+    const Lauf lauf(*this);
     const bool mehrseitig = Eigenschaft(E::AutoMultipage) != 0;
     const bool kopfSpaeter = Eigenschaft(E::DelayTableHeader) != 0;
     const bool einzeln = ProjectType == ProjekttypEtikett || ProjectType == ProjekttypKarte;

@@ -207,6 +207,22 @@ public:
 
     int hLlJob() const { return m_job; }
 
+    // A print session or the designer of this component is under way: Print
+    // and Design hold it, a caller's own session through the wrappers holds
+    // a Lauf. A second session on the same job would end the first one's,
+    // and timers tick in the dialogs and the progress box of a session.
+    bool Belegt() const { return m_laeufe > 0; }
+    class Lauf {
+    public:
+        explicit Lauf(TL8_& l) : m_l(l) { ++m_l.m_laeufe; }
+        ~Lauf() { --m_l.m_laeufe; }
+        Lauf(const Lauf&) = delete;
+        Lauf& operator=(const Lauf&) = delete;
+
+    private:
+        TL8_& m_l;
+    };
+
     // The option properties: enumerations and codes as their ordinals,
     // switches 1 (Yes) and 0 (No).
     int Eigenschaft(L8Eigenschaft e);
@@ -259,4 +275,5 @@ private:
     std::array<int, L8EigenschaftAnzahl> m_gemerkt{};  // the cached values and the event flags
     int m_dialogBasis = 0;
     int m_dialogFlaggen = 0;
+    int m_laeufe = 0;
 };

@@ -36,9 +36,9 @@ bool FormularWeg(int index)
     return false;
 }
 
-// The project of layout `index` on the printer or the fax printer; a
-// missing project file prints nothing.
-void ProjektAusgeben(QWidget* eltern, int index, int optionen, int kopien, const TWettkampfDaten& w)
+// The project of layout `index` on the printer or the fax printer, filled
+// with the current match; a missing project file prints nothing.
+void ProjektAusgeben(QWidget* eltern, int index, int optionen, int kopien)
 {
     const QString datei = ProjektdateiVon(index);
     if (datei.isEmpty() || !QFileInfo::exists(datei)) {
@@ -46,7 +46,7 @@ void ProjektAusgeben(QWidget* eltern, int index, int optionen, int kopien, const
         return;
     }
     QString fehler;
-    LetztesBerichtsergebnis = ProjektDrucken(eltern, datei, optionen, kopien, w, &fehler);
+    LetztesBerichtsergebnis = ProjektDrucken(Berichtskomponente(), eltern, datei, optionen, kopien, &fehler);
     if (!fehler.isEmpty()) boxen().hinweis(QStringLiteral("Spielbericht nicht gedruckt: %1").arg(fehler));
 }
 
@@ -147,7 +147,7 @@ void SpielberichtDrucken(QWidget* eltern, int index)
     }
     if (!FormularWeg(index)) return;
     if (weg == Berichtsweg::Projekt) {
-        ProjektAusgeben(eltern, index, AusgabeDrucker, BerichtKopien(Einst.Kopien), *w);
+        ProjektAusgeben(eltern, index, AusgabeDrucker, BerichtKopien(Einst.Kopien));
         return;
     }
 
@@ -167,7 +167,7 @@ void SpielberichtFaxen(QWidget* eltern, int index)
     TWettkampfDaten* w = AktWettkampf;
     if (!w) return;
     if (BerichtswegWaehlen(index, false) == Berichtsweg::Projekt) {
-        ProjektAusgeben(eltern, index, AusgabeFax, 1, *w);
+        ProjektAusgeben(eltern, index, AusgabeFax, 1);
         return;
     }
 
@@ -216,7 +216,8 @@ void SpielberichtMailen(QWidget*, int index)
         if (!datei.isEmpty() && QFileInfo::exists(datei)) {
             anhang = QDir(Datenverzeichnis).filePath(QStringLiteral("Spielbericht.jpg"));
             QString grund;
-            if (ProjektExportieren(datei, QStringLiteral("PICTURE_JPEG"), anhang, *w, &grund) != BerichtOk) {
+            if (ProjektExportieren(Berichtskomponente(), datei, QStringLiteral("PICTURE_JPEG"), anhang, *w, &grund) !=
+                BerichtOk) {
                 BerichtStatus(MailFehler(grund));
                 return;
             }

@@ -116,12 +116,7 @@ TSpFormular::TSpFormular(QWidget* parent) : QDialog(parent)
                              LeereHoehe + 2 * PAnsicht->frameWidth() + 4);
 
     LLView = Benannt(new TBerichtsvorschau, "LLView");
-    LLTool = std::make_unique<TL8_>();
-    LLTool->setEigenschaft(L8Eigenschaft::SortVariables, 1);
-    LLTool->EnableDefineVariablesEvent = true;
-    LLTool->EnableDefineFieldsEvent = true;
-    LLTool->OnDefineVariables = BerichtsvariablenEreignis([] { return AktWettkampf; });
-    LLTool->OnDefineFields = LLTool->OnDefineVariables;
+    LLTool = &Berichtskomponente();
 
     SAnsicht = Benannt(new QStackedWidget(this), "SAnsicht");
     SAnsicht->addWidget(PAnsicht);

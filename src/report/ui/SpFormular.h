@@ -50,8 +50,9 @@ public:
     QPushButton* BtnZurueck;
     QLabel* LStatus;
     QAction* PopupColorGround;
-    // The report component of the preview and the designer.
-    std::unique_ptr<TL8_> LLTool;
+    // The report component (Berichtskomponente()): preview, designer, print,
+    // fax and the exports all go through it, and it outlives the window.
+    TL8_* LLTool;
 
 protected:
     void showEvent(QShowEvent* event) override;

@@ -14,7 +14,9 @@
 #include "support/Klicken.h"
 #include "support/Pdf.h"
 #include "core/ui/Drucker.h"
+#include "platform/bericht/Berichtsoberflaeche.h"
 #include "platform/bericht/Berichtsprojekt.h"
+#include "report/projekte/L8.h"
 #include "platform/bericht/ui/QtBerichtsoberflaeche.h"
 
 #include <QAction>
@@ -634,3 +636,46 @@ TEST_F(Datenbankfenster, PrintedListBreaksAcrossPagesWithItsHeader)
     EXPECT_TRUE(seiten.first().contains(QStringLiteral("Spieler 01")));
     EXPECT_TRUE(seiten.last().contains(QStringLiteral("Spieler 60")));
 }
+
+// The window's own report component prints the list: the page notifications
+// (job option 6) and the page handler set on it before any print reach
+// every page. 60 players, 45 rows a page (a 258 mm table of 5.5 mm rows
+// under a header of one row): two pages.
+TEST_F(Datenbankfenster, ThePlayerListPrintsThroughTheWindowsComponent)
+{
+    struct Drucker final : Berichtsoberflaeche {
+        QList<int> seiten;
+        int drucken(const QList<Berichtsseite>& s, const QString&, int, QString*) override
+        {
+            seiten << int(s.size());
+            return BerichtOk;
+        }
+    } drucker;
+    QTemporaryDir daten;
+    ASSERT_TRUE(daten.isValid());
+    const QString altDaten = Datenverzeichnis;
+    Datenverzeichnis = daten.path();
+    QFile projekt(daten.filePath(QStringLiteral("Spielerdaten.lst")));
+    ASSERT_TRUE(projekt.open(QIODevice::WriteOnly) && projekt.write(StandardProjekt(Projektart::Liste)) > 0);
+    projekt.close();
+    std::vector<SpielerZeile> zeilen;
+    for (int i = 1; i <= 60; ++i) {
+        const std::string name = "Spieler " + std::to_string(i);
+        zeilen.push_back(ZeileMit({{0, "KSC Ahorn"}, {1, name.c_str()}}));
+    }
+    Spielerdatenbank().setZeilen(zeilen);
+
+    ASSERT_TRUE(fensterW->LLTool);
+    QList<int> gemeldet;
+    fensterW->LLTool->setEigenschaft(L8Eigenschaft::EnablePageEvent, TL8_::Yes);
+    fensterW->LLTool->OnPage = [&](TL8_&, Berichtsnotiz* n) { gemeldet << n->seite; };
+    BerichtsoberflaecheSetzen(&drucker);
+    skriptBoxen().gezeigt.clear();
+    fensterW->MDrucken->trigger();
+    BerichtsoberflaecheSetzen(nullptr);
+    Datenverzeichnis = altDaten;
+    EXPECT_TRUE(skriptBoxen().gezeigt.isEmpty()) << skriptBoxen().gezeigt.join('\n').toStdString();
+    EXPECT_EQ(drucker.seiten, QList<int>{2});
+    EXPECT_EQ(gemeldet, (QList<int>{1, 2}));
+}
+

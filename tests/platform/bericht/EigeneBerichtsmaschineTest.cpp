@@ -562,6 +562,141 @@ TEST_F(EigeneBerichtsmaschineTest, AHandlerCannotEndTheSessionItIsToldOf)
     EXPECT_EQ(ui.gedruckt.first().elemente.last().zeilen.size(), 3);
 }
 
+// Every field of a record: "id seite objekt/art zeile spalte:feld=wert
+// prozent%text name vorschau projekt" (L the list, K the card).
+QString Felder(int id, const Berichtsnotiz& n, const QString& liste, const QString& karte)
+{
+    const QString projekt = n.projekt == liste ? "L" : n.projekt == karte ? "K" : n.projekt;
+    return QStringLiteral("%1 s%2 o%3/%4 z%5 %6:%7=%8 %9%%10 n%11 v%12 %13")
+        .arg(id)
+        .arg(n.seite)
+        .arg(n.objekt)
+        .arg(n.objektart)
+        .arg(n.zeile)
+        .arg(n.spalte)
+        .arg(n.feld, n.wert)
+        .arg(n.prozent)
+        .arg(n.text, n.name)
+        .arg(n.vorschau ? 1 : 0)
+        .arg(projekt);
+}
+
+TEST_F(EigeneBerichtsmaschineTest, NotificationRecordsCarryEveryField)
+{
+    QStringList notizen;
+    m.LlSetNotificationCallback(job, [&](int id, int, Berichtsnotiz* n) -> qintptr {
+        notizen << Felder(id, *n, liste, karte);
+        return 0;
+    });
+    m.LlSetOption(job, OptionNotizmaske, NotizmaskeSeite | NotizmaskeProjekt | NotizmaskeObjekt);
+
+    // A list for the preview window (print option 13 = 2) on the printer's
+    // destination: every record says preview; the cells their columns.
+    m.LlPrintSetOption(job, DruckoptionZiel, ZielVorschau);
+    ASSERT_EQ(listeDrucken(1), 0);
+    EXPECT_EQ(notizen, (QStringList{
+                           "22 s0 o-1/ z0 -1:= 0% n v1 L",
+                           "21 s1 o-1/ z0 -1:= 0% n v1 L",
+                           "20 s1 o0/text z0 -1:= 0% n v1 L",
+                           "20 s1 o1/tabelle z0 -1:= 0% n v1 L",
+                           "37 s1 o-1/ z0 -1:= 100%Laser n v1 L",
+                           "10 s1 o-1/ z1 -1:= 0% n v1 L",
+                           "11 s1 o-1/ z1 0:Name=Spieler 1 0% n v1 L",
+                           "11 s1 o-1/ z1 1:Pass=1001 0% n v1 L",
+                       }));
+
+    // The progress: its text, and its percent within 0..100.
+    m.LlPrintSetOption(job, DruckoptionZiel, 0);
+    ASSERT_EQ(m.LlPrintStart(job, ProjekttypKarte, karte, AusgabeDrucker, 0), 0);
+    notizen.clear();
+    for (int prozent : {150, -5, 0, 100, 37}) m.LlPrintSetBoxText(job, QStringLiteral("Seite %1").arg(prozent), prozent);
+    EXPECT_EQ(notizen, (QStringList{"37 s0 o-1/ z0 -1:= 100%Seite 150 n v0 K", "37 s0 o-1/ z0 -1:= 0%Seite -5 n v0 K",
+                                    "37 s0 o-1/ z0 -1:= 0%Seite 0 n v0 K", "37 s0 o-1/ z0 -1:= 100%Seite 100 n v0 K",
+                                    "37 s0 o-1/ z0 -1:= 37%Seite 37 n v0 K"}));
+    m.LlPrintEnd(job, 0);
+
+    // Each mask bit alone lets its own notifications through, no other.
+    const struct {
+        int maske;
+        QStringList soll;
+    } masken[] = {
+        {NotizmaskeSeite, {"21 s1 o-1/ z0 -1:= 0% n v0 K"}},
+        {NotizmaskeObjekt, {"20 s1 o0/text z0 -1:= 0% n v0 K"}},
+        {NotizmaskeProjekt, {"22 s0 o-1/ z0 -1:= 0% n v0 K"}},
+        {0, {}},
+    };
+    for (const auto& f : masken) {
+        m.LlSetOption(job, OptionNotizmaske, f.maske);
+        notizen.clear();
+        ASSERT_EQ(karteDrucken(AusgabeDrucker, "Nord"), 0);
+        EXPECT_EQ(notizen, f.soll) << f.maske;
+    }
+}
+
+// From inside a notification the calls that would move the session on, end
+// it or open a window return the engine's error and do nothing; reading
+// and setting options and defining values work.
+TEST_F(EigeneBerichtsmaschineTest, AHandlerMayNotDriveTheSessionOrOpenWindows)
+{
+    ui.gewaehlt = "/daten/anders.crd";
+    // Pages kept for the preview window, which the handler may not show.
+    m.LlPrintSetOption(job, DruckoptionZiel, ZielVorschau);
+    ASSERT_EQ(karteDrucken(AusgabeDrucker, "Nord"), 0);
+    m.LlPrintSetOption(job, DruckoptionZiel, 0);
+    ui.ereignisse.clear();
+    QStringList gesperrt, erlaubt;
+    bool einmal = true;
+    m.LlSetNotificationCallback(job, [&](int id, int, Berichtsnotiz*) -> qintptr {
+        if (id != NotizFortschritt || !einmal) return 0;
+        einmal = false;
+        QString datei = "start.crd";
+        const std::pair<const char*, int> aufrufe[] = {
+            {"LlPrint", m.LlPrint(job)},
+            {"LlPrintFields", m.LlPrintFields(job)},
+            {"LlPrintFieldsEnd", m.LlPrintFieldsEnd(job)},
+            {"LlPrintDeclareChartRow", m.LlPrintDeclareChartRow(job, 1)},
+            {"LlPrintSetBoxText", m.LlPrintSetBoxText(job, "Handler", 10)},
+            {"LlPrintSetOptionString", m.LlPrintSetOptionString(job, DruckoptionExport, "HTML")},
+            {"LlPrintOptionsDialog", m.LlPrintOptionsDialog(job, nullptr, "Handler")},
+            {"LlPrintWithBoxStart", m.LlPrintWithBoxStart(job, ProjekttypKarte, karte, AusgabeDrucker, 3, nullptr, "Handler")},
+            {"LlPrintStart", m.LlPrintStart(job, ProjekttypKarte, karte, AusgabeDrucker, 0)},
+            {"LlDefineLayout", m.LlDefineLayout(job, nullptr, "Handler", ProjekttypKarte, karte)},
+            {"LlSelectFileDlgTitleEx", m.LlSelectFileDlgTitleEx(job, nullptr, {}, ProjekttypKarte, datei, 100)},
+            {"LlPreviewDisplay", m.LlPreviewDisplay(job, karte, {}, nullptr)},
+            {"LlPrintEnd", m.LlPrintEnd(job, 0)},
+        };
+        for (const auto& [name, r] : aufrufe)
+            if (r == BerichtFehler) gesperrt << name;
+        if (datei == "start.crd") gesperrt << "(Datei unverändert)";
+        const std::pair<const char*, int> zulaessig[] = {
+            {"LlSetOption", m.LlSetOption(job, 9, 1)},
+            {"LlGetOption", m.LlGetOption(job, 9) == 1 ? 0 : -1},
+            {"LlPrintSetOption", m.LlPrintSetOption(job, DruckoptionKopien, 2)},
+            {"LlDefineFieldExt", m.LlDefineFieldExt(job, "Spieler.Name", "Spieler 1", WerttypText, 0)},
+        };
+        for (const auto& [name, r] : zulaessig)
+            if (r == BerichtOk) erlaubt << name;
+        return 0;
+    });
+    ASSERT_EQ(listeDrucken(3), 0);
+    EXPECT_EQ(gesperrt, (QStringList{"LlPrint", "LlPrintFields", "LlPrintFieldsEnd", "LlPrintDeclareChartRow",
+                                     "LlPrintSetBoxText", "LlPrintSetOptionString", "LlPrintOptionsDialog",
+                                     "LlPrintWithBoxStart", "LlPrintStart", "LlDefineLayout", "LlSelectFileDlgTitleEx",
+                                     "LlPreviewDisplay", "LlPrintEnd", "(Datei unverändert)"}));
+    EXPECT_EQ(erlaubt, (QStringList{"LlSetOption", "LlGetOption", "LlPrintSetOption", "LlDefineFieldExt"}));
+    // The box, the dialogs and the designer saw nothing of the handler; the
+    // three rows went to the printer on one page (twice, the copies it set).
+    EXPECT_FALSE(ui.ereignisse.join(' ').contains("Handler"));
+    EXPECT_EQ(ui.dialogTitel, "");
+    EXPECT_EQ(ui.vorschauTitel, "");
+    EXPECT_TRUE(ui.variablen.isEmpty() && ui.felder.isEmpty());
+    EXPECT_EQ(ui.druckauftraege, 1);
+    EXPECT_EQ(ui.druckKopien, 2);
+    ASSERT_EQ(ui.gedruckt.size(), 1);
+    EXPECT_EQ(ui.gedruckt[0].elemente.last().zeilen.size(), 3);
+    EXPECT_TRUE(ui.hinweise.isEmpty());
+}
+
 QStringList* g_spur = nullptr;
 void SpurAufnehmen(QtMsgType, const QMessageLogContext& ort, const QString& text)
 {
@@ -585,6 +720,35 @@ TEST_F(EigeneBerichtsmaschineTest, DebugValueAboveZeroTracesTheCallsDialogModeIs
     EXPECT_EQ(spur, (QStringList{"LlSetDebug(1) = 0", "LlSetOption(1, 9, 1) = 0", "LlPrint(1) = -1",
                                  "LlSetDlgboxMode(0xa009) = 0"}));
     EXPECT_EQ(m.LlGetDlgboxMode(), 0xa009);
+}
+
+// While debugging, each call of a session and each notification is in the
+// trace with its result; with debug 0 nothing is.
+TEST_F(EigeneBerichtsmaschineTest, TheTraceNamesTheCallsOfASessionOnlyWhileDebugging)
+{
+    QStringList spur;
+    g_spur = &spur;
+    const QtMessageHandler vorher = qInstallMessageHandler(SpurAufnehmen);
+    for (int debug : {1, 0}) {
+        m.LlSetDebug(debug);
+        const int zweiter = m.LlJobOpen(5);
+        m.LlSetNotificationCallback(zweiter, [](int, int, Berichtsnotiz*) -> qintptr { return 0; });
+        m.LlPrintStart(zweiter, ProjekttypListe, liste, AusgabeDrucker, 0);
+        m.LlPrintSetOption(zweiter, DruckoptionKopien, 1);
+        m.LlPrint(zweiter);
+        m.LlDefineFieldExt(zweiter, "Spieler.Name", "Eins", WerttypText, 0);
+        m.LlPrintFields(zweiter);
+        m.LlPrintEnd(zweiter, 0);
+        m.LlJobClose(zweiter);
+    }
+    qInstallMessageHandler(vorher);
+    g_spur = nullptr;
+    EXPECT_EQ(spur.join(u'|'), QStringList({"LlSetDebug(1) = 0", "LlJobOpen(5) = 2", "LlSetNotificationCallback(2) = 0",
+                                 QStringLiteral("LlPrintStart(2, 2, %1, 0x800) = 0").arg(liste),
+                                 "LlPrintSetOption(2, 0, 1) = 0", "LlPrint(2) = 0", "Benachrichtigung 10 = 0",
+                                 "Benachrichtigung 11 = 0", "Benachrichtigung 11 = 0", "LlPrintFields(2) = 0",
+                                 "LlPrintEnd(2) = 0", "LlJobClose(2) = 0"}).join(u'|'));
+    EXPECT_EQ(ui.druckauftraege, 2);
 }
 
 TEST(Vorschaudatei, ReplacesTheExtension)

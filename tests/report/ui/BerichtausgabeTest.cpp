@@ -8,6 +8,7 @@
 #include "core/Berichtdienste.h"
 #include "core/Boxes.h"
 #include "core/Globals.h"
+#include "core/Password.h"
 #include "core/SettingsFile.h"
 #include "core/ui/Drucker.h"
 #include "core/ui/Fensterhub.h"
@@ -18,7 +19,13 @@
 #include "report/Unterschriften.h"
 #include "report/ui/EmailSenden.h"
 #include "report/ui/FaxSenden.h"
+#include "platform/bericht/Berichtsoberflaeche.h"
+#include "platform/bericht/Berichtsprojekt.h"
+#include "report/netz/Netzmodul.h"
+#include "report/projekte/Berichtsprojekte.h"
 #include "report/ui/Fensterregistrierung.h"
+#include "report/ui/SpFormular.h"
+#include "support/Ftpserver.h"
 #include "support/Netzantworten.h"
 #include "support/Programmordner.h"
 #include "support/QtDrucken.h"
@@ -26,6 +33,7 @@
 
 #include <QComboBox>
 #include <QFile>
+#include <QImage>
 #include <QImageReader>
 #include <QPrinter>
 #include <QProcess>
@@ -361,6 +369,114 @@ TEST_F(Mail, NothingIsSentAfterCancelOrWithoutServer)
     EXPECT_EQ(status, QStringList({""}));
     EXPECT_EQ(hauptStatus, QStringList({"", "Kein E-Mail-Server eingestellt: Nachricht nicht versendet !"}));
     EXPECT_FALSE(QFile::exists(MailanhangPfad()));
+}
+
+// The engine's printer and print dialog: each print as "document:pages";
+// `imDialog` runs while the print dialog is open (as a timer may).
+class Druckaufnahme final : public Berichtsoberflaeche {
+public:
+    QStringList drucke;
+    std::function<void()> imDialog;
+    int druckoptionen(QWidget*, const QString&, int&) override
+    {
+        if (imDialog) imDialog();
+        return BerichtOk;
+    }
+    int drucken(const QList<Berichtsseite>& seiten, const QString& dokument, int, QString*) override
+    {
+        drucke << QStringLiteral("%1:%2").arg(dokument).arg(seiten.size());
+        return BerichtOk;
+    }
+};
+
+// Layout 20 is the shipped report project; the report window's component
+// starts afresh; live results go to a local FTP server.
+class Projektausgabe : public Mail {
+protected:
+    void SetUp() override
+    {
+        Mail::SetUp();
+        ASSERT_NE(server.port, 0) << "the FTP server did not start (python3-pyftpdlib)";
+        BerichtskomponenteZuruecksetzen();
+        BerichtsoberflaecheSetzen(&druck);
+        QFile projekt(QDir(Datenverzeichnis).filePath(QStringLiteral("Spielbericht.crd")));
+        ASSERT_TRUE(projekt.open(QIODevice::WriteOnly) && projekt.write(StandardProjekt(Projektart::Karte)) > 0);
+        projekt.close();
+        FormularDateien = QStringList(20, QStringLiteral(" ")) << QStringLiteral("Spielbericht.crd");
+        Einst.FormularNummer = 20;
+        Einst.FtpPort = server.port;
+        w->FtpHost = QStringLiteral("127.0.0.1");
+        w->FtpKennung = QString::fromLatin1(FtpTestserver::Kennung);
+        w->FtpZugang = PasswortKodieren(QString::fromLatin1(FtpTestserver::Passwort));
+        FtpStatusZiel([this](const QString& t) { live << t; });
+    }
+    void TearDown() override
+    {
+        FtpStatusZiel({});
+        BerichtsoberflaecheSetzen(nullptr);
+        BerichtskomponenteZuruecksetzen();
+        FormularDateien.clear();
+        Mail::TearDown();
+    }
+    bool hochgeladen() { return FtpTestserver::warten([&] { return modul.laufendeFtpAuftraege() == 0; }); }
+
+    FtpTestserver server;
+    Druckaufnahme druck;
+    Netzmodul modul{[](const QString&) {}};
+    QStringList live;  // the live upload's status lines
+};
+
+// Print, fax, the mail's picture and the live results' HTML all go through
+// the report window's component: the page notifications it lets through
+// (job option 6) reach its page handler in each.
+TEST_F(Projektausgabe, PrintFaxMailAndLiveResultsGoThroughTheWindowsComponent)
+{
+    TSpFormular f;
+    ASSERT_TRUE(f.LLTool);
+    QStringList seiten;
+    f.LLTool->setEigenschaft(L8Eigenschaft::EnablePageEvent, TL8_::Yes);
+    f.LLTool->OnPage = [&](TL8_&, Berichtsnotiz* n) {
+        seiten << QStringLiteral("%1:%2").arg(QFileInfo(n->projekt).fileName()).arg(n->seite);
+    };
+
+    SpielberichtDrucken(&f, 20);
+    EXPECT_EQ(seiten, QStringList{"Spielbericht.crd:1"});
+    imDialog<TFaxSenden>({});
+    SpielberichtFaxen(&f, 20);
+    EXPECT_EQ(seiten.size(), 2);
+    EXPECT_EQ(druck.drucke, QStringList({"Spielbericht:1", "Spielbericht:1"}));
+
+    imDialog<TEmailSenden>({});
+    SpielberichtMailen(&f, 20);
+    EXPECT_EQ(seiten.size(), 3);
+    ASSERT_EQ(netzfake.mails.size(), 1);
+    EXPECT_EQ(netzfake.mails[0].anhang, QDir(Datenverzeichnis).filePath(QStringLiteral("Spielbericht.jpg")));
+    EXPECT_FALSE(QImage(netzfake.mails[0].anhang).isNull());
+
+    modul.internetUpdate(*w);
+    ASSERT_TRUE(hochgeladen());
+    EXPECT_EQ(seiten, QStringList(4, QStringLiteral("Spielbericht.crd:1")));
+    EXPECT_TRUE(QFile::exists(server.datei(QStringLiteral("Update.htm")))) << live.join('|').toStdString();
+    EXPECT_EQ(LetztesBerichtsergebnis, BerichtOk);
+}
+
+// A live upload while the component's print dialog is open (the upload
+// timer ticks in it) leaves the print alone: the upload says why it sent
+// nothing, the report prints, and the next upload goes.
+TEST_F(Projektausgabe, ALiveUploadDuringAPrintLeavesThePrintAlone)
+{
+    druck.imDialog = [this] { modul.internetUpdate(*w); };
+    SpielberichtDrucken(nullptr, 20);
+    EXPECT_EQ(LetztesBerichtsergebnis, BerichtOk);
+    EXPECT_EQ(druck.drucke, QStringList{"Spielbericht:1"});
+    EXPECT_EQ(live, QStringList{"Kein Live-Ergebnis gesendet: Die Berichtsausgabe ist mit einem anderen Formular "
+                                "beschäftigt."});
+    EXPECT_EQ(modul.laufendeFtpAuftraege(), 0);
+
+    druck.imDialog = {};
+    modul.internetUpdate(*w);
+    ASSERT_TRUE(hochgeladen());
+    EXPECT_TRUE(QFile::exists(server.datei(QStringLiteral("Update.htm"))));
 }
 
 }  // namespace

@@ -186,8 +186,8 @@ TEST_F(Berichtsprojekt, PreviewDesignPrintMailAndHtmlOfThePlayedMatch)
     // HTML: what the live results upload, opened in a browser.
     const QString html = ordner.filePath(QStringLiteral("Update.htm"));
     QString fehler;
-    ASSERT_EQ(ProjektExportieren(ordner.filePath(QStringLiteral("Spielbericht.crd")), QStringLiteral("HTML"), html, *w,
-                                 &fehler),
+    ASSERT_EQ(ProjektExportieren(Berichtskomponente(), ordner.filePath(QStringLiteral("Spielbericht.crd")),
+                                 QStringLiteral("HTML"), html, *w, &fehler),
               BerichtOk)
         << fehler.toStdString();
     const QString dom = ChromiumDom(html, &fehler);
