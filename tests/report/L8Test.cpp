@@ -595,6 +595,41 @@ TEST_F(L8Test, DerAuftragMeldetSeineBenachrichtigungenDerKomponente)
     EXPECT_EQ(seiten, 1);
 }
 
+// The job's filter lets through what would reach a handler: a notification
+// the engine raises only with its handler bound and its flag set; the others
+// always, as the callback decides them itself.
+TEST_F(L8Test, DerFilterNimmtNurWasEinenHandlerErreicht)
+{
+    TL8_& l = neu();
+    ASSERT_TRUE(fake.hoerer.contains(1));
+    const Berichtshoerer hoert = fake.hoerer[1];
+    const TL8_::NotizEvent notiz = [](TL8_&, Berichtsnotiz*) {};
+    const struct {
+        int id;
+        E flagge;
+        std::function<void(bool)> binden;
+    } faelle[] = {
+        {NotizTabellenzeile, E::EnableTableLineEvent, [&](bool b) { l.OnTableLine = b ? notiz : TL8_::NotizEvent{}; }},
+        {NotizTabellenfeld, E::EnableTableFieldEvent, [&](bool b) { l.OnTableField = b ? notiz : TL8_::NotizEvent{}; }},
+        {NotizSeite, E::EnablePageEvent, [&](bool b) { l.OnPage = b ? notiz : TL8_::NotizEvent{}; }},
+        {NotizProjekt, E::EnableProjectEvent, [&](bool b) { l.OnProject = b ? notiz : TL8_::NotizEvent{}; }},
+        {NotizFortschritt, E::EnableNtfyProgressEvent, [&](bool b) { l.OnNtfyProgress = b ? notiz : TL8_::NotizEvent{}; }},
+        {NotizObjekt, E::EnableObjectEvent,
+         [&](bool b) { l.OnObject = b ? [](TL8_&, Berichtsnotiz*, int&) {} : TL8_::NotizErgebnisEvent{}; }},
+    };
+    for (const auto& f : faelle) {
+        f.binden(false);
+        l.setEigenschaft(f.flagge, 1);
+        EXPECT_FALSE(hoert(f.id)) << f.id << " without a handler";
+        f.binden(true);
+        l.setEigenschaft(f.flagge, 0);
+        EXPECT_FALSE(hoert(f.id)) << f.id << " with its flag clear";
+        l.setEigenschaft(f.flagge, 1);
+        EXPECT_TRUE(hoert(f.id)) << f.id;
+    }
+    for (int id : {0, 1, 12, 23, 30, 35, 1000}) EXPECT_TRUE(hoert(id)) << id;
+}
+
 TEST_F(L8Test, DialogstilAusBasisUndFlaggenBeiJederAenderung)
 {
     // Construction: Win95 (base 9), then 3D buttons on; buttons with

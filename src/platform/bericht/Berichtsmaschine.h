@@ -109,6 +109,9 @@ struct Berichtsnotiz {
 
 // The notification callback: (id, parameter, record) -> result.
 using Berichtsrueckruf = std::function<qintptr(int id, int parameter, Berichtsnotiz* notiz)>;
+// Which notifications the callback takes (by id); empty: every one. The
+// engine makes no record for one it would not take.
+using Berichtshoerer = std::function<bool(int id)>;
 
 class Berichtsmaschine {
 public:
@@ -173,6 +176,9 @@ public:
 
     // The job's notification callback (an empty one: none).
     virtual int LlSetNotificationCallback(int job, Berichtsrueckruf rueckruf) = 0;
+    // Narrows the job's callback to the notifications it takes (after the
+    // callback; a new callback takes every one again).
+    virtual int LlSetNotificationFilter(int job, Berichtshoerer hoert) = 0;
     // The style of the engine's dialogs, process-wide: a base value 1..10
     // ORed with 0x8000 (3D buttons) and 0x2000 (buttons without pictures).
     virtual void LlSetDlgboxMode(int modus) = 0;

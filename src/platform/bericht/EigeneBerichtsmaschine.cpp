@@ -51,6 +51,7 @@ struct Job {
     QList<Berichtsseite> vorschauseiten;
     QString vorschaupfad;
     Berichtsrueckruf rueckruf;
+    Berichtshoerer hoert;
 };
 
 // Defines or redefines a value; the first definition's place is kept.
@@ -127,10 +128,11 @@ struct EigeneBerichtsmaschine::Daten {
     }
 
     // The job's callback wants the notification (its mask bit, if it has
-    // one, is set): only then is its record made.
-    static bool Hoert(const Job& j, int maske = 0)
+    // one, is set, and its filter takes it): only then is its record made.
+    static bool Hoert(const Job& j, int id, int maske = 0)
     {
-        return j.rueckruf && (maske == 0 || (j.optionen.value(OptionNotizmaske) & maske) != 0);
+        return j.rueckruf && (maske == 0 || (j.optionen.value(OptionNotizmaske) & maske) != 0) &&
+               (!j.hoert || j.hoert(id));
     }
 
     // The record of a moment of the job's session.
@@ -146,7 +148,7 @@ struct EigeneBerichtsmaschine::Daten {
     // Calls the job's callback (when its mask bit, if any, is set); its result.
     qintptr Melden(const Job& j, int id, Berichtsnotiz& n, int maske = 0)
     {
-        if (!Hoert(j, maske)) return 0;
+        if (!Hoert(j, id, maske)) return 0;
         const Berichtsrueckruf rueckruf = j.rueckruf;  // the handler may register another
         ++imRueckruf;
         const qintptr r = rueckruf(id, 0, &n);
@@ -236,7 +238,7 @@ int EigeneBerichtsmaschine::Daten::DruckStarten(Job& j, int typ, const QString& 
     j.sitzung = std::move(s);
     j.fehlertext.clear();
     if (j.sitzung->box) berichtsoberflaeche().fortschrittOeffnen(eltern, titel);
-    if (Hoert(j, NotizmaskeProjekt)) {
+    if (Hoert(j, NotizProjekt, NotizmaskeProjekt)) {
         Berichtsnotiz n = Notiz(j, *j.sitzung);
         Melden(j, NotizProjekt, n, NotizmaskeProjekt);
     }
@@ -255,6 +257,7 @@ void EigeneBerichtsmaschine::Daten::ZeileMelden(Job& j, const Sitzung& s, qsizet
     Berichtsnotiz zeile = Notiz(j, s);
     zeile.zeile = int(tabelle->zeilen.size());
     Melden(j, NotizTabellenzeile, zeile);
+    if (!Hoert(j, NotizTabellenfeld)) return;
     for (int i = 0; i < zellen.size(); ++i) {
         Berichtsnotiz feld = zeile;
         feld.spalte = i;
@@ -501,7 +504,7 @@ int EigeneBerichtsmaschine::LlPrintSetBoxText(int job, const QString& text, int 
     if (!s) return BerichtFehler;
     if (s->abgebrochen) return BerichtAbgebrochen;
     prozent = std::clamp(prozent, 0, 100);
-    if (Daten::Hoert(*j)) {
+    if (Daten::Hoert(*j, NotizFortschritt)) {
         Berichtsnotiz n = d->Notiz(*j, *s);
         n.prozent = prozent;
         n.text = text;
@@ -528,13 +531,13 @@ int EigeneBerichtsmaschine::LlPrint(int job)
     // The page, then each of its objects; an object whose handler answers
     // other than 0 stays off the page.
     const int nummer = int(s->seiten.size()) + 1;
-    if (Daten::Hoert(*j, NotizmaskeSeite)) {
+    if (Daten::Hoert(*j, NotizSeite, NotizmaskeSeite)) {
         Berichtsnotiz seite = d->Notiz(*j, *s);
         seite.seite = nummer;
         d->Melden(*j, NotizSeite, seite, NotizmaskeSeite);
     }
     Objektfilter zeigen;
-    if (Daten::Hoert(*j, NotizmaskeObjekt)) {
+    if (Daten::Hoert(*j, NotizObjekt, NotizmaskeObjekt)) {
         zeigen = [&](int index, const Projektobjekt& o) {
             Berichtsnotiz n = d->Notiz(*j, *s);
             n.seite = nummer;
@@ -560,7 +563,7 @@ int EigeneBerichtsmaschine::LlPrintFields(int job)
         if (r != BerichtOk) return r;
     }
     Berichtsseite& seite = s->seiten.last();
-    const bool melden = Daten::Hoert(*j);
+    const bool melden = Daten::Hoert(*j, NotizTabellenzeile) || Daten::Hoert(*j, NotizTabellenfeld);
     const Berichtselement* tabelle = melden ? TabelleVon(seite) : nullptr;
     const qsizetype zeilenVorher = tabelle ? tabelle->zeilen.size() : 0;
     if (!ZeileAnfuegen(seite, s->projekt, Werte(j->felder))) return d->Spur(aufruf, BerichtSeiteVoll);
@@ -644,6 +647,16 @@ int EigeneBerichtsmaschine::LlSetNotificationCallback(int job, Berichtsrueckruf 
     Job* j = d->job(job);
     if (!j) return d->Spur(aufruf, BerichtFehler);
     j->rueckruf = std::move(rueckruf);
+    j->hoert = {};
+    return d->Spur(aufruf, BerichtOk);
+}
+
+int EigeneBerichtsmaschine::LlSetNotificationFilter(int job, Berichtshoerer hoert)
+{
+    const auto aufruf = [&] { return QStringLiteral("LlSetNotificationFilter(%1)").arg(job); };
+    Job* j = d->job(job);
+    if (!j) return d->Spur(aufruf, BerichtFehler);
+    j->hoert = std::move(hoert);
     return d->Spur(aufruf, BerichtOk);
 }
 

@@ -56,6 +56,7 @@ public:
                         const QString& wert) override;
     QString LlGetErrortext(int job) override;
     int LlSetNotificationCallback(int job, Berichtsrueckruf rueckruf) override;
+    int LlSetNotificationFilter(int job, Berichtshoerer hoert) override;
     void LlSetDlgboxMode(int modus) override;
     int LlGetDlgboxMode() override;
     void LlSetDebug(int wert) override;

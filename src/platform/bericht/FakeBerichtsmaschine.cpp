@@ -212,6 +212,16 @@ int FakeBerichtsmaschine::LlSetNotificationCallback(int job, Berichtsrueckruf ru
     return antwort("LlSetNotificationCallback", {n(job), n(da ? 1 : 0)});
 }
 
+int FakeBerichtsmaschine::LlSetNotificationFilter(int job, Berichtshoerer hoert)
+{
+    const bool da = static_cast<bool>(hoert);
+    if (da)
+        hoerer[job] = std::move(hoert);
+    else
+        hoerer.remove(job);
+    return antwort("LlSetNotificationFilter", {n(job), n(da ? 1 : 0)});
+}
+
 void FakeBerichtsmaschine::LlSetDlgboxMode(int modus)
 {
     dialogModus = modus;

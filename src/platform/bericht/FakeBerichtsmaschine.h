@@ -73,6 +73,7 @@ public:
     // The notification callback registered last per job; the dialog style
     // and the debug value as set last.
     QMap<int, Berichtsrueckruf> rueckrufe;
+    QHash<int, Berichtshoerer> hoerer;  // each job's filter, when it has one
     int dialogModus = 0;
     int debug = 0;
 
@@ -109,6 +110,7 @@ public:
                         const QString& wert) override;
     QString LlGetErrortext(int job) override;
     int LlSetNotificationCallback(int job, Berichtsrueckruf rueckruf) override;
+    int LlSetNotificationFilter(int job, Berichtshoerer hoert) override;
     void LlSetDlgboxMode(int modus) override;
     int LlGetDlgboxMode() override;
     void LlSetDebug(int wert) override;

@@ -219,6 +219,23 @@ void TL8_::RegisterCallback()
     m_maschine.LlSetNotificationCallback(m_job, [this](int id, int parameter, Berichtsnotiz* notiz) {
         return LlCallback(id, parameter, notiz);
     });
+    // The engine makes no record of a row, cell, page or progress step that
+    // has no handler here.
+    m_maschine.LlSetNotificationFilter(m_job, [this](int id) { return Hoert(id); });
+}
+
+bool TL8_::Hoert(int id) const
+{
+    auto bereit = [this](const auto& ereignis, L8Eigenschaft flagge) { return ereignis && An(flagge); };
+    switch (id) {
+    case NotizTabellenzeile: return bereit(OnTableLine, E::EnableTableLineEvent);
+    case NotizTabellenfeld: return bereit(OnTableField, E::EnableTableFieldEvent);
+    case NotizObjekt: return bereit(OnObject, E::EnableObjectEvent);
+    case NotizSeite: return bereit(OnPage, E::EnablePageEvent);
+    case NotizProjekt: return bereit(OnProject, E::EnableProjectEvent);
+    case NotizFortschritt: return bereit(OnNtfyProgress, E::EnableNtfyProgressEvent);
+    default: return true;
+    }
 }
 
 void TL8_::UpdateDlgboxMode()

@@ -260,6 +260,8 @@ public:
 private:
     void OpenJob(bool ReportFailure);
     void RegisterCallback();
+    // Whether a notification would reach a handler.
+    bool Hoert(int id) const;
     void UpdateDlgboxMode();
     bool An(L8Eigenschaft flagge) const { return m_gemerkt[static_cast<int>(flagge)] != 0; }
     void ShowJobError();

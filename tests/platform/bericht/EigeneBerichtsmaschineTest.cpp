@@ -633,6 +633,40 @@ TEST_F(EigeneBerichtsmaschineTest, NotificationRecordsCarryEveryField)
     }
 }
 
+// A filter narrows the callback to the notifications it takes; a callback
+// registered anew takes every one again.
+TEST_F(EigeneBerichtsmaschineTest, AFilterLetsOnlyTheNotificationsItTakesThrough)
+{
+    QList<int> ids;
+    const auto merken = [&](int id, int, Berichtsnotiz*) -> qintptr {
+        ids << id;
+        return 0;
+    };
+    m.LlSetNotificationCallback(job, merken);
+    m.LlSetOption(job, OptionNotizmaske, NotizmaskeSeite | NotizmaskeProjekt | NotizmaskeObjekt);
+    const struct {
+        QList<int> nimmt;
+        QList<int> soll;  // one list row of two cells on one page
+    } faelle[] = {
+        {{NotizTabellenzeile}, {10}},
+        {{NotizTabellenfeld}, {11, 11}},
+        {{NotizSeite, NotizFortschritt}, {21, 37}},
+        {{NotizProjekt, NotizObjekt}, {22, 20, 20}},
+        {{}, {}},
+    };
+    for (const auto& f : faelle) {
+        ASSERT_EQ(m.LlSetNotificationFilter(job, [&](int id) { return f.nimmt.contains(id); }), 0);
+        ids.clear();
+        ASSERT_EQ(listeDrucken(1), 0);
+        EXPECT_EQ(ids, f.soll) << f.nimmt.size();
+    }
+    m.LlSetNotificationCallback(job, merken);
+    ids.clear();
+    ASSERT_EQ(listeDrucken(1), 0);
+    EXPECT_EQ(ids, (QList<int>{22, 21, 20, 20, 37, 10, 11, 11}));
+    EXPECT_EQ(m.LlSetNotificationFilter(job + 99, {}), BerichtFehler);
+}
+
 // From inside a notification the calls that would move the session on, end
 // it or open a window return the engine's error and do nothing; reading
 // and setting options and defining values work.
