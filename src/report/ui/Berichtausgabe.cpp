@@ -115,6 +115,7 @@ bool BildAufDrucker(QPrinter& drucker, const QImage& bild, int index)
         return false;
     }
     AuftragBeginnt(drucker, Drucktitel);
+    const Druckannahme annahme(drucker);
     QPainter p;
     if (!p.begin(&drucker)) {
         boxen().hinweis(QStringLiteral("Der Drucker „%1“ kann nicht drucken.").arg(drucker.printerName()));
@@ -122,7 +123,11 @@ bool BildAufDrucker(QPrinter& drucker, const QImage& bild, int index)
     }
     p.setRenderHint(QPainter::SmoothPixmapTransform);
     p.drawImage(ziel, bild);
-    return p.end();
+    if (!p.end()) {
+        boxen().hinweis(QStringLiteral("Der Drucker „%1“ kann nicht drucken.").arg(drucker.printerName()));
+        return false;
+    }
+    return annahme.melden();
 }
 
 bool FormularAufDrucker(QPrinter& drucker, TWettkampfDaten& w, int index)
@@ -183,8 +188,15 @@ void SpielberichtFaxen(QWidget* eltern, int index)
         if (!datei.isEmpty()) drucker.setOutputFileName(DeckblattAusgabedatei(datei));
         drucker.setPageOrientation(QPageLayout::Portrait);
         AuftragBeginnt(drucker, DeckblattNamen().value(k, QStringLiteral("Deckblatt")));
+        const Druckannahme annahme(drucker);
         DeckblattDrucken(*deckblatt, drucker);
         if (!datei.isEmpty()) drucker.setOutputFileName(datei);
+        // A refused cover stops the fax; a stopped printer is told with the report's job.
+        QString abgelehnt;
+        if (annahme.pruefen(&abgelehnt) == Druckannahme::Abgelehnt) {
+            boxen().hinweis(abgelehnt);
+            return;
+        }
     }
     if (!PortFrei(*w)) return;
     drucker.setPageOrientation(e.SpAusrichtung ? QPageLayout::Portrait : QPageLayout::Landscape);

@@ -242,7 +242,9 @@ void TDeckblatt::BtnDruckenClick()
     if (!DruckdialogZeigen(drucker, this)) return;
     drucker.setPageOrientation(QPageLayout::Portrait);
     drucker.setDocName(CTexte->itemText(deckblattZustand.LetzteNummer));
+    const Druckannahme annahme(drucker);
     DeckblattDrucken(*REFormular->document(), drucker);
+    annahme.melden();
 }
 
 // --- The touch keyboard -------------------------------------------------------------------
