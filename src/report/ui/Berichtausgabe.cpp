@@ -51,19 +51,20 @@ void ProjektAusgeben(QWidget* eltern, int index, int optionen, int kopien, const
 }
 
 // The printer of a printer setting with the page set-up kept for it, the
-// orientation and the copies.
-void DruckerEinstellen(QPrinter& d, i32 standard, bool hochformat, int kopien)
+// orientation and the copies. A kept printer that is gone is told.
+void DruckerEinstellen(QPrinter& d, i32 standard, const QString& gemerkt, bool hochformat, int kopien)
 {
     const QStringList namen = QPrinterInfo::availablePrinterNames();
-    const int i = DruckerWahl(standard, int(namen.size()));
-    const QString name = i >= 0 ? namen[i] : QPrinterInfo::defaultPrinterName();
+    const Druckerauswahl wahl = DruckerSuchen(standard, gemerkt, namen);
+    const QString name = wahl.index >= 0 ? namen[wahl.index] : QPrinterInfo::defaultPrinterName();
+    if (wahl.fehlt) boxen().hinweis(DruckerFehltText(gemerkt, name));
     // Without an installed printer the dialog offers what there is (a file).
     if (!name.isEmpty()) {
         if (d.outputFormat() != QPrinter::NativeFormat) d.setOutputFormat(QPrinter::NativeFormat);
         d.setPrinterName(name);
     }
-    const auto gemerkt = druckoptionenZustand.Seiteneinrichtung.find(d.printerName());
-    if (gemerkt != druckoptionenZustand.Seiteneinrichtung.end()) d.setPageLayout(gemerkt->second);
+    const auto seite = druckoptionenZustand.Seiteneinrichtung.find(d.printerName());
+    if (seite != druckoptionenZustand.Seiteneinrichtung.end()) d.setPageLayout(seite->second);
     d.setPageOrientation(hochformat ? QPageLayout::Portrait : QPageLayout::Landscape);
     d.setCopyCount(kopien);
 }
@@ -158,7 +159,7 @@ void SpielberichtDrucken(QWidget* eltern, int index)
 
     const TFormularEinstellung& e = Einst.FormularEinstellungen[index];
     QPrinter& drucker = Drucker();
-    DruckerEinstellen(drucker, e.StandardDrucker, e.SpAusrichtung, BerichtKopien(Einst.Kopien));
+    DruckerEinstellen(drucker, e.StandardDrucker, e.StandardDruckerName, e.SpAusrichtung, BerichtKopien(Einst.Kopien));
     drucker.setDocName(Drucktitel);  // the dialog proposes a PDF file after it
     if (!DruckdialogZeigen(drucker, eltern)) return;
     if (!PortFrei(*w)) return;
@@ -178,7 +179,7 @@ void SpielberichtFaxen(QWidget* eltern, int index)
 
     const TFormularEinstellung& e = Einst.FormularEinstellungen[index];
     QPrinter& drucker = Drucker();
-    DruckerEinstellen(drucker, e.StandardFax, e.SpAusrichtung, 1);
+    DruckerEinstellen(drucker, e.StandardFax, e.StandardFaxName, e.SpAusrichtung, 1);
     drucker.setDocName(Drucktitel);
     if (!DruckdialogZeigen(drucker, eltern)) return;
     const int k = w->FaxDeckblatt;

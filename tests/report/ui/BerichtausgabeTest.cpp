@@ -32,6 +32,7 @@
 #include <QFile>
 #include <QImageReader>
 #include <QPrinter>
+#include <QPrinterInfo>
 #include <QProcess>
 #include <QPushButton>
 #include <QStandardPaths>
@@ -296,7 +297,7 @@ protected:
     {
         Ausgabe::SetUp();
         if (const QString grund = CupsTestserver::fehlt(); !grund.isEmpty()) GTEST_SKIP() << grund.toStdString();
-        cups.emplace();
+        cups.emplace(warteschlangen);
         ASSERT_TRUE(cups->fehler.isEmpty()) << cups->fehler.toStdString();
         // No file from an earlier print is proposed.
         Drucker().setOutputFileName(QString());
@@ -305,7 +306,7 @@ protected:
             dialogDrucker << d.printerName();
             CupsTestserver::waehlen(d, d.printerName());
             if (dialogOffen) dialogOffen();
-            return true;
+            return drucken;
         });
     }
 
@@ -316,6 +317,7 @@ protected:
         return ok;
     }
 
+    QStringList warteschlangen = {"pdf"};  // the first the default
     std::optional<CupsTestserver> cups;
     QStringList dialogDrucker;          // the printer each print dialog opened on
     QStringList begonnen;               // the jobs begun, by title
@@ -411,6 +413,38 @@ TEST_F(AusgabeAnCups, AStoppedPrinterIsToldToHoldTheReport)
     SpielberichtFaxen(nullptr, 3);
     EXPECT_EQ(skriptBoxen().gezeigt, QStringList({angehalten, angehalten}));
     EXPECT_EQ(cups->wartende(QStringLiteral("pdf")), 3);
+}
+
+class DruckerwahlAnCups : public AusgabeAnCups {
+protected:
+    DruckerwahlAnCups() { warteschlangen = QStringList{"standard", "alpha", "beta", "gamma"}; }
+};
+
+// A layout keeps its printer by name when a queue before it is removed; a
+// file of another installation, with the position only, keeps choosing by
+// it; a kept printer that is gone is told and the default offered.
+TEST_F(DruckerwahlAnCups, ALayoutKeepsItsPrinterByNameWhenAnotherQueueIsRemoved)
+{
+    drucken = false;
+    ASSERT_EQ(QPrinterInfo::availablePrinterNames(), QStringList({"alpha", "beta", "gamma", "standard"}));
+    TFormularEinstellung& e = Einst.FormularEinstellungen[3];
+    e.StandardDrucker = 1, e.StandardDruckerName = QStringLiteral("beta");
+    e.StandardFax = 2, e.StandardFaxName = QStringLiteral("gamma");
+    Einst.FormularEinstellungen[4].StandardDrucker = 1;
+    ASSERT_TRUE(befehl(QStringLiteral("lpadmin"), {"-x", "alpha"}));
+
+    SpielberichtDrucken(nullptr, 3);
+    imDialog<TFaxSenden>({});
+    SpielberichtFaxen(nullptr, 3);
+    SpielberichtDrucken(nullptr, 4);
+    EXPECT_EQ(dialogDrucker, QStringList({"beta", "gamma", "gamma"}));
+    EXPECT_TRUE(skriptBoxen().gezeigt.isEmpty()) << skriptBoxen().gezeigt.join('\n').toStdString();
+
+    ASSERT_TRUE(befehl(QStringLiteral("lpadmin"), {"-x", "beta"}));
+    SpielberichtDrucken(nullptr, 3);
+    EXPECT_EQ(dialogDrucker.last(), QStringLiteral("standard"));
+    EXPECT_EQ(skriptBoxen().gezeigt, QStringList({"Der Drucker „beta“ ist nicht mehr eingerichtet: der "
+                                                  "Standarddrucker „standard“ ist vorgewählt."}));
 }
 
 class Mail : public Ausgabe {
