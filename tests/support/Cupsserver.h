@@ -47,7 +47,8 @@ public:
     static constexpr const char* CupsPdf = "/usr/lib/cups/backend/cups-pdf";
 
     // Why the tests cannot have a print system here; empty when they can.
-    static QString fehlt() {
+    static QString fehlt()
+    {
         if (programm(QStringLiteral("cupsd")).isEmpty() || programm(QStringLiteral("lpadmin")).isEmpty())
             return QStringLiteral("cupsd fehlt (Paket cups)");
         if (!QFile::exists(QLatin1String(Treiber)) || !QFile::exists(QLatin1String(CupsPdf)))
@@ -57,7 +58,8 @@ public:
         return {};
     }
 
-    explicit CupsTestserver(const QStringList& warteschlangen = {QStringLiteral("pdf")}) {
+    explicit CupsTestserver(const QStringList& warteschlangen = {QStringLiteral("pdf")})
+    {
         if (!(fehler = fehlt()).isEmpty()) return;
         if (!m_ordner.isValid()) {
             fehler = QStringLiteral("kein temporärer Ordner");
@@ -74,7 +76,8 @@ public:
         fehler.clear();
     }
 
-    ~CupsTestserver() {
+    ~CupsTestserver()
+    {
         if (m_laeuft) {
             m_prozess.terminate();
             if (!m_prozess.waitForFinished(10000)) {
@@ -96,7 +99,8 @@ public:
     QString adresse() const { return QStringLiteral("127.0.0.1:%1").arg(port); }
 
     // What the print dialog does when the operator picks queue `name`.
-    static void waehlen(QPrinter& drucker, const QString& name) {
+    static void waehlen(QPrinter& drucker, const QString& name)
+    {
         drucker.setOutputFileName(QString());
         drucker.setOutputFormat(QPrinter::NativeFormat);
         drucker.setPrinterName(name);
@@ -104,7 +108,8 @@ public:
 
     // An administration command (lpadmin, cupsreject, cupsaccept, cupsdisable,
     // cupsenable, ...) against this server; false with *fehler set.
-    bool befehl(const QString& name, const QStringList& argumente) {
+    bool befehl(const QString& name, const QStringList& argumente)
+    {
         QProcess p;
         QProcessEnvironment umgebung = QProcessEnvironment::systemEnvironment();
         umgebung.insert(QStringLiteral("CUPS_SERVER"), adresse());
@@ -119,13 +124,15 @@ public:
     }
 
     // A queue with the cups-pdf driver, enabled and accepting.
-    bool anlegen(const QString& name) {
+    bool anlegen(const QString& name)
+    {
         const QString uri = alsRoot() ? QStringLiteral("cups-pdf:/") : QStringLiteral("ablage:") + ablage();
         return befehl(QStringLiteral("lpadmin"), {"-p", name, "-E", "-v", uri, "-P", QLatin1String(Treiber)});
     }
 
     // The PDF files this server's jobs have made so far, by job number.
-    QStringList pdfs() const {
+    QStringList pdfs() const
+    {
         static const QRegularExpression muster(QStringLiteral("-job_(\\d+)\\.pdf$"));
         std::map<qint64, QString> gefunden;
         const QDir ordner(alsRoot() ? anonymOrdner() : ablage());
@@ -141,7 +148,8 @@ public:
     }
 
     // Waits until `anzahl` jobs are completed and their PDF files are there.
-    bool pdfsAbwarten(int anzahl, int ms = 90000) {
+    bool pdfsAbwarten(int anzahl, int ms = 90000)
+    {
         return ::warten([&] { return auftraege(CUPS_WHICHJOBS_COMPLETED) >= anzahl && pdfs().size() >= anzahl; }, ms);
     }
 
@@ -149,7 +157,8 @@ public:
     int wartende(const QString& name) { return auftraege(CUPS_WHICHJOBS_ACTIVE, name); }
 
     // The jobs of every queue, or of one, in the state asked for; -1 when the server does not answer.
-    int auftraege(int welche, const QString& name = {}) {
+    int auftraege(int welche, const QString& name = {})
+    {
         http_t* http =
             httpConnect2("127.0.0.1", port, nullptr, AF_INET, HTTP_ENCRYPTION_IF_REQUESTED, 1, 5000, nullptr);
         if (!http) return -1;
@@ -166,7 +175,8 @@ private:
     static bool alsRoot() { return ::geteuid() == 0; }
 
     // Administration programs live in /usr/sbin, which a normal user's PATH may lack.
-    static QString programm(const QString& name) {
+    static QString programm(const QString& name)
+    {
         QString pfad = QStandardPaths::findExecutable(name);
         if (pfad.isEmpty())
             pfad = QStandardPaths::findExecutable(name, {QStringLiteral("/usr/sbin"), QStringLiteral("/sbin")});
@@ -174,7 +184,8 @@ private:
     }
 
     // Where cups-pdf puts the files of users the system does not know.
-    static QString anonymOrdner() {
+    static QString anonymOrdner()
+    {
         QFile f(QStringLiteral("/etc/cups/cups-pdf.conf"));
         if (f.open(QIODevice::ReadOnly)) {
             while (!f.atEnd()) {
@@ -189,17 +200,20 @@ private:
     QString pfad(const QString& name) const { return m_ordner.filePath(name); }
     QString ablage() const { return pfad(QStringLiteral("ablage")); }
 
-    static bool schreiben(const QString& datei, const QByteArray& inhalt) {
+    static bool schreiben(const QString& datei, const QByteArray& inhalt)
+    {
         QFile f(datei);
         return f.open(QIODevice::WriteOnly) && f.write(inhalt) == inhalt.size();
     }
 
-    static quint16 freierPort() {
+    static quint16 freierPort()
+    {
         QTcpServer s;
         return s.listen(QHostAddress::LocalHost, 0) ? s.serverPort() : 0;
     }
 
-    bool starten() {
+    bool starten()
+    {
         port = freierPort();
         if (!port) {
             fehler = QStringLiteral("kein freier Port");
@@ -280,7 +294,8 @@ private:
     }
 
     // As a normal user: the system's programs, and the backend below in place of cups-pdf.
-    bool binOrdner() {
+    bool binOrdner()
+    {
         for (const char* u : {"cgi-bin", "daemon", "driver", "filter", "monitor", "notifier"}) {
             const QString quelle = QStringLiteral("/usr/lib/cups/") + QLatin1String(u);
             if (QFileInfo::exists(quelle) && !QFile::link(quelle, pfad(QStringLiteral("bin/") + QLatin1String(u)))) {
@@ -309,7 +324,8 @@ private:
         "gs -q -dSAFER -dBATCH -dNOPAUSE -sDEVICE=pdfwrite -sOutputFile=\"$ordner/.job_$1\" \"$eingabe\" || exit 1\n"
         "mv \"$ordner/.job_$1\" \"$ordner/Druck-job_$1.pdf\"\n";
 
-    void umgebungSetzen() {
+    void umgebungSetzen()
+    {
         for (const char* name : {"CUPS_SERVER", "CUPS_USER", "LPDEST", "PRINTER"}) {
             m_vorher.emplace_back(name, qEnvironmentVariableIsSet(name) ? std::optional(qgetenv(name)) : std::nullopt);
             qunsetenv(name);
@@ -322,7 +338,8 @@ private:
         cupsSetUser(nullptr);
     }
 
-    void umgebungZurueck() {
+    void umgebungZurueck()
+    {
         for (const auto& [name, wert] : m_vorher) {
             if (wert)
                 qputenv(name, *wert);

@@ -19,7 +19,8 @@ namespace {
 
 class Druckannahmen : public ::testing::Test {
 protected:
-    void SetUp() override {
+    void SetUp() override
+    {
         if (const QString grund = CupsTestserver::fehlt(); !grund.isEmpty()) GTEST_SKIP() << grund.toStdString();
         cups.emplace();
         ASSERT_TRUE(cups->fehler.isEmpty()) << cups->fehler.toStdString();
@@ -27,7 +28,8 @@ protected:
     }
 
     // One page on queue "pdf"; `danach` runs once the printer is chosen.
-    Druckannahme::Ergebnis drucken(QString* text, const std::function<void()>& danach = {}) {
+    Druckannahme::Ergebnis drucken(QString* text, const std::function<void()>& danach = {})
+    {
         QPrinter drucker(QPrinter::HighResolution);
         drucker.setPrinterName(QStringLiteral("pdf"));
         EXPECT_EQ(drucker.outputFormat(), QPrinter::NativeFormat);
@@ -42,7 +44,8 @@ protected:
         return annahme.pruefen(text);
     }
 
-    bool befehl(const QString& programm, const QStringList& argumente) {
+    bool befehl(const QString& programm, const QStringList& argumente)
+    {
         const bool ok = cups->befehl(programm, argumente);
         EXPECT_TRUE(ok) << cups->fehler.toStdString();
         return ok;
@@ -51,7 +54,8 @@ protected:
     std::optional<CupsTestserver> cups;
 };
 
-TEST_F(Druckannahmen, AnAcceptedJobArrivesAsAPdfFile) {
+TEST_F(Druckannahmen, AnAcceptedJobArrivesAsAPdfFile)
+{
     QString text = QStringLiteral("alt");
     EXPECT_EQ(drucken(&text), Druckannahme::Angenommen);
     EXPECT_TRUE(text.isEmpty()) << text.toStdString();
@@ -62,7 +66,8 @@ TEST_F(Druckannahmen, AnAcceptedJobArrivesAsAPdfFile) {
 }
 
 // The print system's reason and the one the printer's administrator gave.
-TEST_F(Druckannahmen, ARefusingQueueIsToldWithItsReasons) {
+TEST_F(Druckannahmen, ARefusingQueueIsToldWithItsReasons)
+{
     ASSERT_TRUE(befehl(QStringLiteral("cupsreject"), {"-r", "Papier alle", "pdf"}));
     QString text;
     EXPECT_EQ(drucken(&text), Druckannahme::Abgelehnt);
@@ -75,7 +80,8 @@ TEST_F(Druckannahmen, ARefusingQueueIsToldWithItsReasons) {
     EXPECT_EQ(cups->auftraege(CUPS_WHICHJOBS_ALL), 0);
 }
 
-TEST_F(Druckannahmen, AQueueRemovedAfterItWasChosenIsTold) {
+TEST_F(Druckannahmen, AQueueRemovedAfterItWasChosenIsTold)
+{
     QString text;
     EXPECT_EQ(drucken(&text, [&] { befehl(QStringLiteral("lpadmin"), {"-x", "pdf"}); }), Druckannahme::Abgelehnt);
     EXPECT_TRUE(
@@ -86,7 +92,8 @@ TEST_F(Druckannahmen, AQueueRemovedAfterItWasChosenIsTold) {
 }
 
 // Accepted, held until the printer is enabled again: then it prints.
-TEST_F(Druckannahmen, AStoppedPrinterHoldsTheJobAndSaysSo) {
+TEST_F(Druckannahmen, AStoppedPrinterHoldsTheJobAndSaysSo)
+{
     ASSERT_TRUE(befehl(QStringLiteral("cupsdisable"), {"-r", "Wartung", "pdf"}));
     QString text;
     EXPECT_EQ(drucken(&text), Druckannahme::Angehalten);
