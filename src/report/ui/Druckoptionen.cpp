@@ -42,7 +42,6 @@ QLineEdit* randEdit(QWidget* eltern, const char* name)
     return e;
 }
 
-// Selects the item, or none when the list has no such item.
 // The printer of a printer setting: by its kept name where there is one; a
 // name no longer installed is told and the default printer preselected.
 void auswaehlen(QComboBox* liste, int index, const QString& name)
