@@ -357,6 +357,8 @@ Tabelle tabelleBauen()
         b.zahl(N("SpRandRechts", n), &f.SpRandRechts);
         b.zahl(N("StandardDrucker", n), &f.StandardDrucker);
         b.zahl(N("StandardFax", n), &f.StandardFax);
+        b.text(N("StandardDruckerName", n), &f.StandardDruckerName);
+        b.text(N("StandardFaxName", n), &f.StandardFaxName);
     }
 
     b.sektion("[Formular]");

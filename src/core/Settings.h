@@ -51,6 +51,9 @@ struct TFormularEinstellung {
     std::int32_t SpRandRechts = 0;
     std::int32_t StandardDrucker = 0;
     std::int32_t StandardFax = 0;
+    // The chosen printers' names beside their positions in the printer list.
+    QString StandardDruckerName;
+    QString StandardFaxName;
 };
 
 // Number of colour settings ("Color<Window>" in [Ansicht]).

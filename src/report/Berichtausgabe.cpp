@@ -51,6 +51,24 @@ QRect BerichtZielrechteck(int index, QSize seite, const TFormularEinstellung& e)
 
 int DruckerWahl(i32 standard, int anzahl) { return standard >= 0 && standard < anzahl ? standard : -1; }
 
+Druckerauswahl DruckerSuchen(i32 standard, const QString& name, const QStringList& namen)
+{
+    if (name.isEmpty()) return {DruckerWahl(standard, int(namen.size())), false};
+    const qsizetype i = namen.indexOf(name);
+    return i >= 0 ? Druckerauswahl{int(i), false} : Druckerauswahl{-1, true};
+}
+
+QString DruckerFehltText(const QString& name, const QString& standard)
+{
+    if (standard.isEmpty())
+        return QStringLiteral("Der Drucker \u201e%1\u201c ist nicht mehr eingerichtet: bitte einen anderen Drucker "
+                              "wählen.")
+            .arg(name);
+    return QStringLiteral("Der Drucker \u201e%1\u201c ist nicht mehr eingerichtet: der Standarddrucker \u201e%2\u201c "
+                          "ist vorgewählt.")
+        .arg(name, standard);
+}
+
 int BerichtKopien(u8 kopien) { return kopien == 0 ? 1 : kopien; }
 
 int BerichtErsteBahn(const TWettkampfDaten& w)

@@ -36,6 +36,22 @@ QRect BerichtZielrechteck(int index, QSize seite, const TFormularEinstellung& e)
 // The entry of a list of `anzahl` printers that a printer setting chooses;
 // -1 (the default printer) for -1 and for a printer that no longer exists.
 int DruckerWahl(i32 standard, int anzahl);
+
+// The printer of a printer setting among the installed printers `namen`:
+// by the name kept beside the position where there is one (removing another
+// queue moves the positions), else by the position (files of other
+// installations keep only that). Index -1: the default printer; `fehlt`: the
+// kept name is no longer installed.
+struct Druckerauswahl {
+    int index = -1;
+    bool fehlt = false;
+
+    friend bool operator==(const Druckerauswahl&, const Druckerauswahl&) = default;
+};
+Druckerauswahl DruckerSuchen(i32 standard, const QString& name, const QStringList& namen);
+// What the operator is told when the kept printer `name` is gone and
+// `standard` (the default printer, may be empty) takes its place.
+QString DruckerFehltText(const QString& name, const QString& standard);
 // The copies setting as a count: 0 prints one.
 int BerichtKopien(u8 kopien);
 

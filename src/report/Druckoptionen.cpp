@@ -22,6 +22,7 @@ constexpr int KopienMax = 99;
 constexpr const char* Schluessel[] = {
     "SpFontName", "SpFontSize", "SpFontColor", "SpFontBold",      "SpFontItalic", "SpAusrichtung",
     "SpRandOben", "SpRandUnten", "SpRandLinks", "SpRandRechts", "StandardDrucker", "StandardFax",
+    "StandardDruckerName", "StandardFaxName",
 };
 
 }  // namespace
@@ -55,6 +56,8 @@ Druckoptionswerte DruckoptionenLesen(int index)
         w.RandRechts = QString::number(r.SpRandRechts);
         w.Drucker = r.StandardDrucker;
         w.Fax = r.StandardFax;
+        w.DruckerName = r.StandardDruckerName;
+        w.FaxName = r.StandardFaxName;
     }
     w.DrBahndrucker = Einst.DrBahndrucker;
     w.DrGrafik = Einst.DrGrafik;
@@ -79,6 +82,8 @@ void DruckoptionenUebernehmen(int index, const Druckoptionswerte& w)
         r.SpRandRechts = TextZuZahl(w.RandRechts);
         r.StandardDrucker = std::max(w.Drucker, -1);
         r.StandardFax = std::max(w.Fax, -1);
+        r.StandardDruckerName = w.Drucker >= 0 ? w.DruckerName : QString();
+        r.StandardFaxName = w.Fax >= 0 ? w.FaxName : QString();
     }
     Einst.DrBahndrucker = w.DrBahndrucker;
     Einst.DrGrafik = w.DrGrafik;

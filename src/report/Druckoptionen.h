@@ -27,6 +27,8 @@ struct Druckoptionswerte {
     QString RandOben, RandUnten, RandLinks, RandRechts;
     int Drucker = -1;  // item of the printer list, -1 none selected
     int Fax = -1;
+    QString DruckerName;  // the item's name
+    QString FaxName;
     QString Kopien;    // text of the copies combo
     bool DrBahndrucker = false;
     bool DrGrafik = false;
@@ -46,11 +48,11 @@ Druckoptionswerte DruckoptionenLesen(int index);
 void StandardSchrift(Druckoptionswerte& w);
 
 // OK: the values into the layout's record (size x 3, margins by their
-// digits, no printer -1) when it has one, and into the switches and the
-// copies (0 copies become 1).
+// digits, no printer -1 without a name) when it has one, and into the
+// switches and the copies (0 copies become 1).
 void DruckoptionenUebernehmen(int index, const Druckoptionswerte& w);
 
-// Writes the twelve keys of the layout's record to the settings list and
+// Writes the fourteen keys of the layout's record to the settings list and
 // saves the settings file. Nothing for an index without a record. False
 // when the file could not be saved (the operator has been told).
 bool DruckoptionenSchreiben(int index);

@@ -28,6 +28,36 @@ TEST(Berichtsweg, ByTextSwitchLayoutPrinterAndCopies)
     EXPECT_EQ(std::tuple(DeckblattAuswahl(-1), DeckblattAuswahl(2)), std::tuple(0, 2));
 }
 
+// The kept name wins over the position: a queue removed before it moves the
+// chosen printer up; a file without names chooses by the position as before.
+TEST(Berichtsweg, APrinterSettingChoosesByTheKeptName)
+{
+    const QStringList vorher = {"alpha", "beta", "gamma"};
+    const QStringList ohneAlpha = {"beta", "gamma"};
+    const struct {
+        i32 standard;
+        const char* name;
+        QStringList namen;
+        Druckerauswahl wahl;
+    } faelle[] = {
+        {1, "beta", vorher, {1, false}},
+        {1, "beta", ohneAlpha, {0, false}},
+        {1, "beta", {"gamma"}, {-1, true}},
+        {0, "beta", {"aaa", "alpha", "beta"}, {2, false}},
+        {1, "", ohneAlpha, {1, false}},
+        {2, "", ohneAlpha, {-1, false}},
+        {-1, "", vorher, {-1, false}},
+    };
+    for (const auto& f : faelle)
+        EXPECT_EQ(DruckerSuchen(f.standard, QString::fromLatin1(f.name), f.namen), f.wahl)
+            << f.standard << " " << f.name << " " << f.namen.join(',').toStdString();
+    EXPECT_EQ(DruckerFehltText(QStringLiteral("beta"), QStringLiteral("gamma")),
+              QStringLiteral("Der Drucker „beta“ ist nicht mehr eingerichtet: der Standarddrucker „gamma“ ist "
+                             "vorgewählt."));
+    EXPECT_EQ(DruckerFehltText(QStringLiteral("beta"), QString()),
+              QStringLiteral("Der Drucker „beta“ ist nicht mehr eingerichtet: bitte einen anderen Drucker wählen."));
+}
+
 class Berichtausgabe : public Programmordner {
 protected:
     void SetUp() override

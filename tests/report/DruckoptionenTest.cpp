@@ -37,7 +37,8 @@ protected:
 auto Satz(const TFormularEinstellung& r)
 {
     return std::tuple(r.SpFontName, r.SpFontSize, r.SpFontBold, r.SpFontItalic, r.SpFontColor, r.SpAusrichtung,
-                      r.SpRandOben, r.SpRandUnten, r.SpRandLinks, r.SpRandRechts, r.StandardDrucker, r.StandardFax);
+                      r.SpRandOben, r.SpRandUnten, r.SpRandLinks, r.SpRandRechts, r.StandardDrucker, r.StandardFax,
+                      r.StandardDruckerName, r.StandardFaxName);
 }
 
 TEST_F(Druckoptionen, StoredSizeShownAsAThirdAndStoredBackTimesThree)
@@ -66,7 +67,8 @@ TEST_F(Druckoptionen, MarginsAndCopiesTakeTheirDigits)
     }
 }
 
-TEST_F(Druckoptionen, TwelveKeysInTableOrderWithTheIndex)
+// The printers' names go beside their positions; no printer keeps no name.
+TEST_F(Druckoptionen, FourteenKeysInTableOrderWithTheIndex)
 {
     Druckoptionswerte w = DruckoptionenLesen(3);
     w.FontName = QStringLiteral("Courier New");
@@ -79,7 +81,9 @@ TEST_F(Druckoptionen, TwelveKeysInTableOrderWithTheIndex)
     w.RandLinks = QStringLiteral("5");
     w.RandRechts = QStringLiteral("7");
     w.Drucker = -1;
+    w.DruckerName = QStringLiteral("alt");
     w.Fax = 2;
+    w.FaxName = QStringLiteral("Fax-Modem");
     DruckoptionenUebernehmen(3, w);
     ASSERT_TRUE(DruckoptionenSchreiben(3));
 
@@ -99,6 +103,8 @@ TEST_F(Druckoptionen, TwelveKeysInTableOrderWithTheIndex)
         QStringLiteral("SpRandRechts3 = 7"),
         QStringLiteral("StandardDrucker3 = -1"),
         QStringLiteral("StandardFax3 = 2"),
+        QStringLiteral("StandardDruckerName3 = "),
+        QStringLiteral("StandardFaxName3 = Fax-Modem"),
     };
     EXPECT_EQ(InfListe, erwartet);
     EXPECT_EQ(datei(), erwartet.join(QStringLiteral("\r\n")).toLatin1() + "\r\n");
@@ -116,6 +122,7 @@ TEST_F(Druckoptionen, SavedRecordSurvivesARestart)
     w.RandOben = QStringLiteral("100");
     w.RandRechts = QStringLiteral("250");
     w.Drucker = 1;
+    w.DruckerName = QStringLiteral("Büro Laser");
     w.Fax = -1;
     DruckoptionenUebernehmen(7, w);
     ASSERT_TRUE(DruckoptionenSchreiben(7));
@@ -125,7 +132,7 @@ TEST_F(Druckoptionen, SavedRecordSurvivesARestart)
     EXPECT_TRUE(EinstellungenLaden(ordner.path()).isEmpty());
     EXPECT_EQ(Satz(Einst.FormularEinstellungen[7]),
               std::tuple(QStringLiteral("Liberation Serif"), u16(42), false, true, i32(0x00FF8000), false, i32(100),
-                         i32(0), i32(0), i32(250), i32(1), i32(-1)));
+                         i32(0), i32(0), i32(250), i32(1), i32(-1), QStringLiteral("Büro Laser"), QString()));
     // The neighbours keep their defaults: the landscape forms 6 and 8 landscape.
     EXPECT_FALSE(Einst.FormularEinstellungen[6].SpAusrichtung || Einst.FormularEinstellungen[8].SpAusrichtung);
     EXPECT_TRUE(Einst.FormularEinstellungen[0].SpAusrichtung && Einst.FormularEinstellungen[9].SpAusrichtung);

@@ -1,5 +1,9 @@
 #include "core/ui/Drucker.h"
 
+#include "core/Boxes.h"
+
+#include <cups/cups.h>
+
 #include <QDir>
 #include <QFileInfo>
 #include <QPrintDialog>
@@ -47,4 +51,88 @@ bool DruckdialogZeigen(QPrinter& drucker, QWidget* eltern)
     // A cancelled dialog leaves the printer as it was.
     if (!drucken) drucker.setOutputFileName(letzte);
     return drucken;
+}
+
+namespace {
+
+struct Druckerzustand {
+    bool vorhanden = false;
+    bool angehalten = false;
+    QString meldung;  // the printer's state message, or why the request failed
+};
+
+// The queue's state from the print system (its last status now that of this request).
+Druckerzustand ZustandAbfragen(const QString& warteschlange)
+{
+    Druckerzustand z;
+    char uri[HTTP_MAX_URI];
+    httpAssembleURIf(HTTP_URI_CODING_ALL, uri, sizeof uri, "ipp", nullptr, "localhost", 0, "/printers/%s",
+                     warteschlange.toUtf8().constData());
+    ipp_t* anfrage = ippNewRequest(IPP_OP_GET_PRINTER_ATTRIBUTES);
+    ippAddString(anfrage, IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr, uri);
+    static const char* const merkmale[] = {"printer-state", "printer-state-message"};
+    ippAddStrings(anfrage, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", 2, nullptr, merkmale);
+    ipp_t* antwort = cupsDoRequest(CUPS_HTTP_DEFAULT, anfrage, "/");
+    if (antwort && cupsLastError() <= IPP_STATUS_OK_CONFLICTING) {
+        z.vorhanden = true;
+        if (ipp_attribute_t* a = ippFindAttribute(antwort, "printer-state", IPP_TAG_ENUM))
+            z.angehalten = ippGetInteger(a, 0) == IPP_PSTATE_STOPPED;
+        if (ipp_attribute_t* a = ippFindAttribute(antwort, "printer-state-message", IPP_TAG_TEXT))
+            z.meldung = QString::fromUtf8(ippGetString(a, 0, nullptr)).trimmed();
+    } else {
+        z.meldung = QString::fromUtf8(cupsLastErrorString());
+    }
+    ippDelete(antwort);
+    return z;
+}
+
+QString Klammer(const QString& text) { return text.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(text); }
+
+}  // namespace
+
+Druckannahme::Druckannahme(const QPrinter& drucker)
+{
+    if (drucker.outputFormat() != QPrinter::NativeFormat || !drucker.outputFileName().isEmpty()) return;
+    m_name = drucker.printerName();
+    // Qt names an instance of a queue "queue/instance".
+    m_warteschlange = m_name.section(QLatin1Char('/'), 0, 0);
+    if (m_warteschlange.isEmpty()) return;
+    // A request of our own, so that the status read afterwards is never one from before this job.
+    ZustandAbfragen(m_warteschlange);
+}
+
+Druckannahme::Ergebnis Druckannahme::pruefen(QString* text) const
+{
+    if (text) text->clear();
+    if (m_warteschlange.isEmpty()) return Angenommen;
+    const bool abgelehnt = cupsLastError() > IPP_STATUS_OK_CONFLICTING;
+    const QString grund = QString::fromUtf8(cupsLastErrorString());
+    const Druckerzustand z = ZustandAbfragen(m_warteschlange);
+    QString t;
+    Ergebnis e = Angenommen;
+    if (abgelehnt) {
+        e = Abgelehnt;
+        if (!z.vorhanden)
+            t = QStringLiteral("Der Drucker \u201e%1\u201c ist nicht mehr eingerichtet und hat den Druckauftrag nicht "
+                               "angenommen: %2")
+                    .arg(m_name, z.meldung);
+        else
+            t = QStringLiteral("Der Drucker \u201e%1\u201c hat den Druckauftrag nicht angenommen: %2%3")
+                    .arg(m_name, grund, Klammer(z.meldung));
+    } else if (z.angehalten) {
+        e = Angehalten;
+        t = QStringLiteral("Der Drucker \u201e%1\u201c ist angehalten%2: er hält den Druckauftrag zurück, bis er "
+                           "wieder freigegeben wird.")
+                .arg(m_name, Klammer(z.meldung));
+    }
+    if (text) *text = t;
+    return e;
+}
+
+bool Druckannahme::melden() const
+{
+    QString text;
+    const Ergebnis e = pruefen(&text);
+    if (!text.isEmpty()) boxen().hinweis(text);
+    return e != Abgelehnt;
 }

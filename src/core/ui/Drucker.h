@@ -2,6 +2,7 @@
 // The program's one printer and its print dialog, shared by every print so
 // that the dialog keeps the user's choice between prints.
 
+#include <QString>
 #include <functional>
 
 class QPrinter;
@@ -22,3 +23,26 @@ void DateiVorschlagen(QPrinter& drucker);
 using Druckdialog = std::function<bool(QPrinter& drucker, QWidget* eltern)>;
 void DruckdialogSetzen(Druckdialog dialog);
 bool DruckdialogZeigen(QPrinter& drucker, QWidget* eltern);
+
+// What the print system made of one print job. Qt hands a print on a queue
+// to CUPS as the painter ends and reports success even when CUPS refused
+// it; libcups keeps the status of its last request per thread. So: made
+// before the job begins, asked right after its painter has ended, on the
+// thread that printed. A print into a file is always accepted here (the
+// painter's own result tells about it).
+class Druckannahme {
+public:
+    enum Ergebnis { Angenommen, Angehalten, Abgelehnt };
+
+    explicit Druckannahme(const QPrinter& drucker);
+
+    // Angehalten: accepted, but the printer is stopped and holds the job.
+    // *text is what the operator is told (empty when accepted).
+    Ergebnis pruefen(QString* text) const;
+    // The same, the text told to the operator; false when not accepted.
+    bool melden() const;
+
+private:
+    QString m_warteschlange;  // empty: no queue
+    QString m_name;           // as the operator knows it
+};

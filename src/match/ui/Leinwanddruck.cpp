@@ -40,7 +40,11 @@ void Drucken(QWidget* eltern, Druckart art, bool heim)
     drucker.setPageOrientation(QPageLayout::Landscape);
     if (!DruckdialogZeigen(drucker, eltern)) return;
     drucker.setPageOrientation(QPageLayout::Landscape);
-    if (!Zeichnen(drucker, art, heim)) boxen().hinweis(QStringLiteral("Der Druck ist fehlgeschlagen."));
+    const Druckannahme annahme(drucker);
+    if (!Zeichnen(drucker, art, heim))
+        boxen().hinweis(QStringLiteral("Der Druck ist fehlgeschlagen."));
+    else
+        annahme.melden();
 }
 
 }  // namespace

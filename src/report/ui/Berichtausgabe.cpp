@@ -51,19 +51,20 @@ void ProjektAusgeben(QWidget* eltern, int index, int optionen, int kopien)
 }
 
 // The printer of a printer setting with the page set-up kept for it, the
-// orientation and the copies.
-void DruckerEinstellen(QPrinter& d, i32 standard, bool hochformat, int kopien)
+// orientation and the copies. A kept printer that is gone is told.
+void DruckerEinstellen(QPrinter& d, i32 standard, const QString& gemerkt, bool hochformat, int kopien)
 {
     const QStringList namen = QPrinterInfo::availablePrinterNames();
-    const int i = DruckerWahl(standard, int(namen.size()));
-    const QString name = i >= 0 ? namen[i] : QPrinterInfo::defaultPrinterName();
+    const Druckerauswahl wahl = DruckerSuchen(standard, gemerkt, namen);
+    const QString name = wahl.index >= 0 ? namen[wahl.index] : QPrinterInfo::defaultPrinterName();
+    if (wahl.fehlt) boxen().hinweis(DruckerFehltText(gemerkt, name));
     // Without an installed printer the dialog offers what there is (a file).
     if (!name.isEmpty()) {
         if (d.outputFormat() != QPrinter::NativeFormat) d.setOutputFormat(QPrinter::NativeFormat);
         d.setPrinterName(name);
     }
-    const auto gemerkt = druckoptionenZustand.Seiteneinrichtung.find(d.printerName());
-    if (gemerkt != druckoptionenZustand.Seiteneinrichtung.end()) d.setPageLayout(gemerkt->second);
+    const auto seite = druckoptionenZustand.Seiteneinrichtung.find(d.printerName());
+    if (seite != druckoptionenZustand.Seiteneinrichtung.end()) d.setPageLayout(seite->second);
     d.setPageOrientation(hochformat ? QPageLayout::Portrait : QPageLayout::Landscape);
     d.setCopyCount(kopien);
 }
@@ -115,6 +116,7 @@ bool BildAufDrucker(QPrinter& drucker, const QImage& bild, int index)
         return false;
     }
     AuftragBeginnt(drucker, Drucktitel);
+    const Druckannahme annahme(drucker);
     QPainter p;
     if (!p.begin(&drucker)) {
         boxen().hinweis(QStringLiteral("Der Drucker „%1“ kann nicht drucken.").arg(drucker.printerName()));
@@ -122,7 +124,11 @@ bool BildAufDrucker(QPrinter& drucker, const QImage& bild, int index)
     }
     p.setRenderHint(QPainter::SmoothPixmapTransform);
     p.drawImage(ziel, bild);
-    return p.end();
+    if (!p.end()) {
+        boxen().hinweis(QStringLiteral("Der Drucker „%1“ kann nicht drucken.").arg(drucker.printerName()));
+        return false;
+    }
+    return annahme.melden();
 }
 
 bool FormularAufDrucker(QPrinter& drucker, TWettkampfDaten& w, int index)
@@ -153,7 +159,7 @@ void SpielberichtDrucken(QWidget* eltern, int index)
 
     const TFormularEinstellung& e = Einst.FormularEinstellungen[index];
     QPrinter& drucker = Drucker();
-    DruckerEinstellen(drucker, e.StandardDrucker, e.SpAusrichtung, BerichtKopien(Einst.Kopien));
+    DruckerEinstellen(drucker, e.StandardDrucker, e.StandardDruckerName, e.SpAusrichtung, BerichtKopien(Einst.Kopien));
     drucker.setDocName(Drucktitel);  // the dialog proposes a PDF file after it
     if (!DruckdialogZeigen(drucker, eltern)) return;
     if (!PortFrei(*w)) return;
@@ -173,7 +179,7 @@ void SpielberichtFaxen(QWidget* eltern, int index)
 
     const TFormularEinstellung& e = Einst.FormularEinstellungen[index];
     QPrinter& drucker = Drucker();
-    DruckerEinstellen(drucker, e.StandardFax, e.SpAusrichtung, 1);
+    DruckerEinstellen(drucker, e.StandardFax, e.StandardFaxName, e.SpAusrichtung, 1);
     drucker.setDocName(Drucktitel);
     if (!DruckdialogZeigen(drucker, eltern)) return;
     const int k = w->FaxDeckblatt;
@@ -183,8 +189,15 @@ void SpielberichtFaxen(QWidget* eltern, int index)
         if (!datei.isEmpty()) drucker.setOutputFileName(DeckblattAusgabedatei(datei));
         drucker.setPageOrientation(QPageLayout::Portrait);
         AuftragBeginnt(drucker, DeckblattNamen().value(k, QStringLiteral("Deckblatt")));
+        const Druckannahme annahme(drucker);
         DeckblattDrucken(*deckblatt, drucker);
         if (!datei.isEmpty()) drucker.setOutputFileName(datei);
+        // A refused cover stops the fax; a stopped printer is told with the report's job.
+        QString abgelehnt;
+        if (annahme.pruefen(&abgelehnt) == Druckannahme::Abgelehnt) {
+            boxen().hinweis(abgelehnt);
+            return;
+        }
     }
     if (!PortFrei(*w)) return;
     drucker.setPageOrientation(e.SpAusrichtung ? QPageLayout::Portrait : QPageLayout::Landscape);

@@ -244,7 +244,9 @@ void TDeckblatt::BtnDruckenClick()
     drucker.setDocName(name.trimmed().isEmpty() ? QStringLiteral("Deckblatt") : name);
     if (!DruckdialogZeigen(drucker, this)) return;
     drucker.setPageOrientation(QPageLayout::Portrait);
+    const Druckannahme annahme(drucker);
     DeckblattDrucken(*REFormular->document(), drucker);
+    annahme.melden();
 }
 
 // --- The touch keyboard -------------------------------------------------------------------

@@ -1,10 +1,12 @@
 #include "report/ui/Druckoptionen.h"
 
+#include "core/Boxes.h"
 #include "core/Sound.h"
 #include "core/TextFunctions.h"
 #include "core/ui/Farbe.h"
 #include "core/ui/Farben.h"
 #include "core/ui/Hinweis.h"
+#include "report/Berichtausgabe.h"
 #include "report/Berichtzustand.h"
 
 #include <QAction>
@@ -40,10 +42,20 @@ QLineEdit* randEdit(QWidget* eltern, const char* name)
     return e;
 }
 
-// Selects the item, or none when the list has no such item.
-void auswaehlen(QComboBox* liste, int index)
+// The printer of a printer setting: by its kept name where there is one; a
+// name no longer installed is told and the default printer preselected.
+void auswaehlen(QComboBox* liste, int index, const QString& name)
 {
-    liste->setCurrentIndex(index >= 0 && index < liste->count() ? index : -1);
+    QStringList namen;
+    for (int i = 0; i < liste->count(); ++i) namen << liste->itemText(i);
+    const Druckerauswahl wahl = DruckerSuchen(index, name, namen);
+    int i = wahl.index;
+    if (wahl.fehlt) {
+        const QString standard = QPrinterInfo::defaultPrinterName();
+        i = standard.isEmpty() ? -1 : liste->findText(standard);
+        boxen().hinweis(DruckerFehltText(name, i >= 0 ? standard : QString()));
+    }
+    liste->setCurrentIndex(i);
 }
 
 }  // namespace
@@ -270,8 +282,8 @@ void TDruckoptionen::laden()
     ERandUnten->setText(w.RandUnten);
     ERandLinks->setText(w.RandLinks);
     ERandRechts->setText(w.RandRechts);
-    auswaehlen(CDrucker, w.Drucker);
-    auswaehlen(CFax, w.Fax);
+    auswaehlen(CDrucker, w.Drucker, w.DruckerName);
+    auswaehlen(CFax, w.Fax, w.FaxName);
     CBDrBahndrucker->setChecked(w.DrBahndrucker);
     CBDrGrafik->setChecked(w.DrGrafik);
     const int kopie = CKopien->findText(w.Kopien);
@@ -363,6 +375,8 @@ void TDruckoptionen::BtnOkClick()
     w.RandRechts = ERandRechts->text();
     w.Drucker = CDrucker->currentIndex();
     w.Fax = CFax->currentIndex();
+    w.DruckerName = CDrucker->currentText();
+    w.FaxName = CFax->currentText();
     w.Kopien = CKopien->currentText();
     w.DrBahndrucker = CBDrBahndrucker->isChecked();
     w.DrGrafik = CBDrGrafik->isChecked();

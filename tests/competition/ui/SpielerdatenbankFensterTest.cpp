@@ -9,6 +9,7 @@
 #include "core/SettingsFile.h"
 #include "core/ui/Farben.h"
 #include "match/flow/Wettkampfslots.h"
+#include "support/Cupsserver.h"
 #include "support/Dateien.h"
 #include "support/Grundlage.h"
 #include "support/Klicken.h"
@@ -468,6 +469,41 @@ TEST_F(Datenbankfenster, CommandsAndTheChangeMark)
     EXPECT_TRUE(skriptBoxen().gezeigt[2].contains(QStringLiteral("Hilfe_Datenbank.rtf ist nicht vorhanden")));
     Hilfeverzeichnis.clear();
     EXPECT_FALSE(geaendert());
+}
+
+// On a real print system: a list the queue refuses is told with the printer
+// and the reason.
+TEST_F(Datenbankfenster, APrintedListTheQueueRefusesIsTold)
+{
+    if (const QString grund = CupsTestserver::fehlt(); !grund.isEmpty()) GTEST_SKIP() << grund.toStdString();
+    CupsTestserver cups;
+    ASSERT_TRUE(cups.fehler.isEmpty()) << cups.fehler.toStdString();
+    ASSERT_TRUE(cups.befehl(QStringLiteral("cupsreject"), {"-r", "Toner leer", "pdf"})) << cups.fehler.toStdString();
+    QTemporaryDir daten;
+    ASSERT_TRUE(daten.isValid());
+    const QString altDaten = Datenverzeichnis;
+    Datenverzeichnis = daten.path();
+    QFile projekt(daten.filePath(QStringLiteral("Spielerdaten.lst")));
+    ASSERT_TRUE(projekt.open(QIODevice::WriteOnly));
+    projekt.write(StandardProjekt(Projektart::Liste));
+    projekt.close();
+    Spielerdatenbank().setZeilen({ZeileMit({{0, "KSC Ahorn"}, {1, "Spieler 01"}, {2, "123"}})});
+    BerichtsoberflaecheEinrichten();
+    DruckdialogSetzen([](QPrinter& p, QWidget*) {
+        CupsTestserver::waehlen(p, QStringLiteral("pdf"));
+        return true;
+    });
+    skriptBoxen().gezeigt.clear();
+    fensterW->MDrucken->trigger();
+    DruckdialogSetzen({});
+    BerichtsoberflaecheSetzen(nullptr);
+    Datenverzeichnis = altDaten;
+    ASSERT_EQ(skriptBoxen().gezeigt.size(), 1);
+    const QString text = skriptBoxen().gezeigt.first();
+    EXPECT_TRUE(text.startsWith(QStringLiteral(
+        "Die Spielerdatenbank wurde nicht gedruckt: Der Drucker „pdf“ hat den Druckauftrag nicht angenommen: ")))
+        << text.toStdString();
+    EXPECT_TRUE(text.endsWith(QStringLiteral(" (Toner leer)"))) << text.toStdString();
 }
 
 TEST_F(Datenbankfenster, PagingStopsAtTheFirstAndTheLastRow)

@@ -1,6 +1,9 @@
 #include "match/ui/Leinwanddruck.h"
 
+#include "core/Boxes.h"
 #include "core/Globals.h"
+#include "core/ui/Drucker.h"
+#include "support/Cupsserver.h"
 #include "support/Einsetzen.h"
 #include "support/Grundlage.h"
 #include "support/QtDrucken.h"
@@ -131,6 +134,26 @@ TEST_F(Leinwanddruck, DialogProposesThePrintsOwnFileBesideTheLast)
     EXPECT_EQ(vorgeschlagen, QStringList({datei("Wurfprotokoll Spieler 1.pdf"), datei("Mannschaftsstatistik Adler 2.pdf"),
                                           datei("Mannschaftsstatistik KSV Eiche.pdf"), datei("Wurfprotokoll.pdf"),
                                           datei("Mannschaftsstatistik.pdf")}));
+}
+
+// On a real print system: a throw log the queue refuses is told with the
+// printer and the reason.
+TEST_F(Leinwanddruck, AJobTheQueueRefusesIsTold)
+{
+    if (const QString grund = CupsTestserver::fehlt(); !grund.isEmpty()) GTEST_SKIP() << grund.toStdString();
+    CupsTestserver cups;
+    ASSERT_TRUE(cups.fehler.isEmpty()) << cups.fehler.toStdString();
+    ASSERT_TRUE(cups.befehl(QStringLiteral("cupsreject"), {"-r", "Toner leer", "pdf"})) << cups.fehler.toStdString();
+    DruckdialogSetzen([](QPrinter& d, QWidget*) {
+        CupsTestserver::waehlen(d, QStringLiteral("pdf"));
+        return true;
+    });
+    WurfprotokollDrucken(nullptr);
+    ASSERT_EQ(skriptBoxen().gezeigt.size(), 1);
+    const QString text = skriptBoxen().gezeigt.first();
+    EXPECT_TRUE(text.startsWith(QStringLiteral("Der Drucker „pdf“ hat den Druckauftrag nicht angenommen: ")))
+        << text.toStdString();
+    EXPECT_TRUE(text.endsWith(QStringLiteral(" (Toner leer)"))) << text.toStdString();
 }
 
 }  // namespace

@@ -17,6 +17,7 @@
 #include "report/Berichtausgabe.h"
 #include "report/deckblatt/Deckblatt.h"
 #include "report/Unterschriften.h"
+#include "platform/bericht/ui/QtBerichtsoberflaeche.h"
 #include "report/ui/EmailSenden.h"
 #include "report/ui/FaxSenden.h"
 #include "platform/bericht/Berichtsoberflaeche.h"
@@ -26,6 +27,7 @@
 #include "report/ui/Fensterregistrierung.h"
 #include "report/ui/SpFormular.h"
 #include "support/Ftpserver.h"
+#include "support/Cupsserver.h"
 #include "support/Netzantworten.h"
 #include "support/Programmordner.h"
 #include "support/QtDrucken.h"
@@ -36,6 +38,7 @@
 #include <QImage>
 #include <QImageReader>
 #include <QPrinter>
+#include <QPrinterInfo>
 #include <QProcess>
 #include <QPushButton>
 #include <QStandardPaths>
@@ -290,6 +293,164 @@ TEST_F(Ausgabe, PrintDialogOpensOnTheReportsName)
     ASSERT_EQ(auftraege.size(), 2u);
     EXPECT_EQ(std::tuple(auftraege[0].titel, auftraege[1].titel),
               std::tuple(QStringLiteral("Spielbericht Corvalink"), QStringLiteral("Spielbericht Corvalink")));
+}
+
+// The same prints on a real print system: the dialog keeps the queue the
+// layout's printer setting chose.
+class AusgabeAnCups : public Ausgabe {
+protected:
+    void SetUp() override
+    {
+        Ausgabe::SetUp();
+        if (const QString grund = CupsTestserver::fehlt(); !grund.isEmpty()) GTEST_SKIP() << grund.toStdString();
+        cups.emplace(warteschlangen);
+        ASSERT_TRUE(cups->fehler.isEmpty()) << cups->fehler.toStdString();
+        // No file from an earlier print is proposed.
+        Drucker().setOutputFileName(QString());
+        berichtausgabeZustand.vorDruckauftrag = [this](QPrinter& d) { begonnen << d.docName(); };
+        DruckdialogSetzen([this](QPrinter& d, QWidget*) {
+            dialogDrucker << d.printerName();
+            CupsTestserver::waehlen(d, d.printerName());
+            if (dialogOffen) dialogOffen();
+            return drucken;
+        });
+    }
+
+    bool befehl(const QString& programm, const QStringList& argumente)
+    {
+        const bool ok = cups->befehl(programm, argumente);
+        EXPECT_TRUE(ok) << cups->fehler.toStdString();
+        return ok;
+    }
+
+    QStringList warteschlangen = {"pdf"};  // the first the default
+    std::optional<CupsTestserver> cups;
+    QStringList dialogDrucker;          // the printer each print dialog opened on
+    QStringList begonnen;               // the jobs begun, by title
+    std::function<void()> dialogOffen;  // what happens while the dialog is open
+};
+
+TEST_F(AusgabeAnCups, AReportTheQueueTakesArrivesWithoutANotice)
+{
+    SpielberichtDrucken(nullptr, 3);
+    EXPECT_EQ(dialogDrucker, QStringList({"pdf"}));
+    EXPECT_TRUE(cups->pdfsAbwarten(1));
+    EXPECT_TRUE(skriptBoxen().gezeigt.isEmpty()) << skriptBoxen().gezeigt.join('\n').toStdString();
+}
+
+// The layout's print and the fax, with and without a cover: one notice with
+// the printer and the print system's reason; the cover refused, the report
+// is not tried.
+TEST_F(AusgabeAnCups, AJobTheQueueRefusesIsToldByEveryReportPrint)
+{
+    ZweiDeckblaetter();
+    // Layout 20: a report project, printed by the report engine.
+    QFile projekt(QDir(Datenverzeichnis).filePath(QStringLiteral("Spielbericht.crd")));
+    ASSERT_TRUE(projekt.open(QIODevice::WriteOnly));
+    projekt.write(StandardProjekt(Projektart::Karte));
+    projekt.close();
+    FormularDateien = QStringList(20, QStringLiteral(" ")) << QStringLiteral("Spielbericht.crd");
+    FormularNamen = QStringList(20, QString()) << QStringLiteral("Spielbericht (Berichtsprojekt)");
+    BerichtsoberflaecheEinrichten();
+    struct Oberflaeche {
+        ~Oberflaeche() { BerichtsoberflaecheSetzen(nullptr); }
+    } zurueck;
+
+    const struct {
+        const char* name;
+        std::function<void()> drucken;
+        QStringList auftraege;
+        QString vorsatz;
+    } drucke[] = {
+        {"Formular", [] { SpielberichtDrucken(nullptr, 3); }, {"Spielbericht Corvalink"}, {}},
+        {"Fax mit Deckblatt",
+         [this] {
+             imDialog<TFaxSenden>([](TFaxSenden& d) { d.CDeckblatt->setCurrentIndex(1); });
+             SpielberichtFaxen(nullptr, 3);
+         },
+         {"Verband"},
+         {}},
+        {"Fax ohne Deckblatt",
+         [this] {
+             imDialog<TFaxSenden>([](TFaxSenden& d) { d.CDeckblatt->setCurrentIndex(0); });
+             SpielberichtFaxen(nullptr, 0);
+         },
+         {"Spielbericht Corvalink"},
+         {}},
+        {"Berichtsprojekt", [] { SpielberichtDrucken(nullptr, 20); }, {},
+         QStringLiteral("Spielbericht nicht gedruckt: ")},
+    };
+    ASSERT_TRUE(befehl(QStringLiteral("cupsreject"), {"-r", "Toner leer", "pdf"}));
+    for (const auto& [name, drucken, auftraege, vorsatz] : drucke) {
+        skriptBoxen().gezeigt.clear();
+        begonnen.clear();
+        drucken();
+        EXPECT_EQ(begonnen, auftraege) << name;
+        ASSERT_EQ(skriptBoxen().gezeigt.size(), 1) << name;
+        const QString text = skriptBoxen().gezeigt.first();
+        const QString abgelehnt = QStringLiteral("Der Drucker „pdf“ hat den Druckauftrag nicht angenommen: ");
+        EXPECT_TRUE(text.startsWith(vorsatz + abgelehnt)) << name << ": " << text.toStdString();
+        EXPECT_TRUE(text.endsWith(QStringLiteral(" (Toner leer)"))) << name << ": " << text.toStdString();
+    }
+    EXPECT_EQ(dialogDrucker.size(), 4);
+    EXPECT_EQ(cups->auftraege(CUPS_WHICHJOBS_ALL), 0);
+}
+
+TEST_F(AusgabeAnCups, AQueueRemovedWhileThePrintDialogIsOpenIsTold)
+{
+    dialogOffen = [this] { befehl(QStringLiteral("lpadmin"), {"-x", "pdf"}); };
+    SpielberichtDrucken(nullptr, 3);
+    ASSERT_EQ(skriptBoxen().gezeigt.size(), 1);
+    EXPECT_TRUE(skriptBoxen().gezeigt.first().startsWith(
+        QStringLiteral("Der Drucker „pdf“ ist nicht mehr eingerichtet und hat den Druckauftrag nicht angenommen: ")))
+        << skriptBoxen().gezeigt.first().toStdString();
+}
+
+// The jobs wait in the queue; the fax tells it once, with the report.
+TEST_F(AusgabeAnCups, AStoppedPrinterIsToldToHoldTheReport)
+{
+    const QString angehalten = QStringLiteral(
+        "Der Drucker „pdf“ ist angehalten (Wartung): er hält den Druckauftrag zurück, bis er wieder freigegeben wird.");
+    ZweiDeckblaetter();
+    ASSERT_TRUE(befehl(QStringLiteral("cupsdisable"), {"-r", "Wartung", "pdf"}));
+    SpielberichtDrucken(nullptr, 3);
+    EXPECT_EQ(skriptBoxen().gezeigt, QStringList({angehalten}));
+    imDialog<TFaxSenden>([](TFaxSenden& d) { d.CDeckblatt->setCurrentIndex(1); });
+    SpielberichtFaxen(nullptr, 3);
+    EXPECT_EQ(skriptBoxen().gezeigt, QStringList({angehalten, angehalten}));
+    EXPECT_EQ(cups->wartende(QStringLiteral("pdf")), 3);
+}
+
+class DruckerwahlAnCups : public AusgabeAnCups {
+protected:
+    DruckerwahlAnCups() { warteschlangen = QStringList{"standard", "alpha", "beta", "gamma"}; }
+};
+
+// A layout keeps its printer by name when a queue before it is removed; a
+// file of another installation, with the position only, keeps choosing by
+// it; a kept printer that is gone is told and the default offered.
+TEST_F(DruckerwahlAnCups, ALayoutKeepsItsPrinterByNameWhenAnotherQueueIsRemoved)
+{
+    drucken = false;
+    ASSERT_EQ(QPrinterInfo::availablePrinterNames(), QStringList({"alpha", "beta", "gamma", "standard"}));
+    TFormularEinstellung& e = Einst.FormularEinstellungen[3];
+    e.StandardDrucker = 1, e.StandardDruckerName = QStringLiteral("beta");
+    e.StandardFax = 2, e.StandardFaxName = QStringLiteral("gamma");
+    Einst.FormularEinstellungen[4].StandardDrucker = 1;
+    ASSERT_TRUE(befehl(QStringLiteral("lpadmin"), {"-x", "alpha"}));
+
+    SpielberichtDrucken(nullptr, 3);
+    imDialog<TFaxSenden>({});
+    SpielberichtFaxen(nullptr, 3);
+    SpielberichtDrucken(nullptr, 4);
+    EXPECT_EQ(dialogDrucker, QStringList({"beta", "gamma", "gamma"}));
+    EXPECT_TRUE(skriptBoxen().gezeigt.isEmpty()) << skriptBoxen().gezeigt.join('\n').toStdString();
+
+    ASSERT_TRUE(befehl(QStringLiteral("lpadmin"), {"-x", "beta"}));
+    SpielberichtDrucken(nullptr, 3);
+    EXPECT_EQ(dialogDrucker.last(), QStringLiteral("standard"));
+    EXPECT_EQ(skriptBoxen().gezeigt, QStringList({"Der Drucker „beta“ ist nicht mehr eingerichtet: der "
+                                                  "Standarddrucker „standard“ ist vorgewählt."}));
 }
 
 class Mail : public Ausgabe {

@@ -12,6 +12,7 @@
 #include "report/deckblatt/Deckblatt.h"
 #include "report/ui/Deckblatt.h"
 #include "report/ui/Fensterregistrierung.h"
+#include "support/Cupsserver.h"
 #include "support/Dateien.h"
 #include "support/ImDialog.h"
 #include "support/Klicken.h"
@@ -250,6 +251,38 @@ TEST_F(DeckblattFenster, PrintDialogProposesTheCoversOwnFile)
     Drucker().setOutputFormat(QPrinter::NativeFormat);
     EXPECT_EQ(vorgeschlagen,
               QStringList({ziel.filePath(QStringLiteral("Heim.pdf")), ziel.filePath(QStringLiteral("Deckblatt.pdf"))}));
+}
+
+// On a real print system: a queue that refuses the cover is told with the
+// printer's name and the reason; one that takes it prints it.
+TEST_F(DeckblattFenster, PrintOnAQueueTellsWhenTheQueueRefusesTheCover)
+{
+    if (const QString grund = CupsTestserver::fehlt(); !grund.isEmpty()) GTEST_SKIP() << grund.toStdString();
+    CupsTestserver cups;
+    ASSERT_TRUE(cups.fehler.isEmpty()) << cups.fehler.toStdString();
+    DruckdialogSetzen([](QPrinter& drucker, QWidget*) {
+        CupsTestserver::waehlen(drucker, QStringLiteral("pdf"));
+        return true;
+    });
+    const auto drucken = [&] {
+        oeffnen([&](TDeckblatt& d) {
+            Waehlen(d.CTexte, 1);
+            d.BtnDrucken->click();
+        });
+    };
+    ASSERT_TRUE(cups.befehl(QStringLiteral("cupsreject"), {"-r", "Papierstau", "pdf"})) << cups.fehler.toStdString();
+    drucken();
+    ASSERT_EQ(skriptBoxen().gezeigt.size(), 1);
+    EXPECT_TRUE(skriptBoxen().gezeigt.first().startsWith(
+        QStringLiteral("Der Drucker „pdf“ hat den Druckauftrag nicht angenommen: ")))
+        << skriptBoxen().gezeigt.first().toStdString();
+    EXPECT_TRUE(skriptBoxen().gezeigt.first().endsWith(QStringLiteral(" (Papierstau)")))
+        << skriptBoxen().gezeigt.first().toStdString();
+
+    ASSERT_TRUE(cups.befehl(QStringLiteral("cupsaccept"), {"pdf"})) << cups.fehler.toStdString();
+    drucken();
+    EXPECT_TRUE(cups.pdfsAbwarten(1));
+    EXPECT_EQ(skriptBoxen().gezeigt.size(), 1);
 }
 
 }  // namespace

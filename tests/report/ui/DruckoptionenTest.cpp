@@ -7,6 +7,8 @@
 #include "report/Berichtzustand.h"
 #include "report/ui/Druckoptionen.h"
 #include "report/ui/Fensterregistrierung.h"
+#include "core/Boxes.h"
+#include "support/Cupsserver.h"
 #include "support/ImDialog.h"
 #include "support/Klicken.h"
 #include "support/Programmordner.h"
@@ -145,6 +147,42 @@ TEST_F(DruckoptionenFenster, ProjectIndexOffersOnlyThePrinterPage)
     EXPECT_EQ(std::tuple(Einst.DrGrafik, Einst.Kopien), std::tuple(true, u8(3)));
     EXPECT_EQ(Satz(Einst.FormularEinstellungen[19]), vorher);
     EXPECT_FALSE(QFile::exists(InfDatei));
+}
+
+// On a real print system: the printers are preselected by the names kept
+// beside their positions, so removing a queue before them moves nothing; OK
+// keeps the new positions with the names. A kept printer that is gone is
+// told and the default printer preselected.
+TEST_F(DruckoptionenFenster, ThePrintersArePreselectedByTheirKeptNames)
+{
+    if (const QString grund = CupsTestserver::fehlt(); !grund.isEmpty()) GTEST_SKIP() << grund.toStdString();
+    CupsTestserver cups({"standard", "alpha", "beta", "gamma"});
+    ASSERT_TRUE(cups.fehler.isEmpty()) << cups.fehler.toStdString();
+    berichtZustand.FormularIndex = 3;
+    TFormularEinstellung& r = Einst.FormularEinstellungen[3];
+    r.StandardDrucker = 1, r.StandardDruckerName = QStringLiteral("beta");
+    r.StandardFax = 2, r.StandardFaxName = QStringLiteral("gamma");
+    ASSERT_TRUE(cups.befehl(QStringLiteral("lpadmin"), {"-x", "alpha"})) << cups.fehler.toStdString();
+
+    EXPECT_TRUE(oeffnen(SeiteDrucker, [](TDruckoptionen& d) {
+        EXPECT_EQ(std::tuple(d.CDrucker->currentText(), d.CFax->currentText()),
+                  std::tuple(QStringLiteral("beta"), QStringLiteral("gamma")));
+        d.BtnOk->click();
+    }));
+    EXPECT_TRUE(skriptBoxen().gezeigt.isEmpty()) << skriptBoxen().gezeigt.join('\n').toStdString();
+    EXPECT_EQ(std::tuple(r.StandardDrucker, r.StandardDruckerName, r.StandardFax, r.StandardFaxName),
+              std::tuple(i32(0), QStringLiteral("beta"), i32(1), QStringLiteral("gamma")));
+    for (const char* zeile : {"StandardDrucker3 = 0", "StandardDruckerName3 = beta", "StandardFaxName3 = gamma"})
+        EXPECT_TRUE(datei().contains(QLatin1String(zeile))) << zeile;
+
+    ASSERT_TRUE(cups.befehl(QStringLiteral("lpadmin"), {"-x", "beta"})) << cups.fehler.toStdString();
+    EXPECT_FALSE(oeffnen(SeiteDrucker, [](TDruckoptionen& d) {
+        EXPECT_EQ(std::tuple(d.CDrucker->currentText(), d.CFax->currentText()),
+                  std::tuple(QStringLiteral("standard"), QStringLiteral("gamma")));
+        d.BtnAbbrechen->click();
+    }));
+    EXPECT_EQ(skriptBoxen().gezeigt, QStringList({"Der Drucker „beta“ ist nicht mehr eingerichtet: der "
+                                                  "Standarddrucker „standard“ ist vorgewählt."}));
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include "platform/bericht/ui/QtBerichtsoberflaeche.h"
 
+#include "core/Boxes.h"
 #include "core/ui/Drucker.h"
 #include "platform/bericht/ui/Berichtsdesigner.h"
 #include "platform/bericht/ui/Berichtsvorschau.h"
@@ -137,6 +138,7 @@ int QtBerichtsoberflaeche::drucken(const QList<Berichtsseite>& seiten, const QSt
         return BerichtDruckerFehler;
     };
 
+    const Druckannahme annahme(drucker);
     QPainter maler;
     if (!maler.begin(&drucker)) return druckerFehler();
     bool erste = true;
@@ -151,6 +153,17 @@ int QtBerichtsoberflaeche::drucken(const QList<Berichtsseite>& seiten, const QSt
         }
     }
     if (!maler.end() || drucker.printerState() == QPrinter::Error) return druckerFehler();
+    QString text;
+    switch (annahme.pruefen(&text)) {
+    case Druckannahme::Angenommen:
+        break;
+    case Druckannahme::Angehalten:
+        boxen().hinweis(text);
+        break;
+    case Druckannahme::Abgelehnt:
+        if (fehler) *fehler = text;
+        return BerichtDruckerFehler;
+    }
     return BerichtOk;
 }
 

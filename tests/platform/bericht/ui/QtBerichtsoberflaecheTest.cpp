@@ -1,6 +1,8 @@
 #include "platform/bericht/ui/QtBerichtsoberflaeche.h"
 
+#include "support/Cupsserver.h"
 #include "support/Klicken.h"
+#include "core/Boxes.h"
 #include "core/ui/Drucker.h"
 #include "platform/bericht/ui/Berichtsvorschau.h"
 
@@ -105,6 +107,37 @@ TEST_F(QtBerichtsoberflaecheTest, DruckerDerNichtAnfaengtIstEinFehler)
     EXPECT_EQ(oberflaeche.drucken({textseite(QStringLiteral("x"))}, QStringLiteral("Liste"), 1, &fehler),
               BerichtDruckerFehler);
     EXPECT_TRUE(fehler.startsWith(QStringLiteral("Der Drucker"))) << fehler.toStdString();
+}
+
+// Auf einem echten Drucksystem (Berichtsprojekte und Spielerliste): ein
+// Auftrag, den die Warteschlange ablehnt, ist ein Fehler mit dem Drucker und
+// dem Grund; einen angehaltenen Drucker, der ihn zurückhält, meldet ein Hinweis.
+TEST_F(QtBerichtsoberflaecheTest, AuftragAnDerWarteschlangeZaehltErstWennSieIhnAnnimmt)
+{
+    if (const QString grund = CupsTestserver::fehlt(); !grund.isEmpty()) GTEST_SKIP() << grund.toStdString();
+    CupsTestserver cups;
+    ASSERT_TRUE(cups.fehler.isEmpty()) << cups.fehler.toStdString();
+    CupsTestserver::waehlen(Drucker(), QStringLiteral("pdf"));
+    skriptBoxen().gezeigt.clear();
+    const auto drucken = [&](QString* fehler) {
+        return oberflaeche.drucken({textseite(QStringLiteral("Spieler 01"))}, QStringLiteral("Liste"), 2, fehler);
+    };
+
+    ASSERT_TRUE(cups.befehl(QStringLiteral("cupsreject"), {"-r", "Toner leer", "pdf"})) << cups.fehler.toStdString();
+    QString fehler;
+    EXPECT_EQ(drucken(&fehler), BerichtDruckerFehler);
+    EXPECT_TRUE(fehler.startsWith(QStringLiteral("Der Drucker „pdf“ hat den Druckauftrag nicht angenommen: ")))
+        << fehler.toStdString();
+    EXPECT_TRUE(fehler.endsWith(QStringLiteral(" (Toner leer)"))) << fehler.toStdString();
+
+    ASSERT_TRUE(cups.befehl(QStringLiteral("cupsaccept"), {"pdf"})) << cups.fehler.toStdString();
+    ASSERT_TRUE(cups.befehl(QStringLiteral("cupsdisable"), {"-r", "Wartung", "pdf"})) << cups.fehler.toStdString();
+    fehler.clear();
+    EXPECT_EQ(drucken(&fehler), BerichtOk) << fehler.toStdString();
+    EXPECT_EQ(skriptBoxen().gezeigt, QStringList({"Der Drucker „pdf“ ist angehalten (Wartung): er hält den "
+                                                  "Druckauftrag zurück, bis er wieder freigegeben wird."}));
+    EXPECT_EQ(cups.wartende(QStringLiteral("pdf")), 1);
+    skriptBoxen().gezeigt.clear();
 }
 
 TEST_F(QtBerichtsoberflaecheTest, DruckoptionenUeberDieKopienDesDruckers)
