@@ -137,16 +137,23 @@ QString Verbindungsfehler(CURLcode code, const FtpZugang& z)
 
 QString Befehlsfehler(CURLcode code, const QString& antwort, const Auftrag& a, const FtpZugang& z)
 {
+    const bool abgelehnt = antwort.startsWith(QLatin1Char('4')) || antwort.startsWith(QLatin1Char('5'));
     switch (code) {
+    // The data connection or the file ended badly: the server's refusal
+    // says why, when it gave one.
+    case CURLE_PARTIAL_FILE:
+        if (abgelehnt) break;
+        return QStringLiteral("Die Übertragung von „%1“ wurde unterbrochen !").arg(a.name);
+    case CURLE_SEND_ERROR:
+    case CURLE_RECV_ERROR:
+    case CURLE_GOT_NOTHING:
+        if (abgelehnt) break;
+        return Verbindungsfehler(code, z);
     case CURLE_LOGIN_DENIED:
     case CURLE_COULDNT_RESOLVE_HOST:
     case CURLE_WEIRD_SERVER_REPLY:
     case CURLE_COULDNT_CONNECT:
     case CURLE_OPERATION_TIMEDOUT:
-    case CURLE_SEND_ERROR:
-    case CURLE_RECV_ERROR:
-    case CURLE_GOT_NOTHING:
-    case CURLE_PARTIAL_FILE:
     case CURLE_FTP_PORT_FAILED:
     case CURLE_FTP_ACCEPT_FAILED:
     case CURLE_FTP_ACCEPT_TIMEOUT:
@@ -164,8 +171,7 @@ QString Befehlsfehler(CURLcode code, const QString& antwort, const Auftrag& a, c
         return QStringLiteral("Die Datei „%1“ kann nicht geschrieben werden !").arg(QFileInfo(a.lokaleDatei).fileName());
     default: break;
     }
-    if (antwort.startsWith(QLatin1Char('4')) || antwort.startsWith(QLatin1Char('5')))
-        return QStringLiteral("Der Server lehnt ab: %1").arg(antwort);
+    if (abgelehnt) return QStringLiteral("Der Server lehnt ab: %1").arg(antwort);
     return QStringLiteral("Der Befehl ist fehlgeschlagen (%1) !").arg(QString::fromUtf8(curl_easy_strerror(code)));
 }
 
@@ -177,6 +183,9 @@ struct Antworten {
     QByteArray letzte;
     QByteArray befehl;  // the last command sent
     bool tls = false;
+    // The server opened the file of a STOR (150 or 125): from then on a
+    // failure leaves a broken file there.
+    bool dateiOffen = false;
 };
 
 int Mitschreiben(CURL*, curl_infotype typ, char* daten, size_t n, void* ziel)
@@ -187,6 +196,7 @@ int Mitschreiben(CURL*, curl_infotype typ, char* daten, size_t n, void* ziel)
         const QByteArray zeile = QByteArray(daten, qsizetype(n)).trimmed();
         if (!zeile.isEmpty()) a->letzte = zeile;
         if (zeile.startsWith("234")) a->tls = true;
+        if ((zeile.startsWith("150") || zeile.startsWith("125")) && a->befehl.startsWith("STOR")) a->dateiOffen = true;
     } else if (typ == CURLINFO_HEADER_OUT) {
         static_cast<Antworten*>(ziel)->befehl = QByteArray(daten, qsizetype(n)).trimmed();
     }
@@ -269,6 +279,8 @@ private:
     QList<QByteArray> ordnerBefehle(const FtpOrdner& o, bool anlegen, bool& neueVerbindung) const;
     CURLcode durchfuehren();
     void nachDemLogin();
+    // DELE of the upload's file; its failure is ignored.
+    void dateiEntfernen(const Auftrag& a);
 
     Geteilt& m_g;
     CURLM* m_multi = nullptr;
@@ -324,6 +336,7 @@ void Verbindung::einstellen(const Auftrag& a, const QByteArray& url)
     m_fehlerpuffer[0] = 0;
     m_antwort.letzte.clear();
     m_antwort.befehl.clear();
+    m_antwort.dateiOffen = false;
     const long ms = a.zeitlimit > 0 ? a.zeitlimit : StandardZeitlimitMs;
     const long sekunden = (ms + 999) / 1000;
     curl_easy_setopt(e, CURLOPT_ERRORBUFFER, m_fehlerpuffer);
@@ -378,6 +391,24 @@ void Verbindung::nachDemLogin()
     curl_easy_getinfo(m_easy, CURLINFO_FTP_ENTRY_PATH, &pfad);
     m_anmeldeordner = pfad ? QByteArray(pfad) : QByteArray();
     m_imAnmeldeordner = true;
+}
+
+void Verbindung::dateiEntfernen(const Auftrag& a)
+{
+    bool neueVerbindung = false;
+    QList<QByteArray> befehle = ordnerBefehle(a.ordner, false, neueVerbindung);
+    const bool sendetCwd = !befehle.isEmpty();
+    befehle << "DELE " + a.name.toUtf8();
+    einstellen(a, adresse({}));
+    if (neueVerbindung) curl_easy_setopt(m_easy, CURLOPT_FRESH_CONNECT, 1L);
+    curl_slist* liste = nullptr;
+    for (const QByteArray& b : befehle) liste = curl_slist_append(liste, b.constData());
+    const std::unique_ptr<curl_slist, decltype(&curl_slist_free_all)> quote(liste, &curl_slist_free_all);
+    curl_easy_setopt(m_easy, CURLOPT_QUOTE, quote.get());
+    curl_easy_setopt(m_easy, CURLOPT_NOBODY, 1L);
+    const CURLcode code = durchfuehren();
+    nachDemLogin();
+    if (sendetCwd) m_imAnmeldeordner = code == CURLE_OK && !a.ordner.vomWurzelordner && a.ordner.teile.isEmpty();
 }
 
 QList<QByteArray> Verbindung::ordnerBefehle(const FtpOrdner& o, bool anlegen, bool& neueVerbindung) const
@@ -479,7 +510,10 @@ Ergebnis Verbindung::befehl(const Auftrag& a)
     CURLcode code = CURLE_OK;
     // An upload whose folder is missing is repeated once with the folders made.
     bool anlegen = false;
-    for (int versuch = 0; versuch < 3; ++versuch) {
+    int neuAngemeldet = 0;
+    bool frisch = false;       // the next attempt on a new connection
+    bool dateiAngelegt = false;  // an attempt left a file of the upload's name
+    for (int versuch = 0; versuch < 5; ++versuch) {
         // A repeat sends and receives the whole file again.
         if (versuch > 0 && a.vorgang == Vorgang::Hochladen) quelle.seek(0);
         if (versuch > 0 && a.vorgang == Vorgang::Herunterladen) {
@@ -500,7 +534,8 @@ Ergebnis Verbindung::befehl(const Auftrag& a)
         default: break;
         }
         einstellen(a, url);
-        if (neueVerbindung) curl_easy_setopt(m_easy, CURLOPT_FRESH_CONNECT, 1L);
+        if (neueVerbindung || frisch) curl_easy_setopt(m_easy, CURLOPT_FRESH_CONNECT, 1L);
+        frisch = false;
         curl_slist* liste_ = nullptr;
         for (const QByteArray& b : befehle) liste_ = curl_slist_append(liste_, b.constData());
         const std::unique_ptr<curl_slist, decltype(&curl_slist_free_all)> quote(liste_, &curl_slist_free_all);
@@ -527,6 +562,7 @@ Ergebnis Verbindung::befehl(const Auftrag& a)
         code = durchfuehren();
         nachDemLogin();
         if (sendetCwd) m_imAnmeldeordner = code == CURLE_OK && zielIstAnmeldeordner;
+        dateiAngelegt = dateiAngelegt || m_antwort.dateiOffen;
 
         if (m_g.abbrechen) break;
         const bool ordnerFehlt = code == CURLE_QUOTE_ERROR && a.vorgang == Vorgang::Hochladen && !anlegen &&
@@ -537,11 +573,22 @@ Ergebnis Verbindung::befehl(const Auftrag& a)
                                      (m_antwort.befehl.startsWith("PORT") || m_antwort.befehl.startsWith("EPRT"));
         const bool aktivGescheitert = code == CURLE_FTP_PORT_FAILED || code == CURLE_FTP_ACCEPT_FAILED ||
                                       code == CURLE_FTP_ACCEPT_TIMEOUT || portOhneAntwort;
+        // A server that requires each data connection to resume the control
+        // connection's TLS session (vsftpd) refuses one that does not with
+        // 522. Under TLS 1.3 each session ticket serves one resumption, and
+        // libcurl keeps only the newest it has read, which an upload's data
+        // connection may not have delivered yet: a later transfer on the
+        // same connection can miss. A new login brings fresh tickets, and
+        // its first data connection resumes.
+        const bool sitzungVerlangt = code != CURLE_OK && m_antwort.letzte.startsWith("522");
         if (ordnerFehlt) {
             anlegen = true;
         } else if (aktivGescheitert && !m_passiv) {
             m_passiv = true;
             m_imAnmeldeordner = false;
+        } else if (sitzungVerlangt && neuAngemeldet < 2) {
+            ++neuAngemeldet;
+            frisch = true;
         } else {
             break;
         }
@@ -550,6 +597,9 @@ Ergebnis Verbindung::befehl(const Auftrag& a)
     }
 
     e.antwort = ServerText(m_antwort.letzte);
+    // A file the server began and did not finish is no file sent: it goes.
+    if (code != CURLE_OK && a.vorgang == Vorgang::Hochladen && dateiAngelegt && !m_g.abbrechen)
+        dateiEntfernen(a);
     if (code == CURLE_OK && a.vorgang == Vorgang::Herunterladen && !ziel.commit()) code = CURLE_WRITE_ERROR;
     if (liste.zuLang) {
         e.fehler = ListeZuLangText;
