@@ -193,7 +193,7 @@ Mailfehler MailUebertragen(const Mailauftrag& m, const Mailzeitlimits& grenzen, 
         teil = curl_mime_addpart(mime.get());
         curl_mime_filedata(teil, QFile::encodeName(m.anhang).constData());
         curl_mime_filename(teil, QFileInfo(m.anhang).fileName().toUtf8().constData());
-        curl_mime_type(teil, "application/octet-stream");
+        curl_mime_type(teil, MailanhangTyp(m.anhang).constData());
         curl_mime_encoder(teil, "base64");
     }
     curl_easy_setopt(h, CURLOPT_MIMEPOST, mime.get());
@@ -223,6 +223,15 @@ Mailfehler MailUebertragen(const Mailauftrag& m, const Mailzeitlimits& grenzen, 
 }
 
 u16 MailPort(const Mailauftrag& m) { return m.port ? m.port : u16(25); }
+
+QByteArray MailanhangTyp(const QString& datei)
+{
+    const QString endung = QFileInfo(datei).suffix().toLower();
+    if (endung == QLatin1String("pdf")) return "application/pdf";
+    if (endung == QLatin1String("bmp")) return "image/bmp";
+    if (endung == QLatin1String("jpg") || endung == QLatin1String("jpeg")) return "image/jpeg";
+    return "application/octet-stream";
+}
 
 QString MailAdresse(const QString& text)
 {

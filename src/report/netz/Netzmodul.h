@@ -34,6 +34,10 @@ inline const QString MailVersendetText = QStringLiteral("Nachricht erfolgreich v
 
 // The port of the mail server: 0 means the SMTP default 25.
 u16 MailPort(const Mailauftrag& m);
+// The content type of an attached file by its ending: the report's PDF and
+// pictures as what they are, so that mail programs show them; any other
+// file as "application/octet-stream".
+QByteArray MailanhangTyp(const QString& datei);
 // The bare address of "Name <adresse>" or of a plain address.
 QString MailAdresse(const QString& text);
 // The recipients of `an`, separated by "," or ";".
