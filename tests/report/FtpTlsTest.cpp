@@ -9,6 +9,9 @@
 #include "support/Ftpserver.h"
 #include "support/KernAufnahmen.h"
 #include "support/Vsftpd.h"
+#include "support/Zertifikatsablage.h"
+#include "core/Boxes.h"
+#include "core/Password.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -193,4 +196,166 @@ TEST_F(VsftpdSite, AbgebrochenerUploadHinterlaesstNichtsUndNenntDieAntwort)
     // The files after it went up all the same.
     EXPECT_EQ(Lesen(server.datei(QStringLiteral("web/style.css"))), "Inhalt von style.css\n");
     EXPECT_TRUE(status.contains(ende.fehler));
+}
+
+namespace {
+
+class VsftpdZertifikat : public VsftpdTls {
+protected:
+    void SetUp() override
+    {
+        VsftpdTls::SetUp();
+        QDir(tmp.path()).mkdir(QStringLiteral("neu"));
+        anderes = FtpTestserver::zertifikat(tmp.filePath(QStringLiteral("neu")));
+        ASSERT_FALSE(anderes.isEmpty());
+        fingerabdruck = OpensslFingerabdruck(zertifikat);
+        ASSERT_EQ(fingerabdruck.size(), 95);
+    }
+    QString text(const Vsftpd& server, const QString& grund, const QByteArray& fp) const
+    {
+        return QStringLiteral("Das Zertifikat von 127.0.0.1 (Port %1) ist nicht vertrauenswürdig (%2). SHA-256: %3")
+            .arg(server.port)
+            .arg(grund, QString::fromLatin1(fp));
+    }
+    static int passwoerter(const Vsftpd& server) { return int(server.befehle().count(QStringLiteral("PASS <password>"))); }
+
+    QString anderes;
+    QByteArray fingerabdruck;
+    Zertifikatsablage ablage;
+    SkriptBoxen boxen;
+    BoxenEinsetzen m_boxen{&boxen};
+};
+
+}  // namespace
+
+// A server with a certificate of its own: refused with server, reason and
+// fingerprint, and no password goes out; the operator trusts it once, and
+// it is taken from then on without a question; a changed certificate is
+// refused again the same way.
+TEST_F(VsftpdZertifikat, EinmalVertrauenUndGeaendertWiederAbgelehnt)
+{
+    Vsftpd server({.zertifikat = zertifikat});
+    ASSERT_NE(server.port, 0) << server.ausgabe().toStdString();
+    const QString server1 = QStringLiteral("ftp://127.0.0.1:%1").arg(server.port);
+
+    // Asked, the operator says no.
+    boxen.antworten = {ErgebnisNein};
+    {
+        Ftpsitzung sitzung;
+        Mitschrift ausfuehren(sitzung);
+        const Meldung m = ausfuehren([&](Ftpsitzung& s) { s.verbinden(server.zugang()); });
+        EXPECT_FALSE(m.ok);
+        EXPECT_EQ(m.fehler.toStdString(), text(server, "selbst signiert", fingerabdruck).toStdString());
+        ASSERT_EQ(boxen.gezeigt.size(), 1);
+        EXPECT_TRUE(boxen.gezeigt[0].startsWith(m.fehler + QStringLiteral("\n\n"))) << boxen.gezeigt[0].toStdString();
+        EXPECT_TRUE(server.befehle().contains(QStringLiteral("AUTH TLS")));
+        EXPECT_EQ(passwoerter(server), 0);
+        EXPECT_TRUE(Einst.Zertifikate.isEmpty());
+    }
+
+    // Asked again, yes: the connect goes through and the file goes up.
+    boxen.antworten = {ErgebnisJa};
+    {
+        Ftpsitzung sitzung;
+        Mitschrift ausfuehren(sitzung);
+        const Meldung m = ausfuehren([&](Ftpsitzung& s) { s.verbinden(server.zugang()); });
+        EXPECT_TRUE(m.ok) << m.fehler.toStdString();
+        EXPECT_EQ(boxen.gezeigt.size(), 2);
+        const Meldung hoch = ausfuehren([](Ftpsitzung& s) { s.hochladen({}, QByteArray("Stand 3:1\r\n"), "a.csv"); });
+        EXPECT_TRUE(hoch.ok) << hoch.fehler.toStdString();
+        EXPECT_EQ(Lesen(server.datei(QStringLiteral("a.csv"))), "Stand 3:1\r\n");
+    }
+    const QString eintrag = server1 + QLatin1Char(' ') + QString::fromLatin1(fingerabdruck);
+    EXPECT_EQ(Einst.Zertifikate, eintrag);
+    EXPECT_TRUE(ablage.datei().contains(("Zertifikate = " + eintrag + "\r\n").toLatin1())) << ablage.datei().constData();
+
+    // From then on without a question.
+    {
+        Ftpsitzung sitzung;
+        Mitschrift ausfuehren(sitzung);
+        const Meldung m = ausfuehren([&](Ftpsitzung& s) { s.verbinden(server.zugang()); });
+        EXPECT_TRUE(m.ok) << m.fehler.toStdString();
+        EXPECT_EQ(ausfuehren([](Ftpsitzung& s) { s.auflisten({}); }).ok, true);
+        EXPECT_EQ(boxen.gezeigt.size(), 2);
+    }
+
+    // The same server with another certificate: refused, asked, no password.
+    ASSERT_TRUE(server.neuStarten(anderes)) << server.ausgabe().toStdString();
+    const int vorher = passwoerter(server);
+    boxen.antworten = {ErgebnisNein};
+    {
+        Ftpsitzung sitzung;
+        Mitschrift ausfuehren(sitzung);
+        const Meldung m = ausfuehren([&](Ftpsitzung& s) { s.verbinden(server.zugang()); });
+        EXPECT_FALSE(m.ok);
+        EXPECT_EQ(m.fehler.toStdString(),
+                  text(server, "nicht das vertraute Zertifikat, selbst signiert", OpensslFingerabdruck(anderes))
+                      .toStdString());
+        EXPECT_EQ(boxen.gezeigt.size(), 3);
+    }
+    EXPECT_EQ(passwoerter(server), vorher);
+    EXPECT_EQ(Einst.Zertifikate, eintrag);
+}
+
+// The timed live upload asks once per run about a certificate the operator
+// refused; "Update senden" asks every time.
+TEST_F(VsftpdZertifikat, VonSelbstNurEinmalGefragt)
+{
+    Vsftpd server({.zertifikat = zertifikat});
+    ASSERT_NE(server.port, 0) << server.ausgabe().toStdString();
+    ZustandZuruecksetzen();
+    const BoxenEinsetzen wieder(&boxen);  // the reset installed the stand-in
+    Einst.FtpPort = server.port;
+    WettkampfBelegt[1] = 1;
+    TWettkampfDaten& w = Wettkaempfe[1];
+    w.FtpHost = QStringLiteral("127.0.0.1");
+    w.FtpKennung = QStringLiteral("anonymous");
+    w.FtpZugang = PasswortKodieren(QStringLiteral("bericht@kegeln.test"));
+    SoundAufnahme sound;
+    const SoundAusgabeEinsetzen still(&sound);
+    QStringList status;
+    FtpStatusZiel([&](const QString& t) { status << t; });
+    {
+        Netzmodul modul([](const QString&) {});
+        const QString abgelehnt = text(server, "selbst signiert", fingerabdruck);
+        for (int i = 0; i < 2; ++i) {
+            modul.internetUpdate(w);
+            ASSERT_TRUE(warten([&] { return modul.laufendeFtpAuftraege() == 0; }));
+            EXPECT_EQ(status.last().toStdString(), abgelehnt.toStdString());
+        }
+        EXPECT_EQ(boxen.gezeigt.size(), 1);
+        modul.updateSenden(w, {w.FtpHost, server.port, w.FtpKennung, QStringLiteral("bericht@kegeln.test"), {}});
+        ASSERT_TRUE(warten([&] { return modul.laufendeFtpAuftraege() == 0; }));
+        EXPECT_EQ(boxen.gezeigt.size(), 2);
+        EXPECT_EQ(status.last().toStdString(), abgelehnt.toStdString());
+    }
+    FtpStatusZiel({});
+    EXPECT_EQ(passwoerter(server), 0);
+    EXPECT_FALSE(QFileInfo::exists(server.datei(QStringLiteral("Update.csv"))));
+    ZustandZuruecksetzen();
+}
+
+// A certificate from a trusted authority counts only for the names it was
+// made out to: the test's certificate names 127.0.0.1, not "localhost".
+TEST_F(VsftpdZertifikat, NameGehoertZurPruefung)
+{
+    Vsftpd server({.zertifikat = zertifikat});
+    ASSERT_NE(server.port, 0) << server.ausgabe().toStdString();
+    const Vertrauen vertrauen(zertifikat);
+    Ftpsitzung sitzung;
+    Mitschrift ausfuehren(sitzung);
+    FtpZugang z = server.zugang();
+    z.host = QStringLiteral("localhost");
+    const Meldung falsch = ausfuehren([&](Ftpsitzung& s) { s.verbinden(z); });
+    EXPECT_FALSE(falsch.ok);
+    EXPECT_EQ(falsch.fehler.toStdString(),
+              QStringLiteral("Das Zertifikat von localhost (Port %1) ist nicht vertrauenswürdig (für einen anderen Namen "
+                             "ausgestellt). SHA-256: %2")
+                  .arg(server.port)
+                  .arg(QString::fromLatin1(fingerabdruck))
+                  .toStdString());
+    EXPECT_EQ(passwoerter(server), 0);
+    const Meldung richtig = ausfuehren([&](Ftpsitzung& s) { s.verbinden(server.zugang()); });
+    EXPECT_TRUE(richtig.ok) << richtig.fehler.toStdString();
+    EXPECT_EQ(boxen.gezeigt.size(), 1);  // only the name was asked about
 }

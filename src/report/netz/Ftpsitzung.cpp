@@ -2,6 +2,7 @@
 
 #include "core/Cp1252.h"
 #include "core/Globals.h"
+#include "report/netz/Zertifikate.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -59,6 +60,10 @@ struct Auftrag {
     QByteArray daten;     // an upload's bytes when it has no local file
     bool ausSpeicher = false;
     int zeitlimit = StandardZeitlimitMs;
+    // A connect: the certificate the operator trusts for the server, and
+    // whether the session runs by itself.
+    QByteArray vertraut;
+    bool vonSelbst = false;
 };
 
 struct Ergebnis {
@@ -71,7 +76,7 @@ struct Ergebnis {
 };
 
 // What the UI thread and the worker share.
-struct Geteilt {
+struct Geteilt : std::enable_shared_from_this<Geteilt> {
     std::mutex mx;
     std::condition_variable cv;
     std::deque<Auftrag> auftraege;
@@ -82,6 +87,9 @@ struct Geteilt {
     // waits for then ends at once. Closed only under `mx`.
     std::vector<curl_socket_t> sockets;
     CURLM* multi = nullptr;  // for the wake-up of an abort
+    // The operator's answer to the worker's question whether to trust a
+    // certificate.
+    enum class Antwort { Keine, Offen, Ja, Nein } antwort = Antwort::Keine;
 
     void abbrechenUnterSperre()
     {
@@ -114,6 +122,9 @@ bool Steuerzeichen(const QString& text)
 {
     return text.contains(QLatin1Char('\r')) || text.contains(QLatin1Char('\n')) || text.contains(QChar(0));
 }
+
+// "von ftp.verein.de (Port 21)"
+QString ServerWer(const FtpZugang& z) { return QStringLiteral("von %1 (Port %2)").arg(z.host).arg(z.port ? z.port : 21); }
 
 QString Verbindungsfehler(CURLcode code, const FtpZugang& z)
 {
@@ -279,6 +290,9 @@ private:
     QList<QByteArray> ordnerBefehle(const FtpOrdner& o, bool anlegen, bool& neueVerbindung) const;
     CURLcode durchfuehren();
     void nachDemLogin();
+    // After a certificate was refused: asks the operator on the UI thread
+    // and waits for the answer; true when the certificate is trusted now.
+    bool vertrauenErfragen();
     // DELE of the upload's file; its failure is ignored.
     void dateiEntfernen(const Auftrag& a);
 
@@ -292,6 +306,8 @@ private:
     QByteArray m_anmeldeordner;     // the answer to PWD after the login
     bool m_imAnmeldeordner = true;  // the control connection's folder is known to be it
     Antworten m_antwort;
+    Zertifikatspruefung m_pruefung;
+    bool m_vonSelbst = false;
     char m_fehlerpuffer[CURL_ERROR_SIZE] = {};
 };
 
@@ -358,6 +374,7 @@ void Verbindung::einstellen(const Auftrag& a, const QByteArray& url)
     curl_easy_setopt(e, CURLOPT_USE_SSL, long(CURLUSESSL_TRY));
     curl_easy_setopt(e, CURLOPT_FTPSSLAUTH, long(CURLFTPAUTH_TLS));
     if (const QByteArray ca = Zertifikate(); !ca.isEmpty()) curl_easy_setopt(e, CURLOPT_CAINFO, ca.constData());
+    ZertifikatspruefungEinstellen(e, &m_pruefung);
     curl_easy_setopt(e, CURLOPT_VERBOSE, 1L);
     curl_easy_setopt(e, CURLOPT_DEBUGFUNCTION, &Mitschreiben);
     curl_easy_setopt(e, CURLOPT_DEBUGDATA, &m_antwort);
@@ -391,6 +408,32 @@ void Verbindung::nachDemLogin()
     curl_easy_getinfo(m_easy, CURLINFO_FTP_ENTRY_PATH, &pfad);
     m_anmeldeordner = pfad ? QByteArray(pfad) : QByteArray();
     m_imAnmeldeordner = true;
+}
+
+bool Verbindung::vertrauenErfragen()
+{
+    const QString server = ZertifikatServer(QStringLiteral("ftp"), m_zugang.host, m_zugang.port ? m_zugang.port : 21);
+    const QString wer = ServerWer(m_zugang);
+    const Zertifikatsfehler f = m_pruefung.fehler;
+    const bool vonSelbst = m_vonSelbst;
+    std::unique_lock sperre(m_g.mx);
+    if (!m_g.ziel || m_g.abbrechen) return false;
+    m_g.antwort = Geteilt::Antwort::Offen;
+    // The answer goes to the shared state, which outlives the session.
+    QMetaObject::invokeMethod(
+        m_g.ziel,
+        [g = m_g.shared_from_this(), server, wer, f, vonSelbst] {
+            const bool ja = ZertifikatFragen(server, wer, f, vonSelbst);
+            std::lock_guard sperre(g->mx);
+            g->antwort = ja ? Geteilt::Antwort::Ja : Geteilt::Antwort::Nein;
+            g->cv.notify_all();
+        },
+        Qt::QueuedConnection);
+    m_g.cv.wait(sperre, [this] { return m_g.abbrechen || m_g.antwort != Geteilt::Antwort::Offen; });
+    const bool ja = !m_g.abbrechen && m_g.antwort == Geteilt::Antwort::Ja;
+    m_g.antwort = Geteilt::Antwort::Keine;
+    if (ja) m_pruefung.vertraut = f.fingerabdruck;
+    return ja;
 }
 
 void Verbindung::dateiEntfernen(const Auftrag& a)
@@ -453,6 +496,10 @@ Ergebnis Verbindung::verbinden(const Auftrag& a)
     m_angemeldet = false;
     m_passiv = false;
     m_antwort.tls = false;
+    m_pruefung.host = QUrl::toAce(m_zugang.host);
+    if (m_pruefung.host.isEmpty()) m_pruefung.host = m_zugang.host.toUtf8();
+    m_pruefung.vertraut = a.vertraut;
+    m_vonSelbst = a.vonSelbst;
     if (m_zugang.host.isEmpty() || Steuerzeichen(m_zugang.host)) {
         e.fehler = FtpFalscherServerText(m_zugang);
         return e;
@@ -461,12 +508,20 @@ Ergebnis Verbindung::verbinden(const Auftrag& a)
         e.fehler = FalscheKennungText;
         return e;
     }
-    einstellen(a, adresse({}));
-    curl_easy_setopt(m_easy, CURLOPT_NOBODY, 1L);
-    const CURLcode code = durchfuehren();
+    CURLcode code = CURLE_OK;
+    // A certificate the operator trusts when asked: once more with it.
+    for (int versuch = 0; versuch < 2; ++versuch) {
+        einstellen(a, adresse({}));
+        curl_easy_setopt(m_easy, CURLOPT_NOBODY, 1L);
+        code = durchfuehren();
+        if (code == CURLE_OK || !m_pruefung.fehler.gesetzt() || m_g.abbrechen || versuch > 0 ||
+            !vertrauenErfragen())
+            break;
+    }
     e.antwort = ServerText(m_antwort.letzte);
     if (code != CURLE_OK) {
-        e.fehler = Verbindungsfehler(code, m_zugang);
+        e.fehler = m_pruefung.fehler.gesetzt() ? ZertifikatText(ServerWer(m_zugang), m_pruefung.fehler)
+                                               : Verbindungsfehler(code, m_zugang);
         return e;
     }
     nachDemLogin();
@@ -606,7 +661,8 @@ Ergebnis Verbindung::befehl(const Auftrag& a)
         return e;
     }
     if (code != CURLE_OK) {
-        e.fehler = Befehlsfehler(code, e.antwort, a, m_zugang);
+        e.fehler = m_pruefung.fehler.gesetzt() ? ZertifikatText(ServerWer(m_zugang), m_pruefung.fehler)
+                                               : Befehlsfehler(code, e.antwort, a, m_zugang);
         return e;
     }
     if (a.vorgang == Vorgang::Auflisten) e.zeilen = Zeilen(liste.daten);
@@ -663,6 +719,7 @@ struct Ftpsitzung::Impl {
     bool verbunden = false;
     int offeneVerbinden = 0;
     QString anmeldeordner;
+    bool vonSelbst = false;
 
     void auftragen(Auftrag a);
     void melden(const Ergebnis& e);
@@ -784,6 +841,9 @@ void Ftpsitzung::verbinden(const FtpZugang& zugang)
     ++d->offeneVerbinden;
     Auftrag a = NeuerAuftrag(Vorgang::Verbinden, {});
     a.zugang = zugang;
+    const FtpZugang z = FtpServerAus(zugang);
+    a.vertraut = VertrautesZertifikat(ZertifikatServer(QStringLiteral("ftp"), z.host, z.port ? z.port : 21));
+    a.vonSelbst = d->vonSelbst;
     d->auftragen(std::move(a));
 }
 
@@ -828,6 +888,8 @@ void Ftpsitzung::trennen()
     a.vorgang = Vorgang::Trennen;
     d->auftragen(std::move(a));
 }
+
+void Ftpsitzung::setVonSelbst(bool vonSelbst) { d->vonSelbst = vonSelbst; }
 
 void Ftpsitzung::setZeitlimit(int ms) { d->zeitlimit = ms > 0 ? ms : StandardZeitlimitMs; }
 
