@@ -359,3 +359,32 @@ TEST_F(VsftpdZertifikat, NameGehoertZurPruefung)
     EXPECT_TRUE(richtig.ok) << richtig.fehler.toStdString();
     EXPECT_EQ(boxen.gezeigt.size(), 1);  // only the name was asked about
 }
+
+// A server that took TLS never gets the login in clear within the session:
+// when it answers a new connection without TLS (its offer suppressed on
+// the way), the command ends before USER.
+TEST_F(VsftpdZertifikat, NachTlsKeineAnmeldungImKlaren)
+{
+    Vsftpd server({.zertifikat = zertifikat});
+    ASSERT_NE(server.port, 0) << server.ausgabe().toStdString();
+    const Vertrauen vertrauen(zertifikat);
+    Ftpsitzung sitzung;
+    Mitschrift ausfuehren(sitzung);
+    ASSERT_TRUE(ausfuehren([&](Ftpsitzung& s) { s.verbinden(server.zugang()); }).ok);
+    ASSERT_TRUE(ausfuehren([](Ftpsitzung& s) { s.hochladen({}, QByteArray("1"), "a.csv"); }).ok);
+
+    ASSERT_TRUE(server.neuStarten({})) << server.ausgabe().toStdString();
+    const qsizetype vorher = server.befehle().size();
+    const Meldung m = ausfuehren([](Ftpsitzung& s) { s.hochladen({}, QByteArray("2"), "b.csv"); });
+    EXPECT_FALSE(m.ok);
+    EXPECT_EQ(m.fehler.toStdString(),
+              QStringLiteral("Der Server 127.0.0.1 (Port %1) bietet keine Verschlüsselung mehr an: ohne sie keine "
+                             "Anmeldung !")
+                  .arg(server.port)
+                  .toStdString());
+    const QStringList danach = server.befehle().mid(vorher);
+    EXPECT_TRUE(danach.contains(QStringLiteral("AUTH TLS"))) << danach.join(QLatin1Char('|')).toStdString();
+    EXPECT_FALSE(danach.contains(QStringLiteral("USER anonymous")));
+    EXPECT_FALSE(danach.contains(QStringLiteral("PASS <password>")));
+    EXPECT_FALSE(QFileInfo::exists(server.datei(QStringLiteral("b.csv"))));
+}

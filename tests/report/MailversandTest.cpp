@@ -161,3 +161,38 @@ TEST(Mailversand, EigenesZertifikatEinmalVertrauen)
     EXPECT_EQ(boxen.gezeigt.size(), 3);
     EXPECT_EQ(senke->befehle(), (QStringList{"EHLO klar", "STARTTLS klar"}));
 }
+
+// A server whose own certificate the operator trusts and that now answers
+// without STARTTLS (the offer suppressed on the way) gets nothing in clear.
+TEST(Mailversand, VertrauterServerOhneTlsBekommtNichts)
+{
+    QTemporaryDir tmp;
+    const QString eigenes = FtpTestserver::zertifikat(tmp.path());
+    ASSERT_FALSE(eigenes.isEmpty()) << "openssl could not make a certificate";
+    const Zertifikatsablage ablage;
+    SkriptBoxen boxen;
+    const BoxenEinsetzen eingesetzt(&boxen);
+    Netzmodul modul([](const QString&) {});
+    auto senke = std::make_unique<Senke>(QStringList{"--tls", eigenes});
+    ASSERT_NE(senke->port, 0) << "the SMTP sink did not start (python3-aiosmtpd)";
+    const quint16 port = senke->port;
+    const Mailauftrag m = Auftrag(port);
+    boxen.antworten = {ErgebnisJa};
+    Ende vertraut;
+    modul.mailSenden(m, vertraut.fertig());
+    ASSERT_TRUE(warten([&] { return vertraut.anzahl > 0; }));
+    ASSERT_TRUE(vertraut.ok) << vertraut.fehler.toStdString();
+
+    senke.reset();
+    senke = std::make_unique<Senke>(QStringList{"--port", QString::number(port)});
+    ASSERT_EQ(senke->port, port);
+    Ende ohne;
+    modul.mailSenden(m, ohne.fertig());
+    ASSERT_TRUE(warten([&] { return ohne.anzahl > 0; }));
+    EXPECT_FALSE(ohne.ok);
+    EXPECT_EQ(ohne.fehler.toStdString(),
+              "Der Mailserver 127.0.0.1 bietet keine Verschlüsselung mehr an: ohne sie wird nichts gesendet !");
+    EXPECT_EQ(senke->befehle(), QStringList{"EHLO klar"});
+    EXPECT_TRUE(senke->nachricht(1).isEmpty());
+    EXPECT_EQ(boxen.gezeigt.size(), 1);
+}

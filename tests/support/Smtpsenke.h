@@ -44,7 +44,7 @@ public:
         m_prozess.closeWriteChannel();
         if (!m_prozess.waitForFinished(5000)) m_prozess.kill();
     }
-    // The commands the sink received ("EHLO klar", "STARTTLS klar", "MAIL tls"); with "--tls" only.
+    // The commands the sink received ("EHLO klar", "STARTTLS klar", "MAIL tls").
     QStringList befehle() const
     {
         QFile f(m_ordner.filePath(QStringLiteral("befehle.log")));

@@ -10,7 +10,7 @@
 //   Vsftpd tls({.zertifikat = pem});       // TLS required for login and data
 //   Vsftpd knapp({.zertifikat = pem, .dateigrenzeKb = 4});  // files end at 4 KB
 //   server.zugang(), server.wurzel(), server.datei("a/b.txt"), server.befehle()
-//   server.neuStarten(anderesPem);         // the same port, another certificate
+//   server.neuStarten(anderesPem);         // the same port, another certificate ({}: no TLS)
 //
 // `zertifikat` is a PEM file with certificate and key (FtpTestserver::zertifikat).
 // vsftpd's own defaults hold otherwise: with TLS it requires the data
@@ -28,6 +28,8 @@
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTemporaryDir>
+
+#include <signal.h>
 
 struct VsftpdOptionen {
     QString zertifikat;       // empty: no TLS
@@ -72,9 +74,12 @@ public:
     // What vsftpd wrote on its own output (its "500 OOPS" when it would not start).
     QString ausgabe() const { return m_ausgabe; }
 
+    // Ends the server with every connection it holds: its session
+    // processes first, then the listener.
     void beenden()
     {
         if (m_prozess.state() == QProcess::NotRunning) return;
+        for (const qint64 kind : Nachkommen(m_prozess.processId())) ::kill(pid_t(kind), SIGKILL);
         m_prozess.terminate();
         if (!m_prozess.waitForFinished(5000)) {
             m_prozess.kill();
@@ -83,8 +88,9 @@ public:
         m_ausgabe += QString::fromUtf8(m_prozess.readAll());
     }
 
-    // The same port again, with another certificate: a server whose
-    // certificate changed. False when it did not start.
+    // The same port again, with another certificate (a server whose
+    // certificate changed) or none (a server that no longer offers TLS).
+    // The connections it held are gone. False when it did not start.
     bool neuStarten(const QString& zertifikat)
     {
         beenden();
@@ -98,6 +104,25 @@ public:
     }
 
 private:
+    // The processes below `pid`, children before their own children.
+    static QList<qint64> Nachkommen(qint64 pid)
+    {
+        QList<qint64> ergebnis;
+        const QStringList eintraege = QDir(QStringLiteral("/proc")).entryList(QDir::Dirs);
+        for (const QString& e : eintraege) {
+            bool zahl = false;
+            const qint64 p = e.toLongLong(&zahl);
+            if (!zahl) continue;
+            QFile stat(QStringLiteral("/proc/%1/stat").arg(p));
+            if (!stat.open(QIODevice::ReadOnly)) continue;
+            // "pid (name) state ppid ...": the name may hold blanks.
+            const QByteArray zeile = stat.readAll();
+            const QList<QByteArray> felder = zeile.mid(zeile.lastIndexOf(')') + 2).split(' ');
+            if (felder.size() > 1 && felder[1].toLongLong() == pid) ergebnis << p << Nachkommen(p);
+        }
+        return ergebnis;
+    }
+
     static quint16 FreierPort()
     {
         QTcpServer s;

@@ -13,9 +13,9 @@ the first line on stdout. Ends when stdin closes or after the time-out.
 --auth NAME offers AUTH (without TLS) and accepts only the login NAME, with
 any password. --verzoegerung S holds the reply to the message for S seconds.
 --tls PEM offers STARTTLS with the certificate and key of the PEM file; the
-<n>.json then says whether the message came under TLS ("tls"), and
-befehle.log in ORDNER lists the commands EHLO, STARTTLS, AUTH, MAIL, RCPT and
-DATA as received, each with "tls" or "klar".
+<n>.json says whether the message came under TLS ("tls"). befehle.log in
+ORDNER lists the commands EHLO, STARTTLS, AUTH, MAIL, RCPT and DATA as
+received, each with "tls" or "klar".
 """
 
 import argparse
@@ -135,9 +135,9 @@ async def main():
         if a.tls:
             kontext = ssl.SSLContext(ssl.PROTOCOL_TLS_SERVER)
             kontext.load_cert_chain(a.tls)
-            return ProtokollSMTP(senke, hostname="senke.test", tls_context=kontext,
-                                 protokoll=os.path.join(a.ordner, "befehle.log"), **anmeldung)
-        return SMTP(senke, hostname="senke.test", **anmeldung)
+            anmeldung["tls_context"] = kontext
+        return ProtokollSMTP(senke, hostname="senke.test", protokoll=os.path.join(a.ordner, "befehle.log"),
+                             **anmeldung)
 
     server = await loop.create_server(neu, "127.0.0.1", a.port)
     print(server.sockets[0].getsockname()[1], flush=True)

@@ -135,6 +135,9 @@ QString Verbindungsfehler(CURLcode code, const FtpZugang& z)
     case CURLE_WEIRD_SERVER_REPLY:
         return FtpFalscherServerText(z);
     case CURLE_USE_SSL_FAILED:
+        return QStringLiteral("Der Server %1 (Port %2) bietet keine Verschlüsselung mehr an: ohne sie keine Anmeldung !")
+            .arg(z.host.trimmed())
+            .arg(z.port ? z.port : 21);
     case CURLE_SSL_CONNECT_ERROR:
     case CURLE_PEER_FAILED_VERIFICATION:
     case CURLE_SSL_CACERT_BADFILE:
@@ -371,7 +374,11 @@ void Verbindung::einstellen(const Auftrag& a, const QByteArray& url)
     // Data connections under TLS are passive: a firewall cannot read an
     // encrypted PORT, and this libcurl's active mode sends them unencrypted.
     curl_easy_setopt(e, CURLOPT_FTPPORT, m_passiv || m_antwort.tls ? nullptr : "-");
-    curl_easy_setopt(e, CURLOPT_USE_SSL, long(CURLUSESSL_TRY));
+    // A server that took TLS in this session, or whose own certificate the
+    // operator trusts, never gets a login in clear: a new connection to it
+    // without TLS (its offer suppressed on the way) ends before USER.
+    const bool tlsPflicht = m_antwort.tls || !m_pruefung.vertraut.isEmpty();
+    curl_easy_setopt(e, CURLOPT_USE_SSL, long(tlsPflicht ? CURLUSESSL_ALL : CURLUSESSL_TRY));
     curl_easy_setopt(e, CURLOPT_FTPSSLAUTH, long(CURLFTPAUTH_TLS));
     if (const QByteArray ca = Zertifikate(); !ca.isEmpty()) curl_easy_setopt(e, CURLOPT_CAINFO, ca.constData());
     ZertifikatspruefungEinstellen(e, &m_pruefung);

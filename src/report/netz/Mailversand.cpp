@@ -174,7 +174,9 @@ Mailfehler MailUebertragen(const Mailauftrag& m, const Mailzeitlimits& grenzen, 
     curl_easy_setopt(h, CURLOPT_CONNECTTIMEOUT_MS, grenzen.verbinden);
     curl_easy_setopt(h, CURLOPT_TIMEOUT_MS, grenzen.gesamt);
     curl_easy_setopt(h, CURLOPT_SERVER_RESPONSE_TIMEOUT, 60L);
-    curl_easy_setopt(h, CURLOPT_USE_SSL, long(CURLUSESSL_TRY));
+    // A server whose own certificate the operator trusts offered TLS before:
+    // without it now (its offer suppressed on the way) nothing is sent.
+    curl_easy_setopt(h, CURLOPT_USE_SSL, long(vertraut.isEmpty() ? CURLUSESSL_TRY : CURLUSESSL_ALL));
     ZertifikatspruefungEinstellen(h, &pruefung);
     curl_easy_setopt(h, CURLOPT_VERBOSE, 1L);
     curl_easy_setopt(h, CURLOPT_DEBUGFUNCTION, &Mitschreiben);
@@ -341,6 +343,7 @@ QString MailFehlerText(const Mailauftrag& m, const Mailfehler& f)
     case CURLE_READ_ERROR:
         return QStringLiteral("Der Anhang „%1“ kann nicht gelesen werden !").arg(QFileInfo(m.anhang).fileName());
     case CURLE_USE_SSL_FAILED:
+        return QStringLiteral("Der Mailserver %1 bietet keine Verschlüsselung mehr an: ohne sie wird nichts gesendet !").arg(host);
     case CURLE_SSL_CONNECT_ERROR:
     case CURLE_PEER_FAILED_VERIFICATION:
     case CURLE_SSL_CACERT_BADFILE:
