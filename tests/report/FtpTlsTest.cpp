@@ -217,7 +217,10 @@ protected:
             .arg(server.port)
             .arg(grund, QString::fromLatin1(fp));
     }
-    static int passwoerter(const Vsftpd& server) { return int(server.befehle().count(QStringLiteral("PASS <password>"))); }
+    static int passwoerter(const Vsftpd& server)
+    {
+        return int(server.befehle().count(QStringLiteral("PASS <password>")));
+    }
 
     QString anderes;
     QByteArray fingerabdruck;
@@ -267,7 +270,8 @@ TEST_F(VsftpdZertifikat, EinmalVertrauenUndGeaendertWiederAbgelehnt)
     }
     const QString eintrag = server1 + QLatin1Char(' ') + QString::fromLatin1(fingerabdruck);
     EXPECT_EQ(Einst.Zertifikate, eintrag);
-    EXPECT_TRUE(ablage.datei().contains(("Zertifikate = " + eintrag + "\r\n").toLatin1())) << ablage.datei().constData();
+    EXPECT_TRUE(ablage.datei().contains(("Zertifikate = " + eintrag + "\r\n").toLatin1()))
+        << ablage.datei().constData();
 
     // From then on without a question.
     {

@@ -103,8 +103,7 @@ TEST(Mailversand, EigenesZertifikatEinmalVertrauen)
     QStringList status;
     Netzmodul modul([&](const QString& t) { status << t; });
 
-    auto senke = std::make_unique<Senke>(
-        QStringList{"--tls", eigenes, "--auth", "verein"});
+    auto senke = std::make_unique<Senke>(QStringList{"--tls", eigenes, "--auth", "verein"});
     ASSERT_NE(senke->port, 0) << "the SMTP sink did not start (python3-aiosmtpd)";
     const quint16 port = senke->port;
     Mailauftrag m = Auftrag(port);
@@ -122,7 +121,9 @@ TEST(Mailversand, EigenesZertifikatEinmalVertrauen)
     const Ende nein = senden();
     EXPECT_FALSE(nein.ok);
     EXPECT_EQ(nein.fehler.toStdString(),
-              abgelehnt.arg(port).arg(QStringLiteral("selbst signiert"), QString::fromLatin1(fingerabdruck)).toStdString());
+              abgelehnt.arg(port)
+                  .arg(QStringLiteral("selbst signiert"), QString::fromLatin1(fingerabdruck))
+                  .toStdString());
     EXPECT_EQ(status.last(), nein.fehler);
     ASSERT_EQ(boxen.gezeigt.size(), 1);
     EXPECT_TRUE(boxen.gezeigt[0].startsWith(nein.fehler + QStringLiteral("\n\n")));

@@ -124,7 +124,10 @@ bool Steuerzeichen(const QString& text)
 }
 
 // "von ftp.verein.de (Port 21)"
-QString ServerWer(const FtpZugang& z) { return QStringLiteral("von %1 (Port %2)").arg(z.host).arg(z.port ? z.port : 21); }
+QString ServerWer(const FtpZugang& z)
+{
+    return QStringLiteral("von %1 (Port %2)").arg(z.host).arg(z.port ? z.port : 21);
+}
 
 QString Verbindungsfehler(CURLcode code, const FtpZugang& z)
 {
@@ -659,6 +662,7 @@ Ergebnis Verbindung::befehl(const Auftrag& a)
     }
 
     e.antwort = ServerText(m_antwort.letzte);
+    const Zertifikatsfehler zertifikat = m_pruefung.fehler;
     // A file the server began and did not finish is no file sent: it goes.
     if (code != CURLE_OK && a.vorgang == Vorgang::Hochladen && dateiAngelegt && !m_g.abbrechen)
         dateiEntfernen(a);
@@ -668,8 +672,8 @@ Ergebnis Verbindung::befehl(const Auftrag& a)
         return e;
     }
     if (code != CURLE_OK) {
-        e.fehler = m_pruefung.fehler.gesetzt() ? ZertifikatText(ServerWer(m_zugang), m_pruefung.fehler)
-                                               : Befehlsfehler(code, e.antwort, a, m_zugang);
+        e.fehler = zertifikat.gesetzt() ? ZertifikatText(ServerWer(m_zugang), zertifikat)
+                                        : Befehlsfehler(code, e.antwort, a, m_zugang);
         return e;
     }
     if (a.vorgang == Vorgang::Auflisten) e.zeilen = Zeilen(liste.daten);

@@ -343,7 +343,8 @@ QString MailFehlerText(const Mailauftrag& m, const Mailfehler& f)
     case CURLE_READ_ERROR:
         return QStringLiteral("Der Anhang „%1“ kann nicht gelesen werden !").arg(QFileInfo(m.anhang).fileName());
     case CURLE_USE_SSL_FAILED:
-        return QStringLiteral("Der Mailserver %1 bietet keine Verschlüsselung mehr an: ohne sie wird nichts gesendet !").arg(host);
+        return QStringLiteral("Der Mailserver %1 bietet keine Verschlüsselung mehr an: ohne sie wird nichts gesendet !")
+            .arg(host);
     case CURLE_SSL_CONNECT_ERROR:
     case CURLE_PEER_FAILED_VERIFICATION:
     case CURLE_SSL_CACERT_BADFILE:
