@@ -392,3 +392,41 @@ TEST_F(VsftpdZertifikat, NachTlsKeineAnmeldungImKlaren)
     EXPECT_FALSE(danach.contains(QStringLiteral("PASS <password>")));
     EXPECT_FALSE(QFileInfo::exists(server.datei(QStringLiteral("b.csv"))));
 }
+
+namespace {
+
+// Answers yes after it has done what it is given, inside the question.
+struct BoxenMitTat : SkriptBoxen {
+    std::function<void()> tat;
+    int hinweisJa(const QString& text) override
+    {
+        gezeigt << text;
+        if (tat) tat();
+        return ErgebnisJa;
+    }
+};
+
+}  // namespace
+
+// The session ends while its question is open (its window closed): the
+// worker, waiting for the answer, ends too, and the answer reaches no one.
+TEST_F(VsftpdZertifikat, SitzungEndetWaehrendDerFrage)
+{
+    Vsftpd server({.zertifikat = zertifikat});
+    ASSERT_NE(server.port, 0) << server.ausgabe().toStdString();
+    BoxenMitTat fragen;
+    const BoxenEinsetzen eingesetzt(&fragen);
+    const int vorher = Ftpsitzung::aktiveArbeiter();
+    int meldungen = 0;
+    auto sitzung = std::make_unique<Ftpsitzung>();
+    QObject::connect(sitzung.get(), &Ftpsitzung::erledigt, [&] { ++meldungen; });
+    fragen.tat = [&] { sitzung.reset(); };
+    sitzung->verbinden(server.zugang());
+    sitzung->auflisten({});
+    ASSERT_TRUE(warten([&] { return !sitzung; }));
+    EXPECT_TRUE(warten([&] { return Ftpsitzung::aktiveArbeiter() == vorher; }, 5000));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(meldungen, 0);
+    EXPECT_EQ(fragen.gezeigt.size(), 1);
+    EXPECT_EQ(passwoerter(server), 0);
+}
