@@ -262,6 +262,7 @@ Tabelle tabelleBauen()
     b.janein(L("FtpUpdateDurchg"), &e.FtpUpdateDurchg);
     b.janein(L("FtpUpdateWechsel"), &e.FtpUpdateWechsel);
     b.janein(L("JavaUpdate"), &e.JavaUpdate);
+    b.text(L("Zertifikate"), &e.Zertifikate);
 
     b.sektion("[email]");
     b.text(L("EmailHost"), &e.EmailHost);

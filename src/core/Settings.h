@@ -181,6 +181,9 @@ struct TEinstellungen {
     bool FtpUpdateDurchg = false;
     bool FtpUpdateWechsel = false;
     bool JavaUpdate = false;
+    // The certificates of their own the operator trusts, per server:
+    // "ftp://host:port SHA-256; smtp://host:port SHA-256" (Zertifikate.h).
+    QString Zertifikate;
 
     // [email]
     QString EmailHost;

@@ -167,7 +167,7 @@ TEST(Netzmodul, SendetUmlauteUndAnhangOhneDieOberflaecheAufzuhalten)
     ASSERT_EQ(anhaenge.size(), 1);
     const QJsonObject a = anhaenge[0].toObject();
     EXPECT_EQ(a[QStringLiteral("name")].toString(), QStringLiteral("Spielbericht.bmp"));
-    EXPECT_EQ(a[QStringLiteral("typ")].toString(), QStringLiteral("application/octet-stream"));
+    EXPECT_EQ(a[QStringLiteral("typ")].toString(), QStringLiteral("image/bmp"));
     EXPECT_EQ(QByteArray::fromBase64(a[QStringLiteral("daten")].toString().toLatin1()), bytes);
 }
 

@@ -1,6 +1,8 @@
 #pragma once
 // The SMTP sink of the mail tests (support/smtp_senke.py, python3-aiosmtpd)
-// on a free port, and waiting on the event loop with a deadline.
+// on a free port (or the one given with "--port"), and waiting on the event
+// loop with a deadline. Senke({"--tls", pem}) offers STARTTLS with that
+// certificate and key.
 
 #include <QDeadlineTimer>
 #include <QEventLoop>
@@ -41,6 +43,13 @@ public:
     {
         m_prozess.closeWriteChannel();
         if (!m_prozess.waitForFinished(5000)) m_prozess.kill();
+    }
+    // The commands the sink received ("EHLO klar", "STARTTLS klar", "MAIL tls").
+    QStringList befehle() const
+    {
+        QFile f(m_ordner.filePath(QStringLiteral("befehle.log")));
+        return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts)
+                                           : QStringList{};
     }
     QJsonObject nachricht(int n) const
     {

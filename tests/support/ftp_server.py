@@ -17,12 +17,17 @@ file and requires TLS on the control and the data connections.
 --endlose-liste answers LIST with lines that never end.
 --listenzeile TEXT adds the line TEXT to every listing (repeatable).
 --port-stumm leaves PORT and EPRT unanswered.
+--abbruch-nach N resets an upload's data connection once N bytes came in and
+  leaves the transfer's reply unsent, as a server whose reply the client has
+  not read yet.
 """
 
 import argparse
 import logging
 import os
+import socket
 import stat
+import struct
 import sys
 import threading
 import time
@@ -92,6 +97,13 @@ class AktivUebergeben(ActiveDTP):
 def handler_klasse(a, protokoll, basis):
     class Handler(basis):
         auth_failed_timeout = 0.05
+        stumm = False
+
+        def respond(self, resp, logfun=logging.debug):
+            if self.stumm and resp[:1] in ("2", "4"):
+                self.stumm = False
+                return None
+            return basis.respond(self, resp, logfun)
 
         def pre_process_command(self, line, cmd, arg):
             protokoll.write((cmd + " ****" if cmd == "PASS" else line) + "\n")
@@ -150,6 +162,7 @@ def main():
     p.add_argument("--iso-datum", action="store_true", help="ISO dates in listings")
     p.add_argument("--endlose-liste", action="store_true", help="LIST never ends")
     p.add_argument("--listenzeile", action="append", default=[], help="a line added to every listing")
+    p.add_argument("--abbruch-nach", type=int, default=0, help="reset an upload after this many bytes, no reply")
     a = p.parse_args()
 
     logging.basicConfig(level=logging.ERROR)
@@ -186,6 +199,19 @@ def main():
             read_limit = a.drossel
             write_limit = a.drossel
         handler.dtp_handler = Gedrosselt
+
+    if a.abbruch_nach > 0:
+        daten_basis = handler.dtp_handler
+
+        class Abbrechend(daten_basis):
+            def handle_read(self):
+                daten_basis.handle_read(self)
+                if self.receive and not self._closed and self.get_transmitted_bytes() >= a.abbruch_nach:
+                    self.cmd_channel.stumm = True
+                    self.socket.setsockopt(socket.SOL_SOCKET, socket.SO_LINGER, struct.pack("ii", 1, 0))
+                    self.close()
+            handle_read_event = handle_read  # the loop calls this name
+        handler.dtp_handler = Abbrechend
 
     server = FTPServer(("127.0.0.1", a.port), handler)
     print(server.socket.getsockname()[1], flush=True)

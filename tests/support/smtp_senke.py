@@ -8,9 +8,14 @@ attachments with their bytes in base64). Prints the port it listens on as
 the first line on stdout. Ends when stdin closes or after the time-out.
 
     smtp_senke.py ORDNER [--port N] [--zeitlimit S] [--auth NAME] [--verzoegerung S]
+                         [--tls PEM]
 
 --auth NAME offers AUTH (without TLS) and accepts only the login NAME, with
 any password. --verzoegerung S holds the reply to the message for S seconds.
+--tls PEM offers STARTTLS with the certificate and key of the PEM file; the
+<n>.json says whether the message came under TLS ("tls"). befehle.log in
+ORDNER lists the commands EHLO, STARTTLS, AUTH, MAIL, RCPT and DATA as
+received, each with "tls" or "klar".
 """
 
 import argparse
@@ -20,6 +25,7 @@ import email
 import email.policy
 import json
 import os
+import ssl
 import sys
 
 from aiosmtpd.smtp import SMTP, AuthResult
@@ -58,6 +64,7 @@ class Senke:
             "message_id": str(nachricht["Message-ID"]),
             "text": text.get_content().replace("\r\n", "\n") if text is not None else None,
             "anhaenge": anhaenge,
+            "tls": session.ssl is not None,
         }
         with open(basis + ".json.tmp", "w", encoding="utf-8") as f:
             json.dump(zusammenfassung, f, ensure_ascii=False)
@@ -74,6 +81,42 @@ def pruefer(name):
     return pruefen
 
 
+class ProtokollSMTP(SMTP):
+    """Writes each command of the dialogue into befehle.log before it is handled."""
+
+    def __init__(self, *args, protokoll, **kwargs):
+        super().__init__(*args, **kwargs)
+        self.protokoll = protokoll
+
+    def merken(self, befehl):
+        with open(self.protokoll, "a", encoding="utf-8") as f:
+            f.write(f"{befehl} {'tls' if self._tls_protocol else 'klar'}\n")
+
+    async def smtp_EHLO(self, arg):
+        self.merken("EHLO")
+        await super().smtp_EHLO(arg)
+
+    async def smtp_STARTTLS(self, arg):
+        self.merken("STARTTLS")
+        await super().smtp_STARTTLS(arg)
+
+    async def smtp_AUTH(self, arg):
+        self.merken("AUTH")
+        await super().smtp_AUTH(arg)
+
+    async def smtp_MAIL(self, arg):
+        self.merken("MAIL")
+        await super().smtp_MAIL(arg)
+
+    async def smtp_RCPT(self, arg):
+        self.merken("RCPT")
+        await super().smtp_RCPT(arg)
+
+    async def smtp_DATA(self, arg):
+        self.merken("DATA")
+        await super().smtp_DATA(arg)
+
+
 async def main():
     p = argparse.ArgumentParser()
     p.add_argument("ordner")
@@ -81,16 +124,20 @@ async def main():
     p.add_argument("--zeitlimit", type=float, default=60.0)
     p.add_argument("--auth")
     p.add_argument("--verzoegerung", type=float, default=0.0)
+    p.add_argument("--tls")
     a = p.parse_args()
 
     senke = Senke(a.ordner, a.verzoegerung)
     loop = asyncio.get_running_loop()
 
     def neu():
-        if a.auth:
-            return SMTP(senke, hostname="senke.test", auth_require_tls=False,
-                        authenticator=pruefer(a.auth))
-        return SMTP(senke, hostname="senke.test")
+        anmeldung = {"auth_require_tls": False, "authenticator": pruefer(a.auth)} if a.auth else {}
+        if a.tls:
+            kontext = ssl.SSLContext(ssl.PROTOCOL_TLS_SERVER)
+            kontext.load_cert_chain(a.tls)
+            anmeldung["tls_context"] = kontext
+        return ProtokollSMTP(senke, hostname="senke.test", protokoll=os.path.join(a.ordner, "befehle.log"),
+                             **anmeldung)
 
     server = await loop.create_server(neu, "127.0.0.1", a.port)
     print(server.sockets[0].getsockname()[1], flush=True)

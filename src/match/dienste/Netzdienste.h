@@ -5,6 +5,7 @@
 #include "core/Records.h"
 
 #include <QByteArray>
+#include <QSet>
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -84,6 +85,9 @@ struct NetzZustand {
     // The server the site dialogs and the options filled in last; the FTP
     // browser works on it.
     FtpVerbindung FtpAktuell;
+    // The certificates ("server fingerprint") the operator refused to trust
+    // in this run: a transfer that runs by itself does not ask again.
+    QSet<QString> AbgelehnteZertifikate;
 
     void zuruecksetzen() { *this = NetzZustand{}; }
 };

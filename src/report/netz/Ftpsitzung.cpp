@@ -2,6 +2,7 @@
 
 #include "core/Cp1252.h"
 #include "core/Globals.h"
+#include "report/netz/Zertifikate.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -61,6 +62,10 @@ struct Auftrag {
     QByteArray daten;     // an upload's bytes when it has no local file
     bool ausSpeicher = false;
     int zeitlimit = StandardZeitlimitMs;
+    // A connect: the certificate the operator trusts for the server, and
+    // whether the session runs by itself.
+    QByteArray vertraut;
+    bool vonSelbst = false;
 };
 
 struct Ergebnis {
@@ -73,7 +78,7 @@ struct Ergebnis {
 };
 
 // What the UI thread and the worker share.
-struct Geteilt {
+struct Geteilt : std::enable_shared_from_this<Geteilt> {
     std::mutex mx;
     std::condition_variable cv;
     std::deque<Auftrag> auftraege;
@@ -84,6 +89,9 @@ struct Geteilt {
     // waits for then ends at once. Closed only under `mx`.
     std::vector<curl_socket_t> sockets;
     CURLM* multi = nullptr;  // for the wake-up of an abort
+    // The operator's answer to the worker's question whether to trust a
+    // certificate.
+    enum class Antwort { Keine, Offen, Ja, Nein } antwort = Antwort::Keine;
 
     void abbrechenUnterSperre()
     {
@@ -117,6 +125,12 @@ bool Steuerzeichen(const QString& text)
     return text.contains(QLatin1Char('\r')) || text.contains(QLatin1Char('\n')) || text.contains(QChar(0));
 }
 
+// "von ftp.verein.de (Port 21)"
+QString ServerWer(const FtpZugang& z)
+{
+    return QStringLiteral("von %1 (Port %2)").arg(z.host).arg(z.port ? z.port : 21);
+}
+
 QString Verbindungsfehler(CURLcode code, const FtpZugang& z)
 {
     switch (code) {
@@ -126,6 +140,9 @@ QString Verbindungsfehler(CURLcode code, const FtpZugang& z)
     case CURLE_WEIRD_SERVER_REPLY:
         return FtpFalscherServerText(z);
     case CURLE_USE_SSL_FAILED:
+        return QStringLiteral("Der Server %1 (Port %2) bietet keine Verschlüsselung mehr an: ohne sie keine Anmeldung !")
+            .arg(z.host.trimmed())
+            .arg(z.port ? z.port : 21);
     case CURLE_SSL_CONNECT_ERROR:
     case CURLE_PEER_FAILED_VERIFICATION:
     case CURLE_SSL_CACERT_BADFILE:
@@ -139,16 +156,27 @@ QString Verbindungsfehler(CURLcode code, const FtpZugang& z)
 
 QString Befehlsfehler(CURLcode code, const QString& antwort, const Auftrag& a, const FtpZugang& z)
 {
+    const bool abgelehnt = antwort.startsWith(QLatin1Char('4')) || antwort.startsWith(QLatin1Char('5'));
     switch (code) {
+    // The data connection or the file ended badly: the server's refusal
+    // says why, when it gave one.
+    case CURLE_PARTIAL_FILE:
+        if (abgelehnt) break;
+        return QStringLiteral("Die Übertragung von „%1“ wurde unterbrochen !").arg(a.name);
+    case CURLE_SEND_ERROR:
+    case CURLE_RECV_ERROR:
+    case CURLE_GOT_NOTHING:
+        if (abgelehnt) break;
+        // Broken after the server began the transfer (150, 125): the server
+        // may have closed the data connection before its reply was read.
+        if (antwort.startsWith(QLatin1Char('1')) && !a.name.isEmpty())
+            return QStringLiteral("Die Übertragung von „%1“ wurde unterbrochen !").arg(a.name);
+        return Verbindungsfehler(code, z);
     case CURLE_LOGIN_DENIED:
     case CURLE_COULDNT_RESOLVE_HOST:
     case CURLE_WEIRD_SERVER_REPLY:
     case CURLE_COULDNT_CONNECT:
     case CURLE_OPERATION_TIMEDOUT:
-    case CURLE_SEND_ERROR:
-    case CURLE_RECV_ERROR:
-    case CURLE_GOT_NOTHING:
-    case CURLE_PARTIAL_FILE:
     case CURLE_FTP_PORT_FAILED:
     case CURLE_FTP_ACCEPT_FAILED:
     case CURLE_FTP_ACCEPT_TIMEOUT:
@@ -166,8 +194,7 @@ QString Befehlsfehler(CURLcode code, const QString& antwort, const Auftrag& a, c
         return QStringLiteral("Die Datei „%1“ kann nicht geschrieben werden !").arg(QFileInfo(a.lokaleDatei).fileName());
     default: break;
     }
-    if (antwort.startsWith(QLatin1Char('4')) || antwort.startsWith(QLatin1Char('5')))
-        return QStringLiteral("Der Server lehnt ab: %1").arg(antwort);
+    if (abgelehnt) return QStringLiteral("Der Server lehnt ab: %1").arg(antwort);
     return QStringLiteral("Der Befehl ist fehlgeschlagen (%1) !").arg(QString::fromUtf8(curl_easy_strerror(code)));
 }
 
@@ -179,6 +206,9 @@ struct Antworten {
     QByteArray letzte;
     QByteArray befehl;  // the last command sent
     bool tls = false;
+    // The server opened the file of a STOR (150 or 125): from then on a
+    // failure leaves a broken file there.
+    bool dateiOffen = false;
 };
 
 int Mitschreiben(CURL*, curl_infotype typ, char* daten, size_t n, void* ziel)
@@ -189,6 +219,7 @@ int Mitschreiben(CURL*, curl_infotype typ, char* daten, size_t n, void* ziel)
         const QByteArray zeile = QByteArray(daten, qsizetype(n)).trimmed();
         if (!zeile.isEmpty()) a->letzte = zeile;
         if (zeile.startsWith("234")) a->tls = true;
+        if ((zeile.startsWith("150") || zeile.startsWith("125")) && a->befehl.startsWith("STOR")) a->dateiOffen = true;
     } else if (typ == CURLINFO_HEADER_OUT) {
         static_cast<Antworten*>(ziel)->befehl = QByteArray(daten, qsizetype(n)).trimmed();
     }
@@ -274,6 +305,11 @@ private:
     QList<QByteArray> ordnerBefehle(const FtpOrdner& o, bool anlegen, bool& neueVerbindung) const;
     CURLcode durchfuehren();
     void nachDemLogin();
+    // After a certificate was refused: asks the operator on the UI thread
+    // and waits for the answer; true when the certificate is trusted now.
+    bool vertrauenErfragen();
+    // DELE of the upload's file; its failure is ignored.
+    void dateiEntfernen(const Auftrag& a);
 
     Geteilt& m_g;
     CURLM* m_multi = nullptr;
@@ -286,6 +322,8 @@ private:
     QByteArray m_anmeldeordner;     // the answer to PWD after the login
     bool m_imAnmeldeordner = true;  // the control connection's folder is known to be it
     Antworten m_antwort;
+    Zertifikatspruefung m_pruefung;
+    bool m_vonSelbst = false;
     char m_fehlerpuffer[CURL_ERROR_SIZE] = {};
 };
 
@@ -326,6 +364,7 @@ void Verbindung::einstellen(const Auftrag& a, const QByteArray& url)
     m_fehlerpuffer[0] = 0;
     m_antwort.letzte.clear();
     m_antwort.befehl.clear();
+    m_antwort.dateiOffen = false;
     const long ms = a.zeitlimit > 0 ? a.zeitlimit : StandardZeitlimitMs;
     const long sekunden = (ms + 999) / 1000;
     curl_easy_setopt(e, CURLOPT_ERRORBUFFER, m_fehlerpuffer);
@@ -344,9 +383,14 @@ void Verbindung::einstellen(const Auftrag& a, const QByteArray& url)
     // Data connections under TLS are passive: a firewall cannot read an
     // encrypted PORT, and this libcurl's active mode sends them unencrypted.
     curl_easy_setopt(e, CURLOPT_FTPPORT, m_passiv || m_antwort.tls ? nullptr : "-");
-    curl_easy_setopt(e, CURLOPT_USE_SSL, long(CURLUSESSL_TRY));
+    // A server that took TLS in this session, or whose own certificate the
+    // operator trusts, never gets a login in clear: a new connection to it
+    // without TLS (its offer suppressed on the way) ends before USER.
+    const bool tlsPflicht = m_antwort.tls || !m_pruefung.vertraut.isEmpty();
+    curl_easy_setopt(e, CURLOPT_USE_SSL, long(tlsPflicht ? CURLUSESSL_ALL : CURLUSESSL_TRY));
     curl_easy_setopt(e, CURLOPT_FTPSSLAUTH, long(CURLFTPAUTH_TLS));
     if (const QByteArray ca = Zertifikate(); !ca.isEmpty()) curl_easy_setopt(e, CURLOPT_CAINFO, ca.constData());
+    ZertifikatspruefungEinstellen(e, &m_pruefung);
     curl_easy_setopt(e, CURLOPT_VERBOSE, 1L);
     curl_easy_setopt(e, CURLOPT_DEBUGFUNCTION, &Mitschreiben);
     curl_easy_setopt(e, CURLOPT_DEBUGDATA, &m_antwort);
@@ -380,6 +424,50 @@ void Verbindung::nachDemLogin()
     curl_easy_getinfo(m_easy, CURLINFO_FTP_ENTRY_PATH, &pfad);
     m_anmeldeordner = pfad ? QByteArray(pfad) : QByteArray();
     m_imAnmeldeordner = true;
+}
+
+bool Verbindung::vertrauenErfragen()
+{
+    const QString server = ZertifikatServer(QStringLiteral("ftp"), m_zugang.host, m_zugang.port ? m_zugang.port : 21);
+    const QString wer = ServerWer(m_zugang);
+    const Zertifikatsfehler f = m_pruefung.fehler;
+    const bool vonSelbst = m_vonSelbst;
+    std::unique_lock sperre(m_g.mx);
+    if (!m_g.ziel || m_g.abbrechen) return false;
+    m_g.antwort = Geteilt::Antwort::Offen;
+    // The answer goes to the shared state, which outlives the session.
+    QMetaObject::invokeMethod(
+        m_g.ziel,
+        [g = m_g.shared_from_this(), server, wer, f, vonSelbst] {
+            const bool ja = ZertifikatFragen(server, wer, f, vonSelbst);
+            std::lock_guard sperre(g->mx);
+            g->antwort = ja ? Geteilt::Antwort::Ja : Geteilt::Antwort::Nein;
+            g->cv.notify_all();
+        },
+        Qt::QueuedConnection);
+    m_g.cv.wait(sperre, [this] { return m_g.abbrechen || m_g.antwort != Geteilt::Antwort::Offen; });
+    const bool ja = !m_g.abbrechen && m_g.antwort == Geteilt::Antwort::Ja;
+    m_g.antwort = Geteilt::Antwort::Keine;
+    if (ja) m_pruefung.vertraut = f.fingerabdruck;
+    return ja;
+}
+
+void Verbindung::dateiEntfernen(const Auftrag& a)
+{
+    bool neueVerbindung = false;
+    QList<QByteArray> befehle = ordnerBefehle(a.ordner, false, neueVerbindung);
+    const bool sendetCwd = !befehle.isEmpty();
+    befehle << "DELE " + a.name.toUtf8();
+    einstellen(a, adresse({}));
+    if (neueVerbindung) curl_easy_setopt(m_easy, CURLOPT_FRESH_CONNECT, 1L);
+    curl_slist* liste = nullptr;
+    for (const QByteArray& b : befehle) liste = curl_slist_append(liste, b.constData());
+    const std::unique_ptr<curl_slist, decltype(&curl_slist_free_all)> quote(liste, &curl_slist_free_all);
+    curl_easy_setopt(m_easy, CURLOPT_QUOTE, quote.get());
+    curl_easy_setopt(m_easy, CURLOPT_NOBODY, 1L);
+    const CURLcode code = durchfuehren();
+    nachDemLogin();
+    if (sendetCwd) m_imAnmeldeordner = code == CURLE_OK && !a.ordner.vomWurzelordner && a.ordner.teile.isEmpty();
 }
 
 QList<QByteArray> Verbindung::ordnerBefehle(const FtpOrdner& o, bool anlegen, bool& neueVerbindung) const
@@ -425,6 +513,10 @@ Ergebnis Verbindung::verbinden(const Auftrag& a)
     m_angemeldet = false;
     m_passiv = false;
     m_antwort.tls = false;
+    m_pruefung.host = QUrl::toAce(m_zugang.host);
+    if (m_pruefung.host.isEmpty()) m_pruefung.host = m_zugang.host.toUtf8();
+    m_pruefung.vertraut = a.vertraut;
+    m_vonSelbst = a.vonSelbst;
     if (m_host.isEmpty()) {
         e.fehler = FtpFalscherServerText(a.zugang);
         return e;
@@ -433,12 +525,20 @@ Ergebnis Verbindung::verbinden(const Auftrag& a)
         e.fehler = FalscheKennungText;
         return e;
     }
-    einstellen(a, adresse({}));
-    curl_easy_setopt(m_easy, CURLOPT_NOBODY, 1L);
-    const CURLcode code = durchfuehren();
+    CURLcode code = CURLE_OK;
+    // A certificate the operator trusts when asked: once more with it.
+    for (int versuch = 0; versuch < 2; ++versuch) {
+        einstellen(a, adresse({}));
+        curl_easy_setopt(m_easy, CURLOPT_NOBODY, 1L);
+        code = durchfuehren();
+        if (code == CURLE_OK || !m_pruefung.fehler.gesetzt() || m_g.abbrechen || versuch > 0 ||
+            !vertrauenErfragen())
+            break;
+    }
     e.antwort = ServerText(m_antwort.letzte);
     if (code != CURLE_OK) {
-        e.fehler = Verbindungsfehler(code, m_zugang);
+        e.fehler = m_pruefung.fehler.gesetzt() ? ZertifikatText(ServerWer(m_zugang), m_pruefung.fehler)
+                                               : Verbindungsfehler(code, m_zugang);
         return e;
     }
     nachDemLogin();
@@ -482,7 +582,10 @@ Ergebnis Verbindung::befehl(const Auftrag& a)
     CURLcode code = CURLE_OK;
     // An upload whose folder is missing is repeated once with the folders made.
     bool anlegen = false;
-    for (int versuch = 0; versuch < 3; ++versuch) {
+    int neuAngemeldet = 0;
+    bool frisch = false;       // the next attempt on a new connection
+    bool dateiAngelegt = false;  // an attempt left a file of the upload's name
+    for (int versuch = 0; versuch < 5; ++versuch) {
         // A repeat sends and receives the whole file again.
         if (versuch > 0 && a.vorgang == Vorgang::Hochladen) quelle.seek(0);
         if (versuch > 0 && a.vorgang == Vorgang::Herunterladen) {
@@ -503,7 +606,8 @@ Ergebnis Verbindung::befehl(const Auftrag& a)
         default: break;
         }
         einstellen(a, url);
-        if (neueVerbindung) curl_easy_setopt(m_easy, CURLOPT_FRESH_CONNECT, 1L);
+        if (neueVerbindung || frisch) curl_easy_setopt(m_easy, CURLOPT_FRESH_CONNECT, 1L);
+        frisch = false;
         curl_slist* liste_ = nullptr;
         for (const QByteArray& b : befehle) liste_ = curl_slist_append(liste_, b.constData());
         const std::unique_ptr<curl_slist, decltype(&curl_slist_free_all)> quote(liste_, &curl_slist_free_all);
@@ -530,6 +634,7 @@ Ergebnis Verbindung::befehl(const Auftrag& a)
         code = durchfuehren();
         nachDemLogin();
         if (sendetCwd) m_imAnmeldeordner = code == CURLE_OK && zielIstAnmeldeordner;
+        dateiAngelegt = dateiAngelegt || m_antwort.dateiOffen;
 
         if (m_g.abbrechen) break;
         const bool ordnerFehlt = code == CURLE_QUOTE_ERROR && a.vorgang == Vorgang::Hochladen && !anlegen &&
@@ -540,11 +645,22 @@ Ergebnis Verbindung::befehl(const Auftrag& a)
                                      (m_antwort.befehl.startsWith("PORT") || m_antwort.befehl.startsWith("EPRT"));
         const bool aktivGescheitert = code == CURLE_FTP_PORT_FAILED || code == CURLE_FTP_ACCEPT_FAILED ||
                                       code == CURLE_FTP_ACCEPT_TIMEOUT || portOhneAntwort;
+        // A server that requires each data connection to resume the control
+        // connection's TLS session (vsftpd) refuses one that does not with
+        // 522. Under TLS 1.3 each session ticket serves one resumption, and
+        // libcurl keeps only the newest it has read, which an upload's data
+        // connection may not have delivered yet: a later transfer on the
+        // same connection can miss. A new login brings fresh tickets, and
+        // its first data connection resumes.
+        const bool sitzungVerlangt = code != CURLE_OK && m_antwort.letzte.startsWith("522");
         if (ordnerFehlt) {
             anlegen = true;
         } else if (aktivGescheitert && !m_passiv) {
             m_passiv = true;
             m_imAnmeldeordner = false;
+        } else if (sitzungVerlangt && neuAngemeldet < 2) {
+            ++neuAngemeldet;
+            frisch = true;
         } else {
             break;
         }
@@ -553,13 +669,18 @@ Ergebnis Verbindung::befehl(const Auftrag& a)
     }
 
     e.antwort = ServerText(m_antwort.letzte);
+    const Zertifikatsfehler zertifikat = m_pruefung.fehler;
+    // A file the server began and did not finish is no file sent: it goes.
+    if (code != CURLE_OK && a.vorgang == Vorgang::Hochladen && dateiAngelegt && !m_g.abbrechen)
+        dateiEntfernen(a);
     if (code == CURLE_OK && a.vorgang == Vorgang::Herunterladen && !ziel.commit()) code = CURLE_WRITE_ERROR;
     if (liste.zuLang) {
         e.fehler = ListeZuLangText;
         return e;
     }
     if (code != CURLE_OK) {
-        e.fehler = Befehlsfehler(code, e.antwort, a, m_zugang);
+        e.fehler = zertifikat.gesetzt() ? ZertifikatText(ServerWer(m_zugang), zertifikat)
+                                        : Befehlsfehler(code, e.antwort, a, m_zugang);
         return e;
     }
     if (a.vorgang == Vorgang::Auflisten) e.zeilen = Zeilen(liste.daten);
@@ -634,6 +755,7 @@ struct Ftpsitzung::Impl {
     bool verbunden = false;
     int offeneVerbinden = 0;
     QString anmeldeordner;
+    bool vonSelbst = false;
 
     void auftragen(Auftrag a);
     void melden(const Ergebnis& e);
@@ -755,6 +877,9 @@ void Ftpsitzung::verbinden(const FtpZugang& zugang)
     ++d->offeneVerbinden;
     Auftrag a = NeuerAuftrag(Vorgang::Verbinden, {});
     a.zugang = zugang;
+    const FtpZugang z = FtpServerAus(zugang);
+    a.vertraut = VertrautesZertifikat(ZertifikatServer(QStringLiteral("ftp"), z.host, z.port ? z.port : 21));
+    a.vonSelbst = d->vonSelbst;
     d->auftragen(std::move(a));
 }
 
@@ -799,6 +924,8 @@ void Ftpsitzung::trennen()
     a.vorgang = Vorgang::Trennen;
     d->auftragen(std::move(a));
 }
+
+void Ftpsitzung::setVonSelbst(bool vonSelbst) { d->vonSelbst = vonSelbst; }
 
 void Ftpsitzung::setZeitlimit(int ms) { d->zeitlimit = ms > 0 ? ms : StandardZeitlimitMs; }
 

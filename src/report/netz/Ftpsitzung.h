@@ -15,8 +15,13 @@
 //
 // TLS is used when the server offers it (AUTH TLS, then the data
 // connections protected too, and passive), with the server's certificate
-// checked as the mail does; a server without TLS gets the login in clear as
-// before.
+// checked as the mail does (report/netz/Zertifikate.h); a server without TLS
+// gets the login in clear as before. A certificate refused at the connect
+// is put to the operator once (on the UI thread, while the worker waits):
+// trusted, the connect is made again with it; the commands given after it
+// wait meanwhile. A server that requires each data connection to resume the
+// control connection's TLS session gets a transfer it refused for that
+// (522) again on a new login.
 
 #include <QByteArray>
 #include <QObject>
@@ -95,6 +100,10 @@ public:
     void umbenennen(const FtpOrdner& ordner, const QString& alt, const QString& neu);
     void trennen();
 
+    // The session runs by itself (the timed live upload): a certificate the
+    // operator refused once in this run is not asked about again. For the
+    // connects given after the call.
+    void setVonSelbst(bool vonSelbst);
     // Connect and answer time limit (default 20,000 ms).
     void setZeitlimit(int ms);
     // Between verbinden() and the end of trennen() (or a failed connect).

@@ -6,6 +6,7 @@
 
 #include <QDateTime>
 #include <QFileInfo>
+#include <QUrl>
 #include <QUuid>
 #include <atomic>
 #include <curl/curl.h>
@@ -71,6 +72,18 @@ QByteArray Textkoerper(const QStringList& zeilen)
     return t.toUtf8() + "\r\n";
 }
 
+// The host alone: without "smtp://" or "smtps://", a trailing "/" and the
+// brackets of an IPv6 address.
+QString Host(const QString& url)
+{
+    QString host = url.trimmed();
+    for (const QString& schema : {QStringLiteral("smtps://"), QStringLiteral("smtp://")})
+        if (host.startsWith(schema, Qt::CaseInsensitive)) host = host.mid(schema.size());
+    while (host.endsWith(QLatin1Char('/'))) host.chop(1);
+    if (host.startsWith(QLatin1Char('[')) && host.endsWith(QLatin1Char(']'))) host = host.mid(1, host.size() - 2);
+    return host;
+}
+
 QByteArray Adresse(const QString& url)
 {
     QString host = url.trimmed();
@@ -125,7 +138,8 @@ struct ListeLoeschen {
 }  // namespace
 
 // The whole SMTP dialogue; runs on the worker thread.
-Mailfehler MailUebertragen(const Mailauftrag& m, const Mailzeitlimits& grenzen, const std::atomic<bool>& abbrechen)
+Mailfehler MailUebertragen(const Mailauftrag& m, const Mailzeitlimits& grenzen, const std::atomic<bool>& abbrechen,
+                           const QByteArray& vertraut)
 {
     if (!m.anhang.isEmpty()) {
         const QFileInfo datei(m.anhang);
@@ -136,6 +150,10 @@ Mailfehler MailUebertragen(const Mailauftrag& m, const Mailzeitlimits& grenzen, 
     char fehlerpuffer[CURL_ERROR_SIZE] = {};
     QByteArray serverAntwort;
     std::vector<curl_socket_t> sockets;
+    Zertifikatspruefung pruefung;
+    pruefung.host = QUrl::toAce(Host(m.host));
+    if (pruefung.host.isEmpty()) pruefung.host = Host(m.host).toUtf8();
+    pruefung.vertraut = vertraut;
     std::unique_ptr<CURLM, MultiLoeschen> multi(curl_multi_init());
     std::unique_ptr<CURL, EasyLoeschen> e(curl_easy_init());
     if (!e || !multi) return {CURLE_FAILED_INIT, {}, {}};
@@ -156,7 +174,10 @@ Mailfehler MailUebertragen(const Mailauftrag& m, const Mailzeitlimits& grenzen, 
     curl_easy_setopt(h, CURLOPT_CONNECTTIMEOUT_MS, grenzen.verbinden);
     curl_easy_setopt(h, CURLOPT_TIMEOUT_MS, grenzen.gesamt);
     curl_easy_setopt(h, CURLOPT_SERVER_RESPONSE_TIMEOUT, 60L);
-    curl_easy_setopt(h, CURLOPT_USE_SSL, long(CURLUSESSL_TRY));
+    // A server whose own certificate the operator trusts offered TLS before:
+    // without it now (its offer suppressed on the way) nothing is sent.
+    curl_easy_setopt(h, CURLOPT_USE_SSL, long(vertraut.isEmpty() ? CURLUSESSL_TRY : CURLUSESSL_ALL));
+    ZertifikatspruefungEinstellen(h, &pruefung);
     curl_easy_setopt(h, CURLOPT_VERBOSE, 1L);
     curl_easy_setopt(h, CURLOPT_DEBUGFUNCTION, &Mitschreiben);
     curl_easy_setopt(h, CURLOPT_DEBUGDATA, &serverAntwort);
@@ -193,7 +214,7 @@ Mailfehler MailUebertragen(const Mailauftrag& m, const Mailzeitlimits& grenzen, 
         teil = curl_mime_addpart(mime.get());
         curl_mime_filedata(teil, QFile::encodeName(m.anhang).constData());
         curl_mime_filename(teil, QFileInfo(m.anhang).fileName().toUtf8().constData());
-        curl_mime_type(teil, "application/octet-stream");
+        curl_mime_type(teil, MailanhangTyp(m.anhang).constData());
         curl_mime_encoder(teil, "base64");
     }
     curl_easy_setopt(h, CURLOPT_MIMEPOST, mime.get());
@@ -219,10 +240,27 @@ Mailfehler MailUebertragen(const Mailauftrag& m, const Mailzeitlimits& grenzen, 
     multi.reset();
     const QString detail = fehlerpuffer[0] ? QString::fromUtf8(fehlerpuffer).trimmed()
                                            : QString::fromUtf8(curl_easy_strerror(ergebnis));
-    return {int(ergebnis), QString::fromUtf8(serverAntwort).left(200), detail};
+    return {int(ergebnis), QString::fromUtf8(serverAntwort).left(200), detail,
+            ergebnis == CURLE_OK ? Zertifikatsfehler{} : pruefung.fehler};
 }
 
 u16 MailPort(const Mailauftrag& m) { return m.port ? m.port : u16(25); }
+
+QString MailServer(const Mailauftrag& m) { return ZertifikatServer(QStringLiteral("smtp"), Host(m.host), MailPort(m)); }
+
+QString MailServerWer(const Mailauftrag& m)
+{
+    return QStringLiteral("des Mailservers %1 (Port %2)").arg(m.host.trimmed()).arg(MailPort(m));
+}
+
+QByteArray MailanhangTyp(const QString& datei)
+{
+    const QString endung = QFileInfo(datei).suffix().toLower();
+    if (endung == QLatin1String("pdf")) return "application/pdf";
+    if (endung == QLatin1String("bmp")) return "image/bmp";
+    if (endung == QLatin1String("jpg") || endung == QLatin1String("jpeg")) return "image/jpeg";
+    return "application/octet-stream";
+}
 
 QString MailAdresse(const QString& text)
 {
@@ -291,6 +329,7 @@ QString MailauftragPruefen(const Mailauftrag& m)
 QString MailFehlerText(const Mailauftrag& m, const Mailfehler& f)
 {
     const QString host = m.host.trimmed();
+    if (f.zertifikat.gesetzt()) return ZertifikatText(MailServerWer(m), f.zertifikat);
     switch (f.code) {
     case CURLE_OK: return {};
     case CURLE_URL_MALFORMAT: return QStringLiteral("Falscher Mailserver „%1“ !").arg(host);
@@ -304,6 +343,8 @@ QString MailFehlerText(const Mailauftrag& m, const Mailfehler& f)
     case CURLE_READ_ERROR:
         return QStringLiteral("Der Anhang „%1“ kann nicht gelesen werden !").arg(QFileInfo(m.anhang).fileName());
     case CURLE_USE_SSL_FAILED:
+        return QStringLiteral("Der Mailserver %1 bietet keine Verschlüsselung mehr an: ohne sie wird nichts gesendet !")
+            .arg(host);
     case CURLE_SSL_CONNECT_ERROR:
     case CURLE_PEER_FAILED_VERIFICATION:
     case CURLE_SSL_CACERT_BADFILE:

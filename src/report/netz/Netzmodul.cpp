@@ -15,6 +15,7 @@
 #include <QHash>
 #include <QMetaObject>
 #include <QObject>
+#include <QPointer>
 #include <algorithm>
 #include <atomic>
 #include <chrono>
@@ -47,7 +48,10 @@ struct Netzmodul::Zustand {
 // Lives on the UI thread: the waiting callbacks and the status texts.
 class Netzmodul::Empfaenger : public QObject {
 public:
-    explicit Empfaenger(std::function<void(const QString&)> status) : m_status(std::move(status)) {}
+    Empfaenger(std::function<void(const QString&)> status, std::function<void(quint64, const Mailauftrag&)> neu)
+        : m_status(std::move(status)), m_neuStarten(std::move(neu))
+    {
+    }
 
     quint64 anmelden(MailFertig fertig)
     {
@@ -60,6 +64,26 @@ public:
     {
         QMetaObject::invokeMethod(this, [this, id, ok, fehler] { beenden(id, ok, fehler); }, Qt::QueuedConnection);
     }
+    // The end of a transfer: a certificate refused is put to the operator,
+    // and the mail goes again when he trusts it.
+    void spaeterBeenden(quint64 id, const Mailauftrag& m, const Mailfehler& f)
+    {
+        QMetaObject::invokeMethod(
+            this,
+            [this, id, m, f] {
+                if (f.zertifikat.gesetzt() && m_offen.contains(id)) {
+                    const QPointer<Empfaenger> lebt(this);
+                    const bool vertraut = ZertifikatFragen(MailServer(m), MailServerWer(m), f.zertifikat, false);
+                    if (!lebt) return;
+                    if (vertraut) {
+                        m_neuStarten(id, m);
+                        return;
+                    }
+                }
+                beenden(id, f.code == CURLE_OK, MailFehlerText(m, f));
+            },
+            Qt::QueuedConnection);
+    }
 
 private:
     void beenden(quint64 id, bool ok, const QString& fehler)
@@ -70,6 +94,7 @@ private:
     }
 
     std::function<void(const QString&)> m_status;
+    std::function<void(quint64, const Mailauftrag&)> m_neuStarten;
     QHash<quint64, MailFertig> m_offen;
     quint64 m_letzte = 0;
 };
@@ -83,7 +108,7 @@ Netzmodul::Netzmodul(std::function<void(const QString&)> status)
     std::call_once(einmal, [] { curl_global_init(CURL_GLOBAL_DEFAULT); });
     if (!status) status = [](const QString& text) { fenster().statusText(0, text); };
     m_status = status;
-    m_empfaenger = new Empfaenger(std::move(status));
+    m_empfaenger = new Empfaenger(std::move(status), [this](quint64 id, const Mailauftrag& m) { mailStarten(id, m); });
     m_zustand->empfaenger = m_empfaenger;
     m_timerFtp.setJob([this] { TimerFtpGo(); });
 }
@@ -112,17 +137,22 @@ void Netzmodul::mailSenden(const Mailauftrag& mail, MailFertig fertig)
         return;
     }
     m_empfaenger->status(MailWartenText);
+    mailStarten(id, mail);
+}
+
+void Netzmodul::mailStarten(quint64 id, const Mailauftrag& mail)
+{
+    const QByteArray vertraut = VertrautesZertifikat(MailServer(mail));
     {
         std::lock_guard sperre(m_zustand->mx);
         ++m_zustand->threads;
     }
     ++g_aktiv;
     try {
-        std::thread([zustand = m_zustand, mail, grenzen = m_zeitlimits, id] {
-            const Mailfehler f = MailUebertragen(mail, grenzen, zustand->abbrechen);
-            const QString fehler = MailFehlerText(mail, f);
+        std::thread([zustand = m_zustand, mail, grenzen = m_zeitlimits, id, vertraut] {
+            const Mailfehler f = MailUebertragen(mail, grenzen, zustand->abbrechen, vertraut);
             std::lock_guard sperre(zustand->mx);
-            if (zustand->empfaenger) zustand->empfaenger->spaeterBeenden(id, f.code == CURLE_OK, fehler);
+            if (zustand->empfaenger) zustand->empfaenger->spaeterBeenden(id, mail, f);
             --zustand->threads;
             --g_aktiv;
             zustand->cv.notify_all();
@@ -239,6 +269,7 @@ struct Ftpauftrag {
     QList<Ftpdatei> dateien;
     NetzFertig fertig;
     QString gesendetText;  // the status line at an end without failures
+    bool vonSelbst = false;  // a timed live upload, not the operator's command
 
     // The same files into the same folder of the same server.
     bool gleichesZiel(const Ftpauftrag& b) const
@@ -285,6 +316,7 @@ public:
                 dateienEntfernen(wartend);
                 // The newer snapshot keeps the end line asked for the older one.
                 if (a.gesendetText.isEmpty()) a.gesendetText = wartend.gesendetText;
+                a.vonSelbst = a.vonSelbst && wartend.vonSelbst;
                 wartend = std::move(a);
                 ++m_uebersprungen;
                 return;
@@ -318,6 +350,7 @@ private:
         m_warteschlange.pop_front();
         m_datei = 0;
         m_fehler.clear();
+        m_sitzung.setVonSelbst(m_aktiv->vonSelbst);
         m_sitzung.verbinden(m_aktiv->zugang);
     }
 
@@ -490,7 +523,7 @@ void Netzmodul::liveSenden(TWettkampfDaten& w, const FtpZugang& zugang, const QS
         }
     }
     ftpKette(m_live).einreihen(
-        {zugang, FtpOrdnerAus(pfad), {datei}, {}, melden ? FtpUpdateGesendetText : QString()});
+        {zugang, FtpOrdnerAus(pfad), {datei}, {}, melden ? FtpUpdateGesendetText : QString(), !melden});
     ftpLageAktualisieren();
 }
 

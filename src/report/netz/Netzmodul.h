@@ -11,13 +11,16 @@
 // first, as there is no password); a server without AUTH gets the mail
 // without a login. A refused login ends the transfer with its own message.
 // STARTTLS is used when the server offers it, with the certificate checked;
-// port 465 and "smtps://" mean TLS from the start.
+// port 465 and "smtps://" mean TLS from the start. A certificate of the
+// server's own is put to the operator (report/netz/Zertifikate.h); trusted,
+// the mail goes again at once.
 
 #include "core/Zeitgeber.h"
 #include "match/dienste/Netzdienste.h"
 #include "report/netz/Ftpsitzung.h"
 #include "report/netz/Nachrichtenversand.h"
 #include "report/netz/Zeitabgleich.h"
+#include "report/netz/Zertifikate.h"
 
 #include <QByteArray>
 #include <QDateTime>
@@ -34,6 +37,10 @@ inline const QString MailVersendetText = QStringLiteral("Nachricht erfolgreich v
 
 // The port of the mail server: 0 means the SMTP default 25.
 u16 MailPort(const Mailauftrag& m);
+// The content type of an attached file by its ending: the report's PDF and
+// pictures as what they are, so that mail programs show them; any other
+// file as "application/octet-stream".
+QByteArray MailanhangTyp(const QString& datei);
 // The bare address of "Name <adresse>" or of a plain address.
 QString MailAdresse(const QString& text);
 // The recipients of `an`, separated by "," or ";".
@@ -47,12 +54,17 @@ QList<QByteArray> MailKopfzeilen(const Mailauftrag& m, const QDateTime& zeit, co
 QString MailauftragPruefen(const Mailauftrag& m);
 
 // How a transfer failed: curl's result code, the server's last reply line
-// and curl's own error text.
+// and curl's own error text; the refused certificate, if that was why.
 struct Mailfehler {
     int code = 0;
     QString serverAntwort;
     QString detail;
+    Zertifikatsfehler zertifikat = {};
 };
+// The mail server's name for its trusted certificate ("smtp://host:port"),
+// and as the texts name it ("des Mailservers host (Port 25)").
+QString MailServer(const Mailauftrag& m);
+QString MailServerWer(const Mailauftrag& m);
 // The operator's message for a failed transfer.
 QString MailFehlerText(const Mailauftrag& m, const Mailfehler& f);
 
@@ -118,7 +130,10 @@ struct Mailzeitlimits {
 };
 
 // One mail sent on the calling thread; `abbrechen` ends it within a poll.
-Mailfehler MailUebertragen(const Mailauftrag& m, const Mailzeitlimits& grenzen, const std::atomic<bool>& abbrechen);
+// `vertraut`: the fingerprint of the certificate the operator trusts for
+// the server (VertrautesZertifikat(MailServer(m))).
+Mailfehler MailUebertragen(const Mailauftrag& m, const Mailzeitlimits& grenzen, const std::atomic<bool>& abbrechen,
+                           const QByteArray& vertraut = {});
 
 class Ftpkette;
 
@@ -190,6 +205,8 @@ public:
     static int aktiveUebertragungen();
 
 private:
+    // The transfer of a mail registered as `id`, on a worker thread.
+    void mailStarten(quint64 id, const Mailauftrag& mail);
     Ftpkette& ftpKette(std::unique_ptr<Ftpkette>& kette);
     void ftpLageAktualisieren();
     // Aborts the FTP jobs and waits a little for their workers.
