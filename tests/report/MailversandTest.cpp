@@ -197,3 +197,32 @@ TEST(Mailversand, VertrauterServerOhneTlsBekommtNichts)
     EXPECT_TRUE(senke->nachricht(1).isEmpty());
     EXPECT_EQ(boxen.gezeigt.size(), 1);
 }
+
+// A server name that is no host is refused before any connection: with a
+// path or more after the host, curl would go to port 25 of that host.
+TEST(Mailversand, NurEinHostWirdVerbunden)
+{
+    Senke senke;
+    ASSERT_NE(senke.port, 0) << "the SMTP sink did not start (python3-aiosmtpd)";
+    Netzmodul modul([](const QString&) {});
+    for (const char* host : {"127.0.0.1/x", "127.0.0.1#", "127.0.0.1?", "smtp://127.0.0.1/live", "127.0.0.1:2525",
+                             "127.0.0.1 x"}) {
+        Mailauftrag m = Auftrag(senke.port);
+        m.host = QString::fromLatin1(host);
+        Ende ende;
+        modul.mailSenden(m, ende.fertig());
+        ASSERT_TRUE(warten([&] { return ende.anzahl > 0; })) << host;
+        EXPECT_FALSE(ende.ok) << host;
+        EXPECT_EQ(ende.fehler, QStringLiteral("Falscher Mailserver „%1“ !").arg(QString::fromLatin1(host)));
+    }
+    EXPECT_EQ(senke.befehle(), QStringList{});
+    // The forms of a host still go.
+    for (const char* host : {"127.0.0.1", " smtp://127.0.0.1/ ", "localhost", "[127.0.0.1]"}) {
+        Mailauftrag m = Auftrag(senke.port);
+        m.host = QString::fromLatin1(host);
+        Ende ende;
+        modul.mailSenden(m, ende.fertig());
+        ASSERT_TRUE(warten([&] { return ende.anzahl > 0; })) << host;
+        EXPECT_TRUE(ende.ok) << host << ": " << ende.fehler.toStdString();
+    }
+}

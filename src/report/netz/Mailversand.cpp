@@ -84,19 +84,14 @@ QString Host(const QString& url)
     return host;
 }
 
+// The server's address, or empty when the name is no host (a name with a
+// path or another port after it would reach another server or port).
 QByteArray Adresse(const QString& url)
 {
-    QString host = url.trimmed();
-    QString schema = QStringLiteral("smtp");
-    if (host.startsWith(QStringLiteral("smtps://"), Qt::CaseInsensitive)) {
-        schema = QStringLiteral("smtps");
-        host = host.mid(8);
-    } else if (host.startsWith(QStringLiteral("smtp://"), Qt::CaseInsensitive)) {
-        host = host.mid(7);
-    }
-    while (host.endsWith(QLatin1Char('/'))) host.chop(1);
-    if (host.contains(QLatin1Char(':')) && !host.startsWith(QLatin1Char('['))) host = '[' + host + ']';
-    return (schema + QStringLiteral("://") + host).toUtf8();
+    const bool smtps = url.trimmed().startsWith(QStringLiteral("smtps://"), Qt::CaseInsensitive);
+    const QByteArray host = FtpUrlHost(Host(url));
+    if (host.isEmpty()) return {};
+    return (smtps ? QByteArray("smtps://") : QByteArray("smtp://")) + host;
 }
 
 int Mitschreiben(CURL*, curl_infotype typ, char* daten, size_t n, void* ziel)
@@ -161,6 +156,7 @@ Mailfehler MailUebertragen(const Mailauftrag& m, const Mailzeitlimits& grenzen, 
 
     const u16 port = MailPort(m);
     QByteArray url = Adresse(m.host);
+    if (url.isEmpty()) return {CURLE_URL_MALFORMAT, {}, {}};
     if (port == 465 && url.startsWith("smtp://")) url.replace(0, 4, "smtps");  // implicit TLS
     url += ':' + QByteArray::number(port);
     const QByteArray von = MailAdresse(m.von).toUtf8();
