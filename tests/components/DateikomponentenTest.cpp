@@ -1,5 +1,6 @@
 #include "components/Dateikomponenten.h"
 #include "components/Klang.h"
+#include "support/Papierkorb.h"
 #include "support/Warten.h"
 
 #include <QDir>
@@ -24,7 +25,8 @@ QByteArray Lesen(const QString& pfad)
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
-// A temporary XDG_DATA_HOME for the trash and the associations.
+// A temporary XDG_DATA_HOME for the trash (of the home folder's file system)
+// and the associations.
 class Datenordner : public ::testing::Test {
 protected:
     void SetUp() override
@@ -52,7 +54,7 @@ TEST_F(FileOperation, DeleteMovesIntoTheTrash)
     op.FileList = {datei};
     EXPECT_TRUE(op.Execute());
     EXPECT_FALSE(QFileInfo::exists(datei));
-    EXPECT_EQ(Lesen(daten() + QStringLiteral("/Trash/files/Alt.dat")), "x");
+    EXPECT_EQ(Lesen(Weggeworfen(datei).pfad()), "x");
 }
 
 TEST_F(FileOperation, MissingSourceReportsTheSystemText)

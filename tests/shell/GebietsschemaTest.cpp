@@ -1,6 +1,7 @@
 // The program's locale in a process of its own, built as the program's main
-// builds it, on a machine whose locale is C.UTF-8 (the test's environment):
-// Qt's own dialogs speak German dates, the machine's settings stay.
+// builds it, on a machine whose locale is C.UTF-8 (main sets the environment
+// so, whatever the caller's): Qt's own dialogs speak German dates, the
+// machine's settings stay.
 
 #include "shell/Programmstart.h"
 
@@ -10,6 +11,7 @@
 #include <QFile>
 #include <QFileSystemModel>
 #include <QLocale>
+#include <QProcessEnvironment>
 #include <QEventLoop>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -57,6 +59,10 @@ TEST(Gebietsschema, TheMachinesLocaleStays)
 int main(int argc, char** argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    // The machine's locale: LANG alone.
+    for (const QString& name : QProcessEnvironment::systemEnvironment().keys())
+        if (name.startsWith(QLatin1String("LC_"))) qunsetenv(name.toLocal8Bit().constData());
+    qputenv("LANG", "C.UTF-8");
     DeutschesGebietsschemaVorbereiten();
     QApplication app(argc, argv);
     DeutschesGebietsschemaAbschliessen();

@@ -10,6 +10,7 @@
 #include "support/Grundlage.h"
 #include "support/ImDialog.h"
 #include "support/Klicken.h"
+#include "support/Papierkorb.h"
 #include "support/QtDrucken.h"
 
 #include <QAction>
@@ -55,10 +56,6 @@ protected:
     }
 
     QString imBaum(const QString& name) const { return QDir(baum).filePath(name); }
-    QString imPapierkorb(const QString& name) const
-    {
-        return QDir(tmp.path()).filePath(QStringLiteral("xdg/Trash/files/") + name);
-    }
     // Runs the step in the explorer opened by the hub, as the options dialog opens it.
     void imExplorer(const std::function<void(TExplorer&)>& schritt)
     {
@@ -276,7 +273,7 @@ TEST_F(ExplorerFenster, AfterARightClickOnAFileDeleteTrashesThatFileNotTheFolder
     });
     EXPECT_EQ(skriptBoxen().gezeigt,
               QStringList{QStringLiteral("Datei  a.txt  löschen ?\nSie wird in den Papierkorb verschoben.")});
-    EXPECT_EQ(DateiInhalt(imPapierkorb(QStringLiteral("a.txt"))), QByteArray("a.txt"));
+    EXPECT_EQ(DateiInhalt(Weggeworfen(imBaum(QStringLiteral("Daten/a.txt"))).pfad()), QByteArray("a.txt"));
     EXPECT_EQ(DateiInhalt(imBaum(QStringLiteral("Daten/b.txt"))), QByteArray("b.txt"));
 }
 
@@ -297,7 +294,8 @@ TEST_F(ExplorerFenster, AFolderGoesToTheTrashWithItsContentsAndTheFolderAboveOpe
                                          "verschoben.")
                               .arg(QDir::toNativeSeparators(imBaum(QStringLiteral("Daten"))))});
     EXPECT_FALSE(QFileInfo::exists(imBaum(QStringLiteral("Daten"))));
-    EXPECT_EQ(DateiInhalt(imPapierkorb(QStringLiteral("Daten/b.txt"))), QByteArray("b.txt"));
+    const Weggeworfen daten(imBaum(QStringLiteral("Daten")));
+    EXPECT_EQ(DateiInhalt(daten.pfad(QStringLiteral("b.txt"))), QByteArray("b.txt"));
 }
 
 TEST_F(ExplorerFenster, NoAtTheQuestionDeletesNothing)
