@@ -7,6 +7,7 @@
 #include <QImage>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <vector>
 
 namespace {
 
@@ -637,16 +638,16 @@ TEST_F(EigeneBerichtsmaschineTest, NotificationRecordsCarryEveryField)
 // registered anew takes every one again.
 TEST_F(EigeneBerichtsmaschineTest, AFilterLetsOnlyTheNotificationsItTakesThrough)
 {
-    QList<int> ids;
+    std::vector<int> ids;  // (an empty QList<int> compares through memcmp(nullptr))
     const auto merken = [&](int id, int, Berichtsnotiz*) -> qintptr {
-        ids << id;
+        ids.push_back(id);
         return 0;
     };
     m.LlSetNotificationCallback(job, merken);
     m.LlSetOption(job, OptionNotizmaske, NotizmaskeSeite | NotizmaskeProjekt | NotizmaskeObjekt);
     const struct {
         QList<int> nimmt;
-        QList<int> soll;  // one list row of two cells on one page
+        std::vector<int> soll;  // one list row of two cells on one page
     } faelle[] = {
         {{NotizTabellenzeile}, {10}},
         {{NotizTabellenfeld}, {11, 11}},
@@ -663,7 +664,7 @@ TEST_F(EigeneBerichtsmaschineTest, AFilterLetsOnlyTheNotificationsItTakesThrough
     m.LlSetNotificationCallback(job, merken);
     ids.clear();
     ASSERT_EQ(listeDrucken(1), 0);
-    EXPECT_EQ(ids, (QList<int>{22, 21, 20, 20, 37, 10, 11, 11}));
+    EXPECT_EQ(ids, (std::vector<int>{22, 21, 20, 20, 37, 10, 11, 11}));
     EXPECT_EQ(m.LlSetNotificationFilter(job + 99, {}), BerichtFehler);
 }
 
