@@ -156,12 +156,46 @@ TEST_F(Boxbreite, FittingTwiceGivesTheSameBox)
         ASSERT_NE(einmal, text);  // broken
         ganzGezeigt(f->LHinweis, text);
         for (qsizetype i = 1; i < einmal.size(); ++i) {
-            if (einmal[i] == QChar(0x200B)) EXPECT_FALSE(einmal[i - 1].isHighSurrogate()) << i;
+            if (einmal[i] == QChar(0x200B)) {
+                EXPECT_FALSE(einmal[i - 1].isHighSurrogate()) << i;
+            }
         }
         f->BreiteAnpassen();
         EXPECT_EQ(f->LHinweis->text(), einmal);
         EXPECT_EQ(f->size(), fenster);
         EXPECT_EQ(f->LHinweis->size(), label);
+    }
+}
+
+// A word just as wide as the choice's line is not broken, one a pixel wider
+// is: the breaks follow the label's own width.
+TEST_F(Boxbreite, TheChoiceBreaksOnlyAWordWiderThanItsLine)
+{
+    THinweisAlt* f = m_boxen.hinweisAltFenster();
+    const QFontMetrics fm(f->LHinweis->font());
+    const int zeile = f->LHinweis->width();
+    // Words of exactly these widths, made of characters of different widths.
+    const auto genau = [&fm](int breite) {
+        for (int m = breite / fm.horizontalAdvance(u'm'); m >= 0; --m)
+            for (const QChar fuell : {u'i', u'l', u'.', u'j', u't', u'f', u'r'}) {
+                QString w = QString(m, u'm');
+                while (fm.horizontalAdvance(w) < breite) w += fuell;
+                if (fm.horizontalAdvance(w) == breite) return w;
+            }
+        return QString();
+    };
+    const QString passt = genau(zeile), zuBreit = genau(zeile + 1);
+    ASSERT_FALSE(passt.isEmpty() || zuBreit.isEmpty()) << zeile;
+    for (const auto& [wort, gebrochen] : {std::pair{passt, false}, std::pair{zuBreit, true}}) {
+        const QString text = QStringLiteral("Spalte ") + wort;
+        QString gezeigt;
+        QTimer::singleShot(0, qApp, [&] {
+            gezeigt = f->LHinweis->text();
+            f->reject();
+        });
+        m_boxen.hinweisAlt(text, {QStringLiteral("Heim"), QStringLiteral("Gast")}, 0);
+        EXPECT_EQ(gezeigt.contains(QChar(0x200B)), gebrochen) << wort.size();
+        EXPECT_EQ(gezeigt.remove(QChar(0x200B)), text);
     }
 }
 

@@ -35,6 +35,10 @@ TEST(Druckdialog, ProposesTheNewDocumentsFileBesideTheLastOne)
     drucker.setDocName(QStringLiteral("Runde 1/2"));
     DruckdialogZeigen(drucker, nullptr);
     EXPECT_EQ(vorgeschlagen, ordner.filePath(QStringLiteral("Runde 1_2.pdf")));
+    // Nor a folder separator of the other systems the files travel to.
+    drucker.setDocName(QStringLiteral("Heim\\Gast"));
+    DruckdialogZeigen(drucker, nullptr);
+    EXPECT_EQ(vorgeschlagen, ordner.filePath(QStringLiteral("Heim_Gast.pdf")));
 
     QPrinter ohneDatei;
     ohneDatei.setDocName(QStringLiteral("Spielbericht"));
