@@ -9,6 +9,7 @@
 #include "core/ui/HinweisOk.h"
 #include "core/ui/WidgetBoxen.h"
 #include "support/KernAufnahmen.h"
+#include "support/Klicken.h"
 #include "support/QtDrucken.h"
 #include "support/Tippen.h"
 #include "support/Warten.h"
@@ -460,6 +461,26 @@ TEST_F(Meldung, ASecondNoticeWhileTheFirstShows)
     EXPECT_EQ(f->LHinweis->text(), QStringLiteral("Im Leser befindet sich keine Mannschaftskarte !"));
     Tippen(f, QStringLiteral("x"));
     EXPECT_EQ(std::tuple(m_a->text(), m_b->text()), std::tuple(QStringLiteral("x"), QStringLiteral("KC")));
+}
+
+// Raised while no field has the cursor, the notice is an ordinary one: a
+// click on "Ok" closes it, and so does Return.
+TEST_F(Meldung, WithoutAFieldItClosesAsUsual)
+{
+    for (const bool klick : {true, false}) {
+        m_a->clearFocus();
+        ASSERT_EQ(QApplication::focusWidget(), nullptr);
+        m_hier.meldung(QStringLiteral("Im Leser befindet sich keine Spielerkarte !"));
+        THinweis* f = meldung();
+        ASSERT_TRUE(f->isVisible());
+        Tippen(f, QStringLiteral("K"));
+        if (klick)
+            Klicken(f->BtnOk);
+        else
+            taste(f, Qt::Key_Return, QStringLiteral("\r"));
+        EXPECT_FALSE(f->isVisible()) << klick;
+        EXPECT_EQ(std::tuple(m_a->text(), m_b->text()), std::tuple(QString(), QString()));
+    }
 }
 
 // A desktop that activates the notice all the same (this one activates
