@@ -613,6 +613,22 @@ TEST_F(Spieldatei_, TheNextMatchInTheSlotWritesItsOwnPreset)
     EXPECT_EQ(SpielZeilen(*AktWettkampf).at(16), QStringLiteral("1"));
 }
 
+// The file's preset number is kept for the next save as far as the file
+// format holds it (0 to 65535); one beyond gives way to the stand-in's.
+TEST_F(Spieldatei_, AForeignPresetNumberIsKeptWithinTheFilesRange)
+{
+    for (const auto& [datei, gespeichert] :
+         {std::pair{"65535", "65535"}, std::pair{"65536", "0"}, std::pair{"-1", "0"}}) {
+        QList<QByteArray> z = Zeilen(Muster());
+        z[16] = datei;
+        ablegen(Datei(z));
+        ASSERT_TRUE(laden(true)) << fehler.toStdString();
+        EXPECT_EQ(AktWettkampf->Wurfvorwahl, 0) << datei;
+        EXPECT_EQ(SpielZeilen(*AktWettkampf).at(16), QString::fromLatin1(gespeichert)) << datei;
+        ASSERT_TRUE(WettkampfSchliessen());
+    }
+}
+
 // Decimals are written with ',' and read with ',' or '.' whatever the locale.
 TEST_F(Spieldatei_, DecimalsDoNotFollowTheLocale)
 {

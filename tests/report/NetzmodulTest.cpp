@@ -397,6 +397,20 @@ TEST_F(NetzmodulFtp, BeschaeftigtNachJedemAusgangWiederFrei)
     EXPECT_EQ(status.value(0), QStringLiteral("Kein Live-Ergebnis gesendet: die Formulardatei von Formular 20 fehlt !"));
 }
 
+// A server that refuses the connection in its greeting ("530" before any
+// login) is told as the server tried, not as a wrong user or password.
+TEST_F(NetzmodulFtp, EinGrussMit530IstKeinFalschesPasswort)
+{
+    QTcpServer abweisend;
+    ASSERT_TRUE(abweisend.listen(QHostAddress::LocalHost));
+    QObject::connect(&abweisend, &QTcpServer::newConnection,
+                     [&] { abweisend.nextPendingConnection()->write("530 Zugang gesperrt\r\n"); });
+    Einst.FtpPort = abweisend.serverPort();
+    modul.internetUpdate(Spiel(1, QString(), 0, 0));
+    ASSERT_TRUE(fertig());
+    EXPECT_EQ(status, QStringList{QStringLiteral("Falscher Server ! „127.0.0.1“ (Port %1)").arg(abweisend.serverPort())});
+}
+
 // A report project goes up as its HTML export, filled with the match the
 // upload is for (here not the current one), the values escaped.
 TEST_F(NetzmodulFtp, BerichtsprojektAlsHtml)
