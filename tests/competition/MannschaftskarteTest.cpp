@@ -11,6 +11,8 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <memory>
+#include <optional>
 
 namespace {
 
@@ -292,6 +294,44 @@ TEST_F(Mannschaftskarte, Players15And16OfACardThatDoesNotCarryThemLoadEmpty)
     EXPECT_EQ(AktWettkampf->Spieler[14].Name, "Spieler 14");
     EXPECT_TRUE(AktWettkampf->Spieler[15].Name.leer());
     EXPECT_TRUE(AktWettkampf->Spieler[16].Pass.leer());
+}
+
+// Players 1 to 14 are on every team card: one whose field does not read
+// refuses the card (the prompt asks for it again) and is named; player 15
+// that does not read loads empty.
+TEST_F(Mannschaftskarte, APlayerUpTo14ThatDoesNotReadRefusesTheCard)
+{
+    const QByteArray ohneEnde(31, 'x');  // a name of width 30 without its 0 unit
+    const struct {
+        int einheit;  // 10 + 500 + 63 (p - 1) + the field's position
+        QByteArray wert;
+        const char* feld;  // nullptr: loaded
+    } faelle[] = {
+        {1329, ohneEnde, "Spieler 14: Name"},
+        {1389, "12", "Spieler 14: Platzierung"},
+        {510, ohneEnde, "Spieler 1: Name"},
+        {1392, ohneEnde, nullptr},
+    };
+    for (const auto& f : faelle) {
+        SCOPED_TRACE(f.einheit);
+        beispielkarte();
+        karte->text(f.einheit, f.wert);
+        auto bild = std::make_unique<Kartenbild>();
+        std::copy(karte->einheiten.begin(), karte->einheiten.end(), bild->begin());
+        QString feld = QStringLiteral("(keins)");
+        const std::optional<TMannschaftskartenDaten> d = MannschaftskarteAuslesen(*bild, &feld);
+        EXPECT_EQ(d.has_value(), f.feld == nullptr);
+        EXPECT_EQ(feld, f.feld ? QString::fromUtf8(f.feld) : QString());
+
+        const int vorher = WettkampfAnzahl, gefragt = erneutGefragt;
+        EXPECT_EQ(MannschaftskarteLaden(u), f.feld ? Kartenergebnis::Fehler : Kartenergebnis::Ok);
+        EXPECT_EQ(WettkampfAnzahl, vorher + (f.feld ? 0 : 1));
+        EXPECT_EQ(erneutGefragt, gefragt + (f.feld ? 1 : 0));
+    }
+    EXPECT_EQ(AktWettkampf->Spieler[14].Name, "Spieler 14");
+    EXPECT_EQ(AktWettkampf->Spieler[14].LetztPlatz, "4");
+    EXPECT_TRUE(AktWettkampf->Spieler[15].Name.leer());
+    EXPECT_EQ(AktWettkampf->Spieler[16].Name, "Spieler 16");
 }
 
 TEST_F(Mannschaftskarte, GuestCardFillsTheGuestSideAndKeepsStartedPlayers)

@@ -660,6 +660,25 @@ TEST_F(Spieldatei_, EveryPresetNumberTheLoaderTakesSurvivesSavesAndLoads)
     }
 }
 
+// The match that next takes the slot of a loaded one with a stand-in (a
+// lane handing over its game) writes its own preset, not the file's one of
+// the match before.
+TEST_F(Spieldatei_, TheNextMatchInTheSlotWritesItsOwnPreset)
+{
+    WurfvorwListe = {QStringLiteral("10 Wurf;5;5;12;1;;;Bahn 1 bis 2"),
+                     QStringLiteral("Zwei Runden;15;15;12;2;;;Bahn 1 bis 6;Bahn 1 bis 4")};
+    ablegen(Cp1252::encode(QStringLiteral("Heimspiel\r\n")), QStringLiteral("Spiele.inf"));
+    ablegen(Muster());
+    ASSERT_TRUE(laden(true)) << fehler.toStdString();
+    const TWettkampfDaten* geladen = AktWettkampf;
+    ASSERT_EQ(SpielZeilen(*AktWettkampf).at(16), QStringLiteral("0"));  // the file's, not the stand-in 1
+    ASSERT_TRUE(WettkampfSchliessen());
+
+    ASSERT_NE(SpielUebernehmen(1, 1, 6, 0, 0), nullptr);
+    ASSERT_EQ(AktWettkampf, geladen);
+    EXPECT_EQ(SpielZeilen(*AktWettkampf).at(16), QStringLiteral("1"));
+}
+
 // Decimals are written with ',' and read with ',' or '.' whatever the locale.
 TEST_F(Spieldatei_, DecimalsDoNotFollowTheLocale)
 {

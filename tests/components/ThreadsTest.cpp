@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 #include <memory>
 #include <stdexcept>
+#include <tuple>
 
 namespace {
 void ereignisseVerarbeiten()
@@ -210,6 +211,40 @@ TEST(TabfThreadComponent, ExceptionWithoutOnExceptionShowsAMessageBox)
 
     setTabfThreadMeldung({});
     QCoreApplication::setApplicationName(name);
+}
+
+// The box holds the whole program, not only one window: every window of it
+// is blocked until the box is closed, also those it has no relation to.
+TEST(TabfThreadComponent, TheMessageBoxBlocksEveryWindowOfTheProgram)
+{
+    struct Fenster : QWidget {
+        int blockiert = 0;
+        bool event(QEvent* e) override
+        {
+            if (e->type() == QEvent::WindowBlocked) ++blockiert;
+            if (e->type() == QEvent::WindowUnblocked) --blockiert;
+            return QWidget::event(e);
+        }
+    };
+    Fenster hauptfenster, bahnfenster;
+    for (Fenster* f : {&hauptfenster, &bahnfenster}) f->show();
+    hauptfenster.activateWindow();
+    ereignisseVerarbeiten();
+
+    std::unique_ptr<QThread> arbeiter(
+        QThread::create([] { AbfThreadMeldungsbox(QStringLiteral("Corvalink"), QStringLiteral("kaputt")); }));
+    arbeiter->start();
+    arbeiter->wait();
+    QMessageBox* box = aufMeldungsboxWarten();
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(QApplication::activeModalWidget(), box);
+    ereignisseVerarbeiten();
+    EXPECT_EQ(std::tuple(hauptfenster.blockiert, bahnfenster.blockiert), std::tuple(1, 1));
+
+    box->close();
+    ereignisseVerarbeiten();
+    EXPECT_EQ(std::tuple(hauptfenster.blockiert, bahnfenster.blockiert), std::tuple(0, 0));
+    EXPECT_TRUE(meldungsboxen().isEmpty());
 }
 
 TEST(TabfThreadComponent, DestroyingEndsTheThread)

@@ -144,6 +144,14 @@ TEST_F(FtpsitzungTest, PortImServernamen)
     EXPECT_TRUE(gut.ok) << gut.fehler.toStdString();
     EXPECT_EQ(FtpKeineVerbindungText({QStringLiteral("ftp://h:2121/"), 21, {}, {}}),
               QStringLiteral("Keine Verbindung zu h (Port 2121) !"));
+    for (const auto& [host, text] : {std::pair{" ftp://ftp.verein.de:2121 ", "„ftp.verein.de“ (Port 2121)"},
+                                     std::pair{"[::1]:2122", "„::1“ (Port 2122)"},
+                                     std::pair{"FTP://ftp.verein.de", "„ftp.verein.de“ (Port 21)"}})
+        // A host that does not answer as a server is named as it was tried:
+        // the session hands over the name as read, without "ftp://", port
+        // and brackets (a name that is no host is refused as typed).
+        EXPECT_EQ(FtpFalscherServerText(FtpServerAus({QString::fromUtf8(host), 21, {}, {}})),
+                  QStringLiteral("Falscher Server ! ") + QString::fromUtf8(text));
 }
 
 // The host as it goes into the address: a host name in its ASCII form, an
@@ -253,12 +261,13 @@ TEST(FtpsitzungAnmeldung, KennungUndPasswort)
 
 TEST_F(FtpsitzungTest, FehlschlaegeLassenDieSitzungBrauchbar)
 {
-    QTcpServer geschlossen, stumm, fremd;
+    QTcpServer geschlossen, stumm, fremd, fremd6;
     ASSERT_TRUE(geschlossen.listen(QHostAddress::LocalHost) && stumm.listen(QHostAddress::LocalHost) &&
-                fremd.listen(QHostAddress::LocalHost));
+                fremd.listen(QHostAddress::LocalHost) && fremd6.listen(QHostAddress::LocalHostIPv6));
     const quint16 tot = geschlossen.serverPort();
     geschlossen.close();
-    QObject::connect(&fremd, &QTcpServer::newConnection, [&] { fremd.nextPendingConnection()->write("500 nein\r\n"); });
+    for (QTcpServer* s : {&fremd, &fremd6})
+        QObject::connect(s, &QTcpServer::newConnection, [s] { s->nextPendingConnection()->write("500 nein\r\n"); });
     const struct {
         QString host;
         quint16 port;
@@ -268,6 +277,11 @@ TEST_F(FtpsitzungTest, FehlschlaegeLassenDieSitzungBrauchbar)
                    QStringLiteral("Keine Verbindung zu 127.0.0.1 (Port %1) !").arg(stumm.serverPort())},
                   {"127.0.0.1", fremd.serverPort(),
                    QStringLiteral("Falscher Server ! „127.0.0.1“ (Port %1)").arg(fremd.serverPort())},
+                  // Named as parsed: without "ftp://", the port typed with it and brackets.
+                  {QStringLiteral(" ftp://127.0.0.1:%1 ").arg(fremd.serverPort()), 21,
+                   QStringLiteral("Falscher Server ! „127.0.0.1“ (Port %1)").arg(fremd.serverPort())},
+                  {QStringLiteral("[::1]:%1").arg(fremd6.serverPort()), 21,
+                   QStringLiteral("Falscher Server ! „::1“ (Port %1)").arg(fremd6.serverPort())},
                   {" ", server.port, QStringLiteral("Falscher Server ! „“ (Port %1)").arg(server.port)},
                   {"ftp.kc adler.de", 0, "Falscher Server ! „ftp.kc adler.de“ (Port 21)"}};
     sitzung.setZeitlimit(300);

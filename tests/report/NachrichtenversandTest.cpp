@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 #include <memory>
 #include <ostream>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -218,6 +219,38 @@ TEST(NachrichtErsatzschluessel, JeArtUndSpielerplatz)
     };
     for (const auto& f : faelle)
         EXPECT_EQ(NachrichtErsatzschluessel(f.sender, f.text), f.schluessel) << f.sender.data() << " " << f.text.data();
+}
+
+// Messages dropped for a silent monitor show in its status line also when
+// none was replaced, and replaced ones when none was dropped.
+TEST(Nachrichtenversand, VerworfeneZeigenSichAuchOhneErsetzte)
+{
+    FensterAufnahme fenster;
+    FensterDiensteEinsetzen fensterEin(&fenster);
+    Gegenstelle client(Gegenstelle::Stumm);
+    NetzBeschaeftigt = 0;
+    Nachrichtenversand v;
+    v.setPort(client.port());
+    const QString h = QStringLiteral("127.0.0.1");
+    v.senden(h, "Text", "t0");
+    ASSERT_TRUE(warten([&] { return client.nachrichten().size() == 1; }, 10000));
+    for (int i = 1; i <= MaxWartendOhneSchluessel + 2; ++i) v.senden(h, "Text", "t" + QByteArray::number(i));
+    EXPECT_EQ(std::tuple(v.ersetzt(), v.verworfen()), std::tuple(0u, 2u));
+    EXPECT_EQ(fenster.status.value(StatusPanelMonitor), QStringLiteral("Monitornachrichten ersetzt: 0, verworfen: 2"));
+
+    const struct {
+        quint64 ersetzt, verworfen;
+        QStringList ohneAntwort;
+        QString text;
+    } faelle[] = {
+        {0, 0, {}, ""},
+        {3, 0, {}, "Monitornachrichten ersetzt: 3, verworfen: 0"},
+        {0, 1, {}, "Monitornachrichten ersetzt: 0, verworfen: 1"},
+        {0, 0, {"127.0.0.2", "127.0.0.3"}, "Monitore ohne Antwort: 127.0.0.2, 127.0.0.3"},
+        {0, 5, {"127.0.0.2"}, "Monitore ohne Antwort: 127.0.0.2 – ersetzt: 0, verworfen: 5"},
+    };
+    for (const auto& f : faelle)
+        EXPECT_EQ(NachrichtenStatusText(f.ersetzt, f.verworfen, f.ohneAntwort), f.text) << f.text.toStdString();
 }
 
 // A monitor PC that does not answer: what waits for it is the newest message

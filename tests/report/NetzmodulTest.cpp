@@ -397,6 +397,20 @@ TEST_F(NetzmodulFtp, BeschaeftigtNachJedemAusgangWiederFrei)
     EXPECT_EQ(status.value(0), QStringLiteral("Kein Live-Ergebnis gesendet: die Formulardatei von Formular 20 fehlt !"));
 }
 
+// A server that refuses the connection in its greeting ("530" before any
+// login) is told as the server tried, not as a wrong user or password.
+TEST_F(NetzmodulFtp, EinGrussMit530IstKeinFalschesPasswort)
+{
+    QTcpServer abweisend;
+    ASSERT_TRUE(abweisend.listen(QHostAddress::LocalHost));
+    QObject::connect(&abweisend, &QTcpServer::newConnection,
+                     [&] { abweisend.nextPendingConnection()->write("530 Zugang gesperrt\r\n"); });
+    Einst.FtpPort = abweisend.serverPort();
+    modul.internetUpdate(Spiel(1, QString(), 0, 0));
+    ASSERT_TRUE(fertig());
+    EXPECT_EQ(status, QStringList{QStringLiteral("Falscher Server ! „127.0.0.1“ (Port %1)").arg(abweisend.serverPort())});
+}
+
 // A report project goes up as its HTML export, filled with the match the
 // upload is for (here not the current one), the values escaped.
 TEST_F(NetzmodulFtp, BerichtsprojektAlsHtml)
@@ -580,4 +594,37 @@ TEST_F(NetzmodulFtp, NurDerNeuesteStandWartet)
     EXPECT_EQ(status.last(), QStringLiteral("7 veraltete Live-Stände nicht gesendet"));
     EXPECT_EQ(FtpUebersprungenText(1), QStringLiteral("1 veralteter Live-Stand nicht gesendet"));
     EXPECT_EQ(FtpUebersprungenText(0), QString());
+}
+
+// "Update senden" ends with a line of its own: sent, also when a timed
+// snapshot of the same target took its place while it waited (that one is
+// counted as not sent). Without server, user or password it says so at
+// once and sends nothing.
+TEST_F(NetzmodulFtp, UpdateSendenEndetMitSeinerZeile)
+{
+    FtpTestserver langsam({QStringLiteral("--verzoegerung"), QStringLiteral("0.1")});
+    ASSERT_NE(langsam.port, 0);
+    Einst.FtpPort = langsam.port;
+    QDir(langsam.wurzel()).mkpath(QStringLiteral("live"));
+    TWettkampfDaten& w = Spiel(1, QString(), 0, 0);
+    w.FtpPfad = QStringLiteral("live");
+    const QString kennung = QString::fromLatin1(FtpTestserver::Kennung);
+    modul.internetUpdate(w);  // on its way
+    modul.updateSenden(w, {QStringLiteral("127.0.0.1"), langsam.port, kennung,
+                           QString::fromLatin1(FtpTestserver::Passwort), QStringLiteral("live")});
+    w.Heimmannschaft.setzenText(QStringLiteral("Stand 3"));
+    modul.internetUpdate(w);  // the timer's newer snapshot
+    EXPECT_EQ(modul.laufendeFtpAuftraege(), 2);
+    EXPECT_EQ(modul.uebersprungeneLiveStaende(), 1);
+    ASSERT_TRUE(fertig());
+    EXPECT_EQ(langsam.zeilen().filter(QStringLiteral("STOR")).size(), 2);
+    QFile f(langsam.datei(QStringLiteral("live/Update.csv")));
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(f.readAll().contains("\r\nStand 3;"));
+    EXPECT_EQ(status.last(), QStringLiteral("Update gesendet !  1 veralteter Live-Stand nicht gesendet"));
+
+    status.clear();
+    modul.updateSenden(w, {QStringLiteral("127.0.0.1"), langsam.port, kennung, {}, QStringLiteral("live")});
+    EXPECT_EQ(status, QStringList{FtpDatenFehlenText});
+    EXPECT_EQ(modul.laufendeFtpAuftraege(), 0);
 }

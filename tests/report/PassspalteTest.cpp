@@ -4,6 +4,7 @@
 // column line. Widths are measured in the real font, as the page draws them.
 
 #include "report/formulare/Formular.h"
+#include "report/formulare/Formularlayouts.h"
 #include "support/Aufzeichnungsleinwand.h"
 
 #include <QImage>
@@ -13,6 +14,7 @@
 
 #include <memory>
 #include <optional>
+#include <tuple>
 
 namespace {
 
@@ -164,6 +166,33 @@ TEST(Passspalte, SixDigitPassStaysLeftOfTheSeparator)
             EXPECT_LT(texte.rechts(z), g->x);
         }
         EXPECT_EQ(passe, f.passe);
+    }
+}
+
+// A text that must end before `bis`: drawn in its font when it fits, else a
+// size smaller, down to 1 point at the least; the font stays as it was. The
+// recording canvas measures 30 points (40 pixels) at 20 pixels a character.
+TEST(TextBis, SmallerOnlyWhenTooWideAndNeverBelowOnePoint)
+{
+    const struct {
+        int bis;
+        int punkte;  // of the text as drawn
+    } faelle[] = {
+        {220, 30},  // 120 pixels fit
+        {219, 29},  // 29 points: 39 pixels, 117 wide
+        {181, 20},  // 20 points: 27 pixels, 81 wide; 21 points would be 28, 84 wide
+        {100, 1},   // no room at all
+        {90, 1},
+    };
+    for (const auto& f : faelle) {
+        Aufzeichnungsleinwand l;
+        const Berichtsschrift schrift;
+        l.schriftSetzen(schrift);
+        TextBis(l, 100, 50, f.bis, QStringLiteral("123456"));
+        ASSERT_EQ(l.zeichnungen.size(), 1) << f.bis;
+        EXPECT_EQ(l.zeichnungen[0].schrift.punkte, f.punkte) << f.bis;
+        EXPECT_EQ(std::tuple(l.zeichnungen[0].x, l.zeichnungen[0].y), std::tuple(100, 50));
+        EXPECT_EQ(l.schrift(), schrift);
     }
 }
 

@@ -86,11 +86,18 @@ void WidgetBoxen::hinweis(const QString& text) { zeigen(m_hinweis, text, Ergebni
 void WidgetBoxen::meldung(const QString& text)
 {
     THinweis* f = m_meldung;
-    if (!f || f->isVisible()) return;
+    if (!f) return;
     // Keys typed meanwhile go on to the field the operator types in; the
     // window closes with a click on "Ok".
     auto* behalten = static_cast<FeldBehalten*>(
         f->findChild<QObject*>(QStringLiteral("FeldBehalten"), Qt::FindDirectChildrenOnly));
+    if (f->isVisible()) {
+        // Not shown twice: the first text stays, keys go to the field typed
+        // in now.
+        QWidget* fokus = QApplication::focusWidget();
+        if (behalten && fokus && fokus->window() != f) behalten->feld = fokus;
+        return;
+    }
     if (!behalten) {
         behalten = new FeldBehalten(f);
         behalten->setObjectName(QStringLiteral("FeldBehalten"));

@@ -26,10 +26,12 @@
 #include <QLineEdit>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <functional>
 
 namespace {
 
 const QString KeineMannschaftskarte = QStringLiteral("Im Leser befindet sich keine Mannschaftskarte !");
+const QString KeineSpielerkarte = QStringLiteral("Im Leser befindet sich keine Spielerkarte !");
 
 // Every notice window that shows, with its text; a modal one (which holds
 // the program until it is answered) is closed when it has shown, the others
@@ -151,6 +153,27 @@ protected:
         Timer5Go();
         if (Timer7().enabled()) Timer7Go();
     }
+    // The keys typed at once after `abfrage` (a card poll) has begun, each
+    // to the widget that has the keyboard focus when it comes: while a
+    // notice of the poll shows.
+    void tippenBeiAbfrage(const std::function<void()>& abfrage, const QString& text)
+    {
+        meldungen.modaleOffenLassen(true);
+        bool getippt = false;
+        QTimer::singleShot(0, [&] {
+            for (QChar c : text) {
+                QWidget* fokus = QApplication::focusWidget();
+                if (!fokus) fokus = QApplication::activeWindow();
+                if (fokus) Tippen(fokus, QString(c));
+                QApplication::processEvents();
+            }
+            getippt = true;
+            meldungen.modaleOffenLassen(false);
+        });
+        abfrage();
+        EXPECT_TRUE(warten([&] { return getippt; }));
+        meldungen.modaleOffenLassen(false);
+    }
 
     QTemporaryDir tmp;
     QString pfad;
@@ -218,6 +241,58 @@ TEST_F(KartenFokus, TheNoticeAtTheGuestFieldLeavesTheTypedKeysInTheField)
     ASSERT_TRUE(QFile::rename(pfad, pfad + QStringLiteral(".weg")));
     Timer5Go();
     ASSERT_TRUE(QFile::rename(pfad + QStringLiteral(".weg"), pfad));
+    w->EGast->clear();
+    klickenUndTippen(w, QStringLiteral("Gastverein"));
+    EXPECT_EQ(w->EGast->text(), QStringLiteral("Gastverein"));
+    EXPECT_EQ(meldungen.abholen(), QStringList{KeineMannschaftskarte});
+}
+
+// The player-card poll of a name field finds the blank card while the
+// operator types the name: told once, the name typed whole into its field.
+// The match closed, the team-card poll of the same insertion tells nothing
+// more: one notice in all.
+TEST_F(KartenFokus, ThePlayerCardNoticeTakesNoKeysAndIsTheOnlyOneOfItsInsertion)
+{
+    ASSERT_TRUE(QFile::rename(pfad, pfad + QStringLiteral(".weg")));
+    TWettkampf* w = neuesSpiel();
+    ASSERT_NE(w, nullptr);
+    ASSERT_TRUE(QFile::rename(pfad + QStringLiteral(".weg"), pfad));
+
+    main->activateWindow();
+    EXPECT_TRUE(warten([this] { return main->isActiveWindow(); }));
+    w->name(1)->setFocus(Qt::MouseFocusReason);
+    Klicken(w->name(1));
+    ASSERT_TRUE(Timer7().enabled());
+    tippenBeiAbfrage([] { Timer7Go(); }, QStringLiteral("Hans Müller"));
+    EXPECT_EQ(w->name(1)->text(), QStringLiteral("Hans Müller"));
+    EXPECT_EQ(meldungen.abholen(), QStringList{KeineSpielerkarte});
+    Timer7Go();
+    EXPECT_EQ(meldungen.abholen(), QStringList());
+
+    AktWettkampf->Geaendert = 0;
+    ASSERT_TRUE(WettkampfSchliessen());
+    ASSERT_EQ(WettkampfAnzahl, 0);
+    Timer5Go();
+    EXPECT_EQ(meldungen.abholen(), QStringList());
+}
+
+// "Programmoptionen" → OK opens the reader anew: on the same port the card
+// in it stays told; on another port it is another reader, whose card is
+// told again.
+TEST_F(KartenFokus, ReopenedOnAnotherPortTheCardIsToldAgain)
+{
+    Timer5Go();
+    EXPECT_EQ(meldungen.abholen(), QStringList{KeineMannschaftskarte});
+    TWettkampf* w = neuesSpiel();
+    ASSERT_NE(w, nullptr);
+
+    KartenleserNeuOeffnen();
+    klickenUndTippen(w, QStringLiteral("KC Gast"));
+    EXPECT_EQ(meldungen.abholen(), QStringList());
+
+    Einst.ChipkartePort = 2;
+    KartenleserNeuOeffnen();
+    ASSERT_EQ(KartenleserAktiv, 1);
     w->EGast->clear();
     klickenUndTippen(w, QStringLiteral("Gastverein"));
     EXPECT_EQ(w->EGast->text(), QStringLiteral("Gastverein"));

@@ -9,6 +9,7 @@
 #include "core/ui/WidgetBoxen.h"
 
 #include <QApplication>
+#include <QFont>
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <QLabel>
@@ -108,6 +109,93 @@ TEST_F(Boxbreite, TheChoiceShowsALongWordWhole)
         m_boxen.hinweisAlt(text, {QStringLiteral("Heim"), QStringLiteral("Gast")}, 0);
         EXPECT_GT(breite, 0);
         EXPECT_LE(breite, 1024);
+    }
+}
+
+// A word wider than the line gets a break opportunity between each two of
+// its characters, never between the halves of a surrogate pair (an emoji)
+// nor after its last character; a word just as wide as the line and the
+// blanks around the words stay as they are.
+TEST(Umbrechbar, BreaksBetweenCharactersNeverInsideAPair)
+{
+    const QFont schrift(QStringLiteral("Arial"), 12);
+    const int kegel = QFontMetrics(schrift).horizontalAdvance(QStringLiteral("Kegel"));
+    const QString z(QChar(0x200B));
+    const QString lachen = QString::fromUtf8("\xF0\x9F\x98\x80");  // U+1F600, two UTF-16 units
+    ASSERT_EQ(lachen.size(), 2);
+    const struct {
+        QString text;
+        int breite;
+        QString ergebnis;
+    } faelle[] = {
+        {QStringLiteral("Kegel"), kegel, QStringLiteral("Kegel")},
+        {QStringLiteral("Kegel"), kegel - 1, QStringLiteral("K") + z + "e" + z + "g" + z + "e" + z + "l"},
+        {QStringLiteral("Zu ") + lachen + lachen + "x", 1,
+         QStringLiteral("Z") + z + "u " + lachen + z + lachen + z + "x"},
+        {QStringLiteral(" ab  c "), 1, QStringLiteral(" a") + z + "b  c "},
+        {lachen, 1, lachen},
+    };
+    for (const auto& f : faelle)
+        EXPECT_EQ(Umbrechbar(f.text, schrift, f.breite), f.ergebnis) << f.text.toStdString() << " in " << f.breite;
+}
+
+// A word of emoji too long for a line wraps between whole emoji and shows
+// whole; fitting the same box again gives the same text and size (the break
+// marks of the first fit do not pile up).
+TEST_F(Boxbreite, FittingTwiceGivesTheSameBox)
+{
+    const QString lachen = QString::fromUtf8("\xF0\x9F\x98\x80");
+    const QString emoji = QStringLiteral("Karte: ") + lachen.repeated(150);
+    for (const QString& text : {Wort, emoji}) {
+        SCOPED_TRACE(text.left(12).toStdString());
+        THinweisFenster* f = m_boxen.hinweisFenster();
+        f->LHinweis->setText(text);
+        f->BreiteAnpassen();
+        const QString einmal = f->LHinweis->text();
+        const QSize fenster = f->size(), label = f->LHinweis->size();
+        ASSERT_NE(einmal, text);  // broken
+        ganzGezeigt(f->LHinweis, text);
+        for (qsizetype i = 1; i < einmal.size(); ++i) {
+            if (einmal[i] == QChar(0x200B)) {
+                EXPECT_FALSE(einmal[i - 1].isHighSurrogate()) << i;
+            }
+        }
+        f->BreiteAnpassen();
+        EXPECT_EQ(f->LHinweis->text(), einmal);
+        EXPECT_EQ(f->size(), fenster);
+        EXPECT_EQ(f->LHinweis->size(), label);
+    }
+}
+
+// A word just as wide as the choice's line is not broken, one a pixel wider
+// is: the breaks follow the label's own width.
+TEST_F(Boxbreite, TheChoiceBreaksOnlyAWordWiderThanItsLine)
+{
+    THinweisAlt* f = m_boxen.hinweisAltFenster();
+    const QFontMetrics fm(f->LHinweis->font());
+    const int zeile = f->LHinweis->width();
+    // Words of exactly these widths, made of characters of different widths.
+    const auto genau = [&fm](int breite) {
+        for (int m = breite / fm.horizontalAdvance(u'm'); m >= 0; --m)
+            for (const QChar fuell : {u'i', u'l', u'.', u'j', u't', u'f', u'r'}) {
+                QString w = QString(m, u'm');
+                while (fm.horizontalAdvance(w) < breite) w += fuell;
+                if (fm.horizontalAdvance(w) == breite) return w;
+            }
+        return QString();
+    };
+    const QString passt = genau(zeile), zuBreit = genau(zeile + 1);
+    ASSERT_FALSE(passt.isEmpty() || zuBreit.isEmpty()) << zeile;
+    for (const auto& [wort, gebrochen] : {std::pair{passt, false}, std::pair{zuBreit, true}}) {
+        const QString text = QStringLiteral("Spalte ") + wort;
+        QString gezeigt;
+        QTimer::singleShot(0, qApp, [&] {
+            gezeigt = f->LHinweis->text();
+            f->reject();
+        });
+        m_boxen.hinweisAlt(text, {QStringLiteral("Heim"), QStringLiteral("Gast")}, 0);
+        EXPECT_EQ(gezeigt.contains(QChar(0x200B)), gebrochen) << wort.size();
+        EXPECT_EQ(gezeigt.remove(QChar(0x200B)), text);
     }
 }
 

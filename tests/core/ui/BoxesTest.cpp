@@ -9,7 +9,10 @@
 #include "core/ui/HinweisOk.h"
 #include "core/ui/WidgetBoxen.h"
 #include "support/KernAufnahmen.h"
+#include "support/Klicken.h"
 #include "support/QtDrucken.h"
+#include "support/Tippen.h"
+#include "support/Warten.h"
 
 #include <QApplication>
 #include <QGuiApplication>
@@ -338,6 +341,161 @@ TEST_F(BoxesFenster, InputHalfStepModeCutsTypedFraction)
         QApplication::sendEvent(f.EEingabe, &taste);
     }
     EXPECT_EQ(f.EEingabe->text(), QStringLiteral("9.0"));
+}
+
+// --- The notice the program raises by itself --------------------------------------------
+
+// Counts the events of one type that reach the watched object.
+class Ereignisse : public QObject {
+public:
+    Ereignisse(QEvent::Type typ, int& anzahl) : m_typ(typ), m_anzahl(anzahl) {}
+    bool eventFilter(QObject*, QEvent* e) override
+    {
+        if (e->type() == m_typ) ++m_anzahl;
+        return false;
+    }
+
+private:
+    QEvent::Type m_typ;
+    int& m_anzahl;
+};
+
+// The operator's window with two fields, the cursor in the first, the
+// boxes over it as over the main window, and another window of the desktop.
+class Meldung : public BoxesFenster {
+protected:
+    void SetUp() override
+    {
+        BoxesFenster::SetUp();
+        m_fenster.setWindowTitle(QStringLiteral("Wettkampf"));
+        m_b->move(0, 40);
+        m_fenster.resize(300, 100);
+        m_fenster.show();
+        m_anderes.resize(100, 100);
+        m_anderes.show();
+        aktivieren(&m_fenster);
+        m_a->setFocus(Qt::MouseFocusReason);
+        ASSERT_TRUE(warten([this] { return m_a->hasFocus(); }));
+    }
+    void TearDown() override
+    {
+        if (meldung()->isVisible()) meldung()->reject();
+        BoxesFenster::TearDown();
+    }
+    static void aktivieren(QWidget* w)
+    {
+        w->activateWindow();
+        EXPECT_TRUE(warten([w] { return w->isActiveWindow(); }));
+    }
+    static void taste(QWidget* w, Qt::Key k, const QString& text)
+    {
+        for (auto art : {QEvent::KeyPress, QEvent::KeyRelease}) {
+            QKeyEvent e(art, k, Qt::NoModifier, text);
+            QApplication::sendEvent(w, &e);
+        }
+    }
+    THinweis* meldung() const { return m_hier.meldungFenster(); }
+    static int sichtbareHinweise()
+    {
+        int n = 0;
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (qobject_cast<THinweisFenster*>(w) && w->isVisible()) ++n;
+        return n;
+    }
+
+    QWidget m_fenster, m_anderes;
+    QLineEdit* m_a = new QLineEdit(&m_fenster);
+    QLineEdit* m_b = new QLineEdit(&m_fenster);
+    WidgetBoxen m_hier{&m_fenster};
+};
+
+// Keys that reach the notice itself, its text or its button go on to the
+// field typed in; Space and Return press no button of the notice, which
+// stays open until its "Ok" is clicked.
+TEST_F(Meldung, KeysThatReachTheNoticeGoOnToTheField)
+{
+    m_hier.meldung(QStringLiteral("Im Leser befindet sich keine Spielerkarte !"));
+    THinweis* f = meldung();
+    ASSERT_TRUE(f->isVisible());
+    EXPECT_EQ(QApplication::focusWidget(), m_a);
+    EXPECT_TRUE(m_fenster.isActiveWindow());
+
+    Tippen(f, QStringLiteral("K"));
+    Tippen(f->BtnOk, QStringLiteral(" "));
+    Tippen(f->LHinweis, QStringLiteral("C"));
+    taste(f, Qt::Key_Return, QStringLiteral("\r"));
+    taste(f->BtnOk, Qt::Key_Enter, QStringLiteral("\r"));
+    taste(f->BtnOk, Qt::Key_Space, QStringLiteral(" "));
+    QApplication::processEvents();
+    EXPECT_EQ(m_a->text(), QStringLiteral("K C "));
+    EXPECT_EQ(m_b->text(), QString());
+    EXPECT_TRUE(f->isVisible());
+
+    f->BtnOk->click();
+    EXPECT_FALSE(f->isVisible());
+    EXPECT_EQ(m_sound.gespielt, (QStringList{"Error.wav", "Click.wav"}));
+}
+
+// A second notice while the first shows is not shown twice: the first stays
+// with its text; keys reaching it go to the field typed in at the latest
+// notice.
+TEST_F(Meldung, ASecondNoticeWhileTheFirstShows)
+{
+    m_hier.meldung(QStringLiteral("Im Leser befindet sich keine Spielerkarte !"));
+    m_b->setFocus(Qt::TabFocusReason);
+    ASSERT_TRUE(warten([this] { return m_b->hasFocus(); }));
+    m_hier.meldung(QStringLiteral("Im Leser befindet sich keine Mannschaftskarte !"));
+    THinweis* f = meldung();
+    EXPECT_EQ(sichtbareHinweise(), 1);
+    EXPECT_EQ(f->LHinweis->text(), QStringLiteral("Im Leser befindet sich keine Spielerkarte !"));
+    EXPECT_EQ(m_sound.gespielt, QStringList{"Error.wav"});
+
+    Tippen(f, QStringLiteral("KC"));
+    EXPECT_EQ(std::tuple(m_a->text(), m_b->text()), std::tuple(QString(), QStringLiteral("KC")));
+
+    // Closed, the next one takes the field of its own moment.
+    f->reject();
+    m_a->setFocus(Qt::MouseFocusReason);
+    ASSERT_TRUE(warten([this] { return m_a->hasFocus(); }));
+    m_hier.meldung(QStringLiteral("Im Leser befindet sich keine Mannschaftskarte !"));
+    EXPECT_EQ(f->LHinweis->text(), QStringLiteral("Im Leser befindet sich keine Mannschaftskarte !"));
+    Tippen(f, QStringLiteral("x"));
+    EXPECT_EQ(std::tuple(m_a->text(), m_b->text()), std::tuple(QStringLiteral("x"), QStringLiteral("KC")));
+}
+
+// Raised while no field has the cursor, the notice is an ordinary one: a
+// click on "Ok" closes it, and so does Return.
+TEST_F(Meldung, WithoutAFieldItClosesAsUsual)
+{
+    for (const bool klick : {true, false}) {
+        m_a->clearFocus();
+        ASSERT_EQ(QApplication::focusWidget(), nullptr);
+        m_hier.meldung(QStringLiteral("Im Leser befindet sich keine Spielerkarte !"));
+        THinweis* f = meldung();
+        ASSERT_TRUE(f->isVisible());
+        Tippen(f, QStringLiteral("K"));
+        if (klick)
+            Klicken(f->BtnOk);
+        else
+            taste(f, Qt::Key_Return, QStringLiteral("\r"));
+        EXPECT_FALSE(f->isVisible()) << klick;
+        EXPECT_EQ(std::tuple(m_a->text(), m_b->text()), std::tuple(QString(), QString()));
+    }
+}
+
+// A desktop that activates the notice all the same (this one activates
+// every window it shows) gives the activation back to the field's window,
+// the cursor still in its field.
+TEST_F(Meldung, TheFieldsWindowIsActiveAgain)
+{
+    int aktiviert = 0;
+    Ereignisse beobachter(QEvent::WindowActivate, aktiviert);
+    meldung()->installEventFilter(&beobachter);
+    m_hier.meldung(QStringLiteral("Im Leser befindet sich keine Spielerkarte !"));
+    ASSERT_TRUE(warten([&] { return aktiviert > 0; }));
+    EXPECT_TRUE(warten([this] { return m_fenster.isActiveWindow(); }));
+    EXPECT_EQ(QApplication::focusWidget(), m_a);
+    EXPECT_TRUE(meldung()->isVisible());
 }
 
 }  // namespace

@@ -366,4 +366,40 @@ TEST_F(WebsiteLive, UpdateSendenEndsWithAStatusLine)
     EXPECT_EQ(std::tuple(ImWettkampf(w), w.Geaendert), std::tuple(Verein, 0));
 }
 
+// "Update gesendet !" only when the server took the file: a server that
+// refuses it (a folder of that name is in the way) gives its reason. With
+// server, user or password missing the notice box says so, and nothing is
+// sent.
+TEST_F(WebsiteLive, UpdateSendenSaysGesendetOnlyWhenTheFileWent)
+{
+    EXPECT_TRUE(WettkampfAnlegen());
+    Eintragen(*AktWettkampf, Verein);
+    ASSERT_TRUE(QDir(server.wurzel()).mkpath(QStringLiteral("live/Update.js")));
+    const auto senden = [&](const QString& passwort) {
+        EXPECT_FALSE(ImDialog<TInternet>(hub, [] { return fenster().dialog(Dialog::Internet); }, [&](TInternet& d) {
+            d.EFtpHost->setText(QStringLiteral("127.0.0.1:%1").arg(server.port));
+            d.EFtpKennung->setText(QString::fromLatin1(FtpTestserver::Kennung));
+            d.EFtpPasswort->setText(passwort);
+            d.EFtpPfad->setText(QStringLiteral("live"));
+            Klicken(d.BtnUpdate);
+            EXPECT_TRUE(FtpTestserver::warten([&] { return modul.laufendeFtpAuftraege() == 0; }));
+            d.BtnAbbrechen->click();
+        }));
+    };
+    senden(QString::fromLatin1(FtpTestserver::Passwort));
+    EXPECT_TRUE(server.zeilen().contains(QStringLiteral("STOR Update.js")));
+    const QString zeile = status.value(status.size() - 1);
+    EXPECT_TRUE(zeile.startsWith(QStringLiteral("„Update.js“ nicht gesendet: Der Server lehnt ab: 550 ")))
+        << zeile.toStdString();
+    EXPECT_FALSE(zeile.contains(QStringLiteral("gesendet !"))) << zeile.toStdString();
+    EXPECT_EQ(skriptBoxen().gezeigt, QStringList());
+
+    status.clear();
+    const qsizetype befehle = server.zeilen().size();
+    senden(QString());
+    EXPECT_EQ(skriptBoxen().gezeigt, QStringList{FtpDatenFehlenText});
+    EXPECT_EQ(status, QStringList());
+    EXPECT_EQ(server.zeilen().size(), befehle);
+}
+
 }  // namespace
