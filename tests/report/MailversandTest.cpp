@@ -3,6 +3,7 @@
 #include "report/netz/Netzmodul.h"
 
 #include "core/Boxes.h"
+#include "support/Mailende.h"
 #include "support/Ftpserver.h"
 #include "support/Smtpsenke.h"
 #include "support/Zertifikatsablage.h"
@@ -17,19 +18,7 @@
 
 namespace {
 
-struct Ende {
-    int anzahl = 0;
-    bool ok = false;
-    QString fehler;
-    MailFertig fertig()
-    {
-        return [this](bool o, const QString& f) {
-            ++anzahl;
-            ok = o;
-            fehler = f;
-        };
-    }
-};
+using Ende = MailEnde;
 
 Mailauftrag Auftrag(u16 port)
 {

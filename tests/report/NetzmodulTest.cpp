@@ -6,6 +6,7 @@
 #include "core/SettingsFile.h"
 #include "match/flow/Zustand.h"
 #include "report/netz/Livedateien.h"
+#include "support/Mailende.h"
 #include "support/KernAufnahmen.h"
 #include "support/Ftpserver.h"
 #include "support/Smtpsenke.h"
@@ -31,19 +32,7 @@
 
 namespace {
 
-struct Ende {
-    int anzahl = 0;
-    bool ok = false;
-    QString fehler;
-    MailFertig fertig()
-    {
-        return [this](bool o, const QString& f) {
-            ++anzahl;
-            ok = o;
-            fehler = f;
-        };
-    }
-};
+using Ende = MailEnde;
 
 Mailauftrag Auftrag(u16 port)
 {
