@@ -156,6 +156,7 @@ TEST_F(Hauptbefehle, LaneStartCommandActsOnTheLanesMatch)
         {4, 1, 3},  // lane 4 plays for slot 3, set up on lanes 3 and 4 like slot 2
         {3, 3, 3},  // set up on slots 2 and 3: the current one
         {3, 1, 2},  // set up on slots 2 and 3, neither current: the first
+        {2, 2, 1},  // the last lane of slot 1, which plays on lane 1 only so far
         {6, 2, 2},  // no match on lane 6
     };
     for (const auto& f : faelle) {
