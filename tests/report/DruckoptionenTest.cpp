@@ -67,6 +67,23 @@ TEST_F(Druckoptionen, MarginsAndCopiesTakeTheirDigits)
     }
 }
 
+// A printer and a fax printer at any position, the first one too, keep
+// their names; the default printer (-1) keeps none.
+TEST_F(Druckoptionen, EveryChosenPrinterKeepsItsName)
+{
+    for (const auto& [stelle, name] : {std::pair{0, "erster"}, std::pair{1, "zweiter"}, std::pair{-1, ""}}) {
+        Druckoptionswerte w = DruckoptionenLesen(4);
+        w.Drucker = w.Fax = stelle;
+        w.DruckerName = QStringLiteral("erster"), w.FaxName = QStringLiteral("erster");
+        if (stelle == 1) w.DruckerName = w.FaxName = QStringLiteral("zweiter");
+        DruckoptionenUebernehmen(4, w);
+        const TFormularEinstellung& r = Einst.FormularEinstellungen[4];
+        EXPECT_EQ(std::tuple(r.StandardDruckerName, r.StandardFaxName),
+                  std::tuple(QString::fromLatin1(name), QString::fromLatin1(name)))
+            << stelle;
+    }
+}
+
 // The printers' names go beside their positions; no printer keeps no name.
 TEST_F(Druckoptionen, FourteenKeysInTableOrderWithTheIndex)
 {
