@@ -202,6 +202,26 @@ TEST_F(VsftpdSite, AbgebrochenerUploadHinterlaesstNichtsUndNenntDieAntwort)
     EXPECT_TRUE(status.contains(ende.fehler));
 }
 
+// The operator's "Site erzeugen" puts a certificate of the server's own to
+// him every time, also after he said no (only timed uploads ask once).
+TEST_F(VsftpdSite, SiteErzeugenFragtJedesMalNachDemZertifikat)
+{
+    Vsftpd server({.zertifikat = zertifikat});
+    ASSERT_NE(server.port, 0) << server.ausgabe().toStdString();
+    SkriptBoxen boxen;
+    const BoxenEinsetzen eingesetzt(&boxen);
+    Netzmodul modul([](const QString&) {});
+    const FtpZugang z = server.zugang();
+    for (int mal = 1; mal <= 2; ++mal) {
+        boxen.antworten = {ErgebnisNein};
+        Ende ende;
+        modul.siteErzeugen({z.host, z.port, z.kennung, z.passwort, QStringLiteral("web")}, fertig(ende));
+        ASSERT_TRUE(warten([&] { return ende.anzahl > 0; }, 60000));
+        EXPECT_FALSE(ende.ok);
+        EXPECT_EQ(boxen.gezeigt.size(), mal);
+    }
+}
+
 namespace {
 
 class VsftpdZertifikat : public VsftpdTls {
