@@ -185,4 +185,23 @@ TEST_F(DruckoptionenFenster, ThePrintersArePreselectedByTheirKeptNames)
                                                   "Standarddrucker „standard“ ist vorgewählt."}));
 }
 
+// OK keeps the printers chosen in the dialog with their names.
+TEST_F(DruckoptionenFenster, OkKeepsTheChosenPrintersWithTheirNames)
+{
+    if (const QString grund = CupsTestserver::fehlt(); !grund.isEmpty()) GTEST_SKIP() << grund.toStdString();
+    CupsTestserver cups({"standard", "alpha", "beta"});
+    ASSERT_TRUE(cups.fehler.isEmpty()) << cups.fehler.toStdString();
+    berichtZustand.FormularIndex = 3;
+    TFormularEinstellung& r = Einst.FormularEinstellungen[3];
+    r.StandardDrucker = 0, r.StandardDruckerName = QStringLiteral("alpha");
+    r.StandardFax = 0, r.StandardFaxName = QStringLiteral("alpha");
+    EXPECT_TRUE(oeffnen(SeiteDrucker, [](TDruckoptionen& d) {
+        d.CDrucker->setCurrentIndex(d.CDrucker->findText(QStringLiteral("beta")));
+        d.CFax->setCurrentIndex(d.CFax->findText(QStringLiteral("standard")));
+        d.BtnOk->click();
+    }));
+    EXPECT_EQ(std::tuple(r.StandardDruckerName, r.StandardFaxName),
+              std::tuple(QStringLiteral("beta"), QStringLiteral("standard")));
+}
+
 }  // namespace
