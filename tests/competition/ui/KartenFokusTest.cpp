@@ -134,22 +134,7 @@ protected:
         main->activateWindow();
         EXPECT_TRUE(warten([this] { return main->isActiveWindow(); }));
         w->EGast->setFocus(Qt::MouseFocusReason);
-        meldungen.modaleOffenLassen(true);
-        bool getippt = false;
-        QTimer::singleShot(0, [&] {
-            for (QChar c : text) {
-                QWidget* fokus = QApplication::focusWidget();
-                if (!fokus) fokus = QApplication::activeWindow();
-                if (fokus) Tippen(fokus, QString(c));
-                QApplication::processEvents();
-            }
-            getippt = true;
-            // A notice still waiting for its answer is answered now.
-            meldungen.modaleOffenLassen(false);
-        });
-        Klicken(w->EGast);
-        EXPECT_TRUE(warten([&] { return getippt; }));
-        meldungen.modaleOffenLassen(false);
+        tippenBeiAbfrage([w] { Klicken(w->EGast); }, text);
         Timer5Go();
         if (Timer7().enabled()) Timer7Go();
     }
@@ -168,6 +153,7 @@ protected:
                 QApplication::processEvents();
             }
             getippt = true;
+            // A notice still waiting for its answer is answered now.
             meldungen.modaleOffenLassen(false);
         });
         abfrage();
