@@ -193,19 +193,16 @@ void MonitorDatSchreiben(int bahn, const QStringList& zeilen)
     DateiSchreiben(Ordner(Einst.MonitorExport[bahn]), QStringLiteral("Monitor.dat"), zeilen);
 }
 
-// One lane's client by its own record: the message, or the file.
+// The status and the end to one lane's client by its own record: the
+// message with TCP and an address, else the file with the file exchange
+// and a folder (also when TCP is chosen without an address).
 void AnBahn(int bahn, const QByteArray& sender, const QByteArray& text, const QStringList& zeilen)
 {
-    switch (WegDer(Einst.MonitorExport[bahn])) {
-    case Weg::Tcp:
+    const TMonitorExport& e = Einst.MonitorExport[bahn];
+    if (e.ExportTcpOn && !Adresse(e).isEmpty())
         NachrichtSenden(bahn, sender, text);
-        break;
-    case Weg::Datei:
+    else if (e.ExportDateiOn && !Ordner(e).isEmpty())
         MonitorDatSchreiben(bahn, zeilen);
-        break;
-    case Weg::Keiner:
-        break;
-    }
 }
 
 // The name of an entry's file without its path, whichever separator it uses.

@@ -48,10 +48,11 @@ QStringList TerminalInfZeilen(const TMonitorExport& terminal, qint64 zeitstempel
 // ---- the exports (what the refresh layer and the dialogs call) -----------------------
 // Each lane's client by its own record: with TCP a message when it has an
 // address (and nothing without one), else with the file exchange the file
-// when it has a folder. The player data takes the kind of the sending lane
-// for every lane of the same side. The files are written and copied off the
-// UI thread, in order per folder (displays/Clientablage.h), which tells the
-// operator of a folder that fails.
+// when it has a folder. The status and the end go as the file also to a
+// client with TCP but no address. The player data takes the kind of the
+// sending lane for every lane of the same side. The files are written and
+// copied off the UI thread, in order per folder (displays/Clientablage.h),
+// which tells the operator of a folder that fails.
 
 void MonitorMannschaftExportieren(TWettkampfDaten& w);
 void MonitorSpielerExportieren(int bahn);

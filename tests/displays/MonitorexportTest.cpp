@@ -18,6 +18,7 @@
 #include <QThread>
 #include <gtest/gtest.h>
 #include <chrono>
+#include <functional>
 #include <future>
 #include <mutex>
 
@@ -193,15 +194,31 @@ TEST_F(Monitorexport, StatusUndEnde)
     EXPECT_EQ(dat(4), MonitorEndeZeilen(Zeit));
 }
 
-TEST_F(Monitorexport, TcpOhneAdresseErhaeltNichts)
+// TCP chosen without an address, file exchange with a folder: no message;
+// the line-up and the player reach nothing, the status and the end go as the file.
+TEST_F(Monitorexport, TcpOhneAdresse)
 {
+    struct Fall {
+        const char* name;
+        std::function<void()> exportieren;
+        QString datei;
+    };
+    const Fall faelle[] = {
+        {"Mannschaft", [this] { MonitorMannschaftExportieren(w); }, QString()},
+        {"Spieler", [] { MonitorSpielerExportieren(3); }, QString()},
+        {"Anzeige", [this] { MonitorStatusExportieren(w); },
+         QStringLiteral("Werbung = False|Spiel = False|State = 8|TimeStamp = 50709250")},
+        {"Beenden", [] { MonitorBeenden(3); }, QStringLiteral("Beenden|TimeStamp = 50709250")},
+    };
     Einst.MonitorExport[3] = {ordner(3), true, true, QStringLiteral("  ")};
     spieler(3, 1, 1);
     w.Gestartet = 1;
-    MonitorMannschaftExportieren(w), MonitorSpielerExportieren(3), MonitorStatusExportieren(w), MonitorBeenden(3);
-    EXPECT_TRUE(netz.nachrichten.empty());
-    ASSERT_TRUE(abwarten());
-    EXPECT_EQ(DateiInhalt(ordner(3) + "/Monitor.dat"), "<fehlt>");
+    for (const Fall& f : faelle) {
+        QFile::remove(ordner(3) + "/Monitor.dat");
+        f.exportieren();
+        EXPECT_TRUE(netz.nachrichten.empty()) << f.name;
+        EXPECT_EQ(dat(3).join(u'|').toStdString(), f.datei.toStdString()) << f.name;
+    }
 }
 
 // "Monitoranz2.dat" with a picture of the data folder and a clip named the
