@@ -357,7 +357,7 @@ bool Werbeeditor::namenSchreiben()
 bool Werbeeditor::vorhanden(const QString& name, int ausser) const
 {
     for (int i = 0; i < m_namen.size(); ++i)
-        if (i != ausser && m_namen.at(i).compare(name, Qt::CaseInsensitive) == 0) return true;
+        if (i != ausser && m_namen.at(i) == name) return true;
     return false;
 }
 

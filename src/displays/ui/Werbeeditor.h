@@ -144,6 +144,7 @@ private:
     void namenZeigen();
     void geaendert();
     bool namenSchreiben();
+    // The name is in the list (but for number `ausser`); case counts.
     bool vorhanden(const QString& name, int ausser) const;
     void namenTastatur();
     void tastaturSchreiben(const QString& text);

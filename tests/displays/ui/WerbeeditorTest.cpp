@@ -115,12 +115,39 @@ TEST_F(WerbeeditorTest, EinVorhandenerNameWirdAbgewiesen)
     vierKonfigurationen();
     Werbeeditor e(QStringLiteral("Grossanz"), QString());
     e.aktivieren(3);
-    e.CAnzeige->setEditText(QStringLiteral("b"));
+    e.CAnzeige->setEditText(QStringLiteral("B"));
     Klicken(e.BtnAnzeigeNeu);
     EXPECT_EQ(skriptBoxen().gezeigt, QStringList{QStringLiteral("Der Eintrag ist bereits vorhanden !")});
     EXPECT_EQ(datei("Grossanz.inf"), "A\r\nB\r\nC\r\nD\r\n");
     EXPECT_EQ(e.CAnzeige->currentIndex(), 3);
     EXPECT_EQ(e.CAnzeige->currentText(), QStringLiteral("D"));
+}
+
+// Only the same name is already there; one that differs in case is a new name.
+TEST_F(WerbeeditorTest, NeuUndUmbenennenUnterscheidenGrossUndKlein)
+{
+    struct Fall {
+        QPushButton* Werbeeditor::*knopf;
+        const char* name;
+        const char* inf;
+    };
+    const Fall faelle[] = {
+        {&Werbeeditor::BtnAnzeigeNeu, "b", "A\r\nB\r\nC\r\nD\r\nb\r\n"},
+        {&Werbeeditor::BtnAnzeigeNeu, "D", "A\r\nB\r\nC\r\nD\r\n"},
+        {&Werbeeditor::BtnAnzeigeUmbenennen, "a", "A\r\nB\r\nC\r\na\r\n"},
+        {&Werbeeditor::BtnAnzeigeUmbenennen, "C", "A\r\nB\r\nC\r\nD\r\n"},
+    };
+    for (const Fall& f : faelle) {
+        vierKonfigurationen();
+        skriptBoxen().gezeigt.clear();
+        Werbeeditor e(QStringLiteral("Grossanz"), QString());
+        e.aktivieren(3);
+        e.CAnzeige->setEditText(QLatin1String(f.name));
+        Klicken(e.*f.knopf);
+        const bool abgewiesen = QByteArray(f.inf) == "A\r\nB\r\nC\r\nD\r\n";
+        EXPECT_EQ(skriptBoxen().gezeigt.size(), abgewiesen ? 1 : 0) << f.name;
+        EXPECT_EQ(datei("Grossanz.inf").toStdString(), f.inf) << f.name;
+    }
 }
 
 TEST_F(WerbeeditorTest, LoeschenNurAufJa)
