@@ -216,7 +216,9 @@ void Werbeeditor::aufbauen(const QString& hilfedatei)
         BtnEintragNeu->hide();
         BtnEintragUmbenennen->hide();
         auto* links = new QVBoxLayout;
-        links->addWidget(new QLabel(QStringLiteral("Werbung"), this));
+        auto* lWerbung = Benannt(new QLabel(QStringLiteral("ausgewählte Dateien:"), this), "LTreeWerbung");
+        lWerbung->setBuddy(TreeWerbung);
+        links->addWidget(lWerbung);
         links->addWidget(TreeWerbung, 1);
         auto* mitte = new QVBoxLayout;
         mitte->addStretch();
@@ -229,7 +231,9 @@ void Werbeeditor::aufbauen(const QString& hilfedatei)
         rechtsKnoepfe->addWidget(BtnDateiSuchen);
         rechtsKnoepfe->addStretch();
         auto* rechts = new QVBoxLayout;
-        rechts->addWidget(new QLabel(QStringLiteral("Auswahl"), this));
+        auto* lAuswahl = Benannt(new QLabel(QStringLiteral("vorhandene Dateien:"), this), "LTreeAuswahl");
+        lAuswahl->setBuddy(TreeAuswahl);
+        rechts->addWidget(lAuswahl);
         rechts->addWidget(TreeAuswahl, 1);
         rechts->addLayout(rechtsKnoepfe);
         baeume->addLayout(links, 1);

@@ -344,6 +344,15 @@ TEST_F(Monitoranz, SeitenFeldbereicheFarbenUndBilder)
     }
     EXPECT_EQ(d.Editor->prefix(), QStringLiteral("Monitoranz"));
     EXPECT_EQ(d.Editor->eintragsart(), Eintragsart::Datei);
+    // The advert page's trees: the configuration's files and the files to choose from.
+    const std::pair<const char*, const char*> baeume[] = {{"LTreeWerbung", "ausgewählte Dateien:"},
+                                                          {"LTreeAuswahl", "vorhandene Dateien:"}};
+    for (const auto& [name, text] : baeume) {
+        const auto* l = d.Editor->findChild<QLabel*>(QLatin1String(name));
+        ASSERT_NE(l, nullptr) << name;
+        EXPECT_EQ(l->text(), QString::fromUtf8(text));
+    }
+    EXPECT_EQ(d.Editor->findChild<QLabel*>(QStringLiteral("LTreeAuswahl"))->buddy(), d.Editor->TreeAuswahl);
     const QAction* hintergrund = d.findChild<QAction*>(QStringLiteral("PopupColorGround"));
     ASSERT_NE(hintergrund, nullptr);
     EXPECT_EQ(hintergrund->text(), QStringLiteral("Hintergrund..."));
