@@ -37,7 +37,9 @@ using namespace Anzeigedialog;
 TInfoterminal::TInfoterminal(QWidget* parent)
     : Clientdialog({.Name = "Infoterminal", .Titel = QStringLiteral("Konfiguration des Infoterminals"),
                     .Farbe = u"ColorTerminal", .Prefix = QStringLiteral("Terminalanz"),
-                    .Hilfe = QStringLiteral("Hilfe_Terminalanz.rtf"), .FeldSteuerung = 370, .FeldWerbung = 380,
+                    .Hilfe = QStringLiteral("Hilfe_Terminalanz.rtf"),
+                    .HilfeTipp = QStringLiteral("Laufschrift anlegen, ändern und löschen"), .FeldSteuerung = 370,
+                    .FeldWerbung = 380,
                     .FeldText = 390},
                    parent)
 {

@@ -32,6 +32,7 @@ Werbedialog::Werbedialog(const Werbedialogart& art, QWidget* parent) : QDialog(p
 
     PageControl = Benannt(new QTabWidget(this), "PageControl");
     Editor = Benannt(new Werbeeditor(art.Prefix, art.Hilfe, art.Eintraege), "Werbeeditor");
+    if (!art.HilfeTipp.isEmpty()) Editor->BtnAnzeigeHelp->setToolTip(art.HilfeTipp);
     TabWerbung = Benannt(new QWidget, "TabWerbung");
     auto* werbung = new QVBoxLayout(TabWerbung);
     werbung->addWidget(Editor);

@@ -36,6 +36,7 @@ struct Werbedialogart {
     QString Titel;
     QStringView Farbe;      // the background's colour key
     QString Prefix, Hilfe;  // the advert files' prefix, the editor's help file
+    QString HilfeTipp = {};  // the help button's hint, where it has one
     // The touch keyboard's field range of each page.
     u16 FeldSteuerung, FeldWerbung, FeldText = 0;
     Eintragsart Eintraege = Eintragsart::Datei;

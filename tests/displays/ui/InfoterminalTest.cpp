@@ -254,6 +254,7 @@ TEST_F(Infoterminal, SeitenUndFarben)
         EXPECT_EQ(FeldcodeMax, code);
     }
     EXPECT_EQ(d.Editor->prefix(), QStringLiteral("Terminalanz"));
+    EXPECT_EQ(d.Editor->BtnAnzeigeHelp->toolTip(), QStringLiteral("Laufschrift anlegen, ändern und löschen"));
 
     int modus = -1;
     QTimer::singleShot(0, qApp, [&] {
