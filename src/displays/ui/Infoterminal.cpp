@@ -39,8 +39,7 @@ TInfoterminal::TInfoterminal(QWidget* parent)
                     .Farbe = u"ColorTerminal", .Prefix = QStringLiteral("Terminalanz"),
                     .Hilfe = QStringLiteral("Hilfe_Terminalanz.rtf"),
                     .HilfeTipp = QStringLiteral("Laufschrift anlegen, ändern und löschen"), .FeldSteuerung = 370,
-                    .FeldWerbung = 380,
-                    .FeldText = 390},
+                    .FeldWerbung = 380, .FeldText = 390, .NeueVerwerfen = true},
                    parent)
 {
     TabSteuerung = steuerungAufbauen();

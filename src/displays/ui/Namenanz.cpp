@@ -37,7 +37,7 @@ TNamenanz::TNamenanz(QWidget* parent)
     : Werbedialog({.Name = "Namenanz", .Titel = QStringLiteral("Konfiguration der Namenanzeige"),
                    .Farbe = u"ColorNamenanz", .Prefix = QStringLiteral("Namenanz"),
                    .Hilfe = QStringLiteral("Hilfe_Namenanz.rtf"), .FeldSteuerung = 300, .FeldWerbung = 310,
-                   .Eintraege = Eintragsart::Text, .Klick = Klick::AllesWaehlen},
+                   .Eintraege = Eintragsart::Text, .NeueVerwerfen = true, .Klick = Klick::AllesWaehlen},
                   parent)
 {
     TabSteuerung = steuerungAufbauen();

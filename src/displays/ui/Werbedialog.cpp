@@ -33,6 +33,7 @@ Werbedialog::Werbedialog(const Werbedialogart& art, QWidget* parent) : QDialog(p
     PageControl = Benannt(new QTabWidget(this), "PageControl");
     Editor = Benannt(new Werbeeditor(art.Prefix, art.Hilfe, art.Eintraege), "Werbeeditor");
     if (!art.HilfeTipp.isEmpty()) Editor->BtnAnzeigeHelp->setToolTip(art.HilfeTipp);
+    Editor->neueVerwerfen = art.NeueVerwerfen;
     TabWerbung = Benannt(new QWidget, "TabWerbung");
     auto* werbung = new QVBoxLayout(TabWerbung);
     werbung->addWidget(Editor);
@@ -111,7 +112,7 @@ void Werbedialog::seitenEinsetzen()
 
     connect(BtnOK, &QPushButton::clicked, this, &Werbedialog::BtnOKClick);
     connect(PageControl, &QTabWidget::currentChanged, this, &Werbedialog::feldbereichSetzen);
-    connect(Editor, &Werbeeditor::konfigurationenGeaendert, this, [this] { konfigurationenZeigen(true); });
+    connect(Editor, &Werbeeditor::konfigurationenGeaendert, this, &Werbedialog::konfigurationenFolgen);
 }
 
 void Werbedialog::seiteZeigen(const QString& name)
@@ -134,7 +135,7 @@ void Werbedialog::aktivieren()
     TWettkampfDaten* w = AktWettkampf;
     const Werbeeinstellungen einst = werbeeinstellungen();
     Editor->aktivieren(w ? werbezustand(*w).Index : 0);
-    konfigurationenZeigen(false);
+    konfigurationenZeigen(-1);
     {
         const QSignalBlocker still(CBWerbungOn);
         CBWerbungOn->setChecked(w ? werbezustand(*w).Werbung != 0 : einst.Werbung);
@@ -144,17 +145,29 @@ void Werbedialog::aktivieren()
     eigeneZeigen(w);
 }
 
-// The names of the configurations with the match's choice (or the default
-// for new matches) selected, or the choice made so far when the names
-// changed on the advert page; none when it is out of range.
-void Werbedialog::konfigurationenZeigen(bool auswahlBehalten)
+// The names of the configurations with `gewaehlt` selected, or without one
+// the match's choice (or the default for new matches); none when it is out
+// of range.
+void Werbedialog::konfigurationenZeigen(int gewaehlt)
 {
-    int gewaehlt = AktWettkampf ? int(werbezustand(*AktWettkampf).Index) : int(werbeeinstellungen().Index);
+    if (gewaehlt < 0)
+        gewaehlt = AktWettkampf ? int(werbezustand(*AktWettkampf).Index) : int(werbeeinstellungen().Index);
     const QSignalBlocker still(CKonfiguration);
-    if (auswahlBehalten && CKonfiguration->currentIndex() >= 0) gewaehlt = CKonfiguration->currentIndex();
     CKonfiguration->clear();
     CKonfiguration->addItems(Editor->konfigurationen());
     CKonfiguration->setCurrentIndex(gewaehlt >= 0 && gewaehlt < CKonfiguration->count() ? gewaehlt : -1);
+}
+
+// The names changed on the advert page: the choice made so far stays on its
+// configuration; when that one went, the match's choice holds again.
+void Werbedialog::konfigurationenFolgen(int eingefuegt, int entfernt)
+{
+    int gewaehlt = CKonfiguration->currentIndex();
+    if (gewaehlt >= 0 && entfernt >= 0)
+        gewaehlt = gewaehlt == entfernt ? -1 : gewaehlt - (gewaehlt > entfernt ? 1 : 0);
+    else if (gewaehlt >= 0 && eingefuegt >= 0 && gewaehlt >= eingefuegt)
+        ++gewaehlt;
+    konfigurationenZeigen(gewaehlt);
 }
 
 void Werbedialog::feldbereichSetzen()

@@ -40,6 +40,9 @@ struct Werbedialogart {
     // The touch keyboard's field range of each page.
     u16 FeldSteuerung, FeldWerbung, FeldText = 0;
     Eintragsart Eintraege = Eintragsart::Datei;
+    // A confirmation that does not save the changed configuration drops the
+    // configurations made since the dialog was shown and not saved.
+    bool NeueVerwerfen = false;
     Anzeigedialog::Klick Klick = Anzeigedialog::Klick::ZumEnde;  // what a click into a number edit does
 };
 
@@ -118,7 +121,8 @@ protected:
 
 private:
     void aktivieren();
-    void konfigurationenZeigen(bool auswahlBehalten);
+    void konfigurationenZeigen(int gewaehlt);
+    void konfigurationenFolgen(int eingefuegt, int entfernt);
     void feldbereichSetzen();
 
     const Werbedialogart m_art;

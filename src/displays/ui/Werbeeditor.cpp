@@ -30,6 +30,8 @@
 #include <QSignalBlocker>
 #include <QStyle>
 #include <QVBoxLayout>
+#include <algorithm>
+#include <functional>
 
 
 using namespace werbeknoten;
@@ -367,6 +369,7 @@ bool Werbeeditor::vorhanden(const QString& name, int ausser) const
 
 void Werbeeditor::aktivieren(int nr)
 {
+    m_neu.clear();
     m_konfig = m_namen.isEmpty() ? -1 : (nr >= 0 && nr < m_namen.size() ? nr : 0);
     namenZeigen();
     WerbekonfigurationLaden();
@@ -382,12 +385,47 @@ bool Werbeeditor::speichern()
         if (boxen().hinweisJa(Frage("Konfiguration für ´%1´ speichern ?", m_namen.at(m_konfig))) == ErgebnisJa) {
             ok = WerbekonfigurationSpeichern();
         } else {
+            if (neueVerwerfen) ok = neueEntfernen();
             m_konfig = m_namen.isEmpty() ? -1 : 0;
             namenZeigen();
             WerbekonfigurationLaden();
         }
     }
     return m_art == Eintragsart::Text ? ok : AuswahlSpeichern() && ok;
+}
+
+void Werbeeditor::eingefuegt(int nr)
+{
+    for (int& n : m_neu)
+        if (n >= nr) ++n;
+    m_neu.append(nr);
+    emit konfigurationenGeaendert(nr, -1);
+}
+
+void Werbeeditor::entfernt(int nr)
+{
+    m_neu.removeAll(nr);
+    for (int& n : m_neu)
+        if (n > nr) --n;
+    emit konfigurationenGeaendert(-1, nr);
+}
+
+bool Werbeeditor::neueEntfernen()
+{
+    // From the back, so that the numbers still to go stay as they are.
+    std::sort(m_neu.begin(), m_neu.end(), std::greater<>());
+    bool ok = true;
+    for (const int nr : QList<int>(m_neu)) {
+        QString fehler;
+        if (WerbekonfigurationLoeschen(m_prefix, m_namen, nr, &fehler)) {
+            entfernt(nr);
+        } else {
+            boxen().hinweis(fehler);
+            ok = false;
+        }
+    }
+    m_neu.clear();
+    return ok;
 }
 
 void Werbeeditor::schliessen()
@@ -443,7 +481,7 @@ void Werbeeditor::BtnAnzeigeNeuClick()
     namenSchreiben();
     namenZeigen();
     WerbekonfigurationLaden();
-    emit konfigurationenGeaendert();
+    eingefuegt(nr);
     if (!touch) return;
 
     namenTastatur();
@@ -452,7 +490,7 @@ void Werbeeditor::BtnAnzeigeNeuClick()
         m_konfig = vorher >= 0 && vorher < m_namen.size() ? vorher : (m_namen.isEmpty() ? -1 : 0);
         namenZeigen();
         WerbekonfigurationLaden();
-        emit konfigurationenGeaendert();
+        entfernt(nr);
     }
 }
 
@@ -474,10 +512,11 @@ void Werbeeditor::BtnAnzeigeLoeschenClick()
         boxen().hinweis(fehler);
         return;
     }
+    const int weg = m_konfig;
     m_konfig = m_namen.isEmpty() ? -1 : 0;
     namenZeigen();
     WerbekonfigurationLaden();
-    emit konfigurationenGeaendert();
+    entfernt(weg);
 }
 
 void Werbeeditor::namenTastatur()
@@ -509,5 +548,5 @@ void Werbeeditor::tastaturSchreiben(const QString& text)
     m_namen[m_konfig] = text;
     namenSchreiben();
     namenZeigen();
-    emit konfigurationenGeaendert();
+    emit konfigurationenGeaendert(-1, -1);
 }

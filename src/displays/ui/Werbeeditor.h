@@ -75,6 +75,9 @@ public:
 
     // The entry tree was changed since it was loaded or saved.
     u8 EintragGeaendert = 0;
+    // A confirmation whose save question is not answered yes drops the
+    // configurations made since the dialog was shown and not saved since.
+    bool neueVerwerfen = false;
 
     const QString& prefix() const { return m_prefix; }
     Eintragsart eintragsart() const { return m_art; }
@@ -87,7 +90,8 @@ public:
     // editor and the changed flag is clear.
     void aktivieren(int nr);
     // The dialog is confirmed: a changed entry tree is saved after the
-    // question (else dropped, configuration 0 current), then the choice
+    // question (else dropped, with the new configurations when
+    // `neueVerwerfen` says so, and configuration 0 current), then the choice
     // tree. False when a file could not be written (the operator was told).
     bool speichern();
     // The dialog closes: both trees are emptied.
@@ -133,8 +137,10 @@ public:
     std::function<QString()> dateiWaehlen;
 
 signals:
-    // The configuration names changed (new, renamed, deleted).
-    void konfigurationenGeaendert();
+    // The configuration names changed: number `eingefuegt` is new, or
+    // number `entfernt` went (the later ones moved down), or (both -1) one
+    // was renamed.
+    void konfigurationenGeaendert(int eingefuegt, int entfernt);
 
 protected:
     bool eventFilter(QObject* o, QEvent* e) override;
@@ -147,6 +153,11 @@ private:
     // The name is in the list (but for number `ausser`); case counts.
     bool vorhanden(const QString& name, int ausser) const;
     void namenTastatur();
+    // After a configuration came or went: the new ones' numbers follow, the
+    // signal goes out.
+    void eingefuegt(int nr);
+    void entfernt(int nr);
+    bool neueEntfernen();
     void tastaturSchreiben(const QString& text);
     void eintragVerschieben(QTreeWidget* baum, QTreeWidgetItem* knoten, QTreeWidgetItem* vor);
     QTreeWidgetItem* eintragKopie(const QTreeWidgetItem* datei) const;
@@ -162,6 +173,7 @@ private:
     Eintragsart m_art = Eintragsart::Datei;
     QStringList m_namen;
     int m_konfig = -1;
+    QList<int> m_neu;  // configurations made since activation, not saved since
     QTreeWidgetItem* m_bearbeitet = nullptr;  // the entry in the editor
     QTreeWidget* m_baum = nullptr;            // the tree focused last
 };

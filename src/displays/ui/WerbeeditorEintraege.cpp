@@ -77,6 +77,7 @@ bool Werbeeditor::WerbekonfigurationSpeichern()
         return false;
     }
     EintragGeaendert = 0;
+    m_neu.removeAll(m_konfig);
     return true;
 }
 

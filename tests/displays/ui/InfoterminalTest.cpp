@@ -244,6 +244,65 @@ TEST_F(Infoterminal, DieAntwortAufDieFrageBestimmtWasZumTerminalGeht)
     EXPECT_EQ(netz.nachrichten, erwartet);
 }
 
+// A changed configuration not saved on OK: one made since the window was
+// shown goes again (its name, its number; the later files move back), one
+// there before stays as it was; configuration 0 is current again.
+TEST_F(Infoterminal, OkOhneSpeichernVerwirftEineNeueKonfiguration)
+{
+    struct Fall {
+        const char* neu;  // the name of a new configuration, made after `nach`
+        int nach;
+        int antwort;
+        const char* inf;
+        std::array<const char*, 3> dateien;  // entries of "Terminalanz0.dat" .. "2.dat"; null: none
+    };
+    const Fall faelle[] = {
+        {nullptr, 1, ErgebnisNein, "Halle|Pause", {"a", "b", nullptr}},
+        {"Neu", 0, ErgebnisNein, "Halle|Pause", {"a", "b", nullptr}},
+        {"Neu", 1, ErgebnisNein, "Halle|Pause", {"a", "b", nullptr}},
+        {"Neu", 0, ErgebnisJa, "Halle|Neu|Pause", {"a", "Ahorn", "b"}},
+    };
+    const QString bild = ordner.filePath(QStringLiteral("Ahorn.jpg"));
+    ASSERT_TRUE(TextdateiSchreiben(bild, {QStringLiteral("JPEG")}));
+    const auto zeile = [&bild](const char* text) { return QLatin1String(text) + u';' + bild + QStringLiteral(";1;0;0"); };
+    ASSERT_TRUE(TextdateiSchreiben(ordner.filePath(QStringLiteral("Auswahl_Terminalanz.dat")),
+                                   {QStringLiteral("Datei;0;Ahorn;") + bild + QStringLiteral(";1;0;0")}));
+    for (const Fall& f : faelle) {
+        const std::string fall = f.neu ? f.neu + std::to_string(f.nach) + std::to_string(f.antwort) : "vorhanden";
+        ASSERT_TRUE(TextdateiSchreiben(ordner.filePath(QStringLiteral("Terminalanz.inf")),
+                                       {QStringLiteral("Halle"), QStringLiteral("Pause")}));
+        ASSERT_TRUE(TextdateiSchreiben(ordner.filePath(QStringLiteral("Terminalanz0.dat")), {zeile("a")}));
+        ASSERT_TRUE(TextdateiSchreiben(ordner.filePath(QStringLiteral("Terminalanz1.dat")), {zeile("b")}));
+        QFile::remove(ordner.filePath(QStringLiteral("Terminalanz2.dat")));
+        dialog = std::make_unique<TInfoterminal>();
+
+        Werbeeditor& e = *zeigen().Editor;
+        e.CAnzeigeClick(f.nach);
+        if (f.neu) {
+            e.CAnzeige->setEditText(QLatin1String(f.neu));
+            Klicken(e.BtnAnzeigeNeu);
+        }
+        e.TreeWerbung->setCurrentItem(nullptr);
+        e.TreeAuswahl->setCurrentItem(e.TreeAuswahl->topLevelItem(0));
+        Klicken(e.BtnSelect);
+        ASSERT_EQ(e.EintragGeaendert, 1) << fall;
+        skriptBoxen().antworten = {f.antwort};
+        Klicken(dialog->BtnOK);
+
+        const QStringList namen = QString::fromLatin1(f.inf).split(u'|');
+        EXPECT_EQ(lesen(ordner.filePath(QStringLiteral("Terminalanz.inf"))), namen) << fall;
+        EXPECT_EQ(e.konfigurationen(), namen) << fall;
+        for (int n = 0; n < 3; ++n) {
+            const char* eintrag = f.dateien[std::size_t(n)];
+            EXPECT_EQ(lesen(ordner.filePath(QStringLiteral("Terminalanz%1.dat").arg(n))),
+                      eintrag ? QStringList{zeile(eintrag)} : QStringList())
+                << fall << " " << n;
+        }
+        EXPECT_EQ(e.konfigurationNr(), f.antwort == ErgebnisJa ? 1 : 0) << fall;
+        EXPECT_EQ(e.EintragGeaendert, 0) << fall;
+    }
+}
+
 TEST_F(Infoterminal, SeitenUndFarben)
 {
     TInfoterminal& d = zeigen();

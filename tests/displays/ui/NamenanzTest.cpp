@@ -3,6 +3,7 @@
 // the brightness frame and the pages.
 #include "displays/ui/Namenanz.h"
 
+#include "core/Boxes.h"
 #include "core/Globals.h"
 #include "core/Settings.h"
 #include "core/SettingsFile.h"
@@ -324,6 +325,62 @@ TEST_F(Namenanz, OkImLaufendenSpielZeigtDieNamenOderLoeschtSie)
     d.CBNamenOn->setChecked(true);
     Klicken(d.BtnOK);
     EXPECT_TRUE(GesendeteAnzeigerahmen().empty());
+}
+
+// A changed configuration not saved on OK: a configuration made in this
+// opening goes again (its name, its number; the later files move back),
+// one there before stays as it was; the editor is on configuration 0 and
+// the choice stays on its configuration.
+TEST_F(Namenanz, OkOhneSpeichernVerwirftEineNeueKonfiguration)
+{
+    struct Fall {
+        const char* neu;  // the name of a new configuration, made after `nach`
+        int nach;
+        int antwort;
+        const char* inf;
+        std::array<const char*, 3> dateien;  // "Namenanz0.dat" .. "Namenanz2.dat"; null: none
+        i32 index;                           // where "Pause", the choice for new matches, is
+    };
+    const Fall faelle[] = {
+        {nullptr, 0, ErgebnisNein, "Halle|Pause", {"Servus;1;0;0", "Gut Holz;8;0;0", nullptr}, 1},
+        {"Neu", 0, ErgebnisNein, "Halle|Pause", {"Servus;1;0;0", "Gut Holz;8;0;0", nullptr}, 1},
+        {"Neu", 1, ErgebnisNein, "Halle|Pause", {"Servus;1;0;0", "Gut Holz;8;0;0", nullptr}, 1},
+        {"neu", 0, ErgebnisJa, "Halle|neu|Pause", {"Servus;1;0;0", "Kegeln;0;0;0", "Gut Holz;8;0;0"}, 2},
+    };
+    for (const Fall& f : faelle) {
+        const std::string fall = f.neu ? f.neu + std::to_string(f.nach) + std::to_string(f.antwort) : "vorhanden";
+        dateiSchreiben(QStringLiteral("Namenanz.inf"), {QStringLiteral("Halle"), QStringLiteral("Pause")});
+        dateiSchreiben(QStringLiteral("Namenanz0.dat"), {QStringLiteral("Servus;1;0;0")});
+        dateiSchreiben(QStringLiteral("Namenanz1.dat"), {QStringLiteral("Gut Holz;8;0;0")});
+        QFile::remove(ordner.filePath(QStringLiteral("Namenanz2.dat")));
+        Einst.NamenanzIndex = 1;  // "Pause" for new matches
+
+        TNamenanz& d = zeigen();
+        Werbeeditor& e = *d.Editor;
+        e.CAnzeigeClick(f.nach);
+        if (f.neu) {
+            e.CAnzeige->setEditText(QLatin1String(f.neu));
+            Klicken(e.BtnAnzeigeNeu);
+        }
+        skriptBoxen().eingaben = {QStringLiteral("Kegeln")};
+        Klicken(e.BtnEintragNeu);
+        ASSERT_EQ(e.EintragGeaendert, 1) << fall;
+        skriptBoxen().antworten = {f.antwort};
+        Klicken(d.BtnOK);
+
+        const QStringList namen = QString::fromLatin1(f.inf).split(u'|');
+        EXPECT_EQ(TextdateiLesen(ordner.filePath(QStringLiteral("Namenanz.inf"))), namen) << fall;
+        EXPECT_EQ(e.konfigurationen(), namen) << fall;
+        for (int n = 0; n < 3; ++n) {
+            const auto inhalt = TextdateiLesen(ordner.filePath(QStringLiteral("Namenanz%1.dat").arg(n)));
+            EXPECT_EQ(inhalt.value_or(QStringList{QStringLiteral("<fehlt>")}),
+                      QStringList{QLatin1String(f.dateien[std::size_t(n)] ? f.dateien[std::size_t(n)] : "<fehlt>")})
+                << fall << " " << n;
+        }
+        EXPECT_EQ(e.konfigurationNr(), f.antwort == ErgebnisJa ? 1 : 0) << fall;
+        EXPECT_EQ(Einst.NamenanzIndex, f.index) << fall;
+        dialog.reset();
+    }
 }
 
 // --- Pages and life ---------------------------------------------------------------------------
