@@ -1,7 +1,7 @@
-// The rich-text subset of the cover sheets: a text as the Windows rich-edit
+// The rich-text subset of the cover sheets and help texts: a text as the Windows rich-edit
 // control writes it, the way back and forth, and what is left out.
 
-#include "report/deckblatt/Rtf.h"
+#include "core/Rtf.h"
 #include "support/QtDrucken.h"
 
 #include <QTextBlock>
