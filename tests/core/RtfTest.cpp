@@ -223,6 +223,17 @@ TEST(Rtf, SkipsDestinationsAndKeepsNumbersInRange)
     EXPECT_EQ(Gelesen(rtf), erwartet);
 }
 
+// The text of a tips file, as the rich-edit control saves one.
+TEST(Rtf, PlainTextOfATipsFile)
+{
+    const QByteArray rtf = "{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0\\fswiss Arial;}}{\\colortbl;\\red0\\green0\\blue0;}\r\n"
+                           "{\\*\\generator Riched20;}\\pard\\f0\\fs20 Tipp 1:\\tab Doppelclick\\par\r\n"
+                           "Gr\\'fc\\'dfe \\{a\\}\\\\ \\u8364?uro\\line Ende\\par}";
+    QTextDocument d;
+    RtfLesen(rtf, d);
+    EXPECT_EQ(d.toPlainText(), QStringLiteral("Tipp 1:\tDoppelclick\nGrüße {a}\\ €uro\nEnde"));
+}
+
 TEST(Rtf, TextWithoutRtfHeaderIsPlainWindows1252)
 {
     const std::vector<Absatz> erwartet = {
