@@ -6,9 +6,13 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLibraryInfo>
+#include <QMetaObject>
+#include <QObject>
 #include <QRegularExpression>
 #include <QSaveFile>
 #include <QSysInfo>
+
+QString AbfAbout(const QObject& komponente) { return QString::fromLatin1(komponente.metaObject()->className()); }
 
 unsigned AbfUmschaltBits(Qt::KeyboardModifiers tasten)
 {

@@ -9,6 +9,8 @@
 #include <qnamespace.h>
 #include <functional>
 
+class QObject;
+
 // The library's texts.
 namespace AbfTexte {
 inline const QString Warnung = QStringLiteral("Warning");
@@ -29,9 +31,14 @@ inline const QString AutoSaveName =
 inline const QString LadenFehler = QStringLiteral("Can not load data from the ");
 inline const QString SpeichernFehler = QStringLiteral("Can not save data to the ");
 inline const QString DateiEnde = QStringLiteral(" file");
+// The system's text for a timer it refused to start (no timers left).
+inline const QString KeineZeitgeber = QStringLiteral("Es sind keine Zeitgeber mehr verfügbar !");
 // The names of the two boolean values.
 inline const QString Wahrheitswerte[2] = {QStringLiteral("False"), QStringLiteral("True")};
 }  // namespace AbfTexte
+
+// The informational About text of a component or label: its class name.
+QString AbfAbout(const QObject& komponente);
 
 inline const QString& AbfWahrheitswert(bool wert) { return AbfTexte::Wahrheitswerte[wert ? 1 : 0]; }
 

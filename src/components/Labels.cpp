@@ -1,5 +1,7 @@
 #include "components/Labels.h"
 
+#include "components/Hilfen.h"
+
 #include <QEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -210,10 +212,7 @@ TabfCustomLabel::TabfCustomLabel(QWidget* parent) : QLabel(parent)
     schriftNeuErzeugen();
 }
 
-QString TabfCustomLabel::About() const
-{
-    return QString::fromLatin1(metaObject()->className());
-}
+QString TabfCustomLabel::About() const { return AbfAbout(*this); }
 
 void TabfCustomLabel::setAngle(int grad)
 {

@@ -209,6 +209,7 @@ public:
 // With Angle 0 (or a multiple of 360) it draws like a plain label.
 class TabfCustomLabel : public QLabel {
     Q_OBJECT
+    Q_PROPERTY(QString About READ About)
     Q_PROPERTY(int Angle READ Angle WRITE setAngle)
     Q_PROPERTY(bool Transparent READ Transparent WRITE setTransparent)
 public:

@@ -44,7 +44,7 @@ TabfWndProcHookList& HookListe()
 }
 }  // namespace
 
-TabfWndProcHook::TabfWndProcHook(QObject* parent) : QObject(parent) { HookListe().append(this); }
+TabfWndProcHook::TabfWndProcHook(QObject* parent) : TabfComponent(parent) { HookListe().append(this); }
 
 TabfWndProcHook::~TabfWndProcHook()
 {
@@ -122,10 +122,10 @@ bool TabfWndProcHook::ziehen(QEvent* ereignis)
     return true;
 }
 
-TabfTrayIcon::TabfTrayIcon(QObject* parent) : QObject(parent)
+TabfTrayIcon::TabfTrayIcon(QObject* parent) : TabfComponent(parent)
 {
     connect(&m_symbol, &QSystemTrayIcon::activated, this, &TabfTrayIcon::aktiviert);
-    connect(&m_zyklus, &QTimer::timeout, this, &TabfTrayIcon::tick);
+    m_zyklus.setOnTimer([this] { tick(); });
 }
 
 void TabfTrayIcon::setHint(const QString& hint)
@@ -225,10 +225,8 @@ void TabfTrayIcon::aktualisieren()
     m_symbol.setVisible(sichtbar);
     // An interval of 0 never fires.
     const bool zyklus = sichtbar && m_cycleIcons && m_cycleInterval > 0 && !m_imageList.isEmpty();
-    if (!zyklus)
-        m_zyklus.stop();
-    else if (!m_zyklus.isActive() || m_zyklus.interval() != m_cycleInterval)
-        m_zyklus.start(m_cycleInterval);
+    if (zyklus) m_zyklus.setInterval(m_cycleInterval);
+    m_zyklus.setEnabled(zyklus);
 }
 
 void TabfTrayIcon::aktiviert(QSystemTrayIcon::ActivationReason grund)

@@ -9,6 +9,7 @@
 
 // Samples the screen colour under the mouse on each tick, then calls OnTimer.
 class TabfColorPicker : public TabfCustomTimer {
+    Q_OBJECT
 public:
     explicit TabfColorPicker(QObject* parent = nullptr);
 
@@ -50,7 +51,7 @@ using TabfWndProcHookList = QList<TabfWndProcHook*>;
 // native window, so it stays in place when the native window is recreated;
 // OnChangeHandle reports the new window. When the widget is destroyed, the
 // hook lets go of it.
-class TabfWndProcHook : public QObject {
+class TabfWndProcHook : public TabfComponent {
     Q_OBJECT
 public:
     using Nachricht = std::function<void(QEvent* ereignis, bool& handled)>;
@@ -94,7 +95,7 @@ enum class TabfInfoType { tiiNone, tiiInfo, tiiWarning, tiiError };
 // CycleInterval ms. Qt registers the icon again when the tray restarts.
 // With MinimizeToTray the main window goes into the tray when it is
 // minimised: it is hidden and the icon shown until a click brings it back.
-class TabfTrayIcon : public QObject {
+class TabfTrayIcon : public TabfComponent {
     Q_OBJECT
 public:
     explicit TabfTrayIcon(QObject* parent = nullptr);
@@ -134,7 +135,7 @@ public:
     QIcon AktuellesIcon() const;
     // One step of the cycle, as the timer does it.
     void tick();
-    bool ZyklusLaeuft() const { return m_zyklus.isActive(); }
+    bool ZyklusLaeuft() const { return m_zyklus.laeuft(); }
     QString Fehler() const { return m_fehler; }
     QSystemTrayIcon& Symbol() { return m_symbol; }
 
@@ -172,7 +173,7 @@ private:
     void aktualisieren();
 
     QSystemTrayIcon m_symbol;
-    QTimer m_zyklus;
+    TabfCustomTimer m_zyklus;
     QString m_hint;
     bool m_showHint = true;
     QIcon m_icon;

@@ -34,7 +34,7 @@ QString Ordner()
 TabfOneInstance::TabfOneInstance(QObject* parent) : TabfOneInstance(QString(), parent) {}
 
 TabfOneInstance::TabfOneInstance(const QString& festeKennung, QObject* parent)
-    : QObject(parent), m_festeKennung(festeKennung)
+    : TabfComponent(parent), m_festeKennung(festeKennung)
 {
     connect(&m_server, &QLocalServer::newConnection, this, &TabfOneInstance::verbindung);
 }
@@ -160,7 +160,7 @@ QString AutostartOrdner()
 
 }  // namespace
 
-TabfAutoRun::TabfAutoRun(QObject* parent) : QObject(parent) {}
+TabfAutoRun::TabfAutoRun(QObject* parent) : TabfComponent(parent) {}
 
 QString TabfAutoRun::ExecArgument(const QString& argument)
 {

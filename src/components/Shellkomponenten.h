@@ -3,6 +3,7 @@
 // autostart entry of the desktop session.
 
 #include "components/Hilfen.h"
+#include "components/Threads.h"
 
 #include <QLocalServer>
 #include <QLockFile>
@@ -15,7 +16,7 @@
 // lock file and listens on a local socket of the same name; a later one
 // finds the lock, optionally asks the first through the socket to come to
 // the front, shows its message and reports that it has to end.
-class TabfOneInstance : public QObject {
+class TabfOneInstance : public TabfComponent {
     Q_OBJECT
 public:
     explicit TabfOneInstance(QObject* parent = nullptr);
@@ -68,7 +69,7 @@ enum class TabfAutoExecKind { aekMachineRun, aekMachineRunOnce, aekUserRun, aekU
 // machine kinds use the user's entry as well (the system folder needs root);
 // the service kinds write nothing. The run-once kinds remove their entry when
 // they start the program.
-class TabfAutoRun : public QObject {
+class TabfAutoRun : public TabfComponent {
     Q_OBJECT
 public:
     explicit TabfAutoRun(QObject* parent = nullptr);

@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QMutexLocker>
+#include <QTimerEvent>
 #include <cxxabi.h>
 #include <cstdlib>
 #include <typeinfo>
@@ -155,10 +156,20 @@ QString klassenname(const std::type_info& t)
 
 void setTabfThreadMeldung(TabfThreadMeldung m) { meldung() = std::move(m); }
 
+void TabfFehlerMelden(const QString& text)
+{
+    if (meldung())
+        meldung()(QCoreApplication::applicationName(), text);
+    else
+        qWarning("%s", qUtf8Printable(text));
+}
+
 QString TabfThreadExceptionText(const QString& name, const TabfThreadException& e)
 {
     return AbfTexte::ThreadAusnahme.arg(name, e.Klasse) + u'"' + e.Meldung + QStringLiteral("\".");
 }
+
+QString TabfComponent::About() const { return AbfAbout(*this); }
 
 // ------------------------------------------------ TabfCustomThreadComponent
 
@@ -203,11 +214,7 @@ void TabfCustomThreadComponent::ausnahmeMelden(const TabfThreadException& e)
             m_onException(*this, e);
             return;
         }
-        const QString text = TabfThreadExceptionText(objectName(), e);
-        if (meldung())
-            meldung()(QCoreApplication::applicationName(), text);
-        else
-            qWarning("%s", qUtf8Printable(text));
+        TabfFehlerMelden(TabfThreadExceptionText(objectName(), e));
     };
     if (QThread::currentThread() == m_thread->thread())
         melden();
@@ -339,11 +346,7 @@ void TabfCustomThreadTimer::anpassen()
 
 // ---------------------------------------------------------- TabfCustomTimer
 
-TabfCustomTimer::TabfCustomTimer(QObject* parent) : TabfComponent(parent)
-{
-    m_timer.setTimerType(Qt::PreciseTimer);
-    connect(&m_timer, &QTimer::timeout, this, [this] { tick(); });
-}
+TabfCustomTimer::TabfCustomTimer(QObject* parent) : TabfComponent(parent) {}
 
 void TabfCustomTimer::setEnabled(bool ein)
 {
@@ -370,9 +373,28 @@ void TabfCustomTimer::tick()
     if (m_onTimer) m_onTimer();
 }
 
+void TabfCustomTimer::timerEvent(QTimerEvent* ereignis)
+{
+    if (ereignis->timerId() == m_timerId)
+        tick();
+    else
+        TabfComponent::timerEvent(ereignis);
+}
+
 void TabfCustomTimer::anpassen()
 {
-    // Interval 0 means off: a QTimer with 0 would fire without pause.
-    m_timer.stop();
-    if (m_enabled && m_intervall > 0 && m_onTimer) m_timer.start(m_intervall);
+    if (m_timerId != 0) {
+        killTimer(m_timerId);
+        m_timerId = 0;
+    }
+    // Interval 0 means off: a timer with 0 would fire without pause.
+    if (!m_enabled || m_intervall <= 0 || !m_onTimer) return;
+    m_timerId = startTimer(m_intervall, Qt::PreciseTimer);
+    if (m_timerId != 0) {
+        m_fehler.clear();
+        return;
+    }
+    m_enabled = false;
+    m_fehler = AbfTexte::KeineZeitgeber;
+    TabfFehlerMelden(m_fehler);
 }

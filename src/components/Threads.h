@@ -8,7 +8,6 @@
 #include <QObject>
 #include <QString>
 #include <QThread>
-#include <QTimer>
 #include <QWaitCondition>
 #include <atomic>
 #include <climits>
@@ -100,22 +99,32 @@ struct TabfThreadException {
     std::exception_ptr Ausnahme;
 };
 
-// How an exception without OnException is shown: caption (the application
-// title) and text, called on the component's thread. The program sets the
+// How an exception without OnException, and a timer the system refused, is
+// shown: caption (the application title) and text, called on the
+// component's thread. The program sets the
 // message box of the desktop part (AbfThreadMeldungenAnzeigen); without one,
 // as in a program without windows, the text goes to the log as a warning.
 using TabfThreadMeldung = std::function<void(const QString& titel, const QString& text)>;
 void setTabfThreadMeldung(TabfThreadMeldung meldung);
 QString TabfThreadExceptionText(const QString& name, const TabfThreadException& e);
+// Shows an error no handler took: through the message set above, else as a
+// warning in the log.
+void TabfFehlerMelden(const QString& text);
 
+// The base of the library's components. About is an informational text,
+// the component's class name (as for the labels, AbfAbout).
 class TabfComponent : public QObject {
+    Q_OBJECT
+    Q_PROPERTY(QString About READ About)
 public:
     using QObject::QObject;
+    QString About() const;
 };
 
 // Owns a worker thread. Destroying the component ends the thread (forcibly
 // when it does not stop in time).
 class TabfCustomThreadComponent : public TabfComponent {
+    Q_OBJECT
 public:
     using ExceptionHandler = std::function<void(TabfCustomThreadComponent&, const TabfThreadException&)>;
 
@@ -154,6 +163,7 @@ private:
 // returned (on the worker, or synchronised); OnTerminate reports the end of
 // the thread on the UI thread.
 class TabfThreadComponent : public TabfCustomThreadComponent {
+    Q_OBJECT
 public:
     explicit TabfThreadComponent(QObject* parent = nullptr);
     ~TabfThreadComponent() override;
@@ -189,6 +199,7 @@ private:
 // A timer on its own thread: OnTimer runs after each interval, on the worker
 // or synchronised. Interval 0 or no OnTimer never fires.
 class TabfCustomThreadTimer : public TabfCustomThreadComponent {
+    Q_OBJECT
 public:
     explicit TabfCustomThreadTimer(QObject* parent = nullptr);
     ~TabfCustomThreadTimer() override;
@@ -209,16 +220,22 @@ private:
 };
 
 class TabfThreadTimer : public TabfCustomThreadTimer {
+    Q_OBJECT
 public:
     using TabfCustomThreadTimer::TabfCustomThreadTimer;
 };
 
 // The message timer on the UI thread. Any change of Enabled, Interval or
 // OnTimer stops it and starts it again with the interval when the interval is
-// non-zero, it is enabled and OnTimer is set; setting a property to the value
+// positive, it is enabled and OnTimer is set; setting a property to the value
 // it already has changes nothing, so switching a running timer on does not
-// restart it. OnTimer may switch its own timer off. Tests call tick().
+// restart it. OnTimer may switch its own timer off. When the system refuses
+// the start (no event loop on the object's thread, a start from another
+// thread), the timer is off, Enabled becomes false and the error
+// AbfTexte::KeineZeitgeber is raised: Fehler() holds it and the library's
+// message (setTabfThreadMeldung) shows it. Tests call tick().
 class TabfCustomTimer : public TabfComponent {
+    Q_OBJECT
 public:
     explicit TabfCustomTimer(QObject* parent = nullptr);
 
@@ -229,16 +246,22 @@ public:
     void setOnTimer(std::function<void()> a);
     bool hatOnTimer() const { return bool(m_onTimer); }
     // Whether the timer really runs.
-    bool laeuft() const { return m_timer.isActive(); }
+    bool laeuft() const { return m_timerId != 0; }
+    // The error of the last refused start; empty after a start that worked.
+    QString Fehler() const { return m_fehler; }
 
     // Runs OnTimer once, as a timer tick does.
     virtual void tick();
+
+protected:
+    void timerEvent(QTimerEvent* ereignis) override;
 
 private:
     void anpassen();
 
     std::function<void()> m_onTimer;
-    QTimer m_timer;
+    int m_timerId = 0;
     bool m_enabled = false;
     int m_intervall = 0;
+    QString m_fehler;
 };

@@ -653,34 +653,3 @@ bool RtfZielOhneText(const QByteArray& wort)
                                          "headerr", "headerf",  "footerl",    "footerr",    "footerf"};
     return Ziele.contains(wort);
 }
-
-QString RtfZuText(const QByteArray& rtf)
-{
-    QString text;
-    std::vector<bool> stapel;  // whether the enclosing group is left out
-    bool auslassen = false;
-    for (const RtfStueck& s : RtfZerlegen(rtf)) {
-        switch (s.art) {
-        case RtfStueck::GruppeAuf: stapel.push_back(auslassen); break;
-        case RtfStueck::GruppeZu:
-            if (!stapel.empty()) {
-                auslassen = stapel.back();
-                stapel.pop_back();
-            }
-            break;
-        case RtfStueck::Steuersymbol:
-            if (s.zeichen == QLatin1Char('*')) auslassen = true;
-            break;
-        case RtfStueck::Steuerwort:
-            if (RtfZielOhneText(s.wort)) auslassen = true;
-            else if (auslassen) break;
-            else if (s.wort == "par" || s.wort == "line") text += QLatin1Char('\n');
-            else if (s.wort == "tab") text += QLatin1Char('\t');
-            break;
-        case RtfStueck::Zeichen:
-            if (!auslassen) text += s.zeichen;
-            break;
-        }
-    }
-    return text;
-}

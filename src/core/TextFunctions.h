@@ -98,7 +98,3 @@ struct RtfStueck {
 std::vector<RtfStueck> RtfZerlegen(const QByteArray& rtf);
 // Destinations whose group holds no text of the document ("info", "pict", ...).
 bool RtfZielOhneText(const QByteArray& wort);
-
-// The plain text of an RTF document (paragraphs, tabs, Windows-1252 and
-// Unicode escapes; groups such as the font table are left out).
-QString RtfZuText(const QByteArray& rtf);

@@ -4,6 +4,8 @@
 // event; the system call itself goes through an Abschaltung, which is
 // systemctl (logind) on Linux and a recording fake in tests.
 
+#include "components/Threads.h"
+
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -47,9 +49,13 @@ public:
     bool ergebnis = true;
 };
 
-class TabfShutdown {
+class TabfShutdown : public TabfComponent {
+    Q_OBJECT
 public:
-    explicit TabfShutdown(Abschaltung* abschaltung = nullptr) : m_abschaltung(abschaltung) {}
+    explicit TabfShutdown(Abschaltung* abschaltung = nullptr, QObject* parent = nullptr)
+        : TabfComponent(parent), m_abschaltung(abschaltung)
+    {
+    }
 
     int ActionType = aatPowerOff;
     bool Force = false;

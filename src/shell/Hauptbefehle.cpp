@@ -236,11 +236,11 @@ QString HilfeOeffnen()
 
 QString TippsDatei() { return DateiImOrdner(Hilfeverzeichnis, QStringLiteral("Hilfe_Tipps.rtf")); }
 
-std::optional<QString> TippsText()
+std::optional<QByteArray> TippsInhalt()
 {
     QFile f(TippsDatei());
     if (!f.open(QIODevice::ReadOnly)) return std::nullopt;
-    return RtfZuText(f.readAll());
+    return f.readAll();
 }
 
 bool SpielberichtVorbereiten()

@@ -57,5 +57,5 @@ void ProgrammStarten(int n);
 QString HilfeOeffnen();
 // "Hilfe_Tipps.rtf" in the help folder.
 QString TippsDatei();
-// The text of the tips file; nullopt when missing.
-std::optional<QString> TippsText();
+// The rich text of the tips file; nullopt when missing.
+std::optional<QByteArray> TippsInhalt();

@@ -1,5 +1,9 @@
+#include "components/Dateikomponenten.h"
+#include "components/Klang.h"
+#include "components/Labels.h"
 #include "components/Oberflaechenhilfen.h"
 #include "components/Oberflaechenkomponenten.h"
+#include "components/Shellkomponenten.h"
 #include "components/Threads.h"
 
 #include <QApplication>
@@ -11,6 +15,7 @@
 #include <gtest/gtest.h>
 #include <memory>
 #include <stdexcept>
+#include <thread>
 #include <tuple>
 
 namespace {
@@ -53,6 +58,96 @@ TEST(TabfCustomTimer, IntervalZeroOrNoOnTimerNeverFires)
         EXPECT_FALSE(t.laeuft()) << f.intervall;
         ereignisseVerarbeiten();
         EXPECT_EQ(laeufe, 0) << f.intervall;
+        EXPECT_TRUE(t.Fehler().isEmpty()) << f.intervall;
+    }
+}
+
+// The system refuses a timer on a thread without an event loop and a start
+// from a thread the timer does not belong to (QObject::startTimer gives 0):
+// the error is raised and the timer does not claim to run.
+TEST(TabfCustomTimer, RefusedStartRaisesTheErrorAndStaysOff)
+{
+    QStringList meldungen;
+    setTabfThreadMeldung([&](const QString& titel, const QString& text) { meldungen << titel + u'|' + text; });
+    const QString erwartet = QCoreApplication::applicationName() + QStringLiteral("|Es sind keine Zeitgeber mehr verfügbar !");
+    struct Ergebnis {
+        bool enabled = true, laeuft = true;
+        QString fehler;
+    };
+    const auto starten = [](TabfCustomTimer& t, Ergebnis& e) {
+        t.setInterval(10);
+        t.setOnTimer([] {});
+        t.setEnabled(true);
+        e = {t.enabled(), t.laeuft(), t.Fehler()};
+    };
+    const std::function<Ergebnis()> faelle[] = {
+        [&] {  // the timer lives on a thread Qt did not start
+            Ergebnis e;
+            std::thread([&] {
+                TabfCustomTimer t;
+                starten(t, e);
+            }).join();
+            return e;
+        },
+        [&] {  // a colour picker is such a timer too
+            Ergebnis e;
+            std::thread([&] {
+                TabfColorPicker p;
+                starten(p, e);
+            }).join();
+            return e;
+        },
+        [&] {  // started from another thread
+            Ergebnis e;
+            TabfCustomTimer t;
+            std::thread([&] { starten(t, e); }).join();
+            return e;
+        },
+    };
+    for (int i = 0; i < int(std::size(faelle)); ++i) {
+        meldungen.clear();
+        const Ergebnis e = faelle[i]();
+        EXPECT_FALSE(e.enabled) << i;
+        EXPECT_FALSE(e.laeuft) << i;
+        EXPECT_EQ(e.fehler, QStringLiteral("Es sind keine Zeitgeber mehr verfügbar !")) << i;
+        EXPECT_EQ(meldungen, QStringList{erwartet}) << i;
+    }
+    setTabfThreadMeldung({});
+
+    // On the UI thread the same start works and clears nothing it should not.
+    TabfCustomTimer t;
+    Ergebnis e;
+    starten(t, e);
+    EXPECT_TRUE(e.enabled);
+    EXPECT_TRUE(e.laeuft);
+    EXPECT_TRUE(e.fehler.isEmpty());
+}
+
+// Every component of the library carries the informational About text, its
+// class name, as a property.
+TEST(TabfComponent, AboutNamesTheClass)
+{
+    const std::pair<std::function<QObject*()>, const char*> faelle[] = {
+        {[] { return new TabfThreadComponent; }, "TabfThreadComponent"},
+        {[] { return new TabfThreadTimer; }, "TabfThreadTimer"},
+        {[] { return new TabfColorPicker; }, "TabfColorPicker"},
+        {[] { return new TabfWndProcHook; }, "TabfWndProcHook"},
+        {[] { return new TabfTrayIcon; }, "TabfTrayIcon"},
+        {[] { return new TabfOneInstance; }, "TabfOneInstance"},
+        {[] { return new TabfAutoRun; }, "TabfAutoRun"},
+        {[] { return new TabfFileOperation; }, "TabfFileOperation"},
+        {[] { return new TabfFileAssociation; }, "TabfFileAssociation"},
+        {[] { return new TabfFileStorage; }, "TabfFileStorage"},
+        {[] { return new TabfWav; }, "TabfWav"},
+        {[] { return new TabfFolderMonitor; }, "TabfFolderMonitor"},
+        {[] { return new TabfRegistryMonitor; }, "TabfRegistryMonitor"},
+        {[] { return new TabfLabel; }, "TabfLabel"},
+        {[] { return new TabfActiveLabel; }, "TabfActiveLabel"},
+    };
+    for (const auto& [erzeugen, klasse] : faelle) {
+        const std::unique_ptr<QObject> k(erzeugen());
+        EXPECT_EQ(k->property("About").toString().toStdString(), klasse);
+        EXPECT_FALSE(k->setProperty("About", QStringLiteral("anders"))) << klasse;  // informational only
     }
 }
 

@@ -1,5 +1,6 @@
 #include "platform/AbfShutdown.h"
 
+#include <QVariant>
 #include <gtest/gtest.h>
 
 TEST(AbfShutdown, CommandPerAction)
@@ -46,4 +47,5 @@ TEST(AbfShutdown, VetoAndUnknownActionCallNothing)
     EXPECT_FALSE(s.Execute());
     EXPECT_TRUE(fake.aufrufe.isEmpty());
     EXPECT_FALSE(TabfShutdown().Execute());  // no layer installed
+    EXPECT_EQ(s.property("About").toString(), QStringLiteral("TabfShutdown"));
 }

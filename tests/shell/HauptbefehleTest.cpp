@@ -233,7 +233,7 @@ TEST_F(Hauptbefehle, HelpAndTipsLeaveTheCurrentDirectory)
 
     const QString hlp = QDir(Hilfeverzeichnis).filePath(QStringLiteral("Bravolin.hlp"));
     EXPECT_EQ(HilfeOeffnen(), QStringLiteral("Die Hilfedatei %1 ist nicht vorhanden !").arg(hlp));
-    EXPECT_FALSE(TippsText().has_value());
+    EXPECT_FALSE(TippsInhalt().has_value());
     EXPECT_TRUE(shell.aufrufe.isEmpty());  // no help file: nothing
 
     ASSERT_TRUE(QDir(ordner.path()).mkdir(QStringLiteral("Hilfe")));
@@ -258,7 +258,7 @@ TEST_F(Hauptbefehle, HelpAndTipsLeaveTheCurrentDirectory)
     EXPECT_EQ(HilfeOeffnen(), QString());
     ASSERT_EQ(shell.aufrufe.size(), 1);
     EXPECT_EQ(shell.aufrufe.first(), hlp + QLatin1Char('|') + Hilfeverzeichnis + QStringLiteral("||1"));
-    EXPECT_EQ(TippsText().value_or(QString()), QStringLiteral("Tipp 1\n"));
+    EXPECT_EQ(TippsInhalt().value_or(QByteArray()), QByteArray("{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}}\\f0 Tipp 1\\par}"));
     EXPECT_EQ(QDir::currentPath(), cwd);
 }
 
@@ -268,14 +268,6 @@ TEST_F(Hauptbefehle, ProgramEntryStartsInItsFolder)
     ProgrammStarten(1);  // empty entry
     ProgrammStarten(2);
     EXPECT_EQ(shell.aufrufe, QStringList{"/opt/kasse/bin/kasse|/opt/kasse/bin||1"});
-}
-
-TEST(RtfZuText, TextOfATipsFile)
-{
-    const QByteArray rtf = "{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0\\fswiss Arial;}}{\\colortbl;\\red0\\green0\\blue0;}\r\n"
-                           "{\\*\\generator Riched20;}\\pard\\f0\\fs20 Tipp 1:\\tab Doppelclick\\par\r\n"
-                           "Gr\\'fc\\'dfe \\{a\\}\\\\ \\u8364?uro\\line Ende\\par}";
-    EXPECT_EQ(RtfZuText(rtf), QStringLiteral("Tipp 1:\tDoppelclick\nGrüße {a}\\ €uro\nEnde\n"));
 }
 
 // The load window fills a new match (marked modified by the filling) and

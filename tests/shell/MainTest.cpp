@@ -16,6 +16,7 @@
 #include "shell/ui/Main.h"
 #include "shell/ui/Progende.h"
 #include "shell/ui/Service.h"
+#include "shell/ui/Tipps.h"
 #include "support/ImDialog.h"
 #include "support/KernAufnahmen.h"
 #include "support/Klicken.h"
@@ -25,6 +26,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -33,6 +35,9 @@
 #include <QStatusBar>
 #include <QStatusTipEvent>
 #include <QTemporaryDir>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QTextEdit>
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
@@ -230,6 +235,42 @@ TEST_F(Hauptfenster, HelpAndTipsSayWhyNothingOpens)
     EXPECT_EQ(skriptBoxen().gezeigt,
               (QStringList{QStringLiteral("Die Hilfedatei %1/Bravolin.hlp ist nicht vorhanden !").arg(hilfe),
                            QStringLiteral("Die Tippdatei %1/Hilfe_Tipps.rtf ist nicht vorhanden !").arg(hilfe)}));
+}
+
+// The tips show the shipped tips file with its formatting: a bold coloured
+// title and the keys in bold.
+TEST_F(Hauptfenster, TipsShowTheShippedFileFormatted)
+{
+    QTemporaryDir ordner;
+    OrdnerSetzen(ordner.path());
+    ASSERT_TRUE(QDir(ordner.path()).mkdir(QStringLiteral("Hilfe")));
+    ASSERT_TRUE(QFile::copy(QStringLiteral(CORVALINK_QUELLE "/assets/hilfe/Hilfe_Tipps.rtf"),
+                            QDir(Hilfeverzeichnis).filePath(QStringLiteral("Hilfe_Tipps.rtf"))));
+    TTipps tipps(main.get());
+    main->Tipps = &tipps;
+
+    QString titel, titelFarbe;
+    bool titelFett = false;
+    QStringList fett;
+    QTimer::singleShot(0, [&] {
+        if (QApplication::activeModalWidget() != &tipps) return;
+        const QTextDocument& d = *tipps.RETipps->document();
+        titel = d.begin().text();
+        const QTextCharFormat f = d.begin().begin().fragment().charFormat();
+        titelFett = f.fontWeight() == QFont::Bold;
+        titelFarbe = f.foreground().color().name();
+        for (QTextBlock b = d.begin().next(); b.isValid(); b = b.next())
+            for (auto it = b.begin(); !it.atEnd(); ++it)
+                if (it.fragment().charFormat().fontWeight() == QFont::Bold) fett << it.fragment().text();
+        tipps.close();
+    });
+    main->MTipps->trigger();
+    EXPECT_EQ(titel, QStringLiteral("Tipps und Tricks"));
+    EXPECT_TRUE(titelFett);
+    EXPECT_EQ(titelFarbe, QStringLiteral("#003366"));
+    EXPECT_TRUE(fett.contains(QStringLiteral("F5"))) << fett.join(u'|').toStdString();
+    EXPECT_TRUE(fett.contains(QStringLiteral("Strg+B"))) << fett.join(u'|').toStdString();
+    EXPECT_TRUE(skriptBoxen().gezeigt.isEmpty());
 }
 
 // "Service" opens the service page as a dialog of the main window; an update

@@ -1,8 +1,8 @@
 #include "core/ui/Hilfe.h"
 
 #include "core/Boxes.h"
+#include "core/Rtf.h"
 #include "core/SettingsFile.h"
-#include "core/TextFunctions.h"
 #include "core/ui/Farben.h"
 #include "core/ui/Hinweis.h"
 
@@ -47,6 +47,7 @@ void HilfedateiZeigen(QWidget* eltern, const QString& name)
         return;
     }
     THilfe hilfe(eltern);
-    hilfe.REHilfe->setPlainText(RtfZuText(f.readAll()));
+    RtfLesen(f.readAll(), *hilfe.REHilfe->document());
+    hilfe.REHilfe->moveCursor(QTextCursor::Start);  // the reading moved it to the end
     hilfe.exec();
 }

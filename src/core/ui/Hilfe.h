@@ -14,6 +14,6 @@ public:
     QPushButton* BtnOK;
 };
 
-// Shows the RTF help file of that name from the help folder as plain text;
-// a missing file is named in a notice.
+// Shows the RTF help file of that name from the help folder with its
+// formatting; a missing file is named in a notice.
 void HilfedateiZeigen(QWidget* eltern, const QString& name);

@@ -3,7 +3,7 @@
 #include "core/Boxes.h"
 #include "core/Globals.h"
 #include "core/SettingsFile.h"
-#include "report/deckblatt/Rtf.h"
+#include "core/Rtf.h"
 
 #include <QDir>
 #include <QFile>

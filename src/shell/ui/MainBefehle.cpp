@@ -5,6 +5,7 @@
 #include "core/Berichtdienste.h"
 #include "core/Boxes.h"
 #include "core/Globals.h"
+#include "core/Rtf.h"
 #include "core/ui/Fensterhub.h"
 #include "match/dienste/Anzeigeschicht.h"
 #include "match/dienste/Wettbewerbdienste.h"
@@ -222,14 +223,15 @@ void TMain::MHilfethemenClick()
 
 void TMain::MTippsClick()
 {
-    const std::optional<QString> text = TippsText();
+    const std::optional<QByteArray> text = TippsInhalt();
     if (!text) {
         boxen().hinweis(QStringLiteral("Die Tippdatei %1 ist nicht vorhanden !")
                             .arg(QDir::toNativeSeparators(TippsDatei())));
         return;
     }
     if (!Tipps) return;
-    Tipps->RETipps->setPlainText(*text);
+    RtfLesen(*text, *Tipps->RETipps->document());
+    Tipps->RETipps->moveCursor(QTextCursor::Start);
     Tipps->exec();
 }
 

@@ -505,7 +505,7 @@ TEST_F(VorwahlSeite, NoLayoutSelectedKeepsTheLayoutNumber)
     EXPECT_TRUE(DateiInhalt(InfDatei).contains("VorwFormular = 7\r\n"));
 }
 
-// The help button shows the preset help file as text in the help window.
+// The help button shows the preset help file in the help window.
 TEST_F(VorwahlSeite, HelpShowsTheHelpFileOrNamesItMissing)
 {
     Hilfeverzeichnis = ordner.path();
@@ -526,7 +526,7 @@ TEST_F(VorwahlSeite, HelpShowsTheHelpFileOrNamesItMissing)
         hilfe->BtnOK->click();
     });
     s->BtnWurfvorwHelp->click();
-    EXPECT_EQ(text, QStringLiteral("Volle\t15\nAbräumen\n"));
+    EXPECT_EQ(text, QStringLiteral("Volle\t15\nAbräumen"));
     EXPECT_EQ(gezeigt().size(), 1);
     Hilfeverzeichnis.clear();
 }

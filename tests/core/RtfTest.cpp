@@ -1,7 +1,7 @@
-// The rich-text subset of the cover sheets: a text as the Windows rich-edit
+// The rich-text subset of the cover sheets and help texts: a text as the Windows rich-edit
 // control writes it, the way back and forth, and what is left out.
 
-#include "report/deckblatt/Rtf.h"
+#include "core/Rtf.h"
 #include "support/QtDrucken.h"
 
 #include <QTextBlock>
@@ -221,6 +221,17 @@ TEST(Rtf, SkipsDestinationsAndKeepsNumbersInRange)
     const std::vector<Absatz> erwartet = {
         {31680.0 / 15, 0, Qt::AlignLeft, {{QStringLiteral("ab€ cüde"), Arial, 1, false, false, {}}}}};
     EXPECT_EQ(Gelesen(rtf), erwartet);
+}
+
+// The text of a tips file, as the rich-edit control saves one.
+TEST(Rtf, PlainTextOfATipsFile)
+{
+    const QByteArray rtf = "{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0\\fswiss Arial;}}{\\colortbl;\\red0\\green0\\blue0;}\r\n"
+                           "{\\*\\generator Riched20;}\\pard\\f0\\fs20 Tipp 1:\\tab Doppelclick\\par\r\n"
+                           "Gr\\'fc\\'dfe \\{a\\}\\\\ \\u8364?uro\\line Ende\\par}";
+    QTextDocument d;
+    RtfLesen(rtf, d);
+    EXPECT_EQ(d.toPlainText(), QStringLiteral("Tipp 1:\tDoppelclick\nGrüße {a}\\ €uro\nEnde"));
 }
 
 TEST(Rtf, TextWithoutRtfHeaderIsPlainWindows1252)

@@ -1,6 +1,6 @@
 #pragma once
 // Rich text as the Windows rich-edit control saves it, in the subset the
-// cover sheets use: fonts, sizes, bold, italic, underline, colours, the
+// cover sheets and the help texts use: fonts, sizes, bold, italic, underline, colours, the
 // first-line and left indents and the alignment of a paragraph, line breaks
 // and tabs; Windows-1252 text with "\'hh" escapes, other characters as
 // "\uN?". Indents: 15 twips of the file are one pixel of the document

@@ -1,4 +1,4 @@
-#include "report/deckblatt/Rtf.h"
+#include "core/Rtf.h"
 
 #include "core/Cp1252.h"
 #include "core/TextFunctions.h"
