@@ -548,6 +548,16 @@ void Netzmodul::TimerFtpGo()
 
 void Netzmodul::siteErzeugen(const FtpVerbindung& server, NetzFertig fertig)
 {
+    siteSenden(server, std::move(fertig), true);
+}
+
+void Netzmodul::siteDateienSenden(const FtpVerbindung& server, NetzFertig fertig)
+{
+    siteSenden(server, std::move(fertig), false);
+}
+
+void Netzmodul::siteSenden(const FtpVerbindung& server, NetzFertig fertig, bool leeresSkript)
+{
     FtpAktuell = server;
     const FtpZugang zugang{server.host.trimmed(), server.port, server.kennung, server.passwort};
     if (zugang.host.isEmpty() || zugang.kennung.isEmpty() || zugang.passwort.isEmpty()) {
@@ -558,7 +568,7 @@ void Netzmodul::siteErzeugen(const FtpVerbindung& server, NetzFertig fertig)
     for (const Sitedatei& d : Sitedateien)
         a.dateien.append(
             {DateiImOrdner(Datenverzeichnis, QString::fromLatin1(d.lokal)), QString::fromLatin1(d.name), false});
-    a.dateien.append({{}, QStringLiteral("Update.js"), false, Textbytes(UpdateJsVorlage())});
+    if (leeresSkript) a.dateien.append({{}, QStringLiteral("Update.js"), false, Textbytes(UpdateJsVorlage())});
     ftpKette(m_site).einreihen(std::move(a));
     ftpLageAktualisieren();
 }

@@ -113,7 +113,7 @@ struct Liveupload {
 Liveupload LiveuploadErstellen(const TWettkampfDaten& w, bool javaScript, i32 intervall, int formular);
 
 // The site files of the data folder in the order they are uploaded, with
-// their names on the server; the blank "Update.js" follows them.
+// their names on the server; the blank "Update.js" of a new site follows them.
 struct Sitedatei {
     const char* lokal;
     const char* name;
@@ -167,6 +167,8 @@ public:
     // server, on a session of their own; `fertig` after the disconnect,
     // with the failed files named.
     void siteErzeugen(const FtpVerbindung& server, NetzFertig fertig) override;
+    // The same without the blank "Update.js".
+    void siteDateienSenden(const FtpVerbindung& server, NetzFertig fertig) override;
     // The FTP browser on `server` (FtpAktuell); `fertig` once it is closed.
     void ftpServer(const FtpVerbindung& server, NetzFertig fertig) override;
 
@@ -215,6 +217,7 @@ private:
     // The live upload of the match to `zugang` and `pfad`; `melden`: its end
     // gets a status line of its own.
     void liveSenden(TWettkampfDaten& w, const FtpZugang& zugang, const QString& pfad, bool melden);
+    void siteSenden(const FtpVerbindung& server, NetzFertig fertig, bool leeresSkript);
 
     struct Zustand;
     class Empfaenger;
