@@ -28,8 +28,8 @@ void SpielAbbrechenBefehl();
 void SpieleUebernehmenBefehl();
 // The live-result upload of the current match.
 void InternetUpdateBefehl();
-// Before the report goes out from the main menu: the players of an ended
-// current match are ranked. False without a current match.
+// Before the report is shown or goes out from the main menu: the players
+// of an ended current match are ranked. False without a current match.
 bool SpielberichtVorbereiten();
 // Makes slot k the current match and refreshes its open windows; false
 // (nothing changed) when k already is the current one or not in use.

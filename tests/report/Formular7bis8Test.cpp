@@ -316,8 +316,11 @@ TEST_F(Formular7bis8, Layout8SubstitutionLines)
     Aufzeichnungsleinwand l = zeichnen(8);
     EXPECT_EQ(l.an(900, 1410), QStringList{"ab 61 Wurf für Spieler 2"});
     EXPECT_EQ(l.an(900, 1490), QStringList{"ab 31 Wurf für Spieler 7"});
-    EXPECT_EQ(l.an(2420, 1410), QStringList{"ab 101 Wurf für Spieler 3"});
+    EXPECT_EQ(l.an(2420, 1410), QStringList{"ab 101 Wurf für Spieler 11"});  // the number of Ersatz
     EXPECT_TRUE(l.an(2420, 1490).isEmpty());
+    spieler(16).Ersatz = 9;
+    spieler(9).Wurf.Zahl = 0;
+    EXPECT_EQ(zeichnen(8).an(2420, 1490), QStringList{"ab 1 Wurf für Spieler 9"});
 
     // A number outside 1..16 from a damaged file prints no line.
     spieler(7).Ersatz = 17;

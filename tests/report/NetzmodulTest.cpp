@@ -1,5 +1,6 @@
 #include "report/netz/Netzmodul.h"
 
+#include "core/Boxes.h"
 #include "core/Cp1252.h"
 #include "core/Globals.h"
 #include "core/Password.h"
@@ -273,7 +274,16 @@ protected:
         w.FtpUpdateInterv = intervall;
         return w;
     }
-    bool fertig() { return FtpTestserver::warten([&] { return modul.laufendeFtpAuftraege() == 0; }); }
+    bool fertig()
+    {
+        return FtpTestserver::warten(
+            [&] { return modul.laufendeFtpAuftraege() == 0 && modul.laufendeDatenordnerDateien() == 0; });
+    }
+    QByteArray imDatenordner(const char* datei) const
+    {
+        QFile f(daten.filePath(QLatin1String(datei)));
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("(fehlt)");
+    }
     QByteArray gespeichert(const QString& datei) const
     {
         QFile f(server.datei(datei));
@@ -310,6 +320,7 @@ TEST_F(NetzmodulFtp, CsvUndSkriptImOrdnerDesSpiels)
     QByteArray csv = "Name;Volle;Abr;Fehler;Total;Punkte\r\nS\xFC" "d 1;;;;;0.0\r\n;;;;;0.0\r\n";
     for (int n = 1; n <= 16; ++n) csv += ";;;;;0.0\r\n";
     EXPECT_EQ(gespeichert(QStringLiteral("a/b/Update.csv")), csv);
+    EXPECT_EQ(imDatenordner("Update.csv"), csv);
     EXPECT_EQ(befehle({"USER", "CWD", "TYPE", "STOR", "QUIT"}),
               (QStringList{"USER kegler", "CWD a", "CWD b", "TYPE I", "STOR Update.csv", "QUIT"}));
     EXPECT_EQ(status, (QStringList{FtpVerbundenText, QStringLiteral("Upload erfogreich ausgeführt"), QString()}));
@@ -325,6 +336,38 @@ TEST_F(NetzmodulFtp, CsvUndSkriptImOrdnerDesSpiels)
     EXPECT_EQ(js.count("\r\n"), 131);
     EXPECT_TRUE(js.startsWith("<!--\r\nvar delay = 7\r\nfunction UpdateNow() {\r\n"
                               "this.HeimName.innerText = \"S\xFC" "d 1\";\r\n"));
+    EXPECT_EQ(imDatenordner("Update.js"), js);
+    EXPECT_EQ(imDatenordner("Update.csv"), csv);
+    EXPECT_EQ(skriptBoxen().gezeigt, QStringList());
+}
+
+// A live file that cannot be written into the data folder (a folder of its
+// name is in the way) is told once, and goes up all the same; once written
+// again, the next failure is told again.
+TEST_F(NetzmodulFtp, LiveDateiImDatenordnerNichtGeschrieben)
+{
+    TWettkampfDaten& w = Spiel(1, QStringLiteral("live"), 0, 0);
+    ASSERT_TRUE(QDir(daten.path()).mkdir(QStringLiteral("Update.csv")));
+    const QString text = QStringLiteral("„%1“ konnte nicht gespeichert werden (")
+                             .arg(QDir::toNativeSeparators(daten.filePath(QStringLiteral("Update.csv"))));
+    for (int i = 0; i < 2; ++i) {
+        modul.internetUpdate(w);
+        ASSERT_TRUE(fertig());
+    }
+    ASSERT_EQ(skriptBoxen().gezeigt.size(), 1);
+    EXPECT_TRUE(skriptBoxen().gezeigt[0].startsWith(text)) << skriptBoxen().gezeigt[0].toStdString();
+    EXPECT_EQ(befehle({"STOR"}), (QStringList{"STOR Update.csv", "STOR Update.csv"}));
+    EXPECT_TRUE(gespeichert(QStringLiteral("live/Update.csv")).startsWith("Name;Volle;Abr;Fehler;Total;Punkte\r\n"));
+
+    ASSERT_TRUE(QDir(daten.path()).rmdir(QStringLiteral("Update.csv")));
+    modul.internetUpdate(w);
+    ASSERT_TRUE(fertig());
+    EXPECT_EQ(imDatenordner("Update.csv"), gespeichert(QStringLiteral("live/Update.csv")));
+    ASSERT_TRUE(QFile::remove(daten.filePath(QStringLiteral("Update.csv"))));
+    ASSERT_TRUE(QDir(daten.path()).mkdir(QStringLiteral("Update.csv")));
+    modul.internetUpdate(w);
+    ASSERT_TRUE(fertig());
+    EXPECT_EQ(skriptBoxen().gezeigt.size(), 2);
 }
 
 TEST_F(NetzmodulFtp, TimerSendetJedesLaufendeSpielMitSeinerWahl)
@@ -580,6 +623,8 @@ TEST_F(NetzmodulFtp, NurDerNeuesteStandWartet)
         ASSERT_TRUE(f.open(QIODevice::ReadOnly));
         EXPECT_TRUE(f.readAll().contains(text)) << datei;
     }
+    // The data folder holds the last snapshot made, whatever its workers' order.
+    EXPECT_TRUE(imDatenordner("Update.csv").contains("\r\nZwei 5;"));
     EXPECT_EQ(status.last(), QStringLiteral("7 veraltete Live-Stände nicht gesendet"));
     EXPECT_EQ(FtpUebersprungenText(1), QStringLiteral("1 veralteter Live-Stand nicht gesendet"));
     EXPECT_EQ(FtpUebersprungenText(0), QString());

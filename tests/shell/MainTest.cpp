@@ -9,6 +9,9 @@
 #include "match/flow/Wettkampfslots.h"
 #include "match/flow/Zustand.h"
 #include "match/ui/Fensterregistrierung.h"
+#include "report/Unterschriften.h"
+#include "report/ui/Fensterregistrierung.h"
+#include "report/ui/SpFormular.h"
 #include "shell/Programmende.h"
 #include "shell/Service.h"
 #include "shell/ui/Fensterregistrierung.h"
@@ -332,6 +335,43 @@ TEST_F(Hauptfenster, ReportCommandsRankAnEndedMatchAndSendTheReport)
     main->MSpEmail->trigger();
     main->MSpDrucken->trigger();
     EXPECT_EQ(bericht.aufrufe, (QStringList{"faxen0", "mailen1", "drucken1"}));
+}
+
+// "Spielbericht -> Formular..." shows the report of an ended match with its
+// players ranked, as print, fax and e-mail send it.
+TEST_F(Hauptfenster, ReportWindowShowsTheRanksOfAnEndedMatch)
+{
+    ReportFensterRegistrieren(hub);
+    Einst.FormularNummer = 3;  // prints each player's Platz
+    ASSERT_TRUE(WettkampfAnlegen());
+    TWettkampfDaten& w = *AktWettkampf;
+    w.Spieleranzahl = 6;
+    w.Beendet = 1;
+    const int total[] = {300, 500, 450, 200, 250, 100};  // the home side; the guests' in reverse
+    for (int i = 1; i <= 6; ++i) {
+        w.Spieler[i].Total.Zahl = total[i - 1];
+        w.Spieler[i + 8].Total.Zahl = total[6 - i];
+    }
+    QImage gezeigt;
+    QTimer::singleShot(0, [&] {
+        if (auto* d = qobject_cast<TSpFormular*>(QApplication::activeModalWidget())) {
+            gezeigt = d->ImageAnsicht->pixmap().toImage().convertToFormat(QImage::Format_RGB32);
+            d->reject();
+        }
+    });
+    main->MSpFormular->trigger();
+    QList<int> platz;
+    for (int i : {1, 2, 3, 4, 5, 6, 9, 10, 11, 12, 13, 14}) platz << w.Spieler[i].Platz;
+    EXPECT_EQ(platz, (QList<int>{3, 1, 2, 5, 4, 6, 6, 4, 5, 2, 1, 3}));
+    ASSERT_FALSE(gezeigt.isNull());
+    const auto bericht = [&] {
+        return BerichtZeichnen(w, 3)
+            .bild.scaled(gezeigt.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+            .convertToFormat(QImage::Format_RGB32);
+    };
+    EXPECT_EQ(gezeigt, bericht());
+    for (int i = 1; i <= 16; ++i) w.Spieler[i].Platz = 0;
+    EXPECT_NE(gezeigt, bericht());
 }
 
 TEST_F(Hauptfenster, DisplayCommandsReachTheSwitches)

@@ -417,18 +417,19 @@ bool TFarbe::eventFilter(QObject* objekt, QEvent* event)
     return QDialog::eventFilter(objekt, event);
 }
 
-std::optional<quint32> FarbeWaehlen(QWidget* parent, quint32 alt)
+std::optional<quint32> FarbeWaehlen(QWidget* parent, quint32 alt, Farbvorschau vorschau)
 {
     TFarbe dialog(parent);
     dialog.farbeAltSetzen(alt);
-    dialog.VorschauZeigen(false);
+    dialog.VorschauZeigen(vorschau == Farbvorschau::An);
+    dialog.BtnStandard->setVisible(false);
     if (dialog.exec() != QDialog::Accepted) return std::nullopt;
     return dialog.gewaehlteFarbe();
 }
 
-bool HintergrundfarbeWaehlen(QWidget* fenster, QStringView einstellung)
+bool HintergrundfarbeWaehlen(QWidget* fenster, QStringView einstellung, Farbvorschau vorschau)
 {
-    const std::optional<quint32> wert = FarbeWaehlen(fenster, Farbe(einstellung));
+    const std::optional<quint32> wert = FarbeWaehlen(fenster, Farbe(einstellung), vorschau);
     if (!wert) return false;
     FarbeSetzen(einstellung, *wert);
     InfSchreiben(QStringLiteral("[Ansicht]"), einstellung.toString(), QString::number(*wert));
@@ -437,12 +438,13 @@ bool HintergrundfarbeWaehlen(QWidget* fenster, QStringView einstellung)
     return true;
 }
 
-QAction* HintergrundAktion(QWidget* fenster, QStringView einstellung, QMenu* menue)
+QAction* HintergrundAktion(QWidget* fenster, QStringView einstellung, QMenu* menue, Farbvorschau vorschau)
 {
     auto* a = new QAction(QStringLiteral("Hintergrund..."), fenster);
     a->setObjectName(QStringLiteral("PopupColorGround"));
-    QObject::connect(a, &QAction::triggered, fenster,
-                     [fenster, name = einstellung.toString()] { HintergrundfarbeWaehlen(fenster, name); });
+    QObject::connect(a, &QAction::triggered, fenster, [fenster, name = einstellung.toString(), vorschau] {
+        HintergrundfarbeWaehlen(fenster, name, vorschau);
+    });
     if (menue) menue->addAction(a);
     else fenster->addAction(a);
     return a;

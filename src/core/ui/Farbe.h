@@ -80,13 +80,18 @@ private:
     QHash<QWidget*, QWidget*> m_spiegel;  // label -> its copy on the guests' side
 };
 
+// Whether the short form shows the preview part (tied to no colour family,
+// without "&Standard").
+enum class Farbvorschau { Aus, An };
+
 // Picks one colour, starting from 'alt': the colour on OK, nullopt on cancel.
-std::optional<quint32> FarbeWaehlen(QWidget* parent, quint32 alt);
+std::optional<quint32> FarbeWaehlen(QWidget* parent, quint32 alt, Farbvorschau vorschau = Farbvorschau::Aus);
 
 // The "Hintergrund..." command of a window: picks the colour of the setting
 // ("ColorKeyb"); on OK stores it, writes it to "[Ansicht]", saves the
 // settings file and repaints the window. True on OK.
-bool HintergrundfarbeWaehlen(QWidget* fenster, QStringView einstellung);
+bool HintergrundfarbeWaehlen(QWidget* fenster, QStringView einstellung, Farbvorschau vorschau = Farbvorschau::Aus);
 // The window's "Hintergrund..." command (PopupColorGround) for that setting,
 // added to the menu, or to the window's own actions without one.
-QAction* HintergrundAktion(QWidget* fenster, QStringView einstellung, QMenu* menue = nullptr);
+QAction* HintergrundAktion(QWidget* fenster, QStringView einstellung, QMenu* menue = nullptr,
+                           Farbvorschau vorschau = Farbvorschau::Aus);

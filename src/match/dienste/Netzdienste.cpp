@@ -39,6 +39,12 @@ void NetzDienste::siteErzeugen(const FtpVerbindung&, NetzFertig fertig)
         fertig(false, QStringLiteral("Das Veröffentlichen im Internet ist in dieser Programmversion nicht eingerichtet !"));
 }
 
+void NetzDienste::siteDateienSenden(const FtpVerbindung&, NetzFertig fertig)
+{
+    if (fertig)
+        fertig(false, QStringLiteral("Das Veröffentlichen im Internet ist in dieser Programmversion nicht eingerichtet !"));
+}
+
 void NetzDienste::ftpServer(const FtpVerbindung&, NetzFertig fertig)
 {
     if (fertig)

@@ -59,8 +59,12 @@ public:
     virtual void zeitAbgleichen(NetzFertig fertig);
     // The clock synchronisation every intervallMs milliseconds; 0 off.
     virtual void zeitUpdateTimer(qint64 /*intervallMs*/) {}
-    // Uploads the site files of the data folder to the server, the same way.
+    // Uploads the site files of the data folder and the blank live-result
+    // script to the server, the same way.
     virtual void siteErzeugen(const FtpVerbindung& server, NetzFertig fertig);
+    // The site files alone, without the blank script, the same way: the
+    // live results that follow bring the filled one.
+    virtual void siteDateienSenden(const FtpVerbindung& server, NetzFertig fertig);
     // The file browser of the server; `fertig` when it is closed.
     virtual void ftpServer(const FtpVerbindung& server, NetzFertig fertig);
     // One short message (sender name and text, Windows-1252) to port 6711 of

@@ -81,10 +81,12 @@ private:
     std::vector<std::pair<QString, QString>> m_erledigt;
 };
 
-// The cover numbers kept in the settings and in the open matches after a
-// renumbering; a match whose number changes is marked changed.
+// The cover numbers kept in the settings, in the open matches and by the
+// dialogs after a renumbering; a match whose number changes is marked changed.
 void NummernFolgen(const std::function<int(int)>& neu)
 {
+    for (int* nummer : deckblattZustand.folgende)
+        if (*nummer >= 0) *nummer = neu(*nummer);
     bool einstellung = false;
     for (auto [wert, name] : {std::pair(&Einst.FaxDeckblatt, u"FaxDeckblatt"),
                               std::pair(&Einst.EmailDeckblatt, u"EmailDeckblatt")}) {
@@ -108,6 +110,13 @@ void NummernFolgen(const std::function<int(int)>& neu)
 }
 
 }  // namespace
+
+DeckblattNummerFolgt::DeckblattNummerFolgt(int& nummer) : m_nummer(nummer)
+{
+    deckblattZustand.folgende.push_back(&m_nummer);
+}
+
+DeckblattNummerFolgt::~DeckblattNummerFolgt() { std::erase(deckblattZustand.folgende, &m_nummer); }
 
 const QStringList& DeckblattNamen()
 {

@@ -14,6 +14,7 @@
 #include <QStringList>
 #include <QTextDocument>
 #include <memory>
+#include <vector>
 
 class QPagedPaintDevice;
 
@@ -56,11 +57,26 @@ bool DeckblattLoeschen(int n, QString* fehler = nullptr);
 // Saves the document as cover k's text (k > 0 in the list), then the list.
 bool DeckblattSpeichern(int k, const QTextDocument& dokument, QString* fehler = nullptr);
 
+// Keeps a cover number of its own (a dialog's choice while the cover window
+// is open) following the renumbering while it lives, as the numbers of the
+// settings and the matches do; -1 (none chosen) stays -1.
+class DeckblattNummerFolgt {
+public:
+    explicit DeckblattNummerFolgt(int& nummer);
+    ~DeckblattNummerFolgt();
+    DeckblattNummerFolgt(const DeckblattNummerFolgt&) = delete;
+    DeckblattNummerFolgt& operator=(const DeckblattNummerFolgt&) = delete;
+
+private:
+    int& m_nummer;
+};
+
 struct DeckblattZustand {
     QStringList Namen;
     bool gelesen = false;
     QString ordner;        // the data folder the list was read from
     int LetzteNummer = 0;  // the cover last shown in the window
+    std::vector<int*> folgende;  // the numbers of the living DeckblattNummerFolgt
 
     void zuruecksetzen() { *this = DeckblattZustand{}; }
 };

@@ -7,7 +7,7 @@
 //   name column           clipped to x 400 .. 832
 //   second line           Abräumen of lanes 1..4 right-aligned at 1040, 1160, 1280, 1400,
 //                         the pin total right-aligned at 1545
-//   substitution line     the side's number 1..8 of the replaced player
+//   substitution line     the replaced player's number 1..16 (Ersatz; the guests' from 9)
 
 #include "report/formulare/Formularlayouts.h"
 
@@ -60,10 +60,9 @@ void Einwechslung(Berichtsleinwand& l, TWettkampfDaten& w, bool heim, int nr, in
     const TSpielerEintrag& e = SeitenSpieler(w, heim, nr);
     if (e.Ersatz < 1 || e.Ersatz > MaxSpieler) return;
     const TSpielerEintrag& ersetzt = *w.SpielerZeiger[e.Ersatz];
-    const int nummer = e.Ersatz > 8 ? e.Ersatz - 8 : e.Ersatz;
     Unten(l, heim ? 900 : 2420, y,
           QStringLiteral("ab ") + QString::number(ersetzt.Wurf.Zahl + 1) + QStringLiteral(" Wurf für Spieler ")
-              + QString::number(nummer));
+              + QString::number(e.Ersatz));
 }
 
 }  // namespace

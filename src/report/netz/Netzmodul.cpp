@@ -1,5 +1,6 @@
 #include "report/netz/Netzmodul.h"
 
+#include "core/Boxes.h"
 #include "core/Cp1252.h"
 #include "core/Fenster.h"
 #include "core/Globals.h"
@@ -10,6 +11,7 @@
 #include "report/netz/Livedateien.h"
 
 #include <QDeadlineTimer>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
@@ -43,6 +45,11 @@ struct Netzmodul::Zustand {
     Empfaenger* empfaenger = nullptr;  // null once the module is gone
     int threads = 0;
     std::atomic<bool> abbrechen{false};
+    // The live files of the data folder: one is written at a time, and a
+    // snapshot that a newer one of the same file follows is not written.
+    std::mutex schreiben;
+    QHash<QString, quint64> neuesterStand;  // under mx
+    quint64 stand = 0;
 };
 
 // Lives on the UI thread: the waiting callbacks and the status texts.
@@ -60,6 +67,8 @@ public:
     }
     void status(const QString& text) { m_status(text); }
     int offen() const { return int(m_offen.size()); }
+    // `f` on the UI thread while the module lives.
+    void spaeter(std::function<void()> f) { QMetaObject::invokeMethod(this, std::move(f), Qt::QueuedConnection); }
     void spaeterBeenden(quint64 id, bool ok, const QString& fehler)
     {
         QMetaObject::invokeMethod(this, [this, id, ok, fehler] { beenden(id, ok, fehler); }, Qt::QueuedConnection);
@@ -507,8 +516,10 @@ void Netzmodul::liveSenden(TWettkampfDaten& w, const FtpZugang& zugang, const QS
     }
     Ftpdatei datei{{}, u.name, false};
     if (u.projekt.isEmpty()) {
-        // From memory: a snapshot writes nothing on this thread.
+        // From memory, and into the data folder on a worker: a snapshot
+        // writes nothing on this thread.
         datei.daten = Textbytes(u.zeilen);
+        datenordnerSchreiben(u.name, u.zeilen);
     } else {
         // The project is filled with the given match, not with the current one.
         datei.lokal = eigeneDatei(u.name);
@@ -525,6 +536,61 @@ void Netzmodul::liveSenden(TWettkampfDaten& w, const FtpZugang& zugang, const QS
     ftpKette(m_live).einreihen(
         {zugang, FtpOrdnerAus(pfad), {datei}, {}, melden ? FtpUpdateGesendetText : QString(), !melden});
     ftpLageAktualisieren();
+}
+
+void Netzmodul::datenordnerSchreiben(const QString& name, const QStringList& zeilen)
+{
+    const QString ordner = Datenverzeichnis;
+    const QString schluessel = QDir(ordner).filePath(name.toLower());
+    quint64 stand = 0;
+    {
+        std::lock_guard sperre(m_zustand->mx);
+        stand = ++m_zustand->stand;
+        m_zustand->neuesterStand.insert(schluessel, stand);
+        ++m_zustand->threads;
+    }
+    ++g_aktiv;
+    ++m_dateienOffen;
+    auto arbeit = [zustand = m_zustand, modul = this, ordner, name, zeilen, schluessel, stand] {
+        std::optional<bool> ok;  // none: a newer snapshot follows
+        QString fehler;
+        {
+            std::lock_guard schreiben(zustand->schreiben);
+            bool neuester = false;
+            {
+                std::lock_guard sperre(zustand->mx);
+                neuester = zustand->neuesterStand.value(schluessel) == stand;
+            }
+            if (neuester) {
+                QDir().mkpath(ordner);
+                ok = TextdateiSchreiben(DateiImOrdner(ordner, name), zeilen, &fehler);
+            }
+        }
+        std::lock_guard sperre(zustand->mx);
+        if (zustand->empfaenger)
+            zustand->empfaenger->spaeter([modul, ok, fehler] { modul->datenordnerGeschrieben(ok, fehler); });
+        --zustand->threads;
+        --g_aktiv;
+        zustand->cv.notify_all();
+    };
+    try {
+        std::thread(arbeit).detach();
+    } catch (const std::system_error&) {
+        arbeit();
+    }
+}
+
+void Netzmodul::datenordnerGeschrieben(std::optional<bool> ok, const QString& fehler)
+{
+    --m_dateienOffen;
+    if (!ok) return;
+    if (*ok) {
+        m_datenordnerGestoert = false;
+        return;
+    }
+    if (m_datenordnerGestoert) return;
+    m_datenordnerGestoert = true;
+    boxen().hinweis(fehler);
 }
 
 void Netzmodul::uploadTimer(bool ein, int intervallMs)
@@ -548,6 +614,16 @@ void Netzmodul::TimerFtpGo()
 
 void Netzmodul::siteErzeugen(const FtpVerbindung& server, NetzFertig fertig)
 {
+    siteSenden(server, std::move(fertig), true);
+}
+
+void Netzmodul::siteDateienSenden(const FtpVerbindung& server, NetzFertig fertig)
+{
+    siteSenden(server, std::move(fertig), false);
+}
+
+void Netzmodul::siteSenden(const FtpVerbindung& server, NetzFertig fertig, bool leeresSkript)
+{
     FtpAktuell = server;
     const FtpZugang zugang{server.host.trimmed(), server.port, server.kennung, server.passwort};
     if (zugang.host.isEmpty() || zugang.kennung.isEmpty() || zugang.passwort.isEmpty()) {
@@ -558,7 +634,7 @@ void Netzmodul::siteErzeugen(const FtpVerbindung& server, NetzFertig fertig)
     for (const Sitedatei& d : Sitedateien)
         a.dateien.append(
             {DateiImOrdner(Datenverzeichnis, QString::fromLatin1(d.lokal)), QString::fromLatin1(d.name), false});
-    a.dateien.append({{}, QStringLiteral("Update.js"), false, Textbytes(UpdateJsVorlage())});
+    if (leeresSkript) a.dateien.append({{}, QStringLiteral("Update.js"), false, Textbytes(UpdateJsVorlage())});
     ftpKette(m_site).einreihen(std::move(a));
     ftpLageAktualisieren();
 }

@@ -31,6 +31,7 @@
 #include <atomic>
 #include <functional>
 #include <memory>
+#include <optional>
 
 inline const QString MailWartenText = QStringLiteral("Bitte warten, Nachricht wird versendet !");
 inline const QString MailVersendetText = QStringLiteral("Nachricht erfolgreich versendet !");
@@ -113,7 +114,7 @@ struct Liveupload {
 Liveupload LiveuploadErstellen(const TWettkampfDaten& w, bool javaScript, i32 intervall, int formular);
 
 // The site files of the data folder in the order they are uploaded, with
-// their names on the server; the blank "Update.js" follows them.
+// their names on the server; the blank "Update.js" of a new site follows them.
 struct Sitedatei {
     const char* lokal;
     const char* name;
@@ -150,11 +151,13 @@ public:
     Netzmodul& operator=(const Netzmodul&) = delete;
 
     // The live upload of the match with AktJavaUpdate and AktUpdateIntervall:
-    // its file is written now and queued on the live session, which sends
+    // its file is made now and queued on the live session, which sends
     // the uploads one after the other, each over a connection of its own
     // with the match's server, user, password and folder and the FtpPort
     // setting; missing folders are made. Of the uploads waiting for one
-    // target only the newest stays. Without server, user or password nothing
+    // target only the newest stays. "Update.csv" and "Update.js" also go into
+    // the data folder, written on a worker; a failed write is told once
+    // (until one succeeds again). Without server, user or password nothing
     // happens.
     void internetUpdate(TWettkampfDaten& w) override;
     // "Update senden": the same upload to `server` (its port, user, password
@@ -167,6 +170,8 @@ public:
     // server, on a session of their own; `fertig` after the disconnect,
     // with the failed files named.
     void siteErzeugen(const FtpVerbindung& server, NetzFertig fertig) override;
+    // The same without the blank "Update.js".
+    void siteDateienSenden(const FtpVerbindung& server, NetzFertig fertig) override;
     // The FTP browser on `server` (FtpAktuell); `fertig` once it is closed.
     void ftpServer(const FtpVerbindung& server, NetzFertig fertig) override;
 
@@ -181,6 +186,8 @@ public:
     // Live snapshots replaced by a newer one for the same target while they
     // waited; shown with the FTP status at the end of each upload.
     int uebersprungeneLiveStaende() const;
+    // Live files for the data folder whose write has not yet been reported.
+    int laufendeDatenordnerDateien() const { return m_dateienOffen; }
 
     // Returns at once; `fertig` follows exactly once on the UI thread, also
     // for a mail that cannot be sent at all.
@@ -215,6 +222,11 @@ private:
     // The live upload of the match to `zugang` and `pfad`; `melden`: its end
     // gets a status line of its own.
     void liveSenden(TWettkampfDaten& w, const FtpZugang& zugang, const QString& pfad, bool melden);
+    void siteSenden(const FtpVerbindung& server, NetzFertig fertig, bool leeresSkript);
+    // The lines as the file `name` of the data folder, on a worker.
+    void datenordnerSchreiben(const QString& name, const QStringList& zeilen);
+    // On the UI thread: written, failed with `fehler`, or none (not written, a newer one followed).
+    void datenordnerGeschrieben(std::optional<bool> ok, const QString& fehler);
 
     struct Zustand;
     class Empfaenger;
@@ -229,4 +241,6 @@ private:
     Zeitgeber m_timerFtp;
     std::unique_ptr<QTemporaryDir> m_dateien;  // the files of the queued uploads
     quint64 m_dateiNr = 0;
+    int m_dateienOffen = 0;
+    bool m_datenordnerGestoert = false;  // a failed write was told
 };

@@ -70,10 +70,11 @@ void TFtpSenden::BtnOkClick()
     }
     const int nr = AktWettkampfNr;
     if (w->JavaUpdate) {
-        // One FTP session after the other: the live results follow the site files.
+        // One FTP session after the other: the live results follow the site
+        // files, and bring the filled script (no blank one before it).
         AktUpdateIntervall = w->FtpUpdateInterv;
         AktJavaUpdate = w->JavaUpdate;
-        netz().siteErzeugen(verbindung(), [nr](bool ok, const QString& fehler) {
+        netz().siteDateienSenden(verbindung(), [nr](bool ok, const QString& fehler) {
             LiveErgebnisseSenden(nr);
             Melden(ok, fehler);
         });

@@ -69,7 +69,8 @@ TPositionsdialog::TPositionsdialog(QWidget* parent) : QDialog(parent)
     BtnAbbrechen = DialogKnopf(this, "BtnAbbrechen", QStringLiteral("Änderungen verwerfen"));
     for (QPushButton* b : {BtnFormular, BtnOk, BtnAbbrechen})
         connect(b, &QPushButton::pressed, b, [] { KlickSoundSpielen(); });
-    PopupColorGround = HintergrundAktion(this, u"ColorPosition");
+    // The colour chooser with its preview part here.
+    PopupColorGround = HintergrundAktion(this, u"ColorPosition", nullptr, Farbvorschau::An);
     setContextMenuPolicy(Qt::ActionsContextMenu);
 
     connect(CFormular, &QComboBox::activated, this, &TPositionsdialog::CFormularChange);

@@ -80,7 +80,11 @@ void TSendenDialog::listeFuellen(int k)
 
 void TSendenDialog::BtnDeckblattClick()
 {
-    const int gewaehlt = deckblattEintrag();
-    fenster().dialog(Dialog::Deckblatt);
+    // The chosen cover stays chosen when covers before it come or go.
+    int gewaehlt = deckblattEintrag();
+    {
+        const DeckblattNummerFolgt folgt(gewaehlt);
+        fenster().dialog(Dialog::Deckblatt);
+    }
     listeFuellen(gewaehlt);
 }

@@ -34,6 +34,8 @@ protected:
     virtual int deckblattEintrag() const;
     // The cover names in order with entry k selected; none when cover k no longer exists.
     void listeFuellen(int k);
-    // The cover-sheet window; the list shows its covers afterwards, the choice kept.
+    // The cover-sheet window; the list shows its covers afterwards with the
+    // same cover chosen, under its new number when covers before it came or
+    // went ("kein Deckblatt" when it was deleted).
     void BtnDeckblattClick();
 };

@@ -144,13 +144,13 @@ void TMain::MSpSchliessenClick() { fenster().schliessen(MdiFenster::Spielbericht
 
 void TMain::MSpFormularClick()
 {
-    if (!AktWettkampf) return;
+    if (!SpielberichtVorbereiten()) return;
     BahnsteuerungVerbergen();
     fenster().dialog(Dialog::Spielberichtformular);
     BahnsteuerungNachVorn();
 }
 
-// The report's output without its window.
+// The report's output without its window, from the same preparation.
 void TMain::MSpDruckenClick()
 {
     if (SpielberichtVorbereiten()) bericht().drucken(this);

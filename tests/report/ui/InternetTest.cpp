@@ -35,8 +35,16 @@ struct FtpNetzAufnahme : NetzAufnahme {
     std::vector<NetzFertig> offen;
     void siteErzeugen(const FtpVerbindung& s, NetzFertig fertig) override
     {
-        aufrufe << QStringLiteral("site %1 %2 %3 %4 %5 | %6 %7")
-                       .arg(s.host, QString::number(s.port), s.kennung, s.passwort, s.pfad)
+        site(QStringLiteral("site"), s, std::move(fertig));
+    }
+    void siteDateienSenden(const FtpVerbindung& s, NetzFertig fertig) override
+    {
+        site(QStringLiteral("sitedateien"), s, std::move(fertig));
+    }
+    void site(const QString& art, const FtpVerbindung& s, NetzFertig fertig)
+    {
+        aufrufe << QStringLiteral("%1 %2 %3 %4 %5 %6 | %7 %8")
+                       .arg(art, s.host, QString::number(s.port), s.kennung, s.passwort, s.pfad)
                        .arg(int(AktJavaUpdate))
                        .arg(AktUpdateIntervall);
         offen.push_back(std::move(fertig));
@@ -275,7 +283,8 @@ TEST_F(Website, SendDialog)
     EXPECT_EQ(std::tuple(w.FtpPfad, w.Geaendert), std::tuple(QStringLiteral("live"), 1));
     ASSERT_EQ(netz.offen.size(), 1u);
     netz.offen[0](false, QStringLiteral("Falscher Server !"));
-    EXPECT_EQ(netz.aufrufe, QStringList({"site ftp.kc-adler.de 2121 adler Geheim!9 live | 1 15", "update 1 15"}));
+    EXPECT_EQ(netz.aufrufe,
+              QStringList({"sitedateien ftp.kc-adler.de 2121 adler Geheim!9 live | 1 15", "update 1 15"}));
     EXPECT_EQ(skriptBoxen().gezeigt, QStringList({"Falscher Server !"}));
 
     EXPECT_TRUE(oeffnen<TFtpSenden>(Dialog::FtpSenden, [](TFtpSenden& d) { d.BtnOk->click(); }));
@@ -400,6 +409,44 @@ TEST_F(WebsiteLive, UpdateSendenSaysGesendetOnlyWhenTheFileWent)
     EXPECT_EQ(skriptBoxen().gezeigt, QStringList{FtpDatenFehlenText});
     EXPECT_EQ(status, QStringList());
     EXPECT_EQ(server.zeilen().size(), befehle);
+}
+
+// The send dialog against the server: the site files of the data folder
+// go up without any "Update.js" (not the blank script, nor one lying in the
+// data folder); the live results then bring the filled script, once.
+TEST_F(WebsiteLive, SendDialogSendsTheSiteFilesThenTheFilledScriptOnly)
+{
+    ASSERT_TRUE(QDir().mkpath(Datenverzeichnis));
+    for (const char* name : {"index.inf", "Banner.png", "Hinweis.js", "site.css", "style.css", "Update.js"}) {
+        QFile f(QDir(Datenverzeichnis).filePath(QLatin1String(name)));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(QByteArray("/* ") + name + " */\r\n");
+    }
+    ASSERT_TRUE(WettkampfAnlegen());
+    TWettkampfDaten& w = *AktWettkampf;
+    Eintragen(w, Verein);
+    w.FtpUpdateInterv = 5;
+    w.Heimmannschaft.setzenText(QStringLiteral("KSC Grün-Weiß"));
+    EXPECT_TRUE(ImDialog<TFtpSenden>(hub, [] { return fenster().dialog(Dialog::FtpSenden); }, [&](TFtpSenden& d) {
+        d.EFtpHost->setText(QStringLiteral("127.0.0.1:%1").arg(server.port));
+        d.EFtpKennung->setText(QString::fromLatin1(FtpTestserver::Kennung));
+        d.EFtpPasswort->setText(QString::fromLatin1(FtpTestserver::Passwort));
+        d.EFtpPfad->setText(QStringLiteral("live"));
+        d.BtnOk->click();
+    }));
+    EXPECT_TRUE(FtpTestserver::warten([&] { return modul.laufendeFtpAuftraege() == 0; }));
+    QStringList stor;
+    for (const QString& z : server.zeilen())
+        if (z.startsWith(QStringLiteral("STOR "))) stor << z;
+    EXPECT_EQ(stor, QStringList({"STOR index.html", "STOR Banner.png", "STOR Hinweis.js", "STOR site.css",
+                                 "STOR style.css", "STOR Update.js"}));
+    QFile js(server.datei(QStringLiteral("live/Update.js")));
+    ASSERT_TRUE(js.open(QIODevice::ReadOnly));
+    const QByteArray inhalt = js.readAll();
+    EXPECT_EQ(inhalt.count("\r\n"), 131);
+    EXPECT_TRUE(inhalt.startsWith("<!--\r\nvar delay = 5\r\nfunction UpdateNow() {\r\n"
+                                  "this.HeimName.innerText = \"KSC Gr\xFCn-Wei\xDF\";\r\n"))
+        << inhalt.left(120).toStdString();
 }
 
 }  // namespace

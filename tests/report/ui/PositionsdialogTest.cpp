@@ -5,6 +5,8 @@
 #include "core/SettingsFile.h"
 #include "core/Tastatur.h"
 #include "core/Zeitgeber.h"
+#include "core/ui/Farbe.h"
+#include "core/ui/Farben.h"
 #include "core/ui/Fensterhub.h"
 #include "match/flow/Wettkampfslots.h"
 #include "report/Berichtzustand.h"
@@ -16,6 +18,7 @@
 #include "support/Programmordner.h"
 #include "support/Tippen.h"
 
+#include <QAction>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -122,8 +125,18 @@ TEST_F(Positionsdialog, OfficialsFieldTypedOnTheMatchsLayoutIsStoredAndSaved)
         Tippen(d.ETop, QStringLiteral("1210"));
         Tippen(d.ELeft, QStringLiteral("3x00"));
         Tippen(d.EWidth, QStringLiteral("60000"));  // four digits at most
+        // "Hintergrund...": the colour chooser with its preview part.
+        QTimer::singleShot(0, qApp, [&d] {
+            auto* f = d.findChild<TFarbe*>();
+            ASSERT_TRUE(f);
+            EXPECT_EQ(std::tuple(f->PSpiel->isVisible(), f->BtnStandard->isVisible(), f->height()),
+                      std::tuple(true, false, 465));
+            f->BtnUebernahme->click();
+        });
+        d.PopupColorGround->trigger();
         d.BtnOk->click();
     }));
+    EXPECT_TRUE(InfListe.contains(QStringLiteral("ColorPosition = %1").arg(Farbe(u"ColorPosition"))));
     const TFeldPosition& p = FeldPositionen[30][3];
     EXPECT_EQ(std::tuple(p.Gesetzt, p.A, p.B, p.C), std::tuple(1, 1210, 300, 6000));
     EXPECT_EQ(datei(), QByteArray("[Spielleitung]\r\nSpielleitung_Name(30.3) = 1210,300,6000\r\n"));

@@ -95,11 +95,13 @@ TEST_F(Senden, FaxDialogStandardThenCancelThenOk)
 }
 
 // A cover that no longer exists shows no selection and OK stores "no
-// cover"; a cover added in the cover window shows once, the choice kept.
+// cover"; after covers are added or deleted in the cover window the chosen
+// cover stays chosen under its new number, "kein Deckblatt" when it went.
 TEST_F(Senden, VanishedAndAddedCovers)
 {
-    hub.registrieren(Dialog::Deckblatt, [](QWidget* eltern) {
-        EXPECT_EQ(DeckblattEinfuegen(1, QStringLiteral("Presse")), 2);
+    std::function<void()> schritt = [] { EXPECT_EQ(DeckblattEinfuegen(1, QStringLiteral("Presse")), 2); };
+    hub.registrieren(Dialog::Deckblatt, [&schritt](QWidget* eltern) {
+        schritt();
         auto* d = new QDialog(eltern);
         QTimer::singleShot(0, d, &QDialog::accept);
         return d;
@@ -120,6 +122,44 @@ TEST_F(Senden, VanishedAndAddedCovers)
         d.BtnOk->click();
     }));
     EXPECT_EQ(std::tuple(w->FaxDeckblatt, w->EmailDeckblatt), std::tuple(0, 0));
+
+    // "Gegner" chosen (the match keeps "Verband"), then the cover window.
+    const struct {
+        bool fax;
+        std::function<void()> schritt;
+        QStringList liste;
+        int gewaehlt;  // and stored by OK
+        int imSpiel;   // the match's own cover, renumbered too
+    } faelle[] = {
+        {true, [] { DeckblattEinfuegen(0, QStringLiteral("Presse")); }, {"kein Deckblatt", "Presse", "Verband", "Gegner"},
+         3, 2},
+        {false, [] { DeckblattEinfuegen(0, QStringLiteral("Presse")); }, {"kein Deckblatt", "Presse", "Verband", "Gegner"},
+         3, 2},
+        {true, [] { DeckblattLoeschen(1); }, {"kein Deckblatt", "Gegner"}, 1, 0},
+        {false, [] { DeckblattLoeschen(2); }, {"kein Deckblatt", "Verband"}, 0, 1},
+    };
+    for (const auto& f : faelle) {
+        SCOPED_TRACE(f.liste.join(u',').toStdString() + (f.fax ? " fax" : " email"));
+        ASSERT_TRUE(TextdateiSchreiben(QDir(Datenverzeichnis).filePath(QStringLiteral("Deckblatt.inf")),
+                                       {QStringLiteral("kein Deckblatt"), QStringLiteral("Verband"),
+                                        QStringLiteral("Gegner")}));
+        deckblattZustand.zuruecksetzen();
+        schritt = f.schritt;
+        w->FaxDeckblatt = w->EmailDeckblatt = 1;
+        const auto waehlen = [&f](TSendenDialog& d) {
+            d.CDeckblatt->setCurrentIndex(2);
+            d.BtnDeckblatt->click();
+            EXPECT_EQ(Eintraege(d.CDeckblatt), f.liste);
+            EXPECT_EQ(d.CDeckblatt->currentIndex(), f.gewaehlt);
+            d.BtnOk->click();
+        };
+        if (f.fax)
+            EXPECT_TRUE(oeffnen<TFaxSenden>(Dialog::FaxSenden, waehlen));
+        else
+            EXPECT_TRUE(oeffnen<TEmailSenden>(Dialog::EmailSenden, waehlen));
+        EXPECT_EQ(f.fax ? w->FaxDeckblatt : w->EmailDeckblatt, f.gewaehlt);
+        EXPECT_EQ(f.fax ? w->EmailDeckblatt : w->FaxDeckblatt, f.imSpiel);
+    }
 }
 
 // An empty sender name proposes the setting and OK takes it into the match;
