@@ -118,7 +118,7 @@ TExplorer::TExplorer(QWidget* parent) : QDialog(parent)
     MEintragLoeschen = PopupListen->addAction(QStringLiteral("Eintrag &löschen"));
     MEintragLoeschen->setObjectName(QStringLiteral("MEintragLoeschen"));
     PopupListen->addSeparator();
-    PopupColorGround = HintergrundAktion(this, u"ColorExplorer", PopupListen);
+    PopupColorGround = HintergrundAktion(this, u"ColorExplorer", PopupListen, Farbvorschau::An);
     addAction(PopupColorGround);
     setContextMenuPolicy(Qt::ActionsContextMenu);
     for (QAbstractScrollArea* liste :

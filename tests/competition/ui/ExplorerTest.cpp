@@ -5,6 +5,7 @@
 #include "competition/ui/Fensterregistrierung.h"
 #include "core/Boxes.h"
 #include "core/SettingsFile.h"
+#include "core/ui/Farbe.h"
 #include "core/ui/Fensterhub.h"
 #include "support/Dateien.h"
 #include "support/Grundlage.h"
@@ -22,10 +23,12 @@
 #include <QPushButton>
 #include <QStorageInfo>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QToolButton>
 #include <QTreeWidget>
 #include <array>
 #include <functional>
+#include <tuple>
 
 namespace {
 
@@ -132,6 +135,15 @@ TEST_F(ExplorerFenster, OpensTheProgramFolderOnItsVolumeAndAClickOpensAFolder)
         // The drive box opens the root of a volume.
         d.DriveChange(d.CBDrive->currentIndex());
         EXPECT_EQ(d.ordner(), QDir::cleanPath(QStorageInfo(baum).rootPath()));
+        // "Hintergrund...": the colour chooser with its preview part.
+        QTimer::singleShot(0, qApp, [&d] {
+            auto* f = d.findChild<TFarbe*>();
+            ASSERT_TRUE(f);
+            EXPECT_EQ(std::tuple(f->PSpiel->isVisible(), f->BtnStandard->isVisible(), f->height()),
+                      std::tuple(true, false, 465));
+            f->BtnAbbruch->click();
+        });
+        d.PopupColorGround->trigger();
         d.BtnZurueck->click();
         EXPECT_FALSE(d.isVisible());
     });
