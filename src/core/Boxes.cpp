@@ -13,6 +13,12 @@ int SkriptBoxen::hinweisJa(const QString& text)
     return antworten.isEmpty() ? ErgebnisNein : antworten.takeFirst();
 }
 
+int SkriptBoxen::hinweisJaTitel(const QString& t, const QString& text)
+{
+    titel.append(t);
+    return hinweisJa(text);
+}
+
 int SkriptBoxen::hinweisOk(const QString& text)
 {
     gezeigt.append(text);

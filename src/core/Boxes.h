@@ -40,6 +40,12 @@ public:
     virtual void meldung(const QString& text) { hinweis(text); }
     // Question with yes and no: ErgebnisJa or ErgebnisNein.
     virtual int hinweisJa(const QString& text) = 0;
+    // The same under a caption of its own in place of "Achtung !".
+    virtual int hinweisJaTitel(const QString& titel, const QString& text)
+    {
+        (void)titel;
+        return hinweisJa(text);
+    }
     // Question with OK and cancel: ErgebnisOk or ErgebnisAbbrechen.
     virtual int hinweisOk(const QString& text) = 0;
     // The edited text after OK; nullopt after cancel.
@@ -67,12 +73,14 @@ public:
     QList<int> antworten;           // next answers of hinweisJa and hinweisOk
     QList<std::optional<QString>> eingaben;  // next answers of eingabe
     QStringList gezeigt;            // every text shown, in order
+    QStringList titel;              // the captions of hinweisJaTitel, in order
     QList<EingabeAnfrage> anfragen;
     QList<std::optional<int>> wahlen;  // next answers of hinweisAlt
     QList<AlternativAnfrage> alternativen;
 
     void hinweis(const QString& text) override;
     int hinweisJa(const QString& text) override;
+    int hinweisJaTitel(const QString& titel, const QString& text) override;
     int hinweisOk(const QString& text) override;
     std::optional<QString> eingabe(const EingabeAnfrage& anfrage) override;
     int hinweisMulti(const QString& text) override;

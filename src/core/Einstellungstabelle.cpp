@@ -300,7 +300,7 @@ Tabelle tabelleBauen()
     b.janein(L("MannschNamen"), &e.MannschNamen);
     b.janein(L("MaNaWechsel"), &e.MaNaWechsel);
     b.zahl(L("MaNaIntervall"), &e.MaNaIntervall);
-    b.janein(L("GrossAnzeige"), &e.GrossAnzeige);
+    b.janein(L("GrossAnzeige"), &e.GrossAnzeigeEinstellung);
     b.janein(L("GrossanzWechsel"), &e.GrossanzWechsel);
     // 10 to 100 seconds, the range of the dialog's speed bar; by default the
     // shortest change, which the dialog also shows for a value below it.
@@ -527,6 +527,7 @@ void EinstellungenVorbelegen()
             EinstellungSetzen(ohneBereich, s.standard);
         }
     }
+    Einst.GrossAnzeige = Einst.GrossAnzeigeEinstellung;
 }
 
 u32 Farbe(QStringView name)

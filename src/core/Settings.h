@@ -221,7 +221,12 @@ struct TEinstellungen {
     bool MannschNamen = false;
     bool MaNaWechsel = false;
     std::int32_t MaNaIntervall = 0;
+    // The result board on the second monitor for this run: the setting,
+    // which the program start takes off with fewer than two monitors.
     bool GrossAnzeige = false;
+    // The key GrossAnzeige as the settings file holds it: the operator's
+    // choice, kept while there is no second monitor to show it on.
+    bool GrossAnzeigeEinstellung = false;
     bool GrossanzWechsel = false;
     std::int32_t GrossanzIntervall = 0;
     std::uint16_t GrossanzWerbezeit = 0;

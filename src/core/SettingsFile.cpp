@@ -165,6 +165,7 @@ QStringList EinstellungenLesen()
     // A central printer without a last lane serves up to the last lane of the alley.
     for (TZentralDrucker& d : Einst.Drucker)
         if (d.DrBahnBis == 0) d.DrBahnBis = BahnAnzahl;
+    Einst.GrossAnzeige = Einst.GrossAnzeigeEinstellung;
     return fehler;
 }
 

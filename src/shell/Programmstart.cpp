@@ -76,7 +76,8 @@ QStringList ProgrammstartAusfuehren(const QString& programmordner, int bildschir
     // Display windows of the displays that are installed.
     if (Einst.MannschanzOn) fenster().erzeugen(KonfigFenster::Mannschaftanz);
     if (Einst.NamenanzOn) fenster().erzeugen(KonfigFenster::Namenanz);
-    if (bildschirme < 2) Einst.GrossAnzeige = false;
+    // Off for this run without a second monitor; the setting stays as stored.
+    Einst.GrossAnzeige = Einst.GrossAnzeigeEinstellung && bildschirme >= 2;
     if (Einst.GrossAnzeige) fenster().erzeugen(KonfigFenster::Grossanz);
     if (Einst.MonitorAnzeige) fenster().erzeugen(KonfigFenster::Monitoranz);
     if (Einst.TerminalAnzeige) fenster().erzeugen(KonfigFenster::Infoterminal);

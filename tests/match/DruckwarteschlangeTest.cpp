@@ -74,37 +74,51 @@ protected:
 };
 
 // 20 bytes leave as 8 + 8 + 4 on three send ticks to 0x700 + 8L; a refused
-// frame goes again with the same bytes and the queue waits for it.
+// frame goes again with the same bytes and the queue waits for it. A lane
+// marked with nothing queued gets one frame of length 0 (identifier 0x710,
+// no data byte), refused ones again.
 TEST_F(Druckwarteschlange, LanePrinterFramesOfEightAndARefusedFrameRepeated)
 {
-    for (bool verweigert : {false, true}) {
-        SCOPED_TRACE(verweigert);
+    const struct {
+        int bytes;
+        QList<bool> annehmen;      // the adapter's answers, one a send attempt
+        QList<QByteArray> rahmen;  // the data bytes of the frames sent
+        int rest;                  // bytes queued after the refusal
+    } faelle[] = {
+        {20, {}, {Bytes(1, 8), Bytes(9, 16), Bytes(17, 20)}, 0},
+        {20, {true, false}, {Bytes(1, 8), Bytes(9, 16), Bytes(17, 20)}, 4},
+        {0, {}, {QByteArray()}, 0},
+        {0, {false}, {QByteArray()}, 0},
+    };
+    for (const auto& f : faelle) {
+        SCOPED_TRACE(testing::Message() << f.bytes << " bytes, " << f.annehmen.size() << " answers");
         adapter.gesendet.clear();
         adapter.versuche = 0;
         Spiel(1, 1, 2, &TWettkampfDaten::DrEinzelbahn);
-        ASSERT_TRUE(DruckauftragAnhaengen(2, Bytes(1, 20)));
+        ASSERT_TRUE(DruckauftragAnhaengen(2, Bytes(1, f.bytes)));
         EXPECT_EQ(BahnDruckAusstehend, 0x0002);
-        if (verweigert) adapter.annehmen = {true, false};
-        CanSendenTick();
-        CanSendenTick();
-        if (verweigert) {
-            EXPECT_EQ(DruckerSendeErgebnis[2], 0);
-            EXPECT_EQ(BahnDruckerAusstehend(2), 4);  // the second frame's bytes left the queue once
+        adapter.annehmen = f.annehmen;
+        const int versuche = int(f.rahmen.size() + f.annehmen.count(false));
+        for (int t = 0; t < versuche; ++t) {
+            EXPECT_NE(BahnDruckAusstehend, 0) << t;
+            const bool verweigert = t < f.annehmen.size() && !f.annehmen.at(t);
             CanSendenTick();
+            if (verweigert) {
+                EXPECT_EQ(DruckerSendeErgebnis[2], 0);
+                EXPECT_EQ(BahnDruckerAusstehend(2), f.rest);  // the refused frame's bytes left the queue once
+            }
         }
-        EXPECT_NE(BahnDruckAusstehend, 0);
-        CanSendenTick();
         EXPECT_EQ(BahnDruckAusstehend, 0);
-        ASSERT_EQ(adapter.gesendet.size(), 3);
-        EXPECT_EQ(adapter.versuche, verweigert ? 4 : 3);
-        const QList<QByteArray> soll{Bytes(1, 8), Bytes(9, 16), Bytes(17, 20)};
-        for (int i = 0; i < 3; ++i) {
+        EXPECT_EQ(adapter.versuche, versuche);
+        ASSERT_EQ(adapter.gesendet.size(), f.rahmen.size());
+        for (int i = 0; i < f.rahmen.size(); ++i) {
             const CanRohRahmen& r = adapter.gesendet.at(i);
             EXPECT_EQ(r.id, 0x710u);
-            EXPECT_EQ(Hex(QByteArray(reinterpret_cast<const char*>(r.daten.data()), r.laenge)), Hex(soll.at(i)));
+            EXPECT_EQ(r.laenge, f.rahmen.at(i).size());
+            EXPECT_EQ(Hex(QByteArray(reinterpret_cast<const char*>(r.daten.data()), r.laenge)), Hex(f.rahmen.at(i)));
         }
-        CanSendenTick();  // nothing left: no empty frame
-        EXPECT_EQ(adapter.versuche, verweigert ? 4 : 3);
+        CanSendenTick();  // nothing marked: nothing sent
+        EXPECT_EQ(adapter.versuche, versuche);
         EXPECT_FALSE(CanSendeTimer().enabled());
     }
 }

@@ -8,6 +8,7 @@
 #include "core/ui/Fensterhub.h"
 #include "shell/Optionen.h"
 #include "shell/OptionenProgramm.h"
+#include "shell/Programmstart.h"
 #include "shell/ui/Fensterregistrierung.h"
 #include "shell/ui/Main.h"
 #include "shell/ui/Optionen.h"
@@ -22,6 +23,7 @@
 #include <QComboBox>
 #include <QFile>
 #include <QFocusEvent>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -572,7 +574,8 @@ TEST_F(Optionendialog, TimeUpdateAndDisplayWindowsAreAppliedOnOk)
     EXPECT_EQ(netzprobe.aufrufe, QStringList{QStringLiteral("zeitupdate 43200000")});
     QStringList fenster = fensterprobe.aufrufe;
     fenster.removeAll(QStringLiteral("menue"));
-    EXPECT_EQ(fenster, (QStringList{"freigeben 0", "erzeugen 1", "erzeugen 2", "freigeben 3", "erzeugen 4"}));
+    // The board itself needs the second monitor.
+    EXPECT_EQ(fenster, (QStringList{"freigeben 0", "erzeugen 1", "freigeben 2", "freigeben 3", "erzeugen 4"}));
     EXPECT_TRUE(Zerlegen(datei()).at("[Anzeige]").contains(QStringLiteral("GrossAnzeige = True")));
 
     dlg.reset();
@@ -581,6 +584,30 @@ TEST_F(Optionendialog, TimeUpdateAndDisplayWindowsAreAppliedOnOk)
     f<QCheckBox>("CBZeitUpdate")->setChecked(false);
     dlg->BtnOK->click();
     EXPECT_EQ(netzprobe.aufrufe, QStringList{QStringLiteral("zeitupdate 0")});
+}
+
+// Started with one monitor the result board is off for the run, while the
+// settings keep it: OK without a change keeps it so; unticked (the box is
+// the operator's with two monitors) it is stored off.
+TEST_F(Optionendialog, OneMonitorKeepsTheStoredResultBoardSetting)
+{
+    ASSERT_EQ(QGuiApplication::screens().size(), 1);
+    ASSERT_TRUE(TextdateiSchreiben(QDir(ordner.path()).filePath(QStringLiteral("Bravolin.inf")),
+                                   {"[Anzeige]", "GrossAnzeige = True"}));
+    ProgrammstartAusfuehren(ordner.path(), int(QGuiApplication::screens().size()));
+    EXPECT_FALSE(Einst.GrossAnzeige);
+    for (const bool an : {true, false}) {
+        oeffnen();
+        auto* box = f<QCheckBox>("CBDualScreen");
+        EXPECT_FALSE(box->isEnabled());
+        EXPECT_TRUE(box->isChecked());
+        if (!an) box->setChecked(false);
+        dlg->BtnOK->click();
+        const QString zeile = QStringLiteral("GrossAnzeige = ") + (an ? "True" : "False");
+        EXPECT_TRUE(Zerlegen(datei()).at("[Anzeige]").contains(zeile)) << datei().join('|').toStdString();
+        EXPECT_FALSE(Einst.GrossAnzeige);
+        dlg.reset();
+    }
 }
 
 TEST_F(Optionendialog, ColoursChosenWhileOpenAreWrittenByOkOnly)

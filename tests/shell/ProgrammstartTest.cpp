@@ -188,6 +188,7 @@ TEST_F(Programmstart, SecondMonitorBoardNeedsTwoScreens)
     Einstellungen({"[Anzeige]", "GrossAnzeige = True", "MannschAnzeige = True", "MonitorAnzeige = True"});
     Starten(1);
     EXPECT_FALSE(Einst.GrossAnzeige);
+    EXPECT_TRUE(Einst.GrossAnzeigeEinstellung);
     EXPECT_EQ(fenster.erzeugt, (QList<KonfigFenster>{KonfigFenster::Mannschaftanz, KonfigFenster::Monitoranz}));
 
     fenster.erzeugt.clear();

@@ -72,9 +72,9 @@ void TSpeichern::BtnSpeichernClick()
     QStringList liste = m_liste;
     int k = int(liste.indexOf(name));
     if (k >= 0) {
-        if (boxen().hinweisJa(QStringLiteral("Der Name ist bereits vorhanden !\nSpiel unter dem gleichen Namen speichern ?")) !=
-            ErgebnisJa)
-            return;
+        const QString frage =
+            QStringLiteral("Der Name ist bereits vorhanden !\nSpiel unter dem gleichen Namen speichern ?");
+        if (boxen().hinweisJaTitel(QStringLiteral("Speichern ?"), frage) != ErgebnisJa) return;
         if (!SpielSpeichern(m_ordner, k, liste, &fehler)) k = -1;
     } else {
         k = SpielNeuSpeichern(m_ordner, liste, AuswahlIndex, name, &fehler);

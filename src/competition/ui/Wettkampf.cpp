@@ -284,7 +284,7 @@ QWidget* TWettkampf::optionenBauen()
     CProbe = auswahl(box, "CProbe", ProbeGrundpunkte() << QStringLiteral("eigene Vorgabe"));
     CZeit = auswahl(box, "CZeit", {QStringLiteral("Zeit aus"), QStringLiteral("Zeit ein")});
     CUebertritt = auswahl(box, "CUebertritt", {QStringLiteral("Übertritt aus"), QStringLiteral("Übertritt ein")});
-    CDurchlaeufer = auswahl(box, "CDurchlaeufer", {QStringLiteral("Durchläufer aus"), QStringLiteral("Durchläufer ein")});
+    CDurchlaeufer = auswahl(box, "CDurchlaeufer", {QStringLiteral("Durchl. aus"), QStringLiteral("Durchl. ein")});
     g->addWidget(CWurf, 0, 0);
     g->addWidget(CSpieler, 0, 1);
     g->addWidget(CBahnen, 1, 0);

@@ -119,6 +119,17 @@ void WidgetBoxen::meldung(const QString& text)
 
 int WidgetBoxen::hinweisJa(const QString& text) { return zeigen(m_hinweisJa, text, ErgebnisNein); }
 
+int WidgetBoxen::hinweisJaTitel(const QString& titel, const QString& text)
+{
+    THinweisJa* f = m_hinweisJa;
+    if (!f || f->isVisible()) return ErgebnisNein;
+    const QString vorher = f->windowTitle();
+    f->setWindowTitle(titel);
+    const int ergebnis = zeigen(f, text, ErgebnisNein);
+    if (m_hinweisJa) m_hinweisJa->setWindowTitle(vorher);
+    return ergebnis;
+}
+
 int WidgetBoxen::hinweisOk(const QString& text) { return zeigen(m_hinweisOk, text, ErgebnisAbbrechen); }
 
 int WidgetBoxen::hinweisMulti(const QString& text) { return zeigen(m_hinweisMulti, text, ErgebnisAbbrechen); }

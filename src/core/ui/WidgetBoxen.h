@@ -25,6 +25,7 @@ public:
     // Its own notice window, shown without taking the focus, not modal.
     void meldung(const QString& text) override;
     int hinweisJa(const QString& text) override;
+    int hinweisJaTitel(const QString& titel, const QString& text) override;
     int hinweisOk(const QString& text) override;
     std::optional<QString> eingabe(const EingabeAnfrage& anfrage) override;
     int hinweisMulti(const QString& text) override;

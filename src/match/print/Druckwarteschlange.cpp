@@ -382,13 +382,9 @@ bool DruckerCanAusgeben(int bahn)
     Puffer schlange = CanWarteschlange(bahn);
     TCanNachricht& rahmen = CanSendeDrucker[bahn];
     if (DruckerSendeErgebnis[bahn] == 1) {
+        // An empty queue gives a frame of length 0: the lane controller
+        // hands no byte to its printer.
         schlange.anfangWennLeer();
-        if (schlange.anzahl() == 0) {
-            // Nothing left and the last frame went out: no empty frame.
-            BahnDruckAusstehend &= u16(~BahnBit(bahn));
-            schlange.anfangWennLeer();
-            return false;
-        }
         rahmen.Id = DruckerCanId(bahn);
         rahmen.Laenge = 0;
         while (schlange.anzahl() > 0 && rahmen.Laenge < DruckerRahmenBytes) {

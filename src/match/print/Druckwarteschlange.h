@@ -100,8 +100,9 @@ int BahnDruckerAusstehend(int bahn);
 
 // The pumps: the lane's central printer (a port not open yet is opened
 // again first; one that stays shut counts as a printer not ready); the
-// lane's printer over the bus, one frame a call (true when the adapter took
-// it; a refused frame goes again unchanged at the next call).
+// lane's printer over the bus, one frame a call, of length 0 when the lane
+// is marked but nothing waits (true when the adapter took it; a refused
+// frame goes again unchanged at the next call).
 void DruckerportAusgeben(int bahn);
 bool DruckerCanAusgeben(int bahn);
 // The printer share of one send tick for lane L: pumps the output pending

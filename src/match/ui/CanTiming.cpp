@@ -11,7 +11,6 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
-#include <algorithm>
 
 namespace {
 
@@ -71,17 +70,16 @@ TCanTiming::TCanTiming(QWidget* parent) : QDialog(parent)
     spalte->setSizeConstraint(QLayout::SetFixedSize);
 }
 
-// Each field from the stored bytes; a prescaler beyond the list shows as its
-// last entry.
+// Each field from the stored bytes; a value beyond its list (a prescaler
+// above 8) shows no entry.
 void TCanTiming::showEvent(QShowEvent* event)
 {
     const u8 btr0 = CanEinstellungen.Btr0;
     const u8 btr1 = CanEinstellungen.Btr1;
-    CTeiler->setCurrentIndex(std::min(btr0 & 0x3F, CTeiler->count() - 1));
-    CSJW->setCurrentIndex(btr0 >> 6);
-    CTiming1->setCurrentIndex(btr1 & 0x0F);
-    CTiming2->setCurrentIndex((btr1 >> 4) & 0x07);
-    CSamples->setCurrentIndex(btr1 >> 7);
+    for (const Feld& f : felder()) {
+        const int wert = ((f.btr1 ? btr1 : btr0) >> f.schiebung) & f.maske;
+        f.combo->setCurrentIndex(wert < f.combo->count() ? wert : -1);
+    }
     QDialog::showEvent(event);
 }
 
@@ -91,10 +89,23 @@ void TCanTiming::mousePressEvent(QMouseEvent* event)
     QDialog::mousePressEvent(event);
 }
 
+// A field without an entry keeps its bits as stored.
 void TCanTiming::BtnOkClick()
 {
-    CanEinstellungen.Btr0 = static_cast<u8>(CSJW->currentIndex() << 6 | CTeiler->currentIndex());
-    CanEinstellungen.Btr1 =
-        static_cast<u8>(CSamples->currentIndex() << 7 | CTiming2->currentIndex() << 4 | CTiming1->currentIndex());
+    u8 btr[2] = {CanEinstellungen.Btr0, CanEinstellungen.Btr1};
+    for (const Feld& f : felder()) {
+        const int index = f.combo->currentIndex();
+        if (index < 0) continue;
+        u8& b = btr[f.btr1 ? 1 : 0];
+        b = static_cast<u8>((b & ~(f.maske << f.schiebung)) | (index & f.maske) << f.schiebung);
+    }
+    CanEinstellungen.Btr0 = btr[0];
+    CanEinstellungen.Btr1 = btr[1];
     accept();
+}
+
+std::array<TCanTiming::Feld, 5> TCanTiming::felder() const
+{
+    return {{{CTeiler, false, 0, 0x3F}, {CSJW, false, 6, 0x03}, {CTiming1, true, 0, 0x0F}, {CTiming2, true, 4, 0x07},
+             {CSamples, true, 7, 0x01}}};
 }

@@ -1,8 +1,12 @@
 #pragma once
 // The bit-timing dialog: the two SJA1000 timing bytes Btr0/Btr1 of the CAN
-// settings as prescaler, SJW, the two segments and the sample count.
+// settings as prescaler, SJW, the two segments and the sample count. A
+// prescaler above 8 has no entry: it shows none and stays as stored unless
+// the operator picks one.
 
 #include <QDialog>
+
+#include <array>
 
 class QComboBox;
 class QPushButton;
@@ -25,5 +29,13 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
 
 private:
+    // A combo and its bit field: Btr0 or Btr1, shift, mask.
+    struct Feld {
+        QComboBox* combo;
+        bool btr1;
+        int schiebung;
+        int maske;
+    };
+    std::array<Feld, 5> felder() const;
     void BtnOkClick();
 };

@@ -128,7 +128,7 @@ void AnzeigeSeiteImpl::laden()
     CBSaPWand->setChecked(Einst.SaPWand);
     CBSaPNamen->setChecked(Einst.SaPNamen);
     CBMaPMannsch->setChecked(Einst.MaPMannsch);
-    CBDualScreen->setChecked(Einst.GrossAnzeige);
+    CBDualScreen->setChecked(Einst.GrossAnzeigeEinstellung);
     CBMonitorAnzeige->setChecked(Einst.MonitorAnzeige);
     CBInfoterminal->setChecked(Einst.TerminalAnzeige);
     abhaengigeSchalten();
@@ -164,7 +164,10 @@ void AnzeigeSeiteImpl::speichern()
     Einst.SaPWand = CBSaPWand->isChecked();
     Einst.SaPNamen = CBSaPNamen->isChecked();
     Einst.MaPMannsch = CBMaPMannsch->isChecked();
-    Einst.GrossAnzeige = CBDualScreen->isChecked();
+    // Without a second monitor the box keeps the stored choice; the board
+    // stays off for the run.
+    Einst.GrossAnzeigeEinstellung = CBDualScreen->isChecked();
+    Einst.GrossAnzeige = Einst.GrossAnzeigeEinstellung && QGuiApplication::screens().size() > 1;
     Einst.MonitorAnzeige = CBMonitorAnzeige->isChecked();
     Einst.TerminalAnzeige = CBInfoterminal->isChecked();
     Einst.SpielzeitIntervall = CSpielzeit->currentIndex() >= 0 ? SpielzeitAusText(CSpielzeit->currentText()) : 6;

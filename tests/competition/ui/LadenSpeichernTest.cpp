@@ -97,6 +97,7 @@ TEST_F(LadenSpeichern, CloseWithSaveClosesOnlyWhenTheSaveHappened)
     }));
     EXPECT_TRUE(skriptBoxen().gezeigt.contains(
         QStringLiteral("Der Name ist bereits vorhanden !\nSpiel unter dem gleichen Namen speichern ?")));
+    EXPECT_EQ(skriptBoxen().titel, QStringList{QStringLiteral("Speichern ?")});
     EXPECT_EQ(std::tuple(WettkampfAnzahl, AktWettkampf->Geaendert), std::tuple(1, 1));
     EXPECT_EQ(inhalt(QStringLiteral("Spiele.inf")) + inhalt(QStringLiteral("Spiel1.dat")), QByteArray("a\r\nb\r\nB"));
 

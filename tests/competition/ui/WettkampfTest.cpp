@@ -123,6 +123,32 @@ TEST_F(WettkampfFenster, PresetChoicesFollowTheThrowPreset)
     EXPECT_EQ(w().Geaendert, 1);
 }
 
+// The fixed option combos show the match's value by these items.
+TEST_F(WettkampfFenster, OnOffOptionItems)
+{
+    const struct {
+        const char* combo;
+        QStringList eintraege;
+        u16 TWettkampfDaten::*feld;
+    } faelle[] = {
+        {"CZeit", {"Zeit aus", "Zeit ein"}, &TWettkampfDaten::Zeit},
+        {"CUebertritt", {"Übertritt aus", "Übertritt ein"}, &TWettkampfDaten::Uebertritt},
+        {"CDurchlaeufer", {"Durchl. aus", "Durchl. ein"}, &TWettkampfDaten::Durchlaeufer},
+    };
+    for (const auto& f : faelle) {
+        auto* c = kind<QComboBox>(f.combo);
+        ASSERT_NE(c, nullptr) << f.combo;
+        QStringList eintraege;
+        for (int i = 0; i < c->count(); ++i) eintraege << c->itemText(i);
+        EXPECT_EQ(eintraege, f.eintraege) << f.combo;
+        for (u16 wert : {0, 1}) {
+            w().*f.feld = wert;
+            fensterW->aktualisieren();
+            EXPECT_EQ(c->currentText(), f.eintraege.at(wert)) << f.combo;
+        }
+    }
+}
+
 // A loaded match that shows a stand-in for its file's preset writes the
 // file's number until the operator picks a preset; then it plays that one.
 TEST_F(WettkampfFenster, PickingAPresetEndsTheStandIn)

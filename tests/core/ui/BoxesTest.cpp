@@ -261,6 +261,31 @@ TEST_F(BoxesFenster, ModalResults)
     }
 }
 
+// The boxes' captions; the yes/no question asked under a caption of its
+// own shows that one, and the plain question "Achtung !" again.
+TEST_F(BoxesFenster, Captions)
+{
+    const std::tuple<char, const char*, const char*> faelle[] = {
+        {'j', "", "Achtung !"},
+        {'o', "", "Achtung !"},
+        {'m', "", "Achtung !"},
+        {'j', "Speichern ?", "Speichern ?"},
+        {'j', "", "Achtung !"},
+    };
+    for (const auto& [art, titel, gezeigt] : faelle) {
+        QString ist;
+        imFenster([&, art = art] {
+            ist = fenster(art)->windowTitle();
+            klicken(fenster(art), "reject");
+        });
+        if (*titel)
+            m_boxen.hinweisJaTitel(QString::fromUtf8(titel), QStringLiteral("a"));
+        else
+            zeigen(art, QStringLiteral("a"));
+        EXPECT_EQ(ist, QString::fromUtf8(gezeigt)) << art << " " << titel;
+    }
+}
+
 // A window already showing is not opened again: the second question is
 // answered no (cancel) at once and the first keeps its text.
 TEST_F(BoxesFenster, WindowAlreadyShowingIsNotOpenedAgain)

@@ -64,8 +64,8 @@ TEST_F(CanTiming, CaptionFieldsAndLabels)
     EXPECT_EQ(d.findChild<QPushButton*>(QStringLiteral("BtnAbbrechen"))->text(), QStringLiteral("&Abbrechen"));
 }
 
-// Shown from the stored bytes, then OK without a change writes them back
-// (with the prescaler clamped to the list).
+// Shown from the stored bytes, then OK without a change writes them back;
+// a prescaler above 8 shows no entry and keeps its bits.
 TEST_F(CanTiming, ShowsTheBitFieldsAndOkWritesThemBack)
 {
     const struct {
@@ -77,8 +77,8 @@ TEST_F(CanTiming, ShowsTheBitFieldsAndOkWritesThemBack)
         {0x00, 0x1C, {"1", "1", "13", "2", "1"}, 0x00, 0x1C},
         {0x45, 0x14, {"6", "2", "5", "2", "1"}, 0x45, 0x14},
         {0xC0, 0xFF, {"1", "4", "16", "8", "3"}, 0xC0, 0xFF},
-        {0x3F, 0x2B, {"8", "1", "12", "3", "1"}, 0x07, 0x2B},
-        {0x8A, 0x00, {"8", "3", "1", "1", "1"}, 0x87, 0x00},
+        {0x3F, 0x2B, {"", "1", "12", "3", "1"}, 0x3F, 0x2B},
+        {0x8A, 0x00, {"", "3", "1", "1", "1"}, 0x8A, 0x00},
     };
     for (const auto& f : faelle) {
         TCanTiming d;
@@ -111,6 +111,21 @@ TEST_F(CanTiming, OkWritesTheChosenFields)
     e.BtnOk->click();
     EXPECT_EQ(CanEinstellungen.Btr0, 0x81);
     EXPECT_EQ(CanEinstellungen.Btr1, 0xC6);
+
+    // Prescaler 64 (no entry): SJW 2 keeps it; picking prescaler 3 replaces it.
+    const struct {
+        const char* combo;
+        const char* text;
+        u8 btr0;
+    } wahl[] = {{"CSJW", "2", 0x7F}, {"CTeiler", "3", 0x02}};
+    for (const auto& w : wahl) {
+        TCanTiming t;
+        zeigen(t, 0x3F, 0x2B);
+        t.findChild<QComboBox*>(QString::fromLatin1(w.combo))->setCurrentText(QString::fromLatin1(w.text));
+        t.BtnOk->click();
+        EXPECT_EQ(CanEinstellungen.Btr0, w.btr0) << w.combo;
+        EXPECT_EQ(CanEinstellungen.Btr1, 0x2B) << w.combo;
+    }
 }
 
 TEST_F(CanTiming, AbbrechenChangesNothing)
