@@ -220,6 +220,13 @@ void ProgrammStarten(int n)
     const QString programm = Einst.Programm[n].trimmed();
     if (programm.isEmpty()) return;
     const QFileInfo info(QDir::fromNativeSeparators(programm));
+    const QString titel = Einst.ProgrammName[n];
+    const Fenstersuche suche =
+        titel.isEmpty() ? Fenstersuche::NichtMoeglich : shellStarter().fensterAktivieren(titel);
+    if (suche == Fenstersuche::Aktiviert) return;
+    // Where no window can be looked for, a copy started here that still
+    // runs is taken for the window.
+    if (suche == Fenstersuche::NichtMoeglich && shellStarter().laeuftNoch(info.filePath(), info.absolutePath())) return;
     DateiAusfuehren(info.filePath(), info.absolutePath(), QString(), AnzeigeNormal);
 }
 

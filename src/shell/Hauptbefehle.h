@@ -49,7 +49,10 @@ void BahnsteuerungNachVorn();
 // Hides the open lane control window before a dialog that would cover it.
 void BahnsteuerungVerbergen();
 
-// Starts the program of entry n (1..3) in its own folder.
+// The program of entry n (1..3): its window (titled as the entry) comes to
+// the front; without one the program is started in its own folder. Where
+// the desktop lets no window be looked for, a copy started here that still
+// runs is not started again.
 void ProgrammStarten(int n);
 // Opens "Bravolin.hlp" of the help folder through the desktop. Returns why
 // it cannot be shown (the file is missing, or nothing on this desktop shows

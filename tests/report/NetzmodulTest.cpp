@@ -10,6 +10,7 @@
 #include "support/Mailende.h"
 #include "support/KernAufnahmen.h"
 #include "support/Ftpserver.h"
+#include "support/Httpserver.h"
 #include "support/Smtpsenke.h"
 #include "support/Taktmessung.h"
 
@@ -223,6 +224,132 @@ TEST(Netzmodul, SchweigenderServerUndProgrammende)
     EXPECT_EQ(Netzmodul::aktiveUebertragungen(), 0);
     QCoreApplication::processEvents();
     EXPECT_EQ(abgebrochen.anzahl, 0);
+}
+
+// --- Web pages ---------------------------------------------------------------------------
+
+namespace {
+
+struct Seitenende {
+    int anzahl = 0;
+    bool ok = false;
+    QByteArray seite;
+    QString fehler;
+    SeiteFertig fertig()
+    {
+        return [this](bool o, const QByteArray& s, const QString& f) {
+            ++anzahl;
+            ok = o;
+            seite = s;
+            fehler = f;
+        };
+    }
+};
+
+// Answers every request with `antwort`; with none it accepts and stays silent.
+class Antwortserver {
+public:
+    explicit Antwortserver(QByteArray antwort) : m_antwort(std::move(antwort))
+    {
+        m_server.listen(QHostAddress::LocalHost);
+        QObject::connect(&m_server, &QTcpServer::newConnection, [this] {
+            QTcpSocket* s = m_server.nextPendingConnection();
+            QObject::connect(s, &QTcpSocket::readyRead, s, [this, s] {
+                m_anfrage += s->readAll();
+                if (!m_antwort.isEmpty() && m_anfrage.contains("\r\n\r\n")) {
+                    s->write(m_antwort);
+                    s->disconnectFromHost();
+                }
+            });
+        });
+    }
+    u16 port() const { return m_server.serverPort(); }
+
+private:
+    QTcpServer m_server;
+    QByteArray m_antwort;
+    QByteArray m_anfrage;
+};
+
+}  // namespace
+
+// Fetches at once, each ending on the UI thread with its page or a message
+// naming the server and the reason; a silent server ends by the time limit
+// while the UI thread runs on.
+TEST(NetzmodulSeiten, SeiteOderGrund)
+{
+    HttpTestserver web;
+    ASSERT_NE(web.port, 0) << "python3 -m http.server did not start";
+    const QString seitenpfad = QStringLiteral("/Updates/Lanorik/Update_Bravolin_Funk.html");
+    ASSERT_TRUE(web.ablegen(seitenpfad, "#2.21.0063\r\n<html>"));
+    ASSERT_TRUE(web.ablegen(QStringLiteral("/gross.html"), QByteArray(100000, 'x')));
+    Antwortserver fehler500("HTTP/1.1 500 Internal Server Error\r\nContent-Length: 6\r\nConnection: close\r\n\r\n"
+                            "kaputt");
+    Antwortserver stumm({});
+    const u16 zu = GeschlossenerPort();
+    const auto an = [](u16 port, const char* pfad) { return QStringLiteral("http://127.0.0.1:%1%2").arg(port).arg(pfad); };
+
+    struct Fall {
+        QString adresse;
+        bool ok;
+        QByteArray seite;
+        QString fehler;
+    };
+    const Fall faelle[] = {
+        {web.adresse() + seitenpfad, true, "#2.21.0063\r\n<html>", {}},
+        {an(web.port, "/gross.html"), true, QByteArray(SeiteHoechstens, 'x'), {}},
+        {an(web.port, "/Updates/fehlt.html"), false, {},
+         QStringLiteral("Der Server 127.0.0.1 (Port %1) meldet für /Updates/fehlt.html: 404 File not found").arg(web.port)},
+        {an(fehler500.port(), "/x.html"), false, {},
+         QStringLiteral("Der Server 127.0.0.1 (Port %1) meldet für /x.html: 500 Internal Server Error")
+             .arg(fehler500.port())},
+        {an(zu, "/x.html"), false, {}, QStringLiteral("Keine Verbindung zum Server 127.0.0.1 (Port %1) !").arg(zu)},
+        {an(stumm.port(), "/x.html"), false, {},
+         QStringLiteral("Keine Antwort vom Server 127.0.0.1 (Port %1) (Zeitüberschreitung) !").arg(stumm.port())},
+        {QStringLiteral("http://127.0.0.1:abc/x.html"), false, {},
+         QStringLiteral("„http://127.0.0.1:abc/x.html“ ist keine gültige Internetadresse !")},
+    };
+    Netzmodul modul([](const QString&) {});
+    modul.setSeitenzeitlimits({5000, 1000, 1500});
+    int takte = 0;
+    QTimer takt;
+    QObject::connect(&takt, &QTimer::timeout, [&] { ++takte; });
+    takt.start(10);
+    QElapsedTimer uhr;
+    uhr.start();
+    std::vector<Seitenende> enden(std::size(faelle));
+    for (size_t i = 0; i < std::size(faelle); ++i) modul.seiteHolen(faelle[i].adresse, enden[i].fertig());
+    EXPECT_EQ(modul.laufendeAbrufe(), int(std::size(faelle)));
+    EXPECT_EQ(enden[6].anzahl, 0);  // not inside the call, not even for a bad address
+    ASSERT_TRUE(warten([&] { return modul.laufendeAbrufe() == 0; }));
+    EXPECT_GE(uhr.elapsed(), 900);   // the silent server's stall limit
+    EXPECT_GE(takte, 30);            // the UI thread ran meanwhile
+    for (size_t i = 0; i < std::size(faelle); ++i) {
+        SCOPED_TRACE(faelle[i].adresse.toStdString());
+        EXPECT_EQ(enden[i].anzahl, 1);
+        EXPECT_EQ(enden[i].ok, faelle[i].ok);
+        EXPECT_EQ(enden[i].seite.size(), faelle[i].seite.size());
+        EXPECT_EQ(enden[i].seite, faelle[i].seite);
+        EXPECT_EQ(enden[i].fehler, faelle[i].fehler);
+    }
+}
+
+// The program ends while a server keeps silent: the fetch is aborted at
+// once and reports nothing any more.
+TEST(NetzmodulSeiten, ProgrammendeWaehrendDesAbrufs)
+{
+    Antwortserver stumm({});
+    auto modul = std::make_unique<Netzmodul>([](const QString&) {});
+    Seitenende ende;
+    modul->seiteHolen(QStringLiteral("http://127.0.0.1:%1/x.html").arg(stumm.port()), ende.fertig());
+    ASSERT_TRUE(warten([&] { return Netzmodul::aktiveUebertragungen() == 1; }));
+    QElapsedTimer uhr;
+    uhr.start();
+    modul.reset();
+    EXPECT_EQ(Netzmodul::aktiveUebertragungen(), 0);
+    EXPECT_LT(uhr.elapsed(), 3000);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(ende.anzahl, 0);
 }
 
 // --- FTP ---------------------------------------------------------------------------------

@@ -270,6 +270,36 @@ TEST_F(Hauptbefehle, ProgramEntryStartsInItsFolder)
     EXPECT_EQ(shell.aufrufe, QStringList{"/opt/kasse/bin/kasse|/opt/kasse/bin||1"});
 }
 
+// The window titled as the entry comes to the front; where none is found the
+// program starts; where no window can be looked for, a copy started here
+// that still runs is not started again.
+TEST_F(Hauptbefehle, ProgramEntryRaisesItsWindowOrStartsTheProgram)
+{
+    Einst.Programm[2] = QStringLiteral("/opt/kasse/bin/kasse");
+    Einst.ProgrammName[2] = QStringLiteral("Kasse Süd");
+    struct Fall {
+        Fenstersuche suche;
+        bool laeuft;
+        bool gestartet;
+    };
+    const Fall faelle[] = {
+        {Fenstersuche::Aktiviert, false, false},     {Fenstersuche::Aktiviert, true, false},
+        {Fenstersuche::NichtGefunden, false, true},  {Fenstersuche::NichtGefunden, true, true},
+        {Fenstersuche::NichtMoeglich, false, true},  {Fenstersuche::NichtMoeglich, true, false},
+    };
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(int(f.suche) * 2 + f.laeuft);
+        shell.aufrufe.clear();
+        shell.gesucht.clear();
+        shell.suche = f.suche;
+        shell.laufend = f.laeuft ? QStringList{"/opt/kasse/bin/kasse"} : QStringList{};
+        ProgrammStarten(2);
+        EXPECT_EQ(shell.gesucht, QStringList{"Kasse Süd"});
+        EXPECT_EQ(shell.aufrufe,
+                  f.gestartet ? QStringList{"/opt/kasse/bin/kasse|/opt/kasse/bin||1"} : QStringList{});
+    }
+}
+
 // The load window fills a new match (marked modified by the filling) and
 // reports it through WettkampfGeladen; a load that fails opens nothing.
 TEST_F(Hauptbefehle, LoadOpensTheLoadedMatchUnmodified)

@@ -4,13 +4,18 @@
 #include "core/Globals.h"
 #include "core/SettingsFile.h"
 #include "match/bus/CanLog.h"
+#include "report/netz/Netzmodul.h"
 #include "support/Dateien.h"
 #include "support/Einsetzen.h"
+#include "support/Httpserver.h"
 #include "support/KernAufnahmen.h"
 #include "support/Netzantworten.h"
 #include "support/Serviceordner.h"
+#include "support/Warten.h"
 
 #include <QDir>
+#include <QTcpServer>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 namespace {
@@ -378,6 +383,76 @@ TEST_F(Servicelogik, UpdateCheck)
 
         EXPECT_EQ(skriptBoxen().gezeigt, f.gezeigt);
         const QString installer = "http://updates.example.de/Updates/Lanorik/Update_Bravolin_Funk.exe|||1";
+        EXPECT_EQ(shell.aufrufe, f.installiert ? QStringList{installer} : QStringList());
+        EXPECT_EQ(beendet, f.installiert ? 1 : 0);
+    }
+}
+
+// The whole check against a real web server through the real network
+// module: the page's edge cases, a missing page and a server that keeps
+// silent (named after the time limit, the UI thread running meanwhile).
+TEST_F(Servicelogik, UpdateCheckAgainstAWebServer)
+{
+    HttpTestserver web;
+    ASSERT_NE(web.port, 0) << "python3 -m http.server did not start";
+    QTcpServer stumm;  // accepts and never answers
+    ASSERT_TRUE(stumm.listen(QHostAddress::LocalHost));
+    Netzmodul modul([](const QString&) {});
+    modul.setSeitenzeitlimits({5000, 1000, 1500});
+    NetzDiensteEinsetzen echtesNetz(&modul);
+    const QString web404 = QStringLiteral("Der Server 127.0.0.1 (Port %1) meldet für "
+                                          "/Updates/Lanorik/Update_Bravolin_Funk.html: 404 File not found")
+                               .arg(web.port);
+    const QString schweigt =
+        QStringLiteral("Keine Antwort vom Server 127.0.0.1 (Port %1) (Zeitüberschreitung) !").arg(stumm.serverPort());
+
+    struct Fall {
+        QByteArray seite;  // empty: no page
+        QByteArray updateInf;
+        bool gestartet;
+        bool stummerServer;
+        QStringList gezeigt;
+        bool installiert;
+    };
+    const QString frage = UpdateFrageText, gest = UpdateGestartetText, schl = UpdateSchliessenText;
+    const Fall faelle[] = {
+        {"#2.21.0063\r\n<html>", "Update = 2.21.0062\r\n", false, false, {frage, schl}, true},
+        {"2.21.0063\r\n<html>", "Update = 2.21.0062\r\n", false, false, {KeinUpdateText}, false},
+        {"#2.21.0063", "Update =\r\n", false, false, {KeinUpdateText}, false},
+        {"#2.21.0063", "Update = 2.21.0062\r\n", true, false, {frage, gest}, false},
+        {{}, "Update = 2.21.0062\r\n", false, false, {web404}, false},
+        {{}, "Update = 2.21.0062\r\n", false, true, {schweigt}, false},
+    };
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(f.seite.toStdString() + " / " + f.updateInf.toStdString());
+        web.entfernen(UpdateSeite);
+        if (!f.seite.isEmpty()) {
+            ASSERT_TRUE(web.ablegen(UpdateSeite, f.seite));
+        }
+        ASSERT_TRUE(DateiAblegen(ordner.path(), UpdateDatei, f.updateInf));
+        Einst.UpdateServer = f.stummerServer ? QStringLiteral("127.0.0.1:%1").arg(stumm.serverPort())
+                                             : QStringLiteral("127.0.0.1:%1").arg(web.port);
+        WettkampfBelegt[2] = f.gestartet;
+        Wettkaempfe[2].Gestartet = f.gestartet;
+        skriptBoxen() = SkriptBoxen{};
+        skriptBoxen().antworten = {ErgebnisJa, ErgebnisOk};
+        ShellAufnahme shell;
+        ShellStarterEinsetzen shellEin(&shell);
+        int beendet = 0;
+        int takte = 0;
+        QTimer takt;
+        QObject::connect(&takt, &QTimer::timeout, [&] { ++takte; });
+        takt.start(10);
+
+        UpdateSuchen([&] { ++beendet; });
+        EXPECT_TRUE(skriptBoxen().gezeigt.isEmpty());  // nothing waits inside the click
+        ASSERT_TRUE(warten([] { return !UpdateLaeuft(); }));
+        if (f.stummerServer) {
+            EXPECT_GE(takte, 30);
+        }
+
+        EXPECT_EQ(skriptBoxen().gezeigt, f.gezeigt);
+        const QString installer = web.adresse() + "/Updates/Lanorik/Update_Bravolin_Funk.exe|||1";
         EXPECT_EQ(shell.aufrufe, f.installiert ? QStringList{installer} : QStringList());
         EXPECT_EQ(beendet, f.installiert ? 1 : 0);
     }

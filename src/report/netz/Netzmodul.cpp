@@ -65,10 +65,25 @@ public:
         m_offen.insert(++m_letzte, std::move(fertig));
         return m_letzte;
     }
+    quint64 anmelden(SeiteFertig fertig)
+    {
+        m_seiten.insert(++m_letzte, std::move(fertig));
+        return m_letzte;
+    }
     void status(const QString& text) { m_status(text); }
     int offen() const { return int(m_offen.size()); }
     // `f` on the UI thread while the module lives.
     void spaeter(std::function<void()> f) { QMetaObject::invokeMethod(this, std::move(f), Qt::QueuedConnection); }
+    int offeneSeiten() const { return int(m_seiten.size()); }
+    void seiteSpaeterBeenden(quint64 id, bool ok, const QByteArray& seite, const QString& fehler)
+    {
+        QMetaObject::invokeMethod(
+            this,
+            [this, id, ok, seite, fehler] {
+                if (const SeiteFertig fertig = m_seiten.take(id)) fertig(ok, seite, fehler);
+            },
+            Qt::QueuedConnection);
+    }
     void spaeterBeenden(quint64 id, bool ok, const QString& fehler)
     {
         QMetaObject::invokeMethod(this, [this, id, ok, fehler] { beenden(id, ok, fehler); }, Qt::QueuedConnection);
@@ -105,6 +120,7 @@ private:
     std::function<void(const QString&)> m_status;
     std::function<void(quint64, const Mailauftrag&)> m_neuStarten;
     QHash<quint64, MailFertig> m_offen;
+    QHash<quint64, SeiteFertig> m_seiten;
     quint64 m_letzte = 0;
 };
 
@@ -152,27 +168,54 @@ void Netzmodul::mailSenden(const Mailauftrag& mail, MailFertig fertig)
 void Netzmodul::mailStarten(quint64 id, const Mailauftrag& mail)
 {
     const QByteArray vertraut = VertrautesZertifikat(MailServer(mail));
+    const bool gestartet = imHintergrund([zustand = m_zustand, mail, grenzen = m_zeitlimits, id, vertraut] {
+        const Mailfehler f = MailUebertragen(mail, grenzen, zustand->abbrechen, vertraut);
+        return std::function<void(Empfaenger&)>([id, mail, f](Empfaenger& e) { e.spaeterBeenden(id, mail, f); });
+    });
+    if (!gestartet) m_empfaenger->spaeterBeenden(id, false, QStringLiteral("Der Versand kann nicht gestartet werden !"));
+}
+
+void Netzmodul::seiteHolen(const QString& adresse, SeiteFertig fertig)
+{
+    const quint64 id = m_empfaenger->anmelden(std::move(fertig));
+    const bool gestartet = imHintergrund([zustand = m_zustand, adresse, grenzen = m_seitenzeitlimits, id] {
+        const Seitenergebnis e = SeiteAbrufen(adresse, grenzen, zustand->abbrechen);
+        const QString fehler = SeitenFehlerText(adresse, e);
+        const bool ok = fehler.isEmpty();
+        return std::function<void(Empfaenger&)>([id, ok, fehler, seite = ok ? e.seite : QByteArray()](Empfaenger& m) {
+            m.seiteSpaeterBeenden(id, ok, seite, fehler);
+        });
+    });
+    if (!gestartet)
+        m_empfaenger->seiteSpaeterBeenden(id, false, {}, QStringLiteral("Der Abruf kann nicht gestartet werden !"));
+}
+
+int Netzmodul::laufendeAbrufe() const { return m_empfaenger->offeneSeiten(); }
+
+bool Netzmodul::imHintergrund(std::function<std::function<void(Empfaenger&)>()> arbeit)
+{
     {
         std::lock_guard sperre(m_zustand->mx);
         ++m_zustand->threads;
     }
     ++g_aktiv;
     try {
-        std::thread([zustand = m_zustand, mail, grenzen = m_zeitlimits, id, vertraut] {
-            const Mailfehler f = MailUebertragen(mail, grenzen, zustand->abbrechen, vertraut);
+        std::thread([zustand = m_zustand, arbeit = std::move(arbeit)] {
+            const std::function<void(Empfaenger&)> bericht = arbeit();
             std::lock_guard sperre(zustand->mx);
-            if (zustand->empfaenger) zustand->empfaenger->spaeterBeenden(id, mail, f);
+            if (zustand->empfaenger) bericht(*zustand->empfaenger);
             --zustand->threads;
             --g_aktiv;
             zustand->cv.notify_all();
         }).detach();
+        return true;
     } catch (const std::system_error&) {
         {
             std::lock_guard sperre(m_zustand->mx);
             --m_zustand->threads;
         }
         --g_aktiv;
-        m_empfaenger->spaeterBeenden(id, false, QStringLiteral("Der Versand kann nicht gestartet werden !"));
+        return false;
     }
 }
 

@@ -1,9 +1,10 @@
 #pragma once
-// The network module: the report e-mail over SMTP, the short messages to
-// the monitor clients (report/Nachrichtenversand.h) and the FTP uploads of
-// the web site (live results and site files, report/Ftpsitzung.h). libcurl
-// works on worker threads; every end is reported on the UI thread. The other
-// transfers keep the defaults of NetzDienste.
+// The network module: the report e-mail over SMTP, web pages by HTTP GET
+// (the update check), the short messages to the monitor clients
+// (report/Nachrichtenversand.h) and the FTP uploads of the web site (live
+// results and site files, report/Ftpsitzung.h). libcurl works on worker
+// threads; every end is reported on the UI thread. The other transfers keep
+// the defaults of NetzDienste.
 //
 // The login: no password is kept in the settings, so `kennung` is handed to
 // curl as the user name with an empty password. curl logs in only when the
@@ -136,6 +137,36 @@ struct Mailzeitlimits {
 Mailfehler MailUebertragen(const Mailauftrag& m, const Mailzeitlimits& grenzen, const std::atomic<bool>& abbrechen,
                            const QByteArray& vertraut = {});
 
+// --- Web pages -------------------------------------------------------------------------
+
+// Time limits of one page fetch in milliseconds: to connect, with no byte
+// arriving (stall; counted in whole seconds), and for the whole fetch.
+struct Seitenzeitlimits {
+    long verbinden = 10000;
+    long stillstand = 10000;
+    long gesamt = 20000;
+};
+// The most of a page that is kept; the rest is left unread.
+inline constexpr qsizetype SeiteHoechstens = 64 * 1024;
+// How a fetch ended: curl's result code, the final HTTP status with its
+// text ("404 Not Found"; empty without an answer), curl's own error text
+// and the page.
+struct Seitenergebnis {
+    int code = 0;
+    long status = 0;
+    QString statuszeile;
+    QString detail;
+    QByteArray seite;
+};
+// One HTTP(S) GET on the calling thread, redirects followed, the
+// certificate of an https server checked; `abbrechen` ends it within a
+// second.
+Seitenergebnis SeiteAbrufen(const QString& adresse, const Seitenzeitlimits& grenzen,
+                            const std::atomic<bool>& abbrechen);
+// The operator's message for a fetch that brought no page (naming the
+// server and the reason); empty when the page came.
+QString SeitenFehlerText(const QString& adresse, const Seitenergebnis& e);
+
 class Ftpkette;
 
 class Netzmodul : public NetzDienste {
@@ -205,6 +236,13 @@ public:
     void zeitStarten();
     Zeitabgleich& zeit() { return *m_zeit; }
 
+    // The page by HTTP GET on a worker thread; `fertig` follows exactly once
+    // on the UI thread, with the page or the operator's message.
+    void seiteHolen(const QString& adresse, SeiteFertig fertig) override;
+    void setSeitenzeitlimits(const Seitenzeitlimits& z) { m_seitenzeitlimits = z; }
+    // Fetches whose `fertig` is still to come.
+    int laufendeAbrufe() const;
+
     void setZeitlimits(const Mailzeitlimits& z) { m_zeitlimits = z; }
     // Mails whose `fertig` is still to come.
     int laufendeMails() const;
@@ -230,9 +268,13 @@ private:
 
     struct Zustand;
     class Empfaenger;
+    // Runs `arbeit` on a worker thread; the report it returns is handed the
+    // receiver while the module lives. False when no thread could be started.
+    bool imHintergrund(std::function<std::function<void(Empfaenger&)>()> arbeit);
     std::shared_ptr<Zustand> m_zustand;
     Empfaenger* m_empfaenger;
     Mailzeitlimits m_zeitlimits;
+    Seitenzeitlimits m_seitenzeitlimits;
     std::unique_ptr<Nachrichtenversand> m_nachrichten;
     std::unique_ptr<Zeitabgleich> m_zeit;
     std::function<void(const QString&)> m_status;

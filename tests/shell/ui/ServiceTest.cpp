@@ -4,13 +4,16 @@
 #include "core/Globals.h"
 #include "core/SettingsFile.h"
 #include "match/bus/CanLog.h"
+#include "report/netz/Netzmodul.h"
 #include "shell/Service.h"
 #include "support/Dateien.h"
 #include "support/Einsetzen.h"
+#include "support/Httpserver.h"
 #include "support/KernAufnahmen.h"
 #include "support/Klicken.h"
 #include "support/Netzantworten.h"
 #include "support/Serviceordner.h"
+#include "support/Warten.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -249,4 +252,28 @@ TEST_F(Serviceseite, UpdateLinks)
     EXPECT_TRUE(s->isVisible());
 
     EXPECT_EQ(klang.gespielt, QStringList(3, QStringLiteral("Click.wav")));
+}
+
+// "nach neuen Updates suchen" with the real network module and a web server:
+// the newer version taken closes the page and ends the program.
+TEST_F(Serviceseite, UpdateFromAWebServer)
+{
+    HttpTestserver web;
+    ASSERT_NE(web.port, 0) << "python3 -m http.server did not start";
+    ASSERT_TRUE(web.ablegen(UpdateSeite, "#2.21.0063\r\n<html>"));
+    ASSERT_TRUE(DateiAblegen(ordner.path(), UpdateDatei, "Update = 2.21.0062\r\n"));
+    Einst.UpdateServer = web.adresse();
+    Netzmodul modul([](const QString&) {});
+    NetzDiensteEinsetzen echtesNetz(&modul);
+    ShellAufnahme shell;
+    ShellStarterEinsetzen shellEin(&shell);
+    skriptBoxen().antworten = {ErgebnisJa, ErgebnisOk};
+    const auto s = oeffnen();
+
+    Klicken(s->LUpdate);
+    ASSERT_TRUE(warten([] { return !UpdateLaeuft(); }));
+    EXPECT_EQ(skriptBoxen().gezeigt, (QStringList{UpdateFrageText, UpdateSchliessenText}));
+    EXPECT_EQ(shell.aufrufe, QStringList{web.adresse() + "/Updates/Lanorik/Update_Bravolin_Funk.exe|||1"});
+    EXPECT_EQ(beendet, 1);
+    EXPECT_FALSE(s->isVisible());
 }

@@ -1,0 +1,139 @@
+// A web page by HTTP GET with libcurl, on the calling thread, and the
+// operator's texts for a fetch that failed.
+#include "report/netz/Netzmodul.h"
+
+#include <QUrl>
+#include <algorithm>
+#include <curl/curl.h>
+#include <memory>
+
+namespace {
+
+struct Abruf {
+    QByteArray seite;
+    QByteArray statuszeile;
+    qsizetype grenze = 0;
+    bool voll = false;  // the rest of a page beyond the limit was left unread
+    const std::atomic<bool>* abbrechen = nullptr;
+};
+
+size_t Schreiben(char* daten, size_t, size_t n, void* ziel)
+{
+    Abruf& a = *static_cast<Abruf*>(ziel);
+    const qsizetype platz = a.grenze - a.seite.size();
+    if (qsizetype(n) > platz) {
+        a.seite.append(daten, platz);
+        a.voll = true;
+        return 0;  // ends the transfer with CURLE_WRITE_ERROR
+    }
+    a.seite.append(daten, qsizetype(n));
+    return n;
+}
+
+// The status line of the last answer (after redirects, the final one's).
+size_t Kopfzeile(char* daten, size_t, size_t n, void* ziel)
+{
+    const QByteArray zeile = QByteArray(daten, qsizetype(n)).trimmed();
+    if (zeile.startsWith("HTTP/")) static_cast<Abruf*>(ziel)->statuszeile = zeile;
+    return n;
+}
+
+int Fortschritt(void* ziel, curl_off_t, curl_off_t, curl_off_t, curl_off_t)
+{
+    return static_cast<Abruf*>(ziel)->abbrechen->load() ? 1 : 0;
+}
+
+struct EasyLoeschen {
+    void operator()(CURL* e) const { curl_easy_cleanup(e); }
+};
+
+// "404 Not Found" of "HTTP/1.1 404 Not Found".
+QString StatusOhneVersion(const QByteArray& zeile, long status)
+{
+    const qsizetype blank = zeile.indexOf(' ');
+    const QString rest = blank < 0 ? QString() : QString::fromLatin1(zeile.mid(blank + 1)).trimmed();
+    return rest.isEmpty() ? QString::number(status) : rest.left(100);
+}
+
+}  // namespace
+
+Seitenergebnis SeiteAbrufen(const QString& adresse, const Seitenzeitlimits& grenzen,
+                            const std::atomic<bool>& abbrechen)
+{
+    char fehlerpuffer[CURL_ERROR_SIZE] = {};
+    Abruf abruf;
+    abruf.grenze = SeiteHoechstens;
+    abruf.abbrechen = &abbrechen;
+    std::unique_ptr<CURL, EasyLoeschen> e(curl_easy_init());
+    if (!e) return {CURLE_FAILED_INIT, 0, {}, {}, {}};
+    CURL* h = e.get();
+    const QByteArray url = adresse.trimmed().toUtf8();
+    curl_easy_setopt(h, CURLOPT_ERRORBUFFER, fehlerpuffer);
+    curl_easy_setopt(h, CURLOPT_NOSIGNAL, 1L);
+    curl_easy_setopt(h, CURLOPT_URL, url.constData());
+    curl_easy_setopt(h, CURLOPT_PROTOCOLS_STR, "http,https");
+    curl_easy_setopt(h, CURLOPT_REDIR_PROTOCOLS_STR, "http,https");
+    curl_easy_setopt(h, CURLOPT_FOLLOWLOCATION, 1L);
+    curl_easy_setopt(h, CURLOPT_MAXREDIRS, 5L);
+    curl_easy_setopt(h, CURLOPT_CONNECTTIMEOUT_MS, grenzen.verbinden);
+    curl_easy_setopt(h, CURLOPT_TIMEOUT_MS, grenzen.gesamt);
+    // Stalled: less than one byte a second for that long.
+    curl_easy_setopt(h, CURLOPT_LOW_SPEED_LIMIT, 1L);
+    curl_easy_setopt(h, CURLOPT_LOW_SPEED_TIME, std::max(1L, (grenzen.stillstand + 999) / 1000));
+    curl_easy_setopt(h, CURLOPT_USERAGENT, "Corvalink");
+    curl_easy_setopt(h, CURLOPT_WRITEFUNCTION, &Schreiben);
+    curl_easy_setopt(h, CURLOPT_WRITEDATA, &abruf);
+    curl_easy_setopt(h, CURLOPT_HEADERFUNCTION, &Kopfzeile);
+    curl_easy_setopt(h, CURLOPT_HEADERDATA, &abruf);
+    // Called at least once a second, also while nothing arrives.
+    curl_easy_setopt(h, CURLOPT_NOPROGRESS, 0L);
+    curl_easy_setopt(h, CURLOPT_XFERINFOFUNCTION, &Fortschritt);
+    curl_easy_setopt(h, CURLOPT_XFERINFODATA, &abruf);
+
+    CURLcode ergebnis = curl_easy_perform(h);
+    if (ergebnis == CURLE_WRITE_ERROR && abruf.voll) ergebnis = CURLE_OK;
+    long status = 0;
+    curl_easy_getinfo(h, CURLINFO_RESPONSE_CODE, &status);
+    const QString detail = fehlerpuffer[0] ? QString::fromUtf8(fehlerpuffer).trimmed()
+                                           : QString::fromUtf8(curl_easy_strerror(ergebnis));
+    return {int(ergebnis), status, StatusOhneVersion(abruf.statuszeile, status), detail, abruf.seite};
+}
+
+QString SeitenFehlerText(const QString& adresse, const Seitenergebnis& e)
+{
+    const QUrl url(adresse.trimmed());
+    const QString host = url.host().isEmpty() ? adresse.trimmed() : url.host();
+    const int port = url.port(url.scheme() == QLatin1String("https") ? 443 : 80);
+    const QString server = QStringLiteral("%1 (Port %2)").arg(host).arg(port);
+    switch (e.code) {
+    case CURLE_OK: break;
+    case CURLE_URL_MALFORMAT:
+    case CURLE_UNSUPPORTED_PROTOCOL:
+        return QStringLiteral("„%1“ ist keine gültige Internetadresse !").arg(adresse.trimmed());
+    case CURLE_COULDNT_RESOLVE_HOST: return QStringLiteral("Der Server „%1“ ist nicht bekannt !").arg(host);
+    case CURLE_COULDNT_CONNECT: return QStringLiteral("Keine Verbindung zum Server %1 !").arg(server);
+    case CURLE_OPERATION_TIMEDOUT:
+        return QStringLiteral("Keine Antwort vom Server %1 (Zeitüberschreitung) !").arg(server);
+    case CURLE_ABORTED_BY_CALLBACK: return QStringLiteral("Der Abruf vom Server %1 wurde abgebrochen !").arg(server);
+    case CURLE_TOO_MANY_REDIRECTS: return QStringLiteral("Der Server %1 leitet zu oft weiter !").arg(server);
+    case CURLE_SSL_CONNECT_ERROR:
+    case CURLE_PEER_FAILED_VERIFICATION:
+    case CURLE_SSL_CACERT_BADFILE:
+    case CURLE_SSL_CERTPROBLEM:
+        return QStringLiteral("Die verschlüsselte Verbindung zum Server %1 ist fehlgeschlagen (%2) !")
+            .arg(server, e.detail);
+    case CURLE_SEND_ERROR:
+    case CURLE_RECV_ERROR:
+    case CURLE_GOT_NOTHING:
+    case CURLE_PARTIAL_FILE:
+    case CURLE_WEIRD_SERVER_REPLY:
+        return QStringLiteral("Die Verbindung zum Server %1 wurde unterbrochen !").arg(server);
+    default:
+        return QStringLiteral("Die Seite %1 konnte nicht geladen werden (%2) !").arg(adresse.trimmed(), e.detail);
+    }
+    // A final answer that is no page: an error, or a redirect not followed.
+    if (e.status >= 300)
+        return QStringLiteral("Der Server %1 meldet für %2: %3")
+            .arg(server, url.path().isEmpty() ? QStringLiteral("/") : url.path(), e.statuszeile);
+    return {};
+}
