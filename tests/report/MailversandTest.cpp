@@ -215,3 +215,21 @@ TEST(Mailversand, NurEinHostWirdVerbunden)
         EXPECT_TRUE(ende.ok) << host << ": " << ende.fehler.toStdString();
     }
 }
+
+// A server that took the mail with 250 and never answers QUIT: the mail is
+// sent, and told so long before the server's reply limit of a minute.
+TEST(Mailversand, QuitOhneAntwortHaeltDenVersandNichtAuf)
+{
+    Senke senke({QStringLiteral("--quit-stumm")});
+    ASSERT_NE(senke.port, 0) << "the SMTP sink did not start (python3-aiosmtpd)";
+    QStringList status;
+    Netzmodul modul([&](const QString& t) { status << t; });
+    Ende ende;
+    modul.mailSenden(Auftrag(senke.port), ende.fertig());
+    ASSERT_TRUE(warten([&] { return ende.anzahl > 0; }, 15000)) << senke.befehle().join('|').toStdString();
+    EXPECT_TRUE(ende.ok) << ende.fehler.toStdString();
+    EXPECT_EQ(status.last(), MailVersendetText);
+    EXPECT_EQ(senke.nachricht(1)[QStringLiteral("subject")].toString(), QStringLiteral("Spielbericht"));
+    EXPECT_TRUE(senke.befehle().contains(QStringLiteral("QUIT klar")));
+    EXPECT_EQ(modul.laufendeMails(), 0);
+}

@@ -127,6 +127,7 @@ inline constexpr Sitedatei Sitedateien[] = {
 struct Mailzeitlimits {
     long verbinden = 20000;
     long gesamt = 600000;  // a 24 MB bitmap needs minutes on a slow line
+    long quit = 3000;      // the reply to QUIT, after the server took the mail
 };
 
 // One mail sent on the calling thread; `abbrechen` ends it within a poll.
