@@ -23,6 +23,15 @@
 
 namespace {
 
+std::mutex g_zertifikateMx;
+QByteArray g_zertifikate;
+
+QByteArray Zertifikate()
+{
+    const std::lock_guard sperre(g_zertifikateMx);
+    return g_zertifikate;
+}
+
 QString OhneZeilenumbruch(QString t)
 {
     t.replace(QLatin1Char('\r'), QLatin1Char(' '));
@@ -232,6 +241,8 @@ Mailfehler MailUebertragen(const Mailauftrag& m, const Mailzeitlimits& grenzen, 
     // without it now (its offer suppressed on the way) nothing is sent.
     curl_easy_setopt(h, CURLOPT_USE_SSL, long(vertraut.isEmpty() ? CURLUSESSL_TRY : CURLUSESSL_ALL));
     ZertifikatspruefungEinstellen(h, &pruefung);
+    const QByteArray zertifikate = Zertifikate();
+    if (!zertifikate.isEmpty()) curl_easy_setopt(h, CURLOPT_CAINFO, zertifikate.constData());
     curl_easy_setopt(h, CURLOPT_VERBOSE, 1L);
     curl_easy_setopt(h, CURLOPT_DEBUGFUNCTION, &Mitschreiben);
     curl_easy_setopt(h, CURLOPT_DEBUGDATA, &serverAntwort);
@@ -299,6 +310,12 @@ Mailfehler MailUebertragen(const Mailauftrag& m, const Mailzeitlimits& grenzen, 
                                            : QString::fromUtf8(curl_easy_strerror(ergebnis));
     return {int(ergebnis), QString::fromUtf8(serverAntwort).left(200), detail,
             ergebnis == CURLE_OK ? Zertifikatsfehler{} : pruefung.fehler};
+}
+
+void Netzmodul::setZertifikate(const QString& pemDatei)
+{
+    const std::lock_guard sperre(g_zertifikateMx);
+    g_zertifikate = QFile::encodeName(pemDatei);
 }
 
 u16 MailPort(const Mailauftrag& m) { return m.port ? m.port : u16(25); }

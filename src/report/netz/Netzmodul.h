@@ -204,6 +204,9 @@ public:
     int laufendeMails() const;
     // Worker threads still running, of all modules.
     static int aktiveUebertragungen();
+    // The certificates the mail's TLS trusts, a PEM file in place of the
+    // system's (for tests); empty: the system's.
+    static void setZertifikate(const QString& pemDatei);
 
 private:
     // The transfer of a mail registered as `id`, on a worker thread.
