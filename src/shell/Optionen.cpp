@@ -6,15 +6,15 @@
 #include <QDebug>
 #include <algorithm>
 
-StrengeZahl StrengeZahlLesen(const QString& text, qint64 max)
+StrengeZahl StrengeZahlLesen(const QString& text, qint64 max, qint64 min)
 {
     const QString t = text.trimmed();
     bool ok = false;
     const qint64 z = t.startsWith(QLatin1Char('$')) ? t.mid(1).toLongLong(&ok, 16) : t.toLongLong(&ok, 10);
     if (!ok || t.startsWith(QLatin1String("$-")) || t.startsWith(QLatin1String("$+")))
         return {std::nullopt, QStringLiteral("'%1' ist keine gültige Zahl !").arg(text)};
-    if (z < 0 || z > max)
-        return {std::nullopt, QStringLiteral("'%1' liegt nicht zwischen 0 und %2 !").arg(text).arg(max)};
+    if (z < min || z > max)
+        return {std::nullopt, QStringLiteral("'%1' liegt nicht zwischen %2 und %3 !").arg(text).arg(min).arg(max)};
     return {z, {}};
 }
 

@@ -12,12 +12,14 @@
 using Optionsschluessel = std::pair<QString, QString>;
 
 // A strict number field: decimal, or "$" and hexadecimal digits, within
-// 0..max. Either the number or the operator's message, which names the text.
+// min..max. Either the number or the operator's message, which names the text.
 struct StrengeZahl {
     std::optional<qint64> wert;
     QString fehler;
 };
-StrengeZahl StrengeZahlLesen(const QString& text, qint64 max = 65535);
+StrengeZahl StrengeZahlLesen(const QString& text, qint64 max = 65535, qint64 min = 0);
+// A port field: 1..65535.
+inline StrengeZahl PortLesen(const QString& text) { return StrengeZahlLesen(text, 65535, 1); }
 
 // The keys of the machine's devices that no page enters (the CAN interface,
 // the printer and card reader device files).

@@ -39,6 +39,16 @@ INSTANTIATE_TEST_SUITE_P(
         Zeilenfall{"-rw-r--r--   1 ftp      ftp            99 Feb 28 23:59 Jan 01 2024.txt", "Jan 01 2024.txt",
                    false},
         Zeilenfall{"lrwxrwxrwx   1 ftp      ftp            11 Jul 04 08:00 aktuell -> Update.csv", "aktuell", false},
+        // " -> " in a link's name or target: the link's size is its target's length in bytes.
+        Zeilenfall{"lrwxrwxrwx 1 root root 4 Dec  8 14:07 x -> -> ziel", "x ->", false},
+        Zeilenfall{"lrwxrwxrwx 1 root root 7 Dec  8 14:07 x -> -> ziel", "x", false},
+        Zeilenfall{"lrwxrwxrwx 1 u g 6 2024-01-31 12:00 a -> b -> c", "a", false},
+        Zeilenfall{"lrwxrwxrwx 1 u g 1 2024-01-31 12:00 a -> b -> c", "a -> b", false},
+        Zeilenfall{"lrwxrwxrwx 1 u g 8 Jan 05 12:00 ä -> ö -> ü", "ä", false},
+        Zeilenfall{"lrwxrwxrwx 1 u g 2 Jan 05 12:00 ä -> ö -> ü", "ä -> ö", false},
+        // Without a size that tells: up to the last " -> ".
+        Zeilenfall{"lrwxrwxrwx 1 u g 99 Jan 05 12:00 x -> -> ziel", "x ->", false},
+        Zeilenfall{"lrwxrwxrwx 1 u g 4 Jän. 5 12:00 x -> -> ziel", "x ->", false},
         Zeilenfall{"-rw-r--r--   1 ftp      ftp           812 Mar 17 09:41 index.html\r\n", "index.html", false},
         // No owner or group column: still the text after the date.
         Zeilenfall{"drwxr-xr-x 1 4096 Apr 01 10:10 neue Saison", "neue Saison", true},

@@ -215,3 +215,61 @@ TEST(Mailversand, NurEinHostWirdVerbunden)
         EXPECT_TRUE(ende.ok) << host << ": " << ende.fehler.toStdString();
     }
 }
+
+// A server that took the mail with 250 and never answers QUIT: the mail is
+// sent, and told so long before the server's reply limit of a minute.
+TEST(Mailversand, QuitOhneAntwortHaeltDenVersandNichtAuf)
+{
+    Senke senke({QStringLiteral("--quit-stumm")});
+    ASSERT_NE(senke.port, 0) << "the SMTP sink did not start (python3-aiosmtpd)";
+    QStringList status;
+    Netzmodul modul([&](const QString& t) { status << t; });
+    Ende ende;
+    modul.mailSenden(Auftrag(senke.port), ende.fertig());
+    ASSERT_TRUE(warten([&] { return ende.anzahl > 0; }, 15000)) << senke.befehle().join('|').toStdString();
+    EXPECT_TRUE(ende.ok) << ende.fehler.toStdString();
+    EXPECT_EQ(status.last(), MailVersendetText);
+    EXPECT_EQ(senke.nachricht(1)[QStringLiteral("subject")].toString(), QStringLiteral("Spielbericht"));
+    EXPECT_TRUE(senke.befehle().contains(QStringLiteral("QUIT klar")));
+    EXPECT_EQ(modul.laufendeMails(), 0);
+}
+
+// A certificate from a trusted authority counts only for the names it was
+// made out to: the test's certificate names 127.0.0.1, not "localhost".
+TEST(Mailversand, NameGehoertZurPruefung)
+{
+    QTemporaryDir tmp;
+    const QString zertifikat = FtpTestserver::zertifikat(tmp.path());
+    ASSERT_FALSE(zertifikat.isEmpty()) << "openssl could not make a certificate";
+    struct Vertrauen {
+        explicit Vertrauen(const QString& datei) { Netzmodul::setZertifikate(datei); }
+        ~Vertrauen() { Netzmodul::setZertifikate({}); }
+    } vertrauen(zertifikat);
+    const Zertifikatsablage ablage;
+    SkriptBoxen boxen;
+    const BoxenEinsetzen eingesetzt(&boxen);
+    Senke senke({"--tls", zertifikat});
+    ASSERT_NE(senke.port, 0) << "the SMTP sink did not start (python3-aiosmtpd)";
+    Netzmodul modul([](const QString&) {});
+    Mailauftrag m = Auftrag(senke.port);
+    m.host = QStringLiteral("localhost");
+    boxen.antworten = {ErgebnisNein};
+    Ende falsch;
+    modul.mailSenden(m, falsch.fertig());
+    ASSERT_TRUE(warten([&] { return falsch.anzahl > 0; }));
+    EXPECT_FALSE(falsch.ok);
+    EXPECT_EQ(falsch.fehler.toStdString(),
+              QStringLiteral("Das Zertifikat des Mailservers localhost (Port %1) ist nicht vertrauenswürdig (für einen "
+                             "anderen Namen ausgestellt). SHA-256: %2")
+                  .arg(senke.port)
+                  .arg(QString::fromLatin1(OpensslFingerabdruck(zertifikat)))
+                  .toStdString());
+    EXPECT_EQ(senke.befehle(), (QStringList{"EHLO klar", "STARTTLS klar"}));
+
+    Ende richtig;
+    modul.mailSenden(Auftrag(senke.port), richtig.fertig());
+    ASSERT_TRUE(warten([&] { return richtig.anzahl > 0; }));
+    EXPECT_TRUE(richtig.ok) << richtig.fehler.toStdString();
+    EXPECT_TRUE(senke.nachricht(1)[QStringLiteral("tls")].toBool());
+    EXPECT_EQ(boxen.gezeigt.size(), 1);  // only the name was asked about
+}

@@ -18,6 +18,7 @@
 #include "support/Klicken.h"
 #include "support/Programmordner.h"
 #include "support/QtDrucken.h"
+#include "support/Tippen.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -183,14 +184,14 @@ const std::vector<std::pair<QString, QStringList>> Soll = {
     {"[Service]", {"CANIn = True"}},
     {"[Internet]",
      {"TimePort = 123", "ZeitUpdate = True", "ZeitUpInterv = 4", "ZeitUpLast = 01.03.2026 08:00:00", "TimeHost = ",
-      "ZeitUpStart = False", "FtpHost = ", "FtpPort = 0", "FtpKennung = ", "FtpZugang = ", "FtpPfad = ",
+      "ZeitUpStart = False", "FtpHost = ", "FtpPort = 21", "FtpKennung = ", "FtpZugang = ", "FtpPfad = ",
       "FtpUpdate = False", "FtpUpdateZeit = False", "FtpUpdateInterv = 0", "FtpUpdateDurchg = False",
       "FtpUpdateWechsel = False", "JavaUpdate = False"}},
     {"[System]", {"ChipkartePort = 1", "Chipkarte = 0", "AudioDevice = 0", "Volume = 0", "Record = 0"}},
     {"[Programme]",
      {"Programm1 = ", "ProgrammName1 = ", "Programm2 = ", "ProgrammName2 = ", "Programm3 = ", "ProgrammName3 = "}},
     {"[email]",
-     {"EmailHost = ", "EmailPort = 0", "EmailKennungEin = False", "EmailKennung = ", "EmailName = ", "EmailVon = ",
+     {"EmailHost = ", "EmailPort = 25", "EmailKennungEin = False", "EmailKennung = ", "EmailName = ", "EmailVon = ",
       "EmailAn = ", "EmailBetreff = "}},
     {"[Anzeige]",
      {"MannschAnzeige = False", "MannschAnzeigeDig = 0", "MannschAnzeigeAnz = 0", "NamenAnzeige = False",
@@ -304,7 +305,7 @@ TEST_F(Optionendialog, ClearingTheDefinitionsLeavesOnlyTheKeysOfTheDialog)
         {"[Programme]", Soll[5].second},
         {"[Internet]",
          {"TimeHost = ", "TimePort = 123", "ZeitUpStart = False", "ZeitUpdate = True", "ZeitUpInterv = 4",
-          "ZeitUpLast = 01.03.2026 08:00:00", "FtpHost = ", "FtpPort = 0", "FtpKennung = ", "FtpZugang = ",
+          "ZeitUpLast = 01.03.2026 08:00:00", "FtpHost = ", "FtpPort = 21", "FtpKennung = ", "FtpZugang = ",
           "FtpPfad = ", "FtpUpdate = False", "FtpUpdateZeit = False", "FtpUpdateInterv = 0",
           "FtpUpdateDurchg = False", "FtpUpdateWechsel = False", "JavaUpdate = False"}},
         {"[email]", Soll[6].second},
@@ -464,7 +465,7 @@ TEST_F(Optionendialog, AStrictFieldInErrorStoresNothingAndShowsItsPage)
     f<QLineEdit>("EZeitUpdate")->setText(QStringLiteral("2"));
     dlg->BtnOK->click();
     EXPECT_EQ(dlg->TabControlOptionen->currentIndex(), TOptionen::Email);
-    EXPECT_EQ(gezeigt().mid(1), (QStringList{"'' ist keine gültige Zahl !", "'-1' liegt nicht zwischen 0 und 65535 !"}));
+    EXPECT_EQ(gezeigt().mid(1), (QStringList{"'' ist keine gültige Zahl !", "'-1' liegt nicht zwischen 1 und 65535 !"}));
     EXPECT_EQ(datei(), Start);
 
     f<QLineEdit>("EEmailPort")->setText(QStringLiteral(" 587 "));
@@ -473,6 +474,57 @@ TEST_F(Optionendialog, AStrictFieldInErrorStoresNothingAndShowsItsPage)
     EXPECT_EQ(Einst.TimePort, 37);
     EXPECT_EQ(Einst.EmailPort, 587);
     EXPECT_EQ(Einst.Land, QStringLiteral("Hessen"));
+}
+
+// Every port can be typed into the port fields, and only a port is stored;
+// the synchronisation interval takes what its three digits hold. A port not
+// set shows its standard.
+TEST_F(Optionendialog, PortFieldsTakeEveryPortAndNothingElse)
+{
+    const struct {
+        const char *feld, *getippt;
+        int seite;
+        const char* meldung;  // empty: stored
+    } faelle[] = {
+        {"EFtpPort", "24722", TOptionen::Internet, ""},
+        {"ETimePort", "65535", TOptionen::Internet, ""},
+        {"EEmailPort", "10587", TOptionen::Email, ""},
+        {"EFtpPort", "$FFFF", TOptionen::Internet, ""},
+        {"EFtpPort", "1", TOptionen::Internet, ""},
+        {"EFtpPort", "65536", TOptionen::Internet, "'65536' liegt nicht zwischen 1 und 65535 !"},
+        {"ETimePort", "99999", TOptionen::Internet, "'99999' liegt nicht zwischen 1 und 65535 !"},
+        {"EEmailPort", "0", TOptionen::Email, "'0' liegt nicht zwischen 1 und 65535 !"},
+        {"EZeitUpdate", "999", TOptionen::Internet, ""},
+    };
+    for (const auto& fall : faelle) {
+        starten(Start);
+        skriptBoxen().gezeigt.clear();
+        oeffnen();
+        EXPECT_EQ(f<QLineEdit>("ETimePort")->text(), QStringLiteral("123"));
+        EXPECT_EQ(f<QLineEdit>("EFtpPort")->text(), QStringLiteral("21"));
+        EXPECT_EQ(f<QLineEdit>("EEmailPort")->text(), QStringLiteral("25"));
+        QLineEdit* feld = f<QLineEdit>(fall.feld);
+        feld->clear();
+        Tippen(feld, QString::fromLatin1(fall.getippt));
+        EXPECT_EQ(feld->text(), QString::fromLatin1(fall.getippt));
+        dlg->BtnOK->click();
+        const QString getippt = QString::fromLatin1(fall.getippt);
+        const qint64 wert = getippt.startsWith('$') ? getippt.mid(1).toLongLong(nullptr, 16) : getippt.toLongLong();
+        const QString name = QString::fromLatin1(fall.feld).mid(1);
+        const QString key = name == "ZeitUpdate" ? QStringLiteral("ZeitUpInterv") : name;
+        if (*fall.meldung) {
+            EXPECT_TRUE(dlg->isVisible()) << fall.feld << " " << fall.getippt;
+            EXPECT_EQ(dlg->TabControlOptionen->currentIndex(), fall.seite);
+            EXPECT_EQ(gezeigt(), QStringList{QString::fromUtf8(fall.meldung)});
+            EXPECT_EQ(datei(), Start);
+        } else {
+            EXPECT_EQ(dlg->result(), QDialog::Accepted) << fall.feld << " " << fall.getippt;
+            EXPECT_TRUE(gezeigt().isEmpty()) << gezeigt().join('|').toStdString();
+            EXPECT_TRUE(datei().contains(QStringLiteral("%1 = %2").arg(key).arg(wert))) << fall.feld;
+        }
+        dlg.reset();
+    }
+    EXPECT_EQ(Einst.EmailPort, 25);  // stored by the last OK
 }
 
 TEST_F(Optionendialog, ASettingsFileThatCannotBeSavedKeepsTheDialogOpen)

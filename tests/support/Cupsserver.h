@@ -29,7 +29,9 @@
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
+#include <QPageSize>
 #include <QPrinter>
+#include <QPrinterInfo>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
@@ -98,12 +100,15 @@ public:
 
     QString adresse() const { return QStringLiteral("127.0.0.1:%1").arg(port); }
 
-    // What the print dialog does when the operator picks queue `name`.
+    // What the print dialog does when the operator picks queue `name`: the
+    // queue with its own default paper.
     static void waehlen(QPrinter& drucker, const QString& name)
     {
         drucker.setOutputFileName(QString());
         drucker.setOutputFormat(QPrinter::NativeFormat);
         drucker.setPrinterName(name);
+        const QPageSize papier = QPrinterInfo::printerInfo(name).defaultPageSize();
+        if (papier.isValid()) drucker.setPageSize(papier);
     }
 
     // An administration command (lpadmin, cupsreject, cupsaccept, cupsdisable,

@@ -8,14 +8,15 @@ attachments with their bytes in base64). Prints the port it listens on as
 the first line on stdout. Ends when stdin closes or after the time-out.
 
     smtp_senke.py ORDNER [--port N] [--zeitlimit S] [--auth NAME] [--verzoegerung S]
-                         [--tls PEM]
+                         [--tls PEM] [--quit-stumm]
 
 --auth NAME offers AUTH (without TLS) and accepts only the login NAME, with
 any password. --verzoegerung S holds the reply to the message for S seconds.
 --tls PEM offers STARTTLS with the certificate and key of the PEM file; the
 <n>.json says whether the message came under TLS ("tls"). befehle.log in
 ORDNER lists the commands EHLO, STARTTLS, AUTH, MAIL, RCPT and DATA as
-received, each with "tls" or "klar".
+received, each with "tls" or "klar". --quit-stumm logs QUIT too and never
+answers it, as a server that hangs after it took the message.
 """
 
 import argparse
@@ -84,9 +85,10 @@ def pruefer(name):
 class ProtokollSMTP(SMTP):
     """Writes each command of the dialogue into befehle.log before it is handled."""
 
-    def __init__(self, *args, protokoll, **kwargs):
+    def __init__(self, *args, protokoll, quit_stumm=False, **kwargs):
         super().__init__(*args, **kwargs)
         self.protokoll = protokoll
+        self.quit_stumm = quit_stumm
 
     def merken(self, befehl):
         with open(self.protokoll, "a", encoding="utf-8") as f:
@@ -116,6 +118,12 @@ class ProtokollSMTP(SMTP):
         self.merken("DATA")
         await super().smtp_DATA(arg)
 
+    async def smtp_QUIT(self, arg):
+        if not self.quit_stumm:
+            await super().smtp_QUIT(arg)
+            return
+        self.merken("QUIT")
+
 
 async def main():
     p = argparse.ArgumentParser()
@@ -125,6 +133,7 @@ async def main():
     p.add_argument("--auth")
     p.add_argument("--verzoegerung", type=float, default=0.0)
     p.add_argument("--tls")
+    p.add_argument("--quit-stumm", action="store_true")
     a = p.parse_args()
 
     senke = Senke(a.ordner, a.verzoegerung)
@@ -137,7 +146,7 @@ async def main():
             kontext.load_cert_chain(a.tls)
             anmeldung["tls_context"] = kontext
         return ProtokollSMTP(senke, hostname="senke.test", protokoll=os.path.join(a.ordner, "befehle.log"),
-                             **anmeldung)
+                             quit_stumm=a.quit_stumm, **anmeldung)
 
     server = await loop.create_server(neu, "127.0.0.1", a.port)
     print(server.sockets[0].getsockname()[1], flush=True)

@@ -6,8 +6,10 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QPageSize>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPrinterInfo>
 
 namespace {
 
@@ -21,7 +23,11 @@ Druckdialog& dialogErsatz()
 
 QPrinter& Drucker()
 {
-    static QPrinter* drucker = new QPrinter(QPrinter::HighResolution);
+    static QPrinter* drucker = [] {
+        auto* d = new QPrinter(QPrinter::HighResolution);
+        d->setPageSize(QPageSize(QPageSize::A4));
+        return d;
+    }();
     return *drucker;
 }
 
@@ -37,9 +43,41 @@ void DateiVorschlagen(QPrinter& drucker)
     drucker.setOutputFileName(QFileInfo(letzte).dir().filePath(name + QStringLiteral(".pdf")));
 }
 
+namespace {
+
+bool InDatei(const QPrinter& d) { return d.outputFormat() != QPrinter::NativeFormat || !d.outputFileName().isEmpty(); }
+
+QPageSize Standardpapier(const QString& warteschlange)
+{
+    return warteschlange.isEmpty() ? QPageSize() : QPrinterInfo::printerInfo(warteschlange).defaultPageSize();
+}
+
+// The dialog gives a queue its own default paper (CUPS's, on a machine
+// whose locale is C often US Letter) and keeps it when the operator turns to
+// a file. A print into a file that carries a paper over like that (the one
+// before the dialog, when it came from a queue; the default of that queue or
+// of the system's default queue) goes on A4; a queue keeps its paper, and so
+// does a file the operator chose another one for.
+void DateipapierSetzen(QPrinter& drucker, bool warDatei, const QPageSize& vorher, const QString& warteschlange)
+{
+    if (!InDatei(drucker)) return;
+    const QPageSize papier = drucker.pageLayout().pageSize();
+    const QPageSize a4(QPageSize::A4);
+    if (papier.isEquivalentTo(a4)) return;
+    const bool mitgebracht = (!warDatei && papier.isEquivalentTo(vorher)) ||
+                             papier.isEquivalentTo(Standardpapier(warteschlange)) ||
+                             papier.isEquivalentTo(Standardpapier(QPrinterInfo::defaultPrinterName()));
+    if (mitgebracht) drucker.setPageSize(a4);
+}
+
+}  // namespace
+
 bool DruckdialogZeigen(QPrinter& drucker, QWidget* eltern)
 {
     const QString letzte = drucker.outputFileName();
+    const bool warDatei = InDatei(drucker);
+    const QPageSize vorher = drucker.pageLayout().pageSize();
+    const QString warteschlange = warDatei ? QString() : drucker.printerName();
     DateiVorschlagen(drucker);
     bool drucken = false;
     if (dialogErsatz()) {
@@ -50,6 +88,7 @@ bool DruckdialogZeigen(QPrinter& drucker, QWidget* eltern)
     }
     // A cancelled dialog leaves the printer as it was.
     if (!drucken) drucker.setOutputFileName(letzte);
+    else DateipapierSetzen(drucker, warDatei, vorher, warteschlange);
     return drucken;
 }
 

@@ -8,7 +8,8 @@
 class QPrinter;
 class QWidget;
 
-// Never destroyed: it may outlive the application.
+// Never destroyed: it may outlive the application. It starts on A4, the
+// paper of the forms, whatever the machine's locale.
 QPrinter& Drucker();
 
 // After a print into a file the printer keeps that file: the next print
@@ -19,7 +20,8 @@ void DateiVorschlagen(QPrinter& drucker);
 
 // The print dialog on the printer, with the file proposed as above: true
 // prints. Tests replace it; an empty
-// function restores the real dialog.
+// function restores the real dialog. A print into a file goes on A4 unless
+// the operator chose another paper; a queue keeps its own.
 using Druckdialog = std::function<bool(QPrinter& drucker, QWidget* eltern)>;
 void DruckdialogSetzen(Druckdialog dialog);
 bool DruckdialogZeigen(QPrinter& drucker, QWidget* eltern);

@@ -81,8 +81,9 @@ bool Zeitzone(QStringView t)
 // The name of a Unix line: after the date and time ("Jan 31 12:00",
 // "Jan 31 2024", "2024-01-31 12:00", "2024-01-31 12:00:00.000 +0100"), or
 // after the eighth field. The first date from the fourth field on is the
-// line's own, whichever columns come before it; a later one belongs to the name.
-QString UnixName(const QString& z, const QList<Feld>& f)
+// line's own, whichever columns come before it; a later one belongs to the
+// name. `groesse`: the field before that date (the size), if there is one.
+QString UnixName(const QString& z, const QList<Feld>& f, QStringView* groesse)
 {
     // The last field of the date at i, or -1.
     const auto datumBei = [&](qsizetype i) -> qsizetype {
@@ -96,10 +97,31 @@ QString UnixName(const QString& z, const QList<Feld>& f)
     };
     for (qsizetype i = 3; i + 2 < f.size(); ++i) {
         const qsizetype ende = datumBei(i);
-        if (ende >= 0 && ende + 1 < f.size()) return z.mid(f[ende].ende + 1);
+        if (ende >= 0 && ende + 1 < f.size()) {
+            *groesse = Text(z, f[i - 1]);
+            return z.mid(f[ende].ende + 1);
+        }
     }
     if (f.size() > 8) return z.mid(f[8].anfang);
     return {};
+}
+
+// The name of a link, "name -> ziel". Either may hold " -> " itself: ls
+// prints both as they are. The size of a link is the length of its target
+// in bytes, which tells where the target begins; without it the name
+// reaches to the last " -> ", so that a name that holds the arrow is never
+// cut to a shorter one (which could be another entry of the folder).
+QString Verweisname(const QString& name, QStringView groesse)
+{
+    static const QLatin1String pfeil(" -> ");
+    bool zahl = false;
+    const qsizetype laenge = groesse.toLongLong(&zahl);
+    qsizetype letzte = -1;
+    for (qsizetype i = name.indexOf(pfeil, 1); i > 0; i = name.indexOf(pfeil, i + 1)) {
+        if (zahl && QStringView(name).mid(i + pfeil.size()).toUtf8().size() == laenge) return name.left(i);
+        letzte = i;
+    }
+    return letzte > 0 ? name.left(letzte) : name;
 }
 
 bool DosDatum(QStringView t)
@@ -124,12 +146,9 @@ Ftpeintrag FtpZeileLesen(const QString& roh)
     if (f.isEmpty()) return {};
 
     if (UnixRechte(Text(z, f[0]))) {
-        Ftpeintrag e{UnixName(z, f), z.startsWith(u'd')};
-        if (z.startsWith(u'l')) {
-            const qsizetype pfeil = e.name.indexOf(QLatin1String(" -> "));
-            if (pfeil > 0) e.name.truncate(pfeil);
-        }
-        return e;
+        QStringView groesse;
+        const QString name = UnixName(z, f, &groesse);
+        return {z.startsWith(u'l') ? Verweisname(name, groesse) : name, z.startsWith(u'd')};
     }
     if (f.size() >= 4 && DosDatum(Text(z, f[0])) && DosZeit(Text(z, f[1])))
         return {z.mid(f[3].anfang), Text(z, f[2]).compare(QLatin1String("<DIR>"), Qt::CaseInsensitive) == 0};

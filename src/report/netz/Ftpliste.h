@@ -19,7 +19,8 @@ struct Ftpeintrag {
 // date as "2024-01-31 12:00" or "2024-01-31 12:00:00.000000000 +0100"): the
 // name is what follows the single blank after the time or year; a line
 // without a recognisable date takes everything after its eighth field. A
-// link's name ends before " -> ".
+// link's name ends before the " -> " after which the target has the link's
+// size in bytes (UTF-8), else before the last " -> ".
 // DOS ("01-31-24  09:15PM  <DIR>  name", "01-31-24  09:15PM  1234 name"):
 // a folder when the third field is "<DIR>"; the name follows the third field.
 // A line that names no entry (the summary "total 12", an empty line) gives

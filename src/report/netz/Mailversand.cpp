@@ -9,14 +9,28 @@
 #include <QUrl>
 #include <QUuid>
 #include <atomic>
+#include <chrono>
+#include <condition_variable>
 #include <curl/curl.h>
+#include <functional>
 #include <mutex>
+#include <system_error>
+#include <thread>
 #include <vector>
 
 #include <sys/socket.h>
 #include <unistd.h>
 
 namespace {
+
+std::mutex g_zertifikateMx;
+QByteArray g_zertifikate;
+
+QByteArray Zertifikate()
+{
+    const std::lock_guard sperre(g_zertifikateMx);
+    return g_zertifikate;
+}
 
 QString OhneZeilenumbruch(QString t)
 {
@@ -104,17 +118,70 @@ int Mitschreiben(CURL*, curl_infotype typ, char* daten, size_t n, void* ziel)
 }
 
 // The sockets of a transfer, so that an abort can shut them down: curl then
-// ends with a connection error instead of finishing the dialogue.
+// ends with a connection error instead of finishing the dialogue. The guard
+// of the closing QUIT shuts them down from its own thread: a socket is
+// closed only under the lock, so one shut down is always still this
+// transfer's.
+struct Sockets {
+    std::mutex mx;
+    std::vector<curl_socket_t> offen;
+
+    void abschalten()
+    {
+        const std::lock_guard sperre(mx);
+        for (const curl_socket_t s : offen) ::shutdown(s, SHUT_RDWR);
+    }
+};
+
 int SocketMerken(void* sockets, curl_socket_t s, curlsocktype)
 {
-    static_cast<std::vector<curl_socket_t>*>(sockets)->push_back(s);
+    auto* z = static_cast<Sockets*>(sockets);
+    const std::lock_guard sperre(z->mx);
+    z->offen.push_back(s);
     return CURL_SOCKOPT_OK;
 }
 
 int SocketSchliessen(void* sockets, curl_socket_t s)
 {
-    std::erase(*static_cast<std::vector<curl_socket_t>*>(sockets), s);
+    auto* z = static_cast<Sockets*>(sockets);
+    const std::lock_guard sperre(z->mx);
+    std::erase(z->offen, s);
     return ::close(s);
+}
+
+// Runs `schliessen` (the cleanup that closes the connection, where curl
+// sends QUIT and waits up to the server response limit for its reply); once
+// `grenze` ms have passed, or on an abort, the sockets are shut down so that
+// it returns at once.
+void KurzSchliessen(Sockets& sockets, long grenze, const std::atomic<bool>& abbrechen,
+                    const std::function<void()>& schliessen)
+{
+    std::mutex mx;
+    std::condition_variable cv;
+    bool fertig = false;
+    std::thread waechter;
+    try {
+        waechter = std::thread([&] {
+            const auto frist = std::chrono::steady_clock::now() + std::chrono::milliseconds(grenze);
+            std::unique_lock sperre(mx);
+            while (!fertig) {
+                if (abbrechen.load() || std::chrono::steady_clock::now() >= frist) {
+                    sockets.abschalten();
+                    return;
+                }
+                cv.wait_for(sperre, std::chrono::milliseconds(50));
+            }
+        });
+    } catch (const std::system_error&) {
+        sockets.abschalten();  // no guard: no QUIT either
+    }
+    schliessen();
+    {
+        const std::lock_guard sperre(mx);
+        fertig = true;
+    }
+    cv.notify_all();
+    if (waechter.joinable()) waechter.join();
 }
 
 struct EasyLoeschen {
@@ -144,7 +211,7 @@ Mailfehler MailUebertragen(const Mailauftrag& m, const Mailzeitlimits& grenzen, 
     // whose cleanup still closes the connection through them.
     char fehlerpuffer[CURL_ERROR_SIZE] = {};
     QByteArray serverAntwort;
-    std::vector<curl_socket_t> sockets;
+    Sockets sockets;
     Zertifikatspruefung pruefung;
     pruefung.host = QUrl::toAce(Host(m.host));
     if (pruefung.host.isEmpty()) pruefung.host = Host(m.host).toUtf8();
@@ -174,6 +241,8 @@ Mailfehler MailUebertragen(const Mailauftrag& m, const Mailzeitlimits& grenzen, 
     // without it now (its offer suppressed on the way) nothing is sent.
     curl_easy_setopt(h, CURLOPT_USE_SSL, long(vertraut.isEmpty() ? CURLUSESSL_TRY : CURLUSESSL_ALL));
     ZertifikatspruefungEinstellen(h, &pruefung);
+    const QByteArray zertifikate = Zertifikate();
+    if (!zertifikate.isEmpty()) curl_easy_setopt(h, CURLOPT_CAINFO, zertifikate.constData());
     curl_easy_setopt(h, CURLOPT_VERBOSE, 1L);
     curl_easy_setopt(h, CURLOPT_DEBUGFUNCTION, &Mitschreiben);
     curl_easy_setopt(h, CURLOPT_DEBUGDATA, &serverAntwort);
@@ -222,8 +291,7 @@ Mailfehler MailUebertragen(const Mailauftrag& m, const Mailzeitlimits& grenzen, 
     curl_multi_add_handle(multi.get(), h);
     int laufend = 1;
     while (curl_multi_perform(multi.get(), &laufend) == CURLM_OK && laufend) {
-        if (abbrechen.load())
-            for (const curl_socket_t s : sockets) ::shutdown(s, SHUT_RDWR);
+        if (abbrechen.load()) sockets.abschalten();
         curl_multi_poll(multi.get(), nullptr, 0, 100, nullptr);
     }
     int rest = 0;
@@ -231,13 +299,23 @@ Mailfehler MailUebertragen(const Mailauftrag& m, const Mailzeitlimits& grenzen, 
         if (nachricht->msg == CURLMSG_DONE) ergebnis = nachricht->data.result;
     curl_multi_remove_handle(multi.get(), h);
     // The easy handle goes before the lists and the MIME data it points to,
-    // the multi handle with the connection before the callbacks' data.
-    e.reset();
-    multi.reset();
+    // the multi handle with the connection before the callbacks' data. The
+    // mail is done once the server took it: the QUIT as the connection
+    // closes gets a short while, and its outcome changes nothing.
+    KurzSchliessen(sockets, grenzen.quit, abbrechen, [&] {
+        e.reset();
+        multi.reset();
+    });
     const QString detail = fehlerpuffer[0] ? QString::fromUtf8(fehlerpuffer).trimmed()
                                            : QString::fromUtf8(curl_easy_strerror(ergebnis));
     return {int(ergebnis), QString::fromUtf8(serverAntwort).left(200), detail,
             ergebnis == CURLE_OK ? Zertifikatsfehler{} : pruefung.fehler};
+}
+
+void Netzmodul::setZertifikate(const QString& pemDatei)
+{
+    const std::lock_guard sperre(g_zertifikateMx);
+    g_zertifikate = QFile::encodeName(pemDatei);
 }
 
 u16 MailPort(const Mailauftrag& m) { return m.port ? m.port : u16(25); }

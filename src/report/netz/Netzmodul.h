@@ -129,6 +129,7 @@ inline constexpr Sitedatei Sitedateien[] = {
 struct Mailzeitlimits {
     long verbinden = 20000;
     long gesamt = 600000;  // a 24 MB bitmap needs minutes on a slow line
+    long quit = 3000;      // the reply to QUIT, after the server took the mail
 };
 
 // One mail sent on the calling thread; `abbrechen` ends it within a poll.
@@ -248,6 +249,9 @@ public:
     int laufendeMails() const;
     // Worker threads still running, of all modules.
     static int aktiveUebertragungen();
+    // The certificates the mail's TLS trusts, a PEM file in place of the
+    // system's (for tests); empty: the system's.
+    static void setZertifikate(const QString& pemDatei);
 
 private:
     // The transfer of a mail registered as `id`, on a worker thread.

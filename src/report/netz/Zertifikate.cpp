@@ -5,8 +5,10 @@
 #include "core/SettingsFile.h"
 #include "match/dienste/Netzdienste.h"
 
+#include <QRegularExpression>
 #include <QStringList>
 #include <QUrl>
+#include <optional>
 #include <curl/curl.h>
 
 #include <openssl/evp.h>
@@ -68,18 +70,45 @@ CURLcode Einrichten(CURL*, void* sslKontext, void* daten)
     return CURLE_OK;
 }
 
+// One entry of the list, "ftp://host:port AB:CD:…", taken only in exactly
+// the form ZertifikatVertrauen writes: a server name as ZertifikatServer
+// makes it, one blank, the fingerprint in upper case. Anything else (a hand
+// edit gone wrong, a stray "=" or blank) is no entry: never trusted, and
+// dropped when the list is written again.
 struct Eintrag {
     QString server;
     QByteArray fingerabdruck;
 };
 
+bool FingerabdruckGueltig(const QByteArray& f)
+{
+    static const QRegularExpression muster(QStringLiteral("^[0-9A-F]{2}(:[0-9A-F]{2}){31}$"));
+    return muster.match(QString::fromLatin1(f)).hasMatch();
+}
+
+bool ServerGueltig(const QString& server)
+{
+    static const QRegularExpression muster(QStringLiteral("^(ftp|smtp)://(.+):([1-9][0-9]{0,4})$"));
+    const QRegularExpressionMatch m = muster.match(server);
+    if (!m.hasMatch()) return false;
+    const uint port = m.captured(3).toUInt();
+    return port <= 65535 && ZertifikatServer(m.captured(1), m.captured(2), quint16(port)) == server;
+}
+
+std::optional<Eintrag> EintragLesen(const QString& teil)
+{
+    const QStringList felder = teil.trimmed().split(QLatin1Char(' '));
+    if (felder.size() != 2 || !ServerGueltig(felder[0])) return std::nullopt;
+    const QByteArray fingerabdruck = felder[1].toLatin1();
+    if (QString::fromLatin1(fingerabdruck) != felder[1] || !FingerabdruckGueltig(fingerabdruck)) return std::nullopt;
+    return Eintrag{felder[0], fingerabdruck};
+}
+
 QList<Eintrag> Eintraege()
 {
     QList<Eintrag> liste;
-    for (const QString& teil : Einst.Zertifikate.split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
-        const QStringList felder = teil.simplified().split(QLatin1Char(' '));
-        if (felder.size() == 2) liste.append({felder[0], felder[1].toLatin1().toUpper()});
-    }
+    for (const QString& teil : Einst.Zertifikate.split(QLatin1Char(';'), Qt::SkipEmptyParts))
+        if (const std::optional<Eintrag> e = EintragLesen(teil)) liste.append(*e);
     return liste;
 }
 
@@ -109,13 +138,19 @@ QString ZertifikatServer(const QString& dienst, const QString& host, quint16 por
 
 QByteArray VertrautesZertifikat(const QString& server)
 {
-    for (const Eintrag& e : Eintraege())
-        if (e.server == server) return e.fingerabdruck;
-    return {};
+    // A server listed twice with different certificates is trusted with neither.
+    QByteArray vertraut;
+    for (const Eintrag& e : Eintraege()) {
+        if (e.server != server) continue;
+        if (!vertraut.isEmpty() && vertraut != e.fingerabdruck) return {};
+        vertraut = e.fingerabdruck;
+    }
+    return vertraut;
 }
 
 bool ZertifikatVertrauen(const QString& server, const QByteArray& fingerabdruck)
 {
+    if (!ServerGueltig(server) || !FingerabdruckGueltig(fingerabdruck)) return false;
     QStringList teile;
     for (const Eintrag& e : Eintraege())
         if (e.server != server) teile << e.server + QLatin1Char(' ') + QString::fromLatin1(e.fingerabdruck);

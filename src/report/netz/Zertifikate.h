@@ -40,11 +40,15 @@ bool ZertifikatspruefungEinstellen(void* curl, Zertifikatspruefung* p);
 QString ZertifikatServer(const QString& dienst, const QString& host, quint16 port);
 
 // The fingerprint the operator trusts for the server; empty for none.
-// UI thread (reads the settings).
+// "Zertifikate" holds "server fingerabdruck" entries separated by "; ", each
+// taken only in exactly the form ZertifikatVertrauen writes; a server listed
+// with two different fingerprints is trusted with neither. UI thread (reads
+// the settings).
 QByteArray VertrautesZertifikat(const QString& server);
-// Keeps the fingerprint for the server in the settings (in place of one
-// kept before) and saves the settings file; false when it could not be
-// saved (the operator was told). UI thread.
+// Keeps the fingerprint for the server in the settings (in place of any kept
+// before), drops the entries not in that form, and saves the settings file;
+// false when it could not be saved (the operator was told) or when server or
+// fingerprint are not in that form. UI thread.
 bool ZertifikatVertrauen(const QString& server, const QByteArray& fingerabdruck);
 
 // The operator's text: "Das Zertifikat <wer> ist nicht vertrauenswürdig

@@ -26,18 +26,34 @@
 
 namespace {
 
+// The ports with their standards, which a setting of 0 means.
+constexpr u16 ZeitPortStandard = 37, FtpPortStandard = 21, MailPortStandard = 25;
+// Five digits take every port.
+constexpr int PortStellen = 5;
+// The hours between two synchronisations: what its three digits hold.
+constexpr qint64 ZeitUpdateHoechstens = 999;
+
+QString PortText(u16 port, u16 standard) { return QString::number(port ? port : standard); }
+
+// A strict field and its range.
+struct Strenge {
+    QLineEdit* feld;
+    qint64 min = 1, max = 65535;  // a port
+    StrengeZahl lesen() const { return StrengeZahlLesen(feld->text(), max, min); }
+};
+
 // The first strict field in error, in the order of the fields.
-std::optional<Feldfehler> StrengePruefen(std::initializer_list<QLineEdit*> felder)
+std::optional<Feldfehler> StrengePruefen(std::initializer_list<Strenge> felder)
 {
-    for (QLineEdit* f : felder) {
-        const StrengeZahl z = StrengeZahlLesen(f->text());
-        if (!z.wert) return Feldfehler{f, z.fehler};
+    for (const Strenge& f : felder) {
+        const StrengeZahl z = f.lesen();
+        if (!z.wert) return Feldfehler{f.feld, z.fehler};
     }
     return std::nullopt;
 }
 
 // Checked by pruefen() before OK stores anything.
-u16 Geprueft(const QLineEdit* f) { return u16(StrengeZahlLesen(f->text()).wert.value_or(0)); }
+u16 Geprueft(const Strenge& f) { return u16(f.lesen().wert.value_or(0)); }
 
 void Hinweisen(bool ok, const QString& fehler)
 {
@@ -52,7 +68,7 @@ public:
     void laden() override;
     std::optional<Feldfehler> pruefen() const override
     {
-        return StrengePruefen({ETimePort, EZeitUpdate, EFtpPort});
+        return StrengePruefen({{ETimePort}, {EZeitUpdate, 0, ZeitUpdateHoechstens}, {EFtpPort}});
     }
     void speichern() override;
     std::vector<Optionsschluessel> schluessel() const override { return InternetSchluessel(); }
@@ -80,8 +96,8 @@ InternetSeiteImpl::InternetSeiteImpl(TOptionen& dialog) : Optionenseite(dialog, 
 {
     auto* zeit = new QGroupBox(QStringLiteral("Zeitserver"), this);
     ETimeHost = Feld(zeit, "ETimeHost", 79);
-    ETimePort = Schmal(Feld(zeit, "ETimePort", 4), 4);
-    ETimePort->setText(QStringLiteral("37"));
+    ETimePort = Schmal(Feld(zeit, "ETimePort", PortStellen), PortStellen);
+    ETimePort->setText(PortText(0, ZeitPortStandard));
     LStandard = Labelknopf(zeit, "LStandard", QStringLiteral("Standard"));
     BtnTime = Labelknopf(zeit, "BtnTime", QStringLiteral("Zeit aktualisieren"));
     LStatus = Beschriftung(zeit, "LStatus", {});
@@ -89,7 +105,7 @@ InternetSeiteImpl::InternetSeiteImpl(TOptionen& dialog) : Optionenseite(dialog, 
     CBAktStart = Haken(zeit, "CBAktStart", QStringLiteral("  Rechnerzeit bei Programmstart aktualisieren"));
     CBZeitUpdate = Haken(zeit, "CBZeitUpdate", QStringLiteral("  Rechnerzeit aktualisieren nach"));
     EZeitUpdate = Schmal(Feld(zeit, "EZeitUpdate", 3), 3);
-    connect(LStandard, &Knopflabel::geklickt, this, [this] { ETimePort->setText(QStringLiteral("37")); });
+    connect(LStandard, &Knopflabel::geklickt, this, [this] { ETimePort->setText(PortText(0, ZeitPortStandard)); });
     connect(BtnTime, &Knopflabel::geklickt, this, &InternetSeiteImpl::BtnTimeClick);
     auto* zeitRaster = new QGridLayout(zeit);
     zeitRaster->addWidget(Beschriftung(zeit, nullptr, QStringLiteral("Timeserver:")), 0, 0);
@@ -111,8 +127,8 @@ InternetSeiteImpl::InternetSeiteImpl(TOptionen& dialog) : Optionenseite(dialog, 
 
     auto* ftp = new QGroupBox(QStringLiteral("Homepage"), this);
     EFtpHost = Feld(ftp, "EFtpHost", 79);
-    EFtpPort = Schmal(Feld(ftp, "EFtpPort", 4), 4);
-    EFtpPort->setText(QStringLiteral("21"));
+    EFtpPort = Schmal(Feld(ftp, "EFtpPort", PortStellen), PortStellen);
+    EFtpPort->setText(PortText(0, FtpPortStandard));
     LFtpStandard = Labelknopf(ftp, "LFtpStandard", QStringLiteral("Standard"));
     EFtpKennung = Feld(ftp, "EFtpKennung", 30);
     EFtpPasswort = Feld(ftp, "EFtpPasswort", 30);
@@ -127,11 +143,11 @@ InternetSeiteImpl::InternetSeiteImpl(TOptionen& dialog) : Optionenseite(dialog, 
     CBJavaUpdate = Haken(ftp, "CBJavaUpdate", QStringLiteral("  Update mit JavaScript"));
     BtnHtmlSite = Labelknopf(ftp, "BtnHtmlSite", QStringLiteral("Site erzeugen"));
     BtnFtpServer = Labelknopf(ftp, "BtnFtpServer", QStringLiteral("FTP Server"));
-    connect(LFtpStandard, &Knopflabel::geklickt, this, [this] { EFtpPort->setText(QStringLiteral("21")); });
+    connect(LFtpStandard, &Knopflabel::geklickt, this, [this] { EFtpPort->setText(PortText(0, FtpPortStandard)); });
     connect(CBFtpUpdate, &QCheckBox::clicked, this, &InternetSeiteImpl::ftpUpdateSchalten);
     connect(CBJavaUpdate, &QCheckBox::clicked, this, [this](bool an) { BtnHtmlSite->setEnabled(an); });
     connect(BtnHtmlSite, &Knopflabel::geklickt, this, [this] {
-        const StrengeZahl port = StrengeZahlLesen(EFtpPort->text());
+        const StrengeZahl port = PortLesen(EFtpPort->text());
         if (!port.wert) {
             boxen().hinweis(port.fehler);
             return;
@@ -192,12 +208,12 @@ InternetSeiteImpl::InternetSeiteImpl(TOptionen& dialog) : Optionenseite(dialog, 
 void InternetSeiteImpl::laden()
 {
     ETimeHost->setText(Einst.TimeHost);
-    ETimePort->setText(QString::number(Einst.TimePort));
+    ETimePort->setText(PortText(Einst.TimePort, ZeitPortStandard));
     CBAktStart->setChecked(Einst.ZeitUpStart);
     CBZeitUpdate->setChecked(Einst.ZeitUpdate);
     EZeitUpdate->setText(QString::number(Einst.ZeitUpInterv));
     EFtpHost->setText(Einst.FtpHost);
-    EFtpPort->setText(QString::number(Einst.FtpPort));
+    EFtpPort->setText(PortText(Einst.FtpPort, FtpPortStandard));
     EFtpKennung->setText(Einst.FtpKennung);
     EFtpPasswort->setText(Einst.FtpZugang);
     EFtpPfad->setText(Einst.FtpPfad);
@@ -219,13 +235,13 @@ void InternetSeiteImpl::laden()
 void InternetSeiteImpl::speichern()
 {
     Einst.TimeHost = ETimeHost->text();
-    Einst.TimePort = Geprueft(ETimePort);
+    Einst.TimePort = Geprueft({ETimePort});
     Einst.ZeitUpStart = CBAktStart->isChecked();
     Einst.ZeitUpdate = CBZeitUpdate->isChecked();
-    Einst.ZeitUpInterv = Geprueft(EZeitUpdate);
+    Einst.ZeitUpInterv = Geprueft({EZeitUpdate, 0, ZeitUpdateHoechstens});
     ZeitUpdateAnwenden();
     Einst.FtpHost = EFtpHost->text();
-    Einst.FtpPort = Geprueft(EFtpPort);
+    Einst.FtpPort = Geprueft({EFtpPort});
     Einst.FtpKennung = EFtpKennung->text();
     Einst.FtpZugang = EFtpPasswort->text();
     Einst.FtpPfad = EFtpPfad->text();
@@ -253,7 +269,7 @@ void InternetSeiteImpl::BtnTimeClick()
 {
     BtnTime->setEnabled(false);
     Einst.TimeHost = ETimeHost->text();
-    const StrengeZahl port = StrengeZahlLesen(ETimePort->text());
+    const StrengeZahl port = PortLesen(ETimePort->text());
     if (!port.wert) {
         boxen().hinweis(port.fehler);
         BtnTime->setEnabled(true);
@@ -285,7 +301,7 @@ class EmailSeiteImpl final : public Optionenseite {
 public:
     explicit EmailSeiteImpl(TOptionen& dialog);
     void laden() override;
-    std::optional<Feldfehler> pruefen() const override { return StrengePruefen({EEmailPort}); }
+    std::optional<Feldfehler> pruefen() const override { return StrengePruefen({{EEmailPort}}); }
     void speichern() override;
     std::vector<Optionsschluessel> schluessel() const override { return EmailSchluessel(); }
     void gezeigt() override
@@ -307,13 +323,13 @@ EmailSeiteImpl::EmailSeiteImpl(TOptionen& dialog) : Optionenseite(dialog, QStrin
 {
     auto* server = new QGroupBox(QStringLiteral("Postausgangsserver"), this);
     EEmailHost = Feld(server, "EEmailHost", 79);
-    EEmailPort = Schmal(Feld(server, "EEmailPort", 4), 4);
-    EEmailPort->setText(QStringLiteral("25"));
+    EEmailPort = Schmal(Feld(server, "EEmailPort", PortStellen), PortStellen);
+    EEmailPort->setText(PortText(0, MailPortStandard));
     Label1 = Labelknopf(server, "Label1", QStringLiteral("Standard"));
     CBEmailKennungEin = Haken(server, "CBEmailKennungEin", QStringLiteral("Postausgangsserver mit Authentifizierung"));
     EEmailKennung = Feld(server, "EEmailKennung", 30);
     EEmailKennung->setEchoMode(QLineEdit::Password);
-    connect(Label1, &Knopflabel::geklickt, this, [this] { EEmailPort->setText(QStringLiteral("25")); });
+    connect(Label1, &Knopflabel::geklickt, this, [this] { EEmailPort->setText(PortText(0, MailPortStandard)); });
     auto* serverRaster = new QGridLayout(server);
     serverRaster->addWidget(Beschriftung(server, nullptr, QStringLiteral("email-Server:")), 0, 0);
     serverRaster->addWidget(EEmailHost, 0, 1, 1, 2);
@@ -369,7 +385,7 @@ void EmailSeiteImpl::laden()
 {
     m_empfaenger->fuellen(EmailAnListe);
     EEmailHost->setText(Einst.EmailHost);
-    EEmailPort->setText(QString::number(Einst.EmailPort));
+    EEmailPort->setText(PortText(Einst.EmailPort, MailPortStandard));
     CBEmailKennungEin->setChecked(Einst.EmailKennungEin);
     EEmailKennung->setText(Einst.EmailKennung);
     EEmailName->setText(Einst.EmailName);
@@ -381,7 +397,7 @@ void EmailSeiteImpl::laden()
 void EmailSeiteImpl::speichern()
 {
     Einst.EmailHost = EEmailHost->text();
-    Einst.EmailPort = Geprueft(EEmailPort);
+    Einst.EmailPort = Geprueft({EEmailPort});
     Einst.EmailKennungEin = CBEmailKennungEin->isChecked();
     Einst.EmailKennung = EEmailKennung->text();
     Einst.EmailName = EEmailName->text();

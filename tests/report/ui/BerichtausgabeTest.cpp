@@ -14,6 +14,7 @@
 #include "core/ui/Fensterhub.h"
 #include "match/flow/Wettkampfslots.h"
 #include "match/print/Druckwarteschlange.h"
+#include "match/ui/Leinwanddruck.h"
 #include "report/Berichtausgabe.h"
 #include "report/deckblatt/Deckblatt.h"
 #include "report/Unterschriften.h"
@@ -28,6 +29,7 @@
 #include "report/ui/SpFormular.h"
 #include "support/Ftpserver.h"
 #include "support/Cupsserver.h"
+#include "support/Pdf.h"
 #include "support/Netzantworten.h"
 #include "support/Programmordner.h"
 #include "support/QtDrucken.h"
@@ -451,6 +453,69 @@ TEST_F(DruckerwahlAnCups, ALayoutKeepsItsPrinterByNameWhenAnotherQueueIsRemoved)
     EXPECT_EQ(dialogDrucker.last(), QStringLiteral("standard"));
     EXPECT_EQ(skriptBoxen().gezeigt, QStringList({"Der Drucker „beta“ ist nicht mehr eingerichtet: der "
                                                   "Standarddrucker „standard“ ist vorgewählt."}));
+}
+
+// A print system whose queue takes US Letter, as CUPS gives its queues on a
+// machine whose locale is C. The dialog opens on the queue and gives the
+// printer its paper; on the queue the print keeps it, turned to a PDF file
+// it goes on A4, the paper of the forms, as a PDF export does.
+class PapierAnCups : public AusgabeAnCups {
+protected:
+    void SetUp() override
+    {
+        AusgabeAnCups::SetUp();
+        if (IsSkipped() || HasFatalFailure()) return;
+        if (QStandardPaths::findExecutable(QStringLiteral("pdfinfo")).isEmpty()) GTEST_SKIP() << "pdfinfo fehlt";
+        ASSERT_TRUE(befehl(QStringLiteral("lpadmin"), {"-p", "pdf", "-o", "PageSize=Letter"}));
+        ASSERT_TRUE(QPrinterInfo::printerInfo(QStringLiteral("pdf")).defaultPageSize().isEquivalentTo(
+            QPageSize(QPageSize::Letter)));
+        AktSpieler = &w->Spieler[1];
+        w->Spieler[1].Gestartet = 1;
+        Einst.FormularEinstellungen[3].SpAusrichtung = true;  // portrait
+    }
+};
+
+TEST_F(PapierAnCups, EinePdfDateiAufA4DieWarteschlangeMitIhremPapier)
+{
+    const QSize a4(595, 842), letter(612, 792);
+    const struct {
+        const char* was;
+        std::function<void(const QString& datei)> drucken;
+        bool inDatei;
+        QSize papier;
+    } faelle[] = {
+        {"Spielbericht auf der Warteschlange", [](const QString&) { SpielberichtDrucken(nullptr, 3); }, false, letter},
+        {"Spielbericht", [](const QString&) { SpielberichtDrucken(nullptr, 3); }, true, a4},
+        {"Wurfprotokoll", [](const QString&) { WurfprotokollDrucken(nullptr); }, true, a4.transposed()},
+        {"Mannschaftsstatistik", [](const QString&) { MannschaftsstatistikDrucken(nullptr, true); }, true,
+         a4.transposed()},
+        {"PDF-Export des Wurfprotokolls",
+         [](const QString& datei) { EXPECT_TRUE(DruckAlsPdf(datei, Druckart::Wurfprotokoll, true)); }, true,
+         a4.transposed()},
+    };
+    int aufWarteschlange = 0;
+    for (const auto& f : faelle) {
+        const QString datei = ordner.filePath(QString::fromUtf8(f.was) + QStringLiteral(".pdf"));
+        DruckdialogSetzen([&](QPrinter& d, QWidget*) {
+            CupsTestserver::waehlen(d, QStringLiteral("pdf"));
+            if (f.inDatei) {
+                d.setOutputFormat(QPrinter::PdfFormat);
+                d.setOutputFileName(datei);
+            }
+            return true;
+        });
+        f.drucken(datei);
+        QString pdf = datei;
+        if (!f.inDatei) {
+            ASSERT_TRUE(cups->pdfsAbwarten(++aufWarteschlange)) << f.was;
+            pdf = cups->pdfs().last();
+        }
+        const QSize papier = PdfSeitengroesse(pdf);
+        EXPECT_EQ(QStringLiteral("%1 x %2").arg(papier.width()).arg(papier.height()),
+                  QStringLiteral("%1 x %2").arg(f.papier.width()).arg(f.papier.height()))
+            << f.was;
+    }
+    EXPECT_TRUE(skriptBoxen().gezeigt.isEmpty()) << skriptBoxen().gezeigt.join('\n').toStdString();
 }
 
 class Mail : public Ausgabe {
