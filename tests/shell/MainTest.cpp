@@ -5,10 +5,13 @@
 #include "core/ui/Fensterhub.h"
 #include "core/Zeitgeber.h"
 #include "competition/ui/Fensterregistrierung.h"
+#include "competition/ui/Wettkampf.h"
 #include "match/flow/Bahnzyklus.h"
 #include "match/flow/Wettkampfslots.h"
 #include "match/flow/Zustand.h"
 #include "match/ui/Fensterregistrierung.h"
+#include "report/ui/Fensterregistrierung.h"
+#include "report/ui/Spielbericht.h"
 #include "shell/Programmende.h"
 #include "shell/Service.h"
 #include "shell/ui/Fensterregistrierung.h"
@@ -25,11 +28,14 @@
 #include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QPushButton>
 #include <QStatusBar>
 #include <QStatusTipEvent>
 #include <QTemporaryDir>
@@ -386,4 +392,58 @@ TEST_F(Hauptfenster, EachChildWindowBecomesTheActiveKindAgain)
     area->setActiveSubWindow(ergebnis);
     EXPECT_EQ(AktivesFenster, FensterErgebnis);
     EXPECT_EQ(ergebnis->findChild<QLabel*>(QStringLiteral("LHeimTotal"))->text(), QStringLiteral("0123"));
+}
+
+// A key that the focused child window and the main window both take goes to
+// the child; a child without it leaves the key to the main window.
+TEST_F(Hauptfenster, TheFocusedChildWindowsKeysGoFirst)
+{
+    MatchFensterRegistrieren(hub);
+    CompetitionFensterRegistrieren(hub);
+    ReportFensterRegistrieren(hub);
+    main->show();
+    QApplication::setActiveWindow(main.get());
+    main->MNeu->trigger();
+    auto* spiel = qobject_cast<TWettkampf*>(hub.mdiFenster(MdiFenster::Wettkampf));
+    ASSERT_NE(spiel, nullptr);
+    fenster().oeffnen(MdiFenster::Ergebnis);
+    QWidget* ergebnis = hub.mdiFenster(MdiFenster::Ergebnis);
+    main->MSpBearbeiten->trigger();
+    auto* bericht = qobject_cast<TSpielbericht*>(hub.mdiFenster(MdiFenster::Spielbericht));
+    ASSERT_NE(ergebnis, nullptr);
+    ASSERT_NE(bericht, nullptr);
+
+    QStringList ausgeloest;
+    for (QAction* a : {spiel->MSuchen, main->MBahnsteuerung})
+        QObject::connect(a, &QAction::triggered, [&ausgeloest, a] { ausgeloest << a->objectName(); });
+    QObject::connect(bericht->BtnFormular, &QPushButton::clicked, [&] { ausgeloest << QStringLiteral("BtnFormular"); });
+
+    struct Fall {
+        QWidget* fokus;
+        int taste;
+        Qt::KeyboardModifiers mit;
+        const char* erwartet;
+    };
+    const Fall faelle[] = {
+        {spiel->EClub, Qt::Key_F8, Qt::NoModifier, "MSuchen"},
+        {spiel->name(3), Qt::Key_F8, Qt::NoModifier, "MSuchen"},
+        {ergebnis, Qt::Key_F8, Qt::NoModifier, "MBahnsteuerung"},
+        {bericht->BtnDrucken, Qt::Key_F8, Qt::NoModifier, "MBahnsteuerung"},
+        {bericht->BtnDrucken, Qt::Key_F, Qt::AltModifier, "BtnFormular"},
+    };
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(f.erwartet);
+        QMdiSubWindow* rahmen = nullptr;
+        for (QWidget* w = f.fokus; w && !rahmen; w = w->parentWidget()) rahmen = qobject_cast<QMdiSubWindow*>(w);
+        ASSERT_NE(rahmen, nullptr);
+        QApplication::setActiveWindow(main.get());  // again after a modal window
+        main->mdiArea()->setActiveSubWindow(rahmen);
+        f.fokus->setFocus();
+        ASSERT_EQ(QApplication::focusWidget(), f.fokus);
+        ausgeloest.clear();
+        ModalSchliessen();  // the search and the report form open modally
+        QKeyEvent taste(QEvent::KeyPress, f.taste, f.mit);  // not spontaneous: the shortcuts come first
+        QApplication::sendEvent(f.fokus, &taste);
+        EXPECT_EQ(ausgeloest.join(u','), QLatin1String(f.erwartet));
+    }
 }

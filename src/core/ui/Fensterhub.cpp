@@ -2,6 +2,7 @@
 
 #include "core/Anzeigedienste.h"
 #include "core/Globals.h"
+#include "core/ui/Tastenvorrang.h"
 
 #include <QGuiApplication>
 #include <QMdiArea>
@@ -52,6 +53,12 @@ Fensterhub::~Fensterhub()
     for (auto& [f, w] : m_konfig) delete w.data();
     for (auto& [f, w] : m_mdi)
         if (w && w->isWindow()) delete w.data();
+}
+
+void Fensterhub::setMdiArea(QMdiArea* area)
+{
+    m_area = area;
+    TastenvorrangEinrichten(area);
 }
 
 void Fensterhub::registrieren(MdiFenster f, Fabrik fabrik) { m_mdiFabriken[f] = std::move(fabrik); }

@@ -50,8 +50,9 @@ public:
 
     // Parent of the dialogs and the screen they are centred on.
     void setHauptfenster(QWidget* hauptfenster) { m_haupt = hauptfenster; }
-    // Without an area the MDI children are top-level windows.
-    void setMdiArea(QMdiArea* area) { m_area = area; }
+    // Without an area the MDI children are top-level windows. With one, a key
+    // that a focused child and the main window both take goes to the child.
+    void setMdiArea(QMdiArea* area);
     // In place of the second screen's geometry; an empty rect uses the real one.
     void setZweiterBildschirm(const QRect& r) { m_zweiter = r; }
 
