@@ -570,6 +570,13 @@ void TWettkampf::geoeffnet()
     menueStatusSetzen();
 }
 
+QWidget* TWettkampf::erstesEingabefeld() const
+{
+    for (QWidget* feld : {static_cast<QWidget*>(EClub), static_cast<QWidget*>(name(1))})
+        if (feld->isEnabled() && feld->isVisible()) return feld;
+    return nullptr;
+}
+
 // --- Window events --------------------------------------------------------------------
 
 void TWettkampf::showEvent(QShowEvent* e)
