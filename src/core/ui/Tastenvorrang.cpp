@@ -72,8 +72,11 @@ protected:
         QAction* hauptAktion = nullptr;
         bool menuetitel = false;
         for (QAction* a : haupt->findChildren<QAction*>()) {
-            if (m_area->isAncestorOf(qobject_cast<QWidget*>(a->parent())) || a->associatedObjects().isEmpty()) continue;
-            if (!hauptAktion && nimmt(a, taste)) hauptAktion = a;
+            if (hauptAktion) break;
+            if (a->associatedObjects().isEmpty() || !nimmt(a, taste)) continue;
+            const QObject* eltern = a->parent();
+            while (eltern && eltern != m_area) eltern = eltern->parent();
+            if (!eltern) hauptAktion = a;  // not a child window's
         }
         for (QMenuBar* leiste : haupt->findChildren<QMenuBar*>(Qt::FindDirectChildrenOnly))
             for (QAction* a : leiste->actions())
