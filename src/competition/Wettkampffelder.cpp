@@ -8,7 +8,6 @@ bool FeldMarkiertGeaendert(Wettkampffeld f)
 {
     switch (f) {
     case Wettkampffeld::ESpielnummer:
-    case Wettkampffeld::CSpielart:
     case Wettkampffeld::CGruppe:
         return false;
     default:
@@ -38,6 +37,11 @@ QString HeimTitel(const TWettkampfDaten& w)
 QString GastTitel(const TWettkampfDaten& w)
 {
     return TextNichtLeer(w.Gastmannschaft.c_str()) ? w.Gastmannschaft.text() : QStringLiteral("Gastmannschaft");
+}
+
+QString SpieldatenTitel(const TWettkampfDaten& w)
+{
+    return w.Spielart.leer() ? QStringLiteral("Spieldaten") : w.Spielart.text();
 }
 
 QString WettkampfTitel(const TWettkampfDaten& w)

@@ -35,5 +35,7 @@ void HeimmannschaftSetzen(TWettkampfDaten& w);
 // "Heimmannschaft" / "Gastmannschaft" while it shows no character.
 QString HeimTitel(const TWettkampfDaten& w);
 QString GastTitel(const TWettkampfDaten& w);
+// Caption of the match-data group box: the kind of match, or "Spieldaten".
+QString SpieldatenTitel(const TWettkampfDaten& w);
 // The window caption and status panel: home + " - " + guest.
 QString WettkampfTitel(const TWettkampfDaten& w);

@@ -137,7 +137,13 @@ QString EingabeSchritt(const QString& text, float schritt, const QString& format
     QString neu = ZahlFormatieren(wert, format);
     if (modus == HalbschrittModus) {
         const double gezeigt = EingabeZahl(neu).value_or(0);
-        if (gezeigt - std::trunc(gezeigt) >= 0.5) neu = ZahlFormatieren(hoch ? gezeigt + 0.4 : gezeigt - 0.4, format);
+        const double ganz = std::trunc(gezeigt);
+        if (gezeigt - ganz >= 0.5) {
+            // Up to the next whole number; down to the last shown digit below .5.
+            const qsizetype punkt = neu.indexOf(QLatin1Char('.'));
+            const int stellen = punkt < 0 ? 0 : int(neu.size() - punkt - 1);
+            neu = ZahlFormatieren(hoch ? ganz + 1 : ganz + 0.5 - std::pow(10.0, -stellen), format);
+        }
     }
     return neu;
 }

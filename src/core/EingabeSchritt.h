@@ -21,8 +21,9 @@ QString ZahlFormatieren(double wert, const QString& format);
 std::optional<double> EingabeZahl(const QString& text);
 
 // The text after one step up (or down) from 'text'. Down stops at 0. In the
-// half-step mode a result whose fractional part is .5 or more is moved 0.4
-// further in the direction of the step. Text that is no number stays.
+// half-step mode a result whose fractional part is .5 or more, which a typed
+// value may not have, goes on to the next whole number (up) or to the largest
+// shown value below .5 (down: 10.0 gives 9.4). Text that is no number stays.
 QString EingabeSchritt(const QString& text, float schritt, const QString& format, int modus, bool hoch);
 
 // A text typed in the half-step mode: its whole part, formatted, when its

@@ -97,16 +97,31 @@ INSTANTIATE_TEST_SUITE_P(UntenNull, EingabeSchrittTabelle,
                                          SchrittFall{"0", 1, "#0", 0, false, "0"},
                                          SchrittFall{"0.05", 0.1f, "0.00", 0, false, "0.00"}));
 
-// .5 and above: 0.4 further in the direction of the step.
+// A fraction of .5 and above is what a typed value may not have: up goes on
+// to the next whole number, down to the last tenth below .5.
 INSTANTIATE_TEST_SUITE_P(Halbschritt, EingabeSchrittTabelle,
                          testing::Values(SchrittFall{"9.3", 0.1f, "0.0", 2, true, "9.4"},
-                                         SchrittFall{"9.4", 0.1f, "0.0", 2, true, "9.9"},
+                                         SchrittFall{"9.4", 0.1f, "0.0", 2, true, "10.0"},
                                          SchrittFall{"9.9", 0.1f, "0.0", 2, true, "10.0"},
-                                         SchrittFall{"2", 0.5f, "0.0", 2, true, "2.9"},
+                                         SchrittFall{"2", 0.5f, "0.0", 2, true, "3.0"},
                                          SchrittFall{"9.4", 0.1f, "0.0", 2, false, "9.3"},
-                                         SchrittFall{"10.0", 0.1f, "0.0", 2, false, "9.5"},
-                                         SchrittFall{"0.6", 0.1f, "0.0", 2, false, "0.1"},
+                                         SchrittFall{"10.0", 0.1f, "0.0", 2, false, "9.4"},
+                                         SchrittFall{"0.6", 0.1f, "0.0", 2, false, "0.4"},
                                          SchrittFall{"3", 1, "0", 2, true, "4"}));
+
+// The edges: the first whole number, zero, a shown value of .5 itself, a
+// wider number, two decimals.
+INSTANTIATE_TEST_SUITE_P(HalbschrittRand, EingabeSchrittTabelle,
+                         testing::Values(SchrittFall{"0.4", 0.1f, "#0.0", 2, true, "1.0"},
+                                         SchrittFall{"1.0", 0.1f, "#0.0", 2, false, "0.4"},
+                                         SchrittFall{"0.0", 0.1f, "#0.0", 2, false, "0.0"},
+                                         SchrittFall{"", 0.1f, "#0.0", 2, true, "0.1"},
+                                         SchrittFall{"9.5", 0.1f, "#0.0", 2, true, "10.0"},
+                                         SchrittFall{"9.5", 0.1f, "#0.0", 2, false, "9.4"},
+                                         SchrittFall{"99.4", 0.1f, "#0.0", 2, true, "100.0"},
+                                         SchrittFall{"3.0", 0.5f, "#0.0", 2, false, "2.4"},
+                                         SchrittFall{"1.00", 0.01f, "0.00", 2, false, "0.49"},
+                                         SchrittFall{"0.49", 0.01f, "0.00", 2, true, "1.00"}));
 
 TEST(EingabeHalbschritt, TypedFractionFromHalfUpIsCutOff)
 {

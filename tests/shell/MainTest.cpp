@@ -3,15 +3,26 @@
 #include "core/Globals.h"
 #include "core/SettingsFile.h"
 #include "core/ui/Fensterhub.h"
+#include "core/ui/Hinweis.h"
+#include "core/ui/HinweisJa.h"
+#include "core/ui/WidgetBoxen.h"
+#include "displays/ui/Fensterregistrierung.h"
 #include "core/Zeitgeber.h"
 #include "competition/ui/Fensterregistrierung.h"
+#include "competition/Wettbewerb.h"
+#include "competition/ui/Speichern.h"
+#include "competition/ui/Wettkampf.h"
 #include "match/flow/Bahnzyklus.h"
+#include "match/flow/Spielende.h"
+#include "match/flow/TimerModul.h"
+#include "match/dienste/Wettbewerbdienste.h"
 #include "match/flow/Wettkampfslots.h"
 #include "match/flow/Zustand.h"
 #include "match/ui/Fensterregistrierung.h"
 #include "report/Unterschriften.h"
 #include "report/ui/Fensterregistrierung.h"
 #include "report/ui/SpFormular.h"
+#include "report/ui/Spielbericht.h"
 #include "shell/Programmende.h"
 #include "shell/Service.h"
 #include "shell/ui/Fensterregistrierung.h"
@@ -25,16 +36,21 @@
 #include "support/Klicken.h"
 #include "support/Netzantworten.h"
 #include "support/QtDrucken.h"
+#include "support/Tippen.h"
+#include "support/Warten.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QPushButton>
 #include <QStatusBar>
 #include <QStatusTipEvent>
 #include <QTemporaryDir>
@@ -467,4 +483,132 @@ TEST_F(Hauptfenster, EachChildWindowBecomesTheActiveKindAgain)
     area->setActiveSubWindow(ergebnis);
     EXPECT_EQ(AktivesFenster, FensterErgebnis);
     EXPECT_EQ(ergebnis->findChild<QLabel*>(QStringLiteral("LHeimTotal"))->text(), QStringLiteral("0123"));
+}
+
+// A key that the focused child window and the main window both take goes to
+// the child; a child without it leaves the key to the main window.
+TEST_F(Hauptfenster, TheFocusedChildWindowsKeysGoFirst)
+{
+    MatchFensterRegistrieren(hub);
+    CompetitionFensterRegistrieren(hub);
+    ReportFensterRegistrieren(hub);
+    main->show();
+    QApplication::setActiveWindow(main.get());
+    main->MNeu->trigger();
+    auto* spiel = qobject_cast<TWettkampf*>(hub.mdiFenster(MdiFenster::Wettkampf));
+    ASSERT_NE(spiel, nullptr);
+    fenster().oeffnen(MdiFenster::Ergebnis);
+    QWidget* ergebnis = hub.mdiFenster(MdiFenster::Ergebnis);
+    main->MSpBearbeiten->trigger();
+    auto* bericht = qobject_cast<TSpielbericht*>(hub.mdiFenster(MdiFenster::Spielbericht));
+    ASSERT_NE(ergebnis, nullptr);
+    ASSERT_NE(bericht, nullptr);
+
+    QStringList ausgeloest;
+    for (QAction* a : {spiel->MSuchen, main->MBahnsteuerung})
+        QObject::connect(a, &QAction::triggered, [&ausgeloest, a] { ausgeloest << a->objectName(); });
+    QObject::connect(bericht->BtnFormular, &QPushButton::clicked, [&] { ausgeloest << QStringLiteral("BtnFormular"); });
+
+    struct Fall {
+        QWidget* fokus;
+        int taste;
+        Qt::KeyboardModifiers mit;
+        const char* erwartet;
+    };
+    const Fall faelle[] = {
+        {spiel->EClub, Qt::Key_F8, Qt::NoModifier, "MSuchen"},
+        {spiel->name(3), Qt::Key_F8, Qt::NoModifier, "MSuchen"},
+        {ergebnis, Qt::Key_F8, Qt::NoModifier, "MBahnsteuerung"},
+        {bericht->BtnDrucken, Qt::Key_F8, Qt::NoModifier, "MBahnsteuerung"},
+        {bericht->BtnDrucken, Qt::Key_F, Qt::AltModifier, "BtnFormular"},
+    };
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(f.erwartet);
+        QMdiSubWindow* rahmen = nullptr;
+        for (QWidget* w = f.fokus; w && !rahmen; w = w->parentWidget()) rahmen = qobject_cast<QMdiSubWindow*>(w);
+        ASSERT_NE(rahmen, nullptr);
+        QApplication::setActiveWindow(main.get());  // again after a modal window
+        main->mdiArea()->setActiveSubWindow(rahmen);
+        f.fokus->setFocus();
+        ASSERT_EQ(QApplication::focusWidget(), f.fokus);
+        ausgeloest.clear();
+        ModalSchliessen();  // the search and the report form open modally
+        QKeyEvent taste(QEvent::KeyPress, f.taste, f.mit);  // not spontaneous: the shortcuts come first
+        QApplication::sendEvent(f.fokus, &taste);
+        EXPECT_EQ(ausgeloest.join(u','), QLatin1String(f.erwartet));
+    }
+}
+
+// The keyboard after the result board opened: the focus-return tick gives it
+// to the match window's first field, and what is typed lands there.
+TEST_F(Hauptfenster, AfterTheBoardOpenedTheKeysGoToTheClubField)
+{
+    MatchFensterRegistrieren(hub);
+    CompetitionFensterRegistrieren(hub);
+    DisplaysFensterRegistrieren(hub);
+    Einst.GrossAnzeige = true;
+    hub.setZweiterBildschirm(QRect(0, 0, 1024, 768));
+    main->show();
+    QApplication::setActiveWindow(main.get());
+    main->MNeu->trigger();
+    auto* spiel = qobject_cast<TWettkampf*>(hub.mdiFenster(MdiFenster::Wettkampf));
+    ASSERT_NE(spiel, nullptr);
+    fenster().oeffnen(MdiFenster::Ergebnis);  // in front, as while a match plays
+    main->HauptmenueAktualisieren();
+    main->MGrossanzEinschalten->trigger();
+    QWidget* tafel = hub.anzeigefenster();
+    ASSERT_NE(tafel, nullptr);
+    ASSERT_TRUE(warten([&] { return QApplication::activeWindow() == tafel; }));  // the board took the keyboard
+
+    TimerFocusGo();
+    ASSERT_TRUE(warten([&] { return QApplication::activeWindow() == main.get(); }));
+    QWidget* fokus = QApplication::focusWidget();
+    ASSERT_NE(fokus, nullptr);
+    Tippen(fokus, QStringLiteral("Adler"));
+    EXPECT_EQ(spiel->EClub->text().toStdString(), "Adler");
+    EXPECT_EQ(AktWettkampf->Club.text().toStdString(), "Adler");
+    hub.anzeigefensterSchliessen();
+}
+
+// The operator answers the program's question "Spiel starten ?" in its
+// window. After the match has ended, F4 opens the save window without a
+// click first: the window the question belonged to has the keyboard again.
+TEST_F(Hauptfenster, AfterTheMatchEndedF4Saves)
+{
+    CompetitionFensterRegistrieren(hub);
+    Wettbewerb wettbewerbEcht;
+    WettbewerbDiensteEinsetzen wettbewerbEin(&wettbewerbEcht);
+    WidgetBoxen boxenFenster(main.get());
+    BoxenEinsetzen boxenEin(&boxenFenster);
+    QStringList gezeigt;
+    QTimer antworten;
+    QObject::connect(&antworten, &QTimer::timeout, [&] {
+        auto* box = qobject_cast<THinweisFenster*>(QApplication::activeModalWidget());
+        if (!box || !box->isVisible()) return;
+        gezeigt << box->LHinweis->text().left(15);
+        if (auto* frage = qobject_cast<THinweisJa*>(box)) frage->BtnJa->click();
+        else if (auto* hinweis = qobject_cast<THinweis*>(box)) hinweis->BtnOk->click();
+    });
+    antworten.start(0);
+    main->show();
+    QApplication::setActiveWindow(main.get());
+    main->MNeu->trigger();
+    ASSERT_NE(AktWettkampf, nullptr);
+    TWettkampfDaten& w = *AktWettkampf;
+    main->MSpielStart->trigger();
+    ASSERT_EQ(BahnDaten[1].Wettk, &w);  // started: its lanes are asked for
+    SpielBeenden(w);
+    ASSERT_EQ(w.Beendet, 1);
+    ASSERT_EQ(gezeigt, QStringList{QStringLiteral("Spiel starten ?")});
+    antworten.stop();
+
+    // F4 where the keyboard goes: the focused field of the active window.
+    warten([&] { return QApplication::activeWindow() == main.get() && QApplication::focusWidget(); }, 2000);
+    QWidget* ziel = QApplication::focusWidget();
+    ASSERT_NE(ziel, nullptr) << "no window takes the keys";
+    EXPECT_TRUE(ImDialog<TSpeichern>(hub, [&] {
+        QKeyEvent f4(QEvent::KeyPress, Qt::Key_F4, Qt::NoModifier);
+        QApplication::sendEvent(ziel, &f4);
+        return true;
+    }, [](TSpeichern& d) { d.reject(); }));
 }

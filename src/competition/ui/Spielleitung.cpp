@@ -40,9 +40,9 @@ TSpielleitung::TSpielleitung(QWidget* parent) : QDialog(parent)
         {"Plz:", &EPlz, "EPlz", 8, 86, "Spielleitung Plz", 32},
         {"Ort:", &EOrt, "EOrt", 30, 87, "Spielleitung Ort", 33},
         {"Telefon:", &ETel, "ETel", 20, 88, "Spielleitung Tel", 34},
-        {"Fax:", &EFax, "EFax", 20, 0, "Spielleitung Fax", 35},
-        {"E-Mail:", &EEmail, "EEmail", 30, 0, "Spielleitung email", 36},
-        {"Nummer:", &ENummer, "ENummer", 30, 0, "Spielleitung Nummer", 37},
+        {"Fax:", &EFax, "EFax", 20, 88, "Spielleitung Fax", 35},
+        {"E-Mail:", &EEmail, "EEmail", 30, 88, "Spielleitung email", 36},
+        {"Nummer:", &ENummer, "ENummer", 30, 84, "Spielleitung Nummer", 37},
         {"Landesverband:", &ELandesverband, "ELandesverband", 30, 0, "Spielleitung LV", 38},
     };
     auto* raster = new QGridLayout;

@@ -211,9 +211,13 @@ QWidget* TWettkampf::datenBauen()
     CKlasse->lineEdit()->setMaxLength(30);
     EDatum = datumEdit(GSpieldaten, QStringLiteral("EDatum"));
     ESpielnummer = ziffernEdit(GSpieldaten, QStringLiteral("ESpielnummer"), 5);
+    // A kind of the list or any typed one.
     CSpielart = auswahl(GSpieldaten, "CSpielart",
                         {QStringLiteral("Clubspiel"), QStringLiteral("Pokalspiel"), QStringLiteral("Länderspiel"),
-                         QStringLiteral("CL-League")});
+                         QStringLiteral("CL-League")},
+                        true);
+    CSpielart->lineEdit()->setMaxLength(20);
+    CSpielart->setInsertPolicy(QComboBox::NoInsert);
     ESchiedsrichter = textEdit(GSpieldaten, "ESchiedsrichter", 30);
     CGruppe = auswahl(GSpieldaten, "CGruppe", GruppeListe, true);
     CGruppe->lineEdit()->setMaxLength(15);
@@ -357,11 +361,13 @@ void TWettkampf::verbinden()
     connect(EText, &QLineEdit::textEdited, this, [this](const QString& t) {
         feldSchreiben(F::EText, [&](TWettkampfDaten& w) { w.Textzeile[TextzeileIndex + 1].setzenText(t); });
     });
-    connect(CSpielart, &QComboBox::activated, this, [this] {
-        AktSpielerNr = 0;
-        GSpieldaten->setTitle(CSpielart->currentText());
-        feldSchreiben(F::CSpielart, [this](TWettkampfDaten& w) { w.Spielart.setzenText(CSpielart->currentText()); });
+    // The kind stored is the one the box shows, also where it completed what
+    // was typed to a kind of the list. The fill changes it under a blocker.
+    connect(CSpielart, &QComboBox::editTextChanged, this, [this](const QString& t) {
+        if (feldSchreiben(F::CSpielart, [&](TWettkampfDaten& w) { w.Spielart.setzenText(t); }))
+            GSpieldaten->setTitle(SpieldatenTitel(*AktWettkampf));
     });
+    connect(CSpielart, &QComboBox::activated, this, [] { AktSpielerNr = 0; });
     connect(BtnUp, &QPushButton::clicked, this, [this] { textzeileZeigen(0); });
     connect(BtnDown, &QPushButton::clicked, this, [this] { textzeileZeigen(1); });
 
@@ -466,8 +472,8 @@ void TWettkampf::aktualisieren()
     CKlasse->setEditText(w.Klasse.text());
     EDatum->setText(w.Datum.text());
     ESpielnummer->setText(w.Spielnummer.text());
-    CSpielart->setCurrentIndex(CSpielart->findText(w.Spielart.text()));
-    GSpieldaten->setTitle(w.Spielart.leer() ? QStringLiteral("Spieldaten") : w.Spielart.text());
+    CSpielart->setEditText(w.Spielart.text());
+    GSpieldaten->setTitle(SpieldatenTitel(w));
     ESchiedsrichter->setText(w.Schiedsrichter.text());
     textzeileZeigen(0);
     GHeim->setTitle(HeimTitel(w));
@@ -562,6 +568,13 @@ void TWettkampf::geoeffnet()
     EClub->setFocus();
     m_letztesEdit = EClub;
     menueStatusSetzen();
+}
+
+QWidget* TWettkampf::erstesEingabefeld() const
+{
+    for (QWidget* feld : {static_cast<QWidget*>(EClub), static_cast<QWidget*>(name(1))})
+        if (feld->isEnabled() && feld->isVisible()) return feld;
+    return nullptr;
 }
 
 // --- Window events --------------------------------------------------------------------

@@ -46,6 +46,8 @@ public:
     void spielerAktualisieren(int n) override;
     // Focus on the club field and the edit menu for it.
     void geoeffnet() override;
+    // The club field, or the first home player's name when the club cannot take the focus.
+    QWidget* erstesEingabefeld() const override;
 
     // The edit menu from the control last pressed (MenueStatusSetzen).
     void menueStatusSetzen();

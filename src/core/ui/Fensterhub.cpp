@@ -2,6 +2,8 @@
 
 #include "core/Anzeigedienste.h"
 #include "core/Globals.h"
+#include "core/ui/Fensterfokus.h"
+#include "core/ui/Tastenvorrang.h"
 
 #include <QGuiApplication>
 #include <QMdiArea>
@@ -52,6 +54,18 @@ Fensterhub::~Fensterhub()
     for (auto& [f, w] : m_konfig) delete w.data();
     for (auto& [f, w] : m_mdi)
         if (w && w->isWindow()) delete w.data();
+}
+
+void Fensterhub::setHauptfenster(QWidget* hauptfenster)
+{
+    m_haupt = hauptfenster;
+    FensterfokusEinrichten(hauptfenster);
+}
+
+void Fensterhub::setMdiArea(QMdiArea* area)
+{
+    m_area = area;
+    TastenvorrangEinrichten(area);
 }
 
 void Fensterhub::registrieren(MdiFenster f, Fabrik fabrik) { m_mdiFabriken[f] = std::move(fabrik); }
@@ -247,7 +261,13 @@ void Fensterhub::hauptmenueAktualisieren()
 void Fensterhub::hauptfensterFokus()
 {
     if (m_haupt) m_haupt->activateWindow();
-    if (QWidget* w = mdiFenster(MdiFenster::Wettkampf)) w->setFocus(Qt::OtherFocusReason);
+    QWidget* w = mdiFenster(MdiFenster::Wettkampf);
+    if (!w) return;
+    if (auto* rahmen = m_area ? qobject_cast<QMdiSubWindow*>(w->parentWidget()) : nullptr)
+        m_area->setActiveSubWindow(rahmen);
+    const HubFenster* h = hubFenster(w);
+    QWidget* feld = h ? h->erstesEingabefeld() : nullptr;
+    (feld ? feld : w)->setFocus(Qt::OtherFocusReason);
 }
 
 namespace {

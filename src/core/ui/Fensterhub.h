@@ -20,6 +20,8 @@ public:
     virtual ~HubFenster() = default;
     virtual void aktualisieren() {}
     virtual void spielerAktualisieren(int /*spielerNr*/) {}
+    // The field the keyboard goes to when the focus comes back to the window.
+    virtual QWidget* erstesEingabefeld() const { return nullptr; }
     // After every opening, new or brought to the front, and its refresh.
     virtual void geoeffnet() {}
 };
@@ -48,10 +50,12 @@ public:
     Fensterhub(const Fensterhub&) = delete;
     Fensterhub& operator=(const Fensterhub&) = delete;
 
-    // Parent of the dialogs and the screen they are centred on.
-    void setHauptfenster(QWidget* hauptfenster) { m_haupt = hauptfenster; }
-    // Without an area the MDI children are top-level windows.
-    void setMdiArea(QMdiArea* area) { m_area = area; }
+    // Parent of the dialogs and the screen they are centred on; it becomes
+    // active again when a modal window of the program closes.
+    void setHauptfenster(QWidget* hauptfenster);
+    // Without an area the MDI children are top-level windows. With one, a key
+    // that a focused child and the main window both take goes to the child.
+    void setMdiArea(QMdiArea* area);
     // In place of the second screen's geometry; an empty rect uses the real one.
     void setZweiterBildschirm(const QRect& r) { m_zweiter = r; }
 
@@ -92,7 +96,8 @@ public:
 
     void statusText(int panel, const QString& text) override;
     void hauptmenueAktualisieren() override;
-    // The main window becomes active again; an open match window takes the focus.
+    // The main window becomes active again; an open match window takes the
+    // focus in its first input field.
     void hauptfensterFokus() override;
 
     // The dialog running now; the options and FTP server dialogs also here.

@@ -90,7 +90,23 @@ void TastaturFelder::zeile(u16 code, const QString& prompt, QPlainTextEdit* memo
 void TastaturFelder::feld(Tastaturfeld f, QWidget* control)
 {
     f.ziel = control;
-    if (feldregister().anmelden(f, this)) beobachten(control, f.code);
+    const auto inhaber = m_inhaber.find(f.code);
+    const bool geteilt = inhaber != m_inhaber.end() && inhaber->second != control && m_felder.count(inhaber->second);
+    if (!geteilt) {
+        if (!feldregister().anmelden(f, this)) return;
+        m_inhaber[f.code] = control;
+    }
+    m_felder[control] = f;
+    beobachten(control, f.code);
+}
+
+void TastaturFelder::uebernehmen(QObject* o, u16 code)
+{
+    auto f = m_felder.find(o);
+    if (f == m_felder.end() && o) f = m_felder.find(o->parent());
+    if (f == m_felder.end() || f->second.code != code || m_inhaber[code] == f->first) return;
+    feldregister().abmelden(code, this);
+    if (feldregister().anmelden(f->second, this)) m_inhaber[code] = f->first;
 }
 
 void TastaturFelder::beobachten(QWidget* w, u16 code)
@@ -129,6 +145,7 @@ bool TastaturFelder::eventFilter(QObject* o, QEvent* e)
     // A memo's taps arrive at its viewport; the keyboard knows the memo.
     QWidget* control = qobject_cast<QWidget*>(o);
     if (auto* memo = qobject_cast<QPlainTextEdit*>(control ? control->parentWidget() : nullptr)) control = memo;
+    uebernehmen(o, it->second);
     Feldcode = it->second;
     FeldcodeMin = m_min;
     FeldcodeMax = m_max;

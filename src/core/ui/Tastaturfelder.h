@@ -23,6 +23,7 @@ public:
     // A window whose range changes (pages of a dialog) sets it anew.
     void bereich(u16 min, u16 max);
 
+    // Two fields may share a code: a tap gives it to the field tapped.
     void feld(u16 code, const QString& prompt, u8 modus, QLineEdit* edit);
     // An editable combo box: the text, and the selected item's text.
     void feld(u16 code, const QString& prompt, u8 modus, QComboBox* combo);
@@ -41,9 +42,14 @@ protected:
 
 private:
     void beobachten(QWidget* w, u16 code);
+    // The field of a tapped control (or of the combo or memo it belongs to)
+    // becomes the one registered under its code.
+    void uebernehmen(QObject* o, u16 code);
 
     u16 m_min, m_max;
     std::map<QObject*, u16> m_codes;
+    std::map<QObject*, Tastaturfeld> m_felder;
+    std::map<u16, QObject*> m_inhaber;  // the control registered under a code now
     bool m_nachDoppel = false;
 };
 

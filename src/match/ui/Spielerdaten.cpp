@@ -216,13 +216,20 @@ TSpielerdaten::TSpielerdaten(QWidget* eltern) : QDialog(eltern)
     spalte->addLayout(unten);
     spalte->setSizeConstraint(QLayout::SetFixedSize);
 
-    // Keyboard: the personal data; the results fields have no entry.
+    // Keyboard: the personal data and the results.
     m_tastatur = new TastaturFelder(this, FeldcodeMinSpieler, FeldcodeMaxSpieler);
     m_tastatur->feld(90, QStringLiteral("Name:"), ModusText, EName);
     m_tastatur->feld(91, QStringLiteral("Passnummer:"), ModusZiffern, EPass);
     m_tastatur->feld(92, QStringLiteral("Geburtsdatum:"), ModusDatum, EGeb);
     m_tastatur->feld(93, QStringLiteral("zuletzt gespielt:"), ModusZiffern, ELetztSpiel);
     m_tastatur->feld(94, QStringLiteral("zuletzt platziert:"), ModusZiffern, ELetztPlatz);
+    m_tastatur->feld(95, QStringLiteral("Volle:"), ModusZiffern, EVolle);
+    m_tastatur->feld(96, QStringLiteral("Abräumen:"), ModusZiffern, EAbr);
+    m_tastatur->feld(97, QStringLiteral("Fehler:"), ModusZiffern, EFehler);
+    m_tastatur->feld(98, QStringLiteral("Wurf:"), ModusZiffern, EWurf);
+    m_tastatur->feld(99, QStringLiteral("Bonus:"), ModusZiffern, EBonus);
+    m_tastatur->feld(100, QStringLiteral("Total:"), ModusZiffern, ETotal);
+    m_tastatur->feld(101, QStringLiteral("Platz:"), ModusZiffern, EPlatz);
     for (QLineEdit* e : {EPass, EGeb, ELetztSpiel, ELetztPlatz, EVolle, EAbr, EFehler, EWurf, EBonus, ETotal, EPlatz})
         e->installEventFilter(this);
 

@@ -6,9 +6,11 @@
 #include "core/Globals.h"
 #include "core/SettingsFile.h"
 #include "core/ui/Fensterhub.h"
+#include "core/ui/Keyb.h"
 #include "match/flow/Wettkampfslots.h"
 #include "support/Grundlage.h"
 #include "support/ImDialog.h"
+#include "support/Klicken.h"
 #include "support/QtDrucken.h"
 #include "support/Tippen.h"
 
@@ -170,6 +172,44 @@ TEST_F(Teamdaten, SemicolonsTypedIntoAnOfficialBecomeCommas)
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
     EXPECT_EQ(f.readAll(), QByteArray("Meier, Karl;;;Bonn,;0228 1\r\n"));
     EXPECT_EQ(AktWettkampf->Spielleiter.Tel.text(), QStringLiteral("0228 1"));
+}
+
+// With touch input every field but the association opens the keyboard; fax
+// and e-mail share the telephone's code, the number the name's, and what is
+// typed lands in the field tapped.
+TEST_F(Teamdaten, TouchKeyboardReachesEveryOfficialsField)
+{
+    TouchEingabe = 1;
+    Einst.TastDoppelclick = false;
+    EXPECT_TRUE(oeffnen<TSpielleitung>(Dialog::Spielleitung, 0, [](TSpielleitung& d) {
+        const std::tuple<QLineEdit*, u16, const char*, u8> felder[] = {
+            {d.ETel, 88, "Telefon:", '1'}, {d.EFax, 88, "Fax:", '2'},    {d.EEmail, 88, "E-Mail:", '3'},
+            {d.EName, 84, "Name:", '4'},   {d.ENummer, 84, "Nummer:", '5'}, {d.EOrt, 87, "Ort:", '6'}};
+        TKeyb* k = Keyb();
+        for (const auto& [feld, code, prompt, ziffer] : felder) {
+            SCOPED_TRACE(prompt);
+            u16 offen = 0;
+            QString zeile;
+            QTimer::singleShot(0, k, [&, ziffer = ziffer] {
+                offen = Feldcode;
+                zeile = k->LText->text();
+                Klicken(k->BtnClear);
+                Klicken(k->taste(ziffer));
+                Klicken(k->BtnReturn);
+            });
+            Klicken(feld);
+            EXPECT_EQ(offen, code);
+            EXPECT_EQ(zeile, QString::fromUtf8(prompt));
+        }
+        for (const auto& [feld, code, prompt, ziffer] : felder)
+            EXPECT_EQ(feld->text(), QString(QLatin1Char(char(ziffer)))) << prompt;
+        EXPECT_EQ(FeldcodeMin, 84);
+        EXPECT_EQ(FeldcodeMax, 88);
+        d.BtnOk->click();
+    }));
+    EXPECT_EQ(AktWettkampf->Spielleiter.Tel.text(), QStringLiteral("1"));
+    EXPECT_EQ(AktWettkampf->Spielleiter.Name.text(), QStringLiteral("4"));
+    tastaturZustand.zuruecksetzen();
 }
 
 // The settings keep a form field's name behind "=" and blanks: a name that

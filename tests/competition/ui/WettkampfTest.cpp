@@ -2,6 +2,7 @@
 
 #include "competition/Aufstellung.h"
 #include "core/Boxes.h"
+#include "core/Cp1252.h"
 #include "core/Globals.h"
 #include "core/Tastatur.h"
 #include "core/ui/Keyb.h"
@@ -23,6 +24,7 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QTimer>
+#include <cstring>
 #include <memory>
 #include <ostream>
 #include <tuple>
@@ -104,6 +106,44 @@ TEST_F(WettkampfFenster, TypedLineUpIsWrittenIntoTheMatchAtOnce)
     // An empty date mask stores nothing.
     eingeben(kind<QLineEdit>("EHeimGeb1"), QString());
     EXPECT_STREQ(w().Spieler[1].Gebdat.c_str(), "");
+}
+
+// The kind of match: one of the list or any typed text, stored as the box
+// shows it and as far as the record holds it; a stored kind shows as it is.
+// The operator's edits mark the match changed, the fill does not.
+TEST_F(WettkampfFenster, KindOfMatchIsChosenOrTyped)
+{
+    auto* art = kind<QComboBox>("CSpielart");
+    auto* gruppe = kind<QGroupBox>("GSpieldaten");
+    for (const char* gespeichert : {"Freundschaftsspiel", "Pokalspiel", ""}) {
+        w().Spielart.setzenText(QString::fromUtf8(gespeichert));
+        fensterW->aktualisieren();
+        EXPECT_EQ(art->currentText(), QString::fromUtf8(gespeichert));
+        EXPECT_EQ(gruppe->title(), *gespeichert ? QString::fromUtf8(gespeichert) : QStringLiteral("Spieldaten"));
+        EXPECT_EQ(w().Geaendert, 0);
+    }
+    fensterW->show();
+    QApplication::setActiveWindow(fensterW.get());
+    art->lineEdit()->setFocus();  // the list completes what is typed into the focused box
+    const std::pair<const char*, const char*> getippt[] = {
+        {"Freundschaftsspiel", "Freundschaftsspiel"},
+        {"Länderspiel Rückspiel", "L\xe4nderspiel R\xfc" "ckspie"},  // 20 characters, Windows-1252
+        {"Po", "Pokalspiel"},                                     // completed from the list
+    };
+    for (const auto& [text, gespeichert] : getippt) {
+        w().Geaendert = 0;
+        art->lineEdit()->selectAll();
+        Tippen(art->lineEdit(), QString::fromUtf8(text));
+        EXPECT_STREQ(w().Spielart.c_str(), gespeichert);
+        EXPECT_EQ(art->currentText(), Cp1252::decode(gespeichert, qsizetype(strlen(gespeichert))));
+        EXPECT_EQ(gruppe->title(), art->currentText());
+        EXPECT_EQ(w().Geaendert, 1);
+    }
+    AktSpielerNr = 3;
+    art->setCurrentIndex(3);
+    emit art->activated(3);
+    EXPECT_STREQ(w().Spielart.c_str(), "CL-League");
+    EXPECT_EQ(AktSpielerNr, 0);
 }
 
 // The item lists are covered on the logic; choosing a preset rebuilds them.

@@ -308,16 +308,20 @@ TEST_F(BoxesFenster, WindowAlreadyShowingIsNotOpenedAgain)
 TEST_F(BoxesFenster, InputStepsWithItsButtons)
 {
     TEingabefenster* f = m_boxen.eingabeFenster();
-    const std::tuple<const char*, const char*, int, std::vector<const char*>, std::optional<QString>> faelle[] = {
-        {"", "##0", 1, {"BtnUp", "BtnUp", "BtnOk"}, QStringLiteral("2")},
-        {"0,5", "0.0", 1, {"BtnDown", "BtnOk"}, QStringLiteral("0.0")},
-        {"7", "0", 2, {"BtnDown", "BtnAbbrechen"}, std::nullopt},
+    const std::tuple<const char*, const char*, float, int, std::vector<const char*>, std::optional<QString>> faelle[] = {
+        {"", "##0", 1, 0, {"BtnUp", "BtnUp", "BtnOk"}, QStringLiteral("2")},
+        {"0,5", "0.0", 1, 0, {"BtnDown", "BtnOk"}, QStringLiteral("0.0")},
+        // the throw time in the half-step mode: never a tenth from .5 up
+        {"10.0", "#0.0", 0.1f, 2, {"BtnDown", "BtnOk"}, QStringLiteral("9.4")},
+        {"9.3", "#0.0", 0.1f, 2, {"BtnUp", "BtnUp", "BtnOk"}, QStringLiteral("10.0")},
+        {"7", "0", 2, 0, {"BtnDown", "BtnAbbrechen"}, std::nullopt},
     };
     EingabeAnfrage a;
-    for (const auto& [text, format, schritt, knoepfe, ergebnis] : faelle) {
+    for (const auto& [text, format, schritt, modus, knoepfe, ergebnis] : faelle) {
         a.text = QString::fromLatin1(text);
         a.format = QString::fromLatin1(format);
         a.schritt = schritt;
+        a.modus = modus;
         imFenster([&, &knoepfe = knoepfe] {
             for (const char* k : knoepfe) klicken(f, k);
         });

@@ -3,17 +3,21 @@
 #include "core/Globals.h"
 #include "core/TextFunctions.h"
 #include "core/Tastatur.h"
+#include "core/ui/Keyb.h"
 #include "core/ui/Tastaturfelder.h"
 #include "match/engine/Punkte.h"
 #include "support/Grundlage.h"
+#include "support/Klicken.h"
 #include "support/QtDrucken.h"
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QTimer>
 #include <ostream>
 
 namespace {
@@ -109,6 +113,42 @@ TEST_F(SpielerdatenFenster, OkWritesBackAndCancelDoesNot)
     }
     EXPECT_TRUE(fenster.aufrufe.contains(QStringLiteral("spieler 0 10")));
     EXPECT_TRUE(bahnfenster.aufrufe.contains(QStringLiteral("steuerung nach vorn")));
+}
+
+// With touch input a tap on a results field opens the keyboard on the
+// field's code; what is typed there lands in that field.
+TEST_F(SpielerdatenFenster, TouchKeyboardReachesTheResults)
+{
+    TouchEingabe = 1;
+    Einst.TastDoppelclick = false;
+    TSpielerdaten d(nullptr);
+    d.show();
+    d.TabControlSpielerdaten->setCurrentIndex(1);
+    const std::tuple<QLineEdit*, u16, const char*, u8> felder[] = {
+        {d.EVolle, 95, "Volle:", '1'}, {d.EAbr, 96, "Abräumen:", '2'}, {d.EFehler, 97, "Fehler:", '3'},
+        {d.EWurf, 98, "Wurf:", '4'},   {d.EBonus, 99, "Bonus:", '5'},  {d.ETotal, 100, "Total:", '6'},
+        {d.EPlatz, 101, "Platz:", '7'}};
+    TKeyb* k = Keyb();
+    for (const auto& [feld, code, prompt, ziffer] : felder) {
+        SCOPED_TRACE(prompt);
+        u16 offen = 0;
+        QString zeile;
+        QTimer::singleShot(0, k, [&, ziffer = ziffer] {
+            offen = Feldcode;
+            zeile = k->LText->text();
+            Klicken(k->BtnClear);
+            Klicken(k->taste(ziffer));
+            Klicken(k->BtnReturn);
+        });
+        Klicken(feld);
+        EXPECT_EQ(offen, code);
+        EXPECT_EQ(zeile, QString::fromUtf8(prompt));
+        EXPECT_EQ(feld->text(), QString(QLatin1Char(char(ziffer))));
+    }
+    EXPECT_EQ(FeldcodeMin, 90);
+    EXPECT_EQ(FeldcodeMax, 101);
+    EXPECT_EQ(PlatzierungGesperrt, 1);  // the placing was typed
+    tastaturZustand.zuruecksetzen();
 }
 
 TEST_F(SpielerdatenFenster, ThrowListAndPlayerCardAskTheHub)
