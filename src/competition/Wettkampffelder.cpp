@@ -8,6 +8,7 @@ bool FeldMarkiertGeaendert(Wettkampffeld f)
 {
     switch (f) {
     case Wettkampffeld::ESpielnummer:
+    case Wettkampffeld::CSpielart:
     case Wettkampffeld::CGruppe:
         return false;
     default:

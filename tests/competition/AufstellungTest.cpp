@@ -209,6 +209,6 @@ TEST(Wettkampffelder, TeamNamesCaptionsAndChangeMark)
                 F::ESchiedsrichter, F::CGruppe, F::EText, F::Auswahl, F::Spielerzeile}) {
         w->Geaendert = 0;
         FeldGeschrieben(*w, f);
-        EXPECT_EQ(w->Geaendert, f == F::ESpielnummer || f == F::CGruppe ? 0 : 1) << int(f);
+        EXPECT_EQ(w->Geaendert, f == F::ESpielnummer || f == F::CSpielart || f == F::CGruppe ? 0 : 1) << int(f);
     }
 }
