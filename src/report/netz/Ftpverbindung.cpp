@@ -1,0 +1,577 @@
+#include "report/netz/Ftpverbindung.h"
+
+#include "core/Cp1252.h"
+#include "core/Globals.h"
+
+#include <QBuffer>
+#include <QFile>
+#include <QFileInfo>
+#include <QMetaObject>
+#include <QSaveFile>
+#include <QStringDecoder>
+#include <QUrl>
+#include <algorithm>
+
+#include <unistd.h>
+
+namespace FtpIntern {
+
+std::atomic<int> Verbindungen{0};
+const QString KeineVerbindungText = QStringLiteral("Keine Verbindung !");
+
+namespace {
+
+// The certificates TLS trusts in place of the system's.
+std::mutex g_zertifikateMx;
+QByteArray g_zertifikate;
+
+QByteArray Zertifikate()
+{
+    std::lock_guard sperre(g_zertifikateMx);
+    return g_zertifikate;
+}
+
+const QString ListeZuLangText =
+    QStringLiteral("Die Liste des Ordners ist länger als %1 MB: abgebrochen !").arg(FtpListeHoechstens >> 20);
+const QString FalscheKennungText = QStringLiteral("Falsche Benutzerkennung oder Passwort !");
+
+// A text of the server: UTF-8 when it is, else Windows-1252.
+QString ServerText(const QByteArray& bytes)
+{
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    const QString text = utf8(bytes);
+    return utf8.hasError() ? Cp1252::decode(bytes) : text;
+}
+
+QStringList Zeilen(const QByteArray& daten)
+{
+    QStringList zeilen;
+    for (QByteArray zeile : daten.split('\n')) {
+        if (zeile.endsWith('\r')) zeile.chop(1);
+        if (!zeile.isEmpty()) zeilen << ServerText(zeile);
+    }
+    return zeilen;
+}
+
+bool Steuerzeichen(const QString& text)
+{
+    return text.contains(QLatin1Char('\r')) || text.contains(QLatin1Char('\n')) || text.contains(QChar(0));
+}
+
+// "von ftp.verein.de (Port 21)"
+QString ServerWer(const FtpZugang& z)
+{
+    return QStringLiteral("von %1 (Port %2)").arg(z.host).arg(z.port ? z.port : 21);
+}
+
+QString Verbindungsfehler(CURLcode code, const FtpZugang& z)
+{
+    switch (code) {
+    case CURLE_LOGIN_DENIED: return FalscheKennungText;
+    case CURLE_COULDNT_RESOLVE_HOST:
+    case CURLE_URL_MALFORMAT:
+    case CURLE_WEIRD_SERVER_REPLY:
+        return FtpFalscherServerText(z);
+    case CURLE_USE_SSL_FAILED:
+        return QStringLiteral("Der Server %1 (Port %2) bietet keine Verschlüsselung mehr an: ohne sie keine Anmeldung !")
+            .arg(z.host.trimmed())
+            .arg(z.port ? z.port : 21);
+    case CURLE_SSL_CONNECT_ERROR:
+    case CURLE_PEER_FAILED_VERIFICATION:
+    case CURLE_SSL_CACERT_BADFILE:
+    case CURLE_SSL_CERTPROBLEM:
+        return QStringLiteral("Die verschlüsselte Verbindung zu %1 (Port %2) ist fehlgeschlagen !")
+            .arg(z.host.trimmed())
+            .arg(z.port ? z.port : 21);
+    default: return FtpKeineVerbindungText(z);
+    }
+}
+
+QString Befehlsfehler(CURLcode code, const QString& antwort, const Auftrag& a, const FtpZugang& z)
+{
+    const bool abgelehnt = antwort.startsWith(QLatin1Char('4')) || antwort.startsWith(QLatin1Char('5'));
+    switch (code) {
+    // The data connection or the file ended badly: the server's refusal
+    // says why, when it gave one.
+    case CURLE_PARTIAL_FILE:
+        if (abgelehnt) break;
+        return QStringLiteral("Die Übertragung von „%1“ wurde unterbrochen !").arg(a.name);
+    case CURLE_SEND_ERROR:
+    case CURLE_RECV_ERROR:
+    case CURLE_GOT_NOTHING:
+        if (abgelehnt) break;
+        // Broken after the server began the transfer (150, 125): the server
+        // may have closed the data connection before its reply was read.
+        if (antwort.startsWith(QLatin1Char('1')) && !a.name.isEmpty())
+            return QStringLiteral("Die Übertragung von „%1“ wurde unterbrochen !").arg(a.name);
+        return Verbindungsfehler(code, z);
+    case CURLE_LOGIN_DENIED:
+    case CURLE_COULDNT_RESOLVE_HOST:
+    case CURLE_WEIRD_SERVER_REPLY:
+    case CURLE_COULDNT_CONNECT:
+    case CURLE_OPERATION_TIMEDOUT:
+    case CURLE_FTP_PORT_FAILED:
+    case CURLE_FTP_ACCEPT_FAILED:
+    case CURLE_FTP_ACCEPT_TIMEOUT:
+    case CURLE_FTP_CANT_GET_HOST:
+    case CURLE_FTP_WEIRD_PASV_REPLY:
+    case CURLE_FTP_WEIRD_227_FORMAT:
+    case CURLE_ABORTED_BY_CALLBACK:
+    case CURLE_USE_SSL_FAILED:
+    case CURLE_SSL_CONNECT_ERROR:
+    case CURLE_PEER_FAILED_VERIFICATION:
+        return Verbindungsfehler(code, z);
+    case CURLE_READ_ERROR:
+        return QStringLiteral("Die Datei „%1“ kann nicht gelesen werden !").arg(QFileInfo(a.lokaleDatei).fileName());
+    case CURLE_WRITE_ERROR:
+        return QStringLiteral("Die Datei „%1“ kann nicht geschrieben werden !").arg(QFileInfo(a.lokaleDatei).fileName());
+    default: break;
+    }
+    if (abgelehnt) return QStringLiteral("Der Server lehnt ab: %1").arg(antwort);
+    return QStringLiteral("Der Befehl ist fehlgeschlagen (%1) !").arg(QString::fromUtf8(curl_easy_strerror(code)));
+}
+
+// --- curl callbacks ----------------------------------------------------------------------
+
+
+int Mitschreiben(CURL*, curl_infotype typ, char* daten, size_t n, void* ziel)
+{
+    if (typ == CURLINFO_HEADER_IN) {
+        FtpServerAntworten.fetch_add(1, std::memory_order_relaxed);
+        auto* a = static_cast<Antworten*>(ziel);
+        const QByteArray zeile = QByteArray(daten, qsizetype(n)).trimmed();
+        if (!zeile.isEmpty()) a->letzte = zeile;
+        if (zeile.startsWith("234")) a->tls = true;
+        if ((zeile.startsWith("150") || zeile.startsWith("125")) && a->befehl.startsWith("STOR")) a->dateiOffen = true;
+    } else if (typ == CURLINFO_HEADER_OUT) {
+        static_cast<Antworten*>(ziel)->befehl = QByteArray(daten, qsizetype(n)).trimmed();
+    }
+    return 0;
+}
+
+// An accepted data socket (active mode) is closed by curl without the close
+// callback, so its number is not kept: it may belong to another connection
+// by the time of an abort. Shutting down the control connection ends the
+// transfer all the same.
+int SocketMerken(void* geteilt, curl_socket_t s, curlsocktype art)
+{
+    auto* g = static_cast<Geteilt*>(geteilt);
+    std::lock_guard sperre(g->mx);
+    if (g->abbrechen) return CURL_SOCKOPT_ERROR;
+    if (art != CURLSOCKTYPE_ACCEPT) {
+        g->sockets.push_back(s);
+        ++Verbindungen;
+    }
+    return CURL_SOCKOPT_OK;
+}
+
+int SocketSchliessen(void* geteilt, curl_socket_t s)
+{
+    auto* g = static_cast<Geteilt*>(geteilt);
+    std::lock_guard sperre(g->mx);
+    std::erase(g->sockets, s);
+    return ::close(s);
+}
+
+size_t DateiLesen(char* puffer, size_t groesse, size_t anzahl, void* datei)
+{
+    const qint64 n = static_cast<QIODevice*>(datei)->read(puffer, qint64(groesse * anzahl));
+    return n < 0 ? CURL_READFUNC_ABORT : size_t(n);
+}
+
+size_t GeraetSchreiben(char* daten, size_t groesse, size_t anzahl, void* geraet)
+{
+    const qint64 n = static_cast<QIODevice*>(geraet)->write(daten, qint64(groesse * anzahl));
+    return n < 0 ? 0 : size_t(n);
+}
+
+// A listing, broken off past FtpListeHoechstens.
+struct Liste {
+    QByteArray daten;
+    bool zuLang = false;
+};
+
+size_t Sammeln(char* daten, size_t groesse, size_t anzahl, void* ziel)
+{
+    auto* liste = static_cast<Liste*>(ziel);
+    const size_t n = groesse * anzahl;
+    if (liste->daten.size() + qsizetype(n) > FtpListeHoechstens) {
+        liste->zuLang = true;
+        return 0;  // ends the transfer
+    }
+    liste->daten.append(daten, qsizetype(n));
+    return n;
+}
+
+}  // namespace
+
+void ZertifikateSetzen(const QByteArray& pemDatei)
+{
+    std::lock_guard sperre(g_zertifikateMx);
+    g_zertifikate = pemDatei;
+}
+
+// --- The connection; lives on the worker thread ------------------------------------------
+
+void Verbindung::handlesAnlegen()
+{
+    m_easy = curl_easy_init();
+    CURLM* multi = curl_multi_init();
+    curl_multi_setopt(multi, CURLMOPT_MAXCONNECTS, 1L);
+    std::lock_guard sperre(m_g.mx);
+    m_multi = m_g.multi = multi;
+}
+
+void Verbindung::handlesSchliessen()
+{
+    {
+        std::lock_guard sperre(m_g.mx);
+        m_g.multi = nullptr;
+        if (m_g.abbrechen)
+            for (const curl_socket_t s : m_g.sockets) ::shutdown(s, SHUT_RDWR);
+    }
+    // Cleaning up the multi handle closes its cached connection with QUIT.
+    if (m_easy) curl_easy_cleanup(m_easy);
+    if (m_multi) curl_multi_cleanup(m_multi);
+    m_easy = nullptr;
+    m_multi = nullptr;
+}
+
+QByteArray Verbindung::adresse(const QString& name) const
+{
+    const int port = m_zugang.port ? m_zugang.port : 21;
+    return "ftp://" + m_host + ':' + QByteArray::number(port) + '/' + QUrl::toPercentEncoding(name);
+}
+
+void Verbindung::einstellen(const Auftrag& a, const QByteArray& url)
+{
+    CURL* e = m_easy;
+    curl_easy_reset(e);
+    m_fehlerpuffer[0] = 0;
+    m_antwort.letzte.clear();
+    m_antwort.befehl.clear();
+    m_antwort.dateiOffen = false;
+    const long ms = a.zeitlimit > 0 ? a.zeitlimit : StandardZeitlimitMs;
+    const long sekunden = (ms + 999) / 1000;
+    curl_easy_setopt(e, CURLOPT_ERRORBUFFER, m_fehlerpuffer);
+    curl_easy_setopt(e, CURLOPT_NOSIGNAL, 1L);
+    curl_easy_setopt(e, CURLOPT_PROTOCOLS_STR, "ftp");
+    curl_easy_setopt(e, CURLOPT_URL, url.constData());
+    curl_easy_setopt(e, CURLOPT_USERNAME, m_kennung.constData());
+    curl_easy_setopt(e, CURLOPT_PASSWORD, m_passwort.constData());
+    curl_easy_setopt(e, CURLOPT_CONNECTTIMEOUT_MS, ms);
+    curl_easy_setopt(e, CURLOPT_SERVER_RESPONSE_TIMEOUT, sekunden);
+    curl_easy_setopt(e, CURLOPT_ACCEPTTIMEOUT_MS, ms);
+    curl_easy_setopt(e, CURLOPT_LOW_SPEED_LIMIT, 1L);
+    curl_easy_setopt(e, CURLOPT_LOW_SPEED_TIME, sekunden);
+    // The session sends its own CWDs: curl's would skip empty parts.
+    curl_easy_setopt(e, CURLOPT_FTP_FILEMETHOD, long(CURLFTPMETHOD_NOCWD));
+    // Data connections under TLS are passive: a firewall cannot read an
+    // encrypted PORT, and this libcurl's active mode sends them unencrypted.
+    curl_easy_setopt(e, CURLOPT_FTPPORT, m_passiv || m_antwort.tls ? nullptr : "-");
+    // A server that took TLS in this session, or whose own certificate the
+    // operator trusts, never gets a login in clear: a new connection to it
+    // without TLS (its offer suppressed on the way) ends before USER.
+    const bool tlsPflicht = m_antwort.tls || !m_pruefung.vertraut.isEmpty();
+    curl_easy_setopt(e, CURLOPT_USE_SSL, long(tlsPflicht ? CURLUSESSL_ALL : CURLUSESSL_TRY));
+    curl_easy_setopt(e, CURLOPT_FTPSSLAUTH, long(CURLFTPAUTH_TLS));
+    if (const QByteArray ca = Zertifikate(); !ca.isEmpty()) curl_easy_setopt(e, CURLOPT_CAINFO, ca.constData());
+    ZertifikatspruefungEinstellen(e, &m_pruefung);
+    curl_easy_setopt(e, CURLOPT_VERBOSE, 1L);
+    curl_easy_setopt(e, CURLOPT_DEBUGFUNCTION, &Mitschreiben);
+    curl_easy_setopt(e, CURLOPT_DEBUGDATA, &m_antwort);
+    curl_easy_setopt(e, CURLOPT_SOCKOPTFUNCTION, &SocketMerken);
+    curl_easy_setopt(e, CURLOPT_SOCKOPTDATA, &m_g);
+    curl_easy_setopt(e, CURLOPT_CLOSESOCKETFUNCTION, &SocketSchliessen);
+    curl_easy_setopt(e, CURLOPT_CLOSESOCKETDATA, &m_g);
+}
+
+CURLcode Verbindung::durchfuehren()
+{
+    CURLcode ergebnis = CURLE_ABORTED_BY_CALLBACK;
+    curl_multi_add_handle(m_multi, m_easy);
+    int laufend = 1;
+    while (!m_g.abbrechen && curl_multi_perform(m_multi, &laufend) == CURLM_OK && laufend)
+        curl_multi_poll(m_multi, nullptr, 0, 1000, nullptr);
+    int rest = 0;
+    while (CURLMsg* nachricht = curl_multi_info_read(m_multi, &rest))
+        if (nachricht->msg == CURLMSG_DONE) ergebnis = nachricht->data.result;
+    curl_multi_remove_handle(m_multi, m_easy);
+    return m_g.abbrechen ? CURLE_ABORTED_BY_CALLBACK : ergebnis;
+}
+
+// After a transfer that logged in anew: the folder the server put us in.
+void Verbindung::nachDemLogin()
+{
+    long neu = 0;
+    curl_easy_getinfo(m_easy, CURLINFO_NUM_CONNECTS, &neu);
+    if (neu <= 0) return;
+    const char* pfad = nullptr;
+    curl_easy_getinfo(m_easy, CURLINFO_FTP_ENTRY_PATH, &pfad);
+    m_anmeldeordner = pfad ? QByteArray(pfad) : QByteArray();
+    m_imAnmeldeordner = true;
+}
+
+bool Verbindung::vertrauenErfragen()
+{
+    const QString server = ZertifikatServer(QStringLiteral("ftp"), m_zugang.host, m_zugang.port ? m_zugang.port : 21);
+    const QString wer = ServerWer(m_zugang);
+    const Zertifikatsfehler f = m_pruefung.fehler;
+    const bool vonSelbst = m_vonSelbst;
+    std::unique_lock sperre(m_g.mx);
+    if (!m_g.ziel || m_g.abbrechen) return false;
+    m_g.antwort = Geteilt::Antwort::Offen;
+    // The answer goes to the shared state, which outlives the session.
+    QMetaObject::invokeMethod(
+        m_g.ziel,
+        [g = m_g.shared_from_this(), server, wer, f, vonSelbst] {
+            const bool ja = ZertifikatFragen(server, wer, f, vonSelbst);
+            std::lock_guard sperre(g->mx);
+            g->antwort = ja ? Geteilt::Antwort::Ja : Geteilt::Antwort::Nein;
+            g->cv.notify_all();
+        },
+        Qt::QueuedConnection);
+    m_g.cv.wait(sperre, [this] { return m_g.abbrechen || m_g.antwort != Geteilt::Antwort::Offen; });
+    const bool ja = !m_g.abbrechen && m_g.antwort == Geteilt::Antwort::Ja;
+    m_g.antwort = Geteilt::Antwort::Keine;
+    if (ja) m_pruefung.vertraut = f.fingerabdruck;
+    return ja;
+}
+
+void Verbindung::dateiEntfernen(const Auftrag& a)
+{
+    bool neueVerbindung = false;
+    QList<QByteArray> befehle = ordnerBefehle(a.ordner, false, neueVerbindung);
+    const bool sendetCwd = !befehle.isEmpty();
+    befehle << "DELE " + a.name.toUtf8();
+    einstellen(a, adresse({}));
+    if (neueVerbindung) curl_easy_setopt(m_easy, CURLOPT_FRESH_CONNECT, 1L);
+    curl_slist* liste = nullptr;
+    for (const QByteArray& b : befehle) liste = curl_slist_append(liste, b.constData());
+    const std::unique_ptr<curl_slist, decltype(&curl_slist_free_all)> quote(liste, &curl_slist_free_all);
+    curl_easy_setopt(m_easy, CURLOPT_QUOTE, quote.get());
+    curl_easy_setopt(m_easy, CURLOPT_NOBODY, 1L);
+    const CURLcode code = durchfuehren();
+    nachDemLogin();
+    if (sendetCwd) m_imAnmeldeordner = code == CURLE_OK && !a.ordner.vomWurzelordner && a.ordner.teile.isEmpty();
+}
+
+QList<QByteArray> Verbindung::ordnerBefehle(const FtpOrdner& o, bool anlegen, bool& neueVerbindung) const
+{
+    QList<QByteArray> befehle;
+    neueVerbindung = false;
+    if (o.vomWurzelordner)
+        befehle << "CWD /";
+    else if (!m_imAnmeldeordner) {
+        if (m_anmeldeordner.isEmpty())
+            neueVerbindung = true;  // the server did not say where it put us
+        else
+            befehle << "CWD " + m_anmeldeordner;
+    }
+    for (const QString& teil : o.teile) {
+        // "*": curl goes on when the command fails (the folder is there).
+        if (anlegen) befehle << "*MKD " + teil.toUtf8();
+        befehle << "CWD " + teil.toUtf8();
+    }
+    return befehle;
+}
+
+Ergebnis Verbindung::ausfuehren(const Auftrag& a)
+{
+    if (a.vorgang == Vorgang::Trennen) {
+        handlesSchliessen();
+        handlesAnlegen();
+        m_angemeldet = false;
+        m_imAnmeldeordner = true;
+        return {a.vorgang, true, {}, {}, {}, {}};
+    }
+    if (!m_easy || !m_multi) return {a.vorgang, false, KeineVerbindungText, {}, {}, {}};
+    return a.vorgang == Vorgang::Verbinden ? verbinden(a) : befehl(a);
+}
+
+Ergebnis Verbindung::verbinden(const Auftrag& a)
+{
+    Ergebnis e{a.vorgang, false, {}, {}, {}, {}};
+    m_zugang = FtpServerAus(a.zugang);
+    m_host = FtpUrlHost(m_zugang.host);
+    m_kennung = a.zugang.kennung.toUtf8();
+    m_passwort = a.zugang.passwort.toUtf8();
+    m_angemeldet = false;
+    m_passiv = false;
+    m_antwort.tls = false;
+    m_pruefung.host = QUrl::toAce(m_zugang.host);
+    if (m_pruefung.host.isEmpty()) m_pruefung.host = m_zugang.host.toUtf8();
+    m_pruefung.vertraut = a.vertraut;
+    m_vonSelbst = a.vonSelbst;
+    if (m_host.isEmpty()) {
+        e.fehler = FtpFalscherServerText(a.zugang);
+        return e;
+    }
+    if (Steuerzeichen(a.zugang.kennung) || Steuerzeichen(a.zugang.passwort)) {
+        e.fehler = FalscheKennungText;
+        return e;
+    }
+    CURLcode code = CURLE_OK;
+    // A certificate the operator trusts when asked: once more with it.
+    for (int versuch = 0; versuch < 2; ++versuch) {
+        einstellen(a, adresse({}));
+        curl_easy_setopt(m_easy, CURLOPT_NOBODY, 1L);
+        code = durchfuehren();
+        if (code == CURLE_OK || !m_pruefung.fehler.gesetzt() || m_g.abbrechen || versuch > 0 ||
+            !vertrauenErfragen())
+            break;
+    }
+    e.antwort = ServerText(m_antwort.letzte);
+    if (code != CURLE_OK) {
+        e.fehler = m_pruefung.fehler.gesetzt() ? ZertifikatText(ServerWer(m_zugang), m_pruefung.fehler)
+                                               : Verbindungsfehler(code, m_zugang);
+        return e;
+    }
+    nachDemLogin();
+    m_angemeldet = true;
+    e.ok = true;
+    e.anmeldeordner = ServerText(m_anmeldeordner);
+    return e;
+}
+
+Ergebnis Verbindung::befehl(const Auftrag& a)
+{
+    Ergebnis e{a.vorgang, false, {}, {}, {}, {}};
+    if (!m_angemeldet) {
+        e.fehler = KeineVerbindungText;
+        return e;
+    }
+    const bool mitName = a.vorgang != Vorgang::Auflisten;
+    const bool ungueltig = std::any_of(a.ordner.teile.begin(), a.ordner.teile.end(), Steuerzeichen) ||
+                           (mitName && (a.name.isEmpty() || Steuerzeichen(a.name))) ||
+                           (a.vorgang == Vorgang::Umbenennen && (a.neuerName.isEmpty() || Steuerzeichen(a.neuerName)));
+    if (ungueltig) {
+        e.fehler = QStringLiteral("Ungültiger Name !");
+        return e;
+    }
+
+    QFile datei(a.lokaleDatei);
+    QBuffer speicher;
+    speicher.setData(a.daten);
+    QIODevice& quelle = a.ausSpeicher ? static_cast<QIODevice&>(speicher) : datei;
+    QSaveFile ziel(a.lokaleDatei);
+    if (a.vorgang == Vorgang::Hochladen && !quelle.open(QIODevice::ReadOnly)) {
+        e.fehler = Befehlsfehler(CURLE_READ_ERROR, {}, a, m_zugang);
+        return e;
+    }
+    if (a.vorgang == Vorgang::Herunterladen && !ziel.open(QIODevice::WriteOnly)) {
+        e.fehler = Befehlsfehler(CURLE_WRITE_ERROR, {}, a, m_zugang);
+        return e;
+    }
+
+    Liste liste;
+    CURLcode code = CURLE_OK;
+    // An upload whose folder is missing is repeated once with the folders made.
+    bool anlegen = false;
+    int neuAngemeldet = 0;
+    bool frisch = false;       // the next attempt on a new connection
+    bool dateiAngelegt = false;  // an attempt left a file of the upload's name
+    for (int versuch = 0; versuch < 5; ++versuch) {
+        // A repeat sends and receives the whole file again.
+        if (versuch > 0 && a.vorgang == Vorgang::Hochladen) quelle.seek(0);
+        if (versuch > 0 && a.vorgang == Vorgang::Herunterladen) {
+            ziel.seek(0);
+            ziel.resize(0);
+        }
+        bool neueVerbindung = false;
+        QList<QByteArray> befehle = ordnerBefehle(a.ordner, anlegen, neueVerbindung);
+        const bool sendetCwd = !befehle.isEmpty();
+        const bool zielIstAnmeldeordner = !a.ordner.vomWurzelordner && a.ordner.teile.isEmpty();
+        QByteArray url = adresse({});
+        switch (a.vorgang) {
+        case Vorgang::Hochladen:
+        case Vorgang::Herunterladen: url = adresse(a.name); break;
+        case Vorgang::OrdnerAnlegen: befehle << "MKD " + a.name.toUtf8(); break;
+        case Vorgang::Loeschen: befehle << "DELE " + a.name.toUtf8(); break;
+        case Vorgang::Umbenennen: befehle << "RNFR " + a.name.toUtf8() << "RNTO " + a.neuerName.toUtf8(); break;
+        default: break;
+        }
+        einstellen(a, url);
+        if (neueVerbindung || frisch) curl_easy_setopt(m_easy, CURLOPT_FRESH_CONNECT, 1L);
+        frisch = false;
+        curl_slist* liste_ = nullptr;
+        for (const QByteArray& b : befehle) liste_ = curl_slist_append(liste_, b.constData());
+        const std::unique_ptr<curl_slist, decltype(&curl_slist_free_all)> quote(liste_, &curl_slist_free_all);
+        curl_easy_setopt(m_easy, CURLOPT_QUOTE, quote.get());
+        switch (a.vorgang) {
+        case Vorgang::Hochladen:
+            curl_easy_setopt(m_easy, CURLOPT_UPLOAD, 1L);
+            curl_easy_setopt(m_easy, CURLOPT_READFUNCTION, &DateiLesen);
+            curl_easy_setopt(m_easy, CURLOPT_READDATA, &quelle);
+            curl_easy_setopt(m_easy, CURLOPT_INFILESIZE_LARGE, curl_off_t(quelle.size()));
+            break;
+        case Vorgang::Herunterladen:
+            curl_easy_setopt(m_easy, CURLOPT_WRITEFUNCTION, &GeraetSchreiben);
+            curl_easy_setopt(m_easy, CURLOPT_WRITEDATA, static_cast<QIODevice*>(&ziel));
+            break;
+        case Vorgang::Auflisten:
+            curl_easy_setopt(m_easy, CURLOPT_TRANSFERTEXT, 1L);
+            curl_easy_setopt(m_easy, CURLOPT_WRITEFUNCTION, &Sammeln);
+            curl_easy_setopt(m_easy, CURLOPT_WRITEDATA, &liste);
+            break;
+        default: curl_easy_setopt(m_easy, CURLOPT_NOBODY, 1L); break;
+        }
+
+        code = durchfuehren();
+        nachDemLogin();
+        if (sendetCwd) m_imAnmeldeordner = code == CURLE_OK && zielIstAnmeldeordner;
+        dateiAngelegt = dateiAngelegt || m_antwort.dateiOffen;
+
+        if (m_g.abbrechen) break;
+        const bool ordnerFehlt = code == CURLE_QUOTE_ERROR && a.vorgang == Vorgang::Hochladen && !anlegen &&
+                                 !a.ordner.teile.isEmpty();
+        // A server that cannot reach us (a firewall drops its connection
+        // back) may leave PORT unanswered until the reply times out.
+        const bool portOhneAntwort = code == CURLE_OPERATION_TIMEDOUT &&
+                                     (m_antwort.befehl.startsWith("PORT") || m_antwort.befehl.startsWith("EPRT"));
+        const bool aktivGescheitert = code == CURLE_FTP_PORT_FAILED || code == CURLE_FTP_ACCEPT_FAILED ||
+                                      code == CURLE_FTP_ACCEPT_TIMEOUT || portOhneAntwort;
+        // A server that requires each data connection to resume the control
+        // connection's TLS session (vsftpd) refuses one that does not with
+        // 522. Under TLS 1.3 each session ticket serves one resumption, and
+        // libcurl keeps only the newest it has read, which an upload's data
+        // connection may not have delivered yet: a later transfer on the
+        // same connection can miss. A new login brings fresh tickets, and
+        // its first data connection resumes.
+        const bool sitzungVerlangt = code != CURLE_OK && m_antwort.letzte.startsWith("522");
+        if (ordnerFehlt) {
+            anlegen = true;
+        } else if (aktivGescheitert && !m_passiv) {
+            m_passiv = true;
+            m_imAnmeldeordner = false;
+        } else if (sitzungVerlangt && neuAngemeldet < 2) {
+            ++neuAngemeldet;
+            frisch = true;
+        } else {
+            break;
+        }
+        if (quelle.isOpen()) quelle.seek(0);
+        liste = {};
+    }
+
+    e.antwort = ServerText(m_antwort.letzte);
+    const Zertifikatsfehler zertifikat = m_pruefung.fehler;
+    // A file the server began and did not finish is no file sent: it goes.
+    if (code != CURLE_OK && a.vorgang == Vorgang::Hochladen && dateiAngelegt && !m_g.abbrechen)
+        dateiEntfernen(a);
+    if (code == CURLE_OK && a.vorgang == Vorgang::Herunterladen && !ziel.commit()) code = CURLE_WRITE_ERROR;
+    if (liste.zuLang) {
+        e.fehler = ListeZuLangText;
+        return e;
+    }
+    if (code != CURLE_OK) {
+        e.fehler = zertifikat.gesetzt() ? ZertifikatText(ServerWer(m_zugang), zertifikat)
+                                        : Befehlsfehler(code, e.antwort, a, m_zugang);
+        return e;
+    }
+    if (a.vorgang == Vorgang::Auflisten) e.zeilen = Zeilen(liste.daten);
+    e.ok = true;
+    return e;
+}
+
+}  // namespace FtpIntern
