@@ -495,6 +495,40 @@ TEST(FtpsitzungDaten, AbgerissenerUploadIstUnterbrochenNichtOhneVerbindung)
         << server.zeilen().join(u'|').toStdString();
 }
 
+// A transfer the server refuses for want of a resumed TLS session (522) is
+// given again on a new login, up to twice; the reply of the last refusal is
+// told, not the old connection's goodbye. Other refusals are final.
+TEST(FtpsitzungDaten, AbgewiesenerUploadAufNeuerAnmeldung)
+{
+    const QString s522 = QStringLiteral("522 SSL connection failed: session reuse required.");
+    const struct {
+        QString antwort;
+        const char* mal;
+        bool ok;
+        qsizetype stors;  // = logins
+        QString fehler;
+    } faelle[] = {
+        {s522, "2", true, 3, {}},
+        {s522, "-1", false, 3, "Der Server lehnt ab: " + s522},
+        {"550 Permission denied.", "-1", false, 1, "Der Server lehnt ab: 550 Permission denied."},
+    };
+    for (const auto& f : faelle) {
+        SCOPED_TRACE((f.antwort + QLatin1Char(' ') + QLatin1String(f.mal)).toStdString());
+        FtpTestserver server({"--stor-antwort", f.antwort, "--stor-antwort-mal", f.mal});
+        Ftpsitzung sitzung;
+        Mitschrift ausfuehren(sitzung);
+        ASSERT_TRUE(ausfuehren([&](Ftpsitzung& s) { s.verbinden(server.zugang()); }).ok);
+        const qsizetype vorher = server.zeilen().size();
+        const Meldung m = ausfuehren([](Ftpsitzung& s) { s.hochladen({}, Binaer, "u.csv"); });
+        const QStringList zeilen = server.zeilen().mid(vorher);
+        EXPECT_EQ(std::tuple(m.ok, m.fehler.toStdString()), std::tuple(f.ok, f.fehler.toStdString()))
+            << zeilen.join(u'|').toStdString();
+        EXPECT_EQ(zeilen.count("STOR u.csv"), f.stors) << zeilen.join(u'|').toStdString();
+        EXPECT_EQ(zeilen.count("USER kegler"), f.stors - 1) << zeilen.join(u'|').toStdString();
+        EXPECT_EQ(Lesen(server.datei("u.csv")), f.ok ? Binaer : QByteArray("(fehlt)"));
+    }
+}
+
 // The server requires TLS for the login and the data: that the login and
 // the transfers succeed shows they went encrypted. The certificate is
 // checked: the session trusts the test's certificate, not an unknown one.

@@ -14,6 +14,7 @@
 //   FtpTestserver iso({"--iso-datum"});                // listings with "2024-01-31 12:00"
 //   FtpTestserver endlos({"--endlose-liste"});         // LIST never ends
 //   FtpTestserver zusatz({"--listenzeile", zeile});    // a line added to every listing
+//   FtpTestserver abweisend({"--stor-antwort", "522 ...", "--stor-antwort-mal", "2"});  // STOR refused twice
 //   sitzung.verbinden(server.zugang());
 //   FtpTestserver::warten([&] { return ...; });
 //   server.wurzel(), server.zeilen(), server.beenden()

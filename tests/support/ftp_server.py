@@ -20,6 +20,9 @@ file and requires TLS on the control and the data connections.
 --abbruch-nach N resets an upload's data connection once N bytes came in and
   leaves the transfer's reply unsent, as a server whose reply the client has
   not read yet.
+--stor-antwort TEXT answers STOR with the reply TEXT ("522 ...") instead of
+  taking the file, the first --stor-antwort-mal N times (all: -1), counted
+  over all connections.
 """
 
 import argparse
@@ -95,6 +98,8 @@ class AktivUebergeben(ActiveDTP):
 
 
 def handler_klasse(a, protokoll, basis):
+    zaehler = {"stor": 0}
+
     class Handler(basis):
         auth_failed_timeout = 0.05
         stumm = False
@@ -118,6 +123,12 @@ def handler_klasse(a, protokoll, basis):
                 if not self._closed:
                     basis.pre_process_command(self, line, cmd, arg)
             self.ioloop.call_later(a.verzoegerung, spaeter, _errback=self.handle_error)
+
+        def ftp_STOR(self, file, mode="w"):
+            if a.stor_antwort and (a.stor_antwort_mal < 0 or zaehler["stor"] < a.stor_antwort_mal):
+                zaehler["stor"] += 1
+                return self.respond(a.stor_antwort)
+            return basis.ftp_STOR(self, file, mode)
 
         def ftp_LIST(self, path):
             if not a.endlose_liste:
@@ -163,6 +174,8 @@ def main():
     p.add_argument("--endlose-liste", action="store_true", help="LIST never ends")
     p.add_argument("--listenzeile", action="append", default=[], help="a line added to every listing")
     p.add_argument("--abbruch-nach", type=int, default=0, help="reset an upload after this many bytes, no reply")
+    p.add_argument("--stor-antwort", default="", help="the reply to STOR instead of taking the file")
+    p.add_argument("--stor-antwort-mal", type=int, default=-1, help="how many STORs get it (-1: all)")
     a = p.parse_args()
 
     logging.basicConfig(level=logging.ERROR)

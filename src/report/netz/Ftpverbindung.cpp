@@ -11,6 +11,7 @@
 #include <QStringDecoder>
 #include <QUrl>
 #include <algorithm>
+#include <cctype>
 
 #include <unistd.h>
 
@@ -134,17 +135,31 @@ QString Befehlsfehler(CURLcode code, const QString& antwort, const Auftrag& a, c
 // --- curl callbacks ----------------------------------------------------------------------
 
 
+// The last line of a reply: "226 Transfer complete", not "211-Features".
+bool LetzteZeile(const QByteArray& zeile)
+{
+    return zeile.size() >= 3 && std::isdigit(uchar(zeile[0])) && std::isdigit(uchar(zeile[1])) &&
+           std::isdigit(uchar(zeile[2])) && (zeile.size() == 3 || zeile[3] == ' ');
+}
+
 int Mitschreiben(CURL*, curl_infotype typ, char* daten, size_t n, void* ziel)
 {
+    auto* a = static_cast<Antworten*>(ziel);
     if (typ == CURLINFO_HEADER_IN) {
         FtpServerAntworten.fetch_add(1, std::memory_order_relaxed);
-        auto* a = static_cast<Antworten*>(ziel);
         const QByteArray zeile = QByteArray(daten, qsizetype(n)).trimmed();
+        if (a->quit) {
+            // The goodbye of a connection curl closes (the old one it kept,
+            // when a command goes on a new login) is no reply to the command.
+            if (LetzteZeile(zeile)) a->quit = false;
+            return 0;
+        }
         if (!zeile.isEmpty()) a->letzte = zeile;
         if (zeile.startsWith("234")) a->tls = true;
         if ((zeile.startsWith("150") || zeile.startsWith("125")) && a->befehl.startsWith("STOR")) a->dateiOffen = true;
     } else if (typ == CURLINFO_HEADER_OUT) {
-        static_cast<Antworten*>(ziel)->befehl = QByteArray(daten, qsizetype(n)).trimmed();
+        a->befehl = QByteArray(daten, qsizetype(n)).trimmed();
+        a->quit = a->befehl == "QUIT";
     }
     return 0;
 }
@@ -250,6 +265,7 @@ void Verbindung::einstellen(const Auftrag& a, const QByteArray& url)
     m_fehlerpuffer[0] = 0;
     m_antwort.letzte.clear();
     m_antwort.befehl.clear();
+    m_antwort.quit = false;
     m_antwort.dateiOffen = false;
     const long ms = a.zeitlimit > 0 ? a.zeitlimit : StandardZeitlimitMs;
     const long sekunden = (ms + 999) / 1000;

@@ -93,6 +93,7 @@ struct Antworten {
     // The server opened the file of a STOR (150 or 125): from then on a
     // failure leaves a broken file there.
     bool dateiOffen = false;
+    bool quit = false;  // QUIT sent, its reply not read whole yet
 };
 
 // The connection; lives on the worker thread.
