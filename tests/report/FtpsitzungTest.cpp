@@ -495,37 +495,50 @@ TEST(FtpsitzungDaten, AbgerissenerUploadIstUnterbrochenNichtOhneVerbindung)
         << server.zeilen().join(u'|').toStdString();
 }
 
-// A transfer the server refuses for want of a resumed TLS session (522) is
-// given again on a new login, up to twice; the reply of the last refusal is
-// told, not the old connection's goodbye. Other refusals are final.
+// A transfer whose data connection the server refuses (425; 522 for want of
+// a resumed TLS session) or loses (426), that breaks before the server's
+// reply, or that the server holds shorter than sent, is given again on a
+// new login, up to three times; then the last reply is told (not the old
+// connection's goodbye), and a short file is deleted. Other refusals are
+// final.
 TEST(FtpsitzungDaten, AbgewiesenerUploadAufNeuerAnmeldung)
 {
     const QString s522 = QStringLiteral("522 SSL connection failed: session reuse required.");
+    const QByteArray inhalt = Binaer.repeated(4096);
+    // Still being sent when the server breaks the data connection.
+    const QByteArray gross(16 << 20, 'k');
     const struct {
-        QString antwort;
-        const char* mal;
+        QStringList optionen;
         bool ok;
         qsizetype stors;  // = logins
         QString fehler;
+        const QByteArray& bytes;
     } faelle[] = {
-        {s522, "2", true, 3, {}},
-        {s522, "-1", false, 3, "Der Server lehnt ab: " + s522},
-        {"550 Permission denied.", "-1", false, 1, "Der Server lehnt ab: 550 Permission denied."},
+        {{"--stor-antwort", s522, "--stor-antwort-mal", "2"}, true, 3, {}, inhalt},
+        {{"--stor-antwort", s522}, false, 4, "Der Server lehnt ab: " + s522, inhalt},
+        {{"--stor-antwort", "425 Unable to build data connection: Operation not permitted", "--stor-antwort-mal", "1"},
+         true, 2, {}, inhalt},
+        {{"--stor-antwort", "426 Failure reading network stream.", "--stor-antwort-mal", "3"}, true, 4, {}, inhalt},
+        {{"--stor-antwort", "550 Permission denied."}, false, 1, "Der Server lehnt ab: 550 Permission denied.", inhalt},
+        {{"--abbruch-nach", "65536", "--abbruch-mal", "1"}, true, 2, {}, gross},
+        {{"--unvollstaendig-mal", "1"}, true, 2, {}, inhalt},
+        {{"--unvollstaendig-mal", "-1"}, false, 4, "„u.bin“ kam unvollständig an: der Server hat 49152 von 98304 Bytes !",
+         inhalt},
     };
     for (const auto& f : faelle) {
-        SCOPED_TRACE((f.antwort + QLatin1Char(' ') + QLatin1String(f.mal)).toStdString());
-        FtpTestserver server({"--stor-antwort", f.antwort, "--stor-antwort-mal", f.mal});
+        SCOPED_TRACE(f.optionen.join(u' ').toStdString());
+        FtpTestserver server(f.optionen);
         Ftpsitzung sitzung;
         Mitschrift ausfuehren(sitzung);
         ASSERT_TRUE(ausfuehren([&](Ftpsitzung& s) { s.verbinden(server.zugang()); }).ok);
         const qsizetype vorher = server.zeilen().size();
-        const Meldung m = ausfuehren([](Ftpsitzung& s) { s.hochladen({}, Binaer, "u.csv"); });
+        const Meldung m = ausfuehren([&](Ftpsitzung& s) { s.hochladen({}, f.bytes, "u.bin"); });
         const QStringList zeilen = server.zeilen().mid(vorher);
         EXPECT_EQ(std::tuple(m.ok, m.fehler.toStdString()), std::tuple(f.ok, f.fehler.toStdString()))
             << zeilen.join(u'|').toStdString();
-        EXPECT_EQ(zeilen.count("STOR u.csv"), f.stors) << zeilen.join(u'|').toStdString();
+        EXPECT_EQ(zeilen.count("STOR u.bin"), f.stors) << zeilen.join(u'|').toStdString();
         EXPECT_EQ(zeilen.count("USER kegler"), f.stors - 1) << zeilen.join(u'|').toStdString();
-        EXPECT_EQ(Lesen(server.datei("u.csv")), f.ok ? Binaer : QByteArray("(fehlt)"));
+        EXPECT_TRUE(Lesen(server.datei("u.bin")) == (f.ok ? f.bytes : QByteArray("(fehlt)")));
     }
 }
 

@@ -20,6 +20,10 @@ file and requires TLS on the control and the data connections.
 --abbruch-nach N resets an upload's data connection once N bytes came in and
   leaves the transfer's reply unsent, as a server whose reply the client has
   not read yet.
+--abbruch-mal N does so with the first N uploads only (all: -1), counted over
+  all connections.
+--unvollstaendig-mal N keeps only the first half of the first N files received
+  (all: -1) after replying that the transfer is complete.
 --stor-antwort TEXT answers STOR with the reply TEXT ("522 ...") instead of
   taking the file, the first --stor-antwort-mal N times (all: -1), counted
   over all connections.
@@ -174,6 +178,8 @@ def main():
     p.add_argument("--endlose-liste", action="store_true", help="LIST never ends")
     p.add_argument("--listenzeile", action="append", default=[], help="a line added to every listing")
     p.add_argument("--abbruch-nach", type=int, default=0, help="reset an upload after this many bytes, no reply")
+    p.add_argument("--abbruch-mal", type=int, default=-1, help="how many uploads are reset (-1: all)")
+    p.add_argument("--unvollstaendig-mal", type=int, default=0, help="how many files are cut to half (-1: all)")
     p.add_argument("--stor-antwort", default="", help="the reply to STOR instead of taking the file")
     p.add_argument("--stor-antwort-mal", type=int, default=-1, help="how many STORs get it (-1: all)")
     a = p.parse_args()
@@ -213,18 +219,36 @@ def main():
             write_limit = a.drossel
         handler.dtp_handler = Gedrosselt
 
+    zaehler = {"abbruch": 0, "unvollstaendig": 0}
+
+    def noch(art, mal):
+        if mal >= 0 and zaehler[art] >= mal:
+            return False
+        zaehler[art] += 1
+        return True
+
     if a.abbruch_nach > 0:
         daten_basis = handler.dtp_handler
 
         class Abbrechend(daten_basis):
             def handle_read(self):
                 daten_basis.handle_read(self)
-                if self.receive and not self._closed and self.get_transmitted_bytes() >= a.abbruch_nach:
+                if (self.receive and not self._closed and self.get_transmitted_bytes() >= a.abbruch_nach
+                        and noch("abbruch", a.abbruch_mal)):
                     self.cmd_channel.stumm = True
                     self.socket.setsockopt(socket.SOL_SOCKET, socket.SO_LINGER, struct.pack("ii", 1, 0))
                     self.close()
             handle_read_event = handle_read  # the loop calls this name
         handler.dtp_handler = Abbrechend
+
+    if a.unvollstaendig_mal != 0:
+        empfang_basis = handler
+
+        class Kuerzend(empfang_basis):
+            def on_file_received(self, file):
+                if noch("unvollstaendig", a.unvollstaendig_mal):
+                    os.truncate(file, os.path.getsize(file) // 2)
+        handler = Kuerzend
 
     server = FTPServer(("127.0.0.1", a.port), handler)
     print(server.socket.getsockname()[1], flush=True)

@@ -19,9 +19,13 @@
 // gets the login in clear as before. A certificate refused at the connect
 // is put to the operator once (on the UI thread, while the worker waits):
 // trusted, the connect is made again with it; the commands given after it
-// wait meanwhile. A server that requires each data connection to resume the
-// control connection's TLS session gets a transfer it refused for that
-// (522) again on a new login.
+// wait meanwhile. TLS 1.2 is taken where the server allows it, as its
+// session resumes on every data connection (which most servers require);
+// under TLS 1.3 a data connection after an upload goes on a new login.
+// A transfer whose data connection the server refused (425, 522) or lost
+// (426), that broke before the server's reply, or that the server holds
+// shorter than sent (SIZE after the upload) is given again on a new login,
+// up to three times; an upload counts as sent when the server confirmed it.
 
 #include <QByteArray>
 #include <QObject>

@@ -4,6 +4,7 @@
 #include "core/Globals.h"
 
 #include <QBuffer>
+#include <QDeadlineTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QMetaObject>
@@ -13,6 +14,8 @@
 #include <algorithm>
 #include <cctype>
 
+#include <netinet/in.h>
+#include <poll.h>
 #include <unistd.h>
 
 namespace FtpIntern {
@@ -154,12 +157,21 @@ int Mitschreiben(CURL*, curl_infotype typ, char* daten, size_t n, void* ziel)
             if (LetzteZeile(zeile)) a->quit = false;
             return 0;
         }
+        if (a->groesseGefragt) {
+            bool zahl = false;
+            const qint64 groesse = zeile.startsWith("213 ") ? zeile.mid(4).trimmed().toLongLong(&zahl) : -1;
+            if (zahl && groesse >= 0) a->groesse = groesse;
+            if (LetzteZeile(zeile)) a->groesseGefragt = false;
+            return 0;
+        }
         if (!zeile.isEmpty()) a->letzte = zeile;
         if (zeile.startsWith("234")) a->tls = true;
         if ((zeile.startsWith("150") || zeile.startsWith("125")) && a->befehl.startsWith("STOR")) a->dateiOffen = true;
     } else if (typ == CURLINFO_HEADER_OUT) {
         a->befehl = QByteArray(daten, qsizetype(n)).trimmed();
         a->quit = a->befehl == "QUIT";
+        // curl sends no SIZE of its own for an upload.
+        a->groesseGefragt = a->hochladen && a->befehl.startsWith("SIZE ");
     }
     return 0;
 }
@@ -180,18 +192,67 @@ int SocketMerken(void* geteilt, curl_socket_t s, curlsocktype art)
     return CURL_SOCKOPT_OK;
 }
 
-int SocketSchliessen(void* geteilt, curl_socket_t s)
+// The server's port of a connected socket; -1 when it has none.
+int Gegenport(curl_socket_t s)
 {
-    auto* g = static_cast<Geteilt*>(geteilt);
-    std::lock_guard sperre(g->mx);
-    std::erase(g->sockets, s);
+    sockaddr_storage adresse{};
+    socklen_t laenge = sizeof adresse;
+    if (::getpeername(s, reinterpret_cast<sockaddr*>(&adresse), &laenge) != 0) return -1;
+    if (adresse.ss_family == AF_INET) return ntohs(reinterpret_cast<const sockaddr_in*>(&adresse)->sin_port);
+    if (adresse.ss_family == AF_INET6) return ntohs(reinterpret_cast<const sockaddr_in6*>(&adresse)->sin6_port);
+    return -1;
+}
+
+// Ends the sending side and reads until the server closes its own (or `ms`
+// pass, or the session is aborted: that shuts the socket down).
+void Ausklingen(curl_socket_t s, int ms, const std::atomic<bool>& abbrechen)
+{
+    ::shutdown(s, SHUT_WR);
+    const QDeadlineTimer frist(ms);
+    char puffer[4096];
+    qint64 gelesen = 0;
+    while (!frist.hasExpired() && !abbrechen && gelesen < (1 << 20)) {
+        pollfd p{s, POLLIN, 0};
+        const int bereit = ::poll(&p, 1, int(std::min<qint64>(frist.remainingTime(), 1000)));
+        if (bereit < 0 && errno != EINTR) return;
+        if (bereit <= 0) continue;
+        const ssize_t n = ::recv(s, puffer, sizeof puffer, MSG_DONTWAIT);
+        if (n == 0 || (n < 0 && errno != EAGAIN && errno != EWOULDBLOCK && errno != EINTR)) return;
+        if (n > 0) gelesen += n;
+    }
+}
+
+// A socket closed with bytes unread is reset, not closed: the server then
+// drops what it has not read yet. Under TLS 1.3 the server sends a session
+// ticket on the data connection, which an upload never reads, and may send
+// more while it still reads the file: the end of the file is lost (426). So
+// an upload's data connection is half-closed and read to the server's end
+// first; by then the server has read the whole file.
+int SocketSchliessen(void* ausklang, curl_socket_t s)
+{
+    auto* a = static_cast<Ausklang*>(ausklang);
+    if (a->hochladen && !a->g->abbrechen) {
+        const int port = Gegenport(s);
+        if (port > 0 && port != a->steuerport) Ausklingen(s, a->wartenMs, a->g->abbrechen);
+    }
+    std::lock_guard sperre(a->g->mx);
+    std::erase(a->g->sockets, s);
     return ::close(s);
 }
 
-size_t DateiLesen(char* puffer, size_t groesse, size_t anzahl, void* datei)
+// An upload's bytes, and how many of them went out.
+struct Lesequelle {
+    QIODevice* geraet = nullptr;
+    qint64 gelesen = 0;
+};
+
+size_t DateiLesen(char* puffer, size_t groesse, size_t anzahl, void* quelle)
 {
-    const qint64 n = static_cast<QIODevice*>(datei)->read(puffer, qint64(groesse * anzahl));
-    return n < 0 ? CURL_READFUNC_ABORT : size_t(n);
+    auto* q = static_cast<Lesequelle*>(quelle);
+    const qint64 n = q->geraet->read(puffer, qint64(groesse * anzahl));
+    if (n < 0) return CURL_READFUNC_ABORT;
+    q->gelesen += n;
+    return size_t(n);
 }
 
 size_t GeraetSchreiben(char* daten, size_t groesse, size_t anzahl, void* geraet)
@@ -285,12 +346,16 @@ void Verbindung::einstellen(const Auftrag& a, const QByteArray& url)
     // Data connections under TLS are passive: a firewall cannot read an
     // encrypted PORT, and this libcurl's active mode sends them unencrypted.
     curl_easy_setopt(e, CURLOPT_FTPPORT, m_passiv || m_antwort.tls ? nullptr : "-");
-    // A server that took TLS in this session, or whose own certificate the
-    // operator trusts, never gets a login in clear: a new connection to it
-    // without TLS (its offer suppressed on the way) ends before USER.
-    const bool tlsPflicht = m_antwort.tls || !m_pruefung.vertraut.isEmpty();
+    // TLS is required unless the server offered none at the connect: a
+    // server that took TLS in this session, or whose own certificate the
+    // operator trusts, never gets a login in clear, and a new connection to
+    // it without TLS (its offer suppressed on the way) ends before USER. So
+    // the connection of the connect is the one the commands reuse.
+    const bool tlsPflicht = !m_ohneTls || m_antwort.tls;
     curl_easy_setopt(e, CURLOPT_USE_SSL, long(tlsPflicht ? CURLUSESSL_ALL : CURLUSESSL_TRY));
     curl_easy_setopt(e, CURLOPT_FTPSSLAUTH, long(CURLFTPAUTH_TLS));
+    const long version = CURL_SSLVERSION_TLSv1_2;
+    curl_easy_setopt(e, CURLOPT_SSLVERSION, m_tlsHoechstens12 ? version | CURL_SSLVERSION_MAX_TLSv1_2 : version);
     if (const QByteArray ca = Zertifikate(); !ca.isEmpty()) curl_easy_setopt(e, CURLOPT_CAINFO, ca.constData());
     ZertifikatspruefungEinstellen(e, &m_pruefung);
     curl_easy_setopt(e, CURLOPT_VERBOSE, 1L);
@@ -298,8 +363,12 @@ void Verbindung::einstellen(const Auftrag& a, const QByteArray& url)
     curl_easy_setopt(e, CURLOPT_DEBUGDATA, &m_antwort);
     curl_easy_setopt(e, CURLOPT_SOCKOPTFUNCTION, &SocketMerken);
     curl_easy_setopt(e, CURLOPT_SOCKOPTDATA, &m_g);
+    m_ausklang = {&m_g, m_zugang.port ? m_zugang.port : 21, false, int(ms)};
+    m_antwort.hochladen = false;
+    m_antwort.groesseGefragt = false;
+    m_antwort.groesse = -1;
     curl_easy_setopt(e, CURLOPT_CLOSESOCKETFUNCTION, &SocketSchliessen);
-    curl_easy_setopt(e, CURLOPT_CLOSESOCKETDATA, &m_g);
+    curl_easy_setopt(e, CURLOPT_CLOSESOCKETDATA, &m_ausklang);
 }
 
 CURLcode Verbindung::durchfuehren()
@@ -326,6 +395,7 @@ void Verbindung::nachDemLogin()
     curl_easy_getinfo(m_easy, CURLINFO_FTP_ENTRY_PATH, &pfad);
     m_anmeldeordner = pfad ? QByteArray(pfad) : QByteArray();
     m_imAnmeldeordner = true;
+    m_ticketVerbraucht = false;
 }
 
 bool Verbindung::vertrauenErfragen()
@@ -427,15 +497,31 @@ Ergebnis Verbindung::verbinden(const Auftrag& a)
         e.fehler = FalscheKennungText;
         return e;
     }
+    m_ohneTls = false;
+    m_tlsHoechstens12 = true;
+    m_ticketVerbraucht = false;
     CURLcode code = CURLE_OK;
-    // A certificate the operator trusts when asked: once more with it.
-    for (int versuch = 0; versuch < 2; ++versuch) {
+    bool gefragt = false;
+    for (int versuch = 0; versuch < 4 && !m_g.abbrechen; ++versuch) {
         einstellen(a, adresse({}));
         curl_easy_setopt(m_easy, CURLOPT_NOBODY, 1L);
         code = durchfuehren();
-        if (code == CURLE_OK || !m_pruefung.fehler.gesetzt() || m_g.abbrechen || versuch > 0 ||
-            !vertrauenErfragen())
-            break;
+        // A server without TLS gets the login in clear, as ever, unless the
+        // operator trusts a certificate of its own.
+        if (code == CURLE_USE_SSL_FAILED && !m_ohneTls && !m_antwort.tls && m_pruefung.vertraut.isEmpty()) {
+            m_ohneTls = true;
+            continue;
+        }
+        // A server that took AUTH TLS and then found nothing in common with
+        // TLS 1.2 (vsftpd's ciphers with an EC certificate, a server of TLS
+        // 1.3 alone): once more with TLS 1.3.
+        if (code == CURLE_SSL_CONNECT_ERROR && m_antwort.tls && m_tlsHoechstens12 && !m_pruefung.fehler.gesetzt()) {
+            m_tlsHoechstens12 = false;
+            continue;
+        }
+        // A certificate the operator trusts when asked: once more with it.
+        if (code == CURLE_OK || !m_pruefung.fehler.gesetzt() || gefragt || !vertrauenErfragen()) break;
+        gefragt = true;
     }
     e.antwort = ServerText(m_antwort.letzte);
     if (code != CURLE_OK) {
@@ -470,6 +556,7 @@ Ergebnis Verbindung::befehl(const Auftrag& a)
     QBuffer speicher;
     speicher.setData(a.daten);
     QIODevice& quelle = a.ausSpeicher ? static_cast<QIODevice&>(speicher) : datei;
+    Lesequelle lesen{&quelle, 0};
     QSaveFile ziel(a.lokaleDatei);
     if (a.vorgang == Vorgang::Hochladen && !quelle.open(QIODevice::ReadOnly)) {
         e.fehler = Befehlsfehler(CURLE_READ_ERROR, {}, a, m_zugang);
@@ -482,14 +569,19 @@ Ergebnis Verbindung::befehl(const Auftrag& a)
 
     Liste liste;
     CURLcode code = CURLE_OK;
+    const bool hochladen = a.vorgang == Vorgang::Hochladen;
+    const bool mitDaten = hochladen || a.vorgang == Vorgang::Herunterladen || a.vorgang == Vorgang::Auflisten;
     // An upload whose folder is missing is repeated once with the folders made.
     bool anlegen = false;
     int neuAngemeldet = 0;
-    bool frisch = false;       // the next attempt on a new connection
+    bool frisch = mitDaten && m_ticketVerbraucht;  // the next attempt on a new connection
     bool dateiAngelegt = false;  // an attempt left a file of the upload's name
-    for (int versuch = 0; versuch < 5; ++versuch) {
+    bool unvollstaendig = false;  // the server holds fewer or more bytes than went out
+    qint64 serverGroesse = -1;
+    for (int versuch = 0; versuch < 8; ++versuch) {
         // A repeat sends and receives the whole file again.
-        if (versuch > 0 && a.vorgang == Vorgang::Hochladen) quelle.seek(0);
+        if (versuch > 0 && hochladen) quelle.seek(0);
+        lesen.gelesen = 0;
         if (versuch > 0 && a.vorgang == Vorgang::Herunterladen) {
             ziel.seek(0);
             ziel.resize(0);
@@ -514,12 +606,19 @@ Ergebnis Verbindung::befehl(const Auftrag& a)
         for (const QByteArray& b : befehle) liste_ = curl_slist_append(liste_, b.constData());
         const std::unique_ptr<curl_slist, decltype(&curl_slist_free_all)> quote(liste_, &curl_slist_free_all);
         curl_easy_setopt(m_easy, CURLOPT_QUOTE, quote.get());
+        // The size the server holds after an upload, where it tells it ("*":
+        // a server without SIZE does not fail the upload).
+        const std::unique_ptr<curl_slist, decltype(&curl_slist_free_all)> groesse(
+            curl_slist_append(nullptr, ("*SIZE " + a.name.toUtf8()).constData()), &curl_slist_free_all);
         switch (a.vorgang) {
         case Vorgang::Hochladen:
             curl_easy_setopt(m_easy, CURLOPT_UPLOAD, 1L);
             curl_easy_setopt(m_easy, CURLOPT_READFUNCTION, &DateiLesen);
-            curl_easy_setopt(m_easy, CURLOPT_READDATA, &quelle);
+            curl_easy_setopt(m_easy, CURLOPT_READDATA, &lesen);
             curl_easy_setopt(m_easy, CURLOPT_INFILESIZE_LARGE, curl_off_t(quelle.size()));
+            curl_easy_setopt(m_easy, CURLOPT_POSTQUOTE, groesse.get());
+            m_ausklang.hochladen = true;
+            m_antwort.hochladen = true;
             break;
         case Vorgang::Herunterladen:
             curl_easy_setopt(m_easy, CURLOPT_WRITEFUNCTION, &GeraetSchreiben);
@@ -537,6 +636,9 @@ Ergebnis Verbindung::befehl(const Auftrag& a)
         nachDemLogin();
         if (sendetCwd) m_imAnmeldeordner = code == CURLE_OK && zielIstAnmeldeordner;
         dateiAngelegt = dateiAngelegt || m_antwort.dateiOffen;
+        if (hochladen && m_antwort.tls && !m_tlsHoechstens12) m_ticketVerbraucht = true;
+        serverGroesse = m_antwort.groesse;
+        unvollstaendig = code == CURLE_OK && hochladen && serverGroesse >= 0 && serverGroesse != lesen.gelesen;
 
         if (m_g.abbrechen) break;
         const bool ordnerFehlt = code == CURLE_QUOTE_ERROR && a.vorgang == Vorgang::Hochladen && !anlegen &&
@@ -547,20 +649,22 @@ Ergebnis Verbindung::befehl(const Auftrag& a)
                                      (m_antwort.befehl.startsWith("PORT") || m_antwort.befehl.startsWith("EPRT"));
         const bool aktivGescheitert = code == CURLE_FTP_PORT_FAILED || code == CURLE_FTP_ACCEPT_FAILED ||
                                       code == CURLE_FTP_ACCEPT_TIMEOUT || portOhneAntwort;
-        // A server that requires each data connection to resume the control
-        // connection's TLS session (vsftpd) refuses one that does not with
-        // 522. Under TLS 1.3 each session ticket serves one resumption, and
-        // libcurl keeps only the newest it has read, which an upload's data
-        // connection may not have delivered yet: a later transfer on the
-        // same connection can miss. A new login brings fresh tickets, and
-        // its first data connection resumes.
-        const bool sitzungVerlangt = code != CURLE_OK && m_antwort.letzte.startsWith("522");
+        // The server refused the data connection (425; 522 for want of the
+        // control connection's TLS session, which it requires each data
+        // connection to resume), lost it (426), or it broke after the
+        // transfer began and before the server's reply; or the upload did
+        // not arrive whole. A new login brings a fresh TLS session.
+        const QByteArray& r = m_antwort.letzte;
+        const bool abgewiesen = code != CURLE_OK && (r.startsWith("425") || r.startsWith("426") || r.startsWith("522"));
+        const bool abgerissen = (code == CURLE_SEND_ERROR || code == CURLE_RECV_ERROR || code == CURLE_GOT_NOTHING ||
+                                 code == CURLE_PARTIAL_FILE) &&
+                                r.startsWith('1');
         if (ordnerFehlt) {
             anlegen = true;
         } else if (aktivGescheitert && !m_passiv) {
             m_passiv = true;
             m_imAnmeldeordner = false;
-        } else if (sitzungVerlangt && neuAngemeldet < 2) {
+        } else if (mitDaten && (abgewiesen || abgerissen || unvollstaendig) && neuAngemeldet < NeuanmeldungenHoechstens) {
             ++neuAngemeldet;
             frisch = true;
         } else {
@@ -573,8 +677,7 @@ Ergebnis Verbindung::befehl(const Auftrag& a)
     e.antwort = ServerText(m_antwort.letzte);
     const Zertifikatsfehler zertifikat = m_pruefung.fehler;
     // A file the server began and did not finish is no file sent: it goes.
-    if (code != CURLE_OK && a.vorgang == Vorgang::Hochladen && dateiAngelegt && !m_g.abbrechen)
-        dateiEntfernen(a);
+    if ((code != CURLE_OK || unvollstaendig) && hochladen && dateiAngelegt && !m_g.abbrechen) dateiEntfernen(a);
     if (code == CURLE_OK && a.vorgang == Vorgang::Herunterladen && !ziel.commit()) code = CURLE_WRITE_ERROR;
     if (liste.zuLang) {
         e.fehler = ListeZuLangText;
@@ -583,6 +686,13 @@ Ergebnis Verbindung::befehl(const Auftrag& a)
     if (code != CURLE_OK) {
         e.fehler = zertifikat.gesetzt() ? ZertifikatText(ServerWer(m_zugang), zertifikat)
                                         : Befehlsfehler(code, e.antwort, a, m_zugang);
+        return e;
+    }
+    if (unvollstaendig) {
+        e.fehler = QStringLiteral("„%1“ kam unvollständig an: der Server hat %2 von %3 Bytes !")
+                       .arg(a.name)
+                       .arg(serverGroesse)
+                       .arg(lesen.gelesen);
         return e;
     }
     if (a.vorgang == Vorgang::Auflisten) e.zeilen = Zeilen(liste.daten);

@@ -23,6 +23,9 @@
 namespace FtpIntern {
 
 constexpr int StandardZeitlimitMs = 20000;
+// How often a transfer whose data connection the server refused or lost is
+// given again on a new login.
+constexpr int NeuanmeldungenHoechstens = 3;
 
 extern const QString KeineVerbindungText;
 
@@ -94,6 +97,20 @@ struct Antworten {
     // failure leaves a broken file there.
     bool dateiOffen = false;
     bool quit = false;  // QUIT sent, its reply not read whole yet
+    // An upload's check: the size the server tells to SIZE afterwards
+    // (-1: none told), which is no reply to the upload.
+    bool hochladen = false;
+    bool groesseGefragt = false;
+    qint64 groesse = -1;
+};
+
+// What closing a socket needs to know: an upload's data connection is let
+// end cleanly (SocketSchliessen).
+struct Ausklang {
+    Geteilt* g = nullptr;
+    int steuerport = 21;     // the control connection's port on the server
+    bool hochladen = false;  // the running transfer is an upload
+    int wartenMs = StandardZeitlimitMs;
 };
 
 // The connection; lives on the worker thread.
@@ -139,6 +156,14 @@ private:
     Antworten m_antwort;
     Zertifikatspruefung m_pruefung;
     bool m_vonSelbst = false;
+    bool m_ohneTls = false;  // the server offered no TLS at the connect
+    // TLS 1.2 at most, while the server allows it: its session resumes on
+    // every data connection. Under TLS 1.3 each session ticket serves one
+    // data connection, and an upload's data connection delivers no new one
+    // to curl: the next data connection goes on a new login.
+    bool m_tlsHoechstens12 = true;
+    bool m_ticketVerbraucht = false;
+    Ausklang m_ausklang;
     char m_fehlerpuffer[CURL_ERROR_SIZE] = {};
 };
 
