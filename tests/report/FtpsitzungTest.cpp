@@ -1,4 +1,5 @@
 #include "report/netz/Ftpsitzung.h"
+#include "report/netz/Ftpverbindung.h"
 #include "support/Ftpserver.h"
 #include "support/QtDrucken.h"
 
@@ -610,6 +611,45 @@ TEST(FtpsitzungDaten, EndloseListeWirdAbgebrochen)
     EXPECT_TRUE(m.zeilen.isEmpty());
     EXPECT_TRUE(ausfuehren([](Ftpsitzung& s) { s.ordnerAnlegen({}, "danach"); }).ok);
     EXPECT_TRUE(QFileInfo(server.datei("danach")).isDir());
+}
+
+// A listing that trickles (a byte every 0.8 s: never below the stall limit)
+// ends at its total time with a text that says so; the session goes on.
+TEST(FtpsitzungDaten, TropfendeListeEndetNachIhrerGesamtzeit)
+{
+    FtpTestserver server({"--tropfliste", "0.8"});
+    Ftpsitzung sitzung;
+    sitzung.setZeitlimit(2000);
+    Mitschrift ausfuehren(sitzung);
+    ASSERT_TRUE(ausfuehren([&](Ftpsitzung& s) { s.verbinden(server.zugang()); }).ok);
+    QElapsedTimer uhr;
+    uhr.start();
+    const Meldung m = ausfuehren([](Ftpsitzung& s) { s.auflisten({}); });
+    EXPECT_EQ(std::tuple(m.ok, m.fehler.toStdString()),
+              std::tuple(false, std::string("Die Liste des Ordners kam nicht innerhalb von 6 s: abgebrochen !")));
+    EXPECT_GE(uhr.elapsed(), 6000);
+    EXPECT_TRUE(ausfuehren([](Ftpsitzung& s) { s.ordnerAnlegen({}, "danach"); }).ok);
+    EXPECT_TRUE(QFileInfo(server.datei("danach")).isDir());
+}
+
+// The total time of a command: three times the answer limit, for a file
+// one second more for each 8 KB, for a download of unknown size half an hour.
+TEST(FtpGesamtzeit, WaechstMitDerDatei)
+{
+    const struct {
+        V vorgang;
+        qint64 bytes;
+        int zeitlimit;
+        qint64 ms;
+    } faelle[] = {
+        {V::Auflisten, 0, 20000, 60000},          {V::Verbinden, 0, 20000, 60000},
+        {V::Loeschen, 0, 1000, 3000},             {V::Hochladen, 0, 20000, 60000},
+        {V::Hochladen, 2 << 20, 20000, 316000},   {V::Herunterladen, 8192, 1000, 4000},
+        {V::Herunterladen, -1, 20000, 1800000},   {V::Auflisten, 0, 0, 60000},
+    };
+    for (const auto& f : faelle)
+        EXPECT_EQ(FtpIntern::GesamtzeitMs(f.vorgang, f.bytes, f.zeitlimit), f.ms)
+            << int(f.vorgang) << " " << f.bytes << " " << f.zeitlimit;
 }
 
 // A worker stuck in a command (here opening a pipe nobody writes to) does

@@ -15,6 +15,7 @@ login, as a server does with a user's home; the root stays reachable.
 file and requires TLS on the control and the data connections.
 --iso-datum lists dates as "2024-01-31 12:00" instead of "Jan 31 12:00".
 --endlose-liste answers LIST with lines that never end.
+--tropfliste S answers LIST with one byte every S seconds, without end.
 --listenzeile TEXT adds the line TEXT to every listing (repeatable).
 --port-stumm leaves PORT and EPRT unanswered.
 --abbruch-nach N resets an upload's data connection once N bytes came in and
@@ -135,6 +136,10 @@ def handler_klasse(a, protokoll, basis):
             return basis.ftp_STOR(self, file, mode)
 
         def ftp_LIST(self, path):
+            if a.tropfliste > 0:
+                self.tropfen = True
+                self.push_dtp_data(EndloseListe(), isproducer=True, cmd="LIST")
+                return path
             if not a.endlose_liste:
                 return basis.ftp_LIST(self, path)
             self.push_dtp_data(EndloseListe(), isproducer=True, cmd="LIST")
@@ -176,6 +181,7 @@ def main():
     p.add_argument("--tls", default="", help="PEM file with certificate and key: TLS required")
     p.add_argument("--iso-datum", action="store_true", help="ISO dates in listings")
     p.add_argument("--endlose-liste", action="store_true", help="LIST never ends")
+    p.add_argument("--tropfliste", type=float, default=0.0, help="LIST sends one byte every this many seconds")
     p.add_argument("--listenzeile", action="append", default=[], help="a line added to every listing")
     p.add_argument("--abbruch-nach", type=int, default=0, help="reset an upload after this many bytes, no reply")
     p.add_argument("--abbruch-mal", type=int, default=-1, help="how many uploads are reset (-1: all)")
@@ -226,6 +232,23 @@ def main():
             return False
         zaehler[art] += 1
         return True
+
+    if a.tropfliste > 0:
+        class Tropfend(ThrottledDTPHandler):
+            """Sends one byte at a time (a buffer of one byte) and sleeps
+            after each one while its command channel asks for it."""
+            write_limit = 1
+
+            def _throttle_bandwidth(self, len_chunk, max_speed):
+                if not getattr(self.cmd_channel, "tropfen", False):
+                    return
+
+                def weiter():
+                    self.add_channel(events=self.ioloop.WRITE)
+                self.del_channel()
+                self._cancel_throttler()
+                self._throttler = self.ioloop.call_later(a.tropfliste, weiter, _errback=self.handle_error)
+        handler.dtp_handler = Tropfend
 
     if a.abbruch_nach > 0:
         daten_basis = handler.dtp_handler

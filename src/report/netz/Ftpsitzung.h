@@ -108,7 +108,10 @@ public:
     // operator refused once in this run is not asked about again. For the
     // connects given after the call.
     void setVonSelbst(bool vonSelbst);
-    // Connect and answer time limit (default 20,000 ms).
+    // Connect and answer time limit (default 20,000 ms). Each command also
+    // has a total time: three times this, for a file one second more for
+    // each 8 KB; a command that outlasts it (a server that trickles) ends
+    // with a text saying so.
     void setZeitlimit(int ms);
     // Between verbinden() and the end of trennen() (or a failed connect).
     bool verbunden() const;

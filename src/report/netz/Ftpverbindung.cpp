@@ -135,6 +135,24 @@ QString Befehlsfehler(CURLcode code, const QString& antwort, const Auftrag& a, c
     return QStringLiteral("Der Befehl ist fehlgeschlagen (%1) !").arg(QString::fromUtf8(curl_easy_strerror(code)));
 }
 
+// "… abgebrochen !" when a command outlasted its total time.
+QString ZuLangeText(const Auftrag& a, qint64 ms, const FtpZugang& z)
+{
+    const qint64 sekunden = (ms + 999) / 1000;
+    switch (a.vorgang) {
+    case Vorgang::Auflisten:
+        return QStringLiteral("Die Liste des Ordners kam nicht innerhalb von %1 s: abgebrochen !").arg(sekunden);
+    case Vorgang::Hochladen:
+    case Vorgang::Herunterladen:
+        return QStringLiteral("Die Übertragung von „%1“ dauerte länger als %2 s: abgebrochen !").arg(a.name).arg(sekunden);
+    default:
+        return QStringLiteral("Der Server %1 (Port %2) hat nicht innerhalb von %3 s geantwortet: abgebrochen !")
+            .arg(z.host.trimmed())
+            .arg(z.port ? z.port : 21)
+            .arg(sekunden);
+    }
+}
+
 // --- curl callbacks ----------------------------------------------------------------------
 
 
@@ -240,6 +258,19 @@ int SocketSchliessen(void* ausklang, curl_socket_t s)
     return ::close(s);
 }
 
+int Fortschritt(void* frist, curl_off_t herunterGesamt, curl_off_t, curl_off_t, curl_off_t)
+{
+    auto* f = static_cast<Gesamtfrist*>(frist);
+    if (f->abbrechen && *f->abbrechen) return 1;
+    const qint64 bytes =
+        f->vorgang == Vorgang::Herunterladen ? (herunterGesamt > 0 ? qint64(herunterGesamt) : -1) : f->bytes;
+    f->ms = GesamtzeitMs(f->vorgang, bytes, f->zeitlimitMs);
+    const auto vergangen = std::chrono::steady_clock::now() - f->beginn;
+    if (vergangen <= std::chrono::milliseconds(f->ms)) return 0;
+    f->ueberschritten = true;
+    return 1;
+}
+
 // An upload's bytes, and how many of them went out.
 struct Lesequelle {
     QIODevice* geraet = nullptr;
@@ -280,6 +311,19 @@ size_t Sammeln(char* daten, size_t groesse, size_t anzahl, void* ziel)
 }
 
 }  // namespace
+
+qint64 GesamtzeitMs(Vorgang vorgang, qint64 bytes, int zeitlimitMs)
+{
+    const qint64 grund = 3LL * (zeitlimitMs > 0 ? zeitlimitMs : StandardZeitlimitMs);
+    constexpr qint64 BytesJeSekunde = 8 * 1024;
+    switch (vorgang) {
+    case Vorgang::Herunterladen:
+        if (bytes < 0) return 30LL * 60 * 1000;
+        [[fallthrough]];
+    case Vorgang::Hochladen: return grund + std::max<qint64>(bytes, 0) * 1000 / BytesJeSekunde;
+    default: return grund;
+    }
+}
 
 void ZertifikateSetzen(const QByteArray& pemDatei)
 {
@@ -341,6 +385,11 @@ void Verbindung::einstellen(const Auftrag& a, const QByteArray& url)
     curl_easy_setopt(e, CURLOPT_ACCEPTTIMEOUT_MS, ms);
     curl_easy_setopt(e, CURLOPT_LOW_SPEED_LIMIT, 1L);
     curl_easy_setopt(e, CURLOPT_LOW_SPEED_TIME, sekunden);
+    // A peer that trickles passes the stall limit: the total time ends it.
+    m_frist = {a.vorgang, 0, int(ms), &m_g.abbrechen, std::chrono::steady_clock::now(), 0, false};
+    curl_easy_setopt(e, CURLOPT_NOPROGRESS, 0L);
+    curl_easy_setopt(e, CURLOPT_XFERINFOFUNCTION, &Fortschritt);
+    curl_easy_setopt(e, CURLOPT_XFERINFODATA, &m_frist);
     // The session sends its own CWDs: curl's would skip empty parts.
     curl_easy_setopt(e, CURLOPT_FTP_FILEMETHOD, long(CURLFTPMETHOD_NOCWD));
     // Data connections under TLS are passive: a firewall cannot read an
@@ -526,6 +575,7 @@ Ergebnis Verbindung::verbinden(const Auftrag& a)
     e.antwort = ServerText(m_antwort.letzte);
     if (code != CURLE_OK) {
         e.fehler = m_pruefung.fehler.gesetzt() ? ZertifikatText(ServerWer(m_zugang), m_pruefung.fehler)
+                   : m_frist.ueberschritten    ? ZuLangeText(a, m_frist.ms, m_zugang)
                                                : Verbindungsfehler(code, m_zugang);
         return e;
     }
@@ -617,6 +667,7 @@ Ergebnis Verbindung::befehl(const Auftrag& a)
             curl_easy_setopt(m_easy, CURLOPT_READDATA, &lesen);
             curl_easy_setopt(m_easy, CURLOPT_INFILESIZE_LARGE, curl_off_t(quelle.size()));
             curl_easy_setopt(m_easy, CURLOPT_POSTQUOTE, groesse.get());
+            m_frist.bytes = quelle.size();
             m_ausklang.hochladen = true;
             m_antwort.hochladen = true;
             break;
@@ -640,7 +691,7 @@ Ergebnis Verbindung::befehl(const Auftrag& a)
         serverGroesse = m_antwort.groesse;
         unvollstaendig = code == CURLE_OK && hochladen && serverGroesse >= 0 && serverGroesse != lesen.gelesen;
 
-        if (m_g.abbrechen) break;
+        if (m_g.abbrechen || m_frist.ueberschritten) break;
         const bool ordnerFehlt = code == CURLE_QUOTE_ERROR && a.vorgang == Vorgang::Hochladen && !anlegen &&
                                  !a.ordner.teile.isEmpty();
         // A server that cannot reach us (a firewall drops its connection
@@ -676,6 +727,7 @@ Ergebnis Verbindung::befehl(const Auftrag& a)
 
     e.antwort = ServerText(m_antwort.letzte);
     const Zertifikatsfehler zertifikat = m_pruefung.fehler;
+    const Gesamtfrist frist = m_frist;
     // A file the server began and did not finish is no file sent: it goes.
     if ((code != CURLE_OK || unvollstaendig) && hochladen && dateiAngelegt && !m_g.abbrechen) dateiEntfernen(a);
     if (code == CURLE_OK && a.vorgang == Vorgang::Herunterladen && !ziel.commit()) code = CURLE_WRITE_ERROR;
@@ -684,8 +736,9 @@ Ergebnis Verbindung::befehl(const Auftrag& a)
         return e;
     }
     if (code != CURLE_OK) {
-        e.fehler = zertifikat.gesetzt() ? ZertifikatText(ServerWer(m_zugang), zertifikat)
-                                        : Befehlsfehler(code, e.antwort, a, m_zugang);
+        e.fehler = zertifikat.gesetzt()  ? ZertifikatText(ServerWer(m_zugang), zertifikat)
+                   : frist.ueberschritten ? ZuLangeText(a, frist.ms, m_zugang)
+                                          : Befehlsfehler(code, e.antwort, a, m_zugang);
         return e;
     }
     if (unvollstaendig) {

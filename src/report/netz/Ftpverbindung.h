@@ -11,6 +11,7 @@
 #include <QString>
 #include <QStringList>
 #include <atomic>
+#include <chrono>
 #include <condition_variable>
 #include <curl/curl.h>
 #include <deque>
@@ -28,6 +29,13 @@ constexpr int StandardZeitlimitMs = 20000;
 constexpr int NeuanmeldungenHoechstens = 3;
 
 extern const QString KeineVerbindungText;
+
+// The total time a command may take besides its stall limit, in ms: a
+// connect, a command without data and a listing three times the answer
+// limit; an upload, and a download of known size, that and a second for
+// each 8 KB of the file (`bytes`); a download of unknown size (-1) half an
+// hour.
+qint64 GesamtzeitMs(Ftpsitzung::Vorgang vorgang, qint64 bytes, int zeitlimitMs);
 
 // Connections opened so far, of all sessions.
 extern std::atomic<int> Verbindungen;
@@ -113,6 +121,17 @@ struct Ausklang {
     int wartenMs = StandardZeitlimitMs;
 };
 
+// A command's total time, checked in curl's progress callback.
+struct Gesamtfrist {
+    Ftpsitzung::Vorgang vorgang = Ftpsitzung::Vorgang::Verbinden;
+    qint64 bytes = 0;  // an upload's
+    int zeitlimitMs = StandardZeitlimitMs;
+    const std::atomic<bool>* abbrechen = nullptr;
+    std::chrono::steady_clock::time_point beginn;
+    qint64 ms = 0;  // the limit that held last
+    bool ueberschritten = false;
+};
+
 // The connection; lives on the worker thread.
 class Verbindung {
 public:
@@ -164,6 +183,7 @@ private:
     bool m_tlsHoechstens12 = true;
     bool m_ticketVerbraucht = false;
     Ausklang m_ausklang;
+    Gesamtfrist m_frist;
     char m_fehlerpuffer[CURL_ERROR_SIZE] = {};
 };
 
