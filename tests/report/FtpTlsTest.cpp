@@ -417,6 +417,44 @@ TEST_F(VsftpdZertifikat, NachTlsKeineAnmeldungImKlaren)
     EXPECT_FALSE(QFileInfo::exists(server.datei(QStringLiteral("b.csv"))));
 }
 
+// A server whose own certificate the operator trusts and that then offers
+// no TLS (vsftpd without it answers AUTH with 530): no password goes, and
+// the operator reads that the server no longer offers encryption, not that
+// the password is wrong.
+TEST_F(VsftpdZertifikat, VertrauterServerOhneTlsIstKeinFalschesPasswort)
+{
+    Vsftpd server({.zertifikat = zertifikat});
+    ASSERT_NE(server.port, 0) << server.ausgabe().toStdString();
+    ASSERT_TRUE(ZertifikatVertrauen(ZertifikatServer(QStringLiteral("ftp"), QStringLiteral("127.0.0.1"), server.port),
+                                    fingerabdruck));
+    ASSERT_TRUE(server.neuStarten({})) << server.ausgabe().toStdString();
+    SoundAufnahme sound;
+    const SoundAusgabeEinsetzen still(&sound);
+    QStringList status;
+    FtpStatusZiel([&](const QString& t) { status << t; });
+    {
+        Netzmodul modul([](const QString&) {});
+        const FtpZugang z = server.zugang();
+        int enden = 0;
+        QString fehler;
+        modul.siteErzeugen({z.host, z.port, z.kennung, z.passwort, QStringLiteral("web")},
+                           [&](bool, const QString& f) {
+                               ++enden;
+                               fehler = f;
+                           });
+        ASSERT_TRUE(warten([&] { return enden > 0; }));
+        const QString text = QStringLiteral("Der Server 127.0.0.1 (Port %1) bietet keine Verschlüsselung mehr an: ohne "
+                                            "sie keine Anmeldung !")
+                                 .arg(server.port);
+        EXPECT_EQ(fehler.toStdString(), text.toStdString());
+        EXPECT_TRUE(status.contains(text)) << status.join(QLatin1Char('|')).toStdString();
+    }
+    FtpStatusZiel({});
+    EXPECT_TRUE(server.befehle().contains(QStringLiteral("AUTH TLS")));
+    EXPECT_EQ(passwoerter(server), 0);
+    EXPECT_TRUE(boxen.gezeigt.isEmpty());
+}
+
 namespace {
 
 // Answers yes after it has done what it is given, inside the question.
