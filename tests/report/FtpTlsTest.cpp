@@ -455,6 +455,30 @@ TEST_F(VsftpdZertifikat, VertrauterServerOhneTlsIstKeinFalschesPasswort)
     EXPECT_TRUE(boxen.gezeigt.isEmpty());
 }
 
+// The trust of a server's own certificate is kept under its address in one
+// form: "[0:0::1]" is the server trusted as "[::1]", not another one.
+TEST(FtpZertifikat, VertrauenGiltFuerJedeSchreibweiseDerAdresse)
+{
+    QTemporaryDir tmp;
+    const QString zertifikat = FtpTestserver::zertifikat(tmp.path());
+    ASSERT_FALSE(zertifikat.isEmpty()) << "openssl could not make a certificate";
+    FtpTestserver server({"--tls", zertifikat, "--adresse", "::1"});
+    if (server.port == 0) GTEST_SKIP() << "no IPv6 loopback here";
+    const Zertifikatsablage ablage;
+    SkriptBoxen boxen;
+    const BoxenEinsetzen eingesetzt(&boxen);
+    ASSERT_TRUE(ZertifikatVertrauen(QStringLiteral("ftp://[::1]:%1").arg(server.port), OpensslFingerabdruck(zertifikat)));
+    for (const char* host : {"[0:0::1]", "::1", "0:0:0:0:0:0:0:1"}) {
+        Ftpsitzung sitzung;
+        Mitschrift ausfuehren(sitzung);
+        const Meldung m = ausfuehren([&](Ftpsitzung& s) {
+            s.verbinden({QString::fromLatin1(host), server.port, FtpTestserver::Kennung, FtpTestserver::Passwort});
+        });
+        EXPECT_TRUE(m.ok) << host << ": " << m.fehler.toStdString();
+    }
+    EXPECT_TRUE(boxen.gezeigt.isEmpty()) << boxen.gezeigt.join(QLatin1Char('|')).toStdString();
+}
+
 namespace {
 
 // Answers yes after it has done what it is given, inside the question.

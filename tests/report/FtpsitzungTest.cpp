@@ -180,11 +180,23 @@ TEST(FtpUrlHost, NurEinHost)
         {"127.0.0.1:2121:2121", ""},
         {"fe80::1%lo", ""},
         {"[::1]", ""},
+        {"::1 ", ""},
+        {" ::1", ""},
+        {"::1%", ""},
+        {"::1\n", ""},
+        {"::1\t", ""},
+        {"0:0::1", "[::1]"},
+        {"::ffff:127.0.0.1", "[::ffff:127.0.0.1]"},
         {"-h.de", ""},
         {"h..de", ""},
         {"", ""},
     };
-    for (const auto& [host, url] : faelle) EXPECT_EQ(FtpUrlHost(host), url) << host.toStdString();
+    for (const auto& [host, url] : faelle) {
+        EXPECT_EQ(FtpUrlHost(host), url) << host.toStdString();
+        // The same host without brackets: what the certificate is checked
+        // against and its trust is kept under.
+        EXPECT_EQ(FtpHost(host).toLatin1(), url.startsWith('[') ? url.mid(1, url.size() - 2) : url) << host.toStdString();
+    }
 }
 
 // A server name that is not a host is refused as typed before any
@@ -212,7 +224,10 @@ TEST_F(FtpsitzungTest, NurEinHostWirdVerbunden)
                                   "127.0.0.1:" + p + ":" + p,
                                   "[127.0.0.1]:" + p,
                                   "127.0.0.1:0",
-                                  " 127.0.0.1 x "};
+                                  " 127.0.0.1 x ",
+                                  "[::1 ]:" + p,
+                                  "[::1%]:" + p,
+                                  "[::1\n]:" + p};
     const int vorher = Ftpsitzung::aufgebauteVerbindungen();
     for (const QString& name : abgewiesen) {
         const Meldung m = ausfuehren([&](Ftpsitzung& s) { s.verbinden({name, server.port, "kegler", "geheim"}); });

@@ -11,6 +11,7 @@
 //   FtpTestserver zaeh({"--drossel", "20000"});        // bytes/s on data connections
 //   FtpTestserver heim({"--heimordner", "heim"});      // the login folder is /heim
 //   FtpTestserver tls({"--tls", zertifikat});          // TLS required (zertifikat(ordner))
+//   FtpTestserver v6({"--adresse", "::1"});            // on IPv6 loopback (zugang() names 127.0.0.1)
 //   FtpTestserver iso({"--iso-datum"});                // listings with "2024-01-31 12:00"
 //   FtpTestserver endlos({"--endlose-liste"});         // LIST never ends
 //   FtpTestserver zusatz({"--listenzeile", zeile});    // a line added to every listing

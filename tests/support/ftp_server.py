@@ -1,5 +1,5 @@
 #!/usr/bin/python3
-"""FTP server of the tests (python3-pyftpdlib) on 127.0.0.1.
+"""FTP server of the tests (python3-pyftpdlib) on 127.0.0.1 (or --adresse).
 
 One user with every right on the root folder; active and passive data
 connections. Prints its port on stdout when it is ready and ends when its
@@ -169,6 +169,7 @@ def main():
     p.add_argument("--kennung", default="kegler")
     p.add_argument("--passwort", default="geheim")
     p.add_argument("--port", type=int, default=0)
+    p.add_argument("--adresse", default="127.0.0.1", help="the address to listen on (::1 for IPv6)")
     p.add_argument("--zeitlimit", type=float, default=300.0)
     p.add_argument("--dauerhaft", action="store_true", help="no time limit, stdin ignored: for trying by hand")
     p.add_argument("--verzoegerung", type=float, default=0.0, help="seconds before each command is handled")
@@ -273,7 +274,7 @@ def main():
                     os.truncate(file, os.path.getsize(file) // 2)
         handler = Kuerzend
 
-    server = FTPServer(("127.0.0.1", a.port), handler)
+    server = FTPServer((a.adresse, a.port), handler)
     print(server.socket.getsockname()[1], flush=True)
 
     ende = threading.Event()

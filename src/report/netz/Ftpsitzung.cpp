@@ -47,20 +47,28 @@ FtpZugang FtpServerAus(const FtpZugang& zugang)
     return z;
 }
 
-QByteArray FtpUrlHost(const QString& host)
+QString FtpHost(const QString& host)
 {
     if (host.contains(QLatin1Char(':'))) {
+        // QHostAddress would take blanks around it and an empty "%".
+        static const QRegularExpression ziffern(QStringLiteral("^[0-9A-Fa-f:.]+\\z"));
         QHostAddress adresse;
-        if (!adresse.setAddress(host) || adresse.protocol() != QAbstractSocket::IPv6Protocol ||
-            !adresse.scopeId().isEmpty())
+        if (!ziffern.match(host).hasMatch() || !adresse.setAddress(host) ||
+            adresse.protocol() != QAbstractSocket::IPv6Protocol || !adresse.scopeId().isEmpty())
             return {};
-        return '[' + adresse.toString().toLatin1() + ']';
+        return adresse.toString();
     }
-    const QByteArray ascii = QUrl::toAce(host);
+    const QString ascii = QString::fromLatin1(QUrl::toAce(host));
     static const QRegularExpression name(
         QStringLiteral("^(?=.{1,253}\\z)[A-Za-z0-9_]([A-Za-z0-9_-]{0,61}[A-Za-z0-9_])?"
                        "(\\.[A-Za-z0-9_]([A-Za-z0-9_-]{0,61}[A-Za-z0-9_])?)*\\.?\\z"));
-    return name.match(QString::fromLatin1(ascii)).hasMatch() ? ascii : QByteArray();
+    return name.match(ascii).hasMatch() ? ascii : QString();
+}
+
+QByteArray FtpUrlHost(const QString& host)
+{
+    const QByteArray h = FtpHost(host).toLatin1();
+    return h.contains(':') ? '[' + h + ']' : h;
 }
 
 QString FtpKeineVerbindungText(const FtpZugang& zugang)
@@ -208,7 +216,7 @@ void Ftpsitzung::verbinden(const FtpZugang& zugang)
     Auftrag a = NeuerAuftrag(Vorgang::Verbinden, {});
     a.zugang = zugang;
     const FtpZugang z = FtpServerAus(zugang);
-    a.vertraut = VertrautesZertifikat(ZertifikatServer(QStringLiteral("ftp"), z.host, z.port ? z.port : 21));
+    a.vertraut = VertrautesZertifikat(ZertifikatServer(QStringLiteral("ftp"), FtpHost(z.host), z.port ? z.port : 21));
     a.vonSelbst = d->vonSelbst;
     d->auftragen(std::move(a));
 }

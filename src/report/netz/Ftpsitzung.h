@@ -57,13 +57,18 @@ FtpOrdner FtpOrdnerAus(const QString& pfad);
 // 1..65535 stay part of the host.
 FtpZugang FtpServerAus(const FtpZugang& zugang);
 
-// The host of FtpServerAus as it goes into the address handed to libcurl:
-// a host name (dot-separated labels of letters, digits, "-" and "_";
-// international names in their ASCII form), an IPv4 address, or an IPv6
-// address in brackets. Empty when the host is none of these
-// ("ftp.verein.de/live", "h#", "h?", "user@h", a blank, a second colon): the
-// session then refuses it before any connection, so no name can end the
-// host early and reach another port.
+// The host of FtpServerAus in the one form that the address, the
+// certificate check and the trusted certificate's entry all take: a host
+// name (dot-separated labels of letters, digits, "-" and "_"; international
+// names in their ASCII form), an IPv4 address, or an IPv6 address in its
+// short form, without brackets ("2001:db8::1" for "2001:DB8:0::1"). Empty
+// when the host is none of these ("ftp.verein.de/live", "h#", "h?",
+// "user@h", a blank, a second colon, an IPv6 address with a blank, a line
+// break or a "%" in it): the session then refuses it before any connection,
+// so no name can end the host early and reach another port.
+QString FtpHost(const QString& host);
+// FtpHost as it goes into the address handed to libcurl: an IPv6 address in
+// brackets.
 QByteArray FtpUrlHost(const QString& host);
 
 // The status texts of a connection that could not be made or was lost, and

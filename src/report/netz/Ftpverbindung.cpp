@@ -449,7 +449,8 @@ void Verbindung::nachDemLogin()
 
 bool Verbindung::vertrauenErfragen()
 {
-    const QString server = ZertifikatServer(QStringLiteral("ftp"), m_zugang.host, m_zugang.port ? m_zugang.port : 21);
+    const QString server =
+        ZertifikatServer(QStringLiteral("ftp"), FtpHost(m_zugang.host), m_zugang.port ? m_zugang.port : 21);
     const QString wer = ServerWer(m_zugang);
     const Zertifikatsfehler f = m_pruefung.fehler;
     const bool vonSelbst = m_vonSelbst;
@@ -534,8 +535,7 @@ Ergebnis Verbindung::verbinden(const Auftrag& a)
     m_angemeldet = false;
     m_passiv = false;
     m_antwort.tls = false;
-    m_pruefung.host = QUrl::toAce(m_zugang.host);
-    if (m_pruefung.host.isEmpty()) m_pruefung.host = m_zugang.host.toUtf8();
+    m_pruefung.host = FtpHost(m_zugang.host).toLatin1();
     m_pruefung.vertraut = a.vertraut;
     m_vonSelbst = a.vonSelbst;
     if (m_host.isEmpty()) {
