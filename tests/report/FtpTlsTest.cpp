@@ -417,6 +417,68 @@ TEST_F(VsftpdZertifikat, NachTlsKeineAnmeldungImKlaren)
     EXPECT_FALSE(QFileInfo::exists(server.datei(QStringLiteral("b.csv"))));
 }
 
+// A server whose own certificate the operator trusts and that then offers
+// no TLS (vsftpd without it answers AUTH with 530): no password goes, and
+// the operator reads that the server no longer offers encryption, not that
+// the password is wrong.
+TEST_F(VsftpdZertifikat, VertrauterServerOhneTlsIstKeinFalschesPasswort)
+{
+    Vsftpd server({.zertifikat = zertifikat});
+    ASSERT_NE(server.port, 0) << server.ausgabe().toStdString();
+    ASSERT_TRUE(ZertifikatVertrauen(ZertifikatServer(QStringLiteral("ftp"), QStringLiteral("127.0.0.1"), server.port),
+                                    fingerabdruck));
+    ASSERT_TRUE(server.neuStarten({})) << server.ausgabe().toStdString();
+    SoundAufnahme sound;
+    const SoundAusgabeEinsetzen still(&sound);
+    QStringList status;
+    FtpStatusZiel([&](const QString& t) { status << t; });
+    {
+        Netzmodul modul([](const QString&) {});
+        const FtpZugang z = server.zugang();
+        int enden = 0;
+        QString fehler;
+        modul.siteErzeugen({z.host, z.port, z.kennung, z.passwort, QStringLiteral("web")},
+                           [&](bool, const QString& f) {
+                               ++enden;
+                               fehler = f;
+                           });
+        ASSERT_TRUE(warten([&] { return enden > 0; }));
+        const QString text = QStringLiteral("Der Server 127.0.0.1 (Port %1) bietet keine Verschlüsselung mehr an: ohne "
+                                            "sie keine Anmeldung !")
+                                 .arg(server.port);
+        EXPECT_EQ(fehler.toStdString(), text.toStdString());
+        EXPECT_TRUE(status.contains(text)) << status.join(QLatin1Char('|')).toStdString();
+    }
+    FtpStatusZiel({});
+    EXPECT_TRUE(server.befehle().contains(QStringLiteral("AUTH TLS")));
+    EXPECT_EQ(passwoerter(server), 0);
+    EXPECT_TRUE(boxen.gezeigt.isEmpty());
+}
+
+// The trust of a server's own certificate is kept under its address in one
+// form: "[0:0::1]" is the server trusted as "[::1]", not another one.
+TEST(FtpZertifikat, VertrauenGiltFuerJedeSchreibweiseDerAdresse)
+{
+    QTemporaryDir tmp;
+    const QString zertifikat = FtpTestserver::zertifikat(tmp.path());
+    ASSERT_FALSE(zertifikat.isEmpty()) << "openssl could not make a certificate";
+    FtpTestserver server({"--tls", zertifikat, "--adresse", "::1"});
+    if (server.port == 0) GTEST_SKIP() << "no IPv6 loopback here";
+    const Zertifikatsablage ablage;
+    SkriptBoxen boxen;
+    const BoxenEinsetzen eingesetzt(&boxen);
+    ASSERT_TRUE(ZertifikatVertrauen(QStringLiteral("ftp://[::1]:%1").arg(server.port), OpensslFingerabdruck(zertifikat)));
+    for (const char* host : {"[0:0::1]", "::1", "0:0:0:0:0:0:0:1"}) {
+        Ftpsitzung sitzung;
+        Mitschrift ausfuehren(sitzung);
+        const Meldung m = ausfuehren([&](Ftpsitzung& s) {
+            s.verbinden({QString::fromLatin1(host), server.port, FtpTestserver::Kennung, FtpTestserver::Passwort});
+        });
+        EXPECT_TRUE(m.ok) << host << ": " << m.fehler.toStdString();
+    }
+    EXPECT_TRUE(boxen.gezeigt.isEmpty()) << boxen.gezeigt.join(QLatin1Char('|')).toStdString();
+}
+
 namespace {
 
 // Answers yes after it has done what it is given, inside the question.

@@ -1,4 +1,5 @@
 #include "report/netz/Ftpsitzung.h"
+#include "report/netz/Ftpverbindung.h"
 #include "support/Ftpserver.h"
 #include "support/QtDrucken.h"
 
@@ -179,11 +180,23 @@ TEST(FtpUrlHost, NurEinHost)
         {"127.0.0.1:2121:2121", ""},
         {"fe80::1%lo", ""},
         {"[::1]", ""},
+        {"::1 ", ""},
+        {" ::1", ""},
+        {"::1%", ""},
+        {"::1\n", ""},
+        {"::1\t", ""},
+        {"0:0::1", "[::1]"},
+        {"::ffff:127.0.0.1", "[::ffff:127.0.0.1]"},
         {"-h.de", ""},
         {"h..de", ""},
         {"", ""},
     };
-    for (const auto& [host, url] : faelle) EXPECT_EQ(FtpUrlHost(host), url) << host.toStdString();
+    for (const auto& [host, url] : faelle) {
+        EXPECT_EQ(FtpUrlHost(host), url) << host.toStdString();
+        // The same host without brackets: what the certificate is checked
+        // against and its trust is kept under.
+        EXPECT_EQ(FtpHost(host).toLatin1(), url.startsWith('[') ? url.mid(1, url.size() - 2) : url) << host.toStdString();
+    }
 }
 
 // A server name that is not a host is refused as typed before any
@@ -211,7 +224,10 @@ TEST_F(FtpsitzungTest, NurEinHostWirdVerbunden)
                                   "127.0.0.1:" + p + ":" + p,
                                   "[127.0.0.1]:" + p,
                                   "127.0.0.1:0",
-                                  " 127.0.0.1 x "};
+                                  " 127.0.0.1 x ",
+                                  "[::1 ]:" + p,
+                                  "[::1%]:" + p,
+                                  "[::1\n]:" + p};
     const int vorher = Ftpsitzung::aufgebauteVerbindungen();
     for (const QString& name : abgewiesen) {
         const Meldung m = ausfuehren([&](Ftpsitzung& s) { s.verbinden({name, server.port, "kegler", "geheim"}); });
@@ -495,6 +511,53 @@ TEST(FtpsitzungDaten, AbgerissenerUploadIstUnterbrochenNichtOhneVerbindung)
         << server.zeilen().join(u'|').toStdString();
 }
 
+// A transfer whose data connection the server refuses (425; 522 for want of
+// a resumed TLS session) or loses (426), that breaks before the server's
+// reply, or that the server holds shorter than sent, is given again on a
+// new login, up to three times; then the last reply is told (not the old
+// connection's goodbye), and a short file is deleted. Other refusals are
+// final.
+TEST(FtpsitzungDaten, AbgewiesenerUploadAufNeuerAnmeldung)
+{
+    const QString s522 = QStringLiteral("522 SSL connection failed: session reuse required.");
+    const QByteArray inhalt = Binaer.repeated(4096);
+    // Still being sent when the server breaks the data connection.
+    const QByteArray gross(16 << 20, 'k');
+    const struct {
+        QStringList optionen;
+        bool ok;
+        qsizetype stors;  // = logins
+        QString fehler;
+        const QByteArray& bytes;
+    } faelle[] = {
+        {{"--stor-antwort", s522, "--stor-antwort-mal", "2"}, true, 3, {}, inhalt},
+        {{"--stor-antwort", s522}, false, 4, "Der Server lehnt ab: " + s522, inhalt},
+        {{"--stor-antwort", "425 Unable to build data connection: Operation not permitted", "--stor-antwort-mal", "1"},
+         true, 2, {}, inhalt},
+        {{"--stor-antwort", "426 Failure reading network stream.", "--stor-antwort-mal", "3"}, true, 4, {}, inhalt},
+        {{"--stor-antwort", "550 Permission denied."}, false, 1, "Der Server lehnt ab: 550 Permission denied.", inhalt},
+        {{"--abbruch-nach", "65536", "--abbruch-mal", "1"}, true, 2, {}, gross},
+        {{"--unvollstaendig-mal", "1"}, true, 2, {}, inhalt},
+        {{"--unvollstaendig-mal", "-1"}, false, 4, "„u.bin“ kam unvollständig an: der Server hat 49152 von 98304 Bytes !",
+         inhalt},
+    };
+    for (const auto& f : faelle) {
+        SCOPED_TRACE(f.optionen.join(u' ').toStdString());
+        FtpTestserver server(f.optionen);
+        Ftpsitzung sitzung;
+        Mitschrift ausfuehren(sitzung);
+        ASSERT_TRUE(ausfuehren([&](Ftpsitzung& s) { s.verbinden(server.zugang()); }).ok);
+        const qsizetype vorher = server.zeilen().size();
+        const Meldung m = ausfuehren([&](Ftpsitzung& s) { s.hochladen({}, f.bytes, "u.bin"); });
+        const QStringList zeilen = server.zeilen().mid(vorher);
+        EXPECT_EQ(std::tuple(m.ok, m.fehler.toStdString()), std::tuple(f.ok, f.fehler.toStdString()))
+            << zeilen.join(u'|').toStdString();
+        EXPECT_EQ(zeilen.count("STOR u.bin"), f.stors) << zeilen.join(u'|').toStdString();
+        EXPECT_EQ(zeilen.count("USER kegler"), f.stors - 1) << zeilen.join(u'|').toStdString();
+        EXPECT_TRUE(Lesen(server.datei("u.bin")) == (f.ok ? f.bytes : QByteArray("(fehlt)")));
+    }
+}
+
 // The server requires TLS for the login and the data: that the login and
 // the transfers succeed shows they went encrypted. The certificate is
 // checked: the session trusts the test's certificate, not an unknown one.
@@ -563,6 +626,45 @@ TEST(FtpsitzungDaten, EndloseListeWirdAbgebrochen)
     EXPECT_TRUE(m.zeilen.isEmpty());
     EXPECT_TRUE(ausfuehren([](Ftpsitzung& s) { s.ordnerAnlegen({}, "danach"); }).ok);
     EXPECT_TRUE(QFileInfo(server.datei("danach")).isDir());
+}
+
+// A listing that trickles (a byte every 0.8 s: never below the stall limit)
+// ends at its total time with a text that says so; the session goes on.
+TEST(FtpsitzungDaten, TropfendeListeEndetNachIhrerGesamtzeit)
+{
+    FtpTestserver server({"--tropfliste", "0.8"});
+    Ftpsitzung sitzung;
+    sitzung.setZeitlimit(2000);
+    Mitschrift ausfuehren(sitzung);
+    ASSERT_TRUE(ausfuehren([&](Ftpsitzung& s) { s.verbinden(server.zugang()); }).ok);
+    QElapsedTimer uhr;
+    uhr.start();
+    const Meldung m = ausfuehren([](Ftpsitzung& s) { s.auflisten({}); });
+    EXPECT_EQ(std::tuple(m.ok, m.fehler.toStdString()),
+              std::tuple(false, std::string("Die Liste des Ordners kam nicht innerhalb von 6 s: abgebrochen !")));
+    EXPECT_GE(uhr.elapsed(), 6000);
+    EXPECT_TRUE(ausfuehren([](Ftpsitzung& s) { s.ordnerAnlegen({}, "danach"); }).ok);
+    EXPECT_TRUE(QFileInfo(server.datei("danach")).isDir());
+}
+
+// The total time of a command: three times the answer limit, for a file
+// one second more for each 8 KB, for a download of unknown size half an hour.
+TEST(FtpGesamtzeit, WaechstMitDerDatei)
+{
+    const struct {
+        V vorgang;
+        qint64 bytes;
+        int zeitlimit;
+        qint64 ms;
+    } faelle[] = {
+        {V::Auflisten, 0, 20000, 60000},          {V::Verbinden, 0, 20000, 60000},
+        {V::Loeschen, 0, 1000, 3000},             {V::Hochladen, 0, 20000, 60000},
+        {V::Hochladen, 2 << 20, 20000, 316000},   {V::Herunterladen, 8192, 1000, 4000},
+        {V::Herunterladen, -1, 20000, 1800000},   {V::Auflisten, 0, 0, 60000},
+    };
+    for (const auto& f : faelle)
+        EXPECT_EQ(FtpIntern::GesamtzeitMs(f.vorgang, f.bytes, f.zeitlimit), f.ms)
+            << int(f.vorgang) << " " << f.bytes << " " << f.zeitlimit;
 }
 
 // A worker stuck in a command (here opening a pipe nobody writes to) does

@@ -195,7 +195,7 @@ TEST(Mailversand, NurEinHostWirdVerbunden)
     ASSERT_NE(senke.port, 0) << "the SMTP sink did not start (python3-aiosmtpd)";
     Netzmodul modul([](const QString&) {});
     for (const char* host : {"127.0.0.1/x", "127.0.0.1#", "127.0.0.1?", "smtp://127.0.0.1/live", "127.0.0.1:2525",
-                             "127.0.0.1 x", "[127.0.0.1", "127.0.0.1]"}) {
+                             "127.0.0.1 x", "[127.0.0.1", "127.0.0.1]", "[::1 ]", "[::1%]", "[::1\n]"}) {
         Mailauftrag m = Auftrag(senke.port);
         m.host = QString::fromLatin1(host);
         Ende ende;

@@ -1,15 +1,22 @@
 #!/usr/bin/env bash
-# scripts/install-deps with stand-ins for dpkg-query, id, sudo and apt-get:
-# what it installs, through sudo or not, and what it says when it may not.
+# scripts/install-deps with stand-ins for dpkg-query, id, sudo, apt-get and
+# scripts/proftpd-holen: what it installs, through sudo or not, and what it
+# says when it may not.
 #   install_deps_test.sh <source folder>
 set -uo pipefail
-skript="$1/scripts/install-deps"
 bash="$(command -v bash)"
 tmp="$(mktemp -d)"
 trap 'rm -rf "$tmp"' EXIT
 fehler=0
 
-mkdir -p "$tmp/bin" "$tmp/erlaubt" "$tmp/verweigert"
+mkdir -p "$tmp/bin" "$tmp/erlaubt" "$tmp/verweigert" "$tmp/scripts"
+skript="$tmp/scripts/install-deps"
+cp "$1/scripts/install-deps" "$skript"
+cat >"$tmp/scripts/proftpd-holen" <<'X'
+#!/bin/bash
+echo "proftpd-holen" >>"$PROTOKOLL"
+exit "$HOLEN_RC"
+X
 for p in grep env; do ln -s "$(command -v "$p")" "$tmp/bin/$p"; done
 # Every package counts as installed but those in $FEHLT.
 cat >"$tmp/bin/dpkg-query" <<'X'
@@ -36,7 +43,7 @@ cat >"$tmp/verweigert/sudo" <<'X'
 echo "Sorry, user kegler may not run sudo on kegelbahn." >&2
 exit 1
 X
-chmod +x "$tmp"/bin/* "$tmp"/erlaubt/sudo "$tmp"/verweigert/sudo
+chmod +x "$tmp"/bin/* "$tmp"/erlaubt/sudo "$tmp"/verweigert/sudo "$tmp"/scripts/*
 
 hinweis="Zum Installieren sind Root-Rechte oder sudo-Rechte nötig. Es fehlen die Pakete:
   xvfb vsftpd
@@ -45,31 +52,40 @@ Installieren Sie sie als root mit
 oder starten Sie das Skript als Benutzer mit sudo-Rechten."
 installiert="apt-get update (noninteractive)
 apt-get install -y --no-install-recommends xvfb vsftpd (noninteractive)"
+# proftpd is unpacked after the packages, and only when they are there.
+holen="proftpd-holen"
+nichtEntpackt="Hinweis: proftpd für die Tests konnte nicht entpackt werden; ihre Tests mit proftpd werden übersprungen."
 # What the tests' own servers and print system need.
 server="python3-openssl openssl vsftpd cups printer-driver-cups-pdf libcups2-dev"
 
-# name | user id | sudo (kein, erlaubt, verweigert) | missing | apt-get's exit | exit | apt-get's calls | message
+# name | user id | sudo (kein, erlaubt, verweigert) | missing | apt-get's exit | proftpd-holen's exit | exit |
+# the calls | message
 faelle=(
-  "alles da|1000|kein||0|0||"
-  "root|0|kein|xvfb vsftpd|0|0|$installiert|"
-  "Pakete der Testserver|0|kein|$server|0|0|apt-get update (noninteractive)
-apt-get install -y --no-install-recommends $server (noninteractive)|"
-  "Benutzer mit sudo-Rechten|1000|erlaubt|xvfb vsftpd|0|0|${installiert//apt-get/sudo apt-get}|"
-  "ohne sudo|1000|kein|xvfb vsftpd|0|1||sudo ist nicht installiert.
+  "alles da|1000|kein||0|0|0|$holen|"
+  "proftpd nicht entpackt|1000|kein||0|1|0|$holen|$nichtEntpackt"
+  "root|0|kein|xvfb vsftpd|0|0|0|$installiert
+$holen|"
+  "Pakete der Testserver|0|kein|$server|0|0|0|apt-get update (noninteractive)
+apt-get install -y --no-install-recommends $server (noninteractive)
+$holen|"
+  "Benutzer mit sudo-Rechten|1000|erlaubt|xvfb vsftpd|0|0|0|${installiert//apt-get/sudo apt-get}
+$holen|"
+  "ohne sudo|1000|kein|xvfb vsftpd|0|0|1||sudo ist nicht installiert.
 $hinweis"
-  "sudo ohne Rechte|1000|verweigert|xvfb vsftpd|0|1||Sorry, user kegler may not run sudo on kegelbahn.
+  "sudo ohne Rechte|1000|verweigert|xvfb vsftpd|0|0|1||Sorry, user kegler may not run sudo on kegelbahn.
 sudo erlaubt dem Benutzer kegler das Installieren nicht (keine sudo-Rechte, oder das Passwort wurde nicht angenommen).
 $hinweis"
-  "apt-get scheitert|0|kein|xvfb vsftpd|100|1|apt-get update (noninteractive)|Die Pakete konnten nicht installiert werden (siehe die Meldungen von apt-get oben): xvfb vsftpd"
+  "apt-get scheitert|0|kein|xvfb vsftpd|100|0|1|apt-get update (noninteractive)|Die Pakete konnten nicht installiert werden (siehe die Meldungen von apt-get oben): xvfb vsftpd"
 )
 
 for fall in "${faelle[@]}"; do
-  IFS='|' read -r -d '' name uid sudo fehlt aptrc rc aufrufe meldung <<<"$fall"
+  IFS='|' read -r -d '' name uid sudo fehlt aptrc holenrc rc aufrufe meldung <<<"$fall"
   meldung="${meldung%$'\n'}"
   pfad="$tmp/bin"
   [ "$sudo" != kein ] && pfad="$tmp/$sudo:$pfad"
   : >"$tmp/protokoll"
-  LC_ALL=C.UTF-8 PATH="$pfad" FEHLT="$fehlt" NUTZER_ID="$uid" APT_RC="$aptrc" PROTOKOLL="$tmp/protokoll" \
+  LC_ALL=C.UTF-8 PATH="$pfad" FEHLT="$fehlt" NUTZER_ID="$uid" APT_RC="$aptrc" HOLEN_RC="$holenrc" \
+    PROTOKOLL="$tmp/protokoll" \
     "$bash" "$skript" >/dev/null 2>"$tmp/fehler"
   ist=$?
   if [ "$ist" != "$rc" ]; then

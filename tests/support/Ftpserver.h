@@ -11,9 +11,11 @@
 //   FtpTestserver zaeh({"--drossel", "20000"});        // bytes/s on data connections
 //   FtpTestserver heim({"--heimordner", "heim"});      // the login folder is /heim
 //   FtpTestserver tls({"--tls", zertifikat});          // TLS required (zertifikat(ordner))
+//   FtpTestserver v6({"--adresse", "::1"});            // on IPv6 loopback (zugang() names 127.0.0.1)
 //   FtpTestserver iso({"--iso-datum"});                // listings with "2024-01-31 12:00"
 //   FtpTestserver endlos({"--endlose-liste"});         // LIST never ends
 //   FtpTestserver zusatz({"--listenzeile", zeile});    // a line added to every listing
+//   FtpTestserver abweisend({"--stor-antwort", "522 ...", "--stor-antwort-mal", "2"});  // STOR refused twice
 //   sitzung.verbinden(server.zugang());
 //   FtpTestserver::warten([&] { return ...; });
 //   server.wurzel(), server.zeilen(), server.beenden()
@@ -101,17 +103,20 @@ public:
     static bool warten(const std::function<bool()>& bedingung, int ms = 30000) { return ::warten(bedingung, ms); }
 
     // A self-signed certificate for 127.0.0.1 with its key in one PEM file
-    // below `ordner` (openssl); empty when it could not be made.
-    static QString zertifikat(const QString& ordner)
+    // below `ordner` (openssl), an EC key or an RSA key; empty when it could
+    // not be made.
+    static QString zertifikat(const QString& ordner, bool rsa = false)
     {
         const QString datei = QDir(ordner).filePath(QStringLiteral("server.pem"));
         const QString schluessel = QDir(ordner).filePath(QStringLiteral("schluessel.pem"));
         const QString zert = QDir(ordner).filePath(QStringLiteral("zertifikat.pem"));
         QProcess p;
+        const QStringList schluesselart = rsa ? QStringList{"-newkey", "rsa:2048"}
+                                              : QStringList{"-newkey", "ec", "-pkeyopt", "ec_paramgen_curve:prime256v1"};
         p.start(QStringLiteral("openssl"),
-                {"req", "-x509", "-newkey", "ec", "-pkeyopt", "ec_paramgen_curve:prime256v1", "-nodes", "-days", "2",
-                 "-subj", "/CN=127.0.0.1", "-addext", "subjectAltName=IP:127.0.0.1", "-keyout", schluessel, "-out",
-                 zert});
+                QStringList{"req", "-x509"} + schluesselart +
+                    QStringList{"-nodes", "-days", "2", "-subj", "/CN=127.0.0.1", "-addext",
+                                "subjectAltName=IP:127.0.0.1", "-keyout", schluessel, "-out", zert});
         if (!p.waitForFinished(30000) || p.exitCode() != 0) return {};
         QFile a(zert), b(schluessel), ziel(datei);
         if (!a.open(QIODevice::ReadOnly) || !b.open(QIODevice::ReadOnly) || !ziel.open(QIODevice::WriteOnly))

@@ -31,6 +31,25 @@
 
 #include <signal.h>
 
+// The processes below `pid`, children before their own children.
+inline QList<qint64> ProzessNachkommen(qint64 pid)
+{
+    QList<qint64> ergebnis;
+    const QStringList eintraege = QDir(QStringLiteral("/proc")).entryList(QDir::Dirs);
+    for (const QString& e : eintraege) {
+        bool zahl = false;
+        const qint64 p = e.toLongLong(&zahl);
+        if (!zahl) continue;
+        QFile stat(QStringLiteral("/proc/%1/stat").arg(p));
+        if (!stat.open(QIODevice::ReadOnly)) continue;
+        // "pid (name) state ppid ...": the name may hold blanks.
+        const QByteArray zeile = stat.readAll();
+        const QList<QByteArray> felder = zeile.mid(zeile.lastIndexOf(')') + 2).split(' ');
+        if (felder.size() > 1 && felder[1].toLongLong() == pid) ergebnis << p << ProzessNachkommen(p);
+    }
+    return ergebnis;
+}
+
 struct VsftpdOptionen {
     QString zertifikat;       // empty: no TLS
     int dateigrenzeKb = 0;    // a file the server writes ends there (a full disk); 0: none
@@ -79,7 +98,7 @@ public:
     void beenden()
     {
         if (m_prozess.state() == QProcess::NotRunning) return;
-        for (const qint64 kind : Nachkommen(m_prozess.processId())) ::kill(pid_t(kind), SIGKILL);
+        for (const qint64 kind : ProzessNachkommen(m_prozess.processId())) ::kill(pid_t(kind), SIGKILL);
         m_prozess.terminate();
         if (!m_prozess.waitForFinished(5000)) {
             m_prozess.kill();
@@ -103,32 +122,32 @@ public:
         return port != 0;
     }
 
-private:
-    // The processes below `pid`, children before their own children.
-    static QList<qint64> Nachkommen(qint64 pid)
-    {
-        QList<qint64> ergebnis;
-        const QStringList eintraege = QDir(QStringLiteral("/proc")).entryList(QDir::Dirs);
-        for (const QString& e : eintraege) {
-            bool zahl = false;
-            const qint64 p = e.toLongLong(&zahl);
-            if (!zahl) continue;
-            QFile stat(QStringLiteral("/proc/%1/stat").arg(p));
-            if (!stat.open(QIODevice::ReadOnly)) continue;
-            // "pid (name) state ppid ...": the name may hold blanks.
-            const QByteArray zeile = stat.readAll();
-            const QList<QByteArray> felder = zeile.mid(zeile.lastIndexOf(')') + 2).split(' ');
-            if (felder.size() > 1 && felder[1].toLongLong() == pid) ergebnis << p << Nachkommen(p);
-        }
-        return ergebnis;
-    }
-
     static quint16 FreierPort()
     {
         QTcpServer s;
         return s.listen(QHostAddress::LocalHost) ? s.serverPort() : 0;
     }
 
+    // Whether the server that `prozess` started answers on port `p` with
+    // its banner ("220"), not whatever took the port; waits up to 15 s
+    // while the process runs.
+    static bool Antwortet(QProcess& prozess, quint16 p)
+    {
+        const QDeadlineTimer frist(15000);
+        while (!frist.hasExpired() && prozess.state() == QProcess::Running) {
+            QTcpSocket s;
+            s.connectToHost(QHostAddress::LocalHost, p);
+            if (s.waitForConnected(1000)) {
+                const bool banner = s.waitForReadyRead(5000) && s.readLine().startsWith("220");
+                s.disconnectFromHost();
+                return banner;
+            }
+            prozess.waitForFinished(50);
+        }
+        return false;
+    }
+
+private:
     QString pfad(const char* name) const { return m_ordner.filePath(QString::fromLatin1(name)); }
 
     QStringList protokoll(const QString& art) const
@@ -178,18 +197,9 @@ private:
             m_prozess.start(QString::fromLatin1(Programm), {pfad("vsftpd.conf")});
         }
         if (!m_prozess.waitForStarted(10000)) return;
-        const QDeadlineTimer frist(15000);
-        while (!frist.hasExpired() && m_prozess.state() == QProcess::Running) {
-            QTcpSocket s;
-            s.connectToHost(QHostAddress::LocalHost, p);
-            if (s.waitForConnected(1000)) {
-                // The banner shows it is this vsftpd, not whatever took the port.
-                if (s.waitForReadyRead(5000) && s.readLine().startsWith("220")) port = p;
-                s.disconnectFromHost();
-                if (port != 0) return;
-                break;
-            }
-            m_prozess.waitForFinished(50);
+        if (Antwortet(m_prozess, p)) {
+            port = p;
+            return;
         }
         m_ausgabe += QString::fromUtf8(m_prozess.readAll());
         if (m_prozess.state() != QProcess::NotRunning) {

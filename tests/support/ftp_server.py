@@ -1,5 +1,5 @@
 #!/usr/bin/python3
-"""FTP server of the tests (python3-pyftpdlib) on 127.0.0.1.
+"""FTP server of the tests (python3-pyftpdlib) on 127.0.0.1 (or --adresse).
 
 One user with every right on the root folder; active and passive data
 connections. Prints its port on stdout when it is ready and ends when its
@@ -15,11 +15,19 @@ login, as a server does with a user's home; the root stays reachable.
 file and requires TLS on the control and the data connections.
 --iso-datum lists dates as "2024-01-31 12:00" instead of "Jan 31 12:00".
 --endlose-liste answers LIST with lines that never end.
+--tropfliste S answers LIST with one byte every S seconds, without end.
 --listenzeile TEXT adds the line TEXT to every listing (repeatable).
 --port-stumm leaves PORT and EPRT unanswered.
 --abbruch-nach N resets an upload's data connection once N bytes came in and
   leaves the transfer's reply unsent, as a server whose reply the client has
   not read yet.
+--abbruch-mal N does so with the first N uploads only (all: -1), counted over
+  all connections.
+--unvollstaendig-mal N keeps only the first half of the first N files received
+  (all: -1) after replying that the transfer is complete.
+--stor-antwort TEXT answers STOR with the reply TEXT ("522 ...") instead of
+  taking the file, the first --stor-antwort-mal N times (all: -1), counted
+  over all connections.
 """
 
 import argparse
@@ -95,6 +103,8 @@ class AktivUebergeben(ActiveDTP):
 
 
 def handler_klasse(a, protokoll, basis):
+    zaehler = {"stor": 0}
+
     class Handler(basis):
         auth_failed_timeout = 0.05
         stumm = False
@@ -119,7 +129,17 @@ def handler_klasse(a, protokoll, basis):
                     basis.pre_process_command(self, line, cmd, arg)
             self.ioloop.call_later(a.verzoegerung, spaeter, _errback=self.handle_error)
 
+        def ftp_STOR(self, file, mode="w"):
+            if a.stor_antwort and (a.stor_antwort_mal < 0 or zaehler["stor"] < a.stor_antwort_mal):
+                zaehler["stor"] += 1
+                return self.respond(a.stor_antwort)
+            return basis.ftp_STOR(self, file, mode)
+
         def ftp_LIST(self, path):
+            if a.tropfliste > 0:
+                self.tropfen = True
+                self.push_dtp_data(EndloseListe(), isproducer=True, cmd="LIST")
+                return path
             if not a.endlose_liste:
                 return basis.ftp_LIST(self, path)
             self.push_dtp_data(EndloseListe(), isproducer=True, cmd="LIST")
@@ -149,6 +169,7 @@ def main():
     p.add_argument("--kennung", default="kegler")
     p.add_argument("--passwort", default="geheim")
     p.add_argument("--port", type=int, default=0)
+    p.add_argument("--adresse", default="127.0.0.1", help="the address to listen on (::1 for IPv6)")
     p.add_argument("--zeitlimit", type=float, default=300.0)
     p.add_argument("--dauerhaft", action="store_true", help="no time limit, stdin ignored: for trying by hand")
     p.add_argument("--verzoegerung", type=float, default=0.0, help="seconds before each command is handled")
@@ -161,8 +182,13 @@ def main():
     p.add_argument("--tls", default="", help="PEM file with certificate and key: TLS required")
     p.add_argument("--iso-datum", action="store_true", help="ISO dates in listings")
     p.add_argument("--endlose-liste", action="store_true", help="LIST never ends")
+    p.add_argument("--tropfliste", type=float, default=0.0, help="LIST sends one byte every this many seconds")
     p.add_argument("--listenzeile", action="append", default=[], help="a line added to every listing")
     p.add_argument("--abbruch-nach", type=int, default=0, help="reset an upload after this many bytes, no reply")
+    p.add_argument("--abbruch-mal", type=int, default=-1, help="how many uploads are reset (-1: all)")
+    p.add_argument("--unvollstaendig-mal", type=int, default=0, help="how many files are cut to half (-1: all)")
+    p.add_argument("--stor-antwort", default="", help="the reply to STOR instead of taking the file")
+    p.add_argument("--stor-antwort-mal", type=int, default=-1, help="how many STORs get it (-1: all)")
     a = p.parse_args()
 
     logging.basicConfig(level=logging.ERROR)
@@ -200,20 +226,55 @@ def main():
             write_limit = a.drossel
         handler.dtp_handler = Gedrosselt
 
+    zaehler = {"abbruch": 0, "unvollstaendig": 0}
+
+    def noch(art, mal):
+        if mal >= 0 and zaehler[art] >= mal:
+            return False
+        zaehler[art] += 1
+        return True
+
+    if a.tropfliste > 0:
+        class Tropfend(ThrottledDTPHandler):
+            """Sends one byte at a time (a buffer of one byte) and sleeps
+            after each one while its command channel asks for it."""
+            write_limit = 1
+
+            def _throttle_bandwidth(self, len_chunk, max_speed):
+                if not getattr(self.cmd_channel, "tropfen", False):
+                    return
+
+                def weiter():
+                    self.add_channel(events=self.ioloop.WRITE)
+                self.del_channel()
+                self._cancel_throttler()
+                self._throttler = self.ioloop.call_later(a.tropfliste, weiter, _errback=self.handle_error)
+        handler.dtp_handler = Tropfend
+
     if a.abbruch_nach > 0:
         daten_basis = handler.dtp_handler
 
         class Abbrechend(daten_basis):
             def handle_read(self):
                 daten_basis.handle_read(self)
-                if self.receive and not self._closed and self.get_transmitted_bytes() >= a.abbruch_nach:
+                if (self.receive and not self._closed and self.get_transmitted_bytes() >= a.abbruch_nach
+                        and noch("abbruch", a.abbruch_mal)):
                     self.cmd_channel.stumm = True
                     self.socket.setsockopt(socket.SOL_SOCKET, socket.SO_LINGER, struct.pack("ii", 1, 0))
                     self.close()
             handle_read_event = handle_read  # the loop calls this name
         handler.dtp_handler = Abbrechend
 
-    server = FTPServer(("127.0.0.1", a.port), handler)
+    if a.unvollstaendig_mal != 0:
+        empfang_basis = handler
+
+        class Kuerzend(empfang_basis):
+            def on_file_received(self, file):
+                if noch("unvollstaendig", a.unvollstaendig_mal):
+                    os.truncate(file, os.path.getsize(file) // 2)
+        handler = Kuerzend
+
+    server = FTPServer((a.adresse, a.port), handler)
     print(server.socket.getsockname()[1], flush=True)
 
     ende = threading.Event()

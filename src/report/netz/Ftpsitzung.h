@@ -19,9 +19,13 @@
 // gets the login in clear as before. A certificate refused at the connect
 // is put to the operator once (on the UI thread, while the worker waits):
 // trusted, the connect is made again with it; the commands given after it
-// wait meanwhile. A server that requires each data connection to resume the
-// control connection's TLS session gets a transfer it refused for that
-// (522) again on a new login.
+// wait meanwhile. TLS 1.2 is taken where the server allows it, as its
+// session resumes on every data connection (which most servers require);
+// under TLS 1.3 a data connection after an upload goes on a new login.
+// A transfer whose data connection the server refused (425, 522) or lost
+// (426), that broke before the server's reply, or that the server holds
+// shorter than sent (SIZE after the upload) is given again on a new login,
+// up to three times; an upload counts as sent when the server confirmed it.
 
 #include <QByteArray>
 #include <QObject>
@@ -53,13 +57,18 @@ FtpOrdner FtpOrdnerAus(const QString& pfad);
 // 1..65535 stay part of the host.
 FtpZugang FtpServerAus(const FtpZugang& zugang);
 
-// The host of FtpServerAus as it goes into the address handed to libcurl:
-// a host name (dot-separated labels of letters, digits, "-" and "_";
-// international names in their ASCII form), an IPv4 address, or an IPv6
-// address in brackets. Empty when the host is none of these
-// ("ftp.verein.de/live", "h#", "h?", "user@h", a blank, a second colon): the
-// session then refuses it before any connection, so no name can end the
-// host early and reach another port.
+// The host of FtpServerAus in the one form that the address, the
+// certificate check and the trusted certificate's entry all take: a host
+// name (dot-separated labels of letters, digits, "-" and "_"; international
+// names in their ASCII form), an IPv4 address, or an IPv6 address in its
+// short form, without brackets ("2001:db8::1" for "2001:DB8:0::1"). Empty
+// when the host is none of these ("ftp.verein.de/live", "h#", "h?",
+// "user@h", a blank, a second colon, an IPv6 address with a blank, a line
+// break or a "%" in it): the session then refuses it before any connection,
+// so no name can end the host early and reach another port.
+QString FtpHost(const QString& host);
+// FtpHost as it goes into the address handed to libcurl: an IPv6 address in
+// brackets.
 QByteArray FtpUrlHost(const QString& host);
 
 // The status texts of a connection that could not be made or was lost, and
@@ -104,7 +113,10 @@ public:
     // operator refused once in this run is not asked about again. For the
     // connects given after the call.
     void setVonSelbst(bool vonSelbst);
-    // Connect and answer time limit (default 20,000 ms).
+    // Connect and answer time limit (default 20,000 ms). Each command also
+    // has a total time: three times this, for a file one second more for
+    // each 8 KB; a command that outlasts it (a server that trickles) ends
+    // with a text saying so.
     void setZeitlimit(int ms);
     // Between verbinden() and the end of trennen() (or a failed connect).
     bool verbunden() const;

@@ -6,7 +6,6 @@
 
 #include <QDateTime>
 #include <QFileInfo>
-#include <QUrl>
 #include <QUuid>
 #include <atomic>
 #include <chrono>
@@ -213,8 +212,7 @@ Mailfehler MailUebertragen(const Mailauftrag& m, const Mailzeitlimits& grenzen, 
     QByteArray serverAntwort;
     Sockets sockets;
     Zertifikatspruefung pruefung;
-    pruefung.host = QUrl::toAce(Host(m.host));
-    if (pruefung.host.isEmpty()) pruefung.host = Host(m.host).toUtf8();
+    pruefung.host = FtpHost(Host(m.host)).toLatin1();
     pruefung.vertraut = vertraut;
     std::unique_ptr<CURLM, MultiLoeschen> multi(curl_multi_init());
     std::unique_ptr<CURL, EasyLoeschen> e(curl_easy_init());
@@ -320,7 +318,10 @@ void Netzmodul::setZertifikate(const QString& pemDatei)
 
 u16 MailPort(const Mailauftrag& m) { return m.port ? m.port : u16(25); }
 
-QString MailServer(const Mailauftrag& m) { return ZertifikatServer(QStringLiteral("smtp"), Host(m.host), MailPort(m)); }
+QString MailServer(const Mailauftrag& m)
+{
+    return ZertifikatServer(QStringLiteral("smtp"), FtpHost(Host(m.host)), MailPort(m));
+}
 
 QString MailServerWer(const Mailauftrag& m)
 {

@@ -263,9 +263,12 @@ int FtpErfolgsart(Ftpsitzung::Vorgang v)
 
 QString FtpVerbindungsfehlerText(const QString& fehler, const QString& antwort, const FtpZugang& zugang)
 {
-    if (fehler == FtpAnmeldungFalschText || fehler.startsWith(FtpFalscherServerAnfang)) return fehler;
+    // A 530 may also refuse AUTH TLS (a server that no longer offers it),
+    // which the session's own text names.
+    const QString keine = FtpKeineVerbindungText(zugang);
+    if (!fehler.isEmpty() && fehler != keine) return fehler;
     if (antwort.trimmed().startsWith(QStringLiteral("530"))) return FtpAnmeldungFalschText;
-    return fehler.isEmpty() ? FtpKeineVerbindungText(zugang) : fehler;
+    return keine;
 }
 
 QString FtpUebersprungenText(int anzahl)

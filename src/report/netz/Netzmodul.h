@@ -90,8 +90,9 @@ inline const QString FtpDatenFehlenText = QStringLiteral("Bitte Ftp-Server, Benu
 QString FtpErfolgText(int art);
 // The kind of a session's command in that table; -1 for connect and disconnect.
 int FtpErfolgsart(Ftpsitzung::Vorgang v);
-// The status text of a failed connect: a refused login by the server's
-// reply, else the session's own, else no connection to `zugang`.
+// The status text of a failed connect: the session's own where it names
+// the cause, else a refused login by the server's reply ("530"), else no
+// connection to `zugang`.
 QString FtpVerbindungsfehlerText(const QString& fehler, const QString& antwort, const FtpZugang& zugang);
 // The count of live snapshots replaced by newer ones before they were sent;
 // empty for none.
