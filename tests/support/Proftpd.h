@@ -95,17 +95,7 @@ public:
     }
 
     // Ends the server with every connection it holds.
-    void beenden()
-    {
-        if (m_prozess.state() == QProcess::NotRunning) return;
-        for (const qint64 kind : ProzessNachkommen(m_prozess.processId())) ::kill(pid_t(kind), SIGKILL);
-        m_prozess.terminate();
-        if (!m_prozess.waitForFinished(5000)) {
-            m_prozess.kill();
-            m_prozess.waitForFinished(2000);
-        }
-        m_ausgabe += QString::fromUtf8(m_prozess.readAll());
-    }
+    void beenden() { m_ausgabe += ServerprozessBeenden(m_prozess); }
 
 private:
     static QString ordner()

@@ -50,6 +50,20 @@ inline QList<qint64> ProzessNachkommen(qint64 pid)
     return ergebnis;
 }
 
+// Ends a server process with every process below it (its sessions first)
+// and returns what it still had on its output.
+inline QString ServerprozessBeenden(QProcess& prozess)
+{
+    if (prozess.state() == QProcess::NotRunning) return {};
+    for (const qint64 kind : ProzessNachkommen(prozess.processId())) ::kill(pid_t(kind), SIGKILL);
+    prozess.terminate();
+    if (!prozess.waitForFinished(5000)) {
+        prozess.kill();
+        prozess.waitForFinished(2000);
+    }
+    return QString::fromUtf8(prozess.readAll());
+}
+
 struct VsftpdOptionen {
     QString zertifikat;       // empty: no TLS
     int dateigrenzeKb = 0;    // a file the server writes ends there (a full disk); 0: none
@@ -95,17 +109,7 @@ public:
 
     // Ends the server with every connection it holds: its session
     // processes first, then the listener.
-    void beenden()
-    {
-        if (m_prozess.state() == QProcess::NotRunning) return;
-        for (const qint64 kind : ProzessNachkommen(m_prozess.processId())) ::kill(pid_t(kind), SIGKILL);
-        m_prozess.terminate();
-        if (!m_prozess.waitForFinished(5000)) {
-            m_prozess.kill();
-            m_prozess.waitForFinished(2000);
-        }
-        m_ausgabe += QString::fromUtf8(m_prozess.readAll());
-    }
+    void beenden() { m_ausgabe += ServerprozessBeenden(m_prozess); }
 
     // The same port again, with another certificate (a server whose
     // certificate changed) or none (a server that no longer offers TLS).
