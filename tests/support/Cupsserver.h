@@ -20,6 +20,8 @@
 // runs only as root; as a normal user cupsd runs as that user and a backend
 // of the tests takes its place: it turns the same PostScript into the PDF
 // with ghostscript, into this server's folder.
+//
+//   StummerCupsserver stumm;                      // takes connections, never answers
 
 #include <cups/cups.h>
 #include <grp.h>
@@ -41,7 +43,70 @@
 #include <QTemporaryDir>
 #include <optional>
 
+#include "core/ui/Druckserver.h"
 #include "support/Warten.h"
+
+// This process's libcups and Qt ask the print server `adresse` while it
+// lives (CUPS_SERVER: the UI thread's libcups reads it anew, a worker's at its
+// first request); the environment as it was afterwards. The probe's last
+// result is forgotten either way: a port may come again with another server.
+class CupsUmgebung {
+public:
+    explicit CupsUmgebung(const QString& adresse, bool anonym = false)
+    {
+        for (const char* name : {"CUPS_SERVER", "CUPS_USER", "LPDEST", "PRINTER"}) {
+            m_vorher.emplace_back(name, qEnvironmentVariableIsSet(name) ? std::optional(qgetenv(name)) : std::nullopt);
+            qunsetenv(name);
+        }
+        qputenv("CUPS_SERVER", adresse.toUtf8());
+        // cups-pdf writes the files of a user the system does not know into its anonymous folder.
+        if (anonym) qputenv("CUPS_USER", "corvalink-druckprobe");
+        cupsSetServer(nullptr);
+        cupsSetUser(nullptr);
+        DruckserverVergessen();
+    }
+    ~CupsUmgebung()
+    {
+        for (const auto& [name, wert] : m_vorher) {
+            if (wert)
+                qputenv(name, *wert);
+            else
+                qunsetenv(name);
+        }
+        cupsSetServer(nullptr);
+        cupsSetUser(nullptr);
+        DruckserverVergessen();
+    }
+    CupsUmgebung(const CupsUmgebung&) = delete;
+    CupsUmgebung& operator=(const CupsUmgebung&) = delete;
+
+private:
+    std::vector<std::pair<const char*, std::optional<QByteArray>>> m_vorher;
+};
+
+// A print server that takes every connection and never answers, on a free
+// loopback port, asked while it lives.
+class StummerCupsserver {
+public:
+    StummerCupsserver()
+    {
+        m_server.listen(QHostAddress::LocalHost, 0);
+        QObject::connect(&m_server, &QTcpServer::newConnection, [this] {
+            while (m_server.nextPendingConnection()) ++verbindungen;
+        });
+        m_umgebung.emplace(adresse());
+    }
+
+    QString adresse() const { return QStringLiteral("127.0.0.1:%1").arg(m_server.serverPort()); }
+    // From now on the port refuses connections, as without a cupsd.
+    void schliessen() { m_server.close(); }
+
+    int verbindungen = 0;  // taken so far
+
+private:
+    QTcpServer m_server;  // its connections are its children: open until it ends
+    std::optional<CupsUmgebung> m_umgebung;
+};
 
 class CupsTestserver {
 public:
@@ -70,7 +135,7 @@ public:
         for (int versuch = 0; versuch < 3 && !starten(); ++versuch) {
         }
         if (!m_laeuft) return;
-        umgebungSetzen();
+        m_umgebung.emplace(adresse(), alsRoot());
         for (const QString& name : warteschlangen) {
             if (!anlegen(name)) return;
         }
@@ -89,7 +154,6 @@ public:
         }
         if (alsRoot())
             for (const QString& pdf : pdfs()) QFile::remove(pdf);
-        if (m_umgebung) umgebungZurueck();
     }
     CupsTestserver(const CupsTestserver&) = delete;
     CupsTestserver& operator=(const CupsTestserver&) = delete;
@@ -329,35 +393,8 @@ private:
         "gs -q -dSAFER -dBATCH -dNOPAUSE -sDEVICE=pdfwrite -sOutputFile=\"$ordner/.job_$1\" \"$eingabe\" || exit 1\n"
         "mv \"$ordner/.job_$1\" \"$ordner/Druck-job_$1.pdf\"\n";
 
-    void umgebungSetzen()
-    {
-        for (const char* name : {"CUPS_SERVER", "CUPS_USER", "LPDEST", "PRINTER"}) {
-            m_vorher.emplace_back(name, qEnvironmentVariableIsSet(name) ? std::optional(qgetenv(name)) : std::nullopt);
-            qunsetenv(name);
-        }
-        qputenv("CUPS_SERVER", adresse().toUtf8());
-        // cups-pdf writes the files of a user the system does not know into its anonymous folder.
-        if (alsRoot()) qputenv("CUPS_USER", "corvalink-druckprobe");
-        m_umgebung = true;
-        cupsSetServer(nullptr);
-        cupsSetUser(nullptr);
-    }
-
-    void umgebungZurueck()
-    {
-        for (const auto& [name, wert] : m_vorher) {
-            if (wert)
-                qputenv(name, *wert);
-            else
-                qunsetenv(name);
-        }
-        cupsSetServer(nullptr);
-        cupsSetUser(nullptr);
-    }
-
     QTemporaryDir m_ordner;
     QProcess m_prozess;
     bool m_laeuft = false;
-    bool m_umgebung = false;
-    std::vector<std::pair<const char*, std::optional<QByteArray>>> m_vorher;
+    std::optional<CupsUmgebung> m_umgebung;
 };

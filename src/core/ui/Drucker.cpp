@@ -1,6 +1,7 @@
 #include "core/ui/Drucker.h"
 
 #include "core/Boxes.h"
+#include "core/ui/Druckserver.h"
 
 #include <cups/cups.h>
 
@@ -10,6 +11,7 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <cstring>
 
 namespace {
 
@@ -95,12 +97,24 @@ bool DruckdialogZeigen(QPrinter& drucker, QWidget* eltern)
 namespace {
 
 struct Druckerzustand {
-    bool vorhanden = false;
+    enum Stand { Vorhanden, Fehlt, Stumm, Fehler };
+    Stand stand = Fehler;
     bool angehalten = false;
     QString meldung;  // the printer's state message, or why the request failed
 };
 
-// The queue's state from the print system (its last status now that of this request).
+// The reason libcups gives for its last request; a request that failed
+// without an error of the system has no text of its own ("Success").
+QString Grund()
+{
+    const QString text = QString::fromUtf8(cupsLastErrorString()).trimmed();
+    if (!text.isEmpty() && text != QString::fromLocal8Bit(std::strerror(0))) return text;
+    return QString::fromUtf8(ippErrorString(cupsLastError()));
+}
+
+// The queue's state from the print system (its last status now that of this
+// request), on a connection of its own so that a silent server holds the
+// thread a few seconds only.
 Druckerzustand ZustandAbfragen(const QString& warteschlange)
 {
     Druckerzustand z;
@@ -111,17 +125,30 @@ Druckerzustand ZustandAbfragen(const QString& warteschlange)
     ippAddString(anfrage, IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr, uri);
     static const char* const merkmale[] = {"printer-state", "printer-state-message"};
     ippAddStrings(anfrage, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", 2, nullptr, merkmale);
-    ipp_t* antwort = cupsDoRequest(CUPS_HTTP_DEFAULT, anfrage, "/");
-    if (antwort && cupsLastError() <= IPP_STATUS_OK_CONFLICTING) {
-        z.vorhanden = true;
+    http_t* http = DruckserverVerbinden();
+    if (!http) {
+        ippDelete(anfrage);
+        z.stand = Druckerzustand::Stumm;
+        return z;
+    }
+    ipp_t* antwort = cupsDoRequest(http, anfrage, "/");
+    const ipp_status_t status = cupsLastError();
+    if (antwort && status <= IPP_STATUS_OK_CONFLICTING) {
+        z.stand = Druckerzustand::Vorhanden;
         if (ipp_attribute_t* a = ippFindAttribute(antwort, "printer-state", IPP_TAG_ENUM))
             z.angehalten = ippGetInteger(a, 0) == IPP_PSTATE_STOPPED;
         if (ipp_attribute_t* a = ippFindAttribute(antwort, "printer-state-message", IPP_TAG_TEXT))
             z.meldung = QString::fromUtf8(ippGetString(a, 0, nullptr)).trimmed();
+    } else if (status == IPP_STATUS_ERROR_NOT_FOUND) {
+        z.stand = Druckerzustand::Fehlt;
+        z.meldung = Grund();
+    } else if (!antwort && DruckserverSchwieg(http)) {
+        z.stand = Druckerzustand::Stumm;
     } else {
-        z.meldung = QString::fromUtf8(cupsLastErrorString());
+        z.meldung = Grund();
     }
     ippDelete(antwort);
+    httpClose(http);
     return z;
 }
 
@@ -145,19 +172,29 @@ Druckannahme::Ergebnis Druckannahme::pruefen(QString* text) const
     if (text) text->clear();
     if (m_warteschlange.isEmpty()) return Angenommen;
     const bool abgelehnt = cupsLastError() > IPP_STATUS_OK_CONFLICTING;
-    const QString grund = QString::fromUtf8(cupsLastErrorString());
+    const QString grund = Grund();
     const Druckerzustand z = ZustandAbfragen(m_warteschlange);
     QString t;
     Ergebnis e = Angenommen;
     if (abgelehnt) {
         e = Abgelehnt;
-        if (!z.vorhanden)
-            t = QStringLiteral("Der Drucker \u201e%1\u201c ist nicht mehr eingerichtet und hat den Druckauftrag nicht "
-                               "angenommen: %2")
+        switch (z.stand) {
+        case Druckerzustand::Fehlt:
+            t = QStringLiteral("Der Drucker \u201e%1\u201c ist nicht mehr eingerichtet und hat den Druckauftrag "
+                               "nicht angenommen: %2")
                     .arg(m_name, z.meldung);
-        else
+            break;
+        case Druckerzustand::Stumm:
+            t = QStringLiteral("Der Drucker \u201e%1\u201c hat den Druckauftrag nicht angenommen: der Druckserver "
+                               "\u201e%2\u201c antwortet nicht.")
+                    .arg(m_name, DruckserverName());
+            break;
+        case Druckerzustand::Vorhanden:
+        case Druckerzustand::Fehler:
             t = QStringLiteral("Der Drucker \u201e%1\u201c hat den Druckauftrag nicht angenommen: %2%3")
                     .arg(m_name, grund, Klammer(z.meldung));
+            break;
+        }
     } else if (z.angehalten) {
         e = Angehalten;
         t = QStringLiteral("Der Drucker \u201e%1\u201c ist angehalten%2: er hält den Druckauftrag zurück, bis er "

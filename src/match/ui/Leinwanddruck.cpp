@@ -2,6 +2,7 @@
 
 #include "core/Boxes.h"
 #include "core/ui/Drucker.h"
+#include "core/ui/Druckserver.h"
 
 #include <QFont>
 #include <QFontMetricsF>
@@ -34,6 +35,7 @@ bool Zeichnen(QPagedPaintDevice& geraet, Druckart art, bool heim)
 void Drucken(QWidget* eltern, Druckart art, bool heim)
 {
     if (!DruckartLayout(art, heim, QSizeF(1, 1))) return;  // no match or player
+    if (!DruckserverMelden()) return;
     QPrinter& drucker = Drucker();
     drucker.setDocName(DruckartName(art, heim));
     drucker.setCopyCount(1);

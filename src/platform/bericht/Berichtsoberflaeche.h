@@ -23,8 +23,12 @@ public:
 
     // The print dialog for the document `dokument` (the project's name, which
     // a print into a file takes): printer and copies (in: the start value,
-    // out: the choice). 0, or -99 when cancelled.
-    virtual int druckoptionen(QWidget* /*eltern*/, const QString& /*dokument*/, int& /*kopien*/) { return BerichtOk; }
+    // out: the choice). 0, -99 when cancelled, or an error with *fehler (the
+    // print system cannot be asked).
+    virtual int druckoptionen(QWidget* /*eltern*/, const QString& /*dokument*/, int& /*kopien*/, QString* /*fehler*/)
+    {
+        return BerichtOk;
+    }
     // The printer the pages would go to.
     virtual QString druckername() { return {}; }
     // The pages on that printer, `kopien` times, as one job named `dokument`.

@@ -446,8 +446,10 @@ int EigeneBerichtsmaschine::LlPrintOptionsDialog(int job, QWidget* eltern, const
     Job* j = d->job(job);
     if (!j || d->Gesperrt(*j)) return BerichtFehler;
     int kopien = std::clamp(j->druckoptionen.value(DruckoptionKopien), 1, KopienHoechstens);
-    const int r = berichtsoberflaeche().druckoptionen(eltern, j->sitzung ? Dokumentname(j->sitzung->projektdatei) : text, kopien);
-    if (r != BerichtOk) return r;
+    QString fehler;
+    const int r = berichtsoberflaeche().druckoptionen(
+        eltern, j->sitzung ? Dokumentname(j->sitzung->projektdatei) : text, kopien, &fehler);
+    if (r != BerichtOk) return fehler.isEmpty() ? r : Daten::Fehler(*j, r, fehler);
     j->druckoptionen.insert(DruckoptionKopien, std::clamp(kopien, 1, KopienHoechstens));
     return BerichtOk;
 }

@@ -5,6 +5,7 @@
 #include "core/Fenster.h"
 #include "core/Globals.h"
 #include "core/ui/Drucker.h"
+#include "core/ui/Druckserver.h"
 #include "report/Berichtausgabe.h"
 #include "report/projekte/Berichtsprojekte.h"
 #include "report/deckblatt/Deckblatt.h"
@@ -157,6 +158,7 @@ void SpielberichtDrucken(QWidget* eltern, int index)
         return;
     }
 
+    if (!DruckserverMelden()) return;
     const TFormularEinstellung& e = Einst.FormularEinstellungen[index];
     QPrinter& drucker = Drucker();
     DruckerEinstellen(drucker, e.StandardDrucker, e.StandardDruckerName, e.SpAusrichtung, BerichtKopien(Einst.Kopien));
@@ -177,6 +179,7 @@ void SpielberichtFaxen(QWidget* eltern, int index)
         return;
     }
 
+    if (!DruckserverMelden()) return;
     const TFormularEinstellung& e = Einst.FormularEinstellungen[index];
     QPrinter& drucker = Drucker();
     DruckerEinstellen(drucker, e.StandardFax, e.StandardFaxName, e.SpAusrichtung, 1);

@@ -5,6 +5,7 @@
 #include "core/Sound.h"
 #include "core/Tastatur.h"
 #include "core/ui/Drucker.h"
+#include "core/ui/Druckserver.h"
 #include "core/ui/Farbe.h"
 #include "core/ui/Farben.h"
 #include "core/ui/Hinweis.h"
@@ -238,6 +239,7 @@ void TDeckblatt::BtnSpeichernClick()
 
 void TDeckblatt::BtnDruckenClick()
 {
+    if (!DruckserverMelden()) return;
     QPrinter& drucker = Drucker();
     // Named before the dialog, which proposes a PDF file after the name.
     const QString name = CTexte->itemText(deckblattZustand.LetzteNummer);

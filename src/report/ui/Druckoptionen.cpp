@@ -3,6 +3,7 @@
 #include "core/Boxes.h"
 #include "core/Sound.h"
 #include "core/TextFunctions.h"
+#include "core/ui/Druckserver.h"
 #include "core/ui/Farbe.h"
 #include "core/ui/Farben.h"
 #include "core/ui/Hinweis.h"
@@ -65,6 +66,7 @@ TDruckoptionen::TDruckoptionen(QWidget* parent, int seite) : QDialog(parent), m_
     setObjectName(QStringLiteral("Druckoptionen"));
     setWindowTitle(QStringLiteral("Spielberichtsdruck"));
     HintergrundSetzen(this, u"ColorDrOptionen");
+    m_druckserver = DruckserverMelden();
 
     TabCDruck = Benannt(new QTabWidget(this), "TabCDruck");
     TabCDruck->addTab(textSeite(), QStringLiteral(" Text"));
@@ -222,7 +224,7 @@ QWidget* TDruckoptionen::formularSeite()
 QWidget* TDruckoptionen::druckerSeite()
 {
     auto* s = Benannt(new QWidget, "TabDrucker");
-    const QStringList drucker = QPrinterInfo::availablePrinterNames();
+    const QStringList drucker = m_druckserver ? QPrinterInfo::availablePrinterNames() : QStringList();
     CDrucker = Benannt(new QComboBox(s), "CDrucker");
     CFax = Benannt(new QComboBox(s), "CFax");
     for (QComboBox* c : {CDrucker, CFax}) {
@@ -231,6 +233,9 @@ QWidget* TDruckoptionen::druckerSeite()
     }
     BtnDrucker = DialogKnopf(s, "BtnDrucker", QStringLiteral("Einrichten..."));
     BtnFax = DialogKnopf(s, "BtnFax", QStringLiteral("Einrichten..."));
+    // Without an answer of the print server its printers are unknown: the kept ones stay.
+    for (QWidget* k : std::initializer_list<QWidget*>{CDrucker, CFax, BtnDrucker, BtnFax})
+        k->setEnabled(m_druckserver);
     CKopien = Benannt(new QComboBox(s), "CKopien");
     CKopien->setEditable(true);
     CKopien->setInsertPolicy(QComboBox::NoInsert);
@@ -274,6 +279,7 @@ void TDruckoptionen::laden()
     const bool mitEinstellung = FormularIndexMitEinstellung(m_index);
     const Druckoptionswerte w = DruckoptionenLesen(m_index);
     m_schrift = w;
+    m_geladen = w;
 
     CBEinheit->setCurrentIndex(0);
     RBHochformat->setChecked(w.Hochformat);
@@ -282,8 +288,16 @@ void TDruckoptionen::laden()
     ERandUnten->setText(w.RandUnten);
     ERandLinks->setText(w.RandLinks);
     ERandRechts->setText(w.RandRechts);
-    auswaehlen(CDrucker, w.Drucker, w.DruckerName);
-    auswaehlen(CFax, w.Fax, w.FaxName);
+    if (m_druckserver) {
+        auswaehlen(CDrucker, w.Drucker, w.DruckerName);
+        auswaehlen(CFax, w.Fax, w.FaxName);
+    } else {
+        for (const auto& [liste, name] : {std::pair(CDrucker, w.DruckerName), std::pair(CFax, w.FaxName)}) {
+            liste->clear();
+            if (!name.isEmpty()) liste->addItem(name);
+            liste->setCurrentIndex(liste->count() - 1);
+        }
+    }
     CBDrBahndrucker->setChecked(w.DrBahndrucker);
     CBDrGrafik->setChecked(w.DrGrafik);
     const int kopie = CKopien->findText(w.Kopien);
@@ -356,7 +370,7 @@ void TDruckoptionen::SBtnSchriftfarbeClick()
 void TDruckoptionen::einrichten(QComboBox* liste)
 {
     const int i = liste->currentIndex();
-    if (i < 0) return;
+    if (i < 0 || !DruckserverMelden()) return;
     const QString name = liste->itemText(i);
     QPrinter drucker(QPrinterInfo::printerInfo(name), QPrinter::HighResolution);
     const auto gemerkt = druckoptionenZustand.Seiteneinrichtung.find(name);
@@ -373,10 +387,15 @@ void TDruckoptionen::BtnOkClick()
     w.RandUnten = ERandUnten->text();
     w.RandLinks = ERandLinks->text();
     w.RandRechts = ERandRechts->text();
-    w.Drucker = CDrucker->currentIndex();
-    w.Fax = CFax->currentIndex();
-    w.DruckerName = CDrucker->currentText();
-    w.FaxName = CFax->currentText();
+    if (m_druckserver) {
+        w.Drucker = CDrucker->currentIndex();
+        w.Fax = CFax->currentIndex();
+        w.DruckerName = CDrucker->currentText();
+        w.FaxName = CFax->currentText();
+    } else {
+        w.Drucker = m_geladen.Drucker, w.DruckerName = m_geladen.DruckerName;
+        w.Fax = m_geladen.Fax, w.FaxName = m_geladen.FaxName;
+    }
     w.Kopien = CKopien->currentText();
     w.DrBahndrucker = CBDrBahndrucker->isChecked();
     w.DrGrafik = CBDrGrafik->isChecked();

@@ -2,7 +2,8 @@
 // The print options dialog "Spielberichtsdruck": font, margins, orientation
 // and printers of the layout berichtZustand.FormularIndex, and the printing
 // switches. Every showing reloads the controls; OK takes them over and saves
-// the layout's keys.
+// the layout's keys. When the print server does not answer as the dialog
+// opens, the operator is told and the kept printers stay as they are.
 
 #include "report/Druckoptionen.h"
 
@@ -64,5 +65,7 @@ private:
 
     int m_seite;
     int m_index = 0;
-    Druckoptionswerte m_schrift;  // the working font
+    Druckoptionswerte m_schrift;   // the working font
+    Druckoptionswerte m_geladen;   // as the layout's record had it
+    bool m_druckserver = true;     // the print server answered as the dialog opened
 };

@@ -1,13 +1,15 @@
 // Whether the print system took a job, asked of a real cupsd with a cups-pdf
 // queue: a job it takes arrives as a PDF file; a queue that refuses jobs, a
 // queue removed after it was chosen and a stopped printer are told by name,
-// with the print system's own reason.
+// with the print system's own reason; a server that falls silent is told as
+// such.
 
 #include "core/ui/Drucker.h"
 
 #include "support/Cupsserver.h"
 #include "support/QtDrucken.h"
 
+#include <QElapsedTimer>
 #include <QFile>
 #include <QPainter>
 #include <QPrinter>
@@ -27,8 +29,10 @@ protected:
         ASSERT_EQ(QPrinterInfo::defaultPrinterName(), QStringLiteral("pdf"));
     }
 
-    // One page on queue "pdf"; `danach` runs once the printer is chosen.
-    Druckannahme::Ergebnis drucken(QString* text, const std::function<void()>& danach = {})
+    // One page on queue "pdf"; `danach` runs once the printer is chosen,
+    // `gedruckt` once the job has gone.
+    Druckannahme::Ergebnis drucken(QString* text, const std::function<void()>& danach = {},
+                                   const std::function<void()>& gedruckt = {})
     {
         QPrinter drucker(QPrinter::HighResolution);
         drucker.setPrinterName(QStringLiteral("pdf"));
@@ -41,6 +45,7 @@ protected:
         maler.drawText(QPointF(600, 600), QStringLiteral("Kegelbahn"));
         // Qt's painter ends well whatever the print system made of the job.
         EXPECT_TRUE(maler.end());
+        if (gedruckt) gedruckt();
         return annahme.pruefen(text);
     }
 
@@ -89,6 +94,21 @@ TEST_F(Druckannahmen, AQueueRemovedAfterItWasChosenIsTold)
                                        "Druckauftrag nicht angenommen: ")))
         << text.toStdString();
     EXPECT_EQ(cups->auftraege(CUPS_WHICHJOBS_ALL), 0);
+}
+
+// The queue's state cannot be asked after a refused job: the silent server
+// is told, within seconds, never a queue that is gone.
+TEST_F(Druckannahmen, AServerSilentAfterARefusedJobIsToldAsSilent)
+{
+    ASSERT_TRUE(befehl(QStringLiteral("cupsreject"), {"-r", "Papier alle", "pdf"}));
+    std::optional<StummerCupsserver> stumm;
+    QElapsedTimer uhr;
+    QString text;
+    EXPECT_EQ(drucken(&text, {}, [&] { stumm.emplace(), uhr.start(); }), Druckannahme::Abgelehnt);
+    EXPECT_LT(uhr.elapsed(), 8000);
+    EXPECT_EQ(text, QStringLiteral("Der Drucker „pdf“ hat den Druckauftrag nicht angenommen: der Druckserver „%1“ "
+                                   "antwortet nicht.")
+                        .arg(stumm->adresse()));
 }
 
 // Accepted, held until the printer is enabled again: then it prints.

@@ -8,6 +8,7 @@
 #include "support/Grundlage.h"
 #include "support/QtDrucken.h"
 
+#include <QElapsedTimer>
 #include <QFile>
 #include <QPrinter>
 #include <QRegularExpression>
@@ -154,6 +155,21 @@ TEST_F(Leinwanddruck, AJobTheQueueRefusesIsTold)
     EXPECT_TRUE(text.startsWith(QStringLiteral("Der Drucker „pdf“ hat den Druckauftrag nicht angenommen: ")))
         << text.toStdString();
     EXPECT_TRUE(text.endsWith(QStringLiteral(" (Toner leer)"))) << text.toStdString();
+}
+
+// A print server that never answers: told within seconds, without a print dialog.
+TEST_F(Leinwanddruck, ASilentPrintServerIsToldWithoutADialog)
+{
+    StummerCupsserver stumm;
+    bool dialog = false;
+    DruckdialogSetzen([&](QPrinter&, QWidget*) { return dialog = true; });
+    QElapsedTimer uhr;
+    uhr.start();
+    WurfprotokollDrucken(nullptr);
+    EXPECT_LT(uhr.elapsed(), 10000);
+    EXPECT_FALSE(dialog);
+    EXPECT_EQ(skriptBoxen().gezeigt,
+              QStringList{QStringLiteral("Der Druckserver „%1“ antwortet nicht.").arg(stumm.adresse())});
 }
 
 }  // namespace

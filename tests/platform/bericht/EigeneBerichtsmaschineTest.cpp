@@ -31,7 +31,7 @@ public:
     }
     void fortschrittSchliessen() override { ereignisse << "zu"; }
     void hinweis(QWidget*, const QString&, const QString& text) override { hinweise << text; }
-    int druckoptionen(QWidget*, const QString& titel, int& kopien) override
+    int druckoptionen(QWidget*, const QString& titel, int& kopien, QString*) override
     {
         dialogTitel = titel;
         dialogKopienBekommen = kopien;

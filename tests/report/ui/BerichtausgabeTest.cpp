@@ -10,17 +10,21 @@
 #include "core/Globals.h"
 #include "core/Password.h"
 #include "core/SettingsFile.h"
+#include "core/Zeitgeber.h"
 #include "core/ui/Drucker.h"
 #include "core/ui/Fensterhub.h"
 #include "match/flow/Wettkampfslots.h"
 #include "match/print/Druckwarteschlange.h"
 #include "match/ui/Leinwanddruck.h"
 #include "report/Berichtausgabe.h"
+#include "report/Berichtzustand.h"
 #include "report/deckblatt/Deckblatt.h"
 #include "report/Unterschriften.h"
 #include "platform/bericht/ui/QtBerichtsoberflaeche.h"
 #include "report/ui/EmailSenden.h"
 #include "report/ui/FaxSenden.h"
+#include "report/ui/Deckblatt.h"
+#include "report/ui/Druckoptionen.h"
 #include "platform/bericht/Berichtsoberflaeche.h"
 #include "platform/bericht/Berichtsprojekt.h"
 #include "report/netz/Netzmodul.h"
@@ -28,6 +32,7 @@
 #include "report/ui/Fensterregistrierung.h"
 #include "report/ui/SpFormular.h"
 #include "support/Ftpserver.h"
+#include "support/ImDialog.h"
 #include "support/Cupsserver.h"
 #include "support/Pdf.h"
 #include "support/Netzantworten.h"
@@ -36,6 +41,7 @@
 #include "support/Warten.h"
 
 #include <QComboBox>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QImage>
 #include <QImageReader>
@@ -295,6 +301,99 @@ TEST_F(Ausgabe, PrintDialogOpensOnTheReportsName)
     ASSERT_EQ(auftraege.size(), 2u);
     EXPECT_EQ(std::tuple(auftraege[0].titel, auftraege[1].titel),
               std::tuple(QStringLiteral("Spielbericht Corvalink"), QStringLiteral("Spielbericht Corvalink")));
+}
+
+// A print server that takes connections and never answers: each print path
+// (the report window's print and fax, a report project, the cover sheet, the
+// print options) asks it once, tells it within seconds while a lane's timer
+// ticks, and calls nothing of the print system; the options keep the kept
+// printer. With the tests' cupsd the report window's print arrives.
+TEST_F(Ausgabe, ASilentPrintServerIsToldByEveryPrintPathWithinSeconds)
+{
+    ZweiDeckblaetter();
+    QFile projekt(QDir(Datenverzeichnis).filePath(QStringLiteral("Spielbericht.crd")));
+    ASSERT_TRUE(projekt.open(QIODevice::WriteOnly) && projekt.write(StandardProjekt(Projektart::Karte)) > 0);
+    projekt.close();
+    FormularDateien = QStringList(20, QStringLiteral(" ")) << QStringLiteral("Spielbericht.crd");
+    BerichtsoberflaecheEinrichten();
+    struct Oberflaeche {
+        ~Oberflaeche() { BerichtsoberflaecheSetzen(nullptr); }
+    } zurueck;
+    Einst.FormularNummer = 3;
+    berichtZustand.FormularIndex = 3;
+    TFormularEinstellung& e = Einst.FormularEinstellungen[3];
+    e.StandardDrucker = 1, e.StandardDruckerName = QStringLiteral("beta");
+    int ticks = 0;
+    Zeitgeber bahntakt([&] { ++ticks; }, 20);
+    bahntakt.setEnabled(true);
+    const auto imFormular = [this](const std::function<void(TSpFormular&)>& handeln) {
+        ImDialog<TSpFormular>(hub, [] { return fenster().dialog(Dialog::Spielberichtformular); }, handeln);
+    };
+
+    std::optional<StummerCupsserver> stumm(std::in_place);
+    const QString schweigt = QStringLiteral("Der Druckserver „%1“ antwortet nicht.").arg(stumm->adresse());
+    const struct {
+        const char* name;
+        std::function<void()> drucken;
+        QString text;
+    } wege[] = {
+        {"Drucken", [&] { imFormular([](TSpFormular& f) { f.BtnDrucken->click(); }); }, schweigt},
+        {"Fax",
+         [&] {
+             imFormular([this](TSpFormular& f) {
+                 imDialog<TFaxSenden>([](TFaxSenden& d) { d.CDeckblatt->setCurrentIndex(1); });
+                 f.BtnFax->click();
+             });
+         },
+         schweigt},
+        {"Berichtsprojekt", [] { SpielberichtDrucken(nullptr, 20); }, "Spielbericht nicht gedruckt: " + schweigt},
+        {"Deckblatt",
+         [&] {
+             ImDialog<TDeckblatt>(hub, [] { return fenster().dialog(Dialog::Deckblatt); },
+                                  [](TDeckblatt& d) { d.BtnDrucken->click(); });
+         },
+         schweigt},
+        {"Druckoptionen",
+         [&] {
+             ImDialog<TDruckoptionen>(hub, [] { return fenster().dialog(Dialog::Druckoptionen); },
+                                      [](TDruckoptionen& d) {
+                 EXPECT_EQ(std::tuple(d.CDrucker->currentText(), d.CDrucker->isEnabled(), d.BtnDrucker->isEnabled()),
+                           std::tuple(QStringLiteral("beta"), false, false));
+                 d.BtnOk->click();
+             });
+         },
+         schweigt},
+    };
+    for (const auto& [name, drucken, text] : wege) {
+        skriptBoxen().gezeigt.clear();
+        ticks = 0;
+        DruckserverVergessen();
+        QElapsedTimer uhr;
+        uhr.start();
+        drucken();
+        EXPECT_LT(uhr.elapsed(), 10000) << name;
+        EXPECT_GE(ticks, 10) << name;
+        EXPECT_EQ(skriptBoxen().gezeigt, QStringList{text}) << name;
+    }
+    EXPECT_EQ(stumm->verbindungen, 5);
+    EXPECT_TRUE(dialoge.empty());
+    EXPECT_EQ(std::tuple(e.StandardDrucker, e.StandardDruckerName), std::tuple(1, QStringLiteral("beta")));
+
+    stumm.reset();
+    if (!CupsTestserver::fehlt().isEmpty()) return;
+    CupsTestserver cups;
+    ASSERT_TRUE(cups.fehler.isEmpty()) << cups.fehler.toStdString();
+    e.StandardDrucker = -1, e.StandardDruckerName.clear();
+    berichtausgabeZustand.vorDruckauftrag = {};
+    Drucker().setOutputFileName(QString());
+    DruckdialogSetzen([](QPrinter& d, QWidget*) {
+        CupsTestserver::waehlen(d, d.printerName());
+        return true;
+    });
+    skriptBoxen().gezeigt.clear();
+    imFormular([](TSpFormular& f) { f.BtnDrucken->click(); });
+    EXPECT_TRUE(cups.pdfsAbwarten(1));
+    EXPECT_TRUE(skriptBoxen().gezeigt.isEmpty()) << skriptBoxen().gezeigt.join('\n').toStdString();
 }
 
 // The same prints on a real print system: the dialog keeps the queue the
@@ -603,7 +702,7 @@ class Druckaufnahme final : public Berichtsoberflaeche {
 public:
     QStringList drucke;
     std::function<void()> imDialog;
-    int druckoptionen(QWidget*, const QString&, int&) override
+    int druckoptionen(QWidget*, const QString&, int&, QString*) override
     {
         if (imDialog) imDialog();
         return BerichtOk;

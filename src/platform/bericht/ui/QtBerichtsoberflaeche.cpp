@@ -2,6 +2,7 @@
 
 #include "core/Boxes.h"
 #include "core/ui/Drucker.h"
+#include "core/ui/Druckserver.h"
 #include "platform/bericht/ui/Berichtsdesigner.h"
 #include "platform/bericht/ui/Berichtsvorschau.h"
 
@@ -88,8 +89,9 @@ void QtBerichtsoberflaeche::hinweis(QWidget* eltern, const QString& titel, const
     box->show();
 }
 
-int QtBerichtsoberflaeche::druckoptionen(QWidget* eltern, const QString& titel, int& kopien)
+int QtBerichtsoberflaeche::druckoptionen(QWidget* eltern, const QString& titel, int& kopien, QString* fehler)
 {
+    if (!DruckserverBereit(fehler)) return BerichtDruckerFehler;
     QPrinter& drucker = Drucker();
     drucker.setDocName(titel);
     drucker.setCopyCount(std::clamp(kopien, 1, MeisteKopien));
@@ -100,6 +102,7 @@ int QtBerichtsoberflaeche::druckoptionen(QWidget* eltern, const QString& titel, 
 
 QString QtBerichtsoberflaeche::druckername()
 {
+    if (!DruckserverBereit()) return {};
     QPrinter& drucker = Drucker();
     if (!drucker.outputFileName().isEmpty()) return QDir::toNativeSeparators(drucker.outputFileName());
     return drucker.printerName();
@@ -109,6 +112,7 @@ int QtBerichtsoberflaeche::drucken(const QList<Berichtsseite>& seiten, const QSt
                                    QString* fehler)
 {
     if (seiten.isEmpty()) return BerichtOk;
+    if (!DruckserverBereit(fehler)) return BerichtDruckerFehler;
     QPrinter& drucker = Drucker();
     // The printer is shared: its layout goes back as it was for the next print.
     struct LayoutZurueck {

@@ -18,8 +18,9 @@ public:
     void hinweis(QWidget* eltern, const QString& titel, const QString& text) override;
 
     // The program's printer and its print dialog; the copies go in and out
-    // through the printer's copy count.
-    int druckoptionen(QWidget* eltern, const QString& titel, int& kopien) override;
+    // through the printer's copy count. Each asks first whether the print
+    // server answers: a silent one is an error, and no printer.
+    int druckoptionen(QWidget* eltern, const QString& titel, int& kopien, QString* fehler) override;
     QString druckername() override;
     // The copies are printed here, one after the other: the printer is told 1.
     int drucken(const QList<Berichtsseite>& seiten, const QString& titel, int kopien, QString* fehler) override;

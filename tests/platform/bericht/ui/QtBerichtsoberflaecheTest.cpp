@@ -149,7 +149,7 @@ TEST_F(QtBerichtsoberflaecheTest, DruckoptionenUeberDieKopienDesDruckers)
         return true;
     });
     int kopien = 3;
-    EXPECT_EQ(oberflaeche.druckoptionen(nullptr, QStringLiteral("Liste"), kopien), BerichtOk);
+    EXPECT_EQ(oberflaeche.druckoptionen(nullptr, QStringLiteral("Liste"), kopien, nullptr), BerichtOk);
     EXPECT_EQ(gesehen, 3);
     EXPECT_EQ(kopien, 5);
 
@@ -157,7 +157,7 @@ TEST_F(QtBerichtsoberflaecheTest, DruckoptionenUeberDieKopienDesDruckers)
         d.setCopyCount(7);
         return false;
     });
-    EXPECT_EQ(oberflaeche.druckoptionen(nullptr, QStringLiteral("Liste"), kopien), BerichtAbgebrochen);
+    EXPECT_EQ(oberflaeche.druckoptionen(nullptr, QStringLiteral("Liste"), kopien, nullptr), BerichtAbgebrochen);
     EXPECT_EQ(kopien, 5);
     // The accepted dialog proposed the document's own file beside the last one.
     EXPECT_EQ(oberflaeche.druckername(), ordner.filePath(QStringLiteral("Liste.pdf")));
