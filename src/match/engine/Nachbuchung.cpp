@@ -99,6 +99,7 @@ void BahnAnzeigenAktualisieren(int bahn)
     bahnfenster().bahnuebersichtAktualisieren(bahn);
     if (q) bahnfenster().bahnuebersichtAktualisieren(q);
     bahnfenster().korrekturAktualisieren(bahn);
+    bahnfenster().wurflisteAktualisieren(bahn);
 
     // Lines of the lane's player, and in a points game of the duel's carriers.
     std::array<int, 3> nummern{};
