@@ -55,11 +55,9 @@ void Textfarbe(QWidget* w, QPalette::ColorRole rolle, const QColor& farbe)
     w->setPalette(p);
 }
 
-}  // namespace
+TEinzelergebnis* g_offen = nullptr;  // the list while it shows
 
-namespace {
-TEinzelergebnis* g_offen = nullptr;
-}
+}  // namespace
 
 TEinzelergebnis::TEinzelergebnis(QWidget* eltern) : QDialog(eltern)
 {
