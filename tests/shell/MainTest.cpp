@@ -28,6 +28,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -163,6 +164,15 @@ TEST_F(Hauptfenster, TwoMatchesOfOneTeamAreToldApartByTheirLanes)
     ASSERT_NE(spiel, nullptr);
     EXPECT_EQ(spiel->windowTitle(), QStringLiteral("KSV Musterstadt 1 - SG Beta"));
     EXPECT_TRUE(main->MEintrag[1]->isChecked());
+
+    // Other lanes chosen in the match window: its entry follows.
+    auto* bahnen = spiel->findChild<QComboBox*>(QStringLiteral("CBahnen"));
+    ASSERT_NE(bahnen, nullptr);
+    const int zwei = bahnen->findText(QStringLiteral("Bahn 1 bis 2"));
+    ASSERT_GE(zwei, 0);
+    bahnen->setCurrentIndex(zwei);
+    emit bahnen->activated(zwei);
+    EXPECT_EQ(main->MEintrag[1]->text().toStdString(), "KSV Musterstadt 1 (Bahn 1 bis 2)");
 }
 
 TEST_F(Hauptfenster, HintsGoToTheFirstPanel)
