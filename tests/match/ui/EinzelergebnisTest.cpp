@@ -174,20 +174,25 @@ TEST_F(Einzelergebnis, ListFollowsTheMatchAndItsProtocolAddsUp)
     EXPECT_EQ(f->ErgebnisBahn[1]->text().toStdString(), "  1 Fehler");
     EXPECT_EQ(farbe(2, 0), QColor(255, 0, 0));
 
-    const std::optional<DruckLayout> l1 = DruckartLayout(Druckart::Wurfprotokoll, true, QSizeF(13087, 8976));
-    ASSERT_TRUE(l1);
-    QStringList gesamt;
-    QString ergebnis, summe;
-    for (qsizetype i = 0; i < l1->befehle.size(); ++i) {
-        const DruckBefehl& b = l1->befehle[i];
-        if (b.art != DruckBefehl::Text) continue;
-        if (b.x == 320 && b.anker == Anker::Rechts) gesamt << b.text;  // running total of block 1
-        if (b.text.startsWith(QStringLiteral("Ergebnis: "))) ergebnis = b.text;
-        if (b.text == QStringLiteral("Gesamt:") && i + 1 < l1->befehle.size()) summe = l1->befehle[i + 1].text;
-    }
-    EXPECT_EQ(gesamt.join(u' ').toStdString(), "5 14 14 16");
-    EXPECT_EQ(summe.toStdString(), "0016");
-    EXPECT_EQ(ergebnis.toStdString(), "Ergebnis: 0016 Holz");
+    // The protocol: running total of block 1, its "Gesamt:" and the player's result.
+    const auto protokoll = [] {
+        const std::optional<DruckLayout> l = DruckartLayout(Druckart::Wurfprotokoll, true, QSizeF(13087, 8976));
+        QStringList gesamt, ergebnis;
+        for (qsizetype i = 0; l && i < l->befehle.size(); ++i) {
+            const DruckBefehl& b = l->befehle[i];
+            if (b.art != DruckBefehl::Text) continue;
+            if (b.x == 320 && b.anker == Anker::Rechts) gesamt << b.text;
+            if (b.text.startsWith(QStringLiteral("Ergebnis: "))) ergebnis << b.text;
+            if (b.text == QStringLiteral("Gesamt:") && i + 1 < l->befehle.size()) ergebnis << l->befehle[i + 1].text;
+        }
+        return (gesamt.join(u' ') + QLatin1Char('|') + ergebnis.join(u'|')).toStdString();
+    };
+    EXPECT_EQ(protokoll(), "5 14 14 16|Ergebnis: 0016 Holz|0016");
+
+    // The lane voids its last throw: gone from the list and the protocol.
+    WurfUngueltigWerten(1);
+    EXPECT_EQ(f->XGridEinzelergebnis->item(3, 0)->text().toStdString(), "");
+    EXPECT_EQ(protokoll(), "5 14 14|Ergebnis: 0014 Holz|0014");
 }
 
 }  // namespace
