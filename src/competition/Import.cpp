@@ -13,6 +13,7 @@
 #include <QStringList>
 #include <algorithm>
 #include <array>
+#include <cctype>
 #include <climits>
 
 namespace {
@@ -50,14 +51,16 @@ const std::array<Bedeutung, SpaltenbedeutungAnzahl> Bedeutungen = {{
 const Bedeutung& eintrag(Spaltenbedeutung b) { return Bedeutungen.at(std::size_t(b)); }
 
 // Lines at CR LF, LF or CR; a last line without its break counts.
-std::vector<QByteArray> zeilenTeilen(const QByteArray& daten)
+template <typename Text>
+std::vector<Text> zeilenTeilen(const Text& daten)
 {
-    std::vector<QByteArray> zeilen;
-    const char* const anfang = daten.constData();
-    const char* const ende = anfang + daten.size();
-    const char* zeile = anfang;
+    std::vector<Text> zeilen;
+    const auto* const anfang = daten.constData();
+    const auto* const ende = anfang + daten.size();
+    const auto* zeile = anfang;
+    const auto bruchzeichen = [](auto c) { return c == '\r' || c == '\n'; };
     while (zeile < ende) {
-        const char* bruch = std::find_if(zeile, ende, [](char c) { return c == '\r' || c == '\n'; });
+        const auto* bruch = std::find_if(zeile, ende, bruchzeichen);
         zeilen.emplace_back(zeile, bruch - zeile);
         if (bruch == ende) break;
         if (*bruch == '\r' && bruch + 1 < ende && bruch[1] == '\n') ++bruch;
@@ -66,18 +69,37 @@ std::vector<QByteArray> zeilenTeilen(const QByteArray& daten)
     return zeilen;
 }
 
+// Whether Windows-1252 holds every character of the text.
+bool verlustfrei(const QString& text)
+{
+    return std::all_of(text.cbegin(), text.cend(), [](QChar c) { return c == u'?' || Cp1252::fromUnicode(c) != '?'; });
+}
+
+// The lines of a converted text that lost characters, by line index.
+Importurtexte verluste(const QString& text)
+{
+    Importurtexte urtexte;
+    if (verlustfrei(text)) return urtexte;
+    const std::vector<QString> zeilen = zeilenTeilen(text);
+    for (std::size_t i = 0; i < zeilen.size(); ++i)
+        if (!verlustfrei(zeilen[i])) urtexte.emplace(qsizetype(i), zeilen[i]);
+    return urtexte;
+}
+
 bool hatHoheBytes(const QByteArray& daten)
 {
     return std::any_of(daten.cbegin(), daten.cend(), [](char c) { return static_cast<unsigned char>(c) >= 0x80; });
 }
 
-// Text to Windows-1252, or nullopt when the bytes are no text of that code.
-std::optional<QByteArray> alsCp1252(const QByteArray& daten)
+// Text to Windows-1252, or nullopt when the bytes are no text of that code;
+// the lines that lost characters into `urtexte`.
+std::optional<QByteArray> alsCp1252(const QByteArray& daten, Importurtexte& urtexte)
 {
-    const auto umwandeln = [](QStringConverter::Encoding art, QByteArrayView bytes) -> std::optional<QByteArray> {
+    const auto umwandeln = [&urtexte](QStringConverter::Encoding art, QByteArrayView bytes) -> std::optional<QByteArray> {
         QStringDecoder decoder(art, QStringConverter::Flag::Stateless);
         const QString text = decoder(bytes);
         if (decoder.hasError()) return std::nullopt;
+        urtexte = verluste(text);
         return Cp1252::encode(text);
     };
     if (daten.startsWith("\xEF\xBB\xBF")) return umwandeln(QStringConverter::Utf8, QByteArrayView(daten).sliced(3));
@@ -162,6 +184,24 @@ ImportZelle feldDerZeile(const QByteArray& zeile, char trenn, int spalte)
     return feldAb(zeile, trenn, anfang);
 }
 
+// Field `spalte` of a line as the file holds it, without the blanks and tabs
+// around it (as feldAb drops them); nullopt when the line has fewer fields.
+std::optional<QString> urfeldDerZeile(const QString& zeile, char trenn, int spalte)
+{
+    qsizetype anfang = 0;
+    for (int feld = 0; feld < spalte; ++feld) {
+        const qsizetype t = zeile.indexOf(QLatin1Char(trenn), anfang);
+        if (t < 0) return std::nullopt;
+        anfang = t + 1;
+    }
+    qsizetype ende = zeile.indexOf(QLatin1Char(trenn), anfang);
+    if (ende < 0) ende = zeile.size();
+    const auto leer = [](QChar c) { return c.unicode() < 0x80 && std::isspace(c.unicode()); };
+    while (anfang < ende && leer(zeile.at(anfang))) ++anfang;
+    while (ende > anfang && leer(zeile.at(ende - 1))) --ende;
+    return zeile.mid(anfang, ende - anfang);
+}
+
 // Every field of the line into the cells, as far as there are cells.
 void felderDerZeile(const QByteArray& zeile, char trenn, std::vector<ImportZelle>& zellen)
 {
@@ -198,17 +238,51 @@ std::vector<ImportZelle>& Importtabelle::eigeneZellen(int zeile)
     qint32& reihe = m_reihen[std::size_t(zeile)];
     if (reihe < 0) return m_eigene[std::size_t(-(reihe + 1))];
     std::vector<ImportZelle> zellen(m_kopf.size());
+    std::vector<QString> urtexte(m_kopf.size());
     felderDerZeile((*m_zeilen)[std::size_t(reihe)], m_trenn, zellen);
+    for (int c = 0; c < spalten(); ++c)
+        if (std::optional<QString> ur = urtext(c, zeile)) urtexte[std::size_t(c)] = *ur;
     m_gehalten += qsizetype(zellen.size());
     m_eigene.push_back(std::move(zellen));
+    m_eigeneUrtexte.push_back(std::move(urtexte));
     reihe = -qint32(m_eigene.size());
     return m_eigene.back();
+}
+
+std::vector<QString>& Importtabelle::eigeneUrtexte(int zeile)
+{
+    eigeneZellen(zeile);
+    return m_eigeneUrtexte[std::size_t(-(m_reihen[std::size_t(zeile)] + 1))];
 }
 
 void Importtabelle::setZelle(int spalte, int zeile, ImportZelle wert)
 {
     if (zeile < 0 || zeile >= zeilen() || spalte < 0 || spalte >= spalten()) return;
     eigeneZellen(zeile)[std::size_t(spalte)] = std::move(wert);
+    eigeneUrtexte(zeile)[std::size_t(spalte)].clear();
+}
+
+void Importtabelle::setZelleText(int spalte, int zeile, const QString& text)
+{
+    if (zeile < 0 || zeile >= zeilen() || spalte < 0 || spalte >= spalten()) return;
+    setZelle(spalte, zeile, Cp1252::encode(text));
+    if (!verlustfrei(text)) eigeneUrtexte(zeile)[std::size_t(spalte)] = text;
+}
+
+std::optional<QString> Importtabelle::urtext(int spalte, int zeile) const
+{
+    if (zeile < 0 || zeile >= zeilen() || spalte < 0 || spalte >= spalten()) return std::nullopt;
+    const qint32 reihe = m_reihen[std::size_t(zeile)];
+    if (reihe < 0) {
+        const QString& ur = m_eigeneUrtexte[std::size_t(-(reihe + 1))][std::size_t(spalte)];
+        return ur.isEmpty() ? std::nullopt : std::optional<QString>(ur);
+    }
+    if (!m_urtexte) return std::nullopt;
+    const auto zeileImText = m_urtexte->find(reihe);
+    if (zeileImText == m_urtexte->end()) return std::nullopt;
+    std::optional<QString> feld = urfeldDerZeile(zeileImText->second, m_trenn, spalte);
+    if (!feld || verlustfrei(*feld)) return std::nullopt;
+    return feld;
 }
 
 std::optional<Spaltenbedeutung> Importtabelle::kopf(int spalte) const
@@ -226,6 +300,7 @@ int Importtabelle::zeileEinfuegen(int r)
 {
     r = std::clamp(r, 0, zeilen());
     m_eigene.emplace_back(m_kopf.size());
+    m_eigeneUrtexte.emplace_back(m_kopf.size());
     m_gehalten += qsizetype(m_kopf.size());
     m_reihen.insert(m_reihen.begin() + r, -qint32(m_eigene.size()));
     return r;
@@ -239,13 +314,14 @@ void Importtabelle::zeileLoeschen(int r)
         std::vector<ImportZelle>& zellen = m_eigene[std::size_t(-(reihe + 1))];
         m_gehalten -= qsizetype(zellen.size());
         std::vector<ImportZelle>().swap(zellen);
+        std::vector<QString>().swap(m_eigeneUrtexte[std::size_t(-(reihe + 1))]);
     }
     m_reihen.erase(m_reihen.begin() + r);
 }
 
 // --- Reading the file --------------------------------------------------------------
 
-std::optional<std::vector<QByteArray>> ImportdateiLesen(const QString& pfad, QString* fehler)
+std::optional<std::vector<QByteArray>> ImportdateiLesen(const QString& pfad, QString* fehler, Importurtexte* urtexte)
 {
     auto melden = [&](const QString& text) -> std::optional<std::vector<QByteArray>> {
         if (fehler) *fehler = text;
@@ -262,10 +338,12 @@ std::optional<std::vector<QByteArray>> ImportdateiLesen(const QString& pfad, QSt
     const QByteArray roh = f.readAll();
     if (f.error() != QFileDevice::NoError)
         return melden(QStringLiteral("Die Datei „%1“ kann nicht gelesen werden: %2").arg(name, f.errorString()));
-    const std::optional<QByteArray> text = alsCp1252(roh);
+    Importurtexte verloren;
+    const std::optional<QByteArray> text = alsCp1252(roh, verloren);
     if (!text || istBinaer(*text))
         return melden(QStringLiteral("Die Datei „%1“ ist keine Texttabelle.").arg(name));
     if (fehler) fehler->clear();
+    if (urtexte) *urtexte = std::move(verloren);
     return zeilenTeilen(*text);
 }
 
@@ -278,7 +356,7 @@ char ImportTrennzeichen(int index)
     }
 }
 
-Importtabelle ImportdateiLaden(const std::vector<QByteArray>& zeilen, char trennzeichen)
+Importtabelle ImportdateiLaden(const std::vector<QByteArray>& zeilen, char trennzeichen, const Importurtexte& urtexte)
 {
     Importtabelle t;
     qsizetype felder = 0;
@@ -287,6 +365,7 @@ Importtabelle ImportdateiLaden(const std::vector<QByteArray>& zeilen, char trenn
     t.m_kopf.assign(std::size_t(std::min<qsizetype>(felder, MaxImportSpalten)), std::nullopt);
     t.m_zeilen = std::make_shared<const std::vector<QByteArray>>(zeilen);
     t.m_trenn = trennzeichen;
+    if (!urtexte.empty()) t.m_urtexte = std::make_shared<const Importurtexte>(urtexte);
     t.m_reihen.resize(zeilen.size());
     for (std::size_t k = 0; k < zeilen.size(); ++k) t.m_reihen[k] = qint32(k);
     return t;
@@ -368,6 +447,58 @@ QString GesperrteSpielerText(const std::vector<int>& plaetze)
         .arg(namen.join(QStringLiteral(", ")),
              plaetze.size() == 1 ? QStringLiteral("hat") : QStringLiteral("haben"),
              plaetze.size() == 1 ? QStringLiteral("bleibt") : QStringLiteral("bleiben"));
+}
+
+std::vector<Importaenderung> ImportAenderungen(const Importtabelle& t, Zeilenbereich b, Importziel ziel,
+                                               const TWettkampfDaten* w)
+{
+    std::vector<Importaenderung> liste;
+    const auto merken = [&](int spalte, int zeile) {
+        const std::optional<QString> ur = t.urtext(spalte, zeile);
+        const ImportZelle wert = t.zelle(spalte, zeile);
+        if (!ur || !wert) return;
+        const Importaenderung a{*ur, Cp1252::decode(*wert)};
+        if (std::find(liste.begin(), liste.end(), a) == liste.end()) liste.push_back(a);
+    };
+    const auto spieler = [&](int zeile) {
+        for (int spalte = 1; spalte <= 3; ++spalte) merken(spalte, zeile);
+    };
+    for (int r = b.erste; r <= b.letzte; ++r) {
+        if (ziel == Importziel::Spielerdatenbank) {
+            for (int c = 0; c < t.spalten(); ++c)
+                if (const std::optional<Spaltenbedeutung> k = t.kopf(c); k && BedeutungDatenbankspalte(*k) >= 0)
+                    merken(c, r);
+            continue;
+        }
+        const ImportZelle schluessel = t.zelle(0, r);
+        if (!schluessel) continue;
+        if (ziel == Importziel::Spielaufstellung) {
+            if (*schluessel == "Heimmannschaft" || *schluessel == "Gastmannschaft")
+                merken(1, r);
+            else if (spielerNummer(*schluessel, MaxSpieler))
+                spieler(r);
+        } else if (*schluessel == "Mannschaft") {
+            merken(1, r);
+        } else if (const int k = spielerNummer(*schluessel, 8)) {
+            const int slot = ziel == Importziel::Heim ? k : 8 + k;
+            if (!w || !w->SpielerZeiger[slot]->Gestartet) spieler(r);
+        }
+    }
+    return liste;
+}
+
+QString ImportAenderungenFrage(const std::vector<Importaenderung>& aenderungen)
+{
+    if (aenderungen.empty()) return {};
+    constexpr std::size_t Gezeigt = 12;
+    QStringList zeilen;
+    for (std::size_t i = 0; i < aenderungen.size() && i < Gezeigt; ++i)
+        zeilen << aenderungen[i].vorher + QStringLiteral(" → ") + aenderungen[i].nachher;
+    if (aenderungen.size() > Gezeigt)
+        zeilen << QStringLiteral("… und %1 weitere").arg(aenderungen.size() - Gezeigt);
+    return QStringLiteral("Diese Einträge enthalten Zeichen, die das Programm nicht speichern kann, und ändern "
+                          "sich beim Import:\n\n") +
+           zeilen.join(QLatin1Char('\n')) + QStringLiteral("\n\nTrotzdem importieren ?");
 }
 
 QString SpielerdatenbankImportFehler(const Importtabelle& t)

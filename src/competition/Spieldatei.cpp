@@ -296,13 +296,15 @@ struct Leser {
     }
 };
 
-// Number and right-aligned text (4 wide, empty for 0) of Volle + Abr.
+// Number and text of Volle + Abr: four digits as the booking writes them
+// ("0282"), so that a loaded match shows and exports its totals as a played
+// one does; empty for 0.
 template <typename Z>
 void TotalSetzen(Z& total, u16 volle, u16 abr)
 {
     total.Zahl = u16(volle + abr);
     total.Text.leeren();
-    if (total.Zahl > 0) ZahlRechtsbuendig(total.Text, total.Zahl, 4);
+    if (total.Zahl > 0) ZahlMitNullen(total.Text, total.Zahl, 4);
 }
 
 template <typename Z>

@@ -1,18 +1,52 @@
 #include "platform/QtSound.h"
 
+#include <QAudioDevice>
+#include <QMediaDevices>
+
+namespace {
+
+QtMessageHandler g_weiter = nullptr;
+
+// Qt Multimedia's word when no sound server answers; it tells nothing the
+// missing device does not.
+void OhneVerbindungsmeldung(QtMsgType typ, const QMessageLogContext& ort, const QString& text)
+{
+    if (typ == QtWarningMsg && text == QLatin1String("PulseAudioService: pa_context_connect() failed")) return;
+    g_weiter(typ, ort, text);
+}
+
+}  // namespace
+
 QtSound::QtSound(QObject* parent) : QObject(parent)
 {
     m_wav.NoDefaultSound = true;
 }
 
+QtSound::~QtSound() = default;
+
+bool QtSound::ausgabeVorhanden()
+{
+    if (m_ausgabe) return *m_ausgabe;
+    g_weiter = qInstallMessageHandler(OhneVerbindungsmeldung);
+    if (!m_geraete) {
+        m_geraete = std::make_unique<QMediaDevices>();
+        connect(m_geraete.get(), &QMediaDevices::audioOutputsChanged, this, [this] { m_ausgabe.reset(); });
+    }
+    m_ausgabe = !QMediaDevices::audioOutputs().isEmpty();
+    qInstallMessageHandler(g_weiter);
+    return *m_ausgabe;
+}
+
 void QtSound::abspielen(const QString& pfad)
 {
+    if (!ausgabeVorhanden()) return;
     m_wav.setFileName(pfad);
     m_wav.Play();
 }
 
 void QtSound::anhalten(const QString& pfad)
 {
+    if (!m_ausgabe.value_or(false)) return;
     m_wav.setFileName(pfad);
     m_wav.Stop();
 }

@@ -79,13 +79,15 @@ Menuezustand MenuezustandBerechnen(const MenueEingabe& e)
     for (Menuepunkt* p : {&z.MNeu, &z.MLaden, &z.MKarteLaden, &z.MUebernehmen, &z.MImportieren}) p->enabled = !voll;
     if (!voll) z.MKarteLaden.enabled = e.kartenleserAktiv;
 
-    // 5: the window list. Every entry in use carries its match's home team;
-    // the entry of the current match has the check mark.
+    // 5: the window list. Every entry in use carries its match's home team
+    // and lanes, so that two matches of one team stay apart; the entry of the
+    // current match has the check mark.
     for (int k = 1; k <= MaxWettkaempfe; ++k) {
         Menuepunkt& p = z.MEintrag[k];
         p.visible = e.belegt[k] != 0;
         p.checked = k == e.aktNr;
-        if (p.visible) p.caption = AlsMenuetext(e.heimmannschaft[k]);
+        if (p.visible)
+            p.caption = AlsMenuetext(WettkampfEintragText(e.heimmannschaft[k], e.ersteBahn[k], e.letzteBahn[k]));
     }
 
     // 6: the background while no match is open.
@@ -154,6 +156,15 @@ Menuezustand MenuezustandBerechnen(const MenueEingabe& e)
     return z;
 }
 
+QString WettkampfEintragText(const QString& heimmannschaft, int ersteBahn, int letzteBahn)
+{
+    if (ersteBahn <= 0) return heimmannschaft;
+    const QString bahnen = letzteBahn > ersteBahn
+                               ? QStringLiteral("Bahn %1 bis %2").arg(ersteBahn).arg(letzteBahn)
+                               : QStringLiteral("Bahn %1").arg(ersteBahn);
+    return heimmannschaft + QStringLiteral(" (") + bahnen + QLatin1Char(')');
+}
+
 MenueEingabe MenueEingabeLesen()
 {
     MenueEingabe e;
@@ -161,7 +172,12 @@ MenueEingabe MenueEingabeLesen()
     for (int k = 1; k <= MaxWettkaempfe; ++k) {
         e.belegt[k] = WettkampfBelegt[k];
         e.gestartet[k] = Wettkaempfe[k].Gestartet;
-        e.heimmannschaft[k] = Wettkaempfe[k].Heimmannschaft.text();
+        const TWettkampfDaten& w = Wettkaempfe[k];
+        e.heimmannschaft[k] = w.Heimmannschaft.text();
+        // The lanes it plays on once started, else those it is set up for.
+        const bool laeuft = w.Gestartet && w.ErsteSpielbahn != 0;
+        e.ersteBahn[k] = laeuft ? w.ErsteSpielbahn : w.ErsteBahn;
+        e.letzteBahn[k] = laeuft ? w.LetzteSpielbahn : w.LetzteBahn;
     }
     e.aktNr = AktWettkampfNr;
     if (const TWettkampfDaten* w = AktWettkampf) {

@@ -16,6 +16,8 @@ struct MenueEingabe {
     Array1<u8, MaxWettkaempfe> belegt;    // slot in use
     Array1<u8, MaxWettkaempfe> gestartet;  // match of the slot started
     Array1<QString, MaxWettkaempfe> heimmannschaft;
+    Array1<int, MaxWettkaempfe> ersteBahn;  // the match's lanes, 0 while it has none
+    Array1<int, MaxWettkaempfe> letzteBahn;
     int aktNr = 0;  // current slot 1..6, 0 none
 
     // The current match (meaningful with aktNr > 0).
@@ -95,6 +97,10 @@ inline const QString EinschaltenText = QStringLiteral("&Einschalten");
 inline const QString AusschaltenText = QStringLiteral("&Ausschalten");
 
 Menuezustand MenuezustandBerechnen(const MenueEingabe& e);
+
+// A match as the window list names it: its home team and its lanes in the
+// form of the lane choices, "KSV Musterstadt 1 (Bahn 1 bis 4)".
+QString WettkampfEintragText(const QString& heimmannschaft, int ersteBahn, int letzteBahn);
 
 // The input as the global state holds it now.
 MenueEingabe MenueEingabeLesen();

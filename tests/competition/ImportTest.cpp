@@ -43,9 +43,10 @@ protected:
     Importtabelle tabelle(const QByteArray& inhalt, char trenn = ';')
     {
         QString fehler;
-        const std::optional<Zeilen> z = ImportdateiLesen(datei(QStringLiteral("t.csv"), inhalt), &fehler);
+        Importurtexte urtexte;
+        const std::optional<Zeilen> z = ImportdateiLesen(datei(QStringLiteral("t.csv"), inhalt), &fehler, &urtexte);
         EXPECT_TRUE(z) << fehler.toStdString();
-        return ImportdateiLaden(z.value_or(Zeilen{}), trenn);
+        return ImportdateiLaden(z.value_or(Zeilen{}), trenn, urtexte);
     }
     static std::vector<Z> zeile(const Importtabelle& t, int r)
     {
@@ -304,6 +305,54 @@ TEST_F(Import, LineUpOfAnEmptyRangeIsANewMatchAndSixOpenMatchesRefuse)
     EXPECT_FALSE(SpielaufstellungImportieren(t, alle(t), &fehler));
     EXPECT_EQ(fehler, QStringLiteral("Es ist kein Platz für einen weiteren Wettkampf frei."));
     EXPECT_EQ(std::tuple(AktWettkampf, WettkampfAnzahl), std::tuple(vorher, MaxWettkaempfe));
+}
+
+// Texts Windows-1252 cannot hold are named before an import changes them:
+// each target by the cells it writes, each change once, in row order; a
+// side's started player is left out, as the import leaves him.
+TEST_F(Import, TextsThatLoseCharactersAreNamedBeforeTheImport)
+{
+    const QByteArray datei = "Heimmannschaft;T\xC3\xBCrkg\xC3\xBC\x63\xC3\xBC\n"  // Türkgücü: kept
+                             "Spieler1;\xC3\x96mer \xC5\x9E\x61hin;123456\n"        // Ömer Şahin
+                             "Spieler9;\xC5\x81ukasz \xC5\xBB\x61k\n"               // Łukasz Żak
+                             "Mannschaft;Sp\xC3\xB3\xC5\x82ka\n"                    // Spółka
+                             "Gastmannschaft;  Krak\xC3\xB3w \xE2\x98\x86 \n"       // Kraków ☆
+                             "Spieler3;\xC3\x96mer \xC5\x9E\x61hin\n"               // again
+                             "Ort;\xC5\x81\xC3\xB3\x64\xC5\xBA\n";                // Łódź, no key
+    Importtabelle t = tabelle(datei);
+    t.setZelleText(1, 0, QStringLiteral("Nguyễn"));  // typed in the preview
+    const QString oemer = QStringLiteral("Ömer Şahin → Ömer ?ahin"), lukasz = QStringLiteral("Łukasz Żak → ?ukasz ?ak");
+    const QString spolka = QStringLiteral("Spółka → Spó?ka"), krakow = QStringLiteral("Kraków ☆ → Kraków ?");
+    const QString lodz = QStringLiteral("Łódź → ?ód?"), nguyen = QStringLiteral("Nguyễn → Nguy?n");
+    TWettkampfDaten w;
+    w.Spieler[9].Gestartet = 1;
+    t.setKopf(1, Spaltenbedeutung::Name);
+    const struct {
+        Importziel ziel;
+        Zeilenbereich b;
+        QStringList soll;
+    } faelle[] = {
+        {Importziel::Spielaufstellung, alle(t), {nguyen, oemer, lukasz, krakow}},
+        {Importziel::Spielaufstellung, {2, 3}, {lukasz}},
+        {Importziel::Heim, alle(t), {oemer, spolka}},
+        {Importziel::Gast, alle(t), {spolka, oemer}},  // Spieler1 is the started guest 9
+        {Importziel::Spielerdatenbank, alle(t), {nguyen, oemer, lukasz, spolka, krakow, lodz}},
+    };
+    for (const auto& f : faelle) {
+        QStringList ist;
+        for (const Importaenderung& a : ImportAenderungen(t, f.b, f.ziel, &w)) ist << a.vorher + QStringLiteral(" → ") + a.nachher;
+        EXPECT_EQ(ist.join(u'|').toStdString(), f.soll.join(u'|').toStdString()) << int(f.ziel);
+    }
+    // A file in Windows-1252 itself loses nothing.
+    const Importtabelle ansi = tabelle("Spieler1;\xD6mer\n");
+    EXPECT_TRUE(ImportAenderungen(ansi, alle(ansi), Importziel::Spielaufstellung, nullptr).empty());
+
+    EXPECT_TRUE(ImportAenderungenFrage({}).isEmpty());
+    EXPECT_EQ(ImportAenderungenFrage({{QStringLiteral("Ömer Şahin"), QStringLiteral("Ömer ?ahin")}}),
+              QStringLiteral("Diese Einträge enthalten Zeichen, die das Programm nicht speichern kann, und ändern sich "
+                             "beim Import:\n\nÖmer Şahin → Ömer ?ahin\n\nTrotzdem importieren ?"));
+    std::vector<Importaenderung> viele(13, {QStringLiteral("Ş"), QStringLiteral("?")});
+    EXPECT_TRUE(ImportAenderungenFrage(viele).contains(QStringLiteral("Ş → ?\n… und 1 weitere\n\n")));
 }
 
 // --- One side of the current match -------------------------------------------------------

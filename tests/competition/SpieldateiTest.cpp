@@ -147,6 +147,8 @@ TEST_F(Spieldatei_, FixtureLoadsWithResultsAndSavesToTheSameBytes)
     const TSpielerEintrag& s1 = w.Spieler[1];
     EXPECT_EQ(s1.Name.text(), QStringLiteral("Jörg Weiß"));
     EXPECT_EQ(std::tuple(s1.IstHeim, w.Spieler[9].IstHeim, s1.Total.Zahl, s1.Durchgang[1].Bahn), std::tuple(1, 0, 544, 3));
+    // Totals in the booking's form, as a played match exports them.
+    EXPECT_EQ(s1.Total.Text, "0544");
     EXPECT_EQ(std::tuple(s1.Durchgang[1].Wurfbild[1], s1.Durchgang[1].Wurfart[1], s1.Durchgang[1].Wurfbild[5]),
               std::tuple(16624, 4, 0));  // throw 5 is absent
     EXPECT_EQ(std::tuple(w.Spieler[3].ErsetztDurch, w.Spieler[7].Ersatz), std::tuple(7, 3));

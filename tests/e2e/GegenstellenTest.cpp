@@ -64,19 +64,17 @@ constexpr int EmpfangMs = 50;
 // Receive ticks for the whole match, generous for a loaded machine.
 constexpr long GrenzeSpiel = 12000;
 
-// The printed bytes against a sheet, where the printer may have been reset
-// once more for each time the operator chose "Prüfen": an extra reset
-// anywhere between the sheet's bytes. The resets found, or -1 when the rest
-// differs.
-int ZusaetzlicheResets(const std::string& gedruckt, const std::string& soll, std::size_t i = 0, std::size_t j = 0)
+// The printer resets in a stream, and the stream without them.
+int Resets(const std::string& s)
 {
-    for (;; ++i, ++j) {
-        if (i == gedruckt.size()) return j == soll.size() ? 0 : -1;
-        // A reset here may be an extra one, or the sheet's own.
-        if (gedruckt.compare(i, Init.size(), Init) == 0)
-            if (const int rest = ZusaetzlicheResets(gedruckt, soll, i + Init.size(), j); rest >= 0) return rest + 1;
-        if (j == soll.size() || gedruckt[i] != soll[j]) return -1;
-    }
+    int n = 0;
+    for (std::size_t i = s.find(Init); i != std::string::npos; i = s.find(Init, i + Init.size())) ++n;
+    return n;
+}
+std::string OhneResets(std::string s)
+{
+    for (std::size_t i = s.find(Init); i != std::string::npos; i = s.find(Init, i)) s.erase(i, Init.size());
+    return s;
 }
 
 // The window as a picture in SPIELTAG_BILDER, when it is set.
@@ -259,16 +257,20 @@ TEST_F(Gegenstellen, SilentMonitorsASlowFtpServerAndALatePrinterHoldNothingUpAnd
     EXPECT_GT(netzmodul->uebersprungeneLiveStaende(), 0);  // and the slow server newer snapshots
     EXPECT_TRUE(skriptBoxen().gezeigt.isEmpty()) << skriptBoxen().gezeigt.join(u'|').toStdString();
 
-    // Every sheet whole: the late printer's after the operator's "Prüfen".
+    // Every sheet whole: the late printer's after the operator's "Prüfen",
+    // which may reset it once more each time. A sheet takes each lane's throws
+    // as they are booked, and the load of the machine decides which lane of
+    // a pair books first: the paper must show the sheet, whatever the order.
     EXPECT_GE(druckerfragen, 1);
     QFile lp0(pfad("usb/lp0")), lp1(pfad("lp1"));
     ASSERT_TRUE(lp0.open(QIODevice::ReadOnly));
     ASSERT_TRUE(lp1.open(QIODevice::ReadOnly));
     const std::string erster = lp0.readAll().toStdString(), zweiter = lp1.readAll().toStdString();
-    const int resets = ZusaetzlicheResets(erster, ZweiBahnenblatt(1, 1, 9));
-    EXPECT_GE(resets, 0) << Hex(erster) << "\n" << Hex(ZweiBahnenblatt(1, 1, 9));
+    const int resets = Resets(erster) - Resets(ZweiBahnenblatt(1, 1, 9));
+    EXPECT_GE(resets, 0);
     EXPECT_LE(resets, druckerfragen);
-    EXPECT_EQ(Hex(zweiter), Hex(ZweiBahnenblatt(3, 2, 10)));
+    EXPECT_EQ(Druckbild(OhneResets(erster)), Druckbild(OhneResets(ZweiBahnenblatt(1, 1, 9)))) << Hex(erster);
+    EXPECT_EQ(Druckbild(zweiter), Druckbild(ZweiBahnenblatt(3, 2, 10))) << Hex(zweiter);
 
     // The program ended at once from its menu: the final results still
     // reach the slow server before the main loop returns.

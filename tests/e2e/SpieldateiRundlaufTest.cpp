@@ -2,6 +2,7 @@
 // results: the loaded record equals the played one in every stored and
 // scored field and every throw, and the points come out the same.
 
+#include "competition/Export.h"
 #include "competition/Spieldatei.h"
 #include "core/Boxes.h"
 #include "core/Globals.h"
@@ -50,7 +51,7 @@ std::vector<std::string> Unterschiede(const TWettkampfDaten& a, const TWettkampf
         zahl(n + "Abr", s.Abr, t.Abr);
         zahl(n + "Fehler", s.Fehler, t.Fehler);
         zahl(n + "Wurf", s.Wurf, t.Wurf);
-        Gleich(u, n + "Total", long(s.Total.Zahl), long(t.Total.Zahl));
+        zahl(n + "Total", s.Total, t.Total);
         Gleich(u, n + "SaP", s.SaP, t.SaP);
         Gleich(u, n + "MaP", s.MaP, t.MaP);
         Gleich(u, n + "AktDurchgang", s.AktDurchgang ? s.AktDurchgang - &s.Durchgang[1] : -1,
@@ -64,7 +65,7 @@ std::vector<std::string> Unterschiede(const TWettkampfDaten& a, const TWettkampf
             zahl(m + "Abr", x.Abr, y.Abr);
             zahl(m + "Fehler", x.Fehler, y.Fehler);
             zahl(m + "Wurf", x.Wurf, y.Wurf);
-            Gleich(u, m + "Total", long(x.Total.Zahl), long(y.Total.Zahl));
+            zahl(m + "Total", x.Total, y.Total);
             Gleich(u, m + "SaP", x.SaP, y.SaP);
             for (long i = 1; i <= MaxWuerfe; ++i) {
                 Gleich(u, m + "Wurfbild " + std::to_string(i), x.Wurfbild[i], y.Wurfbild[i]);
@@ -125,14 +126,20 @@ TEST_F(SpieldateiRundlauf, PlayedMatchLoadsBackEqual)
 
     QTemporaryDir ordner;
     QString fehler;
+    // The file keeps the club and team number that the home team's name is made of.
+    m->Club = "KSC Ahorn", m->MannschaftNr = "1";
     ASSERT_EQ(AktWettkampf, m);
     ASSERT_TRUE(SpielSpeichern(ordner.path(), 0, {QStringLiteral("Rundlauf")}, &fehler)) << fehler.toStdString();
     skriptBoxen().antworten = {ErgebnisJa};
     ASSERT_TRUE(SpielLaden(ordner.path(), 0, &fehler)) << fehler.toStdString();
     ASSERT_NE(AktWettkampf, m);
     EXPECT_EQ(Unterschiede(*m, *AktWettkampf), std::vector<std::string>{});
-    // Saved again, the file is the same.
+    // Saved again, the file is the same; exported, the tables are.
     EXPECT_EQ(SpielZeilen(*AktWettkampf), SpielZeilen(*m));
+    for (const auto tabelle : {&SpielSatzTabelle, &SpielTabelle}) {
+        const QStringList geladen = tabelle(*AktWettkampf, QStringLiteral("; ")), gespielt = tabelle(*m, QStringLiteral("; "));
+        EXPECT_EQ(geladen.join(u'|').toStdString(), gespielt.join(u'|').toStdString());
+    }
 }
 
 }  // namespace

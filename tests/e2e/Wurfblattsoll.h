@@ -16,6 +16,7 @@
 #include <algorithm>
 #include <map>
 #include <string>
+#include <tuple>
 
 // ESC $ n, ESC J n, ESC j n.
 inline std::string P(int n) { return {'\x1b', '$', char(n & 0xFF), char(n >> 8)}; }
@@ -29,6 +30,61 @@ inline const std::string Init = "\x1b@\x1bM\x1bR\x02\r";
 inline std::string F(const std::string& s, std::size_t w) { return s.substr(0, w) + std::string(w - std::min(w, s.size()), ' '); }
 
 inline std::string Hex(const std::string& s) { return QByteArray::fromStdString(s).toHex(' ').toStdString(); }
+
+// What a stream puts on paper, independent of the order in which the jobs of
+// a sheet's lanes came: every character at its place (page, position down
+// in 1/180 inch, across in 1/60 inch), bold ones marked '*', characters
+// printed over each other in their order; one line of text per printed row.
+// Knows the codes of the sheets: ESC @ M R $ J j G H ( C, C, SO, DC4, CR, LF,
+// BS, FF; 12 characters an inch, twice as wide after SO until LF or DC4.
+inline std::string Druckbild(const std::string& s)
+{
+    std::map<std::tuple<int, int, int>, std::string> zellen;
+    int seite = 0, unten = 0, quer = 0;
+    bool fett = false, breit = false;
+    const auto u = [&](std::size_t i) { return i < s.size() ? int(static_cast<unsigned char>(s[i])) : 0; };
+    for (std::size_t i = 0; i < s.size();) {
+        const int c = u(i);
+        if (c == 0x1B) {
+            switch (u(i + 1)) {
+            case '@': fett = breit = false, quer = 0, i += 2; break;
+            case '$': quer = u(i + 2) + 256 * u(i + 3), i += 4; break;
+            case 'J': unten += u(i + 2), i += 3; break;
+            case 'j': unten -= u(i + 2), i += 3; break;
+            case 'R': i += 3; break;
+            case 'G': fett = true, i += 2; break;
+            case 'H': fett = false, i += 2; break;
+            case '(': i += 5 + std::size_t(u(i + 3) + 256 * u(i + 4)); break;
+            case 'C': i += u(i + 2) == 0 ? 4 : 3; break;
+            default: i += 2; break;
+            }
+            continue;
+        }
+        switch (c) {
+        case '\r': quer = 0; break;
+        case '\n': unten += 30, breit = false; break;
+        case '\f': ++seite, unten = 0, quer = 0; break;
+        case 0x0E: breit = true; break;
+        case 0x14: breit = false; break;
+        case '\b': quer -= breit ? 10 : 5; break;
+        default:
+            zellen[{seite, unten, quer}] += fett ? std::string("*") + char(c) : std::string(1, char(c));
+            quer += breit ? 10 : 5;
+        }
+        ++i;
+    }
+    std::string bild;
+    std::pair<int, int> zeile{-1, -1};
+    for (const auto& [ort, text] : zellen) {
+        const auto [s_, y, x] = ort;
+        if (std::pair(s_, y) != zeile) {
+            zeile = {s_, y};
+            bild += (bild.empty() ? "" : "\n") + std::to_string(s_) + "/" + std::to_string(y) + ":";
+        }
+        bild += " " + std::to_string(x) + "=" + text;
+    }
+    return bild;
+}
 
 // A player as his sheet names him, by player number.
 struct Blattspieler {

@@ -144,7 +144,10 @@ TEST_F(Hauptbefehle, StartCommandAsksAndActs)
 
 // The lane control window's start command acts on the lane's match: the one
 // the lane plays for, else one set up on the lane, the current one first;
-// that match becomes current. A lane of no match leaves the current one.
+// that match becomes current. A lane of no open match leaves the current one.
+// Slots 1..6 on lanes 1-2, 3-4, 3-4, 7-8, 5-6, 7-8; slots 4 and 5 closed
+// again (their records keep their lanes); lane 1 plays for slot 1, lane 4
+// for slot 3.
 TEST_F(Hauptbefehle, LaneStartCommandActsOnTheLanesMatch)
 {
     const struct {
@@ -154,19 +157,25 @@ TEST_F(Hauptbefehle, LaneStartCommandActsOnTheLanesMatch)
     } faelle[] = {
         {1, 2, 1},  // lane 1 plays for slot 1
         {4, 1, 3},  // lane 4 plays for slot 3, set up on lanes 3 and 4 like slot 2
+        {4, 2, 3},  // the same while slot 2, set up on lane 4 as well, is current
         {3, 3, 3},  // set up on slots 2 and 3: the current one
         {3, 1, 2},  // set up on slots 2 and 3, neither current: the first
         {2, 2, 1},  // the last lane of slot 1, which plays on lane 1 only so far
-        {6, 2, 2},  // no match on lane 6
+        {6, 2, 2},  // only the closed slot 5 was on lane 6
+        {7, 1, 6},  // slot 6, the last one, behind closed slots 4 and 5; slot 4 was on lane 7
+        {8, 6, 6},  // the current last slot on its last lane
     };
     for (const auto& f : faelle) {
-        SCOPED_TRACE(f.bahn);
+        SCOPED_TRACE(f.bahn * 100 + f.aktuell);
         ZustandZuruecksetzen();
-        for (const auto& [erste, letzte] : {std::pair(1, 2), std::pair(3, 4), std::pair(3, 4)}) {
+        for (const auto& [erste, letzte] :
+             {std::pair(1, 2), std::pair(3, 4), std::pair(3, 4), std::pair(7, 8), std::pair(5, 6), std::pair(7, 8)}) {
             TWettkampfDaten& w = Match();
             w.ErsteSpielbahn = u8(erste);
             w.LetzteSpielbahn = u8(letzte);
         }
+        for (int k : {4, 5}) ASSERT_TRUE(EintragWaehlen(k) && WettkampfSchliessen());
+        ASSERT_EQ(WettkampfAnzahl, 4);
         BahnDaten[1].Wettk = &Wettkaempfe[1];
         BahnDaten[4].Wettk = &Wettkaempfe[3];
         Wettkaempfe[1].Gestartet = Wettkaempfe[3].Gestartet = 1;

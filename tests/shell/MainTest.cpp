@@ -41,6 +41,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QKeyEvent>
@@ -140,6 +141,54 @@ TEST_F(Hauptfenster, WindowMenuListsTheOpenWindows)
     EXPECT_EQ(texte, (QStringList{"&Maximieren", "&1 SG Beta - KSV Alpha"}));
     emit main->MFenster->aboutToShow();  // built anew, not appended
     EXPECT_EQ(main->MFenster->actions().size(), 3);
+}
+
+// Two matches of one team: the Spiel menu and the window list name each by
+// its lanes, and the window list offers every open match; choosing one shows
+// it in the match window.
+TEST_F(Hauptfenster, TwoMatchesOfOneTeamAreToldApartByTheirLanes)
+{
+    MatchFensterRegistrieren(hub);
+    CompetitionFensterRegistrieren(hub);
+    main->show();
+    for (const auto& [erste, letzte, gast] : {std::tuple(1, 4, "SG Beta"), std::tuple(5, 8, "KSV Alpha")}) {
+        main->MNeu->trigger();
+        ASSERT_NE(AktWettkampf, nullptr);
+        AktWettkampf->Heimmannschaft = "KSV Musterstadt 1";
+        AktWettkampf->Gastmannschaft = gast;
+        AktWettkampf->ErsteBahn = u8(erste), AktWettkampf->LetzteBahn = u8(letzte);
+    }
+    Wettkaempfe[2].Gestartet = 1;  // a started match by the lanes it plays on
+    Wettkaempfe[2].ErsteSpielbahn = 5, Wettkaempfe[2].LetzteSpielbahn = 6;
+    main->HauptmenueAktualisieren();
+    EXPECT_EQ(main->MEintrag[1]->text().toStdString(), "KSV Musterstadt 1 (Bahn 1 bis 4)");
+    EXPECT_EQ(main->MEintrag[2]->text().toStdString(), "KSV Musterstadt 1 (Bahn 5 bis 6)");
+
+    emit main->MFenster->aboutToShow();
+    QStringList texte;
+    QList<QAction*> eintraege;
+    for (QAction* a : main->MFenster->actions())
+        if (!a->isSeparator() && a != main->MMaximieren) texte << a->text(), eintraege << a;
+    EXPECT_EQ(texte.join(u'|').toStdString(), "&1 KSV Musterstadt 1 (Bahn 1 bis 4)|&2 KSV Musterstadt 1 (Bahn 5 bis 6)");
+    ASSERT_EQ(eintraege.size(), 2);
+    EXPECT_FALSE(eintraege[0]->isChecked());
+    EXPECT_TRUE(eintraege[1]->isChecked());  // the current match, in the active window
+
+    eintraege[0]->trigger();
+    EXPECT_EQ(AktWettkampfNr, 1);
+    QWidget* spiel = hub.mdiFenster(MdiFenster::Wettkampf);
+    ASSERT_NE(spiel, nullptr);
+    EXPECT_EQ(spiel->windowTitle(), QStringLiteral("KSV Musterstadt 1 - SG Beta"));
+    EXPECT_TRUE(main->MEintrag[1]->isChecked());
+
+    // Other lanes chosen in the match window: its entry follows.
+    auto* bahnen = spiel->findChild<QComboBox*>(QStringLiteral("CBahnen"));
+    ASSERT_NE(bahnen, nullptr);
+    const int zwei = bahnen->findText(QStringLiteral("Bahn 1 bis 2"));
+    ASSERT_GE(zwei, 0);
+    bahnen->setCurrentIndex(zwei);
+    emit bahnen->activated(zwei);
+    EXPECT_EQ(main->MEintrag[1]->text().toStdString(), "KSV Musterstadt 1 (Bahn 1 bis 2)");
 }
 
 TEST_F(Hauptfenster, HintsGoToTheFirstPanel)

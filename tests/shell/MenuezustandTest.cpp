@@ -150,6 +150,7 @@ TEST(Menuezustand, WindowListShowsTheSlotsInUse)
     e.belegt[2] = e.belegt[5] = 1;
     e.heimmannschaft[2] = QStringLiteral("KC Rot-Weiß");
     e.heimmannschaft[5] = QStringLiteral("Gut & Holz");
+    e.ersteBahn[5] = e.letzteBahn[5] = 3;
     e.aktNr = 5;
     const Menuezustand z = MenuezustandBerechnen(e);
     EXPECT_TRUE(z.MLinieEintrag.visible);
@@ -157,7 +158,8 @@ TEST(Menuezustand, WindowListShowsTheSlotsInUse)
         EXPECT_EQ(z.MEintrag[k].visible, k == 2 || k == 5) << k;
         EXPECT_EQ(z.MEintrag[k].checked, k == 5) << k;
     }
-    EXPECT_EQ(*z.MEintrag[5].caption, QStringLiteral("Gut && Holz"));  // no accelerator
+    EXPECT_EQ(*z.MEintrag[5].caption, QStringLiteral("Gut && Holz (Bahn 3)"));  // no accelerator
+    EXPECT_EQ(*z.MEintrag[2].caption, QStringLiteral("KC Rot-Weiß"));  // no lanes yet
 
     // The result window offers only the started matches.
     e = Offen(3);

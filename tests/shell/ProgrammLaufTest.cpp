@@ -7,7 +7,10 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QThread>
+#include <QtEndian>
 #include <cstdio>
+#include <functional>
+#include <sys/stat.h>
 #include <gtest/gtest.h>
 
 namespace {
@@ -32,7 +35,7 @@ protected:
 
     // Runs the program on one screen of that width, triggering the named
     // actions and buttons in turn; its exit code, -1 when it did not end.
-    int laufen(int breite, const QString& ausloesen)
+    int laufen(int breite, const QString& ausloesen, const std::function<void(QProcessEnvironment&)>& umgebung = {})
     {
         QFile bildschirm(pfad(QStringLiteral("bildschirm.json")));
         if (!bildschirm.open(QIODevice::WriteOnly)) return -2;
@@ -47,6 +50,7 @@ protected:
         env.insert(QStringLiteral("XDG_RUNTIME_DIR"), m_tmp.path());  // its own single-instance lock
         env.insert(QStringLiteral("CORVALINK_TEST_ABSCHALTUNG"), pfad(QStringLiteral("abschalten.sh")));
         env.insert(QStringLiteral("CORVALINK_TEST_AUSLOESEN"), ausloesen);
+        if (umgebung) umgebung(env);
         QProcess p;
         p.setProcessEnvironment(env);
         p.setWorkingDirectory(pfad(QStringLiteral("Programm")));
@@ -103,4 +107,38 @@ TEST_F(ProgrammLauf, NarrowScreenEndsWhenTheStartUpWindowCloses)
         "Das Programm wird beendet.\n")))
         << fehlerausgabe.toStdString();
     EXPECT_EQ(abschaltungen(0), QString());
+}
+
+// Started where the session gives no runtime folder and no sound server is
+// to be reached, with its start-up sound on: the program names its own
+// private folder, and its error output stays free of both.
+TEST_F(ProgrammLauf, AStartWithoutRuntimeFolderAndSoundServerSaysNothingOfThem)
+{
+    QFile inf(pfad(QStringLiteral("Programm/Bravolin.inf")));
+    ASSERT_TRUE(inf.open(QIODevice::WriteOnly));
+    inf.write("[Allgemein]\r\nSoundAktiv = True\r\n");
+    inf.close();
+    QByteArray wav = "RIFF" + QByteArray(4, 0) + "WAVEfmt " + QByteArray(20, 0) + "data" + QByteArray(4, 0) +
+                     QByteArray(800, 0);
+    for (auto [stelle, wert] : {std::pair(4, 836), std::pair(16, 16), std::pair(24, 8000), std::pair(28, 16000),
+                                std::pair(40, 800)})
+        qToLittleEndian<quint32>(quint32(wert), wav.data() + stelle);
+    for (auto [stelle, wert] : {std::pair(20, 1), std::pair(22, 1), std::pair(32, 2), std::pair(34, 16)})
+        qToLittleEndian<quint16>(quint16(wert), wav.data() + stelle);
+    QFile ton(pfad(QStringLiteral("Programm/Bravolin.wav")));
+    ASSERT_TRUE(ton.open(QIODevice::WriteOnly) && ton.write(wav) == wav.size());
+    ton.close();
+    ASSERT_TRUE(QDir(m_tmp.path()).mkdir(QStringLiteral("tmp")));
+    EXPECT_EQ(laufen(1280, QStringLiteral("MProgrammEnde,BtnJa"), [this](QProcessEnvironment& env) {
+                  env.remove(QStringLiteral("XDG_RUNTIME_DIR"));
+                  env.insert(QStringLiteral("TMPDIR"), pfad(QStringLiteral("tmp")));
+              }),
+              0);
+    for (const char* wort : {"XDG_RUNTIME_DIR", "PulseAudio", "No audio device"})
+        EXPECT_FALSE(fehlerausgabe.contains(QLatin1String(wort))) << fehlerausgabe.toStdString();
+    const QStringList ordner = QDir(pfad(QStringLiteral("tmp"))).entryList({QStringLiteral("runtime-*")}, QDir::Dirs);
+    ASSERT_EQ(ordner.size(), 1) << ordner.join(u' ').toStdString();
+    struct stat st {};
+    ASSERT_EQ(stat(QFile::encodeName(pfad(QStringLiteral("tmp/")) + ordner.first()).constData(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, 0700u);
 }

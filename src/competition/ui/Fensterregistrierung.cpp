@@ -34,14 +34,19 @@ void CompetitionFensterRegistrieren(Fensterhub& hub)
     });
     // The line-up and team imports show no column meanings; seite 2 is the guest side.
     hub.registrieren(
-        Dialog::SpielaufstellungImportieren, [](QWidget* eltern) { return new TImportieren(eltern, false); },
+        Dialog::SpielaufstellungImportieren,
+        [](QWidget* eltern) { return new TImportieren(eltern, Importziel::Spielaufstellung); },
         [](QDialog* d, int) { SpielaufstellungImportieren(*static_cast<TImportieren*>(d)); });
     hub.registrierenMitSeite(
         Dialog::MannschaftImportieren,
-        [](QWidget* eltern, int) -> QDialog* { return AktWettkampf ? new TImportieren(eltern, false) : nullptr; },
+        [](QWidget* eltern, int seite) -> QDialog* {
+            if (!AktWettkampf) return nullptr;
+            return new TImportieren(eltern, seite != 2 ? Importziel::Heim : Importziel::Gast);
+        },
         [](QDialog* d, int seite) { MannschaftImportieren(*static_cast<TImportieren*>(d), seite != 2); });
     hub.registrieren(
-        Dialog::SpielerdatenbankImportieren, [](QWidget* eltern) { return new TImportieren(eltern, true); },
+        Dialog::SpielerdatenbankImportieren,
+        [](QWidget* eltern) { return new TImportieren(eltern, Importziel::Spielerdatenbank); },
         [](QDialog* d, int) { SpielerdatenbankImportieren(*static_cast<TImportieren*>(d)); });
     hub.registrieren(Dialog::Spielerkarte, [](QWidget* eltern) { return new TSpielerkarte(eltern); });
     hub.registrieren(Dialog::Explorer, [](QWidget* eltern) { return new TExplorer(eltern); });

@@ -55,7 +55,7 @@ public:
     bool setData(const QModelIndex& i, const QVariant& wert, int rolle) override
     {
         if (rolle != Qt::EditRole || !i.isValid()) return false;
-        m_t.setZelle(i.column(), i.row(), Cp1252::encode(wert.toString()));
+        m_t.setZelleText(i.column(), i.row(), wert.toString());
         emit dataChanged(i, i);
         return true;
     }
@@ -120,7 +120,13 @@ QLineEdit* zeilenfeld(QWidget* eltern, const char* name)
 
 }  // namespace
 
-TImportieren::TImportieren(QWidget* parent, bool optionen) : QDialog(parent), m_optionen(optionen)
+TImportieren::TImportieren(QWidget* parent, bool optionen)
+    : TImportieren(parent, optionen ? Importziel::Spielerdatenbank : Importziel::Spielaufstellung)
+{
+}
+
+TImportieren::TImportieren(QWidget* parent, Importziel ziel)
+    : QDialog(parent), m_ziel(ziel), m_optionen(ziel == Importziel::Spielerdatenbank)
 {
     setObjectName(QStringLiteral("Importieren"));
     setWindowTitle(QStringLiteral("Importieren"));
@@ -221,7 +227,7 @@ TImportieren::TImportieren(QWidget* parent, bool optionen) : QDialog(parent), m_
     spalte->addLayout(oben);
     spalte->addWidget(XGridImport, 1);
     spalte->addLayout(unten);
-    POptionen->setVisible(optionen);
+    POptionen->setVisible(m_optionen);
 
     connect(BtnDatei, &QToolButton::pressed, this, [] { KlickSoundSpielen(); });
     connect(BtnDatei, &QToolButton::clicked, this, &TImportieren::BtnDateiClick);
@@ -241,6 +247,9 @@ TImportieren::TImportieren(QWidget* parent, bool optionen) : QDialog(parent), m_
                 boxen().hinweis(fehler);
                 return;
             }
+        // Texts that Windows-1252 cannot hold are named before they change; "Nein" stays here.
+        const QString frage = ImportAenderungenFrage(ImportAenderungen(m_tabelle, zeilenbereich(), m_ziel, AktWettkampf));
+        if (!frage.isEmpty() && boxen().hinweisJa(frage) != ErgebnisJa) return;
         accept();
     });
     connect(BtnAbbrechen, &QPushButton::clicked, this, &QDialog::reject);
@@ -322,12 +331,13 @@ bool TImportieren::dateiLaden(const QString& pfad)
     struct Gelesen {
         std::optional<std::vector<QByteArray>> zeilen;
         QString fehler;
+        Importurtexte urtexte;
     };
     Gelesen gelesen;
     {
         QEventLoop warten;
         const auto lesen = [&gelesen, &warten, pfad] {
-            gelesen.zeilen = ImportdateiLesen(pfad, &gelesen.fehler);
+            gelesen.zeilen = ImportdateiLesen(pfad, &gelesen.fehler, &gelesen.urtexte);
             QMetaObject::invokeMethod(&warten, &QEventLoop::quit, Qt::QueuedConnection);
         };
         setEnabled(false);
@@ -351,6 +361,7 @@ bool TImportieren::dateiLaden(const QString& pfad)
         return false;
     }
     m_zeilen = std::move(*zeilen);
+    m_urtexte = std::move(gelesen.urtexte);
     m_geladen = true;
     trennzeichenSetzen();
     EVon->setText(QStringLiteral("1"));
@@ -365,7 +376,7 @@ void TImportieren::ImportdateiLaden()
 {
     XGridImport->setUpdatesEnabled(false);
     const char trenn = Trennzeichen.isEmpty() ? ';' : Cp1252::fromUnicode(Trennzeichen.at(0));
-    m_modell->neu(::ImportdateiLaden(m_zeilen, trenn));
+    m_modell->neu(::ImportdateiLaden(m_zeilen, trenn, m_urtexte));
     m_spalte = -1;
     EBis->setText(QString::number(m_tabelle.zeilen()));
     XGridImport->scrollToTop();

@@ -23,8 +23,11 @@ class QWidget;
 class TImportieren : public QDialog {
     Q_OBJECT
 public:
-    // `optionen`: the panel with the meanings, the row range and the add box.
+    // `optionen`: the panel with the meanings, the row range and the add box
+    // (the database import; else the line-up of a new match).
     explicit TImportieren(QWidget* parent = nullptr, bool optionen = true);
+    // For the rows' target; only the database import shows the panel.
+    TImportieren(QWidget* parent, Importziel ziel);
     ~TImportieren() override;
 
     QLineEdit* EDatei;
@@ -79,10 +82,12 @@ private:
     void zeilenzahlZeigen();
 
     std::vector<QByteArray> m_zeilen;  // the file's lines
+    Importurtexte m_urtexte;          // those that lost characters, as the file holds them
     Importtabelle m_tabelle;
     Modell* m_modell;
     int m_spalte = -1;
     bool m_geladen = false;
+    Importziel m_ziel;
     bool m_optionen;
 };
 

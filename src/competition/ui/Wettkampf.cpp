@@ -378,6 +378,8 @@ void TWettkampf::verbinden()
             AktSpielerNr = 0;
             FeldGeschrieben(*AktWettkampf, Wettkampffeld::Auswahl);
             wirkung(*AktWettkampf, i);
+            // The window list names the match by its lanes, which the options set.
+            fenster().hauptmenueAktualisieren();
         });
     };
     option(CWurf, [this](TWettkampfDaten& w, int i) {

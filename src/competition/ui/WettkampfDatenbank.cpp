@@ -32,8 +32,10 @@
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QTableView>
 #include <QTextBrowser>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -392,10 +394,23 @@ void TWettkampf::datenbankVerbinden()
 
 void TWettkampf::DatenbankFensterSetzen(int hoehe)
 {
-    const bool warOffen = DatenbankHoehe > 0;
+    const int vorher = DatenbankHoehe;
+    const bool warOffen = vorher > 0;
     DatenbankHoehe = std::clamp(hoehe, 0, DatenbankHoeheMax);
     DBStarterPanel->setFixedHeight(DatenbankHoehe);
     DBGridStarter->setFixedHeight(std::max(DatenbankHoehe - LeisteHoehe, 0));
+    // A window lower than its parts (a small screen) scrolls the opened panel
+    // into view, so that its rows show beside the line-ups. The layouts from
+    // the panel up to the scroll area take the new height first, each in
+    // answer to the one below it.
+    if (DatenbankHoehe > vorher)
+        QTimer::singleShot(0, this, [this] {
+            if (auto* rollen = findChild<QScrollArea*>(QStringLiteral("Rollbereich")); rollen && DatenbankHoehe > 0) {
+                for (int i = 0; i < 3; ++i) QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+                rollen->ensureWidgetVisible(Splitter, 0, 0);
+                rollen->ensureWidgetVisible(DBStarterPanel, 0, 0);
+            }
+        });
     MOeffnen->setText(DatenbankHoehe == 0 ? QStringLiteral("&Öffnen") : QStringLiteral("&Schließen"));
     if (DatenbankHoehe == 0 && warOffen) {
         gridUebernehmen();

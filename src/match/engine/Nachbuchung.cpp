@@ -80,7 +80,10 @@ int AngezeigteFehler(const Buchen::Buchung& z)
 
 void NachBuchung(int bahn, const Buchungsfolgen& f)
 {
-    if (f.anzeigen) BahnAnzeigenAktualisieren(bahn);
+    if (f.anzeigen)
+        BahnAnzeigenAktualisieren(bahn);
+    else
+        bahnfenster().wurflisteAktualisieren(bahn);  // a voided throw is gone from the words only now
     Buchen::Buchung z;
     if (f.korrekturAnzeige && Buchen::BuchungVon(bahn, z)) KorrekturAnzeigeSenden(z, bahn);
     Drucken(bahn, f);
@@ -99,6 +102,7 @@ void BahnAnzeigenAktualisieren(int bahn)
     bahnfenster().bahnuebersichtAktualisieren(bahn);
     if (q) bahnfenster().bahnuebersichtAktualisieren(q);
     bahnfenster().korrekturAktualisieren(bahn);
+    bahnfenster().wurflisteAktualisieren(bahn);
 
     // Lines of the lane's player, and in a points game of the duel's carriers.
     std::array<int, 3> nummern{};

@@ -1,6 +1,7 @@
 #pragma once
 // The operator's lane windows as the engine reaches them after a change of a
-// lane: the lane control window, the lane overview and the correction panel.
+// lane: the lane control window, the lane overview, the correction panel and
+// the throw list.
 // Each window decides itself whether it shows that lane.
 
 #include "core/Eingesetzt.h"
@@ -14,6 +15,8 @@ public:
     virtual void bahnuebersichtAktualisieren(int bahn) = 0;
     // The correction panel, when it is showing the lane.
     virtual void korrekturAktualisieren(int bahn) = 0;
+    // The throw list, when it is open on a player of the lane's match.
+    virtual void wurflisteAktualisieren(int /*bahn*/) {}
     // The result table and the report window are the active window.
     virtual bool ergebnistafelAktiv() const = 0;
     virtual bool spielberichtAktiv() const = 0;

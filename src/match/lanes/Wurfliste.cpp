@@ -167,9 +167,10 @@ QList<WurflisteZeile> BahnWurflisteFuellen(TDurchgangBlock& b, int wuerfe)
     QList<WurflisteZeile> zeilen(wuerfe);
     int fehler = 0;
     for (long t = 1; t <= wuerfe; ++t) {
-        if (!Vorhanden(b, t)) continue;
+        // A throw voided since it was shown is no longer printed.
+        b.Ausgewertet[t] = Vorhanden(b, t) ? 1 : 0;
+        if (!b.Ausgewertet[t]) continue;
         WurfAuswerten(b, t);
-        b.Ausgewertet[t] = 1;
         WurflisteZeile& z = zeilen[t - 1];
         z.holz = QString::number(b.Holz[t]);
         if (b.FehlWurf[t]) z.fehler = QString::number(++fehler);

@@ -47,7 +47,8 @@ struct WurflisteZeile {
 };
 
 // Decodes every existing throw 1..wuerfe of the block, marks it evaluated
-// and returns its rows (index t-1 for throw t; empty for missing throws).
+// (a missing one not) and returns its rows (index t-1 for throw t; empty for
+// missing throws).
 QList<WurflisteZeile> BahnWurflisteFuellen(TDurchgangBlock& b, int wuerfe);
 
 enum class WurflisteModus { Ergebnis, Volle, Abr, Fehler, Wurfbild };

@@ -2,7 +2,9 @@
 
 #include "core/Globals.h"
 #include "core/ui/Keyb.h"
+#include "match/flow/Spielbahnen.h"
 #include "match/ui/Bahnen.h"
+#include "match/ui/Einzelergebnis.h"
 #include "match/ui/Korrektur.h"
 #include "match/ui/Steuerung.h"
 
@@ -37,6 +39,12 @@ void Bahnfensterdienste::bahnuebersichtAktualisieren(int bahn)
 void Bahnfensterdienste::korrekturAktualisieren(int bahn)
 {
     if (TKorrektur* k = TKorrektur::offen(); k && k->Bahn() == bahn) k->KorrekturUp();
+}
+
+void Bahnfensterdienste::wurflisteAktualisieren(int bahn)
+{
+    if (TEinzelergebnis* e = TEinzelergebnis::offen(); e && AktWettkampf && WettkampfDerBahn(bahn) == AktWettkampf)
+        e->WuerfeNachfuehren();
 }
 
 bool Bahnfensterdienste::ergebnistafelAktiv() const { return AktivesFenster == FensterErgebnis; }

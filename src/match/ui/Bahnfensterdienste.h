@@ -27,6 +27,7 @@ public:
     void bahnsteuerungAktualisieren(int bahn) override;
     void bahnuebersichtAktualisieren(int bahn) override;
     void korrekturAktualisieren(int bahn) override;
+    void wurflisteAktualisieren(int bahn) override;
     bool ergebnistafelAktiv() const override;
     bool spielberichtAktiv() const override;
 

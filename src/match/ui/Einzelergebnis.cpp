@@ -55,6 +55,8 @@ void Textfarbe(QWidget* w, QPalette::ColorRole rolle, const QColor& farbe)
     w->setPalette(p);
 }
 
+TEinzelergebnis* g_offen = nullptr;  // the list while it shows
+
 }  // namespace
 
 TEinzelergebnis::TEinzelergebnis(QWidget* eltern) : QDialog(eltern)
@@ -64,6 +66,25 @@ TEinzelergebnis::TEinzelergebnis(QWidget* eltern) : QDialog(eltern)
     bauen();
     resize(1000, 690);
     FormActivate();
+}
+
+TEinzelergebnis::~TEinzelergebnis()
+{
+    if (g_offen == this) g_offen = nullptr;
+}
+
+TEinzelergebnis* TEinzelergebnis::offen() { return g_offen; }
+
+void TEinzelergebnis::showEvent(QShowEvent* e)
+{
+    g_offen = this;
+    QDialog::showEvent(e);
+}
+
+void TEinzelergebnis::hideEvent(QHideEvent* e)
+{
+    if (g_offen == this) g_offen = nullptr;
+    QDialog::hideEvent(e);
 }
 
 void TEinzelergebnis::bauen()
@@ -203,6 +224,26 @@ TDurchgangBlock* TEinzelergebnis::block(int d) const
 void TEinzelergebnis::FormActivate()
 {
     const int wuerfe = AktWettkampf ? WurflisteWuerfe(*AktWettkampf) : 0;
+    zeilenAnlegen(wuerfe);
+    m_schalter = WurflisteSchalter{};
+    m_modusGewaehlt = false;
+    schalterAnzeigen();
+    LName->setText(AktSpieler ? AktSpieler->Name.text().left(30) : QString());
+    bilderVerbergen();
+    listeFuellen();
+    if (wuerfe > 0) XGridEinzelergebnis->setCurrentCell(0, 0);
+}
+
+void TEinzelergebnis::WuerfeNachfuehren()
+{
+    const int wuerfe = AktWettkampf ? WurflisteWuerfe(*AktWettkampf) : 0;
+    if (XGridEinzelergebnis->rowCount() != wuerfe) zeilenAnlegen(wuerfe);
+    LName->setText(AktSpieler ? AktSpieler->Name.text().left(30) : QString());
+    listeFuellen();
+}
+
+void TEinzelergebnis::zeilenAnlegen(int wuerfe)
+{
     QTableWidget* g = XGridEinzelergebnis;
     g->clearContents();
     g->setRowCount(wuerfe);
@@ -213,12 +254,12 @@ void TEinzelergebnis::FormActivate()
             g->setItem(r, c, zelle);
         }
     }
+}
 
-    m_schalter = WurflisteSchalter{};
-    schalterAnzeigen();
-    LName->setText(AktSpieler ? AktSpieler->Name.text().left(30) : QString());
-    bilderVerbergen();
-
+// Every played lane block's throws (decoded anew) and its result label.
+void TEinzelergebnis::listeFuellen()
+{
+    const int wuerfe = XGridEinzelergebnis->rowCount();
     for (int d = 1; d <= MaxDurchgaenge; ++d) {
         TDurchgangBlock* b = block(d);
         if (!b) {
@@ -229,14 +270,36 @@ void TEinzelergebnis::FormActivate()
         const QList<WurflisteZeile> zeilen = BahnWurflisteFuellen(*b, wuerfe);
         for (int r = 0; r < zeilen.size(); ++r) {
             const int c = 3 * (d - 1);
-            g->item(r, c)->setText(zeilen[r].holz);
-            g->item(r, c + 1)->setText(zeilen[r].fehler);
-            g->item(r, c + 2)->setText(zeilen[r].ereignis);
+            XGridEinzelergebnis->item(r, c)->setText(zeilen[r].holz);
+            XGridEinzelergebnis->item(r, c + 1)->setText(zeilen[r].fehler);
+            XGridEinzelergebnis->item(r, c + 2)->setText(zeilen[r].ereignis);
         }
-        ErgebnisBahn[d]->setText(BahnErgebnisText(*b));
         GBBahn[d]->show();
     }
-    if (wuerfe > 0) g->setCurrentCell(0, 0);
+    ansichtZeigen();
+}
+
+// The result labels, cell looks and pictures of the buttons now down.
+void TEinzelergebnis::ansichtZeigen()
+{
+    if (m_schalter.modus == WurflisteModus::Wurfbild) {
+        PinBildZeichnen(auswahlZeile());
+        return;
+    }
+    const bool gasse = m_schalter.korrekt || m_schalter.links || m_schalter.rechts;
+    const int volle = AktWettkampf ? AktWettkampf->Volle : 0;
+    const int abr = AktWettkampf ? AktWettkampf->Abraeumen : 0;
+    for (int d = 1; d <= MaxDurchgaenge; ++d) {
+        const TDurchgangBlock* b = block(d);
+        if (!b) continue;
+        if (gasse)
+            ansichtAnwenden(d, GassenAnsicht(*b, volle, abr, m_schalter));
+        else if (m_modusGewaehlt)
+            ansichtAnwenden(d, ModusAnsicht(*b, volle, abr, m_schalter.modus));
+        else
+            ErgebnisBahn[d]->setText(BahnErgebnisText(*b));
+        ImageBahn[d]->hide();
+    }
 }
 
 void TEinzelergebnis::schalterAnzeigen()
@@ -291,34 +354,18 @@ void TEinzelergebnis::modusKlick(WurflisteModus m)
 {
     KlickSoundSpielen();
     m_schalter = ModusWaehlen(m);
+    m_modusGewaehlt = true;
     schalterAnzeigen();
-    if (m == WurflisteModus::Wurfbild) {
-        PinBildZeichnen(auswahlZeile());
-        return;
-    }
-    const int volle = AktWettkampf ? AktWettkampf->Volle : 0;
-    const int abr = AktWettkampf ? AktWettkampf->Abraeumen : 0;
-    for (int d = 1; d <= MaxDurchgaenge; ++d) {
-        if (const TDurchgangBlock* b = block(d)) {
-            ansichtAnwenden(d, ModusAnsicht(*b, volle, abr, m));
-            ImageBahn[d]->hide();
-        }
-    }
+    ansichtZeigen();
 }
 
 void TEinzelergebnis::gasseKlick(Gassentaste t)
 {
     KlickSoundSpielen();
     m_schalter = GassentasteDruecken(m_schalter, t);
+    m_modusGewaehlt = true;
     schalterAnzeigen();
-    const int volle = AktWettkampf ? AktWettkampf->Volle : 0;
-    const int abr = AktWettkampf ? AktWettkampf->Abraeumen : 0;
-    for (int d = 1; d <= MaxDurchgaenge; ++d) {
-        if (const TDurchgangBlock* b = block(d)) {
-            ansichtAnwenden(d, GassenAnsicht(*b, volle, abr, m_schalter));
-            ImageBahn[d]->hide();
-        }
-    }
+    ansichtZeigen();
 }
 
 void TEinzelergebnis::PinBildZeichnen(int zeile)
@@ -349,6 +396,8 @@ void TEinzelergebnis::XGridEinzelergebnisClickCell(int zeile) { PinBildZeichnen(
 void TEinzelergebnis::BtnDruckenClick()
 {
     KlickSoundSpielen();
+    // The protocol prints the throws, sums and totals of one moment.
+    WuerfeNachfuehren();
     WurfprotokollDrucken(this);
 }
 

@@ -19,9 +19,15 @@ class TEinzelergebnis : public QDialog {
     Q_OBJECT
 public:
     explicit TEinzelergebnis(QWidget* eltern);
+    ~TEinzelergebnis() override;
+
+    // The list while it shows, for the refresh after a booking.
+    static TEinzelergebnis* offen();
 
     // Rebuilds the window from AktSpieler of AktWettkampf.
     void FormActivate();
+    // The throws as they stand now, in the mode and with the buttons shown.
+    void WuerfeNachfuehren();
     // The pin pictures of a grid row (0-based) for every played lane block;
     // only in the Wurfbild mode.
     void PinBildZeichnen(int zeile);
@@ -45,8 +51,15 @@ public:
     QPushButton* BtnDrucken = nullptr;
     QPushButton* BtnStatistikDrucken = nullptr;
 
+protected:
+    void showEvent(QShowEvent* e) override;
+    void hideEvent(QHideEvent* e) override;
+
 private:
     void bauen();
+    void zeilenAnlegen(int wuerfe);
+    void listeFuellen();
+    void ansichtZeigen();
     void modusKlick(WurflisteModus m);
     void gasseKlick(Gassentaste t);
     void BtnDruckenClick();
@@ -60,4 +73,5 @@ private:
     TDurchgangBlock* block(int d) const;
 
     WurflisteSchalter m_schalter;
+    bool m_modusGewaehlt = false;  // a button was pressed since the opening
 };

@@ -1,6 +1,7 @@
 #include "shell/ui/Main.h"
 
 #include "core/Globals.h"
+#include "core/ui/Fensterhub.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -16,7 +17,9 @@
 // menu, maximizing, bringing the window to the front and the events of the
 // frame, the background and the tool bar.
 
-// The Fenster menu lists the open windows after "Maximieren".
+// The Fenster menu lists the open windows after "Maximieren": first every
+// open match, named as in the Spiel menu (the one match window shows the
+// match chosen), then the other windows.
 void TMain::fensterlisteAufbauen()
 {
     for (QAction* a : std::as_const(m_fensterliste)) {
@@ -24,18 +27,35 @@ void TMain::fensterlisteAufbauen()
         a->deleteLater();
     }
     m_fensterliste.clear();
-    const QList<QMdiSubWindow*> fenster = m_mdi->subWindowList();
-    if (fenster.isEmpty()) return;
-    m_fensterliste << MFenster->addSeparator();
+    HauptmenueAktualisieren();
+    QWidget* spiel = m_hub.mdiFenster(MdiFenster::Wettkampf);
+    QMdiSubWindow* spielRahmen = spiel ? qobject_cast<QMdiSubWindow*>(spiel->parentWidget()) : nullptr;
     int n = 0;
-    for (QMdiSubWindow* f : fenster) {
-        QAction* a = MFenster->addAction(QStringLiteral("&%1 %2").arg(++n).arg(f->windowTitle()));
+    const auto eintrag = [&](const QString& text, bool an) {
+        if (m_fensterliste.isEmpty()) m_fensterliste << MFenster->addSeparator();
+        QAction* a = MFenster->addAction(QStringLiteral("&%1 %2").arg(++n).arg(text));
         a->setCheckable(true);
-        a->setChecked(f == m_mdi->activeSubWindow());
+        a->setChecked(an);
+        m_fensterliste << a;
+        return a;
+    };
+    for (int k = 1; k <= MaxWettkaempfe; ++k) {
+        if (!MEintrag[k]->isVisible()) continue;
+        const bool aktiv = k == AktWettkampfNr && spielRahmen && spielRahmen == m_mdi->activeSubWindow();
+        QAction* a = eintrag(MEintrag[k]->text(), aktiv);
+        a->setEnabled(MEintrag[k]->isEnabled());
+        connect(a, &QAction::triggered, this, [this, k] {
+            MEintragClick(k);
+            MSpielClick();
+        });
+    }
+    for (QMdiSubWindow* f : m_mdi->subWindowList()) {
+        if (f == spielRahmen) continue;
+        QAction* a = eintrag(QString(f->windowTitle()).replace(QLatin1Char('&'), QStringLiteral("&&")),
+                             f == m_mdi->activeSubWindow());
         connect(a, &QAction::triggered, this, [this, f = QPointer<QMdiSubWindow>(f)] {
             if (f) m_mdi->setActiveSubWindow(f);
         });
-        m_fensterliste << a;
     }
 }
 

@@ -246,6 +246,27 @@ TEST_F(ImportFenster, LineUpImportMakesANewMatchFromTheFile)
               std::tuple(QByteArray("Schulz"), QByteArray("654321"), QByteArray()));
 }
 
+// A name the match cannot hold is named at OK with what it becomes; "Nein"
+// stays in the dialog, "Ja" imports it so.
+TEST_F(ImportFenster, LineUpAsksBeforeANameLosesCharacters)
+{
+    const QString pfad = datei(QStringLiteral("aufstellung.csv"), "Spieler1;\xC3\x96mer \xC5\x9E\x61hin;123456\n");
+    skriptBoxen().antworten = {ErgebnisNein, ErgebnisJa};
+    const bool ok = oeffnen(Dialog::SpielaufstellungImportieren, 0, [&](TImportieren& d) {
+        waehlen(d, pfad);
+        d.BtnOk->click();
+        EXPECT_EQ(d.result(), 0);
+        EXPECT_EQ(WettkampfAnzahl, 0);
+        d.BtnOk->click();
+    });
+    EXPECT_TRUE(ok);
+    const QString frage = QStringLiteral("Diese Einträge enthalten Zeichen, die das Programm nicht speichern kann, und "
+                                         "ändern sich beim Import:\n\nÖmer Şahin → Ömer ?ahin\n\nTrotzdem importieren ?");
+    EXPECT_EQ(skriptBoxen().gezeigt, (QStringList{frage, frage}));
+    ASSERT_EQ(WettkampfAnzahl, 1);
+    EXPECT_EQ(AktWettkampf->Spieler[1].Name.bytes(), "\xD6mer ?ahin");
+}
+
 TEST_F(ImportFenster, LineUpWithAllColumnsAfterTheSeparatorChanged)
 {
     const QString pfad = datei(QStringLiteral("aufstellung.csv"),

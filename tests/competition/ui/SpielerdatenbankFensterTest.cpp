@@ -14,6 +14,7 @@
 #include "support/Grundlage.h"
 #include "support/Klicken.h"
 #include "support/Pdf.h"
+#include "support/Warten.h"
 #include "core/ui/Drucker.h"
 #include "platform/bericht/Berichtsoberflaeche.h"
 #include "platform/bericht/Berichtsprojekt.h"
@@ -38,6 +39,7 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QRadioButton>
+#include <QScrollArea>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -215,7 +217,8 @@ TEST_F(Datenbankfenster, ThePanelShowsTheDatabaseWithItsColumns)
 
 // Maximized in the program's window on a screen of 1024 x 768, with a font
 // larger than the columns were measured for: the open panel leaves the
-// line-up fields their height (the window scrolls) and every heading fits.
+// line-up fields their height (the window scrolls, the panel into view) and
+// every heading fits.
 TEST_F(Datenbankfenster, TheOpenPanelLeavesTheFieldsAndHeadingsTheirRoom)
 {
     fensterW.reset();
@@ -231,8 +234,18 @@ TEST_F(Datenbankfenster, TheOpenPanelLeavesTheFieldsAndHeadingsTheirRoom)
         QMdiSubWindow* rahmen = bereich.addSubWindow(f);
         bereich.show();
         rahmen->showMaximized();
+        QApplication::processEvents();  // the window laid out before the panel opens
         f->DatenbankFensterSetzen(TWettkampf::DatenbankHoeheMax);
-        QApplication::processEvents();
+
+        // The opened panel scrolls into view with its rows, not its heading alone.
+        auto* rollen = f->findChild<QScrollArea*>(QStringLiteral("Rollbereich"));
+        ASSERT_NE(rollen, nullptr);
+        const auto sichtbar = [rollen](QWidget* w) {
+            const QRect r(w->mapTo(rollen->viewport(), QPoint(0, 0)), w->size());
+            return rollen->viewport()->rect().contains(r);
+        };
+        EXPECT_TRUE(warten([&] { return sichtbar(f->DBStarterPanel); }, 5000));
+        EXPECT_TRUE(sichtbar(f->Splitter));
 
         for (int n : {1, 6, 7, 9, 14}) {
             for (QWidget* feld : {static_cast<QWidget*>(f->name(n)), static_cast<QWidget*>(f->pass(n))})

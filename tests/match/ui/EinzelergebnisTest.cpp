@@ -3,6 +3,9 @@
 #include "match/ui/Leinwanddruck.h"
 
 #include "core/Globals.h"
+#include "match/bus/CanFrames.h"
+#include "match/engine/Wertung.h"
+#include "match/ui/Bahnfensterdienste.h"
 #include "support/Grundlage.h"
 #include "support/QtDrucken.h"
 
@@ -131,6 +134,65 @@ TEST_F(Einzelergebnis, StatisticsButtonCountsThenPrintsAndRebuilds)
     EXPECT_TRUE(f->SBtnErgebnis->isChecked());
     f->BtnDrucken->click();
     EXPECT_EQ(dialoge, 2);
+}
+
+// Player 1 throws on lane 1 while his list is open: the list follows each
+// booking, and the protocol printed then has rows, sums and total of one
+// moment. Throws 5 | 9, a miss | 2: rows 5 9 0 2, running 5 14 14 16, Volle
+// 14, Abräumen 2, one miss, total 16.
+TEST_F(Einzelergebnis, ListFollowsTheMatchAndItsProtocolAddsUp)
+{
+    Bahnfensterdienste dienste(nullptr, {});
+    const BahnfensterDiensteEinsetzen echt(&dienste);
+    BahnAnzahl = 4;
+    w.ErsteSpielbahn = 1, w.LetzteSpielbahn = 4;
+    w.Gestartet = 1, w.Spielphase = PhaseSpiel, w.Spieleranzahl = 2, w.Durchgaenge = 1;
+    w.Heimmannschaft = "Adler 2", w.Gastmannschaft = "KSV Eiche";
+    TSpielerEintrag& p = w.Spieler[1];
+    p.Name = "Anton Adler", p.Wertung = 1, p.IstHeim = 1, p.Gestartet = 1;
+    p.DurchgangNr = 1, p.AktDurchgang = &p.Durchgang[1], p.Durchgang[1].Bahn = 1;
+    TBahnDaten& l = BahnDaten[1];
+    l.Wettk = &w, l.BahnSpieler = &p, l.SpielerNr = 1, l.BahnOnline = 1;
+    l.WuerfeRestDruck.Zahl = u8(w.Volle);
+    const auto wurf = [&l](u16 bild) {
+        const CanRahmen::Wurfmeldung m = CanRahmen::WurfmeldungLesen({1, u8(bild & 0x7F), u8(bild >> 7), 0});
+        l.WurfBild = m.bild, l.WurfFlags = m.flags, l.WurfOffen = 1, l.WurfHolz = i8(m.holz);
+        WurfAbschliessen(1);
+    };
+    wurf(0x01F);  // before the list opens
+    AktSpieler = &p, AktSpielerNr = 1;
+    f->FormActivate();
+    f->show();
+    f->SBtnFehler->click();  // the mode stays while the list follows
+    wurf(0x1FF), wurf(0x000), wurf(0x003);
+
+    QStringList holz, fehler;
+    for (int r = 0; r < 4; ++r)
+        holz << f->XGridEinzelergebnis->item(r, 0)->text(), fehler << f->XGridEinzelergebnis->item(r, 1)->text();
+    EXPECT_EQ(holz.join(u' ').toStdString(), "5 9 0 2");
+    EXPECT_EQ(fehler.join(u' ').toStdString(), "  1 ");
+    EXPECT_EQ(f->ErgebnisBahn[1]->text().toStdString(), "  1 Fehler");
+    EXPECT_EQ(farbe(2, 0), QColor(255, 0, 0));
+
+    // The protocol: running total of block 1, its "Gesamt:" and the player's result.
+    const auto protokoll = [] {
+        const std::optional<DruckLayout> l = DruckartLayout(Druckart::Wurfprotokoll, true, QSizeF(13087, 8976));
+        QStringList gesamt, ergebnis;
+        for (qsizetype i = 0; l && i < l->befehle.size(); ++i) {
+            const DruckBefehl& b = l->befehle[i];
+            if (b.art != DruckBefehl::Text) continue;
+            if (b.x == 320 && b.anker == Anker::Rechts) gesamt << b.text;
+            if (b.text.startsWith(QStringLiteral("Ergebnis: "))) ergebnis << b.text;
+            if (b.text == QStringLiteral("Gesamt:") && i + 1 < l->befehle.size()) ergebnis << l->befehle[i + 1].text;
+        }
+        return (gesamt.join(u' ') + QLatin1Char('|') + ergebnis.join(u'|')).toStdString();
+    };
+    EXPECT_EQ(protokoll(), "5 14 14 16|Ergebnis: 0016 Holz|0016");
+
+    // The lane voids its last throw: gone from the list and the protocol.
+    WurfUngueltigWerten(1);
+    EXPECT_EQ(f->XGridEinzelergebnis->item(3, 0)->text().toStdString(), "");
+    EXPECT_EQ(protokoll(), "5 14 14|Ergebnis: 0014 Holz|0014");
 }
 
 }  // namespace
