@@ -183,16 +183,9 @@ QString WurfvorwahlZeile(int i)
     if (i >= 0 && i < WurfvorwListe.size()) return WurfvorwListe.at(i);
     if (i != 0 || !WurfvorwListe.isEmpty()) return {};
     QString zeile = QStringLiteral("120 Wurf;15;15;12;3;;");
-    for (const QString& bahnen : WurfvorwahlStandardBahnen(BahnAnzahl)) zeile += QLatin1Char(';') + bahnen;
+    for (int bahnen : {6, 4, 2})
+        if (bahnen <= BahnAnzahl) zeile += QStringLiteral(";Bahn 1 bis %1").arg(bahnen);
     return zeile;
-}
-
-QStringList WurfvorwahlStandardBahnen(int bahnAnzahl)
-{
-    QStringList bahnen;
-    for (int n : {6, 4, 2})
-        if (n <= bahnAnzahl) bahnen << QStringLiteral("Bahn 1 bis %1").arg(n);
-    return bahnen;
 }
 
 QStringList WurfvorwahlBahnen(const QString& zeile)

@@ -30,9 +30,6 @@ std::pair<int, int> BahnbereichLesen(const QString& bahnText);
 // 15 Volle and 15 Abräumen on each of four lanes, set mode 3, with the lane
 // choices of the alley (6, 4 or 2 lanes from lane 1, at most BahnAnzahl).
 QString WurfvorwahlZeile(int i);
-// The lane choices a preset starts with on an alley of `bahnAnzahl` lanes:
-// 6, 4 and 2 lanes from lane 1, as far as the alley has them.
-QStringList WurfvorwahlStandardBahnen(int bahnAnzahl);
 // The lane choices of a preset line: every field after the practice fields.
 QStringList WurfvorwahlBahnen(const QString& zeile);
 

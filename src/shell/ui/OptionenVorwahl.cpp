@@ -4,7 +4,6 @@
 #include "core/Boxes.h"
 #include "core/Fenster.h"
 #include "core/Globals.h"
-#include "core/RecordFunctions.h"
 #include "core/Settings.h"
 #include "core/SettingsFile.h"
 #include "core/Tastatur.h"
@@ -453,8 +452,6 @@ void TVorwahlSeite::BtnWurfvorwNeuClick()
             return;
         }
     }
-    // Its own lane choices, those of the alley on the page, not the last preset's.
-    m_bahnen->fuellen(WurfvorwahlStandardBahnen(bahnAnzahl()));
     WurfvorwListe[pos] = WurfvorwahlZeileBauen(felder(name));
     CWurfvorw->setItemText(pos, name);
     m_vorwahl = pos;

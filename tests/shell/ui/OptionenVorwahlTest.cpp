@@ -217,8 +217,6 @@ TEST_F(VorwahlSeite, LeavingAChangedPresetAsksAndYesStoresIntoTheLeftOne)
 TEST_F(VorwahlSeite, TwentyPresetsDisableNewUntilOneIsDeleted)
 {
     for (int i = 1; i <= 19; ++i) WurfvorwListe << QStringLiteral("P%1;%1;10;20;1;;").arg(i);
-    WurfvorwListe[4] += QStringLiteral(";Bahn 3 bis 4;Bahn 5");
-    BahnAnzahl = 4;
     oeffnen();
     waehlen(s->CWurfvorw, 4);  // P5
     s->CWurfvorw->setEditText(QStringLiteral("Neu"));
@@ -226,12 +224,8 @@ TEST_F(VorwahlSeite, TwentyPresetsDisableNewUntilOneIsDeleted)
 
     ASSERT_EQ(WurfvorwListe.size(), 20);
     EXPECT_EQ(s->CWurfvorw->count(), 20);
-    // Directly after P5, with P5's numbers under the new name but the lane
-    // choices of a new preset on four lanes; the edits emptied.
-    EXPECT_EQ(WurfvorwListe.at(5), QStringLiteral("Neu;5;10;20;1;;;Bahn 1 bis 4;Bahn 1 bis 2"));
-    EXPECT_EQ(s->CVorwBahnen->count(), 2);
-    EXPECT_EQ(s->CVorwBahnen->itemText(0), QStringLiteral("Bahn 1 bis 4"));
-    EXPECT_EQ(WurfvorwListe.at(4), QStringLiteral("P5;5;10;20;1;;;Bahn 3 bis 4;Bahn 5"));  // P5 keeps its own
+    // Directly after P5, with P5's fields under the new name; the edits emptied.
+    EXPECT_EQ(WurfvorwListe.at(5), QStringLiteral("Neu;5;10;20;1;;"));
     EXPECT_EQ(s->CWurfvorw->itemText(5), QStringLiteral("Neu"));
     EXPECT_EQ(WurfvorwListe.at(6), QStringLiteral("P6;6;10;20;1;;"));
     EXPECT_EQ(s->gemerkteVorwahl(), 5);
