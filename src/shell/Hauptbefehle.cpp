@@ -241,6 +241,8 @@ QString HilfeOeffnen()
     return QString();
 }
 
+bool HilfethemenTextVorhanden() { return QFileInfo(DateiImOrdner(Hilfeverzeichnis, HilfethemenText)).isFile(); }
+
 QString TippsDatei() { return DateiImOrdner(Hilfeverzeichnis, QStringLiteral("Hilfe_Tipps.rtf")); }
 
 std::optional<QByteArray> TippsInhalt()

@@ -58,6 +58,10 @@ void ProgrammStarten(int n);
 // it cannot be shown (the file is missing, or nothing on this desktop shows
 // it); empty when it was handed over. The current directory is not changed.
 QString HilfeOeffnen();
+// The program's own help text, shown in the help window where the desktop
+// cannot show "Bravolin.hlp".
+inline const QString HilfethemenText = QStringLiteral("Hilfe_Bravolin.rtf");
+bool HilfethemenTextVorhanden();
 // "Hilfe_Tipps.rtf" in the help folder.
 QString TippsDatei();
 // The rich text of the tips file; nullopt when missing.

@@ -3,6 +3,7 @@
 #include "core/Globals.h"
 #include "core/SettingsFile.h"
 #include "core/ui/Fensterhub.h"
+#include "core/ui/Hilfe.h"
 #include "core/ui/Hinweis.h"
 #include "core/ui/HinweisJa.h"
 #include "core/ui/WidgetBoxen.h"
@@ -56,6 +57,7 @@
 #include <QStatusTipEvent>
 #include <QTemporaryDir>
 #include <QTextBlock>
+#include <QTextBrowser>
 #include <QTextDocument>
 #include <QTextEdit>
 #include <QTimer>
@@ -303,6 +305,21 @@ TEST_F(Hauptfenster, HelpAndTipsSayWhyNothingOpens)
     EXPECT_EQ(skriptBoxen().gezeigt,
               (QStringList{QStringLiteral("Die Hilfedatei %1/Bravolin.hlp ist nicht vorhanden !").arg(hilfe),
                            QStringLiteral("Die Tippdatei %1/Hilfe_Tipps.rtf ist nicht vorhanden !").arg(hilfe)}));
+
+    // With the program's own help text in the folder, the help topics show it.
+    ASSERT_TRUE(QDir(ordner.path()).mkdir(QStringLiteral("Hilfe")));
+    ASSERT_TRUE(QFile::copy(QStringLiteral(CORVALINK_QUELLE "/assets/hilfe/Hilfe_Bravolin.rtf"),
+                            QDir(hilfe).filePath(QStringLiteral("Hilfe_Bravolin.rtf"))));
+    QString titel;
+    QTimer::singleShot(0, [&titel] {
+        if (auto* h = qobject_cast<THilfe*>(QApplication::activeModalWidget())) {
+            titel = h->REHilfe->document()->begin().text();
+            h->BtnOK->click();
+        }
+    });
+    main->MHilfethemen->trigger();
+    EXPECT_EQ(titel, QStringLiteral("Corvalink – Hilfe"));
+    EXPECT_EQ(skriptBoxen().gezeigt.size(), 2);
 }
 
 // The tips show the shipped tips file with its formatting: a bold coloured

@@ -7,6 +7,7 @@
 #include "core/Globals.h"
 #include "core/Rtf.h"
 #include "core/ui/Fensterhub.h"
+#include "core/ui/Hilfe.h"
 #include "match/dienste/Anzeigeschicht.h"
 #include "match/dienste/Wettbewerbdienste.h"
 #include "match/flow/Wettkampfslots.h"
@@ -218,7 +219,12 @@ void TMain::ProgrammClose()
 
 void TMain::MHilfethemenClick()
 {
-    if (const QString grund = HilfeOeffnen(); !grund.isEmpty()) boxen().hinweis(grund);
+    const QString grund = HilfeOeffnen();
+    if (grund.isEmpty()) return;
+    if (HilfethemenTextVorhanden())
+        HilfedateiZeigen(this, HilfethemenText);
+    else
+        boxen().hinweis(grund);
 }
 
 void TMain::MTippsClick()

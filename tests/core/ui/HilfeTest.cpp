@@ -25,6 +25,7 @@ const QString Quelle = QStringLiteral(CORVALINK_QUELLE);
 
 // The help files of the windows and the tips, with the title each begins with.
 const std::pair<const char*, const char*> Hilfedateien[] = {
+    {"Hilfe_Bravolin.rtf", "Corvalink – Hilfe"},
     {"Hilfe_Datenbank.rtf", "Spielerdatenbank"},
     {"Hilfe_Grossanz.rtf", "Konfiguration der Großanzeige"},
     {"Hilfe_Monitoranz.rtf", "Konfiguration der Monitoranzeige"},
