@@ -9,6 +9,7 @@
 #include "support/Cupsserver.h"
 #include "support/QtDrucken.h"
 
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QPainter>
@@ -68,6 +69,12 @@ TEST_F(Druckannahmen, AnAcceptedJobArrivesAsAPdfFile)
     QFile pdf(cups->pdfs().value(0));
     ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
     EXPECT_TRUE(pdf.read(5) == "%PDF-") << pdf.fileName().toStdString();
+
+    // The questions around each job keep no connection open.
+    const auto offen = [] { return QDir(QStringLiteral("/proc/self/fd")).count(); };
+    const auto vorher = offen();
+    for (int i = 0; i < 3; ++i) EXPECT_EQ(drucken(&text), Druckannahme::Angenommen);
+    EXPECT_EQ(offen(), vorher);
 }
 
 // The print system's reason and the one the printer's administrator gave.
