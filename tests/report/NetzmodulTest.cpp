@@ -28,6 +28,7 @@
 #include <QTcpSocket>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QUrl>
 #include <curl/curl.h>
 #include <gtest/gtest.h>
 #include <memory>
@@ -288,6 +289,11 @@ TEST(NetzmodulSeiten, SeiteOderGrund)
     Antwortserver stumm({});
     const u16 zu = GeschlossenerPort();
     const auto an = [](u16 port, const char* pfad) { return QStringLiteral("http://127.0.0.1:%1%2").arg(port).arg(pfad); };
+    QTemporaryDir ordner;
+    QFile datei(ordner.filePath(QStringLiteral("seite.html")));
+    ASSERT_TRUE(datei.open(QIODevice::WriteOnly) && datei.write("#9.99.9999") == 10);
+    datei.close();
+    const QString lokal = QUrl::fromLocalFile(datei.fileName()).toString();
 
     struct Fall {
         QString adresse;
@@ -308,6 +314,8 @@ TEST(NetzmodulSeiten, SeiteOderGrund)
          QStringLiteral("Keine Antwort vom Server 127.0.0.1 (Port %1) (Zeitüberschreitung) !").arg(stumm.port())},
         {QStringLiteral("http://127.0.0.1:abc/x.html"), false, {},
          QStringLiteral("„http://127.0.0.1:abc/x.html“ ist keine gültige Internetadresse !")},
+        // Only the web: not a file of this machine.
+        {lokal, false, {}, QStringLiteral("„%1“ ist keine gültige Internetadresse !").arg(lokal)},
     };
     Netzmodul modul([](const QString&) {});
     modul.setSeitenzeitlimits({5000, 1000, 1500});
