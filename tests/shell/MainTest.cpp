@@ -335,12 +335,13 @@ TEST_F(Hauptfenster, TipsShowTheShippedFileFormatted)
     main->Tipps = &tipps;
 
     QString titel, titelFarbe;
-    bool titelFett = false;
+    bool titelFett = false, amAnfang = false;
     QStringList fett;
     QTimer::singleShot(0, [&] {
         if (QApplication::activeModalWidget() != &tipps) return;
         const QTextDocument& d = *tipps.RETipps->document();
         titel = d.begin().text();
+        amAnfang = tipps.RETipps->textCursor().position() == 0;
         const QTextCharFormat f = d.begin().begin().fragment().charFormat();
         titelFett = f.fontWeight() == QFont::Bold;
         titelFarbe = f.foreground().color().name();
@@ -351,6 +352,7 @@ TEST_F(Hauptfenster, TipsShowTheShippedFileFormatted)
     });
     main->MTipps->trigger();
     EXPECT_EQ(titel, QStringLiteral("Tipps und Tricks"));
+    EXPECT_TRUE(amAnfang);  // shown from its beginning
     EXPECT_TRUE(titelFett);
     EXPECT_EQ(titelFarbe, QStringLiteral("#003366"));
     EXPECT_TRUE(fett.contains(QStringLiteral("F5"))) << fett.join(u'|').toStdString();
