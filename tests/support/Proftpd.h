@@ -188,11 +188,7 @@ private:
             port = p;
             return;
         }
-        m_ausgabe += QString::fromUtf8(m_prozess.readAll());
-        if (m_prozess.state() != QProcess::NotRunning) {
-            m_prozess.kill();
-            m_prozess.waitForFinished(2000);
-        }
+        m_ausgabe += ServerprozessBeenden(m_prozess);
     }
 
     static QString Benutzername()

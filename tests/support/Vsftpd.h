@@ -54,12 +54,13 @@ inline QList<qint64> ProzessNachkommen(qint64 pid)
 // and returns what it still had on its output.
 inline QString ServerprozessBeenden(QProcess& prozess)
 {
-    if (prozess.state() == QProcess::NotRunning) return {};
-    for (const qint64 kind : ProzessNachkommen(prozess.processId())) ::kill(pid_t(kind), SIGKILL);
-    prozess.terminate();
-    if (!prozess.waitForFinished(5000)) {
-        prozess.kill();
-        prozess.waitForFinished(2000);
+    if (prozess.state() != QProcess::NotRunning) {
+        for (const qint64 kind : ProzessNachkommen(prozess.processId())) ::kill(pid_t(kind), SIGKILL);
+        prozess.terminate();
+        if (!prozess.waitForFinished(5000)) {
+            prozess.kill();
+            prozess.waitForFinished(2000);
+        }
     }
     return QString::fromUtf8(prozess.readAll());
 }
@@ -205,11 +206,7 @@ private:
             port = p;
             return;
         }
-        m_ausgabe += QString::fromUtf8(m_prozess.readAll());
-        if (m_prozess.state() != QProcess::NotRunning) {
-            m_prozess.kill();
-            m_prozess.waitForFinished(2000);
-        }
+        m_ausgabe += ServerprozessBeenden(m_prozess);
     }
 
     Optionen m_optionen;
