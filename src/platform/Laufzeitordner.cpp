@@ -5,7 +5,6 @@
 #include <QFile>
 
 #include <cerrno>
-#include <cstdlib>
 #include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -37,13 +36,10 @@ QString LaufzeitordnerVorbereiten(const QString& basis)
 {
     if (const QByteArray gesetzt = qgetenv("XDG_RUNTIME_DIR"); !gesetzt.isEmpty()) return QFile::decodeName(gesetzt);
     const QByteArray ordner = QFile::encodeName(basis.isEmpty() ? QDir::tempPath() : basis);
-    QByteArray pfad = ordner + "/runtime-" + Benutzername();
-    if (!EigenerOrdner(pfad)) {
-        // Taken by another user or not a folder: a fresh one of our own.
-        QByteArray muster = ordner + "/runtime-" + Benutzername() + "-XXXXXX";
-        if (!mkdtemp(muster.data())) return {};
-        pfad = muster;
-    }
+    const QByteArray pfad = ordner + "/runtime-" + Benutzername();
+    // Taken by another user or not a folder: left to Qt, which says so. A
+    // folder of another name each start would split the single-instance lock.
+    if (!EigenerOrdner(pfad)) return {};
     qputenv("XDG_RUNTIME_DIR", pfad);
     return QFile::decodeName(pfad);
 }

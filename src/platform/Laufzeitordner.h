@@ -9,6 +9,7 @@
 
 // The runtime folder in XDG_RUNTIME_DIR: set as it was, else "runtime-<user>"
 // in `basis` (the temporary folder when empty), created or set to mode 0700
-// when it is the user's own directory, else a new private folder beside it.
-// Empty when none can be made; XDG_RUNTIME_DIR then stays unset.
+// when it is the user's own directory. Empty when that name is taken by a
+// link, a file or another user's folder, or cannot be made; XDG_RUNTIME_DIR
+// then stays unset.
 QString LaufzeitordnerVorbereiten(const QString& basis = {});
