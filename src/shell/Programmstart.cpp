@@ -76,14 +76,18 @@ QStringList ProgrammstartAusfuehren(const QString& programmordner, int bildschir
     // Display windows of the displays that are installed.
     if (Einst.MannschanzOn) fenster().erzeugen(KonfigFenster::Mannschaftanz);
     if (Einst.NamenanzOn) fenster().erzeugen(KonfigFenster::Namenanz);
-    // Off for this run without a second monitor; the setting stays as stored.
-    Einst.GrossAnzeige = Einst.GrossAnzeigeEinstellung && bildschirme >= 2;
+    GrossAnzeigeSchalten(bildschirme);
     if (Einst.GrossAnzeige) fenster().erzeugen(KonfigFenster::Grossanz);
     if (Einst.MonitorAnzeige) fenster().erzeugen(KonfigFenster::Monitoranz);
     if (Einst.TerminalAnzeige) fenster().erzeugen(KonfigFenster::Infoterminal);
 
     fenster().hauptmenueAktualisieren();
     return meldungen;
+}
+
+void GrossAnzeigeSchalten(int bildschirme)
+{
+    Einst.GrossAnzeige = Einst.GrossAnzeigeEinstellung && bildschirme >= 2;
 }
 
 double Ausgabelautstaerke() { return Einst.Volume == 0 ? 1.0 : Einst.Volume / 65535.0; }

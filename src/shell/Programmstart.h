@@ -15,6 +15,10 @@ inline const QString ProgrammVersion = QStringLiteral("2.21.0062");
 // keeps its default and does not stop the start: its message is returned.
 QStringList ProgrammstartAusfuehren(const QString& programmordner, int bildschirme);
 
+// The result board's switch for the run: the stored setting, and only with
+// a second monitor; the setting itself stays as stored.
+void GrossAnzeigeSchalten(int bildschirme);
+
 // The program's output volume 0..1 from the setting Volume (0..65535). The
 // default 0 means "not set": full volume.
 double Ausgabelautstaerke();

@@ -5,6 +5,7 @@
 #include "core/TextFunctions.h"
 #include "core/ui/Tastaturfelder.h"
 #include "shell/OptionenProgramm.h"
+#include "shell/Programmstart.h"
 #include "shell/ui/Optionen.h"
 #include "shell/ui/OptionenProgrammTeile.h"
 #include "shell/ui/OptionenSeiten.h"
@@ -164,10 +165,9 @@ void AnzeigeSeiteImpl::speichern()
     Einst.SaPWand = CBSaPWand->isChecked();
     Einst.SaPNamen = CBSaPNamen->isChecked();
     Einst.MaPMannsch = CBMaPMannsch->isChecked();
-    // Without a second monitor the box keeps the stored choice; the board
-    // stays off for the run.
+    // Without a second monitor the box keeps the stored choice.
     Einst.GrossAnzeigeEinstellung = CBDualScreen->isChecked();
-    Einst.GrossAnzeige = Einst.GrossAnzeigeEinstellung && QGuiApplication::screens().size() > 1;
+    GrossAnzeigeSchalten(int(QGuiApplication::screens().size()));
     Einst.MonitorAnzeige = CBMonitorAnzeige->isChecked();
     Einst.TerminalAnzeige = CBInfoterminal->isChecked();
     Einst.SpielzeitIntervall = CSpielzeit->currentIndex() >= 0 ? SpielzeitAusText(CSpielzeit->currentText()) : 6;
