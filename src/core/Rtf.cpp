@@ -15,6 +15,129 @@
 
 namespace {
 
+// --- RTF -----------------------------------------------------------------------
+// One token of an RTF text.
+struct RtfStueck {
+    enum Art : std::uint8_t {
+        GruppeAuf,     // "{"
+        GruppeZu,      // "}"
+        Steuerwort,    // "\fs20": wort "fs", zahl 20
+        Steuersymbol,  // "\*", "\-", ...: zeichen is the symbol
+        Zeichen,       // one character of text
+    };
+    Art art = Zeichen;
+    QByteArray wort;
+    std::optional<int> zahl;
+    QChar zeichen;
+};
+// The tokens of an RTF text in order. Escaped characters ("\\", "\{", "\}",
+// "\~"), code-page bytes ("\'e4", Windows-1252) and "\uN" arrive as
+// characters; the characters standing in for a "\uN" (as many as the
+// group's "\ucN" says, 1 by default), "\binN" data and the file's own line
+// breaks are dropped.
+std::vector<RtfStueck> RtfZerlegen(const QByteArray& rtf);
+// Destinations whose group holds no text of the document ("info", "pict", ...).
+bool RtfZielOhneText(const QByteArray& wort);
+
+std::vector<RtfStueck> RtfZerlegen(const QByteArray& rtf)
+{
+    std::vector<RtfStueck> stuecke;
+    std::vector<int> ucStapel;  // the \uc of the enclosing groups
+    int uc = 1;
+    int ueberspringen = 0;  // stand-in characters of the last \u still to drop
+    const qsizetype n = rtf.size();
+    const auto zeichen = [&](QChar c) {
+        if (ueberspringen > 0) {
+            --ueberspringen;
+            return;
+        }
+        RtfStueck s;
+        s.zeichen = c;
+        stuecke.push_back(std::move(s));
+    };
+    const auto istBuchstabe = [](char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); };
+    const auto istZiffer = [](char c) { return c >= '0' && c <= '9'; };
+
+    for (qsizetype i = 0; i < n; ++i) {
+        const char c = rtf.at(i);
+        if (c == '{' || c == '}') {
+            ueberspringen = 0;
+            if (c == '{') {
+                ucStapel.push_back(uc);
+            } else if (!ucStapel.empty()) {
+                uc = ucStapel.back();
+                ucStapel.pop_back();
+            }
+            RtfStueck s;
+            s.art = c == '{' ? RtfStueck::GruppeAuf : RtfStueck::GruppeZu;
+            stuecke.push_back(std::move(s));
+        } else if (c == '\r' || c == '\n') {
+            continue;
+        } else if (c != '\\') {
+            zeichen(Cp1252::toUnicode(static_cast<unsigned char>(c)));
+        } else if (i + 1 < n) {
+            const char d = rtf.at(++i);
+            if (d == '\\' || d == '{' || d == '}') {
+                zeichen(QChar::fromLatin1(d));
+            } else if (d == '~') {
+                zeichen(QChar(0x00A0));
+            } else if (d == '\'') {
+                bool ok = false;
+                const int byte = rtf.mid(i + 1, 2).toInt(&ok, 16);
+                i += 2;
+                if (ok) zeichen(Cp1252::toUnicode(static_cast<unsigned char>(byte)));
+                else if (ueberspringen > 0) --ueberspringen;
+            } else if (istBuchstabe(d)) {
+                qsizetype j = i;
+                while (j < n && istBuchstabe(rtf.at(j))) ++j;
+                RtfStueck s;
+                s.art = RtfStueck::Steuerwort;
+                s.wort = rtf.mid(i, j - i);
+                qsizetype k = j;
+                if (k < n && rtf.at(k) == '-') ++k;
+                while (k < n && istZiffer(rtf.at(k))) ++k;
+                if (k > j) {
+                    // Parameters beyond the 32-bit range are out of the format: held at its ends.
+                    bool ok = false;
+                    const qlonglong zahl = rtf.mid(j, std::min<qsizetype>(k - j, 12)).toLongLong(&ok);
+                    using Grenzen = std::numeric_limits<int>;
+                    if (ok) s.zahl = int(std::clamp<qlonglong>(zahl, Grenzen::min(), Grenzen::max()));
+                }
+                if (k < n && rtf.at(k) == ' ') ++k;  // the delimiter belongs to the word
+                i = k - 1;
+                if (s.wort == "u" && s.zahl) {
+                    ueberspringen = 0;
+                    const int wert = *s.zahl;
+                    zeichen(QChar(char16_t(wert < 0 ? wert + 65536 : wert)));
+                    ueberspringen = uc;
+                } else if (s.wort == "uc" && s.zahl) {
+                    uc = std::clamp(*s.zahl, 0, 16);
+                } else if (s.wort == "bin" && s.zahl) {
+                    i += std::clamp<qsizetype>(*s.zahl, 0, n - 1 - i);
+                } else {
+                    stuecke.push_back(std::move(s));
+                }
+            } else {
+                RtfStueck s;
+                s.art = RtfStueck::Steuersymbol;
+                s.zeichen = QChar::fromLatin1(d);
+                stuecke.push_back(std::move(s));
+            }
+        }
+    }
+    return stuecke;
+}
+
+bool RtfZielOhneText(const QByteArray& wort)
+{
+    static const QByteArrayList Ziele = {"fonttbl", "colortbl", "stylesheet", "info",       "pict",
+                                         "object",  "header",   "footer",     "generator",  "listtable",
+                                         "listoverridetable",   "rsidtbl",    "themedata",  "colorschememapping",
+                                         "latentstyles",        "datastore",  "xmlnstbl",   "headerl",
+                                         "headerr", "headerf",  "footerl",    "footerr",    "footerf"};
+    return Ziele.contains(wort);
+}
+
 constexpr int StandardGroesse = 24;  // half points, when a text names none
 constexpr int MaxTwips = 31680;      // 22 inches
 

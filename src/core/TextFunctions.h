@@ -75,26 +75,3 @@ QString WurfZuText(std::uint16_t wurf, std::uint8_t flags);
 // Descending quicksort of the pair table Paare (Globals.h) over lo..hi.
 void PaareSortieren(int lo, int hi);
 
-// --- RTF -----------------------------------------------------------------------
-// One token of an RTF text.
-struct RtfStueck {
-    enum Art : std::uint8_t {
-        GruppeAuf,     // "{"
-        GruppeZu,      // "}"
-        Steuerwort,    // "\fs20": wort "fs", zahl 20
-        Steuersymbol,  // "\*", "\-", ...: zeichen is the symbol
-        Zeichen,       // one character of text
-    };
-    Art art = Zeichen;
-    QByteArray wort;
-    std::optional<int> zahl;
-    QChar zeichen;
-};
-// The tokens of an RTF text in order. Escaped characters ("\\", "\{", "\}",
-// "\~"), code-page bytes ("\'e4", Windows-1252) and "\uN" arrive as
-// characters; the characters standing in for a "\uN" (as many as the
-// group's "\ucN" says, 1 by default), "\binN" data and the file's own line
-// breaks are dropped.
-std::vector<RtfStueck> RtfZerlegen(const QByteArray& rtf);
-// Destinations whose group holds no text of the document ("info", "pict", ...).
-bool RtfZielOhneText(const QByteArray& wort);
