@@ -40,13 +40,15 @@ bool QtSound::ausgabeVorhanden()
 void QtSound::abspielen(const QString& pfad)
 {
     if (!ausgabeVorhanden()) return;
+    m_gespielt = true;
     m_wav.setFileName(pfad);
     m_wav.Play();
 }
 
 void QtSound::anhalten(const QString& pfad)
 {
-    if (!m_ausgabe.value_or(false)) return;
+    // Also after the devices changed: a sound may still be playing.
+    if (!m_gespielt) return;
     m_wav.setFileName(pfad);
     m_wav.Stop();
 }

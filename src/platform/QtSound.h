@@ -32,4 +32,5 @@ private:
     TabfWav m_wav;
     std::unique_ptr<QMediaDevices> m_geraete;
     std::optional<bool> m_ausgabe;
+    bool m_gespielt = false;  // something was played, so there is something to stop
 };
