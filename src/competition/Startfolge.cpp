@@ -32,9 +32,7 @@ bool BahnImBereich(int bahn)
 QString BereichText()
 {
     if (StartfolgeErsteBahn == 0) return QStringLiteral("keine Bahn");
-    const int letzte = StartfolgeHoechsteBahn();
-    if (letzte == StartfolgeErsteBahn) return QStringLiteral("Bahn %1").arg(letzte);
-    return QStringLiteral("Bahn %1 bis %2").arg(StartfolgeErsteBahn).arg(letzte);
+    return BahnbereichText(StartfolgeErsteBahn, StartfolgeHoechsteBahn());
 }
 
 QString Zeile(const TStartplan& plan, long r)

@@ -157,6 +157,11 @@ u8 WettkampfAdresse(const TWettkampfDaten* w)
     return u8(slot | (Einst.PcEinheit << 4));
 }
 
+QString BahnbereichText(int erste, int letzte)
+{
+    return letzte > erste ? QStringLiteral("Bahn %1 bis %2").arg(erste).arg(letzte) : QStringLiteral("Bahn %1").arg(erste);
+}
+
 std::pair<int, int> BahnbereichLesen(const QString& bahnText)
 {
     const int erste = BahnZahl(bahnText, 6);

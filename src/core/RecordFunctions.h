@@ -24,6 +24,9 @@ void ZweiZahlenLesen(const QString& bahnText);
 // The two lanes of such a text, without touching the match; {0, 0} when the
 // text names no first lane.
 std::pair<int, int> BahnbereichLesen(const QString& bahnText);
+// The lanes erste..letzte as the lane choices name them: "Bahn 5 bis 8", or
+// "Bahn 5" for one lane.
+QString BahnbereichText(int erste, int letzte);
 
 // Line i (counted from 0) of the throw presets. While no preset is kept,
 // line 0 is the built-in one, so that a new match can be played: 120 throws,

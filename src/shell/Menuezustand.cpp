@@ -1,6 +1,7 @@
 #include "shell/Menuezustand.h"
 
 #include "core/Globals.h"
+#include "core/RecordFunctions.h"
 #include "match/flow/Bahnzyklus.h"
 
 #include <algorithm>
@@ -159,10 +160,7 @@ Menuezustand MenuezustandBerechnen(const MenueEingabe& e)
 QString WettkampfEintragText(const QString& heimmannschaft, int ersteBahn, int letzteBahn)
 {
     if (ersteBahn <= 0) return heimmannschaft;
-    const QString bahnen = letzteBahn > ersteBahn
-                               ? QStringLiteral("Bahn %1 bis %2").arg(ersteBahn).arg(letzteBahn)
-                               : QStringLiteral("Bahn %1").arg(ersteBahn);
-    return heimmannschaft + QStringLiteral(" (") + bahnen + QLatin1Char(')');
+    return heimmannschaft + QStringLiteral(" (") + BahnbereichText(ersteBahn, letzteBahn) + QLatin1Char(')');
 }
 
 MenueEingabe MenueEingabeLesen()
