@@ -52,7 +52,7 @@ Installieren Sie sie als root mit
 oder starten Sie das Skript als Benutzer mit sudo-Rechten."
 installiert="apt-get update (noninteractive)
 apt-get install -y --no-install-recommends xvfb vsftpd (noninteractive)"
-# proftpd is unpacked after the packages, and only when they are there.
+# With --tests proftpd is unpacked after the packages, and only when they are there.
 holen="proftpd-holen"
 nichtEntpackt="Hinweis: proftpd für die Tests konnte nicht entpackt werden; ihre Tests mit proftpd werden übersprungen."
 # What the tests' own servers and print system need.
@@ -86,7 +86,7 @@ for fall in "${faelle[@]}"; do
   : >"$tmp/protokoll"
   LC_ALL=C.UTF-8 PATH="$pfad" FEHLT="$fehlt" NUTZER_ID="$uid" APT_RC="$aptrc" HOLEN_RC="$holenrc" \
     PROTOKOLL="$tmp/protokoll" \
-    "$bash" "$skript" >/dev/null 2>"$tmp/fehler"
+    "$bash" "$skript" --tests >/dev/null 2>"$tmp/fehler"
   ist=$?
   if [ "$ist" != "$rc" ]; then
     echo "FEHLER $name: Ende $ist statt $rc"
@@ -103,5 +103,13 @@ for fall in "${faelle[@]}"; do
     fehler=1
   fi
 done
+# Without --tests (./run) proftpd is not fetched.
+: >"$tmp/protokoll"
+LC_ALL=C.UTF-8 PATH="$tmp/bin" FEHLT="" NUTZER_ID=1000 APT_RC=0 HOLEN_RC=0 PROTOKOLL="$tmp/protokoll" \
+  "$bash" "$skript" >/dev/null 2>&1 || { echo "FEHLER ohne --tests: Ende $?"; fehler=1; }
+if [ -s "$tmp/protokoll" ]; then
+  echo "FEHLER ohne --tests: $(cat "$tmp/protokoll")"
+  fehler=1
+fi
 [ "$fehler" -eq 0 ] && echo "install-deps: ${#faelle[@]} Fälle richtig"
 exit "$fehler"
