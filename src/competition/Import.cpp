@@ -517,19 +517,23 @@ int SpielerdatenbankImportieren(const Importtabelle& t, Zeilenbereich b, bool hi
     int angefuegt = 0;
     for (int r = b.erste; r <= b.letzte; ++r) {
         SpielerZeile neu;
+        // The name is "first last" in whichever order the two columns stand.
+        QByteArray vorname, name;
         for (int c = 0; c < t.spalten(); ++c) {
             const std::optional<Spaltenbedeutung> bedeutung = t.kopf(c);
             if (!bedeutung) continue;
             const int spalte = BedeutungDatenbankspalte(*bedeutung);
             const ImportZelle wert = t.zelle(c, r);
             if (spalte < 0 || !wert || wert->isEmpty()) continue;
-            SpielerZelle& zelle = neu[std::size_t(spalte)];
-            // A surname behind a first name: "first last".
-            if (*bedeutung == Spaltenbedeutung::Name && zelle)
-                zelle = *zelle + ' ' + *wert;
+            if (*bedeutung == Spaltenbedeutung::Vorname)
+                vorname = *wert;
+            else if (*bedeutung == Spaltenbedeutung::Name)
+                name = name.isEmpty() ? *wert : name + ' ' + *wert;
             else
-                zelle = spalte == 3 ? datumKuerzen(*wert) : *wert;
+                neu[std::size_t(spalte)] = spalte == 3 ? datumKuerzen(*wert) : *wert;
         }
+        if (!vorname.isEmpty() || !name.isEmpty())
+            neu[1] = vorname.isEmpty() || name.isEmpty() ? vorname + name : vorname + ' ' + name;
         for (int s = 0; s < SpielerSpalten; ++s) {
             SpielerZelle& zelle = neu[std::size_t(s)];
             if (zelle) zelle->truncate(SpielerSpaltenListe[std::size_t(s)].laenge);

@@ -171,8 +171,8 @@ QString ImportAenderungenFrage(const std::vector<Importaenderung>& aenderungen);
 // meaning the database takes. Empty when it can.
 QString SpielerdatenbankImportFehler(const Importtabelle& t);
 // Appends one database row per import row (after emptying the table unless
-// `hinzufuegen`), the columns by their meanings; a "Name" is joined to a
-// first name before it with a blank; an empty field leaves its cell without
+// `hinzufuegen`), the columns by their meanings; the name is "first last"
+// whichever column stands left; an empty field leaves its cell without
 // value, as the database's own rows keep it. An empty row range, or a table
 // that SpielerdatenbankImportFehler refuses, changes nothing. Sets
 // DatenbankGeaendert when the table changed; the rows appended.

@@ -484,18 +484,30 @@ TEST_F(Import, DatabaseRowsTakeTheColumnsByTheirMeanings)
     EXPECT_EQ(std::tuple(db.zeile(4)[0], db.zeile(4)[1]), std::tuple(Z("Club mit einem sehr langen Nam"), Z("Anna")));
 }
 
-TEST_F(Import, DatabaseNameLeftOfFirstNameEndsWithTheFirstName)
+// The name is the first name, a blank and the surname whichever column
+// stands left; either alone is the name; an empty one adds no blank.
+TEST_F(Import, DatabaseNameIsFirstNameAndSurnameInEitherOrder)
 {
-    Importtabelle t = tabelle("Meier;Hans;1;2\r\n");
-    t.setKopf(0, Spaltenbedeutung::Name);
-    t.setKopf(1, Spaltenbedeutung::Vorname);
-    t.setKopf(2, Spaltenbedeutung::Undefiniert);
-    t.setKopf(3, Spaltenbedeutung::Volle);
-    Spielertabelle db;
-    EXPECT_EQ(SpielerdatenbankImportieren(t, alle(t), true, db), 1);
-    SpielerZeile erwartet;
-    erwartet[1] = QByteArray("Hans");
-    EXPECT_EQ(db.zeile(0), erwartet);
+    using B = Spaltenbedeutung;
+    const char* const nameLinks = "Meier;Hans\r\n;Hans\r\nMeier;\r\n;\r\n";
+    const struct {
+        const char* datei;
+        B links, rechts;
+        std::vector<Z> namen;
+    } faelle[] = {
+        {nameLinks, B::Name, B::Vorname, {Z("Hans Meier"), Z("Hans"), Z("Meier"), Z()}},
+        {"Hans;Meier\r\nHans;\r\n;Meier\r\n;\r\n", B::Vorname, B::Name, {Z("Hans Meier"), Z("Hans"), Z("Meier"), Z()}},
+        {nameLinks, B::Name, B::Volle, {Z("Meier"), Z(), Z("Meier"), Z()}},
+        {nameLinks, B::Undefiniert, B::Vorname, {Z("Hans"), Z("Hans"), Z(), Z()}},
+    };
+    for (const auto& f : faelle) {
+        Importtabelle t = tabelle(f.datei);
+        t.setKopf(0, f.links);
+        t.setKopf(1, f.rechts);
+        Spielertabelle db;
+        ASSERT_EQ(SpielerdatenbankImportieren(t, alle(t), true, db), 4);
+        for (int r = 0; r < 4; ++r) EXPECT_EQ(db.zeile(r), SpielerZeile({Z(), f.namen[std::size_t(r)]})) << f.datei << r;
+    }
 }
 
 TEST_F(Import, DatabaseExportedAndImportedAgainIsTheSameTable)
