@@ -318,7 +318,8 @@ TEST_F(Import, TextsThatLoseCharactersAreNamedBeforeTheImport)
                              "Mannschaft;Sp\xC3\xB3\xC5\x82ka\n"                    // Spółka
                              "Gastmannschaft;  Krak\xC3\xB3w \xE2\x98\x86 \n"       // Kraków ☆
                              "Spieler3;\xC3\x96mer \xC5\x9E\x61hin\n"               // again
-                             "Ort;\xC5\x81\xC3\xB3\x64\xC5\xBA\n";                // Łódź, no key
+                             "Ort;\xC5\x81\xC3\xB3\x64\xC5\xBA\n"                 // Łódź, no key
+                             "Spieler4;Wer?\n";                                    // a "?" loses nothing
     Importtabelle t = tabelle(datei);
     t.setZelleText(1, 0, QStringLiteral("Nguyễn"));  // typed in the preview
     const QString oemer = QStringLiteral("Ömer Şahin → Ömer ?ahin"), lukasz = QStringLiteral("Łukasz Żak → ?ukasz ?ak");
