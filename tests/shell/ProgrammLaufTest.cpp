@@ -142,3 +142,11 @@ TEST_F(ProgrammLauf, AStartWithoutRuntimeFolderAndSoundServerSaysNothingOfThem)
     ASSERT_EQ(stat(QFile::encodeName(pfad(QStringLiteral("tmp/")) + ordner.first()).constData(), &st), 0);
     EXPECT_EQ(st.st_mode & 0777, 0700u);
 }
+
+// The options list the sound devices: without a sound server their dialog,
+// too, leaves the error output free of the failed connection.
+TEST_F(ProgrammLauf, OptionsWithoutSoundServerSayNothingOfIt)
+{
+    EXPECT_EQ(laufen(1280, QStringLiteral("MProgrammoptionen,BtnAbbruch,MProgrammEnde,BtnJa")), 0);
+    EXPECT_FALSE(fehlerausgabe.contains(QStringLiteral("PulseAudio"))) << fehlerausgabe.toStdString();
+}
