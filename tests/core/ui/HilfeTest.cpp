@@ -2,6 +2,7 @@
 // window names lies in assets/hilfe, and the window shows it with its
 // formatting.
 
+#include "core/Rtf.h"
 #include "core/SettingsFile.h"
 #include "core/ui/Hilfe.h"
 
@@ -18,6 +19,7 @@
 #include <QTimer>
 #include <gtest/gtest.h>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -33,6 +35,15 @@ const std::pair<const char*, const char*> Hilfedateien[] = {
     {"Hilfe_Terminalanz.rtf", "Konfiguration des Infoterminals"},
     {"Hilfe_Tipps.rtf", "Tipps und Tricks"},
     {"Hilfe_Wurfvorw.rtf", "Vorwahl"},
+};
+
+// Texts a help file must not have: captions, buttons and limits its window
+// does not show.
+const std::pair<const char*, std::vector<const char*>> Fremdtexte[] = {
+    {"Hilfe_Grossanz.rtf", {"unter „Werbung“", "„Auswahl“", "mit - und +"}},
+    {"Hilfe_Monitoranz.rtf", {"unter „Werbung“", "„Auswahl“"}},
+    {"Hilfe_Terminalanz.rtf", {"unter „Werbung“", "„Auswahl“"}},
+    {"Hilfe_Wurfvorw.rtf", {"0 bis 19 sind fest"}},
 };
 
 // Sorted and joined, so that a difference reads well.
@@ -104,6 +115,18 @@ TEST(Hilfedateien, EveryFileAWindowNamesIsShipped)
 {
     EXPECT_EQ(GenannteDateien(), Tabelle());
     EXPECT_EQ(Liste(QDir(Quelle + QStringLiteral("/assets/hilfe")).entryList(QDir::Files)), Tabelle());
+}
+
+TEST(Hilfedateien, NameNothingTheirWindowLacks)
+{
+    for (const auto& [name, texte] : Fremdtexte) {
+        QFile f(Quelle + QStringLiteral("/assets/hilfe/") + QLatin1String(name));
+        ASSERT_TRUE(f.open(QIODevice::ReadOnly)) << name;
+        QTextDocument d;
+        RtfLesen(f.readAll(), d);
+        for (const char* text : texte)
+            EXPECT_FALSE(d.toPlainText().contains(QString::fromUtf8(text))) << name << ": " << text;
+    }
 }
 
 TEST(Hilfe, ShowsEachShippedFileWithItsFormatting)
