@@ -143,8 +143,7 @@ TEST_F(ProgrammLauf, AStartWithoutRuntimeFolderAndSoundServerSaysNothingOfThem)
     EXPECT_EQ(st.st_mode & 0777, 0700u);
 }
 
-// The options list the sound devices: without a sound server their dialog,
-// too, leaves the error output free of the failed connection.
+// Without a sound server the options' list of sound devices says nothing of it.
 TEST_F(ProgrammLauf, OptionsWithoutSoundServerSayNothingOfIt)
 {
     EXPECT_EQ(laufen(1280, QStringLiteral("MProgrammoptionen,BtnAbbruch,MProgrammEnde,BtnJa")), 0);
