@@ -2,6 +2,7 @@
 #include "platform/AbfShutdown.h"
 #include "platform/Einzelinstanz.h"
 #include "platform/Laufzeitordner.h"
+#include "platform/QtSound.h"
 #include "shell/Programmstart.h"
 #include "shell/ui/Main.h"
 #include "shell/ui/Programm.h"
@@ -65,6 +66,7 @@ int main(int argc, char** argv)
     // Videos through Qt's FFmpeg media backend: the GStreamer one needs
     // plugins a plain Debian system lacks. QT_MEDIA_BACKEND chooses another.
     if (qEnvironmentVariableIsEmpty("QT_MEDIA_BACKEND")) qputenv("QT_MEDIA_BACKEND", "ffmpeg");
+    VerbindungsmeldungAusblenden();
     // A private runtime folder where the session gives none.
     LaufzeitordnerVorbereiten();
     DeutschesGebietsschemaVorbereiten();

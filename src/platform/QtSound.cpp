@@ -17,6 +17,12 @@ void OhneVerbindungsmeldung(QtMsgType typ, const QMessageLogContext& ort, const 
 
 }  // namespace
 
+void VerbindungsmeldungAusblenden()
+{
+    const QtMessageHandler vorher = qInstallMessageHandler(OhneVerbindungsmeldung);
+    if (vorher != OhneVerbindungsmeldung) g_weiter = vorher;
+}
+
 QtSound::QtSound(QObject* parent) : QObject(parent)
 {
     m_wav.NoDefaultSound = true;
@@ -27,13 +33,11 @@ QtSound::~QtSound() = default;
 bool QtSound::ausgabeVorhanden()
 {
     if (m_ausgabe) return *m_ausgabe;
-    g_weiter = qInstallMessageHandler(OhneVerbindungsmeldung);
     if (!m_geraete) {
         m_geraete = std::make_unique<QMediaDevices>();
         connect(m_geraete.get(), &QMediaDevices::audioOutputsChanged, this, [this] { m_ausgabe.reset(); });
     }
     m_ausgabe = !QMediaDevices::audioOutputs().isEmpty();
-    qInstallMessageHandler(g_weiter);
     return *m_ausgabe;
 }
 

@@ -1,9 +1,7 @@
 #pragma once
 // Sound output through the sound component: each file is loaded once and
 // kept; playing returns at once. A file that cannot be played stays silent.
-// Without a sound device (no sound server to reach) nothing is played, and
-// the sound system's notice of the connection it could not make is not
-// passed on; its other messages are.
+// Without a sound device (no sound server to reach) nothing is played.
 
 #include "components/Klang.h"
 #include "core/Sound.h"
@@ -13,6 +11,11 @@
 #include <optional>
 
 class QMediaDevices;
+
+// From now on the sound system's notice of the sound server it could not
+// reach is not passed on, whoever asks for the devices; its other messages
+// are. The program calls it at start.
+void VerbindungsmeldungAusblenden();
 
 class QtSound final : public QObject, public SoundAusgabe {
     Q_OBJECT

@@ -106,6 +106,7 @@ TEST(QtSoundAusgabe, NoSoundDeviceLeavesNoNoticeBehind)
     wav.close();
     g_meldungen.clear();
     const QtMessageHandler vorher = qInstallMessageHandler(Aufnehmen);
+    VerbindungsmeldungAusblenden();
     {
         QtSound sound;
         sound.abspielen(wav.fileName());

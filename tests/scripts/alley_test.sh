@@ -65,6 +65,12 @@ done
 grep -q '^CanSchnittstelle = virtualcan:tcp://127.0.0.1:35470/can0'$'\r''$' "$quelle/assets/Bravolin.inf" ||
   { echo "FEHLER: assets/Bravolin.inf nennt nicht den Bus von ./run"; fehler=1; }
 
+# Five starts in one folder keep the last log and those of the three before.
+log="$tmp/1/lanesim.log"
+for n in 1 2 3 4 5; do [ "$("$alley" --protokoll "$tmp/1")" = "$log" ] && echo "$n" >"$log"; done
+ist="$(cat "$log" "$log".[1-9] 2>/dev/null | tr '\n' ' ')"
+[ "$ist" = "5 4 3 2 " ] || { echo "FEHLER Protokolle: erwartet \"5 4 3 2 \", erhalten \"$ist\""; fehler=1; }
+
 # While a bus is served on the port (here by the simulator itself) no
 # second simulator starts.
 "$lanesim" --schnittstelle "$bus" >"$tmp/lanesim.log" 2>&1 &

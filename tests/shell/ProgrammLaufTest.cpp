@@ -142,3 +142,10 @@ TEST_F(ProgrammLauf, AStartWithoutRuntimeFolderAndSoundServerSaysNothingOfThem)
     ASSERT_EQ(stat(QFile::encodeName(pfad(QStringLiteral("tmp/")) + ordner.first()).constData(), &st), 0);
     EXPECT_EQ(st.st_mode & 0777, 0700u);
 }
+
+// Without a sound server the options' list of sound devices says nothing of it.
+TEST_F(ProgrammLauf, OptionsWithoutSoundServerSayNothingOfIt)
+{
+    EXPECT_EQ(laufen(1280, QStringLiteral("MProgrammoptionen,BtnAbbruch,MProgrammEnde,BtnJa")), 0);
+    EXPECT_FALSE(fehlerausgabe.contains(QStringLiteral("PulseAudio"))) << fehlerausgabe.toStdString();
+}

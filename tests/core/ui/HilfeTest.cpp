@@ -1,6 +1,6 @@
 // The help texts the program ships and the help window: every help file a
 // window names lies in assets/hilfe, and the window shows it with its
-// formatting.
+// formatting and without texts of controls its window lacks.
 
 #include "core/SettingsFile.h"
 #include "core/ui/Hilfe.h"
@@ -33,6 +33,14 @@ const std::pair<const char*, const char*> Hilfedateien[] = {
     {"Hilfe_Terminalanz.rtf", "Konfiguration des Infoterminals"},
     {"Hilfe_Tipps.rtf", "Tipps und Tricks"},
     {"Hilfe_Wurfvorw.rtf", "Vorwahl"},
+};
+
+// Texts a help file must not have: captions, buttons and limits its window lacks.
+const std::pair<const char*, const char*> Fremdtexte[] = {
+    {"Hilfe_Grossanz.rtf", "mit - und +"},         {"Hilfe_Grossanz.rtf", "unter „Werbung“"},
+    {"Hilfe_Grossanz.rtf", "„Auswahl“"},           {"Hilfe_Monitoranz.rtf", "unter „Werbung“"},
+    {"Hilfe_Monitoranz.rtf", "„Auswahl“"},         {"Hilfe_Terminalanz.rtf", "unter „Werbung“"},
+    {"Hilfe_Terminalanz.rtf", "„Auswahl“"},        {"Hilfe_Wurfvorw.rtf", "0 bis 19 sind fest"},
 };
 
 // Sorted and joined, so that a difference reads well.
@@ -69,6 +77,7 @@ std::string GenannteDateien()
 
 struct Gezeigt {
     QString titel;
+    QString text;
     double titelGroesse = 0;
     bool titelFett = false;
     QString titelFarbe;
@@ -83,6 +92,7 @@ Gezeigt Ansehen(const QTextDocument& d)
     g.gesehen = true;
     const QTextBlock erster = d.begin();
     g.titel = erster.text();
+    g.text = d.toPlainText();
     const QTextCharFormat f = erster.begin().fragment().charFormat();
     g.titelGroesse = f.fontPointSize();
     g.titelFett = f.fontWeight() == QFont::Bold;
@@ -106,7 +116,7 @@ TEST(Hilfedateien, EveryFileAWindowNamesIsShipped)
     EXPECT_EQ(Liste(QDir(Quelle + QStringLiteral("/assets/hilfe")).entryList(QDir::Files)), Tabelle());
 }
 
-TEST(Hilfe, ShowsEachShippedFileWithItsFormatting)
+TEST(Hilfe, ShowsEachShippedFileWithItsFormattingAndNoForeignText)
 {
     const QString vorher = Hilfeverzeichnis;
     Hilfeverzeichnis = Quelle + QStringLiteral("/assets/hilfe");
@@ -127,6 +137,8 @@ TEST(Hilfe, ShowsEachShippedFileWithItsFormatting)
         EXPECT_EQ(g.titelFarbe, QStringLiteral("#003366")) << name;
         EXPECT_TRUE(g.textMitFett) << name;
         EXPECT_TRUE(g.amAnfang) << name;
+        for (const auto& [datei, text] : Fremdtexte)
+            EXPECT_FALSE(qstrcmp(datei, name) == 0 && g.text.contains(QString::fromUtf8(text))) << name << ": " << text;
     }
     Hilfeverzeichnis = vorher;
 }
