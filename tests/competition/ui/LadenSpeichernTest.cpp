@@ -12,15 +12,19 @@
 #include "support/Grundlage.h"
 #include "support/ImDialog.h"
 #include "support/QtDrucken.h"
+#include "support/Warten.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileSystemModel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QToolButton>
+#include <QTreeView>
 #include <functional>
+#include <optional>
 #include <ostream>
 #include <tuple>
 
@@ -169,6 +173,31 @@ TEST_F(LadenSpeichern, AFolderOf256EntriesTakesNoMore)
         skriptBoxen().antworten = {ErgebnisJa};
         d.BtnLoeschen->click();
         EXPECT_TRUE(d.BtnSpeichern->isEnabled());
+    }));
+}
+
+// The tree shows the folder selected and in view, also when the model,
+// reading in the background, sorts folders in above it after it was read.
+TEST_F(LadenSpeichern, TheTreeShowsTheFolderInView)
+{
+    const QString spiele = QDir(ordner).filePath(QStringLiteral("z/Spiele"));
+    ASSERT_TRUE(QDir().mkpath(spiele));
+    AktWettkampf->Speicherordner = spiele;
+    EXPECT_FALSE(ImDialog<TSpeichern>(hub, [] { return ::fenster().dialog(Dialog::Speichern); }, [&](TSpeichern& d) {
+        const auto* modell = static_cast<QFileSystemModel*>(d.LBDirectory->model());
+        const auto inSicht = [&] {
+            const QModelIndex i = d.LBDirectory->currentIndex();
+            return modell->filePath(i) == spiele && d.LBDirectory->visualRect(i).intersects(d.LBDirectory->viewport()->rect());
+        };
+        EXPECT_TRUE(warten(inSicht));
+        // Seen as the sort puts the new folders above it, before a later read could scroll.
+        std::optional<bool> nachSortieren;
+        QObject::connect(modell, &QAbstractItemModel::layoutChanged, &d, [&] {
+            if (!nachSortieren && modell->index(spiele).parent().row() == 40) nachSortieren = inSicht();
+        });
+        for (int i = 0; i < 40; ++i) ASSERT_TRUE(QDir(ordner).mkdir(QStringLiteral("a%1").arg(i)));
+        ASSERT_TRUE(warten([&] { return nachSortieren.has_value(); }));
+        EXPECT_TRUE(*nachSortieren);
     }));
 }
 
