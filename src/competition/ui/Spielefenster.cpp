@@ -18,8 +18,8 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QMouseEvent>
-#include <QScrollBar>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSignalBlocker>
 #include <QStorageInfo>
 #include <QToolButton>
