@@ -26,10 +26,8 @@
 #include <QPushButton>
 #include <QTimer>
 #include <cstring>
-#include <map>
 #include <memory>
 #include <ostream>
-#include <string_view>
 #include <tuple>
 
 namespace {
@@ -57,8 +55,8 @@ protected:
         aufstellungZustand.zuruecksetzen();
         WurfvorwListe = {QStringLiteral("Liga;25;25;12;3;7;12;Bahn 1 bis 4;Bahn 5 bis 8"),
                          QStringLiteral("Kurz;15;15;12;3;;;Bahn 1 bis 4")};
-        KlasseListe = {QStringLiteral("Kreisliga"), QStringLiteral("Verbandsliga")};
-        GruppeListe = {QStringLiteral("Herren"), QStringLiteral("Damen")};
+        KlasseListe = {QStringLiteral("Verbandsliga")};
+        GruppeListe = {QStringLiteral("Vereinsjugend")};
         ASSERT_TRUE(WettkampfAnlegen());
         WettkampfGrundoptionenSetzen();
         AktWettkampf->Geaendert = 0;
@@ -113,50 +111,51 @@ TEST_F(WettkampfFenster, TypedLineUpIsWrittenIntoTheMatchAtOnce)
     EXPECT_STREQ(w().Spieler[1].Gebdat.c_str(), "");
 }
 
-// The kind of match, the class and the group: one of the list or any typed
-// text, stored as the box shows it and as far as the record holds it; a
-// stored kind shows as it is. Of the three only the class marks the match
-// changed, and the fill marks nothing.
-TEST_F(WettkampfFenster, ChoiceBoxesStoreWhatTheyShow)
+// The kind of match: one of the list or any typed text, stored as the box
+// shows it and as far as the record holds it; a stored kind shows as it is.
+// Neither the fill nor the operator's edits mark the match changed.
+TEST_F(WettkampfFenster, ChoicesAreStoredAsTheBoxShowsThem)
 {
     auto* art = kind<QComboBox>("CSpielart");
     auto* gruppe = kind<QGroupBox>("GSpieldaten");
     for (const char* gespeichert : {"Freundschaftsspiel", "Pokalspiel", ""}) {
         w().Spielart.setzenText(QString::fromUtf8(gespeichert));
-        w().Klasse.setzenText(QString::fromUtf8(gespeichert));
         fensterW->aktualisieren();
         EXPECT_EQ(art->currentText(), QString::fromUtf8(gespeichert));
-        EXPECT_EQ(kind<QComboBox>("CKlasse")->currentText(), QString::fromUtf8(gespeichert));
         EXPECT_EQ(gruppe->title(), *gespeichert ? QString::fromUtf8(gespeichert) : QStringLiteral("Spieldaten"));
         EXPECT_EQ(w().Geaendert, 0);
     }
     fensterW->show();
     QApplication::setActiveWindow(fensterW.get());
-    const std::map<std::string_view, const char*> feld{
-        {"CSpielart", w().Spielart.c_str()}, {"CKlasse", w().Klasse.c_str()}, {"CGruppe", w().Gruppe.c_str()}};
-    const std::tuple<std::string_view, const char*, const char*> getippt[] = {
-        {"CSpielart", "Freundschaftsspiel", "Freundschaftsspiel"},
-        {"CSpielart", "Länderspiel Rückspiel", "L\xe4nderspiel R\xfc" "ckspie"},  // 20 characters, Windows-1252
-        {"CSpielart", "Po", "Pokalspiel"},                                     // completed from the list
-        {"CKlasse", "Ver", "Verbandsliga"},
-        {"CGruppe", "Da", "Damen"},
+    art->lineEdit()->setFocus();  // the list completes what is typed into the focused box
+    const std::pair<const char*, const char*> getippt[] = {
+        {"Freundschaftsspiel", "Freundschaftsspiel"},
+        {"Länderspiel Rückspiel", "L\xe4nderspiel R\xfc" "ckspie"},  // 20 characters, Windows-1252
+        {"Po", "Pokalspiel"},                                     // completed from the list
     };
-    for (const auto& [box, text, gespeichert] : getippt) {
-        auto* c = kind<QComboBox>(box.data());
-        c->lineEdit()->setFocus();  // the list completes what is typed into the focused box
+    for (const auto& [text, gespeichert] : getippt) {
         w().Geaendert = 0;
-        c->lineEdit()->selectAll();
-        Tippen(c->lineEdit(), QString::fromUtf8(text));
-        EXPECT_STREQ(feld.at(box), gespeichert);
-        EXPECT_EQ(c->currentText(), Cp1252::decode(gespeichert, qsizetype(strlen(gespeichert))));
+        art->lineEdit()->selectAll();
+        Tippen(art->lineEdit(), QString::fromUtf8(text));
+        EXPECT_STREQ(w().Spielart.c_str(), gespeichert);
+        EXPECT_EQ(art->currentText(), Cp1252::decode(gespeichert, qsizetype(strlen(gespeichert))));
         EXPECT_EQ(gruppe->title(), art->currentText());
-        EXPECT_EQ(w().Geaendert, box == "CKlasse");
+        EXPECT_EQ(w().Geaendert, 0);
     }
     AktSpielerNr = 3;
     art->setCurrentIndex(3);
     emit art->activated(3);
     EXPECT_STREQ(w().Spielart.c_str(), "CL-League");
     EXPECT_EQ(AktSpielerNr, 0);
+
+    // The class and the group as well; of the three only the class marks the match.
+    for (const char* box : {"CKlasse", "CGruppe"}) {
+        kind<QComboBox>(box)->lineEdit()->setFocus();
+        kind<QComboBox>(box)->lineEdit()->selectAll();
+        Tippen(kind<QComboBox>(box)->lineEdit(), QStringLiteral("Ver"));
+    }
+    EXPECT_EQ(std::tuple(w().Klasse.text(), w().Gruppe.text(), w().Geaendert),
+              std::tuple(QStringLiteral("Verbandsliga"), QStringLiteral("Vereinsjugend"), 1));
 }
 
 // The item lists are covered on the logic; choosing a preset rebuilds them.
