@@ -8,17 +8,21 @@
 #include "match/lanes/Bahnfenster.h"
 #include "match/bus/CanKarte.h"
 #include "match/flow/Startprompts.h"
+#include "match/flow/Wettkampfslots.h"
 #include "match/flow/Zeitgeberliste.h"
 #include "platform/AbfShutdown.h"
 #include "shell/ui/Info.h"
 #include "shell/ui/Main.h"
 #include "shell/ui/Progende.h"
 #include "shell/ui/Programm.h"
+#include "support/ImDialog.h"
 #include "support/Programmordner.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QDeadlineTimer>
 #include <QDir>
+#include <QKeySequence>
 #include <QLabel>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -176,4 +180,27 @@ TEST_F(ProgrammStart, LaneWindowsFromTheMenu)
     main->MBahnen->trigger();
     EXPECT_TRUE(bahnen->isVisible());
     EXPECT_EQ(AktivesFenster, FensterBahnuebersicht);
+}
+
+// No two buttons that a dialog shows share a mnemonic: its key would only
+// move the focus between them.
+TEST_F(ProgrammStart, NoTwoButtonsOfADialogShareAMnemonic)
+{
+    Programm p(Optionen());
+    p.starten(ordner.path());
+    ASSERT_TRUE(WettkampfAnlegen());
+    for (int d = 0; d <= int(Dialog::Druckoptionen); ++d) {
+        if (Dialog(d) == Dialog::MannschaftskarteLaden || Dialog(d) == Dialog::MannschaftskarteSpeichern)
+            continue;  // only with a card reader
+        ImDialog<QDialog>(p.hub(), [&] { return p.hub().dialog(Dialog(d), 1); }, [](QDialog& dlg) {
+            QMap<QKeySequence, QString> knoepfe;
+            for (const QAbstractButton* b : dlg.findChildren<QAbstractButton*>()) {
+                const QKeySequence taste = QKeySequence::mnemonic(b->text());
+                if (!b->isVisible() || taste.isEmpty()) continue;
+                EXPECT_FALSE(knoepfe.contains(taste))
+                    << dlg.objectName().toStdString() << ": " << knoepfe[taste].toStdString() << ", " << b->text().toStdString();
+                knoepfe[taste] = b->text();
+            }
+        });
+    }
 }

@@ -19,6 +19,7 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSignalBlocker>
 #include <QStorageInfo>
 #include <QToolButton>
@@ -107,9 +108,18 @@ TSpieleFenster::TSpieleFenster(QWidget* parent, const QString& name, const QStri
         const QString pfad = CBDrive->itemData(i).toString();
         if (!pfad.isEmpty()) ordnerZeigen(pfad);
     });
-    // The model reads folders in the background: the folder shown comes into view once read.
-    connect(m_modell, &QFileSystemModel::directoryLoaded, this,
-            [this] { LBDirectory->scrollTo(LBDirectory->currentIndex(), QAbstractItemView::PositionAtCenter); });
+    // The model reads the folders in the background and sorts each one after
+    // it was read: the folder shown is kept in view while rows come and move,
+    // until the operator moves the tree himself.
+    const auto folgen = [this] {
+        if (m_folgen) ordnerInSicht();
+    };
+    connect(m_modell, &QFileSystemModel::directoryLoaded, this, folgen);
+    connect(m_modell, &QAbstractItemModel::rowsInserted, this, folgen);
+    connect(m_modell, &QAbstractItemModel::layoutChanged, this, folgen);
+    connect(LBDirectory->verticalScrollBar(), &QAbstractSlider::actionTriggered, this, [this] { m_folgen = false; });
+    LBDirectory->installEventFilter(this);
+    LBDirectory->viewport()->installEventFilter(this);
     connect(LBDirectory, &QTreeView::clicked, this, [this] { LBDirectoryClick(); });
     connect(LBDirectory, &QTreeView::activated, this, [this] { LBDirectoryClick(); });
     connect(BtnInhalt, &QToolButton::clicked, this, [this] { LBDirectoryClick(); });
@@ -169,11 +179,8 @@ void TSpieleFenster::ordnerZeigen(const QString& ordner)
     const QString anzeige = QDir::toNativeSeparators(m_ordner);
     LPfadName->setText(fontMetrics().elidedText(anzeige, Qt::ElideMiddle, LPfadName->maximumWidth()));
     LPfadName->setToolTip(anzeige);
-    const QModelIndex index = m_modell->index(m_ordner);
-    if (index.isValid()) {
-        LBDirectory->setCurrentIndex(index);
-        LBDirectory->scrollTo(index);
-    }
+    m_folgen = true;
+    ordnerInSicht();
     {
         // The drive box shows the longest root the folder lies in.
         const QSignalBlocker sperre(CBDrive);
@@ -204,6 +211,29 @@ void TSpieleFenster::listeAnzeigen(int zeile)
     }
     knoepfeSetzen();
     auswahlGeaendert(LBFile->currentRow());
+}
+
+void TSpieleFenster::ordnerInSicht()
+{
+    // The folder has an index once the model has read the folders above it.
+    const QModelIndex index = m_modell->index(m_ordner);
+    if (!index.isValid()) return;
+    if (LBDirectory->currentIndex() != index) LBDirectory->setCurrentIndex(index);
+    if (!LBDirectory->viewport()->rect().contains(LBDirectory->visualRect(index)))
+        LBDirectory->scrollTo(index, QAbstractItemView::PositionAtCenter);
+}
+
+void TSpieleFenster::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    if (m_folgen) ordnerInSicht();
+}
+
+bool TSpieleFenster::eventFilter(QObject* objekt, QEvent* event)
+{
+    if (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::Wheel || event->type() == QEvent::KeyPress)
+        m_folgen = false;
+    return QDialog::eventFilter(objekt, event);
 }
 
 QString TSpieleFenster::baumOrdner() const

@@ -55,6 +55,8 @@ protected:
     virtual void auswahlGeaendert(int zeile) = 0;
     virtual void knoepfeSetzen() = 0;
     void mousePressEvent(QMouseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* objekt, QEvent* event) override;
 
     QString m_ordner;
     QStringList m_liste;
@@ -63,7 +65,11 @@ private:
     void laufwerkeFuellen();
     void LBDirectoryClick();
     QString baumOrdner() const;
+    // Selects the folder shown in the tree and scrolls it into view.
+    void ordnerInSicht();
 
     QFileSystemModel* m_modell;
     QVBoxLayout* m_knoepfe;
+    // The tree keeps the folder shown in view (until the operator moves it).
+    bool m_folgen = false;
 };

@@ -67,7 +67,7 @@ TSpielleitung::TSpielleitung(QWidget* parent) : QDialog(parent)
     BtnVor = DialogKnopf(this, "BtnVor", QStringLiteral(">"));
     BtnSuchen = DialogKnopf(this, "BtnSuchen", QStringLiteral("&Suchen"));
     BtnNeu = DialogKnopf(this, "BtnNeu", QStringLiteral("&Neu"));
-    BtnAendern = DialogKnopf(this, "BtnAendern", QStringLiteral("Ä&ndern"));
+    BtnAendern = DialogKnopf(this, "BtnAendern", QStringLiteral("Än&dern"));
     BtnLoeschen = DialogKnopf(this, "BtnLoeschen", QStringLiteral("&Löschen"));
     BtnSpeichern = DialogKnopf(this, "BtnSpeichern", QStringLiteral("S&peichern"));
     BtnOk = DialogKnopf(this, "BtnOk", QStringLiteral("&Ok"));

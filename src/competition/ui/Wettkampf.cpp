@@ -217,7 +217,6 @@ QWidget* TWettkampf::datenBauen()
                          QStringLiteral("CL-League")},
                         true);
     CSpielart->lineEdit()->setMaxLength(20);
-    CSpielart->setInsertPolicy(QComboBox::NoInsert);
     ESchiedsrichter = textEdit(GSpieldaten, "ESchiedsrichter", 30);
     CGruppe = auswahl(GSpieldaten, "CGruppe", GruppeListe, true);
     CGruppe->lineEdit()->setMaxLength(15);
@@ -351,23 +350,27 @@ void TWettkampf::verbinden()
     text(EGast, F::EGast, &TWettkampfDaten::Gastmannschaft, true);
     text(ESpielnummer, F::ESpielnummer, &TWettkampfDaten::Spielnummer);
     text(ESchiedsrichter, F::ESchiedsrichter, &TWettkampfDaten::Schiedsrichter);
-    text(CKlasse->lineEdit(), F::CKlasse, &TWettkampfDaten::Klasse);
-    text(CGruppe->lineEdit(), F::CGruppe, &TWettkampfDaten::Gruppe);
-    connect(CKlasse, &QComboBox::activated, this, [this] { emit CKlasse->lineEdit()->textEdited(CKlasse->currentText()); });
-    connect(CGruppe, &QComboBox::activated, this, [this] { emit CGruppe->lineEdit()->textEdited(CGruppe->currentText()); });
+    // A choice box stores the text it shows, also where its list completed
+    // what was typed; the fill sets that text under a blocker.
+    auto gezeigt = [this](QComboBox* c, F f, auto ziel, std::function<void()> danach = {}) {
+        c->setInsertPolicy(QComboBox::NoInsert);
+        auto speichern = [this, c, f, ziel, danach] {
+            if (feldSchreiben(f, [&](TWettkampfDaten& w) { (w.*ziel).setzenText(c->currentText()); }) && danach) danach();
+        };
+        connect(c, &QComboBox::editTextChanged, this, speichern);
+        connect(c, &QComboBox::activated, this, speichern);
+    };
+    gezeigt(CKlasse, F::CKlasse, &TWettkampfDaten::Klasse);
+    gezeigt(CGruppe, F::CGruppe, &TWettkampfDaten::Gruppe);
+    gezeigt(CSpielart, F::CSpielart, &TWettkampfDaten::Spielart,
+            [this] { GSpieldaten->setTitle(SpieldatenTitel(*AktWettkampf)); });
+    connect(CSpielart, &QComboBox::activated, this, [] { AktSpielerNr = 0; });
     connect(EDatum, &QLineEdit::textEdited, this, [this] {
         feldSchreiben(F::EDatum, [this](TWettkampfDaten& w) { DatumBereinigen(w.Datum, datumAusEdit(EDatum).constData()); });
     });
     connect(EText, &QLineEdit::textEdited, this, [this](const QString& t) {
         feldSchreiben(F::EText, [&](TWettkampfDaten& w) { w.Textzeile[TextzeileIndex + 1].setzenText(t); });
     });
-    // The kind stored is the one the box shows, also where it completed what
-    // was typed to a kind of the list. The fill changes it under a blocker.
-    connect(CSpielart, &QComboBox::editTextChanged, this, [this](const QString& t) {
-        if (feldSchreiben(F::CSpielart, [&](TWettkampfDaten& w) { w.Spielart.setzenText(t); }))
-            GSpieldaten->setTitle(SpieldatenTitel(*AktWettkampf));
-    });
-    connect(CSpielart, &QComboBox::activated, this, [] { AktSpielerNr = 0; });
     connect(BtnUp, &QPushButton::clicked, this, [this] { textzeileZeigen(0); });
     connect(BtnDown, &QPushButton::clicked, this, [this] { textzeileZeigen(1); });
 

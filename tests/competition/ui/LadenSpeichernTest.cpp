@@ -12,6 +12,7 @@
 #include "support/Grundlage.h"
 #include "support/ImDialog.h"
 #include "support/QtDrucken.h"
+#include "support/Warten.h"
 
 #include <QDir>
 #include <QFile>
@@ -20,7 +21,9 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QToolButton>
+#include <QTreeView>
 #include <functional>
+#include <optional>
 #include <ostream>
 #include <tuple>
 
@@ -170,6 +173,28 @@ TEST_F(LadenSpeichern, AFolderOf256EntriesTakesNoMore)
         d.BtnLoeschen->click();
         EXPECT_TRUE(d.BtnSpeichern->isEnabled());
     }));
+}
+
+// The folder shown is selected and in view, also as the model sorts folders
+// in above it after it was read.
+TEST_F(LadenSpeichern, TheTreeShowsTheFolderInView)
+{
+    ASSERT_TRUE(QDir(ordner).mkdir(QStringLiteral("z")));
+    AktWettkampf->Speicherordner = QDir(ordner).filePath(QStringLiteral("z"));
+    ImDialog<TSpeichern>(hub, [] { return ::fenster().dialog(Dialog::Speichern); }, [&](TSpeichern& d) {
+        QTreeView* t = d.LBDirectory;
+        const auto inSicht = [t] {
+            return t->currentIndex().data().toString() == u"z" && t->visualRect(t->currentIndex()).intersects(t->viewport()->rect());
+        };
+        EXPECT_TRUE(warten(inSicht));
+        std::optional<bool> sortiert;  // as the sort moves it down, before a later read could scroll
+        QObject::connect(t->model(), &QAbstractItemModel::layoutChanged, &d, [&] {
+            if (!sortiert && t->currentIndex().row() == 40) sortiert = inSicht();
+        });
+        for (int i = 0; i < 40; ++i) ASSERT_TRUE(QDir(ordner).mkdir(QString::number(i)));
+        ASSERT_TRUE(warten([&] { return sortiert.has_value(); }));
+        EXPECT_TRUE(*sortiert);
+    });
 }
 
 }  // namespace

@@ -14,8 +14,11 @@
 #include "support/Touchtippen.h"
 #include "support/QtDrucken.h"
 #include "support/Tippen.h"
+#include "support/Warten.h"
 
+#include <QApplication>
 #include <QFile>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -237,6 +240,11 @@ TEST_F(Teamdaten, EmptyOfficialsListCancelChangesNothing)
         d.BtnNeu->click();  // without a name nothing happens
         EXPECT_FALSE(d.BtnLoeschen->isEnabled());
         d.EName->setText(QStringLiteral("Neu"));
+        d.activateWindow();
+        ASSERT_TRUE(warten([&] { return QGuiApplication::focusWindow() == d.windowHandle(); }));
+        QKeyEvent altN(QEvent::KeyPress, Qt::Key_N, Qt::AltModifier);  // not spontaneous: the shortcuts come first
+        QApplication::sendEvent(&d, &altN);
+        EXPECT_TRUE(warten([&] { return d.BtnLoeschen->isEnabled(); }));  // "&Neu" took the name into a line
         d.BtnAbbrechen->click();
     }));
     EXPECT_TRUE(AktWettkampf->Spielleiter.Name.leer() && AktWettkampf->Geaendert == 0);

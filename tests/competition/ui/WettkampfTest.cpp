@@ -4,6 +4,7 @@
 #include "core/Boxes.h"
 #include "core/Cp1252.h"
 #include "core/Globals.h"
+#include "core/SettingsFile.h"
 #include "core/Tastatur.h"
 #include "core/ui/Keyb.h"
 #include "match/flow/Wettkampfslots.h"
@@ -54,6 +55,8 @@ protected:
         aufstellungZustand.zuruecksetzen();
         WurfvorwListe = {QStringLiteral("Liga;25;25;12;3;7;12;Bahn 1 bis 4;Bahn 5 bis 8"),
                          QStringLiteral("Kurz;15;15;12;3;;;Bahn 1 bis 4")};
+        KlasseListe = {QStringLiteral("Verbandsliga")};
+        GruppeListe = {QStringLiteral("Vereinsjugend")};
         ASSERT_TRUE(WettkampfAnlegen());
         WettkampfGrundoptionenSetzen();
         AktWettkampf->Geaendert = 0;
@@ -111,7 +114,7 @@ TEST_F(WettkampfFenster, TypedLineUpIsWrittenIntoTheMatchAtOnce)
 // The kind of match: one of the list or any typed text, stored as the box
 // shows it and as far as the record holds it; a stored kind shows as it is.
 // Neither the fill nor the operator's edits mark the match changed.
-TEST_F(WettkampfFenster, KindOfMatchIsChosenOrTyped)
+TEST_F(WettkampfFenster, ChoicesAreStoredAsTheBoxShowsThem)
 {
     auto* art = kind<QComboBox>("CSpielart");
     auto* gruppe = kind<QGroupBox>("GSpieldaten");
@@ -144,6 +147,15 @@ TEST_F(WettkampfFenster, KindOfMatchIsChosenOrTyped)
     emit art->activated(3);
     EXPECT_STREQ(w().Spielart.c_str(), "CL-League");
     EXPECT_EQ(AktSpielerNr, 0);
+
+    // The class and the group as well; of the three only the class marks the match.
+    for (const char* box : {"CKlasse", "CGruppe"}) {
+        kind<QComboBox>(box)->lineEdit()->setFocus();
+        kind<QComboBox>(box)->lineEdit()->selectAll();
+        Tippen(kind<QComboBox>(box)->lineEdit(), QStringLiteral("Ver"));
+    }
+    EXPECT_EQ(std::tuple(w().Klasse.text(), w().Gruppe.text(), w().Geaendert),
+              std::tuple(QStringLiteral("Verbandsliga"), QStringLiteral("Vereinsjugend"), 1));
 }
 
 // The item lists are covered on the logic; choosing a preset rebuilds them.
