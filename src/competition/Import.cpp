@@ -72,7 +72,7 @@ std::vector<Text> zeilenTeilen(const Text& daten)
 // Whether Windows-1252 holds every character of the text.
 bool verlustfrei(const QString& text)
 {
-    return std::all_of(text.cbegin(), text.cend(), [](QChar c) { return c == u'?' || Cp1252::fromUnicode(c) != '?'; });
+    return std::all_of(text.cbegin(), text.cend(), Cp1252::holds);
 }
 
 // The lines of a converted text that lost characters, by line index.

@@ -27,6 +27,7 @@ struct EingabeAnfrage {
     QString format;        // number format of the steps, such as "##0" or "0.0"
     int modus = 0;         // 2: half-step mode
     bool pfeileSichtbar = true;
+    bool beliebigeZeichen = false;  // a name on a disk or a server, not stored in Windows-1252
 };
 
 class Boxen {

@@ -42,6 +42,8 @@ char fromUnicode(QChar c)
     return '?';
 }
 
+bool holds(QChar c) { return c == u'?' || fromUnicode(c) != '?'; }
+
 QByteArray encode(const QString& text)
 {
     QByteArray b;

@@ -16,6 +16,8 @@ QString decode(const QByteArray& bytes);
 
 // Characters that Windows-1252 cannot hold become '?'.
 char fromUnicode(QChar c);
+// Whether Windows-1252 holds the character.
+bool holds(QChar c);
 QByteArray encode(const QString& text);
 
 }  // namespace Cp1252

@@ -65,6 +65,7 @@ EingabeAnfrage Namensfrage(const QString& beschriftung, const QString& hinweis, 
     a.hinweis = hinweis;
     a.text = text;
     a.pfeileSichtbar = false;
+    a.beliebigeZeichen = true;
     return a;
 }
 

@@ -4,6 +4,7 @@
 #include "core/ui/Farbe.h"
 #include "core/ui/Farben.h"
 #include "core/ui/Hinweis.h"
+#include "core/ui/Zeichenwache.h"
 
 #include <QComboBox>
 #include <QFontDatabase>
@@ -80,6 +81,8 @@ void Textformatleiste::bearbeiten(QTextEdit* editor)
     if (m_editor) disconnect(m_editor, nullptr, this, nullptr);
     m_editor = editor;
     if (!m_editor) return;
+    // Rich text holds every character: its file writes "\uN?" for those beyond Windows-1252.
+    ZeichenFrei(m_editor);
     connect(m_editor, &QTextEdit::currentCharFormatChanged, this, &Textformatleiste::formatZeigen);
     formatZeigen(m_editor->currentCharFormat());
 }

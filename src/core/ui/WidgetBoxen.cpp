@@ -6,6 +6,7 @@
 #include "core/ui/HinweisJa.h"
 #include "core/ui/HinweisMulti.h"
 #include "core/ui/HinweisOk.h"
+#include "core/ui/Zeichenwache.h"
 
 #include <QApplication>
 #include <QGuiApplication>
@@ -141,6 +142,7 @@ std::optional<QString> WidgetBoxen::eingabe(const EingabeAnfrage& anfrage)
     f->LEingabe->setText(anfrage.beschriftung);
     f->EEingabe->setText(anfrage.text);
     f->EEingabe->setToolTip(anfrage.hinweis);
+    ZeichenFrei(f->EEingabe, anfrage.beliebigeZeichen);
     f->Schritt = anfrage.schritt;
     f->Zahlformat = anfrage.format;
     f->Modus = anfrage.modus;

@@ -6,6 +6,7 @@
 #include "core/ui/Farbe.h"
 #include "core/ui/Farben.h"
 #include "core/ui/Hinweis.h"
+#include "core/ui/Zeichenwache.h"
 #include "match/dienste/Netzdienste.h"
 #include "report/netz/Netzmodul.h"
 
@@ -51,6 +52,7 @@ EingabeAnfrage Namensfrage(const QString& beschriftung, const QString& text)
     a.hinweis = QStringLiteral("Name eintragen");
     a.text = text;
     a.pfeileSichtbar = false;
+    a.beliebigeZeichen = true;
     return a;
 }
 
@@ -91,6 +93,7 @@ TFtpServer::TFtpServer(QWidget* parent) : QDialog(parent)
     ListFile->setSelectionMode(QAbstractItemView::ExtendedSelection);
     ListFile->setEditTriggers(QAbstractItemView::EditKeyPressed | QAbstractItemView::SelectedClicked);
     ListFile->setToolTip(QStringLiteral("Inhalt des Ordners"));
+    ZeichenFrei(ListFile);  // renamed on the server, in UTF-8
     ListFile->setMinimumSize(280, 280);
     ListFile->setIconSize(QSize(16, 16));
     EFile = Benannt(new QLineEdit(this), "EFile");

@@ -12,6 +12,7 @@
 #include "core/ui/Hilfe.h"
 #include "core/ui/Keyb.h"
 #include "core/ui/WidgetBoxen.h"
+#include "core/ui/Zeichenwache.h"
 #include "core/Zeitgeber.h"
 #include "match/bus/CanKarte.h"
 #include "match/bus/CanSenden.h"
@@ -92,6 +93,7 @@ QStringList Programm::starten(const QString& programmordner)
 {
     QGuiApplication::setApplicationName(QStringLiteral("Corvalink"));
     QGuiApplication::setWindowIcon(QIcon(QStringLiteral(":/symbole/Corvalink.png")));
+    ZeichenwacheEinrichten();
     // An exception in a thread component without its own handler shows a box.
     AbfThreadMeldungenAnzeigen();
     m_shell = std::make_unique<DesktopShell>();

@@ -4,6 +4,7 @@
 #include "core/SettingsFile.h"
 #include "core/Sound.h"
 #include "core/ui/Hinweis.h"
+#include "core/ui/Zeichenwache.h"
 #include "shell/Service.h"
 
 #include <QCheckBox>
@@ -102,6 +103,7 @@ TService::TService(QWidget* eltern, std::function<void()> programmBeenden)
 
     MEmail = new QPlainTextEdit(GBProtokoll);
     MEmail->setObjectName(QStringLiteral("MEmail"));
+    ZeichenFrei(MEmail);  // the mail goes out in UTF-8
     MEmail->setFixedHeight(90);
     MEmail->hide();
     MEmail->viewport()->installEventFilter(this);

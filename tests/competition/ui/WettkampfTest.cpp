@@ -7,6 +7,7 @@
 #include "core/SettingsFile.h"
 #include "core/Tastatur.h"
 #include "core/ui/Keyb.h"
+#include "core/ui/Zeichenwache.h"
 #include "match/flow/Wettkampfslots.h"
 #include "support/Grundlage.h"
 #include "support/QtDrucken.h"
@@ -109,6 +110,16 @@ TEST_F(WettkampfFenster, TypedLineUpIsWrittenIntoTheMatchAtOnce)
     // An empty date mask stores nothing.
     eingeben(kind<QLineEdit>("EHeimGeb1"), QString());
     EXPECT_STREQ(w().Spieler[1].Gebdat.c_str(), "");
+}
+
+// A typed name keeps only what the record, and so the saved file, can hold.
+TEST_F(WettkampfFenster, TypedNameRefusesWhatWindows1252CannotHold)
+{
+    ZeichenwacheEinrichten();
+    fensterW->show();
+    Tippen(kind<QLineEdit>("EHeimName1"), QStringLiteral("Ömer Yılmaz"));
+    EXPECT_EQ(kind<QLineEdit>("EHeimName1")->text(), QStringLiteral("Ömer Ylmaz"));
+    EXPECT_STREQ(w().Spieler[1].Name.c_str(), "\xd6mer Ylmaz");
 }
 
 // The kind of match: one of the list or any typed text, stored as the box

@@ -1,6 +1,7 @@
 #include "platform/bericht/ui/Berichtsdesigner.h"
 
 #include "core/Boxes.h"
+#include "core/ui/Zeichenwache.h"
 #include "platform/bericht/Berichtsprojekt.h"
 #include "platform/bericht/ui/Berichtsvorschau.h"
 
@@ -82,6 +83,7 @@ TBerichtsdesigner::TBerichtsdesigner(QWidget* eltern, const QString& titel, int 
     setWindowFlag(Qt::WindowMaximizeButtonHint);
 
     m_text->setObjectName(QStringLiteral("EProjekt"));
+    ZeichenFrei(m_text);  // a project is a UTF-8 file
     m_text->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     m_text->setLineWrapMode(QPlainTextEdit::NoWrap);
     m_text->setTabStopDistance(4 * m_text->fontMetrics().horizontalAdvance(QLatin1Char(' ')));

@@ -1,0 +1,54 @@
+// Text fields refuse what Windows-1252 cannot hold, typed or pasted, and say which character.
+#include "core/ui/Zeichenwache.h"
+
+#include "support/Tippen.h"
+
+#include <QClipboard>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QRegularExpressionValidator>
+#include <gtest/gtest.h>
+#include <memory>
+
+namespace {
+
+// The hint at the field, closed for the next check.
+QString hinweis(QWidget* feld)
+{
+    const std::unique_ptr<QLabel> l(feld->findChild<QLabel*>(QStringLiteral("Zeichenhinweis")));
+    return l ? l->text() : QString();
+}
+
+QString abgelehnt(const char* z) { return QString::fromUtf8("„%1“ kann hier nicht gespeichert werden.").arg(QString::fromUtf8(z)); }
+
+TEST(Zeichenwache, FieldsTakeOnlyWhatWindows1252Holds)
+{
+    ZeichenwacheEinrichten();
+    QWidget fenster;
+    auto* name = new QLineEdit(&fenster);
+    auto* zahl = new QLineEdit(&fenster);
+    zahl->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), zahl));
+    auto* combo = new QComboBox(&fenster);
+    combo->setEditable(true);
+    auto* memo = new QPlainTextEdit(&fenster);
+    fenster.show();
+    // Typed, or pasted with Ctrl+V: a pasted text with such a character stays out whole.
+    const struct { QWidget* feld; const char *eingabe, *bleibt, *zeichen; bool einfuegen = false; } faelle[] = {
+        {name, "Ömer Yılmaz €ß", "Ömer Ylmaz €ß", "ı"},
+        {name, "Ağa 😀", "Ömer Ylmaz €ß", "ğ", true},
+        {name, " ‰", "Ömer Ylmaz €ß ‰", "", true},
+        {combo->lineEdit(), "Şule", "ule", "Ş"},
+        {zahl, "1a2ı3", "123", "ı"},
+        {memo, "Yıl", "Yl", "ı"}};
+    for (const auto& f : faelle) {
+        QApplication::clipboard()->setText(QString::fromUtf8(f.eingabe));
+        QKeyEvent strgV(QEvent::KeyPress, Qt::Key_V, Qt::ControlModifier);
+        f.einfuegen ? void(QApplication::sendEvent(f.feld, &strgV)) : Tippen(f.feld, QString::fromUtf8(f.eingabe));
+        EXPECT_EQ(f.feld->property(f.feld == memo ? "plainText" : "text").toString(), QString::fromUtf8(f.bleibt));
+        EXPECT_EQ(hinweis(f.feld), *f.zeichen ? abgelehnt(f.zeichen) : QString()) << f.eingabe;
+    }
+}
+
+}  // namespace
