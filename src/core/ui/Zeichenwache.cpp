@@ -49,7 +49,12 @@ void melden(QWidget* feld, const QString& zeichen)
         hinweis->hide();
         hinweis->deleteLater();
     }
-    hinweis = new QLabel(QStringLiteral("„%1“ kann hier nicht gespeichert werden.").arg(zeichen), feld, Qt::ToolTip);
+    // A password field does not show what was typed, not even the refused character.
+    auto* zeile = qobject_cast<QLineEdit*>(feld);
+    const bool verdeckt = zeile && zeile->echoMode() != QLineEdit::Normal;
+    hinweis = new QLabel(verdeckt ? QStringLiteral("Dieses Zeichen kann hier nicht gespeichert werden.")
+                                  : QStringLiteral("„%1“ kann hier nicht gespeichert werden.").arg(zeichen),
+                         feld, Qt::ToolTip);
     hinweis->setObjectName(QStringLiteral("Zeichenhinweis"));
     hinweis->setPalette(QToolTip::palette());
     hinweis->setFont(QToolTip::font());

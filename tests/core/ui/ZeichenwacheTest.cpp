@@ -33,6 +33,8 @@ TEST(Zeichenwache, FieldsTakeOnlyWhatWindows1252Holds)
     auto* combo = new QComboBox(&fenster);
     combo->setEditable(true);
     auto* memo = new QPlainTextEdit(&fenster);
+    auto* geheim = new QLineEdit(&fenster);
+    geheim->setEchoMode(QLineEdit::Password);
     fenster.show();
     // Typed, or pasted with Ctrl+V: a pasted text with such a character stays out whole.
     const struct { QWidget* feld; const char *eingabe, *bleibt, *zeichen; bool einfuegen = false; } faelle[] = {
@@ -49,6 +51,10 @@ TEST(Zeichenwache, FieldsTakeOnlyWhatWindows1252Holds)
         EXPECT_EQ(f.feld->property(f.feld == memo ? "plainText" : "text").toString(), QString::fromUtf8(f.bleibt));
         EXPECT_EQ(hinweis(f.feld), *f.zeichen ? abgelehnt(f.zeichen) : QString()) << f.eingabe;
     }
+    // A password field does not show the refused character either.
+    Tippen(geheim, QString::fromUtf8("aı"));
+    EXPECT_EQ(geheim->text(), QStringLiteral("a"));
+    EXPECT_EQ(hinweis(geheim), QStringLiteral("Dieses Zeichen kann hier nicht gespeichert werden."));
 }
 
 }  // namespace
