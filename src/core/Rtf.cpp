@@ -183,7 +183,10 @@ public:
 
     void lesen(const std::vector<RtfStueck>& stuecke)
     {
+        // One edit: the document is laid out once at the end, not with every character.
+        m_cursor.beginEditBlock();
         for (const RtfStueck& s : stuecke) {
+            if (s.art != RtfStueck::Zeichen || m_g.ziel != Ziel::Text) laufEinfuegen();
             switch (s.art) {
             case RtfStueck::GruppeAuf: m_stapel.push_back(m_g); break;
             case RtfStueck::GruppeZu:
@@ -200,7 +203,9 @@ public:
             case RtfStueck::Zeichen: zeichen(s.zeichen); break;
             }
         }
+        laufEinfuegen();
         if (!m_absatzOffen) m_cursor.setBlockFormat(blockformat());
+        m_cursor.endEditBlock();
     }
 
 private:
@@ -296,10 +301,22 @@ private:
         m_absatzOffen = true;
     }
 
+    // Text collects into a run until the next token that is not a character
+    // of the text: only such a token can change the format.
     void text(QChar c)
     {
         absatzBeginnen();
-        m_cursor.insertText(QString(c), zeichenformat());
+        if (m_lauf.isEmpty()) m_laufFormat = zeichenformat();
+        m_lauf += c;
+        // Inserted together, "\r\n" would be one paragraph break instead of two.
+        if (c == u'\r') laufEinfuegen();
+    }
+
+    void laufEinfuegen()
+    {
+        if (m_lauf.isEmpty()) return;
+        m_cursor.insertText(m_lauf, m_laufFormat);
+        m_lauf.clear();
     }
 
     QTextCharFormat zeichenformat() const
@@ -332,6 +349,8 @@ private:
     Gruppe m_g;
     std::vector<Gruppe> m_stapel;
     bool m_absatzOffen = false;
+    QString m_lauf;
+    QTextCharFormat m_laufFormat;
     int m_standardSchrift = 0;
     QHash<int, QString> m_schriften;
     int m_schriftNr = 0;

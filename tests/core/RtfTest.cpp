@@ -232,6 +232,9 @@ TEST(Rtf, PlainTextOfATipsFile)
     QTextDocument d;
     RtfLesen(rtf, d);
     EXPECT_EQ(d.toPlainText(), QStringLiteral("Tipp 1:\tDoppelclick\nGrüße {a}\\ €uro\nEnde"));
+    // Each code-page line break is a paragraph break of its own, "\r" before "\n" too.
+    RtfLesen("{\\rtf1 a\\'0d\\'0ab\\'0dc\\par}", d);
+    EXPECT_EQ(d.toPlainText(), QStringLiteral("a\n\nb\nc"));
 }
 
 TEST(Rtf, TextWithoutRtfHeaderIsPlainWindows1252)

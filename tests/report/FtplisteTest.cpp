@@ -46,6 +46,8 @@ INSTANTIATE_TEST_SUITE_P(
         Zeilenfall{"lrwxrwxrwx 1 u g 1 2024-01-31 12:00 a -> b -> c", "a -> b", false},
         Zeilenfall{"lrwxrwxrwx 1 u g 8 Jan 05 12:00 ä -> ö -> ü", "ä", false},
         Zeilenfall{"lrwxrwxrwx 1 u g 2 Jan 05 12:00 ä -> ö -> ü", "ä -> ö", false},
+        Zeilenfall{"lrwxrwxrwx 1 u g 9 Jan 05 12:00 ä -> ö -> ü -> ß -> €", "ä -> ö -> ü", false},
+        Zeilenfall{"lrwxrwxrwx 1 u g 9 Jan 05 12:00 ä -> -> ö -> €", "ä ->", false},
         // Without a size that tells: up to the last " -> ".
         Zeilenfall{"lrwxrwxrwx 1 u g 99 Jan 05 12:00 x -> -> ziel", "x ->", false},
         Zeilenfall{"lrwxrwxrwx 1 u g 4 Jän. 5 12:00 x -> -> ziel", "x ->", false},

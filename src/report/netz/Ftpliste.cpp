@@ -116,9 +116,19 @@ QString Verweisname(const QString& name, QStringView groesse)
     static const QLatin1String pfeil(" -> ");
     bool zahl = false;
     const qsizetype laenge = groesse.toLongLong(&zahl);
+    // The bytes after an arrow: those of the name less those up to the
+    // arrow's end, counted on from the previous arrow. Every part ends with
+    // the arrow's blank, so no character is cut in two.
+    qsizetype rest = zahl ? QStringView(name).toUtf8().size() : 0;
+    qsizetype gezaehlt = 0;
     qsizetype letzte = -1;
     for (qsizetype i = name.indexOf(pfeil, 1); i > 0; i = name.indexOf(pfeil, i + 1)) {
-        if (zahl && QStringView(name).mid(i + pfeil.size()).toUtf8().size() == laenge) return name.left(i);
+        if (zahl) {
+            const qsizetype ende = i + pfeil.size();
+            rest -= QStringView(name).mid(gezaehlt, ende - gezaehlt).toUtf8().size();
+            gezaehlt = ende;
+            if (rest == laenge) return name.left(i);
+        }
         letzte = i;
     }
     return letzte > 0 ? name.left(letzte) : name;
