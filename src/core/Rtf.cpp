@@ -525,6 +525,8 @@ void RtfLesen(const QByteArray& rtf, QTextDocument& dokument)
         return;
     }
     Leser(dokument).lesen(RtfZerlegen(rtf));
+    // A text read is where the editing starts, not an edit to take back.
+    dokument.clearUndoRedoStacks();
 }
 
 QByteArray RtfSchreiben(const QTextDocument& dokument) { return Schreiber(dokument).schreiben(); }

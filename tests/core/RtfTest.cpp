@@ -82,6 +82,7 @@ std::vector<Absatz> Gelesen(const QByteArray& rtf)
     QTextDocument d;
     d.setDefaultFont(QFont(QStringLiteral("Arial"), 10));
     RtfLesen(rtf, d);
+    EXPECT_FALSE(d.isUndoAvailable());
     return Inhalt(d);
 }
 
