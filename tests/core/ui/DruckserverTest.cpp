@@ -1,6 +1,6 @@
 // Whether the print server answers, asked off the UI thread with a short
-// limit: a server that takes connections and never answers, none at all (a
-// port that refuses) and the tests' cupsd.
+// limit: a server that takes connections and never answers, one that
+// trickles, none at all (a port that refuses) and the tests' cupsd.
 
 #include "core/ui/Druckserver.h"
 
