@@ -576,6 +576,14 @@ TEST_F(Hauptfenster, TheFocusedChildWindowsKeysGoFirst)
     for (QAction* a : {spiel->MSuchen, main->MBahnsteuerung})
         QObject::connect(a, &QAction::triggered, [&ausgeloest, a] { ausgeloest << a->objectName(); });
     QObject::connect(bericht->BtnFormular, &QPushButton::clicked, [&] { ausgeloest << QStringLiteral("BtnFormular"); });
+    // Alt+H of the menu "&Hilfe" also on a disabled, a hidden and a usable button.
+    QPushButton gesperrt(QStringLiteral("&Hoch"), bericht), verborgen(QStringLiteral("&Hoch"), bericht),
+        hoch(QStringLiteral("&Hoch"), bericht);
+    gesperrt.setEnabled(false);
+    gesperrt.show();
+    hoch.show();
+    QObject::connect(&verborgen, &QPushButton::clicked, [&] { ausgeloest << QStringLiteral("verborgen"); });
+    QObject::connect(&hoch, &QPushButton::clicked, [&] { ausgeloest << QStringLiteral("hoch"); });
 
     struct Fall {
         QWidget* fokus;
@@ -589,6 +597,7 @@ TEST_F(Hauptfenster, TheFocusedChildWindowsKeysGoFirst)
         {ergebnis, Qt::Key_F8, Qt::NoModifier, "MBahnsteuerung"},
         {bericht->BtnDrucken, Qt::Key_F8, Qt::NoModifier, "MBahnsteuerung"},
         {bericht->BtnDrucken, Qt::Key_F, Qt::AltModifier, "BtnFormular"},
+        {bericht->BtnDrucken, Qt::Key_H, Qt::AltModifier, "hoch"},
     };
     for (const Fall& f : faelle) {
         SCOPED_TRACE(f.erwartet);

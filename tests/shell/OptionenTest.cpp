@@ -791,6 +791,16 @@ TEST_F(Optionendialog, InternetPageDependentControlsAndTheServicesNotSetUp)
                            "Die Zeitabfrage ist in dieser Programmversion nicht eingerichtet !",
                            "Die Zeitabfrage ist in dieser Programmversion nicht eingerichtet !",
                            "Das Veröffentlichen im Internet ist in dieser Programmversion nicht eingerichtet !"}));
+
+    // Port 0 is out of range for both buttons.
+    skriptBoxen().gezeigt.clear();
+    f<QLineEdit>("ETimePort")->setText(QStringLiteral("0"));
+    Klicken(f<QLabel>("BtnTime"));
+    f<QCheckBox>("CBJavaUpdate")->click();
+    f<QLineEdit>("EFtpPort")->setText(QStringLiteral("0"));
+    Klicken(f<QLabel>("BtnHtmlSite"));
+    EXPECT_EQ(gezeigt(), QStringList(2, QStringLiteral("'0' liegt nicht zwischen 1 und 65535 !")));
+    EXPECT_EQ(Einst.TimePort, 37);
 }
 
 TEST_F(Optionendialog, RecipientListEditorAndPointsBoxes)

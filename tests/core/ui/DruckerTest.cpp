@@ -1,7 +1,11 @@
 #include "core/ui/Drucker.h"
 
+#include "support/Cupsserver.h"
+#include "support/Pdf.h"
+
 #include <QApplication>
 #include <QDialog>
+#include <QPainter>
 #include <QPrinter>
 #include <QTimer>
 #include <QTemporaryDir>
@@ -73,5 +77,29 @@ TEST(Druckdialog, TheDesktopsDialogDecides)
         EXPECT_EQ(DruckdialogZeigen(drucker, nullptr), ok);
         EXPECT_EQ(drucker.outputFileName(),
                   ordner.filePath(ok ? QStringLiteral("Spielbericht.pdf") : QStringLiteral("Spielerdaten.pdf")));
+    }
+}
+
+// A print into a file keeps the paper the operator chose for it, print
+// after print.
+TEST(Druckdialog, AFileKeepsThePaperTheOperatorChose)
+{
+    if (const QString grund = CupsTestserver::fehlt(); !grund.isEmpty()) GTEST_SKIP() << grund.toStdString();
+    CupsTestserver cups;  // its queue on A4: the machine's queues out of the way
+    ASSERT_TRUE(cups.fehler.isEmpty()) << cups.fehler.toStdString();
+    ASSERT_TRUE(cups.befehl(QStringLiteral("lpadmin"), {"-p", "pdf", "-o", "PageSize=A4"}));
+    QTemporaryDir ordner;
+    DialogZurueck zurueck;
+    const QString pdf = ordner.filePath(QStringLiteral("Letter.pdf"));
+    QPrinter drucker(QPrinter::HighResolution);
+    drucker.setPageSize(QPageSize(QPageSize::A4));
+    drucker.setOutputFileName(pdf);
+    DruckdialogSetzen([](QPrinter& d, QWidget*) { return d.setPageSize(QPageSize(QPageSize::Letter)); });
+    for (const int druck : {1, 2}) {
+        ASSERT_TRUE(DruckdialogZeigen(drucker, nullptr));
+        QPainter maler(&drucker);
+        maler.drawText(QPointF(600, 600), QStringLiteral("Kegelbahn"));
+        ASSERT_TRUE(maler.end());
+        EXPECT_EQ(PdfSeitengroesse(pdf), QSize(612, 792)) << druck;
     }
 }

@@ -1,6 +1,6 @@
 // Whether the print server answers, asked off the UI thread with a short
-// limit: a server that takes connections and never answers, none at all (a
-// port that refuses) and the tests' cupsd.
+// limit: a server that takes connections and never answers, one that
+// trickles, none at all (a port that refuses) and the tests' cupsd.
 
 #include "core/ui/Druckserver.h"
 
@@ -10,6 +10,9 @@
 #include "support/Warten.h"
 
 #include <QElapsedTimer>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 namespace {
@@ -41,6 +44,23 @@ TEST(Druckserver, ASilentServerIsToldWithinSecondsWhileTheTimersTick)
     EXPECT_TRUE(DruckserverBereit(&text));
     EXPECT_LT(uhr.elapsed(), 2500);  // a silent server takes three
     EXPECT_TRUE(text.isEmpty());
+}
+
+// A server that trickles its answer byte by byte keeps the probe reading
+// past its limit: not ready, as a silent one.
+TEST(Druckserver, AServerTricklingItsAnswerIsNotReady)
+{
+    QTcpServer server;
+    ASSERT_TRUE(server.listen(QHostAddress::LocalHost, 0));
+    const CupsUmgebung umgebung(QStringLiteral("127.0.0.1:%1").arg(server.serverPort()));
+    QTimer tropfen;
+    QObject::connect(&tropfen, &QTimer::timeout, [&] {
+        for (QTcpSocket* s : server.findChildren<QTcpSocket*>()) s->write("H");
+    });
+    tropfen.start(500);
+    QString text;
+    EXPECT_FALSE(DruckserverBereit(&text));
+    EXPECT_EQ(text, QStringLiteral("Der Druckserver „127.0.0.1:%1“ antwortet nicht.").arg(server.serverPort()));
 }
 
 TEST(Druckserver, TheTestsCupsdAnswers)

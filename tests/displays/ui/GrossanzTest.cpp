@@ -1,5 +1,6 @@
 #include "displays/ui/Grossanz.h"
 
+#include "core/Boxes.h"
 #include "core/Globals.h"
 #include "core/SettingsFile.h"
 #include "core/Tastatur.h"
@@ -10,6 +11,7 @@
 #include "displays/ui/Anzeigedialog.h"
 #include "displays/ui/Anzeigefenster.h"
 #include "displays/ui/Fensterregistrierung.h"
+#include "displays/ui/Werbeeditor.h"
 #include "match/dienste/Anzeigeschicht.h"
 #include "support/Grundlage.h"
 #include "support/Klicken.h"
@@ -368,6 +370,30 @@ TEST_F(Grossanz, MitSpielAendertOkNurDessenWerbungUndDenSpeicher)
     EXPECT_FALSE(Einst.GrossanzWerbung);
     EXPECT_EQ(Einst.GrossanzWerbezeit, 7);
     EXPECT_FALSE(QFile::exists(InfDatei));
+}
+
+// A changed configuration not saved on OK: one made in this opening stays
+// in the list, without entries; configuration 0 is current again.
+TEST_F(Grossanz, OkOhneSpeichernBehaeltEineNeueKonfiguration)
+{
+    const QString bild = ordner.filePath(QStringLiteral("Ahorn.jpg"));
+    dateiSchreiben(QStringLiteral("Ahorn.jpg"), {QStringLiteral("JPEG")});
+    dateiSchreiben(QStringLiteral("Grossanz.inf"), {QStringLiteral("Halle"), QStringLiteral("Pause")});
+    dateiSchreiben(QStringLiteral("Auswahl_Grossanz.dat"), {QStringLiteral("Datei;0;Ahorn;%1;1;0;0").arg(bild)});
+    Werbeeditor& e = *zeigen().Editor;
+    e.CAnzeige->setEditText(QStringLiteral("Neu"));
+    Klicken(e.BtnAnzeigeNeu);
+    e.TreeAuswahl->setCurrentItem(e.TreeAuswahl->topLevelItem(0));
+    Klicken(e.BtnSelect);
+    ASSERT_EQ(e.EintragGeaendert, 1);
+    skriptBoxen().antworten = {ErgebnisNein};
+    Klicken(dialog->BtnOK);
+
+    const QStringList namen{QStringLiteral("Halle"), QStringLiteral("Neu"), QStringLiteral("Pause")};
+    EXPECT_EQ(TextdateiLesen(ordner.filePath(QStringLiteral("Grossanz.inf"))), namen);
+    EXPECT_EQ(e.konfigurationen(), namen);
+    EXPECT_EQ(e.konfigurationNr(), 0);
+    EXPECT_FALSE(QFile::exists(ordner.filePath(QStringLiteral("Grossanz1.dat"))));
 }
 
 TEST_F(Grossanz, KonfigurationAusserhalbDerListeBleibtOhneAuswahl)

@@ -280,6 +280,30 @@ TEST_F(Monitoranz, MitSpielAendertOkNurDieDreiFelderDesSpielsUndSendetDenStatus)
               (std::vector{NetzAufnahme::Nachricht{QStringLiteral("10.0.0.2"), "Anzeige", "True;True;3"}}));
 }
 
+// A changed configuration not saved on OK: one made in this opening stays
+// in the list, without entries; configuration 0 is current again.
+TEST_F(Monitoranz, OkOhneSpeichernBehaeltEineNeueKonfiguration)
+{
+    const QString bild = daten(QStringLiteral("Ahorn.jpg"));
+    ASSERT_TRUE(TextdateiSchreiben(bild, {QStringLiteral("JPEG")}));
+    ASSERT_TRUE(TextdateiSchreiben(daten(QStringLiteral("Auswahl_Monitoranz.dat")),
+                                   {QStringLiteral("Datei;0;Ahorn;%1;1;0;0").arg(bild)}));
+    Werbeeditor& e = *zeigen().Editor;
+    e.CAnzeige->setEditText(QStringLiteral("Neu"));
+    Klicken(e.BtnAnzeigeNeu);
+    e.TreeAuswahl->setCurrentItem(e.TreeAuswahl->topLevelItem(0));
+    Klicken(e.BtnSelect);
+    ASSERT_EQ(e.EintragGeaendert, 1);
+    skriptBoxen().antworten = {ErgebnisNein};
+    Klicken(dialog->BtnOK);
+
+    const QStringList namen{QStringLiteral("Halle"), QStringLiteral("Neu"), QStringLiteral("Pause")};
+    EXPECT_EQ(TextdateiLesen(daten(QStringLiteral("Monitoranz.inf"))), namen);
+    EXPECT_EQ(e.konfigurationen(), namen);
+    EXPECT_EQ(e.konfigurationNr(), 0);
+    EXPECT_FALSE(QFile::exists(daten(QStringLiteral("Monitoranz1.dat"))));
+}
+
 struct Antwortfall {
     std::optional<int> antwort;
     u8 werbungNeu;  // MonitorWerbungNeu afterwards (1 before)
