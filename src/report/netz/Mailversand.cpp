@@ -125,7 +125,7 @@ int Mitschreiben(CURL*, curl_infotype typ, char* daten, size_t n, void* ziel)
             d->antwort = zeile;
             d->wartet = false;
         }
-    } else if (typ == CURLINFO_HEADER_OUT && QByteArray(daten, qsizetype(n)).trimmed().toUpper() == "QUIT") {
+    } else if (typ == CURLINFO_HEADER_OUT && QByteArray(daten, qsizetype(n)).trimmed() == "QUIT") {
         d->quit = std::chrono::steady_clock::now();
     } else if (typ == CURLINFO_HEADER_OUT || typ == CURLINFO_DATA_OUT) {
         d->wartet = true;
@@ -133,7 +133,7 @@ int Mitschreiben(CURL*, curl_infotype typ, char* daten, size_t n, void* ziel)
     return 0;
 }
 
-// Also called while curl blocks on a reply, at least once a second.
+// Called about once a second also while curl blocks on a reply.
 int Fortschritt(void* dialog, curl_off_t, curl_off_t, curl_off_t, curl_off_t)
 {
     const auto* d = static_cast<const Dialog*>(dialog);
