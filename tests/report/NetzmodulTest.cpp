@@ -109,7 +109,7 @@ TEST(NetzmodulKopf, PruefungUndFehlertexte)
     m = Auftrag(2525);
     EXPECT_EQ(MailFehlerText(m, {CURLE_SEND_ERROR, QStringLiteral("550 5.1.1 unbekannt"), {}}),
               QStringLiteral("Der Mailserver hat die Nachricht abgelehnt: 550 5.1.1 unbekannt"));
-    EXPECT_EQ(MailFehlerText(m, {CURLE_SEND_ERROR, QStringLiteral("250 OK"), {}}),
+    EXPECT_EQ(MailFehlerText(m, {CURLE_RECV_ERROR, {}, {}}),
               QStringLiteral("Die Verbindung zum Mailserver 127.0.0.1 wurde unterbrochen !"));
 }
 

@@ -8,7 +8,7 @@ attachments with their bytes in base64). Prints the port it listens on as
 the first line on stdout. Ends when stdin closes or after the time-out.
 
     smtp_senke.py ORDNER [--port N] [--zeitlimit S] [--auth NAME] [--verzoegerung S]
-                         [--tls PEM] [--quit-stumm]
+                         [--tls PEM] [--quit-stumm] [--antwort BEFEHL=ZEILE]
 
 --auth NAME offers AUTH (without TLS) and accepts only the login NAME, with
 any password. --verzoegerung S holds the reply to the message for S seconds.
@@ -16,7 +16,9 @@ any password. --verzoegerung S holds the reply to the message for S seconds.
 <n>.json says whether the message came under TLS ("tls"). befehle.log in
 ORDNER lists the commands EHLO, STARTTLS, AUTH, MAIL, RCPT and DATA as
 received, each with "tls" or "klar". --quit-stumm logs QUIT too and never
-answers it, as a server that hangs after it took the message.
+answers it, as a server that hangs after it took the message. --antwort
+MAIL=ZEILE (or RCPT, DATA) answers that command with ZEILE instead, or
+closes the connection when ZEILE is empty.
 """
 
 import argparse
@@ -85,14 +87,23 @@ def pruefer(name):
 class ProtokollSMTP(SMTP):
     """Writes each command of the dialogue into befehle.log before it is handled."""
 
-    def __init__(self, *args, protokoll, quit_stumm=False, **kwargs):
+    def __init__(self, *args, protokoll, quit_stumm=False, antwort=None, **kwargs):
         super().__init__(*args, **kwargs)
         self.protokoll = protokoll
         self.quit_stumm = quit_stumm
+        self.antwort = antwort.split("=", 1) if antwort else [None, None]
 
     def merken(self, befehl):
         with open(self.protokoll, "a", encoding="utf-8") as f:
             f.write(f"{befehl} {'tls' if self._tls_protocol else 'klar'}\n")
+
+    async def eigene_antwort(self, befehl):
+        self.merken(befehl)
+        if self.antwort[0] == befehl and self.antwort[1]:
+            await self.push(self.antwort[1])
+        elif self.antwort[0] == befehl:
+            self.transport.close()
+        return self.antwort[0] == befehl
 
     async def smtp_EHLO(self, arg):
         self.merken("EHLO")
@@ -107,16 +118,16 @@ class ProtokollSMTP(SMTP):
         await super().smtp_AUTH(arg)
 
     async def smtp_MAIL(self, arg):
-        self.merken("MAIL")
-        await super().smtp_MAIL(arg)
+        if not await self.eigene_antwort("MAIL"):
+            await super().smtp_MAIL(arg)
 
     async def smtp_RCPT(self, arg):
-        self.merken("RCPT")
-        await super().smtp_RCPT(arg)
+        if not await self.eigene_antwort("RCPT"):
+            await super().smtp_RCPT(arg)
 
     async def smtp_DATA(self, arg):
-        self.merken("DATA")
-        await super().smtp_DATA(arg)
+        if not await self.eigene_antwort("DATA"):
+            await super().smtp_DATA(arg)
 
     async def smtp_QUIT(self, arg):
         if not self.quit_stumm:
@@ -134,6 +145,7 @@ async def main():
     p.add_argument("--verzoegerung", type=float, default=0.0)
     p.add_argument("--tls")
     p.add_argument("--quit-stumm", action="store_true")
+    p.add_argument("--antwort")
     a = p.parse_args()
 
     senke = Senke(a.ordner, a.verzoegerung)
@@ -146,7 +158,7 @@ async def main():
             kontext.load_cert_chain(a.tls)
             anmeldung["tls_context"] = kontext
         return ProtokollSMTP(senke, hostname="senke.test", protokoll=os.path.join(a.ordner, "befehle.log"),
-                             quit_stumm=a.quit_stumm, **anmeldung)
+                             quit_stumm=a.quit_stumm, antwort=a.antwort, **anmeldung)
 
     server = await loop.create_server(neu, "127.0.0.1", a.port)
     print(server.sockets[0].getsockname()[1], flush=True)

@@ -9,12 +9,9 @@
 #include <QUuid>
 #include <atomic>
 #include <chrono>
-#include <condition_variable>
 #include <curl/curl.h>
-#include <functional>
 #include <mutex>
-#include <system_error>
-#include <thread>
+#include <optional>
 #include <vector>
 
 #include <sys/socket.h>
@@ -107,20 +104,46 @@ QByteArray Adresse(const QString& url)
     return (smtps ? QByteArray("smtps://") : QByteArray("smtp://")) + host;
 }
 
+// The dialogue as curl's debug output shows it. The outcome is settled once
+// QUIT goes out: what comes after it is not recorded, and its reply gets
+// `quitGrenze` ms before the progress callback ends the wait.
+struct Dialog {
+    QByteArray antwort;   // the server's last reply line before QUIT
+    bool wartet = false;  // a command or the message is still due a reply
+    std::optional<std::chrono::steady_clock::time_point> quit;
+    long quitGrenze = 0;
+    const std::atomic<bool>* abbrechen = nullptr;
+};
+
 int Mitschreiben(CURL*, curl_infotype typ, char* daten, size_t n, void* ziel)
 {
+    auto* d = static_cast<Dialog*>(ziel);
+    if (d->quit) return 0;
     if (typ == CURLINFO_HEADER_IN) {
         const QByteArray zeile = QByteArray(daten, qsizetype(n)).trimmed();
-        if (!zeile.isEmpty()) *static_cast<QByteArray*>(ziel) = zeile;
+        if (!zeile.isEmpty()) {
+            d->antwort = zeile;
+            d->wartet = false;
+        }
+    } else if (typ == CURLINFO_HEADER_OUT && QByteArray(daten, qsizetype(n)).trimmed() == "QUIT") {
+        d->quit = std::chrono::steady_clock::now();
+    } else if (typ == CURLINFO_HEADER_OUT || typ == CURLINFO_DATA_OUT) {
+        d->wartet = true;
     }
     return 0;
 }
 
+// Called about once a second also while curl blocks on a reply.
+int Fortschritt(void* dialog, curl_off_t, curl_off_t, curl_off_t, curl_off_t)
+{
+    const auto* d = static_cast<const Dialog*>(dialog);
+    const bool quitVorbei =
+        d->quit && std::chrono::steady_clock::now() - *d->quit >= std::chrono::milliseconds(d->quitGrenze);
+    return d->abbrechen->load() || quitVorbei ? 1 : 0;
+}
+
 // The sockets of a transfer, so that an abort can shut them down: curl then
-// ends with a connection error instead of finishing the dialogue. The guard
-// of the closing QUIT shuts them down from its own thread: a socket is
-// closed only under the lock, so one shut down is always still this
-// transfer's.
+// ends with a connection error instead of finishing the dialogue.
 struct Sockets {
     std::mutex mx;
     std::vector<curl_socket_t> offen;
@@ -148,41 +171,6 @@ int SocketSchliessen(void* sockets, curl_socket_t s)
     return ::close(s);
 }
 
-// Runs `schliessen` (the cleanup that closes the connection, where curl
-// sends QUIT and waits up to the server response limit for its reply); once
-// `grenze` ms have passed, or on an abort, the sockets are shut down so that
-// it returns at once.
-void KurzSchliessen(Sockets& sockets, long grenze, const std::atomic<bool>& abbrechen,
-                    const std::function<void()>& schliessen)
-{
-    std::mutex mx;
-    std::condition_variable cv;
-    bool fertig = false;
-    std::thread waechter;
-    try {
-        waechter = std::thread([&] {
-            const auto frist = std::chrono::steady_clock::now() + std::chrono::milliseconds(grenze);
-            std::unique_lock sperre(mx);
-            while (!fertig) {
-                if (abbrechen.load() || std::chrono::steady_clock::now() >= frist) {
-                    sockets.abschalten();
-                    return;
-                }
-                cv.wait_for(sperre, std::chrono::milliseconds(50));
-            }
-        });
-    } catch (const std::system_error&) {
-        sockets.abschalten();  // no guard: no QUIT either
-    }
-    schliessen();
-    {
-        const std::lock_guard sperre(mx);
-        fertig = true;
-    }
-    cv.notify_all();
-    if (waechter.joinable()) waechter.join();
-}
-
 struct EasyLoeschen {
     void operator()(CURL* e) const { curl_easy_cleanup(e); }
 };
@@ -206,10 +194,11 @@ Mailfehler MailUebertragen(const Mailauftrag& m, const Mailzeitlimits& grenzen, 
         const QFileInfo datei(m.anhang);
         if (!datei.isFile() || !datei.isReadable()) return {CURLE_READ_ERROR, {}, {}};
     }
-    // What curl's callbacks write to comes first: it outlives the handles,
-    // whose cleanup still closes the connection through them.
+    // What curl's callbacks write to comes first: it outlives the handles.
     char fehlerpuffer[CURL_ERROR_SIZE] = {};
-    QByteArray serverAntwort;
+    Dialog dialog;
+    dialog.quitGrenze = grenzen.quit;
+    dialog.abbrechen = &abbrechen;
     Sockets sockets;
     Zertifikatspruefung pruefung;
     pruefung.host = FtpHost(Host(m.host)).toLatin1();
@@ -243,7 +232,13 @@ Mailfehler MailUebertragen(const Mailauftrag& m, const Mailzeitlimits& grenzen, 
     if (!zertifikate.isEmpty()) curl_easy_setopt(h, CURLOPT_CAINFO, zertifikate.constData());
     curl_easy_setopt(h, CURLOPT_VERBOSE, 1L);
     curl_easy_setopt(h, CURLOPT_DEBUGFUNCTION, &Mitschreiben);
-    curl_easy_setopt(h, CURLOPT_DEBUGDATA, &serverAntwort);
+    curl_easy_setopt(h, CURLOPT_DEBUGDATA, &dialog);
+    curl_easy_setopt(h, CURLOPT_NOPROGRESS, 0L);
+    curl_easy_setopt(h, CURLOPT_XFERINFOFUNCTION, &Fortschritt);
+    curl_easy_setopt(h, CURLOPT_XFERINFODATA, &dialog);
+    // The connection closes as the transfer ends, its QUIT still under the
+    // callbacks above, whether the server took the mail or refused it.
+    curl_easy_setopt(h, CURLOPT_FORBID_REUSE, 1L);
     curl_easy_setopt(h, CURLOPT_SOCKOPTFUNCTION, &SocketMerken);
     curl_easy_setopt(h, CURLOPT_SOCKOPTDATA, &sockets);
     curl_easy_setopt(h, CURLOPT_CLOSESOCKETFUNCTION, &SocketSchliessen);
@@ -296,17 +291,13 @@ Mailfehler MailUebertragen(const Mailauftrag& m, const Mailzeitlimits& grenzen, 
     while (CURLMsg* nachricht = curl_multi_info_read(multi.get(), &rest))
         if (nachricht->msg == CURLMSG_DONE) ergebnis = nachricht->data.result;
     curl_multi_remove_handle(multi.get(), h);
-    // The easy handle goes before the lists and the MIME data it points to,
-    // the multi handle with the connection before the callbacks' data. The
-    // mail is done once the server took it: the QUIT as the connection
-    // closes gets a short while, and its outcome changes nothing.
-    KurzSchliessen(sockets, grenzen.quit, abbrechen, [&] {
-        e.reset();
-        multi.reset();
-    });
+    // The easy handle goes before the lists and the MIME data it points to.
+    e.reset();
+    multi.reset();
     const QString detail = fehlerpuffer[0] ? QString::fromUtf8(fehlerpuffer).trimmed()
                                            : QString::fromUtf8(curl_easy_strerror(ergebnis));
-    return {int(ergebnis), QString::fromUtf8(serverAntwort).left(200), detail,
+    const QByteArray antwort = dialog.wartet ? QByteArray() : dialog.antwort;
+    return {int(ergebnis), QString::fromUtf8(antwort).left(200), detail,
             ergebnis == CURLE_OK ? Zertifikatsfehler{} : pruefung.fehler};
 }
 
@@ -435,6 +426,7 @@ QString MailFehlerText(const Mailauftrag& m, const Mailfehler& f)
     case CURLE_RECV_ERROR:
     case CURLE_GOT_NOTHING:
     case CURLE_WEIRD_SERVER_REPLY:
+        if (!antwort.isEmpty()) return QStringLiteral("Der Mailserver hat unerwartet geantwortet: %1").arg(antwort);
         return QStringLiteral("Die Verbindung zum Mailserver %1 wurde unterbrochen !").arg(host);
     default: return QStringLiteral("Die Nachricht konnte nicht gesendet werden (%1) !").arg(f.detail);
     }

@@ -56,7 +56,8 @@ QList<QByteArray> MailKopfzeilen(const Mailauftrag& m, const QDateTime& zeit, co
 QString MailauftragPruefen(const Mailauftrag& m);
 
 // How a transfer failed: curl's result code, the server's last reply line
-// and curl's own error text; the refused certificate, if that was why.
+// before QUIT (empty when the connection ended while a reply was due) and
+// curl's own error text; the refused certificate, if that was why.
 struct Mailfehler {
     int code = 0;
     QString serverAntwort;
@@ -130,7 +131,7 @@ inline constexpr Sitedatei Sitedateien[] = {
 struct Mailzeitlimits {
     long verbinden = 20000;
     long gesamt = 600000;  // a 24 MB bitmap needs minutes on a slow line
-    long quit = 3000;      // the reply to QUIT, after the server took the mail
+    long quit = 3000;      // the reply to QUIT, after the server took or refused the mail
 };
 
 // One mail sent on the calling thread; `abbrechen` ends it within a poll.
