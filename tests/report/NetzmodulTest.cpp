@@ -248,19 +248,31 @@ struct Seitenende {
 };
 
 // Answers every request with `antwort`; with none it accepts and stays silent.
+// `gruss` goes out on connecting (a server of another protocol); with
+// `tropfenMs` the answer's body follows a byte at a time.
 class Antwortserver {
 public:
-    explicit Antwortserver(QByteArray antwort) : m_antwort(std::move(antwort))
+    explicit Antwortserver(QByteArray antwort, QByteArray gruss = {}, int tropfenMs = 0)
+        : m_antwort(std::move(antwort))
     {
         m_server.listen(QHostAddress::LocalHost);
-        QObject::connect(&m_server, &QTcpServer::newConnection, [this] {
+        QObject::connect(&m_server, &QTcpServer::newConnection, [this, gruss, tropfenMs] {
             QTcpSocket* s = m_server.nextPendingConnection();
-            QObject::connect(s, &QTcpSocket::readyRead, s, [this, s] {
+            s->write(gruss);
+            QObject::connect(s, &QTcpSocket::readyRead, s, [this, s, tropfenMs] {
                 m_anfrage += s->readAll();
-                if (!m_antwort.isEmpty() && m_anfrage.contains("\r\n\r\n")) {
-                    s->write(m_antwort);
+                if (m_antwort.isEmpty() || !m_anfrage.contains("\r\n\r\n") || s->property("beantwortet").toBool()) return;
+                s->setProperty("beantwortet", true);
+                const qsizetype kopf = tropfenMs ? m_antwort.indexOf("\r\n\r\n") + 4 : m_antwort.size();
+                s->write(m_antwort.left(kopf));
+                auto* takt = new QTimer(s);
+                QObject::connect(takt, &QTimer::timeout, s, [this, s, takt, i = kopf]() mutable {
+                    if (i < m_antwort.size()) s->write(m_antwort.mid(i++, 1));
+                    if (i < m_antwort.size()) return;
+                    takt->stop();
                     s->disconnectFromHost();
-                }
+                });
+                takt->start(tropfenMs);
             });
         });
     }
@@ -287,6 +299,15 @@ TEST(NetzmodulSeiten, SeiteOderGrund)
     Antwortserver fehler500("HTTP/1.1 500 Internal Server Error\r\nContent-Length: 6\r\nConnection: close\r\n\r\n"
                             "kaputt");
     Antwortserver stumm({});
+    Antwortserver ssh({}, "SSH-2.0-OpenSSH_9.2\r\n"), ftp({}, "220 FTP-Server bereit\r\n");
+    Antwortserver s199("HTTP/1.1 199 Sonderbar\r\n\r\n"), s2000("HTTP/1.1 2000 OK\r\nContent-Length: 0\r\n\r\n");
+    Antwortserver aufDatei("HTTP/1.1 302 Found\r\nLocation: file:///etc/passwd\r\n\r\n");
+    Antwortserver aufFtp("HTTP/1.1 301 Moved Permanently\r\nLocation: ftp://127.0.0.1/x.html\r\n\r\n");
+    Antwortserver riesig("HTTP/1.1 200 OK\r\nX-Gross: " + QByteArray(10 << 20, 'a') + "\r\n\r\n");
+    Antwortserver utf8("HTTP/1.1 404 Nicht gefunden – Übersicht\r\nContent-Length: 0\r\n\r\n");
+    // Slower than the stall limit in all, yet never stalled.
+    Antwortserver langsam("HTTP/1.1 200 OK\r\nContent-Length: 10\r\n\r\n#2.21.0063", {}, 200);
+    ASSERT_TRUE(web.ablegen(QStringLiteral("/bom.html"), "\xEF\xBB\xBF#2.21.0063"));
     const u16 zu = GeschlossenerPort();
     const auto an = [](u16 port, const char* pfad) { return QStringLiteral("http://127.0.0.1:%1%2").arg(port).arg(pfad); };
     QTemporaryDir ordner;
@@ -316,9 +337,23 @@ TEST(NetzmodulSeiten, SeiteOderGrund)
          QStringLiteral("„http://127.0.0.1:abc/x.html“ ist keine gültige Internetadresse !")},
         // Only the web: not a file of this machine.
         {lokal, false, {}, QStringLiteral("„%1“ ist keine gültige Internetadresse !").arg(lokal)},
+        {an(ssh.port(), "/x.html"), false, {}, QStringLiteral("Der Server 127.0.0.1 (Port %1) antwortet nicht mit HTTP !").arg(ssh.port())},
+        {an(ftp.port(), "/x.html"), false, {}, QStringLiteral("Der Server 127.0.0.1 (Port %1) antwortet nicht mit HTTP !").arg(ftp.port())},
+        {an(s2000.port(), "/x.html"), false, {}, QStringLiteral("Der Server 127.0.0.1 (Port %1) antwortet nicht mit HTTP !").arg(s2000.port())},
+        {an(s199.port(), "/x.html"), false, {}, QStringLiteral("Der Server 127.0.0.1 (Port %1) antwortet mit dem Status 199 !").arg(s199.port())},
+        {an(aufDatei.port(), "/x.html"), false, {},
+         QStringLiteral("Der Server 127.0.0.1 (Port %1) leitet auf „file:///etc/passwd“ um !").arg(aufDatei.port())},
+        {an(aufFtp.port(), "/x.html"), false, {},
+         QStringLiteral("Der Server 127.0.0.1 (Port %1) leitet auf „ftp://127.0.0.1/x.html“ um !").arg(aufFtp.port())},
+        {an(riesig.port(), "/x.html"), false, {},
+         QStringLiteral("Der Server 127.0.0.1 (Port %1) antwortet mit einer zu langen Kopfzeile !").arg(riesig.port())},
+        {an(utf8.port(), "/x.html"), false, {},
+         QStringLiteral("Der Server 127.0.0.1 (Port %1) meldet für /x.html: 404 Nicht gefunden – Übersicht").arg(utf8.port())},
+        {an(web.port, "/bom.html"), true, "#2.21.0063", {}},
+        {an(langsam.port(), "/x.html"), true, "#2.21.0063", {}},
     };
     Netzmodul modul([](const QString&) {});
-    modul.setSeitenzeitlimits({5000, 1000, 1500});
+    modul.setSeitenzeitlimits({5000, 1000, 5000});
     int takte = 0;
     QTimer takt;
     QObject::connect(&takt, &QTimer::timeout, [&] { ++takte; });

@@ -151,18 +151,20 @@ struct Seitenzeitlimits {
 // The most of a page that is kept; the rest is left unread.
 inline constexpr qsizetype SeiteHoechstens = 64 * 1024;
 // How a fetch ended: curl's result code, the final HTTP status with its
-// text ("404 Not Found"; empty without an answer), curl's own error text
-// and the page.
+// text ("404 Not Found"; empty without an answer), curl's own error text,
+// the page (without a UTF-8 byte order mark) and the target of a redirect
+// not taken.
 struct Seitenergebnis {
     int code = 0;
     long status = 0;
     QString statuszeile;
     QString detail;
     QByteArray seite;
+    QString weiterleitung;
 };
-// One HTTP(S) GET on the calling thread, redirects followed, the
-// certificate of an https server checked; `abbrechen` ends it within a
-// second.
+// One HTTP(S) GET on the calling thread, redirects followed to http and
+// https addresses (from https to https only), the certificate of an https
+// server checked; `abbrechen` ends it within a second.
 Seitenergebnis SeiteAbrufen(const QString& adresse, const Seitenzeitlimits& grenzen,
                             const std::atomic<bool>& abbrechen);
 // The operator's message for a fetch that brought no page (naming the
