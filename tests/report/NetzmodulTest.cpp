@@ -7,6 +7,7 @@
 #include "core/SettingsFile.h"
 #include "match/flow/Zustand.h"
 #include "report/netz/Livedateien.h"
+#include "support/Dateigrenze.h"
 #include "support/Mailende.h"
 #include "support/KernAufnahmen.h"
 #include "support/Ftpserver.h"
@@ -511,32 +512,42 @@ TEST_F(NetzmodulFtp, CsvUndSkriptImOrdnerDesSpiels)
     EXPECT_EQ(skriptBoxen().gezeigt, QStringList());
 }
 
-// A live file that cannot be written into the data folder (a folder of its
-// name is in the way) is told once, and goes up all the same; once written
-// again, the next failure is told again.
+// A live file that cannot be written into the data folder is told once per
+// file while it keeps failing, and goes up all the same; once written again,
+// the next failure is told again. The old file is named only where there is
+// one. Without a data folder nothing is written and nothing said.
 TEST_F(NetzmodulFtp, LiveDateiImDatenordnerNichtGeschrieben)
 {
     TWettkampfDaten& w = Spiel(1, QStringLiteral("live"), 0, 0);
-    ASSERT_TRUE(QDir(daten.path()).mkdir(QStringLiteral("Update.csv")));
-    const QString text = QStringLiteral("„%1“ konnte nicht gespeichert werden (")
-                             .arg(QDir::toNativeSeparators(daten.filePath(QStringLiteral("Update.csv"))));
-    for (int i = 0; i < 2; ++i) {
+    const auto senden = [&](u8 java) {
+        AktJavaUpdate = java;
         modul.internetUpdate(w);
-        ASSERT_TRUE(fertig());
-    }
-    ASSERT_EQ(skriptBoxen().gezeigt.size(), 1);
-    EXPECT_TRUE(skriptBoxen().gezeigt[0].startsWith(text)) << skriptBoxen().gezeigt[0].toStdString();
-    EXPECT_EQ(befehle({"STOR"}), (QStringList{"STOR Update.csv", "STOR Update.csv"}));
+        return fertig();
+    };
+    const QString csv = QDir::toNativeSeparators(daten.filePath(QStringLiteral("Update.csv")));
+    ASSERT_TRUE(QDir(daten.path()).mkdir(QStringLiteral("Update.csv")));
+    for (const u8 java : {0, 0, 1, 0}) ASSERT_TRUE(senden(java));
+    EXPECT_EQ(skriptBoxen().gezeigt,
+              QStringList{QStringLiteral("„%1“ konnte nicht gespeichert werden (an ihrer Stelle steht ein Ordner).").arg(csv)});
+    EXPECT_EQ(befehle({"STOR"}), (QStringList{"STOR Update.csv", "STOR Update.csv", "STOR Update.js", "STOR Update.csv"}));
     EXPECT_TRUE(gespeichert(QStringLiteral("live/Update.csv")).startsWith("Name;Volle;Abr;Fehler;Total;Punkte\r\n"));
 
     ASSERT_TRUE(QDir(daten.path()).rmdir(QStringLiteral("Update.csv")));
-    modul.internetUpdate(w);
-    ASSERT_TRUE(fertig());
+    ASSERT_TRUE(senden(0));
     EXPECT_EQ(imDatenordner("Update.csv"), gespeichert(QStringLiteral("live/Update.csv")));
-    ASSERT_TRUE(QFile::remove(daten.filePath(QStringLiteral("Update.csv"))));
-    ASSERT_TRUE(QDir(daten.path()).mkdir(QStringLiteral("Update.csv")));
-    modul.internetUpdate(w);
-    ASSERT_TRUE(fertig());
+    {
+        Dateigrenze voll(100);  // shorter than the file
+        ASSERT_TRUE(voll.gesetzt() && senden(0));
+    }
+    EXPECT_EQ(skriptBoxen().gezeigt.value(1), QStringLiteral("„%1“ konnte nicht gespeichert werden (kein Speicherplatz "
+                                                             "mehr frei). Die bisherige Datei bleibt unverändert.").arg(csv));
+
+    static std::atomic<int> meldungen{0};
+    const QtMessageHandler alt = qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) { ++meldungen; });
+    Datenverzeichnis.clear();
+    ASSERT_TRUE(senden(0));
+    qInstallMessageHandler(alt);
+    EXPECT_EQ(meldungen, 0);
     EXPECT_EQ(skriptBoxen().gezeigt.size(), 2);
 }
 

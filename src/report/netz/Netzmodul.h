@@ -26,6 +26,7 @@
 #include <QByteArray>
 #include <QDateTime>
 #include <QList>
+#include <QSet>
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -191,9 +192,9 @@ public:
     // with the match's server, user, password and folder and the FtpPort
     // setting; missing folders are made. Of the uploads waiting for one
     // target only the newest stays. "Update.csv" and "Update.js" also go into
-    // the data folder, written on a worker; a failed write is told once
-    // (until one succeeds again). Without server, user or password nothing
-    // happens.
+    // the data folder (none set: nowhere), written on a worker; a failed
+    // write of a file is told once, until that file has been written again.
+    // Without server, user or password nothing happens.
     void internetUpdate(TWettkampfDaten& w) override;
     // "Update senden": the same upload to `server` (its port, user, password
     // and folder); it ends with a status line that says that it was sent or
@@ -270,8 +271,9 @@ private:
     void siteSenden(const FtpVerbindung& server, NetzFertig fertig, bool leeresSkript);
     // The lines as the file `name` of the data folder, on a worker.
     void datenordnerSchreiben(const QString& name, const QStringList& zeilen);
-    // On the UI thread: written, failed with `fehler`, or none (not written, a newer one followed).
-    void datenordnerGeschrieben(std::optional<bool> ok, const QString& fehler);
+    // On the UI thread: `datei` written, failed with `fehler`, or none (not
+    // written, a newer one followed).
+    void datenordnerGeschrieben(const QString& datei, std::optional<bool> ok, const QString& fehler);
 
     struct Zustand;
     class Empfaenger;
@@ -291,5 +293,5 @@ private:
     std::unique_ptr<QTemporaryDir> m_dateien;  // the files of the queued uploads
     quint64 m_dateiNr = 0;
     int m_dateienOffen = 0;
-    bool m_datenordnerGestoert = false;  // a failed write was told
+    QSet<QString> m_datenordnerGestoert;  // the files whose failed write was told
 };
