@@ -262,18 +262,13 @@ public:
             s->write(gruss);
             QObject::connect(s, &QTcpSocket::readyRead, s, [this, s, tropfenMs] {
                 m_anfrage += s->readAll();
-                if (m_antwort.isEmpty() || !m_anfrage.contains("\r\n\r\n") || s->property("beantwortet").toBool()) return;
-                s->setProperty("beantwortet", true);
+                if (m_antwort.isEmpty() || !m_anfrage.contains("\r\n\r\n")) return;
                 const qsizetype kopf = tropfenMs ? m_antwort.indexOf("\r\n\r\n") + 4 : m_antwort.size();
                 s->write(m_antwort.left(kopf));
-                auto* takt = new QTimer(s);
-                QObject::connect(takt, &QTimer::timeout, s, [this, s, takt, i = kopf]() mutable {
-                    if (i < m_antwort.size()) s->write(m_antwort.mid(i++, 1));
-                    if (i < m_antwort.size()) return;
-                    takt->stop();
-                    s->disconnectFromHost();
-                });
-                takt->start(tropfenMs);
+                for (qsizetype i = kopf; i <= m_antwort.size(); ++i)
+                    QTimer::singleShot(int(i - kopf) * tropfenMs, s, [this, s, i] {
+                        i < m_antwort.size() ? void(s->write(m_antwort.mid(i, 1))) : s->disconnectFromHost();
+                    });
             });
         });
     }
@@ -311,6 +306,10 @@ TEST(NetzmodulSeiten, SeiteOderGrund)
     ASSERT_TRUE(web.ablegen(QStringLiteral("/bom.html"), "\xEF\xBB\xBF#2.21.0063"));
     const u16 zu = GeschlossenerPort();
     const auto an = [](u16 port, const char* pfad) { return QStringLiteral("http://127.0.0.1:%1%2").arg(port).arg(pfad); };
+    const auto bei = [&](const Antwortserver& s) { return an(s.port(), "/x.html"); };
+    const auto sagt = [](const Antwortserver& s, const char* was) {
+        return QStringLiteral("Der Server 127.0.0.1 (Port %1) %2").arg(s.port()).arg(QString::fromUtf8(was));
+    };
     QTemporaryDir ordner;
     QFile datei(ordner.filePath(QStringLiteral("seite.html")));
     ASSERT_TRUE(datei.open(QIODevice::WriteOnly) && datei.write("#9.99.9999") == 10);
@@ -338,20 +337,16 @@ TEST(NetzmodulSeiten, SeiteOderGrund)
          QStringLiteral("„http://127.0.0.1:abc/x.html“ ist keine gültige Internetadresse !")},
         // Only the web: not a file of this machine.
         {lokal, false, {}, QStringLiteral("„%1“ ist keine gültige Internetadresse !").arg(lokal)},
-        {an(ssh.port(), "/x.html"), false, {}, QStringLiteral("Der Server 127.0.0.1 (Port %1) antwortet nicht mit HTTP !").arg(ssh.port())},
-        {an(ftp.port(), "/x.html"), false, {}, QStringLiteral("Der Server 127.0.0.1 (Port %1) antwortet nicht mit HTTP !").arg(ftp.port())},
-        {an(s2000.port(), "/x.html"), false, {}, QStringLiteral("Der Server 127.0.0.1 (Port %1) antwortet nicht mit HTTP !").arg(s2000.port())},
-        {an(s199.port(), "/x.html"), false, {}, QStringLiteral("Der Server 127.0.0.1 (Port %1) antwortet mit dem Status 199 !").arg(s199.port())},
-        {an(aufDatei.port(), "/x.html"), false, {},
-         QStringLiteral("Der Server 127.0.0.1 (Port %1) leitet auf „file:///etc/passwd“ um !").arg(aufDatei.port())},
-        {an(aufFtp.port(), "/x.html"), false, {},
-         QStringLiteral("Der Server 127.0.0.1 (Port %1) leitet auf „ftp://127.0.0.1/x.html“ um !").arg(aufFtp.port())},
-        {an(riesig.port(), "/x.html"), false, {},
-         QStringLiteral("Der Server 127.0.0.1 (Port %1) antwortet mit einer zu langen Kopfzeile !").arg(riesig.port())},
-        {an(utf8.port(), "/x.html"), false, {},
-         QStringLiteral("Der Server 127.0.0.1 (Port %1) meldet für /x.html: 404 Nicht gefunden – Übersicht").arg(utf8.port())},
+        {bei(ssh), false, {}, sagt(ssh, "antwortet nicht mit HTTP !")},
+        {bei(ftp), false, {}, sagt(ftp, "antwortet nicht mit HTTP !")},
+        {bei(s2000), false, {}, sagt(s2000, "antwortet nicht mit HTTP !")},
+        {bei(s199), false, {}, sagt(s199, "antwortet mit dem Status 199 !")},
+        {bei(aufDatei), false, {}, sagt(aufDatei, "leitet auf „file:///etc/passwd“ um !")},
+        {bei(aufFtp), false, {}, sagt(aufFtp, "leitet auf „ftp://127.0.0.1/x.html“ um !")},
+        {bei(riesig), false, {}, sagt(riesig, "antwortet mit einer zu langen Kopfzeile !")},
+        {bei(utf8), false, {}, sagt(utf8, "meldet für /x.html: 404 Nicht gefunden – Übersicht")},
         {an(web.port, "/bom.html"), true, "#2.21.0063", {}},
-        {an(langsam.port(), "/x.html"), true, "#2.21.0063", {}},
+        {bei(langsam), true, "#2.21.0063", {}},
     };
     Netzmodul modul([](const QString&) {});
     modul.setSeitenzeitlimits({5000, 1000, 5000});
@@ -527,9 +522,10 @@ TEST_F(NetzmodulFtp, LiveDateiImDatenordnerNichtGeschrieben)
     const QString csv = QDir::toNativeSeparators(daten.filePath(QStringLiteral("Update.csv")));
     ASSERT_TRUE(QDir(daten.path()).mkdir(QStringLiteral("Update.csv")));
     for (const u8 java : {0, 0, 1, 0}) ASSERT_TRUE(senden(java));
-    EXPECT_EQ(skriptBoxen().gezeigt,
-              QStringList{QStringLiteral("„%1“ konnte nicht gespeichert werden (an ihrer Stelle steht ein Ordner).").arg(csv)});
-    EXPECT_EQ(befehle({"STOR"}), (QStringList{"STOR Update.csv", "STOR Update.csv", "STOR Update.js", "STOR Update.csv"}));
+    EXPECT_EQ(skriptBoxen().gezeigt, QStringList{QStringLiteral("„%1“ konnte nicht gespeichert werden (an ihrer "
+                                                                "Stelle steht ein Ordner).").arg(csv)});
+    EXPECT_EQ(befehle({"STOR"}),
+              (QStringList{"STOR Update.csv", "STOR Update.csv", "STOR Update.js", "STOR Update.csv"}));
     EXPECT_TRUE(gespeichert(QStringLiteral("live/Update.csv")).startsWith("Name;Volle;Abr;Fehler;Total;Punkte\r\n"));
 
     ASSERT_TRUE(QDir(daten.path()).rmdir(QStringLiteral("Update.csv")));
@@ -539,11 +535,13 @@ TEST_F(NetzmodulFtp, LiveDateiImDatenordnerNichtGeschrieben)
         Dateigrenze voll(100);  // shorter than the file
         ASSERT_TRUE(voll.gesetzt() && senden(0));
     }
-    EXPECT_EQ(skriptBoxen().gezeigt.value(1), QStringLiteral("„%1“ konnte nicht gespeichert werden (kein Speicherplatz "
-                                                             "mehr frei). Die bisherige Datei bleibt unverändert.").arg(csv));
+    EXPECT_EQ(skriptBoxen().gezeigt.value(1), QStringLiteral("„%1“ konnte nicht gespeichert werden (kein Speicherplatz"
+                                                             " mehr frei). Die bisherige Datei bleibt unverändert.")
+                                                  .arg(csv));
 
     static std::atomic<int> meldungen{0};
-    const QtMessageHandler alt = qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) { ++meldungen; });
+    const QtMessageHandler alt =
+        qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) { ++meldungen; });
     Datenverzeichnis.clear();
     ASSERT_TRUE(senden(0));
     qInstallMessageHandler(alt);

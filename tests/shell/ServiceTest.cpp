@@ -459,8 +459,7 @@ TEST_F(Servicelogik, UpdateCheckAgainstAWebServer)
 }
 
 // No server, a failed fetch, no network module: each is named, nothing else
-// happens. The server is read from the settings file at each click: a key
-// added by hand while the program runs counts.
+// happens. A server added by hand to the settings file counts at once.
 TEST_F(Servicelogik, UpdateCheckThatCannotAsk)
 {
     int beendet = 0;
