@@ -144,6 +144,18 @@ QString UpdateStand()
     return QStringLiteral("0");
 }
 
+QString UpdateServerLesen()
+{
+    if (const std::optional<QStringList> zeilen = TextdateiLesen(InfDatei)) {
+        // As the settings reader takes it: the key's last line, in any section.
+        for (const QString& z : *zeilen) {
+            const KeyWert kw = SchluesselWert(z);
+            if (kw.key.compare(QLatin1String("UpdateServer"), Qt::CaseInsensitive) == 0) Einst.UpdateServer = kw.wert;
+        }
+    }
+    return Einst.UpdateServer.trimmed();
+}
+
 QString ServerAdresse(const QString& server, const QString& pfad)
 {
     QString s = server.trimmed();
@@ -172,7 +184,7 @@ void UpdateAnbieten(const QString& seite, const QString& server, const std::func
 void UpdateSuchen(std::function<void()> programmBeenden)
 {
     if (serviceZustand.UpdateLaeuft) return;
-    const QString server = Einst.UpdateServer.trimmed();
+    const QString server = UpdateServerLesen();
     if (server.isEmpty()) {
         boxen().hinweis(KeinUpdateServerText);
         return;
@@ -194,9 +206,10 @@ bool UpdateLaeuft() { return serviceZustand.UpdateLaeuft; }
 
 void ServiceseiteOeffnen()
 {
-    if (Einst.UpdateServer.trimmed().isEmpty()) {
+    const QString server = UpdateServerLesen();
+    if (server.isEmpty()) {
         boxen().hinweis(KeinUpdateServerText);
         return;
     }
-    DateiAusfuehren(ServerAdresse(Einst.UpdateServer, Serviceseite), QString(), QString(), AnzeigeNormal);
+    DateiAusfuehren(ServerAdresse(server, Serviceseite), QString(), QString(), AnzeigeNormal);
 }

@@ -72,6 +72,10 @@ bool UpdateNeuer(const QString& seite, const QString& installiert);
 // The installed version from the program folder's key file; "0" when the
 // file or its key is missing.
 QString UpdateStand();
+// The update server ("UpdateServer" of "[Service]") as the settings file
+// holds it now, also when the key was added by hand while the program runs;
+// the setting as read at start when the file cannot be read or lacks the key.
+QString UpdateServerLesen();
 // The address of a page on the server; a server given without its scheme
 // is reached by http.
 QString ServerAdresse(const QString& server, const QString& pfad);

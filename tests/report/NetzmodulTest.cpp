@@ -7,6 +7,7 @@
 #include "core/SettingsFile.h"
 #include "match/flow/Zustand.h"
 #include "report/netz/Livedateien.h"
+#include "support/Dateigrenze.h"
 #include "support/Mailende.h"
 #include "support/KernAufnahmen.h"
 #include "support/Ftpserver.h"
@@ -248,19 +249,26 @@ struct Seitenende {
 };
 
 // Answers every request with `antwort`; with none it accepts and stays silent.
+// `gruss` goes out on connecting (a server of another protocol); with
+// `tropfenMs` the answer's body follows a byte at a time.
 class Antwortserver {
 public:
-    explicit Antwortserver(QByteArray antwort) : m_antwort(std::move(antwort))
+    explicit Antwortserver(QByteArray antwort, QByteArray gruss = {}, int tropfenMs = 0)
+        : m_antwort(std::move(antwort))
     {
         m_server.listen(QHostAddress::LocalHost);
-        QObject::connect(&m_server, &QTcpServer::newConnection, [this] {
+        QObject::connect(&m_server, &QTcpServer::newConnection, [this, gruss, tropfenMs] {
             QTcpSocket* s = m_server.nextPendingConnection();
-            QObject::connect(s, &QTcpSocket::readyRead, s, [this, s] {
+            s->write(gruss);
+            QObject::connect(s, &QTcpSocket::readyRead, s, [this, s, tropfenMs] {
                 m_anfrage += s->readAll();
-                if (!m_antwort.isEmpty() && m_anfrage.contains("\r\n\r\n")) {
-                    s->write(m_antwort);
-                    s->disconnectFromHost();
-                }
+                if (m_antwort.isEmpty() || !m_anfrage.contains("\r\n\r\n")) return;
+                const qsizetype kopf = tropfenMs ? m_antwort.indexOf("\r\n\r\n") + 4 : m_antwort.size();
+                s->write(m_antwort.left(kopf));
+                for (qsizetype i = kopf; i <= m_antwort.size(); ++i)
+                    QTimer::singleShot(int(i - kopf) * tropfenMs, s, [this, s, i] {
+                        i < m_antwort.size() ? void(s->write(m_antwort.mid(i, 1))) : s->disconnectFromHost();
+                    });
             });
         });
     }
@@ -287,8 +295,21 @@ TEST(NetzmodulSeiten, SeiteOderGrund)
     Antwortserver fehler500("HTTP/1.1 500 Internal Server Error\r\nContent-Length: 6\r\nConnection: close\r\n\r\n"
                             "kaputt");
     Antwortserver stumm({});
+    Antwortserver ssh({}, "SSH-2.0-OpenSSH_9.2\r\n"), ftp({}, "220 FTP-Server bereit\r\n");
+    Antwortserver s199("HTTP/1.1 199 Sonderbar\r\n\r\n"), s2000("HTTP/1.1 2000 OK\r\nContent-Length: 0\r\n\r\n");
+    Antwortserver aufDatei("HTTP/1.1 302 Found\r\nLocation: file:///etc/passwd\r\n\r\n");
+    Antwortserver aufFtp("HTTP/1.1 301 Moved Permanently\r\nLocation: ftp://127.0.0.1/x.html\r\n\r\n");
+    Antwortserver riesig("HTTP/1.1 200 OK\r\nX-Gross: " + QByteArray(10 << 20, 'a') + "\r\n\r\n");
+    Antwortserver utf8("HTTP/1.1 404 Nicht gefunden – Übersicht\r\nContent-Length: 0\r\n\r\n");
+    // Slower than the stall limit in all, yet never stalled.
+    Antwortserver langsam("HTTP/1.1 200 OK\r\nContent-Length: 10\r\n\r\n#2.21.0063", {}, 200);
+    ASSERT_TRUE(web.ablegen(QStringLiteral("/bom.html"), "\xEF\xBB\xBF#2.21.0063"));
     const u16 zu = GeschlossenerPort();
     const auto an = [](u16 port, const char* pfad) { return QStringLiteral("http://127.0.0.1:%1%2").arg(port).arg(pfad); };
+    const auto bei = [&](const Antwortserver& s) { return an(s.port(), "/x.html"); };
+    const auto sagt = [](const Antwortserver& s, const char* was) {
+        return QStringLiteral("Der Server 127.0.0.1 (Port %1) %2").arg(s.port()).arg(QString::fromUtf8(was));
+    };
     QTemporaryDir ordner;
     QFile datei(ordner.filePath(QStringLiteral("seite.html")));
     ASSERT_TRUE(datei.open(QIODevice::WriteOnly) && datei.write("#9.99.9999") == 10);
@@ -316,9 +337,19 @@ TEST(NetzmodulSeiten, SeiteOderGrund)
          QStringLiteral("„http://127.0.0.1:abc/x.html“ ist keine gültige Internetadresse !")},
         // Only the web: not a file of this machine.
         {lokal, false, {}, QStringLiteral("„%1“ ist keine gültige Internetadresse !").arg(lokal)},
+        {bei(ssh), false, {}, sagt(ssh, "antwortet nicht mit HTTP !")},
+        {bei(ftp), false, {}, sagt(ftp, "antwortet nicht mit HTTP !")},
+        {bei(s2000), false, {}, sagt(s2000, "antwortet nicht mit HTTP !")},
+        {bei(s199), false, {}, sagt(s199, "antwortet mit dem Status 199 !")},
+        {bei(aufDatei), false, {}, sagt(aufDatei, "leitet auf „file:///etc/passwd“ um !")},
+        {bei(aufFtp), false, {}, sagt(aufFtp, "leitet auf „ftp://127.0.0.1/x.html“ um !")},
+        {bei(riesig), false, {}, sagt(riesig, "antwortet mit einer zu langen Kopfzeile !")},
+        {bei(utf8), false, {}, sagt(utf8, "meldet für /x.html: 404 Nicht gefunden – Übersicht")},
+        {an(web.port, "/bom.html"), true, "#2.21.0063", {}},
+        {bei(langsam), true, "#2.21.0063", {}},
     };
     Netzmodul modul([](const QString&) {});
-    modul.setSeitenzeitlimits({5000, 1000, 1500});
+    modul.setSeitenzeitlimits({5000, 1000, 5000});
     int takte = 0;
     QTimer takt;
     QObject::connect(&takt, &QTimer::timeout, [&] { ++takte; });
@@ -476,32 +507,45 @@ TEST_F(NetzmodulFtp, CsvUndSkriptImOrdnerDesSpiels)
     EXPECT_EQ(skriptBoxen().gezeigt, QStringList());
 }
 
-// A live file that cannot be written into the data folder (a folder of its
-// name is in the way) is told once, and goes up all the same; once written
-// again, the next failure is told again.
+// A live file that cannot be written into the data folder is told once per
+// file while it keeps failing, and goes up all the same; once written again,
+// the next failure is told again. The old file is named only where there is
+// one. Without a data folder nothing is written and nothing said.
 TEST_F(NetzmodulFtp, LiveDateiImDatenordnerNichtGeschrieben)
 {
     TWettkampfDaten& w = Spiel(1, QStringLiteral("live"), 0, 0);
-    ASSERT_TRUE(QDir(daten.path()).mkdir(QStringLiteral("Update.csv")));
-    const QString text = QStringLiteral("„%1“ konnte nicht gespeichert werden (")
-                             .arg(QDir::toNativeSeparators(daten.filePath(QStringLiteral("Update.csv"))));
-    for (int i = 0; i < 2; ++i) {
+    const auto senden = [&](u8 java) {
+        AktJavaUpdate = java;
         modul.internetUpdate(w);
-        ASSERT_TRUE(fertig());
-    }
-    ASSERT_EQ(skriptBoxen().gezeigt.size(), 1);
-    EXPECT_TRUE(skriptBoxen().gezeigt[0].startsWith(text)) << skriptBoxen().gezeigt[0].toStdString();
-    EXPECT_EQ(befehle({"STOR"}), (QStringList{"STOR Update.csv", "STOR Update.csv"}));
+        return fertig();
+    };
+    const QString csv = QDir::toNativeSeparators(daten.filePath(QStringLiteral("Update.csv")));
+    ASSERT_TRUE(QDir(daten.path()).mkdir(QStringLiteral("Update.csv")));
+    for (const u8 java : {0, 0, 1, 0}) ASSERT_TRUE(senden(java));
+    EXPECT_EQ(skriptBoxen().gezeigt, QStringList{QStringLiteral("„%1“ konnte nicht gespeichert werden (an ihrer "
+                                                                "Stelle steht ein Ordner).").arg(csv)});
+    EXPECT_EQ(befehle({"STOR"}),
+              (QStringList{"STOR Update.csv", "STOR Update.csv", "STOR Update.js", "STOR Update.csv"}));
     EXPECT_TRUE(gespeichert(QStringLiteral("live/Update.csv")).startsWith("Name;Volle;Abr;Fehler;Total;Punkte\r\n"));
 
     ASSERT_TRUE(QDir(daten.path()).rmdir(QStringLiteral("Update.csv")));
-    modul.internetUpdate(w);
-    ASSERT_TRUE(fertig());
+    ASSERT_TRUE(senden(0));
     EXPECT_EQ(imDatenordner("Update.csv"), gespeichert(QStringLiteral("live/Update.csv")));
-    ASSERT_TRUE(QFile::remove(daten.filePath(QStringLiteral("Update.csv"))));
-    ASSERT_TRUE(QDir(daten.path()).mkdir(QStringLiteral("Update.csv")));
-    modul.internetUpdate(w);
-    ASSERT_TRUE(fertig());
+    {
+        Dateigrenze voll(100);  // shorter than the file
+        ASSERT_TRUE(voll.gesetzt() && senden(0));
+    }
+    EXPECT_EQ(skriptBoxen().gezeigt.value(1), QStringLiteral("„%1“ konnte nicht gespeichert werden (kein Speicherplatz"
+                                                             " mehr frei). Die bisherige Datei bleibt unverändert.")
+                                                  .arg(csv));
+
+    static std::atomic<int> meldungen{0};
+    const QtMessageHandler alt =
+        qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) { ++meldungen; });
+    Datenverzeichnis.clear();
+    ASSERT_TRUE(senden(0));
+    qInstallMessageHandler(alt);
+    EXPECT_EQ(meldungen, 0);
     EXPECT_EQ(skriptBoxen().gezeigt.size(), 2);
 }
 

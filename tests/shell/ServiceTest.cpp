@@ -458,7 +458,8 @@ TEST_F(Servicelogik, UpdateCheckAgainstAWebServer)
     }
 }
 
-// No server, a failed fetch, no network module: each is named, nothing else happens.
+// No server, a failed fetch, no network module: each is named, nothing else
+// happens. A server added by hand to the settings file counts at once.
 TEST_F(Servicelogik, UpdateCheckThatCannotAsk)
 {
     int beendet = 0;
@@ -467,9 +468,12 @@ TEST_F(Servicelogik, UpdateCheckThatCannotAsk)
     EXPECT_EQ(skriptBoxen().gezeigt, (QStringList{KeinUpdateServerText, KeinUpdateServerText}));
     EXPECT_TRUE(netz.seiten.isEmpty());
 
-    Einst.UpdateServer = QStringLiteral("https://updates.example.de/");
+    ASSERT_TRUE(DateiAblegen(ordner.path(), QStringLiteral("Bravolin.inf"),
+                             "[Service]\r\nUpdateServer = https://updates.example.de/\r\n"));
     skriptBoxen().gezeigt.clear();
     UpdateSuchen([&] { ++beendet; });
+    EXPECT_EQ(netz.seiten,
+              QStringList{QStringLiteral("https://updates.example.de/Updates/Lanorik/Update_Bravolin_Funk.html")});
     netz.seiteEnde(false, {}, QStringLiteral("Host updates.example.de nicht gefunden"));
     {
         NetzDiensteEinsetzen keinNetz(nullptr);

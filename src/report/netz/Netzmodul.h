@@ -26,6 +26,7 @@
 #include <QByteArray>
 #include <QDateTime>
 #include <QList>
+#include <QSet>
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -152,18 +153,20 @@ struct Seitenzeitlimits {
 // The most of a page that is kept; the rest is left unread.
 inline constexpr qsizetype SeiteHoechstens = 64 * 1024;
 // How a fetch ended: curl's result code, the final HTTP status with its
-// text ("404 Not Found"; empty without an answer), curl's own error text
-// and the page.
+// text ("404 Not Found"; empty without an answer), curl's own error text,
+// the page (without a UTF-8 byte order mark) and the target of a redirect
+// not taken.
 struct Seitenergebnis {
     int code = 0;
     long status = 0;
     QString statuszeile;
     QString detail;
     QByteArray seite;
+    QString weiterleitung;
 };
-// One HTTP(S) GET on the calling thread, redirects followed, the
-// certificate of an https server checked; `abbrechen` ends it within a
-// second.
+// One HTTP(S) GET on the calling thread, redirects followed to http and
+// https addresses (from https to https only), the certificate of an https
+// server checked; `abbrechen` ends it within a second.
 Seitenergebnis SeiteAbrufen(const QString& adresse, const Seitenzeitlimits& grenzen,
                             const std::atomic<bool>& abbrechen);
 // The operator's message for a fetch that brought no page (naming the
@@ -190,9 +193,9 @@ public:
     // with the match's server, user, password and folder and the FtpPort
     // setting; missing folders are made. Of the uploads waiting for one
     // target only the newest stays. "Update.csv" and "Update.js" also go into
-    // the data folder, written on a worker; a failed write is told once
-    // (until one succeeds again). Without server, user or password nothing
-    // happens.
+    // the data folder (none set: nowhere), written on a worker; a failed
+    // write of a file is told once, until that file has been written again.
+    // Without server, user or password nothing happens.
     void internetUpdate(TWettkampfDaten& w) override;
     // "Update senden": the same upload to `server` (its port, user, password
     // and folder); it ends with a status line that says that it was sent or
@@ -269,8 +272,9 @@ private:
     void siteSenden(const FtpVerbindung& server, NetzFertig fertig, bool leeresSkript);
     // The lines as the file `name` of the data folder, on a worker.
     void datenordnerSchreiben(const QString& name, const QStringList& zeilen);
-    // On the UI thread: written, failed with `fehler`, or none (not written, a newer one followed).
-    void datenordnerGeschrieben(std::optional<bool> ok, const QString& fehler);
+    // On the UI thread: `datei` written, failed with `fehler`, or none (not
+    // written, a newer one followed).
+    void datenordnerGeschrieben(const QString& datei, std::optional<bool> ok, const QString& fehler);
 
     struct Zustand;
     class Empfaenger;
@@ -290,5 +294,5 @@ private:
     std::unique_ptr<QTemporaryDir> m_dateien;  // the files of the queued uploads
     quint64 m_dateiNr = 0;
     int m_dateienOffen = 0;
-    bool m_datenordnerGestoert = false;  // a failed write was told
+    QSet<QString> m_datenordnerGestoert;  // the files whose failed write was told
 };

@@ -2,6 +2,7 @@
 // operator's texts for a fetch that failed.
 #include "report/netz/Netzmodul.h"
 
+#include <QStringDecoder>
 #include <QUrl>
 #include <algorithm>
 #include <curl/curl.h>
@@ -10,8 +11,10 @@
 namespace {
 
 struct Abruf {
+    CURL* h = nullptr;
     QByteArray seite;
     QByteArray statuszeile;
+    QString weiterleitung;  // a redirect not taken
     qsizetype grenze = 0;
     bool voll = false;  // the rest of a page beyond the limit was left unread
     const std::atomic<bool>* abbrechen = nullptr;
@@ -30,11 +33,27 @@ size_t Schreiben(char* daten, size_t, size_t n, void* ziel)
     return n;
 }
 
+bool IstWeb(const QUrl& url) { return url.scheme() == QLatin1String("http") || url.scheme() == QLatin1String("https"); }
+
 // The status line of the last answer (after redirects, the final one's).
+// A redirect is taken only to a web address, and from https only to https.
 size_t Kopfzeile(char* daten, size_t, size_t n, void* ziel)
 {
+    Abruf& a = *static_cast<Abruf*>(ziel);
     const QByteArray zeile = QByteArray(daten, qsizetype(n)).trimmed();
-    if (zeile.startsWith("HTTP/")) static_cast<Abruf*>(ziel)->statuszeile = zeile;
+    if (zeile.startsWith("HTTP/")) a.statuszeile = zeile;
+    const int status = a.statuszeile.split(' ').value(1).toInt();
+    const bool folgt = status == 301 || status == 302 || status == 303 || status == 307 || status == 308;
+    if (folgt && zeile.toLower().startsWith("location:")) {
+        char* hier = nullptr;
+        curl_easy_getinfo(a.h, CURLINFO_EFFECTIVE_URL, &hier);
+        const QUrl von(QString::fromUtf8(hier));
+        const QUrl nach = von.resolved(QUrl(QString::fromUtf8(zeile.mid(9).trimmed())));
+        if (!IstWeb(nach) || (von.scheme() == QLatin1String("https") && nach.scheme() != von.scheme())) {
+            a.weiterleitung = nach.toString();
+            return 0;  // ends the transfer
+        }
+    }
     return n;
 }
 
@@ -47,11 +66,19 @@ struct EasyLoeschen {
     void operator()(CURL* e) const { curl_easy_cleanup(e); }
 };
 
+// UTF-8, else Latin-1.
+QString Kopftext(const QByteArray& b)
+{
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    const QString text = utf8.decode(b);
+    return utf8.hasError() ? QString::fromLatin1(b) : text;
+}
+
 // "404 Not Found" of "HTTP/1.1 404 Not Found".
 QString StatusOhneVersion(const QByteArray& zeile, long status)
 {
     const qsizetype blank = zeile.indexOf(' ');
-    const QString rest = blank < 0 ? QString() : QString::fromLatin1(zeile.mid(blank + 1)).trimmed();
+    const QString rest = blank < 0 ? QString() : Kopftext(zeile.mid(blank + 1)).trimmed();
     return rest.isEmpty() ? QString::number(status) : rest.left(100);
 }
 
@@ -65,8 +92,9 @@ Seitenergebnis SeiteAbrufen(const QString& adresse, const Seitenzeitlimits& gren
     abruf.grenze = SeiteHoechstens;
     abruf.abbrechen = &abbrechen;
     std::unique_ptr<CURL, EasyLoeschen> e(curl_easy_init());
-    if (!e) return {CURLE_FAILED_INIT, 0, {}, {}, {}};
+    if (!e) return {CURLE_FAILED_INIT, 0, {}, {}, {}, {}};
     CURL* h = e.get();
+    abruf.h = h;
     const QByteArray url = adresse.trimmed().toUtf8();
     curl_easy_setopt(h, CURLOPT_ERRORBUFFER, fehlerpuffer);
     curl_easy_setopt(h, CURLOPT_NOSIGNAL, 1L);
@@ -96,7 +124,9 @@ Seitenergebnis SeiteAbrufen(const QString& adresse, const Seitenzeitlimits& gren
     curl_easy_getinfo(h, CURLINFO_RESPONSE_CODE, &status);
     const QString detail = fehlerpuffer[0] ? QString::fromUtf8(fehlerpuffer).trimmed()
                                            : QString::fromUtf8(curl_easy_strerror(ergebnis));
-    return {int(ergebnis), status, StatusOhneVersion(abruf.statuszeile, status), detail, abruf.seite};
+    if (abruf.seite.startsWith("\xEF\xBB\xBF")) abruf.seite.remove(0, 3);
+    return {int(ergebnis), status, StatusOhneVersion(abruf.statuszeile, status), detail, abruf.seite,
+            abruf.weiterleitung};
 }
 
 QString SeitenFehlerText(const QString& adresse, const Seitenergebnis& e)
@@ -105,11 +135,29 @@ QString SeitenFehlerText(const QString& adresse, const Seitenergebnis& e)
     const QString host = url.host().isEmpty() ? adresse.trimmed() : url.host();
     const int port = url.port(url.scheme() == QLatin1String("https") ? 443 : 80);
     const QString server = QStringLiteral("%1 (Port %2)").arg(host).arg(port);
+    if (!e.weiterleitung.isEmpty())
+        return (QUrl(e.weiterleitung).scheme() == QLatin1String("http")
+                    ? QStringLiteral("Der Server %1 leitet auf die unverschlüsselte Adresse „%2“ um !")
+                    : QStringLiteral("Der Server %1 leitet auf „%2“ um !"))
+            .arg(server, e.weiterleitung);
+    // An interim answer (1xx) that no final one followed.
+    if (e.status >= 100 && e.status < 200 &&
+        (e.code == CURLE_UNSUPPORTED_PROTOCOL || e.code == CURLE_WEIRD_SERVER_REPLY || e.code == CURLE_GOT_NOTHING))
+        return QStringLiteral("Der Server %1 antwortet mit dem Status %2 !").arg(server).arg(e.status);
     switch (e.code) {
     case CURLE_OK: break;
-    case CURLE_URL_MALFORMAT:
     case CURLE_UNSUPPORTED_PROTOCOL:
+    case CURLE_WEIRD_SERVER_REPLY:
+        if (IstWeb(url)) return QStringLiteral("Der Server %1 antwortet nicht mit HTTP !").arg(server);
+        [[fallthrough]];
+    case CURLE_URL_MALFORMAT:
         return QStringLiteral("„%1“ ist keine gültige Internetadresse !").arg(adresse.trimmed());
+    // curl's answer to a header line beyond its limit
+    case CURLE_OUT_OF_MEMORY:
+#if LIBCURL_VERSION_NUM >= 0x080600
+    case CURLE_TOO_LARGE:
+#endif
+        return QStringLiteral("Der Server %1 antwortet mit einer zu langen Kopfzeile !").arg(server);
     case CURLE_COULDNT_RESOLVE_HOST: return QStringLiteral("Der Server „%1“ ist nicht bekannt !").arg(host);
     case CURLE_COULDNT_CONNECT: return QStringLiteral("Keine Verbindung zum Server %1 !").arg(server);
     case CURLE_OPERATION_TIMEDOUT:
@@ -126,7 +174,6 @@ QString SeitenFehlerText(const QString& adresse, const Seitenergebnis& e)
     case CURLE_RECV_ERROR:
     case CURLE_GOT_NOTHING:
     case CURLE_PARTIAL_FILE:
-    case CURLE_WEIRD_SERVER_REPLY:
         return QStringLiteral("Die Verbindung zum Server %1 wurde unterbrochen !").arg(server);
     default:
         return QStringLiteral("Die Seite %1 konnte nicht geladen werden (%2) !").arg(adresse.trimmed(), e.detail);

@@ -304,6 +304,13 @@ TEST_F(Website, SendDialog)
     }));
     EXPECT_EQ(std::tuple(netz.aufrufe, netz.offen.size(), w.FtpKennung, w.Geaendert),
               std::tuple(QStringList({"update 0 4"}), 2u, QStringLiteral("adler"), 0));
+
+    NetzDiensteEinsetzen keinNetz(nullptr);
+    w.JavaUpdate = 1;
+    skriptBoxen().gezeigt.clear();
+    EXPECT_TRUE(oeffnen<TFtpSenden>(Dialog::FtpSenden, [](TFtpSenden& d) { d.BtnOk->click(); }));
+    EXPECT_EQ(skriptBoxen().gezeigt,
+              QStringList{"Das Veröffentlichen im Internet ist in dieser Programmversion nicht eingerichtet !"});
 }
 
 // The web-site dialog with the network module against the local FTP server.
