@@ -17,6 +17,7 @@
 #include "shell/ui/Programm.h"
 #include "support/ImDialog.h"
 #include "support/Programmordner.h"
+#include "support/Tippen.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -24,6 +25,7 @@
 #include <QDir>
 #include <QKeySequence>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QProgressBar>
@@ -71,6 +73,11 @@ TEST_F(ProgrammStart, FromAnEmptyFolder)
         EXPECT_TRUE(Timer3().enabled());
         p.hub().statusText(3, QStringLiteral("05.03.26   14:05"));
         EXPECT_EQ(main->StatusPanel[4]->text(), QStringLiteral("05.03.26   14:05"));
+        // Every field refuses what Windows-1252 cannot hold.
+        QLineEdit feld;
+        feld.show();
+        Tippen(&feld, QStringLiteral("Y\u0131l"));
+        EXPECT_EQ(feld.text(), QStringLiteral("Yl"));
     }
     // Everything is put back.
     EXPECT_FALSE(Timer1().enabled());

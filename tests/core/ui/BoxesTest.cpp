@@ -8,6 +8,7 @@
 #include "core/ui/HinweisMulti.h"
 #include "core/ui/HinweisOk.h"
 #include "core/ui/WidgetBoxen.h"
+#include "core/ui/Zeichenwache.h"
 #include "support/KernAufnahmen.h"
 #include "support/Klicken.h"
 #include "support/QtDrucken.h"
@@ -336,6 +337,17 @@ TEST_F(BoxesFenster, InputStepsWithItsButtons)
     });
     EXPECT_EQ(m_boxen.eingabe(a), QStringLiteral("7"));
     EXPECT_FALSE(pfeile);
+    // A box for a name outside Windows-1252 (a folder, say) takes any character; the next box does not.
+    ZeichenwacheEinrichten();
+    a = EingabeAnfrage();
+    for (const bool frei : {true, false}) {
+        a.beliebigeZeichen = frei;
+        imFenster([&] {
+            Tippen(f->EEingabe, QStringLiteral("Y\u0131l"));
+            klicken(f, "BtnOk");
+        });
+        EXPECT_EQ(m_boxen.eingabe(a), frei ? QStringLiteral("Y\u0131l") : QStringLiteral("Yl")) << frei;
+    }
 }
 
 TEST_F(BoxesFenster, HoldingUpForOneSecondGivesFourSteps)

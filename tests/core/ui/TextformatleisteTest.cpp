@@ -1,6 +1,8 @@
 // The formatting bar on a rich-text editor: what the buttons do to the
 // selection and what the bar shows of the caret's format.
 #include "core/ui/Textformatleiste.h"
+#include "core/ui/Zeichenwache.h"
+#include "support/Tippen.h"
 
 #include <QComboBox>
 #include <QTextBlock>
@@ -50,6 +52,17 @@ TEST(Textformatleiste, BoldItalicAndSizeReachTheSelectionAndShowInTheBar)
     EXPECT_FALSE(l.leiste->SBtnFett->isChecked());
     EXPECT_TRUE(l.leiste->SBtnKursiv->isChecked());
     EXPECT_EQ(l.leiste->Groesse->currentText(), QStringLiteral("12"));
+}
+
+// Rich text keeps every character: its file writes those beyond Windows-1252 as "\\uN?".
+TEST(Textformatleiste, TheEditorTakesEveryCharacter)
+{
+    ZeichenwacheEinrichten();
+    Leiste l;
+    l.fenster.show();
+    l.editor->moveCursor(QTextCursor::End);
+    Tippen(l.editor, QStringLiteral("\u0131"));
+    EXPECT_EQ(l.editor->toPlainText(), QStringLiteral("Erste Zeile\nZweite Zeile\u0131"));
 }
 
 // The first-line indent steps by 40 and never reaches left of the page.

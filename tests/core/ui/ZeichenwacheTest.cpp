@@ -33,6 +33,8 @@ TEST(Zeichenwache, FieldsTakeOnlyWhatWindows1252Holds)
     auto* combo = new QComboBox(&fenster);
     combo->setEditable(true);
     auto* memo = new QPlainTextEdit(&fenster);
+    auto* frei = new QLineEdit(&fenster);
+    ZeichenFrei(frei);
     auto* geheim = new QLineEdit(&fenster);
     geheim->setEchoMode(QLineEdit::Password);
     fenster.show();
@@ -43,7 +45,8 @@ TEST(Zeichenwache, FieldsTakeOnlyWhatWindows1252Holds)
         {name, " ‰", "Ömer Ylmaz €ß ‰", "", true},
         {combo->lineEdit(), "Şule", "ule", "Ş"},
         {zahl, "1a2ı3", "123", "ı"},
-        {memo, "Yıl", "Yl", "ı"}};
+        {memo, "Yıl", "Yl", "ı"},
+        {frei, "Yıl", "Yıl", ""}};
     for (const auto& f : faelle) {
         QApplication::clipboard()->setText(QString::fromUtf8(f.eingabe));
         QKeyEvent strgV(QEvent::KeyPress, Qt::Key_V, Qt::ControlModifier);
