@@ -12,6 +12,7 @@
 #include "displays/ui/Anzeigefenster.h"
 #include "displays/ui/Fensterregistrierung.h"
 #include "displays/ui/Werbeeditor.h"
+#include "displays/ui/WerbeeditorSchritte.h"
 #include "match/dienste/Anzeigeschicht.h"
 #include "support/Grundlage.h"
 #include "support/Klicken.h"
@@ -381,13 +382,7 @@ TEST_F(Grossanz, OkOhneSpeichernBehaeltEineNeueKonfiguration)
     dateiSchreiben(QStringLiteral("Grossanz.inf"), {QStringLiteral("Halle"), QStringLiteral("Pause")});
     dateiSchreiben(QStringLiteral("Auswahl_Grossanz.dat"), {QStringLiteral("Datei;0;Ahorn;%1;1;0;0").arg(bild)});
     Werbeeditor& e = *zeigen().Editor;
-    e.CAnzeige->setEditText(QStringLiteral("Neu"));
-    Klicken(e.BtnAnzeigeNeu);
-    e.TreeAuswahl->setCurrentItem(e.TreeAuswahl->topLevelItem(0));
-    Klicken(e.BtnSelect);
-    ASSERT_EQ(e.EintragGeaendert, 1);
-    skriptBoxen().antworten = {ErgebnisNein};
-    Klicken(dialog->BtnOK);
+    NeueKonfigurationNichtGespeichert(e, dialog->BtnOK);
 
     const QStringList namen{QStringLiteral("Halle"), QStringLiteral("Neu"), QStringLiteral("Pause")};
     EXPECT_EQ(TextdateiLesen(ordner.filePath(QStringLiteral("Grossanz.inf"))), namen);

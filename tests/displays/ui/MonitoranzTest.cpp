@@ -15,6 +15,7 @@
 #include "core/ui/HinweisAlt.h"
 #include "core/ui/WidgetBoxen.h"
 #include "displays/ui/Werbeeditor.h"
+#include "displays/ui/WerbeeditorSchritte.h"
 #include "match/dienste/Anzeigeschicht.h"
 #include "support/Clientordner.h"
 #include "support/Grundlage.h"
@@ -289,13 +290,7 @@ TEST_F(Monitoranz, OkOhneSpeichernBehaeltEineNeueKonfiguration)
     ASSERT_TRUE(TextdateiSchreiben(daten(QStringLiteral("Auswahl_Monitoranz.dat")),
                                    {QStringLiteral("Datei;0;Ahorn;%1;1;0;0").arg(bild)}));
     Werbeeditor& e = *zeigen().Editor;
-    e.CAnzeige->setEditText(QStringLiteral("Neu"));
-    Klicken(e.BtnAnzeigeNeu);
-    e.TreeAuswahl->setCurrentItem(e.TreeAuswahl->topLevelItem(0));
-    Klicken(e.BtnSelect);
-    ASSERT_EQ(e.EintragGeaendert, 1);
-    skriptBoxen().antworten = {ErgebnisNein};
-    Klicken(dialog->BtnOK);
+    NeueKonfigurationNichtGespeichert(e, dialog->BtnOK);
 
     const QStringList namen{QStringLiteral("Halle"), QStringLiteral("Neu"), QStringLiteral("Pause")};
     EXPECT_EQ(TextdateiLesen(daten(QStringLiteral("Monitoranz.inf"))), namen);
