@@ -8,6 +8,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QHash>
 #include <QSaveFile>
 #include <algorithm>
@@ -39,21 +40,41 @@ std::optional<QStringList> TextdateiLesen(const QString& pfad)
 
 namespace {
 
-// Qt reports a write that fails while it empties its buffer as "Unknown
-// error"; the system's error number tells the cause.
+// Why the file could not be written, in the operator's words: by what is in
+// its place, the system's error number (Qt reports a write that fails while
+// it empties its buffer as "Unknown error"), else Qt's kind of error.
 QString Schreibgrund(int nummer, const QFileDevice& f)
 {
-    if (nummer == ENOSPC || nummer == EDQUOT || nummer == EFBIG) return QStringLiteral("kein Speicherplatz mehr frei");
-    const QString text = f.errorString();
-    if (nummer != 0 && (text.isEmpty() || text == QLatin1String("Unknown error")))
-        return QString::fromLocal8Bit(std::strerror(nummer));
-    return text;
+    const QFileInfo datei(f.fileName());
+    if (datei.isDir()) return QStringLiteral("an ihrer Stelle steht ein Ordner");
+    if (datei.exists() && !datei.isWritable()) return QStringLiteral("die Datei ist schreibgeschützt");
+    switch (nummer) {
+    case EACCES:
+    case EPERM: return QStringLiteral("keine Schreibberechtigung");
+    case EROFS: return QStringLiteral("der Datenträger ist schreibgeschützt");
+    case ENOSPC:
+    case EDQUOT:
+    case EFBIG: return QStringLiteral("kein Speicherplatz mehr frei");
+    case ENOENT:
+    case ENOTDIR: return QStringLiteral("der Ordner fehlt");
+    case EIO: return QStringLiteral("Ein-/Ausgabefehler des Datenträgers");
+    default: break;
+    }
+    switch (f.error()) {
+    case QFileDevice::OpenError: return QStringLiteral("die Datei lässt sich nicht anlegen");
+    case QFileDevice::RenameError: return QStringLiteral("die bisherige Datei lässt sich nicht ersetzen");
+    case QFileDevice::PermissionsError: return QStringLiteral("keine Schreibberechtigung");
+    case QFileDevice::ResourceError: return QStringLiteral("zu wenig Systemmittel frei");
+    default: return nummer ? QStringLiteral("Systemfehler %1").arg(nummer) : QStringLiteral("unbekannter Fehler");
+    }
 }
 
+// A failed save leaves the file as it was: said where there is one.
 QString Speicherfehler(const QString& pfad, const QString& grund)
 {
-    return QStringLiteral("„%1“ konnte nicht gespeichert werden (%2). Die bisherige Datei bleibt unverändert.")
-        .arg(QDir::toNativeSeparators(pfad), grund);
+    return QStringLiteral("„%1“ konnte nicht gespeichert werden (%2).%3")
+        .arg(QDir::toNativeSeparators(pfad), grund,
+             QFileInfo(pfad).isFile() ? QStringLiteral(" Die bisherige Datei bleibt unverändert.") : QString());
 }
 
 }  // namespace

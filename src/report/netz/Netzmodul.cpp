@@ -18,10 +18,8 @@
 #include <QMetaObject>
 #include <QObject>
 #include <QPointer>
-#include <QSaveFile>
 #include <algorithm>
 #include <atomic>
-#include <cerrno>
 #include <chrono>
 #include <cstdlib>
 #include <condition_variable>
@@ -320,55 +318,6 @@ QByteArray Textbytes(const QStringList& zeilen)
     return b;
 }
 
-// Why the file could not be written, in the operator's words: by what is in
-// its place, the system's error number, else Qt's kind of error.
-QString Schreibgrund(const QString& pfad, int nummer, QFileDevice::FileError art)
-{
-    const QFileInfo datei(pfad);
-    if (datei.isDir()) return QStringLiteral("an ihrer Stelle steht ein Ordner");
-    if (datei.exists() && !datei.isWritable()) return QStringLiteral("die Datei ist schreibgeschützt");
-    switch (nummer) {
-    case EACCES:
-    case EPERM: return QStringLiteral("keine Schreibberechtigung");
-    case EROFS: return QStringLiteral("der Datenträger ist schreibgeschützt");
-    case ENOSPC:
-    case EDQUOT:
-    case EFBIG: return QStringLiteral("kein Speicherplatz mehr frei");
-    case ENOENT:
-    case ENOTDIR: return QStringLiteral("der Ordner fehlt");
-    case EIO: return QStringLiteral("Ein-/Ausgabefehler des Datenträgers");
-    default: break;
-    }
-    switch (art) {
-    case QFileDevice::OpenError: return QStringLiteral("die Datei lässt sich nicht anlegen");
-    case QFileDevice::RenameError: return QStringLiteral("die bisherige Datei lässt sich nicht ersetzen");
-    case QFileDevice::PermissionsError: return QStringLiteral("keine Schreibberechtigung");
-    case QFileDevice::ResourceError: return QStringLiteral("zu wenig Systemmittel frei");
-    default: return nummer ? QStringLiteral("Systemfehler %1").arg(nummer) : QStringLiteral("unbekannter Fehler");
-    }
-}
-
-// Writes the file whole (a temporary file, then renamed); empty when
-// written, else the operator's message.
-QString DateiSchreiben(const QString& pfad, const QByteArray& daten)
-{
-    const bool alt = QFileInfo(pfad).isFile();
-    QSaveFile f(pfad);
-    int nummer = 0;
-    const auto schritt = [&nummer](const auto& tun) {
-        errno = 0;
-        const bool ok = tun();
-        nummer = errno;
-        return ok;
-    };
-    if (schritt([&] { return f.open(QIODevice::WriteOnly); }) &&
-        schritt([&] { return f.write(daten) == daten.size() && f.flush(); }) && schritt([&] { return f.commit(); }))
-        return {};
-    return QStringLiteral("„%1“ konnte nicht gespeichert werden (%2).%3")
-        .arg(QDir::toNativeSeparators(pfad), Schreibgrund(pfad, nummer, f.error()),
-             alt ? QStringLiteral(" Die bisherige Datei bleibt unverändert.") : QString());
-}
-
 struct Ftpauftrag {
     FtpZugang zugang;
     FtpOrdner ordner;
@@ -661,8 +610,7 @@ void Netzmodul::datenordnerSchreiben(const QString& name, const QStringList& zei
             }
             if (neuester) {
                 QDir().mkpath(ordner);
-                fehler = DateiSchreiben(DateiImOrdner(ordner, name), Textbytes(zeilen));
-                ok = fehler.isEmpty();
+                ok = TextdateiSchreiben(DateiImOrdner(ordner, name), zeilen, &fehler);
             }
         }
         std::lock_guard sperre(zustand->mx);
