@@ -236,6 +236,9 @@ TEST(Rtf, PlainTextOfATipsFile)
     // Each code-page line break is a paragraph break of its own, "\r" before "\n" too.
     RtfLesen("{\\rtf1 a\\'0d\\'0ab\\'0dc\\par}", d);
     EXPECT_EQ(d.toPlainText(), QStringLiteral("a\n\nb\nc"));
+    // A file cut off before its closing brace keeps its last words.
+    RtfLesen("{\\rtf1 a\\par b", d);
+    EXPECT_EQ(d.toPlainText(), QStringLiteral("a\nb"));
 }
 
 TEST(Rtf, TextWithoutRtfHeaderIsPlainWindows1252)

@@ -201,6 +201,7 @@ TEST_F(ExplorerFenster, NewFolderInTheSelectedFolderAndAFailedCreationIsReported
     EXPECT_EQ(a.hinweis, QStringLiteral("Ordnername eintragen"));
     EXPECT_TRUE(a.text.isEmpty());
     EXPECT_FALSE(a.pfeileSichtbar);
+    EXPECT_TRUE(a.beliebigeZeichen);  // a folder name on the disk, not a Windows-1252 text
     const QStringList gezeigt = skriptBoxen().gezeigt.filter(QStringLiteral("konnte nicht"));
     EXPECT_EQ(gezeigt,
               (QStringList{QStringLiteral("Der Ordner „Daten“ konnte nicht angelegt werden (ein Eintrag dieses Namens "
