@@ -212,9 +212,9 @@ TEST_F(FtpServer, FilesOnTheServer)
     ASSERT_TRUE(fertig(d));
     ASSERT_EQ(skriptBoxen().anfragen.size(), 1);
     const EingabeAnfrage& a = skriptBoxen().anfragen.first();
-    EXPECT_EQ(std::tuple(a.beschriftung, a.hinweis, a.text),
+    EXPECT_EQ(std::tuple(a.beschriftung, a.hinweis, a.text, a.beliebigeZeichen),
               std::tuple(QStringLiteral("Name:"), QStringLiteral("Name eintragen"),
-                         QStringLiteral("Spielplan 2024.csv")));
+                         QStringLiteral("Spielplan 2024.csv"), true));  // names go to the server in UTF-8
     EXPECT_TRUE(QFile::exists(server.datei(QStringLiteral("web/Plan.csv"))));
     EXPECT_EQ(std::tuple(befehle(QStringLiteral("RNFR Spielplan 2024.csv")), befehle(QStringLiteral("RNTO Plan.csv"))),
               std::tuple(1, 1));
