@@ -339,9 +339,9 @@ TEST_F(BoxesFenster, InputStepsWithItsButtons)
     EXPECT_FALSE(pfeile);
     // A box for a name outside Windows-1252 (a folder, say) takes any character; the next box does not.
     ZeichenwacheEinrichten();
-    a = EingabeAnfrage();
     for (const bool frei : {true, false}) {
-        a.beliebigeZeichen = frei;
+        a = EingabeAnfrage();
+        if (frei) a.beliebigeZeichen = true;
         imFenster([&] {
             Tippen(f->EEingabe, QStringLiteral("Y\u0131l"));
             klicken(f, "BtnOk");
