@@ -20,6 +20,8 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QApplication>
+#include <QKeyEvent>
 #include <QToolButton>
 #include <QTreeView>
 #include <functional>
@@ -194,6 +196,14 @@ TEST_F(LadenSpeichern, TheTreeShowsTheFolderInView)
         for (int i = 0; i < 40; ++i) ASSERT_TRUE(QDir(ordner).mkdir(QString::number(i)));
         ASSERT_TRUE(warten([&] { return sortiert.has_value(); }));
         EXPECT_TRUE(*sortiert);
+        // Once the operator moves in the tree, a new folder leaves it where he put it.
+        QKeyEvent pos1(QEvent::KeyPress, Qt::Key_Home, Qt::NoModifier);
+        QApplication::sendEvent(t, &pos1);
+        bool neu = false;
+        QObject::connect(t->model(), &QAbstractItemModel::rowsInserted, &d, [&] { neu = true; });
+        ASSERT_TRUE(QDir(ordner).mkdir(QStringLiteral("neu")));
+        ASSERT_TRUE(warten([&] { return neu; }));
+        EXPECT_NE(t->currentIndex().data().toString(), u"z");
     });
 }
 
