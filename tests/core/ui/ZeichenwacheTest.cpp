@@ -46,6 +46,7 @@ TEST(Zeichenwache, FieldsTakeOnlyWhatWindows1252Holds)
         {combo->lineEdit(), "Şule", "ule", "Ş"},
         {zahl, "1a2ı3", "123", "ı"},
         {memo, "Yıl", "Yl", "ı"},
+        {memo, "😀", "Yl", "😀", true},
         {frei, "Yıl", "Yıl", ""}};
     for (const auto& f : faelle) {
         QApplication::clipboard()->setText(QString::fromUtf8(f.eingabe));
