@@ -12,6 +12,7 @@
 #include "shell/Programmende.h"
 
 #include <QDir>
+#include <optional>
 
 ServiceZustand serviceZustand;
 
@@ -148,9 +149,15 @@ QString UpdateServerLesen()
 {
     if (const std::optional<QStringList> zeilen = TextdateiLesen(InfDatei)) {
         // As the settings reader takes it: the key's last line, in any section.
+        std::optional<QString> wert;
         for (const QString& z : *zeilen) {
             const KeyWert kw = SchluesselWert(z);
-            if (kw.key.compare(QLatin1String("UpdateServer"), Qt::CaseInsensitive) == 0) Einst.UpdateServer = kw.wert;
+            if (kw.key.compare(QLatin1String("UpdateServer"), Qt::CaseInsensitive) == 0) wert = kw.wert;
+        }
+        // Kept in the program's copy too, so that its next save of the file keeps it.
+        if (wert && *wert != Einst.UpdateServer) {
+            Einst.UpdateServer = *wert;
+            InfSchreiben(Sektion, QStringLiteral("UpdateServer"), *wert);
         }
     }
     return Einst.UpdateServer.trimmed();

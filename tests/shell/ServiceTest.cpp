@@ -474,6 +474,7 @@ TEST_F(Servicelogik, UpdateCheckThatCannotAsk)
     UpdateSuchen([&] { ++beendet; });
     EXPECT_EQ(netz.seiten,
               QStringList{QStringLiteral("https://updates.example.de/Updates/Lanorik/Update_Bravolin_Funk.html")});
+    EXPECT_TRUE(InfListe.contains(QStringLiteral("UpdateServer = https://updates.example.de/")));  // kept at the next save
     netz.seiteEnde(false, {}, QStringLiteral("Host updates.example.de nicht gefunden"));
     {
         NetzDiensteEinsetzen keinNetz(nullptr);
