@@ -259,6 +259,7 @@ public:
         m_server.listen(QHostAddress::LocalHost);
         QObject::connect(&m_server, &QTcpServer::newConnection, [this, gruss, tropfenMs] {
             QTcpSocket* s = m_server.nextPendingConnection();
+            ++m_verbindungen;
             s->write(gruss);
             QObject::connect(s, &QTcpSocket::readyRead, s, [this, s, tropfenMs] {
                 m_anfrage += s->readAll();
@@ -273,9 +274,11 @@ public:
         });
     }
     u16 port() const { return m_server.serverPort(); }
+    int verbindungen() const { return m_verbindungen; }
 
 private:
     QTcpServer m_server;
+    int m_verbindungen = 0;
     QByteArray m_antwort;
     QByteArray m_anfrage;
 };
@@ -299,6 +302,33 @@ TEST(NetzmodulSeiten, SeiteOderGrund)
     Antwortserver s199("HTTP/1.1 199 Sonderbar\r\n\r\n"), s2000("HTTP/1.1 2000 OK\r\nContent-Length: 0\r\n\r\n");
     Antwortserver aufDatei("HTTP/1.1 302 Found\r\nLocation: file:///etc/passwd\r\n\r\n");
     Antwortserver aufFtp("HTTP/1.1 301 Moved Permanently\r\nLocation: ftp://127.0.0.1/x.html\r\n\r\n");
+    // libcurl follows any 3xx with a Location, whatever the spelling of its status.
+    Antwortserver aufDatei300("HTTP/1.1  300 Multiple Choices\r\nLocation: file:///etc/passwd\r\n\r\n");
+    Antwortserver aufFtp399("HTTP/1.1 399 Sonderbar\r\nLocation: ftp://127.0.0.1/x.html\r\n\r\n");
+    // More header lines than curl takes of one answer (300 KB).
+    Antwortserver zeilen("HTTP/1.1 200 OK\r\n" + QByteArray("X-Zeile: 1\r\n").repeated(40000));
+    Antwortserver weiter(QByteArray("HTTP/1.1 100 Continue\r\n\r\n").repeated(20000));
+    // An https server the fetch trusts, and the plain web server it redirects to.
+    QTemporaryDir zertifikatsordner;
+    const QString zertifikat = FtpTestserver::zertifikat(zertifikatsordner.path());
+    ASSERT_FALSE(zertifikat.isEmpty()) << "openssl could not make a certificate";
+    HttpTestserver tls(zertifikat);
+    ASSERT_NE(tls.port, 0) << "the https server did not start";
+    ASSERT_TRUE(tls.ablegen(seitenpfad, "#2.21.0063"));
+    struct Vertrauen {
+        explicit Vertrauen(const QString& datei) { Netzmodul::setZertifikate(datei); }
+        ~Vertrauen() { Netzmodul::setZertifikate({}); }
+    } vertrauen(zertifikat);
+    Antwortserver klar("HTTP/1.1 200 OK\r\nContent-Length: 10\r\n\r\n#6.66.6666");
+    const auto umleitung = [&](int status, const QString& ziel) {
+        return tls.adresse() + QStringLiteral("/umleitung?status=%1&ziel=").arg(status) +
+               QString::fromLatin1(QUrl::toPercentEncoding(ziel));
+    };
+    const QString klarSeite = QStringLiteral("http://127.0.0.1:%1/x.html").arg(klar.port());
+    const QString tlsSagt =
+        QStringLiteral("Der Server 127.0.0.1 (Port %1) leitet auf die unverschlüsselte Adresse „%2“ um !")
+            .arg(tls.port)
+            .arg(klarSeite);
     Antwortserver riesig("HTTP/1.1 200 OK\r\nX-Gross: " + QByteArray(10 << 20, 'a') + "\r\n\r\n");
     Antwortserver utf8("HTTP/1.1 404 Nicht gefunden – Übersicht\r\nContent-Length: 0\r\n\r\n");
     // Slower than the stall limit in all, yet never stalled.
@@ -343,6 +373,13 @@ TEST(NetzmodulSeiten, SeiteOderGrund)
         {bei(s199), false, {}, sagt(s199, "antwortet mit dem Status 199 !")},
         {bei(aufDatei), false, {}, sagt(aufDatei, "leitet auf „file:///etc/passwd“ um !")},
         {bei(aufFtp), false, {}, sagt(aufFtp, "leitet auf „ftp://127.0.0.1/x.html“ um !")},
+        {bei(aufDatei300), false, {}, sagt(aufDatei300, "leitet auf „file:///etc/passwd“ um !")},
+        {bei(aufFtp399), false, {}, sagt(aufFtp399, "leitet auf „ftp://127.0.0.1/x.html“ um !")},
+        {bei(zeilen), false, {}, sagt(zeilen, "sendet Kopfzeilen ohne Ende !")},
+        {bei(weiter), false, {}, sagt(weiter, "sendet endlos Zwischenantworten (Status 100) !")},
+        {umleitung(302, klarSeite), false, {}, tlsSagt},
+        {umleitung(300, klarSeite), false, {}, tlsSagt},
+        {umleitung(307, tls.adresse() + seitenpfad), true, "#2.21.0063", {}},
         {bei(riesig), false, {}, sagt(riesig, "antwortet mit einer zu langen Kopfzeile !")},
         {bei(utf8), false, {}, sagt(utf8, "meldet für /x.html: 404 Nicht gefunden – Übersicht")},
         {an(web.port, "/bom.html"), true, "#2.21.0063", {}},
@@ -371,6 +408,7 @@ TEST(NetzmodulSeiten, SeiteOderGrund)
         EXPECT_EQ(enden[i].seite, faelle[i].seite);
         EXPECT_EQ(enden[i].fehler, faelle[i].fehler);
     }
+    EXPECT_EQ(klar.verbindungen(), 0);
 }
 
 // The program ends while a server keeps silent: the fetch is aborted at

@@ -279,5 +279,5 @@ int Ftpsitzung::aufgebauteVerbindungen() { return Verbindungen.load(); }
 
 void Ftpsitzung::setZertifikate(const QString& pemDatei)
 {
-    ZertifikateSetzen(QFile::encodeName(pemDatei));
+    ZertifikateSetzen(pemDatei);
 }

@@ -25,16 +25,6 @@ const QString KeineVerbindungText = QStringLiteral("Keine Verbindung !");
 
 namespace {
 
-// The certificates TLS trusts in place of the system's.
-std::mutex g_zertifikateMx;
-QByteArray g_zertifikate;
-
-QByteArray Zertifikate()
-{
-    std::lock_guard sperre(g_zertifikateMx);
-    return g_zertifikate;
-}
-
 const QString ListeZuLangText =
     QStringLiteral("Die Liste des Ordners ist länger als %1 MB: abgebrochen !").arg(FtpListeHoechstens >> 20);
 const QString FalscheKennungText = QStringLiteral("Falsche Benutzerkennung oder Passwort !");
@@ -323,12 +313,6 @@ qint64 GesamtzeitMs(Vorgang vorgang, qint64 bytes, int zeitlimitMs)
     case Vorgang::Hochladen: return grund + std::max<qint64>(bytes, 0) * 1000 / BytesJeSekunde;
     default: return grund;
     }
-}
-
-void ZertifikateSetzen(const QByteArray& pemDatei)
-{
-    std::lock_guard sperre(g_zertifikateMx);
-    g_zertifikate = pemDatei;
 }
 
 // --- The connection; lives on the worker thread ------------------------------------------

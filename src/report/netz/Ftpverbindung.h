@@ -39,9 +39,6 @@ qint64 GesamtzeitMs(Ftpsitzung::Vorgang vorgang, qint64 bytes, int zeitlimitMs);
 
 // Connections opened so far, of all sessions.
 extern std::atomic<int> Verbindungen;
-// The certificates TLS trusts in place of the system's (a PEM file); empty:
-// the system's.
-void ZertifikateSetzen(const QByteArray& pemDatei);
 
 using Vorgang = Ftpsitzung::Vorgang;
 

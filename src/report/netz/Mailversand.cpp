@@ -19,15 +19,6 @@
 
 namespace {
 
-std::mutex g_zertifikateMx;
-QByteArray g_zertifikate;
-
-QByteArray Zertifikate()
-{
-    const std::lock_guard sperre(g_zertifikateMx);
-    return g_zertifikate;
-}
-
 QString OhneZeilenumbruch(QString t)
 {
     t.replace(QLatin1Char('\r'), QLatin1Char(' '));
@@ -299,12 +290,6 @@ Mailfehler MailUebertragen(const Mailauftrag& m, const Mailzeitlimits& grenzen, 
     const QByteArray antwort = dialog.wartet ? QByteArray() : dialog.antwort;
     return {int(ergebnis), QString::fromUtf8(antwort).left(200), detail,
             ergebnis == CURLE_OK ? Zertifikatsfehler{} : pruefung.fehler};
-}
-
-void Netzmodul::setZertifikate(const QString& pemDatei)
-{
-    const std::lock_guard sperre(g_zertifikateMx);
-    g_zertifikate = QFile::encodeName(pemDatei);
 }
 
 u16 MailPort(const Mailauftrag& m) { return m.port ? m.port : u16(25); }

@@ -223,6 +223,8 @@ int Netzmodul::laufendeMails() const { return m_empfaenger->offen(); }
 
 int Netzmodul::aktiveUebertragungen() { return g_aktiv.load(); }
 
+void Netzmodul::setZertifikate(const QString& pemDatei) { ZertifikateSetzen(pemDatei); }
+
 void Netzmodul::nachrichtSenden(const QString& host, const QByteArray& sender, const QByteArray& text)
 {
     m_nachrichten->senden(host, sender, text);

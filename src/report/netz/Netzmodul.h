@@ -154,8 +154,8 @@ struct Seitenzeitlimits {
 inline constexpr qsizetype SeiteHoechstens = 64 * 1024;
 // How a fetch ended: curl's result code, the final HTTP status with its
 // text ("404 Not Found"; empty without an answer), curl's own error text,
-// the page (without a UTF-8 byte order mark) and the target of a redirect
-// not taken.
+// the page (without a UTF-8 byte order mark), the target of a redirect
+// libcurl refused to follow and the bytes of all header lines received.
 struct Seitenergebnis {
     int code = 0;
     long status = 0;
@@ -163,6 +163,7 @@ struct Seitenergebnis {
     QString detail;
     QByteArray seite;
     QString weiterleitung;
+    qint64 kopfbytes = 0;
 };
 // One HTTP(S) GET on the calling thread, redirects followed to http and
 // https addresses (from https to https only), the certificate of an https
@@ -254,8 +255,8 @@ public:
     int laufendeMails() const;
     // Worker threads still running, of all modules.
     static int aktiveUebertragungen();
-    // The certificates the mail's TLS trusts, a PEM file in place of the
-    // system's (for tests); empty: the system's.
+    // The certificates TLS trusts, a PEM file in place of the system's (for
+    // tests; FTP, mail and web pages alike); empty: the system's.
     static void setZertifikate(const QString& pemDatei);
 
 private:

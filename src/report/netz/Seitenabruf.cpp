@@ -2,6 +2,8 @@
 // operator's texts for a fetch that failed.
 #include "report/netz/Netzmodul.h"
 
+#include "report/netz/Zertifikate.h"
+
 #include <QStringDecoder>
 #include <QUrl>
 #include <algorithm>
@@ -14,7 +16,9 @@ struct Abruf {
     CURL* h = nullptr;
     QByteArray seite;
     QByteArray statuszeile;
-    QString weiterleitung;  // a redirect not taken
+    // Where the last answer redirects to (its first Location, as curl takes
+    // it), resolved against the address it came from; empty: no redirect.
+    QString ziel;
     qsizetype grenze = 0;
     bool voll = false;  // the rest of a page beyond the limit was left unread
     const std::atomic<bool>* abbrechen = nullptr;
@@ -35,24 +39,31 @@ size_t Schreiben(char* daten, size_t, size_t n, void* ziel)
 
 bool IstWeb(const QUrl& url) { return url.scheme() == QLatin1String("http") || url.scheme() == QLatin1String("https"); }
 
-// The status line of the last answer (after redirects, the final one's).
-// A redirect is taken only to a web address, and from https only to https.
+// Whether a redirect may go to `nach`: to a web address, and from an https
+// address to https only.
+bool Erlaubt(bool vonHttps, const QUrl& nach)
+{
+    return vonHttps ? nach.scheme() == QLatin1String("https") : IstWeb(nach);
+}
+
+// The status line of each answer (after redirects, the final one's) and
+// where a redirect points. libcurl follows every 3xx answer with a Location,
+// whatever its status; the redirects it may follow are set on the handle,
+// this only names the target for the text when it refuses one.
 size_t Kopfzeile(char* daten, size_t, size_t n, void* ziel)
 {
     Abruf& a = *static_cast<Abruf*>(ziel);
     const QByteArray zeile = QByteArray(daten, qsizetype(n)).trimmed();
-    if (zeile.startsWith("HTTP/")) a.statuszeile = zeile;
-    const int status = a.statuszeile.split(' ').value(1).toInt();
-    const bool folgt = status == 301 || status == 302 || status == 303 || status == 307 || status == 308;
-    if (folgt && zeile.toLower().startsWith("location:")) {
+    if (zeile.startsWith("HTTP/")) {
+        a.statuszeile = zeile;
+        a.ziel.clear();
+    }
+    long status = 0;
+    curl_easy_getinfo(a.h, CURLINFO_RESPONSE_CODE, &status);
+    if (status >= 300 && status < 400 && a.ziel.isEmpty() && zeile.toLower().startsWith("location:")) {
         char* hier = nullptr;
         curl_easy_getinfo(a.h, CURLINFO_EFFECTIVE_URL, &hier);
-        const QUrl von(QString::fromUtf8(hier));
-        const QUrl nach = von.resolved(QUrl(QString::fromUtf8(zeile.mid(9).trimmed())));
-        if (!IstWeb(nach) || (von.scheme() == QLatin1String("https") && nach.scheme() != von.scheme())) {
-            a.weiterleitung = nach.toString();
-            return 0;  // ends the transfer
-        }
+        a.ziel = QUrl(QString::fromUtf8(hier)).resolved(QUrl(QString::fromUtf8(zeile.mid(9).trimmed()))).toString();
     }
     return n;
 }
@@ -100,7 +111,11 @@ Seitenergebnis SeiteAbrufen(const QString& adresse, const Seitenzeitlimits& gren
     curl_easy_setopt(h, CURLOPT_NOSIGNAL, 1L);
     curl_easy_setopt(h, CURLOPT_URL, url.constData());
     curl_easy_setopt(h, CURLOPT_PROTOCOLS_STR, "http,https");
-    curl_easy_setopt(h, CURLOPT_REDIR_PROTOCOLS_STR, "http,https");
+    // libcurl itself refuses a redirect of an https address to plain http,
+    // whatever the answer's status and however its header is spelt.
+    const bool https = QUrl(adresse.trimmed()).scheme() == QLatin1String("https");
+    curl_easy_setopt(h, CURLOPT_REDIR_PROTOCOLS_STR, https ? "https" : "http,https");
+    if (const QByteArray ca = Zertifikate(); !ca.isEmpty()) curl_easy_setopt(h, CURLOPT_CAINFO, ca.constData());
     curl_easy_setopt(h, CURLOPT_FOLLOWLOCATION, 1L);
     curl_easy_setopt(h, CURLOPT_MAXREDIRS, 5L);
     curl_easy_setopt(h, CURLOPT_CONNECTTIMEOUT_MS, grenzen.verbinden);
@@ -124,9 +139,15 @@ Seitenergebnis SeiteAbrufen(const QString& adresse, const Seitenzeitlimits& gren
     curl_easy_getinfo(h, CURLINFO_RESPONSE_CODE, &status);
     const QString detail = fehlerpuffer[0] ? QString::fromUtf8(fehlerpuffer).trimmed()
                                            : QString::fromUtf8(curl_easy_strerror(ergebnis));
+    long kopf = 0;
+    curl_easy_getinfo(h, CURLINFO_HEADER_SIZE, &kopf);
     if (abruf.seite.startsWith("\xEF\xBB\xBF")) abruf.seite.remove(0, 3);
+    // A redirect of the last answer that libcurl refused to follow.
+    const bool verweigert = !abruf.ziel.isEmpty() &&
+                            (ergebnis == CURLE_URL_MALFORMAT ||
+                             (ergebnis == CURLE_UNSUPPORTED_PROTOCOL && !Erlaubt(https, QUrl(abruf.ziel))));
     return {int(ergebnis), status, StatusOhneVersion(abruf.statuszeile, status), detail, abruf.seite,
-            abruf.weiterleitung};
+            verweigert ? abruf.ziel : QString(), qint64(kopf)};
 }
 
 QString SeitenFehlerText(const QString& adresse, const Seitenergebnis& e)
@@ -140,6 +161,14 @@ QString SeitenFehlerText(const QString& adresse, const Seitenergebnis& e)
                     ? QStringLiteral("Der Server %1 leitet auf die unverschlüsselte Adresse „%2“ um !")
                     : QStringLiteral("Der Server %1 leitet auf „%2“ um !"))
             .arg(server, e.weiterleitung);
+    // More header lines than curl takes of one answer (300 KB), which ends
+    // the transfer as a failed receive: lines or interim answers without end.
+    if (e.kopfbytes >= 256 * 1024 && e.code == CURLE_RECV_ERROR)
+        return e.status >= 100 && e.status < 200
+                   ? QStringLiteral("Der Server %1 sendet endlos Zwischenantworten (Status %2) !")
+                         .arg(server)
+                         .arg(e.status)
+                   : QStringLiteral("Der Server %1 sendet Kopfzeilen ohne Ende !").arg(server);
     // An interim answer (1xx) that no final one followed.
     if (e.status >= 100 && e.status < 200 &&
         (e.code == CURLE_UNSUPPORTED_PROTOCOL || e.code == CURLE_WEIRD_SERVER_REPLY || e.code == CURLE_GOT_NOTHING))

@@ -7,7 +7,9 @@
 
 #include <QRegularExpression>
 #include <QStringList>
+#include <QFile>
 #include <QUrl>
+#include <mutex>
 #include <optional>
 #include <curl/curl.h>
 
@@ -185,4 +187,21 @@ bool ZertifikatFragen(const QString& server, const QString& wer, const Zertifika
     }
     ZertifikatVertrauen(server, f.fingerabdruck);
     return true;
+}
+
+namespace {
+std::mutex g_zertifikateMx;
+QByteArray g_zertifikate;
+}  // namespace
+
+void ZertifikateSetzen(const QString& pemDatei)
+{
+    const std::lock_guard sperre(g_zertifikateMx);
+    g_zertifikate = QFile::encodeName(pemDatei);
+}
+
+QByteArray Zertifikate()
+{
+    const std::lock_guard sperre(g_zertifikateMx);
+    return g_zertifikate;
 }

@@ -61,3 +61,9 @@ QString ZertifikatText(const QString& wer, const Zertifikatsfehler& f);
 // refused once in this run is not asked about again. Whether it is
 // trusted now. UI thread.
 bool ZertifikatFragen(const QString& server, const QString& wer, const Zertifikatsfehler& f, bool vonSelbst);
+
+// The certificates that TLS trusts in place of the system's, for FTP, mail
+// and web pages alike: a PEM file set by tests; empty: the system's. Any
+// thread.
+void ZertifikateSetzen(const QString& pemDatei);
+QByteArray Zertifikate();
