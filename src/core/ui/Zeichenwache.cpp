@@ -11,6 +11,7 @@
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextEdit>
+#include <QTextFrame>
 #include <QTimer>
 #include <QToolTip>
 #include <QValidator>
@@ -24,19 +25,32 @@ constexpr int HinweisMs = 3000;
 bool frei(const QWidget* feld)
 {
     for (const QWidget* w = feld; w; w = w->parentWidget())
-        if (w->property(FreiMarke).toBool() || qobject_cast<const QFileDialog*>(w)) return true;
+        if (w->property(FreiMarke).toBool() || qobject_cast<const QFileDialog*>(w) ||
+            w->inherits("QAbstractPrintDialog"))
+            return true;
     return false;
 }
 
-// The first character of the text that Windows-1252 cannot hold (both halves
-// of a character outside the BMP); empty when there is none.
-QString fremdesZeichen(QStringView text)
+// The characters of the text that Windows-1252 cannot hold, in order, each
+// whole (both halves of a character outside the BMP).
+QStringList fremdeZeichen(QStringView text)
 {
+    QStringList zeichen;
     for (qsizetype i = 0; i < text.size(); ++i) {
         if (Cp1252::holds(text[i])) continue;
         const bool paar = text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate();
-        return text.mid(i, paar ? 2 : 1).toString();
+        zeichen << text.mid(i, paar ? 2 : 1).toString();
+        i += paar;
     }
+    return zeichen;
+}
+
+// The first such character of the text beyond those of `vorhanden` (each
+// counted as often as it is there); empty when there is none.
+QString neuesFremdesZeichen(QStringView text, QStringList vorhanden = {})
+{
+    for (const QString& z : fremdeZeichen(text))
+        if (!vorhanden.removeOne(z)) return z;
     return {};
 }
 
@@ -52,9 +66,12 @@ void melden(QWidget* feld, const QString& zeichen)
     // A password field does not show what was typed, not even the refused character.
     auto* zeile = qobject_cast<QLineEdit*>(feld);
     const bool verdeckt = zeile && zeile->echoMode() != QLineEdit::Normal;
+    // It takes no click and no focus: a click on it goes to what lies below.
     hinweis = new QLabel(verdeckt ? QStringLiteral("Dieses Zeichen kann hier nicht gespeichert werden.")
                                   : QStringLiteral("„%1“ kann hier nicht gespeichert werden.").arg(zeichen),
-                         feld, Qt::ToolTip);
+                         feld, Qt::ToolTip | Qt::WindowTransparentForInput | Qt::WindowDoesNotAcceptFocus);
+    hinweis->setAttribute(Qt::WA_TransparentForMouseEvents);
+    hinweis->setAttribute(Qt::WA_ShowWithoutActivating);
     hinweis->setObjectName(QStringLiteral("Zeichenhinweis"));
     hinweis->setPalette(QToolTip::palette());
     hinweis->setFont(QToolTip::font());
@@ -66,14 +83,23 @@ void melden(QWidget* feld, const QString& zeichen)
     QTimer::singleShot(HinweisMs, hinweis.data(), &QObject::deleteLater);
 }
 
-// Refuses what Windows-1252 cannot hold; the rest goes to the field's own validator.
+// Refuses what an edit adds that Windows-1252 cannot hold; the rest goes to
+// the field's own validator. A text the program sets leaves no undo step:
+// it is taken as it is, and its characters stay allowed while it is edited.
 class Zeichenpruefer final : public QValidator {
 public:
-    Zeichenpruefer(QLineEdit* feld, const QValidator* eigener) : QValidator(feld), m_feld(feld), m_eigener(eigener) {}
+    Zeichenpruefer(QLineEdit* feld, const QValidator* eigener)
+        : QValidator(feld), m_feld(feld), m_eigener(eigener), m_programm(fremdeZeichen(feld->text()))
+    {
+    }
 
     State validate(QString& text, int& stelle) const override
     {
-        abgelehnt = frei(m_feld) ? QString() : fremdesZeichen(text);
+        abgelehnt.clear();
+        if (!m_frei && !m_feld->isUndoAvailable())
+            m_programm = fremdeZeichen(text);
+        else if (!m_frei)
+            abgelehnt = neuesFremdesZeichen(text, m_programm);
         if (!abgelehnt.isEmpty()) return Invalid;
         return m_eigener ? m_eigener->validate(text, stelle) : Acceptable;
     }
@@ -81,44 +107,70 @@ public:
     {
         if (m_eigener) m_eigener->fixup(text);
     }
+    void pruefen() { m_frei = frei(m_feld); }
 
     mutable QString abgelehnt;  // the character the last check refused
 
 private:
     QLineEdit* m_feld;
     QPointer<const QValidator> m_eigener;
+    bool m_frei = false;
+    mutable QStringList m_programm;  // the characters of the program's text beyond Windows-1252
 };
 
 void bewachen(QLineEdit* feld)
 {
-    if (dynamic_cast<const Zeichenpruefer*>(feld->validator())) return;
-    auto* pruefer = new Zeichenpruefer(feld, feld->validator());
-    feld->setValidator(pruefer);
-    QObject::connect(feld, &QLineEdit::inputRejected, pruefer, [feld, pruefer] {
-        // An edit leaves an undo step; a text the program sets does not, and keeps what it holds.
-        if (!pruefer->abgelehnt.isEmpty() && feld->isUndoAvailable()) melden(feld, pruefer->abgelehnt);
-    });
+    auto* pruefer = const_cast<Zeichenpruefer*>(dynamic_cast<const Zeichenpruefer*>(feld->validator()));
+    if (!pruefer) {
+        pruefer = new Zeichenpruefer(feld, feld->validator());
+        feld->setValidator(pruefer);
+        QObject::connect(feld, &QLineEdit::inputRejected, pruefer, [feld, pruefer] {
+            if (!pruefer->abgelehnt.isEmpty()) melden(feld, pruefer->abgelehnt);
+        });
+    }
+    pruefer->pruefen();
 }
 
-bool textgeruest(QChar z)
+// A character of the document's own structure, not of its text: a paragraph
+// or line break (Shift+Return), an inline object such as a picture, the
+// start or end of a frame.
+bool textgeruest(QTextDocument* dokument, int stelle, QChar z)
 {
-    return z == QChar::ParagraphSeparator || z == QChar::LineSeparator || z == QChar::ObjectReplacementCharacter ||
-           z == QChar(0xFDD0) || z == QChar(0xFDD1);  // the beginning and end of a frame
+    if (z == QChar::ParagraphSeparator || z == QChar::LineSeparator) return true;
+    QTextCursor c(dokument);
+    if (z == QChar::ObjectReplacementCharacter) {
+        c.setPosition(stelle + 1);
+        return c.charFormat().objectType() != QTextFormat::NoObject;
+    }
+    if (z != QChar(0xFDD0) && z != QChar(0xFDD1)) return false;
+    c.setPosition(z == QChar(0xFDD0) ? stelle + 1 : stelle);
+    const QTextFrame* rahmen = c.currentFrame();
+    return rahmen != dokument->rootFrame() &&
+           (z == QChar(0xFDD0) ? rahmen->firstPosition() == stelle + 1 : rahmen->lastPosition() == stelle);
 }
 
-// A text editor has no validator: what it took is taken out again before
-// the editor tells of the change, in the same undo step.
-void bewachen(QWidget* editor, QTextDocument* dokument)
-{
-    if (dokument->property(Bewacht).toBool()) return;
-    dokument->setProperty(Bewacht, true);
-    QObject::connect(dokument, &QTextDocument::contentsChange, editor, [editor, dokument](int von, int, int dazu) {
-        if (editor->property("readOnly").toBool() || frei(editor)) return;
+// The watch of a text editor's document: it has no validator, so what it
+// took is taken out again before the editor tells of the change, in the
+// same undo step.
+class Textwache final : public QObject {
+public:
+    Textwache(QWidget* editor, QTextDocument* dokument) : QObject(dokument), m_editor(editor)
+    {
+        setObjectName(QLatin1String(Bewacht));
+        connect(dokument, &QTextDocument::contentsChange, this, [this, dokument](int von, int, int dazu) {
+            if (!m_frei && !m_editor->property("readOnly").toBool()) entfernen(dokument, von, dazu);
+        });
+    }
+    void pruefen() { m_frei = frei(m_editor); }
+
+private:
+    void entfernen(QTextDocument* dokument, int von, int dazu)
+    {
         QString zeichen;
         QTextCursor c(dokument);
         for (int i = von + dazu - 1; i >= von; --i) {
             const QChar z = dokument->characterAt(i);
-            if (Cp1252::holds(z) || textgeruest(z)) continue;
+            if (Cp1252::holds(z) || textgeruest(dokument, i, z)) continue;
             const bool paar = z.isLowSurrogate() && i > von && dokument->characterAt(i - 1).isHighSurrogate();
             if (paar) --i;
             if (zeichen.isEmpty()) c.joinPreviousEditBlock();
@@ -129,8 +181,19 @@ void bewachen(QWidget* editor, QTextDocument* dokument)
         }
         if (zeichen.isEmpty()) return;
         c.endEditBlock();
-        melden(editor, zeichen);
-    });
+        melden(m_editor, zeichen);
+    }
+
+    QWidget* m_editor;
+    bool m_frei = false;
+};
+
+void bewachen(QWidget* editor, QTextDocument* dokument)
+{
+    QObject* o = dokument->findChild<QObject*>(QLatin1String(Bewacht), Qt::FindDirectChildrenOnly);
+    auto* wache = dynamic_cast<Textwache*>(o);
+    if (!wache) wache = new Textwache(editor, dokument);
+    wache->pruefen();
 }
 
 class Zeichenwache final : public QObject {
@@ -160,4 +223,19 @@ void ZeichenwacheEinrichten()
     qApp->installEventFilter(new Zeichenwache(qApp));
 }
 
-void ZeichenFrei(QWidget* feld, bool frei) { feld->setProperty(FreiMarke, frei); }
+void ZeichenFrei(QWidget* feld, bool frei)
+{
+    feld->setProperty(FreiMarke, frei);
+    // The watches have no meta-object of their own, so qobject_cast cannot tell them.
+    for (auto* v : feld->findChildren<QValidator*>())
+        if (auto* pruefer = dynamic_cast<Zeichenpruefer*>(v)) pruefer->pruefen();
+    for (auto* o : feld->findChildren<QObject*>(QLatin1String(Bewacht)))
+        if (auto* wache = dynamic_cast<Textwache*>(o)) wache->pruefen();
+}
+
+bool ZeichenPasst(QWidget* feld, const QString& text)
+{
+    const QString zeichen = frei(feld) ? QString() : neuesFremdesZeichen(text);
+    if (!zeichen.isEmpty()) melden(feld, zeichen);
+    return zeichen.isEmpty();
+}

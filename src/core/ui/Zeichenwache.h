@@ -9,11 +9,18 @@
 // watched from its first showing on. A line edit's own validator keeps its
 // rules behind the watch; a text editor loses the characters it cannot hold.
 
+#include <QString>
+
 class QWidget;
 
 // Once, after the application object; later calls do nothing.
 void ZeichenwacheEinrichten();
 
 // A field whose text is not stored in Windows-1252 (and every field inside
-// it) takes any character. File dialogs are free without this.
+// it) takes any character. File and print dialogs are free without this.
 void ZeichenFrei(QWidget* feld, bool frei = true);
+
+// Whether the field can take the text the program is about to set from a
+// choice of the operator's (a folder or file picked with "..."); if not, the
+// refused character is named below the field, which keeps its text.
+bool ZeichenPasst(QWidget* feld, const QString& text);
