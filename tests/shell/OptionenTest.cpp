@@ -23,6 +23,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
+#include <QFileDialog>
 #include <QFocusEvent>
 #include <QGuiApplication>
 #include <QLabel>
@@ -279,6 +280,46 @@ TEST_F(Optionendialog, AValueChangedOnEveryPageReachesTheFile)
                               "CanBusTimer = 20", "Chipkarte = 4", "ProgrammName1 = Editor", "FtpHost = ftp.example.de",
                               "EmailHost = smtp.example.de", "MonitorAnzeige = True"})
         EXPECT_TRUE(d.contains(QLatin1String(zeile))) << zeile;
+}
+
+// A folder picked with "..." goes into its field only when the settings file
+// can hold its name: else the character is named below the field, and field
+// and file keep what they had.
+TEST_F(Optionendialog, APickedFolderTheFileCannotHoldIsRefused)
+{
+    starten(Start);
+    oeffnen();
+    const QDir tmp(ordner.path());
+    const struct { const char *knopf, *feld, *ordner, *bleibt, *hinweis; } faelle[] = {
+        {"BtnExportDir", "EExportDir", "Yılmaz", "", "„ı“ kann hier nicht gespeichert werden."},
+        {"BtnWettkDir", "EWettkDir", "Ağa", "C:\\Kegeln\\Spiele", "„ğ“ kann hier nicht gespeichert werden."},
+        {"BtnExportDir", "EExportDir", "Müller", "Müller", ""},
+    };
+    for (const auto& f : faelle) {
+        const QString gewaehlt = tmp.filePath(QString::fromUtf8(f.ordner));
+        ASSERT_TRUE(tmp.mkpath(gewaehlt));
+        bool gesehen = false;
+        QTimer::singleShot(0, qApp, [&] {
+            auto* d = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            ASSERT_NE(d, nullptr);
+            gesehen = true;
+            d->setDirectory(gewaehlt);
+            d->selectFile(gewaehlt);
+            QMetaObject::invokeMethod(d, "accept");
+        });
+        this->f<QPushButton>(f.knopf)->click();
+        EXPECT_TRUE(gesehen) << f.ordner;
+        QLineEdit* feld = this->f<QLineEdit>(f.feld);
+        const QString bleibt = QString::fromUtf8(f.bleibt);
+        EXPECT_EQ(feld->text(), bleibt == QString::fromUtf8(f.ordner) ? gewaehlt : bleibt);
+        auto* hinweis = feld->findChild<QLabel*>(QStringLiteral("Zeichenhinweis"));
+        EXPECT_EQ(hinweis ? hinweis->text() : QString(), QString::fromUtf8(f.hinweis));
+        delete hinweis;
+    }
+    dlg->BtnOK->click();
+    const QStringList d = datei();
+    EXPECT_TRUE(d.contains(QStringLiteral("ExportDir = ") + tmp.filePath(QStringLiteral("Müller"))));
+    EXPECT_TRUE(d.contains(QStringLiteral("WettkDir = C:\\Kegeln\\Spiele")));
 }
 
 TEST_F(Optionendialog, ClearingTheDefinitionsLeavesOnlyTheKeysOfTheDialog)

@@ -2,6 +2,7 @@
 
 #include "core/Boxes.h"
 #include "core/ui/Hinweis.h"
+#include "core/ui/Zeichenwache.h"
 #include "displays/ui/Anzeigedialog.h"
 
 #include <QButtonGroup>
@@ -84,6 +85,7 @@ void Clientgruppe::ordnerVon(const QString& datei)
 {
     if (datei.isEmpty()) return;
     const QString ordner = QDir::toNativeSeparators(QFileInfo(datei).absolutePath());
+    if (!ZeichenPasst(EClientVerzeichnis, ordner)) return;
     if (m_ordnerLaenge > 0 && ordner.size() > m_ordnerLaenge) {
         boxen().hinweis(QStringLiteral("Der Pfad ist zu lang (höchstens %1 Zeichen).").arg(m_ordnerLaenge));
         return;

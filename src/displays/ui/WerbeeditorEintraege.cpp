@@ -9,6 +9,7 @@
 #include "core/ui/Hilfe.h"
 #include "core/ui/Hinweis.h"
 #include "core/ui/Keyb.h"
+#include "core/ui/Zeichenwache.h"
 #include "displays/Namenanzeige.h"
 #include "displays/ui/Vorschau.h"
 #include "displays/ui/Werbeknoten.h"
@@ -328,7 +329,7 @@ void Werbeeditor::BtnDateiSuchenClick()
     QTreeWidgetItem* gewaehlt = TreeAuswahl->currentItem();
     if (!gewaehlt) return;
     const QString datei = dateiWaehlen ? dateiWaehlen() : QString();
-    if (datei.isEmpty()) return;
+    if (datei.isEmpty() || !ZeichenPasst(TreeAuswahl, datei)) return;
     auto* k = new QTreeWidgetItem(QStringList{OhneTrenner(QFileInfo(datei).fileName())});
     k->setFlags(k->flags() | Qt::ItemIsEditable);
     k->setIcon(0, style()->standardIcon(QStyle::SP_FileIcon));

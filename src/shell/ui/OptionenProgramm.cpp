@@ -6,6 +6,7 @@
 #include "core/Tastatur.h"
 #include "core/ui/Farbe.h"
 #include "core/ui/Tastaturfelder.h"
+#include "core/ui/Zeichenwache.h"
 #include "match/lanes/Bahnfenster.h"
 #include "shell/OptionenProgramm.h"
 #include "shell/ui/Main.h"
@@ -165,7 +166,7 @@ void AllgemeinSeiteImpl::ordnerWaehlen(QLineEdit* feld)
 {
     const QString start = feld->text().isEmpty() ? Programmverzeichnis : feld->text();
     const QString ordner = QFileDialog::getExistingDirectory(this, QStringLiteral("Verzeichnis suchen"), start);
-    if (!ordner.isEmpty()) feld->setText(QDir::toNativeSeparators(ordner));
+    if (!ordner.isEmpty() && ZeichenPasst(feld, ordner)) feld->setText(QDir::toNativeSeparators(ordner));
 }
 
 // --- Ansicht ------------------------------------------------------------------------------
@@ -401,8 +402,9 @@ void ProgrammeSeiteImpl::programmWaehlen(QLineEdit* feld)
     d.setNameFilter(QStringLiteral("Programme (*)"));
     d.setFilter(QDir::AllDirs | QDir::Files | QDir::Executable | QDir::NoDotAndDotDot);
     if (!feld->text().isEmpty()) d.setDirectory(QFileInfo(feld->text()).absolutePath());
-    if (d.exec() == QDialog::Accepted && !d.selectedFiles().isEmpty())
-        feld->setText(QDir::toNativeSeparators(d.selectedFiles().constFirst()));
+    if (d.exec() != QDialog::Accepted || d.selectedFiles().isEmpty()) return;
+    const QString datei = d.selectedFiles().constFirst();
+    if (ZeichenPasst(feld, datei)) feld->setText(QDir::toNativeSeparators(datei));
 }
 
 }  // namespace

@@ -12,6 +12,7 @@
 #include "core/ui/Hinweis.h"
 #include "core/ui/Keyb.h"
 #include "core/ui/Tastaturfelder.h"
+#include "core/ui/Zeichenwache.h"
 #include "shell/Namensliste.h"
 #include "shell/ui/Listeneditor.h"
 #include "shell/ui/OptionenSeiten.h"
@@ -301,7 +302,7 @@ void TVorwahlSeite::BtnFormularSuchenClick()
     const QString start = QDir(Datenverzeichnis).filePath(CFormular->currentText() + QStringLiteral(".crd"));
     const QString datei = QFileDialog::getOpenFileName(this, QStringLiteral("Formular suchen"), start,
                                                        QStringLiteral("Formular (*.crd)"));
-    if (!datei.isEmpty()) FormularDateiSetzen(FormularDateien, m_formular, datei);
+    if (!datei.isEmpty() && ZeichenPasst(CFormular, datei)) FormularDateiSetzen(FormularDateien, m_formular, datei);
 }
 
 void TVorwahlSeite::BtnFormularNeuClick()
