@@ -10,6 +10,7 @@
 #include "core/ui/Farbe.h"
 #include "core/ui/Farben.h"
 #include "core/ui/Hinweis.h"
+#include "core/ui/Zeichenwache.h"
 
 #include <QAbstractTableModel>
 #include <QAction>
@@ -135,6 +136,7 @@ TImportieren::TImportieren(QWidget* parent, Importziel ziel)
 
     EDatei = new QLineEdit(this);
     EDatei->setObjectName(QStringLiteral("EDatei"));
+    ZeichenFrei(EDatei);  // a file on the disk
     BtnDatei = new QToolButton(this);
     BtnDatei->setObjectName(QStringLiteral("BtnDatei"));
     BtnDatei->setIcon(style()->standardIcon(QStyle::SP_DirOpenIcon));

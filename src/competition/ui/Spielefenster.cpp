@@ -254,6 +254,7 @@ void TSpieleFenster::NeuerOrdnerClick()
     a.beschriftung = QStringLiteral("Ordnername:");
     a.hinweis = QStringLiteral("Name eintragen");
     a.pfeileSichtbar = false;
+    a.beliebigeZeichen = true;  // a folder on the disk
     const std::optional<QString> name = boxen().eingabe(a);
     if (!name || name->isEmpty() || name->startsWith(u' ')) return;
     QDir eltern(baumOrdner());

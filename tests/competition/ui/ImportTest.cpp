@@ -8,6 +8,7 @@
 #include "core/Globals.h"
 #include "core/Records.h"
 #include "core/ui/Fensterhub.h"
+#include "core/ui/Zeichenwache.h"
 #include "match/dienste/Wettbewerbdienste.h"
 #include "match/flow/Wettkampfslots.h"
 #include "support/Dateien.h"
@@ -15,6 +16,7 @@
 #include "support/ImDialog.h"
 #include "support/Klicken.h"
 #include "support/QtDrucken.h"
+#include "support/Tippen.h"
 
 #include <QAction>
 #include <QApplication>
@@ -148,7 +150,9 @@ TEST_F(ImportFenster, DatabaseImportTakesThePickedFileByTheMeaningsGiven)
 
 TEST_F(ImportFenster, EnterInThePathFieldLoadsAndOkWantsAColumnTheDatabaseTakes)
 {
-    const QString pfad = datei(QStringLiteral("spieler.csv"), "Meier; Hans\r\nSchulz; Eva\r\n");
+    // A file name on the disk takes any character.
+    ZeichenwacheEinrichten();
+    const QString pfad = datei(QStringLiteral("Spieler Yılmaz.csv"), "Meier; Hans\r\nSchulz; Eva\r\n");
     Spielerdatenbank().setZeilen({SpielerZeile{}});
     const auto enter = [](QLineEdit* e) {
         for (auto art : {QEvent::KeyPress, QEvent::KeyRelease}) {
@@ -163,7 +167,8 @@ TEST_F(ImportFenster, EnterInThePathFieldLoadsAndOkWantsAColumnTheDatabaseTakes)
         EXPECT_FALSE(d.geladen());
         // Enter loads the typed file and does not reach OK. While the file
         // is read the window answers its events but takes no input.
-        d.EDatei->setText(pfad);
+        d.EDatei->clear();
+        Tippen(d.EDatei, pfad);
         std::optional<bool> gesperrt;
         QMetaObject::invokeMethod(&d, [&] { gesperrt = !d.isEnabled(); }, Qt::QueuedConnection);
         enter(d.EDatei);

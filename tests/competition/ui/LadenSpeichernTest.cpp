@@ -16,6 +16,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -64,12 +65,17 @@ const QString Vorschlag = QStringLiteral("Kegelfreunde Musterstadt 196 - Gut Hol
 TEST_F(LadenSpeichern, SaveInsertsBehindTheSelectionAndTheLoadWindowLoadsIt)
 {
     TWettkampfDaten* w = AktWettkampf;
+    skriptBoxen().eingaben = {QStringLiteral("Yılmaz")};
     EXPECT_TRUE(ImDialog<TSpeichern>(hub, [] { return ::fenster().dialog(Dialog::Speichern); }, [&](TSpeichern& d) {
         EXPECT_EQ(d.EFile->text(), Vorschlag);
-        d.BtnLoeschen->click();  // answered "no"
+        d.BtnNeuerOrdner->click();  // a folder on the disk takes any character
+        d.BtnLoeschen->click();     // answered "no"
         d.BtnSpeichern->click();
     }));
-    EXPECT_EQ(skriptBoxen().gezeigt, QStringList{QStringLiteral("Eintrag  a  löschen ?")});
+    EXPECT_TRUE(QFileInfo(QDir(ordner).filePath(QStringLiteral("Yılmaz"))).isDir());
+    ASSERT_EQ(skriptBoxen().anfragen.size(), 1);
+    EXPECT_TRUE(skriptBoxen().anfragen[0].beliebigeZeichen);
+    EXPECT_EQ(skriptBoxen().gezeigt, (QStringList{QStringLiteral("Ordnername:"), QStringLiteral("Eintrag  a  löschen ?")}));
     EXPECT_EQ(w->Geaendert, 0);
     EXPECT_EQ(inhalt(QStringLiteral("Spiele.inf")), "a\r\n" + Vorschlag.toLatin1() + "\r\nb\r\n");
     EXPECT_TRUE(inhalt(QStringLiteral("Spiel1.dat")).startsWith("MWettk\r\n"));

@@ -1,10 +1,13 @@
 #include "core/ui/Drucker.h"
 
+#include "core/ui/Zeichenwache.h"
 #include "support/Cupsserver.h"
 #include "support/Pdf.h"
+#include "support/Tippen.h"
 
 #include <QApplication>
 #include <QDialog>
+#include <QLineEdit>
 #include <QPainter>
 #include <QPrinter>
 #include <QTimer>
@@ -54,29 +57,38 @@ TEST(Druckdialog, ProposesTheNewDocumentsFileBesideTheLastOne)
 }
 
 // Without a stand-in the desktop's print dialog decides: accepted, it prints
-// into the file it shows (the new document's); cancelled, the printer keeps
+// into the file it shows (the new document's, or one typed there, which is
+// a name on the disk and takes any character); cancelled, the printer keeps
 // its last file.
 TEST(Druckdialog, TheDesktopsDialogDecides)
 {
+    ZeichenwacheEinrichten();
     QTemporaryDir ordner;
     QPrinter drucker;
     drucker.setOutputFileName(ordner.filePath(QStringLiteral("Spielerdaten.pdf")));
     drucker.setDocName(QStringLiteral("Spielbericht"));
-    for (const bool ok : {false, true}) {
+    const struct { bool ok; const char *getippt, *datei; } faelle[] = {
+        {false, "", "Spielerdaten.pdf"}, {true, "", "Spielbericht.pdf"}, {true, "Yılmaz.pdf", "Yılmaz.pdf"}};
+    for (const auto& f : faelle) {
         QTimer antworten;
         QObject::connect(&antworten, &QTimer::timeout, [&] {
             auto* d = qobject_cast<QDialog*>(QApplication::activeModalWidget());
             if (!d) return;
             antworten.stop();
-            if (ok)
+            if (*f.getippt) {
+                auto* feld = d->findChild<QLineEdit*>(QStringLiteral("filename"));
+                ASSERT_NE(feld, nullptr);
+                feld->clear();
+                Tippen(feld, ordner.filePath(QString::fromUtf8(f.getippt)));
+            }
+            if (f.ok)
                 d->accept();
             else
                 d->reject();
         });
         antworten.start(10);
-        EXPECT_EQ(DruckdialogZeigen(drucker, nullptr), ok);
-        EXPECT_EQ(drucker.outputFileName(),
-                  ordner.filePath(ok ? QStringLiteral("Spielbericht.pdf") : QStringLiteral("Spielerdaten.pdf")));
+        EXPECT_EQ(DruckdialogZeigen(drucker, nullptr), f.ok);
+        EXPECT_EQ(drucker.outputFileName(), ordner.filePath(QString::fromUtf8(f.datei)));
     }
 }
 
