@@ -43,6 +43,15 @@ const std::pair<const char*, const char*> Fremdtexte[] = {
     {"Hilfe_Terminalanz.rtf", "„Auswahl“"},        {"Hilfe_Wurfvorw.rtf", "0 bis 19 sind fest"},
 };
 
+// Texts a help file must have: pages and buttons of its window.
+const std::pair<const char*, const char*> Pflichttexte[] = {
+    {"Hilfe_Terminalanz.rtf", "Seite „Text“"},
+    {"Hilfe_Terminalanz.rtf", "Schriftart und Größe; F schaltet fette, K kursive Schrift"},
+    {"Hilfe_Terminalanz.rtf", "Anzeigen bewirkt hier nichts"},
+    {"Hilfe_Wurfvorw.rtf", "Tippen Sie eine Bahnauswahl ein: Neu fügt sie hinter der gewählten ein, Ändern ersetzt die "
+                           "gewählte durch den eingetippten Text, Löschen entfernt die gewählte."},
+};
+
 // Sorted and joined, so that a difference reads well.
 std::string Liste(const QStringList& namen)
 {
@@ -139,6 +148,8 @@ TEST(Hilfe, ShowsEachShippedFileWithItsFormattingAndNoForeignText)
         EXPECT_TRUE(g.amAnfang) << name;
         for (const auto& [datei, text] : Fremdtexte)
             EXPECT_FALSE(qstrcmp(datei, name) == 0 && g.text.contains(QString::fromUtf8(text))) << name << ": " << text;
+        for (const auto& [datei, text] : Pflichttexte)
+            EXPECT_TRUE(qstrcmp(datei, name) != 0 || g.text.contains(QString::fromUtf8(text))) << name << ": " << text;
     }
     Hilfeverzeichnis = vorher;
 }
