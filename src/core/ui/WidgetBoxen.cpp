@@ -18,13 +18,24 @@
 
 namespace {
 
+// Centred, and above a window that stays on top while it shows (the
+// on-screen keyboard), so that it is never hidden under it.
+void Aufstellen(QWidget* box)
+{
+    bool obenAuf = false;
+    for (const QWidget* w : QApplication::topLevelWidgets())
+        obenAuf = obenAuf || (w != box && w->isVisible() && w->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    box->setWindowFlag(Qt::WindowStaysOnTopHint, obenAuf);
+    Zentrieren(box);
+}
+
 // Label text, width, centred, modal.
 int zeigen(THinweisFenster* fenster, const QString& text, int besetzt)
 {
     if (!fenster || fenster->isVisible()) return besetzt;
     fenster->LHinweis->setText(text);
     fenster->BreiteAnpassen();
-    Zentrieren(fenster);
+    Aufstellen(fenster);
     return fenster->exec();
 }
 
@@ -114,7 +125,7 @@ void WidgetBoxen::meldung(const QString& text)
     behalten->feld = QApplication::focusWidget();
     f->LHinweis->setText(text);
     f->BreiteAnpassen();
-    Zentrieren(f);
+    Aufstellen(f);
     f->show();
 }
 
@@ -149,7 +160,7 @@ std::optional<QString> WidgetBoxen::eingabe(const EingabeAnfrage& anfrage)
     f->BtnUp->setVisible(anfrage.pfeileSichtbar);
     f->BtnDown->setVisible(anfrage.pfeileSichtbar);
     f->adjustSize();
-    Zentrieren(f);
+    Aufstellen(f);
     if (f->exec() != ErgebnisOk) return std::nullopt;
     return f->EEingabe->text();
 }
@@ -159,7 +170,7 @@ std::optional<int> WidgetBoxen::hinweisAlt(const QString& text, const QStringLis
     THinweisAlt* f = m_hinweisAlt;
     if (!f || f->isVisible()) return std::nullopt;
     f->fragen(text, wahl, vorgewaehlt);
-    Zentrieren(f);
+    Aufstellen(f);
     if (f->exec() != ErgebnisOk || f->gewaehlt() < 0) return std::nullopt;
     return f->gewaehlt();
 }

@@ -7,6 +7,7 @@
 #include "core/ui/HinweisJa.h"
 #include "core/ui/HinweisMulti.h"
 #include "core/ui/HinweisOk.h"
+#include "core/ui/Keyb.h"
 #include "core/ui/WidgetBoxen.h"
 #include "core/ui/Zeichenwache.h"
 #include "support/KernAufnahmen.h"
@@ -263,20 +264,27 @@ TEST_F(BoxesFenster, ModalResults)
 }
 
 // The boxes' captions; the yes/no question asked under a caption of its
-// own shows that one, and the plain question "Achtung !" again.
+// own shows that one, and the plain question "Achtung !" again. While the
+// on-screen keyboard shows, a box stands above it.
 TEST_F(BoxesFenster, Captions)
 {
-    const std::tuple<char, const char*, const char*> faelle[] = {
-        {'j', "", "Achtung !"},
-        {'o', "", "Achtung !"},
-        {'m', "", "Achtung !"},
-        {'j', "Speichern ?", "Speichern ?"},
-        {'j', "", "Achtung !"},
+    const std::tuple<char, const char*, const char*, bool> faelle[] = {
+        {'j', "", "Achtung !", false},
+        {'o', "", "Achtung !", false},
+        {'m', "", "Achtung !", false},
+        {'j', "Speichern ?", "Speichern ?", false},
+        {'j', "", "Achtung !", true},
+        {'h', "", "Achtung", true},
+        {'h', "", "Achtung", false},
     };
-    for (const auto& [art, titel, gezeigt] : faelle) {
+    TKeyb tastatur;
+    for (const auto& [art, titel, gezeigt, mitTastatur] : faelle) {
+        tastatur.setVisible(mitTastatur);
         QString ist;
+        bool obenAuf = !mitTastatur;
         imFenster([&, art = art] {
             ist = fenster(art)->windowTitle();
+            obenAuf = fenster(art)->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
             klicken(fenster(art), "reject");
         });
         if (*titel)
@@ -284,6 +292,7 @@ TEST_F(BoxesFenster, Captions)
         else
             zeigen(art, QStringLiteral("a"));
         EXPECT_EQ(ist, QString::fromUtf8(gezeigt)) << art << " " << titel;
+        EXPECT_EQ(obenAuf, mitTastatur) << art << " " << titel;
     }
 }
 
