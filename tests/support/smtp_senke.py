@@ -18,7 +18,8 @@ ORDNER lists the commands EHLO, STARTTLS, AUTH, MAIL, RCPT and DATA as
 received, each with "tls" or "klar". --quit-stumm logs QUIT too and never
 answers it, as a server that hangs after it took the message. --antwort
 MAIL=ZEILE (or RCPT, DATA) answers that command with ZEILE instead, or
-closes the connection when ZEILE is empty.
+closes the connection when ZEILE is empty; TEXT=ZEILE does so with the
+message text, logged as "TEXT".
 """
 
 import argparse
@@ -41,6 +42,8 @@ class Senke:
         self.anzahl = 0
 
     async def handle_DATA(self, server, session, envelope):
+        if server.antwort[0] == "TEXT" and await server.eigene_antwort("TEXT"):
+            return server.antwort[1] or "421 nie gesendet"
         if self.verzoegerung > 0:
             await asyncio.sleep(self.verzoegerung)
         self.anzahl += 1
@@ -100,7 +103,8 @@ class ProtokollSMTP(SMTP):
     async def eigene_antwort(self, befehl):
         self.merken(befehl)
         if self.antwort[0] == befehl and self.antwort[1]:
-            await self.push(self.antwort[1])
+            if befehl != "TEXT":
+                await self.push(self.antwort[1])
         elif self.antwort[0] == befehl:
             self.transport.close()
         return self.antwort[0] == befehl
