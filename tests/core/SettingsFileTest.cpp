@@ -339,8 +339,9 @@ TEST_F(SettingsFile, AFailedSaveIsReportedAndKeepsTheOldFile)
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("Bravolin.inf")});
 
     ASSERT_EQ(skriptBoxen().gezeigt.size(), 2);
-    EXPECT_TRUE(skriptBoxen().gezeigt.at(0).startsWith(QStringLiteral("„") + pfad(QStringLiteral("fehlt/Bravolin.inf")) +
-                                                       QStringLiteral("“ konnte nicht gespeichert werden (")));
+    EXPECT_EQ(skriptBoxen().gezeigt.at(0).toStdString(),
+              ("„" + pfad(QStringLiteral("fehlt/Bravolin.inf")) + "“ konnte nicht gespeichert werden (der Ordner fehlt).")
+                  .toStdString());
     EXPECT_TRUE(skriptBoxen().gezeigt.at(1).endsWith(
         QStringLiteral("(kein Speicherplatz mehr frei). Die bisherige Datei bleibt unverändert.")))
         << skriptBoxen().gezeigt.at(1).toStdString();
