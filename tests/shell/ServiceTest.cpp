@@ -469,7 +469,8 @@ TEST_F(Servicelogik, UpdateCheckThatCannotAsk)
     EXPECT_TRUE(netz.seiten.isEmpty());
 
     ASSERT_TRUE(DateiAblegen(ordner.path(), QStringLiteral("Bravolin.inf"),
-                             "[Service]\r\nUpdateServer = https://updates.example.de/\r\n"));
+                             "[Service]\r\nUpdateServer = https://alt.example.de/\r\n"
+                             "[Internet]\r\nUpdateServer = https://updates.example.de/\r\n"));  // the last counts
     skriptBoxen().gezeigt.clear();
     UpdateSuchen([&] { ++beendet; });
     EXPECT_EQ(netz.seiten,
