@@ -3,6 +3,7 @@
 #include "core/Boxes.h"
 #include "core/Globals.h"
 #include "core/SettingsFile.h"
+#include "core/ui/Zeichenwache.h"
 #include "match/bus/CanLog.h"
 #include "report/netz/Netzmodul.h"
 #include "shell/Service.h"
@@ -13,6 +14,7 @@
 #include "support/Klicken.h"
 #include "support/Netzantworten.h"
 #include "support/Serviceordner.h"
+#include "support/Tippen.h"
 #include "support/Warten.h"
 
 #include <QCheckBox>
@@ -181,6 +183,7 @@ TEST_F(Serviceseite, OkStoresTheBoxesCancelChangesNothing)
 // goes on either way, also when the page was closed meanwhile.
 TEST_F(Serviceseite, SendFromThePage)
 {
+    ZeichenwacheEinrichten();  // the mail goes out in UTF-8: its text takes any character
     mailEinstellungen();
     ASSERT_TRUE(CanProtokollOeffnen(Jetzt()));
     auto s = oeffnen();
@@ -192,11 +195,11 @@ TEST_F(Serviceseite, SendFromThePage)
 
     s->CEmailAn->setCurrentIndex(1);
     Klicken(s->BtnMail);
-    s->MEmail->setPlainText(QStringLiteral("Bahn 2 meldet sich nicht"));
+    Tippen(s->MEmail, QStringLiteral("Bahn 2 meldet sich nicht (Yılmaz)"));
     Klicken(s->BtnSenden);
     ASSERT_EQ(netz.mails.size(), 1);
     EXPECT_EQ(netz.mails.first().an, QStringLiteral("technik@example.de"));
-    EXPECT_EQ(netz.mails.first().text.last(), QStringLiteral("Bahn 2 meldet sich nicht"));
+    EXPECT_EQ(netz.mails.first().text.last(), QStringLiteral("Bahn 2 meldet sich nicht (Yılmaz)"));
     EXPECT_EQ(netz.mails.first().anhang, protokoll());
     EXPECT_FALSE(s->BtnSenden->isEnabled());
     EXPECT_FALSE(s->BtnMarke->isEnabled());
@@ -206,7 +209,7 @@ TEST_F(Serviceseite, SendFromThePage)
     netz.mailEnde(false, QStringLiteral("Zeitüberschreitung"));
     EXPECT_EQ(skriptBoxen().gezeigt, QStringList{QStringLiteral("Zeitüberschreitung")});
     EXPECT_TRUE(s->MEmail->isVisible());
-    EXPECT_EQ(s->MEmail->toPlainText(), QStringLiteral("Bahn 2 meldet sich nicht"));
+    EXPECT_EQ(s->MEmail->toPlainText(), QStringLiteral("Bahn 2 meldet sich nicht (Yılmaz)"));
     EXPECT_TRUE(s->BtnSenden->isEnabled() && s->BtnMarke->isEnabled() && s->BtnLoeschen->isEnabled());
     EXPECT_TRUE(CanProtokolldatei().offen());
 
