@@ -19,6 +19,10 @@
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMouseEvent>
+#include <QScrollBar>
+#include <QStyle>
+#include <QStyleOptionSlider>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QApplication>
@@ -210,6 +214,36 @@ TEST_F(LadenSpeichern, TheTreeShowsTheFolderInView)
         ASSERT_TRUE(QDir(ordner).mkdir(QStringLiteral("neu")));
         ASSERT_TRUE(warten([&] { return neu; }));
         EXPECT_NE(t->currentIndex().data().toString(), u"z");
+    });
+    // So does a drag of the scroll bar to the top.
+    ImDialog<TSpeichern>(hub, [] { return ::fenster().dialog(Dialog::Speichern); }, [&](TSpeichern& d) {
+        QTreeView* t = d.LBDirectory;
+        QScrollBar* leiste = t->verticalScrollBar();
+        ASSERT_TRUE(warten([&] { return t->currentIndex().data().toString() == u"z" && leiste->value() > 0; }));
+        QStyleOptionSlider opt;
+        opt.initFrom(leiste);
+        opt.orientation = Qt::Vertical;
+        opt.minimum = leiste->minimum();
+        opt.maximum = leiste->maximum();
+        opt.sliderPosition = opt.sliderValue = leiste->value();
+        opt.pageStep = leiste->pageStep();
+        opt.singleStep = leiste->singleStep();
+        const QPoint griff =
+            leiste->style()->subControlRect(QStyle::CC_ScrollBar, &opt, QStyle::SC_ScrollBarSlider, leiste).center();
+        const QPoint oben(griff.x(), 0);
+        for (const auto& [art, wo] : {std::pair{QEvent::MouseButtonPress, griff}, {QEvent::MouseMove, oben},
+                                      {QEvent::MouseButtonRelease, oben}}) {
+            QMouseEvent e(art, wo, leiste->mapToGlobal(wo), Qt::LeftButton,
+                          art == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(leiste, &e);
+        }
+        ASSERT_EQ(leiste->value(), 0);
+        bool neu = false;
+        QObject::connect(t->model(), &QAbstractItemModel::rowsInserted, &d, [&] { neu = true; });
+        ASSERT_TRUE(QDir(ordner).mkdir(QStringLiteral("neu2")));
+        ASSERT_TRUE(warten([&] { return neu; }));
+        QCoreApplication::processEvents();
+        EXPECT_EQ(leiste->value(), 0);
     });
 }
 
