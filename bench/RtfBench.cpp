@@ -1,8 +1,9 @@
 // Reading a rich text of one long paragraph into the shown text boxes: the
 // cover sheet chosen in the cover-sheet window, and a help text put into
-// the help window. Three paragraphs of range(0) characters each: words with
+// the help window. Four paragraphs of range(0) characters each: words with
 // bold and normal alternating from character to character, one single word,
-// and plain words. Four times the text should take about four times as long.
+// plain words, and one single word with bold and normal alternating. Four
+// times the text should take about four times as long.
 
 #include "core/Rtf.h"
 #include "core/SettingsFile.h"
@@ -22,7 +23,7 @@
 
 namespace {
 
-enum Form { Wechselnd, Wort, Absatz };
+enum Form { Wechselnd, Wort, Absatz, WortWechselnd };
 
 // Character i of words of six letters, each followed by a blank.
 char Text(int i) { return "Kegeln "[i % 7]; }
@@ -31,8 +32,8 @@ QByteArray Rtf(Form form, int zeichen)
 {
     QByteArray text;
     for (int i = 0; i < zeichen; ++i) {
-        if (form == Wechselnd) text += i % 2 ? "\\b0 " : "\\b ";
-        text += form == Wort ? 'w' : Text(i);
+        if (form == Wechselnd || form == WortWechselnd) text += i % 2 ? "\\b0 " : "\\b ";
+        text += form == Wort || form == WortWechselnd ? 'w' : Text(i);
     }
     return "{\\rtf1\\ansi\\ansicpg1252\\deff0{\\fonttbl{\\f0\\fnil\\fcharset0 Arial;}}\r\n"
            "\\viewkind4\\uc1\\pard\\f0\\fs20 " + text + "\\par\r\n}\r\n";
@@ -102,9 +103,11 @@ void Bereich(benchmark::internal::Benchmark* b)
 BENCHMARK_CAPTURE(Deckblatt, Wechselnd, Wechselnd)->Apply(Bereich);
 BENCHMARK_CAPTURE(Deckblatt, Wort, Wort)->Apply(Bereich);
 BENCHMARK_CAPTURE(Deckblatt, Absatz, Absatz)->Apply(Bereich);
+BENCHMARK_CAPTURE(Deckblatt, WortWechselnd, WortWechselnd)->Apply(Bereich);
 BENCHMARK_CAPTURE(Hilfe, Wechselnd, Wechselnd)->Apply(Bereich);
 BENCHMARK_CAPTURE(Hilfe, Wort, Wort)->Apply(Bereich);
 BENCHMARK_CAPTURE(Hilfe, Absatz, Absatz)->Apply(Bereich);
+BENCHMARK_CAPTURE(Hilfe, WortWechselnd, WortWechselnd)->Apply(Bereich);
 
 }  // namespace
 
