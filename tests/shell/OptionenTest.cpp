@@ -282,28 +282,34 @@ TEST_F(Optionendialog, AValueChangedOnEveryPageReachesTheFile)
         EXPECT_TRUE(d.contains(QLatin1String(zeile))) << zeile;
 }
 
-// A folder picked with "..." goes into its field only when the settings file
-// can hold its name: else the character is named below the field, and field
-// and file keep what they had.
+// A folder or program picked with "..." goes into its field only when the
+// settings file can hold its name: else the character is named below the
+// field, and field and file keep what they had.
 TEST_F(Optionendialog, APickedFolderTheFileCannotHoldIsRefused)
 {
     starten(Start);
     oeffnen();
     const QDir tmp(ordner.path());
-    const struct { const char *knopf, *feld, *ordner, *bleibt, *hinweis; } faelle[] = {
+    const struct { const char *knopf, *feld, *ordner, *bleibt, *hinweis; bool programm = false; } faelle[] = {
         {"BtnExportDir", "EExportDir", "Yılmaz", "", "„ı“ kann hier nicht gespeichert werden."},
         {"BtnWettkDir", "EWettkDir", "Ağa", "C:\\Kegeln\\Spiele", "„ğ“ kann hier nicht gespeichert werden."},
         {"BtnExportDir", "EExportDir", "Müller", "Müller", ""},
+        {"SBtnProgramm1", "EProgramm1", "Yılmaz/start", "", "„ı“ kann hier nicht gespeichert werden.", true},
     };
     for (const auto& f : faelle) {
         const QString gewaehlt = tmp.filePath(QString::fromUtf8(f.ordner));
-        ASSERT_TRUE(tmp.mkpath(gewaehlt));
+        ASSERT_TRUE(tmp.mkpath(f.programm ? QFileInfo(gewaehlt).path() : gewaehlt));
+        QFile programm(gewaehlt);
+        if (f.programm) {
+            ASSERT_TRUE(programm.open(QIODevice::WriteOnly));
+            programm.setPermissions(programm.permissions() | QFileDevice::ExeOwner);
+        }
         bool gesehen = false;
         QTimer::singleShot(0, qApp, [&] {
             auto* d = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
             ASSERT_NE(d, nullptr);
             gesehen = true;
-            d->setDirectory(gewaehlt);
+            d->setDirectory(f.programm ? QFileInfo(gewaehlt).path() : gewaehlt);
             d->selectFile(gewaehlt);
             QMetaObject::invokeMethod(d, "accept");
         });

@@ -294,6 +294,24 @@ TEST_F(BoxesFenster, Captions)
         EXPECT_EQ(ist, QString::fromUtf8(gezeigt)) << art << " " << titel;
         EXPECT_EQ(obenAuf, mitTastatur) << art << " " << titel;
     }
+    // So do the input box, the choice and the notice of the program's own.
+    tastatur.show();
+    const auto oben = [](const QWidget* f) { return f->windowFlags().testFlag(Qt::WindowStaysOnTopHint); };
+    std::vector<bool> gesehen;
+    imFenster([&] {
+        gesehen.push_back(oben(m_boxen.eingabeFenster()));
+        m_boxen.eingabeFenster()->reject();
+    });
+    m_boxen.eingabe({});
+    imFenster([&] {
+        gesehen.push_back(oben(m_boxen.hinweisAltFenster()));
+        m_boxen.hinweisAltFenster()->reject();
+    });
+    m_boxen.hinweisAlt(QStringLiteral("a"), {QStringLiteral("b")}, 0);
+    m_boxen.meldung(QStringLiteral("a"));
+    gesehen.push_back(oben(m_boxen.meldungFenster()));
+    m_boxen.meldungFenster()->close();
+    EXPECT_EQ(gesehen, std::vector<bool>(3, true));
 }
 
 // A window already showing is not opened again: the second question is

@@ -306,7 +306,8 @@ TEST_F(WerbeeditorTest, AuswahlbaumGespeichertUndWiederGeladen)
     TouchEingabe = 1;  // names through the input box
     skriptBoxen().eingaben = {QStringLiteral("Bilder"), QStringLiteral("Vi;deos")};
     Werbeeditor e(QStringLiteral("Grossanz"), QString());
-    QStringList gewaehlt{pfad("a.jpg"), pfad("b.bmp"), pfad("v.avi")};
+    // The last one's name cannot be stored: it is refused.
+    QStringList gewaehlt{pfad("a.jpg"), pfad("b.bmp"), pfad("v.avi"), pfad("Yılmaz.jpg")};
     e.dateiWaehlen = [&gewaehlt] { return gewaehlt.takeFirst(); };
     e.aktivieren(0);
     QTreeWidget* A = e.TreeAuswahl;
@@ -318,6 +319,7 @@ TEST_F(WerbeeditorTest, AuswahlbaumGespeichertUndWiederGeladen)
     Klicken(e.BtnDateiSuchen);                   // in front of the file
     A->setCurrentItem(bilder);
     Klicken(e.BtnAuswahlNeu);                    // the folder's last child
+    Klicken(e.BtnDateiSuchen);
     Klicken(e.BtnDateiSuchen);
     TouchEingabe = 0;
     ASSERT_EQ(skriptBoxen().anfragen.size(), 2);

@@ -26,6 +26,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -403,6 +404,24 @@ TEST_F(VorwahlSeite, DeletingLayout22TakesItsNameAndFileTogether)
     EXPECT_EQ(FormularDateien.at(21), QStringLiteral(" "));
     EXPECT_EQ(FormularDateien.at(22), QStringLiteral("f21.crd"));
     EXPECT_EQ(s->CFormular->currentIndex(), 21);
+
+    // Its project file chosen with "Suchen"; one whose name the list file
+    // cannot hold is refused, the character named.
+    for (const auto& [name, genommen, hinweis] :
+         {std::tuple{"Yılmaz.crd", false, "„ı“ kann hier nicht gespeichert werden."}, {"Pokal.crd", true, ""}}) {
+        const QString gewaehlt = QDir(Datenverzeichnis).filePath(QString::fromUtf8(name));
+        ASSERT_TRUE(QFile(gewaehlt).open(QIODevice::WriteOnly));
+        QTimer::singleShot(0, qApp, [&] {
+            auto* d = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            ASSERT_NE(d, nullptr);
+            d->selectFile(gewaehlt);
+            QMetaObject::invokeMethod(d, "accept");
+        });
+        s->BtnFormularSuchen->click();
+        EXPECT_EQ(FormularDateien.at(21), genommen ? gewaehlt : QStringLiteral(" ")) << name;
+        std::unique_ptr<QLabel> l(s->CFormular->findChild<QLabel*>(QStringLiteral("Zeichenhinweis")));
+        EXPECT_EQ(l ? l->text() : QString(), QString::fromUtf8(hinweis)) << name;
+    }
 }
 
 TEST_F(VorwahlSeite, FreelyDefinedShowsTheStartOrderButtonAndItsPlanIsStored)
