@@ -15,6 +15,7 @@
 #include <QTimer>
 #include <QToolTip>
 #include <QValidator>
+#include <QWindow>
 
 namespace {
 
@@ -69,7 +70,7 @@ void melden(QWidget* feld, const QString& zeichen)
     // It takes no click and no focus: a click on it goes to what lies below.
     hinweis = new QLabel(verdeckt ? QStringLiteral("Dieses Zeichen kann hier nicht gespeichert werden.")
                                   : QStringLiteral("„%1“ kann hier nicht gespeichert werden.").arg(zeichen),
-                         feld, Qt::ToolTip | Qt::WindowTransparentForInput | Qt::WindowDoesNotAcceptFocus);
+                         feld, Qt::ToolTip | Qt::WindowDoesNotAcceptFocus);
     hinweis->setAttribute(Qt::WA_TransparentForMouseEvents);
     hinweis->setAttribute(Qt::WA_ShowWithoutActivating);
     hinweis->setObjectName(QStringLiteral("Zeichenhinweis"));
@@ -80,6 +81,8 @@ void melden(QWidget* feld, const QString& zeichen)
     hinweis->adjustSize();
     hinweis->move(feld->mapToGlobal(QPoint(0, feld->height())));
     hinweis->show();
+    // On its native window: X11 takes it only from a window that exists.
+    hinweis->windowHandle()->setFlag(Qt::WindowTransparentForInput);
     QTimer::singleShot(HinweisMs, hinweis.data(), &QObject::deleteLater);
 }
 
