@@ -34,6 +34,8 @@
 #include <gtest/gtest.h>
 #include <memory>
 
+#include <sys/socket.h>
+
 namespace {
 
 using Ende = MailEnde;
@@ -250,20 +252,29 @@ struct Seitenende {
 
 // Answers every request with `antwort`; with none it accepts and stays silent.
 // `gruss` goes out on connecting (a server of another protocol); with
-// `tropfenMs` the answer's body follows a byte at a time.
+// `tropfenMs` the answer's body follows a byte at a time; `zuruecksetzen`
+// resets the connection right after the answer.
 class Antwortserver {
 public:
-    explicit Antwortserver(QByteArray antwort, QByteArray gruss = {}, int tropfenMs = 0)
+    explicit Antwortserver(QByteArray antwort, QByteArray gruss = {}, int tropfenMs = 0, bool zuruecksetzen = false)
         : m_antwort(std::move(antwort))
     {
         m_server.listen(QHostAddress::LocalHost);
-        QObject::connect(&m_server, &QTcpServer::newConnection, [this, gruss, tropfenMs] {
+        QObject::connect(&m_server, &QTcpServer::newConnection, [this, gruss, tropfenMs, zuruecksetzen] {
             QTcpSocket* s = m_server.nextPendingConnection();
             ++m_verbindungen;
             s->write(gruss);
-            QObject::connect(s, &QTcpSocket::readyRead, s, [this, s, tropfenMs] {
+            QObject::connect(s, &QTcpSocket::readyRead, s, [this, s, tropfenMs, zuruecksetzen] {
                 m_anfrage += s->readAll();
                 if (m_antwort.isEmpty() || !m_anfrage.contains("\r\n\r\n")) return;
+                if (zuruecksetzen) {
+                    s->write(m_antwort);
+                    s->flush();
+                    const linger sofort{1, 0};
+                    ::setsockopt(int(s->socketDescriptor()), SOL_SOCKET, SO_LINGER, &sofort, sizeof sofort);
+                    s->abort();
+                    return;
+                }
                 const qsizetype kopf = tropfenMs ? m_antwort.indexOf("\r\n\r\n") + 4 : m_antwort.size();
                 s->write(m_antwort.left(kopf));
                 for (qsizetype i = kopf; i <= m_antwort.size(); ++i)
@@ -299,6 +310,11 @@ TEST(NetzmodulSeiten, SeiteOderGrund)
                             "kaputt");
     Antwortserver stumm({});
     Antwortserver ssh({}, "SSH-2.0-OpenSSH_9.2\r\n"), ftp({}, "220 FTP-Server bereit\r\n");
+    // A redirect followed to a server that answers with no HTTP.
+    Antwortserver aufSsh(QStringLiteral("HTTP/1.1 302 Found\r\nLocation: http://127.0.0.1:%1/x.html\r\n\r\n")
+                             .arg(ssh.port())
+                             .toLatin1());
+    Antwortserver abgerissen("HTTP/1.1 200 OK\r\nContent-Length: 100\r\n\r\nabc", {}, 0, true);
     Antwortserver s199("HTTP/1.1 199 Sonderbar\r\n\r\n"), s2000("HTTP/1.1 2000 OK\r\nContent-Length: 0\r\n\r\n");
     Antwortserver aufDatei("HTTP/1.1 302 Found\r\nLocation: file:///etc/passwd\r\n\r\n");
     Antwortserver aufFtp("HTTP/1.1 301 Moved Permanently\r\nLocation: ftp://127.0.0.1/x.html\r\n\r\n");
@@ -368,6 +384,9 @@ TEST(NetzmodulSeiten, SeiteOderGrund)
         // Only the web: not a file of this machine.
         {lokal, false, {}, QStringLiteral("„%1“ ist keine gültige Internetadresse !").arg(lokal)},
         {bei(ssh), false, {}, sagt(ssh, "antwortet nicht mit HTTP !")},
+        {bei(aufSsh), false, {}, sagt(aufSsh, "antwortet nicht mit HTTP !")},
+        {bei(abgerissen), false, {},
+         QStringLiteral("Die Verbindung zum Server 127.0.0.1 (Port %1) wurde unterbrochen !").arg(abgerissen.port())},
         {bei(ftp), false, {}, sagt(ftp, "antwortet nicht mit HTTP !")},
         {bei(s2000), false, {}, sagt(s2000, "antwortet nicht mit HTTP !")},
         {bei(s199), false, {}, sagt(s199, "antwortet mit dem Status 199 !")},
