@@ -11,7 +11,6 @@
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextEdit>
-#include <QTextFrame>
 #include <QTimer>
 #include <QToolTip>
 #include <QValidator>
@@ -135,21 +134,16 @@ void bewachen(QLineEdit* feld)
 }
 
 // A character of the document's own structure, not of its text: a paragraph
-// or line break (Shift+Return), an inline object such as a picture, the
-// start or end of a frame.
+// or line break (Shift+Return), the start or end of a frame (a pasted or
+// typed one never stays as such), an inline object such as a picture.
 bool textgeruest(QTextDocument* dokument, int stelle, QChar z)
 {
-    if (z == QChar::ParagraphSeparator || z == QChar::LineSeparator) return true;
+    if (z == QChar::ParagraphSeparator || z == QChar::LineSeparator || z == QChar(0xFDD0) || z == QChar(0xFDD1))
+        return true;
+    if (z != QChar::ObjectReplacementCharacter) return false;
     QTextCursor c(dokument);
-    if (z == QChar::ObjectReplacementCharacter) {
-        c.setPosition(stelle + 1);
-        return c.charFormat().objectType() != QTextFormat::NoObject;
-    }
-    if (z != QChar(0xFDD0) && z != QChar(0xFDD1)) return false;
-    c.setPosition(z == QChar(0xFDD0) ? stelle + 1 : stelle);
-    const QTextFrame* rahmen = c.currentFrame();
-    return rahmen != dokument->rootFrame() &&
-           (z == QChar(0xFDD0) ? rahmen->firstPosition() == stelle + 1 : rahmen->lastPosition() == stelle);
+    c.setPosition(stelle + 1);
+    return c.charFormat().objectType() != QTextFormat::NoObject;
 }
 
 // The watch of a text editor's document: it has no validator, so what it

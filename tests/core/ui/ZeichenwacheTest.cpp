@@ -8,6 +8,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QTextCursor>
+#include <QTextEdit>
+#include <QTextImageFormat>
 #include <QWindow>
 #include <QRegularExpressionValidator>
 #include <gtest/gtest.h>
@@ -38,6 +41,7 @@ TEST(Zeichenwache, FieldsTakeOnlyWhatWindows1252Holds)
     auto* combo = new QComboBox(&fenster);
     combo->setEditable(true);
     auto* memo = new QPlainTextEdit(&fenster);
+    auto* reich = new QTextEdit(&fenster);
     auto* frei = new QLineEdit(&fenster);
     ZeichenFrei(frei);
     auto* geheim = new QLineEdit(&fenster);
@@ -47,6 +51,13 @@ TEST(Zeichenwache, FieldsTakeOnlyWhatWindows1252Holds)
     auto* gewaehlt = new QLineEdit(&fenster);
     fenster.show();
     gewaehlt->setText(QString::fromUtf8("/home/Ağa"));
+    // A rich text editor keeps the structure the program puts in: a picture and a table.
+    QTextCursor c(reich->document());
+    c.insertText(QStringLiteral("a"));
+    QTextImageFormat bild;
+    bild.setName(QStringLiteral("bild.png"));
+    c.insertImage(bild);
+    c.insertTable(1, 2);
     // Typed, or pasted with Ctrl+V: a pasted text with such a character stays out whole.
     const struct { QWidget* feld; const char *eingabe, *bleibt, *zeichen; bool einfuegen = false; } faelle[] = {
         {name, "Ömer Yılmaz €ß", "Ömer Ylmaz €ß", "ı"},
@@ -62,12 +73,15 @@ TEST(Zeichenwache, FieldsTakeOnlyWhatWindows1252Holds)
         {memo, "😀", "Yl", "😀", true},
         {memo, "\uFFFC", "Yl", "\uFFFC"},
         {memo, "\u2028", "Yl\n", ""},  // the line break of Shift+Return
+        {reich, "", "a\uFFFC\uFDD0\uFDD0\uFDD1", ""},
         {frei, "Yıl", "Yıl", ""}};
     for (const auto& f : faelle) {
         QApplication::clipboard()->setText(QString::fromUtf8(f.eingabe));
         QKeyEvent strgV(QEvent::KeyPress, Qt::Key_V, Qt::ControlModifier);
         f.einfuegen ? void(QApplication::sendEvent(f.feld, &strgV)) : Tippen(f.feld, QString::fromUtf8(f.eingabe));
-        EXPECT_EQ(f.feld->property(f.feld == memo ? "plainText" : "text").toString(), QString::fromUtf8(f.bleibt));
+        const QString ist = f.feld == reich ? reich->document()->toRawText()
+                                            : f.feld->property(f.feld == memo ? "plainText" : "text").toString();
+        EXPECT_EQ(ist, QString::fromUtf8(f.bleibt));
         EXPECT_EQ(hinweis(f.feld), *f.zeichen ? abgelehnt(f.zeichen) : QString()) << f.eingabe;
     }
     // A password field does not show the refused character either.
