@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QHash>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -47,10 +48,12 @@ QStringList fremdeZeichen(QStringView text)
 
 // The first such character of the text beyond those of `vorhanden` (each
 // counted as often as it is there); empty when there is none.
-QString neuesFremdesZeichen(QStringView text, QStringList vorhanden = {})
+QString neuesFremdesZeichen(QStringView text, const QStringList& vorhanden = {})
 {
+    QHash<QString, qsizetype> frei;
+    for (const QString& z : vorhanden) ++frei[z];
     for (const QString& z : fremdeZeichen(text))
-        if (!vorhanden.removeOne(z)) return z;
+        if (--frei[z] < 0) return z;
     return {};
 }
 

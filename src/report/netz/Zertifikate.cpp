@@ -5,9 +5,9 @@
 #include "core/SettingsFile.h"
 #include "match/dienste/Netzdienste.h"
 
+#include <QFile>
 #include <QRegularExpression>
 #include <QStringList>
-#include <QFile>
 #include <QUrl>
 #include <mutex>
 #include <optional>
