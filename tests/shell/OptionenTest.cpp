@@ -290,11 +290,15 @@ TEST_F(Optionendialog, APickedFolderTheFileCannotHoldIsRefused)
     starten(Start);
     oeffnen();
     const QDir tmp(ordner.path());
-    const struct { const char *knopf, *feld, *ordner, *bleibt, *hinweis; bool programm = false; } faelle[] = {
+    const struct {
+        const char *knopf, *feld, *ordner, *bleibt, *hinweis;
+        bool programm = false, abbrechen = false;
+    } faelle[] = {
         {"BtnExportDir", "EExportDir", "Yılmaz", "", "„ı“ kann hier nicht gespeichert werden."},
         {"BtnWettkDir", "EWettkDir", "Ağa", "C:\\Kegeln\\Spiele", "„ğ“ kann hier nicht gespeichert werden."},
         {"BtnExportDir", "EExportDir", "Müller", "Müller", ""},
         {"SBtnProgramm1", "EProgramm1", "Yılmaz/start", "", "„ı“ kann hier nicht gespeichert werden.", true},
+        {"SBtnProgramm1", "EProgramm1", "Editor", "", "", true, true},  // chosen, then cancelled
     };
     for (const auto& f : faelle) {
         const QString gewaehlt = tmp.filePath(QString::fromUtf8(f.ordner));
@@ -311,7 +315,7 @@ TEST_F(Optionendialog, APickedFolderTheFileCannotHoldIsRefused)
             gesehen = true;
             d->setDirectory(f.programm ? QFileInfo(gewaehlt).path() : gewaehlt);
             d->selectFile(gewaehlt);
-            QMetaObject::invokeMethod(d, "accept");
+            QMetaObject::invokeMethod(d, f.abbrechen ? "reject" : "accept");
         });
         this->f<QPushButton>(f.knopf)->click();
         EXPECT_TRUE(gesehen) << f.ordner;

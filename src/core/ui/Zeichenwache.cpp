@@ -69,12 +69,12 @@ void melden(QWidget* feld, const QString& zeichen)
     // A password field does not show what was typed, not even the refused character.
     auto* zeile = qobject_cast<QLineEdit*>(feld);
     const bool verdeckt = zeile && zeile->echoMode() != QLineEdit::Normal;
-    // It takes no click and no focus: a click on it goes to what lies below.
+    // Like a tool tip it takes no focus, and no click either: a click on it
+    // goes to what lies below.
     hinweis = new QLabel(verdeckt ? QStringLiteral("Dieses Zeichen kann hier nicht gespeichert werden.")
                                   : QStringLiteral("„%1“ kann hier nicht gespeichert werden.").arg(zeichen),
-                         feld, Qt::ToolTip | Qt::WindowDoesNotAcceptFocus);
+                         feld, Qt::ToolTip);
     hinweis->setAttribute(Qt::WA_TransparentForMouseEvents);
-    hinweis->setAttribute(Qt::WA_ShowWithoutActivating);
     hinweis->setObjectName(QStringLiteral("Zeichenhinweis"));
     hinweis->setPalette(QToolTip::palette());
     hinweis->setFont(QToolTip::font());

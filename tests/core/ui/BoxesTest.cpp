@@ -282,9 +282,13 @@ TEST_F(BoxesFenster, Captions)
         tastatur.setVisible(mitTastatur);
         QString ist;
         bool obenAuf = !mitTastatur;
+        QPoint ort, mitte;
         imFenster([&, art = art] {
             ist = fenster(art)->windowTitle();
             obenAuf = fenster(art)->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
+            const QRect r = fenster(art)->screen()->availableGeometry();
+            ort = fenster(art)->pos();
+            mitte = r.topLeft() + QPoint((r.width() - fenster(art)->width()) / 2, (r.height() - fenster(art)->height()) / 2);
             klicken(fenster(art), "reject");
         });
         if (*titel)
@@ -293,6 +297,7 @@ TEST_F(BoxesFenster, Captions)
             zeigen(art, QStringLiteral("a"));
         EXPECT_EQ(ist, QString::fromUtf8(gezeigt)) << art << " " << titel;
         EXPECT_EQ(obenAuf, mitTastatur) << art << " " << titel;
+        EXPECT_EQ(ort, mitte) << art << " " << titel;  // centred on the screen
     }
     // So do the input box, the choice and the notice of the program's own.
     tastatur.show();
