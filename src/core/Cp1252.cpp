@@ -44,6 +44,18 @@ char fromUnicode(QChar c)
 
 bool holds(QChar c) { return c == u'?' || fromUnicode(c) != '?'; }
 
+QStringList fremdeZeichen(QStringView text)
+{
+    QStringList zeichen;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (holds(text[i])) continue;
+        const bool paar = text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate();
+        zeichen << text.mid(i, paar ? 2 : 1).toString();
+        i += paar;
+    }
+    return zeichen;
+}
+
 QByteArray encode(const QString& text)
 {
     QByteArray b;

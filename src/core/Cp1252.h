@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 
 namespace Cp1252 {
 
@@ -18,6 +19,9 @@ QString decode(const QByteArray& bytes);
 char fromUnicode(QChar c);
 // Whether Windows-1252 holds the character.
 bool holds(QChar c);
+// The characters of the text that Windows-1252 cannot hold, in order, each
+// whole (both halves of a character outside the BMP).
+QStringList fremdeZeichen(QStringView text);
 QByteArray encode(const QString& text);
 
 }  // namespace Cp1252

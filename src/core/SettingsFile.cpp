@@ -6,14 +6,19 @@
 #include "core/Password.h"
 #include "core/TextFunctions.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
 #include <QSaveFile>
+#include <QSet>
+#include <QThread>
+#include <QVariant>
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <mutex>
 #include <sys/stat.h>
 
 // --- Text files ---------------------------------------------------------------
@@ -79,13 +84,122 @@ QString Speicherfehler(const QString& pfad, const QString& grund)
 
 }  // namespace
 
+namespace {
+
+constexpr char Verlustmarke[] = "Zeichenverlust";
+
+// The key of a "key = value" line; empty for any other line.
+QString ZeilenKey(const QString& zeile)
+{
+    if (zeile.startsWith(QLatin1Char('['))) return {};
+    const KeyWert kw = SchluesselWert(zeile);
+    const QStringView trenner = QStringView(zeile).mid(kw.key.size(), zeile.size() - kw.key.size() - kw.wert.size());
+    return trenner.contains(QLatin1Char('=')) ? kw.key : QString();
+}
+
+// The lines as the file can hold them: a line with a character Windows-1252
+// lacks gives way to what the file at `pfad` held for it (a key's last line,
+// else the line at its place) or is left out. *verlust names each such line
+// and its characters.
+QStringList HaltbareZeilen(const QString& pfad, const QStringList& zeilen, QStringList* verlust)
+{
+    QStringList aus;
+    std::optional<QStringList> alt;
+    for (qsizetype i = 0; i < zeilen.size(); ++i) {
+        const QString& z = zeilen.at(i);
+        const QStringList fremd = Cp1252::fremdeZeichen(z);
+        if (fremd.isEmpty()) {
+            aus << z;
+            continue;
+        }
+        if (!alt) alt = TextdateiLesen(pfad).value_or(QStringList());
+        const QString key = ZeilenKey(z);
+        QStringList zeichen;
+        for (const QString& c : fremd)
+            if (!zeichen.contains(QStringLiteral("„%1“").arg(c))) zeichen << QStringLiteral("„%1“").arg(c);
+        *verlust << (key.isEmpty() ? QStringLiteral("Zeile %1").arg(i + 1) : key) + QStringLiteral(": ") +
+                        zeichen.join(QStringLiteral(", "));
+        if (key.isEmpty()) {
+            if (i < alt->size()) aus << alt->at(i);
+            continue;
+        }
+        for (qsizetype k = alt->size() - 1; k >= 0; --k)
+            if (ZeilenKey(alt->at(k)).compare(key, Qt::CaseInsensitive) == 0) {
+                aus << alt->at(k);
+                break;
+            }
+    }
+    return aus;
+}
+
+// What the writer left out, until it is told; see ZeichenverlusteZeigen.
+struct Verluste {
+    std::mutex mx;
+    QStringList offen;
+    QSet<QString> gesagt;  // told from a worker
+    bool geplant = false;
+};
+Verluste& verluste()
+{
+    static Verluste v;
+    return v;
+}
+
+void VerlustMelden(const QString& text)
+{
+    Verluste& v = verluste();
+    QCoreApplication* app = QCoreApplication::instance();
+    std::lock_guard sperre(v.mx);
+    // An export repeats with every throw: a worker's loss is told once.
+    if (app && QThread::currentThread() != app->thread() && v.gesagt.contains(text)) return;
+    if (app && QThread::currentThread() != app->thread()) v.gesagt.insert(text);
+    if (!v.offen.contains(text)) v.offen << text;
+    if (v.geplant || !app) return;
+    v.geplant = true;
+    QMetaObject::invokeMethod(app, &ZeichenverlusteZeigen, Qt::QueuedConnection);
+}
+
+}  // namespace
+
+void ZeichenverlusteZeigen()
+{
+    Verluste& v = verluste();
+    for (;;) {
+        QStringList texte;
+        {
+            std::lock_guard sperre(v.mx);
+            texte.swap(v.offen);
+            // More that come while the box is open are told after it.
+            v.geplant = !texte.isEmpty();
+        }
+        if (texte.isEmpty()) return;
+        boxen().hinweis(texte.join(QStringLiteral("\n\n")));
+    }
+}
+
+void ZeichenverlusteVergessen()
+{
+    Verluste& v = verluste();
+    std::lock_guard sperre(v.mx);
+    v.offen.clear();
+    v.gesagt.clear();
+}
+
 bool TextdateiVorbereiten(QSaveFile& f, const QStringList& zeilen, QString* grund, bool nurEigentuemer)
 {
+    QStringList verlust;
     QByteArray daten;
-    for (const QString& z : zeilen) {
+    for (const QString& z : HaltbareZeilen(f.fileName(), zeilen, &verlust)) {
         daten += Cp1252::encode(z);
         daten += "\r\n";
     }
+    // Told once the file is saved.
+    f.setProperty(Verlustmarke, verlust.isEmpty()
+                                    ? QVariant()
+                                    : QVariant(QStringLiteral("Nicht gespeichert in „%1“, weil die Datei diese Zeichen "
+                                                              "nicht darstellen kann (es gilt der bisherige Eintrag):\n")
+                                                   .arg(QDir::toNativeSeparators(f.fileName())) +
+                                               verlust.join(QLatin1Char('\n'))));
     return DateiVorbereiten(f, daten, grund, nurEigentuemer);
 }
 
@@ -117,7 +231,11 @@ bool DateiVorbereiten(QSaveFile& f, const QByteArray& daten, QString* grund, boo
 bool TextdateiAbschliessen(QSaveFile& f, QString* grund)
 {
     errno = 0;
-    if (f.commit()) return true;
+    const QString verlust = f.property(Verlustmarke).toString();
+    if (f.commit()) {
+        if (!verlust.isEmpty()) VerlustMelden(verlust);
+        return true;
+    }
     if (grund) *grund = Schreibgrund(errno, f);
     return false;
 }
@@ -229,7 +347,16 @@ void InfSchreiben(const QString& sektion, const QString& key, const QString& wer
 
 void EinstellungSchreiben(const Einstellungsschluessel& s) { InfSchreiben(s.sektion, s.name, EinstellungText(s)); }
 
-bool InfDateiSchreiben(QString* fehler) { return TextdateiSchreiben(InfDatei, InfListe, fehler, true); }
+bool InfDateiSchreiben(QString* fehler)
+{
+    QStringList zeilen = InfListe;
+    zeilen.removeIf([](const QString& z) {
+        const KeyWert kw = SchluesselWert(z);
+        const QString ordner = AbgeleiteterOrdner(ZeilenKey(z));
+        return !ordner.isEmpty() && kw.wert == ordner && !Cp1252::fremdeZeichen(ordner).isEmpty();
+    });
+    return TextdateiSchreiben(InfDatei, zeilen, fehler, true);
+}
 
 bool InfListeSpeichern()
 {
@@ -346,6 +473,15 @@ void EinstellungsdateiZustand::zuruecksetzen()
     PositionListe.clear();
     for (auto& zeile : FeldPositionen) zeile.fill(TFeldPosition{});
     for (QStringList* l : {&EmailAnListe, &GruppeListe, &KlasseListe, &FormularNamen, &FormularDateien}) l->clear();
+    ZeichenverlusteVergessen();
+}
+
+QString AbgeleiteterOrdner(QStringView key)
+{
+    if (key.compare(u"WettkDir", Qt::CaseInsensitive) == 0)
+        return QDir(Programmverzeichnis).absoluteFilePath(QStringLiteral("Spiele"));
+    if (key.compare(u"SpielerDir", Qt::CaseInsensitive) == 0) return Datenverzeichnis;
+    return {};
 }
 
 void OrdnerSetzen(const QString& programmordner)
@@ -367,8 +503,8 @@ QStringList EinstellungenLaden(const QString& programmordner)
 {
     OrdnerSetzen(programmordner);
     EinstellungenVorbelegen();
-    Einst.Spieleverzeichnis = QDir(Programmverzeichnis).absoluteFilePath(QStringLiteral("Spiele"));
-    Einst.DatenbankPfad = Datenverzeichnis;
+    Einst.Spieleverzeichnis = AbgeleiteterOrdner(u"WettkDir");
+    Einst.DatenbankPfad = AbgeleiteterOrdner(u"SpielerDir");
     for (auto& zeile : FeldPositionen)
         for (TFeldPosition& p : zeile) p = {};
 

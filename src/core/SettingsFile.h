@@ -26,13 +26,24 @@ bool TextdateiSchreiben(const QString& pfad, const QStringList& zeilen, QString*
                         bool nurEigentuemer = false);
 // The steps of it for callers that commit later: opens f and writes the
 // lines into it (Windows-1252, CR LF), every byte flushed to the temporary
-// file; then commits. Each returns false with *grund the cause for the
+// file; then commits. A line with a character Windows-1252 lacks is never
+// written with "?" in its place: it gives way to what the file held for it
+// (for a "key = value" line the file's last line of that key, for another
+// line the line at its place), or is left out where the file has none. Each
+// file saved so is told to the operator, by entry and character. Each returns false with *grund the cause for the
 // operator (a full disk named as such), and a failed preparation cancels f.
 // The file keeps the rights of the file it replaces; nurEigentuemer gives it
 // read and write for its owner alone before a byte is written, where its file
 // system keeps rights.
 bool TextdateiVorbereiten(QSaveFile& f, const QStringList& zeilen, QString* grund, bool nurEigentuemer = false);
 bool TextdateiAbschliessen(QSaveFile& f, QString* grund);
+// Shows the operator in one box what the saves left out since it last told
+// (on the UI thread, queued after the event that saved, so the files of one
+// save share a box). A save on a worker, the exports that repeat with every
+// throw, tells the same text once. Tests call it to see the box at once;
+// ZeichenverlusteVergessen drops what was not yet told, and what was.
+void ZeichenverlusteZeigen();
+void ZeichenverlusteVergessen();
 // The same for any bytes; TextdateiAbschliessen commits.
 bool DateiVorbereiten(QSaveFile& f, const QByteArray& daten, QString* grund, bool nurEigentuemer = false);
 // The file of that name in the folder; a name that differs only in case is
@@ -113,7 +124,9 @@ void InfSchreiben(const QString& sektion, const QString& key, const QString& wer
 void EinstellungSchreiben(const Einstellungsschluessel& s);
 // Saves InfListe to InfDatei, readable and writable by its owner alone (it
 // holds the passwords), also where it replaces a file others could read;
-// false with the message for the operator in *fehler.
+// false with the message for the operator in *fehler. A folder the file
+// cannot hold that is the one derived from the program folder (see
+// AbgeleiteterOrdner) is left out, without a word: the next start derives it.
 bool InfDateiSchreiben(QString* fehler);
 // The same; a failure is shown to the operator.
 bool InfListeSpeichern();
@@ -163,6 +176,10 @@ struct EinstellungsdateiZustand {
 };
 extern EinstellungsdateiZustand einstellungsdateiZustand;
 // WurfvorwListe: Globals.h
+
+// The folder a setting ("WettkDir", "SpielerDir") takes from the program
+// folder while the settings file names none; empty for any other key.
+QString AbgeleiteterOrdner(QStringView key);
 
 // Sets the program folder and the folders and files derived from it.
 void OrdnerSetzen(const QString& programmordner);

@@ -4,6 +4,7 @@
 #include "core/SettingsFile.h"
 #include "support/Dateigrenze.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -373,4 +374,57 @@ TEST_F(SettingsFile, PositionsAndListsWithBadLines)
     PositionLoeschen(QStringLiteral("feld name(3.4)"));  // exactly that key
     EXPECT_EQ(PositionListe.at(1), QStringLiteral("X(201.0) = 1,2,3"));
     EXPECT_EQ(PositionListe.at(6), QStringLiteral("Feld_Name(5.0) = 1,2,3"));
+}
+
+// A line with a character Windows-1252 lacks never reaches the file as "?":
+// it keeps what the file held for it (a key's last line, else the line at
+// its place) or stays out, and one box names each such entry and character.
+TEST_F(SettingsFile, ALineTheFileCannotHoldKeepsWhatTheFileHeld)
+{
+    skriptBoxen().gezeigt.clear();
+    const QString kopf = QStringLiteral(
+        "Nicht gespeichert in „%1“, weil die Datei diese Zeichen nicht darstellen kann (es gilt der bisherige Eintrag):\n");
+    const struct {
+        const char* alt;  // nullptr: no file yet
+        QStringList zeilen;
+        QByteArray soll;
+        const char* verlust;
+    } faelle[] = {
+        {"[Allgemein]\r\nWettkDir = C:\\Spiele\r\nClub = KSV\r\n",
+         {"[Allgemein]", "WettkDir = /home/Yılmaz/Spiele", "Club = Ağa 😀 ğ", "Land = Bayern"},
+         "[Allgemein]\r\nWettkDir = C:\\Spiele\r\nClub = KSV\r\nLand = Bayern\r\n",
+         "WettkDir: „ı“\nClub: „ğ“, „😀“"},
+        {nullptr, {"ExportDir = /Yılmaz", "Club = KSV"}, "Club = KSV\r\n", "ExportDir: „ı“"},
+        {"club = A\r\nClub=B\r\n", {"Club = ı"}, "Club=B\r\n", "Club: „ı“"},
+        {"a.crd\r\nb.crd\r\n", {"x.crd", "Ağa.crd", "ş.crd"}, "x.crd\r\nb.crd\r\n", "Zeile 2: „ğ“\nZeile 3: „ş“"},
+        {"C:\\alt.jpg;8;0;0\r\n", {"C:\\Bild ş.jpg;8;0;0"}, "C:\\alt.jpg;8;0;0\r\n", "Zeile 1: „ş“"},
+        {"Club = A\r\n", {"Club = Grüß € ‰ ?"}, "Club = Gr\xFC\xDF \x80 \x89 ?\r\n", nullptr},
+    };
+    int n = 0;
+    for (const auto& f : faelle) {
+        const QString name = QStringLiteral("Datei%1.inf").arg(++n);
+        if (f.alt) schreiben(name, f.alt);
+        ASSERT_TRUE(TextdateiSchreiben(pfad(name), f.zeilen)) << n;
+        EXPECT_EQ(lesen(name), f.soll) << n;
+        ZeichenverlusteZeigen();
+        const QStringList soll = f.verlust ? QStringList{kopf.arg(pfad(name)) + QString::fromUtf8(f.verlust)}
+                                           : QStringList{};
+        EXPECT_EQ(skriptBoxen().gezeigt, soll) << n;
+        skriptBoxen().gezeigt.clear();
+    }
+
+    // The files of one save share one box, shown after the event that saved;
+    // a save that fails tells only its failure.
+    InfDatei = pfad(QStringLiteral("Bravolin.inf"));
+    InfListe = {QStringLiteral("Club = Yılmaz")};
+    ASSERT_TRUE(InfListeSpeichern());
+    ASSERT_TRUE(TextdateiSchreiben(pfad(QStringLiteral("Klasse.inf")), {QStringLiteral("Ağa")}));
+    EXPECT_FALSE(TextdateiSchreiben(pfad(QStringLiteral("fehlt/Gruppe.inf")), {QStringLiteral("Ağa")}));
+    EXPECT_TRUE(skriptBoxen().gezeigt.isEmpty());
+    QCoreApplication::processEvents();
+    EXPECT_EQ(skriptBoxen().gezeigt,
+              QStringList{kopf.arg(InfDatei) + QStringLiteral("Club: „ı“\n\n") +
+                          kopf.arg(pfad(QStringLiteral("Klasse.inf"))) + QStringLiteral("Zeile 1: „ğ“")});
+    EXPECT_EQ(lesen(QStringLiteral("Klasse.inf")), QByteArray());
+    skriptBoxen().gezeigt.clear();
 }

@@ -466,6 +466,25 @@ TEST_F(Monitorexport, EinOrdnerDerNichtBeschriebenWerdenKannWirdEinmalGemeldet)
     EXPECT_EQ(skriptBoxen().gezeigt.size(), 2);
 }
 
+// A value the client file cannot hold keeps the file's line; the export
+// repeats with every throw, its loss is told once.
+TEST_F(Monitorexport, EinWertDenDieDateiNichtFasstWirdEinmalGemeldet)
+{
+    const QString pfad = ordner(3) + QStringLiteral("/Monitor.dat");
+    ASSERT_TRUE(DateiAblegen(ordner(3), "Monitor.dat", "Heim = KSC\r\n"));
+    for (int i = 0; i < 3; ++i) {
+        clientablage().schreiben(ordner(3), QStringLiteral("Monitor.dat"),
+                                 Z(QStringLiteral("Heim = Yılmaz|TimeStamp = %1").arg(i)));
+        ASSERT_TRUE(abwarten());
+        QCoreApplication::processEvents();
+    }
+    EXPECT_EQ(Lesen(pfad), Z(QStringLiteral("Heim = KSC|TimeStamp = 2")));
+    EXPECT_EQ(skriptBoxen().gezeigt,
+              QStringList{QStringLiteral("Nicht gespeichert in „%1“, weil die Datei diese Zeichen nicht darstellen "
+                                         "kann (es gilt der bisherige Eintrag):\nHeim: „ı“")
+                              .arg(pfad)});
+}
+
 // Dropping the writer (as the program's end does) never waits for a folder
 // that hangs: the job running there ends unheard, the ones waiting are dropped.
 TEST_F(Monitorexport, OhneWartenAufEinenHaengendenOrdner)

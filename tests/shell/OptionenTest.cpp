@@ -401,6 +401,53 @@ TEST_F(Optionendialog, ClearingTheDefinitionsKeepsTheDevicesNoPageEnters)
 
 // OK writes the file with the passwords readable by its owner alone, also
 // where the file was readable by everyone.
+// A program folder under "Yılmaz": the match and database folders it derives
+// stay derived through any number of OKs and starts, as the settings file
+// cannot hold them; a value it cannot hold keeps the file's line, and the
+// operator is told which, once for the save.
+TEST_F(Optionendialog, AProgramFolderTheFileCannotHoldStaysDerived)
+{
+    const QString programm = QDir(ordner.path()).filePath(QStringLiteral("Yılmaz/programm"));
+    ASSERT_TRUE(QDir().mkpath(programm + QStringLiteral("/Daten")));
+    const QString inf = QDir(programm).filePath(QStringLiteral("Bravolin.inf"));
+    ASSERT_TRUE(TextdateiSchreiben(inf, {QStringLiteral("[Allgemein]"), QStringLiteral("ExportDir = /alt/Export")}));
+    const QString kopf = QStringLiteral("Nicht gespeichert in „%1“, weil die Datei diese Zeichen nicht darstellen "
+                                        "kann (es gilt der bisherige Eintrag):\n")
+                             .arg(inf);
+    const struct {
+        const char *export_, *spieler;  // typed at the end of the field
+        const char* box;
+    } runden[] = {
+        {"", "", nullptr},
+        {"/Export", "2", "ExportDir: „ı“\nSpielerDir: „ı“"},
+        {"", "", nullptr},
+    };
+    for (const auto& r : runden) {
+        EinstellungenLaden(programm);
+        EXPECT_EQ(Einst.Spieleverzeichnis, programm + QStringLiteral("/Spiele"));
+        EXPECT_EQ(Einst.DatenbankPfad, programm + QStringLiteral("/Daten"));
+        EXPECT_EQ(Spielordner, Einst.Spieleverzeichnis);
+        oeffnen();
+        QLineEdit* exportDir = f<QLineEdit>("EExportDir");
+        if (*r.export_) {
+            exportDir->setText(programm);
+            Tippen(exportDir, QString::fromUtf8(r.export_));
+        }
+        Tippen(f<QLineEdit>("ESpielerDir"), QString::fromUtf8(r.spieler));
+        dlg->BtnOK->click();
+        ASSERT_EQ(dlg->result(), QDialog::Accepted);
+        QCoreApplication::processEvents();
+        EXPECT_EQ(gezeigt(), r.box ? QStringList{kopf + QString::fromUtf8(r.box)} : QStringList{});
+        skriptBoxen().gezeigt.clear();
+        QFile datei(inf);
+        ASSERT_TRUE(datei.open(QIODevice::ReadOnly));
+        const QByteArray bytes = datei.readAll();
+        EXPECT_FALSE(bytes.contains('?'));
+        EXPECT_FALSE(bytes.contains("WettkDir") || bytes.contains("SpielerDir"));
+        EXPECT_TRUE(bytes.contains("\r\nExportDir = /alt/Export\r\n"));
+    }
+}
+
 TEST_F(Optionendialog, OkLeavesTheSettingsFileToItsOwner)
 {
     starten(Start);

@@ -32,27 +32,13 @@ bool frei(const QWidget* feld)
     return false;
 }
 
-// The characters of the text that Windows-1252 cannot hold, in order, each
-// whole (both halves of a character outside the BMP).
-QStringList fremdeZeichen(QStringView text)
-{
-    QStringList zeichen;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        if (Cp1252::holds(text[i])) continue;
-        const bool paar = text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate();
-        zeichen << text.mid(i, paar ? 2 : 1).toString();
-        i += paar;
-    }
-    return zeichen;
-}
-
 // The first such character of the text beyond those of `vorhanden` (each
 // counted as often as it is there); empty when there is none.
 QString neuesFremdesZeichen(QStringView text, const QStringList& vorhanden = {})
 {
     QHash<QString, qsizetype> frei;
     for (const QString& z : vorhanden) ++frei[z];
-    for (const QString& z : fremdeZeichen(text))
+    for (const QString& z : Cp1252::fremdeZeichen(text))
         if (--frei[z] < 0) return z;
     return {};
 }
@@ -94,7 +80,7 @@ void melden(QWidget* feld, const QString& zeichen)
 class Zeichenpruefer final : public QValidator {
 public:
     Zeichenpruefer(QLineEdit* feld, const QValidator* eigener)
-        : QValidator(feld), m_feld(feld), m_eigener(eigener), m_programm(fremdeZeichen(feld->text()))
+        : QValidator(feld), m_feld(feld), m_eigener(eigener), m_programm(Cp1252::fremdeZeichen(feld->text()))
     {
     }
 
@@ -102,7 +88,7 @@ public:
     {
         abgelehnt.clear();
         if (!m_frei && !m_feld->isUndoAvailable())
-            m_programm = fremdeZeichen(text);
+            m_programm = Cp1252::fremdeZeichen(text);
         else if (!m_frei)
             abgelehnt = neuesFremdesZeichen(text, m_programm);
         if (!abgelehnt.isEmpty()) return Invalid;
