@@ -321,6 +321,13 @@ TEST(NetzmodulSeiten, SeiteOderGrund)
     // libcurl follows any 3xx with a Location, whatever the spelling of its status.
     Antwortserver aufDatei300("HTTP/1.1  300 Multiple Choices\r\nLocation: file:///etc/passwd\r\n\r\n");
     Antwortserver aufFtp399("HTTP/1.1 399 Sonderbar\r\nLocation: ftp://127.0.0.1/x.html\r\n\r\n");
+    // http to http to file: the last answer's target is named.
+    Antwortserver kette(QStringLiteral("HTTP/1.1 302 Found\r\nLocation: http://127.0.0.1:%1/x.html\r\n\r\n")
+                            .arg(aufDatei.port())
+                            .toLatin1());
+    // curl follows the first of two Locations.
+    Antwortserver zweiZiele("HTTP/1.1 302 Found\r\nLocation: file:///etc/passwd\r\nLocation: ftp://127.0.0.1/x\r\n\r\n");
+    Antwortserver aufUnsinn("HTTP/1.1 302 Found\r\nLocation: http://user@/x\r\n\r\n");
     // More header lines than curl takes of one answer (300 KB).
     Antwortserver zeilen("HTTP/1.1 200 OK\r\n" + QByteArray("X-Zeile: 1\r\n").repeated(40000));
     Antwortserver weiter(QByteArray("HTTP/1.1 100 Continue\r\n\r\n").repeated(20000));
@@ -394,6 +401,9 @@ TEST(NetzmodulSeiten, SeiteOderGrund)
         {bei(aufFtp), false, {}, sagt(aufFtp, "leitet auf „ftp://127.0.0.1/x.html“ um !")},
         {bei(aufDatei300), false, {}, sagt(aufDatei300, "leitet auf „file:///etc/passwd“ um !")},
         {bei(aufFtp399), false, {}, sagt(aufFtp399, "leitet auf „ftp://127.0.0.1/x.html“ um !")},
+        {bei(kette), false, {}, sagt(kette, "leitet auf „file:///etc/passwd“ um !")},
+        {bei(zweiZiele), false, {}, sagt(zweiZiele, "leitet auf „file:///etc/passwd“ um !")},
+        {bei(aufUnsinn), false, {}, sagt(aufUnsinn, "leitet auf „http://user@/x“ um !")},
         {bei(zeilen), false, {}, sagt(zeilen, "sendet Kopfzeilen ohne Ende !")},
         {bei(weiter), false, {}, sagt(weiter, "sendet endlos Zwischenantworten (Status 100) !")},
         {umleitung(302, klarSeite), false, {}, tlsSagt},

@@ -157,7 +157,7 @@ QString SeitenFehlerText(const QString& adresse, const Seitenergebnis& e)
     const int port = url.port(url.scheme() == QLatin1String("https") ? 443 : 80);
     const QString server = QStringLiteral("%1 (Port %2)").arg(host).arg(port);
     if (!e.weiterleitung.isEmpty())
-        return (QUrl(e.weiterleitung).scheme() == QLatin1String("http")
+        return (url.scheme() == QLatin1String("https") && QUrl(e.weiterleitung).scheme() == QLatin1String("http")
                     ? QStringLiteral("Der Server %1 leitet auf die unverschlüsselte Adresse „%2“ um !")
                     : QStringLiteral("Der Server %1 leitet auf „%2“ um !"))
             .arg(server, e.weiterleitung);
