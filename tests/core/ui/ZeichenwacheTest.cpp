@@ -49,8 +49,12 @@ TEST(Zeichenwache, FieldsTakeOnlyWhatWindows1252Holds)
     // Texts the program set, before and after the showing: what they hold stays, an edit adds nothing such.
     auto* vorher = new QLineEdit(QString::fromUtf8("/home/Yılmaz"), &fenster);
     auto* gewaehlt = new QLineEdit(&fenster);
+    // Set twice: the second text's characters replace the first's.
+    auto* zweimal = new QLineEdit(&fenster);
     fenster.show();
     gewaehlt->setText(QString::fromUtf8("/home/Ağa"));
+    zweimal->setText(QString::fromUtf8("/home/Ağa"));
+    zweimal->setText(QStringLiteral("/home/x"));
     // A rich text editor keeps the structure the program puts in: a picture and a table.
     QTextCursor c(reich->document());
     c.insertText(QStringLiteral("a"));
@@ -67,6 +71,7 @@ TEST(Zeichenwache, FieldsTakeOnlyWhatWindows1252Holds)
         {vorher, "xı", "/home/Yılmazx", "ı"},
         {gewaehlt, "ğ", "/home/Ağa", "ğ", true},
         {gewaehlt, "x", "/home/Ağax", ""},
+        {zweimal, "ğ", "/home/x", "ğ"},
         {combo->lineEdit(), "Şule", "ule", "Ş"},
         {zahl, "1a2ı3", "123", "ı"},
         {memo, "Yıl", "Yl", "ı"},

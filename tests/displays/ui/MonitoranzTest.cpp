@@ -140,10 +140,10 @@ TEST_F(Monitoranz, EingabenGehenInDieKopieUndAbbrechenVerwirftSie)
     Waehlen(d.RBDatei);
     EXPECT_FALSE(d.EAdresse->isEnabled());
     EXPECT_FALSE(d.LAdresse->isEnabled());
-    // The folder of the file chosen; a cancelled file dialog, or a folder the
-    // settings file cannot hold, changes nothing.
+    // The folder of the file chosen, whatever the file's name; a cancelled
+    // file dialog, or a folder the settings file cannot hold, changes nothing.
     for (const QString& datei :
-         {QStringLiteral("/mnt/monitor3/Monitor.dat"), QString(), QStringLiteral("/mnt/Yılmaz/Monitor.dat")}) {
+         {QStringLiteral("/mnt/monitor3/Anzeige ş.dat"), QString(), QStringLiteral("/mnt/Yılmaz/Monitor.dat")}) {
         d.dateiWaehlen = [datei] { return datei; };
         Klicken(d.BtnClientSuchen);
     }

@@ -408,8 +408,10 @@ TEST_F(VorwahlSeite, DeletingLayout22TakesItsNameAndFileTogether)
     // Its project file chosen with "Suchen"; one whose name the list file
     // cannot hold is refused, the character named.
     for (const auto& [name, genommen, hinweis] :
-         {std::tuple{"Yılmaz.crd", false, "„ı“ kann hier nicht gespeichert werden."}, {"Pokal.crd", true, ""}}) {
+         {std::tuple{"Yılmaz.crd", false, "„ı“ kann hier nicht gespeichert werden."},
+          {"Ağa/Pokal.crd", false, "„ğ“ kann hier nicht gespeichert werden."}, {"Pokal.crd", true, ""}}) {
         const QString gewaehlt = QDir(Datenverzeichnis).filePath(QString::fromUtf8(name));
+        ASSERT_TRUE(QDir().mkpath(QFileInfo(gewaehlt).path()));
         ASSERT_TRUE(QFile(gewaehlt).open(QIODevice::WriteOnly));
         QTimer::singleShot(0, qApp, [&] {
             auto* d = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
