@@ -197,7 +197,7 @@ bool TextdateiVorbereiten(QSaveFile& f, const QStringList& zeilen, QString* grun
     f.setProperty(Verlustmarke, verlust.isEmpty()
                                     ? QVariant()
                                     : QVariant(QStringLiteral("Nicht gespeichert in „%1“, weil die Datei diese Zeichen "
-                                                              "nicht darstellen kann (es gilt der bisherige Eintrag):\n")
+                                                              "nicht darstellen kann (sie behält ihren bisherigen Eintrag):\n")
                                                    .arg(QDir::toNativeSeparators(f.fileName())) +
                                                verlust.join(QLatin1Char('\n'))));
     return DateiVorbereiten(f, daten, grund, nurEigentuemer);

@@ -383,7 +383,7 @@ TEST_F(SettingsFile, ALineTheFileCannotHoldKeepsWhatTheFileHeld)
 {
     skriptBoxen().gezeigt.clear();
     const QString kopf = QStringLiteral(
-        "Nicht gespeichert in „%1“, weil die Datei diese Zeichen nicht darstellen kann (es gilt der bisherige Eintrag):\n");
+        "Nicht gespeichert in „%1“, weil die Datei diese Zeichen nicht darstellen kann (sie behält ihren bisherigen Eintrag):\n");
     const struct {
         const char* alt;  // nullptr: no file yet
         QStringList zeilen;

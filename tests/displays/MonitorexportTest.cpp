@@ -481,7 +481,7 @@ TEST_F(Monitorexport, EinWertDenDieDateiNichtFasstWirdEinmalGemeldet)
     EXPECT_EQ(Lesen(pfad), Z(QStringLiteral("Heim = KSC|TimeStamp = 2")));
     EXPECT_EQ(skriptBoxen().gezeigt,
               QStringList{QStringLiteral("Nicht gespeichert in „%1“, weil die Datei diese Zeichen nicht darstellen "
-                                         "kann (es gilt der bisherige Eintrag):\nHeim: „ı“")
+                                         "kann (sie behält ihren bisherigen Eintrag):\nHeim: „ı“")
                               .arg(pfad)});
 }
 

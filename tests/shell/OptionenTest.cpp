@@ -412,7 +412,7 @@ TEST_F(Optionendialog, AProgramFolderTheFileCannotHoldStaysDerived)
     const QString inf = QDir(programm).filePath(QStringLiteral("Bravolin.inf"));
     ASSERT_TRUE(TextdateiSchreiben(inf, {QStringLiteral("[Allgemein]"), QStringLiteral("ExportDir = /alt/Export")}));
     const QString kopf = QStringLiteral("Nicht gespeichert in „%1“, weil die Datei diese Zeichen nicht darstellen "
-                                        "kann (es gilt der bisherige Eintrag):\n")
+                                        "kann (sie behält ihren bisherigen Eintrag):\n")
                              .arg(inf);
     const struct {
         const char *export_, *spieler;  // typed at the end of the field
