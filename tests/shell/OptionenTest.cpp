@@ -421,6 +421,7 @@ TEST_F(Optionendialog, AProgramFolderTheFileCannotHoldStaysDerived)
         {"", "", nullptr},
         {"/Export", "2", "ExportDir: „ı“\nSpielerDir: „ı“"},
         {"", "", nullptr},
+        {"", "2", "SpielerDir: „ı“"},  // told on every save
     };
     for (const auto& r : runden) {
         EinstellungenLaden(programm);
