@@ -82,10 +82,6 @@ QString Speicherfehler(const QString& pfad, const QString& grund)
              QFileInfo(pfad).isFile() ? QStringLiteral(" Die bisherige Datei bleibt unverändert.") : QString());
 }
 
-}  // namespace
-
-namespace {
-
 constexpr char Verlustmarke[] = "Zeichenverlust";
 
 // The key of a "key = value" line; empty for any other line.
@@ -105,29 +101,28 @@ QStringList HaltbareZeilen(const QString& pfad, const QStringList& zeilen, QStri
 {
     QStringList aus;
     std::optional<QStringList> alt;
+    QHash<QString, QString> altKeys;  // the old file's last line of each key, by its key in lower case
     for (qsizetype i = 0; i < zeilen.size(); ++i) {
         const QString& z = zeilen.at(i);
-        const QStringList fremd = Cp1252::fremdeZeichen(z);
+        QStringList fremd = Cp1252::fremdeZeichen(z);
         if (fremd.isEmpty()) {
             aus << z;
             continue;
         }
-        if (!alt) alt = TextdateiLesen(pfad).value_or(QStringList());
+        if (!alt) {
+            alt = TextdateiLesen(pfad).value_or(QStringList());
+            for (const QString& a : std::as_const(*alt))
+                if (const QString k = ZeilenKey(a); !k.isEmpty()) altKeys.insert(k.toLower(), a);
+        }
         const QString key = ZeilenKey(z);
-        QStringList zeichen;
-        for (const QString& c : fremd)
-            if (!zeichen.contains(QStringLiteral("„%1“").arg(c))) zeichen << QStringLiteral("„%1“").arg(c);
-        *verlust << (key.isEmpty() ? QStringLiteral("Zeile %1").arg(i + 1) : key) + QStringLiteral(": ") +
-                        zeichen.join(QStringLiteral(", "));
+        fremd.removeDuplicates();
+        *verlust << (key.isEmpty() ? QStringLiteral("Zeile %1").arg(i + 1) : key) +
+                        QStringLiteral(": „%1“").arg(fremd.join(QStringLiteral("“, „")));
         if (key.isEmpty()) {
             if (i < alt->size()) aus << alt->at(i);
-            continue;
+        } else if (const auto a = altKeys.constFind(key.toLower()); a != altKeys.cend()) {
+            aus << *a;
         }
-        for (qsizetype k = alt->size() - 1; k >= 0; --k)
-            if (ZeilenKey(alt->at(k)).compare(key, Qt::CaseInsensitive) == 0) {
-                aus << alt->at(k);
-                break;
-            }
     }
     return aus;
 }
@@ -151,8 +146,10 @@ void VerlustMelden(const QString& text)
     QCoreApplication* app = QCoreApplication::instance();
     std::lock_guard sperre(v.mx);
     // An export repeats with every throw: a worker's loss is told once.
-    if (app && QThread::currentThread() != app->thread() && v.gesagt.contains(text)) return;
-    if (app && QThread::currentThread() != app->thread()) v.gesagt.insert(text);
+    if (app && QThread::currentThread() != app->thread()) {
+        if (v.gesagt.contains(text)) return;
+        v.gesagt.insert(text);
+    }
     if (!v.offen.contains(text)) v.offen << text;
     if (v.geplant || !app) return;
     v.geplant = true;

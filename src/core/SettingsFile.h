@@ -26,12 +26,13 @@ bool TextdateiSchreiben(const QString& pfad, const QStringList& zeilen, QString*
                         bool nurEigentuemer = false);
 // The steps of it for callers that commit later: opens f and writes the
 // lines into it (Windows-1252, CR LF), every byte flushed to the temporary
-// file; then commits. A line with a character Windows-1252 lacks is never
-// written with "?" in its place: it gives way to what the file held for it
-// (for a "key = value" line the file's last line of that key, for another
-// line the line at its place), or is left out where the file has none. Each
-// file saved so is told to the operator, by entry and character. Each returns false with *grund the cause for the
+// file; then commits. Each returns false with *grund the cause for the
 // operator (a full disk named as such), and a failed preparation cancels f.
+// A line with a character Windows-1252 lacks is never written with "?" in its
+// place: it gives way to what the file held for it (for a "key = value" line
+// the file's last line of that key, for another line the line at its place),
+// or is left out where the file has none. Each file saved so is told to the
+// operator, by entry and character.
 // The file keeps the rights of the file it replaces; nurEigentuemer gives it
 // read and write for its owner alone before a byte is written, where its file
 // system keeps rights.
