@@ -421,7 +421,8 @@ TEST_F(Optionendialog, AProgramFolderTheFileCannotHoldStaysDerived)
         {"", "", nullptr},
         {"/Export", "2", "ExportDir: „ı“\nSpielerDir: „ı“"},
         {"", "", nullptr},
-        {"", "2", "SpielerDir: „ı“"},  // told on every save
+        {"", "2", "SpielerDir: „ı“"},  // told on every save, the same again
+        {"", "2", "SpielerDir: „ı“"},
     };
     for (const auto& r : runden) {
         EinstellungenLaden(programm);
